@@ -1,0 +1,153 @@
+#include "Units.h"
+
+#include "support/Messages.h"
+
+#include <cmath>
+#include <cstdlib>
+
+const std::array<QString, 3> UnitNames = {QStringLiteral("milimeters"), QStringLiteral("inches"),
+                                          QStringLiteral("centimeters")};
+const std::array<QString, 3> UnitAbbreviations = {QStringLiteral("mm."), QStringLiteral("in."),
+                                                  QStringLiteral("cm.")};
+
+std::uint8_t CurrentUnit = UNIT_MM;
+int ScreenPixelsPerInch = 96;
+
+std::int64_t RoundHalfEven(long double value)
+{
+    long double whole = std::floor(value);
+    long double diff = value - whole;
+    auto result = static_cast<std::int64_t>(whole);
+    if (diff > 0.5L || (diff == 0.5L && (result % 2 != 0)))
+        ++result;
+    return result;
+}
+
+std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c)
+{
+    if (c == 0)
+        return -1;
+    std::int64_t product = static_cast<std::int64_t>(a) * b;
+    bool negative = (product < 0) != (c < 0);
+    std::uint64_t num = static_cast<std::uint64_t>(product < 0 ? -product : product);
+    std::uint64_t den = static_cast<std::uint64_t>(c < 0 ? -static_cast<std::int64_t>(c) : c);
+    std::uint64_t q = num / den;
+    if ((num % den) * 2 >= den)
+        ++q; // halves away from zero
+    auto result = static_cast<std::int64_t>(q);
+    return static_cast<std::int32_t>(negative ? -result : result);
+}
+
+namespace {
+const QString unitFault = QStringLiteral("Current units not catered for in\n\rFUNCTION %1 in UTILSMATH");
+} // namespace
+
+MU FNCURRENTUNITTOMU(double value)
+{
+    switch (CurrentUnit) {
+    case UNIT_MM: return FNMMTOMU(value);
+    case UNIT_INCH: return FNINCHTOMU(value);
+    case UNIT_CM: return FNCMTOMU(value);
+    default: break;
+    }
+    Messages().show(unitFault.arg(QStringLiteral("FNCURRENTUNITTOMU")));
+    return 0;
+}
+
+double FNMUTOCURRENTUNIT(MU mu)
+{
+    switch (CurrentUnit) {
+    case UNIT_MM: return FNMUTOMM(mu);
+    case UNIT_INCH: return FNMUTOINCH(mu);
+    case UNIT_CM: return FNMUTOCM(mu);
+    default: break;
+    }
+    Messages().show(unitFault.arg(QStringLiteral("FNMUTOCURRENTUNIT")));
+    return 0.0;
+}
+
+MU FNMMTOMU(double mm)
+{
+    return static_cast<MU>(RoundHalfEven(static_cast<long double>(mm) * 1000.0L));
+}
+
+MU FNCMTOMU(double cm)
+{
+    return static_cast<MU>(RoundHalfEven(static_cast<long double>(cm) * 10000.0L));
+}
+
+MU FNINCHTOMU(double inches)
+{
+    auto tenThousandths = static_cast<std::int32_t>(RoundHalfEven(static_cast<long double>(inches) * 10000.0L));
+    return MulDiv(tenThousandths, 254, 100);
+}
+
+double FNMUTOMM(MU mu)
+{
+    return mu / 1000.0;
+}
+
+double FNMUTOCM(MU mu)
+{
+    return mu / 10000.0;
+}
+
+double FNMUTOINCH(MU mu)
+{
+    return MulDiv(1000, mu, 25400) / 1000.0;
+}
+
+std::int32_t FNMUTOSCREENPIXELS(MU mu)
+{
+    return static_cast<std::int32_t>(
+        RoundHalfEven(static_cast<long double>(FNMUTOINCH(mu)) * ScreenPixelsPerInch));
+}
+
+bool FNISUNSIGNEDNUMBER(const QString& text)
+{
+    QString s = text;
+    for (;;) {
+        const qsizetype before = s.size();
+        if (!s.isEmpty() && s.front() == QLatin1Char(' '))
+            s.remove(0, 1);
+        if (!s.isEmpty() && s.back() == QLatin1Char(' '))
+            s.chop(1);
+        if (s.size() == before)
+            break;
+    }
+    const qsizetype stop = s.indexOf(QLatin1Char('.'));
+    if (stop >= 0)
+        s.remove(stop, 1);
+    if (s.isEmpty())
+        return false;
+    for (QChar c : s)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+bool FNISSIGNEDNUMBER(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    QString s = text.mid(i);
+    if (!s.isEmpty() && s.front() == QLatin1Char('-'))
+        s.remove(0, 1);
+    return FNISUNSIGNEDNUMBER(s);
+}
+
+bool FNISUNSIGNEDINTEGER(const QString& text)
+{
+    return FNISUNSIGNEDNUMBER(text) && !text.contains(QLatin1Char('.'));
+}
+
+QString FNBOOLTOSTR(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+bool FNSTRTOBOOL(const QString& text)
+{
+    return !text.isEmpty() && text.front().toUpper() == QLatin1Char('T');
+}

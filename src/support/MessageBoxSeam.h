@@ -1,0 +1,18 @@
+#pragma once
+#include "support/Messages.h"
+
+class QWidget;
+
+// The running program's seam: real QMessageBox windows and the system beep.
+class TMessageBoxSeam : public TMessageSeam {
+public:
+    explicit TMessageBoxSeam(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons,
+                  const QString& caption = QString()) override;
+    void show(const QString& text) override;
+    void beep() override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,34 @@
+#include "ScriptedMessages.h"
+
+#include <gtest/gtest.h>
+
+TScriptedMessages::~TScriptedMessages()
+{
+    EXPECT_TRUE(answers_.isEmpty()) << "scripted answers left unused: " << answers_.size();
+}
+
+MsgAnswer TScriptedMessages::ask(const QString& text, MsgSign sign, MsgButtons buttons,
+                                 const QString&)
+{
+    shown.append({text, sign, buttons, false});
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    if (answers_.isEmpty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return MsgAnswer::Cancel;
+    }
+    return answers_.takeFirst();
+}
+
+void TScriptedMessages::show(const QString& text)
+{
+    shown.append({text, MsgSign::None, MsgButtons::Ok, true});
+}
+
+QStringList TScriptedMessages::texts() const
+{
+    QStringList out;
+    for (const auto& m : shown)
+        out << m.text;
+    return out;
+}

@@ -1,0 +1,51 @@
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+QTemporaryDir* userRoot = nullptr;
+}
+
+void TTestEnv::isolateUserFolders()
+{
+    if (userRoot)
+        return;
+    userRoot = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/gorvin-test-XXXXXX"));
+    const QString base = userRoot->path();
+    QDir(base).mkpath(QStringLiteral("config"));
+    QDir(base).mkpath(QStringLiteral("data"));
+    QDir(base).mkpath(QStringLiteral("home"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(base + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(base + QStringLiteral("/data")));
+    qputenv("HOME", QFile::encodeName(base + QStringLiteral("/home")));
+}
+
+QString TTestEnv::root()
+{
+    return userRoot ? userRoot->path() : QString();
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QString();
+    f.write(bytes);
+    return path;
+}
+
+QByteArray ReadFileBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+QByteArray FromHex(const char* hex)
+{
+    return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+struct TTestEnv {
+    // Points XDG_CONFIG_HOME, XDG_DATA_HOME and HOME at a fresh temporary
+    // folder for the whole test program, before Qt reads them.
+    static void isolateUserFolders();
+    // The temporary root chosen by isolateUserFolders().
+    static QString root();
+};
+
+// Writes bytes to a file, creating folders; returns the path.
+QString WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadFileBytes(const QString& path);
+// Bytes from a hex text such as "54 50 46 30".
+QByteArray FromHex(const char* hex);

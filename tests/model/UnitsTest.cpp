@@ -1,0 +1,93 @@
+#include "common/ScriptedMessages.h"
+#include "model/Units.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct UnitGuard {
+    std::uint8_t saved = CurrentUnit;
+    ~UnitGuard() { CurrentUnit = saved; }
+};
+} // namespace
+
+TEST(Units, CurrentUnitConversionsFollowTheUnit)
+{
+    UnitGuard guard;
+    CurrentUnit = UNIT_MM;
+    EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 2500);
+    EXPECT_DOUBLE_EQ(FNMUTOCURRENTUNIT(210000), 210.0);
+    CurrentUnit = UNIT_INCH;
+    EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 63500);
+    EXPECT_DOUBLE_EQ(FNMUTOCURRENTUNIT(210000), 8.268);
+    CurrentUnit = UNIT_CM;
+    EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 25000);
+    EXPECT_DOUBLE_EQ(FNMUTOCURRENTUNIT(210000), 21.0);
+}
+
+TEST(Units, UnknownUnitIsReportedAndGivesZero)
+{
+    UnitGuard guard;
+    TScriptedMessages messages;
+    CurrentUnit = 3;
+    EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 0);
+    EXPECT_EQ(FNMUTOCURRENTUNIT(1000), 0.0);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Current units not catered for in\n\rFUNCTION FNCURRENTUNITTOMU in UTILSMATH"));
+    EXPECT_EQ(messages.shown[1].text,
+              QStringLiteral("Current units not catered for in\n\rFUNCTION FNMUTOCURRENTUNIT in UTILSMATH"));
+}
+
+TEST(Units, InchesAreQuantised)
+{
+    EXPECT_EQ(FNINCHTOMU(1.0), 25400);
+    EXPECT_EQ(FNINCHTOMU(0.5), 12700);
+    EXPECT_EQ(FNINCHTOMU(0.03937), 1001);
+    EXPECT_EQ(FNMUTOINCH(12), 0.0);
+    EXPECT_EQ(FNMUTOINCH(13), 0.001);
+    EXPECT_EQ(FNMUTOINCH(25400), 1.0);
+    EXPECT_EQ(FNINCHTOMU(FNMUTOINCH(1)), 0);
+    EXPECT_EQ(FNINCHTOMU(FNMUTOINCH(13)), 25);
+    EXPECT_EQ(FNMUTOINCH(-13), -0.001);
+}
+
+TEST(Units, RoundingHalvesToEvenAndMulDivAwayFromZero)
+{
+    EXPECT_EQ(RoundHalfEven(2.5L), 2);
+    EXPECT_EQ(RoundHalfEven(3.5L), 4);
+    EXPECT_EQ(RoundHalfEven(-2.5L), -2);
+    EXPECT_EQ(RoundHalfEven(-3.5L), -4);
+    EXPECT_EQ(RoundHalfEven(-0.4L), 0);
+    EXPECT_EQ(MulDiv(1, 1, 2), 1);
+    EXPECT_EQ(MulDiv(-1, 1, 2), -1);
+    EXPECT_EQ(MulDiv(3, 1, 2), 2);
+    EXPECT_EQ(MulDiv(2000000000, 3, 4), 1500000000); // no 32-bit overflow inside
+    EXPECT_EQ(MulDiv(5, 5, 0), -1);
+    EXPECT_EQ(FNMUTOSCREENPIXELS(25400), ScreenPixelsPerInch);
+}
+
+TEST(Units, NumberTextTests)
+{
+    for (const char* ok : {"12", "12.5", "  12.5 ", ".5", "5."})
+        EXPECT_TRUE(FNISUNSIGNEDNUMBER(QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"", ".", "1.2.3", "-1", "+1", "1,5", "1e3", "\t1", " "})
+        EXPECT_FALSE(FNISUNSIGNEDNUMBER(QString::fromLatin1(bad))) << bad;
+    EXPECT_TRUE(FNISSIGNEDNUMBER(QStringLiteral("-2.5")));
+    EXPECT_TRUE(FNISSIGNEDNUMBER(QStringLiteral("  -  2.5")));
+    EXPECT_TRUE(FNISSIGNEDNUMBER(QStringLiteral("7")));
+    EXPECT_FALSE(FNISSIGNEDNUMBER(QStringLiteral("--2")));
+    EXPECT_FALSE(FNISSIGNEDNUMBER(QStringLiteral("2-")));
+    EXPECT_TRUE(FNISUNSIGNEDINTEGER(QStringLiteral(" 42 ")));
+    EXPECT_FALSE(FNISUNSIGNEDINTEGER(QStringLiteral("42.")));
+    EXPECT_FALSE(FNISUNSIGNEDINTEGER(QStringLiteral("4.2")));
+}
+
+TEST(Units, BooleanText)
+{
+    EXPECT_EQ(FNBOOLTOSTR(true), QStringLiteral("True"));
+    EXPECT_EQ(FNBOOLTOSTR(false), QStringLiteral("False"));
+    for (const char* t : {"TRUE", "True", "t", "Tx"})
+        EXPECT_TRUE(FNSTRTOBOOL(QString::fromLatin1(t))) << t;
+    for (const char* f : {"FALSE", "", "yes", "1", " True"})
+        EXPECT_FALSE(FNSTRTOBOOL(QString::fromLatin1(f))) << f;
+}
