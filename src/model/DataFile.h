@@ -1,9 +1,11 @@
 #pragma once
-// The lines of a plain-text data file, held compactly: the file's bytes and
-// the offsets of its lines, decoded to text one line at a time on demand.
-// (Stub: to be filled in.)
+// The lines of a plain-text data file, held compactly: the file's bytes once
+// and the offset at which each line starts, decoded to text one line at a
+// time on demand. A data file of a million labels is five million lines; as
+// separate strings they would take several times the file's size.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -11,9 +13,53 @@
 
 class TLINES {
 public:
-    int count() const { return 0; }
-    bool isEmpty() const { return count() == 0; }
-    QString line(int) const { return QString(); }
-    bool lineIsEmpty(int) const { return true; }
-    void clear() {}
+    int count() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+    // The decoded text of line i; an empty text when i is out of range.
+    QString line(int i) const;
+    // Whether line i has no characters at all (a line of spaces is not
+    // empty); true when i is out of range. Decodes nothing.
+    bool lineIsEmpty(int i) const;
+    void clear();
+    // Makes each text one line, as if written to a UTF-8 file with a line
+    // feed after every text. A text holding a carriage return or a line feed
+    // is therefore split there, as a file holding it would be.
+    void setLines(const QStringList& lines);
+    QStringList toStringList() const;
+
+    // Reads a whole file and cuts it into lines (see loadFromBytes). When the
+    // file cannot be opened or read, the lines are left empty, *error (when
+    // given) says which file failed, and the result is false.
+    bool loadFromFile(const QString& path, QString* error = nullptr);
+    // Cuts bytes into lines at every CR, every LF and every CR LF (one break).
+    // A NUL byte ends the content; a break at the very end adds no line. The
+    // lines are decoded as UTF-8 when the whole content is valid UTF-8 (a
+    // leading UTF-8 byte-order mark is then skipped), otherwise as
+    // Windows-1252.
+    void loadFromBytes(QByteArray bytes);
+
+    // Whether the lines are decoded as UTF-8 (true) or Windows-1252 (false).
+    bool decodesAsUtf8() const { return m_utf8; }
+
+private:
+    qsizetype lineStart(int i) const { return m_wide ? qsizetype(m_starts64[i]) : qsizetype(m_starts32[i]); }
+    // Indexes the line starts of m_bytes from offset begin to m_end.
+    void index(qsizetype begin);
+
+    QByteArray m_bytes;
+    qsizetype m_end = 0;       // content ends here: at the first NUL or the end of m_bytes
+    int m_count = 0;
+    bool m_utf8 = true;
+    bool m_wide = false;       // offsets need 64 bits (content of 4 GiB or more)
+    QList<quint32> m_starts32; // line starts as byte offsets into m_bytes
+    QList<quint64> m_starts64;
 };
+
+// The line numbers at which labels begin: every maximal run of non-empty
+// lines is one label, so leading, repeated and trailing empty lines make none.
+QVector<qint32> BuildLabelIndex(const TLINES& lines);
+
+// Appends the lines of the label that starts at line first, in file order,
+// up to the next empty line or the end. Appends nothing when first is out of
+// range. Never clears out.
+void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out);

@@ -1,0 +1,134 @@
+// Reading a large data file: a million labels of four lines, about 60 MB.
+// Loading and indexing it must stay well under a second and its memory under
+// three times the file's size; the counters report the process's peak
+// resident memory next to the file's size.
+
+#include "model/DataFile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int LabelCount = 1000000;
+
+// A field of /proc/self/status such as "VmHWM:   123456 kB", in MB.
+double StatusMegabytes(const char* field)
+{
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return 0.0;
+    const std::size_t fieldLength = std::strlen(field);
+    char line[256];
+    double kilobytes = 0.0;
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, field, fieldLength) == 0 && line[fieldLength] == ':') {
+            kilobytes = std::strtod(line + fieldLength + 1, nullptr);
+            break;
+        }
+    }
+    std::fclose(status);
+    return kilobytes / 1024.0;
+}
+
+// Four lines of an address label, CR LF broken as a Windows editor saves
+// them, with some non-ASCII text so that the UTF-8 check sees more than ASCII.
+void AppendLabel(QByteArray& out, int n)
+{
+    char label[160];
+    const char* town = (n % 10 == 0) ? "M\xC3\xBCnster" : "Northampton";
+    const int length = std::snprintf(label, sizeof label,
+        "Customer %07d\r\n%d Long Street\r\n%s\r\nNN%d %dAB\r\n\r\n",
+        n, n % 997 + 1, town, n % 99 + 1, n % 9 + 1);
+    out.append(label, length);
+}
+
+struct TDataFileFixture {
+    QTemporaryDir dir;
+    QString path;
+    qint64 size = 0;
+
+    TDataFileFixture()
+    {
+        path = dir.filePath(QStringLiteral("labels.txt"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        QByteArray chunk;
+        for (int n = 1; n <= LabelCount; ++n) {
+            AppendLabel(chunk, n);
+            if (chunk.size() > (1 << 20) || n == LabelCount) {
+                file.write(chunk);
+                chunk.clear();
+            }
+        }
+        file.close();
+        size = QFile(path).size();
+    }
+};
+
+// Written once, on first use, and removed when the program ends.
+const TDataFileFixture& DataFile()
+{
+    static const TDataFileFixture fixture;
+    return fixture;
+}
+
+void BM_LoadAndIndex(benchmark::State& state)
+{
+    const TDataFileFixture& data = DataFile();
+    const double rssBefore = StatusMegabytes("VmRSS");
+    qsizetype labels = 0;
+    for (auto _ : state) {
+        TLINES lines;
+        QString error;
+        if (!lines.loadFromFile(data.path, &error)) {
+            state.SkipWithError(error.toLocal8Bit().constData());
+            return;
+        }
+        const QVector<qint32> index = BuildLabelIndex(lines);
+        labels = index.size();
+        benchmark::DoNotOptimize(index.constData());
+    }
+    if (labels != LabelCount)
+        state.SkipWithError("wrong number of labels");
+    const double fileMB = double(data.size) / (1024.0 * 1024.0);
+    const double peakMB = StatusMegabytes("VmHWM");
+    state.counters["file_MB"] = fileMB;
+    state.counters["rss_before_MB"] = rssBefore;
+    state.counters["peak_rss_MB"] = peakMB;
+    state.counters["peak_per_file"] = peakMB / fileMB;
+    state.SetBytesProcessed(state.iterations() * data.size);
+}
+BENCHMARK(BM_LoadAndIndex)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Decoding every label's lines, as printing all pages of the file would.
+void BM_ReadAllLabels(benchmark::State& state)
+{
+    TLINES lines;
+    if (!lines.loadFromFile(DataFile().path)) {
+        state.SkipWithError("cannot load the data file");
+        return;
+    }
+    const QVector<qint32> index = BuildLabelIndex(lines);
+    QStringList label;
+    for (auto _ : state) {
+        for (const qint32 first : index) {
+            label.clear();
+            AppendLabelLines(lines, first, label);
+            benchmark::DoNotOptimize(label.constData());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * index.size());
+}
+BENCHMARK(BM_ReadAllLabels)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();
