@@ -1,0 +1,27 @@
+#pragma once
+#include "model/Persistent.h"
+
+// The base of every streamable model object. Its published properties come
+// first in every table; this program never changes them from their defaults,
+// so they never reach a file, but a reader accepts them.
+class TBASECONTROL : public TPERSISTENT {
+public:
+    enum THelpType : qint32 { htKeyword = 0, htContext = 1 };
+
+    QString className() const override { return QStringLiteral("TBASECONTROL"); }
+    const TPROPTABLE& properties() const override { return baseProperties(); }
+
+    QString Name;
+    qint32 Tag = 0;
+    qint32 Left = 0, Top = 0, Width = 0, Height = 0;
+    qint32 Cursor = 0;
+    QString Hint;
+    qint32 HelpType = htContext;
+    QString HelpKeyword;
+    qint32 HelpContext = 0;
+
+protected:
+    static const TPROPTABLE& baseProperties();
+    // The base table followed by `own`.
+    static TPROPTABLE withBase(TPROPTABLE own);
+};

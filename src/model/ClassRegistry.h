@@ -1,0 +1,10 @@
+#pragma once
+#include "model/Persistent.h"
+
+#include <QString>
+#include <memory>
+
+// The classes a reader can create from a class name found in a stream.
+// Returns nullptr for a class that is not known.
+std::unique_ptr<TPERSISTENT> CreateRegisteredObject(const QString& className);
+QStringList RegisteredClassNames();

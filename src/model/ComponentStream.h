@@ -1,0 +1,80 @@
+#pragma once
+// The object stream in which model objects are saved: a "TPF0" signature,
+// the class name, the object name, then one record per stored property
+// (path and typed value), closed by zero bytes. Job and template files are
+// sequences of such streams.
+
+#include "model/Persistent.h"
+
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+
+// Errors of the file-format family. `kindName()` is what the error log
+// records as the error's class.
+class EFilerError : public std::runtime_error {
+public:
+    explicit EFilerError(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& message() const { return message_; }
+    virtual QString kindName() const { return QStringLiteral("EFilerError"); }
+
+private:
+    QString message_;
+};
+
+class EReadError : public EFilerError {
+public:
+    using EFilerError::EFilerError;
+    QString kindName() const override { return QStringLiteral("EReadError"); }
+};
+
+class EClassNotFound : public EFilerError {
+public:
+    using EFilerError::EFilerError;
+    QString kindName() const override { return QStringLiteral("EClassNotFound"); }
+};
+
+// Errors of the stream family: a file that cannot be created or written.
+class EStreamError : public std::runtime_error {
+public:
+    explicit EStreamError(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+enum TValueCode : quint8 {
+    vaNull = 0, vaList = 1, vaInt8 = 2, vaInt16 = 3, vaInt32 = 4, vaExtended = 5,
+    vaString = 6, vaIdent = 7, vaFalse = 8, vaTrue = 9, vaBinary = 10, vaSet = 11,
+    vaLString = 12, vaNil = 13, vaCollection = 14, vaSingle = 15, vaCurrency = 16,
+    vaDate = 17, vaWString = 18, vaInt64 = 19, vaUTF8String = 20,
+};
+
+// Appends one complete object stream for `object` to `stream`.
+void WriteObjectStream(QByteArray& stream, const TPERSISTENT& object);
+
+// Reads one object stream starting at `pos` into `object` and leaves `pos`
+// directly after it. Throws EReadError or EClassNotFound; properties the
+// stream does not mention keep their values.
+TPERSISTENT& ReadObjectStream(const QByteArray& stream, qsizetype& pos, TPERSISTENT& object);
+
+// The 80-bit extended floating-point form, little-endian, built bit by bit.
+QByteArray DoubleToExtended(double value);
+double ExtendedToDouble(const char* tenBytes);
+
+// Character-set and colour identifiers.
+std::span<const TIdentEntry> CharsetIdents();
+std::span<const TIdentEntry> ColorIdents();
+
+// The text form of an object stream ("object CLASS", "  path = value", "end")
+// and back. Text that is not in that form throws EFilerError.
+QString ObjectBinaryToText(const QByteArray& stream);
+QByteArray ObjectTextToBinary(const QString& text);
+
+// Comma text: items quoted when they hold a blank, a control character, a
+// double quote or a comma.
+QString JoinCommaText(const QStringList& items);
+QStringList SplitCommaText(const QString& text);

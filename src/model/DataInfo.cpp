@@ -1,0 +1,63 @@
+#include "DataInfo.h"
+
+#include <QFileInfo>
+
+const TPROPTABLE& TDATAINFO::properties() const
+{
+    using C = TDATAINFO;
+    static const TPROPTABLE table = [] {
+        TPROPINFO content;
+        content.name = QStringLiteral("FILECONTENT");
+        content.kind = TPropKind::Lines;
+        content.stored = false;
+        return withBase({
+            props::text("FULLFILENAME", &C::FULLFILENAME),
+            content,
+            props::integer("STARTLABNUM", &C::STARTLABNUM, 1),
+            props::integer("RepeatLabelNum", &C::RepeatLabelNum, 1),
+            props::text("PicFileName", &C::PicFileName),
+        });
+    }();
+    return table;
+}
+
+bool TDATAINFO::LOADDATA()
+{
+    if (STARTLABNUM < 1)
+        STARTLABNUM = 1;
+    if (RepeatLabelNum < 1)
+        RepeatLabelNum = 1;
+    FILECONTENT.clear();
+    labelIndex_.clear();
+    bool result = false;
+    if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
+        QString error;
+        if (!FILECONTENT.loadFromFile(FULLFILENAME, &error))
+            throw EDataReadError(error);
+        result = true;
+    }
+    reindex();
+    return result;
+}
+
+qint32 TDATAINFO::LABELCOUNT() const
+{
+    const qint64 count = static_cast<qint64>(labelIndex_.size()) * RepeatLabelNum;
+    return static_cast<qint32>(std::min<qint64>(count, INT32_MAX));
+}
+
+bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
+{
+    if (index < 0 || index >= labelIndex_.size())
+        return false;
+    AppendLabelLines(FILECONTENT, labelIndex_[index], lines);
+    return true;
+}
+
+bool TDATAINFO::LoadMainPic()
+{
+    if (PicFileName.isEmpty() || !QFileInfo::exists(PicFileName))
+        return false;
+    picLoaded_ = LoadPictureFile(PicFileName, picture_);
+    return picLoaded_;
+}

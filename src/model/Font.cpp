@@ -1,0 +1,107 @@
+#include "Font.h"
+
+#include "model/ComponentStream.h"
+#include "model/Units.h"
+
+const TPROPTABLE& TFONT::properties() const
+{
+    using C = TFONT;
+    static const TPROPTABLE table = [] {
+        TPROPINFO charset = props::integer("Charset", &C::Charset);
+        charset.idents = CharsetIdents();
+        TPROPINFO color = props::integer("Color", &C::Color);
+        color.idents = ColorIdents();
+        TPROPINFO size;
+        size.name = QStringLiteral("Size");
+        size.kind = TPropKind::Integer;
+        size.stored = false;
+        size.getOrd = [](const TPERSISTENT& o) { return static_cast<const C&>(o).size(); };
+        size.setOrd = [](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).setSize(v); };
+        TPROPINFO style = props::integer("Style", &C::Style);
+        style.kind = TPropKind::Set;
+        style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
+                       QStringLiteral("fsUnderline"), QStringLiteral("fsStrikeOut")};
+        return TPROPTABLE{
+            charset,
+            color,
+            props::integer("Height", &C::Height),
+            props::text("Name", &C::Name),
+            props::enumeration("Pitch", &C::Pitch,
+                               {QStringLiteral("fpDefault"), QStringLiteral("fpVariable"),
+                                QStringLiteral("fpFixed")},
+                               fpDefault),
+            size,
+            style,
+        };
+    }();
+    return table;
+}
+
+qint32 TFONT::size() const
+{
+    return -MulDiv(Height, 72, ScreenPixelsPerInch);
+}
+
+void TFONT::setSize(qint32 points)
+{
+    Height = -MulDiv(points, ScreenPixelsPerInch, 72);
+}
+
+bool TFONT::operator==(const TFONT& o) const
+{
+    return Charset == o.Charset && Color == o.Color && Height == o.Height && Name == o.Name
+           && Pitch == o.Pitch && Style == o.Style;
+}
+
+TFONT DefaultLabelFont()
+{
+    TFONT f;
+    f.Charset = 1;
+    f.Color = 0;
+    f.Name = QStringLiteral("COURIER NEW");
+    f.Pitch = TFONT::fpDefault;
+    f.setSize(12);
+    f.Style = TFONT::fsBold;
+    return f;
+}
+
+const TPROPTABLE& TFONTWRAPPER::properties() const
+{
+    static const TPROPTABLE table = [] {
+        TPROPINFO font;
+        font.name = QStringLiteral("FONT");
+        font.kind = TPropKind::Object;
+        font.getObject = [](TPERSISTENT& o) -> TPERSISTENT* { return &static_cast<TFONTWRAPPER&>(o).FONT; };
+        return withBase({font});
+    }();
+    return table;
+}
+
+QString FNFONTTOSTRING(const TFONT& font)
+{
+    TFONTWRAPPER holder;
+    holder.FONT = font;
+    QByteArray stream;
+    WriteObjectStream(stream, holder);
+    QStringList lines = ObjectBinaryToText(stream).split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return JoinCommaText(lines);
+}
+
+bool FNSTRINGTOFONT(const QString& text, TFONT& font)
+{
+    try {
+        const QStringList lines = SplitCommaText(text);
+        if (lines.isEmpty() || lines.front().simplified() != QStringLiteral("object TFONTWRAPPER"))
+            return false;
+        const QByteArray stream = ObjectTextToBinary(lines.join(QLatin1Char('\n')));
+        TFONTWRAPPER holder;
+        qsizetype pos = 0;
+        ReadObjectStream(stream, pos, holder);
+        font = holder.FONT;
+        return true;
+    } catch (const EFilerError&) {
+        return false;
+    }
+}

@@ -1,0 +1,96 @@
+#include "Job.h"
+
+TJOB::TJOB()
+    : jobInfo_(std::make_unique<TJOBINFO>()),
+      template_(std::make_unique<TTEMPLATE>()),
+      dataInfo_(std::make_unique<TDATAINFO>())
+{
+}
+
+TJOB::~TJOB() = default;
+
+const TPROPTABLE& TJOB::properties() const
+{
+    static const TPROPTABLE table = [] {
+        auto part = [](const char* name, auto getter) {
+            TPROPINFO p;
+            p.name = QString::fromLatin1(name);
+            p.kind = TPropKind::Component;
+            p.getObject = [getter](TPERSISTENT& o) -> TPERSISTENT* { return (static_cast<TJOB&>(o).*getter)(); };
+            return p;
+        };
+        TPROPINFO altered;
+        altered.name = QStringLiteral("ALTERED");
+        altered.kind = TPropKind::Boolean;
+        altered.stored = false;
+        altered.names = {QStringLiteral("False"), QStringLiteral("True")};
+        altered.getOrd = [](const TPERSISTENT& o) { return static_cast<const TJOB&>(o).ALTERED() ? 1 : 0; };
+        altered.setOrd = [](TPERSISTENT& o, qint32 v) { static_cast<TJOB&>(o).setALTERED(v != 0); };
+        return withBase({part("JOBINFO", &TJOB::JOBINFO), part("TEMPLATE", &TJOB::TEMPLATE),
+                         part("DATAINFO", &TJOB::DATAINFO), altered});
+    }();
+    return table;
+}
+
+void TJOB::MAKENEWTEMPLATE(MU paperWidth, MU paperHeight)
+{
+    template_ = std::make_unique<TTEMPLATE>();
+    template_->PAPERMUWIDTH = paperWidth;
+    template_->PAPERMUHEIGHT = paperHeight;
+    template_->ALTERED = true;
+    altered_ = true;
+}
+
+bool TJOB::GETLABEL(qint32 index, QStringList& lines) const
+{
+    return dataInfo_->GETLABEL(index, lines);
+}
+
+qint32 TJOB::PAGECOUNT() const
+{
+    const qint64 s = static_cast<qint64>(template_->NUMACROSS) * template_->NUMDOWN;
+    if (s <= 0)
+        return 0;
+    const qint64 n = static_cast<qint64>(dataInfo_->LABELCOUNT()) + dataInfo_->STARTLABNUM - 1;
+    if (n <= 0)
+        return 0;
+    return static_cast<qint32>((n + s - 1) / s);
+}
+
+bool TJOB::CLEARDATA()
+{
+    altered_ = !dataInfo_->FULLFILENAME.isEmpty();
+    dataInfo_->FULLFILENAME.clear();
+    return dataInfo_->LOADDATA();
+}
+
+bool TJOB::TEMPLATEEXISTS() const
+{
+    return template_->PAPERMUWIDTH >= 1 && template_->PAPERMUHEIGHT >= 1;
+}
+
+bool TJOB::DATAEXISTS() const
+{
+    return !dataInfo_->FULLFILENAME.isEmpty();
+}
+
+qint32 TJOB::GetLabelNumFromMuXY(MU x, MU y) const
+{
+    const qint32 slot = template_->GetTemplateNumFromMuXY(x, y);
+    if (slot >= 0)
+        return slot - (dataInfo_->STARTLABNUM - 1);
+    return -dataInfo_->LABELCOUNT();
+}
+
+qint32 TJOB::labelForSlot(qint32 page, qint32 slot) const
+{
+    const qint32 repeat = dataInfo_->RepeatLabelNum;
+    if (repeat < 1)
+        return -1;
+    const qint64 d = static_cast<qint64>(page) * template_->NUMACROSS * template_->NUMDOWN + slot
+                     - (static_cast<qint64>(dataInfo_->STARTLABNUM) - 1);
+    if (d < 0)
+        return -1;
+    const qint64 label = d / repeat;
+    return label < dataInfo_->labelsInIndex() ? static_cast<qint32>(label) : -1;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// A job: one template, one data source and one label format. The job owns
+// its three parts and replaces each by a new object when it loads or makes a
+// new one, so callers fetch them again after such an operation.
+
+#include "model/BaseControl.h"
+#include "model/DataInfo.h"
+#include "model/JobInfo.h"
+#include "model/Template.h"
+
+#include <memory>
+
+class TJOB : public TBASECONTROL {
+public:
+    TJOB();
+    ~TJOB() override;
+    QString className() const override { return QStringLiteral("TJOB"); }
+    const TPROPTABLE& properties() const override;
+
+    TJOBINFO* JOBINFO() const { return jobInfo_.get(); }
+    TTEMPLATE* TEMPLATE() const { return template_.get(); }
+    TDATAINFO* DATAINFO() const { return dataInfo_.get(); }
+
+    // The job's own changed flag or the template's.
+    bool ALTERED() const { return altered_ || template_->ALTERED; }
+    // Sets the job's own changed flag only.
+    void setALTERED(bool value) { altered_ = value; }
+
+    void MAKENEWTEMPLATE(MU paperWidth, MU paperHeight);
+    bool GETLABEL(qint32 index, QStringList& lines) const;
+    qint32 PAGECOUNT() const;
+    bool CLEARDATA();
+    bool TEMPLATEEXISTS() const;
+    bool DATAEXISTS() const;
+    qint32 GetLabelNumFromMuXY(MU x, MU y) const;
+    // The data label shown in slot `slot` of page `page` (both from 0), or -1
+    // when the slot stays empty.
+    qint32 labelForSlot(qint32 page, qint32 slot) const;
+
+    // Job and template files. Each reports its own failures to the user and
+    // the error log and returns false.
+    bool SAVETOFILE(const QString& path);
+    bool LOADFROMFILE(const QString& path);
+    bool SAVETEMPLATETOFILE(const QString& path);
+    bool LOADTEMPLATEFROMFILE(const QString& path);
+
+    // The three object streams a job file holds.
+    QByteArray jobFileBytes() const;
+    QByteArray templateFileBytes() const;
+
+private:
+    std::unique_ptr<TJOBINFO> jobInfo_;
+    std::unique_ptr<TTEMPLATE> template_;
+    std::unique_ptr<TDATAINFO> dataInfo_;
+    bool altered_ = false;
+};

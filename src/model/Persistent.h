@@ -1,0 +1,131 @@
+#pragma once
+// Objects that describe themselves by an ordered table of published
+// properties, so that one writer and one reader can save and restore every
+// model object (see ComponentStream.h).
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+class TPERSISTENT;
+
+enum class TPropKind {
+    Integer,     // 32-bit integer, optionally with an identifier table
+    Boolean,     // the enumeration False, True
+    Enumeration, // other enumerations, by the names in `names`
+    Set,         // a set of the members in `names`, held as a bit mask
+    Float,       // a double
+    Text,        // a string
+    Object,      // a nested object written inline, its paths prefixed
+    Component,   // a reference to a streamable object of its own: never written
+    Lines,       // a list of text lines: never written by this program
+};
+
+struct TIdentEntry {
+    qint32 value;
+    const char* ident;
+};
+
+struct TPROPINFO {
+    QString name;
+    TPropKind kind = TPropKind::Integer;
+    bool stored = true;
+    bool hasSetter = true;
+    std::optional<qint32> defaultValue; // integer, boolean, enumeration and set kinds
+    std::span<const TIdentEntry> idents; // integers written as identifiers when listed
+    QStringList names;                   // enumeration values or set members, by position
+
+    std::function<qint32(const TPERSISTENT&)> getOrd; // integer, boolean, enumeration, set mask
+    std::function<void(TPERSISTENT&, qint32)> setOrd;
+    std::function<double(const TPERSISTENT&)> getFloat;
+    std::function<void(TPERSISTENT&, double)> setFloat;
+    std::function<QString(const TPERSISTENT&)> getText;
+    std::function<void(TPERSISTENT&, const QString&)> setText;
+    std::function<TPERSISTENT*(TPERSISTENT&)> getObject; // object and component kinds
+};
+
+using TPROPTABLE = std::vector<TPROPINFO>;
+
+class TPERSISTENT {
+public:
+    virtual ~TPERSISTENT() = default;
+    virtual QString className() const = 0;
+    // The published properties in declaration order, the base's first.
+    virtual const TPROPTABLE& properties() const = 0;
+    // Looks a property up by name without regard to letter case.
+    const TPROPINFO* findProperty(const QString& name) const;
+    // Called once an object stream has been read into the object.
+    virtual void loaded() {}
+};
+
+// Builders for property tables: each binds a member (or a getter and setter)
+// of the concrete class C.
+namespace props {
+
+template <class C>
+TPROPINFO integer(const char* name, qint32 C::*field, std::optional<qint32> def = std::nullopt,
+                  bool stored = true)
+{
+    TPROPINFO p;
+    p.name = QString::fromLatin1(name);
+    p.kind = TPropKind::Integer;
+    p.stored = stored;
+    p.defaultValue = def;
+    p.getOrd = [field](const TPERSISTENT& o) { return static_cast<const C&>(o).*field; };
+    p.setOrd = [field](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).*field = v; };
+    return p;
+}
+
+template <class C>
+TPROPINFO boolean(const char* name, bool C::*field, std::optional<bool> def = std::nullopt,
+                  bool stored = true)
+{
+    TPROPINFO p;
+    p.name = QString::fromLatin1(name);
+    p.kind = TPropKind::Boolean;
+    p.stored = stored;
+    if (def)
+        p.defaultValue = *def ? 1 : 0;
+    p.names = {QStringLiteral("False"), QStringLiteral("True")};
+    p.getOrd = [field](const TPERSISTENT& o) { return (static_cast<const C&>(o).*field) ? 1 : 0; };
+    p.setOrd = [field](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).*field = v != 0; };
+    return p;
+}
+
+template <class C>
+TPROPINFO floating(const char* name, double C::*field)
+{
+    TPROPINFO p;
+    p.name = QString::fromLatin1(name);
+    p.kind = TPropKind::Float;
+    p.getFloat = [field](const TPERSISTENT& o) { return static_cast<const C&>(o).*field; };
+    p.setFloat = [field](TPERSISTENT& o, double v) { static_cast<C&>(o).*field = v; };
+    return p;
+}
+
+template <class C>
+TPROPINFO text(const char* name, QString C::*field, bool stored = true)
+{
+    TPROPINFO p;
+    p.name = QString::fromLatin1(name);
+    p.kind = TPropKind::Text;
+    p.stored = stored;
+    p.getText = [field](const TPERSISTENT& o) { return static_cast<const C&>(o).*field; };
+    p.setText = [field](TPERSISTENT& o, const QString& v) { static_cast<C&>(o).*field = v; };
+    return p;
+}
+
+template <class C>
+TPROPINFO enumeration(const char* name, qint32 C::*field, QStringList names,
+                      std::optional<qint32> def = std::nullopt)
+{
+    TPROPINFO p = integer(name, field, def);
+    p.kind = TPropKind::Enumeration;
+    p.names = std::move(names);
+    return p;
+}
+
+} // namespace props

@@ -1,0 +1,47 @@
+#include "Picture.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSvgRenderer>
+
+QStringList PictureSuffixes()
+{
+    return {QStringLiteral("bmp"), QStringLiteral("ico"), QStringLiteral("png"),
+            QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
+            QStringLiteral("svg")};
+}
+
+bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
+{
+    picture.clear();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz")) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = QStringLiteral("Cannot open file %1").arg(path);
+            return false;
+        }
+        const QByteArray data = file.readAll();
+        QSvgRenderer renderer(data);
+        if (!renderer.isValid()) {
+            if (error)
+                *error = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
+            return false;
+        }
+        picture.svg = data;
+        picture.svgSize = renderer.defaultSize();
+        return true;
+    }
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        if (error)
+            *error = QStringLiteral("Cannot read the picture %1: %2").arg(path, reader.errorString());
+        return false;
+    }
+    picture.image = std::move(image);
+    return true;
+}
