@@ -1,0 +1,2 @@
+add_library(gorvin_render INTERFACE)
+target_link_libraries(gorvin_render INTERFACE gorvin_model)
