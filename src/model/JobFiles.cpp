@@ -13,13 +13,26 @@ namespace {
 
 // Writes the whole file through a temporary file in the same folder that
 // replaces the target only once it is complete, so a failed save never
-// destroys the file that was there.
+// destroys the file that was there. The write is unbuffered and checked
+// byte for byte: a buffered QSaveFile can report success after a short
+// write (a full disk) and put a truncated file in place of a good one.
 void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw EStreamError(QStringLiteral("Cannot create file %1").arg(path));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != bytes.size() || file.size() != bytes.size()) {
+        file.cancelWriting();
+        throw EStreamError(QStringLiteral("Stream write error"));
+    }
+    if (!file.commit())
         throw EStreamError(QStringLiteral("Stream write error"));
 }
 

@@ -17,9 +17,13 @@ void TTestEnv::isolateUserFolders()
     QDir(base).mkpath(QStringLiteral("config"));
     QDir(base).mkpath(QStringLiteral("data"));
     QDir(base).mkpath(QStringLiteral("home"));
+    QDir(base).mkpath(QStringLiteral("program"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(base + QStringLiteral("/config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(base + QStringLiteral("/data")));
     qputenv("HOME", QFile::encodeName(base + QStringLiteral("/home")));
+    // The error log and the program's folders go here, never beside the
+    // test executable.
+    qputenv("GORVIN_PROGRAM_FOLDER", QFile::encodeName(base + QStringLiteral("/program")));
 }
 
 QString TTestEnv::root()

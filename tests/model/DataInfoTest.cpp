@@ -1,0 +1,101 @@
+#include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "model/DataInfo.h"
+#include "model/JobInfo.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(DataInfo, LoadsAndSplitsAFile)
+{
+    QTemporaryDir dir;
+    TDATAINFO d;
+    EXPECT_FALSE(d.LOADDATA()); // no file named: numbers normalised, no labels
+    EXPECT_EQ(d.STARTLABNUM, 1);
+    EXPECT_EQ(d.RepeatLabelNum, 1);
+    EXPECT_EQ(d.LABELCOUNT(), 0);
+
+    d.FULLFILENAME = WriteFile(dir.filePath(QStringLiteral("data.txt")), "A\r\nB\r\n\r\n\r\nC\r\n\r\n");
+    d.RepeatLabelNum = 3;
+    EXPECT_TRUE(d.LOADDATA());
+    EXPECT_EQ(d.labelsInIndex(), 2);
+    EXPECT_EQ(d.LABELCOUNT(), 6);
+    QStringList lines(QStringLiteral("kept"));
+    EXPECT_TRUE(d.GETLABEL(0, lines));
+    EXPECT_EQ(lines, (QStringList{"kept", "A", "B"}));
+    lines.clear();
+    EXPECT_TRUE(d.GETLABEL(1, lines));
+    EXPECT_EQ(lines, QStringList{"C"});
+    EXPECT_FALSE(d.GETLABEL(-1, lines));
+    EXPECT_FALSE(d.GETLABEL(2, lines));
+    EXPECT_EQ(lines, QStringList{"C"});
+
+    d.FULLFILENAME = dir.filePath(QStringLiteral("gone.txt"));
+    EXPECT_FALSE(d.LOADDATA());
+    EXPECT_EQ(d.LABELCOUNT(), 0);
+
+    d.FULLFILENAME = dir.path(); // exists, cannot be read as a file
+    EXPECT_THROW(d.LOADDATA(), EDataReadError);
+}
+
+TEST(DataInfo, LoadsBitmapAndSvgPictures)
+{
+    QTemporaryDir dir;
+    TDATAINFO d;
+    EXPECT_FALSE(d.LoadMainPic());
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    d.PicFileName = dir.filePath(QStringLiteral("logo.PNG"));
+    ASSERT_TRUE(image.save(d.PicFileName, "PNG"));
+    EXPECT_TRUE(d.LoadMainPic());
+    EXPECT_EQ(d.picture().size(), QSize(40, 20));
+
+    d.PicFileName = WriteFile(dir.filePath(QStringLiteral("mark.svg")),
+                              "<svg xmlns='http://www.w3.org/2000/svg' width='30' height='10'>"
+                              "<rect width='30' height='10' fill='blue'/></svg>");
+    EXPECT_TRUE(d.LoadMainPic());
+    EXPECT_TRUE(d.picture().isSvg());
+    EXPECT_EQ(d.picture().size(), QSize(30, 10));
+
+    d.PicFileName = WriteFile(dir.filePath(QStringLiteral("broken.png")), "not a picture");
+    EXPECT_FALSE(d.LoadMainPic());
+    EXPECT_FALSE(d.pictureLoaded());
+
+    d.PicFileName = dir.filePath(QStringLiteral("absent.png")); // leaves the mark as it was
+    EXPECT_FALSE(d.LoadMainPic());
+}
+
+TEST(JobInfo, FormatDefaultsWithFallbacks)
+{
+    SetFormatValueReader(nullptr);
+    TJOBINFO plain;
+    EXPECT_EQ(plain.MUBORDERLEFT, 2000);
+    EXPECT_EQ(plain.MUBORDERWIDTH, 100);
+    EXPECT_EQ(plain.TEXTALIGNVERT, 1);
+    EXPECT_EQ(plain.TEXTJUSTIFY, 0);
+    EXPECT_TRUE(plain.TEXTSHRINKTOFIT);
+    EXPECT_FALSE(plain.SHOWBORDER);
+    EXPECT_EQ(plain.PicPCWidth, 100.0);
+    EXPECT_EQ(plain.FONT, DefaultLabelFont());
+    EXPECT_EQ(plain.FONT.size(), 12);
+
+    QMap<QString, QString> stored = {{"ShowBorder", "Tx"}, {"PicAlignVert", "2"}, {"BorderLeft", "abc"},
+                                     {"PicPCTop", "12.5"}, {"KeepRatio", "Yes"}, {"Font", "not a font"}};
+    SetFormatValueReader([&](const QString& name, const QString& def) { return stored.value(name, def); });
+    TJOBINFO custom;
+    EXPECT_TRUE(custom.SHOWBORDER);
+    EXPECT_FALSE(custom.KeepRatio);
+    EXPECT_EQ(custom.PicAlignVert, 2);
+    EXPECT_EQ(custom.PicAlignHoriz, 1);
+    EXPECT_EQ(custom.MUBORDERLEFT, 2000); // not a number: the default text
+    EXPECT_EQ(custom.PicPCTop, 12.5);
+    EXPECT_EQ(custom.FONT, DefaultLabelFont());
+
+    TFONT big = DefaultLabelFont();
+    big.setSize(20);
+    stored[QStringLiteral("Font")] = FNFONTTOSTRING(big);
+    TJOBINFO withFont;
+    EXPECT_EQ(withFont.FONT.size(), 20);
+    SetFormatValueReader(nullptr);
+}
