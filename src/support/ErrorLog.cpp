@@ -1,0 +1,108 @@
+#include "ErrorLog.h"
+
+#include "support/Maker.h"
+#include "support/Messages.h"
+#include "support/ProgramFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+
+// Message texts break lines with LF CR; other sources use CR LF or a lone
+// LF or CR. Each break becomes one CR LF, so no bare LF reaches the file.
+QString withFileLineBreaks(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || c == u'\r') {
+            const QChar pair = c == u'\n' ? u'\r' : u'\n';
+            if (i + 1 < text.size() && text.at(i + 1) == pair)
+                ++i;
+            out += QStringLiteral("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+} // namespace
+
+TErrorLogFailure::TErrorLogFailure(const QString& path, const QString& reason)
+    : std::runtime_error(QStringLiteral("The error log %1 could not be written: %2")
+                             .arg(path, reason)
+                             .toStdString()),
+      path_(path)
+{
+}
+
+QString ErrorLogPath()
+{
+    return ProgramFolder() + QStringLiteral("/ERRFILE.TXT");
+}
+
+QStringList ErrorLogHeader()
+{
+    return {
+        QStringLiteral("Please send this file to %1 for analysis: it records the errors %2 met.")
+            .arg(MakerFullName(), ApplicationTitle()),
+        QStringLiteral("%1, %2").arg(MakerFullName(), MakerPostalAddress()),
+        QStringLiteral("Telephone %1, fax %2, mail %3")
+            .arg(MakerPhone(), MakerFax(), MakerSupportMail()),
+    };
+}
+
+QString ErrorLogTimeStamp(const QDateTime& when)
+{
+    const QLocale locale = QLocale::system();
+    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
+    if (when.time().msecsSinceStartOfDay() == 0)
+        return date;
+    return date + u' ' + locale.toString(when.time(), QLocale::LongFormat);
+}
+
+QByteArray ErrorLogEntry(std::int32_t number, const QString& text, const QDateTime& when)
+{
+    const QString line = ErrorLogTimeStamp(when) + QStringLiteral(" Error[")
+                         + QString::number(number) + QStringLiteral("]: ") + text;
+    return withFileLineBreaks(line).toUtf8() + lineEnd;
+}
+
+void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
+                         const QDateTime& when)
+{
+    QByteArray bytes;
+    if (!QFileInfo::exists(path)) {
+        for (const QString& line : ErrorLogHeader())
+            bytes += line.toUtf8() + lineEnd;
+    }
+    bytes += ErrorLogEntry(number, text, when);
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        throw TErrorLogFailure(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throw TErrorLogFailure(path, file.errorString());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw TErrorLogFailure(path, file.errorString());
+}
+
+void FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
+{
+    if (beep)
+        Messages().beep();
+    try {
+        AppendErrorLogEntry(ErrorLogPath(), number, text, QDateTime::currentDateTime());
+    } catch (const TErrorLogFailure&) {
+        if (show)
+            Messages().show(text);
+        throw;
+    }
+    if (show)
+        Messages().show(text);
+}

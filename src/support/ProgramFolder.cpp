@@ -1,0 +1,53 @@
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+QString overriddenFolder;
+
+QString created(const QString& folder)
+{
+    const QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    QDir().mkpath(path);
+    return path;
+}
+
+QString perUserDataFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty()) // no home folder at all: stay in the temporary folder
+        folder = QDir::tempPath() + QStringLiteral("/Mardo/Gorvin");
+    return folder;
+}
+} // namespace
+
+QString ExecutableFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+QString ChooseProgramFolder(const QString& executableFolder)
+{
+    const QFileInfo info(executableFolder);
+    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable())
+        return QDir::cleanPath(info.absoluteFilePath());
+    return created(perUserDataFolder());
+}
+
+QString ProgramFolder()
+{
+    if (!overriddenFolder.isEmpty())
+        return created(overriddenFolder);
+    const QString fromEnvironment = qEnvironmentVariable("GORVIN_PROGRAM_FOLDER");
+    if (!fromEnvironment.isEmpty())
+        return created(fromEnvironment);
+    return ChooseProgramFolder(ExecutableFolder());
+}
+
+void SetProgramFolderForTests(const QString& path)
+{
+    overriddenFolder = path;
+}

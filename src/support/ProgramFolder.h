@@ -1,0 +1,25 @@
+#pragma once
+// Where the program keeps the files it writes beside itself: the error log
+// "ERRFILE.TXT" and the "Jobs", "Templates", "Data" and "Pics" folders.
+
+#include <QString>
+
+// The folder that holds the program's executable, without a trailing
+// separator. Read-only files shipped with the program are looked for here.
+QString ExecutableFolder();
+
+// The program folder: the executable's folder when it can be written,
+// otherwise (a system-wide install) the per-user data folder
+// ~/.local/share/Mardo/Gorvin, which is created when missing.
+// A folder set with SetProgramFolderForTests(), or else one named by the
+// environment variable GORVIN_PROGRAM_FOLDER, comes first, so that test runs
+// and scripted runs never write beside the executable they happen to use.
+// The folder is created when missing; no trailing separator.
+QString ProgramFolder();
+
+// The rule of ProgramFolder() for a given executable folder.
+QString ChooseProgramFolder(const QString& executableFolder);
+
+// Points ProgramFolder() at a folder of the caller's choosing for the rest of
+// the run; an empty path restores the normal rule.
+void SetProgramFolderForTests(const QString& path);

@@ -1,0 +1,231 @@
+#include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "settings/RegistryStore.h"
+#include "support/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+const QString closed = QStringLiteral("Files\\Closed");
+const QString settings = QStringLiteral("Settings");
+const QString job = QStringLiteral("Job");
+
+// Every test starts from an empty store and keeps its error log in a folder
+// of its own.
+class RegistryStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(programFolder.isValid());
+        SetProgramFolderForTests(programFolder.path());
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
+                        QStringLiteral("Gorvin"));
+        iniPath = store.fileName();
+        store.clear();
+        store.sync();
+        QFile::remove(iniPath);
+    }
+    void TearDown() override
+    {
+        QDir(iniPath).removeRecursively(); // left by the failing-store test
+        SetProgramFolderForTests(QString());
+    }
+
+    // The store as another program (or a hand edit) sees it.
+    QStringList rawKeys(const QString& key, const QString& putName = {}, const QVariant& putValue = {})
+    {
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
+                        QStringLiteral("Gorvin"));
+        store.beginGroup(RegistryGroup(key));
+        if (!putName.isEmpty())
+            store.setValue(putName, putValue);
+        QStringList keys = store.allKeys();
+        keys.sort();
+        return keys;
+    }
+    QByteArray log() const { return ReadFileBytes(programFolder.path() + QStringLiteral("/ERRFILE.TXT")); }
+
+    QTemporaryDir programFolder;
+    QString iniPath;
+};
+} // namespace
+
+TEST_F(RegistryStoreTest, StoreIsTheUserIniFileWithTheRootKeyAsNestedGroups)
+{
+    EXPECT_EQ(FNREGROOTKEY(), QStringLiteral("Software\\Mardo\\Gorvin\\v2"));
+    EXPECT_EQ(RegistryGroup(closed), QStringLiteral("Software/Mardo/Gorvin/v2/Files/Closed"));
+    EXPECT_EQ(iniPath, TTestEnv::root() + QStringLiteral("/config/Mardo/Gorvin.ini"));
+
+    FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/a.GVJ"));
+    // On disk as soon as the call returns.
+    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Mardo\\Gorvin\\v2\\Files\\Closed\\Job0=/a.GVJ"));
+
+    // Another copy of the program changes the file; the next call sees it.
+    WriteFile(iniPath, "[Software]\nMardo\\Gorvin\\v2\\Settings\\Units=centimeters\n");
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), QString()), QStringLiteral("centimeters"));
+}
+
+TEST_F(RegistryStoreTest, ReadsGiveTheDefaultOnlyWhenKeyOrValueIsMissing)
+{
+    const QString scale = QStringLiteral("MainScale");
+    EXPECT_EQ(FNREGREADSTRING(settings, scale, QStringLiteral("1.0")), QStringLiteral("1.0"));
+    FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
+    EXPECT_EQ(FNREGREADSTRING(settings, scale, QStringLiteral("1.0")), QStringLiteral("1.0"));
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), QString()), QStringLiteral("inches"));
+    EXPECT_EQ(
+        FNREGREADSTRING(QStringLiteral("Settings\\Units"), QStringLiteral("Units"), QStringLiteral("d")),
+        QStringLiteral("d"));
+
+    // An empty text is a value, and so is one that is not text.
+    FNREGWRITESTRING(QStringLiteral("Files\\Current"), job, QString());
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Files\\Current"), job, QStringLiteral("d")), QString());
+    rawKeys(settings, QStringLiteral("List"), QStringList{QStringLiteral("a"), QStringLiteral("b")});
+    rawKeys(settings, QStringLiteral("Bytes"), QByteArray("\x01\x02"));
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("List"), QStringLiteral("d")), QString());
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Bytes"), QStringLiteral("d")), QString());
+}
+
+TEST_F(RegistryStoreTest, TextsAndKeyNamesRoundTripUnchanged)
+{
+    const QStringList texts = {
+        QStringLiteral(
+            "\"object TFONTWRAPPER\",\"  FONT.Charset = DEFAULT_CHARSET\",\"  FONT.Name = 'COURIER NEW'\","
+            "\"  FONT.Style = [fsBold]\",end"),
+        QStringLiteral("  blanks  "), QStringLiteral("@Variant(x)"), QStringLiteral("a, b; c # d = e"),
+        QStringLiteral("C:\\Jobs\\Größe 10%.GVJ")};
+    // Printer names become keys of their own, whatever they hold.
+    const QStringList printers = {QStringLiteral("HP LaserJet 4 (Room 2)"), QStringLiteral("Drucker Büro=#;"),
+                                  QStringLiteral("General")};
+    for (int i = 0; i < texts.size(); ++i)
+        FNREGWRITESTRING(QStringLiteral("Printers\\") + printers[i % 3], QStringLiteral("V%1").arg(i),
+                         texts[i]);
+    FNREGWRITESTRING(QStringLiteral("Printers"), QStringLiteral("NotAKey"), QStringLiteral("x"));
+
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(
+            FNREGREADSTRING(QStringLiteral("Printers\\") + printers[i % 3], QStringLiteral("V%1").arg(i), {}),
+            texts[i]);
+    QStringList names;
+    FNREGKEYNAMES(QStringLiteral("Printers"), names);
+    names.sort();
+    QStringList expected = printers;
+    expected.sort();
+    EXPECT_EQ(names, expected);
+    FNREGKEYNAMES(QStringLiteral("DeskTop"), names);
+    EXPECT_TRUE(names.isEmpty());
+}
+
+TEST_F(RegistryStoreTest, SavingAListWritesItemsAndCountAndAnEmptyListRemovesTheKey)
+{
+    const QStringList three = {QStringLiteral("/c.GVJ"), QStringLiteral("/b.GVJ"), QStringLiteral("/a.GVJ")};
+    ASSERT_TRUE(FNREGSAVELIST(closed, job, three));
+    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Job0"), QStringLiteral("Job1"),
+                                            QStringLiteral("Job2"), QStringLiteral("JobCOUNT")}));
+    EXPECT_EQ(FNREGREADSTRING(closed, QStringLiteral("JobCOUNT"), QString()), QStringLiteral("3"));
+    QStringList loaded;
+    EXPECT_TRUE(FNREGLOADLIST(closed, job, loaded));
+    EXPECT_EQ(loaded, three);
+
+    // A second list under another prefix keeps the key alive...
+    ASSERT_TRUE(FNREGSAVELIST(closed, QStringLiteral("Data"), {QStringLiteral("/d.txt")}));
+    ASSERT_TRUE(FNREGSAVELIST(closed, job, {}));
+    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Data0"), QStringLiteral("DataCOUNT")}));
+    // ...and the key goes with the last of them.
+    ASSERT_TRUE(FNREGSAVELIST(closed, QStringLiteral("Data"), {}));
+    FNREGKEYNAMES(QStringLiteral("Files"), loaded);
+    EXPECT_TRUE(loaded.isEmpty());
+    EXPECT_TRUE(FNREGDELETELIST(closed, job)); // nothing left to delete is no failure
+}
+
+TEST_F(RegistryStoreTest, AddingStopsAtTheHundredthItem)
+{
+    QStringList eighty, thirty;
+    for (int i = 0; i < 80; ++i)
+        eighty << QStringLiteral("old%1").arg(i);
+    for (int i = 0; i < 30; ++i)
+        thirty << QStringLiteral("new%1").arg(i);
+    ASSERT_TRUE(FNREGADDTOLIST(closed, job, eighty));
+    EXPECT_TRUE(FNREGADDTOLIST(closed, job, thirty));
+
+    EXPECT_EQ(FNREGREADSTRING(closed, QStringLiteral("JobCOUNT"), QString()), QStringLiteral("100"));
+    EXPECT_EQ(FNREGREADSTRING(closed, QStringLiteral("Job80"), QString()), QStringLiteral("new0"));
+    EXPECT_EQ(FNREGREADSTRING(closed, QStringLiteral("Job99"), QString()), QStringLiteral("new19"));
+    EXPECT_TRUE(FNREGADDTOLIST(closed, job, {QStringLiteral("more")}));
+    EXPECT_EQ(rawKeys(closed).size(), 101);
+
+    // Adding nothing writes nothing, not even the key.
+    EXPECT_TRUE(FNREGADDTOLIST(QStringLiteral("Empty"), job, {}));
+    EXPECT_TRUE(rawKeys(QStringLiteral("Empty")).isEmpty());
+}
+
+TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndStopsTheNextSave)
+{
+    TScriptedMessages messages;
+    FNREGWRITESTRING(closed, QStringLiteral("JobCOUNT"), QStringLiteral("3"));
+    FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/zero.GVJ"));
+    FNREGWRITESTRING(closed, QStringLiteral("Job2"), QStringLiteral("/two.GVJ"));
+
+    QStringList loaded = {QStringLiteral("stale")};
+    EXPECT_FALSE(FNREGLOADLIST(closed, job, loaded));
+    EXPECT_EQ(loaded, (QStringList{QStringLiteral("/zero.GVJ"), QStringLiteral("/two.GVJ")}));
+    EXPECT_TRUE(log().endsWith(" Error[11]: Value (Software\\Mardo\\Gorvin\\v2\\Files\\Closed\\Job1) "
+                               "missing in registry list of items.\r\n"))
+        << log().constData();
+    EXPECT_EQ(log().count(" Error["), 1);
+    EXPECT_EQ(messages.beeps, 0);
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // The save removes the items up to the gap and the count, and writes nothing.
+    EXPECT_FALSE(FNREGSAVELIST(closed, job, {QStringLiteral("/new.GVJ")}));
+    EXPECT_EQ(rawKeys(closed), QStringList{QStringLiteral("Job2")});
+    // With the count gone, the next save writes the new list from index 0.
+    EXPECT_TRUE(FNREGSAVELIST(closed, job, {QStringLiteral("/new.GVJ")}));
+    EXPECT_TRUE(FNREGLOADLIST(closed, job, loaded));
+    EXPECT_EQ(loaded, QStringList{QStringLiteral("/new.GVJ")});
+}
+
+TEST_F(RegistryStoreTest, DamagedCountsStayWithinTheList)
+{
+    TScriptedMessages messages;
+    FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("kept"));
+    QStringList loaded;
+    for (const char* count : {"many", "-4", ""}) {
+        FNREGWRITESTRING(closed, QStringLiteral("JobCOUNT"), QString::fromLatin1(count));
+        EXPECT_TRUE(FNREGLOADLIST(closed, job, loaded)) << count;
+        EXPECT_TRUE(loaded.isEmpty()) << count;
+    }
+    // A negative count must not make adding write "Job-4".
+    EXPECT_TRUE(FNREGADDTOLIST(closed, job, {QStringLiteral("first")}));
+    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Job0"), QStringLiteral("JobCOUNT")}));
+
+    // A huge count reads as a full list: 99 gaps are logged, not two thousand million.
+    FNREGWRITESTRING(closed, QStringLiteral("JobCOUNT"), QStringLiteral("2000000000"));
+    EXPECT_FALSE(FNREGLOADLIST(closed, job, loaded));
+    EXPECT_EQ(loaded, QStringList{QStringLiteral("first")});
+    EXPECT_EQ(log().count(" Error[11]: "), 99);
+}
+
+TEST_F(RegistryStoreTest, StoreThatCannotBeWrittenFailsQuietly)
+{
+    // A folder where the settings file belongs can be neither read nor written.
+    ASSERT_TRUE(QDir().mkpath(iniPath));
+    TScriptedMessages messages;
+    EXPECT_FALSE(FNREGADDTOLIST(closed, job, {QStringLiteral("/a.GVJ")}));
+    EXPECT_FALSE(FNREGSAVELIST(closed, QStringLiteral("Data"), {QStringLiteral("/a.txt")}));
+    FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(StringToUnits, GoesByTheFirstCharacterOnly)
+{
+    for (const char* inches : {"inches", "Inch", "i"})
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(inches)), UNIT_INCH) << inches;
+    for (const char* cm : {"centimeters", "cm"})
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(cm)), UNIT_CM) << cm;
+    for (const char* mm : {"milimeters", "mm", "x", "", " inches"})
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(mm)), UNIT_MM) << mm;
+}

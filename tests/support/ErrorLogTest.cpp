@@ -1,0 +1,103 @@
+#include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "support/ErrorLog.h"
+#include "support/ProgramFolder.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+class ErrorLogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        SetProgramFolderForTests(folder.path());
+    }
+    void TearDown() override { SetProgramFolderForTests(QString()); }
+
+    QString logPath() const { return folder.path() + QStringLiteral("/ERRFILE.TXT"); }
+
+    QTemporaryDir folder;
+};
+
+const QDateTime noon(QDate(2024, 3, 7), QTime(13, 5, 9));
+} // namespace
+
+TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLineEach)
+{
+    AppendErrorLogEntry(logPath(), 11, QStringLiteral("first"), noon);
+    AppendErrorLogEntry(logPath(), -8, QStringLiteral("Größe"), noon);
+
+    const QByteArray stamp = ErrorLogTimeStamp(noon).toUtf8();
+    const QStringList header = ErrorLogHeader();
+    ASSERT_EQ(header.size(), 3);
+    EXPECT_TRUE(header[0].contains(QStringLiteral("send this file to Mardo")));
+    EXPECT_EQ(ReadFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp +
+                                            " Error[11]: first\r\n" + stamp +
+                                            " Error[-8]: Gr\xC3\xB6\xC3\x9F"
+                                            "e\r\n");
+
+    // A log that exists gets no header, even when it is not one of ours.
+    WriteFile(logPath(), "old entry\r\n");
+    AppendErrorLogEntry(logPath(), 5, QStringLiteral("x"), noon);
+    EXPECT_EQ(ReadFileBytes(logPath()), "old entry\r\n" + stamp + " Error[5]: x\r\n");
+}
+
+TEST_F(ErrorLogTest, EveryKindOfLineBreakBecomesCrLf)
+{
+    const QByteArray stamp = ErrorLogTimeStamp(noon).toUtf8();
+    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\n\rb"), noon), stamp + " Error[1]: a\r\nb\r\n");
+    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\r\nb\nc\rd"), noon),
+              stamp + " Error[1]: a\r\nb\r\nc\r\nd\r\n");
+    // Two breaks in a row stay two lines.
+    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\n\r\n\rb"), noon), stamp + " Error[1]: a\r\n\r\nb\r\n");
+}
+
+TEST_F(ErrorLogTest, TimeStampIsShortDateAndLongTimeWithTheTimeLeftOutAtMidnight)
+{
+    const QLocale system = QLocale::system();
+    const QString date = system.toString(noon.date(), QLocale::ShortFormat);
+    EXPECT_EQ(ErrorLogTimeStamp(noon), date + u' ' + system.toString(noon.time(), QLocale::LongFormat));
+    EXPECT_EQ(ErrorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0))), date);
+    EXPECT_NE(ErrorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0, 0, 1))), date);
+}
+
+TEST_F(ErrorLogTest, LogErrorBeepsWritesInTheProgramFolderAndShowsThePlainBox)
+{
+    TScriptedMessages messages;
+    const QString text = QStringLiteral("Could not write\n\rC:\\Jobs\\a.GVJ");
+    FNLOGERROR(2, text, true, true);
+
+    EXPECT_EQ(ErrorLogPath(), logPath());
+    EXPECT_EQ(messages.beeps, 1);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].plain);
+    EXPECT_EQ(messages.shown[0].text, text);
+
+    const QByteArray bytes = ReadFileBytes(logPath());
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")); // no bare line feed
+    const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 6); // three header lines, the entry over two, nothing after
+    EXPECT_TRUE(lines[3].startsWith(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral(" Error[2]: Could not write"))) << lines[3].toStdString();
+    EXPECT_EQ(lines[4], QStringLiteral("C:\\Jobs\\a.GVJ"));
+    EXPECT_EQ(lines[5], QString());
+}
+
+TEST_F(ErrorLogTest, LogThatCannotBeWrittenThrowsAfterTellingTheUser)
+{
+    // A folder in the log's place cannot be opened as a file, not even by root.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ERRFILE.TXT")));
+    TScriptedMessages messages;
+    try {
+        FNLOGERROR(8, QStringLiteral("Data file not loaded"), true, true);
+        FAIL() << "no exception";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("ERRFILE.TXT"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Data file not loaded")});
+}

@@ -1,0 +1,87 @@
+#include "common/TestEnv.h"
+#include "support/ProgramFolder.h"
+#include "support/Utilities.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+TEST(Utilities, VersionTextAndCaptionsWithoutAccelerators)
+{
+    EXPECT_EQ(FNGETVERSIONTEXT(), QStringLiteral("Version 2.0 Release 1.8"));
+    EXPECT_EQ(VersionText(2, 0, -1, 8), QStringLiteral("Version number not available."));
+    EXPECT_EQ(FNSTRIPAMPERSANDS(QStringLiteral("&1 C:\\x&&y")), QStringLiteral("1 C:\\xy"));
+}
+
+namespace {
+// Stands in for the desktop: records what it was asked to open.
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+public:
+    QList<QUrl> opened;
+};
+} // namespace
+
+TEST(Utilities, ShellOpenHandsAddressesAndLocalFilesToTheDesktop)
+{
+    TUrlRecorder recorder;
+    const QStringList schemes = {QStringLiteral("https"), QStringLiteral("mailto"), QStringLiteral("file")};
+    for (const QString& scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+
+    EXPECT_TRUE(FNSHELLOPEN(QStringLiteral("https://www.mardo-software.example/gorvin")));
+    EXPECT_TRUE(FNSHELLOPEN(QStringLiteral("mailto:Gorvin <support@mardo-software.example>")));
+    EXPECT_TRUE(FNSHELLOPEN(QStringLiteral("/tmp/My Labels/Gorvin02Instructions.rtf")));
+    EXPECT_TRUE(FNSHELLOPEN(QStringLiteral("docs/a.rtf")));
+    for (const QString& scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+
+    ASSERT_EQ(recorder.opened.size(), 4);
+    EXPECT_EQ(recorder.opened[0].host(), QStringLiteral("www.mardo-software.example"));
+    EXPECT_EQ(recorder.opened[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(recorder.opened[1].path().contains(QStringLiteral("support@mardo-software.example")));
+    EXPECT_EQ(recorder.opened[2].toLocalFile(), QStringLiteral("/tmp/My Labels/Gorvin02Instructions.rtf"));
+    EXPECT_EQ(recorder.opened[3].toLocalFile(),
+              QDir::current().absoluteFilePath(QStringLiteral("docs/a.rtf")));
+}
+
+TEST(ProgramFolder, UnwritableExecutableFolderFallsBackToTheUserDataFolder)
+{
+    QTemporaryDir folder;
+    EXPECT_EQ(ChooseProgramFolder(folder.path()), QDir::cleanPath(folder.path()));
+    // A folder that does not exist cannot be written, whoever runs the test.
+    const QString chosen = ChooseProgramFolder(folder.path() + QStringLiteral("/gone"));
+    EXPECT_EQ(chosen, QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    EXPECT_TRUE(chosen.endsWith(QStringLiteral("/Mardo/Gorvin")));
+    EXPECT_TRUE(chosen.startsWith(TTestEnv::root())) << chosen.toStdString();
+    EXPECT_TRUE(QDir(chosen).exists());
+}
+
+TEST(ProgramFolder, TestsAndScriptedRunsChooseTheirOwnFolder)
+{
+    QTemporaryDir folder;
+    const QString fromEnvironment = folder.path() + QStringLiteral("/env");
+    const QString fromTest = folder.path() + QStringLiteral("/test");
+    const QByteArray saved = qgetenv("GORVIN_PROGRAM_FOLDER");
+
+    qputenv("GORVIN_PROGRAM_FOLDER", QFile::encodeName(fromEnvironment));
+    EXPECT_EQ(ProgramFolder(), fromEnvironment);
+    EXPECT_TRUE(QDir(fromEnvironment).exists());
+    SetProgramFolderForTests(fromTest);
+    EXPECT_EQ(ProgramFolder(), fromTest);
+    SetProgramFolderForTests(QString());
+    EXPECT_EQ(ProgramFolder(), fromEnvironment);
+
+    if (saved.isNull())
+        qunsetenv("GORVIN_PROGRAM_FOLDER");
+    else
+        qputenv("GORVIN_PROGRAM_FOLDER", saved);
+}
+
+#include "UtilitiesTest.moc"
