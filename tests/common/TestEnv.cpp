@@ -4,15 +4,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
+
 namespace {
-QTemporaryDir* userRoot = nullptr;
+// Removed when the test program ends.
+std::unique_ptr<QTemporaryDir> userRoot;
 }
 
 void TTestEnv::isolateUserFolders()
 {
     if (userRoot)
         return;
-    userRoot = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/gorvin-test-XXXXXX"));
+    userRoot = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/gorvin-test-XXXXXX"));
     const QString base = userRoot->path();
     QDir(base).mkpath(QStringLiteral("config"));
     QDir(base).mkpath(QStringLiteral("data"));

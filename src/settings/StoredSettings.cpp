@@ -1,0 +1,168 @@
+#include "StoredSettings.h"
+
+#include "model/JobInfo.h"
+#include "model/Units.h"
+#include "settings/RegistryStore.h"
+#include "support/Utilities.h"
+
+#include <QLocale>
+
+namespace {
+
+const QString settingsKey = QStringLiteral("Settings");
+const QString filesKey = QStringLiteral("Files");
+const QString currentKey = QStringLiteral("Files\\Current");
+const QString closedKey = QStringLiteral("Files\\Closed");
+const QString desktopKey = QStringLiteral("DeskTop");
+
+bool readBool(const QString& key, const char* name, const char* def)
+{
+    return FNSTRTOBOOL(FNREGREADSTRING(key, QString::fromLatin1(name), QString::fromLatin1(def)));
+}
+
+void writeBool(const QString& key, const char* name, bool value)
+{
+    FNREGWRITESTRING(key, QString::fromLatin1(name), FNBOOLTOSTR(value));
+}
+
+int readInt(const QString& key, const char* name)
+{
+    // A number edited into nonsense counts as 0, so the rest still loads.
+    return FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0")).trimmed().toInt();
+}
+
+QStringList stripped(const QStringList& captions)
+{
+    QStringList out;
+    for (const QString& c : captions)
+        out << FNSTRIPAMPERSANDS(c);
+    return out;
+}
+
+} // namespace
+
+QString FNREALTOSTR(double value)
+{
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15);
+}
+
+std::optional<double> FNSTRTOREAL(const QString& text)
+{
+    bool ok = false;
+    QLocale locale = QLocale::system();
+    const double v = locale.toDouble(text.trimmed(), &ok);
+    if (ok)
+        return v;
+    return std::nullopt;
+}
+
+bool FNLOADSETTINGS(TSOFTWARESETTINGS& s)
+{
+    s.SaveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
+    if (!s.SaveSettings)
+        return true;
+    if (auto scale = FNSTRTOREAL(FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), FNREALTOSTR(1.0))))
+        s.MainScale = *scale;
+    CurrentUnit = FNSTRINGTOUNITS(FNREGREADSTRING(settingsKey, QStringLiteral("Units"), UnitNames[UNIT_MM]));
+    s.ShowTemplate = readBool(settingsKey, "ShowTemplate", "TRUE");
+    s.ShowLabels = readBool(settingsKey, "ShowLabel", "TRUE");
+    return true;
+}
+
+bool FNSAVESETTINGS(const TSOFTWARESETTINGS& s)
+{
+    writeBool(settingsKey, "SaveSettings", s.SaveSettings);
+    FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), FNREALTOSTR(s.MainScale));
+    FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[CurrentUnit < 3 ? CurrentUnit : std::uint8_t(UNIT_MM)]);
+    writeBool(settingsKey, "ShowTemplate", s.ShowTemplate);
+    writeBool(settingsKey, "ShowLabel", s.ShowLabels);
+    return true;
+}
+
+bool FNLOADFILEINFO(TFILEINFO& info)
+{
+    info.SaveFileInfo = readBool(filesKey, "SaveFileInfo", "TRUE");
+    if (!info.SaveFileInfo)
+        return true;
+    FNREGLOADLIST(closedKey, QStringLiteral("Job"), info.Jobs);
+    FNREGLOADLIST(closedKey, QStringLiteral("Data"), info.Data);
+    FNREGLOADLIST(closedKey, QStringLiteral("Template"), info.Templates);
+    info.CurrentJob = FNREGREADSTRING(currentKey, QStringLiteral("Job"), QString());
+    return true;
+}
+
+bool FNSAVEFILEINFO(const TFILEINFO& info)
+{
+    writeBool(filesKey, "SaveFileInfo", info.SaveFileInfo);
+    FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.CurrentJob);
+    FNREGSAVELIST(closedKey, QStringLiteral("Job"), stripped(info.Jobs));
+    FNREGSAVELIST(closedKey, QStringLiteral("Data"), stripped(info.Data));
+    FNREGSAVELIST(closedKey, QStringLiteral("Template"), stripped(info.Templates));
+    return true;
+}
+
+bool FNREADSAVEDESKTOPSWITCH()
+{
+    return readBool(desktopKey, "SaveDeskTop", "TRUE");
+}
+
+void FNWRITESAVEDESKTOPSWITCH(bool value)
+{
+    writeBool(desktopKey, "SaveDeskTop", value);
+}
+
+QStringList FNDESKTOPWINDOWNAMES()
+{
+    QStringList names;
+    FNREGKEYNAMES(desktopKey, names);
+    return names;
+}
+
+std::optional<TWINDOWRECORD> FNREADWINDOWRECORD(const QString& windowName)
+{
+    const QString key = desktopKey + QLatin1Char('\\') + windowName;
+    TWINDOWRECORD r;
+    r.Left = readInt(key, "Left");
+    r.Top = readInt(key, "Top");
+    r.Width = readInt(key, "Width");
+    r.Height = readInt(key, "Height");
+    r.MinLeft = readInt(key, "MinLeft");
+    r.MinTop = readInt(key, "MinTop");
+    r.Visible = readBool(key, "Visible", "FALSE");
+    r.State = readInt(key, "State");
+    r.FirstTime = readBool(key, "FirstTime", "TRUE");
+    if (static_cast<qint64>(r.Left) + r.Top + r.Width + r.Height + r.MinLeft + r.MinTop == 0)
+        return std::nullopt;
+    return r;
+}
+
+void FNWRITEWINDOWRECORD(const QString& windowName, const TWINDOWRECORD& r)
+{
+    const QString key = desktopKey + QLatin1Char('\\') + windowName;
+    FNREGWRITESTRING(key, QStringLiteral("Left"), QString::number(r.Left));
+    FNREGWRITESTRING(key, QStringLiteral("Top"), QString::number(r.Top));
+    FNREGWRITESTRING(key, QStringLiteral("Width"), QString::number(r.Width));
+    FNREGWRITESTRING(key, QStringLiteral("Height"), QString::number(r.Height));
+    FNREGWRITESTRING(key, QStringLiteral("MinLeft"), QString::number(r.MinLeft));
+    FNREGWRITESTRING(key, QStringLiteral("MinTop"), QString::number(r.MinTop));
+    writeBool(key, "Visible", r.Visible);
+    FNREGWRITESTRING(key, QStringLiteral("State"), QString::number(r.State));
+    writeBool(key, "FirstTime", r.FirstTime);
+}
+
+void FNUSESTOREDFORMATDEFAULTS()
+{
+    SetFormatValueReader([](const QString& name, const QString& def) {
+        return FNREGREADSTRING(QStringLiteral("Format"), name, def);
+    });
+}
+
+void FNWRITEAPPLOCATION(const QString& folder)
+{
+    QString withSeparator = folder;
+    if (!withSeparator.endsWith(QLatin1Char('/')))
+        withSeparator += QLatin1Char('/');
+    FNREGWRITESTRING(filesKey, QStringLiteral("AppLocation"), withSeparator);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// What the program keeps between runs besides its files: the software
+// settings, the recent files with the job open at exit, the placement of its
+// windows, and the label-format defaults. Each group is read at start and
+// written at every exit; the three save switches decide only whether the
+// stored values are applied at the next start.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+class TJOBINFO;
+
+// The software settings while the program runs.
+struct TSOFTWARESETTINGS {
+    bool SaveDesktop = true;
+    bool SaveSettings = true;
+    bool SaveFileInfo = true;
+    bool ShowLabels = true;
+    bool ShowTemplate = true;
+    double MainScale = 1.0; // the preview scale
+};
+
+// Reads "SaveSettings" and, when it is set, the preview scale, the display
+// unit (into CurrentUnit) and the two view switches. A scale that is not a
+// number keeps the value it had.
+bool FNLOADSETTINGS(TSOFTWARESETTINGS& settings);
+// Writes the switch, the scale, the unit name of CurrentUnit and the view
+// switches, in that order, whatever the switch says.
+bool FNSAVESETTINGS(const TSOFTWARESETTINGS& settings);
+
+// The recent-file lists, most recent first, and the job open at exit.
+struct TFILEINFO {
+    bool SaveFileInfo = true;
+    QStringList Jobs;
+    QStringList Data;
+    QStringList Templates;
+    QString CurrentJob; // LASTJOBFILENAME when loading, JOBFILENAME when saving
+};
+
+// Reads "SaveFileInfo" and, when it is set, the three lists and the job.
+bool FNLOADFILEINFO(TFILEINFO& info);
+// Writes the switch, the current job and the three lists (menu captions with
+// their "&" removed), in that order.
+bool FNSAVEFILEINFO(const TFILEINFO& info);
+
+// One window's stored placement under DeskTop\<name>.
+struct TWINDOWRECORD {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    int MinLeft = 0, MinTop = 0;
+    bool Visible = false;
+    int State = 0; // 0 normal, 1 minimised, 2 maximised
+    bool FirstTime = true;
+};
+
+bool FNREADSAVEDESKTOPSWITCH();
+void FNWRITESAVEDESKTOPSWITCH(bool value);
+// The names of the windows stored under DeskTop, in the store's order.
+QStringList FNDESKTOPWINDOWNAMES();
+// A window's stored record; none when its six numbers add up to 0 (nothing
+// stored for it).
+std::optional<TWINDOWRECORD> FNREADWINDOWRECORD(const QString& windowName);
+void FNWRITEWINDOWRECORD(const QString& windowName, const TWINDOWRECORD& record);
+
+// Makes new label formats read their defaults from the "Format" key.
+void FNUSESTOREDFORMATDEFAULTS();
+
+// The "Files" value "AppLocation": the program's folder with a trailing
+// separator.
+void FNWRITEAPPLOCATION(const QString& folder);
+
+// Real numbers as the store keeps them: shortest general form, up to 15
+// significant digits, the user's decimal separator.
+QString FNREALTOSTR(double value);
+std::optional<double> FNSTRTOREAL(const QString& text);

@@ -1,0 +1,147 @@
+#include "common/TestEnv.h"
+#include "model/JobInfo.h"
+#include "model/Units.h"
+#include "settings/RegistryStore.h"
+#include "settings/StoredSettings.h"
+
+#include <QFile>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StoredSettings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
+                        QStringLiteral("Gorvin"));
+        store.clear();
+        store.sync();
+        QFile::remove(store.fileName());
+        savedUnit = CurrentUnit;
+    }
+    void TearDown() override
+    {
+        CurrentUnit = savedUnit;
+        SetFormatValueReader(nullptr);
+    }
+    std::uint8_t savedUnit = 0;
+};
+
+} // namespace
+
+TEST_F(StoredSettings, FirstRunGivesTheDefaults)
+{
+    TSOFTWARESETTINGS s;
+    s.MainScale = 2.0;
+    CurrentUnit = UNIT_CM;
+    ASSERT_TRUE(FNLOADSETTINGS(s));
+    EXPECT_EQ(s.MainScale, 1.0);
+    EXPECT_EQ(CurrentUnit, UNIT_MM);
+    EXPECT_TRUE(s.ShowLabels && s.ShowTemplate && s.SaveSettings);
+
+    TFILEINFO info;
+    ASSERT_TRUE(FNLOADFILEINFO(info));
+    EXPECT_TRUE(info.SaveFileInfo);
+    EXPECT_TRUE(info.Jobs.isEmpty() && info.Data.isEmpty() && info.Templates.isEmpty());
+    EXPECT_TRUE(info.CurrentJob.isEmpty());
+    EXPECT_TRUE(FNREADSAVEDESKTOPSWITCH());
+    EXPECT_FALSE(FNREADWINDOWRECORD(QStringLiteral("FormMAIN")).has_value());
+}
+
+TEST_F(StoredSettings, SettingsRoundTripAndTheSwitchOnlyGuardsLoading)
+{
+    TSOFTWARESETTINGS s;
+    s.MainScale = 0.75;
+    s.ShowLabels = false;
+    CurrentUnit = UNIT_INCH;
+    FNSAVESETTINGS(s);
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("Units"), {}), QStringLiteral("inches"));
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("ShowLabel"), {}), QStringLiteral("False"));
+
+    CurrentUnit = UNIT_MM;
+    TSOFTWARESETTINGS back;
+    FNLOADSETTINGS(back);
+    EXPECT_EQ(back.MainScale, 0.75);
+    EXPECT_FALSE(back.ShowLabels);
+    EXPECT_EQ(CurrentUnit, UNIT_INCH);
+
+    // With the switch cleared the values are still written, but not applied.
+    s.SaveSettings = false;
+    s.MainScale = 2.5;
+    FNSAVESETTINGS(s);
+    CurrentUnit = UNIT_MM;
+    TSOFTWARESETTINGS off;
+    FNLOADSETTINGS(off);
+    EXPECT_FALSE(off.SaveSettings);
+    EXPECT_EQ(off.MainScale, 1.0);
+    EXPECT_EQ(CurrentUnit, UNIT_MM);
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), {}), FNREALTOSTR(2.5));
+
+    // A scale that is not a number keeps what the program had.
+    FNREGWRITESTRING(QStringLiteral("Settings"), QStringLiteral("SaveSettings"), QStringLiteral("t"));
+    FNREGWRITESTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), QStringLiteral("big"));
+    TSOFTWARESETTINGS bad;
+    bad.MainScale = 1.5;
+    FNLOADSETTINGS(bad);
+    EXPECT_EQ(bad.MainScale, 1.5);
+}
+
+TEST_F(StoredSettings, FileInformationStripsAccelerators)
+{
+    TFILEINFO info;
+    info.Jobs = {QStringLiteral("&1 /jobs/a&&b.GVJ"), QStringLiteral("/jobs/c.GVJ")};
+    info.Data = {QStringLiteral("/data/x.txt")};
+    info.CurrentJob = QStringLiteral("/jobs/now.GVJ");
+    FNSAVEFILEINFO(info);
+    TFILEINFO back;
+    FNLOADFILEINFO(back);
+    EXPECT_EQ(back.Jobs, (QStringList{"1 /jobs/ab.GVJ", "/jobs/c.GVJ"}));
+    EXPECT_EQ(back.Data, QStringList{"/data/x.txt"});
+    EXPECT_TRUE(back.Templates.isEmpty());
+    EXPECT_EQ(back.CurrentJob, QStringLiteral("/jobs/now.GVJ"));
+
+    info.SaveFileInfo = false;
+    FNSAVEFILEINFO(info);
+    TFILEINFO off;
+    FNLOADFILEINFO(off);
+    EXPECT_FALSE(off.SaveFileInfo);
+    EXPECT_TRUE(off.Jobs.isEmpty());
+    EXPECT_TRUE(off.CurrentJob.isEmpty());
+}
+
+TEST_F(StoredSettings, WindowRecords)
+{
+    TWINDOWRECORD r;
+    r.Left = 10;
+    r.Top = -20;
+    r.Width = 696;
+    r.Height = 492;
+    r.MinLeft = -1;
+    r.MinTop = -1;
+    r.Visible = true;
+    r.State = 2;
+    r.FirstTime = false;
+    FNWRITEWINDOWRECORD(QStringLiteral("FormMAIN"), r);
+    FNWRITEWINDOWRECORD(QStringLiteral("FormHELP"), TWINDOWRECORD{}); // all zero: nothing stored
+    EXPECT_EQ(FNDESKTOPWINDOWNAMES().size(), 2);
+    const auto back = FNREADWINDOWRECORD(QStringLiteral("FormMAIN"));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->Top, -20);
+    EXPECT_EQ(back->State, 2);
+    EXPECT_TRUE(back->Visible);
+    EXPECT_FALSE(back->FirstTime);
+    EXPECT_FALSE(FNREADWINDOWRECORD(QStringLiteral("FormHELP")).has_value());
+}
+
+TEST_F(StoredSettings, NewFormatsReadTheFormatKey)
+{
+    FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("ShowBorder"), QStringLiteral("True"));
+    FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("BorderWidth"), QStringLiteral("350"));
+    FNUSESTOREDFORMATDEFAULTS();
+    TJOBINFO info;
+    EXPECT_TRUE(info.SHOWBORDER);
+    EXPECT_EQ(info.MUBORDERWIDTH, 350);
+    EXPECT_EQ(info.MUBORDERLEFT, 2000);
+}
