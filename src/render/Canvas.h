@@ -1,0 +1,93 @@
+#pragma once
+// The drawing surface of the page renderer and the calibration page: the few
+// operations they need and nothing more. TPAINTERCANVAS draws through a
+// QPainter on the preview image or the printer page; TRECORDINGCANVAS
+// records every operation for the tests.
+//
+// Coordinates are whole device pixels. A TCANVASRECT covers the columns left
+// to right - 1 and the rows top to bottom - 1.
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QRectF>
+#include <QString>
+
+#include <span>
+
+class QSvgRenderer;
+
+struct TCANVASRECT {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool isEmpty() const { return right <= left || bottom <= top; }
+    bool operator==(const TCANVASRECT&) const = default;
+};
+
+// Copy is the only mode the program draws with: the pen's colour replaces
+// what lies beneath.
+enum class TPenMode { Copy };
+enum class TPenStyle { Solid, Dash, Dot, Clear };
+enum class TBrushStyle { Solid, Clear };
+
+struct TCANVASPEN {
+    TPenMode mode = TPenMode::Copy;
+    TPenStyle style = TPenStyle::Solid;
+    int width = 1; // pixels; 0 is the thinnest line the device draws
+    QColor color = Qt::black;
+    bool operator==(const TCANVASPEN&) const = default;
+};
+
+struct TCANVASBRUSH {
+    TBrushStyle style = TBrushStyle::Solid;
+    QColor color = Qt::white;
+    bool operator==(const TCANVASBRUSH&) const = default;
+};
+
+struct TCANVASFONT {
+    QString name = QStringLiteral("Arial");
+    int size = 10;  // points; below 1 nothing is drawn and text measures 0
+    int style = 0;  // TFONT::TFontStyle bits: bold, italic, underline, strike-out
+    QColor color = Qt::black;
+    qint32 charset = 1;
+    qint32 pitch = 0; // TFONT::TFontPitch
+    bool operator==(const TCANVASFONT&) const = default;
+};
+
+class TCANVAS {
+public:
+    virtual ~TCANVAS() = default;
+
+    // Negative pen widths are taken as 0.
+    virtual void setPen(const TCANVASPEN& pen) = 0;
+    virtual TCANVASPEN pen() const = 0;
+    virtual void setBrush(const TCANVASBRUSH& brush) = 0;
+    virtual TCANVASBRUSH brush() const = 0;
+    virtual void setFont(const TCANVASFONT& font) = 0;
+    virtual TCANVASFONT font() const = 0;
+
+    // The advance width and the line height of a text in the current font.
+    virtual int textWidth(const QString& text) = 0;
+    virtual int textHeight(const QString& text) = 0;
+
+    // Draws text with the top-left corner of its line at (x, y) in the font's
+    // colour, cut at clip. With a solid brush the whole clip rectangle is
+    // filled with the brush colour first; with a clear brush the background
+    // shows through.
+    virtual void textRect(const TCANVASRECT& clip, int x, int y, const QString& text) = 0;
+
+    // Lines through the points with the current pen.
+    virtual void polyline(std::span<const QPoint> points) = 0;
+    // A closed polygon filled with the brush and outlined with the pen.
+    virtual void polygon(std::span<const QPoint> points) = 0;
+
+    // Stretches the rectangle source of the picture onto dest. The source may
+    // reach beyond the picture; the part of dest it maps there is left alone.
+    virtual void stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source) = 0;
+    // Draws a vector drawing scaled into box, cut at clip.
+    virtual void drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip) = 0;
+};

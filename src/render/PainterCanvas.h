@@ -1,0 +1,76 @@
+#pragma once
+// The canvas over a QPainter: the preview image and the printer page. Fonts
+// are set in points and measured with the metrics of the device drawn on, so
+// printed text has its true size whatever the screen's resolution.
+
+#include "render/Canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <QRegion>
+
+#include <memory>
+#include <vector>
+
+class QPaintDevice;
+
+class TPAINTERCANVAS : public TCANVAS {
+public:
+    // Draws through a painter that is already active on its device (the
+    // printer's painter of a print run). The painter is not owned.
+    explicit TPAINTERCANVAS(QPainter* painter);
+    // Opens its own painter on the device (a preview image) and ends it when
+    // destroyed.
+    explicit TPAINTERCANVAS(QPaintDevice* device);
+    ~TPAINTERCANVAS() override;
+    TPAINTERCANVAS(const TPAINTERCANVAS&) = delete;
+    TPAINTERCANVAS& operator=(const TPAINTERCANVAS&) = delete;
+
+    void setPen(const TCANVASPEN& pen) override;
+    TCANVASPEN pen() const override { return pen_; }
+    void setBrush(const TCANVASBRUSH& brush) override;
+    TCANVASBRUSH brush() const override { return brush_; }
+    void setFont(const TCANVASFONT& font) override;
+    TCANVASFONT font() const override { return font_; }
+
+    int textWidth(const QString& text) override;
+    int textHeight(const QString& text) override;
+    void textRect(const TCANVASRECT& clip, int x, int y, const QString& text) override;
+    void polyline(std::span<const QPoint> points) override;
+    void polygon(std::span<const QPoint> points) override;
+    void stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source) override;
+    void drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip) override;
+
+    QPainter* painter() const { return painter_; }
+
+    // The QFont a canvas font becomes (without its colour).
+    static QFont qfont(const TCANVASFONT& font);
+
+private:
+    struct TFontEntry {
+        TCANVASFONT key;
+        QFont font;
+        QFontMetrics metrics;
+    };
+
+    void init();
+    void applyPen();
+    const TFontEntry* currentFont();
+
+    std::unique_ptr<QPainter> ownPainter_;
+    QPainter* painter_ = nullptr;
+    QPaintDevice* device_ = nullptr;
+    QRegion baseClip_; // the caller's clipping, kept under every clip of ours
+    bool hasBaseClip_ = false;
+    TCANVASPEN pen_;
+    QPen qpen_;
+    TCANVASBRUSH brush_;
+    TCANVASFONT font_;
+    // Fonts built on this device, most recent last: shrink-to-fit steps
+    // through sizes label after label, and a QFontMetrics is costly to make.
+    std::vector<std::unique_ptr<TFontEntry>> fonts_;
+    const TFontEntry* current_ = nullptr;     // the entry of font_, once looked up
+    const TFontEntry* painterFont_ = nullptr; // the entry the painter holds
+};

@@ -1,0 +1,484 @@
+#include "Renderer.h"
+
+#include "model/Job.h"
+#include "model/Picture.h"
+
+#include <QFileInfo>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <optional>
+
+QColor FNCOLORTOQCOLOR(qint32 color)
+{
+    const auto value = static_cast<quint32>(color);
+    if ((value & 0xFF000000u) == 0x80000000u) {
+        // The usual values of the system colours, by number.
+        static const QRgb systemColors[] = {
+            qRgb(200, 200, 200), // scroll bar
+            qRgb(0, 0, 0),       // desktop
+            qRgb(153, 180, 209), // active caption
+            qRgb(191, 205, 219), // inactive caption
+            qRgb(240, 240, 240), // menu
+            qRgb(255, 255, 255), // window
+            qRgb(100, 100, 100), // window frame
+            qRgb(0, 0, 0),       // menu text
+            qRgb(0, 0, 0),       // window text
+            qRgb(0, 0, 0),       // caption text
+            qRgb(180, 180, 180), // active border
+            qRgb(244, 247, 252), // inactive border
+            qRgb(171, 171, 171), // application workspace
+            qRgb(0, 120, 215),   // highlight
+            qRgb(255, 255, 255), // highlight text
+            qRgb(240, 240, 240), // button face
+            qRgb(160, 160, 160), // button shadow
+            qRgb(109, 109, 109), // grey text
+            qRgb(0, 0, 0),       // button text
+            qRgb(0, 0, 0),       // inactive caption text
+            qRgb(255, 255, 255), // button highlight
+            qRgb(105, 105, 105), // 3D dark shadow
+            qRgb(227, 227, 227), // 3D light
+            qRgb(0, 0, 0),       // info text
+            qRgb(255, 255, 225), // info background
+            qRgb(0, 0, 0),       // (unused)
+            qRgb(0, 102, 204),   // hot light
+            qRgb(185, 209, 234), // gradient active caption
+            qRgb(215, 228, 242), // gradient inactive caption
+            qRgb(0, 120, 215),   // menu highlight
+            qRgb(240, 240, 240), // menu bar
+        };
+        const quint32 index = value & 0xFFu;
+        if (index < std::size(systemColors))
+            return QColor(systemColors[index]);
+        return QColor(Qt::black);
+    }
+    return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
+                  static_cast<int>((value >> 16) & 0xFFu));
+}
+
+TCANVASFONT FNCANVASFONT(const TFONT& font)
+{
+    TCANVASFONT f;
+    f.name = font.Name;
+    // A positive height is a cell height rather than a character height; its
+    // size comes out negative, and its magnitude is close enough.
+    f.size = std::abs(font.size());
+    f.style = font.Style;
+    f.color = FNCOLORTOQCOLOR(font.Color);
+    f.charset = font.Charset;
+    f.pitch = font.Pitch;
+    return f;
+}
+
+namespace {
+
+constexpr int AlignCentre = 1;
+constexpr int AlignFar = 2; // right, or bottom
+
+// Device coordinates stay well inside int so that sums of a few never overflow.
+constexpr qint64 CoordinateLimit = 1 << 29;
+
+int Nearest(long double value)
+{
+    if (!(value > -CoordinateLimit))
+        return -CoordinateLimit;
+    if (!(value < CoordinateLimit))
+        return CoordinateLimit;
+    return static_cast<int>(RoundHalfEven(value));
+}
+
+int ToPixels(qint64 mu, double pixPerMu)
+{
+    return Nearest(static_cast<long double>(mu) * static_cast<long double>(pixPerMu));
+}
+
+// The picture box relative to the label box's top-left corner, in device
+// pixels: x1, y1 to x2, y2.
+struct TPictureBox {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double width() const { return x2 - x1; }
+    double height() const { return y2 - y1; }
+};
+
+// Places a picture of pw x ph pixels on a label box of lw x lh pixels.
+// Nothing when the box comes out empty (a percentage of 0, a label of no
+// size): the scaling steps would divide by its zero width or height.
+std::optional<TPictureBox> PlacePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
+{
+    if (!(pw > 0) || !(ph > 0))
+        return std::nullopt;
+    const auto usable = [](double extent) { return std::isfinite(extent) && extent > 0; };
+    TPictureBox b;
+    b.x2 = pw;
+    b.y2 = ph;
+    if (format.FitToLabel) {
+        if (format.KeepRatio) {
+            double f = lw / pw;
+            if (f * ph > lh)
+                f = lh / ph;
+            b.x2 = f * pw;
+            b.y2 = f * ph;
+        } else {
+            b.x2 = lw;
+            b.y2 = lh;
+        }
+    }
+    if (format.UsePicPCWidth) {
+        if (!usable(b.width()))
+            return std::nullopt;
+        const double target = lw / 100.0 * format.PicPCWidth;
+        const double f = target / b.width();
+        b.x2 = b.x1 + b.width() * f;
+        if (format.KeepRatio)
+            b.y2 = b.y1 + b.height() * f;
+    }
+    if (format.UsePicPCHeight) {
+        if (!usable(b.height()))
+            return std::nullopt;
+        const double target = lh / 100.0 * format.PicPCHeight;
+        const double f = target / b.height();
+        b.y2 = b.y1 + b.height() * f;
+        if (format.KeepRatio)
+            b.x2 = b.x1 + b.width() * f;
+    }
+    if (!usable(b.width()) || !usable(b.height()))
+        return std::nullopt;
+
+    double d = 0;
+    if (format.PicAlignHoriz == AlignCentre)
+        d = (lw - b.width()) / 2;
+    else if (format.PicAlignHoriz == AlignFar)
+        d = lw - b.x2;
+    b.x1 += d;
+    b.x2 += d;
+    d = 0;
+    if (format.PicAlignVert == AlignCentre)
+        d = (lh - b.height()) / 2;
+    else if (format.PicAlignVert == AlignFar)
+        d = lh - b.y2;
+    b.y1 += d;
+    b.y2 += d;
+
+    if (format.UsePicPCLeft) {
+        d = lw / 100.0 * format.PicPCLeft - b.x1;
+        b.x1 += d;
+        b.x2 += d;
+    }
+    if (format.UsePicPCTop) {
+        d = lh / 100.0 * format.PicPCTop - b.y1;
+        b.y1 += d;
+        b.y2 += d;
+    }
+    if (!std::isfinite(b.x1) || !std::isfinite(b.y1))
+        return std::nullopt;
+    return b;
+}
+
+// The picture of one call: loaded once, drawn on every label.
+struct TPagePicture {
+    TPICTURE picture;
+    std::unique_ptr<QSvgRenderer> svg;
+    bool loaded = false;
+};
+
+void LoadPagePicture(const TJOB& job, TPagePicture& page, QString* pictureError)
+{
+    const QString& path = job.DATAINFO()->PicFileName;
+    if (!job.JOBINFO()->ShowPic || path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    QString error;
+    if (!LoadPictureFile(path, page.picture, &error)) {
+        if (pictureError)
+            *pictureError = error;
+        return;
+    }
+    if (page.picture.isSvg()) {
+        page.svg = std::make_unique<QSvgRenderer>(page.picture.svg);
+        if (!page.svg->isValid()) {
+            if (pictureError)
+                *pictureError = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
+            return;
+        }
+    }
+    page.loaded = true;
+}
+
+void DrawPicture(TCANVAS& canvas, const TJOBINFO& format, const TPagePicture& page, const TCANVASRECT& box)
+{
+    const QSize size = page.picture.size();
+    const double pw = size.width();
+    const double ph = size.height();
+    const int lw = box.width();
+    const int lh = box.height();
+    const std::optional<TPictureBox> placed = PlacePicture(format, pw, ph, lw, lh);
+    if (!placed)
+        return;
+    const TPictureBox& b = *placed;
+    if (page.svg) {
+        canvas.drawSvg(QRectF(box.left + b.x1, box.top + b.y1, b.width(), b.height()), *page.svg, box);
+        return;
+    }
+    // The label box expressed in picture pixels: the stretch copy then shows
+    // the picture at its box and cuts it off at the label's edges.
+    const double w = b.width();
+    const double h = b.height();
+    TCANVASRECT source;
+    source.left = Nearest(-b.x1 * pw / w);
+    source.right = Nearest((lw - b.x1) * pw / w);
+    source.top = Nearest(-b.y1 * ph / h);
+    source.bottom = Nearest((lh - b.y1) * ph / h);
+    if (source.isEmpty() || box.isEmpty())
+        return;
+    canvas.stretchDraw(box, page.picture.image, source);
+}
+
+void DrawBorder(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const TCANVASRECT& box)
+{
+    TCANVASPEN pen = canvas.pen();
+    pen.color = FNCOLORTOQCOLOR(format.BORDERCOLOR);
+    pen.width = ToPixels(format.MUBORDERWIDTH, p.PixPerMuX);
+    canvas.setPen(pen);
+    // The line grows outward from the inset edges, so it never covers text.
+    const int hw = canvas.pen().width / 2;
+    const int left = box.left + ToPixels(format.MUBORDERLEFT, p.PixPerMuX) - hw;
+    const int right = box.right - ToPixels(format.MUBORDERRIGHT, p.PixPerMuX) + hw;
+    const int top = box.top + ToPixels(format.MUBORDERTOP, p.PixPerMuY) - hw;
+    const int bottom = box.bottom - ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY) + hw;
+    const QPoint points[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+    canvas.polyline(points);
+}
+
+void DrawOutline(TCANVAS& canvas, const TCANVASRECT& box)
+{
+    TCANVASPEN pen = canvas.pen();
+    pen.color = Qt::black;
+    pen.width = 1;
+    canvas.setPen(pen);
+    const QPoint points[] = {{box.left, box.top},
+                             {box.right - 1, box.top},
+                             {box.right - 1, box.bottom - 1},
+                             {box.left, box.bottom - 1},
+                             {box.left, box.top}};
+    canvas.polyline(points);
+}
+
+// The widths of a label's lines at one font size, each measured at most once.
+class TLineWidths {
+public:
+    TLineWidths(TCANVAS& canvas, const QStringList& lines)
+        : canvas_(canvas), lines_(lines), widths_(lines.size(), -1) {}
+    // The font size changed: every width must be measured again.
+    void invalidate() { std::fill(widths_.begin(), widths_.end(), -1); }
+    void set(qsizetype i, int width) { widths_[i] = width; }
+    int operator[](qsizetype i)
+    {
+        if (widths_[i] < 0)
+            widths_[i] = canvas_.textWidth(lines_[i]);
+        return widths_[i];
+    }
+
+private:
+    TCANVAS& canvas_;
+    const QStringList& lines_;
+    QVector<int> widths_;
+};
+
+void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
+                   const TCANVASRECT& inner, const QStringList& lines)
+{
+    TCANVASFONT font = FNCANVASFONT(format.FONT);
+    if (!p.ToPrinter)
+        font.size = Nearest(static_cast<long double>(font.size) * p.FontScale);
+    canvas.setFont(font);
+
+    // Of equally wide lines the first is the longest.
+    TLineWidths widths(canvas, lines);
+    qsizetype longest = -1;
+    int longestWidth = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (widths[i] > longestWidth) {
+            longest = i;
+            longestWidth = widths[i];
+        }
+    }
+    const QString longestText = longest >= 0 ? lines[longest] : QString();
+    const int n = static_cast<int>(lines.size());
+
+    TCANVASRECT area = inner;
+    area.left += ToPixels(format.MUBORDERLEFT, p.PixPerMuX);
+    area.right -= ToPixels(format.MUBORDERRIGHT, p.PixPerMuX);
+    area.top += ToPixels(format.MUBORDERTOP, p.PixPerMuY);
+    area.bottom -= ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY);
+
+    if (format.TEXTSHRINKTOFIT) {
+        const int size = font.size;
+        while (longestWidth > area.width() && font.size > 1) {
+            --font.size;
+            canvas.setFont(font);
+            longestWidth = canvas.textWidth(longestText);
+        }
+        const int widthSize = font.size;
+        while (static_cast<qint64>(canvas.textHeight(longestText)) * n > area.height() && font.size > 1) {
+            --font.size;
+            canvas.setFont(font);
+        }
+        if (font.size != widthSize)
+            longestWidth = canvas.textWidth(longestText);
+        if (font.size != size) {
+            widths.invalidate();
+            if (longest >= 0)
+                widths.set(longest, longestWidth);
+        }
+    }
+
+    const int wl = longestWidth;
+    const int lh = canvas.textHeight(longestText);
+    int x = area.left;
+    if (format.TEXTALIGNHORIZ == AlignCentre)
+        x = area.left + (area.width() - wl) / 2;
+    else if (format.TEXTALIGNHORIZ == AlignFar)
+        x = area.right - wl;
+    int y = area.top;
+    if (format.TEXTALIGNVERT == AlignCentre)
+        y = area.top + (area.height() - lh * n) / 2;
+    else if (format.TEXTALIGNVERT == AlignFar)
+        y = area.bottom - lh * n;
+
+    TCANVASBRUSH brush = canvas.brush();
+    brush.style = TBrushStyle::Clear;
+    canvas.setBrush(brush);
+    for (int i = 0; i < n; ++i) {
+        int dx = 0;
+        if (format.TEXTJUSTIFY == AlignCentre)
+            dx = (wl - widths[i]) / 2;
+        else if (format.TEXTJUSTIFY == AlignFar)
+            dx = wl - widths[i];
+        canvas.textRect(area, x + dx, y + lh * i, lines[i]);
+    }
+}
+
+void DrawPlaceholder(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
+                     const TCANVASRECT& inner, qint64 slot)
+{
+    const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
+    TCANVASBRUSH brush = canvas.brush();
+    brush.style = TBrushStyle::Solid;
+    canvas.setBrush(brush);
+
+    TCANVASFONT font;
+    font.name = QStringLiteral("Arial");
+    font.size = 14;
+    // The label font's style without bold, on every placeholder alike.
+    font.style = format.FONT.Style & ~TFONT::fsBold;
+    font.color = QColor(192, 192, 192);
+    font.charset = format.FONT.Charset;
+    canvas.setFont(font);
+    while (canvas.textHeight(text) > inner.height() && font.size > 6) {
+        --font.size;
+        canvas.setFont(font);
+    }
+    while (canvas.textWidth(text) > inner.width() && font.size > 6) {
+        --font.size;
+        canvas.setFont(font);
+    }
+    if (!p.ToPrinter) {
+        // The tolerance keeps a product such as 10 x 1.1 from rounding up past
+        // the whole number it stands for.
+        const double scaled = font.size * p.FontScale;
+        font.size = Nearest(std::ceil(scaled - 1e-9));
+        canvas.setFont(font);
+    }
+    const int th = canvas.textHeight(text);
+    const int tw = canvas.textWidth(text);
+    int x = (inner.left + inner.right - tw) / 2;
+    const int y = (inner.top + inner.bottom - th) / 2;
+    if (x + tw > inner.right)
+        x = inner.right - tw;
+    canvas.textRect(inner, x, y, text);
+}
+
+} // namespace
+
+void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
+{
+    const TPRINTPARAMS p = params;
+    if (!p.Canvas)
+        return;
+    TCANVAS& canvas = *p.Canvas;
+    const TTEMPLATE& tpl = *job.TEMPLATE();
+    const TJOBINFO& format = *job.JOBINFO();
+
+    TCANVASPEN pen;
+    pen.mode = TPenMode::Copy;
+    pen.style = TPenStyle::Solid;
+    pen.width = 1;
+    pen.color = Qt::black;
+    canvas.setPen(pen);
+    canvas.setBrush(TCANVASBRUSH{TBrushStyle::Solid, Qt::white});
+
+    TPagePicture picture;
+    if (p.ShowLabels)
+        LoadPagePicture(job, picture, pictureError);
+
+    const qint64 across = tpl.NUMACROSS;
+    const qint64 down = tpl.NUMDOWN;
+    if (across < 1 || down < 1)
+        return;
+    const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * down;
+
+    const auto labelBox = [&](qint64 c, qint64 r) {
+        const qint64 x0 = c * (static_cast<qint64>(tpl.MULABELWIDTH) + tpl.MUHGAP) + tpl.MULEFT + p.MuOffsetX;
+        const qint64 y0 = r * (static_cast<qint64>(tpl.MULABELHEIGHT) + tpl.MUVGAP) + tpl.MUTOP + p.MuOffsetY;
+        TCANVASRECT box;
+        box.left = ToPixels(x0, p.PixPerMuX);
+        box.right = ToPixels(x0 + tpl.MULABELWIDTH, p.PixPerMuX);
+        box.top = ToPixels(y0, p.PixPerMuY);
+        box.bottom = ToPixels(y0 + tpl.MULABELHEIGHT, p.PixPerMuY);
+        return box;
+    };
+    // Each label fills RepeatCount consecutive slots from FirstSlot on.
+    const auto lookUp = [&](qint64 slot, QStringList& lines) {
+        const qint64 d = slot - p.FirstSlot;
+        if (d < 0 || p.RepeatCount < 1)
+            return false;
+        const qint64 label = d / p.RepeatCount;
+        if (label > std::numeric_limits<qint32>::max())
+            return false;
+        return job.GETLABEL(static_cast<qint32>(label), lines);
+    };
+
+    if (p.ShowLabels) {
+        const bool drawPicture = format.ShowPic && picture.loaded;
+        for (qint64 r = 0; r < down; ++r) {
+            for (qint64 c = 0; c < across; ++c) {
+                QStringList lines;
+                if (!lookUp(pageFirstSlot + r * across + c, lines))
+                    continue;
+                const TCANVASRECT box = labelBox(c, r);
+                if (drawPicture)
+                    DrawPicture(canvas, format, picture, box);
+                if (format.SHOWBORDER)
+                    DrawBorder(canvas, format, p, box);
+            }
+        }
+    }
+
+    for (qint64 r = 0; r < down; ++r) {
+        for (qint64 c = 0; c < across; ++c) {
+            const qint64 slot = pageFirstSlot + r * across + c;
+            const TCANVASRECT box = labelBox(c, r);
+            if (p.ShowTemplate)
+                DrawOutline(canvas, box);
+            const TCANVASRECT inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
+            QStringList lines;
+            const bool hasLabel = lookUp(slot, lines);
+            if (p.ShowLabels && hasLabel)
+                DrawLabelText(canvas, format, p, inner, lines);
+            else if (p.ShowTemplate)
+                DrawPlaceholder(canvas, format, p, inner, slot);
+        }
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The page renderer: draws one sheet of a job onto the canvas of the record,
+// for the preview and for the printer alike.
+
+#include "render/Canvas.h"
+#include "render/PrintParams.h"
+
+#include <QString>
+
+class TFONT;
+class TJOB;
+
+// A colour value as the files store it: 0x00BBGGRR, or 0x80000000 plus the
+// number of a system colour, which maps to that colour's usual value.
+QColor FNCOLORTOQCOLOR(qint32 color);
+
+// The canvas font of a font description: its name, size in whole points,
+// style, colour, character set and pitch.
+TCANVASFONT FNCANVASFONT(const TFONT& font);
+
+// Draws page params.PageIndex of the job: pictures and borders first, then
+// outlines, label text and placeholders. Works on its own copy of params and
+// keeps nothing between calls. When the picture file exists but cannot be
+// read, the page is drawn without it and *pictureError says why; otherwise
+// *pictureError is left alone.
+void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError = nullptr);
