@@ -1,0 +1,87 @@
+#include "Dialogs.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+
+namespace {
+TQtDialogSeam qtSeam;
+TDialogSeam* currentSeam = &qtSeam;
+
+QString startPath(const TFILEREQUEST& r)
+{
+    if (r.fileName.isEmpty())
+        return r.startFolder;
+    return QDir(r.startFolder).filePath(r.fileName);
+}
+
+void configure(QFileDialog& dialog, const TFILEREQUEST& r)
+{
+    dialog.setWindowTitle(r.caption);
+    dialog.setNameFilter(r.filter);
+    dialog.setDefaultSuffix(r.defaultSuffix);
+    const QString start = startPath(r);
+    if (!r.startFolder.isEmpty())
+        dialog.setDirectory(r.startFolder);
+    if (!r.fileName.isEmpty())
+        dialog.selectFile(start);
+}
+} // namespace
+
+TDialogSeam& Dialogs()
+{
+    return *currentSeam;
+}
+
+TScopedDialogSeam::TScopedDialogSeam(TDialogSeam& seam) : previous_(currentSeam)
+{
+    currentSeam = &seam;
+}
+
+TScopedDialogSeam::~TScopedDialogSeam()
+{
+    currentSeam = previous_;
+}
+
+QString TQtDialogSeam::openFile(QWidget* parent, const TFILEREQUEST& r)
+{
+    QFileDialog dialog(parent);
+    configure(dialog, r);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(r.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString TQtDialogSeam::saveFile(QWidget* parent, const TFILEREQUEST& r)
+{
+    QFileDialog dialog(parent);
+    configure(dialog, r);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!r.askOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool TQtDialogSeam::chooseFont(QWidget* parent, QFont& font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+bool TQtDialogSeam::chooseColor(QWidget* parent, QColor& color)
+{
+    const QColor chosen = QColorDialog::getColor(color, parent);
+    if (!chosen.isValid())
+        return false;
+    color = chosen;
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The one way the program asks the user to choose a file, a font or a
+// colour. The running program installs a seam that shows the common Qt
+// dialogs; tests install a scripted one that records each request and
+// answers from a queue.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+struct TFILEREQUEST {
+    QString caption;
+    QString startFolder;
+    QString fileName;      // the name offered (save) or preselected (open)
+    QString filter;        // "Job files (*.GVJ *.gvj);;All files (*)"
+    QString defaultSuffix; // added when the user types a name without one
+    bool mustExist = true; // open: the file must exist
+    bool askOverwrite = true; // save: ask before replacing a file
+};
+
+class TDialogSeam {
+public:
+    virtual ~TDialogSeam() = default;
+    // The chosen path, or an empty text when the user cancelled.
+    virtual QString openFile(QWidget* parent, const TFILEREQUEST& request) = 0;
+    virtual QString saveFile(QWidget* parent, const TFILEREQUEST& request) = 0;
+    // True with the choice in `font` / `color`; false when cancelled.
+    virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
+    virtual bool chooseColor(QWidget* parent, QColor& color) = 0;
+};
+
+// The seam in force; the Qt dialogs until another is installed.
+TDialogSeam& Dialogs();
+
+class TScopedDialogSeam {
+public:
+    explicit TScopedDialogSeam(TDialogSeam& seam);
+    ~TScopedDialogSeam();
+    TScopedDialogSeam(const TScopedDialogSeam&) = delete;
+    TScopedDialogSeam& operator=(const TScopedDialogSeam&) = delete;
+
+private:
+    TDialogSeam* previous_;
+};
+
+// The common Qt dialogs.
+class TQtDialogSeam : public TDialogSeam {
+public:
+    QString openFile(QWidget* parent, const TFILEREQUEST& request) override;
+    QString saveFile(QWidget* parent, const TFILEREQUEST& request) override;
+    bool chooseFont(QWidget* parent, QFont& font) override;
+    bool chooseColor(QWidget* parent, QColor& color) override;
+};

@@ -1,0 +1,58 @@
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+TScriptedDialogs::~TScriptedDialogs()
+{
+    EXPECT_TRUE(files_.isEmpty()) << "scripted file answers left unused: " << files_.size();
+    EXPECT_TRUE(fonts_.isEmpty()) << "scripted font answers left unused";
+    EXPECT_TRUE(colors_.isEmpty()) << "scripted colour answers left unused";
+}
+
+QString TScriptedDialogs::openFile(QWidget*, const TFILEREQUEST& request)
+{
+    requests.append({QStringLiteral("open"), request});
+    if (files_.isEmpty()) {
+        ADD_FAILURE() << "unexpected open-file dialog: " << request.caption.toStdString();
+        return QString();
+    }
+    return files_.takeFirst();
+}
+
+QString TScriptedDialogs::saveFile(QWidget*, const TFILEREQUEST& request)
+{
+    requests.append({QStringLiteral("save"), request});
+    if (files_.isEmpty()) {
+        ADD_FAILURE() << "unexpected save-file dialog: " << request.caption.toStdString();
+        return QString();
+    }
+    return files_.takeFirst();
+}
+
+bool TScriptedDialogs::chooseFont(QWidget*, QFont& font)
+{
+    requests.append({QStringLiteral("font"), {}});
+    if (fonts_.isEmpty()) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return false;
+    }
+    const QVariant answer = fonts_.takeFirst();
+    if (!answer.isValid())
+        return false;
+    font = answer.value<QFont>();
+    return true;
+}
+
+bool TScriptedDialogs::chooseColor(QWidget*, QColor& color)
+{
+    requests.append({QStringLiteral("color"), {}});
+    if (colors_.isEmpty()) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return false;
+    }
+    const QVariant answer = colors_.takeFirst();
+    if (!answer.isValid())
+        return false;
+    color = answer.value<QColor>();
+    return true;
+}
