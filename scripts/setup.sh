@@ -10,7 +10,8 @@ PACKAGES=(cmake g++ make pkgconf
   qt6-qpa-plugins libqt6svg6
   libgtest-dev libbenchmark-dev
   fonts-liberation fontconfig
-  xvfb xauth poppler-utils)
+  xvfb xauth poppler-utils
+  libcups2-dev time)
 PACKAGES+=("${GORVIN_EXTRA_PACKAGES[@]:-}")
 
 install_missing() {

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "app/BatchPrint.h"
 #include "model/Units.h"
 #include "support/MessageBoxSeam.h"
 
@@ -10,6 +11,10 @@
 
 int GorvinMain(int argc, char* argv[])
 {
+    // "--print" and "--help" make the batch printer: no window, no display.
+    if (FNISBATCHCOMMAND(argc, argv))
+        return BatchPrintMain(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gorvin"));
     QApplication::setOrganizationName(QStringLiteral("Mardo"));

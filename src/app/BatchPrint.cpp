@@ -1,0 +1,418 @@
+#include "BatchPrint.h"
+
+#include "model/Job.h"
+#include "model/Units.h"
+#include "render/PrintRun.h"
+#include "settings/StoredSettings.h"
+#include "support/ErrorLog.h"
+#include "support/Messages.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint32 maxCopies = 9999;
+
+void toStderr(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+bool parseWhole(const QString& text, qint32& value)
+{
+    bool ok = false;
+    value = text.toInt(&ok, 10);
+    return ok;
+}
+
+// "FROM-TO", or a single page "N".
+bool parsePages(const QString& text, qint32& from, qint32& to)
+{
+    const qsizetype dash = text.indexOf(u'-');
+    if (dash < 0) {
+        if (!parseWhole(text, from))
+            return false;
+        to = from;
+    } else if (!parseWhole(text.left(dash), from) || !parseWhole(text.mid(dash + 1), to)) {
+        return false;
+    }
+    return from >= 1 && to >= from;
+}
+
+// The start and repeat numbers as the start and repeat boxes keep them: at
+// least 1 and at most the labels of one sheet.
+qint32 clampToSheet(qint32 n, const TTEMPLATE& paper)
+{
+    if (n > 0)
+        n = std::min(n, paper.slotCount());
+    return std::max(n, 1);
+}
+
+// Reads the data file the job names, or the one given in its place. Says
+// what went wrong itself.
+bool loadData(TJOB& job, const QString& dataFile)
+{
+    TDATAINFO& data = *job.DATAINFO();
+    const QString name = dataFile.isEmpty() ? data.FULLFILENAME : dataFile;
+    if (name.isEmpty()) {
+        Messages().warning(QStringLiteral("The job names no data file."));
+        return false;
+    }
+    if (!QFileInfo(name).isFile()) {
+        Messages().warning(QStringLiteral("Cannot find data file '") + name + u'\'');
+        return false;
+    }
+    data.FULLFILENAME = name;
+    QString reason;
+    bool loaded = false;
+    try {
+        loaded = data.LOADDATA();
+    } catch (const EDataReadError& e) {
+        reason = e.message();
+    }
+    if (!loaded) {
+        QString text = QStringLiteral("Cannot load data file '") + name + u'\'';
+        if (!reason.isEmpty())
+            text += QStringLiteral("\n\r") + reason;
+        FNLOGERROR(8, text, false, true);
+        return false;
+    }
+    if (data.labelsInIndex() == 0) {
+        Messages().warning(QStringLiteral("The data file '") + name + QStringLiteral("' holds no labels."));
+        return false;
+    }
+    return true;
+}
+
+// "page 120 of 1000" on one line of the terminal, rewritten as pages go out.
+class TProgressLine {
+public:
+    TProgressLine() : enabled_(isatty(fileno(stderr)) != 0) {}
+    ~TProgressLine() { finish(); }
+    TProgressLine(const TProgressLine&) = delete;
+    TProgressLine& operator=(const TProgressLine&) = delete;
+
+    void operator()(qint32 sent, qint32 total)
+    {
+        if (!enabled_)
+            return;
+        std::fprintf(stderr, "\rpage %d of %d", sent, total);
+        std::fflush(stderr);
+        shown_ = true;
+    }
+    void finish()
+    {
+        if (shown_)
+            std::fputc('\n', stderr);
+        shown_ = false;
+    }
+
+private:
+    bool enabled_;
+    bool shown_ = false;
+};
+
+int printJob(const TBATCHOPTIONS& options)
+{
+    TJOB job;
+    if (!job.LOADFROMFILE(options.JobFile))
+        return BatchUnreadable;
+    if (!job.TEMPLATEEXISTS()) {
+        Messages().warning(QStringLiteral("The job has no paper size to print on."));
+        return BatchUnreadable;
+    }
+    const TPRINTCOMMAND command = options.Outline ? TPRINTCOMMAND::PRINTTEMPLATE : TPRINTCOMMAND::PRINTJOB;
+    if (command == TPRINTCOMMAND::PRINTJOB && !loadData(job, options.DataFile))
+        return BatchUnreadable;
+
+    TDATAINFO& data = *job.DATAINFO();
+    const TTEMPLATE& paper = *job.TEMPLATE();
+    if (options.Start)
+        data.STARTLABNUM = clampToSheet(*options.Start, paper);
+    if (options.Repeat)
+        data.RepeatLabelNum = clampToSheet(*options.Repeat, paper);
+    data.STARTLABNUM = std::max(data.STARTLABNUM, 1);
+    data.RepeatLabelNum = std::max(data.RepeatLabelNum, 1);
+
+    TPRINTREQUEST request;
+    request.Command = command;
+    request.Copies = options.Copies;
+    request.Collate = options.Collate;
+    const qint32 maxPage = FNPRINTMAXPAGE(job, command);
+    request.FromPage = 1;
+    request.ToPage = maxPage;
+    if (options.FromPage > 0 && command == TPRINTCOMMAND::PRINTJOB) {
+        if (options.FromPage > maxPage) {
+            Messages().warning(QStringLiteral("The job has %1 pages; there is no page %2.")
+                                   .arg(maxPage)
+                                   .arg(options.FromPage));
+            return BatchUsageError;
+        }
+        request.FromPage = options.FromPage;
+        request.ToPage = std::min(options.ToPage, maxPage);
+    }
+
+    std::unique_ptr<TPRINTTARGET> target;
+    const QString documentName = QFileInfo(options.JobFile).fileName();
+    if (!options.OutputFile.isEmpty()) {
+        auto pdf = std::make_unique<TPDFFILETARGET>(options.OutputFile);
+        pdf->setDocumentName(documentName);
+        target = std::move(pdf);
+    } else {
+        auto printer = std::make_unique<TPRINTERTARGET>(options.PrinterName);
+        if (!printer->isValid()) {
+            Messages().error(options.HasPrinter
+                                 ? QStringLiteral("Printer '") + options.PrinterName + QStringLiteral("' not found.")
+                                 : QStringLiteral("No default printer."));
+            return BatchPrintFailed;
+        }
+        printer->setDocumentName(documentName);
+        target = std::move(printer);
+    }
+
+    TPRINTRUN run;
+    TProgressLine progressLine;
+    run.progress = [&progressLine](qint32 sent, qint32 total) { progressLine(sent, total); };
+    TPRINTRESULT result;
+    try {
+        result = run.run(job, *target, request);
+    } catch (const ECalibrationError& e) {
+        progressLine.finish();
+        Messages().error(e.message());
+        return BatchPrintFailed;
+    }
+    progressLine.finish();
+
+    switch (result.Outcome) {
+    case TPRINTOUTCOME::Printed:
+        return BatchPrinted;
+    case TPRINTOUTCOME::NothingToPrint:
+        Messages().warning(QStringLiteral("Nothing to print."));
+        return BatchUnreadable;
+    case TPRINTOUTCOME::PictureFailed:
+        Messages().error(result.Error);
+        return BatchUnreadable;
+    case TPRINTOUTCOME::Aborted:
+        Messages().warning(QStringLiteral("Printing aborted."));
+        return BatchPrintFailed;
+    case TPRINTOUTCOME::Failed:
+        break;
+    }
+    Messages().error(QStringLiteral("Printing failed: ") + result.Error);
+    return BatchPrintFailed;
+}
+
+} // namespace
+
+bool FNISBATCHCOMMAND(int argc, char* argv[])
+{
+    return argc > 1 && (std::strcmp(argv[1], "--print") == 0 || std::strcmp(argv[1], "--help") == 0);
+}
+
+QString FNBATCHUSAGE()
+{
+    return QStringLiteral(
+        "Usage: gorvin --print JOB.GVJ [options]\n"
+        "       gorvin --help\n"
+        "\n"
+        "Prints the labels of a job without opening a window, as File > Print does:\n"
+        "all pages, after reading the data file the job names.\n"
+        "\n"
+        "  --output FILE.pdf  write a PDF of the template's paper size instead of\n"
+        "                     printing (no calibration, no printer margins)\n"
+        "  --printer NAME     print on this printer with its stored calibration\n"
+        "                     (without --output or --printer: the default printer)\n"
+        "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
+        "  --copies N         number of copies, 1 to 9999\n"
+        "  --collate          print the pages in order once per copy; without it the\n"
+        "                     printer makes the copies of each page\n"
+        "  --outline          print the template's outline page instead, as\n"
+        "                     Template > Print does\n"
+        "  --data FILE        read the labels from FILE instead of the job's data file\n"
+        "  --start N          start at label position N of the first sheet\n"
+        "  --repeat N         print every label N times\n"
+        "                     (--start and --repeat are kept between 1 and the labels\n"
+        "                     of one sheet, as the Start and Repeat boxes keep them)\n"
+        "  --help             show this text\n"
+        "\n"
+        "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
+        "3 printing failed.\n");
+}
+
+bool FNPARSEBATCHARGUMENTS(const QStringList& arguments, TBATCHOPTIONS& options, QString& error)
+{
+    options = TBATCHOPTIONS();
+    bool printSeen = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString arg = arguments[i];
+        QString inlineValue;
+        bool hasInline = false;
+        if (arg.startsWith(QStringLiteral("--"))) {
+            const qsizetype eq = arg.indexOf(u'=');
+            if (eq > 0) {
+                inlineValue = arg.mid(eq + 1);
+                arg = arg.left(eq);
+                hasInline = true;
+            }
+        }
+        auto value = [&](QString& out) {
+            if (hasInline) {
+                out = inlineValue;
+                return true;
+            }
+            if (i + 1 >= arguments.size()) {
+                error = arg + QStringLiteral(" needs a value.");
+                return false;
+            }
+            out = arguments[++i];
+            return true;
+        };
+        auto number = [&](qint32& out, qint32 low, qint32 high) {
+            QString text;
+            if (!value(text))
+                return false;
+            if (!parseWhole(text, out) || out < low || out > high) {
+                error = arg + QStringLiteral(" takes a whole number from %1 to %2, not '%3'.")
+                                  .arg(low)
+                                  .arg(high)
+                                  .arg(text);
+                return false;
+            }
+            return true;
+        };
+        auto flagOnly = [&]() {
+            if (hasInline) {
+                error = arg + QStringLiteral(" takes no value.");
+                return false;
+            }
+            return true;
+        };
+
+        if (arg == QStringLiteral("--help")) {
+            options.Help = true;
+            return true;
+        } else if (arg == QStringLiteral("--print")) {
+            if (hasInline) {
+                options.JobFile = inlineValue;
+            } else if (!value(options.JobFile)) {
+                error = QStringLiteral("--print needs a job file.");
+                return false;
+            }
+            printSeen = true;
+        } else if (arg == QStringLiteral("--output")) {
+            if (!value(options.OutputFile))
+                return false;
+            if (options.OutputFile.isEmpty()) {
+                error = QStringLiteral("--output needs a file name.");
+                return false;
+            }
+        } else if (arg == QStringLiteral("--printer")) {
+            if (!value(options.PrinterName))
+                return false;
+            if (options.PrinterName.isEmpty()) {
+                error = QStringLiteral("--printer needs a printer name.");
+                return false;
+            }
+            options.HasPrinter = true;
+        } else if (arg == QStringLiteral("--pages")) {
+            QString text;
+            if (!value(text))
+                return false;
+            if (!parsePages(text, options.FromPage, options.ToPage)) {
+                error = QStringLiteral("--pages takes FROM-TO with 1 <= FROM <= TO, not '%1'.").arg(text);
+                return false;
+            }
+        } else if (arg == QStringLiteral("--copies")) {
+            if (!number(options.Copies, 1, maxCopies))
+                return false;
+        } else if (arg == QStringLiteral("--collate")) {
+            if (!flagOnly())
+                return false;
+            options.Collate = true;
+        } else if (arg == QStringLiteral("--outline")) {
+            if (!flagOnly())
+                return false;
+            options.Outline = true;
+        } else if (arg == QStringLiteral("--data")) {
+            if (!value(options.DataFile))
+                return false;
+            if (options.DataFile.isEmpty()) {
+                error = QStringLiteral("--data needs a file name.");
+                return false;
+            }
+        } else if (arg == QStringLiteral("--start") || arg == QStringLiteral("--repeat")) {
+            qint32 n = 0;
+            if (!number(n, INT32_MIN, INT32_MAX))
+                return false;
+            (arg == QStringLiteral("--start") ? options.Start : options.Repeat) = n;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            error = QStringLiteral("Unknown option ") + arg + u'.';
+            return false;
+        } else {
+            error = QStringLiteral("Unexpected argument '") + arg + QStringLiteral("'.");
+            return false;
+        }
+    }
+    if (!printSeen || options.JobFile.isEmpty()) {
+        error = QStringLiteral("--print needs a job file.");
+        return false;
+    }
+    if (!options.OutputFile.isEmpty() && options.HasPrinter) {
+        error = QStringLiteral("--output and --printer cannot be used together.");
+        return false;
+    }
+    return true;
+}
+
+int FNRUNBATCHPRINT(const TBATCHOPTIONS& options)
+{
+    TConsoleMessageSeam console;
+    TScopedMessageSeam installed(console);
+    try {
+        return printJob(options);
+    } catch (const TErrorLogFailure& e) {
+        // The message that was being logged has been shown already; the log
+        // itself could not be written.
+        toStderr(QString::fromLocal8Bit(e.what()));
+        return BatchUnreadable;
+    }
+}
+
+int BatchPrintMain(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    TBATCHOPTIONS options;
+    QString error;
+    if (!FNPARSEBATCHARGUMENTS(arguments, options, error)) {
+        toStderr(QStringLiteral("gorvin: ") + error);
+        std::fputs(FNBATCHUSAGE().toLocal8Bit().constData(), stderr);
+        return BatchUsageError;
+    }
+    if (options.Help) {
+        std::fputs(FNBATCHUSAGE().toLocal8Bit().constData(), stdout);
+        return BatchPrinted;
+    }
+
+    // Drawing text needs a GUI application, but no window is ever shown:
+    // without a display the offscreen platform serves.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Gorvin"));
+    QGuiApplication::setOrganizationName(QStringLiteral("Mardo"));
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
+    FNUSESTOREDFORMATDEFAULTS();
+    return FNRUNBATCHPRINT(options);
+}

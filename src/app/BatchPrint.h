@@ -1,0 +1,54 @@
+#pragma once
+// Printing from the command line, without any window:
+//   gorvin --print JOB.GVJ [--output FILE.pdf | --printer NAME] [--pages FROM-TO]
+//          [--copies N] [--collate] [--outline] [--data FILE] [--start N] [--repeat N]
+//   gorvin --help
+// Messages go to standard error in the program's own words.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Exit statuses of a batch print.
+enum TBATCHSTATUS : int {
+    BatchPrinted = 0,
+    BatchUnreadable = 1, // the job or its data cannot be read
+    BatchUsageError = 2,
+    BatchPrintFailed = 3,
+};
+
+struct TBATCHOPTIONS {
+    bool Help = false;
+    QString JobFile;
+    QString OutputFile;   // --output: a PDF file instead of a printer
+    QString PrinterName;  // --printer; both empty: the default printer
+    bool HasPrinter = false;
+    qint32 FromPage = 0;  // 0: all pages
+    qint32 ToPage = 0;
+    qint32 Copies = 1;
+    bool Collate = false;
+    bool Outline = false;
+    QString DataFile;     // --data: in place of the job's data file
+    std::optional<qint32> Start;
+    std::optional<qint32> Repeat;
+};
+
+// True when the program was started as a batch printer: its first argument
+// is --print or --help.
+bool FNISBATCHCOMMAND(int argc, char* argv[]);
+
+// Reads the arguments that follow the program's name. On a usage error gives
+// false and says what is wrong in error.
+bool FNPARSEBATCHARGUMENTS(const QStringList& arguments, TBATCHOPTIONS& options, QString& error);
+
+// The text --help shows, and a usage error shows after its message.
+QString FNBATCHUSAGE();
+
+// Prints as the options say; needs a running QGuiApplication. Returns the
+// exit status.
+int FNRUNBATCHPRINT(const TBATCHOPTIONS& options);
+
+// The whole batch printer: arguments, application without windows (on the
+// offscreen platform when there is no display), printing, exit status.
+int BatchPrintMain(int argc, char* argv[]);

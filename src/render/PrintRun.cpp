@@ -1,0 +1,482 @@
+#include "PrintRun.h"
+
+#include "model/Job.h"
+#include "render/PainterCanvas.h"
+#include "render/Renderer.h"
+#include "support/ErrorLog.h"
+#include "support/Messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <cups/cups.h>
+
+#include <vector>
+
+// ---------------------------------------------------------------- page limit
+
+qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command)
+{
+    qint32 maxPage = 1;
+    if (command == TPRINTCOMMAND::PRINTJOB && !job.DATAINFO()->FILECONTENT.isEmpty())
+        maxPage = job.PAGECOUNT();
+    if (maxPage > MaxPrintPages) {
+        FNLOGERROR(10,
+                   QStringLiteral("Your job contains ") + QString::number(maxPage)
+                       + QStringLiteral(" pages.") + QStringLiteral("\n\r")
+                       + QStringLiteral("Windows print routine curently") + QStringLiteral("\n\r")
+                       + QStringLiteral("supports a maximum of ") + QString::number(MaxPrintPages)
+                       + QStringLiteral(" pages."),
+                   true, true);
+        maxPage = MaxPrintPages;
+    }
+    return maxPage;
+}
+
+// ---------------------------------------------------------------- the run
+
+TPRINTRUN::TPRINTRUN()
+    : drawPage([](const TJOB& job, const TPRINTPARAMS& params, QString* pictureError) {
+          PRINT(job, params, pictureError);
+      })
+{
+}
+
+void TPRINTRUN::requestAbort()
+{
+    if (inProgress_)
+        PrintAbortRequested = true;
+}
+
+namespace {
+
+// Leaves the printer with no open document whatever way the run ends: a
+// failure inside the page drawing discards the document rather than leaving
+// it open or printing half of it.
+class TRunGuard {
+public:
+    TRunGuard(TPRINTTARGET& target, bool& inProgress) : target_(target), inProgress_(inProgress)
+    {
+        inProgress_ = true;
+    }
+    ~TRunGuard()
+    {
+        if (target_.isPrinting())
+            target_.abortDocument();
+        inProgress_ = false;
+    }
+    TRunGuard(const TRunGuard&) = delete;
+    TRunGuard& operator=(const TRunGuard&) = delete;
+
+private:
+    TPRINTTARGET& target_;
+    bool& inProgress_;
+};
+
+} // namespace
+
+TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTREQUEST& request)
+{
+    if (inProgress_ || target.isPrinting())
+        throw EPrinterBusy();
+
+    const TTEMPLATE& paper = *job.TEMPLATE();
+    target.setOrientation(paper.LANDSCAPE());
+    target.setPaperSize(QSizeF(FNMUTOMM(paper.PAPERMUWIDTH), FNMUTOMM(paper.PAPERMUHEIGHT)));
+
+    const bool printJob = request.Command == TPRINTCOMMAND::PRINTJOB;
+    const qint32 fromPage = printJob ? request.FromPage : 1;
+    const qint32 toPage = printJob ? request.ToPage : 1;
+
+    // Collated copies are made here, the range once per copy, while the
+    // printer makes one of each page; otherwise the printer holds the count.
+    qint32 copies = 1;
+    const bool collate = printJob && request.Collate;
+    if (collate) {
+        copies = request.Copies;
+        target.setCopies(1);
+    } else {
+        target.setCopies(request.Copies);
+    }
+    // A target that cannot make copies (a file) gets each page repeated.
+    const qint32 pageRepeats = target.makesCopies() ? 1 : std::max(target.copies(), 1);
+
+    TPRINTRESULT result;
+    const qint64 rangePages = static_cast<qint64>(toPage) - fromPage + 1;
+    if (rangePages <= 0 || copies < 1)
+        return result;
+    const qint64 total64 = rangePages * copies * pageRepeats;
+    const qint32 total = static_cast<qint32>(std::min<qint64>(total64, INT32_MAX));
+
+    TPRINTPARAMS params;
+    GETPRINTERPARAMS(params, target, paper);
+
+    PrintAbortRequested = false;
+    params.ShowLabels = printJob;
+    params.ShowTemplate = !printJob;
+
+    TRunGuard guard(target, inProgress_);
+    target.beginDocument();
+    if (!target.isPrinting())
+        Messages().show(QStringLiteral("Not printing?"));
+    // The printer's canvas exists once the document is open.
+    params.Canvas = target.canvas();
+
+    bool aborted = false;
+    qint32 sent = 0;
+    for (qint32 copy = 0; copy < copies && !aborted; ++copy) {
+        for (qint32 pageIndex = fromPage - 1; pageIndex < toPage && !aborted; ++pageIndex) {
+            for (qint32 repeat = 0; repeat < pageRepeats && !aborted; ++repeat) {
+                const TDATAINFO& data = *job.DATAINFO();
+                params.FirstSlot = data.STARTLABNUM - 1;
+                params.RepeatCount = data.RepeatLabelNum;
+                params.PageIndex = pageIndex;
+
+                QString pictureError;
+                drawPage(job, params, &pictureError);
+                if (!pictureError.isEmpty()) {
+                    // The labels would go out without their picture.
+                    target.abortDocument();
+                    result.Error = pictureError;
+                    aborted = true;
+                    break;
+                }
+                ++sent;
+
+                const bool last = copy == copies - 1 && pageIndex == toPage - 1 && repeat == pageRepeats - 1;
+                if (!last)
+                    target.newPage();
+
+                if (QCoreApplication::instance())
+                    QCoreApplication::processEvents();
+                if (progress)
+                    progress(sent, total);
+
+                if (PrintAbortRequested) {
+                    target.abortDocument();
+                    PrintAbortRequested = false;
+                    aborted = true;
+                }
+            }
+        }
+    }
+
+    result.PagesSent = sent;
+    if (!result.Error.isEmpty()) {
+        result.Outcome = TPRINTOUTCOME::PictureFailed;
+    } else if (aborted) {
+        result.Outcome = TPRINTOUTCOME::Aborted;
+    } else if (target.endDocument()) {
+        result.Outcome = TPRINTOUTCOME::Printed;
+    } else {
+        result.Outcome = TPRINTOUTCOME::Failed;
+        result.Error = target.errorText();
+    }
+    if (collate)
+        target.setCopies(copies);
+    return result;
+}
+
+// ---------------------------------------------------------------- page size
+
+QPageSize FNPRINTPAGESIZE(const QSizeF& millimetres, bool landscape)
+{
+    const QSizeF upright = landscape ? millimetres.transposed() : millimetres;
+    return QPageSize(upright, QPageSize::Millimeter);
+}
+
+// ---------------------------------------------------------------- printer
+
+TPRINTERTARGET::TPRINTERTARGET(const QString& printerName)
+    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                    : QPrinterInfo::printerInfo(printerName);
+    valid_ = !info.isNull();
+    if (valid_)
+        printer_->setPrinterName(info.printerName());
+    printer_->setOutputFormat(QPrinter::NativeFormat);
+    printer_->setFullPage(true);
+}
+
+TPRINTERTARGET::~TPRINTERTARGET()
+{
+    if (printing_)
+        abortDocument();
+}
+
+QString TPRINTERTARGET::printerName() const
+{
+    return printer_->printerName();
+}
+
+void TPRINTERTARGET::setOrientation(bool landscape)
+{
+    if (printing_)
+        throw EPrinterBusy();
+    printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+bool TPRINTERTARGET::landscape() const
+{
+    return printer_->pageLayout().orientation() == QPageLayout::Landscape;
+}
+
+void TPRINTERTARGET::setPaperSize(const QSizeF& millimetres)
+{
+    if (printing_)
+        throw EPrinterBusy();
+    if (millimetres.width() <= 0 || millimetres.height() <= 0)
+        return;
+    printer_->setPageSize(FNPRINTPAGESIZE(millimetres, landscape()));
+    // The whole sheet is the page: no margins for the print system to keep
+    // clear, so it has no reason to scale the page.
+    printer_->setFullPage(true);
+    printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void TPRINTERTARGET::setCopies(int copies)
+{
+    if (printing_)
+        throw EPrinterBusy();
+    copies_ = std::max(copies, 1);
+    printer_->setCopyCount(copies_);
+}
+
+TPRINTERGEOMETRY TPRINTERTARGET::geometry() const
+{
+    const int dpi = printer_->resolution();
+    const QRect paint = printer_->pageLayout().paintRectPixels(dpi);
+    return TPRINTERGEOMETRY{dpi, dpi, paint.left(), paint.top()};
+}
+
+void TPRINTERTARGET::beginDocument()
+{
+    error_.clear();
+    if (printing_)
+        throw EPrinterBusy();
+    if (!valid_) {
+        error_ = QStringLiteral("No printer is installed.");
+        return;
+    }
+    spool_ = std::make_unique<QTemporaryDir>();
+    if (!spool_->isValid()) {
+        error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
+        spool_.reset();
+        return;
+    }
+    // The print system's own engine lays the document out for this printer
+    // but writes it to the spool file instead of sending it at once.
+    printer_->setOutputFileName(spool_->filePath(QStringLiteral("document.prn")));
+    printer_->setDocName(documentName_);
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        error_ = QStringLiteral("Cannot create file %1").arg(printer_->outputFileName());
+        painter_.reset();
+        printer_->setOutputFileName(QString());
+        spool_.reset();
+        return;
+    }
+    canvas_ = std::make_unique<TPAINTERCANVAS>(painter_.get());
+    printing_ = true;
+}
+
+TCANVAS* TPRINTERTARGET::canvas()
+{
+    return printing_ ? canvas_.get() : nullptr;
+}
+
+bool TPRINTERTARGET::newPage()
+{
+    return printing_ && printer_->newPage();
+}
+
+void TPRINTERTARGET::closePainter()
+{
+    canvas_.reset();
+    if (painter_ && painter_->isActive())
+        painter_->end();
+    painter_.reset();
+    printer_->setOutputFileName(QString());
+    printer_->setOutputFormat(QPrinter::NativeFormat);
+    printing_ = false;
+}
+
+bool TPRINTERTARGET::endDocument()
+{
+    if (!printing_) {
+        if (error_.isEmpty())
+            error_ = QStringLiteral("Not printing?");
+        return false;
+    }
+    const QString file = printer_->outputFileName();
+    closePainter();
+    const bool ok = submit(file);
+    spool_.reset();
+    return ok;
+}
+
+void TPRINTERTARGET::abortDocument()
+{
+    if (!printing_)
+        return;
+    closePainter();
+    spool_.reset(); // the spooled pages go with the folder
+}
+
+bool TPRINTERTARGET::submit(const QString& file)
+{
+    // The options the print system needs for the page as laid out: its
+    // media, the uncollated copy count and the orientation.
+    const QPageLayout layout = printer_->pageLayout();
+    std::vector<std::pair<QByteArray, QByteArray>> options;
+    options.emplace_back("media", layout.pageSize().key().toUtf8());
+    if (copies_ > 1)
+        options.emplace_back("copies", QByteArray::number(copies_));
+    if (layout.orientation() == QPageLayout::Landscape)
+        options.emplace_back("landscape", QByteArray());
+
+    cups_option_t* cupsOptions = nullptr;
+    int count = 0;
+    for (const auto& [name, value] : options)
+        count = cupsAddOption(name.constData(), value.constData(), count, &cupsOptions);
+
+    // A printer name may carry an instance after "/"; the queue is the part
+    // before it.
+    const QByteArray queue = printer_->printerName().section(u'/', 0, 0).toUtf8();
+    const QByteArray title = documentName_.toUtf8();
+    const int jobId = cupsPrintFile(queue.constData(), QFile::encodeName(file).constData(),
+                                    title.constData(), count, cupsOptions);
+    cupsFreeOptions(count, cupsOptions);
+    if (jobId <= 0) {
+        error_ = QString::fromUtf8(cupsLastErrorString());
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- PDF file
+
+TPDFFILETARGET::TPDFFILETARGET(const QString& path, int resolution)
+    : path_(path), resolution_(resolution)
+{
+}
+
+TPDFFILETARGET::~TPDFFILETARGET()
+{
+    if (printing_)
+        abortDocument();
+}
+
+void TPDFFILETARGET::setOrientation(bool landscape)
+{
+    if (printing_)
+        throw EPrinterBusy();
+    landscape_ = landscape;
+}
+
+void TPDFFILETARGET::setPaperSize(const QSizeF& millimetres)
+{
+    if (printing_)
+        throw EPrinterBusy();
+    paper_ = millimetres;
+}
+
+void TPDFFILETARGET::setCopies(int copies)
+{
+    if (printing_)
+        throw EPrinterBusy();
+    copies_ = std::max(copies, 1);
+}
+
+TPRINTERGEOMETRY TPDFFILETARGET::geometry() const
+{
+    return TPRINTERGEOMETRY{resolution_, resolution_, 0, 0};
+}
+
+void TPDFFILETARGET::beginDocument()
+{
+    error_.clear();
+    if (printing_)
+        throw EPrinterBusy();
+    file_ = std::make_unique<QSaveFile>(path_);
+    if (!file_->open(QIODevice::WriteOnly)) {
+        error_ = QStringLiteral("Cannot create file %1").arg(path_);
+        file_.reset();
+        return;
+    }
+    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    writer_->setResolution(resolution_);
+    writer_->setCreator(QStringLiteral("Gorvin"));
+    writer_->setTitle(documentName_);
+    if (paper_.width() > 0 && paper_.height() > 0) {
+        writer_->setPageLayout(QPageLayout(FNPRINTPAGESIZE(paper_, landscape_),
+                                           landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                           QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    }
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(writer_.get())) {
+        error_ = QStringLiteral("Cannot create file %1").arg(path_);
+        painter_.reset();
+        writer_.reset();
+        file_->cancelWriting();
+        file_.reset();
+        return;
+    }
+    canvas_ = std::make_unique<TPAINTERCANVAS>(painter_.get());
+    printing_ = true;
+}
+
+TCANVAS* TPDFFILETARGET::canvas()
+{
+    return printing_ ? canvas_.get() : nullptr;
+}
+
+bool TPDFFILETARGET::newPage()
+{
+    return printing_ && writer_->newPage();
+}
+
+void TPDFFILETARGET::closePainter()
+{
+    canvas_.reset();
+    if (painter_ && painter_->isActive())
+        painter_->end();
+    painter_.reset();
+    writer_.reset();
+    printing_ = false;
+}
+
+bool TPDFFILETARGET::endDocument()
+{
+    if (!printing_) {
+        if (error_.isEmpty())
+            error_ = QStringLiteral("Not printing?");
+        return false;
+    }
+    closePainter();
+    const bool ok = file_->commit();
+    if (!ok)
+        error_ = QStringLiteral("Stream write error");
+    file_.reset();
+    return ok;
+}
+
+void TPDFFILETARGET::abortDocument()
+{
+    if (!printing_)
+        return;
+    closePainter();
+    file_->cancelWriting();
+    file_->commit(); // discards the temporary file
+    file_.reset();
+}

@@ -1,0 +1,234 @@
+#pragma once
+// The print run: pages of a job, or the template's outline page, sent one
+// printer page per sheet through the page renderer. The File > Print and
+// Template > Print commands and the command-line batch printer all print
+// through TPRINTRUN; where the pages go is a TPRINTTARGET (a printer of the
+// print system, or a PDF file).
+
+#include "render/PrintParams.h"
+#include "render/PrinterCalibration.h"
+
+#include <QSizeF>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+class QPainter;
+class QPrinter;
+class QPdfWriter;
+class QSaveFile;
+class QTemporaryDir;
+class TCANVAS;
+class TJOB;
+class TPAINTERCANVAS;
+
+enum class TPRINTCOMMAND { PRINTJOB, PRINTTEMPLATE };
+
+// Where printed pages go: the few things the run asks of a printer.
+class TPRINTTARGET {
+public:
+    virtual ~TPRINTTARGET() = default;
+
+    // The printer's name as the printer list gives it: the key of its
+    // calibration.
+    virtual QString printerName() const = 0;
+    // False for a target that stands for a file rather than a printer: it
+    // gets neither calibration nor printer margins.
+    virtual bool appliesCalibration() const = 0;
+
+    // The orientation and the paper size, as the paper lies in that
+    // orientation (millimetres). Refused while a document is open.
+    virtual void setOrientation(bool landscape) = 0;
+    virtual bool landscape() const = 0;
+    virtual void setPaperSize(const QSizeF& millimetres) = 0;
+
+    // The printer's own copy count: how many uncollated copies of each page
+    // it makes. A target that cannot make copies leaves that to the run
+    // (makesCopies() false), which then sends every page that many times.
+    virtual int copies() const = 0;
+    virtual void setCopies(int copies) = 0;
+    virtual bool makesCopies() const = 0;
+
+    // Resolution and printable-area offset, known before the document begins.
+    virtual TPRINTERGEOMETRY geometry() const = 0;
+
+    virtual void beginDocument() = 0;
+    virtual bool isPrinting() const = 0;
+    // The page canvas while a document is open; null otherwise.
+    virtual TCANVAS* canvas() = 0;
+    virtual bool newPage() = 0;
+    // Ends the document and hands it to the printer. False when that failed;
+    // errorText() says why.
+    virtual bool endDocument() = 0;
+    // Discards the open document: nothing of it is printed.
+    virtual void abortDocument() = 0;
+    virtual QString errorText() const = 0;
+};
+
+// A target refused a change (orientation, paper, copies) during a document.
+class EPrinterBusy : public std::runtime_error {
+public:
+    EPrinterBusy() : std::runtime_error("Printing in progress") {}
+};
+
+// The highest page the print dialog may offer: the job's page count when its
+// data source holds lines (print job only), else 1. A count above 65534 is
+// logged and shown as error 10, and 65534 is offered.
+constexpr qint32 MaxPrintPages = 65534;
+qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command);
+
+// What the print dialog, or the command line, asks for.
+struct TPRINTREQUEST {
+    TPRINTCOMMAND Command = TPRINTCOMMAND::PRINTJOB;
+    qint32 FromPage = 1; // 1-based, as the dialog returns them
+    qint32 ToPage = 1;
+    qint32 Copies = 1;
+    bool Collate = false;
+};
+
+enum class TPRINTOUTCOME {
+    Printed,        // the document was ended and handed to the printer
+    Aborted,        // the abort request was honoured; nothing was printed
+    NothingToPrint, // the range holds no page; no document was begun
+    PictureFailed,  // the label picture could not be read; document discarded
+    Failed,         // the printer did not take the document
+};
+
+struct TPRINTRESULT {
+    TPRINTOUTCOME Outcome = TPRINTOUTCOME::NothingToPrint;
+    qint32 PagesSent = 0;
+    QString Error;
+};
+
+class TPRINTRUN {
+public:
+    // Draws one page; the page renderer unless a test says otherwise.
+    using TPAGEDRAWER = std::function<void(const TJOB&, const TPRINTPARAMS&, QString* pictureError)>;
+    // Called after every page with the pages sent so far and in all.
+    using TPROGRESS = std::function<void(qint32 sent, qint32 total)>;
+
+    TPRINTRUN();
+
+    // Prints the request on the target: orientation and paper from the
+    // template, render parameters for the target's printer, then every page
+    // of the range, repeated for collated copies, with FirstSlot and
+    // RepeatCount read again from the data source for every page. Pending
+    // events are processed after every page, and an abort request made
+    // meanwhile discards the document.
+    // Throws EPrinterBusy when a run is already in progress, and
+    // ECalibrationError when the printer's stored calibration is unreadable.
+    TPRINTRESULT run(const TJOB& job, TPRINTTARGET& target, const TPRINTREQUEST& request);
+
+    bool inProgress() const { return inProgress_; }
+    // Asks the run in progress to stop after its current page.
+    void requestAbort();
+
+    bool PrintAbortRequested = false;
+    TPAGEDRAWER drawPage;
+    TPROGRESS progress;
+
+private:
+    bool inProgress_ = false;
+};
+
+// A printer of the print system. The document is spooled to a private file
+// and handed to the printer's queue only when it ends, so an aborted
+// document never reaches the printer. The page is the full sheet: the
+// canvas's origin is the paper's corner and nothing is scaled to other
+// media.
+class TPRINTERTARGET : public TPRINTTARGET {
+public:
+    // An empty name means the default printer.
+    explicit TPRINTERTARGET(const QString& printerName = QString());
+    ~TPRINTERTARGET() override;
+
+    // False when no printer of that name (or no default printer) exists.
+    bool isValid() const { return valid_; }
+    void setDocumentName(const QString& name) { documentName_ = name; }
+    QPrinter& printer() { return *printer_; }
+
+    QString printerName() const override;
+    bool appliesCalibration() const override { return true; }
+    void setOrientation(bool landscape) override;
+    bool landscape() const override;
+    void setPaperSize(const QSizeF& millimetres) override;
+    int copies() const override { return copies_; }
+    void setCopies(int copies) override;
+    bool makesCopies() const override { return true; }
+    TPRINTERGEOMETRY geometry() const override;
+    void beginDocument() override;
+    bool isPrinting() const override { return printing_; }
+    TCANVAS* canvas() override;
+    bool newPage() override;
+    bool endDocument() override;
+    void abortDocument() override;
+    QString errorText() const override { return error_; }
+
+private:
+    void closePainter();
+    bool submit(const QString& file);
+
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QTemporaryDir> spool_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<TPAINTERCANVAS> canvas_;
+    QString documentName_;
+    QString error_;
+    int copies_ = 1;
+    bool valid_ = false;
+    bool printing_ = false;
+};
+
+// A PDF file of the template's paper size: no calibration, no margins. The
+// file is written under a temporary name and takes its place only when the
+// document ends, so an aborted or failed print leaves any earlier file as it
+// was. Fonts are embedded as subsets.
+class TPDFFILETARGET : public TPRINTTARGET {
+public:
+    // Resolution in pixels per inch of the page canvas.
+    explicit TPDFFILETARGET(const QString& path, int resolution = 1200);
+    ~TPDFFILETARGET() override;
+
+    void setDocumentName(const QString& name) { documentName_ = name; }
+
+    QString printerName() const override { return QString(); }
+    bool appliesCalibration() const override { return false; }
+    void setOrientation(bool landscape) override;
+    bool landscape() const override { return landscape_; }
+    void setPaperSize(const QSizeF& millimetres) override;
+    int copies() const override { return copies_; }
+    void setCopies(int copies) override;
+    bool makesCopies() const override { return false; }
+    TPRINTERGEOMETRY geometry() const override;
+    void beginDocument() override;
+    bool isPrinting() const override { return printing_; }
+    TCANVAS* canvas() override;
+    bool newPage() override;
+    bool endDocument() override;
+    void abortDocument() override;
+    QString errorText() const override { return error_; }
+
+private:
+    void closePainter();
+
+    QString path_;
+    int resolution_;
+    bool landscape_ = false;
+    QSizeF paper_;
+    int copies_ = 1;
+    QString documentName_;
+    QString error_;
+    bool printing_ = false;
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<TPAINTERCANVAS> canvas_;
+};
+
+// The page size a printer is asked for: the paper as the template lays it in
+// its orientation, turned back to its upright description when the sheet is
+// printed in landscape. Standard sizes come out as their named size.
+class QPageSize;
+QPageSize FNPRINTPAGESIZE(const QSizeF& millimetres, bool landscape);

@@ -1,0 +1,177 @@
+#include "PrinterCalibration.h"
+
+#include "model/Template.h"
+#include "render/PrintRun.h"
+#include "settings/RegistryStore.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+const QString leftShiftName = QStringLiteral("LeftShift");
+const QString topShiftName = QStringLiteral("TopShift");
+const QString scaleXName = QStringLiteral("ScaleX");
+const QString scaleYName = QStringLiteral("ScaleY");
+const QString stampName = QStringLiteral("DateTimeStamp");
+
+// The user's number format, without digit grouping either way: a grouped
+// reading would take "1,5" written under another decimal separator for 15.
+QLocale numberLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+const QDate stampEpoch(1899, 12, 30);
+constexpr double msecsPerDay = 86400000.0;
+
+} // namespace
+
+QString FNESCAPEPRINTERNAME(const QString& printerName)
+{
+    if (printerName.isEmpty())
+        return QStringLiteral("%");
+    QString out;
+    out.reserve(printerName.size());
+    for (const QChar c : printerName) {
+        if (c == u'%')
+            out += QStringLiteral("%25");
+        else if (c == u'\\')
+            out += QStringLiteral("%5C");
+        else if (c == u'/')
+            out += QStringLiteral("%2F");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString FNUNESCAPEPRINTERNAME(const QString& keyPart)
+{
+    if (keyPart == QStringLiteral("%"))
+        return QString();
+    QString out;
+    out.reserve(keyPart.size());
+    for (qsizetype i = 0; i < keyPart.size(); ++i) {
+        if (keyPart[i] == u'%' && i + 2 < keyPart.size()) {
+            const QStringView code = QStringView(keyPart).mid(i + 1, 2);
+            if (code.compare(u"25", Qt::CaseInsensitive) == 0) {
+                out += u'%';
+                i += 2;
+                continue;
+            }
+            if (code.compare(u"5C", Qt::CaseInsensitive) == 0) {
+                out += u'\\';
+                i += 2;
+                continue;
+            }
+            if (code.compare(u"2F", Qt::CaseInsensitive) == 0) {
+                out += u'/';
+                i += 2;
+                continue;
+            }
+        }
+        out += keyPart[i];
+    }
+    return out;
+}
+
+QString FNPRINTERKEY(const QString& printerName)
+{
+    return QStringLiteral("Printers\\") + FNESCAPEPRINTERNAME(printerName);
+}
+
+QString FNFLOATTOSTR(double value)
+{
+    return numberLocale().toString(value, 'g', 15);
+}
+
+double FNSTRTOFLOAT(const QString& text)
+{
+    bool ok = false;
+    const double value = numberLocale().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        throw ECalibrationError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
+}
+
+qint32 FNSTRTOINT(const QString& text)
+{
+    bool ok = false;
+    const qint32 value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        throw ECalibrationError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+TPRINTERCALIBRATION READCALIBRATION(const QString& printerName)
+{
+    const QString key = FNPRINTERKEY(printerName);
+    TPRINTERCALIBRATION c;
+    c.LeftShift = FNSTRTOINT(FNREGREADSTRING(key, leftShiftName, QStringLiteral("0")));
+    c.TopShift = FNSTRTOINT(FNREGREADSTRING(key, topShiftName, QStringLiteral("0")));
+    c.ScaleX = FNSTRTOFLOAT(FNREGREADSTRING(key, scaleXName, QStringLiteral("1")));
+    c.ScaleY = FNSTRTOFLOAT(FNREGREADSTRING(key, scaleYName, QStringLiteral("1")));
+    return c;
+}
+
+void WRITECALIBRATION(const QString& printerName, const TPRINTERCALIBRATION& calibration,
+                      const QDateTime& when)
+{
+    const QString key = FNPRINTERKEY(printerName);
+    FNREGWRITESTRING(key, leftShiftName, QString::number(calibration.LeftShift));
+    FNREGWRITESTRING(key, topShiftName, QString::number(calibration.TopShift));
+    FNREGWRITESTRING(key, scaleXName, FNFLOATTOSTR(calibration.ScaleX));
+    FNREGWRITESTRING(key, scaleYName, FNFLOATTOSTR(calibration.ScaleY));
+    FNREGWRITESTRING(key, stampName, FNFLOATTOSTR(FNDATETIMETOSTAMP(when)));
+}
+
+double READCALIBRATIONSTAMP(const QString& printerName)
+{
+    return FNSTRTOFLOAT(FNREGREADSTRING(FNPRINTERKEY(printerName), stampName, QStringLiteral("0")));
+}
+
+double FNDATETIMETOSTAMP(const QDateTime& when)
+{
+    const double days = static_cast<double>(stampEpoch.daysTo(when.date()));
+    return days + when.time().msecsSinceStartOfDay() / msecsPerDay;
+}
+
+QDateTime FNSTAMPTODATETIME(double stamp)
+{
+    const double whole = std::floor(stamp);
+    const auto msecs = static_cast<int>(RoundHalfEven((stamp - whole) * msecsPerDay));
+    QDateTime result(stampEpoch.addDays(static_cast<qint64>(whole)), QTime(0, 0));
+    return result.addMSecs(msecs);
+}
+
+void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
+                            const TPRINTERGEOMETRY& printer, const TTEMPLATE& paper)
+{
+    const auto pxW = RoundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
+    const auto pxH = RoundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
+    const MU mx = printer.DpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetX) / printer.DpiX) : 0;
+    const MU my = printer.DpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetY) / printer.DpiY) : 0;
+    params.MuOffsetX = calibration.LeftShift - mx;
+    params.MuOffsetY = calibration.TopShift - my;
+    // A template without a paper size cannot be printed; keep the record
+    // harmless rather than dividing by zero.
+    params.PixPerMuX = paper.PAPERMUWIDTH > 0
+                           ? static_cast<double>(pxW) / paper.PAPERMUWIDTH * calibration.ScaleX
+                           : 0.0;
+    params.PixPerMuY = paper.PAPERMUHEIGHT > 0
+                           ? static_cast<double>(pxH) / paper.PAPERMUHEIGHT * calibration.ScaleY
+                           : 0.0;
+    params.ToPrinter = true;
+}
+
+void GETPRINTERPARAMS(TPRINTPARAMS& params, TPRINTTARGET& printer, const TTEMPLATE& paper)
+{
+    const TPRINTERCALIBRATION calibration =
+        printer.appliesCalibration() ? READCALIBRATION(printer.printerName()) : TPRINTERCALIBRATION();
+    FNAPPLYPRINTERGEOMETRY(params, calibration, printer.geometry(), paper);
+    params.Canvas = printer.canvas();
+}

@@ -1,0 +1,90 @@
+#pragma once
+// Per-printer calibration: two shifts and two scale factors that correct
+// where a printer puts the page, kept in the settings store under
+// "Printers\<printer name>", and the render parameters of a print on a
+// printer that follow from them.
+
+#include "model/Units.h"
+#include "render/PrintParams.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <stdexcept>
+
+class TTEMPLATE;
+class TPRINTTARGET;
+
+struct TPRINTERCALIBRATION {
+    MU LeftShift = 0;   // added to every horizontal position before scaling
+    MU TopShift = 0;    // added to every vertical position before scaling
+    double ScaleX = 1.0; // multiplies the printer's horizontal pixels per MU
+    double ScaleY = 1.0;
+    bool operator==(const TPRINTERCALIBRATION&) const = default;
+};
+
+// A stored calibration value that does not read as a number of its kind. The
+// message is the conversion's own: "'1,5' is not a valid floating point
+// value".
+class ECalibrationError : public std::runtime_error {
+public:
+    explicit ECalibrationError(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+// Printer names are free text, but "\" and "/" separate the parts of a
+// settings key. A name is therefore stored with "%" written as "%25", "\" as
+// "%5C" and "/" as "%2F"; everything else stays as it is, so ordinary names
+// read the same in the store. An empty name (no printer) is stored as "%".
+QString FNESCAPEPRINTERNAME(const QString& printerName);
+QString FNUNESCAPEPRINTERNAME(const QString& keyPart);
+// "Printers\" followed by the escaped name.
+QString FNPRINTERKEY(const QString& printerName);
+
+// Reads "LeftShift", "TopShift", "ScaleX" and "ScaleY" of the printer, in that
+// order, each with its default. Throws ECalibrationError when a stored text is
+// not a number of the expected kind.
+TPRINTERCALIBRATION READCALIBRATION(const QString& printerName);
+
+// Stores the calibration as five text values, in the order "LeftShift",
+// "TopShift", "ScaleX", "ScaleY", "DateTimeStamp".
+void WRITECALIBRATION(const QString& printerName, const TPRINTERCALIBRATION& calibration,
+                      const QDateTime& when = QDateTime::currentDateTime());
+
+// The moment of the last calibration as stored: days since 30 December 1899,
+// the time of day as the fraction; 0 when the printer was never calibrated.
+double READCALIBRATIONSTAMP(const QString& printerName);
+double FNDATETIMETOSTAMP(const QDateTime& when);
+QDateTime FNSTAMPTODATETIME(double stamp);
+
+// Number texts of the store: general floating-point text with up to 15
+// significant digits and the user's decimal separator, no digit grouping.
+QString FNFLOATTOSTR(double value);
+double FNSTRTOFLOAT(const QString& text);   // throws ECalibrationError
+qint32 FNSTRTOINT(const QString& text);     // throws ECalibrationError
+
+// What a printer tells about itself for a print: its resolution and the
+// offset of the corner of its printable area from the paper's corner, in
+// device pixels.
+struct TPRINTERGEOMETRY {
+    int DpiX = 0;
+    int DpiY = 0;
+    int OffsetX = 0;
+    int OffsetY = 0;
+};
+
+// The arithmetic of a print on a printer: page size in printer pixels from
+// the template's paper in whole thousandths of an inch, the printable-area
+// offset in MU, then the calibration's shifts and scales. Fills MuOffsetX/Y
+// and PixPerMuX/Y and sets ToPrinter; leaves every other field alone.
+void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
+                            const TPRINTERGEOMETRY& printer, const TTEMPLATE& paper);
+
+// Fills the record for a print on the target's printer: reads the printer's
+// calibration (a target that stands for a file gets none), asks the target
+// for its resolution and printable-area offset, and sets the canvas.
+void GETPRINTERPARAMS(TPRINTPARAMS& params, TPRINTTARGET& printer, const TTEMPLATE& paper);

@@ -1,0 +1,341 @@
+// The batch printer: its arguments, and the real program printing jobs to
+// PDF files that are read back with the poppler tools.
+
+#include "app/BatchPrint.h"
+#include "app/PrintFixtures.h"
+#include "common/TestEnv.h"
+#include "support/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+constexpr double halfMm = 0.5 * PointsPerMm;
+
+TBATCHOPTIONS parsed(const QStringList& arguments)
+{
+    TBATCHOPTIONS o;
+    QString error;
+    EXPECT_TRUE(FNPARSEBATCHARGUMENTS(arguments, o, error)) << error.toStdString();
+    return o;
+}
+
+QString parseError(const QStringList& arguments)
+{
+    TBATCHOPTIONS o;
+    QString error;
+    EXPECT_FALSE(FNPARSEBATCHARGUMENTS(arguments, o, error)) << arguments.join(u' ').toStdString();
+    return error;
+}
+
+// A fresh folder for one test's files.
+QString testFolder(const char* name)
+{
+    const QString path = TTestEnv::root() + QStringLiteral("/batch/") + QLatin1String(name);
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
+// The smallest label number ("LBL<k>") on a page, or -1.
+int firstLabelOn(const TPDFPAGE& page)
+{
+    static const QRegularExpression re(QStringLiteral("^LBL(\\d+)$"));
+    int best = -1;
+    for (const TPDFWORD& w : page.words) {
+        const auto m = re.match(w.text);
+        if (m.hasMatch() && (best < 0 || m.captured(1).toInt() < best))
+            best = m.captured(1).toInt();
+    }
+    return best;
+}
+
+TSLOTRECT slotRect(const TTESTSHEET& s, int slot)
+{
+    TSLOTRECT r;
+    r.left = s.Left + (slot % s.Across) * (s.LabelWidth + s.HGap);
+    r.top = s.Top + (slot / s.Across) * (s.LabelHeight + s.VGap);
+    r.right = r.left + s.LabelWidth;
+    r.bottom = r.top + s.LabelHeight;
+    return r;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- arguments
+
+TEST(BatchArguments, ReadsEveryOption)
+{
+    const TBATCHOPTIONS o = parsed({"--print", "a.gvj", "--output", "o.pdf", "--pages", "2-4", "--copies", "3",
+                                    "--collate", "--outline", "--data", "d.txt", "--start", "5", "--repeat=2"});
+    EXPECT_EQ(o.JobFile, "a.gvj");
+    EXPECT_EQ(o.OutputFile, "o.pdf");
+    EXPECT_EQ(o.FromPage, 2);
+    EXPECT_EQ(o.ToPage, 4);
+    EXPECT_EQ(o.Copies, 3);
+    EXPECT_TRUE(o.Collate);
+    EXPECT_TRUE(o.Outline);
+    EXPECT_EQ(o.DataFile, "d.txt");
+    EXPECT_EQ(o.Start.value_or(0), 5);
+    EXPECT_EQ(o.Repeat.value_or(0), 2);
+
+    const TBATCHOPTIONS single = parsed({"--print", "a.gvj", "--pages", "7", "--printer", "Office/2"});
+    EXPECT_EQ(single.FromPage, 7);
+    EXPECT_EQ(single.ToPage, 7);
+    EXPECT_TRUE(single.HasPrinter);
+    EXPECT_EQ(single.PrinterName, "Office/2");
+    EXPECT_TRUE(parsed({"--help"}).Help);
+}
+
+TEST(BatchArguments, RejectsWhatItCannotUse)
+{
+    EXPECT_FALSE(parseError({"--print"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--output", "o.pdf", "--printer", "P"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--pages", "4-2"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--pages", "0-2"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--copies", "0"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--copies", "x"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--start"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--collate=yes"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "--bogus"}).isEmpty());
+    EXPECT_FALSE(parseError({"--print", "a.gvj", "b.gvj"}).isEmpty());
+}
+
+TEST(BatchProgram, HelpAndUsageErrors)
+{
+    const TRUNRESULT help = RunGorvin({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("gorvin --print JOB.GVJ")) << help.out.toStdString();
+
+    const TRUNRESULT bad = RunGorvin({"--print", "job.gvj", "--copies", "none"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains("--copies")) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains("Usage: gorvin --print")) << bad.err.toStdString();
+}
+
+// ---------------------------------------------------------------- input faults
+
+TEST(BatchProgram, MissingDataFilePrintsNothing)
+{
+    const QString dir = testFolder("missingdata");
+    const QString job = dir + "/job.gvj";
+    const QString data = dir + "/gone.txt";
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), data));
+    const QString pdf = dir + "/out.pdf";
+    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("Cannot find data file '" + data + "'")) << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+
+    // --data in place of the job's file.
+    const TRUNRESULT other = RunGorvin({"--print", job, "--output", pdf, "--data", dir + "/other.txt"});
+    EXPECT_EQ(other.exitCode, 1);
+    EXPECT_TRUE(other.err.contains("other.txt")) << other.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
+TEST(BatchProgram, CorruptJobFile)
+{
+    const QString dir = testFolder("corrupt");
+    const QString job = WriteFile(dir + "/bad.gvj", QByteArray("TPF0\x05JUNK!", 10));
+    const QString pdf = dir + "/out.pdf";
+    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("Invalid or corrupt job file.")) << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+
+    const TRUNRESULT missing = RunGorvin({"--print", dir + "/nothing.gvj", "--output", pdf});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Cannot open file")) << missing.err.toStdString();
+}
+
+TEST(BatchProgram, UnknownPrinterFailsToPrint)
+{
+    const QString dir = testFolder("noprinter");
+    const QString job = dir + "/job.gvj";
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 3)));
+    const TRUNRESULT r = RunGorvin({"--print", job, "--printer", "No Such Printer 8127"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains("No Such Printer 8127")) << r.err.toStdString();
+}
+
+// ---------------------------------------------------------------- PDF output
+
+TEST(BatchPdf, CollatedCopiesRepeatTheRange)
+{
+    const QString dir = testFolder("collate");
+    const QString job = dir + "/job.gvj";
+    // 6 pages of 21 labels.
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 6 * 21)));
+    const QString pdf = dir + "/out.pdf";
+
+    TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf, "--pages", "2-4", "--copies", "3", "--collate"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(PdfPageCount(pdf), 9);
+    QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+    ASSERT_EQ(pages.size(), 9);
+    QList<int> order;
+    for (const TPDFPAGE& p : pages)
+        order.append(firstLabelOn(p) / 21 + 1);
+    EXPECT_EQ(order, QList<int>({2, 3, 4, 2, 3, 4, 2, 3, 4}));
+
+    // Uncollated: a file cannot hold a copy count, so each page comes as many
+    // times as asked, together.
+    r = RunGorvin({"--print", job, "--output", pdf, "--pages", "2-3", "--copies", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    pages = ReadPdfWords(pdf);
+    order.clear();
+    for (const TPDFPAGE& p : pages)
+        order.append(firstLabelOn(p) / 21 + 1);
+    EXPECT_EQ(order, QList<int>({2, 2, 3, 3}));
+
+    // All pages; a range beyond the last page is cut to it.
+    r = RunGorvin({"--print", job, "--output", pdf, "--pages", "5-99"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+    r = RunGorvin({"--print", job, "--output", pdf});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(PdfPageCount(pdf), 6);
+    r = RunGorvin({"--print", job, "--output", pdf, "--pages", "7-8"});
+    EXPECT_EQ(r.exitCode, 2);
+}
+
+TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
+{
+    const QString dir = testFolder("geometry");
+    const QString job = dir + "/job.gvj";
+    TTESTSHEET sheet;
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 30)));
+    const QString pdf = dir + "/out.pdf";
+    // Start at the fourth position, every label twice.
+    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf, "--start", "4", "--repeat", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+
+    const QSizeF size = PdfPageSize(pdf);
+    EXPECT_NEAR(size.width(), MuToPoints(sheet.PaperWidth), 0.5);
+    EXPECT_NEAR(size.height(), MuToPoints(sheet.PaperHeight), 0.5);
+    EXPECT_EQ(PdfPageCount(pdf), 3); // 3 + 60 slots: three sheets of 21
+
+    const QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+    ASSERT_FALSE(pages.isEmpty());
+    // Slot s of page 0 holds label (s - 3) / 2.
+    std::map<int, int> seen;
+    for (const TPDFWORD& w : pages[0].words) {
+        if (!w.text.startsWith("LBL"))
+            continue;
+        const int label = w.text.mid(3).toInt();
+        const int slot = 3 + 2 * label + seen[label]++;
+        const TSLOTRECT box = slotRect(sheet, slot);
+        SCOPED_TRACE(w.text.toStdString() + " in slot " + std::to_string(slot));
+        EXPECT_NEAR(w.xMin, MuToPoints(box.left + 2000), halfMm);
+        EXPECT_NEAR(w.yMin, MuToPoints(box.top + 2000), halfMm);
+    }
+    EXPECT_EQ(seen.size(), 9u); // 18 slots: labels 0 to 8, twice each
+    for (const auto& [label, count] : seen)
+        EXPECT_EQ(count, 2) << label;
+}
+
+TEST(BatchPdf, OutlinePageNamesEverySlot)
+{
+    const QString dir = testFolder("outline");
+    const QString job = dir + "/job.gvj";
+    TTESTSHEET sheet;
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 50), [](TJOB& j) {
+        j.JOBINFO()->SHOWBORDER = true;
+        j.JOBINFO()->MUBORDERWIDTH = 500;
+    }));
+    const QString pdf = dir + "/out.pdf";
+    for (const char* start : {"1", "9"}) {
+        SCOPED_TRACE(start);
+        const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf, "--outline", "--start", start});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+        ASSERT_EQ(pages.size(), 1);
+        const QList<TPDFWORD>& words = pages[0].words;
+        int found = 0;
+        for (qsizetype i = 0; i + 1 < words.size(); ++i) {
+            EXPECT_FALSE(words[i].text.startsWith("LBL")) << "label text on the outline page";
+            if (words[i].text != "Label")
+                continue;
+            const TPDFWORD& number = words[i + 1];
+            ASSERT_TRUE(number.text.startsWith('[') && number.text.endsWith(']'));
+            const int n = number.text.mid(1, number.text.size() - 2).toInt();
+            EXPECT_EQ(n, found + 1);
+            const TSLOTRECT box = slotRect(sheet, n - 1);
+            const double cx = (words[i].xMin + number.xMax) / 2;
+            const double cy = (words[i].yMin + number.yMax) / 2;
+            EXPECT_NEAR(cx, MuToPoints((box.left + box.right) / 2), halfMm) << n;
+            EXPECT_NEAR(cy, MuToPoints((box.top + box.bottom) / 2), halfMm) << n;
+            ++found;
+        }
+        EXPECT_EQ(found, 21);
+    }
+}
+
+TEST(BatchPdf, LandscapeSheetKeepsItsPaper)
+{
+    const QString dir = testFolder("landscape");
+    const QString job = dir + "/job.gvj";
+    TTESTSHEET sheet;
+    sheet.PaperWidth = 297000;
+    sheet.PaperHeight = 210000;
+    sheet.Landscape = true;
+    sheet.Across = 4;
+    sheet.Down = 4;
+    sheet.LabelWidth = 70000;
+    sheet.LabelHeight = 45000;
+    sheet.HGap = 0;
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 5)));
+    const QString pdf = dir + "/out.pdf";
+    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QSizeF size = PdfPageSize(pdf);
+    EXPECT_NEAR(size.width(), MuToPoints(297000), 0.5);
+    EXPECT_NEAR(size.height(), MuToPoints(210000), 0.5);
+    const QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    for (const TPDFWORD& w : pages[0].words) {
+        if (!w.text.startsWith("LBL"))
+            continue;
+        const TSLOTRECT box = slotRect(sheet, w.text.mid(3).toInt());
+        EXPECT_NEAR(w.xMin, MuToPoints(box.left + 2000), halfMm) << w.text.toStdString();
+        EXPECT_NEAR(w.yMin, MuToPoints(box.top + 2000), halfMm) << w.text.toStdString();
+    }
+}
+
+TEST(BatchPdf, FontsAreEmbeddedSubsets)
+{
+    const QString dir = testFolder("fonts");
+    const QString job = dir + "/job.gvj";
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 4)));
+    const QString pdf = dir + "/out.pdf";
+    ASSERT_EQ(RunGorvin({"--print", job, "--output", pdf}).exitCode, 0);
+    QProcess fonts;
+    fonts.start("pdffonts", {pdf});
+    ASSERT_TRUE(fonts.waitForFinished(30000));
+    const QString table = QString::fromUtf8(fonts.readAllStandardOutput());
+    // Every font is embedded ...
+    int fontsListed = 0;
+    for (const QString& line : table.split('\n').mid(2)) {
+        const QStringList cells = line.simplified().split(' ');
+        if (cells.size() < 6)
+            continue;
+        ++fontsListed;
+        EXPECT_EQ(cells[cells.size() - 5], "yes") << line.toStdString();
+    }
+    EXPECT_GE(fontsListed, 1) << table.toStdString();
+    // ... as the few glyphs the labels use: the whole PDF is much smaller
+    // than the label font's file alone.
+    QProcess match;
+    match.start("fc-match", {"-f", "%{file}", "COURIER NEW:bold"});
+    ASSERT_TRUE(match.waitForFinished(30000));
+    const qint64 fontFileSize = QFileInfo(QString::fromLocal8Bit(match.readAllStandardOutput())).size();
+    ASSERT_GT(fontFileSize, 0);
+    EXPECT_LT(QFileInfo(pdf).size(), fontFileSize / 2);
+}
