@@ -2,14 +2,22 @@
 
 #include "model/Font.h"
 
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QSvgRenderer>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 // Fonts kept per canvas: enough for a page's shrink-to-fit sizes and the
 // placeholders without growing without bound.
 constexpr std::size_t FontCacheSize = 48;
+
+// The largest glyphs, in pixels, that QPainter keeps in its own glyph cache.
+constexpr double LargeGlyphPixels = 64;
 
 bool SameFace(const TCANVASFONT& a, const TCANVASFONT& b)
 {
@@ -115,7 +123,7 @@ void TPAINTERCANVAS::setFont(const TCANVASFONT& font)
         current_ = nullptr;
 }
 
-const TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
+TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
 {
     if (current_)
         return current_;
@@ -131,7 +139,14 @@ const TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
         fonts_.erase(fonts_.begin());
     }
     const QFont f = qfont(font_);
-    fonts_.push_back(std::make_unique<TFontEntry>(TFontEntry{font_, f, QFontMetrics(f, device_)}));
+    auto entry = std::make_unique<TFontEntry>(TFontEntry{font_, f, QFontMetrics(f, device_), false, {}});
+    // The raster engine draws glyphs above its cache size as outlines, which
+    // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
+    // once here and copied after.
+    const double pixelSize = font_.size * device_->logicalDpiY() / 72.0;
+    entry->largeOnImage = device_->devType() == QInternal::Image && pixelSize > LargeGlyphPixels
+                          && painter_->deviceTransform().type() <= QTransform::TxTranslate;
+    fonts_.push_back(std::move(entry));
     current_ = fonts_.back().get();
     return current_;
 }
@@ -159,7 +174,7 @@ void TPAINTERCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QStri
         painter_->fillRect(clipRect, brush_.color);
     if (font_.size < 1 || text.isEmpty())
         return;
-    const TFontEntry* f = currentFont();
+    TFontEntry* f = currentFont();
     if (hasBaseClip_) {
         painter_->setClipRegion(baseClip_);
         painter_->setClipRect(clipRect, Qt::IntersectClip);
@@ -170,13 +185,81 @@ void TPAINTERCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QStri
         painter_->setFont(f->font);
         painterFont_ = f;
     }
-    painter_->setPen(font_.color);
-    painter_->drawText(QPoint(x, y + f->metrics.ascent()), text);
-    painter_->setPen(qpen_);
+    if (f->largeOnImage) {
+        drawLargeText(*f, QPoint(x, y + f->metrics.ascent()), text);
+    } else {
+        painter_->setPen(font_.color);
+        painter_->drawText(QPoint(x, y + f->metrics.ascent()), text);
+        painter_->setPen(qpen_);
+    }
     if (hasBaseClip_)
         painter_->setClipRegion(baseClip_);
     else
         painter_->setClipping(false);
+}
+
+void TPAINTERCANVAS::drawLargeText(TFontEntry& font, QPoint origin, const QString& text)
+{
+    // The same shaping as drawText and horizontalAdvance, on this device.
+    QTextLayout layout(text, font.font, device_);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    const QPointF lineOrigin(origin.x(), origin.y() - line.ascent());
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+            const TGlyphImage& glyph = glyphImage(font, raw, indexes[i]);
+            if (glyph.image.isNull())
+                continue;
+            const QPointF at = lineOrigin + positions[i];
+            painter_->drawImage(QPoint(qRound(at.x()) + glyph.offset.x(), qRound(at.y()) + glyph.offset.y()),
+                                glyph.image);
+        }
+    }
+    const QFontMetrics& m = font.metrics;
+    const int width = m.horizontalAdvance(text);
+    const int thickness = std::max(1, m.lineWidth());
+    if (font.font.underline())
+        painter_->fillRect(origin.x(), origin.y() + m.underlinePos(), width, thickness, font_.color);
+    if (font.font.strikeOut())
+        painter_->fillRect(origin.x(), origin.y() - m.strikeOutPos(), width, thickness, font_.color);
+}
+
+const TPAINTERCANVAS::TGlyphImage& TPAINTERCANVAS::glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph)
+{
+    const TGlyphKey key{raw, glyph, font_.color.rgba()};
+    auto it = font.glyphs.constFind(key);
+    if (it != font.glyphs.constEnd())
+        return *it;
+    TGlyphImage result;
+    const QRectF bounds = raw.boundingRect(glyph);
+    if (!bounds.isEmpty()) {
+        // A margin for antialiasing and hinting beyond the outline's bounds.
+        const int left = static_cast<int>(std::floor(bounds.left())) - 2;
+        const int top = static_cast<int>(std::floor(bounds.top())) - 2;
+        const int right = static_cast<int>(std::ceil(bounds.right())) + 2;
+        const int bottom = static_cast<int>(std::ceil(bounds.bottom())) + 2;
+        QImage image(right - left, bottom - top, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(font_.color);
+        QGlyphRun single;
+        single.setRawFont(raw);
+        single.setGlyphIndexes({glyph});
+        single.setPositions({QPointF(-left, -top)});
+        p.drawGlyphRun(QPointF(0, 0), single);
+        p.end();
+        result.image = std::move(image);
+        result.offset = QPoint(left, top);
+    }
+    return *font.glyphs.insert(key, std::move(result));
 }
 
 void TPAINTERCANVAS::polyline(std::span<const QPoint> points)

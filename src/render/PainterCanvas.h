@@ -7,8 +7,10 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QPen>
+#include <QRawFont>
 #include <QRegion>
 
 #include <memory>
@@ -49,15 +51,35 @@ public:
     static QFont qfont(const TCANVASFONT& font);
 
 private:
+    // A glyph drawn once in one colour, and where its image lies relative to
+    // the glyph's origin on the baseline.
+    struct TGlyphKey {
+        QRawFont font;
+        quint32 glyph = 0;
+        QRgb color = 0;
+        bool operator==(const TGlyphKey&) const = default;
+        friend size_t qHash(const TGlyphKey& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.font, key.glyph, key.color);
+        }
+    };
+    struct TGlyphImage {
+        QImage image;
+        QPoint offset;
+    };
     struct TFontEntry {
         TCANVASFONT key;
         QFont font;
         QFontMetrics metrics;
+        bool largeOnImage = false; // drawn from this canvas's own glyph images
+        QHash<TGlyphKey, TGlyphImage> glyphs;
     };
 
     void init();
     void applyPen();
-    const TFontEntry* currentFont();
+    TFontEntry* currentFont();
+    void drawLargeText(TFontEntry& font, QPoint origin, const QString& text);
+    const TGlyphImage& glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph);
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_ = nullptr;
@@ -71,6 +93,6 @@ private:
     // Fonts built on this device, most recent last: shrink-to-fit steps
     // through sizes label after label, and a QFontMetrics is costly to make.
     std::vector<std::unique_ptr<TFontEntry>> fonts_;
-    const TFontEntry* current_ = nullptr;     // the entry of font_, once looked up
+    TFontEntry* current_ = nullptr;           // the entry of font_, once looked up
     const TFontEntry* painterFont_ = nullptr; // the entry the painter holds
 };

@@ -90,9 +90,11 @@ int Nearest(long double value)
     return static_cast<int>(RoundHalfEven(value));
 }
 
+// The product is a 64-bit float, like the scale itself, so that a position
+// that reads as an exact half (10 250 MU at 0.01) is rounded as one.
 int ToPixels(qint64 mu, double pixPerMu)
 {
-    return Nearest(static_cast<long double>(mu) * static_cast<long double>(pixPerMu));
+    return Nearest(static_cast<double>(mu) * pixPerMu);
 }
 
 // The picture box relative to the label box's top-left corner, in device
@@ -291,7 +293,7 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
 {
     TCANVASFONT font = FNCANVASFONT(format.FONT);
     if (!p.ToPrinter)
-        font.size = Nearest(static_cast<long double>(font.size) * p.FontScale);
+        font.size = Nearest(font.size * p.FontScale);
     canvas.setFont(font);
 
     // Of equally wide lines the first is the longest.

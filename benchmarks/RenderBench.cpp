@@ -1,0 +1,110 @@
+// Drawing one page: a US Letter sheet of 3 x 10 address labels, four lines
+// each, shrink-to-fit on, into the 100 % preview image (96 pixels per inch,
+// outlines and placeholders on as the preview shows them) and into a 600 DPI
+// page image as the printer gets it. The images are made once; each
+// iteration draws the page anew on top.
+
+#include "model/Job.h"
+#include "render/PainterCanvas.h"
+#include "render/Renderer.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr MU LetterWidth = 215900;
+constexpr MU LetterHeight = 279400;
+
+std::unique_ptr<TJOB> AddressJob()
+{
+    auto job = std::make_unique<TJOB>();
+    TTEMPLATE& t = *job->TEMPLATE();
+    t.PAPERMUWIDTH = LetterWidth;
+    t.PAPERMUHEIGHT = LetterHeight;
+    t.NUMACROSS = 3;
+    t.NUMDOWN = 10;
+    t.MULEFT = 4763;
+    t.MUTOP = 12700;
+    t.MULABELWIDTH = 66675; // 2 5/8 x 1 inch
+    t.MULABELHEIGHT = 25400;
+    t.MUHGAP = 3175;
+
+    QStringList lines;
+    for (int i = 0; i < 60; ++i) {
+        lines << QStringLiteral("Customer %1 of the Northern Region").arg(1000 + i)
+              << QStringLiteral("%1 Long Street").arg(i * 7 + 1)
+              << QStringLiteral("Northampton, Northamptonshire")
+              << QStringLiteral("NN%1 %2AB").arg(i % 99 + 1).arg(i % 9 + 1) << QString();
+    }
+    TDATAINFO& data = *job->DATAINFO();
+    data.FILECONTENT.setLines(lines);
+    data.STARTLABNUM = 1;
+    data.RepeatLabelNum = 1;
+    data.reindex();
+
+    TJOBINFO& format = *job->JOBINFO();
+    format.TEXTSHRINKTOFIT = true;
+    format.SHOWBORDER = true;
+    format.ShowPic = false;
+    format.FONT = DefaultLabelFont();
+    format.FONT.setSize(14);
+    return job;
+}
+
+void RenderPage(benchmark::State& state, double dpi, bool toPrinter)
+{
+    const std::unique_ptr<TJOB> job = AddressJob();
+    const int width = qRound(LetterWidth / 25400.0 * dpi);
+    const int height = qRound(LetterHeight / 25400.0 * dpi);
+    QImage image(width, height, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    TPRINTPARAMS params;
+    params.PixPerMuX = static_cast<double>(width) / LetterWidth;
+    params.PixPerMuY = static_cast<double>(height) / LetterHeight;
+    params.FontScale = 1.0;
+    params.ShowLabels = true;
+    params.ShowTemplate = !toPrinter;
+    params.ToPrinter = toPrinter;
+    for (auto _ : state) {
+        // A fresh canvas each time, as the preview and the print run make one.
+        TPAINTERCANVAS canvas(&image);
+        params.Canvas = &canvas;
+        PRINT(*job, params);
+    }
+    state.counters["pixels"] = static_cast<double>(width) * height;
+}
+
+void BM_PreviewPage100Percent(benchmark::State& state)
+{
+    RenderPage(state, 96.0, false);
+}
+BENCHMARK(BM_PreviewPage100Percent)->Unit(benchmark::kMillisecond);
+
+void BM_PrinterPage600Dpi(benchmark::State& state)
+{
+    RenderPage(state, 600.0, true);
+}
+BENCHMARK(BM_PrinterPage600Dpi)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// Fonts and images need a GUI application; the offscreen platform serves
+// where there is no display.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,356 @@
+// Real pages drawn into images through the QPainter canvas: the ink must land
+// where the page arithmetic puts it, in the right colours and sizes, and
+// printed text must have its true point size at the printer's resolution.
+#include "model/Job.h"
+#include "render/PainterCanvas.h"
+#include "render/Renderer.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QImage PageImage(int width, int height, double dpi)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    return image;
+}
+
+// A 2 x 2 sheet of 200 x 100 pixel labels (at one pixel per 100 MU) starting
+// 10 pixels in from the top-left corner, with 20 pixels between columns.
+struct TPixelJob {
+    TJOB job;
+    TTEMPLATE& tpl = *job.TEMPLATE();
+    TJOBINFO& format = *job.JOBINFO();
+
+    TPixelJob()
+    {
+        tpl.PAPERMUWIDTH = 45000;
+        tpl.PAPERMUHEIGHT = 22000;
+        tpl.NUMACROSS = 2;
+        tpl.NUMDOWN = 2;
+        tpl.MULEFT = 1000;
+        tpl.MUTOP = 1000;
+        tpl.MULABELWIDTH = 20000;
+        tpl.MULABELHEIGHT = 10000;
+        tpl.MUHGAP = 2000;
+        tpl.MUVGAP = 0;
+        format.MUBORDERLEFT = format.MUBORDERTOP = format.MUBORDERRIGHT = format.MUBORDERBOTTOM = 1000;
+        format.TEXTALIGNHORIZ = 1;
+        format.TEXTALIGNVERT = 1;
+        format.TEXTJUSTIFY = 0;
+        format.TEXTSHRINKTOFIT = false;
+        format.SHOWBORDER = false;
+        format.ShowPic = false;
+        format.FONT = DefaultLabelFont();
+        format.FONT.Color = 0x000000FF; // red text, told apart from everything else
+    }
+
+    void setLabels(const QList<QStringList>& labels)
+    {
+        QStringList lines;
+        for (const QStringList& label : labels)
+            lines << label << QString();
+        job.DATAINFO()->FILECONTENT.setLines(lines);
+        job.DATAINFO()->STARTLABNUM = 1;
+        job.DATAINFO()->RepeatLabelNum = 1;
+        job.DATAINFO()->reindex();
+    }
+
+    // Column c, row r: left, top, right, bottom (exclusive).
+    static QRect box(int c, int r) { return QRect(10 + c * 220, 10 + r * 100, 200, 100); }
+
+    QImage draw(bool labels, bool outlines, QString* pictureError = nullptr)
+    {
+        QImage image = PageImage(450, 220, 96);
+        TPAINTERCANVAS canvas(&image);
+        TPRINTPARAMS p;
+        p.Canvas = &canvas;
+        p.PixPerMuX = p.PixPerMuY = 0.01;
+        p.ShowLabels = labels;
+        p.ShowTemplate = outlines;
+        p.ToPrinter = false;
+        PRINT(job, p, pictureError);
+        return image;
+    }
+};
+
+bool IsWhite(QRgb c)
+{
+    return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255;
+}
+
+bool IsTextInk(QRgb c)
+{
+    // Red, antialiased towards the white beneath: full red, equal green and blue.
+    return qRed(c) == 255 && qGreen(c) == qBlue(c) && qGreen(c) < 255;
+}
+
+// The pixels of the image for which the test holds.
+QVector<QPoint> PixelsWhere(const QImage& image, const std::function<bool(QRgb)>& test)
+{
+    QVector<QPoint> found;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (test(image.pixel(x, y)))
+                found << QPoint(x, y);
+        }
+    }
+    return found;
+}
+
+QRect Bounds(const QVector<QPoint>& points)
+{
+    QRect r;
+    for (const QPoint& p : points)
+        r |= QRect(p, QSize(1, 1));
+    return r;
+}
+
+} // namespace
+
+TEST(PainterCanvas, LabelFontsResolveToTheirMetricTwins)
+{
+    TCANVASFONT courier;
+    courier.name = QStringLiteral("COURIER NEW");
+    courier.size = 12;
+    EXPECT_EQ(QFontInfo(TPAINTERCANVAS::qfont(courier)).family(), QStringLiteral("Liberation Mono"));
+    TCANVASFONT arial;
+    arial.name = QStringLiteral("Arial");
+    EXPECT_EQ(QFontInfo(TPAINTERCANVAS::qfont(arial)).family(), QStringLiteral("Liberation Sans"));
+}
+
+TEST(PainterCanvasPage, OutlinesLieOnTheLabelBoxEdges)
+{
+    TPixelJob t;
+    const QImage image = t.draw(false, true);
+    for (int c = 0; c < 2; ++c) {
+        for (int r = 0; r < 2; ++r) {
+            const QRect b = TPixelJob::box(c, r);
+            const int midX = b.left() + 50;
+            const int midY = b.top() + 50;
+            EXPECT_EQ(image.pixel(b.left(), midY), qRgb(0, 0, 0));
+            EXPECT_EQ(image.pixel(b.right(), midY), qRgb(0, 0, 0)); // column R - 1
+            EXPECT_EQ(image.pixel(midX, b.top()), qRgb(0, 0, 0));
+            EXPECT_EQ(image.pixel(midX, b.bottom()), qRgb(0, 0, 0)); // row B - 1
+            EXPECT_TRUE(IsWhite(image.pixel(b.left() + 1, midY)));
+            EXPECT_TRUE(IsWhite(image.pixel(b.right() - 1, midY)));
+        }
+    }
+    // Margins and the gap between the columns stay blank.
+    EXPECT_TRUE(IsWhite(image.pixel(9, 50)));
+    EXPECT_TRUE(IsWhite(image.pixel(210, 50)));
+    EXPECT_TRUE(IsWhite(image.pixel(229, 50)));
+    EXPECT_TRUE(IsWhite(image.pixel(100, 9)));
+    // The placeholders are grey text in every slot.
+    const QRect grey = Bounds(PixelsWhere(image, [](QRgb c) { return !IsWhite(c) && qRed(c) > 100 && qRed(c) < 250; }));
+    EXPECT_TRUE(grey.intersects(TPixelJob::box(0, 0)));
+    EXPECT_TRUE(grey.intersects(TPixelJob::box(1, 1)));
+}
+
+TEST(PainterCanvasPage, LabelTextStaysInsideItsTextArea)
+{
+    TPixelJob t;
+    // Too wide for the text area: centred and cut at both ends.
+    t.setLabels({{QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), QStringLiteral("short")},
+                 {QStringLiteral("second label")}});
+    const QImage image = t.draw(true, false);
+    const QVector<QPoint> ink = PixelsWhere(image, [](QRgb c) { return !IsWhite(c); });
+    ASSERT_FALSE(ink.isEmpty());
+    // Text areas: the inner rectangle less 10 pixels of insets each side.
+    const QRect area0(TPixelJob::box(0, 0).left() + 11, TPixelJob::box(0, 0).top() + 11, 177, 77);
+    const QRect area1(TPixelJob::box(1, 0).left() + 11, TPixelJob::box(1, 0).top() + 11, 177, 77);
+    bool inFirst = false;
+    bool inSecond = false;
+    for (const QPoint& p : ink) {
+        ASSERT_TRUE(area0.contains(p) || area1.contains(p)) << p.x() << "," << p.y();
+        inFirst |= area0.contains(p);
+        inSecond |= area1.contains(p);
+        EXPECT_TRUE(IsTextInk(image.pixel(p))) << std::hex << image.pixel(p);
+    }
+    EXPECT_TRUE(inFirst);
+    EXPECT_TRUE(inSecond);
+    // The cut line reaches both edges of its area.
+    const QRect first = Bounds(PixelsWhere(image.copy(area0), [](QRgb c) { return !IsWhite(c); }));
+    EXPECT_EQ(first.left(), 0);
+    EXPECT_EQ(first.right(), area0.width() - 1);
+}
+
+TEST(PainterCanvasPage, BorderHasItsWidthAndColourOutsideTheTextArea)
+{
+    TPixelJob t;
+    t.setLabels({{QStringLiteral("x")}});
+    t.format.SHOWBORDER = true;
+    t.format.MUBORDERWIDTH = 400;      // 4 pixels
+    t.format.BORDERCOLOR = 0x00FF0000; // blue
+    const QImage image = t.draw(true, false);
+    const QRect b = TPixelJob::box(0, 0);
+    const auto isBlue = [](QRgb c) { return c == qRgb(0, 0, 255); };
+    // Across the left side at mid height, and down the top side at mid width.
+    QVector<int> columns;
+    for (int x = b.left(); x < b.left() + 40; ++x) {
+        if (isBlue(image.pixel(x, b.top() + 50)))
+            columns << x;
+    }
+    QVector<int> rows;
+    for (int y = b.top(); y < b.top() + 40; ++y) {
+        if (isBlue(image.pixel(b.left() + 100, y)))
+            rows << y;
+    }
+    // Inset edge at 10 pixels: the line lies just outside it.
+    const int inset = 10;
+    EXPECT_EQ(columns, (QVector<int>{b.left() + inset - 4, b.left() + inset - 3, b.left() + inset - 2, b.left() + inset - 1}));
+    EXPECT_EQ(rows, (QVector<int>{b.top() + inset - 4, b.top() + inset - 3, b.top() + inset - 2, b.top() + inset - 1}));
+    // Right and bottom: from the inset edge outward.
+    columns.clear();
+    for (int x = b.right() - 40; x <= b.right(); ++x) {
+        if (isBlue(image.pixel(x, b.top() + 50)))
+            columns << x;
+    }
+    const int rightEdge = b.left() + b.width() - inset;
+    EXPECT_EQ(columns, (QVector<int>{rightEdge, rightEdge + 1, rightEdge + 2, rightEdge + 3}));
+    // No border on the labels that have no data.
+    EXPECT_TRUE(PixelsWhere(image.copy(TPixelJob::box(1, 0)), isBlue).isEmpty());
+}
+
+TEST(PainterCanvasPage, PictureIsCutAtTheLabelBox)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("green.png"));
+    QImage green(50, 50, QImage::Format_RGB32);
+    green.fill(qRgb(0, 200, 0));
+    ASSERT_TRUE(green.save(path));
+    TPixelJob t;
+    t.setLabels({{QStringLiteral("x")}});
+    t.format.ShowPic = true;
+    t.format.FitToLabel = false;
+    t.format.UsePicPCLeft = true;
+    t.format.PicPCLeft = 90; // from x 180 of the label: 30 of its 50 pixels hang over
+    t.format.UsePicPCTop = true;
+    t.format.PicPCTop = 10;
+    t.job.DATAINFO()->PicFileName = path;
+    QString error;
+    const QImage image = t.draw(true, false, &error);
+    EXPECT_TRUE(error.isEmpty());
+    const QRect shown = Bounds(PixelsWhere(image, [](QRgb c) { return c == qRgb(0, 200, 0); }));
+    const QRect b = TPixelJob::box(0, 0);
+    EXPECT_EQ(shown, QRect(b.left() + 180, b.top() + 10, 20, 50));
+
+    // A drawing lands in the same box, cut the same way.
+    const QString svgPath = dir.filePath(QStringLiteral("green.svg"));
+    QFile svg(svgPath);
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"50\" height=\"50\">"
+              "<rect width=\"50\" height=\"50\" fill=\"#00c800\"/></svg>");
+    svg.close();
+    t.job.DATAINFO()->PicFileName = svgPath;
+    const QImage drawn = t.draw(true, false, &error);
+    EXPECT_TRUE(error.isEmpty());
+    const QRect drawnBounds = Bounds(PixelsWhere(drawn, [](QRgb c) { return qGreen(c) > qRed(c) + 100; }));
+    EXPECT_EQ(drawnBounds, QRect(b.left() + 180, b.top() + 10, 20, 50));
+}
+
+TEST(PainterCanvasPrinter, SeventyTwoPointsAtTwelveHundredDpiIsOneInchOfEm)
+{
+    // Whatever the screen's resolution, the printed size comes from points.
+    const int savedPpi = ScreenPixelsPerInch;
+    ScreenPixelsPerInch = 144;
+    TFONT font;
+    font.Name = QStringLiteral("Arial");
+    font.setSize(72); // a height of 144 screen pixels
+    font.Color = 0;
+    font.Style = 0;
+
+    TJOB job;
+    TTEMPLATE& tpl = *job.TEMPLATE();
+    tpl.PAPERMUWIDTH = 127000;
+    tpl.PAPERMUHEIGHT = 50800;
+    tpl.NUMACROSS = tpl.NUMDOWN = 1;
+    tpl.MULABELWIDTH = 127000; // 5 x 2 inches
+    tpl.MULABELHEIGHT = 50800;
+    TJOBINFO& format = *job.JOBINFO();
+    format.FONT = font;
+    format.MUBORDERLEFT = format.MUBORDERTOP = format.MUBORDERRIGHT = format.MUBORDERBOTTOM = 0;
+    format.TEXTALIGNHORIZ = format.TEXTALIGNVERT = format.TEXTJUSTIFY = 0;
+    format.TEXTSHRINKTOFIT = true; // it fits: nothing shrinks
+    format.ShowPic = false;
+    job.DATAINFO()->FILECONTENT.setLines({QStringLiteral("HHH")});
+    job.DATAINFO()->STARTLABNUM = 1;
+    job.DATAINFO()->RepeatLabelNum = 1;
+    job.DATAINFO()->reindex();
+
+    QImage page = PageImage(6000, 2400, 1200);
+    {
+        TPAINTERCANVAS canvas(&page);
+        TPRINTPARAMS p;
+        p.Canvas = &canvas;
+        p.PixPerMuX = p.PixPerMuY = 1200.0 / 25400.0;
+        p.ToPrinter = true;
+        p.FontScale = 0.25; // not used on a printer
+        PRINT(job, p);
+
+        // The font's own metrics at an em of 1 200 pixels.
+        QFont em = TPAINTERCANVAS::qfont(FNCANVASFONT(font));
+        em.setPixelSize(1200);
+        const QFontMetrics metrics(em);
+        TCANVASFONT printed = FNCANVASFONT(font);
+        EXPECT_EQ(printed.size, 72);
+        canvas.setFont(printed);
+        EXPECT_NEAR(canvas.textHeight(QStringLiteral("HHH")), metrics.height(), 2);
+        EXPECT_NEAR(canvas.textWidth(QStringLiteral("HHH")), metrics.horizontalAdvance(QStringLiteral("HHH")), 3);
+
+        // The ink of the capitals stands cap height tall, its base on the
+        // baseline one ascent below the text area's top (1, 1).
+        const QRect ink = Bounds(PixelsWhere(page.copy(0, 0, 3000, 2400), [](QRgb c) { return qGray(c) < 128; }));
+        EXPECT_NEAR(ink.height(), metrics.capHeight(), 3);
+        EXPECT_NEAR(ink.bottom() + 1, 1 + metrics.ascent(), 3);
+        // Liberation Sans capitals are 0.69 em: about 825 pixels, where a
+        // screen-pixel assumption would give half again as much or less.
+        EXPECT_NEAR(ink.height(), 825, 15);
+    }
+    ScreenPixelsPerInch = savedPpi;
+}
+
+TEST(PainterCanvasPrinter, LargeTextMatchesThePaintersOwnDrawing)
+{
+    // Text above the painter's glyph cache size is drawn from the canvas's
+    // own glyph images; it must put the ink where drawText would.
+    const QString text = QStringLiteral("Quay 42, Wg");
+    TCANVASFONT font;
+    font.name = QStringLiteral("COURIER NEW");
+    font.size = 24;
+    font.style = TFONT::fsBold;
+    QImage ours = PageImage(2600, 400, 600);
+    QImage theirs = PageImage(2600, 400, 600);
+    {
+        TPAINTERCANVAS canvas(&ours);
+        canvas.setFont(font);
+        canvas.setBrush(TCANVASBRUSH{TBrushStyle::Clear, Qt::white});
+        canvas.textRect(TCANVASRECT{0, 0, 2600, 400}, 40, 60, text);
+        QPainter painter(&theirs);
+        painter.setFont(TPAINTERCANVAS::qfont(font));
+        painter.drawText(QPoint(40, 60 + QFontMetrics(painter.font(), &theirs).ascent()), text);
+    }
+    const auto dark = [](QRgb c) { return qGray(c) < 128; };
+    const QRect a = Bounds(PixelsWhere(ours, dark));
+    const QRect b = Bounds(PixelsWhere(theirs, dark));
+    ASSERT_FALSE(a.isEmpty());
+    EXPECT_NEAR(a.left(), b.left(), 1);
+    EXPECT_NEAR(a.top(), b.top(), 1);
+    EXPECT_NEAR(a.right(), b.right(), 1);
+    EXPECT_NEAR(a.bottom(), b.bottom(), 1);
+    int differing = 0;
+    for (int y = 0; y < ours.height(); ++y) {
+        for (int x = 0; x < ours.width(); ++x)
+            differing += dark(ours.pixel(x, y)) != dark(theirs.pixel(x, y));
+    }
+    EXPECT_LT(differing, PixelsWhere(theirs, dark).size() / 20);
+}

@@ -1,0 +1,674 @@
+// The page arithmetic, checked through the recording canvas: which slot shows
+// which label, where text, pictures, borders and outlines land, at which font
+// size, clipped to what, and in which order.
+#include "model/Job.h"
+#include "render/RecordingCanvas.h"
+#include "render/Renderer.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// One pixel per 100 MU, so that a label of 20 000 x 10 000 MU is 200 x 100.
+constexpr double PixPerMu = 0.01;
+
+// A job on a sheet of `across` x `down` labels of 200 x 100 pixels with no
+// margins or gaps, plain text formatting with no insets, and the labels given.
+struct TTestJob {
+    TJOB job;
+    TTEMPLATE& tpl;
+    TJOBINFO& format;
+
+    TTestJob(int across, int down, const QList<QStringList>& labels = {})
+        : tpl(*job.TEMPLATE())
+        , format(*job.JOBINFO())
+    {
+        tpl.PAPERMUWIDTH = 210000;
+        tpl.PAPERMUHEIGHT = 297000;
+        tpl.NUMACROSS = across;
+        tpl.NUMDOWN = down;
+        tpl.MULEFT = 0;
+        tpl.MUTOP = 0;
+        tpl.MULABELWIDTH = 20000;
+        tpl.MULABELHEIGHT = 10000;
+        tpl.MUHGAP = 0;
+        tpl.MUVGAP = 0;
+        format.MUBORDERLEFT = format.MUBORDERTOP = format.MUBORDERRIGHT = format.MUBORDERBOTTOM = 0;
+        format.TEXTALIGNHORIZ = 0;
+        format.TEXTALIGNVERT = 0;
+        format.TEXTJUSTIFY = 0;
+        format.TEXTSHRINKTOFIT = false;
+        format.SHOWBORDER = false;
+        format.ShowPic = false;
+        format.FONT = DefaultLabelFont(); // 12 points
+        setLabels(labels);
+    }
+
+    void setLabels(const QList<QStringList>& labels)
+    {
+        QStringList lines;
+        for (const QStringList& label : labels)
+            lines << label << QString();
+        TDATAINFO& data = *job.DATAINFO();
+        data.FILECONTENT.setLines(lines);
+        data.STARTLABNUM = 1;
+        data.RepeatLabelNum = 1;
+        data.reindex();
+    }
+};
+
+QList<QStringList> NumberedLabels(int count)
+{
+    QList<QStringList> labels;
+    for (int i = 0; i < count; ++i)
+        labels << QStringList{QStringLiteral("L%1").arg(i)};
+    return labels;
+}
+
+TPRINTPARAMS Params(TCANVAS* canvas)
+{
+    TPRINTPARAMS p;
+    p.Canvas = canvas;
+    p.PixPerMuX = PixPerMu;
+    p.PixPerMuY = PixPerMu;
+    p.FontScale = 1.0;
+    p.PageIndex = 0;
+    p.FirstSlot = 0;
+    p.RepeatCount = 1;
+    p.ShowLabels = true;
+    p.ShowTemplate = false;
+    p.ToPrinter = true;
+    return p;
+}
+
+QStringList Texts(const TRECORDINGCANVAS& canvas)
+{
+    QStringList texts;
+    for (const TCANVASOP& op : canvas.ops(TCANVASOP::Text))
+        texts << op.text;
+    return texts;
+}
+
+// The label box of column c, row r on the 200 x 100 grid.
+TCANVASRECT Box(int c, int r)
+{
+    return TCANVASRECT{c * 200, r * 100, c * 200 + 200, r * 100 + 100};
+}
+
+TCANVASRECT Inner(const TCANVASRECT& box)
+{
+    return TCANVASRECT{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
+}
+
+QString WritePng(const QString& path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    image.save(path);
+    return path;
+}
+
+} // namespace
+
+TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
+{
+    TTestJob t(2, 3, NumberedLabels(3));
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p = Params(&canvas);
+    p.FirstSlot = 5;
+    p.ShowTemplate = true;
+    PRINT(t.job, p);
+    const QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 6);
+    for (int slot = 0; slot < 5; ++slot) {
+        EXPECT_EQ(texts[slot].text, QStringLiteral("Label [%1]").arg(slot + 1));
+        EXPECT_EQ(texts[slot].rect, Inner(Box(slot % 2, slot / 2)));
+    }
+    EXPECT_EQ(texts[5].text, QStringLiteral("L0"));
+    EXPECT_EQ(texts[5].rect, Inner(Box(1, 2)));
+
+    // Without outlines the empty slots show nothing at all.
+    canvas.clear();
+    p.ShowTemplate = false;
+    PRINT(t.job, p);
+    EXPECT_EQ(Texts(canvas), QStringList{QStringLiteral("L0")});
+    EXPECT_TRUE(canvas.ops(TCANVASOP::Polyline).isEmpty());
+
+    // The next sheet continues the slot numbers: slots 6 and 7 hold labels 1
+    // and 2, and the placeholders name slots 9 to 12.
+    canvas.clear();
+    p.ShowTemplate = true;
+    p.PageIndex = 1;
+    PRINT(t.job, p);
+    EXPECT_EQ(Texts(canvas), (QStringList{"L1", "L2", "Label [9]", "Label [10]", "Label [11]", "Label [12]"}));
+}
+
+TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
+{
+    TTestJob t(2, 4, NumberedLabels(3));
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p = Params(&canvas);
+    p.FirstSlot = 1;
+    p.RepeatCount = 3;
+    PRINT(t.job, p);
+    EXPECT_EQ(Texts(canvas), (QStringList{"L0", "L0", "L0", "L1", "L1", "L1", "L2"}));
+    // The first of them sits in slot 1, the last in slot 7.
+    EXPECT_EQ(canvas.ops(TCANVASOP::Text).first().rect, Inner(Box(1, 0)));
+    EXPECT_EQ(canvas.ops(TCANVASOP::Text).last().rect, Inner(Box(1, 3)));
+
+    canvas.clear();
+    p.RepeatCount = 0;
+    PRINT(t.job, p);
+    EXPECT_TRUE(Texts(canvas).isEmpty());
+
+    canvas.clear();
+    p.ShowTemplate = true;
+    PRINT(t.job, p);
+    EXPECT_EQ(Texts(canvas).size(), 8);
+    for (const QString& text : Texts(canvas))
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Label [")));
+}
+
+TEST(RendererGeometry, EachCoordinateIsRoundedSeparatelyHalvesToEven)
+{
+    TTestJob t(2, 1);
+    t.tpl.MULEFT = 1;
+    t.tpl.MUTOP = 3;
+    t.tpl.MULABELWIDTH = 2;
+    t.tpl.MULABELHEIGHT = 2;
+    t.tpl.MUHGAP = 1;
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p = Params(&canvas);
+    p.PixPerMuX = 0.5;
+    p.PixPerMuY = 0.5;
+    p.ShowTemplate = true;
+    p.ShowLabels = false;
+    PRINT(t.job, p);
+    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    ASSERT_EQ(lines.size(), 2);
+    // Column 0: x from 1 to 3 MU gives 0.5 -> 0 and 1.5 -> 2; y from 3 to 5
+    // gives 1.5 -> 2 and 2.5 -> 2. Column 1: x from 4 to 6 gives 2 and 3.
+    EXPECT_EQ(lines[0].points, (QVector<QPoint>{{0, 2}, {1, 2}, {1, 1}, {0, 1}, {0, 2}}));
+    EXPECT_EQ(lines[1].points, (QVector<QPoint>{{2, 2}, {2, 2}, {2, 1}, {2, 1}, {2, 2}}));
+
+    // Offsets are added in MU before scaling.
+    canvas.clear();
+    t.tpl.MULABELWIDTH = 20000;
+    t.tpl.MULABELHEIGHT = 10000;
+    t.tpl.MULEFT = 5000;
+    t.tpl.MUTOP = 0;
+    t.tpl.MUHGAP = 0;
+    t.tpl.NUMACROSS = 1;
+    p = Params(&canvas);
+    p.ShowTemplate = true;
+    p.ShowLabels = false;
+    p.MuOffsetX = -1050;
+    p.MuOffsetY = 250;
+    PRINT(t.job, p);
+    ASSERT_EQ(canvas.ops(TCANVASOP::Polyline).size(), 1);
+    // 3950 MU -> 39.5 -> 40; 250 -> 2.5 -> 2; 23950 -> 239.5 -> 240; 10250 -> 102.5 -> 102.
+    EXPECT_EQ(canvas.ops(TCANVASOP::Polyline)[0].points,
+              (QVector<QPoint>{{40, 2}, {239, 2}, {239, 101}, {40, 101}, {40, 2}}));
+}
+
+TEST(RendererText, WideLineWithoutShrinkIsClippedAtTheTextArea)
+{
+    // Insets of 10 pixels make the text area 11..188 x 11..88, 177 x 77
+    // pixels (the inner rectangle 1..198 x 1..98 less the insets).
+    TTestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
+    t.format.MUBORDERLEFT = t.format.MUBORDERTOP = t.format.MUBORDERRIGHT = t.format.MUBORDERBOTTOM = 1000;
+    const TCANVASRECT area{11, 11, 188, 88};
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_EQ(texts[0].font.size, 12); // 22 x 12 = 264 pixels, wider than 177
+    EXPECT_EQ(texts[0].x, 11);
+    EXPECT_EQ(texts[0].y, 11);
+    EXPECT_EQ(texts[0].rect, area);
+    EXPECT_EQ(texts[0].brush.style, TBrushStyle::Clear);
+
+    // Centred, the block starts left of the area and is cut at both ends.
+    canvas.clear();
+    t.format.TEXTALIGNHORIZ = 1;
+    PRINT(t.job, Params(&canvas));
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_EQ(texts[0].x, -32); // 11 + (177 - 264) div 2, -43.5 truncated
+    EXPECT_LT(texts[0].x, area.left);
+    EXPECT_GT(texts[0].x + 264, area.right);
+    EXPECT_EQ(texts[0].rect, area);
+}
+
+TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
+{
+    // The text area is 177 x 77. Width: 22 characters fit at 8 points (176).
+    TTestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
+    t.format.MUBORDERLEFT = t.format.MUBORDERTOP = t.format.MUBORDERRIGHT = t.format.MUBORDERBOTTOM = 1000;
+    t.format.TEXTSHRINKTOFIT = true;
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    ASSERT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
+    EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].font.size, 8);
+
+    // Five lines: the width allows 8 points, then the height (5 x 2 x size
+    // <= 77) brings it down to 7. Each step is one point.
+    t.setLabels({{"a", "a line of twenty-two c", "b", "c", "d"}});
+    canvas.clear();
+    PRINT(t.job, Params(&canvas));
+    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 5);
+    EXPECT_EQ(texts[0].font.size, 7);
+    QVector<int> sizes;
+    for (const TCANVASOP& op : canvas.ops(TCANVASOP::SetFont))
+        sizes << op.font.size;
+    EXPECT_EQ(sizes, (QVector<int>{12, 11, 10, 9, 8, 7}));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(texts[i].y, 11 + 14 * i);
+
+    // A line that does not fit even at 1 point ends at 1 and is clipped.
+    t.setLabels({{QString(400, QLatin1Char('x'))}});
+    canvas.clear();
+    PRINT(t.job, Params(&canvas));
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_EQ(texts[0].font.size, 1);
+    EXPECT_EQ(texts[0].rect, (TCANVASRECT{11, 11, 188, 88}));
+}
+
+TEST(RendererText, BlockAlignmentAndLineJustification)
+{
+    TTestJob t(1, 1, {{"ab", "abcd", "abc"}});
+    t.format.TEXTALIGNHORIZ = 1;
+    t.format.TEXTALIGNVERT = 1;
+    t.format.TEXTJUSTIFY = 0;
+    // Inner rectangle 1..198 x 1..98; the block is 48 wide and 3 x 24 tall.
+    const int blockLeft = 1 + (197 - 48) / 2;
+    const int blockTop = 1 + (97 - 72) / 2;
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(texts[i].x, blockLeft) << i;
+        EXPECT_EQ(texts[i].y, blockTop + 24 * i) << i;
+    }
+
+    canvas.clear();
+    t.format.TEXTJUSTIFY = 2;
+    PRINT(t.job, Params(&canvas));
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(texts[i].x + texts[i].text.size() * 12, blockLeft + 48) << i;
+
+    canvas.clear();
+    t.format.TEXTJUSTIFY = 1;
+    t.format.TEXTALIGNHORIZ = 2;
+    t.format.TEXTALIGNVERT = 2;
+    PRINT(t.job, Params(&canvas));
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0].x, 198 - 48 + 12); // (48 - 24) div 2
+    EXPECT_EQ(texts[2].x, 198 - 48 + 6);  // (48 - 36) div 2
+    EXPECT_EQ(texts[2].y + 24, 98);
+}
+
+namespace {
+
+// Measures a line holding "tall" one pixel taller, so that the line chosen
+// as the longest shows in the line height.
+class TTallLineCanvas : public TRECORDINGCANVAS {
+public:
+    int textHeight(const QString& text) override
+    {
+        return TRECORDINGCANVAS::textHeight(text) + (text.contains(QStringLiteral("tall")) ? 1 : 0);
+    }
+};
+
+} // namespace
+
+TEST(RendererText, OfEquallyWideLinesTheFirstIsTheLongest)
+{
+    TTestJob t(1, 1, {{"flat", "tall"}});
+    TTallLineCanvas canvas;
+    PRINT(t.job, Params(&canvas));
+    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[1].y - texts[0].y, 24);
+
+    t.setLabels({{"tall", "flat"}});
+    canvas.clear();
+    PRINT(t.job, Params(&canvas));
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[1].y - texts[0].y, 25);
+}
+
+TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
+{
+    TTestJob t(1, 2, NumberedLabels(1));
+    t.tpl.MULABELWIDTH = 6000; // 60 x 20 pixels: the placeholder must shrink
+    t.tpl.MULABELHEIGHT = 2000;
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p = Params(&canvas);
+    p.ShowTemplate = true;
+    PRINT(t.job, p);
+    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0].font.size, 12);
+    // "Label [2]" in an inner rectangle of 57 x 17: height brings 14 points
+    // to 8, width (9 x size <= 57) stops at the floor of 6.
+    EXPECT_EQ(texts[1].text, QStringLiteral("Label [2]"));
+    EXPECT_EQ(texts[1].font.size, 6);
+    EXPECT_EQ(texts[1].font.name, QStringLiteral("Arial"));
+    EXPECT_EQ(texts[1].font.color, QColor(192, 192, 192));
+    EXPECT_EQ(texts[1].font.style & TFONT::fsBold, 0);
+    EXPECT_EQ(texts[1].brush.style, TBrushStyle::Solid);
+    EXPECT_EQ(texts[1].brush.color, QColor(Qt::white));
+
+    canvas.clear();
+    p.ToPrinter = false;
+    p.FontScale = 0.5;
+    PRINT(t.job, p);
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0].font.size, 6);
+    EXPECT_EQ(texts[1].font.size, 3); // fitted first, then scaled
+
+    // Label text rounds halves to even; the placeholder rounds up.
+    canvas.clear();
+    p.FontScale = 0.375; // 12 -> 4.5 -> 4; 6 -> 2.25 -> 3
+    PRINT(t.job, p);
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0].font.size, 4);
+    EXPECT_EQ(texts[1].font.size, 3);
+    // Placeholder centred in the inner rectangle 1..58 x 21..38.
+    EXPECT_EQ(texts[1].x, (1 + 58 - 27) / 2);
+    EXPECT_EQ(texts[1].y, (21 + 38 - 6) / 2);
+}
+
+TEST(RendererLayers, TemplatePageDrawsOutlinesAndPlaceholdersOnly)
+{
+    QTemporaryDir dir;
+    TTestJob t(2, 2, NumberedLabels(4));
+    t.format.SHOWBORDER = true;
+    t.format.ShowPic = true;
+    t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p = Params(&canvas);
+    p.ShowLabels = false;
+    p.ShowTemplate = true;
+    PRINT(t.job, p);
+    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_EQ(Texts(canvas), (QStringList{"Label [1]", "Label [2]", "Label [3]", "Label [4]"}));
+    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    ASSERT_EQ(lines.size(), 4);
+    for (const TCANVASOP& line : lines) {
+        EXPECT_EQ(line.pen.width, 1);
+        EXPECT_EQ(line.pen.color, QColor(Qt::black));
+    }
+    EXPECT_EQ(lines[3].points, (QVector<QPoint>{{200, 100}, {399, 100}, {399, 199}, {200, 199}, {200, 100}}));
+}
+
+TEST(RendererLayers, PicturesAndBordersLieUnderOutlinesAndText)
+{
+    QTemporaryDir dir;
+    TTestJob t(2, 2, NumberedLabels(4));
+    t.format.SHOWBORDER = true;
+    t.format.MUBORDERWIDTH = 300; // 3 pixels, unlike the outlines
+    t.format.ShowPic = true;
+    t.format.FitToLabel = true;
+    t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p = Params(&canvas);
+    p.ShowTemplate = true;
+    PRINT(t.job, p);
+    int lastUnder = -1;
+    int firstOver = -1;
+    const QVector<TCANVASOP>& ops = canvas.ops();
+    for (int i = 0; i < ops.size(); ++i) {
+        const bool under = ops[i].kind == TCANVASOP::StretchDraw
+                           || (ops[i].kind == TCANVASOP::Polyline && ops[i].pen.width != 1);
+        const bool over = ops[i].kind == TCANVASOP::Text
+                          || (ops[i].kind == TCANVASOP::Polyline && ops[i].pen.width == 1);
+        if (under)
+            lastUnder = i;
+        if (over && firstOver < 0)
+            firstOver = i;
+    }
+    EXPECT_EQ(canvas.ops(TCANVASOP::StretchDraw).size(), 4);
+    ASSERT_GE(lastUnder, 0);
+    ASSERT_GE(firstOver, 0);
+    EXPECT_LT(lastUnder, firstOver);
+}
+
+TEST(RendererBorder, GrowsOutwardFromTheInsetEdges)
+{
+    TTestJob t(1, 1, NumberedLabels(1));
+    t.format.SHOWBORDER = true;
+    t.format.MUBORDERLEFT = 1000;
+    t.format.MUBORDERTOP = 2000;
+    t.format.MUBORDERRIGHT = 1500;
+    t.format.MUBORDERBOTTOM = 500;
+    t.format.MUBORDERWIDTH = 500; // 5 pixels, half of it 2
+    t.format.BORDERCOLOR = 0x00FF8000; // blue 255, green 128, red 0
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0].pen.width, 5);
+    EXPECT_EQ(lines[0].pen.color, QColor(0, 128, 255));
+    EXPECT_EQ(lines[0].points, (QVector<QPoint>{{8, 18}, {187, 18}, {187, 97}, {8, 97}, {8, 18}}));
+    // The text area is the inner rectangle less the same insets.
+    ASSERT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
+    EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].rect, (TCANVASRECT{11, 21, 183, 93}));
+}
+
+TEST(RendererPicture, FitToLabelKeepingRatio)
+{
+    QTemporaryDir dir;
+    TTestJob t(1, 1, NumberedLabels(1));
+    t.tpl.MULABELHEIGHT = 20000; // a square label, 200 x 200
+    t.format.ShowPic = true;
+    t.format.FitToLabel = true;
+    t.format.KeepRatio = true;
+    t.format.PicAlignHoriz = 0;
+    t.format.PicAlignVert = 0;
+    t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("wide.png")), 40, 20);
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    QVector<TCANVASOP> pictures = canvas.ops(TCANVASOP::StretchDraw);
+    ASSERT_EQ(pictures.size(), 1);
+    // The picture box is 200 x 100 at the top: the label box covers twice
+    // the picture's height.
+    EXPECT_EQ(pictures[0].rect, (TCANVASRECT{0, 0, 200, 200}));
+    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, 0, 40, 40}));
+    EXPECT_EQ(pictures[0].pictureSize, QSize(40, 20));
+
+    canvas.clear();
+    t.format.PicAlignVert = 1; // box from y 50 to 150
+    PRINT(t.job, Params(&canvas));
+    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, -10, 40, 30}));
+
+    canvas.clear();
+    t.format.PicAlignVert = 2; // box from y 100 to 200
+    PRINT(t.job, Params(&canvas));
+    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, -20, 40, 20}));
+}
+
+TEST(RendererPicture, PercentagesOfWidthAndHeightAndLeft)
+{
+    QTemporaryDir dir;
+    TTestJob t(1, 1, NumberedLabels(1)); // 200 x 100
+    t.format.ShowPic = true;
+    t.format.FitToLabel = false;
+    t.format.KeepRatio = true;
+    t.format.UsePicPCWidth = true;
+    t.format.PicPCWidth = 50;
+    t.format.UsePicPCHeight = true;
+    t.format.PicPCHeight = 25;
+    t.format.PicAlignHoriz = 0;
+    t.format.PicAlignVert = 0;
+    t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("wide.png")), 200, 100);
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    QVector<TCANVASOP> pictures = canvas.ops(TCANVASOP::StretchDraw);
+    ASSERT_EQ(pictures.size(), 1);
+    // Width first: 100 x 50; the height rule then decides: 50 x 25, a
+    // quarter of the label's height in the picture's proportions.
+    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, 0, 800, 400}));
+
+    // The left percentage wins over centring; the width stays 50.
+    canvas.clear();
+    t.format.PicAlignHoriz = 1;
+    t.format.UsePicPCLeft = true;
+    t.format.PicPCLeft = 10; // x from 20 to 70
+    PRINT(t.job, Params(&canvas));
+    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(pictures[0].source, (TCANVASRECT{-80, 0, 720, 400}));
+
+    // Without the left percentage the centring holds: x from 75 to 125.
+    canvas.clear();
+    t.format.UsePicPCLeft = false;
+    PRINT(t.job, Params(&canvas));
+    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(pictures[0].source, (TCANVASRECT{-300, 0, 500, 400}));
+}
+
+TEST(RendererPicture, EmptyPictureBoxDrawsNoPicture)
+{
+    QTemporaryDir dir;
+    TTestJob t(1, 1, NumberedLabels(1));
+    t.format.ShowPic = true;
+    t.format.UsePicPCWidth = true;
+    t.format.PicPCWidth = 0;
+    t.format.UsePicPCHeight = true;
+    t.format.PicPCHeight = 50;
+    t.format.KeepRatio = true;
+    t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_EQ(Texts(canvas), QStringList{QStringLiteral("L0")});
+
+    // A label of no size: fitting gives a box of no size.
+    canvas.clear();
+    t.format.UsePicPCWidth = t.format.UsePicPCHeight = false;
+    t.format.FitToLabel = true;
+    t.tpl.MULABELWIDTH = 0;
+    PRINT(t.job, Params(&canvas));
+    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+
+    // A drawing of no width draws nothing either.
+    canvas.clear();
+    t.tpl.MULABELWIDTH = 20000;
+    QFile svg(dir.filePath(QStringLiteral("empty.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"0\" height=\"10\"/>");
+    svg.close();
+    t.job.DATAINFO()->PicFileName = svg.fileName();
+    QString error;
+    PRINT(t.job, Params(&canvas), &error);
+    EXPECT_TRUE(canvas.ops(TCANVASOP::Svg).isEmpty());
+    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_EQ(Texts(canvas), QStringList{QStringLiteral("L0")});
+}
+
+TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
+{
+    QTemporaryDir dir;
+    TTestJob t(2, 1, NumberedLabels(2));
+    t.format.ShowPic = true;
+    t.format.FitToLabel = true;
+    t.format.KeepRatio = true;
+    t.format.PicAlignHoriz = 1;
+    t.format.PicAlignVert = 0;
+    QFile svg(dir.filePath(QStringLiteral("logo.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"50\" height=\"50\">"
+              "<circle cx=\"25\" cy=\"25\" r=\"20\" fill=\"red\"/></svg>");
+    svg.close();
+    t.job.DATAINFO()->PicFileName = svg.fileName();
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    const QVector<TCANVASOP> drawings = canvas.ops(TCANVASOP::Svg);
+    ASSERT_EQ(drawings.size(), 2);
+    EXPECT_EQ(drawings[1].box, QRectF(250, 0, 100, 100));
+    EXPECT_EQ(drawings[1].rect, Box(1, 0));
+}
+
+TEST(RendererPicture, UnreadablePictureIsReportedAndThePageStillDrawn)
+{
+    QTemporaryDir dir;
+    TTestJob t(2, 1, NumberedLabels(2));
+    t.format.ShowPic = true;
+    t.format.SHOWBORDER = true;
+    QFile broken(dir.filePath(QStringLiteral("broken.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("this is not a picture");
+    broken.close();
+    t.job.DATAINFO()->PicFileName = broken.fileName();
+    TRECORDINGCANVAS canvas;
+    QString error;
+    PRINT(t.job, Params(&canvas), &error);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("broken.png"))) << error.toStdString();
+    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_EQ(Texts(canvas), (QStringList{"L0", "L1"}));
+    EXPECT_EQ(canvas.ops(TCANVASOP::Polyline).size(), 2);
+
+    // A missing file is not an error.
+    canvas.clear();
+    error.clear();
+    t.job.DATAINFO()->PicFileName = dir.filePath(QStringLiteral("missing.png"));
+    PRINT(t.job, Params(&canvas), &error);
+    EXPECT_TRUE(error.isEmpty());
+    EXPECT_EQ(Texts(canvas), (QStringList{"L0", "L1"}));
+}
+
+TEST(RendererStart, NoCanvasNoDrawingAndTheRecordIsLeftAlone)
+{
+    TTestJob t(1, 1, NumberedLabels(1));
+    TPRINTPARAMS p = Params(nullptr);
+    PRINT(t.job, p); // nothing to draw on, nothing happens
+
+    TRECORDINGCANVAS canvas;
+    p.Canvas = &canvas;
+    const TPRINTPARAMS before = p;
+    PRINT(t.job, p);
+    EXPECT_EQ(p.FirstSlot, before.FirstSlot);
+    // The canvas starts from a black 1-pixel solid pen and a white brush.
+    ASSERT_GE(canvas.ops().size(), 2);
+    EXPECT_EQ(canvas.ops()[0].kind, TCANVASOP::SetPen);
+    EXPECT_EQ(canvas.ops()[0].pen, TCANVASPEN{});
+    EXPECT_EQ(canvas.ops()[1].kind, TCANVASOP::SetBrush);
+    EXPECT_EQ(canvas.ops()[1].brush, (TCANVASBRUSH{TBrushStyle::Solid, Qt::white}));
+}
+
+TEST(RendererColours, FileColoursAndSystemColours)
+{
+    EXPECT_EQ(FNCOLORTOQCOLOR(0x000000FF), QColor(255, 0, 0));
+    EXPECT_EQ(FNCOLORTOQCOLOR(0x00123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(FNCOLORTOQCOLOR(TFONT::clWindowText), QColor(Qt::black));
+    EXPECT_EQ(FNCOLORTOQCOLOR(static_cast<qint32>(0x80000005u)), QColor(Qt::white)); // window
+    EXPECT_EQ(FNCOLORTOQCOLOR(static_cast<qint32>(0x800000FFu)), QColor(Qt::black));
+
+    TFONT font = DefaultLabelFont();
+    font.Style = TFONT::fsItalic | TFONT::fsUnderline;
+    const TCANVASFONT c = FNCANVASFONT(font);
+    EXPECT_EQ(c.name, QStringLiteral("COURIER NEW"));
+    EXPECT_EQ(c.size, 12);
+    EXPECT_EQ(c.style, TFONT::fsItalic | TFONT::fsUnderline);
+    EXPECT_EQ(c.color, QColor(Qt::black));
+}
