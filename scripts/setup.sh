@@ -35,3 +35,47 @@ configure_and_build() {
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$BUILD" --parallel "$(nproc)"
 }
+
+# The print system for the printing tests: starts cupsd when it is not
+# running (and stops it again when the calling script ends) and adds the
+# cups-pdf queue "LabelPDF" when it is missing. Nothing here fails the
+# script: without a print system those tests report themselves skipped, with
+# the reason.
+CUPSD_STARTED_PID=""
+stop_started_cupsd() {
+  if [ -n "$CUPSD_STARTED_PID" ]; then
+    kill "$CUPSD_STARTED_PID" 2>/dev/null || true
+    CUPSD_STARTED_PID=""
+  fi
+}
+
+ensure_label_queue() {
+  local cupsd=/usr/sbin/cupsd sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo -n"
+  if [ ! -x "$cupsd" ]; then
+    echo "Print system not installed: printing tests will be skipped." >&2
+    return 0
+  fi
+  if ! lpstat -r 2>/dev/null | grep -q "scheduler is running"; then
+    $sudo "$cupsd" -f >/dev/null 2>&1 &
+    CUPSD_STARTED_PID=$!
+    trap stop_started_cupsd EXIT
+    local i
+    for i in $(seq 1 50); do
+      lpstat -r 2>/dev/null | grep -q "scheduler is running" && break
+      sleep 0.2
+    done
+    if ! lpstat -r 2>/dev/null | grep -q "scheduler is running"; then
+      echo "cupsd could not be started: printing tests will be skipped." >&2
+      return 0
+    fi
+  fi
+  if ! lpstat -v LabelPDF >/dev/null 2>&1; then
+    local ppd
+    ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -n 1 || true)
+    if [ -z "$ppd" ] || ! $sudo lpadmin -p LabelPDF -v cups-pdf:/ -P "$ppd" -E >/dev/null 2>&1; then
+      echo "The print queue LabelPDF could not be added: printing tests will be skipped." >&2
+    fi
+  fi
+  return 0
+}

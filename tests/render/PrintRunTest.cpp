@@ -1,0 +1,327 @@
+// The print run against a target that records what the printer is asked to
+// do, and a page drawer that records the render record of every page.
+
+#include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "model/Job.h"
+#include "render/PrintRun.h"
+#include "render/PrinterCalibration.h"
+#include "render/RecordingCanvas.h"
+#include "support/ErrorLog.h"
+#include "support/ProgramFolder.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TRecordingTarget : public TPRINTTARGET {
+public:
+    QStringList events;
+    bool failBegin = false;
+    bool canCopy = true;
+    int copyCount = 1;
+    bool isLandscape = false;
+    QSizeF paper;
+    TPRINTERGEOMETRY device{600, 600, 150, 75};
+    TRECORDINGCANVAS page;
+
+    QString printerName() const override { return QStringLiteral("Recorder"); }
+    bool appliesCalibration() const override { return true; }
+    void setOrientation(bool landscape) override
+    {
+        if (printing_)
+            throw EPrinterBusy();
+        isLandscape = landscape;
+    }
+    bool landscape() const override { return isLandscape; }
+    void setPaperSize(const QSizeF& millimetres) override { paper = millimetres; }
+    int copies() const override { return copyCount; }
+    void setCopies(int copies) override
+    {
+        copyCount = copies;
+        events << QStringLiteral("copies %1").arg(copies);
+    }
+    bool makesCopies() const override { return canCopy; }
+    TPRINTERGEOMETRY geometry() const override { return device; }
+    void beginDocument() override
+    {
+        events << QStringLiteral("begin");
+        printing_ = !failBegin;
+    }
+    bool isPrinting() const override { return printing_; }
+    TCANVAS* canvas() override { return printing_ ? &page : nullptr; }
+    bool newPage() override
+    {
+        events << QStringLiteral("new");
+        return printing_;
+    }
+    bool endDocument() override
+    {
+        events << QStringLiteral("end");
+        const bool ok = printing_;
+        printing_ = false;
+        return ok;
+    }
+    void abortDocument() override
+    {
+        events << QStringLiteral("abort");
+        printing_ = false;
+    }
+    QString errorText() const override { return QStringLiteral("recorder failed"); }
+
+private:
+    bool printing_ = false;
+};
+
+// A 3 x 7 sheet of A4 with 10 pages of labels.
+struct TJobFixture {
+    TJobFixture()
+    {
+        job.MAKENEWTEMPLATE(210000, 297000);
+        TTEMPLATE& t = *job.TEMPLATE();
+        t.NUMACROSS = 3;
+        t.NUMDOWN = 7;
+        t.MULABELWIDTH = 70000;
+        t.MULABELHEIGHT = 42000;
+        TDATAINFO& d = *job.DATAINFO();
+        QStringList lines;
+        for (int k = 0; k < 210; ++k)
+            lines << QStringLiteral("label %1").arg(k) << QString();
+        d.FILECONTENT.setLines(lines);
+        d.reindex();
+        d.STARTLABNUM = 1;
+        d.RepeatLabelNum = 1;
+    }
+    TJOB job;
+};
+
+struct TPage {
+    TPRINTPARAMS params;
+};
+
+class PrintRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        run.drawPage = [this](const TJOB&, const TPRINTPARAMS& params, QString*) {
+            pages.append(TPage{params});
+            target.events << QStringLiteral("page %1").arg(params.PageIndex + 1);
+        };
+    }
+
+    TPRINTRESULT print(TPRINTCOMMAND command, int from, int to, int copies, bool collate)
+    {
+        TPRINTREQUEST r;
+        r.Command = command;
+        r.FromPage = from;
+        r.ToPage = to;
+        r.Copies = copies;
+        r.Collate = collate;
+        return run.run(fixture.job, target, r);
+    }
+
+    TScriptedMessages messages;
+    TJobFixture fixture;
+    TRecordingTarget target;
+    TPRINTRUN run;
+    QList<TPage> pages;
+};
+
+} // namespace
+
+TEST_F(PrintRunTest, CollatedCopiesRepeatTheRangeWithoutATrailingPage)
+{
+    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 2, 4, 3, true);
+    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Printed);
+    EXPECT_EQ(r.PagesSent, 9);
+    EXPECT_EQ(target.events,
+              QStringList({"copies 1", "begin", "page 2", "new", "page 3", "new", "page 4", "new", "page 2",
+                           "new", "page 3", "new", "page 4", "new", "page 2", "new", "page 3", "new", "page 4",
+                           "end", "copies 3"}));
+    EXPECT_EQ(target.copyCount, 3); // handed back as the dialog showed it
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(PrintRunTest, UncollatedCopiesAreThePrintersBusiness)
+{
+    print(TPRINTCOMMAND::PRINTJOB, 2, 4, 3, false);
+    EXPECT_EQ(target.events,
+              QStringList({"copies 3", "begin", "page 2", "new", "page 3", "new", "page 4", "end"}));
+
+    // A file cannot hold a copy count: the run sends each page that often.
+    target.events.clear();
+    target.canCopy = false;
+    print(TPRINTCOMMAND::PRINTJOB, 1, 2, 2, false);
+    EXPECT_EQ(target.events,
+              QStringList({"copies 2", "begin", "page 1", "new", "page 1", "new", "page 2", "new", "page 2", "end"}));
+}
+
+TEST_F(PrintRunTest, RenderRecordForThePrinter)
+{
+    TPRINTERCALIBRATION c;
+    c.LeftShift = 1000;
+    c.TopShift = -500;
+    c.ScaleY = 2;
+    WRITECALIBRATION(QStringLiteral("Recorder"), c);
+    fixture.job.TEMPLATE()->SETLANDSCAPE(true);
+    print(TPRINTCOMMAND::PRINTJOB, 1, 1, 1, false);
+    WRITECALIBRATION(QStringLiteral("Recorder"), TPRINTERCALIBRATION());
+
+    EXPECT_TRUE(target.isLandscape);
+    EXPECT_EQ(target.paper, QSizeF(210, 297));
+    ASSERT_EQ(pages.size(), 1);
+    const TPRINTPARAMS& p = pages[0].params;
+    EXPECT_EQ(p.Canvas, &target.page);
+    EXPECT_TRUE(p.ToPrinter);
+    EXPECT_TRUE(p.ShowLabels);
+    EXPECT_FALSE(p.ShowTemplate);
+    EXPECT_EQ(p.MuOffsetX, 1000 - 6350);  // 150 px at 600 dpi: a quarter inch
+    EXPECT_EQ(p.MuOffsetY, -500 - 3175);
+    EXPECT_DOUBLE_EQ(p.PixPerMuX, 4961.0 / 210000);
+    EXPECT_DOUBLE_EQ(p.PixPerMuY, 7016.0 / 297000 * 2);
+}
+
+TEST_F(PrintRunTest, TemplatePrintIsOneOutlinePage)
+{
+    fixture.job.DATAINFO()->STARTLABNUM = 9;
+    print(TPRINTCOMMAND::PRINTTEMPLATE, 2, 5, 3, true);
+    EXPECT_EQ(target.events, QStringList({"copies 3", "begin", "page 1", "end"}));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_FALSE(pages[0].params.ShowLabels);
+    EXPECT_TRUE(pages[0].params.ShowTemplate);
+}
+
+TEST_F(PrintRunTest, StartAndRepeatAreReadForEveryPage)
+{
+    // The window stays live during a run: a change of the start or repeat
+    // box between pages shows on the next page.
+    TDATAINFO& data = *fixture.job.DATAINFO();
+    data.STARTLABNUM = 4;
+    data.RepeatLabelNum = 2;
+    run.progress = [&](qint32 sent, qint32) {
+        if (sent == 1) {
+            data.STARTLABNUM = 7;
+            data.RepeatLabelNum = 3;
+        }
+    };
+    print(TPRINTCOMMAND::PRINTJOB, 1, 2, 1, false);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[0].params.FirstSlot, 3);
+    EXPECT_EQ(pages[0].params.RepeatCount, 2);
+    EXPECT_EQ(pages[1].params.FirstSlot, 6);
+    EXPECT_EQ(pages[1].params.RepeatCount, 3);
+}
+
+TEST_F(PrintRunTest, AbortRequestDiscardsTheDocumentAfterThePage)
+{
+    run.progress = [&](qint32 sent, qint32 total) {
+        EXPECT_EQ(total, 5);
+        EXPECT_TRUE(run.inProgress());
+        if (sent == 2)
+            run.requestAbort();
+    };
+    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 5, 1, false);
+    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Aborted);
+    EXPECT_EQ(r.PagesSent, 2);
+    EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "page 1", "new", "page 2", "new", "abort"}));
+    EXPECT_FALSE(run.PrintAbortRequested);
+    EXPECT_FALSE(run.inProgress());
+
+    // Outside a run a request is ignored, and the next run starts afresh.
+    run.requestAbort();
+    EXPECT_FALSE(run.PrintAbortRequested);
+    run.progress = nullptr;
+    target.events.clear();
+    EXPECT_EQ(print(TPRINTCOMMAND::PRINTJOB, 1, 1, 1, false).Outcome, TPRINTOUTCOME::Printed);
+}
+
+TEST_F(PrintRunTest, PrinterThatDoesNotStart)
+{
+    target.failBegin = true;
+    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 2, 1, false);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, "Not printing?");
+    EXPECT_TRUE(messages.shown[0].plain);
+    // The run goes on regardless; there is nothing to draw on.
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[0].params.Canvas, nullptr);
+    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Failed);
+    EXPECT_EQ(r.Error, "recorder failed");
+}
+
+TEST_F(PrintRunTest, UnreadablePictureDiscardsTheDocument)
+{
+    run.drawPage = [this](const TJOB&, const TPRINTPARAMS& params, QString* pictureError) {
+        target.events << QStringLiteral("page %1").arg(params.PageIndex + 1);
+        if (params.PageIndex == 1)
+            *pictureError = QStringLiteral("logo.png: unreadable");
+    };
+    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 3, 1, false);
+    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::PictureFailed);
+    EXPECT_EQ(r.Error, "logo.png: unreadable");
+    EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "page 1", "new", "page 2", "abort"}));
+}
+
+TEST_F(PrintRunTest, FailureInsideAPageDiscardsTheDocument)
+{
+    run.drawPage = [](const TJOB&, const TPRINTPARAMS&, QString*) { throw std::runtime_error("drawing failed"); };
+    EXPECT_THROW(print(TPRINTCOMMAND::PRINTJOB, 1, 3, 1, false), std::runtime_error);
+    EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "abort"}));
+    EXPECT_FALSE(run.inProgress());
+}
+
+TEST_F(PrintRunTest, NoSecondRunWhilePrinting)
+{
+    run.drawPage = [this](const TJOB& job, const TPRINTPARAMS&, QString*) {
+        TPRINTREQUEST again;
+        EXPECT_THROW(run.run(job, target, again), EPrinterBusy);
+        TPRINTRUN other;
+        EXPECT_THROW(other.run(job, target, again), EPrinterBusy); // the printer refuses
+    };
+    EXPECT_EQ(print(TPRINTCOMMAND::PRINTJOB, 1, 1, 1, false).Outcome, TPRINTOUTCOME::Printed);
+}
+
+TEST_F(PrintRunTest, EmptyRangePrintsNothing)
+{
+    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 0, 1, false);
+    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::NothingToPrint);
+    EXPECT_FALSE(target.events.contains("begin"));
+}
+
+TEST(PrintPageLimit, HighestPageOffered)
+{
+    TScriptedMessages messages;
+    TJobFixture fixture;
+    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTJOB), 10);
+    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTTEMPLATE), 1);
+    fixture.job.DATAINFO()->FILECONTENT.clear();
+    fixture.job.DATAINFO()->reindex();
+    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTJOB), 1);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(PrintPageLimit, MoreThan65534PagesIsError10)
+{
+    QTemporaryDir folder;
+    SetProgramFolderForTests(folder.path());
+    TScriptedMessages messages;
+    TJobFixture fixture;
+    fixture.job.TEMPLATE()->NUMACROSS = 1;
+    fixture.job.TEMPLATE()->NUMDOWN = 1;
+    TDATAINFO& d = *fixture.job.DATAINFO();
+    QStringList lines;
+    for (int k = 0; k < 70000; ++k)
+        lines << QStringLiteral("x") << QString();
+    d.FILECONTENT.setLines(lines);
+    d.reindex();
+    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTJOB), 65534);
+    const QString text = QStringLiteral(
+        "Your job contains 70000 pages.\n\rWindows print routine curently\n\rsupports a maximum of 65534 pages.");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, text);
+    EXPECT_EQ(messages.beeps, 1);
+    const QString log = QString::fromUtf8(ReadFileBytes(folder.path() + QStringLiteral("/ERRFILE.TXT")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" Error[10]: Your job contains 70000 pages.\r\n"))) << log.toStdString();
+    SetProgramFolderForTests(QString());
+}
