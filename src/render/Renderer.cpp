@@ -421,14 +421,15 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     canvas.setPen(pen);
     canvas.setBrush(TCANVASBRUSH{TBrushStyle::Solid, Qt::white});
 
-    TPagePicture picture;
-    if (p.ShowLabels)
-        LoadPagePicture(job, picture, pictureError);
-
     const qint64 across = tpl.NUMACROSS;
     const qint64 down = tpl.NUMDOWN;
     if (across < 1 || down < 1)
         return;
+
+    // Only the first pass draws the picture; a template page needs none.
+    TPagePicture picture;
+    if (p.ShowLabels)
+        LoadPagePicture(job, picture, pictureError);
     const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * down;
 
     const auto labelBox = [&](qint64 c, qint64 r) {
