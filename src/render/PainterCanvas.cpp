@@ -16,8 +16,11 @@ namespace {
 // placeholders without growing without bound.
 constexpr std::size_t FontCacheSize = 48;
 
-// The largest glyphs, in pixels, that QPainter keeps in its own glyph cache.
+// The largest glyphs, in pixels, that QPainter keeps in its own glyph cache;
+// above it this canvas keeps its own, up to a size where few glyphs fit on a
+// page and their images would cost more memory than drawing them as outlines.
 constexpr double LargeGlyphPixels = 64;
+constexpr double LargestCachedGlyphPixels = 400;
 
 bool SameFace(const TCANVASFONT& a, const TCANVASFONT& b)
 {
@@ -54,9 +57,12 @@ TPAINTERCANVAS::TPAINTERCANVAS(QPainter* painter)
 }
 
 TPAINTERCANVAS::TPAINTERCANVAS(QPaintDevice* device)
-    : ownPainter_(std::make_unique<QPainter>(device))
+    : ownPainter_(std::make_unique<QPainter>())
     , painter_(ownPainter_.get())
 {
+    // A null image (a paper of no size) has no engine: nothing to draw on.
+    if (device && device->paintEngine())
+        ownPainter_->begin(device);
     init();
 }
 
@@ -68,6 +74,11 @@ TPAINTERCANVAS::~TPAINTERCANVAS()
 
 void TPAINTERCANVAS::init()
 {
+    // Without an active painter the canvas draws nothing and measures with
+    // the screen's metrics.
+    active_ = painter_ && painter_->isActive();
+    if (!active_)
+        return;
     device_ = painter_->device();
     // Lines and boxes land on whole pixels; text and pictures are smoothed.
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -107,13 +118,15 @@ void TPAINTERCANVAS::setPen(const TCANVASPEN& pen)
 void TPAINTERCANVAS::applyPen()
 {
     qpen_ = QPen(pen_.color, pen_.width, ToQtStyle(pen_.style), Qt::SquareCap, Qt::MiterJoin);
-    painter_->setPen(qpen_);
+    if (active_)
+        painter_->setPen(qpen_);
 }
 
 void TPAINTERCANVAS::setBrush(const TCANVASBRUSH& brush)
 {
     brush_ = brush;
-    painter_->setBrush(brush_.style == TBrushStyle::Solid ? QBrush(brush_.color) : QBrush(Qt::NoBrush));
+    if (active_)
+        painter_->setBrush(brush_.style == TBrushStyle::Solid ? QBrush(brush_.color) : QBrush(Qt::NoBrush));
 }
 
 void TPAINTERCANVAS::setFont(const TCANVASFONT& font)
@@ -139,13 +152,17 @@ TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
         fonts_.erase(fonts_.begin());
     }
     const QFont f = qfont(font_);
-    auto entry = std::make_unique<TFontEntry>(TFontEntry{font_, f, QFontMetrics(f, device_), false, {}});
+    auto entry = std::make_unique<TFontEntry>(
+        TFontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
-    const double pixelSize = font_.size * device_->logicalDpiY() / 72.0;
-    entry->largeOnImage = device_->devType() == QInternal::Image && pixelSize > LargeGlyphPixels
-                          && painter_->deviceTransform().type() <= QTransform::TxTranslate;
+    if (device_) {
+        const double pixelSize = font_.size * device_->logicalDpiY() / 72.0;
+        entry->largeOnImage = device_->devType() == QInternal::Image && pixelSize > LargeGlyphPixels
+                              && pixelSize <= LargestCachedGlyphPixels
+                              && painter_->deviceTransform().type() <= QTransform::TxTranslate;
+    }
     fonts_.push_back(std::move(entry));
     current_ = fonts_.back().get();
     return current_;
@@ -167,7 +184,7 @@ int TPAINTERCANVAS::textHeight(const QString&)
 
 void TPAINTERCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QString& text)
 {
-    if (clip.isEmpty())
+    if (!active_ || clip.isEmpty())
         return;
     const QRect clipRect = ToQRect(clip);
     if (brush_.style == TBrushStyle::Solid)
@@ -264,21 +281,21 @@ const TPAINTERCANVAS::TGlyphImage& TPAINTERCANVAS::glyphImage(TFontEntry& font, 
 
 void TPAINTERCANVAS::polyline(std::span<const QPoint> points)
 {
-    if (points.empty())
+    if (!active_ || points.empty())
         return;
     painter_->drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
 void TPAINTERCANVAS::polygon(std::span<const QPoint> points)
 {
-    if (points.empty())
+    if (!active_ || points.empty())
         return;
     painter_->drawPolygon(points.data(), static_cast<int>(points.size()));
 }
 
 void TPAINTERCANVAS::stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source)
 {
-    if (dest.isEmpty() || source.isEmpty() || picture.isNull())
+    if (!active_ || dest.isEmpty() || source.isEmpty() || picture.isNull())
         return;
     // QPainter leaves the part of dest alone that the source maps beyond the
     // picture. Transparent picture pixels keep the label beneath them.
@@ -287,7 +304,7 @@ void TPAINTERCANVAS::stretchDraw(const TCANVASRECT& dest, const QImage& picture,
 
 void TPAINTERCANVAS::drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip)
 {
-    if (clip.isEmpty() || box.isEmpty())
+    if (!active_ || clip.isEmpty() || box.isEmpty())
         return;
     painter_->save();
     painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);

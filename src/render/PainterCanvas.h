@@ -24,7 +24,8 @@ public:
     // printer's painter of a print run). The painter is not owned.
     explicit TPAINTERCANVAS(QPainter* painter);
     // Opens its own painter on the device (a preview image) and ends it when
-    // destroyed.
+    // destroyed. A device that cannot be painted on (a null image) gives a
+    // canvas that draws nothing.
     explicit TPAINTERCANVAS(QPaintDevice* device);
     ~TPAINTERCANVAS() override;
     TPAINTERCANVAS(const TPAINTERCANVAS&) = delete;
@@ -84,6 +85,7 @@ private:
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_ = nullptr;
     QPaintDevice* device_ = nullptr;
+    bool active_ = false;
     QRegion baseClip_; // the caller's clipping, kept under every clip of ours
     bool hasBaseClip_ = false;
     TCANVASPEN pen_;

@@ -128,6 +128,20 @@ TEST(PainterCanvas, LabelFontsResolveToTheirMetricTwins)
     EXPECT_EQ(QFontInfo(TPAINTERCANVAS::qfont(arial)).family(), QStringLiteral("Liberation Sans"));
 }
 
+TEST(PainterCanvas, NullImageDrawsNothingAndStillMeasures)
+{
+    TPixelJob t;
+    t.setLabels({{QStringLiteral("x")}});
+    QImage none;
+    TPAINTERCANVAS canvas(&none);
+    TPRINTPARAMS p;
+    p.Canvas = &canvas;
+    PRINT(t.job, p); // a paper of no size: scales of 0
+    canvas.setFont(TCANVASFONT{});
+    EXPECT_GT(canvas.textHeight(QStringLiteral("x")), 0);
+    EXPECT_TRUE(none.isNull());
+}
+
 TEST(PainterCanvasPage, OutlinesLieOnTheLabelBoxEdges)
 {
     TPixelJob t;
