@@ -19,6 +19,16 @@ namespace {
 
 constexpr qint32 maxCopies = 9999;
 
+// The batch printer speaks to its caller in the program's own words only:
+// the toolkit's notes and warnings (a missing runtime folder, say) are not
+// passed on unless logging was asked for with QT_LOGGING_RULES.
+void quietToolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg)
+        return;
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 void toStderr(const QString& text)
 {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
@@ -231,8 +241,9 @@ QString FNBATCHUSAGE()
         "                     (without --output or --printer: the default printer)\n"
         "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
         "  --copies N         number of copies, 1 to 9999\n"
-        "  --collate          print the pages in order once per copy; without it the\n"
-        "                     printer makes the copies of each page\n"
+        "  --collate          print the range once per copy (1 2 3 1 2 3); without it\n"
+        "                     the printer makes the copies of each page (a PDF file\n"
+        "                     gets each page N times in a row: 1 1 2 2 3 3)\n"
         "  --outline          print the template's outline page instead, as\n"
         "                     Template > Print does\n"
         "  --data FILE        read the labels from FILE instead of the job's data file\n"
@@ -408,6 +419,8 @@ int BatchPrintMain(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qInstallMessageHandler(quietToolkitMessages);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Gorvin"));
     QGuiApplication::setOrganizationName(QStringLiteral("Mardo"));
