@@ -343,11 +343,13 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
         x = area.left + (area.width() - wl) / 2;
     else if (format.TEXTALIGNHORIZ == AlignFar)
         x = area.right - wl;
-    int y = area.top;
+    // A label of very many lines makes a tall block; its arithmetic is 64-bit.
+    const qint64 blockHeight = static_cast<qint64>(lh) * n;
+    qint64 y = area.top;
     if (format.TEXTALIGNVERT == AlignCentre)
-        y = area.top + (area.height() - lh * n) / 2;
+        y = area.top + (area.height() - blockHeight) / 2;
     else if (format.TEXTALIGNVERT == AlignFar)
-        y = area.bottom - lh * n;
+        y = area.bottom - blockHeight;
 
     TCANVASBRUSH brush = canvas.brush();
     brush.style = TBrushStyle::Clear;
@@ -358,7 +360,9 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
             dx = (wl - widths[i]) / 2;
         else if (format.TEXTJUSTIFY == AlignFar)
             dx = wl - widths[i];
-        canvas.textRect(area, x + dx, y + lh * i, lines[i]);
+        const qint64 lineTop = y + static_cast<qint64>(lh) * i;
+        canvas.textRect(area, x + dx, static_cast<int>(std::clamp(lineTop, -CoordinateLimit, CoordinateLimit)),
+                        lines[i]);
     }
 }
 

@@ -116,16 +116,20 @@ QString WritePng(const QString& path, int width, int height)
 TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
 {
     TTestJob t(2, 3, NumberedLabels(3));
+    t.format.FONT.Style = TFONT::fsBold | TFONT::fsItalic;
     TRECORDINGCANVAS canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.FirstSlot = 5;
     p.ShowTemplate = true;
     PRINT(t.job, p);
-    const QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
     ASSERT_EQ(texts.size(), 6);
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_EQ(texts[slot].text, QStringLiteral("Label [%1]").arg(slot + 1));
         EXPECT_EQ(texts[slot].rect, Inner(Box(slot % 2, slot / 2)));
+        // The label font's style without bold, whether or not a label was
+        // drawn before.
+        EXPECT_EQ(texts[slot].font.style, TFONT::fsItalic);
     }
     EXPECT_EQ(texts[5].text, QStringLiteral("L0"));
     EXPECT_EQ(texts[5].rect, Inner(Box(1, 2)));
@@ -144,6 +148,9 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
     p.PageIndex = 1;
     PRINT(t.job, p);
     EXPECT_EQ(Texts(canvas), (QStringList{"L1", "L2", "Label [9]", "Label [10]", "Label [11]", "Label [12]"}));
+    texts = canvas.ops(TCANVASOP::Text);
+    EXPECT_EQ(texts[0].font.style, TFONT::fsBold | TFONT::fsItalic);
+    EXPECT_EQ(texts[5].font.style, TFONT::fsItalic);
 }
 
 TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
