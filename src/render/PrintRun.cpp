@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -264,25 +265,31 @@ void TPRINTERTARGET::beginDocument()
     error_.clear();
     if (printing_)
         throw EPrinterBusy();
-    if (!valid_) {
-        error_ = QStringLiteral("No printer is installed.");
-        return;
+    // The print dialog's "print to file" choice writes the document to the
+    // file the user named; nothing goes to a queue then.
+    toFile_ = printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
+    if (!toFile_) {
+        if (!valid_) {
+            error_ = QStringLiteral("No printer is installed.");
+            return;
+        }
+        spool_ = std::make_unique<QTemporaryDir>();
+        if (!spool_->isValid()) {
+            error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
+            spool_.reset();
+            return;
+        }
+        // The print system's own engine lays the document out for this
+        // printer but writes it to the spool file instead of sending it.
+        printer_->setOutputFileName(spool_->filePath(QStringLiteral("document.prn")));
     }
-    spool_ = std::make_unique<QTemporaryDir>();
-    if (!spool_->isValid()) {
-        error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
-        spool_.reset();
-        return;
-    }
-    // The print system's own engine lays the document out for this printer
-    // but writes it to the spool file instead of sending it at once.
-    printer_->setOutputFileName(spool_->filePath(QStringLiteral("document.prn")));
     printer_->setDocName(documentName_);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         error_ = QStringLiteral("Cannot create file %1").arg(printer_->outputFileName());
         painter_.reset();
-        printer_->setOutputFileName(QString());
+        if (!toFile_)
+            printer_->setOutputFileName(QString());
         spool_.reset();
         return;
     }
@@ -306,8 +313,10 @@ void TPRINTERTARGET::closePainter()
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
-    printer_->setOutputFileName(QString());
-    printer_->setOutputFormat(QPrinter::NativeFormat);
+    if (!toFile_) {
+        printer_->setOutputFileName(QString());
+        printer_->setOutputFormat(QPrinter::NativeFormat);
+    }
     printing_ = false;
 }
 
@@ -320,6 +329,8 @@ bool TPRINTERTARGET::endDocument()
     }
     const QString file = printer_->outputFileName();
     closePainter();
+    if (toFile_)
+        return true;
     const bool ok = submit(file);
     spool_.reset();
     return ok;
@@ -330,6 +341,8 @@ void TPRINTERTARGET::abortDocument()
     if (!printing_)
         return;
     closePainter();
+    if (toFile_)
+        QFile::remove(printer_->outputFileName());
     spool_.reset(); // the spooled pages go with the folder
 }
 

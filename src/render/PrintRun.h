@@ -179,6 +179,7 @@ private:
     int copies_ = 1;
     bool valid_ = false;
     bool printing_ = false;
+    bool toFile_ = false;
 };
 
 // A PDF file of the template's paper size: no calibration, no margins. The
