@@ -98,6 +98,11 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
     const qint32 fromPage = printJob ? request.FromPage : 1;
     const qint32 toPage = printJob ? request.ToPage : 1;
 
+    TPRINTRESULT result;
+    const qint64 rangePages = static_cast<qint64>(toPage) - fromPage + 1;
+    if (rangePages <= 0 || (printJob && request.Collate && request.Copies < 1))
+        return result;
+
     // Collated copies are made here, the range once per copy, while the
     // printer makes one of each page; otherwise the printer holds the count.
     qint32 copies = 1;
@@ -111,10 +116,6 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
     // A target that cannot make copies (a file) gets each page repeated.
     const qint32 pageRepeats = target.makesCopies() ? 1 : std::max(target.copies(), 1);
 
-    TPRINTRESULT result;
-    const qint64 rangePages = static_cast<qint64>(toPage) - fromPage + 1;
-    if (rangePages <= 0 || copies < 1)
-        return result;
     const qint64 total64 = rangePages * copies * pageRepeats;
     const qint32 total = static_cast<qint32>(std::min<qint64>(total64, INT32_MAX));
 

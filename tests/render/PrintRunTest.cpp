@@ -284,9 +284,11 @@ TEST_F(PrintRunTest, NoSecondRunWhilePrinting)
 
 TEST_F(PrintRunTest, EmptyRangePrintsNothing)
 {
-    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 0, 1, false);
+    target.copyCount = 2;
+    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 0, 3, true);
     EXPECT_EQ(r.Outcome, TPRINTOUTCOME::NothingToPrint);
-    EXPECT_FALSE(target.events.contains("begin"));
+    EXPECT_TRUE(target.events.isEmpty()) << target.events.join(", ").toStdString();
+    EXPECT_EQ(target.copyCount, 2);
 }
 
 TEST(PrintPageLimit, HighestPageOffered)
