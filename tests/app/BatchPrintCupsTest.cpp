@@ -297,3 +297,31 @@ TEST_F(CupsPrinting, AbortedDocumentNeverReachesTheQueue)
         for (const QString& name : QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files))
             EXPECT_FALSE(name.contains(aborted.first, Qt::CaseInsensitive)) << name.toStdString();
 }
+
+TEST_F(CupsPrinting, PaperOfNoStandardSize)
+{
+    // A roll label of 100 x 150 mm: the print system gets that size as it
+    // is, not a standard sheet it would scale the page to.
+    const QString job = jobPath("custom");
+    TTESTSHEET sheet;
+    sheet.PaperWidth = 100000;
+    sheet.PaperHeight = 150000;
+    sheet.Across = 1;
+    sheet.Down = 2;
+    sheet.Left = 5000;
+    sheet.Top = 5000;
+    sheet.LabelWidth = 90000;
+    sheet.LabelHeight = 65000;
+    sheet.VGap = 10000;
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir_ + "/d.txt", 2, 4), [](TJOB& j) {
+        j.JOBINFO()->SHOWBORDER = true;
+        j.JOBINFO()->MUBORDERWIDTH = 300;
+    }));
+    const QString direct = printToFile(job);
+    const QString queued = printThroughQueue(job);
+    ASSERT_FALSE(queued.isEmpty());
+    EXPECT_NEAR(PdfPageSize(direct).width(), MuToPoints(100000), 0.5);
+    EXPECT_NEAR(PdfPageSize(direct).height(), MuToPoints(150000), 0.5);
+    expectSamePaper(direct, queued);
+    expectInkShifted(direct, queued, 1, 0, 0);
+}
