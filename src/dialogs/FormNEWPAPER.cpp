@@ -1,0 +1,181 @@
+#include "FormNEWPAPER.h"
+
+#include "FormLAYOUTNumbers.h"
+#include "support/Messages.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <array>
+#include <optional>
+
+namespace {
+struct TSTANDARDSHEET {
+    const char* name;
+    MU width;
+    MU height;
+};
+
+constexpr std::array<TSTANDARDSHEET, 4> standardSheets = {{
+    {"A4 Portrait ", 210000, 297000},
+    {"A4 Landscape ", 297000, 210000},
+    {"Letter Portrait ", 215900, 279400},
+    {"Letter Landscape ", 279400, 215900},
+}};
+
+// A paper dimension typed into an edit box, or none when it is not a number.
+std::optional<MU> readDimension(const QLineEdit& edit)
+{
+    if (!FNISUNSIGNEDNUMBER(edit.text()))
+        return std::nullopt;
+    return FNREADLENGTH(edit.text());
+}
+} // namespace
+
+TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : TBaseDialog(parent)
+{
+    DESKTOP = false;
+    setObjectName(QStringLiteral("FormNEWPAPER"));
+    setWindowTitle(QStringLiteral("Select paper type"));
+
+    ComboBoxPAPER = new QComboBox(this);
+    ComboBoxPAPER->setObjectName(QStringLiteral("ComboBoxPAPER"));
+    ComboBoxPAPER->setEditable(false);
+    ComboBoxPAPER->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ComboBoxPAPER->setMinimumContentsLength(32);
+
+    const auto label = [this](const char* name, const QString& caption) {
+        auto* l = new QLabel(caption, this);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    const auto edit = [this](const char* name, const char* text) {
+        auto* e = new QLineEdit(QString::fromLatin1(text), this);
+        e->setObjectName(QString::fromLatin1(name));
+        return e;
+    };
+    LabelWIDTH = label("LabelWIDTH", QStringLiteral("Width"));
+    EditWIDTH = edit("EditWIDTH", "210");
+    Label1UNITS = label("Label1UNITS", UnitNames[UNIT_MM]);
+    LabelHEIGHT = label("LabelHEIGHT", QStringLiteral("Height"));
+    EditHEIGHT = edit("EditHEIGHT", "297");
+    Label2UNITS = label("Label2UNITS", UnitNames[UNIT_MM]);
+    LabelWIDTH->setBuddy(EditWIDTH);
+    LabelHEIGHT->setBuddy(EditHEIGHT);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    connect(OKBtn, &QPushButton::clicked, this, &TFormNEWPAPER::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &TFormNEWPAPER::reject);
+    connect(ComboBoxPAPER, &QComboBox::activated, this, &TFormNEWPAPER::ComboBoxPAPERChange);
+
+    auto* size = new QGridLayout;
+    size->addWidget(LabelWIDTH, 0, 0);
+    size->addWidget(EditWIDTH, 0, 1);
+    size->addWidget(Label1UNITS, 0, 2);
+    size->addWidget(LabelHEIGHT, 1, 0);
+    size->addWidget(EditHEIGHT, 1, 1);
+    size->addWidget(Label2UNITS, 1, 2);
+    size->setColumnStretch(3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto* form = new QVBoxLayout(this);
+    form->addWidget(ComboBoxPAPER);
+    form->addSpacing(8);
+    form->addLayout(size);
+    form->addSpacing(8);
+    form->addLayout(buttons);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(ComboBoxPAPER, EditWIDTH);
+    setTabOrder(EditWIDTH, EditHEIGHT);
+    setTabOrder(EditHEIGHT, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+}
+
+bool TFormNEWPAPER::execute(MU& paperWidth, MU& paperHeight)
+{
+    setPaperSize(paperWidth, paperHeight);
+    const bool accepted = exec() == QDialog::Accepted;
+    paperWidth = paperWidth_;
+    paperHeight = paperHeight_;
+    return accepted;
+}
+
+void TFormNEWPAPER::setPaperSize(MU width, MU height)
+{
+    paperWidth_ = width;
+    paperHeight_ = height;
+}
+
+void TFormNEWPAPER::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        Label1UNITS->setText(UnitNames[FNCURRENTUNITINDEX()]);
+        Label2UNITS->setText(Label1UNITS->text());
+
+        if (paperWidth_ < 0)
+            paperWidth_ = 210000;
+        else if (paperWidth_ > MAXPAPERMUWIDTH)
+            paperWidth_ = MAXPAPERMUWIDTH;
+        if (paperHeight_ < 0)
+            paperHeight_ = 297000;
+        else if (paperHeight_ > MAXPAPERMUHEIGHT)
+            paperHeight_ = MAXPAPERMUHEIGHT;
+
+        // Rebuilt at every showing so that the sizes follow the display unit.
+        const QString abbreviation = UnitAbbreviations[FNCURRENTUNITINDEX()];
+        ComboBoxPAPER->clear();
+        for (const TSTANDARDSHEET& sheet : standardSheets)
+            ComboBoxPAPER->addItem(QString::fromLatin1(sheet.name) + FNMUTOCURRENTUNITTEXT(sheet.width)
+                                   + QStringLiteral(" x ") + FNMUTOCURRENTUNITTEXT(sheet.height)
+                                   + QLatin1Char(' ') + abbreviation);
+        ComboBoxPAPER->addItem(QStringLiteral("Custom"));
+        ComboBoxPAPER->setCurrentIndex(-1);
+
+        writeEdits();
+        EditWIDTH->setFocus();
+    }
+    TBaseDialog::showEvent(event);
+}
+
+void TFormNEWPAPER::ComboBoxPAPERChange(int index)
+{
+    if (index >= 0 && index < static_cast<int>(standardSheets.size())) {
+        paperWidth_ = standardSheets[index].width;
+        paperHeight_ = standardSheets[index].height;
+    }
+    writeEdits();
+}
+
+void TFormNEWPAPER::writeEdits()
+{
+    EditWIDTH->setText(FNMUTOCURRENTUNITTEXT(paperWidth_, 8));
+    EditHEIGHT->setText(FNMUTOCURRENTUNITTEXT(paperHeight_, 8));
+}
+
+void TFormNEWPAPER::accept()
+{
+    const std::optional<MU> width = readDimension(*EditWIDTH);
+    const std::optional<MU> height = readDimension(*EditHEIGHT);
+    if (!width || !height || *width <= 0 || *width > MAXPAPERMUWIDTH || *height <= 0
+        || *height > MAXPAPERMUHEIGHT) {
+        Messages().show(QStringLiteral("Invalid dimensions."));
+        return;
+    }
+    paperWidth_ = *width;
+    paperHeight_ = *height;
+    TBaseDialog::accept();
+}

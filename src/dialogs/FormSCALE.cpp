@@ -1,0 +1,200 @@
+#include "FormSCALE.h"
+
+#include "model/Units.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+
+namespace {
+// The number an edit box of the dialog holds, or none when it holds no digits.
+std::optional<int> numberIn(const QString& text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}
+} // namespace
+
+TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
+    : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum),
+      fallback_([minimum] { return minimum; })
+{
+    up_ = new QToolButton(this);
+    up_->setObjectName(QStringLiteral("ButtonUP"));
+    up_->setArrowType(Qt::UpArrow);
+    down_ = new QToolButton(this);
+    down_->setObjectName(QStringLiteral("ButtonDOWN"));
+    down_->setArrowType(Qt::DownArrow);
+    for (QToolButton* arrow : {up_, down_}) {
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        arrow->setFixedWidth(18);
+        arrow->setIconSize(QSize(8, 8));
+    }
+    connect(up_, &QToolButton::clicked, this, &TUpDown::stepUp);
+    connect(down_, &QToolButton::clicked, this, &TUpDown::stepDown);
+
+    auto* arrows = new QVBoxLayout(this);
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(0);
+    arrows->addWidget(up_);
+    arrows->addWidget(down_);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFixedHeight(buddy.sizeHint().height());
+}
+
+void TUpDown::step(int by)
+{
+    const int from = numberIn(buddy_.text()).value_or(fallback_());
+    const int to = std::clamp(from + by, minimum_, maximum_);
+    buddy_.setText(QString::number(to));
+}
+
+TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
+{
+    DESKTOP = false;
+    setObjectName(QStringLiteral("FormSCALE"));
+    setWindowTitle(QStringLiteral("Set page scale"));
+
+    LabelSCALE = new QLabel(QStringLiteral("Set page viewing scale:"), this);
+    LabelSCALE->setObjectName(QStringLiteral("LabelSCALE"));
+
+    TrackBarSCALE = new QSlider(Qt::Horizontal, this);
+    TrackBarSCALE->setObjectName(QStringLiteral("TrackBarSCALE"));
+    TrackBarSCALE->setRange(10, 200);
+    TrackBarSCALE->setSingleStep(1);
+    TrackBarSCALE->setPageStep(25);
+    TrackBarSCALE->setTickInterval(20);
+    TrackBarSCALE->setTickPosition(QSlider::TicksBelow);
+    TrackBarSCALE->setValue(100);
+    TrackBarSCALE->setMinimumWidth(280);
+
+    EditSCALE = new QLineEdit(QStringLiteral("100"), this);
+    EditSCALE->setObjectName(QStringLiteral("EditSCALE"));
+    EditSCALE->setMaxLength(3);
+    EditSCALE->setAlignment(Qt::AlignRight);
+    EditSCALE->setFixedWidth(EditSCALE->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    EditSCALE->installEventFilter(this);
+
+    UpDownSCALE = new TUpDown(*EditSCALE, 10, 500, this);
+    UpDownSCALE->setObjectName(QStringLiteral("UpDownSCALE"));
+    UpDownSCALE->setFallback([this] { return TrackBarSCALE->value(); });
+
+    LabelPERCENT = new QLabel(QStringLiteral("%"), this);
+    LabelPERCENT->setObjectName(QStringLiteral("LabelPERCENT"));
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    connect(OKBtn, &QPushButton::clicked, this, &TFormSCALE::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &TFormSCALE::reject);
+
+    connect(EditSCALE, &QLineEdit::textChanged, this, &TFormSCALE::EditSCALEChange);
+    connect(TrackBarSCALE, &QSlider::valueChanged, this, &TFormSCALE::TrackBarSCALEChange);
+
+    auto* number = new QHBoxLayout;
+    number->addStretch(1);
+    number->setSpacing(0);
+    number->addWidget(UpDownSCALE);
+    number->addWidget(EditSCALE);
+    number->addSpacing(4);
+    number->addWidget(LabelPERCENT);
+    number->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    buttons->addStretch(1);
+
+    auto* form = new QVBoxLayout(this);
+    form->addWidget(LabelSCALE);
+    form->addWidget(TrackBarSCALE);
+    form->addLayout(number);
+    form->addSpacing(6);
+    form->addLayout(buttons);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool TFormSCALE::execute(double& scale, double minScale, double maxScale)
+{
+    setScale(scale);
+    EditSCALE->setFocus();
+    if (exec() != QDialog::Accepted)
+        return false;
+    double chosen = trackBarScale();
+    if (chosen < minScale)
+        chosen = minScale;
+    else if (chosen > maxScale)
+        chosen = maxScale;
+    scale = chosen;
+    return true;
+}
+
+void TFormSCALE::setScale(double scale)
+{
+    // The edit box shows the per cent before the track bar holds it in its
+    // range, so a scale from the store above 200 % shows as it is until the
+    // user touches the dialog.
+    const long double perCent = std::clamp(static_cast<long double>(scale) * 100.0L, -1.0e9L, 1.0e9L);
+    const auto position = static_cast<int>(RoundHalfEven(perCent));
+    TrackBarSCALE->setValue(position);
+    EditSCALE->setText(QString::number(position));
+}
+
+double TFormSCALE::trackBarScale() const
+{
+    return TrackBarSCALE->value() / 100.0;
+}
+
+void TFormSCALE::EditSCALEChange(const QString& text)
+{
+    QString digits;
+    for (QChar c : text)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits.append(c);
+    digits.truncate(3);
+    if (digits != text) {
+        // The cleaned text comes back through here and does the rest.
+        EditSCALE->setText(digits);
+        return;
+    }
+    const int number = numberIn(digits).value_or(0);
+    if (number != TrackBarSCALE->value())
+        TrackBarSCALE->setValue(number); // held in range; reports only a real move
+}
+
+void TFormSCALE::TrackBarSCALEChange(int position)
+{
+    if (numberIn(EditSCALE->text()) != position)
+        EditSCALE->setText(QString::number(position));
+}
+
+bool TFormSCALE::eventFilter(QObject* watched, QEvent* event)
+{
+    // The arrow keys in the edit box work the arrows beside it.
+    if (watched == EditSCALE && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            if (key == Qt::Key_Up)
+                UpDownSCALE->stepUp();
+            else
+                UpDownSCALE->stepDown();
+            return true;
+        }
+    }
+    return TBaseDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,167 @@
+#include "FormSETTINGS.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr int buttonGap = 16;
+constexpr int barMargin = 8;
+} // namespace
+
+TFormSETTINGS::TFormSETTINGS(QWidget* parent)
+    : TBaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    DESKTOP = false;
+    setObjectName(QStringLiteral("FormSETTINGS"));
+    setWindowTitle(QStringLiteral("Software settings"));
+
+    const auto checkBox = [](const char* name, const char* caption, QWidget* parent) {
+        auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setChecked(true);
+        return box;
+    };
+
+    PageControlSETTINGS = new QTabWidget(this);
+    PageControlSETTINGS->setObjectName(QStringLiteral("PageControlSETTINGS"));
+
+    TabSheetMAIN = new QWidget;
+    TabSheetMAIN->setObjectName(QStringLiteral("TabSheetMAIN"));
+    GroupBoxSAVE = new QGroupBox(QStringLiteral("Save"), TabSheetMAIN);
+    GroupBoxSAVE->setObjectName(QStringLiteral("GroupBoxSAVE"));
+    CheckBoxSAVEDESKTOP = checkBox("CheckBoxSAVEDESKTOP", "Save desktop", GroupBoxSAVE);
+    CheckBoxSAVESETTINGS = checkBox("CheckBoxSAVESETTINGS", "Save settings (scale, units, etc.)", GroupBoxSAVE);
+    CheckBoxSAVEFILEINFO = checkBox("CheckBoxSAVEFILEINFO", "Save file info (e.g. reopen list)", GroupBoxSAVE);
+    auto* save = new QVBoxLayout(GroupBoxSAVE);
+    save->addWidget(CheckBoxSAVEDESKTOP);
+    save->addWidget(CheckBoxSAVESETTINGS);
+    save->addWidget(CheckBoxSAVEFILEINFO);
+    auto* mainSheet = new QVBoxLayout(TabSheetMAIN);
+    mainSheet->addWidget(GroupBoxSAVE);
+    mainSheet->addStretch(1);
+
+    TabSheetVIEW = new QWidget;
+    TabSheetVIEW->setObjectName(QStringLiteral("TabSheetVIEW"));
+    GroupBoxVIEW = new QGroupBox(QStringLiteral("View options"), TabSheetVIEW);
+    GroupBoxVIEW->setObjectName(QStringLiteral("GroupBoxVIEW"));
+    CheckBoxSHOWLABEL = checkBox("CheckBoxSHOWLABEL", "Show labels", GroupBoxVIEW);
+    CheckBoxSHOWTEMPLATE = checkBox("CheckBoxSHOWTEMPLATE", "Show template", GroupBoxVIEW);
+    auto* view = new QVBoxLayout(GroupBoxVIEW);
+    view->addWidget(CheckBoxSHOWLABEL);
+    view->addWidget(CheckBoxSHOWTEMPLATE);
+    auto* viewSheet = new QVBoxLayout(TabSheetVIEW);
+    viewSheet->addWidget(GroupBoxVIEW);
+    viewSheet->addStretch(1);
+
+    PageControlSETTINGS->addTab(TabSheetMAIN, QStringLiteral("Main"));
+    PageControlSETTINGS->addTab(TabSheetVIEW, QStringLiteral("View"));
+    PageControlSETTINGS->setCurrentIndex(0);
+
+    // One of the two view switches is always on.
+    connect(CheckBoxSHOWLABEL, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on)
+            CheckBoxSHOWTEMPLATE->setChecked(true);
+    });
+    connect(CheckBoxSHOWTEMPLATE, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on)
+            CheckBoxSHOWLABEL->setChecked(true);
+    });
+
+    // The buttons sit on a bar of their own, placed by hand so that they stay
+    // centred as a pair whatever the bar's width.
+    PanelBUTTONS = new QWidget(this);
+    PanelBUTTONS->setObjectName(QStringLiteral("PanelBUTTONS"));
+    ButtonOK = new QPushButton(QStringLiteral("OK"), PanelBUTTONS);
+    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
+    ButtonOK->setDefault(true);
+    ButtonCANCEL = new QPushButton(QStringLiteral("Cancel"), PanelBUTTONS);
+    ButtonCANCEL->setObjectName(QStringLiteral("ButtonCANCEL"));
+    const QSize buttonSize(std::max({ButtonOK->sizeHint().width(), ButtonCANCEL->sizeHint().width(), 80}),
+                           std::max(ButtonOK->sizeHint().height(), ButtonCANCEL->sizeHint().height()));
+    ButtonOK->resize(buttonSize);
+    ButtonCANCEL->resize(buttonSize);
+    PanelBUTTONS->setMinimumSize(2 * buttonSize.width() + buttonGap + 2 * barMargin,
+                                 buttonSize.height() + 2 * barMargin);
+    PanelBUTTONS->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    PanelBUTTONS->installEventFilter(this);
+    connect(ButtonOK, &QPushButton::clicked, this, &TFormSETTINGS::accept);
+    connect(ButtonCANCEL, &QPushButton::clicked, this, &TFormSETTINGS::reject);
+
+    auto* form = new QVBoxLayout(this);
+    form->setContentsMargins(8, 8, 8, 0);
+    form->setSpacing(0);
+    form->addWidget(PageControlSETTINGS);
+    form->addWidget(PanelBUTTONS);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+    PageControlSETTINGS->setMinimumWidth(300);
+    centreButtons();
+}
+
+bool TFormSETTINGS::execute()
+{
+    return exec() == QDialog::Accepted;
+}
+
+void TFormSETTINGS::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        snapshot_ = switches();
+    TBaseDialog::showEvent(event);
+}
+
+void TFormSETTINGS::done(int result)
+{
+    if (result == QDialog::Rejected)
+        setSwitches(snapshot_);
+    TBaseDialog::done(result);
+}
+
+bool TFormSETTINGS::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == PanelBUTTONS && event->type() == QEvent::Resize)
+        centreButtons();
+    return TBaseDialog::eventFilter(watched, event);
+}
+
+void TFormSETTINGS::centreButtons()
+{
+    const int pairWidth = ButtonOK->width() + buttonGap + ButtonCANCEL->width();
+    const int left = (PanelBUTTONS->width() - pairWidth) / 2;
+    const int top = (PanelBUTTONS->height() - ButtonOK->height()) / 2;
+    ButtonOK->move(left, top);
+    ButtonCANCEL->move(left + ButtonOK->width() + buttonGap, top);
+}
+
+std::array<bool, 5> TFormSETTINGS::switches() const
+{
+    return {CheckBoxSAVEDESKTOP->isChecked(), CheckBoxSAVESETTINGS->isChecked(),
+            CheckBoxSAVEFILEINFO->isChecked(), CheckBoxSHOWLABEL->isChecked(),
+            CheckBoxSHOWTEMPLATE->isChecked()};
+}
+
+void TFormSETTINGS::setSwitches(const std::array<bool, 5>& values)
+{
+    CheckBoxSAVEDESKTOP->setChecked(values[0]);
+    CheckBoxSAVESETTINGS->setChecked(values[1]);
+    CheckBoxSAVEFILEINFO->setChecked(values[2]);
+    CheckBoxSHOWLABEL->setChecked(values[3]);
+    CheckBoxSHOWTEMPLATE->setChecked(values[4]);
+}
+
+bool TFormSETTINGS::saveDesktop() const { return CheckBoxSAVEDESKTOP->isChecked(); }
+void TFormSETTINGS::setSaveDesktop(bool value) { CheckBoxSAVEDESKTOP->setChecked(value); }
+bool TFormSETTINGS::saveSettings() const { return CheckBoxSAVESETTINGS->isChecked(); }
+void TFormSETTINGS::setSaveSettings(bool value) { CheckBoxSAVESETTINGS->setChecked(value); }
+bool TFormSETTINGS::saveFileInfo() const { return CheckBoxSAVEFILEINFO->isChecked(); }
+void TFormSETTINGS::setSaveFileInfo(bool value) { CheckBoxSAVEFILEINFO->setChecked(value); }
+bool TFormSETTINGS::showLabels() const { return CheckBoxSHOWLABEL->isChecked(); }
+void TFormSETTINGS::setShowLabels(bool value) { CheckBoxSHOWLABEL->setChecked(value); }
+bool TFormSETTINGS::showTemplate() const { return CheckBoxSHOWTEMPLATE->isChecked(); }
+void TFormSETTINGS::setShowTemplate(bool value) { CheckBoxSHOWTEMPLATE->setChecked(value); }
