@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 TQtDialogSeam qtSeam;
@@ -84,4 +87,34 @@ bool TQtDialogSeam::chooseColor(QWidget* parent, QColor& color)
         return false;
     color = chosen;
     return true;
+}
+
+bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice)
+{
+    printer.setFromTo(choice.fromPage, choice.toPage);
+    printer.setCopyCount(choice.copies);
+    printer.setCollateCopies(choice.collate);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(choice.minPage, choice.maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        choice.fromPage = printer.fromPage();
+        choice.toPage = printer.toPage();
+    } else {
+        choice.fromPage = choice.minPage;
+        choice.toPage = choice.maxPage;
+    }
+    choice.copies = printer.copyCount();
+    choice.collate = printer.collateCopies();
+    return true;
+}
+
+bool TQtDialogSeam::printerSetup(QWidget* parent, QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

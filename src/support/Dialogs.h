@@ -8,7 +8,19 @@
 #include <QFont>
 #include <QString>
 
+class QPrinter;
 class QWidget;
+
+// The choices of the print dialog: the page range (1-based), the copies
+// and collation. The dialog is offered minPage to maxPage.
+struct TPRINTCHOICE {
+    int minPage = 1;
+    int maxPage = 1;
+    int fromPage = 1;
+    int toPage = 1;
+    int copies = 1;
+    bool collate = false;
+};
 
 struct TFILEREQUEST {
     QString caption;
@@ -29,6 +41,11 @@ public:
     // True with the choice in `font` / `color`; false when cancelled.
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
     virtual bool chooseColor(QWidget* parent, QColor& color) = 0;
+    // The print dialog on a printer: true with the choice when the user
+    // prints; the printer takes the chosen printer and its settings.
+    virtual bool print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice) = 0;
+    // The printer set-up dialog; true when accepted.
+    virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // The seam in force; the Qt dialogs until another is installed.
@@ -52,4 +69,6 @@ public:
     QString saveFile(QWidget* parent, const TFILEREQUEST& request) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     bool chooseColor(QWidget* parent, QColor& color) override;
+    bool print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice) override;
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
 };

@@ -7,6 +7,8 @@ TScriptedDialogs::~TScriptedDialogs()
     EXPECT_TRUE(files_.isEmpty()) << "scripted file answers left unused: " << files_.size();
     EXPECT_TRUE(fonts_.isEmpty()) << "scripted font answers left unused";
     EXPECT_TRUE(colors_.isEmpty()) << "scripted colour answers left unused";
+    EXPECT_TRUE(prints_.isEmpty()) << "scripted print answers left unused";
+    EXPECT_TRUE(setups_.isEmpty()) << "scripted printer set-up answers left unused";
 }
 
 QString TScriptedDialogs::openFile(QWidget*, const TFILEREQUEST& request)
@@ -54,5 +56,31 @@ bool TScriptedDialogs::chooseColor(QWidget*, QColor& color)
     if (!answer.isValid())
         return false;
     color = answer.value<QColor>();
+    return true;
+}
+
+bool TScriptedDialogs::print(QWidget*, QPrinter&, TPRINTCHOICE& choice)
+{
+    requests.append({QStringLiteral("print"), {}});
+    offered.append(choice);
+    if (prints_.isEmpty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return false;
+    }
+    const TPRINTCHOICE answer = prints_.takeFirst();
+    if (printCancels_.takeFirst())
+        return false;
+    choice = answer;
+    return true;
+}
+
+bool TScriptedDialogs::printerSetup(QWidget*, QPrinter& printer)
+{
+    requests.append({QStringLiteral("printersetup"), {}});
+    if (setups_.isEmpty()) {
+        ADD_FAILURE() << "unexpected printer set-up dialog";
+        return false;
+    }
+    setups_.takeFirst()(printer);
     return true;
 }

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QVariant>
 
+#include <functional>
+
 class TScriptedDialogs : public TDialogSeam {
 public:
     TScriptedDialogs() : installed_(*this) {}
@@ -18,11 +20,19 @@ public:
     void cancelFont() { fonts_.append(QVariant()); }
     void answerColor(const QColor& color) { colors_.append(QVariant(color)); }
     void cancelColor() { colors_.append(QVariant()); }
+    // The next print dialog: the user's choice, or nothing to cancel. The
+    // offered range is recorded in `offered`.
+    void answerPrint(const TPRINTCHOICE& choice) { prints_.append(choice); printCancels_.append(false); }
+    void cancelPrint() { prints_.append(TPRINTCHOICE{}); printCancels_.append(true); }
+    void answerPrinterSetup(std::function<void(QPrinter&)> change) { setups_.append(std::move(change)); }
 
     QString openFile(QWidget* parent, const TFILEREQUEST& request) override;
     QString saveFile(QWidget* parent, const TFILEREQUEST& request) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     bool chooseColor(QWidget* parent, QColor& color) override;
+    bool print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice) override;
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
+    QList<TPRINTCHOICE> offered;
 
     struct TRequest {
         QString kind; // "open", "save", "font", "color"
@@ -35,4 +45,7 @@ private:
     QStringList files_;
     QList<QVariant> fonts_;
     QList<QVariant> colors_;
+    QList<TPRINTCHOICE> prints_;
+    QList<bool> printCancels_;
+    QList<std::function<void(QPrinter&)>> setups_;
 };

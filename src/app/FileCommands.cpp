@@ -1,0 +1,401 @@
+// Opening, saving and closing jobs, templates and data files.
+
+#include "app/FormMAIN.h"
+#include "dialogs/FormNEWPAPER.h"
+#include "model/ComponentStream.h"
+#include "support/Dialogs.h"
+#include "support/ErrorLog.h"
+#include "support/Messages.h"
+#include "support/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+struct TFILEKIND {
+    const char* extension;
+    const char* lockedExtension;
+    const char* defaultSuffix;
+    const char* subFolder;
+    const char* openFilter;
+    const char* saveFilter;
+    const char* lockedMessage;
+};
+
+// Filters match both letter cases: the extensions are written upper-case
+// but files from elsewhere may carry them in lower case.
+const TFILEKIND jobKind = {
+    ".GVJ", ".GVL", "GVJ", "Jobs",
+    "Job files (*.GVJ *.gvj);;Locked job files (*.GVL *.gvl);;All job files (*.GVJ *.gvj *.GVL *.gvl)",
+    "Job files (*.GVJ *.gvj)",
+    "Cannot overwrite a locked job.",
+};
+const TFILEKIND templateKind = {
+    ".GVT", ".GVR", "GVT", "Templates",
+    "Template files (*.GVT *.gvt);;Locked template files (*.GVR *.gvr);;All template files (*.GVT *.gvt *.GVR *.gvr)",
+    "Template files (*.GVT *.gvt)",
+    "Cannot overwrite a locked template.",
+};
+
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+QString upperExtension(const QString& path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot).toUpper();
+}
+
+void reportError(int code, const QString& text)
+{
+    FNLOGERROR(code, text, true, true);
+}
+
+} // namespace
+
+QString TFormMAIN::startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
+                               bool forOpen) const
+{
+    const QString folder = folderOf(currentFile);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    if (forOpen && !rememberedDir.isEmpty() && !QFileInfo(rememberedDir).isDir())
+        rememberedDir.clear();
+    if (rememberedDir.isEmpty()) {
+        rememberedDir = ProgramFolder() + QLatin1Char('/');
+        const QString sub = rememberedDir + subFolder;
+        if (!QFileInfo(sub).isDir())
+            QDir().mkpath(sub);
+        if (QFileInfo(sub).isDir())
+            rememberedDir = sub + QLatin1Char('/');
+    }
+    return rememberedDir;
+}
+
+// The checks every save makes before anything is written: the folder, the
+// name, the extension, a locked file. On success `name` is rebuilt with its
+// extension upper-cased.
+bool TFormMAIN::saveChecked(const QString& path, bool isTemplate)
+{
+    const TFILEKIND& kind = isTemplate ? templateKind : jobKind;
+    const QString folder = folderOf(path);
+    const QString base = FNFILENAMEONLY(path);
+    const QString ext = upperExtension(path);
+    if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir()) {
+        reportError(4, QStringLiteral("Cannot find path \"%1\"").arg(folder));
+        return false;
+    }
+    if (base.isEmpty()) {
+        reportError(5, QStringLiteral("Cannot save file with no name."));
+        return false;
+    }
+    if (ext != QLatin1String(kind.extension) && ext != QLatin1String(kind.lockedExtension)) {
+        reportError(6, isTemplate ? QStringLiteral("Invalid template file extension \"%1\"").arg(ext)
+                                  : QStringLiteral("Invalid job file extension \"%1\"").arg(ext));
+        return false;
+    }
+    if (ext == QLatin1String(kind.lockedExtension) && QFileInfo::exists(folder + base + ext)) {
+        reportError(7, QString::fromLatin1(kind.lockedMessage));
+        return false;
+    }
+    return true;
+}
+
+bool TFormMAIN::FNSAVEJOB(const QString& path)
+{
+    if (!saveChecked(path, false))
+        return false;
+    const QString name = folderOf(path) + FNFILENAMEONLY(path) + upperExtension(path);
+    if (!job_->SAVETOFILE(name))
+        return false;
+    SETJOBFILENAME(name);
+    PanelJOBNAMEResize();
+    return true;
+}
+
+bool TFormMAIN::FNSAVEJOBAS()
+{
+    TFILEREQUEST r;
+    r.caption = QStringLiteral("Save job as");
+    r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), false);
+    const QString base = FNFILENAMEONLY(jobFileName_);
+    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVJ");
+    r.defaultSuffix = QString::fromLatin1(jobKind.defaultSuffix);
+    r.filter = QString::fromLatin1(jobKind.saveFilter);
+    const QString chosen = Dialogs().saveFile(this, r);
+    if (chosen.isEmpty())
+        return false;
+    return FNSAVEJOB(chosen);
+}
+
+bool TFormMAIN::FNSAVEJOBFIRST()
+{
+    if (!FNSAVETEMPLATEFIRST())
+        return false;
+    if (!job_ || !job_->ALTERED())
+        return true;
+    switch (Messages().question(QStringLiteral("Save current job first?"))) {
+    case MsgAnswer::Yes:
+        if (!FNFILENAMEONLY(jobFileName_).isEmpty())
+            return FNSAVEJOB(jobFileName_);
+        return FNSAVEJOBAS();
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TFormMAIN::FNSAVETEMPLATEFIRST()
+{
+    if (!job_ || !job_->TEMPLATE()->ALTERED)
+        return true;
+    switch (Messages().question(QStringLiteral("Save current template first?"))) {
+    case MsgAnswer::No:
+        return true;
+    case MsgAnswer::Yes:
+        break;
+    default:
+        return false;
+    }
+    const QString name = job_->TEMPLATE()->FULLFILENAME;
+    bool overwrite = true;
+    if (!name.isEmpty() && QFileInfo::exists(name))
+        overwrite = Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"),
+                                        MsgButtons::YesNo) == MsgAnswer::Yes;
+    if (overwrite && !FNFILENAMEONLY(name).isEmpty())
+        return FNSAVETEMPLATE(name);
+    return FNSAVETEMPLATEAS();
+}
+
+bool TFormMAIN::FNOPENJOB(const QString& name)
+{
+    if (!FNSAVEJOBFIRST())
+        return false;
+    std::unique_ptr<TJOB> previous = std::move(job_);
+    job_ = std::make_unique<TJOB>();
+    if (!FNLOADJOB(name)) {
+        job_ = std::move(previous);
+        return false;
+    }
+    job_->setALTERED(false);
+    job_->TEMPLATE()->ALTERED = false;
+    if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
+        FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
+    GOTOFIRSTPAGE(false);
+    setBoxText(editStart_, QString::number(job_->DATAINFO()->STARTLABNUM));
+    setBoxText(editRepeat_, QString::number(job_->DATAINFO()->RepeatLabelNum));
+    return true;
+}
+
+bool TFormMAIN::FNLOADJOB(const QString& given)
+{
+    QString name = given;
+    if (name.isEmpty()) {
+        TFILEREQUEST r;
+        r.caption = QStringLiteral("Open job");
+        r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), true);
+        r.defaultSuffix = QString::fromLatin1(jobKind.defaultSuffix);
+        r.filter = QString::fromLatin1(jobKind.openFilter);
+        name = Dialogs().openFile(this, r);
+        if (name.isEmpty())
+            return false;
+    }
+    if (!job_->LOADFROMFILE(name))
+        return false;
+    SETJOBFILENAME(name);
+    PanelJOBNAMEResize();
+    FITPAPER();
+    return true;
+}
+
+bool TFormMAIN::FNSAVETEMPLATE(const QString& path)
+{
+    if (!saveChecked(path, true))
+        return false;
+    const QString name = folderOf(path) + FNFILENAMEONLY(path) + upperExtension(path);
+    if (!job_->SAVETEMPLATETOFILE(name))
+        return false;
+    PanelJOBNAMEResize();
+    return true;
+}
+
+bool TFormMAIN::FNSAVETEMPLATEAS()
+{
+    TFILEREQUEST r;
+    r.caption = QStringLiteral("Save template as");
+    const QString current = job_->TEMPLATE()->FULLFILENAME;
+    r.startFolder = startFolder(current, templateDir_, QString::fromLatin1(templateKind.subFolder), false);
+    const QString base = FNFILENAMEONLY(current);
+    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVT");
+    r.defaultSuffix = QString::fromLatin1(templateKind.defaultSuffix);
+    r.filter = QString::fromLatin1(templateKind.saveFilter);
+    const QString chosen = Dialogs().saveFile(this, r);
+    if (chosen.isEmpty())
+        return false;
+    return FNSAVETEMPLATE(chosen);
+}
+
+bool TFormMAIN::FNOPENTEMPLATE(const QString& name)
+{
+    if (!FNSAVETEMPLATEFIRST())
+        return false;
+    QByteArray snapshot;
+    WriteObjectStream(snapshot, *job_->TEMPLATE());
+    const bool wasAltered = job_->TEMPLATE()->ALTERED;
+    if (FNLOADTEMPLATE(name)) {
+        job_->TEMPLATE()->ALTERED = false;
+        job_->setALTERED(true);
+        return true;
+    }
+    // Put the template back as it was: into a fresh template (the load may
+    // have replaced it), every stored property from the snapshot.
+    TTEMPLATE& t = *job_->TEMPLATE();
+    t = TTEMPLATE();
+    qsizetype pos = 0;
+    ReadObjectStream(snapshot, pos, t);
+    t.ALTERED = wasAltered;
+    return false;
+}
+
+bool TFormMAIN::FNLOADTEMPLATE(const QString& given)
+{
+    QString name = given;
+    if (name.isEmpty()) {
+        TFILEREQUEST r;
+        r.caption = QStringLiteral("Open template");
+        r.startFolder = startFolder(job_->TEMPLATE()->FULLFILENAME, templateDir_,
+                                    QString::fromLatin1(templateKind.subFolder), true);
+        r.defaultSuffix = QString::fromLatin1(templateKind.defaultSuffix);
+        r.filter = QString::fromLatin1(templateKind.openFilter);
+        name = Dialogs().openFile(this, r);
+        if (name.isEmpty())
+            return false;
+    }
+    if (!job_->LOADTEMPLATEFROMFILE(name))
+        return false;
+    PanelJOBNAMEResize();
+    FITPAPER();
+    return true;
+}
+
+bool TFormMAIN::FNOPENDATA(const QString& given)
+{
+    QString name = given;
+    TDATAINFO& data = *job_->DATAINFO();
+    if (name.isEmpty()) {
+        TFILEREQUEST r;
+        r.caption = QStringLiteral("Open data");
+        r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
+        r.defaultSuffix = QStringLiteral("TXT");
+        r.filter = QStringLiteral("Text files (*.TXT *.txt);;All files (*)");
+        name = Dialogs().openFile(this, r);
+        if (name.isEmpty())
+            return false;
+    }
+    if (!QFileInfo::exists(name)) {
+        Messages().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
+        return false;
+    }
+    job_->setALTERED(name != data.FULLFILENAME);
+    data.FULLFILENAME = name;
+    bool loaded = false;
+    try {
+        loaded = data.LOADDATA();
+    } catch (const EDataReadError&) {
+        loaded = false;
+    }
+    if (!loaded)
+        reportError(8, QStringLiteral("Cannot load data file '") + name + QStringLiteral("'"));
+    PanelJOBNAMEResize();
+    return true;
+}
+
+// ---------------------------------------------------------------- handlers
+
+void TFormMAIN::OpenjobClick()
+{
+    if (FNOPENJOB(QString()))
+        REFRESHPAGE();
+}
+
+void TFormMAIN::SavejobClick()
+{
+    if (!FNSAVEJOB(jobFileName_))
+        FNSAVEJOBAS();
+}
+
+void TFormMAIN::SAVEJOBASClick()
+{
+    FNSAVEJOBAS();
+}
+
+void TFormMAIN::CLOSEJOBClick()
+{
+    if (!FNSAVEJOBFIRST())
+        return;
+    job_ = std::make_unique<TJOB>();
+    SETJOBFILENAME(QString());
+    PanelJOBNAMEResize();
+    FITPAPER();
+    GOTOFIRSTPAGE(true);
+}
+
+void TFormMAIN::NEWTEMPLATEClick()
+{
+    if (!windows_.newPaper)
+        return;
+    MU width = defaultPaperWidth();
+    MU height = defaultPaperHeight();
+    if (!windows_.newPaper->execute(width, height))
+        return;
+    job_->MAKENEWTEMPLATE(width, height);
+    FITPAPER();
+    PanelJOBNAMEResize();
+    REFRESHPAGE();
+}
+
+void TFormMAIN::OPENTEMPLATEClick()
+{
+    if (FNOPENTEMPLATE(QString()))
+        REFRESHPAGE();
+}
+
+void TFormMAIN::SAVETEMPLATEClick()
+{
+    const QString name = job_->TEMPLATE()->FULLFILENAME;
+    if (name.isEmpty() || !FNSAVETEMPLATE(name))
+        FNSAVETEMPLATEAS();
+}
+
+void TFormMAIN::SAVETEMPLATEASClick()
+{
+    FNSAVETEMPLATEAS();
+}
+
+void TFormMAIN::OPENDATAClick()
+{
+    FNOPENDATA(QString());
+    REFRESHPAGE();
+}
+
+void TFormMAIN::CLOSEDATAClick()
+{
+    job_->CLEARDATA();
+    PanelJOBNAMEResize();
+    REFRESHPAGE();
+}
+
+void TFormMAIN::ButtonRELOADDATAClick()
+{
+    if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
+        FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
+    GOTOFIRSTPAGE(false);
+    REFRESHPAGE();
+}

@@ -1,0 +1,235 @@
+#pragma once
+// The main window: the current job, the program-wide state, the menus, the
+// three file-name bars, the page preview with its navigation, and the file
+// and menu commands.
+
+#include "model/Job.h"
+#include "render/PrintParams.h"
+#include "support/BaseForm.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+class QToolButton;
+class TPAPERIMAGE;
+class TFormABOUT;
+class TFormNEWPAPER;
+class TFormSCALE;
+class TFormLAYOUT;
+class TFormSETTINGS;
+class TFormSETUNITS;
+class TFormFORMAT;
+class TFormHELP;
+class TFormRTFHelp;
+class TPRINTERTARGET;
+class TPRINTRUN;
+
+// The windows the program creates once at start, besides the main window.
+struct TPROGRAMWINDOWS {
+    TFormABOUT* about = nullptr;
+    TFormNEWPAPER* newPaper = nullptr;
+    TFormSCALE* scale = nullptr;
+    TFormLAYOUT* layout = nullptr;
+    TFormSETTINGS* settings = nullptr;
+    TFormSETUNITS* setUnits = nullptr;
+    TFormFORMAT* format = nullptr;
+    TFormHELP* help = nullptr;
+    TFormRTFHelp* rtfHelp = nullptr;
+};
+
+class TFormMAIN : public TBaseMainWindow {
+    Q_OBJECT
+public:
+    // `commandLine` holds the parameters without the program's name.
+    explicit TFormMAIN(const QStringList& commandLine = {}, QWidget* parent = nullptr);
+    ~TFormMAIN() override;
+
+    // The other windows, created after the main window in the program's
+    // order; the main window does not own them.
+    void setWindows(const TPROGRAMWINDOWS& windows);
+    const TPROGRAMWINDOWS& windows() const { return windows_; }
+
+    TJOB& job() const { return *job_; }
+    const QString& JOBFILENAME() const { return jobFileName_; }
+    const QString& LASTJOBFILENAME() const { return lastJobFileName_; }
+    double previewScale() const { return params_.FontScale; }
+    void setPreviewScale(double scale) { params_.FontScale = scale; }
+    qint32 pageIndex() const { return params_.PageIndex; }
+    const TPRINTPARAMS& previewParams() const { return params_; }
+    const QImage& pageBitmap() const;
+    // How many times the page has been drawn: tests tell redraws apart.
+    int refreshCount() const { return refreshCount_; }
+    QString settingsRootKey() const { return rootKey_; }
+    MU defaultPaperWidth() const { return 210000; }
+    MU defaultPaperHeight() const { return 297000; }
+
+    // Preview and navigation.
+    void FITPAPER();
+    void REFRESHPAGE();
+    void GOTOFIRSTPAGE(bool redraw);
+    void GOTOLASTPAGE(bool redraw);
+
+    // Name bars and recent files.
+    void SETJOBFILENAME(const QString& name);
+    void PanelJOBNAMEResize();
+    void ADDREOPENITEM(QMenu* menu, const QString& name);
+    void REMOVEREOPENITEM(QMenu* menu, const QString& name);
+    QStringList reopenEntries(QMenu* menu) const;
+    QMenu* reopenJobMenu() const { return reopenJob_; }
+    QMenu* reopenTemplateMenu() const { return reopenTemplate_; }
+    QMenu* reopenDataMenu() const { return reopenData_; }
+
+    // File commands.
+    bool FNSAVEJOB(const QString& name);
+    bool FNSAVEJOBAS();
+    bool FNSAVEJOBFIRST();
+    bool FNOPENJOB(const QString& name);
+    bool FNLOADJOB(const QString& name);
+    bool FNSAVETEMPLATE(const QString& name);
+    bool FNSAVETEMPLATEAS();
+    bool FNSAVETEMPLATEFIRST();
+    bool FNOPENTEMPLATE(const QString& name);
+    bool FNLOADTEMPLATE(const QString& name);
+    bool FNOPENDATA(const QString& name);
+
+    // The enabled states of a top-level menu's entries, as it opens.
+    void File1Click();
+    void Template1Click();
+    void Data1Click();
+
+    // The main window's splash timer (500 ms, once) and what the end of the
+    // splash does here.
+    QTimer* splashTimer() const { return timerCloseSplash_; }
+    void splashEnded();
+
+    // Printing.
+    TPRINTERTARGET& printer();
+    bool printInProgress() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void buildMenus();
+    void buildTopPanel();
+    void buildPreview();
+    QAction* addAction(QMenu* menu, const char* name, const QString& caption, void (TFormMAIN::*handler)());
+    void MAKEPAPERIMAGE();
+    void applyCommandLine();
+    qint32 labelsPerSheet() const;
+    void replaceJob(std::unique_ptr<TJOB> job);
+    void setBoxText(QLineEdit* box, const QString& text);
+    void showNameBar(QLabel* bar, const QString& path);
+    void reopenUpdate(QLabel* bar, const QString& current, QMenu* menu);
+    QString startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
+                        bool forOpen) const;
+    bool saveChecked(const QString& name, bool isTemplate);
+    void printCommand(bool labels);
+    bool printCloseQuestion();
+
+    // Saved desktop, file information and settings.
+    void FNLOADDESKTOP();
+    void FNSAVEDESKTOP();
+    void FNLOADFILEINFO();
+    void FNSAVEFILEINFO();
+    void FNLOADSETTINGS();
+    void FNSAVESETTINGS();
+    QList<QWidget*> placedWindows() const;
+
+    // Control handlers.
+    void EditPAGENUMChange(const QString& text);
+    void EditPAGENUMExit();
+    void UpDownPAGENUMClick(bool upper);
+    void EditStartLabNumChange(const QString& text);
+    void EditStartLabNumExit();
+    void EditRepeatLabelNumChange(const QString& text);
+    void EditRepeatLabelNumExit();
+    void normaliseBox(QLineEdit* box, QTimer* timer, bool start);
+    void boxEdited(QLineEdit* box, QTimer* timer, bool start, const QString& text);
+    void ImagePAPERMouseUp(Qt::MouseButton button, QPoint position);
+    void Opentextfile1Click();
+
+    // Menu handlers.
+    void OpenjobClick();
+    void SavejobClick();
+    void SAVEJOBASClick();
+    void CLOSEJOBClick();
+    void NEWTEMPLATEClick();
+    void OPENTEMPLATEClick();
+    void SAVETEMPLATEClick();
+    void SAVETEMPLATEASClick();
+    void OPENDATAClick();
+    void CLOSEDATAClick();
+    void ButtonRELOADDATAClick();
+    void REOPENCLICK();
+    void Newjobwizard1Click();
+    void FORMATLABELSClick();
+    void Editlayout1Click();
+    void Scale1Click();
+    void Setunits1Click();
+    void Softwaresettings1Click();
+    void Instructions1Click();
+    void Gotowebsite1Click();
+    void emailus1Click();
+    void About1Click();
+    void Calibrateprinter1Click();
+    void Setupprinter1Click();
+    void PRINTJOBClick();
+    void PRINTTEMPLATEClick();
+    void Exit1Click();
+
+    std::unique_ptr<TJOB> job_;
+    TPROGRAMWINDOWS windows_;
+    QStringList commandLine_;
+    QString rootKey_;
+    QString jobDir_, templateDir_, dataDir_, picDir_;
+    QString jobFileName_, lastJobFileName_;
+    TPRINTPARAMS params_;
+    bool spinnerGuard_ = false;
+    bool firstShown_ = false;
+    bool settingBox_ = false; // the program is writing a box: not a user change
+    int refreshCount_ = 0;
+    double maxScale_ = 3.0, minScale_ = 0.1;
+
+    // Controls.
+    QFrame* panelJobName_ = nullptr;
+    QLabel *labelJob_ = nullptr, *labelTemplate_ = nullptr, *labelData_ = nullptr;
+    QLabel *barJob_ = nullptr, *barTemplate_ = nullptr, *barData_ = nullptr;
+    QPushButton* buttonReload_ = nullptr;
+    QLabel *labelRepeat1_ = nullptr, *labelRepeat2_ = nullptr, *labelStart1_ = nullptr, *labelStart2_ = nullptr;
+    QLineEdit *editRepeat_ = nullptr, *editStart_ = nullptr, *editPage_ = nullptr;
+    QFrame* panelPage_ = nullptr;
+    QWidget* upDown_ = nullptr;
+    QToolButton *arrowUp_ = nullptr, *arrowDown_ = nullptr;
+    QPushButton *buttonFirst_ = nullptr, *buttonLast_ = nullptr;
+    QScrollArea* scrollBox_ = nullptr;
+    QWidget* panelMainBase_ = nullptr;
+    QWidget* panelPaper_ = nullptr;
+    QPointer<TPAPERIMAGE> image_;
+    QTimer *timerStartAt_ = nullptr, *timerRepeatLabel_ = nullptr, *timerCloseSplash_ = nullptr;
+    QMenu *menuFile_ = nullptr, *menuTemplate_ = nullptr, *menuData_ = nullptr, *popup_ = nullptr;
+    QMenu *reopenJob_ = nullptr, *reopenTemplate_ = nullptr, *reopenData_ = nullptr;
+    QAction* about_ = nullptr;
+    std::unique_ptr<TPRINTERTARGET> printer_;
+    std::unique_ptr<TPRINTRUN> printRun_;
+    bool collate_ = false;
+};
+
+// The program folder with a trailing separator, as the dialogs start in it.
+QString FNFILENAMEONLY(const QString& path);

@@ -1,0 +1,211 @@
+// The main window's first show and its close: restoring and saving the
+// desktop, the file information and the settings.
+
+#include "app/CommandLine.h"
+#include "app/FormMAIN.h"
+#include "dialogs/FormSETTINGS.h"
+#include "settings/StoredSettings.h"
+#include "support/Placement.h"
+#include "support/ProgramFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+
+void TFormMAIN::showEvent(QShowEvent* event)
+{
+    TBaseMainWindow::showEvent(event);
+    if (!firstShown_) {
+        firstShown_ = true;
+        FormShow();
+    }
+}
+
+void TFormMAIN::FormShow()
+{
+    FITPAPER();
+    FNLOADDESKTOP();
+    FNLOADFILEINFO();
+    FNLOADSETTINGS();
+    if (!lastJobFileName_.isEmpty())
+        FNOPENJOB(lastJobFileName_);
+    applyCommandLine();
+    EditStartLabNumExit();
+    EditRepeatLabelNumExit();
+    GOTOFIRSTPAGE(true);
+    PanelJOBNAMEResize();
+    QCoreApplication::processEvents();
+}
+
+void TFormMAIN::applyCommandLine()
+{
+    if (commandLine_.isEmpty())
+        return;
+    const TCOMMANDLINE cl = FNPARSECOMMANDLINE(commandLine_);
+    if (!cl.jobFile.isEmpty()) {
+        FNOPENJOB(cl.jobFile);
+        return;
+    }
+    if (!cl.templateFile.isEmpty() && !cl.dataFile.isEmpty() && QFileInfo::exists(cl.templateFile)
+        && QFileInfo::exists(cl.dataFile)) {
+        CLOSEJOBClick();
+        if (FNOPENTEMPLATE(cl.templateFile))
+            FNOPENDATA(cl.dataFile);
+    }
+}
+
+void TFormMAIN::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TFormMAIN::FormCloseQuery()
+{
+    if (!FNSAVEJOBFIRST())
+        return false;
+    if (!printCloseQuestion())
+        return false;
+    FNWRITEAPPLOCATION(ExecutableFolder());
+    FNSAVESETTINGS();
+    FNSAVEFILEINFO();
+    FNSAVEDESKTOP();
+    return true;
+}
+
+// ---------------------------------------------------------------- settings
+
+void TFormMAIN::FNLOADSETTINGS()
+{
+    TSOFTWARESETTINGS s;
+    if (windows_.settings) {
+        s.ShowLabels = windows_.settings->showLabels();
+        s.ShowTemplate = windows_.settings->showTemplate();
+    }
+    s.MainScale = params_.FontScale;
+    ::FNLOADSETTINGS(s);
+    params_.FontScale = s.MainScale;
+    if (windows_.settings) {
+        windows_.settings->setSaveSettings(s.SaveSettings);
+        windows_.settings->setShowTemplate(s.ShowTemplate);
+        windows_.settings->setShowLabels(s.ShowLabels);
+    }
+    if (s.SaveSettings)
+        FITPAPER(); // the stored scale
+}
+
+void TFormMAIN::FNSAVESETTINGS()
+{
+    TSOFTWARESETTINGS s;
+    if (windows_.settings) {
+        s.SaveSettings = windows_.settings->saveSettings();
+        s.ShowLabels = windows_.settings->showLabels();
+        s.ShowTemplate = windows_.settings->showTemplate();
+    }
+    s.MainScale = params_.FontScale;
+    ::FNSAVESETTINGS(s);
+}
+
+void TFormMAIN::FNLOADFILEINFO()
+{
+    TFILEINFO info;
+    ::FNLOADFILEINFO(info);
+    if (windows_.settings)
+        windows_.settings->setSaveFileInfo(info.SaveFileInfo);
+    if (!info.SaveFileInfo)
+        return;
+    // Stored entries go in as they are: no existence check, no limit of ten.
+    auto fill = [this](QMenu* menu, const QStringList& items) {
+        for (const QString& item : items) {
+            QAction* entry = menu->addAction(QString(item).replace(QLatin1Char('&'), QStringLiteral("&&")));
+            entry->setData(item);
+            connect(entry, &QAction::triggered, this, &TFormMAIN::REOPENCLICK);
+        }
+    };
+    fill(reopenJob_, info.Jobs);
+    fill(reopenData_, info.Data);
+    fill(reopenTemplate_, info.Templates);
+    lastJobFileName_ = info.CurrentJob;
+}
+
+void TFormMAIN::FNSAVEFILEINFO()
+{
+    TFILEINFO info;
+    if (windows_.settings)
+        info.SaveFileInfo = windows_.settings->saveFileInfo();
+    info.CurrentJob = jobFileName_;
+    info.Jobs = reopenEntries(reopenJob_);
+    info.Data = reopenEntries(reopenData_);
+    info.Templates = reopenEntries(reopenTemplate_);
+    ::FNSAVEFILEINFO(info);
+}
+
+// ---------------------------------------------------------------- desktop
+
+QList<QWidget*> TFormMAIN::placedWindows() const
+{
+    // Creation order: the main window first, then the dialogs.
+    QList<QWidget*> all{const_cast<TFormMAIN*>(this)};
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && TBASEFORM::of(w))
+            all << w;
+    QList<QWidget*> placed;
+    for (QWidget* w : all)
+        if (TBASEFORM* base = TBASEFORM::of(w); base && base->DESKTOP && !w->objectName().isEmpty())
+            placed << w;
+    return placed;
+}
+
+void TFormMAIN::FNLOADDESKTOP()
+{
+    const bool save = FNREADSAVEDESKTOPSWITCH();
+    if (windows_.settings)
+        windows_.settings->setSaveDesktop(save);
+    if (!save)
+        return;
+    const QList<QWidget*> windows = placedWindows();
+    for (const QString& name : FNDESKTOPWINDOWNAMES()) {
+        QWidget* window = nullptr;
+        for (QWidget* w : windows)
+            if (w->objectName() == name)
+                window = w;
+        if (!window)
+            continue;
+        const auto record = FNREADWINDOWRECORD(name);
+        if (!record)
+            continue;
+        TBASEFORM::of(window)->FIRSTTIME = record->FirstTime;
+        window->setGeometry(record->Left, record->Top, record->Width, record->Height);
+        if (!(record->MinLeft == -1 && record->MinTop == -1))
+            FNSETMINPOSITION(*window, record->MinLeft, record->MinTop);
+        if (record->State == 2)
+            window->setWindowState(Qt::WindowMaximized);
+        else if (record->State == 1)
+            window->setWindowState(Qt::WindowMinimized);
+        if (window != this)
+            window->setVisible(record->Visible);
+        // A window placed from the store is not centred again; it is only
+        // pulled back when it lies off the screen.
+        TBASEFORM::of(window)->DOSHOW();
+        window->update();
+    }
+}
+
+void TFormMAIN::FNSAVEDESKTOP()
+{
+    FNWRITESAVEDESKTOPSWITCH(windows_.settings ? windows_.settings->saveDesktop() : true);
+    for (QWidget* w : placedWindows()) {
+        TWINDOWRECORD r;
+        FNGETNORMALBOUNDS(*w, r.Left, r.Top, r.Width, r.Height);
+        FNGETMINPOSITION(*w, r.MinLeft, r.MinTop);
+        r.Visible = w->isVisible();
+        r.State = w->isMinimized() ? 1 : w->isMaximized() ? 2 : 0;
+        r.FirstTime = TBASEFORM::of(w)->FIRSTTIME;
+        FNWRITEWINDOWRECORD(w->objectName(), r);
+    }
+}

@@ -1,0 +1,60 @@
+#include "ProgramWindows.h"
+
+#include "app/FormMAIN.h"
+#include "dialogs/FormABOUT.h"
+#include "dialogs/FormFORMAT.h"
+#include "dialogs/FormHELP.h"
+#include "dialogs/FormLAYOUT.h"
+#include "dialogs/FormNEWPAPER.h"
+#include "dialogs/FormRTFHelp.h"
+#include "dialogs/FormSCALE.h"
+#include "dialogs/FormSETTINGS.h"
+#include "dialogs/FormSETUNITS.h"
+#include "settings/StoredSettings.h"
+#include "support/Dialogs.h"
+#include "support/MessageBoxSeam.h"
+
+#include <QApplication>
+#include <QScreen>
+
+std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFormABOUT* about)
+{
+    std::vector<std::unique_ptr<QWidget>> owned;
+    auto make = [&owned](auto* window) {
+        owned.emplace_back(window);
+        return window;
+    };
+    TPROGRAMWINDOWS w;
+    w.about = about ? about : make(new TFormABOUT);
+    w.newPaper = make(new TFormNEWPAPER);
+    w.scale = make(new TFormSCALE);
+    w.layout = make(new TFormLAYOUT);
+    w.settings = make(new TFormSETTINGS);
+    w.setUnits = make(new TFormSETUNITS);
+    w.format = make(new TFormFORMAT);
+    w.help = make(new TFormHELP);
+    w.rtfHelp = make(new TFormRTFHelp);
+    main.setWindows(w);
+    w.about->joinSplash(main.splashTimer(), [&main] { main.splashEnded(); });
+    return owned;
+}
+
+int RunDesktopProgram(const QStringList& commandLine)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
+    TMessageBoxSeam seam;
+    TScopedMessageSeam messages(seam);
+    FNUSESTOREDFORMATDEFAULTS();
+
+    // The about window comes first and is painted before anything else is
+    // made: it is the splash while the program starts.
+    TFormABOUT about;
+    about.showSplash();
+
+    TFormMAIN main(commandLine);
+    seam.setParent(&main);
+    const auto windows = CreateProgramWindows(main, &about);
+    main.show();
+    return QApplication::exec();
+}

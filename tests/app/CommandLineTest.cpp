@@ -1,0 +1,31 @@
+#include "app/CommandLine.h"
+#include "common/TestEnv.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(CommandLine, ShortenedPathsKeepTheFileName)
+{
+    const QString path = QStringLiteral("/alpha/beta/gamma/f.GVJ");
+    auto fitsIn = [](int n) { return [n](const QString& t) { return t.size() <= n; }; };
+    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(100)), path);
+    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(22)), QStringLiteral("/.../beta/gamma/f.GVJ"));
+    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(20)), QStringLiteral("/.../gamma/f.GVJ"));
+    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(15)), QStringLiteral("/.../f.GVJ"));
+    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(9)), QStringLiteral(".../f.GVJ"));
+    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(3)), QStringLiteral("f.GVJ"));
+}
+
+TEST(CommandLine, FindsJobTemplateAndData)
+{
+    QTemporaryDir dir;
+    const QString job = WriteFile(dir.filePath(QStringLiteral("my job.GVJ")), "x");
+    EXPECT_EQ(FNPARSECOMMANDLINE(job.split(QLatin1Char(' '))).jobFile, job);
+    EXPECT_EQ(FNPARSECOMMANDLINE({QStringLiteral("-x"), job}).jobFile, QString()); // must come first
+    EXPECT_EQ(FNPARSECOMMANDLINE({dir.filePath(QStringLiteral("gone.GVJ"))}).jobFile, QString());
+    const TCOMMANDLINE both = FNPARSECOMMANDLINE({QStringLiteral("/d=data.txt"), QStringLiteral("/T=t.GVT")});
+    EXPECT_EQ(both.templateFile, QStringLiteral("t.GVT"));
+    EXPECT_EQ(both.dataFile, QStringLiteral("data.txt"));
+    EXPECT_EQ(FNPARSECOMMANDLINE({QStringLiteral("/D=data.txt")}).dataFile, QString()); // needs a template
+    EXPECT_EQ(FNPARSECOMMANDLINE({}).templateFile, QString());
+}

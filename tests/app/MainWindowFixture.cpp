@@ -1,0 +1,116 @@
+#include "MainWindowFixture.h"
+
+#include "app/ProgramWindows.h"
+#include "common/TestEnv.h"
+#include "model/Job.h"
+#include "model/Units.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+
+void TMainWindowTest::SetUp()
+{
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
+    store.clear();
+    store.sync();
+    QFile::remove(store.fileName());
+    CurrentUnit = UNIT_MM;
+}
+
+void TMainWindowTest::TearDown()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isModal() && w->isVisible())
+            w->close();
+    main_.reset();
+    others_.clear();
+}
+
+TFormMAIN& TMainWindowTest::start(const QStringList& commandLine)
+{
+    main_.reset();
+    others_.clear();
+    main_ = std::make_unique<TFormMAIN>(commandLine);
+    others_ = CreateProgramWindows(*main_);
+    main_->show();
+    QCoreApplication::processEvents();
+    return *main_;
+}
+
+bool TMainWindowTest::closeMain()
+{
+    const bool closed = main_->close();
+    QCoreApplication::processEvents();
+    return closed;
+}
+
+QString TMainWindowTest::path(const QString& name) const
+{
+    return dir.filePath(name);
+}
+
+QString TMainWindowTest::writeData(const char* name, int labels, int lines)
+{
+    QByteArray bytes;
+    for (int i = 0; i < labels; ++i) {
+        for (int l = 0; l < lines; ++l)
+            bytes += QByteArray("Label ") + QByteArray::number(i + 1) + " line " + QByteArray::number(l + 1) + "\n";
+        bytes += "\n";
+    }
+    return WriteFile(path(QString::fromLatin1(name)), bytes);
+}
+
+QString TMainWindowTest::writeJob(const QString& jobPath, int across, int down, const QString& dataFile, int start,
+                                  int repeat)
+{
+    TScriptedMessages quiet;
+    TJOB job;
+    job.MAKENEWTEMPLATE(210000, 297000);
+    TTEMPLATE& t = *job.TEMPLATE();
+    t.NUMACROSS = across;
+    t.NUMDOWN = down;
+    t.MULEFT = 5000;
+    t.MUTOP = 10000;
+    t.MULABELWIDTH = 200000 / across;
+    t.MULABELHEIGHT = 277000 / down;
+    job.DATAINFO()->FULLFILENAME = dataFile;
+    job.DATAINFO()->STARTLABNUM = start;
+    job.DATAINFO()->RepeatLabelNum = repeat;
+    EXPECT_TRUE(job.SAVETOFILE(jobPath));
+    return jobPath;
+}
+
+bool TMainWindowTest::actionEnabled(const char* menu, const char* action)
+{
+    auto* m = main_->findChild<QMenu*>(QString::fromLatin1(menu));
+    emit m->aboutToShow(); // the enabled states are computed as the menu opens
+    auto* a = main_->findChild<QAction*>(QString::fromLatin1(action));
+    if (!a) {
+        auto* sub = main_->findChild<QMenu*>(QString::fromLatin1(action));
+        return sub && sub->menuAction()->isEnabled();
+    }
+    return a->isEnabled();
+}
+
+void TMainWindowTest::typeInto(const char* box, const QString& text)
+{
+    // One edit, as a paste is: the box's handler sees the whole text once.
+    auto* edit = child<QLineEdit>(box);
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        edit->del();
+    else
+        edit->insert(text);
+}
+
+void TMainWindowTest::leave(const char* box)
+{
+    auto* edit = child<QLineEdit>(box);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(edit, &out);
+}

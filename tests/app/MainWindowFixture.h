@@ -1,0 +1,49 @@
+#pragma once
+// A real main window with the program's other windows, on the offscreen
+// platform, over a clean settings store and a temporary folder of files.
+
+#include "app/FormMAIN.h"
+#include "common/ScriptedDialogs.h"
+#include "common/ScriptedMessages.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class TMainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates and shows the main window with the given command line.
+    TFormMAIN& start(const QStringList& commandLine = {});
+    // Closes it as the user would; true when it closed.
+    bool closeMain();
+
+    // A data file of `labels` labels of `lines` lines each; returns its path.
+    QString writeData(const char* name, int labels, int lines = 2);
+    // A job file for a sheet of `across` x `down` labels on A4 with the data
+    // file given (may be empty); returns its path.
+    QString writeJob(const QString& path, int across, int down, const QString& dataFile, int start = 1,
+                     int repeat = 1);
+    QString path(const QString& name) const;
+
+    template <class T>
+    T* child(const char* name) const
+    {
+        T* found = main_->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    bool actionEnabled(const char* menu, const char* action);
+    // Replaces a line edit's text in one user edit, as a paste does.
+    void typeInto(const char* box, const QString& text);
+    void leave(const char* box);
+
+    TScriptedMessages messages;
+    TScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    std::unique_ptr<TFormMAIN> main_;
+    std::vector<std::unique_ptr<QWidget>> others_;
+};

@@ -1,0 +1,240 @@
+#include "MainWindowFixture.h"
+
+#include "common/TestEnv.h"
+#include "model/Units.h"
+#include "settings/RegistryStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+
+TEST_F(TMainWindowTest, MenusFollowTheJob)
+{
+    TFormMAIN& main = start();
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Gorvin"));
+    // An empty job: only the commands that need nothing.
+    EXPECT_TRUE(actionEnabled("File1", "Openjob"));
+    EXPECT_FALSE(actionEnabled("File1", "Savejob"));
+    EXPECT_FALSE(actionEnabled("File1", "SAVEJOBAS"));
+    EXPECT_FALSE(actionEnabled("File1", "PRINTJOB"));
+    EXPECT_FALSE(actionEnabled("File1", "REOPENJOB"));
+    EXPECT_TRUE(actionEnabled("Template1", "NEWTEMPLATE"));
+    EXPECT_FALSE(actionEnabled("Template1", "Editlayout1"));
+    EXPECT_FALSE(actionEnabled("Data1", "OPENDATA"));
+    EXPECT_FALSE(actionEnabled("Data1", "CLOSEDATA"));
+
+    const QString data = writeData("data.txt", 10);
+    const QString job = writeJob(path("a.GVJ"), 3, 7, data);
+    ASSERT_TRUE(main.FNOPENJOB(job));
+    EXPECT_TRUE(actionEnabled("File1", "Savejob"));
+    EXPECT_TRUE(actionEnabled("File1", "PRINTJOB"));
+    EXPECT_TRUE(actionEnabled("Template1", "SAVETEMPLATEAS"));
+    EXPECT_TRUE(actionEnabled("Data1", "OPENDATA"));
+    EXPECT_TRUE(actionEnabled("Data1", "CLOSEDATA"));
+    EXPECT_FALSE(actionEnabled("Data1", "REOPENDATA"));
+    EXPECT_EQ(child<QLabel>("StatusBarJOBFILENAME")->text().right(5), QStringLiteral("a.GVJ"));
+}
+
+TEST_F(TMainWindowTest, PageBox)
+{
+    const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 20)); // 5 pages
+    TFormMAIN& main = start({job});
+    auto* page = child<QLineEdit>("EditPAGENUM");
+    EXPECT_EQ(page->text(), QStringLiteral("1"));
+
+    typeInto("EditPAGENUM", QStringLiteral("3"));
+    EXPECT_EQ(main.pageIndex(), 2);
+
+    typeInto("EditPAGENUM", QStringLiteral("abc"));
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("abc is not a valid value."));
+    EXPECT_EQ(messages.shown.last().sign, MsgSign::Error);
+    EXPECT_EQ(page->text(), QStringLiteral("3"));
+
+    typeInto("EditPAGENUM", QStringLiteral("-2"));
+    EXPECT_EQ(main.pageIndex(), 1);
+    EXPECT_EQ(page->text(), QStringLiteral("2"));
+
+    const int shown = static_cast<int>(messages.shown.size());
+    typeInto("EditPAGENUM", QStringLiteral("9"));
+    EXPECT_EQ(page->text(), QStringLiteral("2")); // beyond the last page: no message
+    EXPECT_EQ(messages.shown.size(), shown);
+
+    typeInto("EditPAGENUM", QString());
+    EXPECT_EQ(page->text(), QString());
+    EXPECT_EQ(main.pageIndex(), 0);
+    leave("EditPAGENUM");
+    EXPECT_EQ(page->text(), QStringLiteral("1"));
+}
+
+TEST_F(TMainWindowTest, SpinnerRunsWithoutDrawingAndDrawsOnRelease)
+{
+    const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 20)); // 5 pages
+    TFormMAIN& main = start({job});
+    auto* down = child<QToolButton>("UpDownPAGENUMDown");
+    auto* up = child<QToolButton>("UpDownPAGENUMUp");
+    const int before = main.refreshCount();
+    for (int i = 0; i < 8; ++i) // the auto-repeat of a held arrow
+        emit down->clicked();
+    EXPECT_EQ(child<QLineEdit>("EditPAGENUM")->text(), QStringLiteral("5"));
+    EXPECT_EQ(main.pageIndex(), 4);
+    EXPECT_EQ(main.refreshCount(), before);
+    QTest::mouseRelease(down, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main.refreshCount(), before + 1);
+
+    emit up->clicked(); // the upper arrow goes one page back
+    EXPECT_EQ(main.pageIndex(), 3);
+    for (int i = 0; i < 6; ++i)
+        emit up->clicked();
+    EXPECT_EQ(child<QLineEdit>("EditPAGENUM")->text(), QStringLiteral("1"));
+}
+
+TEST_F(TMainWindowTest, SpinnerWithoutDataStaysOnPageOne)
+{
+    start();
+    emit child<QToolButton>("UpDownPAGENUMDown")->clicked();
+    emit child<QToolButton>("UpDownPAGENUMUp")->clicked();
+    EXPECT_EQ(child<QLineEdit>("EditPAGENUM")->text(), QStringLiteral("1"));
+}
+
+TEST_F(TMainWindowTest, StartBoxOnAThreeBySevenSheet)
+{
+    const QString job = writeJob(path("a.GVJ"), 3, 7, writeData("data.txt", 30));
+    TFormMAIN& main = start({job});
+    auto* box = child<QLineEdit>("EditStartLabNum");
+    EXPECT_EQ(box->text(), QStringLiteral("1"));
+
+    int before = main.refreshCount();
+    typeInto("EditStartLabNum", QStringLiteral("5"));
+    EXPECT_EQ(main.job().DATAINFO()->STARTLABNUM, 5);
+    EXPECT_GT(main.refreshCount(), before); // drawn at once
+
+    typeInto("EditStartLabNum", QStringLiteral("25"));
+    EXPECT_EQ(main.job().DATAINFO()->STARTLABNUM, 5); // not stored while out of range
+    leave("EditStartLabNum");
+    EXPECT_EQ(box->text(), QStringLiteral("21"));
+    EXPECT_EQ(main.job().DATAINFO()->STARTLABNUM, 21);
+
+    for (const char* typed : {"0", "x"}) {
+        typeInto("EditStartLabNum", QString::fromLatin1(typed));
+        leave("EditStartLabNum");
+        EXPECT_EQ(box->text(), QStringLiteral("1")) << typed;
+        EXPECT_EQ(main.job().DATAINFO()->STARTLABNUM, 1);
+    }
+
+    typeInto("EditRepeatLabelNum", QStringLiteral("-3"));
+    leave("EditRepeatLabelNum");
+    EXPECT_EQ(main.job().DATAINFO()->RepeatLabelNum, 3);
+    EXPECT_EQ(main.job().PAGECOUNT(), 5); // 90 slots on sheets of 21
+}
+
+TEST_F(TMainWindowTest, CommandLineJobFromSplitParameters)
+{
+    QDir(dir.path()).mkpath(QStringLiteral("My Jobs"));
+    const QString job = writeJob(path("My Jobs/a b.GVJ"), 2, 2, QString());
+    const QStringList split = QString(job).split(QLatin1Char(' '));
+    ASSERT_EQ(split.size(), 3);
+    TFormMAIN& main = start(split);
+    EXPECT_EQ(main.JOBFILENAME(), job);
+}
+
+TEST_F(TMainWindowTest, CommandLineRefusesLockedJobsAndTakesSwitches)
+{
+    const QString locked = writeJob(path("a.GVL"), 2, 2, QString());
+    start({locked});
+    EXPECT_TRUE(main_->JOBFILENAME().isEmpty());
+    EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+
+    TJOB sheet;
+    sheet.MAKENEWTEMPLATE(210000, 297000);
+    sheet.TEMPLATE()->NUMACROSS = 3;
+    {
+        TScriptedMessages quiet;
+        ASSERT_TRUE(sheet.SAVETEMPLATETOFILE(path("x.GVT")));
+    }
+    const QString data = writeData("y.TXT", 4);
+    for (const QStringList& args : {QStringList{"/t=" + path("x.GVT"), "/d=" + data},
+                                    QStringList{"/D=" + data, "/T=" + path("x.GVT")}}) {
+        start(args);
+        EXPECT_EQ(main_->job().TEMPLATE()->FULLFILENAME, path("x.GVT"));
+        EXPECT_EQ(main_->job().DATAINFO()->FULLFILENAME, data);
+        EXPECT_EQ(main_->job().DATAINFO()->labelsInIndex(), 4);
+    }
+    start({"/T=" + path("x.GVT")}); // a template alone does nothing
+    EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+
+    const QString job = writeJob(path("j.GVJ"), 2, 5, QString());
+    start({job, "/T=" + path("x.GVT"), "/D=" + data}); // the job wins
+    EXPECT_EQ(main_->JOBFILENAME(), job);
+    EXPECT_EQ(main_->job().TEMPLATE()->NUMDOWN, 5);
+}
+
+TEST_F(TMainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
+{
+    const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 5));
+    TFormMAIN& main = start({job});
+    main.setPreviewScale(0.5);
+    CurrentUnit = UNIT_INCH;
+    ASSERT_TRUE(closeMain());
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("Units"), {}), QStringLiteral("inches"));
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Files\\Current"), QStringLiteral("Job"), {}), job);
+    EXPECT_FALSE(FNREGREADSTRING(QStringLiteral("Files"), QStringLiteral("AppLocation"), {}).isEmpty());
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("FirstTime"), {}),
+              QStringLiteral("False"));
+
+    CurrentUnit = UNIT_MM;
+    TFormMAIN& again = start();
+    EXPECT_EQ(again.previewScale(), 0.5);
+    EXPECT_EQ(CurrentUnit, UNIT_INCH);
+    EXPECT_EQ(again.JOBFILENAME(), job); // the last job reopened
+    EXPECT_EQ(again.pageBitmap().width(), qRound(FNMUTOSCREENPIXELS(210000) * 0.5));
+}
+
+TEST_F(TMainWindowTest, WindowStoredOffScreenComesBackCentred)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    FNREGWRITESTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("Left"), QString::number(-5000));
+    FNREGWRITESTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("Top"), QStringLiteral("40"));
+    FNREGWRITESTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("Width"), QStringLiteral("600"));
+    FNREGWRITESTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("Height"), QStringLiteral("400"));
+    FNREGWRITESTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("FirstTime"), QStringLiteral("False"));
+    TFormMAIN& main = start();
+    const QRect g = main.geometry();
+    EXPECT_EQ(g.size(), QSize(600, 400));
+    EXPECT_EQ(g.left(), screen.left() + (screen.width() - 600) / 2);
+    EXPECT_EQ(g.top(), screen.top() + (screen.height() - 400) / 2);
+}
+
+TEST_F(TMainWindowTest, AlteredJobAskedAtCloseAndCancelKeepsRunning)
+{
+    TFormMAIN& main = start();
+    main.job().MAKENEWTEMPLATE(210000, 297000);
+    messages.answer(MsgAnswer::Cancel); // "Save current template first?"
+    EXPECT_FALSE(closeMain());
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Save current template first?")});
+    EXPECT_TRUE(FNREGREADSTRING(QStringLiteral("Files"), QStringLiteral("AppLocation"), {}).isEmpty());
+    messages.answer(MsgAnswer::No);
+    messages.answer(MsgAnswer::No);
+    EXPECT_TRUE(closeMain());
+}
+
+TEST_F(TMainWindowTest, LongPathsAreShortenedWithTheirToolTip)
+{
+    QDir(dir.path()).mkpath(QStringLiteral("a very long folder name/another long folder name/and yet another one"));
+    const QString job = writeJob(
+        path("a very long folder name/another long folder name/and yet another one/job.GVJ"), 2, 2, QString());
+    TFormMAIN& main = start({job});
+    main.resize(500, 400);
+    QCoreApplication::processEvents();
+    main.PanelJOBNAMEResize();
+    auto* bar = child<QLabel>("StatusBarJOBFILENAME");
+    EXPECT_NE(bar->text(), job);
+    EXPECT_TRUE(bar->text().endsWith(QStringLiteral("/job.GVJ")));
+    EXPECT_TRUE(bar->text().contains(QStringLiteral("...")));
+    EXPECT_EQ(bar->toolTip(), job);
+}
