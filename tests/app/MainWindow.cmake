@@ -3,3 +3,4 @@ gorvin_add_test(test_mainwindow LIBS gorvin_app SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CommandLineTest.cpp
 )
+target_sources(test_mainwindow PRIVATE ${CMAKE_CURRENT_LIST_DIR}/FileCommandsTest.cpp)
