@@ -21,8 +21,8 @@ cp "$HERE/data/letter-3x10-addresses.GVJ" "$work/job.GVJ"
 # The job reopened at start is the one the settings name as open at exit.
 mkdir -p "$work/config/Mardo"
 cat > "$work/config/Mardo/Gorvin.ini" <<INI
-[Software/Mardo/Gorvin/v2/Files/Current]
-Job=$work/job.GVJ
+[Software]
+Mardo\\Gorvin\\v2\\Files\\Current\\Job=$work/job.GVJ
 INI
 
 display=:$((90 + RANDOM % 100))
@@ -38,6 +38,7 @@ for _ in $(seq 1 "$RUNS"); do
   GORVIN_EXIT_AFTER_START=1 "$GORVIN" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; exit 1; }
   end=$(date +%s%N)
   times+=($(( (end - start) / 1000000 )))
+  grep -q "started with job '$work/job.GVJ', 100 pages" "$work/err" || { echo "the job was not reopened:" >&2; cat "$work/err" >&2; exit 1; }
 done
 sorted=($(printf "%s\n" "${times[@]}" | sort -n))
 echo "== startup (launch to painted main window with the last job reopened)"

@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <cstdio>
+
 void TFormMAIN::showEvent(QShowEvent* event)
 {
     TBaseMainWindow::showEvent(event);
@@ -43,6 +45,7 @@ void TFormMAIN::FormShow()
     // window with the last job reopened. It asks the program to end here.
     if (qEnvironmentVariableIsSet("GORVIN_EXIT_AFTER_START")) {
         repaint();
+        std::fprintf(stderr, "started with job '%s', %d pages\n", qPrintable(jobFileName_), job_->PAGECOUNT());
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
 }
