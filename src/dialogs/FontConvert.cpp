@@ -1,0 +1,77 @@
+#include "FontConvert.h"
+
+#include "model/Font.h"
+#include "model/Units.h"
+
+#include <QFontInfo>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Qt refuses point sizes below 1 and Windows' font height is 16 bits wide.
+constexpr double MinPoints = 1.0;
+constexpr double MaxPoints = 1638.0;
+
+double pointsOfHeight(qint32 height)
+{
+    const int ppi = ScreenPixelsPerInch > 0 ? ScreenPixelsPerInch : 96;
+    // A positive height is a cell height rather than a character height; its
+    // magnitude is close enough for showing the font.
+    const double points = std::abs(static_cast<double>(height)) * 72.0 / ppi;
+    return std::clamp(points, MinPoints, MaxPoints);
+}
+} // namespace
+
+QFont FNFONTTOQFONT(const TFONT& font)
+{
+    QFont f(font.Name);
+    f.setPointSizeF(pointsOfHeight(font.Height));
+    f.setBold((font.Style & TFONT::fsBold) != 0);
+    f.setItalic((font.Style & TFONT::fsItalic) != 0);
+    f.setUnderline((font.Style & TFONT::fsUnderline) != 0);
+    f.setStrikeOut((font.Style & TFONT::fsStrikeOut) != 0);
+    if (font.Pitch == TFONT::fpFixed) {
+        f.setFixedPitch(true);
+        f.setStyleHint(QFont::TypeWriter);
+    }
+    return f;
+}
+
+void FNQFONTTOFONT(const QFont& chosen, TFONT& font)
+{
+    const QString resolved = QFontInfo(QFont(font.Name)).family();
+    const QString family = chosen.family();
+    const bool sameFace = family.compare(font.Name, Qt::CaseInsensitive) == 0
+                          || family.compare(resolved, Qt::CaseInsensitive) == 0;
+    if (!sameFace && !family.isEmpty()) {
+        font.Name = family;
+        font.Pitch = TFONT::fpDefault;
+    }
+
+    double points = chosen.pointSizeF();
+    if (points <= 0) { // a font given in pixels
+        const int ppi = ScreenPixelsPerInch > 0 ? ScreenPixelsPerInch : 96;
+        points = chosen.pixelSize() * 72.0 / ppi;
+    }
+    points = std::clamp(points, MinPoints, MaxPoints);
+    const int ppi = ScreenPixelsPerInch > 0 ? ScreenPixelsPerInch : 96;
+    font.Height = -static_cast<qint32>(RoundHalfEven(points * ppi / 72.0L));
+
+    qint32 style = 0;
+    if (chosen.bold())
+        style |= TFONT::fsBold;
+    if (chosen.italic())
+        style |= TFONT::fsItalic;
+    if (chosen.underline())
+        style |= TFONT::fsUnderline;
+    if (chosen.strikeOut())
+        style |= TFONT::fsStrikeOut;
+    font.Style = style;
+}
+
+qint32 FNQCOLORTOCOLOR(const QColor& color)
+{
+    const QColor rgb = color.toRgb();
+    return static_cast<qint32>(static_cast<quint32>(rgb.red()) | (static_cast<quint32>(rgb.green()) << 8)
+                               | (static_cast<quint32>(rgb.blue()) << 16));
+}

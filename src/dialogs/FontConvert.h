@@ -1,0 +1,25 @@
+#pragma once
+// The label font as the model keeps it (TFONT: name, height in screen pixels,
+// style bits, colour 0x00BBGGRR, character set, pitch) and as Qt's font and
+// colour dialogs show it.
+
+#include <QColor>
+#include <QFont>
+
+class TFONT;
+
+// The Qt font of a font description: its name, its height as a point size at
+// the screen's pixels per inch (fractions kept), its style bits and, for a
+// fixed pitch, the typewriter hint.
+QFont FNFONTTOQFONT(const TFONT& font);
+
+// Takes a font chosen in the font dialog into a font description: size and
+// style always; the name only when the chosen family is not the one the
+// description's name already resolves to, so that "COURIER NEW" stays
+// "COURIER NEW" when the user keeps the face. A new face resets the pitch to
+// the default. Colour and character set are kept.
+void FNQFONTTOFONT(const QFont& chosen, TFONT& font);
+
+// A colour as the model keeps it: 0x00BBGGRR, red in the low byte.
+qint32 FNQCOLORTOCOLOR(const QColor& color);
+// The other way is the renderer's FNCOLORTOQCOLOR (render/Renderer.h).

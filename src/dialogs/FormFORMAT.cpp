@@ -1,0 +1,663 @@
+#include "FormFORMAT.h"
+
+#include "dialogs/FontConvert.h"
+#include "dialogs/ShortFileName.h"
+#include "model/Job.h"
+#include "model/Picture.h"
+#include "model/Units.h"
+#include "render/Renderer.h"
+#include "settings/RegistryStore.h"
+#include "support/Dialogs.h"
+#include "support/Messages.h"
+#include "support/ProgramFolder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString formatKey = QStringLiteral("Format");
+
+template <class W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit* numberEdit(const char* name, const QString& text)
+{
+    auto* edit = named(new QLineEdit(text), name);
+    edit->setFixedWidth(72);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+// The general form of a real number, up to 15 significant digits; always
+// with a point, which is what the dialog's number checks accept.
+QString realText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+// Three radio buttons stacked in a titled box.
+QGroupBox* radioBox(const QString& title, QRadioButton* first, QRadioButton* middle, QRadioButton* last)
+{
+    auto* box = new QGroupBox(title);
+    auto* column = new QVBoxLayout(box);
+    column->setSpacing(4);
+    column->addWidget(first);
+    column->addWidget(middle);
+    column->addWidget(last);
+    column->addStretch(1);
+    return box;
+}
+
+void selectByCode(qint32 code, QRadioButton* first, QRadioButton* middle, QRadioButton* last)
+{
+    // Any other code selects nothing new: the group keeps what it had.
+    if (code == 0)
+        first->setChecked(true);
+    else if (code == 1)
+        middle->setChecked(true);
+    else if (code == 2)
+        last->setChecked(true);
+}
+
+qint32 codeOf(const QRadioButton* first, const QRadioButton* last)
+{
+    if (first->isChecked())
+        return 0;
+    if (last->isChecked())
+        return 2;
+    return 1;
+}
+
+// The picture kinds the program reads, each with its suffixes in both letter
+// cases, and "All" as their union in front.
+QString pictureFilter()
+{
+    struct TKind {
+        const char* name;
+        QStringList suffixes;
+    };
+    const TKind kinds[] = {
+        {"Bitmaps", {QStringLiteral("bmp")}},
+        {"Icons", {QStringLiteral("ico")}},
+        {"PNG images", {QStringLiteral("png")}},
+        {"JPEG images", {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
+        {"GIF images", {QStringLiteral("gif")}},
+        {"SVG drawings", {QStringLiteral("svg")}},
+    };
+    auto patterns = [](const QStringList& suffixes) {
+        QStringList out;
+        for (const QString& s : suffixes)
+            out << QStringLiteral("*.") + s.toLower() << QStringLiteral("*.") + s.toUpper();
+        return out.join(QLatin1Char(' '));
+    };
+    QStringList filters{QStringLiteral("All (%1)").arg(patterns(PictureSuffixes()))};
+    for (const TKind& kind : kinds)
+        filters << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kind.name), patterns(kind.suffixes));
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString withTrailingSeparator(const QString& folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
+}
+
+} // namespace
+
+double FNDECIMALVALUE(const QString& text)
+{
+    QString s = text;
+    s.remove(QLatin1Char(' '));
+    bool negative = false;
+    if (s.startsWith(QLatin1Char('-'))) {
+        negative = true;
+        s.remove(0, 1);
+    }
+    if (s.startsWith(QLatin1Char('.')))
+        s.prepend(QLatin1Char('0'));
+    if (s.endsWith(QLatin1Char('.')))
+        s.append(QLatin1Char('0'));
+    bool ok = false;
+    double value = s.toDouble(&ok);
+    if (!ok && !std::isinf(value))
+        value = 0.0;
+    return negative ? -value : value;
+}
+
+TFormFORMAT::TFormFORMAT(QWidget* parent) : TBaseDialog(parent)
+{
+    setObjectName(QStringLiteral("FormFORMAT"));
+    setWindowTitle(QStringLiteral("Format labels"));
+    buildControls();
+}
+
+void TFormFORMAT::buildControls()
+{
+    // Borders: the four insets and the line width, each with its unit.
+    EditBLEFT = numberEdit("EditBLEFT", QStringLiteral("2"));
+    EditBRIGHT = numberEdit("EditBRIGHT", QStringLiteral("2"));
+    EditBTOP = numberEdit("EditBTOP", QStringLiteral("2"));
+    EditBBOTTOM = numberEdit("EditBBOTTOM", QStringLiteral("2"));
+    EditBWIDTH = numberEdit("EditBWIDTH", QStringLiteral("2"));
+    LabelBLEFT = named(new QLabel(QStringLiteral("Left")), "LabelBLEFT");
+    LabelBRIGHT = named(new QLabel(QStringLiteral("Right")), "LabelBRIGHT");
+    LabelBTOP = named(new QLabel(QStringLiteral("Top")), "LabelBTOP");
+    LabelBBOTTOM = named(new QLabel(QStringLiteral("Bottom")), "LabelBBOTTOM");
+    LabelBWIDTH = named(new QLabel(QStringLiteral("Width")), "LabelBWIDTH");
+    for (int i = 0; i < 5; ++i)
+        LabelUNITS[i] = named(new QLabel(QStringLiteral("mm.")),
+                              QStringLiteral("LabelUNITS%1").arg(i + 1).toLatin1().constData());
+    CheckBoxSHOWBORDER = named(new QCheckBox(QStringLiteral("Show border")), "CheckBoxSHOWBORDER");
+    ButtonBORDERCOLOR = named(new QPushButton(QStringLiteral("Color...")), "ButtonBORDERCOLOR");
+    PanelBCOLOR = named(new QFrame, "PanelBCOLOR");
+    PanelBCOLOR->setFrameShape(QFrame::Box);
+    PanelBCOLOR->setFrameShadow(QFrame::Sunken);
+    PanelBCOLOR->setFixedSize(44, 24);
+    PanelBCOLOR->setAutoFillBackground(true);
+    PanelBCOLOR->setToolTip(QStringLiteral("Colour of the border line"));
+    setSwatch(0);
+
+    auto* borders = named(new QGroupBox(QStringLiteral("Borders")), "GroupBoxBORDERS");
+    auto* borderGrid = new QGridLayout(borders);
+    borderGrid->setHorizontalSpacing(6);
+    borderGrid->setVerticalSpacing(6);
+    auto addLength = [&](int row, int column, QLabel* label, QLineEdit* edit, QLabel* unit) {
+        label->setBuddy(edit);
+        borderGrid->addWidget(label, row, column * 4);
+        borderGrid->addWidget(edit, row, column * 4 + 1);
+        borderGrid->addWidget(unit, row, column * 4 + 2);
+    };
+    addLength(0, 0, LabelBLEFT, EditBLEFT, LabelUNITS[0]);
+    addLength(0, 1, LabelBRIGHT, EditBRIGHT, LabelUNITS[1]);
+    addLength(1, 0, LabelBTOP, EditBTOP, LabelUNITS[2]);
+    addLength(1, 1, LabelBBOTTOM, EditBBOTTOM, LabelUNITS[3]);
+    addLength(2, 0, LabelBWIDTH, EditBWIDTH, LabelUNITS[4]);
+    borderGrid->setColumnMinimumWidth(3, 14);
+    borderGrid->setColumnStretch(7, 1);
+    auto* colourRow = new QHBoxLayout;
+    colourRow->addWidget(CheckBoxSHOWBORDER);
+    colourRow->addStretch(1);
+    colourRow->addWidget(ButtonBORDERCOLOR);
+    colourRow->addWidget(PanelBCOLOR);
+    borderGrid->addLayout(colourRow, 3, 0, 1, 8);
+
+    // Text alignment and justification.
+    RadioButtonVTOP = named(new QRadioButton(QStringLiteral("Top")), "RadioButtonVTOP");
+    RadioButtonVCENTRE = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonVCENTRE");
+    RadioButtonVBOTTOM = named(new QRadioButton(QStringLiteral("Bottom")), "RadioButtonVBOTTOM");
+    RadioButtonHLEFT = named(new QRadioButton(QStringLiteral("Left")), "RadioButtonHLEFT");
+    RadioButtonHCENTRE = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonHCENTRE");
+    RadioButtonHRIGHT = named(new QRadioButton(QStringLiteral("Right")), "RadioButtonHRIGHT");
+    RadioButtonJLEFT = named(new QRadioButton(QStringLiteral("Left")), "RadioButtonJLEFT");
+    RadioButtonJCENTRE = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonJCENTRE");
+    RadioButtonJRIGHT = named(new QRadioButton(QStringLiteral("Right")), "RadioButtonJRIGHT");
+    RadioButtonVCENTRE->setChecked(true);
+    RadioButtonHCENTRE->setChecked(true);
+    RadioButtonJLEFT->setChecked(true);
+
+    auto* alignment = named(new QGroupBox(QStringLiteral("Text alignment")), "GroupBoxTEXTALIGN");
+    auto* alignRow = new QHBoxLayout(alignment);
+    alignRow->addWidget(named(radioBox(QStringLiteral("Vertical"), RadioButtonVTOP, RadioButtonVCENTRE,
+                                       RadioButtonVBOTTOM), "GroupBoxVERTICAL"));
+    alignRow->addWidget(named(radioBox(QStringLiteral("Horizontal"), RadioButtonHLEFT, RadioButtonHCENTRE,
+                                       RadioButtonHRIGHT), "GroupBoxHORIZONTAL"));
+
+    auto* justification = named(new QGroupBox(QStringLiteral("Text justification")), "GroupBoxJUSTIFICATION");
+    auto* justifyRow = new QHBoxLayout(justification);
+    justifyRow->addWidget(named(radioBox(QStringLiteral("Justify"), RadioButtonJLEFT, RadioButtonJCENTRE,
+                                         RadioButtonJRIGHT), "GroupBoxJUSTIFY"));
+
+    // Font and shrink-to-fit.
+    ButtonFONT = named(new QPushButton(QStringLiteral("Font settings...")), "ButtonFONT");
+    LabelFONTNAME = named(new QLabel, "LabelFONTNAME");
+    LabelFONTNAME->setTextInteractionFlags(Qt::NoTextInteraction);
+    CheckBoxSHRINKTEXTTOFIT = named(new QCheckBox(QStringLiteral("Shrink text to fit in label")),
+                                    "CheckBoxSHRINKTEXTTOFIT");
+    CheckBoxSHRINKTEXTTOFIT->setChecked(true);
+    auto* fontBox = new QGridLayout;
+    fontBox->addWidget(ButtonFONT, 0, 0);
+    fontBox->addWidget(LabelFONTNAME, 0, 1);
+    fontBox->addWidget(CheckBoxSHRINKTEXTTOFIT, 1, 0, 1, 2);
+    fontBox->setColumnStretch(1, 1);
+
+    // Saving the defaults.
+    Buttonsaveformat = named(new QPushButton(QStringLiteral("Save format defaults")), "Buttonsaveformat");
+    auto* saveText = new QVBoxLayout;
+    saveText->setSpacing(0);
+    saveText->addWidget(named(new QLabel(QStringLiteral("Save these format settings")), "LabelSAVE1"));
+    saveText->addWidget(named(new QLabel(QStringLiteral("as default for new jobs.")), "LabelSAVE2"));
+    auto* saveRow = new QHBoxLayout;
+    saveRow->addLayout(saveText);
+    saveRow->addStretch(1);
+    saveRow->addWidget(Buttonsaveformat);
+
+    auto* textSide = new QVBoxLayout;
+    textSide->addWidget(borders);
+    auto* alignRowBoth = new QHBoxLayout;
+    alignRowBoth->addWidget(alignment, 2);
+    alignRowBoth->addWidget(justification, 1);
+    textSide->addLayout(alignRowBoth);
+    auto* fontFrame = named(new QGroupBox(QStringLiteral("Font")), "GroupBoxFONT");
+    fontFrame->setLayout(fontBox);
+    textSide->addWidget(fontFrame);
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    textSide->addWidget(line);
+    textSide->addLayout(saveRow);
+    textSide->addStretch(1);
+
+    // The picture.
+    CheckBoxShowPic = named(new QCheckBox(QStringLiteral("Show Picture")), "CheckBoxShowPic");
+    StatusBarPic = named(new QLabel, "StatusBarPic");
+    StatusBarPic->setFrameShape(QFrame::Panel);
+    StatusBarPic->setFrameShadow(QFrame::Sunken);
+    StatusBarPic->setMinimumWidth(220);
+    StatusBarPic->setMinimumHeight(24);
+    StatusBarPic->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    StatusBarPic->setIndent(4);
+    StatusBarPic->installEventFilter(this);
+    ButtonPicBrowse = named(new QPushButton(QStringLiteral("Browse...")), "ButtonPicBrowse");
+    CheckBoxFitToLabel = named(new QCheckBox(QStringLiteral("Fit to label")), "CheckBoxFitToLabel");
+    CheckBoxKeepRatio = named(new QCheckBox(QStringLiteral("Keep ratio")), "CheckBoxKeepRatio");
+    EditPicLeft = numberEdit("EditPicLeft", QStringLiteral("0"));
+    EditPicTop = numberEdit("EditPicTop", QStringLiteral("0"));
+    EditPicWidth = numberEdit("EditPicWidth", QStringLiteral("0"));
+    EditPicHeight = numberEdit("EditPicHeight", QStringLiteral("0"));
+    auto percentBox = [](const char* name, const QString& caption) {
+        auto* box = named(new QCheckBox(caption), name);
+        box->setLayoutDirection(Qt::RightToLeft); // caption at the left of the box
+        return box;
+    };
+    CheckBoxPicLeft = percentBox("CheckBoxPicLeft", QStringLiteral("Left %"));
+    CheckBoxPicTop = percentBox("CheckBoxPicTop", QStringLiteral("Top %"));
+    CheckBoxPicWidth = percentBox("CheckBoxPicWidth", QStringLiteral("Width %"));
+    CheckBoxPicHeight = percentBox("CheckBoxPicHeight", QStringLiteral("Height %"));
+    RadioButtonPicTop = named(new QRadioButton(QStringLiteral("Top")), "RadioButtonPicTop");
+    RadioButtonPicVCentre = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonPicVCentre");
+    RadioButtonPicBottom = named(new QRadioButton(QStringLiteral("Bottom")), "RadioButtonPicBottom");
+    RadioButtonPicLeft = named(new QRadioButton(QStringLiteral("Left")), "RadioButtonPicLeft");
+    RadioButtonPicHCentre = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonPicHCentre");
+    RadioButtonPicRight = named(new QRadioButton(QStringLiteral("Right")), "RadioButtonPicRight");
+    RadioButtonPicVCentre->setChecked(true);
+    RadioButtonPicHCentre->setChecked(true);
+
+    auto* picture = named(new QGroupBox(QStringLiteral("Picture Controls")), "GroupBoxPICTURE");
+    auto* pictureColumn = new QVBoxLayout(picture);
+    pictureColumn->addWidget(CheckBoxShowPic);
+    pictureColumn->addSpacing(4);
+    pictureColumn->addWidget(named(new QLabel(QStringLiteral("Picture File Name:")), "LabelPICFILENAME"));
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(StatusBarPic, 1);
+    fileRow->addWidget(ButtonPicBrowse);
+    pictureColumn->addLayout(fileRow);
+    auto* fitRow = new QHBoxLayout;
+    fitRow->addWidget(CheckBoxFitToLabel);
+    fitRow->addSpacing(16);
+    fitRow->addWidget(CheckBoxKeepRatio);
+    fitRow->addStretch(1);
+    pictureColumn->addLayout(fitRow);
+
+    auto* percentGrid = new QGridLayout;
+    percentGrid->setHorizontalSpacing(8);
+    const std::pair<QCheckBox*, QLineEdit*> percents[] = {
+        {CheckBoxPicLeft, EditPicLeft}, {CheckBoxPicTop, EditPicTop},
+        {CheckBoxPicWidth, EditPicWidth}, {CheckBoxPicHeight, EditPicHeight}};
+    int row = 0;
+    for (const auto& [box, edit] : percents) {
+        percentGrid->addWidget(box, row, 0, Qt::AlignRight);
+        percentGrid->addWidget(edit, row, 1);
+        ++row;
+    }
+    auto* note = named(new QLabel(QStringLiteral("To use these values check the relevent checkboxes")),
+                       "LabelPICNOTE");
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    percentGrid->addWidget(note, 0, 2, 4, 1);
+    percentGrid->setColumnStretch(2, 1);
+    percentGrid->setColumnMinimumWidth(2, 120);
+    pictureColumn->addSpacing(4);
+    pictureColumn->addLayout(percentGrid);
+
+    auto* pictureAlign = new QHBoxLayout;
+    pictureAlign->addWidget(named(radioBox(QStringLiteral("Vertical"), RadioButtonPicTop, RadioButtonPicVCentre,
+                                           RadioButtonPicBottom), "GroupBoxPICVERTICAL"));
+    pictureAlign->addWidget(named(radioBox(QStringLiteral("Horizontal"), RadioButtonPicLeft,
+                                           RadioButtonPicHCentre, RadioButtonPicRight),
+                                  "GroupBoxPICHORIZONTAL"));
+    pictureColumn->addSpacing(4);
+    pictureColumn->addLayout(pictureAlign);
+    pictureColumn->addStretch(1);
+
+    // OK and Cancel, centred as a pair 16 pixels apart at any width.
+    ButtonOK = named(new QPushButton(QStringLiteral("OK")), "ButtonOK");
+    ButtonCANCEL = named(new QPushButton(QStringLiteral("Cancel")), "ButtonCANCEL");
+    ButtonOK->setDefault(true);
+    ButtonOK->setAutoDefault(true);
+    ButtonOK->setMinimumWidth(88);
+    ButtonCANCEL->setMinimumWidth(88);
+    auto* bottomBar = named(new QWidget, "PanelBOTTOM");
+    auto* bottomRow = new QHBoxLayout(bottomBar);
+    bottomRow->setContentsMargins(0, 6, 0, 0);
+    bottomRow->addStretch(1);
+    bottomRow->addWidget(ButtonOK);
+    bottomRow->addSpacing(16 - bottomRow->spacing());
+    bottomRow->addWidget(ButtonCANCEL);
+    bottomRow->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    columns->addLayout(textSide, 1);
+    columns->addWidget(picture, 1);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 12, 12, 12);
+    page->addLayout(columns);
+    page->addWidget(bottomBar);
+    page->setSizeConstraint(QLayout::SetMinimumSize);
+
+    // Cancel ends the dialog by the ordinary reject; Escape does the same.
+    connect(ButtonOK, &QPushButton::clicked, this, &TFormFORMAT::ButtonOKClick);
+    connect(ButtonCANCEL, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ButtonFONT, &QPushButton::clicked, this, &TFormFORMAT::ButtonFONTClick);
+    connect(ButtonBORDERCOLOR, &QPushButton::clicked, this, &TFormFORMAT::ButtonBORDERCOLORClick);
+    connect(ButtonPicBrowse, &QPushButton::clicked, this, &TFormFORMAT::ButtonPicBrowseClick);
+    connect(Buttonsaveformat, &QPushButton::clicked, this, &TFormFORMAT::ButtonsaveformatClick);
+    // Only OK is a default button; the others must not take Enter over.
+    for (QPushButton* b : {ButtonCANCEL, ButtonFONT, ButtonBORDERCOLOR, ButtonPicBrowse, Buttonsaveformat})
+        b->setAutoDefault(false);
+    showFontName();
+}
+
+bool TFormFORMAT::execute(TJOB& job, QString& picDir)
+{
+    job_ = &job;
+    picDir_ = &picDir;
+    FILL();
+    const bool accepted = exec() == QDialog::Accepted;
+    job_ = nullptr;
+    picDir_ = nullptr;
+    return accepted;
+}
+
+void TFormFORMAT::FILL()
+{
+    const TJOBINFO& format = *job_->JOBINFO();
+    const QString unit = CurrentUnit < UnitAbbreviations.size() ? UnitAbbreviations[CurrentUnit] : QString();
+    for (QLabel* label : LabelUNITS)
+        label->setText(unit);
+
+    EditBLEFT->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERLEFT)));
+    EditBRIGHT->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERRIGHT)));
+    EditBTOP->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERTOP)));
+    EditBBOTTOM->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERBOTTOM)));
+    EditBWIDTH->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERWIDTH)));
+
+    EditPicLeft->setText(realText(format.PicPCLeft));
+    EditPicTop->setText(realText(format.PicPCTop));
+    EditPicWidth->setText(realText(format.PicPCWidth));
+    EditPicHeight->setText(realText(format.PicPCHeight));
+    CheckBoxPicLeft->setChecked(format.UsePicPCLeft);
+    CheckBoxPicTop->setChecked(format.UsePicPCTop);
+    CheckBoxPicWidth->setChecked(format.UsePicPCWidth);
+    CheckBoxPicHeight->setChecked(format.UsePicPCHeight);
+
+    selectByCode(format.PicAlignVert, RadioButtonPicTop, RadioButtonPicVCentre, RadioButtonPicBottom);
+    selectByCode(format.PicAlignHoriz, RadioButtonPicLeft, RadioButtonPicHCentre, RadioButtonPicRight);
+    setSwatch(format.BORDERCOLOR);
+    selectByCode(format.TEXTALIGNVERT, RadioButtonVTOP, RadioButtonVCENTRE, RadioButtonVBOTTOM);
+    selectByCode(format.TEXTALIGNHORIZ, RadioButtonHLEFT, RadioButtonHCENTRE, RadioButtonHRIGHT);
+    selectByCode(format.TEXTJUSTIFY, RadioButtonJLEFT, RadioButtonJCENTRE, RadioButtonJRIGHT);
+
+    workingFont_ = format.FONT;
+    showFontName();
+    CheckBoxSHRINKTEXTTOFIT->setChecked(format.TEXTSHRINKTOFIT);
+    CheckBoxSHOWBORDER->setChecked(format.SHOWBORDER);
+    CheckBoxShowPic->setChecked(format.ShowPic);
+    CheckBoxFitToLabel->setChecked(format.FitToLabel);
+    CheckBoxKeepRatio->setChecked(format.KeepRatio);
+
+    pictureName_ = job_->DATAINFO()->PicFileName;
+    // The status line's width is known only once the dialog is laid out.
+    if (QLayout* l = layout())
+        l->activate();
+    showPictureName();
+    EditBLEFT->setFocus();
+}
+
+void TFormFORMAT::showPictureName()
+{
+    const int room = StatusBarPic->contentsRect().width() - StatusBarPic->indent() - 8;
+    const QString shown = FNSHORTFILENAME(pictureName_, StatusBarPic->fontMetrics(), room);
+    StatusBarPic->setText(shown);
+    StatusBarPic->setToolTip(shown != pictureName_ ? pictureName_ : QString());
+}
+
+void TFormFORMAT::showFontName()
+{
+    QStringList parts{workingFont_.Name, QStringLiteral("%1 pt").arg(std::abs(workingFont_.size()))};
+    if (workingFont_.Style & TFONT::fsBold)
+        parts << QStringLiteral("bold");
+    if (workingFont_.Style & TFONT::fsItalic)
+        parts << QStringLiteral("italic");
+    if (workingFont_.Style & TFONT::fsUnderline)
+        parts << QStringLiteral("underlined");
+    if (workingFont_.Style & TFONT::fsStrikeOut)
+        parts << QStringLiteral("struck out");
+    LabelFONTNAME->setText(parts.join(QStringLiteral(", ")));
+    QFont sample = FNFONTTOQFONT(workingFont_);
+    sample.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : 9);
+    LabelFONTNAME->setFont(sample);
+}
+
+void TFormFORMAT::setSwatch(qint32 color)
+{
+    borderColor_ = color;
+    QPalette palette = PanelBCOLOR->palette();
+    palette.setColor(QPalette::Window, FNCOLORTOQCOLOR(color));
+    PanelBCOLOR->setPalette(palette);
+}
+
+bool TFormFORMAT::VALIDATE()
+{
+    // The largest length the format can hold, in the display unit.
+    const double longest = FNMUTOCURRENTUNIT(std::numeric_limits<MU>::max());
+    const std::pair<QLabel*, QLineEdit*> lengths[] = {
+        {LabelBLEFT, EditBLEFT}, {LabelBRIGHT, EditBRIGHT}, {LabelBTOP, EditBTOP},
+        {LabelBBOTTOM, EditBBOTTOM}, {LabelBWIDTH, EditBWIDTH}};
+    for (const auto& [label, edit] : lengths) {
+        const QString text = edit->text();
+        if (!FNISUNSIGNEDNUMBER(text) || !(FNDECIMALVALUE(text) <= longest)) {
+            edit->setFocus();
+            edit->selectAll();
+            Messages().error(label->text() + QStringLiteral(": '") + text
+                             + QStringLiteral("' is not a valid positive number."));
+            return false;
+        }
+    }
+
+    auto refuse = [](QCheckBox* box, QLineEdit* edit) {
+        edit->setFocus();
+        edit->selectAll();
+        Messages().error(box->text() + QStringLiteral(": '") + edit->text()
+                         + QStringLiteral("' is not a valid number."));
+        return false;
+    };
+    const std::pair<QCheckBox*, QLineEdit*> percents[] = {
+        {CheckBoxPicLeft, EditPicLeft}, {CheckBoxPicTop, EditPicTop},
+        {CheckBoxPicWidth, EditPicWidth}, {CheckBoxPicHeight, EditPicHeight}};
+    for (const auto& [box, edit] : percents)
+        if (!FNISSIGNEDNUMBER(edit->text()) || !std::isfinite(FNDECIMALVALUE(edit->text())))
+            return refuse(box, edit);
+    if (FNDECIMALVALUE(EditPicHeight->text()) == 0.0)
+        return refuse(CheckBoxPicHeight, EditPicHeight);
+    if (FNDECIMALVALUE(EditPicWidth->text()) == 0.0)
+        return refuse(CheckBoxPicWidth, EditPicWidth);
+    return true;
+}
+
+void TFormFORMAT::WRITETOFORMAT()
+{
+    TJOBINFO& format = *job_->JOBINFO();
+    format.MUBORDERLEFT = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBLEFT->text()));
+    format.MUBORDERRIGHT = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBRIGHT->text()));
+    format.MUBORDERTOP = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBTOP->text()));
+    format.MUBORDERBOTTOM = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBBOTTOM->text()));
+    format.MUBORDERWIDTH = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBWIDTH->text()));
+    format.BORDERCOLOR = borderColor_;
+    format.TEXTALIGNVERT = codeOf(RadioButtonVTOP, RadioButtonVBOTTOM);
+    format.TEXTALIGNHORIZ = codeOf(RadioButtonHLEFT, RadioButtonHRIGHT);
+    format.TEXTJUSTIFY = RadioButtonJCENTRE->isChecked() ? 1 : RadioButtonJRIGHT->isChecked() ? 2 : 0;
+    format.FONT = workingFont_;
+    format.TEXTSHRINKTOFIT = CheckBoxSHRINKTEXTTOFIT->isChecked();
+    format.SHOWBORDER = CheckBoxSHOWBORDER->isChecked();
+    format.ShowPic = CheckBoxShowPic->isChecked();
+    format.FitToLabel = CheckBoxFitToLabel->isChecked();
+    format.KeepRatio = CheckBoxKeepRatio->isChecked();
+    format.PicPCLeft = FNDECIMALVALUE(EditPicLeft->text());
+    format.PicPCTop = FNDECIMALVALUE(EditPicTop->text());
+    format.PicPCWidth = FNDECIMALVALUE(EditPicWidth->text());
+    format.PicPCHeight = FNDECIMALVALUE(EditPicHeight->text());
+    format.UsePicPCLeft = CheckBoxPicLeft->isChecked();
+    format.UsePicPCTop = CheckBoxPicTop->isChecked();
+    format.UsePicPCWidth = CheckBoxPicWidth->isChecked();
+    format.UsePicPCHeight = CheckBoxPicHeight->isChecked();
+    format.PicAlignVert = codeOf(RadioButtonPicTop, RadioButtonPicBottom);
+    format.PicAlignHoriz = codeOf(RadioButtonPicLeft, RadioButtonPicRight);
+}
+
+QList<QPair<QString, QString>> TFormFORMAT::formatValues() const
+{
+    auto mu = [](const QLineEdit* edit) {
+        return QString::number(FNCURRENTUNITTOMU(FNDECIMALVALUE(edit->text())));
+    };
+    // A percentage is kept as typed, less any blanks, so that it reads back
+    // as the number that passed the checks.
+    auto typed = [](const QLineEdit* edit) {
+        QString text = edit->text();
+        text.remove(QLatin1Char(' '));
+        return text;
+    };
+    auto flag = [](const QCheckBox* box) { return FNBOOLTOSTR(box->isChecked()); };
+    auto code = [](qint32 c) { return QString::number(c); };
+    const qint32 justify = RadioButtonJCENTRE->isChecked() ? 1 : RadioButtonJRIGHT->isChecked() ? 2 : 0;
+    return {
+        {QStringLiteral("BorderLeft"), mu(EditBLEFT)},
+        {QStringLiteral("BorderTop"), mu(EditBTOP)},
+        {QStringLiteral("BorderRight"), mu(EditBRIGHT)},
+        {QStringLiteral("BorderBottom"), mu(EditBBOTTOM)},
+        {QStringLiteral("BorderWidth"), mu(EditBWIDTH)},
+        {QStringLiteral("BorderColor"), QString::number(borderColor_)},
+        {QStringLiteral("TextAlignVert"), code(codeOf(RadioButtonVTOP, RadioButtonVBOTTOM))},
+        {QStringLiteral("TextAlignHoriz"), code(codeOf(RadioButtonHLEFT, RadioButtonHRIGHT))},
+        {QStringLiteral("TextJustify"), code(justify)},
+        {QStringLiteral("ShrinkToFit"), flag(CheckBoxSHRINKTEXTTOFIT)},
+        {QStringLiteral("ShowBorder"), flag(CheckBoxSHOWBORDER)},
+        {QStringLiteral("ShowPic"), flag(CheckBoxShowPic)},
+        {QStringLiteral("FitToLabel"), flag(CheckBoxFitToLabel)},
+        {QStringLiteral("KeepRatio"), flag(CheckBoxKeepRatio)},
+        {QStringLiteral("PicPCLeft"), typed(EditPicLeft)},
+        {QStringLiteral("PicPCTop"), typed(EditPicTop)},
+        {QStringLiteral("PicPCWidth"), typed(EditPicWidth)},
+        {QStringLiteral("PicPCHeight"), typed(EditPicHeight)},
+        {QStringLiteral("UsePicPCLeft"), flag(CheckBoxPicLeft)},
+        {QStringLiteral("UsePicPCTop"), flag(CheckBoxPicTop)},
+        {QStringLiteral("UsePicPCWidth"), flag(CheckBoxPicWidth)},
+        {QStringLiteral("UsePicPCHeight"), flag(CheckBoxPicHeight)},
+        {QStringLiteral("PicAlignVert"), code(codeOf(RadioButtonPicTop, RadioButtonPicBottom))},
+        {QStringLiteral("PicAlignHoriz"), code(codeOf(RadioButtonPicLeft, RadioButtonPicRight))},
+        {QStringLiteral("Font"), FNFONTTOSTRING(workingFont_)},
+    };
+}
+
+void TFormFORMAT::ButtonOKClick()
+{
+    if (!job_ || !VALIDATE())
+        return;
+    WRITETOFORMAT();
+    job_->setALTERED(true);
+    accept();
+}
+
+void TFormFORMAT::ButtonsaveformatClick()
+{
+    if (!VALIDATE())
+        return;
+    for (const auto& [name, text] : formatValues())
+        FNREGWRITESTRING(formatKey, name, text);
+    Messages().show(QStringLiteral("Defaults saved."));
+}
+
+void TFormFORMAT::ButtonFONTClick()
+{
+    QFont font = FNFONTTOQFONT(workingFont_);
+    if (Dialogs().chooseFont(this, font)) {
+        FNQFONTTOFONT(font, workingFont_);
+        showFontName();
+    }
+}
+
+void TFormFORMAT::ButtonBORDERCOLORClick()
+{
+    QColor color = FNCOLORTOQCOLOR(borderColor_);
+    if (Dialogs().chooseColor(this, color))
+        setSwatch(FNQCOLORTOCOLOR(color));
+}
+
+void TFormFORMAT::ButtonPicBrowseClick()
+{
+    if (!job_)
+        return;
+    if (pictureStartFolder_.isEmpty()) {
+        if (picDir_ && !picDir_->isEmpty()) {
+            pictureStartFolder_ = *picDir_;
+        } else {
+            pictureStartFolder_ = QDir(ProgramFolder()).filePath(QStringLiteral("Pics"));
+            QDir().mkpath(pictureStartFolder_);
+        }
+    }
+    TFILEREQUEST request;
+    request.caption = QStringLiteral("Choose a picture for the labels");
+    request.startFolder = pictureStartFolder_;
+    request.fileName = lastPicture_;
+    request.filter = pictureFilter();
+    request.mustExist = true;
+    const QString chosen = Dialogs().openFile(this, request);
+    if (chosen.isEmpty())
+        return;
+
+    const QFileInfo info(chosen);
+    lastPicture_ = info.absoluteFilePath();
+    if (picDir_)
+        *picDir_ = withTrailingSeparator(info.absolutePath());
+    TDATAINFO& data = *job_->DATAINFO();
+    data.PicFileName = lastPicture_;
+    pictureName_ = data.PicFileName;
+    showPictureName();
+    data.LoadMainPic();
+}
+
+bool TFormFORMAT::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == StatusBarPic && event->type() == QEvent::Resize)
+        showPictureName();
+    return TBaseDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,124 @@
+#include "FormRTFHelp.h"
+
+#include "dialogs/FormHELP.h"
+#include "dialogs/RtfReader.h"
+#include "support/Messages.h"
+#include "support/ProgramFolder.h"
+#include "support/Utilities.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int BottomBarHeight = 41;
+
+void showWindow(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+} // namespace
+
+TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormRTFHelp"));
+    setWindowTitle(QStringLiteral("Instructions"));
+
+    RichEdit1 = new QTextBrowser(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The text may be edited, as in any rich-text box; nothing is saved.
+    RichEdit1->setReadOnly(false);
+    RichEdit1->setUndoRedoEnabled(false);
+    // Links go to the desktop's browser or mail program, never into the box.
+    RichEdit1->setOpenLinks(false);
+    RichEdit1->document()->setDocumentMargin(16);
+    connect(RichEdit1, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
+        const QString scheme = url.scheme().toLower();
+        if (scheme == QLatin1String("http") || scheme == QLatin1String("https")
+            || scheme == QLatin1String("mailto"))
+            FNSHELLOPEN(url.toString());
+    });
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(BottomBarHeight);
+    ButtonClose = new QPushButton(QStringLiteral("Close"), Panel1);
+    ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+    ButtonClose->setMinimumWidth(88);
+    ButtonClose->adjustSize();
+    Panel1->installEventFilter(this);
+    connect(ButtonClose, &QPushButton::clicked, this, &QWidget::close);
+    ButtonClose->setFocus(); // the reader starts without a text cursor in the page
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(RichEdit1, 1);
+    layout->addWidget(Panel1);
+    resize(640, 600);
+    centreCloseButton();
+}
+
+bool TFormRTFHelp::loadDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages().error(QStringLiteral("Cannot open file \"%1\". %2")
+                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QTextDocument* document = RichEdit1->document();
+    if (!FNREADRTF(bytes, *document))
+        RichEdit1->setPlainText(QString::fromUtf8(bytes));
+    RichEdit1->moveCursor(QTextCursor::Start);
+    return true;
+}
+
+void TFormRTFHelp::centreCloseButton()
+{
+    const int left = (Panel1->width() - ButtonClose->width()) / 2;
+    ButtonClose->move(left, (Panel1->height() - ButtonClose->height()) / 2);
+}
+
+bool TFormRTFHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Panel1 && event->type() == QEvent::Resize)
+        centreCloseButton();
+    return QWidget::eventFilter(watched, event);
+}
+
+QString InstructionsFileName()
+{
+    return QStringLiteral("Gorvin02Instructions.rtf");
+}
+
+QString FNINSTRUCTIONSFILE()
+{
+    const QString beside = QDir(ExecutableFolder()).filePath(InstructionsFileName());
+    if (QFileInfo(beside).isFile())
+        return beside;
+    return QStandardPaths::locate(QStandardPaths::AppDataLocation, InstructionsFileName());
+}
+
+bool FNSHOWINSTRUCTIONS(TFormRTFHelp& formatted, TFormHELP& plain)
+{
+    const QString path = FNINSTRUCTIONSFILE();
+    if (path.isEmpty()) {
+        showWindow(plain);
+        return true;
+    }
+    if (!formatted.loadDocument(path))
+        return false;
+    showWindow(formatted);
+    return true;
+}

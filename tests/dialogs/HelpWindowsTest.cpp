@@ -1,0 +1,175 @@
+// The two instructions windows, the shipped instructions document and the
+// "&Instructions" command's choice between them.
+
+#include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "dialogs/FormHELP.h"
+#include "dialogs/FormRTFHelp.h"
+#include "dialogs/RtfReader.h"
+#include "support/BaseForm.h"
+#include "support/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString shippedDocument = QStringLiteral(GORVIN_DOCS_DIR "/Gorvin02Instructions.rtf");
+
+// The installed data folder of the test run: ~/.local/share/Mardo/Gorvin.
+QString dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+} // namespace
+
+TEST(PlainHelp, ShowsTheBuiltInInstructionsWordWrapped)
+{
+    TFormHELP help;
+    EXPECT_EQ(help.objectName(), QStringLiteral("FormHELP"));
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("FormHELP"));
+    EXPECT_NE(TBASEFORM::of(&help), nullptr); // part of the saved desktop
+    auto* memo = help.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->isReadOnly());
+    EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    help.show();
+    EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth); // switched on at every showing
+    help.hide();
+
+    const QString text = memo->toPlainText();
+    EXPECT_TRUE(text.contains(QLatin1String("GORVIN")));
+    EXPECT_TRUE(text.contains(QLatin1String("\"New job wizard...\" on the \"File\" menu")));
+    for (int step = 1; step <= 10; ++step)
+        EXPECT_TRUE(text.contains(QStringLiteral("\n%1. ").arg(step))) << step;
+    for (const char* part : {"Template/New", "Template/Edit layout", "Data/Open", "File/Format labels",
+                             "Reload data", "2 mm", "plain paper", "Email us"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(part))) << part;
+}
+
+TEST(FormattedHelp, CloseButtonStaysCentredInItsBarAndClosesTheWindow)
+{
+    TFormRTFHelp help;
+    EXPECT_EQ(help.objectName(), QStringLiteral("FormRTFHelp"));
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Instructions"));
+    EXPECT_EQ(TBASEFORM::of(&help), nullptr);
+    EXPECT_EQ(help.richText()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    auto* close = help.findChild<QPushButton*>(QStringLiteral("ButtonClose"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), QStringLiteral("Close"));
+    help.show();
+    for (int width : {300, 641, 900}) {
+        help.resize(width, 500);
+        QCoreApplication::processEvents();
+        QWidget* bar = close->parentWidget();
+        EXPECT_EQ(bar->height(), 41);
+        EXPECT_EQ(close->x(), (bar->width() - close->width()) / 2) << width;
+    }
+    close->click();
+    EXPECT_FALSE(help.isVisible());
+}
+
+TEST(FormattedHelp, TheShippedDocumentReadsAsAGuide)
+{
+    QFile file(shippedDocument);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << shippedDocument.toStdString();
+    const QByteArray rtf = file.readAll();
+    ASSERT_TRUE(FNISRTF(rtf));
+    QTextDocument document;
+    ASSERT_TRUE(FNREADRTF(rtf, document));
+    const QString text = document.toPlainText();
+    for (const char* part : {"What Gorvin does", "New job wizard", "Template \u2192 Edit layout", "Data files",
+                             "Format labels", "Save format defaults", "Calibrating the printer", "CUPS",
+                             "gorvin --print JOB.GVJ", "--output FILE.pdf", "Reload data", ".GVJ", ".GVR"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+    // Nothing of the markup shows through.
+    EXPECT_FALSE(text.contains(u'\\'));
+    EXPECT_FALSE(text.contains(QLatin1String("Liberation Sans")));
+    EXPECT_FALSE(text.contains(QLatin1String("Mardo Software Ltd"))); // the document information
+    EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+    // The first paragraph is the centred title, in bold and large.
+    const QTextBlock title = document.begin();
+    EXPECT_EQ(title.text(), QStringLiteral("Gorvin"));
+    EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QTextCharFormat titleFormat = title.begin().fragment().charFormat();
+    EXPECT_GE(titleFormat.fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(titleFormat.fontPointSize(), 22.0);
+}
+
+TEST(FormattedHelp, LoadsRtfAndPlainTextAndReportsAFileItCannotOpen)
+{
+    TScriptedMessages messages;
+    TFormRTFHelp help;
+    ASSERT_TRUE(help.loadDocument(shippedDocument));
+    EXPECT_TRUE(help.richText()->toPlainText().startsWith(QLatin1String("Gorvin\n")));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    const QString plain = WriteFile(TTestEnv::root() + QStringLiteral("/plain.rtf"), "Just text, not RTF.");
+    ASSERT_TRUE(help.loadDocument(plain));
+    EXPECT_EQ(help.richText()->toPlainText(), QStringLiteral("Just text, not RTF."));
+
+    const QString missing = TTestEnv::root() + QStringLiteral("/no/such.rtf");
+    EXPECT_FALSE(help.loadDocument(missing));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].sign, MsgSign::Error);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Cannot open file \"%1\"").arg(missing)));
+    EXPECT_EQ(help.richText()->toPlainText(), QStringLiteral("Just text, not RTF.")); // left as it was
+}
+
+TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlainWindow)
+{
+    TScriptedMessages messages;
+    QDir(dataFolder()).removeRecursively();
+    ASSERT_TRUE(FNINSTRUCTIONSFILE().isEmpty()) << "a document beside the test program";
+
+    TFormRTFHelp formatted;
+    TFormHELP plain;
+    EXPECT_TRUE(FNSHOWINSTRUCTIONS(formatted, plain));
+    EXPECT_TRUE(plain.isVisible());
+    EXPECT_FALSE(formatted.isVisible());
+    plain.hide();
+
+    // Installed in the data folder.
+    QDir().mkpath(dataFolder());
+    ASSERT_TRUE(QFile::copy(shippedDocument, QDir(dataFolder()).filePath(InstructionsFileName())));
+    EXPECT_EQ(QFileInfo(FNINSTRUCTIONSFILE()).fileName(), QStringLiteral("Gorvin02Instructions.rtf"));
+    EXPECT_TRUE(FNSHOWINSTRUCTIONS(formatted, plain));
+    EXPECT_TRUE(formatted.isVisible());
+    EXPECT_FALSE(plain.isVisible());
+    EXPECT_TRUE(formatted.richText()->toPlainText().contains(QLatin1String("Calibrating the printer")));
+    formatted.hide();
+    QDir(dataFolder()).removeRecursively();
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// A picture of the instructions window for the documentation: written only
+// when GORVIN_SCREENSHOTS names a folder.
+TEST(FormattedHelp, Screenshot)
+{
+    const QString folder = qEnvironmentVariable("GORVIN_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set GORVIN_SCREENSHOTS to a folder to take the picture";
+    TFormRTFHelp help;
+    ASSERT_TRUE(help.loadDocument(shippedDocument));
+    help.resize(700, 900);
+    help.show();
+    QCoreApplication::processEvents();
+    QScrollBar* bar = help.richText()->verticalScrollBar();
+    for (int page = 1; page == 1 || bar->value() < bar->maximum(); ++page) {
+        bar->setValue((page - 1) * bar->pageStep());
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(help.grab().save(QDir(folder).filePath(QStringLiteral("instructions-%1.png").arg(page))));
+    }
+    help.hide();
+}
