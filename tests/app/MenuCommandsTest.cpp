@@ -1,0 +1,123 @@
+#include "MainWindowFixture.h"
+
+#include "dialogs/FormSETTINGS.h"
+#include "model/Units.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs `fill` on the modal dialog the next command opens, then lets the
+// command go on.
+void whenModal(std::function<void(QWidget*)> fill)
+{
+    QTimer::singleShot(0, [fill] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        fill(dialog);
+    });
+}
+
+void chooseMenu(TFormMAIN& main, const char* name)
+{
+    auto* action = main.findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(action->isEnabled());
+    action->trigger();
+}
+
+} // namespace
+
+TEST_F(TMainWindowTest, ScaleDialogRefitsThePreview)
+{
+    const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
+    TFormMAIN& main = start({job});
+    const int fullWidth = main.pageBitmap().width();
+    whenModal([](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("EditSCALE"));
+        edit->selectAll();
+        edit->insert(QStringLiteral("50"));
+        dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    chooseMenu(main, "Scale1");
+    EXPECT_EQ(main.previewScale(), 0.5);
+    EXPECT_EQ(main.pageBitmap().width(), qRound(fullWidth * 0.5));
+}
+
+TEST_F(TMainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
+{
+    const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
+    TFormMAIN& main = start({job});
+    const int before = main.refreshCount();
+    whenModal([](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("CheckBoxSHOWLABEL"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("ButtonOK"))->click();
+    });
+    chooseMenu(main, "Softwaresettings1");
+    EXPECT_EQ(main.refreshCount(), before + 1);
+    EXPECT_FALSE(main.previewParams().ShowLabels);
+    EXPECT_TRUE(main.previewParams().ShowTemplate);
+
+    // Cancel puts the boxes back and draws nothing.
+    whenModal([](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("CheckBoxSHOWTEMPLATE"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("ButtonCANCEL"))->click();
+    });
+    chooseMenu(main, "Softwaresettings1");
+    EXPECT_EQ(main.refreshCount(), before + 1);
+    EXPECT_FALSE(main.windows().settings->showLabels());
+}
+
+TEST_F(TMainWindowTest, UnitsDialogChangesOnlyTheUnit)
+{
+    TFormMAIN& main = start();
+    const int before = main.refreshCount();
+    whenModal([](QWidget* dialog) {
+        dialog->findChild<QRadioButton*>(QStringLiteral("RBCENTIMETERS"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    chooseMenu(main, "Setunits1");
+    EXPECT_EQ(CurrentUnit, UNIT_CM);
+    EXPECT_EQ(main.refreshCount(), before);
+}
+
+TEST_F(TMainWindowTest, NewTemplateFromThePaperDialog)
+{
+    TFormMAIN& main = start();
+    whenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+    chooseMenu(main, "NEWTEMPLATE");
+    EXPECT_TRUE(main.job().TEMPLATEEXISTS());
+    EXPECT_EQ(main.job().TEMPLATE()->PAPERMUWIDTH, 210000);
+    EXPECT_TRUE(main.job().ALTERED());
+    EXPECT_EQ(main.pageBitmap().width(), FNMUTOSCREENPIXELS(210000));
+}
+
+TEST_F(TMainWindowTest, RightClickOnALabelOpensTheMenu)
+{
+    const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 3), 2);
+    TFormMAIN& main = start({job});
+    auto* image = main.findChild<QWidget*>(QStringLiteral("ImagePAPER"));
+    auto* popup = main.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    const TSLOTRECT first = main.job().TEMPLATE()->slotRect(0);
+    const TSLOTRECT second = main.job().TEMPLATE()->slotRect(1);
+    auto centre = [&](const TSLOTRECT& r) {
+        return QPoint(int((r.left + r.right) / 2 * main.previewParams().PixPerMuX),
+                      int((r.top + r.bottom) / 2 * main.previewParams().PixPerMuY));
+    };
+    QTest::mouseClick(image, Qt::RightButton, {}, centre(first)); // before the start position
+    EXPECT_FALSE(popup->isVisible());
+    QTest::mouseClick(image, Qt::RightButton, {}, centre(second));
+    EXPECT_TRUE(popup->isVisible());
+    emit popup->aboutToShow();
+    EXPECT_TRUE(popup->actions().constFirst()->isEnabled());
+    popup->hide();
+}
