@@ -319,6 +319,7 @@ private:
 
 void TRtfParser::run()
 {
+    cursor_.beginEditBlock();
     const qsizetype n = in_.size();
     while (pos_ < n && !finished_) {
         const char c = in_[pos_];
@@ -361,6 +362,7 @@ void TRtfParser::run()
     // The last paragraph keeps its format even without a closing \par.
     if (blockTouched_ || pendingBreaks_ == 0)
         cursor_.setBlockFormat(blockFormat(cur_.para));
+    cursor_.endEditBlock();
 }
 
 void TRtfParser::openGroup()
@@ -915,7 +917,14 @@ bool FNREADRTF(const QByteArray& rtf, QTextDocument& document)
     document.clear();
     if (!FNISRTF(rtf))
         return false;
-    TRtfParser parser(rtf, document);
-    parser.run();
+    // One edit without undo records: the document lays itself out once, at
+    // the end, whatever the number of runs and paragraphs.
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    {
+        TRtfParser parser(rtf, document);
+        parser.run();
+    }
+    document.setUndoRedoEnabled(undo);
     return true;
 }
