@@ -11,7 +11,8 @@ PACKAGES=(cmake g++ make pkgconf
   libgtest-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
-  libcups2-dev time)
+  libcups2-dev time
+  glabels-data desktop-file-utils libxml2-utils shared-mime-info)
 PACKAGES+=("${GORVIN_EXTRA_PACKAGES[@]:-}")
 
 install_missing() {

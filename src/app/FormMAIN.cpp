@@ -172,6 +172,8 @@ void TFormMAIN::buildMenus()
     menuTemplate_ = menuBar()->addMenu(QStringLiteral("&Template"));
     menuTemplate_->setObjectName(QStringLiteral("Template1"));
     addAction(menuTemplate_, "NEWTEMPLATE", QStringLiteral("&New..."), &TFormMAIN::NEWTEMPLATEClick);
+    addAction(menuTemplate_, "NEWTEMPLATEFROMPRODUCT", QStringLiteral("New from &product..."),
+              &TFormMAIN::NEWTEMPLATEFROMPRODUCTClick);
     addAction(menuTemplate_, "Editlayout1", QStringLiteral("&Edit layout..."), &TFormMAIN::Editlayout1Click);
     addAction(menuTemplate_, "OPENTEMPLATE", QStringLiteral("&Open"), &TFormMAIN::OPENTEMPLATEClick);
     reopenTemplate_ = menuTemplate_->addMenu(QStringLiteral("&Reopen"));

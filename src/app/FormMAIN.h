@@ -24,6 +24,7 @@ class QToolButton;
 class TPAPERIMAGE;
 class TFormABOUT;
 class TFormNEWPAPER;
+class TFormPRODUCT;
 class TFormSCALE;
 class TFormLAYOUT;
 class TFormSETTINGS;
@@ -38,6 +39,7 @@ class TPRINTRUN;
 struct TPROGRAMWINDOWS {
     TFormABOUT* about = nullptr;
     TFormNEWPAPER* newPaper = nullptr;
+    TFormPRODUCT* product = nullptr;
     TFormSCALE* scale = nullptr;
     TFormLAYOUT* layout = nullptr;
     TFormSETTINGS* settings = nullptr;
@@ -171,6 +173,7 @@ private:
     void SAVEJOBASClick();
     void CLOSEJOBClick();
     void NEWTEMPLATEClick();
+    void NEWTEMPLATEFROMPRODUCTClick();
     void OPENTEMPLATEClick();
     void SAVETEMPLATEClick();
     void SAVETEMPLATEASClick();

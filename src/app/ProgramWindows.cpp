@@ -6,6 +6,7 @@
 #include "dialogs/FormHELP.h"
 #include "dialogs/FormLAYOUT.h"
 #include "dialogs/FormNEWPAPER.h"
+#include "dialogs/FormPRODUCT.h"
 #include "dialogs/FormRTFHelp.h"
 #include "dialogs/FormSCALE.h"
 #include "dialogs/FormSETTINGS.h"
@@ -27,6 +28,7 @@ std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFor
     TPROGRAMWINDOWS w;
     w.about = about ? about : make(new TFormABOUT);
     w.newPaper = make(new TFormNEWPAPER);
+    w.product = make(new TFormPRODUCT);
     w.scale = make(new TFormSCALE);
     w.layout = make(new TFormLAYOUT);
     w.settings = make(new TFormSETTINGS);

@@ -1,0 +1,21 @@
+// Template > "New from product...": a new template made in one step from a
+// label sheet of the label catalogue, its paper and its whole grid.
+
+#include "app/FormMAIN.h"
+#include "dialogs/FormPRODUCT.h"
+#include "model/LabelCatalogue.h"
+
+void TFormMAIN::NEWTEMPLATEFROMPRODUCTClick()
+{
+    if (!windows_.product)
+        return;
+    TLABELPRODUCT product;
+    if (!windows_.product->execute(product))
+        return;
+    // A new template, altered as one made with "New...", then the sheet's grid.
+    job_->MAKENEWTEMPLATE(product.PaperWidth, product.PaperHeight);
+    product.applyGrid(*job_->TEMPLATE());
+    FITPAPER();
+    PanelJOBNAMEResize();
+    REFRESHPAGE();
+}

@@ -1,0 +1,385 @@
+#include "FormPRODUCT.h"
+
+#include "FormLAYOUTNumbers.h"
+#include "support/Messages.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSortFilterProxyModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+enum TColumn { ColBrand, ColPart, ColDescription, ColPaper, ColLabels, ColSize, ColumnCount };
+
+QString unitAbbreviation()
+{
+    return UnitAbbreviations[FNCURRENTUNITINDEX()];
+}
+
+// "66.675 x 25.4 mm." in the display unit.
+QString sizeText(MU width, MU height)
+{
+    return FNMUTOCURRENTUNITTEXT(width, 8) + QStringLiteral(" x ") + FNMUTOCURRENTUNITTEXT(height, 8)
+        + QLatin1Char(' ') + unitAbbreviation();
+}
+
+QString paperText(const TLABELPRODUCT& p)
+{
+    return p.PaperName.isEmpty() ? sizeText(p.PaperWidth, p.PaperHeight) : p.PaperName;
+}
+
+} // namespace
+
+// The catalogue's sheets as rows; lengths follow the display unit.
+class TPRODUCTLIST : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setProducts(const std::vector<TLABELPRODUCT>* products)
+    {
+        beginResetModel();
+        products_ = products;
+        endResetModel();
+    }
+    const TLABELPRODUCT* product(int row) const
+    {
+        if (!products_ || row < 0 || row >= static_cast<int>(products_->size()))
+            return nullptr;
+        return &(*products_)[static_cast<std::size_t>(row)];
+    }
+    // The display unit may have changed since the last showing.
+    void unitChanged()
+    {
+        if (rowCount() > 0)
+            emit dataChanged(index(0, ColPaper), index(rowCount() - 1, ColSize), {Qt::DisplayRole});
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() || !products_ ? 0 : static_cast<int>(products_->size());
+    }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const TLABELPRODUCT* p = product(index.row());
+        if (!p || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+            return {};
+        if (role == Qt::ToolTipRole)
+            return FNPRODUCTDETAILS(*p);
+        switch (index.column()) {
+        case ColBrand: return p->Brand;
+        case ColPart: return p->Part;
+        case ColDescription: return p->Description;
+        case ColPaper: return paperText(*p);
+        case ColLabels:
+            return QString::number(p->NumAcross) + QStringLiteral(" x ") + QString::number(p->NumDown);
+        case ColSize: return sizeText(p->LabelWidth, p->LabelHeight);
+        default: return {};
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        static const char* const captions[ColumnCount] = {"Brand", "Part", "Description", "Paper", "Labels",
+                                                          "Label size"};
+        return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section]) : QVariant();
+    }
+
+private:
+    const std::vector<TLABELPRODUCT>* products_ = nullptr;
+};
+
+// The rows whose brand, part or description hold every word searched for.
+class TPRODUCTFILTER : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setSearch(const QString& text)
+    {
+        search_ = text;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        if (parent.isValid())
+            return false;
+        const auto* list = static_cast<const TPRODUCTLIST*>(sourceModel());
+        const TLABELPRODUCT* p = list->product(row);
+        return p && FNPRODUCTMATCHES(*p, search_);
+    }
+
+private:
+    QString search_;
+};
+
+QString FNPRODUCTDETAILS(const TLABELPRODUCT& p)
+{
+    const QString unit = QLatin1Char(' ') + unitAbbreviation();
+    QString text = p.title();
+    if (!p.Description.isEmpty())
+        text += QStringLiteral(": ") + p.Description;
+    if (!p.EquivalentOf.isEmpty())
+        text += QStringLiteral(" (the sheet of ") + p.Brand + QLatin1Char(' ') + p.EquivalentOf + QLatin1Char(')');
+    text += QLatin1Char('\n');
+    text += QStringLiteral("Paper: ");
+    if (!p.PaperName.isEmpty())
+        text += p.PaperName + QStringLiteral(", ");
+    text += sizeText(p.PaperWidth, p.PaperHeight) + QLatin1Char('\n');
+    text += QStringLiteral("%1 across, %2 down, labels ").arg(p.NumAcross).arg(p.NumDown)
+        + sizeText(p.LabelWidth, p.LabelHeight) + QLatin1Char('\n');
+    text += QStringLiteral("Left margin ") + FNMUTOCURRENTUNITTEXT(p.Left, 8) + QStringLiteral(", top margin ")
+        + FNMUTOCURRENTUNITTEXT(p.Top, 8) + QStringLiteral(", gaps ") + FNMUTOCURRENTUNITTEXT(p.HGap, 8)
+        + QStringLiteral(" across and ") + FNMUTOCURRENTUNITTEXT(p.VGap, 8) + QStringLiteral(" down") + unit;
+    return text;
+}
+
+TFormPRODUCT::TFormPRODUCT(QWidget* parent) : TBaseDialog(parent)
+{
+    DESKTOP = false;
+    setObjectName(QStringLiteral("FormPRODUCT"));
+    setWindowTitle(QStringLiteral("New template from product"));
+    setSizeGripEnabled(true);
+
+    LabelSEARCH = new QLabel(QStringLiteral("&Search:"), this);
+    LabelSEARCH->setObjectName(QStringLiteral("LabelSEARCH"));
+    EditSEARCH = new QLineEdit(this);
+    EditSEARCH->setObjectName(QStringLiteral("EditSEARCH"));
+    EditSEARCH->setPlaceholderText(QStringLiteral("Brand, part number or description"));
+    EditSEARCH->setClearButtonEnabled(true);
+    EditSEARCH->installEventFilter(this);
+    LabelSEARCH->setBuddy(EditSEARCH);
+
+    list_ = new TPRODUCTLIST(this);
+    filter_ = new TPRODUCTFILTER(this);
+    filter_->setSourceModel(list_);
+
+    ListPRODUCTS = new QTreeView(this);
+    ListPRODUCTS->setObjectName(QStringLiteral("ListPRODUCTS"));
+    ListPRODUCTS->setModel(filter_);
+    ListPRODUCTS->setRootIsDecorated(false);
+    ListPRODUCTS->setItemsExpandable(false);
+    ListPRODUCTS->setUniformRowHeights(true);
+    ListPRODUCTS->setAlternatingRowColors(true);
+    ListPRODUCTS->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListPRODUCTS->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListPRODUCTS->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListPRODUCTS->setAllColumnsShowFocus(true);
+    // Widths from the font rather than from every row's contents: measuring
+    // a whole catalogue would slow the first opening.
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    const int widths[ColumnCount] = {8 * em, 6 * em, 17 * em, 7 * em, 5 * em, 9 * em};
+    for (int c = 0; c < ColumnCount; ++c)
+        ListPRODUCTS->header()->resizeSection(c, widths[c]);
+    ListPRODUCTS->header()->setStretchLastSection(true);
+
+    LabelCOUNT = new QLabel(this);
+    LabelCOUNT->setObjectName(QStringLiteral("LabelCOUNT"));
+    LabelDETAILS = new QLabel(this);
+    LabelDETAILS->setObjectName(QStringLiteral("LabelDETAILS"));
+    LabelDETAILS->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    LabelDETAILS->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelDETAILS->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelDETAILS->setMinimumHeight(4 * fontMetrics().lineSpacing() + 8);
+    LabelDETAILS->setWordWrap(true);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    OKBtn->setEnabled(false);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+
+    connect(OKBtn, &QPushButton::clicked, this, &TFormPRODUCT::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &TFormPRODUCT::reject);
+    connect(EditSEARCH, &QLineEdit::textChanged, this, &TFormPRODUCT::EditSEARCHChange);
+    connect(ListPRODUCTS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TFormPRODUCT::selectionChanged);
+    connect(ListPRODUCTS, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            accept();
+    });
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(LabelSEARCH);
+    search->addWidget(EditSEARCH, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(LabelCOUNT, 1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto* form = new QVBoxLayout(this);
+    form->addLayout(search);
+    form->addWidget(ListPRODUCTS, 1);
+    form->addWidget(LabelDETAILS);
+    form->addLayout(buttons);
+
+    setTabOrder(EditSEARCH, ListPRODUCTS);
+    setTabOrder(ListPRODUCTS, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+    resize(62 * em, 34 * fontMetrics().lineSpacing());
+}
+
+TFormPRODUCT::~TFormPRODUCT() = default;
+
+QString TFormPRODUCT::catalogueFolder() const
+{
+    return folder_.isEmpty() ? TLABELCATALOGUE::DefaultFolder() : folder_;
+}
+
+void TFormPRODUCT::setCatalogueFolder(const QString& folder)
+{
+    folder_ = folder;
+    loaded_ = false;
+    list_->setProducts(nullptr);
+    catalogue_ = TLABELCATALOGUE();
+}
+
+bool TFormPRODUCT::LOADCATALOGUE()
+{
+    if (loaded_)
+        return true;
+    const QString folder = catalogueFolder();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool read = catalogue_.read(folder);
+    QApplication::restoreOverrideCursor();
+    const QString source = QStringLiteral("Label sheets by product code come from the label catalogue that the "
+                                          "package ")
+        + TLABELCATALOGUE::PackageName() + QStringLiteral(" installs in ") + folder
+        + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ") + TLABELCATALOGUE::PackageName()
+        + QStringLiteral(") and choose this command again.");
+    if (!read) {
+        Messages().warning(QStringLiteral("No label catalogue was found in ") + folder + QStringLiteral(".\n\r")
+                           + source);
+        return false;
+    }
+    if (catalogue_.products().empty()) {
+        Messages().warning(QStringLiteral("The label catalogue in ") + folder
+                           + QStringLiteral(" holds no label sheet that a template can be made from.\n\r") + source);
+        return false;
+    }
+    list_->setProducts(&catalogue_.products());
+    loaded_ = true;
+    EditSEARCHChange(EditSEARCH->text());
+    return true;
+}
+
+bool TFormPRODUCT::execute(TLABELPRODUCT& chosen)
+{
+    if (!LOADCATALOGUE())
+        return false;
+    if (exec() != QDialog::Accepted)
+        return false;
+    const TLABELPRODUCT* p = selectedProduct();
+    if (!p)
+        return false;
+    chosen = *p;
+    return true;
+}
+
+const TLABELPRODUCT* TFormPRODUCT::selectedProduct() const
+{
+    const QModelIndexList rows = ListPRODUCTS->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return nullptr;
+    return list_->product(filter_->mapToSource(rows.constFirst()).row());
+}
+
+int TFormPRODUCT::shownCount() const
+{
+    return filter_->rowCount();
+}
+
+bool TFormPRODUCT::selectProduct(const QString& brand, const QString& part)
+{
+    for (int row = 0; row < filter_->rowCount(); ++row) {
+        const TLABELPRODUCT* p = list_->product(filter_->mapToSource(filter_->index(row, 0)).row());
+        if (p && p->Brand.compare(brand, Qt::CaseInsensitive) == 0 && p->Part.compare(part, Qt::CaseInsensitive) == 0) {
+            selectRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TFormPRODUCT::accept()
+{
+    if (!selectedProduct())
+        return;
+    TBaseDialog::accept();
+}
+
+void TFormPRODUCT::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        list_->unitChanged();
+        updateDetails();
+        EditSEARCH->setFocus();
+        EditSEARCH->selectAll();
+    }
+    TBaseDialog::showEvent(event);
+}
+
+// Up, down and the page keys move through the list while the search box has
+// the focus, so that a search is followed by Enter without the mouse.
+bool TFormPRODUCT::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EditSEARCH && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QApplication::sendEvent(ListPRODUCTS, event);
+            return true;
+        }
+    }
+    return TBaseDialog::eventFilter(watched, event);
+}
+
+void TFormPRODUCT::EditSEARCHChange(const QString& text)
+{
+    filter_->setSearch(text);
+    // Keep the selection when it is still shown, else take the first match.
+    if (!selectedProduct() && filter_->rowCount() > 0)
+        selectRow(0);
+    else if (const QModelIndexList rows = ListPRODUCTS->selectionModel()->selectedRows(); !rows.isEmpty())
+        ListPRODUCTS->scrollTo(rows.constFirst());
+    const int all = list_->rowCount();
+    const int shown = filter_->rowCount();
+    LabelCOUNT->setText(shown == all ? QStringLiteral("%1 label sheets").arg(all)
+                                     : QStringLiteral("%1 of %2 label sheets").arg(shown).arg(all));
+    updateDetails();
+}
+
+void TFormPRODUCT::selectRow(int row)
+{
+    const QModelIndex index = filter_->index(row, 0);
+    ListPRODUCTS->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ListPRODUCTS->scrollTo(index);
+}
+
+void TFormPRODUCT::selectionChanged()
+{
+    updateDetails();
+}
+
+void TFormPRODUCT::updateDetails()
+{
+    const TLABELPRODUCT* p = selectedProduct();
+    OKBtn->setEnabled(p != nullptr);
+    LabelDETAILS->setText(p ? FNPRODUCTDETAILS(*p) : QString());
+}

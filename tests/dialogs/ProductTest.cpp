@@ -1,0 +1,422 @@
+// The product chooser on its own, and Template > "New from product..." on
+// the real main window: catalogues written here, and the installed catalogue
+// when the glabels-data package is there.
+
+#include "app/FormMAIN.h"
+#include "app/ProgramWindows.h"
+#include "common/ScriptedDialogs.h"
+#include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "dialogs/FormLAYOUTNumbers.h"
+#include "dialogs/FormPRODUCT.h"
+#include "model/Job.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QByteArray sheet(const char* brand, const char* part, const char* description, const char* size,
+                 const char* label, const char* layout)
+{
+    return QByteArray("<Template brand=\"") + brand + "\" part=\"" + part + "\" size=\"" + size
+        + "\" _description=\"" + description + "\">\n  <Label-rectangle id=\"0\" " + label + ">\n    <Layout "
+        + layout + "/>\n  </Label-rectangle>\n</Template>\n";
+}
+
+// A small catalogue of four sheets, two of one brand.
+QString writeCatalogue(const QTemporaryDir& dir)
+{
+    WriteFile(dir.filePath(QStringLiteral("small-templates.xml")),
+              QByteArray("<?xml version=\"1.0\"?>\n<Glabels-templates>\n")
+                  + sheet("Acme", "100", "Address Labels", "A4", "width=\"70mm\" height=\"37mm\"",
+                          "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0.5mm\" dx=\"70mm\" dy=\"37mm\"")
+                  + sheet("Acme", "2100", "Shipping Labels", "US-Letter", "width=\"4in\" height=\"2in\"",
+                          "nx=\"2\" ny=\"5\" x0=\"0.15625in\" y0=\"0.5in\" dx=\"4.1875in\" dy=\"2in\"")
+                  + "<Template brand=\"Acme\" part=\"2100-W\" equiv=\"2100\"/>\n"
+                  + sheet("Bolt", "B7", "Name Badges", "A4", "width=\"90mm\" height=\"55mm\"",
+                          "nx=\"2\" ny=\"5\" x0=\"15mm\" y0=\"11mm\" dx=\"90mm\" dy=\"55mm\"")
+                  + "</Glabels-templates>\n");
+    return dir.path();
+}
+
+QString installedCatalogue()
+{
+    const QString folder = TLABELCATALOGUE::DefaultFolder();
+    return QFileInfo::exists(folder + QStringLiteral("/avery-us-templates.xml")) ? folder : QString();
+}
+
+// Runs `act` on the modal dialog once it is up, then goes on.
+void whenModal(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(modal);
+    });
+}
+
+void closeModals()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isModal() && w->isVisible())
+            w->close();
+}
+
+class ProductDialog : public ::testing::Test {
+protected:
+    void SetUp() override { CurrentUnit = UNIT_MM; }
+    void TearDown() override
+    {
+        closeModals();
+        CurrentUnit = UNIT_MM;
+    }
+
+    QString text(const char* name) const { return dialog.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    void search(const QString& words)
+    {
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
+        edit->selectAll();
+        edit->insert(words);
+    }
+
+    TScriptedMessages messages;
+    QTemporaryDir dir;
+    TFormPRODUCT dialog;
+};
+
+} // namespace
+
+TEST_F(ProductDialog, WithoutACatalogueSaysWhereItComesFrom)
+{
+    dialog.setCatalogueFolder(dir.filePath(QStringLiteral("templates")));
+    TLABELPRODUCT chosen;
+    EXPECT_FALSE(dialog.execute(chosen));
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_EQ(messages.shown.size(), 1);
+    const TShownMessage& m = messages.shown.constFirst();
+    EXPECT_EQ(m.sign, MsgSign::Warning);
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("No label catalogue was found in ") + dir.filePath(QStringLiteral("templates"))));
+    EXPECT_TRUE(m.text.contains(QStringLiteral("package glabels-data installs in")));
+    EXPECT_TRUE(m.text.contains(QStringLiteral("sudo apt install glabels-data")));
+
+    // A catalogue that offers nothing says so; once one is there it is read.
+    WriteFile(dir.filePath(QStringLiteral("templates/round.xml")),
+              "<Glabels-templates><Template brand=\"R\" part=\"1\" size=\"A4\"><Label-round id=\"0\" radius=\"1in\">"
+              "<Layout nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"/></Label-round></Template></Glabels-templates>");
+    EXPECT_FALSE(dialog.LOADCATALOGUE());
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown.last().text.contains(QStringLiteral("holds no label sheet")));
+    QDir(dir.filePath(QStringLiteral("templates"))).removeRecursively();
+    dialog.setCatalogueFolder(writeCatalogue(dir));
+    EXPECT_TRUE(dialog.LOADCATALOGUE());
+    EXPECT_EQ(messages.shown.size(), 2);
+}
+
+TEST_F(ProductDialog, SearchFiltersAndChoosesTheFirstMatch)
+{
+    dialog.setCatalogueFolder(writeCatalogue(dir));
+    ASSERT_TRUE(dialog.LOADCATALOGUE());
+    EXPECT_EQ(dialog.shownCount(), 4);
+    EXPECT_EQ(text("LabelCOUNT"), QStringLiteral("4 label sheets"));
+    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"));
+
+    search(QStringLiteral("2100"));
+    EXPECT_EQ(dialog.shownCount(), 2);
+    EXPECT_EQ(text("LabelCOUNT"), QStringLiteral("2 of 4 label sheets"));
+    ASSERT_NE(dialog.selectedProduct(), nullptr);
+    EXPECT_EQ(dialog.selectedProduct()->Part, QStringLiteral("2100"));
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_TRUE(text("LabelDETAILS").contains(QStringLiteral("2 across, 5 down, labels 101.6 x 50.8 mm.")));
+
+    // A selection that the search keeps stays selected.
+    ASSERT_TRUE(dialog.selectProduct(QStringLiteral("acme"), QStringLiteral("2100-w")));
+    search(QStringLiteral("acme ship"));
+    EXPECT_EQ(dialog.selectedProduct()->Part, QStringLiteral("2100-W"));
+    EXPECT_TRUE(text("LabelDETAILS").contains(QStringLiteral("(the sheet of Acme 2100)")));
+
+    search(QStringLiteral("badge"));
+    EXPECT_EQ(dialog.selectedProduct()->title(), QStringLiteral("Bolt B7"));
+
+    search(QStringLiteral("nothing like it"));
+    EXPECT_EQ(dialog.shownCount(), 0);
+    EXPECT_EQ(dialog.selectedProduct(), nullptr);
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_TRUE(text("LabelDETAILS").isEmpty());
+    dialog.show();
+    dialog.accept(); // nothing chosen: stays open
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.hide();
+}
+
+TEST_F(ProductDialog, OkGivesTheChosenSheetAndCancelNothing)
+{
+    dialog.setCatalogueFolder(writeCatalogue(dir));
+    whenModal([this](QWidget* modal) {
+        EXPECT_EQ(modal, &dialog);
+        search(QStringLiteral("badges"));
+        QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH")), Qt::Key_Return);
+    });
+    TLABELPRODUCT chosen;
+    ASSERT_TRUE(dialog.execute(chosen));
+    EXPECT_EQ(chosen.title(), QStringLiteral("Bolt B7"));
+    EXPECT_EQ(chosen.Left, 15000);
+    EXPECT_EQ(chosen.LabelHeight, 55000);
+
+    // The arrow keys in the search box move through the list.
+    whenModal([this](QWidget*) {
+        search(QString());
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
+        ASSERT_TRUE(dialog.selectProduct(QStringLiteral("Acme"), QStringLiteral("100")));
+        QTest::keyClick(edit, Qt::Key_Down);
+        EXPECT_EQ(dialog.selectedProduct()->Part, QStringLiteral("2100"));
+        dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    });
+    chosen = TLABELPRODUCT();
+    EXPECT_FALSE(dialog.execute(chosen));
+    EXPECT_TRUE(chosen.Brand.isEmpty());
+}
+
+TEST_F(ProductDialog, CatalogueIsReadOnceAndFollowsTheDisplayUnit)
+{
+    QTemporaryDir own;
+    dialog.setCatalogueFolder(writeCatalogue(own));
+    ASSERT_TRUE(dialog.LOADCATALOGUE());
+    const QString folder = own.path();
+    own.remove(); // gone: the catalogue read is kept for the run
+    whenModal([this](QWidget*) {
+        EXPECT_EQ(dialog.shownCount(), 4);
+        ASSERT_TRUE(dialog.selectProduct(QStringLiteral("Acme"), QStringLiteral("2100")));
+        auto* list = dialog.findChild<QTreeView*>(QStringLiteral("ListPRODUCTS"));
+        const QModelIndex size = list->model()->index(list->currentIndex().row(), 5);
+        EXPECT_EQ(size.data().toString(), QStringLiteral("4 x 2 in."));
+        EXPECT_TRUE(text("LabelDETAILS").contains(QStringLiteral("Left margin 0.156, top margin 0.5")));
+        dialog.reject();
+    });
+    CurrentUnit = UNIT_INCH;
+    TLABELPRODUCT chosen;
+    EXPECT_FALSE(dialog.execute(chosen));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(dialog.catalogueFolder(), folder);
+}
+
+TEST_F(ProductDialog, InstalledCatalogueFindsAvery5160)
+{
+    const QString folder = installedCatalogue();
+    if (folder.isEmpty())
+        GTEST_SKIP() << "no label catalogue in " << TLABELCATALOGUE::DefaultFolder().toStdString()
+                     << ": install the package glabels-data";
+    EXPECT_EQ(dialog.catalogueFolder(), folder);
+    ASSERT_TRUE(dialog.LOADCATALOGUE());
+    search(QStringLiteral("5160"));
+    EXPECT_GE(dialog.shownCount(), 1);
+    EXPECT_EQ(dialog.selectedProduct()->title(), QStringLiteral("Avery 5160"));
+    EXPECT_TRUE(text("LabelDETAILS").startsWith(QStringLiteral("Avery 5160: Address Labels\nPaper: US Letter, 215.9 x 279.4 mm.\n"
+                                                               "3 across, 10 down, labels 66.675 x 25.4 mm.\n"
+                                                               "Left margin 3.969, top margin 12.7, gaps 3.969 across and 0 down mm.")))
+        << text("LabelDETAILS").toStdString();
+
+    // Every sheet offered is one the layout dialog accepts as it is.
+    for (const TLABELPRODUCT& p : dialog.catalogue().products()) {
+        TLAYOUTVALUES v{p.NumAcross, p.NumDown, p.Left, p.Top, p.LabelWidth, p.LabelHeight, p.HGap, p.VGap};
+        EXPECT_TRUE(FNLABELSFIT(v, p.PaperWidth, p.PaperHeight)) << p.title().toStdString();
+    }
+}
+
+// ---------------------------------------------------------------- the command
+
+namespace {
+
+class ProductCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
+        store.clear();
+        store.sync();
+        CurrentUnit = UNIT_MM;
+        main_ = std::make_unique<TFormMAIN>();
+        others_ = CreateProgramWindows(*main_);
+        main_->show();
+        QCoreApplication::processEvents();
+        messages.shown.clear();
+    }
+    void TearDown() override
+    {
+        closeModals();
+        main_.reset();
+        others_.clear();
+    }
+
+    QAction* action(const char* name) const { return main_->findChild<QAction*>(QString::fromLatin1(name)); }
+    void trigger(const char* name)
+    {
+        auto* menu = main_->findChild<QMenu*>(QStringLiteral("Template1"));
+        emit menu->aboutToShow();
+        QAction* a = action(name);
+        ASSERT_NE(a, nullptr);
+        ASSERT_TRUE(a->isEnabled()) << name;
+        a->trigger();
+        QCoreApplication::processEvents();
+    }
+    // Chooses the sheet in the product chooser once it opens.
+    void choose(const QString& words, const QString& brand, const QString& part)
+    {
+        whenModal([words, brand, part](QWidget* modal) {
+            auto* chooser = qobject_cast<TFormPRODUCT*>(modal);
+            ASSERT_NE(chooser, nullptr);
+            auto* edit = chooser->findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
+            edit->selectAll();
+            edit->insert(words);
+            ASSERT_TRUE(chooser->selectProduct(brand, part));
+            chooser->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        });
+    }
+
+    TScriptedMessages messages;
+    TScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    std::unique_ptr<TFormMAIN> main_;
+    std::vector<std::unique_ptr<QWidget>> others_;
+};
+
+} // namespace
+
+TEST_F(ProductCommand, SitsBesideNewAndIsAlwaysThere)
+{
+    auto* menu = main_->findChild<QMenu*>(QStringLiteral("Template1"));
+    const QList<QAction*> entries = menu->actions();
+    const auto at = entries.indexOf(action("NEWTEMPLATE"));
+    ASSERT_GE(at, 0);
+    ASSERT_LT(at + 1, entries.size());
+    EXPECT_EQ(entries[at + 1], action("NEWTEMPLATEFROMPRODUCT"));
+    EXPECT_EQ(action("NEWTEMPLATEFROMPRODUCT")->text(), QStringLiteral("New from &product..."));
+    emit menu->aboutToShow();
+    EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+    EXPECT_TRUE(action("NEWTEMPLATEFROMPRODUCT")->isEnabled());
+    EXPECT_FALSE(action("Editlayout1")->isEnabled());
+    ASSERT_NE(main_->windows().product, nullptr);
+    EXPECT_EQ(main_->windows().product->objectName(), QStringLiteral("FormPRODUCT"));
+    EXPECT_FALSE(TBASEFORM::of(main_->windows().product)->DESKTOP);
+}
+
+TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
+{
+    main_->windows().product->setCatalogueFolder(writeCatalogue(dir));
+    const int drawn = main_->refreshCount();
+    choose(QStringLiteral("shipping"), QStringLiteral("Acme"), QStringLiteral("2100-W"));
+    trigger("NEWTEMPLATEFROMPRODUCT");
+
+    const TTEMPLATE& t = *main_->job().TEMPLATE();
+    EXPECT_EQ(t.PAPERMUWIDTH, 215900);
+    EXPECT_EQ(t.PAPERMUHEIGHT, 279400);
+    EXPECT_EQ(t.NUMACROSS, 2);
+    EXPECT_EQ(t.NUMDOWN, 5);
+    EXPECT_EQ(t.MULEFT, 3969);
+    EXPECT_EQ(t.MUTOP, 12700);
+    EXPECT_EQ(t.MULABELWIDTH, 101600);
+    EXPECT_EQ(t.MULABELHEIGHT, 50800);
+    // The pitch 4.1875 in is 106 362.5 MU, to the even neighbour 106 362; less the label.
+    EXPECT_EQ(t.MUHGAP, 4762);
+    EXPECT_EQ(t.MUVGAP, 0);
+    EXPECT_FALSE(t.LANDSCAPE());
+    EXPECT_TRUE(t.FULLFILENAME.isEmpty());
+    EXPECT_TRUE(t.ALTERED);
+    EXPECT_TRUE(main_->job().ALTERED());
+    EXPECT_GT(main_->refreshCount(), drawn);
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // The layout dialog takes the grid as it is.
+    emit main_->findChild<QMenu*>(QStringLiteral("Template1"))->aboutToShow();
+    EXPECT_TRUE(action("Editlayout1")->isEnabled());
+    TLAYOUTVALUES v{t.NUMACROSS, t.NUMDOWN, t.MULEFT, t.MUTOP, t.MULABELWIDTH, t.MULABELHEIGHT, t.MUHGAP, t.MUVGAP};
+    EXPECT_TRUE(FNLABELSFIT(v, t.PAPERMUWIDTH, t.PAPERMUHEIGHT));
+
+    // Cancel leaves the template as it is.
+    whenModal([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click(); });
+    trigger("NEWTEMPLATEFROMPRODUCT");
+    EXPECT_EQ(main_->job().TEMPLATE()->NUMACROSS, 2);
+    EXPECT_EQ(main_->job().TEMPLATE()->MUHGAP, 4762);
+}
+
+TEST_F(ProductCommand, WithoutTheCatalogueLeavesTheJobAlone)
+{
+    main_->windows().product->setCatalogueFolder(dir.filePath(QStringLiteral("missing")));
+    trigger("NEWTEMPLATEFROMPRODUCT");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.constFirst().text.contains(QStringLiteral("glabels-data")));
+    EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+    EXPECT_FALSE(main_->job().ALTERED());
+}
+
+TEST_F(ProductCommand, Avery5160FromTheInstalledCatalogue)
+{
+    if (installedCatalogue().isEmpty())
+        GTEST_SKIP() << "no label catalogue in " << TLABELCATALOGUE::DefaultFolder().toStdString()
+                     << ": install the package glabels-data";
+    choose(QStringLiteral("5160"), QStringLiteral("Avery"), QStringLiteral("5160"));
+    trigger("NEWTEMPLATEFROMPRODUCT");
+    const TTEMPLATE& t = *main_->job().TEMPLATE();
+    EXPECT_EQ(t.PAPERMUWIDTH, 215900);
+    EXPECT_EQ(t.PAPERMUHEIGHT, 279400);
+    EXPECT_EQ(t.NUMACROSS, 3);
+    EXPECT_EQ(t.NUMDOWN, 10);
+    EXPECT_EQ(t.MULABELWIDTH, 66675);
+    EXPECT_EQ(t.MULABELHEIGHT, 25400);
+    EXPECT_EQ(t.MULEFT, 3969);
+    EXPECT_EQ(t.MUTOP, 12700);
+    EXPECT_EQ(t.MUHGAP, 3969);
+    EXPECT_EQ(t.MUVGAP, 0);
+    EXPECT_TRUE(main_->job().ALTERED());
+}
+
+// Pictures for the documentation: the chooser searched for "5160" and the
+// preview of the template it makes, with an address list. Written only when
+// GORVIN_SCREENSHOTS names a folder.
+TEST_F(ProductCommand, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("GORVIN_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set GORVIN_SCREENSHOTS to a folder to take the pictures";
+    if (installedCatalogue().isEmpty())
+        GTEST_SKIP() << "the pictures need the installed label catalogue (package glabels-data)";
+    whenModal([&folder](QWidget* modal) {
+        auto* chooser = qobject_cast<TFormPRODUCT*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        chooser->resize(820, 520);
+        auto* edit = chooser->findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
+        edit->selectAll();
+        edit->insert(QStringLiteral("5160"));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(chooser->grab().save(QDir(folder).filePath(QStringLiteral("product-chooser.png"))));
+        chooser->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    trigger("NEWTEMPLATEFROMPRODUCT");
+    ASSERT_EQ(main_->job().TEMPLATE()->NUMDOWN, 10);
+    QByteArray addresses;
+    const char* names[] = {"Ann Baker", "Carl Dunn", "Eve Fisher", "Gus Hale", "Ida Jones", "Kim Lowe"};
+    for (int i = 0; i < 45; ++i)
+        addresses += QByteArray(names[i % 6]) + "\n" + QByteArray::number(12 + 7 * i) + " Orchard Lane\nSpringfield IL "
+            + QByteArray::number(62701 + i % 9) + "\n\n";
+    ASSERT_TRUE(main_->FNOPENDATA(WriteFile(dir.filePath(QStringLiteral("addresses.txt")), addresses)));
+    main_->resize(700, 880);
+    main_->setPreviewScale(0.68); // the whole sheet in the picture
+    main_->FITPAPER();
+    main_->REFRESHPAGE();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main_->grab().save(QDir(folder).filePath(QStringLiteral("product-preview.png"))));
+}
