@@ -1,6 +1,5 @@
 # The instructions document ships beside the program: the build copies it
-# next to the gorvin executable, and an install puts it in the data folder
-# where the program also looks (share/Mardo/Gorvin).
+# next to the gorvin executable.
 # Included from src/CMakeLists.txt after the gorvin target is made.
 set(GORVIN_INSTRUCTIONS_SOURCE ${PROJECT_SOURCE_DIR}/docs/Gorvin02Instructions.rtf)
 set(GORVIN_INSTRUCTIONS_BUILT ${CMAKE_CURRENT_BINARY_DIR}/Gorvin02Instructions.rtf)
@@ -10,5 +9,4 @@ add_custom_command(OUTPUT ${GORVIN_INSTRUCTIONS_BUILT}
   COMMENT "Copying the instructions document beside the program")
 add_custom_target(gorvin_instructions ALL DEPENDS ${GORVIN_INSTRUCTIONS_BUILT})
 add_dependencies(gorvin gorvin_instructions)
-include(GNUInstallDirs)
-install(FILES ${GORVIN_INSTRUCTIONS_SOURCE} DESTINATION ${CMAKE_INSTALL_DATADIR}/Mardo/Gorvin)
+# cmake/Install.cmake installs it with the program's other data.
