@@ -1,5 +1,7 @@
 #include "Job.h"
 
+#include <algorithm>
+
 TJOB::TJOB()
     : jobInfo_(std::make_unique<TJOBINFO>()),
       template_(std::make_unique<TTEMPLATE>()),
@@ -77,8 +79,11 @@ bool TJOB::DATAEXISTS() const
 qint32 TJOB::GetLabelNumFromMuXY(MU x, MU y) const
 {
     const qint32 slot = template_->GetTemplateNumFromMuXY(x, y);
-    if (slot >= 0)
-        return slot - (dataInfo_->STARTLABNUM - 1);
+    if (slot >= 0) {
+        // Any start number may come from a file: work in 64 bits.
+        const qint64 label = static_cast<qint64>(slot) - (static_cast<qint64>(dataInfo_->STARTLABNUM) - 1);
+        return static_cast<qint32>(std::clamp<qint64>(label, INT32_MIN, INT32_MAX));
+    }
     return -dataInfo_->LABELCOUNT();
 }
 

@@ -1,5 +1,41 @@
 #include "Template.h"
 
+#include <algorithm>
+
+namespace {
+
+qint64 floorDiv(qint64 a, qint64 b) // b > 0
+{
+    const qint64 q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+// The last index i in [0, count) for which origin + i * pitch < point <
+// origin + i * pitch + size, or -1 when there is none.
+qint64 lastSpanHolding(qint64 count, qint64 origin, qint64 size, qint64 pitch, qint64 point)
+{
+    if (count < 1 || size <= 0)
+        return -1;
+    // point - size < origin + i * pitch < point, with d = point - origin.
+    const qint64 d = point - origin;
+    qint64 lo = 0;
+    qint64 hi = count - 1;
+    if (pitch == 0) {
+        if (!(d - size < 0 && 0 < d))
+            return -1;
+    } else if (pitch > 0) {
+        lo = std::max(lo, floorDiv(d - size, pitch) + 1);
+        hi = std::min(hi, floorDiv(d - 1, pitch));
+    } else {
+        const qint64 q = -pitch;
+        lo = std::max(lo, floorDiv(-d, q) + 1);
+        hi = std::min(hi, floorDiv(size - d - 1, q));
+    }
+    return hi >= lo ? hi : -1;
+}
+
+} // namespace
+
 const TPROPTABLE& TTEMPLATE::properties() const
 {
     using C = TTEMPLATE;
@@ -44,23 +80,30 @@ TSLOTRECT TTEMPLATE::slotRect(qint32 slot) const
     const qint64 c = slot % across;
     const qint64 r = slot / across;
     TSLOTRECT rect;
-    rect.left = static_cast<MU>(MULEFT + c * (static_cast<qint64>(MULABELWIDTH) + MUHGAP));
-    rect.top = static_cast<MU>(MUTOP + r * (static_cast<qint64>(MULABELHEIGHT) + MUVGAP));
-    rect.right = rect.left + MULABELWIDTH;
-    rect.bottom = rect.top + MULABELHEIGHT;
+    // A template read from a file may hold any values: the sums are made in
+    // 64 bits and wrap to 32 like the stored lengths do, never overflow.
+    const qint64 left = MULEFT + c * (static_cast<qint64>(MULABELWIDTH) + MUHGAP);
+    const qint64 top = MUTOP + r * (static_cast<qint64>(MULABELHEIGHT) + MUVGAP);
+    rect.left = static_cast<MU>(left);
+    rect.top = static_cast<MU>(top);
+    rect.right = static_cast<MU>(static_cast<qint64>(rect.left) + MULABELWIDTH);
+    rect.bottom = static_cast<MU>(static_cast<qint64>(rect.top) + MULABELHEIGHT);
     return rect;
 }
 
 qint32 TTEMPLATE::GetTemplateNumFromMuXY(MU x, MU y) const
 {
+    // Columns and rows are matched apart: slot (c, r) holds the point when
+    // column c holds x and row r holds y. Scanning every column and, inside
+    // it, every row with the last match winning therefore finds the last
+    // column and the last row that match; they are worked out directly, so
+    // a template of millions of labels (from a damaged file) costs nothing.
     if (NUMACROSS < 1)
         return -1;
-    qint32 result = -1;
-    for (qint32 c = 0; c < NUMACROSS; ++c)
-        for (qint32 r = 0; r < NUMDOWN; ++r) {
-            const TSLOTRECT s = slotRect(c + r * NUMACROSS);
-            if (s.left < x && x < s.right && s.top < y && y < s.bottom)
-                result = c + r * NUMACROSS;
-        }
-    return result;
+    const qint64 c = lastSpanHolding(NUMACROSS, MULEFT, MULABELWIDTH, static_cast<qint64>(MULABELWIDTH) + MUHGAP, x);
+    const qint64 r = lastSpanHolding(NUMDOWN, MUTOP, MULABELHEIGHT, static_cast<qint64>(MULABELHEIGHT) + MUVGAP, y);
+    if (c < 0 || r < 0)
+        return -1;
+    const qint64 slot = c + r * NUMACROSS;
+    return slot <= INT32_MAX ? static_cast<qint32>(slot) : -1;
 }

@@ -5,6 +5,8 @@
 #include "model/BaseControl.h"
 #include "model/Units.h"
 
+#include <algorithm>
+
 struct TSLOTRECT {
     MU left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const TSLOTRECT&) const = default;
@@ -32,7 +34,12 @@ public:
     // Marks the template altered when the orientation changes.
     void SETLANDSCAPE(bool value);
 
-    qint32 slotCount() const { return NUMACROSS * NUMDOWN; }
+    // Slots of one sheet, at most INT32_MAX.
+    qint32 slotCount() const
+    {
+        const qint64 n = static_cast<qint64>(NUMACROSS) * NUMDOWN;
+        return static_cast<qint32>(std::clamp<qint64>(n, INT32_MIN, INT32_MAX));
+    }
     // The rectangle of slot k (numbered row by row from 0) on the paper.
     TSLOTRECT slotRect(qint32 slot) const;
     // The slot strictly inside which the point lies, or -1. Where labels
