@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -175,18 +177,56 @@ QStringList TLINES::toStringList() const
 bool TLINES::loadFromFile(const QString& path, QString* error)
 {
     clear();
+    const auto fail = [error](const QString& text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    // A device or a pipe has no end to read to, and opening a pipe waits
+    // for a writer that may never come.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return fail(path + QStringLiteral(" is not a plain file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = QStringLiteral("Cannot open file ") + path;
-        return false;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return fail(QStringLiteral("Cannot open file ") + path);
+    const auto tooLarge = [&](qint64 size) {
+        const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
+        return fail(QStringLiteral("The file %1 holds %2 MB; data files larger than %3 MB are not read.")
+                        .arg(path, mb(size), mb(MaxDataFileBytes)));
+    };
+    const qint64 size = file.size(); // 0 for files of the proc file system
+    if (size > MaxDataFileBytes)
+        return tooLarge(size);
+
+    // Read in pieces up to the first NUL. The whole size is reserved once,
+    // so an ordinary file is read without copying.
+    constexpr qsizetype piece = qsizetype(4) << 20;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(size) + 1);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled > MaxDataFileBytes) // it grew while being read
+            return tooLarge(filled);
+        if (bytes.capacity() - filled < 1)
+            bytes.reserve(filled + std::max(filled, piece));
+        const qsizetype room = std::min(bytes.capacity() - filled, piece);
+        bytes.resize(filled + room);
+        const qint64 n = file.read(bytes.data() + filled, room);
+        if (n < 0)
+            return fail(QStringLiteral("Cannot read file ") + path);
+        if (n == 0)
+            break;
+        const void* nul = std::memchr(bytes.constData() + filled, 0, size_t(n));
+        if (nul) {
+            filled = static_cast<const char*>(nul) - bytes.constData();
+            break;
+        }
+        filled += qsizetype(n);
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read file ") + path;
-        return false;
-    }
+    bytes.resize(filled);
+    if (bytes.capacity() - filled > piece)
+        bytes.squeeze(); // a binary file: give back what its NUL left unused
     loadFromBytes(std::move(bytes));
     return true;
 }

@@ -27,10 +27,16 @@ public:
     void setLines(const QStringList& lines);
     QStringList toStringList() const;
 
-    // Reads a whole file and cuts it into lines (see loadFromBytes). When the
-    // file cannot be opened or read, the lines are left empty, *error (when
-    // given) says which file failed, and the result is false.
+    // Reads a file and cuts it into lines (see loadFromBytes). Reading stops
+    // at the first NUL, where the content ends, so a binary file costs only
+    // the bytes before its first zero byte. A file larger than
+    // MaxDataFileBytes, a device, a pipe or a folder is not read. When the
+    // file cannot be read, the lines are left empty, *error (when given)
+    // says which file failed and why, and the result is false.
     bool loadFromFile(const QString& path, QString* error = nullptr);
+    // The largest data file read: about four million labels of four lines.
+    // With the line offsets the lines take at most three times this.
+    static constexpr qint64 MaxDataFileBytes = qint64(256) << 20;
     // Cuts bytes into lines at every CR, every LF and every CR LF (one break).
     // A NUL byte ends the content; a break at the very end adds no line. The
     // lines are decoded as UTF-8 when the whole content is valid UTF-8 (a

@@ -27,15 +27,17 @@ bool TDATAINFO::LOADDATA()
         STARTLABNUM = 1;
     if (RepeatLabelNum < 1)
         RepeatLabelNum = 1;
-    FILECONTENT.clear();
-    labelIndex_.clear();
+    // The file is read aside first: when it exists but cannot be read, the
+    // lines and labels already loaded stay as they were.
+    TLINES lines;
     bool result = false;
     if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
         QString error;
-        if (!FILECONTENT.loadFromFile(FULLFILENAME, &error))
+        if (!lines.loadFromFile(FULLFILENAME, &error))
             throw EDataReadError(error);
         result = true;
     }
+    FILECONTENT = std::move(lines);
     reindex();
     return result;
 }
