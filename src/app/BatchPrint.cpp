@@ -386,14 +386,9 @@ int FNRUNBATCHPRINT(const TBATCHOPTIONS& options)
 {
     TConsoleMessageSeam console;
     TScopedMessageSeam installed(console);
-    try {
-        return printJob(options);
-    } catch (const TErrorLogFailure& e) {
-        // The message that was being logged has been shown already; the log
-        // itself could not be written.
-        toStderr(QString::fromLocal8Bit(e.what()));
-        return BatchUnreadable;
-    }
+    // A log that cannot be written is noted on standard error by the log
+    // itself and does not change the outcome.
+    return printJob(options);
 }
 
 int BatchPrintMain(int argc, char* argv[])

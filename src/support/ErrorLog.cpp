@@ -92,17 +92,22 @@ void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString
         throw TErrorLogFailure(path, file.errorString());
 }
 
-void FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
+bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
 {
     if (beep)
         Messages().beep();
+    bool logged = true;
     try {
         AppendErrorLogEntry(ErrorLogPath(), number, text, QDateTime::currentDateTime());
-    } catch (const TErrorLogFailure&) {
-        if (show)
-            Messages().show(text);
-        throw;
+    } catch (const TErrorLogFailure& e) {
+        // The log only records what went wrong; failing to write it must not
+        // stop the operation that was reporting (a save, a load, a list read
+        // at start-up). The user still sees the message asked for, and the
+        // failure goes where a program without a log writes.
+        logged = false;
+        qWarning("%s", e.what());
     }
     if (show)
         Messages().show(text);
+    return logged;
 }

@@ -24,9 +24,11 @@ private:
 // the program folder, beeping and showing the text as asked.
 // A new log starts with three header lines that ask the reader to send the
 // file to the maker. A text with line breaks continues over several lines.
-// Throws TErrorLogFailure when the log cannot be written; the beep and the
-// message box asked for still come, so the user is told either way.
-void FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show);
+// A log that cannot be written (a folder that cannot be created or written,
+// a full disk) never stops the caller: the beep and the message box asked for
+// still come, the failure is written to standard error with the log's path
+// and the reason, and the result is false. True when the entry was written.
+bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show);
 
 // The log's full path: ProgramFolder() + "/ERRFILE.TXT".
 QString ErrorLogPath();
