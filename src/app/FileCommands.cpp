@@ -303,16 +303,28 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
         Messages().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
         return false;
     }
-    job_->setALTERED(name != data.FULLFILENAME);
+    const bool sameFile = name == data.FULLFILENAME;
+    job_->setALTERED(!sameFile);
     data.FULLFILENAME = name;
     bool loaded = false;
+    QString reason;
     try {
         loaded = data.LOADDATA();
-    } catch (const EDataReadError&) {
-        loaded = false;
+    } catch (const EDataReadError& e) {
+        // Reloading a file that has turned unreadable keeps the labels it
+        // gave before; another file's labels never show under a new name.
+        reason = e.message();
+        if (!sameFile) {
+            data.FILECONTENT.clear();
+            data.reindex();
+        }
     }
-    if (!loaded)
-        reportError(8, QStringLiteral("Cannot load data file '") + name + QStringLiteral("'"));
+    if (!loaded) {
+        QString text = QStringLiteral("Cannot load data file '") + name + QStringLiteral("'");
+        if (!reason.isEmpty())
+            text += QStringLiteral("\n\r") + reason;
+        reportError(8, text);
+    }
     PanelJOBNAMEResize();
     return true;
 }
