@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 void TFormMAIN::showEvent(QShowEvent* event)
@@ -99,7 +101,11 @@ void TFormMAIN::FNLOADSETTINGS()
     }
     s.MainScale = params_.FontScale;
     ::FNLOADSETTINGS(s);
-    params_.FontScale = s.MainScale;
+    // Only the scale dialog sets the scale, always within its range; a
+    // stored scale outside it comes from a damaged or hand-edited file and
+    // could ask for a preview image of gigabytes. It is kept in the range.
+    if (std::isfinite(s.MainScale) && s.MainScale > 0)
+        params_.FontScale = std::clamp(s.MainScale, minScale_, maxScale_);
     if (windows_.settings) {
         windows_.settings->setSaveSettings(s.SaveSettings);
         windows_.settings->setShowTemplate(s.ShowTemplate);
