@@ -28,9 +28,14 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
+
+// Device pixels of the page bitmap at most (600 MB): the largest paper the
+// paper dialog takes, at the largest scale, needs 139 million.
+constexpr qreal MaxPreviewPixels = 150e6;
 
 QLabel* makeLabel(QWidget* parent, const QString& text)
 {
@@ -438,11 +443,17 @@ void TFormMAIN::MAKEPAPERIMAGE()
     // The bitmap has a device pixel for every pixel of a high-DPI screen, so
     // the preview stays sharp; fonts in points still come out at the size
     // of the sheet drawn to scale.
-    const qreal ratio = devicePixelRatioF();
+    qreal ratio = devicePixelRatioF();
     const QSize logical = panelPaper_->size();
+    // A sheet from a damaged file may be metres wide: beyond the budget its
+    // bitmap gets fewer device pixels than the widget has (a coarser
+    // preview, drawn to the same scale) instead of gigabytes.
+    const qreal wanted = qreal(logical.width()) * logical.height() * ratio * ratio;
+    if (wanted > MaxPreviewPixels)
+        ratio *= std::sqrt(MaxPreviewPixels / wanted);
     QImage bitmap(qMax(1, qRound(logical.width() * ratio)), qMax(1, qRound(logical.height() * ratio)),
                   QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(ScreenPixelsPerInch * ratio / 0.0254);
+    const int dotsPerMeter = qMax(1, qRound(ScreenPixelsPerInch * ratio / 0.0254));
     bitmap.setDotsPerMeterX(dotsPerMeter);
     bitmap.setDotsPerMeterY(dotsPerMeter);
     bitmap.fill(Qt::white);
