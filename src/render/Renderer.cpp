@@ -80,6 +80,7 @@ constexpr int AlignFar = 2; // right, or bottom
 
 // Device coordinates stay well inside int so that sums of a few never overflow.
 constexpr qint64 CoordinateLimit = 1 << 29;
+constexpr qint64 MaxSlotsDrawn = 20000;
 
 int Nearest(long double value)
 {
@@ -425,16 +426,20 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     canvas.setPen(pen);
     canvas.setBrush(TCANVASBRUSH{TBrushStyle::Solid, Qt::white});
 
-    const qint64 across = tpl.NUMACROSS;
-    const qint64 down = tpl.NUMDOWN;
-    if (across < 1 || down < 1)
+    if (tpl.NUMACROSS < 1 || tpl.NUMDOWN < 1)
         return;
+    // A template from a damaged file may hold billions of slots. A page
+    // draws its slots row by row up to a bound some twenty times what the
+    // densest real label sheets carry, so that drawing always ends soon.
+    const qint64 across = tpl.NUMACROSS;
+    const qint64 drawnAcross = std::min<qint64>(across, MaxSlotsDrawn);
+    const qint64 drawnDown = std::min<qint64>(tpl.NUMDOWN, (MaxSlotsDrawn + drawnAcross - 1) / drawnAcross);
 
     // Only the first pass draws the picture; a template page needs none.
     TPagePicture picture;
     if (p.ShowLabels)
         LoadPagePicture(job, picture, pictureError);
-    const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * down;
+    const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * tpl.NUMDOWN;
 
     const auto labelBox = [&](qint64 c, qint64 r) {
         const qint64 x0 = c * (static_cast<qint64>(tpl.MULABELWIDTH) + tpl.MUHGAP) + tpl.MULEFT + p.MuOffsetX;
@@ -459,8 +464,8 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
 
     if (p.ShowLabels) {
         const bool drawPicture = format.ShowPic && picture.loaded;
-        for (qint64 r = 0; r < down; ++r) {
-            for (qint64 c = 0; c < across; ++c) {
+        for (qint64 r = 0; r < drawnDown; ++r) {
+            for (qint64 c = 0; c < drawnAcross; ++c) {
                 QStringList lines;
                 if (!lookUp(pageFirstSlot + r * across + c, lines))
                     continue;
@@ -473,8 +478,8 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         }
     }
 
-    for (qint64 r = 0; r < down; ++r) {
-        for (qint64 c = 0; c < across; ++c) {
+    for (qint64 r = 0; r < drawnDown; ++r) {
+        for (qint64 c = 0; c < drawnAcross; ++c) {
             const qint64 slot = pageFirstSlot + r * across + c;
             const TCANVASRECT box = labelBox(c, r);
             if (p.ShowTemplate)
