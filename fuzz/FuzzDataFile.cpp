@@ -1,0 +1,132 @@
+// The data-file loader, checked against a plain byte-by-byte reading of the
+// data file rules: the content ends at the first NUL; lines break at CR, LF
+// and CR LF; a break at the very end adds no line; the lines are UTF-8 when
+// the whole content is (a leading byte-order mark then skipped), else
+// Windows-1252; every maximal run of non-empty lines is one label.
+
+#include "FuzzTargets.h"
+
+#include "model/DataFile.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct TRange {
+    qsizetype begin;
+    qsizetype end;
+};
+
+std::vector<TRange> referenceLines(const QByteArray& content, qsizetype begin)
+{
+    std::vector<TRange> lines;
+    const qsizetype end = content.size();
+    if (begin >= end)
+        return lines;
+    qsizetype start = begin;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char c = content[i];
+        if (c != '\n' && c != '\r')
+            continue;
+        lines.push_back({start, i});
+        if (c == '\r' && i + 1 < end && content[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < end)
+        lines.push_back({start, end});
+    return lines;
+}
+
+QString referenceText(const QByteArray& content, TRange r, bool utf8)
+{
+    const QByteArray bytes = content.mid(r.begin, r.end - r.begin);
+    if (!utf8) {
+        QString out;
+        for (char c : bytes)
+            out += QChar(char16_t(static_cast<unsigned char>(c)));
+        return out;
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF")) // inside the content a byte-order mark is text
+        return QChar(0xFEFF) + QString::fromUtf8(bytes.mid(3));
+    return QString::fromUtf8(bytes);
+}
+
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F.
+bool sameText(const QString& got, const QString& expected, bool utf8)
+{
+    if (utf8)
+        return got == expected;
+    if (got.size() != expected.size())
+        return false;
+    for (qsizetype i = 0; i < got.size(); ++i) {
+        const char16_t e = expected[i].unicode();
+        const char16_t g = got[i].unicode();
+        if (e >= 0x80 && e < 0xA0) {
+            // Decoded to its Windows character; the five codes Windows
+            // leaves undefined stay the control character of that value.
+            const bool undefined = e == 0x81 || e == 0x8D || e == 0x8F || e == 0x90 || e == 0x9D;
+            if (undefined ? g != e : g < 0x100)
+                return false;
+        } else if (g != e) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int FuzzDataFile(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    TLINES lines;
+    lines.loadFromBytes(file);
+
+    const void* nul = std::memchr(file.constData(), 0, file.size());
+    const QByteArray content = nul ? file.left(static_cast<const char*>(nul) - file.constData()) : file;
+    const bool utf8 = QByteArrayView(content).isValidUtf8();
+    FUZZ_CHECK("datafile", lines.decodesAsUtf8() == utf8);
+    const qsizetype begin = utf8 && content.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const std::vector<TRange> expected = referenceLines(content, begin);
+
+    FUZZ_CHECK("datafile", lines.count() == static_cast<int>(expected.size()));
+    QStringList texts;
+    for (int i = 0; i < lines.count(); ++i) {
+        const TRange r = expected[static_cast<std::size_t>(i)];
+        FUZZ_CHECK("datafile", lines.lineIsEmpty(i) == (r.begin == r.end));
+        const QString text = lines.line(i);
+        FUZZ_CHECK("datafile", sameText(text, referenceText(content, r, utf8), utf8));
+        texts << text;
+    }
+    FUZZ_CHECK("datafile", lines.line(-1).isEmpty() && lines.line(lines.count()).isEmpty());
+    FUZZ_CHECK("datafile", lines.lineIsEmpty(-1) && lines.lineIsEmpty(lines.count()));
+
+    // Labels: every maximal run of non-empty lines, each read in full.
+    const QVector<qint32> index = BuildLabelIndex(lines);
+    qsizetype label = 0;
+    for (int i = 0; i < lines.count(); ++i) {
+        if (texts[i].isEmpty() || (i > 0 && !texts[i - 1].isEmpty()))
+            continue;
+        FUZZ_CHECK("datafile", label < index.size() && index[label] == i);
+        QStringList got;
+        AppendLabelLines(lines, index[label], got);
+        int j = i;
+        while (j < lines.count() && !texts[j].isEmpty())
+            ++j;
+        FUZZ_CHECK("datafile", got == texts.mid(i, j - i));
+        ++label;
+    }
+    FUZZ_CHECK("datafile", label == index.size());
+    QStringList none;
+    AppendLabelLines(lines, -1, none);
+    AppendLabelLines(lines, lines.count(), none);
+    FUZZ_CHECK("datafile", none.isEmpty());
+    FUZZ_CHECK("datafile", lines.toStringList() == texts);
+    return 0;
+}

@@ -1,0 +1,26 @@
+// The font text of the settings store: comma text of the object text form.
+
+#include "FuzzTargets.h"
+
+#include "model/Font.h"
+
+#include <QString>
+
+int FuzzFontText(const std::uint8_t* data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    TFONT font = DefaultLabelFont();
+    const TFONT before = font;
+    if (!FNSTRINGTOFONT(text, font)) {
+        FUZZ_CHECK("font", font == before); // text that is refused changes nothing
+        return 0;
+    }
+    // A font the store accepted is written back as text that gives the same
+    // font again.
+    const QString written = FNFONTTOSTRING(font);
+    TFONT back;
+    FUZZ_CHECK("font", FNSTRINGTOFONT(written, back));
+    FUZZ_CHECK("font", back == font);
+    FUZZ_CHECK("font", FNFONTTOSTRING(back) == written);
+    return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The readers of what other people send us, each driven with one input as
+// raw bytes. libFuzzer calls them through FuzzMain.cpp; the test suite runs
+// every stored input (tests/fuzz/corpus/<target>/) through them again, so
+// each input that ever crashed a reader stays a regression case.
+//
+// Besides "no crash, no sanitizer report", each target checks what must hold
+// for any input it accepts; a broken check aborts with a message.
+
+#include <cstddef>
+#include <cstdint>
+
+// A job file: the label format, template and data source streams read one
+// after the other into a fresh job, as opening a job does.
+int FuzzJobFile(const std::uint8_t* data, std::size_t size);
+// A template file read into a fresh template, and the template's snapshot.
+int FuzzTemplateFile(const std::uint8_t* data, std::size_t size);
+// The font text of the settings store (FNSTRINGTOFONT).
+int FuzzFontText(const std::uint8_t* data, std::size_t size);
+// The data-file loader: lines, label index and every label decoded.
+int FuzzDataFile(const std::uint8_t* data, std::size_t size);
+// The RTF reader behind the instructions window.
+int FuzzRtf(const std::uint8_t* data, std::size_t size);
+
+struct TFUZZTARGET {
+    const char* name; // also the corpus folder's name
+    int (*run)(const std::uint8_t*, std::size_t);
+};
+
+inline constexpr TFUZZTARGET FuzzTargetTable[] = {
+    {"job", FuzzJobFile},   {"template", FuzzTemplateFile}, {"font", FuzzFontText},
+    {"datafile", FuzzDataFile}, {"rtf", FuzzRtf},
+};
+
+// Aborts with the message when a check on the reader's result fails.
+[[noreturn]] void FuzzCheckFailed(const char* target, const char* what);
+#define FUZZ_CHECK(target, condition)                                                                        \
+    do {                                                                                                     \
+        if (!(condition))                                                                                    \
+            FuzzCheckFailed(target, #condition);                                                             \
+    } while (false)

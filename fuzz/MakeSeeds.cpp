@@ -1,0 +1,220 @@
+// Writes the seed corpus of the fuzz targets: valid files of each kind, made
+// with the program's own model, plus the RTF documents of the test data.
+//   fuzz_seeds <corpus folder>     (normally tests/fuzz/corpus)
+// Existing seeds of the same names are replaced; other files (regression
+// inputs kept from findings) are left alone.
+
+#include "model/ComponentStream.h"
+#include "model/Font.h"
+#include "model/Job.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+QString corpus;
+
+void put(const char* target, const char* name, const QByteArray& bytes)
+{
+    const QString folder = corpus + u'/' + QString::fromLatin1(target);
+    QDir().mkpath(folder);
+    QFile file(folder + u'/' + QString::fromLatin1(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+}
+
+void sheet(TTEMPLATE& t, MU w, MU h, int across, int down)
+{
+    t.PAPERMUWIDTH = w;
+    t.PAPERMUHEIGHT = h;
+    t.NUMACROSS = across;
+    t.NUMDOWN = down;
+    t.MULEFT = 7000;
+    t.MUTOP = 13000;
+    t.MULABELWIDTH = 63500;
+    t.MULABELHEIGHT = 33900;
+    t.MUHGAP = 2500;
+    t.MUVGAP = 0;
+}
+
+void jobs()
+{
+    {
+        TJOB job;
+        job.CLEARDATA();
+        put("job", "new-job.GVJ", job.jobFileBytes());
+        sheet(*job.TEMPLATE(), 210000, 297000, 3, 8);
+        put("job", "a4-3x8.GVJ", job.jobFileBytes());
+        put("job", "with-tail.GVJ", job.jobFileBytes() + "tail bytes");
+    }
+    {
+        // Every kind of value the writer makes: identifiers, sets, extended
+        // floats, wide, UTF-8 and long strings, 8/16/32-bit integers.
+        TJOB job;
+        job.MAKENEWTEMPLATE(279400, 215900);
+        sheet(*job.TEMPLATE(), 279400, 215900, 4, 5);
+        job.TEMPLATE()->MUVGAP = -1200;
+        job.TEMPLATE()->SETLANDSCAPE(true);
+        job.TEMPLATE()->FULLFILENAME = QStringLiteral("/home/user/Templates/letter landscape.GVT");
+        TJOBINFO& f = *job.JOBINFO();
+        f.MUBORDERLEFT = 1500;
+        f.MUBORDERWIDTH = 250;
+        f.BORDERCOLOR = 0x00FF8000;
+        f.TEXTALIGNVERT = 2;
+        f.TEXTJUSTIFY = 2;
+        f.SHOWBORDER = true;
+        f.TEXTSHRINKTOFIT = false;
+        f.PicPCLeft = 12.5;
+        f.PicPCTop = 1e-310; // subnormal
+        f.PicPCWidth = 33.333333333333336;
+        f.PicPCHeight = -40;
+        f.UsePicPCTop = true;
+        f.FONT.Name = QStringLiteral("Liberation Sans");
+        f.FONT.Style = TFONT::fsItalic | TFONT::fsUnderline | TFONT::fsStrikeOut;
+        f.FONT.Pitch = TFONT::fpVariable;
+        f.FONT.Charset = 238;
+        f.FONT.Color = 0x123456;
+        TDATAINFO& d = *job.DATAINFO();
+        d.FULLFILENAME = QStringLiteral("/data/adresses \u00e9t\u00e9 2024.txt");
+        d.STARTLABNUM = 4;
+        d.RepeatLabelNum = 300;
+        d.PicFileName = QStringLiteral("/pics/") + QString(300, u'x') + QStringLiteral(".png");
+        put("job", "every-value-kind.GVJ", job.jobFileBytes());
+        d.FULLFILENAME = QStringLiteral("\u00e9\u00e8\u00ea\u00eb");
+        d.PicFileName = QStringLiteral("\u65e5\u672c\u8a9e.png");
+        f.FONT.Color = static_cast<qint32>(0x80000005u);
+        f.FONT.Pitch = TFONT::fpFixed;
+        put("job", "wide-strings.GVJ", job.jobFileBytes());
+    }
+    {
+        // A well-formed file with absurd numbers, as a damaged or hostile
+        // file may carry them.
+        TJOB job;
+        TTEMPLATE& t = *job.TEMPLATE();
+        sheet(t, INT32_MAX, 1, INT32_MAX, 2);
+        t.MULEFT = 0;
+        t.MUTOP = 0;
+        t.MULABELWIDTH = 100;
+        t.MULABELHEIGHT = INT32_MAX;
+        t.MUHGAP = INT32_MIN;
+        t.MUVGAP = -1;
+        job.DATAINFO()->STARTLABNUM = INT32_MIN;
+        job.DATAINFO()->RepeatLabelNum = INT32_MAX;
+        job.JOBINFO()->MUBORDERLEFT = INT32_MIN;
+        job.JOBINFO()->FONT.Height = INT32_MIN;
+        put("job", "absurd-numbers.GVJ", job.jobFileBytes());
+    }
+}
+
+void templates()
+{
+    TTEMPLATE t;
+    sheet(t, 210000, 297000, 3, 8);
+    QByteArray bytes;
+    WriteObjectStream(bytes, t);
+    put("template", "a4-3x8.GVT", bytes);
+
+    TTEMPLATE l;
+    sheet(l, 297000, 210000, 2, 4);
+    l.SETLANDSCAPE(true);
+    l.FULLFILENAME = QStringLiteral("/home/user/Templates/a4 landscape.GVT");
+    l.MULEFT = -5;
+    l.MUTOP = 40000;
+    l.MUHGAP = 2147483647;
+    bytes.clear();
+    WriteObjectStream(bytes, l);
+    put("template", "landscape.GVT", bytes);
+
+    // A job file opened as a template: its first stream is a label format.
+    TJOB job;
+    put("template", "job-as-template.GVJ", job.jobFileBytes());
+}
+
+void fonts()
+{
+    put("font", "default-label-font.txt", FNFONTTOSTRING(DefaultLabelFont()).toUtf8());
+    TFONT f = DefaultLabelFont();
+    f.Name = QStringLiteral("O'Brien, \"Quoted\" Sans");
+    f.Style = TFONT::fsBold | TFONT::fsItalic | TFONT::fsUnderline | TFONT::fsStrikeOut;
+    f.Pitch = TFONT::fpFixed;
+    f.Color = 0x00ABCDEF;
+    f.Charset = 99;
+    f.Height = -40000;
+    put("font", "quoted-name.txt", FNFONTTOSTRING(f).toUtf8());
+    f.Name = QStringLiteral("Schrift\u00e4\u00f6\u00fc\tTab");
+    f.Style = 0;
+    f.Color = static_cast<qint32>(0x8000001Bu);
+    f.Height = 300;
+    put("font", "no-style.txt", FNFONTTOSTRING(f).toUtf8());
+    // Lower-case paths and extra blanks read the same.
+    put("font", "lower-case.txt",
+        "\"object TFONTWRAPPER\", \"  font.charset = default_charset\",\"  font.color = clblack\","
+        "\"  font.height = -16\",\"  font.name = 'COURIER NEW'\",\"  font.style = [fsbold]\",end");
+}
+
+void dataFiles()
+{
+    put("datafile", "labels-lf.txt", "Anna Smith\n12 High Street\nLeeds\n\nBob Jones\n3 Low Road\nYork\n");
+    put("datafile", "labels-crlf.txt", "Anna Smith\r\n12 High Street\r\n\r\n\r\nBob Jones\r\n3 Low Road\r\n");
+    put("datafile", "labels-cr.txt", "A\rB\r\rC\r");
+    put("datafile", "lf-cr-splits.txt", "A\n\rB\n\rC");
+    put("datafile", "leading-empty.txt", "\n\nX\n \nY\n\n\n");
+    put("datafile", "utf8-bom.txt", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\nStra\xC3\x9F" "e\n\n\xE6\x97\xA5\xE6\x9C\xAC\n");
+    put("datafile", "windows-1252.txt", "caf\xE9\n\x80 5\n\x81\x8D\x8F\x90\x9D\n\n\x93quoted\x94\n");
+    put("datafile", "nul-ends.txt", QByteArray("first\nsecond\n\0hidden\nlines\n", 27));
+    QByteArray longLines;
+    for (int i = 0; i < 40; ++i)
+        longLines += QByteArray(17 + i % 23, char('a' + i % 26)) + (i % 5 == 4 ? "\r\n\r\n" : i % 3 ? "\n" : "\r");
+    put("datafile", "long-lines.txt", longLines);
+}
+
+void rtf()
+{
+    for (const char* name : {"libreoffice-from-docx.rtf", "libreoffice-from-odt.rtf", "pandoc-sample.rtf"}) {
+        QFile f(QStringLiteral(GORVIN_SOURCE_ROOT "/tests/data/rtf/") + QString::fromLatin1(name));
+        if (f.open(QIODevice::ReadOnly))
+            put("rtf", name, f.readAll());
+    }
+    QFile doc(QStringLiteral(GORVIN_SOURCE_ROOT "/docs/Gorvin02Instructions.rtf"));
+    if (doc.open(QIODevice::ReadOnly))
+        put("rtf", "instructions.rtf", doc.readAll());
+    put("rtf", "small-features.rtf",
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fcharset204 Times;}"
+        "{\\f2\\fcharset128 MS Mincho;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}"
+        "{\\info{\\title Label help}{\\author Mardo}}\\uc1\\pard\\qc\\sb120\\sa60\\li360\\ri360\\fi-180"
+        "\\tx720\\tx1440 {\\b\\fs32 Title}\\par\\pard\\qj {\\i italic} {\\ul under}{\\ulnone} {\\strike gone} "
+        "x{\\super 2} H{\\sub 2}O \\cf1 red\\cf0  \\highlight2 mark\\highlight0 \\'e9t\\'e9 {\\f1 \\'c0\\'c1} "
+        "{\\f2 \\'82\\'a0} \\u8364?\\uc2\\u8212--\\uc1 \\tab tab\\line break\\emdash\\endash\\bullet"
+        "\\lquote\\rquote\\ldblquote\\rdblquote\\~\\-\\_\\{\\}\\\\\\par"
+        "{\\field{\\*\\fldinst HYPERLINK \"https://example.org/labels\"}{\\fldrslt link text}}\\par"
+        "\\trowd\\cellx2000\\cellx4000 a\\cell b\\cell\\row\\pard"
+        "{\\pict\\pngblip 89504e47}{\\*\\unknown skipped}{\\header head}{\\footnote note}"
+        "\\bin4 \x01\x02\x03\x04 after\\par\\page\\sect}");
+    put("rtf", "deep-groups.rtf", "{\\rtf1 " + QByteArray(300, '{') + "deep" + QByteArray(300, '}') + "}");
+    put("rtf", "mac-and-pc.rtf", "{\\rtf1\\mac \\'8a\\'9a\\par}{\\rtf1\\pc \\'82}");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    corpus = QString::fromLocal8Bit(argv[1]);
+    jobs();
+    templates();
+    fonts();
+    dataFiles();
+    rtf();
+    return 0;
+}

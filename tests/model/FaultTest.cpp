@@ -1,0 +1,369 @@
+// Nothing lost on faults: saves killed or failing half way, folders that
+// cannot be written, data files that turn unreadable or are far too large, an
+// error log that cannot be written, and templates with absurd numbers.
+
+#include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "model/Job.h"
+#include "render/RecordingCanvas.h"
+#include "render/Renderer.h"
+#include "settings/RegistryStore.h"
+#include "support/ErrorLog.h"
+#include "support/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class Faults : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetProgramFolderForTests(dir.filePath(QStringLiteral("program")));
+    }
+    void TearDown() override { SetProgramFolderForTests(QString()); }
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    // A job whose file is `padding` bytes longer than an ordinary one: the
+    // data file name carries the extra bytes.
+    static void makeJob(TJOB& job, int across, qsizetype padding = 0)
+    {
+        job.MAKENEWTEMPLATE(210000, 297000);
+        job.TEMPLATE()->NUMACROSS = across;
+        job.TEMPLATE()->NUMDOWN = 8;
+        job.TEMPLATE()->MULABELWIDTH = 63500;
+        job.TEMPLATE()->MULABELHEIGHT = 33900;
+        job.DATAINFO()->FULLFILENAME = QStringLiteral("/data/labels.txt") + QString(padding, u'x');
+        job.DATAINFO()->STARTLABNUM = 3;
+    }
+
+    // The new content goes to a temporary file that takes the target's place
+    // only when complete. On Linux it has no name until then, so a killed
+    // save leaves nothing behind; where the file system cannot do that, the
+    // unfinished file keeps a name beside the target.
+    void expectOnlyPartialLeftovers(const QString& target, qint64 written) const
+    {
+        const QStringList names =
+            QDir(dir.path()).entryList({QFileInfo(target).fileName() + QStringLiteral(".*")}, QDir::Files);
+        EXPECT_LE(names.size(), 1) << names.join(u' ').toStdString();
+        for (const QString& name : names)
+            EXPECT_EQ(QFileInfo(dir.filePath(name)).size(), written);
+    }
+
+    QTemporaryDir dir;
+};
+
+// Peak resident memory of this process so far, in MB.
+long peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+// The kernel kills a process that writes past its file size limit (SIGXFSZ)
+// in the middle of the write: a save killed while writing. The file that was
+// there stays whole and loads; only the unfinished temporary file remains.
+TEST_F(Faults, SaveKilledWhileWritingKeepsThePreviousFiles)
+{
+    TScriptedMessages messages;
+    TJOB job;
+    makeJob(job, 3);
+    const QString jobFile = path("order.GVJ");
+    const QString templateFile = path("sheet.GVT");
+    ASSERT_TRUE(job.SAVETOFILE(jobFile));
+    ASSERT_TRUE(job.SAVETEMPLATETOFILE(templateFile));
+    const QByteArray jobBefore = ReadFileBytes(jobFile);
+    const QByteArray templateBefore = ReadFileBytes(templateFile);
+    // The job is made a megabyte long by its data file name; a template file
+    // holds little more than its path, so it gets a smaller limit.
+    const auto killedWhileSaving = [&](rlim_t limit, bool templateOnly) {
+        signal(SIGXFSZ, SIG_DFL);
+        rlimit small{};
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &small);
+        TJOB big;
+        makeJob(big, 4, 1 << 20);
+        if (templateOnly)
+            big.SAVETEMPLATETOFILE(templateFile);
+        else
+            big.SAVETOFILE(jobFile);
+        _exit(0); // reached only when the write was not stopped
+    };
+    // The signal comes only from a write that reaches the limit, half way
+    // through the new content.
+    EXPECT_EXIT(killedWhileSaving(64 * 1024, false), ::testing::KilledBySignal(SIGXFSZ), "");
+    EXPECT_EQ(ReadFileBytes(jobFile), jobBefore);
+    expectOnlyPartialLeftovers(jobFile, 64 * 1024);
+
+    ASSERT_GT(templateBefore.size(), 100);
+    EXPECT_EXIT(killedWhileSaving(100, true), ::testing::KilledBySignal(SIGXFSZ), "");
+    EXPECT_EQ(ReadFileBytes(templateFile), templateBefore);
+    expectOnlyPartialLeftovers(templateFile, 100);
+
+    TJOB back;
+    ASSERT_TRUE(back.LOADFROMFILE(jobFile));
+    EXPECT_EQ(back.jobFileBytes(), jobBefore);
+    ASSERT_TRUE(back.LOADTEMPLATEFROMFILE(templateFile));
+    EXPECT_EQ(back.TEMPLATE()->NUMACROSS, 3);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// Root writes through permissions, but nobody creates files in /proc: a save
+// there fails as a folder without write permission makes it fail, with the
+// program's message, and nothing in memory changes.
+TEST_F(Faults, SaveIntoAFolderThatCannotBeWrittenChangesNothingInMemory)
+{
+    if (!QFileInfo(QStringLiteral("/proc/self")).exists())
+        GTEST_SKIP() << "no /proc file system";
+    TJOB job;
+    makeJob(job, 2);
+    job.TEMPLATE()->FULLFILENAME = path("sheet.GVT");
+    const QByteArray before = job.jobFileBytes();
+    const QString target = QStringLiteral("/proc/gorvin-order.GVJ");
+    {
+        TScriptedMessages messages;
+        EXPECT_FALSE(job.SAVETOFILE(target));
+        EXPECT_EQ(messages.texts(),
+                  QStringList{QStringLiteral("Stream error occured with message\n\rCannot create file ") + target});
+        EXPECT_EQ(messages.beeps, 1);
+    }
+    EXPECT_EQ(job.jobFileBytes(), before);
+    EXPECT_TRUE(job.ALTERED());
+    {
+        TScriptedMessages messages;
+        EXPECT_FALSE(job.SAVETEMPLATETOFILE(QStringLiteral("/proc/gorvin-sheet.GVT")));
+        EXPECT_EQ(messages.shown.size(), 1);
+    }
+    EXPECT_EQ(job.jobFileBytes(), before); // the template's own path is put back
+    EXPECT_TRUE(job.TEMPLATE()->ALTERED);
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+// The log cannot be written when the program folder cannot even be made (a
+// file stands where a folder is needed; a read-only folder does not stop
+// root). Every operation that logs still finishes and tells the user.
+TEST_F(Faults, ErrorLogThatCannotBeWrittenStopsNothing)
+{
+    WriteFile(path("plain-file"), "not a folder");
+    SetProgramFolderForTests(path("plain-file/program"));
+    ASSERT_FALSE(QFileInfo(ErrorLogPath()).dir().exists());
+
+    TJOB job;
+    makeJob(job, 3);
+    {
+        TScriptedMessages messages;
+        EXPECT_NO_THROW(EXPECT_FALSE(job.SAVETOFILE(path("nowhere/order.GVJ"))));
+        EXPECT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.beeps, 1);
+    }
+    {
+        TScriptedMessages messages;
+        ASSERT_TRUE(job.SAVETOFILE(path("order.GVJ")));
+        WriteFile(path("corrupt.GVJ"), job.jobFileBytes().left(100));
+        TJOB target;
+        EXPECT_NO_THROW(EXPECT_FALSE(target.LOADFROMFILE(path("corrupt.GVJ"))));
+        EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Invalid or corrupt job file.")});
+        EXPECT_NO_THROW(EXPECT_FALSE(target.LOADTEMPLATEFROMFILE(path("corrupt.GVJ"))));
+        EXPECT_EQ(messages.shown.size(), 2);
+    }
+    {
+        // A stored list with a gap is logged while loading (error 11).
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
+        store.setValue(RegistryGroup(QStringLiteral("Faults")) + QStringLiteral("/JobCOUNT"), QStringLiteral("2"));
+        store.setValue(RegistryGroup(QStringLiteral("Faults")) + QStringLiteral("/Job1"), QStringLiteral("b.GVJ"));
+        store.sync();
+        QStringList list;
+        bool complete = true;
+        EXPECT_NO_THROW(complete = FNREGLOADLIST(QStringLiteral("Faults"), QStringLiteral("Job"), list));
+        EXPECT_FALSE(complete);
+        EXPECT_EQ(list, QStringList{QStringLiteral("b.GVJ")});
+        store.remove(RegistryGroup(QStringLiteral("Faults")));
+    }
+    EXPECT_FALSE(QFileInfo::exists(ErrorLogPath()));
+}
+
+// Reloading a data file that has turned unreadable keeps what was loaded.
+TEST_F(Faults, DataThatTurnsUnreadableKeepsTheLabelsLoaded)
+{
+    TDATAINFO data;
+    data.FULLFILENAME = WriteFile(path("labels.txt"), "A\nB\n\nC\n\nD\n");
+    ASSERT_TRUE(data.LOADDATA());
+    ASSERT_EQ(data.labelsInIndex(), 3);
+
+    // A folder now stands where the file was.
+    ASSERT_TRUE(QFile::remove(data.FULLFILENAME));
+    ASSERT_TRUE(QDir().mkdir(data.FULLFILENAME));
+    EXPECT_THROW(data.LOADDATA(), EDataReadError);
+    EXPECT_EQ(data.labelsInIndex(), 3);
+    QStringList lines;
+    EXPECT_TRUE(data.GETLABEL(2, lines));
+    EXPECT_EQ(lines, QStringList{QStringLiteral("D")});
+
+    // A pipe would wait for a writer for ever; it is refused unopened.
+    QDir().rmdir(data.FULLFILENAME);
+    ASSERT_EQ(mkfifo(QFile::encodeName(data.FULLFILENAME).constData(), 0600), 0);
+    try {
+        data.LOADDATA();
+        ADD_FAILURE() << "a pipe was read";
+    } catch (const EDataReadError& e) {
+        EXPECT_EQ(e.message(), data.FULLFILENAME + QStringLiteral(" is not a plain file"));
+    }
+    EXPECT_EQ(data.labelsInIndex(), 3);
+
+    // A file that is gone is no error of the data source: it has no labels.
+    QFile::remove(data.FULLFILENAME);
+    EXPECT_FALSE(data.LOADDATA());
+    EXPECT_EQ(data.labelsInIndex(), 0);
+}
+
+// A 1 GiB file (sparse: it takes no disk and no memory to make) is refused by
+// its size before a byte is read, with a message that names the file and the
+// limit. Below the limit, reading stops at the first NUL, where the content
+// ends: a binary file costs what lies before its first zero byte.
+TEST_F(Faults, HugeAndBinaryDataFilesAreReadWithinAMemoryBound)
+{
+    const QString huge = path("huge.bin");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(1) << 30));
+    }
+    const long peakBefore = peakMegabytes();
+    TDATAINFO data;
+    data.FULLFILENAME = WriteFile(path("labels.txt"), "A\n\nB\n");
+    ASSERT_TRUE(data.LOADDATA());
+    data.FULLFILENAME = huge;
+    try {
+        data.LOADDATA();
+        ADD_FAILURE() << "a 1 GiB data file was read";
+    } catch (const EDataReadError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("The file %1 holds 1024 MB; data files larger than 256 MB are not read.")
+                                   .arg(huge));
+    }
+    EXPECT_EQ(data.labelsInIndex(), 2);
+
+    // 200 MiB, just under the limit, zeros with a few lines of text at the
+    // start: the text before the first NUL is all that is kept.
+    const QString binary = path("binary.bin");
+    {
+        QFile f(binary);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Name\nStreet\n\nOther\n");
+        ASSERT_TRUE(f.resize(qint64(200) << 20));
+    }
+    data.FULLFILENAME = binary;
+    ASSERT_TRUE(data.LOADDATA());
+    EXPECT_EQ(data.labelsInIndex(), 2);
+    EXPECT_EQ(data.FILECONTENT.count(), 4);
+    EXPECT_LT(peakMegabytes() - peakBefore, 100) << "reading went past the first NUL";
+
+    // A file one byte over the limit is refused; a device never read.
+    {
+        QFile f(binary);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(TLINES::MaxDataFileBytes + 1));
+    }
+    TLINES lines;
+    QString error;
+    EXPECT_FALSE(lines.loadFromFile(binary, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("holds 257 MB"))) << error.toStdString();
+    EXPECT_FALSE(lines.loadFromFile(QStringLiteral("/dev/zero"), &error));
+    EXPECT_EQ(error, QStringLiteral("/dev/zero is not a plain file"));
+    EXPECT_LT(peakMegabytes() - peakBefore, 100);
+}
+
+// The preview's hit test finds the label under the pointer by arithmetic: the
+// same answer as trying every slot (the last match wins where labels
+// overlap), and no time at all for a damaged template of billions of slots.
+TEST_F(Faults, HitTestMatchesTheSlotScanForAnyGrid)
+{
+    QRandomGenerator rng(4711);
+    for (int round = 0; round < 400; ++round) {
+        TTEMPLATE t;
+        t.NUMACROSS = int(rng.bounded(-1, 6));
+        t.NUMDOWN = int(rng.bounded(-1, 6));
+        t.MULEFT = int(rng.bounded(-20, 20));
+        t.MUTOP = int(rng.bounded(-20, 20));
+        t.MULABELWIDTH = int(rng.bounded(-3, 15));
+        t.MULABELHEIGHT = int(rng.bounded(-3, 15));
+        t.MUHGAP = int(rng.bounded(-20, 8));
+        t.MUVGAP = int(rng.bounded(-20, 8));
+        for (int k = 0; k < 20; ++k) {
+            const MU x = int(rng.bounded(-60, 80));
+            const MU y = int(rng.bounded(-60, 80));
+            qint32 expected = -1;
+            for (qint32 c = 0; c < t.NUMACROSS; ++c)
+                for (qint32 r = 0; r < t.NUMDOWN; ++r) {
+                    const TSLOTRECT s = t.slotRect(c + r * t.NUMACROSS);
+                    if (s.left < x && x < s.right && s.top < y && y < s.bottom)
+                        expected = c + r * t.NUMACROSS;
+                }
+            ASSERT_EQ(t.GetTemplateNumFromMuXY(x, y), expected) << round << " " << x << "," << y;
+        }
+    }
+    TJOB job;
+    TTEMPLATE& huge = *job.TEMPLATE();
+    huge.NUMACROSS = 100000;
+    huge.NUMDOWN = INT32_MAX;
+    huge.MULABELWIDTH = 10;
+    huge.MULABELHEIGHT = 10;
+    huge.MUHGAP = 0;
+    huge.MUVGAP = 0;
+    EXPECT_EQ(huge.GetTemplateNumFromMuXY(25, 15), 2 + 1 * 100000);
+    EXPECT_EQ(huge.GetTemplateNumFromMuXY(25, 100000), -1); // slot number beyond 32 bits
+    EXPECT_EQ(huge.slotCount(), INT32_MAX);
+    job.DATAINFO()->STARTLABNUM = INT32_MIN;
+    EXPECT_EQ(job.GetLabelNumFromMuXY(25, 15), INT32_MAX);
+}
+
+// Drawing a page of such a template ends soon: its slots are drawn row by row
+// up to a bound, and keep their numbers.
+TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
+{
+    TJOB job;
+    job.MAKENEWTEMPLATE(10'000'000, 10'000'000);
+    TTEMPLATE& t = *job.TEMPLATE();
+    t.MULABELWIDTH = 1000;
+    t.MULABELHEIGHT = 1000;
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p;
+    p.Canvas = &canvas;
+    p.PixPerMuX = p.PixPerMuY = 0.01;
+    p.ShowLabels = false;
+    p.ShowTemplate = true;
+
+    t.NUMACROSS = 300000;
+    t.NUMDOWN = 1000000;
+    PRINT(job, p);
+    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 20000);
+    EXPECT_EQ(texts.front().text, QStringLiteral("Label [1]"));
+    EXPECT_EQ(texts.back().text, QStringLiteral("Label [20000]"));
+
+    canvas.clear();
+    t.NUMACROSS = 7;
+    t.NUMDOWN = INT32_MAX;
+    p.PageIndex = 1;
+    PRINT(job, p);
+    texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 7 * 2858); // whole rows up to the bound
+    EXPECT_EQ(texts.front().text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 1));
+    EXPECT_EQ(texts[7].text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 8));
+}
