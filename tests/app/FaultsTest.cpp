@@ -1,0 +1,253 @@
+// The main window under faults: data that turns unreadable or is far too
+// large, saves into places that cannot be written, a corrupt or unreadable
+// settings file, an error log that cannot be written, and job files with
+// absurd numbers.
+
+#include "MainWindowFixture.h"
+
+#include "common/TestEnv.h"
+#include "model/Job.h"
+#include "model/Units.h"
+#include "support/ErrorLog.h"
+#include "support/ProgramFolder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+
+#include <sys/resource.h>
+
+namespace {
+
+class TFaultsTest : public TMainWindowTest {
+protected:
+    void TearDown() override
+    {
+        TMainWindowTest::TearDown();
+        SetProgramFolderForTests(QString());
+        QDir(iniPath()).removeRecursively(); // a test may have put a folder there
+        QFile::remove(iniPath());
+    }
+
+    void trigger(const char* name)
+    {
+        auto* action = main_->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        for (QObject* o : action->associatedObjects())
+            if (auto* menu = qobject_cast<QMenu*>(o))
+                emit menu->aboutToShow();
+        ASSERT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+    }
+    QString lastPlain() const
+    {
+        for (auto it = messages.shown.crbegin(); it != messages.shown.crend(); ++it)
+            if (it->plain)
+                return it->text;
+        return QString();
+    }
+    static QString iniPath()
+    {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"))
+            .fileName();
+    }
+    static long peakMegabytes()
+    {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss / 1024;
+    }
+};
+
+} // namespace
+
+TEST_F(TFaultsTest, ReloadingDataThatTurnedUnreadableKeepsTheLabelsAndWarns)
+{
+    const QString data = writeData("data.txt", 6);
+    TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, data)});
+    ASSERT_EQ(main.job().DATAINFO()->labelsInIndex(), 6);
+
+    // Something else now stands under the data file's name.
+    ASSERT_TRUE(QFile::remove(data));
+    ASSERT_TRUE(QDir().mkdir(data));
+    child<QPushButton>("ButtonRELOADDATA")->click();
+    EXPECT_EQ(lastPlain(), QStringLiteral("Cannot load data file '%1'\n\rCannot open file %1").arg(data));
+    EXPECT_GE(messages.beeps, 1);
+    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(ErrorLogPath())).contains(QStringLiteral(" Error[8]: Cannot load")));
+    EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 6);
+    EXPECT_EQ(main.job().PAGECOUNT(), 2);
+    EXPECT_FALSE(main.job().ALTERED()); // the same file, so nothing changed
+
+    // Once it is a file again, reloading reads it.
+    ASSERT_TRUE(QDir().rmdir(data));
+    writeData("data.txt", 3);
+    child<QPushButton>("ButtonRELOADDATA")->click();
+    EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 3);
+}
+
+// Opening a 1 GiB binary file as data: refused by its size before anything is
+// read, with a message that names the file and the limit. The job keeps the
+// name, as after any failed data load, but no labels of the file before.
+TEST_F(TFaultsTest, OpeningAHugeBinaryFileAsDataIsRefusedWithTheLimit)
+{
+    const QString data = writeData("data.txt", 6);
+    TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, data)});
+    const QString huge = path("huge.dat");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(1) << 30));
+    }
+    const long peakBefore = peakMegabytes();
+    dialogs.answerFile(huge);
+    trigger("OPENDATA");
+    EXPECT_EQ(lastPlain(), QStringLiteral("Cannot load data file '%1'\n\rThe file %1 holds 1024 MB; data files larger "
+                                          "than 256 MB are not read.")
+                               .arg(huge));
+    EXPECT_EQ(main.job().DATAINFO()->FULLFILENAME, huge);
+    EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 0);
+    EXPECT_EQ(main.job().PAGECOUNT(), 0);
+    EXPECT_LT(peakMegabytes() - peakBefore, 100);
+}
+
+// Root writes through permissions, but no one creates files in /proc.
+TEST_F(TFaultsTest, SaveIntoAPlaceThatCannotBeWrittenKeepsEverythingAsItWas)
+{
+    if (!QFileInfo(QStringLiteral("/proc/self")).exists())
+        GTEST_SKIP() << "no /proc file system";
+    const QString job = writeJob(path("a.GVJ"), 3, 7, QString());
+    TFormMAIN& main = start({job});
+    main.job().JOBINFO()->TEXTJUSTIFY = 2;
+    main.job().setALTERED(true);
+    main.job().TEMPLATE()->ALTERED = true;
+    const QByteArray before = main.job().jobFileBytes();
+
+    dialogs.answerFile(QStringLiteral("/proc/gorvin-order.GVJ"));
+    trigger("SAVEJOBAS");
+    EXPECT_EQ(lastPlain(), QStringLiteral("Stream error occured with message\n\rCannot create file /proc/gorvin-order.GVJ"));
+    EXPECT_EQ(main.JOBFILENAME(), job);
+
+    dialogs.answerFile(QStringLiteral("/proc/gorvin-sheet.GVT"));
+    trigger("SAVETEMPLATEAS");
+    EXPECT_EQ(lastPlain(), QStringLiteral("Stream error occured with message\n\rCannot create file /proc/gorvin-sheet.GVT"));
+    EXPECT_EQ(main.job().jobFileBytes(), before);
+    EXPECT_TRUE(main.job().ALTERED());
+    EXPECT_TRUE(main.job().TEMPLATE()->ALTERED);
+}
+
+TEST_F(TFaultsTest, CorruptSettingsFileGivesTheDefaultsAndStartUpCompletes)
+{
+    QByteArray junk = QByteArray("\xff\xfe[Software/Mardo/Gorvin/v2/Settings\n") + QByteArray(3, '\0')
+                      + "\x01garbage=\"unclosed\n";
+    junk += "[Software/Mardo/Gorvin/v2/Settings]\nMainScale=not a number\nUnits=\xc3\x28\nShowLabel=\n"
+            "[Software/Mardo/Gorvin/v2/Files/Closed]\nJobCOUNT=99999999999999\nJob0=@ByteArray(\\xff)\nData3=x\n"
+            "[Software/Mardo/Gorvin/v2/DeskTop/FormMAIN]\nLeft=-99999999999\nWidth=abc\nState=7\n"
+            "[Software/Mardo/Gorvin/v2/Format]\nFont=\"\"object TFONTWRAPPER\nBorderLeft=1e400\n";
+    for (int i = 0; i < 256; ++i)
+        junk += char(i);
+    WriteFile(iniPath(), junk);
+
+    TFormMAIN& main = start();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.previewScale(), 1.0);
+    EXPECT_EQ(CurrentUnit, UNIT_MM);
+    EXPECT_TRUE(main.reopenEntries(main.reopenJobMenu()).size() <= 10);
+    EXPECT_EQ(main.job().JOBINFO()->FONT, DefaultLabelFont());
+    EXPECT_EQ(main.job().JOBINFO()->MUBORDERLEFT, 2000);
+    EXPECT_TRUE(closeMain());
+}
+
+TEST_F(TFaultsTest, StoredScaleOutsideTheDialogsRangeIsKeptInIt)
+{
+    // Only a damaged or hand-edited file holds such a scale; taken as it
+    // is, 50 would make a preview image of several gigabytes.
+    for (const char* stored : {"50", "1e300", "-2", "0", "nan", "inf"}) {
+        WriteFile(iniPath(), QByteArray("[Software/Mardo/Gorvin/v2/Settings]\nMainScale=") + stored + "\n");
+        TFormMAIN& main = start();
+        EXPECT_GE(main.previewScale(), 0.1) << stored;
+        EXPECT_LE(main.previewScale(), 3.0) << stored;
+        EXPECT_TRUE(closeMain());
+    }
+    WriteFile(iniPath(), "[Software/Mardo/Gorvin/v2/Settings]\nMainScale=2.5\n");
+    EXPECT_EQ(start().previewScale(), 2.5); // a scale the dialog can set is applied as stored
+}
+
+TEST_F(TFaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpCompletes)
+{
+    // A folder where the settings file should be: neither root nor anyone
+    // else reads or writes it.
+    QFile::remove(iniPath());
+    ASSERT_TRUE(QDir().mkpath(iniPath()));
+    const QString job = writeJob(path("a.GVJ"), 2, 2, QString());
+    TFormMAIN& main = start({job});
+    EXPECT_EQ(main.previewScale(), 1.0);
+    EXPECT_EQ(main.JOBFILENAME(), job);
+    EXPECT_TRUE(closeMain()); // the writes at exit are lost quietly
+    EXPECT_TRUE(QFileInfo(iniPath()).isDir());
+}
+
+// The log is written beside the program; when that folder cannot even be
+// made, every command that logs still does its work and tells the user.
+TEST_F(TFaultsTest, ErrorLogThatCannotBeWrittenStopsNoCommand)
+{
+    WriteFile(path("plain-file"), "not a folder");
+    SetProgramFolderForTests(path("plain-file/program"));
+    const QString data = writeData("data.txt", 4);
+    const QString job = writeJob(path("a.GVJ"), 2, 2, data);
+    TFormMAIN& main = start({job});
+
+    WriteFile(path("corrupt.GVJ"), "TPF0\x08TJOBINFO\x00\x05WRONG\x02");
+    dialogs.answerFile(path("corrupt.GVJ"));
+    trigger("Openjob");
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Invalid or corrupt job file."));
+    EXPECT_EQ(main.JOBFILENAME(), job);
+    EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 4);
+
+    dialogs.answerFile(path("nowhere/b.GVJ"));
+    trigger("SAVEJOBAS");
+    EXPECT_EQ(lastPlain(), QStringLiteral("Cannot find path \"%1\"").arg(path("nowhere/")));
+
+    main.job().JOBINFO()->TEXTJUSTIFY = 1;
+    dialogs.answerFile(path("b.GVJ"));
+    trigger("SAVEJOBAS");
+    EXPECT_EQ(main.JOBFILENAME(), path("b.GVJ"));
+    EXPECT_FALSE(QFileInfo::exists(ErrorLogPath()));
+    EXPECT_TRUE(closeMain());
+}
+
+// A job file that reads cleanly but holds numbers no dialog would allow: a
+// sheet of ten metres and billions of labels. The window opens it, draws its
+// page and answers a click on it without running out of memory or time.
+TEST_F(TFaultsTest, JobWithAbsurdNumbersOpensWithinBounds)
+{
+    const QString data = writeData("data.txt", 3);
+    const QString job = path("absurd.GVJ");
+    {
+        TScriptedMessages quiet;
+        TJOB absurd;
+        absurd.MAKENEWTEMPLATE(10'000'000, 10'000'000);
+        TTEMPLATE& t = *absurd.TEMPLATE();
+        t.NUMACROSS = 100000;
+        t.NUMDOWN = 100000;
+        t.MULABELWIDTH = 50;
+        t.MULABELHEIGHT = 50;
+        absurd.DATAINFO()->FULLFILENAME = data;
+        absurd.DATAINFO()->STARTLABNUM = INT32_MIN;
+        absurd.DATAINFO()->RepeatLabelNum = INT32_MAX;
+        ASSERT_TRUE(absurd.SAVETOFILE(job));
+    }
+    const long peakBefore = peakMegabytes();
+    TFormMAIN& main = start({job});
+    EXPECT_EQ(main.JOBFILENAME(), job);
+    // Ten metres at 96 pixels per inch would be 37 795 pixels square (5.7 GB):
+    // the page image is kept to 150 million pixels, drawn coarser.
+    const QImage& page = main.pageBitmap();
+    EXPECT_LE(qint64(page.width()) * page.height(), 150'000'000);
+    EXPECT_GT(page.width(), 10000);
+    EXPECT_LT(peakMegabytes() - peakBefore, 1024);
+    EXPECT_TRUE(closeMain());
+}
