@@ -94,7 +94,9 @@ void jobs()
     }
     {
         // A well-formed file with absurd numbers, as a damaged or hostile
-        // file may carry them.
+        // file may carry them. Also the regression case of two faults the
+        // job target found: signed overflow in the slot rectangles (every
+        // seed showed it) and in the label under the pointer (this one).
         TJOB job;
         TTEMPLATE& t = *job.TEMPLATE();
         sheet(t, INT32_MAX, 1, INT32_MAX, 2);
