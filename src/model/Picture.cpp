@@ -15,8 +15,24 @@ QStringList PictureSuffixes()
 bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
 {
     picture.clear();
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QFileInfo info(path);
+    // The name comes from a job file: a device has no end to read to, and
+    // opening a pipe waits for a writer that may never come.
+    if (info.exists() && !info.isFile()) {
+        if (error)
+            *error = QStringLiteral("%1 is not a plain file").arg(path);
+        return false;
+    }
+    const QString suffix = info.suffix().toLower();
     if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz")) {
+        // A drawing is read whole; bitmaps are bounded by the image
+        // reader's own allocation limit.
+        constexpr qint64 maxSvgBytes = qint64(16) << 20;
+        if (info.size() > maxSvgBytes) {
+            if (error)
+                *error = QStringLiteral("%1 is too large for a drawing (more than 16 MB).").arg(path);
+            return false;
+        }
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             if (error)
