@@ -5,12 +5,14 @@
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
+#include "model/Picture.h"
 #include "render/RecordingCanvas.h"
 #include "render/Renderer.h"
 #include "settings/RegistryStore.h"
 #include "support/ErrorLog.h"
 #include "support/ProgramFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -366,4 +368,71 @@ TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
     ASSERT_EQ(texts.size(), 7 * 2858); // whole rows up to the bound
     EXPECT_EQ(texts.front().text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 1));
     EXPECT_EQ(texts[7].text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 8));
+}
+
+// A job file may name anything as its picture: a pipe or a device is refused
+// unopened, a drawing too large to be a logo unread, a bitmap too large for
+// memory by the image reader's limit.
+TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
+{
+    const QString pipe = path("logo.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    TPICTURE picture;
+    QString error;
+    EXPECT_FALSE(LoadPictureFile(pipe, picture, &error));
+    EXPECT_EQ(error, pipe + QStringLiteral(" is not a plain file"));
+    EXPECT_FALSE(LoadPictureFile(QStringLiteral("/dev/zero"), picture, &error));
+
+    const QString drawing = path("huge.svg");
+    {
+        QFile f(drawing);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>");
+        ASSERT_TRUE(f.resize(qint64(1) << 30));
+    }
+    EXPECT_FALSE(LoadPictureFile(drawing, picture, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
+
+    // A PNG header that claims 60 000 x 60 000 pixels.
+    QImage small(2, 2, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        small.save(&buffer, "PNG");
+    }
+    const auto be32 = [](quint32 v) {
+        QByteArray bytes(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = char(v >> (24 - 8 * i));
+        return bytes;
+    };
+    png.replace(16, 8, be32(60000) + be32(60000)); // width and height of the IHDR chunk
+    quint32 crc = 0xFFFFFFFFu; // over the chunk's type and data
+    for (int i = 12; i < 29; ++i) {
+        crc ^= static_cast<quint8>(png[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    png.replace(29, 4, be32(~crc));
+    const QString claimed = WriteFile(path("claims.png"), png);
+    const long peakBefore = peakMegabytes();
+    EXPECT_FALSE(LoadPictureFile(claimed, picture, &error));
+    EXPECT_LT(peakMegabytes() - peakBefore, 100);
+
+    // The page is still drawn, without the picture.
+    TJOB job;
+    job.MAKENEWTEMPLATE(210000, 297000);
+    job.JOBINFO()->ShowPic = true;
+    job.DATAINFO()->PicFileName = pipe;
+    TRECORDINGCANVAS canvas;
+    TPRINTPARAMS p;
+    p.Canvas = &canvas;
+    p.PixPerMuX = p.PixPerMuY = 0.01;
+    p.ShowTemplate = true;
+    QString pictureError;
+    PRINT(job, p, &pictureError);
+    EXPECT_EQ(pictureError, pipe + QStringLiteral(" is not a plain file"));
+    EXPECT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
 }
