@@ -92,10 +92,12 @@ qint32 TJOB::labelForSlot(qint32 page, qint32 slot) const
     const qint32 repeat = dataInfo_->RepeatLabelNum;
     if (repeat < 1)
         return -1;
-    const qint64 d = static_cast<qint64>(page) * template_->NUMACROSS * template_->NUMDOWN + slot
-                     - (static_cast<qint64>(dataInfo_->STARTLABNUM) - 1);
+    // Page times slots per page may pass 64 bits for a sheet read from a
+    // damaged file; 128 bits hold every product of three 32-bit numbers.
+    const __int128 d = static_cast<__int128>(page) * template_->NUMACROSS * template_->NUMDOWN + slot
+                       - (static_cast<qint64>(dataInfo_->STARTLABNUM) - 1);
     if (d < 0)
         return -1;
-    const qint64 label = d / repeat;
+    const __int128 label = d / repeat;
     return label < dataInfo_->labelsInIndex() ? static_cast<qint32>(label) : -1;
 }
