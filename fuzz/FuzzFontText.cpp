@@ -16,11 +16,16 @@ int FuzzFontText(const std::uint8_t* data, std::size_t size)
         return 0;
     }
     // A font the store accepted is written back as text that gives the same
-    // font again.
+    // font again. The one exception is in the format: an empty text is never
+    // written, so an empty face name comes back as the font holder's own.
     const QString written = FNFONTTOSTRING(font);
     TFONT back;
     FUZZ_CHECK("font", FNSTRINGTOFONT(written, back));
-    FUZZ_CHECK("font", back == font);
-    FUZZ_CHECK("font", FNFONTTOSTRING(back) == written);
+    TFONT expected = font;
+    if (expected.Name.isEmpty())
+        expected.Name = TFONT().Name;
+    FUZZ_CHECK("font", back == expected);
+    if (!font.Name.isEmpty())
+        FUZZ_CHECK("font", FNFONTTOSTRING(back) == written);
     return 0;
 }
