@@ -56,7 +56,8 @@ qint32 TJOB::PAGECOUNT() const
     const qint64 n = static_cast<qint64>(dataInfo_->LABELCOUNT()) + dataInfo_->STARTLABNUM - 1;
     if (n <= 0)
         return 0;
-    return static_cast<qint32>((n + s - 1) / s);
+    // A start number from a file may push the count past 32 bits.
+    return static_cast<qint32>(std::min<qint64>((n + s - 1) / s, INT32_MAX));
 }
 
 bool TJOB::CLEARDATA()
