@@ -436,3 +436,20 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     EXPECT_EQ(pictureError, pipe + QStringLiteral(" is not a plain file"));
     EXPECT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
 }
+
+// The largest start and repeat numbers a file can hold keep the page count
+// positive.
+TEST_F(Faults, PageCountOfTheLargestNumbersStaysPositive)
+{
+    TJOB job;
+    job.MAKENEWTEMPLATE(210000, 297000);
+    job.DATAINFO()->FULLFILENAME = WriteFile(path("labels.txt"), "A\n\nB\n\nC\n");
+    job.DATAINFO()->STARTLABNUM = INT32_MAX;
+    job.DATAINFO()->RepeatLabelNum = INT32_MAX;
+    ASSERT_TRUE(job.DATAINFO()->LOADDATA());
+    EXPECT_EQ(job.DATAINFO()->LABELCOUNT(), INT32_MAX);
+    EXPECT_EQ(job.PAGECOUNT(), INT32_MAX);
+    EXPECT_EQ(job.labelForSlot(0, 0), -1);
+    // Slot 2^32 - 2 lies 2^31 slots after the start: the second label.
+    EXPECT_EQ(job.labelForSlot(INT32_MAX, INT32_MAX), 1);
+}
