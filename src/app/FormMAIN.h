@@ -27,6 +27,7 @@ class TFormNEWPAPER;
 class TFormPRODUCT;
 class TFormSCALE;
 class TFormLAYOUT;
+class TFormCALIBPRN;
 class TFormSETTINGS;
 class TFormSETUNITS;
 class TFormFORMAT;
@@ -42,6 +43,7 @@ struct TPROGRAMWINDOWS {
     TFormPRODUCT* product = nullptr;
     TFormSCALE* scale = nullptr;
     TFormLAYOUT* layout = nullptr;
+    TFormCALIBPRN* calibration = nullptr;
     TFormSETTINGS* settings = nullptr;
     TFormSETUNITS* setUnits = nullptr;
     TFormFORMAT* format = nullptr;

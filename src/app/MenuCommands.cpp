@@ -2,6 +2,7 @@
 
 #include "app/FormMAIN.h"
 #include "dialogs/FormABOUT.h"
+#include "dialogs/FormCALIBPRN.h"
 #include "dialogs/FormFORMAT.h"
 #include "dialogs/FormHELP.h"
 #include "dialogs/FormRTFHelp.h"
@@ -9,6 +10,7 @@
 #include "dialogs/FormSCALE.h"
 #include "dialogs/FormSETTINGS.h"
 #include "dialogs/FormSETUNITS.h"
+#include "render/PrintRun.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
@@ -180,5 +182,13 @@ void TFormMAIN::Instructions1Click()
 
 void TFormMAIN::Calibrateprinter1Click()
 {
-    Messages().information(QStringLiteral("Printer calibration is not available in this build yet."));
+    if (!windows_.calibration)
+        return;
+    TPRINTERTARGET& target = printer();
+    if (!target.isValid()) {
+        Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
+        return;
+    }
+    // The window stores the new calibration itself; the next print reads it.
+    windows_.calibration->execute(target, [this] { return printInProgress(); });
 }

@@ -2,6 +2,7 @@
 
 #include "app/FormMAIN.h"
 #include "dialogs/FormABOUT.h"
+#include "dialogs/FormCALIBPRN.h"
 #include "dialogs/FormFORMAT.h"
 #include "dialogs/FormHELP.h"
 #include "dialogs/FormLAYOUT.h"
@@ -31,6 +32,7 @@ std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFor
     w.product = make(new TFormPRODUCT);
     w.scale = make(new TFormSCALE);
     w.layout = make(new TFormLAYOUT);
+    w.calibration = make(new TFormCALIBPRN);
     w.settings = make(new TFormSETTINGS);
     w.setUnits = make(new TFormSETUNITS);
     w.format = make(new TFormFORMAT);

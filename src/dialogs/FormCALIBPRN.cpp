@@ -1,0 +1,495 @@
+#include "FormCALIBPRN.h"
+
+#include "dialogs/FormLAYOUTNumbers.h"
+#include "render/PrintRun.h"
+#include "render/PrinterCalibration.h"
+#include "support/Messages.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+const QString notCalibrated = QStringLiteral("Has not been calibrated yet.");
+
+MU clampToMU(std::int64_t value)
+{
+    return static_cast<MU>(std::clamp<std::int64_t>(value, std::numeric_limits<MU>::min(),
+                                                    std::numeric_limits<MU>::max()));
+}
+
+// The measured size that gives a stored scale factor: 100000 / scale to the
+// nearest MU. A scale with no such size (0, or not a number) gives 0, which
+// the window will not print or store.
+MU sizeFromScale(double scale)
+{
+    const long double size = static_cast<long double>(CalibrationBoxSizeMU) / scale;
+    if (!std::isfinite(static_cast<double>(size)) || std::fabs(static_cast<double>(size)) > 4.0e9)
+        return 0;
+    return clampToMU(RoundHalfEven(size));
+}
+
+// The short date and the long time of the user's locale. The long time
+// format of the locale names the time zone as well; a moment recorded on
+// this machine is shown without it.
+QString formatMoment(const QDateTime& when)
+{
+    const QLocale locale;
+    QString timeFormat;
+    bool quoted = false;
+    for (const QChar c : locale.timeFormat(QLocale::LongFormat)) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        timeFormat += c;
+    }
+    return locale.toString(when.date(), QLocale::ShortFormat) + u' '
+           + locale.toString(when.time(), timeFormat.simplified());
+}
+
+QFrame* panel(const char* name, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    return frame;
+}
+
+QLabel* label(const char* name, const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+} // namespace
+
+QString TFormCALIBPRN::instructionsText()
+{
+    return QStringLiteral(
+        "The BRIEF instructions:\n"
+        "1. Print a test page.\n"
+        "2. Measure width and height and enter measurements.\n"
+        "3. Print another test page.\n"
+        "4. Measure left and top (from edge of paper) and enter measurements.\n"
+        "5. Press OK.\n"
+        "\n"
+        "For a slightly more detailed description:\n"
+        "\n"
+        "Few printers put a page exactly where they are told to. Most stretch or shrink the "
+        "image a little, and move it a little across or down the paper. Once it knows by how "
+        "much, Gorvin makes up for it: it rescales and repositions everything it prints on "
+        "this printer.\n"
+        "\n"
+        "The test page has three boxes. The solid box is the reference: it is drawn with no "
+        "adjustment at all. The dashed box is the solid box rescaled by the width and height "
+        "you measured of the solid box. The dotted box is rescaled in the same way and also "
+        "moved by the left and top you measured of the dashed box. Where two boxes fall on "
+        "the same place, one hides under the other.\n"
+        "\n"
+        "The measurements the boxes should have are printed on the page, in the units you "
+        "have chosen for Gorvin.\n"
+        "\n"
+        "Step by step:\n"
+        "1. Print a test page.\n"
+        "2. Put the scale right first: measure the width and height of the solid box as "
+        "accurately as you can and enter them.\n"
+        "3. Print another test page. The dashed box should now have the desired width and "
+        "height.\n"
+        "4. Measure the left and top of the dashed box, from the edge of the paper, even if "
+        "your printer does not print right up to the edge, and enter them.\n"
+        "5. Print another test page. The dotted box should now sit where it should, at the "
+        "desired size.\n"
+        "6. If it is not quite right, make small changes to your measurements and print "
+        "again until it is; then press OK.\n"
+        "\n"
+        "OK keeps your measurements and uses them whenever Gorvin prints on this printer "
+        "from now on. Cancel throws them away and leaves the printer as it was. Entering the "
+        "desired measurements themselves takes away any adjustment.\n"
+        "\n"
+        "Paper of another kind, such as a sheet of labels, may travel through the printer a "
+        "little differently from plain paper, so a last test page on the stock you will "
+        "really use is worth the sheet.\n"
+        "\n"
+        "None of this changes anything in the printer itself: only the way Gorvin prints "
+        "on it.\n");
+}
+
+TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
+    : TBaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("FormCALIBPRN"));
+    setWindowTitle(QStringLiteral("Calibrate printer"));
+
+    // The instructions on the left.
+    PanelINSTRUCTIONS = panel("PanelINSTRUCTIONS", this);
+    PanelINSTRUCTIONS2 = label("PanelINSTRUCTIONS2", QStringLiteral("INSTRUCTIONS"), PanelINSTRUCTIONS);
+    QFont bold = PanelINSTRUCTIONS2->font();
+    bold.setBold(true);
+    PanelINSTRUCTIONS2->setFont(bold);
+    PanelINSTRUCTIONS2->setAlignment(Qt::AlignCenter);
+    PanelINSTRUCTIONS2->setFrameShape(QFrame::Panel);
+    PanelINSTRUCTIONS2->setFrameShadow(QFrame::Raised);
+    PanelINSTRUCTIONS2->setMinimumHeight(24);
+    Memo1 = new QPlainTextEdit(PanelINSTRUCTIONS);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap); // wrapped when the window shows
+    Memo1->setPlainText(instructionsText());
+    auto* instructions = new QVBoxLayout(PanelINSTRUCTIONS);
+    instructions->setContentsMargins(0, 0, 0, 0);
+    instructions->setSpacing(2);
+    instructions->addWidget(PanelINSTRUCTIONS2);
+    instructions->addWidget(Memo1, 1);
+
+    // The controls on the right.
+    PanelCONTROLS = panel("PanelCONTROLS", this);
+    PanelCONTROLS->setFixedWidth(225);
+    ButtonPRINTCALIBPAGE = new QPushButton(QStringLiteral("Print calibration page"), PanelCONTROLS);
+    ButtonPRINTCALIBPAGE->setObjectName(QStringLiteral("ButtonPRINTCALIBPAGE"));
+    connect(ButtonPRINTCALIBPAGE, &QPushButton::clicked, this, &TFormCALIBPRN::ButtonPRINTCALIBPAGEClick);
+
+    PanelDETAILS = panel("PanelDETAILS", PanelCONTROLS);
+    PanelDETAILS->setFrameShape(QFrame::StyledPanel);
+    LabelPRINTERNAME = label("LabelPRINTERNAME", QStringLiteral("Current printer:"), PanelDETAILS);
+    EditPRINTERNAME = new QLineEdit(PanelDETAILS);
+    EditPRINTERNAME->setObjectName(QStringLiteral("EditPRINTERNAME"));
+    EditPRINTERNAME->setReadOnly(true);
+    EditPRINTERNAME->setEnabled(false);
+    LabelCALIBRATED = label("LabelCALIBRATED", notCalibrated, PanelDETAILS);
+    LabelCALIBRATED->setWordWrap(true);
+    auto* details = new QVBoxLayout(PanelDETAILS);
+    details->setContentsMargins(6, 4, 6, 4);
+    details->setSpacing(2);
+    details->addWidget(LabelPRINTERNAME);
+    details->addWidget(EditPRINTERNAME);
+    details->addWidget(LabelCALIBRATED);
+
+    PanelLTWH = panel("PanelLTWH", PanelCONTROLS);
+    PanelLTWH->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(PanelLTWH);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    const struct {
+        const char *caption, *edit, *units, *word;
+        const QString text;
+        MU desired;
+    } rows[4] = {
+        {"LabelWIDTH", "EditWIDTH", "LabelWIDTHUNITS", "WIDTH", QStringLiteral("Width:"), CalibrationBoxSizeMU},
+        {"LabelHEIGHT", "EditHEIGHT", "LabelHEIGHTUNITS", "HEIGHT", QStringLiteral("Height:"), CalibrationBoxSizeMU},
+        {"LabelLEFT", "EditLEFT", "LabelLEFTUNITS", "LEFT", QStringLiteral("Left:"), CalibrationBoxLeftMU},
+        {"LabelTOP", "EditTOP", "LabelTOPUNITS", "TOP", QStringLiteral("Top:"), CalibrationBoxTopMU},
+    };
+    for (int i = 0; i < 4; ++i) {
+        TMeasureBox& b = boxes_[i];
+        b.caption = label(rows[i].caption, rows[i].text, PanelLTWH);
+        b.edit = new QLineEdit(PanelLTWH);
+        b.edit->setObjectName(QString::fromLatin1(rows[i].edit));
+        b.edit->setFixedWidth(90);
+        b.edit->installEventFilter(this);
+        b.units = label(rows[i].units, UnitAbbreviations[UNIT_MM], PanelLTWH);
+        b.word = rows[i].word;
+        b.desired = rows[i].desired;
+        b.caption->setBuddy(b.edit);
+        grid->addWidget(b.caption, i, 0);
+        grid->addWidget(b.edit, i, 1);
+        grid->addWidget(b.units, i, 2);
+    }
+    grid->setColumnStretch(2, 1);
+    setTabOrder(boxes_[Left].edit, boxes_[Top].edit);
+    setTabOrder(boxes_[Top].edit, boxes_[Width].edit);
+    setTabOrder(boxes_[Width].edit, boxes_[Height].edit);
+
+    auto* controls = new QVBoxLayout(PanelCONTROLS);
+    controls->setContentsMargins(4, 4, 4, 4);
+    controls->setSpacing(6);
+    controls->addWidget(ButtonPRINTCALIBPAGE);
+    controls->addWidget(PanelDETAILS);
+    controls->addWidget(PanelLTWH);
+    controls->addStretch(1);
+
+    // OK and Cancel along the bottom.
+    PanelBOTTOMBAR = panel("PanelBOTTOMBAR", this);
+    PanelBOTTOMBAR->setFixedHeight(41);
+    ButtonOK = new QPushButton(QStringLiteral("OK"), PanelBOTTOMBAR);
+    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
+    ButtonOK->setDefault(true);
+    ButtonCANCEL = new QPushButton(QStringLiteral("Cancel"), PanelBOTTOMBAR);
+    ButtonCANCEL->setObjectName(QStringLiteral("ButtonCANCEL"));
+    // Cancel does not take the focus when clicked: leaving a box that holds
+    // a refused entry would otherwise complain on the way out.
+    ButtonCANCEL->setFocusPolicy(Qt::TabFocus);
+    connect(ButtonOK, &QPushButton::clicked, this, &TFormCALIBPRN::accept);
+    connect(ButtonCANCEL, &QPushButton::clicked, this, &TFormCALIBPRN::reject);
+    auto* bar = new QHBoxLayout(PanelBOTTOMBAR);
+    bar->setContentsMargins(8, 6, 8, 6);
+    bar->addStretch(1);
+    bar->addWidget(ButtonOK);
+    bar->addWidget(ButtonCANCEL);
+
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(4);
+    middle->addWidget(PanelINSTRUCTIONS, 1);
+    middle->addWidget(PanelCONTROLS);
+    auto* form = new QVBoxLayout(this);
+    form->setContentsMargins(4, 4, 4, 0);
+    form->setSpacing(0);
+    form->addLayout(middle, 1);
+    form->addWidget(PanelBOTTOMBAR);
+
+    // The client area is 459 x 308 where the fonts allow it.
+    setFixedSize(QSize(459, 308).expandedTo(minimumSizeHint()));
+}
+
+std::optional<MU> TFormCALIBPRN::readMeasure(const QString& text)
+{
+    // The number test allows spaces around the number and after its sign.
+    bool ok = false;
+    const double value = QString(text).remove(u' ').toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return FNCURRENTUNITTOMUCHECKED(value);
+}
+
+QString TFormCALIBPRN::unitText(const QString& text) const
+{
+    return text + u' ' + abbreviation_;
+}
+
+bool TFormCALIBPRN::FormShow(const QString& printerName)
+{
+    TPRINTERCALIBRATION c;
+    double stamp = 0;
+    try {
+        c = READCALIBRATION(printerName);
+        stamp = READCALIBRATIONSTAMP(printerName);
+    } catch (const ECalibrationError& e) {
+        Messages().error(e.message());
+        return false;
+    }
+    printerName_ = printerName;
+    abbreviation_ = UnitAbbreviations[FNCURRENTUNITINDEX()];
+
+    // The measurements that would give the stored calibration: an
+    // uncalibrated printer shows the desired ones.
+    MU values[4];
+    values[Width] = sizeFromScale(c.ScaleX);
+    values[Height] = sizeFromScale(c.ScaleY);
+    values[Left] = clampToMU(std::int64_t{CalibrationBoxLeftMU} - c.LeftShift);
+    values[Top] = clampToMU(std::int64_t{CalibrationBoxTopMU} - c.TopShift);
+    for (int i = 0; i < 4; ++i) {
+        TMeasureBox& b = boxes_[i];
+        b.allowed = 100000;
+        b.edit->setText(FNMUTOCURRENTUNITTEXT(values[i]));
+        b.units->setText(abbreviation_);
+        b.accepted = b.edit->text();
+        b.lastCalibration = unitText(b.accepted);
+    }
+
+    EditPRINTERNAME->setText(printerName);
+    if (stamp != 0) {
+        lastCalibrated_ = formatMoment(FNSTAMPTODATETIME(stamp));
+        LabelCALIBRATED->setText(QStringLiteral("Last calibrated: ") + lastCalibrated_);
+    } else {
+        lastCalibrated_ = notCalibrated;
+        LabelCALIBRATED->setText(notCalibrated);
+    }
+    return true;
+}
+
+void TFormCALIBPRN::showEvent(QShowEvent* event)
+{
+    ButtonPRINTCALIBPAGE->setFocus();
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    TBaseDialog::showEvent(event);
+}
+
+bool TFormCALIBPRN::execute(TPRINTTARGET& printer, std::function<bool()> printInProgress)
+{
+    if (!FormShow(printer.printerName()))
+        return false;
+    printer_ = &printer;
+    printInProgress_ = std::move(printInProgress);
+    const bool ok = exec() == QDialog::Accepted;
+    printer_ = nullptr;
+    printInProgress_ = nullptr;
+    if (!ok)
+        return false;
+    WRITECALIBRATION(printerName_, FNCALIBRATIONFROMMEASURES(acceptedMeasures()));
+    return true;
+}
+
+bool TFormCALIBPRN::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // A box is left when the focus moves to another control; not when
+        // the window itself loses the focus (to a message box, say) or a
+        // context menu opens on the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (TMeasureBox& b : boxes_)
+                if (b.edit == watched && !checking_) {
+                    checking_ = true;
+                    EditExit(b);
+                    checking_ = false;
+                }
+        }
+    }
+    return TBaseDialog::eventFilter(watched, event);
+}
+
+bool TFormCALIBPRN::EditExit(TMeasureBox& box)
+{
+    const QString text = box.edit->text();
+    if (text == box.accepted)
+        return true;
+    QString refusal;
+    if (!FNISSIGNEDNUMBER(text)) {
+        refusal = text + QStringLiteral(" is not a valid value.");
+    } else {
+        // A number too large for a length lies beyond the allowed deviation.
+        const std::optional<MU> value = readMeasure(text);
+        if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
+            refusal = QStringLiteral("Only ") + FNMUTOCURRENTUNITTEXT(box.allowed) + u' ' + abbreviation_ + u' '
+                      + QString::fromLatin1(box.word) + QStringLiteral(" adjustment allowed.");
+        } else if (*value == 0 && box.desired == CalibrationBoxSizeMU) {
+            // The scale is the desired size divided by this one.
+            refusal = QStringLiteral("The %1 cannot be 0.\n\rEnter the %2 of the solid box as measured on the "
+                                     "test page.")
+                          .arg(QString::fromLatin1(box.word), QString::fromLatin1(box.word).toLower());
+        }
+    }
+    if (refusal.isEmpty()) {
+        box.accepted = text;
+        return true;
+    }
+    Messages().error(refusal);
+    box.edit->setText(box.accepted);
+    box.edit->setFocus();
+    return false;
+}
+
+bool TFormCALIBPRN::checkBoxes()
+{
+    if (checking_)
+        return false;
+    checking_ = true;
+    bool ok = true;
+    for (TMeasureBox& b : boxes_)
+        if (!EditExit(b)) {
+            ok = false;
+            break;
+        }
+    checking_ = false;
+    return ok;
+}
+
+bool TFormCALIBPRN::usable(const TCALIBRATIONMEASURES& measures)
+{
+    // Only a stored calibration can bring a 0 here: the boxes refuse one.
+    for (int i : {Width, Height}) {
+        if ((i == Width ? measures.Width : measures.Height) != 0)
+            continue;
+        const QString word = QString::fromLatin1(boxes_[i].word);
+        Messages().error(QStringLiteral("The %1 cannot be 0.\n\rEnter the %2 of the solid box as measured on the "
+                                        "test page.")
+                             .arg(word, word.toLower()));
+        boxes_[i].edit->setFocus();
+        return false;
+    }
+    return true;
+}
+
+TCALIBRATIONMEASURES TFormCALIBPRN::acceptedMeasures() const
+{
+    TCALIBRATIONMEASURES m;
+    m.Width = readMeasure(boxes_[Width].accepted).value_or(0);
+    m.Height = readMeasure(boxes_[Height].accepted).value_or(0);
+    m.Left = readMeasure(boxes_[Left].accepted).value_or(0);
+    m.Top = readMeasure(boxes_[Top].accepted).value_or(0);
+    return m;
+}
+
+TCALIBRATIONTEXTS TFormCALIBPRN::pageTexts() const
+{
+    TCALIBRATIONTEXTS t;
+    t.DesiredWidth = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Width].desired));
+    t.DesiredHeight = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Height].desired));
+    t.DesiredLeft = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Left].desired));
+    t.DesiredTop = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Top].desired));
+    t.EnteredWidth = unitText(boxes_[Width].edit->text());
+    t.EnteredHeight = unitText(boxes_[Height].edit->text());
+    t.EnteredLeft = unitText(boxes_[Left].edit->text());
+    t.EnteredTop = unitText(boxes_[Top].edit->text());
+    t.PrinterName = printerName_;
+    t.LastCalibrated = lastCalibrated_;
+    t.LastWidth = boxes_[Width].lastCalibration;
+    t.LastHeight = boxes_[Height].lastCalibration;
+    t.LastLeft = boxes_[Left].lastCalibration;
+    t.LastTop = boxes_[Top].lastCalibration;
+    return t;
+}
+
+void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
+{
+    // One document at a time: nothing while a print run is under way.
+    if (!printer_ || printer_->isPrinting() || (printInProgress_ && printInProgress_()))
+        return;
+    if (!checkBoxes())
+        return;
+    const TCALIBRATIONMEASURES measures = acceptedMeasures();
+    if (!usable(measures))
+        return;
+    const TCALIBRATIONTEXTS texts = pageTexts();
+
+    // The page is one sheet, whatever copy count the last print left with
+    // the printer.
+    TPRINTTARGET& printer = *printer_;
+    const int copies = printer.copies();
+    printer.setCopies(1);
+    const TPRINTERGEOMETRY geometry = printer.geometry();
+    printer.beginDocument();
+    if (!printer.isPrinting()) {
+        printer.setCopies(copies);
+        const QString why = printer.errorText();
+        Messages().error(why.isEmpty() ? QStringLiteral("Not printing?") : why);
+        return;
+    }
+    bool ended = false;
+    try {
+        DRAWCALIBRATIONPAGE(*printer.canvas(), geometry, measures, texts);
+        ended = printer.endDocument();
+    } catch (...) {
+        printer.abortDocument();
+        printer.setCopies(copies);
+        throw;
+    }
+    printer.setCopies(copies);
+    if (!ended)
+        Messages().error(printer.errorText().isEmpty() ? QStringLiteral("The printer did not take the page.")
+                                                       : printer.errorText());
+}
+
+void TFormCALIBPRN::accept()
+{
+    if (!checkBoxes() || !usable(acceptedMeasures()))
+        return;
+    TBaseDialog::accept();
+}

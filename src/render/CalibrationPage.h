@@ -1,0 +1,79 @@
+#pragma once
+// The printer calibration test page: three 100 x 100 mm boxes (a solid one
+// drawn without any correction, a dashed one scaled by the measured width
+// and height, and a dotted one that is also moved by the measured left and
+// top), dimension lines with arrowheads, and the measurements in words.
+// Drawn onto any canvas in the printer's device pixels, with the canvas's
+// origin at the corner of the printable area.
+
+#include "model/Units.h"
+#include "render/Canvas.h"
+#include "render/PrinterCalibration.h"
+
+#include <QPoint>
+#include <QString>
+
+// Where the solid box lies, in MU from the paper's top-left corner, and how
+// large it is. These are also the desired measurements.
+constexpr MU CalibrationBoxLeftMU = 50000;
+constexpr MU CalibrationBoxTopMU = 50000;
+constexpr MU CalibrationBoxSizeMU = 100000;
+
+// The four measurements the user entered, in MU: the solid box's width and
+// height, the dashed box's left and top edges from the paper's edges.
+struct TCALIBRATIONMEASURES {
+    MU Width = CalibrationBoxSizeMU;
+    MU Height = CalibrationBoxSizeMU;
+    MU Left = CalibrationBoxLeftMU;
+    MU Top = CalibrationBoxTopMU;
+    bool operator==(const TCALIBRATIONMEASURES&) const = default;
+};
+
+// The calibration the measurements stand for: LeftShift = 50000 - left,
+// TopShift = 50000 - top, ScaleX = 100000 / width, ScaleY = 100000 / height.
+// The width and height must not be 0.
+TPRINTERCALIBRATION FNCALIBRATIONFROMMEASURES(const TCALIBRATIONMEASURES& measures);
+
+// The texts the page prints besides its fixed lines. Each measurement text
+// carries its unit ("100 mm.").
+struct TCALIBRATIONTEXTS {
+    QString DesiredWidth, DesiredHeight, DesiredLeft, DesiredTop;
+    QString EnteredWidth, EnteredHeight, EnteredLeft, EnteredTop;
+    QString PrinterName;
+    QString LastCalibrated;
+    QString LastWidth, LastHeight, LastLeft, LastTop;
+};
+
+// Everything of the page that follows from the printer and the measurements,
+// in device pixels. A box covers the columns left to right - 1 and the rows
+// top to bottom - 1.
+struct TCALIBRATIONLAYOUT {
+    TCANVASRECT Solid;  // the reference box, uncorrected
+    TCANVASRECT Dashed; // scaled by the measured width and height
+    TCANVASRECT Dotted; // scaled and moved by the measured left and top
+    // The dimension lines, each from its first to its second point.
+    QPoint LeftFrom, LeftTo;     // printable edge to the dashed box, 5 mm below its top
+    QPoint TopFrom, TopTo;       // printable edge to the dashed box, 5 mm right of its left
+    QPoint WidthFrom, WidthTo;   // across the solid box at three quarters of its height
+    QPoint HeightFrom, HeightTo; // down the solid box at three quarters of its width
+    int Arrow = 0;               // arrowhead size: 2 mm
+    int FiveMm = 0;              // 5 mm down, for the text column
+    // Where the text column starts: under the lowest box.
+    int TextX = 0;
+    int TextY = 0;
+};
+
+// The page's geometry for a printer of the given resolution and printable
+// area offset. The width and height must not be 0.
+TCALIBRATIONLAYOUT FNCALIBRATIONLAYOUT(const TPRINTERGEOMETRY& printer, const TCALIBRATIONMEASURES& measures);
+
+enum class TARROWDIRECTION { Up, Down, Left, Right };
+
+// A filled black triangle with its tip at (x, y), `size` long and `size`
+// wide, drawn with the current pen; the brush colour is put back afterwards.
+void DRAWARROWHEAD(TCANVAS& canvas, int x, int y, int size, TARROWDIRECTION direction);
+
+// Draws the whole page. Nothing is drawn when the measured width or height
+// is 0 (no scale follows from it) or the printer reports no resolution.
+void DRAWCALIBRATIONPAGE(TCANVAS& canvas, const TPRINTERGEOMETRY& printer, const TCALIBRATIONMEASURES& measures,
+                         const TCALIBRATIONTEXTS& texts);

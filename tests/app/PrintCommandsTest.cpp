@@ -1,0 +1,651 @@
+// Printing from the main window: File > Print and Template > Print through
+// the print dialog, the printer set-up, the close question and the commands
+// refused while a run is printing, and the calibration window with its test
+// page, end to end through the print system's "LabelPDF" queue (cups-pdf,
+// set up by scripts/test). The queue is the default printer here. Without a
+// running cupsd or the queue the tests that print are skipped, never passed.
+
+#include "app/MainWindowFixture.h"
+#include "app/PrintFixtures.h"
+#include "common/TestEnv.h"
+#include "dialogs/FormCALIBPRN.h"
+#include "render/PrintRun.h"
+#include "render/PrinterCalibration.h"
+#include "settings/RegistryStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QImage>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+const QString queueName = QStringLiteral("LabelPDF");
+constexpr double lineTolerance = 0.3; // millimetres
+
+QString runText(const QString& program, const QStringList& arguments, int* exitCode)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, arguments);
+    const bool finished = p.waitForStarted(10000) && p.waitForFinished(30000);
+    *exitCode = finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromLocal8Bit(p.readAll());
+}
+
+// Why the queue cannot be printed to, or empty when it can.
+QString queueUnavailable()
+{
+    int code = 0;
+    const QString scheduler = runText(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
+    if (code != 0 || !scheduler.contains(QStringLiteral("scheduler is running")))
+        return QStringLiteral("cupsd is not running (lpstat -r: ") + scheduler.trimmed()
+               + QStringLiteral("); scripts/test starts it");
+    const QString queue = runText(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName}, &code);
+    if (code != 0)
+        return QStringLiteral("no print queue \"LabelPDF\" (lpstat -v: ") + queue.trimmed()
+               + QStringLiteral("); scripts/test adds it");
+    if (QPrinterInfo::defaultPrinter().printerName() != queueName)
+        return QStringLiteral("LabelPDF cannot be made the default printer through PRINTER");
+    return QString();
+}
+
+// The folders cups-pdf writes this user's files to: its "Out" setting with
+// ${HOME} and ${USER} from the user database, and its folder for users it
+// does not know.
+QStringList cupsPdfFolders()
+{
+    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
+    for (const QString& conf : {QStringLiteral("/etc/cups/cups-pdf-") + queueName + QStringLiteral(".conf"),
+                                QStringLiteral("/etc/cups/cups-pdf.conf")}) {
+        const QString text = QString::fromLocal8Bit(ReadFileBytes(conf));
+        if (text.isEmpty())
+            continue;
+        for (const QString& line : text.split(u'\n')) {
+            const QString t = line.trimmed();
+            if (t.startsWith(QStringLiteral("Out ")) || t.startsWith(QStringLiteral("Out\t")))
+                out = t.mid(4).trimmed();
+        }
+        break;
+    }
+    QString home, user;
+    if (const passwd* pw = getpwuid(getuid())) {
+        home = QString::fromLocal8Bit(pw->pw_dir);
+        user = QString::fromLocal8Bit(pw->pw_name);
+    }
+    out.replace(QStringLiteral("${HOME}"), home).replace(QStringLiteral("${USER}"), user);
+    return {out, QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
+}
+
+QStringList queuedPdfs(const QString& token)
+{
+    QStringList found;
+    for (const QString& folder : cupsPdfFolders())
+        for (const QFileInfo& f : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+            if (f.fileName().contains(token, Qt::CaseInsensitive))
+                found << f.filePath();
+    return found;
+}
+
+// The PDF cups-pdf makes of the document titled with the token, once it is
+// complete.
+QString waitForQueuedPdf(const QString& token)
+{
+    const QDateTime deadline = QDateTime::currentDateTime().addSecs(90);
+    while (QDateTime::currentDateTime() < deadline) {
+        for (const QString& path : queuedPdfs(token)) {
+            const qint64 size = QFileInfo(path).size();
+            QThread::msleep(500);
+            if (size > 0 && QFileInfo(path).size() == size && PdfPageCount(path) > 0)
+                return path;
+        }
+        QThread::msleep(300);
+    }
+    return QString();
+}
+
+// A part of a printed page at 1200 pixels per inch, without smoothing, so
+// that a line one printer pixel wide and the gaps of a dashed line show.
+struct TPAGEAREA {
+    QImage image;
+    QPointF originMm;
+    static constexpr double pxPerMm = 1200 / 25.4;
+};
+
+TPAGEAREA RenderArea(const QString& pdf, const QRectF& mm)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("area"));
+    const QRect px(qRound(mm.left() * TPAGEAREA::pxPerMm), qRound(mm.top() * TPAGEAREA::pxPerMm),
+                   qRound(mm.width() * TPAGEAREA::pxPerMm), qRound(mm.height() * TPAGEAREA::pxPerMm));
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {"-r", "1200", "-gray", "-aa", "no", "-aaVector", "no", "-f", "1", "-l", "1", "-x",
+             QString::number(px.x()), "-y", QString::number(px.y()), "-W", QString::number(px.width()), "-H",
+             QString::number(px.height()), "-singlefile", pdf, prefix});
+    p.waitForFinished(60000);
+    TPAGEAREA area;
+    // A square of 125 mm at this resolution is larger than the reader's
+    // usual limit.
+    QImageReader::setAllocationLimit(1024);
+    area.image = QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
+    area.originMm = QPointF(px.x() / TPAGEAREA::pxPerMm, px.y() / TPAGEAREA::pxPerMm);
+    return area;
+}
+
+// A line of the page: where its middle lies from the paper's edge, how much
+// of the searched stretch its ink covers and its longest unbroken piece.
+struct TPAGELINE {
+    double atMm = 0;
+    double coverage = 0;
+    double longestMm = 0;
+};
+
+// The vertical lines (columns of ink over at least 40 % of the rows fromMm
+// to toMm) or the horizontal ones, neighbouring pixel lines taken as one.
+QList<TPAGELINE> FindLines(const TPAGEAREA& area, Qt::Orientation direction, double fromMm, double toMm)
+{
+    const QImage& img = area.image;
+    const bool vertical = direction == Qt::Vertical;
+    const double origin = vertical ? area.originMm.y() : area.originMm.x();
+    const int first = std::max(0, qRound((fromMm - origin) * TPAGEAREA::pxPerMm));
+    const int last = std::min(vertical ? img.height() : img.width(), qRound((toMm - origin) * TPAGEAREA::pxPerMm));
+    const int across = vertical ? img.width() : img.height();
+    QList<TPAGELINE> lines;
+    int previous = -2;
+    double sum = 0;
+    int members = 0;
+    for (int i = 0; i < across; ++i) {
+        int dark = 0, run = 0, longest = 0;
+        for (int j = first; j < last; ++j) {
+            const uchar v = vertical ? img.constScanLine(j)[i] : img.constScanLine(i)[j];
+            if (v < 128) {
+                ++dark;
+                longest = std::max(longest, ++run);
+            } else {
+                run = 0;
+            }
+        }
+        const double coverage = last > first ? double(dark) / (last - first) : 0;
+        if (coverage < 0.4)
+            continue;
+        const double at = (vertical ? area.originMm.x() : area.originMm.y()) + (i + 0.5) / TPAGEAREA::pxPerMm;
+        if (previous == i - 1 && !lines.isEmpty()) {
+            sum += at;
+            ++members;
+            TPAGELINE& l = lines.last();
+            l.atMm = sum / members;
+            l.coverage = std::max(l.coverage, coverage);
+            l.longestMm = std::max(l.longestMm, longest / TPAGEAREA::pxPerMm);
+        } else {
+            sum = at;
+            members = 1;
+            lines.append(TPAGELINE{at, coverage, longest / TPAGEAREA::pxPerMm});
+        }
+        previous = i;
+    }
+    return lines;
+}
+
+QList<double> solidLines(const QList<TPAGELINE>& lines)
+{
+    QList<double> at;
+    for (const TPAGELINE& l : lines)
+        if (l.longestMm >= 95)
+            at << l.atMm;
+    return at;
+}
+
+QList<double> brokenLines(const QList<TPAGELINE>& lines)
+{
+    QList<double> at;
+    for (const TPAGELINE& l : lines)
+        if (l.longestMm < 5)
+            at << l.atMm;
+    return at;
+}
+
+std::string describe(const QList<TPAGELINE>& lines)
+{
+    std::string s;
+    for (const TPAGELINE& l : lines)
+        s += std::to_string(l.atMm) + " mm (" + std::to_string(int(l.coverage * 100)) + "%, "
+             + std::to_string(l.longestMm) + " mm unbroken); ";
+    return s;
+}
+
+// Skips the test, giving the reason, when the queue cannot be printed to.
+#define SKIP_WITHOUT_QUEUE()                                                                     \
+    if (const QString why = queueUnavailable(); !why.isEmpty())                                  \
+    GTEST_SKIP() << why.toStdString()
+
+class PrintCommands : public TMainWindowTest {
+protected:
+    void SetUp() override
+    {
+        TMainWindowTest::SetUp();
+        // The queue is the default printer of the main window.
+        qputenv("LPDEST", queueName.toUtf8());
+        qputenv("PRINTER", queueName.toUtf8());
+    }
+    void TearDown() override
+    {
+        if (timer_)
+            timer_->stop();
+        TMainWindowTest::TearDown();
+        qunsetenv("LPDEST");
+        qunsetenv("PRINTER");
+    }
+
+    // A title for the next document, to find its PDF by.
+    QString nextTitle(const char* stem)
+    {
+        const QString token =
+            QString::fromLatin1(stem) + QString::number(QRandomGenerator::global()->bounded(100000, 999999));
+        main_->printer().setDocumentName(token);
+        return token;
+    }
+
+    void trigger(const char* action)
+    {
+        auto* a = main_->findChild<QAction*>(QString::fromLatin1(action));
+        ASSERT_NE(a, nullptr) << action;
+        // The enabled states are worked out as a menu opens.
+        for (QObject* menu : a->associatedObjects())
+            if (auto* m = qobject_cast<QMenu*>(menu))
+                emit m->aboutToShow();
+        ASSERT_TRUE(a->isEnabled()) << action;
+        a->trigger();
+    }
+
+    // A job of one label per A4 sheet whose label k has k + 1 lines, so
+    // that every page has its own height of ink.
+    QString stairJob(int labels, const std::function<void(TJOB&)>& setup = {})
+    {
+        QByteArray data;
+        for (int k = 0; k < labels; ++k) {
+            for (int line = 0; line <= k; ++line)
+                data += "Label " + QByteArray::number(k + 1) + " line " + QByteArray::number(line + 1) + "\n";
+            data += "\n";
+        }
+        const QString dataFile = WriteFile(path(QStringLiteral("stairs.txt")), data);
+        TTESTSHEET sheet;
+        sheet.Across = 1;
+        sheet.Down = 1;
+        sheet.Left = 20000;
+        sheet.Top = 30000;
+        sheet.LabelWidth = 150000;
+        sheet.LabelHeight = 200000;
+        sheet.HGap = 0;
+        const QString job = path(QStringLiteral("stairs.gvj"));
+        EXPECT_TRUE(SaveTestJob(job, sheet, dataFile, setup));
+        return job;
+    }
+
+    // Runs `steps` once, between two pages of the run the next command
+    // starts (the run processes events after every page).
+    void duringTheRun(std::function<void()> steps)
+    {
+        timer_ = new QTimer(main_.get());
+        timer_->setInterval(0);
+        QObject::connect(timer_, &QTimer::timeout, timer_, [this, steps] {
+            if (!main_->printInProgress())
+                return;
+            timer_->stop();
+            steps();
+        });
+        timer_->start();
+    }
+
+    // Runs `steps` on the calibration window once it shows.
+    void whenCalibrating(std::function<void(TFormCALIBPRN&)> steps)
+    {
+        QTimer::singleShot(0, [steps] {
+            auto* window = qobject_cast<TFormCALIBPRN*>(QApplication::activeModalWidget());
+            if (!window) {
+                ADD_FAILURE() << "the calibration window is not open";
+                return;
+            }
+            steps(*window);
+            if (window->isVisible())
+                window->reject();
+        });
+    }
+
+    static void enter(TFormCALIBPRN& window, const char* box, const QString& value)
+    {
+        auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box));
+        ASSERT_NE(edit, nullptr) << box;
+        edit->setFocus();
+        edit->selectAll();
+        edit->insert(value);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(edit, &out);
+    }
+    static void press(TFormCALIBPRN& window, const char* button)
+    {
+        auto* b = window.findChild<QPushButton*>(QString::fromLatin1(button));
+        ASSERT_NE(b, nullptr) << button;
+        b->click();
+    }
+
+    QString storedCalibration(const char* name)
+    {
+        return FNREGREADSTRING(FNPRINTERKEY(queueName), QString::fromLatin1(name), QStringLiteral("absent"));
+    }
+
+    QTimer* timer_ = nullptr;
+};
+
+const QString busyText =
+    QStringLiteral("A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
+const QString closeQuestion = QStringLiteral("Printing in operation.\n\rDo you wish to abort print job?");
+
+} // namespace
+
+// ---------------------------------------------------------------- set-up
+
+TEST_F(PrintCommands, ChangingTheOrientationInSetUpMarksTheJobAltered)
+{
+    start({stairJob(2)});
+    ASSERT_FALSE(main_->job().ALTERED());
+    ASSERT_FALSE(main_->job().TEMPLATE()->LANDSCAPE());
+
+    // Left as it was: nothing changes.
+    dialogs.answerPrinterSetup([](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait); // from the template
+    });
+    trigger("Setupprinter1");
+    EXPECT_FALSE(main_->job().ALTERED());
+    EXPECT_FALSE(main_->job().TEMPLATE()->LANDSCAPE());
+
+    dialogs.answerPrinterSetup([](QPrinter& printer) { printer.setPageOrientation(QPageLayout::Landscape); });
+    trigger("Setupprinter1");
+    EXPECT_TRUE(main_->job().ALTERED());
+    EXPECT_TRUE(main_->job().TEMPLATE()->LANDSCAPE());
+
+    // Back to portrait: the template follows, and the job stays altered.
+    dialogs.answerPrinterSetup([](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        printer.setPageOrientation(QPageLayout::Portrait);
+    });
+    trigger("Setupprinter1");
+    EXPECT_FALSE(main_->job().TEMPLATE()->LANDSCAPE());
+    EXPECT_TRUE(main_->job().ALTERED());
+}
+
+// ---------------------------------------------------------------- print dialog
+
+TEST_F(PrintCommands, DataWithoutLabelsIsAnsweredWithoutADialog)
+{
+    SKIP_WITHOUT_QUEUE();
+    const QString data = WriteFile(path(QStringLiteral("blank.txt")), "\r\n\r\n\n\n");
+    const QString job = path(QStringLiteral("blank.gvj"));
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), data));
+    start({job});
+    trigger("PRINTJOB");
+    EXPECT_EQ(messages.texts().join(" | "), QStringLiteral("The data file holds no labels: there is nothing to print."));
+    EXPECT_TRUE(dialogs.offered.isEmpty());
+    EXPECT_FALSE(main_->printInProgress());
+}
+
+TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
+{
+    SKIP_WITHOUT_QUEUE();
+    start({stairJob(5)});
+    const QString title = nextTitle("collate");
+    dialogs.answerPrint(TPRINTCHOICE{1, 5, 2, 4, 3, true});
+    trigger("PRINTJOB");
+    ASSERT_EQ(dialogs.offered.size(), 1);
+    EXPECT_EQ(dialogs.offered[0].minPage, 1);
+    EXPECT_EQ(dialogs.offered[0].maxPage, 5);
+    EXPECT_EQ(dialogs.offered[0].toPage, 5);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
+
+    const QString pdf = waitForQueuedPdf(title);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << cupsPdfFolders().join(", ").toStdString();
+    // Nine sheets, pages 2, 3, 4 three times over: the height of each
+    // sheet's ink tells its page, as page n carries n lines.
+    ASSERT_EQ(PdfPageCount(pdf), 9);
+    QList<int> heights;
+    for (int page = 1; page <= 9; ++page) {
+        const QRect ink = PdfInkBox(pdf, page, 100);
+        ASSERT_FALSE(ink.isNull()) << "page " << page;
+        heights << ink.height();
+    }
+    EXPECT_LT(heights[0], heights[1]);
+    EXPECT_LT(heights[1], heights[2]);
+    for (int i = 3; i < 9; ++i)
+        EXPECT_NEAR(heights[i], heights[i % 3], 1) << "sheet " << i + 1;
+
+    // The printer made one of each; the dialog offers 3 collated copies
+    // again.
+    EXPECT_EQ(main_->printer().copies(), 3);
+    dialogs.cancelPrint();
+    trigger("PRINTJOB");
+    ASSERT_EQ(dialogs.offered.size(), 2);
+    EXPECT_EQ(dialogs.offered[1].copies, 3);
+    EXPECT_TRUE(dialogs.offered[1].collate);
+}
+
+// ---------------------------------------------------------------- during a run
+
+TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
+{
+    SKIP_WITHOUT_QUEUE();
+    start({stairJob(6)});
+    const QString title = nextTitle("closeno");
+    messages.answer(MsgAnswer::No);
+    bool closed = true;
+    duringTheRun([&] { closed = main_->close(); });
+    dialogs.answerPrint(TPRINTCHOICE{1, 6, 1, 6, 1, false});
+    trigger("PRINTJOB");
+
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(main_->isVisible());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, closeQuestion);
+    EXPECT_EQ(messages.shown[0].sign, MsgSign::Warning);
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+    const QString pdf = waitForQueuedPdf(title);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(PdfPageCount(pdf), 6);
+}
+
+TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
+{
+    SKIP_WITHOUT_QUEUE();
+    start({stairJob(6)});
+    const QString aborted = nextTitle("closeyes");
+    messages.answer(MsgAnswer::Yes);
+    bool closed = true;
+    duringTheRun([&] { closed = main_->close(); });
+    dialogs.answerPrint(TPRINTCHOICE{1, 6, 1, 6, 1, false});
+    trigger("PRINTJOB");
+
+    // Closing is refused while the run stops; the window closes when asked
+    // again.
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_FALSE(main_->printInProgress());
+    EXPECT_EQ(messages.texts().join(" | "), closeQuestion);
+
+    // A document handed over after the aborted one comes out of the queue;
+    // by then the aborted one would have too.
+    const QString later = nextTitle("afterabort");
+    trigger("PRINTTEMPLATE");
+    ASSERT_FALSE(waitForQueuedPdf(later).isEmpty());
+    EXPECT_TRUE(queuedPdfs(aborted).isEmpty()) << queuedPdfs(aborted).join(", ").toStdString();
+
+    EXPECT_TRUE(closeMain());
+    EXPECT_EQ(messages.shown.size(), 1); // no question once nothing prints
+}
+
+TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
+{
+    SKIP_WITHOUT_QUEUE();
+    start({stairJob(4)});
+    const QString title = nextTitle("busy");
+    duringTheRun([&] {
+        trigger("PRINTJOB");
+        trigger("PRINTTEMPLATE");
+        trigger("Setupprinter1");
+        // The calibration window opens, but its test page waits for the run.
+        whenCalibrating([&](TFormCALIBPRN& window) {
+            EXPECT_TRUE(main_->printer().isPrinting());
+            press(window, "ButtonPRINTCALIBPAGE");
+            press(window, "ButtonCANCEL");
+        });
+        trigger("Calibrateprinter1");
+    });
+    dialogs.answerPrint(TPRINTCHOICE{1, 4, 1, 4, 1, false});
+    trigger("PRINTJOB");
+
+    EXPECT_EQ(messages.texts().join(" | "), QStringList({busyText, busyText, busyText}).join(" | "));
+    EXPECT_EQ(messages.shown.value(0).sign, MsgSign::Warning);
+    EXPECT_EQ(dialogs.offered.size(), 1);
+    const QString pdf = waitForQueuedPdf(title);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(PdfPageCount(pdf), 4);
+    EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent"));
+}
+
+// ---------------------------------------------------------------- calibration
+
+TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
+{
+    SKIP_WITHOUT_QUEUE();
+    start({stairJob(1)});
+    QString plain, wider;
+    whenCalibrating([&](TFormCALIBPRN& window) {
+        plain = nextTitle("calibplain");
+        press(window, "ButtonPRINTCALIBPAGE");
+        // The solid box printed 99 mm wide: the dashed box makes up for it.
+        enter(window, "EditWIDTH", QStringLiteral("99"));
+        wider = nextTitle("calibwider");
+        press(window, "ButtonPRINTCALIBPAGE");
+        press(window, "ButtonCANCEL");
+    });
+    trigger("Calibrateprinter1");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent")); // Cancel keeps nothing
+
+    const QString plainPdf = waitForQueuedPdf(plain);
+    ASSERT_FALSE(plainPdf.isEmpty()) << "no PDF from cups-pdf in " << cupsPdfFolders().join(", ").toStdString();
+    EXPECT_EQ(PdfPageCount(plainPdf), 1);
+    {
+        SCOPED_TRACE("the solid box");
+        const TPAGEAREA area = RenderArea(plainPdf, QRectF(40, 40, 125, 125));
+        const QList<TPAGELINE> columns = FindLines(area, Qt::Vertical, 45, 155);
+        const QList<TPAGELINE> rows = FindLines(area, Qt::Horizontal, 45, 155);
+        const QList<double> x = solidLines(columns);
+        const QList<double> y = solidLines(rows);
+        ASSERT_EQ(x.size(), 2) << describe(columns);
+        ASSERT_EQ(y.size(), 2) << describe(rows);
+        EXPECT_NEAR(x[0], 50, lineTolerance);
+        EXPECT_NEAR(y[0], 50, lineTolerance);
+        EXPECT_NEAR(x[1] - x[0], 100, lineTolerance);
+        EXPECT_NEAR(y[1] - y[0], 100, lineTolerance);
+    }
+
+    const QString widerPdf = waitForQueuedPdf(wider);
+    ASSERT_FALSE(widerPdf.isEmpty());
+    {
+        SCOPED_TRACE("the dashed box");
+        const TPAGEAREA area = RenderArea(widerPdf, QRectF(40, 40, 125, 125));
+        const QList<TPAGELINE> columns = FindLines(area, Qt::Vertical, 45, 155);
+        const QList<double> solid = solidLines(columns);
+        const QList<double> dashed = brokenLines(columns);
+        ASSERT_EQ(solid.size(), 2) << describe(columns);
+        EXPECT_NEAR(solid[1] - solid[0], 100, lineTolerance);
+        ASSERT_EQ(dashed.size(), 2) << describe(columns);
+        EXPECT_NEAR(dashed[0], 50.505, lineTolerance);
+        EXPECT_NEAR(dashed[1] - dashed[0], 101.01, lineTolerance);
+    }
+}
+
+TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
+{
+    SKIP_WITHOUT_QUEUE();
+    const QString job = stairJob(1, [](TJOB& j) {
+        j.JOBINFO()->SHOWBORDER = true;
+        j.JOBINFO()->MUBORDERWIDTH = 300;
+    });
+    start({job});
+
+    // OK on an uncalibrated printer stores no correction, and the moment.
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    whenCalibrating([&](TFormCALIBPRN& window) {
+        EXPECT_EQ(window.findChild<QLineEdit*>("EditPRINTERNAME")->text(), queueName);
+        press(window, "ButtonOK");
+    });
+    trigger("Calibrateprinter1");
+    EXPECT_EQ(storedCalibration("LeftShift"), QStringLiteral("0"));
+    EXPECT_EQ(storedCalibration("TopShift"), QStringLiteral("0"));
+    EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("1"));
+    EXPECT_EQ(storedCalibration("ScaleY"), QStringLiteral("1"));
+    EXPECT_GE(READCALIBRATIONSTAMP(queueName), FNDATETIMETOSTAMP(before));
+    EXPECT_LE(READCALIBRATIONSTAMP(queueName), FNDATETIMETOSTAMP(QDateTime::currentDateTime().addSecs(1)));
+
+    // A printer that prints 98 x 102 mm and puts the dashed box 53 mm from
+    // the left and 47 mm from the top.
+    whenCalibrating([&](TFormCALIBPRN& window) {
+        enter(window, "EditWIDTH", QStringLiteral("98"));
+        enter(window, "EditHEIGHT", QStringLiteral("102"));
+        enter(window, "EditLEFT", QStringLiteral("53"));
+        enter(window, "EditTOP", QStringLiteral("47"));
+        press(window, "ButtonOK");
+    });
+    trigger("Calibrateprinter1");
+    const TPRINTERCALIBRATION c = READCALIBRATION(queueName);
+    EXPECT_EQ(c.LeftShift, -3000);
+    EXPECT_EQ(c.TopShift, 3000);
+    // Stored to 15 significant digits.
+    EXPECT_NEAR(c.ScaleX, 100000.0 / 98000.0, 1e-13);
+    EXPECT_NEAR(c.ScaleY, 100000.0 / 102000.0, 1e-13);
+
+    // The same job on a file, uncorrected, and through the queue.
+    const QString direct = path(QStringLiteral("direct.pdf"));
+    const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--output"), direct});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString title = nextTitle("calibrated");
+    dialogs.answerPrint(TPRINTCHOICE{1, 1, 1, 1, 1, false});
+    trigger("PRINTJOB");
+    const QString queued = waitForQueuedPdf(title);
+    ASSERT_FALSE(queued.isEmpty());
+
+    constexpr int dpi = 300;
+    const double mmPerPx = 25.4 / dpi;
+    const QRect a = PdfInkBox(direct, 1, dpi);
+    const QRect b = PdfInkBox(queued, 1, dpi);
+    ASSERT_FALSE(a.isNull());
+    ASSERT_FALSE(b.isNull());
+    // Every position x from the paper's edge lands at (x + LeftShift) x
+    // ScaleX, and likewise down the page.
+    auto across = [&](int px) { return (px * mmPerPx - 3.0) * c.ScaleX; };
+    auto down = [&](int px) { return (px * mmPerPx + 3.0) * c.ScaleY; };
+    EXPECT_NEAR(b.left() * mmPerPx, across(a.left()), lineTolerance);
+    EXPECT_NEAR((b.right() + 1) * mmPerPx, across(a.right() + 1), lineTolerance);
+    EXPECT_NEAR(b.top() * mmPerPx, down(a.top()), lineTolerance);
+    EXPECT_NEAR((b.bottom() + 1) * mmPerPx, down(a.bottom() + 1), lineTolerance);
+}

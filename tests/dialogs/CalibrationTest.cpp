@@ -1,0 +1,450 @@
+// The calibration window alone: filled from the stored calibration in the
+// display unit, each box checked as it is left, the test page printed on a
+// recording printer, and what OK and Cancel store.
+
+#include "common/ScriptedMessages.h"
+#include "dialogs/FormCALIBPRN.h"
+#include "model/Units.h"
+#include "render/PrintRun.h"
+#include "render/PrinterCalibration.h"
+#include "render/RecordingCanvas.h"
+#include "settings/RegistryStore.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString printerName = QStringLiteral("Office Laser");
+
+// A printer that records its documents on a recording canvas.
+class TPageRecorder : public TPRINTTARGET {
+public:
+    TRECORDINGCANVAS page;
+    int documents = 0;
+    int ended = 0;
+    int copiesWhilePrinting = 0;
+    int copyCount = 1;
+    TPRINTERGEOMETRY device{600, 600, 0, 0};
+
+    QString printerName() const override { return ::printerName; }
+    bool appliesCalibration() const override { return true; }
+    void setOrientation(bool) override {}
+    bool landscape() const override { return false; }
+    void setPaperSize(const QSizeF&) override {}
+    int copies() const override { return copyCount; }
+    void setCopies(int copies) override { copyCount = copies; }
+    bool makesCopies() const override { return true; }
+    TPRINTERGEOMETRY geometry() const override { return device; }
+    void beginDocument() override
+    {
+        ++documents;
+        page.clear();
+        printing_ = true;
+        copiesWhilePrinting = copyCount;
+    }
+    bool isPrinting() const override { return printing_; }
+    TCANVAS* canvas() override { return printing_ ? &page : nullptr; }
+    bool newPage() override { return false; }
+    bool endDocument() override
+    {
+        printing_ = false;
+        ++ended;
+        return true;
+    }
+    void abortDocument() override { printing_ = false; }
+    QString errorText() const override { return QString(); }
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const TCANVASOP& op : page.ops(TCANVASOP::Text))
+            all << op.text;
+        return all;
+    }
+
+private:
+    bool printing_ = false;
+};
+
+class CalibrationWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
+        store.clear();
+        store.sync();
+        CurrentUnit = UNIT_MM;
+    }
+    void TearDown() override
+    {
+        while (QWidget* open = QApplication::activeModalWidget())
+            open->close();
+        CurrentUnit = UNIT_MM;
+    }
+
+    QLineEdit* edit(const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QString text(const char* name)
+    {
+        if (QLineEdit* e = edit(name))
+            return e->text();
+        auto* l = window.findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_NE(l, nullptr) << name;
+        return l ? l->text() : QString();
+    }
+    QStringList boxes() { return {text("EditWIDTH"), text("EditHEIGHT"), text("EditLEFT"), text("EditTOP")}; }
+
+    // Types into a box as one edit and leaves it for the next control.
+    void enter(const char* name, const QString& value)
+    {
+        QLineEdit* box = edit(name);
+        box->setFocus();
+        box->selectAll();
+        box->insert(value);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(box, &out);
+    }
+
+    // Runs the steps once the window shows modally.
+    void whenShown(std::function<void()> steps)
+    {
+        QTimer::singleShot(0, [this, steps] {
+            if (QApplication::activeModalWidget() != &window) {
+                ADD_FAILURE() << "the calibration window is not open";
+                return;
+            }
+            // Focus moves as the user's does only in the active window.
+            window.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+            steps();
+            if (window.isVisible() && ::testing::Test::HasFailure())
+                window.reject();
+        });
+    }
+
+    QString stored(const char* name)
+    {
+        return FNREGREADSTRING(FNPRINTERKEY(printerName), QString::fromLatin1(name), QStringLiteral("absent"));
+    }
+
+    TScriptedMessages messages;
+    TFormCALIBPRN window;
+    TPageRecorder printer;
+};
+
+} // namespace
+
+TEST_F(CalibrationWindow, WindowAndControls)
+{
+    EXPECT_EQ(window.objectName(), QStringLiteral("FormCALIBPRN"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Calibrate printer"));
+    EXPECT_TRUE(window.DESKTOP); // placed with the saved desktop
+    for (const char* name :
+         {"PanelINSTRUCTIONS", "PanelINSTRUCTIONS2", "Memo1", "PanelCONTROLS", "ButtonPRINTCALIBPAGE", "PanelDETAILS",
+          "LabelPRINTERNAME", "EditPRINTERNAME", "LabelCALIBRATED", "PanelLTWH", "LabelWIDTH", "EditWIDTH",
+          "LabelWIDTHUNITS", "LabelHEIGHT", "EditHEIGHT", "LabelHEIGHTUNITS", "LabelLEFT", "EditLEFT",
+          "LabelLEFTUNITS", "LabelTOP", "EditTOP", "LabelTOPUNITS", "PanelBOTTOMBAR", "ButtonOK", "ButtonCANCEL"})
+        EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(window.findChild<QPushButton*>("ButtonPRINTCALIBPAGE")->text(), QStringLiteral("Print calibration page"));
+    EXPECT_EQ(text("LabelPRINTERNAME"), QStringLiteral("Current printer:"));
+    EXPECT_FALSE(edit("EditPRINTERNAME")->isEnabled());
+    EXPECT_EQ(window.findChild<QWidget*>("PanelCONTROLS")->width(), 225);
+    EXPECT_EQ(window.findChild<QWidget*>("PanelBOTTOMBAR")->height(), 41);
+    // Left, Top, Width, Height in tab order, though Width is on top.
+    auto nextTab = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled());
+        return w;
+    };
+    EXPECT_EQ(nextTab(edit("EditLEFT")), edit("EditTOP"));
+    EXPECT_EQ(nextTab(edit("EditTOP")), edit("EditWIDTH"));
+    EXPECT_EQ(nextTab(edit("EditWIDTH")), edit("EditHEIGHT"));
+
+    auto* memo = window.findChild<QPlainTextEdit*>("Memo1");
+    EXPECT_TRUE(memo->isReadOnly());
+    EXPECT_TRUE(memo->toPlainText().startsWith(QStringLiteral(
+        "The BRIEF instructions:\n1. Print a test page.\n2. Measure width and height and enter measurements.\n"
+        "3. Print another test page.\n4. Measure left and top (from edge of paper) and enter measurements.\n"
+        "5. Press OK.\n\nFor a slightly more detailed description:\n")));
+
+    whenShown([&] {
+        EXPECT_EQ(window.focusWidget(), window.findChild<QWidget*>("ButtonPRINTCALIBPAGE"));
+        EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        window.reject();
+    });
+    EXPECT_FALSE(window.execute(printer));
+}
+
+TEST_F(CalibrationWindow, UncalibratedPrinterInMillimetresAndInches)
+{
+    ASSERT_TRUE(window.FormShow(printerName));
+    EXPECT_EQ(boxes(), (QStringList{"100", "100", "50", "50"}));
+    EXPECT_EQ(text("EditPRINTERNAME"), printerName);
+    EXPECT_EQ(text("LabelCALIBRATED"), QStringLiteral("Has not been calibrated yet."));
+    for (const char* units : {"LabelWIDTHUNITS", "LabelHEIGHTUNITS", "LabelLEFTUNITS", "LabelTOPUNITS"})
+        EXPECT_EQ(text(units), QStringLiteral("mm.")) << units;
+
+    CurrentUnit = UNIT_INCH;
+    ASSERT_TRUE(window.FormShow(printerName));
+    EXPECT_EQ(boxes(), (QStringList{"3.937", "3.937", "1.969", "1.969"}));
+    EXPECT_EQ(text("LabelTOPUNITS"), QStringLiteral("in."));
+    enter("EditWIDTH", QStringLiteral("7.9"));
+    EXPECT_EQ(messages.texts(), QStringList{"Only 3.937 in. WIDTH adjustment allowed."});
+    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("3.937"));
+    const TCALIBRATIONTEXTS t = window.pageTexts();
+    EXPECT_EQ(t.DesiredWidth, QStringLiteral("3.937 in."));
+    EXPECT_EQ(t.DesiredLeft, QStringLiteral("1.969 in."));
+}
+
+TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
+{
+    TPRINTERCALIBRATION c;
+    c.LeftShift = -2000;
+    c.TopShift = 1500;
+    c.ScaleX = 100000.0 / 99000.0;
+    c.ScaleY = 1.25;
+    const QDateTime when(QDate(2024, 3, 5), QTime(14, 30, 15));
+    WRITECALIBRATION(printerName, c, when);
+    ASSERT_TRUE(window.FormShow(printerName));
+    EXPECT_EQ(boxes(), (QStringList{"99", "80", "52", "48.5"}));
+    EXPECT_TRUE(text("LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
+    EXPECT_TRUE(text("LabelCALIBRATED").contains(QStringLiteral("14:30:15")) ||
+                text("LabelCALIBRATED").contains(QStringLiteral("2:30:15")))
+        << text("LabelCALIBRATED").toStdString();
+    EXPECT_EQ(text("LabelCALIBRATED"), QStringLiteral("Last calibrated: ") + window.lastCalibratedText());
+    const TCALIBRATIONTEXTS t = window.pageTexts();
+    EXPECT_EQ(t.LastWidth, QStringLiteral("99 mm."));
+    EXPECT_EQ(t.LastTop, QStringLiteral("48.5 mm."));
+    EXPECT_EQ(t.LastCalibrated, window.lastCalibratedText());
+
+    // Another printer keeps its own values.
+    ASSERT_TRUE(window.FormShow(QStringLiteral("Label Printer")));
+    EXPECT_EQ(boxes(), (QStringList{"100", "100", "50", "50"}));
+}
+
+TEST_F(CalibrationWindow, UnreadableStoredValueKeepsTheWindowShut)
+{
+    FNREGWRITESTRING(FNPRINTERKEY(printerName), QStringLiteral("ScaleX"), QStringLiteral("1,5x"));
+    EXPECT_FALSE(window.execute(printer)); // no modal steps: it must not show
+    EXPECT_EQ(messages.texts(), QStringList{"'1,5x' is not a valid floating point value"});
+    EXPECT_EQ(messages.shown.value(0).sign, MsgSign::Error);
+}
+
+TEST_F(CalibrationWindow, WidthAndHeightWithinAHundredMillimetres)
+{
+    ASSERT_TRUE(window.FormShow(printerName));
+    enter("EditWIDTH", QStringLiteral("200"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("200"));
+
+    window.show();
+    enter("EditWIDTH", QStringLiteral("200.5"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Only 100 mm. WIDTH adjustment allowed."));
+    EXPECT_EQ(messages.shown[0].sign, MsgSign::Error);
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("200")); // the previous accepted text
+    EXPECT_EQ(window.focusWidget(), edit("EditWIDTH"));
+
+    enter("EditHEIGHT", QStringLiteral("-0.5"));
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. HEIGHT adjustment allowed."));
+    EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
+    enter("EditHEIGHT", QStringLiteral(" 0.5 "));
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(window.acceptedMeasures(), (TCALIBRATIONMEASURES{200000, 500, 50000, 50000}));
+    window.hide();
+}
+
+TEST_F(CalibrationWindow, LeftAndTopFromMinusFiftyToAHundredAndFifty)
+{
+    ASSERT_TRUE(window.FormShow(printerName));
+    enter("EditLEFT", QStringLiteral("-50"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    enter("EditLEFT", QStringLiteral("abc"));
+    EXPECT_EQ(messages.texts(), QStringList{"abc is not a valid value."});
+    EXPECT_EQ(text("EditLEFT"), QStringLiteral("-50"));
+    enter("EditTOP", QStringLiteral("150"));
+    enter("EditTOP", QStringLiteral("150.001"));
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. TOP adjustment allowed."));
+    enter("EditLEFT", QStringLiteral("99999999999999"));
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. LEFT adjustment allowed."));
+    enter("EditTOP", QStringLiteral("1.2.3"));
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("1.2.3 is not a valid value."));
+    EXPECT_EQ(window.acceptedMeasures(), (TCALIBRATIONMEASURES{100000, 100000, -50000, 150000}));
+}
+
+TEST_F(CalibrationWindow, ZeroWidthOrHeightRefused)
+{
+    ASSERT_TRUE(window.FormShow(printerName));
+    enter("EditWIDTH", QStringLiteral("0"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("The WIDTH cannot be 0.")));
+    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("100"));
+    // Less than a thousandth of a millimetre is 0 as well.
+    enter("EditHEIGHT", QStringLiteral("0.0004"));
+    EXPECT_TRUE(messages.texts().last().startsWith(QStringLiteral("The HEIGHT cannot be 0.")));
+    EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
+    // Left and top may be 0.
+    enter("EditLEFT", QStringLiteral("0"));
+    EXPECT_EQ(messages.shown.size(), 2);
+}
+
+TEST_F(CalibrationWindow, ZeroFromTheStoreIsNeitherPrintedNorStored)
+{
+    // Only a hand-edited store can hold a scale with no measured size.
+    TPRINTERCALIBRATION c;
+    c.ScaleX = 0;
+    WRITECALIBRATION(printerName, c);
+    const QString before = stored("DateTimeStamp");
+    whenShown([&] {
+        EXPECT_EQ(text("EditWIDTH"), QStringLiteral("0"));
+        window.ButtonPRINTCALIBPAGEClick();
+        EXPECT_EQ(printer.documents, 0);
+        window.findChild<QPushButton*>("ButtonOK")->click();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(messages.shown.size(), 2);
+        EXPECT_TRUE(messages.texts().last().startsWith(QStringLiteral("The WIDTH cannot be 0.")));
+        window.reject();
+    });
+    EXPECT_FALSE(window.execute(printer));
+    EXPECT_EQ(stored("DateTimeStamp"), before);
+}
+
+TEST_F(CalibrationWindow, OkOnAnUncalibratedPrinterStoresTheIdentity)
+{
+    whenShown([&] { window.findChild<QPushButton*>("ButtonOK")->click(); });
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    EXPECT_TRUE(window.execute(printer));
+    EXPECT_EQ(stored("LeftShift"), QStringLiteral("0"));
+    EXPECT_EQ(stored("TopShift"), QStringLiteral("0"));
+    EXPECT_EQ(stored("ScaleX"), QStringLiteral("1"));
+    EXPECT_EQ(stored("ScaleY"), QStringLiteral("1"));
+    const double stamp = READCALIBRATIONSTAMP(printerName);
+    EXPECT_GE(stamp, FNDATETIMETOSTAMP(before));
+    EXPECT_LE(stamp, FNDATETIMETOSTAMP(QDateTime::currentDateTime().addSecs(1)));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // The next showing reads it back.
+    ASSERT_TRUE(window.FormShow(printerName));
+    EXPECT_TRUE(text("LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
+}
+
+TEST_F(CalibrationWindow, OkStoresWhatTheMeasurementsGive)
+{
+    whenShown([&] {
+        enter("EditWIDTH", QStringLiteral("99"));
+        enter("EditHEIGHT", QStringLiteral("102.5"));
+        enter("EditLEFT", QStringLiteral("52"));
+        enter("EditTOP", QStringLiteral("47.25"));
+        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+        EXPECT_FALSE(window.isVisible()) << messages.texts().join(" | ").toStdString();
+    });
+    EXPECT_TRUE(window.execute(printer));
+    EXPECT_EQ(stored("LeftShift"), QStringLiteral("-2000"));
+    EXPECT_EQ(stored("TopShift"), QStringLiteral("2750"));
+    EXPECT_EQ(stored("ScaleX"), FNFLOATTOSTR(100000.0 / 99000.0));
+    EXPECT_EQ(stored("ScaleY"), FNFLOATTOSTR(100000.0 / 102500.0));
+    const TPRINTERCALIBRATION c = READCALIBRATION(printerName);
+    EXPECT_EQ(c.LeftShift, -2000);
+    EXPECT_DOUBLE_EQ(c.ScaleX, 100000.0 / 99000.0);
+}
+
+TEST_F(CalibrationWindow, OkWithARefusedEntryStaysOpen)
+{
+    whenShown([&] {
+        QLineEdit* box = edit("EditLEFT");
+        box->setFocus();
+        box->selectAll();
+        box->insert(QStringLiteral("12x"));
+        // Return presses OK without leaving the box.
+        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(messages.texts(), QStringList{"12x is not a valid value."});
+        EXPECT_EQ(printer.documents, 0); // OK was pressed, not the test page
+        EXPECT_EQ(text("EditLEFT"), QStringLiteral("50"));
+        window.reject();
+    });
+    EXPECT_FALSE(window.execute(printer));
+    EXPECT_EQ(stored("LeftShift"), QStringLiteral("absent"));
+}
+
+TEST_F(CalibrationWindow, CancelStoresNothingEvenAfterATestPage)
+{
+    whenShown([&] {
+        enter("EditWIDTH", QStringLiteral("98"));
+        window.ButtonPRINTCALIBPAGEClick();
+        window.findChild<QPushButton*>("ButtonCANCEL")->click();
+    });
+    EXPECT_FALSE(window.execute(printer));
+    EXPECT_EQ(printer.ended, 1);
+    for (const char* name : {"LeftShift", "TopShift", "ScaleX", "ScaleY", "DateTimeStamp"})
+        EXPECT_EQ(stored(name), QStringLiteral("absent")) << name;
+}
+
+TEST_F(CalibrationWindow, TestPagePrintsTheBoxesAsEntered)
+{
+    printer.copyCount = 3; // left by an earlier print
+    whenShown([&] {
+        enter("EditWIDTH", QStringLiteral("99"));
+        enter("EditLEFT", QStringLiteral("52"));
+        window.ButtonPRINTCALIBPAGEClick();
+        window.reject();
+    });
+    window.execute(printer);
+    ASSERT_EQ(printer.documents, 1);
+    EXPECT_EQ(printer.ended, 1);
+    EXPECT_EQ(printer.copiesWhilePrinting, 1); // one sheet
+    EXPECT_EQ(printer.copyCount, 3);           // and the printer's own count back
+
+    const QStringList texts = printer.texts();
+    for (const char* line : {"Width=100 mm. Height=100 mm. Left=50 mm. Top=50 mm.", "Width: 99 mm.", "Left: 52 mm.",
+                             "Printer name: Office Laser", "Last calibrated: Has not been calibrated yet.",
+                             "Width: 100 mm.", "Left: 50 mm."})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(line))) << line;
+    // The boxes are those of the entered measurements on this printer.
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer.device, TCALIBRATIONMEASURES{99000, 100000, 52000, 50000});
+    const QVector<TCANVASOP> lines = printer.page.ops(TCANVASOP::Polyline);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0].points.value(0), QPoint(l.Dotted.left, l.Dotted.top));
+    EXPECT_EQ(lines[1].points.value(0), QPoint(l.Dashed.left, l.Dashed.top));
+    EXPECT_EQ(lines[1].points.value(1), QPoint(l.Dashed.right - 1, l.Dashed.top));
+}
+
+TEST_F(CalibrationWindow, TestPageWaitsForAPrintRun)
+{
+    bool running = true;
+    whenShown([&] {
+        window.ButtonPRINTCALIBPAGEClick();
+        EXPECT_EQ(printer.documents, 0);
+        running = false;
+        window.ButtonPRINTCALIBPAGEClick();
+        EXPECT_EQ(printer.documents, 1);
+        window.reject();
+    });
+    window.execute(printer, [&] { return running; });
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(CalibrationWindow, TestPageChecksTheBoxBeingTypedIn)
+{
+    whenShown([&] {
+        QLineEdit* box = edit("EditHEIGHT");
+        box->setFocus();
+        box->selectAll();
+        box->insert(QStringLiteral("250"));
+        window.ButtonPRINTCALIBPAGEClick(); // as the keyboard presses it
+        EXPECT_EQ(messages.texts(), QStringList{"Only 100 mm. HEIGHT adjustment allowed."});
+        EXPECT_EQ(printer.documents, 0);
+        window.reject();
+    });
+    window.execute(printer);
+}

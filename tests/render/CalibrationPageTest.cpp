@@ -1,0 +1,307 @@
+// The calibration test page: its geometry for printers of several
+// resolutions and margins, and what it draws, on a recording canvas (every
+// character 10 pixels wide, every line 20 pixels high at the page's 10
+// points).
+
+#include "model/Template.h"
+#include "render/CalibrationPage.h"
+#include "render/RecordingCanvas.h"
+
+#include <QVector>
+#include <gtest/gtest.h>
+
+namespace {
+
+QVector<QPoint> boxPoints(const TCANVASRECT& r)
+{
+    return {QPoint(r.left, r.top), QPoint(r.right - 1, r.top), QPoint(r.right - 1, r.bottom - 1),
+            QPoint(r.left, r.bottom - 1), QPoint(r.left, r.top)};
+}
+
+TCALIBRATIONTEXTS sampleTexts()
+{
+    TCALIBRATIONTEXTS t;
+    t.DesiredWidth = t.DesiredHeight = QStringLiteral("100 mm.");
+    t.DesiredLeft = t.DesiredTop = QStringLiteral("50 mm.");
+    t.EnteredWidth = QStringLiteral("99 mm.");
+    t.EnteredHeight = QStringLiteral("100 mm.");
+    t.EnteredLeft = QStringLiteral("52 mm.");
+    t.EnteredTop = QStringLiteral("50 mm.");
+    t.PrinterName = QStringLiteral("Office");
+    t.LastCalibrated = QStringLiteral("Has not been calibrated yet.");
+    t.LastWidth = t.LastHeight = QStringLiteral("100 mm.");
+    t.LastLeft = t.LastTop = QStringLiteral("50 mm.");
+    return t;
+}
+
+} // namespace
+
+TEST(CalibrationLayout, UncalibratedAt600Dpi)
+{
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{600, 600, 0, 0}, TCALIBRATIONMEASURES{});
+    // 50 mm is 1181.1 pixels, 150 mm 3543.3.
+    EXPECT_EQ(l.Solid, (TCANVASRECT{1181, 1181, 3543, 3543}));
+    EXPECT_EQ(l.Dashed, l.Solid);
+    EXPECT_EQ(l.Dotted, l.Solid);
+    EXPECT_EQ(l.Arrow, 47);   // 2 mm
+    EXPECT_EQ(l.FiveMm, 118); // 5 mm
+    EXPECT_EQ(l.LeftFrom, QPoint(0, 1299));
+    EXPECT_EQ(l.LeftTo, QPoint(1181, 1299));
+    EXPECT_EQ(l.TopFrom, QPoint(1299, 0));
+    EXPECT_EQ(l.TopTo, QPoint(1299, 1181));
+    EXPECT_EQ(l.WidthFrom, QPoint(1181, 2953));
+    EXPECT_EQ(l.WidthTo, QPoint(3543, 2953));
+    EXPECT_EQ(l.HeightFrom, QPoint(2953, 1181));
+    EXPECT_EQ(l.HeightTo, QPoint(2953, 3543));
+    EXPECT_EQ(l.TextX, 1181);
+    EXPECT_EQ(l.TextY, 3543);
+}
+
+TEST(CalibrationLayout, MeasuredWidthScalesTheDashedAndDottedBoxes)
+{
+    TCALIBRATIONMEASURES m;
+    m.Width = 99000;
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{1200, 1200, 0, 0}, m);
+    EXPECT_EQ(l.Solid, (TCANVASRECT{2362, 2362, 7087, 7087}));
+    // In MU the dashed box runs from 50505 to 151515: 101010 wide.
+    EXPECT_EQ(l.Dashed, (TCANVASRECT{2386, 2362, 7158, 7087}));
+    EXPECT_EQ(l.Dotted, l.Dashed);
+    EXPECT_NEAR(l.Dashed.width() * 25400.0 / 1200, 101010, 25400.0 / 1200);
+    // The dimension lines follow the dashed box.
+    EXPECT_EQ(l.LeftTo.x(), 2386);
+    EXPECT_EQ(l.TopFrom.x(), 2386 + 236);
+}
+
+TEST(CalibrationLayout, MeasuredLeftAndTopMoveOnlyTheDottedBox)
+{
+    TCALIBRATIONMEASURES m;
+    m.Left = 52000;
+    m.Top = 47000;
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{600, 600, 0, 0}, m);
+    EXPECT_EQ(l.Dashed, l.Solid);
+    // 2 mm left, 3 mm down: 48 mm and 53 mm from the edges.
+    EXPECT_EQ(l.Dotted, (TCANVASRECT{1134, 1252, 3496, 3614}));
+    EXPECT_EQ(l.TextY, 3614); // under the lowest box
+}
+
+TEST(CalibrationLayout, SolidBoxCountsFromThePapersEdge)
+{
+    // A quarter inch and an eighth of an inch not printable: the canvas
+    // starts there, and the box moves back by as much.
+    const TPRINTERGEOMETRY printer{600, 600, 150, 75};
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, TCALIBRATIONMEASURES{});
+    EXPECT_EQ(l.Solid.left + printer.OffsetX, 1181);
+    EXPECT_EQ(l.Solid.top + printer.OffsetY, 1181);
+    EXPECT_EQ(l.Solid.width(), 2362);
+    EXPECT_EQ(l.LeftFrom.x(), 0); // from the printable edge
+    EXPECT_EQ(l.TopFrom.y(), 0);
+}
+
+TEST(CalibrationLayout, BoxesLieWhereAPrintUnderTheNewCalibrationPutsTheSolidBox)
+{
+    // The page shows what the calibration will do: the dotted box is the
+    // reference box drawn as a print run with the candidate calibration
+    // would draw it, the dashed box the same with the scales alone.
+    const TPRINTERGEOMETRY printer{600, 600, 150, 75};
+    const TCALIBRATIONMEASURES m{98000, 102000, 53000, 47000};
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, m);
+    TTEMPLATE a4;
+    a4.PAPERMUWIDTH = 210000;
+    a4.PAPERMUHEIGHT = 297000;
+
+    auto expectPlaced = [&](const TCANVASRECT& box, const TPRINTERCALIBRATION& c) {
+        TPRINTPARAMS p;
+        FNAPPLYPRINTERGEOMETRY(p, c, printer, a4);
+        EXPECT_NEAR(box.left, (50000 + p.MuOffsetX) * p.PixPerMuX, 2.0);
+        EXPECT_NEAR(box.right, (150000 + p.MuOffsetX) * p.PixPerMuX, 2.0);
+        EXPECT_NEAR(box.top, (50000 + p.MuOffsetY) * p.PixPerMuY, 2.0);
+        EXPECT_NEAR(box.bottom, (150000 + p.MuOffsetY) * p.PixPerMuY, 2.0);
+    };
+    const TPRINTERCALIBRATION full = FNCALIBRATIONFROMMEASURES(m);
+    TPRINTERCALIBRATION scalesOnly = full;
+    scalesOnly.LeftShift = scalesOnly.TopShift = 0;
+    {
+        SCOPED_TRACE("dotted");
+        expectPlaced(l.Dotted, full);
+    }
+    {
+        SCOPED_TRACE("dashed");
+        expectPlaced(l.Dashed, scalesOnly);
+    }
+}
+
+TEST(CalibrationLayout, MeasuresGiveTheCalibration)
+{
+    const TPRINTERCALIBRATION desired = FNCALIBRATIONFROMMEASURES(TCALIBRATIONMEASURES{});
+    EXPECT_EQ(desired, TPRINTERCALIBRATION());
+    // A solid box printed 99 mm wide is stretched by 1/0.99 from now on; a
+    // dashed box whose left edge measures 52 mm moves everything 2 mm left.
+    const TPRINTERCALIBRATION c = FNCALIBRATIONFROMMEASURES(TCALIBRATIONMEASURES{99000, 125000, 52000, 40000});
+    EXPECT_DOUBLE_EQ(c.ScaleX, 100000.0 / 99000.0);
+    EXPECT_DOUBLE_EQ(c.ScaleY, 0.8);
+    EXPECT_EQ(c.LeftShift, -2000);
+    EXPECT_EQ(c.TopShift, 10000);
+}
+
+TEST(CalibrationPage, BoxesDottedThenDashedThenSolid)
+{
+    TRECORDINGCANVAS canvas;
+    const TPRINTERGEOMETRY printer{600, 600, 0, 0};
+    const TCALIBRATIONMEASURES m{99000, 100000, 52000, 50000};
+    DRAWCALIBRATIONPAGE(canvas, printer, m, sampleTexts());
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, m);
+
+    const QVector<TCANVASOP>& ops = canvas.ops();
+    ASSERT_GE(ops.size(), 9);
+    // The canvas is set up first: solid pen 2 wide, white brush, Arial 10.
+    EXPECT_EQ(ops[0].kind, TCANVASOP::SetPen);
+    EXPECT_EQ(ops[0].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black}));
+    EXPECT_EQ(ops[1].brush, (TCANVASBRUSH{TBrushStyle::Solid, Qt::white}));
+    EXPECT_EQ(ops[2].font.name, QStringLiteral("Arial"));
+    EXPECT_EQ(ops[2].font.size, 10);
+
+    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    ASSERT_EQ(lines.size(), 3 + 4);
+    EXPECT_EQ(lines[0].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Dot, 1, Qt::black}));
+    EXPECT_EQ(lines[0].points, boxPoints(l.Dotted));
+    EXPECT_EQ(lines[1].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Dash, 1, Qt::black}));
+    EXPECT_EQ(lines[1].points, boxPoints(l.Dashed));
+    EXPECT_EQ(lines[2].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Solid, 1, Qt::black}));
+    EXPECT_EQ(lines[2].points, boxPoints(l.Solid));
+    EXPECT_NE(l.Dotted, l.Dashed);
+
+    // Left and top dashed and thin, width and height solid and 2 wide.
+    EXPECT_EQ(lines[3].points, (QVector<QPoint>{l.LeftFrom, l.LeftTo}));
+    EXPECT_EQ(lines[3].pen.style, TPenStyle::Dash);
+    EXPECT_EQ(lines[4].points, (QVector<QPoint>{l.TopFrom, l.TopTo}));
+    EXPECT_EQ(lines[4].pen.width, 1);
+    EXPECT_EQ(lines[5].points, (QVector<QPoint>{l.WidthFrom, l.WidthTo}));
+    EXPECT_EQ(lines[5].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black}));
+    EXPECT_EQ(lines[6].points, (QVector<QPoint>{l.HeightFrom, l.HeightTo}));
+    EXPECT_EQ(lines[6].pen.width, 2);
+}
+
+TEST(CalibrationPage, ArrowheadsAtTheEndsOfTheDimensionLines)
+{
+    TRECORDINGCANVAS canvas;
+    const TPRINTERGEOMETRY printer{600, 600, 0, 0};
+    DRAWCALIBRATIONPAGE(canvas, printer, TCALIBRATIONMEASURES{}, sampleTexts());
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, TCALIBRATIONMEASURES{});
+    const QVector<TCANVASOP> heads = canvas.ops(TCANVASOP::Polygon);
+    ASSERT_EQ(heads.size(), 6);
+    const int a = l.Arrow;
+    const int h = a / 2;
+    auto tri = [](QPoint tip, QPoint b1, QPoint b2) { return QVector<QPoint>{tip, b1, b2}; };
+    const QPoint left = l.LeftTo, top = l.TopTo;
+    EXPECT_EQ(heads[0].points, tri(left, left + QPoint(-a, -h), left + QPoint(-a, h)));   // right
+    EXPECT_EQ(heads[1].points, tri(top, top + QPoint(-h, -a), top + QPoint(h, -a)));      // down
+    const QPoint w0 = l.WidthFrom, w1 = l.WidthTo, h0 = l.HeightFrom, h1 = l.HeightTo;
+    EXPECT_EQ(heads[2].points, tri(w0, w0 + QPoint(a, -h), w0 + QPoint(a, h)));           // left
+    EXPECT_EQ(heads[3].points, tri(w1, w1 + QPoint(-a, -h), w1 + QPoint(-a, h)));         // right
+    EXPECT_EQ(heads[4].points, tri(h0, h0 + QPoint(-h, a), h0 + QPoint(h, a)));           // up
+    EXPECT_EQ(heads[5].points, tri(h1, h1 + QPoint(-h, -a), h1 + QPoint(h, -a)));         // down
+    for (const TCANVASOP& head : heads)
+        EXPECT_EQ(head.brush.color, QColor(Qt::black));
+    EXPECT_EQ(heads[0].pen.width, 1);
+    EXPECT_EQ(heads[2].pen.width, 2);
+    // The brush is white again for the words that follow.
+    for (const TCANVASOP& text : canvas.ops(TCANVASOP::Text))
+        EXPECT_EQ(text.brush, (TCANVASBRUSH{TBrushStyle::Solid, Qt::white})) << text.text.toStdString();
+}
+
+TEST(CalibrationPage, WordsAndTextColumn)
+{
+    TRECORDINGCANVAS canvas;
+    const TPRINTERGEOMETRY printer{600, 600, 0, 0};
+    const TCALIBRATIONMEASURES m{99000, 100000, 52000, 50000};
+    DRAWCALIBRATIONPAGE(canvas, printer, m, sampleTexts());
+    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, m);
+    const QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    ASSERT_EQ(texts.size(), 4 + 23);
+
+    // Words centred on their lines, on a white ground as wide as the word.
+    auto expectWord = [](const TCANVASOP& op, const char* word, int x, int y) {
+        EXPECT_EQ(op.text, QString::fromLatin1(word));
+        EXPECT_EQ(op.x, x) << word;
+        EXPECT_EQ(op.y, y) << word;
+        EXPECT_EQ(op.rect, (TCANVASRECT{x, y, x + 10 * int(qstrlen(word)), y + 20})) << word;
+    };
+    expectWord(texts[0], "Left", (0 + l.LeftTo.x() - 40) / 2, l.LeftFrom.y() - 10);
+    expectWord(texts[1], "Top", l.TopFrom.x() - 15, (0 + l.TopTo.y() - 20) / 2);
+    expectWord(texts[2], "Width", (l.WidthFrom.x() + l.WidthTo.x() - 50) / 2, l.WidthFrom.y() - 10);
+    expectWord(texts[3], "Height", l.HeightFrom.x() - 30, (l.HeightFrom.y() + l.HeightTo.y() - 20) / 2);
+
+    const QStringList expected{
+        "Desired measurements:",
+        "Width=100 mm. Height=100 mm. Left=50 mm. Top=50 mm.",
+        "Instructions:",
+        "Measure the Width and Height of solid box as accurately as",
+        "possible and enter your measurements on the calibration form.",
+        "Print another test page and measure Left and Top of dashed box.",
+        "Note: For Left and Top measure from the edge of the paper even",
+        "if your printer does not print to the edge.",
+        "Print another test page and the dotted box should have the desired",
+        "measurements as a result of the calculation based on the entered",
+        "measurements of the solid and dashed boxes which are:",
+        "Width: 99 mm.",
+        "Height: 100 mm.",
+        "Left: 52 mm.",
+        "Top: 50 mm.",
+        "Last calibration data:",
+        "Printer name: Office",
+        "Last calibrated: Has not been calibrated yet.",
+        "Last calibration:",
+        "Width: 100 mm.",
+        "Height: 100 mm.",
+        "Left: 50 mm.",
+        "Top: 50 mm.",
+    };
+    QStringList column;
+    for (qsizetype i = 4; i < texts.size(); ++i)
+        column << texts[i].text;
+    EXPECT_EQ(column, expected);
+
+    // One line height (20) apart, 5 mm under the lowest box, 5 mm more
+    // before the instructions, an empty line before the last calibration.
+    const int x = l.Solid.left;
+    int y = l.TextY + l.FiveMm;
+    QList<QPoint> wanted;
+    for (int i = 0; i < 18; ++i) {
+        wanted << QPoint(x, y);
+        y += 20;
+        if (i == 1)
+            y += l.FiveMm;
+        if (i == 14)
+            y += 20;
+    }
+    const int indented = x + 10 * int(qstrlen("Last calibration:     "));
+    wanted << QPoint(x, y);
+    for (int i = 0; i < 4; ++i)
+        wanted << QPoint(indented, y + 20 * i);
+    QList<QPoint> got;
+    for (qsizetype i = 4; i < texts.size(); ++i)
+        got << QPoint(texts[i].x, texts[i].y);
+    EXPECT_EQ(got, wanted);
+}
+
+TEST(CalibrationPage, NothingWithoutAScale)
+{
+    TRECORDINGCANVAS canvas;
+    DRAWCALIBRATIONPAGE(canvas, TPRINTERGEOMETRY{600, 600, 0, 0}, TCALIBRATIONMEASURES{0, 100000, 50000, 50000},
+                        sampleTexts());
+    DRAWCALIBRATIONPAGE(canvas, TPRINTERGEOMETRY{600, 600, 0, 0}, TCALIBRATIONMEASURES{100000, 0, 50000, 50000},
+                        sampleTexts());
+    DRAWCALIBRATIONPAGE(canvas, TPRINTERGEOMETRY{0, 0, 0, 0}, TCALIBRATIONMEASURES{}, sampleTexts());
+    EXPECT_TRUE(canvas.ops().isEmpty());
+}
+
+TEST(CalibrationPage, TinyMeasurementStaysWithinTheCanvasRange)
+{
+    // A thousandth of a millimetre is an accepted width; the dashed box is
+    // then far off the paper but every coordinate is still a number.
+    const TCALIBRATIONLAYOUT l =
+        FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{1200, 1200, 0, 0}, TCALIBRATIONMEASURES{1, 1, 50000, 50000});
+    EXPECT_GT(l.Dashed.right, l.Solid.right);
+    EXPECT_LE(l.Dashed.right, 1000000);
+    EXPECT_EQ(l.Solid, (TCANVASRECT{2362, 2362, 7087, 7087}));
+}
