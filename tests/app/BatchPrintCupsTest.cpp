@@ -29,54 +29,17 @@ constexpr int inkDpi = 300;
 constexpr double pxPerMm = inkDpi / 25.4;
 constexpr double tolerancePx = 0.3 * pxPerMm;
 
-QString runText(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, arguments);
-    const bool finished = p.waitForStarted(10000) && p.waitForFinished(30000);
-    if (exitCode)
-        *exitCode = finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return QString::fromLocal8Bit(p.readAll());
-}
 
-// The folders cups-pdf may write this user's files to: its "Out" setting
-// (the queue's own configuration file first), with ${HOME} and ${USER} taken
-// from the user database as cups-pdf takes them, and its folder for users it
-// does not know.
-QStringList cupsPdfFolders()
-{
-    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
-    for (const QString& conf : {QStringLiteral("/etc/cups/cups-pdf-") + queueName + QStringLiteral(".conf"),
-                                QStringLiteral("/etc/cups/cups-pdf.conf")}) {
-        const QString text = QString::fromLocal8Bit(ReadFileBytes(conf));
-        if (text.isEmpty())
-            continue;
-        for (const QString& line : text.split(u'\n')) {
-            const QString t = line.trimmed();
-            if (t.startsWith(QStringLiteral("Out ")) || t.startsWith(QStringLiteral("Out\t")))
-                out = t.mid(4).trimmed();
-        }
-        break;
-    }
-    QString home, user;
-    if (const passwd* pw = getpwuid(getuid())) {
-        home = QString::fromLocal8Bit(pw->pw_dir);
-        user = QString::fromLocal8Bit(pw->pw_name);
-    }
-    out.replace(QStringLiteral("${HOME}"), home).replace(QStringLiteral("${USER}"), user);
-    return {out, QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
-}
 
 // Why the print system cannot be used, or empty when it can.
 QString cupsUnavailable()
 {
     int code = 0;
-    const QString scheduler = runText(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
+    const QString scheduler = RunText(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
     if (code != 0 || !scheduler.contains(QStringLiteral("scheduler is running")))
         return QStringLiteral("cupsd is not running (lpstat -r: ") + scheduler.trimmed()
                + QStringLiteral("); scripts/test starts it");
-    const QString queue = runText(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName}, &code);
+    const QString queue = RunText(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName}, &code);
     if (code != 0)
         return QStringLiteral("no print queue \"LabelPDF\" (lpstat -v: ") + queue.trimmed()
                + QStringLiteral("); scripts/test adds it");
@@ -88,7 +51,7 @@ QString waitForQueuedPdf(const QString& token, const QDateTime& since)
 {
     const QDateTime deadline = QDateTime::currentDateTime().addSecs(90);
     while (QDateTime::currentDateTime() < deadline) {
-        for (const QString& folder : cupsPdfFolders()) {
+        for (const QString& folder : CupsPdfFolders(queueName)) {
             const QFileInfoList files =
                 QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
             for (const QFileInfo& f : files) {
@@ -145,7 +108,7 @@ protected:
         if (r.exitCode != 0)
             return QString();
         const QString pdf = waitForQueuedPdf(token_, since);
-        EXPECT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << cupsPdfFolders().join(", ").toStdString();
+        EXPECT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
         return pdf;
     }
 
@@ -293,7 +256,7 @@ TEST_F(CupsPrinting, AbortedDocumentNeverReachesTheQueue)
     ASSERT_FALSE(endedPdf.isEmpty());
     EXPECT_EQ(PdfPageCount(endedPdf), 2);
     // The aborted one was handed over first; by now it would have come out.
-    for (const QString& folder : cupsPdfFolders())
+    for (const QString& folder : CupsPdfFolders(queueName))
         for (const QString& name : QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files))
             EXPECT_FALSE(name.contains(aborted.first, Qt::CaseInsensitive)) << name.toStdString();
 }

@@ -33,23 +33,6 @@ protected:
         QFile::remove(iniPath());
     }
 
-    void trigger(const char* name)
-    {
-        auto* action = main_->findChild<QAction*>(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        for (QObject* o : action->associatedObjects())
-            if (auto* menu = qobject_cast<QMenu*>(o))
-                emit menu->aboutToShow();
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-    QString lastPlain() const
-    {
-        for (auto it = messages.shown.crbegin(); it != messages.shown.crend(); ++it)
-            if (it->plain)
-                return it->text;
-        return QString();
-    }
     static QString iniPath()
     {
         return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"))

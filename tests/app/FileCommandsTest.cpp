@@ -17,26 +17,6 @@ namespace {
 
 class TFileCommandsTest : public TMainWindowTest {
 protected:
-    // Opens the menu (which sets the enabled states) and chooses the entry,
-    // as the user does.
-    void trigger(const char* name)
-    {
-        auto* action = main_->findChild<QAction*>(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        for (QObject* o : action->associatedObjects())
-            if (auto* menu = qobject_cast<QMenu*>(o))
-                emit menu->aboutToShow();
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-    // The last plain message box: the error of a file command.
-    QString lastPlain() const
-    {
-        for (auto it = messages.shown.crbegin(); it != messages.shown.crend(); ++it)
-            if (it->plain)
-                return it->text;
-        return QString();
-    }
     QString logText() const { return QString::fromUtf8(ReadFileBytes(ErrorLogPath())); }
 };
 

@@ -6,6 +6,8 @@
 #include "common/ScriptedDialogs.h"
 #include "common/ScriptedMessages.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -40,6 +42,26 @@ protected:
     // Replaces a line edit's text in one user edit, as a paste does.
     void typeInto(const char* box, const QString& text);
     void leave(const char* box);
+    // Opens the menu (which sets the enabled states) and chooses the entry,
+    // as the user does.
+    void trigger(const char* name)
+    {
+        auto* action = main_->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        for (QObject* o : action->associatedObjects())
+            if (auto* menu = qobject_cast<QMenu*>(o))
+                emit menu->aboutToShow();
+        ASSERT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+    }
+    // The last plain message box: the error of a file command.
+    QString lastPlain() const
+    {
+        for (auto it = messages.shown.crbegin(); it != messages.shown.crend(); ++it)
+            if (it->plain)
+                return it->text;
+        return QString();
+    }
 
     TScriptedMessages messages;
     TScriptedDialogs dialogs;

@@ -43,25 +43,16 @@ namespace {
 const QString queueName = QStringLiteral("LabelPDF");
 constexpr double lineTolerance = 0.3; // millimetres
 
-QString runText(const QString& program, const QStringList& arguments, int* exitCode)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, arguments);
-    const bool finished = p.waitForStarted(10000) && p.waitForFinished(30000);
-    *exitCode = finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return QString::fromLocal8Bit(p.readAll());
-}
 
 // Why the queue cannot be printed to, or empty when it can.
 QString queueUnavailable()
 {
     int code = 0;
-    const QString scheduler = runText(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
+    const QString scheduler = RunText(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
     if (code != 0 || !scheduler.contains(QStringLiteral("scheduler is running")))
         return QStringLiteral("cupsd is not running (lpstat -r: ") + scheduler.trimmed()
                + QStringLiteral("); scripts/test starts it");
-    const QString queue = runText(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName}, &code);
+    const QString queue = RunText(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName}, &code);
     if (code != 0)
         return QStringLiteral("no print queue \"LabelPDF\" (lpstat -v: ") + queue.trimmed()
                + QStringLiteral("); scripts/test adds it");
@@ -70,37 +61,11 @@ QString queueUnavailable()
     return QString();
 }
 
-// The folders cups-pdf writes this user's files to: its "Out" setting with
-// ${HOME} and ${USER} from the user database, and its folder for users it
-// does not know.
-QStringList cupsPdfFolders()
-{
-    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
-    for (const QString& conf : {QStringLiteral("/etc/cups/cups-pdf-") + queueName + QStringLiteral(".conf"),
-                                QStringLiteral("/etc/cups/cups-pdf.conf")}) {
-        const QString text = QString::fromLocal8Bit(ReadFileBytes(conf));
-        if (text.isEmpty())
-            continue;
-        for (const QString& line : text.split(u'\n')) {
-            const QString t = line.trimmed();
-            if (t.startsWith(QStringLiteral("Out ")) || t.startsWith(QStringLiteral("Out\t")))
-                out = t.mid(4).trimmed();
-        }
-        break;
-    }
-    QString home, user;
-    if (const passwd* pw = getpwuid(getuid())) {
-        home = QString::fromLocal8Bit(pw->pw_dir);
-        user = QString::fromLocal8Bit(pw->pw_name);
-    }
-    out.replace(QStringLiteral("${HOME}"), home).replace(QStringLiteral("${USER}"), user);
-    return {out, QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
-}
 
 QStringList queuedPdfs(const QString& token)
 {
     QStringList found;
-    for (const QString& folder : cupsPdfFolders())
+    for (const QString& folder : CupsPdfFolders(queueName))
         for (const QFileInfo& f : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
             if (f.fileName().contains(token, Qt::CaseInsensitive))
                 found << f.filePath();
@@ -423,7 +388,7 @@ TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
 
     const QString pdf = waitForQueuedPdf(title);
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << cupsPdfFolders().join(", ").toStdString();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
     // Nine sheets, pages 2, 3, 4 three times over: the height of each
     // sheet's ink tells its page, as page n carries n lines.
     ASSERT_EQ(PdfPageCount(pdf), 9);
@@ -551,7 +516,7 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent")); // Cancel keeps nothing
 
     const QString plainPdf = waitForQueuedPdf(plain);
-    ASSERT_FALSE(plainPdf.isEmpty()) << "no PDF from cups-pdf in " << cupsPdfFolders().join(", ").toStdString();
+    ASSERT_FALSE(plainPdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
     EXPECT_EQ(PdfPageCount(plainPdf), 1);
     {
         SCOPED_TRACE("the solid box");

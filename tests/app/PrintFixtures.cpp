@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <pwd.h>
+#include <unistd.h>
+
 QString WriteLabelData(const QString& path, int labels, int linesPerLabel, const QString& prefix)
 {
     QByteArray bytes;
@@ -176,4 +179,43 @@ QRect PdfInkBox(const QString& pdf, int page, int dpi)
     if (right < 0)
         return QRect();
     return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QString RunText(const QString& program, const QStringList& arguments, int* exitCode)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, arguments);
+    const bool finished = p.waitForStarted(10000) && p.waitForFinished(30000);
+    if (exitCode)
+        *exitCode = finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromLocal8Bit(p.readAll());
+}
+
+// The folders cups-pdf may write this user's files to: its "Out" setting
+// (the queue's own configuration file first), with ${HOME} and ${USER} taken
+// from the user database as cups-pdf takes them, and its folder for users it
+// does not know.
+QStringList CupsPdfFolders(const QString& queueName)
+{
+    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
+    for (const QString& conf : {QStringLiteral("/etc/cups/cups-pdf-") + queueName + QStringLiteral(".conf"),
+                                QStringLiteral("/etc/cups/cups-pdf.conf")}) {
+        const QString text = QString::fromLocal8Bit(ReadFileBytes(conf));
+        if (text.isEmpty())
+            continue;
+        for (const QString& line : text.split(u'\n')) {
+            const QString t = line.trimmed();
+            if (t.startsWith(QStringLiteral("Out ")) || t.startsWith(QStringLiteral("Out\t")))
+                out = t.mid(4).trimmed();
+        }
+        break;
+    }
+    QString home, user;
+    if (const passwd* pw = getpwuid(getuid())) {
+        home = QString::fromLocal8Bit(pw->pw_dir);
+        user = QString::fromLocal8Bit(pw->pw_name);
+    }
+    out.replace(QStringLiteral("${HOME}"), home).replace(QStringLiteral("${USER}"), user);
+    return {out, QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
 }

@@ -70,3 +70,10 @@ inline double MuToPoints(MU mu)
 {
     return mu / 1000.0 * PointsPerMm;
 }
+
+// Runs a program and gives its output (standard output and error merged);
+// *exitCode is -1 when it did not finish normally.
+QString RunText(const QString& program, const QStringList& arguments, int* exitCode = nullptr);
+
+// The folders cups-pdf may write this user's files of the queue to.
+QStringList CupsPdfFolders(const QString& queueName);
