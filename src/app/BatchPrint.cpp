@@ -11,13 +11,50 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <unistd.h>
 
 namespace {
 
 constexpr qint32 maxCopies = 9999;
+
+// Printing failed: the document was not made or not handed over.
+constexpr std::int32_t printFailedError = 13;
+
+// The signal (SIGINT, SIGTERM) that asked the batch print to stop, or 0.
+// Set by the handler, read after every page: the document is discarded, its
+// temporary files removed, and the program ends with 128 + the signal.
+volatile std::sig_atomic_t interruptSignal = 0;
+
+extern "C" void noteInterrupt(int signal)
+{
+    interruptSignal = signal;
+}
+
+void installInterruptHandlers()
+{
+    struct sigaction action {};
+    action.sa_handler = noteInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+int interruptedStatus()
+{
+    std::fprintf(stderr, "%s\n", "Printing interrupted: nothing was printed.");
+    std::fflush(stderr);
+    return 128 + interruptSignal;
+}
+
+void reportPrintFailure(const QString& cause)
+{
+    FNLOGERROR(printFailedError, QStringLiteral("Printing failed: ") + cause, false, true);
+}
 
 // The batch printer speaks to its caller in the program's own words only:
 // the toolkit's notes and warnings (a missing runtime folder, say) are not
@@ -131,6 +168,15 @@ private:
 
 int printJob(const TBATCHOPTIONS& options)
 {
+    // Only an ordinary file is ever replaced by the PDF: a device, a pipe
+    // or a folder is refused before anything is read or opened.
+    if (!options.OutputFile.isEmpty()) {
+        if (const QString refusal = FNOUTPUTFILEREFUSAL(options.OutputFile); !refusal.isEmpty()) {
+            Messages().error(refusal);
+            return BatchUsageError;
+        }
+    }
+
     TJOB job;
     if (!job.LOADFROMFILE(options.JobFile))
         return BatchUnreadable;
@@ -187,9 +233,13 @@ int printJob(const TBATCHOPTIONS& options)
         target = std::move(printer);
     }
 
+    if (interruptSignal != 0)
+        return interruptedStatus();
+
     TPRINTRUN run;
     TProgressLine progressLine;
     run.progress = [&progressLine](qint32 sent, qint32 total) { progressLine(sent, total); };
+    run.stopRequested = [] { return interruptSignal != 0; };
     TPRINTRESULT result;
     try {
         result = run.run(job, *target, request);
@@ -210,12 +260,14 @@ int printJob(const TBATCHOPTIONS& options)
         Messages().error(result.Error);
         return BatchUnreadable;
     case TPRINTOUTCOME::Aborted:
+        if (interruptSignal != 0)
+            return interruptedStatus();
         Messages().warning(QStringLiteral("Printing aborted."));
         return BatchPrintFailed;
     case TPRINTOUTCOME::Failed:
         break;
     }
-    Messages().error(QStringLiteral("Printing failed: ") + result.Error);
+    reportPrintFailure(result.Error);
     return BatchPrintFailed;
 }
 
@@ -236,7 +288,9 @@ QString FNBATCHUSAGE()
         "all pages, after reading the data file the job names.\n"
         "\n"
         "  --output FILE.pdf  write a PDF of the template's paper size instead of\n"
-        "                     printing (no calibration, no printer margins)\n"
+        "                     printing (no calibration, no printer margins); only a\n"
+        "                     new name or an ordinary file is written, never a\n"
+        "                     folder, device or pipe\n"
         "  --printer NAME     print on this printer with its stored calibration\n"
         "                     (without --output or --printer: the default printer)\n"
         "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
@@ -254,7 +308,7 @@ QString FNBATCHUSAGE()
         "  --help             show this text\n"
         "\n"
         "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
-        "3 printing failed.\n");
+        "3 printing failed; 130 or 143 interrupted (SIGINT, SIGTERM): nothing printed.\n");
 }
 
 bool FNPARSEBATCHARGUMENTS(const QStringList& arguments, TBATCHOPTIONS& options, QString& error)
@@ -388,7 +442,16 @@ int FNRUNBATCHPRINT(const TBATCHOPTIONS& options)
     TScopedMessageSeam installed(console);
     // A log that cannot be written is noted on standard error by the log
     // itself and does not change the outcome.
-    return printJob(options);
+    // Whatever fails unexpectedly (memory, say) fails the print: the run has
+    // discarded its document by then, so nothing half-made is handed over.
+    try {
+        return printJob(options);
+    } catch (const std::bad_alloc&) {
+        reportPrintFailure(QStringLiteral("out of memory"));
+    } catch (const std::exception& e) {
+        reportPrintFailure(QString::fromLocal8Bit(e.what()));
+    }
+    return BatchPrintFailed;
 }
 
 int BatchPrintMain(int argc, char* argv[])
@@ -408,6 +471,10 @@ int BatchPrintMain(int argc, char* argv[])
         std::fputs(FNBATCHUSAGE().toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
+
+    // Interrupting the print (Ctrl+C, a stop from the session) discards the
+    // document and its temporary files instead of leaving them behind.
+    installInterruptHandlers();
 
     // Drawing text needs a GUI application, but no window is ever shown:
     // without a display the offscreen platform serves.

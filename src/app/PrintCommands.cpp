@@ -4,7 +4,9 @@
 #include "app/FormMAIN.h"
 #include "model/Job.h"
 #include "render/PrintRun.h"
+#include "render/PrinterCalibration.h"
 #include "support/Dialogs.h"
+#include "support/ErrorLog.h"
 #include "support/Messages.h"
 
 #include <QApplication>
@@ -13,10 +15,20 @@
 #include <QProgressDialog>
 #include <QStatusBar>
 
+#include <new>
+
 namespace {
 const QString busyText = QStringLiteral(
     "A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
+
+// Printing failed: the document was not made or not handed over.
+constexpr std::int32_t printFailedError = 13;
+
+void reportPrintFailure(const QString& cause)
+{
+    FNLOGERROR(printFailedError, QStringLiteral("Printing failed: ") + cause, true, true);
 }
+} // namespace
 
 TPRINTERTARGET& TFormMAIN::printer()
 {
@@ -36,87 +48,110 @@ void TFormMAIN::printCommand(bool labels)
         Messages().warning(busyText);
         return;
     }
-    TPRINTERTARGET& target = printer();
-    if (!target.isValid()) {
-        Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
-        return;
-    }
-    target.setOrientation(job_->TEMPLATE()->LANDSCAPE());
-    const TPRINTCOMMAND command = labels ? TPRINTCOMMAND::PRINTJOB : TPRINTCOMMAND::PRINTTEMPLATE;
-    const qint32 maxPage = FNPRINTMAXPAGE(*job_, command);
-
-    TPRINTREQUEST request;
-    request.Command = command;
-    if (labels) {
-        if (maxPage < 1) {
-            // Data lines but no labels (a file of blank lines): no page to offer.
-            Messages().information(QStringLiteral("The data file holds no labels: there is nothing to print."));
+    // The command itself; its early returns end it.
+    const auto print = [&] {
+        TPRINTERTARGET& target = printer();
+        if (!target.isValid()) {
+            Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
             return;
         }
-        TPRINTCHOICE choice;
-        choice.minPage = 1;
-        choice.maxPage = maxPage;
-        choice.fromPage = 1;
-        choice.toPage = maxPage;
-        choice.copies = target.copies();
-        choice.collate = collate_;
-        if (!Dialogs().print(this, target.printer(), choice))
-            return;
-        collate_ = choice.collate;
-        request.FromPage = choice.fromPage;
-        request.ToPage = choice.toPage;
-        request.Collate = choice.collate;
-        request.Copies = choice.copies;
-        if (!choice.collate)
-            target.setCopies(choice.copies);
-    }
+        target.setOrientation(job_->TEMPLATE()->LANDSCAPE());
+        const TPRINTCOMMAND command = labels ? TPRINTCOMMAND::PRINTJOB : TPRINTCOMMAND::PRINTTEMPLATE;
+        const qint32 maxPage = FNPRINTMAXPAGE(*job_, command);
 
-    if (!printRun_)
-        printRun_ = std::make_unique<TPRINTRUN>();
-    // A run that lasts longer than about a second shows its progress; its
-    // Cancel asks the run to stop, as closing the window does.
-    std::unique_ptr<QProgressDialog> progress;
-    QElapsedTimer clock;
-    clock.start();
-    printRun_->progress = [&](qint32 sent, qint32 total) {
-        if (!progress && clock.elapsed() > 1000 && sent < total) {
-            progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, total, this);
-            progress->setObjectName(QStringLiteral("PrintProgress"));
-            progress->setWindowTitle(QStringLiteral("Printing"));
-            progress->setWindowModality(Qt::NonModal);
-            connect(progress.get(), &QProgressDialog::canceled, this, [this] { printRun_->requestAbort(); });
-            progress->show();
+        TPRINTREQUEST request;
+        request.Command = command;
+        if (labels) {
+            if (maxPage < 1) {
+                // Data lines but no labels (a file of blank lines): no page to offer.
+                Messages().information(QStringLiteral("The data file holds no labels: there is nothing to print."));
+                return;
+            }
+            TPRINTCHOICE choice;
+            choice.minPage = 1;
+            choice.maxPage = maxPage;
+            choice.fromPage = 1;
+            choice.toPage = maxPage;
+            choice.copies = target.copies();
+            choice.collate = collate_;
+            if (!Dialogs().print(this, target.printer(), choice))
+                return;
+            collate_ = choice.collate;
+            request.FromPage = choice.fromPage;
+            request.ToPage = choice.toPage;
+            request.Collate = choice.collate;
+            request.Copies = choice.copies;
+            if (!choice.collate)
+                target.setCopies(choice.copies);
         }
-        if (progress) {
-            progress->setValue(sent);
-            progress->setLabelText(QStringLiteral("page %1 of %2").arg(sent).arg(total));
+        // "Print to file" replaces only an ordinary file, never a device, a
+        // pipe or a folder of that name.
+        const QPrinter& qprinter = target.printer();
+        if (qprinter.outputFormat() == QPrinter::PdfFormat && !qprinter.outputFileName().isEmpty()) {
+            if (const QString refusal = FNOUTPUTFILEREFUSAL(qprinter.outputFileName()); !refusal.isEmpty()) {
+                Messages().error(refusal);
+                return;
+            }
+        }
+
+        if (!printRun_)
+            printRun_ = std::make_unique<TPRINTRUN>();
+        // A run that lasts longer than about a second shows its progress; its
+        // Cancel asks the run to stop, as closing the window does.
+        std::unique_ptr<QProgressDialog> progress;
+        QElapsedTimer clock;
+        clock.start();
+        printRun_->progress = [&](qint32 sent, qint32 total) {
+            if (!progress && clock.elapsed() > 1000 && sent < total) {
+                progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, total, this);
+                progress->setObjectName(QStringLiteral("PrintProgress"));
+                progress->setWindowTitle(QStringLiteral("Printing"));
+                progress->setWindowModality(Qt::NonModal);
+                connect(progress.get(), &QProgressDialog::canceled, this, [this] { printRun_->requestAbort(); });
+                progress->show();
+            }
+            if (progress) {
+                progress->setValue(sent);
+                progress->setLabelText(QStringLiteral("page %1 of %2").arg(sent).arg(total));
+            }
+        };
+        const TPRINTRESULT result = printRun_->run(*job_, target, request);
+        printRun_->progress = nullptr;
+        progress.reset();
+        switch (result.Outcome) {
+        case TPRINTOUTCOME::Printed:
+            statusBar()->showMessage(QStringLiteral("%1 pages sent to %2").arg(result.PagesSent).arg(target.printerName()), 5000);
+            break;
+        case TPRINTOUTCOME::Aborted:
+            statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
+            break;
+        case TPRINTOUTCOME::NothingToPrint:
+            Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
+            break;
+        case TPRINTOUTCOME::PictureFailed:
+            Messages().error(result.Error);
+            break;
+        case TPRINTOUTCOME::Failed:
+            reportPrintFailure(result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.")
+                                                      : result.Error);
+            break;
         }
     };
-    TPRINTRESULT result;
+
+    // Whatever fails unexpectedly while printing (memory, say) ends this
+    // command only: the run has discarded its document, so nothing
+    // half-made reaches the printer or the file, and the program goes on.
     try {
-        result = printRun_->run(*job_, target, request);
+        print();
+    } catch (const ECalibrationError& e) {
+        Messages().error(e.message());
+    } catch (const std::bad_alloc&) {
+        reportPrintFailure(QStringLiteral("out of memory"));
     } catch (const std::exception& e) {
+        reportPrintFailure(QString::fromLocal8Bit(e.what()));
+    }
+    if (printRun_)
         printRun_->progress = nullptr;
-        Messages().error(QString::fromLocal8Bit(e.what()));
-        return;
-    }
-    printRun_->progress = nullptr;
-    progress.reset();
-    switch (result.Outcome) {
-    case TPRINTOUTCOME::Printed:
-        statusBar()->showMessage(QStringLiteral("%1 pages sent to %2").arg(result.PagesSent).arg(target.printerName()), 5000);
-        break;
-    case TPRINTOUTCOME::Aborted:
-        statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
-        break;
-    case TPRINTOUTCOME::NothingToPrint:
-        Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
-        break;
-    case TPRINTOUTCOME::PictureFailed:
-    case TPRINTOUTCOME::Failed:
-        Messages().error(result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.") : result.Error);
-        break;
-    }
 }
 
 void TFormMAIN::PRINTJOBClick()

@@ -16,11 +16,14 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cups/cups.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <vector>
 
 // ---------------------------------------------------------------- page limit
@@ -43,12 +46,160 @@ qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command)
     return maxPage;
 }
 
+// ---------------------------------------------------------------- output files
+
+QString FNOUTPUTFILEREFUSAL(const QString& path)
+{
+    // stat follows a symbolic link to what it names: a link to a device is
+    // a device here.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QString(); // a new name, or one the writer itself will fail on
+    QString what;
+    if (S_ISREG(info.st_mode))
+        return QString();
+    if (S_ISDIR(info.st_mode))
+        what = QStringLiteral("a folder");
+    else if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        what = QStringLiteral("a device");
+    else if (S_ISFIFO(info.st_mode))
+        what = QStringLiteral("a pipe");
+    else if (S_ISSOCK(info.st_mode))
+        what = QStringLiteral("a socket");
+    else
+        what = QStringLiteral("something other");
+    return QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, what);
+}
+
+namespace {
+
+// Why a file was cut short: what the system answers to one more write into
+// it (a full disk, a file size limit), as the writer that failed first was
+// not told. The file is discarded afterwards.
+QString cutShortCause(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::Append | QIODevice::Unbuffered)) {
+        const QByteArray probe(64 * 1024, '\0');
+        if (file.write(probe) != probe.size() || !file.flush())
+            return file.errorString();
+    }
+    return QStringLiteral("the file %1 was not written completely").arg(path);
+}
+
+} // namespace
+
+bool FNPDFWRITTENWHOLE(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    // The file ends "startxref", the table's offset, "%%EOF"; the table is
+    // "xref", "0 <count>", then <count> entries of 20 bytes, then "trailer".
+    // The offsets are the writer's count of the bytes it wrote, so a file
+    // that lost any of them does not match.
+    const qint64 size = file.size();
+    const qint64 tailSize = std::min<qint64>(size, 80);
+    QByteArray tail;
+    if (file.seek(size - tailSize))
+        tail = file.read(tailSize);
+    static const QRegularExpression end(QStringLiteral("startxref\\s+(\\d{1,15})\\s+%%EOF\\s*$"));
+    static const QRegularExpression head(QStringLiteral("^xref\\r?\\n0 (\\d{1,10})\\r?\\n"));
+    bool whole = false;
+    const QRegularExpressionMatch endMatch = end.match(QString::fromLatin1(tail));
+    if (endMatch.hasMatch()) {
+        const qint64 table = endMatch.captured(1).toLongLong();
+        if (table > 0 && table < size - tailSize + endMatch.capturedStart() && file.seek(table)) {
+            const QRegularExpressionMatch headMatch = head.match(QString::fromLatin1(file.read(32)));
+            if (headMatch.hasMatch()) {
+                const qint64 trailer = table + headMatch.capturedLength() + 20 * headMatch.captured(1).toLongLong();
+                whole = trailer < size && file.seek(trailer) && file.read(7) == "trailer";
+            }
+        }
+    }
+    file.close();
+    if (!whole)
+        error = cutShortCause(path);
+    return whole;
+}
+
+// Passes the PDF writer's bytes on to the file and keeps count of them: the
+// writer does not look at the results of its writes, so a full disk would
+// otherwise go unnoticed and a truncated file take the old one's place.
+class TCheckedWriter : public QIODevice {
+public:
+    explicit TCheckedWriter(QSaveFile& file) : file_(file) {}
+
+    // True when every byte offered reached the file.
+    bool complete() const { return !failed_ && file_.size() == offered_; }
+    QString failure() const
+    {
+        return file_.error() != QFileDevice::NoError ? file_.errorString()
+                                                    : QStringLiteral("Stream write error");
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        offered_ += length;
+        qint64 done = 0;
+        while (!failed_ && done < length) {
+            const qint64 n = file_.write(data + done, length - done);
+            if (n <= 0)
+                failed_ = true;
+            else
+                done += n;
+        }
+        return length;
+    }
+
+private:
+    QSaveFile& file_;
+    qint64 offered_ = 0;
+    bool failed_ = false;
+};
+
+namespace {
+
+// The checks of a file written through a temporary one, before it takes the
+// target's place: every byte written, the target still an ordinary file.
+bool commitChecked(QSaveFile& file, const QString& path, bool complete, const QString& failure, QString& error)
+{
+    if (!complete) {
+        error = failure;
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (const QString refusal = FNOUTPUTFILEREFUSAL(path); !refusal.isEmpty()) {
+        error = refusal;
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------- the run
 
-TPRINTRUN::TPRINTRUN()
-    : drawPage([](const TJOB& job, const TPRINTPARAMS& params, QString* pictureError) {
-          PRINT(job, params, pictureError);
-      })
+TPRINTRUN::TPAGEDRAWER& TPRINTRUN::defaultPageDrawer()
+{
+    static TPAGEDRAWER drawer = [](const TJOB& job, const TPRINTPARAMS& params, QString* pictureError) {
+        PRINT(job, params, pictureError);
+    };
+    return drawer;
+}
+
+TPRINTRUN::TPRINTRUN() : drawPage(defaultPageDrawer())
 {
 }
 
@@ -163,13 +314,20 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
                 if (progress)
                     progress(sent, total);
 
-                if (PrintAbortRequested) {
+                if (PrintAbortRequested || (stopRequested && stopRequested())) {
                     target.abortDocument();
                     PrintAbortRequested = false;
                     aborted = true;
                 }
             }
         }
+    }
+
+    // A stop asked for while the last page went out still holds the
+    // document back.
+    if (!aborted && stopRequested && stopRequested()) {
+        target.abortDocument();
+        aborted = true;
     }
 
     result.PagesSent = sent;
@@ -269,29 +427,39 @@ void TPRINTERTARGET::beginDocument()
     // The print dialog's "print to file" choice writes the document to the
     // file the user named; nothing goes to a queue then.
     toFile_ = printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
-    if (!toFile_) {
-        if (!valid_) {
-            error_ = QStringLiteral("No printer is installed.");
+    destination_ = toFile_ ? printer_->outputFileName() : QString();
+    if (toFile_) {
+        error_ = FNOUTPUTFILEREFUSAL(destination_);
+        if (!error_.isEmpty())
+            return;
+        destinationFile_ = std::make_unique<QSaveFile>(destination_);
+        if (!destinationFile_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            error_ = QStringLiteral("Cannot create file %1").arg(destination_);
+            destinationFile_.reset();
             return;
         }
-        spool_ = std::make_unique<QTemporaryDir>();
-        if (!spool_->isValid()) {
-            error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
-            spool_.reset();
-            return;
-        }
-        // The print system's own engine lays the document out for this
-        // printer but writes it to the spool file instead of sending it.
-        printer_->setOutputFileName(spool_->filePath(QStringLiteral("document.prn")));
+    } else if (!valid_) {
+        error_ = QStringLiteral("No printer is installed.");
+        return;
     }
+    spool_ = std::make_unique<QTemporaryDir>();
+    if (!spool_->isValid()) {
+        error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
+        discardSpool();
+        return;
+    }
+    // The print system's own engine lays the document out for this printer
+    // (or as a PDF file) but writes it to the spool file instead of sending
+    // it.
+    printer_->setOutputFileName(spool_->filePath(toFile_ ? QStringLiteral("document.pdf")
+                                                         : QStringLiteral("document.prn")));
     printer_->setDocName(documentName_);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         error_ = QStringLiteral("Cannot create file %1").arg(printer_->outputFileName());
         painter_.reset();
-        if (!toFile_)
-            printer_->setOutputFileName(QString());
-        spool_.reset();
+        closePainter();
+        discardSpool();
         return;
     }
     canvas_ = std::make_unique<TPAINTERCANVAS>(painter_.get());
@@ -314,11 +482,24 @@ void TPRINTERTARGET::closePainter()
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
-    if (!toFile_) {
+    // The printer keeps the name the dialog gave it for the next run.
+    if (toFile_) {
+        printer_->setOutputFileName(destination_);
+    } else {
         printer_->setOutputFileName(QString());
         printer_->setOutputFormat(QPrinter::NativeFormat);
     }
     printing_ = false;
+}
+
+void TPRINTERTARGET::discardSpool()
+{
+    if (destinationFile_) {
+        destinationFile_->cancelWriting();
+        destinationFile_->commit(); // discards the temporary file
+        destinationFile_.reset();
+    }
+    spool_.reset(); // the spooled pages go with the folder
 }
 
 bool TPRINTERTARGET::endDocument()
@@ -330,10 +511,13 @@ bool TPRINTERTARGET::endDocument()
     }
     const QString file = printer_->outputFileName();
     closePainter();
-    if (toFile_)
-        return true;
-    const bool ok = submit(file);
-    spool_.reset();
+    // The engine does not report failed writes: a spool file cut short (a
+    // full temporary folder) is found by its own offsets and never handed
+    // on.
+    bool ok = FNPDFWRITTENWHOLE(file, error_);
+    if (ok)
+        ok = toFile_ ? placeInFile(file) : submit(file);
+    discardSpool();
     return ok;
 }
 
@@ -342,9 +526,39 @@ void TPRINTERTARGET::abortDocument()
     if (!printing_)
         return;
     closePainter();
-    if (toFile_)
-        QFile::remove(printer_->outputFileName());
-    spool_.reset(); // the spooled pages go with the folder
+    discardSpool();
+}
+
+bool TPRINTERTARGET::placeInFile(const QString& spoolFile)
+{
+    QFile source(spoolFile);
+    if (!source.open(QIODevice::ReadOnly)) {
+        error_ = source.errorString();
+        return false;
+    }
+    QSaveFile& target = *destinationFile_;
+    qint64 copied = 0;
+    bool complete = true;
+    while (complete && !source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
+            complete = false;
+        for (qint64 done = 0; complete && done < chunk.size();) {
+            const qint64 n = target.write(chunk.constData() + done, chunk.size() - done);
+            if (n <= 0)
+                complete = false;
+            else
+                done += n;
+        }
+        copied += chunk.size();
+    }
+    complete = complete && copied == source.size() && target.size() == copied;
+    const QString failure = target.error() != QFileDevice::NoError ? target.errorString()
+                            : source.error() != QFileDevice::NoError ? source.errorString()
+                                                                      : QStringLiteral("Stream write error");
+    const bool ok = commitChecked(target, destination_, complete, failure, error_);
+    destinationFile_.reset();
+    return ok;
 }
 
 bool TPRINTERTARGET::submit(const QString& file)
@@ -422,13 +636,18 @@ void TPDFFILETARGET::beginDocument()
     error_.clear();
     if (printing_)
         throw EPrinterBusy();
+    error_ = FNOUTPUTFILEREFUSAL(path_);
+    if (!error_.isEmpty())
+        return;
     file_ = std::make_unique<QSaveFile>(path_);
-    if (!file_->open(QIODevice::WriteOnly)) {
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error_ = QStringLiteral("Cannot create file %1").arg(path_);
         file_.reset();
         return;
     }
-    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    checked_ = std::make_unique<TCheckedWriter>(*file_);
+    checked_->open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(checked_.get());
     writer_->setResolution(resolution_);
     writer_->setCreator(QStringLiteral("Gorvin"));
     writer_->setTitle(documentName_);
@@ -442,7 +661,9 @@ void TPDFFILETARGET::beginDocument()
         error_ = QStringLiteral("Cannot create file %1").arg(path_);
         painter_.reset();
         writer_.reset();
+        checked_.reset();
         file_->cancelWriting();
+        file_->commit();
         file_.reset();
         return;
     }
@@ -478,9 +699,8 @@ bool TPDFFILETARGET::endDocument()
         return false;
     }
     closePainter();
-    const bool ok = file_->commit();
-    if (!ok)
-        error_ = QStringLiteral("Stream write error");
+    const bool ok = commitChecked(*file_, path_, checked_->complete(), checked_->failure(), error_);
+    checked_.reset();
     file_.reset();
     return ok;
 }
@@ -490,6 +710,7 @@ void TPDFFILETARGET::abortDocument()
     if (!printing_)
         return;
     closePainter();
+    checked_.reset();
     file_->cancelWriting();
     file_->commit(); // discards the temporary file
     file_.reset();

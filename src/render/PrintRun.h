@@ -21,6 +21,7 @@ class QPdfWriter;
 class QSaveFile;
 class QTemporaryDir;
 class TCANVAS;
+class TCheckedWriter;
 class TJOB;
 class TPAINTERCANVAS;
 
@@ -67,6 +68,18 @@ public:
     virtual QString errorText() const = 0;
 };
 
+// Why a file cannot be printed to: empty for a new name or an ordinary file
+// (also through a symbolic link), otherwise a message naming the path and
+// what it is (a folder, a device, a pipe, a socket). Printing never replaces
+// anything but an ordinary file.
+QString FNOUTPUTFILEREFUSAL(const QString& path);
+
+// Whether the PDF file at path holds everything its writer meant to write:
+// the cross-reference table lies where the file's end says it does and ends
+// where the trailer begins. A file cut short by a full disk or a file size
+// limit fails; error then says why.
+bool FNPDFWRITTENWHOLE(const QString& path, QString& error);
+
 // A target refused a change (orientation, paper, copies) during a document.
 class EPrinterBusy : public std::runtime_error {
 public:
@@ -108,8 +121,16 @@ public:
     using TPAGEDRAWER = std::function<void(const TJOB&, const TPRINTPARAMS&, QString* pictureError)>;
     // Called after every page with the pages sent so far and in all.
     using TPROGRESS = std::function<void(qint32 sent, qint32 total)>;
+    // Asked after every page and once more before the document is handed
+    // over: true stops the run as an abort request does (an interrupted
+    // batch print).
+    using TSTOPCHECK = std::function<bool()>;
 
     TPRINTRUN();
+
+    // The page drawer every new run starts with: the page renderer. Tests
+    // may put another one in place for the runs they start.
+    static TPAGEDRAWER& defaultPageDrawer();
 
     // Prints the request on the target: orientation and paper from the
     // template, render parameters for the target's printer, then every page
@@ -128,14 +149,18 @@ public:
     bool PrintAbortRequested = false;
     TPAGEDRAWER drawPage;
     TPROGRESS progress;
+    TSTOPCHECK stopRequested;
 
 private:
     bool inProgress_ = false;
 };
 
 // A printer of the print system. The document is spooled to a private file
-// and handed to the printer's queue only when it ends, so an aborted
-// document never reaches the printer. The page is the full sheet: the
+// and handed to the printer's queue only when it ends and the spool file is
+// found complete, so an aborted or failed document never reaches the
+// printer. When the print dialog chose "print to file", the spooled document
+// takes the chosen file's place in the same way, and only an ordinary file
+// (or a new name) is ever replaced. The page is the full sheet: the
 // canvas's origin is the paper's corner and nothing is scaled to other
 // media.
 class TPRINTERTARGET : public TPRINTTARGET {
@@ -168,10 +193,16 @@ public:
 
 private:
     void closePainter();
+    void discardSpool();
     bool submit(const QString& file);
+    bool placeInFile(const QString& spoolFile);
 
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QTemporaryDir> spool_;
+    // Print to file: the file the dialog named, written through a temporary
+    // file that replaces it only when complete.
+    QString destination_;
+    std::unique_ptr<QSaveFile> destinationFile_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TPAINTERCANVAS> canvas_;
     QString documentName_;
@@ -184,8 +215,10 @@ private:
 
 // A PDF file of the template's paper size: no calibration, no margins. The
 // file is written under a temporary name and takes its place only when the
-// document ends, so an aborted or failed print leaves any earlier file as it
-// was. Fonts are embedded as subsets.
+// document ends and every byte was written, so an aborted or failed print
+// (a full disk, a file size limit) leaves any earlier file as it was. Only an
+// ordinary file or a new name is ever replaced. Fonts are embedded as
+// subsets.
 class TPDFFILETARGET : public TPRINTTARGET {
 public:
     // Resolution in pixels per inch of the page canvas.
@@ -223,6 +256,7 @@ private:
     QString error_;
     bool printing_ = false;
     std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<TCheckedWriter> checked_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TPAINTERCANVAS> canvas_;

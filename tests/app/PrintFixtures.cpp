@@ -2,12 +2,17 @@
 
 #include "common/TestEnv.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <pwd.h>
+#include <signal.h>
 #include <unistd.h>
 
 QString WriteLabelData(const QString& path, int labels, int linesPerLabel, const QString& prefix)
@@ -54,10 +59,28 @@ bool SaveTestJob(const QString& path, const TTESTSHEET& sheet, const QString& da
     return job.SAVETOFILE(path);
 }
 
-TRUNRESULT RunGorvin(const QStringList& arguments)
+namespace {
+
+void startGorvin(QProcess& process, const QStringList& arguments, int fileSizeKiB, const QString& tmpDir)
 {
-    QProcess process;
-    process.start(QStringLiteral(GORVIN_EXECUTABLE), arguments);
+    if (!tmpDir.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), tmpDir);
+        process.setProcessEnvironment(environment);
+    }
+    if (fileSizeKiB <= 0) {
+        process.start(QStringLiteral(GORVIN_EXECUTABLE), arguments);
+        return;
+    }
+    process.start(QStringLiteral("/bin/bash"),
+                  QStringList{QStringLiteral("-c"),
+                              QStringLiteral("ulimit -f %1 && exec \"$0\" \"$@\"").arg(fileSizeKiB),
+                              QStringLiteral(GORVIN_EXECUTABLE)}
+                      + arguments);
+}
+
+TRUNRESULT finish(QProcess& process)
+{
     TRUNRESULT r;
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -69,6 +92,48 @@ TRUNRESULT RunGorvin(const QStringList& arguments)
     r.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     r.err = QString::fromLocal8Bit(process.readAllStandardError());
     return r;
+}
+
+bool hasFileOpenUnder(qint64 pid, const QString& folder)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString& fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        if (QFileInfo(fds + u'/' + fd).symLinkTarget().startsWith(folder + u'/'))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TRUNRESULT RunGorvin(const QStringList& arguments)
+{
+    return RunGorvinLimited(arguments, 0);
+}
+
+TRUNRESULT RunGorvinLimited(const QStringList& arguments, int fileSizeKiB, const QString& tmpDir)
+{
+    QProcess process;
+    startGorvin(process, arguments, fileSizeKiB, tmpDir);
+    return finish(process);
+}
+
+TRUNRESULT InterruptGorvin(const QStringList& arguments, int signal, const QString& folder, const QString& tmpDir)
+{
+    QProcess process;
+    startGorvin(process, arguments, 0, tmpDir);
+    QElapsedTimer waited;
+    waited.start();
+    while (process.state() != QProcess::NotRunning && !hasFileOpenUnder(process.processId(), folder)
+           && waited.elapsed() < 30000)
+        QThread::msleep(5);
+    if (process.state() == QProcess::NotRunning || !hasFileOpenUnder(process.processId(), folder)) {
+        TRUNRESULT r = finish(process);
+        r.err += QStringLiteral("\n(no file was open under %1 to interrupt)").arg(folder);
+        r.exitCode = -2;
+        return r;
+    }
+    ::kill(static_cast<pid_t>(process.processId()), signal);
+    return finish(process);
 }
 
 namespace {

@@ -46,6 +46,13 @@ struct TRUNRESULT {
 };
 // Runs the gorvin executable with the arguments (60 s at most).
 TRUNRESULT RunGorvin(const QStringList& arguments);
+// The same with a file size limit (ulimit -f, in KiB; 0 for none) and its
+// own temporary folder (TMPDIR; empty keeps the test's).
+TRUNRESULT RunGorvinLimited(const QStringList& arguments, int fileSizeKiB, const QString& tmpDir = QString());
+// Starts gorvin, waits until it has a file open under `folder` (its output
+// or spool file), sends it the signal and waits for it to end.
+TRUNRESULT InterruptGorvin(const QStringList& arguments, int signal, const QString& folder,
+                           const QString& tmpDir);
 
 // One word of pdftotext -bbox, in points from the page's top-left corner.
 struct TPDFWORD {
