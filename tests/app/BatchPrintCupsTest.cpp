@@ -19,7 +19,11 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include <cups/cups.h>
+#include <csignal>
+#include <cstring>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +72,18 @@ QString waitForQueuedPdf(const QString& token, const QDateTime& since)
         QThread::msleep(300);
     }
     return QString();
+}
+
+// Whether the queue has, or had, a job whose title holds token.
+bool queueHadJob(const QString& token)
+{
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queueName.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    bool found = false;
+    for (int i = 0; i < count; ++i)
+        found = found || QString::fromUtf8(jobs[i].title).contains(token, Qt::CaseInsensitive);
+    cupsFreeJobs(count, jobs);
+    return found;
 }
 
 class CupsPrinting : public ::testing::Test {
@@ -287,4 +303,50 @@ TEST_F(CupsPrinting, PaperOfNoStandardSize)
     EXPECT_NEAR(PdfPageSize(direct).height(), MuToPoints(150000), 0.5);
     expectSamePaper(direct, queued);
     expectInkShifted(direct, queued, 1, 0, 0);
+}
+
+// ---------------------------------------------------------------- faults
+
+TEST_F(CupsPrinting, SpoolFileCutShortIsNeverSubmitted)
+{
+    const QString job = jobPath("cutshort");
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir_ + "/d.txt", 200)));
+    const QString tmp = dir_ + "/tmp";
+    QDir().mkpath(tmp);
+    // Ten pages spool to more than the 16 KiB the program may write.
+    const TRUNRESULT r = RunGorvinLimited({"--print", job, "--printer", queueName}, 16, tmp);
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();
+    EXPECT_FALSE(queueHadJob(token_));
+    EXPECT_EQ(LeftInTemporaryFolder(tmp), QStringList());
+}
+
+TEST_F(CupsPrinting, FullTemporaryFolderSubmitsNothing)
+{
+    const QString tmp = dir_ + "/tmp";
+    QDir().mkpath(tmp);
+    if (::mount("tmpfs", QFile::encodeName(tmp).constData(), "tmpfs", 0, "size=8k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    const QString job = jobPath("fulltmp");
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir_ + "/d.txt", 200)));
+    const TRUNRESULT r = RunGorvinLimited({"--print", job, "--printer", queueName}, 0, tmp);
+    const QStringList left = LeftInTemporaryFolder(tmp);
+    ::umount2(QFile::encodeName(tmp).constData(), MNT_DETACH);
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains("Printing failed: No space left on device")) << r.err.toStdString();
+    EXPECT_FALSE(queueHadJob(token_));
+    EXPECT_EQ(left, QStringList());
+}
+
+TEST_F(CupsPrinting, InterruptedPrintSubmitsNothing)
+{
+    const QString job = jobPath("interrupted");
+    // 2 000 pages: long enough to be interrupted in the middle.
+    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir_ + "/d.txt", 2000 * 21)));
+    const QString tmp = dir_ + "/tmp";
+    QDir().mkpath(tmp);
+    const TRUNRESULT r = InterruptGorvin({"--print", job, "--printer", queueName}, SIGTERM, tmp, tmp);
+    EXPECT_EQ(r.exitCode, 143) << r.err.toStdString();
+    EXPECT_FALSE(queueHadJob(token_));
+    EXPECT_EQ(LeftInTemporaryFolder(tmp), QStringList());
 }

@@ -13,6 +13,7 @@
 
 #include <pwd.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 QString WriteLabelData(const QString& path, int labels, int linesPerLabel, const QString& prefix)
@@ -283,4 +284,31 @@ QStringList CupsPdfFolders(const QString& queueName)
     }
     out.replace(QStringLiteral("${HOME}"), home).replace(QStringLiteral("${USER}"), user);
     return {out, QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
+}
+
+QStringList LeftInTemporaryFolder(const QString& tmpDir)
+{
+    return QDir(tmpDir)
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+        .filter(QRegularExpression(QStringLiteral("^(?!runtime-)")));
+}
+
+TFileSizeLimit::TFileSizeLimit(qint64 bytes)
+{
+    // The signal the limit raises would end the test program.
+    previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    previous_ = limit.rlim_cur;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+TFileSizeLimit::~TFileSizeLimit()
+{
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(previous_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, previousHandler_);
 }

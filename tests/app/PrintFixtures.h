@@ -53,6 +53,23 @@ TRUNRESULT RunGorvinLimited(const QStringList& arguments, int fileSizeKiB, const
 // or spool file), sends it the signal and waits for it to end.
 TRUNRESULT InterruptGorvin(const QStringList& arguments, int signal, const QString& folder,
                            const QString& tmpDir);
+// While it lives, files this test program writes stop at `bytes`: writes
+// beyond fail as on a full disk ("File too large").
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(qint64 bytes);
+    ~TFileSizeLimit();
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    unsigned long long previous_;
+    void (*previousHandler_)(int);
+};
+
+// What a run left in its temporary folder, apart from the toolkit's runtime
+// folder.
+QStringList LeftInTemporaryFolder(const QString& tmpDir);
 
 // One word of pdftotext -bbox, in points from the page's top-left corner.
 struct TPDFWORD {

@@ -96,3 +96,50 @@ TEST(PrinterTarget, PrintToFileChosenInTheDialog)
     EXPECT_EQ(target.printer().outputFileName(), pdf);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
+
+TEST(PrintTargets, WriteFailureKeepsTheEarlierFile)
+{
+    TScriptedMessages messages;
+    const QString dir = folder("writefailure");
+    TLoadedJob loaded(dir);
+    const QByteArray earlier("%PDF-1.4 the earlier file\n");
+    const QString pdf = WriteFile(dir + QStringLiteral("/labels.pdf"), earlier);
+    TPRINTRUN run;
+    TPDFFILETARGET file(pdf);
+    TPRINTERTARGET printToFile;
+    printToFile.printer().setOutputFormat(QPrinter::PdfFormat);
+    printToFile.printer().setOutputFileName(pdf);
+    {
+        TFileSizeLimit limit(4096); // the 3 pages take more
+        for (TPRINTTARGET* target : {static_cast<TPRINTTARGET*>(&file), static_cast<TPRINTTARGET*>(&printToFile)}) {
+            const TPRINTRESULT r = run.run(loaded.job, *target, pages(1, 3));
+            EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Failed);
+            EXPECT_EQ(r.Error, QStringLiteral("File too large"));
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(pdf), earlier);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3) << "no temporary file left behind";
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(PrintTargets, SpooledPdfThatLostBytesIsFound)
+{
+    TScriptedMessages messages;
+    const QString dir = folder("pdfwhole");
+    TLoadedJob loaded(dir);
+    const QString pdf = dir + QStringLiteral("/whole.pdf");
+    TPRINTRUN run;
+    TPDFFILETARGET target(pdf);
+    ASSERT_EQ(run.run(loaded.job, target, pages(1, 3)).Outcome, TPRINTOUTCOME::Printed);
+    QString error;
+    EXPECT_TRUE(FNPDFWRITTENWHOLE(pdf, error)) << error.toStdString();
+
+    // A block lost in the middle, or the end cut off.
+    const QByteArray whole = ReadFileBytes(pdf);
+    for (const QByteArray& damaged : {whole.left(whole.size() / 2) + whole.mid(whole.size() / 2 + 4096),
+                                      whole.left(whole.size() - 30)}) {
+        const QString cut = WriteFile(dir + QStringLiteral("/cut.pdf"), damaged);
+        EXPECT_FALSE(FNPDFWRITTENWHOLE(cut, error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
