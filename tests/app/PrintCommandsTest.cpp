@@ -12,6 +12,7 @@
 #include "render/PrintRun.h"
 #include "render/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
+#include "support/ErrorLog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -613,4 +614,54 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
     EXPECT_NEAR((b.right() + 1) * mmPerPx, across(a.right() + 1), lineTolerance);
     EXPECT_NEAR(b.top() * mmPerPx, down(a.top()), lineTolerance);
     EXPECT_NEAR((b.bottom() + 1) * mmPerPx, down(a.bottom() + 1), lineTolerance);
+}
+
+// ---------------------------------------------------------------- faults
+
+TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
+{
+    SKIP_WITHOUT_QUEUE();
+    start({stairJob(3)});
+    QPrinter& printer = main_->printer().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const auto printAll = [this] {
+        dialogs.answerPrint(TPRINTCHOICE{1, 3, 1, 3, 1, false});
+        trigger("PRINTJOB");
+    };
+
+    // A device chosen as the file: refused, nothing written.
+    printer.setOutputFileName(QStringLiteral("/dev/null"));
+    printAll();
+    EXPECT_EQ(messages.texts(),
+              QStringList({QStringLiteral("Cannot print to '/dev/null': it is a device, not an ordinary file.")}));
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/null")).exists() && !QFileInfo(QStringLiteral("/dev/null")).isFile());
+
+    // Memory running out on the second page, then a file size limit: each
+    // logged as error 13 and shown, the earlier file kept, the window up.
+    const QByteArray earlier("%PDF-1.4 the earlier file\n");
+    const QString pdf = WriteFile(path(QStringLiteral("chosen.pdf")), earlier);
+    printer.setOutputFileName(pdf);
+    static bool failing = true;
+    const TPRINTRUN::TPAGEDRAWER renderer = TPRINTRUN::defaultPageDrawer();
+    TPRINTRUN::defaultPageDrawer() = [renderer](const TJOB& job, const TPRINTPARAMS& params, QString* error) {
+        if (failing && params.PageIndex == 1)
+            throw std::bad_alloc();
+        renderer(job, params, error);
+    };
+    printAll();
+    TPRINTRUN::defaultPageDrawer() = renderer;
+    failing = false;
+    {
+        TFileSizeLimit limit(4096);
+        printAll();
+    }
+    EXPECT_EQ(messages.texts().mid(1), QStringList({QStringLiteral("Printing failed: out of memory"),
+                                                    QStringLiteral("Printing failed: File too large")}));
+    const QString log = QString::fromUtf8(ReadFileBytes(ErrorLogPath()));
+    EXPECT_TRUE(log.contains(QStringLiteral(" Error[13]: Printing failed: out of memory\r\n"))) << log.toStdString();
+    EXPECT_EQ(ReadFileBytes(pdf), earlier);
+    EXPECT_FALSE(main_->printInProgress());
+
+    printAll();
+    EXPECT_EQ(PdfPageCount(pdf), 3);
 }
