@@ -13,7 +13,6 @@
 
 #include <pwd.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 QString WriteLabelData(const QString& path, int labels, int linesPerLabel, const QString& prefix)
@@ -62,6 +61,8 @@ bool SaveTestJob(const QString& path, const TTESTSHEET& sheet, const QString& da
 
 namespace {
 
+// Starts the program, under a file size limit in KiB (ulimit -f) when one is
+// given, with its own TMPDIR when one is given.
 void startGorvin(QProcess& process, const QStringList& arguments, int fileSizeKiB, const QString& tmpDir)
 {
     if (!tmpDir.isEmpty()) {
@@ -69,15 +70,10 @@ void startGorvin(QProcess& process, const QStringList& arguments, int fileSizeKi
         environment.insert(QStringLiteral("TMPDIR"), tmpDir);
         process.setProcessEnvironment(environment);
     }
-    if (fileSizeKiB <= 0) {
-        process.start(QStringLiteral(GORVIN_EXECUTABLE), arguments);
-        return;
-    }
+    const QString limit = QStringLiteral("ulimit -f %1 && exec \"$0\" \"$@\"")
+                              .arg(fileSizeKiB > 0 ? QString::number(fileSizeKiB) : QStringLiteral("unlimited"));
     process.start(QStringLiteral("/bin/bash"),
-                  QStringList{QStringLiteral("-c"),
-                              QStringLiteral("ulimit -f %1 && exec \"$0\" \"$@\"").arg(fileSizeKiB),
-                              QStringLiteral(GORVIN_EXECUTABLE)}
-                      + arguments);
+                  QStringList{QStringLiteral("-c"), limit, QStringLiteral(GORVIN_EXECUTABLE)} + arguments);
 }
 
 TRUNRESULT finish(QProcess& process)
@@ -95,23 +91,9 @@ TRUNRESULT finish(QProcess& process)
     return r;
 }
 
-bool hasFileOpenUnder(qint64 pid, const QString& folder)
-{
-    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
-    for (const QString& fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
-        if (QFileInfo(fds + u'/' + fd).symLinkTarget().startsWith(folder + u'/'))
-            return true;
-    return false;
-}
-
 } // namespace
 
-TRUNRESULT RunGorvin(const QStringList& arguments)
-{
-    return RunGorvinLimited(arguments, 0);
-}
-
-TRUNRESULT RunGorvinLimited(const QStringList& arguments, int fileSizeKiB, const QString& tmpDir)
+TRUNRESULT RunGorvin(const QStringList& arguments, int fileSizeKiB, const QString& tmpDir)
 {
     QProcess process;
     startGorvin(process, arguments, fileSizeKiB, tmpDir);
@@ -122,17 +104,17 @@ TRUNRESULT InterruptGorvin(const QStringList& arguments, int signal, const QStri
 {
     QProcess process;
     startGorvin(process, arguments, 0, tmpDir);
+    const auto fileOpenUnderFolder = [&] {
+        const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+        for (const QString& fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            if (QFileInfo(fds + u'/' + fd).symLinkTarget().startsWith(folder + u'/'))
+                return true;
+        return false;
+    };
     QElapsedTimer waited;
     waited.start();
-    while (process.state() != QProcess::NotRunning && !hasFileOpenUnder(process.processId(), folder)
-           && waited.elapsed() < 30000)
+    while (process.state() != QProcess::NotRunning && !fileOpenUnderFolder() && waited.elapsed() < 30000)
         QThread::msleep(5);
-    if (process.state() == QProcess::NotRunning || !hasFileOpenUnder(process.processId(), folder)) {
-        TRUNRESULT r = finish(process);
-        r.err += QStringLiteral("\n(no file was open under %1 to interrupt)").arg(folder);
-        r.exitCode = -2;
-        return r;
-    }
     ::kill(static_cast<pid_t>(process.processId()), signal);
     return finish(process);
 }
@@ -293,22 +275,16 @@ QStringList LeftInTemporaryFolder(const QString& tmpDir)
         .filter(QRegularExpression(QStringLiteral("^(?!runtime-)")));
 }
 
-TFileSizeLimit::TFileSizeLimit(qint64 bytes)
+TFileSizeLimit::TFileSizeLimit(qint64 bytes) : previousHandler_(::signal(SIGXFSZ, SIG_IGN))
 {
-    // The signal the limit raises would end the test program.
-    previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit {};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    previous_ = limit.rlim_cur;
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
     limit.rlim_cur = static_cast<rlim_t>(bytes);
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 TFileSizeLimit::~TFileSizeLimit()
 {
-    rlimit limit {};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = static_cast<rlim_t>(previous_);
-    setrlimit(RLIMIT_FSIZE, &limit);
+    setrlimit(RLIMIT_FSIZE, &previous_);
     ::signal(SIGXFSZ, previousHandler_);
 }

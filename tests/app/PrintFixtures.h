@@ -13,6 +13,8 @@
 
 #include <functional>
 
+#include <sys/resource.h>
+
 // A sheet of labels; lengths in MU.
 struct TTESTSHEET {
     MU PaperWidth = 210000;
@@ -44,27 +46,21 @@ struct TRUNRESULT {
     QString out;
     QString err;
 };
-// Runs the gorvin executable with the arguments (60 s at most).
-TRUNRESULT RunGorvin(const QStringList& arguments);
-// The same with a file size limit (ulimit -f, in KiB; 0 for none) and its
-// own temporary folder (TMPDIR; empty keeps the test's).
-TRUNRESULT RunGorvinLimited(const QStringList& arguments, int fileSizeKiB, const QString& tmpDir = QString());
+// Runs the gorvin executable with the arguments (60 s at most), with a file
+// size limit (ulimit -f, in KiB; 0 for none) and its own temporary folder
+// (TMPDIR; empty keeps the test's).
+TRUNRESULT RunGorvin(const QStringList& arguments, int fileSizeKiB = 0, const QString& tmpDir = QString());
 // Starts gorvin, waits until it has a file open under `folder` (its output
 // or spool file), sends it the signal and waits for it to end.
 TRUNRESULT InterruptGorvin(const QStringList& arguments, int signal, const QString& folder,
                            const QString& tmpDir);
 // While it lives, files this test program writes stop at `bytes`: writes
 // beyond fail as on a full disk ("File too large").
-class TFileSizeLimit {
-public:
+struct TFileSizeLimit {
     explicit TFileSizeLimit(qint64 bytes);
     ~TFileSizeLimit();
-    TFileSizeLimit(const TFileSizeLimit&) = delete;
-    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
-
-private:
-    unsigned long long previous_;
     void (*previousHandler_)(int);
+    rlimit previous_ {};
 };
 
 // What a run left in its temporary folder, apart from the toolkit's runtime
