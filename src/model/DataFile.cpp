@@ -143,18 +143,21 @@ TUtf16Order Utf16Order(const char* p, qsizetype n)
 // mark, up to the first U+0000 (where the content ends, as at a NUL byte in
 // other files). A surrogate without its partner and an odd last byte are
 // given as U+FFFD.
-template <typename Visit>
-void ForEachUtf16Char(const QByteArray& bytes, TUtf16Order order, Visit&& visit)
+template <bool Little, typename Visit>
+void ForEachUtf16Char(const QByteArray& bytes, Visit&& visit)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
-    const bool little = order == TUtf16Order::Little;
-    const auto unitAt = [&](qsizetype i) -> char32_t {
-        return little ? char32_t(p[i] | (p[i + 1] << 8)) : char32_t((p[i] << 8) | p[i + 1]);
+    const auto unitAt = [p](qsizetype i) -> char32_t {
+        return Little ? char32_t(p[i] | (p[i + 1] << 8)) : char32_t((p[i] << 8) | p[i + 1]);
     };
     qsizetype i = 2;
     for (; i + 1 < n; i += 2) {
         const char32_t unit = unitAt(i);
+        if (unit - 1 < 0xD7FF) { // most text: neither U+0000 nor a surrogate
+            visit(unit);
+            continue;
+        }
         if (unit == 0)
             return;
         if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < n) {
@@ -178,27 +181,24 @@ constexpr int Utf8Length(char32_t c)
 
 // UTF-16 text as UTF-8, always valid. Measured first, so the result takes
 // exactly its size: at most one and a half times the input.
-QByteArray Utf16ToUtf8(const QByteArray& bytes, TUtf16Order order)
+template <bool Little>
+QByteArray Utf16ToUtf8(const QByteArray& bytes)
 {
     qsizetype length = 0;
-    ForEachUtf16Char(bytes, order, [&length](char32_t c) { length += Utf8Length(c); });
+    ForEachUtf16Char<Little>(bytes, [&length](char32_t c) { length += Utf8Length(c); });
     QByteArray out(length, Qt::Uninitialized);
     auto* o = reinterpret_cast<unsigned char*>(out.data());
-    ForEachUtf16Char(bytes, order, [&o](char32_t c) {
-        switch (Utf8Length(c)) {
-        case 1:
+    ForEachUtf16Char<Little>(bytes, [&o](char32_t c) {
+        if (c < 0x80) {
             *o++ = static_cast<unsigned char>(c);
-            break;
-        case 2:
+        } else if (c < 0x800) {
             *o++ = static_cast<unsigned char>(0xC0 | (c >> 6));
             *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-            break;
-        case 3:
+        } else if (c < 0x10000) {
             *o++ = static_cast<unsigned char>(0xE0 | (c >> 12));
             *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
             *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-            break;
-        default:
+        } else {
             *o++ = static_cast<unsigned char>(0xF0 | (c >> 18));
             *o++ = static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3F));
             *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
@@ -371,7 +371,7 @@ void TLINES::loadFromBytes(QByteArray bytes)
 {
     clear();
     if (const TUtf16Order order = Utf16Order(bytes.constData(), bytes.size()); order != TUtf16Order::None) {
-        m_bytes = Utf16ToUtf8(bytes, order);
+        m_bytes = order == TUtf16Order::Little ? Utf16ToUtf8<true>(bytes) : Utf16ToUtf8<false>(bytes);
         bytes = QByteArray(); // the UTF-16 bytes go before the offsets are made
         m_end = m_bytes.size();
         m_utf16 = true;
