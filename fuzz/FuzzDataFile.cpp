@@ -90,8 +90,9 @@ bool utf16Content(const QByteArray& file, QByteArray& content)
     const bool little = file.startsWith("\xFF\xFE");
     if (!little && !file.startsWith("\xFE\xFF"))
         return false;
+    // The decoder drops the byte-order mark, and only the first one.
     QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-    QString text = decoder(file.mid(2));
+    QString text = decoder(file);
     if (file.size() % 2 == 1)
         text += QChar(0xFFFD);
     const qsizetype nul = text.indexOf(QChar(0));

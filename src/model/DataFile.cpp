@@ -139,12 +139,37 @@ TUtf16Order Utf16Order(const char* p, qsizetype n)
     return TUtf16Order::None;
 }
 
-// Calls visit(c) for each character of the UTF-16 text after the byte-order
-// mark, up to the first U+0000 (where the content ends, as at a NUL byte in
-// other files). A surrogate without its partner and an odd last byte are
-// given as U+FFFD.
-template <bool Little, typename Visit>
-void ForEachUtf16Char(const QByteArray& bytes, Visit&& visit)
+// Whether the eight UTF-16 units at p are all ASCII (U+0001 to U+007F); if
+// so, their bytes go to out (when given).
+template <bool Little>
+inline bool EightAsciiUnits(const unsigned char* p, unsigned char* out)
+{
+#if defined(__SSE2__)
+    __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    if (!Little)
+        units = _mm_or_si128(_mm_slli_epi16(units, 8), _mm_srli_epi16(units, 8));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i above = _mm_and_si128(units, _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(above, zero)) != 0xFFFF
+        || _mm_movemask_epi8(_mm_cmpeq_epi16(units, zero)) != 0)
+        return false;
+    if (out)
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(units, units));
+    return true;
+#else
+    (void)p;
+    (void)out;
+    return false;
+#endif
+}
+
+// Goes through the UTF-16 text after the byte-order mark, up to the first
+// U+0000 (where the content ends, as at a NUL byte in other files): runs of
+// eight ASCII units go to ascii(p), where p is their first unit, every other
+// character to visit(c). A surrogate without its partner and an odd last
+// byte are given as U+FFFD.
+template <bool Little, typename Ascii, typename Visit>
+void ForEachUtf16Char(const QByteArray& bytes, Ascii&& ascii, Visit&& visit)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
@@ -152,23 +177,29 @@ void ForEachUtf16Char(const QByteArray& bytes, Visit&& visit)
         return Little ? char32_t(p[i] | (p[i + 1] << 8)) : char32_t((p[i] << 8) | p[i + 1]);
     };
     qsizetype i = 2;
-    for (; i + 1 < n; i += 2) {
+    while (i + 1 < n) {
+        if (i + 16 <= n && EightAsciiUnits<Little>(p + i, nullptr)) {
+            ascii(p + i);
+            i += 16;
+            continue;
+        }
         const char32_t unit = unitAt(i);
-        if (unit - 1 < 0xD7FF) { // most text: neither U+0000 nor a surrogate
+        i += 2;
+        if (unit - 1 < 0xD7FF) { // neither U+0000 nor a surrogate
             visit(unit);
             continue;
         }
         if (unit == 0)
             return;
-        if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < n) {
-            const char32_t low = unitAt(i + 2);
+        if (unit < 0xDC00 && i + 1 < n) {
+            const char32_t low = unitAt(i);
             if (low >= 0xDC00 && low < 0xE000) {
                 visit(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 i += 2;
                 continue;
             }
         }
-        visit((unit >= 0xD800 && unit < 0xE000) ? char32_t(0xFFFD) : unit);
+        visit(unit < 0xE000 ? char32_t(0xFFFD) : unit);
     }
     if (i < n)
         visit(char32_t(0xFFFD));
@@ -185,26 +216,34 @@ template <bool Little>
 QByteArray Utf16ToUtf8(const QByteArray& bytes)
 {
     qsizetype length = 0;
-    ForEachUtf16Char<Little>(bytes, [&length](char32_t c) { length += Utf8Length(c); });
+    ForEachUtf16Char<Little>(
+        bytes, [&length](const unsigned char*) { length += 8; },
+        [&length](char32_t c) { length += Utf8Length(c); });
     QByteArray out(length, Qt::Uninitialized);
     auto* o = reinterpret_cast<unsigned char*>(out.data());
-    ForEachUtf16Char<Little>(bytes, [&o](char32_t c) {
-        if (c < 0x80) {
-            *o++ = static_cast<unsigned char>(c);
-        } else if (c < 0x800) {
-            *o++ = static_cast<unsigned char>(0xC0 | (c >> 6));
-            *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            *o++ = static_cast<unsigned char>(0xE0 | (c >> 12));
-            *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
-            *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-        } else {
-            *o++ = static_cast<unsigned char>(0xF0 | (c >> 18));
-            *o++ = static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3F));
-            *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
-            *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-        }
-    });
+    ForEachUtf16Char<Little>(
+        bytes,
+        [&o](const unsigned char* units) {
+            EightAsciiUnits<Little>(units, o);
+            o += 8;
+        },
+        [&o](char32_t c) {
+            if (c < 0x80) {
+                *o++ = static_cast<unsigned char>(c);
+            } else if (c < 0x800) {
+                *o++ = static_cast<unsigned char>(0xC0 | (c >> 6));
+                *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+            } else if (c < 0x10000) {
+                *o++ = static_cast<unsigned char>(0xE0 | (c >> 12));
+                *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+                *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+            } else {
+                *o++ = static_cast<unsigned char>(0xF0 | (c >> 18));
+                *o++ = static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3F));
+                *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+                *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+            }
+        });
     return out;
 }
 
