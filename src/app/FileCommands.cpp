@@ -353,7 +353,7 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
         // Reloading a file that has turned unreadable keeps the labels it
         // gave before; another file's labels never show under a new name.
         const auto* readError = dynamic_cast<const EDataReadError*>(&e);
-        reason = readError ? readError->message() : QStringLiteral("Unexpected error: ") + QString::fromLocal8Bit(e.what());
+        reason = readError ? readError->message() : failureCause(e);
         if (!sameFile) {
             data.FILECONTENT.clear();
             data.reindex();

@@ -80,14 +80,18 @@ bool wholeNumber(const QString& text, qint64& value)
 
 } // namespace
 
+QString failureCause(const std::exception& e)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return QStringLiteral("There is not enough memory.");
+    return QStringLiteral("Unexpected error: ") + QString::fromLocal8Bit(e.what());
+}
+
 void reportCommandFailure(int code, const QString& operation, const std::exception& e)
 {
     // Telling of a failure must not fail in turn, whatever memory is left.
     try {
-        const QString cause = dynamic_cast<const std::bad_alloc*>(&e)
-                                  ? QStringLiteral("There is not enough memory.")
-                                  : QStringLiteral("Unexpected error: ") + QString::fromLocal8Bit(e.what());
-        FNLOGERROR(code, operation + QStringLiteral("\n\r") + cause, true, true);
+        FNLOGERROR(code, operation + QStringLiteral("\n\r") + failureCause(e), true, true);
     } catch (...) {
     }
 }

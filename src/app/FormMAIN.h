@@ -251,3 +251,6 @@ enum : int {
 // is logged as error `code` with a beep and told to the user: `operation`
 // says what failed, followed by the cause.
 void reportCommandFailure(int code, const QString& operation, const std::exception& e);
+// The cause as the user reads it: "There is not enough memory." for an
+// allocation that failed, else "Unexpected error: " and the error's text.
+QString failureCause(const std::exception& e);
