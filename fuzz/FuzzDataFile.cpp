@@ -2,7 +2,8 @@
 // data file rules: the content ends at the first NUL; lines break at CR, LF
 // and CR LF; a break at the very end adds no line; the lines are UTF-8 when
 // the whole content is (a leading byte-order mark then skipped), else
-// Windows-1252; every maximal run of non-empty lines is one label.
+// Windows-1252 (UTF-16 text after its byte-order mark is read as UTF-8);
+// every maximal run of non-empty lines is one label.
 
 #include "FuzzTargets.h"
 
@@ -10,6 +11,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QStringDecoder>
 
 #include <cstring>
 #include <utility>
@@ -80,6 +82,32 @@ bool sameText(const QString& got, const QString& expected, bool utf8)
     return true;
 }
 
+// A file that starts with a UTF-16 byte-order mark is UTF-16 text: its
+// characters up to the first U+0000, with a surrogate out of its pair and an
+// odd last byte read as U+FFFD, are the content, which is then read as UTF-8.
+bool utf16Content(const QByteArray& file, QByteArray& content)
+{
+    const bool little = file.startsWith("\xFF\xFE");
+    if (!little && !file.startsWith("\xFE\xFF"))
+        return false;
+    // The decoder drops the byte-order mark, and only the first one.
+    QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    QString text = decoder(file);
+    if (file.size() % 2 == 1)
+        text += QChar(0xFFFD);
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0)
+        text.truncate(nul);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar(0xFFFD);
+    }
+    content = text.toUtf8();
+    return true;
+}
+
 } // namespace
 
 int FuzzDataFile(const std::uint8_t* data, std::size_t size)
@@ -89,10 +117,12 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     lines.loadFromBytes(file);
 
     const void* nul = std::memchr(file.constData(), 0, file.size());
-    const QByteArray content = nul ? file.left(static_cast<const char*>(nul) - file.constData()) : file;
+    QByteArray content = nul ? file.left(static_cast<const char*>(nul) - file.constData()) : file;
+    const bool utf16 = utf16Content(file, content);
+    FUZZ_CHECK("datafile", lines.fromUtf16() == utf16);
     const bool utf8 = QByteArrayView(content).isValidUtf8();
     FUZZ_CHECK("datafile", lines.decodesAsUtf8() == utf8);
-    const qsizetype begin = utf8 && content.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const qsizetype begin = !utf16 && utf8 && content.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     const std::vector<TRange> expected = referenceLines(content, begin);
 
     FUZZ_CHECK("datafile", lines.count() == static_cast<int>(expected.size()));

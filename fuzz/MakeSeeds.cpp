@@ -174,6 +174,10 @@ void dataFiles()
     for (int i = 0; i < 40; ++i)
         longLines += QByteArray(17 + i % 23, char('a' + i % 26)) + (i % 5 == 4 ? "\r\n\r\n" : i % 3 ? "\n" : "\r");
     put("datafile", "long-lines.txt", longLines);
+    // "Unicode" text from Windows editors: UTF-16 with a byte-order mark,
+    // a lone surrogate, U+0000 with text after it, an odd last byte.
+    put("datafile", "utf16-le.txt", QByteArray("\xFF\xFEG\0r\0\xFC\0\r\0\n\0\r\0\n\0\xAC\x20\0\xD8x\0\0\0y\0z", 27));
+    put("datafile", "utf16-be.txt", QByteArray("\xFE\xFF\0A\0\n\xD8\x3D\xDE\x00\0\r\0\rB", 15));
 }
 
 void rtf()

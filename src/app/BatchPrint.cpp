@@ -112,7 +112,7 @@ bool loadData(TJOB& job, const QString& dataFile)
         Messages().warning(QStringLiteral("The job names no data file."));
         return false;
     }
-    if (!QFileInfo(name).isFile()) {
+    if (!QFileInfo::exists(name)) { // a folder or a pipe is told below, by what it is
         Messages().warning(QStringLiteral("Cannot find data file '") + name + u'\'');
         return false;
     }

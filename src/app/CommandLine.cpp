@@ -38,7 +38,7 @@ TCOMMANDLINE FNPARSECOMMANDLINE(const QStringList& params)
             break;
     }
     joined.remove(0, 1);
-    if (upperSuffix(joined) == QLatin1String(".GVJ") && QFileInfo(joined).isFile())
+    if (upperSuffix(joined) == QLatin1String(".GVJ") && QFileInfo::exists(joined))
         result.jobFile = joined;
 
     result.templateFile = switchValue(params, QStringLiteral("/T="));

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 struct TCOMMANDLINE {
-    QString jobFile;      // an existing ".GVJ" file, joined from split parameters
+    QString jobFile;      // a ".GVJ" name that exists, joined from split parameters
+                          // (the job loader refuses one that is no plain file)
     QString templateFile; // the text after "/T=" (any case)
     QString dataFile;     // the text after "/D=", looked for only with a template
 };

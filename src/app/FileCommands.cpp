@@ -174,13 +174,52 @@ bool TFormMAIN::FNSAVETEMPLATEFIRST()
     return FNSAVETEMPLATEAS();
 }
 
-bool TFormMAIN::FNOPENJOB(const QString& name)
+// The open dialog of jobs or templates; empty when cancelled.
+QString TFormMAIN::chooseFileToOpen(bool isTemplate)
+{
+    const TFILEKIND& kind = isTemplate ? templateKind : jobKind;
+    TFILEREQUEST r;
+    r.caption = isTemplate ? QStringLiteral("Open template") : QStringLiteral("Open job");
+    r.startFolder = isTemplate ? startFolder(job_->TEMPLATE()->FULLFILENAME, templateDir_,
+                                             QString::fromLatin1(kind.subFolder), true)
+                               : startFolder(jobFileName_, jobDir_, QString::fromLatin1(kind.subFolder), true);
+    r.defaultSuffix = QString::fromLatin1(kind.defaultSuffix);
+    r.filter = QString::fromLatin1(kind.openFilter);
+    return Dialogs().openFile(this, r);
+}
+
+bool TFormMAIN::FNOPENJOB(const QString& given)
 {
     if (!FNSAVEJOBFIRST())
         return false;
+    // Chosen first, so that a failure can name the file.
+    const QString name = given.isEmpty() ? chooseFileToOpen(false) : given;
+    if (name.isEmpty())
+        return false;
     std::unique_ptr<TJOB> previous = std::move(job_);
+    const QString previousName = jobFileName_;
     job_ = std::make_unique<TJOB>();
-    if (!FNLOADJOB(name)) {
+    bool loaded = false;
+    try {
+        loaded = FNLOADJOB(name);
+    } catch (const std::exception& e) {
+        // Whatever failed (most often memory for a damaged job's contents),
+        // the job that was open stays open as it was.
+        job_ = std::move(previous);
+        if (jobFileName_ != previousName) {
+            jobFileName_ = previousName;
+            REMOVEREOPENITEM(reopenJob_, previousName);
+        }
+        reportCommandFailure(1, QStringLiteral("Cannot open the job '") + name + QStringLiteral("'"), e);
+        try {
+            PanelJOBNAMEResize();
+            FITPAPER();
+        } catch (const std::exception&) {
+            // The window keeps showing what it showed.
+        }
+        return false;
+    }
+    if (!loaded) {
         job_ = std::move(previous);
         return false;
     }
@@ -196,17 +235,9 @@ bool TFormMAIN::FNOPENJOB(const QString& name)
 
 bool TFormMAIN::FNLOADJOB(const QString& given)
 {
-    QString name = given;
-    if (name.isEmpty()) {
-        TFILEREQUEST r;
-        r.caption = QStringLiteral("Open job");
-        r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), true);
-        r.defaultSuffix = QString::fromLatin1(jobKind.defaultSuffix);
-        r.filter = QString::fromLatin1(jobKind.openFilter);
-        name = Dialogs().openFile(this, r);
-        if (name.isEmpty())
-            return false;
-    }
+    const QString name = given.isEmpty() ? chooseFileToOpen(false) : given;
+    if (name.isEmpty())
+        return false;
     if (!job_->LOADFROMFILE(name))
         return false;
     SETJOBFILENAME(name);
@@ -242,17 +273,26 @@ bool TFormMAIN::FNSAVETEMPLATEAS()
     return FNSAVETEMPLATE(chosen);
 }
 
-bool TFormMAIN::FNOPENTEMPLATE(const QString& name)
+bool TFormMAIN::FNOPENTEMPLATE(const QString& given)
 {
     if (!FNSAVETEMPLATEFIRST())
+        return false;
+    const QString name = given.isEmpty() ? chooseFileToOpen(true) : given;
+    if (name.isEmpty())
         return false;
     QByteArray snapshot;
     WriteObjectStream(snapshot, *job_->TEMPLATE());
     const bool wasAltered = job_->TEMPLATE()->ALTERED;
-    if (FNLOADTEMPLATE(name)) {
-        job_->TEMPLATE()->ALTERED = false;
-        job_->setALTERED(true);
-        return true;
+    bool failed = false;
+    try {
+        if (FNLOADTEMPLATE(name)) {
+            job_->TEMPLATE()->ALTERED = false;
+            job_->setALTERED(true);
+            return true;
+        }
+    } catch (const std::exception& e) {
+        reportCommandFailure(1, QStringLiteral("Cannot open the template '") + name + QStringLiteral("'"), e);
+        failed = true;
     }
     // Put the template back as it was: into a fresh template (the load may
     // have replaced it), every stored property from the snapshot.
@@ -261,23 +301,22 @@ bool TFormMAIN::FNOPENTEMPLATE(const QString& name)
     qsizetype pos = 0;
     ReadObjectStream(snapshot, pos, t);
     t.ALTERED = wasAltered;
+    if (failed) {
+        // The failure may have come after the window took the new sheet.
+        try {
+            PanelJOBNAMEResize();
+            FITPAPER();
+        } catch (const std::exception&) {
+        }
+    }
     return false;
 }
 
 bool TFormMAIN::FNLOADTEMPLATE(const QString& given)
 {
-    QString name = given;
-    if (name.isEmpty()) {
-        TFILEREQUEST r;
-        r.caption = QStringLiteral("Open template");
-        r.startFolder = startFolder(job_->TEMPLATE()->FULLFILENAME, templateDir_,
-                                    QString::fromLatin1(templateKind.subFolder), true);
-        r.defaultSuffix = QString::fromLatin1(templateKind.defaultSuffix);
-        r.filter = QString::fromLatin1(templateKind.openFilter);
-        name = Dialogs().openFile(this, r);
-        if (name.isEmpty())
-            return false;
-    }
+    const QString name = given.isEmpty() ? chooseFileToOpen(true) : given;
+    if (name.isEmpty())
+        return false;
     if (!job_->LOADTEMPLATEFROMFILE(name))
         return false;
     PanelJOBNAMEResize();
@@ -310,10 +349,11 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
     QString reason;
     try {
         loaded = data.LOADDATA();
-    } catch (const EDataReadError& e) {
+    } catch (const std::exception& e) {
         // Reloading a file that has turned unreadable keeps the labels it
         // gave before; another file's labels never show under a new name.
-        reason = e.message();
+        const auto* readError = dynamic_cast<const EDataReadError*>(&e);
+        reason = readError ? readError->message() : failureCause(e);
         if (!sameFile) {
             data.FILECONTENT.clear();
             data.reindex();

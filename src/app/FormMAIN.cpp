@@ -6,6 +6,7 @@
 #include "render/PainterCanvas.h"
 #include "render/PrintRun.h"
 #include "render/Renderer.h"
+#include "support/ErrorLog.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
@@ -29,7 +30,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
+#include <new>
 
 namespace {
 
@@ -76,6 +79,22 @@ bool wholeNumber(const QString& text, qint64& value)
 }
 
 } // namespace
+
+QString failureCause(const std::exception& e)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return QStringLiteral("There is not enough memory.");
+    return QStringLiteral("Unexpected error: ") + QString::fromLocal8Bit(e.what());
+}
+
+void reportCommandFailure(int code, const QString& operation, const std::exception& e)
+{
+    // Telling of a failure must not fail in turn, whatever memory is left.
+    try {
+        FNLOGERROR(code, operation + QStringLiteral("\n\r") + failureCause(e), true, true);
+    } catch (...) {
+    }
+}
 
 QString FNFILENAMEONLY(const QString& path)
 {
@@ -493,6 +512,7 @@ void TFormMAIN::REFRESHPAGE()
     }
     params_.FirstSlot = job_->DATAINFO()->STARTLABNUM - 1;
     params_.RepeatCount = job_->DATAINFO()->RepeatLabelNum;
+    std::exception_ptr failure;
     {
         const qreal ratio = bitmap.devicePixelRatio();
         bitmap.setDevicePixelRatio(1.0); // draw in device pixels
@@ -500,13 +520,26 @@ void TFormMAIN::REFRESHPAGE()
         TPRINTPARAMS params = params_;
         params.Canvas = &canvas;
         QString pictureError;
-        PRINT(*job_, params, &pictureError);
+        try {
+            PRINT(*job_, params, &pictureError);
+        } catch (const std::exception&) {
+            failure = std::current_exception(); // told once the canvas is let go
+        }
         bitmap.setDevicePixelRatio(ratio);
         if (!pictureError.isEmpty())
             statusBar()->showMessage(pictureError);
     }
     ++refreshCount_;
     image_->update();
+    if (failure) {
+        // The page shows as far as it was drawn; the job is untouched.
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& e) {
+            reportCommandFailure(ErrorDrawingPage,
+                                 QStringLiteral("Cannot draw page %1 of the preview").arg(params_.PageIndex + 1), e);
+        }
+    }
 }
 
 void TFormMAIN::GOTOFIRSTPAGE(bool redraw)

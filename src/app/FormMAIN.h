@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QStringList>
+#include <exception>
 #include <memory>
 
 class QAction;
@@ -144,6 +145,7 @@ private:
     QString startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
                         bool forOpen) const;
     bool saveChecked(const QString& name, bool isTemplate);
+    QString chooseFileToOpen(bool isTemplate);
     void printCommand(bool labels);
     bool printCloseQuestion();
 
@@ -238,3 +240,17 @@ private:
 
 // The program folder with a trailing separator, as the dialogs start in it.
 QString FNFILENAMEONLY(const QString& path);
+
+// Error numbers of the error log besides those of the file commands.
+enum : int {
+    ErrorDrawingPage = 13,     // the preview's page could not be drawn
+    ErrorUnexpectedFailure = 14, // a command failed in a way nothing else caught
+};
+
+// A command that failed with an exception (most often: not enough memory)
+// is logged as error `code` with a beep and told to the user: `operation`
+// says what failed, followed by the cause.
+void reportCommandFailure(int code, const QString& operation, const std::exception& e);
+// The cause as the user reads it: "There is not enough memory." for an
+// allocation that failed, else "Unexpected error: " and the error's text.
+QString failureCause(const std::exception& e);

@@ -1,9 +1,38 @@
 #include "Startup.h"
 
 #include "app/BatchPrint.h"
+#include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
 
 #include <QApplication>
+
+#include <stdexcept>
+
+namespace {
+
+// Every command catches what it expects to fail where it started, and says
+// what failed. This is the last net under all of them: an exception that
+// would leave an event handler (and end the program, with the user's work)
+// is logged and told instead, and the program goes on.
+class TGorvinApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            reportCommandFailure(ErrorUnexpectedFailure, QStringLiteral("The last command did not finish."), e);
+        } catch (...) {
+            reportCommandFailure(ErrorUnexpectedFailure, QStringLiteral("The last command did not finish."),
+                                 std::runtime_error("an error of unknown kind"));
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int GorvinMain(int argc, char* argv[])
 {
@@ -11,7 +40,7 @@ int GorvinMain(int argc, char* argv[])
     if (FNISBATCHCOMMAND(argc, argv))
         return BatchPrintMain(argc, argv);
 
-    QApplication app(argc, argv);
+    TGorvinApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gorvin"));
     QApplication::setOrganizationName(QStringLiteral("Mardo"));
     return RunDesktopProgram(QApplication::arguments().mid(1));

@@ -2,12 +2,16 @@
 
 #include <QByteArrayView>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
 #include <utility>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -120,7 +124,170 @@ QString DecodeWindows1252(const char* p, qsizetype n)
     return text;
 }
 
+enum class TUtf16Order { None, Little, Big };
+
+TUtf16Order Utf16Order(const char* p, qsizetype n)
+{
+    if (n < 2)
+        return TUtf16Order::None;
+    const auto b0 = static_cast<unsigned char>(p[0]);
+    const auto b1 = static_cast<unsigned char>(p[1]);
+    if (b0 == 0xFF && b1 == 0xFE)
+        return TUtf16Order::Little;
+    if (b0 == 0xFE && b1 == 0xFF)
+        return TUtf16Order::Big;
+    return TUtf16Order::None;
+}
+
+// Whether the eight UTF-16 units at p are all ASCII (U+0001 to U+007F); if
+// so, their bytes go to out (when given).
+template <bool Little>
+inline bool EightAsciiUnits(const unsigned char* p, unsigned char* out)
+{
+#if defined(__SSE2__)
+    __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    if (!Little)
+        units = _mm_or_si128(_mm_slli_epi16(units, 8), _mm_srli_epi16(units, 8));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i above = _mm_and_si128(units, _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(above, zero)) != 0xFFFF
+        || _mm_movemask_epi8(_mm_cmpeq_epi16(units, zero)) != 0)
+        return false;
+    if (out)
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(units, units));
+    return true;
+#else
+    (void)p;
+    (void)out;
+    return false;
+#endif
+}
+
+// Goes through the UTF-16 text after the byte-order mark, up to the first
+// U+0000 (where the content ends, as at a NUL byte in other files): runs of
+// eight ASCII units go to ascii(p), where p is their first unit, every other
+// character to visit(c). A surrogate without its partner and an odd last
+// byte are given as U+FFFD.
+template <bool Little, typename Ascii, typename Visit>
+void ForEachUtf16Char(const QByteArray& bytes, Ascii&& ascii, Visit&& visit)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    const auto unitAt = [p](qsizetype i) -> char32_t {
+        return Little ? char32_t(p[i] | (p[i + 1] << 8)) : char32_t((p[i] << 8) | p[i + 1]);
+    };
+    qsizetype i = 2;
+    while (i + 1 < n) {
+        if (i + 16 <= n && EightAsciiUnits<Little>(p + i, nullptr)) {
+            ascii(p + i);
+            i += 16;
+            continue;
+        }
+        const char32_t unit = unitAt(i);
+        i += 2;
+        if (unit - 1 < 0xD7FF) { // neither U+0000 nor a surrogate
+            visit(unit);
+            continue;
+        }
+        if (unit == 0)
+            return;
+        if (unit < 0xDC00 && i + 1 < n) {
+            const char32_t low = unitAt(i);
+            if (low >= 0xDC00 && low < 0xE000) {
+                visit(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        visit(unit < 0xE000 ? char32_t(0xFFFD) : unit);
+    }
+    if (i < n)
+        visit(char32_t(0xFFFD));
+}
+
+constexpr int Utf8Length(char32_t c)
+{
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+}
+
+// UTF-16 text as UTF-8, always valid. Measured first, so the result takes
+// exactly its size: at most one and a half times the input.
+template <bool Little>
+QByteArray Utf16ToUtf8(const QByteArray& bytes)
+{
+    qsizetype length = 0;
+    ForEachUtf16Char<Little>(
+        bytes, [&length](const unsigned char*) { length += 8; },
+        [&length](char32_t c) { length += Utf8Length(c); });
+    QByteArray out(length, Qt::Uninitialized);
+    auto* o = reinterpret_cast<unsigned char*>(out.data());
+    ForEachUtf16Char<Little>(
+        bytes,
+        [&o](const unsigned char* units) {
+            EightAsciiUnits<Little>(units, o);
+            o += 8;
+        },
+        [&o](char32_t c) {
+            if (c < 0x80) {
+                *o++ = static_cast<unsigned char>(c);
+            } else if (c < 0x800) {
+                *o++ = static_cast<unsigned char>(0xC0 | (c >> 6));
+                *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+            } else if (c < 0x10000) {
+                *o++ = static_cast<unsigned char>(0xE0 | (c >> 12));
+                *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+                *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+            } else {
+                *o++ = static_cast<unsigned char>(0xF0 | (c >> 18));
+                *o++ = static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3F));
+                *o++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+                *o++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+            }
+        });
+    return out;
+}
+
 } // namespace
+
+TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
+{
+    size = 0;
+    const QByteArray native = QFile::encodeName(path);
+    if (native.isEmpty())
+        return TPlainFileOpen::Missing;
+    const auto kindOf = [](const struct stat& st) {
+        if (S_ISDIR(st.st_mode))
+            return TPlainFileOpen::Folder;
+        return S_ISREG(st.st_mode) ? TPlainFileOpen::Opened : TPlainFileOpen::NotPlain;
+    };
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? TPlainFileOpen::Missing : TPlainFileOpen::Failed;
+    if (const TPlainFileOpen kind = kindOf(st); kind != TPlainFileOpen::Opened)
+        return kind;
+    // Without waiting: should a pipe have taken the file's place since the
+    // check, opening it returns at once, and the check below refuses it.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? TPlainFileOpen::Missing : TPlainFileOpen::Failed;
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return TPlainFileOpen::Failed;
+    }
+    if (const TPlainFileOpen kind = kindOf(st); kind != TPlainFileOpen::Opened) {
+        ::close(fd);
+        return kind;
+    }
+    // Reads of a plain file never wait, so the flag changes nothing for
+    // them; it is cleared all the same.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return TPlainFileOpen::Failed;
+    }
+    size = qint64(st.st_size);
+    return TPlainFileOpen::Opened;
+}
 
 QString TLINES::line(int i) const
 {
@@ -147,6 +314,7 @@ void TLINES::clear()
     m_end = 0;
     m_count = 0;
     m_utf8 = true;
+    m_utf16 = false;
     m_wide = false;
     m_starts32 = QList<quint32>();
     m_starts64 = QList<quint64>();
@@ -182,20 +350,24 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
             *error = text;
         return false;
     };
-    // A device or a pipe has no end to read to, and opening a pipe waits
-    // for a writer that may never come.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
+    QFile file;
+    qint64 size = 0;
+    switch (OpenPlainFile(path, file, size)) {
+    case TPlainFileOpen::Opened:
+        break;
+    case TPlainFileOpen::Folder:
+        return fail(path + QStringLiteral(" is a folder, not a data file"));
+    case TPlainFileOpen::NotPlain:
         return fail(path + QStringLiteral(" is not a plain file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    case TPlainFileOpen::Missing:
+    case TPlainFileOpen::Failed:
         return fail(QStringLiteral("Cannot open file ") + path);
-    const auto tooLarge = [&](qint64 size) {
+    }
+    const auto tooLarge = [&](qint64 bytes) {
         const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
         return fail(QStringLiteral("The file %1 holds %2 MB; data files larger than %3 MB are not read.")
-                        .arg(path, mb(size), mb(MaxDataFileBytes)));
+                        .arg(path, mb(bytes), mb(MaxDataFileBytes)));
     };
-    const qint64 size = file.size(); // 0 for files of the proc file system
     if (size > MaxDataFileBytes)
         return tooLarge(size);
 
@@ -205,6 +377,7 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
     QByteArray bytes;
     bytes.reserve(qsizetype(size) + 1);
     qsizetype filled = 0;
+    bool utf16 = false; // zero bytes are part of UTF-16 text: it is read whole
     for (;;) {
         if (filled > MaxDataFileBytes) // it grew while being read
             return tooLarge(filled);
@@ -217,7 +390,9 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
             return fail(QStringLiteral("Cannot read file ") + path);
         if (n == 0)
             break;
-        const void* nul = std::memchr(bytes.constData() + filled, 0, size_t(n));
+        if (filled < 2 && filled + n >= 2)
+            utf16 = Utf16Order(bytes.constData(), 2) != TUtf16Order::None;
+        const void* nul = utf16 ? nullptr : std::memchr(bytes.constData() + filled, 0, size_t(n));
         if (nul) {
             filled = static_cast<const char*>(nul) - bytes.constData();
             break;
@@ -234,6 +409,14 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
 void TLINES::loadFromBytes(QByteArray bytes)
 {
     clear();
+    if (const TUtf16Order order = Utf16Order(bytes.constData(), bytes.size()); order != TUtf16Order::None) {
+        m_bytes = order == TUtf16Order::Little ? Utf16ToUtf8<true>(bytes) : Utf16ToUtf8<false>(bytes);
+        bytes = QByteArray(); // the UTF-16 bytes go before the offsets are made
+        m_end = m_bytes.size();
+        m_utf16 = true;
+        index(0); // a mark after the first is text, as in a UTF-8 file
+        return;
+    }
     m_bytes = std::move(bytes);
     const char* const data = m_bytes.constData();
     const void* const nul = std::memchr(data, 0, size_t(m_bytes.size()));

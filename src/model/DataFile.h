@@ -5,11 +5,25 @@
 // separate strings they would take several times the file's size.
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <cstdint>
+
+// Opening a file named by a job, a settings file or a user for reading, with
+// the one check every reader of outside files makes first: only a plain file
+// is opened. A folder, a device (which may have no end to read to, or act on
+// being read) and a pipe or socket (opening a pipe waits for a writer that
+// may never come) are refused by their kind before anything opens them. The
+// file is opened without waiting and its kind checked again on the opened
+// descriptor, so a pipe put in the file's place between the two checks is
+// refused too, never waited on.
+enum class TPlainFileOpen { Opened, Missing, Folder, NotPlain, Failed };
+// On Opened, `file` is open for unbuffered reading and `size` holds its size
+// as the file system reports it (0 for some special files that are plain).
+TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size);
 
 class TLINES {
 public:
@@ -29,10 +43,11 @@ public:
 
     // Reads a file and cuts it into lines (see loadFromBytes). Reading stops
     // at the first NUL, where the content ends, so a binary file costs only
-    // the bytes before its first zero byte. A file larger than
-    // MaxDataFileBytes, a device, a pipe or a folder is not read. When the
-    // file cannot be read, the lines are left empty, *error (when given)
-    // says which file failed and why, and the result is false.
+    // the bytes before its first zero byte (a UTF-16 file, whose every other
+    // byte may be zero, is read whole). A file larger than MaxDataFileBytes,
+    // a device, a pipe or a folder is not read. When the file cannot be
+    // read, the lines are left empty, *error (when given) says which file
+    // failed and why, and the result is false.
     bool loadFromFile(const QString& path, QString* error = nullptr);
     // The largest data file read: about four million labels of four lines.
     // With the line offsets the lines take at most three times this.
@@ -41,11 +56,18 @@ public:
     // A NUL byte ends the content; a break at the very end adds no line. The
     // lines are decoded as UTF-8 when the whole content is valid UTF-8 (a
     // leading UTF-8 byte-order mark is then skipped), otherwise as
-    // Windows-1252.
+    // Windows-1252. Content that starts with a UTF-16 byte-order mark (FF FE
+    // little-endian, FE FF big-endian) is UTF-16 text, as Windows editors
+    // save "Unicode": it is turned into UTF-8 once, here, and then cut by the
+    // same rules, with the character U+0000 ending the content as a NUL byte
+    // does elsewhere.
     void loadFromBytes(QByteArray bytes);
 
     // Whether the lines are decoded as UTF-8 (true) or Windows-1252 (false).
+    // UTF-16 content is held as UTF-8, so this is true for it too.
     bool decodesAsUtf8() const { return m_utf8; }
+    // Whether the content was UTF-16 text.
+    bool fromUtf16() const { return m_utf16; }
 
 private:
     qsizetype lineStart(int i) const { return m_wide ? qsizetype(m_starts64[i]) : qsizetype(m_starts32[i]); }
@@ -56,6 +78,7 @@ private:
     qsizetype m_end = 0;       // content ends here: at the first NUL or the end of m_bytes
     int m_count = 0;
     bool m_utf8 = true;
+    bool m_utf16 = false;
     bool m_wide = false;       // offsets need 64 bits (content of 4 GiB or more)
     QList<quint32> m_starts32; // line starts as byte offsets into m_bytes
     QList<quint64> m_starts64;

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <new>
+
 const TPROPTABLE& TDATAINFO::properties() const
 {
     using C = TDATAINFO;
@@ -33,7 +35,15 @@ bool TDATAINFO::LOADDATA()
     bool result = false;
     if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
         QString error;
-        if (!lines.loadFromFile(FULLFILENAME, &error))
+        bool read = false;
+        try {
+            read = lines.loadFromFile(FULLFILENAME, &error);
+        } catch (const std::bad_alloc&) {
+            // The file is within the size limit but the machine has not the
+            // memory for its lines just now: a read failure like any other.
+            throw EDataReadError(QStringLiteral("There is not enough memory to read ") + FULLFILENAME);
+        }
+        if (!read)
             throw EDataReadError(error);
         result = true;
     }

@@ -20,8 +20,9 @@ public:
     // Normalises the start and repeat numbers, reads the named file into
     // FILECONTENT and indexes its labels. False when no file is named or it
     // does not exist. Throws EDataReadError when the file exists but cannot
-    // be read (or is too large, see TLINES::loadFromFile); the lines and
-    // labels loaded before are then kept.
+    // be read (is too large, is a folder or a pipe, see TLINES::loadFromFile,
+    // or needs more memory than there is); the lines and labels loaded
+    // before are then kept.
     bool LOADDATA();
     // Slots the data fills: labels times the repeat count.
     qint32 LABELCOUNT() const;

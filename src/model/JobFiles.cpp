@@ -2,12 +2,15 @@
 // template files hold the template's alone.
 
 #include "model/ComponentStream.h"
+#include "model/DataFile.h"
 #include "model/Job.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
 
 #include <QFile>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,22 +44,6 @@ void reportWriteError(const EStreamError& e)
     FNLOGERROR(2, QStringLiteral("Stream error occured with message\n\r") + e.message(), true, true);
 }
 
-// Reads a whole file; on failure tells the user and gives false.
-bool readWholeFile(const QString& path, QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Messages().error(QStringLiteral("Cannot open file ") + path);
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Messages().error(QStringLiteral("Cannot open file ") + path);
-        return false;
-    }
-    return true;
-}
-
 void reportReadError(const char* function, const EFilerError& e)
 {
     FNLOGERROR(1,
@@ -64,6 +51,63 @@ void reportReadError(const char* function, const EFilerError& e)
                    .arg(QLatin1String(function), e.kindName(), e.message()),
                true, false);
     Messages().error(QStringLiteral("Invalid or corrupt job file."));
+}
+
+// The largest job or template file read. A job file holds three small object
+// streams: a few hundred bytes of format and template and the names of a data
+// file and a picture, some kilobytes at most. No job comes near this bound;
+// a file beyond it (a disk image, a sparse file of 100 GB renamed ".GVJ") is
+// not a job and is refused unread instead of being held in memory whole.
+constexpr qint64 MaxJobFileBytes = qint64(16) << 20;
+
+// Reads a whole job or template file. Only a plain file is opened (see
+// OpenPlainFile): anything else, or a file that cannot be opened, is told to
+// the user as "Cannot open file". A file larger than MaxJobFileBytes, or one
+// that grows past it while being read, is refused as a corrupt file. On
+// failure the user has been told and the result is false.
+bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
+{
+    QFile file;
+    qint64 size = 0;
+    if (OpenPlainFile(path, file, size) != TPlainFileOpen::Opened) {
+        Messages().error(QStringLiteral("Cannot open file ") + path);
+        return false;
+    }
+    const auto tooLarge = [&](qint64 n) {
+        reportReadError(function, EReadError(QStringLiteral("The file holds %1 MB; job and template files larger "
+                                                             "than %2 MB are not read")
+                                                 .arg((n + (1 << 20) - 1) >> 20)
+                                                 .arg(MaxJobFileBytes >> 20)));
+        return false;
+    };
+    if (size > MaxJobFileBytes)
+        return tooLarge(size);
+    // At most one byte past the bound is read, so a file that grows while it
+    // is read (or reports no size, as some special files do) costs no more.
+    bytes.resize(qsizetype(size) + 1);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > MaxJobFileBytes)
+                break;
+            bytes.resize(qsizetype(std::min(MaxJobFileBytes + 1, std::max(qint64(filled) * 2, qint64(1) << 16))));
+        }
+        const qint64 n = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (n < 0) {
+            bytes.clear();
+            Messages().error(QStringLiteral("Cannot open file ") + path);
+            return false;
+        }
+        if (n == 0)
+            break;
+        filled += qsizetype(n);
+    }
+    bytes.resize(filled);
+    if (filled > MaxJobFileBytes) {
+        bytes.clear();
+        return tooLarge(filled);
+    }
+    return true;
 }
 
 } // namespace
@@ -101,7 +145,7 @@ bool TJOB::SAVETOFILE(const QString& path)
 bool TJOB::LOADFROMFILE(const QString& path)
 {
     QByteArray bytes;
-    if (!readWholeFile(path, bytes))
+    if (!readWholeFile("TJOB.LOADFROMFILE", path, bytes))
         return false;
     jobInfo_ = std::make_unique<TJOBINFO>();
     template_ = std::make_unique<TTEMPLATE>();
@@ -136,7 +180,7 @@ bool TJOB::SAVETEMPLATETOFILE(const QString& path)
 bool TJOB::LOADTEMPLATEFROMFILE(const QString& path)
 {
     QByteArray bytes;
-    if (!readWholeFile(path, bytes))
+    if (!readWholeFile("TJOB.LOADTEMPLATEFROMFILE", path, bytes))
         return false;
     template_ = std::make_unique<TTEMPLATE>();
     try {

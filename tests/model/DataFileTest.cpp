@@ -158,6 +158,37 @@ TEST(DataFile, ByteOrderMarkIsSkippedOnlyInUtf8)
     EXPECT_EQ(Lines("\xEF\xBB\xBF\xE9"), QStringList{QString::fromUtf8("ï»¿é")});
 }
 
+// "Unicode" text files of Windows editors: UTF-16 after a byte-order mark,
+// little- or big-endian. Lines break as in any data file; U+0000 ends the
+// content; a lone surrogate or an odd last byte shows as U+FFFD.
+TEST(DataFile, Utf16WithAByteOrderMarkIsDecoded)
+{
+    const QString text = QString::fromUtf8("Grüß\r\n\r\n€ 5 \U0001F600\nZ");
+    const QStringList expected{QString::fromUtf8("Grüß"), "", QString::fromUtf8("€ 5 \U0001F600"), "Z"};
+    for (const bool little : {true, false}) {
+        QByteArray bytes(little ? "\xFF\xFE" : "\xFE\xFF", 2);
+        for (const QChar c : text + QChar(0) + QStringLiteral("after")) {
+            const char lo = char(c.unicode() & 0xFF), hi = char(c.unicode() >> 8);
+            bytes += little ? lo : hi;
+            bytes += little ? hi : lo;
+        }
+        const TLINES lines = FromBytes(bytes);
+        EXPECT_TRUE(lines.fromUtf16());
+        EXPECT_EQ(lines.toStringList(), expected) << little;
+        EXPECT_EQ(BuildLabelIndex(lines), (QVector<qint32>{0, 2}));
+
+        // Read from a file, the zero bytes of the text do not end it.
+        QTemporaryDir dir;
+        TLINES read;
+        ASSERT_TRUE(read.loadFromFile(WriteFile(dir.filePath("unicode.txt"), bytes)));
+        EXPECT_EQ(read.toStringList(), expected);
+    }
+    EXPECT_EQ(Lines(QByteArray("\xFF\xFE" "A\0\x00\xD8" "B\0\xFF\xFE" "C", 11)),
+              QStringList{QString::fromUtf8("A\uFFFDB\uFEFF\uFFFD")});
+    EXPECT_EQ(Lines(QByteArray("\xFF\xFE", 2)), QStringList{});
+    EXPECT_FALSE(FromBytes("\xFF\xFD").fromUtf16());
+}
+
 TEST(DataFile, SetLinesKeepsEveryTextAsOneLine)
 {
     const QStringList texts{"", QString::fromUtf8("Grüß €"), " ", "", QString(QChar(0xFEFF)) + "X", ""};
@@ -198,9 +229,9 @@ TEST(DataFile, UnreadableFileFailsAndLeavesNoLines)
     TLINES lines = FromBytes("old\ncontent");
     QString error;
 
-    // A folder exists but cannot be read as a file.
+    // A folder exists but is no data file.
     EXPECT_FALSE(lines.loadFromFile(dir.path(), &error));
-    EXPECT_EQ(error, QStringLiteral("Cannot open file ") + dir.path());
+    EXPECT_EQ(error, dir.path() + QStringLiteral(" is a folder, not a data file"));
     EXPECT_TRUE(lines.isEmpty());
 
     const QString missing = dir.filePath("missing.txt");

@@ -3,6 +3,7 @@
 // error log that cannot be written, and templates with absurd numbers.
 
 #include "common/ScriptedMessages.h"
+#include "FuzzTargets.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
 #include "model/Picture.h"
@@ -289,6 +290,29 @@ TEST_F(Faults, HugeAndBinaryDataFilesAreReadWithinAMemoryBound)
     EXPECT_FALSE(lines.loadFromFile(QStringLiteral("/dev/zero"), &error));
     EXPECT_EQ(error, QStringLiteral("/dev/zero is not a plain file"));
     EXPECT_LT(peakMegabytes() - peakBefore, 100);
+}
+
+// UTF-16 data of random text in both byte orders, with ASCII runs long
+// enough for the loader's eight-unit steps and broken at every position,
+// pairs and lone surrogates, U+0000 and odd last bytes: every input reads as
+// the fuzz target's reference reading says (a difference aborts).
+TEST_F(Faults, Utf16DataOfRandomTextReadsAsItsReference)
+{
+    QRandomGenerator rng(1207);
+    const char16_t ascii[] = {u'a', u'b', u' ', u'\r', u'\n'};
+    const char16_t other[] = {0xFC, 0x20AC, 0xD83D, 0xDE00, 0xFEFF, 0x0000};
+    for (int round = 0; round < 4000; ++round) {
+        const bool little = round % 2 == 0;
+        QByteArray bytes(little ? "\xFF\xFE" : "\xFE\xFF", 2);
+        for (int i = int(rng.bounded(80)); i > 0; --i) {
+            const char16_t c = rng.bounded(8) ? ascii[rng.bounded(5)] : other[rng.bounded(round % 4 ? 5 : 6)];
+            bytes += char(little ? c & 0xFF : c >> 8);
+            bytes += char(little ? c >> 8 : c & 0xFF);
+        }
+        if (round % 7 == 0)
+            bytes += 'x';
+        FuzzDataFile(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+    }
 }
 
 // The preview's hit test finds the label under the pointer by arithmetic: the

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 namespace {
@@ -266,4 +267,47 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
         EXPECT_TRUE(job.ALTERED());
     }
     EXPECT_EQ(ReadFileBytes(path("job.GVJ")), before);
+}
+
+// Only a plain file is opened: a pipe (which would wait for a writer), a
+// device (/dev/zero has no end) and a folder are refused by their kind, as
+// a missing file is. A file larger than any job, such as a sparse file of
+// 100 GB, is refused unread as corrupt, with the log line of a bad file.
+TEST_F(JobFiles, OnlyPlainFilesWithinTheBoundAreOpened)
+{
+    TJOB job;
+    fillJob(job);
+    const QByteArray before = job.jobFileBytes();
+    const QString fifo = path("pipe.GVJ");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir(dir.path()).mkpath(QStringLiteral("folder.GVT"));
+    for (const QString& name : {fifo, QStringLiteral("/dev/zero"), path("folder.GVT")}) {
+        TScriptedMessages messages;
+        EXPECT_FALSE(job.LOADFROMFILE(name));
+        EXPECT_FALSE(job.LOADTEMPLATEFROMFILE(name));
+        const QString text = QStringLiteral("Cannot open file ") + name;
+        EXPECT_EQ(messages.texts(), (QStringList{text, text}));
+    }
+    EXPECT_FALSE(QFile::exists(ErrorLogPath()));
+
+    const QString huge = path("huge.GVJ");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(100) << 30));
+    }
+    TScriptedMessages messages;
+    EXPECT_FALSE(job.LOADFROMFILE(huge));
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Invalid or corrupt job file.")});
+    EXPECT_TRUE(logText().contains(QStringLiteral(
+        " Error[1]: FUNCTION TJOB.LOADFROMFILE raised EFilerError [classname=EReadError] with message:\"The file "
+        "holds 102400 MB; job and template files larger than 16 MB are not read\"")));
+    EXPECT_EQ(job.jobFileBytes(), before); // nothing was replaced
+
+    // A file just over the bound is refused; one within it is read.
+    ASSERT_TRUE(QFile::resize(huge, (qint64(16) << 20) + 1));
+    EXPECT_FALSE(job.LOADTEMPLATEFROMFILE(huge));
+    EXPECT_TRUE(logText().trimmed().endsWith(QStringLiteral("holds 17 MB; job and template files larger than 16 MB are not read\"")));
+    WriteFile(huge, before + QByteArray((qint64(16) << 20) - before.size(), '\0'));
+    EXPECT_TRUE(job.LOADFROMFILE(huge));
 }
