@@ -21,9 +21,6 @@ namespace {
 
 constexpr qint32 maxCopies = 9999;
 
-// Printing failed: the document was not made or not handed over.
-constexpr std::int32_t printFailedError = 13;
-
 // The signal (SIGINT, SIGTERM) that asked the batch print to stop, or 0.
 // Set by the handler, read after every page: the document is discarded, its
 // temporary files removed, and the program ends with 128 + the signal.
@@ -49,11 +46,6 @@ int interruptedStatus()
     std::fprintf(stderr, "%s\n", "Printing interrupted: nothing was printed.");
     std::fflush(stderr);
     return 128 + interruptSignal;
-}
-
-void reportPrintFailure(const QString& cause)
-{
-    FNLOGERROR(printFailedError, QStringLiteral("Printing failed: ") + cause, false, true);
 }
 
 // The batch printer speaks to its caller in the program's own words only:
@@ -267,7 +259,7 @@ int printJob(const TBATCHOPTIONS& options)
     case TPRINTOUTCOME::Failed:
         break;
     }
-    reportPrintFailure(result.Error);
+    reportPrintFailure(result.Error, false);
     return BatchPrintFailed;
 }
 
@@ -447,9 +439,9 @@ int FNRUNBATCHPRINT(const TBATCHOPTIONS& options)
     try {
         return printJob(options);
     } catch (const std::bad_alloc&) {
-        reportPrintFailure(QStringLiteral("out of memory"));
+        reportPrintFailure(QStringLiteral("out of memory"), false);
     } catch (const std::exception& e) {
-        reportPrintFailure(QString::fromLocal8Bit(e.what()));
+        reportPrintFailure(QString::fromLocal8Bit(e.what()), false);
     }
     return BatchPrintFailed;
 }

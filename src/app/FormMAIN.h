@@ -243,7 +243,7 @@ QString FNFILENAMEONLY(const QString& path);
 
 // Error numbers of the error log besides those of the file commands.
 enum : int {
-    ErrorDrawingPage = 13,     // the preview's page could not be drawn
+    ErrorDrawingPage = 12,     // the preview's page could not be drawn
     ErrorUnexpectedFailure = 14, // a command failed in a way nothing else caught
 };
 

@@ -20,14 +20,6 @@
 namespace {
 const QString busyText = QStringLiteral(
     "A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
-
-// Printing failed: the document was not made or not handed over.
-constexpr std::int32_t printFailedError = 13;
-
-void reportPrintFailure(const QString& cause)
-{
-    FNLOGERROR(printFailedError, QStringLiteral("Printing failed: ") + cause, true, true);
-}
 } // namespace
 
 TPRINTERTARGET& TFormMAIN::printer()
@@ -133,7 +125,7 @@ void TFormMAIN::printCommand(bool labels)
             break;
         case TPRINTOUTCOME::Failed:
             reportPrintFailure(result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.")
-                                                      : result.Error);
+                                                      : result.Error, true);
             break;
         }
     };
@@ -146,9 +138,9 @@ void TFormMAIN::printCommand(bool labels)
     } catch (const ECalibrationError& e) {
         Messages().error(e.message());
     } catch (const std::bad_alloc&) {
-        reportPrintFailure(QStringLiteral("out of memory"));
+        reportPrintFailure(QStringLiteral("out of memory"), true);
     } catch (const std::exception& e) {
-        reportPrintFailure(QString::fromLocal8Bit(e.what()));
+        reportPrintFailure(QString::fromLocal8Bit(e.what()), true);
     }
     if (printRun_)
         printRun_->progress = nullptr;

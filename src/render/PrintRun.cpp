@@ -28,6 +28,11 @@
 
 // ---------------------------------------------------------------- page limit
 
+void reportPrintFailure(const QString& cause, bool beep)
+{
+    FNLOGERROR(PrintFailedError, QStringLiteral("Printing failed: ") + cause, beep, true);
+}
+
 qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command)
 {
     qint32 maxPage = 1;

@@ -92,6 +92,12 @@ public:
 constexpr qint32 MaxPrintPages = 65534;
 qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command);
 
+// Printing failed: the document was not made or not handed over. Logged as
+// error 13 with "Printing failed: " + the cause, and shown (with a beep when
+// asked: the window beeps, the batch printer does not).
+constexpr std::int32_t PrintFailedError = 13;
+void reportPrintFailure(const QString& cause, bool beep);
+
 // What the print dialog, or the command line, asks for.
 struct TPRINTREQUEST {
     TPRINTCOMMAND Command = TPRINTCOMMAND::PRINTJOB;
