@@ -110,6 +110,7 @@ qint32 FNSTRTOINT(const QString& text)
 TPRINTERCALIBRATION READCALIBRATION(const QString& printerName)
 {
     const QString key = FNPRINTERKEY(printerName);
+    const TREGSESSION session;
     TPRINTERCALIBRATION c;
     c.LeftShift = FNSTRTOINT(FNREGREADSTRING(key, leftShiftName, QStringLiteral("0")));
     c.TopShift = FNSTRTOINT(FNREGREADSTRING(key, topShiftName, QStringLiteral("0")));
@@ -122,6 +123,7 @@ void WRITECALIBRATION(const QString& printerName, const TPRINTERCALIBRATION& cal
                       const QDateTime& when)
 {
     const QString key = FNPRINTERKEY(printerName);
+    const TREGSESSION session; // the five values in one write
     FNREGWRITESTRING(key, leftShiftName, QString::number(calibration.LeftShift));
     FNREGWRITESTRING(key, topShiftName, QString::number(calibration.TopShift));
     FNREGWRITESTRING(key, scaleXName, FNFLOATTOSTR(calibration.ScaleX));
