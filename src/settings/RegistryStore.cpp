@@ -3,6 +3,7 @@
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QVariant>
 
@@ -84,6 +85,16 @@ private:
         settings_.reset();
         organisation_ = organisation;
         application_ = application;
+        // Closed with the application, while the toolkit's file caches are
+        // still there; a later call opens it again.
+        if (!closeRegistered_ && QCoreApplication::instance()) {
+            closeRegistered_ = true;
+            qAddPostRoutine([] {
+                TStore& store = instance();
+                store.settings_.reset();
+                store.closeRegistered_ = false;
+            });
+        }
         settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organisation,
                                                 application);
         // The per-user store only: no organisation-wide or system-wide file
@@ -96,6 +107,7 @@ private:
     QString application_;
     bool dirty_ = false;
     bool failed_ = false;
+    bool closeRegistered_ = false;
     int depth_ = 0;
 };
 
