@@ -83,6 +83,7 @@ bool TFormMAIN::FormCloseQuery()
         return false;
     if (!printCloseQuestion())
         return false;
+    const TREGSESSION store; // the four groups below in one write of the settings file
     FNWRITEAPPLOCATION(ExecutableFolder());
     FNSAVESETTINGS();
     FNSAVEFILEINFO();

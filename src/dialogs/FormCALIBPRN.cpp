@@ -43,6 +43,24 @@ MU sizeFromScale(double scale)
     return clampToMU(RoundHalfEven(size));
 }
 
+// Why a measured size of the solid box cannot be taken: the scale is the
+// desired size divided by this one, and it must be one the print run can use.
+// Empty when the size can be taken.
+QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
+{
+    const QString caption = QString::fromLatin1(word);
+    const QString measureAgain = QStringLiteral("\n\rEnter the %1 of the solid box as measured on the test page.")
+                                     .arg(caption.toLower());
+    if (size == 0)
+        return QStringLiteral("The %1 cannot be 0.").arg(caption) + measureAgain;
+    if (FNISUSABLESCALE(static_cast<double>(CalibrationBoxSizeMU) / size))
+        return QString();
+    const MU smallest = static_cast<MU>(std::ceil(CalibrationBoxSizeMU / CalibrationScaleMax));
+    return QStringLiteral("The %1 must be at least %2 %3 (a smaller one means a scale above %4).")
+               .arg(caption, FNMUTOCURRENTUNITTEXT(smallest), abbreviation, FNFLOATTOSTR(CalibrationScaleMax))
+           + measureAgain;
+}
+
 // The short date and the long time of the user's locale. The long time
 // format of the locale names the time zone as well; a moment recorded on
 // this machine is shown without it.
@@ -369,11 +387,8 @@ bool TFormCALIBPRN::EditExit(TMeasureBox& box)
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
             refusal = QStringLiteral("Only ") + FNMUTOCURRENTUNITTEXT(box.allowed) + u' ' + abbreviation_ + u' '
                       + QString::fromLatin1(box.word) + QStringLiteral(" adjustment allowed.");
-        } else if (*value == 0 && box.desired == CalibrationBoxSizeMU) {
-            // The scale is the desired size divided by this one.
-            refusal = QStringLiteral("The %1 cannot be 0.\n\rEnter the %2 of the solid box as measured on the "
-                                     "test page.")
-                          .arg(QString::fromLatin1(box.word), QString::fromLatin1(box.word).toLower());
+        } else if (box.desired == CalibrationBoxSizeMU) {
+            refusal = sizeRefusal(box.word, *value, abbreviation_);
         }
     }
     if (refusal.isEmpty()) {
@@ -403,14 +418,14 @@ bool TFormCALIBPRN::checkBoxes()
 
 bool TFormCALIBPRN::usable(const TCALIBRATIONMEASURES& measures)
 {
-    // Only a stored calibration can bring a 0 here: the boxes refuse one.
+    // Only a stored calibration can bring a size here that the boxes would
+    // refuse (0, or one that makes an unusable scale).
     for (int i : {Width, Height}) {
-        if ((i == Width ? measures.Width : measures.Height) != 0)
+        const QString refusal =
+            sizeRefusal(boxes_[i].word, i == Width ? measures.Width : measures.Height, abbreviation_);
+        if (refusal.isEmpty())
             continue;
-        const QString word = QString::fromLatin1(boxes_[i].word);
-        Messages().error(QStringLiteral("The %1 cannot be 0.\n\rEnter the %2 of the solid box as measured on the "
-                                        "test page.")
-                             .arg(word, word.toLower()));
+        Messages().error(refusal);
         boxes_[i].edit->setFocus();
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -110,6 +111,7 @@ qint32 FNSTRTOINT(const QString& text)
 TPRINTERCALIBRATION READCALIBRATION(const QString& printerName)
 {
     const QString key = FNPRINTERKEY(printerName);
+    const TREGSESSION session;
     TPRINTERCALIBRATION c;
     c.LeftShift = FNSTRTOINT(FNREGREADSTRING(key, leftShiftName, QStringLiteral("0")));
     c.TopShift = FNSTRTOINT(FNREGREADSTRING(key, topShiftName, QStringLiteral("0")));
@@ -122,6 +124,7 @@ void WRITECALIBRATION(const QString& printerName, const TPRINTERCALIBRATION& cal
                       const QDateTime& when)
 {
     const QString key = FNPRINTERKEY(printerName);
+    const TREGSESSION session; // the five values in one write
     FNREGWRITESTRING(key, leftShiftName, QString::number(calibration.LeftShift));
     FNREGWRITESTRING(key, topShiftName, QString::number(calibration.TopShift));
     FNREGWRITESTRING(key, scaleXName, FNFLOATTOSTR(calibration.ScaleX));
@@ -168,10 +171,48 @@ void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& cal
     params.ToPrinter = true;
 }
 
+bool FNISUSABLESCALE(double scale)
+{
+    return std::isfinite(scale) && scale >= CalibrationScaleMin && scale <= CalibrationScaleMax;
+}
+
+QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
+{
+    const auto scaleFault = [](const QString& name, double scale) {
+        return QStringLiteral("%1 is %2, and a scale must lie between %3 and %4.")
+            .arg(name, FNFLOATTOSTR(scale), FNFLOATTOSTR(CalibrationScaleMin), FNFLOATTOSTR(CalibrationScaleMax));
+    };
+    if (!FNISUSABLESCALE(c.ScaleX))
+        return scaleFault(scaleXName, c.ScaleX);
+    if (!FNISUSABLESCALE(c.ScaleY))
+        return scaleFault(scaleYName, c.ScaleY);
+    const auto shiftFault = [](const QString& name, MU shift, const char* side, MU paperSize) {
+        return QStringLiteral("%1 is %2 (%3 mm), which moves the print off the paper, %4 mm %5.")
+            .arg(name, QString::number(shift), FNFLOATTOSTR(FNMUTOMM(shift)), FNFLOATTOSTR(FNMUTOMM(paperSize)),
+                 QString::fromLatin1(side));
+    };
+    // In 64 bits: the magnitude of the most negative shift has no 32-bit
+    // form. A paper without a size (nothing can be printed on it) has no
+    // edge to pass.
+    if (paper.PAPERMUWIDTH > 0 && std::llabs(std::int64_t{c.LeftShift}) >= paper.PAPERMUWIDTH)
+        return shiftFault(leftShiftName, c.LeftShift, "wide", paper.PAPERMUWIDTH);
+    if (paper.PAPERMUHEIGHT > 0 && std::llabs(std::int64_t{c.TopShift}) >= paper.PAPERMUHEIGHT)
+        return shiftFault(topShiftName, c.TopShift, "high", paper.PAPERMUHEIGHT);
+    return QString();
+}
+
 void GETPRINTERPARAMS(TPRINTPARAMS& params, TPRINTTARGET& printer, const TTEMPLATE& paper)
 {
     const TPRINTERCALIBRATION calibration =
         printer.appliesCalibration() ? READCALIBRATION(printer.printerName()) : TPRINTERCALIBRATION();
+    // A calibration that makes no sense (edited by hand, or written by a
+    // broken copy) would send blank or garbled pages: nothing is printed.
+    const QString fault =
+        printer.appliesCalibration() ? FNCALIBRATIONFAULT(calibration, paper) : QString();
+    if (!fault.isEmpty())
+        throw ECalibrationError(QStringLiteral("The calibration stored for printer '%1' cannot be used: %2\n\r"
+                                               "Calibrate the printer again with File > Calibrate printer.")
+                                    .arg(printer.printerName(), fault));
     FNAPPLYPRINTERGEOMETRY(params, calibration, printer.geometry(), paper);
     params.Canvas = printer.canvas();
 }

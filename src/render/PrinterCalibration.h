@@ -84,7 +84,24 @@ struct TPRINTERGEOMETRY {
 void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
                             const TPRINTERGEOMETRY& printer, const TTEMPLATE& paper);
 
+// A calibration corrects a printer that stretches or shrinks its output a
+// little; a scale factor outside 0.5 to 2 (or one that is not a finite
+// number) corrects nothing and would put the labels off the paper or on top
+// of each other.
+constexpr double CalibrationScaleMin = 0.5;
+constexpr double CalibrationScaleMax = 2.0;
+bool FNISUSABLESCALE(double scale);
+
+// Why a calibration cannot be used for a print on the paper, in a sentence
+// that names the value: a scale outside 0.5 to 2, or a shift as large as the
+// paper in its direction or larger (nothing of the page would land on the
+// paper). Empty when it can be used.
+QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& calibration, const TTEMPLATE& paper);
+
 // Fills the record for a print on the target's printer: reads the printer's
 // calibration (a target that stands for a file gets none), asks the target
 // for its resolution and printable-area offset, and sets the canvas.
+// Throws ECalibrationError, before anything is drawn, when a stored value is
+// not a number or the calibration cannot be used on the paper; the message
+// names the printer and the value.
 void GETPRINTERPARAMS(TPRINTPARAMS& params, TPRINTTARGET& printer, const TTEMPLATE& paper);

@@ -3,38 +3,136 @@
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QVariant>
+
 #include <algorithm>
+#include <memory>
 
 namespace {
 constexpr int listCapacity = 100;
 
 const QString countSuffix = QStringLiteral("COUNT");
 
-// One opened key of the store. The settings file is read when the key is
-// opened; commit() writes the changes back and tells whether that worked.
-class TRegKey {
+// The opened store, kept for the whole run. Parsing the file is what costs
+// (a hand-grown file of 100 000 entries takes a good part of a second), so
+// the parsed contents are reused for as long as the file on disk is the one
+// they came from: every session begins with the toolkit's own check of the
+// file's size and time of change, which reads the file again when another
+// copy of the program (or a hand edit) changed it. The file stays the single
+// source of truth.
+class TStore {
 public:
-    explicit TRegKey(const QString& key)
-        : settings_(QSettings::IniFormat, QSettings::UserScope, MakerShortName(), ApplicationTitle())
+    static TStore& instance()
     {
+        static TStore store;
+        return store;
+    }
+
+    QSettings& settings() { return *settings_; }
+
+    void begin()
+    {
+        if (depth_++ == 0)
+            refresh();
+    }
+
+    // Ends a session; the outermost one writes what the group changed.
+    // False when the store could not be written.
+    bool end()
+    {
+        if (--depth_ > 0)
+            return !failed_;
+        const bool ok = flush();
+        failed_ = false;
+        return ok;
+    }
+
+    bool outermost() const { return depth_ == 1; }
+    bool failed() const { return failed_; }
+    void changed() { dirty_ = true; }
+
+    // Writes the changes made so far; false when the file could not be
+    // written (or, like a folder in its place, not even read).
+    bool flush()
+    {
+        if (dirty_) {
+            dirty_ = false;
+            settings_->sync();
+        }
+        if (settings_->status() == QSettings::AccessError)
+            failed_ = true;
+        return !failed_;
+    }
+
+private:
+    TStore() = default;
+
+    void refresh()
+    {
+        const QString organisation = MakerShortName();
+        const QString application = ApplicationTitle();
+        // A store that failed is opened afresh: the toolkit keeps an error
+        // until the object goes.
+        if (settings_ && settings_->status() != QSettings::AccessError && organisation == organisation_
+            && application == application_) {
+            // Without changes of its own, a sync reads the file again when
+            // it changed on disk, and only then.
+            settings_->sync();
+            return;
+        }
+        settings_.reset();
+        organisation_ = organisation;
+        application_ = application;
+        // Closed with the application, while the toolkit's file caches are
+        // still there; a later call opens it again.
+        if (!closeRegistered_ && QCoreApplication::instance()) {
+            closeRegistered_ = true;
+            qAddPostRoutine([] {
+                TStore& store = instance();
+                store.settings_.reset();
+                store.closeRegistered_ = false;
+            });
+        }
+        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organisation,
+                                                application);
         // The per-user store only: no organisation-wide or system-wide file
         // stands in for a missing value.
-        settings_.setFallbacksEnabled(false);
-        settings_.beginGroup(RegistryGroup(key));
+        settings_->setFallbacksEnabled(false);
     }
 
-    bool exists() const
+    std::unique_ptr<QSettings> settings_;
+    QString organisation_;
+    QString application_;
+    bool dirty_ = false;
+    bool failed_ = false;
+    bool closeRegistered_ = false;
+    int depth_ = 0;
+};
+
+// One opened key of the store, within a session of its own or the caller's.
+// commit() writes the changes back when no outer session waits to do it.
+class TRegKey {
+public:
+    explicit TRegKey(const QString& key) : store_(TStore::instance())
     {
-        return !settings_.childKeys().isEmpty() || !settings_.childGroups().isEmpty();
+        store_.begin();
+        store_.settings().beginGroup(RegistryGroup(key));
     }
+    ~TRegKey()
+    {
+        store_.settings().endGroup();
+        store_.end();
+    }
+    TRegKey(const TRegKey&) = delete;
+    TRegKey& operator=(const TRegKey&) = delete;
 
-    bool hasValue(const QString& name) const { return settings_.contains(name); }
+    bool hasValue(const QString& name) const { return settings().contains(name); }
 
     QString text(const QString& name) const
     {
-        const QVariant value = settings_.value(name);
+        const QVariant value = settings().value(name);
         if (value.typeId() != QMetaType::QString)
             return QStringLiteral("");
         return value.toString();
@@ -43,19 +141,32 @@ public:
     void write(const QString& name, const QString& text)
     {
         // A null text would not round-trip as text; an empty one does.
-        settings_.setValue(name, text.isNull() ? QStringLiteral("") : text);
+        const QString value = text.isNull() ? QStringLiteral("") : text;
+        // A value that is already there costs no write of the file.
+        const QVariant stored = settings().value(name);
+        if (stored.typeId() == QMetaType::QString && stored.toString() == value)
+            return;
+        settings().setValue(name, value);
+        store_.changed();
     }
 
-    void remove(const QString& name) { settings_.remove(name); }
+    void remove(const QString& name)
+    {
+        settings().remove(name);
+        store_.changed();
+    }
 
-    QStringList subKeys() const { return settings_.childGroups(); }
+    QStringList values() const { return settings().childKeys(); }
+    QStringList subKeys() const { return settings().childGroups(); }
 
     // A file that does not parse is read as far as it goes and may still be
-    // written; only a file that cannot be accessed is a failure.
+    // written; only a file that cannot be accessed is a failure. Inside an
+    // outer session the write waits for that session's end.
     bool commit()
     {
-        settings_.sync();
-        return settings_.status() != QSettings::AccessError;
+        if (store_.outermost())
+            return store_.flush();
+        return !store_.failed() && settings().status() != QSettings::AccessError;
     }
 
     // The count value of a list, kept within what a list can hold.
@@ -69,12 +180,29 @@ public:
     }
 
 private:
-    mutable QSettings settings_;
+    QSettings& settings() const { return store_.settings(); }
+
+    TStore& store_;
 };
 
 QString itemName(const QString& prefix, int index)
 {
     return prefix + QString::number(index);
+}
+
+// An item name of the list at or past its capacity: the prefix followed by
+// digits only, worth 100 or more ("Job100", "Job123456").
+bool pastCapacity(const QString& name, const QString& prefix)
+{
+    if (name.size() <= prefix.size() || !name.startsWith(prefix))
+        return false;
+    const QStringView digits = QStringView(name).mid(prefix.size());
+    for (const QChar c : digits)
+        if (c < u'0' || c > u'9')
+            return false;
+    bool ok = false;
+    const qint64 index = digits.toLongLong(&ok);
+    return !ok || index >= listCapacity;
 }
 
 QString withBackslashes(QString key)
@@ -83,6 +211,22 @@ QString withBackslashes(QString key)
     return key;
 }
 } // namespace
+
+TREGSESSION::TREGSESSION()
+{
+    TStore::instance().begin();
+}
+
+TREGSESSION::~TREGSESSION()
+{
+    TStore::instance().end();
+}
+
+bool TREGSESSION::commit()
+{
+    TStore& store = TStore::instance();
+    return store.outermost() ? store.flush() : !store.failed();
+}
 
 QString FNREGROOTKEY()
 {
@@ -116,9 +260,9 @@ QString FNREGREADSTRING(const QString& key, const QString& name, const QString& 
 bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
 {
     list.clear();
+    // A key that does not exist holds no count and no items: the list is
+    // empty and complete.
     const TRegKey reg(key);
-    if (!reg.exists())
-        return true;
     bool result = true;
     const int count = reg.listCount(prefix);
     for (int n = 0; n < count; ++n) {
@@ -138,9 +282,9 @@ bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
 
 bool FNREGDELETELIST(const QString& key, const QString& prefix)
 {
+    // A key that does not exist has nothing to delete: the loops below find
+    // nothing and nothing is written.
     TRegKey reg(key);
-    if (!reg.exists())
-        return true;
     bool result = true;
     const int count = reg.listCount(prefix);
     for (int n = 0; n < count; ++n) {
@@ -152,6 +296,11 @@ bool FNREGDELETELIST(const QString& key, const QString& prefix)
     }
     if (reg.hasValue(prefix + countSuffix))
         reg.remove(prefix + countSuffix);
+    // Items past the capacity (a list grown by hand) can never be loaded;
+    // they go too, whatever the result.
+    for (const QString& name : reg.values())
+        if (pastCapacity(name, prefix))
+            reg.remove(name);
     // The key itself goes with its last value.
     return reg.commit() && result;
 }
@@ -171,9 +320,14 @@ bool FNREGADDTOLIST(const QString& key, const QString& prefix, const QStringList
 
 bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList& list)
 {
-    if (!FNREGDELETELIST(key, prefix))
+    // One write for the deletion and the new items.
+    TREGSESSION session;
+    if (!FNREGDELETELIST(key, prefix)) {
+        session.commit();
         return false;
-    return FNREGADDTOLIST(key, prefix, list);
+    }
+    const bool added = FNREGADDTOLIST(key, prefix, list);
+    return session.commit() && added;
 }
 
 void FNREGKEYNAMES(const QString& key, QStringList& list)

@@ -3,9 +3,11 @@
 // Software\Mardo\Gorvin\v2, kept in the per-user INI file
 // $XDG_CONFIG_HOME/Mardo/Gorvin.ini. Keys are given relative to the root,
 // with "\" between their parts ("Files\Closed"); each part is a nested group
-// of the file. Every call opens the store, does its work, writes what it
-// changed to disk and closes it again: nothing is kept between calls, so two
-// running copies of the program see each other's writes.
+// of the file. Every call, or every session of calls (TREGSESSION), sees the
+// file as it is on disk when it begins and has written what it changed when
+// it ends, so two running copies of the program see each other's writes. The
+// file is parsed again only when it changed on disk since it was last read
+// or written here: a large file costs one reading, not one per value.
 //
 // A key exists while it holds a value or a sub-key; a key left with neither
 // vanishes by itself. Errors of the store (a file that cannot be read or
@@ -17,6 +19,23 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+
+// A group of store operations that reads the file at most once and writes it
+// at most once: at the end of the outermost session (or at its commit()).
+// Sessions nest; the operations inside one see each other's changes. Inside
+// a session a failed write shows in the outermost session's result only.
+class TREGSESSION {
+public:
+    TREGSESSION();
+    ~TREGSESSION();
+    TREGSESSION(const TREGSESSION&) = delete;
+    TREGSESSION& operator=(const TREGSESSION&) = delete;
+
+    // Writes what the group changed so far, when this is the outermost
+    // session; inside another one the write waits for that session. False
+    // when the store could not be written.
+    bool commit();
+};
 
 // "Software\Mardo\Gorvin\v2": the root key, as error messages name it.
 QString FNREGROOTKEY();
@@ -41,9 +60,10 @@ QString FNREGREADSTRING(const QString& key, const QString& name, const QString& 
 // is skipped and logged as error 11; the result is then false.
 bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list);
 
-// Replaces the stored list by the given one. When the stored list has a gap,
-// only its items up to the gap are removed, nothing is written and the result
-// is false; the next save then writes the new list from index 0.
+// Replaces the stored list by the given one, in one write. When the stored
+// list has a gap, only its items up to the gap are removed, nothing is written
+// and the result is false; the next save then writes the new list from
+// index 0.
 bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList& list);
 
 // Appends the items to the stored list; items beyond the 100th are dropped.
@@ -51,7 +71,9 @@ bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList&
 bool FNREGADDTOLIST(const QString& key, const QString& prefix, const QStringList& list);
 
 // Removes the stored list and, when the key is then empty, the key. Stops
-// removing items at the first gap and reports false; the count goes anyway.
+// removing items at the first gap and reports false; the count goes anyway,
+// and so do items past the capacity (prefix + 100 and beyond, left by a list
+// grown by hand), which no load would ever read.
 bool FNREGDELETELIST(const QString& key, const QString& prefix);
 
 // Replaces the list's contents with the names of the key's direct sub-keys;

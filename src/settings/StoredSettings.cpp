@@ -60,6 +60,7 @@ std::optional<double> FNSTRTOREAL(const QString& text)
 
 bool FNLOADSETTINGS(TSOFTWARESETTINGS& s)
 {
+    const TREGSESSION session;
     s.SaveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
     if (!s.SaveSettings)
         return true;
@@ -73,6 +74,7 @@ bool FNLOADSETTINGS(TSOFTWARESETTINGS& s)
 
 bool FNSAVESETTINGS(const TSOFTWARESETTINGS& s)
 {
+    const TREGSESSION session; // one reading and at most one write for the group
     writeBool(settingsKey, "SaveSettings", s.SaveSettings);
     FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), FNREALTOSTR(s.MainScale));
     FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[CurrentUnit < 3 ? CurrentUnit : std::uint8_t(UNIT_MM)]);
@@ -83,6 +85,7 @@ bool FNSAVESETTINGS(const TSOFTWARESETTINGS& s)
 
 bool FNLOADFILEINFO(TFILEINFO& info)
 {
+    const TREGSESSION session;
     info.SaveFileInfo = readBool(filesKey, "SaveFileInfo", "TRUE");
     if (!info.SaveFileInfo)
         return true;
@@ -95,6 +98,7 @@ bool FNLOADFILEINFO(TFILEINFO& info)
 
 bool FNSAVEFILEINFO(const TFILEINFO& info)
 {
+    const TREGSESSION session; // one reading and at most one write for the group
     writeBool(filesKey, "SaveFileInfo", info.SaveFileInfo);
     FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.CurrentJob);
     FNREGSAVELIST(closedKey, QStringLiteral("Job"), stripped(info.Jobs));
@@ -122,6 +126,7 @@ QStringList FNDESKTOPWINDOWNAMES()
 
 std::optional<TWINDOWRECORD> FNREADWINDOWRECORD(const QString& windowName)
 {
+    const TREGSESSION session;
     const QString key = desktopKey + QLatin1Char('\\') + windowName;
     TWINDOWRECORD r;
     r.Left = readInt(key, "Left");
@@ -140,6 +145,7 @@ std::optional<TWINDOWRECORD> FNREADWINDOWRECORD(const QString& windowName)
 
 void FNWRITEWINDOWRECORD(const QString& windowName, const TWINDOWRECORD& r)
 {
+    const TREGSESSION session; // one reading and at most one write for the group
     const QString key = desktopKey + QLatin1Char('\\') + windowName;
     FNREGWRITESTRING(key, QStringLiteral("Left"), QString::number(r.Left));
     FNREGWRITESTRING(key, QStringLiteral("Top"), QString::number(r.Top));

@@ -3,7 +3,12 @@
 // settings, the recent files with the job open at exit, the placement of its
 // windows, and the label-format defaults. Each group is read at start and
 // written at every exit; the three save switches decide only whether the
-// stored values are applied at the next start.
+// stored values are applied at the next start. Each group below is read, or
+// written, in one session of the store: one reading of the file and at most
+// one write; a caller that writes several groups in a row (the exit) can hold
+// a TREGSESSION around them for a single write of the file.
+
+#include "settings/RegistryStore.h"
 
 #include <QString>
 #include <QStringList>

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <cstdio>
+
 namespace {
 const QByteArray lineEnd = QByteArrayLiteral("\r\n");
 
@@ -76,7 +78,9 @@ void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString
                          const QDateTime& when)
 {
     QByteArray bytes;
-    if (!QFileInfo::exists(path)) {
+    // A log that is new, or was emptied by hand, starts with the header.
+    const QFileInfo existing(path);
+    if (!existing.exists() || (existing.isFile() && existing.size() == 0)) {
         for (const QString& line : ErrorLogHeader())
             bytes += line.toUtf8() + lineEnd;
     }
@@ -103,9 +107,11 @@ bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
         // The log only records what went wrong; failing to write it must not
         // stop the operation that was reporting (a save, a load, a list read
         // at start-up). The user still sees the message asked for, and the
-        // failure goes where a program without a log writes.
+        // failure goes straight to standard error: not through the toolkit's
+        // message handler, which the batch printer keeps quiet about warnings.
         logged = false;
-        qWarning("%s", e.what());
+        std::fprintf(stderr, "%s\n", e.what());
+        std::fflush(stderr);
     }
     if (show)
         Messages().show(text);

@@ -22,7 +22,7 @@ private:
 
 // Appends one numbered, time-stamped entry to the error log "ERRFILE.TXT" in
 // the program folder, beeping and showing the text as asked.
-// A new log starts with three header lines that ask the reader to send the
+// A new log, or one that exists but is empty, starts with three header lines that ask the reader to send the
 // file to the maker. A text with line breaks continues over several lines.
 // A log that cannot be written (a folder that cannot be created or written,
 // a full disk) never stops the caller: the beep and the message box asked for
@@ -46,6 +46,6 @@ QString ErrorLogTimeStamp(const QDateTime& when);
 QByteArray ErrorLogEntry(std::int32_t number, const QString& text, const QDateTime& when);
 
 // Appends an entry to the log at path, writing the header first when the file
-// does not exist yet. Throws TErrorLogFailure.
+// does not exist yet or is empty. Throws TErrorLogFailure.
 void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
                          const QDateTime& when);

@@ -258,9 +258,15 @@ TEST_F(CalibrationWindow, WidthAndHeightWithinAHundredMillimetres)
     enter("EditHEIGHT", QStringLiteral("-0.5"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. HEIGHT adjustment allowed."));
     EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
-    enter("EditHEIGHT", QStringLiteral(" 0.5 "));
-    EXPECT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(window.acceptedMeasures(), (TCALIBRATIONMEASURES{200000, 500, 50000, 50000}));
+    // Below half the desired size the scale would pass 2, which no print takes.
+    enter("EditHEIGHT", QStringLiteral("49.999"));
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("The HEIGHT must be at least 50 mm. (a smaller one means a "
+                                                      "scale above 2).\n\rEnter the height of the solid box as "
+                                                      "measured on the test page."));
+    EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
+    enter("EditHEIGHT", QStringLiteral(" 50 "));
+    EXPECT_EQ(messages.shown.size(), 3);
+    EXPECT_EQ(window.acceptedMeasures(), (TCALIBRATIONMEASURES{200000, 50000, 50000, 50000}));
     window.hide();
 }
 
@@ -317,6 +323,23 @@ TEST_F(CalibrationWindow, ZeroFromTheStoreIsNeitherPrintedNorStored)
     });
     EXPECT_FALSE(window.execute(printer));
     EXPECT_EQ(stored("DateTimeStamp"), before);
+}
+
+TEST_F(CalibrationWindow, StoredScaleThatNoPrintTakesIsShownToBeOverwritten)
+{
+    TPRINTERCALIBRATION c;
+    c.ScaleY = 3;
+    WRITECALIBRATION(printerName, c);
+    whenShown([&] {
+        EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("33.333"));
+        window.findChild<QPushButton*>("ButtonOK")->click();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(messages.texts().value(0).startsWith(QStringLiteral("The HEIGHT must be at least 50 mm.")));
+        enter("EditHEIGHT", QStringLiteral("100"));
+        window.findChild<QPushButton*>("ButtonOK")->click();
+    });
+    EXPECT_TRUE(window.execute(printer));
+    EXPECT_EQ(stored("ScaleY"), QStringLiteral("1"));
 }
 
 TEST_F(CalibrationWindow, OkOnAnUncalibratedPrinterStoresTheIdentity)

@@ -1,11 +1,16 @@
 // The printer calibration store and the arithmetic of a print on a printer.
 
+#include "model/Job.h"
 #include "model/Template.h"
+#include "render/PrintRun.h"
 #include "render/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -21,6 +26,28 @@ TTEMPLATE a4()
 struct TLocaleGuard {
     QLocale saved;
     ~TLocaleGuard() { QLocale::setDefault(saved); }
+};
+
+// A printer that only counts the documents it is asked to begin.
+class TCountingPrinter : public TPRINTTARGET {
+public:
+    int begun = 0;
+    QString printerName() const override { return QStringLiteral("Shelf Printer"); }
+    bool appliesCalibration() const override { return true; }
+    void setOrientation(bool) override {}
+    bool landscape() const override { return false; }
+    void setPaperSize(const QSizeF&) override {}
+    int copies() const override { return 1; }
+    void setCopies(int) override {}
+    bool makesCopies() const override { return true; }
+    TPRINTERGEOMETRY geometry() const override { return {600, 600, 0, 0}; }
+    void beginDocument() override { ++begun; }
+    bool isPrinting() const override { return false; }
+    TCANVAS* canvas() override { return nullptr; }
+    bool newPage() override { return false; }
+    bool endDocument() override { return false; }
+    void abortDocument() override {}
+    QString errorText() const override { return QString(); }
 };
 
 } // namespace
@@ -145,4 +172,63 @@ TEST(CalibrationStore, TimeStamps)
     EXPECT_EQ(FNDATETIMETOSTAMP(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
     const QDateTime when(QDate(2026, 3, 14), QTime(9, 26, 53, 589));
     EXPECT_EQ(FNSTAMPTODATETIME(FNDATETIMETOSTAMP(when)), when);
+}
+
+TEST(CalibrationFault, ScalesFromHalfToTwiceAndShiftsWithinThePaper)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double scale : {nan, inf, -inf, 0.0, -1.0, 0.4999, 2.0001, 1e300}) {
+        TPRINTERCALIBRATION c;
+        c.ScaleY = scale;
+        EXPECT_TRUE(FNCALIBRATIONFAULT(c, a4()).startsWith(QStringLiteral("ScaleY is "))) << scale;
+    }
+    TPRINTERCALIBRATION c;
+    c.ScaleX = 0;
+    EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()), QStringLiteral("ScaleX is 0, and a scale must lie between 0.5 and 2."));
+    for (double scale : {0.5, 1.0, 2.0}) {
+        c.ScaleX = c.ScaleY = scale;
+        EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()), QString()) << scale;
+    }
+
+    c = TPRINTERCALIBRATION();
+    c.LeftShift = -209999;
+    c.TopShift = 296999;
+    EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()), QString());
+    c.LeftShift = 210000;
+    EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()),
+              QStringLiteral("LeftShift is 210000 (210 mm), which moves the print off the paper, 210 mm wide."));
+    c.LeftShift = std::numeric_limits<MU>::min();
+    EXPECT_TRUE(FNCALIBRATIONFAULT(c, a4()).startsWith(QStringLiteral("LeftShift is -2147483648 ")));
+    c.LeftShift = 0;
+    c.TopShift = -297000;
+    EXPECT_TRUE(FNCALIBRATIONFAULT(c, a4()).startsWith(QStringLiteral("TopShift is -297000 ")));
+}
+
+TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
+{
+    TJOB job;
+    job.MAKENEWTEMPLATE(100000, 50000);
+    TCountingPrinter printer;
+    TPRINTRUN run;
+    TPRINTREQUEST request;
+    request.Command = TPRINTCOMMAND::PRINTTEMPLATE;
+
+    // A shift that fits A4 but not this small paper.
+    TPRINTERCALIBRATION c;
+    c.TopShift = 60000;
+    WRITECALIBRATION(printer.printerName(), c);
+    try {
+        run.run(job, printer, request);
+        ADD_FAILURE() << "printed";
+    } catch (const ECalibrationError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("The calibration stored for printer 'Shelf Printer' cannot be used: "
+                                              "TopShift is 60000 (60 mm), which moves the print off the paper, "
+                                              "50 mm high.\n\rCalibrate the printer again with File > Calibrate "
+                                              "printer."));
+    }
+    FNREGWRITESTRING(FNPRINTERKEY(printer.printerName()), QStringLiteral("ScaleX"), QStringLiteral("nan"));
+    EXPECT_THROW(run.run(job, printer, request), ECalibrationError);
+    EXPECT_EQ(printer.begun, 0);
+    EXPECT_FALSE(run.inProgress());
 }

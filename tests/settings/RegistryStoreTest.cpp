@@ -220,6 +220,45 @@ TEST_F(RegistryStoreTest, StoreThatCannotBeWrittenFailsQuietly)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(RegistryStoreTest, ItemsPastTheCapacityGoAtTheNextSave)
+{
+    // A list grown by hand: the count says 100, the items go on to 149.
+    QByteArray bytes = "[Software]\nMardo\\Gorvin\\v2\\Files\\Closed\\JobCOUNT=100\n";
+    for (int i = 0; i < 150; ++i)
+        bytes += "Mardo\\Gorvin\\v2\\Files\\Closed\\Job" + QByteArray::number(i) + "=/j" + QByteArray::number(i) + "\n";
+    for (const char* other : {"Job99999999999=x", "JobLast=x", "Data100=x"})
+        bytes += QByteArray("Mardo\\Gorvin\\v2\\Files\\Closed\\") + other + "\n";
+    WriteFile(iniPath, bytes);
+
+    QStringList loaded;
+    EXPECT_TRUE(FNREGLOADLIST(closed, job, loaded));
+    EXPECT_EQ(loaded.size(), 100);
+    ASSERT_TRUE(FNREGSAVELIST(closed, job, {QStringLiteral("/new.GVJ")}));
+    // Only the list's own names go: another list and other values stay.
+    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Data100"), QStringLiteral("Job0"),
+                                            QStringLiteral("JobCOUNT"), QStringLiteral("JobLast")}));
+}
+
+TEST_F(RegistryStoreTest, SessionSeesItsOwnChangesAndWritesThemOnceAtItsEnd)
+{
+    FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
+    const QByteArray before = ReadFileBytes(iniPath);
+    {
+        const TREGSESSION session;
+        FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));
+        ASSERT_TRUE(FNREGSAVELIST(closed, job, {QStringLiteral("/a.GVJ")}));
+        EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), {}), QStringLiteral("centimeters"));
+        EXPECT_EQ(ReadFileBytes(iniPath), before);
+    }
+    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Settings\\Units=centimeters"));
+    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Files\\Closed\\Job0=/a.GVJ"));
+
+    // A value written again as it is costs no write: a hand comment survives.
+    WriteFile(iniPath, "; kept\n[Software]\nMardo\\Gorvin\\v2\\Settings\\Units=inches\n");
+    FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
+    EXPECT_TRUE(ReadFileBytes(iniPath).startsWith("; kept"));
+}
+
 TEST(StringToUnits, GoesByTheFirstCharacterOnly)
 {
     for (const char* inches : {"inches", "Inch", "i"})

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 class ErrorLogTest : public ::testing::Test {
 protected:
@@ -40,6 +43,12 @@ TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLin
                                             " Error[11]: first\r\n" + stamp +
                                             " Error[-8]: Gr\xC3\xB6\xC3\x9F"
                                             "e\r\n");
+
+    // A log emptied by hand starts again with the header.
+    WriteFile(logPath(), "");
+    AppendErrorLogEntry(logPath(), 4, QStringLiteral("y"), noon);
+    EXPECT_EQ(ReadFileBytes(logPath()),
+              header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp + " Error[4]: y\r\n");
 
     // A log that exists gets no header, even when it is not one of ours.
     WriteFile(logPath(), "old entry\r\n");
@@ -99,4 +108,30 @@ TEST_F(ErrorLogTest, LogThatCannotBeWrittenStillTellsTheUserAndCarriesOn)
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Data file not loaded")});
     EXPECT_TRUE(QFileInfo(logPath()).isDir());
+}
+
+TEST_F(ErrorLogTest, FailureReachesStandardErrorWhenToolkitWarningsAreSilenced)
+{
+    // The batch printer drops the toolkit's warnings; the log's own failure
+    // must get through all the same.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ERRFILE.TXT")));
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const QString captured = folder.path() + QStringLiteral("/stderr.txt");
+    std::fflush(stderr);
+    const int saved = dup(fileno(stderr));
+    FILE* sink = std::fopen(captured.toLocal8Bit().constData(), "w");
+    ASSERT_NE(sink, nullptr);
+    dup2(fileno(sink), fileno(stderr));
+    TScriptedMessages messages;
+    const bool logged = FNLOGERROR(8, QStringLiteral("Data file not loaded"), false, false);
+    std::fflush(stderr);
+    dup2(saved, fileno(stderr));
+    close(saved);
+    std::fclose(sink);
+    qInstallMessageHandler(previous);
+
+    EXPECT_FALSE(logged);
+    const QString said = QString::fromLocal8Bit(ReadFileBytes(captured));
+    EXPECT_TRUE(said.contains(logPath())) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("could not be written"))) << said.toStdString();
 }
