@@ -575,8 +575,14 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
                 DrawOutline(canvas, box);
             const TCANVASRECT inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
             if (p.ShowLabels && !textBound) {
+                // No line shows more than the paper's width, nor a label more
+                // lines than the paper's height holds, however large a
+                // damaged template makes its labels.
                 const TCANVASRECT area = TextArea(format, p, inner);
-                textBound = VisibleTextBound(canvas, format, p, area.width() + 1, area.height() + 1);
+                const int paperWidth = ToPixels(tpl.PAPERMUWIDTH, p.PixPerMuX);
+                const int paperHeight = ToPixels(tpl.PAPERMUHEIGHT, p.PixPerMuY);
+                textBound = VisibleTextBound(canvas, format, p, std::min(area.width(), paperWidth) + 1,
+                                             std::min(area.height(), paperHeight) + 1);
             }
             QStringList lines;
             const bool hasLabel = p.ShowLabels && lookUp(slot, lines, *textBound);
