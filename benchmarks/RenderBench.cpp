@@ -3,15 +3,23 @@
 // outlines and placeholders on as the preview shows them) and into a 600 DPI
 // page image as the printer gets it. The images are made once; each
 // iteration draws the page anew on top.
+//
+// Then the worst pages a job within the data limits can ask for, each of
+// which must be drawn in under 100 ms: a data file of one line of 100 MB on
+// every label, a label of a million lines, every label full of long lines,
+// and font heights of billions of pixels with shrink-to-fit.
 
 #include "model/Job.h"
 #include "render/PainterCanvas.h"
 #include "render/Renderer.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -55,9 +63,12 @@ std::unique_ptr<TJOB> AddressJob()
     return job;
 }
 
-void RenderPage(benchmark::State& state, double dpi, bool toPrinter)
+void RenderPage(benchmark::State& state, double dpi, bool toPrinter,
+                const std::function<void(TJOB&)>& change = nullptr)
 {
     const std::unique_ptr<TJOB> job = AddressJob();
+    if (change)
+        change(*job);
     const int width = qRound(LetterWidth / 25400.0 * dpi);
     const int height = qRound(LetterHeight / 25400.0 * dpi);
     QImage image(width, height, QImage::Format_RGB32);
@@ -71,6 +82,8 @@ void RenderPage(benchmark::State& state, double dpi, bool toPrinter)
     params.ShowLabels = true;
     params.ShowTemplate = !toPrinter;
     params.ToPrinter = toPrinter;
+    params.FirstSlot = job->DATAINFO()->STARTLABNUM - 1;
+    params.RepeatCount = job->DATAINFO()->RepeatLabelNum;
     for (auto _ : state) {
         // A fresh canvas each time, as the preview and the print run make one.
         TPAINTERCANVAS canvas(&image);
@@ -91,6 +104,54 @@ void BM_PrinterPage600Dpi(benchmark::State& state)
     RenderPage(state, 600.0, true);
 }
 BENCHMARK(BM_PrinterPage600Dpi)->Unit(benchmark::kMillisecond);
+
+// The job's labels from a data file written with these bytes.
+void LoadData(TJOB& job, const QByteArray& bytes)
+{
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("data.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the data file");
+    file.close();
+    job.DATAINFO()->FULLFILENAME = path;
+    if (!job.DATAINFO()->LOADDATA())
+        qFatal("cannot load the data file");
+}
+
+void OneLineOf100MB(TJOB& job)
+{
+    LoadData(job, QByteArray("Northampton ").repeated((100 << 20) / 12));
+    job.DATAINFO()->RepeatLabelNum = 30; // on every label of the page
+}
+
+void MillionLines(TJOB& job)
+{
+    LoadData(job, QByteArray("NN1 2AB\n").repeated(1000000));
+    job.DATAINFO()->RepeatLabelNum = 30;
+}
+
+void LongLinesEverywhere(TJOB& job)
+{
+    QByteArray label = QByteArray("Customer of the Northern Region ").repeated(200) + '\n';
+    LoadData(job, (label.repeated(60) + '\n').repeated(30));
+}
+
+void AbsurdFontHeight(TJOB& job)
+{
+    job.JOBINFO()->FONT.Height = -2000000000;
+}
+
+#define HOSTILE_PAGE(Name)                                                                                     \
+    void BM_##Name##Preview(benchmark::State& state) { RenderPage(state, 96.0, false, Name); }               \
+    BENCHMARK(BM_##Name##Preview)->Unit(benchmark::kMillisecond);                                            \
+    void BM_##Name##Printer600Dpi(benchmark::State& state) { RenderPage(state, 600.0, true, Name); }          \
+    BENCHMARK(BM_##Name##Printer600Dpi)->Unit(benchmark::kMillisecond)
+
+HOSTILE_PAGE(OneLineOf100MB);
+HOSTILE_PAGE(MillionLines);
+HOSTILE_PAGE(LongLinesEverywhere);
+HOSTILE_PAGE(AbsurdFontHeight);
 
 } // namespace
 

@@ -7,6 +7,8 @@
 // Besides "no crash, no sanitizer report", each target checks what must hold
 // for any input it accepts; a broken check aborts with a message.
 
+#include <QByteArray>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -21,6 +23,8 @@ int FuzzFontText(const std::uint8_t* data, std::size_t size);
 int FuzzDataFile(const std::uint8_t* data, std::size_t size);
 // The RTF reader behind the instructions window.
 int FuzzRtf(const std::uint8_t* data, std::size_t size);
+// The page renderer: a job, its picture and its data file drawn as a page.
+int FuzzPage(const std::uint8_t* data, std::size_t size);
 
 struct TFUZZTARGET {
     const char* name; // also the corpus folder's name
@@ -29,8 +33,16 @@ struct TFUZZTARGET {
 
 inline constexpr TFUZZTARGET FuzzTargetTable[] = {
     {"job", FuzzJobFile},   {"template", FuzzTemplateFile}, {"font", FuzzFontText},
-    {"datafile", FuzzDataFile}, {"rtf", FuzzRtf},
+    {"datafile", FuzzDataFile}, {"rtf", FuzzRtf}, {"page", FuzzPage},
 };
+
+// The input of the page target: two bytes (little-endian) giving the
+// picture's length, a byte of switches (bits 0-1 the picture's suffix: svg,
+// png, svgz, gif; bit 2 to the printer; bit 3 labels hidden; bit 4 outlines
+// shown), a byte for the preview scale, the picture, the job file's three
+// streams and, after them, the data file's content.
+QByteArray PageInput(quint8 flags, quint8 scale, const QByteArray& picture, const QByteArray& jobFile,
+                     const QByteArray& dataFile);
 
 // Aborts with the message when a check on the reader's result fails.
 [[noreturn]] void FuzzCheckFailed(const char* target, const char* what);

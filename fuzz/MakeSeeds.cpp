@@ -4,13 +4,17 @@
 // Existing seeds of the same names are replaced; other files (regression
 // inputs kept from findings) are left alone.
 
+#include "FuzzTargets.h"
+
 #include "model/ComponentStream.h"
 #include "model/Font.h"
 #include "model/Job.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 
 #include <cstdio>
 
@@ -206,6 +210,72 @@ void rtf()
     put("rtf", "mac-and-pc.rtf", "{\\rtf1\\mac \\'8a\\'9a\\par}{\\rtf1\\pc \\'82}");
 }
 
+// Pages: a job with its picture and data file, as the page target reads
+// them. Among them the hostile inputs the renderer and the picture reader
+// bound: absurd font heights, compressed drawings, drawings that name files
+// outside them or multiply their <use> references, a very long line.
+void pages()
+{
+    TJOB job;
+    sheet(*job.TEMPLATE(), 210000, 297000, 3, 8);
+    TJOBINFO& f = *job.JOBINFO();
+    f.SHOWBORDER = true;
+    f.ShowPic = true;
+    f.FitToLabel = true;
+    f.KeepRatio = true;
+    const QByteArray addresses = "Anna Smith\n12 High Street\nLeeds\n\nBob Jones\n3 Low Road\nYork\n\n\xC3\xA9t\xC3\xA9\n";
+
+    QImage image(6, 4, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+    }
+    const auto svg = [](const QByteArray& body) {
+        return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+               "width='30' height='20'>" + body + "</svg>";
+    };
+    constexpr quint8 Svg = 0, Png = 1, Svgz = 2, Printer = 4, Outlines = 16;
+
+    put("page", "address-labels-png.bin", PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
+    put("page", "preview-with-outlines-svg.bin",
+        PageInput(Svg | Outlines, 60, svg("<circle cx='15' cy='10' r='8' fill='red'/>"), job.jobFileBytes(), addresses));
+    put("page", "svg-embedded-png.bin",
+        PageInput(Svg, 200, svg("<image width='30' height='20' xlink:href='data:image/png;base64," + png.toBase64() + "'/>"),
+                  job.jobFileBytes(), addresses));
+    put("page", "svg-image-href-to-a-file.bin",
+        PageInput(Svg, 80, svg("<image width='30' height='20' xlink:href='/dev/zero'/>"), job.jobFileBytes(), addresses));
+    put("page", "svg-stylesheet-instruction.bin",
+        PageInput(Svg, 80, "<?xml-stylesheet type='text/css' href='/dev/zero'?>" + svg(""), job.jobFileBytes(), addresses));
+    QByteArray uses = "<defs><g id='l0'><rect width='1' height='1'/></g>";
+    for (int level = 1; level <= 8; ++level)
+        uses += "<g id='l" + QByteArray::number(level) + "'>"
+                + ("<use xlink:href='#l" + QByteArray::number(level - 1) + "'/>").repeated(10) + "</g>";
+    put("page", "svg-use-bomb.bin", PageInput(Svg, 80, svg(uses + "</defs><use xlink:href='#l8'/>"), job.jobFileBytes(), addresses));
+    // A gzip stream of a drawing (stored, not deflated: the header is what counts).
+    const QByteArray plain = svg("<rect width='30' height='20'/>");
+    put("page", "svgz-picture.bin",
+        PageInput(Svgz, 80, QByteArray::fromHex("1f8b08000000000000ff") + plain, job.jobFileBytes(), addresses));
+
+    f.FONT.Height = -2000000000;
+    f.TEXTSHRINKTOFIT = true;
+    put("page", "font-height-minus-two-billion-shrink.bin", PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
+    f.FONT.Height = -10000;
+    f.TEXTSHRINKTOFIT = false;
+    put("page", "font-height-minus-ten-thousand.bin", PageInput(Png, 255, png, job.jobFileBytes(), addresses));
+    f.FONT.Height = INT32_MIN;
+    put("page", "font-height-int-min.bin", PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
+
+    f.FONT = DefaultLabelFont();
+    f.TEXTSHRINKTOFIT = true;
+    f.TEXTALIGNHORIZ = 2;
+    job.DATAINFO()->RepeatLabelNum = 24;
+    put("page", "long-line-on-every-label.bin",
+        PageInput(Png, 100, png, job.jobFileBytes(), QByteArray("Northampton ").repeated(5000) + "\nNN1 2AB\n"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -222,5 +292,6 @@ int main(int argc, char** argv)
     fonts();
     dataFiles();
     rtf();
+    pages();
     return 0;
 }

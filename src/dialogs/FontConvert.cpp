@@ -8,9 +8,9 @@
 #include <cmath>
 
 namespace {
-// Qt refuses point sizes below 1 and Windows' font height is 16 bits wide.
+// Qt refuses point sizes below 1.
 constexpr double MinPoints = 1.0;
-constexpr double MaxPoints = 1638.0;
+constexpr double MaxPoints = TFONT::MaxPoints;
 
 double pointsOfHeight(qint32 height)
 {

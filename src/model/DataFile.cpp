@@ -471,3 +471,31 @@ void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out)
     for (int i = first; i < lines.count() && !lines.lineIsEmpty(i); ++i)
         out.append(lines.line(i));
 }
+
+QString TLINES::linePrefix(int i, qsizetype maxChars) const
+{
+    if (i < 0 || i >= m_count || maxChars <= 0)
+        return QString();
+    const char* const begin = m_bytes.constData() + lineStart(i);
+    const char* const contentEnd = m_bytes.constData() + m_end;
+    // A character takes at most three bytes per UTF-16 unit; the three more
+    // make up for a character cut at the end.
+    const qsizetype cap = m_utf8 ? 3 * maxChars + 3 : maxChars;
+    const char* const end = FindBreak(begin, contentEnd - begin > cap ? begin + cap : contentEnd);
+    QString text = m_utf8 ? DecodeUtf8(begin, end - begin) : DecodeWindows1252(begin, end - begin);
+    if (text.size() > maxChars) {
+        text.truncate(maxChars);
+        if (text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    return text;
+}
+
+void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
+{
+    if (first < 0)
+        return;
+    const qint64 last = std::min<qint64>(lines.count(), static_cast<qint64>(first) + std::max(maxLines, 0));
+    for (int i = first; i < last && !lines.lineIsEmpty(i); ++i)
+        out.append(lines.linePrefix(i, maxChars));
+}

@@ -40,6 +40,9 @@ public:
     // is therefore split there, as a file holding it would be.
     void setLines(const QStringList& lines);
     QStringList toStringList() const;
+    // The first maxChars characters of line i (all of it when shorter),
+    // reading no more of a long line than that takes.
+    QString linePrefix(int i, qsizetype maxChars) const;
 
     // Reads a file and cuts it into lines (see loadFromBytes). Reading stops
     // at the first NUL, where the content ends, so a binary file costs only
@@ -92,3 +95,5 @@ QVector<qint32> BuildLabelIndex(const TLINES& lines);
 // up to the next empty line or the end. Appends nothing when first is out of
 // range. Never clears out.
 void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out);
+// The same, at most maxLines lines of at most maxChars characters each.
+void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars);

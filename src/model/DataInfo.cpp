@@ -66,6 +66,14 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
     return true;
 }
 
+bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const
+{
+    if (index < 0 || index >= labelIndex_.size())
+        return false;
+    AppendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
+    return true;
+}
+
 bool TDATAINFO::LoadMainPic()
 {
     if (PicFileName.isEmpty() || !QFileInfo::exists(PicFileName))

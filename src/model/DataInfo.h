@@ -29,6 +29,9 @@ public:
     qint32 labelsInIndex() const { return static_cast<qint32>(labelIndex_.size()); }
     // Appends the lines of label `index` (counting distinct labels).
     bool GETLABEL(qint32 index, QStringList& lines) const;
+    // The same, at most maxLines lines of at most maxChars characters each:
+    // what a label can show of a data file with very long lines or labels.
+    bool GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const;
     // Builds the label index from FILECONTENT as it stands.
     void reindex() { labelIndex_ = BuildLabelIndex(FILECONTENT); }
     // Reads PicFileName into the picture holder.

@@ -20,6 +20,10 @@ public:
     qint32 Pitch = fpDefault;
     qint32 Style = 0; // bit mask of TFontStyle
 
+    // The largest size in points a font is drawn at and the font dialog
+    // offers: a font height is 16 bits wide where job files come from.
+    static constexpr qint32 MaxPoints = 1638;
+
     // The size in points, from the height and the screen's pixels per inch.
     qint32 size() const;
     void setSize(qint32 points);

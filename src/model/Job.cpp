@@ -48,6 +48,11 @@ bool TJOB::GETLABEL(qint32 index, QStringList& lines) const
     return dataInfo_->GETLABEL(index, lines);
 }
 
+bool TJOB::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const
+{
+    return dataInfo_->GETLABEL(index, lines, maxLines, maxChars);
+}
+
 qint32 TJOB::PAGECOUNT() const
 {
     const qint64 s = static_cast<qint64>(template_->NUMACROSS) * template_->NUMDOWN;

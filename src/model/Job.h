@@ -28,6 +28,8 @@ public:
 
     void MAKENEWTEMPLATE(MU paperWidth, MU paperHeight);
     bool GETLABEL(qint32 index, QStringList& lines) const;
+    // At most maxLines lines of at most maxChars characters each.
+    bool GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const;
     qint32 PAGECOUNT() const;
     bool CLEARDATA();
     bool TEMPLATEEXISTS() const;

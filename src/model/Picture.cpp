@@ -1,9 +1,15 @@
 #include "Picture.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <vector>
 
 QStringList PictureSuffixes()
 {
@@ -11,6 +17,277 @@ QStringList PictureSuffixes()
             QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
             QStringLiteral("svg")};
 }
+
+namespace {
+
+bool Refuse(QString* reason, const QString& text)
+{
+    if (reason)
+        *reason = text;
+    return false;
+}
+
+// A reference as the message shows it: long ones (a data: URL, say) cut.
+QString Shown(QStringView href)
+{
+    constexpr qsizetype MaxShown = 80;
+    if (href.size() <= MaxShown)
+        return href.toString();
+    return href.left(MaxShown).toString() + QStringLiteral("...");
+}
+
+// The local name of a qualified name: the drawing is read without namespace
+// processing, as the SVG renderer reads it, so "xlink:href" and any other
+// prefix bound to the XLink namespace all end in "href".
+QStringView LocalName(QStringView qualified)
+{
+    const qsizetype colon = qualified.lastIndexOf(u':');
+    return colon < 0 ? qualified : qualified.mid(colon + 1);
+}
+
+// The bitmap an <image> embeds. The SVG renderer decodes what follows the
+// last "base64," and takes the picture in whatever format it finds; a
+// drawing embedded in a drawing would be read without these checks, so only
+// bitmaps pass. Returns the pixel count, or -1 with *reason set.
+qint64 EmbeddedPixels(QStringView href, QString* reason)
+{
+    const qsizetype at = href.lastIndexOf(QLatin1String("base64,"));
+    if (at < 0)
+        return 0; // the renderer loads nothing without base64 data
+    QByteArray bytes = QByteArray::fromBase64(href.mid(at + 7).toLatin1());
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader::imageFormat(&buffer);
+    static const QList<QByteArray> bitmaps{"png", "jpeg", "jpg", "gif", "bmp"};
+    if (!bitmaps.contains(format)) {
+        Refuse(reason, QStringLiteral("embeds a picture that is not a PNG, JPEG, GIF or BMP bitmap"));
+        return -1;
+    }
+    buffer.seek(0);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) {
+        Refuse(reason, QStringLiteral("embeds a picture that cannot be read"));
+        return -1;
+    }
+    return static_cast<qint64>(size.width()) * size.height();
+}
+
+// One element of the drawing in document order; its subtree is the elements
+// from it up to (not including) end.
+struct TElement {
+    qint32 end = 0;
+    qint32 target = -1; // <use>: the element it draws
+    QString useRef;     // <use>: the id it names, until resolved
+};
+
+// Walks what drawing the document draws: every element once, and at each
+// <use> the element it names, as often as it is used. Stops as soon as the
+// count passes the limit, so the work stays within the limit too.
+bool CheckUses(const std::vector<TElement>& elements, const std::vector<qint32>& uses, QString* reason)
+{
+    struct TFrame {
+        qint32 begin, end; // the elements drawn
+        int nesting;       // <use> references followed to get here
+        std::size_t nextUse;
+    };
+    qint64 drawn = 0;
+    std::vector<TFrame> stack;
+    const auto enter = [&](qint32 begin, qint32 end, int nesting) {
+        drawn += end - begin;
+        const auto first = std::lower_bound(uses.begin(), uses.end(), begin);
+        stack.push_back({begin, end, nesting, static_cast<std::size_t>(first - uses.begin())});
+    };
+    enter(0, static_cast<qint32>(elements.size()), 0);
+    while (!stack.empty()) {
+        if (drawn > SvgLimits::MaxDrawnElements)
+            return Refuse(reason, QStringLiteral("draws more than %1 elements through its <use> references")
+                                      .arg(SvgLimits::MaxDrawnElements));
+        TFrame& frame = stack.back();
+        if (frame.nextUse >= uses.size() || uses[frame.nextUse] >= frame.end) {
+            stack.pop_back();
+            continue;
+        }
+        const TElement& use = elements[uses[frame.nextUse++]];
+        if (use.target < 0)
+            continue; // names no element: draws nothing
+        const int nesting = frame.nesting + 1;
+        if (nesting > SvgLimits::MaxUseNesting)
+            return Refuse(reason, QStringLiteral("nests <use> references more than %1 deep (or in a loop)")
+                                      .arg(SvgLimits::MaxUseNesting));
+        enter(use.target, elements[use.target].end, nesting);
+    }
+    return true;
+}
+
+// Other local references (a gradient taking another's stops) are followed
+// one after the other: a loop among them would never end.
+bool CheckChains(const std::vector<qint32>& next, QString* reason)
+{
+    std::vector<char> state(next.size(), 0); // 0 unvisited, 1 on the walk, 2 done
+    std::vector<qint32> walk;
+    for (std::size_t start = 0; start < next.size(); ++start) {
+        qint32 i = static_cast<qint32>(start);
+        while (i >= 0 && state[i] == 0) {
+            state[i] = 1;
+            walk.push_back(i);
+            i = next[i];
+        }
+        if (i >= 0 && state[i] == 1)
+            return Refuse(reason, QStringLiteral("holds references that form a loop"));
+        for (qint32 w : walk)
+            state[w] = 2;
+        walk.clear();
+    }
+    return true;
+}
+
+} // namespace
+
+bool CheckSvgDrawing(const QByteArray& data, QString* reason)
+{
+    if (data.startsWith("\x1f\x8b"))
+        return Refuse(reason, QStringLiteral("is compressed (.svgz); only plain SVG drawings are read"));
+    if (data.size() > SvgLimits::MaxBytes)
+        return Refuse(reason, QStringLiteral("is larger than 16 MB"));
+
+    QXmlStreamReader xml(data);
+    xml.setNamespaceProcessing(false);
+    std::vector<TElement> elements;
+    std::vector<qint32> open;      // the elements not yet closed
+    std::vector<qint32> uses;      // <use> elements, in document order
+    std::vector<qint32> chainNext; // other local references, element to element
+    std::vector<std::pair<qint32, QString>> chainRefs;
+    QHash<QString, qint32> ids;
+    qint64 embeddedPixels = 0;
+    qint64 textCharacters = 0;
+    bool inStyle = false;
+    std::size_t textDepth = 0; // open elements when the outermost text element began; 0 outside text
+
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+        case QXmlStreamReader::EntityReference:
+            return Refuse(reason, QStringLiteral("declares a document type or entities"));
+        case QXmlStreamReader::ProcessingInstruction:
+            return Refuse(reason, QStringLiteral("holds the processing instruction <?%1?>")
+                                      .arg(Shown(xml.processingInstructionTarget())));
+        case QXmlStreamReader::StartElement: {
+            if (static_cast<qint64>(elements.size()) >= SvgLimits::MaxElements)
+                return Refuse(reason, QStringLiteral("has more than %1 elements").arg(SvgLimits::MaxElements));
+            if (open.size() >= static_cast<std::size_t>(SvgLimits::MaxDepth))
+                return Refuse(reason, QStringLiteral("nests elements more than %1 deep").arg(SvgLimits::MaxDepth));
+            const qint32 index = static_cast<qint32>(elements.size());
+            elements.emplace_back();
+            open.push_back(index);
+            const QStringView name = LocalName(xml.qualifiedName());
+            inStyle = name == QLatin1String("style");
+            if (textDepth == 0
+                && (name == QLatin1String("text") || name == QLatin1String("textArea")
+                    || name == QLatin1String("tspan")))
+                textDepth = open.size();
+            for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+                const QStringView local = LocalName(attribute.qualifiedName());
+                const QStringView value = attribute.value();
+                if (local == QLatin1String("id")) {
+                    ids.insert(value.toString(), index); // the last of equal ids counts, as when drawn
+                    continue;
+                }
+                if (local != QLatin1String("href"))
+                    continue;
+                if (name == QLatin1String("a"))
+                    continue; // a link is never followed when drawing
+                if (name == QLatin1String("image")) {
+                    if (!value.startsWith(QLatin1String("data:")))
+                        return Refuse(reason, QStringLiteral("refers to the picture \"%1\" outside it; only pictures "
+                                                             "embedded as data: URLs are read")
+                                                  .arg(Shown(value)));
+                    const qint64 pixels = EmbeddedPixels(value, reason);
+                    if (pixels < 0)
+                        return false;
+                    embeddedPixels += pixels;
+                    if (embeddedPixels > SvgLimits::MaxEmbeddedPixels)
+                        return Refuse(reason, QStringLiteral("embeds pictures of more than %1 million pixels together")
+                                                  .arg(SvgLimits::MaxEmbeddedPixels >> 20));
+                    continue;
+                }
+                if (!value.startsWith(u'#'))
+                    return Refuse(reason, QStringLiteral("refers to \"%1\" outside it").arg(Shown(value)));
+                if (name == QLatin1String("use")) {
+                    elements[index].useRef = value.mid(1).toString();
+                    uses.push_back(index);
+                } else {
+                    chainRefs.emplace_back(index, value.mid(1).toString());
+                }
+            }
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            elements[open.back()].end = static_cast<qint32>(elements.size());
+            open.pop_back();
+            inStyle = false;
+            if (open.size() < textDepth)
+                textDepth = 0;
+            break;
+        case QXmlStreamReader::Characters:
+            if (textDepth > 0) {
+                textCharacters += xml.text().size();
+                if (textCharacters > SvgLimits::MaxTextCharacters)
+                    return Refuse(reason, QStringLiteral("holds more than %1 characters of text")
+                                              .arg(SvgLimits::MaxTextCharacters));
+            }
+            // Style sheets may import others by name.
+            if (inStyle && xml.text().contains(QLatin1String("@import"), Qt::CaseInsensitive))
+                return Refuse(reason, QStringLiteral("imports a style sheet from outside it"));
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError() || elements.empty())
+        return Refuse(reason, QStringLiteral("is not well-formed XML (%1)").arg(xml.errorString()));
+
+    for (qint32 use : uses) {
+        TElement& e = elements[use];
+        e.target = ids.value(e.useRef, -1);
+        e.useRef.clear();
+    }
+    chainNext.assign(elements.size(), -1);
+    for (const auto& [from, id] : chainRefs)
+        chainNext[from] = ids.value(id, -1);
+    return CheckUses(elements, uses, reason) && CheckChains(chainNext, reason);
+}
+
+namespace {
+
+bool LoadDrawing(const QString& path, QFile& file, TPICTURE& picture, QString* error)
+{
+    if (file.size() > SvgLimits::MaxBytes) {
+        if (error)
+            *error = QStringLiteral("%1 is too large for a drawing (more than 16 MB).").arg(path);
+        return false;
+    }
+    file.seek(0);
+    const QByteArray data = file.read(SvgLimits::MaxBytes + 1);
+    QString reason;
+    if (!CheckSvgDrawing(data, &reason)) {
+        if (error)
+            *error = QStringLiteral("The drawing %1 is not read: it %2.").arg(path, reason);
+        return false;
+    }
+    QSvgRenderer renderer(data);
+    if (!renderer.isValid()) {
+        if (error)
+            *error = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
+        return false;
+    }
+    picture.svg = data;
+    picture.svgSize = renderer.defaultSize();
+    return true;
+}
+
+} // namespace
 
 bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
 {
@@ -23,34 +300,26 @@ bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
             *error = QStringLiteral("%1 is not a plain file").arg(path);
         return false;
     }
-    const QString suffix = info.suffix().toLower();
-    if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz")) {
-        // A drawing is read whole; bitmaps are bounded by the image
-        // reader's own allocation limit.
-        constexpr qint64 maxSvgBytes = qint64(16) << 20;
-        if (info.size() > maxSvgBytes) {
-            if (error)
-                *error = QStringLiteral("%1 is too large for a drawing (more than 16 MB).").arg(path);
-            return false;
-        }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = QStringLiteral("Cannot open file %1").arg(path);
-            return false;
-        }
-        const QByteArray data = file.readAll();
-        QSvgRenderer renderer(data);
-        if (!renderer.isValid()) {
-            if (error)
-                *error = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
-            return false;
-        }
-        picture.svg = data;
-        picture.svgSize = renderer.defaultSize();
-        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot open file %1").arg(path);
+        return false;
     }
-    QImageReader reader(path);
+    const QString suffix = info.suffix().toLower();
+    if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz"))
+        return LoadDrawing(path, file, picture, error);
+
+    // The format is taken from the content, not the name: the image reader
+    // would hand a drawing named ".png" to its own SVG reader, which knows
+    // none of the checks above. Bitmaps are bounded by the image reader's
+    // allocation limit.
+    const QByteArray format = QImageReader::imageFormat(&file);
+    if (format.startsWith("svg"))
+        return LoadDrawing(path, file, picture, error);
+    file.seek(0);
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull()) {

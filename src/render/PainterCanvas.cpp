@@ -22,6 +22,12 @@ constexpr std::size_t FontCacheSize = 48;
 constexpr double LargeGlyphPixels = 64;
 constexpr double LargestCachedGlyphPixels = 400;
 
+// The largest font, in pixels, whose metrics the font engine gives right:
+// beyond about 16 000 pixels its line height and ascent come out negative
+// (the largest font size on a 1 200 DPI printer is 27 300 pixels). Larger
+// fonts are measured and drawn at this size; no label is that tall.
+constexpr double LargestFontPixels = 15000;
+
 bool SameFace(const TCANVASFONT& a, const TCANVASFONT& b)
 {
     return a.size == b.size && a.style == b.style && a.pitch == b.pitch && a.charset == b.charset
@@ -161,7 +167,9 @@ TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
             painterFont_ = nullptr;
         fonts_.erase(fonts_.begin());
     }
-    const QFont f = qfont(font_);
+    QFont f = qfont(font_);
+    if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
+        f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
     auto entry = std::make_unique<TFontEntry>(
         TFontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}});
     // The raster engine draws glyphs above its cache size as outlines, which

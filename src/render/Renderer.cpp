@@ -64,8 +64,13 @@ TCANVASFONT FNCANVASFONT(const TFONT& font)
     TCANVASFONT f;
     f.name = font.Name;
     // A positive height is a cell height rather than a character height; its
-    // size comes out negative, and its magnitude is close enough.
-    f.size = std::abs(font.size());
+    // size comes out negative, and its magnitude is close enough. Sizes
+    // beyond the font dialog's largest come only from damaged or hostile
+    // files and are drawn at that largest size: a size of billions of points
+    // would take billions of shrink steps, and glyphs that large are not
+    // drawn at all.
+    const qint64 points = -static_cast<qint64>(MulDiv(font.Height, 72, ScreenPixelsPerInch));
+    f.size = static_cast<int>(std::min<qint64>(std::abs(points), TFONT::MaxPoints));
     f.style = font.Style;
     f.color = FNCOLORTOQCOLOR(font.Color);
     f.charset = font.Charset;
@@ -268,6 +273,58 @@ void DrawOutline(TCANVAS& canvas, const TCANVASRECT& box)
     canvas.polyline(points);
 }
 
+// The text area: the inner rectangle less the border insets, whether or not
+// the border is shown.
+TCANVASRECT TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const TCANVASRECT& inner)
+{
+    TCANVASRECT area = inner;
+    area.left += ToPixels(format.MUBORDERLEFT, p.PixPerMuX);
+    area.right -= ToPixels(format.MUBORDERRIGHT, p.PixPerMuX);
+    area.top += ToPixels(format.MUBORDERTOP, p.PixPerMuY);
+    area.bottom -= ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY);
+    return area;
+}
+
+// How much of a label's text can be seen: at most maxLines lines of at most
+// maxChars characters. More lines than fit the text area at the smallest
+// size the text can take, or longer lines, show nothing more: shrink-to-fit
+// ends at that size for them anyway, and clipping cuts them there. Lines are
+// cut before they are measured or shaped, so a data file of one line of a
+// hundred megabytes costs what a label of it shows.
+struct TTextBound {
+    int maxLines = 0;
+    qsizetype maxChars = 0;
+};
+
+// The label font at the size the text is drawn at before any shrinking.
+TCANVASFONT LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
+{
+    TCANVASFONT font = FNCANVASFONT(format.FONT);
+    if (!p.ToPrinter)
+        font.size = Nearest(font.size * p.FontScale);
+    return font;
+}
+
+// The bound for a text area of width x height pixels. It assumes no
+// character narrower than an "i" at the smallest size; a line of narrower
+// ones is cut where i's would still fill the width.
+TTextBound VisibleTextBound(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, int width, int height)
+{
+    TCANVASFONT font = LabelFont(format, p);
+    if (format.TEXTSHRINKTOFIT && font.size > 1)
+        font.size = 1;
+    canvas.setFont(font);
+    constexpr int Sample = 16;
+    const qint64 sampleWidth = std::max(1, canvas.textWidth(QString(Sample, u'i')));
+    const qint64 lineHeight = std::max(1, canvas.textHeight(QStringLiteral("i")));
+    const qint64 w = std::clamp<qint64>(width, 0, CoordinateLimit);
+    const qint64 h = std::clamp<qint64>(height, 0, CoordinateLimit);
+    TTextBound bound;
+    bound.maxChars = static_cast<qsizetype>(std::min<qint64>(w * Sample / sampleWidth + Sample, 1 << 24));
+    bound.maxLines = static_cast<int>(std::min<qint64>(h / lineHeight + 2, 1 << 24));
+    return bound;
+}
+
 // The widths of a label's lines at one font size, each measured at most once.
 class TLineWidths {
 public:
@@ -289,12 +346,43 @@ private:
     QVector<int> widths_;
 };
 
-void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
-                   const TCANVASRECT& inner, const QStringList& lines)
+// Shrink-to-fit steps down one point at a time from a size that does not
+// fit until one fits or 1 is reached. Text grows with its size, so the size
+// it stops at is the largest from 1 to `below` that fits (or 1 when none
+// does), and a bisection finds it in a dozen measurements where the steps
+// took up to the size itself.
+template <typename Fits>
+int LargestFittingSize(TCANVAS& canvas, TCANVASFONT font, int below, Fits fits)
 {
-    TCANVASFONT font = FNCANVASFONT(format.FONT);
-    if (!p.ToPrinter)
-        font.size = Nearest(font.size * p.FontScale);
+    if (below < 1)
+        return below + 1; // the steps stop at the size they started from
+    int low = 1;
+    int high = below;
+    int found = 1;
+    while (low <= high) {
+        font.size = low + (high - low) / 2;
+        canvas.setFont(font);
+        if (fits()) {
+            found = font.size;
+            low = font.size + 1;
+        } else {
+            high = font.size - 1;
+        }
+    }
+    return found;
+}
+
+void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
+                   const TCANVASRECT& inner, const QStringList& lines, const TTextBound& bound)
+{
+    TCANVASFONT font = LabelFont(format, p);
+    // A line cut at the bound fills the width even at 1 point, so shrinking
+    // ends there: measuring it at every size on the way would cost the most
+    // where the label shows the least.
+    const bool overfull = std::any_of(lines.begin(), lines.end(),
+                                      [&](const QString& line) { return line.size() >= bound.maxChars - 1; });
+    if (format.TEXTSHRINKTOFIT && overfull && font.size > 1)
+        font.size = 1;
     canvas.setFont(font);
 
     // Of equally wide lines the first is the longest.
@@ -309,25 +397,22 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
     }
     const QString longestText = longest >= 0 ? lines[longest] : QString();
     const int n = static_cast<int>(lines.size());
-
-    TCANVASRECT area = inner;
-    area.left += ToPixels(format.MUBORDERLEFT, p.PixPerMuX);
-    area.right -= ToPixels(format.MUBORDERRIGHT, p.PixPerMuX);
-    area.top += ToPixels(format.MUBORDERTOP, p.PixPerMuY);
-    area.bottom -= ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY);
+    const TCANVASRECT area = TextArea(format, p, inner);
 
     if (format.TEXTSHRINKTOFIT) {
         const int size = font.size;
-        while (longestWidth > area.width() && font.size > 1) {
-            --font.size;
-            canvas.setFont(font);
-            longestWidth = canvas.textWidth(longestText);
-        }
+        // The width first, then the height, as the one-point steps go.
+        if (longestWidth > area.width())
+            font.size = LargestFittingSize(canvas, font, font.size - 1, [&] {
+                return canvas.textWidth(longestText) <= area.width();
+            });
         const int widthSize = font.size;
-        while (static_cast<qint64>(canvas.textHeight(longestText)) * n > area.height() && font.size > 1) {
-            --font.size;
-            canvas.setFont(font);
-        }
+        canvas.setFont(font);
+        if (static_cast<qint64>(canvas.textHeight(longestText)) * n > area.height())
+            font.size = LargestFittingSize(canvas, font, font.size - 1, [&] {
+                return static_cast<qint64>(canvas.textHeight(longestText)) * n <= area.height();
+            });
+        canvas.setFont(font);
         if (font.size != widthSize)
             longestWidth = canvas.textWidth(longestText);
         if (font.size != size) {
@@ -451,15 +536,17 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         box.bottom = ToPixels(y0 + tpl.MULABELHEIGHT, p.PixPerMuY);
         return box;
     };
-    // Each label fills RepeatCount consecutive slots from FirstSlot on.
-    const auto lookUp = [&](qint64 slot, QStringList& lines) {
+    // Each label fills RepeatCount consecutive slots from FirstSlot on. The
+    // lines fetched are those the text area can show (none when only the
+    // label's presence matters).
+    const auto lookUp = [&](qint64 slot, QStringList& lines, const TTextBound& bound) {
         const qint64 d = slot - p.FirstSlot;
         if (d < 0 || p.RepeatCount < 1)
             return false;
         const qint64 label = d / p.RepeatCount;
         if (label > std::numeric_limits<qint32>::max())
             return false;
-        return job.GETLABEL(static_cast<qint32>(label), lines);
+        return job.GETLABEL(static_cast<qint32>(label), lines, bound.maxLines, bound.maxChars);
     };
 
     if (p.ShowLabels) {
@@ -467,7 +554,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         for (qint64 r = 0; r < drawnDown; ++r) {
             for (qint64 c = 0; c < drawnAcross; ++c) {
                 QStringList lines;
-                if (!lookUp(pageFirstSlot + r * across + c, lines))
+                if (!lookUp(pageFirstSlot + r * across + c, lines, TTextBound{}))
                     continue;
                 const TCANVASRECT box = labelBox(c, r);
                 if (drawPicture)
@@ -478,6 +565,8 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         }
     }
 
+    // The labels are all of one size; their boxes differ by a rounded pixel.
+    std::optional<TTextBound> textBound;
     for (qint64 r = 0; r < drawnDown; ++r) {
         for (qint64 c = 0; c < drawnAcross; ++c) {
             const qint64 slot = pageFirstSlot + r * across + c;
@@ -485,10 +574,20 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
             if (p.ShowTemplate)
                 DrawOutline(canvas, box);
             const TCANVASRECT inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
+            if (p.ShowLabels && !textBound) {
+                // No line shows more than the paper's width, nor a label more
+                // lines than the paper's height holds, however large a
+                // damaged template makes its labels.
+                const TCANVASRECT area = TextArea(format, p, inner);
+                const int paperWidth = ToPixels(tpl.PAPERMUWIDTH, p.PixPerMuX);
+                const int paperHeight = ToPixels(tpl.PAPERMUHEIGHT, p.PixPerMuY);
+                textBound = VisibleTextBound(canvas, format, p, std::min(area.width(), paperWidth) + 1,
+                                             std::min(area.height(), paperHeight) + 1);
+            }
             QStringList lines;
-            const bool hasLabel = lookUp(slot, lines);
+            const bool hasLabel = p.ShowLabels && lookUp(slot, lines, *textBound);
             if (p.ShowLabels && hasLabel)
-                DrawLabelText(canvas, format, p, inner, lines);
+                DrawLabelText(canvas, format, p, inner, lines, *textBound);
             else if (p.ShowTemplate)
                 DrawPlaceholder(canvas, format, p, inner, slot);
         }

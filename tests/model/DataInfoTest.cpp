@@ -39,6 +39,33 @@ TEST(DataInfo, LoadsAndSplitsAFile)
     EXPECT_THROW(d.LOADDATA(), EDataReadError);
 }
 
+// What a label can show of long lines and long labels: whole characters,
+// never half of a surrogate pair, in both of the data file's encodings.
+TEST(DataInfo, BoundedLabelKeepsWholeCharacters)
+{
+    QTemporaryDir dir;
+    TDATAINFO d;
+    const QByteArray face = "\xF0\x9F\x98\x80"; // one character, two UTF-16 units
+    d.FULLFILENAME = WriteFile(dir.filePath(QStringLiteral("utf8.txt")),
+                               "a" + face.repeated(1000) + "\n\xC3\xA9t\xC3\xA9\nthird\n\nnext\n");
+    ASSERT_TRUE(d.LOADDATA());
+    QStringList lines;
+    EXPECT_TRUE(d.GETLABEL(0, lines, 2, 4));
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("a\U0001F600"), QStringLiteral("\u00e9t\u00e9")}));
+    lines.clear();
+    EXPECT_TRUE(d.GETLABEL(0, lines, 1, 2000));
+    EXPECT_EQ(lines.value(0).size(), 1999); // the pair that would pass the bound is left out
+    lines.clear();
+    EXPECT_TRUE(d.GETLABEL(1, lines, 0, 10)); // the label exists; nothing fetched
+    EXPECT_TRUE(lines.isEmpty());
+    EXPECT_FALSE(d.GETLABEL(2, lines, 5, 5));
+
+    d.FULLFILENAME = WriteFile(dir.filePath(QStringLiteral("ansi.txt")), "caf\xE9 \x80 long\nx\n");
+    ASSERT_TRUE(d.LOADDATA());
+    EXPECT_TRUE(d.GETLABEL(0, lines, 5, 6));
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("caf\u00e9 \u20ac"), QStringLiteral("x")}));
+}
+
 TEST(DataInfo, LoadsBitmapAndSvgPictures)
 {
     QTemporaryDir dir;

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -68,6 +69,39 @@ protected:
 
     QTemporaryDir dir;
 };
+
+quint32 Crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : bytes) {
+        crc ^= static_cast<quint8>(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray Be32(quint32 v)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char(v >> (24 - 8 * i));
+    return bytes;
+}
+
+// A small PNG whose header claims width x height pixels.
+QByteArray PngClaiming(quint32 width, quint32 height)
+{
+    QImage small(2, 2, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    small.save(&buffer, "PNG");
+    png.replace(16, 8, Be32(width) + Be32(height)); // in the IHDR chunk
+    png.replace(29, 4, Be32(Crc32(png.mid(12, 17))));
+    return png;
+}
 
 // Peak resident memory of this process so far, in MB.
 long peakMegabytes()
@@ -417,30 +451,7 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     EXPECT_FALSE(LoadPictureFile(drawing, picture, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
 
-    // A PNG header that claims 60 000 x 60 000 pixels.
-    QImage small(2, 2, QImage::Format_RGB32);
-    small.fill(Qt::red);
-    QByteArray png;
-    {
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        small.save(&buffer, "PNG");
-    }
-    const auto be32 = [](quint32 v) {
-        QByteArray bytes(4, '\0');
-        for (int i = 0; i < 4; ++i)
-            bytes[i] = char(v >> (24 - 8 * i));
-        return bytes;
-    };
-    png.replace(16, 8, be32(60000) + be32(60000)); // width and height of the IHDR chunk
-    quint32 crc = 0xFFFFFFFFu; // over the chunk's type and data
-    for (int i = 12; i < 29; ++i) {
-        crc ^= static_cast<quint8>(png[i]);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    png.replace(29, 4, be32(~crc));
-    const QString claimed = WriteFile(path("claims.png"), png);
+    const QString claimed = WriteFile(path("claims.png"), PngClaiming(60000, 60000));
     const long peakBefore = peakMegabytes();
     EXPECT_FALSE(LoadPictureFile(claimed, picture, &error));
     EXPECT_LT(peakMegabytes() - peakBefore, 100);
@@ -459,6 +470,82 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     PRINT(job, p, &pictureError);
     EXPECT_EQ(pictureError, pipe + QStringLiteral(" is not a plain file"));
     EXPECT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
+}
+
+// A drawing is read alone, within bounds: whatever it names outside itself
+// is refused before the SVG renderer could open it (a pipe here would block
+// the renderer for good), and so are compressed drawings, entities, style
+// sheet instructions and <use> references that multiply or loop.
+TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
+{
+    const QString pipe = path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const auto svg = [](const QByteArray& body) {
+        return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+               "width='20' height='10'>" + body + "</svg>";
+    };
+    const auto refused = [&](const char* name, const QByteArray& bytes, const char* because) {
+        TPICTURE picture;
+        QString error;
+        EXPECT_FALSE(LoadPictureFile(WriteFile(path(name), bytes), picture, &error)) << name;
+        EXPECT_TRUE(error.contains(QLatin1String(because))) << name << ": " << error.toStdString();
+        EXPECT_TRUE(picture.isNull());
+    };
+    const QByteArray linked = svg("<image width='9' height='9' xlink:href='" + pipe.toUtf8() + "'/>");
+    refused("linked.svg", linked, "refers to the picture");
+    refused("linked-drawing.png", linked, "refers to the picture"); // the content decides, not the name
+    refused("sheet.svg", "<?xml-stylesheet type='text/css' href='" + pipe.toUtf8() + "'?>" + svg(""),
+            "processing instruction");
+    refused("entities.svg",
+            "<!DOCTYPE svg [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;&a;&a;&a;'>]>" + svg("<text>&b;</text>"),
+            "document type");
+    refused("outside-use.svg", svg("<use xlink:href='other.svg#part'/>"), "outside it");
+
+    // gzip content, named .svgz or not.
+    const QByteArray plain = svg("<rect width='20' height='10'/>");
+    const QByteArray zlib = qCompress(plain);
+    const auto le32 = [](quint32 v) {
+        QByteArray bytes = Be32(v);
+        std::reverse(bytes.begin(), bytes.end());
+        return bytes;
+    };
+    const QByteArray gzip = QByteArray::fromHex("1f8b0800000000000003") + zlib.mid(6, zlib.size() - 10)
+                            + le32(Crc32(plain)) + le32(quint32(plain.size()));
+    refused("logo.svgz", gzip, "compressed");
+    refused("logo-z.png", gzip, "compressed");
+
+    // Embedded bitmaps count their pixels; an embedded drawing is refused.
+    const auto image = [&](const QByteArray& bytes) {
+        return "<image width='9' height='9' xlink:href='data:image/png;base64," + bytes.toBase64() + "'/>";
+    };
+    refused("huge-embedded.svg", svg(image(PngClaiming(60000, 60000))), "million pixels");
+    refused("many-embedded.svg", svg(image(PngClaiming(3000, 3000)).repeated(2)), "million pixels");
+    refused("embedded-drawing.svg", svg(image(linked)), "not a PNG");
+
+    // Ten levels of ten uses each would draw ten billion elements.
+    QByteArray bomb = "<defs><g id='l0'><rect width='1' height='1'/></g>";
+    for (int level = 1; level <= 10; ++level) {
+        bomb += QStringLiteral("<g id='l%1'>").arg(level).toUtf8();
+        for (int i = 0; i < 10; ++i)
+            bomb += QStringLiteral("<use xlink:href='#l%1'/>").arg(level - 1).toUtf8();
+        bomb += "</g>";
+    }
+    refused("use-bomb.svg", svg(bomb + "</defs><use xlink:href='#l10'/>"), "draws more than");
+    refused("use-loop.svg", svg("<g id='a'><use xlink:href='#a'/></g>"), "or in a loop");
+    refused("gradient-loop.svg",
+            svg("<linearGradient id='a' xlink:href='#b'/><linearGradient id='b' xlink:href='#a'/>"), "loop");
+    refused("deep.svg", svg(QByteArray("<g>").repeated(300) + QByteArray("</g>").repeated(300)), "deep");
+
+    // What a real logo holds passes: gradients taking another's stops, uses,
+    // links, small embedded bitmaps.
+    const QByteArray logo = svg("<defs><linearGradient id='g'><stop offset='0' stop-color='red'/></linearGradient>"
+                                "<linearGradient id='h' xlink:href='#g'/><path id='p' d='M0 0L5 5'/></defs>"
+                                "<a xlink:href='https://example.org/'><use xlink:href='#p' fill='url(#h)'/></a>"
+                                + image(PngClaiming(2, 2)) + "<use xlink:href='#missing'/>");
+    TPICTURE picture;
+    QString error;
+    EXPECT_TRUE(LoadPictureFile(WriteFile(path("logo.svg"), logo), picture, &error)) << error.toStdString();
+    EXPECT_EQ(picture.size(), QSize(20, 10));
 }
 
 // The largest start and repeat numbers a file can hold keep the page count

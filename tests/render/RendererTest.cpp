@@ -2,11 +2,13 @@
 // which label, where text, pictures, borders and outlines land, at which font
 // size, clipped to what, and in which order.
 #include "model/Job.h"
+#include "render/PainterCanvas.h"
 #include "render/RecordingCanvas.h"
 #include "render/Renderer.h"
 
 #include <QFile>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -262,17 +264,13 @@ TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
     EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].font.size, 8);
 
     // Five lines: the width allows 8 points, then the height (5 x 2 x size
-    // <= 77) brings it down to 7. Each step is one point.
+    // <= 77) brings it down to 7.
     t.setLabels({{"a", "a line of twenty-two c", "b", "c", "d"}});
     canvas.clear();
     PRINT(t.job, Params(&canvas));
     QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
     ASSERT_EQ(texts.size(), 5);
     EXPECT_EQ(texts[0].font.size, 7);
-    QVector<int> sizes;
-    for (const TCANVASOP& op : canvas.ops(TCANVASOP::SetFont))
-        sizes << op.font.size;
-    EXPECT_EQ(sizes, (QVector<int>{12, 11, 10, 9, 8, 7}));
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(texts[i].y, 11 + 14 * i);
 
@@ -284,6 +282,149 @@ TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
     ASSERT_EQ(texts.size(), 1);
     EXPECT_EQ(texts[0].font.size, 1);
     EXPECT_EQ(texts[0].rect, (TCANVASRECT{11, 11, 188, 88}));
+}
+
+// The painter canvas with the real fonts, noting the size and the text area
+// of the last label text drawn.
+class TNotingCanvas : public TPAINTERCANVAS {
+public:
+    using TPAINTERCANVAS::TPAINTERCANVAS;
+    void textRect(const TCANVASRECT& clip, int x, int y, const QString& text) override
+    {
+        drawnSize = font().size;
+        area = clip;
+        TPAINTERCANVAS::textRect(clip, x, y, text);
+    }
+    int drawnSize = 0;
+    TCANVASRECT area;
+};
+
+// The shrink rule as it reads: the longest line (the first of the widest) at
+// the starting size, then one point down at a time, width first.
+int SteppedSize(TCANVAS& canvas, TCANVASFONT font, const QStringList& lines, const TCANVASRECT& area)
+{
+    canvas.setFont(font);
+    QString longest;
+    for (const QString& line : lines)
+        if (canvas.textWidth(line) > canvas.textWidth(longest))
+            longest = line;
+    while (canvas.textWidth(longest) > area.width() && font.size > 1) {
+        --font.size;
+        canvas.setFont(font);
+    }
+    while (canvas.textHeight(longest) * lines.size() > area.height() && font.size > 1) {
+        --font.size;
+        canvas.setFont(font);
+    }
+    return font.size;
+}
+
+TEST(RendererText, ShrinkToFitEndsAtTheSizeOfTheOnePointSteps)
+{
+    QRandomGenerator random(20240611);
+    const QString letters = QStringLiteral("iIl1 .,WMmw@abcdefghxyz\u00e9\u00c5\u0416\u4e2d");
+    for (int round = 0; round < 120; ++round) {
+        const int dpi = round % 2 ? 96 : 300;
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        QList<QStringList> labels(1);
+        for (int n = 1 + random.bounded(6); n > 0; --n) {
+            QString line;
+            for (int length = 1 + random.bounded(40); length > 0; --length)
+                line += letters[random.bounded(letters.size())];
+            labels[0] << line;
+        }
+        TTestJob t(1, 1, labels);
+        t.tpl.MULABELWIDTH = 1000 + random.bounded(60000);
+        t.tpl.MULABELHEIGHT = 1000 + random.bounded(30000);
+        t.format.TEXTSHRINKTOFIT = true;
+        t.format.FONT.Name = round % 3 ? QStringLiteral("Arial") : QStringLiteral("COURIER NEW");
+        t.format.FONT.setSize(1 + random.bounded(round % 8 ? 72 : 400));
+        TPRINTPARAMS p = Params(nullptr);
+        p.PixPerMuX = p.PixPerMuY = dpi / 25400.0;
+        TNotingCanvas canvas(&image);
+        p.Canvas = &canvas;
+        PRINT(t.job, p);
+        QImage other = image;
+        TPAINTERCANVAS reference(&other);
+        const TCANVASFONT start = FNCANVASFONT(t.format.FONT);
+        ASSERT_EQ(canvas.drawnSize, SteppedSize(reference, start, labels[0], canvas.area))
+            << "round " << round << ", from " << start.size << " points: " << labels[0].join(u'|').toStdString();
+    }
+}
+
+// Heights from damaged files: billions of pixels shrink quickly (one point
+// at a time they took billions of steps) and ten thousand are drawn, at the
+// font dialog's largest size.
+TEST(RendererText, AbsurdFontHeightsAreDrawnAtTheLargestSize)
+{
+    TTestJob t(1, 1, {{QStringLiteral("ab")}});
+    TRECORDINGCANVAS canvas;
+    for (qint32 height : {-2000000000, -10000, INT32_MIN, 2000000000}) {
+        t.format.FONT.Height = height;
+        t.format.TEXTSHRINKTOFIT = false;
+        canvas.clear();
+        PRINT(t.job, Params(&canvas));
+        ASSERT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
+        EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].font.size, TFONT::MaxPoints) << height;
+        // The text area is 197 x 97: one line of two characters fits at 48
+        // points (2 x 48 = 96 pixels tall).
+        t.format.TEXTSHRINKTOFIT = true;
+        canvas.clear();
+        PRINT(t.job, Params(&canvas));
+        EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].font.size, 48) << height;
+        EXPECT_LT(canvas.measureCount(), 60);
+    }
+
+    // On paper the text shows.
+    t.format.FONT.Height = -10000;
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        TPAINTERCANVAS painter(&image);
+        PRINT(t.job, Params(&painter));
+    }
+    bool inked = false;
+    for (int y = 0; y < 100 && !inked; ++y)
+        for (int x = 0; x < 200 && !inked; ++x)
+            inked = image.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_TRUE(inked);
+}
+
+// A line of a megabyte and a label of thousands of lines: only what the
+// label can show is fetched, measured and drawn.
+TEST(RendererText, OnlyWhatTheLabelCanShowIsFetched)
+{
+    QTemporaryDir dir;
+    QFile data(dir.filePath(QStringLiteral("data.txt")));
+    ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+    data.write("start" + QByteArray(1 << 20, 'x') + "\n\n" + QByteArray("short line\n").repeated(5000));
+    data.close();
+    TTestJob t(1, 2);
+    t.job.DATAINFO()->FULLFILENAME = data.fileName();
+    ASSERT_TRUE(t.job.DATAINFO()->LOADDATA());
+    t.format.TEXTSHRINKTOFIT = true;
+    TRECORDINGCANVAS canvas;
+    PRINT(t.job, Params(&canvas));
+    const QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    // At 1 point a character is a pixel wide and a line 2 tall: the area of
+    // 197 x 97 (a pixel more for the labels of the page) shows 198
+    // characters and 49 lines; 16 characters and two lines more are fetched.
+    ASSERT_EQ(texts.size(), 1 + 51);
+    EXPECT_TRUE(texts[0].text.startsWith(QLatin1String("startxxx")));
+    EXPECT_EQ(texts[0].text.size(), 198 + 16);
+    EXPECT_EQ(texts[0].font.size, 1);
+    EXPECT_EQ(texts[1].text, QStringLiteral("short line"));
+    EXPECT_EQ(texts[1].font.size, 1);
+    EXPECT_LT(canvas.measureCount(), 200);
+
+    // Without shrinking the bound follows the drawn size: 12 points.
+    canvas.clear();
+    t.format.TEXTSHRINKTOFIT = false;
+    PRINT(t.job, Params(&canvas));
+    EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].text.size(), 198 / 12 + 16);
+    EXPECT_EQ(canvas.ops(TCANVASOP::Text).size(), 1 + 98 / 24 + 2);
 }
 
 TEST(RendererText, BlockAlignmentAndLineJustification)
