@@ -1,4 +1,5 @@
 #include "Picture.h"
+#include "DataFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -292,20 +293,25 @@ bool LoadDrawing(const QString& path, QFile& file, TPICTURE& picture, QString* e
 bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
 {
     picture.clear();
-    const QFileInfo info(path);
-    // The name comes from a job file: a device has no end to read to, and
-    // opening a pipe waits for a writer that may never come.
-    if (info.exists() && !info.isFile()) {
+    // The name comes from a job file: only a plain file is opened, never a
+    // device or a pipe (which would wait for a writer that may never come).
+    QFile file;
+    qint64 size = 0;
+    switch (OpenPlainFile(path, file, size)) {
+    case TPlainFileOpen::Opened:
+        break;
+    case TPlainFileOpen::Folder:
+    case TPlainFileOpen::NotPlain:
         if (error)
             *error = QStringLiteral("%1 is not a plain file").arg(path);
         return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    case TPlainFileOpen::Missing:
+    case TPlainFileOpen::Failed:
         if (error)
             *error = QStringLiteral("Cannot open file %1").arg(path);
         return false;
     }
+    const QFileInfo info(path);
     const QString suffix = info.suffix().toLower();
     if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz"))
         return LoadDrawing(path, file, picture, error);
