@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QStatusBar>
@@ -48,6 +49,10 @@ void TFormMAIN::printCommand(bool labels)
         Messages().warning(busyText);
         return;
     }
+    // A "print to file" chosen in the dialog holds for this command only;
+    // afterwards the printer it replaced is the current printer again.
+    const QString currentPrinter = printer().printerName();
+    bool toFile = false;
     // The command itself; its early returns end it.
     const auto print = [&] {
         TPRINTERTARGET& target = printer();
@@ -74,11 +79,20 @@ void TFormMAIN::printCommand(bool labels)
             choice.toPage = maxPage;
             choice.copies = target.copies();
             choice.collate = collate_;
-            if (!Dialogs().print(this, target.printer(), choice))
+            choice.reverse = reverse_;
+            const bool accepted = Dialogs().print(this, target.printer(), choice);
+            toFile = target.printer().outputFormat() == QPrinter::PdfFormat;
+            if (!accepted)
                 return;
             collate_ = choice.collate;
+            reverse_ = choice.reverse;
             request.FromPage = choice.fromPage;
             request.ToPage = choice.toPage;
+            request.Pages = FNCHOSENPAGES(choice);
+            if (request.Pages.isEmpty()) {
+                Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
+                return;
+            }
             request.Collate = choice.collate;
             request.Copies = choice.copies;
             if (!choice.collate)
@@ -93,6 +107,15 @@ void TFormMAIN::printCommand(bool labels)
                 return;
             }
         }
+
+        // Every document carries a title: the print system's job name and
+        // the PDF's title.
+        if (!labels)
+            target.setDocumentName(QStringLiteral("Gorvin template"));
+        else if (!jobFileName_.isEmpty())
+            target.setDocumentName(QFileInfo(jobFileName_).fileName());
+        else
+            target.setDocumentName(QStringLiteral("Gorvin labels"));
 
         if (!printRun_)
             printRun_ = std::make_unique<TPRINTRUN>();
@@ -120,7 +143,10 @@ void TFormMAIN::printCommand(bool labels)
         progress.reset();
         switch (result.Outcome) {
         case TPRINTOUTCOME::Printed:
-            statusBar()->showMessage(QStringLiteral("%1 pages sent to %2").arg(result.PagesSent).arg(target.printerName()), 5000);
+            statusBar()->showMessage(QStringLiteral("%1 pages sent to %2")
+                                         .arg(result.PagesSent)
+                                         .arg(toFile ? target.printer().outputFileName() : target.printerName()),
+                                     5000);
             break;
         case TPRINTOUTCOME::Aborted:
             statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
@@ -152,6 +178,8 @@ void TFormMAIN::printCommand(bool labels)
     }
     if (printRun_)
         printRun_->progress = nullptr;
+    if (toFile)
+        printer().usePrinter(currentPrinter);
 }
 
 void TFormMAIN::PRINTJOBClick()

@@ -13,6 +13,7 @@
 #include "render/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
 #include "support/ErrorLog.h"
+#include "support/PrinterOptions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,23 +64,25 @@ QString queueUnavailable()
 }
 
 
-QStringList queuedPdfs(const QString& token)
+// The PDFs cups-pdf made of the queue's job: their names end in the job's
+// number, as the "Label" option asks.
+QStringList queuedPdfs(int jobId)
 {
     QStringList found;
+    const QString ending = QStringLiteral("-job_%1.pdf").arg(jobId);
     for (const QString& folder : CupsPdfFolders(queueName))
         for (const QFileInfo& f : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            if (f.fileName().contains(token, Qt::CaseInsensitive))
+            if (jobId > 0 && f.fileName().endsWith(ending))
                 found << f.filePath();
     return found;
 }
 
-// The PDF cups-pdf makes of the document titled with the token, once it is
-// complete.
-QString waitForQueuedPdf(const QString& token)
+// The PDF cups-pdf makes of the job, once it is complete.
+QString waitForQueuedPdf(int jobId)
 {
     const QDateTime deadline = QDateTime::currentDateTime().addSecs(90);
     while (QDateTime::currentDateTime() < deadline) {
-        for (const QString& path : queuedPdfs(token)) {
+        for (const QString& path : queuedPdfs(jobId)) {
             const qint64 size = QFileInfo(path).size();
             QThread::msleep(500);
             if (size > 0 && QFileInfo(path).size() == size && PdfPageCount(path) > 0)
@@ -223,14 +226,15 @@ protected:
         qunsetenv("PRINTER");
     }
 
-    // A title for the next document, to find its PDF by.
-    QString nextTitle(const char* stem)
+    // The main window on the command line, its documents numbered by the
+    // queue: the "Label" option of cups-pdf, set as the print dialog's
+    // Properties set options, puts the job's number in the PDF's name.
+    void startPrinting(const QStringList& commandLine)
     {
-        const QString token =
-            QString::fromLatin1(stem) + QString::number(QRandomGenerator::global()->bounded(100000, 999999));
-        main_->printer().setDocumentName(token);
-        return token;
+        start(commandLine);
+        FNSETPRINTEROPTIONS(main_->printer().printer(), {{QStringLiteral("Label"), QStringLiteral("2")}});
     }
+    int lastJob() { return main_->printer().lastJobId(); }
 
     void trigger(const char* action)
     {
@@ -378,8 +382,7 @@ TEST_F(PrintCommands, DataWithoutLabelsIsAnsweredWithoutADialog)
 TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(5)});
-    const QString title = nextTitle("collate");
+    startPrinting({stairJob(5)});
     dialogs.answerPrint(TPRINTCHOICE{1, 5, 2, 4, 3, true});
     trigger("PRINTJOB");
     ASSERT_EQ(dialogs.offered.size(), 1);
@@ -388,7 +391,7 @@ TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
     EXPECT_EQ(dialogs.offered[0].toPage, 5);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
 
-    const QString pdf = waitForQueuedPdf(title);
+    const QString pdf = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
     // Nine sheets, pages 2, 3, 4 three times over: the height of each
     // sheet's ink tells its page, as page n carries n lines.
@@ -419,8 +422,7 @@ TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
 TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(6)});
-    const QString title = nextTitle("closeno");
+    startPrinting({stairJob(6)});
     messages.answer(MsgAnswer::No);
     bool closed = true;
     duringTheRun([&] { closed = main_->close(); });
@@ -433,7 +435,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
     EXPECT_EQ(messages.shown[0].text, closeQuestion);
     EXPECT_EQ(messages.shown[0].sign, MsgSign::Warning);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
-    const QString pdf = waitForQueuedPdf(title);
+    const QString pdf = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(PdfPageCount(pdf), 6);
 }
@@ -441,8 +443,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
 TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(6)});
-    const QString aborted = nextTitle("closeyes");
+    startPrinting({stairJob(6)});
     messages.answer(MsgAnswer::Yes);
     bool closed = true;
     duringTheRun([&] { closed = main_->close(); });
@@ -456,12 +457,10 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
     EXPECT_FALSE(main_->printInProgress());
     EXPECT_EQ(messages.texts().join(" | "), closeQuestion);
 
-    // A document handed over after the aborted one comes out of the queue;
-    // by then the aborted one would have too.
-    const QString later = nextTitle("afterabort");
+    // The aborted document never reached the queue; the next one does.
+    EXPECT_EQ(lastJob(), 0);
     trigger("PRINTTEMPLATE");
-    ASSERT_FALSE(waitForQueuedPdf(later).isEmpty());
-    EXPECT_TRUE(queuedPdfs(aborted).isEmpty()) << queuedPdfs(aborted).join(", ").toStdString();
+    ASSERT_FALSE(waitForQueuedPdf(lastJob()).isEmpty());
 
     EXPECT_TRUE(closeMain());
     EXPECT_EQ(messages.shown.size(), 1); // no question once nothing prints
@@ -470,8 +469,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
 TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(4)});
-    const QString title = nextTitle("busy");
+    startPrinting({stairJob(4)});
     duringTheRun([&] {
         trigger("PRINTJOB");
         trigger("PRINTTEMPLATE");
@@ -490,7 +488,7 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
     EXPECT_EQ(messages.texts().join(" | "), QStringList({busyText, busyText, busyText}).join(" | "));
     EXPECT_EQ(messages.shown.value(0).sign, MsgSign::Warning);
     EXPECT_EQ(dialogs.offered.size(), 1);
-    const QString pdf = waitForQueuedPdf(title);
+    const QString pdf = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(PdfPageCount(pdf), 4);
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent"));
@@ -501,15 +499,15 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
 TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(1)});
-    QString plain, wider;
+    startPrinting({stairJob(1)});
+    int plain = 0, wider = 0;
     whenCalibrating([&](TFormCALIBPRN& window) {
-        plain = nextTitle("calibplain");
         press(window, "ButtonPRINTCALIBPAGE");
+        plain = lastJob();
         // The solid box printed 99 mm wide: the dashed box makes up for it.
         enter(window, "EditWIDTH", QStringLiteral("99"));
-        wider = nextTitle("calibwider");
         press(window, "ButtonPRINTCALIBPAGE");
+        wider = lastJob();
         press(window, "ButtonCANCEL");
     });
     trigger("Calibrateprinter1");
@@ -557,7 +555,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
         j.JOBINFO()->SHOWBORDER = true;
         j.JOBINFO()->MUBORDERWIDTH = 300;
     });
-    start({job});
+    startPrinting({job});
 
     // OK on an uncalibrated printer stores no correction, and the moment.
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
@@ -594,10 +592,9 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
     const QString direct = path(QStringLiteral("direct.pdf"));
     const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--output"), direct});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString title = nextTitle("calibrated");
     dialogs.answerPrint(TPRINTCHOICE{1, 1, 1, 1, 1, false});
     trigger("PRINTJOB");
-    const QString queued = waitForQueuedPdf(title);
+    const QString queued = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(queued.isEmpty());
 
     constexpr int dpi = 300;
@@ -622,15 +619,18 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
 {
     SKIP_WITHOUT_QUEUE();
     start({stairJob(3)});
-    QPrinter& printer = main_->printer().printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const auto printAll = [this] {
-        dialogs.answerPrint(TPRINTCHOICE{1, 3, 1, 3, 1, false});
+    QString chosen;
+    // "Print to File" with the chosen name, as the dialog sets it.
+    const auto printAll = [&] {
+        dialogs.answerPrint(TPRINTCHOICE{1, 3, 1, 3, 1, false}, [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(chosen);
+        });
         trigger("PRINTJOB");
     };
 
     // A device chosen as the file: refused, nothing written.
-    printer.setOutputFileName(QStringLiteral("/dev/null"));
+    chosen = QStringLiteral("/dev/null");
     printAll();
     EXPECT_EQ(messages.texts(),
               QStringList({QStringLiteral("Cannot print to '/dev/null': it is a device, not an ordinary file.")}));
@@ -640,7 +640,7 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     // logged as error 13 and shown, the earlier file kept, the window up.
     const QByteArray earlier("%PDF-1.4 the earlier file\n");
     const QString pdf = WriteFile(path(QStringLiteral("chosen.pdf")), earlier);
-    printer.setOutputFileName(pdf);
+    chosen = pdf;
     static bool failing = true;
     const TPRINTRUN::TPAGEDRAWER renderer = TPRINTRUN::defaultPageDrawer();
     TPRINTRUN::defaultPageDrawer() = [renderer](const TJOB& job, const TPRINTPARAMS& params, QString* error) {
