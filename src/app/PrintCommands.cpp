@@ -8,6 +8,7 @@
 #include "support/Dialogs.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
+#include "support/PrinterOptions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,6 +53,7 @@ void TFormMAIN::printCommand(bool labels)
     // A "print to file" chosen in the dialog holds for this command only;
     // afterwards the printer it replaced is the current printer again.
     const QString currentPrinter = printer().printerName();
+    const QList<QPair<QString, QString>> currentOptions = FNPRINTEROPTIONS(printer().printer());
     bool toFile = false;
     // The command itself; its early returns end it.
     const auto print = [&] {
@@ -179,7 +181,7 @@ void TFormMAIN::printCommand(bool labels)
     if (printRun_)
         printRun_->progress = nullptr;
     if (toFile)
-        printer().usePrinter(currentPrinter);
+        printer().usePrinter(currentPrinter, currentOptions);
 }
 
 void TFormMAIN::PRINTJOBClick()

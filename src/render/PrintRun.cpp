@@ -446,13 +446,10 @@ void TPRINTERTARGET::usePrinterPaper()
     printer_->setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
 }
 
-void TPRINTERTARGET::usePrinter(const QString& name)
+void TPRINTERTARGET::usePrinter(const QString& name, const QList<QPair<QString, QString>>& options)
 {
     if (printing_)
         throw EPrinterBusy();
-    // Leaving the PDF format gives the printer new engines, which start
-    // without the options the last dialog left.
-    const QList<QPair<QString, QString>> options = FNPRINTEROPTIONS(*printer_);
     printer_->setOutputFileName(QString());
     printer_->setOutputFormat(QPrinter::NativeFormat);
     if (!name.isEmpty())

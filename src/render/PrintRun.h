@@ -198,8 +198,9 @@ public:
     // the first.
     int lastJobId() const { return lastJobId_; }
     // Ends a "print to file" the print dialog chose: the next document goes
-    // to the printer named (or the one set, when the name is empty).
-    void usePrinter(const QString& name);
+    // to the printer named (or the one set, when the name is empty), with
+    // the print system options it had.
+    void usePrinter(const QString& name, const QList<QPair<QString, QString>>& options);
 
     QString printerName() const override;
     bool appliesCalibration() const override { return true; }

@@ -16,6 +16,8 @@
 #include "support/PrinterOptions.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -27,15 +29,21 @@
 #include <QMenu>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
 #include <functional>
+
+#include <cups/cups.h>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -65,24 +73,27 @@ QString queueUnavailable()
 
 
 // The PDFs cups-pdf made of the queue's job: their names end in the job's
-// number, as the "Label" option asks.
-QStringList queuedPdfs(int jobId)
+// number, as the "Label" option asks; or, given a text, those whose names
+// (their titles) hold it.
+QStringList queuedPdfs(const QString& text, int jobId = 0)
 {
     QStringList found;
     const QString ending = QStringLiteral("-job_%1.pdf").arg(jobId);
     for (const QString& folder : CupsPdfFolders(queueName))
         for (const QFileInfo& f : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            if (jobId > 0 && f.fileName().endsWith(ending))
+            if (jobId > 0 ? f.fileName().endsWith(ending) : f.fileName().contains(text, Qt::CaseInsensitive))
                 found << f.filePath();
     return found;
 }
 
 // The PDF cups-pdf makes of the job, once it is complete.
-QString waitForQueuedPdf(int jobId)
+QString waitForQueuedPdf(int jobId, const QString& text = QString())
 {
+    if (jobId <= 0 && text.isEmpty())
+        return QString();
     const QDateTime deadline = QDateTime::currentDateTime().addSecs(90);
     while (QDateTime::currentDateTime() < deadline) {
-        for (const QString& path : queuedPdfs(jobId)) {
+        for (const QString& path : queuedPdfs(text, jobId)) {
             const qint64 size = QFileInfo(path).size();
             QThread::msleep(500);
             if (size > 0 && QFileInfo(path).size() == size && PdfPageCount(path) > 0)
@@ -662,4 +673,255 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     EXPECT_EQ(ReadFileBytes(pdf), earlier);
     printAll(); // and the window prints on
     EXPECT_EQ(PdfPageCount(pdf), 3);
+}
+
+// ---------------------------------------------------------------- sequences
+
+namespace {
+
+// What the print system knows of the queue's job.
+struct TCUPSJOB {
+    QString title;
+    int priority = 0;
+};
+TCUPSJOB cupsJob(int jobId)
+{
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queueName.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    TCUPSJOB job;
+    for (int i = 0; i < count; ++i)
+        if (jobs[i].id == jobId)
+            job = TCUPSJOB{QString::fromUtf8(jobs[i].title), jobs[i].priority};
+    cupsFreeJobs(count, jobs);
+    return job;
+}
+QString cupsJobTitle(int jobId)
+{
+    return cupsJob(jobId).title;
+}
+
+QString pdfTitle(const QString& pdf)
+{
+    for (const QString& line : RunText(QStringLiteral("pdfinfo"), {pdf}).split(u'\n'))
+        if (line.startsWith(QStringLiteral("Title:")))
+            return line.mid(6).trimmed();
+    return QString();
+}
+
+// The label edges that a 600 dpi black-and-white printer would not show:
+// each edge is looked for at a quarter, half and three quarters of its
+// length, as a line at least two pixels (0.085 mm) thick within 0.2 mm of
+// where it belongs.
+QStringList missingEdges(const QString& pdf, const TTESTSHEET& sheet)
+{
+    QTemporaryDir dir;
+    const QString pbm = dir.filePath(QStringLiteral("page.pbm"));
+    RunText(QStringLiteral("gs"), {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pbmraw", "-r600",
+                                   "-dFirstPage=1", "-dLastPage=1", "-sOutputFile=" + pbm, pdf});
+    const QByteArray bytes = ReadFileBytes(pbm);
+    // "P4", comment lines, "<width> <height>", then the rows.
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (lines.size() < 2 && start < bytes.size()) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            break;
+        const QByteArray line = bytes.mid(start, end - start).trimmed();
+        start = end + 1;
+        if (!line.startsWith('#'))
+            lines << line;
+    }
+    const QList<QByteArray> size = lines.value(1).split(' ');
+    if (lines.value(0) != "P4" || size.size() != 2)
+        return {QStringLiteral("no page rendered")};
+    const int w = size[0].toInt();
+    const int h = size[1].toInt();
+    if (bytes.size() < start + qsizetype((w + 7) / 8) * h)
+        return {QStringLiteral("page cut short")};
+    const int stride = (w + 7) / 8;
+    const auto black = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h)
+            return false;
+        return ((static_cast<uchar>(bytes[start + qsizetype(y) * stride + x / 8]) >> (7 - x % 8)) & 1) != 0;
+    };
+    const auto px = [](double mu) { return qRound(mu / 25400.0 * 600); };
+    // Two dark pixels in a row across the edge near `at`.
+    const auto lineNear = [&](bool vertical, int at, int along) {
+        int run = 0;
+        for (int d = -5; d <= 5; ++d) {
+            run = (vertical ? black(at + d, along) : black(along, at + d)) ? run + 1 : 0;
+            if (run >= 2)
+                return true;
+        }
+        return false;
+    };
+    QStringList missing;
+    for (int r = 0; r < sheet.Down; ++r) {
+        for (int c = 0; c < sheet.Across; ++c) {
+            const double x0 = sheet.Left + c * double(sheet.LabelWidth + sheet.HGap);
+            const double y0 = sheet.Top + r * double(sheet.LabelHeight + sheet.VGap);
+            const int l = px(x0), t = px(y0), right = px(x0 + sheet.LabelWidth) - 1, b = px(y0 + sheet.LabelHeight) - 1;
+            for (double f : {0.25, 0.5, 0.75}) {
+                const int x = px(x0 + f * sheet.LabelWidth), y = px(y0 + f * sheet.LabelHeight);
+                const QString slot = QStringLiteral("label %1,%2 ").arg(c).arg(r);
+                if (!lineNear(false, t, x))
+                    missing << slot + QStringLiteral("top");
+                if (!lineNear(false, b, x))
+                    missing << slot + QStringLiteral("bottom");
+                if (!lineNear(true, l, y))
+                    missing << slot + QStringLiteral("left");
+                if (!lineNear(true, right, y))
+                    missing << slot + QStringLiteral("right");
+            }
+        }
+    }
+    missing.removeDuplicates();
+    return missing;
+}
+
+} // namespace
+
+TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
+{
+    SKIP_WITHOUT_QUEUE();
+    // A 100 x 60 mm sheet of one label.
+    const TTESTSHEET sheet{100000, 60000, 1, 1, 5000, 5000, 90000, 50000, 0, 0, false};
+    const QString job = path(QStringLiteral("small.GVJ"));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(path(QStringLiteral("small.txt")), 2)));
+    startPrinting({job});
+
+    const QString file = path(QStringLiteral("chosen.pdf"));
+    dialogs.answerPrint(TPRINTCHOICE{1, 2, 1, 2, 1, false}, [&](QPrinter& printer) {
+        printer.setPrinterName(QString()); // as the dialog's "Print to File (PDF)" does
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    });
+    trigger("PRINTJOB");
+    ASSERT_EQ(PdfPageCount(file), 2);
+    EXPECT_EQ(pdfTitle(file), QStringLiteral("small.GVJ"));
+    EXPECT_EQ(lastJob(), 0);
+    const QByteArray written = ReadFileBytes(file);
+
+    // The template and the calibration page go to the printer, not the file.
+    trigger("PRINTTEMPLATE");
+    const int templateJob = lastJob();
+    ASSERT_GT(templateJob, 0);
+    whenCalibrating([&](TFormCALIBPRN& window) {
+        press(window, "ButtonPRINTCALIBPAGE");
+        press(window, "ButtonCANCEL");
+    });
+    trigger("Calibrateprinter1");
+    const int calibrationJob = lastJob();
+    ASSERT_GT(calibrationJob, templateJob);
+    dialogs.answerPrint(TPRINTCHOICE{1, 2, 1, 2, 1, false});
+    trigger("PRINTJOB");
+    const int labelsJob = lastJob();
+    ASSERT_GT(labelsJob, calibrationJob);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(ReadFileBytes(file), written);
+
+    EXPECT_EQ(cupsJobTitle(templateJob), QStringLiteral("Gorvin template"));
+    EXPECT_EQ(cupsJobTitle(calibrationJob), QStringLiteral("Gorvin calibration"));
+    EXPECT_EQ(cupsJobTitle(labelsJob), QStringLiteral("small.GVJ"));
+    const QString templatePdf = waitForQueuedPdf(templateJob);
+    const QString calibrationPdf = waitForQueuedPdf(calibrationJob);
+    ASSERT_FALSE(templatePdf.isEmpty());
+    ASSERT_FALSE(calibrationPdf.isEmpty());
+    EXPECT_TRUE(pdfTitle(templatePdf).contains(QStringLiteral("Gorvin template")));
+    EXPECT_TRUE(pdfTitle(calibrationPdf).contains(QStringLiteral("Gorvin calibration")));
+    EXPECT_NEAR(PdfPageSize(templatePdf).width(), MuToPoints(100000), 1);
+    // The calibration page is on the printer's own paper, not the job's.
+    const QSizeF own = QPrinterInfo::printerInfo(queueName).defaultPageSize().size(QPageSize::Point);
+    EXPECT_NEAR(PdfPageSize(calibrationPdf).width(), own.width(), 1);
+    EXPECT_NEAR(PdfPageSize(calibrationPdf).height(), own.height(), 1);
+}
+
+TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
+{
+    SKIP_WITHOUT_QUEUE();
+    QPrinter printer;
+    printer.setPrinterName(queueName);
+    // A page list and odd pages, left to the print system as the dialog
+    // leaves them, with a tray chosen under Properties.
+    FNSETPRINTEROPTIONS(printer, {{QStringLiteral("page-ranges"), QStringLiteral("1-3,5-7")},
+                                  {QStringLiteral("page-set"), QStringLiteral("odd")},
+                                  {QStringLiteral("InputSlot"), QStringLiteral("Tray2")}});
+    printer.setPageOrder(QPrinter::LastPageFirst);
+    TPRINTCHOICE choice{1, 6, 1, 6};
+    FNREADPRINTCHOICE(printer, choice);
+    EXPECT_EQ(FNCHOSENPAGES(choice), (QList<qint32>{5, 3, 1}));
+    EXPECT_EQ(FNPRINTEROPTIONS(printer), (QList<QPair<QString, QString>>{{"InputSlot", "Tray2"}}));
+
+    // For a range from an even page the dialog counts odd and even from that
+    // page: its "even" stands for the odd page numbers.
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 5);
+    FNSETPRINTEROPTIONS(printer, {{QStringLiteral("page-set"), QStringLiteral("even")}});
+    FNREADPRINTCHOICE(printer, choice);
+    EXPECT_EQ(FNCHOSENPAGES(choice), (QList<qint32>{3, 5}));
+}
+
+TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptions)
+{
+    SKIP_WITHOUT_QUEUE();
+    // A job name of its own, to find its PDF by.
+    const QString token = QStringLiteral("odd%1").arg(QRandomGenerator::global()->bounded(100000, 999999));
+    const QString job = path(token + QStringLiteral(".GVJ"));
+    ASSERT_TRUE(QFile::copy(stairJob(6), job));
+    start({job});
+    TQtDialogSeam qtDialogs;
+    TScopedDialogSeam real(qtDialogs);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        // Properties: a job priority of 42.
+        QTimer::singleShot(0, [] {
+            QWidget* properties = QApplication::activeModalWidget();
+            auto* priority = properties ? properties->findChild<QSpinBox*>(QStringLiteral("jobPrioritySpinBox")) : nullptr;
+            if (priority)
+                priority->setValue(42);
+            if (auto* d = qobject_cast<QDialog*>(properties))
+                d->accept();
+        });
+        dialog->findChild<QPushButton*>(QStringLiteral("properties"))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+        dialog->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+        dialog->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(5);
+        dialog->findChild<QComboBox*>(QStringLiteral("pageSetCombo"))->setCurrentIndex(1); // "Odd Pages"
+        dialog->findChild<QCheckBox*>(QStringLiteral("reverse"))->setChecked(true);
+        dialog->accept();
+    });
+    trigger("PRINTJOB");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(cupsJob(lastJob()).priority, 42);
+    const QString pdf = waitForQueuedPdf(0, token);
+    ASSERT_FALSE(pdf.isEmpty());
+    // Pages 5 and 3, in that order: page n carries n lines.
+    ASSERT_EQ(PdfPageCount(pdf), 2);
+    const QRect five = PdfInkBox(pdf, 1, 100);
+    const QRect three = PdfInkBox(pdf, 2, 100);
+    EXPECT_NEAR(double(five.height()) / three.height(), 5.0 / 3.0, 0.15);
+}
+
+TEST_F(PrintCommands, OutlinePageShowsEveryEdgeOnA600DpiPrinter)
+{
+    SKIP_WITHOUT_QUEUE();
+    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
+        GTEST_SKIP() << "ghostscript not installed";
+    const TTESTSHEET sheet; // 3 x 7 labels, rows touching
+    const QString job = path(QStringLiteral("sheet.GVJ"));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(path(QStringLiteral("sheet.txt")), 30)));
+    startPrinting({job});
+    trigger("PRINTTEMPLATE");
+    const QString queued = waitForQueuedPdf(lastJob());
+    ASSERT_FALSE(queued.isEmpty());
+    EXPECT_EQ(missingEdges(queued, sheet).join(", "), QString());
+
+    const QString file = path(QStringLiteral("outline.pdf"));
+    const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--outline"),
+                                    QStringLiteral("--output"), file});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(pdfTitle(file), QStringLiteral("Gorvin template"));
+    EXPECT_EQ(missingEdges(file, sheet).join(", "), QString());
 }
