@@ -208,7 +208,8 @@ int printJob(const TBATCHOPTIONS& options)
     }
 
     std::unique_ptr<TPRINTTARGET> target;
-    const QString documentName = QFileInfo(options.JobFile).fileName();
+    const QString documentName = command == TPRINTCOMMAND::PRINTTEMPLATE ? QStringLiteral("Gorvin template")
+                                                                          : QFileInfo(options.JobFile).fileName();
     if (!options.OutputFile.isEmpty()) {
         auto pdf = std::make_unique<TPDFFILETARGET>(options.OutputFile);
         pdf->setDocumentName(documentName);

@@ -236,6 +236,7 @@ private:
     std::unique_ptr<TPRINTERTARGET> printer_;
     std::unique_ptr<TPRINTRUN> printRun_;
     bool collate_ = false;
+    bool reverse_ = false; // the print dialog's last page first
 };
 
 // The program folder with a trailing separator, as the dialogs start in it.

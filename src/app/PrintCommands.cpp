@@ -8,9 +8,11 @@
 #include "support/Dialogs.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
+#include "support/PrinterOptions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QStatusBar>
@@ -40,6 +42,11 @@ void TFormMAIN::printCommand(bool labels)
         Messages().warning(busyText);
         return;
     }
+    // A "print to file" chosen in the dialog holds for this command only;
+    // afterwards the printer it replaced is the current printer again.
+    const QString currentPrinter = printer().printerName();
+    const QList<QPair<QString, QString>> currentOptions = FNPRINTEROPTIONS(printer().printer());
+    bool toFile = false;
     // The command itself; its early returns end it.
     const auto print = [&] {
         TPRINTERTARGET& target = printer();
@@ -66,11 +73,20 @@ void TFormMAIN::printCommand(bool labels)
             choice.toPage = maxPage;
             choice.copies = target.copies();
             choice.collate = collate_;
-            if (!Dialogs().print(this, target.printer(), choice))
+            choice.reverse = reverse_;
+            const bool accepted = Dialogs().print(this, target.printer(), choice);
+            toFile = target.printer().outputFormat() == QPrinter::PdfFormat;
+            if (!accepted)
                 return;
             collate_ = choice.collate;
+            reverse_ = choice.reverse;
             request.FromPage = choice.fromPage;
             request.ToPage = choice.toPage;
+            request.Pages = FNCHOSENPAGES(choice);
+            if (request.Pages.isEmpty()) {
+                Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
+                return;
+            }
             request.Collate = choice.collate;
             request.Copies = choice.copies;
             if (!choice.collate)
@@ -85,6 +101,15 @@ void TFormMAIN::printCommand(bool labels)
                 return;
             }
         }
+
+        // Every document carries a title: the print system's job name and
+        // the PDF's title.
+        if (!labels)
+            target.setDocumentName(QStringLiteral("Gorvin template"));
+        else if (!jobFileName_.isEmpty())
+            target.setDocumentName(QFileInfo(jobFileName_).fileName());
+        else
+            target.setDocumentName(QStringLiteral("Gorvin labels"));
 
         if (!printRun_)
             printRun_ = std::make_unique<TPRINTRUN>();
@@ -112,7 +137,10 @@ void TFormMAIN::printCommand(bool labels)
         progress.reset();
         switch (result.Outcome) {
         case TPRINTOUTCOME::Printed:
-            statusBar()->showMessage(QStringLiteral("%1 pages sent to %2").arg(result.PagesSent).arg(target.printerName()), 5000);
+            statusBar()->showMessage(QStringLiteral("%1 pages sent to %2")
+                                         .arg(result.PagesSent)
+                                         .arg(toFile ? target.printer().outputFileName() : target.printerName()),
+                                     5000);
             break;
         case TPRINTOUTCOME::Aborted:
             statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
@@ -144,6 +172,8 @@ void TFormMAIN::printCommand(bool labels)
     }
     if (printRun_)
         printRun_->progress = nullptr;
+    if (toFile)
+        printer().usePrinter(currentPrinter, currentOptions);
 }
 
 void TFormMAIN::PRINTJOBClick()

@@ -474,11 +474,13 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
         return;
     const TCALIBRATIONTEXTS texts = pageTexts();
 
-    // The page is one sheet, whatever copy count the last print left with
-    // the printer.
+    // The page is one sheet of the printer's own paper, whatever copy count
+    // and paper the last print left with the printer.
     TPRINTTARGET& printer = *printer_;
     const int copies = printer.copies();
     printer.setCopies(1);
+    printer.usePrinterPaper();
+    printer.setDocumentName(QStringLiteral("Gorvin calibration"));
     const TPRINTERGEOMETRY geometry = printer.geometry();
     printer.beginDocument();
     if (!printer.isPrinting()) {

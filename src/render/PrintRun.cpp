@@ -5,6 +5,7 @@
 #include "render/Renderer.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
+#include "support/PrinterOptions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <cups/cups.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -251,11 +253,18 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
     target.setPaperSize(QSizeF(FNMUTOMM(paper.PAPERMUWIDTH), FNMUTOMM(paper.PAPERMUHEIGHT)));
 
     const bool printJob = request.Command == TPRINTCOMMAND::PRINTJOB;
-    const qint32 fromPage = printJob ? request.FromPage : 1;
-    const qint32 toPage = printJob ? request.ToPage : 1;
+    // The pages of one copy, in the order they print.
+    QList<qint32> pages;
+    if (!printJob)
+        pages = {1};
+    else if (!request.Pages.isEmpty())
+        pages = request.Pages;
+    else
+        for (qint64 page = request.FromPage; page <= request.ToPage && page <= MaxPrintPages; ++page)
+            pages.append(static_cast<qint32>(page));
 
     TPRINTRESULT result;
-    const qint64 rangePages = static_cast<qint64>(toPage) - fromPage + 1;
+    const qint64 rangePages = pages.size();
     if (rangePages <= 0 || (printJob && request.Collate && request.Copies < 1))
         return result;
 
@@ -292,7 +301,8 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
     bool aborted = false;
     qint32 sent = 0;
     for (qint32 copy = 0; copy < copies && !aborted; ++copy) {
-        for (qint32 pageIndex = fromPage - 1; pageIndex < toPage && !aborted; ++pageIndex) {
+        for (qsizetype at = 0; at < pages.size() && !aborted; ++at) {
+            const qint32 pageIndex = pages[at] - 1;
             for (qint32 repeat = 0; repeat < pageRepeats && !aborted; ++repeat) {
                 const TDATAINFO& data = *job.DATAINFO();
                 params.FirstSlot = data.STARTLABNUM - 1;
@@ -310,7 +320,7 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
                 }
                 ++sent;
 
-                const bool last = copy == copies - 1 && pageIndex == toPage - 1 && repeat == pageRepeats - 1;
+                const bool last = copy == copies - 1 && at == pages.size() - 1 && repeat == pageRepeats - 1;
                 if (!last)
                     target.newPage();
 
@@ -349,6 +359,29 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
     if (collate)
         target.setCopies(copies);
     return result;
+}
+
+// ---------------------------------------------------------------- chosen pages
+
+QList<qint32> FNCHOSENPAGES(const TPRINTCHOICE& choice)
+{
+    QList<QPair<int, int>> ranges = choice.pageList;
+    if (ranges.isEmpty())
+        ranges.append({choice.fromPage, choice.toPage});
+    const int low = std::max(choice.minPage, 1);
+    const int high = std::min(choice.maxPage, static_cast<int>(MaxPrintPages));
+    QList<qint32> pages;
+    for (const auto& [first, last] : ranges) {
+        for (qint64 page = std::max(first, low); page <= std::min(last, high); ++page) {
+            if ((choice.pageSet == TPAGESET::Odd && page % 2 == 0)
+                || (choice.pageSet == TPAGESET::Even && page % 2 != 0))
+                continue;
+            pages.append(static_cast<qint32>(page));
+        }
+    }
+    if (choice.reverse)
+        std::reverse(pages.begin(), pages.end());
+    return pages;
 }
 
 // ---------------------------------------------------------------- page size
@@ -407,6 +440,28 @@ void TPRINTERTARGET::setPaperSize(const QSizeF& millimetres)
     // clear, so it has no reason to scale the page.
     printer_->setFullPage(true);
     printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void TPRINTERTARGET::usePrinterPaper()
+{
+    if (printing_)
+        throw EPrinterBusy();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer_->printerName());
+    const QPageSize paper = info.isNull() ? QPageSize() : info.defaultPageSize();
+    printer_->setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
+}
+
+void TPRINTERTARGET::usePrinter(const QString& name, const QList<QPair<QString, QString>>& options)
+{
+    if (printing_)
+        throw EPrinterBusy();
+    printer_->setOutputFileName(QString());
+    printer_->setOutputFormat(QPrinter::NativeFormat);
+    if (!name.isEmpty())
+        printer_->setPrinterName(name);
+    printer_->setFullPage(true);
+    FNSETPRINTEROPTIONS(*printer_, options);
+    toFile_ = false;
 }
 
 void TPRINTERTARGET::setCopies(int copies)
@@ -487,7 +542,8 @@ void TPRINTERTARGET::closePainter()
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
-    // The printer keeps the name the dialog gave it for the next run.
+    // The printer keeps the name the dialog gave it until the command that
+    // chose it ends (TPRINTERTARGET::usePrinter).
     if (toFile_) {
         printer_->setOutputFileName(destination_);
     } else {
@@ -568,10 +624,13 @@ bool TPRINTERTARGET::placeInFile(const QString& spoolFile)
 
 bool TPRINTERTARGET::submit(const QString& file)
 {
-    // The options the print system needs for the page as laid out: its
-    // media, the uncollated copy count and the orientation.
+    // The options the print dialog's Properties chose (tray, duplex, media
+    // type, job options), then those the print system needs for the page as
+    // laid out: its media, the uncollated copy count and the orientation.
     const QPageLayout layout = printer_->pageLayout();
     std::vector<std::pair<QByteArray, QByteArray>> options;
+    for (const auto& [name, value] : FNPRINTEROPTIONS(*printer_))
+        options.emplace_back(name.toUtf8(), value.toUtf8());
     options.emplace_back("media", layout.pageSize().key().toUtf8());
     if (copies_ > 1)
         options.emplace_back("copies", QByteArray::number(copies_));
@@ -594,6 +653,7 @@ bool TPRINTERTARGET::submit(const QString& file)
         error_ = QString::fromUtf8(cupsLastErrorString());
         return false;
     }
+    lastJobId_ = jobId;
     return true;
 }
 

@@ -7,7 +7,9 @@
 
 #include "render/PrintParams.h"
 #include "render/PrinterCalibration.h"
+#include "support/Dialogs.h"
 
+#include <QList>
 #include <QSizeF>
 #include <QString>
 
@@ -44,6 +46,15 @@ public:
     virtual void setOrientation(bool landscape) = 0;
     virtual bool landscape() const = 0;
     virtual void setPaperSize(const QSizeF& millimetres) = 0;
+    // The printer's own default paper, for a page that belongs to no job
+    // (the calibration page). A target without paper of its own keeps what
+    // it has.
+    virtual void usePrinterPaper() {}
+
+    // The title of the next document: the print system's job name and the
+    // PDF's title.
+    void setDocumentName(const QString& name) { documentName_ = name; }
+    const QString& documentName() const { return documentName_; }
 
     // The printer's own copy count: how many uncollated copies of each page
     // it makes. A target that cannot make copies leaves that to the run
@@ -66,6 +77,9 @@ public:
     // Discards the open document: nothing of it is printed.
     virtual void abortDocument() = 0;
     virtual QString errorText() const = 0;
+
+protected:
+    QString documentName_;
 };
 
 // Why a file cannot be printed to: empty for a new name or an ordinary file
@@ -103,9 +117,17 @@ struct TPRINTREQUEST {
     TPRINTCOMMAND Command = TPRINTCOMMAND::PRINTJOB;
     qint32 FromPage = 1; // 1-based, as the dialog returns them
     qint32 ToPage = 1;
+    // The pages in the order they print (1-based); when empty, FromPage to
+    // ToPage.
+    QList<qint32> Pages;
     qint32 Copies = 1;
     bool Collate = false;
 };
+
+// The pages a print dialog's choice asks for, in the order they print: the
+// page list or the range, pages beyond minPage to maxPage left out, odd or
+// even pages by their own number, last page first when asked.
+QList<qint32> FNCHOSENPAGES(const TPRINTCHOICE& choice);
 
 enum class TPRINTOUTCOME {
     Printed,        // the document was ended and handed to the printer
@@ -177,14 +199,21 @@ public:
 
     // False when no printer of that name (or no default printer) exists.
     bool isValid() const { return valid_; }
-    void setDocumentName(const QString& name) { documentName_ = name; }
     QPrinter& printer() { return *printer_; }
+    // The print system's number of the last document handed to it; 0 before
+    // the first.
+    int lastJobId() const { return lastJobId_; }
+    // Ends a "print to file" the print dialog chose: the next document goes
+    // to the printer named (or the one set, when the name is empty), with
+    // the print system options it had.
+    void usePrinter(const QString& name, const QList<QPair<QString, QString>>& options);
 
     QString printerName() const override;
     bool appliesCalibration() const override { return true; }
     void setOrientation(bool landscape) override;
     bool landscape() const override;
     void setPaperSize(const QSizeF& millimetres) override;
+    void usePrinterPaper() override;
     int copies() const override { return copies_; }
     void setCopies(int copies) override;
     bool makesCopies() const override { return true; }
@@ -211,9 +240,9 @@ private:
     std::unique_ptr<QSaveFile> destinationFile_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TPAINTERCANVAS> canvas_;
-    QString documentName_;
     QString error_;
     int copies_ = 1;
+    int lastJobId_ = 0;
     bool valid_ = false;
     bool printing_ = false;
     bool toFile_ = false;
@@ -230,8 +259,6 @@ public:
     // Resolution in pixels per inch of the page canvas.
     explicit TPDFFILETARGET(const QString& path, int resolution = 1200);
     ~TPDFFILETARGET() override;
-
-    void setDocumentName(const QString& name) { documentName_ = name; }
 
     QString printerName() const override { return QString(); }
     bool appliesCalibration() const override { return false; }
@@ -258,7 +285,6 @@ private:
     bool landscape_ = false;
     QSizeF paper_;
     int copies_ = 1;
-    QString documentName_;
     QString error_;
     bool printing_ = false;
     std::unique_ptr<QSaveFile> file_;

@@ -259,11 +259,20 @@ void DrawBorder(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, 
     canvas.polyline(points);
 }
 
-void DrawOutline(TCANVAS& canvas, const TCANVASRECT& box)
+// A label's outline: one pixel wide on the screen. On paper a line of one
+// printer pixel (a fiftieth of a millimetre at 1200 dpi) is lost by devices
+// and rasterisers of a coarser grid, so there it is at least 0.1 mm wide.
+constexpr double MinimumPrintedOutlineMU = 100;
+
+void DrawOutline(TCANVAS& canvas, const TCANVASRECT& box, const TPRINTPARAMS& p)
 {
     TCANVASPEN pen = canvas.pen();
     pen.color = Qt::black;
     pen.width = 1;
+    if (p.ToPrinter) {
+        const double pixels = MinimumPrintedOutlineMU * std::min(p.PixPerMuX, p.PixPerMuY);
+        pen.width = std::max(1, static_cast<int>(std::ceil(pixels - 1e-9)));
+    }
     canvas.setPen(pen);
     const QPoint points[] = {{box.left, box.top},
                              {box.right - 1, box.top},
@@ -565,14 +574,14 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         }
     }
 
+    // Text and placeholders first: a placeholder fills its white inner box,
+    // which must not cover any part of an outline, its own or a neighbour's.
     // The labels are all of one size; their boxes differ by a rounded pixel.
     std::optional<TTextBound> textBound;
     for (qint64 r = 0; r < drawnDown; ++r) {
         for (qint64 c = 0; c < drawnAcross; ++c) {
             const qint64 slot = pageFirstSlot + r * across + c;
             const TCANVASRECT box = labelBox(c, r);
-            if (p.ShowTemplate)
-                DrawOutline(canvas, box);
             const TCANVASRECT inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
             if (p.ShowLabels && !textBound) {
                 // No line shows more than the paper's width, nor a label more
@@ -592,4 +601,8 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
                 DrawPlaceholder(canvas, format, p, inner, slot);
         }
     }
+    if (p.ShowTemplate)
+        for (qint64 r = 0; r < drawnDown; ++r)
+            for (qint64 c = 0; c < drawnAcross; ++c)
+                DrawOutline(canvas, labelBox(c, r), p);
 }

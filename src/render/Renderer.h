@@ -19,7 +19,8 @@ QColor FNCOLORTOQCOLOR(qint32 color);
 TCANVASFONT FNCANVASFONT(const TFONT& font);
 
 // Draws page params.PageIndex of the job: pictures and borders first, then
-// outlines, label text and placeholders. Works on its own copy of params and
+// label text and placeholders, then outlines (at least 0.1 mm wide on a
+// printer). Works on its own copy of params and
 // keeps nothing between calls. When the picture file exists but cannot be
 // read, the page is drawn without it and *pictureError says why; otherwise
 // *pictureError is left alone.

@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "support/PrinterOptions.h"
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -10,6 +12,22 @@
 
 namespace {
 TQtDialogSeam qtSeam;
+
+// "2,5-7" as ranges; empty when the text is no page list.
+QList<QPair<int, int>> pageListFromText(const QString& text)
+{
+    QList<QPair<int, int>> list;
+    for (const QString& item : text.split(u',')) {
+        const QStringList ends = item.split(u'-');
+        bool okFirst = false, okLast = false;
+        const int first = ends.value(0).trimmed().toInt(&okFirst);
+        const int last = ends.size() == 2 ? ends[1].trimmed().toInt(&okLast) : first;
+        if (!okFirst || (ends.size() == 2 && !okLast) || ends.size() > 2 || first < 1 || last < first)
+            return {};
+        list.append({first, last});
+    }
+    return list;
+}
 TDialogSeam* currentSeam = &qtSeam;
 
 QString startPath(const TFILEREQUEST& r)
@@ -89,18 +107,8 @@ bool TQtDialogSeam::chooseColor(QWidget* parent, QColor& color)
     return true;
 }
 
-bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice)
+void FNREADPRINTCHOICE(QPrinter& printer, TPRINTCHOICE& choice)
 {
-    printer.setFromTo(choice.fromPage, choice.toPage);
-    printer.setCopyCount(choice.copies);
-    printer.setCollateCopies(choice.collate);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(choice.minPage, choice.maxPage);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         choice.fromPage = printer.fromPage();
         choice.toPage = printer.toPage();
@@ -110,6 +118,52 @@ bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choi
     }
     choice.copies = printer.copyCount();
     choice.collate = printer.collateCopies();
+    choice.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
+    choice.pageList.clear();
+    choice.pageSet = TPAGESET::All;
+
+    // The dialog leaves a page list and odd or even pages to the print
+    // system, which would apply them to the document as sent, collated
+    // copies and all. The run picks the pages itself instead, so the print
+    // system must not pick again.
+    QList<QPair<QString, QString>> kept;
+    for (const auto& option : FNPRINTEROPTIONS(printer)) {
+        if (option.first == u"page-ranges")
+            choice.pageList = pageListFromText(option.second);
+        else if (option.first == u"page-set")
+            choice.pageSet = option.second == u"odd" ? TPAGESET::Odd
+                             : option.second == u"even" ? TPAGESET::Even
+                                                         : TPAGESET::All;
+        else
+            kept.append(option);
+    }
+    // For a range the dialog counts odd and even from the range's first
+    // page, as the first page of the document it expects; the choice counts
+    // by the page's own number.
+    if (printer.printRange() == QPrinter::PageRange && choice.fromPage % 2 == 0 && choice.pageSet != TPAGESET::All)
+        choice.pageSet = choice.pageSet == TPAGESET::Odd ? TPAGESET::Even : TPAGESET::Odd;
+    FNSETPRINTEROPTIONS(printer, kept);
+}
+
+bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice)
+{
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(choice.fromPage, choice.toPage);
+    printer.setCopyCount(choice.copies);
+    printer.setCollateCopies(choice.collate);
+    printer.setPageOrder(choice.reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(choice.minPage, choice.maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // A sheet of labels has no selection, and the run prints whole ranges:
+    // neither is offered.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    FNREADPRINTCHOICE(printer, choice);
     return true;
 }
 

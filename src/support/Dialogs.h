@@ -6,13 +6,20 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 class QPrinter;
 class QWidget;
 
+// Which pages of a range print: all, or those whose own page number is odd
+// or even.
+enum class TPAGESET { All, Odd, Even };
+
 // The choices of the print dialog: the page range (1-based), the copies
-// and collation. The dialog is offered minPage to maxPage.
+// and collation, a page list, odd or even pages and the order. The dialog is
+// offered minPage to maxPage.
 struct TPRINTCHOICE {
     int minPage = 1;
     int maxPage = 1;
@@ -20,7 +27,17 @@ struct TPRINTCHOICE {
     int toPage = 1;
     int copies = 1;
     bool collate = false;
+    // A page list such as "2,5-7", range by range as typed; when empty the
+    // range is fromPage to toPage.
+    QList<QPair<int, int>> pageList;
+    TPAGESET pageSet = TPAGESET::All;
+    bool reverse = false; // last page first
 };
+
+// What the print dialog left on the printer, as a choice: the range, the
+// copies, a page list and odd or even pages (taken off the printer's
+// options, as the run picks the pages itself) and the order.
+void FNREADPRINTCHOICE(QPrinter& printer, TPRINTCHOICE& choice);
 
 struct TFILEREQUEST {
     QString caption;

@@ -32,7 +32,9 @@ QString ExecutableFolder()
 QString ChooseProgramFolder(const QString& executableFolder)
 {
     const QFileInfo info(executableFolder);
-    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable())
+    const bool portable = !executableFolder.isEmpty()
+                          && QFileInfo::exists(QDir(executableFolder).filePath(QLatin1String(PortableMarkerName)));
+    if (portable && info.isDir() && info.isWritable())
         return QDir::cleanPath(info.absoluteFilePath());
     return created(perUserDataFolder());
 }

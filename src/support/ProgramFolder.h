@@ -8,9 +8,15 @@
 // separator. Read-only files shipped with the program are looked for here.
 QString ExecutableFolder();
 
-// The program folder: the executable's folder when it can be written,
-// otherwise (a system-wide install) the per-user data folder
-// ~/.local/share/Mardo/Gorvin, which is created when missing.
+// The file that marks a portable copy of the program (and a build folder,
+// where the build writes it): beside the executable, its content unread.
+inline constexpr char PortableMarkerName[] = "gorvin.portable";
+
+// The program folder: the executable's folder when it is a portable copy
+// (the marker file lies beside the executable) and can be written;
+// otherwise (an installed program, however writable its bin folder) the
+// per-user data folder ~/.local/share/Mardo/Gorvin, which is created when
+// missing.
 // A folder set with SetProgramFolderForTests(), or else one named by the
 // environment variable GORVIN_PROGRAM_FOLDER, comes first, so that test runs
 // and scripted runs never write beside the executable they happen to use.

@@ -287,3 +287,29 @@ TEST_F(Install, SystemWideInstallKeepsTheLogInTheUserDataFolder)
         << userLog.toStdString();
     EXPECT_FALSE(QFileInfo::exists(bin + QStringLiteral("/ERRFILE.TXT")));
 }
+
+// Installed where the user may write bin/ (--prefix ~/.local), the program
+// still keeps its files in the user's data folder; a copy with the portable
+// marker beside it keeps them beside itself.
+TEST_F(Install, OnlyAPortableCopyKeepsItsFilesBesideItself)
+{
+    QTemporaryDir work;
+    const QString job = writeJob(work.path());
+    const QString home = work.filePath(QStringLiteral("home"));
+    // A PDF into a folder that is not there: error 13 in the log.
+    const QStringList arguments{QStringLiteral("--print"), job, QStringLiteral("--output"),
+                                work.filePath(QStringLiteral("gone/x.pdf"))};
+    ASSERT_TRUE(QFileInfo(installed("bin")).isWritable());
+    EXPECT_FALSE(QFileInfo::exists(installed("bin/gorvin.portable")));
+    EXPECT_EQ(run(installed("bin/gorvin"), arguments, userEnvironment(home)).exitCode, 3);
+    EXPECT_TRUE(readText(home + QStringLiteral("/.local/share/Mardo/Gorvin/ERRFILE.TXT"))
+                    .contains(QStringLiteral(" Error[13]: ")));
+    EXPECT_FALSE(QFileInfo::exists(installed("bin/ERRFILE.TXT")));
+
+    const QString portable = work.filePath(QStringLiteral("portable"));
+    QDir().mkpath(portable);
+    ASSERT_TRUE(QFile::copy(installed("bin/gorvin"), portable + QStringLiteral("/gorvin")));
+    WriteFile(portable + QStringLiteral("/gorvin.portable"), "");
+    EXPECT_EQ(run(portable + QStringLiteral("/gorvin"), arguments, userEnvironment(home)).exitCode, 3);
+    EXPECT_TRUE(readText(portable + QStringLiteral("/ERRFILE.TXT")).contains(QStringLiteral(" Error[13]: ")));
+}

@@ -13,8 +13,11 @@
 #include "render/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
 #include "support/ErrorLog.h"
+#include "support/PrinterOptions.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -26,15 +29,21 @@
 #include <QMenu>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
 #include <functional>
+
+#include <cups/cups.h>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -63,23 +72,28 @@ QString queueUnavailable()
 }
 
 
-QStringList queuedPdfs(const QString& token)
+// The PDFs cups-pdf made of the queue's job: their names end in the job's
+// number, as the "Label" option asks; or, given a text, those whose names
+// (their titles) hold it.
+QStringList queuedPdfs(const QString& text, int jobId = 0)
 {
     QStringList found;
+    const QString ending = QStringLiteral("-job_%1.pdf").arg(jobId);
     for (const QString& folder : CupsPdfFolders(queueName))
         for (const QFileInfo& f : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            if (f.fileName().contains(token, Qt::CaseInsensitive))
+            if (jobId > 0 ? f.fileName().endsWith(ending) : f.fileName().contains(text, Qt::CaseInsensitive))
                 found << f.filePath();
     return found;
 }
 
-// The PDF cups-pdf makes of the document titled with the token, once it is
-// complete.
-QString waitForQueuedPdf(const QString& token)
+// The PDF cups-pdf makes of the job, once it is complete.
+QString waitForQueuedPdf(int jobId, const QString& text = QString())
 {
+    if (jobId <= 0 && text.isEmpty())
+        return QString();
     const QDateTime deadline = QDateTime::currentDateTime().addSecs(90);
     while (QDateTime::currentDateTime() < deadline) {
-        for (const QString& path : queuedPdfs(token)) {
+        for (const QString& path : queuedPdfs(text, jobId)) {
             const qint64 size = QFileInfo(path).size();
             QThread::msleep(500);
             if (size > 0 && QFileInfo(path).size() == size && PdfPageCount(path) > 0)
@@ -223,14 +237,15 @@ protected:
         qunsetenv("PRINTER");
     }
 
-    // A title for the next document, to find its PDF by.
-    QString nextTitle(const char* stem)
+    // The main window on the command line, its documents numbered by the
+    // queue: the "Label" option of cups-pdf, set as the print dialog's
+    // Properties set options, puts the job's number in the PDF's name.
+    void startPrinting(const QStringList& commandLine)
     {
-        const QString token =
-            QString::fromLatin1(stem) + QString::number(QRandomGenerator::global()->bounded(100000, 999999));
-        main_->printer().setDocumentName(token);
-        return token;
+        start(commandLine);
+        FNSETPRINTEROPTIONS(main_->printer().printer(), {{QStringLiteral("Label"), QStringLiteral("2")}});
     }
+    int lastJob() { return main_->printer().lastJobId(); }
 
     void trigger(const char* action)
     {
@@ -378,8 +393,7 @@ TEST_F(PrintCommands, DataWithoutLabelsIsAnsweredWithoutADialog)
 TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(5)});
-    const QString title = nextTitle("collate");
+    startPrinting({stairJob(5)});
     dialogs.answerPrint(TPRINTCHOICE{1, 5, 2, 4, 3, true});
     trigger("PRINTJOB");
     ASSERT_EQ(dialogs.offered.size(), 1);
@@ -388,7 +402,7 @@ TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
     EXPECT_EQ(dialogs.offered[0].toPage, 5);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
 
-    const QString pdf = waitForQueuedPdf(title);
+    const QString pdf = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
     // Nine sheets, pages 2, 3, 4 three times over: the height of each
     // sheet's ink tells its page, as page n carries n lines.
@@ -419,8 +433,7 @@ TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
 TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(6)});
-    const QString title = nextTitle("closeno");
+    startPrinting({stairJob(6)});
     messages.answer(MsgAnswer::No);
     bool closed = true;
     duringTheRun([&] { closed = main_->close(); });
@@ -433,7 +446,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
     EXPECT_EQ(messages.shown[0].text, closeQuestion);
     EXPECT_EQ(messages.shown[0].sign, MsgSign::Warning);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
-    const QString pdf = waitForQueuedPdf(title);
+    const QString pdf = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(PdfPageCount(pdf), 6);
 }
@@ -441,8 +454,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
 TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(6)});
-    const QString aborted = nextTitle("closeyes");
+    startPrinting({stairJob(6)});
     messages.answer(MsgAnswer::Yes);
     bool closed = true;
     duringTheRun([&] { closed = main_->close(); });
@@ -456,12 +468,10 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
     EXPECT_FALSE(main_->printInProgress());
     EXPECT_EQ(messages.texts().join(" | "), closeQuestion);
 
-    // A document handed over after the aborted one comes out of the queue;
-    // by then the aborted one would have too.
-    const QString later = nextTitle("afterabort");
+    // The aborted document never reached the queue; the next one does.
+    EXPECT_EQ(lastJob(), 0);
     trigger("PRINTTEMPLATE");
-    ASSERT_FALSE(waitForQueuedPdf(later).isEmpty());
-    EXPECT_TRUE(queuedPdfs(aborted).isEmpty()) << queuedPdfs(aborted).join(", ").toStdString();
+    ASSERT_FALSE(waitForQueuedPdf(lastJob()).isEmpty());
 
     EXPECT_TRUE(closeMain());
     EXPECT_EQ(messages.shown.size(), 1); // no question once nothing prints
@@ -470,8 +480,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
 TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(4)});
-    const QString title = nextTitle("busy");
+    startPrinting({stairJob(4)});
     duringTheRun([&] {
         trigger("PRINTJOB");
         trigger("PRINTTEMPLATE");
@@ -490,7 +499,7 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
     EXPECT_EQ(messages.texts().join(" | "), QStringList({busyText, busyText, busyText}).join(" | "));
     EXPECT_EQ(messages.shown.value(0).sign, MsgSign::Warning);
     EXPECT_EQ(dialogs.offered.size(), 1);
-    const QString pdf = waitForQueuedPdf(title);
+    const QString pdf = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(PdfPageCount(pdf), 4);
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent"));
@@ -501,15 +510,15 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
 TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
 {
     SKIP_WITHOUT_QUEUE();
-    start({stairJob(1)});
-    QString plain, wider;
+    startPrinting({stairJob(1)});
+    int plain = 0, wider = 0;
     whenCalibrating([&](TFormCALIBPRN& window) {
-        plain = nextTitle("calibplain");
         press(window, "ButtonPRINTCALIBPAGE");
+        plain = lastJob();
         // The solid box printed 99 mm wide: the dashed box makes up for it.
         enter(window, "EditWIDTH", QStringLiteral("99"));
-        wider = nextTitle("calibwider");
         press(window, "ButtonPRINTCALIBPAGE");
+        wider = lastJob();
         press(window, "ButtonCANCEL");
     });
     trigger("Calibrateprinter1");
@@ -557,7 +566,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
         j.JOBINFO()->SHOWBORDER = true;
         j.JOBINFO()->MUBORDERWIDTH = 300;
     });
-    start({job});
+    startPrinting({job});
 
     // OK on an uncalibrated printer stores no correction, and the moment.
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
@@ -594,10 +603,9 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
     const QString direct = path(QStringLiteral("direct.pdf"));
     const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--output"), direct});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString title = nextTitle("calibrated");
     dialogs.answerPrint(TPRINTCHOICE{1, 1, 1, 1, 1, false});
     trigger("PRINTJOB");
-    const QString queued = waitForQueuedPdf(title);
+    const QString queued = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(queued.isEmpty());
 
     constexpr int dpi = 300;
@@ -622,15 +630,18 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
 {
     SKIP_WITHOUT_QUEUE();
     start({stairJob(3)});
-    QPrinter& printer = main_->printer().printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const auto printAll = [this] {
-        dialogs.answerPrint(TPRINTCHOICE{1, 3, 1, 3, 1, false});
+    QString chosen;
+    // "Print to File" with the chosen name, as the dialog sets it.
+    const auto printAll = [&] {
+        dialogs.answerPrint(TPRINTCHOICE{1, 3, 1, 3, 1, false}, [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(chosen);
+        });
         trigger("PRINTJOB");
     };
 
     // A device chosen as the file: refused, nothing written.
-    printer.setOutputFileName(QStringLiteral("/dev/null"));
+    chosen = QStringLiteral("/dev/null");
     printAll();
     EXPECT_EQ(messages.texts(),
               QStringList({QStringLiteral("Cannot print to '/dev/null': it is a device, not an ordinary file.")}));
@@ -640,7 +651,7 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     // logged as error 13 and shown, the earlier file kept, the window up.
     const QByteArray earlier("%PDF-1.4 the earlier file\n");
     const QString pdf = WriteFile(path(QStringLiteral("chosen.pdf")), earlier);
-    printer.setOutputFileName(pdf);
+    chosen = pdf;
     static bool failing = true;
     const TPRINTRUN::TPAGEDRAWER renderer = TPRINTRUN::defaultPageDrawer();
     TPRINTRUN::defaultPageDrawer() = [renderer](const TJOB& job, const TPRINTPARAMS& params, QString* error) {
@@ -662,4 +673,212 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     EXPECT_EQ(ReadFileBytes(pdf), earlier);
     printAll(); // and the window prints on
     EXPECT_EQ(PdfPageCount(pdf), 3);
+}
+
+// ---------------------------------------------------------------- sequences
+
+namespace {
+
+// The print system's name and priority of the queue's job.
+std::pair<QString, int> cupsJob(int jobId)
+{
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queueName.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    std::pair<QString, int> job;
+    for (int i = 0; i < count; ++i)
+        if (jobs[i].id == jobId)
+            job = {QString::fromUtf8(jobs[i].title), jobs[i].priority};
+    cupsFreeJobs(count, jobs);
+    return job;
+}
+
+QString pdfTitle(const QString& pdf)
+{
+    for (const QString& line : RunText(QStringLiteral("pdfinfo"), {pdf}).split(u'\n'))
+        if (line.startsWith(QStringLiteral("Title:")))
+            return line.mid(6).trimmed();
+    return QString();
+}
+
+// The label edges a 600 dpi black-and-white printer would not show: at the
+// middle of each edge, two dark pixels in a row within 0.2 mm of it.
+QStringList missingEdges(const QString& pdf, const TTESTSHEET& sheet)
+{
+    QTemporaryDir dir;
+    const QString pbm = dir.filePath(QStringLiteral("page.pbm"));
+    RunText(QStringLiteral("gs"), {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pbmraw", "-r600",
+                                   "-dLastPage=1", "-sOutputFile=" + pbm, pdf});
+    QImageReader::setAllocationLimit(1024); // an A4 page at 600 dpi
+    const QImage page(pbm);
+    const auto px = [](double mu) { return qRound(mu / 25400.0 * 600); };
+    const auto lineNear = [&](bool vertical, int at, int along) {
+        for (int d = -5, run = 0; d <= 5; ++d) {
+            const QPoint p = vertical ? QPoint(at + d, along) : QPoint(along, at + d);
+            run = page.valid(p) && qGray(page.pixel(p)) < 128 ? run + 1 : 0;
+            if (run >= 2)
+                return true;
+        }
+        return false;
+    };
+    QStringList missing;
+    for (int r = 0; r < sheet.Down; ++r) {
+        for (int c = 0; c < sheet.Across; ++c) {
+            const double x0 = sheet.Left + c * double(sheet.LabelWidth + sheet.HGap);
+            const double y0 = sheet.Top + r * double(sheet.LabelHeight + sheet.VGap);
+            const int x = px(x0 + sheet.LabelWidth / 2.0), y = px(y0 + sheet.LabelHeight / 2.0);
+            const QString slot = QStringLiteral("label %1,%2 ").arg(c).arg(r);
+            if (!lineNear(false, px(y0), x) || !lineNear(false, px(y0 + sheet.LabelHeight) - 1, x))
+                missing << slot + QStringLiteral("top or bottom");
+            if (!lineNear(true, px(x0), y) || !lineNear(true, px(x0 + sheet.LabelWidth) - 1, y))
+                missing << slot + QStringLiteral("left or right");
+        }
+    }
+    return page.isNull() ? QStringList{QStringLiteral("no page rendered")} : missing;
+}
+
+} // namespace
+
+TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
+{
+    SKIP_WITHOUT_QUEUE();
+    // A 100 x 60 mm sheet of one label.
+    const TTESTSHEET sheet{100000, 60000, 1, 1, 5000, 5000, 90000, 50000, 0, 0, false};
+    const QString job = path(QStringLiteral("small.GVJ"));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(path(QStringLiteral("small.txt")), 2)));
+    startPrinting({job});
+
+    const QString file = path(QStringLiteral("chosen.pdf"));
+    dialogs.answerPrint(TPRINTCHOICE{1, 2, 1, 2, 1, false}, [&](QPrinter& printer) {
+        printer.setPrinterName(QString()); // as the dialog's "Print to File (PDF)" does
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    });
+    trigger("PRINTJOB");
+    ASSERT_EQ(PdfPageCount(file), 2);
+    EXPECT_EQ(pdfTitle(file), QStringLiteral("small.GVJ"));
+    EXPECT_EQ(lastJob(), 0);
+    const QByteArray written = ReadFileBytes(file);
+
+    // The template and the calibration page go to the printer, not the file.
+    trigger("PRINTTEMPLATE");
+    const int templateJob = lastJob();
+    ASSERT_GT(templateJob, 0);
+    whenCalibrating([&](TFormCALIBPRN& window) {
+        press(window, "ButtonPRINTCALIBPAGE");
+        press(window, "ButtonCANCEL");
+    });
+    trigger("Calibrateprinter1");
+    const int calibrationJob = lastJob();
+    ASSERT_GT(calibrationJob, templateJob);
+    dialogs.answerPrint(TPRINTCHOICE{1, 2, 1, 2, 1, false});
+    trigger("PRINTJOB");
+    const int labelsJob = lastJob();
+    ASSERT_GT(labelsJob, calibrationJob);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(ReadFileBytes(file), written);
+
+    EXPECT_EQ(cupsJob(templateJob).first, QStringLiteral("Gorvin template"));
+    EXPECT_EQ(cupsJob(calibrationJob).first, QStringLiteral("Gorvin calibration"));
+    EXPECT_EQ(cupsJob(labelsJob).first, QStringLiteral("small.GVJ"));
+    const QString templatePdf = waitForQueuedPdf(templateJob);
+    const QString calibrationPdf = waitForQueuedPdf(calibrationJob);
+    ASSERT_FALSE(templatePdf.isEmpty());
+    ASSERT_FALSE(calibrationPdf.isEmpty());
+    EXPECT_TRUE(pdfTitle(templatePdf).contains(QStringLiteral("Gorvin template")));
+    EXPECT_TRUE(pdfTitle(calibrationPdf).contains(QStringLiteral("Gorvin calibration")));
+    EXPECT_NEAR(PdfPageSize(templatePdf).width(), MuToPoints(100000), 1);
+    // The calibration page is on the printer's own paper, not the job's.
+    const QSizeF own = QPrinterInfo::printerInfo(queueName).defaultPageSize().size(QPageSize::Point);
+    EXPECT_NEAR(PdfPageSize(calibrationPdf).width(), own.width(), 1);
+    EXPECT_NEAR(PdfPageSize(calibrationPdf).height(), own.height(), 1);
+}
+
+TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
+{
+    SKIP_WITHOUT_QUEUE();
+    QPrinter printer;
+    printer.setPrinterName(queueName);
+    // A page list and odd pages, left to the print system as the dialog
+    // leaves them, with a tray chosen under Properties.
+    FNSETPRINTEROPTIONS(printer, {{QStringLiteral("page-ranges"), QStringLiteral("1-3,5-7")},
+                                  {QStringLiteral("page-set"), QStringLiteral("odd")},
+                                  {QStringLiteral("InputSlot"), QStringLiteral("Tray2")}});
+    printer.setPageOrder(QPrinter::LastPageFirst);
+    TPRINTCHOICE choice{1, 6, 1, 6};
+    FNREADPRINTCHOICE(printer, choice);
+    EXPECT_EQ(FNCHOSENPAGES(choice), (QList<qint32>{5, 3, 1}));
+    EXPECT_EQ(FNPRINTEROPTIONS(printer), (QList<QPair<QString, QString>>{{"InputSlot", "Tray2"}}));
+
+    // For a range from an even page the dialog counts odd and even from that
+    // page: its "even" stands for the odd page numbers.
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 5);
+    FNSETPRINTEROPTIONS(printer, {{QStringLiteral("page-set"), QStringLiteral("even")}});
+    FNREADPRINTCHOICE(printer, choice);
+    EXPECT_EQ(FNCHOSENPAGES(choice), (QList<qint32>{3, 5}));
+}
+
+TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptions)
+{
+    SKIP_WITHOUT_QUEUE();
+    // A job name of its own, to find its PDF by.
+    const QString token = QStringLiteral("odd%1").arg(QRandomGenerator::global()->bounded(100000, 999999));
+    const QString job = path(token + QStringLiteral(".GVJ"));
+    ASSERT_TRUE(QFile::copy(stairJob(6), job));
+    start({job});
+    TQtDialogSeam qtDialogs;
+    TScopedDialogSeam real(qtDialogs);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        // Properties: a job priority of 42.
+        QTimer::singleShot(0, [] {
+            QWidget* properties = QApplication::activeModalWidget();
+            auto* priority = properties ? properties->findChild<QSpinBox*>(QStringLiteral("jobPrioritySpinBox")) : nullptr;
+            if (priority)
+                priority->setValue(42);
+            if (auto* d = qobject_cast<QDialog*>(properties))
+                d->accept();
+        });
+        dialog->findChild<QPushButton*>(QStringLiteral("properties"))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+        dialog->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+        dialog->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(5);
+        dialog->findChild<QComboBox*>(QStringLiteral("pageSetCombo"))->setCurrentIndex(1); // "Odd Pages"
+        dialog->findChild<QCheckBox*>(QStringLiteral("reverse"))->setChecked(true);
+        dialog->accept();
+    });
+    trigger("PRINTJOB");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
+    EXPECT_EQ(cupsJob(lastJob()).second, 42);
+    const QString pdf = waitForQueuedPdf(0, token);
+    ASSERT_FALSE(pdf.isEmpty());
+    // Pages 5 and 3, in that order: page n carries n lines.
+    ASSERT_EQ(PdfPageCount(pdf), 2);
+    const QRect five = PdfInkBox(pdf, 1, 100);
+    const QRect three = PdfInkBox(pdf, 2, 100);
+    EXPECT_NEAR(double(five.height()) / three.height(), 5.0 / 3.0, 0.15);
+}
+
+TEST_F(PrintCommands, OutlinePageShowsEveryEdgeOnA600DpiPrinter)
+{
+    SKIP_WITHOUT_QUEUE();
+    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
+        GTEST_SKIP() << "ghostscript not installed";
+    const TTESTSHEET sheet; // 3 x 7 labels, rows touching
+    const QString job = path(QStringLiteral("sheet.GVJ"));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(path(QStringLiteral("sheet.txt")), 30)));
+    startPrinting({job});
+    trigger("PRINTTEMPLATE");
+    const QString queued = waitForQueuedPdf(lastJob());
+    ASSERT_FALSE(queued.isEmpty());
+    EXPECT_EQ(missingEdges(queued, sheet).join(", "), QString());
+
+    const QString file = path(QStringLiteral("outline.pdf"));
+    const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--outline"),
+                                    QStringLiteral("--output"), file});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(pdfTitle(file), QStringLiteral("Gorvin template"));
+    EXPECT_EQ(missingEdges(file, sheet).join(", "), QString());
 }

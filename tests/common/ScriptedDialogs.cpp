@@ -59,7 +59,7 @@ bool TScriptedDialogs::chooseColor(QWidget*, QColor& color)
     return true;
 }
 
-bool TScriptedDialogs::print(QWidget*, QPrinter&, TPRINTCHOICE& choice)
+bool TScriptedDialogs::print(QWidget*, QPrinter& printer, TPRINTCHOICE& choice)
 {
     requests.append({QStringLiteral("print"), {}});
     offered.append(choice);
@@ -68,8 +68,11 @@ bool TScriptedDialogs::print(QWidget*, QPrinter&, TPRINTCHOICE& choice)
         return false;
     }
     const TPRINTCHOICE answer = prints_.takeFirst();
+    const auto change = printChanges_.takeFirst();
     if (printCancels_.takeFirst())
         return false;
+    if (change)
+        change(printer);
     choice = answer;
     return true;
 }

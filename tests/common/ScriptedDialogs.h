@@ -22,8 +22,20 @@ public:
     void cancelColor() { colors_.append(QVariant()); }
     // The next print dialog: the user's choice, or nothing to cancel. The
     // offered range is recorded in `offered`.
-    void answerPrint(const TPRINTCHOICE& choice) { prints_.append(choice); printCancels_.append(false); }
-    void cancelPrint() { prints_.append(TPRINTCHOICE{}); printCancels_.append(true); }
+    // `change` does to the printer what the dialog would (print to file,
+    // options under Properties).
+    void answerPrint(const TPRINTCHOICE& choice, std::function<void(QPrinter&)> change = {})
+    {
+        prints_.append(choice);
+        printChanges_.append(std::move(change));
+        printCancels_.append(false);
+    }
+    void cancelPrint()
+    {
+        prints_.append(TPRINTCHOICE{});
+        printChanges_.append(std::function<void(QPrinter&)>());
+        printCancels_.append(true);
+    }
     void answerPrinterSetup(std::function<void(QPrinter&)> change) { setups_.append(std::move(change)); }
 
     QString openFile(QWidget* parent, const TFILEREQUEST& request) override;
@@ -47,5 +59,6 @@ private:
     QList<QVariant> colors_;
     QList<TPRINTCHOICE> prints_;
     QList<bool> printCancels_;
+    QList<std::function<void(QPrinter&)>> printChanges_;
     QList<std::function<void(QPrinter&)>> setups_;
 };

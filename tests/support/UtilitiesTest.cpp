@@ -51,13 +51,17 @@ TEST(Utilities, ShellOpenHandsAddressesAndLocalFilesToTheDesktop)
               QDir::current().absoluteFilePath(QStringLiteral("docs/a.rtf")));
 }
 
-TEST(ProgramFolder, UnwritableExecutableFolderFallsBackToTheUserDataFolder)
+TEST(ProgramFolder, OnlyAWritablePortableFolderKeepsTheFilesBesideTheProgram)
 {
     QTemporaryDir folder;
+    const QString userData = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Writable but installed (no marker): the user's data folder.
+    EXPECT_EQ(ChooseProgramFolder(folder.path()), userData);
+    WriteFile(QDir(folder.path()).filePath(QLatin1String(PortableMarkerName)), "");
     EXPECT_EQ(ChooseProgramFolder(folder.path()), QDir::cleanPath(folder.path()));
     // A folder that does not exist cannot be written, whoever runs the test.
     const QString chosen = ChooseProgramFolder(folder.path() + QStringLiteral("/gone"));
-    EXPECT_EQ(chosen, QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    EXPECT_EQ(chosen, userData);
     EXPECT_TRUE(chosen.endsWith(QStringLiteral("/Mardo/Gorvin")));
     EXPECT_TRUE(chosen.startsWith(TTestEnv::root())) << chosen.toStdString();
     EXPECT_TRUE(QDir(chosen).exists());
