@@ -50,6 +50,19 @@
 
 namespace {
 
+// A print dialog's answer: the pages offered and chosen, copies and collation.
+TPRINTCHOICE printChoice(int minPage, int maxPage, int fromPage, int toPage, int copies, bool collate)
+{
+    TPRINTCHOICE choice;
+    choice.minPage = minPage;
+    choice.maxPage = maxPage;
+    choice.fromPage = fromPage;
+    choice.toPage = toPage;
+    choice.copies = copies;
+    choice.collate = collate;
+    return choice;
+}
+
 const QString queueName = QStringLiteral("LabelPDF");
 constexpr double lineTolerance = 0.3; // millimetres
 
@@ -394,7 +407,7 @@ TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
 {
     SKIP_WITHOUT_QUEUE();
     startPrinting({stairJob(5)});
-    dialogs.answerPrint(TPRINTCHOICE{1, 5, 2, 4, 3, true});
+    dialogs.answerPrint(printChoice(1, 5, 2, 4, 3, true));
     trigger("PRINTJOB");
     ASSERT_EQ(dialogs.offered.size(), 1);
     EXPECT_EQ(dialogs.offered[0].minPage, 1);
@@ -437,7 +450,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
     messages.answer(MsgAnswer::No);
     bool closed = true;
     duringTheRun([&] { closed = main_->close(); });
-    dialogs.answerPrint(TPRINTCHOICE{1, 6, 1, 6, 1, false});
+    dialogs.answerPrint(printChoice(1, 6, 1, 6, 1, false));
     trigger("PRINTJOB");
 
     EXPECT_FALSE(closed);
@@ -458,7 +471,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
     messages.answer(MsgAnswer::Yes);
     bool closed = true;
     duringTheRun([&] { closed = main_->close(); });
-    dialogs.answerPrint(TPRINTCHOICE{1, 6, 1, 6, 1, false});
+    dialogs.answerPrint(printChoice(1, 6, 1, 6, 1, false));
     trigger("PRINTJOB");
 
     // Closing is refused while the run stops; the window closes when asked
@@ -493,7 +506,7 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
         });
         trigger("Calibrateprinter1");
     });
-    dialogs.answerPrint(TPRINTCHOICE{1, 4, 1, 4, 1, false});
+    dialogs.answerPrint(printChoice(1, 4, 1, 4, 1, false));
     trigger("PRINTJOB");
 
     EXPECT_EQ(messages.texts().join(" | "), QStringList({busyText, busyText, busyText}).join(" | "));
@@ -603,7 +616,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
     const QString direct = path(QStringLiteral("direct.pdf"));
     const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--output"), direct});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    dialogs.answerPrint(TPRINTCHOICE{1, 1, 1, 1, 1, false});
+    dialogs.answerPrint(printChoice(1, 1, 1, 1, 1, false));
     trigger("PRINTJOB");
     const QString queued = waitForQueuedPdf(lastJob());
     ASSERT_FALSE(queued.isEmpty());
@@ -633,7 +646,7 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     QString chosen;
     // "Print to File" with the chosen name, as the dialog sets it.
     const auto printAll = [&] {
-        dialogs.answerPrint(TPRINTCHOICE{1, 3, 1, 3, 1, false}, [&](QPrinter& printer) {
+        dialogs.answerPrint(printChoice(1, 3, 1, 3, 1, false), [&](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(chosen);
         });
@@ -748,7 +761,7 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     startPrinting({job});
 
     const QString file = path(QStringLiteral("chosen.pdf"));
-    dialogs.answerPrint(TPRINTCHOICE{1, 2, 1, 2, 1, false}, [&](QPrinter& printer) {
+    dialogs.answerPrint(printChoice(1, 2, 1, 2, 1, false), [&](QPrinter& printer) {
         printer.setPrinterName(QString()); // as the dialog's "Print to File (PDF)" does
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
@@ -770,7 +783,7 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     trigger("Calibrateprinter1");
     const int calibrationJob = lastJob();
     ASSERT_GT(calibrationJob, templateJob);
-    dialogs.answerPrint(TPRINTCHOICE{1, 2, 1, 2, 1, false});
+    dialogs.answerPrint(printChoice(1, 2, 1, 2, 1, false));
     trigger("PRINTJOB");
     const int labelsJob = lastJob();
     ASSERT_GT(labelsJob, calibrationJob);
@@ -804,7 +817,7 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
                                   {QStringLiteral("page-set"), QStringLiteral("odd")},
                                   {QStringLiteral("InputSlot"), QStringLiteral("Tray2")}});
     printer.setPageOrder(QPrinter::LastPageFirst);
-    TPRINTCHOICE choice{1, 6, 1, 6};
+    TPRINTCHOICE choice = printChoice(1, 6, 1, 6, 1, false);
     FNREADPRINTCHOICE(printer, choice);
     EXPECT_EQ(FNCHOSENPAGES(choice), (QList<qint32>{5, 3, 1}));
     EXPECT_EQ(FNPRINTEROPTIONS(printer), (QList<QPair<QString, QString>>{{"InputSlot", "Tray2"}}));
