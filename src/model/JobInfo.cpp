@@ -1,7 +1,5 @@
 #include "JobInfo.h"
 
-#include <QLocale>
-
 namespace {
 
 TFormatValueReader& valueReader()
@@ -39,12 +37,8 @@ qint32 readInteger(const char* name, const char* def)
 
 double readNumber(const char* name, const char* def)
 {
-    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def)).trimmed();
-    bool ok = false;
-    double v = QLocale::system().toDouble(text, &ok);
-    if (!ok)
-        v = QLocale::c().toDouble(text, &ok);
-    return ok ? v : QString::fromLatin1(def).toDouble();
+    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
+    return FNSTOREDTEXTTONUMBER(text).value_or(FNSTOREDTEXTTONUMBER(QString::fromLatin1(def)).value_or(0.0));
 }
 
 bool readBool(const char* name, const char* def)
