@@ -190,6 +190,17 @@ QString itemName(const QString& prefix, int index)
     return prefix + QString::number(index);
 }
 
+// An item name of the list: the prefix followed by digits only.
+bool isListItem(const QString& name, const QString& prefix)
+{
+    if (name.size() <= prefix.size() || !name.startsWith(prefix))
+        return false;
+    for (const QChar c : QStringView(name).mid(prefix.size()))
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
 // An item name of the list at or past its capacity: the prefix followed by
 // digits only, worth 100 or more ("Job100", "Job123456").
 bool pastCapacity(const QString& name, const QString& prefix)
@@ -322,9 +333,14 @@ bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList&
 {
     // One write for the deletion and the new items.
     TREGSESSION session;
-    if (!FNREGDELETELIST(key, prefix)) {
-        session.commit();
-        return false;
+    {
+        // Every item of the stored list goes, also past a gap (an item
+        // removed by hand, a list cut short): the new list is then written
+        // whole from index 0, and nothing of the old one is left behind it.
+        TRegKey reg(key);
+        for (const QString& name : reg.values())
+            if (isListItem(name, prefix) || name == prefix + countSuffix)
+                reg.remove(name);
     }
     const bool added = FNREGADDTOLIST(key, prefix, list);
     return session.commit() && added;
