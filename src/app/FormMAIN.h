@@ -75,8 +75,10 @@ public:
     // How many times the page has been drawn: tests tell redraws apart.
     int refreshCount() const { return refreshCount_; }
     QString settingsRootKey() const { return rootKey_; }
-    MU defaultPaperWidth() const { return 210000; }
-    MU defaultPaperHeight() const { return 297000; }
+    // Where Template > New starts: A4 upright, then the size last chosen in
+    // the paper-type dialog (by a sheet or by OK) for the rest of the run.
+    MU defaultPaperWidth() const;
+    MU defaultPaperHeight() const;
 
     // Preview and navigation.
     void FITPAPER();
@@ -164,6 +166,10 @@ private:
     void UpDownPAGENUMClick(bool upper);
     void EditStartLabNumChange(const QString& text);
     void EditStartLabNumExit();
+    // Writes the job's start and repeat numbers into their boxes as printing
+    // will use them (at least 1, at most one sheet's labels), after the job
+    // was replaced by one opened or made anew.
+    void SHOWDATANUMBERS();
     void EditRepeatLabelNumChange(const QString& text);
     void EditRepeatLabelNumExit();
     void normaliseBox(QLineEdit* box, QTimer* timer, bool start);
