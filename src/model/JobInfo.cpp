@@ -30,9 +30,8 @@ const TFORMATDEFAULT defaultsTable[] = {
 // that one bad value cannot stop a job from being made.
 qint32 readInteger(const char* name, const char* def)
 {
-    bool ok = false;
-    const qint32 v = readValue(QString::fromLatin1(name), QString::fromLatin1(def)).trimmed().toInt(&ok);
-    return ok ? v : QString::fromLatin1(def).toInt();
+    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
+    return FNSTOREDTEXTTOINTEGER(text).value_or(FNSTOREDTEXTTOINTEGER(QString::fromLatin1(def)).value_or(0));
 }
 
 double readNumber(const char* name, const char* def)

@@ -159,6 +159,16 @@ QString FNNUMBERTOSTOREDTEXT(double value)
     return QString::number(value, 'g', 15);
 }
 
+std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text)
+{
+    // QString::toInt reads the C locale's form whatever the user's locale.
+    bool ok = false;
+    const std::int32_t value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
 std::optional<double> FNSTOREDTEXTTONUMBER(const QString& text)
 {
     const QByteArray bytes = text.trimmed().toLatin1();

@@ -52,3 +52,6 @@ bool FNSTRTOBOOL(const QString& text);
 // no number at all rather than fifteen.
 QString FNNUMBERTOSTOREDTEXT(double value);
 std::optional<double> FNSTOREDTEXTTONUMBER(const QString& text);
+// Whole numbers kept as text (lengths in MU, codes, counts, coordinates):
+// decimal digits with an optional minus sign, within 32 bits.
+std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text);

@@ -90,11 +90,10 @@ double FNSTRTOFLOAT(const QString& text)
 
 qint32 FNSTRTOINT(const QString& text)
 {
-    bool ok = false;
-    const qint32 value = text.trimmed().toInt(&ok, 10);
-    if (!ok)
+    const std::optional<qint32> value = FNSTOREDTEXTTOINTEGER(text);
+    if (!value)
         throw ECalibrationError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return value;
+    return *value;
 }
 
 TPRINTERCALIBRATION READCALIBRATION(const QString& printerName)

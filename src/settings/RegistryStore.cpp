@@ -174,9 +174,8 @@ public:
     {
         if (!hasValue(prefix + countSuffix))
             return 0;
-        bool ok = false;
-        const int count = text(prefix + countSuffix).trimmed().toInt(&ok);
-        return ok ? std::clamp(count, 0, listCapacity) : 0;
+        const std::optional<int> count = FNSTOREDTEXTTOINTEGER(text(prefix + countSuffix));
+        return count ? std::clamp(*count, 0, listCapacity) : 0;
     }
 
 private:

@@ -27,7 +27,7 @@ void writeBool(const QString& key, const char* name, bool value)
 int readInt(const QString& key, const char* name)
 {
     // A number edited into nonsense counts as 0, so the rest still loads.
-    return FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0")).trimmed().toInt();
+    return FNSTOREDTEXTTOINTEGER(FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0"))).value_or(0);
 }
 
 QStringList stripped(const QStringList& captions)
