@@ -674,34 +674,31 @@ void TFormMAIN::normaliseBox(QLineEdit* box, QTimer* timer, bool start)
         text.remove(minus, 1);
     if (text.isEmpty() || text.trimmed() == QLatin1String("0"))
         text = QStringLiteral("1");
-    qint64 n = 1;
-    if (!wholeNumber(text, n))
-        n = 1;
-    if (n > 0 && job_->TEMPLATEEXISTS())
-        n = qMin<qint64>(n, labelsPerSheet());
-    n = std::clamp<qint64>(n, 1, INT32_MAX);
+    qint64 typed = 1;
+    if (!wholeNumber(text, typed))
+        typed = 1;
+    const qint32 n = fitToSheet(typed);
     setBoxText(box, QString::number(n));
     if (start)
-        job_->DATAINFO()->STARTLABNUM = static_cast<qint32>(n);
+        job_->DATAINFO()->STARTLABNUM = n;
     else
-        job_->DATAINFO()->RepeatLabelNum = static_cast<qint32>(n);
+        job_->DATAINFO()->RepeatLabelNum = n;
     REFRESHPAGE();
+}
+
+qint32 TFormMAIN::fitToSheet(qint64 n) const
+{
+    if (job_->TEMPLATEEXISTS())
+        n = std::min<qint64>(n, labelsPerSheet());
+    return static_cast<qint32>(std::clamp<qint64>(n, 1, INT32_MAX));
 }
 
 void TFormMAIN::SHOWDATANUMBERS()
 {
-    // The numbers printing will use, as the boxes keep them: at least 1 and,
-    // once there is a sheet, at most its number of labels.
-    const qint64 perSheet = labelsPerSheet();
-    auto fit = [&](qint32 n) {
-        qint64 v = n;
-        if (job_->TEMPLATEEXISTS())
-            v = std::min(v, perSheet);
-        return static_cast<qint32>(std::clamp<qint64>(v, 1, INT32_MAX));
-    };
+    // The numbers printing will use, as the boxes keep them.
     TDATAINFO& data = *job_->DATAINFO();
-    data.STARTLABNUM = fit(data.STARTLABNUM);
-    data.RepeatLabelNum = fit(data.RepeatLabelNum);
+    data.STARTLABNUM = fitToSheet(data.STARTLABNUM);
+    data.RepeatLabelNum = fitToSheet(data.RepeatLabelNum);
     timerStartAt_->stop();
     timerRepeatLabel_->stop();
     setBoxText(editStart_, QString::number(data.STARTLABNUM));

@@ -140,6 +140,9 @@ private:
     void MAKEPAPERIMAGE();
     void applyCommandLine();
     qint32 labelsPerSheet() const;
+    // The range of the start and repeat numbers: at least 1 and, once there
+    // is a sheet, at most its number of labels.
+    qint32 fitToSheet(qint64 n) const;
     void replaceJob(std::unique_ptr<TJOB> job);
     void setBoxText(QLineEdit* box, const QString& text);
     void showNameBar(QLabel* bar, const QString& path);
