@@ -6,6 +6,7 @@
 #include "settings/StoredSettings.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
+#include "support/Utilities.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -268,14 +269,20 @@ int printJob(const TBATCHOPTIONS& options)
 
 bool FNISBATCHCOMMAND(int argc, char* argv[])
 {
-    return argc > 1 && (std::strcmp(argv[1], "--print") == 0 || std::strcmp(argv[1], "--help") == 0);
+    if (argc < 2)
+        return false;
+    for (const char* command : {"--print", "--help", "-h", "--version"})
+        if (std::strcmp(argv[1], command) == 0)
+            return true;
+    return false;
 }
 
 QString FNBATCHUSAGE()
 {
     return QStringLiteral(
         "Usage: gorvin --print JOB.GVJ [options]\n"
-        "       gorvin --help\n"
+        "       gorvin --help | -h\n"
+        "       gorvin --version\n"
         "\n"
         "Prints the labels of a job without opening a window, as File > Print does:\n"
         "all pages, after reading the data file the job names.\n"
@@ -298,7 +305,8 @@ QString FNBATCHUSAGE()
         "  --repeat N         print every label N times\n"
         "                     (--start and --repeat are kept between 1 and the labels\n"
         "                     of one sheet, as the Start and Repeat boxes keep them)\n"
-        "  --help             show this text\n"
+        "  --help, -h         show this text\n"
+        "  --version          show the program's version\n"
         "\n"
         "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
         "3 printing failed; 130 or 143 interrupted (SIGINT, SIGTERM): nothing printed.\n");
@@ -353,8 +361,11 @@ bool FNPARSEBATCHARGUMENTS(const QStringList& arguments, TBATCHOPTIONS& options,
             return true;
         };
 
-        if (arg == QStringLiteral("--help")) {
+        if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
             options.Help = true;
+            return true;
+        } else if (arg == QStringLiteral("--version")) {
+            options.Version = true;
             return true;
         } else if (arg == QStringLiteral("--print")) {
             if (hasInline) {
@@ -462,6 +473,10 @@ int BatchPrintMain(int argc, char* argv[])
     }
     if (options.Help) {
         std::fputs(FNBATCHUSAGE().toLocal8Bit().constData(), stdout);
+        return BatchPrinted;
+    }
+    if (options.Version) {
+        std::fputs((QStringLiteral("Gorvin ") + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
 

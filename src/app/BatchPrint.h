@@ -2,7 +2,8 @@
 // Printing from the command line, without any window:
 //   gorvin --print JOB.GVJ [--output FILE.pdf | --printer NAME] [--pages FROM-TO]
 //          [--copies N] [--collate] [--outline] [--data FILE] [--start N] [--repeat N]
-//   gorvin --help
+//   gorvin --help | -h
+//   gorvin --version
 // Messages go to standard error in the program's own words.
 
 #include <QString>
@@ -20,6 +21,7 @@ enum TBATCHSTATUS : int {
 
 struct TBATCHOPTIONS {
     bool Help = false;
+    bool Version = false; // --version
     QString JobFile;
     QString OutputFile;   // --output: a PDF file instead of a printer
     QString PrinterName;  // --printer; both empty: the default printer
@@ -34,8 +36,9 @@ struct TBATCHOPTIONS {
     std::optional<qint32> Repeat;
 };
 
-// True when the program was started as a batch printer: its first argument
-// is --print or --help.
+// True when the program was started as a batch printer or asked about itself
+// on the command line: its first argument is --print, --help, -h or
+// --version. No window is opened for these.
 bool FNISBATCHCOMMAND(int argc, char* argv[]);
 
 // Reads the arguments that follow the program's name. On a usage error gives

@@ -228,8 +228,7 @@ bool TFormMAIN::FNOPENJOB(const QString& given)
     if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
         FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
     GOTOFIRSTPAGE(false);
-    setBoxText(editStart_, QString::number(job_->DATAINFO()->STARTLABNUM));
-    setBoxText(editRepeat_, QString::number(job_->DATAINFO()->RepeatLabelNum));
+    SHOWDATANUMBERS();
     return true;
 }
 
@@ -394,6 +393,7 @@ void TFormMAIN::CLOSEJOBClick()
         return;
     job_ = std::make_unique<TJOB>();
     SETJOBFILENAME(QString());
+    SHOWDATANUMBERS();
     PanelJOBNAMEResize();
     FITPAPER();
     GOTOFIRSTPAGE(true);

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/PaperImage.h"
+#include "dialogs/FormNEWPAPER.h"
 #include "dialogs/FormSETTINGS.h"
 #include "render/PainterCanvas.h"
 #include "render/PrintRun.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -121,6 +123,18 @@ void TFormMAIN::setWindows(const TPROGRAMWINDOWS& windows)
     windows_ = windows;
 }
 
+// The paper-type dialog lives for the whole run and keeps the size last
+// chosen in it, so that is the program's default paper size.
+MU TFormMAIN::defaultPaperWidth() const
+{
+    return windows_.newPaper ? windows_.newPaper->paperWidth() : 210000;
+}
+
+MU TFormMAIN::defaultPaperHeight() const
+{
+    return windows_.newPaper ? windows_.newPaper->paperHeight() : 297000;
+}
+
 void TFormMAIN::FormCreate()
 {
     spinnerGuard_ = false;
@@ -196,7 +210,7 @@ void TFormMAIN::buildMenus()
     menuTemplate_ = menuBar()->addMenu(QStringLiteral("&Template"));
     menuTemplate_->setObjectName(QStringLiteral("Template1"));
     addAction(menuTemplate_, "NEWTEMPLATE", QStringLiteral("&New..."), &TFormMAIN::NEWTEMPLATEClick);
-    addAction(menuTemplate_, "NEWTEMPLATEFROMPRODUCT", QStringLiteral("New from &product..."),
+    addAction(menuTemplate_, "NEWTEMPLATEFROMPRODUCT", QStringLiteral("New from pro&duct..."),
               &TFormMAIN::NEWTEMPLATEFROMPRODUCTClick);
     addAction(menuTemplate_, "Editlayout1", QStringLiteral("&Edit layout..."), &TFormMAIN::Editlayout1Click);
     addAction(menuTemplate_, "OPENTEMPLATE", QStringLiteral("&Open"), &TFormMAIN::OPENTEMPLATEClick);
@@ -500,9 +514,13 @@ void TFormMAIN::REFRESHPAGE()
     if (bitmap.isNull())
         return;
     bitmap.fill(Qt::white);
-    const qint32 pages = job_->PAGECOUNT();
-    if (params_.PageIndex < 0 || params_.PageIndex > pages)
-        params_.PageIndex = 0;
+    // The page box always names the page drawn: a job that became shorter
+    // (less data, a later start, fewer repeats) shows its last page.
+    const qint32 lastPage = std::max(0, job_->PAGECOUNT() - 1);
+    if (params_.PageIndex < 0 || params_.PageIndex > lastPage) {
+        params_.PageIndex = params_.PageIndex < 0 ? 0 : lastPage;
+        setBoxText(editPage_, QString::number(params_.PageIndex + 1));
+    }
     if (windows_.settings) {
         params_.ShowTemplate = windows_.settings->showTemplate();
         params_.ShowLabels = windows_.settings->showLabels();
@@ -656,18 +674,35 @@ void TFormMAIN::normaliseBox(QLineEdit* box, QTimer* timer, bool start)
         text.remove(minus, 1);
     if (text.isEmpty() || text.trimmed() == QLatin1String("0"))
         text = QStringLiteral("1");
-    qint64 n = 1;
-    if (!wholeNumber(text, n))
-        n = 1;
-    if (n > 0 && job_->TEMPLATEEXISTS())
-        n = qMin<qint64>(n, labelsPerSheet());
-    n = std::clamp<qint64>(n, 1, INT32_MAX);
+    qint64 typed = 1;
+    if (!wholeNumber(text, typed))
+        typed = 1;
+    const qint32 n = fitToSheet(typed);
     setBoxText(box, QString::number(n));
     if (start)
-        job_->DATAINFO()->STARTLABNUM = static_cast<qint32>(n);
+        job_->DATAINFO()->STARTLABNUM = n;
     else
-        job_->DATAINFO()->RepeatLabelNum = static_cast<qint32>(n);
+        job_->DATAINFO()->RepeatLabelNum = n;
     REFRESHPAGE();
+}
+
+qint32 TFormMAIN::fitToSheet(qint64 n) const
+{
+    if (job_->TEMPLATEEXISTS())
+        n = std::min<qint64>(n, labelsPerSheet());
+    return static_cast<qint32>(std::clamp<qint64>(n, 1, INT32_MAX));
+}
+
+void TFormMAIN::SHOWDATANUMBERS()
+{
+    // The numbers printing will use, as the boxes keep them.
+    TDATAINFO& data = *job_->DATAINFO();
+    data.STARTLABNUM = fitToSheet(data.STARTLABNUM);
+    data.RepeatLabelNum = fitToSheet(data.RepeatLabelNum);
+    timerStartAt_->stop();
+    timerRepeatLabel_->stop();
+    setBoxText(editStart_, QString::number(data.STARTLABNUM));
+    setBoxText(editRepeat_, QString::number(data.RepeatLabelNum));
 }
 
 void TFormMAIN::EditStartLabNumExit()
@@ -687,6 +722,10 @@ void TFormMAIN::ImagePAPERMouseUp(Qt::MouseButton button, QPoint position)
     const qreal ratio = image_->bitmap().devicePixelRatio();
     const MU x = static_cast<MU>(RoundHalfEven(position.x() * ratio / params_.PixPerMuX));
     const MU y = static_cast<MU>(RoundHalfEven(position.y() * ratio / params_.PixPerMuY));
+    // A margin or a gap is no label on any page, whatever the page offset
+    // below would make of the miss.
+    if (job_->TEMPLATE()->GetTemplateNumFromMuXY(x, y) < 0)
+        return;
     const qint64 index = static_cast<qint64>(job_->GetLabelNumFromMuXY(x, y))
                          + static_cast<qint64>(labelsPerSheet()) * params_.PageIndex;
     if (index >= 0 && index <= job_->DATAINFO()->LABELCOUNT() - 1)
@@ -702,7 +741,22 @@ bool TFormMAIN::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == panelJobName_ && event->type() == QEvent::Resize) {
         PanelJOBNAMEResize();
+    } else if (event->type() == QEvent::KeyPress && watched == editPage_) {
+        // The arrow and page keys in the page box work its arrows: up is the
+        // page before, as on the arrows beside it.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_PageUp || key == Qt::Key_Down || key == Qt::Key_PageDown) {
+            UpDownPAGENUMClick(key == Qt::Key_Up || key == Qt::Key_PageUp);
+            REFRESHPAGE();
+            return true;
+        }
     } else if (event->type() == QEvent::FocusOut) {
+        // A menu or a dialog opened over a box takes its focus only for a
+        // while; the box is tidied when the user really leaves it, or when
+        // its timer fires.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            return TBaseMainWindow::eventFilter(watched, event);
         if (watched == editPage_)
             EditPAGENUMExit();
         else if (watched == editStart_)

@@ -75,8 +75,10 @@ public:
     // How many times the page has been drawn: tests tell redraws apart.
     int refreshCount() const { return refreshCount_; }
     QString settingsRootKey() const { return rootKey_; }
-    MU defaultPaperWidth() const { return 210000; }
-    MU defaultPaperHeight() const { return 297000; }
+    // Where Template > New starts: A4 upright, then the size last chosen in
+    // the paper-type dialog (by a sheet or by OK) for the rest of the run.
+    MU defaultPaperWidth() const;
+    MU defaultPaperHeight() const;
 
     // Preview and navigation.
     void FITPAPER();
@@ -138,6 +140,9 @@ private:
     void MAKEPAPERIMAGE();
     void applyCommandLine();
     qint32 labelsPerSheet() const;
+    // The range of the start and repeat numbers: at least 1 and, once there
+    // is a sheet, at most its number of labels.
+    qint32 fitToSheet(qint64 n) const;
     void replaceJob(std::unique_ptr<TJOB> job);
     void setBoxText(QLineEdit* box, const QString& text);
     void showNameBar(QLabel* bar, const QString& path);
@@ -164,6 +169,10 @@ private:
     void UpDownPAGENUMClick(bool upper);
     void EditStartLabNumChange(const QString& text);
     void EditStartLabNumExit();
+    // Writes the job's start and repeat numbers into their boxes as printing
+    // will use them (at least 1, at most one sheet's labels), after the job
+    // was replaced by one opened or made anew.
+    void SHOWDATANUMBERS();
     void EditRepeatLabelNumChange(const QString& text);
     void EditRepeatLabelNumExit();
     void normaliseBox(QLineEdit* box, QTimer* timer, bool start);

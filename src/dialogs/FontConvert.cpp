@@ -37,12 +37,21 @@ QFont FNFONTTOQFONT(const TFONT& font)
     return f;
 }
 
+QFont FNFONTFORDIALOG(const TFONT& font)
+{
+    QFont shown = FNFONTTOQFONT(font);
+    const QFontInfo used(shown);
+    shown.setFamilies({used.family()});
+    shown.setStyleName(used.styleName());
+    return shown;
+}
+
 void FNQFONTTOFONT(const QFont& chosen, TFONT& font)
 {
-    const QString resolved = QFontInfo(QFont(font.Name)).family();
     const QString family = chosen.family();
     const bool sameFace = family.compare(font.Name, Qt::CaseInsensitive) == 0
-                          || family.compare(resolved, Qt::CaseInsensitive) == 0;
+                          || family.compare(QFontInfo(QFont(font.Name)).family(), Qt::CaseInsensitive) == 0
+                          || family.compare(QFontInfo(FNFONTTOQFONT(font)).family(), Qt::CaseInsensitive) == 0;
     if (!sameFace && !family.isEmpty()) {
         font.Name = family;
         font.Pitch = TFONT::fpDefault;

@@ -13,6 +13,12 @@ class TFONT;
 // fixed pitch, the typewriter hint.
 QFont FNFONTTOQFONT(const TFONT& font);
 
+// The font the font dialog opens on: the face, style and size the label
+// font is really drawn with. A name that is not installed ("COURIER NEW")
+// shows as the family that stands in for it, with its style ("Bold"), so
+// the dialog neither falls back to another face nor drops the style.
+QFont FNFONTFORDIALOG(const TFONT& font);
+
 // Takes a font chosen in the font dialog into a font description: size and
 // style always; the name only when the chosen family is not the one the
 // description's name already resolves to, so that "COURIER NEW" stays

@@ -608,7 +608,7 @@ void TFormFORMAT::ButtonsaveformatClick()
 
 void TFormFORMAT::ButtonFONTClick()
 {
-    QFont font = FNFONTTOQFONT(workingFont_);
+    QFont font = FNFONTFORDIALOG(workingFont_);
     if (Dialogs().chooseFont(this, font)) {
         FNQFONTTOFONT(font, workingFont_);
         showFontName();

@@ -87,7 +87,8 @@ TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
     EditSCALE->setFixedWidth(EditSCALE->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     EditSCALE->installEventFilter(this);
 
-    UpDownSCALE = new TUpDown(*EditSCALE, 10, 500, this);
+    // The arrows stop where the track bar does.
+    UpDownSCALE = new TUpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this);
     UpDownSCALE->setObjectName(QStringLiteral("UpDownSCALE"));
     UpDownSCALE->setFallback([this] { return TrackBarSCALE->value(); });
 
@@ -99,10 +100,14 @@ TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(OKBtn, &QPushButton::clicked, this, &TFormSCALE::accept);
+    connect(OKBtn, &QPushButton::clicked, this, [this] {
+        EditSCALEExit();
+        accept();
+    });
     connect(CancelBtn, &QPushButton::clicked, this, &TFormSCALE::reject);
 
     connect(EditSCALE, &QLineEdit::textChanged, this, &TFormSCALE::EditSCALEChange);
+    connect(EditSCALE, &QLineEdit::editingFinished, this, &TFormSCALE::EditSCALEExit);
     connect(TrackBarSCALE, &QSlider::valueChanged, this, &TFormSCALE::TrackBarSCALEChange);
 
     auto* number = new QHBoxLayout;
@@ -133,6 +138,7 @@ bool TFormSCALE::execute(double& scale, double minScale, double maxScale)
 {
     setScale(scale);
     EditSCALE->setFocus();
+    EditSCALE->selectAll(); // typing replaces the number
     if (exec() != QDialog::Accepted)
         return false;
     double chosen = trackBarScale();
@@ -172,9 +178,24 @@ void TFormSCALE::EditSCALEChange(const QString& text)
         EditSCALE->setText(digits);
         return;
     }
-    const int number = numberIn(digits).value_or(0);
-    if (number != TrackBarSCALE->value())
-        TrackBarSCALE->setValue(number); // held in range; reports only a real move
+    // While the user types, a number outside the track bar's range ("5" on
+    // the way to "50", "1" on the way to "150") is left as typed; the track
+    // bar follows only numbers it can show. The box is brought into range
+    // when it is left or OK is pressed.
+    const std::optional<int> number = numberIn(digits);
+    if (number && *number >= TrackBarSCALE->minimum() && *number <= TrackBarSCALE->maximum()
+        && *number != TrackBarSCALE->value())
+        TrackBarSCALE->setValue(*number);
+}
+
+void TFormSCALE::EditSCALEExit()
+{
+    const std::optional<int> number = numberIn(EditSCALE->text());
+    const int position =
+        number ? std::clamp(*number, TrackBarSCALE->minimum(), TrackBarSCALE->maximum()) : TrackBarSCALE->value();
+    TrackBarSCALE->setValue(position);
+    if (numberIn(EditSCALE->text()) != position)
+        EditSCALE->setText(QString::number(position));
 }
 
 void TFormSCALE::TrackBarSCALEChange(int position)

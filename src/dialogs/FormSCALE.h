@@ -44,9 +44,10 @@ class TFormSCALE : public TBaseDialog {
 public:
     explicit TFormSCALE(QWidget* parent = nullptr);
 
-    // Shows the dialog modally at the given scale (1.0 is 100 %). OK sets the
-    // scale to the track bar's position in per cent, held within the limits,
-    // and returns true; Cancel leaves it alone.
+    // Shows the dialog modally at the given scale (1.0 is 100 %). OK brings
+    // the typed number into the track bar's range, sets the scale to the
+    // track bar's position in per cent, held within the limits, and returns
+    // true; Cancel leaves it alone.
     bool execute(double& scale, double minScale, double maxScale);
 
     // Fills the track bar and the edit box from a scale; execute() does it.
@@ -59,6 +60,9 @@ protected:
 
 private:
     void EditSCALEChange(const QString& text);
+    // Leaving the box or OK: the number is brought into the track bar's
+    // range, an empty box shows the track bar's position.
+    void EditSCALEExit();
     void TrackBarSCALEChange(int position);
 
     QLabel* LabelSCALE;

@@ -1,7 +1,5 @@
 #include "JobInfo.h"
 
-#include <QLocale>
-
 namespace {
 
 TFormatValueReader& valueReader()
@@ -32,19 +30,14 @@ const TFORMATDEFAULT defaultsTable[] = {
 // that one bad value cannot stop a job from being made.
 qint32 readInteger(const char* name, const char* def)
 {
-    bool ok = false;
-    const qint32 v = readValue(QString::fromLatin1(name), QString::fromLatin1(def)).trimmed().toInt(&ok);
-    return ok ? v : QString::fromLatin1(def).toInt();
+    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
+    return FNSTOREDTEXTTOINTEGER(text).value_or(FNSTOREDTEXTTOINTEGER(QString::fromLatin1(def)).value_or(0));
 }
 
 double readNumber(const char* name, const char* def)
 {
-    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def)).trimmed();
-    bool ok = false;
-    double v = QLocale::system().toDouble(text, &ok);
-    if (!ok)
-        v = QLocale::c().toDouble(text, &ok);
-    return ok ? v : QString::fromLatin1(def).toDouble();
+    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
+    return FNSTOREDTEXTTONUMBER(text).value_or(FNSTOREDTEXTTONUMBER(QString::fromLatin1(def)).value_or(0.0));
 }
 
 bool readBool(const char* name, const char* def)

@@ -2,6 +2,7 @@
 
 #include "support/Messages.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -150,4 +151,42 @@ QString FNBOOLTOSTR(bool value)
 bool FNSTRTOBOOL(const QString& text)
 {
     return !text.isEmpty() && text.front().toUpper() == QLatin1Char('T');
+}
+
+QString FNNUMBERTOSTOREDTEXT(double value)
+{
+    // QString::number never uses the user's locale.
+    return QString::number(value, 'g', 15);
+}
+
+std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text)
+{
+    // QString::toInt reads the C locale's form whatever the user's locale.
+    bool ok = false;
+    const std::int32_t value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> FNSTOREDTEXTTONUMBER(const QString& text)
+{
+    const QByteArray bytes = text.trimmed().toLatin1();
+    const char* first = bytes.constData();
+    const char* last = first + bytes.size();
+    if (first == last)
+        return std::nullopt;
+    // from_chars reads the locale-free form (".5" and "5." included) but
+    // also "nan" and "inf"; letters other than an exponent's are refused
+    // before it sees them.
+    for (const char* c = first; c != last; ++c) {
+        const bool allowed = (*c >= '0' && *c <= '9') || *c == '.' || *c == '-' || *c == '+' || *c == 'e' || *c == 'E';
+        if (!allowed)
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 using MU = std::int32_t;
 
@@ -42,3 +43,15 @@ bool FNISSIGNEDNUMBER(const QString& text);
 bool FNISUNSIGNEDINTEGER(const QString& text);
 QString FNBOOLTOSTR(bool value);
 bool FNSTRTOBOOL(const QString& text);
+
+// Numbers kept as text in the settings store (format defaults, the preview
+// scale, printer calibrations) are written and read the same way whatever
+// the user's locale: a full stop as the decimal mark, no digit grouping, an
+// optional minus sign and exponent. Reading refuses anything else, "nan" and
+// "inf" included, so "12.500" is twelve and a half everywhere and "1,5" is
+// no number at all rather than fifteen.
+QString FNNUMBERTOSTOREDTEXT(double value);
+std::optional<double> FNSTOREDTEXTTONUMBER(const QString& text);
+// Whole numbers kept as text (lengths in MU, codes, counts, coordinates):
+// decimal digits with an optional minus sign, within 32 bits.
+std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text);

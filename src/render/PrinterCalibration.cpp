@@ -4,7 +4,6 @@
 #include "render/PrintRun.h"
 #include "settings/RegistryStore.h"
 
-#include <QLocale>
 
 #include <cmath>
 #include <cstdlib>
@@ -16,15 +15,6 @@ const QString topShiftName = QStringLiteral("TopShift");
 const QString scaleXName = QStringLiteral("ScaleX");
 const QString scaleYName = QStringLiteral("ScaleY");
 const QString stampName = QStringLiteral("DateTimeStamp");
-
-// The user's number format, without digit grouping either way: a grouped
-// reading would take "1,5" written under another decimal separator for 15.
-QLocale numberLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    return locale;
-}
 
 const QDate stampEpoch(1899, 12, 30);
 constexpr double msecsPerDay = 86400000.0;
@@ -87,25 +77,23 @@ QString FNPRINTERKEY(const QString& printerName)
 
 QString FNFLOATTOSTR(double value)
 {
-    return numberLocale().toString(value, 'g', 15);
+    return FNNUMBERTOSTOREDTEXT(value);
 }
 
 double FNSTRTOFLOAT(const QString& text)
 {
-    bool ok = false;
-    const double value = numberLocale().toDouble(text.trimmed(), &ok);
-    if (!ok)
+    const std::optional<double> value = FNSTOREDTEXTTONUMBER(text);
+    if (!value)
         throw ECalibrationError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    return value;
+    return *value;
 }
 
 qint32 FNSTRTOINT(const QString& text)
 {
-    bool ok = false;
-    const qint32 value = text.trimmed().toInt(&ok, 10);
-    if (!ok)
+    const std::optional<qint32> value = FNSTOREDTEXTTOINTEGER(text);
+    if (!value)
         throw ECalibrationError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return value;
+    return *value;
 }
 
 TPRINTERCALIBRATION READCALIBRATION(const QString& printerName)

@@ -62,7 +62,8 @@ double FNDATETIMETOSTAMP(const QDateTime& when);
 QDateTime FNSTAMPTODATETIME(double stamp);
 
 // Number texts of the store: general floating-point text with up to 15
-// significant digits and the user's decimal separator, no digit grouping.
+// significant digits, a full stop whatever the locale, no digit grouping
+// (FNNUMBERTOSTOREDTEXT).
 QString FNFLOATTOSTR(double value);
 double FNSTRTOFLOAT(const QString& text);   // throws ECalibrationError
 qint32 FNSTRTOINT(const QString& text);     // throws ECalibrationError

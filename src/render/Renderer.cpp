@@ -461,7 +461,7 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
     }
 }
 
-void DrawPlaceholder(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
+void DrawPlaceholder(TCANVAS& canvas, const TPRINTPARAMS& p,
                      const TCANVASRECT& inner, qint64 slot)
 {
     const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
@@ -469,13 +469,13 @@ void DrawPlaceholder(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS
     brush.style = TBrushStyle::Solid;
     canvas.setBrush(brush);
 
-    TCANVASFONT font;
+    // The canvas font's style without bold (regular on an outline page,
+    // where no label text was drawn), never the label font's.
+    TCANVASFONT font = canvas.font();
     font.name = QStringLiteral("Arial");
     font.size = 14;
-    // The label font's style without bold, on every placeholder alike.
-    font.style = format.FONT.Style & ~TFONT::fsBold;
+    font.style &= ~TFONT::fsBold;
     font.color = QColor(192, 192, 192);
-    font.charset = format.FONT.Charset;
     canvas.setFont(font);
     while (canvas.textHeight(text) > inner.height() && font.size > 6) {
         --font.size;
@@ -598,7 +598,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
             if (p.ShowLabels && hasLabel)
                 DrawLabelText(canvas, format, p, inner, lines, *textBound);
             else if (p.ShowTemplate)
-                DrawPlaceholder(canvas, format, p, inner, slot);
+                DrawPlaceholder(canvas, p, inner, slot);
         }
     }
     if (p.ShowTemplate)

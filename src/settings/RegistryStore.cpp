@@ -174,9 +174,8 @@ public:
     {
         if (!hasValue(prefix + countSuffix))
             return 0;
-        bool ok = false;
-        const int count = text(prefix + countSuffix).trimmed().toInt(&ok);
-        return ok ? std::clamp(count, 0, listCapacity) : 0;
+        const std::optional<int> count = FNSTOREDTEXTTOINTEGER(text(prefix + countSuffix));
+        return count ? std::clamp(*count, 0, listCapacity) : 0;
     }
 
 private:
@@ -188,6 +187,17 @@ private:
 QString itemName(const QString& prefix, int index)
 {
     return prefix + QString::number(index);
+}
+
+// An item name of the list: the prefix followed by digits only.
+bool isListItem(const QString& name, const QString& prefix)
+{
+    if (name.size() <= prefix.size() || !name.startsWith(prefix))
+        return false;
+    for (const QChar c : QStringView(name).mid(prefix.size()))
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
 }
 
 // An item name of the list at or past its capacity: the prefix followed by
@@ -322,9 +332,14 @@ bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList&
 {
     // One write for the deletion and the new items.
     TREGSESSION session;
-    if (!FNREGDELETELIST(key, prefix)) {
-        session.commit();
-        return false;
+    {
+        // Every item of the stored list goes, also past a gap (an item
+        // removed by hand, a list cut short): the new list is then written
+        // whole from index 0, and nothing of the old one is left behind it.
+        TRegKey reg(key);
+        for (const QString& name : reg.values())
+            if (isListItem(name, prefix) || name == prefix + countSuffix)
+                reg.remove(name);
     }
     const bool added = FNREGADDTOLIST(key, prefix, list);
     return session.commit() && added;

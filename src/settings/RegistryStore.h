@@ -60,10 +60,9 @@ QString FNREGREADSTRING(const QString& key, const QString& name, const QString& 
 // is skipped and logged as error 11; the result is then false.
 bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list);
 
-// Replaces the stored list by the given one, in one write. When the stored
-// list has a gap, only its items up to the gap are removed, nothing is written
-// and the result is false; the next save then writes the new list from
-// index 0.
+// Replaces the stored list by the given one, in one write: every stored item
+// goes, past a gap too, and the new list is written from index 0. False only
+// when the store could not be written.
 bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList& list);
 
 // Appends the items to the stored list; items beyond the 100th are dropped.

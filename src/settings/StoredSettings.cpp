@@ -5,7 +5,6 @@
 #include "settings/RegistryStore.h"
 #include "support/Utilities.h"
 
-#include <QLocale>
 
 namespace {
 
@@ -28,7 +27,7 @@ void writeBool(const QString& key, const char* name, bool value)
 int readInt(const QString& key, const char* name)
 {
     // A number edited into nonsense counts as 0, so the rest still loads.
-    return FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0")).trimmed().toInt();
+    return FNSTOREDTEXTTOINTEGER(FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0"))).value_or(0);
 }
 
 QStringList stripped(const QStringList& captions)
@@ -43,19 +42,12 @@ QStringList stripped(const QStringList& captions)
 
 QString FNREALTOSTR(double value)
 {
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 15);
+    return FNNUMBERTOSTOREDTEXT(value);
 }
 
 std::optional<double> FNSTRTOREAL(const QString& text)
 {
-    bool ok = false;
-    QLocale locale = QLocale::system();
-    const double v = locale.toDouble(text.trimmed(), &ok);
-    if (ok)
-        return v;
-    return std::nullopt;
+    return FNSTOREDTEXTTONUMBER(text);
 }
 
 bool FNLOADSETTINGS(TSOFTWARESETTINGS& s)

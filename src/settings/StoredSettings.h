@@ -76,6 +76,6 @@ void FNUSESTOREDFORMATDEFAULTS();
 void FNWRITEAPPLOCATION(const QString& folder);
 
 // Real numbers as the store keeps them: shortest general form, up to 15
-// significant digits, the user's decimal separator.
+// significant digits, a full stop whatever the locale (FNNUMBERTOSTOREDTEXT).
 QString FNREALTOSTR(double value);
 std::optional<double> FNSTRTOREAL(const QString& text);

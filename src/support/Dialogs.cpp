@@ -92,7 +92,8 @@ QString TQtDialogSeam::saveFile(QWidget* parent, const TFILEREQUEST& r)
 bool TQtDialogSeam::chooseFont(QWidget* parent, QFont& font)
 {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    // Qt's own dialog everywhere: it shows the face the program draws with.
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::DontUseNativeDialog);
     if (ok)
         font = chosen;
     return ok;

@@ -115,6 +115,8 @@ TEST(BatchProgram, HelpAndUsageErrors)
     const TRUNRESULT help = RunGorvin({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("gorvin --print JOB.GVJ")) << help.out.toStdString();
+    EXPECT_EQ(RunGorvin({"-h"}).out, help.out); // on standard output, with no window to wait for
+    EXPECT_TRUE(RunGorvin({"--version"}).out.startsWith("Gorvin Version "));
 
     const TRUNRESULT bad = RunGorvin({"--print", "job.gvj", "--copies", "none"});
     EXPECT_EQ(bad.exitCode, 2);

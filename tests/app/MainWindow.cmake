@@ -5,3 +5,4 @@ gorvin_add_test(test_mainwindow LIBS gorvin_app SOURCES
 )
 target_sources(test_mainwindow PRIVATE ${CMAKE_CURRENT_LIST_DIR}/FileCommandsTest.cpp)
 target_sources(test_mainwindow PRIVATE ${CMAKE_CURRENT_LIST_DIR}/MenuCommandsTest.cpp)
+target_sources(test_mainwindow PRIVATE ${CMAKE_CURRENT_LIST_DIR}/BoxesAndDialogsTest.cpp)

@@ -14,7 +14,11 @@
 #include "support/ProgramFolder.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QTest>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -579,6 +583,28 @@ TEST_F(FormatDialog, OkAndCancelStayCentredAsAPairSixteenPixelsApart)
             EXPECT_TRUE(ok->isDefault());
         }
     });
+}
+
+TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
+{
+    TFormFORMAT dialog;
+    const QFontInfo used(FNFONTTOQFONT(DefaultLabelFont())); // "COURIER NEW"'s stand-in, bold
+    ASSERT_TRUE(run(dialog, job, picDir, [&](TFormFORMAT& d) {
+        for (const char* size : {"", "14"}) { // Qt's own dialog: OK without a change, then a new size
+            QTimer::singleShot(0, [&] {
+                auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+                EXPECT_TRUE(fonts->currentFont().family() == used.family() && fonts->currentFont().bold());
+                for (QLineEdit* e : fonts->findChildren<QLineEdit*>())
+                    if (e->validator() && *size) // the size box, the one taking numbers only
+                        e->setText(QString::fromLatin1(size));
+                QTest::mouseClick(fonts->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            });
+            click(d, "ButtonFONT");
+        }
+        click(d, "ButtonOK");
+    }));
+    EXPECT_EQ(job.JOBINFO()->FONT.Name + QString::number(job.JOBINFO()->FONT.size()), "COURIER NEW14");
+    EXPECT_EQ(job.JOBINFO()->FONT.Style, TFONT::fsBold);
 }
 
 TEST(FontConvert, ModelFontAndQtFontRoundTrip)

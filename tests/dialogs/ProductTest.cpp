@@ -304,7 +304,7 @@ TEST_F(ProductCommand, SitsBesideNewAndIsAlwaysThere)
     ASSERT_GE(at, 0);
     ASSERT_LT(at + 1, entries.size());
     EXPECT_EQ(entries[at + 1], action("NEWTEMPLATEFROMPRODUCT"));
-    EXPECT_EQ(action("NEWTEMPLATEFROMPRODUCT")->text(), QStringLiteral("New from &product..."));
+    EXPECT_EQ(action("NEWTEMPLATEFROMPRODUCT")->text(), QStringLiteral("New from pro&duct..."));
     emit menu->aboutToShow();
     EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
     EXPECT_TRUE(action("NEWTEMPLATEFROMPRODUCT")->isEnabled());

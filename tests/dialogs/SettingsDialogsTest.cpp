@@ -163,14 +163,19 @@ TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
     auto* track = child<QSlider>(dialog, "TrackBarSCALE");
     auto* upDown = child<TUpDown>(dialog, "UpDownSCALE");
     paste(dialog, "EditSCALE", QStringLiteral("abc"));
-    expectShows(10, "10");
-    dialog.setScale(1.0);
+    expectShows(100, ""); // typing goes on: kept as typed until the box is left
     paste(dialog, "EditSCALE", QStringLiteral("350"));
+    expectShows(100, "350");
+    emit child<QLineEdit>(dialog, "EditSCALE")->editingFinished();
     expectShows(200, "200");
-    paste(dialog, "EditSCALE", QStringLiteral("350"));
-    expectShows(200, "350");
     paste(dialog, "EditSCALE", QStringLiteral("1x2"));
     expectShows(12, "12");
+    for (const char* typed : {"50", "150", "5"}) { // typed over the selected number
+        child<QLineEdit>(dialog, "EditSCALE")->selectAll();
+        QTest::keyClicks(child(dialog, "EditSCALE"), QString::fromLatin1(typed));
+        EXPECT_EQ(textOf(dialog, "EditSCALE"), QString::fromLatin1(typed));
+    }
+    expectShows(150, "5"); // until the box is left
 
     track->setValue(75);
     expectShows(75, "75");
@@ -187,7 +192,7 @@ TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
     paste(dialog, "EditSCALE", QStringLiteral("499"));
     upDown->stepUp();
     upDown->stepUp();
-    expectShows(200, "500");
+    expectShows(200, "200");
     paste(dialog, "EditSCALE", QStringLiteral("11"));
     upDown->stepDown();
     upDown->stepDown();

@@ -133,7 +133,7 @@ TEST(CalibrationStore, NamesWithKeySeparatorsStayOneKey)
     EXPECT_EQ(FNUNESCAPEPRINTERNAME(FNESCAPEPRINTERNAME(QString())), QString());
 }
 
-TEST(CalibrationStore, NumbersFollowTheUsersDecimalSeparator)
+TEST(CalibrationStore, NumbersAreStoredWithAFullStopInEveryLocale)
 {
     TLocaleGuard guard;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -141,12 +141,12 @@ TEST(CalibrationStore, NumbersFollowTheUsersDecimalSeparator)
     c.ScaleX = 1.5;
     c.ScaleY = 12345.25;
     WRITECALIBRATION(QStringLiteral("Comma"), c);
-    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Comma"), QStringLiteral("ScaleX"), QString()), "1,5");
-    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Comma"), QStringLiteral("ScaleY"), QString()), "12345,25");
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Comma"), QStringLiteral("ScaleX"), QString()), "1.5");
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Comma"), QStringLiteral("ScaleY"), QString()), "12345.25");
     EXPECT_EQ(READCALIBRATION(QStringLiteral("Comma")), c);
 
-    // Read under a full stop, "1,5" is no number at all, never 15.
-    QLocale::setDefault(QLocale::c());
+    // "1,5" is no number at all, never 15, whatever the locale.
+    FNREGWRITESTRING(QStringLiteral("Printers\\Comma"), QStringLiteral("ScaleX"), QStringLiteral("1,5"));
     try {
         READCALIBRATION(QStringLiteral("Comma"));
         FAIL() << "no error";

@@ -129,9 +129,8 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_EQ(texts[slot].text, QStringLiteral("Label [%1]").arg(slot + 1));
         EXPECT_EQ(texts[slot].rect, Inner(Box(slot % 2, slot / 2)));
-        // The label font's style without bold, whether or not a label was
-        // drawn before.
-        EXPECT_EQ(texts[slot].font.style, TFONT::fsItalic);
+        // Regular, as no label text was drawn before: never the label font's italic.
+        EXPECT_EQ(texts[slot].font.style, 0);
     }
     EXPECT_EQ(texts[5].text, QStringLiteral("L0"));
     EXPECT_EQ(texts[5].rect, Inner(Box(1, 2)));

@@ -162,7 +162,7 @@ TEST_F(RegistryStoreTest, AddingStopsAtTheHundredthItem)
     EXPECT_TRUE(rawKeys(QStringLiteral("Empty")).isEmpty());
 }
 
-TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndStopsTheNextSave)
+TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndTheSaveRewritesTheWholeList)
 {
     TScriptedMessages messages;
     FNREGWRITESTRING(closed, QStringLiteral("JobCOUNT"), QStringLiteral("3"));
@@ -179,13 +179,11 @@ TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndStopsTheNextSave)
     EXPECT_EQ(messages.beeps, 0);
     EXPECT_TRUE(messages.shown.isEmpty());
 
-    // The save removes the items up to the gap and the count, and writes nothing.
-    EXPECT_FALSE(FNREGSAVELIST(closed, job, {QStringLiteral("/new.GVJ")}));
-    EXPECT_EQ(rawKeys(closed), QStringList{QStringLiteral("Job2")});
-    // With the count gone, the next save writes the new list from index 0.
-    EXPECT_TRUE(FNREGSAVELIST(closed, job, {QStringLiteral("/new.GVJ")}));
+    // The save replaces the whole list, past the gap too, from index 0.
+    EXPECT_TRUE(FNREGSAVELIST(closed, job, loaded));
+    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Job0"), QStringLiteral("Job1"), QStringLiteral("JobCOUNT")}));
     EXPECT_TRUE(FNREGLOADLIST(closed, job, loaded));
-    EXPECT_EQ(loaded, QStringList{QStringLiteral("/new.GVJ")});
+    EXPECT_EQ(loaded, (QStringList{QStringLiteral("/zero.GVJ"), QStringLiteral("/two.GVJ")}));
 }
 
 TEST_F(RegistryStoreTest, DamagedCountsStayWithinTheList)
