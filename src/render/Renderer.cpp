@@ -319,6 +319,9 @@ TCANVASFONT LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 // ones is cut where i's would still fill the width.
 TTextBound VisibleTextBound(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, int width, int height)
 {
+    // Measured in the label font, then the canvas font is put back: what is
+    // drawn next (a placeholder) takes its style from the canvas as it was.
+    const TCANVASFONT before = canvas.font();
     TCANVASFONT font = LabelFont(format, p);
     if (format.TEXTSHRINKTOFIT && font.size > 1)
         font.size = 1;
@@ -331,6 +334,7 @@ TTextBound VisibleTextBound(TCANVAS& canvas, const TJOBINFO& format, const TPRIN
     TTextBound bound;
     bound.maxChars = static_cast<qsizetype>(std::min<qint64>(w * Sample / sampleWidth + Sample, 1 << 24));
     bound.maxLines = static_cast<int>(std::min<qint64>(h / lineHeight + 2, 1 << 24));
+    canvas.setFont(before);
     return bound;
 }
 
