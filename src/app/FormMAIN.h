@@ -121,6 +121,11 @@ public:
     TPRINTERTARGET& printer();
     bool printInProgress() const;
 
+signals:
+    // The window has closed for good: the user's state is saved and the
+    // program ends, whatever other windows are still open.
+    void closed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

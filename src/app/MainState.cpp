@@ -71,10 +71,12 @@ void TFormMAIN::applyCommandLine()
 
 void TFormMAIN::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
         event->accept();
-    else
+        emit closed();
+    } else {
         event->ignore();
+    }
 }
 
 bool TFormMAIN::FormCloseQuery()
