@@ -149,7 +149,7 @@ private:
     void reopenUpdate(QLabel* bar, const QString& current, QMenu* menu);
     QString startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
                         bool forOpen) const;
-    bool saveChecked(const QString& name, bool isTemplate);
+    QString saveChecked(const QString& path, bool isTemplate);
     QString chooseFileToOpen(bool isTemplate);
     void printCommand(bool labels);
     bool printCloseQuestion();
