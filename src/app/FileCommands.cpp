@@ -346,8 +346,11 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
         Messages().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
         return false;
     }
+    // Another data file is a change to the job; reading the same one again
+    // is not, and must not clear a change made by another command.
     const bool sameFile = name == data.FULLFILENAME;
-    job_->setALTERED(!sameFile);
+    if (!sameFile)
+        job_->setALTERED(true);
     data.FULLFILENAME = name;
     bool loaded = false;
     QString reason;
