@@ -408,7 +408,9 @@ void TFormMAIN::CLOSEJOBClick()
 
 void TFormMAIN::NEWTEMPLATEClick()
 {
-    if (!windows_.newPaper)
+    // The new template replaces the current one: unsaved changes to that
+    // are offered for saving first, as when it is closed.
+    if (!windows_.newPaper || !FNSAVETEMPLATEFIRST())
         return;
     MU width = defaultPaperWidth();
     MU height = defaultPaperHeight();
