@@ -61,6 +61,12 @@ void TFormMAIN::applyCommandLine()
         FNOPENJOB(cl.jobFile);
         return;
     }
+    // A template handed over alone starts a new job on that sheet.
+    if (!cl.templateDocument.isEmpty()) {
+        CLOSEJOBClick();
+        FNOPENTEMPLATE(cl.templateDocument);
+        return;
+    }
     if (!cl.templateFile.isEmpty() && !cl.dataFile.isEmpty() && QFileInfo::exists(cl.templateFile)
         && QFileInfo::exists(cl.dataFile)) {
         CLOSEJOBClick();

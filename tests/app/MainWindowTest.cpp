@@ -143,12 +143,13 @@ TEST_F(TMainWindowTest, CommandLineJobFromSplitParameters)
     EXPECT_EQ(main.JOBFILENAME(), job);
 }
 
-TEST_F(TMainWindowTest, CommandLineRefusesLockedJobsAndTakesSwitches)
+TEST_F(TMainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
 {
+    // A locked job, as the desktop entry offers one, opens as a job.
     const QString locked = writeJob(path("a.GVL"), 2, 2, QString());
     start({locked});
-    EXPECT_TRUE(main_->JOBFILENAME().isEmpty());
-    EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+    EXPECT_EQ(main_->JOBFILENAME(), locked);
+    EXPECT_TRUE(main_->job().TEMPLATEEXISTS());
 
     TJOB sheet;
     sheet.MAKENEWTEMPLATE(210000, 297000);
