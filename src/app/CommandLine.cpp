@@ -50,19 +50,22 @@ TCOMMANDLINE FNPARSECOMMANDLINE(const QStringList& params)
     QString joined;
     for (qsizetype i = 0;; ++i) {
         const QString p = params.value(i);
+        if (p.isEmpty()) // past the last one
+            break;
         joined += QLatin1Char(' ') + p;
         const QString ext = upperSuffix(joined);
-        if (isJobExtension(ext) || isTemplateExtension(ext) || p.isEmpty())
+        if (isJobExtension(ext) || isTemplateExtension(ext))
             break;
     }
     joined.remove(0, 1);
     const QString ext = upperSuffix(joined);
-    if (QFileInfo::exists(joined)) {
-        if (isJobExtension(ext))
-            result.jobFile = absolute(joined);
-        else if (isTemplateExtension(ext))
-            result.templateDocument = absolute(joined);
-    }
+    if (QFileInfo::exists(joined) && isJobExtension(ext))
+        result.jobFile = absolute(joined);
+    else if (QFileInfo::exists(joined) && isTemplateExtension(ext))
+        result.templateDocument = absolute(joined);
+    else if (!params.join(QLatin1Char(' ')).contains(QLatin1String("/T="), Qt::CaseInsensitive)
+             && !params.join(QLatin1Char(' ')).contains(QLatin1String("/D="), Qt::CaseInsensitive))
+        result.unopened = absolute(joined);
 
     result.templateFile = switchValue(params, QStringLiteral("/T="));
     if (!result.templateFile.isEmpty())

@@ -15,6 +15,8 @@ struct TCOMMANDLINE {
                               // same way, as a file manager hands one over
     QString templateFile; // the text after "/T=" (any case)
     QString dataFile;     // the text after "/D=", looked for only with a template
+    QString unopened;     // without switches: the name given when it is not an
+                          // existing job or template (a missing file, another kind)
 };
 
 // `params` are the parameters without the program's own name.

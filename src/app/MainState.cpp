@@ -5,6 +5,7 @@
 #include "app/FormMAIN.h"
 #include "dialogs/FormSETTINGS.h"
 #include "settings/StoredSettings.h"
+#include "support/ErrorLog.h"
 #include "support/Placement.h"
 #include "support/ProgramFolder.h"
 
@@ -67,12 +68,34 @@ void TFormMAIN::applyCommandLine()
         FNOPENTEMPLATE(cl.templateDocument);
         return;
     }
-    if (!cl.templateFile.isEmpty() && !cl.dataFile.isEmpty() && QFileInfo::exists(cl.templateFile)
-        && QFileInfo::exists(cl.dataFile)) {
-        CLOSEJOBClick();
-        if (FNOPENTEMPLATE(cl.templateFile))
-            FNOPENDATA(cl.dataFile);
+    // A name that is not opened is told, so that the user does not take the
+    // empty window for the file (a file manager may hand over any file).
+    const auto refuse = [](const QString& text) { FNLOGERROR(1, text, true, true); };
+    const auto missing = [](const QString& name) { return !name.isEmpty() && !QFileInfo::exists(name); };
+    if (!cl.unopened.isEmpty()) {
+        if (missing(cl.unopened))
+            refuse(QStringLiteral("Cannot find file '%1'").arg(cl.unopened));
+        else
+            refuse(QStringLiteral("Cannot open '%1': Gorvin opens job files (.GVJ, .GVL) and template files "
+                                  "(.GVT, .GVR).")
+                       .arg(cl.unopened));
+        return;
     }
+    if (cl.templateFile.isEmpty())
+        return;
+    for (const QString& name : {cl.templateFile, cl.dataFile})
+        if (missing(name)) {
+            refuse(QStringLiteral("Cannot find file '%1'").arg(name));
+            return;
+        }
+    if (cl.dataFile.isEmpty()) {
+        refuse(QStringLiteral("The template '%1' given with /T= opens only with a data file given with /D=.")
+                   .arg(cl.templateFile));
+        return;
+    }
+    CLOSEJOBClick();
+    if (FNOPENTEMPLATE(cl.templateFile))
+        FNOPENDATA(cl.dataFile);
 }
 
 void TFormMAIN::closeEvent(QCloseEvent* event)

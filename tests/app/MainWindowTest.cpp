@@ -166,8 +166,9 @@ TEST_F(TMainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
         EXPECT_EQ(main_->job().DATAINFO()->FULLFILENAME, data);
         EXPECT_EQ(main_->job().DATAINFO()->labelsInIndex(), 4);
     }
-    start({"/T=" + path("x.GVT")}); // a template alone does nothing
+    start({"/T=" + path("x.GVT")}); // a template alone opens nothing, and says so
     EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+    EXPECT_TRUE(lastPlain().startsWith(QStringLiteral("The template '") + path("x.GVT")));
 
     const QString job = writeJob(path("j.GVJ"), 2, 5, QString());
     start({job, "/T=" + path("x.GVT"), "/D=" + data}); // the job wins
