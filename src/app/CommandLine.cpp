@@ -13,12 +13,29 @@ QString upperSuffix(const QString& path)
     return path.mid(dot).toUpper();
 }
 
+QString absolute(const QString& path)
+{
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
+
 QString switchValue(const QStringList& params, const QString& sw)
 {
     for (const QString& p : params)
         if (p.contains(sw, Qt::CaseInsensitive))
-            return p.mid(3, 255);
+            return absolute(p.mid(3, 255));
     return QString();
+}
+
+// The kinds of file the desktop entry offers the program: jobs and
+// templates, each with its locked kind.
+bool isJobExtension(const QString& ext)
+{
+    return ext == QLatin1String(".GVJ") || ext == QLatin1String(".GVL");
+}
+
+bool isTemplateExtension(const QString& ext)
+{
+    return ext == QLatin1String(".GVT") || ext == QLatin1String(".GVR");
 }
 
 } // namespace
@@ -29,17 +46,26 @@ TCOMMANDLINE FNPARSECOMMANDLINE(const QStringList& params)
     if (params.isEmpty())
         return result;
 
-    // A job path with blanks may arrive split into several parameters.
+    // A path with blanks may arrive split into several parameters.
     QString joined;
     for (qsizetype i = 0;; ++i) {
         const QString p = params.value(i);
+        if (p.isEmpty()) // past the last one
+            break;
         joined += QLatin1Char(' ') + p;
-        if (upperSuffix(joined) == QLatin1String(".GVJ") || p.isEmpty())
+        const QString ext = upperSuffix(joined);
+        if (isJobExtension(ext) || isTemplateExtension(ext))
             break;
     }
     joined.remove(0, 1);
-    if (upperSuffix(joined) == QLatin1String(".GVJ") && QFileInfo::exists(joined))
-        result.jobFile = joined;
+    const QString ext = upperSuffix(joined);
+    if (QFileInfo::exists(joined) && isJobExtension(ext))
+        result.jobFile = absolute(joined);
+    else if (QFileInfo::exists(joined) && isTemplateExtension(ext))
+        result.templateDocument = absolute(joined);
+    else if (!params.join(QLatin1Char(' ')).contains(QLatin1String("/T="), Qt::CaseInsensitive)
+             && !params.join(QLatin1Char(' ')).contains(QLatin1String("/D="), Qt::CaseInsensitive))
+        result.unopened = absolute(joined);
 
     result.templateFile = switchValue(params, QStringLiteral("/T="));
     if (!result.templateFile.isEmpty())

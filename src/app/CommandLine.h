@@ -4,11 +4,19 @@
 #include <QString>
 #include <QStringList>
 
+// Every name is made absolute against the folder the program was started
+// in, so that a name remembered at exit still names the file at the next
+// start, wherever that is.
 struct TCOMMANDLINE {
-    QString jobFile;      // a ".GVJ" name that exists, joined from split parameters
-                          // (the job loader refuses one that is no plain file)
+    QString jobFile;      // a job (".GVJ", or a locked ".GVL") that exists, joined
+                          // from split parameters (the job loader refuses one
+                          // that is no plain file)
+    QString templateDocument; // a template (".GVT", or a locked ".GVR") named the
+                              // same way, as a file manager hands one over
     QString templateFile; // the text after "/T=" (any case)
     QString dataFile;     // the text after "/D=", looked for only with a template
+    QString unopened;     // without switches: the name given when it is not an
+                          // existing job or template (a missing file, another kind)
 };
 
 // `params` are the parameters without the program's own name.

@@ -79,9 +79,12 @@ QString TFormMAIN::startFolder(const QString& currentFile, QString& rememberedDi
 }
 
 // The checks every save makes before anything is written: the folder, the
-// name, the extension, a locked file. On success `name` is rebuilt with its
-// extension upper-cased.
-bool TFormMAIN::saveChecked(const QString& path, bool isTemplate)
+// name, the extension, a locked file. The extension is always written in
+// capitals, so "keep.gvj" is written as "keep.GVJ": when that changes the
+// name and a file of the written name is there, the user is asked before it
+// is replaced (a save dialog only asked about the name as typed). Returns
+// the name to write, or an empty text when the save must not go on.
+QString TFormMAIN::saveChecked(const QString& path, bool isTemplate)
 {
     const TFILEKIND& kind = isTemplate ? templateKind : jobKind;
     const QString folder = folderOf(path);
@@ -89,30 +92,33 @@ bool TFormMAIN::saveChecked(const QString& path, bool isTemplate)
     const QString ext = upperExtension(path);
     if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir()) {
         reportError(4, QStringLiteral("Cannot find path \"%1\"").arg(folder));
-        return false;
+        return QString();
     }
     if (base.isEmpty()) {
         reportError(5, QStringLiteral("Cannot save file with no name."));
-        return false;
+        return QString();
     }
     if (ext != QLatin1String(kind.extension) && ext != QLatin1String(kind.lockedExtension)) {
         reportError(6, isTemplate ? QStringLiteral("Invalid template file extension \"%1\"").arg(ext)
                                   : QStringLiteral("Invalid job file extension \"%1\"").arg(ext));
-        return false;
+        return QString();
     }
-    if (ext == QLatin1String(kind.lockedExtension) && QFileInfo::exists(folder + base + ext)) {
+    const QString name = folder + base + ext;
+    if (ext == QLatin1String(kind.lockedExtension) && QFileInfo::exists(name)) {
         reportError(7, QString::fromLatin1(kind.lockedMessage));
-        return false;
+        return QString();
     }
-    return true;
+    if (name != path && QFileInfo::exists(name)
+        && Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
+               != MsgAnswer::Yes)
+        return QString();
+    return name;
 }
 
 bool TFormMAIN::FNSAVEJOB(const QString& path)
 {
-    if (!saveChecked(path, false))
-        return false;
-    const QString name = folderOf(path) + FNFILENAMEONLY(path) + upperExtension(path);
-    if (!job_->SAVETOFILE(name))
+    const QString name = saveChecked(path, false);
+    if (name.isEmpty() || !job_->SAVETOFILE(name))
         return false;
     SETJOBFILENAME(name);
     PanelJOBNAMEResize();
@@ -247,10 +253,8 @@ bool TFormMAIN::FNLOADJOB(const QString& given)
 
 bool TFormMAIN::FNSAVETEMPLATE(const QString& path)
 {
-    if (!saveChecked(path, true))
-        return false;
-    const QString name = folderOf(path) + FNFILENAMEONLY(path) + upperExtension(path);
-    if (!job_->SAVETEMPLATETOFILE(name))
+    const QString name = saveChecked(path, true);
+    if (name.isEmpty() || !job_->SAVETEMPLATETOFILE(name))
         return false;
     PanelJOBNAMEResize();
     return true;
@@ -341,8 +345,11 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
         Messages().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
         return false;
     }
+    // Another data file is a change to the job; reading the same one again
+    // is not, and must not clear a change made by another command.
     const bool sameFile = name == data.FULLFILENAME;
-    job_->setALTERED(!sameFile);
+    if (!sameFile)
+        job_->setALTERED(true);
     data.FULLFILENAME = name;
     bool loaded = false;
     QString reason;
@@ -401,7 +408,9 @@ void TFormMAIN::CLOSEJOBClick()
 
 void TFormMAIN::NEWTEMPLATEClick()
 {
-    if (!windows_.newPaper)
+    // The new template replaces the current one: unsaved changes to that
+    // are offered for saving first, as when it is closed.
+    if (!windows_.newPaper || !FNSAVETEMPLATEFIRST())
         return;
     MU width = defaultPaperWidth();
     MU height = defaultPaperHeight();

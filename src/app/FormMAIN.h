@@ -123,6 +123,11 @@ public:
     TPRINTERTARGET& printer();
     bool printInProgress() const;
 
+signals:
+    // The window has closed for good: the user's state is saved and the
+    // program ends, whatever other windows are still open.
+    void closed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -149,7 +154,7 @@ private:
     void reopenUpdate(QLabel* bar, const QString& current, QMenu* menu);
     QString startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
                         bool forOpen) const;
-    bool saveChecked(const QString& name, bool isTemplate);
+    QString saveChecked(const QString& path, bool isTemplate);
     QString chooseFileToOpen(bool isTemplate);
     void printCommand(bool labels);
     bool printCloseQuestion();

@@ -5,6 +5,7 @@
 #include "app/FormMAIN.h"
 #include "dialogs/FormSETTINGS.h"
 #include "settings/StoredSettings.h"
+#include "support/ErrorLog.h"
 #include "support/Placement.h"
 #include "support/ProgramFolder.h"
 
@@ -61,20 +62,50 @@ void TFormMAIN::applyCommandLine()
         FNOPENJOB(cl.jobFile);
         return;
     }
-    if (!cl.templateFile.isEmpty() && !cl.dataFile.isEmpty() && QFileInfo::exists(cl.templateFile)
-        && QFileInfo::exists(cl.dataFile)) {
+    // A template handed over alone starts a new job on that sheet.
+    if (!cl.templateDocument.isEmpty()) {
         CLOSEJOBClick();
-        if (FNOPENTEMPLATE(cl.templateFile))
-            FNOPENDATA(cl.dataFile);
+        FNOPENTEMPLATE(cl.templateDocument);
+        return;
     }
+    // A name that is not opened is told, so that the user does not take the
+    // empty window for the file (a file manager may hand over any file).
+    const auto refuse = [](const QString& text) { FNLOGERROR(1, text, true, true); };
+    const auto missing = [](const QString& name) { return !name.isEmpty() && !QFileInfo::exists(name); };
+    if (!cl.unopened.isEmpty()) {
+        if (missing(cl.unopened))
+            refuse(QStringLiteral("Cannot find file '%1'").arg(cl.unopened));
+        else
+            refuse(QStringLiteral("Cannot open '%1': Gorvin opens job files (.GVJ, .GVL) and template files "
+                                  "(.GVT, .GVR).")
+                       .arg(cl.unopened));
+        return;
+    }
+    if (cl.templateFile.isEmpty())
+        return;
+    for (const QString& name : {cl.templateFile, cl.dataFile})
+        if (missing(name)) {
+            refuse(QStringLiteral("Cannot find file '%1'").arg(name));
+            return;
+        }
+    if (cl.dataFile.isEmpty()) {
+        refuse(QStringLiteral("The template '%1' given with /T= opens only with a data file given with /D=.")
+                   .arg(cl.templateFile));
+        return;
+    }
+    CLOSEJOBClick();
+    if (FNOPENTEMPLATE(cl.templateFile))
+        FNOPENDATA(cl.dataFile);
 }
 
 void TFormMAIN::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
         event->accept();
-    else
+        emit closed();
+    } else {
         event->ignore();
+    }
 }
 
 bool TFormMAIN::FormCloseQuery()

@@ -34,10 +34,10 @@ QStringList TFormMAIN::reopenEntries(QMenu* menu) const
 void TFormMAIN::REMOVEREOPENITEM(QMenu* menu, const QString& name)
 {
     // Entries keep their path as data; the caption doubles any "&" so that
-    // it shows as written. Paths compare without regard to letter case.
-    const QString wanted = FNSTRIPAMPERSANDS(name).toUpper();
+    // it shows as written. File names on this system are told apart by
+    // letter case, and an "&" is part of a name: paths compare exactly.
     for (QAction* a : menu->actions())
-        if (FNSTRIPAMPERSANDS(a->data().toString()).toUpper() == wanted) {
+        if (a->data().toString() == name) {
             menu->removeAction(a);
             delete a;
         }
@@ -88,7 +88,8 @@ void TFormMAIN::REOPENCLICK()
 
 void TFormMAIN::SETJOBFILENAME(const QString& name)
 {
-    if (name.compare(jobFileName_, Qt::CaseInsensitive) == 0)
+    // Exact: "Case.GVJ" and "case.GVJ" are two files.
+    if (name == jobFileName_)
         return;
     const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0)

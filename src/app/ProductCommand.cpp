@@ -7,7 +7,7 @@
 
 void TFormMAIN::NEWTEMPLATEFROMPRODUCTClick()
 {
-    if (!windows_.product)
+    if (!windows_.product || !FNSAVETEMPLATEFIRST())
         return;
     TLABELPRODUCT product;
     if (!windows_.product->execute(product))

@@ -59,6 +59,20 @@ int RunDesktopProgram(const QStringList& commandLine)
     TFormMAIN main(commandLine);
     seam.setParent(&main);
     const auto windows = CreateProgramWindows(main, &about);
+
+    // The program ends when its main window closes, even while the splash or
+    // an instructions window is still up: those would otherwise keep Qt's
+    // "last window closed" rule from ever ending it. Ending is done directly
+    // (not through quit(), which would close every window again and ask the
+    // main window a second time). The window may close before the loop runs,
+    // while start-up still handles the pending events.
+    QApplication::setQuitOnLastWindowClosed(false);
+    bool ended = false;
+    QObject::connect(&main, &TFormMAIN::closed, qApp, [&ended, &about] {
+        ended = true;
+        about.hide();
+        QCoreApplication::exit(0);
+    });
     main.show();
-    return QApplication::exec();
+    return ended ? 0 : QApplication::exec();
 }

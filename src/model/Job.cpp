@@ -67,7 +67,10 @@ qint32 TJOB::PAGECOUNT() const
 
 bool TJOB::CLEARDATA()
 {
-    altered_ = !dataInfo_->FULLFILENAME.isEmpty();
+    // Closing a data file changes the job; closing none changes nothing,
+    // and neither clears a change made before.
+    if (!dataInfo_->FULLFILENAME.isEmpty())
+        altered_ = true;
     dataInfo_->FULLFILENAME.clear();
     return dataInfo_->LOADDATA();
 }

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "common/TestEnv.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,8 +25,8 @@ TEST(CommandLine, FindsJobTemplateAndData)
     EXPECT_EQ(FNPARSECOMMANDLINE({QStringLiteral("-x"), job}).jobFile, QString()); // must come first
     EXPECT_EQ(FNPARSECOMMANDLINE({dir.filePath(QStringLiteral("gone.GVJ"))}).jobFile, QString());
     const TCOMMANDLINE both = FNPARSECOMMANDLINE({QStringLiteral("/d=data.txt"), QStringLiteral("/T=t.GVT")});
-    EXPECT_EQ(both.templateFile, QStringLiteral("t.GVT"));
-    EXPECT_EQ(both.dataFile, QStringLiteral("data.txt"));
+    EXPECT_EQ(both.templateFile, QDir::current().absoluteFilePath(QStringLiteral("t.GVT"))); // made absolute
+    EXPECT_EQ(both.dataFile, QDir::current().absoluteFilePath(QStringLiteral("data.txt")));
     EXPECT_EQ(FNPARSECOMMANDLINE({QStringLiteral("/D=data.txt")}).dataFile, QString()); // needs a template
     EXPECT_EQ(FNPARSECOMMANDLINE({}).templateFile, QString());
 }

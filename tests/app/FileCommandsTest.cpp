@@ -164,16 +164,18 @@ TEST_F(TFileCommandsTest, ElevenJobsLeaveTheTenNewestInTheMenu)
     EXPECT_FALSE(main.reopenEntries(main.reopenJobMenu()).contains(jobs[6]));
 }
 
-TEST_F(TFileCommandsTest, PathsDifferingInCaseCountOnce)
+TEST_F(TFileCommandsTest, PathsDifferingInCaseAreTwoEntries)
 {
     const QString a = writeJob(path("Case.GVJ"), 2, 2, QString());
     const QString b = writeJob(path("case.GVJ"), 2, 2, QString());
     TFormMAIN& main = start();
     main.ADDREOPENITEM(main.reopenJobMenu(), a);
     main.ADDREOPENITEM(main.reopenJobMenu(), b);
-    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{b});
+    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), (QStringList{b, a}));
+    main.ADDREOPENITEM(main.reopenJobMenu(), a); // the same path once, on top
+    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), (QStringList{a, b}));
     main.ADDREOPENITEM(main.reopenJobMenu(), path("gone.GVJ")); // only files that exist
-    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{b});
+    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), (QStringList{a, b}));
     // A path with an ampersand shows it and keeps it.
     const QString amp = writeJob(path("Smith & Sons.GVJ"), 2, 2, QString());
     main.ADDREOPENITEM(main.reopenJobMenu(), amp);

@@ -143,12 +143,13 @@ TEST_F(TMainWindowTest, CommandLineJobFromSplitParameters)
     EXPECT_EQ(main.JOBFILENAME(), job);
 }
 
-TEST_F(TMainWindowTest, CommandLineRefusesLockedJobsAndTakesSwitches)
+TEST_F(TMainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
 {
+    // A locked job, as the desktop entry offers one, opens as a job.
     const QString locked = writeJob(path("a.GVL"), 2, 2, QString());
     start({locked});
-    EXPECT_TRUE(main_->JOBFILENAME().isEmpty());
-    EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+    EXPECT_EQ(main_->JOBFILENAME(), locked);
+    EXPECT_TRUE(main_->job().TEMPLATEEXISTS());
 
     TJOB sheet;
     sheet.MAKENEWTEMPLATE(210000, 297000);
@@ -165,8 +166,9 @@ TEST_F(TMainWindowTest, CommandLineRefusesLockedJobsAndTakesSwitches)
         EXPECT_EQ(main_->job().DATAINFO()->FULLFILENAME, data);
         EXPECT_EQ(main_->job().DATAINFO()->labelsInIndex(), 4);
     }
-    start({"/T=" + path("x.GVT")}); // a template alone does nothing
+    start({"/T=" + path("x.GVT")}); // a template alone opens nothing, and says so
     EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
+    EXPECT_TRUE(lastPlain().startsWith(QStringLiteral("The template '") + path("x.GVT")));
 
     const QString job = writeJob(path("j.GVJ"), 2, 5, QString());
     start({job, "/T=" + path("x.GVT"), "/D=" + data}); // the job wins

@@ -346,7 +346,8 @@ TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
     TLAYOUTVALUES v{t.NUMACROSS, t.NUMDOWN, t.MULEFT, t.MUTOP, t.MULABELWIDTH, t.MULABELHEIGHT, t.MUHGAP, t.MUVGAP};
     EXPECT_TRUE(FNLABELSFIT(v, t.PAPERMUWIDTH, t.PAPERMUHEIGHT));
 
-    // Cancel leaves the template as it is.
+    // Cancel leaves the template as it is (unsaved, it is first offered for saving).
+    messages.answer(MsgAnswer::No);
     whenModal([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click(); });
     trigger("NEWTEMPLATEFROMPRODUCT");
     EXPECT_EQ(main_->job().TEMPLATE()->NUMACROSS, 2);

@@ -120,12 +120,15 @@ TEST(Job, AlteredFlagsAndQueries)
     EXPECT_EQ(job.TEMPLATE()->MULABELWIDTH, 0);
     EXPECT_EQ(job.TEMPLATE()->NUMACROSS, 1);
 
-    // Clearing data that was never there assigns the own flag false; the
-    // template keeps its own.
+    // Clearing data that was never there changes nothing and clears no
+    // change made before, neither the job's nor the template's.
     job.setALTERED(true);
     EXPECT_FALSE(job.CLEARDATA());
     EXPECT_TRUE(job.ALTERED());
     job.TEMPLATE()->ALTERED = false;
+    EXPECT_TRUE(job.ALTERED());
+    job.setALTERED(false);
+    EXPECT_FALSE(job.CLEARDATA());
     EXPECT_FALSE(job.ALTERED());
     EXPECT_EQ(job.DATAINFO()->STARTLABNUM, 1);
     EXPECT_EQ(job.DATAINFO()->RepeatLabelNum, 1);
