@@ -3,7 +3,6 @@
 #include "model/JobInfo.h"
 #include "model/Units.h"
 #include "settings/RegistryStore.h"
-#include "support/Utilities.h"
 
 
 namespace {
@@ -28,14 +27,6 @@ int readInt(const QString& key, const char* name)
 {
     // A number edited into nonsense counts as 0, so the rest still loads.
     return FNSTOREDTEXTTOINTEGER(FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0"))).value_or(0);
-}
-
-QStringList stripped(const QStringList& captions)
-{
-    QStringList out;
-    for (const QString& c : captions)
-        out << FNSTRIPAMPERSANDS(c);
-    return out;
 }
 
 } // namespace
@@ -93,9 +84,11 @@ bool FNSAVEFILEINFO(const TFILEINFO& info)
     const TREGSESSION session; // one reading and at most one write for the group
     writeBool(filesKey, "SaveFileInfo", info.SaveFileInfo);
     FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.CurrentJob);
-    FNREGSAVELIST(closedKey, QStringLiteral("Job"), stripped(info.Jobs));
-    FNREGSAVELIST(closedKey, QStringLiteral("Data"), stripped(info.Data));
-    FNREGSAVELIST(closedKey, QStringLiteral("Template"), stripped(info.Templates));
+    // The lists hold file paths, not menu captions: an "&" in a path is part
+    // of the file's name and is kept.
+    FNREGSAVELIST(closedKey, QStringLiteral("Job"), info.Jobs);
+    FNREGSAVELIST(closedKey, QStringLiteral("Data"), info.Data);
+    FNREGSAVELIST(closedKey, QStringLiteral("Template"), info.Templates);
     return true;
 }
 

@@ -88,16 +88,16 @@ TEST_F(StoredSettings, SettingsRoundTripAndTheSwitchOnlyGuardsLoading)
     EXPECT_EQ(bad.MainScale, 1.5);
 }
 
-TEST_F(StoredSettings, FileInformationStripsAccelerators)
+TEST_F(StoredSettings, FileInformationKeepsEveryCharacterOfThePaths)
 {
     TFILEINFO info;
-    info.Jobs = {QStringLiteral("&1 /jobs/a&&b.GVJ"), QStringLiteral("/jobs/c.GVJ")};
+    info.Jobs = {QStringLiteral("/jobs/Smith & Sons.GVJ"), QStringLiteral("/jobs/c.GVJ")};
     info.Data = {QStringLiteral("/data/x.txt")};
     info.CurrentJob = QStringLiteral("/jobs/now.GVJ");
     FNSAVEFILEINFO(info);
     TFILEINFO back;
     FNLOADFILEINFO(back);
-    EXPECT_EQ(back.Jobs, (QStringList{"1 /jobs/ab.GVJ", "/jobs/c.GVJ"}));
+    EXPECT_EQ(back.Jobs, info.Jobs);
     EXPECT_EQ(back.Data, QStringList{"/data/x.txt"});
     EXPECT_TRUE(back.Templates.isEmpty());
     EXPECT_EQ(back.CurrentJob, QStringLiteral("/jobs/now.GVJ"));
