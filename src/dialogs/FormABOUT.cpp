@@ -82,7 +82,7 @@ TFormABOUT::TFormABOUT(QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FormABOUT"));
-    setWindowTitle(QStringLiteral("Gorvin About box"));
+    setWindowTitle(ApplicationTitle() + QStringLiteral(" About box"));
 
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
 
@@ -118,7 +118,7 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     auto* notice = centredLabel("LabelNOTICE",
                                 QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(MakerFullName()),
                                 11, false, grey);
-    auto* name = centredLabel("Label2", QStringLiteral("Gorvin"), 24, true, ink);
+    auto* name = centredLabel("Label2", ApplicationTitle(), 24, true, ink);
     LabelVERSION = centredLabel("LabelVERSION", FNGETVERSIONTEXT(), 0, false, ink);
     auto* line1 = centredLabel("LabelLINE1", QStringLiteral("A simple labelling solution"), 13, true, ink);
     auto* line2 = centredLabel("LabelLINE2",
@@ -197,7 +197,7 @@ void TFormABOUT::joinSplash(QTimer* mainTimer, std::function<void()> enableAbout
 
 QString TFormABOUT::mailLink()
 {
-    return QStringLiteral("mailto:Gorvin <") + MakerSupportMail() + QLatin1Char('>');
+    return SupportMailLink();
 }
 
 QString TFormABOUT::quotation()

@@ -3,6 +3,7 @@
 #include "dialogs/FormLAYOUTNumbers.h"
 #include "render/PrintRun.h"
 #include "render/PrinterCalibration.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 
 #include <QEvent>
@@ -110,7 +111,7 @@ QString TFormCALIBPRN::instructionsText()
         "\n"
         "Few printers put a page exactly where they are told to. Most stretch or shrink the "
         "image a little, and move it a little across or down the paper. Once it knows by how "
-        "much, Gorvin makes up for it: it rescales and repositions everything it prints on "
+        "much, %1 makes up for it: it rescales and repositions everything it prints on "
         "this printer.\n"
         "\n"
         "The test page has three boxes. The solid box is the reference: it is drawn with no "
@@ -120,7 +121,7 @@ QString TFormCALIBPRN::instructionsText()
         "the same place, one hides under the other.\n"
         "\n"
         "The measurements the boxes should have are printed on the page, in the units you "
-        "have chosen for Gorvin.\n"
+        "have chosen for %1.\n"
         "\n"
         "Step by step:\n"
         "1. Print a test page.\n"
@@ -135,7 +136,7 @@ QString TFormCALIBPRN::instructionsText()
         "6. If it is not quite right, make small changes to your measurements and print "
         "again until it is; then press OK.\n"
         "\n"
-        "OK keeps your measurements and uses them whenever Gorvin prints on this printer "
+        "OK keeps your measurements and uses them whenever %1 prints on this printer "
         "from now on. Cancel throws them away and leaves the printer as it was. Entering the "
         "desired measurements themselves takes away any adjustment.\n"
         "\n"
@@ -143,8 +144,9 @@ QString TFormCALIBPRN::instructionsText()
         "little differently from plain paper, so a last test page on the stock you will "
         "really use is worth the sheet.\n"
         "\n"
-        "None of this changes anything in the printer itself: only the way Gorvin prints "
-        "on it.\n");
+        "None of this changes anything in the printer itself: only the way %1 prints "
+        "on it.\n")
+        .arg(ApplicationTitle());
 }
 
 TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
@@ -480,7 +482,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     const int copies = printer.copies();
     printer.setCopies(1);
     printer.usePrinterPaper();
-    printer.setDocumentName(QStringLiteral("Gorvin calibration"));
+    printer.setDocumentName(ApplicationTitle() + QStringLiteral(" calibration"));
     const TPRINTERGEOMETRY geometry = printer.geometry();
     printer.beginDocument();
     if (!printer.isPrinting()) {

@@ -2,6 +2,7 @@
 
 #include "dialogs/FormHELP.h"
 #include "dialogs/RtfReader.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
 #include "support/Utilities.h"
@@ -99,7 +100,7 @@ bool TFormRTFHelp::eventFilter(QObject* watched, QEvent* event)
 
 QString InstructionsFileName()
 {
-    return QStringLiteral("Gorvin02Instructions.rtf");
+    return ApplicationTitle() + QStringLiteral("02Instructions.rtf");
 }
 
 QString FNINSTRUCTIONSFILE()

@@ -4,6 +4,7 @@
 #include "render/PainterCanvas.h"
 #include "render/Renderer.h"
 #include "support/ErrorLog.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/PrinterOptions.h"
 
@@ -51,6 +52,15 @@ qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command)
         maxPage = MaxPrintPages;
     }
     return maxPage;
+}
+
+QString printDocumentName(TPRINTCOMMAND command, const QString& jobFile)
+{
+    if (command == TPRINTCOMMAND::PRINTTEMPLATE)
+        return ApplicationTitle() + QStringLiteral(" template");
+    if (!jobFile.isEmpty())
+        return QFileInfo(jobFile).fileName();
+    return ApplicationTitle() + QStringLiteral(" labels");
 }
 
 // ---------------------------------------------------------------- output files
@@ -170,6 +180,22 @@ private:
 };
 
 namespace {
+
+// Opens the file a document goes to: written through a temporary file that
+// takes its place only when committed, and never over anything but an
+// ordinary file. Null, with error set, when it cannot be opened.
+std::unique_ptr<QSaveFile> openOutputFile(const QString& path, QString& error)
+{
+    error = FNOUTPUTFILEREFUSAL(path);
+    if (!error.isEmpty())
+        return nullptr;
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        error = QStringLiteral("Cannot create file %1").arg(path);
+        return nullptr;
+    }
+    return file;
+}
 
 // The checks of a file written through a temporary one, before it takes the
 // target's place: every byte written, the target still an ordinary file.
@@ -555,15 +581,9 @@ void TPRINTERTARGET::openDocument()
     toFile_ = printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
     destination_ = toFile_ ? printer_->outputFileName() : QString();
     if (toFile_) {
-        error_ = FNOUTPUTFILEREFUSAL(destination_);
-        if (!error_.isEmpty())
+        destinationFile_ = openOutputFile(destination_, error_);
+        if (!destinationFile_)
             return;
-        destinationFile_ = std::make_unique<QSaveFile>(destination_);
-        if (!destinationFile_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            error_ = QStringLiteral("Cannot create file %1").arg(destination_);
-            destinationFile_.reset();
-            return;
-        }
     } else if (!valid_) {
         error_ = QStringLiteral("No printer is installed.");
         return;
@@ -726,20 +746,14 @@ TPRINTERGEOMETRY TPDFFILETARGET::geometry() const
 
 void TPDFFILETARGET::openDocument()
 {
-    error_ = FNOUTPUTFILEREFUSAL(path_);
-    if (!error_.isEmpty())
+    file_ = openOutputFile(path_, error_);
+    if (!file_)
         return;
-    file_ = std::make_unique<QSaveFile>(path_);
-    if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error_ = QStringLiteral("Cannot create file %1").arg(path_);
-        file_.reset();
-        return;
-    }
     checked_ = std::make_unique<TCheckedWriter>(*file_);
     checked_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(checked_.get());
     writer_->setResolution(resolution_);
-    writer_->setCreator(QStringLiteral("Gorvin"));
+    writer_->setCreator(ApplicationTitle());
     writer_->setTitle(documentName_);
     if (paper_.width() > 0 && paper_.height() > 0) {
         writer_->setPageLayout(QPageLayout(FNPRINTPAGESIZE(paper_, landscape_),

@@ -113,6 +113,11 @@ qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command);
 constexpr std::int32_t PrintFailedError = 13;
 void reportPrintFailure(const QString& cause, bool beep);
 
+// The title every printed document carries (the print system's job name, the
+// PDF's title): the template outline page and labels of an unsaved job are
+// named after the program, a job's labels after its file.
+QString printDocumentName(TPRINTCOMMAND command, const QString& jobFile);
+
 // What the print dialog, or the command line, asks for.
 struct TPRINTREQUEST {
     TPRINTCOMMAND Command = TPRINTCOMMAND::PRINTJOB;
