@@ -1,6 +1,7 @@
 #include "FormABOUT.h"
 
 #include "dialogs/AboutPictures.h"
+#include "dialogs/NamedWidgets.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
@@ -23,13 +24,6 @@ namespace {
 constexpr int PictureInterval = 600;
 constexpr int SplashTime = 2000;
 constexpr int KeyBufferSize = 20;
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* picture(const char* name, const QPixmap& pixmap, QWidget* parent)
 {

@@ -1,5 +1,6 @@
 #include "FormHELP.h"
 
+#include "dialogs/NamedWidgets.h"
 #include "support/Maker.h"
 
 #include <QPlainTextEdit>
@@ -9,8 +10,7 @@ TFormHELP::TFormHELP(QWidget* parent) : TBaseWindow<QWidget>(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormHELP"));
     setWindowTitle(QStringLiteral("FormHELP"));
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setPlainText(instructionsText());
