@@ -4,6 +4,7 @@
 
 #include "dialogs/FormPRODUCT.h"
 #include "model/LabelCatalogue.h"
+#include "support/Maker.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -93,8 +94,7 @@ int main(int argc, char** argv)
     QTemporaryDir programFolder;
     qputenv("GORVIN_PROGRAM_FOLDER", programFolder.path().toUtf8());
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gorvin"));
-    QApplication::setOrganizationName(QStringLiteral("Mardo"));
+    NameApplication();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -10,6 +10,7 @@
 #include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
 #include "support/Messages.h"
+#include "support/Maker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -118,8 +119,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gorvin"));
-    QApplication::setOrganizationName(QStringLiteral("Mardo"));
+    NameApplication();
     QDir().mkpath(home.path() + QStringLiteral("/config/Mardo"));
     TConsoleMessageSeam console;
     TScopedMessageSeam messages(console);

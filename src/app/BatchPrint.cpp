@@ -5,6 +5,7 @@
 #include "render/PrintRun.h"
 #include "settings/StoredSettings.h"
 #include "support/ErrorLog.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
@@ -209,8 +210,7 @@ int printJob(const TBATCHOPTIONS& options)
     }
 
     std::unique_ptr<TPRINTTARGET> target;
-    const QString documentName = command == TPRINTCOMMAND::PRINTTEMPLATE ? QStringLiteral("Gorvin template")
-                                                                          : QFileInfo(options.JobFile).fileName();
+    const QString documentName = printDocumentName(command, options.JobFile);
     if (!options.OutputFile.isEmpty()) {
         auto pdf = std::make_unique<TPDFFILETARGET>(options.OutputFile);
         pdf->setDocumentName(documentName);
@@ -476,7 +476,7 @@ int BatchPrintMain(int argc, char* argv[])
         return BatchPrinted;
     }
     if (options.Version) {
-        std::fputs((QStringLiteral("Gorvin ") + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
+        std::fputs((ApplicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
 
@@ -492,8 +492,7 @@ int BatchPrintMain(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         qInstallMessageHandler(quietToolkitMessages);
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Gorvin"));
-    QGuiApplication::setOrganizationName(QStringLiteral("Mardo"));
+    NameApplication();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
     FNUSESTOREDFORMATDEFAULTS();

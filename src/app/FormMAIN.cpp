@@ -7,7 +7,9 @@
 #include "render/PainterCanvas.h"
 #include "render/PrintRun.h"
 #include "render/Renderer.h"
+#include "settings/RegistryStore.h"
 #include "support/ErrorLog.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
@@ -111,7 +113,7 @@ TFormMAIN::TFormMAIN(const QStringList& commandLine, QWidget* parent)
     : TBaseMainWindow(parent), commandLine_(commandLine)
 {
     setObjectName(QStringLiteral("FormMAIN"));
-    setWindowTitle(QStringLiteral("Gorvin"));
+    setWindowTitle(ApplicationTitle());
     resize(696, 492);
     FormCreate();
 }
@@ -138,7 +140,7 @@ MU TFormMAIN::defaultPaperHeight() const
 void TFormMAIN::FormCreate()
 {
     spinnerGuard_ = false;
-    rootKey_ = QStringLiteral("Software\\Mardo\\%1\\v2").arg(QApplication::applicationName());
+    rootKey_ = FNREGROOTKEY();
     SETJOBFILENAME(QString());
     maxScale_ = 3.0;
     minScale_ = 0.1;

@@ -156,7 +156,7 @@ void TFormMAIN::Gotowebsite1Click()
 
 void TFormMAIN::emailus1Click()
 {
-    FNSHELLOPEN(QStringLiteral("mailto:Gorvin <%1>").arg(MakerSupportMail()));
+    FNSHELLOPEN(SupportMailLink());
 }
 
 void TFormMAIN::Exit1Click()

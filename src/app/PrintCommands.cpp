@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QStatusBar>
@@ -104,12 +103,7 @@ void TFormMAIN::printCommand(bool labels)
 
         // Every document carries a title: the print system's job name and
         // the PDF's title.
-        if (!labels)
-            target.setDocumentName(QStringLiteral("Gorvin template"));
-        else if (!jobFileName_.isEmpty())
-            target.setDocumentName(QFileInfo(jobFileName_).fileName());
-        else
-            target.setDocumentName(QStringLiteral("Gorvin labels"));
+        target.setDocumentName(printDocumentName(command, jobFileName_));
 
         if (!printRun_)
             printRun_ = std::make_unique<TPRINTRUN>();

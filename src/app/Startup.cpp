@@ -3,6 +3,7 @@
 #include "app/BatchPrint.h"
 #include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
+#include "support/Maker.h"
 
 #include <QApplication>
 
@@ -41,7 +42,6 @@ int GorvinMain(int argc, char* argv[])
         return BatchPrintMain(argc, argv);
 
     TGorvinApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gorvin"));
-    QApplication::setOrganizationName(QStringLiteral("Mardo"));
+    NameApplication();
     return RunDesktopProgram(QApplication::arguments().mid(1));
 }

@@ -1,6 +1,7 @@
 #include "FormABOUT.h"
 
 #include "dialogs/AboutPictures.h"
+#include "dialogs/NamedWidgets.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
@@ -23,13 +24,6 @@ namespace {
 constexpr int PictureInterval = 600;
 constexpr int SplashTime = 2000;
 constexpr int KeyBufferSize = 20;
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* picture(const char* name, const QPixmap& pixmap, QWidget* parent)
 {
@@ -82,7 +76,7 @@ TFormABOUT::TFormABOUT(QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FormABOUT"));
-    setWindowTitle(QStringLiteral("Gorvin About box"));
+    setWindowTitle(ApplicationTitle() + QStringLiteral(" About box"));
 
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
 
@@ -118,7 +112,7 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     auto* notice = centredLabel("LabelNOTICE",
                                 QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(MakerFullName()),
                                 11, false, grey);
-    auto* name = centredLabel("Label2", QStringLiteral("Gorvin"), 24, true, ink);
+    auto* name = centredLabel("Label2", ApplicationTitle(), 24, true, ink);
     LabelVERSION = centredLabel("LabelVERSION", FNGETVERSIONTEXT(), 0, false, ink);
     auto* line1 = centredLabel("LabelLINE1", QStringLiteral("A simple labelling solution"), 13, true, ink);
     auto* line2 = centredLabel("LabelLINE2",
@@ -197,7 +191,7 @@ void TFormABOUT::joinSplash(QTimer* mainTimer, std::function<void()> enableAbout
 
 QString TFormABOUT::mailLink()
 {
-    return QStringLiteral("mailto:Gorvin <") + MakerSupportMail() + QLatin1Char('>');
+    return SupportMailLink();
 }
 
 QString TFormABOUT::quotation()

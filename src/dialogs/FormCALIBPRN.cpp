@@ -1,8 +1,10 @@
 #include "FormCALIBPRN.h"
 
 #include "dialogs/FormLAYOUTNumbers.h"
+#include "dialogs/NamedWidgets.h"
 #include "render/PrintRun.h"
 #include "render/PrinterCalibration.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 
 #include <QEvent>
@@ -80,20 +82,6 @@ QString formatMoment(const QDateTime& when)
            + locale.toString(when.time(), timeFormat.simplified());
 }
 
-QFrame* panel(const char* name, QWidget* parent)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    return frame;
-}
-
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 } // namespace
 
 QString TFormCALIBPRN::instructionsText()
@@ -110,7 +98,7 @@ QString TFormCALIBPRN::instructionsText()
         "\n"
         "Few printers put a page exactly where they are told to. Most stretch or shrink the "
         "image a little, and move it a little across or down the paper. Once it knows by how "
-        "much, Gorvin makes up for it: it rescales and repositions everything it prints on "
+        "much, %1 makes up for it: it rescales and repositions everything it prints on "
         "this printer.\n"
         "\n"
         "The test page has three boxes. The solid box is the reference: it is drawn with no "
@@ -120,7 +108,7 @@ QString TFormCALIBPRN::instructionsText()
         "the same place, one hides under the other.\n"
         "\n"
         "The measurements the boxes should have are printed on the page, in the units you "
-        "have chosen for Gorvin.\n"
+        "have chosen for %1.\n"
         "\n"
         "Step by step:\n"
         "1. Print a test page.\n"
@@ -135,7 +123,7 @@ QString TFormCALIBPRN::instructionsText()
         "6. If it is not quite right, make small changes to your measurements and print "
         "again until it is; then press OK.\n"
         "\n"
-        "OK keeps your measurements and uses them whenever Gorvin prints on this printer "
+        "OK keeps your measurements and uses them whenever %1 prints on this printer "
         "from now on. Cancel throws them away and leaves the printer as it was. Entering the "
         "desired measurements themselves takes away any adjustment.\n"
         "\n"
@@ -143,8 +131,9 @@ QString TFormCALIBPRN::instructionsText()
         "little differently from plain paper, so a last test page on the stock you will "
         "really use is worth the sheet.\n"
         "\n"
-        "None of this changes anything in the printer itself: only the way Gorvin prints "
-        "on it.\n");
+        "None of this changes anything in the printer itself: only the way %1 prints "
+        "on it.\n")
+        .arg(ApplicationTitle());
 }
 
 TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
@@ -154,8 +143,8 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     setWindowTitle(QStringLiteral("Calibrate printer"));
 
     // The instructions on the left.
-    PanelINSTRUCTIONS = panel("PanelINSTRUCTIONS", this);
-    PanelINSTRUCTIONS2 = label("PanelINSTRUCTIONS2", QStringLiteral("INSTRUCTIONS"), PanelINSTRUCTIONS);
+    PanelINSTRUCTIONS = named(new QFrame(this), "PanelINSTRUCTIONS");
+    PanelINSTRUCTIONS2 = named(new QLabel(QStringLiteral("INSTRUCTIONS"), PanelINSTRUCTIONS), "PanelINSTRUCTIONS2");
     QFont bold = PanelINSTRUCTIONS2->font();
     bold.setBold(true);
     PanelINSTRUCTIONS2->setFont(bold);
@@ -163,8 +152,7 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     PanelINSTRUCTIONS2->setFrameShape(QFrame::Panel);
     PanelINSTRUCTIONS2->setFrameShadow(QFrame::Raised);
     PanelINSTRUCTIONS2->setMinimumHeight(24);
-    Memo1 = new QPlainTextEdit(PanelINSTRUCTIONS);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = named(new QPlainTextEdit(PanelINSTRUCTIONS), "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap); // wrapped when the window shows
@@ -176,20 +164,19 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     instructions->addWidget(Memo1, 1);
 
     // The controls on the right.
-    PanelCONTROLS = panel("PanelCONTROLS", this);
+    PanelCONTROLS = named(new QFrame(this), "PanelCONTROLS");
     PanelCONTROLS->setFixedWidth(225);
-    ButtonPRINTCALIBPAGE = new QPushButton(QStringLiteral("Print calibration page"), PanelCONTROLS);
-    ButtonPRINTCALIBPAGE->setObjectName(QStringLiteral("ButtonPRINTCALIBPAGE"));
+    ButtonPRINTCALIBPAGE =
+        named(new QPushButton(QStringLiteral("Print calibration page"), PanelCONTROLS), "ButtonPRINTCALIBPAGE");
     connect(ButtonPRINTCALIBPAGE, &QPushButton::clicked, this, &TFormCALIBPRN::ButtonPRINTCALIBPAGEClick);
 
-    PanelDETAILS = panel("PanelDETAILS", PanelCONTROLS);
+    PanelDETAILS = named(new QFrame(PanelCONTROLS), "PanelDETAILS");
     PanelDETAILS->setFrameShape(QFrame::StyledPanel);
-    LabelPRINTERNAME = label("LabelPRINTERNAME", QStringLiteral("Current printer:"), PanelDETAILS);
-    EditPRINTERNAME = new QLineEdit(PanelDETAILS);
-    EditPRINTERNAME->setObjectName(QStringLiteral("EditPRINTERNAME"));
+    LabelPRINTERNAME = named(new QLabel(QStringLiteral("Current printer:"), PanelDETAILS), "LabelPRINTERNAME");
+    EditPRINTERNAME = named(new QLineEdit(PanelDETAILS), "EditPRINTERNAME");
     EditPRINTERNAME->setReadOnly(true);
     EditPRINTERNAME->setEnabled(false);
-    LabelCALIBRATED = label("LabelCALIBRATED", notCalibrated, PanelDETAILS);
+    LabelCALIBRATED = named(new QLabel(notCalibrated, PanelDETAILS), "LabelCALIBRATED");
     LabelCALIBRATED->setWordWrap(true);
     auto* details = new QVBoxLayout(PanelDETAILS);
     details->setContentsMargins(6, 4, 6, 4);
@@ -198,7 +185,7 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     details->addWidget(EditPRINTERNAME);
     details->addWidget(LabelCALIBRATED);
 
-    PanelLTWH = panel("PanelLTWH", PanelCONTROLS);
+    PanelLTWH = named(new QFrame(PanelCONTROLS), "PanelLTWH");
     PanelLTWH->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(PanelLTWH);
     grid->setContentsMargins(6, 4, 6, 4);
@@ -216,12 +203,11 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     };
     for (int i = 0; i < 4; ++i) {
         TMeasureBox& b = boxes_[i];
-        b.caption = label(rows[i].caption, rows[i].text, PanelLTWH);
-        b.edit = new QLineEdit(PanelLTWH);
-        b.edit->setObjectName(QString::fromLatin1(rows[i].edit));
+        b.caption = named(new QLabel(rows[i].text, PanelLTWH), rows[i].caption);
+        b.edit = named(new QLineEdit(PanelLTWH), rows[i].edit);
         b.edit->setFixedWidth(90);
         b.edit->installEventFilter(this);
-        b.units = label(rows[i].units, UnitAbbreviations[UNIT_MM], PanelLTWH);
+        b.units = named(new QLabel(UnitAbbreviations[UNIT_MM], PanelLTWH), rows[i].units);
         b.word = rows[i].word;
         b.desired = rows[i].desired;
         b.caption->setBuddy(b.edit);
@@ -243,18 +229,12 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     controls->addStretch(1);
 
     // OK and Cancel along the bottom.
-    PanelBOTTOMBAR = panel("PanelBOTTOMBAR", this);
+    PanelBOTTOMBAR = named(new QFrame(this), "PanelBOTTOMBAR");
     PanelBOTTOMBAR->setFixedHeight(41);
-    ButtonOK = new QPushButton(QStringLiteral("OK"), PanelBOTTOMBAR);
-    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
-    ButtonOK->setDefault(true);
-    ButtonCANCEL = new QPushButton(QStringLiteral("Cancel"), PanelBOTTOMBAR);
-    ButtonCANCEL->setObjectName(QStringLiteral("ButtonCANCEL"));
+    std::tie(ButtonOK, ButtonCANCEL) = makeOkCancel(*this, PanelBOTTOMBAR, "ButtonOK", "ButtonCANCEL");
     // Cancel does not take the focus when clicked: leaving a box that holds
     // a refused entry would otherwise complain on the way out.
     ButtonCANCEL->setFocusPolicy(Qt::TabFocus);
-    connect(ButtonOK, &QPushButton::clicked, this, &TFormCALIBPRN::accept);
-    connect(ButtonCANCEL, &QPushButton::clicked, this, &TFormCALIBPRN::reject);
     auto* bar = new QHBoxLayout(PanelBOTTOMBAR);
     bar->setContentsMargins(8, 6, 8, 6);
     bar->addStretch(1);
@@ -480,7 +460,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     const int copies = printer.copies();
     printer.setCopies(1);
     printer.usePrinterPaper();
-    printer.setDocumentName(QStringLiteral("Gorvin calibration"));
+    printer.setDocumentName(ApplicationTitle() + QStringLiteral(" calibration"));
     const TPRINTERGEOMETRY geometry = printer.geometry();
     printer.beginDocument();
     if (!printer.isPrinting()) {

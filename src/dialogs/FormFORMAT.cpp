@@ -1,6 +1,7 @@
 #include "FormFORMAT.h"
 
 #include "dialogs/FontConvert.h"
+#include "dialogs/NamedWidgets.h"
 #include "dialogs/ShortFileName.h"
 #include "model/Job.h"
 #include "model/Picture.h"
@@ -31,13 +32,6 @@
 namespace {
 
 const QString formatKey = QStringLiteral("Format");
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLineEdit* numberEdit(const char* name, const QString& text)
 {

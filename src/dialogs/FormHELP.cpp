@@ -1,5 +1,8 @@
 #include "FormHELP.h"
 
+#include "dialogs/NamedWidgets.h"
+#include "support/Maker.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -7,8 +10,7 @@ TFormHELP::TFormHELP(QWidget* parent) : TBaseWindow<QWidget>(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormHELP"));
     setWindowTitle(QStringLiteral("FormHELP"));
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setPlainText(instructionsText());
@@ -27,9 +29,9 @@ void TFormHELP::showEvent(QShowEvent* event)
 QString TFormHELP::instructionsText()
 {
     return QStringLiteral(
-        "GORVIN LABEL PRINTING\n"
+        "%1 LABEL PRINTING\n"
         "\n"
-        "Gorvin prints address labels, and any other short texts, from a plain text file "
+        "%2 prints address labels, and any other short texts, from a plain text file "
         "onto sheets of self-adhesive labels. It is meant to be simple: one data file, one "
         "label sheet, one look for every label.\n"
         "\n"
@@ -66,7 +68,7 @@ QString TFormHELP::instructionsText()
         "as....\n"
         "\n"
         "8. If you edit the data file in another program, save and close it there, then "
-        "press \"Reload data\" in Gorvin.\n"
+        "press \"Reload data\" in %2.\n"
         "\n"
         "9. Test-print a page on plain paper first, then on a label sheet.\n"
         "\n"
@@ -75,5 +77,6 @@ QString TFormHELP::instructionsText()
         "REQUESTS AND QUESTIONS\n"
         "\n"
         "We would like to hear what you would change or add. Write to us with \"Email "
-        "us...\" on the \"Help\" menu, or visit our web site with \"Go to web site...\".\n");
+        "us...\" on the \"Help\" menu, or visit our web site with \"Go to web site...\".\n")
+        .arg(ApplicationTitle().toUpper(), ApplicationTitle());
 }

@@ -1,5 +1,6 @@
 #include "FormLAYOUT.h"
 
+#include "dialogs/NamedWidgets.h"
 #include "model/Template.h"
 #include "support/Messages.h"
 
@@ -16,53 +17,35 @@ TFormLAYOUT::TFormLAYOUT(QWidget* parent) : TBaseDialog(parent)
     setObjectName(QStringLiteral("FormLAYOUT"));
     setWindowTitle(QStringLiteral("Edit layout"));
 
-    PanelBASE = new QFrame(this);
-    PanelBASE->setObjectName(QStringLiteral("PanelBASE"));
+    PanelBASE = named(new QFrame(this), "PanelBASE");
     PanelBASE->setFrameShape(QFrame::StyledPanel);
     PanelBASE->setFrameShadow(QFrame::Raised);
 
-    const auto label = [this](const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromLatin1(caption), PanelBASE);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
-    const auto edit = [this](const char* name) {
-        auto* e = new QLineEdit(PanelBASE);
-        e->setObjectName(QString::fromLatin1(name));
-        return e;
-    };
-
-    LabelUNITS = label("LabelUNITS", "Units = ");
+    LabelUNITS = named(new QLabel(QStringLiteral("Units = "), PanelBASE), "LabelUNITS");
     QFont bold = LabelUNITS->font();
     bold.setBold(true);
     LabelUNITS->setFont(bold);
-    LabelPAPERWIDTH = label("LabelPAPERWIDTH", "Paper width = ");
-    LabelPAPERHEIGHT = label("LabelPAPERHEIGHT", "Paper height = ");
+    LabelPAPERWIDTH = named(new QLabel(QStringLiteral("Paper width = "), PanelBASE), "LabelPAPERWIDTH");
+    LabelPAPERHEIGHT = named(new QLabel(QStringLiteral("Paper height = "), PanelBASE), "LabelPAPERHEIGHT");
 
-    LabelNUMACROSS = label("LabelNUMACROSS", "Labels across");
-    EditNUMACROSS = edit("EditNUMACROSS");
-    LabelNUMDOWN = label("LabelNUMDOWN", "Labels down");
-    EditNUMDOWN = edit("EditNUMDOWN");
-    LabelLEFT = label("LabelLEFT", "Left margin");
-    EditLEFT = edit("EditLEFT");
-    LabelTOP = label("LabelTOP", "Top margin");
-    EditTOP = edit("EditTOP");
-    LabelLABELWIDTH = label("LabelLABELWIDTH", "Label width");
-    EditLABELWIDTH = edit("EditLABELWIDTH");
-    LabelLABELHEIGHT = label("LabelLABELHEIGHT", "Label height");
-    EditLABELHEIGHT = edit("EditLABELHEIGHT");
-    LabelHGAP = label("LabelHGAP", "Horizontal gap");
-    EditHGAP = edit("EditHGAP");
-    LabelVGAP = label("LabelVGAP", "Vertical gap");
-    EditVGAP = edit("EditVGAP");
+    LabelNUMACROSS = named(new QLabel(QStringLiteral("Labels across"), PanelBASE), "LabelNUMACROSS");
+    EditNUMACROSS = named(new QLineEdit(PanelBASE), "EditNUMACROSS");
+    LabelNUMDOWN = named(new QLabel(QStringLiteral("Labels down"), PanelBASE), "LabelNUMDOWN");
+    EditNUMDOWN = named(new QLineEdit(PanelBASE), "EditNUMDOWN");
+    LabelLEFT = named(new QLabel(QStringLiteral("Left margin"), PanelBASE), "LabelLEFT");
+    EditLEFT = named(new QLineEdit(PanelBASE), "EditLEFT");
+    LabelTOP = named(new QLabel(QStringLiteral("Top margin"), PanelBASE), "LabelTOP");
+    EditTOP = named(new QLineEdit(PanelBASE), "EditTOP");
+    LabelLABELWIDTH = named(new QLabel(QStringLiteral("Label width"), PanelBASE), "LabelLABELWIDTH");
+    EditLABELWIDTH = named(new QLineEdit(PanelBASE), "EditLABELWIDTH");
+    LabelLABELHEIGHT = named(new QLabel(QStringLiteral("Label height"), PanelBASE), "LabelLABELHEIGHT");
+    EditLABELHEIGHT = named(new QLineEdit(PanelBASE), "EditLABELHEIGHT");
+    LabelHGAP = named(new QLabel(QStringLiteral("Horizontal gap"), PanelBASE), "LabelHGAP");
+    EditHGAP = named(new QLineEdit(PanelBASE), "EditHGAP");
+    LabelVGAP = named(new QLabel(QStringLiteral("Vertical gap"), PanelBASE), "LabelVGAP");
+    EditVGAP = named(new QLineEdit(PanelBASE), "EditVGAP");
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(OKBtn, &QPushButton::clicked, this, &TFormLAYOUT::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TFormLAYOUT::reject);
+    std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
 
     auto* grid = new QFormLayout;
     grid->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);

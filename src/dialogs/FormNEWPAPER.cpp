@@ -1,6 +1,7 @@
 #include "FormNEWPAPER.h"
 
 #include "FormLAYOUTNumbers.h"
+#include "dialogs/NamedWidgets.h"
 #include "support/Messages.h"
 
 #include <QComboBox>
@@ -43,38 +44,21 @@ TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : TBaseDialog(parent)
     setObjectName(QStringLiteral("FormNEWPAPER"));
     setWindowTitle(QStringLiteral("Select paper type"));
 
-    ComboBoxPAPER = new QComboBox(this);
-    ComboBoxPAPER->setObjectName(QStringLiteral("ComboBoxPAPER"));
+    ComboBoxPAPER = named(new QComboBox(this), "ComboBoxPAPER");
     ComboBoxPAPER->setEditable(false);
     ComboBoxPAPER->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ComboBoxPAPER->setMinimumContentsLength(32);
 
-    const auto label = [this](const char* name, const QString& caption) {
-        auto* l = new QLabel(caption, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
-    const auto edit = [this](const char* name, const char* text) {
-        auto* e = new QLineEdit(QString::fromLatin1(text), this);
-        e->setObjectName(QString::fromLatin1(name));
-        return e;
-    };
-    LabelWIDTH = label("LabelWIDTH", QStringLiteral("Width"));
-    EditWIDTH = edit("EditWIDTH", "210");
-    Label1UNITS = label("Label1UNITS", UnitNames[UNIT_MM]);
-    LabelHEIGHT = label("LabelHEIGHT", QStringLiteral("Height"));
-    EditHEIGHT = edit("EditHEIGHT", "297");
-    Label2UNITS = label("Label2UNITS", UnitNames[UNIT_MM]);
+    LabelWIDTH = named(new QLabel(QStringLiteral("Width"), this), "LabelWIDTH");
+    EditWIDTH = named(new QLineEdit(QStringLiteral("210"), this), "EditWIDTH");
+    Label1UNITS = named(new QLabel(UnitNames[UNIT_MM], this), "Label1UNITS");
+    LabelHEIGHT = named(new QLabel(QStringLiteral("Height"), this), "LabelHEIGHT");
+    EditHEIGHT = named(new QLineEdit(QStringLiteral("297"), this), "EditHEIGHT");
+    Label2UNITS = named(new QLabel(UnitNames[UNIT_MM], this), "Label2UNITS");
     LabelWIDTH->setBuddy(EditWIDTH);
     LabelHEIGHT->setBuddy(EditHEIGHT);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(OKBtn, &QPushButton::clicked, this, &TFormNEWPAPER::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TFormNEWPAPER::reject);
+    std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
     connect(ComboBoxPAPER, &QComboBox::activated, this, &TFormNEWPAPER::ComboBoxPAPERChange);
 
     auto* size = new QGridLayout;

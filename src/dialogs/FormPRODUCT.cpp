@@ -1,6 +1,7 @@
 #include "FormPRODUCT.h"
 
 #include "FormLAYOUTNumbers.h"
+#include "dialogs/NamedWidgets.h"
 #include "support/Messages.h"
 
 #include <QAbstractTableModel>
@@ -155,10 +156,8 @@ TFormPRODUCT::TFormPRODUCT(QWidget* parent) : TBaseDialog(parent)
     setWindowTitle(QStringLiteral("New template from product"));
     setSizeGripEnabled(true);
 
-    LabelSEARCH = new QLabel(QStringLiteral("&Search:"), this);
-    LabelSEARCH->setObjectName(QStringLiteral("LabelSEARCH"));
-    EditSEARCH = new QLineEdit(this);
-    EditSEARCH->setObjectName(QStringLiteral("EditSEARCH"));
+    LabelSEARCH = named(new QLabel(QStringLiteral("&Search:"), this), "LabelSEARCH");
+    EditSEARCH = named(new QLineEdit(this), "EditSEARCH");
     EditSEARCH->setPlaceholderText(QStringLiteral("Brand, part number or description"));
     EditSEARCH->setClearButtonEnabled(true);
     EditSEARCH->installEventFilter(this);
@@ -168,8 +167,7 @@ TFormPRODUCT::TFormPRODUCT(QWidget* parent) : TBaseDialog(parent)
     filter_ = new TPRODUCTFILTER(this);
     filter_->setSourceModel(list_);
 
-    ListPRODUCTS = new QTreeView(this);
-    ListPRODUCTS->setObjectName(QStringLiteral("ListPRODUCTS"));
+    ListPRODUCTS = named(new QTreeView(this), "ListPRODUCTS");
     ListPRODUCTS->setModel(filter_);
     ListPRODUCTS->setRootIsDecorated(false);
     ListPRODUCTS->setItemsExpandable(false);
@@ -187,25 +185,17 @@ TFormPRODUCT::TFormPRODUCT(QWidget* parent) : TBaseDialog(parent)
         ListPRODUCTS->header()->resizeSection(c, widths[c]);
     ListPRODUCTS->header()->setStretchLastSection(true);
 
-    LabelCOUNT = new QLabel(this);
-    LabelCOUNT->setObjectName(QStringLiteral("LabelCOUNT"));
-    LabelDETAILS = new QLabel(this);
-    LabelDETAILS->setObjectName(QStringLiteral("LabelDETAILS"));
+    LabelCOUNT = named(new QLabel(this), "LabelCOUNT");
+    LabelDETAILS = named(new QLabel(this), "LabelDETAILS");
     LabelDETAILS->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     LabelDETAILS->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelDETAILS->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelDETAILS->setMinimumHeight(4 * fontMetrics().lineSpacing() + 8);
     LabelDETAILS->setWordWrap(true);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
+    std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
     OKBtn->setEnabled(false);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
 
-    connect(OKBtn, &QPushButton::clicked, this, &TFormPRODUCT::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TFormPRODUCT::reject);
     connect(EditSEARCH, &QLineEdit::textChanged, this, &TFormPRODUCT::EditSEARCHChange);
     connect(ListPRODUCTS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFormPRODUCT::selectionChanged);

@@ -1,7 +1,9 @@
 #include "FormRTFHelp.h"
 
 #include "dialogs/FormHELP.h"
+#include "dialogs/NamedWidgets.h"
 #include "dialogs/RtfReader.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
 #include "support/Utilities.h"
@@ -32,8 +34,7 @@ TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FormRTFHelp"));
     setWindowTitle(QStringLiteral("Instructions"));
 
-    RichEdit1 = new QTextBrowser(this);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1 = named(new QTextBrowser(this), "RichEdit1");
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The text may be edited, as in any rich-text box; nothing is saved.
     RichEdit1->setReadOnly(false);
@@ -48,11 +49,9 @@ TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
             FNSHELLOPEN(url.toString());
     });
 
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = named(new QWidget(this), "Panel1");
     Panel1->setFixedHeight(BottomBarHeight);
-    ButtonClose = new QPushButton(QStringLiteral("Close"), Panel1);
-    ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+    ButtonClose = named(new QPushButton(QStringLiteral("Close"), Panel1), "ButtonClose");
     ButtonClose->setMinimumWidth(88);
     ButtonClose->adjustSize();
     Panel1->installEventFilter(this);
@@ -99,7 +98,7 @@ bool TFormRTFHelp::eventFilter(QObject* watched, QEvent* event)
 
 QString InstructionsFileName()
 {
-    return QStringLiteral("Gorvin02Instructions.rtf");
+    return ApplicationTitle() + QStringLiteral("02Instructions.rtf");
 }
 
 QString FNINSTRUCTIONSFILE()

@@ -1,5 +1,6 @@
 #include "FormSCALE.h"
 
+#include "dialogs/NamedWidgets.h"
 #include "model/Units.h"
 
 #include <QHBoxLayout>
@@ -29,11 +30,9 @@ TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum),
       fallback_([minimum] { return minimum; })
 {
-    up_ = new QToolButton(this);
-    up_->setObjectName(QStringLiteral("ButtonUP"));
+    up_ = named(new QToolButton(this), "ButtonUP");
     up_->setArrowType(Qt::UpArrow);
-    down_ = new QToolButton(this);
-    down_->setObjectName(QStringLiteral("ButtonDOWN"));
+    down_ = named(new QToolButton(this), "ButtonDOWN");
     down_->setArrowType(Qt::DownArrow);
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);
@@ -67,11 +66,9 @@ TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
     setObjectName(QStringLiteral("FormSCALE"));
     setWindowTitle(QStringLiteral("Set page scale"));
 
-    LabelSCALE = new QLabel(QStringLiteral("Set page viewing scale:"), this);
-    LabelSCALE->setObjectName(QStringLiteral("LabelSCALE"));
+    LabelSCALE = named(new QLabel(QStringLiteral("Set page viewing scale:"), this), "LabelSCALE");
 
-    TrackBarSCALE = new QSlider(Qt::Horizontal, this);
-    TrackBarSCALE->setObjectName(QStringLiteral("TrackBarSCALE"));
+    TrackBarSCALE = named(new QSlider(Qt::Horizontal, this), "TrackBarSCALE");
     TrackBarSCALE->setRange(10, 200);
     TrackBarSCALE->setSingleStep(1);
     TrackBarSCALE->setPageStep(25);
@@ -80,26 +77,22 @@ TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
     TrackBarSCALE->setValue(100);
     TrackBarSCALE->setMinimumWidth(280);
 
-    EditSCALE = new QLineEdit(QStringLiteral("100"), this);
-    EditSCALE->setObjectName(QStringLiteral("EditSCALE"));
+    EditSCALE = named(new QLineEdit(QStringLiteral("100"), this), "EditSCALE");
     EditSCALE->setMaxLength(3);
     EditSCALE->setAlignment(Qt::AlignRight);
     EditSCALE->setFixedWidth(EditSCALE->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     EditSCALE->installEventFilter(this);
 
     // The arrows stop where the track bar does.
-    UpDownSCALE = new TUpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this);
-    UpDownSCALE->setObjectName(QStringLiteral("UpDownSCALE"));
+    UpDownSCALE =
+        named(new TUpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this), "UpDownSCALE");
     UpDownSCALE->setFallback([this] { return TrackBarSCALE->value(); });
 
-    LabelPERCENT = new QLabel(QStringLiteral("%"), this);
-    LabelPERCENT->setObjectName(QStringLiteral("LabelPERCENT"));
+    LabelPERCENT = named(new QLabel(QStringLiteral("%"), this), "LabelPERCENT");
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn = named(new QPushButton(QStringLiteral("OK"), this), "OKBtn");
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
     connect(OKBtn, &QPushButton::clicked, this, [this] {
         EditSCALEExit();
         accept();

@@ -1,5 +1,7 @@
 #include "FormSETTINGS.h"
 
+#include "dialogs/NamedWidgets.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -23,19 +25,15 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
     setWindowTitle(QStringLiteral("Software settings"));
 
     const auto checkBox = [](const char* name, const char* caption, QWidget* parent) {
-        auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
-        box->setObjectName(QString::fromLatin1(name));
+        auto* box = named(new QCheckBox(QString::fromLatin1(caption), parent), name);
         box->setChecked(true);
         return box;
     };
 
-    PageControlSETTINGS = new QTabWidget(this);
-    PageControlSETTINGS->setObjectName(QStringLiteral("PageControlSETTINGS"));
+    PageControlSETTINGS = named(new QTabWidget(this), "PageControlSETTINGS");
 
-    TabSheetMAIN = new QWidget;
-    TabSheetMAIN->setObjectName(QStringLiteral("TabSheetMAIN"));
-    GroupBoxSAVE = new QGroupBox(QStringLiteral("Save"), TabSheetMAIN);
-    GroupBoxSAVE->setObjectName(QStringLiteral("GroupBoxSAVE"));
+    TabSheetMAIN = named(new QWidget, "TabSheetMAIN");
+    GroupBoxSAVE = named(new QGroupBox(QStringLiteral("Save"), TabSheetMAIN), "GroupBoxSAVE");
     CheckBoxSAVEDESKTOP = checkBox("CheckBoxSAVEDESKTOP", "Save desktop", GroupBoxSAVE);
     CheckBoxSAVESETTINGS = checkBox("CheckBoxSAVESETTINGS", "Save settings (scale, units, etc.)", GroupBoxSAVE);
     CheckBoxSAVEFILEINFO = checkBox("CheckBoxSAVEFILEINFO", "Save file info (e.g. reopen list)", GroupBoxSAVE);
@@ -47,10 +45,8 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
     mainSheet->addWidget(GroupBoxSAVE);
     mainSheet->addStretch(1);
 
-    TabSheetVIEW = new QWidget;
-    TabSheetVIEW->setObjectName(QStringLiteral("TabSheetVIEW"));
-    GroupBoxVIEW = new QGroupBox(QStringLiteral("View options"), TabSheetVIEW);
-    GroupBoxVIEW->setObjectName(QStringLiteral("GroupBoxVIEW"));
+    TabSheetVIEW = named(new QWidget, "TabSheetVIEW");
+    GroupBoxVIEW = named(new QGroupBox(QStringLiteral("View options"), TabSheetVIEW), "GroupBoxVIEW");
     CheckBoxSHOWLABEL = checkBox("CheckBoxSHOWLABEL", "Show labels", GroupBoxVIEW);
     CheckBoxSHOWTEMPLATE = checkBox("CheckBoxSHOWTEMPLATE", "Show template", GroupBoxVIEW);
     auto* view = new QVBoxLayout(GroupBoxVIEW);
@@ -76,13 +72,8 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
 
     // The buttons sit on a bar of their own, placed by hand so that they stay
     // centred as a pair whatever the bar's width.
-    PanelBUTTONS = new QWidget(this);
-    PanelBUTTONS->setObjectName(QStringLiteral("PanelBUTTONS"));
-    ButtonOK = new QPushButton(QStringLiteral("OK"), PanelBUTTONS);
-    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
-    ButtonOK->setDefault(true);
-    ButtonCANCEL = new QPushButton(QStringLiteral("Cancel"), PanelBUTTONS);
-    ButtonCANCEL->setObjectName(QStringLiteral("ButtonCANCEL"));
+    PanelBUTTONS = named(new QWidget(this), "PanelBUTTONS");
+    std::tie(ButtonOK, ButtonCANCEL) = makeOkCancel(*this, PanelBUTTONS, "ButtonOK", "ButtonCANCEL");
     const QSize buttonSize(std::max({ButtonOK->sizeHint().width(), ButtonCANCEL->sizeHint().width(), 80}),
                            std::max(ButtonOK->sizeHint().height(), ButtonCANCEL->sizeHint().height()));
     ButtonOK->resize(buttonSize);
@@ -91,8 +82,6 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
                                  buttonSize.height() + 2 * barMargin);
     PanelBUTTONS->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     PanelBUTTONS->installEventFilter(this);
-    connect(ButtonOK, &QPushButton::clicked, this, &TFormSETTINGS::accept);
-    connect(ButtonCANCEL, &QPushButton::clicked, this, &TFormSETTINGS::reject);
 
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(8, 8, 8, 0);

@@ -1,5 +1,6 @@
 #include "FormSETUNITS.h"
 
+#include "dialogs/NamedWidgets.h"
 #include "model/Units.h"
 
 #include <QGroupBox>
@@ -15,26 +16,16 @@ TFormSETUNITS::TFormSETUNITS(QWidget* parent)
     setObjectName(QStringLiteral("FormSETUNITS"));
     setWindowTitle(QStringLiteral("Set units"));
 
-    GroupBoxUNITS = new QGroupBox(QStringLiteral("Units of measurement"), this);
-    GroupBoxUNITS->setObjectName(QStringLiteral("GroupBoxUNITS"));
-    RBINCHES = new QRadioButton(GroupBoxUNITS);
-    RBINCHES->setObjectName(QStringLiteral("RBINCHES"));
-    RBCENTIMETERS = new QRadioButton(GroupBoxUNITS);
-    RBCENTIMETERS->setObjectName(QStringLiteral("RBCENTIMETERS"));
-    RBMILIMETERS = new QRadioButton(GroupBoxUNITS);
-    RBMILIMETERS->setObjectName(QStringLiteral("RBMILIMETERS"));
+    GroupBoxUNITS = named(new QGroupBox(QStringLiteral("Units of measurement"), this), "GroupBoxUNITS");
+    RBINCHES = named(new QRadioButton(GroupBoxUNITS), "RBINCHES");
+    RBCENTIMETERS = named(new QRadioButton(GroupBoxUNITS), "RBCENTIMETERS");
+    RBMILIMETERS = named(new QRadioButton(GroupBoxUNITS), "RBMILIMETERS");
     auto* choices = new QVBoxLayout(GroupBoxUNITS);
     choices->addWidget(RBINCHES);
     choices->addWidget(RBCENTIMETERS);
     choices->addWidget(RBMILIMETERS);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(OKBtn, &QPushButton::clicked, this, &TFormSETUNITS::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TFormSETUNITS::reject);
+    std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

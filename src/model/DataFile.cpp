@@ -289,6 +289,24 @@ TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
     return TPlainFileOpen::Opened;
 }
 
+QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QString& wanted)
+{
+    switch (result) {
+    case TPlainFileOpen::Opened:
+        return QString();
+    case TPlainFileOpen::Folder:
+        if (!wanted.isEmpty())
+            return QStringLiteral("%1 is a folder, not %2").arg(path, wanted);
+        [[fallthrough]];
+    case TPlainFileOpen::NotPlain:
+        return QStringLiteral("%1 is not a plain file").arg(path);
+    case TPlainFileOpen::Missing:
+    case TPlainFileOpen::Failed:
+        break;
+    }
+    return QStringLiteral("Cannot open file %1").arg(path);
+}
+
 QString TLINES::line(int i) const
 {
     if (i < 0 || i >= m_count)
@@ -352,17 +370,8 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
     };
     QFile file;
     qint64 size = 0;
-    switch (OpenPlainFile(path, file, size)) {
-    case TPlainFileOpen::Opened:
-        break;
-    case TPlainFileOpen::Folder:
-        return fail(path + QStringLiteral(" is a folder, not a data file"));
-    case TPlainFileOpen::NotPlain:
-        return fail(path + QStringLiteral(" is not a plain file"));
-    case TPlainFileOpen::Missing:
-    case TPlainFileOpen::Failed:
-        return fail(QStringLiteral("Cannot open file ") + path);
-    }
+    if (const TPlainFileOpen opened = OpenPlainFile(path, file, size); opened != TPlainFileOpen::Opened)
+        return fail(PlainFileRefusal(opened, path, QStringLiteral("a data file")));
     const auto tooLarge = [&](qint64 bytes) {
         const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
         return fail(QStringLiteral("The file %1 holds %2 MB; data files larger than %3 MB are not read.")

@@ -24,6 +24,12 @@ enum class TPlainFileOpen { Opened, Missing, Folder, NotPlain, Failed };
 // On Opened, `file` is open for unbuffered reading and `size` holds its size
 // as the file system reports it (0 for some special files that are plain).
 TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size);
+// Why OpenPlainFile did not open path, as the user is told: "<path> is not a
+// plain file" for a device, pipe or socket, and for a folder too unless
+// `wanted` names what the reader looks for ("<path> is a folder, not
+// <wanted>"); "Cannot open file <path>" for a missing or unreadable file.
+// Empty for an opened file.
+QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QString& wanted = QString());
 
 class TLINES {
 public:

@@ -297,18 +297,9 @@ bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
     // device or a pipe (which would wait for a writer that may never come).
     QFile file;
     qint64 size = 0;
-    switch (OpenPlainFile(path, file, size)) {
-    case TPlainFileOpen::Opened:
-        break;
-    case TPlainFileOpen::Folder:
-    case TPlainFileOpen::NotPlain:
+    if (const TPlainFileOpen opened = OpenPlainFile(path, file, size); opened != TPlainFileOpen::Opened) {
         if (error)
-            *error = QStringLiteral("%1 is not a plain file").arg(path);
-        return false;
-    case TPlainFileOpen::Missing:
-    case TPlainFileOpen::Failed:
-        if (error)
-            *error = QStringLiteral("Cannot open file %1").arg(path);
+            *error = PlainFileRefusal(opened, path);
         return false;
     }
     const QFileInfo info(path);

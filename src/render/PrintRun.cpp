@@ -4,6 +4,7 @@
 #include "render/PainterCanvas.h"
 #include "render/Renderer.h"
 #include "support/ErrorLog.h"
+#include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/PrinterOptions.h"
 
@@ -51,6 +52,15 @@ qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command)
         maxPage = MaxPrintPages;
     }
     return maxPage;
+}
+
+QString printDocumentName(TPRINTCOMMAND command, const QString& jobFile)
+{
+    if (command == TPRINTCOMMAND::PRINTTEMPLATE)
+        return ApplicationTitle() + QStringLiteral(" template");
+    if (!jobFile.isEmpty())
+        return QFileInfo(jobFile).fileName();
+    return ApplicationTitle() + QStringLiteral(" labels");
 }
 
 // ---------------------------------------------------------------- output files
@@ -170,6 +180,22 @@ private:
 };
 
 namespace {
+
+// Opens the file a document goes to: written through a temporary file that
+// takes its place only when committed, and never over anything but an
+// ordinary file. Null, with error set, when it cannot be opened.
+std::unique_ptr<QSaveFile> openOutputFile(const QString& path, QString& error)
+{
+    error = FNOUTPUTFILEREFUSAL(path);
+    if (!error.isEmpty())
+        return nullptr;
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        error = QStringLiteral("Cannot create file %1").arg(path);
+        return nullptr;
+    }
+    return file;
+}
 
 // The checks of a file written through a temporary one, before it takes the
 // target's place: every byte written, the target still an ordinary file.
@@ -392,6 +418,81 @@ QPageSize FNPRINTPAGESIZE(const QSizeF& millimetres, bool landscape)
     return QPageSize(upright, QPageSize::Millimeter);
 }
 
+// ---------------------------------------------------------------- painter targets
+
+PainterPrintTarget::PainterPrintTarget() = default;
+
+PainterPrintTarget::~PainterPrintTarget() = default;
+
+void PainterPrintTarget::refuseWhilePrinting() const
+{
+    if (printing_)
+        throw EPrinterBusy();
+}
+
+void PainterPrintTarget::beginDocument()
+{
+    error_.clear();
+    refuseWhilePrinting();
+    openDocument();
+}
+
+bool PainterPrintTarget::startPainting(QPagedPaintDevice& device, const QString& fileName)
+{
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(&device)) {
+        error_ = QStringLiteral("Cannot create file %1").arg(fileName);
+        painter_.reset();
+        closePainter();
+        discardDocument();
+        return false;
+    }
+    device_ = &device;
+    canvas_ = std::make_unique<TPAINTERCANVAS>(painter_.get());
+    printing_ = true;
+    return true;
+}
+
+TCANVAS* PainterPrintTarget::canvas()
+{
+    return printing_ ? canvas_.get() : nullptr;
+}
+
+bool PainterPrintTarget::newPage()
+{
+    return printing_ && device_->newPage();
+}
+
+void PainterPrintTarget::closePainter()
+{
+    canvas_.reset();
+    if (painter_ && painter_->isActive())
+        painter_->end();
+    painter_.reset();
+    device_ = nullptr;
+    printing_ = false;
+    painterClosed();
+}
+
+bool PainterPrintTarget::endDocument()
+{
+    if (!printing_) {
+        if (error_.isEmpty())
+            error_ = QStringLiteral("Not printing?");
+        return false;
+    }
+    closePainter();
+    return deliverDocument();
+}
+
+void PainterPrintTarget::abortDocument()
+{
+    if (!printing_)
+        return;
+    closePainter();
+    discardDocument();
+}
+
 // ---------------------------------------------------------------- printer
 
 TPRINTERTARGET::TPRINTERTARGET(const QString& printerName)
@@ -408,8 +509,7 @@ TPRINTERTARGET::TPRINTERTARGET(const QString& printerName)
 
 TPRINTERTARGET::~TPRINTERTARGET()
 {
-    if (printing_)
-        abortDocument();
+    abortDocument();
 }
 
 QString TPRINTERTARGET::printerName() const
@@ -419,8 +519,7 @@ QString TPRINTERTARGET::printerName() const
 
 void TPRINTERTARGET::setOrientation(bool landscape)
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
@@ -431,8 +530,7 @@ bool TPRINTERTARGET::landscape() const
 
 void TPRINTERTARGET::setPaperSize(const QSizeF& millimetres)
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     if (millimetres.width() <= 0 || millimetres.height() <= 0)
         return;
     printer_->setPageSize(FNPRINTPAGESIZE(millimetres, landscape()));
@@ -444,8 +542,7 @@ void TPRINTERTARGET::setPaperSize(const QSizeF& millimetres)
 
 void TPRINTERTARGET::usePrinterPaper()
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer_->printerName());
     const QPageSize paper = info.isNull() ? QPageSize() : info.defaultPageSize();
     printer_->setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
@@ -453,8 +550,7 @@ void TPRINTERTARGET::usePrinterPaper()
 
 void TPRINTERTARGET::usePrinter(const QString& name, const QList<QPair<QString, QString>>& options)
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     printer_->setOutputFileName(QString());
     printer_->setOutputFormat(QPrinter::NativeFormat);
     if (!name.isEmpty())
@@ -466,8 +562,7 @@ void TPRINTERTARGET::usePrinter(const QString& name, const QList<QPair<QString, 
 
 void TPRINTERTARGET::setCopies(int copies)
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     copies_ = std::max(copies, 1);
     printer_->setCopyCount(copies_);
 }
@@ -479,25 +574,16 @@ TPRINTERGEOMETRY TPRINTERTARGET::geometry() const
     return TPRINTERGEOMETRY{dpi, dpi, paint.left(), paint.top()};
 }
 
-void TPRINTERTARGET::beginDocument()
+void TPRINTERTARGET::openDocument()
 {
-    error_.clear();
-    if (printing_)
-        throw EPrinterBusy();
     // The print dialog's "print to file" choice writes the document to the
     // file the user named; nothing goes to a queue then.
     toFile_ = printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
     destination_ = toFile_ ? printer_->outputFileName() : QString();
     if (toFile_) {
-        error_ = FNOUTPUTFILEREFUSAL(destination_);
-        if (!error_.isEmpty())
+        destinationFile_ = openOutputFile(destination_, error_);
+        if (!destinationFile_)
             return;
-        destinationFile_ = std::make_unique<QSaveFile>(destination_);
-        if (!destinationFile_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            error_ = QStringLiteral("Cannot create file %1").arg(destination_);
-            destinationFile_.reset();
-            return;
-        }
     } else if (!valid_) {
         error_ = QStringLiteral("No printer is installed.");
         return;
@@ -505,43 +591,24 @@ void TPRINTERTARGET::beginDocument()
     spool_ = std::make_unique<QTemporaryDir>();
     if (!spool_->isValid()) {
         error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
-        discardSpool();
+        discardDocument();
         return;
     }
     // The print system's own engine lays the document out for this printer
     // (or as a PDF file) but writes it to the spool file instead of sending
     // it.
-    printer_->setOutputFileName(spool_->filePath(toFile_ ? QStringLiteral("document.pdf")
-                                                         : QStringLiteral("document.prn")));
+    printer_->setOutputFileName(spoolFile());
     printer_->setDocName(documentName_);
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        error_ = QStringLiteral("Cannot create file %1").arg(printer_->outputFileName());
-        painter_.reset();
-        closePainter();
-        discardSpool();
-        return;
-    }
-    canvas_ = std::make_unique<TPAINTERCANVAS>(painter_.get());
-    printing_ = true;
+    startPainting(*printer_, printer_->outputFileName());
 }
 
-TCANVAS* TPRINTERTARGET::canvas()
+QString TPRINTERTARGET::spoolFile() const
 {
-    return printing_ ? canvas_.get() : nullptr;
+    return spool_->filePath(toFile_ ? QStringLiteral("document.pdf") : QStringLiteral("document.prn"));
 }
 
-bool TPRINTERTARGET::newPage()
+void TPRINTERTARGET::painterClosed()
 {
-    return printing_ && printer_->newPage();
-}
-
-void TPRINTERTARGET::closePainter()
-{
-    canvas_.reset();
-    if (painter_ && painter_->isActive())
-        painter_->end();
-    painter_.reset();
     // The printer keeps the name the dialog gave it until the command that
     // chose it ends (TPRINTERTARGET::usePrinter).
     if (toFile_) {
@@ -550,10 +617,9 @@ void TPRINTERTARGET::closePainter()
         printer_->setOutputFileName(QString());
         printer_->setOutputFormat(QPrinter::NativeFormat);
     }
-    printing_ = false;
 }
 
-void TPRINTERTARGET::discardSpool()
+void TPRINTERTARGET::discardDocument()
 {
     if (destinationFile_) {
         destinationFile_->cancelWriting();
@@ -563,31 +629,17 @@ void TPRINTERTARGET::discardSpool()
     spool_.reset(); // the spooled pages go with the folder
 }
 
-bool TPRINTERTARGET::endDocument()
+bool TPRINTERTARGET::deliverDocument()
 {
-    if (!printing_) {
-        if (error_.isEmpty())
-            error_ = QStringLiteral("Not printing?");
-        return false;
-    }
-    const QString file = printer_->outputFileName();
-    closePainter();
+    const QString file = spoolFile();
     // The engine does not report failed writes: a spool file cut short (a
     // full temporary folder) is found by its own offsets and never handed
     // on.
     bool ok = FNPDFWRITTENWHOLE(file, error_);
     if (ok)
         ok = toFile_ ? placeInFile(file) : submit(file);
-    discardSpool();
+    discardDocument();
     return ok;
-}
-
-void TPRINTERTARGET::abortDocument()
-{
-    if (!printing_)
-        return;
-    closePainter();
-    discardSpool();
 }
 
 bool TPRINTERTARGET::placeInFile(const QString& spoolFile)
@@ -666,28 +718,24 @@ TPDFFILETARGET::TPDFFILETARGET(const QString& path, int resolution)
 
 TPDFFILETARGET::~TPDFFILETARGET()
 {
-    if (printing_)
-        abortDocument();
+    abortDocument();
 }
 
 void TPDFFILETARGET::setOrientation(bool landscape)
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     landscape_ = landscape;
 }
 
 void TPDFFILETARGET::setPaperSize(const QSizeF& millimetres)
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     paper_ = millimetres;
 }
 
 void TPDFFILETARGET::setCopies(int copies)
 {
-    if (printing_)
-        throw EPrinterBusy();
+    refuseWhilePrinting();
     copies_ = std::max(copies, 1);
 }
 
@@ -696,85 +744,40 @@ TPRINTERGEOMETRY TPDFFILETARGET::geometry() const
     return TPRINTERGEOMETRY{resolution_, resolution_, 0, 0};
 }
 
-void TPDFFILETARGET::beginDocument()
+void TPDFFILETARGET::openDocument()
 {
-    error_.clear();
-    if (printing_)
-        throw EPrinterBusy();
-    error_ = FNOUTPUTFILEREFUSAL(path_);
-    if (!error_.isEmpty())
+    file_ = openOutputFile(path_, error_);
+    if (!file_)
         return;
-    file_ = std::make_unique<QSaveFile>(path_);
-    if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error_ = QStringLiteral("Cannot create file %1").arg(path_);
-        file_.reset();
-        return;
-    }
     checked_ = std::make_unique<TCheckedWriter>(*file_);
     checked_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(checked_.get());
     writer_->setResolution(resolution_);
-    writer_->setCreator(QStringLiteral("Gorvin"));
+    writer_->setCreator(ApplicationTitle());
     writer_->setTitle(documentName_);
     if (paper_.width() > 0 && paper_.height() > 0) {
         writer_->setPageLayout(QPageLayout(FNPRINTPAGESIZE(paper_, landscape_),
                                            landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait,
                                            QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     }
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(writer_.get())) {
-        error_ = QStringLiteral("Cannot create file %1").arg(path_);
-        painter_.reset();
-        writer_.reset();
-        checked_.reset();
-        file_->cancelWriting();
-        file_->commit();
-        file_.reset();
-        return;
-    }
-    canvas_ = std::make_unique<TPAINTERCANVAS>(painter_.get());
-    printing_ = true;
+    startPainting(*writer_, path_);
 }
 
-TCANVAS* TPDFFILETARGET::canvas()
+void TPDFFILETARGET::painterClosed()
 {
-    return printing_ ? canvas_.get() : nullptr;
-}
-
-bool TPDFFILETARGET::newPage()
-{
-    return printing_ && writer_->newPage();
-}
-
-void TPDFFILETARGET::closePainter()
-{
-    canvas_.reset();
-    if (painter_ && painter_->isActive())
-        painter_->end();
-    painter_.reset();
     writer_.reset();
-    printing_ = false;
 }
 
-bool TPDFFILETARGET::endDocument()
+bool TPDFFILETARGET::deliverDocument()
 {
-    if (!printing_) {
-        if (error_.isEmpty())
-            error_ = QStringLiteral("Not printing?");
-        return false;
-    }
-    closePainter();
     const bool ok = commitChecked(*file_, path_, checked_->complete(), checked_->failure(), error_);
     checked_.reset();
     file_.reset();
     return ok;
 }
 
-void TPDFFILETARGET::abortDocument()
+void TPDFFILETARGET::discardDocument()
 {
-    if (!printing_)
-        return;
-    closePainter();
     checked_.reset();
     file_->cancelWriting();
     file_->commit(); // discards the temporary file

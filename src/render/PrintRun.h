@@ -17,6 +17,7 @@
 #include <memory>
 #include <stdexcept>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QPdfWriter;
@@ -112,6 +113,11 @@ qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command);
 constexpr std::int32_t PrintFailedError = 13;
 void reportPrintFailure(const QString& cause, bool beep);
 
+// The title every printed document carries (the print system's job name, the
+// PDF's title): the template outline page and labels of an unsaved job are
+// named after the program, a job's labels after its file.
+QString printDocumentName(TPRINTCOMMAND command, const QString& jobFile);
+
 // What the print dialog, or the command line, asks for.
 struct TPRINTREQUEST {
     TPRINTCOMMAND Command = TPRINTCOMMAND::PRINTJOB;
@@ -183,6 +189,52 @@ private:
     bool inProgress_ = false;
 };
 
+// A target whose pages are drawn by a painter on a paged device (the print
+// system's engine, a PDF writer). It keeps the painter and its canvas, and
+// ends or discards a document the same way whatever the device: the painter
+// is closed first, then the target hands over or throws away what it wrote.
+class PainterPrintTarget : public TPRINTTARGET {
+public:
+    void beginDocument() final;
+    bool isPrinting() const final { return printing_; }
+    TCANVAS* canvas() final;
+    bool newPage() final;
+    bool endDocument() final;
+    void abortDocument() final;
+    QString errorText() const final { return error_; }
+
+protected:
+    PainterPrintTarget();
+    ~PainterPrintTarget() override;
+
+    // Throws EPrinterBusy while a document is open: orientation, paper and
+    // copies hold for a whole document.
+    void refuseWhilePrinting() const;
+    // Prepares the device for a new document and starts painting on it with
+    // startPainting(); leaves error_ set when the document could not begin.
+    virtual void openDocument() = 0;
+    // Starts the painter on device. When it cannot start, error_ names
+    // fileName, and what openDocument() prepared is discarded.
+    bool startPainting(QPagedPaintDevice& device, const QString& fileName);
+    // Called once the painter has ended, whether the document goes out or
+    // not: lets go of what only the painter needed.
+    virtual void painterClosed() {}
+    // With the painter ended: hands the document over (false and error_ set
+    // when that failed), or throws it away.
+    virtual bool deliverDocument() = 0;
+    virtual void discardDocument() = 0;
+
+    QString error_;
+
+private:
+    void closePainter();
+
+    QPagedPaintDevice* device_ = nullptr;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<TPAINTERCANVAS> canvas_;
+    bool printing_ = false;
+};
+
 // A printer of the print system. The document is spooled to a private file
 // and handed to the printer's queue only when it ends and the spool file is
 // found complete, so an aborted or failed document never reaches the
@@ -191,7 +243,7 @@ private:
 // (or a new name) is ever replaced. The page is the full sheet: the
 // canvas's origin is the paper's corner and nothing is scaled to other
 // media.
-class TPRINTERTARGET : public TPRINTTARGET {
+class TPRINTERTARGET : public PainterPrintTarget {
 public:
     // An empty name means the default printer.
     explicit TPRINTERTARGET(const QString& printerName = QString());
@@ -218,17 +270,14 @@ public:
     void setCopies(int copies) override;
     bool makesCopies() const override { return true; }
     TPRINTERGEOMETRY geometry() const override;
-    void beginDocument() override;
-    bool isPrinting() const override { return printing_; }
-    TCANVAS* canvas() override;
-    bool newPage() override;
-    bool endDocument() override;
-    void abortDocument() override;
-    QString errorText() const override { return error_; }
 
 private:
-    void closePainter();
-    void discardSpool();
+    void openDocument() override;
+    void painterClosed() override;
+    bool deliverDocument() override;
+    void discardDocument() override;
+    // The file the engine writes the open document to.
+    QString spoolFile() const;
     bool submit(const QString& file);
     bool placeInFile(const QString& spoolFile);
 
@@ -238,13 +287,9 @@ private:
     // file that replaces it only when complete.
     QString destination_;
     std::unique_ptr<QSaveFile> destinationFile_;
-    std::unique_ptr<QPainter> painter_;
-    std::unique_ptr<TPAINTERCANVAS> canvas_;
-    QString error_;
     int copies_ = 1;
     int lastJobId_ = 0;
     bool valid_ = false;
-    bool printing_ = false;
     bool toFile_ = false;
 };
 
@@ -254,7 +299,7 @@ private:
 // (a full disk, a file size limit) leaves any earlier file as it was. Only an
 // ordinary file or a new name is ever replaced. Fonts are embedded as
 // subsets.
-class TPDFFILETARGET : public TPRINTTARGET {
+class TPDFFILETARGET : public PainterPrintTarget {
 public:
     // Resolution in pixels per inch of the page canvas.
     explicit TPDFFILETARGET(const QString& path, int resolution = 1200);
@@ -269,29 +314,21 @@ public:
     void setCopies(int copies) override;
     bool makesCopies() const override { return false; }
     TPRINTERGEOMETRY geometry() const override;
-    void beginDocument() override;
-    bool isPrinting() const override { return printing_; }
-    TCANVAS* canvas() override;
-    bool newPage() override;
-    bool endDocument() override;
-    void abortDocument() override;
-    QString errorText() const override { return error_; }
 
 private:
-    void closePainter();
+    void openDocument() override;
+    void painterClosed() override;
+    bool deliverDocument() override;
+    void discardDocument() override;
 
     QString path_;
     int resolution_;
     bool landscape_ = false;
     QSizeF paper_;
     int copies_ = 1;
-    QString error_;
-    bool printing_ = false;
     std::unique_ptr<QSaveFile> file_;
     std::unique_ptr<TCheckedWriter> checked_;
     std::unique_ptr<QPdfWriter> writer_;
-    std::unique_ptr<QPainter> painter_;
-    std::unique_ptr<TPAINTERCANVAS> canvas_;
 };
 
 // The page size a printer is asked for: the paper as the template lays it in

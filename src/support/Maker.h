@@ -3,6 +3,7 @@
 // about box and the web-page and mail commands all use these values, so they
 // change in one place.
 
+#include <QCoreApplication>
 #include <QString>
 
 // The maker's short name: the organisation of the settings store and the
@@ -20,3 +21,19 @@ inline QString MakerPhone() { return QStringLiteral("+44 113 496 0712"); }
 inline QString MakerFax() { return QStringLiteral("+44 113 496 0713"); }
 inline QString MakerSupportMail() { return QStringLiteral("support@mardo-software.example"); }
 inline QString MakerWebSite() { return QStringLiteral("https://www.mardo-software.example/gorvin"); }
+
+// The mail link of the about box and of Help > Email us: the support
+// address with the program's name as the addressee's.
+inline QString SupportMailLink()
+{
+    return QStringLiteral("mailto:%1 <%2>").arg(ApplicationTitle(), MakerSupportMail());
+}
+
+// Names the running application after the program and its maker: the
+// settings store, the per-user data folder and the message boxes' captions
+// go by these names.
+inline void NameApplication()
+{
+    QCoreApplication::setApplicationName(ApplicationTitle());
+    QCoreApplication::setOrganizationName(MakerShortName());
+}

@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include "support/Maker.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +21,7 @@ QString perUserDataFolder()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty()) // no home folder at all: stay in the temporary folder
-        folder = QDir::tempPath() + QStringLiteral("/Mardo/Gorvin");
+        folder = QDir::tempPath() + u'/' + MakerShortName() + u'/' + ApplicationTitle();
     return folder;
 }
 } // namespace

@@ -2,6 +2,7 @@
 // widgets behave as in the program. The platform is offscreen unless the
 // caller chose another.
 #include "common/TestEnv.h"
+#include "support/Maker.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -13,8 +14,7 @@ int main(int argc, char** argv)
     // Settings and the error log of a test never touch the user's own.
     TTestEnv::isolateUserFolders();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gorvin"));
-    QApplication::setOrganizationName(QStringLiteral("Mardo"));
+    NameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -440,6 +440,11 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     EXPECT_FALSE(LoadPictureFile(pipe, picture, &error));
     EXPECT_EQ(error, pipe + QStringLiteral(" is not a plain file"));
     EXPECT_FALSE(LoadPictureFile(QStringLiteral("/dev/zero"), picture, &error));
+    // A folder is no plain file either; a missing picture cannot be opened.
+    EXPECT_FALSE(LoadPictureFile(dir.path(), picture, &error));
+    EXPECT_EQ(error, dir.path() + QStringLiteral(" is not a plain file"));
+    EXPECT_FALSE(LoadPictureFile(path("gone.png"), picture, &error));
+    EXPECT_EQ(error, QStringLiteral("Cannot open file ") + path("gone.png"));
 
     const QString drawing = path("huge.svg");
     {
