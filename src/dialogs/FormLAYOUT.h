@@ -3,6 +3,7 @@
 // dialog only when every box holds a valid number and the labels fit.
 
 #include "FormLAYOUTNumbers.h"
+#include "model/Template.h"
 #include "support/BaseForm.h"
 
 #include <array>

@@ -86,12 +86,3 @@ QString FNMUTOCURRENTUNITTEXT(MU mu, int significantDigits)
 {
     return QString::number(FNMUTOCURRENTUNIT(mu), 'g', significantDigits);
 }
-
-bool FNLABELSFIT(const TLAYOUTVALUES& v, MU paperWidth, MU paperHeight)
-{
-    // A sum of two 32-bit lengths times a 32-bit count stays below 2^63.
-    const auto extent = [](std::int64_t count, std::int64_t margin, std::int64_t size,
-                           std::int64_t gap) { return (size + gap) * count + margin - gap; };
-    return extent(v.NUMACROSS, v.MULEFT, v.MULABELWIDTH, v.MUHGAP) <= paperWidth
-           && extent(v.NUMDOWN, v.MUTOP, v.MULABELHEIGHT, v.MUVGAP) <= paperHeight;
-}

@@ -1,6 +1,6 @@
 #pragma once
 // Reading the numbers that the paper-type and layout dialogs take from their
-// edit boxes, and the test that a grid of labels fits on its paper.
+// edit boxes.
 
 #include "model/Units.h"
 
@@ -26,24 +26,3 @@ std::size_t FNCURRENTUNITINDEX();
 // A length in MU written for an edit box or caption in the display unit:
 // shortest general form, at most the given number of significant digits.
 QString FNMUTOCURRENTUNITTEXT(MU mu, int significantDigits = 15);
-
-// The grid of a template as the layout dialog edits it.
-struct TLAYOUTVALUES {
-    qint32 NUMACROSS = 0;
-    qint32 NUMDOWN = 0;
-    MU MULEFT = 0;
-    MU MUTOP = 0;
-    MU MULABELWIDTH = 0;
-    MU MULABELHEIGHT = 0;
-    MU MUHGAP = 0;
-    MU MUVGAP = 0;
-    bool operator==(const TLAYOUTVALUES&) const = default;
-};
-
-// The labels fit when the columns with the gaps between them, after the left
-// margin, end within the paper width, and likewise the rows within the paper
-// height. No gap follows the last column or row; the right and bottom margins
-// may be zero. Extents beyond 32 bits do not fit: they are worked out in 64
-// bits so that they cannot wrap round into a small number. The dialog reads
-// no negative values.
-bool FNLABELSFIT(const TLAYOUTVALUES& v, MU paperWidth, MU paperHeight);

@@ -557,7 +557,7 @@ bool TLABELCATALOGUE::read(const QString& folder)
             }
             if (label <= 0)
                 return false;
-            const qint64 extent = offset.mu + static_cast<qint64>(n) * (label + gap) - gap;
+            const qint64 extent = GridAxis{offset.mu, label, gap}.extent(n);
             if (extent <= paperSize.mu)
                 return true;
             const long double exactExtent = offset.exact + (n - 1) * pitch.exact + exactLabel;

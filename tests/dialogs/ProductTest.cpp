@@ -10,6 +10,7 @@
 #include "dialogs/FormLAYOUTNumbers.h"
 #include "dialogs/FormPRODUCT.h"
 #include "model/Job.h"
+#include "model/Template.h"
 
 #include <QApplication>
 #include <QDir>
