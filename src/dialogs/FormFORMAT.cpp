@@ -1,7 +1,7 @@
 #include "FormFORMAT.h"
 
 #include "dialogs/FontConvert.h"
-#include "dialogs/ShortFileName.h"
+#include "text/ShortFileName.h"
 #include "model/Job.h"
 #include "model/Picture.h"
 #include "model/Units.h"

@@ -1,7 +1,7 @@
 #include "FormRTFHelp.h"
 
 #include "dialogs/FormHELP.h"
-#include "dialogs/RtfReader.h"
+#include "text/RtfReader.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
 #include "support/Utilities.h"
