@@ -1,6 +1,6 @@
 #include "FormNEWPAPER.h"
 
-#include "FormLAYOUTNumbers.h"
+#include "model/Units.h"
 #include "support/Messages.h"
 
 #include <QComboBox>

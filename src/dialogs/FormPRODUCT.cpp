@@ -1,6 +1,6 @@
 #include "FormPRODUCT.h"
 
-#include "FormLAYOUTNumbers.h"
+#include "model/Units.h"
 #include "support/Messages.h"
 
 #include <QAbstractTableModel>

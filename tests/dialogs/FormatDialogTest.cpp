@@ -290,15 +290,6 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
     EXPECT_FALSE(job.ALTERED());
 }
 
-TEST_F(FormatDialog, NumbersAreReadAsTheChecksAcceptThem)
-{
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("2.")), 2.0);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" .5 ")), 0.5);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" - 5")), -5.0);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("-.25")), -0.25);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("0079")), 79.0);
-}
-
 TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
 {
     TFormFORMAT dialog;

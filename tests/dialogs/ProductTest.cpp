@@ -7,7 +7,6 @@
 #include "common/ScriptedDialogs.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
-#include "dialogs/FormLAYOUTNumbers.h"
 #include "dialogs/FormPRODUCT.h"
 #include "model/Job.h"
 #include "model/Template.h"
