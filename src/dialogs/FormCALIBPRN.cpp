@@ -57,7 +57,7 @@ QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
         return QString();
     const MU smallest = static_cast<MU>(std::ceil(CalibrationBoxSizeMU / CalibrationScaleMax));
     return QStringLiteral("The %1 must be at least %2 %3 (a smaller one means a scale above %4).")
-               .arg(caption, FNMUTOCURRENTUNITTEXT(smallest), abbreviation, FNFLOATTOSTR(CalibrationScaleMax))
+               .arg(caption, FNMUTOCURRENTUNITTEXT(smallest), abbreviation, numberText(CalibrationScaleMax))
            + measureAgain;
 }
 
