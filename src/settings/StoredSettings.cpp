@@ -59,7 +59,7 @@ bool FNSAVESETTINGS(const TSOFTWARESETTINGS& s)
     const TREGSESSION session; // one reading and at most one write for the group
     writeBool(settingsKey, "SaveSettings", s.SaveSettings);
     FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), FNNUMBERTOSTOREDTEXT(s.MainScale));
-    FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[CurrentUnit < 3 ? CurrentUnit : std::uint8_t(UNIT_MM)]);
+    FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[FNCURRENTUNITINDEX()]);
     writeBool(settingsKey, "ShowTemplate", s.ShowTemplate);
     writeBool(settingsKey, "ShowLabel", s.ShowLabels);
     return true;
