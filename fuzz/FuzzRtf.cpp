@@ -3,7 +3,7 @@
 
 #include "FuzzTargets.h"
 
-#include "dialogs/RtfReader.h"
+#include "text/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QByteArray>

@@ -68,9 +68,9 @@ void toStderr(const QString& text)
 
 bool parseWhole(const QString& text, qint32& value)
 {
-    bool ok = false;
-    value = text.toInt(&ok, 10);
-    return ok;
+    const std::optional<qint32> read = FNSTOREDTEXTTOINTEGER(text);
+    value = read.value_or(0);
+    return read.has_value();
 }
 
 // "FROM-TO", or a single page "N".

@@ -21,39 +21,3 @@ struct TCOMMANDLINE {
 
 // `params` are the parameters without the program's own name.
 TCOMMANDLINE FNPARSECOMMANDLINE(const QStringList& params);
-
-// A path shortened to fit: folders from the first on are replaced by "...",
-// then the root is dropped, then the folder part; the file name itself is
-// never cut. `fits` tells whether a text fits.
-template <typename Fits>
-QString FNSHORTENPATH(const QString& path, Fits fits);
-
-// ---- implementation
-
-#include <QDir>
-
-template <typename Fits>
-QString FNSHORTENPATH(const QString& path, Fits fits)
-{
-    if (path.isEmpty() || fits(path))
-        return path;
-    const QString sep = QStringLiteral("/");
-    QStringList parts = path.split(sep);
-    const QString file = parts.takeLast();
-    const QString root = parts.isEmpty() ? QString() : parts.takeFirst(); // "" for "/a/b", "C:" style roots too
-    const QString dots = QStringLiteral("...");
-    // root/.../rest/file with fewer and fewer folders of rest.
-    for (qsizetype drop = 1; drop <= parts.size(); ++drop) {
-        QStringList rest = parts.mid(drop);
-        QString text = root + sep + dots + sep;
-        if (!rest.isEmpty())
-            text += rest.join(sep) + sep;
-        text += file;
-        if (fits(text))
-            return text;
-    }
-    const QString noRoot = dots + sep + file;
-    if (fits(noRoot))
-        return noRoot;
-    return file;
-}

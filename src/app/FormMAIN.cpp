@@ -12,6 +12,7 @@
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
+#include "text/ShortFileName.h"
 
 #include <QAction>
 #include <QApplication>
@@ -384,7 +385,7 @@ void TFormMAIN::showNameBar(QLabel* bar, const QString& path)
 {
     const QFontMetrics fm(bar->font());
     const int room = bar->width() - 8;
-    const QString shown = FNSHORTENPATH(path, [&](const QString& t) { return fm.horizontalAdvance(t) <= room; });
+    const QString shown = FNSHORTFILENAME(path, fm, room);
     bar->setText(shown);
     bar->setToolTip(shown != path ? path : QString());
 }

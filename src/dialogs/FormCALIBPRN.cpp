@@ -1,7 +1,7 @@
 #include "FormCALIBPRN.h"
 
-#include "dialogs/FormLAYOUTNumbers.h"
 #include "dialogs/NamedWidgets.h"
+#include "model/Units.h"
 #include "render/PrintRun.h"
 #include "render/PrinterCalibration.h"
 #include "support/Maker.h"
@@ -59,7 +59,7 @@ QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
         return QString();
     const MU smallest = static_cast<MU>(std::ceil(CalibrationBoxSizeMU / CalibrationScaleMax));
     return QStringLiteral("The %1 must be at least %2 %3 (a smaller one means a scale above %4).")
-               .arg(caption, FNMUTOCURRENTUNITTEXT(smallest), abbreviation, FNFLOATTOSTR(CalibrationScaleMax))
+               .arg(caption, FNMUTOCURRENTUNITTEXT(smallest), abbreviation, numberText(CalibrationScaleMax))
            + measureAgain;
 }
 
@@ -256,16 +256,6 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     setFixedSize(QSize(459, 308).expandedTo(minimumSizeHint()));
 }
 
-std::optional<MU> TFormCALIBPRN::readMeasure(const QString& text)
-{
-    // The number test allows spaces around the number and after its sign.
-    bool ok = false;
-    const double value = QString(text).remove(u' ').toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return FNCURRENTUNITTOMUCHECKED(value);
-}
-
 QString TFormCALIBPRN::unitText(const QString& text) const
 {
     return text + u' ' + abbreviation_;
@@ -363,7 +353,7 @@ bool TFormCALIBPRN::EditExit(TMeasureBox& box)
         refusal = text + QStringLiteral(" is not a valid value.");
     } else {
         // A number too large for a length lies beyond the allowed deviation.
-        const std::optional<MU> value = readMeasure(text);
+        const std::optional<MU> value = FNREADLENGTH(text);
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
             refusal = QStringLiteral("Only ") + FNMUTOCURRENTUNITTEXT(box.allowed) + u' ' + abbreviation_ + u' '
                       + QString::fromLatin1(box.word) + QStringLiteral(" adjustment allowed.");
@@ -415,10 +405,10 @@ bool TFormCALIBPRN::usable(const TCALIBRATIONMEASURES& measures)
 TCALIBRATIONMEASURES TFormCALIBPRN::acceptedMeasures() const
 {
     TCALIBRATIONMEASURES m;
-    m.Width = readMeasure(boxes_[Width].accepted).value_or(0);
-    m.Height = readMeasure(boxes_[Height].accepted).value_or(0);
-    m.Left = readMeasure(boxes_[Left].accepted).value_or(0);
-    m.Top = readMeasure(boxes_[Top].accepted).value_or(0);
+    m.Width = FNREADLENGTH(boxes_[Width].accepted).value_or(0);
+    m.Height = FNREADLENGTH(boxes_[Height].accepted).value_or(0);
+    m.Left = FNREADLENGTH(boxes_[Left].accepted).value_or(0);
+    m.Top = FNREADLENGTH(boxes_[Top].accepted).value_or(0);
     return m;
 }
 

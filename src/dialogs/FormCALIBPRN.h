@@ -83,7 +83,6 @@ private:
     bool checkBoxes();
     // False, after telling the user, when the width or height is 0.
     bool usable(const TCALIBRATIONMEASURES& measures);
-    static std::optional<MU> readMeasure(const QString& text);
     QString unitText(const QString& text) const;
 
     QFrame* PanelINSTRUCTIONS;

@@ -2,7 +2,6 @@
 
 #include "dialogs/FontConvert.h"
 #include "dialogs/NamedWidgets.h"
-#include "dialogs/ShortFileName.h"
 #include "model/Job.h"
 #include "model/Picture.h"
 #include "model/Units.h"
@@ -11,6 +10,7 @@
 #include "support/Dialogs.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
+#include "text/ShortFileName.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -39,13 +39,6 @@ QLineEdit* numberEdit(const char* name, const QString& text)
     edit->setFixedWidth(72);
     edit->setAlignment(Qt::AlignRight);
     return edit;
-}
-
-// The general form of a real number, up to 15 significant digits; always
-// with a point, which is what the dialog's number checks accept.
-QString realText(double value)
-{
-    return QString::number(value, 'g', 15);
 }
 
 // Three radio buttons stacked in a titled box.
@@ -116,26 +109,6 @@ QString withTrailingSeparator(const QString& folder)
 }
 
 } // namespace
-
-double FNDECIMALVALUE(const QString& text)
-{
-    QString s = text;
-    s.remove(QLatin1Char(' '));
-    bool negative = false;
-    if (s.startsWith(QLatin1Char('-'))) {
-        negative = true;
-        s.remove(0, 1);
-    }
-    if (s.startsWith(QLatin1Char('.')))
-        s.prepend(QLatin1Char('0'));
-    if (s.endsWith(QLatin1Char('.')))
-        s.append(QLatin1Char('0'));
-    bool ok = false;
-    double value = s.toDouble(&ok);
-    if (!ok && !std::isinf(value))
-        value = 0.0;
-    return negative ? -value : value;
-}
 
 TFormFORMAT::TFormFORMAT(QWidget* parent) : TBaseDialog(parent)
 {
@@ -399,16 +372,16 @@ void TFormFORMAT::FILL()
     for (QLabel* label : LabelUNITS)
         label->setText(unit);
 
-    EditBLEFT->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERLEFT)));
-    EditBRIGHT->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERRIGHT)));
-    EditBTOP->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERTOP)));
-    EditBBOTTOM->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERBOTTOM)));
-    EditBWIDTH->setText(realText(FNMUTOCURRENTUNIT(format.MUBORDERWIDTH)));
+    EditBLEFT->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERLEFT));
+    EditBRIGHT->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERRIGHT));
+    EditBTOP->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERTOP));
+    EditBBOTTOM->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERBOTTOM));
+    EditBWIDTH->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERWIDTH));
 
-    EditPicLeft->setText(realText(format.PicPCLeft));
-    EditPicTop->setText(realText(format.PicPCTop));
-    EditPicWidth->setText(realText(format.PicPCWidth));
-    EditPicHeight->setText(realText(format.PicPCHeight));
+    EditPicLeft->setText(numberText(format.PicPCLeft));
+    EditPicTop->setText(numberText(format.PicPCTop));
+    EditPicWidth->setText(numberText(format.PicPCWidth));
+    EditPicHeight->setText(numberText(format.PicPCHeight));
     CheckBoxPicLeft->setChecked(format.UsePicPCLeft);
     CheckBoxPicTop->setChecked(format.UsePicPCTop);
     CheckBoxPicWidth->setChecked(format.UsePicPCWidth);

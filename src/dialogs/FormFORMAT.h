@@ -120,7 +120,3 @@ private:
     QPushButton* ButtonCANCEL = nullptr;
 };
 
-// Reads a number that passed FNISUNSIGNEDNUMBER or FNISSIGNEDNUMBER: blanks
-// anywhere are dropped, a missing digit before or after the point counts
-// as 0 ("2." is 2, "-.5" is -0.5).
-double FNDECIMALVALUE(const QString& text);

@@ -143,7 +143,7 @@ bool TFormLAYOUT::readField(const TFIELD& field, qint32& value)
 {
     const QString text = field.edit->text();
     if (field.isCount) {
-        if (const auto count = FNREADCOUNT(text)) {
+        if (const auto count = FNSTOREDTEXTTOINTEGER(text)) {
             value = *count;
             return true;
         }

@@ -2,7 +2,7 @@
 // "Edit layout": the grid of labels on a template's paper. OK closes the
 // dialog only when every box holds a valid number and the labels fit.
 
-#include "FormLAYOUTNumbers.h"
+#include "model/Template.h"
 #include "support/BaseForm.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "FormNEWPAPER.h"
 
-#include "FormLAYOUTNumbers.h"
 #include "dialogs/NamedWidgets.h"
+#include "model/Units.h"
 #include "support/Messages.h"
 
 #include <QComboBox>

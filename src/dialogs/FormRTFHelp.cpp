@@ -2,11 +2,11 @@
 
 #include "dialogs/FormHELP.h"
 #include "dialogs/NamedWidgets.h"
-#include "dialogs/RtfReader.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
 #include "support/Utilities.h"
+#include "text/RtfReader.h"
 
 #include <QDir>
 #include <QEvent>

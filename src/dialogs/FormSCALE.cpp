@@ -14,18 +14,6 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-// The number an edit box of the dialog holds, or none when it holds no digits.
-std::optional<int> numberIn(const QString& text)
-{
-    bool ok = false;
-    const int number = text.toInt(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return number;
-}
-} // namespace
-
 TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum),
       fallback_([minimum] { return minimum; })
@@ -55,7 +43,7 @@ TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
 
 void TUpDown::step(int by)
 {
-    const int from = numberIn(buddy_.text()).value_or(fallback_());
+    const int from = FNSTOREDTEXTTOINTEGER(buddy_.text()).value_or(fallback_());
     const int to = std::clamp(from + by, minimum_, maximum_);
     buddy_.setText(QString::number(to));
 }
@@ -175,7 +163,7 @@ void TFormSCALE::EditSCALEChange(const QString& text)
     // the way to "50", "1" on the way to "150") is left as typed; the track
     // bar follows only numbers it can show. The box is brought into range
     // when it is left or OK is pressed.
-    const std::optional<int> number = numberIn(digits);
+    const std::optional<int> number = FNSTOREDTEXTTOINTEGER(digits);
     if (number && *number >= TrackBarSCALE->minimum() && *number <= TrackBarSCALE->maximum()
         && *number != TrackBarSCALE->value())
         TrackBarSCALE->setValue(*number);
@@ -183,17 +171,17 @@ void TFormSCALE::EditSCALEChange(const QString& text)
 
 void TFormSCALE::EditSCALEExit()
 {
-    const std::optional<int> number = numberIn(EditSCALE->text());
+    const std::optional<int> number = FNSTOREDTEXTTOINTEGER(EditSCALE->text());
     const int position =
         number ? std::clamp(*number, TrackBarSCALE->minimum(), TrackBarSCALE->maximum()) : TrackBarSCALE->value();
     TrackBarSCALE->setValue(position);
-    if (numberIn(EditSCALE->text()) != position)
+    if (FNSTOREDTEXTTOINTEGER(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));
 }
 
 void TFormSCALE::TrackBarSCALEChange(int position)
 {
-    if (numberIn(EditSCALE->text()) != position)
+    if (FNSTOREDTEXTTOINTEGER(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));
 }
 

@@ -1,5 +1,7 @@
 #include "DataFile.h"
 
+#include "text/Windows1252.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <algorithm>
@@ -18,16 +20,6 @@
 #endif
 
 namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F. The five codes it
-// leaves undefined map to the control characters of the same value, as
-// Windows itself decodes them.
-constexpr char16_t Windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 // Line counts are int; anything past this many lines is not indexed.
 constexpr qsizetype MaxLines = std::numeric_limits<int>::max();
@@ -111,17 +103,6 @@ QString DecodeUtf8(const char* p, qsizetype n)
     if (n >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
         return QChar(0xFEFF) + QString::fromUtf8(p + 3, n - 3);
     return QString::fromUtf8(p, n);
-}
-
-QString DecodeWindows1252(const char* p, qsizetype n)
-{
-    QString text(n, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto byte = static_cast<unsigned char>(p[i]);
-        out[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(Windows1252High[byte - 0x80]) : QChar(char16_t(byte));
-    }
-    return text;
 }
 
 enum class TUtf16Order { None, Little, Big };
@@ -315,7 +296,7 @@ QString TLINES::line(int i) const
     const char* const end = FindBreak(begin, m_bytes.constData() + m_end);
     if (m_utf8)
         return DecodeUtf8(begin, end - begin);
-    return DecodeWindows1252(begin, end - begin);
+    return decodeWindows1252(QByteArrayView(begin, end - begin));
 }
 
 bool TLINES::lineIsEmpty(int i) const
@@ -491,7 +472,7 @@ QString TLINES::linePrefix(int i, qsizetype maxChars) const
     // make up for a character cut at the end.
     const qsizetype cap = m_utf8 ? 3 * maxChars + 3 : maxChars;
     const char* const end = FindBreak(begin, contentEnd - begin > cap ? begin + cap : contentEnd);
-    QString text = m_utf8 ? DecodeUtf8(begin, end - begin) : DecodeWindows1252(begin, end - begin);
+    QString text = m_utf8 ? DecodeUtf8(begin, end - begin) : decodeWindows1252(QByteArrayView(begin, end - begin));
     if (text.size() > maxChars) {
         text.truncate(maxChars);
         if (text.back().isHighSurrogate())

@@ -492,12 +492,11 @@ bool TLABELCATALOGUE::read(const QString& folder)
             return read.value_or(TLENGTH{});
         };
         auto count = [&](const std::optional<QString>& text, const char* what) -> qint32 {
-            bool ok = false;
-            const qint32 n = text ? text->trimmed().toInt(&ok) : 0;
-            if (!ok && problem.isEmpty())
+            const std::optional<qint32> n = text ? FNSTOREDTEXTTOINTEGER(*text) : std::nullopt;
+            if (!n && problem.isEmpty())
                 problem = QStringLiteral("the %1 '%2' is not a whole number")
                               .arg(QLatin1StringView(what), text.value_or(QString()));
-            return n;
+            return n.value_or(0);
         };
 
         TKNOWNPAPER paper;
@@ -557,7 +556,7 @@ bool TLABELCATALOGUE::read(const QString& folder)
             }
             if (label <= 0)
                 return false;
-            const qint64 extent = offset.mu + static_cast<qint64>(n) * (label + gap) - gap;
+            const qint64 extent = GridAxis{offset.mu, label, gap}.extent(n);
             if (extent <= paperSize.mu)
                 return true;
             const long double exactExtent = offset.exact + (n - 1) * pitch.exact + exactLabel;

@@ -10,14 +10,15 @@ qint64 floorDiv(qint64 a, qint64 b) // b > 0
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-// The last index i in [0, count) for which origin + i * pitch < point <
-// origin + i * pitch + size, or -1 when there is none.
-qint64 lastSpanHolding(qint64 count, qint64 origin, qint64 size, qint64 pitch, qint64 point)
+} // namespace
+
+qint64 GridAxis::lastHolding(qint64 count, qint64 point) const
 {
     if (count < 1 || size <= 0)
         return -1;
-    // point - size < origin + i * pitch < point, with d = point - origin.
-    const qint64 d = point - origin;
+    // point - size < margin + k * pitch < point, with d = point - margin.
+    const qint64 pitch = size + gap;
+    const qint64 d = point - margin;
     qint64 lo = 0;
     qint64 hi = count - 1;
     if (pitch == 0) {
@@ -33,8 +34,6 @@ qint64 lastSpanHolding(qint64 count, qint64 origin, qint64 size, qint64 pitch, q
     }
     return hi >= lo ? hi : -1;
 }
-
-} // namespace
 
 const TPROPTABLE& TTEMPLATE::properties() const
 {
@@ -79,16 +78,10 @@ TSLOTRECT TTEMPLATE::slotRect(qint32 slot) const
     const qint32 across = NUMACROSS > 0 ? NUMACROSS : 1;
     const qint64 c = slot % across;
     const qint64 r = slot / across;
-    TSLOTRECT rect;
-    // A template read from a file may hold any values: the sums are made in
-    // 64 bits and wrap to 32 like the stored lengths do, never overflow.
-    const qint64 left = MULEFT + c * (static_cast<qint64>(MULABELWIDTH) + MUHGAP);
-    const qint64 top = MUTOP + r * (static_cast<qint64>(MULABELHEIGHT) + MUVGAP);
-    rect.left = static_cast<MU>(left);
-    rect.top = static_cast<MU>(top);
-    rect.right = static_cast<MU>(static_cast<qint64>(rect.left) + MULABELWIDTH);
-    rect.bottom = static_cast<MU>(static_cast<qint64>(rect.top) + MULABELHEIGHT);
-    return rect;
+    // A template read from a file may hold any values: the edges wrap to 32
+    // bits like the stored lengths do.
+    return {static_cast<MU>(columns().start(c)), static_cast<MU>(rows().start(r)), static_cast<MU>(columns().end(c)),
+            static_cast<MU>(rows().end(r))};
 }
 
 qint32 TTEMPLATE::GetTemplateNumFromMuXY(MU x, MU y) const
@@ -100,10 +93,16 @@ qint32 TTEMPLATE::GetTemplateNumFromMuXY(MU x, MU y) const
     // a template of millions of labels (from a damaged file) costs nothing.
     if (NUMACROSS < 1)
         return -1;
-    const qint64 c = lastSpanHolding(NUMACROSS, MULEFT, MULABELWIDTH, static_cast<qint64>(MULABELWIDTH) + MUHGAP, x);
-    const qint64 r = lastSpanHolding(NUMDOWN, MUTOP, MULABELHEIGHT, static_cast<qint64>(MULABELHEIGHT) + MUVGAP, y);
+    const qint64 c = columns().lastHolding(NUMACROSS, x);
+    const qint64 r = rows().lastHolding(NUMDOWN, y);
     if (c < 0 || r < 0)
         return -1;
     const qint64 slot = c + r * NUMACROSS;
     return slot <= INT32_MAX ? static_cast<qint32>(slot) : -1;
+}
+
+bool FNLABELSFIT(const TLAYOUTVALUES& v, MU paperWidth, MU paperHeight)
+{
+    return GridAxis{v.MULEFT, v.MULABELWIDTH, v.MUHGAP}.extent(v.NUMACROSS) <= paperWidth
+           && GridAxis{v.MUTOP, v.MULABELHEIGHT, v.MUVGAP}.extent(v.NUMDOWN) <= paperHeight;
 }

@@ -7,6 +7,25 @@
 
 #include <algorithm>
 
+// One axis of a grid of equal labels, in MU: labels `size` long, the first
+// `margin` from the paper's edge, `gap` between neighbours. Label k (from 0)
+// runs from start(k) to end(k). The edges are worked out in 64 bits, so that
+// lengths from a damaged file never wrap round: a sum of two 32-bit lengths
+// times a 32-bit count stays below 2^63.
+struct GridAxis {
+    qint64 margin = 0;
+    qint64 size = 0;
+    qint64 gap = 0;
+
+    qint64 start(qint64 k) const { return margin + k * (size + gap); }
+    qint64 end(qint64 k) const { return start(k) + size; }
+    // Where the last of `count` labels ends: no gap follows it.
+    qint64 extent(qint64 count) const { return end(count - 1); }
+    // The last label k in [0, count) with start(k) < point < end(k), or -1
+    // when there is none. Worked out directly, whatever the count.
+    qint64 lastHolding(qint64 count, qint64 point) const;
+};
+
 struct TSLOTRECT {
     MU left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const TSLOTRECT&) const = default;
@@ -34,13 +53,17 @@ public:
     // Marks the template altered when the orientation changes.
     void SETLANDSCAPE(bool value);
 
+    // The grid's columns across the paper and its rows down it.
+    GridAxis columns() const { return {MULEFT, MULABELWIDTH, MUHGAP}; }
+    GridAxis rows() const { return {MUTOP, MULABELHEIGHT, MUVGAP}; }
     // Slots of one sheet, at most INT32_MAX.
     qint32 slotCount() const
     {
         const qint64 n = static_cast<qint64>(NUMACROSS) * NUMDOWN;
         return static_cast<qint32>(std::clamp<qint64>(n, INT32_MIN, INT32_MAX));
     }
-    // The rectangle of slot k (numbered row by row from 0) on the paper.
+    // The rectangle of slot k (numbered row by row from 0) on the paper; the
+    // edges wrap to 32 bits as the stored lengths do.
     TSLOTRECT slotRect(qint32 slot) const;
     // The slot strictly inside which the point lies, or -1. Where labels
     // overlap the last match wins.
@@ -49,3 +72,23 @@ public:
 private:
     bool landscape_ = false;
 };
+
+// The grid of a template as the layout dialog edits it.
+struct TLAYOUTVALUES {
+    qint32 NUMACROSS = 0;
+    qint32 NUMDOWN = 0;
+    MU MULEFT = 0;
+    MU MUTOP = 0;
+    MU MULABELWIDTH = 0;
+    MU MULABELHEIGHT = 0;
+    MU MUHGAP = 0;
+    MU MUVGAP = 0;
+    bool operator==(const TLAYOUTVALUES&) const = default;
+};
+
+// The labels fit when the columns with the gaps between them, after the left
+// margin, end within the paper width, and likewise the rows within the paper
+// height. No gap follows the last column or row; the right and bottom margins
+// may be zero. Extents beyond 32 bits do not fit: they cannot wrap round into
+// a small number. The layout dialog reads no negative values.
+bool FNLABELSFIT(const TLAYOUTVALUES& v, MU paperWidth, MU paperHeight);

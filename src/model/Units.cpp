@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 const std::array<QString, 3> UnitNames = {QStringLiteral("milimeters"), QStringLiteral("inches"),
                                           QStringLiteral("centimeters")};
@@ -153,10 +154,84 @@ bool FNSTRTOBOOL(const QString& text)
     return !text.isEmpty() && text.front().toUpper() == QLatin1Char('T');
 }
 
-QString FNNUMBERTOSTOREDTEXT(double value)
+QString numberText(double value, int significantDigits)
 {
     // QString::number never uses the user's locale.
-    return QString::number(value, 'g', 15);
+    return QString::number(value, 'g', significantDigits);
+}
+
+std::optional<double> readTypedNumber(const QString& text)
+{
+    // QString::toDouble reads the C locale's form whatever the user's locale,
+    // and gives infinity, with ok false, for a number beyond a double.
+    bool ok = false;
+    const double value = QString(text).remove(QLatin1Char(' ')).toDouble(&ok);
+    if (!ok && !std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+double FNDECIMALVALUE(const QString& text)
+{
+    return readTypedNumber(text).value_or(0.0);
+}
+
+std::size_t FNCURRENTUNITINDEX()
+{
+    return CurrentUnit < UnitNames.size() ? CurrentUnit : std::size_t{UNIT_MM};
+}
+
+std::optional<MU> FNCURRENTUNITTOMUCHECKED(double value)
+{
+    const auto fitsMU = [](std::int64_t count) {
+        return count >= std::numeric_limits<MU>::min() && count <= std::numeric_limits<MU>::max();
+    };
+    // Far beyond any 32-bit count in every unit; keeps the products below
+    // within 64 bits.
+    if (!std::isfinite(value) || std::fabs(value) > 1.0e12)
+        return std::nullopt;
+    switch (CurrentUnit) {
+    case UNIT_MM:
+        if (!fitsMU(RoundHalfEven(static_cast<long double>(value) * 1000.0L)))
+            return std::nullopt;
+        break;
+    case UNIT_CM:
+        if (!fitsMU(RoundHalfEven(static_cast<long double>(value) * 10000.0L)))
+            return std::nullopt;
+        break;
+    case UNIT_INCH: {
+        // Inches go through whole ten-thousandths, which must fit themselves.
+        const std::int64_t tenThousandths = RoundHalfEven(static_cast<long double>(value) * 10000.0L);
+        if (!fitsMU(tenThousandths))
+            return std::nullopt;
+        const std::int64_t product = tenThousandths * 254;
+        const std::int64_t magnitude = (std::llabs(product) + 50) / 100;
+        if (!fitsMU(product < 0 ? -magnitude : magnitude))
+            return std::nullopt;
+        break;
+    }
+    default:
+        break; // the conversion reports a unit it does not know
+    }
+    return FNCURRENTUNITTOMU(value);
+}
+
+std::optional<MU> FNREADLENGTH(const QString& text)
+{
+    const std::optional<double> value = readTypedNumber(text);
+    if (!value)
+        return std::nullopt;
+    return FNCURRENTUNITTOMUCHECKED(*value);
+}
+
+QString FNMUTOCURRENTUNITTEXT(MU mu, int significantDigits)
+{
+    return numberText(FNMUTOCURRENTUNIT(mu), significantDigits);
+}
+
+QString FNNUMBERTOSTOREDTEXT(double value)
+{
+    return numberText(value);
 }
 
 std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text)

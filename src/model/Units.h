@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -44,6 +45,33 @@ bool FNISUNSIGNEDINTEGER(const QString& text);
 QString FNBOOLTOSTR(bool value);
 bool FNSTRTOBOOL(const QString& text);
 
+// Numbers written for people and files alike: the shortest general form
+// with at most the given number of significant digits, a full stop as the
+// decimal mark whatever the user's locale, no digit grouping.
+QString numberText(double value, int significantDigits = 15);
+
+// A number typed into a dialog, once the text has passed FNISUNSIGNEDNUMBER
+// or FNISSIGNEDNUMBER: the spaces those tests allow (around the number and
+// after its sign) are passed over, and a full stop is the decimal mark
+// whatever the locale ("2." and ".5" included). A number too large for a
+// double is infinite; none when the text holds no number.
+std::optional<double> readTypedNumber(const QString& text);
+// The same, 0 when the text holds no number (the format dialog's reading).
+double FNDECIMALVALUE(const QString& text);
+
+// The display unit as an index into the unit tables; millimetres when
+// CurrentUnit holds no known unit.
+std::size_t FNCURRENTUNITINDEX();
+// A length in the current display unit as a count of MU, or none when the
+// count does not fit in 32 bits (the plain conversion would wrap round).
+std::optional<MU> FNCURRENTUNITTOMUCHECKED(double value);
+// A typed length (see readTypedNumber) in the display unit, as MU; none when
+// it is no number or too large for a 32-bit count.
+std::optional<MU> FNREADLENGTH(const QString& text);
+// A length in MU written for an edit box or caption in the display unit
+// (numberText).
+QString FNMUTOCURRENTUNITTEXT(MU mu, int significantDigits = 15);
+
 // Numbers kept as text in the settings store (format defaults, the preview
 // scale, printer calibrations) are written and read the same way whatever
 // the user's locale: a full stop as the decimal mark, no digit grouping, an
@@ -52,6 +80,7 @@ bool FNSTRTOBOOL(const QString& text);
 // no number at all rather than fifteen.
 QString FNNUMBERTOSTOREDTEXT(double value);
 std::optional<double> FNSTOREDTEXTTONUMBER(const QString& text);
-// Whole numbers kept as text (lengths in MU, codes, counts, coordinates):
-// decimal digits with an optional minus sign, within 32 bits.
+// Whole numbers kept as text (lengths in MU, codes, counts, coordinates)
+// and counts typed into dialogs: decimal digits with an optional sign and
+// blanks around them, within 32 bits.
 std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text);

@@ -75,11 +75,6 @@ QString FNPRINTERKEY(const QString& printerName)
     return QStringLiteral("Printers\\") + FNESCAPEPRINTERNAME(printerName);
 }
 
-QString FNFLOATTOSTR(double value)
-{
-    return FNNUMBERTOSTOREDTEXT(value);
-}
-
 double FNSTRTOFLOAT(const QString& text)
 {
     const std::optional<double> value = FNSTOREDTEXTTONUMBER(text);
@@ -115,9 +110,9 @@ void WRITECALIBRATION(const QString& printerName, const TPRINTERCALIBRATION& cal
     const TREGSESSION session; // the five values in one write
     FNREGWRITESTRING(key, leftShiftName, QString::number(calibration.LeftShift));
     FNREGWRITESTRING(key, topShiftName, QString::number(calibration.TopShift));
-    FNREGWRITESTRING(key, scaleXName, FNFLOATTOSTR(calibration.ScaleX));
-    FNREGWRITESTRING(key, scaleYName, FNFLOATTOSTR(calibration.ScaleY));
-    FNREGWRITESTRING(key, stampName, FNFLOATTOSTR(FNDATETIMETOSTAMP(when)));
+    FNREGWRITESTRING(key, scaleXName, FNNUMBERTOSTOREDTEXT(calibration.ScaleX));
+    FNREGWRITESTRING(key, scaleYName, FNNUMBERTOSTOREDTEXT(calibration.ScaleY));
+    FNREGWRITESTRING(key, stampName, FNNUMBERTOSTOREDTEXT(FNDATETIMETOSTAMP(when)));
 }
 
 double READCALIBRATIONSTAMP(const QString& printerName)
@@ -168,7 +163,7 @@ QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
 {
     const auto scaleFault = [](const QString& name, double scale) {
         return QStringLiteral("%1 is %2, and a scale must lie between %3 and %4.")
-            .arg(name, FNFLOATTOSTR(scale), FNFLOATTOSTR(CalibrationScaleMin), FNFLOATTOSTR(CalibrationScaleMax));
+            .arg(name, numberText(scale), numberText(CalibrationScaleMin), numberText(CalibrationScaleMax));
     };
     if (!FNISUSABLESCALE(c.ScaleX))
         return scaleFault(scaleXName, c.ScaleX);
@@ -176,7 +171,7 @@ QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
         return scaleFault(scaleYName, c.ScaleY);
     const auto shiftFault = [](const QString& name, MU shift, const char* side, MU paperSize) {
         return QStringLiteral("%1 is %2 (%3 mm), which moves the print off the paper, %4 mm %5.")
-            .arg(name, QString::number(shift), FNFLOATTOSTR(FNMUTOMM(shift)), FNFLOATTOSTR(FNMUTOMM(paperSize)),
+            .arg(name, QString::number(shift), numberText(FNMUTOMM(shift)), numberText(FNMUTOMM(paperSize)),
                  QString::fromLatin1(side));
     };
     // In 64 bits: the magnitude of the most negative shift has no 32-bit

@@ -61,10 +61,8 @@ double READCALIBRATIONSTAMP(const QString& printerName);
 double FNDATETIMETOSTAMP(const QDateTime& when);
 QDateTime FNSTAMPTODATETIME(double stamp);
 
-// Number texts of the store: general floating-point text with up to 15
-// significant digits, a full stop whatever the locale, no digit grouping
-// (FNNUMBERTOSTOREDTEXT).
-QString FNFLOATTOSTR(double value);
+// Number texts of the store (FNNUMBERTOSTOREDTEXT) read back, failing with
+// a message that names the text.
 double FNSTRTOFLOAT(const QString& text);   // throws ECalibrationError
 qint32 FNSTRTOINT(const QString& text);     // throws ECalibrationError
 

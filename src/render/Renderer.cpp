@@ -539,14 +539,14 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         LoadPagePicture(job, picture, pictureError);
     const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * tpl.NUMDOWN;
 
+    const GridAxis columns = tpl.columns();
+    const GridAxis rows = tpl.rows();
     const auto labelBox = [&](qint64 c, qint64 r) {
-        const qint64 x0 = c * (static_cast<qint64>(tpl.MULABELWIDTH) + tpl.MUHGAP) + tpl.MULEFT + p.MuOffsetX;
-        const qint64 y0 = r * (static_cast<qint64>(tpl.MULABELHEIGHT) + tpl.MUVGAP) + tpl.MUTOP + p.MuOffsetY;
         TCANVASRECT box;
-        box.left = ToPixels(x0, p.PixPerMuX);
-        box.right = ToPixels(x0 + tpl.MULABELWIDTH, p.PixPerMuX);
-        box.top = ToPixels(y0, p.PixPerMuY);
-        box.bottom = ToPixels(y0 + tpl.MULABELHEIGHT, p.PixPerMuY);
+        box.left = ToPixels(columns.start(c) + p.MuOffsetX, p.PixPerMuX);
+        box.right = ToPixels(columns.end(c) + p.MuOffsetX, p.PixPerMuX);
+        box.top = ToPixels(rows.start(r) + p.MuOffsetY, p.PixPerMuY);
+        box.bottom = ToPixels(rows.end(r) + p.MuOffsetY, p.PixPerMuY);
         return box;
     };
     // Each label fills RepeatCount consecutive slots from FirstSlot on. The

@@ -31,23 +31,13 @@ int readInt(const QString& key, const char* name)
 
 } // namespace
 
-QString FNREALTOSTR(double value)
-{
-    return FNNUMBERTOSTOREDTEXT(value);
-}
-
-std::optional<double> FNSTRTOREAL(const QString& text)
-{
-    return FNSTOREDTEXTTONUMBER(text);
-}
-
 bool FNLOADSETTINGS(TSOFTWARESETTINGS& s)
 {
     const TREGSESSION session;
     s.SaveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
     if (!s.SaveSettings)
         return true;
-    if (auto scale = FNSTRTOREAL(FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), FNREALTOSTR(1.0))))
+    if (auto scale = FNSTOREDTEXTTONUMBER(FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), FNNUMBERTOSTOREDTEXT(1.0))))
         s.MainScale = *scale;
     CurrentUnit = FNSTRINGTOUNITS(FNREGREADSTRING(settingsKey, QStringLiteral("Units"), UnitNames[UNIT_MM]));
     s.ShowTemplate = readBool(settingsKey, "ShowTemplate", "TRUE");
@@ -59,8 +49,8 @@ bool FNSAVESETTINGS(const TSOFTWARESETTINGS& s)
 {
     const TREGSESSION session; // one reading and at most one write for the group
     writeBool(settingsKey, "SaveSettings", s.SaveSettings);
-    FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), FNREALTOSTR(s.MainScale));
-    FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[CurrentUnit < 3 ? CurrentUnit : std::uint8_t(UNIT_MM)]);
+    FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), FNNUMBERTOSTOREDTEXT(s.MainScale));
+    FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[FNCURRENTUNITINDEX()]);
     writeBool(settingsKey, "ShowTemplate", s.ShowTemplate);
     writeBool(settingsKey, "ShowLabel", s.ShowLabels);
     return true;

@@ -75,7 +75,3 @@ void FNUSESTOREDFORMATDEFAULTS();
 // separator.
 void FNWRITEAPPLOCATION(const QString& folder);
 
-// Real numbers as the store keeps them: shortest general form, up to 15
-// significant digits, a full stop whatever the locale (FNNUMBERTOSTOREDTEXT).
-QString FNREALTOSTR(double value);
-std::optional<double> FNSTRTOREAL(const QString& text);

@@ -5,18 +5,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(CommandLine, ShortenedPathsKeepTheFileName)
-{
-    const QString path = QStringLiteral("/alpha/beta/gamma/f.GVJ");
-    auto fitsIn = [](int n) { return [n](const QString& t) { return t.size() <= n; }; };
-    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(100)), path);
-    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(22)), QStringLiteral("/.../beta/gamma/f.GVJ"));
-    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(20)), QStringLiteral("/.../gamma/f.GVJ"));
-    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(15)), QStringLiteral("/.../f.GVJ"));
-    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(9)), QStringLiteral(".../f.GVJ"));
-    EXPECT_EQ(FNSHORTENPATH(path, fitsIn(3)), QStringLiteral("f.GVJ"));
-}
-
 TEST(CommandLine, FindsJobTemplateAndData)
 {
     QTemporaryDir dir;

@@ -374,8 +374,8 @@ TEST_F(CalibrationWindow, OkStoresWhatTheMeasurementsGive)
     EXPECT_TRUE(window.execute(printer));
     EXPECT_EQ(stored("LeftShift"), QStringLiteral("-2000"));
     EXPECT_EQ(stored("TopShift"), QStringLiteral("2750"));
-    EXPECT_EQ(stored("ScaleX"), FNFLOATTOSTR(100000.0 / 99000.0));
-    EXPECT_EQ(stored("ScaleY"), FNFLOATTOSTR(100000.0 / 102500.0));
+    EXPECT_EQ(stored("ScaleX"), FNNUMBERTOSTOREDTEXT(100000.0 / 99000.0));
+    EXPECT_EQ(stored("ScaleY"), FNNUMBERTOSTOREDTEXT(100000.0 / 102500.0));
     const TPRINTERCALIBRATION c = READCALIBRATION(printerName);
     EXPECT_EQ(c.LeftShift, -2000);
     EXPECT_DOUBLE_EQ(c.ScaleX, 100000.0 / 99000.0);

@@ -7,7 +7,6 @@
 #include "common/TestEnv.h"
 #include "dialogs/FontConvert.h"
 #include "dialogs/FormFORMAT.h"
-#include "dialogs/ShortFileName.h"
 #include "model/Job.h"
 #include "settings/RegistryStore.h"
 #include "settings/StoredSettings.h"
@@ -291,15 +290,6 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
     EXPECT_FALSE(job.ALTERED());
 }
 
-TEST_F(FormatDialog, NumbersAreReadAsTheChecksAcceptThem)
-{
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("2.")), 2.0);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" .5 ")), 0.5);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" - 5")), -5.0);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("-.25")), -0.25);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("0079")), 79.0);
-}
-
 TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
 {
     TFormFORMAT dialog;
@@ -526,27 +516,6 @@ TEST_F(FormatDialog, PictureNameIsShortenedToItsLineWithTheFullNameAsHint)
         EXPECT_EQ(line->text(), QStringLiteral("/p/a.png"));
         EXPECT_TRUE(line->toolTip().isEmpty());
     });
-}
-
-TEST(ShortFileName, FoldersGiveWayOneAtATimeThenTheRootThenAll)
-{
-    EXPECT_EQ(FNSHORTFILENAMEFORMS(QStringLiteral("/a/b/c/f.png")),
-              (QStringList{QStringLiteral("/a/b/c/f.png"), QStringLiteral("/.../b/c/f.png"),
-                           QStringLiteral("/.../c/f.png"), QStringLiteral("/.../f.png"), QStringLiteral(".../f.png"),
-                           QStringLiteral("f.png")}));
-    EXPECT_EQ(FNSHORTFILENAMEFORMS(QStringLiteral("data/f.txt")),
-              (QStringList{QStringLiteral("data/f.txt"), QStringLiteral(".../f.txt"), QStringLiteral("f.txt")}));
-    EXPECT_EQ(FNSHORTFILENAMEFORMS(QStringLiteral("f.png")), QStringList{QStringLiteral("f.png")});
-    // Each character is one unit wide here: the first form that fits wins,
-    // and the file name is never cut.
-    auto width = [](const QString& t) { return int(t.size()); };
-    const QString path = QStringLiteral("/alpha/beta/gamma/f.png");
-    EXPECT_EQ(FNSHORTFILENAME(path, width, 23), path);
-    EXPECT_EQ(FNSHORTFILENAME(path, width, 22), QStringLiteral("/.../beta/gamma/f.png"));
-    EXPECT_EQ(FNSHORTFILENAME(path, width, 16), QStringLiteral("/.../gamma/f.png"));
-    EXPECT_EQ(FNSHORTFILENAME(path, width, 9), QStringLiteral(".../f.png"));
-    EXPECT_EQ(FNSHORTFILENAME(path, width, 2), QStringLiteral("f.png"));
-    EXPECT_EQ(FNSHORTFILENAME(QString(), width, 0), QString());
 }
 
 TEST_F(FormatDialog, CodesOutsideTheRangeKeepTheGroupsSelection)

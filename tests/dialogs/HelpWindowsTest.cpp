@@ -5,7 +5,7 @@
 #include "common/TestEnv.h"
 #include "dialogs/FormHELP.h"
 #include "dialogs/FormRTFHelp.h"
-#include "dialogs/RtfReader.h"
+#include "text/RtfReader.h"
 #include "support/BaseForm.h"
 #include "support/ProgramFolder.h"
 

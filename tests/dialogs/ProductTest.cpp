@@ -7,9 +7,9 @@
 #include "common/ScriptedDialogs.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
-#include "dialogs/FormLAYOUTNumbers.h"
 #include "dialogs/FormPRODUCT.h"
 #include "model/Job.h"
+#include "model/Template.h"
 
 #include <QApplication>
 #include <QDir>

@@ -574,12 +574,3 @@ TEST_F(LayoutDialog, ExecuteWritesTheGridOnOkOnly)
     EXPECT_EQ(paper.PAPERMUWIDTH, 210000);
     EXPECT_TRUE(paper.ALTERED);
 }
-
-TEST(LabelsFit, ExtentsBeyondThirtyTwoBitsDoNotFit)
-{
-    const MU most = std::numeric_limits<MU>::max();
-    EXPECT_TRUE(FNLABELSFIT({1, 1, 0, 0, most, most, 0, 0}, most, most));
-    EXPECT_FALSE(FNLABELSFIT({2, 1, 0, 0, most, 1, 0, 0}, most, most));
-    EXPECT_FALSE(FNLABELSFIT({most, most, most, most, most, most, most, most}, most, most));
-    EXPECT_TRUE(FNLABELSFIT({1, 1, 0, 0, 0, 0, most, most}, 0, 0)); // no gap after the last label
-}

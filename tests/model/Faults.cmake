@@ -1,7 +1,7 @@
 # Faults and bad input: interrupted and failing saves, unreadable and huge
 # data files, an error log that cannot be written, absurd templates; and the
 # fuzz corpus (tests/fuzz/corpus) replayed through the readers of fuzz/.
-gorvin_add_test(test_faults LIBS gorvin_model gorvin_settings gorvin_dialogs gorvin_render SOURCES
+gorvin_add_test(test_faults LIBS gorvin_model gorvin_settings gorvin_render SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FaultTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/fuzz/CorpusReplayTest.cpp
   ${CMAKE_SOURCE_DIR}/fuzz/FuzzTargets.h

@@ -1,6 +1,7 @@
 #include "model/Job.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -61,6 +62,15 @@ TEST(Template, HitTestIsStrictAndLastMatchWins)
     o.MUHGAP = -5000;
     o.MUVGAP = -5000;
     EXPECT_EQ(o.GetTemplateNumFromMuXY(7000, 7000), 3);
+}
+
+TEST(Template, LabelsFitOnlyWithinThirtyTwoBitExtents)
+{
+    const MU most = std::numeric_limits<MU>::max();
+    EXPECT_TRUE(FNLABELSFIT({1, 1, 0, 0, most, most, 0, 0}, most, most));
+    EXPECT_FALSE(FNLABELSFIT({2, 1, 0, 0, most, 1, 0, 0}, most, most));
+    EXPECT_FALSE(FNLABELSFIT({most, most, most, most, most, most, most, most}, most, most));
+    EXPECT_TRUE(FNLABELSFIT({1, 1, 0, 0, 0, 0, most, most}, 0, 0)); // no gap after the last label
 }
 
 TEST(Template, LandscapeMarksAlteredOnlyOnChange)

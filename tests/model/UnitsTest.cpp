@@ -1,6 +1,7 @@
 #include "common/ScriptedMessages.h"
 #include "model/Units.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,4 +91,23 @@ TEST(Units, BooleanText)
         EXPECT_TRUE(FNSTRTOBOOL(QString::fromLatin1(t))) << t;
     for (const char* f : {"FALSE", "", "yes", "1", " True"})
         EXPECT_FALSE(FNSTRTOBOOL(QString::fromLatin1(f))) << f;
+}
+
+TEST(Units, TypedNumbersAreReadAsTheChecksAcceptThem)
+{
+    UnitGuard guard;
+    CurrentUnit = UNIT_MM;
+    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("2.")), 2.0);
+    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" .5 ")), 0.5);
+    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" - 5")), -5.0);
+    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("-.25")), -0.25);
+    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("0079")), 79.0);
+    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("1,5")), 0.0); // no number in any locale
+    EXPECT_EQ(readTypedNumber(QStringLiteral("1,5")), std::nullopt);
+    EXPECT_TRUE(std::isinf(*readTypedNumber(QString(400, QLatin1Char('9')))));
+    // A length beyond a 32-bit count of MU is none, never a wrapped number.
+    EXPECT_EQ(FNREADLENGTH(QStringLiteral(" 2.5 ")), 2500);
+    EXPECT_EQ(FNREADLENGTH(QStringLiteral("2147484")), std::nullopt);
+    EXPECT_EQ(FNREADLENGTH(QString(400, QLatin1Char('9'))), std::nullopt);
+    EXPECT_EQ(numberText(1.0 / 3.0, 8), QStringLiteral("0.33333333"));
 }

@@ -1,5 +1,6 @@
 // Qt takes LC_ALL's number format from the environment, installed locale or not.
 #include "model/JobInfo.h"
+#include "model/Units.h"
 #include "settings/StoredSettings.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@ TEST(StoredNumbers, ReadBackUnderCommaAndGroupingLocales)
     if (const QString mark = qEnvironmentVariable("GORVIN_DECIMAL_MARK"); !mark.isEmpty()) {
         ASSERT_EQ(QLocale().decimalPoint(), mark); // the child's locale is in force
         for (const char* bad : {"1,5", "1.500,25", "nan", "inf", "1e999", "0x10", "12mm"})
-            EXPECT_FALSE(FNSTRTOREAL(QString::fromLatin1(bad))) << bad;
+            EXPECT_FALSE(FNSTOREDTEXTTONUMBER(QString::fromLatin1(bad))) << bad;
         FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("PicPCWidth"), QStringLiteral("12.500"));
         FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("PicPCHeight"), QStringLiteral("1,500"));
         FNUSESTOREDFORMATDEFAULTS();

@@ -77,7 +77,7 @@ TEST_F(StoredSettings, SettingsRoundTripAndTheSwitchOnlyGuardsLoading)
     EXPECT_FALSE(off.SaveSettings);
     EXPECT_EQ(off.MainScale, 1.0);
     EXPECT_EQ(CurrentUnit, UNIT_MM);
-    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), {}), FNREALTOSTR(2.5));
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), {}), FNNUMBERTOSTOREDTEXT(2.5));
 
     // A scale that is not a number keeps what the program had.
     FNREGWRITESTRING(QStringLiteral("Settings"), QStringLiteral("SaveSettings"), QStringLiteral("t"));

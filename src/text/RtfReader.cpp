@@ -1,5 +1,7 @@
 #include "RtfReader.h"
 
+#include "text/Windows1252.h"
+
 #include <QColor>
 #include <QHash>
 #include <QList>
@@ -25,24 +27,6 @@ constexpr int MaxTabStops = 64;
 constexpr int MaxTwips = 31680;         // 22 inches
 constexpr int DefaultHalfPoints = 24;   // 12 points
 constexpr int DefaultCodePage = 1252;
-
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F.
-constexpr char16_t Windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString decodeWindows1252(const QByteArray& bytes)
-{
-    QString out(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(Windows1252High[b - 0x80]) : QChar(char16_t(b));
-    }
-    return out;
-}
 
 // The code page of a font's character set, 0 when the document's own applies.
 int codePageOfCharset(int charset)

@@ -6,7 +6,7 @@
 //   pandoc sample.md -o sample.odt; soffice --headless --convert-to rtf sample.odt
 //   pandoc sample.md -o sample.docx; soffice --headless --convert-to rtf sample.docx
 
-#include "dialogs/RtfReader.h"
+#include "text/RtfReader.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,7 +1,9 @@
 #pragma once
-// File names shortened to fit a status line: leading folders give way to
-// "..." one at a time, then the root goes, then the folders; the file name
-// itself is never cut.
+// File names shortened to fit a line: the main window's job, template and
+// data bars and the format dialog's picture line. Leading folders give way
+// to "..." one at a time, then the root (a drive or "/") goes, then the
+// folders; the file name itself is never cut. A relative name has no root:
+// its first folder gives way like the others.
 
 #include <QFontMetrics>
 #include <QString>
