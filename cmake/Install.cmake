@@ -12,7 +12,7 @@ include(GNUInstallDirs)
 
 install(TARGETS gorvin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/docs/Gorvin02Instructions.rtf
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/Mardo/Gorvin OPTIONAL)
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/Mardo/Gorvin)
 install(FILES ${PROJECT_SOURCE_DIR}/data/gorvin.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/gorvin.xml
