@@ -104,7 +104,7 @@ void BM_LoadAndIndex(benchmark::State& state)
     const double rssBefore = StatusMegabytes("VmRSS");
     qsizetype labels = 0;
     for (auto _ : state) {
-        TLINES lines;
+        DataLines lines;
         QString error;
         if (!lines.loadFromFile(data.path, &error)) {
             state.SkipWithError(error.toLocal8Bit().constData());
@@ -129,7 +129,7 @@ BENCHMARK(BM_LoadAndIndex)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRe
 // Decoding every label's lines, as printing all pages of the file would.
 void BM_ReadAllLabels(benchmark::State& state)
 {
-    TLINES lines;
+    DataLines lines;
     if (!lines.loadFromFile(DataFile().path)) {
         state.SkipWithError("cannot load the data file");
         return;

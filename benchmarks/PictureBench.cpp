@@ -75,7 +75,7 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
             TResult r;
             QElapsedTimer timer;
             timer.start();
-            TPICTURE picture;
+            Picture picture;
             r.loaded = LoadPictureFile(path, picture);
             // A loaded drawing is drawn once too, as the first label would.
             if (r.loaded && picture.isSvg()) {

@@ -86,7 +86,7 @@ void RenderPage(benchmark::State& state, double dpi, bool toPrinter,
     params.RepeatCount = job->DATAINFO()->RepeatLabelNum;
     for (auto _ : state) {
         // A fresh canvas each time, as the preview and the print run make one.
-        TPAINTERCANVAS canvas(&image);
+        PainterCanvas canvas(&image);
         params.Canvas = &canvas;
         PRINT(*job, params);
     }

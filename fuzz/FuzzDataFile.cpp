@@ -113,7 +113,7 @@ bool utf16Content(const QByteArray& file, QByteArray& content)
 int FuzzDataFile(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    TLINES lines;
+    DataLines lines;
     lines.loadFromBytes(file);
 
     const void* nul = std::memchr(file.constData(), 0, file.size());

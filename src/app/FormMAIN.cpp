@@ -121,7 +121,7 @@ TFormMAIN::TFormMAIN(const QStringList& commandLine, QWidget* parent)
 
 TFormMAIN::~TFormMAIN() = default;
 
-void TFormMAIN::setWindows(const TPROGRAMWINDOWS& windows)
+void TFormMAIN::setWindows(const ProgramWindows& windows)
 {
     windows_ = windows;
 }
@@ -141,7 +141,7 @@ MU TFormMAIN::defaultPaperHeight() const
 void TFormMAIN::FormCreate()
 {
     spinnerGuard_ = false;
-    rootKey_ = FNREGROOTKEY();
+    rootKey_ = regRootKey();
     SETJOBFILENAME(QString());
     maxScale_ = 3.0;
     minScale_ = 0.1;
@@ -385,7 +385,7 @@ void TFormMAIN::showNameBar(QLabel* bar, const QString& path)
 {
     const QFontMetrics fm(bar->font());
     const int room = bar->width() - 8;
-    const QString shown = FNSHORTFILENAME(path, fm, room);
+    const QString shown = shortFileName(path, fm, room);
     bar->setText(shown);
     bar->setToolTip(shown != path ? path : QString());
 }
@@ -474,8 +474,8 @@ void TFormMAIN::FITPAPER()
 void TFormMAIN::MAKEPAPERIMAGE()
 {
     delete image_;
-    image_ = new TPAPERIMAGE(panelPaper_);
-    connect(image_, &TPAPERIMAGE::mouseUp, this, &TFormMAIN::ImagePAPERMouseUp);
+    image_ = new PaperImage(panelPaper_);
+    connect(image_, &PaperImage::mouseUp, this, &TFormMAIN::ImagePAPERMouseUp);
     // The bitmap has a device pixel for every pixel of a high-DPI screen, so
     // the preview stays sharp; fonts in points still come out at the size
     // of the sheet drawn to scale.
@@ -537,7 +537,7 @@ void TFormMAIN::REFRESHPAGE()
     {
         const qreal ratio = bitmap.devicePixelRatio();
         bitmap.setDevicePixelRatio(1.0); // draw in device pixels
-        TPAINTERCANVAS canvas(&bitmap);
+        PainterCanvas canvas(&bitmap);
         TPRINTPARAMS params = params_;
         params.Canvas = &canvas;
         QString pictureError;
@@ -696,7 +696,7 @@ qint32 TFormMAIN::fitToSheet(qint64 n) const
     return static_cast<qint32>(std::clamp<qint64>(n, 1, INT32_MAX));
 }
 
-void TFormMAIN::SHOWDATANUMBERS()
+void TFormMAIN::showDataNumbers()
 {
     // The numbers printing will use, as the boxes keep them.
     TDATAINFO& data = *job_->DATAINFO();

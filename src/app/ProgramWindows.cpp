@@ -26,7 +26,7 @@ std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFor
         owned.emplace_back(window);
         return window;
     };
-    TPROGRAMWINDOWS w;
+    ProgramWindows w;
     w.about = about ? about : make(new TFormABOUT);
     w.newPaper = make(new TFormNEWPAPER);
     w.product = make(new TFormPRODUCT);
@@ -49,7 +49,7 @@ int RunDesktopProgram(const QStringList& commandLine)
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
     TMessageBoxSeam seam;
     TScopedMessageSeam messages(seam);
-    FNUSESTOREDFORMATDEFAULTS();
+    useStoredFormatDefaults();
 
     // The about window comes first and is painted before anything else is
     // made: it is the splash while the program starts.

@@ -38,7 +38,7 @@ public:
 int GorvinMain(int argc, char* argv[])
 {
     // "--print" and "--help" make the batch printer: no window, no display.
-    if (FNISBATCHCOMMAND(argc, argv))
+    if (isBatchCommand(argc, argv))
         return BatchPrintMain(argc, argv);
 
     TGorvinApplication app(argc, argv);

@@ -55,11 +55,11 @@ QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
                                      .arg(caption.toLower());
     if (size == 0)
         return QStringLiteral("The %1 cannot be 0.").arg(caption) + measureAgain;
-    if (FNISUSABLESCALE(static_cast<double>(CalibrationBoxSizeMU) / size))
+    if (isUsableScale(static_cast<double>(CalibrationBoxSizeMU) / size))
         return QString();
     const MU smallest = static_cast<MU>(std::ceil(CalibrationBoxSizeMU / CalibrationScaleMax));
     return QStringLiteral("The %1 must be at least %2 %3 (a smaller one means a scale above %4).")
-               .arg(caption, FNMUTOCURRENTUNITTEXT(smallest), abbreviation, numberText(CalibrationScaleMax))
+               .arg(caption, muToCurrentUnitText(smallest), abbreviation, numberText(CalibrationScaleMax))
            + measureAgain;
 }
 
@@ -207,7 +207,7 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
         b.edit = named(new QLineEdit(PanelLTWH), rows[i].edit);
         b.edit->setFixedWidth(90);
         b.edit->installEventFilter(this);
-        b.units = named(new QLabel(UnitAbbreviations[UNIT_MM], PanelLTWH), rows[i].units);
+        b.units = named(new QLabel(UnitAbbreviations[UnitMm], PanelLTWH), rows[i].units);
         b.word = rows[i].word;
         b.desired = rows[i].desired;
         b.caption->setBuddy(b.edit);
@@ -267,13 +267,13 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     double stamp = 0;
     try {
         c = READCALIBRATION(printerName);
-        stamp = READCALIBRATIONSTAMP(printerName);
+        stamp = calibrationStamp(printerName);
     } catch (const ECalibrationError& e) {
         Messages().error(e.message());
         return false;
     }
     printerName_ = printerName;
-    abbreviation_ = UnitAbbreviations[FNCURRENTUNITINDEX()];
+    abbreviation_ = UnitAbbreviations[currentUnitIndex()];
 
     // The measurements that would give the stored calibration: an
     // uncalibrated printer shows the desired ones.
@@ -285,7 +285,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     for (int i = 0; i < 4; ++i) {
         TMeasureBox& b = boxes_[i];
         b.allowed = 100000;
-        b.edit->setText(FNMUTOCURRENTUNITTEXT(values[i]));
+        b.edit->setText(muToCurrentUnitText(values[i]));
         b.units->setText(abbreviation_);
         b.accepted = b.edit->text();
         b.lastCalibration = unitText(b.accepted);
@@ -293,7 +293,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
 
     EditPRINTERNAME->setText(printerName);
     if (stamp != 0) {
-        lastCalibrated_ = formatMoment(FNSTAMPTODATETIME(stamp));
+        lastCalibrated_ = formatMoment(stampToDateTime(stamp));
         LabelCALIBRATED->setText(QStringLiteral("Last calibrated: ") + lastCalibrated_);
     } else {
         lastCalibrated_ = notCalibrated;
@@ -309,7 +309,7 @@ void TFormCALIBPRN::showEvent(QShowEvent* event)
     TBaseDialog::showEvent(event);
 }
 
-bool TFormCALIBPRN::execute(TPRINTTARGET& printer, std::function<bool()> printInProgress)
+bool TFormCALIBPRN::execute(PrintTarget& printer, std::function<bool()> printInProgress)
 {
     if (!FormShow(printer.printerName()))
         return false;
@@ -320,7 +320,7 @@ bool TFormCALIBPRN::execute(TPRINTTARGET& printer, std::function<bool()> printIn
     printInProgress_ = nullptr;
     if (!ok)
         return false;
-    WRITECALIBRATION(printerName_, FNCALIBRATIONFROMMEASURES(acceptedMeasures()));
+    writeCalibration(printerName_, calibrationFromMeasures(acceptedMeasures()));
     return true;
 }
 
@@ -353,9 +353,9 @@ bool TFormCALIBPRN::EditExit(TMeasureBox& box)
         refusal = text + QStringLiteral(" is not a valid value.");
     } else {
         // A number too large for a length lies beyond the allowed deviation.
-        const std::optional<MU> value = FNREADLENGTH(text);
+        const std::optional<MU> value = readLength(text);
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
-            refusal = QStringLiteral("Only ") + FNMUTOCURRENTUNITTEXT(box.allowed) + u' ' + abbreviation_ + u' '
+            refusal = QStringLiteral("Only ") + muToCurrentUnitText(box.allowed) + u' ' + abbreviation_ + u' '
                       + QString::fromLatin1(box.word) + QStringLiteral(" adjustment allowed.");
         } else if (box.desired == CalibrationBoxSizeMU) {
             refusal = sizeRefusal(box.word, *value, abbreviation_);
@@ -386,7 +386,7 @@ bool TFormCALIBPRN::checkBoxes()
     return ok;
 }
 
-bool TFormCALIBPRN::usable(const TCALIBRATIONMEASURES& measures)
+bool TFormCALIBPRN::usable(const CalibrationMeasures& measures)
 {
     // Only a stored calibration can bring a size here that the boxes would
     // refuse (0, or one that makes an unusable scale).
@@ -402,23 +402,23 @@ bool TFormCALIBPRN::usable(const TCALIBRATIONMEASURES& measures)
     return true;
 }
 
-TCALIBRATIONMEASURES TFormCALIBPRN::acceptedMeasures() const
+CalibrationMeasures TFormCALIBPRN::acceptedMeasures() const
 {
-    TCALIBRATIONMEASURES m;
-    m.Width = FNREADLENGTH(boxes_[Width].accepted).value_or(0);
-    m.Height = FNREADLENGTH(boxes_[Height].accepted).value_or(0);
-    m.Left = FNREADLENGTH(boxes_[Left].accepted).value_or(0);
-    m.Top = FNREADLENGTH(boxes_[Top].accepted).value_or(0);
+    CalibrationMeasures m;
+    m.Width = readLength(boxes_[Width].accepted).value_or(0);
+    m.Height = readLength(boxes_[Height].accepted).value_or(0);
+    m.Left = readLength(boxes_[Left].accepted).value_or(0);
+    m.Top = readLength(boxes_[Top].accepted).value_or(0);
     return m;
 }
 
-TCALIBRATIONTEXTS TFormCALIBPRN::pageTexts() const
+CalibrationTexts TFormCALIBPRN::pageTexts() const
 {
-    TCALIBRATIONTEXTS t;
-    t.DesiredWidth = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Width].desired));
-    t.DesiredHeight = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Height].desired));
-    t.DesiredLeft = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Left].desired));
-    t.DesiredTop = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Top].desired));
+    CalibrationTexts t;
+    t.DesiredWidth = unitText(muToCurrentUnitText(boxes_[Width].desired));
+    t.DesiredHeight = unitText(muToCurrentUnitText(boxes_[Height].desired));
+    t.DesiredLeft = unitText(muToCurrentUnitText(boxes_[Left].desired));
+    t.DesiredTop = unitText(muToCurrentUnitText(boxes_[Top].desired));
     t.EnteredWidth = unitText(boxes_[Width].edit->text());
     t.EnteredHeight = unitText(boxes_[Height].edit->text());
     t.EnteredLeft = unitText(boxes_[Left].edit->text());
@@ -439,19 +439,19 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
         return;
     if (!checkBoxes())
         return;
-    const TCALIBRATIONMEASURES measures = acceptedMeasures();
+    const CalibrationMeasures measures = acceptedMeasures();
     if (!usable(measures))
         return;
-    const TCALIBRATIONTEXTS texts = pageTexts();
+    const CalibrationTexts texts = pageTexts();
 
     // The page is one sheet of the printer's own paper, whatever copy count
     // and paper the last print left with the printer.
-    TPRINTTARGET& printer = *printer_;
+    PrintTarget& printer = *printer_;
     const int copies = printer.copies();
     printer.setCopies(1);
     printer.usePrinterPaper();
     printer.setDocumentName(ApplicationTitle() + QStringLiteral(" calibration"));
-    const TPRINTERGEOMETRY geometry = printer.geometry();
+    const PrinterGeometry geometry = printer.geometry();
     printer.beginDocument();
     if (!printer.isPrinting()) {
         printer.setCopies(copies);
@@ -461,7 +461,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     }
     bool ended = false;
     try {
-        DRAWCALIBRATIONPAGE(*printer.canvas(), geometry, measures, texts);
+        drawCalibrationPage(*printer.canvas(), geometry, measures, texts);
         ended = printer.endDocument();
     } catch (...) {
         printer.abortDocument();

@@ -43,9 +43,9 @@ public:
 
 private:
     void buildControls();
-    void FILL();
-    bool VALIDATE();
-    void WRITETOFORMAT();
+    void fillControls();
+    bool validate();
+    void writeToFormat();
     void showPictureName();
     void showFontName();
     void setSwatch(qint32 color);

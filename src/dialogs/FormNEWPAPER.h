@@ -13,8 +13,8 @@ class QPushButton;
 class TFormNEWPAPER : public TBaseDialog {
     Q_OBJECT
 public:
-    static constexpr MU MAXPAPERMUWIDTH = 900000;
-    static constexpr MU MAXPAPERMUHEIGHT = 1200000;
+    static constexpr MU maxPaperMuWidth = 900000;
+    static constexpr MU maxPaperMuHeight = 1200000;
 
     explicit TFormNEWPAPER(QWidget* parent = nullptr);
 

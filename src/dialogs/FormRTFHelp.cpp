@@ -77,7 +77,7 @@ bool TFormRTFHelp::loadDocument(const QString& path)
     }
     const QByteArray bytes = file.readAll();
     QTextDocument* document = RichEdit1->document();
-    if (!FNREADRTF(bytes, *document))
+    if (!readRtf(bytes, *document))
         RichEdit1->setPlainText(QString::fromUtf8(bytes));
     RichEdit1->moveCursor(QTextCursor::Start);
     return true;
@@ -101,7 +101,7 @@ QString InstructionsFileName()
     return ApplicationTitle() + QStringLiteral("02Instructions.rtf");
 }
 
-QString FNINSTRUCTIONSFILE()
+QString instructionsFile()
 {
     const QString beside = QDir(ExecutableFolder()).filePath(InstructionsFileName());
     if (QFileInfo(beside).isFile())
@@ -109,9 +109,9 @@ QString FNINSTRUCTIONSFILE()
     return QStandardPaths::locate(QStandardPaths::AppDataLocation, InstructionsFileName());
 }
 
-bool FNSHOWINSTRUCTIONS(TFormRTFHelp& formatted, TFormHELP& plain)
+bool showInstructions(TFormRTFHelp& formatted, TFormHELP& plain)
 {
-    const QString path = FNINSTRUCTIONSFILE();
+    const QString path = instructionsFile();
     if (path.isEmpty()) {
         showWindow(plain);
         return true;

@@ -43,7 +43,7 @@ TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
 
 void TUpDown::step(int by)
 {
-    const int from = FNSTOREDTEXTTOINTEGER(buddy_.text()).value_or(fallback_());
+    const int from = storedTextToInteger(buddy_.text()).value_or(fallback_());
     const int to = std::clamp(from + by, minimum_, maximum_);
     buddy_.setText(QString::number(to));
 }
@@ -163,7 +163,7 @@ void TFormSCALE::EditSCALEChange(const QString& text)
     // the way to "50", "1" on the way to "150") is left as typed; the track
     // bar follows only numbers it can show. The box is brought into range
     // when it is left or OK is pressed.
-    const std::optional<int> number = FNSTOREDTEXTTOINTEGER(digits);
+    const std::optional<int> number = storedTextToInteger(digits);
     if (number && *number >= TrackBarSCALE->minimum() && *number <= TrackBarSCALE->maximum()
         && *number != TrackBarSCALE->value())
         TrackBarSCALE->setValue(*number);
@@ -171,17 +171,17 @@ void TFormSCALE::EditSCALEChange(const QString& text)
 
 void TFormSCALE::EditSCALEExit()
 {
-    const std::optional<int> number = FNSTOREDTEXTTOINTEGER(EditSCALE->text());
+    const std::optional<int> number = storedTextToInteger(EditSCALE->text());
     const int position =
         number ? std::clamp(*number, TrackBarSCALE->minimum(), TrackBarSCALE->maximum()) : TrackBarSCALE->value();
     TrackBarSCALE->setValue(position);
-    if (FNSTOREDTEXTTOINTEGER(EditSCALE->text()) != position)
+    if (storedTextToInteger(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));
 }
 
 void TFormSCALE::TrackBarSCALEChange(int position)
 {
-    if (FNSTOREDTEXTTOINTEGER(EditSCALE->text()) != position)
+    if (storedTextToInteger(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));
 }
 

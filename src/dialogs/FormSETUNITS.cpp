@@ -48,13 +48,13 @@ bool TFormSETUNITS::execute()
 
 void TFormSETUNITS::showEvent(QShowEvent* event)
 {
-    RBINCHES->setText(UnitNames[UNIT_INCH]);
-    RBCENTIMETERS->setText(UnitNames[UNIT_CM]);
-    RBMILIMETERS->setText(UnitNames[UNIT_MM]);
+    RBINCHES->setText(UnitNames[UnitInch]);
+    RBCENTIMETERS->setText(UnitNames[UnitCm]);
+    RBMILIMETERS->setText(UnitNames[UnitMm]);
     switch (CurrentUnit) {
-    case UNIT_MM: RBMILIMETERS->setChecked(true); break;
-    case UNIT_INCH: RBINCHES->setChecked(true); break;
-    case UNIT_CM: RBCENTIMETERS->setChecked(true); break;
+    case UnitMm: RBMILIMETERS->setChecked(true); break;
+    case UnitInch: RBINCHES->setChecked(true); break;
+    case UnitCm: RBCENTIMETERS->setChecked(true); break;
     default: break;
     }
     OKBtn->setFocus();
@@ -64,10 +64,10 @@ void TFormSETUNITS::showEvent(QShowEvent* event)
 void TFormSETUNITS::accept()
 {
     if (RBCENTIMETERS->isChecked())
-        CurrentUnit = UNIT_CM;
+        CurrentUnit = UnitCm;
     else if (RBMILIMETERS->isChecked())
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
     else
-        CurrentUnit = UNIT_INCH;
+        CurrentUnit = UnitInch;
     TBaseDialog::accept();
 }

@@ -125,9 +125,9 @@ public:
         }
     }
 
-    void properties(const TPERSISTENT& object, const QString& prefix)
+    void properties(const Persistent& object, const QString& prefix)
     {
-        for (const TPROPINFO& p : object.properties()) {
+        for (const PropInfo& p : object.properties()) {
             if (!p.stored || !p.hasSetter)
                 continue;
             const QString path = prefix + p.name;
@@ -192,7 +192,7 @@ public:
                 break;
             }
             case TPropKind::Object:
-                if (TPERSISTENT* nested = p.getObject(const_cast<TPERSISTENT&>(object)))
+                if (Persistent* nested = p.getObject(const_cast<Persistent&>(object)))
                     properties(*nested, path + QLatin1Char('.'));
                 break;
             case TPropKind::Component:
@@ -353,7 +353,7 @@ public:
         }
     }
 
-    void readValue(TPERSISTENT& object, const TPROPINFO& p)
+    void readValue(Persistent& object, const PropInfo& p)
     {
         const quint8 code = byte();
         switch (p.kind) {
@@ -417,16 +417,16 @@ public:
         invalidValue();
     }
 
-    void propertyRecord(TPERSISTENT& root, const QString& rootName)
+    void propertyRecord(Persistent& root, const QString& rootName)
     {
         QString path;
         try {
             path = name();
             const QStringList parts = path.split(QLatin1Char('.'));
-            TPERSISTENT* current = &root;
+            Persistent* current = &root;
             for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-                const TPROPINFO* p = current->findProperty(parts[i]);
-                TPERSISTENT* next = nullptr;
+                const PropInfo* p = current->findProperty(parts[i]);
+                Persistent* next = nullptr;
                 if (p && (p->kind == TPropKind::Object || p->kind == TPropKind::Component))
                     next = p->getObject(*current);
                 if (!next) {
@@ -435,7 +435,7 @@ public:
                 }
                 current = next;
             }
-            const TPROPINFO* p = current->findProperty(parts.back());
+            const PropInfo* p = current->findProperty(parts.back());
             if (!p)
                 throw EReadError(QStringLiteral("Property %1 does not exist").arg(parts.back()));
             if (!p->hasSetter)
@@ -448,7 +448,7 @@ public:
     }
 
     // One object record, after the signature.
-    void object(TPERSISTENT& object, int depth = 0)
+    void object(Persistent& object, int depth = 0)
     {
         if (depth > maxDepth)
             throw EReadError(QStringLiteral("Invalid stream format"));
@@ -470,7 +470,7 @@ public:
         const qsizetype start = pos_;
         prefix();
         const QString cls = name();
-        std::unique_ptr<TPERSISTENT> made = CreateRegisteredObject(cls);
+        std::unique_ptr<Persistent> made = CreateRegisteredObject(cls);
         if (!made)
             throw EClassNotFound(QStringLiteral("Class %1 not found").arg(cls));
         pos_ = start;
@@ -487,9 +487,9 @@ private:
         return -1;
     }
 
-    static void setObjectName(TPERSISTENT& object, const QString& value)
+    static void setObjectName(Persistent& object, const QString& value)
     {
-        if (const TPROPINFO* p = object.findProperty(QStringLiteral("Name")))
+        if (const PropInfo* p = object.findProperty(QStringLiteral("Name")))
             if (p->kind == TPropKind::Text && p->setText)
                 p->setText(object, value);
     }
@@ -510,7 +510,7 @@ std::span<const TIdentEntry> ColorIdents()
     return colorTable;
 }
 
-void WriteObjectStream(QByteArray& stream, const TPERSISTENT& object)
+void WriteObjectStream(QByteArray& stream, const Persistent& object)
 {
     QByteArray buffer;
     buffer.reserve(4096);
@@ -524,7 +524,7 @@ void WriteObjectStream(QByteArray& stream, const TPERSISTENT& object)
     stream.append(buffer);
 }
 
-TPERSISTENT& ReadObjectStream(const QByteArray& stream, qsizetype& pos, TPERSISTENT& object)
+Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persistent& object)
 {
     TReader r(stream, pos);
     r.signature();

@@ -54,12 +54,12 @@ enum TValueCode : quint8 {
 };
 
 // Appends one complete object stream for `object` to `stream`.
-void WriteObjectStream(QByteArray& stream, const TPERSISTENT& object);
+void WriteObjectStream(QByteArray& stream, const Persistent& object);
 
 // Reads one object stream starting at `pos` into `object` and leaves `pos`
 // directly after it. Throws EReadError or EClassNotFound; properties the
 // stream does not mention keep their values.
-TPERSISTENT& ReadObjectStream(const QByteArray& stream, qsizetype& pos, TPERSISTENT& object);
+Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persistent& object);
 
 // The 80-bit extended floating-point form, little-endian, built bit by bit.
 QByteArray DoubleToExtended(double value);

@@ -288,7 +288,7 @@ QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QStri
     return QStringLiteral("Cannot open file %1").arg(path);
 }
 
-QString TLINES::line(int i) const
+QString DataLines::line(int i) const
 {
     if (i < 0 || i >= m_count)
         return QString();
@@ -299,7 +299,7 @@ QString TLINES::line(int i) const
     return decodeWindows1252(QByteArrayView(begin, end - begin));
 }
 
-bool TLINES::lineIsEmpty(int i) const
+bool DataLines::lineIsEmpty(int i) const
 {
     if (i < 0 || i >= m_count)
         return true;
@@ -307,7 +307,7 @@ bool TLINES::lineIsEmpty(int i) const
     return start == m_end || IsBreak(m_bytes.constData()[start]);
 }
 
-void TLINES::clear()
+void DataLines::clear()
 {
     m_bytes = QByteArray();
     m_end = 0;
@@ -319,7 +319,7 @@ void TLINES::clear()
     m_starts64 = QList<quint64>();
 }
 
-void TLINES::setLines(const QStringList& lines)
+void DataLines::setLines(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& text : lines) {
@@ -332,7 +332,7 @@ void TLINES::setLines(const QStringList& lines)
     index(0);
 }
 
-QStringList TLINES::toStringList() const
+QStringList DataLines::toStringList() const
 {
     QStringList lines;
     lines.reserve(m_count);
@@ -341,7 +341,7 @@ QStringList TLINES::toStringList() const
     return lines;
 }
 
-bool TLINES::loadFromFile(const QString& path, QString* error)
+bool DataLines::loadFromFile(const QString& path, QString* error)
 {
     clear();
     const auto fail = [error](const QString& text) {
@@ -396,7 +396,7 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
     return true;
 }
 
-void TLINES::loadFromBytes(QByteArray bytes)
+void DataLines::loadFromBytes(QByteArray bytes)
 {
     clear();
     if (const TUtf16Order order = Utf16Order(bytes.constData(), bytes.size()); order != TUtf16Order::None) {
@@ -419,7 +419,7 @@ void TLINES::loadFromBytes(QByteArray bytes)
     index(begin);
 }
 
-void TLINES::index(qsizetype begin)
+void DataLines::index(qsizetype begin)
 {
     const char* const data = m_bytes.constData();
     const char* const first = data + begin;
@@ -437,7 +437,7 @@ void TLINES::index(qsizetype begin)
         FillStarts(m_starts32, count, data, first, end);
 }
 
-QVector<qint32> BuildLabelIndex(const TLINES& lines)
+QVector<qint32> BuildLabelIndex(const DataLines& lines)
 {
     QVector<qint32> starts;
     bool inLabel = false;
@@ -454,7 +454,7 @@ QVector<qint32> BuildLabelIndex(const TLINES& lines)
     return starts;
 }
 
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out)
+void AppendLabelLines(const DataLines& lines, qint32 first, QStringList& out)
 {
     if (first < 0)
         return;
@@ -462,7 +462,7 @@ void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out)
         out.append(lines.line(i));
 }
 
-QString TLINES::linePrefix(int i, qsizetype maxChars) const
+QString DataLines::linePrefix(int i, qsizetype maxChars) const
 {
     if (i < 0 || i >= m_count || maxChars <= 0)
         return QString();
@@ -481,7 +481,7 @@ QString TLINES::linePrefix(int i, qsizetype maxChars) const
     return text;
 }
 
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
+void AppendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
 {
     if (first < 0)
         return;

@@ -31,7 +31,7 @@ TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size);
 // Empty for an opened file.
 QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QString& wanted = QString());
 
-class TLINES {
+class DataLines {
 public:
     int count() const { return m_count; }
     bool isEmpty() const { return m_count == 0; }
@@ -95,11 +95,11 @@ private:
 
 // The line numbers at which labels begin: every maximal run of non-empty
 // lines is one label, so leading, repeated and trailing empty lines make none.
-QVector<qint32> BuildLabelIndex(const TLINES& lines);
+QVector<qint32> BuildLabelIndex(const DataLines& lines);
 
 // Appends the lines of the label that starts at line first, in file order,
 // up to the next empty line or the end. Appends nothing when first is out of
 // range. Never clears out.
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out);
+void AppendLabelLines(const DataLines& lines, qint32 first, QStringList& out);
 // The same, at most maxLines lines of at most maxChars characters each.
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars);
+void AppendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars);

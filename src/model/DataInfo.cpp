@@ -4,11 +4,11 @@
 
 #include <new>
 
-const TPROPTABLE& TDATAINFO::properties() const
+const PropTable& TDATAINFO::properties() const
 {
     using C = TDATAINFO;
-    static const TPROPTABLE table = [] {
-        TPROPINFO content;
+    static const PropTable table = [] {
+        PropInfo content;
         content.name = QStringLiteral("FILECONTENT");
         content.kind = TPropKind::Lines;
         content.stored = false;
@@ -31,7 +31,7 @@ bool TDATAINFO::LOADDATA()
         RepeatLabelNum = 1;
     // The file is read aside first: when it exists but cannot be read, the
     // lines and labels already loaded stay as they were.
-    TLINES lines;
+    DataLines lines;
     bool result = false;
     if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
         QString error;

@@ -3,25 +3,25 @@
 #include "model/ComponentStream.h"
 #include "model/Units.h"
 
-const TPROPTABLE& TFONT::properties() const
+const PropTable& TFONT::properties() const
 {
     using C = TFONT;
-    static const TPROPTABLE table = [] {
-        TPROPINFO charset = props::integer("Charset", &C::Charset);
+    static const PropTable table = [] {
+        PropInfo charset = props::integer("Charset", &C::Charset);
         charset.idents = CharsetIdents();
-        TPROPINFO color = props::integer("Color", &C::Color);
+        PropInfo color = props::integer("Color", &C::Color);
         color.idents = ColorIdents();
-        TPROPINFO size;
+        PropInfo size;
         size.name = QStringLiteral("Size");
         size.kind = TPropKind::Integer;
         size.stored = false;
-        size.getOrd = [](const TPERSISTENT& o) { return static_cast<const C&>(o).size(); };
-        size.setOrd = [](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).setSize(v); };
-        TPROPINFO style = props::integer("Style", &C::Style);
+        size.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).size(); };
+        size.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).setSize(v); };
+        PropInfo style = props::integer("Style", &C::Style);
         style.kind = TPropKind::Set;
         style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
                        QStringLiteral("fsUnderline"), QStringLiteral("fsStrikeOut")};
-        return TPROPTABLE{
+        return PropTable{
             charset,
             color,
             props::integer("Height", &C::Height),
@@ -65,13 +65,13 @@ TFONT DefaultLabelFont()
     return f;
 }
 
-const TPROPTABLE& TFONTWRAPPER::properties() const
+const PropTable& TFONTWRAPPER::properties() const
 {
-    static const TPROPTABLE table = [] {
-        TPROPINFO font;
+    static const PropTable table = [] {
+        PropInfo font;
         font.name = QStringLiteral("FONT");
         font.kind = TPropKind::Object;
-        font.getObject = [](TPERSISTENT& o) -> TPERSISTENT* { return &static_cast<TFONTWRAPPER&>(o).FONT; };
+        font.getObject = [](Persistent& o) -> Persistent* { return &static_cast<TFONTWRAPPER&>(o).FONT; };
         return withBase({font});
     }();
     return table;

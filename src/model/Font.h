@@ -4,14 +4,14 @@
 
 #include "model/BaseControl.h"
 
-class TFONT : public TPERSISTENT {
+class TFONT : public Persistent {
 public:
     enum TFontPitch : qint32 { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
     enum TFontStyle : qint32 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
     static constexpr qint32 clWindowText = static_cast<qint32>(0x80000008u);
 
     QString className() const override { return QStringLiteral("TFONT"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
 
     qint32 Charset = 1; // DEFAULT_CHARSET
     qint32 Color = clWindowText;
@@ -39,7 +39,7 @@ TFONT DefaultLabelFont();
 class TFONTWRAPPER : public TBASECONTROL {
 public:
     QString className() const override { return QStringLiteral("TFONTWRAPPER"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
     TFONT FONT;
 };
 

@@ -14,7 +14,7 @@ QString readValue(const QString& name, const QString& def)
     return reader ? reader(name, def) : def;
 }
 
-const TFORMATDEFAULT defaultsTable[] = {
+const FormatDefault defaultsTable[] = {
     {"BorderLeft", "2000"},   {"BorderTop", "2000"},     {"BorderRight", "2000"},
     {"BorderBottom", "2000"}, {"BorderWidth", "100"},    {"BorderColor", "0"},
     {"TextAlignVert", "1"},   {"TextAlignHoriz", "1"},   {"TextJustify", "0"},
@@ -31,13 +31,13 @@ const TFORMATDEFAULT defaultsTable[] = {
 qint32 readInteger(const char* name, const char* def)
 {
     const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
-    return FNSTOREDTEXTTOINTEGER(text).value_or(FNSTOREDTEXTTOINTEGER(QString::fromLatin1(def)).value_or(0));
+    return storedTextToInteger(text).value_or(storedTextToInteger(QString::fromLatin1(def)).value_or(0));
 }
 
 double readNumber(const char* name, const char* def)
 {
     const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
-    return FNSTOREDTEXTTONUMBER(text).value_or(FNSTOREDTEXTTONUMBER(QString::fromLatin1(def)).value_or(0.0));
+    return storedTextToNumber(text).value_or(storedTextToNumber(QString::fromLatin1(def)).value_or(0.0));
 }
 
 bool readBool(const char* name, const char* def)
@@ -52,7 +52,7 @@ void SetFormatValueReader(TFormatValueReader reader)
     valueReader() = std::move(reader);
 }
 
-std::span<const TFORMATDEFAULT> FormatDefaultTable()
+std::span<const FormatDefault> FormatDefaultTable()
 {
     return defaultsTable;
 }
@@ -95,14 +95,14 @@ void TJOBINFO::loadFormatDefaults()
         FONT = DefaultLabelFont(); // undecodable text: the built-in label font
 }
 
-const TPROPTABLE& TJOBINFO::properties() const
+const PropTable& TJOBINFO::properties() const
 {
     using C = TJOBINFO;
-    static const TPROPTABLE table = [] {
-        TPROPINFO font;
+    static const PropTable table = [] {
+        PropInfo font;
         font.name = QStringLiteral("FONT");
         font.kind = TPropKind::Object;
-        font.getObject = [](TPERSISTENT& o) -> TPERSISTENT* { return &static_cast<C&>(o).FONT; };
+        font.getObject = [](Persistent& o) -> Persistent* { return &static_cast<C&>(o).FONT; };
         return withBase({
             props::integer("MUBORDERLEFT", &C::MUBORDERLEFT),
             props::integer("MUBORDERTOP", &C::MUBORDERTOP),

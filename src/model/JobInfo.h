@@ -12,7 +12,7 @@ class TJOBINFO : public TBASECONTROL {
 public:
     TJOBINFO(); // fills every property from the format defaults
     QString className() const override { return QStringLiteral("TJOBINFO"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
 
     MU MUBORDERLEFT = 0;
     MU MUBORDERTOP = 0;
@@ -50,9 +50,9 @@ public:
 using TFormatValueReader = std::function<QString(const QString& valueName, const QString& defaultText)>;
 void SetFormatValueReader(TFormatValueReader reader);
 
-struct TFORMATDEFAULT {
+struct FormatDefault {
     const char* valueName;
     const char* defaultText;
 };
 // The format values in the order they are read and saved.
-std::span<const TFORMATDEFAULT> FormatDefaultTable();
+std::span<const FormatDefault> FormatDefaultTable();

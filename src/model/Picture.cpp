@@ -262,7 +262,7 @@ bool CheckSvgDrawing(const QByteArray& data, QString* reason)
 
 namespace {
 
-bool LoadDrawing(const QString& path, QFile& file, TPICTURE& picture, QString* error)
+bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* error)
 {
     if (file.size() > SvgLimits::MaxBytes) {
         if (error)
@@ -290,7 +290,7 @@ bool LoadDrawing(const QString& path, QFile& file, TPICTURE& picture, QString* e
 
 } // namespace
 
-bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
+bool LoadPictureFile(const QString& path, Picture& picture, QString* error)
 {
     picture.clear();
     // The name comes from a job file: only a plain file is opened, never a

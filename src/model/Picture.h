@@ -11,18 +11,18 @@
 #include <QSize>
 #include <QString>
 
-struct TPICTURE {
+struct Picture {
     QImage image;     // bitmaps
     QByteArray svg;   // SVG drawings
     QSize svgSize;    // the drawing's own size
     bool isSvg() const { return !svg.isEmpty(); }
     bool isNull() const { return image.isNull() && svg.isEmpty(); }
     QSize size() const { return isSvg() ? svgSize : image.size(); }
-    void clear() { *this = TPICTURE(); }
+    void clear() { *this = Picture(); }
 };
 
 // Reads a picture file. On failure the picture is cleared and *error says why.
-bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error = nullptr);
+bool LoadPictureFile(const QString& path, Picture& picture, QString* error = nullptr);
 
 // The file name suffixes of the pictures the program reads, lower case.
 QStringList PictureSuffixes();

@@ -28,13 +28,13 @@ constexpr double LargestCachedGlyphPixels = 400;
 // fonts are measured and drawn at this size; no label is that tall.
 constexpr double LargestFontPixels = 15000;
 
-bool SameFace(const TCANVASFONT& a, const TCANVASFONT& b)
+bool SameFace(const CanvasFont& a, const CanvasFont& b)
 {
     return a.size == b.size && a.style == b.style && a.pitch == b.pitch && a.charset == b.charset
            && a.name == b.name;
 }
 
-QRect ToQRect(const TCANVASRECT& r)
+QRect ToQRect(const CanvasRect& r)
 {
     return QRect(r.left, r.top, r.width(), r.height());
 }
@@ -56,13 +56,13 @@ Qt::PenStyle ToQtStyle(TPenStyle style)
 
 } // namespace
 
-TPAINTERCANVAS::TPAINTERCANVAS(QPainter* painter)
+PainterCanvas::PainterCanvas(QPainter* painter)
     : painter_(painter)
 {
     init();
 }
 
-TPAINTERCANVAS::TPAINTERCANVAS(QPaintDevice* device)
+PainterCanvas::PainterCanvas(QPaintDevice* device)
     : ownPainter_(std::make_unique<QPainter>())
     , painter_(ownPainter_.get())
 {
@@ -72,13 +72,13 @@ TPAINTERCANVAS::TPAINTERCANVAS(QPaintDevice* device)
     init();
 }
 
-TPAINTERCANVAS::~TPAINTERCANVAS()
+PainterCanvas::~PainterCanvas()
 {
     if (ownPainter_ && ownPainter_->isActive())
         ownPainter_->end();
 }
 
-void TPAINTERCANVAS::init()
+void PainterCanvas::init()
 {
     // Without an active painter the canvas draws nothing and measures with
     // the screen's metrics.
@@ -97,7 +97,7 @@ void TPAINTERCANVAS::init()
     setBrush(brush_);
 }
 
-QFont TPAINTERCANVAS::qfont(const TCANVASFONT& font)
+QFont PainterCanvas::qfont(const CanvasFont& font)
 {
     QFont f(font.name);
     // Points, not pixels: the device's own resolution makes the pixels.
@@ -113,7 +113,7 @@ QFont TPAINTERCANVAS::qfont(const TCANVASFONT& font)
     return f;
 }
 
-void TPAINTERCANVAS::setPen(const TCANVASPEN& pen)
+void PainterCanvas::setPen(const CanvasPen& pen)
 {
     pen_ = pen;
     if (pen_.width < 0)
@@ -121,7 +121,7 @@ void TPAINTERCANVAS::setPen(const TCANVASPEN& pen)
     applyPen();
 }
 
-void TPAINTERCANVAS::applyPen()
+void PainterCanvas::applyPen()
 {
     qpen_ = QPen(pen_.color, pen_.width, ToQtStyle(pen_.style), Qt::SquareCap, Qt::MiterJoin);
     // Dashes and dots of a fixed size on paper (about 1 mm and 0.3 mm), so a
@@ -138,21 +138,21 @@ void TPAINTERCANVAS::applyPen()
         painter_->setPen(qpen_);
 }
 
-void TPAINTERCANVAS::setBrush(const TCANVASBRUSH& brush)
+void PainterCanvas::setBrush(const CanvasBrush& brush)
 {
     brush_ = brush;
     if (active_)
         painter_->setBrush(brush_.style == TBrushStyle::Solid ? QBrush(brush_.color) : QBrush(Qt::NoBrush));
 }
 
-void TPAINTERCANVAS::setFont(const TCANVASFONT& font)
+void PainterCanvas::setFont(const CanvasFont& font)
 {
     font_ = font;
     if (current_ && !SameFace(current_->key, font_))
         current_ = nullptr;
 }
 
-TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
+PainterCanvas::TFontEntry* PainterCanvas::currentFont()
 {
     if (current_)
         return current_;
@@ -186,21 +186,21 @@ TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
     return current_;
 }
 
-int TPAINTERCANVAS::textWidth(const QString& text)
+int PainterCanvas::textWidth(const QString& text)
 {
     if (font_.size < 1 || text.isEmpty())
         return 0;
     return currentFont()->metrics.horizontalAdvance(text);
 }
 
-int TPAINTERCANVAS::textHeight(const QString&)
+int PainterCanvas::textHeight(const QString&)
 {
     if (font_.size < 1)
         return 0;
     return currentFont()->metrics.height();
 }
 
-void TPAINTERCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QString& text)
+void PainterCanvas::textRect(const CanvasRect& clip, int x, int y, const QString& text)
 {
     if (!active_ || clip.isEmpty())
         return;
@@ -233,7 +233,7 @@ void TPAINTERCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QStri
         painter_->setClipping(false);
 }
 
-void TPAINTERCANVAS::drawLargeText(TFontEntry& font, QPoint origin, const QString& text)
+void PainterCanvas::drawLargeText(TFontEntry& font, QPoint origin, const QString& text)
 {
     // The same shaping as drawText and horizontalAdvance, on this device.
     QTextLayout layout(text, font.font, device_);
@@ -266,7 +266,7 @@ void TPAINTERCANVAS::drawLargeText(TFontEntry& font, QPoint origin, const QStrin
         painter_->fillRect(origin.x(), origin.y() - m.strikeOutPos(), width, thickness, font_.color);
 }
 
-const TPAINTERCANVAS::TGlyphImage& TPAINTERCANVAS::glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph)
+const PainterCanvas::TGlyphImage& PainterCanvas::glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph)
 {
     const TGlyphKey key{raw, glyph, font_.color.rgba()};
     auto it = font.glyphs.constFind(key);
@@ -297,21 +297,21 @@ const TPAINTERCANVAS::TGlyphImage& TPAINTERCANVAS::glyphImage(TFontEntry& font, 
     return *font.glyphs.insert(key, std::move(result));
 }
 
-void TPAINTERCANVAS::polyline(std::span<const QPoint> points)
+void PainterCanvas::polyline(std::span<const QPoint> points)
 {
     if (!active_ || points.empty())
         return;
     painter_->drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
-void TPAINTERCANVAS::polygon(std::span<const QPoint> points)
+void PainterCanvas::polygon(std::span<const QPoint> points)
 {
     if (!active_ || points.empty())
         return;
     painter_->drawPolygon(points.data(), static_cast<int>(points.size()));
 }
 
-void TPAINTERCANVAS::stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source)
+void PainterCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source)
 {
     if (!active_ || dest.isEmpty() || source.isEmpty() || picture.isNull())
         return;
@@ -320,7 +320,7 @@ void TPAINTERCANVAS::stretchDraw(const TCANVASRECT& dest, const QImage& picture,
     painter_->drawImage(QRectF(ToQRect(dest)), picture, QRectF(ToQRect(source)));
 }
 
-void TPAINTERCANVAS::drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip)
+void PainterCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip)
 {
     if (!active_ || clip.isEmpty() || box.isEmpty())
         return;

@@ -174,7 +174,7 @@ public:
     {
         if (!hasValue(prefix + countSuffix))
             return 0;
-        const std::optional<int> count = FNSTOREDTEXTTOINTEGER(text(prefix + countSuffix));
+        const std::optional<int> count = storedTextToInteger(text(prefix + countSuffix));
         return count ? std::clamp(*count, 0, listCapacity) : 0;
     }
 
@@ -222,23 +222,23 @@ QString withBackslashes(QString key)
 }
 } // namespace
 
-TREGSESSION::TREGSESSION()
+RegSession::RegSession()
 {
     TStore::instance().begin();
 }
 
-TREGSESSION::~TREGSESSION()
+RegSession::~RegSession()
 {
     TStore::instance().end();
 }
 
-bool TREGSESSION::commit()
+bool RegSession::commit()
 {
     TStore& store = TStore::instance();
     return store.outermost() ? store.flush() : !store.failed();
 }
 
-QString FNREGROOTKEY()
+QString regRootKey()
 {
     return QStringLiteral("Software\\") + MakerShortName() + u'\\' + ApplicationTitle()
            + QStringLiteral("\\v2");
@@ -246,7 +246,7 @@ QString FNREGROOTKEY()
 
 QString RegistryGroup(const QString& key)
 {
-    QString group = FNREGROOTKEY() + u'\\' + key;
+    QString group = regRootKey() + u'\\' + key;
     group.replace(u'\\', u'/');
     // Empty parts (a doubled or trailing separator) name no key of their own.
     return group.split(u'/', Qt::SkipEmptyParts).join(u'/');
@@ -282,7 +282,7 @@ bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
         } else {
             result = false;
             FNLOGERROR(11,
-                       QStringLiteral("Value (") + FNREGROOTKEY() + u'\\' + withBackslashes(key)
+                       QStringLiteral("Value (") + regRootKey() + u'\\' + withBackslashes(key)
                            + u'\\' + name + QStringLiteral(") missing in registry list of items."),
                        false, false);
         }
@@ -331,7 +331,7 @@ bool FNREGADDTOLIST(const QString& key, const QString& prefix, const QStringList
 bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList& list)
 {
     // One write for the deletion and the new items.
-    TREGSESSION session;
+    RegSession session;
     {
         // Every item of the stored list goes, also past a gap (an item
         // removed by hand, a list cut short): the new list is then written
@@ -353,11 +353,11 @@ void FNREGKEYNAMES(const QString& key, QStringList& list)
 std::uint8_t FNSTRINGTOUNITS(const QString& text)
 {
     if (text.isEmpty())
-        return UNIT_MM;
+        return UnitMm;
     const QChar first = text.front().toUpper();
     if (first == u'I')
-        return UNIT_INCH;
+        return UnitInch;
     if (first == u'C')
-        return UNIT_CM;
-    return UNIT_MM;
+        return UnitCm;
+    return UnitMm;
 }

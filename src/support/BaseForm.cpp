@@ -37,7 +37,7 @@ QScreen* screenOf(const QWidget& window)
 }
 } // namespace
 
-QRect FNPLACEONSHOW(const QRect& bounds, const QRect& screen, bool firstTime)
+QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime)
 {
     const int screenLeft = screen.left();
     const int screenTop = screen.top();
@@ -77,12 +77,12 @@ TBASEFORM::~TBASEFORM()
 void TBASEFORM::DOSHOW()
 {
     QScreen* screen = screenOf(window_);
-    const bool firstTime = FIRSTTIME;
-    FIRSTTIME = false;
+    const bool firstTime = firstShow;
+    firstShow = false;
     if (!screen)
         return;
     const QRect bounds = window_.geometry();
-    const QRect placed = FNPLACEONSHOW(bounds, screen->geometry(), firstTime);
+    const QRect placed = placeOnShow(bounds, screen->geometry(), firstTime);
     if (placed != bounds)
         window_.setGeometry(placed);
 }

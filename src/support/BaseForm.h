@@ -20,7 +20,7 @@ class QWidget;
 // screen (fewer than 3 pixels of it left on the screen in either direction).
 // A window cut to the screen is centred by its former size, so it starts left
 // of or above the screen's edge.
-QRect FNPLACEONSHOW(const QRect& bounds, const QRect& screen, bool firstTime);
+QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime);
 
 class TBASEFORM {
 public:
@@ -30,13 +30,13 @@ public:
 
     // Not yet placed: set on creation, cleared by the first showing, saved
     // and restored with the desktop.
-    bool FIRSTTIME = true;
+    bool firstShow = true;
     // Takes part in the saved desktop. Dialogs that are never stored clear it
     // when they are created.
     bool DESKTOP = true;
 
     // Runs every time the window is about to be shown, before the window's
-    // own show handling (its showEvent): places the window as FNPLACEONSHOW
+    // own show handling (its showEvent): places the window as placeOnShow
     // says on the screen it is on (the primary screen when it is on none).
     virtual void DOSHOW();
 

@@ -30,14 +30,14 @@ QList<QPair<int, int>> pageListFromText(const QString& text)
 }
 TDialogSeam* currentSeam = &qtSeam;
 
-QString startPath(const TFILEREQUEST& r)
+QString startPath(const FileRequest& r)
 {
     if (r.fileName.isEmpty())
         return r.startFolder;
     return QDir(r.startFolder).filePath(r.fileName);
 }
 
-void configure(QFileDialog& dialog, const TFILEREQUEST& r)
+void configure(QFileDialog& dialog, const FileRequest& r)
 {
     dialog.setWindowTitle(r.caption);
     dialog.setNameFilter(r.filter);
@@ -65,7 +65,7 @@ TScopedDialogSeam::~TScopedDialogSeam()
     currentSeam = previous_;
 }
 
-QString TQtDialogSeam::openFile(QWidget* parent, const TFILEREQUEST& r)
+QString TQtDialogSeam::openFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
     configure(dialog, r);
@@ -76,7 +76,7 @@ QString TQtDialogSeam::openFile(QWidget* parent, const TFILEREQUEST& r)
     return dialog.selectedFiles().constFirst();
 }
 
-QString TQtDialogSeam::saveFile(QWidget* parent, const TFILEREQUEST& r)
+QString TQtDialogSeam::saveFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
     configure(dialog, r);
@@ -108,7 +108,7 @@ bool TQtDialogSeam::chooseColor(QWidget* parent, QColor& color)
     return true;
 }
 
-void FNREADPRINTCHOICE(QPrinter& printer, TPRINTCHOICE& choice)
+void readPrintChoice(QPrinter& printer, PrintChoice& choice)
 {
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         choice.fromPage = printer.fromPage();
@@ -121,32 +121,32 @@ void FNREADPRINTCHOICE(QPrinter& printer, TPRINTCHOICE& choice)
     choice.collate = printer.collateCopies();
     choice.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
     choice.pageList.clear();
-    choice.pageSet = TPAGESET::All;
+    choice.pageSet = PageSet::All;
 
     // The dialog leaves a page list and odd or even pages to the print
     // system, which would apply them to the document as sent, collated
     // copies and all. The run picks the pages itself instead, so the print
     // system must not pick again.
     QList<QPair<QString, QString>> kept;
-    for (const auto& option : FNPRINTEROPTIONS(printer)) {
+    for (const auto& option : printerOptions(printer)) {
         if (option.first == u"page-ranges")
             choice.pageList = pageListFromText(option.second);
         else if (option.first == u"page-set")
-            choice.pageSet = option.second == u"odd" ? TPAGESET::Odd
-                             : option.second == u"even" ? TPAGESET::Even
-                                                         : TPAGESET::All;
+            choice.pageSet = option.second == u"odd" ? PageSet::Odd
+                             : option.second == u"even" ? PageSet::Even
+                                                         : PageSet::All;
         else
             kept.append(option);
     }
     // For a range the dialog counts odd and even from the range's first
     // page, as the first page of the document it expects; the choice counts
     // by the page's own number.
-    if (printer.printRange() == QPrinter::PageRange && choice.fromPage % 2 == 0 && choice.pageSet != TPAGESET::All)
-        choice.pageSet = choice.pageSet == TPAGESET::Odd ? TPAGESET::Even : TPAGESET::Odd;
-    FNSETPRINTEROPTIONS(printer, kept);
+    if (printer.printRange() == QPrinter::PageRange && choice.fromPage % 2 == 0 && choice.pageSet != PageSet::All)
+        choice.pageSet = choice.pageSet == PageSet::Odd ? PageSet::Even : PageSet::Odd;
+    setPrinterOptions(printer, kept);
 }
 
-bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice)
+bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choice)
 {
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(choice.fromPage, choice.toPage);
@@ -164,7 +164,7 @@ bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choi
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    FNREADPRINTCHOICE(printer, choice);
+    readPrintChoice(printer, choice);
     return true;
 }
 

@@ -888,7 +888,7 @@ QString TRtfParser::hyperlinkOf(const QString& instruction)
 
 } // namespace
 
-bool FNISRTF(const QByteArray& bytes)
+bool isRtf(const QByteArray& bytes)
 {
     qsizetype i = 0;
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
@@ -896,10 +896,10 @@ bool FNISRTF(const QByteArray& bytes)
     return bytes.mid(i, 5) == "{\\rtf";
 }
 
-bool FNREADRTF(const QByteArray& rtf, QTextDocument& document)
+bool readRtf(const QByteArray& rtf, QTextDocument& document)
 {
     document.clear();
-    if (!FNISRTF(rtf))
+    if (!isRtf(rtf))
         return false;
     // One edit without undo records: the document lays itself out once, at
     // the end, whatever the number of runs and paragraphs.

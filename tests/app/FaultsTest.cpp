@@ -139,7 +139,7 @@ TEST_F(TFaultsTest, CorruptSettingsFileGivesTheDefaultsAndStartUpCompletes)
     TFormMAIN& main = start();
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(main.previewScale(), 1.0);
-    EXPECT_EQ(CurrentUnit, UNIT_MM);
+    EXPECT_EQ(CurrentUnit, UnitMm);
     EXPECT_TRUE(main.reopenEntries(main.reopenJobMenu()).size() <= 10);
     EXPECT_EQ(main.job().JOBINFO()->FONT, DefaultLabelFont());
     EXPECT_EQ(main.job().JOBINFO()->MUBORDERLEFT, 2000);

@@ -18,7 +18,7 @@ void TMainWindowTest::SetUp()
     store.clear();
     store.sync();
     QFile::remove(store.fileName());
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
 }
 
 void TMainWindowTest::TearDown()

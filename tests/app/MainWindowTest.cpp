@@ -181,7 +181,7 @@ TEST_F(TMainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 5));
     TFormMAIN& main = start({job});
     main.setPreviewScale(0.5);
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     ASSERT_TRUE(closeMain());
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("Units"), {}), QStringLiteral("inches"));
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Files\\Current"), QStringLiteral("Job"), {}), job);
@@ -189,10 +189,10 @@ TEST_F(TMainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("FirstTime"), {}),
               QStringLiteral("False"));
 
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
     TFormMAIN& again = start();
     EXPECT_EQ(again.previewScale(), 0.5);
-    EXPECT_EQ(CurrentUnit, UNIT_INCH);
+    EXPECT_EQ(CurrentUnit, UnitInch);
     EXPECT_EQ(again.JOBFILENAME(), job); // the last job reopened
     EXPECT_EQ(again.pageBitmap().width(), qRound(FNMUTOSCREENPIXELS(210000) * 0.5));
 }

@@ -86,7 +86,7 @@ TEST_F(TMainWindowTest, UnitsDialogChangesOnlyTheUnit)
         dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
     chooseMenu(main, "Setunits1");
-    EXPECT_EQ(CurrentUnit, UNIT_CM);
+    EXPECT_EQ(CurrentUnit, UnitCm);
     EXPECT_EQ(main.refreshCount(), before);
 }
 
@@ -107,9 +107,9 @@ TEST_F(TMainWindowTest, RightClickOnALabelOpensTheMenu)
     TFormMAIN& main = start({job});
     auto* image = main.findChild<QWidget*>(QStringLiteral("ImagePAPER"));
     auto* popup = main.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
-    const TSLOTRECT first = main.job().TEMPLATE()->slotRect(0);
-    const TSLOTRECT second = main.job().TEMPLATE()->slotRect(1);
-    auto centre = [&](const TSLOTRECT& r) {
+    const SlotRect first = main.job().TEMPLATE()->slotRect(0);
+    const SlotRect second = main.job().TEMPLATE()->slotRect(1);
+    auto centre = [&](const SlotRect& r) {
         return QPoint(int((r.left + r.right) / 2 * main.previewParams().PixPerMuX),
                       int((r.top + r.bottom) / 2 * main.previewParams().PixPerMuY));
     };

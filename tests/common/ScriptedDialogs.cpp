@@ -11,7 +11,7 @@ TScriptedDialogs::~TScriptedDialogs()
     EXPECT_TRUE(setups_.isEmpty()) << "scripted printer set-up answers left unused";
 }
 
-QString TScriptedDialogs::openFile(QWidget*, const TFILEREQUEST& request)
+QString TScriptedDialogs::openFile(QWidget*, const FileRequest& request)
 {
     requests.append({QStringLiteral("open"), request});
     if (files_.isEmpty()) {
@@ -21,7 +21,7 @@ QString TScriptedDialogs::openFile(QWidget*, const TFILEREQUEST& request)
     return files_.takeFirst();
 }
 
-QString TScriptedDialogs::saveFile(QWidget*, const TFILEREQUEST& request)
+QString TScriptedDialogs::saveFile(QWidget*, const FileRequest& request)
 {
     requests.append({QStringLiteral("save"), request});
     if (files_.isEmpty()) {
@@ -59,7 +59,7 @@ bool TScriptedDialogs::chooseColor(QWidget*, QColor& color)
     return true;
 }
 
-bool TScriptedDialogs::print(QWidget*, QPrinter& printer, TPRINTCHOICE& choice)
+bool TScriptedDialogs::print(QWidget*, QPrinter& printer, PrintChoice& choice)
 {
     requests.append({QStringLiteral("print"), {}});
     offered.append(choice);
@@ -67,7 +67,7 @@ bool TScriptedDialogs::print(QWidget*, QPrinter& printer, TPRINTCHOICE& choice)
         ADD_FAILURE() << "unexpected print dialog";
         return false;
     }
-    const TPRINTCHOICE answer = prints_.takeFirst();
+    const PrintChoice answer = prints_.takeFirst();
     const auto change = printChanges_.takeFirst();
     if (printCancels_.takeFirst())
         return false;

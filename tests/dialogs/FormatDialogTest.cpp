@@ -88,12 +88,12 @@ protected:
         QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"))
             .clear();
         SetFormatValueReader({});
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
     }
     void TearDown() override
     {
         SetFormatValueReader({});
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
     }
 
     TScriptedMessages messages;
@@ -122,7 +122,7 @@ public:
 
 TEST_F(FormatDialog, FillsFromTheJobInInchesAndOkWritesTheRoundTrip)
 {
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     TJOBINFO& format = *job.JOBINFO();
     format.MUBORDERLEFT = 2000;
     format.MUBORDERRIGHT = 25400;
@@ -357,7 +357,7 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
     EXPECT_EQ(after.KeepRatio, before.KeepRatio);
 
     // A new job's format takes the saved defaults.
-    FNUSESTOREDFORMATDEFAULTS();
+    useStoredFormatDefaults();
     TJOB fresh;
     EXPECT_EQ(fresh.JOBINFO()->MUBORDERLEFT, 2500);
     EXPECT_DOUBLE_EQ(fresh.JOBINFO()->PicPCLeft, -5.0);
@@ -455,7 +455,7 @@ TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
     // The first browse of the run starts in "Pics" beside the program, made for it.
     EXPECT_TRUE(QFileInfo(pics).isDir());
     ASSERT_EQ(dialogs.requests.size(), 1);
-    const TFILEREQUEST request = dialogs.requests[0].file;
+    const FileRequest request = dialogs.requests[0].file;
     EXPECT_EQ(QDir(request.startFolder).canonicalPath(), QDir(pics).canonicalPath());
     EXPECT_TRUE(request.mustExist);
     EXPECT_TRUE(request.filter.startsWith(QLatin1String("All (")));
@@ -557,7 +557,7 @@ TEST_F(FormatDialog, OkAndCancelStayCentredAsAPairSixteenPixelsApart)
 TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
 {
     TFormFORMAT dialog;
-    const QFontInfo used(FNFONTTOQFONT(DefaultLabelFont())); // "COURIER NEW"'s stand-in, bold
+    const QFontInfo used(fontToQFont(DefaultLabelFont())); // "COURIER NEW"'s stand-in, bold
     ASSERT_TRUE(run(dialog, job, picDir, [&](TFormFORMAT& d) {
         for (const char* size : {"", "14"}) { // Qt's own dialog: OK without a change, then a new size
             QTimer::singleShot(0, [&] {
@@ -579,30 +579,30 @@ TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
 TEST(FontConvert, ModelFontAndQtFontRoundTrip)
 {
     TFONT font = DefaultLabelFont();
-    const QFont q = FNFONTTOQFONT(font);
+    const QFont q = fontToQFont(font);
     EXPECT_EQ(q.pointSize(), 12);
     EXPECT_TRUE(q.bold());
     EXPECT_FALSE(q.italic());
     TFONT back = font;
-    FNQFONTTOFONT(q, back);
+    qFontToFont(q, back);
     EXPECT_EQ(back, font); // "COURIER NEW" stays, even if it resolves to another family
-    FNQFONTTOFONT(QFont(QFontInfo(q).family(), 12, QFont::Bold), back);
+    qFontToFont(QFont(QFontInfo(q).family(), 12, QFont::Bold), back);
     EXPECT_EQ(back.Name, QStringLiteral("COURIER NEW"));
 
     font.Style = TFONT::fsItalic | TFONT::fsStrikeOut;
     font.Height = -15; // 11.25 points at 96 pixels per inch
     font.Pitch = TFONT::fpFixed;
-    const QFont odd = FNFONTTOQFONT(font);
+    const QFont odd = fontToQFont(font);
     EXPECT_DOUBLE_EQ(odd.pointSizeF(), 11.25);
     EXPECT_TRUE(odd.italic() && odd.strikeOut() && !odd.bold());
     EXPECT_TRUE(odd.fixedPitch());
     TFONT again = font;
-    FNQFONTTOFONT(odd, again);
+    qFontToFont(odd, again);
     EXPECT_EQ(again.Height, -15);
     EXPECT_EQ(again.Style, font.Style);
     EXPECT_EQ(again.Pitch, TFONT::fpFixed);
 
-    EXPECT_EQ(FNQCOLORTOCOLOR(QColor(0x12, 0x34, 0x56)), 0x00563412);
+    EXPECT_EQ(qColorToColor(QColor(0x12, 0x34, 0x56)), 0x00563412);
 }
 
 // Pictures of the dialogs for the documentation: written only when

@@ -85,9 +85,9 @@ TEST(FormattedHelp, TheShippedDocumentReadsAsAGuide)
     QFile file(shippedDocument);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << shippedDocument.toStdString();
     const QByteArray rtf = file.readAll();
-    ASSERT_TRUE(FNISRTF(rtf));
+    ASSERT_TRUE(isRtf(rtf));
     QTextDocument document;
-    ASSERT_TRUE(FNREADRTF(rtf, document));
+    ASSERT_TRUE(readRtf(rtf, document));
     const QString text = document.toPlainText();
     for (const char* part : {"What Gorvin does", "New job wizard", "Template \u2192 Edit layout", "Data files",
                              "Format labels", "Save format defaults", "Calibrating the printer", "CUPS",
@@ -131,11 +131,11 @@ TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlai
 {
     TScriptedMessages messages;
     QDir(dataFolder()).removeRecursively();
-    ASSERT_TRUE(FNINSTRUCTIONSFILE().isEmpty()) << "a document beside the test program";
+    ASSERT_TRUE(instructionsFile().isEmpty()) << "a document beside the test program";
 
     TFormRTFHelp formatted;
     TFormHELP plain;
-    EXPECT_TRUE(FNSHOWINSTRUCTIONS(formatted, plain));
+    EXPECT_TRUE(showInstructions(formatted, plain));
     EXPECT_TRUE(plain.isVisible());
     EXPECT_FALSE(formatted.isVisible());
     plain.hide();
@@ -143,8 +143,8 @@ TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlai
     // Installed in the data folder.
     QDir().mkpath(dataFolder());
     ASSERT_TRUE(QFile::copy(shippedDocument, QDir(dataFolder()).filePath(InstructionsFileName())));
-    EXPECT_EQ(QFileInfo(FNINSTRUCTIONSFILE()).fileName(), QStringLiteral("Gorvin02Instructions.rtf"));
-    EXPECT_TRUE(FNSHOWINSTRUCTIONS(formatted, plain));
+    EXPECT_EQ(QFileInfo(instructionsFile()).fileName(), QStringLiteral("Gorvin02Instructions.rtf"));
+    EXPECT_TRUE(showInstructions(formatted, plain));
     EXPECT_TRUE(formatted.isVisible());
     EXPECT_FALSE(plain.isVisible());
     EXPECT_TRUE(formatted.richText()->toPlainText().contains(QLatin1String("Calibrating the printer")));

@@ -27,7 +27,7 @@ TTEMPLATE sampleTemplate()
     return t;
 }
 
-QByteArray streamOf(const TPERSISTENT& object)
+QByteArray streamOf(const Persistent& object)
 {
     QByteArray out;
     WriteObjectStream(out, object);
@@ -35,7 +35,7 @@ QByteArray streamOf(const TPERSISTENT& object)
 }
 
 // Reads `bytes` into `object`; returns the error message, empty on success.
-QString readError(const QByteArray& bytes, TPERSISTENT& object, QString* kind = nullptr)
+QString readError(const QByteArray& bytes, Persistent& object, QString* kind = nullptr)
 {
     try {
         qsizetype pos = 0;

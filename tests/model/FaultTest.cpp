@@ -315,9 +315,9 @@ TEST_F(Faults, HugeAndBinaryDataFilesAreReadWithinAMemoryBound)
     {
         QFile f(binary);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.resize(TLINES::MaxDataFileBytes + 1));
+        ASSERT_TRUE(f.resize(DataLines::MaxDataFileBytes + 1));
     }
-    TLINES lines;
+    DataLines lines;
     QString error;
     EXPECT_FALSE(lines.loadFromFile(binary, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("holds 257 MB"))) << error.toStdString();
@@ -371,7 +371,7 @@ TEST_F(Faults, HitTestMatchesTheSlotScanForAnyGrid)
             qint32 expected = -1;
             for (qint32 c = 0; c < t.NUMACROSS; ++c)
                 for (qint32 r = 0; r < t.NUMDOWN; ++r) {
-                    const TSLOTRECT s = t.slotRect(c + r * t.NUMACROSS);
+                    const SlotRect s = t.slotRect(c + r * t.NUMACROSS);
                     if (s.left < x && x < s.right && s.top < y && y < s.bottom)
                         expected = c + r * t.NUMACROSS;
                 }
@@ -402,7 +402,7 @@ TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
     TTEMPLATE& t = *job.TEMPLATE();
     t.MULABELWIDTH = 1000;
     t.MULABELHEIGHT = 1000;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p;
     p.Canvas = &canvas;
     p.PixPerMuX = p.PixPerMuY = 0.01;
@@ -412,7 +412,7 @@ TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
     t.NUMACROSS = 300000;
     t.NUMDOWN = 1000000;
     PRINT(job, p);
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 20000);
     EXPECT_EQ(texts.front().text, QStringLiteral("Label [1]"));
     EXPECT_EQ(texts.back().text, QStringLiteral("Label [20000]"));
@@ -422,7 +422,7 @@ TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
     t.NUMDOWN = INT32_MAX;
     p.PageIndex = 1;
     PRINT(job, p);
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 7 * 2858); // whole rows up to the bound
     EXPECT_EQ(texts.front().text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 1));
     EXPECT_EQ(texts[7].text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 8));
@@ -435,7 +435,7 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
 {
     const QString pipe = path("logo.png");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    TPICTURE picture;
+    Picture picture;
     QString error;
     EXPECT_FALSE(LoadPictureFile(pipe, picture, &error));
     EXPECT_EQ(error, pipe + QStringLiteral(" is not a plain file"));
@@ -466,7 +466,7 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     job.MAKENEWTEMPLATE(210000, 297000);
     job.JOBINFO()->ShowPic = true;
     job.DATAINFO()->PicFileName = pipe;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p;
     p.Canvas = &canvas;
     p.PixPerMuX = p.PixPerMuY = 0.01;
@@ -474,7 +474,7 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     QString pictureError;
     PRINT(job, p, &pictureError);
     EXPECT_EQ(pictureError, pipe + QStringLiteral(" is not a plain file"));
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
+    EXPECT_EQ(canvas.ops(CanvasOp::Text).size(), 1);
 }
 
 // A drawing is read alone, within bounds: whatever it names outside itself
@@ -490,7 +490,7 @@ TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
                "width='20' height='10'>" + body + "</svg>";
     };
     const auto refused = [&](const char* name, const QByteArray& bytes, const char* because) {
-        TPICTURE picture;
+        Picture picture;
         QString error;
         EXPECT_FALSE(LoadPictureFile(WriteFile(path(name), bytes), picture, &error)) << name;
         EXPECT_TRUE(error.contains(QLatin1String(because))) << name << ": " << error.toStdString();
@@ -547,7 +547,7 @@ TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
                                 "<linearGradient id='h' xlink:href='#g'/><path id='p' d='M0 0L5 5'/></defs>"
                                 "<a xlink:href='https://example.org/'><use xlink:href='#p' fill='url(#h)'/></a>"
                                 + image(PngClaiming(2, 2)) + "<use xlink:href='#missing'/>");
-    TPICTURE picture;
+    Picture picture;
     QString error;
     EXPECT_TRUE(LoadPictureFile(WriteFile(path("logo.svg"), logo), picture, &error)) << error.toStdString();
     EXPECT_EQ(picture.size(), QSize(20, 10));

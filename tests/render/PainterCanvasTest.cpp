@@ -71,7 +71,7 @@ struct TPixelJob {
     QImage draw(bool labels, bool outlines, QString* pictureError = nullptr)
     {
         QImage image = PageImage(450, 220, 96);
-        TPAINTERCANVAS canvas(&image);
+        PainterCanvas canvas(&image);
         TPRINTPARAMS p;
         p.Canvas = &canvas;
         p.PixPerMuX = p.PixPerMuY = 0.01;
@@ -119,13 +119,13 @@ QRect Bounds(const QVector<QPoint>& points)
 
 TEST(PainterCanvas, LabelFontsResolveToTheirMetricTwins)
 {
-    TCANVASFONT courier;
+    CanvasFont courier;
     courier.name = QStringLiteral("COURIER NEW");
     courier.size = 12;
-    EXPECT_EQ(QFontInfo(TPAINTERCANVAS::qfont(courier)).family(), QStringLiteral("Liberation Mono"));
-    TCANVASFONT arial;
+    EXPECT_EQ(QFontInfo(PainterCanvas::qfont(courier)).family(), QStringLiteral("Liberation Mono"));
+    CanvasFont arial;
     arial.name = QStringLiteral("Arial");
-    EXPECT_EQ(QFontInfo(TPAINTERCANVAS::qfont(arial)).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(PainterCanvas::qfont(arial)).family(), QStringLiteral("Liberation Sans"));
 }
 
 TEST(PainterCanvas, NullImageDrawsNothingAndStillMeasures)
@@ -133,11 +133,11 @@ TEST(PainterCanvas, NullImageDrawsNothingAndStillMeasures)
     TPixelJob t;
     t.setLabels({{QStringLiteral("x")}});
     QImage none;
-    TPAINTERCANVAS canvas(&none);
+    PainterCanvas canvas(&none);
     TPRINTPARAMS p;
     p.Canvas = &canvas;
     PRINT(t.job, p); // a paper of no size: scales of 0
-    canvas.setFont(TCANVASFONT{});
+    canvas.setFont(CanvasFont{});
     EXPECT_GT(canvas.textHeight(QStringLiteral("x")), 0);
     EXPECT_TRUE(none.isNull());
 }
@@ -303,7 +303,7 @@ TEST(PainterCanvasPrinter, SeventyTwoPointsAtTwelveHundredDpiIsOneInchOfEm)
 
     QImage page = PageImage(6000, 2400, 1200);
     {
-        TPAINTERCANVAS canvas(&page);
+        PainterCanvas canvas(&page);
         TPRINTPARAMS p;
         p.Canvas = &canvas;
         p.PixPerMuX = p.PixPerMuY = 1200.0 / 25400.0;
@@ -312,10 +312,10 @@ TEST(PainterCanvasPrinter, SeventyTwoPointsAtTwelveHundredDpiIsOneInchOfEm)
         PRINT(job, p);
 
         // The font's own metrics at an em of 1 200 pixels.
-        QFont em = TPAINTERCANVAS::qfont(FNCANVASFONT(font));
+        QFont em = PainterCanvas::qfont(canvasFont(font));
         em.setPixelSize(1200);
         const QFontMetrics metrics(em);
-        TCANVASFONT printed = FNCANVASFONT(font);
+        CanvasFont printed = canvasFont(font);
         EXPECT_EQ(printed.size, 72);
         canvas.setFont(printed);
         EXPECT_NEAR(canvas.textHeight(QStringLiteral("HHH")), metrics.height(), 2);
@@ -338,19 +338,19 @@ TEST(PainterCanvasPrinter, LargeTextMatchesThePaintersOwnDrawing)
     // Text above the painter's glyph cache size is drawn from the canvas's
     // own glyph images; it must put the ink where drawText would.
     const QString text = QStringLiteral("Quay 42, Wg");
-    TCANVASFONT font;
+    CanvasFont font;
     font.name = QStringLiteral("COURIER NEW");
     font.size = 24;
     font.style = TFONT::fsBold;
     QImage ours = PageImage(2600, 400, 600);
     QImage theirs = PageImage(2600, 400, 600);
     {
-        TPAINTERCANVAS canvas(&ours);
+        PainterCanvas canvas(&ours);
         canvas.setFont(font);
-        canvas.setBrush(TCANVASBRUSH{TBrushStyle::Clear, Qt::white});
-        canvas.textRect(TCANVASRECT{0, 0, 2600, 400}, 40, 60, text);
+        canvas.setBrush(CanvasBrush{TBrushStyle::Clear, Qt::white});
+        canvas.textRect(CanvasRect{0, 0, 2600, 400}, 40, 60, text);
         QPainter painter(&theirs);
-        painter.setFont(TPAINTERCANVAS::qfont(font));
+        painter.setFont(PainterCanvas::qfont(font));
         painter.drawText(QPoint(40, 60 + QFontMetrics(painter.font(), &theirs).ascent()), text);
     }
     const auto dark = [](QRgb c) { return qGray(c) < 128; };

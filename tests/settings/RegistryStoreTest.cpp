@@ -56,7 +56,7 @@ protected:
 
 TEST_F(RegistryStoreTest, StoreIsTheUserIniFileWithTheRootKeyAsNestedGroups)
 {
-    EXPECT_EQ(FNREGROOTKEY(), QStringLiteral("Software\\Mardo\\Gorvin\\v2"));
+    EXPECT_EQ(regRootKey(), QStringLiteral("Software\\Mardo\\Gorvin\\v2"));
     EXPECT_EQ(RegistryGroup(closed), QStringLiteral("Software/Mardo/Gorvin/v2/Files/Closed"));
     EXPECT_EQ(iniPath, TTestEnv::root() + QStringLiteral("/config/Mardo/Gorvin.ini"));
 
@@ -242,7 +242,7 @@ TEST_F(RegistryStoreTest, SessionSeesItsOwnChangesAndWritesThemOnceAtItsEnd)
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
     const QByteArray before = ReadFileBytes(iniPath);
     {
-        const TREGSESSION session;
+        const RegSession session;
         FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));
         ASSERT_TRUE(FNREGSAVELIST(closed, job, {QStringLiteral("/a.GVJ")}));
         EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), {}), QStringLiteral("centimeters"));
@@ -260,9 +260,9 @@ TEST_F(RegistryStoreTest, SessionSeesItsOwnChangesAndWritesThemOnceAtItsEnd)
 TEST(StringToUnits, GoesByTheFirstCharacterOnly)
 {
     for (const char* inches : {"inches", "Inch", "i"})
-        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(inches)), UNIT_INCH) << inches;
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(inches)), UnitInch) << inches;
     for (const char* cm : {"centimeters", "cm"})
-        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(cm)), UNIT_CM) << cm;
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(cm)), UnitCm) << cm;
     for (const char* mm : {"milimeters", "mm", "x", "", " inches"})
-        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(mm)), UNIT_MM) << mm;
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(mm)), UnitMm) << mm;
 }
