@@ -49,14 +49,14 @@ void AppendLabel(QByteArray& out, int n)
     out.append(label, length);
 }
 
-struct TDataFileFixture {
+struct DataFileFixture {
     QTemporaryDir dir;
     QString path;
     qint64 size = 0;
 
     // The same labels in UTF-8, or as UTF-16 (little-endian, with its
     // byte-order mark) as a Windows editor saves "Unicode" text.
-    explicit TDataFileFixture(bool utf16)
+    explicit DataFileFixture(bool utf16)
     {
         path = dir.filePath(QStringLiteral("labels.txt"));
         QFile file(path);
@@ -86,13 +86,13 @@ struct TDataFileFixture {
 };
 
 // Written once, on first use, and removed when the program ends.
-const TDataFileFixture& DataFile(bool utf16 = false)
+const DataFileFixture& DataFile(bool utf16 = false)
 {
     if (utf16) {
-        static const TDataFileFixture wide(true);
+        static const DataFileFixture wide(true);
         return wide;
     }
-    static const TDataFileFixture plain(false);
+    static const DataFileFixture plain(false);
     return plain;
 }
 
@@ -100,7 +100,7 @@ const TDataFileFixture& DataFile(bool utf16 = false)
 // peak is the process's, so it covers the runs before this one too.
 void BM_LoadAndIndex(benchmark::State& state)
 {
-    const TDataFileFixture& data = DataFile(state.range(0) != 0);
+    const DataFileFixture& data = DataFile(state.range(0) != 0);
     const double rssBefore = StatusMegabytes("VmRSS");
     qsizetype labels = 0;
     for (auto _ : state) {

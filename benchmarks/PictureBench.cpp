@@ -58,7 +58,7 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
             return;
         }
     }
-    struct TResult {
+    struct Result {
         double seconds = 0;
         long peakMegabytes = 0;
         bool loaded = false;
@@ -72,7 +72,7 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
         const pid_t child = fork();
         if (child == 0) {
             close(fds[0]);
-            TResult r;
+            Result r;
             QElapsedTimer timer;
             timer.start();
             Picture picture;

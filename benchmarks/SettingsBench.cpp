@@ -53,7 +53,7 @@ int StoredEntries()
     return static_cast<int>(store.allKeys().size());
 }
 
-struct TProgram {
+struct Program {
     std::unique_ptr<TFormMAIN> main;
     std::vector<std::unique_ptr<QWidget>> others;
 
@@ -77,7 +77,7 @@ void BM_StartWithHandGrownSettings(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         WriteHandGrownSettings();
-        TProgram program;
+        Program program;
         state.ResumeTiming();
         program.start();
         state.PauseTiming();
@@ -94,7 +94,7 @@ void BM_ExitWithHandGrownSettings(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         WriteHandGrownSettings();
-        TProgram program;
+        Program program;
         program.start();
         state.ResumeTiming();
         program.exit();
@@ -121,8 +121,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     NameApplication();
     QDir().mkpath(home.path() + QStringLiteral("/config/Mardo"));
-    TConsoleMessageSeam console;
-    TScopedMessageSeam messages(console);
+    ConsoleMessageSeam console;
+    ScopedMessageSeam messages(console);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -19,14 +19,14 @@
 
 namespace {
 
-struct TRange {
+struct Range {
     qsizetype begin;
     qsizetype end;
 };
 
-std::vector<TRange> referenceLines(const QByteArray& content, qsizetype begin)
+std::vector<Range> referenceLines(const QByteArray& content, qsizetype begin)
 {
-    std::vector<TRange> lines;
+    std::vector<Range> lines;
     const qsizetype end = content.size();
     if (begin >= end)
         return lines;
@@ -45,7 +45,7 @@ std::vector<TRange> referenceLines(const QByteArray& content, qsizetype begin)
     return lines;
 }
 
-QString referenceText(const QByteArray& content, TRange r, bool utf8)
+QString referenceText(const QByteArray& content, Range r, bool utf8)
 {
     const QByteArray bytes = content.mid(r.begin, r.end - r.begin);
     if (!utf8) {
@@ -123,12 +123,12 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     const bool utf8 = QByteArrayView(content).isValidUtf8();
     FUZZ_CHECK("datafile", lines.decodesAsUtf8() == utf8);
     const qsizetype begin = !utf16 && utf8 && content.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    const std::vector<TRange> expected = referenceLines(content, begin);
+    const std::vector<Range> expected = referenceLines(content, begin);
 
     FUZZ_CHECK("datafile", lines.count() == static_cast<int>(expected.size()));
     QStringList texts;
     for (int i = 0; i < lines.count(); ++i) {
-        const TRange r = expected[static_cast<std::size_t>(i)];
+        const Range r = expected[static_cast<std::size_t>(i)];
         FUZZ_CHECK("datafile", lines.lineIsEmpty(i) == (r.begin == r.end));
         const QString text = lines.line(i);
         FUZZ_CHECK("datafile", sameText(text, referenceText(content, r, utf8), utf8));

@@ -133,12 +133,12 @@ bool loadData(TJOB& job, const QString& dataFile)
 }
 
 // "page 120 of 1000" on one line of the terminal, rewritten as pages go out.
-class TProgressLine {
+class ProgressLine {
 public:
-    TProgressLine() : enabled_(isatty(fileno(stderr)) != 0) {}
-    ~TProgressLine() { finish(); }
-    TProgressLine(const TProgressLine&) = delete;
-    TProgressLine& operator=(const TProgressLine&) = delete;
+    ProgressLine() : enabled_(isatty(fileno(stderr)) != 0) {}
+    ~ProgressLine() { finish(); }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
 
     void operator()(qint32 sent, qint32 total)
     {
@@ -231,7 +231,7 @@ int printJob(const BatchOptions& options)
         return interruptedStatus();
 
     PrintRun run;
-    TProgressLine progressLine;
+    ProgressLine progressLine;
     run.progress = [&progressLine](qint32 sent, qint32 total) { progressLine(sent, total); };
     run.stopRequested = [] { return interruptSignal != 0; };
     PrintResult result;
@@ -442,8 +442,8 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
 
 int runBatchPrint(const BatchOptions& options)
 {
-    TConsoleMessageSeam console;
-    TScopedMessageSeam installed(console);
+    ConsoleMessageSeam console;
+    ScopedMessageSeam installed(console);
     // A log that cannot be written is noted on standard error by the log
     // itself and does not change the outcome.
     // Whatever fails unexpectedly (memory, say) fails the print: the run has

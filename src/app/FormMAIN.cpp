@@ -111,7 +111,7 @@ QString FNFILENAMEONLY(const QString& path)
 }
 
 TFormMAIN::TFormMAIN(const QStringList& commandLine, QWidget* parent)
-    : TBaseMainWindow(parent), commandLine_(commandLine)
+    : BaseMainWindow(parent), commandLine_(commandLine)
 {
     setObjectName(QStringLiteral("FormMAIN"));
     setWindowTitle(ApplicationTitle());
@@ -759,7 +759,7 @@ bool TFormMAIN::eventFilter(QObject* watched, QEvent* event)
         // its timer fires.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
-            return TBaseMainWindow::eventFilter(watched, event);
+            return BaseMainWindow::eventFilter(watched, event);
         if (watched == editPage_)
             EditPAGENUMExit();
         else if (watched == editStart_)
@@ -771,12 +771,12 @@ bool TFormMAIN::eventFilter(QObject* watched, QEvent* event)
         // when the button is let go.
         QTimer::singleShot(0, this, &TFormMAIN::REFRESHPAGE);
     }
-    return TBaseMainWindow::eventFilter(watched, event);
+    return BaseMainWindow::eventFilter(watched, event);
 }
 
 void TFormMAIN::resizeEvent(QResizeEvent* event)
 {
-    TBaseMainWindow::resizeEvent(event);
+    BaseMainWindow::resizeEvent(event);
 }
 
 void TFormMAIN::replaceJob(std::unique_ptr<TJOB> job)

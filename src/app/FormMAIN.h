@@ -52,7 +52,7 @@ struct ProgramWindows {
     TFormRTFHelp* rtfHelp = nullptr;
 };
 
-class TFormMAIN : public TBaseMainWindow {
+class TFormMAIN : public BaseMainWindow {
     Q_OBJECT
 public:
     // `commandLine` holds the parameters without the program's name.

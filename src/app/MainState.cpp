@@ -23,7 +23,7 @@
 
 void TFormMAIN::showEvent(QShowEvent* event)
 {
-    TBaseMainWindow::showEvent(event);
+    BaseMainWindow::showEvent(event);
     if (!firstShown_) {
         firstShown_ = true;
         FormShow();

@@ -47,8 +47,8 @@ int RunDesktopProgram(const QStringList& commandLine)
 {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
-    TMessageBoxSeam seam;
-    TScopedMessageSeam messages(seam);
+    MessageBoxSeam seam;
+    ScopedMessageSeam messages(seam);
     useStoredFormatDefaults();
 
     // The about window comes first and is painted before anything else is

@@ -15,7 +15,7 @@ namespace {
 // what failed. This is the last net under all of them: an exception that
 // would leave an event handler (and end the program, with the user's work)
 // is logged and told instead, and the program goes on.
-class TGorvinApplication : public QApplication {
+class GorvinApplication : public QApplication {
 public:
     using QApplication::QApplication;
 
@@ -41,7 +41,7 @@ int GorvinMain(int argc, char* argv[])
     if (isBatchCommand(argc, argv))
         return BatchPrintMain(argc, argv);
 
-    TGorvinApplication app(argc, argv);
+    GorvinApplication app(argc, argv);
     NameApplication();
     return RunDesktopProgram(QApplication::arguments().mid(1));
 }

@@ -137,7 +137,7 @@ QString TFormCALIBPRN::instructionsText()
 }
 
 TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
-    : TBaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : BaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("FormCALIBPRN"));
     setWindowTitle(QStringLiteral("Calibrate printer"));
@@ -202,7 +202,7 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
         {"LabelTOP", "EditTOP", "LabelTOPUNITS", "TOP", QStringLiteral("Top:"), CalibrationBoxTopMU},
     };
     for (int i = 0; i < 4; ++i) {
-        TMeasureBox& b = boxes_[i];
+        MeasureBox& b = boxes_[i];
         b.caption = named(new QLabel(rows[i].text, PanelLTWH), rows[i].caption);
         b.edit = named(new QLineEdit(PanelLTWH), rows[i].edit);
         b.edit->setFixedWidth(90);
@@ -283,7 +283,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     values[Left] = clampToMU(std::int64_t{CalibrationBoxLeftMU} - c.LeftShift);
     values[Top] = clampToMU(std::int64_t{CalibrationBoxTopMU} - c.TopShift);
     for (int i = 0; i < 4; ++i) {
-        TMeasureBox& b = boxes_[i];
+        MeasureBox& b = boxes_[i];
         b.allowed = 100000;
         b.edit->setText(muToCurrentUnitText(values[i]));
         b.units->setText(abbreviation_);
@@ -306,7 +306,7 @@ void TFormCALIBPRN::showEvent(QShowEvent* event)
 {
     ButtonPRINTCALIBPAGE->setFocus();
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 bool TFormCALIBPRN::execute(PrintTarget& printer, std::function<bool()> printInProgress)
@@ -332,7 +332,7 @@ bool TFormCALIBPRN::eventFilter(QObject* watched, QEvent* event)
         // context menu opens on the box.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            for (TMeasureBox& b : boxes_)
+            for (MeasureBox& b : boxes_)
                 if (b.edit == watched && !checking_) {
                     checking_ = true;
                     EditExit(b);
@@ -340,10 +340,10 @@ bool TFormCALIBPRN::eventFilter(QObject* watched, QEvent* event)
                 }
         }
     }
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }
 
-bool TFormCALIBPRN::EditExit(TMeasureBox& box)
+bool TFormCALIBPRN::EditExit(MeasureBox& box)
 {
     const QString text = box.edit->text();
     if (text == box.accepted)
@@ -377,7 +377,7 @@ bool TFormCALIBPRN::checkBoxes()
         return false;
     checking_ = true;
     bool ok = true;
-    for (TMeasureBox& b : boxes_)
+    for (MeasureBox& b : boxes_)
         if (!EditExit(b)) {
             ok = false;
             break;
@@ -478,5 +478,5 @@ void TFormCALIBPRN::accept()
 {
     if (!checkBoxes() || !usable(acceptedMeasures()))
         return;
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }

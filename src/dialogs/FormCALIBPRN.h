@@ -21,7 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class PrintTarget;
 
-class TFormCALIBPRN : public TBaseDialog {
+class TFormCALIBPRN : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormCALIBPRN(QWidget* parent = nullptr);
@@ -63,7 +63,7 @@ protected:
 
 private:
     // One measurement: its edit box and what the window keeps for it.
-    struct TMeasureBox {
+    struct MeasureBox {
         QLineEdit* edit = nullptr;
         QLabel* caption = nullptr;
         QLabel* units = nullptr;
@@ -77,7 +77,7 @@ private:
 
     // The check made when a box is left; false when the entry was refused
     // and the box holds its last accepted text again.
-    bool EditExit(TMeasureBox& box);
+    bool EditExit(MeasureBox& box);
     // Runs the check of every box whose text is not its accepted one; false
     // at the first refusal.
     bool checkBoxes();
@@ -99,7 +99,7 @@ private:
     QPushButton* ButtonOK;
     QPushButton* ButtonCANCEL;
 
-    std::array<TMeasureBox, 4> boxes_;
+    std::array<MeasureBox, 4> boxes_;
     QString printerName_;
     QString lastCalibrated_;
     QString abbreviation_;

@@ -78,11 +78,11 @@ qint32 codeOf(const QRadioButton* first, const QRadioButton* last)
 // cases, and "All" as their union in front.
 QString pictureFilter()
 {
-    struct TKind {
+    struct Kind {
         const char* name;
         QStringList suffixes;
     };
-    const TKind kinds[] = {
+    const Kind kinds[] = {
         {"Bitmaps", {QStringLiteral("bmp")}},
         {"Icons", {QStringLiteral("ico")}},
         {"PNG images", {QStringLiteral("png")}},
@@ -97,7 +97,7 @@ QString pictureFilter()
         return out.join(QLatin1Char(' '));
     };
     QStringList filters{QStringLiteral("All (%1)").arg(patterns(PictureSuffixes()))};
-    for (const TKind& kind : kinds)
+    for (const Kind& kind : kinds)
         filters << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kind.name), patterns(kind.suffixes));
     return filters.join(QStringLiteral(";;"));
 }
@@ -110,7 +110,7 @@ QString withTrailingSeparator(const QString& folder)
 
 } // namespace
 
-TFormFORMAT::TFormFORMAT(QWidget* parent) : TBaseDialog(parent)
+TFormFORMAT::TFormFORMAT(QWidget* parent) : BaseDialog(parent)
 {
     setObjectName(QStringLiteral("FormFORMAT"));
     setWindowTitle(QStringLiteral("Format labels"));
@@ -626,5 +626,5 @@ bool TFormFORMAT::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == StatusBarPic && event->type() == QEvent::Resize)
         showPictureName();
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }

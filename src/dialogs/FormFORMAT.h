@@ -18,7 +18,7 @@ class QPushButton;
 class QRadioButton;
 class TJOB;
 
-class TFormFORMAT : public TBaseDialog {
+class TFormFORMAT : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormFORMAT(QWidget* parent = nullptr);

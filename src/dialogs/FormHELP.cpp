@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-TFormHELP::TFormHELP(QWidget* parent) : TBaseWindow<QWidget>(parent, Qt::Window)
+TFormHELP::TFormHELP(QWidget* parent) : BaseWindow<QWidget>(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormHELP"));
     setWindowTitle(QStringLiteral("FormHELP"));
@@ -23,7 +23,7 @@ TFormHELP::TFormHELP(QWidget* parent) : TBaseWindow<QWidget>(parent, Qt::Window)
 void TFormHELP::showEvent(QShowEvent* event)
 {
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    TBaseWindow<QWidget>::showEvent(event);
+    BaseWindow<QWidget>::showEvent(event);
 }
 
 QString TFormHELP::instructionsText()

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFormLAYOUT::TFormLAYOUT(QWidget* parent) : TBaseDialog(parent)
+TFormLAYOUT::TFormLAYOUT(QWidget* parent) : BaseDialog(parent)
 {
     setObjectName(QStringLiteral("FormLAYOUT"));
     setWindowTitle(QStringLiteral("Edit layout"));
@@ -197,5 +197,5 @@ void TFormLAYOUT::accept()
         Messages().error(message);
         return;
     }
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }

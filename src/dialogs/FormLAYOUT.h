@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class TTEMPLATE;
 
-class TFormLAYOUT : public TBaseDialog {
+class TFormLAYOUT : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormLAYOUT(QWidget* parent = nullptr);

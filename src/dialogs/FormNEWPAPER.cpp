@@ -38,7 +38,7 @@ std::optional<MU> readDimension(const QLineEdit& edit)
 }
 } // namespace
 
-TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : TBaseDialog(parent)
+TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : BaseDialog(parent)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormNEWPAPER"));
@@ -132,7 +132,7 @@ void TFormNEWPAPER::showEvent(QShowEvent* event)
         writeEdits();
         EditWIDTH->setFocus();
     }
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 void TFormNEWPAPER::ComboBoxPAPERChange(int index)
@@ -161,5 +161,5 @@ void TFormNEWPAPER::accept()
     }
     paperWidth_ = *width;
     paperHeight_ = *height;
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }

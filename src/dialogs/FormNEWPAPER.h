@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TFormNEWPAPER : public TBaseDialog {
+class TFormNEWPAPER : public BaseDialog {
     Q_OBJECT
 public:
     static constexpr MU maxPaperMuWidth = 900000;

@@ -19,7 +19,7 @@
 
 namespace {
 
-enum TColumn { ColBrand, ColPart, ColDescription, ColPaper, ColLabels, ColSize, ColumnCount };
+enum Column { ColBrand, ColPart, ColDescription, ColPaper, ColLabels, ColSize, ColumnCount };
 
 QString unitAbbreviation()
 {
@@ -149,7 +149,7 @@ QString productDetails(const LabelProduct& p)
     return text;
 }
 
-TFormPRODUCT::TFormPRODUCT(QWidget* parent) : TBaseDialog(parent)
+TFormPRODUCT::TFormPRODUCT(QWidget* parent) : BaseDialog(parent)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormPRODUCT"));
@@ -311,7 +311,7 @@ void TFormPRODUCT::accept()
 {
     if (!selectedProduct())
         return;
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }
 
 void TFormPRODUCT::showEvent(QShowEvent* event)
@@ -322,7 +322,7 @@ void TFormPRODUCT::showEvent(QShowEvent* event)
         EditSEARCH->setFocus();
         EditSEARCH->selectAll();
     }
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 // Up, down and the page keys move through the list while the search box has
@@ -336,7 +336,7 @@ bool TFormPRODUCT::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }
 
 void TFormPRODUCT::EditSEARCHChange(const QString& text)

@@ -15,7 +15,7 @@ class QTreeView;
 class ProductList;
 class ProductFilter;
 
-class TFormPRODUCT : public TBaseDialog {
+class TFormPRODUCT : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormPRODUCT(QWidget* parent = nullptr);

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <optional>
 
-TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
+UpDown::UpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum),
       fallback_([minimum] { return minimum; })
 {
@@ -29,8 +29,8 @@ TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
         arrow->setFixedWidth(18);
         arrow->setIconSize(QSize(8, 8));
     }
-    connect(up_, &QToolButton::clicked, this, &TUpDown::stepUp);
-    connect(down_, &QToolButton::clicked, this, &TUpDown::stepDown);
+    connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
 
     auto* arrows = new QVBoxLayout(this);
     arrows->setContentsMargins(0, 0, 0, 0);
@@ -41,14 +41,14 @@ TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
     setFixedHeight(buddy.sizeHint().height());
 }
 
-void TUpDown::step(int by)
+void UpDown::step(int by)
 {
     const int from = storedTextToInteger(buddy_.text()).value_or(fallback_());
     const int to = std::clamp(from + by, minimum_, maximum_);
     buddy_.setText(QString::number(to));
 }
 
-TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
+TFormSCALE::TFormSCALE(QWidget* parent) : BaseDialog(parent)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormSCALE"));
@@ -73,7 +73,7 @@ TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
 
     // The arrows stop where the track bar does.
     UpDownSCALE =
-        named(new TUpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this), "UpDownSCALE");
+        named(new UpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this), "UpDownSCALE");
     UpDownSCALE->setFallback([this] { return TrackBarSCALE->value(); });
 
     LabelPERCENT = named(new QLabel(QStringLiteral("%"), this), "LabelPERCENT");
@@ -198,5 +198,5 @@ bool TFormSCALE::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }

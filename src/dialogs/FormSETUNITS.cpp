@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 TFormSETUNITS::TFormSETUNITS(QWidget* parent)
-    : TBaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : BaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormSETUNITS"));
@@ -58,7 +58,7 @@ void TFormSETUNITS::showEvent(QShowEvent* event)
     default: break;
     }
     OKBtn->setFocus();
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 void TFormSETUNITS::accept()
@@ -69,5 +69,5 @@ void TFormSETUNITS::accept()
         CurrentUnit = UnitMm;
     else
         CurrentUnit = UnitInch;
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }

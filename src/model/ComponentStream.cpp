@@ -13,7 +13,7 @@ const QByteArray signature("TPF0");
 
 // ---------------------------------------------------------------- identifiers
 
-const TIdentEntry charsetTable[] = {
+const IdentEntry charsetTable[] = {
     {0, "ANSI_CHARSET"}, {1, "DEFAULT_CHARSET"}, {2, "SYMBOL_CHARSET"}, {77, "MAC_CHARSET"},
     {128, "SHIFTJIS_CHARSET"}, {129, "HANGEUL_CHARSET"}, {130, "JOHAB_CHARSET"},
     {134, "GB2312_CHARSET"}, {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},
@@ -24,7 +24,7 @@ const TIdentEntry charsetTable[] = {
 
 constexpr qint32 sys(qint32 n) { return static_cast<qint32>(0x80000000u + static_cast<quint32>(n)); }
 
-const TIdentEntry colorTable[] = {
+const IdentEntry colorTable[] = {
     {0x000000, "clBlack"}, {0x000080, "clMaroon"}, {0x008000, "clGreen"}, {0x008080, "clOlive"},
     {0x800000, "clNavy"}, {0x800080, "clPurple"}, {0x808000, "clTeal"}, {0x808080, "clGray"},
     {0xC0C0C0, "clSilver"}, {0x0000FF, "clRed"}, {0x00FF00, "clLime"}, {0x00FFFF, "clYellow"},
@@ -43,17 +43,17 @@ const TIdentEntry colorTable[] = {
     {sys(28), "clGradientInactiveCaption"},
 };
 
-const char* identForValue(std::span<const TIdentEntry> table, qint32 value)
+const char* identForValue(std::span<const IdentEntry> table, qint32 value)
 {
-    for (const TIdentEntry& e : table)
+    for (const IdentEntry& e : table)
         if (e.value == value)
             return e.ident;
     return nullptr;
 }
 
-bool valueForIdent(std::span<const TIdentEntry> table, const QString& ident, qint32& value)
+bool valueForIdent(std::span<const IdentEntry> table, const QString& ident, qint32& value)
 {
-    for (const TIdentEntry& e : table)
+    for (const IdentEntry& e : table)
         if (ident.compare(QLatin1String(e.ident), Qt::CaseInsensitive) == 0) {
             value = e.value;
             return true;
@@ -63,9 +63,9 @@ bool valueForIdent(std::span<const TIdentEntry> table, const QString& ident, qin
 
 // ---------------------------------------------------------------- writing
 
-class TWriter {
+class Writer {
 public:
-    explicit TWriter(QByteArray& out) : out_(out) {}
+    explicit Writer(QByteArray& out) : out_(out) {}
 
     void byte(quint8 b) { out_.append(static_cast<char>(b)); }
     void raw(const QByteArray& bytes) { out_.append(bytes); }
@@ -132,7 +132,7 @@ public:
                 continue;
             const QString path = prefix + p.name;
             switch (p.kind) {
-            case TPropKind::Integer: {
+            case PropKind::Integer: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -145,7 +145,7 @@ public:
                 }
                 break;
             }
-            case TPropKind::Boolean: {
+            case PropKind::Boolean: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -153,7 +153,7 @@ public:
                 byte(v ? vaTrue : vaFalse);
                 break;
             }
-            case TPropKind::Enumeration: {
+            case PropKind::Enumeration: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -162,7 +162,7 @@ public:
                 name(p.names.value(v));
                 break;
             }
-            case TPropKind::Set: {
+            case PropKind::Set: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -174,7 +174,7 @@ public:
                 byte(0);
                 break;
             }
-            case TPropKind::Float: {
+            case PropKind::Float: {
                 const double v = p.getFloat(object);
                 if (v == 0.0)
                     break;
@@ -183,7 +183,7 @@ public:
                 raw(DoubleToExtended(v));
                 break;
             }
-            case TPropKind::Text: {
+            case PropKind::Text: {
                 const QString v = p.getText(object);
                 if (v.isEmpty())
                     break;
@@ -191,12 +191,12 @@ public:
                 text(v);
                 break;
             }
-            case TPropKind::Object:
+            case PropKind::Object:
                 if (Persistent* nested = p.getObject(const_cast<Persistent&>(object)))
                     properties(*nested, path + QLatin1Char('.'));
                 break;
-            case TPropKind::Component:
-            case TPropKind::Lines:
+            case PropKind::Component:
+            case PropKind::Lines:
                 break;
             }
         }
@@ -222,9 +222,9 @@ private:
 // keeps a hostile file from exhausting the stack.
 constexpr int maxDepth = 32;
 
-class TReader {
+class Reader {
 public:
-    TReader(const QByteArray& in, qsizetype pos) : in_(in), pos_(pos) {}
+    Reader(const QByteArray& in, qsizetype pos) : in_(in), pos_(pos) {}
     qsizetype pos() const { return pos_; }
 
     qsizetype remaining() const { return in_.size() - pos_; }
@@ -357,7 +357,7 @@ public:
     {
         const quint8 code = byte();
         switch (p.kind) {
-        case TPropKind::Integer: {
+        case PropKind::Integer: {
             qint32 v = 0;
             if (code == vaIdent && !p.idents.empty()) {
                 if (!valueForIdent(p.idents, name(), v))
@@ -368,8 +368,8 @@ public:
             p.setOrd(object, v);
             return;
         }
-        case TPropKind::Boolean:
-        case TPropKind::Enumeration: {
+        case PropKind::Boolean:
+        case PropKind::Enumeration: {
             QString ident;
             if (code == vaFalse)
                 ident = QStringLiteral("False");
@@ -385,7 +385,7 @@ public:
             p.setOrd(object, static_cast<qint32>(index));
             return;
         }
-        case TPropKind::Set: {
+        case PropKind::Set: {
             if (code != vaSet)
                 invalidValue();
             qint32 mask = 0;
@@ -397,7 +397,7 @@ public:
             p.setOrd(object, mask);
             return;
         }
-        case TPropKind::Float: {
+        case PropKind::Float: {
             double v = 0.0;
             if (code == vaExtended)
                 v = ExtendedToDouble(bytes(10).constData());
@@ -406,12 +406,12 @@ public:
             p.setFloat(object, v);
             return;
         }
-        case TPropKind::Text:
+        case PropKind::Text:
             p.setText(object, textValue(code));
             return;
-        case TPropKind::Object:
-        case TPropKind::Component:
-        case TPropKind::Lines:
+        case PropKind::Object:
+        case PropKind::Component:
+        case PropKind::Lines:
             break;
         }
         invalidValue();
@@ -427,7 +427,7 @@ public:
             for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
                 const PropInfo* p = current->findProperty(parts[i]);
                 Persistent* next = nullptr;
-                if (p && (p->kind == TPropKind::Object || p->kind == TPropKind::Component))
+                if (p && (p->kind == PropKind::Object || p->kind == PropKind::Component))
                     next = p->getObject(*current);
                 if (!next) {
                     skipValue();
@@ -490,7 +490,7 @@ private:
     static void setObjectName(Persistent& object, const QString& value)
     {
         if (const PropInfo* p = object.findProperty(QStringLiteral("Name")))
-            if (p->kind == TPropKind::Text && p->setText)
+            if (p->kind == PropKind::Text && p->setText)
                 p->setText(object, value);
     }
 
@@ -500,12 +500,12 @@ private:
 
 } // namespace
 
-std::span<const TIdentEntry> CharsetIdents()
+std::span<const IdentEntry> CharsetIdents()
 {
     return charsetTable;
 }
 
-std::span<const TIdentEntry> ColorIdents()
+std::span<const IdentEntry> ColorIdents()
 {
     return colorTable;
 }
@@ -514,7 +514,7 @@ void WriteObjectStream(QByteArray& stream, const Persistent& object)
 {
     QByteArray buffer;
     buffer.reserve(4096);
-    TWriter w(buffer);
+    Writer w(buffer);
     w.raw(signature);
     w.name(object.className());
     w.name(QByteArray()); // objects of this program carry no name
@@ -526,7 +526,7 @@ void WriteObjectStream(QByteArray& stream, const Persistent& object)
 
 Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persistent& object)
 {
-    TReader r(stream, pos);
+    Reader r(stream, pos);
     r.signature();
     r.object(object);
     object.loaded();
@@ -649,9 +649,9 @@ QString quoteText(const QString& s)
     return out;
 }
 
-class TTextWriter {
+class TextWriter {
 public:
-    explicit TTextWriter(TReader& r) : r_(r) {}
+    explicit TextWriter(Reader& r) : r_(r) {}
 
     QStringList lines;
 
@@ -709,7 +709,7 @@ private:
         invalidValue();
     }
 
-    TReader& r_;
+    Reader& r_;
 };
 
 [[noreturn]] void parseError(const QString& what)
@@ -718,9 +718,9 @@ private:
 }
 
 // Reads the text form token by token and writes the binary form.
-class TTextParser {
+class TextParser {
 public:
-    TTextParser(const QString& text, QByteArray& out) : s_(text), w_(out) {}
+    TextParser(const QString& text, QByteArray& out) : s_(text), w_(out) {}
 
     void object()
     {
@@ -892,16 +892,16 @@ private:
 
     const QString& s_;
     qsizetype i_ = 0;
-    TWriter w_;
+    Writer w_;
 };
 
 } // namespace
 
 QString ObjectBinaryToText(const QByteArray& stream)
 {
-    TReader r(stream, 0);
+    Reader r(stream, 0);
     r.signature();
-    TTextWriter t(r);
+    TextWriter t(r);
     t.object(0);
     return t.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -909,7 +909,7 @@ QString ObjectBinaryToText(const QByteArray& stream)
 QByteArray ObjectTextToBinary(const QString& text)
 {
     QByteArray out = signature;
-    TTextParser p(text, out);
+    TextParser p(text, out);
     p.object();
     p.finish();
     return out;

@@ -46,7 +46,7 @@ private:
     QString message_;
 };
 
-enum TValueCode : quint8 {
+enum ValueCode : quint8 {
     vaNull = 0, vaList = 1, vaInt8 = 2, vaInt16 = 3, vaInt32 = 4, vaExtended = 5,
     vaString = 6, vaIdent = 7, vaFalse = 8, vaTrue = 9, vaBinary = 10, vaSet = 11,
     vaLString = 12, vaNil = 13, vaCollection = 14, vaSingle = 15, vaCurrency = 16,
@@ -66,8 +66,8 @@ QByteArray DoubleToExtended(double value);
 double ExtendedToDouble(const char* tenBytes);
 
 // Character-set and colour identifiers.
-std::span<const TIdentEntry> CharsetIdents();
-std::span<const TIdentEntry> ColorIdents();
+std::span<const IdentEntry> CharsetIdents();
+std::span<const IdentEntry> ColorIdents();
 
 // The text form of an object stream ("object CLASS", "  path = value", "end")
 // and back. Text that is not in that form throws EFilerError.

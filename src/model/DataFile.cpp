@@ -105,19 +105,19 @@ QString DecodeUtf8(const char* p, qsizetype n)
     return QString::fromUtf8(p, n);
 }
 
-enum class TUtf16Order { None, Little, Big };
+enum class Utf16ByteOrder { None, Little, Big };
 
-TUtf16Order Utf16Order(const char* p, qsizetype n)
+Utf16ByteOrder Utf16Order(const char* p, qsizetype n)
 {
     if (n < 2)
-        return TUtf16Order::None;
+        return Utf16ByteOrder::None;
     const auto b0 = static_cast<unsigned char>(p[0]);
     const auto b1 = static_cast<unsigned char>(p[1]);
     if (b0 == 0xFF && b1 == 0xFE)
-        return TUtf16Order::Little;
+        return Utf16ByteOrder::Little;
     if (b0 == 0xFE && b1 == 0xFF)
-        return TUtf16Order::Big;
-    return TUtf16Order::None;
+        return Utf16ByteOrder::Big;
+    return Utf16ByteOrder::None;
 }
 
 // Whether the eight UTF-16 units at p are all ASCII (U+0001 to U+007F); if
@@ -230,32 +230,32 @@ QByteArray Utf16ToUtf8(const QByteArray& bytes)
 
 } // namespace
 
-TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
+PlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
 {
     size = 0;
     const QByteArray native = QFile::encodeName(path);
     if (native.isEmpty())
-        return TPlainFileOpen::Missing;
+        return PlainFileOpen::Missing;
     const auto kindOf = [](const struct stat& st) {
         if (S_ISDIR(st.st_mode))
-            return TPlainFileOpen::Folder;
-        return S_ISREG(st.st_mode) ? TPlainFileOpen::Opened : TPlainFileOpen::NotPlain;
+            return PlainFileOpen::Folder;
+        return S_ISREG(st.st_mode) ? PlainFileOpen::Opened : PlainFileOpen::NotPlain;
     };
     struct stat st {};
     if (::stat(native.constData(), &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? TPlainFileOpen::Missing : TPlainFileOpen::Failed;
-    if (const TPlainFileOpen kind = kindOf(st); kind != TPlainFileOpen::Opened)
+        return errno == ENOENT || errno == ENOTDIR ? PlainFileOpen::Missing : PlainFileOpen::Failed;
+    if (const PlainFileOpen kind = kindOf(st); kind != PlainFileOpen::Opened)
         return kind;
     // Without waiting: should a pipe have taken the file's place since the
     // check, opening it returns at once, and the check below refuses it.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? TPlainFileOpen::Missing : TPlainFileOpen::Failed;
+        return errno == ENOENT ? PlainFileOpen::Missing : PlainFileOpen::Failed;
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
-        return TPlainFileOpen::Failed;
+        return PlainFileOpen::Failed;
     }
-    if (const TPlainFileOpen kind = kindOf(st); kind != TPlainFileOpen::Opened) {
+    if (const PlainFileOpen kind = kindOf(st); kind != PlainFileOpen::Opened) {
         ::close(fd);
         return kind;
     }
@@ -264,25 +264,25 @@ TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return TPlainFileOpen::Failed;
+        return PlainFileOpen::Failed;
     }
     size = qint64(st.st_size);
-    return TPlainFileOpen::Opened;
+    return PlainFileOpen::Opened;
 }
 
-QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QString& wanted)
+QString PlainFileRefusal(PlainFileOpen result, const QString& path, const QString& wanted)
 {
     switch (result) {
-    case TPlainFileOpen::Opened:
+    case PlainFileOpen::Opened:
         return QString();
-    case TPlainFileOpen::Folder:
+    case PlainFileOpen::Folder:
         if (!wanted.isEmpty())
             return QStringLiteral("%1 is a folder, not %2").arg(path, wanted);
         [[fallthrough]];
-    case TPlainFileOpen::NotPlain:
+    case PlainFileOpen::NotPlain:
         return QStringLiteral("%1 is not a plain file").arg(path);
-    case TPlainFileOpen::Missing:
-    case TPlainFileOpen::Failed:
+    case PlainFileOpen::Missing:
+    case PlainFileOpen::Failed:
         break;
     }
     return QStringLiteral("Cannot open file %1").arg(path);
@@ -351,7 +351,7 @@ bool DataLines::loadFromFile(const QString& path, QString* error)
     };
     QFile file;
     qint64 size = 0;
-    if (const TPlainFileOpen opened = OpenPlainFile(path, file, size); opened != TPlainFileOpen::Opened)
+    if (const PlainFileOpen opened = OpenPlainFile(path, file, size); opened != PlainFileOpen::Opened)
         return fail(PlainFileRefusal(opened, path, QStringLiteral("a data file")));
     const auto tooLarge = [&](qint64 bytes) {
         const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
@@ -381,7 +381,7 @@ bool DataLines::loadFromFile(const QString& path, QString* error)
         if (n == 0)
             break;
         if (filled < 2 && filled + n >= 2)
-            utf16 = Utf16Order(bytes.constData(), 2) != TUtf16Order::None;
+            utf16 = Utf16Order(bytes.constData(), 2) != Utf16ByteOrder::None;
         const void* nul = utf16 ? nullptr : std::memchr(bytes.constData() + filled, 0, size_t(n));
         if (nul) {
             filled = static_cast<const char*>(nul) - bytes.constData();
@@ -399,8 +399,8 @@ bool DataLines::loadFromFile(const QString& path, QString* error)
 void DataLines::loadFromBytes(QByteArray bytes)
 {
     clear();
-    if (const TUtf16Order order = Utf16Order(bytes.constData(), bytes.size()); order != TUtf16Order::None) {
-        m_bytes = order == TUtf16Order::Little ? Utf16ToUtf8<true>(bytes) : Utf16ToUtf8<false>(bytes);
+    if (const Utf16ByteOrder order = Utf16Order(bytes.constData(), bytes.size()); order != Utf16ByteOrder::None) {
+        m_bytes = order == Utf16ByteOrder::Little ? Utf16ToUtf8<true>(bytes) : Utf16ToUtf8<false>(bytes);
         bytes = QByteArray(); // the UTF-16 bytes go before the offsets are made
         m_end = m_bytes.size();
         m_utf16 = true;

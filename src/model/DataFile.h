@@ -20,16 +20,16 @@
 // file is opened without waiting and its kind checked again on the opened
 // descriptor, so a pipe put in the file's place between the two checks is
 // refused too, never waited on.
-enum class TPlainFileOpen { Opened, Missing, Folder, NotPlain, Failed };
+enum class PlainFileOpen { Opened, Missing, Folder, NotPlain, Failed };
 // On Opened, `file` is open for unbuffered reading and `size` holds its size
 // as the file system reports it (0 for some special files that are plain).
-TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size);
+PlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size);
 // Why OpenPlainFile did not open path, as the user is told: "<path> is not a
 // plain file" for a device, pipe or socket, and for a folder too unless
 // `wanted` names what the reader looks for ("<path> is a folder, not
 // <wanted>"); "Cannot open file <path>" for a missing or unreadable file.
 // Empty for an opened file.
-QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QString& wanted = QString());
+QString PlainFileRefusal(PlainFileOpen result, const QString& path, const QString& wanted = QString());
 
 class DataLines {
 public:

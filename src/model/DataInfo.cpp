@@ -10,7 +10,7 @@ const PropTable& TDATAINFO::properties() const
     static const PropTable table = [] {
         PropInfo content;
         content.name = QStringLiteral("FILECONTENT");
-        content.kind = TPropKind::Lines;
+        content.kind = PropKind::Lines;
         content.stored = false;
         return withBase({
             props::text("FULLFILENAME", &C::FULLFILENAME),

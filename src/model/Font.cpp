@@ -13,12 +13,12 @@ const PropTable& TFONT::properties() const
         color.idents = ColorIdents();
         PropInfo size;
         size.name = QStringLiteral("Size");
-        size.kind = TPropKind::Integer;
+        size.kind = PropKind::Integer;
         size.stored = false;
         size.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).size(); };
         size.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).setSize(v); };
         PropInfo style = props::integer("Style", &C::Style);
-        style.kind = TPropKind::Set;
+        style.kind = PropKind::Set;
         style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
                        QStringLiteral("fsUnderline"), QStringLiteral("fsStrikeOut")};
         return PropTable{
@@ -70,7 +70,7 @@ const PropTable& TFONTWRAPPER::properties() const
     static const PropTable table = [] {
         PropInfo font;
         font.name = QStringLiteral("FONT");
-        font.kind = TPropKind::Object;
+        font.kind = PropKind::Object;
         font.getObject = [](Persistent& o) -> Persistent* { return &static_cast<TFONTWRAPPER&>(o).FONT; };
         return withBase({font});
     }();

@@ -6,8 +6,8 @@
 
 class TFONT : public Persistent {
 public:
-    enum TFontPitch : qint32 { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
-    enum TFontStyle : qint32 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+    enum FontPitch : qint32 { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
+    enum FontStyle : qint32 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
     static constexpr qint32 clWindowText = static_cast<qint32>(0x80000008u);
 
     QString className() const override { return QStringLiteral("TFONT"); }
@@ -18,7 +18,7 @@ public:
     qint32 Height = -11;
     QString Name = QStringLiteral("Arial");
     qint32 Pitch = fpDefault;
-    qint32 Style = 0; // bit mask of TFontStyle
+    qint32 Style = 0; // bit mask of FontStyle
 
     // The largest size in points a font is drawn at and the font dialog
     // offers: a font height is 16 bits wide where job files come from.

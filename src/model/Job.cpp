@@ -17,13 +17,13 @@ const PropTable& TJOB::properties() const
         auto part = [](const char* name, auto getter) {
             PropInfo p;
             p.name = QString::fromLatin1(name);
-            p.kind = TPropKind::Component;
+            p.kind = PropKind::Component;
             p.getObject = [getter](Persistent& o) -> Persistent* { return (static_cast<TJOB&>(o).*getter)(); };
             return p;
         };
         PropInfo altered;
         altered.name = QStringLiteral("ALTERED");
-        altered.kind = TPropKind::Boolean;
+        altered.kind = PropKind::Boolean;
         altered.stored = false;
         altered.names = {QStringLiteral("False"), QStringLiteral("True")};
         altered.getOrd = [](const Persistent& o) { return static_cast<const TJOB&>(o).ALTERED() ? 1 : 0; };

@@ -69,7 +69,7 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
 {
     QFile file;
     qint64 size = 0;
-    if (OpenPlainFile(path, file, size) != TPlainFileOpen::Opened) {
+    if (OpenPlainFile(path, file, size) != PlainFileOpen::Opened) {
         Messages().error(QStringLiteral("Cannot open file ") + path);
         return false;
     }

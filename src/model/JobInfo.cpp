@@ -2,15 +2,15 @@
 
 namespace {
 
-TFormatValueReader& valueReader()
+FormatValueReader& valueReader()
 {
-    static TFormatValueReader reader;
+    static FormatValueReader reader;
     return reader;
 }
 
 QString readValue(const QString& name, const QString& def)
 {
-    const TFormatValueReader& reader = valueReader();
+    const FormatValueReader& reader = valueReader();
     return reader ? reader(name, def) : def;
 }
 
@@ -47,7 +47,7 @@ bool readBool(const char* name, const char* def)
 
 } // namespace
 
-void SetFormatValueReader(TFormatValueReader reader)
+void SetFormatValueReader(FormatValueReader reader)
 {
     valueReader() = std::move(reader);
 }
@@ -101,7 +101,7 @@ const PropTable& TJOBINFO::properties() const
     static const PropTable table = [] {
         PropInfo font;
         font.name = QStringLiteral("FONT");
-        font.kind = TPropKind::Object;
+        font.kind = PropKind::Object;
         font.getObject = [](Persistent& o) -> Persistent* { return &static_cast<C&>(o).FONT; };
         return withBase({
             props::integer("MUBORDERLEFT", &C::MUBORDERLEFT),

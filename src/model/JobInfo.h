@@ -47,8 +47,8 @@ public:
 // Where new label formats read their defaults: a function of the value name
 // and the default text. The program installs one that reads the "Format" key
 // of the settings store; without one every value takes its default text.
-using TFormatValueReader = std::function<QString(const QString& valueName, const QString& defaultText)>;
-void SetFormatValueReader(TFormatValueReader reader);
+using FormatValueReader = std::function<QString(const QString& valueName, const QString& defaultText)>;
+void SetFormatValueReader(FormatValueReader reader);
 
 struct FormatDefault {
     const char* valueName;

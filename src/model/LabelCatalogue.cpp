@@ -281,7 +281,7 @@ QString key(const QString& brand, const QString& part)
 }
 
 // What became of a product's own definition.
-enum class TOutcome { Offered, NotOffered, Broken };
+enum class ProductOutcome { Offered, NotOffered, Broken };
 
 // Reads a file of the catalogue into the raw products and paper sizes.
 struct FileReader {
@@ -423,7 +423,7 @@ void LabelCatalogue::report(const QString& text)
     problems_ << text;
     try {
         FNLOGERROR(LogNumber, text, false, false);
-    } catch (const TErrorLogFailure& e) {
+    } catch (const ErrorLogFailure& e) {
         qWarning("%s (%s)", qPrintable(text), e.what());
     }
 }
@@ -464,7 +464,7 @@ bool LabelCatalogue::read(const QString& folder)
             byKey.try_emplace(key(raws[i].brand, raws[i].part), i);
 
     // Each definition is converted once; its equivalents copy the result.
-    std::vector<std::optional<TOutcome>> outcomes(raws.size());
+    std::vector<std::optional<ProductOutcome>> outcomes(raws.size());
     std::vector<LabelProduct> converted(raws.size());
 
     auto where = [](const RawProduct& raw) {
@@ -472,10 +472,10 @@ bool LabelCatalogue::read(const QString& folder)
             + QLatin1Char(' ') + raw.part + QStringLiteral(": ");
     };
 
-    auto convert = [&](std::size_t index) -> TOutcome {
+    auto convert = [&](std::size_t index) -> ProductOutcome {
         const RawProduct& raw = raws[index];
         if (raw.shapes != 1 || !raw.rectangle || raw.layouts != 1)
-            return TOutcome::NotOffered;
+            return ProductOutcome::NotOffered;
         LabelProduct& p = converted[index];
         QString problem;
         // A missing or empty offset or pitch is 0, as the catalogue writes
@@ -520,7 +520,7 @@ bool LabelCatalogue::read(const QString& folder)
         const qint32 ny = count(raw.ny, "number down ny");
         if (!problem.isEmpty()) {
             report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
-            return TOutcome::Broken;
+            return ProductOutcome::Broken;
         }
 
         p.PaperName = paper.name;
@@ -534,7 +534,7 @@ bool LabelCatalogue::read(const QString& folder)
         // negative margins, paper within the paper-type dialog's limits.
         if (nx < 1 || ny < 1 || w.exact <= 0 || h.exact <= 0 || p.Left < 0 || p.Top < 0 || p.PaperWidth <= 0
             || p.PaperHeight <= 0 || p.PaperWidth > 900000 || p.PaperHeight > 1200000)
-            return TOutcome::NotOffered;
+            return ProductOutcome::NotOffered;
 
         // One axis of the grid. The gap is the pitch less the label, both
         // rounded, so that label k sits at the nearest MU to offset + k x
@@ -570,8 +570,8 @@ bool LabelCatalogue::read(const QString& folder)
         };
         if (!axis(nx, x0, w, dx, paper.width, p.LabelWidth, p.HGap)
             || !axis(ny, y0, h, dy, paper.height, p.LabelHeight, p.VGap))
-            return TOutcome::NotOffered;
-        return TOutcome::Offered;
+            return ProductOutcome::NotOffered;
+        return ProductOutcome::Offered;
     };
 
     auto outcomeOf = [&](std::size_t index) {
@@ -610,10 +610,10 @@ bool LabelCatalogue::read(const QString& folder)
             report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
             continue;
         }
-        const TOutcome outcome = outcomeOf(definition);
-        if (outcome == TOutcome::NotOffered)
+        const ProductOutcome outcome = outcomeOf(definition);
+        if (outcome == ProductOutcome::NotOffered)
             ++notOffered_;
-        if (outcome != TOutcome::Offered)
+        if (outcome != ProductOutcome::Offered)
             continue;
         LabelProduct product = converted[definition];
         product.Brand = raw.brand;

@@ -12,7 +12,7 @@
 
 class Persistent;
 
-enum class TPropKind {
+enum class PropKind {
     Integer,     // 32-bit integer, optionally with an identifier table
     Boolean,     // the enumeration False, True
     Enumeration, // other enumerations, by the names in `names`
@@ -24,18 +24,18 @@ enum class TPropKind {
     Lines,       // a list of text lines: never written by this program
 };
 
-struct TIdentEntry {
+struct IdentEntry {
     qint32 value;
     const char* ident;
 };
 
 struct PropInfo {
     QString name;
-    TPropKind kind = TPropKind::Integer;
+    PropKind kind = PropKind::Integer;
     bool stored = true;
     bool hasSetter = true;
     std::optional<qint32> defaultValue; // integer, boolean, enumeration and set kinds
-    std::span<const TIdentEntry> idents; // integers written as identifiers when listed
+    std::span<const IdentEntry> idents; // integers written as identifiers when listed
     QStringList names;                   // enumeration values or set members, by position
 
     std::function<qint32(const Persistent&)> getOrd; // integer, boolean, enumeration, set mask
@@ -71,7 +71,7 @@ PropInfo integer(const char* name, qint32 C::*field, std::optional<qint32> def =
 {
     PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Integer;
+    p.kind = PropKind::Integer;
     p.stored = stored;
     p.defaultValue = def;
     p.getOrd = [field](const Persistent& o) { return static_cast<const C&>(o).*field; };
@@ -85,7 +85,7 @@ PropInfo boolean(const char* name, bool C::*field, std::optional<bool> def = std
 {
     PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Boolean;
+    p.kind = PropKind::Boolean;
     p.stored = stored;
     if (def)
         p.defaultValue = *def ? 1 : 0;
@@ -100,7 +100,7 @@ PropInfo floating(const char* name, double C::*field)
 {
     PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Float;
+    p.kind = PropKind::Float;
     p.getFloat = [field](const Persistent& o) { return static_cast<const C&>(o).*field; };
     p.setFloat = [field](Persistent& o, double v) { static_cast<C&>(o).*field = v; };
     return p;
@@ -111,7 +111,7 @@ PropInfo text(const char* name, QString C::*field, bool stored = true)
 {
     PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Text;
+    p.kind = PropKind::Text;
     p.stored = stored;
     p.getText = [field](const Persistent& o) { return static_cast<const C&>(o).*field; };
     p.setText = [field](Persistent& o, const QString& v) { static_cast<C&>(o).*field = v; };
@@ -123,7 +123,7 @@ PropInfo enumeration(const char* name, qint32 C::*field, QStringList names,
                       std::optional<qint32> def = std::nullopt)
 {
     PropInfo p = integer(name, field, def);
-    p.kind = TPropKind::Enumeration;
+    p.kind = PropKind::Enumeration;
     p.names = std::move(names);
     return p;
 }

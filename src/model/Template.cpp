@@ -41,7 +41,7 @@ const PropTable& TTEMPLATE::properties() const
     static const PropTable table = [] {
         PropInfo landscape;
         landscape.name = QStringLiteral("LANDSCAPE");
-        landscape.kind = TPropKind::Boolean;
+        landscape.kind = PropKind::Boolean;
         landscape.names = {QStringLiteral("False"), QStringLiteral("True")};
         landscape.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).LANDSCAPE() ? 1 : 0; };
         landscape.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).SETLANDSCAPE(v != 0); };

@@ -51,9 +51,9 @@ void box(PageCanvas& canvas, const CanvasRect& r)
     canvas.polyline(points);
 }
 
-void setPen(PageCanvas& canvas, TPenStyle style, int width)
+void setPen(PageCanvas& canvas, PenStyle style, int width)
 {
-    canvas.setPen(CanvasPen{TPenMode::Copy, style, width, Qt::black});
+    canvas.setPen(CanvasPen{PenMode::Copy, style, width, Qt::black});
 }
 
 // A word centred on a horizontal dimension line.
@@ -182,20 +182,20 @@ void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, con
         return;
     const CalibrationLayout l = calibrationLayout(printer, measures);
 
-    canvas.setPen(CanvasPen{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black});
-    canvas.setBrush(CanvasBrush{TBrushStyle::Solid, Qt::white});
+    canvas.setPen(CanvasPen{PenMode::Copy, PenStyle::Solid, 2, Qt::black});
+    canvas.setBrush(CanvasBrush{BrushStyle::Solid, Qt::white});
     canvas.setFont(CanvasFont{}); // Arial, 10 points
 
     // The solid box comes last so that it is whole where the others meet it.
-    setPen(canvas, TPenStyle::Dot, 1);
+    setPen(canvas, PenStyle::Dot, 1);
     box(canvas, l.Dotted);
-    setPen(canvas, TPenStyle::Dash, 1);
+    setPen(canvas, PenStyle::Dash, 1);
     box(canvas, l.Dashed);
-    setPen(canvas, TPenStyle::Solid, 1);
+    setPen(canvas, PenStyle::Solid, 1);
     box(canvas, l.Solid);
 
     // Left and top: from the printable edges to the dashed box.
-    setPen(canvas, TPenStyle::Dash, 1);
+    setPen(canvas, PenStyle::Dash, 1);
     line(canvas, l.LeftFrom, l.LeftTo);
     DRAWARROWHEAD(canvas, l.LeftTo.x(), l.LeftTo.y(), l.Arrow, ArrowDirection::Right);
     wordOnRow(canvas, l.LeftFrom, l.LeftTo, QStringLiteral("Left"));
@@ -204,7 +204,7 @@ void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, con
     wordOnColumn(canvas, l.TopFrom, l.TopTo, QStringLiteral("Top"));
 
     // Width and height of the solid box.
-    setPen(canvas, TPenStyle::Solid, 2);
+    setPen(canvas, PenStyle::Solid, 2);
     line(canvas, l.WidthFrom, l.WidthTo);
     DRAWARROWHEAD(canvas, l.WidthFrom.x(), l.WidthFrom.y(), l.Arrow, ArrowDirection::Left);
     DRAWARROWHEAD(canvas, l.WidthTo.x(), l.WidthTo.y(), l.Arrow, ArrowDirection::Right);

@@ -30,20 +30,20 @@ struct CanvasRect {
 
 // Copy is the only mode the program draws with: the pen's colour replaces
 // what lies beneath.
-enum class TPenMode { Copy };
-enum class TPenStyle { Solid, Dash, Dot, Clear };
-enum class TBrushStyle { Solid, Clear };
+enum class PenMode { Copy };
+enum class PenStyle { Solid, Dash, Dot, Clear };
+enum class BrushStyle { Solid, Clear };
 
 struct CanvasPen {
-    TPenMode mode = TPenMode::Copy;
-    TPenStyle style = TPenStyle::Solid;
+    PenMode mode = PenMode::Copy;
+    PenStyle style = PenStyle::Solid;
     int width = 1; // pixels; 0 is the thinnest line the device draws
     QColor color = Qt::black;
     bool operator==(const CanvasPen&) const = default;
 };
 
 struct CanvasBrush {
-    TBrushStyle style = TBrushStyle::Solid;
+    BrushStyle style = BrushStyle::Solid;
     QColor color = Qt::white;
     bool operator==(const CanvasBrush&) const = default;
 };
@@ -51,10 +51,10 @@ struct CanvasBrush {
 struct CanvasFont {
     QString name = QStringLiteral("Arial");
     int size = 10;  // points; below 1 nothing is drawn and text measures 0
-    int style = 0;  // TFONT::TFontStyle bits: bold, italic, underline, strike-out
+    int style = 0;  // TFONT::FontStyle bits: bold, italic, underline, strike-out
     QColor color = Qt::black;
     qint32 charset = 1;
-    qint32 pitch = 0; // TFONT::TFontPitch
+    qint32 pitch = 0; // TFONT::FontPitch
     bool operator==(const CanvasFont&) const = default;
 };
 

@@ -39,16 +39,16 @@ QRect ToQRect(const CanvasRect& r)
     return QRect(r.left, r.top, r.width(), r.height());
 }
 
-Qt::PenStyle ToQtStyle(TPenStyle style)
+Qt::PenStyle ToQtStyle(PenStyle style)
 {
     switch (style) {
-    case TPenStyle::Dash:
+    case PenStyle::Dash:
         return Qt::DashLine;
-    case TPenStyle::Dot:
+    case PenStyle::Dot:
         return Qt::DotLine;
-    case TPenStyle::Clear:
+    case PenStyle::Clear:
         return Qt::NoPen;
-    case TPenStyle::Solid:
+    case PenStyle::Solid:
         break;
     }
     return Qt::SolidLine;
@@ -126,11 +126,11 @@ void PainterCanvas::applyPen()
     qpen_ = QPen(pen_.color, pen_.width, ToQtStyle(pen_.style), Qt::SquareCap, Qt::MiterJoin);
     // Dashes and dots of a fixed size on paper (about 1 mm and 0.3 mm), so a
     // dashed line on a 1 200 DPI printer does not come out as a hairline.
-    if ((pen_.style == TPenStyle::Dash || pen_.style == TPenStyle::Dot) && device_) {
+    if ((pen_.style == PenStyle::Dash || pen_.style == PenStyle::Dot) && device_) {
         const qreal perMm = device_->logicalDpiX() / 25.4;
         const qreal unit = pen_.width > 0 ? pen_.width : 1;
-        const qreal dash = std::max<qreal>(1.0, (pen_.style == TPenStyle::Dash ? 1.0 : 0.3) * perMm / unit);
-        const qreal gap = std::max<qreal>(1.0, (pen_.style == TPenStyle::Dash ? 0.6 : 0.3) * perMm / unit);
+        const qreal dash = std::max<qreal>(1.0, (pen_.style == PenStyle::Dash ? 1.0 : 0.3) * perMm / unit);
+        const qreal gap = std::max<qreal>(1.0, (pen_.style == PenStyle::Dash ? 0.6 : 0.3) * perMm / unit);
         qpen_.setDashPattern({dash, gap});
         qpen_.setCapStyle(Qt::FlatCap);
     }
@@ -142,7 +142,7 @@ void PainterCanvas::setBrush(const CanvasBrush& brush)
 {
     brush_ = brush;
     if (active_)
-        painter_->setBrush(brush_.style == TBrushStyle::Solid ? QBrush(brush_.color) : QBrush(Qt::NoBrush));
+        painter_->setBrush(brush_.style == BrushStyle::Solid ? QBrush(brush_.color) : QBrush(Qt::NoBrush));
 }
 
 void PainterCanvas::setFont(const CanvasFont& font)
@@ -152,7 +152,7 @@ void PainterCanvas::setFont(const CanvasFont& font)
         current_ = nullptr;
 }
 
-PainterCanvas::TFontEntry* PainterCanvas::currentFont()
+PainterCanvas::FontEntry* PainterCanvas::currentFont()
 {
     if (current_)
         return current_;
@@ -170,8 +170,8 @@ PainterCanvas::TFontEntry* PainterCanvas::currentFont()
     QFont f = qfont(font_);
     if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
         f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
-    auto entry = std::make_unique<TFontEntry>(
-        TFontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}});
+    auto entry = std::make_unique<FontEntry>(
+        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
@@ -205,11 +205,11 @@ void PainterCanvas::textRect(const CanvasRect& clip, int x, int y, const QString
     if (!active_ || clip.isEmpty())
         return;
     const QRect clipRect = ToQRect(clip);
-    if (brush_.style == TBrushStyle::Solid)
+    if (brush_.style == BrushStyle::Solid)
         painter_->fillRect(clipRect, brush_.color);
     if (font_.size < 1 || text.isEmpty())
         return;
-    TFontEntry* f = currentFont();
+    FontEntry* f = currentFont();
     if (hasBaseClip_) {
         painter_->setClipRegion(baseClip_);
         painter_->setClipRect(clipRect, Qt::IntersectClip);
@@ -233,7 +233,7 @@ void PainterCanvas::textRect(const CanvasRect& clip, int x, int y, const QString
         painter_->setClipping(false);
 }
 
-void PainterCanvas::drawLargeText(TFontEntry& font, QPoint origin, const QString& text)
+void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString& text)
 {
     // The same shaping as drawText and horizontalAdvance, on this device.
     QTextLayout layout(text, font.font, device_);
@@ -249,7 +249,7 @@ void PainterCanvas::drawLargeText(TFontEntry& font, QPoint origin, const QString
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-            const TGlyphImage& glyph = glyphImage(font, raw, indexes[i]);
+            const GlyphImage& glyph = glyphImage(font, raw, indexes[i]);
             if (glyph.image.isNull())
                 continue;
             const QPointF at = lineOrigin + positions[i];
@@ -266,13 +266,13 @@ void PainterCanvas::drawLargeText(TFontEntry& font, QPoint origin, const QString
         painter_->fillRect(origin.x(), origin.y() - m.strikeOutPos(), width, thickness, font_.color);
 }
 
-const PainterCanvas::TGlyphImage& PainterCanvas::glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph)
+const PainterCanvas::GlyphImage& PainterCanvas::glyphImage(FontEntry& font, const QRawFont& raw, quint32 glyph)
 {
-    const TGlyphKey key{raw, glyph, font_.color.rgba()};
+    const GlyphKey key{raw, glyph, font_.color.rgba()};
     auto it = font.glyphs.constFind(key);
     if (it != font.glyphs.constEnd())
         return *it;
-    TGlyphImage result;
+    GlyphImage result;
     const QRectF bounds = raw.boundingRect(glyph);
     if (!bounds.isEmpty()) {
         // A margin for antialiasing and hinting beyond the outline's bounds.

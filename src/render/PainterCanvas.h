@@ -54,33 +54,33 @@ public:
 private:
     // A glyph drawn once in one colour, and where its image lies relative to
     // the glyph's origin on the baseline.
-    struct TGlyphKey {
+    struct GlyphKey {
         QRawFont font;
         quint32 glyph = 0;
         QRgb color = 0;
-        bool operator==(const TGlyphKey&) const = default;
-        friend size_t qHash(const TGlyphKey& key, size_t seed = 0)
+        bool operator==(const GlyphKey&) const = default;
+        friend size_t qHash(const GlyphKey& key, size_t seed = 0)
         {
             return qHashMulti(seed, key.font, key.glyph, key.color);
         }
     };
-    struct TGlyphImage {
+    struct GlyphImage {
         QImage image;
         QPoint offset;
     };
-    struct TFontEntry {
+    struct FontEntry {
         CanvasFont key;
         QFont font;
         QFontMetrics metrics;
         bool largeOnImage = false; // drawn from this canvas's own glyph images
-        QHash<TGlyphKey, TGlyphImage> glyphs;
+        QHash<GlyphKey, GlyphImage> glyphs;
     };
 
     void init();
     void applyPen();
-    TFontEntry* currentFont();
-    void drawLargeText(TFontEntry& font, QPoint origin, const QString& text);
-    const TGlyphImage& glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph);
+    FontEntry* currentFont();
+    void drawLargeText(FontEntry& font, QPoint origin, const QString& text);
+    const GlyphImage& glyphImage(FontEntry& font, const QRawFont& raw, quint32 glyph);
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_ = nullptr;
@@ -94,7 +94,7 @@ private:
     CanvasFont font_;
     // Fonts built on this device, most recent last: shrink-to-fit steps
     // through sizes label after label, and a QFontMetrics is costly to make.
-    std::vector<std::unique_ptr<TFontEntry>> fonts_;
-    TFontEntry* current_ = nullptr;           // the entry of font_, once looked up
-    const TFontEntry* painterFont_ = nullptr; // the entry the painter holds
+    std::vector<std::unique_ptr<FontEntry>> fonts_;
+    FontEntry* current_ = nullptr;           // the entry of font_, once looked up
+    const FontEntry* painterFont_ = nullptr; // the entry the painter holds
 };

@@ -145,9 +145,9 @@ bool pdfWrittenWhole(const QString& path, QString& error)
 // Passes the PDF writer's bytes on to the file and keeps count of them: the
 // writer does not look at the results of its writes, so a full disk would
 // otherwise go unnoticed and a truncated file take the old one's place.
-class TCheckedWriter : public QIODevice {
+class CheckedWriter : public QIODevice {
 public:
-    explicit TCheckedWriter(QSaveFile& file) : file_(file) {}
+    explicit CheckedWriter(QSaveFile& file) : file_(file) {}
 
     // True when every byte offered reached the file.
     bool complete() const { return !failed_ && file_.size() == offered_; }
@@ -247,20 +247,20 @@ namespace {
 // Leaves the printer with no open document whatever way the run ends: a
 // failure inside the page drawing discards the document rather than leaving
 // it open or printing half of it.
-class TRunGuard {
+class RunGuard {
 public:
-    TRunGuard(PrintTarget& target, bool& inProgress) : target_(target), inProgress_(inProgress)
+    RunGuard(PrintTarget& target, bool& inProgress) : target_(target), inProgress_(inProgress)
     {
         inProgress_ = true;
     }
-    ~TRunGuard()
+    ~RunGuard()
     {
         if (target_.isPrinting())
             target_.abortDocument();
         inProgress_ = false;
     }
-    TRunGuard(const TRunGuard&) = delete;
-    TRunGuard& operator=(const TRunGuard&) = delete;
+    RunGuard(const RunGuard&) = delete;
+    RunGuard& operator=(const RunGuard&) = delete;
 
 private:
     PrintTarget& target_;
@@ -317,7 +317,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     params.ShowLabels = printJob;
     params.ShowTemplate = !printJob;
 
-    TRunGuard guard(target, inProgress_);
+    RunGuard guard(target, inProgress_);
     target.beginDocument();
     if (!target.isPrinting())
         Messages().show(QStringLiteral("Not printing?"));
@@ -749,7 +749,7 @@ void PdfFileTarget::openDocument()
     file_ = openOutputFile(path_, error_);
     if (!file_)
         return;
-    checked_ = std::make_unique<TCheckedWriter>(*file_);
+    checked_ = std::make_unique<CheckedWriter>(*file_);
     checked_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(checked_.get());
     writer_->setResolution(resolution_);

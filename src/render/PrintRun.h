@@ -24,7 +24,7 @@ class QPdfWriter;
 class QSaveFile;
 class QTemporaryDir;
 class PageCanvas;
-class TCheckedWriter;
+class CheckedWriter;
 class TJOB;
 class PainterCanvas;
 
@@ -327,7 +327,7 @@ private:
     QSizeF paper_;
     int copies_ = 1;
     std::unique_ptr<QSaveFile> file_;
-    std::unique_ptr<TCheckedWriter> checked_;
+    std::unique_ptr<CheckedWriter> checked_;
     std::unique_ptr<QPdfWriter> writer_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <QSvgRenderer>
 
-CanvasOp RecordingCanvas::snapshot(CanvasOp::TKind kind) const
+CanvasOp RecordingCanvas::snapshot(CanvasOp::Kind kind) const
 {
     CanvasOp op;
     op.kind = kind;
@@ -12,7 +12,7 @@ CanvasOp RecordingCanvas::snapshot(CanvasOp::TKind kind) const
     return op;
 }
 
-QVector<CanvasOp> RecordingCanvas::ops(CanvasOp::TKind kind) const
+QVector<CanvasOp> RecordingCanvas::ops(CanvasOp::Kind kind) const
 {
     QVector<CanvasOp> result;
     for (const CanvasOp& op : ops_) {

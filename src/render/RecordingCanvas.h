@@ -11,8 +11,8 @@
 #include <QVector>
 
 struct CanvasOp {
-    enum TKind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg };
-    TKind kind = SetPen;
+    enum Kind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg };
+    Kind kind = SetPen;
     // The canvas state when the operation ran (for SetPen/SetBrush/SetFont:
     // the state it set).
     CanvasPen pen;
@@ -49,13 +49,13 @@ public:
 
     const QVector<CanvasOp>& ops() const { return ops_; }
     // The operations of one kind, in order.
-    QVector<CanvasOp> ops(CanvasOp::TKind kind) const;
+    QVector<CanvasOp> ops(CanvasOp::Kind kind) const;
     // How many times text was measured.
     int measureCount() const { return measureCount_; }
     void clear() { ops_.clear(); measureCount_ = 0; }
 
 private:
-    CanvasOp snapshot(CanvasOp::TKind kind) const;
+    CanvasOp snapshot(CanvasOp::Kind kind) const;
 
     CanvasPen pen_;
     CanvasBrush brush_;

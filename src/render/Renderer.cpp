@@ -105,7 +105,7 @@ int ToPixels(qint64 mu, double pixPerMu)
 
 // The picture box relative to the label box's top-left corner, in device
 // pixels: x1, y1 to x2, y2.
-struct TPictureBox {
+struct PictureBox {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     double width() const { return x2 - x1; }
     double height() const { return y2 - y1; }
@@ -114,12 +114,12 @@ struct TPictureBox {
 // Places a picture of pw x ph pixels on a label box of lw x lh pixels.
 // Nothing when the box comes out empty (a percentage of 0, a label of no
 // size): the scaling steps would divide by its zero width or height.
-std::optional<TPictureBox> PlacePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
+std::optional<PictureBox> PlacePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
 {
     if (!(pw > 0) || !(ph > 0))
         return std::nullopt;
     const auto usable = [](double extent) { return std::isfinite(extent) && extent > 0; };
-    TPictureBox b;
+    PictureBox b;
     b.x2 = pw;
     b.y2 = ph;
     if (format.FitToLabel) {
@@ -186,13 +186,13 @@ std::optional<TPictureBox> PlacePicture(const TJOBINFO& format, double pw, doubl
 }
 
 // The picture of one call: loaded once, drawn on every label.
-struct TPagePicture {
+struct PagePicture {
     Picture picture;
     std::unique_ptr<QSvgRenderer> svg;
     bool loaded = false;
 };
 
-void LoadPagePicture(const TJOB& job, TPagePicture& page, QString* pictureError)
+void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
 {
     const QString& path = job.DATAINFO()->PicFileName;
     if (!job.JOBINFO()->ShowPic || path.isEmpty() || !QFileInfo::exists(path))
@@ -214,17 +214,17 @@ void LoadPagePicture(const TJOB& job, TPagePicture& page, QString* pictureError)
     page.loaded = true;
 }
 
-void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, const TPagePicture& page, const CanvasRect& box)
+void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, const PagePicture& page, const CanvasRect& box)
 {
     const QSize size = page.picture.size();
     const double pw = size.width();
     const double ph = size.height();
     const int lw = box.width();
     const int lh = box.height();
-    const std::optional<TPictureBox> placed = PlacePicture(format, pw, ph, lw, lh);
+    const std::optional<PictureBox> placed = PlacePicture(format, pw, ph, lw, lh);
     if (!placed)
         return;
-    const TPictureBox& b = *placed;
+    const PictureBox& b = *placed;
     if (page.svg) {
         canvas.drawSvg(QRectF(box.left + b.x1, box.top + b.y1, b.width(), b.height()), *page.svg, box);
         return;
@@ -300,7 +300,7 @@ CanvasRect TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasR
 // ends at that size for them anyway, and clipping cuts them there. Lines are
 // cut before they are measured or shaped, so a data file of one line of a
 // hundred megabytes costs what a label of it shows.
-struct TTextBound {
+struct TextBound {
     int maxLines = 0;
     qsizetype maxChars = 0;
 };
@@ -317,7 +317,7 @@ CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 // The bound for a text area of width x height pixels. It assumes no
 // character narrower than an "i" at the smallest size; a line of narrower
 // ones is cut where i's would still fill the width.
-TTextBound VisibleTextBound(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, int width, int height)
+TextBound VisibleTextBound(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, int width, int height)
 {
     // Measured in the label font, then the canvas font is put back: what is
     // drawn next (a placeholder) takes its style from the canvas as it was.
@@ -331,7 +331,7 @@ TTextBound VisibleTextBound(PageCanvas& canvas, const TJOBINFO& format, const TP
     const qint64 lineHeight = std::max(1, canvas.textHeight(QStringLiteral("i")));
     const qint64 w = std::clamp<qint64>(width, 0, CoordinateLimit);
     const qint64 h = std::clamp<qint64>(height, 0, CoordinateLimit);
-    TTextBound bound;
+    TextBound bound;
     bound.maxChars = static_cast<qsizetype>(std::min<qint64>(w * Sample / sampleWidth + Sample, 1 << 24));
     bound.maxLines = static_cast<int>(std::min<qint64>(h / lineHeight + 2, 1 << 24));
     canvas.setFont(before);
@@ -339,9 +339,9 @@ TTextBound VisibleTextBound(PageCanvas& canvas, const TJOBINFO& format, const TP
 }
 
 // The widths of a label's lines at one font size, each measured at most once.
-class TLineWidths {
+class LineWidths {
 public:
-    TLineWidths(PageCanvas& canvas, const QStringList& lines)
+    LineWidths(PageCanvas& canvas, const QStringList& lines)
         : canvas_(canvas), lines_(lines), widths_(lines.size(), -1) {}
     // The font size changed: every width must be measured again.
     void invalidate() { std::fill(widths_.begin(), widths_.end(), -1); }
@@ -386,7 +386,7 @@ int LargestFittingSize(PageCanvas& canvas, CanvasFont font, int below, Fits fits
 }
 
 void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
-                   const CanvasRect& inner, const QStringList& lines, const TTextBound& bound)
+                   const CanvasRect& inner, const QStringList& lines, const TextBound& bound)
 {
     CanvasFont font = LabelFont(format, p);
     // A line cut at the bound fills the width even at 1 point, so shrinking
@@ -399,7 +399,7 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
     canvas.setFont(font);
 
     // Of equally wide lines the first is the longest.
-    TLineWidths widths(canvas, lines);
+    LineWidths widths(canvas, lines);
     qsizetype longest = -1;
     int longestWidth = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -451,7 +451,7 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         y = area.bottom - blockHeight;
 
     CanvasBrush brush = canvas.brush();
-    brush.style = TBrushStyle::Clear;
+    brush.style = BrushStyle::Clear;
     canvas.setBrush(brush);
     for (int i = 0; i < n; ++i) {
         int dx = 0;
@@ -470,7 +470,7 @@ void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p,
 {
     const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
     CanvasBrush brush = canvas.brush();
-    brush.style = TBrushStyle::Solid;
+    brush.style = BrushStyle::Solid;
     canvas.setBrush(brush);
 
     // The canvas font's style without bold (regular on an outline page,
@@ -517,12 +517,12 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     const TJOBINFO& format = *job.JOBINFO();
 
     CanvasPen pen;
-    pen.mode = TPenMode::Copy;
-    pen.style = TPenStyle::Solid;
+    pen.mode = PenMode::Copy;
+    pen.style = PenStyle::Solid;
     pen.width = 1;
     pen.color = Qt::black;
     canvas.setPen(pen);
-    canvas.setBrush(CanvasBrush{TBrushStyle::Solid, Qt::white});
+    canvas.setBrush(CanvasBrush{BrushStyle::Solid, Qt::white});
 
     if (tpl.NUMACROSS < 1 || tpl.NUMDOWN < 1)
         return;
@@ -534,7 +534,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     const qint64 drawnDown = std::min<qint64>(tpl.NUMDOWN, (MaxSlotsDrawn + drawnAcross - 1) / drawnAcross);
 
     // Only the first pass draws the picture; a template page needs none.
-    TPagePicture picture;
+    PagePicture picture;
     if (p.ShowLabels)
         LoadPagePicture(job, picture, pictureError);
     const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * tpl.NUMDOWN;
@@ -552,7 +552,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     // Each label fills RepeatCount consecutive slots from FirstSlot on. The
     // lines fetched are those the text area can show (none when only the
     // label's presence matters).
-    const auto lookUp = [&](qint64 slot, QStringList& lines, const TTextBound& bound) {
+    const auto lookUp = [&](qint64 slot, QStringList& lines, const TextBound& bound) {
         const qint64 d = slot - p.FirstSlot;
         if (d < 0 || p.RepeatCount < 1)
             return false;
@@ -567,7 +567,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         for (qint64 r = 0; r < drawnDown; ++r) {
             for (qint64 c = 0; c < drawnAcross; ++c) {
                 QStringList lines;
-                if (!lookUp(pageFirstSlot + r * across + c, lines, TTextBound{}))
+                if (!lookUp(pageFirstSlot + r * across + c, lines, TextBound{}))
                     continue;
                 const CanvasRect box = labelBox(c, r);
                 if (drawPicture)
@@ -581,7 +581,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     // Text and placeholders first: a placeholder fills its white inner box,
     // which must not cover any part of an outline, its own or a neighbour's.
     // The labels are all of one size; their boxes differ by a rounded pixel.
-    std::optional<TTextBound> textBound;
+    std::optional<TextBound> textBound;
     for (qint64 r = 0; r < drawnDown; ++r) {
         for (qint64 c = 0; c < drawnAcross; ++c) {
             const qint64 slot = pageFirstSlot + r * across + c;

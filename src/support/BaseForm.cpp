@@ -9,9 +9,9 @@
 namespace {
 // Catches the window's show events ahead of the window's own handlers:
 // filters see an event before the object it is sent to.
-class TShowHook : public QObject {
+class ShowHook : public QObject {
 public:
-    TShowHook(TBASEFORM& form, QWidget& window) : QObject(&window), form_(form)
+    ShowHook(TBASEFORM& form, QWidget& window) : QObject(&window), form_(form)
     {
         window.installEventFilter(this);
     }
@@ -64,7 +64,7 @@ QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime)
     return QRect(left, top, width, height);
 }
 
-TBASEFORM::TBASEFORM(QWidget& window) : window_(window), showHook_(new TShowHook(*this, window))
+TBASEFORM::TBASEFORM(QWidget& window) : window_(window), showHook_(new ShowHook(*this, window))
 {
 }
 

@@ -4,8 +4,8 @@
 // screen when it would be shown almost entirely off it, and carries the two
 // flags the saved desktop uses.
 //
-//   class TFormLAYOUT : public TBaseDialog { Q_OBJECT ... };
-//   class TFormMAIN : public TBaseMainWindow { Q_OBJECT ... };
+//   class TFormLAYOUT : public BaseDialog { Q_OBJECT ... };
+//   class TFormMAIN : public BaseMainWindow { Q_OBJECT ... };
 
 #include <QDialog>
 #include <QMainWindow>
@@ -55,13 +55,13 @@ private:
 
 // A top-level window class of Qt with the common base.
 template <class Window>
-class TBaseWindow : public Window, public TBASEFORM {
+class BaseWindow : public Window, public TBASEFORM {
 public:
-    explicit TBaseWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
+    explicit BaseWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
         : Window(parent, flags), TBASEFORM(static_cast<QWidget&>(*this))
     {
     }
 };
 
-using TBaseMainWindow = TBaseWindow<QMainWindow>;
-using TBaseDialog = TBaseWindow<QDialog>;
+using BaseMainWindow = BaseWindow<QMainWindow>;
+using BaseDialog = BaseWindow<QDialog>;

@@ -11,7 +11,7 @@
 #include <QPrinter>
 
 namespace {
-TQtDialogSeam qtSeam;
+QtDialogSeam qtSeam;
 
 // "2,5-7" as ranges; empty when the text is no page list.
 QList<QPair<int, int>> pageListFromText(const QString& text)
@@ -28,7 +28,7 @@ QList<QPair<int, int>> pageListFromText(const QString& text)
     }
     return list;
 }
-TDialogSeam* currentSeam = &qtSeam;
+DialogSeam* currentSeam = &qtSeam;
 
 QString startPath(const FileRequest& r)
 {
@@ -50,22 +50,22 @@ void configure(QFileDialog& dialog, const FileRequest& r)
 }
 } // namespace
 
-TDialogSeam& Dialogs()
+DialogSeam& Dialogs()
 {
     return *currentSeam;
 }
 
-TScopedDialogSeam::TScopedDialogSeam(TDialogSeam& seam) : previous_(currentSeam)
+ScopedDialogSeam::ScopedDialogSeam(DialogSeam& seam) : previous_(currentSeam)
 {
     currentSeam = &seam;
 }
 
-TScopedDialogSeam::~TScopedDialogSeam()
+ScopedDialogSeam::~ScopedDialogSeam()
 {
     currentSeam = previous_;
 }
 
-QString TQtDialogSeam::openFile(QWidget* parent, const FileRequest& r)
+QString QtDialogSeam::openFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
     configure(dialog, r);
@@ -76,7 +76,7 @@ QString TQtDialogSeam::openFile(QWidget* parent, const FileRequest& r)
     return dialog.selectedFiles().constFirst();
 }
 
-QString TQtDialogSeam::saveFile(QWidget* parent, const FileRequest& r)
+QString QtDialogSeam::saveFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
     configure(dialog, r);
@@ -89,7 +89,7 @@ QString TQtDialogSeam::saveFile(QWidget* parent, const FileRequest& r)
     return dialog.selectedFiles().constFirst();
 }
 
-bool TQtDialogSeam::chooseFont(QWidget* parent, QFont& font)
+bool QtDialogSeam::chooseFont(QWidget* parent, QFont& font)
 {
     bool ok = false;
     // Qt's own dialog everywhere: it shows the face the program draws with.
@@ -99,7 +99,7 @@ bool TQtDialogSeam::chooseFont(QWidget* parent, QFont& font)
     return ok;
 }
 
-bool TQtDialogSeam::chooseColor(QWidget* parent, QColor& color)
+bool QtDialogSeam::chooseColor(QWidget* parent, QColor& color)
 {
     const QColor chosen = QColorDialog::getColor(color, parent);
     if (!chosen.isValid())
@@ -146,7 +146,7 @@ void readPrintChoice(QPrinter& printer, PrintChoice& choice)
     setPrinterOptions(printer, kept);
 }
 
-bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choice)
+bool QtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choice)
 {
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(choice.fromPage, choice.toPage);
@@ -168,7 +168,7 @@ bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choic
     return true;
 }
 
-bool TQtDialogSeam::printerSetup(QWidget* parent, QPrinter& printer)
+bool QtDialogSeam::printerSetup(QWidget* parent, QPrinter& printer)
 {
     QPageSetupDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;

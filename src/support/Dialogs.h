@@ -49,9 +49,9 @@ struct FileRequest {
     bool askOverwrite = true; // save: ask before replacing a file
 };
 
-class TDialogSeam {
+class DialogSeam {
 public:
-    virtual ~TDialogSeam() = default;
+    virtual ~DialogSeam() = default;
     // The chosen path, or an empty text when the user cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
@@ -66,21 +66,21 @@ public:
 };
 
 // The seam in force; the Qt dialogs until another is installed.
-TDialogSeam& Dialogs();
+DialogSeam& Dialogs();
 
-class TScopedDialogSeam {
+class ScopedDialogSeam {
 public:
-    explicit TScopedDialogSeam(TDialogSeam& seam);
-    ~TScopedDialogSeam();
-    TScopedDialogSeam(const TScopedDialogSeam&) = delete;
-    TScopedDialogSeam& operator=(const TScopedDialogSeam&) = delete;
+    explicit ScopedDialogSeam(DialogSeam& seam);
+    ~ScopedDialogSeam();
+    ScopedDialogSeam(const ScopedDialogSeam&) = delete;
+    ScopedDialogSeam& operator=(const ScopedDialogSeam&) = delete;
 
 private:
-    TDialogSeam* previous_;
+    DialogSeam* previous_;
 };
 
 // The common Qt dialogs.
-class TQtDialogSeam : public TDialogSeam {
+class QtDialogSeam : public DialogSeam {
 public:
     QString openFile(QWidget* parent, const FileRequest& request) override;
     QString saveFile(QWidget* parent, const FileRequest& request) override;

@@ -34,7 +34,7 @@ QString withFileLineBreaks(const QString& text)
 }
 } // namespace
 
-TErrorLogFailure::TErrorLogFailure(const QString& path, const QString& reason)
+ErrorLogFailure::ErrorLogFailure(const QString& path, const QString& reason)
     : std::runtime_error(QStringLiteral("The error log %1 could not be written: %2")
                              .arg(path, reason)
                              .toStdString()),
@@ -88,12 +88,12 @@ void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw TErrorLogFailure(path, file.errorString());
+        throw ErrorLogFailure(path, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw TErrorLogFailure(path, file.errorString());
+        throw ErrorLogFailure(path, file.errorString());
     file.close();
     if (file.error() != QFileDevice::NoError)
-        throw TErrorLogFailure(path, file.errorString());
+        throw ErrorLogFailure(path, file.errorString());
 }
 
 bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
@@ -103,7 +103,7 @@ bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
     bool logged = true;
     try {
         AppendErrorLogEntry(ErrorLogPath(), number, text, QDateTime::currentDateTime());
-    } catch (const TErrorLogFailure& e) {
+    } catch (const ErrorLogFailure& e) {
         // The log only records what went wrong; failing to write it must not
         // stop the operation that was reporting (a save, a load, a list read
         // at start-up). The user still sees the message asked for, and the

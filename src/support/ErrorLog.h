@@ -11,9 +11,9 @@
 
 // Thrown when the error log cannot be created, opened or written. The
 // message names the file and the reason.
-class TErrorLogFailure : public std::runtime_error {
+class ErrorLogFailure : public std::runtime_error {
 public:
-    TErrorLogFailure(const QString& path, const QString& reason);
+    ErrorLogFailure(const QString& path, const QString& reason);
     const QString& path() const { return path_; }
 
 private:
@@ -46,6 +46,6 @@ QString ErrorLogTimeStamp(const QDateTime& when);
 QByteArray ErrorLogEntry(std::int32_t number, const QString& text, const QDateTime& when);
 
 // Appends an entry to the log at path, writing the header first when the file
-// does not exist yet or is empty. Throws TErrorLogFailure.
+// does not exist yet or is empty. Throws ErrorLogFailure.
 void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
                          const QDateTime& when);

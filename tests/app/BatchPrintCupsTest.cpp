@@ -91,7 +91,7 @@ protected:
         const QString reason = cupsUnavailable();
         if (!reason.isEmpty())
             GTEST_SKIP() << reason.toStdString();
-        dir_ = TTestEnv::root() + QStringLiteral("/cups/")
+        dir_ = TestEnv::root() + QStringLiteral("/cups/")
                + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
         QDir(dir_).removeRecursively();
         QDir().mkpath(dir_);

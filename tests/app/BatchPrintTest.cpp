@@ -40,7 +40,7 @@ QString parseError(const QStringList& arguments)
 // A fresh folder for one test's files.
 QString testFolder(const char* name)
 {
-    const QString path = TTestEnv::root() + QStringLiteral("/batch/") + QLatin1String(name);
+    const QString path = TestEnv::root() + QStringLiteral("/batch/") + QLatin1String(name);
     QDir(path).removeRecursively();
     QDir().mkpath(path);
     return path;

@@ -37,7 +37,7 @@ void chooseMenu(TFormMAIN& main, const char* name)
 
 } // namespace
 
-TEST_F(TMainWindowTest, ScaleDialogRefitsThePreview)
+TEST_F(MainWindowTest, ScaleDialogRefitsThePreview)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
@@ -53,7 +53,7 @@ TEST_F(TMainWindowTest, ScaleDialogRefitsThePreview)
     EXPECT_EQ(main.pageBitmap().width(), qRound(fullWidth * 0.5));
 }
 
-TEST_F(TMainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
+TEST_F(MainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
@@ -77,7 +77,7 @@ TEST_F(TMainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
     EXPECT_FALSE(main.windows().settings->showLabels());
 }
 
-TEST_F(TMainWindowTest, UnitsDialogChangesOnlyTheUnit)
+TEST_F(MainWindowTest, UnitsDialogChangesOnlyTheUnit)
 {
     TFormMAIN& main = start();
     const int before = main.refreshCount();
@@ -90,7 +90,7 @@ TEST_F(TMainWindowTest, UnitsDialogChangesOnlyTheUnit)
     EXPECT_EQ(main.refreshCount(), before);
 }
 
-TEST_F(TMainWindowTest, NewTemplateFromThePaperDialog)
+TEST_F(MainWindowTest, NewTemplateFromThePaperDialog)
 {
     TFormMAIN& main = start();
     whenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
@@ -101,7 +101,7 @@ TEST_F(TMainWindowTest, NewTemplateFromThePaperDialog)
     EXPECT_EQ(main.pageBitmap().width(), FNMUTOSCREENPIXELS(210000));
 }
 
-TEST_F(TMainWindowTest, RightClickOnALabelOpensTheMenu)
+TEST_F(MainWindowTest, RightClickOnALabelOpensTheMenu)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 3), 2);
     TFormMAIN& main = start({job});

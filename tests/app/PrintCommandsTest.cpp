@@ -232,11 +232,11 @@ std::string describe(const QList<PageLine>& lines)
     if (const QString why = queueUnavailable(); !why.isEmpty())                                  \
     GTEST_SKIP() << why.toStdString()
 
-class PrintCommands : public TMainWindowTest {
+class PrintCommands : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        TMainWindowTest::SetUp();
+        MainWindowTest::SetUp();
         // The queue is the default printer of the main window.
         qputenv("LPDEST", queueName.toUtf8());
         qputenv("PRINTER", queueName.toUtf8());
@@ -245,7 +245,7 @@ protected:
     {
         if (timer_)
             timer_->stop();
-        TMainWindowTest::TearDown();
+        MainWindowTest::TearDown();
         qunsetenv("LPDEST");
         qunsetenv("PRINTER");
     }
@@ -676,7 +676,7 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     PrintRun::defaultPageDrawer() = renderer;
     failing = false;
     {
-        TFileSizeLimit limit(4096);
+        FileSizeLimit limit(4096);
         printAll();
     }
     EXPECT_EQ(messages.texts().mid(1), QStringList({QStringLiteral("Printing failed: out of memory"),
@@ -840,8 +840,8 @@ TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptio
     const QString job = path(token + QStringLiteral(".GVJ"));
     ASSERT_TRUE(QFile::copy(stairJob(6), job));
     start({job});
-    TQtDialogSeam qtDialogs;
-    TScopedDialogSeam real(qtDialogs);
+    QtDialogSeam qtDialogs;
+    ScopedDialogSeam real(qtDialogs);
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);

@@ -275,7 +275,7 @@ QStringList LeftInTemporaryFolder(const QString& tmpDir)
         .filter(QRegularExpression(QStringLiteral("^(?!runtime-)")));
 }
 
-TFileSizeLimit::TFileSizeLimit(qint64 bytes) : previousHandler_(::signal(SIGXFSZ, SIG_IGN))
+FileSizeLimit::FileSizeLimit(qint64 bytes) : previousHandler_(::signal(SIGXFSZ, SIG_IGN))
 {
     getrlimit(RLIMIT_FSIZE, &previous_);
     rlimit limit = previous_;
@@ -283,7 +283,7 @@ TFileSizeLimit::TFileSizeLimit(qint64 bytes) : previousHandler_(::signal(SIGXFSZ
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-TFileSizeLimit::~TFileSizeLimit()
+FileSizeLimit::~FileSizeLimit()
 {
     setrlimit(RLIMIT_FSIZE, &previous_);
     ::signal(SIGXFSZ, previousHandler_);

@@ -56,9 +56,9 @@ RunResult InterruptGorvin(const QStringList& arguments, int signal, const QStrin
                            const QString& tmpDir);
 // While it lives, files this test program writes stop at `bytes`: writes
 // beyond fail as on a full disk ("File too large").
-struct TFileSizeLimit {
-    explicit TFileSizeLimit(qint64 bytes);
-    ~TFileSizeLimit();
+struct FileSizeLimit {
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
     void (*previousHandler_)(int);
     rlimit previous_ {};
 };

@@ -15,15 +15,15 @@ namespace {
 
 QString folder(const char* name)
 {
-    const QString path = TTestEnv::root() + QStringLiteral("/targets/") + QLatin1String(name);
+    const QString path = TestEnv::root() + QStringLiteral("/targets/") + QLatin1String(name);
     QDir(path).removeRecursively();
     QDir().mkpath(path);
     return path;
 }
 
 // A job of 3 pages of 21 labels, read from its data file.
-struct TLoadedJob {
-    explicit TLoadedJob(const QString& dir)
+struct LoadedJob {
+    explicit LoadedJob(const QString& dir)
     {
         const QString jobFile = dir + QStringLiteral("/job.gvj");
         EXPECT_TRUE(SaveTestJob(jobFile, TestSheet(), WriteLabelData(dir + QStringLiteral("/d.txt"), 63)));
@@ -45,9 +45,9 @@ PrintRequest pages(int from, int to)
 
 TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const QString dir = folder("pdfabort");
-    TLoadedJob loaded(dir);
+    LoadedJob loaded(dir);
     const QString pdf = dir + QStringLiteral("/labels.pdf");
     PrintRun run;
     {
@@ -78,9 +78,9 @@ TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
 
 TEST(PrinterTarget, PrintToFileChosenInTheDialog)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const QString dir = folder("printtofile");
-    TLoadedJob loaded(dir);
+    LoadedJob loaded(dir);
     const QString pdf = dir + QStringLiteral("/chosen.pdf");
     PrinterTarget target;
     target.printer().setOutputFormat(QPrinter::PdfFormat);

@@ -9,10 +9,10 @@
 
 #include <functional>
 
-class TScriptedDialogs : public TDialogSeam {
+class ScriptedDialogs : public DialogSeam {
 public:
-    TScriptedDialogs() : installed_(*this) {}
-    ~TScriptedDialogs() override;
+    ScriptedDialogs() : installed_(*this) {}
+    ~ScriptedDialogs() override;
 
     // Queue the answer of the next file request: a path, or empty to cancel.
     void answerFile(const QString& path) { files_.append(path); }
@@ -46,14 +46,14 @@ public:
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
     QList<PrintChoice> offered;
 
-    struct TRequest {
+    struct Request {
         QString kind; // "open", "save", "font", "color"
         FileRequest file;
     };
-    QList<TRequest> requests;
+    QList<Request> requests;
 
 private:
-    TScopedDialogSeam installed_;
+    ScopedDialogSeam installed_;
     QStringList files_;
     QList<QVariant> fonts_;
     QList<QVariant> colors_;

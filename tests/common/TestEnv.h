@@ -3,7 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-struct TTestEnv {
+struct TestEnv {
     // Points XDG_CONFIG_HOME, XDG_DATA_HOME and HOME at a fresh temporary
     // folder for the whole test program, before Qt reads them.
     static void isolateUserFolders();

@@ -26,7 +26,7 @@ namespace {
 const QString printerName = QStringLiteral("Office Laser");
 
 // A printer that records its documents on a recording canvas.
-class TPageRecorder : public PrintTarget {
+class PageRecorder : public PrintTarget {
 public:
     RecordingCanvas page;
     int documents = 0;
@@ -135,9 +135,9 @@ protected:
         return FNREGREADSTRING(printerKey(printerName), QString::fromLatin1(name), QStringLiteral("absent"));
     }
 
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TFormCALIBPRN window;
-    TPageRecorder printer;
+    PageRecorder printer;
 };
 
 } // namespace

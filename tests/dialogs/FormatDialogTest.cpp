@@ -96,23 +96,23 @@ protected:
         CurrentUnit = UnitMm;
     }
 
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB job;
     QString picDir;
 };
 
 // A colour dialog that also remembers the colour it was opened with.
-class TRecordingDialogs : public TScriptedDialogs {
+class RecordingDialogs : public ScriptedDialogs {
 public:
     bool chooseColor(QWidget* parent, QColor& color) override
     {
         startColours.append(color);
-        return TScriptedDialogs::chooseColor(parent, color);
+        return ScriptedDialogs::chooseColor(parent, color);
     }
     bool chooseFont(QWidget* parent, QFont& font) override
     {
         startFonts.append(font);
-        return TScriptedDialogs::chooseFont(parent, font);
+        return ScriptedDialogs::chooseFont(parent, font);
     }
     QList<QColor> startColours;
     QList<QFont> startFonts;
@@ -228,12 +228,12 @@ TEST_F(FormatDialog, OkWritesEveryControlIntoTheFormat)
 
 TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
 {
-    struct TCase {
+    struct Case {
         QList<std::pair<const char*, QString>> typed;
         QString message;
         const char* focus;
     };
-    const TCase cases[] = {
+    const Case cases[] = {
         {{{"EditBLEFT", QString()}}, QStringLiteral("Left: '' is not a valid positive number."), "EditBLEFT"},
         {{{"EditBLEFT", QStringLiteral("abc")}}, QStringLiteral("Left: 'abc' is not a valid positive number."),
          "EditBLEFT"},
@@ -264,7 +264,7 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
     };
     TFormFORMAT dialog;
     const TJOBINFO before = *job.JOBINFO();
-    for (const TCase& c : cases) {
+    for (const Case& c : cases) {
         messages.shown.clear();
         QString focus;
         bool stillOpen = false;
@@ -293,7 +293,7 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
 TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
 {
     TFormFORMAT dialog;
-    TScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     QFont chosen(QStringLiteral("Liberation Serif"));
     chosen.setPointSize(20);
     chosen.setItalic(true);
@@ -383,7 +383,7 @@ TEST_F(FormatDialog, SaveFormatDefaultsChecksFirstAndWritesNothingOnABadField)
 TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
 {
     TFormFORMAT dialog;
-    TRecordingDialogs dialogs;
+    RecordingDialogs dialogs;
     job.JOBINFO()->BORDERCOLOR = 0x00336699;
     QFont big(QStringLiteral("Liberation Sans"));
     big.setPointSize(18);
@@ -444,7 +444,7 @@ TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
     ASSERT_TRUE(image.save(picture, "PNG"));
 
     TFormFORMAT dialog;
-    TScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     dialogs.answerFile(picture);
     const bool accepted = run(dialog, job, picDir, [&](TFormFORMAT& d) {
         click(d, "ButtonPicBrowse");
@@ -486,7 +486,7 @@ TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
 TEST_F(FormatDialog, BrowseStartsInThePictureFolderWhenOneIsKnown)
 {
     TFormFORMAT dialog;
-    TScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     dialogs.answerFile(QString());
     picDir = QStringLiteral("/srv/pictures/");
     run(dialog, job, picDir, [](TFormFORMAT& d) { click(d, "ButtonPicBrowse"); });

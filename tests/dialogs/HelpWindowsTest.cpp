@@ -109,17 +109,17 @@ TEST(FormattedHelp, TheShippedDocumentReadsAsAGuide)
 
 TEST(FormattedHelp, LoadsRtfAndPlainTextAndReportsAFileItCannotOpen)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TFormRTFHelp help;
     ASSERT_TRUE(help.loadDocument(shippedDocument));
     EXPECT_TRUE(help.richText()->toPlainText().startsWith(QLatin1String("Gorvin\n")));
     EXPECT_TRUE(messages.shown.isEmpty());
 
-    const QString plain = WriteFile(TTestEnv::root() + QStringLiteral("/plain.rtf"), "Just text, not RTF.");
+    const QString plain = WriteFile(TestEnv::root() + QStringLiteral("/plain.rtf"), "Just text, not RTF.");
     ASSERT_TRUE(help.loadDocument(plain));
     EXPECT_EQ(help.richText()->toPlainText(), QStringLiteral("Just text, not RTF."));
 
-    const QString missing = TTestEnv::root() + QStringLiteral("/no/such.rtf");
+    const QString missing = TestEnv::root() + QStringLiteral("/no/such.rtf");
     EXPECT_FALSE(help.loadDocument(missing));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].sign, MsgSign::Error);
@@ -129,7 +129,7 @@ TEST(FormattedHelp, LoadsRtfAndPlainTextAndReportsAFileItCannotOpen)
 
 TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlainWindow)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     QDir(dataFolder()).removeRecursively();
     ASSERT_TRUE(instructionsFile().isEmpty()) << "a document beside the test program";
 

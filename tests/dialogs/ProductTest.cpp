@@ -94,7 +94,7 @@ protected:
         edit->insert(words);
     }
 
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     QTemporaryDir dir;
     TFormPRODUCT dialog;
 };
@@ -108,7 +108,7 @@ TEST_F(ProductDialog, WithoutACatalogueSaysWhereItComesFrom)
     EXPECT_FALSE(dialog.execute(chosen));
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_EQ(messages.shown.size(), 1);
-    const TShownMessage& m = messages.shown.constFirst();
+    const ShownMessage& m = messages.shown.constFirst();
     EXPECT_EQ(m.sign, MsgSign::Warning);
     EXPECT_TRUE(m.text.startsWith(QStringLiteral("No label catalogue was found in ") + dir.filePath(QStringLiteral("templates"))));
     EXPECT_TRUE(m.text.contains(QStringLiteral("package glabels-data installs in")));
@@ -287,8 +287,8 @@ protected:
         });
     }
 
-    TScriptedMessages messages;
-    TScriptedDialogs dialogs;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
     QTemporaryDir dir;
     std::unique_ptr<TFormMAIN> main_;
     std::vector<std::unique_ptr<QWidget>> others_;

@@ -93,7 +93,7 @@ protected:
         CurrentUnit = savedUnit;
     }
     std::uint8_t savedUnit = CurrentUnit;
-    TScriptedMessages messages;
+    ScriptedMessages messages;
 };
 } // namespace
 
@@ -161,7 +161,7 @@ TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
 {
     dialog.show();
     auto* track = child<QSlider>(dialog, "TrackBarSCALE");
-    auto* upDown = child<TUpDown>(dialog, "UpDownSCALE");
+    auto* upDown = child<UpDown>(dialog, "UpDownSCALE");
     paste(dialog, "EditSCALE", QStringLiteral("abc"));
     expectShows(100, ""); // typing goes on: kept as typed until the box is left
     paste(dialog, "EditSCALE", QStringLiteral("350"));

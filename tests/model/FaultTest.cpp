@@ -118,7 +118,7 @@ long peakMegabytes()
 // there stays whole and loads; only the unfinished temporary file remains.
 TEST_F(Faults, SaveKilledWhileWritingKeepsThePreviousFiles)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB job;
     makeJob(job, 3);
     const QString jobFile = path("order.GVJ");
@@ -175,7 +175,7 @@ TEST_F(Faults, SaveIntoAFolderThatCannotBeWrittenChangesNothingInMemory)
     const QByteArray before = job.jobFileBytes();
     const QString target = QStringLiteral("/proc/gorvin-order.GVJ");
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         EXPECT_FALSE(job.SAVETOFILE(target));
         EXPECT_EQ(messages.texts(),
                   QStringList{QStringLiteral("Stream error occured with message\n\rCannot create file ") + target});
@@ -184,7 +184,7 @@ TEST_F(Faults, SaveIntoAFolderThatCannotBeWrittenChangesNothingInMemory)
     EXPECT_EQ(job.jobFileBytes(), before);
     EXPECT_TRUE(job.ALTERED());
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         EXPECT_FALSE(job.SAVETEMPLATETOFILE(QStringLiteral("/proc/gorvin-sheet.GVT")));
         EXPECT_EQ(messages.shown.size(), 1);
     }
@@ -205,13 +205,13 @@ TEST_F(Faults, ErrorLogThatCannotBeWrittenStopsNothing)
     TJOB job;
     makeJob(job, 3);
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         EXPECT_NO_THROW(EXPECT_FALSE(job.SAVETOFILE(path("nowhere/order.GVJ"))));
         EXPECT_EQ(messages.shown.size(), 1);
         EXPECT_EQ(messages.beeps, 1);
     }
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         ASSERT_TRUE(job.SAVETOFILE(path("order.GVJ")));
         WriteFile(path("corrupt.GVJ"), job.jobFileBytes().left(100));
         TJOB target;

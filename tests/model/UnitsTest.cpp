@@ -28,7 +28,7 @@ TEST(Units, CurrentUnitConversionsFollowTheUnit)
 TEST(Units, UnknownUnitIsReportedAndGivesZero)
 {
     UnitGuard guard;
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     CurrentUnit = 3;
     EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 0);
     EXPECT_EQ(FNMUTOCURRENTUNIT(1000), 0.0);

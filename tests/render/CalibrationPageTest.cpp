@@ -155,28 +155,28 @@ TEST(CalibrationPage, BoxesDottedThenDashedThenSolid)
     ASSERT_GE(ops.size(), 9);
     // The canvas is set up first: solid pen 2 wide, white brush, Arial 10.
     EXPECT_EQ(ops[0].kind, CanvasOp::SetPen);
-    EXPECT_EQ(ops[0].pen, (CanvasPen{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black}));
-    EXPECT_EQ(ops[1].brush, (CanvasBrush{TBrushStyle::Solid, Qt::white}));
+    EXPECT_EQ(ops[0].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 2, Qt::black}));
+    EXPECT_EQ(ops[1].brush, (CanvasBrush{BrushStyle::Solid, Qt::white}));
     EXPECT_EQ(ops[2].font.name, QStringLiteral("Arial"));
     EXPECT_EQ(ops[2].font.size, 10);
 
     const QVector<CanvasOp> lines = canvas.ops(CanvasOp::Polyline);
     ASSERT_EQ(lines.size(), 3 + 4);
-    EXPECT_EQ(lines[0].pen, (CanvasPen{TPenMode::Copy, TPenStyle::Dot, 1, Qt::black}));
+    EXPECT_EQ(lines[0].pen, (CanvasPen{PenMode::Copy, PenStyle::Dot, 1, Qt::black}));
     EXPECT_EQ(lines[0].points, boxPoints(l.Dotted));
-    EXPECT_EQ(lines[1].pen, (CanvasPen{TPenMode::Copy, TPenStyle::Dash, 1, Qt::black}));
+    EXPECT_EQ(lines[1].pen, (CanvasPen{PenMode::Copy, PenStyle::Dash, 1, Qt::black}));
     EXPECT_EQ(lines[1].points, boxPoints(l.Dashed));
-    EXPECT_EQ(lines[2].pen, (CanvasPen{TPenMode::Copy, TPenStyle::Solid, 1, Qt::black}));
+    EXPECT_EQ(lines[2].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 1, Qt::black}));
     EXPECT_EQ(lines[2].points, boxPoints(l.Solid));
     EXPECT_NE(l.Dotted, l.Dashed);
 
     // Left and top dashed and thin, width and height solid and 2 wide.
     EXPECT_EQ(lines[3].points, (QVector<QPoint>{l.LeftFrom, l.LeftTo}));
-    EXPECT_EQ(lines[3].pen.style, TPenStyle::Dash);
+    EXPECT_EQ(lines[3].pen.style, PenStyle::Dash);
     EXPECT_EQ(lines[4].points, (QVector<QPoint>{l.TopFrom, l.TopTo}));
     EXPECT_EQ(lines[4].pen.width, 1);
     EXPECT_EQ(lines[5].points, (QVector<QPoint>{l.WidthFrom, l.WidthTo}));
-    EXPECT_EQ(lines[5].pen, (CanvasPen{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black}));
+    EXPECT_EQ(lines[5].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 2, Qt::black}));
     EXPECT_EQ(lines[6].points, (QVector<QPoint>{l.HeightFrom, l.HeightTo}));
     EXPECT_EQ(lines[6].pen.width, 2);
 }
@@ -206,7 +206,7 @@ TEST(CalibrationPage, ArrowheadsAtTheEndsOfTheDimensionLines)
     EXPECT_EQ(heads[2].pen.width, 2);
     // The brush is white again for the words that follow.
     for (const CanvasOp& text : canvas.ops(CanvasOp::Text))
-        EXPECT_EQ(text.brush, (CanvasBrush{TBrushStyle::Solid, Qt::white})) << text.text.toStdString();
+        EXPECT_EQ(text.brush, (CanvasBrush{BrushStyle::Solid, Qt::white})) << text.text.toStdString();
 }
 
 TEST(CalibrationPage, WordsAndTextColumn)

@@ -26,12 +26,12 @@ QImage PageImage(int width, int height, double dpi)
 
 // A 2 x 2 sheet of 200 x 100 pixel labels (at one pixel per 100 MU) starting
 // 10 pixels in from the top-left corner, with 20 pixels between columns.
-struct TPixelJob {
+struct PixelJob {
     TJOB job;
     TTEMPLATE& tpl = *job.TEMPLATE();
     TJOBINFO& format = *job.JOBINFO();
 
-    TPixelJob()
+    PixelJob()
     {
         tpl.PAPERMUWIDTH = 45000;
         tpl.PAPERMUHEIGHT = 22000;
@@ -130,7 +130,7 @@ TEST(PainterCanvas, LabelFontsResolveToTheirMetricTwins)
 
 TEST(PainterCanvas, NullImageDrawsNothingAndStillMeasures)
 {
-    TPixelJob t;
+    PixelJob t;
     t.setLabels({{QStringLiteral("x")}});
     QImage none;
     PainterCanvas canvas(&none);
@@ -144,11 +144,11 @@ TEST(PainterCanvas, NullImageDrawsNothingAndStillMeasures)
 
 TEST(PainterCanvasPage, OutlinesLieOnTheLabelBoxEdges)
 {
-    TPixelJob t;
+    PixelJob t;
     const QImage image = t.draw(false, true);
     for (int c = 0; c < 2; ++c) {
         for (int r = 0; r < 2; ++r) {
-            const QRect b = TPixelJob::box(c, r);
+            const QRect b = PixelJob::box(c, r);
             const int midX = b.left() + 50;
             const int midY = b.top() + 50;
             EXPECT_EQ(image.pixel(b.left(), midY), qRgb(0, 0, 0));
@@ -166,13 +166,13 @@ TEST(PainterCanvasPage, OutlinesLieOnTheLabelBoxEdges)
     EXPECT_TRUE(IsWhite(image.pixel(100, 9)));
     // The placeholders are grey text in every slot.
     const QRect grey = Bounds(PixelsWhere(image, [](QRgb c) { return !IsWhite(c) && qRed(c) > 100 && qRed(c) < 250; }));
-    EXPECT_TRUE(grey.intersects(TPixelJob::box(0, 0)));
-    EXPECT_TRUE(grey.intersects(TPixelJob::box(1, 1)));
+    EXPECT_TRUE(grey.intersects(PixelJob::box(0, 0)));
+    EXPECT_TRUE(grey.intersects(PixelJob::box(1, 1)));
 }
 
 TEST(PainterCanvasPage, LabelTextStaysInsideItsTextArea)
 {
-    TPixelJob t;
+    PixelJob t;
     // Too wide for the text area: centred and cut at both ends.
     t.setLabels({{QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), QStringLiteral("short")},
                  {QStringLiteral("second label")}});
@@ -180,8 +180,8 @@ TEST(PainterCanvasPage, LabelTextStaysInsideItsTextArea)
     const QVector<QPoint> ink = PixelsWhere(image, [](QRgb c) { return !IsWhite(c); });
     ASSERT_FALSE(ink.isEmpty());
     // Text areas: the inner rectangle less 10 pixels of insets each side.
-    const QRect area0(TPixelJob::box(0, 0).left() + 11, TPixelJob::box(0, 0).top() + 11, 177, 77);
-    const QRect area1(TPixelJob::box(1, 0).left() + 11, TPixelJob::box(1, 0).top() + 11, 177, 77);
+    const QRect area0(PixelJob::box(0, 0).left() + 11, PixelJob::box(0, 0).top() + 11, 177, 77);
+    const QRect area1(PixelJob::box(1, 0).left() + 11, PixelJob::box(1, 0).top() + 11, 177, 77);
     bool inFirst = false;
     bool inSecond = false;
     for (const QPoint& p : ink) {
@@ -200,13 +200,13 @@ TEST(PainterCanvasPage, LabelTextStaysInsideItsTextArea)
 
 TEST(PainterCanvasPage, BorderHasItsWidthAndColourOutsideTheTextArea)
 {
-    TPixelJob t;
+    PixelJob t;
     t.setLabels({{QStringLiteral("x")}});
     t.format.SHOWBORDER = true;
     t.format.MUBORDERWIDTH = 400;      // 4 pixels
     t.format.BORDERCOLOR = 0x00FF0000; // blue
     const QImage image = t.draw(true, false);
-    const QRect b = TPixelJob::box(0, 0);
+    const QRect b = PixelJob::box(0, 0);
     const auto isBlue = [](QRgb c) { return c == qRgb(0, 0, 255); };
     // Across the left side at mid height, and down the top side at mid width.
     QVector<int> columns;
@@ -232,7 +232,7 @@ TEST(PainterCanvasPage, BorderHasItsWidthAndColourOutsideTheTextArea)
     const int rightEdge = b.left() + b.width() - inset;
     EXPECT_EQ(columns, (QVector<int>{rightEdge, rightEdge + 1, rightEdge + 2, rightEdge + 3}));
     // No border on the labels that have no data.
-    EXPECT_TRUE(PixelsWhere(image.copy(TPixelJob::box(1, 0)), isBlue).isEmpty());
+    EXPECT_TRUE(PixelsWhere(image.copy(PixelJob::box(1, 0)), isBlue).isEmpty());
 }
 
 TEST(PainterCanvasPage, PictureIsCutAtTheLabelBox)
@@ -242,7 +242,7 @@ TEST(PainterCanvasPage, PictureIsCutAtTheLabelBox)
     QImage green(50, 50, QImage::Format_RGB32);
     green.fill(qRgb(0, 200, 0));
     ASSERT_TRUE(green.save(path));
-    TPixelJob t;
+    PixelJob t;
     t.setLabels({{QStringLiteral("x")}});
     t.format.ShowPic = true;
     t.format.FitToLabel = false;
@@ -255,7 +255,7 @@ TEST(PainterCanvasPage, PictureIsCutAtTheLabelBox)
     const QImage image = t.draw(true, false, &error);
     EXPECT_TRUE(error.isEmpty());
     const QRect shown = Bounds(PixelsWhere(image, [](QRgb c) { return c == qRgb(0, 200, 0); }));
-    const QRect b = TPixelJob::box(0, 0);
+    const QRect b = PixelJob::box(0, 0);
     EXPECT_EQ(shown, QRect(b.left() + 180, b.top() + 10, 20, 50));
 
     // A drawing lands in the same box, cut the same way.
@@ -347,7 +347,7 @@ TEST(PainterCanvasPrinter, LargeTextMatchesThePaintersOwnDrawing)
     {
         PainterCanvas canvas(&ours);
         canvas.setFont(font);
-        canvas.setBrush(CanvasBrush{TBrushStyle::Clear, Qt::white});
+        canvas.setBrush(CanvasBrush{BrushStyle::Clear, Qt::white});
         canvas.textRect(CanvasRect{0, 0, 2600, 400}, 40, 60, text);
         QPainter painter(&theirs);
         painter.setFont(PainterCanvas::qfont(font));

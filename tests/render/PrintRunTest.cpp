@@ -15,7 +15,7 @@
 
 namespace {
 
-class TRecordingTarget : public PrintTarget {
+class RecordingTarget : public PrintTarget {
 public:
     QStringList events;
     bool failBegin = false;
@@ -75,8 +75,8 @@ private:
 };
 
 // A 3 x 7 sheet of A4 with 10 pages of labels.
-struct TJobFixture {
-    TJobFixture()
+struct JobFixture {
+    JobFixture()
     {
         job.MAKENEWTEMPLATE(210000, 297000);
         TTEMPLATE& t = *job.TEMPLATE();
@@ -96,7 +96,7 @@ struct TJobFixture {
     TJOB job;
 };
 
-struct TPage {
+struct Page {
     TPRINTPARAMS params;
 };
 
@@ -105,7 +105,7 @@ protected:
     void SetUp() override
     {
         run.drawPage = [this](const TJOB&, const TPRINTPARAMS& params, QString*) {
-            pages.append(TPage{params});
+            pages.append(Page{params});
             target.events << QStringLiteral("page %1").arg(params.PageIndex + 1);
         };
     }
@@ -121,11 +121,11 @@ protected:
         return run.run(fixture.job, target, r);
     }
 
-    TScriptedMessages messages;
-    TJobFixture fixture;
-    TRecordingTarget target;
+    ScriptedMessages messages;
+    JobFixture fixture;
+    RecordingTarget target;
     PrintRun run;
-    QList<TPage> pages;
+    QList<Page> pages;
 };
 
 } // namespace
@@ -293,8 +293,8 @@ TEST_F(PrintRunTest, EmptyRangePrintsNothing)
 
 TEST(PrintPageLimit, HighestPageOffered)
 {
-    TScriptedMessages messages;
-    TJobFixture fixture;
+    ScriptedMessages messages;
+    JobFixture fixture;
     EXPECT_EQ(printMaxPage(fixture.job, PrintCommand::PRINTJOB), 10);
     EXPECT_EQ(printMaxPage(fixture.job, PrintCommand::PRINTTEMPLATE), 1);
     fixture.job.DATAINFO()->FILECONTENT.clear();
@@ -307,8 +307,8 @@ TEST(PrintPageLimit, MoreThan65534PagesIsError10)
 {
     QTemporaryDir folder;
     SetProgramFolderForTests(folder.path());
-    TScriptedMessages messages;
-    TJobFixture fixture;
+    ScriptedMessages messages;
+    JobFixture fixture;
     fixture.job.TEMPLATE()->NUMACROSS = 1;
     fixture.job.TEMPLATE()->NUMDOWN = 1;
     TDATAINFO& d = *fixture.job.DATAINFO();

@@ -23,13 +23,13 @@ TTEMPLATE a4()
 }
 
 // Restores the process's default locale when a test changed it.
-struct TLocaleGuard {
+struct LocaleGuard {
     QLocale saved;
-    ~TLocaleGuard() { QLocale::setDefault(saved); }
+    ~LocaleGuard() { QLocale::setDefault(saved); }
 };
 
 // A printer that only counts the documents it is asked to begin.
-class TCountingPrinter : public PrintTarget {
+class CountingPrinter : public PrintTarget {
 public:
     int begun = 0;
     QString printerName() const override { return QStringLiteral("Shelf Printer"); }
@@ -135,7 +135,7 @@ TEST(CalibrationStore, NamesWithKeySeparatorsStayOneKey)
 
 TEST(CalibrationStore, NumbersAreStoredWithAFullStopInEveryLocale)
 {
-    TLocaleGuard guard;
+    LocaleGuard guard;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     TPRINTERCALIBRATION c;
     c.ScaleX = 1.5;
@@ -209,7 +209,7 @@ TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
 {
     TJOB job;
     job.MAKENEWTEMPLATE(100000, 50000);
-    TCountingPrinter printer;
+    CountingPrinter printer;
     PrintRun run;
     PrintRequest request;
     request.Command = PrintCommand::PRINTTEMPLATE;

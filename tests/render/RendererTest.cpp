@@ -19,12 +19,12 @@ constexpr double PixPerMu = 0.01;
 
 // A job on a sheet of `across` x `down` labels of 200 x 100 pixels with no
 // margins or gaps, plain text formatting with no insets, and the labels given.
-struct TTestJob {
+struct TestJob {
     TJOB job;
     TTEMPLATE& tpl;
     TJOBINFO& format;
 
-    TTestJob(int across, int down, const QList<QStringList>& labels = {})
+    TestJob(int across, int down, const QList<QStringList>& labels = {})
         : tpl(*job.TEMPLATE())
         , format(*job.JOBINFO())
     {
@@ -117,7 +117,7 @@ QString WritePng(const QString& path, int width, int height)
 
 TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
 {
-    TTestJob t(2, 3, NumberedLabels(3));
+    TestJob t(2, 3, NumberedLabels(3));
     t.format.FONT.Style = TFONT::fsBold | TFONT::fsItalic;
     RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
@@ -156,7 +156,7 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
 
 TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
 {
-    TTestJob t(2, 4, NumberedLabels(3));
+    TestJob t(2, 4, NumberedLabels(3));
     RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.FirstSlot = 1;
@@ -182,7 +182,7 @@ TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
 
 TEST(RendererGeometry, EachCoordinateIsRoundedSeparatelyHalvesToEven)
 {
-    TTestJob t(2, 1);
+    TestJob t(2, 1);
     t.tpl.MULEFT = 1;
     t.tpl.MUTOP = 3;
     t.tpl.MULABELWIDTH = 2;
@@ -226,7 +226,7 @@ TEST(RendererText, WideLineWithoutShrinkIsClippedAtTheTextArea)
 {
     // Insets of 10 pixels make the text area 11..188 x 11..88, 177 x 77
     // pixels (the inner rectangle 1..198 x 1..98 less the insets).
-    TTestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
+    TestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
     t.format.MUBORDERLEFT = t.format.MUBORDERTOP = t.format.MUBORDERRIGHT = t.format.MUBORDERBOTTOM = 1000;
     const CanvasRect area{11, 11, 188, 88};
     RecordingCanvas canvas;
@@ -237,7 +237,7 @@ TEST(RendererText, WideLineWithoutShrinkIsClippedAtTheTextArea)
     EXPECT_EQ(texts[0].x, 11);
     EXPECT_EQ(texts[0].y, 11);
     EXPECT_EQ(texts[0].rect, area);
-    EXPECT_EQ(texts[0].brush.style, TBrushStyle::Clear);
+    EXPECT_EQ(texts[0].brush.style, BrushStyle::Clear);
 
     // Centred, the block starts left of the area and is cut at both ends.
     canvas.clear();
@@ -254,7 +254,7 @@ TEST(RendererText, WideLineWithoutShrinkIsClippedAtTheTextArea)
 TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
 {
     // The text area is 177 x 77. Width: 22 characters fit at 8 points (176).
-    TTestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
+    TestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
     t.format.MUBORDERLEFT = t.format.MUBORDERTOP = t.format.MUBORDERRIGHT = t.format.MUBORDERBOTTOM = 1000;
     t.format.TEXTSHRINKTOFIT = true;
     RecordingCanvas canvas;
@@ -285,7 +285,7 @@ TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
 
 // The painter canvas with the real fonts, noting the size and the text area
 // of the last label text drawn.
-class TNotingCanvas : public PainterCanvas {
+class NotingCanvas : public PainterCanvas {
 public:
     using PainterCanvas::PainterCanvas;
     void textRect(const CanvasRect& clip, int x, int y, const QString& text) override
@@ -334,7 +334,7 @@ TEST(RendererText, ShrinkToFitEndsAtTheSizeOfTheOnePointSteps)
                 line += letters[random.bounded(letters.size())];
             labels[0] << line;
         }
-        TTestJob t(1, 1, labels);
+        TestJob t(1, 1, labels);
         t.tpl.MULABELWIDTH = 1000 + random.bounded(60000);
         t.tpl.MULABELHEIGHT = 1000 + random.bounded(30000);
         t.format.TEXTSHRINKTOFIT = true;
@@ -342,7 +342,7 @@ TEST(RendererText, ShrinkToFitEndsAtTheSizeOfTheOnePointSteps)
         t.format.FONT.setSize(1 + random.bounded(round % 8 ? 72 : 400));
         TPRINTPARAMS p = Params(nullptr);
         p.PixPerMuX = p.PixPerMuY = dpi / 25400.0;
-        TNotingCanvas canvas(&image);
+        NotingCanvas canvas(&image);
         p.Canvas = &canvas;
         PRINT(t.job, p);
         QImage other = image;
@@ -358,7 +358,7 @@ TEST(RendererText, ShrinkToFitEndsAtTheSizeOfTheOnePointSteps)
 // font dialog's largest size.
 TEST(RendererText, AbsurdFontHeightsAreDrawnAtTheLargestSize)
 {
-    TTestJob t(1, 1, {{QStringLiteral("ab")}});
+    TestJob t(1, 1, {{QStringLiteral("ab")}});
     RecordingCanvas canvas;
     for (qint32 height : {-2000000000, -10000, INT32_MIN, 2000000000}) {
         t.format.FONT.Height = height;
@@ -400,7 +400,7 @@ TEST(RendererText, OnlyWhatTheLabelCanShowIsFetched)
     ASSERT_TRUE(data.open(QIODevice::WriteOnly));
     data.write("start" + QByteArray(1 << 20, 'x') + "\n\n" + QByteArray("short line\n").repeated(5000));
     data.close();
-    TTestJob t(1, 2);
+    TestJob t(1, 2);
     t.job.DATAINFO()->FULLFILENAME = data.fileName();
     ASSERT_TRUE(t.job.DATAINFO()->LOADDATA());
     t.format.TEXTSHRINKTOFIT = true;
@@ -428,7 +428,7 @@ TEST(RendererText, OnlyWhatTheLabelCanShowIsFetched)
 
 TEST(RendererText, BlockAlignmentAndLineJustification)
 {
-    TTestJob t(1, 1, {{"ab", "abcd", "abc"}});
+    TestJob t(1, 1, {{"ab", "abcd", "abc"}});
     t.format.TEXTALIGNHORIZ = 1;
     t.format.TEXTALIGNVERT = 1;
     t.format.TEXTJUSTIFY = 0;
@@ -468,7 +468,7 @@ namespace {
 
 // Measures a line holding "tall" one pixel taller, so that the line chosen
 // as the longest shows in the line height.
-class TTallLineCanvas : public RecordingCanvas {
+class TallLineCanvas : public RecordingCanvas {
 public:
     int textHeight(const QString& text) override
     {
@@ -480,8 +480,8 @@ public:
 
 TEST(RendererText, OfEquallyWideLinesTheFirstIsTheLongest)
 {
-    TTestJob t(1, 1, {{"flat", "tall"}});
-    TTallLineCanvas canvas;
+    TestJob t(1, 1, {{"flat", "tall"}});
+    TallLineCanvas canvas;
     PRINT(t.job, Params(&canvas));
     QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 2);
@@ -497,7 +497,7 @@ TEST(RendererText, OfEquallyWideLinesTheFirstIsTheLongest)
 
 TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
 {
-    TTestJob t(1, 2, NumberedLabels(1));
+    TestJob t(1, 2, NumberedLabels(1));
     t.tpl.MULABELWIDTH = 6000; // 60 x 20 pixels: the placeholder must shrink
     t.tpl.MULABELHEIGHT = 2000;
     RecordingCanvas canvas;
@@ -514,7 +514,7 @@ TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
     EXPECT_EQ(texts[1].font.name, QStringLiteral("Arial"));
     EXPECT_EQ(texts[1].font.color, QColor(192, 192, 192));
     EXPECT_EQ(texts[1].font.style & TFONT::fsBold, 0);
-    EXPECT_EQ(texts[1].brush.style, TBrushStyle::Solid);
+    EXPECT_EQ(texts[1].brush.style, BrushStyle::Solid);
     EXPECT_EQ(texts[1].brush.color, QColor(Qt::white));
 
     canvas.clear();
@@ -542,7 +542,7 @@ TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
 TEST(RendererLayers, TemplatePageDrawsOutlinesAndPlaceholdersOnly)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 2, NumberedLabels(4));
+    TestJob t(2, 2, NumberedLabels(4));
     t.format.SHOWBORDER = true;
     t.format.ShowPic = true;
     t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
@@ -565,7 +565,7 @@ TEST(RendererLayers, TemplatePageDrawsOutlinesAndPlaceholdersOnly)
 TEST(RendererLayers, PicturesAndBordersLieUnderOutlinesAndText)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 2, NumberedLabels(4));
+    TestJob t(2, 2, NumberedLabels(4));
     t.format.SHOWBORDER = true;
     t.format.MUBORDERWIDTH = 300; // 3 pixels, unlike the outlines
     t.format.ShowPic = true;
@@ -596,7 +596,7 @@ TEST(RendererLayers, PicturesAndBordersLieUnderOutlinesAndText)
 
 TEST(RendererBorder, GrowsOutwardFromTheInsetEdges)
 {
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     t.format.SHOWBORDER = true;
     t.format.MUBORDERLEFT = 1000;
     t.format.MUBORDERTOP = 2000;
@@ -619,7 +619,7 @@ TEST(RendererBorder, GrowsOutwardFromTheInsetEdges)
 TEST(RendererPicture, FitToLabelKeepingRatio)
 {
     QTemporaryDir dir;
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     t.tpl.MULABELHEIGHT = 20000; // a square label, 200 x 200
     t.format.ShowPic = true;
     t.format.FitToLabel = true;
@@ -655,7 +655,7 @@ TEST(RendererPicture, FitToLabelKeepingRatio)
 TEST(RendererPicture, PercentagesOfWidthAndHeightAndLeft)
 {
     QTemporaryDir dir;
-    TTestJob t(1, 1, NumberedLabels(1)); // 200 x 100
+    TestJob t(1, 1, NumberedLabels(1)); // 200 x 100
     t.format.ShowPic = true;
     t.format.FitToLabel = false;
     t.format.KeepRatio = true;
@@ -696,7 +696,7 @@ TEST(RendererPicture, PercentagesOfWidthAndHeightAndLeft)
 TEST(RendererPicture, EmptyPictureBoxDrawsNoPicture)
 {
     QTemporaryDir dir;
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     t.format.ShowPic = true;
     t.format.UsePicPCWidth = true;
     t.format.PicPCWidth = 0;
@@ -735,7 +735,7 @@ TEST(RendererPicture, EmptyPictureBoxDrawsNoPicture)
 TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 1, NumberedLabels(2));
+    TestJob t(2, 1, NumberedLabels(2));
     t.format.ShowPic = true;
     t.format.FitToLabel = true;
     t.format.KeepRatio = true;
@@ -758,7 +758,7 @@ TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
 TEST(RendererPicture, UnreadablePictureIsReportedAndThePageStillDrawn)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 1, NumberedLabels(2));
+    TestJob t(2, 1, NumberedLabels(2));
     t.format.ShowPic = true;
     t.format.SHOWBORDER = true;
     QFile broken(dir.filePath(QStringLiteral("broken.png")));
@@ -786,7 +786,7 @@ TEST(RendererPicture, UnreadablePictureIsReportedAndThePageStillDrawn)
 
 TEST(RendererStart, NoCanvasNoDrawingAndTheRecordIsLeftAlone)
 {
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     TPRINTPARAMS p = Params(nullptr);
     PRINT(t.job, p); // nothing to draw on, nothing happens
 
@@ -800,7 +800,7 @@ TEST(RendererStart, NoCanvasNoDrawingAndTheRecordIsLeftAlone)
     EXPECT_EQ(canvas.ops()[0].kind, CanvasOp::SetPen);
     EXPECT_EQ(canvas.ops()[0].pen, CanvasPen{});
     EXPECT_EQ(canvas.ops()[1].kind, CanvasOp::SetBrush);
-    EXPECT_EQ(canvas.ops()[1].brush, (CanvasBrush{TBrushStyle::Solid, Qt::white}));
+    EXPECT_EQ(canvas.ops()[1].brush, (CanvasBrush{BrushStyle::Solid, Qt::white}));
 }
 
 TEST(RendererColours, FileColoursAndSystemColours)

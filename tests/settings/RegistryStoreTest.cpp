@@ -58,7 +58,7 @@ TEST_F(RegistryStoreTest, StoreIsTheUserIniFileWithTheRootKeyAsNestedGroups)
 {
     EXPECT_EQ(regRootKey(), QStringLiteral("Software\\Mardo\\Gorvin\\v2"));
     EXPECT_EQ(RegistryGroup(closed), QStringLiteral("Software/Mardo/Gorvin/v2/Files/Closed"));
-    EXPECT_EQ(iniPath, TTestEnv::root() + QStringLiteral("/config/Mardo/Gorvin.ini"));
+    EXPECT_EQ(iniPath, TestEnv::root() + QStringLiteral("/config/Mardo/Gorvin.ini"));
 
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/a.GVJ"));
     // On disk as soon as the call returns.
@@ -164,7 +164,7 @@ TEST_F(RegistryStoreTest, AddingStopsAtTheHundredthItem)
 
 TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndTheSaveRewritesTheWholeList)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     FNREGWRITESTRING(closed, QStringLiteral("JobCOUNT"), QStringLiteral("3"));
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/zero.GVJ"));
     FNREGWRITESTRING(closed, QStringLiteral("Job2"), QStringLiteral("/two.GVJ"));
@@ -188,7 +188,7 @@ TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndTheSaveRewritesTheWhol
 
 TEST_F(RegistryStoreTest, DamagedCountsStayWithinTheList)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("kept"));
     QStringList loaded;
     for (const char* count : {"many", "-4", ""}) {
@@ -211,7 +211,7 @@ TEST_F(RegistryStoreTest, StoreThatCannotBeWrittenFailsQuietly)
 {
     // A folder where the settings file belongs can be neither read nor written.
     ASSERT_TRUE(QDir().mkpath(iniPath));
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     EXPECT_FALSE(FNREGADDTOLIST(closed, job, {QStringLiteral("/a.GVJ")}));
     EXPECT_FALSE(FNREGSAVELIST(closed, QStringLiteral("Data"), {QStringLiteral("/a.txt")}));
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));

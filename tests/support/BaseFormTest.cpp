@@ -38,17 +38,17 @@ TEST(PlaceOnShow, WindowWithFewerThanThreePixelsOnTheScreenComesBackCentred)
 
 namespace {
 // A dialog of the program's kind, with its own show handler.
-class TTestDialog : public TBaseDialog {
+class TestDialog : public BaseDialog {
     Q_OBJECT
 public:
-    TTestDialog() { resize(300, 200); }
+    TestDialog() { resize(300, 200); }
     QList<QRect> seenInShowEvent;
 
 protected:
     void showEvent(QShowEvent* event) override
     {
         seenInShowEvent.append(geometry());
-        TBaseDialog::showEvent(event);
+        BaseDialog::showEvent(event);
     }
 };
 } // namespace
@@ -58,7 +58,7 @@ TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect centred(screen.left() + (screen.width() - 300) / 2,
                         screen.top() + (screen.height() - 200) / 2, 300, 200);
-    TTestDialog dialog;
+    TestDialog dialog;
     dialog.move(7, 9);
     EXPECT_TRUE(dialog.firstShow);
     EXPECT_TRUE(dialog.DESKTOP);
@@ -83,12 +83,12 @@ TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
     QDialog plain;
     EXPECT_EQ(TBASEFORM::of(&dialog), static_cast<TBASEFORM*>(&dialog));
     EXPECT_EQ(TBASEFORM::of(&plain), nullptr);
-    EXPECT_EQ(qobject_cast<TTestDialog*>(static_cast<QObject*>(&dialog)), &dialog);
+    EXPECT_EQ(qobject_cast<TestDialog*>(static_cast<QObject*>(&dialog)), &dialog);
 }
 
 TEST(Placement, NormalBoundsSurviveMaximising)
 {
-    TBaseMainWindow window;
+    BaseMainWindow window;
     window.firstShow = false; // as restored from a saved desktop
     window.setGeometry(30, 40, 320, 240);
     std::int32_t left = 0, top = 0, width = 0, height = 0;
@@ -106,7 +106,7 @@ TEST(Placement, NormalBoundsSurviveMaximising)
 
 TEST(Placement, MinimisedPositionIsKeptAndReportedWithoutOtherEffect)
 {
-    TTestDialog dialog;
+    TestDialog dialog;
     dialog.setGeometry(30, 40, 300, 200);
     std::int32_t x = 0, y = 0;
     FNGETMINPOSITION(dialog, x, y);

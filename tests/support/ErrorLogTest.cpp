@@ -77,7 +77,7 @@ TEST_F(ErrorLogTest, TimeStampIsShortDateAndLongTimeWithTheTimeLeftOutAtMidnight
 
 TEST_F(ErrorLogTest, LogErrorBeepsWritesInTheProgramFolderAndShowsThePlainBox)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const QString text = QStringLiteral("Could not write\n\rC:\\Jobs\\a.GVJ");
     FNLOGERROR(2, text, true, true);
 
@@ -101,7 +101,7 @@ TEST_F(ErrorLogTest, LogThatCannotBeWrittenStillTellsTheUserAndCarriesOn)
 {
     // A folder in the log's place cannot be opened as a file, not even by root.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ERRFILE.TXT")));
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     bool logged = true;
     EXPECT_NO_THROW(logged = FNLOGERROR(8, QStringLiteral("Data file not loaded"), true, true));
     EXPECT_FALSE(logged);
@@ -122,7 +122,7 @@ TEST_F(ErrorLogTest, FailureReachesStandardErrorWhenToolkitWarningsAreSilenced)
     FILE* sink = std::fopen(captured.toLocal8Bit().constData(), "w");
     ASSERT_NE(sink, nullptr);
     dup2(fileno(sink), fileno(stderr));
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const bool logged = FNLOGERROR(8, QStringLiteral("Data file not loaded"), false, false);
     std::fflush(stderr);
     dup2(saved, fileno(stderr));

@@ -18,7 +18,7 @@ TEST(Utilities, VersionTextAndCaptionsWithoutAccelerators)
 
 namespace {
 // Stands in for the desktop: records what it was asked to open.
-class TUrlRecorder : public QObject {
+class UrlRecorder : public QObject {
     Q_OBJECT
 public slots:
     void open(const QUrl& url) { opened.append(url); }
@@ -30,7 +30,7 @@ public:
 
 TEST(Utilities, ShellOpenHandsAddressesAndLocalFilesToTheDesktop)
 {
-    TUrlRecorder recorder;
+    UrlRecorder recorder;
     const QStringList schemes = {QStringLiteral("https"), QStringLiteral("mailto"), QStringLiteral("file")};
     for (const QString& scheme : schemes)
         QDesktopServices::setUrlHandler(scheme, &recorder, "open");
@@ -63,7 +63,7 @@ TEST(ProgramFolder, OnlyAWritablePortableFolderKeepsTheFilesBesideTheProgram)
     const QString chosen = ChooseProgramFolder(folder.path() + QStringLiteral("/gone"));
     EXPECT_EQ(chosen, userData);
     EXPECT_TRUE(chosen.endsWith(QStringLiteral("/Mardo/Gorvin")));
-    EXPECT_TRUE(chosen.startsWith(TTestEnv::root())) << chosen.toStdString();
+    EXPECT_TRUE(chosen.startsWith(TestEnv::root())) << chosen.toStdString();
     EXPECT_TRUE(QDir(chosen).exists());
 }
 

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Writers, RtfFixture,
                          ::testing::Values("pandoc-sample.rtf", "libreoffice-from-odt.rtf",
                                            "libreoffice-from-docx.rtf"));
 
-struct TRtfCase {
+struct RtfCase {
     const char* name;
     QByteArray rtf;
     QString expected; // marked(): *bold*, _italic_, ~underline~, a line per paragraph
@@ -140,7 +140,7 @@ struct TRtfCase {
 
 TEST(RtfReader, SmallDocumentsReadAsWordProcessorsShowThem)
 {
-    const TRtfCase cases[] = {
+    const RtfCase cases[] = {
         {"plain text", R"({\rtf1 Hello})", QStringLiteral("Hello")},
         {"paragraphs", R"({\rtf1 A\par B})", QStringLiteral("A\nB")},
         {"no empty paragraph after the last mark", R"({\rtf1 A\par})", QStringLiteral("A")},
@@ -186,7 +186,7 @@ TEST(RtfReader, SmallDocumentsReadAsWordProcessorsShowThem)
         {"list text stays", R"({\rtf1{\listtext\pard\plain \u8226\'95\tab}Item\par})",
          QStringLiteral("\u2022\tItem")},
     };
-    for (const TRtfCase& c : cases)
+    for (const RtfCase& c : cases)
         EXPECT_EQ(read(c.rtf), c.expected) << c.name;
 }
 
@@ -257,7 +257,7 @@ TEST(RtfReader, RefusesWhatIsNotRtf)
 
 TEST(RtfReader, MalformedDocumentsReadWhatTheyCan)
 {
-    const TRtfCase cases[] = {
+    const RtfCase cases[] = {
         {"unterminated", R"({\rtf1 abc)", QStringLiteral("abc")},
         {"text after the end", R"({\rtf1 a}}b{c})", QStringLiteral("a")},
         {"truncated hex", R"({\rtf1 a\')", QStringLiteral("a")},
@@ -275,7 +275,7 @@ TEST(RtfReader, MalformedDocumentsReadWhatTheyCan)
         {"very long control word", "{\\rtf1 \\" + QByteArray(5000, 'a') + " x}", QStringLiteral("x")},
         {"very long number", "{\\rtf1 \\fs" + QByteArray(5000, '9') + " x}", QStringLiteral("x")},
     };
-    for (const TRtfCase& c : cases) {
+    for (const RtfCase& c : cases) {
         QTextDocument document;
         ASSERT_TRUE(readRtf(c.rtf, document)) << c.name;
         if (!c.expected.isNull()) {
