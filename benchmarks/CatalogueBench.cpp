@@ -16,7 +16,7 @@ namespace {
 
 bool catalogueMissing(benchmark::State& state)
 {
-    if (QFileInfo(LabelCatalogue::DefaultFolder()).isDir())
+    if (QFileInfo(LabelCatalogue::defaultFolder()).isDir())
         return false;
     state.SkipWithError("no label catalogue: install the package glabels-data");
     return true;
@@ -50,7 +50,7 @@ void BM_CatalogueRead(benchmark::State& state)
 {
     if (catalogueMissing(state))
         return;
-    const QString folder = LabelCatalogue::DefaultFolder();
+    const QString folder = LabelCatalogue::defaultFolder();
     for (auto _ : state) {
         LabelCatalogue catalogue;
         catalogue.read(folder);
@@ -94,7 +94,7 @@ int main(int argc, char** argv)
     QTemporaryDir programFolder;
     qputenv("GORVIN_PROGRAM_FOLDER", programFolder.path().toUtf8());
     QApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

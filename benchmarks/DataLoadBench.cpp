@@ -110,7 +110,7 @@ void BM_LoadAndIndex(benchmark::State& state)
             state.SkipWithError(error.toLocal8Bit().constData());
             return;
         }
-        const QVector<qint32> index = BuildLabelIndex(lines);
+        const QVector<qint32> index = buildLabelIndex(lines);
         labels = index.size();
         benchmark::DoNotOptimize(index.constData());
     }
@@ -134,12 +134,12 @@ void BM_ReadAllLabels(benchmark::State& state)
         state.SkipWithError("cannot load the data file");
         return;
     }
-    const QVector<qint32> index = BuildLabelIndex(lines);
+    const QVector<qint32> index = buildLabelIndex(lines);
     QStringList label;
     for (auto _ : state) {
         for (const qint32 first : index) {
             label.clear();
-            AppendLabelLines(lines, first, label);
+            appendLabelLines(lines, first, label);
             benchmark::DoNotOptimize(label.constData());
         }
     }

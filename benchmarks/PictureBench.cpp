@@ -76,7 +76,7 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
             QElapsedTimer timer;
             timer.start();
             Picture picture;
-            r.loaded = LoadPictureFile(path, picture);
+            r.loaded = loadPictureFile(path, picture);
             // A loaded drawing is drawn once too, as the first label would.
             if (r.loaded && picture.isSvg()) {
                 QImage image(300, 300, QImage::Format_ARGB32_Premultiplied);

@@ -58,7 +58,7 @@ std::unique_ptr<TJOB> AddressJob()
     format.TEXTSHRINKTOFIT = true;
     format.SHOWBORDER = true;
     format.ShowPic = false;
-    format.FONT = DefaultLabelFont();
+    format.FONT = defaultLabelFont();
     format.FONT.setSize(14);
     return job;
 }

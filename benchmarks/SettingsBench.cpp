@@ -60,7 +60,7 @@ struct Program {
     void start()
     {
         main = std::make_unique<TFormMAIN>(QStringList());
-        others = CreateProgramWindows(*main);
+        others = createProgramWindows(*main);
         main->show();
         QCoreApplication::processEvents();
     }
@@ -119,7 +119,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     QDir().mkpath(home.path() + QStringLiteral("/config/Mardo"));
     ConsoleMessageSeam console;
     ScopedMessageSeam messages(console);

@@ -138,14 +138,14 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     FUZZ_CHECK("datafile", lines.lineIsEmpty(-1) && lines.lineIsEmpty(lines.count()));
 
     // Labels: every maximal run of non-empty lines, each read in full.
-    const QVector<qint32> index = BuildLabelIndex(lines);
+    const QVector<qint32> index = buildLabelIndex(lines);
     qsizetype label = 0;
     for (int i = 0; i < lines.count(); ++i) {
         if (texts[i].isEmpty() || (i > 0 && !texts[i - 1].isEmpty()))
             continue;
         FUZZ_CHECK("datafile", label < index.size() && index[label] == i);
         QStringList got;
-        AppendLabelLines(lines, index[label], got);
+        appendLabelLines(lines, index[label], got);
         int j = i;
         while (j < lines.count() && !texts[j].isEmpty())
             ++j;
@@ -154,8 +154,8 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     }
     FUZZ_CHECK("datafile", label == index.size());
     QStringList none;
-    AppendLabelLines(lines, -1, none);
-    AppendLabelLines(lines, lines.count(), none);
+    appendLabelLines(lines, -1, none);
+    appendLabelLines(lines, lines.count(), none);
     FUZZ_CHECK("datafile", none.isEmpty());
     FUZZ_CHECK("datafile", lines.toStringList() == texts);
     return 0;

@@ -116,9 +116,9 @@ int FuzzTemplateFile(const std::uint8_t* data, std::size_t size)
     // The text form of an object stream (the settings store writes fonts in
     // it) takes any bytes too.
     try {
-        const QString text = ObjectBinaryToText(bytes);
+        const QString text = objectBinaryToText(bytes);
         try {
-            ObjectTextToBinary(text);
+            objectTextToBinary(text);
         } catch (const EFilerError&) {
         }
     } catch (const EFilerError&) {

@@ -458,7 +458,7 @@ int runBatchPrint(const BatchOptions& options)
     return BatchPrintFailed;
 }
 
-int BatchPrintMain(int argc, char* argv[])
+int batchPrintMain(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -476,7 +476,7 @@ int BatchPrintMain(int argc, char* argv[])
         return BatchPrinted;
     }
     if (options.Version) {
-        std::fputs((ApplicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
+        std::fputs((applicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
 
@@ -492,7 +492,7 @@ int BatchPrintMain(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         qInstallMessageHandler(quietToolkitMessages);
     QGuiApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
     useStoredFormatDefaults();

@@ -54,4 +54,4 @@ int runBatchPrint(const BatchOptions& options);
 
 // The whole batch printer: arguments, application without windows (on the
 // offscreen platform when there is no display), printing, exit status.
-int BatchPrintMain(int argc, char* argv[]);
+int batchPrintMain(int argc, char* argv[]);

@@ -114,7 +114,7 @@ TFormMAIN::TFormMAIN(const QStringList& commandLine, QWidget* parent)
     : BaseMainWindow(parent), commandLine_(commandLine)
 {
     setObjectName(QStringLiteral("FormMAIN"));
-    setWindowTitle(ApplicationTitle());
+    setWindowTitle(applicationTitle());
     resize(696, 492);
     FormCreate();
 }

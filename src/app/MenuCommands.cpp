@@ -151,12 +151,12 @@ void TFormMAIN::Softwaresettings1Click()
 
 void TFormMAIN::Gotowebsite1Click()
 {
-    FNSHELLOPEN(MakerWebSite());
+    FNSHELLOPEN(makerWebSite());
 }
 
 void TFormMAIN::emailus1Click()
 {
-    FNSHELLOPEN(SupportMailLink());
+    FNSHELLOPEN(supportMailLink());
 }
 
 void TFormMAIN::Exit1Click()

@@ -19,7 +19,7 @@
 #include <QApplication>
 #include <QScreen>
 
-std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFormABOUT* about)
+std::vector<std::unique_ptr<QWidget>> createProgramWindows(TFormMAIN& main, TFormABOUT* about)
 {
     std::vector<std::unique_ptr<QWidget>> owned;
     auto make = [&owned](auto* window) {
@@ -43,7 +43,7 @@ std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFor
     return owned;
 }
 
-int RunDesktopProgram(const QStringList& commandLine)
+int runDesktopProgram(const QStringList& commandLine)
 {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
@@ -58,7 +58,7 @@ int RunDesktopProgram(const QStringList& commandLine)
 
     TFormMAIN main(commandLine);
     seam.setParent(&main);
-    const auto windows = CreateProgramWindows(main, &about);
+    const auto windows = createProgramWindows(main, &about);
 
     // The program ends when its main window closes, even while the splash or
     // an instructions window is still up: those would otherwise keep Qt's

@@ -35,13 +35,13 @@ public:
 
 } // namespace
 
-int GorvinMain(int argc, char* argv[])
+int gorvinMain(int argc, char* argv[])
 {
     // "--print" and "--help" make the batch printer: no window, no display.
     if (isBatchCommand(argc, argv))
-        return BatchPrintMain(argc, argv);
+        return batchPrintMain(argc, argv);
 
     GorvinApplication app(argc, argv);
-    NameApplication();
-    return RunDesktopProgram(QApplication::arguments().mid(1));
+    nameApplication();
+    return runDesktopProgram(QApplication::arguments().mid(1));
 }

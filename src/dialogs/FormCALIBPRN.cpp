@@ -133,7 +133,7 @@ QString TFormCALIBPRN::instructionsText()
         "\n"
         "None of this changes anything in the printer itself: only the way %1 prints "
         "on it.\n")
-        .arg(ApplicationTitle());
+        .arg(applicationTitle());
 }
 
 TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
@@ -450,7 +450,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     const int copies = printer.copies();
     printer.setCopies(1);
     printer.usePrinterPaper();
-    printer.setDocumentName(ApplicationTitle() + QStringLiteral(" calibration"));
+    printer.setDocumentName(applicationTitle() + QStringLiteral(" calibration"));
     const PrinterGeometry geometry = printer.geometry();
     printer.beginDocument();
     if (!printer.isPrinting()) {

@@ -96,7 +96,7 @@ QString pictureFilter()
             out << QStringLiteral("*.") + s.toLower() << QStringLiteral("*.") + s.toUpper();
         return out.join(QLatin1Char(' '));
     };
-    QStringList filters{QStringLiteral("All (%1)").arg(patterns(PictureSuffixes()))};
+    QStringList filters{QStringLiteral("All (%1)").arg(patterns(pictureSuffixes()))};
     for (const Kind& kind : kinds)
         filters << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kind.name), patterns(kind.suffixes));
     return filters.join(QStringLiteral(";;"));

@@ -78,5 +78,5 @@ QString TFormHELP::instructionsText()
         "\n"
         "We would like to hear what you would change or add. Write to us with \"Email "
         "us...\" on the \"Help\" menu, or visit our web site with \"Go to web site...\".\n")
-        .arg(ApplicationTitle().toUpper(), ApplicationTitle());
+        .arg(applicationTitle().toUpper(), applicationTitle());
 }

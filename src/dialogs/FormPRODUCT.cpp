@@ -229,7 +229,7 @@ TFormPRODUCT::~TFormPRODUCT() = default;
 
 QString TFormPRODUCT::catalogueFolder() const
 {
-    return folder_.isEmpty() ? LabelCatalogue::DefaultFolder() : folder_;
+    return folder_.isEmpty() ? LabelCatalogue::defaultFolder() : folder_;
 }
 
 void TFormPRODUCT::setCatalogueFolder(const QString& folder)
@@ -250,8 +250,8 @@ bool TFormPRODUCT::loadCatalogue()
     QApplication::restoreOverrideCursor();
     const QString source = QStringLiteral("Label sheets by product code come from the label catalogue that the "
                                           "package ")
-        + LabelCatalogue::PackageName() + QStringLiteral(" installs in ") + folder
-        + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ") + LabelCatalogue::PackageName()
+        + LabelCatalogue::packageName() + QStringLiteral(" installs in ") + folder
+        + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ") + LabelCatalogue::packageName()
         + QStringLiteral(") and choose this command again.");
     if (!read) {
         Messages().warning(QStringLiteral("No label catalogue was found in ") + folder + QStringLiteral(".\n\r")

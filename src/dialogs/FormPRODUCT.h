@@ -21,7 +21,7 @@ public:
     explicit TFormPRODUCT(QWidget* parent = nullptr);
     ~TFormPRODUCT() override;
 
-    // The folder the catalogue is read from; LabelCatalogue::DefaultFolder()
+    // The folder the catalogue is read from; LabelCatalogue::defaultFolder()
     // until set. Setting it forgets a catalogue read before.
     QString catalogueFolder() const;
     void setCatalogueFolder(const QString& folder);

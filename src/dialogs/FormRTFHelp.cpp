@@ -96,17 +96,17 @@ bool TFormRTFHelp::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-QString InstructionsFileName()
+QString instructionsFileName()
 {
-    return ApplicationTitle() + QStringLiteral("02Instructions.rtf");
+    return applicationTitle() + QStringLiteral("02Instructions.rtf");
 }
 
 QString instructionsFile()
 {
-    const QString beside = QDir(ExecutableFolder()).filePath(InstructionsFileName());
+    const QString beside = QDir(ExecutableFolder()).filePath(instructionsFileName());
     if (QFileInfo(beside).isFile())
         return beside;
-    return QStandardPaths::locate(QStandardPaths::AppDataLocation, InstructionsFileName());
+    return QStandardPaths::locate(QStandardPaths::AppDataLocation, instructionsFileName());
 }
 
 bool showInstructions(TFormRTFHelp& formatted, TFormHELP& plain)

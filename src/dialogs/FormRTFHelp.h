@@ -35,7 +35,7 @@ private:
 };
 
 // The file name of the instructions document.
-QString InstructionsFileName();
+QString instructionsFileName();
 
 // Where the instructions document is: beside the program, or else in the
 // installed data folders (~/.local/share/Mardo/Gorvin, then

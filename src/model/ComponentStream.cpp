@@ -180,7 +180,7 @@ public:
                     break;
                 name(path);
                 byte(vaExtended);
-                raw(DoubleToExtended(v));
+                raw(doubleToExtended(v));
                 break;
             }
             case PropKind::Text: {
@@ -400,7 +400,7 @@ public:
         case PropKind::Float: {
             double v = 0.0;
             if (code == vaExtended)
-                v = ExtendedToDouble(bytes(10).constData());
+                v = extendedToDouble(bytes(10).constData());
             else
                 v = ordinalValue(code);
             p.setFloat(object, v);
@@ -470,7 +470,7 @@ public:
         const qsizetype start = pos_;
         prefix();
         const QString cls = name();
-        std::unique_ptr<Persistent> made = CreateRegisteredObject(cls);
+        std::unique_ptr<Persistent> made = createRegisteredObject(cls);
         if (!made)
             throw EClassNotFound(QStringLiteral("Class %1 not found").arg(cls));
         pos_ = start;
@@ -500,12 +500,12 @@ private:
 
 } // namespace
 
-std::span<const IdentEntry> CharsetIdents()
+std::span<const IdentEntry> charsetIdents()
 {
     return charsetTable;
 }
 
-std::span<const IdentEntry> ColorIdents()
+std::span<const IdentEntry> colorIdents()
 {
     return colorTable;
 }
@@ -536,7 +536,7 @@ Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persisten
 
 // ---------------------------------------------------------------- extended
 
-QByteArray DoubleToExtended(double value)
+QByteArray doubleToExtended(double value)
 {
     quint64 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -574,7 +574,7 @@ QByteArray DoubleToExtended(double value)
     return out;
 }
 
-double ExtendedToDouble(const char* b)
+double extendedToDouble(const char* b)
 {
     quint64 mantissa = 0;
     for (int i = 0; i < 8; ++i)
@@ -682,7 +682,7 @@ private:
         switch (code) {
         case vaInt8: case vaInt16: case vaInt32: return QString::number(r_.ordinalValue(code));
         case vaInt64: return QString::number(r_.le<qint64>());
-        case vaExtended: return QString::number(ExtendedToDouble(r_.bytes(10).constData()), 'g', 18);
+        case vaExtended: return QString::number(extendedToDouble(r_.bytes(10).constData()), 'g', 18);
         case vaString: case vaLString: case vaWString: case vaUTF8String: return quoteText(r_.textValue(code));
         case vaIdent: return r_.name();
         case vaFalse: return QStringLiteral("False");
@@ -871,7 +871,7 @@ private:
                 if (!ok)
                     parseError(QStringLiteral("bad number %1").arg(number));
                 w_.byte(vaExtended);
-                w_.raw(DoubleToExtended(d));
+                w_.raw(doubleToExtended(d));
             }
         } else if (identStart(c)) {
             const QString word = ident();
@@ -897,7 +897,7 @@ private:
 
 } // namespace
 
-QString ObjectBinaryToText(const QByteArray& stream)
+QString objectBinaryToText(const QByteArray& stream)
 {
     Reader r(stream, 0);
     r.signature();
@@ -906,7 +906,7 @@ QString ObjectBinaryToText(const QByteArray& stream)
     return t.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QByteArray ObjectTextToBinary(const QString& text)
+QByteArray objectTextToBinary(const QString& text)
 {
     QByteArray out = signature;
     TextParser p(text, out);
@@ -915,7 +915,7 @@ QByteArray ObjectTextToBinary(const QString& text)
     return out;
 }
 
-QString JoinCommaText(const QStringList& items)
+QString joinCommaText(const QStringList& items)
 {
     QStringList parts;
     for (const QString& item : items) {
@@ -934,7 +934,7 @@ QString JoinCommaText(const QStringList& items)
     return parts.join(QLatin1Char(','));
 }
 
-QStringList SplitCommaText(const QString& text)
+QStringList splitCommaText(const QString& text)
 {
     QStringList items;
     qsizetype i = 0;

@@ -62,19 +62,19 @@ void WriteObjectStream(QByteArray& stream, const Persistent& object);
 Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persistent& object);
 
 // The 80-bit extended floating-point form, little-endian, built bit by bit.
-QByteArray DoubleToExtended(double value);
-double ExtendedToDouble(const char* tenBytes);
+QByteArray doubleToExtended(double value);
+double extendedToDouble(const char* tenBytes);
 
 // Character-set and colour identifiers.
-std::span<const IdentEntry> CharsetIdents();
-std::span<const IdentEntry> ColorIdents();
+std::span<const IdentEntry> charsetIdents();
+std::span<const IdentEntry> colorIdents();
 
 // The text form of an object stream ("object CLASS", "  path = value", "end")
 // and back. Text that is not in that form throws EFilerError.
-QString ObjectBinaryToText(const QByteArray& stream);
-QByteArray ObjectTextToBinary(const QString& text);
+QString objectBinaryToText(const QByteArray& stream);
+QByteArray objectTextToBinary(const QString& text);
 
 // Comma text: items quoted when they hold a blank, a control character, a
 // double quote or a comma.
-QString JoinCommaText(const QStringList& items);
-QStringList SplitCommaText(const QString& text);
+QString joinCommaText(const QStringList& items);
+QStringList splitCommaText(const QString& text);

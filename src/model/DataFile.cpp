@@ -230,7 +230,7 @@ QByteArray Utf16ToUtf8(const QByteArray& bytes)
 
 } // namespace
 
-PlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
+PlainFileOpen openPlainFile(const QString& path, QFile& file, qint64& size)
 {
     size = 0;
     const QByteArray native = QFile::encodeName(path);
@@ -270,7 +270,7 @@ PlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
     return PlainFileOpen::Opened;
 }
 
-QString PlainFileRefusal(PlainFileOpen result, const QString& path, const QString& wanted)
+QString plainFileRefusal(PlainFileOpen result, const QString& path, const QString& wanted)
 {
     switch (result) {
     case PlainFileOpen::Opened:
@@ -351,8 +351,8 @@ bool DataLines::loadFromFile(const QString& path, QString* error)
     };
     QFile file;
     qint64 size = 0;
-    if (const PlainFileOpen opened = OpenPlainFile(path, file, size); opened != PlainFileOpen::Opened)
-        return fail(PlainFileRefusal(opened, path, QStringLiteral("a data file")));
+    if (const PlainFileOpen opened = openPlainFile(path, file, size); opened != PlainFileOpen::Opened)
+        return fail(plainFileRefusal(opened, path, QStringLiteral("a data file")));
     const auto tooLarge = [&](qint64 bytes) {
         const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
         return fail(QStringLiteral("The file %1 holds %2 MB; data files larger than %3 MB are not read.")
@@ -437,7 +437,7 @@ void DataLines::index(qsizetype begin)
         FillStarts(m_starts32, count, data, first, end);
 }
 
-QVector<qint32> BuildLabelIndex(const DataLines& lines)
+QVector<qint32> buildLabelIndex(const DataLines& lines)
 {
     QVector<qint32> starts;
     bool inLabel = false;
@@ -454,7 +454,7 @@ QVector<qint32> BuildLabelIndex(const DataLines& lines)
     return starts;
 }
 
-void AppendLabelLines(const DataLines& lines, qint32 first, QStringList& out)
+void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out)
 {
     if (first < 0)
         return;
@@ -481,7 +481,7 @@ QString DataLines::linePrefix(int i, qsizetype maxChars) const
     return text;
 }
 
-void AppendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
+void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
 {
     if (first < 0)
         return;

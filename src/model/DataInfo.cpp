@@ -62,7 +62,7 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
 {
     if (index < 0 || index >= labelIndex_.size())
         return false;
-    AppendLabelLines(FILECONTENT, labelIndex_[index], lines);
+    appendLabelLines(FILECONTENT, labelIndex_[index], lines);
     return true;
 }
 
@@ -70,7 +70,7 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizety
 {
     if (index < 0 || index >= labelIndex_.size())
         return false;
-    AppendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
+    appendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
     return true;
 }
 
@@ -78,6 +78,6 @@ bool TDATAINFO::LoadMainPic()
 {
     if (PicFileName.isEmpty() || !QFileInfo::exists(PicFileName))
         return false;
-    picLoaded_ = LoadPictureFile(PicFileName, picture_);
+    picLoaded_ = loadPictureFile(PicFileName, picture_);
     return picLoaded_;
 }

@@ -33,7 +33,7 @@ public:
     // what a label can show of a data file with very long lines or labels.
     bool GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const;
     // Builds the label index from FILECONTENT as it stands.
-    void reindex() { labelIndex_ = BuildLabelIndex(FILECONTENT); }
+    void reindex() { labelIndex_ = buildLabelIndex(FILECONTENT); }
     // Reads PicFileName into the picture holder.
     bool LoadMainPic();
 

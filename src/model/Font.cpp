@@ -8,9 +8,9 @@ const PropTable& TFONT::properties() const
     using C = TFONT;
     static const PropTable table = [] {
         PropInfo charset = props::integer("Charset", &C::Charset);
-        charset.idents = CharsetIdents();
+        charset.idents = charsetIdents();
         PropInfo color = props::integer("Color", &C::Color);
-        color.idents = ColorIdents();
+        color.idents = colorIdents();
         PropInfo size;
         size.name = QStringLiteral("Size");
         size.kind = PropKind::Integer;
@@ -53,7 +53,7 @@ bool TFONT::operator==(const TFONT& o) const
            && Pitch == o.Pitch && Style == o.Style;
 }
 
-TFONT DefaultLabelFont()
+TFONT defaultLabelFont()
 {
     TFONT f;
     f.Charset = 1;
@@ -83,19 +83,19 @@ QString FNFONTTOSTRING(const TFONT& font)
     holder.FONT = font;
     QByteArray stream;
     WriteObjectStream(stream, holder);
-    QStringList lines = ObjectBinaryToText(stream).split(QLatin1Char('\n'));
+    QStringList lines = objectBinaryToText(stream).split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
-    return JoinCommaText(lines);
+    return joinCommaText(lines);
 }
 
 bool FNSTRINGTOFONT(const QString& text, TFONT& font)
 {
     try {
-        const QStringList lines = SplitCommaText(text);
+        const QStringList lines = splitCommaText(text);
         if (lines.isEmpty() || lines.front().simplified() != QStringLiteral("object TFONTWRAPPER"))
             return false;
-        const QByteArray stream = ObjectTextToBinary(lines.join(QLatin1Char('\n')));
+        const QByteArray stream = objectTextToBinary(lines.join(QLatin1Char('\n')));
         TFONTWRAPPER holder;
         qsizetype pos = 0;
         ReadObjectStream(stream, pos, holder);

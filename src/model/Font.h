@@ -33,7 +33,7 @@ public:
 
 // The program's default label font: bold "COURIER NEW", 12 points, black,
 // default character set, default pitch.
-TFONT DefaultLabelFont();
+TFONT defaultLabelFont();
 
 // The holder through which a font alone is written to a stream.
 class TFONTWRAPPER : public TBASECONTROL {

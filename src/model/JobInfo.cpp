@@ -47,12 +47,12 @@ bool readBool(const char* name, const char* def)
 
 } // namespace
 
-void SetFormatValueReader(FormatValueReader reader)
+void setFormatValueReader(FormatValueReader reader)
 {
     valueReader() = std::move(reader);
 }
 
-std::span<const FormatDefault> FormatDefaultTable()
+std::span<const FormatDefault> formatDefaultTable()
 {
     return defaultsTable;
 }
@@ -90,9 +90,9 @@ void TJOBINFO::loadFormatDefaults()
     PicAlignHoriz = readInteger("PicAlignHoriz", "1");
 
     const QString fontText = readValue(QStringLiteral("Font"), QString());
-    FONT = DefaultLabelFont();
+    FONT = defaultLabelFont();
     if (!fontText.isEmpty() && !FNSTRINGTOFONT(fontText, FONT))
-        FONT = DefaultLabelFont(); // undecodable text: the built-in label font
+        FONT = defaultLabelFont(); // undecodable text: the built-in label font
 }
 
 const PropTable& TJOBINFO::properties() const

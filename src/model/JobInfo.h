@@ -48,11 +48,11 @@ public:
 // and the default text. The program installs one that reads the "Format" key
 // of the settings store; without one every value takes its default text.
 using FormatValueReader = std::function<QString(const QString& valueName, const QString& defaultText)>;
-void SetFormatValueReader(FormatValueReader reader);
+void setFormatValueReader(FormatValueReader reader);
 
 struct FormatDefault {
     const char* valueName;
     const char* defaultText;
 };
 // The format values in the order they are read and saved.
-std::span<const FormatDefault> FormatDefaultTable();
+std::span<const FormatDefault> formatDefaultTable();

@@ -402,7 +402,7 @@ std::optional<std::pair<MU, MU>> builtInPaperSize(const QString& id)
 
 // ---------------------------------------------------------------- catalogue
 
-QString LabelCatalogue::DefaultFolder()
+QString LabelCatalogue::defaultFolder()
 {
     const QString sub = QStringLiteral("libglabels-3.0/templates");
     const QString found = QStandardPaths::locate(QStandardPaths::GenericDataLocation, sub,

@@ -73,12 +73,12 @@ public:
     // The error log number of catalogue problems.
     static constexpr std::int32_t LogNumber = 12;
     // The Debian package that provides the catalogue.
-    static QString PackageName() { return QStringLiteral("glabels-data"); }
+    static QString packageName() { return QStringLiteral("glabels-data"); }
     // Where the catalogue is looked for: libglabels-3.0/templates in the
     // installed data folders (XDG_DATA_HOME, then XDG_DATA_DIRS, normally
     // /usr/local/share and /usr/share); the usual system folder when it is
     // in none of them.
-    static QString DefaultFolder();
+    static QString defaultFolder();
 
     // Reads every catalogue file of the folder, replacing what was read
     // before. False when the folder holds no catalogue file at all.

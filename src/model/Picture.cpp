@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-QStringList PictureSuffixes()
+QStringList pictureSuffixes()
 {
     return {QStringLiteral("bmp"), QStringLiteral("ico"), QStringLiteral("png"),
             QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
@@ -146,7 +146,7 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
 
 } // namespace
 
-bool CheckSvgDrawing(const QByteArray& data, QString* reason)
+bool checkSvgDrawing(const QByteArray& data, QString* reason)
 {
     if (data.startsWith("\x1f\x8b"))
         return Refuse(reason, QStringLiteral("is compressed (.svgz); only plain SVG drawings are read"));
@@ -272,7 +272,7 @@ bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* er
     file.seek(0);
     const QByteArray data = file.read(SvgLimits::MaxBytes + 1);
     QString reason;
-    if (!CheckSvgDrawing(data, &reason)) {
+    if (!checkSvgDrawing(data, &reason)) {
         if (error)
             *error = QStringLiteral("The drawing %1 is not read: it %2.").arg(path, reason);
         return false;
@@ -290,16 +290,16 @@ bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* er
 
 } // namespace
 
-bool LoadPictureFile(const QString& path, Picture& picture, QString* error)
+bool loadPictureFile(const QString& path, Picture& picture, QString* error)
 {
     picture.clear();
     // The name comes from a job file: only a plain file is opened, never a
     // device or a pipe (which would wait for a writer that may never come).
     QFile file;
     qint64 size = 0;
-    if (const PlainFileOpen opened = OpenPlainFile(path, file, size); opened != PlainFileOpen::Opened) {
+    if (const PlainFileOpen opened = openPlainFile(path, file, size); opened != PlainFileOpen::Opened) {
         if (error)
-            *error = PlainFileRefusal(opened, path);
+            *error = plainFileRefusal(opened, path);
         return false;
     }
     const QFileInfo info(path);

@@ -39,7 +39,7 @@ QRect ToQRect(const CanvasRect& r)
     return QRect(r.left, r.top, r.width(), r.height());
 }
 
-Qt::PenStyle ToQtStyle(PenStyle style)
+Qt::PenStyle toQtStyle(PenStyle style)
 {
     switch (style) {
     case PenStyle::Dash:
@@ -123,7 +123,7 @@ void PainterCanvas::setPen(const CanvasPen& pen)
 
 void PainterCanvas::applyPen()
 {
-    qpen_ = QPen(pen_.color, pen_.width, ToQtStyle(pen_.style), Qt::SquareCap, Qt::MiterJoin);
+    qpen_ = QPen(pen_.color, pen_.width, toQtStyle(pen_.style), Qt::SquareCap, Qt::MiterJoin);
     // Dashes and dots of a fixed size on paper (about 1 mm and 0.3 mm), so a
     // dashed line on a 1 200 DPI printer does not come out as a hairline.
     if ((pen_.style == PenStyle::Dash || pen_.style == PenStyle::Dot) && device_) {

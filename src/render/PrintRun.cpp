@@ -57,10 +57,10 @@ qint32 printMaxPage(const TJOB& job, PrintCommand command)
 QString printDocumentName(PrintCommand command, const QString& jobFile)
 {
     if (command == PrintCommand::PRINTTEMPLATE)
-        return ApplicationTitle() + QStringLiteral(" template");
+        return applicationTitle() + QStringLiteral(" template");
     if (!jobFile.isEmpty())
         return QFileInfo(jobFile).fileName();
-    return ApplicationTitle() + QStringLiteral(" labels");
+    return applicationTitle() + QStringLiteral(" labels");
 }
 
 // ---------------------------------------------------------------- output files
@@ -753,7 +753,7 @@ void PdfFileTarget::openDocument()
     checked_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(checked_.get());
     writer_->setResolution(resolution_);
-    writer_->setCreator(ApplicationTitle());
+    writer_->setCreator(applicationTitle());
     writer_->setTitle(documentName_);
     if (paper_.width() > 0 && paper_.height() > 0) {
         writer_->setPageLayout(QPageLayout(printPageSize(paper_, landscape_),

@@ -198,7 +198,7 @@ void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
     if (!job.JOBINFO()->ShowPic || path.isEmpty() || !QFileInfo::exists(path))
         return;
     QString error;
-    if (!LoadPictureFile(path, page.picture, &error)) {
+    if (!loadPictureFile(path, page.picture, &error)) {
         if (pictureError)
             *pictureError = error;
         return;

@@ -71,8 +71,8 @@ private:
 
     void refresh()
     {
-        const QString organisation = MakerShortName();
-        const QString application = ApplicationTitle();
+        const QString organisation = makerShortName();
+        const QString application = applicationTitle();
         // A store that failed is opened afresh: the toolkit keeps an error
         // until the object goes.
         if (settings_ && settings_->status() != QSettings::AccessError && organisation == organisation_
@@ -118,7 +118,7 @@ public:
     explicit RegKey(const QString& key) : store_(Store::instance())
     {
         store_.begin();
-        store_.settings().beginGroup(RegistryGroup(key));
+        store_.settings().beginGroup(registryGroup(key));
     }
     ~RegKey()
     {
@@ -240,11 +240,11 @@ bool RegSession::commit()
 
 QString regRootKey()
 {
-    return QStringLiteral("Software\\") + MakerShortName() + u'\\' + ApplicationTitle()
+    return QStringLiteral("Software\\") + makerShortName() + u'\\' + applicationTitle()
            + QStringLiteral("\\v2");
 }
 
-QString RegistryGroup(const QString& key)
+QString registryGroup(const QString& key)
 {
     QString group = regRootKey() + u'\\' + key;
     group.replace(u'\\', u'/');

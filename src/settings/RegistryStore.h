@@ -42,7 +42,7 @@ QString regRootKey();
 
 // The group path in the INI file for a key below the root:
 // "Files\Closed" is "Software/Mardo/Gorvin/v2/Files/Closed".
-QString RegistryGroup(const QString& key);
+QString registryGroup(const QString& key);
 
 // Writes a text value, creating the key and any missing keys above it.
 void FNREGWRITESTRING(const QString& key, const QString& name, const QString& text);

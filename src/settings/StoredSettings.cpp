@@ -135,7 +135,7 @@ void writeWindowRecord(const QString& windowName, const WindowRecord& r)
 
 void useStoredFormatDefaults()
 {
-    SetFormatValueReader([](const QString& name, const QString& def) {
+    setFormatValueReader([](const QString& name, const QString& def) {
         return FNREGREADSTRING(QStringLiteral("Format"), name, def);
     });
 }

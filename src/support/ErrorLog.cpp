@@ -42,23 +42,23 @@ ErrorLogFailure::ErrorLogFailure(const QString& path, const QString& reason)
 {
 }
 
-QString ErrorLogPath()
+QString errorLogPath()
 {
     return ProgramFolder() + QStringLiteral("/ERRFILE.TXT");
 }
 
-QStringList ErrorLogHeader()
+QStringList errorLogHeader()
 {
     return {
         QStringLiteral("Please send this file to %1 for analysis: it records the errors %2 met.")
-            .arg(MakerFullName(), ApplicationTitle()),
-        QStringLiteral("%1, %2").arg(MakerFullName(), MakerPostalAddress()),
+            .arg(makerFullName(), applicationTitle()),
+        QStringLiteral("%1, %2").arg(makerFullName(), makerPostalAddress()),
         QStringLiteral("Telephone %1, fax %2, mail %3")
-            .arg(MakerPhone(), MakerFax(), MakerSupportMail()),
+            .arg(makerPhone(), makerFax(), makerSupportMail()),
     };
 }
 
-QString ErrorLogTimeStamp(const QDateTime& when)
+QString errorLogTimeStamp(const QDateTime& when)
 {
     const QLocale locale = QLocale::system();
     const QString date = locale.toString(when.date(), QLocale::ShortFormat);
@@ -67,24 +67,24 @@ QString ErrorLogTimeStamp(const QDateTime& when)
     return date + u' ' + locale.toString(when.time(), QLocale::LongFormat);
 }
 
-QByteArray ErrorLogEntry(std::int32_t number, const QString& text, const QDateTime& when)
+QByteArray errorLogEntry(std::int32_t number, const QString& text, const QDateTime& when)
 {
-    const QString line = ErrorLogTimeStamp(when) + QStringLiteral(" Error[")
+    const QString line = errorLogTimeStamp(when) + QStringLiteral(" Error[")
                          + QString::number(number) + QStringLiteral("]: ") + text;
     return withFileLineBreaks(line).toUtf8() + lineEnd;
 }
 
-void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
+void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
                          const QDateTime& when)
 {
     QByteArray bytes;
     // A log that is new, or was emptied by hand, starts with the header.
     const QFileInfo existing(path);
     if (!existing.exists() || (existing.isFile() && existing.size() == 0)) {
-        for (const QString& line : ErrorLogHeader())
+        for (const QString& line : errorLogHeader())
             bytes += line.toUtf8() + lineEnd;
     }
-    bytes += ErrorLogEntry(number, text, when);
+    bytes += errorLogEntry(number, text, when);
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
@@ -102,7 +102,7 @@ bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
         Messages().beep();
     bool logged = true;
     try {
-        AppendErrorLogEntry(ErrorLogPath(), number, text, QDateTime::currentDateTime());
+        appendErrorLogEntry(errorLogPath(), number, text, QDateTime::currentDateTime());
     } catch (const ErrorLogFailure& e) {
         // The log only records what went wrong; failing to write it must not
         // stop the operation that was reporting (a save, a load, a list read

@@ -21,7 +21,7 @@ QString perUserDataFolder()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty()) // no home folder at all: stay in the temporary folder
-        folder = QDir::tempPath() + u'/' + MakerShortName() + u'/' + ApplicationTitle();
+        folder = QDir::tempPath() + u'/' + makerShortName() + u'/' + applicationTitle();
     return folder;
 }
 } // namespace
@@ -31,7 +31,7 @@ QString ExecutableFolder()
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
 }
 
-QString ChooseProgramFolder(const QString& executableFolder)
+QString chooseProgramFolder(const QString& executableFolder)
 {
     const QFileInfo info(executableFolder);
     const bool portable = !executableFolder.isEmpty()
@@ -48,10 +48,10 @@ QString ProgramFolder()
     const QString fromEnvironment = qEnvironmentVariable("GORVIN_PROGRAM_FOLDER");
     if (!fromEnvironment.isEmpty())
         return created(fromEnvironment);
-    return ChooseProgramFolder(ExecutableFolder());
+    return chooseProgramFolder(ExecutableFolder());
 }
 
-void SetProgramFolderForTests(const QString& path)
+void setProgramFolderForTests(const QString& path)
 {
     overriddenFolder = path;
 }

@@ -30,7 +30,7 @@ protected:
     void TearDown() override
     {
         MainWindowTest::TearDown();
-        SetProgramFolderForTests(QString());
+        setProgramFolderForTests(QString());
         QDir(iniPath()).removeRecursively(); // a test may have put a folder there
         QFile::remove(iniPath());
     }
@@ -62,7 +62,7 @@ TEST_F(FaultsTest, ReloadingDataThatTurnedUnreadableKeepsTheLabelsAndWarns)
     child<QPushButton>("ButtonRELOADDATA")->click();
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot load data file '%1'\n\r%1 is a folder, not a data file").arg(data));
     EXPECT_GE(messages.beeps, 1);
-    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(ErrorLogPath())).contains(QStringLiteral(" Error[8]: Cannot load")));
+    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(errorLogPath())).contains(QStringLiteral(" Error[8]: Cannot load")));
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 6);
     EXPECT_EQ(main.job().PAGECOUNT(), 2);
     EXPECT_FALSE(main.job().ALTERED()); // the same file, so nothing changed
@@ -141,7 +141,7 @@ TEST_F(FaultsTest, CorruptSettingsFileGivesTheDefaultsAndStartUpCompletes)
     EXPECT_EQ(main.previewScale(), 1.0);
     EXPECT_EQ(CurrentUnit, UnitMm);
     EXPECT_TRUE(main.reopenEntries(main.reopenJobMenu()).size() <= 10);
-    EXPECT_EQ(main.job().JOBINFO()->FONT, DefaultLabelFont());
+    EXPECT_EQ(main.job().JOBINFO()->FONT, defaultLabelFont());
     EXPECT_EQ(main.job().JOBINFO()->MUBORDERLEFT, 2000);
     EXPECT_TRUE(closeMain());
 }
@@ -180,7 +180,7 @@ TEST_F(FaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpComplet
 TEST_F(FaultsTest, ErrorLogThatCannotBeWrittenStopsNoCommand)
 {
     WriteFile(path("plain-file"), "not a folder");
-    SetProgramFolderForTests(path("plain-file/program"));
+    setProgramFolderForTests(path("plain-file/program"));
     const QString data = writeData("data.txt", 4);
     const QString job = writeJob(path("a.GVJ"), 2, 2, data);
     TFormMAIN& main = start({job});
@@ -200,7 +200,7 @@ TEST_F(FaultsTest, ErrorLogThatCannotBeWrittenStopsNoCommand)
     dialogs.answerFile(path("b.GVJ"));
     trigger("SAVEJOBAS");
     EXPECT_EQ(main.JOBFILENAME(), path("b.GVJ"));
-    EXPECT_FALSE(QFileInfo::exists(ErrorLogPath()));
+    EXPECT_FALSE(QFileInfo::exists(errorLogPath()));
     EXPECT_TRUE(closeMain());
 }
 
@@ -322,7 +322,7 @@ TEST_F(FaultsTest, RunningOutOfMemoryEndsTheCommandNotTheProgram)
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot open the job '%1'\n\rThere is not enough memory.").arg(bigJob));
     EXPECT_EQ(main.JOBFILENAME(), job);
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 4);
-    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(ErrorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
+    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(errorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
 
     WithMemoryLimit(8 << 20, [&] {
         dialogs.answerFile(bigData);

@@ -17,7 +17,7 @@ namespace {
 
 class FileCommandsTest : public MainWindowTest {
 protected:
-    QString logText() const { return QString::fromUtf8(ReadFileBytes(ErrorLogPath())); }
+    QString logText() const { return QString::fromUtf8(ReadFileBytes(errorLogPath())); }
 };
 
 } // namespace

@@ -35,7 +35,7 @@ TFormMAIN& MainWindowTest::start(const QStringList& commandLine)
     main_.reset();
     others_.clear();
     main_ = std::make_unique<TFormMAIN>(commandLine);
-    others_ = CreateProgramWindows(*main_);
+    others_ = createProgramWindows(*main_);
     main_->show();
     QCoreApplication::processEvents();
     return *main_;

@@ -681,7 +681,7 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     }
     EXPECT_EQ(messages.texts().mid(1), QStringList({QStringLiteral("Printing failed: out of memory"),
                                                     QStringLiteral("Printing failed: File too large")}));
-    const QString log = QString::fromUtf8(ReadFileBytes(ErrorLogPath()));
+    const QString log = QString::fromUtf8(ReadFileBytes(errorLogPath()));
     EXPECT_TRUE(log.contains(QStringLiteral(" Error[13]: Printing failed: out of memory\r\n"))) << log.toStdString();
     EXPECT_EQ(ReadFileBytes(pdf), earlier);
     printAll(); // and the window prints on

@@ -50,7 +50,7 @@ bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dat
     f.TEXTSHRINKTOFIT = false;
     f.SHOWBORDER = false;
     f.ShowPic = false;
-    f.FONT = DefaultLabelFont();
+    f.FONT = defaultLabelFont();
     job.DATAINFO()->FULLFILENAME = dataFile;
     job.DATAINFO()->STARTLABNUM = 1;
     job.DATAINFO()->RepeatLabelNum = 1;

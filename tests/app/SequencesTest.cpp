@@ -67,7 +67,7 @@ TEST_F(SequencesTest, ProgramEndsWhenTheMainWindowClosesWhateverElseIsOpen)
         QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
         poll.start(10);
         guard.start(60000);
-        EXPECT_EQ(RunDesktopProgram({}), 0) << other.toStdString();
+        EXPECT_EQ(runDesktopProgram({}), 0) << other.toStdString();
         QFile::remove(rtf);
         EXPECT_FALSE(FNREGREADSTRING("Files", "AppLocation", {}).isEmpty()); // saved as it closed
         FNREGWRITESTRING("Files", "AppLocation", {});

@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     // Settings and the error log of a test never touch the user's own.
     TestEnv::isolateUserFolders();
     QApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

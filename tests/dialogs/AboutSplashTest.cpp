@@ -158,8 +158,8 @@ TEST(AboutBox, HoldsTheProductNameVersionLinksAndPictures)
 
     auto* mail = about.findChild<QLineEdit*>(QStringLiteral("EditEMAIL"));
     auto* web = about.findChild<QLineEdit*>(QStringLiteral("EditWEB"));
-    EXPECT_EQ(mail->text(), MakerSupportMail());
-    EXPECT_EQ(web->text(), MakerWebSite());
+    EXPECT_EQ(mail->text(), makerSupportMail());
+    EXPECT_EQ(web->text(), makerWebSite());
     EXPECT_TRUE(mail->isReadOnly() && web->isReadOnly());
     EXPECT_FALSE(mail->hasFrame());
     EXPECT_TRUE(mail->font().underline());
@@ -249,9 +249,9 @@ TEST(AboutBox, MailAndWebLinesOpenThroughTheDesktop)
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     ASSERT_EQ(catcher.urls.size(), 2);
-    EXPECT_EQ(TFormABOUT::mailLink(), QStringLiteral("mailto:Gorvin <") + MakerSupportMail() + u'>');
-    EXPECT_EQ(catcher.urls[0], ShellOpenUrl(TFormABOUT::mailLink()));
-    EXPECT_EQ(catcher.urls[1], QUrl(MakerWebSite()));
+    EXPECT_EQ(TFormABOUT::mailLink(), QStringLiteral("mailto:Gorvin <") + makerSupportMail() + u'>');
+    EXPECT_EQ(catcher.urls[0], shellOpenUrl(TFormABOUT::mailLink()));
+    EXPECT_EQ(catcher.urls[1], QUrl(makerWebSite()));
 }
 
 TEST(AboutBox, OkEndsTheModalBox)

@@ -87,12 +87,12 @@ protected:
     {
         QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"))
             .clear();
-        SetFormatValueReader({});
+        setFormatValueReader({});
         CurrentUnit = UnitMm;
     }
     void TearDown() override
     {
-        SetFormatValueReader({});
+        setFormatValueReader({});
         CurrentUnit = UnitMm;
     }
 
@@ -156,7 +156,7 @@ TEST_F(FormatDialog, FillsFromTheJobInInchesAndOkWritesTheRoundTrip)
         EXPECT_TRUE(check(d, "CheckBoxSHRINKTEXTTOFIT")->isChecked());
         EXPECT_EQ(d.findChild<QFrame*>(QStringLiteral("PanelBCOLOR"))->palette().color(QPalette::Window),
                   QColor(0, 128, 255));
-        EXPECT_EQ(d.workingFont(), DefaultLabelFont());
+        EXPECT_EQ(d.workingFont(), defaultLabelFont());
         click(d, "ButtonOK");
     });
 
@@ -326,7 +326,7 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
     EXPECT_TRUE(messages.shown[0].plain);
 
     // Written in the order of the format's value table, with these texts.
-    const auto table = FormatDefaultTable();
+    const auto table = formatDefaultTable();
     ASSERT_EQ(values.size(), static_cast<qsizetype>(table.size()));
     for (qsizetype i = 0; i < values.size(); ++i)
         EXPECT_EQ(values[i].first, QString::fromLatin1(table[i].valueName)) << i;
@@ -405,7 +405,7 @@ TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
     ASSERT_EQ(dialogs.startFonts.size(), 1);
     EXPECT_EQ(dialogs.startFonts[0].pointSize(), 12);
     EXPECT_TRUE(dialogs.startFonts[0].bold());
-    EXPECT_EQ(job.JOBINFO()->FONT, DefaultLabelFont());
+    EXPECT_EQ(job.JOBINFO()->FONT, defaultLabelFont());
     EXPECT_EQ(job.JOBINFO()->BORDERCOLOR, 0x00336699);
 
     // Cancelled inside the font dialog: nothing changes; then chosen and OK.
@@ -414,10 +414,10 @@ TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
     dialogs.answerFont(big);
     dialogs.answerColor(QColor(0, 0, 255));
     ASSERT_TRUE(run(dialog, job, picDir, [](TFormFORMAT& d) {
-        EXPECT_EQ(d.workingFont(), DefaultLabelFont()); // refilled from the job
+        EXPECT_EQ(d.workingFont(), defaultLabelFont()); // refilled from the job
         click(d, "ButtonFONT");
         click(d, "ButtonBORDERCOLOR");
-        EXPECT_EQ(d.workingFont(), DefaultLabelFont());
+        EXPECT_EQ(d.workingFont(), defaultLabelFont());
         EXPECT_EQ(d.workingColor(), 0x00336699);
         click(d, "ButtonFONT");
         click(d, "ButtonBORDERCOLOR");
@@ -557,7 +557,7 @@ TEST_F(FormatDialog, OkAndCancelStayCentredAsAPairSixteenPixelsApart)
 TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
 {
     TFormFORMAT dialog;
-    const QFontInfo used(fontToQFont(DefaultLabelFont())); // "COURIER NEW"'s stand-in, bold
+    const QFontInfo used(fontToQFont(defaultLabelFont())); // "COURIER NEW"'s stand-in, bold
     ASSERT_TRUE(run(dialog, job, picDir, [&](TFormFORMAT& d) {
         for (const char* size : {"", "14"}) { // Qt's own dialog: OK without a change, then a new size
             QTimer::singleShot(0, [&] {
@@ -578,7 +578,7 @@ TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
 
 TEST(FontConvert, ModelFontAndQtFontRoundTrip)
 {
-    TFONT font = DefaultLabelFont();
+    TFONT font = defaultLabelFont();
     const QFont q = fontToQFont(font);
     EXPECT_EQ(q.pointSize(), 12);
     EXPECT_TRUE(q.bold());

@@ -142,7 +142,7 @@ TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlai
 
     // Installed in the data folder.
     QDir().mkpath(dataFolder());
-    ASSERT_TRUE(QFile::copy(shippedDocument, QDir(dataFolder()).filePath(InstructionsFileName())));
+    ASSERT_TRUE(QFile::copy(shippedDocument, QDir(dataFolder()).filePath(instructionsFileName())));
     EXPECT_EQ(QFileInfo(instructionsFile()).fileName(), QStringLiteral("Gorvin02Instructions.rtf"));
     EXPECT_TRUE(showInstructions(formatted, plain));
     EXPECT_TRUE(formatted.isVisible());

@@ -56,7 +56,7 @@ QString writeCatalogue(const QTemporaryDir& dir)
 
 QString installedCatalogue()
 {
-    const QString folder = LabelCatalogue::DefaultFolder();
+    const QString folder = LabelCatalogue::defaultFolder();
     return QFileInfo::exists(folder + QStringLiteral("/avery-us-templates.xml")) ? folder : QString();
 }
 
@@ -218,7 +218,7 @@ TEST_F(ProductDialog, InstalledCatalogueFindsAvery5160)
 {
     const QString folder = installedCatalogue();
     if (folder.isEmpty())
-        GTEST_SKIP() << "no label catalogue in " << LabelCatalogue::DefaultFolder().toStdString()
+        GTEST_SKIP() << "no label catalogue in " << LabelCatalogue::defaultFolder().toStdString()
                      << ": install the package glabels-data";
     EXPECT_EQ(dialog.catalogueFolder(), folder);
     ASSERT_TRUE(dialog.loadCatalogue());
@@ -250,7 +250,7 @@ protected:
         store.sync();
         CurrentUnit = UnitMm;
         main_ = std::make_unique<TFormMAIN>();
-        others_ = CreateProgramWindows(*main_);
+        others_ = createProgramWindows(*main_);
         main_->show();
         QCoreApplication::processEvents();
         messages.shown.clear();
@@ -367,7 +367,7 @@ TEST_F(ProductCommand, WithoutTheCatalogueLeavesTheJobAlone)
 TEST_F(ProductCommand, Avery5160FromTheInstalledCatalogue)
 {
     if (installedCatalogue().isEmpty())
-        GTEST_SKIP() << "no label catalogue in " << LabelCatalogue::DefaultFolder().toStdString()
+        GTEST_SKIP() << "no label catalogue in " << LabelCatalogue::defaultFolder().toStdString()
                      << ": install the package glabels-data";
     choose(QStringLiteral("5160"), QStringLiteral("Avery"), QStringLiteral("5160"));
     trigger("NEWTEMPLATEFROMPRODUCT");

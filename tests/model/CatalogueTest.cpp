@@ -18,7 +18,7 @@ namespace {
 // The installed catalogue, or empty (with the reason) when it is missing.
 QString installedCatalogue(QString& reason)
 {
-    const QString folder = LabelCatalogue::DefaultFolder();
+    const QString folder = LabelCatalogue::defaultFolder();
     if (!QFileInfo::exists(folder + QStringLiteral("/avery-us-templates.xml"))) {
         reason = QStringLiteral("no label catalogue in ") + folder + QStringLiteral(": install the package glabels-data");
         return QString();
@@ -37,7 +37,7 @@ QString installedCatalogue(QString& reason)
 
 QByteArray errorLog()
 {
-    return ReadFileBytes(ErrorLogPath());
+    return ReadFileBytes(errorLogPath());
 }
 
 int logEntries12()

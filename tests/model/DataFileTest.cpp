@@ -19,7 +19,7 @@ QStringList Lines(const QByteArray& bytes)
 QStringList Label(const DataLines& lines, qint32 first)
 {
     QStringList out;
-    AppendLabelLines(lines, first, out);
+    appendLabelLines(lines, first, out);
     return out;
 }
 
@@ -76,7 +76,7 @@ TEST(DataFile, AgreesWithAPlainReadingOnRandomContent)
             if (!expected[i].isEmpty() && (i == 0 || expected[i - 1].isEmpty()))
                 labels.append(i);
         }
-        ASSERT_EQ(BuildLabelIndex(lines), labels) << bytes.toHex(' ').toStdString();
+        ASSERT_EQ(buildLabelIndex(lines), labels) << bytes.toHex(' ').toStdString();
     }
 }
 
@@ -175,7 +175,7 @@ TEST(DataFile, Utf16WithAByteOrderMarkIsDecoded)
         const DataLines lines = FromBytes(bytes);
         EXPECT_TRUE(lines.fromUtf16());
         EXPECT_EQ(lines.toStringList(), expected) << little;
-        EXPECT_EQ(BuildLabelIndex(lines), (QVector<qint32>{0, 2}));
+        EXPECT_EQ(buildLabelIndex(lines), (QVector<qint32>{0, 2}));
 
         // Read from a file, the zero bytes of the text do not end it.
         QTemporaryDir dir;
@@ -254,27 +254,27 @@ TEST(DataFile, UnreadableFileFailsAndLeavesNoLines)
 TEST(LabelIndex, EveryRunOfNonEmptyLinesIsOneLabel)
 {
     const DataLines lines = FromBytes("A\nB\n\n\nC\n\n");
-    ASSERT_EQ(BuildLabelIndex(lines), (QVector<qint32>{0, 4}));
+    ASSERT_EQ(buildLabelIndex(lines), (QVector<qint32>{0, 4}));
     EXPECT_EQ(Label(lines, 0), (QStringList{"A", "B"}));
     EXPECT_EQ(Label(lines, 4), QStringList{"C"});
 
-    EXPECT_EQ(BuildLabelIndex(FromBytes("\n\nX")), QVector<qint32>{2});
-    EXPECT_EQ(BuildLabelIndex(FromBytes("\r\n\n\r\r")), QVector<qint32>{});
-    EXPECT_EQ(BuildLabelIndex(DataLines()), QVector<qint32>{});
+    EXPECT_EQ(buildLabelIndex(FromBytes("\n\nX")), QVector<qint32>{2});
+    EXPECT_EQ(buildLabelIndex(FromBytes("\r\n\n\r\r")), QVector<qint32>{});
+    EXPECT_EQ(buildLabelIndex(DataLines()), QVector<qint32>{});
 
     const DataLines spaced = FromBytes("A\n \nB");
-    ASSERT_EQ(BuildLabelIndex(spaced), QVector<qint32>{0});
+    ASSERT_EQ(buildLabelIndex(spaced), QVector<qint32>{0});
     EXPECT_EQ(Label(spaced, 0), (QStringList{"A", " ", "B"}));
 
-    EXPECT_EQ(BuildLabelIndex(FromBytes("A\n\rB")), (QVector<qint32>{0, 2}));
-    EXPECT_EQ(BuildLabelIndex(FromBytes("A\r\nB")), QVector<qint32>{0});
+    EXPECT_EQ(buildLabelIndex(FromBytes("A\n\rB")), (QVector<qint32>{0, 2}));
+    EXPECT_EQ(buildLabelIndex(FromBytes("A\r\nB")), QVector<qint32>{0});
 }
 
 TEST(LabelIndex, AppendLabelLinesAppendsAndStopsAtTheEnd)
 {
     const DataLines lines = FromBytes("A\nB\n\nC\nD");
     QStringList out{"kept"};
-    AppendLabelLines(lines, 3, out);
+    appendLabelLines(lines, 3, out);
     EXPECT_EQ(out, (QStringList{"kept", "C", "D"}));
 
     // From the middle of a label, its remaining lines.

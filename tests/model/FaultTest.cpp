@@ -35,9 +35,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        SetProgramFolderForTests(dir.filePath(QStringLiteral("program")));
+        setProgramFolderForTests(dir.filePath(QStringLiteral("program")));
     }
-    void TearDown() override { SetProgramFolderForTests(QString()); }
+    void TearDown() override { setProgramFolderForTests(QString()); }
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -199,8 +199,8 @@ TEST_F(Faults, SaveIntoAFolderThatCannotBeWrittenChangesNothingInMemory)
 TEST_F(Faults, ErrorLogThatCannotBeWrittenStopsNothing)
 {
     WriteFile(path("plain-file"), "not a folder");
-    SetProgramFolderForTests(path("plain-file/program"));
-    ASSERT_FALSE(QFileInfo(ErrorLogPath()).dir().exists());
+    setProgramFolderForTests(path("plain-file/program"));
+    ASSERT_FALSE(QFileInfo(errorLogPath()).dir().exists());
 
     TJOB job;
     makeJob(job, 3);
@@ -223,17 +223,17 @@ TEST_F(Faults, ErrorLogThatCannotBeWrittenStopsNothing)
     {
         // A stored list with a gap is logged while loading (error 11).
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
-        store.setValue(RegistryGroup(QStringLiteral("Faults")) + QStringLiteral("/JobCOUNT"), QStringLiteral("2"));
-        store.setValue(RegistryGroup(QStringLiteral("Faults")) + QStringLiteral("/Job1"), QStringLiteral("b.GVJ"));
+        store.setValue(registryGroup(QStringLiteral("Faults")) + QStringLiteral("/JobCOUNT"), QStringLiteral("2"));
+        store.setValue(registryGroup(QStringLiteral("Faults")) + QStringLiteral("/Job1"), QStringLiteral("b.GVJ"));
         store.sync();
         QStringList list;
         bool complete = true;
         EXPECT_NO_THROW(complete = FNREGLOADLIST(QStringLiteral("Faults"), QStringLiteral("Job"), list));
         EXPECT_FALSE(complete);
         EXPECT_EQ(list, QStringList{QStringLiteral("b.GVJ")});
-        store.remove(RegistryGroup(QStringLiteral("Faults")));
+        store.remove(registryGroup(QStringLiteral("Faults")));
     }
-    EXPECT_FALSE(QFileInfo::exists(ErrorLogPath()));
+    EXPECT_FALSE(QFileInfo::exists(errorLogPath()));
 }
 
 // Reloading a data file that has turned unreadable keeps what was loaded.
@@ -437,13 +437,13 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     Picture picture;
     QString error;
-    EXPECT_FALSE(LoadPictureFile(pipe, picture, &error));
+    EXPECT_FALSE(loadPictureFile(pipe, picture, &error));
     EXPECT_EQ(error, pipe + QStringLiteral(" is not a plain file"));
-    EXPECT_FALSE(LoadPictureFile(QStringLiteral("/dev/zero"), picture, &error));
+    EXPECT_FALSE(loadPictureFile(QStringLiteral("/dev/zero"), picture, &error));
     // A folder is no plain file either; a missing picture cannot be opened.
-    EXPECT_FALSE(LoadPictureFile(dir.path(), picture, &error));
+    EXPECT_FALSE(loadPictureFile(dir.path(), picture, &error));
     EXPECT_EQ(error, dir.path() + QStringLiteral(" is not a plain file"));
-    EXPECT_FALSE(LoadPictureFile(path("gone.png"), picture, &error));
+    EXPECT_FALSE(loadPictureFile(path("gone.png"), picture, &error));
     EXPECT_EQ(error, QStringLiteral("Cannot open file ") + path("gone.png"));
 
     const QString drawing = path("huge.svg");
@@ -453,12 +453,12 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
         f.write("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>");
         ASSERT_TRUE(f.resize(qint64(1) << 30));
     }
-    EXPECT_FALSE(LoadPictureFile(drawing, picture, &error));
+    EXPECT_FALSE(loadPictureFile(drawing, picture, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
 
     const QString claimed = WriteFile(path("claims.png"), PngClaiming(60000, 60000));
     const long peakBefore = peakMegabytes();
-    EXPECT_FALSE(LoadPictureFile(claimed, picture, &error));
+    EXPECT_FALSE(loadPictureFile(claimed, picture, &error));
     EXPECT_LT(peakMegabytes() - peakBefore, 100);
 
     // The page is still drawn, without the picture.
@@ -492,7 +492,7 @@ TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
     const auto refused = [&](const char* name, const QByteArray& bytes, const char* because) {
         Picture picture;
         QString error;
-        EXPECT_FALSE(LoadPictureFile(WriteFile(path(name), bytes), picture, &error)) << name;
+        EXPECT_FALSE(loadPictureFile(WriteFile(path(name), bytes), picture, &error)) << name;
         EXPECT_TRUE(error.contains(QLatin1String(because))) << name << ": " << error.toStdString();
         EXPECT_TRUE(picture.isNull());
     };
@@ -549,7 +549,7 @@ TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
                                 + image(PngClaiming(2, 2)) + "<use xlink:href='#missing'/>");
     Picture picture;
     QString error;
-    EXPECT_TRUE(LoadPictureFile(WriteFile(path("logo.svg"), logo), picture, &error)) << error.toStdString();
+    EXPECT_TRUE(loadPictureFile(WriteFile(path("logo.svg"), logo), picture, &error)) << error.toStdString();
     EXPECT_EQ(picture.size(), QSize(20, 10));
 }
 

@@ -21,13 +21,13 @@ class JobFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QFile::remove(ErrorLogPath());
-        SetFormatValueReader(nullptr);
+        QFile::remove(errorLogPath());
+        setFormatValueReader(nullptr);
     }
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    static QString logText() { return QString::fromUtf8(ReadFileBytes(ErrorLogPath())); }
+    static QString logText() { return QString::fromUtf8(ReadFileBytes(errorLogPath())); }
 
     static void fillJob(TJOB& job)
     {
@@ -107,12 +107,12 @@ TEST_F(JobFiles, AbsentPropertiesTakeTheFormatDefaults)
     job.DATAINFO()->STARTLABNUM = 1;
     job.DATAINFO()->RepeatLabelNum = 1;
     ASSERT_TRUE(job.SAVETOFILE(path("job.GVJ")));
-    SetFormatValueReader([](const QString& name, const QString& def) {
+    setFormatValueReader([](const QString& name, const QString& def) {
         return name == QLatin1String("PicPCLeft") ? QStringLiteral("33") : def;
     });
     TJOB back;
     ASSERT_TRUE(back.LOADFROMFILE(path("job.GVJ")));
-    SetFormatValueReader(nullptr);
+    setFormatValueReader(nullptr);
     EXPECT_EQ(back.JOBINFO()->PicPCLeft, 33.0);
     EXPECT_EQ(back.DATAINFO()->STARTLABNUM, 0); // until the data is loaded
     back.DATAINFO()->LOADDATA();
@@ -172,7 +172,7 @@ TEST_F(JobFiles, MissingCutAndRandomFilesNeverCrash)
         TJOB target;
         EXPECT_FALSE(target.LOADFROMFILE(path("missing.GVJ")));
         EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Cannot open file ") + path("missing.GVJ")});
-        EXPECT_FALSE(QFile::exists(ErrorLogPath())); // nothing logged
+        EXPECT_FALSE(QFile::exists(errorLogPath())); // nothing logged
     }
     for (qsizetype cut : {qsizetype(0), qsizetype(3), whole.size() / 2, whole.size() - 1}) {
         ScriptedMessages messages;
@@ -256,7 +256,7 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
         getrlimit(RLIMIT_FSIZE, &saved);
         signal(SIGXFSZ, SIG_IGN);
         struct rlimit small = saved;
-        QFile::remove(ErrorLogPath()); // the log must still fit under the limit
+        QFile::remove(errorLogPath()); // the log must still fit under the limit
         small.rlim_cur = static_cast<rlim_t>(job.jobFileBytes().size() - 100);
         setrlimit(RLIMIT_FSIZE, &small);
         const bool saved_ok = job.SAVETOFILE(path("job.GVJ"));
@@ -288,7 +288,7 @@ TEST_F(JobFiles, OnlyPlainFilesWithinTheBoundAreOpened)
         const QString text = QStringLiteral("Cannot open file ") + name;
         EXPECT_EQ(messages.texts(), (QStringList{text, text}));
     }
-    EXPECT_FALSE(QFile::exists(ErrorLogPath()));
+    EXPECT_FALSE(QFile::exists(errorLogPath()));
 
     const QString huge = path("huge.GVJ");
     {

@@ -50,7 +50,7 @@ struct PixelJob {
         format.TEXTSHRINKTOFIT = false;
         format.SHOWBORDER = false;
         format.ShowPic = false;
-        format.FONT = DefaultLabelFont();
+        format.FONT = defaultLabelFont();
         format.FONT.Color = 0x000000FF; // red text, told apart from everything else
     }
 

@@ -306,7 +306,7 @@ TEST(PrintPageLimit, HighestPageOffered)
 TEST(PrintPageLimit, MoreThan65534PagesIsError10)
 {
     QTemporaryDir folder;
-    SetProgramFolderForTests(folder.path());
+    setProgramFolderForTests(folder.path());
     ScriptedMessages messages;
     JobFixture fixture;
     fixture.job.TEMPLATE()->NUMACROSS = 1;
@@ -325,5 +325,5 @@ TEST(PrintPageLimit, MoreThan65534PagesIsError10)
     EXPECT_EQ(messages.beeps, 1);
     const QString log = QString::fromUtf8(ReadFileBytes(folder.path() + QStringLiteral("/ERRFILE.TXT")));
     EXPECT_TRUE(log.contains(QStringLiteral(" Error[10]: Your job contains 70000 pages.\r\n"))) << log.toStdString();
-    SetProgramFolderForTests(QString());
+    setProgramFolderForTests(QString());
 }

@@ -45,7 +45,7 @@ struct TestJob {
         format.TEXTSHRINKTOFIT = false;
         format.SHOWBORDER = false;
         format.ShowPic = false;
-        format.FONT = DefaultLabelFont(); // 12 points
+        format.FONT = defaultLabelFont(); // 12 points
         setLabels(labels);
     }
 
@@ -811,7 +811,7 @@ TEST(RendererColours, FileColoursAndSystemColours)
     EXPECT_EQ(colorToQColor(static_cast<qint32>(0x80000005u)), QColor(Qt::white)); // window
     EXPECT_EQ(colorToQColor(static_cast<qint32>(0x800000FFu)), QColor(Qt::black));
 
-    TFONT font = DefaultLabelFont();
+    TFONT font = defaultLabelFont();
     font.Style = TFONT::fsItalic | TFONT::fsUnderline;
     const CanvasFont c = canvasFont(font);
     EXPECT_EQ(c.name, QStringLiteral("COURIER NEW"));

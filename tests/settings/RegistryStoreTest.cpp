@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(programFolder.isValid());
-        SetProgramFolderForTests(programFolder.path());
+        setProgramFolderForTests(programFolder.path());
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
                         QStringLiteral("Gorvin"));
         iniPath = store.fileName();
@@ -32,7 +32,7 @@ protected:
     void TearDown() override
     {
         QDir(iniPath).removeRecursively(); // left by the failing-store test
-        SetProgramFolderForTests(QString());
+        setProgramFolderForTests(QString());
     }
 
     // The store as another program (or a hand edit) sees it.
@@ -40,7 +40,7 @@ protected:
     {
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
                         QStringLiteral("Gorvin"));
-        store.beginGroup(RegistryGroup(key));
+        store.beginGroup(registryGroup(key));
         if (!putName.isEmpty())
             store.setValue(putName, putValue);
         QStringList keys = store.allKeys();
@@ -57,7 +57,7 @@ protected:
 TEST_F(RegistryStoreTest, StoreIsTheUserIniFileWithTheRootKeyAsNestedGroups)
 {
     EXPECT_EQ(regRootKey(), QStringLiteral("Software\\Mardo\\Gorvin\\v2"));
-    EXPECT_EQ(RegistryGroup(closed), QStringLiteral("Software/Mardo/Gorvin/v2/Files/Closed"));
+    EXPECT_EQ(registryGroup(closed), QStringLiteral("Software/Mardo/Gorvin/v2/Files/Closed"));
     EXPECT_EQ(iniPath, TestEnv::root() + QStringLiteral("/config/Mardo/Gorvin.ini"));
 
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/a.GVJ"));

@@ -24,7 +24,7 @@ protected:
     void TearDown() override
     {
         CurrentUnit = savedUnit;
-        SetFormatValueReader(nullptr);
+        setFormatValueReader(nullptr);
     }
     std::uint8_t savedUnit = 0;
 };

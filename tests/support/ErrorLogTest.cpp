@@ -18,9 +18,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        SetProgramFolderForTests(folder.path());
+        setProgramFolderForTests(folder.path());
     }
-    void TearDown() override { SetProgramFolderForTests(QString()); }
+    void TearDown() override { setProgramFolderForTests(QString()); }
 
     QString logPath() const { return folder.path() + QStringLiteral("/ERRFILE.TXT"); }
 
@@ -32,11 +32,11 @@ const QDateTime noon(QDate(2024, 3, 7), QTime(13, 5, 9));
 
 TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLineEach)
 {
-    AppendErrorLogEntry(logPath(), 11, QStringLiteral("first"), noon);
-    AppendErrorLogEntry(logPath(), -8, QStringLiteral("Größe"), noon);
+    appendErrorLogEntry(logPath(), 11, QStringLiteral("first"), noon);
+    appendErrorLogEntry(logPath(), -8, QStringLiteral("Größe"), noon);
 
-    const QByteArray stamp = ErrorLogTimeStamp(noon).toUtf8();
-    const QStringList header = ErrorLogHeader();
+    const QByteArray stamp = errorLogTimeStamp(noon).toUtf8();
+    const QStringList header = errorLogHeader();
     ASSERT_EQ(header.size(), 3);
     EXPECT_TRUE(header[0].contains(QStringLiteral("send this file to Mardo")));
     EXPECT_EQ(ReadFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp +
@@ -46,33 +46,33 @@ TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLin
 
     // A log emptied by hand starts again with the header.
     WriteFile(logPath(), "");
-    AppendErrorLogEntry(logPath(), 4, QStringLiteral("y"), noon);
+    appendErrorLogEntry(logPath(), 4, QStringLiteral("y"), noon);
     EXPECT_EQ(ReadFileBytes(logPath()),
               header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp + " Error[4]: y\r\n");
 
     // A log that exists gets no header, even when it is not one of ours.
     WriteFile(logPath(), "old entry\r\n");
-    AppendErrorLogEntry(logPath(), 5, QStringLiteral("x"), noon);
+    appendErrorLogEntry(logPath(), 5, QStringLiteral("x"), noon);
     EXPECT_EQ(ReadFileBytes(logPath()), "old entry\r\n" + stamp + " Error[5]: x\r\n");
 }
 
 TEST_F(ErrorLogTest, EveryKindOfLineBreakBecomesCrLf)
 {
-    const QByteArray stamp = ErrorLogTimeStamp(noon).toUtf8();
-    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\n\rb"), noon), stamp + " Error[1]: a\r\nb\r\n");
-    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\r\nb\nc\rd"), noon),
+    const QByteArray stamp = errorLogTimeStamp(noon).toUtf8();
+    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\n\rb"), noon), stamp + " Error[1]: a\r\nb\r\n");
+    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\r\nb\nc\rd"), noon),
               stamp + " Error[1]: a\r\nb\r\nc\r\nd\r\n");
     // Two breaks in a row stay two lines.
-    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\n\r\n\rb"), noon), stamp + " Error[1]: a\r\n\r\nb\r\n");
+    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\n\r\n\rb"), noon), stamp + " Error[1]: a\r\n\r\nb\r\n");
 }
 
 TEST_F(ErrorLogTest, TimeStampIsShortDateAndLongTimeWithTheTimeLeftOutAtMidnight)
 {
     const QLocale system = QLocale::system();
     const QString date = system.toString(noon.date(), QLocale::ShortFormat);
-    EXPECT_EQ(ErrorLogTimeStamp(noon), date + u' ' + system.toString(noon.time(), QLocale::LongFormat));
-    EXPECT_EQ(ErrorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0))), date);
-    EXPECT_NE(ErrorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0, 0, 1))), date);
+    EXPECT_EQ(errorLogTimeStamp(noon), date + u' ' + system.toString(noon.time(), QLocale::LongFormat));
+    EXPECT_EQ(errorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0))), date);
+    EXPECT_NE(errorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0, 0, 1))), date);
 }
 
 TEST_F(ErrorLogTest, LogErrorBeepsWritesInTheProgramFolderAndShowsThePlainBox)
@@ -81,7 +81,7 @@ TEST_F(ErrorLogTest, LogErrorBeepsWritesInTheProgramFolderAndShowsThePlainBox)
     const QString text = QStringLiteral("Could not write\n\rC:\\Jobs\\a.GVJ");
     FNLOGERROR(2, text, true, true);
 
-    EXPECT_EQ(ErrorLogPath(), logPath());
+    EXPECT_EQ(errorLogPath(), logPath());
     EXPECT_EQ(messages.beeps, 1);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].plain);
