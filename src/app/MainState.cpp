@@ -115,7 +115,7 @@ bool TFormMAIN::FormCloseQuery()
     if (!printCloseQuestion())
         return false;
     const RegSession store; // the four groups below in one write of the settings file
-    writeAppLocation(ExecutableFolder());
+    writeAppLocation(executableFolder());
     FNSAVESETTINGS();
     FNSAVEFILEINFO();
     FNSAVEDESKTOP();

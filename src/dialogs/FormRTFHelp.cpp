@@ -103,7 +103,7 @@ QString instructionsFileName()
 
 QString instructionsFile()
 {
-    const QString beside = QDir(ExecutableFolder()).filePath(instructionsFileName());
+    const QString beside = QDir(executableFolder()).filePath(instructionsFileName());
     if (QFileInfo(beside).isFile())
         return beside;
     return QStandardPaths::locate(QStandardPaths::AppDataLocation, instructionsFileName());

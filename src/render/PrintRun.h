@@ -118,7 +118,10 @@ void reportPrintFailure(const QString& cause, bool beep);
 // named after the program, a job's labels after its file.
 QString printDocumentName(PrintCommand command, const QString& jobFile);
 
-// What the print dialog, or the command line, asks for.
+// What a print run prints: labels or the outline, the pages (a range, or a
+// list in the order they print), the copies and collation. The print
+// command makes it from the dialog's PrintChoice (through chosenPages),
+// batch printing from the command line.
 struct PrintRequest {
     PrintCommand Command = PrintCommand::PRINTJOB;
     qint32 FromPage = 1; // 1-based, as the dialog returns them

@@ -26,16 +26,16 @@ QString perUserDataFolder()
 }
 } // namespace
 
-QString ExecutableFolder()
+QString executableFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
 }
 
-QString chooseProgramFolder(const QString& executableFolder)
+QString chooseProgramFolder(const QString& folder)
 {
-    const QFileInfo info(executableFolder);
-    const bool portable = !executableFolder.isEmpty()
-                          && QFileInfo::exists(QDir(executableFolder).filePath(QLatin1String(PortableMarkerName)));
+    const QFileInfo info(folder);
+    const bool portable = !folder.isEmpty()
+                          && QFileInfo::exists(QDir(folder).filePath(QLatin1String(PortableMarkerName)));
     if (portable && info.isDir() && info.isWritable())
         return QDir::cleanPath(info.absoluteFilePath());
     return created(perUserDataFolder());
@@ -48,7 +48,7 @@ QString ProgramFolder()
     const QString fromEnvironment = qEnvironmentVariable("GORVIN_PROGRAM_FOLDER");
     if (!fromEnvironment.isEmpty())
         return created(fromEnvironment);
-    return chooseProgramFolder(ExecutableFolder());
+    return chooseProgramFolder(executableFolder());
 }
 
 void setProgramFolderForTests(const QString& path)

@@ -6,7 +6,7 @@
 
 // The folder that holds the program's executable, without a trailing
 // separator. Read-only files shipped with the program are looked for here.
-QString ExecutableFolder();
+QString executableFolder();
 
 // The file that marks a portable copy of the program (and a build folder,
 // where the build writes it): beside the executable, its content unread.
@@ -24,7 +24,7 @@ inline constexpr char PortableMarkerName[] = "gorvin.portable";
 QString ProgramFolder();
 
 // The rule of ProgramFolder() for a given executable folder.
-QString chooseProgramFolder(const QString& executableFolder);
+QString chooseProgramFolder(const QString& folder);
 
 // Points ProgramFolder() at a folder of the caller's choosing for the rest of
 // the run; an empty path restores the normal rule.
