@@ -463,8 +463,8 @@ void TFormMAIN::FITPAPER()
     scrollBox_->horizontalScrollBar()->setValue(0);
     scrollBox_->verticalScrollBar()->setValue(0);
     const TTEMPLATE& t = *job_->TEMPLATE();
-    const int w = static_cast<int>(RoundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUWIDTH)) * params_.FontScale));
-    const int h = static_cast<int>(RoundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUHEIGHT)) * params_.FontScale));
+    const int w = static_cast<int>(roundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUWIDTH)) * params_.FontScale));
+    const int h = static_cast<int>(roundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUHEIGHT)) * params_.FontScale));
     panelPaper_->setGeometry(0, 0, qMax(0, w), qMax(0, h));
     panelMainBase_->setGeometry(0, 0, qMax(0, w), qMax(0, h));
     MAKEPAPERIMAGE();
@@ -723,8 +723,8 @@ void TFormMAIN::ImagePAPERMouseUp(Qt::MouseButton button, QPoint position)
     if (button != Qt::RightButton || !image_ || params_.PixPerMuX <= 0 || params_.PixPerMuY <= 0)
         return;
     const qreal ratio = image_->bitmap().devicePixelRatio();
-    const MU x = static_cast<MU>(RoundHalfEven(position.x() * ratio / params_.PixPerMuX));
-    const MU y = static_cast<MU>(RoundHalfEven(position.y() * ratio / params_.PixPerMuY));
+    const MU x = static_cast<MU>(roundHalfEven(position.x() * ratio / params_.PixPerMuX));
+    const MU y = static_cast<MU>(roundHalfEven(position.y() * ratio / params_.PixPerMuY));
     // A margin or a gap is no label on any page, whatever the page offset
     // below would make of the miss.
     if (job_->TEMPLATE()->GetTemplateNumFromMuXY(x, y) < 0)

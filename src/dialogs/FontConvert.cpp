@@ -64,7 +64,7 @@ void qFontToFont(const QFont& chosen, TFONT& font)
     }
     points = std::clamp(points, MinPoints, MaxPoints);
     const int ppi = ScreenPixelsPerInch > 0 ? ScreenPixelsPerInch : 96;
-    font.Height = -static_cast<qint32>(RoundHalfEven(points * ppi / 72.0L));
+    font.Height = -static_cast<qint32>(roundHalfEven(points * ppi / 72.0L));
 
     qint32 style = 0;
     if (chosen.bold())

@@ -42,7 +42,7 @@ MU sizeFromScale(double scale)
     const long double size = static_cast<long double>(CalibrationBoxSizeMU) / scale;
     if (!std::isfinite(static_cast<double>(size)) || std::fabs(static_cast<double>(size)) > 4.0e9)
         return 0;
-    return clampToMU(RoundHalfEven(size));
+    return clampToMU(roundHalfEven(size));
 }
 
 // Why a measured size of the solid box cannot be taken: the scale is the

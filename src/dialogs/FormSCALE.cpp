@@ -137,7 +137,7 @@ void TFormSCALE::setScale(double scale)
     // range, so a scale from the store above 200 % shows as it is until the
     // user touches the dialog.
     const long double perCent = std::clamp(static_cast<long double>(scale) * 100.0L, -1.0e9L, 1.0e9L);
-    const auto position = static_cast<int>(RoundHalfEven(perCent));
+    const auto position = static_cast<int>(roundHalfEven(perCent));
     TrackBarSCALE->setValue(position);
     EditSCALE->setText(QString::number(position));
 }

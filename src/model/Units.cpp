@@ -15,7 +15,7 @@ const std::array<QString, 3> UnitAbbreviations = {QStringLiteral("mm."), QString
 std::uint8_t CurrentUnit = UnitMm;
 int ScreenPixelsPerInch = 96;
 
-std::int64_t RoundHalfEven(long double value)
+std::int64_t roundHalfEven(long double value)
 {
     long double whole = std::floor(value);
     long double diff = value - whole;
@@ -70,17 +70,17 @@ double FNMUTOCURRENTUNIT(MU mu)
 
 MU FNMMTOMU(double mm)
 {
-    return static_cast<MU>(RoundHalfEven(static_cast<long double>(mm) * 1000.0L));
+    return static_cast<MU>(roundHalfEven(static_cast<long double>(mm) * 1000.0L));
 }
 
 MU FNCMTOMU(double cm)
 {
-    return static_cast<MU>(RoundHalfEven(static_cast<long double>(cm) * 10000.0L));
+    return static_cast<MU>(roundHalfEven(static_cast<long double>(cm) * 10000.0L));
 }
 
 MU FNINCHTOMU(double inches)
 {
-    auto tenThousandths = static_cast<std::int32_t>(RoundHalfEven(static_cast<long double>(inches) * 10000.0L));
+    auto tenThousandths = static_cast<std::int32_t>(roundHalfEven(static_cast<long double>(inches) * 10000.0L));
     return MulDiv(tenThousandths, 254, 100);
 }
 
@@ -102,7 +102,7 @@ double FNMUTOINCH(MU mu)
 std::int32_t FNMUTOSCREENPIXELS(MU mu)
 {
     return static_cast<std::int32_t>(
-        RoundHalfEven(static_cast<long double>(FNMUTOINCH(mu)) * ScreenPixelsPerInch));
+        roundHalfEven(static_cast<long double>(FNMUTOINCH(mu)) * ScreenPixelsPerInch));
 }
 
 bool FNISUNSIGNEDNUMBER(const QString& text)
@@ -192,16 +192,16 @@ std::optional<MU> currentUnitToMuChecked(double value)
         return std::nullopt;
     switch (CurrentUnit) {
     case UnitMm:
-        if (!fitsMU(RoundHalfEven(static_cast<long double>(value) * 1000.0L)))
+        if (!fitsMU(roundHalfEven(static_cast<long double>(value) * 1000.0L)))
             return std::nullopt;
         break;
     case UnitCm:
-        if (!fitsMU(RoundHalfEven(static_cast<long double>(value) * 10000.0L)))
+        if (!fitsMU(roundHalfEven(static_cast<long double>(value) * 10000.0L)))
             return std::nullopt;
         break;
     case UnitInch: {
         // Inches go through whole ten-thousandths, which must fit themselves.
-        const std::int64_t tenThousandths = RoundHalfEven(static_cast<long double>(value) * 10000.0L);
+        const std::int64_t tenThousandths = roundHalfEven(static_cast<long double>(value) * 10000.0L);
         if (!fitsMU(tenThousandths))
             return std::nullopt;
         const std::int64_t product = tenThousandths * 254;

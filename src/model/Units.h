@@ -24,7 +24,7 @@ extern std::uint8_t CurrentUnit;
 extern int ScreenPixelsPerInch;
 
 // Rounds to the nearest integer, halves to the even neighbour.
-std::int64_t RoundHalfEven(long double value);
+std::int64_t roundHalfEven(long double value);
 // a * b / c with a 64-bit intermediate, halves away from zero. Division by
 // zero gives -1, as the platform's MulDiv does.
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);

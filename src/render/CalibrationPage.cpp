@@ -18,12 +18,12 @@ constexpr std::int64_t farthestPixel = 1000000;
 
 int pixel(long double value)
 {
-    return static_cast<int>(std::clamp<std::int64_t>(RoundHalfEven(value), -farthestPixel, farthestPixel));
+    return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value), -farthestPixel, farthestPixel));
 }
 
 std::int64_t nearest(long double value)
 {
-    return RoundHalfEven(value);
+    return roundHalfEven(value);
 }
 
 // Text with the top-left corner of its line at (x, y) on the brush's

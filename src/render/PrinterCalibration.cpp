@@ -129,7 +129,7 @@ double dateTimeToStamp(const QDateTime& when)
 QDateTime stampToDateTime(double stamp)
 {
     const double whole = std::floor(stamp);
-    const auto msecs = static_cast<int>(RoundHalfEven((stamp - whole) * msecsPerDay));
+    const auto msecs = static_cast<int>(roundHalfEven((stamp - whole) * msecsPerDay));
     QDateTime result(stampEpoch.addDays(static_cast<qint64>(whole)), QTime(0, 0));
     return result.addMSecs(msecs);
 }
@@ -137,8 +137,8 @@ QDateTime stampToDateTime(double stamp)
 void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
                             const PrinterGeometry& printer, const TTEMPLATE& paper)
 {
-    const auto pxW = RoundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
-    const auto pxH = RoundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
+    const auto pxW = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
+    const auto pxH = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
     const MU mx = printer.DpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetX) / printer.DpiX) : 0;
     const MU my = printer.DpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetY) / printer.DpiY) : 0;
     params.MuOffsetX = calibration.LeftShift - mx;

@@ -93,7 +93,7 @@ int Nearest(long double value)
         return -CoordinateLimit;
     if (!(value < CoordinateLimit))
         return CoordinateLimit;
-    return static_cast<int>(RoundHalfEven(value));
+    return static_cast<int>(roundHalfEven(value));
 }
 
 // The product is a 64-bit float, like the scale itself, so that a position

@@ -379,7 +379,7 @@ TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
     const RunResult r = RunGorvin({"--print", job, "--output", pdf}, 16);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();
-    EXPECT_EQ(ReadFileBytes(pdf), earlier);
+    EXPECT_EQ(readFileBytes(pdf), earlier);
     EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3) << "a temporary file was left behind";
 }
 

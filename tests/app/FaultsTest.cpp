@@ -62,7 +62,7 @@ TEST_F(FaultsTest, ReloadingDataThatTurnedUnreadableKeepsTheLabelsAndWarns)
     child<QPushButton>("ButtonRELOADDATA")->click();
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot load data file '%1'\n\r%1 is a folder, not a data file").arg(data));
     EXPECT_GE(messages.beeps, 1);
-    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(errorLogPath())).contains(QStringLiteral(" Error[8]: Cannot load")));
+    EXPECT_TRUE(QString::fromUtf8(readFileBytes(errorLogPath())).contains(QStringLiteral(" Error[8]: Cannot load")));
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 6);
     EXPECT_EQ(main.job().PAGECOUNT(), 2);
     EXPECT_FALSE(main.job().ALTERED()); // the same file, so nothing changed
@@ -322,7 +322,7 @@ TEST_F(FaultsTest, RunningOutOfMemoryEndsTheCommandNotTheProgram)
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot open the job '%1'\n\rThere is not enough memory.").arg(bigJob));
     EXPECT_EQ(main.JOBFILENAME(), job);
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 4);
-    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(errorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
+    EXPECT_TRUE(QString::fromUtf8(readFileBytes(errorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
 
     WithMemoryLimit(8 << 20, [&] {
         dialogs.answerFile(bigData);

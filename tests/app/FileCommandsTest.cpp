@@ -17,7 +17,7 @@ namespace {
 
 class FileCommandsTest : public MainWindowTest {
 protected:
-    QString logText() const { return QString::fromUtf8(ReadFileBytes(errorLogPath())); }
+    QString logText() const { return QString::fromUtf8(readFileBytes(errorLogPath())); }
 };
 
 } // namespace
@@ -52,13 +52,13 @@ TEST_F(FileCommandsTest, SaveChecksNamesAndExtensions)
     dialogs.answerFile(path("order.GVL"));
     trigger("SAVEJOBAS");
     EXPECT_TRUE(QFileInfo(path("order.GVL")).isFile());
-    const QByteArray locked = ReadFileBytes(path("order.GVL"));
+    const QByteArray locked = readFileBytes(path("order.GVL"));
     main.job().JOBINFO()->TEXTJUSTIFY = 2;
     dialogs.answerFile(QString()); // the save dialog that follows is cancelled
     trigger("Savejob");
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot overwrite a locked job."));
     EXPECT_EQ(dialogs.requests.last().file.fileName, QStringLiteral("order.GVJ"));
-    EXPECT_EQ(ReadFileBytes(path("order.GVL")), locked);
+    EXPECT_EQ(readFileBytes(path("order.GVL")), locked);
 }
 
 TEST_F(FileCommandsTest, LockedJobClosedWithYesAndWithNo)

@@ -69,7 +69,7 @@ QProcessEnvironment userEnvironment(const QString& home)
 
 QString readText(const QString& path)
 {
-    return QString::fromUtf8(ReadFileBytes(path));
+    return QString::fromUtf8(readFileBytes(path));
 }
 
 // The value of a key in the desktop entry's main group.
@@ -117,8 +117,8 @@ TEST_F(Install, PutsEveryFileInItsPlace)
     EXPECT_TRUE(program.isFile());
     EXPECT_TRUE(program.isExecutable());
     if (QFileInfo::exists(QStringLiteral(GORVIN_SOURCE_DIR "/docs/Gorvin02Instructions.rtf"))) {
-        EXPECT_EQ(ReadFileBytes(installed("share/Mardo/Gorvin/Gorvin02Instructions.rtf")),
-                  ReadFileBytes(QStringLiteral(GORVIN_SOURCE_DIR "/docs/Gorvin02Instructions.rtf")));
+        EXPECT_EQ(readFileBytes(installed("share/Mardo/Gorvin/Gorvin02Instructions.rtf")),
+                  readFileBytes(QStringLiteral(GORVIN_SOURCE_DIR "/docs/Gorvin02Instructions.rtf")));
     }
     for (const char* path : {"share/applications/gorvin.desktop", "share/mime/packages/gorvin.xml",
                              "share/icons/hicolor/scalable/apps/gorvin.svg"})

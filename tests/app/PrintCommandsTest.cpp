@@ -681,9 +681,9 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     }
     EXPECT_EQ(messages.texts().mid(1), QStringList({QStringLiteral("Printing failed: out of memory"),
                                                     QStringLiteral("Printing failed: File too large")}));
-    const QString log = QString::fromUtf8(ReadFileBytes(errorLogPath()));
+    const QString log = QString::fromUtf8(readFileBytes(errorLogPath()));
     EXPECT_TRUE(log.contains(QStringLiteral(" Error[13]: Printing failed: out of memory\r\n"))) << log.toStdString();
-    EXPECT_EQ(ReadFileBytes(pdf), earlier);
+    EXPECT_EQ(readFileBytes(pdf), earlier);
     printAll(); // and the window prints on
     EXPECT_EQ(PdfPageCount(pdf), 3);
 }
@@ -770,7 +770,7 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     ASSERT_EQ(PdfPageCount(file), 2);
     EXPECT_EQ(pdfTitle(file), QStringLiteral("small.GVJ"));
     EXPECT_EQ(lastJob(), 0);
-    const QByteArray written = ReadFileBytes(file);
+    const QByteArray written = readFileBytes(file);
 
     // The template and the calibration page go to the printer, not the file.
     trigger("PRINTTEMPLATE");
@@ -788,7 +788,7 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     const int labelsJob = lastJob();
     ASSERT_GT(labelsJob, calibrationJob);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
-    EXPECT_EQ(ReadFileBytes(file), written);
+    EXPECT_EQ(readFileBytes(file), written);
 
     EXPECT_EQ(cupsJob(templateJob).first, QStringLiteral("Gorvin template"));
     EXPECT_EQ(cupsJob(calibrationJob).first, QStringLiteral("Gorvin calibration"));

@@ -192,7 +192,7 @@ QRect PdfInkBox(const QString& pdf, int page, int dpi)
             {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
              QString::number(page), QStringLiteral("-l"), QString::number(page),
              QStringLiteral("-singlefile"), pdf, prefix});
-    const QByteArray pgm = ReadFileBytes(prefix + QStringLiteral(".pgm"));
+    const QByteArray pgm = readFileBytes(prefix + QStringLiteral(".pgm"));
     // "P5", width, height, maximum, each followed by white space, then bytes.
     QList<QByteArray> header;
     qsizetype pos = 0;
@@ -249,7 +249,7 @@ QStringList CupsPdfFolders(const QString& queueName)
     QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
     for (const QString& conf : {QStringLiteral("/etc/cups/cups-pdf-") + queueName + QStringLiteral(".conf"),
                                 QStringLiteral("/etc/cups/cups-pdf.conf")}) {
-        const QString text = QString::fromLocal8Bit(ReadFileBytes(conf));
+        const QString text = QString::fromLocal8Bit(readFileBytes(conf));
         if (text.isEmpty())
             continue;
         for (const QString& line : text.split(u'\n')) {

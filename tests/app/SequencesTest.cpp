@@ -78,13 +78,13 @@ TEST_F(SequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsAs
 {
     const QString upper = writeJob(path("Case.GVJ"), 3, 7, QString());
     const QString lower = writeJob(path("case.GVJ"), 2, 2, QString());
-    const QByteArray upperBytes = ReadFileBytes(upper);
+    const QByteArray upperBytes = readFileBytes(upper);
     TFormMAIN& main = start({upper});
     dialogs.answerFile(lower);
     trigger("Openjob");
     main.job().setALTERED(true);
     trigger("Savejob");
-    EXPECT_EQ(ReadFileBytes(upper), upperBytes);
+    EXPECT_EQ(readFileBytes(upper), upperBytes);
     main.reopenJobMenu()->actions().constFirst()->trigger(); // Case.GVJ again
     EXPECT_TRUE(child<QLabel>("StatusBarJOBFILENAME")->text().endsWith("/Case.GVJ"));
     EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{lower});
@@ -92,7 +92,7 @@ TEST_F(SequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsAs
     // Save job as "case.gvj" in the real dialog is written as case.GVJ.
     QtDialogSeam qtDialogs;
     ScopedDialogSeam realDialogs(qtDialogs);
-    const QByteArray lowerBytes = ReadFileBytes(lower);
+    const QByteArray lowerBytes = readFileBytes(lower);
     for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
         whenModal([](QWidget* dialog) {
             auto* list = dialog->findChild<QAbstractItemView*>("listView");
@@ -107,7 +107,7 @@ TEST_F(SequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsAs
         trigger("SAVEJOBAS");
         EXPECT_EQ(messages.texts(), QStringList{"Overwrite '" + lower + "' ?"});
         EXPECT_EQ(main.JOBFILENAME(), answer == MsgAnswer::Yes ? lower : upper);
-        EXPECT_EQ(ReadFileBytes(lower) == lowerBytes, answer == MsgAnswer::No);
+        EXPECT_EQ(readFileBytes(lower) == lowerBytes, answer == MsgAnswer::No);
     }
     ASSERT_TRUE(closeMain());
     EXPECT_EQ(start().JOBFILENAME(), lower); // the file written is the one reopened

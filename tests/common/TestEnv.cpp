@@ -44,7 +44,7 @@ QString WriteFile(const QString& path, const QByteArray& bytes)
     return path;
 }
 
-QByteArray ReadFileBytes(const QString& path)
+QByteArray readFileBytes(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

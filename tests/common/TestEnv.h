@@ -13,6 +13,6 @@ struct TestEnv {
 
 // Writes bytes to a file, creating folders; returns the path.
 QString WriteFile(const QString& path, const QByteArray& bytes);
-QByteArray ReadFileBytes(const QString& path);
+QByteArray readFileBytes(const QString& path);
 // Bytes from a hex text such as "54 50 46 30".
 QByteArray FromHex(const char* hex);

@@ -37,7 +37,7 @@ QString installedCatalogue(QString& reason)
 
 QByteArray errorLog()
 {
-    return ReadFileBytes(errorLogPath());
+    return readFileBytes(errorLogPath());
 }
 
 int logEntries12()
@@ -207,7 +207,7 @@ TEST(CatalogueInstalled, MalformedFileAmongRealOnesIsSkippedWithALogLine)
     QTemporaryDir copy;
     for (const char* name : {"avery-us-templates.xml", "paper-sizes.xml", "vendors.xml"})
         ASSERT_TRUE(QFile::copy(folder + u'/' + QLatin1String(name), copy.filePath(QLatin1String(name))));
-    QByteArray herma = ReadFileBytes(folder + QStringLiteral("/herma-iso-templates.xml"));
+    QByteArray herma = readFileBytes(folder + QStringLiteral("/herma-iso-templates.xml"));
     WriteFile(copy.filePath(QStringLiteral("herma-cut-short.xml")), herma.left(herma.size() / 2));
     WriteFile(copy.filePath(QStringLiteral("empty.xml")), QByteArray());
     WriteFile(copy.filePath(QStringLiteral("binary.xml")), QByteArray("\x00\xff\xfe<<<\x01", 8));

@@ -125,8 +125,8 @@ TEST_F(Faults, SaveKilledWhileWritingKeepsThePreviousFiles)
     const QString templateFile = path("sheet.GVT");
     ASSERT_TRUE(job.SAVETOFILE(jobFile));
     ASSERT_TRUE(job.SAVETEMPLATETOFILE(templateFile));
-    const QByteArray jobBefore = ReadFileBytes(jobFile);
-    const QByteArray templateBefore = ReadFileBytes(templateFile);
+    const QByteArray jobBefore = readFileBytes(jobFile);
+    const QByteArray templateBefore = readFileBytes(templateFile);
     // The job is made a megabyte long by its data file name; a template file
     // holds little more than its path, so it gets a smaller limit.
     const auto killedWhileSaving = [&](rlim_t limit, bool templateOnly) {
@@ -146,12 +146,12 @@ TEST_F(Faults, SaveKilledWhileWritingKeepsThePreviousFiles)
     // The signal comes only from a write that reaches the limit, half way
     // through the new content.
     EXPECT_EXIT(killedWhileSaving(64 * 1024, false), ::testing::KilledBySignal(SIGXFSZ), "");
-    EXPECT_EQ(ReadFileBytes(jobFile), jobBefore);
+    EXPECT_EQ(readFileBytes(jobFile), jobBefore);
     expectOnlyPartialLeftovers(jobFile, 64 * 1024);
 
     ASSERT_GT(templateBefore.size(), 100);
     EXPECT_EXIT(killedWhileSaving(100, true), ::testing::KilledBySignal(SIGXFSZ), "");
-    EXPECT_EQ(ReadFileBytes(templateFile), templateBefore);
+    EXPECT_EQ(readFileBytes(templateFile), templateBefore);
     expectOnlyPartialLeftovers(templateFile, 100);
 
     TJOB back;

@@ -27,7 +27,7 @@ protected:
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    static QString logText() { return QString::fromUtf8(ReadFileBytes(errorLogPath())); }
+    static QString logText() { return QString::fromUtf8(readFileBytes(errorLogPath())); }
 
     static void fillJob(TJOB& job)
     {
@@ -135,7 +135,7 @@ TEST_F(JobFiles, TemplateFilesRecordTheirPath)
     EXPECT_EQ(other.TEMPLATE()->NUMDOWN, 10);
     EXPECT_TRUE(other.TEMPLATE()->ALTERED); // read landscape through its setter
     ASSERT_TRUE(other.SAVETOFILE(path("other.GVJ")));
-    EXPECT_TRUE(ReadFileBytes(path("other.GVJ")).contains(path("sheet.GVT").toUtf8()));
+    EXPECT_TRUE(readFileBytes(path("other.GVJ")).contains(path("sheet.GVT").toUtf8()));
 }
 
 TEST_F(JobFiles, WrongKindOfFileIsReportedExactly)
@@ -211,7 +211,7 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
         ScriptedMessages messages;
         ASSERT_TRUE(job.SAVETOFILE(path("job.GVJ")));
     }
-    const QByteArray before = ReadFileBytes(path("job.GVJ"));
+    const QByteArray before = readFileBytes(path("job.GVJ"));
     job.JOBINFO()->TEXTJUSTIFY = 1;
     job.setALTERED(true);
     job.TEMPLATE()->ALTERED = false;
@@ -234,7 +234,7 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
         const bool folderLocked = !QFile(path("probe")).open(QIODevice::WriteOnly);
         if (folderLocked) {
             EXPECT_FALSE(job.SAVETOFILE(path("job.GVJ")));
-            EXPECT_EQ(ReadFileBytes(path("job.GVJ")), before);
+            EXPECT_EQ(readFileBytes(path("job.GVJ")), before);
         }
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         if (!folderLocked)
@@ -266,7 +266,7 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
                   QStringList{QStringLiteral("Stream error occured with message\n\rStream write error")});
         EXPECT_TRUE(job.ALTERED());
     }
-    EXPECT_EQ(ReadFileBytes(path("job.GVJ")), before);
+    EXPECT_EQ(readFileBytes(path("job.GVJ")), before);
 }
 
 // Only a plain file is opened: a pipe (which would wait for a writer), a

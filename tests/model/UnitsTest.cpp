@@ -54,11 +54,11 @@ TEST(Units, InchesAreQuantised)
 
 TEST(Units, RoundingHalvesToEvenAndMulDivAwayFromZero)
 {
-    EXPECT_EQ(RoundHalfEven(2.5L), 2);
-    EXPECT_EQ(RoundHalfEven(3.5L), 4);
-    EXPECT_EQ(RoundHalfEven(-2.5L), -2);
-    EXPECT_EQ(RoundHalfEven(-3.5L), -4);
-    EXPECT_EQ(RoundHalfEven(-0.4L), 0);
+    EXPECT_EQ(roundHalfEven(2.5L), 2);
+    EXPECT_EQ(roundHalfEven(3.5L), 4);
+    EXPECT_EQ(roundHalfEven(-2.5L), -2);
+    EXPECT_EQ(roundHalfEven(-3.5L), -4);
+    EXPECT_EQ(roundHalfEven(-0.4L), 0);
     EXPECT_EQ(MulDiv(1, 1, 2), 1);
     EXPECT_EQ(MulDiv(-1, 1, 2), -1);
     EXPECT_EQ(MulDiv(3, 1, 2), 2);

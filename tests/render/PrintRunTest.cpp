@@ -323,7 +323,7 @@ TEST(PrintPageLimit, MoreThan65534PagesIsError10)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, text);
     EXPECT_EQ(messages.beeps, 1);
-    const QString log = QString::fromUtf8(ReadFileBytes(folder.path() + QStringLiteral("/ERRFILE.TXT")));
+    const QString log = QString::fromUtf8(readFileBytes(folder.path() + QStringLiteral("/ERRFILE.TXT")));
     EXPECT_TRUE(log.contains(QStringLiteral(" Error[10]: Your job contains 70000 pages.\r\n"))) << log.toStdString();
     setProgramFolderForTests(QString());
 }

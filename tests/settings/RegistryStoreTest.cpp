@@ -47,7 +47,7 @@ protected:
         keys.sort();
         return keys;
     }
-    QByteArray log() const { return ReadFileBytes(programFolder.path() + QStringLiteral("/ERRFILE.TXT")); }
+    QByteArray log() const { return readFileBytes(programFolder.path() + QStringLiteral("/ERRFILE.TXT")); }
 
     QTemporaryDir programFolder;
     QString iniPath;
@@ -62,7 +62,7 @@ TEST_F(RegistryStoreTest, StoreIsTheUserIniFileWithTheRootKeyAsNestedGroups)
 
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/a.GVJ"));
     // On disk as soon as the call returns.
-    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Mardo\\Gorvin\\v2\\Files\\Closed\\Job0=/a.GVJ"));
+    EXPECT_TRUE(readFileBytes(iniPath).contains("Mardo\\Gorvin\\v2\\Files\\Closed\\Job0=/a.GVJ"));
 
     // Another copy of the program changes the file; the next call sees it.
     WriteFile(iniPath, "[Software]\nMardo\\Gorvin\\v2\\Settings\\Units=centimeters\n");
@@ -240,21 +240,21 @@ TEST_F(RegistryStoreTest, ItemsPastTheCapacityGoAtTheNextSave)
 TEST_F(RegistryStoreTest, SessionSeesItsOwnChangesAndWritesThemOnceAtItsEnd)
 {
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
-    const QByteArray before = ReadFileBytes(iniPath);
+    const QByteArray before = readFileBytes(iniPath);
     {
         const RegSession session;
         FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));
         ASSERT_TRUE(FNREGSAVELIST(closed, job, {QStringLiteral("/a.GVJ")}));
         EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), {}), QStringLiteral("centimeters"));
-        EXPECT_EQ(ReadFileBytes(iniPath), before);
+        EXPECT_EQ(readFileBytes(iniPath), before);
     }
-    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Settings\\Units=centimeters"));
-    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Files\\Closed\\Job0=/a.GVJ"));
+    EXPECT_TRUE(readFileBytes(iniPath).contains("Settings\\Units=centimeters"));
+    EXPECT_TRUE(readFileBytes(iniPath).contains("Files\\Closed\\Job0=/a.GVJ"));
 
     // A value written again as it is costs no write: a hand comment survives.
     WriteFile(iniPath, "; kept\n[Software]\nMardo\\Gorvin\\v2\\Settings\\Units=inches\n");
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
-    EXPECT_TRUE(ReadFileBytes(iniPath).startsWith("; kept"));
+    EXPECT_TRUE(readFileBytes(iniPath).startsWith("; kept"));
 }
 
 TEST(StringToUnits, GoesByTheFirstCharacterOnly)

@@ -39,7 +39,7 @@ TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLin
     const QStringList header = errorLogHeader();
     ASSERT_EQ(header.size(), 3);
     EXPECT_TRUE(header[0].contains(QStringLiteral("send this file to Mardo")));
-    EXPECT_EQ(ReadFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp +
+    EXPECT_EQ(readFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp +
                                             " Error[11]: first\r\n" + stamp +
                                             " Error[-8]: Gr\xC3\xB6\xC3\x9F"
                                             "e\r\n");
@@ -47,13 +47,13 @@ TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLin
     // A log emptied by hand starts again with the header.
     WriteFile(logPath(), "");
     appendErrorLogEntry(logPath(), 4, QStringLiteral("y"), noon);
-    EXPECT_EQ(ReadFileBytes(logPath()),
+    EXPECT_EQ(readFileBytes(logPath()),
               header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp + " Error[4]: y\r\n");
 
     // A log that exists gets no header, even when it is not one of ours.
     WriteFile(logPath(), "old entry\r\n");
     appendErrorLogEntry(logPath(), 5, QStringLiteral("x"), noon);
-    EXPECT_EQ(ReadFileBytes(logPath()), "old entry\r\n" + stamp + " Error[5]: x\r\n");
+    EXPECT_EQ(readFileBytes(logPath()), "old entry\r\n" + stamp + " Error[5]: x\r\n");
 }
 
 TEST_F(ErrorLogTest, EveryKindOfLineBreakBecomesCrLf)
@@ -87,7 +87,7 @@ TEST_F(ErrorLogTest, LogErrorBeepsWritesInTheProgramFolderAndShowsThePlainBox)
     EXPECT_TRUE(messages.shown[0].plain);
     EXPECT_EQ(messages.shown[0].text, text);
 
-    const QByteArray bytes = ReadFileBytes(logPath());
+    const QByteArray bytes = readFileBytes(logPath());
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")); // no bare line feed
     const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 6); // three header lines, the entry over two, nothing after
@@ -131,7 +131,7 @@ TEST_F(ErrorLogTest, FailureReachesStandardErrorWhenToolkitWarningsAreSilenced)
     qInstallMessageHandler(previous);
 
     EXPECT_FALSE(logged);
-    const QString said = QString::fromLocal8Bit(ReadFileBytes(captured));
+    const QString said = QString::fromLocal8Bit(readFileBytes(captured));
     EXPECT_TRUE(said.contains(logPath())) << said.toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral("could not be written"))) << said.toStdString();
 }
