@@ -16,7 +16,7 @@ namespace {
 
 bool catalogueMissing(benchmark::State& state)
 {
-    if (QFileInfo(TLABELCATALOGUE::DefaultFolder()).isDir())
+    if (QFileInfo(LabelCatalogue::defaultFolder()).isDir())
         return false;
     state.SkipWithError("no label catalogue: install the package glabels-data");
     return true;
@@ -30,7 +30,7 @@ void BM_ProductChooserFirstOpen(benchmark::State& state)
     std::size_t products = 0;
     for (auto _ : state) {
         TFormPRODUCT dialog;
-        if (!dialog.LOADCATALOGUE()) {
+        if (!dialog.loadCatalogue()) {
             state.SkipWithError("the catalogue could not be read");
             return;
         }
@@ -50,9 +50,9 @@ void BM_CatalogueRead(benchmark::State& state)
 {
     if (catalogueMissing(state))
         return;
-    const QString folder = TLABELCATALOGUE::DefaultFolder();
+    const QString folder = LabelCatalogue::defaultFolder();
     for (auto _ : state) {
-        TLABELCATALOGUE catalogue;
+        LabelCatalogue catalogue;
         catalogue.read(folder);
         benchmark::DoNotOptimize(catalogue.products().data());
     }
@@ -65,7 +65,7 @@ void BM_ProductSearch(benchmark::State& state)
     if (catalogueMissing(state))
         return;
     TFormPRODUCT dialog;
-    dialog.LOADCATALOGUE();
+    dialog.loadCatalogue();
     dialog.show();
     auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
     for (auto _ : state) {
@@ -94,7 +94,7 @@ int main(int argc, char** argv)
     QTemporaryDir programFolder;
     qputenv("GORVIN_PROGRAM_FOLDER", programFolder.path().toUtf8());
     QApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -49,14 +49,14 @@ void AppendLabel(QByteArray& out, int n)
     out.append(label, length);
 }
 
-struct TDataFileFixture {
+struct DataFileFixture {
     QTemporaryDir dir;
     QString path;
     qint64 size = 0;
 
     // The same labels in UTF-8, or as UTF-16 (little-endian, with its
     // byte-order mark) as a Windows editor saves "Unicode" text.
-    explicit TDataFileFixture(bool utf16)
+    explicit DataFileFixture(bool utf16)
     {
         path = dir.filePath(QStringLiteral("labels.txt"));
         QFile file(path);
@@ -86,13 +86,13 @@ struct TDataFileFixture {
 };
 
 // Written once, on first use, and removed when the program ends.
-const TDataFileFixture& DataFile(bool utf16 = false)
+const DataFileFixture& DataFile(bool utf16 = false)
 {
     if (utf16) {
-        static const TDataFileFixture wide(true);
+        static const DataFileFixture wide(true);
         return wide;
     }
-    static const TDataFileFixture plain(false);
+    static const DataFileFixture plain(false);
     return plain;
 }
 
@@ -100,17 +100,17 @@ const TDataFileFixture& DataFile(bool utf16 = false)
 // peak is the process's, so it covers the runs before this one too.
 void BM_LoadAndIndex(benchmark::State& state)
 {
-    const TDataFileFixture& data = DataFile(state.range(0) != 0);
+    const DataFileFixture& data = DataFile(state.range(0) != 0);
     const double rssBefore = StatusMegabytes("VmRSS");
     qsizetype labels = 0;
     for (auto _ : state) {
-        TLINES lines;
+        DataLines lines;
         QString error;
         if (!lines.loadFromFile(data.path, &error)) {
             state.SkipWithError(error.toLocal8Bit().constData());
             return;
         }
-        const QVector<qint32> index = BuildLabelIndex(lines);
+        const QVector<qint32> index = buildLabelIndex(lines);
         labels = index.size();
         benchmark::DoNotOptimize(index.constData());
     }
@@ -129,17 +129,17 @@ BENCHMARK(BM_LoadAndIndex)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRe
 // Decoding every label's lines, as printing all pages of the file would.
 void BM_ReadAllLabels(benchmark::State& state)
 {
-    TLINES lines;
+    DataLines lines;
     if (!lines.loadFromFile(DataFile().path)) {
         state.SkipWithError("cannot load the data file");
         return;
     }
-    const QVector<qint32> index = BuildLabelIndex(lines);
+    const QVector<qint32> index = buildLabelIndex(lines);
     QStringList label;
     for (auto _ : state) {
         for (const qint32 first : index) {
             label.clear();
-            AppendLabelLines(lines, first, label);
+            appendLabelLines(lines, first, label);
             benchmark::DoNotOptimize(label.constData());
         }
     }

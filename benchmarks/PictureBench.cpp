@@ -58,7 +58,7 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
             return;
         }
     }
-    struct TResult {
+    struct Result {
         double seconds = 0;
         long peakMegabytes = 0;
         bool loaded = false;
@@ -72,11 +72,11 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
         const pid_t child = fork();
         if (child == 0) {
             close(fds[0]);
-            TResult r;
+            Result r;
             QElapsedTimer timer;
             timer.start();
-            TPICTURE picture;
-            r.loaded = LoadPictureFile(path, picture);
+            Picture picture;
+            r.loaded = loadPictureFile(path, picture);
             // A loaded drawing is drawn once too, as the first label would.
             if (r.loaded && picture.isSvg()) {
                 QImage image(300, 300, QImage::Format_ARGB32_Premultiplied);

@@ -58,7 +58,7 @@ std::unique_ptr<TJOB> AddressJob()
     format.TEXTSHRINKTOFIT = true;
     format.SHOWBORDER = true;
     format.ShowPic = false;
-    format.FONT = DefaultLabelFont();
+    format.FONT = defaultLabelFont();
     format.FONT.setSize(14);
     return job;
 }
@@ -86,7 +86,7 @@ void RenderPage(benchmark::State& state, double dpi, bool toPrinter,
     params.RepeatCount = job->DATAINFO()->RepeatLabelNum;
     for (auto _ : state) {
         // A fresh canvas each time, as the preview and the print run make one.
-        TPAINTERCANVAS canvas(&image);
+        PainterCanvas canvas(&image);
         params.Canvas = &canvas;
         PRINT(*job, params);
     }

@@ -53,14 +53,14 @@ int StoredEntries()
     return static_cast<int>(store.allKeys().size());
 }
 
-struct TProgram {
+struct Program {
     std::unique_ptr<TFormMAIN> main;
     std::vector<std::unique_ptr<QWidget>> others;
 
     void start()
     {
         main = std::make_unique<TFormMAIN>(QStringList());
-        others = CreateProgramWindows(*main);
+        others = createProgramWindows(*main);
         main->show();
         QCoreApplication::processEvents();
     }
@@ -77,7 +77,7 @@ void BM_StartWithHandGrownSettings(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         WriteHandGrownSettings();
-        TProgram program;
+        Program program;
         state.ResumeTiming();
         program.start();
         state.PauseTiming();
@@ -94,7 +94,7 @@ void BM_ExitWithHandGrownSettings(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         WriteHandGrownSettings();
-        TProgram program;
+        Program program;
         program.start();
         state.ResumeTiming();
         program.exit();
@@ -119,10 +119,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     QDir().mkpath(home.path() + QStringLiteral("/config/Mardo"));
-    TConsoleMessageSeam console;
-    TScopedMessageSeam messages(console);
+    ConsoleMessageSeam console;
+    ScopedMessageSeam messages(console);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -19,14 +19,14 @@
 
 namespace {
 
-struct TRange {
+struct Range {
     qsizetype begin;
     qsizetype end;
 };
 
-std::vector<TRange> referenceLines(const QByteArray& content, qsizetype begin)
+std::vector<Range> referenceLines(const QByteArray& content, qsizetype begin)
 {
-    std::vector<TRange> lines;
+    std::vector<Range> lines;
     const qsizetype end = content.size();
     if (begin >= end)
         return lines;
@@ -45,7 +45,7 @@ std::vector<TRange> referenceLines(const QByteArray& content, qsizetype begin)
     return lines;
 }
 
-QString referenceText(const QByteArray& content, TRange r, bool utf8)
+QString referenceText(const QByteArray& content, Range r, bool utf8)
 {
     const QByteArray bytes = content.mid(r.begin, r.end - r.begin);
     if (!utf8) {
@@ -113,7 +113,7 @@ bool utf16Content(const QByteArray& file, QByteArray& content)
 int FuzzDataFile(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    TLINES lines;
+    DataLines lines;
     lines.loadFromBytes(file);
 
     const void* nul = std::memchr(file.constData(), 0, file.size());
@@ -123,12 +123,12 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     const bool utf8 = QByteArrayView(content).isValidUtf8();
     FUZZ_CHECK("datafile", lines.decodesAsUtf8() == utf8);
     const qsizetype begin = !utf16 && utf8 && content.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    const std::vector<TRange> expected = referenceLines(content, begin);
+    const std::vector<Range> expected = referenceLines(content, begin);
 
     FUZZ_CHECK("datafile", lines.count() == static_cast<int>(expected.size()));
     QStringList texts;
     for (int i = 0; i < lines.count(); ++i) {
-        const TRange r = expected[static_cast<std::size_t>(i)];
+        const Range r = expected[static_cast<std::size_t>(i)];
         FUZZ_CHECK("datafile", lines.lineIsEmpty(i) == (r.begin == r.end));
         const QString text = lines.line(i);
         FUZZ_CHECK("datafile", sameText(text, referenceText(content, r, utf8), utf8));
@@ -138,14 +138,14 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     FUZZ_CHECK("datafile", lines.lineIsEmpty(-1) && lines.lineIsEmpty(lines.count()));
 
     // Labels: every maximal run of non-empty lines, each read in full.
-    const QVector<qint32> index = BuildLabelIndex(lines);
+    const QVector<qint32> index = buildLabelIndex(lines);
     qsizetype label = 0;
     for (int i = 0; i < lines.count(); ++i) {
         if (texts[i].isEmpty() || (i > 0 && !texts[i - 1].isEmpty()))
             continue;
         FUZZ_CHECK("datafile", label < index.size() && index[label] == i);
         QStringList got;
-        AppendLabelLines(lines, index[label], got);
+        appendLabelLines(lines, index[label], got);
         int j = i;
         while (j < lines.count() && !texts[j].isEmpty())
             ++j;
@@ -154,8 +154,8 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     }
     FUZZ_CHECK("datafile", label == index.size());
     QStringList none;
-    AppendLabelLines(lines, -1, none);
-    AppendLabelLines(lines, lines.count(), none);
+    appendLabelLines(lines, -1, none);
+    appendLabelLines(lines, lines.count(), none);
     FUZZ_CHECK("datafile", none.isEmpty());
     FUZZ_CHECK("datafile", lines.toStringList() == texts);
     return 0;

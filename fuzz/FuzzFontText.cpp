@@ -9,7 +9,7 @@
 int FuzzFontText(const std::uint8_t* data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    TFONT font = DefaultLabelFont();
+    TFONT font = defaultLabelFont();
     const TFONT before = font;
     if (!FNSTRINGTOFONT(text, font)) {
         FUZZ_CHECK("font", font == before); // text that is refused changes nothing

@@ -46,7 +46,7 @@ void useJob(const TJOB& job)
         for (qint32 slot : {0, 1, 7, INT32_MAX})
             sink = sink + job.labelForSlot(page, slot);
     for (qint32 slot : {0, 1, 5, 100000, INT32_MAX}) {
-        const TSLOTRECT r = job.TEMPLATE()->slotRect(slot);
+        const SlotRect r = job.TEMPLATE()->slotRect(slot);
         sink = sink + r.left + r.top + r.right + r.bottom;
     }
     // The preview's right click asks which label lies under the pointer.
@@ -116,9 +116,9 @@ int FuzzTemplateFile(const std::uint8_t* data, std::size_t size)
     // The text form of an object stream (the settings store writes fonts in
     // it) takes any bytes too.
     try {
-        const QString text = ObjectBinaryToText(bytes);
+        const QString text = objectBinaryToText(bytes);
         try {
-            ObjectTextToBinary(text);
+            objectTextToBinary(text);
         } catch (const EFilerError&) {
         }
     } catch (const EFilerError&) {

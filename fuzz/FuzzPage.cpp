@@ -89,17 +89,17 @@ int FuzzPage(const std::uint8_t* data, std::size_t size)
     params.FirstSlot = job.DATAINFO()->STARTLABNUM - 1;
     params.RepeatCount = job.DATAINFO()->RepeatLabelNum;
 
-    TPAINTERCANVAS canvas(&image);
+    PainterCanvas canvas(&image);
     params.Canvas = &canvas;
     QString pictureError;
     PRINT(job, params, &pictureError);
 
     // The same page on the recording canvas, to see what was drawn.
-    TRECORDINGCANVAS recording;
+    RecordingCanvas recording;
     params.Canvas = &recording;
     PRINT(job, params);
     const double largest = TFONT::MaxPoints * (params.ToPrinter ? 1.0 : params.FontScale);
-    for (const TCANVASOP& op : recording.ops(TCANVASOP::Text)) {
+    for (const CanvasOp& op : recording.ops(CanvasOp::Text)) {
         FUZZ_CHECK("page", op.font.size <= std::ceil(std::max(largest, 14 * params.FontScale)) + 1);
         // A line is cut where i's (a pixel per point here) would overfill
         // the text area, whose labels differ by a rounded pixel at most.

@@ -13,8 +13,8 @@ int FuzzRtf(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QTextDocument document;
-    const bool read = FNREADRTF(bytes, document);
-    FUZZ_CHECK("rtf", read == FNISRTF(bytes));
+    const bool read = readRtf(bytes, document);
+    FUZZ_CHECK("rtf", read == isRtf(bytes));
     if (!read) {
         FUZZ_CHECK("rtf", document.isEmpty());
         return 0;

@@ -26,12 +26,12 @@ int FuzzRtf(const std::uint8_t* data, std::size_t size);
 // The page renderer: a job, its picture and its data file drawn as a page.
 int FuzzPage(const std::uint8_t* data, std::size_t size);
 
-struct TFUZZTARGET {
+struct FuzzTarget {
     const char* name; // also the corpus folder's name
     int (*run)(const std::uint8_t*, std::size_t);
 };
 
-inline constexpr TFUZZTARGET FuzzTargetTable[] = {
+inline constexpr FuzzTarget FuzzTargetTable[] = {
     {"job", FuzzJobFile},   {"template", FuzzTemplateFile}, {"font", FuzzFontText},
     {"datafile", FuzzDataFile}, {"rtf", FuzzRtf}, {"page", FuzzPage},
 };

@@ -144,8 +144,8 @@ void templates()
 
 void fonts()
 {
-    put("font", "default-label-font.txt", FNFONTTOSTRING(DefaultLabelFont()).toUtf8());
-    TFONT f = DefaultLabelFont();
+    put("font", "default-label-font.txt", FNFONTTOSTRING(defaultLabelFont()).toUtf8());
+    TFONT f = defaultLabelFont();
     f.Name = QStringLiteral("O'Brien, \"Quoted\" Sans");
     f.Style = TFONT::fsBold | TFONT::fsItalic | TFONT::fsUnderline | TFONT::fsStrikeOut;
     f.Pitch = TFONT::fpFixed;
@@ -268,7 +268,7 @@ void pages()
     f.FONT.Height = INT32_MIN;
     put("page", "font-height-int-min.bin", PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
 
-    f.FONT = DefaultLabelFont();
+    f.FONT = defaultLabelFont();
     f.TEXTSHRINKTOFIT = true;
     f.TEXTALIGNHORIZ = 2;
     job.DATAINFO()->RepeatLabelNum = 24;

@@ -8,5 +8,5 @@ int main(int argc, char* argv[])
     // a full disk does, and the writer reports it, instead of the program
     // being killed with its work unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
-    return GorvinMain(argc, argv);
+    return gorvinMain(argc, argv);
 }

@@ -68,7 +68,7 @@ void toStderr(const QString& text)
 
 bool parseWhole(const QString& text, qint32& value)
 {
-    const std::optional<qint32> read = FNSTOREDTEXTTOINTEGER(text);
+    const std::optional<qint32> read = storedTextToInteger(text);
     value = read.value_or(0);
     return read.has_value();
 }
@@ -133,12 +133,12 @@ bool loadData(TJOB& job, const QString& dataFile)
 }
 
 // "page 120 of 1000" on one line of the terminal, rewritten as pages go out.
-class TProgressLine {
+class ProgressLine {
 public:
-    TProgressLine() : enabled_(isatty(fileno(stderr)) != 0) {}
-    ~TProgressLine() { finish(); }
-    TProgressLine(const TProgressLine&) = delete;
-    TProgressLine& operator=(const TProgressLine&) = delete;
+    ProgressLine() : enabled_(isatty(fileno(stderr)) != 0) {}
+    ~ProgressLine() { finish(); }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
 
     void operator()(qint32 sent, qint32 total)
     {
@@ -160,12 +160,12 @@ private:
     bool shown_ = false;
 };
 
-int printJob(const TBATCHOPTIONS& options)
+int printJob(const BatchOptions& options)
 {
     // Only an ordinary file is ever replaced by the PDF: a device, a pipe
     // or a folder is refused before anything is read or opened.
     if (!options.OutputFile.isEmpty()) {
-        if (const QString refusal = FNOUTPUTFILEREFUSAL(options.OutputFile); !refusal.isEmpty()) {
+        if (const QString refusal = outputFileRefusal(options.OutputFile); !refusal.isEmpty()) {
             Messages().error(refusal);
             return BatchUsageError;
         }
@@ -178,8 +178,8 @@ int printJob(const TBATCHOPTIONS& options)
         Messages().warning(QStringLiteral("The job has no paper size to print on."));
         return BatchUnreadable;
     }
-    const TPRINTCOMMAND command = options.Outline ? TPRINTCOMMAND::PRINTTEMPLATE : TPRINTCOMMAND::PRINTJOB;
-    if (command == TPRINTCOMMAND::PRINTJOB && !loadData(job, options.DataFile))
+    const PrintCommand command = options.Outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
+    if (command == PrintCommand::PRINTJOB && !loadData(job, options.DataFile))
         return BatchUnreadable;
 
     TDATAINFO& data = *job.DATAINFO();
@@ -191,14 +191,14 @@ int printJob(const TBATCHOPTIONS& options)
     data.STARTLABNUM = std::max(data.STARTLABNUM, 1);
     data.RepeatLabelNum = std::max(data.RepeatLabelNum, 1);
 
-    TPRINTREQUEST request;
+    PrintRequest request;
     request.Command = command;
     request.Copies = options.Copies;
     request.Collate = options.Collate;
-    const qint32 maxPage = FNPRINTMAXPAGE(job, command);
+    const qint32 maxPage = printMaxPage(job, command);
     request.FromPage = 1;
     request.ToPage = maxPage;
-    if (options.FromPage > 0 && command == TPRINTCOMMAND::PRINTJOB) {
+    if (options.FromPage > 0 && command == PrintCommand::PRINTJOB) {
         if (options.FromPage > maxPage) {
             Messages().warning(QStringLiteral("The job has %1 pages; there is no page %2.")
                                    .arg(maxPage)
@@ -209,14 +209,14 @@ int printJob(const TBATCHOPTIONS& options)
         request.ToPage = std::min(options.ToPage, maxPage);
     }
 
-    std::unique_ptr<TPRINTTARGET> target;
+    std::unique_ptr<PrintTarget> target;
     const QString documentName = printDocumentName(command, options.JobFile);
     if (!options.OutputFile.isEmpty()) {
-        auto pdf = std::make_unique<TPDFFILETARGET>(options.OutputFile);
+        auto pdf = std::make_unique<PdfFileTarget>(options.OutputFile);
         pdf->setDocumentName(documentName);
         target = std::move(pdf);
     } else {
-        auto printer = std::make_unique<TPRINTERTARGET>(options.PrinterName);
+        auto printer = std::make_unique<PrinterTarget>(options.PrinterName);
         if (!printer->isValid()) {
             Messages().error(options.HasPrinter
                                  ? QStringLiteral("Printer '") + options.PrinterName + QStringLiteral("' not found.")
@@ -230,11 +230,11 @@ int printJob(const TBATCHOPTIONS& options)
     if (interruptSignal != 0)
         return interruptedStatus();
 
-    TPRINTRUN run;
-    TProgressLine progressLine;
+    PrintRun run;
+    ProgressLine progressLine;
     run.progress = [&progressLine](qint32 sent, qint32 total) { progressLine(sent, total); };
     run.stopRequested = [] { return interruptSignal != 0; };
-    TPRINTRESULT result;
+    PrintResult result;
     try {
         result = run.run(job, *target, request);
     } catch (const ECalibrationError& e) {
@@ -245,20 +245,20 @@ int printJob(const TBATCHOPTIONS& options)
     progressLine.finish();
 
     switch (result.Outcome) {
-    case TPRINTOUTCOME::Printed:
+    case PrintOutcome::Printed:
         return BatchPrinted;
-    case TPRINTOUTCOME::NothingToPrint:
+    case PrintOutcome::NothingToPrint:
         Messages().warning(QStringLiteral("Nothing to print."));
         return BatchUnreadable;
-    case TPRINTOUTCOME::PictureFailed:
+    case PrintOutcome::PictureFailed:
         Messages().error(result.Error);
         return BatchUnreadable;
-    case TPRINTOUTCOME::Aborted:
+    case PrintOutcome::Aborted:
         if (interruptSignal != 0)
             return interruptedStatus();
         Messages().warning(QStringLiteral("Printing aborted."));
         return BatchPrintFailed;
-    case TPRINTOUTCOME::Failed:
+    case PrintOutcome::Failed:
         break;
     }
     reportPrintFailure(result.Error, false);
@@ -267,7 +267,7 @@ int printJob(const TBATCHOPTIONS& options)
 
 } // namespace
 
-bool FNISBATCHCOMMAND(int argc, char* argv[])
+bool isBatchCommand(int argc, char* argv[])
 {
     if (argc < 2)
         return false;
@@ -277,7 +277,7 @@ bool FNISBATCHCOMMAND(int argc, char* argv[])
     return false;
 }
 
-QString FNBATCHUSAGE()
+QString batchUsage()
 {
     return QStringLiteral(
         "Usage: gorvin --print JOB.GVJ [options]\n"
@@ -312,9 +312,9 @@ QString FNBATCHUSAGE()
         "3 printing failed; 130 or 143 interrupted (SIGINT, SIGTERM): nothing printed.\n");
 }
 
-bool FNPARSEBATCHARGUMENTS(const QStringList& arguments, TBATCHOPTIONS& options, QString& error)
+bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QString& error)
 {
-    options = TBATCHOPTIONS();
+    options = BatchOptions();
     bool printSeen = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString arg = arguments[i];
@@ -440,10 +440,10 @@ bool FNPARSEBATCHARGUMENTS(const QStringList& arguments, TBATCHOPTIONS& options,
     return true;
 }
 
-int FNRUNBATCHPRINT(const TBATCHOPTIONS& options)
+int runBatchPrint(const BatchOptions& options)
 {
-    TConsoleMessageSeam console;
-    TScopedMessageSeam installed(console);
+    ConsoleMessageSeam console;
+    ScopedMessageSeam installed(console);
     // A log that cannot be written is noted on standard error by the log
     // itself and does not change the outcome.
     // Whatever fails unexpectedly (memory, say) fails the print: the run has
@@ -458,25 +458,25 @@ int FNRUNBATCHPRINT(const TBATCHOPTIONS& options)
     return BatchPrintFailed;
 }
 
-int BatchPrintMain(int argc, char* argv[])
+int batchPrintMain(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
 
-    TBATCHOPTIONS options;
+    BatchOptions options;
     QString error;
-    if (!FNPARSEBATCHARGUMENTS(arguments, options, error)) {
+    if (!parseBatchArguments(arguments, options, error)) {
         toStderr(QStringLiteral("gorvin: ") + error);
-        std::fputs(FNBATCHUSAGE().toLocal8Bit().constData(), stderr);
+        std::fputs(batchUsage().toLocal8Bit().constData(), stderr);
         return BatchUsageError;
     }
     if (options.Help) {
-        std::fputs(FNBATCHUSAGE().toLocal8Bit().constData(), stdout);
+        std::fputs(batchUsage().toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
     if (options.Version) {
-        std::fputs((ApplicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
+        std::fputs((applicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
 
@@ -492,9 +492,9 @@ int BatchPrintMain(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         qInstallMessageHandler(quietToolkitMessages);
     QGuiApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
-    FNUSESTOREDFORMATDEFAULTS();
-    return FNRUNBATCHPRINT(options);
+    useStoredFormatDefaults();
+    return runBatchPrint(options);
 }

@@ -12,14 +12,14 @@
 #include <optional>
 
 // Exit statuses of a batch print.
-enum TBATCHSTATUS : int {
+enum BatchStatus : int {
     BatchPrinted = 0,
     BatchUnreadable = 1, // the job or its data cannot be read
     BatchUsageError = 2,
     BatchPrintFailed = 3,
 };
 
-struct TBATCHOPTIONS {
+struct BatchOptions {
     bool Help = false;
     bool Version = false; // --version
     QString JobFile;
@@ -39,19 +39,19 @@ struct TBATCHOPTIONS {
 // True when the program was started as a batch printer or asked about itself
 // on the command line: its first argument is --print, --help, -h or
 // --version. No window is opened for these.
-bool FNISBATCHCOMMAND(int argc, char* argv[]);
+bool isBatchCommand(int argc, char* argv[]);
 
 // Reads the arguments that follow the program's name. On a usage error gives
 // false and says what is wrong in error.
-bool FNPARSEBATCHARGUMENTS(const QStringList& arguments, TBATCHOPTIONS& options, QString& error);
+bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QString& error);
 
 // The text --help shows, and a usage error shows after its message.
-QString FNBATCHUSAGE();
+QString batchUsage();
 
 // Prints as the options say; needs a running QGuiApplication. Returns the
 // exit status.
-int FNRUNBATCHPRINT(const TBATCHOPTIONS& options);
+int runBatchPrint(const BatchOptions& options);
 
 // The whole batch printer: arguments, application without windows (on the
 // offscreen platform when there is no display), printing, exit status.
-int BatchPrintMain(int argc, char* argv[]);
+int batchPrintMain(int argc, char* argv[]);

@@ -40,9 +40,9 @@ bool isTemplateExtension(const QString& ext)
 
 } // namespace
 
-TCOMMANDLINE FNPARSECOMMANDLINE(const QStringList& params)
+CommandLine parseCommandLine(const QStringList& params)
 {
-    TCOMMANDLINE result;
+    CommandLine result;
     if (params.isEmpty())
         return result;
 

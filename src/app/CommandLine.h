@@ -7,7 +7,7 @@
 // Every name is made absolute against the folder the program was started
 // in, so that a name remembered at exit still names the file at the next
 // start, wherever that is.
-struct TCOMMANDLINE {
+struct CommandLine {
     QString jobFile;      // a job (".GVJ", or a locked ".GVL") that exists, joined
                           // from split parameters (the job loader refuses one
                           // that is no plain file)
@@ -20,4 +20,4 @@ struct TCOMMANDLINE {
 };
 
 // `params` are the parameters without the program's own name.
-TCOMMANDLINE FNPARSECOMMANDLINE(const QStringList& params);
+CommandLine parseCommandLine(const QStringList& params);

@@ -14,7 +14,7 @@
 
 namespace {
 
-struct TFILEKIND {
+struct FileKind {
     const char* extension;
     const char* lockedExtension;
     const char* defaultSuffix;
@@ -26,13 +26,13 @@ struct TFILEKIND {
 
 // Filters match both letter cases: the extensions are written upper-case
 // but files from elsewhere may carry them in lower case.
-const TFILEKIND jobKind = {
+const FileKind jobKind = {
     ".GVJ", ".GVL", "GVJ", "Jobs",
     "Job files (*.GVJ *.gvj);;Locked job files (*.GVL *.gvl);;All job files (*.GVJ *.gvj *.GVL *.gvl)",
     "Job files (*.GVJ *.gvj)",
     "Cannot overwrite a locked job.",
 };
-const TFILEKIND templateKind = {
+const FileKind templateKind = {
     ".GVT", ".GVR", "GVT", "Templates",
     "Template files (*.GVT *.gvt);;Locked template files (*.GVR *.gvr);;All template files (*.GVT *.gvt *.GVR *.gvr)",
     "Template files (*.GVT *.gvt)",
@@ -86,7 +86,7 @@ QString TFormMAIN::startFolder(const QString& currentFile, QString& rememberedDi
 // the name to write, or an empty text when the save must not go on.
 QString TFormMAIN::saveChecked(const QString& path, bool isTemplate)
 {
-    const TFILEKIND& kind = isTemplate ? templateKind : jobKind;
+    const FileKind& kind = isTemplate ? templateKind : jobKind;
     const QString folder = folderOf(path);
     const QString base = FNFILENAMEONLY(path);
     const QString ext = upperExtension(path);
@@ -127,7 +127,7 @@ bool TFormMAIN::FNSAVEJOB(const QString& path)
 
 bool TFormMAIN::FNSAVEJOBAS()
 {
-    TFILEREQUEST r;
+    FileRequest r;
     r.caption = QStringLiteral("Save job as");
     r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), false);
     const QString base = FNFILENAMEONLY(jobFileName_);
@@ -183,8 +183,8 @@ bool TFormMAIN::FNSAVETEMPLATEFIRST()
 // The open dialog of jobs or templates; empty when cancelled.
 QString TFormMAIN::chooseFileToOpen(bool isTemplate)
 {
-    const TFILEKIND& kind = isTemplate ? templateKind : jobKind;
-    TFILEREQUEST r;
+    const FileKind& kind = isTemplate ? templateKind : jobKind;
+    FileRequest r;
     r.caption = isTemplate ? QStringLiteral("Open template") : QStringLiteral("Open job");
     r.startFolder = isTemplate ? startFolder(job_->TEMPLATE()->FULLFILENAME, templateDir_,
                                              QString::fromLatin1(kind.subFolder), true)
@@ -234,7 +234,7 @@ bool TFormMAIN::FNOPENJOB(const QString& given)
     if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
         FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
     GOTOFIRSTPAGE(false);
-    SHOWDATANUMBERS();
+    showDataNumbers();
     return true;
 }
 
@@ -262,7 +262,7 @@ bool TFormMAIN::FNSAVETEMPLATE(const QString& path)
 
 bool TFormMAIN::FNSAVETEMPLATEAS()
 {
-    TFILEREQUEST r;
+    FileRequest r;
     r.caption = QStringLiteral("Save template as");
     const QString current = job_->TEMPLATE()->FULLFILENAME;
     r.startFolder = startFolder(current, templateDir_, QString::fromLatin1(templateKind.subFolder), false);
@@ -332,7 +332,7 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
     QString name = given;
     TDATAINFO& data = *job_->DATAINFO();
     if (name.isEmpty()) {
-        TFILEREQUEST r;
+        FileRequest r;
         r.caption = QStringLiteral("Open data");
         r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
         r.defaultSuffix = QStringLiteral("TXT");
@@ -400,7 +400,7 @@ void TFormMAIN::CLOSEJOBClick()
         return;
     job_ = std::make_unique<TJOB>();
     SETJOBFILENAME(QString());
-    SHOWDATANUMBERS();
+    showDataNumbers();
     PanelJOBNAMEResize();
     FITPAPER();
     GOTOFIRSTPAGE(true);

@@ -111,17 +111,17 @@ QString FNFILENAMEONLY(const QString& path)
 }
 
 TFormMAIN::TFormMAIN(const QStringList& commandLine, QWidget* parent)
-    : TBaseMainWindow(parent), commandLine_(commandLine)
+    : BaseMainWindow(parent), commandLine_(commandLine)
 {
     setObjectName(QStringLiteral("FormMAIN"));
-    setWindowTitle(ApplicationTitle());
+    setWindowTitle(applicationTitle());
     resize(696, 492);
     FormCreate();
 }
 
 TFormMAIN::~TFormMAIN() = default;
 
-void TFormMAIN::setWindows(const TPROGRAMWINDOWS& windows)
+void TFormMAIN::setWindows(const ProgramWindows& windows)
 {
     windows_ = windows;
 }
@@ -141,7 +141,7 @@ MU TFormMAIN::defaultPaperHeight() const
 void TFormMAIN::FormCreate()
 {
     spinnerGuard_ = false;
-    rootKey_ = FNREGROOTKEY();
+    rootKey_ = regRootKey();
     SETJOBFILENAME(QString());
     maxScale_ = 3.0;
     minScale_ = 0.1;
@@ -385,7 +385,7 @@ void TFormMAIN::showNameBar(QLabel* bar, const QString& path)
 {
     const QFontMetrics fm(bar->font());
     const int room = bar->width() - 8;
-    const QString shown = FNSHORTFILENAME(path, fm, room);
+    const QString shown = shortFileName(path, fm, room);
     bar->setText(shown);
     bar->setToolTip(shown != path ? path : QString());
 }
@@ -463,8 +463,8 @@ void TFormMAIN::FITPAPER()
     scrollBox_->horizontalScrollBar()->setValue(0);
     scrollBox_->verticalScrollBar()->setValue(0);
     const TTEMPLATE& t = *job_->TEMPLATE();
-    const int w = static_cast<int>(RoundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUWIDTH)) * params_.FontScale));
-    const int h = static_cast<int>(RoundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUHEIGHT)) * params_.FontScale));
+    const int w = static_cast<int>(roundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUWIDTH)) * params_.FontScale));
+    const int h = static_cast<int>(roundHalfEven(static_cast<long double>(FNMUTOSCREENPIXELS(t.PAPERMUHEIGHT)) * params_.FontScale));
     panelPaper_->setGeometry(0, 0, qMax(0, w), qMax(0, h));
     panelMainBase_->setGeometry(0, 0, qMax(0, w), qMax(0, h));
     MAKEPAPERIMAGE();
@@ -474,8 +474,8 @@ void TFormMAIN::FITPAPER()
 void TFormMAIN::MAKEPAPERIMAGE()
 {
     delete image_;
-    image_ = new TPAPERIMAGE(panelPaper_);
-    connect(image_, &TPAPERIMAGE::mouseUp, this, &TFormMAIN::ImagePAPERMouseUp);
+    image_ = new PaperImage(panelPaper_);
+    connect(image_, &PaperImage::mouseUp, this, &TFormMAIN::ImagePAPERMouseUp);
     // The bitmap has a device pixel for every pixel of a high-DPI screen, so
     // the preview stays sharp; fonts in points still come out at the size
     // of the sheet drawn to scale.
@@ -537,7 +537,7 @@ void TFormMAIN::REFRESHPAGE()
     {
         const qreal ratio = bitmap.devicePixelRatio();
         bitmap.setDevicePixelRatio(1.0); // draw in device pixels
-        TPAINTERCANVAS canvas(&bitmap);
+        PainterCanvas canvas(&bitmap);
         TPRINTPARAMS params = params_;
         params.Canvas = &canvas;
         QString pictureError;
@@ -696,7 +696,7 @@ qint32 TFormMAIN::fitToSheet(qint64 n) const
     return static_cast<qint32>(std::clamp<qint64>(n, 1, INT32_MAX));
 }
 
-void TFormMAIN::SHOWDATANUMBERS()
+void TFormMAIN::showDataNumbers()
 {
     // The numbers printing will use, as the boxes keep them.
     TDATAINFO& data = *job_->DATAINFO();
@@ -723,8 +723,8 @@ void TFormMAIN::ImagePAPERMouseUp(Qt::MouseButton button, QPoint position)
     if (button != Qt::RightButton || !image_ || params_.PixPerMuX <= 0 || params_.PixPerMuY <= 0)
         return;
     const qreal ratio = image_->bitmap().devicePixelRatio();
-    const MU x = static_cast<MU>(RoundHalfEven(position.x() * ratio / params_.PixPerMuX));
-    const MU y = static_cast<MU>(RoundHalfEven(position.y() * ratio / params_.PixPerMuY));
+    const MU x = static_cast<MU>(roundHalfEven(position.x() * ratio / params_.PixPerMuX));
+    const MU y = static_cast<MU>(roundHalfEven(position.y() * ratio / params_.PixPerMuY));
     // A margin or a gap is no label on any page, whatever the page offset
     // below would make of the miss.
     if (job_->TEMPLATE()->GetTemplateNumFromMuXY(x, y) < 0)
@@ -759,7 +759,7 @@ bool TFormMAIN::eventFilter(QObject* watched, QEvent* event)
         // its timer fires.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
-            return TBaseMainWindow::eventFilter(watched, event);
+            return BaseMainWindow::eventFilter(watched, event);
         if (watched == editPage_)
             EditPAGENUMExit();
         else if (watched == editStart_)
@@ -771,12 +771,12 @@ bool TFormMAIN::eventFilter(QObject* watched, QEvent* event)
         // when the button is let go.
         QTimer::singleShot(0, this, &TFormMAIN::REFRESHPAGE);
     }
-    return TBaseMainWindow::eventFilter(watched, event);
+    return BaseMainWindow::eventFilter(watched, event);
 }
 
 void TFormMAIN::resizeEvent(QResizeEvent* event)
 {
-    TBaseMainWindow::resizeEvent(event);
+    BaseMainWindow::resizeEvent(event);
 }
 
 void TFormMAIN::replaceJob(std::unique_ptr<TJOB> job)

@@ -22,7 +22,7 @@ class QPushButton;
 class QScrollArea;
 class QTimer;
 class QToolButton;
-class TPAPERIMAGE;
+class PaperImage;
 class TFormABOUT;
 class TFormNEWPAPER;
 class TFormPRODUCT;
@@ -34,11 +34,11 @@ class TFormSETUNITS;
 class TFormFORMAT;
 class TFormHELP;
 class TFormRTFHelp;
-class TPRINTERTARGET;
-class TPRINTRUN;
+class PrinterTarget;
+class PrintRun;
 
 // The windows the program creates once at start, besides the main window.
-struct TPROGRAMWINDOWS {
+struct ProgramWindows {
     TFormABOUT* about = nullptr;
     TFormNEWPAPER* newPaper = nullptr;
     TFormPRODUCT* product = nullptr;
@@ -52,7 +52,7 @@ struct TPROGRAMWINDOWS {
     TFormRTFHelp* rtfHelp = nullptr;
 };
 
-class TFormMAIN : public TBaseMainWindow {
+class TFormMAIN : public BaseMainWindow {
     Q_OBJECT
 public:
     // `commandLine` holds the parameters without the program's name.
@@ -61,8 +61,8 @@ public:
 
     // The other windows, created after the main window in the program's
     // order; the main window does not own them.
-    void setWindows(const TPROGRAMWINDOWS& windows);
-    const TPROGRAMWINDOWS& windows() const { return windows_; }
+    void setWindows(const ProgramWindows& windows);
+    const ProgramWindows& windows() const { return windows_; }
 
     TJOB& job() const { return *job_; }
     const QString& JOBFILENAME() const { return jobFileName_; }
@@ -120,7 +120,7 @@ public:
     void splashEnded();
 
     // Printing.
-    TPRINTERTARGET& printer();
+    PrinterTarget& printer();
     bool printInProgress() const;
 
 signals:
@@ -177,7 +177,7 @@ private:
     // Writes the job's start and repeat numbers into their boxes as printing
     // will use them (at least 1, at most one sheet's labels), after the job
     // was replaced by one opened or made anew.
-    void SHOWDATANUMBERS();
+    void showDataNumbers();
     void EditRepeatLabelNumChange(const QString& text);
     void EditRepeatLabelNumExit();
     void normaliseBox(QLineEdit* box, QTimer* timer, bool start);
@@ -216,7 +216,7 @@ private:
     void Exit1Click();
 
     std::unique_ptr<TJOB> job_;
-    TPROGRAMWINDOWS windows_;
+    ProgramWindows windows_;
     QStringList commandLine_;
     QString rootKey_;
     QString jobDir_, templateDir_, dataDir_, picDir_;
@@ -242,13 +242,13 @@ private:
     QScrollArea* scrollBox_ = nullptr;
     QWidget* panelMainBase_ = nullptr;
     QWidget* panelPaper_ = nullptr;
-    QPointer<TPAPERIMAGE> image_;
+    QPointer<PaperImage> image_;
     QTimer *timerStartAt_ = nullptr, *timerRepeatLabel_ = nullptr, *timerCloseSplash_ = nullptr;
     QMenu *menuFile_ = nullptr, *menuTemplate_ = nullptr, *menuData_ = nullptr, *popup_ = nullptr;
     QMenu *reopenJob_ = nullptr, *reopenTemplate_ = nullptr, *reopenData_ = nullptr;
     QAction* about_ = nullptr;
-    std::unique_ptr<TPRINTERTARGET> printer_;
-    std::unique_ptr<TPRINTRUN> printRun_;
+    std::unique_ptr<PrinterTarget> printer_;
+    std::unique_ptr<PrintRun> printRun_;
     bool collate_ = false;
     bool reverse_ = false; // the print dialog's last page first
 };

@@ -23,7 +23,7 @@
 
 void TFormMAIN::showEvent(QShowEvent* event)
 {
-    TBaseMainWindow::showEvent(event);
+    BaseMainWindow::showEvent(event);
     if (!firstShown_) {
         firstShown_ = true;
         FormShow();
@@ -57,7 +57,7 @@ void TFormMAIN::applyCommandLine()
 {
     if (commandLine_.isEmpty())
         return;
-    const TCOMMANDLINE cl = FNPARSECOMMANDLINE(commandLine_);
+    const CommandLine cl = parseCommandLine(commandLine_);
     if (!cl.jobFile.isEmpty()) {
         FNOPENJOB(cl.jobFile);
         return;
@@ -114,8 +114,8 @@ bool TFormMAIN::FormCloseQuery()
         return false;
     if (!printCloseQuestion())
         return false;
-    const TREGSESSION store; // the four groups below in one write of the settings file
-    FNWRITEAPPLOCATION(ExecutableFolder());
+    const RegSession store; // the four groups below in one write of the settings file
+    writeAppLocation(executableFolder());
     FNSAVESETTINGS();
     FNSAVEFILEINFO();
     FNSAVEDESKTOP();
@@ -126,7 +126,7 @@ bool TFormMAIN::FormCloseQuery()
 
 void TFormMAIN::FNLOADSETTINGS()
 {
-    TSOFTWARESETTINGS s;
+    SoftwareSettings s;
     if (windows_.settings) {
         s.ShowLabels = windows_.settings->showLabels();
         s.ShowTemplate = windows_.settings->showTemplate();
@@ -149,7 +149,7 @@ void TFormMAIN::FNLOADSETTINGS()
 
 void TFormMAIN::FNSAVESETTINGS()
 {
-    TSOFTWARESETTINGS s;
+    SoftwareSettings s;
     if (windows_.settings) {
         s.SaveSettings = windows_.settings->saveSettings();
         s.ShowLabels = windows_.settings->showLabels();
@@ -161,7 +161,7 @@ void TFormMAIN::FNSAVESETTINGS()
 
 void TFormMAIN::FNLOADFILEINFO()
 {
-    TFILEINFO info;
+    FileInfo info;
     ::FNLOADFILEINFO(info);
     if (windows_.settings)
         windows_.settings->setSaveFileInfo(info.SaveFileInfo);
@@ -183,7 +183,7 @@ void TFormMAIN::FNLOADFILEINFO()
 
 void TFormMAIN::FNSAVEFILEINFO()
 {
-    TFILEINFO info;
+    FileInfo info;
     if (windows_.settings)
         info.SaveFileInfo = windows_.settings->saveFileInfo();
     info.CurrentJob = jobFileName_;
@@ -211,23 +211,23 @@ QList<QWidget*> TFormMAIN::placedWindows() const
 
 void TFormMAIN::FNLOADDESKTOP()
 {
-    const bool save = FNREADSAVEDESKTOPSWITCH();
+    const bool save = readSaveDesktopSwitch();
     if (windows_.settings)
         windows_.settings->setSaveDesktop(save);
     if (!save)
         return;
     const QList<QWidget*> windows = placedWindows();
-    for (const QString& name : FNDESKTOPWINDOWNAMES()) {
+    for (const QString& name : desktopWindowNames()) {
         QWidget* window = nullptr;
         for (QWidget* w : windows)
             if (w->objectName() == name)
                 window = w;
         if (!window)
             continue;
-        const auto record = FNREADWINDOWRECORD(name);
+        const auto record = readWindowRecord(name);
         if (!record)
             continue;
-        TBASEFORM::of(window)->FIRSTTIME = record->FirstTime;
+        TBASEFORM::of(window)->firstShow = record->FirstTime;
         window->setGeometry(record->Left, record->Top, record->Width, record->Height);
         if (!(record->MinLeft == -1 && record->MinTop == -1))
             FNSETMINPOSITION(*window, record->MinLeft, record->MinTop);
@@ -246,14 +246,14 @@ void TFormMAIN::FNLOADDESKTOP()
 
 void TFormMAIN::FNSAVEDESKTOP()
 {
-    FNWRITESAVEDESKTOPSWITCH(windows_.settings ? windows_.settings->saveDesktop() : true);
+    writeSaveDesktopSwitch(windows_.settings ? windows_.settings->saveDesktop() : true);
     for (QWidget* w : placedWindows()) {
-        TWINDOWRECORD r;
+        WindowRecord r;
         FNGETNORMALBOUNDS(*w, r.Left, r.Top, r.Width, r.Height);
         FNGETMINPOSITION(*w, r.MinLeft, r.MinTop);
         r.Visible = w->isVisible();
         r.State = w->isMinimized() ? 1 : w->isMaximized() ? 2 : 0;
-        r.FirstTime = TBASEFORM::of(w)->FIRSTTIME;
-        FNWRITEWINDOWRECORD(w->objectName(), r);
+        r.FirstTime = TBASEFORM::of(w)->firstShow;
+        writeWindowRecord(w->objectName(), r);
     }
 }

@@ -151,12 +151,12 @@ void TFormMAIN::Softwaresettings1Click()
 
 void TFormMAIN::Gotowebsite1Click()
 {
-    FNSHELLOPEN(MakerWebSite());
+    FNSHELLOPEN(makerWebSite());
 }
 
 void TFormMAIN::emailus1Click()
 {
-    FNSHELLOPEN(SupportMailLink());
+    FNSHELLOPEN(supportMailLink());
 }
 
 void TFormMAIN::Exit1Click()
@@ -178,14 +178,14 @@ void TFormMAIN::About1Click()
 void TFormMAIN::Instructions1Click()
 {
     if (windows_.rtfHelp && windows_.help)
-        FNSHOWINSTRUCTIONS(*windows_.rtfHelp, *windows_.help);
+        showInstructions(*windows_.rtfHelp, *windows_.help);
 }
 
 void TFormMAIN::Calibrateprinter1Click()
 {
     if (!windows_.calibration)
         return;
-    TPRINTERTARGET& target = printer();
+    PrinterTarget& target = printer();
     if (!target.isValid()) {
         Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
         return;

@@ -3,20 +3,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TPAPERIMAGE::TPAPERIMAGE(QWidget* parent) : QWidget(parent)
+PaperImage::PaperImage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ImagePAPER"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPAPERIMAGE::setBitmap(QImage image)
+void PaperImage::setBitmap(QImage image)
 {
     bitmap_ = std::move(image);
     resize(bitmap_.deviceIndependentSize().toSize());
     update();
 }
 
-void TPAPERIMAGE::paintEvent(QPaintEvent*)
+void PaperImage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (bitmap_.isNull())
@@ -25,7 +25,7 @@ void TPAPERIMAGE::paintEvent(QPaintEvent*)
         p.drawImage(QPoint(0, 0), bitmap_);
 }
 
-void TPAPERIMAGE::mouseReleaseEvent(QMouseEvent* event)
+void PaperImage::mouseReleaseEvent(QMouseEvent* event)
 {
     emit mouseUp(event->button(), event->position().toPoint());
     QWidget::mouseReleaseEvent(event);

@@ -5,10 +5,10 @@
 #include <QImage>
 #include <QWidget>
 
-class TPAPERIMAGE : public QWidget {
+class PaperImage : public QWidget {
     Q_OBJECT
 public:
-    explicit TPAPERIMAGE(QWidget* parent = nullptr);
+    explicit PaperImage(QWidget* parent = nullptr);
 
     // The bitmap in device pixels; its device pixel ratio says how many
     // device pixels make one pixel of the widget.

@@ -23,10 +23,10 @@ const QString busyText = QStringLiteral(
     "A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
 } // namespace
 
-TPRINTERTARGET& TFormMAIN::printer()
+PrinterTarget& TFormMAIN::printer()
 {
     if (!printer_)
-        printer_ = std::make_unique<TPRINTERTARGET>();
+        printer_ = std::make_unique<PrinterTarget>();
     return *printer_;
 }
 
@@ -44,20 +44,20 @@ void TFormMAIN::printCommand(bool labels)
     // A "print to file" chosen in the dialog holds for this command only;
     // afterwards the printer it replaced is the current printer again.
     const QString currentPrinter = printer().printerName();
-    const QList<QPair<QString, QString>> currentOptions = FNPRINTEROPTIONS(printer().printer());
+    const QList<QPair<QString, QString>> currentOptions = printerOptions(printer().printer());
     bool toFile = false;
     // The command itself; its early returns end it.
     const auto print = [&] {
-        TPRINTERTARGET& target = printer();
+        PrinterTarget& target = printer();
         if (!target.isValid()) {
             Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
             return;
         }
         target.setOrientation(job_->TEMPLATE()->LANDSCAPE());
-        const TPRINTCOMMAND command = labels ? TPRINTCOMMAND::PRINTJOB : TPRINTCOMMAND::PRINTTEMPLATE;
-        const qint32 maxPage = FNPRINTMAXPAGE(*job_, command);
+        const PrintCommand command = labels ? PrintCommand::PRINTJOB : PrintCommand::PRINTTEMPLATE;
+        const qint32 maxPage = printMaxPage(*job_, command);
 
-        TPRINTREQUEST request;
+        PrintRequest request;
         request.Command = command;
         if (labels) {
             if (maxPage < 1) {
@@ -65,7 +65,7 @@ void TFormMAIN::printCommand(bool labels)
                 Messages().information(QStringLiteral("The data file holds no labels: there is nothing to print."));
                 return;
             }
-            TPRINTCHOICE choice;
+            PrintChoice choice;
             choice.minPage = 1;
             choice.maxPage = maxPage;
             choice.fromPage = 1;
@@ -81,7 +81,7 @@ void TFormMAIN::printCommand(bool labels)
             reverse_ = choice.reverse;
             request.FromPage = choice.fromPage;
             request.ToPage = choice.toPage;
-            request.Pages = FNCHOSENPAGES(choice);
+            request.Pages = chosenPages(choice);
             if (request.Pages.isEmpty()) {
                 Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
                 return;
@@ -95,7 +95,7 @@ void TFormMAIN::printCommand(bool labels)
         // pipe or a folder of that name.
         const QPrinter& qprinter = target.printer();
         if (qprinter.outputFormat() == QPrinter::PdfFormat && !qprinter.outputFileName().isEmpty()) {
-            if (const QString refusal = FNOUTPUTFILEREFUSAL(qprinter.outputFileName()); !refusal.isEmpty()) {
+            if (const QString refusal = outputFileRefusal(qprinter.outputFileName()); !refusal.isEmpty()) {
                 Messages().error(refusal);
                 return;
             }
@@ -106,7 +106,7 @@ void TFormMAIN::printCommand(bool labels)
         target.setDocumentName(printDocumentName(command, jobFileName_));
 
         if (!printRun_)
-            printRun_ = std::make_unique<TPRINTRUN>();
+            printRun_ = std::make_unique<PrintRun>();
         // A run that lasts longer than about a second shows its progress; its
         // Cancel asks the run to stop, as closing the window does.
         std::unique_ptr<QProgressDialog> progress;
@@ -126,26 +126,26 @@ void TFormMAIN::printCommand(bool labels)
                 progress->setLabelText(QStringLiteral("page %1 of %2").arg(sent).arg(total));
             }
         };
-        const TPRINTRESULT result = printRun_->run(*job_, target, request);
+        const PrintResult result = printRun_->run(*job_, target, request);
         printRun_->progress = nullptr;
         progress.reset();
         switch (result.Outcome) {
-        case TPRINTOUTCOME::Printed:
+        case PrintOutcome::Printed:
             statusBar()->showMessage(QStringLiteral("%1 pages sent to %2")
                                          .arg(result.PagesSent)
                                          .arg(toFile ? target.printer().outputFileName() : target.printerName()),
                                      5000);
             break;
-        case TPRINTOUTCOME::Aborted:
+        case PrintOutcome::Aborted:
             statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
             break;
-        case TPRINTOUTCOME::NothingToPrint:
+        case PrintOutcome::NothingToPrint:
             Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
             break;
-        case TPRINTOUTCOME::PictureFailed:
+        case PrintOutcome::PictureFailed:
             Messages().error(result.Error);
             break;
-        case TPRINTOUTCOME::Failed:
+        case PrintOutcome::Failed:
             reportPrintFailure(result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.")
                                                       : result.Error, true);
             break;
@@ -186,7 +186,7 @@ void TFormMAIN::Setupprinter1Click()
         Messages().warning(busyText);
         return;
     }
-    TPRINTERTARGET& target = printer();
+    PrinterTarget& target = printer();
     const bool landscape = job_->TEMPLATE()->LANDSCAPE();
     target.setOrientation(landscape);
     Dialogs().printerSetup(this, target.printer());

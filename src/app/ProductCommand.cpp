@@ -9,7 +9,7 @@ void TFormMAIN::NEWTEMPLATEFROMPRODUCTClick()
 {
     if (!windows_.product || !FNSAVETEMPLATEFIRST())
         return;
-    TLABELPRODUCT product;
+    LabelProduct product;
     if (!windows_.product->execute(product))
         return;
     // A new template, altered as one made with "New...", then the sheet's grid.

@@ -19,14 +19,14 @@
 #include <QApplication>
 #include <QScreen>
 
-std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFormABOUT* about)
+std::vector<std::unique_ptr<QWidget>> createProgramWindows(TFormMAIN& main, TFormABOUT* about)
 {
     std::vector<std::unique_ptr<QWidget>> owned;
     auto make = [&owned](auto* window) {
         owned.emplace_back(window);
         return window;
     };
-    TPROGRAMWINDOWS w;
+    ProgramWindows w;
     w.about = about ? about : make(new TFormABOUT);
     w.newPaper = make(new TFormNEWPAPER);
     w.product = make(new TFormPRODUCT);
@@ -43,13 +43,13 @@ std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFor
     return owned;
 }
 
-int RunDesktopProgram(const QStringList& commandLine)
+int runDesktopProgram(const QStringList& commandLine)
 {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
-    TMessageBoxSeam seam;
-    TScopedMessageSeam messages(seam);
-    FNUSESTOREDFORMATDEFAULTS();
+    MessageBoxSeam seam;
+    ScopedMessageSeam messages(seam);
+    useStoredFormatDefaults();
 
     // The about window comes first and is painted before anything else is
     // made: it is the splash while the program starts.
@@ -58,7 +58,7 @@ int RunDesktopProgram(const QStringList& commandLine)
 
     TFormMAIN main(commandLine);
     seam.setParent(&main);
-    const auto windows = CreateProgramWindows(main, &about);
+    const auto windows = createProgramWindows(main, &about);
 
     // The program ends when its main window closes, even while the splash or
     // an instructions window is still up: those would otherwise keep Qt's

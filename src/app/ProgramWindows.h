@@ -12,7 +12,7 @@ class TFormMAIN;
 
 // Creates the other windows (the about window too when `about` is null) and
 // hands them to the main window. The caller owns what is returned.
-std::vector<std::unique_ptr<QWidget>> CreateProgramWindows(TFormMAIN& main, TFormABOUT* about = nullptr);
+std::vector<std::unique_ptr<QWidget>> createProgramWindows(TFormMAIN& main, TFormABOUT* about = nullptr);
 
 // The desktop program: splash, main window, message loop.
-int RunDesktopProgram(const QStringList& commandLine);
+int runDesktopProgram(const QStringList& commandLine);

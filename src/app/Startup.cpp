@@ -15,7 +15,7 @@ namespace {
 // what failed. This is the last net under all of them: an exception that
 // would leave an event handler (and end the program, with the user's work)
 // is logged and told instead, and the program goes on.
-class TGorvinApplication : public QApplication {
+class GorvinApplication : public QApplication {
 public:
     using QApplication::QApplication;
 
@@ -35,13 +35,13 @@ public:
 
 } // namespace
 
-int GorvinMain(int argc, char* argv[])
+int gorvinMain(int argc, char* argv[])
 {
     // "--print" and "--help" make the batch printer: no window, no display.
-    if (FNISBATCHCOMMAND(argc, argv))
-        return BatchPrintMain(argc, argv);
+    if (isBatchCommand(argc, argv))
+        return batchPrintMain(argc, argv);
 
-    TGorvinApplication app(argc, argv);
-    NameApplication();
-    return RunDesktopProgram(QApplication::arguments().mid(1));
+    GorvinApplication app(argc, argv);
+    nameApplication();
+    return runDesktopProgram(QApplication::arguments().mid(1));
 }

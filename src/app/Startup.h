@@ -1,4 +1,4 @@
 #pragma once
 
 // The whole program: from the command line to the end of the message loop.
-int GorvinMain(int argc, char* argv[]);
+int gorvinMain(int argc, char* argv[]);

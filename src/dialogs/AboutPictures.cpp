@@ -72,7 +72,7 @@ void drawTag(QPainter& p, const QColor& fill, const QColor& edge, const QColor& 
 
 } // namespace
 
-QPixmap AboutEmblem(int frame, bool mirrored, qreal ratio)
+QPixmap aboutEmblem(int frame, bool mirrored, qreal ratio)
 {
     QPixmap pixmap = canvas(32, ratio);
     QPainter p(&pixmap);
@@ -98,7 +98,7 @@ QPixmap AboutEmblem(int frame, bool mirrored, qreal ratio)
     return pixmap;
 }
 
-QPixmap AboutProductPicture(qreal ratio)
+QPixmap aboutProductPicture(qreal ratio)
 {
     const int size = 173;
     QPixmap pixmap = canvas(size, ratio);

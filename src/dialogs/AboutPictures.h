@@ -8,7 +8,7 @@
 
 // The 32 x 32 emblem. Frame 0 hangs still, frame 1 swings; mirrored, the tag
 // points the other way (for the right-hand corner).
-QPixmap AboutEmblem(int frame, bool mirrored, qreal devicePixelRatio = 1.0);
+QPixmap aboutEmblem(int frame, bool mirrored, qreal devicePixelRatio = 1.0);
 
 // The 173 x 173 product picture.
-QPixmap AboutProductPicture(qreal devicePixelRatio = 1.0);
+QPixmap aboutProductPicture(qreal devicePixelRatio = 1.0);

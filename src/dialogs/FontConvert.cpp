@@ -22,7 +22,7 @@ double pointsOfHeight(qint32 height)
 }
 } // namespace
 
-QFont FNFONTTOQFONT(const TFONT& font)
+QFont fontToQFont(const TFONT& font)
 {
     QFont f(font.Name);
     f.setPointSizeF(pointsOfHeight(font.Height));
@@ -37,21 +37,21 @@ QFont FNFONTTOQFONT(const TFONT& font)
     return f;
 }
 
-QFont FNFONTFORDIALOG(const TFONT& font)
+QFont fontForDialog(const TFONT& font)
 {
-    QFont shown = FNFONTTOQFONT(font);
+    QFont shown = fontToQFont(font);
     const QFontInfo used(shown);
     shown.setFamilies({used.family()});
     shown.setStyleName(used.styleName());
     return shown;
 }
 
-void FNQFONTTOFONT(const QFont& chosen, TFONT& font)
+void qFontToFont(const QFont& chosen, TFONT& font)
 {
     const QString family = chosen.family();
     const bool sameFace = family.compare(font.Name, Qt::CaseInsensitive) == 0
                           || family.compare(QFontInfo(QFont(font.Name)).family(), Qt::CaseInsensitive) == 0
-                          || family.compare(QFontInfo(FNFONTTOQFONT(font)).family(), Qt::CaseInsensitive) == 0;
+                          || family.compare(QFontInfo(fontToQFont(font)).family(), Qt::CaseInsensitive) == 0;
     if (!sameFace && !family.isEmpty()) {
         font.Name = family;
         font.Pitch = TFONT::fpDefault;
@@ -64,7 +64,7 @@ void FNQFONTTOFONT(const QFont& chosen, TFONT& font)
     }
     points = std::clamp(points, MinPoints, MaxPoints);
     const int ppi = ScreenPixelsPerInch > 0 ? ScreenPixelsPerInch : 96;
-    font.Height = -static_cast<qint32>(RoundHalfEven(points * ppi / 72.0L));
+    font.Height = -static_cast<qint32>(roundHalfEven(points * ppi / 72.0L));
 
     qint32 style = 0;
     if (chosen.bold())
@@ -78,7 +78,7 @@ void FNQFONTTOFONT(const QFont& chosen, TFONT& font)
     font.Style = style;
 }
 
-qint32 FNQCOLORTOCOLOR(const QColor& color)
+qint32 qColorToColor(const QColor& color)
 {
     const QColor rgb = color.toRgb();
     return static_cast<qint32>(static_cast<quint32>(rgb.red()) | (static_cast<quint32>(rgb.green()) << 8)

@@ -76,7 +76,7 @@ TFormABOUT::TFormABOUT(QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FormABOUT"));
-    setWindowTitle(ApplicationTitle() + QStringLiteral(" About box"));
+    setWindowTitle(applicationTitle() + QStringLiteral(" About box"));
 
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
 
@@ -90,15 +90,15 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     // The two corners: two frames each in the same place, the first in front.
     auto* leftCorner = new QWidget;
     leftCorner->setFixedSize(32, 32);
-    Image2 = picture("Image2", AboutEmblem(1, false, ratio), leftCorner);
-    Image1 = picture("Image1", AboutEmblem(0, false, ratio), leftCorner);
+    Image2 = picture("Image2", aboutEmblem(1, false, ratio), leftCorner);
+    Image1 = picture("Image1", aboutEmblem(0, false, ratio), leftCorner);
     auto* rightCorner = new QWidget;
     rightCorner->setFixedSize(32, 32);
-    Image3 = picture("Image3", AboutEmblem(1, true, ratio), rightCorner);
-    Image4 = picture("Image4", AboutEmblem(0, true, ratio), rightCorner);
+    Image3 = picture("Image3", aboutEmblem(1, true, ratio), rightCorner);
+    Image4 = picture("Image4", aboutEmblem(0, true, ratio), rightCorner);
     Image1->raise();
     Image4->raise();
-    ImageMAIN = picture("ImageMAIN", AboutProductPicture(ratio), nullptr);
+    ImageMAIN = picture("ImageMAIN", aboutProductPicture(ratio), nullptr);
 
     auto* top = new QHBoxLayout;
     top->addWidget(leftCorner, 0, Qt::AlignTop);
@@ -110,16 +110,16 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     const QColor ink(32, 38, 46);
     const QColor grey(110, 116, 124);
     auto* notice = centredLabel("LabelNOTICE",
-                                QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(MakerFullName()),
+                                QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(makerFullName()),
                                 11, false, grey);
-    auto* name = centredLabel("Label2", ApplicationTitle(), 24, true, ink);
+    auto* name = centredLabel("Label2", applicationTitle(), 24, true, ink);
     LabelVERSION = centredLabel("LabelVERSION", FNGETVERSIONTEXT(), 0, false, ink);
     auto* line1 = centredLabel("LabelLINE1", QStringLiteral("A simple labelling solution"), 13, true, ink);
     auto* line2 = centredLabel("LabelLINE2",
                                QStringLiteral("Please email us with any requests, comments or questions at:"), 0,
                                false, ink);
-    EditEMAIL = linkEdit("EditEMAIL", MakerSupportMail());
-    EditWEB = linkEdit("EditWEB", MakerWebSite());
+    EditEMAIL = linkEdit("EditEMAIL", makerSupportMail());
+    EditWEB = linkEdit("EditWEB", makerWebSite());
 
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(10, 10, 10, 14);
@@ -191,7 +191,7 @@ void TFormABOUT::joinSplash(QTimer* mainTimer, std::function<void()> enableAbout
 
 QString TFormABOUT::mailLink()
 {
-    return SupportMailLink();
+    return supportMailLink();
 }
 
 QString TFormABOUT::quotation()
@@ -264,7 +264,7 @@ bool TFormABOUT::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (watched == EditWEB) {
-            FNSHELLOPEN(MakerWebSite());
+            FNSHELLOPEN(makerWebSite());
             return true;
         }
     }

@@ -27,7 +27,7 @@ public:
     // (whose timeout this connects) and what to do when the splash ends,
     // after the box is hidden (enable Help > About).
     void joinSplash(QTimer* mainTimer, std::function<void()> enableAbout);
-    TSplashCloser& splashCloser() { return closer_; }
+    SplashCloser& splashCloser() { return closer_; }
 
     // The mail link the box opens: "mailto:Gorvin <support address>".
     static QString mailLink();
@@ -61,7 +61,7 @@ private:
     QTimer* TimerPICS = nullptr;
     QTimer* TimerCLOSE = nullptr;
 
-    TSplashCloser closer_;
+    SplashCloser closer_;
     std::function<void()> enableAbout_;
     bool picsFlag_ = false; // set when Image1 and Image4 were last brought to the front
     QString keys_;

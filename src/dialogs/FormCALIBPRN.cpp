@@ -42,7 +42,7 @@ MU sizeFromScale(double scale)
     const long double size = static_cast<long double>(CalibrationBoxSizeMU) / scale;
     if (!std::isfinite(static_cast<double>(size)) || std::fabs(static_cast<double>(size)) > 4.0e9)
         return 0;
-    return clampToMU(RoundHalfEven(size));
+    return clampToMU(roundHalfEven(size));
 }
 
 // Why a measured size of the solid box cannot be taken: the scale is the
@@ -55,11 +55,11 @@ QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
                                      .arg(caption.toLower());
     if (size == 0)
         return QStringLiteral("The %1 cannot be 0.").arg(caption) + measureAgain;
-    if (FNISUSABLESCALE(static_cast<double>(CalibrationBoxSizeMU) / size))
+    if (isUsableScale(static_cast<double>(CalibrationBoxSizeMU) / size))
         return QString();
     const MU smallest = static_cast<MU>(std::ceil(CalibrationBoxSizeMU / CalibrationScaleMax));
     return QStringLiteral("The %1 must be at least %2 %3 (a smaller one means a scale above %4).")
-               .arg(caption, FNMUTOCURRENTUNITTEXT(smallest), abbreviation, numberText(CalibrationScaleMax))
+               .arg(caption, muToCurrentUnitText(smallest), abbreviation, numberText(CalibrationScaleMax))
            + measureAgain;
 }
 
@@ -133,11 +133,11 @@ QString TFormCALIBPRN::instructionsText()
         "\n"
         "None of this changes anything in the printer itself: only the way %1 prints "
         "on it.\n")
-        .arg(ApplicationTitle());
+        .arg(applicationTitle());
 }
 
 TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
-    : TBaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : BaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("FormCALIBPRN"));
     setWindowTitle(QStringLiteral("Calibrate printer"));
@@ -202,12 +202,12 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
         {"LabelTOP", "EditTOP", "LabelTOPUNITS", "TOP", QStringLiteral("Top:"), CalibrationBoxTopMU},
     };
     for (int i = 0; i < 4; ++i) {
-        TMeasureBox& b = boxes_[i];
+        MeasureBox& b = boxes_[i];
         b.caption = named(new QLabel(rows[i].text, PanelLTWH), rows[i].caption);
         b.edit = named(new QLineEdit(PanelLTWH), rows[i].edit);
         b.edit->setFixedWidth(90);
         b.edit->installEventFilter(this);
-        b.units = named(new QLabel(UnitAbbreviations[UNIT_MM], PanelLTWH), rows[i].units);
+        b.units = named(new QLabel(UnitAbbreviations[UnitMm], PanelLTWH), rows[i].units);
         b.word = rows[i].word;
         b.desired = rows[i].desired;
         b.caption->setBuddy(b.edit);
@@ -267,13 +267,13 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     double stamp = 0;
     try {
         c = READCALIBRATION(printerName);
-        stamp = READCALIBRATIONSTAMP(printerName);
+        stamp = calibrationStamp(printerName);
     } catch (const ECalibrationError& e) {
         Messages().error(e.message());
         return false;
     }
     printerName_ = printerName;
-    abbreviation_ = UnitAbbreviations[FNCURRENTUNITINDEX()];
+    abbreviation_ = UnitAbbreviations[currentUnitIndex()];
 
     // The measurements that would give the stored calibration: an
     // uncalibrated printer shows the desired ones.
@@ -283,9 +283,9 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     values[Left] = clampToMU(std::int64_t{CalibrationBoxLeftMU} - c.LeftShift);
     values[Top] = clampToMU(std::int64_t{CalibrationBoxTopMU} - c.TopShift);
     for (int i = 0; i < 4; ++i) {
-        TMeasureBox& b = boxes_[i];
+        MeasureBox& b = boxes_[i];
         b.allowed = 100000;
-        b.edit->setText(FNMUTOCURRENTUNITTEXT(values[i]));
+        b.edit->setText(muToCurrentUnitText(values[i]));
         b.units->setText(abbreviation_);
         b.accepted = b.edit->text();
         b.lastCalibration = unitText(b.accepted);
@@ -293,7 +293,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
 
     EditPRINTERNAME->setText(printerName);
     if (stamp != 0) {
-        lastCalibrated_ = formatMoment(FNSTAMPTODATETIME(stamp));
+        lastCalibrated_ = formatMoment(stampToDateTime(stamp));
         LabelCALIBRATED->setText(QStringLiteral("Last calibrated: ") + lastCalibrated_);
     } else {
         lastCalibrated_ = notCalibrated;
@@ -306,10 +306,10 @@ void TFormCALIBPRN::showEvent(QShowEvent* event)
 {
     ButtonPRINTCALIBPAGE->setFocus();
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
-bool TFormCALIBPRN::execute(TPRINTTARGET& printer, std::function<bool()> printInProgress)
+bool TFormCALIBPRN::execute(PrintTarget& printer, std::function<bool()> printInProgress)
 {
     if (!FormShow(printer.printerName()))
         return false;
@@ -320,7 +320,7 @@ bool TFormCALIBPRN::execute(TPRINTTARGET& printer, std::function<bool()> printIn
     printInProgress_ = nullptr;
     if (!ok)
         return false;
-    WRITECALIBRATION(printerName_, FNCALIBRATIONFROMMEASURES(acceptedMeasures()));
+    writeCalibration(printerName_, calibrationFromMeasures(acceptedMeasures()));
     return true;
 }
 
@@ -332,7 +332,7 @@ bool TFormCALIBPRN::eventFilter(QObject* watched, QEvent* event)
         // context menu opens on the box.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            for (TMeasureBox& b : boxes_)
+            for (MeasureBox& b : boxes_)
                 if (b.edit == watched && !checking_) {
                     checking_ = true;
                     EditExit(b);
@@ -340,10 +340,10 @@ bool TFormCALIBPRN::eventFilter(QObject* watched, QEvent* event)
                 }
         }
     }
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }
 
-bool TFormCALIBPRN::EditExit(TMeasureBox& box)
+bool TFormCALIBPRN::EditExit(MeasureBox& box)
 {
     const QString text = box.edit->text();
     if (text == box.accepted)
@@ -353,9 +353,9 @@ bool TFormCALIBPRN::EditExit(TMeasureBox& box)
         refusal = text + QStringLiteral(" is not a valid value.");
     } else {
         // A number too large for a length lies beyond the allowed deviation.
-        const std::optional<MU> value = FNREADLENGTH(text);
+        const std::optional<MU> value = readLength(text);
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
-            refusal = QStringLiteral("Only ") + FNMUTOCURRENTUNITTEXT(box.allowed) + u' ' + abbreviation_ + u' '
+            refusal = QStringLiteral("Only ") + muToCurrentUnitText(box.allowed) + u' ' + abbreviation_ + u' '
                       + QString::fromLatin1(box.word) + QStringLiteral(" adjustment allowed.");
         } else if (box.desired == CalibrationBoxSizeMU) {
             refusal = sizeRefusal(box.word, *value, abbreviation_);
@@ -377,7 +377,7 @@ bool TFormCALIBPRN::checkBoxes()
         return false;
     checking_ = true;
     bool ok = true;
-    for (TMeasureBox& b : boxes_)
+    for (MeasureBox& b : boxes_)
         if (!EditExit(b)) {
             ok = false;
             break;
@@ -386,7 +386,7 @@ bool TFormCALIBPRN::checkBoxes()
     return ok;
 }
 
-bool TFormCALIBPRN::usable(const TCALIBRATIONMEASURES& measures)
+bool TFormCALIBPRN::usable(const CalibrationMeasures& measures)
 {
     // Only a stored calibration can bring a size here that the boxes would
     // refuse (0, or one that makes an unusable scale).
@@ -402,23 +402,23 @@ bool TFormCALIBPRN::usable(const TCALIBRATIONMEASURES& measures)
     return true;
 }
 
-TCALIBRATIONMEASURES TFormCALIBPRN::acceptedMeasures() const
+CalibrationMeasures TFormCALIBPRN::acceptedMeasures() const
 {
-    TCALIBRATIONMEASURES m;
-    m.Width = FNREADLENGTH(boxes_[Width].accepted).value_or(0);
-    m.Height = FNREADLENGTH(boxes_[Height].accepted).value_or(0);
-    m.Left = FNREADLENGTH(boxes_[Left].accepted).value_or(0);
-    m.Top = FNREADLENGTH(boxes_[Top].accepted).value_or(0);
+    CalibrationMeasures m;
+    m.Width = readLength(boxes_[Width].accepted).value_or(0);
+    m.Height = readLength(boxes_[Height].accepted).value_or(0);
+    m.Left = readLength(boxes_[Left].accepted).value_or(0);
+    m.Top = readLength(boxes_[Top].accepted).value_or(0);
     return m;
 }
 
-TCALIBRATIONTEXTS TFormCALIBPRN::pageTexts() const
+CalibrationTexts TFormCALIBPRN::pageTexts() const
 {
-    TCALIBRATIONTEXTS t;
-    t.DesiredWidth = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Width].desired));
-    t.DesiredHeight = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Height].desired));
-    t.DesiredLeft = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Left].desired));
-    t.DesiredTop = unitText(FNMUTOCURRENTUNITTEXT(boxes_[Top].desired));
+    CalibrationTexts t;
+    t.DesiredWidth = unitText(muToCurrentUnitText(boxes_[Width].desired));
+    t.DesiredHeight = unitText(muToCurrentUnitText(boxes_[Height].desired));
+    t.DesiredLeft = unitText(muToCurrentUnitText(boxes_[Left].desired));
+    t.DesiredTop = unitText(muToCurrentUnitText(boxes_[Top].desired));
     t.EnteredWidth = unitText(boxes_[Width].edit->text());
     t.EnteredHeight = unitText(boxes_[Height].edit->text());
     t.EnteredLeft = unitText(boxes_[Left].edit->text());
@@ -439,19 +439,19 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
         return;
     if (!checkBoxes())
         return;
-    const TCALIBRATIONMEASURES measures = acceptedMeasures();
+    const CalibrationMeasures measures = acceptedMeasures();
     if (!usable(measures))
         return;
-    const TCALIBRATIONTEXTS texts = pageTexts();
+    const CalibrationTexts texts = pageTexts();
 
     // The page is one sheet of the printer's own paper, whatever copy count
     // and paper the last print left with the printer.
-    TPRINTTARGET& printer = *printer_;
+    PrintTarget& printer = *printer_;
     const int copies = printer.copies();
     printer.setCopies(1);
     printer.usePrinterPaper();
-    printer.setDocumentName(ApplicationTitle() + QStringLiteral(" calibration"));
-    const TPRINTERGEOMETRY geometry = printer.geometry();
+    printer.setDocumentName(applicationTitle() + QStringLiteral(" calibration"));
+    const PrinterGeometry geometry = printer.geometry();
     printer.beginDocument();
     if (!printer.isPrinting()) {
         printer.setCopies(copies);
@@ -461,7 +461,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     }
     bool ended = false;
     try {
-        DRAWCALIBRATIONPAGE(*printer.canvas(), geometry, measures, texts);
+        drawCalibrationPage(*printer.canvas(), geometry, measures, texts);
         ended = printer.endDocument();
     } catch (...) {
         printer.abortDocument();
@@ -478,5 +478,5 @@ void TFormCALIBPRN::accept()
 {
     if (!checkBoxes() || !usable(acceptedMeasures()))
         return;
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }

@@ -19,9 +19,9 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class TPRINTTARGET;
+class PrintTarget;
 
-class TFormCALIBPRN : public TBaseDialog {
+class TFormCALIBPRN : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormCALIBPRN(QWidget* parent = nullptr);
@@ -33,7 +33,7 @@ public:
     // "DateTimeStamp" for the printer and returns true; Cancel stores
     // nothing. A stored value that does not read is shown as an error and
     // the window does not open (false).
-    bool execute(TPRINTTARGET& printer, std::function<bool()> printInProgress = {});
+    bool execute(PrintTarget& printer, std::function<bool()> printInProgress = {});
 
     // Fills the window for the printer from its stored calibration; false,
     // after showing the error, when a stored value does not read. execute()
@@ -41,10 +41,10 @@ public:
     bool FormShow(const QString& printerName);
 
     // The four measurements as last accepted, in MU.
-    TCALIBRATIONMEASURES acceptedMeasures() const;
+    CalibrationMeasures acceptedMeasures() const;
     // The texts the test page prints, with the entered measurements as the
     // boxes hold them now.
-    TCALIBRATIONTEXTS pageTexts() const;
+    CalibrationTexts pageTexts() const;
     // The caption of LabelCALIBRATED's date: the last calibration's date and
     // time, or "Has not been calibrated yet.".
     const QString& lastCalibratedText() const { return lastCalibrated_; }
@@ -63,7 +63,7 @@ protected:
 
 private:
     // One measurement: its edit box and what the window keeps for it.
-    struct TMeasureBox {
+    struct MeasureBox {
         QLineEdit* edit = nullptr;
         QLabel* caption = nullptr;
         QLabel* units = nullptr;
@@ -77,12 +77,12 @@ private:
 
     // The check made when a box is left; false when the entry was refused
     // and the box holds its last accepted text again.
-    bool EditExit(TMeasureBox& box);
+    bool EditExit(MeasureBox& box);
     // Runs the check of every box whose text is not its accepted one; false
     // at the first refusal.
     bool checkBoxes();
     // False, after telling the user, when the width or height is 0.
-    bool usable(const TCALIBRATIONMEASURES& measures);
+    bool usable(const CalibrationMeasures& measures);
     QString unitText(const QString& text) const;
 
     QFrame* PanelINSTRUCTIONS;
@@ -99,11 +99,11 @@ private:
     QPushButton* ButtonOK;
     QPushButton* ButtonCANCEL;
 
-    std::array<TMeasureBox, 4> boxes_;
+    std::array<MeasureBox, 4> boxes_;
     QString printerName_;
     QString lastCalibrated_;
     QString abbreviation_;
-    TPRINTTARGET* printer_ = nullptr;
+    PrintTarget* printer_ = nullptr;
     std::function<bool()> printInProgress_;
     bool checking_ = false;
 };

@@ -78,11 +78,11 @@ qint32 codeOf(const QRadioButton* first, const QRadioButton* last)
 // cases, and "All" as their union in front.
 QString pictureFilter()
 {
-    struct TKind {
+    struct Kind {
         const char* name;
         QStringList suffixes;
     };
-    const TKind kinds[] = {
+    const Kind kinds[] = {
         {"Bitmaps", {QStringLiteral("bmp")}},
         {"Icons", {QStringLiteral("ico")}},
         {"PNG images", {QStringLiteral("png")}},
@@ -96,8 +96,8 @@ QString pictureFilter()
             out << QStringLiteral("*.") + s.toLower() << QStringLiteral("*.") + s.toUpper();
         return out.join(QLatin1Char(' '));
     };
-    QStringList filters{QStringLiteral("All (%1)").arg(patterns(PictureSuffixes()))};
-    for (const TKind& kind : kinds)
+    QStringList filters{QStringLiteral("All (%1)").arg(patterns(pictureSuffixes()))};
+    for (const Kind& kind : kinds)
         filters << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kind.name), patterns(kind.suffixes));
     return filters.join(QStringLiteral(";;"));
 }
@@ -110,7 +110,7 @@ QString withTrailingSeparator(const QString& folder)
 
 } // namespace
 
-TFormFORMAT::TFormFORMAT(QWidget* parent) : TBaseDialog(parent)
+TFormFORMAT::TFormFORMAT(QWidget* parent) : BaseDialog(parent)
 {
     setObjectName(QStringLiteral("FormFORMAT"));
     setWindowTitle(QStringLiteral("Format labels"));
@@ -358,25 +358,25 @@ bool TFormFORMAT::execute(TJOB& job, QString& picDir)
 {
     job_ = &job;
     picDir_ = &picDir;
-    FILL();
+    fillControls();
     const bool accepted = exec() == QDialog::Accepted;
     job_ = nullptr;
     picDir_ = nullptr;
     return accepted;
 }
 
-void TFormFORMAT::FILL()
+void TFormFORMAT::fillControls()
 {
     const TJOBINFO& format = *job_->JOBINFO();
     const QString unit = CurrentUnit < UnitAbbreviations.size() ? UnitAbbreviations[CurrentUnit] : QString();
     for (QLabel* label : LabelUNITS)
         label->setText(unit);
 
-    EditBLEFT->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERLEFT));
-    EditBRIGHT->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERRIGHT));
-    EditBTOP->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERTOP));
-    EditBBOTTOM->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERBOTTOM));
-    EditBWIDTH->setText(FNMUTOCURRENTUNITTEXT(format.MUBORDERWIDTH));
+    EditBLEFT->setText(muToCurrentUnitText(format.MUBORDERLEFT));
+    EditBRIGHT->setText(muToCurrentUnitText(format.MUBORDERRIGHT));
+    EditBTOP->setText(muToCurrentUnitText(format.MUBORDERTOP));
+    EditBBOTTOM->setText(muToCurrentUnitText(format.MUBORDERBOTTOM));
+    EditBWIDTH->setText(muToCurrentUnitText(format.MUBORDERWIDTH));
 
     EditPicLeft->setText(numberText(format.PicPCLeft));
     EditPicTop->setText(numberText(format.PicPCTop));
@@ -413,7 +413,7 @@ void TFormFORMAT::FILL()
 void TFormFORMAT::showPictureName()
 {
     const int room = StatusBarPic->contentsRect().width() - StatusBarPic->indent() - 8;
-    const QString shown = FNSHORTFILENAME(pictureName_, StatusBarPic->fontMetrics(), room);
+    const QString shown = shortFileName(pictureName_, StatusBarPic->fontMetrics(), room);
     StatusBarPic->setText(shown);
     StatusBarPic->setToolTip(shown != pictureName_ ? pictureName_ : QString());
 }
@@ -430,7 +430,7 @@ void TFormFORMAT::showFontName()
     if (workingFont_.Style & TFONT::fsStrikeOut)
         parts << QStringLiteral("struck out");
     LabelFONTNAME->setText(parts.join(QStringLiteral(", ")));
-    QFont sample = FNFONTTOQFONT(workingFont_);
+    QFont sample = fontToQFont(workingFont_);
     sample.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : 9);
     LabelFONTNAME->setFont(sample);
 }
@@ -439,11 +439,11 @@ void TFormFORMAT::setSwatch(qint32 color)
 {
     borderColor_ = color;
     QPalette palette = PanelBCOLOR->palette();
-    palette.setColor(QPalette::Window, FNCOLORTOQCOLOR(color));
+    palette.setColor(QPalette::Window, colorToQColor(color));
     PanelBCOLOR->setPalette(palette);
 }
 
-bool TFormFORMAT::VALIDATE()
+bool TFormFORMAT::validate()
 {
     // The largest length the format can hold, in the display unit.
     const double longest = FNMUTOCURRENTUNIT(std::numeric_limits<MU>::max());
@@ -452,7 +452,7 @@ bool TFormFORMAT::VALIDATE()
         {LabelBBOTTOM, EditBBOTTOM}, {LabelBWIDTH, EditBWIDTH}};
     for (const auto& [label, edit] : lengths) {
         const QString text = edit->text();
-        if (!FNISUNSIGNEDNUMBER(text) || !(FNDECIMALVALUE(text) <= longest)) {
+        if (!FNISUNSIGNEDNUMBER(text) || !(decimalValue(text) <= longest)) {
             edit->setFocus();
             edit->selectAll();
             Messages().error(label->text() + QStringLiteral(": '") + text
@@ -472,23 +472,23 @@ bool TFormFORMAT::VALIDATE()
         {CheckBoxPicLeft, EditPicLeft}, {CheckBoxPicTop, EditPicTop},
         {CheckBoxPicWidth, EditPicWidth}, {CheckBoxPicHeight, EditPicHeight}};
     for (const auto& [box, edit] : percents)
-        if (!FNISSIGNEDNUMBER(edit->text()) || !std::isfinite(FNDECIMALVALUE(edit->text())))
+        if (!FNISSIGNEDNUMBER(edit->text()) || !std::isfinite(decimalValue(edit->text())))
             return refuse(box, edit);
-    if (FNDECIMALVALUE(EditPicHeight->text()) == 0.0)
+    if (decimalValue(EditPicHeight->text()) == 0.0)
         return refuse(CheckBoxPicHeight, EditPicHeight);
-    if (FNDECIMALVALUE(EditPicWidth->text()) == 0.0)
+    if (decimalValue(EditPicWidth->text()) == 0.0)
         return refuse(CheckBoxPicWidth, EditPicWidth);
     return true;
 }
 
-void TFormFORMAT::WRITETOFORMAT()
+void TFormFORMAT::writeToFormat()
 {
     TJOBINFO& format = *job_->JOBINFO();
-    format.MUBORDERLEFT = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBLEFT->text()));
-    format.MUBORDERRIGHT = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBRIGHT->text()));
-    format.MUBORDERTOP = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBTOP->text()));
-    format.MUBORDERBOTTOM = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBBOTTOM->text()));
-    format.MUBORDERWIDTH = FNCURRENTUNITTOMU(FNDECIMALVALUE(EditBWIDTH->text()));
+    format.MUBORDERLEFT = FNCURRENTUNITTOMU(decimalValue(EditBLEFT->text()));
+    format.MUBORDERRIGHT = FNCURRENTUNITTOMU(decimalValue(EditBRIGHT->text()));
+    format.MUBORDERTOP = FNCURRENTUNITTOMU(decimalValue(EditBTOP->text()));
+    format.MUBORDERBOTTOM = FNCURRENTUNITTOMU(decimalValue(EditBBOTTOM->text()));
+    format.MUBORDERWIDTH = FNCURRENTUNITTOMU(decimalValue(EditBWIDTH->text()));
     format.BORDERCOLOR = borderColor_;
     format.TEXTALIGNVERT = codeOf(RadioButtonVTOP, RadioButtonVBOTTOM);
     format.TEXTALIGNHORIZ = codeOf(RadioButtonHLEFT, RadioButtonHRIGHT);
@@ -499,10 +499,10 @@ void TFormFORMAT::WRITETOFORMAT()
     format.ShowPic = CheckBoxShowPic->isChecked();
     format.FitToLabel = CheckBoxFitToLabel->isChecked();
     format.KeepRatio = CheckBoxKeepRatio->isChecked();
-    format.PicPCLeft = FNDECIMALVALUE(EditPicLeft->text());
-    format.PicPCTop = FNDECIMALVALUE(EditPicTop->text());
-    format.PicPCWidth = FNDECIMALVALUE(EditPicWidth->text());
-    format.PicPCHeight = FNDECIMALVALUE(EditPicHeight->text());
+    format.PicPCLeft = decimalValue(EditPicLeft->text());
+    format.PicPCTop = decimalValue(EditPicTop->text());
+    format.PicPCWidth = decimalValue(EditPicWidth->text());
+    format.PicPCHeight = decimalValue(EditPicHeight->text());
     format.UsePicPCLeft = CheckBoxPicLeft->isChecked();
     format.UsePicPCTop = CheckBoxPicTop->isChecked();
     format.UsePicPCWidth = CheckBoxPicWidth->isChecked();
@@ -514,7 +514,7 @@ void TFormFORMAT::WRITETOFORMAT()
 QList<QPair<QString, QString>> TFormFORMAT::formatValues() const
 {
     auto mu = [](const QLineEdit* edit) {
-        return QString::number(FNCURRENTUNITTOMU(FNDECIMALVALUE(edit->text())));
+        return QString::number(FNCURRENTUNITTOMU(decimalValue(edit->text())));
     };
     // A percentage is kept as typed, less any blanks, so that it reads back
     // as the number that passed the checks.
@@ -557,16 +557,16 @@ QList<QPair<QString, QString>> TFormFORMAT::formatValues() const
 
 void TFormFORMAT::ButtonOKClick()
 {
-    if (!job_ || !VALIDATE())
+    if (!job_ || !validate())
         return;
-    WRITETOFORMAT();
+    writeToFormat();
     job_->setALTERED(true);
     accept();
 }
 
 void TFormFORMAT::ButtonsaveformatClick()
 {
-    if (!VALIDATE())
+    if (!validate())
         return;
     for (const auto& [name, text] : formatValues())
         FNREGWRITESTRING(formatKey, name, text);
@@ -575,18 +575,18 @@ void TFormFORMAT::ButtonsaveformatClick()
 
 void TFormFORMAT::ButtonFONTClick()
 {
-    QFont font = FNFONTFORDIALOG(workingFont_);
+    QFont font = fontForDialog(workingFont_);
     if (Dialogs().chooseFont(this, font)) {
-        FNQFONTTOFONT(font, workingFont_);
+        qFontToFont(font, workingFont_);
         showFontName();
     }
 }
 
 void TFormFORMAT::ButtonBORDERCOLORClick()
 {
-    QColor color = FNCOLORTOQCOLOR(borderColor_);
+    QColor color = colorToQColor(borderColor_);
     if (Dialogs().chooseColor(this, color))
-        setSwatch(FNQCOLORTOCOLOR(color));
+        setSwatch(qColorToColor(color));
 }
 
 void TFormFORMAT::ButtonPicBrowseClick()
@@ -601,7 +601,7 @@ void TFormFORMAT::ButtonPicBrowseClick()
             QDir().mkpath(pictureStartFolder_);
         }
     }
-    TFILEREQUEST request;
+    FileRequest request;
     request.caption = QStringLiteral("Choose a picture for the labels");
     request.startFolder = pictureStartFolder_;
     request.fileName = lastPicture_;
@@ -626,5 +626,5 @@ bool TFormFORMAT::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == StatusBarPic && event->type() == QEvent::Resize)
         showPictureName();
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }

@@ -18,7 +18,7 @@ class QPushButton;
 class QRadioButton;
 class TJOB;
 
-class TFormFORMAT : public TBaseDialog {
+class TFormFORMAT : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormFORMAT(QWidget* parent = nullptr);
@@ -43,9 +43,9 @@ public:
 
 private:
     void buildControls();
-    void FILL();
-    bool VALIDATE();
-    void WRITETOFORMAT();
+    void fillControls();
+    bool validate();
+    void writeToFormat();
     void showPictureName();
     void showFontName();
     void setSwatch(qint32 color);

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-TFormHELP::TFormHELP(QWidget* parent) : TBaseWindow<QWidget>(parent, Qt::Window)
+TFormHELP::TFormHELP(QWidget* parent) : BaseWindow<QWidget>(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormHELP"));
     setWindowTitle(QStringLiteral("FormHELP"));
@@ -23,7 +23,7 @@ TFormHELP::TFormHELP(QWidget* parent) : TBaseWindow<QWidget>(parent, Qt::Window)
 void TFormHELP::showEvent(QShowEvent* event)
 {
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    TBaseWindow<QWidget>::showEvent(event);
+    BaseWindow<QWidget>::showEvent(event);
 }
 
 QString TFormHELP::instructionsText()
@@ -78,5 +78,5 @@ QString TFormHELP::instructionsText()
         "\n"
         "We would like to hear what you would change or add. Write to us with \"Email "
         "us...\" on the \"Help\" menu, or visit our web site with \"Go to web site...\".\n")
-        .arg(ApplicationTitle().toUpper(), ApplicationTitle());
+        .arg(applicationTitle().toUpper(), applicationTitle());
 }

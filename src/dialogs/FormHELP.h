@@ -8,7 +8,7 @@
 
 class QPlainTextEdit;
 
-class TFormHELP : public TBaseWindow<QWidget> {
+class TFormHELP : public BaseWindow<QWidget> {
     Q_OBJECT
 public:
     explicit TFormHELP(QWidget* parent = nullptr);

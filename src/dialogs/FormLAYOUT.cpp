@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFormLAYOUT::TFormLAYOUT(QWidget* parent) : TBaseDialog(parent)
+TFormLAYOUT::TFormLAYOUT(QWidget* parent) : BaseDialog(parent)
 {
     setObjectName(QStringLiteral("FormLAYOUT"));
     setWindowTitle(QStringLiteral("Edit layout"));
@@ -50,7 +50,7 @@ TFormLAYOUT::TFormLAYOUT(QWidget* parent) : TBaseDialog(parent)
     auto* grid = new QFormLayout;
     grid->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     grid->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (const TFIELD& field : fields()) {
+    for (const Field& field : fields()) {
         field.caption->setBuddy(field.edit);
         grid->addRow(field.caption, field.edit);
     }
@@ -74,7 +74,7 @@ TFormLAYOUT::TFormLAYOUT(QWidget* parent) : TBaseDialog(parent)
     form->addLayout(buttons);
 
     QWidget* previous = nullptr;
-    for (const TFIELD& field : fields()) {
+    for (const Field& field : fields()) {
         if (previous)
             setTabOrder(previous, field.edit);
         previous = field.edit;
@@ -85,7 +85,7 @@ TFormLAYOUT::TFormLAYOUT(QWidget* parent) : TBaseDialog(parent)
     resize(sizeHint().expandedTo(QSize(320, 0)));
 }
 
-std::array<TFormLAYOUT::TFIELD, 8> TFormLAYOUT::fields() const
+std::array<TFormLAYOUT::Field, 8> TFormLAYOUT::fields() const
 {
     return {{{LabelNUMACROSS, EditNUMACROSS, true},
              {LabelNUMDOWN, EditNUMDOWN, true},
@@ -109,20 +109,20 @@ bool TFormLAYOUT::execute(TTEMPLATE& paper)
 void TFormLAYOUT::fillFrom(const TTEMPLATE& paper)
 {
     // The units caption stays centred in the panel: its layout centres it.
-    LabelUNITS->setText(QStringLiteral("Units = ") + UnitAbbreviations[FNCURRENTUNITINDEX()]);
-    LabelPAPERWIDTH->setText(QStringLiteral("Paper width = ") + FNMUTOCURRENTUNITTEXT(paper.PAPERMUWIDTH));
-    LabelPAPERHEIGHT->setText(QStringLiteral("Paper height = ") + FNMUTOCURRENTUNITTEXT(paper.PAPERMUHEIGHT));
+    LabelUNITS->setText(QStringLiteral("Units = ") + UnitAbbreviations[currentUnitIndex()]);
+    LabelPAPERWIDTH->setText(QStringLiteral("Paper width = ") + muToCurrentUnitText(paper.PAPERMUWIDTH));
+    LabelPAPERHEIGHT->setText(QStringLiteral("Paper height = ") + muToCurrentUnitText(paper.PAPERMUHEIGHT));
     paperWidth_ = paper.PAPERMUWIDTH;
     paperHeight_ = paper.PAPERMUHEIGHT;
 
     EditNUMACROSS->setText(QString::number(paper.NUMACROSS));
     EditNUMDOWN->setText(QString::number(paper.NUMDOWN));
-    EditLEFT->setText(FNMUTOCURRENTUNITTEXT(paper.MULEFT));
-    EditTOP->setText(FNMUTOCURRENTUNITTEXT(paper.MUTOP));
-    EditLABELWIDTH->setText(FNMUTOCURRENTUNITTEXT(paper.MULABELWIDTH));
-    EditLABELHEIGHT->setText(FNMUTOCURRENTUNITTEXT(paper.MULABELHEIGHT));
-    EditHGAP->setText(FNMUTOCURRENTUNITTEXT(paper.MUHGAP));
-    EditVGAP->setText(FNMUTOCURRENTUNITTEXT(paper.MUVGAP));
+    EditLEFT->setText(muToCurrentUnitText(paper.MULEFT));
+    EditTOP->setText(muToCurrentUnitText(paper.MUTOP));
+    EditLABELWIDTH->setText(muToCurrentUnitText(paper.MULABELWIDTH));
+    EditLABELHEIGHT->setText(muToCurrentUnitText(paper.MULABELHEIGHT));
+    EditHGAP->setText(muToCurrentUnitText(paper.MUHGAP));
+    EditVGAP->setText(muToCurrentUnitText(paper.MUVGAP));
     EditNUMACROSS->setFocus();
 }
 
@@ -139,22 +139,22 @@ void TFormLAYOUT::applyTo(TTEMPLATE& paper) const
     paper.ALTERED = true;
 }
 
-bool TFormLAYOUT::readField(const TFIELD& field, qint32& value)
+bool TFormLAYOUT::readField(const Field& field, qint32& value)
 {
     const QString text = field.edit->text();
     if (field.isCount) {
-        if (const auto count = FNSTOREDTEXTTOINTEGER(text)) {
+        if (const auto count = storedTextToInteger(text)) {
             value = *count;
             return true;
         }
-    } else if (const auto length = FNREADLENGTH(text)) {
+    } else if (const auto length = readLength(text)) {
         value = *length;
         return true;
     }
     return false;
 }
 
-QString TFormLAYOUT::refusal(const TFIELD& field)
+QString TFormLAYOUT::refusal(const Field& field)
 {
     return field.caption->text() + QStringLiteral(": '") + field.edit->text()
            + QStringLiteral("' is not a valid positive ")
@@ -176,7 +176,7 @@ bool TFormLAYOUT::FNNUMBERSMAKESENSE(QString& message)
         }
     }
     values_ = {read[0], read[1], read[2], read[3], read[4], read[5], read[6], read[7]};
-    if (FNLABELSFIT(values_, paperWidth_, paperHeight_))
+    if (labelsFit(values_, paperWidth_, paperHeight_))
         return true;
     message = QStringLiteral("Labels do not fit on page.");
     return false;
@@ -184,7 +184,7 @@ bool TFormLAYOUT::FNNUMBERSMAKESENSE(QString& message)
 
 void TFormLAYOUT::accept()
 {
-    for (const TFIELD& field : fields()) {
+    for (const Field& field : fields()) {
         const QString text = field.edit->text();
         if (!(field.isCount ? FNISUNSIGNEDINTEGER(text) : FNISUNSIGNEDNUMBER(text))) {
             field.edit->setFocus();
@@ -197,5 +197,5 @@ void TFormLAYOUT::accept()
         Messages().error(message);
         return;
     }
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }

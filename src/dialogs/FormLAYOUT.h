@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class TTEMPLATE;
 
-class TFormLAYOUT : public TBaseDialog {
+class TFormLAYOUT : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormLAYOUT(QWidget* parent = nullptr);
@@ -36,24 +36,24 @@ public:
 
     // The grid read by the last fit test, in MU, and the paper it was tested
     // against.
-    const TLAYOUTVALUES& values() const { return values_; }
+    const LayoutValues& values() const { return values_; }
     MU paperWidth() const { return paperWidth_; }
     MU paperHeight() const { return paperHeight_; }
 
     void accept() override;
 
 private:
-    struct TFIELD {
+    struct Field {
         QLabel* caption;
         QLineEdit* edit;
         bool isCount;
     };
     // The boxes in the order they are checked, which is their tab order.
-    std::array<TFIELD, 8> fields() const;
+    std::array<Field, 8> fields() const;
     // The value of one box; false when it does not fit in 32 bits.
-    static bool readField(const TFIELD& field, qint32& value);
+    static bool readField(const Field& field, qint32& value);
     // The message that refuses a box's text.
-    static QString refusal(const TFIELD& field);
+    static QString refusal(const Field& field);
 
     QFrame* PanelBASE;
     QLabel* LabelUNITS;
@@ -80,5 +80,5 @@ private:
 
     MU paperWidth_ = 0;
     MU paperHeight_ = 0;
-    TLAYOUTVALUES values_;
+    LayoutValues values_;
 };

@@ -16,13 +16,13 @@
 #include <optional>
 
 namespace {
-struct TSTANDARDSHEET {
+struct StandardSheet {
     const char* name;
     MU width;
     MU height;
 };
 
-constexpr std::array<TSTANDARDSHEET, 4> standardSheets = {{
+constexpr std::array<StandardSheet, 4> standardSheets = {{
     {"A4 Portrait ", 210000, 297000},
     {"A4 Landscape ", 297000, 210000},
     {"Letter Portrait ", 215900, 279400},
@@ -34,11 +34,11 @@ std::optional<MU> readDimension(const QLineEdit& edit)
 {
     if (!FNISUNSIGNEDNUMBER(edit.text()))
         return std::nullopt;
-    return FNREADLENGTH(edit.text());
+    return readLength(edit.text());
 }
 } // namespace
 
-TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : TBaseDialog(parent)
+TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : BaseDialog(parent)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormNEWPAPER"));
@@ -51,10 +51,10 @@ TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : TBaseDialog(parent)
 
     LabelWIDTH = named(new QLabel(QStringLiteral("Width"), this), "LabelWIDTH");
     EditWIDTH = named(new QLineEdit(QStringLiteral("210"), this), "EditWIDTH");
-    Label1UNITS = named(new QLabel(UnitNames[UNIT_MM], this), "Label1UNITS");
+    Label1UNITS = named(new QLabel(UnitNames[UnitMm], this), "Label1UNITS");
     LabelHEIGHT = named(new QLabel(QStringLiteral("Height"), this), "LabelHEIGHT");
     EditHEIGHT = named(new QLineEdit(QStringLiteral("297"), this), "EditHEIGHT");
-    Label2UNITS = named(new QLabel(UnitNames[UNIT_MM], this), "Label2UNITS");
+    Label2UNITS = named(new QLabel(UnitNames[UnitMm], this), "Label2UNITS");
     LabelWIDTH->setBuddy(EditWIDTH);
     LabelHEIGHT->setBuddy(EditHEIGHT);
 
@@ -107,24 +107,24 @@ void TFormNEWPAPER::setPaperSize(MU width, MU height)
 void TFormNEWPAPER::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        Label1UNITS->setText(UnitNames[FNCURRENTUNITINDEX()]);
+        Label1UNITS->setText(UnitNames[currentUnitIndex()]);
         Label2UNITS->setText(Label1UNITS->text());
 
         if (paperWidth_ < 0)
             paperWidth_ = 210000;
-        else if (paperWidth_ > MAXPAPERMUWIDTH)
-            paperWidth_ = MAXPAPERMUWIDTH;
+        else if (paperWidth_ > maxPaperMuWidth)
+            paperWidth_ = maxPaperMuWidth;
         if (paperHeight_ < 0)
             paperHeight_ = 297000;
-        else if (paperHeight_ > MAXPAPERMUHEIGHT)
-            paperHeight_ = MAXPAPERMUHEIGHT;
+        else if (paperHeight_ > maxPaperMuHeight)
+            paperHeight_ = maxPaperMuHeight;
 
         // Rebuilt at every showing so that the sizes follow the display unit.
-        const QString abbreviation = UnitAbbreviations[FNCURRENTUNITINDEX()];
+        const QString abbreviation = UnitAbbreviations[currentUnitIndex()];
         ComboBoxPAPER->clear();
-        for (const TSTANDARDSHEET& sheet : standardSheets)
-            ComboBoxPAPER->addItem(QString::fromLatin1(sheet.name) + FNMUTOCURRENTUNITTEXT(sheet.width)
-                                   + QStringLiteral(" x ") + FNMUTOCURRENTUNITTEXT(sheet.height)
+        for (const StandardSheet& sheet : standardSheets)
+            ComboBoxPAPER->addItem(QString::fromLatin1(sheet.name) + muToCurrentUnitText(sheet.width)
+                                   + QStringLiteral(" x ") + muToCurrentUnitText(sheet.height)
                                    + QLatin1Char(' ') + abbreviation);
         ComboBoxPAPER->addItem(QStringLiteral("Custom"));
         ComboBoxPAPER->setCurrentIndex(-1);
@@ -132,7 +132,7 @@ void TFormNEWPAPER::showEvent(QShowEvent* event)
         writeEdits();
         EditWIDTH->setFocus();
     }
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 void TFormNEWPAPER::ComboBoxPAPERChange(int index)
@@ -146,20 +146,20 @@ void TFormNEWPAPER::ComboBoxPAPERChange(int index)
 
 void TFormNEWPAPER::writeEdits()
 {
-    EditWIDTH->setText(FNMUTOCURRENTUNITTEXT(paperWidth_, 8));
-    EditHEIGHT->setText(FNMUTOCURRENTUNITTEXT(paperHeight_, 8));
+    EditWIDTH->setText(muToCurrentUnitText(paperWidth_, 8));
+    EditHEIGHT->setText(muToCurrentUnitText(paperHeight_, 8));
 }
 
 void TFormNEWPAPER::accept()
 {
     const std::optional<MU> width = readDimension(*EditWIDTH);
     const std::optional<MU> height = readDimension(*EditHEIGHT);
-    if (!width || !height || *width <= 0 || *width > MAXPAPERMUWIDTH || *height <= 0
-        || *height > MAXPAPERMUHEIGHT) {
+    if (!width || !height || *width <= 0 || *width > maxPaperMuWidth || *height <= 0
+        || *height > maxPaperMuHeight) {
         Messages().show(QStringLiteral("Invalid dimensions."));
         return;
     }
     paperWidth_ = *width;
     paperHeight_ = *height;
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }

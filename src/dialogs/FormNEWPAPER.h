@@ -10,11 +10,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TFormNEWPAPER : public TBaseDialog {
+class TFormNEWPAPER : public BaseDialog {
     Q_OBJECT
 public:
-    static constexpr MU MAXPAPERMUWIDTH = 900000;
-    static constexpr MU MAXPAPERMUHEIGHT = 1200000;
+    static constexpr MU maxPaperMuWidth = 900000;
+    static constexpr MU maxPaperMuHeight = 1200000;
 
     explicit TFormNEWPAPER(QWidget* parent = nullptr);
 

@@ -19,21 +19,21 @@
 
 namespace {
 
-enum TColumn { ColBrand, ColPart, ColDescription, ColPaper, ColLabels, ColSize, ColumnCount };
+enum Column { ColBrand, ColPart, ColDescription, ColPaper, ColLabels, ColSize, ColumnCount };
 
 QString unitAbbreviation()
 {
-    return UnitAbbreviations[FNCURRENTUNITINDEX()];
+    return UnitAbbreviations[currentUnitIndex()];
 }
 
 // "66.675 x 25.4 mm." in the display unit.
 QString sizeText(MU width, MU height)
 {
-    return FNMUTOCURRENTUNITTEXT(width, 8) + QStringLiteral(" x ") + FNMUTOCURRENTUNITTEXT(height, 8)
+    return muToCurrentUnitText(width, 8) + QStringLiteral(" x ") + muToCurrentUnitText(height, 8)
         + QLatin1Char(' ') + unitAbbreviation();
 }
 
-QString paperText(const TLABELPRODUCT& p)
+QString paperText(const LabelProduct& p)
 {
     return p.PaperName.isEmpty() ? sizeText(p.PaperWidth, p.PaperHeight) : p.PaperName;
 }
@@ -41,17 +41,17 @@ QString paperText(const TLABELPRODUCT& p)
 } // namespace
 
 // The catalogue's sheets as rows; lengths follow the display unit.
-class TPRODUCTLIST : public QAbstractTableModel {
+class ProductList : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setProducts(const std::vector<TLABELPRODUCT>* products)
+    void setProducts(const std::vector<LabelProduct>* products)
     {
         beginResetModel();
         products_ = products;
         endResetModel();
     }
-    const TLABELPRODUCT* product(int row) const
+    const LabelProduct* product(int row) const
     {
         if (!products_ || row < 0 || row >= static_cast<int>(products_->size()))
             return nullptr;
@@ -74,11 +74,11 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override
     {
-        const TLABELPRODUCT* p = product(index.row());
+        const LabelProduct* p = product(index.row());
         if (!p || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
             return {};
         if (role == Qt::ToolTipRole)
-            return FNPRODUCTDETAILS(*p);
+            return productDetails(*p);
         switch (index.column()) {
         case ColBrand: return p->Brand;
         case ColPart: return p->Part;
@@ -100,11 +100,11 @@ public:
     }
 
 private:
-    const std::vector<TLABELPRODUCT>* products_ = nullptr;
+    const std::vector<LabelProduct>* products_ = nullptr;
 };
 
 // The rows whose brand, part or description hold every word searched for.
-class TPRODUCTFILTER : public QSortFilterProxyModel {
+class ProductFilter : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
@@ -119,16 +119,16 @@ protected:
     {
         if (parent.isValid())
             return false;
-        const auto* list = static_cast<const TPRODUCTLIST*>(sourceModel());
-        const TLABELPRODUCT* p = list->product(row);
-        return p && FNPRODUCTMATCHES(*p, search_);
+        const auto* list = static_cast<const ProductList*>(sourceModel());
+        const LabelProduct* p = list->product(row);
+        return p && productMatches(*p, search_);
     }
 
 private:
     QString search_;
 };
 
-QString FNPRODUCTDETAILS(const TLABELPRODUCT& p)
+QString productDetails(const LabelProduct& p)
 {
     const QString unit = QLatin1Char(' ') + unitAbbreviation();
     QString text = p.title();
@@ -143,13 +143,13 @@ QString FNPRODUCTDETAILS(const TLABELPRODUCT& p)
     text += sizeText(p.PaperWidth, p.PaperHeight) + QLatin1Char('\n');
     text += QStringLiteral("%1 across, %2 down, labels ").arg(p.NumAcross).arg(p.NumDown)
         + sizeText(p.LabelWidth, p.LabelHeight) + QLatin1Char('\n');
-    text += QStringLiteral("Left margin ") + FNMUTOCURRENTUNITTEXT(p.Left, 8) + QStringLiteral(", top margin ")
-        + FNMUTOCURRENTUNITTEXT(p.Top, 8) + QStringLiteral(", gaps ") + FNMUTOCURRENTUNITTEXT(p.HGap, 8)
-        + QStringLiteral(" across and ") + FNMUTOCURRENTUNITTEXT(p.VGap, 8) + QStringLiteral(" down") + unit;
+    text += QStringLiteral("Left margin ") + muToCurrentUnitText(p.Left, 8) + QStringLiteral(", top margin ")
+        + muToCurrentUnitText(p.Top, 8) + QStringLiteral(", gaps ") + muToCurrentUnitText(p.HGap, 8)
+        + QStringLiteral(" across and ") + muToCurrentUnitText(p.VGap, 8) + QStringLiteral(" down") + unit;
     return text;
 }
 
-TFormPRODUCT::TFormPRODUCT(QWidget* parent) : TBaseDialog(parent)
+TFormPRODUCT::TFormPRODUCT(QWidget* parent) : BaseDialog(parent)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormPRODUCT"));
@@ -163,8 +163,8 @@ TFormPRODUCT::TFormPRODUCT(QWidget* parent) : TBaseDialog(parent)
     EditSEARCH->installEventFilter(this);
     LabelSEARCH->setBuddy(EditSEARCH);
 
-    list_ = new TPRODUCTLIST(this);
-    filter_ = new TPRODUCTFILTER(this);
+    list_ = new ProductList(this);
+    filter_ = new ProductFilter(this);
     filter_->setSourceModel(list_);
 
     ListPRODUCTS = named(new QTreeView(this), "ListPRODUCTS");
@@ -229,7 +229,7 @@ TFormPRODUCT::~TFormPRODUCT() = default;
 
 QString TFormPRODUCT::catalogueFolder() const
 {
-    return folder_.isEmpty() ? TLABELCATALOGUE::DefaultFolder() : folder_;
+    return folder_.isEmpty() ? LabelCatalogue::defaultFolder() : folder_;
 }
 
 void TFormPRODUCT::setCatalogueFolder(const QString& folder)
@@ -237,10 +237,10 @@ void TFormPRODUCT::setCatalogueFolder(const QString& folder)
     folder_ = folder;
     loaded_ = false;
     list_->setProducts(nullptr);
-    catalogue_ = TLABELCATALOGUE();
+    catalogue_ = LabelCatalogue();
 }
 
-bool TFormPRODUCT::LOADCATALOGUE()
+bool TFormPRODUCT::loadCatalogue()
 {
     if (loaded_)
         return true;
@@ -250,8 +250,8 @@ bool TFormPRODUCT::LOADCATALOGUE()
     QApplication::restoreOverrideCursor();
     const QString source = QStringLiteral("Label sheets by product code come from the label catalogue that the "
                                           "package ")
-        + TLABELCATALOGUE::PackageName() + QStringLiteral(" installs in ") + folder
-        + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ") + TLABELCATALOGUE::PackageName()
+        + LabelCatalogue::packageName() + QStringLiteral(" installs in ") + folder
+        + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ") + LabelCatalogue::packageName()
         + QStringLiteral(") and choose this command again.");
     if (!read) {
         Messages().warning(QStringLiteral("No label catalogue was found in ") + folder + QStringLiteral(".\n\r")
@@ -269,20 +269,20 @@ bool TFormPRODUCT::LOADCATALOGUE()
     return true;
 }
 
-bool TFormPRODUCT::execute(TLABELPRODUCT& chosen)
+bool TFormPRODUCT::execute(LabelProduct& chosen)
 {
-    if (!LOADCATALOGUE())
+    if (!loadCatalogue())
         return false;
     if (exec() != QDialog::Accepted)
         return false;
-    const TLABELPRODUCT* p = selectedProduct();
+    const LabelProduct* p = selectedProduct();
     if (!p)
         return false;
     chosen = *p;
     return true;
 }
 
-const TLABELPRODUCT* TFormPRODUCT::selectedProduct() const
+const LabelProduct* TFormPRODUCT::selectedProduct() const
 {
     const QModelIndexList rows = ListPRODUCTS->selectionModel()->selectedRows();
     if (rows.isEmpty())
@@ -298,7 +298,7 @@ int TFormPRODUCT::shownCount() const
 bool TFormPRODUCT::selectProduct(const QString& brand, const QString& part)
 {
     for (int row = 0; row < filter_->rowCount(); ++row) {
-        const TLABELPRODUCT* p = list_->product(filter_->mapToSource(filter_->index(row, 0)).row());
+        const LabelProduct* p = list_->product(filter_->mapToSource(filter_->index(row, 0)).row());
         if (p && p->Brand.compare(brand, Qt::CaseInsensitive) == 0 && p->Part.compare(part, Qt::CaseInsensitive) == 0) {
             selectRow(row);
             return true;
@@ -311,7 +311,7 @@ void TFormPRODUCT::accept()
 {
     if (!selectedProduct())
         return;
-    TBaseDialog::accept();
+    BaseDialog::accept();
 }
 
 void TFormPRODUCT::showEvent(QShowEvent* event)
@@ -322,7 +322,7 @@ void TFormPRODUCT::showEvent(QShowEvent* event)
         EditSEARCH->setFocus();
         EditSEARCH->selectAll();
     }
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 // Up, down and the page keys move through the list while the search box has
@@ -336,7 +336,7 @@ bool TFormPRODUCT::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }
 
 void TFormPRODUCT::EditSEARCHChange(const QString& text)
@@ -369,7 +369,7 @@ void TFormPRODUCT::selectionChanged()
 
 void TFormPRODUCT::updateDetails()
 {
-    const TLABELPRODUCT* p = selectedProduct();
+    const LabelProduct* p = selectedProduct();
     OKBtn->setEnabled(p != nullptr);
-    LabelDETAILS->setText(p ? FNPRODUCTDETAILS(*p) : QString());
+    LabelDETAILS->setText(p ? productDetails(*p) : QString());
 }

@@ -12,16 +12,16 @@ class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QTreeView;
-class TPRODUCTLIST;
-class TPRODUCTFILTER;
+class ProductList;
+class ProductFilter;
 
-class TFormPRODUCT : public TBaseDialog {
+class TFormPRODUCT : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormPRODUCT(QWidget* parent = nullptr);
     ~TFormPRODUCT() override;
 
-    // The folder the catalogue is read from; TLABELCATALOGUE::DefaultFolder()
+    // The folder the catalogue is read from; LabelCatalogue::defaultFolder()
     // until set. Setting it forgets a catalogue read before.
     QString catalogueFolder() const;
     void setCatalogueFolder(const QString& folder);
@@ -30,16 +30,16 @@ public:
     // catalogue, or with one that offers no sheet, tells the user where the
     // catalogue comes from and which package provides it, and gives false;
     // the next call tries again.
-    bool LOADCATALOGUE();
+    bool loadCatalogue();
     bool catalogueLoaded() const { return loaded_; }
-    const TLABELCATALOGUE& catalogue() const { return catalogue_; }
+    const LabelCatalogue& catalogue() const { return catalogue_; }
 
     // Reads the catalogue when needed and shows the dialog modally. True
     // when the user chose a sheet, which is then in `chosen`.
-    bool execute(TLABELPRODUCT& chosen);
+    bool execute(LabelProduct& chosen);
 
     // The sheet selected in the list, or null.
-    const TLABELPRODUCT* selectedProduct() const;
+    const LabelProduct* selectedProduct() const;
     // How many sheets the search leaves in the list.
     int shownCount() const;
     // Selects the shown sheet of the brand and part; false when it is not shown.
@@ -65,13 +65,13 @@ private:
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
-    TPRODUCTLIST* list_;
-    TPRODUCTFILTER* filter_;
-    TLABELCATALOGUE catalogue_;
+    ProductList* list_;
+    ProductFilter* filter_;
+    LabelCatalogue catalogue_;
     QString folder_;
     bool loaded_ = false;
 };
 
 // The paragraph the dialog shows for a sheet: paper, grid, label size,
 // margins and gaps, lengths in the display unit.
-QString FNPRODUCTDETAILS(const TLABELPRODUCT& product);
+QString productDetails(const LabelProduct& product);

@@ -77,7 +77,7 @@ bool TFormRTFHelp::loadDocument(const QString& path)
     }
     const QByteArray bytes = file.readAll();
     QTextDocument* document = RichEdit1->document();
-    if (!FNREADRTF(bytes, *document))
+    if (!readRtf(bytes, *document))
         RichEdit1->setPlainText(QString::fromUtf8(bytes));
     RichEdit1->moveCursor(QTextCursor::Start);
     return true;
@@ -96,22 +96,22 @@ bool TFormRTFHelp::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-QString InstructionsFileName()
+QString instructionsFileName()
 {
-    return ApplicationTitle() + QStringLiteral("02Instructions.rtf");
+    return applicationTitle() + QStringLiteral("02Instructions.rtf");
 }
 
-QString FNINSTRUCTIONSFILE()
+QString instructionsFile()
 {
-    const QString beside = QDir(ExecutableFolder()).filePath(InstructionsFileName());
+    const QString beside = QDir(executableFolder()).filePath(instructionsFileName());
     if (QFileInfo(beside).isFile())
         return beside;
-    return QStandardPaths::locate(QStandardPaths::AppDataLocation, InstructionsFileName());
+    return QStandardPaths::locate(QStandardPaths::AppDataLocation, instructionsFileName());
 }
 
-bool FNSHOWINSTRUCTIONS(TFormRTFHelp& formatted, TFormHELP& plain)
+bool showInstructions(TFormRTFHelp& formatted, TFormHELP& plain)
 {
-    const QString path = FNINSTRUCTIONSFILE();
+    const QString path = instructionsFile();
     if (path.isEmpty()) {
         showWindow(plain);
         return true;

@@ -35,15 +35,15 @@ private:
 };
 
 // The file name of the instructions document.
-QString InstructionsFileName();
+QString instructionsFileName();
 
 // Where the instructions document is: beside the program, or else in the
 // installed data folders (~/.local/share/Mardo/Gorvin, then
 // /usr/local/share/Mardo/Gorvin and /usr/share/Mardo/Gorvin); empty when it
 // is in neither.
-QString FNINSTRUCTIONSFILE();
+QString instructionsFile();
 
 // The "&Instructions" command: the document in the formatted window when
 // there is one, otherwise the plain window with the built-in text. Neither
 // window is modal. True when a window was shown.
-bool FNSHOWINSTRUCTIONS(TFormRTFHelp& formatted, TFormHELP& plain);
+bool showInstructions(TFormRTFHelp& formatted, TFormHELP& plain);

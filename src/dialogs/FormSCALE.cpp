@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <optional>
 
-TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
+UpDown::UpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum),
       fallback_([minimum] { return minimum; })
 {
@@ -29,8 +29,8 @@ TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
         arrow->setFixedWidth(18);
         arrow->setIconSize(QSize(8, 8));
     }
-    connect(up_, &QToolButton::clicked, this, &TUpDown::stepUp);
-    connect(down_, &QToolButton::clicked, this, &TUpDown::stepDown);
+    connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
 
     auto* arrows = new QVBoxLayout(this);
     arrows->setContentsMargins(0, 0, 0, 0);
@@ -41,14 +41,14 @@ TUpDown::TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
     setFixedHeight(buddy.sizeHint().height());
 }
 
-void TUpDown::step(int by)
+void UpDown::step(int by)
 {
-    const int from = FNSTOREDTEXTTOINTEGER(buddy_.text()).value_or(fallback_());
+    const int from = storedTextToInteger(buddy_.text()).value_or(fallback_());
     const int to = std::clamp(from + by, minimum_, maximum_);
     buddy_.setText(QString::number(to));
 }
 
-TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
+TFormSCALE::TFormSCALE(QWidget* parent) : BaseDialog(parent)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormSCALE"));
@@ -73,7 +73,7 @@ TFormSCALE::TFormSCALE(QWidget* parent) : TBaseDialog(parent)
 
     // The arrows stop where the track bar does.
     UpDownSCALE =
-        named(new TUpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this), "UpDownSCALE");
+        named(new UpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this), "UpDownSCALE");
     UpDownSCALE->setFallback([this] { return TrackBarSCALE->value(); });
 
     LabelPERCENT = named(new QLabel(QStringLiteral("%"), this), "LabelPERCENT");
@@ -137,7 +137,7 @@ void TFormSCALE::setScale(double scale)
     // range, so a scale from the store above 200 % shows as it is until the
     // user touches the dialog.
     const long double perCent = std::clamp(static_cast<long double>(scale) * 100.0L, -1.0e9L, 1.0e9L);
-    const auto position = static_cast<int>(RoundHalfEven(perCent));
+    const auto position = static_cast<int>(roundHalfEven(perCent));
     TrackBarSCALE->setValue(position);
     EditSCALE->setText(QString::number(position));
 }
@@ -163,7 +163,7 @@ void TFormSCALE::EditSCALEChange(const QString& text)
     // the way to "50", "1" on the way to "150") is left as typed; the track
     // bar follows only numbers it can show. The box is brought into range
     // when it is left or OK is pressed.
-    const std::optional<int> number = FNSTOREDTEXTTOINTEGER(digits);
+    const std::optional<int> number = storedTextToInteger(digits);
     if (number && *number >= TrackBarSCALE->minimum() && *number <= TrackBarSCALE->maximum()
         && *number != TrackBarSCALE->value())
         TrackBarSCALE->setValue(*number);
@@ -171,17 +171,17 @@ void TFormSCALE::EditSCALEChange(const QString& text)
 
 void TFormSCALE::EditSCALEExit()
 {
-    const std::optional<int> number = FNSTOREDTEXTTOINTEGER(EditSCALE->text());
+    const std::optional<int> number = storedTextToInteger(EditSCALE->text());
     const int position =
         number ? std::clamp(*number, TrackBarSCALE->minimum(), TrackBarSCALE->maximum()) : TrackBarSCALE->value();
     TrackBarSCALE->setValue(position);
-    if (FNSTOREDTEXTTOINTEGER(EditSCALE->text()) != position)
+    if (storedTextToInteger(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));
 }
 
 void TFormSCALE::TrackBarSCALEChange(int position)
 {
-    if (FNSTOREDTEXTTOINTEGER(EditSCALE->text()) != position)
+    if (storedTextToInteger(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));
 }
 
@@ -198,5 +198,5 @@ bool TFormSCALE::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }

@@ -15,10 +15,10 @@ class QToolButton;
 // Up-down arrows that step the number in their edit box, as a spinner
 // attached to an edit does: the edit's number goes up or down by one within
 // the arrows' range and is written back into the edit.
-class TUpDown : public QWidget {
+class UpDown : public QWidget {
     Q_OBJECT
 public:
-    TUpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent = nullptr);
+    UpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent = nullptr);
 
     int minimum() const { return minimum_; }
     int maximum() const { return maximum_; }
@@ -39,7 +39,7 @@ private:
     QToolButton* down_;
 };
 
-class TFormSCALE : public TBaseDialog {
+class TFormSCALE : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormSCALE(QWidget* parent = nullptr);
@@ -68,7 +68,7 @@ private:
     QLabel* LabelSCALE;
     QSlider* TrackBarSCALE;
     QLineEdit* EditSCALE;
-    TUpDown* UpDownSCALE;
+    UpDown* UpDownSCALE;
     QLabel* LabelPERCENT;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

@@ -17,7 +17,7 @@ constexpr int barMargin = 8;
 } // namespace
 
 TFormSETTINGS::TFormSETTINGS(QWidget* parent)
-    : TBaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : BaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     DESKTOP = false;
@@ -102,21 +102,21 @@ void TFormSETTINGS::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
         snapshot_ = switches();
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 void TFormSETTINGS::done(int result)
 {
     if (result == QDialog::Rejected)
         setSwitches(snapshot_);
-    TBaseDialog::done(result);
+    BaseDialog::done(result);
 }
 
 bool TFormSETTINGS::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == PanelBUTTONS && event->type() == QEvent::Resize)
         centreButtons();
-    return TBaseDialog::eventFilter(watched, event);
+    return BaseDialog::eventFilter(watched, event);
 }
 
 void TFormSETTINGS::centreButtons()

@@ -13,7 +13,7 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 
-class TFormSETTINGS : public TBaseDialog {
+class TFormSETTINGS : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormSETTINGS(QWidget* parent = nullptr);

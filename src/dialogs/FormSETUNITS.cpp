@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 TFormSETUNITS::TFormSETUNITS(QWidget* parent)
-    : TBaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : BaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormSETUNITS"));
@@ -48,26 +48,26 @@ bool TFormSETUNITS::execute()
 
 void TFormSETUNITS::showEvent(QShowEvent* event)
 {
-    RBINCHES->setText(UnitNames[UNIT_INCH]);
-    RBCENTIMETERS->setText(UnitNames[UNIT_CM]);
-    RBMILIMETERS->setText(UnitNames[UNIT_MM]);
+    RBINCHES->setText(UnitNames[UnitInch]);
+    RBCENTIMETERS->setText(UnitNames[UnitCm]);
+    RBMILIMETERS->setText(UnitNames[UnitMm]);
     switch (CurrentUnit) {
-    case UNIT_MM: RBMILIMETERS->setChecked(true); break;
-    case UNIT_INCH: RBINCHES->setChecked(true); break;
-    case UNIT_CM: RBCENTIMETERS->setChecked(true); break;
+    case UnitMm: RBMILIMETERS->setChecked(true); break;
+    case UnitInch: RBINCHES->setChecked(true); break;
+    case UnitCm: RBCENTIMETERS->setChecked(true); break;
     default: break;
     }
     OKBtn->setFocus();
-    TBaseDialog::showEvent(event);
+    BaseDialog::showEvent(event);
 }
 
 void TFormSETUNITS::accept()
 {
     if (RBCENTIMETERS->isChecked())
-        CurrentUnit = UNIT_CM;
+        CurrentUnit = UnitCm;
     else if (RBMILIMETERS->isChecked())
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
     else
-        CurrentUnit = UNIT_INCH;
-    TBaseDialog::accept();
+        CurrentUnit = UnitInch;
+    BaseDialog::accept();
 }

@@ -8,7 +8,7 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-class TFormSETUNITS : public TBaseDialog {
+class TFormSETUNITS : public BaseDialog {
     Q_OBJECT
 public:
     explicit TFormSETUNITS(QWidget* parent = nullptr);

@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <functional>
 
-class TSplashCloser {
+class SplashCloser {
 public:
-    using TAction = std::function<void()>;
+    using Action = std::function<void()>;
 
-    explicit TSplashCloser(TAction endSplash = {}) : endSplash_(std::move(endSplash)) {}
+    explicit SplashCloser(Action endSplash = {}) : endSplash_(std::move(endSplash)) {}
 
-    void setEndSplash(TAction endSplash) { endSplash_ = std::move(endSplash); }
+    void setEndSplash(Action endSplash) { endSplash_ = std::move(endSplash); }
     // The two timers. A timer not given (or gone) counts as stopped.
     void setAboutTimer(QTimer* timer) { aboutTimer_ = timer; }
     void setMainTimer(QTimer* timer) { mainTimer_ = timer; }
@@ -40,7 +40,7 @@ private:
             endSplash_();
     }
 
-    TAction endSplash_;
+    Action endSplash_;
     QPointer<QTimer> aboutTimer_;
     QPointer<QTimer> mainTimer_;
     int endings_ = 0;

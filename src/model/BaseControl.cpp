@@ -1,9 +1,9 @@
 #include "BaseControl.h"
 
-const TPROPTABLE& TBASECONTROL::baseProperties()
+const PropTable& TBASECONTROL::baseProperties()
 {
     using C = TBASECONTROL;
-    static const TPROPTABLE table = {
+    static const PropTable table = {
         props::text("Name", &C::Name, false),
         props::integer("Tag", &C::Tag, 0),
         props::integer("LEFT", &C::Left, std::nullopt, false),
@@ -20,9 +20,9 @@ const TPROPTABLE& TBASECONTROL::baseProperties()
     return table;
 }
 
-TPROPTABLE TBASECONTROL::withBase(TPROPTABLE own)
+PropTable TBASECONTROL::withBase(PropTable own)
 {
-    TPROPTABLE all = baseProperties();
+    PropTable all = baseProperties();
     all.insert(all.end(), own.begin(), own.end());
     return all;
 }

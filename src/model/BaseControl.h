@@ -4,12 +4,12 @@
 // The base of every streamable model object. Its published properties come
 // first in every table; this program never changes them from their defaults,
 // so they never reach a file, but a reader accepts them.
-class TBASECONTROL : public TPERSISTENT {
+class TBASECONTROL : public Persistent {
 public:
     enum THelpType : qint32 { htKeyword = 0, htContext = 1 };
 
     QString className() const override { return QStringLiteral("TBASECONTROL"); }
-    const TPROPTABLE& properties() const override { return baseProperties(); }
+    const PropTable& properties() const override { return baseProperties(); }
 
     QString Name;
     qint32 Tag = 0;
@@ -21,7 +21,7 @@ public:
     qint32 HelpContext = 0;
 
 protected:
-    static const TPROPTABLE& baseProperties();
+    static const PropTable& baseProperties();
     // The base table followed by `own`.
-    static TPROPTABLE withBase(TPROPTABLE own);
+    static PropTable withBase(PropTable own);
 };

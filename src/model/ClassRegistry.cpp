@@ -8,7 +8,7 @@
 
 namespace {
 
-using Factory = std::function<std::unique_ptr<TPERSISTENT>()>;
+using Factory = std::function<std::unique_ptr<Persistent>()>;
 
 // The known classes, in the order the program enters them. A window base
 // read from a stream has nothing to show; it is read into a plain control.
@@ -28,7 +28,7 @@ const std::vector<std::pair<QString, Factory>>& registry()
 
 } // namespace
 
-std::unique_ptr<TPERSISTENT> CreateRegisteredObject(const QString& className)
+std::unique_ptr<Persistent> createRegisteredObject(const QString& className)
 {
     for (const auto& [name, make] : registry())
         if (name.compare(className, Qt::CaseInsensitive) == 0)
@@ -36,7 +36,7 @@ std::unique_ptr<TPERSISTENT> CreateRegisteredObject(const QString& className)
     return nullptr;
 }
 
-QStringList RegisteredClassNames()
+QStringList registeredClassNames()
 {
     QStringList names;
     for (const auto& entry : registry())

@@ -6,5 +6,5 @@
 
 // The classes a reader can create from a class name found in a stream.
 // Returns nullptr for a class that is not known.
-std::unique_ptr<TPERSISTENT> CreateRegisteredObject(const QString& className);
-QStringList RegisteredClassNames();
+std::unique_ptr<Persistent> createRegisteredObject(const QString& className);
+QStringList registeredClassNames();

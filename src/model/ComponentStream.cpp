@@ -13,7 +13,7 @@ const QByteArray signature("TPF0");
 
 // ---------------------------------------------------------------- identifiers
 
-const TIdentEntry charsetTable[] = {
+const IdentEntry charsetTable[] = {
     {0, "ANSI_CHARSET"}, {1, "DEFAULT_CHARSET"}, {2, "SYMBOL_CHARSET"}, {77, "MAC_CHARSET"},
     {128, "SHIFTJIS_CHARSET"}, {129, "HANGEUL_CHARSET"}, {130, "JOHAB_CHARSET"},
     {134, "GB2312_CHARSET"}, {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},
@@ -24,7 +24,7 @@ const TIdentEntry charsetTable[] = {
 
 constexpr qint32 sys(qint32 n) { return static_cast<qint32>(0x80000000u + static_cast<quint32>(n)); }
 
-const TIdentEntry colorTable[] = {
+const IdentEntry colorTable[] = {
     {0x000000, "clBlack"}, {0x000080, "clMaroon"}, {0x008000, "clGreen"}, {0x008080, "clOlive"},
     {0x800000, "clNavy"}, {0x800080, "clPurple"}, {0x808000, "clTeal"}, {0x808080, "clGray"},
     {0xC0C0C0, "clSilver"}, {0x0000FF, "clRed"}, {0x00FF00, "clLime"}, {0x00FFFF, "clYellow"},
@@ -43,17 +43,17 @@ const TIdentEntry colorTable[] = {
     {sys(28), "clGradientInactiveCaption"},
 };
 
-const char* identForValue(std::span<const TIdentEntry> table, qint32 value)
+const char* identForValue(std::span<const IdentEntry> table, qint32 value)
 {
-    for (const TIdentEntry& e : table)
+    for (const IdentEntry& e : table)
         if (e.value == value)
             return e.ident;
     return nullptr;
 }
 
-bool valueForIdent(std::span<const TIdentEntry> table, const QString& ident, qint32& value)
+bool valueForIdent(std::span<const IdentEntry> table, const QString& ident, qint32& value)
 {
-    for (const TIdentEntry& e : table)
+    for (const IdentEntry& e : table)
         if (ident.compare(QLatin1String(e.ident), Qt::CaseInsensitive) == 0) {
             value = e.value;
             return true;
@@ -63,9 +63,9 @@ bool valueForIdent(std::span<const TIdentEntry> table, const QString& ident, qin
 
 // ---------------------------------------------------------------- writing
 
-class TWriter {
+class Writer {
 public:
-    explicit TWriter(QByteArray& out) : out_(out) {}
+    explicit Writer(QByteArray& out) : out_(out) {}
 
     void byte(quint8 b) { out_.append(static_cast<char>(b)); }
     void raw(const QByteArray& bytes) { out_.append(bytes); }
@@ -125,14 +125,14 @@ public:
         }
     }
 
-    void properties(const TPERSISTENT& object, const QString& prefix)
+    void properties(const Persistent& object, const QString& prefix)
     {
-        for (const TPROPINFO& p : object.properties()) {
+        for (const PropInfo& p : object.properties()) {
             if (!p.stored || !p.hasSetter)
                 continue;
             const QString path = prefix + p.name;
             switch (p.kind) {
-            case TPropKind::Integer: {
+            case PropKind::Integer: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -145,7 +145,7 @@ public:
                 }
                 break;
             }
-            case TPropKind::Boolean: {
+            case PropKind::Boolean: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -153,7 +153,7 @@ public:
                 byte(v ? vaTrue : vaFalse);
                 break;
             }
-            case TPropKind::Enumeration: {
+            case PropKind::Enumeration: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -162,7 +162,7 @@ public:
                 name(p.names.value(v));
                 break;
             }
-            case TPropKind::Set: {
+            case PropKind::Set: {
                 const qint32 v = p.getOrd(object);
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
@@ -174,16 +174,16 @@ public:
                 byte(0);
                 break;
             }
-            case TPropKind::Float: {
+            case PropKind::Float: {
                 const double v = p.getFloat(object);
                 if (v == 0.0)
                     break;
                 name(path);
                 byte(vaExtended);
-                raw(DoubleToExtended(v));
+                raw(doubleToExtended(v));
                 break;
             }
-            case TPropKind::Text: {
+            case PropKind::Text: {
                 const QString v = p.getText(object);
                 if (v.isEmpty())
                     break;
@@ -191,12 +191,12 @@ public:
                 text(v);
                 break;
             }
-            case TPropKind::Object:
-                if (TPERSISTENT* nested = p.getObject(const_cast<TPERSISTENT&>(object)))
+            case PropKind::Object:
+                if (Persistent* nested = p.getObject(const_cast<Persistent&>(object)))
                     properties(*nested, path + QLatin1Char('.'));
                 break;
-            case TPropKind::Component:
-            case TPropKind::Lines:
+            case PropKind::Component:
+            case PropKind::Lines:
                 break;
             }
         }
@@ -222,9 +222,9 @@ private:
 // keeps a hostile file from exhausting the stack.
 constexpr int maxDepth = 32;
 
-class TReader {
+class Reader {
 public:
-    TReader(const QByteArray& in, qsizetype pos) : in_(in), pos_(pos) {}
+    Reader(const QByteArray& in, qsizetype pos) : in_(in), pos_(pos) {}
     qsizetype pos() const { return pos_; }
 
     qsizetype remaining() const { return in_.size() - pos_; }
@@ -353,11 +353,11 @@ public:
         }
     }
 
-    void readValue(TPERSISTENT& object, const TPROPINFO& p)
+    void readValue(Persistent& object, const PropInfo& p)
     {
         const quint8 code = byte();
         switch (p.kind) {
-        case TPropKind::Integer: {
+        case PropKind::Integer: {
             qint32 v = 0;
             if (code == vaIdent && !p.idents.empty()) {
                 if (!valueForIdent(p.idents, name(), v))
@@ -368,8 +368,8 @@ public:
             p.setOrd(object, v);
             return;
         }
-        case TPropKind::Boolean:
-        case TPropKind::Enumeration: {
+        case PropKind::Boolean:
+        case PropKind::Enumeration: {
             QString ident;
             if (code == vaFalse)
                 ident = QStringLiteral("False");
@@ -385,7 +385,7 @@ public:
             p.setOrd(object, static_cast<qint32>(index));
             return;
         }
-        case TPropKind::Set: {
+        case PropKind::Set: {
             if (code != vaSet)
                 invalidValue();
             qint32 mask = 0;
@@ -397,37 +397,37 @@ public:
             p.setOrd(object, mask);
             return;
         }
-        case TPropKind::Float: {
+        case PropKind::Float: {
             double v = 0.0;
             if (code == vaExtended)
-                v = ExtendedToDouble(bytes(10).constData());
+                v = extendedToDouble(bytes(10).constData());
             else
                 v = ordinalValue(code);
             p.setFloat(object, v);
             return;
         }
-        case TPropKind::Text:
+        case PropKind::Text:
             p.setText(object, textValue(code));
             return;
-        case TPropKind::Object:
-        case TPropKind::Component:
-        case TPropKind::Lines:
+        case PropKind::Object:
+        case PropKind::Component:
+        case PropKind::Lines:
             break;
         }
         invalidValue();
     }
 
-    void propertyRecord(TPERSISTENT& root, const QString& rootName)
+    void propertyRecord(Persistent& root, const QString& rootName)
     {
         QString path;
         try {
             path = name();
             const QStringList parts = path.split(QLatin1Char('.'));
-            TPERSISTENT* current = &root;
+            Persistent* current = &root;
             for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-                const TPROPINFO* p = current->findProperty(parts[i]);
-                TPERSISTENT* next = nullptr;
-                if (p && (p->kind == TPropKind::Object || p->kind == TPropKind::Component))
+                const PropInfo* p = current->findProperty(parts[i]);
+                Persistent* next = nullptr;
+                if (p && (p->kind == PropKind::Object || p->kind == PropKind::Component))
                     next = p->getObject(*current);
                 if (!next) {
                     skipValue();
@@ -435,7 +435,7 @@ public:
                 }
                 current = next;
             }
-            const TPROPINFO* p = current->findProperty(parts.back());
+            const PropInfo* p = current->findProperty(parts.back());
             if (!p)
                 throw EReadError(QStringLiteral("Property %1 does not exist").arg(parts.back()));
             if (!p->hasSetter)
@@ -448,7 +448,7 @@ public:
     }
 
     // One object record, after the signature.
-    void object(TPERSISTENT& object, int depth = 0)
+    void object(Persistent& object, int depth = 0)
     {
         if (depth > maxDepth)
             throw EReadError(QStringLiteral("Invalid stream format"));
@@ -470,7 +470,7 @@ public:
         const qsizetype start = pos_;
         prefix();
         const QString cls = name();
-        std::unique_ptr<TPERSISTENT> made = CreateRegisteredObject(cls);
+        std::unique_ptr<Persistent> made = createRegisteredObject(cls);
         if (!made)
             throw EClassNotFound(QStringLiteral("Class %1 not found").arg(cls));
         pos_ = start;
@@ -487,10 +487,10 @@ private:
         return -1;
     }
 
-    static void setObjectName(TPERSISTENT& object, const QString& value)
+    static void setObjectName(Persistent& object, const QString& value)
     {
-        if (const TPROPINFO* p = object.findProperty(QStringLiteral("Name")))
-            if (p->kind == TPropKind::Text && p->setText)
+        if (const PropInfo* p = object.findProperty(QStringLiteral("Name")))
+            if (p->kind == PropKind::Text && p->setText)
                 p->setText(object, value);
     }
 
@@ -500,21 +500,21 @@ private:
 
 } // namespace
 
-std::span<const TIdentEntry> CharsetIdents()
+std::span<const IdentEntry> charsetIdents()
 {
     return charsetTable;
 }
 
-std::span<const TIdentEntry> ColorIdents()
+std::span<const IdentEntry> colorIdents()
 {
     return colorTable;
 }
 
-void WriteObjectStream(QByteArray& stream, const TPERSISTENT& object)
+void WriteObjectStream(QByteArray& stream, const Persistent& object)
 {
     QByteArray buffer;
     buffer.reserve(4096);
-    TWriter w(buffer);
+    Writer w(buffer);
     w.raw(signature);
     w.name(object.className());
     w.name(QByteArray()); // objects of this program carry no name
@@ -524,9 +524,9 @@ void WriteObjectStream(QByteArray& stream, const TPERSISTENT& object)
     stream.append(buffer);
 }
 
-TPERSISTENT& ReadObjectStream(const QByteArray& stream, qsizetype& pos, TPERSISTENT& object)
+Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persistent& object)
 {
-    TReader r(stream, pos);
+    Reader r(stream, pos);
     r.signature();
     r.object(object);
     object.loaded();
@@ -536,7 +536,7 @@ TPERSISTENT& ReadObjectStream(const QByteArray& stream, qsizetype& pos, TPERSIST
 
 // ---------------------------------------------------------------- extended
 
-QByteArray DoubleToExtended(double value)
+QByteArray doubleToExtended(double value)
 {
     quint64 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -574,7 +574,7 @@ QByteArray DoubleToExtended(double value)
     return out;
 }
 
-double ExtendedToDouble(const char* b)
+double extendedToDouble(const char* b)
 {
     quint64 mantissa = 0;
     for (int i = 0; i < 8; ++i)
@@ -649,9 +649,9 @@ QString quoteText(const QString& s)
     return out;
 }
 
-class TTextWriter {
+class TextWriter {
 public:
-    explicit TTextWriter(TReader& r) : r_(r) {}
+    explicit TextWriter(Reader& r) : r_(r) {}
 
     QStringList lines;
 
@@ -682,7 +682,7 @@ private:
         switch (code) {
         case vaInt8: case vaInt16: case vaInt32: return QString::number(r_.ordinalValue(code));
         case vaInt64: return QString::number(r_.le<qint64>());
-        case vaExtended: return QString::number(ExtendedToDouble(r_.bytes(10).constData()), 'g', 18);
+        case vaExtended: return QString::number(extendedToDouble(r_.bytes(10).constData()), 'g', 18);
         case vaString: case vaLString: case vaWString: case vaUTF8String: return quoteText(r_.textValue(code));
         case vaIdent: return r_.name();
         case vaFalse: return QStringLiteral("False");
@@ -709,7 +709,7 @@ private:
         invalidValue();
     }
 
-    TReader& r_;
+    Reader& r_;
 };
 
 [[noreturn]] void parseError(const QString& what)
@@ -718,9 +718,9 @@ private:
 }
 
 // Reads the text form token by token and writes the binary form.
-class TTextParser {
+class TextParser {
 public:
-    TTextParser(const QString& text, QByteArray& out) : s_(text), w_(out) {}
+    TextParser(const QString& text, QByteArray& out) : s_(text), w_(out) {}
 
     void object()
     {
@@ -871,7 +871,7 @@ private:
                 if (!ok)
                     parseError(QStringLiteral("bad number %1").arg(number));
                 w_.byte(vaExtended);
-                w_.raw(DoubleToExtended(d));
+                w_.raw(doubleToExtended(d));
             }
         } else if (identStart(c)) {
             const QString word = ident();
@@ -892,30 +892,30 @@ private:
 
     const QString& s_;
     qsizetype i_ = 0;
-    TWriter w_;
+    Writer w_;
 };
 
 } // namespace
 
-QString ObjectBinaryToText(const QByteArray& stream)
+QString objectBinaryToText(const QByteArray& stream)
 {
-    TReader r(stream, 0);
+    Reader r(stream, 0);
     r.signature();
-    TTextWriter t(r);
+    TextWriter t(r);
     t.object(0);
     return t.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QByteArray ObjectTextToBinary(const QString& text)
+QByteArray objectTextToBinary(const QString& text)
 {
     QByteArray out = signature;
-    TTextParser p(text, out);
+    TextParser p(text, out);
     p.object();
     p.finish();
     return out;
 }
 
-QString JoinCommaText(const QStringList& items)
+QString joinCommaText(const QStringList& items)
 {
     QStringList parts;
     for (const QString& item : items) {
@@ -934,7 +934,7 @@ QString JoinCommaText(const QStringList& items)
     return parts.join(QLatin1Char(','));
 }
 
-QStringList SplitCommaText(const QString& text)
+QStringList splitCommaText(const QString& text)
 {
     QStringList items;
     qsizetype i = 0;

@@ -46,7 +46,7 @@ private:
     QString message_;
 };
 
-enum TValueCode : quint8 {
+enum ValueCode : quint8 {
     vaNull = 0, vaList = 1, vaInt8 = 2, vaInt16 = 3, vaInt32 = 4, vaExtended = 5,
     vaString = 6, vaIdent = 7, vaFalse = 8, vaTrue = 9, vaBinary = 10, vaSet = 11,
     vaLString = 12, vaNil = 13, vaCollection = 14, vaSingle = 15, vaCurrency = 16,
@@ -54,27 +54,27 @@ enum TValueCode : quint8 {
 };
 
 // Appends one complete object stream for `object` to `stream`.
-void WriteObjectStream(QByteArray& stream, const TPERSISTENT& object);
+void WriteObjectStream(QByteArray& stream, const Persistent& object);
 
 // Reads one object stream starting at `pos` into `object` and leaves `pos`
 // directly after it. Throws EReadError or EClassNotFound; properties the
 // stream does not mention keep their values.
-TPERSISTENT& ReadObjectStream(const QByteArray& stream, qsizetype& pos, TPERSISTENT& object);
+Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persistent& object);
 
 // The 80-bit extended floating-point form, little-endian, built bit by bit.
-QByteArray DoubleToExtended(double value);
-double ExtendedToDouble(const char* tenBytes);
+QByteArray doubleToExtended(double value);
+double extendedToDouble(const char* tenBytes);
 
 // Character-set and colour identifiers.
-std::span<const TIdentEntry> CharsetIdents();
-std::span<const TIdentEntry> ColorIdents();
+std::span<const IdentEntry> charsetIdents();
+std::span<const IdentEntry> colorIdents();
 
 // The text form of an object stream ("object CLASS", "  path = value", "end")
 // and back. Text that is not in that form throws EFilerError.
-QString ObjectBinaryToText(const QByteArray& stream);
-QByteArray ObjectTextToBinary(const QString& text);
+QString objectBinaryToText(const QByteArray& stream);
+QByteArray objectTextToBinary(const QString& text);
 
 // Comma text: items quoted when they hold a blank, a control character, a
 // double quote or a comma.
-QString JoinCommaText(const QStringList& items);
-QStringList SplitCommaText(const QString& text);
+QString joinCommaText(const QStringList& items);
+QStringList splitCommaText(const QString& text);

@@ -105,19 +105,19 @@ QString DecodeUtf8(const char* p, qsizetype n)
     return QString::fromUtf8(p, n);
 }
 
-enum class TUtf16Order { None, Little, Big };
+enum class Utf16ByteOrder { None, Little, Big };
 
-TUtf16Order Utf16Order(const char* p, qsizetype n)
+Utf16ByteOrder Utf16Order(const char* p, qsizetype n)
 {
     if (n < 2)
-        return TUtf16Order::None;
+        return Utf16ByteOrder::None;
     const auto b0 = static_cast<unsigned char>(p[0]);
     const auto b1 = static_cast<unsigned char>(p[1]);
     if (b0 == 0xFF && b1 == 0xFE)
-        return TUtf16Order::Little;
+        return Utf16ByteOrder::Little;
     if (b0 == 0xFE && b1 == 0xFF)
-        return TUtf16Order::Big;
-    return TUtf16Order::None;
+        return Utf16ByteOrder::Big;
+    return Utf16ByteOrder::None;
 }
 
 // Whether the eight UTF-16 units at p are all ASCII (U+0001 to U+007F); if
@@ -230,32 +230,32 @@ QByteArray Utf16ToUtf8(const QByteArray& bytes)
 
 } // namespace
 
-TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
+PlainFileOpen openPlainFile(const QString& path, QFile& file, qint64& size)
 {
     size = 0;
     const QByteArray native = QFile::encodeName(path);
     if (native.isEmpty())
-        return TPlainFileOpen::Missing;
+        return PlainFileOpen::Missing;
     const auto kindOf = [](const struct stat& st) {
         if (S_ISDIR(st.st_mode))
-            return TPlainFileOpen::Folder;
-        return S_ISREG(st.st_mode) ? TPlainFileOpen::Opened : TPlainFileOpen::NotPlain;
+            return PlainFileOpen::Folder;
+        return S_ISREG(st.st_mode) ? PlainFileOpen::Opened : PlainFileOpen::NotPlain;
     };
     struct stat st {};
     if (::stat(native.constData(), &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? TPlainFileOpen::Missing : TPlainFileOpen::Failed;
-    if (const TPlainFileOpen kind = kindOf(st); kind != TPlainFileOpen::Opened)
+        return errno == ENOENT || errno == ENOTDIR ? PlainFileOpen::Missing : PlainFileOpen::Failed;
+    if (const PlainFileOpen kind = kindOf(st); kind != PlainFileOpen::Opened)
         return kind;
     // Without waiting: should a pipe have taken the file's place since the
     // check, opening it returns at once, and the check below refuses it.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? TPlainFileOpen::Missing : TPlainFileOpen::Failed;
+        return errno == ENOENT ? PlainFileOpen::Missing : PlainFileOpen::Failed;
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
-        return TPlainFileOpen::Failed;
+        return PlainFileOpen::Failed;
     }
-    if (const TPlainFileOpen kind = kindOf(st); kind != TPlainFileOpen::Opened) {
+    if (const PlainFileOpen kind = kindOf(st); kind != PlainFileOpen::Opened) {
         ::close(fd);
         return kind;
     }
@@ -264,31 +264,31 @@ TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return TPlainFileOpen::Failed;
+        return PlainFileOpen::Failed;
     }
     size = qint64(st.st_size);
-    return TPlainFileOpen::Opened;
+    return PlainFileOpen::Opened;
 }
 
-QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QString& wanted)
+QString plainFileRefusal(PlainFileOpen result, const QString& path, const QString& wanted)
 {
     switch (result) {
-    case TPlainFileOpen::Opened:
+    case PlainFileOpen::Opened:
         return QString();
-    case TPlainFileOpen::Folder:
+    case PlainFileOpen::Folder:
         if (!wanted.isEmpty())
             return QStringLiteral("%1 is a folder, not %2").arg(path, wanted);
         [[fallthrough]];
-    case TPlainFileOpen::NotPlain:
+    case PlainFileOpen::NotPlain:
         return QStringLiteral("%1 is not a plain file").arg(path);
-    case TPlainFileOpen::Missing:
-    case TPlainFileOpen::Failed:
+    case PlainFileOpen::Missing:
+    case PlainFileOpen::Failed:
         break;
     }
     return QStringLiteral("Cannot open file %1").arg(path);
 }
 
-QString TLINES::line(int i) const
+QString DataLines::line(int i) const
 {
     if (i < 0 || i >= m_count)
         return QString();
@@ -299,7 +299,7 @@ QString TLINES::line(int i) const
     return decodeWindows1252(QByteArrayView(begin, end - begin));
 }
 
-bool TLINES::lineIsEmpty(int i) const
+bool DataLines::lineIsEmpty(int i) const
 {
     if (i < 0 || i >= m_count)
         return true;
@@ -307,7 +307,7 @@ bool TLINES::lineIsEmpty(int i) const
     return start == m_end || IsBreak(m_bytes.constData()[start]);
 }
 
-void TLINES::clear()
+void DataLines::clear()
 {
     m_bytes = QByteArray();
     m_end = 0;
@@ -319,7 +319,7 @@ void TLINES::clear()
     m_starts64 = QList<quint64>();
 }
 
-void TLINES::setLines(const QStringList& lines)
+void DataLines::setLines(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& text : lines) {
@@ -332,7 +332,7 @@ void TLINES::setLines(const QStringList& lines)
     index(0);
 }
 
-QStringList TLINES::toStringList() const
+QStringList DataLines::toStringList() const
 {
     QStringList lines;
     lines.reserve(m_count);
@@ -341,7 +341,7 @@ QStringList TLINES::toStringList() const
     return lines;
 }
 
-bool TLINES::loadFromFile(const QString& path, QString* error)
+bool DataLines::loadFromFile(const QString& path, QString* error)
 {
     clear();
     const auto fail = [error](const QString& text) {
@@ -351,8 +351,8 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
     };
     QFile file;
     qint64 size = 0;
-    if (const TPlainFileOpen opened = OpenPlainFile(path, file, size); opened != TPlainFileOpen::Opened)
-        return fail(PlainFileRefusal(opened, path, QStringLiteral("a data file")));
+    if (const PlainFileOpen opened = openPlainFile(path, file, size); opened != PlainFileOpen::Opened)
+        return fail(plainFileRefusal(opened, path, QStringLiteral("a data file")));
     const auto tooLarge = [&](qint64 bytes) {
         const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
         return fail(QStringLiteral("The file %1 holds %2 MB; data files larger than %3 MB are not read.")
@@ -381,7 +381,7 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
         if (n == 0)
             break;
         if (filled < 2 && filled + n >= 2)
-            utf16 = Utf16Order(bytes.constData(), 2) != TUtf16Order::None;
+            utf16 = Utf16Order(bytes.constData(), 2) != Utf16ByteOrder::None;
         const void* nul = utf16 ? nullptr : std::memchr(bytes.constData() + filled, 0, size_t(n));
         if (nul) {
             filled = static_cast<const char*>(nul) - bytes.constData();
@@ -396,11 +396,11 @@ bool TLINES::loadFromFile(const QString& path, QString* error)
     return true;
 }
 
-void TLINES::loadFromBytes(QByteArray bytes)
+void DataLines::loadFromBytes(QByteArray bytes)
 {
     clear();
-    if (const TUtf16Order order = Utf16Order(bytes.constData(), bytes.size()); order != TUtf16Order::None) {
-        m_bytes = order == TUtf16Order::Little ? Utf16ToUtf8<true>(bytes) : Utf16ToUtf8<false>(bytes);
+    if (const Utf16ByteOrder order = Utf16Order(bytes.constData(), bytes.size()); order != Utf16ByteOrder::None) {
+        m_bytes = order == Utf16ByteOrder::Little ? Utf16ToUtf8<true>(bytes) : Utf16ToUtf8<false>(bytes);
         bytes = QByteArray(); // the UTF-16 bytes go before the offsets are made
         m_end = m_bytes.size();
         m_utf16 = true;
@@ -419,7 +419,7 @@ void TLINES::loadFromBytes(QByteArray bytes)
     index(begin);
 }
 
-void TLINES::index(qsizetype begin)
+void DataLines::index(qsizetype begin)
 {
     const char* const data = m_bytes.constData();
     const char* const first = data + begin;
@@ -437,7 +437,7 @@ void TLINES::index(qsizetype begin)
         FillStarts(m_starts32, count, data, first, end);
 }
 
-QVector<qint32> BuildLabelIndex(const TLINES& lines)
+QVector<qint32> buildLabelIndex(const DataLines& lines)
 {
     QVector<qint32> starts;
     bool inLabel = false;
@@ -454,7 +454,7 @@ QVector<qint32> BuildLabelIndex(const TLINES& lines)
     return starts;
 }
 
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out)
+void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out)
 {
     if (first < 0)
         return;
@@ -462,7 +462,7 @@ void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out)
         out.append(lines.line(i));
 }
 
-QString TLINES::linePrefix(int i, qsizetype maxChars) const
+QString DataLines::linePrefix(int i, qsizetype maxChars) const
 {
     if (i < 0 || i >= m_count || maxChars <= 0)
         return QString();
@@ -481,7 +481,7 @@ QString TLINES::linePrefix(int i, qsizetype maxChars) const
     return text;
 }
 
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
+void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
 {
     if (first < 0)
         return;

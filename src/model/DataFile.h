@@ -20,18 +20,18 @@
 // file is opened without waiting and its kind checked again on the opened
 // descriptor, so a pipe put in the file's place between the two checks is
 // refused too, never waited on.
-enum class TPlainFileOpen { Opened, Missing, Folder, NotPlain, Failed };
+enum class PlainFileOpen { Opened, Missing, Folder, NotPlain, Failed };
 // On Opened, `file` is open for unbuffered reading and `size` holds its size
 // as the file system reports it (0 for some special files that are plain).
-TPlainFileOpen OpenPlainFile(const QString& path, QFile& file, qint64& size);
-// Why OpenPlainFile did not open path, as the user is told: "<path> is not a
+PlainFileOpen openPlainFile(const QString& path, QFile& file, qint64& size);
+// Why openPlainFile did not open path, as the user is told: "<path> is not a
 // plain file" for a device, pipe or socket, and for a folder too unless
 // `wanted` names what the reader looks for ("<path> is a folder, not
 // <wanted>"); "Cannot open file <path>" for a missing or unreadable file.
 // Empty for an opened file.
-QString PlainFileRefusal(TPlainFileOpen result, const QString& path, const QString& wanted = QString());
+QString plainFileRefusal(PlainFileOpen result, const QString& path, const QString& wanted = QString());
 
-class TLINES {
+class DataLines {
 public:
     int count() const { return m_count; }
     bool isEmpty() const { return m_count == 0; }
@@ -95,11 +95,11 @@ private:
 
 // The line numbers at which labels begin: every maximal run of non-empty
 // lines is one label, so leading, repeated and trailing empty lines make none.
-QVector<qint32> BuildLabelIndex(const TLINES& lines);
+QVector<qint32> buildLabelIndex(const DataLines& lines);
 
 // Appends the lines of the label that starts at line first, in file order,
 // up to the next empty line or the end. Appends nothing when first is out of
 // range. Never clears out.
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out);
+void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out);
 // The same, at most maxLines lines of at most maxChars characters each.
-void AppendLabelLines(const TLINES& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars);
+void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars);

@@ -4,13 +4,13 @@
 
 #include <new>
 
-const TPROPTABLE& TDATAINFO::properties() const
+const PropTable& TDATAINFO::properties() const
 {
     using C = TDATAINFO;
-    static const TPROPTABLE table = [] {
-        TPROPINFO content;
+    static const PropTable table = [] {
+        PropInfo content;
         content.name = QStringLiteral("FILECONTENT");
-        content.kind = TPropKind::Lines;
+        content.kind = PropKind::Lines;
         content.stored = false;
         return withBase({
             props::text("FULLFILENAME", &C::FULLFILENAME),
@@ -31,7 +31,7 @@ bool TDATAINFO::LOADDATA()
         RepeatLabelNum = 1;
     // The file is read aside first: when it exists but cannot be read, the
     // lines and labels already loaded stay as they were.
-    TLINES lines;
+    DataLines lines;
     bool result = false;
     if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
         QString error;
@@ -62,7 +62,7 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
 {
     if (index < 0 || index >= labelIndex_.size())
         return false;
-    AppendLabelLines(FILECONTENT, labelIndex_[index], lines);
+    appendLabelLines(FILECONTENT, labelIndex_[index], lines);
     return true;
 }
 
@@ -70,7 +70,7 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizety
 {
     if (index < 0 || index >= labelIndex_.size())
         return false;
-    AppendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
+    appendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
     return true;
 }
 
@@ -78,6 +78,6 @@ bool TDATAINFO::LoadMainPic()
 {
     if (PicFileName.isEmpty() || !QFileInfo::exists(PicFileName))
         return false;
-    picLoaded_ = LoadPictureFile(PicFileName, picture_);
+    picLoaded_ = loadPictureFile(PicFileName, picture_);
     return picLoaded_;
 }

@@ -9,10 +9,10 @@
 class TDATAINFO : public TBASECONTROL {
 public:
     QString className() const override { return QStringLiteral("TDATAINFO"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
 
     QString FULLFILENAME;
-    TLINES FILECONTENT;
+    DataLines FILECONTENT;
     qint32 STARTLABNUM = 0;   // 1 once loaded
     qint32 RepeatLabelNum = 0; // 1 once loaded
     QString PicFileName;
@@ -20,7 +20,7 @@ public:
     // Normalises the start and repeat numbers, reads the named file into
     // FILECONTENT and indexes its labels. False when no file is named or it
     // does not exist. Throws EDataReadError when the file exists but cannot
-    // be read (is too large, is a folder or a pipe, see TLINES::loadFromFile,
+    // be read (is too large, is a folder or a pipe, see DataLines::loadFromFile,
     // or needs more memory than there is); the lines and labels loaded
     // before are then kept.
     bool LOADDATA();
@@ -33,16 +33,16 @@ public:
     // what a label can show of a data file with very long lines or labels.
     bool GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const;
     // Builds the label index from FILECONTENT as it stands.
-    void reindex() { labelIndex_ = BuildLabelIndex(FILECONTENT); }
+    void reindex() { labelIndex_ = buildLabelIndex(FILECONTENT); }
     // Reads PicFileName into the picture holder.
     bool LoadMainPic();
 
-    const TPICTURE& picture() const { return picture_; }
+    const Picture& picture() const { return picture_; }
     bool pictureLoaded() const { return picLoaded_; }
 
 private:
     QVector<qint32> labelIndex_;
-    TPICTURE picture_;
+    Picture picture_;
     bool picLoaded_ = false;
 };
 

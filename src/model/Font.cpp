@@ -3,25 +3,25 @@
 #include "model/ComponentStream.h"
 #include "model/Units.h"
 
-const TPROPTABLE& TFONT::properties() const
+const PropTable& TFONT::properties() const
 {
     using C = TFONT;
-    static const TPROPTABLE table = [] {
-        TPROPINFO charset = props::integer("Charset", &C::Charset);
-        charset.idents = CharsetIdents();
-        TPROPINFO color = props::integer("Color", &C::Color);
-        color.idents = ColorIdents();
-        TPROPINFO size;
+    static const PropTable table = [] {
+        PropInfo charset = props::integer("Charset", &C::Charset);
+        charset.idents = charsetIdents();
+        PropInfo color = props::integer("Color", &C::Color);
+        color.idents = colorIdents();
+        PropInfo size;
         size.name = QStringLiteral("Size");
-        size.kind = TPropKind::Integer;
+        size.kind = PropKind::Integer;
         size.stored = false;
-        size.getOrd = [](const TPERSISTENT& o) { return static_cast<const C&>(o).size(); };
-        size.setOrd = [](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).setSize(v); };
-        TPROPINFO style = props::integer("Style", &C::Style);
-        style.kind = TPropKind::Set;
+        size.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).size(); };
+        size.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).setSize(v); };
+        PropInfo style = props::integer("Style", &C::Style);
+        style.kind = PropKind::Set;
         style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
                        QStringLiteral("fsUnderline"), QStringLiteral("fsStrikeOut")};
-        return TPROPTABLE{
+        return PropTable{
             charset,
             color,
             props::integer("Height", &C::Height),
@@ -53,7 +53,7 @@ bool TFONT::operator==(const TFONT& o) const
            && Pitch == o.Pitch && Style == o.Style;
 }
 
-TFONT DefaultLabelFont()
+TFONT defaultLabelFont()
 {
     TFONT f;
     f.Charset = 1;
@@ -65,13 +65,13 @@ TFONT DefaultLabelFont()
     return f;
 }
 
-const TPROPTABLE& TFONTWRAPPER::properties() const
+const PropTable& TFONTWRAPPER::properties() const
 {
-    static const TPROPTABLE table = [] {
-        TPROPINFO font;
+    static const PropTable table = [] {
+        PropInfo font;
         font.name = QStringLiteral("FONT");
-        font.kind = TPropKind::Object;
-        font.getObject = [](TPERSISTENT& o) -> TPERSISTENT* { return &static_cast<TFONTWRAPPER&>(o).FONT; };
+        font.kind = PropKind::Object;
+        font.getObject = [](Persistent& o) -> Persistent* { return &static_cast<TFONTWRAPPER&>(o).FONT; };
         return withBase({font});
     }();
     return table;
@@ -83,19 +83,19 @@ QString FNFONTTOSTRING(const TFONT& font)
     holder.FONT = font;
     QByteArray stream;
     WriteObjectStream(stream, holder);
-    QStringList lines = ObjectBinaryToText(stream).split(QLatin1Char('\n'));
+    QStringList lines = objectBinaryToText(stream).split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
-    return JoinCommaText(lines);
+    return joinCommaText(lines);
 }
 
 bool FNSTRINGTOFONT(const QString& text, TFONT& font)
 {
     try {
-        const QStringList lines = SplitCommaText(text);
+        const QStringList lines = splitCommaText(text);
         if (lines.isEmpty() || lines.front().simplified() != QStringLiteral("object TFONTWRAPPER"))
             return false;
-        const QByteArray stream = ObjectTextToBinary(lines.join(QLatin1Char('\n')));
+        const QByteArray stream = objectTextToBinary(lines.join(QLatin1Char('\n')));
         TFONTWRAPPER holder;
         qsizetype pos = 0;
         ReadObjectStream(stream, pos, holder);

@@ -4,21 +4,21 @@
 
 #include "model/BaseControl.h"
 
-class TFONT : public TPERSISTENT {
+class TFONT : public Persistent {
 public:
-    enum TFontPitch : qint32 { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
-    enum TFontStyle : qint32 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+    enum FontPitch : qint32 { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
+    enum FontStyle : qint32 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
     static constexpr qint32 clWindowText = static_cast<qint32>(0x80000008u);
 
     QString className() const override { return QStringLiteral("TFONT"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
 
     qint32 Charset = 1; // DEFAULT_CHARSET
     qint32 Color = clWindowText;
     qint32 Height = -11;
     QString Name = QStringLiteral("Arial");
     qint32 Pitch = fpDefault;
-    qint32 Style = 0; // bit mask of TFontStyle
+    qint32 Style = 0; // bit mask of FontStyle
 
     // The largest size in points a font is drawn at and the font dialog
     // offers: a font height is 16 bits wide where job files come from.
@@ -33,13 +33,13 @@ public:
 
 // The program's default label font: bold "COURIER NEW", 12 points, black,
 // default character set, default pitch.
-TFONT DefaultLabelFont();
+TFONT defaultLabelFont();
 
 // The holder through which a font alone is written to a stream.
 class TFONTWRAPPER : public TBASECONTROL {
 public:
     QString className() const override { return QStringLiteral("TFONTWRAPPER"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
     TFONT FONT;
 };
 

@@ -11,23 +11,23 @@ TJOB::TJOB()
 
 TJOB::~TJOB() = default;
 
-const TPROPTABLE& TJOB::properties() const
+const PropTable& TJOB::properties() const
 {
-    static const TPROPTABLE table = [] {
+    static const PropTable table = [] {
         auto part = [](const char* name, auto getter) {
-            TPROPINFO p;
+            PropInfo p;
             p.name = QString::fromLatin1(name);
-            p.kind = TPropKind::Component;
-            p.getObject = [getter](TPERSISTENT& o) -> TPERSISTENT* { return (static_cast<TJOB&>(o).*getter)(); };
+            p.kind = PropKind::Component;
+            p.getObject = [getter](Persistent& o) -> Persistent* { return (static_cast<TJOB&>(o).*getter)(); };
             return p;
         };
-        TPROPINFO altered;
+        PropInfo altered;
         altered.name = QStringLiteral("ALTERED");
-        altered.kind = TPropKind::Boolean;
+        altered.kind = PropKind::Boolean;
         altered.stored = false;
         altered.names = {QStringLiteral("False"), QStringLiteral("True")};
-        altered.getOrd = [](const TPERSISTENT& o) { return static_cast<const TJOB&>(o).ALTERED() ? 1 : 0; };
-        altered.setOrd = [](TPERSISTENT& o, qint32 v) { static_cast<TJOB&>(o).setALTERED(v != 0); };
+        altered.getOrd = [](const Persistent& o) { return static_cast<const TJOB&>(o).ALTERED() ? 1 : 0; };
+        altered.setOrd = [](Persistent& o, qint32 v) { static_cast<TJOB&>(o).setALTERED(v != 0); };
         return withBase({part("JOBINFO", &TJOB::JOBINFO), part("TEMPLATE", &TJOB::TEMPLATE),
                          part("DATAINFO", &TJOB::DATAINFO), altered});
     }();

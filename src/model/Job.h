@@ -15,7 +15,7 @@ public:
     TJOB();
     ~TJOB() override;
     QString className() const override { return QStringLiteral("TJOB"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
 
     TJOBINFO* JOBINFO() const { return jobInfo_.get(); }
     TTEMPLATE* TEMPLATE() const { return template_.get(); }

@@ -61,7 +61,7 @@ void reportReadError(const char* function, const EFilerError& e)
 constexpr qint64 MaxJobFileBytes = qint64(16) << 20;
 
 // Reads a whole job or template file. Only a plain file is opened (see
-// OpenPlainFile): anything else, or a file that cannot be opened, is told to
+// openPlainFile): anything else, or a file that cannot be opened, is told to
 // the user as "Cannot open file". A file larger than MaxJobFileBytes, or one
 // that grows past it while being read, is refused as a corrupt file. On
 // failure the user has been told and the result is false.
@@ -69,7 +69,7 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
 {
     QFile file;
     qint64 size = 0;
-    if (OpenPlainFile(path, file, size) != TPlainFileOpen::Opened) {
+    if (openPlainFile(path, file, size) != PlainFileOpen::Opened) {
         Messages().error(QStringLiteral("Cannot open file ") + path);
         return false;
     }

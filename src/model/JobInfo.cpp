@@ -2,19 +2,19 @@
 
 namespace {
 
-TFormatValueReader& valueReader()
+FormatValueReader& valueReader()
 {
-    static TFormatValueReader reader;
+    static FormatValueReader reader;
     return reader;
 }
 
 QString readValue(const QString& name, const QString& def)
 {
-    const TFormatValueReader& reader = valueReader();
+    const FormatValueReader& reader = valueReader();
     return reader ? reader(name, def) : def;
 }
 
-const TFORMATDEFAULT defaultsTable[] = {
+const FormatDefault defaultsTable[] = {
     {"BorderLeft", "2000"},   {"BorderTop", "2000"},     {"BorderRight", "2000"},
     {"BorderBottom", "2000"}, {"BorderWidth", "100"},    {"BorderColor", "0"},
     {"TextAlignVert", "1"},   {"TextAlignHoriz", "1"},   {"TextJustify", "0"},
@@ -31,13 +31,13 @@ const TFORMATDEFAULT defaultsTable[] = {
 qint32 readInteger(const char* name, const char* def)
 {
     const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
-    return FNSTOREDTEXTTOINTEGER(text).value_or(FNSTOREDTEXTTOINTEGER(QString::fromLatin1(def)).value_or(0));
+    return storedTextToInteger(text).value_or(storedTextToInteger(QString::fromLatin1(def)).value_or(0));
 }
 
 double readNumber(const char* name, const char* def)
 {
     const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
-    return FNSTOREDTEXTTONUMBER(text).value_or(FNSTOREDTEXTTONUMBER(QString::fromLatin1(def)).value_or(0.0));
+    return storedTextToNumber(text).value_or(storedTextToNumber(QString::fromLatin1(def)).value_or(0.0));
 }
 
 bool readBool(const char* name, const char* def)
@@ -47,12 +47,12 @@ bool readBool(const char* name, const char* def)
 
 } // namespace
 
-void SetFormatValueReader(TFormatValueReader reader)
+void setFormatValueReader(FormatValueReader reader)
 {
     valueReader() = std::move(reader);
 }
 
-std::span<const TFORMATDEFAULT> FormatDefaultTable()
+std::span<const FormatDefault> formatDefaultTable()
 {
     return defaultsTable;
 }
@@ -90,19 +90,19 @@ void TJOBINFO::loadFormatDefaults()
     PicAlignHoriz = readInteger("PicAlignHoriz", "1");
 
     const QString fontText = readValue(QStringLiteral("Font"), QString());
-    FONT = DefaultLabelFont();
+    FONT = defaultLabelFont();
     if (!fontText.isEmpty() && !FNSTRINGTOFONT(fontText, FONT))
-        FONT = DefaultLabelFont(); // undecodable text: the built-in label font
+        FONT = defaultLabelFont(); // undecodable text: the built-in label font
 }
 
-const TPROPTABLE& TJOBINFO::properties() const
+const PropTable& TJOBINFO::properties() const
 {
     using C = TJOBINFO;
-    static const TPROPTABLE table = [] {
-        TPROPINFO font;
+    static const PropTable table = [] {
+        PropInfo font;
         font.name = QStringLiteral("FONT");
-        font.kind = TPropKind::Object;
-        font.getObject = [](TPERSISTENT& o) -> TPERSISTENT* { return &static_cast<C&>(o).FONT; };
+        font.kind = PropKind::Object;
+        font.getObject = [](Persistent& o) -> Persistent* { return &static_cast<C&>(o).FONT; };
         return withBase({
             props::integer("MUBORDERLEFT", &C::MUBORDERLEFT),
             props::integer("MUBORDERTOP", &C::MUBORDERTOP),

@@ -12,7 +12,7 @@ class TJOBINFO : public TBASECONTROL {
 public:
     TJOBINFO(); // fills every property from the format defaults
     QString className() const override { return QStringLiteral("TJOBINFO"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
 
     MU MUBORDERLEFT = 0;
     MU MUBORDERTOP = 0;
@@ -47,12 +47,12 @@ public:
 // Where new label formats read their defaults: a function of the value name
 // and the default text. The program installs one that reads the "Format" key
 // of the settings store; without one every value takes its default text.
-using TFormatValueReader = std::function<QString(const QString& valueName, const QString& defaultText)>;
-void SetFormatValueReader(TFormatValueReader reader);
+using FormatValueReader = std::function<QString(const QString& valueName, const QString& defaultText)>;
+void setFormatValueReader(FormatValueReader reader);
 
-struct TFORMATDEFAULT {
+struct FormatDefault {
     const char* valueName;
     const char* defaultText;
 };
 // The format values in the order they are read and saved.
-std::span<const TFORMATDEFAULT> FormatDefaultTable();
+std::span<const FormatDefault> formatDefaultTable();

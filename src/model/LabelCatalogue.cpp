@@ -19,43 +19,43 @@
 namespace {
 
 // A catalogue length in MU: exact to the fraction, and rounded.
-struct TLENGTH {
+struct Length {
     long double exact = 0;
     MU mu = 0;
 };
 
 // MU in one unit of each length unit the catalogue writes, as a fraction.
-struct TUNIT {
+struct CatalogueUnit {
     qint64 num;
     qint64 den;
 };
 
-std::optional<TUNIT> unitOf(QStringView unit)
+std::optional<CatalogueUnit> unitOf(QStringView unit)
 {
     if (unit.isEmpty() || unit.compare(u"pt", Qt::CaseInsensitive) == 0)
-        return TUNIT{25400, 72};
+        return CatalogueUnit{25400, 72};
     if (unit.compare(u"in", Qt::CaseInsensitive) == 0)
-        return TUNIT{25400, 1};
+        return CatalogueUnit{25400, 1};
     if (unit.compare(u"mm", Qt::CaseInsensitive) == 0)
-        return TUNIT{1000, 1};
+        return CatalogueUnit{1000, 1};
     if (unit.compare(u"cm", Qt::CaseInsensitive) == 0)
-        return TUNIT{10000, 1};
+        return CatalogueUnit{10000, 1};
     if (unit.compare(u"pc", Qt::CaseInsensitive) == 0)
-        return TUNIT{25400, 6};
+        return CatalogueUnit{25400, 6};
     return std::nullopt;
 }
 
 // A decimal number as digits and a power of ten, read exactly so that a
 // length that lies half-way between two MU rounds as the rule says.
-struct TDECIMAL {
+struct Decimal {
     __int128 digits = 0;
     int exponent = 0;
 };
 
-std::optional<TDECIMAL> parseDecimal(QStringView text)
+std::optional<Decimal> parseDecimal(QStringView text)
 {
     constexpr int maxDigits = 30;
-    TDECIMAL d;
+    Decimal d;
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
@@ -100,14 +100,14 @@ std::optional<TDECIMAL> parseDecimal(QStringView text)
 }
 
 // A catalogue length in MU; none when the text is no length or does not fit.
-std::optional<TLENGTH> lengthOf(QStringView text)
+std::optional<Length> lengthOf(QStringView text)
 {
     text = text.trimmed();
     qsizetype unitStart = text.size();
     while (unitStart > 0 && text[unitStart - 1].isLetter())
         --unitStart;
-    const std::optional<TUNIT> unit = unitOf(text.mid(unitStart));
-    const std::optional<TDECIMAL> number = parseDecimal(text.left(unitStart).trimmed());
+    const std::optional<CatalogueUnit> unit = unitOf(text.mid(unitStart));
+    const std::optional<Decimal> number = parseDecimal(text.left(unitStart).trimmed());
     if (!unit || !number)
         return std::nullopt;
     // First a rough size, so that the exact fraction below cannot overflow.
@@ -127,13 +127,13 @@ std::optional<TLENGTH> lengthOf(QStringView text)
     const __int128 r = magnitude % den;
     if (2 * r > den || (2 * r == den && q % 2 != 0))
         ++q;
-    TLENGTH length;
+    Length length;
     length.mu = static_cast<MU>(negative ? -q : q);
     length.exact = static_cast<long double>(num) / static_cast<long double>(den);
     return length;
 }
 
-struct TPAPERSIZE {
+struct PaperSize {
     const char* id;
     const char* name;
     MU width;
@@ -142,7 +142,7 @@ struct TPAPERSIZE {
 
 // The sheets the catalogue's products are printed on, for a catalogue that
 // comes without its list of paper sizes.
-constexpr std::array<TPAPERSIZE, 10> builtInPapers = {{
+constexpr std::array<PaperSize, 10> builtInPapers = {{
     {"A3", "A3", 297000, 420000},
     {"A4", "A4", 210000, 297000},
     {"A5", "A5", 148000, 210000},
@@ -155,14 +155,14 @@ constexpr std::array<TPAPERSIZE, 10> builtInPapers = {{
     {"US-Executive", "US Executive", 184150, 266700},
 }};
 
-struct TKNOWNPAPER {
+struct KnownPaper {
     QString name;
-    TLENGTH width;
-    TLENGTH height;
+    Length width;
+    Length height;
 };
 
 // A product as it stands in its file, before lengths are read.
-struct TRAWPRODUCT {
+struct RawProduct {
     QString file;
     qint64 line = 0;
     QString brand, part, description, equiv, size;
@@ -181,7 +181,7 @@ std::optional<QString> attribute(const QXmlStreamAttributes& attributes, QLatin1
     return attributes.value(name).toString();
 }
 
-void readLayout(QXmlStreamReader& xml, TRAWPRODUCT& raw)
+void readLayout(QXmlStreamReader& xml, RawProduct& raw)
 {
     if (++raw.layouts == 1) {
         const QXmlStreamAttributes a = xml.attributes();
@@ -195,9 +195,9 @@ void readLayout(QXmlStreamReader& xml, TRAWPRODUCT& raw)
     xml.skipCurrentElement();
 }
 
-TRAWPRODUCT readTemplate(QXmlStreamReader& xml, const QString& file)
+RawProduct readTemplate(QXmlStreamReader& xml, const QString& file)
 {
-    TRAWPRODUCT raw;
+    RawProduct raw;
     raw.file = file;
     raw.line = xml.lineNumber();
     const QXmlStreamAttributes a = xml.attributes();
@@ -281,12 +281,12 @@ QString key(const QString& brand, const QString& part)
 }
 
 // What became of a product's own definition.
-enum class TOutcome { Offered, NotOffered, Broken };
+enum class ProductOutcome { Offered, NotOffered, Broken };
 
 // Reads a file of the catalogue into the raw products and paper sizes.
-struct TFILEREADER {
-    std::vector<TRAWPRODUCT>& products;
-    std::map<QString, TKNOWNPAPER>& papers;
+struct FileReader {
+    std::vector<RawProduct>& products;
+    std::map<QString, KnownPaper>& papers;
 
     // False with the reason when the file is not well-formed; then nothing
     // of it is kept. `isCatalogue` tells whether it held products or papers.
@@ -299,8 +299,8 @@ struct TFILEREADER {
             return false;
         }
         QXmlStreamReader xml(&file);
-        std::vector<TRAWPRODUCT> found;
-        std::map<QString, TKNOWNPAPER> foundPapers;
+        std::vector<RawProduct> found;
+        std::map<QString, KnownPaper> foundPapers;
         if (xml.readNextStartElement()) {
             if (xml.name() == u"Glabels-templates") {
                 isCatalogue = true;
@@ -325,14 +325,14 @@ struct TFILEREADER {
             reason = QStringLiteral("the file holds no XML document");
             return false;
         }
-        for (TRAWPRODUCT& p : found)
+        for (RawProduct& p : found)
             products.push_back(std::move(p));
         for (auto& [id, paper] : foundPapers)
             papers.insert_or_assign(id, paper);
         return true;
     }
 
-    static void readPapers(QXmlStreamReader& xml, const QString& path, std::map<QString, TKNOWNPAPER>& found)
+    static void readPapers(QXmlStreamReader& xml, const QString& path, std::map<QString, KnownPaper>& found)
     {
         while (xml.readNextStartElement()) {
             if (xml.name() == u"Paper-size") {
@@ -358,12 +358,12 @@ struct TFILEREADER {
 
 // ---------------------------------------------------------------- product
 
-QString TLABELPRODUCT::title() const
+QString LabelProduct::title() const
 {
     return Brand + QLatin1Char(' ') + Part;
 }
 
-void TLABELPRODUCT::applyGrid(TTEMPLATE& t) const
+void LabelProduct::applyGrid(TTEMPLATE& t) const
 {
     t.NUMACROSS = NumAcross;
     t.NUMDOWN = NumDown;
@@ -375,15 +375,15 @@ void TLABELPRODUCT::applyGrid(TTEMPLATE& t) const
     t.MUVGAP = VGap;
 }
 
-std::optional<MU> FNCATALOGUELENGTHTOMU(QStringView text)
+std::optional<MU> catalogueLengthToMu(QStringView text)
 {
-    const std::optional<TLENGTH> length = lengthOf(text);
+    const std::optional<Length> length = lengthOf(text);
     if (!length)
         return std::nullopt;
     return length->mu;
 }
 
-bool FNPRODUCTMATCHES(const TLABELPRODUCT& product, const QString& filter)
+bool productMatches(const LabelProduct& product, const QString& filter)
 {
     for (const QStringView word : QStringView(filter).split(u' ', Qt::SkipEmptyParts))
         if (!product.Brand.contains(word, Qt::CaseInsensitive) && !product.Part.contains(word, Qt::CaseInsensitive)
@@ -392,9 +392,9 @@ bool FNPRODUCTMATCHES(const TLABELPRODUCT& product, const QString& filter)
     return true;
 }
 
-std::optional<std::pair<MU, MU>> FNBUILTINPAPERSIZE(const QString& id)
+std::optional<std::pair<MU, MU>> builtInPaperSize(const QString& id)
 {
-    for (const TPAPERSIZE& p : builtInPapers)
+    for (const PaperSize& p : builtInPapers)
         if (id.compare(QLatin1StringView(p.id), Qt::CaseInsensitive) == 0)
             return std::make_pair(p.width, p.height);
     return std::nullopt;
@@ -402,7 +402,7 @@ std::optional<std::pair<MU, MU>> FNBUILTINPAPERSIZE(const QString& id)
 
 // ---------------------------------------------------------------- catalogue
 
-QString TLABELCATALOGUE::DefaultFolder()
+QString LabelCatalogue::defaultFolder()
 {
     const QString sub = QStringLiteral("libglabels-3.0/templates");
     const QString found = QStandardPaths::locate(QStandardPaths::GenericDataLocation, sub,
@@ -410,41 +410,41 @@ QString TLABELCATALOGUE::DefaultFolder()
     return found.isEmpty() ? QStringLiteral("/usr/share/") + sub : QDir::cleanPath(found);
 }
 
-const TLABELPRODUCT* TLABELCATALOGUE::find(const QString& brand, const QString& part) const
+const LabelProduct* LabelCatalogue::find(const QString& brand, const QString& part) const
 {
-    for (const TLABELPRODUCT& p : products_)
+    for (const LabelProduct& p : products_)
         if (p.Brand.compare(brand, Qt::CaseInsensitive) == 0 && p.Part.compare(part, Qt::CaseInsensitive) == 0)
             return &p;
     return nullptr;
 }
 
-void TLABELCATALOGUE::report(const QString& text)
+void LabelCatalogue::report(const QString& text)
 {
     problems_ << text;
     try {
         FNLOGERROR(LogNumber, text, false, false);
-    } catch (const TErrorLogFailure& e) {
+    } catch (const ErrorLogFailure& e) {
         qWarning("%s (%s)", qPrintable(text), e.what());
     }
 }
 
-bool TLABELCATALOGUE::read(const QString& folder)
+bool LabelCatalogue::read(const QString& folder)
 {
     folder_ = folder;
     products_.clear();
     problems_.clear();
     filesRead_ = filesSkipped_ = notOffered_ = 0;
 
-    std::vector<TRAWPRODUCT> raws;
-    std::map<QString, TKNOWNPAPER> papers;
-    for (const TPAPERSIZE& p : builtInPapers)
+    std::vector<RawProduct> raws;
+    std::map<QString, KnownPaper> papers;
+    for (const PaperSize& p : builtInPapers)
         papers[QString::fromLatin1(p.id)] = {QString::fromLatin1(p.name), {static_cast<long double>(p.width), p.width},
                                              {static_cast<long double>(p.height), p.height}};
 
     const QDir dir(folder);
     const QStringList names = dir.entryList({QStringLiteral("*.xml"), QStringLiteral("*.XML")},
                                             QDir::Files | QDir::Readable, QDir::Name);
-    TFILEREADER reader{raws, papers};
+    FileReader reader{raws, papers};
     for (const QString& name : names) {
         const QString path = dir.filePath(name);
         bool isCatalogue = false;
@@ -464,42 +464,42 @@ bool TLABELCATALOGUE::read(const QString& folder)
             byKey.try_emplace(key(raws[i].brand, raws[i].part), i);
 
     // Each definition is converted once; its equivalents copy the result.
-    std::vector<std::optional<TOutcome>> outcomes(raws.size());
-    std::vector<TLABELPRODUCT> converted(raws.size());
+    std::vector<std::optional<ProductOutcome>> outcomes(raws.size());
+    std::vector<LabelProduct> converted(raws.size());
 
-    auto where = [](const TRAWPRODUCT& raw) {
+    auto where = [](const RawProduct& raw) {
         return raw.file + QStringLiteral(" line ") + QString::number(raw.line) + QStringLiteral(": ") + raw.brand
             + QLatin1Char(' ') + raw.part + QStringLiteral(": ");
     };
 
-    auto convert = [&](std::size_t index) -> TOutcome {
-        const TRAWPRODUCT& raw = raws[index];
+    auto convert = [&](std::size_t index) -> ProductOutcome {
+        const RawProduct& raw = raws[index];
         if (raw.shapes != 1 || !raw.rectangle || raw.layouts != 1)
-            return TOutcome::NotOffered;
-        TLABELPRODUCT& p = converted[index];
+            return ProductOutcome::NotOffered;
+        LabelProduct& p = converted[index];
         QString problem;
         // A missing or empty offset or pitch is 0, as the catalogue writes
         // it for a single row or column.
-        auto length = [&](const std::optional<QString>& text, const char* what, bool required) -> TLENGTH {
+        auto length = [&](const std::optional<QString>& text, const char* what, bool required) -> Length {
             if (!text || text->trimmed().isEmpty()) {
                 if (required && problem.isEmpty())
                     problem = QStringLiteral("the %1 is missing").arg(QLatin1StringView(what));
                 return {};
             }
-            const std::optional<TLENGTH> read = lengthOf(*text);
+            const std::optional<Length> read = lengthOf(*text);
             if (!read && problem.isEmpty())
                 problem = QStringLiteral("the %1 '%2' is not a length").arg(QLatin1StringView(what), *text);
-            return read.value_or(TLENGTH{});
+            return read.value_or(Length{});
         };
         auto count = [&](const std::optional<QString>& text, const char* what) -> qint32 {
-            const std::optional<qint32> n = text ? FNSTOREDTEXTTOINTEGER(*text) : std::nullopt;
+            const std::optional<qint32> n = text ? storedTextToInteger(*text) : std::nullopt;
             if (!n && problem.isEmpty())
                 problem = QStringLiteral("the %1 '%2' is not a whole number")
                               .arg(QLatin1StringView(what), text.value_or(QString()));
             return n.value_or(0);
         };
 
-        TKNOWNPAPER paper;
+        KnownPaper paper;
         if (raw.size.isEmpty() || raw.size.compare(u"Other", Qt::CaseInsensitive) == 0) {
             paper.width = length(raw.paperWidth, "paper width", true);
             paper.height = length(raw.paperHeight, "paper height", true);
@@ -510,17 +510,17 @@ bool TLABELCATALOGUE::read(const QString& folder)
         } else {
             problem = QStringLiteral("the paper size '") + raw.size + QStringLiteral("' is not known");
         }
-        const TLENGTH w = length(raw.labelWidth, "label width", true);
-        const TLENGTH h = length(raw.labelHeight, "label height", true);
-        const TLENGTH x0 = length(raw.x0, "left offset x0", false);
-        const TLENGTH y0 = length(raw.y0, "top offset y0", false);
-        const TLENGTH dx = length(raw.dx, "horizontal pitch dx", false);
-        const TLENGTH dy = length(raw.dy, "vertical pitch dy", false);
+        const Length w = length(raw.labelWidth, "label width", true);
+        const Length h = length(raw.labelHeight, "label height", true);
+        const Length x0 = length(raw.x0, "left offset x0", false);
+        const Length y0 = length(raw.y0, "top offset y0", false);
+        const Length dx = length(raw.dx, "horizontal pitch dx", false);
+        const Length dy = length(raw.dy, "vertical pitch dy", false);
         const qint32 nx = count(raw.nx, "number across nx");
         const qint32 ny = count(raw.ny, "number down ny");
         if (!problem.isEmpty()) {
             report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
-            return TOutcome::Broken;
+            return ProductOutcome::Broken;
         }
 
         p.PaperName = paper.name;
@@ -534,7 +534,7 @@ bool TLABELCATALOGUE::read(const QString& folder)
         // negative margins, paper within the paper-type dialog's limits.
         if (nx < 1 || ny < 1 || w.exact <= 0 || h.exact <= 0 || p.Left < 0 || p.Top < 0 || p.PaperWidth <= 0
             || p.PaperHeight <= 0 || p.PaperWidth > 900000 || p.PaperHeight > 1200000)
-            return TOutcome::NotOffered;
+            return ProductOutcome::NotOffered;
 
         // One axis of the grid. The gap is the pitch less the label, both
         // rounded, so that label k sits at the nearest MU to offset + k x
@@ -542,8 +542,8 @@ bool TLABELCATALOGUE::read(const QString& folder)
         // overlap: they are taken as wide as the pitch. A grid that rounding
         // alone pushes past the paper's edge gives up those few MU from its
         // labels; a grid that does not fit exactly is not offered.
-        auto axis = [](qint32 n, const TLENGTH& offset, const TLENGTH& size, const TLENGTH& pitch,
-                       const TLENGTH& paperSize, MU& label, MU& gap) {
+        auto axis = [](qint32 n, const Length& offset, const Length& size, const Length& pitch,
+                       const Length& paperSize, MU& label, MU& gap) {
             label = size.mu;
             gap = 0;
             long double exactLabel = size.exact;
@@ -570,8 +570,8 @@ bool TLABELCATALOGUE::read(const QString& folder)
         };
         if (!axis(nx, x0, w, dx, paper.width, p.LabelWidth, p.HGap)
             || !axis(ny, y0, h, dy, paper.height, p.LabelHeight, p.VGap))
-            return TOutcome::NotOffered;
-        return TOutcome::Offered;
+            return ProductOutcome::NotOffered;
+        return ProductOutcome::Offered;
     };
 
     auto outcomeOf = [&](std::size_t index) {
@@ -581,7 +581,7 @@ bool TLABELCATALOGUE::read(const QString& folder)
     };
 
     for (std::size_t i = 0; i < raws.size(); ++i) {
-        const TRAWPRODUCT& raw = raws[i];
+        const RawProduct& raw = raws[i];
         if (raw.brand.isEmpty() || raw.part.isEmpty()) {
             report(QStringLiteral("Label catalogue product skipped: ") + raw.file + QStringLiteral(" line ")
                    + QString::number(raw.line) + QStringLiteral(": the brand or part number is missing"));
@@ -610,12 +610,12 @@ bool TLABELCATALOGUE::read(const QString& folder)
             report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
             continue;
         }
-        const TOutcome outcome = outcomeOf(definition);
-        if (outcome == TOutcome::NotOffered)
+        const ProductOutcome outcome = outcomeOf(definition);
+        if (outcome == ProductOutcome::NotOffered)
             ++notOffered_;
-        if (outcome != TOutcome::Offered)
+        if (outcome != ProductOutcome::Offered)
             continue;
-        TLABELPRODUCT product = converted[definition];
+        LabelProduct product = converted[definition];
         product.Brand = raw.brand;
         product.Part = raw.part;
         if (definition != i) {
@@ -630,7 +630,7 @@ bool TLABELCATALOGUE::read(const QString& folder)
         products_.push_back(std::move(product));
     }
 
-    std::stable_sort(products_.begin(), products_.end(), [](const TLABELPRODUCT& a, const TLABELPRODUCT& b) {
+    std::stable_sort(products_.begin(), products_.end(), [](const LabelProduct& a, const LabelProduct& b) {
         if (const int c = a.Brand.compare(b.Brand, Qt::CaseInsensitive); c != 0)
             return c < 0;
         return naturalCompare(a.Part, b.Part) < 0;

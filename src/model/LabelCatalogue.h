@@ -30,7 +30,7 @@
 class TTEMPLATE;
 
 // One label sheet of the catalogue, its lengths converted to MU.
-struct TLABELPRODUCT {
+struct LabelProduct {
     QString Brand;
     QString Part;
     QString Description;
@@ -59,26 +59,26 @@ struct TLABELPRODUCT {
 // A catalogue length ("2.625in", "12.7mm", "36", ...) in MU, to the nearest
 // MU (halves to even), converted straight from the catalogue's unit. None
 // when the text is no length or does not fit in 32 bits.
-std::optional<MU> FNCATALOGUELENGTHTOMU(QStringView text);
+std::optional<MU> catalogueLengthToMu(QStringView text);
 
 // True when every word of the filter (words split at blanks) occurs, in any letter case, in the
 // product's brand, part or description. An empty filter matches everything.
-bool FNPRODUCTMATCHES(const TLABELPRODUCT& product, const QString& filter);
+bool productMatches(const LabelProduct& product, const QString& filter);
 
 // The paper sizes known without the catalogue's own paper list.
-std::optional<std::pair<MU, MU>> FNBUILTINPAPERSIZE(const QString& id);
+std::optional<std::pair<MU, MU>> builtInPaperSize(const QString& id);
 
-class TLABELCATALOGUE {
+class LabelCatalogue {
 public:
     // The error log number of catalogue problems.
     static constexpr std::int32_t LogNumber = 12;
     // The Debian package that provides the catalogue.
-    static QString PackageName() { return QStringLiteral("glabels-data"); }
+    static QString packageName() { return QStringLiteral("glabels-data"); }
     // Where the catalogue is looked for: libglabels-3.0/templates in the
     // installed data folders (XDG_DATA_HOME, then XDG_DATA_DIRS, normally
     // /usr/local/share and /usr/share); the usual system folder when it is
     // in none of them.
-    static QString DefaultFolder();
+    static QString defaultFolder();
 
     // Reads every catalogue file of the folder, replacing what was read
     // before. False when the folder holds no catalogue file at all.
@@ -86,9 +86,9 @@ public:
 
     const QString& folder() const { return folder_; }
     // The sheets offered, by brand and then part (numbers in number order).
-    const std::vector<TLABELPRODUCT>& products() const { return products_; }
+    const std::vector<LabelProduct>& products() const { return products_; }
     // The product of the brand with the part number, case-insensitive.
-    const TLABELPRODUCT* find(const QString& brand, const QString& part) const;
+    const LabelProduct* find(const QString& brand, const QString& part) const;
     // How many catalogue files were read and how many skipped as malformed.
     int filesRead() const { return filesRead_; }
     int filesSkipped() const { return filesSkipped_; }
@@ -102,7 +102,7 @@ private:
     void report(const QString& text);
 
     QString folder_;
-    std::vector<TLABELPRODUCT> products_;
+    std::vector<LabelProduct> products_;
     QStringList problems_;
     int filesRead_ = 0;
     int filesSkipped_ = 0;

@@ -10,9 +10,9 @@
 #include <span>
 #include <vector>
 
-class TPERSISTENT;
+class Persistent;
 
-enum class TPropKind {
+enum class PropKind {
     Integer,     // 32-bit integer, optionally with an identifier table
     Boolean,     // the enumeration False, True
     Enumeration, // other enumerations, by the names in `names`
@@ -24,39 +24,39 @@ enum class TPropKind {
     Lines,       // a list of text lines: never written by this program
 };
 
-struct TIdentEntry {
+struct IdentEntry {
     qint32 value;
     const char* ident;
 };
 
-struct TPROPINFO {
+struct PropInfo {
     QString name;
-    TPropKind kind = TPropKind::Integer;
+    PropKind kind = PropKind::Integer;
     bool stored = true;
     bool hasSetter = true;
     std::optional<qint32> defaultValue; // integer, boolean, enumeration and set kinds
-    std::span<const TIdentEntry> idents; // integers written as identifiers when listed
+    std::span<const IdentEntry> idents; // integers written as identifiers when listed
     QStringList names;                   // enumeration values or set members, by position
 
-    std::function<qint32(const TPERSISTENT&)> getOrd; // integer, boolean, enumeration, set mask
-    std::function<void(TPERSISTENT&, qint32)> setOrd;
-    std::function<double(const TPERSISTENT&)> getFloat;
-    std::function<void(TPERSISTENT&, double)> setFloat;
-    std::function<QString(const TPERSISTENT&)> getText;
-    std::function<void(TPERSISTENT&, const QString&)> setText;
-    std::function<TPERSISTENT*(TPERSISTENT&)> getObject; // object and component kinds
+    std::function<qint32(const Persistent&)> getOrd; // integer, boolean, enumeration, set mask
+    std::function<void(Persistent&, qint32)> setOrd;
+    std::function<double(const Persistent&)> getFloat;
+    std::function<void(Persistent&, double)> setFloat;
+    std::function<QString(const Persistent&)> getText;
+    std::function<void(Persistent&, const QString&)> setText;
+    std::function<Persistent*(Persistent&)> getObject; // object and component kinds
 };
 
-using TPROPTABLE = std::vector<TPROPINFO>;
+using PropTable = std::vector<PropInfo>;
 
-class TPERSISTENT {
+class Persistent {
 public:
-    virtual ~TPERSISTENT() = default;
+    virtual ~Persistent() = default;
     virtual QString className() const = 0;
     // The published properties in declaration order, the base's first.
-    virtual const TPROPTABLE& properties() const = 0;
+    virtual const PropTable& properties() const = 0;
     // Looks a property up by name without regard to letter case.
-    const TPROPINFO* findProperty(const QString& name) const;
+    const PropInfo* findProperty(const QString& name) const;
     // Called once an object stream has been read into the object.
     virtual void loaded() {}
 };
@@ -66,64 +66,64 @@ public:
 namespace props {
 
 template <class C>
-TPROPINFO integer(const char* name, qint32 C::*field, std::optional<qint32> def = std::nullopt,
+PropInfo integer(const char* name, qint32 C::*field, std::optional<qint32> def = std::nullopt,
                   bool stored = true)
 {
-    TPROPINFO p;
+    PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Integer;
+    p.kind = PropKind::Integer;
     p.stored = stored;
     p.defaultValue = def;
-    p.getOrd = [field](const TPERSISTENT& o) { return static_cast<const C&>(o).*field; };
-    p.setOrd = [field](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).*field = v; };
+    p.getOrd = [field](const Persistent& o) { return static_cast<const C&>(o).*field; };
+    p.setOrd = [field](Persistent& o, qint32 v) { static_cast<C&>(o).*field = v; };
     return p;
 }
 
 template <class C>
-TPROPINFO boolean(const char* name, bool C::*field, std::optional<bool> def = std::nullopt,
+PropInfo boolean(const char* name, bool C::*field, std::optional<bool> def = std::nullopt,
                   bool stored = true)
 {
-    TPROPINFO p;
+    PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Boolean;
+    p.kind = PropKind::Boolean;
     p.stored = stored;
     if (def)
         p.defaultValue = *def ? 1 : 0;
     p.names = {QStringLiteral("False"), QStringLiteral("True")};
-    p.getOrd = [field](const TPERSISTENT& o) { return (static_cast<const C&>(o).*field) ? 1 : 0; };
-    p.setOrd = [field](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).*field = v != 0; };
+    p.getOrd = [field](const Persistent& o) { return (static_cast<const C&>(o).*field) ? 1 : 0; };
+    p.setOrd = [field](Persistent& o, qint32 v) { static_cast<C&>(o).*field = v != 0; };
     return p;
 }
 
 template <class C>
-TPROPINFO floating(const char* name, double C::*field)
+PropInfo floating(const char* name, double C::*field)
 {
-    TPROPINFO p;
+    PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Float;
-    p.getFloat = [field](const TPERSISTENT& o) { return static_cast<const C&>(o).*field; };
-    p.setFloat = [field](TPERSISTENT& o, double v) { static_cast<C&>(o).*field = v; };
+    p.kind = PropKind::Float;
+    p.getFloat = [field](const Persistent& o) { return static_cast<const C&>(o).*field; };
+    p.setFloat = [field](Persistent& o, double v) { static_cast<C&>(o).*field = v; };
     return p;
 }
 
 template <class C>
-TPROPINFO text(const char* name, QString C::*field, bool stored = true)
+PropInfo text(const char* name, QString C::*field, bool stored = true)
 {
-    TPROPINFO p;
+    PropInfo p;
     p.name = QString::fromLatin1(name);
-    p.kind = TPropKind::Text;
+    p.kind = PropKind::Text;
     p.stored = stored;
-    p.getText = [field](const TPERSISTENT& o) { return static_cast<const C&>(o).*field; };
-    p.setText = [field](TPERSISTENT& o, const QString& v) { static_cast<C&>(o).*field = v; };
+    p.getText = [field](const Persistent& o) { return static_cast<const C&>(o).*field; };
+    p.setText = [field](Persistent& o, const QString& v) { static_cast<C&>(o).*field = v; };
     return p;
 }
 
 template <class C>
-TPROPINFO enumeration(const char* name, qint32 C::*field, QStringList names,
+PropInfo enumeration(const char* name, qint32 C::*field, QStringList names,
                       std::optional<qint32> def = std::nullopt)
 {
-    TPROPINFO p = integer(name, field, def);
-    p.kind = TPropKind::Enumeration;
+    PropInfo p = integer(name, field, def);
+    p.kind = PropKind::Enumeration;
     p.names = std::move(names);
     return p;
 }

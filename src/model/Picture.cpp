@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-QStringList PictureSuffixes()
+QStringList pictureSuffixes()
 {
     return {QStringLiteral("bmp"), QStringLiteral("ico"), QStringLiteral("png"),
             QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
@@ -77,7 +77,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
 
 // One element of the drawing in document order; its subtree is the elements
 // from it up to (not including) end.
-struct TElement {
+struct Element {
     qint32 end = 0;
     qint32 target = -1; // <use>: the element it draws
     QString useRef;     // <use>: the id it names, until resolved
@@ -86,15 +86,15 @@ struct TElement {
 // Walks what drawing the document draws: every element once, and at each
 // <use> the element it names, as often as it is used. Stops as soon as the
 // count passes the limit, so the work stays within the limit too.
-bool CheckUses(const std::vector<TElement>& elements, const std::vector<qint32>& uses, QString* reason)
+bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& uses, QString* reason)
 {
-    struct TFrame {
+    struct Frame {
         qint32 begin, end; // the elements drawn
         int nesting;       // <use> references followed to get here
         std::size_t nextUse;
     };
     qint64 drawn = 0;
-    std::vector<TFrame> stack;
+    std::vector<Frame> stack;
     const auto enter = [&](qint32 begin, qint32 end, int nesting) {
         drawn += end - begin;
         const auto first = std::lower_bound(uses.begin(), uses.end(), begin);
@@ -105,12 +105,12 @@ bool CheckUses(const std::vector<TElement>& elements, const std::vector<qint32>&
         if (drawn > SvgLimits::MaxDrawnElements)
             return Refuse(reason, QStringLiteral("draws more than %1 elements through its <use> references")
                                       .arg(SvgLimits::MaxDrawnElements));
-        TFrame& frame = stack.back();
+        Frame& frame = stack.back();
         if (frame.nextUse >= uses.size() || uses[frame.nextUse] >= frame.end) {
             stack.pop_back();
             continue;
         }
-        const TElement& use = elements[uses[frame.nextUse++]];
+        const Element& use = elements[uses[frame.nextUse++]];
         if (use.target < 0)
             continue; // names no element: draws nothing
         const int nesting = frame.nesting + 1;
@@ -146,7 +146,7 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
 
 } // namespace
 
-bool CheckSvgDrawing(const QByteArray& data, QString* reason)
+bool checkSvgDrawing(const QByteArray& data, QString* reason)
 {
     if (data.startsWith("\x1f\x8b"))
         return Refuse(reason, QStringLiteral("is compressed (.svgz); only plain SVG drawings are read"));
@@ -155,7 +155,7 @@ bool CheckSvgDrawing(const QByteArray& data, QString* reason)
 
     QXmlStreamReader xml(data);
     xml.setNamespaceProcessing(false);
-    std::vector<TElement> elements;
+    std::vector<Element> elements;
     std::vector<qint32> open;      // the elements not yet closed
     std::vector<qint32> uses;      // <use> elements, in document order
     std::vector<qint32> chainNext; // other local references, element to element
@@ -250,7 +250,7 @@ bool CheckSvgDrawing(const QByteArray& data, QString* reason)
         return Refuse(reason, QStringLiteral("is not well-formed XML (%1)").arg(xml.errorString()));
 
     for (qint32 use : uses) {
-        TElement& e = elements[use];
+        Element& e = elements[use];
         e.target = ids.value(e.useRef, -1);
         e.useRef.clear();
     }
@@ -262,7 +262,7 @@ bool CheckSvgDrawing(const QByteArray& data, QString* reason)
 
 namespace {
 
-bool LoadDrawing(const QString& path, QFile& file, TPICTURE& picture, QString* error)
+bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* error)
 {
     if (file.size() > SvgLimits::MaxBytes) {
         if (error)
@@ -272,7 +272,7 @@ bool LoadDrawing(const QString& path, QFile& file, TPICTURE& picture, QString* e
     file.seek(0);
     const QByteArray data = file.read(SvgLimits::MaxBytes + 1);
     QString reason;
-    if (!CheckSvgDrawing(data, &reason)) {
+    if (!checkSvgDrawing(data, &reason)) {
         if (error)
             *error = QStringLiteral("The drawing %1 is not read: it %2.").arg(path, reason);
         return false;
@@ -290,16 +290,16 @@ bool LoadDrawing(const QString& path, QFile& file, TPICTURE& picture, QString* e
 
 } // namespace
 
-bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error)
+bool loadPictureFile(const QString& path, Picture& picture, QString* error)
 {
     picture.clear();
     // The name comes from a job file: only a plain file is opened, never a
     // device or a pipe (which would wait for a writer that may never come).
     QFile file;
     qint64 size = 0;
-    if (const TPlainFileOpen opened = OpenPlainFile(path, file, size); opened != TPlainFileOpen::Opened) {
+    if (const PlainFileOpen opened = openPlainFile(path, file, size); opened != PlainFileOpen::Opened) {
         if (error)
-            *error = PlainFileRefusal(opened, path);
+            *error = plainFileRefusal(opened, path);
         return false;
     }
     const QFileInfo info(path);

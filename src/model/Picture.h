@@ -4,28 +4,28 @@
 //
 // A picture name comes from a job file, which anyone may send, so reading one
 // costs bounded time and memory and reads that file alone: drawings are
-// checked before the SVG renderer sees them (see CheckSvgDrawing).
+// checked before the SVG renderer sees them (see checkSvgDrawing).
 
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-struct TPICTURE {
+struct Picture {
     QImage image;     // bitmaps
     QByteArray svg;   // SVG drawings
     QSize svgSize;    // the drawing's own size
     bool isSvg() const { return !svg.isEmpty(); }
     bool isNull() const { return image.isNull() && svg.isEmpty(); }
     QSize size() const { return isSvg() ? svgSize : image.size(); }
-    void clear() { *this = TPICTURE(); }
+    void clear() { *this = Picture(); }
 };
 
 // Reads a picture file. On failure the picture is cleared and *error says why.
-bool LoadPictureFile(const QString& path, TPICTURE& picture, QString* error = nullptr);
+bool loadPictureFile(const QString& path, Picture& picture, QString* error = nullptr);
 
 // The file name suffixes of the pictures the program reads, lower case.
-QStringList PictureSuffixes();
+QStringList pictureSuffixes();
 
 // What a drawing may hold. The SVG renderer would otherwise inflate
 // compressed drawings without limit, open the files and addresses that
@@ -54,4 +54,4 @@ inline constexpr qint64 MaxEmbeddedPixels = qint64(16) << 20;
 // The limits keep loading and drawing such a file within about a second and
 // 200 MB (benchmarks/PictureBench.cpp).
 // On refusal *reason (when given) completes the sentence "The drawing ...".
-bool CheckSvgDrawing(const QByteArray& data, QString* reason = nullptr);
+bool checkSvgDrawing(const QByteArray& data, QString* reason = nullptr);

@@ -35,16 +35,16 @@ qint64 GridAxis::lastHolding(qint64 count, qint64 point) const
     return hi >= lo ? hi : -1;
 }
 
-const TPROPTABLE& TTEMPLATE::properties() const
+const PropTable& TTEMPLATE::properties() const
 {
     using C = TTEMPLATE;
-    static const TPROPTABLE table = [] {
-        TPROPINFO landscape;
+    static const PropTable table = [] {
+        PropInfo landscape;
         landscape.name = QStringLiteral("LANDSCAPE");
-        landscape.kind = TPropKind::Boolean;
+        landscape.kind = PropKind::Boolean;
         landscape.names = {QStringLiteral("False"), QStringLiteral("True")};
-        landscape.getOrd = [](const TPERSISTENT& o) { return static_cast<const C&>(o).LANDSCAPE() ? 1 : 0; };
-        landscape.setOrd = [](TPERSISTENT& o, qint32 v) { static_cast<C&>(o).SETLANDSCAPE(v != 0); };
+        landscape.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).LANDSCAPE() ? 1 : 0; };
+        landscape.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).SETLANDSCAPE(v != 0); };
         return withBase({
             props::integer("PAPERMUWIDTH", &C::PAPERMUWIDTH),
             props::integer("PAPERMUHEIGHT", &C::PAPERMUHEIGHT),
@@ -72,7 +72,7 @@ void TTEMPLATE::SETLANDSCAPE(bool value)
     landscape_ = value;
 }
 
-TSLOTRECT TTEMPLATE::slotRect(qint32 slot) const
+SlotRect TTEMPLATE::slotRect(qint32 slot) const
 {
     // A sheet without columns has no slots; keep the arithmetic defined.
     const qint32 across = NUMACROSS > 0 ? NUMACROSS : 1;
@@ -101,7 +101,7 @@ qint32 TTEMPLATE::GetTemplateNumFromMuXY(MU x, MU y) const
     return slot <= INT32_MAX ? static_cast<qint32>(slot) : -1;
 }
 
-bool FNLABELSFIT(const TLAYOUTVALUES& v, MU paperWidth, MU paperHeight)
+bool labelsFit(const LayoutValues& v, MU paperWidth, MU paperHeight)
 {
     return GridAxis{v.MULEFT, v.MULABELWIDTH, v.MUHGAP}.extent(v.NUMACROSS) <= paperWidth
            && GridAxis{v.MUTOP, v.MULABELHEIGHT, v.MUVGAP}.extent(v.NUMDOWN) <= paperHeight;

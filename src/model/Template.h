@@ -26,15 +26,15 @@ struct GridAxis {
     qint64 lastHolding(qint64 count, qint64 point) const;
 };
 
-struct TSLOTRECT {
+struct SlotRect {
     MU left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const TSLOTRECT&) const = default;
+    bool operator==(const SlotRect&) const = default;
 };
 
 class TTEMPLATE : public TBASECONTROL {
 public:
     QString className() const override { return QStringLiteral("TTEMPLATE"); }
-    const TPROPTABLE& properties() const override;
+    const PropTable& properties() const override;
 
     MU PAPERMUWIDTH = 0;
     MU PAPERMUHEIGHT = 0;
@@ -64,7 +64,7 @@ public:
     }
     // The rectangle of slot k (numbered row by row from 0) on the paper; the
     // edges wrap to 32 bits as the stored lengths do.
-    TSLOTRECT slotRect(qint32 slot) const;
+    SlotRect slotRect(qint32 slot) const;
     // The slot strictly inside which the point lies, or -1. Where labels
     // overlap the last match wins.
     qint32 GetTemplateNumFromMuXY(MU x, MU y) const;
@@ -74,7 +74,7 @@ private:
 };
 
 // The grid of a template as the layout dialog edits it.
-struct TLAYOUTVALUES {
+struct LayoutValues {
     qint32 NUMACROSS = 0;
     qint32 NUMDOWN = 0;
     MU MULEFT = 0;
@@ -83,7 +83,7 @@ struct TLAYOUTVALUES {
     MU MULABELHEIGHT = 0;
     MU MUHGAP = 0;
     MU MUVGAP = 0;
-    bool operator==(const TLAYOUTVALUES&) const = default;
+    bool operator==(const LayoutValues&) const = default;
 };
 
 // The labels fit when the columns with the gaps between them, after the left
@@ -91,4 +91,4 @@ struct TLAYOUTVALUES {
 // height. No gap follows the last column or row; the right and bottom margins
 // may be zero. Extents beyond 32 bits do not fit: they cannot wrap round into
 // a small number. The layout dialog reads no negative values.
-bool FNLABELSFIT(const TLAYOUTVALUES& v, MU paperWidth, MU paperHeight);
+bool labelsFit(const LayoutValues& v, MU paperWidth, MU paperHeight);

@@ -12,10 +12,10 @@ const std::array<QString, 3> UnitNames = {QStringLiteral("milimeters"), QStringL
 const std::array<QString, 3> UnitAbbreviations = {QStringLiteral("mm."), QStringLiteral("in."),
                                                   QStringLiteral("cm.")};
 
-std::uint8_t CurrentUnit = UNIT_MM;
+std::uint8_t CurrentUnit = UnitMm;
 int ScreenPixelsPerInch = 96;
 
-std::int64_t RoundHalfEven(long double value)
+std::int64_t roundHalfEven(long double value)
 {
     long double whole = std::floor(value);
     long double diff = value - whole;
@@ -47,9 +47,9 @@ const QString unitFault = QStringLiteral("Current units not catered for in\n\rFU
 MU FNCURRENTUNITTOMU(double value)
 {
     switch (CurrentUnit) {
-    case UNIT_MM: return FNMMTOMU(value);
-    case UNIT_INCH: return FNINCHTOMU(value);
-    case UNIT_CM: return FNCMTOMU(value);
+    case UnitMm: return FNMMTOMU(value);
+    case UnitInch: return FNINCHTOMU(value);
+    case UnitCm: return FNCMTOMU(value);
     default: break;
     }
     Messages().show(unitFault.arg(QStringLiteral("FNCURRENTUNITTOMU")));
@@ -59,9 +59,9 @@ MU FNCURRENTUNITTOMU(double value)
 double FNMUTOCURRENTUNIT(MU mu)
 {
     switch (CurrentUnit) {
-    case UNIT_MM: return FNMUTOMM(mu);
-    case UNIT_INCH: return FNMUTOINCH(mu);
-    case UNIT_CM: return FNMUTOCM(mu);
+    case UnitMm: return FNMUTOMM(mu);
+    case UnitInch: return FNMUTOINCH(mu);
+    case UnitCm: return FNMUTOCM(mu);
     default: break;
     }
     Messages().show(unitFault.arg(QStringLiteral("FNMUTOCURRENTUNIT")));
@@ -70,17 +70,17 @@ double FNMUTOCURRENTUNIT(MU mu)
 
 MU FNMMTOMU(double mm)
 {
-    return static_cast<MU>(RoundHalfEven(static_cast<long double>(mm) * 1000.0L));
+    return static_cast<MU>(roundHalfEven(static_cast<long double>(mm) * 1000.0L));
 }
 
 MU FNCMTOMU(double cm)
 {
-    return static_cast<MU>(RoundHalfEven(static_cast<long double>(cm) * 10000.0L));
+    return static_cast<MU>(roundHalfEven(static_cast<long double>(cm) * 10000.0L));
 }
 
 MU FNINCHTOMU(double inches)
 {
-    auto tenThousandths = static_cast<std::int32_t>(RoundHalfEven(static_cast<long double>(inches) * 10000.0L));
+    auto tenThousandths = static_cast<std::int32_t>(roundHalfEven(static_cast<long double>(inches) * 10000.0L));
     return MulDiv(tenThousandths, 254, 100);
 }
 
@@ -102,7 +102,7 @@ double FNMUTOINCH(MU mu)
 std::int32_t FNMUTOSCREENPIXELS(MU mu)
 {
     return static_cast<std::int32_t>(
-        RoundHalfEven(static_cast<long double>(FNMUTOINCH(mu)) * ScreenPixelsPerInch));
+        roundHalfEven(static_cast<long double>(FNMUTOINCH(mu)) * ScreenPixelsPerInch));
 }
 
 bool FNISUNSIGNEDNUMBER(const QString& text)
@@ -171,17 +171,17 @@ std::optional<double> readTypedNumber(const QString& text)
     return value;
 }
 
-double FNDECIMALVALUE(const QString& text)
+double decimalValue(const QString& text)
 {
     return readTypedNumber(text).value_or(0.0);
 }
 
-std::size_t FNCURRENTUNITINDEX()
+std::size_t currentUnitIndex()
 {
-    return CurrentUnit < UnitNames.size() ? CurrentUnit : std::size_t{UNIT_MM};
+    return CurrentUnit < UnitNames.size() ? CurrentUnit : std::size_t{UnitMm};
 }
 
-std::optional<MU> FNCURRENTUNITTOMUCHECKED(double value)
+std::optional<MU> currentUnitToMuChecked(double value)
 {
     const auto fitsMU = [](std::int64_t count) {
         return count >= std::numeric_limits<MU>::min() && count <= std::numeric_limits<MU>::max();
@@ -191,17 +191,17 @@ std::optional<MU> FNCURRENTUNITTOMUCHECKED(double value)
     if (!std::isfinite(value) || std::fabs(value) > 1.0e12)
         return std::nullopt;
     switch (CurrentUnit) {
-    case UNIT_MM:
-        if (!fitsMU(RoundHalfEven(static_cast<long double>(value) * 1000.0L)))
+    case UnitMm:
+        if (!fitsMU(roundHalfEven(static_cast<long double>(value) * 1000.0L)))
             return std::nullopt;
         break;
-    case UNIT_CM:
-        if (!fitsMU(RoundHalfEven(static_cast<long double>(value) * 10000.0L)))
+    case UnitCm:
+        if (!fitsMU(roundHalfEven(static_cast<long double>(value) * 10000.0L)))
             return std::nullopt;
         break;
-    case UNIT_INCH: {
+    case UnitInch: {
         // Inches go through whole ten-thousandths, which must fit themselves.
-        const std::int64_t tenThousandths = RoundHalfEven(static_cast<long double>(value) * 10000.0L);
+        const std::int64_t tenThousandths = roundHalfEven(static_cast<long double>(value) * 10000.0L);
         if (!fitsMU(tenThousandths))
             return std::nullopt;
         const std::int64_t product = tenThousandths * 254;
@@ -216,25 +216,25 @@ std::optional<MU> FNCURRENTUNITTOMUCHECKED(double value)
     return FNCURRENTUNITTOMU(value);
 }
 
-std::optional<MU> FNREADLENGTH(const QString& text)
+std::optional<MU> readLength(const QString& text)
 {
     const std::optional<double> value = readTypedNumber(text);
     if (!value)
         return std::nullopt;
-    return FNCURRENTUNITTOMUCHECKED(*value);
+    return currentUnitToMuChecked(*value);
 }
 
-QString FNMUTOCURRENTUNITTEXT(MU mu, int significantDigits)
+QString muToCurrentUnitText(MU mu, int significantDigits)
 {
     return numberText(FNMUTOCURRENTUNIT(mu), significantDigits);
 }
 
-QString FNNUMBERTOSTOREDTEXT(double value)
+QString numberToStoredText(double value)
 {
     return numberText(value);
 }
 
-std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text)
+std::optional<std::int32_t> storedTextToInteger(const QString& text)
 {
     // QString::toInt reads the C locale's form whatever the user's locale.
     bool ok = false;
@@ -244,7 +244,7 @@ std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text)
     return value;
 }
 
-std::optional<double> FNSTOREDTEXTTONUMBER(const QString& text)
+std::optional<double> storedTextToNumber(const QString& text)
 {
     const QByteArray bytes = text.trimmed().toLatin1();
     const char* first = bytes.constData();

@@ -11,7 +11,7 @@
 
 using MU = std::int32_t;
 
-enum : std::uint8_t { UNIT_MM = 0, UNIT_INCH = 1, UNIT_CM = 2 };
+enum : std::uint8_t { UnitMm = 0, UnitInch = 1, UnitCm = 2 };
 
 extern const std::array<QString, 3> UnitNames;
 extern const std::array<QString, 3> UnitAbbreviations;
@@ -24,7 +24,7 @@ extern std::uint8_t CurrentUnit;
 extern int ScreenPixelsPerInch;
 
 // Rounds to the nearest integer, halves to the even neighbour.
-std::int64_t RoundHalfEven(long double value);
+std::int64_t roundHalfEven(long double value);
 // a * b / c with a 64-bit intermediate, halves away from zero. Division by
 // zero gives -1, as the platform's MulDiv does.
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
@@ -57,20 +57,20 @@ QString numberText(double value, int significantDigits = 15);
 // double is infinite; none when the text holds no number.
 std::optional<double> readTypedNumber(const QString& text);
 // The same, 0 when the text holds no number (the format dialog's reading).
-double FNDECIMALVALUE(const QString& text);
+double decimalValue(const QString& text);
 
 // The display unit as an index into the unit tables; millimetres when
 // CurrentUnit holds no known unit.
-std::size_t FNCURRENTUNITINDEX();
+std::size_t currentUnitIndex();
 // A length in the current display unit as a count of MU, or none when the
 // count does not fit in 32 bits (the plain conversion would wrap round).
-std::optional<MU> FNCURRENTUNITTOMUCHECKED(double value);
+std::optional<MU> currentUnitToMuChecked(double value);
 // A typed length (see readTypedNumber) in the display unit, as MU; none when
 // it is no number or too large for a 32-bit count.
-std::optional<MU> FNREADLENGTH(const QString& text);
+std::optional<MU> readLength(const QString& text);
 // A length in MU written for an edit box or caption in the display unit
 // (numberText).
-QString FNMUTOCURRENTUNITTEXT(MU mu, int significantDigits = 15);
+QString muToCurrentUnitText(MU mu, int significantDigits = 15);
 
 // Numbers kept as text in the settings store (format defaults, the preview
 // scale, printer calibrations) are written and read the same way whatever
@@ -78,9 +78,9 @@ QString FNMUTOCURRENTUNITTEXT(MU mu, int significantDigits = 15);
 // optional minus sign and exponent. Reading refuses anything else, "nan" and
 // "inf" included, so "12.500" is twelve and a half everywhere and "1,5" is
 // no number at all rather than fifteen.
-QString FNNUMBERTOSTOREDTEXT(double value);
-std::optional<double> FNSTOREDTEXTTONUMBER(const QString& text);
+QString numberToStoredText(double value);
+std::optional<double> storedTextToNumber(const QString& text);
 // Whole numbers kept as text (lengths in MU, codes, counts, coordinates)
 // and counts typed into dialogs: decimal digits with an optional sign and
 // blanks around them, within 32 bits.
-std::optional<std::int32_t> FNSTOREDTEXTTOINTEGER(const QString& text);
+std::optional<std::int32_t> storedTextToInteger(const QString& text);

@@ -18,32 +18,32 @@ constexpr std::int64_t farthestPixel = 1000000;
 
 int pixel(long double value)
 {
-    return static_cast<int>(std::clamp<std::int64_t>(RoundHalfEven(value), -farthestPixel, farthestPixel));
+    return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value), -farthestPixel, farthestPixel));
 }
 
 std::int64_t nearest(long double value)
 {
-    return RoundHalfEven(value);
+    return roundHalfEven(value);
 }
 
 // Text with the top-left corner of its line at (x, y) on the brush's
 // background, as far as the text reaches.
-void textOut(TCANVAS& canvas, int x, int y, const QString& text)
+void textOut(PageCanvas& canvas, int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
     const int w = canvas.textWidth(text);
     const int h = canvas.textHeight(text);
-    canvas.textRect(TCANVASRECT{x, y, x + w, y + h}, x, y, text);
+    canvas.textRect(CanvasRect{x, y, x + w, y + h}, x, y, text);
 }
 
-void line(TCANVAS& canvas, QPoint from, QPoint to)
+void line(PageCanvas& canvas, QPoint from, QPoint to)
 {
     const std::array<QPoint, 2> points{from, to};
     canvas.polyline(points);
 }
 
-void box(TCANVAS& canvas, const TCANVASRECT& r)
+void box(PageCanvas& canvas, const CanvasRect& r)
 {
     const std::array<QPoint, 5> points{QPoint(r.left, r.top), QPoint(r.right - 1, r.top),
                                        QPoint(r.right - 1, r.bottom - 1), QPoint(r.left, r.bottom - 1),
@@ -51,13 +51,13 @@ void box(TCANVAS& canvas, const TCANVASRECT& r)
     canvas.polyline(points);
 }
 
-void setPen(TCANVAS& canvas, TPenStyle style, int width)
+void setPen(PageCanvas& canvas, PenStyle style, int width)
 {
-    canvas.setPen(TCANVASPEN{TPenMode::Copy, style, width, Qt::black});
+    canvas.setPen(CanvasPen{PenMode::Copy, style, width, Qt::black});
 }
 
 // A word centred on a horizontal dimension line.
-void wordOnRow(TCANVAS& canvas, QPoint from, QPoint to, const QString& word)
+void wordOnRow(PageCanvas& canvas, QPoint from, QPoint to, const QString& word)
 {
     const int w = canvas.textWidth(word);
     const int h = canvas.textHeight(word);
@@ -65,7 +65,7 @@ void wordOnRow(TCANVAS& canvas, QPoint from, QPoint to, const QString& word)
 }
 
 // A word centred on a vertical dimension line.
-void wordOnColumn(TCANVAS& canvas, QPoint from, QPoint to, const QString& word)
+void wordOnColumn(PageCanvas& canvas, QPoint from, QPoint to, const QString& word)
 {
     const int w = canvas.textWidth(word);
     const int h = canvas.textHeight(word);
@@ -74,7 +74,7 @@ void wordOnColumn(TCANVAS& canvas, QPoint from, QPoint to, const QString& word)
 
 } // namespace
 
-TPRINTERCALIBRATION FNCALIBRATIONFROMMEASURES(const TCALIBRATIONMEASURES& measures)
+TPRINTERCALIBRATION calibrationFromMeasures(const CalibrationMeasures& measures)
 {
     TPRINTERCALIBRATION c;
     c.LeftShift = CalibrationBoxLeftMU - measures.Left;
@@ -84,9 +84,9 @@ TPRINTERCALIBRATION FNCALIBRATIONFROMMEASURES(const TCALIBRATIONMEASURES& measur
     return c;
 }
 
-TCALIBRATIONLAYOUT FNCALIBRATIONLAYOUT(const TPRINTERGEOMETRY& printer, const TCALIBRATIONMEASURES& measures)
+CalibrationLayout calibrationLayout(const PrinterGeometry& printer, const CalibrationMeasures& measures)
 {
-    TCALIBRATIONLAYOUT l;
+    CalibrationLayout l;
     // The printable area's offset from the paper's corner, and the printer's
     // own pixels per MU.
     const MU mx = printer.DpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetX) / printer.DpiX) : 0;
@@ -100,7 +100,7 @@ TCALIBRATIONLAYOUT FNCALIBRATIONLAYOUT(const TPRINTERGEOMETRY& printer, const TC
     const std::int64_t y0 = CalibrationBoxTopMU - static_cast<std::int64_t>(my);
     const std::int64_t x1 = CalibrationBoxLeftMU + CalibrationBoxSizeMU - static_cast<std::int64_t>(mx);
     const std::int64_t y1 = CalibrationBoxTopMU + CalibrationBoxSizeMU - static_cast<std::int64_t>(my);
-    l.Solid = TCANVASRECT{pixel(x0 * px), pixel(y0 * py), pixel(x1 * px), pixel(y1 * py)};
+    l.Solid = CanvasRect{pixel(x0 * px), pixel(y0 * py), pixel(x1 * px), pixel(y1 * py)};
 
     // The candidate scales, and the boxes where the renderer would put the
     // reference box under the candidate calibration: first in whole MU,
@@ -114,13 +114,13 @@ TCALIBRATIONLAYOUT FNCALIBRATIONLAYOUT(const TPRINTERGEOMETRY& printer, const TC
     const std::int64_t dt = nearest(sy * y0);
     const std::int64_t dr = scaledWidth + dl;
     const std::int64_t db = scaledHeight + dt;
-    l.Dashed = TCANVASRECT{pixel(dl * px), pixel(dt * py), pixel(dr * px), pixel(db * py)};
+    l.Dashed = CanvasRect{pixel(dl * px), pixel(dt * py), pixel(dr * px), pixel(db * py)};
 
     const std::int64_t ol = nearest(sx * (CalibrationBoxLeftMU - static_cast<std::int64_t>(measures.Left) + x0));
     const std::int64_t ot = nearest(sy * (CalibrationBoxTopMU - static_cast<std::int64_t>(measures.Top) + y0));
     const std::int64_t orr = scaledWidth + ol;
     const std::int64_t ob = scaledHeight + ot;
-    l.Dotted = TCANVASRECT{pixel(ol * px), pixel(ot * py), pixel(orr * px), pixel(ob * py)};
+    l.Dotted = CanvasRect{pixel(ol * px), pixel(ot * py), pixel(orr * px), pixel(ob * py)};
 
     l.FiveMm = pixel(fiveMm * py);
     const int fiveAcross = pixel(fiveMm * px);
@@ -144,29 +144,29 @@ TCALIBRATIONLAYOUT FNCALIBRATIONLAYOUT(const TPRINTERGEOMETRY& printer, const TC
     return l;
 }
 
-void DRAWARROWHEAD(TCANVAS& canvas, int x, int y, int size, TARROWDIRECTION direction)
+void DRAWARROWHEAD(PageCanvas& canvas, int x, int y, int size, ArrowDirection direction)
 {
     const int h = size / 2;
     std::array<QPoint, 3> points{QPoint(x, y), QPoint(x, y), QPoint(x, y)};
     switch (direction) {
-    case TARROWDIRECTION::Up:
+    case ArrowDirection::Up:
         points[1] = QPoint(x - h, y + size);
         points[2] = QPoint(x + h, y + size);
         break;
-    case TARROWDIRECTION::Down:
+    case ArrowDirection::Down:
         points[1] = QPoint(x - h, y - size);
         points[2] = QPoint(x + h, y - size);
         break;
-    case TARROWDIRECTION::Left:
+    case ArrowDirection::Left:
         points[1] = QPoint(x + size, y - h);
         points[2] = QPoint(x + size, y + h);
         break;
-    case TARROWDIRECTION::Right:
+    case ArrowDirection::Right:
         points[1] = QPoint(x - size, y - h);
         points[2] = QPoint(x - size, y + h);
         break;
     }
-    TCANVASBRUSH brush = canvas.brush();
+    CanvasBrush brush = canvas.brush();
     const QColor previous = brush.color;
     brush.color = Qt::black;
     canvas.setBrush(brush);
@@ -175,43 +175,43 @@ void DRAWARROWHEAD(TCANVAS& canvas, int x, int y, int size, TARROWDIRECTION dire
     canvas.setBrush(brush);
 }
 
-void DRAWCALIBRATIONPAGE(TCANVAS& canvas, const TPRINTERGEOMETRY& printer, const TCALIBRATIONMEASURES& measures,
-                         const TCALIBRATIONTEXTS& texts)
+void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, const CalibrationMeasures& measures,
+                         const CalibrationTexts& texts)
 {
     if (measures.Width == 0 || measures.Height == 0 || printer.DpiX <= 0 || printer.DpiY <= 0)
         return;
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, measures);
+    const CalibrationLayout l = calibrationLayout(printer, measures);
 
-    canvas.setPen(TCANVASPEN{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black});
-    canvas.setBrush(TCANVASBRUSH{TBrushStyle::Solid, Qt::white});
-    canvas.setFont(TCANVASFONT{}); // Arial, 10 points
+    canvas.setPen(CanvasPen{PenMode::Copy, PenStyle::Solid, 2, Qt::black});
+    canvas.setBrush(CanvasBrush{BrushStyle::Solid, Qt::white});
+    canvas.setFont(CanvasFont{}); // Arial, 10 points
 
     // The solid box comes last so that it is whole where the others meet it.
-    setPen(canvas, TPenStyle::Dot, 1);
+    setPen(canvas, PenStyle::Dot, 1);
     box(canvas, l.Dotted);
-    setPen(canvas, TPenStyle::Dash, 1);
+    setPen(canvas, PenStyle::Dash, 1);
     box(canvas, l.Dashed);
-    setPen(canvas, TPenStyle::Solid, 1);
+    setPen(canvas, PenStyle::Solid, 1);
     box(canvas, l.Solid);
 
     // Left and top: from the printable edges to the dashed box.
-    setPen(canvas, TPenStyle::Dash, 1);
+    setPen(canvas, PenStyle::Dash, 1);
     line(canvas, l.LeftFrom, l.LeftTo);
-    DRAWARROWHEAD(canvas, l.LeftTo.x(), l.LeftTo.y(), l.Arrow, TARROWDIRECTION::Right);
+    DRAWARROWHEAD(canvas, l.LeftTo.x(), l.LeftTo.y(), l.Arrow, ArrowDirection::Right);
     wordOnRow(canvas, l.LeftFrom, l.LeftTo, QStringLiteral("Left"));
     line(canvas, l.TopFrom, l.TopTo);
-    DRAWARROWHEAD(canvas, l.TopTo.x(), l.TopTo.y(), l.Arrow, TARROWDIRECTION::Down);
+    DRAWARROWHEAD(canvas, l.TopTo.x(), l.TopTo.y(), l.Arrow, ArrowDirection::Down);
     wordOnColumn(canvas, l.TopFrom, l.TopTo, QStringLiteral("Top"));
 
     // Width and height of the solid box.
-    setPen(canvas, TPenStyle::Solid, 2);
+    setPen(canvas, PenStyle::Solid, 2);
     line(canvas, l.WidthFrom, l.WidthTo);
-    DRAWARROWHEAD(canvas, l.WidthFrom.x(), l.WidthFrom.y(), l.Arrow, TARROWDIRECTION::Left);
-    DRAWARROWHEAD(canvas, l.WidthTo.x(), l.WidthTo.y(), l.Arrow, TARROWDIRECTION::Right);
+    DRAWARROWHEAD(canvas, l.WidthFrom.x(), l.WidthFrom.y(), l.Arrow, ArrowDirection::Left);
+    DRAWARROWHEAD(canvas, l.WidthTo.x(), l.WidthTo.y(), l.Arrow, ArrowDirection::Right);
     wordOnRow(canvas, l.WidthFrom, l.WidthTo, QStringLiteral("Width"));
     line(canvas, l.HeightFrom, l.HeightTo);
-    DRAWARROWHEAD(canvas, l.HeightFrom.x(), l.HeightFrom.y(), l.Arrow, TARROWDIRECTION::Up);
-    DRAWARROWHEAD(canvas, l.HeightTo.x(), l.HeightTo.y(), l.Arrow, TARROWDIRECTION::Down);
+    DRAWARROWHEAD(canvas, l.HeightFrom.x(), l.HeightFrom.y(), l.Arrow, ArrowDirection::Up);
+    DRAWARROWHEAD(canvas, l.HeightTo.x(), l.HeightTo.y(), l.Arrow, ArrowDirection::Down);
     wordOnColumn(canvas, l.HeightFrom, l.HeightTo, QStringLiteral("Height"));
 
     // The text column under the boxes.

@@ -21,22 +21,22 @@ constexpr MU CalibrationBoxSizeMU = 100000;
 
 // The four measurements the user entered, in MU: the solid box's width and
 // height, the dashed box's left and top edges from the paper's edges.
-struct TCALIBRATIONMEASURES {
+struct CalibrationMeasures {
     MU Width = CalibrationBoxSizeMU;
     MU Height = CalibrationBoxSizeMU;
     MU Left = CalibrationBoxLeftMU;
     MU Top = CalibrationBoxTopMU;
-    bool operator==(const TCALIBRATIONMEASURES&) const = default;
+    bool operator==(const CalibrationMeasures&) const = default;
 };
 
 // The calibration the measurements stand for: LeftShift = 50000 - left,
 // TopShift = 50000 - top, ScaleX = 100000 / width, ScaleY = 100000 / height.
 // The width and height must not be 0.
-TPRINTERCALIBRATION FNCALIBRATIONFROMMEASURES(const TCALIBRATIONMEASURES& measures);
+TPRINTERCALIBRATION calibrationFromMeasures(const CalibrationMeasures& measures);
 
 // The texts the page prints besides its fixed lines. Each measurement text
 // carries its unit ("100 mm.").
-struct TCALIBRATIONTEXTS {
+struct CalibrationTexts {
     QString DesiredWidth, DesiredHeight, DesiredLeft, DesiredTop;
     QString EnteredWidth, EnteredHeight, EnteredLeft, EnteredTop;
     QString PrinterName;
@@ -47,10 +47,10 @@ struct TCALIBRATIONTEXTS {
 // Everything of the page that follows from the printer and the measurements,
 // in device pixels. A box covers the columns left to right - 1 and the rows
 // top to bottom - 1.
-struct TCALIBRATIONLAYOUT {
-    TCANVASRECT Solid;  // the reference box, uncorrected
-    TCANVASRECT Dashed; // scaled by the measured width and height
-    TCANVASRECT Dotted; // scaled and moved by the measured left and top
+struct CalibrationLayout {
+    CanvasRect Solid;  // the reference box, uncorrected
+    CanvasRect Dashed; // scaled by the measured width and height
+    CanvasRect Dotted; // scaled and moved by the measured left and top
     // The dimension lines, each from its first to its second point.
     QPoint LeftFrom, LeftTo;     // printable edge to the dashed box, 5 mm below its top
     QPoint TopFrom, TopTo;       // printable edge to the dashed box, 5 mm right of its left
@@ -65,15 +65,15 @@ struct TCALIBRATIONLAYOUT {
 
 // The page's geometry for a printer of the given resolution and printable
 // area offset. The width and height must not be 0.
-TCALIBRATIONLAYOUT FNCALIBRATIONLAYOUT(const TPRINTERGEOMETRY& printer, const TCALIBRATIONMEASURES& measures);
+CalibrationLayout calibrationLayout(const PrinterGeometry& printer, const CalibrationMeasures& measures);
 
-enum class TARROWDIRECTION { Up, Down, Left, Right };
+enum class ArrowDirection { Up, Down, Left, Right };
 
 // A filled black triangle with its tip at (x, y), `size` long and `size`
 // wide, drawn with the current pen; the brush colour is put back afterwards.
-void DRAWARROWHEAD(TCANVAS& canvas, int x, int y, int size, TARROWDIRECTION direction);
+void DRAWARROWHEAD(PageCanvas& canvas, int x, int y, int size, ArrowDirection direction);
 
 // Draws the whole page. Nothing is drawn when the measured width or height
 // is 0 (no scale follows from it) or the printer reports no resolution.
-void DRAWCALIBRATIONPAGE(TCANVAS& canvas, const TPRINTERGEOMETRY& printer, const TCALIBRATIONMEASURES& measures,
-                         const TCALIBRATIONTEXTS& texts);
+void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, const CalibrationMeasures& measures,
+                         const CalibrationTexts& texts);

@@ -1,10 +1,10 @@
 #pragma once
 // The drawing surface of the page renderer and the calibration page: the few
-// operations they need and nothing more. TPAINTERCANVAS draws through a
-// QPainter on the preview image or the printer page; TRECORDINGCANVAS
+// operations they need and nothing more. PainterCanvas draws through a
+// QPainter on the preview image or the printer page; RecordingCanvas
 // records every operation for the tests.
 //
-// Coordinates are whole device pixels. A TCANVASRECT covers the columns left
+// Coordinates are whole device pixels. A CanvasRect covers the columns left
 // to right - 1 and the rows top to bottom - 1.
 
 #include <QColor>
@@ -17,7 +17,7 @@
 
 class QSvgRenderer;
 
-struct TCANVASRECT {
+struct CanvasRect {
     int left = 0;
     int top = 0;
     int right = 0;
@@ -25,50 +25,50 @@ struct TCANVASRECT {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool isEmpty() const { return right <= left || bottom <= top; }
-    bool operator==(const TCANVASRECT&) const = default;
+    bool operator==(const CanvasRect&) const = default;
 };
 
 // Copy is the only mode the program draws with: the pen's colour replaces
 // what lies beneath.
-enum class TPenMode { Copy };
-enum class TPenStyle { Solid, Dash, Dot, Clear };
-enum class TBrushStyle { Solid, Clear };
+enum class PenMode { Copy };
+enum class PenStyle { Solid, Dash, Dot, Clear };
+enum class BrushStyle { Solid, Clear };
 
-struct TCANVASPEN {
-    TPenMode mode = TPenMode::Copy;
-    TPenStyle style = TPenStyle::Solid;
+struct CanvasPen {
+    PenMode mode = PenMode::Copy;
+    PenStyle style = PenStyle::Solid;
     int width = 1; // pixels; 0 is the thinnest line the device draws
     QColor color = Qt::black;
-    bool operator==(const TCANVASPEN&) const = default;
+    bool operator==(const CanvasPen&) const = default;
 };
 
-struct TCANVASBRUSH {
-    TBrushStyle style = TBrushStyle::Solid;
+struct CanvasBrush {
+    BrushStyle style = BrushStyle::Solid;
     QColor color = Qt::white;
-    bool operator==(const TCANVASBRUSH&) const = default;
+    bool operator==(const CanvasBrush&) const = default;
 };
 
-struct TCANVASFONT {
+struct CanvasFont {
     QString name = QStringLiteral("Arial");
     int size = 10;  // points; below 1 nothing is drawn and text measures 0
-    int style = 0;  // TFONT::TFontStyle bits: bold, italic, underline, strike-out
+    int style = 0;  // TFONT::FontStyle bits: bold, italic, underline, strike-out
     QColor color = Qt::black;
     qint32 charset = 1;
-    qint32 pitch = 0; // TFONT::TFontPitch
-    bool operator==(const TCANVASFONT&) const = default;
+    qint32 pitch = 0; // TFONT::FontPitch
+    bool operator==(const CanvasFont&) const = default;
 };
 
-class TCANVAS {
+class PageCanvas {
 public:
-    virtual ~TCANVAS() = default;
+    virtual ~PageCanvas() = default;
 
     // Negative pen widths are taken as 0.
-    virtual void setPen(const TCANVASPEN& pen) = 0;
-    virtual TCANVASPEN pen() const = 0;
-    virtual void setBrush(const TCANVASBRUSH& brush) = 0;
-    virtual TCANVASBRUSH brush() const = 0;
-    virtual void setFont(const TCANVASFONT& font) = 0;
-    virtual TCANVASFONT font() const = 0;
+    virtual void setPen(const CanvasPen& pen) = 0;
+    virtual CanvasPen pen() const = 0;
+    virtual void setBrush(const CanvasBrush& brush) = 0;
+    virtual CanvasBrush brush() const = 0;
+    virtual void setFont(const CanvasFont& font) = 0;
+    virtual CanvasFont font() const = 0;
 
     // The advance width and the line height of a text in the current font.
     virtual int textWidth(const QString& text) = 0;
@@ -78,7 +78,7 @@ public:
     // colour, cut at clip. With a solid brush the whole clip rectangle is
     // filled with the brush colour first; with a clear brush the background
     // shows through.
-    virtual void textRect(const TCANVASRECT& clip, int x, int y, const QString& text) = 0;
+    virtual void textRect(const CanvasRect& clip, int x, int y, const QString& text) = 0;
 
     // Lines through the points with the current pen.
     virtual void polyline(std::span<const QPoint> points) = 0;
@@ -87,7 +87,7 @@ public:
 
     // Stretches the rectangle source of the picture onto dest. The source may
     // reach beyond the picture; the part of dest it maps there is left alone.
-    virtual void stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source) = 0;
+    virtual void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) = 0;
     // Draws a vector drawing scaled into box, cut at clip.
-    virtual void drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip) = 0;
+    virtual void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) = 0;
 };

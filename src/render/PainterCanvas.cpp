@@ -28,27 +28,27 @@ constexpr double LargestCachedGlyphPixels = 400;
 // fonts are measured and drawn at this size; no label is that tall.
 constexpr double LargestFontPixels = 15000;
 
-bool SameFace(const TCANVASFONT& a, const TCANVASFONT& b)
+bool SameFace(const CanvasFont& a, const CanvasFont& b)
 {
     return a.size == b.size && a.style == b.style && a.pitch == b.pitch && a.charset == b.charset
            && a.name == b.name;
 }
 
-QRect ToQRect(const TCANVASRECT& r)
+QRect ToQRect(const CanvasRect& r)
 {
     return QRect(r.left, r.top, r.width(), r.height());
 }
 
-Qt::PenStyle ToQtStyle(TPenStyle style)
+Qt::PenStyle toQtStyle(PenStyle style)
 {
     switch (style) {
-    case TPenStyle::Dash:
+    case PenStyle::Dash:
         return Qt::DashLine;
-    case TPenStyle::Dot:
+    case PenStyle::Dot:
         return Qt::DotLine;
-    case TPenStyle::Clear:
+    case PenStyle::Clear:
         return Qt::NoPen;
-    case TPenStyle::Solid:
+    case PenStyle::Solid:
         break;
     }
     return Qt::SolidLine;
@@ -56,13 +56,13 @@ Qt::PenStyle ToQtStyle(TPenStyle style)
 
 } // namespace
 
-TPAINTERCANVAS::TPAINTERCANVAS(QPainter* painter)
+PainterCanvas::PainterCanvas(QPainter* painter)
     : painter_(painter)
 {
     init();
 }
 
-TPAINTERCANVAS::TPAINTERCANVAS(QPaintDevice* device)
+PainterCanvas::PainterCanvas(QPaintDevice* device)
     : ownPainter_(std::make_unique<QPainter>())
     , painter_(ownPainter_.get())
 {
@@ -72,13 +72,13 @@ TPAINTERCANVAS::TPAINTERCANVAS(QPaintDevice* device)
     init();
 }
 
-TPAINTERCANVAS::~TPAINTERCANVAS()
+PainterCanvas::~PainterCanvas()
 {
     if (ownPainter_ && ownPainter_->isActive())
         ownPainter_->end();
 }
 
-void TPAINTERCANVAS::init()
+void PainterCanvas::init()
 {
     // Without an active painter the canvas draws nothing and measures with
     // the screen's metrics.
@@ -97,7 +97,7 @@ void TPAINTERCANVAS::init()
     setBrush(brush_);
 }
 
-QFont TPAINTERCANVAS::qfont(const TCANVASFONT& font)
+QFont PainterCanvas::qfont(const CanvasFont& font)
 {
     QFont f(font.name);
     // Points, not pixels: the device's own resolution makes the pixels.
@@ -113,7 +113,7 @@ QFont TPAINTERCANVAS::qfont(const TCANVASFONT& font)
     return f;
 }
 
-void TPAINTERCANVAS::setPen(const TCANVASPEN& pen)
+void PainterCanvas::setPen(const CanvasPen& pen)
 {
     pen_ = pen;
     if (pen_.width < 0)
@@ -121,16 +121,16 @@ void TPAINTERCANVAS::setPen(const TCANVASPEN& pen)
     applyPen();
 }
 
-void TPAINTERCANVAS::applyPen()
+void PainterCanvas::applyPen()
 {
-    qpen_ = QPen(pen_.color, pen_.width, ToQtStyle(pen_.style), Qt::SquareCap, Qt::MiterJoin);
+    qpen_ = QPen(pen_.color, pen_.width, toQtStyle(pen_.style), Qt::SquareCap, Qt::MiterJoin);
     // Dashes and dots of a fixed size on paper (about 1 mm and 0.3 mm), so a
     // dashed line on a 1 200 DPI printer does not come out as a hairline.
-    if ((pen_.style == TPenStyle::Dash || pen_.style == TPenStyle::Dot) && device_) {
+    if ((pen_.style == PenStyle::Dash || pen_.style == PenStyle::Dot) && device_) {
         const qreal perMm = device_->logicalDpiX() / 25.4;
         const qreal unit = pen_.width > 0 ? pen_.width : 1;
-        const qreal dash = std::max<qreal>(1.0, (pen_.style == TPenStyle::Dash ? 1.0 : 0.3) * perMm / unit);
-        const qreal gap = std::max<qreal>(1.0, (pen_.style == TPenStyle::Dash ? 0.6 : 0.3) * perMm / unit);
+        const qreal dash = std::max<qreal>(1.0, (pen_.style == PenStyle::Dash ? 1.0 : 0.3) * perMm / unit);
+        const qreal gap = std::max<qreal>(1.0, (pen_.style == PenStyle::Dash ? 0.6 : 0.3) * perMm / unit);
         qpen_.setDashPattern({dash, gap});
         qpen_.setCapStyle(Qt::FlatCap);
     }
@@ -138,21 +138,21 @@ void TPAINTERCANVAS::applyPen()
         painter_->setPen(qpen_);
 }
 
-void TPAINTERCANVAS::setBrush(const TCANVASBRUSH& brush)
+void PainterCanvas::setBrush(const CanvasBrush& brush)
 {
     brush_ = brush;
     if (active_)
-        painter_->setBrush(brush_.style == TBrushStyle::Solid ? QBrush(brush_.color) : QBrush(Qt::NoBrush));
+        painter_->setBrush(brush_.style == BrushStyle::Solid ? QBrush(brush_.color) : QBrush(Qt::NoBrush));
 }
 
-void TPAINTERCANVAS::setFont(const TCANVASFONT& font)
+void PainterCanvas::setFont(const CanvasFont& font)
 {
     font_ = font;
     if (current_ && !SameFace(current_->key, font_))
         current_ = nullptr;
 }
 
-TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
+PainterCanvas::FontEntry* PainterCanvas::currentFont()
 {
     if (current_)
         return current_;
@@ -170,8 +170,8 @@ TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
     QFont f = qfont(font_);
     if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
         f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
-    auto entry = std::make_unique<TFontEntry>(
-        TFontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}});
+    auto entry = std::make_unique<FontEntry>(
+        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
@@ -186,30 +186,30 @@ TPAINTERCANVAS::TFontEntry* TPAINTERCANVAS::currentFont()
     return current_;
 }
 
-int TPAINTERCANVAS::textWidth(const QString& text)
+int PainterCanvas::textWidth(const QString& text)
 {
     if (font_.size < 1 || text.isEmpty())
         return 0;
     return currentFont()->metrics.horizontalAdvance(text);
 }
 
-int TPAINTERCANVAS::textHeight(const QString&)
+int PainterCanvas::textHeight(const QString&)
 {
     if (font_.size < 1)
         return 0;
     return currentFont()->metrics.height();
 }
 
-void TPAINTERCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QString& text)
+void PainterCanvas::textRect(const CanvasRect& clip, int x, int y, const QString& text)
 {
     if (!active_ || clip.isEmpty())
         return;
     const QRect clipRect = ToQRect(clip);
-    if (brush_.style == TBrushStyle::Solid)
+    if (brush_.style == BrushStyle::Solid)
         painter_->fillRect(clipRect, brush_.color);
     if (font_.size < 1 || text.isEmpty())
         return;
-    TFontEntry* f = currentFont();
+    FontEntry* f = currentFont();
     if (hasBaseClip_) {
         painter_->setClipRegion(baseClip_);
         painter_->setClipRect(clipRect, Qt::IntersectClip);
@@ -233,7 +233,7 @@ void TPAINTERCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QStri
         painter_->setClipping(false);
 }
 
-void TPAINTERCANVAS::drawLargeText(TFontEntry& font, QPoint origin, const QString& text)
+void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString& text)
 {
     // The same shaping as drawText and horizontalAdvance, on this device.
     QTextLayout layout(text, font.font, device_);
@@ -249,7 +249,7 @@ void TPAINTERCANVAS::drawLargeText(TFontEntry& font, QPoint origin, const QStrin
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-            const TGlyphImage& glyph = glyphImage(font, raw, indexes[i]);
+            const GlyphImage& glyph = glyphImage(font, raw, indexes[i]);
             if (glyph.image.isNull())
                 continue;
             const QPointF at = lineOrigin + positions[i];
@@ -266,13 +266,13 @@ void TPAINTERCANVAS::drawLargeText(TFontEntry& font, QPoint origin, const QStrin
         painter_->fillRect(origin.x(), origin.y() - m.strikeOutPos(), width, thickness, font_.color);
 }
 
-const TPAINTERCANVAS::TGlyphImage& TPAINTERCANVAS::glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph)
+const PainterCanvas::GlyphImage& PainterCanvas::glyphImage(FontEntry& font, const QRawFont& raw, quint32 glyph)
 {
-    const TGlyphKey key{raw, glyph, font_.color.rgba()};
+    const GlyphKey key{raw, glyph, font_.color.rgba()};
     auto it = font.glyphs.constFind(key);
     if (it != font.glyphs.constEnd())
         return *it;
-    TGlyphImage result;
+    GlyphImage result;
     const QRectF bounds = raw.boundingRect(glyph);
     if (!bounds.isEmpty()) {
         // A margin for antialiasing and hinting beyond the outline's bounds.
@@ -297,21 +297,21 @@ const TPAINTERCANVAS::TGlyphImage& TPAINTERCANVAS::glyphImage(TFontEntry& font, 
     return *font.glyphs.insert(key, std::move(result));
 }
 
-void TPAINTERCANVAS::polyline(std::span<const QPoint> points)
+void PainterCanvas::polyline(std::span<const QPoint> points)
 {
     if (!active_ || points.empty())
         return;
     painter_->drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
-void TPAINTERCANVAS::polygon(std::span<const QPoint> points)
+void PainterCanvas::polygon(std::span<const QPoint> points)
 {
     if (!active_ || points.empty())
         return;
     painter_->drawPolygon(points.data(), static_cast<int>(points.size()));
 }
 
-void TPAINTERCANVAS::stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source)
+void PainterCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source)
 {
     if (!active_ || dest.isEmpty() || source.isEmpty() || picture.isNull())
         return;
@@ -320,7 +320,7 @@ void TPAINTERCANVAS::stretchDraw(const TCANVASRECT& dest, const QImage& picture,
     painter_->drawImage(QRectF(ToQRect(dest)), picture, QRectF(ToQRect(source)));
 }
 
-void TPAINTERCANVAS::drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip)
+void PainterCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip)
 {
     if (!active_ || clip.isEmpty() || box.isEmpty())
         return;

@@ -18,69 +18,69 @@
 
 class QPaintDevice;
 
-class TPAINTERCANVAS : public TCANVAS {
+class PainterCanvas : public PageCanvas {
 public:
     // Draws through a painter that is already active on its device (the
     // printer's painter of a print run). The painter is not owned.
-    explicit TPAINTERCANVAS(QPainter* painter);
+    explicit PainterCanvas(QPainter* painter);
     // Opens its own painter on the device (a preview image) and ends it when
     // destroyed. A device that cannot be painted on (a null image) gives a
     // canvas that draws nothing.
-    explicit TPAINTERCANVAS(QPaintDevice* device);
-    ~TPAINTERCANVAS() override;
-    TPAINTERCANVAS(const TPAINTERCANVAS&) = delete;
-    TPAINTERCANVAS& operator=(const TPAINTERCANVAS&) = delete;
+    explicit PainterCanvas(QPaintDevice* device);
+    ~PainterCanvas() override;
+    PainterCanvas(const PainterCanvas&) = delete;
+    PainterCanvas& operator=(const PainterCanvas&) = delete;
 
-    void setPen(const TCANVASPEN& pen) override;
-    TCANVASPEN pen() const override { return pen_; }
-    void setBrush(const TCANVASBRUSH& brush) override;
-    TCANVASBRUSH brush() const override { return brush_; }
-    void setFont(const TCANVASFONT& font) override;
-    TCANVASFONT font() const override { return font_; }
+    void setPen(const CanvasPen& pen) override;
+    CanvasPen pen() const override { return pen_; }
+    void setBrush(const CanvasBrush& brush) override;
+    CanvasBrush brush() const override { return brush_; }
+    void setFont(const CanvasFont& font) override;
+    CanvasFont font() const override { return font_; }
 
     int textWidth(const QString& text) override;
     int textHeight(const QString& text) override;
-    void textRect(const TCANVASRECT& clip, int x, int y, const QString& text) override;
+    void textRect(const CanvasRect& clip, int x, int y, const QString& text) override;
     void polyline(std::span<const QPoint> points) override;
     void polygon(std::span<const QPoint> points) override;
-    void stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source) override;
-    void drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip) override;
+    void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
+    void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
 
     QPainter* painter() const { return painter_; }
 
     // The QFont a canvas font becomes (without its colour).
-    static QFont qfont(const TCANVASFONT& font);
+    static QFont qfont(const CanvasFont& font);
 
 private:
     // A glyph drawn once in one colour, and where its image lies relative to
     // the glyph's origin on the baseline.
-    struct TGlyphKey {
+    struct GlyphKey {
         QRawFont font;
         quint32 glyph = 0;
         QRgb color = 0;
-        bool operator==(const TGlyphKey&) const = default;
-        friend size_t qHash(const TGlyphKey& key, size_t seed = 0)
+        bool operator==(const GlyphKey&) const = default;
+        friend size_t qHash(const GlyphKey& key, size_t seed = 0)
         {
             return qHashMulti(seed, key.font, key.glyph, key.color);
         }
     };
-    struct TGlyphImage {
+    struct GlyphImage {
         QImage image;
         QPoint offset;
     };
-    struct TFontEntry {
-        TCANVASFONT key;
+    struct FontEntry {
+        CanvasFont key;
         QFont font;
         QFontMetrics metrics;
         bool largeOnImage = false; // drawn from this canvas's own glyph images
-        QHash<TGlyphKey, TGlyphImage> glyphs;
+        QHash<GlyphKey, GlyphImage> glyphs;
     };
 
     void init();
     void applyPen();
-    TFontEntry* currentFont();
-    void drawLargeText(TFontEntry& font, QPoint origin, const QString& text);
-    const TGlyphImage& glyphImage(TFontEntry& font, const QRawFont& raw, quint32 glyph);
+    FontEntry* currentFont();
+    void drawLargeText(FontEntry& font, QPoint origin, const QString& text);
+    const GlyphImage& glyphImage(FontEntry& font, const QRawFont& raw, quint32 glyph);
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_ = nullptr;
@@ -88,13 +88,13 @@ private:
     bool active_ = false;
     QRegion baseClip_; // the caller's clipping, kept under every clip of ours
     bool hasBaseClip_ = false;
-    TCANVASPEN pen_;
+    CanvasPen pen_;
     QPen qpen_;
-    TCANVASBRUSH brush_;
-    TCANVASFONT font_;
+    CanvasBrush brush_;
+    CanvasFont font_;
     // Fonts built on this device, most recent last: shrink-to-fit steps
     // through sizes label after label, and a QFontMetrics is costly to make.
-    std::vector<std::unique_ptr<TFontEntry>> fonts_;
-    TFontEntry* current_ = nullptr;           // the entry of font_, once looked up
-    const TFontEntry* painterFont_ = nullptr; // the entry the painter holds
+    std::vector<std::unique_ptr<FontEntry>> fonts_;
+    FontEntry* current_ = nullptr;           // the entry of font_, once looked up
+    const FontEntry* painterFont_ = nullptr; // the entry the painter holds
 };

@@ -6,10 +6,10 @@
 
 #include <QtGlobal>
 
-class TCANVAS;
+class PageCanvas;
 
 struct TPRINTPARAMS {
-    TCANVAS* Canvas = nullptr;  // nothing is drawn without one
+    PageCanvas* Canvas = nullptr;  // nothing is drawn without one
     MU MuOffsetX = 0;           // added to every sheet position before scaling
     MU MuOffsetY = 0;
     double FontScale = 1.0;     // the preview scale; unused on a printer

@@ -36,10 +36,10 @@ void reportPrintFailure(const QString& cause, bool beep)
     FNLOGERROR(PrintFailedError, QStringLiteral("Printing failed: ") + cause, beep, true);
 }
 
-qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command)
+qint32 printMaxPage(const TJOB& job, PrintCommand command)
 {
     qint32 maxPage = 1;
-    if (command == TPRINTCOMMAND::PRINTJOB && !job.DATAINFO()->FILECONTENT.isEmpty())
+    if (command == PrintCommand::PRINTJOB && !job.DATAINFO()->FILECONTENT.isEmpty())
         maxPage = job.PAGECOUNT();
     if (maxPage > MaxPrintPages) {
         FNLOGERROR(10,
@@ -54,18 +54,18 @@ qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command)
     return maxPage;
 }
 
-QString printDocumentName(TPRINTCOMMAND command, const QString& jobFile)
+QString printDocumentName(PrintCommand command, const QString& jobFile)
 {
-    if (command == TPRINTCOMMAND::PRINTTEMPLATE)
-        return ApplicationTitle() + QStringLiteral(" template");
+    if (command == PrintCommand::PRINTTEMPLATE)
+        return applicationTitle() + QStringLiteral(" template");
     if (!jobFile.isEmpty())
         return QFileInfo(jobFile).fileName();
-    return ApplicationTitle() + QStringLiteral(" labels");
+    return applicationTitle() + QStringLiteral(" labels");
 }
 
 // ---------------------------------------------------------------- output files
 
-QString FNOUTPUTFILEREFUSAL(const QString& path)
+QString outputFileRefusal(const QString& path)
 {
     // stat follows a symbolic link to what it names: a link to a device is
     // a device here.
@@ -106,7 +106,7 @@ QString cutShortCause(const QString& path)
 
 } // namespace
 
-bool FNPDFWRITTENWHOLE(const QString& path, QString& error)
+bool pdfWrittenWhole(const QString& path, QString& error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -145,9 +145,9 @@ bool FNPDFWRITTENWHOLE(const QString& path, QString& error)
 // Passes the PDF writer's bytes on to the file and keeps count of them: the
 // writer does not look at the results of its writes, so a full disk would
 // otherwise go unnoticed and a truncated file take the old one's place.
-class TCheckedWriter : public QIODevice {
+class CheckedWriter : public QIODevice {
 public:
-    explicit TCheckedWriter(QSaveFile& file) : file_(file) {}
+    explicit CheckedWriter(QSaveFile& file) : file_(file) {}
 
     // True when every byte offered reached the file.
     bool complete() const { return !failed_ && file_.size() == offered_; }
@@ -186,7 +186,7 @@ namespace {
 // ordinary file. Null, with error set, when it cannot be opened.
 std::unique_ptr<QSaveFile> openOutputFile(const QString& path, QString& error)
 {
-    error = FNOUTPUTFILEREFUSAL(path);
+    error = outputFileRefusal(path);
     if (!error.isEmpty())
         return nullptr;
     auto file = std::make_unique<QSaveFile>(path);
@@ -207,7 +207,7 @@ bool commitChecked(QSaveFile& file, const QString& path, bool complete, const QS
         file.commit();
         return false;
     }
-    if (const QString refusal = FNOUTPUTFILEREFUSAL(path); !refusal.isEmpty()) {
+    if (const QString refusal = outputFileRefusal(path); !refusal.isEmpty()) {
         error = refusal;
         file.cancelWriting();
         file.commit();
@@ -224,19 +224,19 @@ bool commitChecked(QSaveFile& file, const QString& path, bool complete, const QS
 
 // ---------------------------------------------------------------- the run
 
-TPRINTRUN::TPAGEDRAWER& TPRINTRUN::defaultPageDrawer()
+PrintRun::PageDrawer& PrintRun::defaultPageDrawer()
 {
-    static TPAGEDRAWER drawer = [](const TJOB& job, const TPRINTPARAMS& params, QString* pictureError) {
+    static PageDrawer drawer = [](const TJOB& job, const TPRINTPARAMS& params, QString* pictureError) {
         PRINT(job, params, pictureError);
     };
     return drawer;
 }
 
-TPRINTRUN::TPRINTRUN() : drawPage(defaultPageDrawer())
+PrintRun::PrintRun() : drawPage(defaultPageDrawer())
 {
 }
 
-void TPRINTRUN::requestAbort()
+void PrintRun::requestAbort()
 {
     if (inProgress_)
         PrintAbortRequested = true;
@@ -247,29 +247,29 @@ namespace {
 // Leaves the printer with no open document whatever way the run ends: a
 // failure inside the page drawing discards the document rather than leaving
 // it open or printing half of it.
-class TRunGuard {
+class RunGuard {
 public:
-    TRunGuard(TPRINTTARGET& target, bool& inProgress) : target_(target), inProgress_(inProgress)
+    RunGuard(PrintTarget& target, bool& inProgress) : target_(target), inProgress_(inProgress)
     {
         inProgress_ = true;
     }
-    ~TRunGuard()
+    ~RunGuard()
     {
         if (target_.isPrinting())
             target_.abortDocument();
         inProgress_ = false;
     }
-    TRunGuard(const TRunGuard&) = delete;
-    TRunGuard& operator=(const TRunGuard&) = delete;
+    RunGuard(const RunGuard&) = delete;
+    RunGuard& operator=(const RunGuard&) = delete;
 
 private:
-    TPRINTTARGET& target_;
+    PrintTarget& target_;
     bool& inProgress_;
 };
 
 } // namespace
 
-TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTREQUEST& request)
+PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintRequest& request)
 {
     if (inProgress_ || target.isPrinting())
         throw EPrinterBusy();
@@ -278,7 +278,7 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
     target.setOrientation(paper.LANDSCAPE());
     target.setPaperSize(QSizeF(FNMUTOMM(paper.PAPERMUWIDTH), FNMUTOMM(paper.PAPERMUHEIGHT)));
 
-    const bool printJob = request.Command == TPRINTCOMMAND::PRINTJOB;
+    const bool printJob = request.Command == PrintCommand::PRINTJOB;
     // The pages of one copy, in the order they print.
     QList<qint32> pages;
     if (!printJob)
@@ -289,7 +289,7 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
         for (qint64 page = request.FromPage; page <= request.ToPage && page <= MaxPrintPages; ++page)
             pages.append(static_cast<qint32>(page));
 
-    TPRINTRESULT result;
+    PrintResult result;
     const qint64 rangePages = pages.size();
     if (rangePages <= 0 || (printJob && request.Collate && request.Copies < 1))
         return result;
@@ -317,7 +317,7 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
     params.ShowLabels = printJob;
     params.ShowTemplate = !printJob;
 
-    TRunGuard guard(target, inProgress_);
+    RunGuard guard(target, inProgress_);
     target.beginDocument();
     if (!target.isPrinting())
         Messages().show(QStringLiteral("Not printing?"));
@@ -373,13 +373,13 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
 
     result.PagesSent = sent;
     if (!result.Error.isEmpty()) {
-        result.Outcome = TPRINTOUTCOME::PictureFailed;
+        result.Outcome = PrintOutcome::PictureFailed;
     } else if (aborted) {
-        result.Outcome = TPRINTOUTCOME::Aborted;
+        result.Outcome = PrintOutcome::Aborted;
     } else if (target.endDocument()) {
-        result.Outcome = TPRINTOUTCOME::Printed;
+        result.Outcome = PrintOutcome::Printed;
     } else {
-        result.Outcome = TPRINTOUTCOME::Failed;
+        result.Outcome = PrintOutcome::Failed;
         result.Error = target.errorText();
     }
     if (collate)
@@ -389,7 +389,7 @@ TPRINTRESULT TPRINTRUN::run(const TJOB& job, TPRINTTARGET& target, const TPRINTR
 
 // ---------------------------------------------------------------- chosen pages
 
-QList<qint32> FNCHOSENPAGES(const TPRINTCHOICE& choice)
+QList<qint32> chosenPages(const PrintChoice& choice)
 {
     QList<QPair<int, int>> ranges = choice.pageList;
     if (ranges.isEmpty())
@@ -399,8 +399,8 @@ QList<qint32> FNCHOSENPAGES(const TPRINTCHOICE& choice)
     QList<qint32> pages;
     for (const auto& [first, last] : ranges) {
         for (qint64 page = std::max(first, low); page <= std::min(last, high); ++page) {
-            if ((choice.pageSet == TPAGESET::Odd && page % 2 == 0)
-                || (choice.pageSet == TPAGESET::Even && page % 2 != 0))
+            if ((choice.pageSet == PageSet::Odd && page % 2 == 0)
+                || (choice.pageSet == PageSet::Even && page % 2 != 0))
                 continue;
             pages.append(static_cast<qint32>(page));
         }
@@ -412,7 +412,7 @@ QList<qint32> FNCHOSENPAGES(const TPRINTCHOICE& choice)
 
 // ---------------------------------------------------------------- page size
 
-QPageSize FNPRINTPAGESIZE(const QSizeF& millimetres, bool landscape)
+QPageSize printPageSize(const QSizeF& millimetres, bool landscape)
 {
     const QSizeF upright = landscape ? millimetres.transposed() : millimetres;
     return QPageSize(upright, QPageSize::Millimeter);
@@ -448,12 +448,12 @@ bool PainterPrintTarget::startPainting(QPagedPaintDevice& device, const QString&
         return false;
     }
     device_ = &device;
-    canvas_ = std::make_unique<TPAINTERCANVAS>(painter_.get());
+    canvas_ = std::make_unique<PainterCanvas>(painter_.get());
     printing_ = true;
     return true;
 }
 
-TCANVAS* PainterPrintTarget::canvas()
+PageCanvas* PainterPrintTarget::canvas()
 {
     return printing_ ? canvas_.get() : nullptr;
 }
@@ -495,7 +495,7 @@ void PainterPrintTarget::abortDocument()
 
 // ---------------------------------------------------------------- printer
 
-TPRINTERTARGET::TPRINTERTARGET(const QString& printerName)
+PrinterTarget::PrinterTarget(const QString& printerName)
     : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
@@ -507,40 +507,40 @@ TPRINTERTARGET::TPRINTERTARGET(const QString& printerName)
     printer_->setFullPage(true);
 }
 
-TPRINTERTARGET::~TPRINTERTARGET()
+PrinterTarget::~PrinterTarget()
 {
     abortDocument();
 }
 
-QString TPRINTERTARGET::printerName() const
+QString PrinterTarget::printerName() const
 {
     return printer_->printerName();
 }
 
-void TPRINTERTARGET::setOrientation(bool landscape)
+void PrinterTarget::setOrientation(bool landscape)
 {
     refuseWhilePrinting();
     printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-bool TPRINTERTARGET::landscape() const
+bool PrinterTarget::landscape() const
 {
     return printer_->pageLayout().orientation() == QPageLayout::Landscape;
 }
 
-void TPRINTERTARGET::setPaperSize(const QSizeF& millimetres)
+void PrinterTarget::setPaperSize(const QSizeF& millimetres)
 {
     refuseWhilePrinting();
     if (millimetres.width() <= 0 || millimetres.height() <= 0)
         return;
-    printer_->setPageSize(FNPRINTPAGESIZE(millimetres, landscape()));
+    printer_->setPageSize(printPageSize(millimetres, landscape()));
     // The whole sheet is the page: no margins for the print system to keep
     // clear, so it has no reason to scale the page.
     printer_->setFullPage(true);
     printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-void TPRINTERTARGET::usePrinterPaper()
+void PrinterTarget::usePrinterPaper()
 {
     refuseWhilePrinting();
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer_->printerName());
@@ -548,7 +548,7 @@ void TPRINTERTARGET::usePrinterPaper()
     printer_->setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
 }
 
-void TPRINTERTARGET::usePrinter(const QString& name, const QList<QPair<QString, QString>>& options)
+void PrinterTarget::usePrinter(const QString& name, const QList<QPair<QString, QString>>& options)
 {
     refuseWhilePrinting();
     printer_->setOutputFileName(QString());
@@ -556,25 +556,25 @@ void TPRINTERTARGET::usePrinter(const QString& name, const QList<QPair<QString, 
     if (!name.isEmpty())
         printer_->setPrinterName(name);
     printer_->setFullPage(true);
-    FNSETPRINTEROPTIONS(*printer_, options);
+    setPrinterOptions(*printer_, options);
     toFile_ = false;
 }
 
-void TPRINTERTARGET::setCopies(int copies)
+void PrinterTarget::setCopies(int copies)
 {
     refuseWhilePrinting();
     copies_ = std::max(copies, 1);
     printer_->setCopyCount(copies_);
 }
 
-TPRINTERGEOMETRY TPRINTERTARGET::geometry() const
+PrinterGeometry PrinterTarget::geometry() const
 {
     const int dpi = printer_->resolution();
     const QRect paint = printer_->pageLayout().paintRectPixels(dpi);
-    return TPRINTERGEOMETRY{dpi, dpi, paint.left(), paint.top()};
+    return PrinterGeometry{dpi, dpi, paint.left(), paint.top()};
 }
 
-void TPRINTERTARGET::openDocument()
+void PrinterTarget::openDocument()
 {
     // The print dialog's "print to file" choice writes the document to the
     // file the user named; nothing goes to a queue then.
@@ -602,15 +602,15 @@ void TPRINTERTARGET::openDocument()
     startPainting(*printer_, printer_->outputFileName());
 }
 
-QString TPRINTERTARGET::spoolFile() const
+QString PrinterTarget::spoolFile() const
 {
     return spool_->filePath(toFile_ ? QStringLiteral("document.pdf") : QStringLiteral("document.prn"));
 }
 
-void TPRINTERTARGET::painterClosed()
+void PrinterTarget::painterClosed()
 {
     // The printer keeps the name the dialog gave it until the command that
-    // chose it ends (TPRINTERTARGET::usePrinter).
+    // chose it ends (PrinterTarget::usePrinter).
     if (toFile_) {
         printer_->setOutputFileName(destination_);
     } else {
@@ -619,7 +619,7 @@ void TPRINTERTARGET::painterClosed()
     }
 }
 
-void TPRINTERTARGET::discardDocument()
+void PrinterTarget::discardDocument()
 {
     if (destinationFile_) {
         destinationFile_->cancelWriting();
@@ -629,20 +629,20 @@ void TPRINTERTARGET::discardDocument()
     spool_.reset(); // the spooled pages go with the folder
 }
 
-bool TPRINTERTARGET::deliverDocument()
+bool PrinterTarget::deliverDocument()
 {
     const QString file = spoolFile();
     // The engine does not report failed writes: a spool file cut short (a
     // full temporary folder) is found by its own offsets and never handed
     // on.
-    bool ok = FNPDFWRITTENWHOLE(file, error_);
+    bool ok = pdfWrittenWhole(file, error_);
     if (ok)
         ok = toFile_ ? placeInFile(file) : submit(file);
     discardDocument();
     return ok;
 }
 
-bool TPRINTERTARGET::placeInFile(const QString& spoolFile)
+bool PrinterTarget::placeInFile(const QString& spoolFile)
 {
     QFile source(spoolFile);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -674,14 +674,14 @@ bool TPRINTERTARGET::placeInFile(const QString& spoolFile)
     return ok;
 }
 
-bool TPRINTERTARGET::submit(const QString& file)
+bool PrinterTarget::submit(const QString& file)
 {
     // The options the print dialog's Properties chose (tray, duplex, media
     // type, job options), then those the print system needs for the page as
     // laid out: its media, the uncollated copy count and the orientation.
     const QPageLayout layout = printer_->pageLayout();
     std::vector<std::pair<QByteArray, QByteArray>> options;
-    for (const auto& [name, value] : FNPRINTEROPTIONS(*printer_))
+    for (const auto& [name, value] : printerOptions(*printer_))
         options.emplace_back(name.toUtf8(), value.toUtf8());
     options.emplace_back("media", layout.pageSize().key().toUtf8());
     if (copies_ > 1)
@@ -711,64 +711,64 @@ bool TPRINTERTARGET::submit(const QString& file)
 
 // ---------------------------------------------------------------- PDF file
 
-TPDFFILETARGET::TPDFFILETARGET(const QString& path, int resolution)
+PdfFileTarget::PdfFileTarget(const QString& path, int resolution)
     : path_(path), resolution_(resolution)
 {
 }
 
-TPDFFILETARGET::~TPDFFILETARGET()
+PdfFileTarget::~PdfFileTarget()
 {
     abortDocument();
 }
 
-void TPDFFILETARGET::setOrientation(bool landscape)
+void PdfFileTarget::setOrientation(bool landscape)
 {
     refuseWhilePrinting();
     landscape_ = landscape;
 }
 
-void TPDFFILETARGET::setPaperSize(const QSizeF& millimetres)
+void PdfFileTarget::setPaperSize(const QSizeF& millimetres)
 {
     refuseWhilePrinting();
     paper_ = millimetres;
 }
 
-void TPDFFILETARGET::setCopies(int copies)
+void PdfFileTarget::setCopies(int copies)
 {
     refuseWhilePrinting();
     copies_ = std::max(copies, 1);
 }
 
-TPRINTERGEOMETRY TPDFFILETARGET::geometry() const
+PrinterGeometry PdfFileTarget::geometry() const
 {
-    return TPRINTERGEOMETRY{resolution_, resolution_, 0, 0};
+    return PrinterGeometry{resolution_, resolution_, 0, 0};
 }
 
-void TPDFFILETARGET::openDocument()
+void PdfFileTarget::openDocument()
 {
     file_ = openOutputFile(path_, error_);
     if (!file_)
         return;
-    checked_ = std::make_unique<TCheckedWriter>(*file_);
+    checked_ = std::make_unique<CheckedWriter>(*file_);
     checked_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(checked_.get());
     writer_->setResolution(resolution_);
-    writer_->setCreator(ApplicationTitle());
+    writer_->setCreator(applicationTitle());
     writer_->setTitle(documentName_);
     if (paper_.width() > 0 && paper_.height() > 0) {
-        writer_->setPageLayout(QPageLayout(FNPRINTPAGESIZE(paper_, landscape_),
+        writer_->setPageLayout(QPageLayout(printPageSize(paper_, landscape_),
                                            landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait,
                                            QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     }
     startPainting(*writer_, path_);
 }
 
-void TPDFFILETARGET::painterClosed()
+void PdfFileTarget::painterClosed()
 {
     writer_.reset();
 }
 
-bool TPDFFILETARGET::deliverDocument()
+bool PdfFileTarget::deliverDocument()
 {
     const bool ok = commitChecked(*file_, path_, checked_->complete(), checked_->failure(), error_);
     checked_.reset();
@@ -776,7 +776,7 @@ bool TPDFFILETARGET::deliverDocument()
     return ok;
 }
 
-void TPDFFILETARGET::discardDocument()
+void PdfFileTarget::discardDocument()
 {
     checked_.reset();
     file_->cancelWriting();

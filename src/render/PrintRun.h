@@ -2,7 +2,7 @@
 // The print run: pages of a job, or the template's outline page, sent one
 // printer page per sheet through the page renderer. The File > Print and
 // Template > Print commands and the command-line batch printer all print
-// through TPRINTRUN; where the pages go is a TPRINTTARGET (a printer of the
+// through PrintRun; where the pages go is a PrintTarget (a printer of the
 // print system, or a PDF file).
 
 #include "render/PrintParams.h"
@@ -23,17 +23,17 @@ class QPrinter;
 class QPdfWriter;
 class QSaveFile;
 class QTemporaryDir;
-class TCANVAS;
-class TCheckedWriter;
+class PageCanvas;
+class CheckedWriter;
 class TJOB;
-class TPAINTERCANVAS;
+class PainterCanvas;
 
-enum class TPRINTCOMMAND { PRINTJOB, PRINTTEMPLATE };
+enum class PrintCommand { PRINTJOB, PRINTTEMPLATE };
 
 // Where printed pages go: the few things the run asks of a printer.
-class TPRINTTARGET {
+class PrintTarget {
 public:
-    virtual ~TPRINTTARGET() = default;
+    virtual ~PrintTarget() = default;
 
     // The printer's name as the printer list gives it: the key of its
     // calibration.
@@ -65,12 +65,12 @@ public:
     virtual bool makesCopies() const = 0;
 
     // Resolution and printable-area offset, known before the document begins.
-    virtual TPRINTERGEOMETRY geometry() const = 0;
+    virtual PrinterGeometry geometry() const = 0;
 
     virtual void beginDocument() = 0;
     virtual bool isPrinting() const = 0;
     // The page canvas while a document is open; null otherwise.
-    virtual TCANVAS* canvas() = 0;
+    virtual PageCanvas* canvas() = 0;
     virtual bool newPage() = 0;
     // Ends the document and hands it to the printer. False when that failed;
     // errorText() says why.
@@ -87,13 +87,13 @@ protected:
 // (also through a symbolic link), otherwise a message naming the path and
 // what it is (a folder, a device, a pipe, a socket). Printing never replaces
 // anything but an ordinary file.
-QString FNOUTPUTFILEREFUSAL(const QString& path);
+QString outputFileRefusal(const QString& path);
 
 // Whether the PDF file at path holds everything its writer meant to write:
 // the cross-reference table lies where the file's end says it does and ends
 // where the trailer begins. A file cut short by a full disk or a file size
 // limit fails; error then says why.
-bool FNPDFWRITTENWHOLE(const QString& path, QString& error);
+bool pdfWrittenWhole(const QString& path, QString& error);
 
 // A target refused a change (orientation, paper, copies) during a document.
 class EPrinterBusy : public std::runtime_error {
@@ -105,7 +105,7 @@ public:
 // data source holds lines (print job only), else 1. A count above 65534 is
 // logged and shown as error 10, and 65534 is offered.
 constexpr qint32 MaxPrintPages = 65534;
-qint32 FNPRINTMAXPAGE(const TJOB& job, TPRINTCOMMAND command);
+qint32 printMaxPage(const TJOB& job, PrintCommand command);
 
 // Printing failed: the document was not made or not handed over. Logged as
 // error 13 with "Printing failed: " + the cause, and shown (with a beep when
@@ -116,11 +116,14 @@ void reportPrintFailure(const QString& cause, bool beep);
 // The title every printed document carries (the print system's job name, the
 // PDF's title): the template outline page and labels of an unsaved job are
 // named after the program, a job's labels after its file.
-QString printDocumentName(TPRINTCOMMAND command, const QString& jobFile);
+QString printDocumentName(PrintCommand command, const QString& jobFile);
 
-// What the print dialog, or the command line, asks for.
-struct TPRINTREQUEST {
-    TPRINTCOMMAND Command = TPRINTCOMMAND::PRINTJOB;
+// What a print run prints: labels or the outline, the pages (a range, or a
+// list in the order they print), the copies and collation. The print
+// command makes it from the dialog's PrintChoice (through chosenPages),
+// batch printing from the command line.
+struct PrintRequest {
+    PrintCommand Command = PrintCommand::PRINTJOB;
     qint32 FromPage = 1; // 1-based, as the dialog returns them
     qint32 ToPage = 1;
     // The pages in the order they print (1-based); when empty, FromPage to
@@ -133,9 +136,9 @@ struct TPRINTREQUEST {
 // The pages a print dialog's choice asks for, in the order they print: the
 // page list or the range, pages beyond minPage to maxPage left out, odd or
 // even pages by their own number, last page first when asked.
-QList<qint32> FNCHOSENPAGES(const TPRINTCHOICE& choice);
+QList<qint32> chosenPages(const PrintChoice& choice);
 
-enum class TPRINTOUTCOME {
+enum class PrintOutcome {
     Printed,        // the document was ended and handed to the printer
     Aborted,        // the abort request was honoured; nothing was printed
     NothingToPrint, // the range holds no page; no document was begun
@@ -143,28 +146,28 @@ enum class TPRINTOUTCOME {
     Failed,         // the printer did not take the document
 };
 
-struct TPRINTRESULT {
-    TPRINTOUTCOME Outcome = TPRINTOUTCOME::NothingToPrint;
+struct PrintResult {
+    PrintOutcome Outcome = PrintOutcome::NothingToPrint;
     qint32 PagesSent = 0;
     QString Error;
 };
 
-class TPRINTRUN {
+class PrintRun {
 public:
     // Draws one page; the page renderer unless a test says otherwise.
-    using TPAGEDRAWER = std::function<void(const TJOB&, const TPRINTPARAMS&, QString* pictureError)>;
+    using PageDrawer = std::function<void(const TJOB&, const TPRINTPARAMS&, QString* pictureError)>;
     // Called after every page with the pages sent so far and in all.
-    using TPROGRESS = std::function<void(qint32 sent, qint32 total)>;
+    using Progress = std::function<void(qint32 sent, qint32 total)>;
     // Asked after every page and once more before the document is handed
     // over: true stops the run as an abort request does (an interrupted
     // batch print).
-    using TSTOPCHECK = std::function<bool()>;
+    using StopCheck = std::function<bool()>;
 
-    TPRINTRUN();
+    PrintRun();
 
     // The page drawer every new run starts with: the page renderer. Tests
     // may put another one in place for the runs they start.
-    static TPAGEDRAWER& defaultPageDrawer();
+    static PageDrawer& defaultPageDrawer();
 
     // Prints the request on the target: orientation and paper from the
     // template, render parameters for the target's printer, then every page
@@ -174,16 +177,16 @@ public:
     // meanwhile discards the document.
     // Throws EPrinterBusy when a run is already in progress, and
     // ECalibrationError when the printer's stored calibration is unreadable.
-    TPRINTRESULT run(const TJOB& job, TPRINTTARGET& target, const TPRINTREQUEST& request);
+    PrintResult run(const TJOB& job, PrintTarget& target, const PrintRequest& request);
 
     bool inProgress() const { return inProgress_; }
     // Asks the run in progress to stop after its current page.
     void requestAbort();
 
     bool PrintAbortRequested = false;
-    TPAGEDRAWER drawPage;
-    TPROGRESS progress;
-    TSTOPCHECK stopRequested;
+    PageDrawer drawPage;
+    Progress progress;
+    StopCheck stopRequested;
 
 private:
     bool inProgress_ = false;
@@ -193,11 +196,11 @@ private:
 // system's engine, a PDF writer). It keeps the painter and its canvas, and
 // ends or discards a document the same way whatever the device: the painter
 // is closed first, then the target hands over or throws away what it wrote.
-class PainterPrintTarget : public TPRINTTARGET {
+class PainterPrintTarget : public PrintTarget {
 public:
     void beginDocument() final;
     bool isPrinting() const final { return printing_; }
-    TCANVAS* canvas() final;
+    PageCanvas* canvas() final;
     bool newPage() final;
     bool endDocument() final;
     void abortDocument() final;
@@ -231,7 +234,7 @@ private:
 
     QPagedPaintDevice* device_ = nullptr;
     std::unique_ptr<QPainter> painter_;
-    std::unique_ptr<TPAINTERCANVAS> canvas_;
+    std::unique_ptr<PainterCanvas> canvas_;
     bool printing_ = false;
 };
 
@@ -243,11 +246,11 @@ private:
 // (or a new name) is ever replaced. The page is the full sheet: the
 // canvas's origin is the paper's corner and nothing is scaled to other
 // media.
-class TPRINTERTARGET : public PainterPrintTarget {
+class PrinterTarget : public PainterPrintTarget {
 public:
     // An empty name means the default printer.
-    explicit TPRINTERTARGET(const QString& printerName = QString());
-    ~TPRINTERTARGET() override;
+    explicit PrinterTarget(const QString& printerName = QString());
+    ~PrinterTarget() override;
 
     // False when no printer of that name (or no default printer) exists.
     bool isValid() const { return valid_; }
@@ -269,7 +272,7 @@ public:
     int copies() const override { return copies_; }
     void setCopies(int copies) override;
     bool makesCopies() const override { return true; }
-    TPRINTERGEOMETRY geometry() const override;
+    PrinterGeometry geometry() const override;
 
 private:
     void openDocument() override;
@@ -299,11 +302,11 @@ private:
 // (a full disk, a file size limit) leaves any earlier file as it was. Only an
 // ordinary file or a new name is ever replaced. Fonts are embedded as
 // subsets.
-class TPDFFILETARGET : public PainterPrintTarget {
+class PdfFileTarget : public PainterPrintTarget {
 public:
     // Resolution in pixels per inch of the page canvas.
-    explicit TPDFFILETARGET(const QString& path, int resolution = 1200);
-    ~TPDFFILETARGET() override;
+    explicit PdfFileTarget(const QString& path, int resolution = 1200);
+    ~PdfFileTarget() override;
 
     QString printerName() const override { return QString(); }
     bool appliesCalibration() const override { return false; }
@@ -313,7 +316,7 @@ public:
     int copies() const override { return copies_; }
     void setCopies(int copies) override;
     bool makesCopies() const override { return false; }
-    TPRINTERGEOMETRY geometry() const override;
+    PrinterGeometry geometry() const override;
 
 private:
     void openDocument() override;
@@ -327,7 +330,7 @@ private:
     QSizeF paper_;
     int copies_ = 1;
     std::unique_ptr<QSaveFile> file_;
-    std::unique_ptr<TCheckedWriter> checked_;
+    std::unique_ptr<CheckedWriter> checked_;
     std::unique_ptr<QPdfWriter> writer_;
 };
 
@@ -335,4 +338,4 @@ private:
 // its orientation, turned back to its upright description when the sheet is
 // printed in landscape. Standard sizes come out as their named size.
 class QPageSize;
-QPageSize FNPRINTPAGESIZE(const QSizeF& millimetres, bool landscape);
+QPageSize printPageSize(const QSizeF& millimetres, bool landscape);

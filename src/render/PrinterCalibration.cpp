@@ -21,7 +21,7 @@ constexpr double msecsPerDay = 86400000.0;
 
 } // namespace
 
-QString FNESCAPEPRINTERNAME(const QString& printerName)
+QString escapePrinterName(const QString& printerName)
 {
     if (printerName.isEmpty())
         return QStringLiteral("%");
@@ -40,7 +40,7 @@ QString FNESCAPEPRINTERNAME(const QString& printerName)
     return out;
 }
 
-QString FNUNESCAPEPRINTERNAME(const QString& keyPart)
+QString unescapePrinterName(const QString& keyPart)
 {
     if (keyPart == QStringLiteral("%"))
         return QString();
@@ -70,22 +70,22 @@ QString FNUNESCAPEPRINTERNAME(const QString& keyPart)
     return out;
 }
 
-QString FNPRINTERKEY(const QString& printerName)
+QString printerKey(const QString& printerName)
 {
-    return QStringLiteral("Printers\\") + FNESCAPEPRINTERNAME(printerName);
+    return QStringLiteral("Printers\\") + escapePrinterName(printerName);
 }
 
-double FNSTRTOFLOAT(const QString& text)
+double strToFloat(const QString& text)
 {
-    const std::optional<double> value = FNSTOREDTEXTTONUMBER(text);
+    const std::optional<double> value = storedTextToNumber(text);
     if (!value)
         throw ECalibrationError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return *value;
 }
 
-qint32 FNSTRTOINT(const QString& text)
+qint32 strToInt(const QString& text)
 {
-    const std::optional<qint32> value = FNSTOREDTEXTTOINTEGER(text);
+    const std::optional<qint32> value = storedTextToInteger(text);
     if (!value)
         throw ECalibrationError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return *value;
@@ -93,52 +93,52 @@ qint32 FNSTRTOINT(const QString& text)
 
 TPRINTERCALIBRATION READCALIBRATION(const QString& printerName)
 {
-    const QString key = FNPRINTERKEY(printerName);
-    const TREGSESSION session;
+    const QString key = printerKey(printerName);
+    const RegSession session;
     TPRINTERCALIBRATION c;
-    c.LeftShift = FNSTRTOINT(FNREGREADSTRING(key, leftShiftName, QStringLiteral("0")));
-    c.TopShift = FNSTRTOINT(FNREGREADSTRING(key, topShiftName, QStringLiteral("0")));
-    c.ScaleX = FNSTRTOFLOAT(FNREGREADSTRING(key, scaleXName, QStringLiteral("1")));
-    c.ScaleY = FNSTRTOFLOAT(FNREGREADSTRING(key, scaleYName, QStringLiteral("1")));
+    c.LeftShift = strToInt(FNREGREADSTRING(key, leftShiftName, QStringLiteral("0")));
+    c.TopShift = strToInt(FNREGREADSTRING(key, topShiftName, QStringLiteral("0")));
+    c.ScaleX = strToFloat(FNREGREADSTRING(key, scaleXName, QStringLiteral("1")));
+    c.ScaleY = strToFloat(FNREGREADSTRING(key, scaleYName, QStringLiteral("1")));
     return c;
 }
 
-void WRITECALIBRATION(const QString& printerName, const TPRINTERCALIBRATION& calibration,
+void writeCalibration(const QString& printerName, const TPRINTERCALIBRATION& calibration,
                       const QDateTime& when)
 {
-    const QString key = FNPRINTERKEY(printerName);
-    const TREGSESSION session; // the five values in one write
+    const QString key = printerKey(printerName);
+    const RegSession session; // the five values in one write
     FNREGWRITESTRING(key, leftShiftName, QString::number(calibration.LeftShift));
     FNREGWRITESTRING(key, topShiftName, QString::number(calibration.TopShift));
-    FNREGWRITESTRING(key, scaleXName, FNNUMBERTOSTOREDTEXT(calibration.ScaleX));
-    FNREGWRITESTRING(key, scaleYName, FNNUMBERTOSTOREDTEXT(calibration.ScaleY));
-    FNREGWRITESTRING(key, stampName, FNNUMBERTOSTOREDTEXT(FNDATETIMETOSTAMP(when)));
+    FNREGWRITESTRING(key, scaleXName, numberToStoredText(calibration.ScaleX));
+    FNREGWRITESTRING(key, scaleYName, numberToStoredText(calibration.ScaleY));
+    FNREGWRITESTRING(key, stampName, numberToStoredText(dateTimeToStamp(when)));
 }
 
-double READCALIBRATIONSTAMP(const QString& printerName)
+double calibrationStamp(const QString& printerName)
 {
-    return FNSTRTOFLOAT(FNREGREADSTRING(FNPRINTERKEY(printerName), stampName, QStringLiteral("0")));
+    return strToFloat(FNREGREADSTRING(printerKey(printerName), stampName, QStringLiteral("0")));
 }
 
-double FNDATETIMETOSTAMP(const QDateTime& when)
+double dateTimeToStamp(const QDateTime& when)
 {
     const double days = static_cast<double>(stampEpoch.daysTo(when.date()));
     return days + when.time().msecsSinceStartOfDay() / msecsPerDay;
 }
 
-QDateTime FNSTAMPTODATETIME(double stamp)
+QDateTime stampToDateTime(double stamp)
 {
     const double whole = std::floor(stamp);
-    const auto msecs = static_cast<int>(RoundHalfEven((stamp - whole) * msecsPerDay));
+    const auto msecs = static_cast<int>(roundHalfEven((stamp - whole) * msecsPerDay));
     QDateTime result(stampEpoch.addDays(static_cast<qint64>(whole)), QTime(0, 0));
     return result.addMSecs(msecs);
 }
 
-void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
-                            const TPRINTERGEOMETRY& printer, const TTEMPLATE& paper)
+void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
+                            const PrinterGeometry& printer, const TTEMPLATE& paper)
 {
-    const auto pxW = RoundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
-    const auto pxH = RoundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
+    const auto pxW = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
+    const auto pxH = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
     const MU mx = printer.DpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetX) / printer.DpiX) : 0;
     const MU my = printer.DpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetY) / printer.DpiY) : 0;
     params.MuOffsetX = calibration.LeftShift - mx;
@@ -154,20 +154,20 @@ void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& cal
     params.ToPrinter = true;
 }
 
-bool FNISUSABLESCALE(double scale)
+bool isUsableScale(double scale)
 {
     return std::isfinite(scale) && scale >= CalibrationScaleMin && scale <= CalibrationScaleMax;
 }
 
-QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
+QString calibrationFault(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
 {
     const auto scaleFault = [](const QString& name, double scale) {
         return QStringLiteral("%1 is %2, and a scale must lie between %3 and %4.")
             .arg(name, numberText(scale), numberText(CalibrationScaleMin), numberText(CalibrationScaleMax));
     };
-    if (!FNISUSABLESCALE(c.ScaleX))
+    if (!isUsableScale(c.ScaleX))
         return scaleFault(scaleXName, c.ScaleX);
-    if (!FNISUSABLESCALE(c.ScaleY))
+    if (!isUsableScale(c.ScaleY))
         return scaleFault(scaleYName, c.ScaleY);
     const auto shiftFault = [](const QString& name, MU shift, const char* side, MU paperSize) {
         return QStringLiteral("%1 is %2 (%3 mm), which moves the print off the paper, %4 mm %5.")
@@ -184,18 +184,18 @@ QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
     return QString();
 }
 
-void GETPRINTERPARAMS(TPRINTPARAMS& params, TPRINTTARGET& printer, const TTEMPLATE& paper)
+void GETPRINTERPARAMS(TPRINTPARAMS& params, PrintTarget& printer, const TTEMPLATE& paper)
 {
     const TPRINTERCALIBRATION calibration =
         printer.appliesCalibration() ? READCALIBRATION(printer.printerName()) : TPRINTERCALIBRATION();
     // A calibration that makes no sense (edited by hand, or written by a
     // broken copy) would send blank or garbled pages: nothing is printed.
     const QString fault =
-        printer.appliesCalibration() ? FNCALIBRATIONFAULT(calibration, paper) : QString();
+        printer.appliesCalibration() ? calibrationFault(calibration, paper) : QString();
     if (!fault.isEmpty())
         throw ECalibrationError(QStringLiteral("The calibration stored for printer '%1' cannot be used: %2\n\r"
                                                "Calibrate the printer again with File > Calibrate printer.")
                                     .arg(printer.printerName(), fault));
-    FNAPPLYPRINTERGEOMETRY(params, calibration, printer.geometry(), paper);
+    applyPrinterGeometry(params, calibration, printer.geometry(), paper);
     params.Canvas = printer.canvas();
 }

@@ -13,7 +13,7 @@
 #include <stdexcept>
 
 class TTEMPLATE;
-class TPRINTTARGET;
+class PrintTarget;
 
 struct TPRINTERCALIBRATION {
     MU LeftShift = 0;   // added to every horizontal position before scaling
@@ -40,10 +40,10 @@ private:
 // settings key. A name is therefore stored with "%" written as "%25", "\" as
 // "%5C" and "/" as "%2F"; everything else stays as it is, so ordinary names
 // read the same in the store. An empty name (no printer) is stored as "%".
-QString FNESCAPEPRINTERNAME(const QString& printerName);
-QString FNUNESCAPEPRINTERNAME(const QString& keyPart);
+QString escapePrinterName(const QString& printerName);
+QString unescapePrinterName(const QString& keyPart);
 // "Printers\" followed by the escaped name.
-QString FNPRINTERKEY(const QString& printerName);
+QString printerKey(const QString& printerName);
 
 // Reads "LeftShift", "TopShift", "ScaleX" and "ScaleY" of the printer, in that
 // order, each with its default. Throws ECalibrationError when a stored text is
@@ -52,24 +52,24 @@ TPRINTERCALIBRATION READCALIBRATION(const QString& printerName);
 
 // Stores the calibration as five text values, in the order "LeftShift",
 // "TopShift", "ScaleX", "ScaleY", "DateTimeStamp".
-void WRITECALIBRATION(const QString& printerName, const TPRINTERCALIBRATION& calibration,
+void writeCalibration(const QString& printerName, const TPRINTERCALIBRATION& calibration,
                       const QDateTime& when = QDateTime::currentDateTime());
 
 // The moment of the last calibration as stored: days since 30 December 1899,
 // the time of day as the fraction; 0 when the printer was never calibrated.
-double READCALIBRATIONSTAMP(const QString& printerName);
-double FNDATETIMETOSTAMP(const QDateTime& when);
-QDateTime FNSTAMPTODATETIME(double stamp);
+double calibrationStamp(const QString& printerName);
+double dateTimeToStamp(const QDateTime& when);
+QDateTime stampToDateTime(double stamp);
 
-// Number texts of the store (FNNUMBERTOSTOREDTEXT) read back, failing with
+// Number texts of the store (numberToStoredText) read back, failing with
 // a message that names the text.
-double FNSTRTOFLOAT(const QString& text);   // throws ECalibrationError
-qint32 FNSTRTOINT(const QString& text);     // throws ECalibrationError
+double strToFloat(const QString& text);   // throws ECalibrationError
+qint32 strToInt(const QString& text);     // throws ECalibrationError
 
 // What a printer tells about itself for a print: its resolution and the
 // offset of the corner of its printable area from the paper's corner, in
 // device pixels.
-struct TPRINTERGEOMETRY {
+struct PrinterGeometry {
     int DpiX = 0;
     int DpiY = 0;
     int OffsetX = 0;
@@ -80,8 +80,8 @@ struct TPRINTERGEOMETRY {
 // the template's paper in whole thousandths of an inch, the printable-area
 // offset in MU, then the calibration's shifts and scales. Fills MuOffsetX/Y
 // and PixPerMuX/Y and sets ToPrinter; leaves every other field alone.
-void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
-                            const TPRINTERGEOMETRY& printer, const TTEMPLATE& paper);
+void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
+                            const PrinterGeometry& printer, const TTEMPLATE& paper);
 
 // A calibration corrects a printer that stretches or shrinks its output a
 // little; a scale factor outside 0.5 to 2 (or one that is not a finite
@@ -89,13 +89,13 @@ void FNAPPLYPRINTERGEOMETRY(TPRINTPARAMS& params, const TPRINTERCALIBRATION& cal
 // of each other.
 constexpr double CalibrationScaleMin = 0.5;
 constexpr double CalibrationScaleMax = 2.0;
-bool FNISUSABLESCALE(double scale);
+bool isUsableScale(double scale);
 
 // Why a calibration cannot be used for a print on the paper, in a sentence
 // that names the value: a scale outside 0.5 to 2, or a shift as large as the
 // paper in its direction or larger (nothing of the page would land on the
 // paper). Empty when it can be used.
-QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& calibration, const TTEMPLATE& paper);
+QString calibrationFault(const TPRINTERCALIBRATION& calibration, const TTEMPLATE& paper);
 
 // Fills the record for a print on the target's printer: reads the printer's
 // calibration (a target that stands for a file gets none), asks the target
@@ -103,4 +103,4 @@ QString FNCALIBRATIONFAULT(const TPRINTERCALIBRATION& calibration, const TTEMPLA
 // Throws ECalibrationError, before anything is drawn, when a stored value is
 // not a number or the calibration cannot be used on the paper; the message
 // names the printer and the value.
-void GETPRINTERPARAMS(TPRINTPARAMS& params, TPRINTTARGET& printer, const TTEMPLATE& paper);
+void GETPRINTERPARAMS(TPRINTPARAMS& params, PrintTarget& printer, const TTEMPLATE& paper);

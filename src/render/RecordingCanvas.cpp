@@ -2,9 +2,9 @@
 
 #include <QSvgRenderer>
 
-TCANVASOP TRECORDINGCANVAS::snapshot(TCANVASOP::TKind kind) const
+CanvasOp RecordingCanvas::snapshot(CanvasOp::Kind kind) const
 {
-    TCANVASOP op;
+    CanvasOp op;
     op.kind = kind;
     op.pen = pen_;
     op.brush = brush_;
@@ -12,51 +12,51 @@ TCANVASOP TRECORDINGCANVAS::snapshot(TCANVASOP::TKind kind) const
     return op;
 }
 
-QVector<TCANVASOP> TRECORDINGCANVAS::ops(TCANVASOP::TKind kind) const
+QVector<CanvasOp> RecordingCanvas::ops(CanvasOp::Kind kind) const
 {
-    QVector<TCANVASOP> result;
-    for (const TCANVASOP& op : ops_) {
+    QVector<CanvasOp> result;
+    for (const CanvasOp& op : ops_) {
         if (op.kind == kind)
             result.append(op);
     }
     return result;
 }
 
-void TRECORDINGCANVAS::setPen(const TCANVASPEN& pen)
+void RecordingCanvas::setPen(const CanvasPen& pen)
 {
     pen_ = pen;
     if (pen_.width < 0)
         pen_.width = 0;
-    ops_.append(snapshot(TCANVASOP::SetPen));
+    ops_.append(snapshot(CanvasOp::SetPen));
 }
 
-void TRECORDINGCANVAS::setBrush(const TCANVASBRUSH& brush)
+void RecordingCanvas::setBrush(const CanvasBrush& brush)
 {
     brush_ = brush;
-    ops_.append(snapshot(TCANVASOP::SetBrush));
+    ops_.append(snapshot(CanvasOp::SetBrush));
 }
 
-void TRECORDINGCANVAS::setFont(const TCANVASFONT& font)
+void RecordingCanvas::setFont(const CanvasFont& font)
 {
     font_ = font;
-    ops_.append(snapshot(TCANVASOP::SetFont));
+    ops_.append(snapshot(CanvasOp::SetFont));
 }
 
-int TRECORDINGCANVAS::textWidth(const QString& text)
+int RecordingCanvas::textWidth(const QString& text)
 {
     ++measureCount_;
     return font_.size < 1 ? 0 : static_cast<int>(text.size()) * font_.size;
 }
 
-int TRECORDINGCANVAS::textHeight(const QString&)
+int RecordingCanvas::textHeight(const QString&)
 {
     ++measureCount_;
     return font_.size < 1 ? 0 : 2 * font_.size;
 }
 
-void TRECORDINGCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QString& text)
+void RecordingCanvas::textRect(const CanvasRect& clip, int x, int y, const QString& text)
 {
-    TCANVASOP op = snapshot(TCANVASOP::Text);
+    CanvasOp op = snapshot(CanvasOp::Text);
     op.rect = clip;
     op.x = x;
     op.y = y;
@@ -64,32 +64,32 @@ void TRECORDINGCANVAS::textRect(const TCANVASRECT& clip, int x, int y, const QSt
     ops_.append(op);
 }
 
-void TRECORDINGCANVAS::polyline(std::span<const QPoint> points)
+void RecordingCanvas::polyline(std::span<const QPoint> points)
 {
-    TCANVASOP op = snapshot(TCANVASOP::Polyline);
+    CanvasOp op = snapshot(CanvasOp::Polyline);
     op.points = QVector<QPoint>(points.begin(), points.end());
     ops_.append(op);
 }
 
-void TRECORDINGCANVAS::polygon(std::span<const QPoint> points)
+void RecordingCanvas::polygon(std::span<const QPoint> points)
 {
-    TCANVASOP op = snapshot(TCANVASOP::Polygon);
+    CanvasOp op = snapshot(CanvasOp::Polygon);
     op.points = QVector<QPoint>(points.begin(), points.end());
     ops_.append(op);
 }
 
-void TRECORDINGCANVAS::stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source)
+void RecordingCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source)
 {
-    TCANVASOP op = snapshot(TCANVASOP::StretchDraw);
+    CanvasOp op = snapshot(CanvasOp::StretchDraw);
     op.rect = dest;
     op.source = source;
     op.pictureSize = picture.size();
     ops_.append(op);
 }
 
-void TRECORDINGCANVAS::drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip)
+void RecordingCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip)
 {
-    TCANVASOP op = snapshot(TCANVASOP::Svg);
+    CanvasOp op = snapshot(CanvasOp::Svg);
     op.rect = clip;
     op.box = box;
     op.pictureSize = drawing.defaultSize();

@@ -10,56 +10,56 @@
 #include <QSize>
 #include <QVector>
 
-struct TCANVASOP {
-    enum TKind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg };
-    TKind kind = SetPen;
+struct CanvasOp {
+    enum Kind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg };
+    Kind kind = SetPen;
     // The canvas state when the operation ran (for SetPen/SetBrush/SetFont:
     // the state it set).
-    TCANVASPEN pen;
-    TCANVASBRUSH brush;
-    TCANVASFONT font;
+    CanvasPen pen;
+    CanvasBrush brush;
+    CanvasFont font;
     // Text: the clip rectangle, the position and the text. StretchDraw: the
     // destination in rect, the source in source. Svg: the clip in rect.
-    TCANVASRECT rect;
+    CanvasRect rect;
     int x = 0;
     int y = 0;
     QString text;
     QVector<QPoint> points;
-    TCANVASRECT source;
+    CanvasRect source;
     QSize pictureSize;
     QRectF box;
 };
 
-class TRECORDINGCANVAS : public TCANVAS {
+class RecordingCanvas : public PageCanvas {
 public:
-    void setPen(const TCANVASPEN& pen) override;
-    TCANVASPEN pen() const override { return pen_; }
-    void setBrush(const TCANVASBRUSH& brush) override;
-    TCANVASBRUSH brush() const override { return brush_; }
-    void setFont(const TCANVASFONT& font) override;
-    TCANVASFONT font() const override { return font_; }
+    void setPen(const CanvasPen& pen) override;
+    CanvasPen pen() const override { return pen_; }
+    void setBrush(const CanvasBrush& brush) override;
+    CanvasBrush brush() const override { return brush_; }
+    void setFont(const CanvasFont& font) override;
+    CanvasFont font() const override { return font_; }
 
     int textWidth(const QString& text) override;
     int textHeight(const QString& text) override;
-    void textRect(const TCANVASRECT& clip, int x, int y, const QString& text) override;
+    void textRect(const CanvasRect& clip, int x, int y, const QString& text) override;
     void polyline(std::span<const QPoint> points) override;
     void polygon(std::span<const QPoint> points) override;
-    void stretchDraw(const TCANVASRECT& dest, const QImage& picture, const TCANVASRECT& source) override;
-    void drawSvg(const QRectF& box, QSvgRenderer& drawing, const TCANVASRECT& clip) override;
+    void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
+    void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
 
-    const QVector<TCANVASOP>& ops() const { return ops_; }
+    const QVector<CanvasOp>& ops() const { return ops_; }
     // The operations of one kind, in order.
-    QVector<TCANVASOP> ops(TCANVASOP::TKind kind) const;
+    QVector<CanvasOp> ops(CanvasOp::Kind kind) const;
     // How many times text was measured.
     int measureCount() const { return measureCount_; }
     void clear() { ops_.clear(); measureCount_ = 0; }
 
 private:
-    TCANVASOP snapshot(TCANVASOP::TKind kind) const;
+    CanvasOp snapshot(CanvasOp::Kind kind) const;
 
-    TCANVASPEN pen_;
-    TCANVASBRUSH brush_;
-    TCANVASFONT font_;
-    QVector<TCANVASOP> ops_;
+    CanvasPen pen_;
+    CanvasBrush brush_;
+    CanvasFont font_;
+    QVector<CanvasOp> ops_;
     int measureCount_ = 0;
 };

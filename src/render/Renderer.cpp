@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-QColor FNCOLORTOQCOLOR(qint32 color)
+QColor colorToQColor(qint32 color)
 {
     const auto value = static_cast<quint32>(color);
     if ((value & 0xFF000000u) == 0x80000000u) {
@@ -59,9 +59,9 @@ QColor FNCOLORTOQCOLOR(qint32 color)
                   static_cast<int>((value >> 16) & 0xFFu));
 }
 
-TCANVASFONT FNCANVASFONT(const TFONT& font)
+CanvasFont canvasFont(const TFONT& font)
 {
-    TCANVASFONT f;
+    CanvasFont f;
     f.name = font.Name;
     // A positive height is a cell height rather than a character height; its
     // size comes out negative, and its magnitude is close enough. Sizes
@@ -72,7 +72,7 @@ TCANVASFONT FNCANVASFONT(const TFONT& font)
     const qint64 points = -static_cast<qint64>(MulDiv(font.Height, 72, ScreenPixelsPerInch));
     f.size = static_cast<int>(std::min<qint64>(std::abs(points), TFONT::MaxPoints));
     f.style = font.Style;
-    f.color = FNCOLORTOQCOLOR(font.Color);
+    f.color = colorToQColor(font.Color);
     f.charset = font.Charset;
     f.pitch = font.Pitch;
     return f;
@@ -93,7 +93,7 @@ int Nearest(long double value)
         return -CoordinateLimit;
     if (!(value < CoordinateLimit))
         return CoordinateLimit;
-    return static_cast<int>(RoundHalfEven(value));
+    return static_cast<int>(roundHalfEven(value));
 }
 
 // The product is a 64-bit float, like the scale itself, so that a position
@@ -105,7 +105,7 @@ int ToPixels(qint64 mu, double pixPerMu)
 
 // The picture box relative to the label box's top-left corner, in device
 // pixels: x1, y1 to x2, y2.
-struct TPictureBox {
+struct PictureBox {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     double width() const { return x2 - x1; }
     double height() const { return y2 - y1; }
@@ -114,12 +114,12 @@ struct TPictureBox {
 // Places a picture of pw x ph pixels on a label box of lw x lh pixels.
 // Nothing when the box comes out empty (a percentage of 0, a label of no
 // size): the scaling steps would divide by its zero width or height.
-std::optional<TPictureBox> PlacePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
+std::optional<PictureBox> PlacePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
 {
     if (!(pw > 0) || !(ph > 0))
         return std::nullopt;
     const auto usable = [](double extent) { return std::isfinite(extent) && extent > 0; };
-    TPictureBox b;
+    PictureBox b;
     b.x2 = pw;
     b.y2 = ph;
     if (format.FitToLabel) {
@@ -186,19 +186,19 @@ std::optional<TPictureBox> PlacePicture(const TJOBINFO& format, double pw, doubl
 }
 
 // The picture of one call: loaded once, drawn on every label.
-struct TPagePicture {
-    TPICTURE picture;
+struct PagePicture {
+    Picture picture;
     std::unique_ptr<QSvgRenderer> svg;
     bool loaded = false;
 };
 
-void LoadPagePicture(const TJOB& job, TPagePicture& page, QString* pictureError)
+void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
 {
     const QString& path = job.DATAINFO()->PicFileName;
     if (!job.JOBINFO()->ShowPic || path.isEmpty() || !QFileInfo::exists(path))
         return;
     QString error;
-    if (!LoadPictureFile(path, page.picture, &error)) {
+    if (!loadPictureFile(path, page.picture, &error)) {
         if (pictureError)
             *pictureError = error;
         return;
@@ -214,17 +214,17 @@ void LoadPagePicture(const TJOB& job, TPagePicture& page, QString* pictureError)
     page.loaded = true;
 }
 
-void DrawPicture(TCANVAS& canvas, const TJOBINFO& format, const TPagePicture& page, const TCANVASRECT& box)
+void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, const PagePicture& page, const CanvasRect& box)
 {
     const QSize size = page.picture.size();
     const double pw = size.width();
     const double ph = size.height();
     const int lw = box.width();
     const int lh = box.height();
-    const std::optional<TPictureBox> placed = PlacePicture(format, pw, ph, lw, lh);
+    const std::optional<PictureBox> placed = PlacePicture(format, pw, ph, lw, lh);
     if (!placed)
         return;
-    const TPictureBox& b = *placed;
+    const PictureBox& b = *placed;
     if (page.svg) {
         canvas.drawSvg(QRectF(box.left + b.x1, box.top + b.y1, b.width(), b.height()), *page.svg, box);
         return;
@@ -233,7 +233,7 @@ void DrawPicture(TCANVAS& canvas, const TJOBINFO& format, const TPagePicture& pa
     // the picture at its box and cuts it off at the label's edges.
     const double w = b.width();
     const double h = b.height();
-    TCANVASRECT source;
+    CanvasRect source;
     source.left = Nearest(-b.x1 * pw / w);
     source.right = Nearest((lw - b.x1) * pw / w);
     source.top = Nearest(-b.y1 * ph / h);
@@ -243,10 +243,10 @@ void DrawPicture(TCANVAS& canvas, const TJOBINFO& format, const TPagePicture& pa
     canvas.stretchDraw(box, page.picture.image, source);
 }
 
-void DrawBorder(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const TCANVASRECT& box)
+void DrawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& box)
 {
-    TCANVASPEN pen = canvas.pen();
-    pen.color = FNCOLORTOQCOLOR(format.BORDERCOLOR);
+    CanvasPen pen = canvas.pen();
+    pen.color = colorToQColor(format.BORDERCOLOR);
     pen.width = ToPixels(format.MUBORDERWIDTH, p.PixPerMuX);
     canvas.setPen(pen);
     // The line grows outward from the inset edges, so it never covers text.
@@ -264,9 +264,9 @@ void DrawBorder(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, 
 // and rasterisers of a coarser grid, so there it is at least 0.1 mm wide.
 constexpr double MinimumPrintedOutlineMU = 100;
 
-void DrawOutline(TCANVAS& canvas, const TCANVASRECT& box, const TPRINTPARAMS& p)
+void DrawOutline(PageCanvas& canvas, const CanvasRect& box, const TPRINTPARAMS& p)
 {
-    TCANVASPEN pen = canvas.pen();
+    CanvasPen pen = canvas.pen();
     pen.color = Qt::black;
     pen.width = 1;
     if (p.ToPrinter) {
@@ -284,9 +284,9 @@ void DrawOutline(TCANVAS& canvas, const TCANVASRECT& box, const TPRINTPARAMS& p)
 
 // The text area: the inner rectangle less the border insets, whether or not
 // the border is shown.
-TCANVASRECT TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const TCANVASRECT& inner)
+CanvasRect TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner)
 {
-    TCANVASRECT area = inner;
+    CanvasRect area = inner;
     area.left += ToPixels(format.MUBORDERLEFT, p.PixPerMuX);
     area.right -= ToPixels(format.MUBORDERRIGHT, p.PixPerMuX);
     area.top += ToPixels(format.MUBORDERTOP, p.PixPerMuY);
@@ -300,15 +300,15 @@ TCANVASRECT TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const TCANVA
 // ends at that size for them anyway, and clipping cuts them there. Lines are
 // cut before they are measured or shaped, so a data file of one line of a
 // hundred megabytes costs what a label of it shows.
-struct TTextBound {
+struct TextBound {
     int maxLines = 0;
     qsizetype maxChars = 0;
 };
 
 // The label font at the size the text is drawn at before any shrinking.
-TCANVASFONT LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
+CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 {
-    TCANVASFONT font = FNCANVASFONT(format.FONT);
+    CanvasFont font = canvasFont(format.FONT);
     if (!p.ToPrinter)
         font.size = Nearest(font.size * p.FontScale);
     return font;
@@ -317,12 +317,12 @@ TCANVASFONT LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 // The bound for a text area of width x height pixels. It assumes no
 // character narrower than an "i" at the smallest size; a line of narrower
 // ones is cut where i's would still fill the width.
-TTextBound VisibleTextBound(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, int width, int height)
+TextBound VisibleTextBound(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, int width, int height)
 {
     // Measured in the label font, then the canvas font is put back: what is
     // drawn next (a placeholder) takes its style from the canvas as it was.
-    const TCANVASFONT before = canvas.font();
-    TCANVASFONT font = LabelFont(format, p);
+    const CanvasFont before = canvas.font();
+    CanvasFont font = LabelFont(format, p);
     if (format.TEXTSHRINKTOFIT && font.size > 1)
         font.size = 1;
     canvas.setFont(font);
@@ -331,7 +331,7 @@ TTextBound VisibleTextBound(TCANVAS& canvas, const TJOBINFO& format, const TPRIN
     const qint64 lineHeight = std::max(1, canvas.textHeight(QStringLiteral("i")));
     const qint64 w = std::clamp<qint64>(width, 0, CoordinateLimit);
     const qint64 h = std::clamp<qint64>(height, 0, CoordinateLimit);
-    TTextBound bound;
+    TextBound bound;
     bound.maxChars = static_cast<qsizetype>(std::min<qint64>(w * Sample / sampleWidth + Sample, 1 << 24));
     bound.maxLines = static_cast<int>(std::min<qint64>(h / lineHeight + 2, 1 << 24));
     canvas.setFont(before);
@@ -339,9 +339,9 @@ TTextBound VisibleTextBound(TCANVAS& canvas, const TJOBINFO& format, const TPRIN
 }
 
 // The widths of a label's lines at one font size, each measured at most once.
-class TLineWidths {
+class LineWidths {
 public:
-    TLineWidths(TCANVAS& canvas, const QStringList& lines)
+    LineWidths(PageCanvas& canvas, const QStringList& lines)
         : canvas_(canvas), lines_(lines), widths_(lines.size(), -1) {}
     // The font size changed: every width must be measured again.
     void invalidate() { std::fill(widths_.begin(), widths_.end(), -1); }
@@ -354,7 +354,7 @@ public:
     }
 
 private:
-    TCANVAS& canvas_;
+    PageCanvas& canvas_;
     const QStringList& lines_;
     QVector<int> widths_;
 };
@@ -365,7 +365,7 @@ private:
 // does), and a bisection finds it in a dozen measurements where the steps
 // took up to the size itself.
 template <typename Fits>
-int LargestFittingSize(TCANVAS& canvas, TCANVASFONT font, int below, Fits fits)
+int LargestFittingSize(PageCanvas& canvas, CanvasFont font, int below, Fits fits)
 {
     if (below < 1)
         return below + 1; // the steps stop at the size they started from
@@ -385,10 +385,10 @@ int LargestFittingSize(TCANVAS& canvas, TCANVASFONT font, int below, Fits fits)
     return found;
 }
 
-void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
-                   const TCANVASRECT& inner, const QStringList& lines, const TTextBound& bound)
+void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
+                   const CanvasRect& inner, const QStringList& lines, const TextBound& bound)
 {
-    TCANVASFONT font = LabelFont(format, p);
+    CanvasFont font = LabelFont(format, p);
     // A line cut at the bound fills the width even at 1 point, so shrinking
     // ends there: measuring it at every size on the way would cost the most
     // where the label shows the least.
@@ -399,7 +399,7 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
     canvas.setFont(font);
 
     // Of equally wide lines the first is the longest.
-    TLineWidths widths(canvas, lines);
+    LineWidths widths(canvas, lines);
     qsizetype longest = -1;
     int longestWidth = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -410,7 +410,7 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
     }
     const QString longestText = longest >= 0 ? lines[longest] : QString();
     const int n = static_cast<int>(lines.size());
-    const TCANVASRECT area = TextArea(format, p, inner);
+    const CanvasRect area = TextArea(format, p, inner);
 
     if (format.TEXTSHRINKTOFIT) {
         const int size = font.size;
@@ -450,8 +450,8 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
     else if (format.TEXTALIGNVERT == AlignFar)
         y = area.bottom - blockHeight;
 
-    TCANVASBRUSH brush = canvas.brush();
-    brush.style = TBrushStyle::Clear;
+    CanvasBrush brush = canvas.brush();
+    brush.style = BrushStyle::Clear;
     canvas.setBrush(brush);
     for (int i = 0; i < n; ++i) {
         int dx = 0;
@@ -465,17 +465,17 @@ void DrawLabelText(TCANVAS& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
     }
 }
 
-void DrawPlaceholder(TCANVAS& canvas, const TPRINTPARAMS& p,
-                     const TCANVASRECT& inner, qint64 slot)
+void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p,
+                     const CanvasRect& inner, qint64 slot)
 {
     const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
-    TCANVASBRUSH brush = canvas.brush();
-    brush.style = TBrushStyle::Solid;
+    CanvasBrush brush = canvas.brush();
+    brush.style = BrushStyle::Solid;
     canvas.setBrush(brush);
 
     // The canvas font's style without bold (regular on an outline page,
     // where no label text was drawn), never the label font's.
-    TCANVASFONT font = canvas.font();
+    CanvasFont font = canvas.font();
     font.name = QStringLiteral("Arial");
     font.size = 14;
     font.style &= ~TFONT::fsBold;
@@ -512,17 +512,17 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     const TPRINTPARAMS p = params;
     if (!p.Canvas)
         return;
-    TCANVAS& canvas = *p.Canvas;
+    PageCanvas& canvas = *p.Canvas;
     const TTEMPLATE& tpl = *job.TEMPLATE();
     const TJOBINFO& format = *job.JOBINFO();
 
-    TCANVASPEN pen;
-    pen.mode = TPenMode::Copy;
-    pen.style = TPenStyle::Solid;
+    CanvasPen pen;
+    pen.mode = PenMode::Copy;
+    pen.style = PenStyle::Solid;
     pen.width = 1;
     pen.color = Qt::black;
     canvas.setPen(pen);
-    canvas.setBrush(TCANVASBRUSH{TBrushStyle::Solid, Qt::white});
+    canvas.setBrush(CanvasBrush{BrushStyle::Solid, Qt::white});
 
     if (tpl.NUMACROSS < 1 || tpl.NUMDOWN < 1)
         return;
@@ -534,7 +534,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     const qint64 drawnDown = std::min<qint64>(tpl.NUMDOWN, (MaxSlotsDrawn + drawnAcross - 1) / drawnAcross);
 
     // Only the first pass draws the picture; a template page needs none.
-    TPagePicture picture;
+    PagePicture picture;
     if (p.ShowLabels)
         LoadPagePicture(job, picture, pictureError);
     const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * tpl.NUMDOWN;
@@ -542,7 +542,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     const GridAxis columns = tpl.columns();
     const GridAxis rows = tpl.rows();
     const auto labelBox = [&](qint64 c, qint64 r) {
-        TCANVASRECT box;
+        CanvasRect box;
         box.left = ToPixels(columns.start(c) + p.MuOffsetX, p.PixPerMuX);
         box.right = ToPixels(columns.end(c) + p.MuOffsetX, p.PixPerMuX);
         box.top = ToPixels(rows.start(r) + p.MuOffsetY, p.PixPerMuY);
@@ -552,7 +552,7 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     // Each label fills RepeatCount consecutive slots from FirstSlot on. The
     // lines fetched are those the text area can show (none when only the
     // label's presence matters).
-    const auto lookUp = [&](qint64 slot, QStringList& lines, const TTextBound& bound) {
+    const auto lookUp = [&](qint64 slot, QStringList& lines, const TextBound& bound) {
         const qint64 d = slot - p.FirstSlot;
         if (d < 0 || p.RepeatCount < 1)
             return false;
@@ -567,9 +567,9 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         for (qint64 r = 0; r < drawnDown; ++r) {
             for (qint64 c = 0; c < drawnAcross; ++c) {
                 QStringList lines;
-                if (!lookUp(pageFirstSlot + r * across + c, lines, TTextBound{}))
+                if (!lookUp(pageFirstSlot + r * across + c, lines, TextBound{}))
                     continue;
-                const TCANVASRECT box = labelBox(c, r);
+                const CanvasRect box = labelBox(c, r);
                 if (drawPicture)
                     DrawPicture(canvas, format, picture, box);
                 if (format.SHOWBORDER)
@@ -581,17 +581,17 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     // Text and placeholders first: a placeholder fills its white inner box,
     // which must not cover any part of an outline, its own or a neighbour's.
     // The labels are all of one size; their boxes differ by a rounded pixel.
-    std::optional<TTextBound> textBound;
+    std::optional<TextBound> textBound;
     for (qint64 r = 0; r < drawnDown; ++r) {
         for (qint64 c = 0; c < drawnAcross; ++c) {
             const qint64 slot = pageFirstSlot + r * across + c;
-            const TCANVASRECT box = labelBox(c, r);
-            const TCANVASRECT inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
+            const CanvasRect box = labelBox(c, r);
+            const CanvasRect inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
             if (p.ShowLabels && !textBound) {
                 // No line shows more than the paper's width, nor a label more
                 // lines than the paper's height holds, however large a
                 // damaged template makes its labels.
-                const TCANVASRECT area = TextArea(format, p, inner);
+                const CanvasRect area = TextArea(format, p, inner);
                 const int paperWidth = ToPixels(tpl.PAPERMUWIDTH, p.PixPerMuX);
                 const int paperHeight = ToPixels(tpl.PAPERMUHEIGHT, p.PixPerMuY);
                 textBound = VisibleTextBound(canvas, format, p, std::min(area.width(), paperWidth) + 1,

@@ -12,11 +12,11 @@ class TJOB;
 
 // A colour value as the files store it: 0x00BBGGRR, or 0x80000000 plus the
 // number of a system colour, which maps to that colour's usual value.
-QColor FNCOLORTOQCOLOR(qint32 color);
+QColor colorToQColor(qint32 color);
 
 // The canvas font of a font description: its name, size in whole points,
 // style, colour, character set and pitch.
-TCANVASFONT FNCANVASFONT(const TFONT& font);
+CanvasFont canvasFont(const TFONT& font);
 
 // Draws page params.PageIndex of the job: pictures and borders first, then
 // label text and placeholders, then outlines (at least 0.1 mm wide on a

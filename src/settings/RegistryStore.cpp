@@ -22,11 +22,11 @@ const QString countSuffix = QStringLiteral("COUNT");
 // file's size and time of change, which reads the file again when another
 // copy of the program (or a hand edit) changed it. The file stays the single
 // source of truth.
-class TStore {
+class Store {
 public:
-    static TStore& instance()
+    static Store& instance()
     {
-        static TStore store;
+        static Store store;
         return store;
     }
 
@@ -67,12 +67,12 @@ public:
     }
 
 private:
-    TStore() = default;
+    Store() = default;
 
     void refresh()
     {
-        const QString organisation = MakerShortName();
-        const QString application = ApplicationTitle();
+        const QString organisation = makerShortName();
+        const QString application = applicationTitle();
         // A store that failed is opened afresh: the toolkit keeps an error
         // until the object goes.
         if (settings_ && settings_->status() != QSettings::AccessError && organisation == organisation_
@@ -90,7 +90,7 @@ private:
         if (!closeRegistered_ && QCoreApplication::instance()) {
             closeRegistered_ = true;
             qAddPostRoutine([] {
-                TStore& store = instance();
+                Store& store = instance();
                 store.settings_.reset();
                 store.closeRegistered_ = false;
             });
@@ -113,20 +113,20 @@ private:
 
 // One opened key of the store, within a session of its own or the caller's.
 // commit() writes the changes back when no outer session waits to do it.
-class TRegKey {
+class RegKey {
 public:
-    explicit TRegKey(const QString& key) : store_(TStore::instance())
+    explicit RegKey(const QString& key) : store_(Store::instance())
     {
         store_.begin();
-        store_.settings().beginGroup(RegistryGroup(key));
+        store_.settings().beginGroup(registryGroup(key));
     }
-    ~TRegKey()
+    ~RegKey()
     {
         store_.settings().endGroup();
         store_.end();
     }
-    TRegKey(const TRegKey&) = delete;
-    TRegKey& operator=(const TRegKey&) = delete;
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
 
     bool hasValue(const QString& name) const { return settings().contains(name); }
 
@@ -174,14 +174,14 @@ public:
     {
         if (!hasValue(prefix + countSuffix))
             return 0;
-        const std::optional<int> count = FNSTOREDTEXTTOINTEGER(text(prefix + countSuffix));
+        const std::optional<int> count = storedTextToInteger(text(prefix + countSuffix));
         return count ? std::clamp(*count, 0, listCapacity) : 0;
     }
 
 private:
     QSettings& settings() const { return store_.settings(); }
 
-    TStore& store_;
+    Store& store_;
 };
 
 QString itemName(const QString& prefix, int index)
@@ -222,31 +222,31 @@ QString withBackslashes(QString key)
 }
 } // namespace
 
-TREGSESSION::TREGSESSION()
+RegSession::RegSession()
 {
-    TStore::instance().begin();
+    Store::instance().begin();
 }
 
-TREGSESSION::~TREGSESSION()
+RegSession::~RegSession()
 {
-    TStore::instance().end();
+    Store::instance().end();
 }
 
-bool TREGSESSION::commit()
+bool RegSession::commit()
 {
-    TStore& store = TStore::instance();
+    Store& store = Store::instance();
     return store.outermost() ? store.flush() : !store.failed();
 }
 
-QString FNREGROOTKEY()
+QString regRootKey()
 {
-    return QStringLiteral("Software\\") + MakerShortName() + u'\\' + ApplicationTitle()
+    return QStringLiteral("Software\\") + makerShortName() + u'\\' + applicationTitle()
            + QStringLiteral("\\v2");
 }
 
-QString RegistryGroup(const QString& key)
+QString registryGroup(const QString& key)
 {
-    QString group = FNREGROOTKEY() + u'\\' + key;
+    QString group = regRootKey() + u'\\' + key;
     group.replace(u'\\', u'/');
     // Empty parts (a doubled or trailing separator) name no key of their own.
     return group.split(u'/', Qt::SkipEmptyParts).join(u'/');
@@ -254,14 +254,14 @@ QString RegistryGroup(const QString& key)
 
 void FNREGWRITESTRING(const QString& key, const QString& name, const QString& text)
 {
-    TRegKey reg(key);
+    RegKey reg(key);
     reg.write(name, text);
     reg.commit();
 }
 
 QString FNREGREADSTRING(const QString& key, const QString& name, const QString& defaultText)
 {
-    const TRegKey reg(key);
+    const RegKey reg(key);
     if (!reg.hasValue(name))
         return defaultText;
     return reg.text(name);
@@ -272,7 +272,7 @@ bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
     list.clear();
     // A key that does not exist holds no count and no items: the list is
     // empty and complete.
-    const TRegKey reg(key);
+    const RegKey reg(key);
     bool result = true;
     const int count = reg.listCount(prefix);
     for (int n = 0; n < count; ++n) {
@@ -282,7 +282,7 @@ bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
         } else {
             result = false;
             FNLOGERROR(11,
-                       QStringLiteral("Value (") + FNREGROOTKEY() + u'\\' + withBackslashes(key)
+                       QStringLiteral("Value (") + regRootKey() + u'\\' + withBackslashes(key)
                            + u'\\' + name + QStringLiteral(") missing in registry list of items."),
                        false, false);
         }
@@ -294,7 +294,7 @@ bool FNREGDELETELIST(const QString& key, const QString& prefix)
 {
     // A key that does not exist has nothing to delete: the loops below find
     // nothing and nothing is written.
-    TRegKey reg(key);
+    RegKey reg(key);
     bool result = true;
     const int count = reg.listCount(prefix);
     for (int n = 0; n < count; ++n) {
@@ -319,7 +319,7 @@ bool FNREGADDTOLIST(const QString& key, const QString& prefix, const QStringList
 {
     if (list.isEmpty())
         return true;
-    TRegKey reg(key);
+    RegKey reg(key);
     const int base = reg.listCount(prefix);
     int i = 0;
     for (; i < list.size() && base + i < listCapacity; ++i)
@@ -331,12 +331,12 @@ bool FNREGADDTOLIST(const QString& key, const QString& prefix, const QStringList
 bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList& list)
 {
     // One write for the deletion and the new items.
-    TREGSESSION session;
+    RegSession session;
     {
         // Every item of the stored list goes, also past a gap (an item
         // removed by hand, a list cut short): the new list is then written
         // whole from index 0, and nothing of the old one is left behind it.
-        TRegKey reg(key);
+        RegKey reg(key);
         for (const QString& name : reg.values())
             if (isListItem(name, prefix) || name == prefix + countSuffix)
                 reg.remove(name);
@@ -347,17 +347,17 @@ bool FNREGSAVELIST(const QString& key, const QString& prefix, const QStringList&
 
 void FNREGKEYNAMES(const QString& key, QStringList& list)
 {
-    list = TRegKey(key).subKeys();
+    list = RegKey(key).subKeys();
 }
 
 std::uint8_t FNSTRINGTOUNITS(const QString& text)
 {
     if (text.isEmpty())
-        return UNIT_MM;
+        return UnitMm;
     const QChar first = text.front().toUpper();
     if (first == u'I')
-        return UNIT_INCH;
+        return UnitInch;
     if (first == u'C')
-        return UNIT_CM;
-    return UNIT_MM;
+        return UnitCm;
+    return UnitMm;
 }

@@ -3,7 +3,7 @@
 // Software\Mardo\Gorvin\v2, kept in the per-user INI file
 // $XDG_CONFIG_HOME/Mardo/Gorvin.ini. Keys are given relative to the root,
 // with "\" between their parts ("Files\Closed"); each part is a nested group
-// of the file. Every call, or every session of calls (TREGSESSION), sees the
+// of the file. Every call, or every session of calls (RegSession), sees the
 // file as it is on disk when it begins and has written what it changed when
 // it ends, so two running copies of the program see each other's writes. The
 // file is parsed again only when it changed on disk since it was last read
@@ -24,12 +24,12 @@
 // at most once: at the end of the outermost session (or at its commit()).
 // Sessions nest; the operations inside one see each other's changes. Inside
 // a session a failed write shows in the outermost session's result only.
-class TREGSESSION {
+class RegSession {
 public:
-    TREGSESSION();
-    ~TREGSESSION();
-    TREGSESSION(const TREGSESSION&) = delete;
-    TREGSESSION& operator=(const TREGSESSION&) = delete;
+    RegSession();
+    ~RegSession();
+    RegSession(const RegSession&) = delete;
+    RegSession& operator=(const RegSession&) = delete;
 
     // Writes what the group changed so far, when this is the outermost
     // session; inside another one the write waits for that session. False
@@ -38,11 +38,11 @@ public:
 };
 
 // "Software\Mardo\Gorvin\v2": the root key, as error messages name it.
-QString FNREGROOTKEY();
+QString regRootKey();
 
 // The group path in the INI file for a key below the root:
 // "Files\Closed" is "Software/Mardo/Gorvin/v2/Files/Closed".
-QString RegistryGroup(const QString& key);
+QString registryGroup(const QString& key);
 
 // Writes a text value, creating the key and any missing keys above it.
 void FNREGWRITESTRING(const QString& key, const QString& name, const QString& text);

@@ -26,39 +26,39 @@ void writeBool(const QString& key, const char* name, bool value)
 int readInt(const QString& key, const char* name)
 {
     // A number edited into nonsense counts as 0, so the rest still loads.
-    return FNSTOREDTEXTTOINTEGER(FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0"))).value_or(0);
+    return storedTextToInteger(FNREGREADSTRING(key, QString::fromLatin1(name), QStringLiteral("0"))).value_or(0);
 }
 
 } // namespace
 
-bool FNLOADSETTINGS(TSOFTWARESETTINGS& s)
+bool FNLOADSETTINGS(SoftwareSettings& s)
 {
-    const TREGSESSION session;
+    const RegSession session;
     s.SaveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
     if (!s.SaveSettings)
         return true;
-    if (auto scale = FNSTOREDTEXTTONUMBER(FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), FNNUMBERTOSTOREDTEXT(1.0))))
+    if (auto scale = storedTextToNumber(FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(1.0))))
         s.MainScale = *scale;
-    CurrentUnit = FNSTRINGTOUNITS(FNREGREADSTRING(settingsKey, QStringLiteral("Units"), UnitNames[UNIT_MM]));
+    CurrentUnit = FNSTRINGTOUNITS(FNREGREADSTRING(settingsKey, QStringLiteral("Units"), UnitNames[UnitMm]));
     s.ShowTemplate = readBool(settingsKey, "ShowTemplate", "TRUE");
     s.ShowLabels = readBool(settingsKey, "ShowLabel", "TRUE");
     return true;
 }
 
-bool FNSAVESETTINGS(const TSOFTWARESETTINGS& s)
+bool FNSAVESETTINGS(const SoftwareSettings& s)
 {
-    const TREGSESSION session; // one reading and at most one write for the group
+    const RegSession session; // one reading and at most one write for the group
     writeBool(settingsKey, "SaveSettings", s.SaveSettings);
-    FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), FNNUMBERTOSTOREDTEXT(s.MainScale));
-    FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[FNCURRENTUNITINDEX()]);
+    FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(s.MainScale));
+    FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[currentUnitIndex()]);
     writeBool(settingsKey, "ShowTemplate", s.ShowTemplate);
     writeBool(settingsKey, "ShowLabel", s.ShowLabels);
     return true;
 }
 
-bool FNLOADFILEINFO(TFILEINFO& info)
+bool FNLOADFILEINFO(FileInfo& info)
 {
-    const TREGSESSION session;
+    const RegSession session;
     info.SaveFileInfo = readBool(filesKey, "SaveFileInfo", "TRUE");
     if (!info.SaveFileInfo)
         return true;
@@ -69,9 +69,9 @@ bool FNLOADFILEINFO(TFILEINFO& info)
     return true;
 }
 
-bool FNSAVEFILEINFO(const TFILEINFO& info)
+bool FNSAVEFILEINFO(const FileInfo& info)
 {
-    const TREGSESSION session; // one reading and at most one write for the group
+    const RegSession session; // one reading and at most one write for the group
     writeBool(filesKey, "SaveFileInfo", info.SaveFileInfo);
     FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.CurrentJob);
     // The lists hold file paths, not menu captions: an "&" in a path is part
@@ -82,28 +82,28 @@ bool FNSAVEFILEINFO(const TFILEINFO& info)
     return true;
 }
 
-bool FNREADSAVEDESKTOPSWITCH()
+bool readSaveDesktopSwitch()
 {
     return readBool(desktopKey, "SaveDeskTop", "TRUE");
 }
 
-void FNWRITESAVEDESKTOPSWITCH(bool value)
+void writeSaveDesktopSwitch(bool value)
 {
     writeBool(desktopKey, "SaveDeskTop", value);
 }
 
-QStringList FNDESKTOPWINDOWNAMES()
+QStringList desktopWindowNames()
 {
     QStringList names;
     FNREGKEYNAMES(desktopKey, names);
     return names;
 }
 
-std::optional<TWINDOWRECORD> FNREADWINDOWRECORD(const QString& windowName)
+std::optional<WindowRecord> readWindowRecord(const QString& windowName)
 {
-    const TREGSESSION session;
+    const RegSession session;
     const QString key = desktopKey + QLatin1Char('\\') + windowName;
-    TWINDOWRECORD r;
+    WindowRecord r;
     r.Left = readInt(key, "Left");
     r.Top = readInt(key, "Top");
     r.Width = readInt(key, "Width");
@@ -118,9 +118,9 @@ std::optional<TWINDOWRECORD> FNREADWINDOWRECORD(const QString& windowName)
     return r;
 }
 
-void FNWRITEWINDOWRECORD(const QString& windowName, const TWINDOWRECORD& r)
+void writeWindowRecord(const QString& windowName, const WindowRecord& r)
 {
-    const TREGSESSION session; // one reading and at most one write for the group
+    const RegSession session; // one reading and at most one write for the group
     const QString key = desktopKey + QLatin1Char('\\') + windowName;
     FNREGWRITESTRING(key, QStringLiteral("Left"), QString::number(r.Left));
     FNREGWRITESTRING(key, QStringLiteral("Top"), QString::number(r.Top));
@@ -133,14 +133,14 @@ void FNWRITEWINDOWRECORD(const QString& windowName, const TWINDOWRECORD& r)
     writeBool(key, "FirstTime", r.FirstTime);
 }
 
-void FNUSESTOREDFORMATDEFAULTS()
+void useStoredFormatDefaults()
 {
-    SetFormatValueReader([](const QString& name, const QString& def) {
+    setFormatValueReader([](const QString& name, const QString& def) {
         return FNREGREADSTRING(QStringLiteral("Format"), name, def);
     });
 }
 
-void FNWRITEAPPLOCATION(const QString& folder)
+void writeAppLocation(const QString& folder)
 {
     QString withSeparator = folder;
     if (!withSeparator.endsWith(QLatin1Char('/')))

@@ -6,7 +6,7 @@
 // stored values are applied at the next start. Each group below is read, or
 // written, in one session of the store: one reading of the file and at most
 // one write; a caller that writes several groups in a row (the exit) can hold
-// a TREGSESSION around them for a single write of the file.
+// a RegSession around them for a single write of the file.
 
 #include "settings/RegistryStore.h"
 
@@ -18,7 +18,7 @@
 class TJOBINFO;
 
 // The software settings while the program runs.
-struct TSOFTWARESETTINGS {
+struct SoftwareSettings {
     bool SaveDesktop = true;
     bool SaveSettings = true;
     bool SaveFileInfo = true;
@@ -30,13 +30,13 @@ struct TSOFTWARESETTINGS {
 // Reads "SaveSettings" and, when it is set, the preview scale, the display
 // unit (into CurrentUnit) and the two view switches. A scale that is not a
 // number keeps the value it had.
-bool FNLOADSETTINGS(TSOFTWARESETTINGS& settings);
+bool FNLOADSETTINGS(SoftwareSettings& settings);
 // Writes the switch, the scale, the unit name of CurrentUnit and the view
 // switches, in that order, whatever the switch says.
-bool FNSAVESETTINGS(const TSOFTWARESETTINGS& settings);
+bool FNSAVESETTINGS(const SoftwareSettings& settings);
 
 // The recent-file lists, most recent first, and the job open at exit.
-struct TFILEINFO {
+struct FileInfo {
     bool SaveFileInfo = true;
     QStringList Jobs;
     QStringList Data;
@@ -45,13 +45,13 @@ struct TFILEINFO {
 };
 
 // Reads "SaveFileInfo" and, when it is set, the three lists and the job.
-bool FNLOADFILEINFO(TFILEINFO& info);
+bool FNLOADFILEINFO(FileInfo& info);
 // Writes the switch, the current job and the three lists (menu captions with
 // their "&" removed), in that order.
-bool FNSAVEFILEINFO(const TFILEINFO& info);
+bool FNSAVEFILEINFO(const FileInfo& info);
 
 // One window's stored placement under DeskTop\<name>.
-struct TWINDOWRECORD {
+struct WindowRecord {
     int Left = 0, Top = 0, Width = 0, Height = 0;
     int MinLeft = 0, MinTop = 0;
     bool Visible = false;
@@ -59,19 +59,19 @@ struct TWINDOWRECORD {
     bool FirstTime = true;
 };
 
-bool FNREADSAVEDESKTOPSWITCH();
-void FNWRITESAVEDESKTOPSWITCH(bool value);
+bool readSaveDesktopSwitch();
+void writeSaveDesktopSwitch(bool value);
 // The names of the windows stored under DeskTop, in the store's order.
-QStringList FNDESKTOPWINDOWNAMES();
+QStringList desktopWindowNames();
 // A window's stored record; none when its six numbers add up to 0 (nothing
 // stored for it).
-std::optional<TWINDOWRECORD> FNREADWINDOWRECORD(const QString& windowName);
-void FNWRITEWINDOWRECORD(const QString& windowName, const TWINDOWRECORD& record);
+std::optional<WindowRecord> readWindowRecord(const QString& windowName);
+void writeWindowRecord(const QString& windowName, const WindowRecord& record);
 
 // Makes new label formats read their defaults from the "Format" key.
-void FNUSESTOREDFORMATDEFAULTS();
+void useStoredFormatDefaults();
 
 // The "Files" value "AppLocation": the program's folder with a trailing
 // separator.
-void FNWRITEAPPLOCATION(const QString& folder);
+void writeAppLocation(const QString& folder);
 

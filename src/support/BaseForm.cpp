@@ -9,9 +9,9 @@
 namespace {
 // Catches the window's show events ahead of the window's own handlers:
 // filters see an event before the object it is sent to.
-class TShowHook : public QObject {
+class ShowHook : public QObject {
 public:
-    TShowHook(TBASEFORM& form, QWidget& window) : QObject(&window), form_(form)
+    ShowHook(TBASEFORM& form, QWidget& window) : QObject(&window), form_(form)
     {
         window.installEventFilter(this);
     }
@@ -37,7 +37,7 @@ QScreen* screenOf(const QWidget& window)
 }
 } // namespace
 
-QRect FNPLACEONSHOW(const QRect& bounds, const QRect& screen, bool firstTime)
+QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime)
 {
     const int screenLeft = screen.left();
     const int screenTop = screen.top();
@@ -64,7 +64,7 @@ QRect FNPLACEONSHOW(const QRect& bounds, const QRect& screen, bool firstTime)
     return QRect(left, top, width, height);
 }
 
-TBASEFORM::TBASEFORM(QWidget& window) : window_(window), showHook_(new TShowHook(*this, window))
+TBASEFORM::TBASEFORM(QWidget& window) : window_(window), showHook_(new ShowHook(*this, window))
 {
 }
 
@@ -77,12 +77,12 @@ TBASEFORM::~TBASEFORM()
 void TBASEFORM::DOSHOW()
 {
     QScreen* screen = screenOf(window_);
-    const bool firstTime = FIRSTTIME;
-    FIRSTTIME = false;
+    const bool firstTime = firstShow;
+    firstShow = false;
     if (!screen)
         return;
     const QRect bounds = window_.geometry();
-    const QRect placed = FNPLACEONSHOW(bounds, screen->geometry(), firstTime);
+    const QRect placed = placeOnShow(bounds, screen->geometry(), firstTime);
     if (placed != bounds)
         window_.setGeometry(placed);
 }

@@ -4,8 +4,8 @@
 // screen when it would be shown almost entirely off it, and carries the two
 // flags the saved desktop uses.
 //
-//   class TFormLAYOUT : public TBaseDialog { Q_OBJECT ... };
-//   class TFormMAIN : public TBaseMainWindow { Q_OBJECT ... };
+//   class TFormLAYOUT : public BaseDialog { Q_OBJECT ... };
+//   class TFormMAIN : public BaseMainWindow { Q_OBJECT ... };
 
 #include <QDialog>
 #include <QMainWindow>
@@ -20,7 +20,7 @@ class QWidget;
 // screen (fewer than 3 pixels of it left on the screen in either direction).
 // A window cut to the screen is centred by its former size, so it starts left
 // of or above the screen's edge.
-QRect FNPLACEONSHOW(const QRect& bounds, const QRect& screen, bool firstTime);
+QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime);
 
 class TBASEFORM {
 public:
@@ -30,13 +30,13 @@ public:
 
     // Not yet placed: set on creation, cleared by the first showing, saved
     // and restored with the desktop.
-    bool FIRSTTIME = true;
+    bool firstShow = true;
     // Takes part in the saved desktop. Dialogs that are never stored clear it
     // when they are created.
     bool DESKTOP = true;
 
     // Runs every time the window is about to be shown, before the window's
-    // own show handling (its showEvent): places the window as FNPLACEONSHOW
+    // own show handling (its showEvent): places the window as placeOnShow
     // says on the screen it is on (the primary screen when it is on none).
     virtual void DOSHOW();
 
@@ -55,13 +55,13 @@ private:
 
 // A top-level window class of Qt with the common base.
 template <class Window>
-class TBaseWindow : public Window, public TBASEFORM {
+class BaseWindow : public Window, public TBASEFORM {
 public:
-    explicit TBaseWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
+    explicit BaseWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
         : Window(parent, flags), TBASEFORM(static_cast<QWidget&>(*this))
     {
     }
 };
 
-using TBaseMainWindow = TBaseWindow<QMainWindow>;
-using TBaseDialog = TBaseWindow<QDialog>;
+using BaseMainWindow = BaseWindow<QMainWindow>;
+using BaseDialog = BaseWindow<QDialog>;

@@ -11,7 +11,7 @@
 #include <QPrinter>
 
 namespace {
-TQtDialogSeam qtSeam;
+QtDialogSeam qtSeam;
 
 // "2,5-7" as ranges; empty when the text is no page list.
 QList<QPair<int, int>> pageListFromText(const QString& text)
@@ -28,16 +28,16 @@ QList<QPair<int, int>> pageListFromText(const QString& text)
     }
     return list;
 }
-TDialogSeam* currentSeam = &qtSeam;
+DialogSeam* currentSeam = &qtSeam;
 
-QString startPath(const TFILEREQUEST& r)
+QString startPath(const FileRequest& r)
 {
     if (r.fileName.isEmpty())
         return r.startFolder;
     return QDir(r.startFolder).filePath(r.fileName);
 }
 
-void configure(QFileDialog& dialog, const TFILEREQUEST& r)
+void configure(QFileDialog& dialog, const FileRequest& r)
 {
     dialog.setWindowTitle(r.caption);
     dialog.setNameFilter(r.filter);
@@ -50,22 +50,22 @@ void configure(QFileDialog& dialog, const TFILEREQUEST& r)
 }
 } // namespace
 
-TDialogSeam& Dialogs()
+DialogSeam& Dialogs()
 {
     return *currentSeam;
 }
 
-TScopedDialogSeam::TScopedDialogSeam(TDialogSeam& seam) : previous_(currentSeam)
+ScopedDialogSeam::ScopedDialogSeam(DialogSeam& seam) : previous_(currentSeam)
 {
     currentSeam = &seam;
 }
 
-TScopedDialogSeam::~TScopedDialogSeam()
+ScopedDialogSeam::~ScopedDialogSeam()
 {
     currentSeam = previous_;
 }
 
-QString TQtDialogSeam::openFile(QWidget* parent, const TFILEREQUEST& r)
+QString QtDialogSeam::openFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
     configure(dialog, r);
@@ -76,7 +76,7 @@ QString TQtDialogSeam::openFile(QWidget* parent, const TFILEREQUEST& r)
     return dialog.selectedFiles().constFirst();
 }
 
-QString TQtDialogSeam::saveFile(QWidget* parent, const TFILEREQUEST& r)
+QString QtDialogSeam::saveFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
     configure(dialog, r);
@@ -89,7 +89,7 @@ QString TQtDialogSeam::saveFile(QWidget* parent, const TFILEREQUEST& r)
     return dialog.selectedFiles().constFirst();
 }
 
-bool TQtDialogSeam::chooseFont(QWidget* parent, QFont& font)
+bool QtDialogSeam::chooseFont(QWidget* parent, QFont& font)
 {
     bool ok = false;
     // Qt's own dialog everywhere: it shows the face the program draws with.
@@ -99,7 +99,7 @@ bool TQtDialogSeam::chooseFont(QWidget* parent, QFont& font)
     return ok;
 }
 
-bool TQtDialogSeam::chooseColor(QWidget* parent, QColor& color)
+bool QtDialogSeam::chooseColor(QWidget* parent, QColor& color)
 {
     const QColor chosen = QColorDialog::getColor(color, parent);
     if (!chosen.isValid())
@@ -108,7 +108,7 @@ bool TQtDialogSeam::chooseColor(QWidget* parent, QColor& color)
     return true;
 }
 
-void FNREADPRINTCHOICE(QPrinter& printer, TPRINTCHOICE& choice)
+void readPrintChoice(QPrinter& printer, PrintChoice& choice)
 {
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         choice.fromPage = printer.fromPage();
@@ -121,32 +121,32 @@ void FNREADPRINTCHOICE(QPrinter& printer, TPRINTCHOICE& choice)
     choice.collate = printer.collateCopies();
     choice.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
     choice.pageList.clear();
-    choice.pageSet = TPAGESET::All;
+    choice.pageSet = PageSet::All;
 
     // The dialog leaves a page list and odd or even pages to the print
     // system, which would apply them to the document as sent, collated
     // copies and all. The run picks the pages itself instead, so the print
     // system must not pick again.
     QList<QPair<QString, QString>> kept;
-    for (const auto& option : FNPRINTEROPTIONS(printer)) {
+    for (const auto& option : printerOptions(printer)) {
         if (option.first == u"page-ranges")
             choice.pageList = pageListFromText(option.second);
         else if (option.first == u"page-set")
-            choice.pageSet = option.second == u"odd" ? TPAGESET::Odd
-                             : option.second == u"even" ? TPAGESET::Even
-                                                         : TPAGESET::All;
+            choice.pageSet = option.second == u"odd" ? PageSet::Odd
+                             : option.second == u"even" ? PageSet::Even
+                                                         : PageSet::All;
         else
             kept.append(option);
     }
     // For a range the dialog counts odd and even from the range's first
     // page, as the first page of the document it expects; the choice counts
     // by the page's own number.
-    if (printer.printRange() == QPrinter::PageRange && choice.fromPage % 2 == 0 && choice.pageSet != TPAGESET::All)
-        choice.pageSet = choice.pageSet == TPAGESET::Odd ? TPAGESET::Even : TPAGESET::Odd;
-    FNSETPRINTEROPTIONS(printer, kept);
+    if (printer.printRange() == QPrinter::PageRange && choice.fromPage % 2 == 0 && choice.pageSet != PageSet::All)
+        choice.pageSet = choice.pageSet == PageSet::Odd ? PageSet::Even : PageSet::Odd;
+    setPrinterOptions(printer, kept);
 }
 
-bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice)
+bool QtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choice)
 {
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(choice.fromPage, choice.toPage);
@@ -164,11 +164,11 @@ bool TQtDialogSeam::print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choi
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    FNREADPRINTCHOICE(printer, choice);
+    readPrintChoice(printer, choice);
     return true;
 }
 
-bool TQtDialogSeam::printerSetup(QWidget* parent, QPrinter& printer)
+bool QtDialogSeam::printerSetup(QWidget* parent, QPrinter& printer)
 {
     QPageSetupDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;

@@ -15,12 +15,12 @@ class QWidget;
 
 // Which pages of a range print: all, or those whose own page number is odd
 // or even.
-enum class TPAGESET { All, Odd, Even };
+enum class PageSet { All, Odd, Even };
 
 // The choices of the print dialog: the page range (1-based), the copies
 // and collation, a page list, odd or even pages and the order. The dialog is
 // offered minPage to maxPage.
-struct TPRINTCHOICE {
+struct PrintChoice {
     int minPage = 1;
     int maxPage = 1;
     int fromPage = 1;
@@ -30,16 +30,16 @@ struct TPRINTCHOICE {
     // A page list such as "2,5-7", range by range as typed; when empty the
     // range is fromPage to toPage.
     QList<QPair<int, int>> pageList;
-    TPAGESET pageSet = TPAGESET::All;
+    PageSet pageSet = PageSet::All;
     bool reverse = false; // last page first
 };
 
 // What the print dialog left on the printer, as a choice: the range, the
 // copies, a page list and odd or even pages (taken off the printer's
 // options, as the run picks the pages itself) and the order.
-void FNREADPRINTCHOICE(QPrinter& printer, TPRINTCHOICE& choice);
+void readPrintChoice(QPrinter& printer, PrintChoice& choice);
 
-struct TFILEREQUEST {
+struct FileRequest {
     QString caption;
     QString startFolder;
     QString fileName;      // the name offered (save) or preselected (open)
@@ -49,43 +49,43 @@ struct TFILEREQUEST {
     bool askOverwrite = true; // save: ask before replacing a file
 };
 
-class TDialogSeam {
+class DialogSeam {
 public:
-    virtual ~TDialogSeam() = default;
+    virtual ~DialogSeam() = default;
     // The chosen path, or an empty text when the user cancelled.
-    virtual QString openFile(QWidget* parent, const TFILEREQUEST& request) = 0;
-    virtual QString saveFile(QWidget* parent, const TFILEREQUEST& request) = 0;
+    virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
+    virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
     // True with the choice in `font` / `color`; false when cancelled.
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
     virtual bool chooseColor(QWidget* parent, QColor& color) = 0;
     // The print dialog on a printer: true with the choice when the user
     // prints; the printer takes the chosen printer and its settings.
-    virtual bool print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice) = 0;
+    virtual bool print(QWidget* parent, QPrinter& printer, PrintChoice& choice) = 0;
     // The printer set-up dialog; true when accepted.
     virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // The seam in force; the Qt dialogs until another is installed.
-TDialogSeam& Dialogs();
+DialogSeam& Dialogs();
 
-class TScopedDialogSeam {
+class ScopedDialogSeam {
 public:
-    explicit TScopedDialogSeam(TDialogSeam& seam);
-    ~TScopedDialogSeam();
-    TScopedDialogSeam(const TScopedDialogSeam&) = delete;
-    TScopedDialogSeam& operator=(const TScopedDialogSeam&) = delete;
+    explicit ScopedDialogSeam(DialogSeam& seam);
+    ~ScopedDialogSeam();
+    ScopedDialogSeam(const ScopedDialogSeam&) = delete;
+    ScopedDialogSeam& operator=(const ScopedDialogSeam&) = delete;
 
 private:
-    TDialogSeam* previous_;
+    DialogSeam* previous_;
 };
 
 // The common Qt dialogs.
-class TQtDialogSeam : public TDialogSeam {
+class QtDialogSeam : public DialogSeam {
 public:
-    QString openFile(QWidget* parent, const TFILEREQUEST& request) override;
-    QString saveFile(QWidget* parent, const TFILEREQUEST& request) override;
+    QString openFile(QWidget* parent, const FileRequest& request) override;
+    QString saveFile(QWidget* parent, const FileRequest& request) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     bool chooseColor(QWidget* parent, QColor& color) override;
-    bool print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice) override;
+    bool print(QWidget* parent, QPrinter& printer, PrintChoice& choice) override;
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
 };

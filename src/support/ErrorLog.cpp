@@ -34,7 +34,7 @@ QString withFileLineBreaks(const QString& text)
 }
 } // namespace
 
-TErrorLogFailure::TErrorLogFailure(const QString& path, const QString& reason)
+ErrorLogFailure::ErrorLogFailure(const QString& path, const QString& reason)
     : std::runtime_error(QStringLiteral("The error log %1 could not be written: %2")
                              .arg(path, reason)
                              .toStdString()),
@@ -42,23 +42,23 @@ TErrorLogFailure::TErrorLogFailure(const QString& path, const QString& reason)
 {
 }
 
-QString ErrorLogPath()
+QString errorLogPath()
 {
     return ProgramFolder() + QStringLiteral("/ERRFILE.TXT");
 }
 
-QStringList ErrorLogHeader()
+QStringList errorLogHeader()
 {
     return {
         QStringLiteral("Please send this file to %1 for analysis: it records the errors %2 met.")
-            .arg(MakerFullName(), ApplicationTitle()),
-        QStringLiteral("%1, %2").arg(MakerFullName(), MakerPostalAddress()),
+            .arg(makerFullName(), applicationTitle()),
+        QStringLiteral("%1, %2").arg(makerFullName(), makerPostalAddress()),
         QStringLiteral("Telephone %1, fax %2, mail %3")
-            .arg(MakerPhone(), MakerFax(), MakerSupportMail()),
+            .arg(makerPhone(), makerFax(), makerSupportMail()),
     };
 }
 
-QString ErrorLogTimeStamp(const QDateTime& when)
+QString errorLogTimeStamp(const QDateTime& when)
 {
     const QLocale locale = QLocale::system();
     const QString date = locale.toString(when.date(), QLocale::ShortFormat);
@@ -67,33 +67,33 @@ QString ErrorLogTimeStamp(const QDateTime& when)
     return date + u' ' + locale.toString(when.time(), QLocale::LongFormat);
 }
 
-QByteArray ErrorLogEntry(std::int32_t number, const QString& text, const QDateTime& when)
+QByteArray errorLogEntry(std::int32_t number, const QString& text, const QDateTime& when)
 {
-    const QString line = ErrorLogTimeStamp(when) + QStringLiteral(" Error[")
+    const QString line = errorLogTimeStamp(when) + QStringLiteral(" Error[")
                          + QString::number(number) + QStringLiteral("]: ") + text;
     return withFileLineBreaks(line).toUtf8() + lineEnd;
 }
 
-void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
+void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
                          const QDateTime& when)
 {
     QByteArray bytes;
     // A log that is new, or was emptied by hand, starts with the header.
     const QFileInfo existing(path);
     if (!existing.exists() || (existing.isFile() && existing.size() == 0)) {
-        for (const QString& line : ErrorLogHeader())
+        for (const QString& line : errorLogHeader())
             bytes += line.toUtf8() + lineEnd;
     }
-    bytes += ErrorLogEntry(number, text, when);
+    bytes += errorLogEntry(number, text, when);
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw TErrorLogFailure(path, file.errorString());
+        throw ErrorLogFailure(path, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw TErrorLogFailure(path, file.errorString());
+        throw ErrorLogFailure(path, file.errorString());
     file.close();
     if (file.error() != QFileDevice::NoError)
-        throw TErrorLogFailure(path, file.errorString());
+        throw ErrorLogFailure(path, file.errorString());
 }
 
 bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
@@ -102,8 +102,8 @@ bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
         Messages().beep();
     bool logged = true;
     try {
-        AppendErrorLogEntry(ErrorLogPath(), number, text, QDateTime::currentDateTime());
-    } catch (const TErrorLogFailure& e) {
+        appendErrorLogEntry(errorLogPath(), number, text, QDateTime::currentDateTime());
+    } catch (const ErrorLogFailure& e) {
         // The log only records what went wrong; failing to write it must not
         // stop the operation that was reporting (a save, a load, a list read
         // at start-up). The user still sees the message asked for, and the

@@ -11,9 +11,9 @@
 
 // Thrown when the error log cannot be created, opened or written. The
 // message names the file and the reason.
-class TErrorLogFailure : public std::runtime_error {
+class ErrorLogFailure : public std::runtime_error {
 public:
-    TErrorLogFailure(const QString& path, const QString& reason);
+    ErrorLogFailure(const QString& path, const QString& reason);
     const QString& path() const { return path_; }
 
 private:
@@ -31,21 +31,21 @@ private:
 bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show);
 
 // The log's full path: ProgramFolder() + "/ERRFILE.TXT".
-QString ErrorLogPath();
+QString errorLogPath();
 
 // The three lines a new log starts with.
-QStringList ErrorLogHeader();
+QStringList errorLogHeader();
 
 // The entry's time stamp: the system's short date, a blank and the system's
 // long time; the date alone at exactly midnight.
-QString ErrorLogTimeStamp(const QDateTime& when);
+QString errorLogTimeStamp(const QDateTime& when);
 
 // The bytes of one entry in the file: time stamp, " Error[", number, "]: ",
 // the text with every line break (LF CR, CR LF, LF or CR) written as CR LF,
 // and a closing CR LF. UTF-8.
-QByteArray ErrorLogEntry(std::int32_t number, const QString& text, const QDateTime& when);
+QByteArray errorLogEntry(std::int32_t number, const QString& text, const QDateTime& when);
 
 // Appends an entry to the log at path, writing the header first when the file
-// does not exist yet or is empty. Throws TErrorLogFailure.
-void AppendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
+// does not exist yet or is empty. Throws ErrorLogFailure.
+void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
                          const QDateTime& when);

@@ -8,32 +8,32 @@
 
 // The maker's short name: the organisation of the settings store and the
 // second part of its root key.
-inline QString MakerShortName() { return QStringLiteral("Mardo"); }
+inline QString makerShortName() { return QStringLiteral("Mardo"); }
 // The application title: the settings store's application name.
-inline QString ApplicationTitle() { return QStringLiteral("Gorvin"); }
+inline QString applicationTitle() { return QStringLiteral("Gorvin"); }
 
-inline QString MakerFullName() { return QStringLiteral("Mardo Software Ltd"); }
-inline QString MakerPostalAddress()
+inline QString makerFullName() { return QStringLiteral("Mardo Software Ltd"); }
+inline QString makerPostalAddress()
 {
     return QStringLiteral("Unit 4, Millbrook Yard, 27 Canal Street, Leeds LS1 4AB, United Kingdom");
 }
-inline QString MakerPhone() { return QStringLiteral("+44 113 496 0712"); }
-inline QString MakerFax() { return QStringLiteral("+44 113 496 0713"); }
-inline QString MakerSupportMail() { return QStringLiteral("support@mardo-software.example"); }
-inline QString MakerWebSite() { return QStringLiteral("https://www.mardo-software.example/gorvin"); }
+inline QString makerPhone() { return QStringLiteral("+44 113 496 0712"); }
+inline QString makerFax() { return QStringLiteral("+44 113 496 0713"); }
+inline QString makerSupportMail() { return QStringLiteral("support@mardo-software.example"); }
+inline QString makerWebSite() { return QStringLiteral("https://www.mardo-software.example/gorvin"); }
 
 // The mail link of the about box and of Help > Email us: the support
 // address with the program's name as the addressee's.
-inline QString SupportMailLink()
+inline QString supportMailLink()
 {
-    return QStringLiteral("mailto:%1 <%2>").arg(ApplicationTitle(), MakerSupportMail());
+    return QStringLiteral("mailto:%1 <%2>").arg(applicationTitle(), makerSupportMail());
 }
 
 // Names the running application after the program and its maker: the
 // settings store, the per-user data folder and the message boxes' captions
 // go by these names.
-inline void NameApplication()
+inline void nameApplication()
 {
-    QCoreApplication::setApplicationName(ApplicationTitle());
-    QCoreApplication::setOrganizationName(MakerShortName());
+    QCoreApplication::setApplicationName(applicationTitle());
+    QCoreApplication::setOrganizationName(makerShortName());
 }

@@ -23,7 +23,7 @@ QString shownText(QString text)
 }
 } // namespace
 
-MsgAnswer TMessageBoxSeam::ask(const QString& text, MsgSign sign, MsgButtons buttons,
+MsgAnswer MessageBoxSeam::ask(const QString& text, MsgSign sign, MsgButtons buttons,
                                const QString& caption)
 {
     QMessageBox box(iconFor(sign), caption.isEmpty() ? QApplication::applicationName() : caption,
@@ -55,14 +55,14 @@ MsgAnswer TMessageBoxSeam::ask(const QString& text, MsgSign sign, MsgButtons but
     return MsgAnswer::Cancel;
 }
 
-void TMessageBoxSeam::show(const QString& text)
+void MessageBoxSeam::show(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shownText(text),
                     QMessageBox::Ok, parent_);
     box.exec();
 }
 
-void TMessageBoxSeam::beep()
+void MessageBoxSeam::beep()
 {
     QApplication::beep();
 }

@@ -4,9 +4,9 @@
 class QWidget;
 
 // The running program's seam: real QMessageBox windows and the system beep.
-class TMessageBoxSeam : public TMessageSeam {
+class MessageBoxSeam : public MessageSeam {
 public:
-    explicit TMessageBoxSeam(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit MessageBoxSeam(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons,
                   const QString& caption = QString()) override;

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 namespace {
-TConsoleMessageSeam consoleSeam;
-TMessageSeam* currentSeam = &consoleSeam;
+ConsoleMessageSeam consoleSeam;
+MessageSeam* currentSeam = &consoleSeam;
 
 void writeToStderr(const QString& text)
 {
@@ -16,22 +16,22 @@ void writeToStderr(const QString& text)
 }
 } // namespace
 
-TMessageSeam& Messages()
+MessageSeam& Messages()
 {
     return *currentSeam;
 }
 
-TScopedMessageSeam::TScopedMessageSeam(TMessageSeam& seam) : previous_(currentSeam)
+ScopedMessageSeam::ScopedMessageSeam(MessageSeam& seam) : previous_(currentSeam)
 {
     currentSeam = &seam;
 }
 
-TScopedMessageSeam::~TScopedMessageSeam()
+ScopedMessageSeam::~ScopedMessageSeam()
 {
     currentSeam = previous_;
 }
 
-MsgAnswer TConsoleMessageSeam::ask(const QString& text, MsgSign, MsgButtons buttons,
+MsgAnswer ConsoleMessageSeam::ask(const QString& text, MsgSign, MsgButtons buttons,
                                    const QString&)
 {
     writeToStderr(text);
@@ -47,7 +47,7 @@ MsgAnswer TConsoleMessageSeam::ask(const QString& text, MsgSign, MsgButtons butt
     return MsgAnswer::Ok;
 }
 
-void TConsoleMessageSeam::show(const QString& text)
+void ConsoleMessageSeam::show(const QString& text)
 {
     writeToStderr(text);
 }

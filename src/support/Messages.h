@@ -10,9 +10,9 @@ enum class MsgSign { None, Information, Warning, Error, Question };
 enum class MsgButtons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
-class TMessageSeam {
+class MessageSeam {
 public:
-    virtual ~TMessageSeam() = default;
+    virtual ~MessageSeam() = default;
     // A modal box with a sign and buttons. Closing the box counts as Cancel
     // (as No where there is no Cancel button, as Ok for a lone OK button).
     virtual MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons,
@@ -33,24 +33,24 @@ public:
 
 // The seam in force. Until one is installed, messages go to standard error,
 // which is what a program without a display (the batch printer) wants.
-TMessageSeam& Messages();
+MessageSeam& Messages();
 
 // Installs a seam for as long as the guard lives; the previous one comes back
 // afterwards. The seam is not owned.
-class TScopedMessageSeam {
+class ScopedMessageSeam {
 public:
-    explicit TScopedMessageSeam(TMessageSeam& seam);
-    ~TScopedMessageSeam();
-    TScopedMessageSeam(const TScopedMessageSeam&) = delete;
-    TScopedMessageSeam& operator=(const TScopedMessageSeam&) = delete;
+    explicit ScopedMessageSeam(MessageSeam& seam);
+    ~ScopedMessageSeam();
+    ScopedMessageSeam(const ScopedMessageSeam&) = delete;
+    ScopedMessageSeam& operator=(const ScopedMessageSeam&) = delete;
 
 private:
-    TMessageSeam* previous_;
+    MessageSeam* previous_;
 };
 
 // A seam for programs without windows: every message goes to standard error,
 // questions are answered with their default (Cancel, No or Ok).
-class TConsoleMessageSeam : public TMessageSeam {
+class ConsoleMessageSeam : public MessageSeam {
 public:
     MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons,
                   const QString& caption = QString()) override;

@@ -15,7 +15,7 @@
 // The engine property that holds them: names and values in turn.
 inline constexpr auto PrinterOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-inline QList<QPair<QString, QString>> FNPRINTEROPTIONS(const QPrinter& printer)
+inline QList<QPair<QString, QString>> printerOptions(const QPrinter& printer)
 {
     QList<QPair<QString, QString>> options;
     if (!printer.printEngine())
@@ -26,7 +26,7 @@ inline QList<QPair<QString, QString>> FNPRINTEROPTIONS(const QPrinter& printer)
     return options;
 }
 
-inline void FNSETPRINTEROPTIONS(QPrinter& printer, const QList<QPair<QString, QString>>& options)
+inline void setPrinterOptions(QPrinter& printer, const QList<QPair<QString, QString>>& options)
 {
     if (!printer.printEngine())
         return;

@@ -21,21 +21,21 @@ QString perUserDataFolder()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty()) // no home folder at all: stay in the temporary folder
-        folder = QDir::tempPath() + u'/' + MakerShortName() + u'/' + ApplicationTitle();
+        folder = QDir::tempPath() + u'/' + makerShortName() + u'/' + applicationTitle();
     return folder;
 }
 } // namespace
 
-QString ExecutableFolder()
+QString executableFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
 }
 
-QString ChooseProgramFolder(const QString& executableFolder)
+QString chooseProgramFolder(const QString& folder)
 {
-    const QFileInfo info(executableFolder);
-    const bool portable = !executableFolder.isEmpty()
-                          && QFileInfo::exists(QDir(executableFolder).filePath(QLatin1String(PortableMarkerName)));
+    const QFileInfo info(folder);
+    const bool portable = !folder.isEmpty()
+                          && QFileInfo::exists(QDir(folder).filePath(QLatin1String(PortableMarkerName)));
     if (portable && info.isDir() && info.isWritable())
         return QDir::cleanPath(info.absoluteFilePath());
     return created(perUserDataFolder());
@@ -48,10 +48,10 @@ QString ProgramFolder()
     const QString fromEnvironment = qEnvironmentVariable("GORVIN_PROGRAM_FOLDER");
     if (!fromEnvironment.isEmpty())
         return created(fromEnvironment);
-    return ChooseProgramFolder(ExecutableFolder());
+    return chooseProgramFolder(executableFolder());
 }
 
-void SetProgramFolderForTests(const QString& path)
+void setProgramFolderForTests(const QString& path)
 {
     overriddenFolder = path;
 }

@@ -6,7 +6,7 @@
 
 // The folder that holds the program's executable, without a trailing
 // separator. Read-only files shipped with the program are looked for here.
-QString ExecutableFolder();
+QString executableFolder();
 
 // The file that marks a portable copy of the program (and a build folder,
 // where the build writes it): beside the executable, its content unread.
@@ -17,15 +17,15 @@ inline constexpr char PortableMarkerName[] = "gorvin.portable";
 // otherwise (an installed program, however writable its bin folder) the
 // per-user data folder ~/.local/share/Mardo/Gorvin, which is created when
 // missing.
-// A folder set with SetProgramFolderForTests(), or else one named by the
+// A folder set with setProgramFolderForTests(), or else one named by the
 // environment variable GORVIN_PROGRAM_FOLDER, comes first, so that test runs
 // and scripted runs never write beside the executable they happen to use.
 // The folder is created when missing; no trailing separator.
 QString ProgramFolder();
 
 // The rule of ProgramFolder() for a given executable folder.
-QString ChooseProgramFolder(const QString& executableFolder);
+QString chooseProgramFolder(const QString& folder);
 
 // Points ProgramFolder() at a folder of the caller's choosing for the rest of
 // the run; an empty path restores the normal rule.
-void SetProgramFolderForTests(const QString& path);
+void setProgramFolderForTests(const QString& path);

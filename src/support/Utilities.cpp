@@ -19,7 +19,7 @@ const QString versionNotAvailable = QStringLiteral("Version number not available
 }
 } // namespace
 
-QString VersionText(int major, int minor, int release, int build)
+QString versionText(int major, int minor, int release, int build)
 {
     if (major < 0 || minor < 0 || release < 0 || build < 0)
         return versionNotAvailable;
@@ -30,7 +30,7 @@ QString FNGETVERSIONTEXT()
 {
 #if defined(GORVIN_VERSION_MAJOR) && defined(GORVIN_VERSION_MINOR) \
     && defined(GORVIN_VERSION_PATCH) && defined(GORVIN_VERSION_TWEAK)
-    return VersionText(versionPart(GORVIN_TEXT(GORVIN_VERSION_MAJOR)),
+    return versionText(versionPart(GORVIN_TEXT(GORVIN_VERSION_MAJOR)),
                        versionPart(GORVIN_TEXT(GORVIN_VERSION_MINOR)),
                        versionPart(GORVIN_TEXT(GORVIN_VERSION_PATCH)),
                        versionPart(GORVIN_TEXT(GORVIN_VERSION_TWEAK)));
@@ -39,7 +39,7 @@ QString FNGETVERSIONTEXT()
 #endif
 }
 
-QUrl ShellOpenUrl(const QString& target)
+QUrl shellOpenUrl(const QString& target)
 {
     const QUrl url(target, QUrl::TolerantMode);
     if (url.isValid() && url.scheme().size() > 1)
@@ -49,7 +49,7 @@ QUrl ShellOpenUrl(const QString& target)
 
 bool FNSHELLOPEN(const QString& target)
 {
-    QDesktopServices::openUrl(ShellOpenUrl(target));
+    QDesktopServices::openUrl(shellOpenUrl(target));
     return true;
 }
 

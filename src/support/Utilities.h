@@ -10,7 +10,7 @@
 QString FNGETVERSIONTEXT();
 
 // The version text for the four parts of a version number.
-QString VersionText(int major, int minor, int release, int build);
+QString versionText(int major, int minor, int release, int build);
 
 // Asks the desktop to open a web address, a "mailto:" address or a local
 // file. Whether the desktop managed is not reported: the result is always
@@ -20,7 +20,7 @@ bool FNSHELLOPEN(const QString& target);
 // The address FNSHELLOPEN hands to the desktop: a target with a scheme of two
 // or more letters ("https:", "mailto:", "file:") as it stands, anything else
 // as a local file, made absolute.
-QUrl ShellOpenUrl(const QString& target);
+QUrl shellOpenUrl(const QString& target);
 
 // The text with every "&" removed (both characters of a doubled "&&" too), so
 // that menu captions compare with file names.

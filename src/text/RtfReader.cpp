@@ -124,7 +124,7 @@ qreal pixelsOfTwips(int twips)
     return twips / 15.0;
 }
 
-struct TCharState {
+struct CharState {
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -137,10 +137,10 @@ struct TCharState {
     int background = 0; // 0: none
     QString href;
 
-    bool operator==(const TCharState&) const = default;
+    bool operator==(const CharState&) const = default;
 };
 
-struct TParaState {
+struct ParaState {
     int alignment = 0; // 0 left, 1 centre, 2 right, 3 justified
     int left = 0;      // twips
     int right = 0;
@@ -150,22 +150,22 @@ struct TParaState {
     QList<int> tabs; // twips
 };
 
-enum class TDest { Text, Skip, FontTable, ColourTable, FieldInstruction };
+enum class Dest { Text, Skip, FontTable, ColourTable, FieldInstruction };
 
-struct TGroup {
-    TCharState chars;
-    TParaState para;
-    TDest dest = TDest::Text;
+struct Group {
+    CharState chars;
+    ParaState para;
+    Dest dest = Dest::Text;
     int unicodeSkip = 1; // \uc: fallback characters after each \u
     bool localPara = false; // paragraph changes end with the group (list text)
 };
 
-struct TFontEntry {
+struct FontEntry {
     QString name;
     int codePage = 0;
 };
 
-enum class TWord {
+enum class Word {
     Unknown,
     // text
     Par, Line, Tab, Cell, Row, Page, Sect, EmDash, EnDash, EmSpace, EnSpace, QmSpace, Bullet,
@@ -183,39 +183,39 @@ enum class TWord {
     FieldInstruction, FieldResult, ListText, RowDefaults, CellBoundary,
 };
 
-const QHash<QByteArray, TWord>& wordTable()
+const QHash<QByteArray, Word>& wordTable()
 {
-    static const QHash<QByteArray, TWord> table = [] {
-        QHash<QByteArray, TWord> t{
-            {"par", TWord::Par}, {"line", TWord::Line}, {"tab", TWord::Tab}, {"cell", TWord::Cell},
-            {"nestcell", TWord::Cell}, {"row", TWord::Row}, {"nestrow", TWord::Row},
-            {"page", TWord::Page}, {"sect", TWord::Sect}, {"emdash", TWord::EmDash},
-            {"endash", TWord::EnDash}, {"emspace", TWord::EmSpace}, {"enspace", TWord::EnSpace},
-            {"qmspace", TWord::QmSpace}, {"bullet", TWord::Bullet}, {"lquote", TWord::LQuote},
-            {"rquote", TWord::RQuote}, {"ldblquote", TWord::LDblQuote},
-            {"rdblquote", TWord::RDblQuote},
-            {"b", TWord::Bold}, {"i", TWord::Italic}, {"ul", TWord::Underline},
-            {"uld", TWord::Underline}, {"uldb", TWord::Underline}, {"uldash", TWord::Underline},
-            {"ulw", TWord::Underline}, {"ulth", TWord::Underline}, {"ulwave", TWord::Underline},
-            {"ulnone", TWord::UnderlineNone}, {"strike", TWord::Strike}, {"striked", TWord::Strike},
-            {"v", TWord::Hidden}, {"plain", TWord::Plain}, {"fs", TWord::FontSize}, {"f", TWord::Font},
-            {"cf", TWord::Colour}, {"cb", TWord::Background}, {"highlight", TWord::Background},
-            {"chcbpat", TWord::Background}, {"super", TWord::Super}, {"sub", TWord::Sub},
-            {"nosupersub", TWord::NoSuperSub},
-            {"pard", TWord::Pard}, {"ql", TWord::AlignLeft}, {"qr", TWord::AlignRight},
-            {"qc", TWord::AlignCentre}, {"qj", TWord::AlignJustify}, {"li", TWord::LeftIndent},
-            {"lin", TWord::LeftIndent}, {"ri", TWord::RightIndent}, {"rin", TWord::RightIndent},
-            {"fi", TWord::FirstIndent}, {"sb", TWord::SpaceBefore}, {"sa", TWord::SpaceAfter},
-            {"tx", TWord::TabStop},
-            {"ansi", TWord::Ansi}, {"mac", TWord::Mac}, {"pc", TWord::Pc}, {"pca", TWord::Pca},
-            {"ansicpg", TWord::AnsiCodePage}, {"deff", TWord::DefaultFont},
-            {"uc", TWord::UnicodeSkip}, {"u", TWord::Unicode}, {"bin", TWord::Binary},
-            {"fcharset", TWord::FontCharset}, {"cpg", TWord::FontCodePage}, {"red", TWord::Red},
-            {"green", TWord::Green}, {"blue", TWord::Blue}, {"fonttbl", TWord::FontTable},
-            {"colortbl", TWord::ColourTable}, {"fldinst", TWord::FieldInstruction},
-            {"fldrslt", TWord::FieldResult}, {"listtext", TWord::ListText},
-            {"pntext", TWord::ListText}, {"trowd", TWord::RowDefaults},
-            {"cellx", TWord::CellBoundary},
+    static const QHash<QByteArray, Word> table = [] {
+        QHash<QByteArray, Word> t{
+            {"par", Word::Par}, {"line", Word::Line}, {"tab", Word::Tab}, {"cell", Word::Cell},
+            {"nestcell", Word::Cell}, {"row", Word::Row}, {"nestrow", Word::Row},
+            {"page", Word::Page}, {"sect", Word::Sect}, {"emdash", Word::EmDash},
+            {"endash", Word::EnDash}, {"emspace", Word::EmSpace}, {"enspace", Word::EnSpace},
+            {"qmspace", Word::QmSpace}, {"bullet", Word::Bullet}, {"lquote", Word::LQuote},
+            {"rquote", Word::RQuote}, {"ldblquote", Word::LDblQuote},
+            {"rdblquote", Word::RDblQuote},
+            {"b", Word::Bold}, {"i", Word::Italic}, {"ul", Word::Underline},
+            {"uld", Word::Underline}, {"uldb", Word::Underline}, {"uldash", Word::Underline},
+            {"ulw", Word::Underline}, {"ulth", Word::Underline}, {"ulwave", Word::Underline},
+            {"ulnone", Word::UnderlineNone}, {"strike", Word::Strike}, {"striked", Word::Strike},
+            {"v", Word::Hidden}, {"plain", Word::Plain}, {"fs", Word::FontSize}, {"f", Word::Font},
+            {"cf", Word::Colour}, {"cb", Word::Background}, {"highlight", Word::Background},
+            {"chcbpat", Word::Background}, {"super", Word::Super}, {"sub", Word::Sub},
+            {"nosupersub", Word::NoSuperSub},
+            {"pard", Word::Pard}, {"ql", Word::AlignLeft}, {"qr", Word::AlignRight},
+            {"qc", Word::AlignCentre}, {"qj", Word::AlignJustify}, {"li", Word::LeftIndent},
+            {"lin", Word::LeftIndent}, {"ri", Word::RightIndent}, {"rin", Word::RightIndent},
+            {"fi", Word::FirstIndent}, {"sb", Word::SpaceBefore}, {"sa", Word::SpaceAfter},
+            {"tx", Word::TabStop},
+            {"ansi", Word::Ansi}, {"mac", Word::Mac}, {"pc", Word::Pc}, {"pca", Word::Pca},
+            {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont},
+            {"uc", Word::UnicodeSkip}, {"u", Word::Unicode}, {"bin", Word::Binary},
+            {"fcharset", Word::FontCharset}, {"cpg", Word::FontCodePage}, {"red", Word::Red},
+            {"green", Word::Green}, {"blue", Word::Blue}, {"fonttbl", Word::FontTable},
+            {"colortbl", Word::ColourTable}, {"fldinst", Word::FieldInstruction},
+            {"fldrslt", Word::FieldResult}, {"listtext", Word::ListText},
+            {"pntext", Word::ListText}, {"trowd", Word::RowDefaults},
+            {"cellx", Word::CellBoundary},
         };
         // Destinations whose text is not part of the document.
         for (const char* name :
@@ -228,15 +228,15 @@ const QHash<QByteArray, TWord>& wordTable()
               "docvar", "mmathPr", "bkmkstart", "bkmkend", "fldtype", "formfield", "datafield",
               "background", "private", "comment", "operator", "author", "title", "subject",
               "keywords", "doccomm", "creatim", "revtim", "printim", "buptim"})
-            t.insert(QByteArray(name), TWord::SkipDestination);
+            t.insert(QByteArray(name), Word::SkipDestination);
         return t;
     }();
     return table;
 }
 
-class TRtfParser {
+class RtfParser {
 public:
-    TRtfParser(const QByteArray& in, QTextDocument& document)
+    RtfParser(const QByteArray& in, QTextDocument& document)
         : in_(in), document_(document), cursor_(&document)
     {
     }
@@ -251,8 +251,8 @@ private:
     void literalByte(char c);
     void openGroup();
     void closeGroup();
-    void applyWord(TWord word, const QByteArray& name, bool hasParam, int param);
-    void beginDestination(TDest dest);
+    void applyWord(Word word, const QByteArray& name, bool hasParam, int param);
+    void beginDestination(Dest dest);
 
     // Output.
     void flushBytes();
@@ -263,8 +263,8 @@ private:
     void endCell();
     void endRow();
     void materialiseBreaks();
-    QTextCharFormat charFormat(const TCharState& s) const;
-    QTextBlockFormat blockFormat(const TParaState& p) const;
+    QTextCharFormat charFormat(const CharState& s) const;
+    QTextBlockFormat blockFormat(const ParaState& p) const;
     int codePage() const;
     void commitFont();
     void commitColour();
@@ -275,8 +275,8 @@ private:
     QTextDocument& document_;
     QTextCursor cursor_;
 
-    TGroup cur_;
-    std::vector<TGroup> stack_;
+    Group cur_;
+    std::vector<Group> stack_;
     int flattened_ = 0;  // groups opened beyond MaxDepth
     bool finished_ = false;
     bool starred_ = false;  // "\*" seen: the next word opens an ignorable destination
@@ -284,7 +284,7 @@ private:
 
     int ansiCodePage_ = DefaultCodePage;
     int defaultFont_ = -1;
-    QHash<int, TFontEntry> fonts_;
+    QHash<int, FontEntry> fonts_;
     int definingFont_ = -1;
     QByteArray fontNameBytes_;
     QList<QColor> colours_;
@@ -295,13 +295,13 @@ private:
 
     QByteArray bytes_;     // literal and \'hh bytes awaiting decoding
     QString text_;         // decoded text awaiting insertion
-    TCharState textState_; // the state text_ was collected under
+    CharState textState_; // the state text_ was collected under
     int pendingBreaks_ = 0;
     QList<int> rowCells_;  // right edges of the table row's cells (twips)
     bool blockTouched_ = false;
 };
 
-void TRtfParser::run()
+void RtfParser::run()
 {
     cursor_.beginEditBlock();
     const qsizetype n = in_.size();
@@ -333,7 +333,7 @@ void TRtfParser::run()
         case '\t':
             ++pos_;
             flushBytes();
-            applyWord(TWord::Tab, "tab", false, 0);
+            applyWord(Word::Tab, "tab", false, 0);
             break;
         default:
             ++pos_;
@@ -349,7 +349,7 @@ void TRtfParser::run()
     cursor_.endEditBlock();
 }
 
-void TRtfParser::openGroup()
+void RtfParser::openGroup()
 {
     flushBytes();
     skipFallback_ = 0;
@@ -361,7 +361,7 @@ void TRtfParser::openGroup()
     stack_.push_back(cur_);
 }
 
-void TRtfParser::closeGroup()
+void RtfParser::closeGroup()
 {
     flushBytes();
     skipFallback_ = 0;
@@ -374,26 +374,26 @@ void TRtfParser::closeGroup()
         finished_ = true;
         return;
     }
-    if (cur_.dest == TDest::FontTable)
+    if (cur_.dest == Dest::FontTable)
         commitFont();
-    if (cur_.dest == TDest::FieldInstruction && stack_.back().dest != TDest::FieldInstruction) {
+    if (cur_.dest == Dest::FieldInstruction && stack_.back().dest != Dest::FieldInstruction) {
         fieldInstruction_ = fieldText_ + decodeBytes(fieldBytes_, codePage());
         fieldBytes_.clear();
         fieldText_.clear();
     }
     // Paragraph properties last until \pard, even across groups, where they
     // were set in the text itself.
-    const TParaState para = cur_.para;
-    const bool textGroup = cur_.dest == TDest::Text && !cur_.localPara;
+    const ParaState para = cur_.para;
+    const bool textGroup = cur_.dest == Dest::Text && !cur_.localPara;
     cur_ = stack_.back();
     stack_.pop_back();
-    if (textGroup && cur_.dest == TDest::Text)
+    if (textGroup && cur_.dest == Dest::Text)
         cur_.para = para;
     if (stack_.empty())
         finished_ = true; // the document's own group has closed
 }
 
-void TRtfParser::controlWord()
+void RtfParser::controlWord()
 {
     const qsizetype n = in_.size();
     const qsizetype start = pos_;
@@ -423,8 +423,8 @@ void TRtfParser::controlWord()
         value = -value;
     const int param = static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 
-    const TWord word = name.isEmpty() ? TWord::Unknown : wordTable().value(name, TWord::Unknown);
-    if (word == TWord::Binary) {
+    const Word word = name.isEmpty() ? Word::Unknown : wordTable().value(name, Word::Unknown);
+    if (word == Word::Binary) {
         // Binary data: skipped whatever the destination, never beyond the input.
         flushBytes();
         const qsizetype count = hasParam && param > 0 ? param : 0;
@@ -438,77 +438,77 @@ void TRtfParser::controlWord()
     flushBytes();
     if (starred_) {
         starred_ = false;
-        if (word == TWord::FieldInstruction)
-            beginDestination(TDest::FieldInstruction);
+        if (word == Word::FieldInstruction)
+            beginDestination(Dest::FieldInstruction);
         else
-            beginDestination(TDest::Skip);
+            beginDestination(Dest::Skip);
         return;
     }
     applyWord(word, name, hasParam, param);
 }
 
-void TRtfParser::beginDestination(TDest dest)
+void RtfParser::beginDestination(Dest dest)
 {
-    if (cur_.dest == TDest::Skip)
+    if (cur_.dest == Dest::Skip)
         return;
-    if (dest == TDest::FieldInstruction && cur_.dest != TDest::FieldInstruction) {
+    if (dest == Dest::FieldInstruction && cur_.dest != Dest::FieldInstruction) {
         fieldBytes_.clear();
         fieldText_.clear();
     }
-    if (dest == TDest::FontTable) {
+    if (dest == Dest::FontTable) {
         definingFont_ = -1;
         fontNameBytes_.clear();
     }
     cur_.dest = dest;
 }
 
-void TRtfParser::applyWord(TWord word, const QByteArray&, bool hasParam, int param)
+void RtfParser::applyWord(Word word, const QByteArray&, bool hasParam, int param)
 {
     const bool on = !hasParam || param != 0;
-    TCharState& ch = cur_.chars;
-    TParaState& para = cur_.para;
+    CharState& ch = cur_.chars;
+    ParaState& para = cur_.para;
 
     // Words that matter inside the tables.
     switch (word) {
-    case TWord::Font:
-        if (cur_.dest == TDest::FontTable) {
+    case Word::Font:
+        if (cur_.dest == Dest::FontTable) {
             commitFont();
             definingFont_ = param;
             return;
         }
         break;
-    case TWord::FontCharset:
-        if (cur_.dest == TDest::FontTable && definingFont_ >= 0 && fonts_.size() < MaxFonts)
+    case Word::FontCharset:
+        if (cur_.dest == Dest::FontTable && definingFont_ >= 0 && fonts_.size() < MaxFonts)
             fonts_[definingFont_].codePage = codePageOfCharset(param);
         return;
-    case TWord::FontCodePage:
-        if (cur_.dest == TDest::FontTable && definingFont_ >= 0 && fonts_.size() < MaxFonts)
+    case Word::FontCodePage:
+        if (cur_.dest == Dest::FontTable && definingFont_ >= 0 && fonts_.size() < MaxFonts)
             fonts_[definingFont_].codePage = param;
         return;
-    case TWord::Red:
-        if (cur_.dest == TDest::ColourTable)
+    case Word::Red:
+        if (cur_.dest == Dest::ColourTable)
             red_ = std::clamp(param, 0, 255);
         return;
-    case TWord::Green:
-        if (cur_.dest == TDest::ColourTable)
+    case Word::Green:
+        if (cur_.dest == Dest::ColourTable)
             green_ = std::clamp(param, 0, 255);
         return;
-    case TWord::Blue:
-        if (cur_.dest == TDest::ColourTable)
+    case Word::Blue:
+        if (cur_.dest == Dest::ColourTable)
             blue_ = std::clamp(param, 0, 255);
         return;
-    case TWord::UnicodeSkip:
+    case Word::UnicodeSkip:
         cur_.unicodeSkip = hasParam ? std::clamp(param, 0, 16) : 1;
         return;
-    case TWord::Unicode: {
+    case Word::Unicode: {
         if (!hasParam)
             return;
         // The fallback that follows is skipped in every destination.
         skipFallback_ = cur_.unicodeSkip;
         const auto unit = static_cast<char16_t>((param < 0 ? param + 65536 : param) & 0xFFFF);
-        if (cur_.dest == TDest::Text) {
+        if (cur_.dest == Dest::Text) {
             addUnit(unit);
-        } else if (cur_.dest == TDest::FieldInstruction) {
+        } else if (cur_.dest == Dest::FieldInstruction) {
             fieldText_ += decodeBytes(fieldBytes_, codePage());
             fieldBytes_.clear();
             if (fieldText_.size() < 4096)
@@ -519,90 +519,90 @@ void TRtfParser::applyWord(TWord word, const QByteArray&, bool hasParam, int par
     default:
         break;
     }
-    if (cur_.dest == TDest::Skip)
+    if (cur_.dest == Dest::Skip)
         return;
 
     switch (word) {
-    case TWord::FontTable: beginDestination(TDest::FontTable); return;
-    case TWord::ColourTable: beginDestination(TDest::ColourTable); return;
-    case TWord::SkipDestination: beginDestination(TDest::Skip); return;
-    case TWord::FieldInstruction: beginDestination(TDest::FieldInstruction); return;
-    case TWord::FieldResult:
+    case Word::FontTable: beginDestination(Dest::FontTable); return;
+    case Word::ColourTable: beginDestination(Dest::ColourTable); return;
+    case Word::SkipDestination: beginDestination(Dest::Skip); return;
+    case Word::FieldInstruction: beginDestination(Dest::FieldInstruction); return;
+    case Word::FieldResult:
         ch.href = hyperlinkOf(fieldInstruction_);
         return;
-    case TWord::Ansi: ansiCodePage_ = DefaultCodePage; return;
-    case TWord::Mac: ansiCodePage_ = 10000; return;
-    case TWord::Pc: ansiCodePage_ = 437; return;
-    case TWord::Pca: ansiCodePage_ = 850; return;
-    case TWord::AnsiCodePage: ansiCodePage_ = param > 0 ? param : DefaultCodePage; return;
-    case TWord::DefaultFont:
+    case Word::Ansi: ansiCodePage_ = DefaultCodePage; return;
+    case Word::Mac: ansiCodePage_ = 10000; return;
+    case Word::Pc: ansiCodePage_ = 437; return;
+    case Word::Pca: ansiCodePage_ = 850; return;
+    case Word::AnsiCodePage: ansiCodePage_ = param > 0 ? param : DefaultCodePage; return;
+    case Word::DefaultFont:
         defaultFont_ = param;
         if (ch.font < 0)
             ch.font = param;
         return;
-    case TWord::ListText: cur_.localPara = true; return;
+    case Word::ListText: cur_.localPara = true; return;
     default: break;
     }
 
-    if (cur_.dest != TDest::Text)
+    if (cur_.dest != Dest::Text)
         return;
 
     switch (word) {
-    case TWord::Par:
-    case TWord::Page:
-    case TWord::Sect: endParagraph(); return;
-    case TWord::Row: endRow(); return;
-    case TWord::Line: addUnit(0x2028); return;
-    case TWord::Tab: addUnit(u'\t'); return;
-    case TWord::Cell: endCell(); return;
-    case TWord::RowDefaults: rowCells_.clear(); return;
-    case TWord::CellBoundary:
+    case Word::Par:
+    case Word::Page:
+    case Word::Sect: endParagraph(); return;
+    case Word::Row: endRow(); return;
+    case Word::Line: addUnit(0x2028); return;
+    case Word::Tab: addUnit(u'\t'); return;
+    case Word::Cell: endCell(); return;
+    case Word::RowDefaults: rowCells_.clear(); return;
+    case Word::CellBoundary:
         if (rowCells_.size() < MaxTabStops)
             rowCells_.append(std::clamp(param, 0, MaxTwips));
         return;
-    case TWord::EmDash: addUnit(0x2014); return;
-    case TWord::EnDash: addUnit(0x2013); return;
-    case TWord::EmSpace: addUnit(0x2003); return;
-    case TWord::EnSpace: addUnit(0x2002); return;
-    case TWord::QmSpace: addUnit(0x2005); return;
-    case TWord::Bullet: addUnit(0x2022); return;
-    case TWord::LQuote: addUnit(0x2018); return;
-    case TWord::RQuote: addUnit(0x2019); return;
-    case TWord::LDblQuote: addUnit(0x201C); return;
-    case TWord::RDblQuote: addUnit(0x201D); return;
+    case Word::EmDash: addUnit(0x2014); return;
+    case Word::EnDash: addUnit(0x2013); return;
+    case Word::EmSpace: addUnit(0x2003); return;
+    case Word::EnSpace: addUnit(0x2002); return;
+    case Word::QmSpace: addUnit(0x2005); return;
+    case Word::Bullet: addUnit(0x2022); return;
+    case Word::LQuote: addUnit(0x2018); return;
+    case Word::RQuote: addUnit(0x2019); return;
+    case Word::LDblQuote: addUnit(0x201C); return;
+    case Word::RDblQuote: addUnit(0x201D); return;
 
-    case TWord::Bold: ch.bold = on; return;
-    case TWord::Italic: ch.italic = on; return;
-    case TWord::Underline: ch.underline = on; return;
-    case TWord::UnderlineNone: ch.underline = false; return;
-    case TWord::Strike: ch.strike = on; return;
-    case TWord::Hidden: ch.hidden = on; return;
-    case TWord::Plain: {
+    case Word::Bold: ch.bold = on; return;
+    case Word::Italic: ch.italic = on; return;
+    case Word::Underline: ch.underline = on; return;
+    case Word::UnderlineNone: ch.underline = false; return;
+    case Word::Strike: ch.strike = on; return;
+    case Word::Hidden: ch.hidden = on; return;
+    case Word::Plain: {
         const QString href = ch.href;
-        ch = TCharState();
+        ch = CharState();
         ch.font = defaultFont_;
         ch.href = href; // a field's link outlives the formatting inside it
         return;
     }
-    case TWord::FontSize: ch.halfPoints = hasParam ? std::clamp(param, 2, 3276) : DefaultHalfPoints; return;
-    case TWord::Font: ch.font = param; return;
-    case TWord::Colour: ch.colour = std::max(param, 0); return;
-    case TWord::Background: ch.background = std::max(param, 0); return;
-    case TWord::Super: ch.vertical = on ? 1 : 0; return;
-    case TWord::Sub: ch.vertical = on ? 2 : 0; return;
-    case TWord::NoSuperSub: ch.vertical = 0; return;
+    case Word::FontSize: ch.halfPoints = hasParam ? std::clamp(param, 2, 3276) : DefaultHalfPoints; return;
+    case Word::Font: ch.font = param; return;
+    case Word::Colour: ch.colour = std::max(param, 0); return;
+    case Word::Background: ch.background = std::max(param, 0); return;
+    case Word::Super: ch.vertical = on ? 1 : 0; return;
+    case Word::Sub: ch.vertical = on ? 2 : 0; return;
+    case Word::NoSuperSub: ch.vertical = 0; return;
 
-    case TWord::Pard: para = TParaState(); return;
-    case TWord::AlignLeft: para.alignment = 0; return;
-    case TWord::AlignCentre: para.alignment = 1; return;
-    case TWord::AlignRight: para.alignment = 2; return;
-    case TWord::AlignJustify: para.alignment = 3; return;
-    case TWord::LeftIndent: para.left = clampTwips(param); return;
-    case TWord::RightIndent: para.right = clampTwips(param); return;
-    case TWord::FirstIndent: para.first = clampTwips(param); return;
-    case TWord::SpaceBefore: para.before = std::clamp(param, 0, MaxTwips); return;
-    case TWord::SpaceAfter: para.after = std::clamp(param, 0, MaxTwips); return;
-    case TWord::TabStop:
+    case Word::Pard: para = ParaState(); return;
+    case Word::AlignLeft: para.alignment = 0; return;
+    case Word::AlignCentre: para.alignment = 1; return;
+    case Word::AlignRight: para.alignment = 2; return;
+    case Word::AlignJustify: para.alignment = 3; return;
+    case Word::LeftIndent: para.left = clampTwips(param); return;
+    case Word::RightIndent: para.right = clampTwips(param); return;
+    case Word::FirstIndent: para.first = clampTwips(param); return;
+    case Word::SpaceBefore: para.before = std::clamp(param, 0, MaxTwips); return;
+    case Word::SpaceAfter: para.after = std::clamp(param, 0, MaxTwips); return;
+    case Word::TabStop:
         if (para.tabs.size() < MaxTabStops)
             para.tabs.append(std::clamp(param, 0, MaxTwips));
         return;
@@ -610,7 +610,7 @@ void TRtfParser::applyWord(TWord word, const QByteArray&, bool hasParam, int par
     }
 }
 
-void TRtfParser::controlSymbol(char c)
+void RtfParser::controlSymbol(char c)
 {
     if (c == '\'') {
         hexByte();
@@ -633,16 +633,16 @@ void TRtfParser::controlSymbol(char c)
     case '\r':
     case '\n':
         flushBytes();
-        applyWord(TWord::Par, "par", false, 0);
+        applyWord(Word::Par, "par", false, 0);
         return;
     case '~':
         flushBytes();
-        if (cur_.dest == TDest::Text)
+        if (cur_.dest == Dest::Text)
             addUnit(0x00A0);
         return;
     case '_':
         flushBytes();
-        if (cur_.dest == TDest::Text)
+        if (cur_.dest == Dest::Text)
             addUnit(0x2011);
         return;
     default: // optional hyphen, index entries and the like
@@ -650,7 +650,7 @@ void TRtfParser::controlSymbol(char c)
     }
 }
 
-void TRtfParser::hexByte()
+void RtfParser::hexByte()
 {
     auto hexValue = [](char h) -> int {
         if (h >= '0' && h <= '9')
@@ -680,43 +680,43 @@ void TRtfParser::hexByte()
     literalByte(static_cast<char>(value));
 }
 
-void TRtfParser::literalByte(char c)
+void RtfParser::literalByte(char c)
 {
     if (skipFallback_ > 0) {
         --skipFallback_;
         return;
     }
     switch (cur_.dest) {
-    case TDest::Text:
+    case Dest::Text:
         bytes_.append(c);
         return;
-    case TDest::FieldInstruction:
+    case Dest::FieldInstruction:
         if (fieldBytes_.size() + fieldText_.size() < 4096)
             fieldBytes_.append(c);
         return;
-    case TDest::FontTable:
+    case Dest::FontTable:
         if (c == ';')
             commitFont();
         else if (fontNameBytes_.size() < 256)
             fontNameBytes_.append(c);
         return;
-    case TDest::ColourTable:
+    case Dest::ColourTable:
         if (c == ';')
             commitColour();
         return;
-    case TDest::Skip:
+    case Dest::Skip:
         return;
     }
 }
 
-void TRtfParser::commitFont()
+void RtfParser::commitFont()
 {
     if (definingFont_ >= 0 && !fontNameBytes_.isEmpty() && (fonts_.contains(definingFont_) || fonts_.size() < MaxFonts))
         fonts_[definingFont_].name = decodeBytes(fontNameBytes_, DefaultCodePage).trimmed();
     fontNameBytes_.clear();
 }
 
-void TRtfParser::commitColour()
+void RtfParser::commitColour()
 {
     if (colours_.size() < MaxColours) {
         if (red_ < 0 && green_ < 0 && blue_ < 0)
@@ -727,7 +727,7 @@ void TRtfParser::commitColour()
     red_ = green_ = blue_ = -1;
 }
 
-int TRtfParser::codePage() const
+int RtfParser::codePage() const
 {
     const auto font = fonts_.constFind(cur_.chars.font);
     if (font != fonts_.constEnd() && font->codePage > 0)
@@ -735,7 +735,7 @@ int TRtfParser::codePage() const
     return ansiCodePage_;
 }
 
-void TRtfParser::flushBytes()
+void RtfParser::flushBytes()
 {
     if (bytes_.isEmpty())
         return;
@@ -744,14 +744,14 @@ void TRtfParser::flushBytes()
     addText(decodeBytes(bytes, codePage()));
 }
 
-void TRtfParser::addUnit(char16_t unit)
+void RtfParser::addUnit(char16_t unit)
 {
     addText(QString(QChar(unit)));
 }
 
-void TRtfParser::addText(const QString& text)
+void RtfParser::addText(const QString& text)
 {
-    if (text.isEmpty() || cur_.dest != TDest::Text || cur_.chars.hidden)
+    if (text.isEmpty() || cur_.dest != Dest::Text || cur_.chars.hidden)
         return;
     if (!text_.isEmpty() && !(textState_ == cur_.chars))
         flushText();
@@ -760,7 +760,7 @@ void TRtfParser::addText(const QString& text)
     text_ += text;
 }
 
-void TRtfParser::materialiseBreaks()
+void RtfParser::materialiseBreaks()
 {
     while (pendingBreaks_ > 0) {
         cursor_.insertBlock();
@@ -768,7 +768,7 @@ void TRtfParser::materialiseBreaks()
     }
 }
 
-void TRtfParser::flushText()
+void RtfParser::flushText()
 {
     if (text_.isEmpty())
         return;
@@ -779,7 +779,7 @@ void TRtfParser::flushText()
     blockTouched_ = true;
 }
 
-void TRtfParser::endParagraph()
+void RtfParser::endParagraph()
 {
     flushText();
     materialiseBreaks();
@@ -791,20 +791,20 @@ void TRtfParser::endParagraph()
 // A table row becomes one paragraph with its cells separated by tabs set at
 // the cells' edges. Cells that end with a paragraph of their own (as some
 // writers do) join the row's paragraph all the same.
-void TRtfParser::endCell()
+void RtfParser::endCell()
 {
     if (pendingBreaks_ > 0 && !blockTouched_ && text_.isEmpty())
         --pendingBreaks_;
     addUnit(u'\t');
 }
 
-void TRtfParser::endRow()
+void RtfParser::endRow()
 {
     if (pendingBreaks_ > 0 && !blockTouched_ && text_.isEmpty())
         --pendingBreaks_;
     if (text_.endsWith(QLatin1Char('\t')))
         text_.chop(1);
-    const TParaState para = cur_.para;
+    const ParaState para = cur_.para;
     if (rowCells_.size() > 1) {
         cur_.para.tabs = rowCells_.mid(0, rowCells_.size() - 1);
         cur_.para.first = 0;
@@ -813,7 +813,7 @@ void TRtfParser::endRow()
     cur_.para = para;
 }
 
-QTextCharFormat TRtfParser::charFormat(const TCharState& s) const
+QTextCharFormat RtfParser::charFormat(const CharState& s) const
 {
     QTextCharFormat f;
     const auto font = fonts_.constFind(s.font);
@@ -839,7 +839,7 @@ QTextCharFormat TRtfParser::charFormat(const TCharState& s) const
     return f;
 }
 
-QTextBlockFormat TRtfParser::blockFormat(const TParaState& p) const
+QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
 {
     QTextBlockFormat f;
     static const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
@@ -870,7 +870,7 @@ QTextBlockFormat TRtfParser::blockFormat(const TParaState& p) const
     return f;
 }
 
-QString TRtfParser::hyperlinkOf(const QString& instruction)
+QString RtfParser::hyperlinkOf(const QString& instruction)
 {
     QString s = instruction.trimmed();
     if (!s.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
@@ -888,7 +888,7 @@ QString TRtfParser::hyperlinkOf(const QString& instruction)
 
 } // namespace
 
-bool FNISRTF(const QByteArray& bytes)
+bool isRtf(const QByteArray& bytes)
 {
     qsizetype i = 0;
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
@@ -896,17 +896,17 @@ bool FNISRTF(const QByteArray& bytes)
     return bytes.mid(i, 5) == "{\\rtf";
 }
 
-bool FNREADRTF(const QByteArray& rtf, QTextDocument& document)
+bool readRtf(const QByteArray& rtf, QTextDocument& document)
 {
     document.clear();
-    if (!FNISRTF(rtf))
+    if (!isRtf(rtf))
         return false;
     // One edit without undo records: the document lays itself out once, at
     // the end, whatever the number of runs and paragraphs.
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     {
-        TRtfParser parser(rtf, document);
+        RtfParser parser(rtf, document);
         parser.run();
     }
     document.setUndoRedoEnabled(undo);

@@ -23,8 +23,8 @@
 class QTextDocument;
 
 // True when the bytes start (after any blanks) with "{\rtf".
-bool FNISRTF(const QByteArray& bytes);
+bool isRtf(const QByteArray& bytes);
 
 // Replaces the document's contents with the rich text. False, leaving the
 // document empty, when the bytes are not RTF.
-bool FNREADRTF(const QByteArray& rtf, QTextDocument& document);
+bool readRtf(const QByteArray& rtf, QTextDocument& document);

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-QStringList FNSHORTFILENAMEFORMS(const QString& path)
+QStringList shortFileNameForms(const QString& path)
 {
     const QString clean = QDir::fromNativeSeparators(path);
     QStringList forms{path};
@@ -36,18 +36,18 @@ QStringList FNSHORTFILENAMEFORMS(const QString& path)
     return forms;
 }
 
-QString FNSHORTFILENAME(const QString& path, const std::function<int(const QString&)>& width,
+QString shortFileName(const QString& path, const std::function<int(const QString&)>& width,
                         int maxWidth)
 {
-    const QStringList forms = FNSHORTFILENAMEFORMS(path);
+    const QStringList forms = shortFileNameForms(path);
     for (const QString& form : forms)
         if (width(form) <= maxWidth)
             return form;
     return forms.constLast();
 }
 
-QString FNSHORTFILENAME(const QString& path, const QFontMetrics& metrics, int maxWidth)
+QString shortFileName(const QString& path, const QFontMetrics& metrics, int maxWidth)
 {
-    return FNSHORTFILENAME(path, [&metrics](const QString& t) { return metrics.horizontalAdvance(t); },
+    return shortFileName(path, [&metrics](const QString& t) { return metrics.horizontalAdvance(t); },
                            maxWidth);
 }

@@ -13,10 +13,10 @@
 // The forms of a path from the longest to the shortest:
 // /home/ann/Pics/a.png, /.../ann/Pics/a.png, /.../Pics/a.png, /.../a.png,
 // .../a.png, a.png.
-QStringList FNSHORTFILENAMEFORMS(const QString& path);
+QStringList shortFileNameForms(const QString& path);
 
 // The first form of the path whose width is at most maxWidth; the bare file
 // name when none fits.
-QString FNSHORTFILENAME(const QString& path, const std::function<int(const QString&)>& width,
+QString shortFileName(const QString& path, const std::function<int(const QString&)>& width,
                         int maxWidth);
-QString FNSHORTFILENAME(const QString& path, const QFontMetrics& metrics, int maxWidth);
+QString shortFileName(const QString& path, const QFontMetrics& metrics, int maxWidth);

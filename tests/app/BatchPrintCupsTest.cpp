@@ -91,16 +91,16 @@ protected:
         const QString reason = cupsUnavailable();
         if (!reason.isEmpty())
             GTEST_SKIP() << reason.toStdString();
-        dir_ = TTestEnv::root() + QStringLiteral("/cups/")
+        dir_ = TestEnv::root() + QStringLiteral("/cups/")
                + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
         QDir(dir_).removeRecursively();
         QDir().mkpath(dir_);
-        WRITECALIBRATION(queueName, TPRINTERCALIBRATION());
+        writeCalibration(queueName, TPRINTERCALIBRATION());
     }
     void TearDown() override
     {
         if (!dir_.isEmpty())
-            WRITECALIBRATION(queueName, TPRINTERCALIBRATION());
+            writeCalibration(queueName, TPRINTERCALIBRATION());
     }
 
     // A job file whose name is unique, so that the queue's file can be told
@@ -115,7 +115,7 @@ protected:
     QString printThroughQueue(const QString& job, QStringList extra = {})
     {
         const QDateTime since = QDateTime::currentDateTime();
-        const TRUNRESULT r = RunGorvin(QStringList{QStringLiteral("--print"), job, QStringLiteral("--printer"),
+        const RunResult r = RunGorvin(QStringList{QStringLiteral("--print"), job, QStringLiteral("--printer"),
                                                    queueName}
                                        + extra);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -129,7 +129,7 @@ protected:
     QString printToFile(const QString& job, QStringList extra = {})
     {
         const QString pdf = dir_ + QStringLiteral("/direct.pdf");
-        const TRUNRESULT r = RunGorvin(QStringList{QStringLiteral("--print"), job, QStringLiteral("--output"), pdf}
+        const RunResult r = RunGorvin(QStringList{QStringLiteral("--print"), job, QStringLiteral("--output"), pdf}
                                        + extra);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         return pdf;
@@ -182,7 +182,7 @@ void expectInkShifted(const QString& direct, const QString& queued, int pages, d
 TEST_F(CupsPrinting, QueuePrintMatchesTheFile)
 {
     const QString job = jobPath("plain");
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir_ + "/d.txt", 30, 3), [](TJOB& j) {
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 30, 3), [](TJOB& j) {
         j.JOBINFO()->SHOWBORDER = true;
         j.JOBINFO()->MUBORDERWIDTH = 300;
     }));
@@ -198,7 +198,7 @@ TEST_F(CupsPrinting, QueuePrintMatchesTheFile)
 TEST_F(CupsPrinting, StoredCalibrationMovesTheInk)
 {
     const QString job = jobPath("shift");
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir_ + "/d.txt", 21, 3), [](TJOB& j) {
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 21, 3), [](TJOB& j) {
         j.JOBINFO()->SHOWBORDER = true;
         j.JOBINFO()->MUBORDERWIDTH = 300;
     }));
@@ -206,7 +206,7 @@ TEST_F(CupsPrinting, StoredCalibrationMovesTheInk)
     TPRINTERCALIBRATION shift;
     shift.LeftShift = 3000;
     shift.TopShift = -2000;
-    WRITECALIBRATION(queueName, shift);
+    writeCalibration(queueName, shift);
     const QString queued = printThroughQueue(job);
     ASSERT_FALSE(queued.isEmpty());
     expectSamePaper(direct, queued);
@@ -216,7 +216,7 @@ TEST_F(CupsPrinting, StoredCalibrationMovesTheInk)
 TEST_F(CupsPrinting, LandscapeSheetAndCollatedCopies)
 {
     const QString job = jobPath("landscape");
-    TTESTSHEET sheet;
+    TestSheet sheet;
     sheet.PaperWidth = 297000;
     sheet.PaperHeight = 210000;
     sheet.Landscape = true;
@@ -241,11 +241,11 @@ TEST_F(CupsPrinting, AbortedDocumentNeverReachesTheQueue)
     // out of the queue.
     auto printOne = [this](const char* stem, bool end) {
         jobPath(stem);
-        TPRINTERTARGET target(queueName);
+        PrinterTarget target(queueName);
         EXPECT_TRUE(target.isValid());
         target.setDocumentName(token_);
         target.setPaperSize(QSizeF(210, 297));
-        const TPRINTERGEOMETRY g = target.geometry();
+        const PrinterGeometry g = target.geometry();
         EXPECT_GT(g.DpiX, 0);
         EXPECT_EQ(g.OffsetX, 0); // the whole sheet is the page
         EXPECT_EQ(g.OffsetY, 0);
@@ -254,9 +254,9 @@ TEST_F(CupsPrinting, AbortedDocumentNeverReachesTheQueue)
         EXPECT_TRUE(target.isPrinting()) << target.errorText().toStdString();
         if (!target.isPrinting())
             return std::make_pair(token_, since);
-        target.canvas()->textRect(TCANVASRECT{0, 0, 2000, 2000}, 100, 100, "page");
+        target.canvas()->textRect(CanvasRect{0, 0, 2000, 2000}, 100, 100, "page");
         target.newPage();
-        target.canvas()->textRect(TCANVASRECT{0, 0, 2000, 2000}, 100, 100, "page");
+        target.canvas()->textRect(CanvasRect{0, 0, 2000, 2000}, 100, 100, "page");
         if (end)
             EXPECT_TRUE(target.endDocument()) << target.errorText().toStdString();
         else
@@ -280,7 +280,7 @@ TEST_F(CupsPrinting, PaperOfNoStandardSize)
     // A roll label of 100 x 150 mm: the print system gets that size as it
     // is, not a standard sheet it would scale the page to.
     const QString job = jobPath("custom");
-    TTESTSHEET sheet;
+    TestSheet sheet;
     sheet.PaperWidth = 100000;
     sheet.PaperHeight = 150000;
     sheet.Across = 1;
@@ -311,8 +311,8 @@ TEST_F(CupsPrinting, SpoolCutShortOrInterruptedIsNeverSubmitted)
     QDir().mkpath(tmp);
     // Ten pages spool to more than the 16 KiB the program may write.
     QString job = jobPath("cutshort");
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir_ + "/d.txt", 200)));
-    TRUNRESULT r = RunGorvin({"--print", job, "--printer", queueName}, 16, tmp);
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 200)));
+    RunResult r = RunGorvin({"--print", job, "--printer", queueName}, 16, tmp);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();
     EXPECT_FALSE(queueHadJob(token_));
@@ -320,7 +320,7 @@ TEST_F(CupsPrinting, SpoolCutShortOrInterruptedIsNeverSubmitted)
 
     // 2 000 pages: long enough to be interrupted in the middle.
     job = jobPath("interrupted");
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir_ + "/d.txt", 2000 * 21)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 2000 * 21)));
     r = InterruptGorvin({"--print", job, "--printer", queueName}, SIGTERM, tmp, tmp);
     EXPECT_EQ(r.exitCode, 143) << r.err.toStdString();
     EXPECT_FALSE(queueHadJob(token_));

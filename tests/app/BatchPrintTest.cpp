@@ -21,37 +21,37 @@ namespace {
 
 constexpr double halfMm = 0.5 * PointsPerMm;
 
-TBATCHOPTIONS parsed(const QStringList& arguments)
+BatchOptions parsed(const QStringList& arguments)
 {
-    TBATCHOPTIONS o;
+    BatchOptions o;
     QString error;
-    EXPECT_TRUE(FNPARSEBATCHARGUMENTS(arguments, o, error)) << error.toStdString();
+    EXPECT_TRUE(parseBatchArguments(arguments, o, error)) << error.toStdString();
     return o;
 }
 
 QString parseError(const QStringList& arguments)
 {
-    TBATCHOPTIONS o;
+    BatchOptions o;
     QString error;
-    EXPECT_FALSE(FNPARSEBATCHARGUMENTS(arguments, o, error)) << arguments.join(u' ').toStdString();
+    EXPECT_FALSE(parseBatchArguments(arguments, o, error)) << arguments.join(u' ').toStdString();
     return error;
 }
 
 // A fresh folder for one test's files.
 QString testFolder(const char* name)
 {
-    const QString path = TTestEnv::root() + QStringLiteral("/batch/") + QLatin1String(name);
+    const QString path = TestEnv::root() + QStringLiteral("/batch/") + QLatin1String(name);
     QDir(path).removeRecursively();
     QDir().mkpath(path);
     return path;
 }
 
 // The smallest label number ("LBL<k>") on a page, or -1.
-int firstLabelOn(const TPDFPAGE& page)
+int firstLabelOn(const PdfPage& page)
 {
     static const QRegularExpression re(QStringLiteral("^LBL(\\d+)$"));
     int best = -1;
-    for (const TPDFWORD& w : page.words) {
+    for (const PdfWord& w : page.words) {
         const auto m = re.match(w.text);
         if (m.hasMatch() && (best < 0 || m.captured(1).toInt() < best))
             best = m.captured(1).toInt();
@@ -59,9 +59,9 @@ int firstLabelOn(const TPDFPAGE& page)
     return best;
 }
 
-TSLOTRECT slotRect(const TTESTSHEET& s, int slot)
+SlotRect slotRect(const TestSheet& s, int slot)
 {
-    TSLOTRECT r;
+    SlotRect r;
     r.left = s.Left + (slot % s.Across) * (s.LabelWidth + s.HGap);
     r.top = s.Top + (slot / s.Across) * (s.LabelHeight + s.VGap);
     r.right = r.left + s.LabelWidth;
@@ -75,7 +75,7 @@ TSLOTRECT slotRect(const TTESTSHEET& s, int slot)
 
 TEST(BatchArguments, ReadsEveryOption)
 {
-    const TBATCHOPTIONS o = parsed({"--print", "a.gvj", "--output", "o.pdf", "--pages", "2-4", "--copies", "3",
+    const BatchOptions o = parsed({"--print", "a.gvj", "--output", "o.pdf", "--pages", "2-4", "--copies", "3",
                                     "--collate", "--outline", "--data", "d.txt", "--start", "5", "--repeat=2"});
     EXPECT_EQ(o.JobFile, "a.gvj");
     EXPECT_EQ(o.OutputFile, "o.pdf");
@@ -88,7 +88,7 @@ TEST(BatchArguments, ReadsEveryOption)
     EXPECT_EQ(o.Start.value_or(0), 5);
     EXPECT_EQ(o.Repeat.value_or(0), 2);
 
-    const TBATCHOPTIONS single = parsed({"--print", "a.gvj", "--pages", "7", "--printer", "Office/2"});
+    const BatchOptions single = parsed({"--print", "a.gvj", "--pages", "7", "--printer", "Office/2"});
     EXPECT_EQ(single.FromPage, 7);
     EXPECT_EQ(single.ToPage, 7);
     EXPECT_TRUE(single.HasPrinter);
@@ -112,13 +112,13 @@ TEST(BatchArguments, RejectsWhatItCannotUse)
 
 TEST(BatchProgram, HelpAndUsageErrors)
 {
-    const TRUNRESULT help = RunGorvin({"--help"});
+    const RunResult help = RunGorvin({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("gorvin --print JOB.GVJ")) << help.out.toStdString();
     EXPECT_EQ(RunGorvin({"-h"}).out, help.out); // on standard output, with no window to wait for
     EXPECT_TRUE(RunGorvin({"--version"}).out.startsWith("Gorvin Version "));
 
-    const TRUNRESULT bad = RunGorvin({"--print", "job.gvj", "--copies", "none"});
+    const RunResult bad = RunGorvin({"--print", "job.gvj", "--copies", "none"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("--copies")) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("Usage: gorvin --print")) << bad.err.toStdString();
@@ -131,15 +131,15 @@ TEST(BatchProgram, MissingDataFilePrintsNothing)
     const QString dir = testFolder("missingdata");
     const QString job = dir + "/job.gvj";
     const QString data = dir + "/gone.txt";
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), data));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), data));
     const QString pdf = dir + "/out.pdf";
-    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf});
+    const RunResult r = RunGorvin({"--print", job, "--output", pdf});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("Cannot find data file '" + data + "'")) << r.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(pdf));
 
     // --data in place of the job's file.
-    const TRUNRESULT other = RunGorvin({"--print", job, "--output", pdf, "--data", dir + "/other.txt"});
+    const RunResult other = RunGorvin({"--print", job, "--output", pdf, "--data", dir + "/other.txt"});
     EXPECT_EQ(other.exitCode, 1);
     EXPECT_TRUE(other.err.contains("other.txt")) << other.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(pdf));
@@ -150,12 +150,12 @@ TEST(BatchProgram, CorruptJobFile)
     const QString dir = testFolder("corrupt");
     const QString job = WriteFile(dir + "/bad.gvj", QByteArray("TPF0\x05JUNK!", 10));
     const QString pdf = dir + "/out.pdf";
-    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf});
+    const RunResult r = RunGorvin({"--print", job, "--output", pdf});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("Invalid or corrupt job file.")) << r.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(pdf));
 
-    const TRUNRESULT missing = RunGorvin({"--print", dir + "/nothing.gvj", "--output", pdf});
+    const RunResult missing = RunGorvin({"--print", dir + "/nothing.gvj", "--output", pdf});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("Cannot open file")) << missing.err.toStdString();
 }
@@ -164,8 +164,8 @@ TEST(BatchProgram, UnknownPrinterFailsToPrint)
 {
     const QString dir = testFolder("noprinter");
     const QString job = dir + "/job.gvj";
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 3)));
-    const TRUNRESULT r = RunGorvin({"--print", job, "--printer", "No Such Printer 8127"});
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 3)));
+    const RunResult r = RunGorvin({"--print", job, "--printer", "No Such Printer 8127"});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("No Such Printer 8127")) << r.err.toStdString();
 }
@@ -177,16 +177,16 @@ TEST(BatchPdf, CollatedCopiesRepeatTheRange)
     const QString dir = testFolder("collate");
     const QString job = dir + "/job.gvj";
     // 6 pages of 21 labels.
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 6 * 21)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 6 * 21)));
     const QString pdf = dir + "/out.pdf";
 
-    TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf, "--pages", "2-4", "--copies", "3", "--collate"});
+    RunResult r = RunGorvin({"--print", job, "--output", pdf, "--pages", "2-4", "--copies", "3", "--collate"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(PdfPageCount(pdf), 9);
-    QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+    QList<PdfPage> pages = ReadPdfWords(pdf);
     ASSERT_EQ(pages.size(), 9);
     QList<int> order;
-    for (const TPDFPAGE& p : pages)
+    for (const PdfPage& p : pages)
         order.append(firstLabelOn(p) / 21 + 1);
     EXPECT_EQ(order, QList<int>({2, 3, 4, 2, 3, 4, 2, 3, 4}));
 
@@ -196,7 +196,7 @@ TEST(BatchPdf, CollatedCopiesRepeatTheRange)
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     pages = ReadPdfWords(pdf);
     order.clear();
-    for (const TPDFPAGE& p : pages)
+    for (const PdfPage& p : pages)
         order.append(firstLabelOn(p) / 21 + 1);
     EXPECT_EQ(order, QList<int>({2, 2, 3, 3}));
 
@@ -215,11 +215,11 @@ TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
 {
     const QString dir = testFolder("geometry");
     const QString job = dir + "/job.gvj";
-    TTESTSHEET sheet;
+    TestSheet sheet;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 30)));
     const QString pdf = dir + "/out.pdf";
     // Start at the fourth position, every label twice.
-    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf, "--start", "4", "--repeat", "2"});
+    const RunResult r = RunGorvin({"--print", job, "--output", pdf, "--start", "4", "--repeat", "2"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
 
     const QSizeF size = PdfPageSize(pdf);
@@ -227,16 +227,16 @@ TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
     EXPECT_NEAR(size.height(), MuToPoints(sheet.PaperHeight), 0.5);
     EXPECT_EQ(PdfPageCount(pdf), 3); // 3 + 60 slots: three sheets of 21
 
-    const QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+    const QList<PdfPage> pages = ReadPdfWords(pdf);
     ASSERT_FALSE(pages.isEmpty());
     // Slot s of page 0 holds label (s - 3) / 2.
     std::map<int, int> seen;
-    for (const TPDFWORD& w : pages[0].words) {
+    for (const PdfWord& w : pages[0].words) {
         if (!w.text.startsWith("LBL"))
             continue;
         const int label = w.text.mid(3).toInt();
         const int slot = 3 + 2 * label + seen[label]++;
-        const TSLOTRECT box = slotRect(sheet, slot);
+        const SlotRect box = slotRect(sheet, slot);
         SCOPED_TRACE(w.text.toStdString() + " in slot " + std::to_string(slot));
         EXPECT_NEAR(w.xMin, MuToPoints(box.left + 2000), halfMm);
         EXPECT_NEAR(w.yMin, MuToPoints(box.top + 2000), halfMm);
@@ -250,7 +250,7 @@ TEST(BatchPdf, OutlinePageNamesEverySlot)
 {
     const QString dir = testFolder("outline");
     const QString job = dir + "/job.gvj";
-    TTESTSHEET sheet;
+    TestSheet sheet;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 50), [](TJOB& j) {
         j.JOBINFO()->SHOWBORDER = true;
         j.JOBINFO()->MUBORDERWIDTH = 500;
@@ -258,21 +258,21 @@ TEST(BatchPdf, OutlinePageNamesEverySlot)
     const QString pdf = dir + "/out.pdf";
     for (const char* start : {"1", "9"}) {
         SCOPED_TRACE(start);
-        const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf, "--outline", "--start", start});
+        const RunResult r = RunGorvin({"--print", job, "--output", pdf, "--outline", "--start", start});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-        const QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+        const QList<PdfPage> pages = ReadPdfWords(pdf);
         ASSERT_EQ(pages.size(), 1);
-        const QList<TPDFWORD>& words = pages[0].words;
+        const QList<PdfWord>& words = pages[0].words;
         int found = 0;
         for (qsizetype i = 0; i + 1 < words.size(); ++i) {
             EXPECT_FALSE(words[i].text.startsWith("LBL")) << "label text on the outline page";
             if (words[i].text != "Label")
                 continue;
-            const TPDFWORD& number = words[i + 1];
+            const PdfWord& number = words[i + 1];
             ASSERT_TRUE(number.text.startsWith('[') && number.text.endsWith(']'));
             const int n = number.text.mid(1, number.text.size() - 2).toInt();
             EXPECT_EQ(n, found + 1);
-            const TSLOTRECT box = slotRect(sheet, n - 1);
+            const SlotRect box = slotRect(sheet, n - 1);
             const double cx = (words[i].xMin + number.xMax) / 2;
             const double cy = (words[i].yMin + number.yMax) / 2;
             EXPECT_NEAR(cx, MuToPoints((box.left + box.right) / 2), halfMm) << n;
@@ -287,7 +287,7 @@ TEST(BatchPdf, LandscapeSheetKeepsItsPaper)
 {
     const QString dir = testFolder("landscape");
     const QString job = dir + "/job.gvj";
-    TTESTSHEET sheet;
+    TestSheet sheet;
     sheet.PaperWidth = 297000;
     sheet.PaperHeight = 210000;
     sheet.Landscape = true;
@@ -298,17 +298,17 @@ TEST(BatchPdf, LandscapeSheetKeepsItsPaper)
     sheet.HGap = 0;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 5)));
     const QString pdf = dir + "/out.pdf";
-    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf});
+    const RunResult r = RunGorvin({"--print", job, "--output", pdf});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QSizeF size = PdfPageSize(pdf);
     EXPECT_NEAR(size.width(), MuToPoints(297000), 0.5);
     EXPECT_NEAR(size.height(), MuToPoints(210000), 0.5);
-    const QList<TPDFPAGE> pages = ReadPdfWords(pdf);
+    const QList<PdfPage> pages = ReadPdfWords(pdf);
     ASSERT_EQ(pages.size(), 1);
-    for (const TPDFWORD& w : pages[0].words) {
+    for (const PdfWord& w : pages[0].words) {
         if (!w.text.startsWith("LBL"))
             continue;
-        const TSLOTRECT box = slotRect(sheet, w.text.mid(3).toInt());
+        const SlotRect box = slotRect(sheet, w.text.mid(3).toInt());
         EXPECT_NEAR(w.xMin, MuToPoints(box.left + 2000), halfMm) << w.text.toStdString();
         EXPECT_NEAR(w.yMin, MuToPoints(box.top + 2000), halfMm) << w.text.toStdString();
     }
@@ -318,7 +318,7 @@ TEST(BatchPdf, FontsAreEmbeddedSubsets)
 {
     const QString dir = testFolder("fonts");
     const QString job = dir + "/job.gvj";
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 4)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 4)));
     const QString pdf = dir + "/out.pdf";
     ASSERT_EQ(RunGorvin({"--print", job, "--output", pdf}).exitCode, 0);
     QProcess fonts;
@@ -351,7 +351,7 @@ TEST(BatchOutput, OnlyAnOrdinaryFileIsReplaced)
 {
     const QString dir = testFolder("devices");
     const QString job = dir + "/job.gvj";
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 3)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 3)));
     const QString fifo = dir + "/pipe";
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(fifo, dir + "/link-to-pipe.pdf"));
@@ -359,7 +359,7 @@ TEST(BatchOutput, OnlyAnOrdinaryFileIsReplaced)
     // A pipe opened for writing would wait for a reader: the program hangs.
     for (const QString& target : {QStringLiteral("/dev/null"), fifo, dir + "/link-to-pipe.pdf", dir + "/folder.pdf"}) {
         SCOPED_TRACE(target.toStdString());
-        const TRUNRESULT r = RunGorvin({"--print", job, "--output", target});
+        const RunResult r = RunGorvin({"--print", job, "--output", target});
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_TRUE(r.err.contains(QRegularExpression("Cannot print to '" + QRegularExpression::escape(target)
                                                       + "': it is a [a-z ]+, not an ordinary file."))) << r.err.toStdString();
@@ -372,14 +372,14 @@ TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
 {
     const QString dir = testFolder("fsize");
     const QString job = dir + "/job.gvj";
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 200)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 200)));
     const QByteArray earlier("%PDF-1.4 the earlier file\n");
     const QString pdf = WriteFile(dir + "/out.pdf", earlier);
     // The PDF of 10 pages is larger than the 16 KiB the program may write.
-    const TRUNRESULT r = RunGorvin({"--print", job, "--output", pdf}, 16);
+    const RunResult r = RunGorvin({"--print", job, "--output", pdf}, 16);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();
-    EXPECT_EQ(ReadFileBytes(pdf), earlier);
+    EXPECT_EQ(readFileBytes(pdf), earlier);
     EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3) << "a temporary file was left behind";
 }
 
@@ -388,12 +388,12 @@ TEST(BatchOutput, InterruptedPrintLeavesNothing)
     const QString dir = testFolder("interrupt");
     const QString job = dir + "/job.gvj";
     // 2 000 pages: long enough to be interrupted in the middle.
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), WriteLabelData(dir + "/d.txt", 2000 * 21)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 2000 * 21)));
     const QString out = dir + "/out";
     QDir().mkpath(out);
     for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
         SCOPED_TRACE(status);
-        const TRUNRESULT r = InterruptGorvin({"--print", job, "--output", out + "/labels.pdf"}, signal, out, QString());
+        const RunResult r = InterruptGorvin({"--print", job, "--output", out + "/labels.pdf"}, signal, out, QString());
         EXPECT_EQ(r.exitCode, status) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains("Printing interrupted: nothing was printed.")) << r.err.toStdString();
         EXPECT_TRUE(QDir(out).isEmpty()) << "the temporary PDF was left behind";

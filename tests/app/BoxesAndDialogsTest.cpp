@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-TEST_F(TMainWindowTest, PaperDialogStartsWhereTheLastChoiceLeftIt)
+TEST_F(MainWindowTest, PaperDialogStartsWhereTheLastChoiceLeftIt)
 {
     TFormMAIN& main = start();
     main.windows().newPaper->setPaperSize(215900, 279400); // Letter, chosen before a Cancel
@@ -17,7 +17,7 @@ TEST_F(TMainWindowTest, PaperDialogStartsWhereTheLastChoiceLeftIt)
     EXPECT_EQ(main.job().TEMPLATE()->PAPERMUWIDTH, 215900);
 }
 
-TEST_F(TMainWindowTest, BoxesPagesAndRightClickDoWhatWasTyped)
+TEST_F(MainWindowTest, BoxesPagesAndRightClickDoWhatWasTyped)
 {
     TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 5), 1, 2)});
     auto* page = child<QLineEdit>("EditPAGENUM");

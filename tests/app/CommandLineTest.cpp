@@ -9,12 +9,12 @@ TEST(CommandLine, FindsJobTemplateAndData)
 {
     QTemporaryDir dir;
     const QString job = WriteFile(dir.filePath(QStringLiteral("my job.GVJ")), "x");
-    EXPECT_EQ(FNPARSECOMMANDLINE(job.split(QLatin1Char(' '))).jobFile, job);
-    EXPECT_EQ(FNPARSECOMMANDLINE({QStringLiteral("-x"), job}).jobFile, QString()); // must come first
-    EXPECT_EQ(FNPARSECOMMANDLINE({dir.filePath(QStringLiteral("gone.GVJ"))}).jobFile, QString());
-    const TCOMMANDLINE both = FNPARSECOMMANDLINE({QStringLiteral("/d=data.txt"), QStringLiteral("/T=t.GVT")});
+    EXPECT_EQ(parseCommandLine(job.split(QLatin1Char(' '))).jobFile, job);
+    EXPECT_EQ(parseCommandLine({QStringLiteral("-x"), job}).jobFile, QString()); // must come first
+    EXPECT_EQ(parseCommandLine({dir.filePath(QStringLiteral("gone.GVJ"))}).jobFile, QString());
+    const CommandLine both = parseCommandLine({QStringLiteral("/d=data.txt"), QStringLiteral("/T=t.GVT")});
     EXPECT_EQ(both.templateFile, QDir::current().absoluteFilePath(QStringLiteral("t.GVT"))); // made absolute
     EXPECT_EQ(both.dataFile, QDir::current().absoluteFilePath(QStringLiteral("data.txt")));
-    EXPECT_EQ(FNPARSECOMMANDLINE({QStringLiteral("/D=data.txt")}).dataFile, QString()); // needs a template
-    EXPECT_EQ(FNPARSECOMMANDLINE({}).templateFile, QString());
+    EXPECT_EQ(parseCommandLine({QStringLiteral("/D=data.txt")}).dataFile, QString()); // needs a template
+    EXPECT_EQ(parseCommandLine({}).templateFile, QString());
 }

@@ -25,12 +25,12 @@
 
 namespace {
 
-class TFaultsTest : public TMainWindowTest {
+class FaultsTest : public MainWindowTest {
 protected:
     void TearDown() override
     {
-        TMainWindowTest::TearDown();
-        SetProgramFolderForTests(QString());
+        MainWindowTest::TearDown();
+        setProgramFolderForTests(QString());
         QDir(iniPath()).removeRecursively(); // a test may have put a folder there
         QFile::remove(iniPath());
     }
@@ -50,7 +50,7 @@ protected:
 
 } // namespace
 
-TEST_F(TFaultsTest, ReloadingDataThatTurnedUnreadableKeepsTheLabelsAndWarns)
+TEST_F(FaultsTest, ReloadingDataThatTurnedUnreadableKeepsTheLabelsAndWarns)
 {
     const QString data = writeData("data.txt", 6);
     TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, data)});
@@ -62,7 +62,7 @@ TEST_F(TFaultsTest, ReloadingDataThatTurnedUnreadableKeepsTheLabelsAndWarns)
     child<QPushButton>("ButtonRELOADDATA")->click();
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot load data file '%1'\n\r%1 is a folder, not a data file").arg(data));
     EXPECT_GE(messages.beeps, 1);
-    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(ErrorLogPath())).contains(QStringLiteral(" Error[8]: Cannot load")));
+    EXPECT_TRUE(QString::fromUtf8(readFileBytes(errorLogPath())).contains(QStringLiteral(" Error[8]: Cannot load")));
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 6);
     EXPECT_EQ(main.job().PAGECOUNT(), 2);
     EXPECT_FALSE(main.job().ALTERED()); // the same file, so nothing changed
@@ -77,7 +77,7 @@ TEST_F(TFaultsTest, ReloadingDataThatTurnedUnreadableKeepsTheLabelsAndWarns)
 // Opening a 1 GiB binary file as data: refused by its size before anything is
 // read, with a message that names the file and the limit. The job keeps the
 // name, as after any failed data load, but no labels of the file before.
-TEST_F(TFaultsTest, OpeningAHugeBinaryFileAsDataIsRefusedWithTheLimit)
+TEST_F(FaultsTest, OpeningAHugeBinaryFileAsDataIsRefusedWithTheLimit)
 {
     const QString data = writeData("data.txt", 6);
     TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, data)});
@@ -100,7 +100,7 @@ TEST_F(TFaultsTest, OpeningAHugeBinaryFileAsDataIsRefusedWithTheLimit)
 }
 
 // Root writes through permissions, but no one creates files in /proc.
-TEST_F(TFaultsTest, SaveIntoAPlaceThatCannotBeWrittenKeepsEverythingAsItWas)
+TEST_F(FaultsTest, SaveIntoAPlaceThatCannotBeWrittenKeepsEverythingAsItWas)
 {
     if (!QFileInfo(QStringLiteral("/proc/self")).exists())
         GTEST_SKIP() << "no /proc file system";
@@ -124,7 +124,7 @@ TEST_F(TFaultsTest, SaveIntoAPlaceThatCannotBeWrittenKeepsEverythingAsItWas)
     EXPECT_TRUE(main.job().TEMPLATE()->ALTERED);
 }
 
-TEST_F(TFaultsTest, CorruptSettingsFileGivesTheDefaultsAndStartUpCompletes)
+TEST_F(FaultsTest, CorruptSettingsFileGivesTheDefaultsAndStartUpCompletes)
 {
     QByteArray junk = QByteArray("\xff\xfe[Software/Mardo/Gorvin/v2/Settings\n") + QByteArray(3, '\0')
                       + "\x01garbage=\"unclosed\n";
@@ -139,14 +139,14 @@ TEST_F(TFaultsTest, CorruptSettingsFileGivesTheDefaultsAndStartUpCompletes)
     TFormMAIN& main = start();
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(main.previewScale(), 1.0);
-    EXPECT_EQ(CurrentUnit, UNIT_MM);
+    EXPECT_EQ(CurrentUnit, UnitMm);
     EXPECT_TRUE(main.reopenEntries(main.reopenJobMenu()).size() <= 10);
-    EXPECT_EQ(main.job().JOBINFO()->FONT, DefaultLabelFont());
+    EXPECT_EQ(main.job().JOBINFO()->FONT, defaultLabelFont());
     EXPECT_EQ(main.job().JOBINFO()->MUBORDERLEFT, 2000);
     EXPECT_TRUE(closeMain());
 }
 
-TEST_F(TFaultsTest, StoredScaleOutsideTheDialogsRangeIsKeptInIt)
+TEST_F(FaultsTest, StoredScaleOutsideTheDialogsRangeIsKeptInIt)
 {
     // Only a damaged or hand-edited file holds such a scale; taken as it
     // is, 50 would make a preview image of several gigabytes.
@@ -161,7 +161,7 @@ TEST_F(TFaultsTest, StoredScaleOutsideTheDialogsRangeIsKeptInIt)
     EXPECT_EQ(start().previewScale(), 2.5); // a scale the dialog can set is applied as stored
 }
 
-TEST_F(TFaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpCompletes)
+TEST_F(FaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpCompletes)
 {
     // A folder where the settings file should be: neither root nor anyone
     // else reads or writes it.
@@ -177,10 +177,10 @@ TEST_F(TFaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpComple
 
 // The log is written beside the program; when that folder cannot even be
 // made, every command that logs still does its work and tells the user.
-TEST_F(TFaultsTest, ErrorLogThatCannotBeWrittenStopsNoCommand)
+TEST_F(FaultsTest, ErrorLogThatCannotBeWrittenStopsNoCommand)
 {
     WriteFile(path("plain-file"), "not a folder");
-    SetProgramFolderForTests(path("plain-file/program"));
+    setProgramFolderForTests(path("plain-file/program"));
     const QString data = writeData("data.txt", 4);
     const QString job = writeJob(path("a.GVJ"), 2, 2, data);
     TFormMAIN& main = start({job});
@@ -200,19 +200,19 @@ TEST_F(TFaultsTest, ErrorLogThatCannotBeWrittenStopsNoCommand)
     dialogs.answerFile(path("b.GVJ"));
     trigger("SAVEJOBAS");
     EXPECT_EQ(main.JOBFILENAME(), path("b.GVJ"));
-    EXPECT_FALSE(QFileInfo::exists(ErrorLogPath()));
+    EXPECT_FALSE(QFileInfo::exists(errorLogPath()));
     EXPECT_TRUE(closeMain());
 }
 
 // A job file that reads cleanly but holds numbers no dialog would allow: a
 // sheet of ten metres and billions of labels. The window opens it, draws its
 // page and answers a click on it without running out of memory or time.
-TEST_F(TFaultsTest, JobWithAbsurdNumbersOpensWithinBounds)
+TEST_F(FaultsTest, JobWithAbsurdNumbersOpensWithinBounds)
 {
     const QString data = writeData("data.txt", 3);
     const QString job = path("absurd.GVJ");
     {
-        TScriptedMessages quiet;
+        ScriptedMessages quiet;
         TJOB absurd;
         absurd.MAKENEWTEMPLATE(10'000'000, 10'000'000);
         TTEMPLATE& t = *absurd.TEMPLATE();
@@ -241,7 +241,7 @@ TEST_F(TFaultsTest, JobWithAbsurdNumbersOpensWithinBounds)
 // is refused unopened wherever it comes from: the last job reopened at start
 // (a pipe there would hang the program before its window shows), the open
 // dialogs, the recent-file menus and "/T=" on the command line.
-TEST_F(TFaultsTest, JobAndTemplateNamesThatAreNoPlainFilesAreRefusedUnopened)
+TEST_F(FaultsTest, JobAndTemplateNamesThatAreNoPlainFilesAreRefusedUnopened)
 {
     const auto makePipe = [](const QString& name) {
         QFile::remove(name);
@@ -303,7 +303,7 @@ void WithMemoryLimit(qint64 headroom, F f)
 // Out of memory while a job, a data file or the preview's page is read or
 // drawn: the command says so and is logged, the program stays up, and the
 // job that was open is untouched.
-TEST_F(TFaultsTest, RunningOutOfMemoryEndsTheCommandNotTheProgram)
+TEST_F(FaultsTest, RunningOutOfMemoryEndsTheCommandNotTheProgram)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer reserves the address space that the limit counts";
@@ -322,7 +322,7 @@ TEST_F(TFaultsTest, RunningOutOfMemoryEndsTheCommandNotTheProgram)
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot open the job '%1'\n\rThere is not enough memory.").arg(bigJob));
     EXPECT_EQ(main.JOBFILENAME(), job);
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 4);
-    EXPECT_TRUE(QString::fromUtf8(ReadFileBytes(ErrorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
+    EXPECT_TRUE(QString::fromUtf8(readFileBytes(errorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
 
     WithMemoryLimit(8 << 20, [&] {
         dialogs.answerFile(bigData);

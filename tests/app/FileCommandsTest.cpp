@@ -15,14 +15,14 @@
 
 namespace {
 
-class TFileCommandsTest : public TMainWindowTest {
+class FileCommandsTest : public MainWindowTest {
 protected:
-    QString logText() const { return QString::fromUtf8(ReadFileBytes(ErrorLogPath())); }
+    QString logText() const { return QString::fromUtf8(readFileBytes(errorLogPath())); }
 };
 
 } // namespace
 
-TEST_F(TFileCommandsTest, SaveChecksNamesAndExtensions)
+TEST_F(FileCommandsTest, SaveChecksNamesAndExtensions)
 {
     TFormMAIN& main = start();
     main.job().MAKENEWTEMPLATE(210000, 297000);
@@ -52,16 +52,16 @@ TEST_F(TFileCommandsTest, SaveChecksNamesAndExtensions)
     dialogs.answerFile(path("order.GVL"));
     trigger("SAVEJOBAS");
     EXPECT_TRUE(QFileInfo(path("order.GVL")).isFile());
-    const QByteArray locked = ReadFileBytes(path("order.GVL"));
+    const QByteArray locked = readFileBytes(path("order.GVL"));
     main.job().JOBINFO()->TEXTJUSTIFY = 2;
     dialogs.answerFile(QString()); // the save dialog that follows is cancelled
     trigger("Savejob");
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot overwrite a locked job."));
     EXPECT_EQ(dialogs.requests.last().file.fileName, QStringLiteral("order.GVJ"));
-    EXPECT_EQ(ReadFileBytes(path("order.GVL")), locked);
+    EXPECT_EQ(readFileBytes(path("order.GVL")), locked);
 }
 
-TEST_F(TFileCommandsTest, LockedJobClosedWithYesAndWithNo)
+TEST_F(FileCommandsTest, LockedJobClosedWithYesAndWithNo)
 {
     const QString job = writeJob(path("order.GVL"), 2, 2, QString());
     TFormMAIN& main = start({});
@@ -80,7 +80,7 @@ TEST_F(TFileCommandsTest, LockedJobClosedWithYesAndWithNo)
     EXPECT_EQ(questions.size(), 2);
 }
 
-TEST_F(TFileCommandsTest, QuestionsComeTemplateFirstAndCancelKeepsEverything)
+TEST_F(FileCommandsTest, QuestionsComeTemplateFirstAndCancelKeepsEverything)
 {
     TFormMAIN& main = start();
     main.job().MAKENEWTEMPLATE(210000, 297000); // template and job altered
@@ -102,7 +102,7 @@ TEST_F(TFileCommandsTest, QuestionsComeTemplateFirstAndCancelKeepsEverything)
     }
 }
 
-TEST_F(TFileCommandsTest, CancelledTemplateOpenLeavesTheTemplateAsItWas)
+TEST_F(FileCommandsTest, CancelledTemplateOpenLeavesTheTemplateAsItWas)
 {
     const QString job = writeJob(path("a.GVJ"), 3, 7, QString());
     TFormMAIN& main = start({job});
@@ -129,7 +129,7 @@ TEST_F(TFileCommandsTest, CancelledTemplateOpenLeavesTheTemplateAsItWas)
     EXPECT_EQ(messages.texts().last(), QStringLiteral("Invalid or corrupt job file."));
 }
 
-TEST_F(TFileCommandsTest, ReloadAfterTheDataFileWasDeleted)
+TEST_F(FileCommandsTest, ReloadAfterTheDataFileWasDeleted)
 {
     const QString data = writeData("data.txt", 6);
     const QString job = writeJob(path("a.GVJ"), 2, 2, data);
@@ -143,7 +143,7 @@ TEST_F(TFileCommandsTest, ReloadAfterTheDataFileWasDeleted)
     EXPECT_EQ(main.job().PAGECOUNT(), 2);
 }
 
-TEST_F(TFileCommandsTest, ElevenJobsLeaveTheTenNewestInTheMenu)
+TEST_F(FileCommandsTest, ElevenJobsLeaveTheTenNewestInTheMenu)
 {
     QStringList jobs;
     for (int i = 0; i < 11; ++i)
@@ -164,7 +164,7 @@ TEST_F(TFileCommandsTest, ElevenJobsLeaveTheTenNewestInTheMenu)
     EXPECT_FALSE(main.reopenEntries(main.reopenJobMenu()).contains(jobs[6]));
 }
 
-TEST_F(TFileCommandsTest, PathsDifferingInCaseAreTwoEntries)
+TEST_F(FileCommandsTest, PathsDifferingInCaseAreTwoEntries)
 {
     const QString a = writeJob(path("Case.GVJ"), 2, 2, QString());
     const QString b = writeJob(path("case.GVJ"), 2, 2, QString());
@@ -183,7 +183,7 @@ TEST_F(TFileCommandsTest, PathsDifferingInCaseAreTwoEntries)
     EXPECT_EQ(main.reopenJobMenu()->actions().constFirst()->text(), QString(amp).replace("&", "&&"));
 }
 
-TEST_F(TFileCommandsTest, DeletedRecentFileReportsAndStays)
+TEST_F(FileCommandsTest, DeletedRecentFileReportsAndStays)
 {
     const QString job = writeJob(path("gone.GVJ"), 2, 2, QString());
     TFormMAIN& main = start();
@@ -194,7 +194,7 @@ TEST_F(TFileCommandsTest, DeletedRecentFileReportsAndStays)
     EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{job});
 }
 
-TEST_F(TFileCommandsTest, FirstJobDialogStartsInTheJobsFolder)
+TEST_F(FileCommandsTest, FirstJobDialogStartsInTheJobsFolder)
 {
     start();
     dialogs.answerFile(QString());
@@ -205,7 +205,7 @@ TEST_F(TFileCommandsTest, FirstJobDialogStartsInTheJobsFolder)
     EXPECT_TRUE(dialogs.requests.last().file.filter.contains(QStringLiteral("*.gvj")));
 }
 
-TEST_F(TFileCommandsTest, NewJobWizardRunsEveryStep)
+TEST_F(FileCommandsTest, NewJobWizardRunsEveryStep)
 {
     TFormMAIN& main = start();
     const QString data = writeData("d.txt", 3);
@@ -215,7 +215,7 @@ TEST_F(TFileCommandsTest, NewJobWizardRunsEveryStep)
     sheet.TEMPLATE()->MULABELWIDTH = 90000;
     sheet.TEMPLATE()->MULABELHEIGHT = 30000;
     {
-        TScriptedMessages quiet;
+        ScriptedMessages quiet;
         ASSERT_TRUE(sheet.SAVETEMPLATETOFILE(path("t.GVT")));
     }
     dialogs.answerFile(path("t.GVT")); // open template

@@ -24,19 +24,19 @@
 
 namespace {
 
-struct TRUN {
+struct ProcessRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-TRUN run(const QString& program, const QStringList& arguments,
+ProcessRun run(const QString& program, const QStringList& arguments,
          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    TRUN r;
+    ProcessRun r;
     if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished();
@@ -69,7 +69,7 @@ QProcessEnvironment userEnvironment(const QString& home)
 
 QString readText(const QString& path)
 {
-    return QString::fromUtf8(ReadFileBytes(path));
+    return QString::fromUtf8(readFileBytes(path));
 }
 
 // The value of a key in the desktop entry's main group.
@@ -100,13 +100,13 @@ protected:
     {
         const QString data = WriteLabelData(folder + QStringLiteral("/labels.txt"), 50);
         const QString job = folder + u'/' + name;
-        EXPECT_TRUE(SaveTestJob(job, TTESTSHEET{}, data));
+        EXPECT_TRUE(SaveTestJob(job, TestSheet{}, data));
         return job;
     }
 
     static inline std::unique_ptr<QTemporaryDir> prefixDir;
     static inline QString prefix;
-    static inline TRUN installRun;
+    static inline ProcessRun installRun;
 };
 
 } // namespace
@@ -117,8 +117,8 @@ TEST_F(Install, PutsEveryFileInItsPlace)
     EXPECT_TRUE(program.isFile());
     EXPECT_TRUE(program.isExecutable());
     if (QFileInfo::exists(QStringLiteral(GORVIN_SOURCE_DIR "/docs/Gorvin02Instructions.rtf"))) {
-        EXPECT_EQ(ReadFileBytes(installed("share/Mardo/Gorvin/Gorvin02Instructions.rtf")),
-                  ReadFileBytes(QStringLiteral(GORVIN_SOURCE_DIR "/docs/Gorvin02Instructions.rtf")));
+        EXPECT_EQ(readFileBytes(installed("share/Mardo/Gorvin/Gorvin02Instructions.rtf")),
+                  readFileBytes(QStringLiteral(GORVIN_SOURCE_DIR "/docs/Gorvin02Instructions.rtf")));
     }
     for (const char* path : {"share/applications/gorvin.desktop", "share/mime/packages/gorvin.xml",
                              "share/icons/hicolor/scalable/apps/gorvin.svg"})
@@ -135,7 +135,7 @@ TEST_F(Install, InstructionsAreFoundInTheInstalledDataFolder)
         GTEST_SKIP() << "the instructions document is not written yet";
     const QByteArray saved = qgetenv("XDG_DATA_DIRS");
     qputenv("XDG_DATA_DIRS", (prefix + QStringLiteral("/share")).toUtf8());
-    const QString found = FNINSTRUCTIONSFILE();
+    const QString found = instructionsFile();
     qputenv("XDG_DATA_DIRS", saved);
     EXPECT_EQ(found, installed("share/Mardo/Gorvin/Gorvin02Instructions.rtf"));
 }
@@ -156,7 +156,7 @@ TEST_F(Install, DesktopEntryStartsGorvinWithTheFile)
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (validator.isEmpty())
         GTEST_SKIP() << "desktop-file-validate not installed (package desktop-file-utils): entry not validated";
-    const TRUN check = run(validator, {installed("share/applications/gorvin.desktop")});
+    const ProcessRun check = run(validator, {installed("share/applications/gorvin.desktop")});
     EXPECT_EQ(check.exitCode, 0);
     EXPECT_TRUE(check.out.trimmed().isEmpty()) << check.out.toStdString();
 }
@@ -193,7 +193,7 @@ TEST_F(Install, FileTypesMatchBothLetterCases)
 
     const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
     if (!xmllint.isEmpty()) {
-        const TRUN lint = run(xmllint, {QStringLiteral("--noout"), path});
+        const ProcessRun lint = run(xmllint, {QStringLiteral("--noout"), path});
         EXPECT_EQ(lint.exitCode, 0) << lint.err.toStdString();
     }
     // The install refreshed the prefix's MIME database from the package file.
@@ -212,7 +212,7 @@ TEST_F(Install, InstalledProgramPrintsAJob)
     QTemporaryDir work;
     const QString job = writeJob(work.path());
     const QString pdf = work.filePath(QStringLiteral("x.pdf"));
-    const TRUN print = run(installed("bin/gorvin"),
+    const ProcessRun print = run(installed("bin/gorvin"),
                            {QStringLiteral("--print"), job, QStringLiteral("--output"), pdf},
                            userEnvironment(work.filePath(QStringLiteral("home"))));
     ASSERT_EQ(print.exitCode, 0) << print.err.toStdString();
@@ -228,7 +228,7 @@ TEST_F(Install, OpensTheJobAFileManagerHandsIt)
     QProcessEnvironment env = userEnvironment(work.filePath(QStringLiteral("home")));
     env.insert(QStringLiteral("GORVIN_EXIT_AFTER_START"), QStringLiteral("1"));
     // Exec=gorvin %f: the file's path, blanks and all, as the one parameter.
-    const TRUN start = run(installed("bin/gorvin"), {job}, env);
+    const ProcessRun start = run(installed("bin/gorvin"), {job}, env);
     EXPECT_EQ(start.exitCode, 0) << start.err.toStdString();
     EXPECT_TRUE(start.err.contains(QStringLiteral("started with job '") + job + QStringLiteral("', 3 pages")))
         << start.err.toStdString();
@@ -277,7 +277,7 @@ TEST_F(Install, SystemWideInstallKeepsTheLogInTheUserDataFolder)
         QFile::setPermissions(bin, binMode & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser
                                                | QFileDevice::WriteGroup | QFileDevice::WriteOther));
     }
-    const TRUN print = run(program, arguments, env);
+    const ProcessRun print = run(program, arguments, env);
     QFile::setPermissions(bin, binMode);
 
     EXPECT_EQ(print.exitCode, 1) << print.err.toStdString(); // the data file cannot be read

@@ -12,16 +12,16 @@
 #include <QSettings>
 #include <QTest>
 
-void TMainWindowTest::SetUp()
+void MainWindowTest::SetUp()
 {
     QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
     store.clear();
     store.sync();
     QFile::remove(store.fileName());
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
 }
 
-void TMainWindowTest::TearDown()
+void MainWindowTest::TearDown()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isModal() && w->isVisible())
@@ -30,30 +30,30 @@ void TMainWindowTest::TearDown()
     others_.clear();
 }
 
-TFormMAIN& TMainWindowTest::start(const QStringList& commandLine)
+TFormMAIN& MainWindowTest::start(const QStringList& commandLine)
 {
     main_.reset();
     others_.clear();
     main_ = std::make_unique<TFormMAIN>(commandLine);
-    others_ = CreateProgramWindows(*main_);
+    others_ = createProgramWindows(*main_);
     main_->show();
     QCoreApplication::processEvents();
     return *main_;
 }
 
-bool TMainWindowTest::closeMain()
+bool MainWindowTest::closeMain()
 {
     const bool closed = main_->close();
     QCoreApplication::processEvents();
     return closed;
 }
 
-QString TMainWindowTest::path(const QString& name) const
+QString MainWindowTest::path(const QString& name) const
 {
     return dir.filePath(name);
 }
 
-QString TMainWindowTest::writeData(const char* name, int labels, int lines)
+QString MainWindowTest::writeData(const char* name, int labels, int lines)
 {
     QByteArray bytes;
     for (int i = 0; i < labels; ++i) {
@@ -64,10 +64,10 @@ QString TMainWindowTest::writeData(const char* name, int labels, int lines)
     return WriteFile(path(QString::fromLatin1(name)), bytes);
 }
 
-QString TMainWindowTest::writeJob(const QString& jobPath, int across, int down, const QString& dataFile, int start,
+QString MainWindowTest::writeJob(const QString& jobPath, int across, int down, const QString& dataFile, int start,
                                   int repeat)
 {
-    TScriptedMessages quiet;
+    ScriptedMessages quiet;
     TJOB job;
     job.MAKENEWTEMPLATE(210000, 297000);
     TTEMPLATE& t = *job.TEMPLATE();
@@ -84,7 +84,7 @@ QString TMainWindowTest::writeJob(const QString& jobPath, int across, int down, 
     return jobPath;
 }
 
-bool TMainWindowTest::actionEnabled(const char* menu, const char* action)
+bool MainWindowTest::actionEnabled(const char* menu, const char* action)
 {
     auto* m = main_->findChild<QMenu*>(QString::fromLatin1(menu));
     emit m->aboutToShow(); // the enabled states are computed as the menu opens
@@ -96,7 +96,7 @@ bool TMainWindowTest::actionEnabled(const char* menu, const char* action)
     return a->isEnabled();
 }
 
-void TMainWindowTest::typeInto(const char* box, const QString& text)
+void MainWindowTest::typeInto(const char* box, const QString& text)
 {
     // One edit, as a paste is: the box's handler sees the whole text once.
     auto* edit = child<QLineEdit>(box);
@@ -108,7 +108,7 @@ void TMainWindowTest::typeInto(const char* box, const QString& text)
         edit->insert(text);
 }
 
-void TMainWindowTest::leave(const char* box)
+void MainWindowTest::leave(const char* box)
 {
     auto* edit = child<QLineEdit>(box);
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);

@@ -13,7 +13,7 @@
 
 #include <memory>
 
-class TMainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -63,8 +63,8 @@ protected:
         return QString();
     }
 
-    TScriptedMessages messages;
-    TScriptedDialogs dialogs;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
     QTemporaryDir dir;
     std::unique_ptr<TFormMAIN> main_;
     std::vector<std::unique_ptr<QWidget>> others_;

@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 
-TEST_F(TMainWindowTest, MenusFollowTheJob)
+TEST_F(MainWindowTest, MenusFollowTheJob)
 {
     TFormMAIN& main = start();
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Gorvin"));
@@ -40,7 +40,7 @@ TEST_F(TMainWindowTest, MenusFollowTheJob)
     EXPECT_EQ(child<QLabel>("StatusBarJOBFILENAME")->text().right(5), QStringLiteral("a.GVJ"));
 }
 
-TEST_F(TMainWindowTest, PageBox)
+TEST_F(MainWindowTest, PageBox)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 20)); // 5 pages
     TFormMAIN& main = start({job});
@@ -71,7 +71,7 @@ TEST_F(TMainWindowTest, PageBox)
     EXPECT_EQ(page->text(), QStringLiteral("1"));
 }
 
-TEST_F(TMainWindowTest, SpinnerRunsWithoutDrawingAndDrawsOnRelease)
+TEST_F(MainWindowTest, SpinnerRunsWithoutDrawingAndDrawsOnRelease)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 20)); // 5 pages
     TFormMAIN& main = start({job});
@@ -94,7 +94,7 @@ TEST_F(TMainWindowTest, SpinnerRunsWithoutDrawingAndDrawsOnRelease)
     EXPECT_EQ(child<QLineEdit>("EditPAGENUM")->text(), QStringLiteral("1"));
 }
 
-TEST_F(TMainWindowTest, SpinnerWithoutDataStaysOnPageOne)
+TEST_F(MainWindowTest, SpinnerWithoutDataStaysOnPageOne)
 {
     start();
     emit child<QToolButton>("UpDownPAGENUMDown")->clicked();
@@ -102,7 +102,7 @@ TEST_F(TMainWindowTest, SpinnerWithoutDataStaysOnPageOne)
     EXPECT_EQ(child<QLineEdit>("EditPAGENUM")->text(), QStringLiteral("1"));
 }
 
-TEST_F(TMainWindowTest, StartBoxOnAThreeBySevenSheet)
+TEST_F(MainWindowTest, StartBoxOnAThreeBySevenSheet)
 {
     const QString job = writeJob(path("a.GVJ"), 3, 7, writeData("data.txt", 30));
     TFormMAIN& main = start({job});
@@ -133,7 +133,7 @@ TEST_F(TMainWindowTest, StartBoxOnAThreeBySevenSheet)
     EXPECT_EQ(main.job().PAGECOUNT(), 5); // 90 slots on sheets of 21
 }
 
-TEST_F(TMainWindowTest, CommandLineJobFromSplitParameters)
+TEST_F(MainWindowTest, CommandLineJobFromSplitParameters)
 {
     QDir(dir.path()).mkpath(QStringLiteral("My Jobs"));
     const QString job = writeJob(path("My Jobs/a b.GVJ"), 2, 2, QString());
@@ -143,7 +143,7 @@ TEST_F(TMainWindowTest, CommandLineJobFromSplitParameters)
     EXPECT_EQ(main.JOBFILENAME(), job);
 }
 
-TEST_F(TMainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
+TEST_F(MainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
 {
     // A locked job, as the desktop entry offers one, opens as a job.
     const QString locked = writeJob(path("a.GVL"), 2, 2, QString());
@@ -155,7 +155,7 @@ TEST_F(TMainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
     sheet.MAKENEWTEMPLATE(210000, 297000);
     sheet.TEMPLATE()->NUMACROSS = 3;
     {
-        TScriptedMessages quiet;
+        ScriptedMessages quiet;
         ASSERT_TRUE(sheet.SAVETEMPLATETOFILE(path("x.GVT")));
     }
     const QString data = writeData("y.TXT", 4);
@@ -176,12 +176,12 @@ TEST_F(TMainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
     EXPECT_EQ(main_->job().TEMPLATE()->NUMDOWN, 5);
 }
 
-TEST_F(TMainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
+TEST_F(MainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 5));
     TFormMAIN& main = start({job});
     main.setPreviewScale(0.5);
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     ASSERT_TRUE(closeMain());
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("Units"), {}), QStringLiteral("inches"));
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Files\\Current"), QStringLiteral("Job"), {}), job);
@@ -189,15 +189,15 @@ TEST_F(TMainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("FirstTime"), {}),
               QStringLiteral("False"));
 
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
     TFormMAIN& again = start();
     EXPECT_EQ(again.previewScale(), 0.5);
-    EXPECT_EQ(CurrentUnit, UNIT_INCH);
+    EXPECT_EQ(CurrentUnit, UnitInch);
     EXPECT_EQ(again.JOBFILENAME(), job); // the last job reopened
     EXPECT_EQ(again.pageBitmap().width(), qRound(FNMUTOSCREENPIXELS(210000) * 0.5));
 }
 
-TEST_F(TMainWindowTest, WindowStoredOffScreenComesBackCentred)
+TEST_F(MainWindowTest, WindowStoredOffScreenComesBackCentred)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     FNREGWRITESTRING(QStringLiteral("DeskTop\\FormMAIN"), QStringLiteral("Left"), QString::number(-5000));
@@ -212,7 +212,7 @@ TEST_F(TMainWindowTest, WindowStoredOffScreenComesBackCentred)
     EXPECT_EQ(g.top(), screen.top() + (screen.height() - 400) / 2);
 }
 
-TEST_F(TMainWindowTest, AlteredJobAskedAtCloseAndCancelKeepsRunning)
+TEST_F(MainWindowTest, AlteredJobAskedAtCloseAndCancelKeepsRunning)
 {
     TFormMAIN& main = start();
     main.job().MAKENEWTEMPLATE(210000, 297000);
@@ -225,7 +225,7 @@ TEST_F(TMainWindowTest, AlteredJobAskedAtCloseAndCancelKeepsRunning)
     EXPECT_TRUE(closeMain());
 }
 
-TEST_F(TMainWindowTest, LongPathsAreShortenedWithTheirToolTip)
+TEST_F(MainWindowTest, LongPathsAreShortenedWithTheirToolTip)
 {
     QDir(dir.path()).mkpath(QStringLiteral("a very long folder name/another long folder name/and yet another one"));
     const QString job = writeJob(

@@ -37,7 +37,7 @@ void chooseMenu(TFormMAIN& main, const char* name)
 
 } // namespace
 
-TEST_F(TMainWindowTest, ScaleDialogRefitsThePreview)
+TEST_F(MainWindowTest, ScaleDialogRefitsThePreview)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
@@ -53,7 +53,7 @@ TEST_F(TMainWindowTest, ScaleDialogRefitsThePreview)
     EXPECT_EQ(main.pageBitmap().width(), qRound(fullWidth * 0.5));
 }
 
-TEST_F(TMainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
+TEST_F(MainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
@@ -77,7 +77,7 @@ TEST_F(TMainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
     EXPECT_FALSE(main.windows().settings->showLabels());
 }
 
-TEST_F(TMainWindowTest, UnitsDialogChangesOnlyTheUnit)
+TEST_F(MainWindowTest, UnitsDialogChangesOnlyTheUnit)
 {
     TFormMAIN& main = start();
     const int before = main.refreshCount();
@@ -86,11 +86,11 @@ TEST_F(TMainWindowTest, UnitsDialogChangesOnlyTheUnit)
         dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
     chooseMenu(main, "Setunits1");
-    EXPECT_EQ(CurrentUnit, UNIT_CM);
+    EXPECT_EQ(CurrentUnit, UnitCm);
     EXPECT_EQ(main.refreshCount(), before);
 }
 
-TEST_F(TMainWindowTest, NewTemplateFromThePaperDialog)
+TEST_F(MainWindowTest, NewTemplateFromThePaperDialog)
 {
     TFormMAIN& main = start();
     whenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
@@ -101,15 +101,15 @@ TEST_F(TMainWindowTest, NewTemplateFromThePaperDialog)
     EXPECT_EQ(main.pageBitmap().width(), FNMUTOSCREENPIXELS(210000));
 }
 
-TEST_F(TMainWindowTest, RightClickOnALabelOpensTheMenu)
+TEST_F(MainWindowTest, RightClickOnALabelOpensTheMenu)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 3), 2);
     TFormMAIN& main = start({job});
     auto* image = main.findChild<QWidget*>(QStringLiteral("ImagePAPER"));
     auto* popup = main.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
-    const TSLOTRECT first = main.job().TEMPLATE()->slotRect(0);
-    const TSLOTRECT second = main.job().TEMPLATE()->slotRect(1);
-    auto centre = [&](const TSLOTRECT& r) {
+    const SlotRect first = main.job().TEMPLATE()->slotRect(0);
+    const SlotRect second = main.job().TEMPLATE()->slotRect(1);
+    auto centre = [&](const SlotRect& r) {
         return QPoint(int((r.left + r.right) / 2 * main.previewParams().PixPerMuX),
                       int((r.top + r.bottom) / 2 * main.previewParams().PixPerMuY));
     };

@@ -51,9 +51,9 @@
 namespace {
 
 // A print dialog's answer: the pages offered and chosen, copies and collation.
-TPRINTCHOICE printChoice(int minPage, int maxPage, int fromPage, int toPage, int copies, bool collate)
+PrintChoice printChoice(int minPage, int maxPage, int fromPage, int toPage, int copies, bool collate)
 {
-    TPRINTCHOICE choice;
+    PrintChoice choice;
     choice.minPage = minPage;
     choice.maxPage = maxPage;
     choice.fromPage = fromPage;
@@ -119,36 +119,36 @@ QString waitForQueuedPdf(int jobId, const QString& text = QString())
 
 // A part of a printed page at 1200 pixels per inch, without smoothing, so
 // that a line one printer pixel wide and the gaps of a dashed line show.
-struct TPAGEAREA {
+struct PageArea {
     QImage image;
     QPointF originMm;
     static constexpr double pxPerMm = 1200 / 25.4;
 };
 
-TPAGEAREA RenderArea(const QString& pdf, const QRectF& mm)
+PageArea RenderArea(const QString& pdf, const QRectF& mm)
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("area"));
-    const QRect px(qRound(mm.left() * TPAGEAREA::pxPerMm), qRound(mm.top() * TPAGEAREA::pxPerMm),
-                   qRound(mm.width() * TPAGEAREA::pxPerMm), qRound(mm.height() * TPAGEAREA::pxPerMm));
+    const QRect px(qRound(mm.left() * PageArea::pxPerMm), qRound(mm.top() * PageArea::pxPerMm),
+                   qRound(mm.width() * PageArea::pxPerMm), qRound(mm.height() * PageArea::pxPerMm));
     QProcess p;
     p.start(QStringLiteral("pdftoppm"),
             {"-r", "1200", "-gray", "-aa", "no", "-aaVector", "no", "-f", "1", "-l", "1", "-x",
              QString::number(px.x()), "-y", QString::number(px.y()), "-W", QString::number(px.width()), "-H",
              QString::number(px.height()), "-singlefile", pdf, prefix});
     p.waitForFinished(60000);
-    TPAGEAREA area;
+    PageArea area;
     // A square of 125 mm at this resolution is larger than the reader's
     // usual limit.
     QImageReader::setAllocationLimit(1024);
     area.image = QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
-    area.originMm = QPointF(px.x() / TPAGEAREA::pxPerMm, px.y() / TPAGEAREA::pxPerMm);
+    area.originMm = QPointF(px.x() / PageArea::pxPerMm, px.y() / PageArea::pxPerMm);
     return area;
 }
 
 // A line of the page: where its middle lies from the paper's edge, how much
 // of the searched stretch its ink covers and its longest unbroken piece.
-struct TPAGELINE {
+struct PageLine {
     double atMm = 0;
     double coverage = 0;
     double longestMm = 0;
@@ -156,15 +156,15 @@ struct TPAGELINE {
 
 // The vertical lines (columns of ink over at least 40 % of the rows fromMm
 // to toMm) or the horizontal ones, neighbouring pixel lines taken as one.
-QList<TPAGELINE> FindLines(const TPAGEAREA& area, Qt::Orientation direction, double fromMm, double toMm)
+QList<PageLine> FindLines(const PageArea& area, Qt::Orientation direction, double fromMm, double toMm)
 {
     const QImage& img = area.image;
     const bool vertical = direction == Qt::Vertical;
     const double origin = vertical ? area.originMm.y() : area.originMm.x();
-    const int first = std::max(0, qRound((fromMm - origin) * TPAGEAREA::pxPerMm));
-    const int last = std::min(vertical ? img.height() : img.width(), qRound((toMm - origin) * TPAGEAREA::pxPerMm));
+    const int first = std::max(0, qRound((fromMm - origin) * PageArea::pxPerMm));
+    const int last = std::min(vertical ? img.height() : img.width(), qRound((toMm - origin) * PageArea::pxPerMm));
     const int across = vertical ? img.width() : img.height();
-    QList<TPAGELINE> lines;
+    QList<PageLine> lines;
     int previous = -2;
     double sum = 0;
     int members = 0;
@@ -182,46 +182,46 @@ QList<TPAGELINE> FindLines(const TPAGEAREA& area, Qt::Orientation direction, dou
         const double coverage = last > first ? double(dark) / (last - first) : 0;
         if (coverage < 0.4)
             continue;
-        const double at = (vertical ? area.originMm.x() : area.originMm.y()) + (i + 0.5) / TPAGEAREA::pxPerMm;
+        const double at = (vertical ? area.originMm.x() : area.originMm.y()) + (i + 0.5) / PageArea::pxPerMm;
         if (previous == i - 1 && !lines.isEmpty()) {
             sum += at;
             ++members;
-            TPAGELINE& l = lines.last();
+            PageLine& l = lines.last();
             l.atMm = sum / members;
             l.coverage = std::max(l.coverage, coverage);
-            l.longestMm = std::max(l.longestMm, longest / TPAGEAREA::pxPerMm);
+            l.longestMm = std::max(l.longestMm, longest / PageArea::pxPerMm);
         } else {
             sum = at;
             members = 1;
-            lines.append(TPAGELINE{at, coverage, longest / TPAGEAREA::pxPerMm});
+            lines.append(PageLine{at, coverage, longest / PageArea::pxPerMm});
         }
         previous = i;
     }
     return lines;
 }
 
-QList<double> solidLines(const QList<TPAGELINE>& lines)
+QList<double> solidLines(const QList<PageLine>& lines)
 {
     QList<double> at;
-    for (const TPAGELINE& l : lines)
+    for (const PageLine& l : lines)
         if (l.longestMm >= 95)
             at << l.atMm;
     return at;
 }
 
-QList<double> brokenLines(const QList<TPAGELINE>& lines)
+QList<double> brokenLines(const QList<PageLine>& lines)
 {
     QList<double> at;
-    for (const TPAGELINE& l : lines)
+    for (const PageLine& l : lines)
         if (l.longestMm < 5)
             at << l.atMm;
     return at;
 }
 
-std::string describe(const QList<TPAGELINE>& lines)
+std::string describe(const QList<PageLine>& lines)
 {
     std::string s;
-    for (const TPAGELINE& l : lines)
+    for (const PageLine& l : lines)
         s += std::to_string(l.atMm) + " mm (" + std::to_string(int(l.coverage * 100)) + "%, "
              + std::to_string(l.longestMm) + " mm unbroken); ";
     return s;
@@ -232,11 +232,11 @@ std::string describe(const QList<TPAGELINE>& lines)
     if (const QString why = queueUnavailable(); !why.isEmpty())                                  \
     GTEST_SKIP() << why.toStdString()
 
-class PrintCommands : public TMainWindowTest {
+class PrintCommands : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        TMainWindowTest::SetUp();
+        MainWindowTest::SetUp();
         // The queue is the default printer of the main window.
         qputenv("LPDEST", queueName.toUtf8());
         qputenv("PRINTER", queueName.toUtf8());
@@ -245,7 +245,7 @@ protected:
     {
         if (timer_)
             timer_->stop();
-        TMainWindowTest::TearDown();
+        MainWindowTest::TearDown();
         qunsetenv("LPDEST");
         qunsetenv("PRINTER");
     }
@@ -256,7 +256,7 @@ protected:
     void startPrinting(const QStringList& commandLine)
     {
         start(commandLine);
-        FNSETPRINTEROPTIONS(main_->printer().printer(), {{QStringLiteral("Label"), QStringLiteral("2")}});
+        setPrinterOptions(main_->printer().printer(), {{QStringLiteral("Label"), QStringLiteral("2")}});
     }
     int lastJob() { return main_->printer().lastJobId(); }
 
@@ -283,7 +283,7 @@ protected:
             data += "\n";
         }
         const QString dataFile = WriteFile(path(QStringLiteral("stairs.txt")), data);
-        TTESTSHEET sheet;
+        TestSheet sheet;
         sheet.Across = 1;
         sheet.Down = 1;
         sheet.Left = 20000;
@@ -345,7 +345,7 @@ protected:
 
     QString storedCalibration(const char* name)
     {
-        return FNREGREADSTRING(FNPRINTERKEY(queueName), QString::fromLatin1(name), QStringLiteral("absent"));
+        return FNREGREADSTRING(printerKey(queueName), QString::fromLatin1(name), QStringLiteral("absent"));
     }
 
     QTimer* timer_ = nullptr;
@@ -395,7 +395,7 @@ TEST_F(PrintCommands, DataWithoutLabelsIsAnsweredWithoutADialog)
     SKIP_WITHOUT_QUEUE();
     const QString data = WriteFile(path(QStringLiteral("blank.txt")), "\r\n\r\n\n\n");
     const QString job = path(QStringLiteral("blank.gvj"));
-    ASSERT_TRUE(SaveTestJob(job, TTESTSHEET(), data));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), data));
     start({job});
     trigger("PRINTJOB");
     EXPECT_EQ(messages.texts().join(" | "), QStringLiteral("The data file holds no labels: there is nothing to print."));
@@ -543,9 +543,9 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
     EXPECT_EQ(PdfPageCount(plainPdf), 1);
     {
         SCOPED_TRACE("the solid box");
-        const TPAGEAREA area = RenderArea(plainPdf, QRectF(40, 40, 125, 125));
-        const QList<TPAGELINE> columns = FindLines(area, Qt::Vertical, 45, 155);
-        const QList<TPAGELINE> rows = FindLines(area, Qt::Horizontal, 45, 155);
+        const PageArea area = RenderArea(plainPdf, QRectF(40, 40, 125, 125));
+        const QList<PageLine> columns = FindLines(area, Qt::Vertical, 45, 155);
+        const QList<PageLine> rows = FindLines(area, Qt::Horizontal, 45, 155);
         const QList<double> x = solidLines(columns);
         const QList<double> y = solidLines(rows);
         ASSERT_EQ(x.size(), 2) << describe(columns);
@@ -560,8 +560,8 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
     ASSERT_FALSE(widerPdf.isEmpty());
     {
         SCOPED_TRACE("the dashed box");
-        const TPAGEAREA area = RenderArea(widerPdf, QRectF(40, 40, 125, 125));
-        const QList<TPAGELINE> columns = FindLines(area, Qt::Vertical, 45, 155);
+        const PageArea area = RenderArea(widerPdf, QRectF(40, 40, 125, 125));
+        const QList<PageLine> columns = FindLines(area, Qt::Vertical, 45, 155);
         const QList<double> solid = solidLines(columns);
         const QList<double> dashed = brokenLines(columns);
         ASSERT_EQ(solid.size(), 2) << describe(columns);
@@ -592,8 +592,8 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
     EXPECT_EQ(storedCalibration("TopShift"), QStringLiteral("0"));
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("1"));
     EXPECT_EQ(storedCalibration("ScaleY"), QStringLiteral("1"));
-    EXPECT_GE(READCALIBRATIONSTAMP(queueName), FNDATETIMETOSTAMP(before));
-    EXPECT_LE(READCALIBRATIONSTAMP(queueName), FNDATETIMETOSTAMP(QDateTime::currentDateTime().addSecs(1)));
+    EXPECT_GE(calibrationStamp(queueName), dateTimeToStamp(before));
+    EXPECT_LE(calibrationStamp(queueName), dateTimeToStamp(QDateTime::currentDateTime().addSecs(1)));
 
     // A printer that prints 98 x 102 mm and puts the dashed box 53 mm from
     // the left and 47 mm from the top.
@@ -614,7 +614,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
 
     // The same job on a file, uncorrected, and through the queue.
     const QString direct = path(QStringLiteral("direct.pdf"));
-    const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--output"), direct});
+    const RunResult r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--output"), direct});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     dialogs.answerPrint(printChoice(1, 1, 1, 1, 1, false));
     trigger("PRINTJOB");
@@ -666,24 +666,24 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
     const QString pdf = WriteFile(path(QStringLiteral("chosen.pdf")), earlier);
     chosen = pdf;
     static bool failing = true;
-    const TPRINTRUN::TPAGEDRAWER renderer = TPRINTRUN::defaultPageDrawer();
-    TPRINTRUN::defaultPageDrawer() = [renderer](const TJOB& job, const TPRINTPARAMS& params, QString* error) {
+    const PrintRun::PageDrawer renderer = PrintRun::defaultPageDrawer();
+    PrintRun::defaultPageDrawer() = [renderer](const TJOB& job, const TPRINTPARAMS& params, QString* error) {
         if (failing && params.PageIndex == 1)
             throw std::bad_alloc();
         renderer(job, params, error);
     };
     printAll();
-    TPRINTRUN::defaultPageDrawer() = renderer;
+    PrintRun::defaultPageDrawer() = renderer;
     failing = false;
     {
-        TFileSizeLimit limit(4096);
+        FileSizeLimit limit(4096);
         printAll();
     }
     EXPECT_EQ(messages.texts().mid(1), QStringList({QStringLiteral("Printing failed: out of memory"),
                                                     QStringLiteral("Printing failed: File too large")}));
-    const QString log = QString::fromUtf8(ReadFileBytes(ErrorLogPath()));
+    const QString log = QString::fromUtf8(readFileBytes(errorLogPath()));
     EXPECT_TRUE(log.contains(QStringLiteral(" Error[13]: Printing failed: out of memory\r\n"))) << log.toStdString();
-    EXPECT_EQ(ReadFileBytes(pdf), earlier);
+    EXPECT_EQ(readFileBytes(pdf), earlier);
     printAll(); // and the window prints on
     EXPECT_EQ(PdfPageCount(pdf), 3);
 }
@@ -715,7 +715,7 @@ QString pdfTitle(const QString& pdf)
 
 // The label edges a 600 dpi black-and-white printer would not show: at the
 // middle of each edge, two dark pixels in a row within 0.2 mm of it.
-QStringList missingEdges(const QString& pdf, const TTESTSHEET& sheet)
+QStringList missingEdges(const QString& pdf, const TestSheet& sheet)
 {
     QTemporaryDir dir;
     const QString pbm = dir.filePath(QStringLiteral("page.pbm"));
@@ -755,7 +755,7 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
 {
     SKIP_WITHOUT_QUEUE();
     // A 100 x 60 mm sheet of one label.
-    const TTESTSHEET sheet{100000, 60000, 1, 1, 5000, 5000, 90000, 50000, 0, 0, false};
+    const TestSheet sheet{100000, 60000, 1, 1, 5000, 5000, 90000, 50000, 0, 0, false};
     const QString job = path(QStringLiteral("small.GVJ"));
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(path(QStringLiteral("small.txt")), 2)));
     startPrinting({job});
@@ -770,7 +770,7 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     ASSERT_EQ(PdfPageCount(file), 2);
     EXPECT_EQ(pdfTitle(file), QStringLiteral("small.GVJ"));
     EXPECT_EQ(lastJob(), 0);
-    const QByteArray written = ReadFileBytes(file);
+    const QByteArray written = readFileBytes(file);
 
     // The template and the calibration page go to the printer, not the file.
     trigger("PRINTTEMPLATE");
@@ -788,7 +788,7 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     const int labelsJob = lastJob();
     ASSERT_GT(labelsJob, calibrationJob);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
-    EXPECT_EQ(ReadFileBytes(file), written);
+    EXPECT_EQ(readFileBytes(file), written);
 
     EXPECT_EQ(cupsJob(templateJob).first, QStringLiteral("Gorvin template"));
     EXPECT_EQ(cupsJob(calibrationJob).first, QStringLiteral("Gorvin calibration"));
@@ -813,23 +813,23 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
     printer.setPrinterName(queueName);
     // A page list and odd pages, left to the print system as the dialog
     // leaves them, with a tray chosen under Properties.
-    FNSETPRINTEROPTIONS(printer, {{QStringLiteral("page-ranges"), QStringLiteral("1-3,5-7")},
+    setPrinterOptions(printer, {{QStringLiteral("page-ranges"), QStringLiteral("1-3,5-7")},
                                   {QStringLiteral("page-set"), QStringLiteral("odd")},
                                   {QStringLiteral("InputSlot"), QStringLiteral("Tray2")}});
     printer.setPageOrder(QPrinter::LastPageFirst);
-    TPRINTCHOICE choice = printChoice(1, 6, 1, 6, 1, false);
-    FNREADPRINTCHOICE(printer, choice);
-    EXPECT_EQ(FNCHOSENPAGES(choice), (QList<qint32>{5, 3, 1}));
-    EXPECT_EQ(FNPRINTEROPTIONS(printer), (QList<QPair<QString, QString>>{{"InputSlot", "Tray2"}}));
+    PrintChoice choice = printChoice(1, 6, 1, 6, 1, false);
+    readPrintChoice(printer, choice);
+    EXPECT_EQ(chosenPages(choice), (QList<qint32>{5, 3, 1}));
+    EXPECT_EQ(printerOptions(printer), (QList<QPair<QString, QString>>{{"InputSlot", "Tray2"}}));
 
     // For a range from an even page the dialog counts odd and even from that
     // page: its "even" stands for the odd page numbers.
     printer.setPageOrder(QPrinter::FirstPageFirst);
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(2, 5);
-    FNSETPRINTEROPTIONS(printer, {{QStringLiteral("page-set"), QStringLiteral("even")}});
-    FNREADPRINTCHOICE(printer, choice);
-    EXPECT_EQ(FNCHOSENPAGES(choice), (QList<qint32>{3, 5}));
+    setPrinterOptions(printer, {{QStringLiteral("page-set"), QStringLiteral("even")}});
+    readPrintChoice(printer, choice);
+    EXPECT_EQ(chosenPages(choice), (QList<qint32>{3, 5}));
 }
 
 TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptions)
@@ -840,8 +840,8 @@ TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptio
     const QString job = path(token + QStringLiteral(".GVJ"));
     ASSERT_TRUE(QFile::copy(stairJob(6), job));
     start({job});
-    TQtDialogSeam qtDialogs;
-    TScopedDialogSeam real(qtDialogs);
+    QtDialogSeam qtDialogs;
+    ScopedDialogSeam real(qtDialogs);
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -879,7 +879,7 @@ TEST_F(PrintCommands, OutlinePageShowsEveryEdgeOnA600DpiPrinter)
     SKIP_WITHOUT_QUEUE();
     if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
         GTEST_SKIP() << "ghostscript not installed";
-    const TTESTSHEET sheet; // 3 x 7 labels, rows touching
+    const TestSheet sheet; // 3 x 7 labels, rows touching
     const QString job = path(QStringLiteral("sheet.GVJ"));
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(path(QStringLiteral("sheet.txt")), 30)));
     startPrinting({job});
@@ -889,7 +889,7 @@ TEST_F(PrintCommands, OutlinePageShowsEveryEdgeOnA600DpiPrinter)
     EXPECT_EQ(missingEdges(queued, sheet).join(", "), QString());
 
     const QString file = path(QStringLiteral("outline.pdf"));
-    const TRUNRESULT r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--outline"),
+    const RunResult r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--outline"),
                                     QStringLiteral("--output"), file});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(pdfTitle(file), QStringLiteral("Gorvin template"));

@@ -27,7 +27,7 @@ QString WriteLabelData(const QString& path, int labels, int linesPerLabel, const
     return WriteFile(path, bytes);
 }
 
-bool SaveTestJob(const QString& path, const TTESTSHEET& sheet, const QString& dataFile,
+bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dataFile,
                  const std::function<void(TJOB&)>& setup)
 {
     TJOB job;
@@ -50,7 +50,7 @@ bool SaveTestJob(const QString& path, const TTESTSHEET& sheet, const QString& da
     f.TEXTSHRINKTOFIT = false;
     f.SHOWBORDER = false;
     f.ShowPic = false;
-    f.FONT = DefaultLabelFont();
+    f.FONT = defaultLabelFont();
     job.DATAINFO()->FULLFILENAME = dataFile;
     job.DATAINFO()->STARTLABNUM = 1;
     job.DATAINFO()->RepeatLabelNum = 1;
@@ -76,9 +76,9 @@ void startGorvin(QProcess& process, const QStringList& arguments, int fileSizeKi
                   QStringList{QStringLiteral("-c"), limit, QStringLiteral(GORVIN_EXECUTABLE)} + arguments);
 }
 
-TRUNRESULT finish(QProcess& process)
+RunResult finish(QProcess& process)
 {
-    TRUNRESULT r;
+    RunResult r;
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
@@ -93,14 +93,14 @@ TRUNRESULT finish(QProcess& process)
 
 } // namespace
 
-TRUNRESULT RunGorvin(const QStringList& arguments, int fileSizeKiB, const QString& tmpDir)
+RunResult RunGorvin(const QStringList& arguments, int fileSizeKiB, const QString& tmpDir)
 {
     QProcess process;
     startGorvin(process, arguments, fileSizeKiB, tmpDir);
     return finish(process);
 }
 
-TRUNRESULT InterruptGorvin(const QStringList& arguments, int signal, const QString& folder, const QString& tmpDir)
+RunResult InterruptGorvin(const QStringList& arguments, int signal, const QString& folder, const QString& tmpDir)
 {
     QProcess process;
     startGorvin(process, arguments, 0, tmpDir);
@@ -140,26 +140,26 @@ QString unescapeXml(QString s)
 }
 } // namespace
 
-QList<TPDFPAGE> ReadPdfWords(const QString& pdf)
+QList<PdfPage> ReadPdfWords(const QString& pdf)
 {
     const QString html = QString::fromUtf8(runTool(QStringLiteral("pdftotext"),
                                                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
     static const QRegularExpression pageRe(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
     static const QRegularExpression wordRe(QStringLiteral(
         R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"));
-    QList<TPDFPAGE> pages;
+    QList<PdfPage> pages;
     const QStringList chunks = html.split(QStringLiteral("</page>"));
     for (const QString& chunk : chunks) {
         const auto pm = pageRe.match(chunk);
         if (!pm.hasMatch())
             continue;
-        TPDFPAGE page;
+        PdfPage page;
         page.width = pm.captured(1).toDouble();
         page.height = pm.captured(2).toDouble();
         auto it = wordRe.globalMatch(chunk);
         while (it.hasNext()) {
             const auto m = it.next();
-            page.words.append(TPDFWORD{unescapeXml(m.captured(5)), m.captured(1).toDouble(),
+            page.words.append(PdfWord{unescapeXml(m.captured(5)), m.captured(1).toDouble(),
                                        m.captured(2).toDouble(), m.captured(3).toDouble(),
                                        m.captured(4).toDouble()});
         }
@@ -192,7 +192,7 @@ QRect PdfInkBox(const QString& pdf, int page, int dpi)
             {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
              QString::number(page), QStringLiteral("-l"), QString::number(page),
              QStringLiteral("-singlefile"), pdf, prefix});
-    const QByteArray pgm = ReadFileBytes(prefix + QStringLiteral(".pgm"));
+    const QByteArray pgm = readFileBytes(prefix + QStringLiteral(".pgm"));
     // "P5", width, height, maximum, each followed by white space, then bytes.
     QList<QByteArray> header;
     qsizetype pos = 0;
@@ -249,7 +249,7 @@ QStringList CupsPdfFolders(const QString& queueName)
     QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
     for (const QString& conf : {QStringLiteral("/etc/cups/cups-pdf-") + queueName + QStringLiteral(".conf"),
                                 QStringLiteral("/etc/cups/cups-pdf.conf")}) {
-        const QString text = QString::fromLocal8Bit(ReadFileBytes(conf));
+        const QString text = QString::fromLocal8Bit(readFileBytes(conf));
         if (text.isEmpty())
             continue;
         for (const QString& line : text.split(u'\n')) {
@@ -275,7 +275,7 @@ QStringList LeftInTemporaryFolder(const QString& tmpDir)
         .filter(QRegularExpression(QStringLiteral("^(?!runtime-)")));
 }
 
-TFileSizeLimit::TFileSizeLimit(qint64 bytes) : previousHandler_(::signal(SIGXFSZ, SIG_IGN))
+FileSizeLimit::FileSizeLimit(qint64 bytes) : previousHandler_(::signal(SIGXFSZ, SIG_IGN))
 {
     getrlimit(RLIMIT_FSIZE, &previous_);
     rlimit limit = previous_;
@@ -283,7 +283,7 @@ TFileSizeLimit::TFileSizeLimit(qint64 bytes) : previousHandler_(::signal(SIGXFSZ
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-TFileSizeLimit::~TFileSizeLimit()
+FileSizeLimit::~FileSizeLimit()
 {
     setrlimit(RLIMIT_FSIZE, &previous_);
     ::signal(SIGXFSZ, previousHandler_);

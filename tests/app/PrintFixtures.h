@@ -16,7 +16,7 @@
 #include <sys/resource.h>
 
 // A sheet of labels; lengths in MU.
-struct TTESTSHEET {
+struct TestSheet {
     MU PaperWidth = 210000;
     MU PaperHeight = 297000;
     qint32 Across = 3;
@@ -37,11 +37,11 @@ QString WriteLabelData(const QString& path, int labels, int linesPerLabel = 2,
 
 // Saves a job on the sheet with the data file named, after letting setup
 // change anything. Returns false when the job file could not be written.
-bool SaveTestJob(const QString& path, const TTESTSHEET& sheet, const QString& dataFile,
+bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dataFile,
                  const std::function<void(TJOB&)>& setup = {});
 
 // The result of running the program.
-struct TRUNRESULT {
+struct RunResult {
     int exitCode = -1;
     QString out;
     QString err;
@@ -49,16 +49,16 @@ struct TRUNRESULT {
 // Runs the gorvin executable with the arguments (60 s at most), with a file
 // size limit (ulimit -f, in KiB; 0 for none) and its own temporary folder
 // (TMPDIR; empty keeps the test's).
-TRUNRESULT RunGorvin(const QStringList& arguments, int fileSizeKiB = 0, const QString& tmpDir = QString());
+RunResult RunGorvin(const QStringList& arguments, int fileSizeKiB = 0, const QString& tmpDir = QString());
 // Starts gorvin, waits until it has a file open under `folder` (its output
 // or spool file), sends it the signal and waits for it to end.
-TRUNRESULT InterruptGorvin(const QStringList& arguments, int signal, const QString& folder,
+RunResult InterruptGorvin(const QStringList& arguments, int signal, const QString& folder,
                            const QString& tmpDir);
 // While it lives, files this test program writes stop at `bytes`: writes
 // beyond fail as on a full disk ("File too large").
-struct TFileSizeLimit {
-    explicit TFileSizeLimit(qint64 bytes);
-    ~TFileSizeLimit();
+struct FileSizeLimit {
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
     void (*previousHandler_)(int);
     rlimit previous_ {};
 };
@@ -68,15 +68,15 @@ struct TFileSizeLimit {
 QStringList LeftInTemporaryFolder(const QString& tmpDir);
 
 // One word of pdftotext -bbox, in points from the page's top-left corner.
-struct TPDFWORD {
+struct PdfWord {
     QString text;
     double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
 };
-struct TPDFPAGE {
+struct PdfPage {
     double width = 0, height = 0; // points
-    QList<TPDFWORD> words;
+    QList<PdfWord> words;
 };
-QList<TPDFPAGE> ReadPdfWords(const QString& pdf);
+QList<PdfPage> ReadPdfWords(const QString& pdf);
 // pdfinfo's "Pages:" and the first page's size in points.
 int PdfPageCount(const QString& pdf);
 QSizeF PdfPageSize(const QString& pdf);

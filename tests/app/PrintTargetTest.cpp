@@ -15,27 +15,27 @@ namespace {
 
 QString folder(const char* name)
 {
-    const QString path = TTestEnv::root() + QStringLiteral("/targets/") + QLatin1String(name);
+    const QString path = TestEnv::root() + QStringLiteral("/targets/") + QLatin1String(name);
     QDir(path).removeRecursively();
     QDir().mkpath(path);
     return path;
 }
 
 // A job of 3 pages of 21 labels, read from its data file.
-struct TLoadedJob {
-    explicit TLoadedJob(const QString& dir)
+struct LoadedJob {
+    explicit LoadedJob(const QString& dir)
     {
         const QString jobFile = dir + QStringLiteral("/job.gvj");
-        EXPECT_TRUE(SaveTestJob(jobFile, TTESTSHEET(), WriteLabelData(dir + QStringLiteral("/d.txt"), 63)));
+        EXPECT_TRUE(SaveTestJob(jobFile, TestSheet(), WriteLabelData(dir + QStringLiteral("/d.txt"), 63)));
         EXPECT_TRUE(job.LOADFROMFILE(jobFile));
         EXPECT_TRUE(job.DATAINFO()->LOADDATA());
     }
     TJOB job;
 };
 
-TPRINTREQUEST pages(int from, int to)
+PrintRequest pages(int from, int to)
 {
-    TPRINTREQUEST r;
+    PrintRequest r;
     r.FromPage = from;
     r.ToPage = to;
     return r;
@@ -45,14 +45,14 @@ TPRINTREQUEST pages(int from, int to)
 
 TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const QString dir = folder("pdfabort");
-    TLoadedJob loaded(dir);
+    LoadedJob loaded(dir);
     const QString pdf = dir + QStringLiteral("/labels.pdf");
-    TPRINTRUN run;
+    PrintRun run;
     {
-        TPDFFILETARGET target(pdf);
-        EXPECT_EQ(run.run(loaded.job, target, pages(1, 3)).Outcome, TPRINTOUTCOME::Printed);
+        PdfFileTarget target(pdf);
+        EXPECT_EQ(run.run(loaded.job, target, pages(1, 3)).Outcome, PrintOutcome::Printed);
     }
     ASSERT_EQ(PdfPageCount(pdf), 3);
     const QDateTime written = QFileInfo(pdf).lastModified();
@@ -61,33 +61,33 @@ TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
         if (sent == 1)
             run.requestAbort();
     };
-    TPDFFILETARGET again(pdf);
-    EXPECT_EQ(run.run(loaded.job, again, pages(1, 2)).Outcome, TPRINTOUTCOME::Aborted);
+    PdfFileTarget again(pdf);
+    EXPECT_EQ(run.run(loaded.job, again, pages(1, 2)).Outcome, PrintOutcome::Aborted);
     EXPECT_EQ(PdfPageCount(pdf), 3);
     EXPECT_EQ(QFileInfo(pdf).lastModified(), written);
     EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3) << "no temporary file left behind";
 
     // A file that cannot be created: the printer does not start.
-    TPDFFILETARGET nowhere(dir + QStringLiteral("/no/such/folder/x.pdf"));
+    PdfFileTarget nowhere(dir + QStringLiteral("/no/such/folder/x.pdf"));
     run.progress = nullptr;
-    const TPRINTRESULT failed = run.run(loaded.job, nowhere, pages(1, 1));
-    EXPECT_EQ(failed.Outcome, TPRINTOUTCOME::Failed);
+    const PrintResult failed = run.run(loaded.job, nowhere, pages(1, 1));
+    EXPECT_EQ(failed.Outcome, PrintOutcome::Failed);
     EXPECT_TRUE(failed.Error.startsWith(QStringLiteral("Cannot create file "))) << failed.Error.toStdString();
     EXPECT_EQ(messages.texts(), QStringList({QStringLiteral("Not printing?")}));
 }
 
 TEST(PrinterTarget, PrintToFileChosenInTheDialog)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const QString dir = folder("printtofile");
-    TLoadedJob loaded(dir);
+    LoadedJob loaded(dir);
     const QString pdf = dir + QStringLiteral("/chosen.pdf");
-    TPRINTERTARGET target;
+    PrinterTarget target;
     target.printer().setOutputFormat(QPrinter::PdfFormat);
     target.printer().setOutputFileName(pdf);
-    TPRINTRUN run;
-    const TPRINTRESULT r = run.run(loaded.job, target, pages(2, 3));
-    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Printed) << r.Error.toStdString();
+    PrintRun run;
+    const PrintResult r = run.run(loaded.job, target, pages(2, 3));
+    EXPECT_EQ(r.Outcome, PrintOutcome::Printed) << r.Error.toStdString();
     EXPECT_EQ(PdfPageCount(pdf), 2);
     const QSizeF size = PdfPageSize(pdf);
     EXPECT_NEAR(size.width(), MuToPoints(210000), 0.5);

@@ -20,7 +20,7 @@
 
 namespace {
 
-class TSequencesTest : public TMainWindowTest {};
+class SequencesTest : public MainWindowTest {};
 
 QWidget* topLevel(const QString& name)
 {
@@ -42,7 +42,7 @@ void whenModal(std::function<void(QWidget*)> act)
 
 // The program, run as its entry point runs it, ends when its main window
 // closes while the splash or either instructions window is up.
-TEST_F(TSequencesTest, ProgramEndsWhenTheMainWindowClosesWhateverElseIsOpen)
+TEST_F(SequencesTest, ProgramEndsWhenTheMainWindowClosesWhateverElseIsOpen)
 {
     const QString rtf = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Gorvin02Instructions.rtf";
     for (const QString other : {"FormABOUT", "FormHELP", "FormRTFHelp"}) {
@@ -67,32 +67,32 @@ TEST_F(TSequencesTest, ProgramEndsWhenTheMainWindowClosesWhateverElseIsOpen)
         QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
         poll.start(10);
         guard.start(60000);
-        EXPECT_EQ(RunDesktopProgram({}), 0) << other.toStdString();
+        EXPECT_EQ(runDesktopProgram({}), 0) << other.toStdString();
         QFile::remove(rtf);
         EXPECT_FALSE(FNREGREADSTRING("Files", "AppLocation", {}).isEmpty()); // saved as it closed
         FNREGWRITESTRING("Files", "AppLocation", {});
     }
 }
 
-TEST_F(TSequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsAsked)
+TEST_F(SequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsAsked)
 {
     const QString upper = writeJob(path("Case.GVJ"), 3, 7, QString());
     const QString lower = writeJob(path("case.GVJ"), 2, 2, QString());
-    const QByteArray upperBytes = ReadFileBytes(upper);
+    const QByteArray upperBytes = readFileBytes(upper);
     TFormMAIN& main = start({upper});
     dialogs.answerFile(lower);
     trigger("Openjob");
     main.job().setALTERED(true);
     trigger("Savejob");
-    EXPECT_EQ(ReadFileBytes(upper), upperBytes);
+    EXPECT_EQ(readFileBytes(upper), upperBytes);
     main.reopenJobMenu()->actions().constFirst()->trigger(); // Case.GVJ again
     EXPECT_TRUE(child<QLabel>("StatusBarJOBFILENAME")->text().endsWith("/Case.GVJ"));
     EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{lower});
 
     // Save job as "case.gvj" in the real dialog is written as case.GVJ.
-    TQtDialogSeam qtDialogs;
-    TScopedDialogSeam realDialogs(qtDialogs);
-    const QByteArray lowerBytes = ReadFileBytes(lower);
+    QtDialogSeam qtDialogs;
+    ScopedDialogSeam realDialogs(qtDialogs);
+    const QByteArray lowerBytes = readFileBytes(lower);
     for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
         whenModal([](QWidget* dialog) {
             auto* list = dialog->findChild<QAbstractItemView*>("listView");
@@ -107,13 +107,13 @@ TEST_F(TSequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsA
         trigger("SAVEJOBAS");
         EXPECT_EQ(messages.texts(), QStringList{"Overwrite '" + lower + "' ?"});
         EXPECT_EQ(main.JOBFILENAME(), answer == MsgAnswer::Yes ? lower : upper);
-        EXPECT_EQ(ReadFileBytes(lower) == lowerBytes, answer == MsgAnswer::No);
+        EXPECT_EQ(readFileBytes(lower) == lowerBytes, answer == MsgAnswer::No);
     }
     ASSERT_TRUE(closeMain());
     EXPECT_EQ(start().JOBFILENAME(), lower); // the file written is the one reopened
 }
 
-TEST_F(TSequencesTest, ChangesStayMarkedThroughReloadAndNewTemplateAsksFirst)
+TEST_F(SequencesTest, ChangesStayMarkedThroughReloadAndNewTemplateAsksFirst)
 {
     const QString data = writeData("data.txt", 6);
     TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, data)});
@@ -138,7 +138,7 @@ TEST_F(TSequencesTest, ChangesStayMarkedThroughReloadAndNewTemplateAsksFirst)
     EXPECT_EQ(main.job().TEMPLATE()->NUMACROSS, 1);
 }
 
-TEST_F(TSequencesTest, CommandLineNamesAreAbsoluteAndOpenWhatTheDesktopOffers)
+TEST_F(SequencesTest, CommandLineNamesAreAbsoluteAndOpenWhatTheDesktopOffers)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 5, QString());
     const QString before = QDir::currentPath();
@@ -148,7 +148,7 @@ TEST_F(TSequencesTest, CommandLineNamesAreAbsoluteAndOpenWhatTheDesktopOffers)
     QDir::setCurrent(before);
     EXPECT_EQ(start().JOBFILENAME(), job); // reopened from another folder
 
-    TScriptedMessages quiet;
+    ScriptedMessages quiet;
     ASSERT_TRUE(main_->job().SAVETEMPLATETOFILE(path("x.GVR")));
     start({path("x.GVR")}); // a locked template
     EXPECT_TRUE(main_->JOBFILENAME().isEmpty());

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TScriptedDialogs::~TScriptedDialogs()
+ScriptedDialogs::~ScriptedDialogs()
 {
     EXPECT_TRUE(files_.isEmpty()) << "scripted file answers left unused: " << files_.size();
     EXPECT_TRUE(fonts_.isEmpty()) << "scripted font answers left unused";
@@ -11,7 +11,7 @@ TScriptedDialogs::~TScriptedDialogs()
     EXPECT_TRUE(setups_.isEmpty()) << "scripted printer set-up answers left unused";
 }
 
-QString TScriptedDialogs::openFile(QWidget*, const TFILEREQUEST& request)
+QString ScriptedDialogs::openFile(QWidget*, const FileRequest& request)
 {
     requests.append({QStringLiteral("open"), request});
     if (files_.isEmpty()) {
@@ -21,7 +21,7 @@ QString TScriptedDialogs::openFile(QWidget*, const TFILEREQUEST& request)
     return files_.takeFirst();
 }
 
-QString TScriptedDialogs::saveFile(QWidget*, const TFILEREQUEST& request)
+QString ScriptedDialogs::saveFile(QWidget*, const FileRequest& request)
 {
     requests.append({QStringLiteral("save"), request});
     if (files_.isEmpty()) {
@@ -31,7 +31,7 @@ QString TScriptedDialogs::saveFile(QWidget*, const TFILEREQUEST& request)
     return files_.takeFirst();
 }
 
-bool TScriptedDialogs::chooseFont(QWidget*, QFont& font)
+bool ScriptedDialogs::chooseFont(QWidget*, QFont& font)
 {
     requests.append({QStringLiteral("font"), {}});
     if (fonts_.isEmpty()) {
@@ -45,7 +45,7 @@ bool TScriptedDialogs::chooseFont(QWidget*, QFont& font)
     return true;
 }
 
-bool TScriptedDialogs::chooseColor(QWidget*, QColor& color)
+bool ScriptedDialogs::chooseColor(QWidget*, QColor& color)
 {
     requests.append({QStringLiteral("color"), {}});
     if (colors_.isEmpty()) {
@@ -59,7 +59,7 @@ bool TScriptedDialogs::chooseColor(QWidget*, QColor& color)
     return true;
 }
 
-bool TScriptedDialogs::print(QWidget*, QPrinter& printer, TPRINTCHOICE& choice)
+bool ScriptedDialogs::print(QWidget*, QPrinter& printer, PrintChoice& choice)
 {
     requests.append({QStringLiteral("print"), {}});
     offered.append(choice);
@@ -67,7 +67,7 @@ bool TScriptedDialogs::print(QWidget*, QPrinter& printer, TPRINTCHOICE& choice)
         ADD_FAILURE() << "unexpected print dialog";
         return false;
     }
-    const TPRINTCHOICE answer = prints_.takeFirst();
+    const PrintChoice answer = prints_.takeFirst();
     const auto change = printChanges_.takeFirst();
     if (printCancels_.takeFirst())
         return false;
@@ -77,7 +77,7 @@ bool TScriptedDialogs::print(QWidget*, QPrinter& printer, TPRINTCHOICE& choice)
     return true;
 }
 
-bool TScriptedDialogs::printerSetup(QWidget*, QPrinter& printer)
+bool ScriptedDialogs::printerSetup(QWidget*, QPrinter& printer)
 {
     requests.append({QStringLiteral("printersetup"), {}});
     if (setups_.isEmpty()) {

@@ -9,10 +9,10 @@
 
 #include <functional>
 
-class TScriptedDialogs : public TDialogSeam {
+class ScriptedDialogs : public DialogSeam {
 public:
-    TScriptedDialogs() : installed_(*this) {}
-    ~TScriptedDialogs() override;
+    ScriptedDialogs() : installed_(*this) {}
+    ~ScriptedDialogs() override;
 
     // Queue the answer of the next file request: a path, or empty to cancel.
     void answerFile(const QString& path) { files_.append(path); }
@@ -24,7 +24,7 @@ public:
     // offered range is recorded in `offered`.
     // `change` does to the printer what the dialog would (print to file,
     // options under Properties).
-    void answerPrint(const TPRINTCHOICE& choice, std::function<void(QPrinter&)> change = {})
+    void answerPrint(const PrintChoice& choice, std::function<void(QPrinter&)> change = {})
     {
         prints_.append(choice);
         printChanges_.append(std::move(change));
@@ -32,32 +32,32 @@ public:
     }
     void cancelPrint()
     {
-        prints_.append(TPRINTCHOICE{});
+        prints_.append(PrintChoice{});
         printChanges_.append(std::function<void(QPrinter&)>());
         printCancels_.append(true);
     }
     void answerPrinterSetup(std::function<void(QPrinter&)> change) { setups_.append(std::move(change)); }
 
-    QString openFile(QWidget* parent, const TFILEREQUEST& request) override;
-    QString saveFile(QWidget* parent, const TFILEREQUEST& request) override;
+    QString openFile(QWidget* parent, const FileRequest& request) override;
+    QString saveFile(QWidget* parent, const FileRequest& request) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     bool chooseColor(QWidget* parent, QColor& color) override;
-    bool print(QWidget* parent, QPrinter& printer, TPRINTCHOICE& choice) override;
+    bool print(QWidget* parent, QPrinter& printer, PrintChoice& choice) override;
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
-    QList<TPRINTCHOICE> offered;
+    QList<PrintChoice> offered;
 
-    struct TRequest {
+    struct Request {
         QString kind; // "open", "save", "font", "color"
-        TFILEREQUEST file;
+        FileRequest file;
     };
-    QList<TRequest> requests;
+    QList<Request> requests;
 
 private:
-    TScopedDialogSeam installed_;
+    ScopedDialogSeam installed_;
     QStringList files_;
     QList<QVariant> fonts_;
     QList<QVariant> colors_;
-    QList<TPRINTCHOICE> prints_;
+    QList<PrintChoice> prints_;
     QList<bool> printCancels_;
     QList<std::function<void(QPrinter&)>> printChanges_;
     QList<std::function<void(QPrinter&)>> setups_;

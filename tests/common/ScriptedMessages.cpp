@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-TScriptedMessages::~TScriptedMessages()
+ScriptedMessages::~ScriptedMessages()
 {
     EXPECT_TRUE(answers_.isEmpty()) << "scripted answers left unused: " << answers_.size();
 }
 
-MsgAnswer TScriptedMessages::ask(const QString& text, MsgSign sign, MsgButtons buttons,
+MsgAnswer ScriptedMessages::ask(const QString& text, MsgSign sign, MsgButtons buttons,
                                  const QString&)
 {
     shown.append({text, sign, buttons, false});
@@ -20,12 +20,12 @@ MsgAnswer TScriptedMessages::ask(const QString& text, MsgSign sign, MsgButtons b
     return answers_.takeFirst();
 }
 
-void TScriptedMessages::show(const QString& text)
+void ScriptedMessages::show(const QString& text)
 {
     shown.append({text, MsgSign::None, MsgButtons::Ok, true});
 }
 
-QStringList TScriptedMessages::texts() const
+QStringList ScriptedMessages::texts() const
 {
     QStringList out;
     for (const auto& m : shown)

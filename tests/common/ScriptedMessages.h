@@ -7,17 +7,17 @@
 #include <QList>
 #include <QString>
 
-struct TShownMessage {
+struct ShownMessage {
     QString text;
     MsgSign sign = MsgSign::None;
     MsgButtons buttons = MsgButtons::Ok;
     bool plain = false; // the plain message box
 };
 
-class TScriptedMessages : public TMessageSeam {
+class ScriptedMessages : public MessageSeam {
 public:
-    TScriptedMessages() : installed_(*this) {}
-    ~TScriptedMessages() override;
+    ScriptedMessages() : installed_(*this) {}
+    ~ScriptedMessages() override;
 
     // Answers for the next questions (boxes with more than an OK button).
     void answer(MsgAnswer a) { answers_.append(a); }
@@ -27,12 +27,12 @@ public:
     void show(const QString& text) override;
     void beep() override { ++beeps; }
 
-    QList<TShownMessage> shown;
+    QList<ShownMessage> shown;
     int beeps = 0;
     // Texts of everything shown, in order.
     QStringList texts() const;
 
 private:
-    TScopedMessageSeam installed_;
+    ScopedMessageSeam installed_;
     QList<MsgAnswer> answers_;
 };

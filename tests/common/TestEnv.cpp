@@ -11,7 +11,7 @@ namespace {
 std::unique_ptr<QTemporaryDir> userRoot;
 }
 
-void TTestEnv::isolateUserFolders()
+void TestEnv::isolateUserFolders()
 {
     if (userRoot)
         return;
@@ -29,7 +29,7 @@ void TTestEnv::isolateUserFolders()
     qputenv("GORVIN_PROGRAM_FOLDER", QFile::encodeName(base + QStringLiteral("/program")));
 }
 
-QString TTestEnv::root()
+QString TestEnv::root()
 {
     return userRoot ? userRoot->path() : QString();
 }
@@ -44,7 +44,7 @@ QString WriteFile(const QString& path, const QByteArray& bytes)
     return path;
 }
 
-QByteArray ReadFileBytes(const QString& path)
+QByteArray readFileBytes(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-struct TTestEnv {
+struct TestEnv {
     // Points XDG_CONFIG_HOME, XDG_DATA_HOME and HOME at a fresh temporary
     // folder for the whole test program, before Qt reads them.
     static void isolateUserFolders();
@@ -13,6 +13,6 @@ struct TTestEnv {
 
 // Writes bytes to a file, creating folders; returns the path.
 QString WriteFile(const QString& path, const QByteArray& bytes);
-QByteArray ReadFileBytes(const QString& path);
+QByteArray readFileBytes(const QString& path);
 // Bytes from a hex text such as "54 50 46 30".
 QByteArray FromHex(const char* hex);

@@ -12,9 +12,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Settings and the error log of a test never touch the user's own.
-    TTestEnv::isolateUserFolders();
+    TestEnv::isolateUserFolders();
     QApplication app(argc, argv);
-    NameApplication();
+    nameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -23,8 +23,8 @@ namespace {
 
 // Timers that stay running for the whole test: they are only ever "fired"
 // by calling the handlers.
-struct TTwoTimers {
-    TTwoTimers()
+struct TwoTimers {
+    TwoTimers()
     {
         about.setSingleShot(true);
         main.setSingleShot(true);
@@ -42,7 +42,7 @@ bool inFront(QWidget* front, QWidget* back)
     return siblings.indexOf(front) > siblings.indexOf(back);
 }
 
-class TUrlCatcher : public QObject {
+class UrlCatcher : public QObject {
     Q_OBJECT
 public:
     QList<QUrl> urls;
@@ -55,9 +55,9 @@ public slots:
 TEST(SplashCloser, EndsOnlyWhenTheLaterTimerFiresInEitherOrder)
 {
     for (bool aboutFirst : {true, false}) {
-        TTwoTimers timers;
+        TwoTimers timers;
         int ended = 0;
-        TSplashCloser closer([&ended] { ++ended; });
+        SplashCloser closer([&ended] { ++ended; });
         closer.setAboutTimer(&timers.about);
         closer.setMainTimer(&timers.main);
 
@@ -85,7 +85,7 @@ TEST(SplashCloser, AMissingPartnerCountsAsStopped)
     QTimer about;
     about.start(3600000);
     int ended = 0;
-    TSplashCloser closer([&ended] { ++ended; });
+    SplashCloser closer([&ended] { ++ended; });
     closer.setAboutTimer(&about);
     closer.aboutTimerFired();
     EXPECT_EQ(ended, 1);
@@ -158,8 +158,8 @@ TEST(AboutBox, HoldsTheProductNameVersionLinksAndPictures)
 
     auto* mail = about.findChild<QLineEdit*>(QStringLiteral("EditEMAIL"));
     auto* web = about.findChild<QLineEdit*>(QStringLiteral("EditWEB"));
-    EXPECT_EQ(mail->text(), MakerSupportMail());
-    EXPECT_EQ(web->text(), MakerWebSite());
+    EXPECT_EQ(mail->text(), makerSupportMail());
+    EXPECT_EQ(web->text(), makerWebSite());
     EXPECT_TRUE(mail->isReadOnly() && web->isReadOnly());
     EXPECT_FALSE(mail->hasFrame());
     EXPECT_TRUE(mail->font().underline());
@@ -208,7 +208,7 @@ TEST(AboutBox, CornerPicturesSwapEveryTickAfterTheFirstWhileShown)
 
 TEST(AboutBox, TypingBriskShowsTheQuotationEachTime)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TFormABOUT about;
     about.show();
     auto* ok = about.findChild<QPushButton*>(QStringLiteral("ButtonOK"));
@@ -236,7 +236,7 @@ TEST(AboutBox, TypingBriskShowsTheQuotationEachTime)
 
 TEST(AboutBox, MailAndWebLinesOpenThroughTheDesktop)
 {
-    TUrlCatcher catcher;
+    UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     {
@@ -249,9 +249,9 @@ TEST(AboutBox, MailAndWebLinesOpenThroughTheDesktop)
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     ASSERT_EQ(catcher.urls.size(), 2);
-    EXPECT_EQ(TFormABOUT::mailLink(), QStringLiteral("mailto:Gorvin <") + MakerSupportMail() + u'>');
-    EXPECT_EQ(catcher.urls[0], ShellOpenUrl(TFormABOUT::mailLink()));
-    EXPECT_EQ(catcher.urls[1], QUrl(MakerWebSite()));
+    EXPECT_EQ(TFormABOUT::mailLink(), QStringLiteral("mailto:Gorvin <") + makerSupportMail() + u'>');
+    EXPECT_EQ(catcher.urls[0], shellOpenUrl(TFormABOUT::mailLink()));
+    EXPECT_EQ(catcher.urls[1], QUrl(makerWebSite()));
 }
 
 TEST(AboutBox, OkEndsTheModalBox)

@@ -26,14 +26,14 @@ namespace {
 const QString printerName = QStringLiteral("Office Laser");
 
 // A printer that records its documents on a recording canvas.
-class TPageRecorder : public TPRINTTARGET {
+class PageRecorder : public PrintTarget {
 public:
-    TRECORDINGCANVAS page;
+    RecordingCanvas page;
     int documents = 0;
     int ended = 0;
     int copiesWhilePrinting = 0;
     int copyCount = 1;
-    TPRINTERGEOMETRY device{600, 600, 0, 0};
+    PrinterGeometry device{600, 600, 0, 0};
 
     QString printerName() const override { return ::printerName; }
     bool appliesCalibration() const override { return true; }
@@ -43,7 +43,7 @@ public:
     int copies() const override { return copyCount; }
     void setCopies(int copies) override { copyCount = copies; }
     bool makesCopies() const override { return true; }
-    TPRINTERGEOMETRY geometry() const override { return device; }
+    PrinterGeometry geometry() const override { return device; }
     void beginDocument() override
     {
         ++documents;
@@ -52,7 +52,7 @@ public:
         copiesWhilePrinting = copyCount;
     }
     bool isPrinting() const override { return printing_; }
-    TCANVAS* canvas() override { return printing_ ? &page : nullptr; }
+    PageCanvas* canvas() override { return printing_ ? &page : nullptr; }
     bool newPage() override { return false; }
     bool endDocument() override
     {
@@ -66,7 +66,7 @@ public:
     QStringList texts() const
     {
         QStringList all;
-        for (const TCANVASOP& op : page.ops(TCANVASOP::Text))
+        for (const CanvasOp& op : page.ops(CanvasOp::Text))
             all << op.text;
         return all;
     }
@@ -82,13 +82,13 @@ protected:
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
         store.clear();
         store.sync();
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
     }
     void TearDown() override
     {
         while (QWidget* open = QApplication::activeModalWidget())
             open->close();
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
     }
 
     QLineEdit* edit(const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); }
@@ -132,12 +132,12 @@ protected:
 
     QString stored(const char* name)
     {
-        return FNREGREADSTRING(FNPRINTERKEY(printerName), QString::fromLatin1(name), QStringLiteral("absent"));
+        return FNREGREADSTRING(printerKey(printerName), QString::fromLatin1(name), QStringLiteral("absent"));
     }
 
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TFormCALIBPRN window;
-    TPageRecorder printer;
+    PageRecorder printer;
 };
 
 } // namespace
@@ -193,14 +193,14 @@ TEST_F(CalibrationWindow, UncalibratedPrinterInMillimetresAndInches)
     for (const char* units : {"LabelWIDTHUNITS", "LabelHEIGHTUNITS", "LabelLEFTUNITS", "LabelTOPUNITS"})
         EXPECT_EQ(text(units), QStringLiteral("mm.")) << units;
 
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     ASSERT_TRUE(window.FormShow(printerName));
     EXPECT_EQ(boxes(), (QStringList{"3.937", "3.937", "1.969", "1.969"}));
     EXPECT_EQ(text("LabelTOPUNITS"), QStringLiteral("in."));
     enter("EditWIDTH", QStringLiteral("7.9"));
     EXPECT_EQ(messages.texts(), QStringList{"Only 3.937 in. WIDTH adjustment allowed."});
     EXPECT_EQ(text("EditWIDTH"), QStringLiteral("3.937"));
-    const TCALIBRATIONTEXTS t = window.pageTexts();
+    const CalibrationTexts t = window.pageTexts();
     EXPECT_EQ(t.DesiredWidth, QStringLiteral("3.937 in."));
     EXPECT_EQ(t.DesiredLeft, QStringLiteral("1.969 in."));
 }
@@ -213,7 +213,7 @@ TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
     c.ScaleX = 100000.0 / 99000.0;
     c.ScaleY = 1.25;
     const QDateTime when(QDate(2024, 3, 5), QTime(14, 30, 15));
-    WRITECALIBRATION(printerName, c, when);
+    writeCalibration(printerName, c, when);
     ASSERT_TRUE(window.FormShow(printerName));
     EXPECT_EQ(boxes(), (QStringList{"99", "80", "52", "48.5"}));
     EXPECT_TRUE(text("LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
@@ -221,7 +221,7 @@ TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
                 text("LabelCALIBRATED").contains(QStringLiteral("2:30:15")))
         << text("LabelCALIBRATED").toStdString();
     EXPECT_EQ(text("LabelCALIBRATED"), QStringLiteral("Last calibrated: ") + window.lastCalibratedText());
-    const TCALIBRATIONTEXTS t = window.pageTexts();
+    const CalibrationTexts t = window.pageTexts();
     EXPECT_EQ(t.LastWidth, QStringLiteral("99 mm."));
     EXPECT_EQ(t.LastTop, QStringLiteral("48.5 mm."));
     EXPECT_EQ(t.LastCalibrated, window.lastCalibratedText());
@@ -233,7 +233,7 @@ TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
 
 TEST_F(CalibrationWindow, UnreadableStoredValueKeepsTheWindowShut)
 {
-    FNREGWRITESTRING(FNPRINTERKEY(printerName), QStringLiteral("ScaleX"), QStringLiteral("1,5x"));
+    FNREGWRITESTRING(printerKey(printerName), QStringLiteral("ScaleX"), QStringLiteral("1,5x"));
     EXPECT_FALSE(window.execute(printer)); // no modal steps: it must not show
     EXPECT_EQ(messages.texts(), QStringList{"'1,5x' is not a valid floating point value"});
     EXPECT_EQ(messages.shown.value(0).sign, MsgSign::Error);
@@ -266,7 +266,7 @@ TEST_F(CalibrationWindow, WidthAndHeightWithinAHundredMillimetres)
     EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
     enter("EditHEIGHT", QStringLiteral(" 50 "));
     EXPECT_EQ(messages.shown.size(), 3);
-    EXPECT_EQ(window.acceptedMeasures(), (TCALIBRATIONMEASURES{200000, 50000, 50000, 50000}));
+    EXPECT_EQ(window.acceptedMeasures(), (CalibrationMeasures{200000, 50000, 50000, 50000}));
     window.hide();
 }
 
@@ -285,7 +285,7 @@ TEST_F(CalibrationWindow, LeftAndTopFromMinusFiftyToAHundredAndFifty)
     EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. LEFT adjustment allowed."));
     enter("EditTOP", QStringLiteral("1.2.3"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("1.2.3 is not a valid value."));
-    EXPECT_EQ(window.acceptedMeasures(), (TCALIBRATIONMEASURES{100000, 100000, -50000, 150000}));
+    EXPECT_EQ(window.acceptedMeasures(), (CalibrationMeasures{100000, 100000, -50000, 150000}));
 }
 
 TEST_F(CalibrationWindow, ZeroWidthOrHeightRefused)
@@ -309,7 +309,7 @@ TEST_F(CalibrationWindow, ZeroFromTheStoreIsNeitherPrintedNorStored)
     // Only a hand-edited store can hold a scale with no measured size.
     TPRINTERCALIBRATION c;
     c.ScaleX = 0;
-    WRITECALIBRATION(printerName, c);
+    writeCalibration(printerName, c);
     const QString before = stored("DateTimeStamp");
     whenShown([&] {
         EXPECT_EQ(text("EditWIDTH"), QStringLiteral("0"));
@@ -329,7 +329,7 @@ TEST_F(CalibrationWindow, StoredScaleThatNoPrintTakesIsShownToBeOverwritten)
 {
     TPRINTERCALIBRATION c;
     c.ScaleY = 3;
-    WRITECALIBRATION(printerName, c);
+    writeCalibration(printerName, c);
     whenShown([&] {
         EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("33.333"));
         window.findChild<QPushButton*>("ButtonOK")->click();
@@ -351,9 +351,9 @@ TEST_F(CalibrationWindow, OkOnAnUncalibratedPrinterStoresTheIdentity)
     EXPECT_EQ(stored("TopShift"), QStringLiteral("0"));
     EXPECT_EQ(stored("ScaleX"), QStringLiteral("1"));
     EXPECT_EQ(stored("ScaleY"), QStringLiteral("1"));
-    const double stamp = READCALIBRATIONSTAMP(printerName);
-    EXPECT_GE(stamp, FNDATETIMETOSTAMP(before));
-    EXPECT_LE(stamp, FNDATETIMETOSTAMP(QDateTime::currentDateTime().addSecs(1)));
+    const double stamp = calibrationStamp(printerName);
+    EXPECT_GE(stamp, dateTimeToStamp(before));
+    EXPECT_LE(stamp, dateTimeToStamp(QDateTime::currentDateTime().addSecs(1)));
     EXPECT_TRUE(messages.shown.isEmpty());
 
     // The next showing reads it back.
@@ -374,8 +374,8 @@ TEST_F(CalibrationWindow, OkStoresWhatTheMeasurementsGive)
     EXPECT_TRUE(window.execute(printer));
     EXPECT_EQ(stored("LeftShift"), QStringLiteral("-2000"));
     EXPECT_EQ(stored("TopShift"), QStringLiteral("2750"));
-    EXPECT_EQ(stored("ScaleX"), FNNUMBERTOSTOREDTEXT(100000.0 / 99000.0));
-    EXPECT_EQ(stored("ScaleY"), FNNUMBERTOSTOREDTEXT(100000.0 / 102500.0));
+    EXPECT_EQ(stored("ScaleX"), numberToStoredText(100000.0 / 99000.0));
+    EXPECT_EQ(stored("ScaleY"), numberToStoredText(100000.0 / 102500.0));
     const TPRINTERCALIBRATION c = READCALIBRATION(printerName);
     EXPECT_EQ(c.LeftShift, -2000);
     EXPECT_DOUBLE_EQ(c.ScaleX, 100000.0 / 99000.0);
@@ -434,8 +434,8 @@ TEST_F(CalibrationWindow, TestPagePrintsTheBoxesAsEntered)
                              "Width: 100 mm.", "Left: 50 mm."})
         EXPECT_TRUE(texts.contains(QString::fromLatin1(line))) << line;
     // The boxes are those of the entered measurements on this printer.
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer.device, TCALIBRATIONMEASURES{99000, 100000, 52000, 50000});
-    const QVector<TCANVASOP> lines = printer.page.ops(TCANVASOP::Polyline);
+    const CalibrationLayout l = calibrationLayout(printer.device, CalibrationMeasures{99000, 100000, 52000, 50000});
+    const QVector<CanvasOp> lines = printer.page.ops(CanvasOp::Polyline);
     ASSERT_GE(lines.size(), 3);
     EXPECT_EQ(lines[0].points.value(0), QPoint(l.Dotted.left, l.Dotted.top));
     EXPECT_EQ(lines[1].points.value(0), QPoint(l.Dashed.left, l.Dashed.top));

@@ -87,32 +87,32 @@ protected:
     {
         QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"))
             .clear();
-        SetFormatValueReader({});
-        CurrentUnit = UNIT_MM;
+        setFormatValueReader({});
+        CurrentUnit = UnitMm;
     }
     void TearDown() override
     {
-        SetFormatValueReader({});
-        CurrentUnit = UNIT_MM;
+        setFormatValueReader({});
+        CurrentUnit = UnitMm;
     }
 
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB job;
     QString picDir;
 };
 
 // A colour dialog that also remembers the colour it was opened with.
-class TRecordingDialogs : public TScriptedDialogs {
+class RecordingDialogs : public ScriptedDialogs {
 public:
     bool chooseColor(QWidget* parent, QColor& color) override
     {
         startColours.append(color);
-        return TScriptedDialogs::chooseColor(parent, color);
+        return ScriptedDialogs::chooseColor(parent, color);
     }
     bool chooseFont(QWidget* parent, QFont& font) override
     {
         startFonts.append(font);
-        return TScriptedDialogs::chooseFont(parent, font);
+        return ScriptedDialogs::chooseFont(parent, font);
     }
     QList<QColor> startColours;
     QList<QFont> startFonts;
@@ -122,7 +122,7 @@ public:
 
 TEST_F(FormatDialog, FillsFromTheJobInInchesAndOkWritesTheRoundTrip)
 {
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     TJOBINFO& format = *job.JOBINFO();
     format.MUBORDERLEFT = 2000;
     format.MUBORDERRIGHT = 25400;
@@ -156,7 +156,7 @@ TEST_F(FormatDialog, FillsFromTheJobInInchesAndOkWritesTheRoundTrip)
         EXPECT_TRUE(check(d, "CheckBoxSHRINKTEXTTOFIT")->isChecked());
         EXPECT_EQ(d.findChild<QFrame*>(QStringLiteral("PanelBCOLOR"))->palette().color(QPalette::Window),
                   QColor(0, 128, 255));
-        EXPECT_EQ(d.workingFont(), DefaultLabelFont());
+        EXPECT_EQ(d.workingFont(), defaultLabelFont());
         click(d, "ButtonOK");
     });
 
@@ -228,12 +228,12 @@ TEST_F(FormatDialog, OkWritesEveryControlIntoTheFormat)
 
 TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
 {
-    struct TCase {
+    struct Case {
         QList<std::pair<const char*, QString>> typed;
         QString message;
         const char* focus;
     };
-    const TCase cases[] = {
+    const Case cases[] = {
         {{{"EditBLEFT", QString()}}, QStringLiteral("Left: '' is not a valid positive number."), "EditBLEFT"},
         {{{"EditBLEFT", QStringLiteral("abc")}}, QStringLiteral("Left: 'abc' is not a valid positive number."),
          "EditBLEFT"},
@@ -264,7 +264,7 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
     };
     TFormFORMAT dialog;
     const TJOBINFO before = *job.JOBINFO();
-    for (const TCase& c : cases) {
+    for (const Case& c : cases) {
         messages.shown.clear();
         QString focus;
         bool stillOpen = false;
@@ -293,7 +293,7 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
 TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
 {
     TFormFORMAT dialog;
-    TScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     QFont chosen(QStringLiteral("Liberation Serif"));
     chosen.setPointSize(20);
     chosen.setItalic(true);
@@ -326,7 +326,7 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
     EXPECT_TRUE(messages.shown[0].plain);
 
     // Written in the order of the format's value table, with these texts.
-    const auto table = FormatDefaultTable();
+    const auto table = formatDefaultTable();
     ASSERT_EQ(values.size(), static_cast<qsizetype>(table.size()));
     for (qsizetype i = 0; i < values.size(); ++i)
         EXPECT_EQ(values[i].first, QString::fromLatin1(table[i].valueName)) << i;
@@ -357,7 +357,7 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
     EXPECT_EQ(after.KeepRatio, before.KeepRatio);
 
     // A new job's format takes the saved defaults.
-    FNUSESTOREDFORMATDEFAULTS();
+    useStoredFormatDefaults();
     TJOB fresh;
     EXPECT_EQ(fresh.JOBINFO()->MUBORDERLEFT, 2500);
     EXPECT_DOUBLE_EQ(fresh.JOBINFO()->PicPCLeft, -5.0);
@@ -383,7 +383,7 @@ TEST_F(FormatDialog, SaveFormatDefaultsChecksFirstAndWritesNothingOnABadField)
 TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
 {
     TFormFORMAT dialog;
-    TRecordingDialogs dialogs;
+    RecordingDialogs dialogs;
     job.JOBINFO()->BORDERCOLOR = 0x00336699;
     QFont big(QStringLiteral("Liberation Sans"));
     big.setPointSize(18);
@@ -405,7 +405,7 @@ TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
     ASSERT_EQ(dialogs.startFonts.size(), 1);
     EXPECT_EQ(dialogs.startFonts[0].pointSize(), 12);
     EXPECT_TRUE(dialogs.startFonts[0].bold());
-    EXPECT_EQ(job.JOBINFO()->FONT, DefaultLabelFont());
+    EXPECT_EQ(job.JOBINFO()->FONT, defaultLabelFont());
     EXPECT_EQ(job.JOBINFO()->BORDERCOLOR, 0x00336699);
 
     // Cancelled inside the font dialog: nothing changes; then chosen and OK.
@@ -414,10 +414,10 @@ TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
     dialogs.answerFont(big);
     dialogs.answerColor(QColor(0, 0, 255));
     ASSERT_TRUE(run(dialog, job, picDir, [](TFormFORMAT& d) {
-        EXPECT_EQ(d.workingFont(), DefaultLabelFont()); // refilled from the job
+        EXPECT_EQ(d.workingFont(), defaultLabelFont()); // refilled from the job
         click(d, "ButtonFONT");
         click(d, "ButtonBORDERCOLOR");
-        EXPECT_EQ(d.workingFont(), DefaultLabelFont());
+        EXPECT_EQ(d.workingFont(), defaultLabelFont());
         EXPECT_EQ(d.workingColor(), 0x00336699);
         click(d, "ButtonFONT");
         click(d, "ButtonBORDERCOLOR");
@@ -444,7 +444,7 @@ TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
     ASSERT_TRUE(image.save(picture, "PNG"));
 
     TFormFORMAT dialog;
-    TScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     dialogs.answerFile(picture);
     const bool accepted = run(dialog, job, picDir, [&](TFormFORMAT& d) {
         click(d, "ButtonPicBrowse");
@@ -455,7 +455,7 @@ TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
     // The first browse of the run starts in "Pics" beside the program, made for it.
     EXPECT_TRUE(QFileInfo(pics).isDir());
     ASSERT_EQ(dialogs.requests.size(), 1);
-    const TFILEREQUEST request = dialogs.requests[0].file;
+    const FileRequest request = dialogs.requests[0].file;
     EXPECT_EQ(QDir(request.startFolder).canonicalPath(), QDir(pics).canonicalPath());
     EXPECT_TRUE(request.mustExist);
     EXPECT_TRUE(request.filter.startsWith(QLatin1String("All (")));
@@ -486,7 +486,7 @@ TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
 TEST_F(FormatDialog, BrowseStartsInThePictureFolderWhenOneIsKnown)
 {
     TFormFORMAT dialog;
-    TScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     dialogs.answerFile(QString());
     picDir = QStringLiteral("/srv/pictures/");
     run(dialog, job, picDir, [](TFormFORMAT& d) { click(d, "ButtonPicBrowse"); });
@@ -557,7 +557,7 @@ TEST_F(FormatDialog, OkAndCancelStayCentredAsAPairSixteenPixelsApart)
 TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
 {
     TFormFORMAT dialog;
-    const QFontInfo used(FNFONTTOQFONT(DefaultLabelFont())); // "COURIER NEW"'s stand-in, bold
+    const QFontInfo used(fontToQFont(defaultLabelFont())); // "COURIER NEW"'s stand-in, bold
     ASSERT_TRUE(run(dialog, job, picDir, [&](TFormFORMAT& d) {
         for (const char* size : {"", "14"}) { // Qt's own dialog: OK without a change, then a new size
             QTimer::singleShot(0, [&] {
@@ -578,31 +578,31 @@ TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
 
 TEST(FontConvert, ModelFontAndQtFontRoundTrip)
 {
-    TFONT font = DefaultLabelFont();
-    const QFont q = FNFONTTOQFONT(font);
+    TFONT font = defaultLabelFont();
+    const QFont q = fontToQFont(font);
     EXPECT_EQ(q.pointSize(), 12);
     EXPECT_TRUE(q.bold());
     EXPECT_FALSE(q.italic());
     TFONT back = font;
-    FNQFONTTOFONT(q, back);
+    qFontToFont(q, back);
     EXPECT_EQ(back, font); // "COURIER NEW" stays, even if it resolves to another family
-    FNQFONTTOFONT(QFont(QFontInfo(q).family(), 12, QFont::Bold), back);
+    qFontToFont(QFont(QFontInfo(q).family(), 12, QFont::Bold), back);
     EXPECT_EQ(back.Name, QStringLiteral("COURIER NEW"));
 
     font.Style = TFONT::fsItalic | TFONT::fsStrikeOut;
     font.Height = -15; // 11.25 points at 96 pixels per inch
     font.Pitch = TFONT::fpFixed;
-    const QFont odd = FNFONTTOQFONT(font);
+    const QFont odd = fontToQFont(font);
     EXPECT_DOUBLE_EQ(odd.pointSizeF(), 11.25);
     EXPECT_TRUE(odd.italic() && odd.strikeOut() && !odd.bold());
     EXPECT_TRUE(odd.fixedPitch());
     TFONT again = font;
-    FNQFONTTOFONT(odd, again);
+    qFontToFont(odd, again);
     EXPECT_EQ(again.Height, -15);
     EXPECT_EQ(again.Style, font.Style);
     EXPECT_EQ(again.Pitch, TFONT::fpFixed);
 
-    EXPECT_EQ(FNQCOLORTOCOLOR(QColor(0x12, 0x34, 0x56)), 0x00563412);
+    EXPECT_EQ(qColorToColor(QColor(0x12, 0x34, 0x56)), 0x00563412);
 }
 
 // Pictures of the dialogs for the documentation: written only when

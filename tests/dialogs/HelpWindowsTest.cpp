@@ -85,9 +85,9 @@ TEST(FormattedHelp, TheShippedDocumentReadsAsAGuide)
     QFile file(shippedDocument);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << shippedDocument.toStdString();
     const QByteArray rtf = file.readAll();
-    ASSERT_TRUE(FNISRTF(rtf));
+    ASSERT_TRUE(isRtf(rtf));
     QTextDocument document;
-    ASSERT_TRUE(FNREADRTF(rtf, document));
+    ASSERT_TRUE(readRtf(rtf, document));
     const QString text = document.toPlainText();
     for (const char* part : {"What Gorvin does", "New job wizard", "Template \u2192 Edit layout", "Data files",
                              "Format labels", "Save format defaults", "Calibrating the printer", "CUPS",
@@ -109,17 +109,17 @@ TEST(FormattedHelp, TheShippedDocumentReadsAsAGuide)
 
 TEST(FormattedHelp, LoadsRtfAndPlainTextAndReportsAFileItCannotOpen)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TFormRTFHelp help;
     ASSERT_TRUE(help.loadDocument(shippedDocument));
     EXPECT_TRUE(help.richText()->toPlainText().startsWith(QLatin1String("Gorvin\n")));
     EXPECT_TRUE(messages.shown.isEmpty());
 
-    const QString plain = WriteFile(TTestEnv::root() + QStringLiteral("/plain.rtf"), "Just text, not RTF.");
+    const QString plain = WriteFile(TestEnv::root() + QStringLiteral("/plain.rtf"), "Just text, not RTF.");
     ASSERT_TRUE(help.loadDocument(plain));
     EXPECT_EQ(help.richText()->toPlainText(), QStringLiteral("Just text, not RTF."));
 
-    const QString missing = TTestEnv::root() + QStringLiteral("/no/such.rtf");
+    const QString missing = TestEnv::root() + QStringLiteral("/no/such.rtf");
     EXPECT_FALSE(help.loadDocument(missing));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].sign, MsgSign::Error);
@@ -129,22 +129,22 @@ TEST(FormattedHelp, LoadsRtfAndPlainTextAndReportsAFileItCannotOpen)
 
 TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlainWindow)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     QDir(dataFolder()).removeRecursively();
-    ASSERT_TRUE(FNINSTRUCTIONSFILE().isEmpty()) << "a document beside the test program";
+    ASSERT_TRUE(instructionsFile().isEmpty()) << "a document beside the test program";
 
     TFormRTFHelp formatted;
     TFormHELP plain;
-    EXPECT_TRUE(FNSHOWINSTRUCTIONS(formatted, plain));
+    EXPECT_TRUE(showInstructions(formatted, plain));
     EXPECT_TRUE(plain.isVisible());
     EXPECT_FALSE(formatted.isVisible());
     plain.hide();
 
     // Installed in the data folder.
     QDir().mkpath(dataFolder());
-    ASSERT_TRUE(QFile::copy(shippedDocument, QDir(dataFolder()).filePath(InstructionsFileName())));
-    EXPECT_EQ(QFileInfo(FNINSTRUCTIONSFILE()).fileName(), QStringLiteral("Gorvin02Instructions.rtf"));
-    EXPECT_TRUE(FNSHOWINSTRUCTIONS(formatted, plain));
+    ASSERT_TRUE(QFile::copy(shippedDocument, QDir(dataFolder()).filePath(instructionsFileName())));
+    EXPECT_EQ(QFileInfo(instructionsFile()).fileName(), QStringLiteral("Gorvin02Instructions.rtf"));
+    EXPECT_TRUE(showInstructions(formatted, plain));
     EXPECT_TRUE(formatted.isVisible());
     EXPECT_FALSE(plain.isVisible());
     EXPECT_TRUE(formatted.richText()->toPlainText().contains(QLatin1String("Calibrating the printer")));

@@ -56,7 +56,7 @@ QString writeCatalogue(const QTemporaryDir& dir)
 
 QString installedCatalogue()
 {
-    const QString folder = TLABELCATALOGUE::DefaultFolder();
+    const QString folder = LabelCatalogue::defaultFolder();
     return QFileInfo::exists(folder + QStringLiteral("/avery-us-templates.xml")) ? folder : QString();
 }
 
@@ -79,11 +79,11 @@ void closeModals()
 
 class ProductDialog : public ::testing::Test {
 protected:
-    void SetUp() override { CurrentUnit = UNIT_MM; }
+    void SetUp() override { CurrentUnit = UnitMm; }
     void TearDown() override
     {
         closeModals();
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
     }
 
     QString text(const char* name) const { return dialog.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
@@ -94,7 +94,7 @@ protected:
         edit->insert(words);
     }
 
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     QTemporaryDir dir;
     TFormPRODUCT dialog;
 };
@@ -104,11 +104,11 @@ protected:
 TEST_F(ProductDialog, WithoutACatalogueSaysWhereItComesFrom)
 {
     dialog.setCatalogueFolder(dir.filePath(QStringLiteral("templates")));
-    TLABELPRODUCT chosen;
+    LabelProduct chosen;
     EXPECT_FALSE(dialog.execute(chosen));
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_EQ(messages.shown.size(), 1);
-    const TShownMessage& m = messages.shown.constFirst();
+    const ShownMessage& m = messages.shown.constFirst();
     EXPECT_EQ(m.sign, MsgSign::Warning);
     EXPECT_TRUE(m.text.startsWith(QStringLiteral("No label catalogue was found in ") + dir.filePath(QStringLiteral("templates"))));
     EXPECT_TRUE(m.text.contains(QStringLiteral("package glabels-data installs in")));
@@ -118,19 +118,19 @@ TEST_F(ProductDialog, WithoutACatalogueSaysWhereItComesFrom)
     WriteFile(dir.filePath(QStringLiteral("templates/round.xml")),
               "<Glabels-templates><Template brand=\"R\" part=\"1\" size=\"A4\"><Label-round id=\"0\" radius=\"1in\">"
               "<Layout nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"/></Label-round></Template></Glabels-templates>");
-    EXPECT_FALSE(dialog.LOADCATALOGUE());
+    EXPECT_FALSE(dialog.loadCatalogue());
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_TRUE(messages.shown.last().text.contains(QStringLiteral("holds no label sheet")));
     QDir(dir.filePath(QStringLiteral("templates"))).removeRecursively();
     dialog.setCatalogueFolder(writeCatalogue(dir));
-    EXPECT_TRUE(dialog.LOADCATALOGUE());
+    EXPECT_TRUE(dialog.loadCatalogue());
     EXPECT_EQ(messages.shown.size(), 2);
 }
 
 TEST_F(ProductDialog, SearchFiltersAndChoosesTheFirstMatch)
 {
     dialog.setCatalogueFolder(writeCatalogue(dir));
-    ASSERT_TRUE(dialog.LOADCATALOGUE());
+    ASSERT_TRUE(dialog.loadCatalogue());
     EXPECT_EQ(dialog.shownCount(), 4);
     EXPECT_EQ(text("LabelCOUNT"), QStringLiteral("4 label sheets"));
     auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"));
@@ -171,7 +171,7 @@ TEST_F(ProductDialog, OkGivesTheChosenSheetAndCancelNothing)
         search(QStringLiteral("badges"));
         QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH")), Qt::Key_Return);
     });
-    TLABELPRODUCT chosen;
+    LabelProduct chosen;
     ASSERT_TRUE(dialog.execute(chosen));
     EXPECT_EQ(chosen.title(), QStringLiteral("Bolt B7"));
     EXPECT_EQ(chosen.Left, 15000);
@@ -186,7 +186,7 @@ TEST_F(ProductDialog, OkGivesTheChosenSheetAndCancelNothing)
         EXPECT_EQ(dialog.selectedProduct()->Part, QStringLiteral("2100"));
         dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     });
-    chosen = TLABELPRODUCT();
+    chosen = LabelProduct();
     EXPECT_FALSE(dialog.execute(chosen));
     EXPECT_TRUE(chosen.Brand.isEmpty());
 }
@@ -195,7 +195,7 @@ TEST_F(ProductDialog, CatalogueIsReadOnceAndFollowsTheDisplayUnit)
 {
     QTemporaryDir own;
     dialog.setCatalogueFolder(writeCatalogue(own));
-    ASSERT_TRUE(dialog.LOADCATALOGUE());
+    ASSERT_TRUE(dialog.loadCatalogue());
     const QString folder = own.path();
     own.remove(); // gone: the catalogue read is kept for the run
     whenModal([this](QWidget*) {
@@ -207,8 +207,8 @@ TEST_F(ProductDialog, CatalogueIsReadOnceAndFollowsTheDisplayUnit)
         EXPECT_TRUE(text("LabelDETAILS").contains(QStringLiteral("Left margin 0.156, top margin 0.5")));
         dialog.reject();
     });
-    CurrentUnit = UNIT_INCH;
-    TLABELPRODUCT chosen;
+    CurrentUnit = UnitInch;
+    LabelProduct chosen;
     EXPECT_FALSE(dialog.execute(chosen));
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(dialog.catalogueFolder(), folder);
@@ -218,10 +218,10 @@ TEST_F(ProductDialog, InstalledCatalogueFindsAvery5160)
 {
     const QString folder = installedCatalogue();
     if (folder.isEmpty())
-        GTEST_SKIP() << "no label catalogue in " << TLABELCATALOGUE::DefaultFolder().toStdString()
+        GTEST_SKIP() << "no label catalogue in " << LabelCatalogue::defaultFolder().toStdString()
                      << ": install the package glabels-data";
     EXPECT_EQ(dialog.catalogueFolder(), folder);
-    ASSERT_TRUE(dialog.LOADCATALOGUE());
+    ASSERT_TRUE(dialog.loadCatalogue());
     search(QStringLiteral("5160"));
     EXPECT_GE(dialog.shownCount(), 1);
     EXPECT_EQ(dialog.selectedProduct()->title(), QStringLiteral("Avery 5160"));
@@ -231,9 +231,9 @@ TEST_F(ProductDialog, InstalledCatalogueFindsAvery5160)
         << text("LabelDETAILS").toStdString();
 
     // Every sheet offered is one the layout dialog accepts as it is.
-    for (const TLABELPRODUCT& p : dialog.catalogue().products()) {
-        TLAYOUTVALUES v{p.NumAcross, p.NumDown, p.Left, p.Top, p.LabelWidth, p.LabelHeight, p.HGap, p.VGap};
-        EXPECT_TRUE(FNLABELSFIT(v, p.PaperWidth, p.PaperHeight)) << p.title().toStdString();
+    for (const LabelProduct& p : dialog.catalogue().products()) {
+        LayoutValues v{p.NumAcross, p.NumDown, p.Left, p.Top, p.LabelWidth, p.LabelHeight, p.HGap, p.VGap};
+        EXPECT_TRUE(labelsFit(v, p.PaperWidth, p.PaperHeight)) << p.title().toStdString();
     }
 }
 
@@ -248,9 +248,9 @@ protected:
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
         store.clear();
         store.sync();
-        CurrentUnit = UNIT_MM;
+        CurrentUnit = UnitMm;
         main_ = std::make_unique<TFormMAIN>();
-        others_ = CreateProgramWindows(*main_);
+        others_ = createProgramWindows(*main_);
         main_->show();
         QCoreApplication::processEvents();
         messages.shown.clear();
@@ -287,8 +287,8 @@ protected:
         });
     }
 
-    TScriptedMessages messages;
-    TScriptedDialogs dialogs;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
     QTemporaryDir dir;
     std::unique_ptr<TFormMAIN> main_;
     std::vector<std::unique_ptr<QWidget>> others_;
@@ -343,8 +343,8 @@ TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
     // The layout dialog takes the grid as it is.
     emit main_->findChild<QMenu*>(QStringLiteral("Template1"))->aboutToShow();
     EXPECT_TRUE(action("Editlayout1")->isEnabled());
-    TLAYOUTVALUES v{t.NUMACROSS, t.NUMDOWN, t.MULEFT, t.MUTOP, t.MULABELWIDTH, t.MULABELHEIGHT, t.MUHGAP, t.MUVGAP};
-    EXPECT_TRUE(FNLABELSFIT(v, t.PAPERMUWIDTH, t.PAPERMUHEIGHT));
+    LayoutValues v{t.NUMACROSS, t.NUMDOWN, t.MULEFT, t.MUTOP, t.MULABELWIDTH, t.MULABELHEIGHT, t.MUHGAP, t.MUVGAP};
+    EXPECT_TRUE(labelsFit(v, t.PAPERMUWIDTH, t.PAPERMUHEIGHT));
 
     // Cancel leaves the template as it is (unsaved, it is first offered for saving).
     messages.answer(MsgAnswer::No);
@@ -367,7 +367,7 @@ TEST_F(ProductCommand, WithoutTheCatalogueLeavesTheJobAlone)
 TEST_F(ProductCommand, Avery5160FromTheInstalledCatalogue)
 {
     if (installedCatalogue().isEmpty())
-        GTEST_SKIP() << "no label catalogue in " << TLABELCATALOGUE::DefaultFolder().toStdString()
+        GTEST_SKIP() << "no label catalogue in " << LabelCatalogue::defaultFolder().toStdString()
                      << ": install the package glabels-data";
     choose(QStringLiteral("5160"), QStringLiteral("Avery"), QStringLiteral("5160"));
     trigger("NEWTEMPLATEFROMPRODUCT");

@@ -93,7 +93,7 @@ protected:
         CurrentUnit = savedUnit;
     }
     std::uint8_t savedUnit = CurrentUnit;
-    TScriptedMessages messages;
+    ScriptedMessages messages;
 };
 } // namespace
 
@@ -103,7 +103,7 @@ TEST_F(UnitsDialog, ShowsTheCurrentUnitOkSetsTheChoiceCancelKeepsIt)
 {
     TFormSETUNITS dialog;
     EXPECT_FALSE(dialog.DESKTOP);
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     whenModal([](QDialog& d) {
         EXPECT_EQ(child<QAbstractButton>(d, "RBINCHES")->text(), QStringLiteral("inches"));
         EXPECT_EQ(child<QAbstractButton>(d, "RBCENTIMETERS")->text(), QStringLiteral("centimeters"));
@@ -114,7 +114,7 @@ TEST_F(UnitsDialog, ShowsTheCurrentUnitOkSetsTheChoiceCancelKeepsIt)
         click(d, "CancelBtn");
     });
     EXPECT_FALSE(dialog.execute());
-    EXPECT_EQ(CurrentUnit, UNIT_INCH);
+    EXPECT_EQ(CurrentUnit, UnitInch);
 
     whenModal([](QDialog& d) {
         EXPECT_TRUE(child<QAbstractButton>(d, "RBINCHES")->isChecked()); // refilled
@@ -122,14 +122,14 @@ TEST_F(UnitsDialog, ShowsTheCurrentUnitOkSetsTheChoiceCancelKeepsIt)
         QTest::keyClick(&d, Qt::Key_Escape);
     });
     EXPECT_FALSE(dialog.execute());
-    EXPECT_EQ(CurrentUnit, UNIT_INCH);
+    EXPECT_EQ(CurrentUnit, UnitInch);
 
     whenModal([](QDialog& d) {
         tick(d, "RBCENTIMETERS");
         QTest::keyClick(&d, Qt::Key_Return);
     });
     EXPECT_TRUE(dialog.execute());
-    EXPECT_EQ(CurrentUnit, UNIT_CM);
+    EXPECT_EQ(CurrentUnit, UnitCm);
 }
 
 class ScaleDialog : public DialogTest {
@@ -161,7 +161,7 @@ TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
 {
     dialog.show();
     auto* track = child<QSlider>(dialog, "TrackBarSCALE");
-    auto* upDown = child<TUpDown>(dialog, "UpDownSCALE");
+    auto* upDown = child<UpDown>(dialog, "UpDownSCALE");
     paste(dialog, "EditSCALE", QStringLiteral("abc"));
     expectShows(100, ""); // typing goes on: kept as typed until the box is left
     paste(dialog, "EditSCALE", QStringLiteral("350"));
@@ -343,7 +343,7 @@ protected:
 TEST_F(PaperDialog, ListAndSizeFollowTheDisplayUnit)
 {
     EXPECT_FALSE(dialog.DESKTOP);
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
     dialog.show();
     EXPECT_EQ(entries(), (QStringList{"A4 Portrait 210 x 297 mm.", "A4 Landscape 297 x 210 mm.",
                                       "Letter Portrait 215.9 x 279.4 mm.",
@@ -353,7 +353,7 @@ TEST_F(PaperDialog, ListAndSizeFollowTheDisplayUnit)
     EXPECT_EQ(textOf(dialog, "Label2UNITS"), QStringLiteral("milimeters"));
     dialog.hide();
 
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     dialog.show();
     EXPECT_EQ(entries().first(), QStringLiteral("A4 Portrait 8.268 x 11.693 in."));
     EXPECT_EQ(textOf(dialog, "EditWIDTH"), QStringLiteral("8.268"));
@@ -475,7 +475,7 @@ protected:
 TEST_F(LayoutDialog, IsFilledFromTheTemplateInTheDisplayUnit)
 {
     EXPECT_TRUE(dialog.DESKTOP); // the layout dialog is part of the saved desktop
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
     dialog.fillFrom(paper);
     dialog.show();
     QStringList shown;
@@ -493,7 +493,7 @@ TEST_F(LayoutDialog, IsFilledFromTheTemplateInTheDisplayUnit)
     EXPECT_LE(std::abs(units->x() - (panel->width() - units->width()) / 2), 1);
     dialog.hide();
 
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     dialog.fillFrom(paper);
     EXPECT_EQ(textOf(dialog, "LabelUNITS"), QStringLiteral("Units = in."));
     EXPECT_EQ(textOf(dialog, "LabelPAPERWIDTH"), QStringLiteral("Paper width = 8.268"));
@@ -503,7 +503,7 @@ TEST_F(LayoutDialog, IsFilledFromTheTemplateInTheDisplayUnit)
 TEST_F(LayoutDialog, FitTestOnA4)
 {
     EXPECT_TRUE(pressOk({"3", "1", "0", "0", "70", "297", "0", "0"}));
-    EXPECT_EQ(dialog.values(), (TLAYOUTVALUES{3, 1, 0, 0, 70000, 297000, 0, 0}));
+    EXPECT_EQ(dialog.values(), (LayoutValues{3, 1, 0, 0, 70000, 297000, 0, 0}));
     EXPECT_FALSE(pressOk({"3", "1", "0.1", "0", "70", "297", "0", "0"}));
     expectRefusal(nullptr, QStringLiteral("Labels do not fit on page."));
     // No gap after the last column or row.
@@ -528,7 +528,7 @@ TEST_F(LayoutDialog, FieldsAreCheckedInOrderWithTheirOwnMessages)
                                       .arg(QString::fromLatin1(bad)));
     }
     EXPECT_TRUE(pressOk({" 7 ", "1", " 7 ", "5.", ".5", "12.5", "0", "0"}));
-    EXPECT_EQ(dialog.values(), (TLAYOUTVALUES{7, 1, 7000, 5000, 500, 12500, 0, 0}));
+    EXPECT_EQ(dialog.values(), (LayoutValues{7, 1, 7000, 5000, 500, 12500, 0, 0}));
 }
 
 TEST_F(LayoutDialog, NumbersTooLargeForThirtyTwoBitsAreRefused)
@@ -538,10 +538,10 @@ TEST_F(LayoutDialog, NumbersTooLargeForThirtyTwoBitsAreRefused)
     EXPECT_FALSE(pressOk({"1", "1", "0", "0", "0", "0", "4294967.296", "0"}));
     expectRefusal("EditHGAP", QStringLiteral("Horizontal gap: '4294967.296' is not a valid positive number"));
     // In inches the ten-thousandths fit in 32 bits but the MU do not.
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     EXPECT_FALSE(pressOk({"1", "1", "0", "0", "84550", "0", "0", "0"}));
     expectRefusal("EditLABELWIDTH", QStringLiteral("Label width: '84550' is not a valid positive number"));
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
     // 65 536 labels of 65.536 mm span exactly 2^32 MU, nothing in 32-bit sums.
     EXPECT_FALSE(pressOk({"65536", "1", "0", "0", "65.536", "1", "0", "0"}));
     expectRefusal(nullptr, QStringLiteral("Labels do not fit on page."));
@@ -568,9 +568,9 @@ TEST_F(LayoutDialog, ExecuteWritesTheGridOnOkOnly)
     });
     EXPECT_TRUE(dialog.execute(paper));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Labels do not fit on page.")});
-    EXPECT_EQ(TLAYOUTVALUES({paper.NUMACROSS, paper.NUMDOWN, paper.MULEFT, paper.MUTOP,
+    EXPECT_EQ(LayoutValues({paper.NUMACROSS, paper.NUMDOWN, paper.MULEFT, paper.MUTOP,
                              paper.MULABELWIDTH, paper.MULABELHEIGHT, paper.MUHGAP, paper.MUVGAP}),
-              TLAYOUTVALUES({2, 7, 5000, 12500, 66000, 38100, 2500, 1500}));
+              LayoutValues({2, 7, 5000, 12500, 66000, 38100, 2500, 1500}));
     EXPECT_EQ(paper.PAPERMUWIDTH, 210000);
     EXPECT_TRUE(paper.ALTERED);
 }

@@ -10,7 +10,7 @@
 
 TEST(FuzzCorpus, EveryStoredInputReadsCleanly)
 {
-    for (const TFUZZTARGET& target : FuzzTargetTable) {
+    for (const FuzzTarget& target : FuzzTargetTable) {
         const QDir folder(QStringLiteral(GORVIN_FUZZ_CORPUS "/") + QString::fromLatin1(target.name));
         const QStringList inputs = folder.entryList(QDir::Files, QDir::Name);
         EXPECT_FALSE(inputs.isEmpty()) << "no seeds for " << target.name;

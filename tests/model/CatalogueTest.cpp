@@ -18,7 +18,7 @@ namespace {
 // The installed catalogue, or empty (with the reason) when it is missing.
 QString installedCatalogue(QString& reason)
 {
-    const QString folder = TLABELCATALOGUE::DefaultFolder();
+    const QString folder = LabelCatalogue::defaultFolder();
     if (!QFileInfo::exists(folder + QStringLiteral("/avery-us-templates.xml"))) {
         reason = QStringLiteral("no label catalogue in ") + folder + QStringLiteral(": install the package glabels-data");
         return QString();
@@ -37,7 +37,7 @@ QString installedCatalogue(QString& reason)
 
 QByteArray errorLog()
 {
-    return ReadFileBytes(ErrorLogPath());
+    return readFileBytes(errorLogPath());
 }
 
 int logEntries12()
@@ -58,9 +58,9 @@ QByteArray product(const char* brand, const char* part, const char* size, const 
         + "/>\n  </Label-rectangle>\n</Template>\n";
 }
 
-TLABELCATALOGUE readFolder(const QString& folder)
+LabelCatalogue readFolder(const QString& folder)
 {
-    TLABELCATALOGUE c;
+    LabelCatalogue c;
     EXPECT_TRUE(c.read(folder)) << folder.toStdString();
     return c;
 }
@@ -69,47 +69,47 @@ TLABELCATALOGUE readFolder(const QString& folder)
 
 TEST(CatalogueLength, ConvertsEachUnitStraightToTheNearestMu)
 {
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"2.625in"), 66675);
+    EXPECT_EQ(catalogueLengthToMu(u"2.625in"), 66675);
     // 3 968.75 MU: the nearest MU, not 3 967 as ten-thousandths of an inch would give.
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"0.15625in"), 3969);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"72pt"), 25400);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"72"), 25400); // a bare number is in points
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"136.913"), 48300);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"6pc"), 25400);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"12.7mm"), 12700);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"1.27cm"), 12700);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u" 3 mm "), 3000);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"-2mm"), -2000);
+    EXPECT_EQ(catalogueLengthToMu(u"0.15625in"), 3969);
+    EXPECT_EQ(catalogueLengthToMu(u"72pt"), 25400);
+    EXPECT_EQ(catalogueLengthToMu(u"72"), 25400); // a bare number is in points
+    EXPECT_EQ(catalogueLengthToMu(u"136.913"), 48300);
+    EXPECT_EQ(catalogueLengthToMu(u"6pc"), 25400);
+    EXPECT_EQ(catalogueLengthToMu(u"12.7mm"), 12700);
+    EXPECT_EQ(catalogueLengthToMu(u"1.27cm"), 12700);
+    EXPECT_EQ(catalogueLengthToMu(u" 3 mm "), 3000);
+    EXPECT_EQ(catalogueLengthToMu(u"-2mm"), -2000);
     // Halves go to the even neighbour.
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"0.0005mm"), 0);
-    EXPECT_EQ(FNCATALOGUELENGTHTOMU(u"0.0015mm"), 2);
+    EXPECT_EQ(catalogueLengthToMu(u"0.0005mm"), 0);
+    EXPECT_EQ(catalogueLengthToMu(u"0.0015mm"), 2);
 }
 
 TEST(CatalogueLength, RefusesWhatIsNoLength)
 {
     for (const char16_t* text : {u"", u"in", u"abc", u"3furlongs", u"3 m m", u"nan", u"inf mm", u"1e12in"})
-        EXPECT_FALSE(FNCATALOGUELENGTHTOMU(text).has_value()) << QString::fromUtf16(text).toStdString();
+        EXPECT_FALSE(catalogueLengthToMu(text).has_value()) << QString::fromUtf16(text).toStdString();
 }
 
 TEST(CatalogueMatch, EveryWordInBrandPartOrDescription)
 {
-    TLABELPRODUCT p;
+    LabelProduct p;
     p.Brand = QStringLiteral("Avery");
     p.Part = QStringLiteral("5160");
     p.Description = QStringLiteral("Address Labels");
-    EXPECT_TRUE(FNPRODUCTMATCHES(p, QString()));
-    EXPECT_TRUE(FNPRODUCTMATCHES(p, QStringLiteral("5160")));
-    EXPECT_TRUE(FNPRODUCTMATCHES(p, QStringLiteral("  avery   516 ")));
-    EXPECT_TRUE(FNPRODUCTMATCHES(p, QStringLiteral("ADDRESS")));
-    EXPECT_FALSE(FNPRODUCTMATCHES(p, QStringLiteral("5160 herma")));
-    EXPECT_FALSE(FNPRODUCTMATCHES(p, QStringLiteral("5161")));
+    EXPECT_TRUE(productMatches(p, QString()));
+    EXPECT_TRUE(productMatches(p, QStringLiteral("5160")));
+    EXPECT_TRUE(productMatches(p, QStringLiteral("  avery   516 ")));
+    EXPECT_TRUE(productMatches(p, QStringLiteral("ADDRESS")));
+    EXPECT_FALSE(productMatches(p, QStringLiteral("5160 herma")));
+    EXPECT_FALSE(productMatches(p, QStringLiteral("5161")));
 }
 
 TEST(CatalogueInstalled, Avery5160IsAUsLetterSheetOfThreeByTen)
 {
     REQUIRE_CATALOGUE(folder);
-    const TLABELCATALOGUE c = readFolder(folder);
-    const TLABELPRODUCT* p = c.find(QStringLiteral("avery"), QStringLiteral("5160"));
+    const LabelCatalogue c = readFolder(folder);
+    const LabelProduct* p = c.find(QStringLiteral("avery"), QStringLiteral("5160"));
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->Brand, QStringLiteral("Avery"));
     EXPECT_EQ(p->Description, QStringLiteral("Address Labels"));
@@ -128,15 +128,15 @@ TEST(CatalogueInstalled, Avery5160IsAUsLetterSheetOfThreeByTen)
 
     TTEMPLATE t;
     p->applyGrid(t);
-    EXPECT_EQ(t.slotRect(29), (TSLOTRECT{3969 + 2 * 70644, 12700 + 9 * 25400, 3969 + 2 * 70644 + 66675, 279400 - 12700}));
+    EXPECT_EQ(t.slotRect(29), (SlotRect{3969 + 2 * 70644, 12700 + 9 * 25400, 3969 + 2 * 70644 + 66675, 279400 - 12700}));
 }
 
 TEST(CatalogueInstalled, EquivalentProductsHaveTheOtherProductsSheet)
 {
     REQUIRE_CATALOGUE(folder);
-    const TLABELCATALOGUE c = readFolder(folder);
-    const TLABELPRODUCT* original = c.find(QStringLiteral("Avery"), QStringLiteral("5160"));
-    const TLABELPRODUCT* equivalent = c.find(QStringLiteral("Avery"), QStringLiteral("8160"));
+    const LabelCatalogue c = readFolder(folder);
+    const LabelProduct* original = c.find(QStringLiteral("Avery"), QStringLiteral("5160"));
+    const LabelProduct* equivalent = c.find(QStringLiteral("Avery"), QStringLiteral("8160"));
     ASSERT_NE(original, nullptr);
     ASSERT_NE(equivalent, nullptr);
     EXPECT_EQ(equivalent->Part, QStringLiteral("8160"));
@@ -150,7 +150,7 @@ TEST(CatalogueInstalled, EquivalentProductsHaveTheOtherProductsSheet)
     EXPECT_EQ(equivalent->PaperHeight, original->PaperHeight);
 
     // Herma 10801 is the same as 4608, which is the same as 4102: points.
-    const TLABELPRODUCT* chained = c.find(QStringLiteral("Herma"), QStringLiteral("10801"));
+    const LabelProduct* chained = c.find(QStringLiteral("Herma"), QStringLiteral("10801"));
     ASSERT_NE(chained, nullptr);
     EXPECT_EQ(chained->EquivalentOf, QStringLiteral("4102"));
     EXPECT_EQ(chained->PaperWidth, 210000);
@@ -164,7 +164,7 @@ TEST(CatalogueInstalled, EquivalentProductsHaveTheOtherProductsSheet)
 TEST(CatalogueInstalled, OffersOnlyGridsTheLayoutDialogCanHold)
 {
     REQUIRE_CATALOGUE(folder);
-    const TLABELCATALOGUE c = readFolder(folder);
+    const LabelCatalogue c = readFolder(folder);
     EXPECT_EQ(c.filesSkipped(), 0);
     EXPECT_TRUE(c.problems().isEmpty()) << c.problems().join(u'\n').toStdString();
     EXPECT_GT(c.products().size(), 1000u);
@@ -172,12 +172,12 @@ TEST(CatalogueInstalled, OffersOnlyGridsTheLayoutDialogCanHold)
     // A round label is listed in the catalogue but not offered.
     EXPECT_EQ(c.find(QStringLiteral("Avery"), QStringLiteral("3274.2")), nullptr);
     // Zweckform 3490 writes x0="": no offset.
-    const TLABELPRODUCT* zweckform = c.find(QStringLiteral("Zweckform"), QStringLiteral("3490"));
+    const LabelProduct* zweckform = c.find(QStringLiteral("Zweckform"), QStringLiteral("3490"));
     ASSERT_NE(zweckform, nullptr);
     EXPECT_EQ(zweckform->Left, 0);
     EXPECT_EQ(zweckform->NumAcross * (zweckform->LabelWidth + zweckform->HGap) - zweckform->HGap, 210000);
 
-    for (const TLABELPRODUCT& p : c.products()) {
+    for (const LabelProduct& p : c.products()) {
         SCOPED_TRACE(p.title().toStdString());
         EXPECT_GE(p.NumAcross, 1);
         EXPECT_GE(p.NumDown, 1);
@@ -207,13 +207,13 @@ TEST(CatalogueInstalled, MalformedFileAmongRealOnesIsSkippedWithALogLine)
     QTemporaryDir copy;
     for (const char* name : {"avery-us-templates.xml", "paper-sizes.xml", "vendors.xml"})
         ASSERT_TRUE(QFile::copy(folder + u'/' + QLatin1String(name), copy.filePath(QLatin1String(name))));
-    QByteArray herma = ReadFileBytes(folder + QStringLiteral("/herma-iso-templates.xml"));
+    QByteArray herma = readFileBytes(folder + QStringLiteral("/herma-iso-templates.xml"));
     WriteFile(copy.filePath(QStringLiteral("herma-cut-short.xml")), herma.left(herma.size() / 2));
     WriteFile(copy.filePath(QStringLiteral("empty.xml")), QByteArray());
     WriteFile(copy.filePath(QStringLiteral("binary.xml")), QByteArray("\x00\xff\xfe<<<\x01", 8));
     const int logged = logEntries12();
 
-    const TLABELCATALOGUE c = readFolder(copy.path());
+    const LabelCatalogue c = readFolder(copy.path());
     EXPECT_EQ(c.filesRead(), 2);
     EXPECT_EQ(c.filesSkipped(), 3);
     ASSERT_EQ(c.problems().size(), 3);
@@ -229,7 +229,7 @@ TEST(CatalogueInstalled, MalformedFileAmongRealOnesIsSkippedWithALogLine)
 TEST(CatalogueFiles, FolderWithoutCatalogueReadsNothing)
 {
     QTemporaryDir empty;
-    TLABELCATALOGUE c;
+    LabelCatalogue c;
     EXPECT_FALSE(c.read(empty.path()));
     EXPECT_FALSE(c.read(empty.filePath(QStringLiteral("not-there"))));
     WriteFile(empty.filePath(QStringLiteral("vendors.xml")), "<Glabels-vendors><Vendor name=\"X\"/></Glabels-vendors>");
@@ -252,11 +252,11 @@ TEST(CatalogueFiles, UnitsPaperAndEquivalents)
                   + "<Template brand=\"Acme\" part=\"P1-B\" equiv=\"P1\"/>\n"
                   + "<Template brand=\"Acme\" part=\"P1-C\" equiv=\"P1-B\" _description=\"Own words\"/>\n"
                   + footer);
-    const TLABELCATALOGUE c = readFolder(dir.path());
+    const LabelCatalogue c = readFolder(dir.path());
     EXPECT_TRUE(c.problems().isEmpty()) << c.problems().join(u'\n').toStdString();
     ASSERT_EQ(c.products().size(), 4u);
 
-    const TLABELPRODUCT* p1 = c.find(QStringLiteral("Acme"), QStringLiteral("P1"));
+    const LabelProduct* p1 = c.find(QStringLiteral("Acme"), QStringLiteral("P1"));
     ASSERT_NE(p1, nullptr);
     EXPECT_EQ(p1->PaperWidth, 210000);
     EXPECT_EQ(p1->PaperHeight, 297000);
@@ -266,7 +266,7 @@ TEST(CatalogueFiles, UnitsPaperAndEquivalents)
     EXPECT_EQ(p1->HGap, 0);
     EXPECT_EQ(p1->VGap, 0); // 108pt = 1.5in
 
-    const TLABELPRODUCT* p2 = c.find(QStringLiteral("Acme"), QStringLiteral("P2"));
+    const LabelProduct* p2 = c.find(QStringLiteral("Acme"), QStringLiteral("P2"));
     ASSERT_NE(p2, nullptr);
     EXPECT_EQ(p2->PaperId, QStringLiteral("Other"));
     EXPECT_EQ(p2->PaperWidth, 76200);
@@ -277,14 +277,14 @@ TEST(CatalogueFiles, UnitsPaperAndEquivalents)
     EXPECT_EQ(p2->HGap, 0); // one column: no gap, whatever the pitch says
     EXPECT_EQ(p2->VGap, 12700);
 
-    const TLABELPRODUCT* b = c.find(QStringLiteral("Acme"), QStringLiteral("P1-B"));
-    const TLABELPRODUCT* cc = c.find(QStringLiteral("Acme"), QStringLiteral("P1-C"));
+    const LabelProduct* b = c.find(QStringLiteral("Acme"), QStringLiteral("P1-B"));
+    const LabelProduct* cc = c.find(QStringLiteral("Acme"), QStringLiteral("P1-C"));
     ASSERT_NE(b, nullptr);
     ASSERT_NE(cc, nullptr);
     EXPECT_EQ(b->Description, QStringLiteral("Test sheet"));
     EXPECT_EQ(cc->Description, QStringLiteral("Own words"));
     EXPECT_EQ(cc->EquivalentOf, QStringLiteral("P1"));
-    for (const TLABELPRODUCT* e : {b, cc}) {
+    for (const LabelProduct* e : {b, cc}) {
         EXPECT_EQ(e->NumAcross, 3);
         EXPECT_EQ(e->NumDown, 7);
         EXPECT_EQ(e->LabelHeight, 38100);
@@ -305,7 +305,7 @@ TEST(CatalogueFiles, CataloguePaperListComesFirst)
                   + product("Acme", "C", "Card", "width=\"1in\" height=\"1in\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
                   + product("Acme", "L", "US-Letter", "width=\"1in\" height=\"1in\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
                   + footer);
-    const TLABELCATALOGUE c = readFolder(dir.path());
+    const LabelCatalogue c = readFolder(dir.path());
     ASSERT_EQ(c.products().size(), 3u);
     EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("A"))->PaperWidth, 200000);
     EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("A"))->HGap, 10000);
@@ -333,7 +333,7 @@ TEST(CatalogueFiles, OtherShapesSeveralLayoutsAndMisfitsAreNotOffered)
                   + product("Acme", "NEG", "A4", "width=\"80mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"-1mm\" y0=\"0\"")
                   + product("Acme", "OK", "A4", "width=\"80mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
                   + "<Template brand=\"Acme\" part=\"R2\" equiv=\"R\"/>\n" + footer);
-    const TLABELCATALOGUE c = readFolder(dir.path());
+    const LabelCatalogue c = readFolder(dir.path());
     EXPECT_TRUE(c.problems().isEmpty());
     ASSERT_EQ(c.products().size(), 1u);
     EXPECT_EQ(c.products()[0].Part, QStringLiteral("OK"));
@@ -353,12 +353,12 @@ TEST(CatalogueFiles, OverlapsAndRoundingAreMadeToFit)
                   + product("Acme", "EDGE", "A4", "width=\"69.9998mm\" height=\"20mm\"",
                             "nx=\"3\" ny=\"1\" x0=\"0.0006mm\" y0=\"0\" dx=\"69.9998mm\" dy=\"0\"")
                   + footer);
-    const TLABELCATALOGUE c = readFolder(dir.path());
-    const TLABELPRODUCT* over = c.find(QStringLiteral("Acme"), QStringLiteral("OVER"));
+    const LabelCatalogue c = readFolder(dir.path());
+    const LabelProduct* over = c.find(QStringLiteral("Acme"), QStringLiteral("OVER"));
     ASSERT_NE(over, nullptr);
     EXPECT_EQ(over->LabelWidth, 70000);
     EXPECT_EQ(over->HGap, 0);
-    const TLABELPRODUCT* edge = c.find(QStringLiteral("Acme"), QStringLiteral("EDGE"));
+    const LabelProduct* edge = c.find(QStringLiteral("Acme"), QStringLiteral("EDGE"));
     ASSERT_NE(edge, nullptr);
     EXPECT_EQ(edge->Left, 1);
     EXPECT_EQ(edge->LabelWidth, 69999);
@@ -381,7 +381,7 @@ TEST(CatalogueFiles, BrokenProductsAreSkippedAloneWithALogLine)
                   + "<Template brand=\"Acme\" part=\"BADW2\" equiv=\"BADW\"/>\n"
                   + "<Template part=\"NOBRAND\"/>\n" + footer);
     const int logged = logEntries12();
-    const TLABELCATALOGUE c = readFolder(dir.path());
+    const LabelCatalogue c = readFolder(dir.path());
     ASSERT_EQ(c.products().size(), 1u);
     EXPECT_EQ(c.products()[0].Part, QStringLiteral("GOOD"));
     const QString problems = c.problems().join(u'\n');

@@ -27,7 +27,7 @@ TTEMPLATE sampleTemplate()
     return t;
 }
 
-QByteArray streamOf(const TPERSISTENT& object)
+QByteArray streamOf(const Persistent& object)
 {
     QByteArray out;
     WriteObjectStream(out, object);
@@ -35,7 +35,7 @@ QByteArray streamOf(const TPERSISTENT& object)
 }
 
 // Reads `bytes` into `object`; returns the error message, empty on success.
-QString readError(const QByteArray& bytes, TPERSISTENT& object, QString* kind = nullptr)
+QString readError(const QByteArray& bytes, Persistent& object, QString* kind = nullptr)
 {
     try {
         qsizetype pos = 0;
@@ -109,15 +109,15 @@ TEST(ComponentStream, DataSourceWritesOnlyWhatDiffersFromDefaults)
 
 TEST(ComponentStream, ExtendedFloatsAreBuiltBitByBit)
 {
-    EXPECT_EQ(DoubleToExtended(100.0), FromHex("00 00 00 00 00 00 00 C8 05 40"));
-    EXPECT_EQ(DoubleToExtended(0.0), QByteArray(10, '\0'));
-    EXPECT_EQ(DoubleToExtended(-1.0), FromHex("00 00 00 00 00 00 00 80 FF BF"));
+    EXPECT_EQ(doubleToExtended(100.0), FromHex("00 00 00 00 00 00 00 C8 05 40"));
+    EXPECT_EQ(doubleToExtended(0.0), QByteArray(10, '\0'));
+    EXPECT_EQ(doubleToExtended(-1.0), FromHex("00 00 00 00 00 00 00 80 FF BF"));
     for (double v : {100.0, 12.5, -0.1, 1e-300, 4.9e-324, 1.7976931348623157e308, 33.333333333333336})
-        EXPECT_EQ(ExtendedToDouble(DoubleToExtended(v).constData()), v) << v;
-    EXPECT_TRUE(std::isinf(ExtendedToDouble(FromHex("00 00 00 00 00 00 00 80 FF 7F").constData())));
+        EXPECT_EQ(extendedToDouble(doubleToExtended(v).constData()), v) << v;
+    EXPECT_TRUE(std::isinf(extendedToDouble(FromHex("00 00 00 00 00 00 00 80 FF 7F").constData())));
     // Larger than any double, smaller than any double: infinity and zero.
-    EXPECT_TRUE(std::isinf(ExtendedToDouble(FromHex("00 00 00 00 00 00 00 80 00 70").constData())));
-    EXPECT_EQ(ExtendedToDouble(FromHex("00 00 00 00 00 00 00 80 00 10").constData()), 0.0);
+    EXPECT_TRUE(std::isinf(extendedToDouble(FromHex("00 00 00 00 00 00 00 80 00 70").constData())));
+    EXPECT_EQ(extendedToDouble(FromHex("00 00 00 00 00 00 00 80 00 10").constData()), 0.0);
 
     TJOBINFO info;
     info.PicPCWidth = 100.0;
@@ -130,7 +130,7 @@ TEST(ComponentStream, ExtendedFloatsAreBuiltBitByBit)
 TEST(ComponentStream, FontRecordsUseIdentifiersAndSets)
 {
     TJOBINFO info;
-    info.FONT = DefaultLabelFont();
+    info.FONT = defaultLabelFont();
     const QByteArray bytes = streamOf(info);
     const QByteArray fontRecords = property("FONT.Charset", QByteArray("\x07\x0F" "DEFAULT_CHARSET", 17)) +
                                    property("FONT.Color", QByteArray("\x07\x07" "clBlack", 9)) +
@@ -249,7 +249,7 @@ TEST(ComponentStream, SeveralStreamsReadOneAfterAnother)
 TEST(ComponentStream, CutOrLyingStreamsFailCleanly)
 {
     TJOBINFO info;
-    info.FONT = DefaultLabelFont();
+    info.FONT = defaultLabelFont();
     info.PicPCWidth = 55.5;
     const QByteArray whole = streamOf(info);
     for (qsizetype cut = 0; cut < whole.size(); ++cut) {
@@ -273,7 +273,7 @@ TEST(ComponentStream, CutOrLyingStreamsFailCleanly)
 
 TEST(ComponentStream, FontTextIsOneLineAndReadsBack)
 {
-    const TFONT font = DefaultLabelFont();
+    const TFONT font = defaultLabelFont();
     EXPECT_EQ(FNFONTTOSTRING(font),
               QStringLiteral("\"object TFONTWRAPPER\",\"  FONT.Charset = DEFAULT_CHARSET\",\"  FONT.Color = "
                              "clBlack\",\"  FONT.Height = -16\",\"  FONT.Name = 'COURIER NEW'\",\"  FONT.Style = "
@@ -293,19 +293,19 @@ TEST(ComponentStream, FontTextIsOneLineAndReadsBack)
     ASSERT_TRUE(FNSTRINGTOFONT(text, back));
     EXPECT_EQ(back, odd);
 
-    TFONT untouched = DefaultLabelFont();
+    TFONT untouched = defaultLabelFont();
     for (const char* bad : {"", "garbage", "\"object TFONTWRAPPER\",\"  FONT.Height = \"", "object,x,end",
                             "\"object TFONTWRAPPER\",\"  FONT.Nope = 1\",end"})
         EXPECT_FALSE(FNSTRINGTOFONT(QString::fromLatin1(bad), untouched)) << bad;
-    EXPECT_EQ(untouched, DefaultLabelFont());
+    EXPECT_EQ(untouched, defaultLabelFont());
 }
 
 TEST(ComponentStream, CommaText)
 {
     const QStringList items = {QStringLiteral("plain"), QStringLiteral("with space"), QStringLiteral("a\"b"),
                                QStringLiteral("x,y"), QString()};
-    const QString text = JoinCommaText(items);
+    const QString text = joinCommaText(items);
     EXPECT_EQ(text, QStringLiteral("plain,\"with space\",\"a\"\"b\",\"x,y\","));
-    EXPECT_EQ(SplitCommaText(text), items);
-    EXPECT_EQ(SplitCommaText(QStringLiteral("a b,c")), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(splitCommaText(text), items);
+    EXPECT_EQ(splitCommaText(QStringLiteral("a b,c")), (QStringList{"a", "b", "c"}));
 }

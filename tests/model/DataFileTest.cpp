@@ -11,21 +11,21 @@ namespace {
 
 QStringList Lines(const QByteArray& bytes)
 {
-    TLINES lines;
+    DataLines lines;
     lines.loadFromBytes(bytes);
     return lines.toStringList();
 }
 
-QStringList Label(const TLINES& lines, qint32 first)
+QStringList Label(const DataLines& lines, qint32 first)
 {
     QStringList out;
-    AppendLabelLines(lines, first, out);
+    appendLabelLines(lines, first, out);
     return out;
 }
 
-TLINES FromBytes(const QByteArray& bytes)
+DataLines FromBytes(const QByteArray& bytes)
 {
-    TLINES lines;
+    DataLines lines;
     lines.loadFromBytes(bytes);
     return lines;
 }
@@ -68,7 +68,7 @@ TEST(DataFile, AgreesWithAPlainReadingOnRandomContent)
         for (int i = 0; i < length; ++i)
             bytes += alphabet[random() % kinds];
         const QStringList expected = ReferenceLines(bytes);
-        const TLINES lines = FromBytes(bytes);
+        const DataLines lines = FromBytes(bytes);
         ASSERT_EQ(lines.toStringList(), expected) << bytes.toHex(' ').toStdString();
         QVector<qint32> labels;
         for (int i = 0; i < expected.size(); ++i) {
@@ -76,7 +76,7 @@ TEST(DataFile, AgreesWithAPlainReadingOnRandomContent)
             if (!expected[i].isEmpty() && (i == 0 || expected[i - 1].isEmpty()))
                 labels.append(i);
         }
-        ASSERT_EQ(BuildLabelIndex(lines), labels) << bytes.toHex(' ').toStdString();
+        ASSERT_EQ(buildLabelIndex(lines), labels) << bytes.toHex(' ').toStdString();
     }
 }
 
@@ -109,7 +109,7 @@ TEST(DataFile, BreakAtTheEndAddsNoLineAndNulEndsTheContent)
 
 TEST(DataFile, OnlyLinesWithoutCharactersAreEmpty)
 {
-    const TLINES lines = FromBytes("A\n \n\n\t\r\n\r");
+    const DataLines lines = FromBytes("A\n \n\n\t\r\n\r");
     ASSERT_EQ(lines.count(), 5);
     EXPECT_FALSE(lines.lineIsEmpty(0));
     EXPECT_FALSE(lines.lineIsEmpty(1));
@@ -125,17 +125,17 @@ TEST(DataFile, OnlyLinesWithoutCharactersAreEmpty)
 
 TEST(DataFile, DecodesUtf8OrElseWindows1252)
 {
-    TLINES utf8 = FromBytes("Gr\xC3\xBC\xC3\x9F\n\xE2\x82\xAC 5");
+    DataLines utf8 = FromBytes("Gr\xC3\xBC\xC3\x9F\n\xE2\x82\xAC 5");
     EXPECT_TRUE(utf8.decodesAsUtf8());
     EXPECT_EQ(utf8.toStringList(), (QStringList{QString::fromUtf8("Grüß"), QString::fromUtf8("€ 5")}));
 
-    TLINES cp1252 = FromBytes("\xE9t\xE9\n\x80 \x9F \x81 \x8D \xA0\xFF");
+    DataLines cp1252 = FromBytes("\xE9t\xE9\n\x80 \x9F \x81 \x8D \xA0\xFF");
     EXPECT_FALSE(cp1252.decodesAsUtf8());
     EXPECT_EQ(cp1252.line(0), QString::fromUtf8("été"));
     EXPECT_EQ(cp1252.line(1), QString::fromUtf8("€ Ÿ \u0081 \u008D \u00A0ÿ"));
 
     // One stray byte anywhere makes the whole file Windows-1252.
-    TLINES mixed = FromBytes("\xC3\xBC\n\xFC");
+    DataLines mixed = FromBytes("\xC3\xBC\n\xFC");
     EXPECT_FALSE(mixed.decodesAsUtf8());
     EXPECT_EQ(mixed.toStringList(), (QStringList{QString::fromUtf8("Ã¼"), QString::fromUtf8("ü")}));
 
@@ -172,14 +172,14 @@ TEST(DataFile, Utf16WithAByteOrderMarkIsDecoded)
             bytes += little ? lo : hi;
             bytes += little ? hi : lo;
         }
-        const TLINES lines = FromBytes(bytes);
+        const DataLines lines = FromBytes(bytes);
         EXPECT_TRUE(lines.fromUtf16());
         EXPECT_EQ(lines.toStringList(), expected) << little;
-        EXPECT_EQ(BuildLabelIndex(lines), (QVector<qint32>{0, 2}));
+        EXPECT_EQ(buildLabelIndex(lines), (QVector<qint32>{0, 2}));
 
         // Read from a file, the zero bytes of the text do not end it.
         QTemporaryDir dir;
-        TLINES read;
+        DataLines read;
         ASSERT_TRUE(read.loadFromFile(WriteFile(dir.filePath("unicode.txt"), bytes)));
         EXPECT_EQ(read.toStringList(), expected);
     }
@@ -192,7 +192,7 @@ TEST(DataFile, Utf16WithAByteOrderMarkIsDecoded)
 TEST(DataFile, SetLinesKeepsEveryTextAsOneLine)
 {
     const QStringList texts{"", QString::fromUtf8("Grüß €"), " ", "", QString(QChar(0xFEFF)) + "X", ""};
-    TLINES lines;
+    DataLines lines;
     lines.setLines(texts);
     EXPECT_EQ(lines.count(), texts.size());
     EXPECT_EQ(lines.toStringList(), texts);
@@ -211,7 +211,7 @@ TEST(DataFile, LoadsAFile)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = WriteFile(dir.filePath("data.txt"), "\r\n\r\nName\r\nStreet \xE9\r\n\r\nTown\r\n");
-    TLINES lines;
+    DataLines lines;
     QString error = "untouched";
     ASSERT_TRUE(lines.loadFromFile(path, &error));
     EXPECT_EQ(error, "untouched");
@@ -226,7 +226,7 @@ TEST(DataFile, UnreadableFileFailsAndLeavesNoLines)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    TLINES lines = FromBytes("old\ncontent");
+    DataLines lines = FromBytes("old\ncontent");
     QString error;
 
     // A folder exists but is no data file.
@@ -253,28 +253,28 @@ TEST(DataFile, UnreadableFileFailsAndLeavesNoLines)
 
 TEST(LabelIndex, EveryRunOfNonEmptyLinesIsOneLabel)
 {
-    const TLINES lines = FromBytes("A\nB\n\n\nC\n\n");
-    ASSERT_EQ(BuildLabelIndex(lines), (QVector<qint32>{0, 4}));
+    const DataLines lines = FromBytes("A\nB\n\n\nC\n\n");
+    ASSERT_EQ(buildLabelIndex(lines), (QVector<qint32>{0, 4}));
     EXPECT_EQ(Label(lines, 0), (QStringList{"A", "B"}));
     EXPECT_EQ(Label(lines, 4), QStringList{"C"});
 
-    EXPECT_EQ(BuildLabelIndex(FromBytes("\n\nX")), QVector<qint32>{2});
-    EXPECT_EQ(BuildLabelIndex(FromBytes("\r\n\n\r\r")), QVector<qint32>{});
-    EXPECT_EQ(BuildLabelIndex(TLINES()), QVector<qint32>{});
+    EXPECT_EQ(buildLabelIndex(FromBytes("\n\nX")), QVector<qint32>{2});
+    EXPECT_EQ(buildLabelIndex(FromBytes("\r\n\n\r\r")), QVector<qint32>{});
+    EXPECT_EQ(buildLabelIndex(DataLines()), QVector<qint32>{});
 
-    const TLINES spaced = FromBytes("A\n \nB");
-    ASSERT_EQ(BuildLabelIndex(spaced), QVector<qint32>{0});
+    const DataLines spaced = FromBytes("A\n \nB");
+    ASSERT_EQ(buildLabelIndex(spaced), QVector<qint32>{0});
     EXPECT_EQ(Label(spaced, 0), (QStringList{"A", " ", "B"}));
 
-    EXPECT_EQ(BuildLabelIndex(FromBytes("A\n\rB")), (QVector<qint32>{0, 2}));
-    EXPECT_EQ(BuildLabelIndex(FromBytes("A\r\nB")), QVector<qint32>{0});
+    EXPECT_EQ(buildLabelIndex(FromBytes("A\n\rB")), (QVector<qint32>{0, 2}));
+    EXPECT_EQ(buildLabelIndex(FromBytes("A\r\nB")), QVector<qint32>{0});
 }
 
 TEST(LabelIndex, AppendLabelLinesAppendsAndStopsAtTheEnd)
 {
-    const TLINES lines = FromBytes("A\nB\n\nC\nD");
+    const DataLines lines = FromBytes("A\nB\n\nC\nD");
     QStringList out{"kept"};
-    AppendLabelLines(lines, 3, out);
+    appendLabelLines(lines, 3, out);
     EXPECT_EQ(out, (QStringList{"kept", "C", "D"}));
 
     // From the middle of a label, its remaining lines.

@@ -95,7 +95,7 @@ TEST(DataInfo, LoadsBitmapAndSvgPictures)
 
 TEST(JobInfo, FormatDefaultsWithFallbacks)
 {
-    SetFormatValueReader(nullptr);
+    setFormatValueReader(nullptr);
     TJOBINFO plain;
     EXPECT_EQ(plain.MUBORDERLEFT, 2000);
     EXPECT_EQ(plain.MUBORDERWIDTH, 100);
@@ -104,12 +104,12 @@ TEST(JobInfo, FormatDefaultsWithFallbacks)
     EXPECT_TRUE(plain.TEXTSHRINKTOFIT);
     EXPECT_FALSE(plain.SHOWBORDER);
     EXPECT_EQ(plain.PicPCWidth, 100.0);
-    EXPECT_EQ(plain.FONT, DefaultLabelFont());
+    EXPECT_EQ(plain.FONT, defaultLabelFont());
     EXPECT_EQ(plain.FONT.size(), 12);
 
     QMap<QString, QString> stored = {{"ShowBorder", "Tx"}, {"PicAlignVert", "2"}, {"BorderLeft", "abc"},
                                      {"PicPCTop", "12.5"}, {"KeepRatio", "Yes"}, {"Font", "not a font"}};
-    SetFormatValueReader([&](const QString& name, const QString& def) { return stored.value(name, def); });
+    setFormatValueReader([&](const QString& name, const QString& def) { return stored.value(name, def); });
     TJOBINFO custom;
     EXPECT_TRUE(custom.SHOWBORDER);
     EXPECT_FALSE(custom.KeepRatio);
@@ -117,12 +117,12 @@ TEST(JobInfo, FormatDefaultsWithFallbacks)
     EXPECT_EQ(custom.PicAlignHoriz, 1);
     EXPECT_EQ(custom.MUBORDERLEFT, 2000); // not a number: the default text
     EXPECT_EQ(custom.PicPCTop, 12.5);
-    EXPECT_EQ(custom.FONT, DefaultLabelFont());
+    EXPECT_EQ(custom.FONT, defaultLabelFont());
 
-    TFONT big = DefaultLabelFont();
+    TFONT big = defaultLabelFont();
     big.setSize(20);
     stored[QStringLiteral("Font")] = FNFONTTOSTRING(big);
     TJOBINFO withFont;
     EXPECT_EQ(withFont.FONT.size(), 20);
-    SetFormatValueReader(nullptr);
+    setFormatValueReader(nullptr);
 }

@@ -35,9 +35,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        SetProgramFolderForTests(dir.filePath(QStringLiteral("program")));
+        setProgramFolderForTests(dir.filePath(QStringLiteral("program")));
     }
-    void TearDown() override { SetProgramFolderForTests(QString()); }
+    void TearDown() override { setProgramFolderForTests(QString()); }
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -118,15 +118,15 @@ long peakMegabytes()
 // there stays whole and loads; only the unfinished temporary file remains.
 TEST_F(Faults, SaveKilledWhileWritingKeepsThePreviousFiles)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB job;
     makeJob(job, 3);
     const QString jobFile = path("order.GVJ");
     const QString templateFile = path("sheet.GVT");
     ASSERT_TRUE(job.SAVETOFILE(jobFile));
     ASSERT_TRUE(job.SAVETEMPLATETOFILE(templateFile));
-    const QByteArray jobBefore = ReadFileBytes(jobFile);
-    const QByteArray templateBefore = ReadFileBytes(templateFile);
+    const QByteArray jobBefore = readFileBytes(jobFile);
+    const QByteArray templateBefore = readFileBytes(templateFile);
     // The job is made a megabyte long by its data file name; a template file
     // holds little more than its path, so it gets a smaller limit.
     const auto killedWhileSaving = [&](rlim_t limit, bool templateOnly) {
@@ -146,12 +146,12 @@ TEST_F(Faults, SaveKilledWhileWritingKeepsThePreviousFiles)
     // The signal comes only from a write that reaches the limit, half way
     // through the new content.
     EXPECT_EXIT(killedWhileSaving(64 * 1024, false), ::testing::KilledBySignal(SIGXFSZ), "");
-    EXPECT_EQ(ReadFileBytes(jobFile), jobBefore);
+    EXPECT_EQ(readFileBytes(jobFile), jobBefore);
     expectOnlyPartialLeftovers(jobFile, 64 * 1024);
 
     ASSERT_GT(templateBefore.size(), 100);
     EXPECT_EXIT(killedWhileSaving(100, true), ::testing::KilledBySignal(SIGXFSZ), "");
-    EXPECT_EQ(ReadFileBytes(templateFile), templateBefore);
+    EXPECT_EQ(readFileBytes(templateFile), templateBefore);
     expectOnlyPartialLeftovers(templateFile, 100);
 
     TJOB back;
@@ -175,7 +175,7 @@ TEST_F(Faults, SaveIntoAFolderThatCannotBeWrittenChangesNothingInMemory)
     const QByteArray before = job.jobFileBytes();
     const QString target = QStringLiteral("/proc/gorvin-order.GVJ");
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         EXPECT_FALSE(job.SAVETOFILE(target));
         EXPECT_EQ(messages.texts(),
                   QStringList{QStringLiteral("Stream error occured with message\n\rCannot create file ") + target});
@@ -184,7 +184,7 @@ TEST_F(Faults, SaveIntoAFolderThatCannotBeWrittenChangesNothingInMemory)
     EXPECT_EQ(job.jobFileBytes(), before);
     EXPECT_TRUE(job.ALTERED());
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         EXPECT_FALSE(job.SAVETEMPLATETOFILE(QStringLiteral("/proc/gorvin-sheet.GVT")));
         EXPECT_EQ(messages.shown.size(), 1);
     }
@@ -199,19 +199,19 @@ TEST_F(Faults, SaveIntoAFolderThatCannotBeWrittenChangesNothingInMemory)
 TEST_F(Faults, ErrorLogThatCannotBeWrittenStopsNothing)
 {
     WriteFile(path("plain-file"), "not a folder");
-    SetProgramFolderForTests(path("plain-file/program"));
-    ASSERT_FALSE(QFileInfo(ErrorLogPath()).dir().exists());
+    setProgramFolderForTests(path("plain-file/program"));
+    ASSERT_FALSE(QFileInfo(errorLogPath()).dir().exists());
 
     TJOB job;
     makeJob(job, 3);
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         EXPECT_NO_THROW(EXPECT_FALSE(job.SAVETOFILE(path("nowhere/order.GVJ"))));
         EXPECT_EQ(messages.shown.size(), 1);
         EXPECT_EQ(messages.beeps, 1);
     }
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         ASSERT_TRUE(job.SAVETOFILE(path("order.GVJ")));
         WriteFile(path("corrupt.GVJ"), job.jobFileBytes().left(100));
         TJOB target;
@@ -223,17 +223,17 @@ TEST_F(Faults, ErrorLogThatCannotBeWrittenStopsNothing)
     {
         // A stored list with a gap is logged while loading (error 11).
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
-        store.setValue(RegistryGroup(QStringLiteral("Faults")) + QStringLiteral("/JobCOUNT"), QStringLiteral("2"));
-        store.setValue(RegistryGroup(QStringLiteral("Faults")) + QStringLiteral("/Job1"), QStringLiteral("b.GVJ"));
+        store.setValue(registryGroup(QStringLiteral("Faults")) + QStringLiteral("/JobCOUNT"), QStringLiteral("2"));
+        store.setValue(registryGroup(QStringLiteral("Faults")) + QStringLiteral("/Job1"), QStringLiteral("b.GVJ"));
         store.sync();
         QStringList list;
         bool complete = true;
         EXPECT_NO_THROW(complete = FNREGLOADLIST(QStringLiteral("Faults"), QStringLiteral("Job"), list));
         EXPECT_FALSE(complete);
         EXPECT_EQ(list, QStringList{QStringLiteral("b.GVJ")});
-        store.remove(RegistryGroup(QStringLiteral("Faults")));
+        store.remove(registryGroup(QStringLiteral("Faults")));
     }
-    EXPECT_FALSE(QFileInfo::exists(ErrorLogPath()));
+    EXPECT_FALSE(QFileInfo::exists(errorLogPath()));
 }
 
 // Reloading a data file that has turned unreadable keeps what was loaded.
@@ -315,9 +315,9 @@ TEST_F(Faults, HugeAndBinaryDataFilesAreReadWithinAMemoryBound)
     {
         QFile f(binary);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.resize(TLINES::MaxDataFileBytes + 1));
+        ASSERT_TRUE(f.resize(DataLines::MaxDataFileBytes + 1));
     }
-    TLINES lines;
+    DataLines lines;
     QString error;
     EXPECT_FALSE(lines.loadFromFile(binary, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("holds 257 MB"))) << error.toStdString();
@@ -371,7 +371,7 @@ TEST_F(Faults, HitTestMatchesTheSlotScanForAnyGrid)
             qint32 expected = -1;
             for (qint32 c = 0; c < t.NUMACROSS; ++c)
                 for (qint32 r = 0; r < t.NUMDOWN; ++r) {
-                    const TSLOTRECT s = t.slotRect(c + r * t.NUMACROSS);
+                    const SlotRect s = t.slotRect(c + r * t.NUMACROSS);
                     if (s.left < x && x < s.right && s.top < y && y < s.bottom)
                         expected = c + r * t.NUMACROSS;
                 }
@@ -402,7 +402,7 @@ TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
     TTEMPLATE& t = *job.TEMPLATE();
     t.MULABELWIDTH = 1000;
     t.MULABELHEIGHT = 1000;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p;
     p.Canvas = &canvas;
     p.PixPerMuX = p.PixPerMuY = 0.01;
@@ -412,7 +412,7 @@ TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
     t.NUMACROSS = 300000;
     t.NUMDOWN = 1000000;
     PRINT(job, p);
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 20000);
     EXPECT_EQ(texts.front().text, QStringLiteral("Label [1]"));
     EXPECT_EQ(texts.back().text, QStringLiteral("Label [20000]"));
@@ -422,7 +422,7 @@ TEST_F(Faults, PageOfBillionsOfSlotsDrawsABoundedPart)
     t.NUMDOWN = INT32_MAX;
     p.PageIndex = 1;
     PRINT(job, p);
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 7 * 2858); // whole rows up to the bound
     EXPECT_EQ(texts.front().text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 1));
     EXPECT_EQ(texts[7].text, QStringLiteral("Label [%1]").arg(7LL * INT32_MAX + 8));
@@ -435,15 +435,15 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
 {
     const QString pipe = path("logo.png");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    TPICTURE picture;
+    Picture picture;
     QString error;
-    EXPECT_FALSE(LoadPictureFile(pipe, picture, &error));
+    EXPECT_FALSE(loadPictureFile(pipe, picture, &error));
     EXPECT_EQ(error, pipe + QStringLiteral(" is not a plain file"));
-    EXPECT_FALSE(LoadPictureFile(QStringLiteral("/dev/zero"), picture, &error));
+    EXPECT_FALSE(loadPictureFile(QStringLiteral("/dev/zero"), picture, &error));
     // A folder is no plain file either; a missing picture cannot be opened.
-    EXPECT_FALSE(LoadPictureFile(dir.path(), picture, &error));
+    EXPECT_FALSE(loadPictureFile(dir.path(), picture, &error));
     EXPECT_EQ(error, dir.path() + QStringLiteral(" is not a plain file"));
-    EXPECT_FALSE(LoadPictureFile(path("gone.png"), picture, &error));
+    EXPECT_FALSE(loadPictureFile(path("gone.png"), picture, &error));
     EXPECT_EQ(error, QStringLiteral("Cannot open file ") + path("gone.png"));
 
     const QString drawing = path("huge.svg");
@@ -453,12 +453,12 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
         f.write("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>");
         ASSERT_TRUE(f.resize(qint64(1) << 30));
     }
-    EXPECT_FALSE(LoadPictureFile(drawing, picture, &error));
+    EXPECT_FALSE(loadPictureFile(drawing, picture, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
 
     const QString claimed = WriteFile(path("claims.png"), PngClaiming(60000, 60000));
     const long peakBefore = peakMegabytes();
-    EXPECT_FALSE(LoadPictureFile(claimed, picture, &error));
+    EXPECT_FALSE(loadPictureFile(claimed, picture, &error));
     EXPECT_LT(peakMegabytes() - peakBefore, 100);
 
     // The page is still drawn, without the picture.
@@ -466,7 +466,7 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     job.MAKENEWTEMPLATE(210000, 297000);
     job.JOBINFO()->ShowPic = true;
     job.DATAINFO()->PicFileName = pipe;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p;
     p.Canvas = &canvas;
     p.PixPerMuX = p.PixPerMuY = 0.01;
@@ -474,7 +474,7 @@ TEST_F(Faults, PictureNamesThatAreNoPictureFilesAreRefusedQuickly)
     QString pictureError;
     PRINT(job, p, &pictureError);
     EXPECT_EQ(pictureError, pipe + QStringLiteral(" is not a plain file"));
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
+    EXPECT_EQ(canvas.ops(CanvasOp::Text).size(), 1);
 }
 
 // A drawing is read alone, within bounds: whatever it names outside itself
@@ -490,9 +490,9 @@ TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
                "width='20' height='10'>" + body + "</svg>";
     };
     const auto refused = [&](const char* name, const QByteArray& bytes, const char* because) {
-        TPICTURE picture;
+        Picture picture;
         QString error;
-        EXPECT_FALSE(LoadPictureFile(WriteFile(path(name), bytes), picture, &error)) << name;
+        EXPECT_FALSE(loadPictureFile(WriteFile(path(name), bytes), picture, &error)) << name;
         EXPECT_TRUE(error.contains(QLatin1String(because))) << name << ": " << error.toStdString();
         EXPECT_TRUE(picture.isNull());
     };
@@ -547,9 +547,9 @@ TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
                                 "<linearGradient id='h' xlink:href='#g'/><path id='p' d='M0 0L5 5'/></defs>"
                                 "<a xlink:href='https://example.org/'><use xlink:href='#p' fill='url(#h)'/></a>"
                                 + image(PngClaiming(2, 2)) + "<use xlink:href='#missing'/>");
-    TPICTURE picture;
+    Picture picture;
     QString error;
-    EXPECT_TRUE(LoadPictureFile(WriteFile(path("logo.svg"), logo), picture, &error)) << error.toStdString();
+    EXPECT_TRUE(loadPictureFile(WriteFile(path("logo.svg"), logo), picture, &error)) << error.toStdString();
     EXPECT_EQ(picture.size(), QSize(20, 10));
 }
 

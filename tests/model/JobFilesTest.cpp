@@ -21,13 +21,13 @@ class JobFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QFile::remove(ErrorLogPath());
-        SetFormatValueReader(nullptr);
+        QFile::remove(errorLogPath());
+        setFormatValueReader(nullptr);
     }
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    static QString logText() { return QString::fromUtf8(ReadFileBytes(ErrorLogPath())); }
+    static QString logText() { return QString::fromUtf8(readFileBytes(errorLogPath())); }
 
     static void fillJob(TJOB& job)
     {
@@ -78,7 +78,7 @@ TEST_F(JobFiles, NewJobFormatStreamHasTheKnownSize)
 
 TEST_F(JobFiles, SavedJobLoadsBackEqual)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB job;
     fillJob(job);
     ASSERT_TRUE(job.SAVETOFILE(path("job.GVJ")));
@@ -101,18 +101,18 @@ TEST_F(JobFiles, SavedJobLoadsBackEqual)
 
 TEST_F(JobFiles, AbsentPropertiesTakeTheFormatDefaults)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB job;
     job.JOBINFO()->PicPCLeft = 0; // not written
     job.DATAINFO()->STARTLABNUM = 1;
     job.DATAINFO()->RepeatLabelNum = 1;
     ASSERT_TRUE(job.SAVETOFILE(path("job.GVJ")));
-    SetFormatValueReader([](const QString& name, const QString& def) {
+    setFormatValueReader([](const QString& name, const QString& def) {
         return name == QLatin1String("PicPCLeft") ? QStringLiteral("33") : def;
     });
     TJOB back;
     ASSERT_TRUE(back.LOADFROMFILE(path("job.GVJ")));
-    SetFormatValueReader(nullptr);
+    setFormatValueReader(nullptr);
     EXPECT_EQ(back.JOBINFO()->PicPCLeft, 33.0);
     EXPECT_EQ(back.DATAINFO()->STARTLABNUM, 0); // until the data is loaded
     back.DATAINFO()->LOADDATA();
@@ -121,7 +121,7 @@ TEST_F(JobFiles, AbsentPropertiesTakeTheFormatDefaults)
 
 TEST_F(JobFiles, TemplateFilesRecordTheirPath)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB job;
     fillJob(job);
     ASSERT_TRUE(job.SAVETEMPLATETOFILE(path("sheet.GVT")));
@@ -135,7 +135,7 @@ TEST_F(JobFiles, TemplateFilesRecordTheirPath)
     EXPECT_EQ(other.TEMPLATE()->NUMDOWN, 10);
     EXPECT_TRUE(other.TEMPLATE()->ALTERED); // read landscape through its setter
     ASSERT_TRUE(other.SAVETOFILE(path("other.GVJ")));
-    EXPECT_TRUE(ReadFileBytes(path("other.GVJ")).contains(path("sheet.GVT").toUtf8()));
+    EXPECT_TRUE(readFileBytes(path("other.GVJ")).contains(path("sheet.GVT").toUtf8()));
 }
 
 TEST_F(JobFiles, WrongKindOfFileIsReportedExactly)
@@ -143,11 +143,11 @@ TEST_F(JobFiles, WrongKindOfFileIsReportedExactly)
     TJOB job;
     fillJob(job);
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         ASSERT_TRUE(job.SAVETEMPLATETOFILE(path("sheet.GVT")));
         ASSERT_TRUE(job.SAVETOFILE(path("job.GVJ")));
     }
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     TJOB target;
     EXPECT_FALSE(target.LOADFROMFILE(path("sheet.GVT")));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Invalid or corrupt job file.")});
@@ -168,14 +168,14 @@ TEST_F(JobFiles, MissingCutAndRandomFilesNeverCrash)
     fillJob(job);
     const QByteArray whole = job.jobFileBytes();
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         TJOB target;
         EXPECT_FALSE(target.LOADFROMFILE(path("missing.GVJ")));
         EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Cannot open file ") + path("missing.GVJ")});
-        EXPECT_FALSE(QFile::exists(ErrorLogPath())); // nothing logged
+        EXPECT_FALSE(QFile::exists(errorLogPath())); // nothing logged
     }
     for (qsizetype cut : {qsizetype(0), qsizetype(3), whole.size() / 2, whole.size() - 1}) {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         WriteFile(path("cut.GVJ"), whole.left(cut));
         TJOB target;
         EXPECT_FALSE(target.LOADFROMFILE(path("cut.GVJ"))) << cut;
@@ -183,7 +183,7 @@ TEST_F(JobFiles, MissingCutAndRandomFilesNeverCrash)
         EXPECT_TRUE(logText().trimmed().endsWith(QStringLiteral("Stream read error\""))) << cut;
     }
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         WriteFile(path("extra.GVJ"), whole + QByteArray("tail bytes"));
         TJOB target;
         EXPECT_TRUE(target.LOADFROMFILE(path("extra.GVJ")));
@@ -195,7 +195,7 @@ TEST_F(JobFiles, MissingCutAndRandomFilesNeverCrash)
         for (int k = 0; k < (round % 2 ? 3 : bytes.size()); ++k)
             bytes[int(rng.bounded(bytes.size()))] = char(rng.bounded(256));
         WriteFile(path("random.GVJ"), bytes);
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         TJOB target;
         if (!target.LOADFROMFILE(path("random.GVJ"))) {
             EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Invalid or corrupt job file.")});
@@ -208,17 +208,17 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
     TJOB job;
     fillJob(job);
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         ASSERT_TRUE(job.SAVETOFILE(path("job.GVJ")));
     }
-    const QByteArray before = ReadFileBytes(path("job.GVJ"));
+    const QByteArray before = readFileBytes(path("job.GVJ"));
     job.JOBINFO()->TEXTJUSTIFY = 1;
     job.setALTERED(true);
     job.TEMPLATE()->ALTERED = false;
 
     // A folder that does not exist.
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         const QString target = path("nowhere/job.GVJ");
         EXPECT_FALSE(job.SAVETOFILE(target));
         EXPECT_EQ(messages.texts(),
@@ -229,12 +229,12 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
     // The target is replaced only when the new content is complete: a save
     // that cannot write its temporary file leaves the old file as it was.
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool folderLocked = !QFile(path("probe")).open(QIODevice::WriteOnly);
         if (folderLocked) {
             EXPECT_FALSE(job.SAVETOFILE(path("job.GVJ")));
-            EXPECT_EQ(ReadFileBytes(path("job.GVJ")), before);
+            EXPECT_EQ(readFileBytes(path("job.GVJ")), before);
         }
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         if (!folderLocked)
@@ -242,7 +242,7 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
     }
     // The same through a target that is a folder: QSaveFile cannot replace it.
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         QDir(dir.path()).mkpath(QStringLiteral("folder.GVJ"));
         EXPECT_FALSE(job.SAVETOFILE(path("folder.GVJ")));
         EXPECT_TRUE(QFileInfo(path("folder.GVJ")).isDir());
@@ -251,12 +251,12 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
     // A write that fails half way (the file size limit stands in for a full
     // disk): the old file stays whole.
     {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         struct rlimit saved {};
         getrlimit(RLIMIT_FSIZE, &saved);
         signal(SIGXFSZ, SIG_IGN);
         struct rlimit small = saved;
-        QFile::remove(ErrorLogPath()); // the log must still fit under the limit
+        QFile::remove(errorLogPath()); // the log must still fit under the limit
         small.rlim_cur = static_cast<rlim_t>(job.jobFileBytes().size() - 100);
         setrlimit(RLIMIT_FSIZE, &small);
         const bool saved_ok = job.SAVETOFILE(path("job.GVJ"));
@@ -266,7 +266,7 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
                   QStringList{QStringLiteral("Stream error occured with message\n\rStream write error")});
         EXPECT_TRUE(job.ALTERED());
     }
-    EXPECT_EQ(ReadFileBytes(path("job.GVJ")), before);
+    EXPECT_EQ(readFileBytes(path("job.GVJ")), before);
 }
 
 // Only a plain file is opened: a pipe (which would wait for a writer), a
@@ -282,13 +282,13 @@ TEST_F(JobFiles, OnlyPlainFilesWithinTheBoundAreOpened)
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QDir(dir.path()).mkpath(QStringLiteral("folder.GVT"));
     for (const QString& name : {fifo, QStringLiteral("/dev/zero"), path("folder.GVT")}) {
-        TScriptedMessages messages;
+        ScriptedMessages messages;
         EXPECT_FALSE(job.LOADFROMFILE(name));
         EXPECT_FALSE(job.LOADTEMPLATEFROMFILE(name));
         const QString text = QStringLiteral("Cannot open file ") + name;
         EXPECT_EQ(messages.texts(), (QStringList{text, text}));
     }
-    EXPECT_FALSE(QFile::exists(ErrorLogPath()));
+    EXPECT_FALSE(QFile::exists(errorLogPath()));
 
     const QString huge = path("huge.GVJ");
     {
@@ -296,7 +296,7 @@ TEST_F(JobFiles, OnlyPlainFilesWithinTheBoundAreOpened)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         ASSERT_TRUE(f.resize(qint64(100) << 30));
     }
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     EXPECT_FALSE(job.LOADFROMFILE(huge));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Invalid or corrupt job file.")});
     EXPECT_TRUE(logText().contains(QStringLiteral(

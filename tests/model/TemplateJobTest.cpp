@@ -48,7 +48,7 @@ TEST(Template, HitTestIsStrictAndLastMatchWins)
     EXPECT_EQ(t.GetTemplateNumFromMuXY(70000, 55000), 4);
     EXPECT_EQ(t.GetTemplateNumFromMuXY(65500, 55000), -1); // in the gap
     EXPECT_EQ(t.GetTemplateNumFromMuXY(5000, 10001), -1);  // on the edge
-    EXPECT_EQ(t.slotRect(4), (TSLOTRECT{67000, 50000, 127000, 90000}));
+    EXPECT_EQ(t.slotRect(4), (SlotRect{67000, 50000, 127000, 90000}));
 
     t.NUMDOWN = 0;
     EXPECT_EQ(t.GetTemplateNumFromMuXY(70000, 15000), -1);
@@ -67,10 +67,10 @@ TEST(Template, HitTestIsStrictAndLastMatchWins)
 TEST(Template, LabelsFitOnlyWithinThirtyTwoBitExtents)
 {
     const MU most = std::numeric_limits<MU>::max();
-    EXPECT_TRUE(FNLABELSFIT({1, 1, 0, 0, most, most, 0, 0}, most, most));
-    EXPECT_FALSE(FNLABELSFIT({2, 1, 0, 0, most, 1, 0, 0}, most, most));
-    EXPECT_FALSE(FNLABELSFIT({most, most, most, most, most, most, most, most}, most, most));
-    EXPECT_TRUE(FNLABELSFIT({1, 1, 0, 0, 0, 0, most, most}, 0, 0)); // no gap after the last label
+    EXPECT_TRUE(labelsFit({1, 1, 0, 0, most, most, 0, 0}, most, most));
+    EXPECT_FALSE(labelsFit({2, 1, 0, 0, most, 1, 0, 0}, most, most));
+    EXPECT_FALSE(labelsFit({most, most, most, most, most, most, most, most}, most, most));
+    EXPECT_TRUE(labelsFit({1, 1, 0, 0, 0, 0, most, most}, 0, 0)); // no gap after the last label
 }
 
 TEST(Template, LandscapeMarksAlteredOnlyOnChange)

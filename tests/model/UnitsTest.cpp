@@ -14,13 +14,13 @@ struct UnitGuard {
 TEST(Units, CurrentUnitConversionsFollowTheUnit)
 {
     UnitGuard guard;
-    CurrentUnit = UNIT_MM;
+    CurrentUnit = UnitMm;
     EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 2500);
     EXPECT_DOUBLE_EQ(FNMUTOCURRENTUNIT(210000), 210.0);
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 63500);
     EXPECT_DOUBLE_EQ(FNMUTOCURRENTUNIT(210000), 8.268);
-    CurrentUnit = UNIT_CM;
+    CurrentUnit = UnitCm;
     EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 25000);
     EXPECT_DOUBLE_EQ(FNMUTOCURRENTUNIT(210000), 21.0);
 }
@@ -28,7 +28,7 @@ TEST(Units, CurrentUnitConversionsFollowTheUnit)
 TEST(Units, UnknownUnitIsReportedAndGivesZero)
 {
     UnitGuard guard;
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     CurrentUnit = 3;
     EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 0);
     EXPECT_EQ(FNMUTOCURRENTUNIT(1000), 0.0);
@@ -54,11 +54,11 @@ TEST(Units, InchesAreQuantised)
 
 TEST(Units, RoundingHalvesToEvenAndMulDivAwayFromZero)
 {
-    EXPECT_EQ(RoundHalfEven(2.5L), 2);
-    EXPECT_EQ(RoundHalfEven(3.5L), 4);
-    EXPECT_EQ(RoundHalfEven(-2.5L), -2);
-    EXPECT_EQ(RoundHalfEven(-3.5L), -4);
-    EXPECT_EQ(RoundHalfEven(-0.4L), 0);
+    EXPECT_EQ(roundHalfEven(2.5L), 2);
+    EXPECT_EQ(roundHalfEven(3.5L), 4);
+    EXPECT_EQ(roundHalfEven(-2.5L), -2);
+    EXPECT_EQ(roundHalfEven(-3.5L), -4);
+    EXPECT_EQ(roundHalfEven(-0.4L), 0);
     EXPECT_EQ(MulDiv(1, 1, 2), 1);
     EXPECT_EQ(MulDiv(-1, 1, 2), -1);
     EXPECT_EQ(MulDiv(3, 1, 2), 2);
@@ -96,18 +96,18 @@ TEST(Units, BooleanText)
 TEST(Units, TypedNumbersAreReadAsTheChecksAcceptThem)
 {
     UnitGuard guard;
-    CurrentUnit = UNIT_MM;
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("2.")), 2.0);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" .5 ")), 0.5);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral(" - 5")), -5.0);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("-.25")), -0.25);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("0079")), 79.0);
-    EXPECT_DOUBLE_EQ(FNDECIMALVALUE(QStringLiteral("1,5")), 0.0); // no number in any locale
+    CurrentUnit = UnitMm;
+    EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral("2.")), 2.0);
+    EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral(" .5 ")), 0.5);
+    EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral(" - 5")), -5.0);
+    EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral("-.25")), -0.25);
+    EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral("0079")), 79.0);
+    EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral("1,5")), 0.0); // no number in any locale
     EXPECT_EQ(readTypedNumber(QStringLiteral("1,5")), std::nullopt);
     EXPECT_TRUE(std::isinf(*readTypedNumber(QString(400, QLatin1Char('9')))));
     // A length beyond a 32-bit count of MU is none, never a wrapped number.
-    EXPECT_EQ(FNREADLENGTH(QStringLiteral(" 2.5 ")), 2500);
-    EXPECT_EQ(FNREADLENGTH(QStringLiteral("2147484")), std::nullopt);
-    EXPECT_EQ(FNREADLENGTH(QString(400, QLatin1Char('9'))), std::nullopt);
+    EXPECT_EQ(readLength(QStringLiteral(" 2.5 ")), 2500);
+    EXPECT_EQ(readLength(QStringLiteral("2147484")), std::nullopt);
+    EXPECT_EQ(readLength(QString(400, QLatin1Char('9'))), std::nullopt);
     EXPECT_EQ(numberText(1.0 / 3.0, 8), QStringLiteral("0.33333333"));
 }

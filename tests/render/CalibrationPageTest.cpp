@@ -12,15 +12,15 @@
 
 namespace {
 
-QVector<QPoint> boxPoints(const TCANVASRECT& r)
+QVector<QPoint> boxPoints(const CanvasRect& r)
 {
     return {QPoint(r.left, r.top), QPoint(r.right - 1, r.top), QPoint(r.right - 1, r.bottom - 1),
             QPoint(r.left, r.bottom - 1), QPoint(r.left, r.top)};
 }
 
-TCALIBRATIONTEXTS sampleTexts()
+CalibrationTexts sampleTexts()
 {
-    TCALIBRATIONTEXTS t;
+    CalibrationTexts t;
     t.DesiredWidth = t.DesiredHeight = QStringLiteral("100 mm.");
     t.DesiredLeft = t.DesiredTop = QStringLiteral("50 mm.");
     t.EnteredWidth = QStringLiteral("99 mm.");
@@ -38,9 +38,9 @@ TCALIBRATIONTEXTS sampleTexts()
 
 TEST(CalibrationLayout, UncalibratedAt600Dpi)
 {
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{600, 600, 0, 0}, TCALIBRATIONMEASURES{});
+    const CalibrationLayout l = calibrationLayout(PrinterGeometry{600, 600, 0, 0}, CalibrationMeasures{});
     // 50 mm is 1181.1 pixels, 150 mm 3543.3.
-    EXPECT_EQ(l.Solid, (TCANVASRECT{1181, 1181, 3543, 3543}));
+    EXPECT_EQ(l.Solid, (CanvasRect{1181, 1181, 3543, 3543}));
     EXPECT_EQ(l.Dashed, l.Solid);
     EXPECT_EQ(l.Dotted, l.Solid);
     EXPECT_EQ(l.Arrow, 47);   // 2 mm
@@ -59,12 +59,12 @@ TEST(CalibrationLayout, UncalibratedAt600Dpi)
 
 TEST(CalibrationLayout, MeasuredWidthScalesTheDashedAndDottedBoxes)
 {
-    TCALIBRATIONMEASURES m;
+    CalibrationMeasures m;
     m.Width = 99000;
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{1200, 1200, 0, 0}, m);
-    EXPECT_EQ(l.Solid, (TCANVASRECT{2362, 2362, 7087, 7087}));
+    const CalibrationLayout l = calibrationLayout(PrinterGeometry{1200, 1200, 0, 0}, m);
+    EXPECT_EQ(l.Solid, (CanvasRect{2362, 2362, 7087, 7087}));
     // In MU the dashed box runs from 50505 to 151515: 101010 wide.
-    EXPECT_EQ(l.Dashed, (TCANVASRECT{2386, 2362, 7158, 7087}));
+    EXPECT_EQ(l.Dashed, (CanvasRect{2386, 2362, 7158, 7087}));
     EXPECT_EQ(l.Dotted, l.Dashed);
     EXPECT_NEAR(l.Dashed.width() * 25400.0 / 1200, 101010, 25400.0 / 1200);
     // The dimension lines follow the dashed box.
@@ -74,13 +74,13 @@ TEST(CalibrationLayout, MeasuredWidthScalesTheDashedAndDottedBoxes)
 
 TEST(CalibrationLayout, MeasuredLeftAndTopMoveOnlyTheDottedBox)
 {
-    TCALIBRATIONMEASURES m;
+    CalibrationMeasures m;
     m.Left = 52000;
     m.Top = 47000;
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{600, 600, 0, 0}, m);
+    const CalibrationLayout l = calibrationLayout(PrinterGeometry{600, 600, 0, 0}, m);
     EXPECT_EQ(l.Dashed, l.Solid);
     // 2 mm left, 3 mm down: 48 mm and 53 mm from the edges.
-    EXPECT_EQ(l.Dotted, (TCANVASRECT{1134, 1252, 3496, 3614}));
+    EXPECT_EQ(l.Dotted, (CanvasRect{1134, 1252, 3496, 3614}));
     EXPECT_EQ(l.TextY, 3614); // under the lowest box
 }
 
@@ -88,8 +88,8 @@ TEST(CalibrationLayout, SolidBoxCountsFromThePapersEdge)
 {
     // A quarter inch and an eighth of an inch not printable: the canvas
     // starts there, and the box moves back by as much.
-    const TPRINTERGEOMETRY printer{600, 600, 150, 75};
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, TCALIBRATIONMEASURES{});
+    const PrinterGeometry printer{600, 600, 150, 75};
+    const CalibrationLayout l = calibrationLayout(printer, CalibrationMeasures{});
     EXPECT_EQ(l.Solid.left + printer.OffsetX, 1181);
     EXPECT_EQ(l.Solid.top + printer.OffsetY, 1181);
     EXPECT_EQ(l.Solid.width(), 2362);
@@ -102,22 +102,22 @@ TEST(CalibrationLayout, BoxesLieWhereAPrintUnderTheNewCalibrationPutsTheSolidBox
     // The page shows what the calibration will do: the dotted box is the
     // reference box drawn as a print run with the candidate calibration
     // would draw it, the dashed box the same with the scales alone.
-    const TPRINTERGEOMETRY printer{600, 600, 150, 75};
-    const TCALIBRATIONMEASURES m{98000, 102000, 53000, 47000};
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, m);
+    const PrinterGeometry printer{600, 600, 150, 75};
+    const CalibrationMeasures m{98000, 102000, 53000, 47000};
+    const CalibrationLayout l = calibrationLayout(printer, m);
     TTEMPLATE a4;
     a4.PAPERMUWIDTH = 210000;
     a4.PAPERMUHEIGHT = 297000;
 
-    auto expectPlaced = [&](const TCANVASRECT& box, const TPRINTERCALIBRATION& c) {
+    auto expectPlaced = [&](const CanvasRect& box, const TPRINTERCALIBRATION& c) {
         TPRINTPARAMS p;
-        FNAPPLYPRINTERGEOMETRY(p, c, printer, a4);
+        applyPrinterGeometry(p, c, printer, a4);
         EXPECT_NEAR(box.left, (50000 + p.MuOffsetX) * p.PixPerMuX, 2.0);
         EXPECT_NEAR(box.right, (150000 + p.MuOffsetX) * p.PixPerMuX, 2.0);
         EXPECT_NEAR(box.top, (50000 + p.MuOffsetY) * p.PixPerMuY, 2.0);
         EXPECT_NEAR(box.bottom, (150000 + p.MuOffsetY) * p.PixPerMuY, 2.0);
     };
-    const TPRINTERCALIBRATION full = FNCALIBRATIONFROMMEASURES(m);
+    const TPRINTERCALIBRATION full = calibrationFromMeasures(m);
     TPRINTERCALIBRATION scalesOnly = full;
     scalesOnly.LeftShift = scalesOnly.TopShift = 0;
     {
@@ -132,11 +132,11 @@ TEST(CalibrationLayout, BoxesLieWhereAPrintUnderTheNewCalibrationPutsTheSolidBox
 
 TEST(CalibrationLayout, MeasuresGiveTheCalibration)
 {
-    const TPRINTERCALIBRATION desired = FNCALIBRATIONFROMMEASURES(TCALIBRATIONMEASURES{});
+    const TPRINTERCALIBRATION desired = calibrationFromMeasures(CalibrationMeasures{});
     EXPECT_EQ(desired, TPRINTERCALIBRATION());
     // A solid box printed 99 mm wide is stretched by 1/0.99 from now on; a
     // dashed box whose left edge measures 52 mm moves everything 2 mm left.
-    const TPRINTERCALIBRATION c = FNCALIBRATIONFROMMEASURES(TCALIBRATIONMEASURES{99000, 125000, 52000, 40000});
+    const TPRINTERCALIBRATION c = calibrationFromMeasures(CalibrationMeasures{99000, 125000, 52000, 40000});
     EXPECT_DOUBLE_EQ(c.ScaleX, 100000.0 / 99000.0);
     EXPECT_DOUBLE_EQ(c.ScaleY, 0.8);
     EXPECT_EQ(c.LeftShift, -2000);
@@ -145,49 +145,49 @@ TEST(CalibrationLayout, MeasuresGiveTheCalibration)
 
 TEST(CalibrationPage, BoxesDottedThenDashedThenSolid)
 {
-    TRECORDINGCANVAS canvas;
-    const TPRINTERGEOMETRY printer{600, 600, 0, 0};
-    const TCALIBRATIONMEASURES m{99000, 100000, 52000, 50000};
-    DRAWCALIBRATIONPAGE(canvas, printer, m, sampleTexts());
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, m);
+    RecordingCanvas canvas;
+    const PrinterGeometry printer{600, 600, 0, 0};
+    const CalibrationMeasures m{99000, 100000, 52000, 50000};
+    drawCalibrationPage(canvas, printer, m, sampleTexts());
+    const CalibrationLayout l = calibrationLayout(printer, m);
 
-    const QVector<TCANVASOP>& ops = canvas.ops();
+    const QVector<CanvasOp>& ops = canvas.ops();
     ASSERT_GE(ops.size(), 9);
     // The canvas is set up first: solid pen 2 wide, white brush, Arial 10.
-    EXPECT_EQ(ops[0].kind, TCANVASOP::SetPen);
-    EXPECT_EQ(ops[0].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black}));
-    EXPECT_EQ(ops[1].brush, (TCANVASBRUSH{TBrushStyle::Solid, Qt::white}));
+    EXPECT_EQ(ops[0].kind, CanvasOp::SetPen);
+    EXPECT_EQ(ops[0].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 2, Qt::black}));
+    EXPECT_EQ(ops[1].brush, (CanvasBrush{BrushStyle::Solid, Qt::white}));
     EXPECT_EQ(ops[2].font.name, QStringLiteral("Arial"));
     EXPECT_EQ(ops[2].font.size, 10);
 
-    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    const QVector<CanvasOp> lines = canvas.ops(CanvasOp::Polyline);
     ASSERT_EQ(lines.size(), 3 + 4);
-    EXPECT_EQ(lines[0].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Dot, 1, Qt::black}));
+    EXPECT_EQ(lines[0].pen, (CanvasPen{PenMode::Copy, PenStyle::Dot, 1, Qt::black}));
     EXPECT_EQ(lines[0].points, boxPoints(l.Dotted));
-    EXPECT_EQ(lines[1].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Dash, 1, Qt::black}));
+    EXPECT_EQ(lines[1].pen, (CanvasPen{PenMode::Copy, PenStyle::Dash, 1, Qt::black}));
     EXPECT_EQ(lines[1].points, boxPoints(l.Dashed));
-    EXPECT_EQ(lines[2].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Solid, 1, Qt::black}));
+    EXPECT_EQ(lines[2].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 1, Qt::black}));
     EXPECT_EQ(lines[2].points, boxPoints(l.Solid));
     EXPECT_NE(l.Dotted, l.Dashed);
 
     // Left and top dashed and thin, width and height solid and 2 wide.
     EXPECT_EQ(lines[3].points, (QVector<QPoint>{l.LeftFrom, l.LeftTo}));
-    EXPECT_EQ(lines[3].pen.style, TPenStyle::Dash);
+    EXPECT_EQ(lines[3].pen.style, PenStyle::Dash);
     EXPECT_EQ(lines[4].points, (QVector<QPoint>{l.TopFrom, l.TopTo}));
     EXPECT_EQ(lines[4].pen.width, 1);
     EXPECT_EQ(lines[5].points, (QVector<QPoint>{l.WidthFrom, l.WidthTo}));
-    EXPECT_EQ(lines[5].pen, (TCANVASPEN{TPenMode::Copy, TPenStyle::Solid, 2, Qt::black}));
+    EXPECT_EQ(lines[5].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 2, Qt::black}));
     EXPECT_EQ(lines[6].points, (QVector<QPoint>{l.HeightFrom, l.HeightTo}));
     EXPECT_EQ(lines[6].pen.width, 2);
 }
 
 TEST(CalibrationPage, ArrowheadsAtTheEndsOfTheDimensionLines)
 {
-    TRECORDINGCANVAS canvas;
-    const TPRINTERGEOMETRY printer{600, 600, 0, 0};
-    DRAWCALIBRATIONPAGE(canvas, printer, TCALIBRATIONMEASURES{}, sampleTexts());
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, TCALIBRATIONMEASURES{});
-    const QVector<TCANVASOP> heads = canvas.ops(TCANVASOP::Polygon);
+    RecordingCanvas canvas;
+    const PrinterGeometry printer{600, 600, 0, 0};
+    drawCalibrationPage(canvas, printer, CalibrationMeasures{}, sampleTexts());
+    const CalibrationLayout l = calibrationLayout(printer, CalibrationMeasures{});
+    const QVector<CanvasOp> heads = canvas.ops(CanvasOp::Polygon);
     ASSERT_EQ(heads.size(), 6);
     const int a = l.Arrow;
     const int h = a / 2;
@@ -200,31 +200,31 @@ TEST(CalibrationPage, ArrowheadsAtTheEndsOfTheDimensionLines)
     EXPECT_EQ(heads[3].points, tri(w1, w1 + QPoint(-a, -h), w1 + QPoint(-a, h)));         // right
     EXPECT_EQ(heads[4].points, tri(h0, h0 + QPoint(-h, a), h0 + QPoint(h, a)));           // up
     EXPECT_EQ(heads[5].points, tri(h1, h1 + QPoint(-h, -a), h1 + QPoint(h, -a)));         // down
-    for (const TCANVASOP& head : heads)
+    for (const CanvasOp& head : heads)
         EXPECT_EQ(head.brush.color, QColor(Qt::black));
     EXPECT_EQ(heads[0].pen.width, 1);
     EXPECT_EQ(heads[2].pen.width, 2);
     // The brush is white again for the words that follow.
-    for (const TCANVASOP& text : canvas.ops(TCANVASOP::Text))
-        EXPECT_EQ(text.brush, (TCANVASBRUSH{TBrushStyle::Solid, Qt::white})) << text.text.toStdString();
+    for (const CanvasOp& text : canvas.ops(CanvasOp::Text))
+        EXPECT_EQ(text.brush, (CanvasBrush{BrushStyle::Solid, Qt::white})) << text.text.toStdString();
 }
 
 TEST(CalibrationPage, WordsAndTextColumn)
 {
-    TRECORDINGCANVAS canvas;
-    const TPRINTERGEOMETRY printer{600, 600, 0, 0};
-    const TCALIBRATIONMEASURES m{99000, 100000, 52000, 50000};
-    DRAWCALIBRATIONPAGE(canvas, printer, m, sampleTexts());
-    const TCALIBRATIONLAYOUT l = FNCALIBRATIONLAYOUT(printer, m);
-    const QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    RecordingCanvas canvas;
+    const PrinterGeometry printer{600, 600, 0, 0};
+    const CalibrationMeasures m{99000, 100000, 52000, 50000};
+    drawCalibrationPage(canvas, printer, m, sampleTexts());
+    const CalibrationLayout l = calibrationLayout(printer, m);
+    const QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 4 + 23);
 
     // Words centred on their lines, on a white ground as wide as the word.
-    auto expectWord = [](const TCANVASOP& op, const char* word, int x, int y) {
+    auto expectWord = [](const CanvasOp& op, const char* word, int x, int y) {
         EXPECT_EQ(op.text, QString::fromLatin1(word));
         EXPECT_EQ(op.x, x) << word;
         EXPECT_EQ(op.y, y) << word;
-        EXPECT_EQ(op.rect, (TCANVASRECT{x, y, x + 10 * int(qstrlen(word)), y + 20})) << word;
+        EXPECT_EQ(op.rect, (CanvasRect{x, y, x + 10 * int(qstrlen(word)), y + 20})) << word;
     };
     expectWord(texts[0], "Left", (0 + l.LeftTo.x() - 40) / 2, l.LeftFrom.y() - 10);
     expectWord(texts[1], "Top", l.TopFrom.x() - 15, (0 + l.TopTo.y() - 20) / 2);
@@ -286,12 +286,12 @@ TEST(CalibrationPage, WordsAndTextColumn)
 
 TEST(CalibrationPage, NothingWithoutAScale)
 {
-    TRECORDINGCANVAS canvas;
-    DRAWCALIBRATIONPAGE(canvas, TPRINTERGEOMETRY{600, 600, 0, 0}, TCALIBRATIONMEASURES{0, 100000, 50000, 50000},
+    RecordingCanvas canvas;
+    drawCalibrationPage(canvas, PrinterGeometry{600, 600, 0, 0}, CalibrationMeasures{0, 100000, 50000, 50000},
                         sampleTexts());
-    DRAWCALIBRATIONPAGE(canvas, TPRINTERGEOMETRY{600, 600, 0, 0}, TCALIBRATIONMEASURES{100000, 0, 50000, 50000},
+    drawCalibrationPage(canvas, PrinterGeometry{600, 600, 0, 0}, CalibrationMeasures{100000, 0, 50000, 50000},
                         sampleTexts());
-    DRAWCALIBRATIONPAGE(canvas, TPRINTERGEOMETRY{0, 0, 0, 0}, TCALIBRATIONMEASURES{}, sampleTexts());
+    drawCalibrationPage(canvas, PrinterGeometry{0, 0, 0, 0}, CalibrationMeasures{}, sampleTexts());
     EXPECT_TRUE(canvas.ops().isEmpty());
 }
 
@@ -299,9 +299,9 @@ TEST(CalibrationPage, TinyMeasurementStaysWithinTheCanvasRange)
 {
     // A thousandth of a millimetre is an accepted width; the dashed box is
     // then far off the paper but every coordinate is still a number.
-    const TCALIBRATIONLAYOUT l =
-        FNCALIBRATIONLAYOUT(TPRINTERGEOMETRY{1200, 1200, 0, 0}, TCALIBRATIONMEASURES{1, 1, 50000, 50000});
+    const CalibrationLayout l =
+        calibrationLayout(PrinterGeometry{1200, 1200, 0, 0}, CalibrationMeasures{1, 1, 50000, 50000});
     EXPECT_GT(l.Dashed.right, l.Solid.right);
     EXPECT_LE(l.Dashed.right, 1000000);
-    EXPECT_EQ(l.Solid, (TCANVASRECT{2362, 2362, 7087, 7087}));
+    EXPECT_EQ(l.Solid, (CanvasRect{2362, 2362, 7087, 7087}));
 }

@@ -26,12 +26,12 @@ QImage PageImage(int width, int height, double dpi)
 
 // A 2 x 2 sheet of 200 x 100 pixel labels (at one pixel per 100 MU) starting
 // 10 pixels in from the top-left corner, with 20 pixels between columns.
-struct TPixelJob {
+struct PixelJob {
     TJOB job;
     TTEMPLATE& tpl = *job.TEMPLATE();
     TJOBINFO& format = *job.JOBINFO();
 
-    TPixelJob()
+    PixelJob()
     {
         tpl.PAPERMUWIDTH = 45000;
         tpl.PAPERMUHEIGHT = 22000;
@@ -50,7 +50,7 @@ struct TPixelJob {
         format.TEXTSHRINKTOFIT = false;
         format.SHOWBORDER = false;
         format.ShowPic = false;
-        format.FONT = DefaultLabelFont();
+        format.FONT = defaultLabelFont();
         format.FONT.Color = 0x000000FF; // red text, told apart from everything else
     }
 
@@ -71,7 +71,7 @@ struct TPixelJob {
     QImage draw(bool labels, bool outlines, QString* pictureError = nullptr)
     {
         QImage image = PageImage(450, 220, 96);
-        TPAINTERCANVAS canvas(&image);
+        PainterCanvas canvas(&image);
         TPRINTPARAMS p;
         p.Canvas = &canvas;
         p.PixPerMuX = p.PixPerMuY = 0.01;
@@ -119,36 +119,36 @@ QRect Bounds(const QVector<QPoint>& points)
 
 TEST(PainterCanvas, LabelFontsResolveToTheirMetricTwins)
 {
-    TCANVASFONT courier;
+    CanvasFont courier;
     courier.name = QStringLiteral("COURIER NEW");
     courier.size = 12;
-    EXPECT_EQ(QFontInfo(TPAINTERCANVAS::qfont(courier)).family(), QStringLiteral("Liberation Mono"));
-    TCANVASFONT arial;
+    EXPECT_EQ(QFontInfo(PainterCanvas::qfont(courier)).family(), QStringLiteral("Liberation Mono"));
+    CanvasFont arial;
     arial.name = QStringLiteral("Arial");
-    EXPECT_EQ(QFontInfo(TPAINTERCANVAS::qfont(arial)).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(PainterCanvas::qfont(arial)).family(), QStringLiteral("Liberation Sans"));
 }
 
 TEST(PainterCanvas, NullImageDrawsNothingAndStillMeasures)
 {
-    TPixelJob t;
+    PixelJob t;
     t.setLabels({{QStringLiteral("x")}});
     QImage none;
-    TPAINTERCANVAS canvas(&none);
+    PainterCanvas canvas(&none);
     TPRINTPARAMS p;
     p.Canvas = &canvas;
     PRINT(t.job, p); // a paper of no size: scales of 0
-    canvas.setFont(TCANVASFONT{});
+    canvas.setFont(CanvasFont{});
     EXPECT_GT(canvas.textHeight(QStringLiteral("x")), 0);
     EXPECT_TRUE(none.isNull());
 }
 
 TEST(PainterCanvasPage, OutlinesLieOnTheLabelBoxEdges)
 {
-    TPixelJob t;
+    PixelJob t;
     const QImage image = t.draw(false, true);
     for (int c = 0; c < 2; ++c) {
         for (int r = 0; r < 2; ++r) {
-            const QRect b = TPixelJob::box(c, r);
+            const QRect b = PixelJob::box(c, r);
             const int midX = b.left() + 50;
             const int midY = b.top() + 50;
             EXPECT_EQ(image.pixel(b.left(), midY), qRgb(0, 0, 0));
@@ -166,13 +166,13 @@ TEST(PainterCanvasPage, OutlinesLieOnTheLabelBoxEdges)
     EXPECT_TRUE(IsWhite(image.pixel(100, 9)));
     // The placeholders are grey text in every slot.
     const QRect grey = Bounds(PixelsWhere(image, [](QRgb c) { return !IsWhite(c) && qRed(c) > 100 && qRed(c) < 250; }));
-    EXPECT_TRUE(grey.intersects(TPixelJob::box(0, 0)));
-    EXPECT_TRUE(grey.intersects(TPixelJob::box(1, 1)));
+    EXPECT_TRUE(grey.intersects(PixelJob::box(0, 0)));
+    EXPECT_TRUE(grey.intersects(PixelJob::box(1, 1)));
 }
 
 TEST(PainterCanvasPage, LabelTextStaysInsideItsTextArea)
 {
-    TPixelJob t;
+    PixelJob t;
     // Too wide for the text area: centred and cut at both ends.
     t.setLabels({{QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), QStringLiteral("short")},
                  {QStringLiteral("second label")}});
@@ -180,8 +180,8 @@ TEST(PainterCanvasPage, LabelTextStaysInsideItsTextArea)
     const QVector<QPoint> ink = PixelsWhere(image, [](QRgb c) { return !IsWhite(c); });
     ASSERT_FALSE(ink.isEmpty());
     // Text areas: the inner rectangle less 10 pixels of insets each side.
-    const QRect area0(TPixelJob::box(0, 0).left() + 11, TPixelJob::box(0, 0).top() + 11, 177, 77);
-    const QRect area1(TPixelJob::box(1, 0).left() + 11, TPixelJob::box(1, 0).top() + 11, 177, 77);
+    const QRect area0(PixelJob::box(0, 0).left() + 11, PixelJob::box(0, 0).top() + 11, 177, 77);
+    const QRect area1(PixelJob::box(1, 0).left() + 11, PixelJob::box(1, 0).top() + 11, 177, 77);
     bool inFirst = false;
     bool inSecond = false;
     for (const QPoint& p : ink) {
@@ -200,13 +200,13 @@ TEST(PainterCanvasPage, LabelTextStaysInsideItsTextArea)
 
 TEST(PainterCanvasPage, BorderHasItsWidthAndColourOutsideTheTextArea)
 {
-    TPixelJob t;
+    PixelJob t;
     t.setLabels({{QStringLiteral("x")}});
     t.format.SHOWBORDER = true;
     t.format.MUBORDERWIDTH = 400;      // 4 pixels
     t.format.BORDERCOLOR = 0x00FF0000; // blue
     const QImage image = t.draw(true, false);
-    const QRect b = TPixelJob::box(0, 0);
+    const QRect b = PixelJob::box(0, 0);
     const auto isBlue = [](QRgb c) { return c == qRgb(0, 0, 255); };
     // Across the left side at mid height, and down the top side at mid width.
     QVector<int> columns;
@@ -232,7 +232,7 @@ TEST(PainterCanvasPage, BorderHasItsWidthAndColourOutsideTheTextArea)
     const int rightEdge = b.left() + b.width() - inset;
     EXPECT_EQ(columns, (QVector<int>{rightEdge, rightEdge + 1, rightEdge + 2, rightEdge + 3}));
     // No border on the labels that have no data.
-    EXPECT_TRUE(PixelsWhere(image.copy(TPixelJob::box(1, 0)), isBlue).isEmpty());
+    EXPECT_TRUE(PixelsWhere(image.copy(PixelJob::box(1, 0)), isBlue).isEmpty());
 }
 
 TEST(PainterCanvasPage, PictureIsCutAtTheLabelBox)
@@ -242,7 +242,7 @@ TEST(PainterCanvasPage, PictureIsCutAtTheLabelBox)
     QImage green(50, 50, QImage::Format_RGB32);
     green.fill(qRgb(0, 200, 0));
     ASSERT_TRUE(green.save(path));
-    TPixelJob t;
+    PixelJob t;
     t.setLabels({{QStringLiteral("x")}});
     t.format.ShowPic = true;
     t.format.FitToLabel = false;
@@ -255,7 +255,7 @@ TEST(PainterCanvasPage, PictureIsCutAtTheLabelBox)
     const QImage image = t.draw(true, false, &error);
     EXPECT_TRUE(error.isEmpty());
     const QRect shown = Bounds(PixelsWhere(image, [](QRgb c) { return c == qRgb(0, 200, 0); }));
-    const QRect b = TPixelJob::box(0, 0);
+    const QRect b = PixelJob::box(0, 0);
     EXPECT_EQ(shown, QRect(b.left() + 180, b.top() + 10, 20, 50));
 
     // A drawing lands in the same box, cut the same way.
@@ -303,7 +303,7 @@ TEST(PainterCanvasPrinter, SeventyTwoPointsAtTwelveHundredDpiIsOneInchOfEm)
 
     QImage page = PageImage(6000, 2400, 1200);
     {
-        TPAINTERCANVAS canvas(&page);
+        PainterCanvas canvas(&page);
         TPRINTPARAMS p;
         p.Canvas = &canvas;
         p.PixPerMuX = p.PixPerMuY = 1200.0 / 25400.0;
@@ -312,10 +312,10 @@ TEST(PainterCanvasPrinter, SeventyTwoPointsAtTwelveHundredDpiIsOneInchOfEm)
         PRINT(job, p);
 
         // The font's own metrics at an em of 1 200 pixels.
-        QFont em = TPAINTERCANVAS::qfont(FNCANVASFONT(font));
+        QFont em = PainterCanvas::qfont(canvasFont(font));
         em.setPixelSize(1200);
         const QFontMetrics metrics(em);
-        TCANVASFONT printed = FNCANVASFONT(font);
+        CanvasFont printed = canvasFont(font);
         EXPECT_EQ(printed.size, 72);
         canvas.setFont(printed);
         EXPECT_NEAR(canvas.textHeight(QStringLiteral("HHH")), metrics.height(), 2);
@@ -338,19 +338,19 @@ TEST(PainterCanvasPrinter, LargeTextMatchesThePaintersOwnDrawing)
     // Text above the painter's glyph cache size is drawn from the canvas's
     // own glyph images; it must put the ink where drawText would.
     const QString text = QStringLiteral("Quay 42, Wg");
-    TCANVASFONT font;
+    CanvasFont font;
     font.name = QStringLiteral("COURIER NEW");
     font.size = 24;
     font.style = TFONT::fsBold;
     QImage ours = PageImage(2600, 400, 600);
     QImage theirs = PageImage(2600, 400, 600);
     {
-        TPAINTERCANVAS canvas(&ours);
+        PainterCanvas canvas(&ours);
         canvas.setFont(font);
-        canvas.setBrush(TCANVASBRUSH{TBrushStyle::Clear, Qt::white});
-        canvas.textRect(TCANVASRECT{0, 0, 2600, 400}, 40, 60, text);
+        canvas.setBrush(CanvasBrush{BrushStyle::Clear, Qt::white});
+        canvas.textRect(CanvasRect{0, 0, 2600, 400}, 40, 60, text);
         QPainter painter(&theirs);
-        painter.setFont(TPAINTERCANVAS::qfont(font));
+        painter.setFont(PainterCanvas::qfont(font));
         painter.drawText(QPoint(40, 60 + QFontMetrics(painter.font(), &theirs).ascent()), text);
     }
     const auto dark = [](QRgb c) { return qGray(c) < 128; };

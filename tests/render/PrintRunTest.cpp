@@ -15,7 +15,7 @@
 
 namespace {
 
-class TRecordingTarget : public TPRINTTARGET {
+class RecordingTarget : public PrintTarget {
 public:
     QStringList events;
     bool failBegin = false;
@@ -23,8 +23,8 @@ public:
     int copyCount = 1;
     bool isLandscape = false;
     QSizeF paper;
-    TPRINTERGEOMETRY device{600, 600, 150, 75};
-    TRECORDINGCANVAS page;
+    PrinterGeometry device{600, 600, 150, 75};
+    RecordingCanvas page;
 
     QString printerName() const override { return QStringLiteral("Recorder"); }
     bool appliesCalibration() const override { return true; }
@@ -43,14 +43,14 @@ public:
         events << QStringLiteral("copies %1").arg(copies);
     }
     bool makesCopies() const override { return canCopy; }
-    TPRINTERGEOMETRY geometry() const override { return device; }
+    PrinterGeometry geometry() const override { return device; }
     void beginDocument() override
     {
         events << QStringLiteral("begin");
         printing_ = !failBegin;
     }
     bool isPrinting() const override { return printing_; }
-    TCANVAS* canvas() override { return printing_ ? &page : nullptr; }
+    PageCanvas* canvas() override { return printing_ ? &page : nullptr; }
     bool newPage() override
     {
         events << QStringLiteral("new");
@@ -75,8 +75,8 @@ private:
 };
 
 // A 3 x 7 sheet of A4 with 10 pages of labels.
-struct TJobFixture {
-    TJobFixture()
+struct JobFixture {
+    JobFixture()
     {
         job.MAKENEWTEMPLATE(210000, 297000);
         TTEMPLATE& t = *job.TEMPLATE();
@@ -96,7 +96,7 @@ struct TJobFixture {
     TJOB job;
 };
 
-struct TPage {
+struct Page {
     TPRINTPARAMS params;
 };
 
@@ -105,14 +105,14 @@ protected:
     void SetUp() override
     {
         run.drawPage = [this](const TJOB&, const TPRINTPARAMS& params, QString*) {
-            pages.append(TPage{params});
+            pages.append(Page{params});
             target.events << QStringLiteral("page %1").arg(params.PageIndex + 1);
         };
     }
 
-    TPRINTRESULT print(TPRINTCOMMAND command, int from, int to, int copies, bool collate)
+    PrintResult print(PrintCommand command, int from, int to, int copies, bool collate)
     {
-        TPRINTREQUEST r;
+        PrintRequest r;
         r.Command = command;
         r.FromPage = from;
         r.ToPage = to;
@@ -121,19 +121,19 @@ protected:
         return run.run(fixture.job, target, r);
     }
 
-    TScriptedMessages messages;
-    TJobFixture fixture;
-    TRecordingTarget target;
-    TPRINTRUN run;
-    QList<TPage> pages;
+    ScriptedMessages messages;
+    JobFixture fixture;
+    RecordingTarget target;
+    PrintRun run;
+    QList<Page> pages;
 };
 
 } // namespace
 
 TEST_F(PrintRunTest, CollatedCopiesRepeatTheRangeWithoutATrailingPage)
 {
-    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 2, 4, 3, true);
-    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Printed);
+    const PrintResult r = print(PrintCommand::PRINTJOB, 2, 4, 3, true);
+    EXPECT_EQ(r.Outcome, PrintOutcome::Printed);
     EXPECT_EQ(r.PagesSent, 9);
     EXPECT_EQ(target.events,
               QStringList({"copies 1", "begin", "page 2", "new", "page 3", "new", "page 4", "new", "page 2",
@@ -145,14 +145,14 @@ TEST_F(PrintRunTest, CollatedCopiesRepeatTheRangeWithoutATrailingPage)
 
 TEST_F(PrintRunTest, UncollatedCopiesAreThePrintersBusiness)
 {
-    print(TPRINTCOMMAND::PRINTJOB, 2, 4, 3, false);
+    print(PrintCommand::PRINTJOB, 2, 4, 3, false);
     EXPECT_EQ(target.events,
               QStringList({"copies 3", "begin", "page 2", "new", "page 3", "new", "page 4", "end"}));
 
     // A file cannot hold a copy count: the run sends each page that often.
     target.events.clear();
     target.canCopy = false;
-    print(TPRINTCOMMAND::PRINTJOB, 1, 2, 2, false);
+    print(PrintCommand::PRINTJOB, 1, 2, 2, false);
     EXPECT_EQ(target.events,
               QStringList({"copies 2", "begin", "page 1", "new", "page 1", "new", "page 2", "new", "page 2", "end"}));
 }
@@ -163,10 +163,10 @@ TEST_F(PrintRunTest, RenderRecordForThePrinter)
     c.LeftShift = 1000;
     c.TopShift = -500;
     c.ScaleY = 2;
-    WRITECALIBRATION(QStringLiteral("Recorder"), c);
+    writeCalibration(QStringLiteral("Recorder"), c);
     fixture.job.TEMPLATE()->SETLANDSCAPE(true);
-    print(TPRINTCOMMAND::PRINTJOB, 1, 1, 1, false);
-    WRITECALIBRATION(QStringLiteral("Recorder"), TPRINTERCALIBRATION());
+    print(PrintCommand::PRINTJOB, 1, 1, 1, false);
+    writeCalibration(QStringLiteral("Recorder"), TPRINTERCALIBRATION());
 
     EXPECT_TRUE(target.isLandscape);
     EXPECT_EQ(target.paper, QSizeF(210, 297));
@@ -185,7 +185,7 @@ TEST_F(PrintRunTest, RenderRecordForThePrinter)
 TEST_F(PrintRunTest, TemplatePrintIsOneOutlinePage)
 {
     fixture.job.DATAINFO()->STARTLABNUM = 9;
-    print(TPRINTCOMMAND::PRINTTEMPLATE, 2, 5, 3, true);
+    print(PrintCommand::PRINTTEMPLATE, 2, 5, 3, true);
     EXPECT_EQ(target.events, QStringList({"copies 3", "begin", "page 1", "end"}));
     ASSERT_EQ(pages.size(), 1);
     EXPECT_FALSE(pages[0].params.ShowLabels);
@@ -205,7 +205,7 @@ TEST_F(PrintRunTest, StartAndRepeatAreReadForEveryPage)
             data.RepeatLabelNum = 3;
         }
     };
-    print(TPRINTCOMMAND::PRINTJOB, 1, 2, 1, false);
+    print(PrintCommand::PRINTJOB, 1, 2, 1, false);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(pages[0].params.FirstSlot, 3);
     EXPECT_EQ(pages[0].params.RepeatCount, 2);
@@ -221,8 +221,8 @@ TEST_F(PrintRunTest, AbortRequestDiscardsTheDocumentAfterThePage)
         if (sent == 2)
             run.requestAbort();
     };
-    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 5, 1, false);
-    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Aborted);
+    const PrintResult r = print(PrintCommand::PRINTJOB, 1, 5, 1, false);
+    EXPECT_EQ(r.Outcome, PrintOutcome::Aborted);
     EXPECT_EQ(r.PagesSent, 2);
     EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "page 1", "new", "page 2", "new", "abort"}));
     EXPECT_FALSE(run.PrintAbortRequested);
@@ -233,20 +233,20 @@ TEST_F(PrintRunTest, AbortRequestDiscardsTheDocumentAfterThePage)
     EXPECT_FALSE(run.PrintAbortRequested);
     run.progress = nullptr;
     target.events.clear();
-    EXPECT_EQ(print(TPRINTCOMMAND::PRINTJOB, 1, 1, 1, false).Outcome, TPRINTOUTCOME::Printed);
+    EXPECT_EQ(print(PrintCommand::PRINTJOB, 1, 1, 1, false).Outcome, PrintOutcome::Printed);
 }
 
 TEST_F(PrintRunTest, PrinterThatDoesNotStart)
 {
     target.failBegin = true;
-    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 2, 1, false);
+    const PrintResult r = print(PrintCommand::PRINTJOB, 1, 2, 1, false);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, "Not printing?");
     EXPECT_TRUE(messages.shown[0].plain);
     // The run goes on regardless; there is nothing to draw on.
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(pages[0].params.Canvas, nullptr);
-    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::Failed);
+    EXPECT_EQ(r.Outcome, PrintOutcome::Failed);
     EXPECT_EQ(r.Error, "recorder failed");
 }
 
@@ -257,8 +257,8 @@ TEST_F(PrintRunTest, UnreadablePictureDiscardsTheDocument)
         if (params.PageIndex == 1)
             *pictureError = QStringLiteral("logo.png: unreadable");
     };
-    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 3, 1, false);
-    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::PictureFailed);
+    const PrintResult r = print(PrintCommand::PRINTJOB, 1, 3, 1, false);
+    EXPECT_EQ(r.Outcome, PrintOutcome::PictureFailed);
     EXPECT_EQ(r.Error, "logo.png: unreadable");
     EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "page 1", "new", "page 2", "abort"}));
 }
@@ -266,7 +266,7 @@ TEST_F(PrintRunTest, UnreadablePictureDiscardsTheDocument)
 TEST_F(PrintRunTest, FailureInsideAPageDiscardsTheDocument)
 {
     run.drawPage = [](const TJOB&, const TPRINTPARAMS&, QString*) { throw std::runtime_error("drawing failed"); };
-    EXPECT_THROW(print(TPRINTCOMMAND::PRINTJOB, 1, 3, 1, false), std::runtime_error);
+    EXPECT_THROW(print(PrintCommand::PRINTJOB, 1, 3, 1, false), std::runtime_error);
     EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "abort"}));
     EXPECT_FALSE(run.inProgress());
 }
@@ -274,41 +274,41 @@ TEST_F(PrintRunTest, FailureInsideAPageDiscardsTheDocument)
 TEST_F(PrintRunTest, NoSecondRunWhilePrinting)
 {
     run.drawPage = [this](const TJOB& job, const TPRINTPARAMS&, QString*) {
-        TPRINTREQUEST again;
+        PrintRequest again;
         EXPECT_THROW(run.run(job, target, again), EPrinterBusy);
-        TPRINTRUN other;
+        PrintRun other;
         EXPECT_THROW(other.run(job, target, again), EPrinterBusy); // the printer refuses
     };
-    EXPECT_EQ(print(TPRINTCOMMAND::PRINTJOB, 1, 1, 1, false).Outcome, TPRINTOUTCOME::Printed);
+    EXPECT_EQ(print(PrintCommand::PRINTJOB, 1, 1, 1, false).Outcome, PrintOutcome::Printed);
 }
 
 TEST_F(PrintRunTest, EmptyRangePrintsNothing)
 {
     target.copyCount = 2;
-    const TPRINTRESULT r = print(TPRINTCOMMAND::PRINTJOB, 1, 0, 3, true);
-    EXPECT_EQ(r.Outcome, TPRINTOUTCOME::NothingToPrint);
+    const PrintResult r = print(PrintCommand::PRINTJOB, 1, 0, 3, true);
+    EXPECT_EQ(r.Outcome, PrintOutcome::NothingToPrint);
     EXPECT_TRUE(target.events.isEmpty()) << target.events.join(", ").toStdString();
     EXPECT_EQ(target.copyCount, 2);
 }
 
 TEST(PrintPageLimit, HighestPageOffered)
 {
-    TScriptedMessages messages;
-    TJobFixture fixture;
-    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTJOB), 10);
-    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTTEMPLATE), 1);
+    ScriptedMessages messages;
+    JobFixture fixture;
+    EXPECT_EQ(printMaxPage(fixture.job, PrintCommand::PRINTJOB), 10);
+    EXPECT_EQ(printMaxPage(fixture.job, PrintCommand::PRINTTEMPLATE), 1);
     fixture.job.DATAINFO()->FILECONTENT.clear();
     fixture.job.DATAINFO()->reindex();
-    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTJOB), 1);
+    EXPECT_EQ(printMaxPage(fixture.job, PrintCommand::PRINTJOB), 1);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST(PrintPageLimit, MoreThan65534PagesIsError10)
 {
     QTemporaryDir folder;
-    SetProgramFolderForTests(folder.path());
-    TScriptedMessages messages;
-    TJobFixture fixture;
+    setProgramFolderForTests(folder.path());
+    ScriptedMessages messages;
+    JobFixture fixture;
     fixture.job.TEMPLATE()->NUMACROSS = 1;
     fixture.job.TEMPLATE()->NUMDOWN = 1;
     TDATAINFO& d = *fixture.job.DATAINFO();
@@ -317,13 +317,13 @@ TEST(PrintPageLimit, MoreThan65534PagesIsError10)
         lines << QStringLiteral("x") << QString();
     d.FILECONTENT.setLines(lines);
     d.reindex();
-    EXPECT_EQ(FNPRINTMAXPAGE(fixture.job, TPRINTCOMMAND::PRINTJOB), 65534);
+    EXPECT_EQ(printMaxPage(fixture.job, PrintCommand::PRINTJOB), 65534);
     const QString text = QStringLiteral(
         "Your job contains 70000 pages.\n\rWindows print routine curently\n\rsupports a maximum of 65534 pages.");
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, text);
     EXPECT_EQ(messages.beeps, 1);
-    const QString log = QString::fromUtf8(ReadFileBytes(folder.path() + QStringLiteral("/ERRFILE.TXT")));
+    const QString log = QString::fromUtf8(readFileBytes(folder.path() + QStringLiteral("/ERRFILE.TXT")));
     EXPECT_TRUE(log.contains(QStringLiteral(" Error[10]: Your job contains 70000 pages.\r\n"))) << log.toStdString();
-    SetProgramFolderForTests(QString());
+    setProgramFolderForTests(QString());
 }

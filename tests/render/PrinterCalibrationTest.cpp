@@ -23,13 +23,13 @@ TTEMPLATE a4()
 }
 
 // Restores the process's default locale when a test changed it.
-struct TLocaleGuard {
+struct LocaleGuard {
     QLocale saved;
-    ~TLocaleGuard() { QLocale::setDefault(saved); }
+    ~LocaleGuard() { QLocale::setDefault(saved); }
 };
 
 // A printer that only counts the documents it is asked to begin.
-class TCountingPrinter : public TPRINTTARGET {
+class CountingPrinter : public PrintTarget {
 public:
     int begun = 0;
     QString printerName() const override { return QStringLiteral("Shelf Printer"); }
@@ -40,10 +40,10 @@ public:
     int copies() const override { return 1; }
     void setCopies(int) override {}
     bool makesCopies() const override { return true; }
-    TPRINTERGEOMETRY geometry() const override { return {600, 600, 0, 0}; }
+    PrinterGeometry geometry() const override { return {600, 600, 0, 0}; }
     void beginDocument() override { ++begun; }
     bool isPrinting() const override { return false; }
-    TCANVAS* canvas() override { return nullptr; }
+    PageCanvas* canvas() override { return nullptr; }
     bool newPage() override { return false; }
     bool endDocument() override { return false; }
     void abortDocument() override {}
@@ -55,7 +55,7 @@ public:
 TEST(PrinterGeometry, UncalibratedPrinterWithoutMargins)
 {
     TPRINTPARAMS p;
-    FNAPPLYPRINTERGEOMETRY(p, TPRINTERCALIBRATION(), TPRINTERGEOMETRY{600, 600, 0, 0}, a4());
+    applyPrinterGeometry(p, TPRINTERCALIBRATION(), PrinterGeometry{600, 600, 0, 0}, a4());
     // 8.268 inches at 600 dpi is 4960.8, to the nearest 4961.
     EXPECT_DOUBLE_EQ(p.PixPerMuX, 4961.0 / 210000);
     EXPECT_DOUBLE_EQ(p.PixPerMuY, 7016.0 / 297000);
@@ -73,7 +73,7 @@ TEST(PrinterGeometry, ShiftsMarginsAndScales)
     TPRINTPARAMS p;
     p.PageIndex = 7; // left for the caller
     // A quarter inch on the left, a sixth on top, at 600 x 300 dpi.
-    FNAPPLYPRINTERGEOMETRY(p, c, TPRINTERGEOMETRY{600, 300, 150, 50}, a4());
+    applyPrinterGeometry(p, c, PrinterGeometry{600, 300, 150, 50}, a4());
     EXPECT_EQ(p.MuOffsetX, 1000 - 6350);
     EXPECT_EQ(p.MuOffsetY, -200 - 4234);
     EXPECT_DOUBLE_EQ(p.PixPerMuX, 4961.0 / 210000 * 1.5);
@@ -84,7 +84,7 @@ TEST(PrinterGeometry, ShiftsMarginsAndScales)
 TEST(PrinterGeometry, PaperWithoutSizeGivesNoScale)
 {
     TPRINTPARAMS p;
-    FNAPPLYPRINTERGEOMETRY(p, TPRINTERCALIBRATION(), TPRINTERGEOMETRY{600, 600, 0, 0}, TTEMPLATE());
+    applyPrinterGeometry(p, TPRINTERCALIBRATION(), PrinterGeometry{600, 600, 0, 0}, TTEMPLATE());
     EXPECT_EQ(p.PixPerMuX, 0.0);
     EXPECT_EQ(p.PixPerMuY, 0.0);
 }
@@ -92,7 +92,7 @@ TEST(PrinterGeometry, PaperWithoutSizeGivesNoScale)
 TEST(CalibrationStore, DefaultsAndRoundTrip)
 {
     EXPECT_EQ(READCALIBRATION(QStringLiteral("Never Calibrated")), TPRINTERCALIBRATION());
-    EXPECT_EQ(READCALIBRATIONSTAMP(QStringLiteral("Never Calibrated")), 0.0);
+    EXPECT_EQ(calibrationStamp(QStringLiteral("Never Calibrated")), 0.0);
 
     TPRINTERCALIBRATION c;
     c.LeftShift = -1234;
@@ -100,14 +100,14 @@ TEST(CalibrationStore, DefaultsAndRoundTrip)
     c.ScaleX = 1.0123456789;
     c.ScaleY = 0.5;
     const QDateTime when(QDate(2000, 1, 1), QTime(12, 0));
-    WRITECALIBRATION(QStringLiteral("Desk Jet"), c, when);
+    writeCalibration(QStringLiteral("Desk Jet"), c, when);
     EXPECT_EQ(READCALIBRATION(QStringLiteral("Desk Jet")), c);
-    EXPECT_EQ(READCALIBRATIONSTAMP(QStringLiteral("Desk Jet")), 36526.5);
+    EXPECT_EQ(calibrationStamp(QStringLiteral("Desk Jet")), 36526.5);
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Desk Jet"), QStringLiteral("LeftShift"), QString()),
               "-1234");
 
     // Another printer keeps its own values.
-    WRITECALIBRATION(QStringLiteral("Laser"), TPRINTERCALIBRATION(), when);
+    writeCalibration(QStringLiteral("Laser"), TPRINTERCALIBRATION(), when);
     EXPECT_EQ(READCALIBRATION(QStringLiteral("Desk Jet")), c);
 }
 
@@ -118,29 +118,29 @@ TEST(CalibrationStore, NamesWithKeySeparatorsStayOneKey)
     TPRINTERCALIBRATION c;
     for (const QString& name : names) {
         ++c.LeftShift;
-        EXPECT_EQ(FNUNESCAPEPRINTERNAME(FNESCAPEPRINTERNAME(name)), name);
-        WRITECALIBRATION(name, c);
+        EXPECT_EQ(unescapePrinterName(escapePrinterName(name)), name);
+        writeCalibration(name, c);
     }
     QStringList keys;
     FNREGKEYNAMES(QStringLiteral("Printers"), keys);
     c = TPRINTERCALIBRATION();
     for (const QString& name : names) {
         ++c.LeftShift;
-        EXPECT_TRUE(keys.contains(FNESCAPEPRINTERNAME(name))) << name.toStdString();
+        EXPECT_TRUE(keys.contains(escapePrinterName(name))) << name.toStdString();
         EXPECT_EQ(READCALIBRATION(name).LeftShift, c.LeftShift) << name.toStdString();
     }
-    EXPECT_EQ(FNESCAPEPRINTERNAME(QStringLiteral("Office Laser")), "Office Laser");
-    EXPECT_EQ(FNUNESCAPEPRINTERNAME(FNESCAPEPRINTERNAME(QString())), QString());
+    EXPECT_EQ(escapePrinterName(QStringLiteral("Office Laser")), "Office Laser");
+    EXPECT_EQ(unescapePrinterName(escapePrinterName(QString())), QString());
 }
 
 TEST(CalibrationStore, NumbersAreStoredWithAFullStopInEveryLocale)
 {
-    TLocaleGuard guard;
+    LocaleGuard guard;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     TPRINTERCALIBRATION c;
     c.ScaleX = 1.5;
     c.ScaleY = 12345.25;
-    WRITECALIBRATION(QStringLiteral("Comma"), c);
+    writeCalibration(QStringLiteral("Comma"), c);
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Comma"), QStringLiteral("ScaleX"), QString()), "1.5");
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Comma"), QStringLiteral("ScaleY"), QString()), "12345.25");
     EXPECT_EQ(READCALIBRATION(QStringLiteral("Comma")), c);
@@ -168,10 +168,10 @@ TEST(CalibrationStore, UnreadableValuesStopTheRead)
 
 TEST(CalibrationStore, TimeStamps)
 {
-    EXPECT_EQ(FNDATETIMETOSTAMP(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
-    EXPECT_EQ(FNDATETIMETOSTAMP(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
+    EXPECT_EQ(dateTimeToStamp(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
+    EXPECT_EQ(dateTimeToStamp(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
     const QDateTime when(QDate(2026, 3, 14), QTime(9, 26, 53, 589));
-    EXPECT_EQ(FNSTAMPTODATETIME(FNDATETIMETOSTAMP(when)), when);
+    EXPECT_EQ(stampToDateTime(dateTimeToStamp(when)), when);
 }
 
 TEST(CalibrationFault, ScalesFromHalfToTwiceAndShiftsWithinThePaper)
@@ -181,43 +181,43 @@ TEST(CalibrationFault, ScalesFromHalfToTwiceAndShiftsWithinThePaper)
     for (double scale : {nan, inf, -inf, 0.0, -1.0, 0.4999, 2.0001, 1e300}) {
         TPRINTERCALIBRATION c;
         c.ScaleY = scale;
-        EXPECT_TRUE(FNCALIBRATIONFAULT(c, a4()).startsWith(QStringLiteral("ScaleY is "))) << scale;
+        EXPECT_TRUE(calibrationFault(c, a4()).startsWith(QStringLiteral("ScaleY is "))) << scale;
     }
     TPRINTERCALIBRATION c;
     c.ScaleX = 0;
-    EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()), QStringLiteral("ScaleX is 0, and a scale must lie between 0.5 and 2."));
+    EXPECT_EQ(calibrationFault(c, a4()), QStringLiteral("ScaleX is 0, and a scale must lie between 0.5 and 2."));
     for (double scale : {0.5, 1.0, 2.0}) {
         c.ScaleX = c.ScaleY = scale;
-        EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()), QString()) << scale;
+        EXPECT_EQ(calibrationFault(c, a4()), QString()) << scale;
     }
 
     c = TPRINTERCALIBRATION();
     c.LeftShift = -209999;
     c.TopShift = 296999;
-    EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()), QString());
+    EXPECT_EQ(calibrationFault(c, a4()), QString());
     c.LeftShift = 210000;
-    EXPECT_EQ(FNCALIBRATIONFAULT(c, a4()),
+    EXPECT_EQ(calibrationFault(c, a4()),
               QStringLiteral("LeftShift is 210000 (210 mm), which moves the print off the paper, 210 mm wide."));
     c.LeftShift = std::numeric_limits<MU>::min();
-    EXPECT_TRUE(FNCALIBRATIONFAULT(c, a4()).startsWith(QStringLiteral("LeftShift is -2147483648 ")));
+    EXPECT_TRUE(calibrationFault(c, a4()).startsWith(QStringLiteral("LeftShift is -2147483648 ")));
     c.LeftShift = 0;
     c.TopShift = -297000;
-    EXPECT_TRUE(FNCALIBRATIONFAULT(c, a4()).startsWith(QStringLiteral("TopShift is -297000 ")));
+    EXPECT_TRUE(calibrationFault(c, a4()).startsWith(QStringLiteral("TopShift is -297000 ")));
 }
 
 TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
 {
     TJOB job;
     job.MAKENEWTEMPLATE(100000, 50000);
-    TCountingPrinter printer;
-    TPRINTRUN run;
-    TPRINTREQUEST request;
-    request.Command = TPRINTCOMMAND::PRINTTEMPLATE;
+    CountingPrinter printer;
+    PrintRun run;
+    PrintRequest request;
+    request.Command = PrintCommand::PRINTTEMPLATE;
 
     // A shift that fits A4 but not this small paper.
     TPRINTERCALIBRATION c;
     c.TopShift = 60000;
-    WRITECALIBRATION(printer.printerName(), c);
+    writeCalibration(printer.printerName(), c);
     try {
         run.run(job, printer, request);
         ADD_FAILURE() << "printed";
@@ -227,7 +227,7 @@ TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
                                               "50 mm high.\n\rCalibrate the printer again with File > Calibrate "
                                               "printer."));
     }
-    FNREGWRITESTRING(FNPRINTERKEY(printer.printerName()), QStringLiteral("ScaleX"), QStringLiteral("nan"));
+    FNREGWRITESTRING(printerKey(printer.printerName()), QStringLiteral("ScaleX"), QStringLiteral("nan"));
     EXPECT_THROW(run.run(job, printer, request), ECalibrationError);
     EXPECT_EQ(printer.begun, 0);
     EXPECT_FALSE(run.inProgress());

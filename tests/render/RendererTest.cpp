@@ -19,12 +19,12 @@ constexpr double PixPerMu = 0.01;
 
 // A job on a sheet of `across` x `down` labels of 200 x 100 pixels with no
 // margins or gaps, plain text formatting with no insets, and the labels given.
-struct TTestJob {
+struct TestJob {
     TJOB job;
     TTEMPLATE& tpl;
     TJOBINFO& format;
 
-    TTestJob(int across, int down, const QList<QStringList>& labels = {})
+    TestJob(int across, int down, const QList<QStringList>& labels = {})
         : tpl(*job.TEMPLATE())
         , format(*job.JOBINFO())
     {
@@ -45,7 +45,7 @@ struct TTestJob {
         format.TEXTSHRINKTOFIT = false;
         format.SHOWBORDER = false;
         format.ShowPic = false;
-        format.FONT = DefaultLabelFont(); // 12 points
+        format.FONT = defaultLabelFont(); // 12 points
         setLabels(labels);
     }
 
@@ -70,7 +70,7 @@ QList<QStringList> NumberedLabels(int count)
     return labels;
 }
 
-TPRINTPARAMS Params(TCANVAS* canvas)
+TPRINTPARAMS Params(PageCanvas* canvas)
 {
     TPRINTPARAMS p;
     p.Canvas = canvas;
@@ -86,23 +86,23 @@ TPRINTPARAMS Params(TCANVAS* canvas)
     return p;
 }
 
-QStringList Texts(const TRECORDINGCANVAS& canvas)
+QStringList Texts(const RecordingCanvas& canvas)
 {
     QStringList texts;
-    for (const TCANVASOP& op : canvas.ops(TCANVASOP::Text))
+    for (const CanvasOp& op : canvas.ops(CanvasOp::Text))
         texts << op.text;
     return texts;
 }
 
 // The label box of column c, row r on the 200 x 100 grid.
-TCANVASRECT Box(int c, int r)
+CanvasRect Box(int c, int r)
 {
-    return TCANVASRECT{c * 200, r * 100, c * 200 + 200, r * 100 + 100};
+    return CanvasRect{c * 200, r * 100, c * 200 + 200, r * 100 + 100};
 }
 
-TCANVASRECT Inner(const TCANVASRECT& box)
+CanvasRect Inner(const CanvasRect& box)
 {
-    return TCANVASRECT{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
+    return CanvasRect{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
 }
 
 QString WritePng(const QString& path, int width, int height)
@@ -117,14 +117,14 @@ QString WritePng(const QString& path, int width, int height)
 
 TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
 {
-    TTestJob t(2, 3, NumberedLabels(3));
+    TestJob t(2, 3, NumberedLabels(3));
     t.format.FONT.Style = TFONT::fsBold | TFONT::fsItalic;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.FirstSlot = 5;
     p.ShowTemplate = true;
     PRINT(t.job, p);
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 6);
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_EQ(texts[slot].text, QStringLiteral("Label [%1]").arg(slot + 1));
@@ -140,7 +140,7 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
     p.ShowTemplate = false;
     PRINT(t.job, p);
     EXPECT_EQ(Texts(canvas), QStringList{QStringLiteral("L0")});
-    EXPECT_TRUE(canvas.ops(TCANVASOP::Polyline).isEmpty());
+    EXPECT_TRUE(canvas.ops(CanvasOp::Polyline).isEmpty());
 
     // The next sheet continues the slot numbers: slots 6 and 7 hold labels 1
     // and 2, and the placeholders name slots 9 to 12.
@@ -149,23 +149,23 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
     p.PageIndex = 1;
     PRINT(t.job, p);
     EXPECT_EQ(Texts(canvas), (QStringList{"L1", "L2", "Label [9]", "Label [10]", "Label [11]", "Label [12]"}));
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     EXPECT_EQ(texts[0].font.style, TFONT::fsBold | TFONT::fsItalic);
     EXPECT_EQ(texts[5].font.style, TFONT::fsItalic);
 }
 
 TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
 {
-    TTestJob t(2, 4, NumberedLabels(3));
-    TRECORDINGCANVAS canvas;
+    TestJob t(2, 4, NumberedLabels(3));
+    RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.FirstSlot = 1;
     p.RepeatCount = 3;
     PRINT(t.job, p);
     EXPECT_EQ(Texts(canvas), (QStringList{"L0", "L0", "L0", "L1", "L1", "L1", "L2"}));
     // The first of them sits in slot 1, the last in slot 7.
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text).first().rect, Inner(Box(1, 0)));
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text).last().rect, Inner(Box(1, 3)));
+    EXPECT_EQ(canvas.ops(CanvasOp::Text).first().rect, Inner(Box(1, 0)));
+    EXPECT_EQ(canvas.ops(CanvasOp::Text).last().rect, Inner(Box(1, 3)));
 
     canvas.clear();
     p.RepeatCount = 0;
@@ -182,20 +182,20 @@ TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
 
 TEST(RendererGeometry, EachCoordinateIsRoundedSeparatelyHalvesToEven)
 {
-    TTestJob t(2, 1);
+    TestJob t(2, 1);
     t.tpl.MULEFT = 1;
     t.tpl.MUTOP = 3;
     t.tpl.MULABELWIDTH = 2;
     t.tpl.MULABELHEIGHT = 2;
     t.tpl.MUHGAP = 1;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.PixPerMuX = 0.5;
     p.PixPerMuY = 0.5;
     p.ShowTemplate = true;
     p.ShowLabels = false;
     PRINT(t.job, p);
-    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    const QVector<CanvasOp> lines = canvas.ops(CanvasOp::Polyline);
     ASSERT_EQ(lines.size(), 2);
     // Column 0: x from 1 to 3 MU gives 0.5 -> 0 and 1.5 -> 2; y from 3 to 5
     // gives 1.5 -> 2 and 2.5 -> 2. Column 1: x from 4 to 6 gives 2 and 3.
@@ -216,9 +216,9 @@ TEST(RendererGeometry, EachCoordinateIsRoundedSeparatelyHalvesToEven)
     p.MuOffsetX = -1050;
     p.MuOffsetY = 250;
     PRINT(t.job, p);
-    ASSERT_EQ(canvas.ops(TCANVASOP::Polyline).size(), 1);
+    ASSERT_EQ(canvas.ops(CanvasOp::Polyline).size(), 1);
     // 3950 MU -> 39.5 -> 40; 250 -> 2.5 -> 2; 23950 -> 239.5 -> 240; 10250 -> 102.5 -> 102.
-    EXPECT_EQ(canvas.ops(TCANVASOP::Polyline)[0].points,
+    EXPECT_EQ(canvas.ops(CanvasOp::Polyline)[0].points,
               (QVector<QPoint>{{40, 2}, {239, 2}, {239, 101}, {40, 101}, {40, 2}}));
 }
 
@@ -226,24 +226,24 @@ TEST(RendererText, WideLineWithoutShrinkIsClippedAtTheTextArea)
 {
     // Insets of 10 pixels make the text area 11..188 x 11..88, 177 x 77
     // pixels (the inner rectangle 1..198 x 1..98 less the insets).
-    TTestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
+    TestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
     t.format.MUBORDERLEFT = t.format.MUBORDERTOP = t.format.MUBORDERRIGHT = t.format.MUBORDERBOTTOM = 1000;
-    const TCANVASRECT area{11, 11, 188, 88};
-    TRECORDINGCANVAS canvas;
+    const CanvasRect area{11, 11, 188, 88};
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 1);
     EXPECT_EQ(texts[0].font.size, 12); // 22 x 12 = 264 pixels, wider than 177
     EXPECT_EQ(texts[0].x, 11);
     EXPECT_EQ(texts[0].y, 11);
     EXPECT_EQ(texts[0].rect, area);
-    EXPECT_EQ(texts[0].brush.style, TBrushStyle::Clear);
+    EXPECT_EQ(texts[0].brush.style, BrushStyle::Clear);
 
     // Centred, the block starts left of the area and is cut at both ends.
     canvas.clear();
     t.format.TEXTALIGNHORIZ = 1;
     PRINT(t.job, Params(&canvas));
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 1);
     EXPECT_EQ(texts[0].x, -32); // 11 + (177 - 264) div 2, -43.5 truncated
     EXPECT_LT(texts[0].x, area.left);
@@ -254,20 +254,20 @@ TEST(RendererText, WideLineWithoutShrinkIsClippedAtTheTextArea)
 TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
 {
     // The text area is 177 x 77. Width: 22 characters fit at 8 points (176).
-    TTestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
+    TestJob t(1, 1, {{QStringLiteral("a line of twenty-two c")}});
     t.format.MUBORDERLEFT = t.format.MUBORDERTOP = t.format.MUBORDERRIGHT = t.format.MUBORDERBOTTOM = 1000;
     t.format.TEXTSHRINKTOFIT = true;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    ASSERT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].font.size, 8);
+    ASSERT_EQ(canvas.ops(CanvasOp::Text).size(), 1);
+    EXPECT_EQ(canvas.ops(CanvasOp::Text)[0].font.size, 8);
 
     // Five lines: the width allows 8 points, then the height (5 x 2 x size
     // <= 77) brings it down to 7.
     t.setLabels({{"a", "a line of twenty-two c", "b", "c", "d"}});
     canvas.clear();
     PRINT(t.job, Params(&canvas));
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 5);
     EXPECT_EQ(texts[0].font.size, 7);
     for (int i = 0; i < 5; ++i)
@@ -277,30 +277,30 @@ TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
     t.setLabels({{QString(400, QLatin1Char('x'))}});
     canvas.clear();
     PRINT(t.job, Params(&canvas));
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 1);
     EXPECT_EQ(texts[0].font.size, 1);
-    EXPECT_EQ(texts[0].rect, (TCANVASRECT{11, 11, 188, 88}));
+    EXPECT_EQ(texts[0].rect, (CanvasRect{11, 11, 188, 88}));
 }
 
 // The painter canvas with the real fonts, noting the size and the text area
 // of the last label text drawn.
-class TNotingCanvas : public TPAINTERCANVAS {
+class NotingCanvas : public PainterCanvas {
 public:
-    using TPAINTERCANVAS::TPAINTERCANVAS;
-    void textRect(const TCANVASRECT& clip, int x, int y, const QString& text) override
+    using PainterCanvas::PainterCanvas;
+    void textRect(const CanvasRect& clip, int x, int y, const QString& text) override
     {
         drawnSize = font().size;
         area = clip;
-        TPAINTERCANVAS::textRect(clip, x, y, text);
+        PainterCanvas::textRect(clip, x, y, text);
     }
     int drawnSize = 0;
-    TCANVASRECT area;
+    CanvasRect area;
 };
 
 // The shrink rule as it reads: the longest line (the first of the widest) at
 // the starting size, then one point down at a time, width first.
-int SteppedSize(TCANVAS& canvas, TCANVASFONT font, const QStringList& lines, const TCANVASRECT& area)
+int SteppedSize(PageCanvas& canvas, CanvasFont font, const QStringList& lines, const CanvasRect& area)
 {
     canvas.setFont(font);
     QString longest;
@@ -334,7 +334,7 @@ TEST(RendererText, ShrinkToFitEndsAtTheSizeOfTheOnePointSteps)
                 line += letters[random.bounded(letters.size())];
             labels[0] << line;
         }
-        TTestJob t(1, 1, labels);
+        TestJob t(1, 1, labels);
         t.tpl.MULABELWIDTH = 1000 + random.bounded(60000);
         t.tpl.MULABELHEIGHT = 1000 + random.bounded(30000);
         t.format.TEXTSHRINKTOFIT = true;
@@ -342,12 +342,12 @@ TEST(RendererText, ShrinkToFitEndsAtTheSizeOfTheOnePointSteps)
         t.format.FONT.setSize(1 + random.bounded(round % 8 ? 72 : 400));
         TPRINTPARAMS p = Params(nullptr);
         p.PixPerMuX = p.PixPerMuY = dpi / 25400.0;
-        TNotingCanvas canvas(&image);
+        NotingCanvas canvas(&image);
         p.Canvas = &canvas;
         PRINT(t.job, p);
         QImage other = image;
-        TPAINTERCANVAS reference(&other);
-        const TCANVASFONT start = FNCANVASFONT(t.format.FONT);
+        PainterCanvas reference(&other);
+        const CanvasFont start = canvasFont(t.format.FONT);
         ASSERT_EQ(canvas.drawnSize, SteppedSize(reference, start, labels[0], canvas.area))
             << "round " << round << ", from " << start.size << " points: " << labels[0].join(u'|').toStdString();
     }
@@ -358,21 +358,21 @@ TEST(RendererText, ShrinkToFitEndsAtTheSizeOfTheOnePointSteps)
 // font dialog's largest size.
 TEST(RendererText, AbsurdFontHeightsAreDrawnAtTheLargestSize)
 {
-    TTestJob t(1, 1, {{QStringLiteral("ab")}});
-    TRECORDINGCANVAS canvas;
+    TestJob t(1, 1, {{QStringLiteral("ab")}});
+    RecordingCanvas canvas;
     for (qint32 height : {-2000000000, -10000, INT32_MIN, 2000000000}) {
         t.format.FONT.Height = height;
         t.format.TEXTSHRINKTOFIT = false;
         canvas.clear();
         PRINT(t.job, Params(&canvas));
-        ASSERT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
-        EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].font.size, TFONT::MaxPoints) << height;
+        ASSERT_EQ(canvas.ops(CanvasOp::Text).size(), 1);
+        EXPECT_EQ(canvas.ops(CanvasOp::Text)[0].font.size, TFONT::MaxPoints) << height;
         // The text area is 197 x 97: one line of two characters fits at 48
         // points (2 x 48 = 96 pixels tall).
         t.format.TEXTSHRINKTOFIT = true;
         canvas.clear();
         PRINT(t.job, Params(&canvas));
-        EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].font.size, 48) << height;
+        EXPECT_EQ(canvas.ops(CanvasOp::Text)[0].font.size, 48) << height;
         EXPECT_LT(canvas.measureCount(), 60);
     }
 
@@ -381,7 +381,7 @@ TEST(RendererText, AbsurdFontHeightsAreDrawnAtTheLargestSize)
     QImage image(200, 100, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
-        TPAINTERCANVAS painter(&image);
+        PainterCanvas painter(&image);
         PRINT(t.job, Params(&painter));
     }
     bool inked = false;
@@ -400,13 +400,13 @@ TEST(RendererText, OnlyWhatTheLabelCanShowIsFetched)
     ASSERT_TRUE(data.open(QIODevice::WriteOnly));
     data.write("start" + QByteArray(1 << 20, 'x') + "\n\n" + QByteArray("short line\n").repeated(5000));
     data.close();
-    TTestJob t(1, 2);
+    TestJob t(1, 2);
     t.job.DATAINFO()->FULLFILENAME = data.fileName();
     ASSERT_TRUE(t.job.DATAINFO()->LOADDATA());
     t.format.TEXTSHRINKTOFIT = true;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    const QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    const QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     // At 1 point a character is a pixel wide and a line 2 tall: the area of
     // 197 x 97 (a pixel more for the labels of the page) shows 198
     // characters and 49 lines; 16 characters and two lines more are fetched.
@@ -422,22 +422,22 @@ TEST(RendererText, OnlyWhatTheLabelCanShowIsFetched)
     canvas.clear();
     t.format.TEXTSHRINKTOFIT = false;
     PRINT(t.job, Params(&canvas));
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].text.size(), 198 / 12 + 16);
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text).size(), 1 + 98 / 24 + 2);
+    EXPECT_EQ(canvas.ops(CanvasOp::Text)[0].text.size(), 198 / 12 + 16);
+    EXPECT_EQ(canvas.ops(CanvasOp::Text).size(), 1 + 98 / 24 + 2);
 }
 
 TEST(RendererText, BlockAlignmentAndLineJustification)
 {
-    TTestJob t(1, 1, {{"ab", "abcd", "abc"}});
+    TestJob t(1, 1, {{"ab", "abcd", "abc"}});
     t.format.TEXTALIGNHORIZ = 1;
     t.format.TEXTALIGNVERT = 1;
     t.format.TEXTJUSTIFY = 0;
     // Inner rectangle 1..198 x 1..98; the block is 48 wide and 3 x 24 tall.
     const int blockLeft = 1 + (197 - 48) / 2;
     const int blockTop = 1 + (97 - 72) / 2;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(texts[i].x, blockLeft) << i;
@@ -447,7 +447,7 @@ TEST(RendererText, BlockAlignmentAndLineJustification)
     canvas.clear();
     t.format.TEXTJUSTIFY = 2;
     PRINT(t.job, Params(&canvas));
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(texts[i].x + texts[i].text.size() * 12, blockLeft + 48) << i;
@@ -457,7 +457,7 @@ TEST(RendererText, BlockAlignmentAndLineJustification)
     t.format.TEXTALIGNHORIZ = 2;
     t.format.TEXTALIGNVERT = 2;
     PRINT(t.job, Params(&canvas));
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 3);
     EXPECT_EQ(texts[0].x, 198 - 48 + 12); // (48 - 24) div 2
     EXPECT_EQ(texts[2].x, 198 - 48 + 6);  // (48 - 36) div 2
@@ -468,11 +468,11 @@ namespace {
 
 // Measures a line holding "tall" one pixel taller, so that the line chosen
 // as the longest shows in the line height.
-class TTallLineCanvas : public TRECORDINGCANVAS {
+class TallLineCanvas : public RecordingCanvas {
 public:
     int textHeight(const QString& text) override
     {
-        return TRECORDINGCANVAS::textHeight(text) + (text.contains(QStringLiteral("tall")) ? 1 : 0);
+        return RecordingCanvas::textHeight(text) + (text.contains(QStringLiteral("tall")) ? 1 : 0);
     }
 };
 
@@ -480,31 +480,31 @@ public:
 
 TEST(RendererText, OfEquallyWideLinesTheFirstIsTheLongest)
 {
-    TTestJob t(1, 1, {{"flat", "tall"}});
-    TTallLineCanvas canvas;
+    TestJob t(1, 1, {{"flat", "tall"}});
+    TallLineCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[1].y - texts[0].y, 24);
 
     t.setLabels({{"tall", "flat"}});
     canvas.clear();
     PRINT(t.job, Params(&canvas));
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[1].y - texts[0].y, 25);
 }
 
 TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
 {
-    TTestJob t(1, 2, NumberedLabels(1));
+    TestJob t(1, 2, NumberedLabels(1));
     t.tpl.MULABELWIDTH = 6000; // 60 x 20 pixels: the placeholder must shrink
     t.tpl.MULABELHEIGHT = 2000;
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.ShowTemplate = true;
     PRINT(t.job, p);
-    QVector<TCANVASOP> texts = canvas.ops(TCANVASOP::Text);
+    QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[0].font.size, 12);
     // "Label [2]" in an inner rectangle of 57 x 17: height brings 14 points
@@ -514,14 +514,14 @@ TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
     EXPECT_EQ(texts[1].font.name, QStringLiteral("Arial"));
     EXPECT_EQ(texts[1].font.color, QColor(192, 192, 192));
     EXPECT_EQ(texts[1].font.style & TFONT::fsBold, 0);
-    EXPECT_EQ(texts[1].brush.style, TBrushStyle::Solid);
+    EXPECT_EQ(texts[1].brush.style, BrushStyle::Solid);
     EXPECT_EQ(texts[1].brush.color, QColor(Qt::white));
 
     canvas.clear();
     p.ToPrinter = false;
     p.FontScale = 0.5;
     PRINT(t.job, p);
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[0].font.size, 6);
     EXPECT_EQ(texts[1].font.size, 3); // fitted first, then scaled
@@ -530,7 +530,7 @@ TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
     canvas.clear();
     p.FontScale = 0.375; // 12 -> 4.5 -> 4; 6 -> 2.25 -> 3
     PRINT(t.job, p);
-    texts = canvas.ops(TCANVASOP::Text);
+    texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[0].font.size, 4);
     EXPECT_EQ(texts[1].font.size, 3);
@@ -542,20 +542,20 @@ TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
 TEST(RendererLayers, TemplatePageDrawsOutlinesAndPlaceholdersOnly)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 2, NumberedLabels(4));
+    TestJob t(2, 2, NumberedLabels(4));
     t.format.SHOWBORDER = true;
     t.format.ShowPic = true;
     t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.ShowLabels = false;
     p.ShowTemplate = true;
     PRINT(t.job, p);
-    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_TRUE(canvas.ops(CanvasOp::StretchDraw).isEmpty());
     EXPECT_EQ(Texts(canvas), (QStringList{"Label [1]", "Label [2]", "Label [3]", "Label [4]"}));
-    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    const QVector<CanvasOp> lines = canvas.ops(CanvasOp::Polyline);
     ASSERT_EQ(lines.size(), 4);
-    for (const TCANVASOP& line : lines) {
+    for (const CanvasOp& line : lines) {
         EXPECT_EQ(line.pen.width, 1);
         EXPECT_EQ(line.pen.color, QColor(Qt::black));
     }
@@ -565,30 +565,30 @@ TEST(RendererLayers, TemplatePageDrawsOutlinesAndPlaceholdersOnly)
 TEST(RendererLayers, PicturesAndBordersLieUnderOutlinesAndText)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 2, NumberedLabels(4));
+    TestJob t(2, 2, NumberedLabels(4));
     t.format.SHOWBORDER = true;
     t.format.MUBORDERWIDTH = 300; // 3 pixels, unlike the outlines
     t.format.ShowPic = true;
     t.format.FitToLabel = true;
     t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.ShowTemplate = true;
     PRINT(t.job, p);
     int lastUnder = -1;
     int firstOver = -1;
-    const QVector<TCANVASOP>& ops = canvas.ops();
+    const QVector<CanvasOp>& ops = canvas.ops();
     for (int i = 0; i < ops.size(); ++i) {
-        const bool under = ops[i].kind == TCANVASOP::StretchDraw
-                           || (ops[i].kind == TCANVASOP::Polyline && ops[i].pen.width != 1);
-        const bool over = ops[i].kind == TCANVASOP::Text
-                          || (ops[i].kind == TCANVASOP::Polyline && ops[i].pen.width == 1);
+        const bool under = ops[i].kind == CanvasOp::StretchDraw
+                           || (ops[i].kind == CanvasOp::Polyline && ops[i].pen.width != 1);
+        const bool over = ops[i].kind == CanvasOp::Text
+                          || (ops[i].kind == CanvasOp::Polyline && ops[i].pen.width == 1);
         if (under)
             lastUnder = i;
         if (over && firstOver < 0)
             firstOver = i;
     }
-    EXPECT_EQ(canvas.ops(TCANVASOP::StretchDraw).size(), 4);
+    EXPECT_EQ(canvas.ops(CanvasOp::StretchDraw).size(), 4);
     ASSERT_GE(lastUnder, 0);
     ASSERT_GE(firstOver, 0);
     EXPECT_LT(lastUnder, firstOver);
@@ -596,7 +596,7 @@ TEST(RendererLayers, PicturesAndBordersLieUnderOutlinesAndText)
 
 TEST(RendererBorder, GrowsOutwardFromTheInsetEdges)
 {
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     t.format.SHOWBORDER = true;
     t.format.MUBORDERLEFT = 1000;
     t.format.MUBORDERTOP = 2000;
@@ -604,22 +604,22 @@ TEST(RendererBorder, GrowsOutwardFromTheInsetEdges)
     t.format.MUBORDERBOTTOM = 500;
     t.format.MUBORDERWIDTH = 500; // 5 pixels, half of it 2
     t.format.BORDERCOLOR = 0x00FF8000; // blue 255, green 128, red 0
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    const QVector<TCANVASOP> lines = canvas.ops(TCANVASOP::Polyline);
+    const QVector<CanvasOp> lines = canvas.ops(CanvasOp::Polyline);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(lines[0].pen.width, 5);
     EXPECT_EQ(lines[0].pen.color, QColor(0, 128, 255));
     EXPECT_EQ(lines[0].points, (QVector<QPoint>{{8, 18}, {187, 18}, {187, 97}, {8, 97}, {8, 18}}));
     // The text area is the inner rectangle less the same insets.
-    ASSERT_EQ(canvas.ops(TCANVASOP::Text).size(), 1);
-    EXPECT_EQ(canvas.ops(TCANVASOP::Text)[0].rect, (TCANVASRECT{11, 21, 183, 93}));
+    ASSERT_EQ(canvas.ops(CanvasOp::Text).size(), 1);
+    EXPECT_EQ(canvas.ops(CanvasOp::Text)[0].rect, (CanvasRect{11, 21, 183, 93}));
 }
 
 TEST(RendererPicture, FitToLabelKeepingRatio)
 {
     QTemporaryDir dir;
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     t.tpl.MULABELHEIGHT = 20000; // a square label, 200 x 200
     t.format.ShowPic = true;
     t.format.FitToLabel = true;
@@ -627,35 +627,35 @@ TEST(RendererPicture, FitToLabelKeepingRatio)
     t.format.PicAlignHoriz = 0;
     t.format.PicAlignVert = 0;
     t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("wide.png")), 40, 20);
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    QVector<TCANVASOP> pictures = canvas.ops(TCANVASOP::StretchDraw);
+    QVector<CanvasOp> pictures = canvas.ops(CanvasOp::StretchDraw);
     ASSERT_EQ(pictures.size(), 1);
     // The picture box is 200 x 100 at the top: the label box covers twice
     // the picture's height.
-    EXPECT_EQ(pictures[0].rect, (TCANVASRECT{0, 0, 200, 200}));
-    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, 0, 40, 40}));
+    EXPECT_EQ(pictures[0].rect, (CanvasRect{0, 0, 200, 200}));
+    EXPECT_EQ(pictures[0].source, (CanvasRect{0, 0, 40, 40}));
     EXPECT_EQ(pictures[0].pictureSize, QSize(40, 20));
 
     canvas.clear();
     t.format.PicAlignVert = 1; // box from y 50 to 150
     PRINT(t.job, Params(&canvas));
-    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    pictures = canvas.ops(CanvasOp::StretchDraw);
     ASSERT_EQ(pictures.size(), 1);
-    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, -10, 40, 30}));
+    EXPECT_EQ(pictures[0].source, (CanvasRect{0, -10, 40, 30}));
 
     canvas.clear();
     t.format.PicAlignVert = 2; // box from y 100 to 200
     PRINT(t.job, Params(&canvas));
-    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    pictures = canvas.ops(CanvasOp::StretchDraw);
     ASSERT_EQ(pictures.size(), 1);
-    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, -20, 40, 20}));
+    EXPECT_EQ(pictures[0].source, (CanvasRect{0, -20, 40, 20}));
 }
 
 TEST(RendererPicture, PercentagesOfWidthAndHeightAndLeft)
 {
     QTemporaryDir dir;
-    TTestJob t(1, 1, NumberedLabels(1)); // 200 x 100
+    TestJob t(1, 1, NumberedLabels(1)); // 200 x 100
     t.format.ShowPic = true;
     t.format.FitToLabel = false;
     t.format.KeepRatio = true;
@@ -666,13 +666,13 @@ TEST(RendererPicture, PercentagesOfWidthAndHeightAndLeft)
     t.format.PicAlignHoriz = 0;
     t.format.PicAlignVert = 0;
     t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("wide.png")), 200, 100);
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    QVector<TCANVASOP> pictures = canvas.ops(TCANVASOP::StretchDraw);
+    QVector<CanvasOp> pictures = canvas.ops(CanvasOp::StretchDraw);
     ASSERT_EQ(pictures.size(), 1);
     // Width first: 100 x 50; the height rule then decides: 50 x 25, a
     // quarter of the label's height in the picture's proportions.
-    EXPECT_EQ(pictures[0].source, (TCANVASRECT{0, 0, 800, 400}));
+    EXPECT_EQ(pictures[0].source, (CanvasRect{0, 0, 800, 400}));
 
     // The left percentage wins over centring; the width stays 50.
     canvas.clear();
@@ -680,23 +680,23 @@ TEST(RendererPicture, PercentagesOfWidthAndHeightAndLeft)
     t.format.UsePicPCLeft = true;
     t.format.PicPCLeft = 10; // x from 20 to 70
     PRINT(t.job, Params(&canvas));
-    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    pictures = canvas.ops(CanvasOp::StretchDraw);
     ASSERT_EQ(pictures.size(), 1);
-    EXPECT_EQ(pictures[0].source, (TCANVASRECT{-80, 0, 720, 400}));
+    EXPECT_EQ(pictures[0].source, (CanvasRect{-80, 0, 720, 400}));
 
     // Without the left percentage the centring holds: x from 75 to 125.
     canvas.clear();
     t.format.UsePicPCLeft = false;
     PRINT(t.job, Params(&canvas));
-    pictures = canvas.ops(TCANVASOP::StretchDraw);
+    pictures = canvas.ops(CanvasOp::StretchDraw);
     ASSERT_EQ(pictures.size(), 1);
-    EXPECT_EQ(pictures[0].source, (TCANVASRECT{-300, 0, 500, 400}));
+    EXPECT_EQ(pictures[0].source, (CanvasRect{-300, 0, 500, 400}));
 }
 
 TEST(RendererPicture, EmptyPictureBoxDrawsNoPicture)
 {
     QTemporaryDir dir;
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     t.format.ShowPic = true;
     t.format.UsePicPCWidth = true;
     t.format.PicPCWidth = 0;
@@ -704,9 +704,9 @@ TEST(RendererPicture, EmptyPictureBoxDrawsNoPicture)
     t.format.PicPCHeight = 50;
     t.format.KeepRatio = true;
     t.job.DATAINFO()->PicFileName = WritePng(dir.filePath(QStringLiteral("p.png")), 20, 10);
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_TRUE(canvas.ops(CanvasOp::StretchDraw).isEmpty());
     EXPECT_EQ(Texts(canvas), QStringList{QStringLiteral("L0")});
 
     // A label of no size: fitting gives a box of no size.
@@ -715,7 +715,7 @@ TEST(RendererPicture, EmptyPictureBoxDrawsNoPicture)
     t.format.FitToLabel = true;
     t.tpl.MULABELWIDTH = 0;
     PRINT(t.job, Params(&canvas));
-    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_TRUE(canvas.ops(CanvasOp::StretchDraw).isEmpty());
 
     // A drawing of no width draws nothing either.
     canvas.clear();
@@ -727,15 +727,15 @@ TEST(RendererPicture, EmptyPictureBoxDrawsNoPicture)
     t.job.DATAINFO()->PicFileName = svg.fileName();
     QString error;
     PRINT(t.job, Params(&canvas), &error);
-    EXPECT_TRUE(canvas.ops(TCANVASOP::Svg).isEmpty());
-    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_TRUE(canvas.ops(CanvasOp::Svg).isEmpty());
+    EXPECT_TRUE(canvas.ops(CanvasOp::StretchDraw).isEmpty());
     EXPECT_EQ(Texts(canvas), QStringList{QStringLiteral("L0")});
 }
 
 TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 1, NumberedLabels(2));
+    TestJob t(2, 1, NumberedLabels(2));
     t.format.ShowPic = true;
     t.format.FitToLabel = true;
     t.format.KeepRatio = true;
@@ -747,9 +747,9 @@ TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
               "<circle cx=\"25\" cy=\"25\" r=\"20\" fill=\"red\"/></svg>");
     svg.close();
     t.job.DATAINFO()->PicFileName = svg.fileName();
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    const QVector<TCANVASOP> drawings = canvas.ops(TCANVASOP::Svg);
+    const QVector<CanvasOp> drawings = canvas.ops(CanvasOp::Svg);
     ASSERT_EQ(drawings.size(), 2);
     EXPECT_EQ(drawings[1].box, QRectF(250, 0, 100, 100));
     EXPECT_EQ(drawings[1].rect, Box(1, 0));
@@ -758,7 +758,7 @@ TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
 TEST(RendererPicture, UnreadablePictureIsReportedAndThePageStillDrawn)
 {
     QTemporaryDir dir;
-    TTestJob t(2, 1, NumberedLabels(2));
+    TestJob t(2, 1, NumberedLabels(2));
     t.format.ShowPic = true;
     t.format.SHOWBORDER = true;
     QFile broken(dir.filePath(QStringLiteral("broken.png")));
@@ -766,14 +766,14 @@ TEST(RendererPicture, UnreadablePictureIsReportedAndThePageStillDrawn)
     broken.write("this is not a picture");
     broken.close();
     t.job.DATAINFO()->PicFileName = broken.fileName();
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     QString error;
     PRINT(t.job, Params(&canvas), &error);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("broken.png"))) << error.toStdString();
-    EXPECT_TRUE(canvas.ops(TCANVASOP::StretchDraw).isEmpty());
+    EXPECT_TRUE(canvas.ops(CanvasOp::StretchDraw).isEmpty());
     EXPECT_EQ(Texts(canvas), (QStringList{"L0", "L1"}));
-    EXPECT_EQ(canvas.ops(TCANVASOP::Polyline).size(), 2);
+    EXPECT_EQ(canvas.ops(CanvasOp::Polyline).size(), 2);
 
     // A missing file is not an error.
     canvas.clear();
@@ -786,34 +786,34 @@ TEST(RendererPicture, UnreadablePictureIsReportedAndThePageStillDrawn)
 
 TEST(RendererStart, NoCanvasNoDrawingAndTheRecordIsLeftAlone)
 {
-    TTestJob t(1, 1, NumberedLabels(1));
+    TestJob t(1, 1, NumberedLabels(1));
     TPRINTPARAMS p = Params(nullptr);
     PRINT(t.job, p); // nothing to draw on, nothing happens
 
-    TRECORDINGCANVAS canvas;
+    RecordingCanvas canvas;
     p.Canvas = &canvas;
     const TPRINTPARAMS before = p;
     PRINT(t.job, p);
     EXPECT_EQ(p.FirstSlot, before.FirstSlot);
     // The canvas starts from a black 1-pixel solid pen and a white brush.
     ASSERT_GE(canvas.ops().size(), 2);
-    EXPECT_EQ(canvas.ops()[0].kind, TCANVASOP::SetPen);
-    EXPECT_EQ(canvas.ops()[0].pen, TCANVASPEN{});
-    EXPECT_EQ(canvas.ops()[1].kind, TCANVASOP::SetBrush);
-    EXPECT_EQ(canvas.ops()[1].brush, (TCANVASBRUSH{TBrushStyle::Solid, Qt::white}));
+    EXPECT_EQ(canvas.ops()[0].kind, CanvasOp::SetPen);
+    EXPECT_EQ(canvas.ops()[0].pen, CanvasPen{});
+    EXPECT_EQ(canvas.ops()[1].kind, CanvasOp::SetBrush);
+    EXPECT_EQ(canvas.ops()[1].brush, (CanvasBrush{BrushStyle::Solid, Qt::white}));
 }
 
 TEST(RendererColours, FileColoursAndSystemColours)
 {
-    EXPECT_EQ(FNCOLORTOQCOLOR(0x000000FF), QColor(255, 0, 0));
-    EXPECT_EQ(FNCOLORTOQCOLOR(0x00123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(FNCOLORTOQCOLOR(TFONT::clWindowText), QColor(Qt::black));
-    EXPECT_EQ(FNCOLORTOQCOLOR(static_cast<qint32>(0x80000005u)), QColor(Qt::white)); // window
-    EXPECT_EQ(FNCOLORTOQCOLOR(static_cast<qint32>(0x800000FFu)), QColor(Qt::black));
+    EXPECT_EQ(colorToQColor(0x000000FF), QColor(255, 0, 0));
+    EXPECT_EQ(colorToQColor(0x00123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(colorToQColor(TFONT::clWindowText), QColor(Qt::black));
+    EXPECT_EQ(colorToQColor(static_cast<qint32>(0x80000005u)), QColor(Qt::white)); // window
+    EXPECT_EQ(colorToQColor(static_cast<qint32>(0x800000FFu)), QColor(Qt::black));
 
-    TFONT font = DefaultLabelFont();
+    TFONT font = defaultLabelFont();
     font.Style = TFONT::fsItalic | TFONT::fsUnderline;
-    const TCANVASFONT c = FNCANVASFONT(font);
+    const CanvasFont c = canvasFont(font);
     EXPECT_EQ(c.name, QStringLiteral("COURIER NEW"));
     EXPECT_EQ(c.size, 12);
     EXPECT_EQ(c.style, TFONT::fsItalic | TFONT::fsUnderline);

@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(programFolder.isValid());
-        SetProgramFolderForTests(programFolder.path());
+        setProgramFolderForTests(programFolder.path());
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
                         QStringLiteral("Gorvin"));
         iniPath = store.fileName();
@@ -32,7 +32,7 @@ protected:
     void TearDown() override
     {
         QDir(iniPath).removeRecursively(); // left by the failing-store test
-        SetProgramFolderForTests(QString());
+        setProgramFolderForTests(QString());
     }
 
     // The store as another program (or a hand edit) sees it.
@@ -40,14 +40,14 @@ protected:
     {
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
                         QStringLiteral("Gorvin"));
-        store.beginGroup(RegistryGroup(key));
+        store.beginGroup(registryGroup(key));
         if (!putName.isEmpty())
             store.setValue(putName, putValue);
         QStringList keys = store.allKeys();
         keys.sort();
         return keys;
     }
-    QByteArray log() const { return ReadFileBytes(programFolder.path() + QStringLiteral("/ERRFILE.TXT")); }
+    QByteArray log() const { return readFileBytes(programFolder.path() + QStringLiteral("/ERRFILE.TXT")); }
 
     QTemporaryDir programFolder;
     QString iniPath;
@@ -56,13 +56,13 @@ protected:
 
 TEST_F(RegistryStoreTest, StoreIsTheUserIniFileWithTheRootKeyAsNestedGroups)
 {
-    EXPECT_EQ(FNREGROOTKEY(), QStringLiteral("Software\\Mardo\\Gorvin\\v2"));
-    EXPECT_EQ(RegistryGroup(closed), QStringLiteral("Software/Mardo/Gorvin/v2/Files/Closed"));
-    EXPECT_EQ(iniPath, TTestEnv::root() + QStringLiteral("/config/Mardo/Gorvin.ini"));
+    EXPECT_EQ(regRootKey(), QStringLiteral("Software\\Mardo\\Gorvin\\v2"));
+    EXPECT_EQ(registryGroup(closed), QStringLiteral("Software/Mardo/Gorvin/v2/Files/Closed"));
+    EXPECT_EQ(iniPath, TestEnv::root() + QStringLiteral("/config/Mardo/Gorvin.ini"));
 
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/a.GVJ"));
     // On disk as soon as the call returns.
-    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Mardo\\Gorvin\\v2\\Files\\Closed\\Job0=/a.GVJ"));
+    EXPECT_TRUE(readFileBytes(iniPath).contains("Mardo\\Gorvin\\v2\\Files\\Closed\\Job0=/a.GVJ"));
 
     // Another copy of the program changes the file; the next call sees it.
     WriteFile(iniPath, "[Software]\nMardo\\Gorvin\\v2\\Settings\\Units=centimeters\n");
@@ -164,7 +164,7 @@ TEST_F(RegistryStoreTest, AddingStopsAtTheHundredthItem)
 
 TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndTheSaveRewritesTheWholeList)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     FNREGWRITESTRING(closed, QStringLiteral("JobCOUNT"), QStringLiteral("3"));
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("/zero.GVJ"));
     FNREGWRITESTRING(closed, QStringLiteral("Job2"), QStringLiteral("/two.GVJ"));
@@ -188,7 +188,7 @@ TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndTheSaveRewritesTheWhol
 
 TEST_F(RegistryStoreTest, DamagedCountsStayWithinTheList)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     FNREGWRITESTRING(closed, QStringLiteral("Job0"), QStringLiteral("kept"));
     QStringList loaded;
     for (const char* count : {"many", "-4", ""}) {
@@ -211,7 +211,7 @@ TEST_F(RegistryStoreTest, StoreThatCannotBeWrittenFailsQuietly)
 {
     // A folder where the settings file belongs can be neither read nor written.
     ASSERT_TRUE(QDir().mkpath(iniPath));
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     EXPECT_FALSE(FNREGADDTOLIST(closed, job, {QStringLiteral("/a.GVJ")}));
     EXPECT_FALSE(FNREGSAVELIST(closed, QStringLiteral("Data"), {QStringLiteral("/a.txt")}));
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));
@@ -240,29 +240,29 @@ TEST_F(RegistryStoreTest, ItemsPastTheCapacityGoAtTheNextSave)
 TEST_F(RegistryStoreTest, SessionSeesItsOwnChangesAndWritesThemOnceAtItsEnd)
 {
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
-    const QByteArray before = ReadFileBytes(iniPath);
+    const QByteArray before = readFileBytes(iniPath);
     {
-        const TREGSESSION session;
+        const RegSession session;
         FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));
         ASSERT_TRUE(FNREGSAVELIST(closed, job, {QStringLiteral("/a.GVJ")}));
         EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), {}), QStringLiteral("centimeters"));
-        EXPECT_EQ(ReadFileBytes(iniPath), before);
+        EXPECT_EQ(readFileBytes(iniPath), before);
     }
-    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Settings\\Units=centimeters"));
-    EXPECT_TRUE(ReadFileBytes(iniPath).contains("Files\\Closed\\Job0=/a.GVJ"));
+    EXPECT_TRUE(readFileBytes(iniPath).contains("Settings\\Units=centimeters"));
+    EXPECT_TRUE(readFileBytes(iniPath).contains("Files\\Closed\\Job0=/a.GVJ"));
 
     // A value written again as it is costs no write: a hand comment survives.
     WriteFile(iniPath, "; kept\n[Software]\nMardo\\Gorvin\\v2\\Settings\\Units=inches\n");
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
-    EXPECT_TRUE(ReadFileBytes(iniPath).startsWith("; kept"));
+    EXPECT_TRUE(readFileBytes(iniPath).startsWith("; kept"));
 }
 
 TEST(StringToUnits, GoesByTheFirstCharacterOnly)
 {
     for (const char* inches : {"inches", "Inch", "i"})
-        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(inches)), UNIT_INCH) << inches;
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(inches)), UnitInch) << inches;
     for (const char* cm : {"centimeters", "cm"})
-        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(cm)), UNIT_CM) << cm;
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(cm)), UnitCm) << cm;
     for (const char* mm : {"milimeters", "mm", "x", "", " inches"})
-        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(mm)), UNIT_MM) << mm;
+        EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(mm)), UnitMm) << mm;
 }

@@ -13,10 +13,10 @@ TEST(StoredNumbers, ReadBackUnderCommaAndGroupingLocales)
     if (const QString mark = qEnvironmentVariable("GORVIN_DECIMAL_MARK"); !mark.isEmpty()) {
         ASSERT_EQ(QLocale().decimalPoint(), mark); // the child's locale is in force
         for (const char* bad : {"1,5", "1.500,25", "nan", "inf", "1e999", "0x10", "12mm"})
-            EXPECT_FALSE(FNSTOREDTEXTTONUMBER(QString::fromLatin1(bad))) << bad;
+            EXPECT_FALSE(storedTextToNumber(QString::fromLatin1(bad))) << bad;
         FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("PicPCWidth"), QStringLiteral("12.500"));
         FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("PicPCHeight"), QStringLiteral("1,500"));
-        FNUSESTOREDFORMATDEFAULTS();
+        useStoredFormatDefaults();
         EXPECT_EQ(TJOBINFO().PicPCWidth, 12.5);
         EXPECT_EQ(TJOBINFO().PicPCHeight, 100.0); // refused: the built-in default
         return;

@@ -24,7 +24,7 @@ protected:
     void TearDown() override
     {
         CurrentUnit = savedUnit;
-        SetFormatValueReader(nullptr);
+        setFormatValueReader(nullptr);
     }
     std::uint8_t savedUnit = 0;
 };
@@ -33,56 +33,56 @@ protected:
 
 TEST_F(StoredSettings, FirstRunGivesTheDefaults)
 {
-    TSOFTWARESETTINGS s;
+    SoftwareSettings s;
     s.MainScale = 2.0;
-    CurrentUnit = UNIT_CM;
+    CurrentUnit = UnitCm;
     ASSERT_TRUE(FNLOADSETTINGS(s));
     EXPECT_EQ(s.MainScale, 1.0);
-    EXPECT_EQ(CurrentUnit, UNIT_MM);
+    EXPECT_EQ(CurrentUnit, UnitMm);
     EXPECT_TRUE(s.ShowLabels && s.ShowTemplate && s.SaveSettings);
 
-    TFILEINFO info;
+    FileInfo info;
     ASSERT_TRUE(FNLOADFILEINFO(info));
     EXPECT_TRUE(info.SaveFileInfo);
     EXPECT_TRUE(info.Jobs.isEmpty() && info.Data.isEmpty() && info.Templates.isEmpty());
     EXPECT_TRUE(info.CurrentJob.isEmpty());
-    EXPECT_TRUE(FNREADSAVEDESKTOPSWITCH());
-    EXPECT_FALSE(FNREADWINDOWRECORD(QStringLiteral("FormMAIN")).has_value());
+    EXPECT_TRUE(readSaveDesktopSwitch());
+    EXPECT_FALSE(readWindowRecord(QStringLiteral("FormMAIN")).has_value());
 }
 
 TEST_F(StoredSettings, SettingsRoundTripAndTheSwitchOnlyGuardsLoading)
 {
-    TSOFTWARESETTINGS s;
+    SoftwareSettings s;
     s.MainScale = 0.75;
     s.ShowLabels = false;
-    CurrentUnit = UNIT_INCH;
+    CurrentUnit = UnitInch;
     FNSAVESETTINGS(s);
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("Units"), {}), QStringLiteral("inches"));
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("ShowLabel"), {}), QStringLiteral("False"));
 
-    CurrentUnit = UNIT_MM;
-    TSOFTWARESETTINGS back;
+    CurrentUnit = UnitMm;
+    SoftwareSettings back;
     FNLOADSETTINGS(back);
     EXPECT_EQ(back.MainScale, 0.75);
     EXPECT_FALSE(back.ShowLabels);
-    EXPECT_EQ(CurrentUnit, UNIT_INCH);
+    EXPECT_EQ(CurrentUnit, UnitInch);
 
     // With the switch cleared the values are still written, but not applied.
     s.SaveSettings = false;
     s.MainScale = 2.5;
     FNSAVESETTINGS(s);
-    CurrentUnit = UNIT_MM;
-    TSOFTWARESETTINGS off;
+    CurrentUnit = UnitMm;
+    SoftwareSettings off;
     FNLOADSETTINGS(off);
     EXPECT_FALSE(off.SaveSettings);
     EXPECT_EQ(off.MainScale, 1.0);
-    EXPECT_EQ(CurrentUnit, UNIT_MM);
-    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), {}), FNNUMBERTOSTOREDTEXT(2.5));
+    EXPECT_EQ(CurrentUnit, UnitMm);
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), {}), numberToStoredText(2.5));
 
     // A scale that is not a number keeps what the program had.
     FNREGWRITESTRING(QStringLiteral("Settings"), QStringLiteral("SaveSettings"), QStringLiteral("t"));
     FNREGWRITESTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), QStringLiteral("big"));
-    TSOFTWARESETTINGS bad;
+    SoftwareSettings bad;
     bad.MainScale = 1.5;
     FNLOADSETTINGS(bad);
     EXPECT_EQ(bad.MainScale, 1.5);
@@ -90,12 +90,12 @@ TEST_F(StoredSettings, SettingsRoundTripAndTheSwitchOnlyGuardsLoading)
 
 TEST_F(StoredSettings, FileInformationKeepsEveryCharacterOfThePaths)
 {
-    TFILEINFO info;
+    FileInfo info;
     info.Jobs = {QStringLiteral("/jobs/Smith & Sons.GVJ"), QStringLiteral("/jobs/c.GVJ")};
     info.Data = {QStringLiteral("/data/x.txt")};
     info.CurrentJob = QStringLiteral("/jobs/now.GVJ");
     FNSAVEFILEINFO(info);
-    TFILEINFO back;
+    FileInfo back;
     FNLOADFILEINFO(back);
     EXPECT_EQ(back.Jobs, info.Jobs);
     EXPECT_EQ(back.Data, QStringList{"/data/x.txt"});
@@ -104,7 +104,7 @@ TEST_F(StoredSettings, FileInformationKeepsEveryCharacterOfThePaths)
 
     info.SaveFileInfo = false;
     FNSAVEFILEINFO(info);
-    TFILEINFO off;
+    FileInfo off;
     FNLOADFILEINFO(off);
     EXPECT_FALSE(off.SaveFileInfo);
     EXPECT_TRUE(off.Jobs.isEmpty());
@@ -113,7 +113,7 @@ TEST_F(StoredSettings, FileInformationKeepsEveryCharacterOfThePaths)
 
 TEST_F(StoredSettings, WindowRecords)
 {
-    TWINDOWRECORD r;
+    WindowRecord r;
     r.Left = 10;
     r.Top = -20;
     r.Width = 696;
@@ -123,23 +123,23 @@ TEST_F(StoredSettings, WindowRecords)
     r.Visible = true;
     r.State = 2;
     r.FirstTime = false;
-    FNWRITEWINDOWRECORD(QStringLiteral("FormMAIN"), r);
-    FNWRITEWINDOWRECORD(QStringLiteral("FormHELP"), TWINDOWRECORD{}); // all zero: nothing stored
-    EXPECT_EQ(FNDESKTOPWINDOWNAMES().size(), 2);
-    const auto back = FNREADWINDOWRECORD(QStringLiteral("FormMAIN"));
+    writeWindowRecord(QStringLiteral("FormMAIN"), r);
+    writeWindowRecord(QStringLiteral("FormHELP"), WindowRecord{}); // all zero: nothing stored
+    EXPECT_EQ(desktopWindowNames().size(), 2);
+    const auto back = readWindowRecord(QStringLiteral("FormMAIN"));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->Top, -20);
     EXPECT_EQ(back->State, 2);
     EXPECT_TRUE(back->Visible);
     EXPECT_FALSE(back->FirstTime);
-    EXPECT_FALSE(FNREADWINDOWRECORD(QStringLiteral("FormHELP")).has_value());
+    EXPECT_FALSE(readWindowRecord(QStringLiteral("FormHELP")).has_value());
 }
 
 TEST_F(StoredSettings, NewFormatsReadTheFormatKey)
 {
     FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("ShowBorder"), QStringLiteral("True"));
     FNREGWRITESTRING(QStringLiteral("Format"), QStringLiteral("BorderWidth"), QStringLiteral("350"));
-    FNUSESTOREDFORMATDEFAULTS();
+    useStoredFormatDefaults();
     TJOBINFO info;
     EXPECT_TRUE(info.SHOWBORDER);
     EXPECT_EQ(info.MUBORDERWIDTH, 350);

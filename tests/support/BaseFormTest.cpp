@@ -9,13 +9,13 @@
 TEST(PlaceOnShow, FirstShowingCentresAndLaterShowingsKeepThePlace)
 {
     const QRect screen(0, 0, 1024, 768);
-    EXPECT_EQ(FNPLACEONSHOW(QRect(700, 500, 300, 200), screen, true), QRect(362, 284, 300, 200));
-    EXPECT_EQ(FNPLACEONSHOW(QRect(0, 0, 301, 201), screen, true), QRect(361, 283, 301, 201));
-    EXPECT_EQ(FNPLACEONSHOW(QRect(700, 500, 300, 200), screen, false), QRect(700, 500, 300, 200));
+    EXPECT_EQ(placeOnShow(QRect(700, 500, 300, 200), screen, true), QRect(362, 284, 300, 200));
+    EXPECT_EQ(placeOnShow(QRect(0, 0, 301, 201), screen, true), QRect(361, 283, 301, 201));
+    EXPECT_EQ(placeOnShow(QRect(700, 500, 300, 200), screen, false), QRect(700, 500, 300, 200));
     // Centred on a first showing, a big window is not cut: most of it is on the screen.
-    EXPECT_EQ(FNPLACEONSHOW(QRect(0, 0, 1200, 800), screen, true), QRect(-88, -16, 1200, 800));
+    EXPECT_EQ(placeOnShow(QRect(0, 0, 1200, 800), screen, true), QRect(-88, -16, 1200, 800));
     // A second screen keeps its offset.
-    EXPECT_EQ(FNPLACEONSHOW(QRect(0, 0, 300, 200), QRect(1024, 0, 1280, 1024), true),
+    EXPECT_EQ(placeOnShow(QRect(0, 0, 300, 200), QRect(1024, 0, 1280, 1024), true),
               QRect(1514, 412, 300, 200));
 }
 
@@ -23,32 +23,32 @@ TEST(PlaceOnShow, WindowWithFewerThanThreePixelsOnTheScreenComesBackCentred)
 {
     const QRect screen(0, 0, 1024, 768);
     const QRect centred(312, 234, 400, 300);
-    EXPECT_EQ(FNPLACEONSHOW(QRect(-500, 100, 400, 300), screen, false), centred);
-    EXPECT_EQ(FNPLACEONSHOW(QRect(-398, 10, 400, 300), screen, false), centred); // left + width = 2
-    EXPECT_EQ(FNPLACEONSHOW(QRect(10, -298, 400, 300), screen, false), centred);
-    EXPECT_EQ(FNPLACEONSHOW(QRect(1022, 100, 400, 300), screen, false), centred);
-    EXPECT_EQ(FNPLACEONSHOW(QRect(100, 766, 400, 300), screen, false), centred);
+    EXPECT_EQ(placeOnShow(QRect(-500, 100, 400, 300), screen, false), centred);
+    EXPECT_EQ(placeOnShow(QRect(-398, 10, 400, 300), screen, false), centred); // left + width = 2
+    EXPECT_EQ(placeOnShow(QRect(10, -298, 400, 300), screen, false), centred);
+    EXPECT_EQ(placeOnShow(QRect(1022, 100, 400, 300), screen, false), centred);
+    EXPECT_EQ(placeOnShow(QRect(100, 766, 400, 300), screen, false), centred);
     // Three pixels are enough.
     for (const QRect& stays :
          {QRect(-397, 10, 400, 300), QRect(10, -297, 400, 300), QRect(1021, 765, 400, 300)})
-        EXPECT_EQ(FNPLACEONSHOW(stays, screen, false), stays);
+        EXPECT_EQ(placeOnShow(stays, screen, false), stays);
     // Cut to the screen, but centred by the former size.
-    EXPECT_EQ(FNPLACEONSHOW(QRect(3000, 2000, 1200, 800), screen, false), QRect(-88, -16, 1024, 768));
+    EXPECT_EQ(placeOnShow(QRect(3000, 2000, 1200, 800), screen, false), QRect(-88, -16, 1024, 768));
 }
 
 namespace {
 // A dialog of the program's kind, with its own show handler.
-class TTestDialog : public TBaseDialog {
+class TestDialog : public BaseDialog {
     Q_OBJECT
 public:
-    TTestDialog() { resize(300, 200); }
+    TestDialog() { resize(300, 200); }
     QList<QRect> seenInShowEvent;
 
 protected:
     void showEvent(QShowEvent* event) override
     {
         seenInShowEvent.append(geometry());
-        TBaseDialog::showEvent(event);
+        BaseDialog::showEvent(event);
     }
 };
 } // namespace
@@ -58,13 +58,13 @@ TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect centred(screen.left() + (screen.width() - 300) / 2,
                         screen.top() + (screen.height() - 200) / 2, 300, 200);
-    TTestDialog dialog;
+    TestDialog dialog;
     dialog.move(7, 9);
-    EXPECT_TRUE(dialog.FIRSTTIME);
+    EXPECT_TRUE(dialog.firstShow);
     EXPECT_TRUE(dialog.DESKTOP);
 
     dialog.show();
-    EXPECT_FALSE(dialog.FIRSTTIME);
+    EXPECT_FALSE(dialog.firstShow);
     EXPECT_EQ(dialog.geometry(), centred);
     // Placed before the window's own show handler ran.
     EXPECT_EQ(dialog.seenInShowEvent, QList<QRect>{centred});
@@ -83,13 +83,13 @@ TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
     QDialog plain;
     EXPECT_EQ(TBASEFORM::of(&dialog), static_cast<TBASEFORM*>(&dialog));
     EXPECT_EQ(TBASEFORM::of(&plain), nullptr);
-    EXPECT_EQ(qobject_cast<TTestDialog*>(static_cast<QObject*>(&dialog)), &dialog);
+    EXPECT_EQ(qobject_cast<TestDialog*>(static_cast<QObject*>(&dialog)), &dialog);
 }
 
 TEST(Placement, NormalBoundsSurviveMaximising)
 {
-    TBaseMainWindow window;
-    window.FIRSTTIME = false; // as restored from a saved desktop
+    BaseMainWindow window;
+    window.firstShow = false; // as restored from a saved desktop
     window.setGeometry(30, 40, 320, 240);
     std::int32_t left = 0, top = 0, width = 0, height = 0;
     FNGETNORMALBOUNDS(window, left, top, width, height);
@@ -106,7 +106,7 @@ TEST(Placement, NormalBoundsSurviveMaximising)
 
 TEST(Placement, MinimisedPositionIsKeptAndReportedWithoutOtherEffect)
 {
-    TTestDialog dialog;
+    TestDialog dialog;
     dialog.setGeometry(30, 40, 300, 200);
     std::int32_t x = 0, y = 0;
     FNGETMINPOSITION(dialog, x, y);

@@ -18,9 +18,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        SetProgramFolderForTests(folder.path());
+        setProgramFolderForTests(folder.path());
     }
-    void TearDown() override { SetProgramFolderForTests(QString()); }
+    void TearDown() override { setProgramFolderForTests(QString()); }
 
     QString logPath() const { return folder.path() + QStringLiteral("/ERRFILE.TXT"); }
 
@@ -32,62 +32,62 @@ const QDateTime noon(QDate(2024, 3, 7), QTime(13, 5, 9));
 
 TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLineEach)
 {
-    AppendErrorLogEntry(logPath(), 11, QStringLiteral("first"), noon);
-    AppendErrorLogEntry(logPath(), -8, QStringLiteral("Größe"), noon);
+    appendErrorLogEntry(logPath(), 11, QStringLiteral("first"), noon);
+    appendErrorLogEntry(logPath(), -8, QStringLiteral("Größe"), noon);
 
-    const QByteArray stamp = ErrorLogTimeStamp(noon).toUtf8();
-    const QStringList header = ErrorLogHeader();
+    const QByteArray stamp = errorLogTimeStamp(noon).toUtf8();
+    const QStringList header = errorLogHeader();
     ASSERT_EQ(header.size(), 3);
     EXPECT_TRUE(header[0].contains(QStringLiteral("send this file to Mardo")));
-    EXPECT_EQ(ReadFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp +
+    EXPECT_EQ(readFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp +
                                             " Error[11]: first\r\n" + stamp +
                                             " Error[-8]: Gr\xC3\xB6\xC3\x9F"
                                             "e\r\n");
 
     // A log emptied by hand starts again with the header.
     WriteFile(logPath(), "");
-    AppendErrorLogEntry(logPath(), 4, QStringLiteral("y"), noon);
-    EXPECT_EQ(ReadFileBytes(logPath()),
+    appendErrorLogEntry(logPath(), 4, QStringLiteral("y"), noon);
+    EXPECT_EQ(readFileBytes(logPath()),
               header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp + " Error[4]: y\r\n");
 
     // A log that exists gets no header, even when it is not one of ours.
     WriteFile(logPath(), "old entry\r\n");
-    AppendErrorLogEntry(logPath(), 5, QStringLiteral("x"), noon);
-    EXPECT_EQ(ReadFileBytes(logPath()), "old entry\r\n" + stamp + " Error[5]: x\r\n");
+    appendErrorLogEntry(logPath(), 5, QStringLiteral("x"), noon);
+    EXPECT_EQ(readFileBytes(logPath()), "old entry\r\n" + stamp + " Error[5]: x\r\n");
 }
 
 TEST_F(ErrorLogTest, EveryKindOfLineBreakBecomesCrLf)
 {
-    const QByteArray stamp = ErrorLogTimeStamp(noon).toUtf8();
-    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\n\rb"), noon), stamp + " Error[1]: a\r\nb\r\n");
-    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\r\nb\nc\rd"), noon),
+    const QByteArray stamp = errorLogTimeStamp(noon).toUtf8();
+    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\n\rb"), noon), stamp + " Error[1]: a\r\nb\r\n");
+    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\r\nb\nc\rd"), noon),
               stamp + " Error[1]: a\r\nb\r\nc\r\nd\r\n");
     // Two breaks in a row stay two lines.
-    EXPECT_EQ(ErrorLogEntry(1, QStringLiteral("a\n\r\n\rb"), noon), stamp + " Error[1]: a\r\n\r\nb\r\n");
+    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\n\r\n\rb"), noon), stamp + " Error[1]: a\r\n\r\nb\r\n");
 }
 
 TEST_F(ErrorLogTest, TimeStampIsShortDateAndLongTimeWithTheTimeLeftOutAtMidnight)
 {
     const QLocale system = QLocale::system();
     const QString date = system.toString(noon.date(), QLocale::ShortFormat);
-    EXPECT_EQ(ErrorLogTimeStamp(noon), date + u' ' + system.toString(noon.time(), QLocale::LongFormat));
-    EXPECT_EQ(ErrorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0))), date);
-    EXPECT_NE(ErrorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0, 0, 1))), date);
+    EXPECT_EQ(errorLogTimeStamp(noon), date + u' ' + system.toString(noon.time(), QLocale::LongFormat));
+    EXPECT_EQ(errorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0))), date);
+    EXPECT_NE(errorLogTimeStamp(QDateTime(noon.date(), QTime(0, 0, 0, 1))), date);
 }
 
 TEST_F(ErrorLogTest, LogErrorBeepsWritesInTheProgramFolderAndShowsThePlainBox)
 {
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const QString text = QStringLiteral("Could not write\n\rC:\\Jobs\\a.GVJ");
     FNLOGERROR(2, text, true, true);
 
-    EXPECT_EQ(ErrorLogPath(), logPath());
+    EXPECT_EQ(errorLogPath(), logPath());
     EXPECT_EQ(messages.beeps, 1);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].plain);
     EXPECT_EQ(messages.shown[0].text, text);
 
-    const QByteArray bytes = ReadFileBytes(logPath());
+    const QByteArray bytes = readFileBytes(logPath());
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")); // no bare line feed
     const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 6); // three header lines, the entry over two, nothing after
@@ -101,7 +101,7 @@ TEST_F(ErrorLogTest, LogThatCannotBeWrittenStillTellsTheUserAndCarriesOn)
 {
     // A folder in the log's place cannot be opened as a file, not even by root.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ERRFILE.TXT")));
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     bool logged = true;
     EXPECT_NO_THROW(logged = FNLOGERROR(8, QStringLiteral("Data file not loaded"), true, true));
     EXPECT_FALSE(logged);
@@ -122,7 +122,7 @@ TEST_F(ErrorLogTest, FailureReachesStandardErrorWhenToolkitWarningsAreSilenced)
     FILE* sink = std::fopen(captured.toLocal8Bit().constData(), "w");
     ASSERT_NE(sink, nullptr);
     dup2(fileno(sink), fileno(stderr));
-    TScriptedMessages messages;
+    ScriptedMessages messages;
     const bool logged = FNLOGERROR(8, QStringLiteral("Data file not loaded"), false, false);
     std::fflush(stderr);
     dup2(saved, fileno(stderr));
@@ -131,7 +131,7 @@ TEST_F(ErrorLogTest, FailureReachesStandardErrorWhenToolkitWarningsAreSilenced)
     qInstallMessageHandler(previous);
 
     EXPECT_FALSE(logged);
-    const QString said = QString::fromLocal8Bit(ReadFileBytes(captured));
+    const QString said = QString::fromLocal8Bit(readFileBytes(captured));
     EXPECT_TRUE(said.contains(logPath())) << said.toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral("could not be written"))) << said.toStdString();
 }

@@ -12,13 +12,13 @@
 TEST(Utilities, VersionTextAndCaptionsWithoutAccelerators)
 {
     EXPECT_EQ(FNGETVERSIONTEXT(), QStringLiteral("Version 2.0 Release 1.8"));
-    EXPECT_EQ(VersionText(2, 0, -1, 8), QStringLiteral("Version number not available."));
+    EXPECT_EQ(versionText(2, 0, -1, 8), QStringLiteral("Version number not available."));
     EXPECT_EQ(FNSTRIPAMPERSANDS(QStringLiteral("&1 C:\\x&&y")), QStringLiteral("1 C:\\xy"));
 }
 
 namespace {
 // Stands in for the desktop: records what it was asked to open.
-class TUrlRecorder : public QObject {
+class UrlRecorder : public QObject {
     Q_OBJECT
 public slots:
     void open(const QUrl& url) { opened.append(url); }
@@ -30,7 +30,7 @@ public:
 
 TEST(Utilities, ShellOpenHandsAddressesAndLocalFilesToTheDesktop)
 {
-    TUrlRecorder recorder;
+    UrlRecorder recorder;
     const QStringList schemes = {QStringLiteral("https"), QStringLiteral("mailto"), QStringLiteral("file")};
     for (const QString& scheme : schemes)
         QDesktopServices::setUrlHandler(scheme, &recorder, "open");
@@ -56,14 +56,14 @@ TEST(ProgramFolder, OnlyAWritablePortableFolderKeepsTheFilesBesideTheProgram)
     QTemporaryDir folder;
     const QString userData = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // Writable but installed (no marker): the user's data folder.
-    EXPECT_EQ(ChooseProgramFolder(folder.path()), userData);
+    EXPECT_EQ(chooseProgramFolder(folder.path()), userData);
     WriteFile(QDir(folder.path()).filePath(QLatin1String(PortableMarkerName)), "");
-    EXPECT_EQ(ChooseProgramFolder(folder.path()), QDir::cleanPath(folder.path()));
+    EXPECT_EQ(chooseProgramFolder(folder.path()), QDir::cleanPath(folder.path()));
     // A folder that does not exist cannot be written, whoever runs the test.
-    const QString chosen = ChooseProgramFolder(folder.path() + QStringLiteral("/gone"));
+    const QString chosen = chooseProgramFolder(folder.path() + QStringLiteral("/gone"));
     EXPECT_EQ(chosen, userData);
     EXPECT_TRUE(chosen.endsWith(QStringLiteral("/Mardo/Gorvin")));
-    EXPECT_TRUE(chosen.startsWith(TTestEnv::root())) << chosen.toStdString();
+    EXPECT_TRUE(chosen.startsWith(TestEnv::root())) << chosen.toStdString();
     EXPECT_TRUE(QDir(chosen).exists());
 }
 
@@ -77,9 +77,9 @@ TEST(ProgramFolder, TestsAndScriptedRunsChooseTheirOwnFolder)
     qputenv("GORVIN_PROGRAM_FOLDER", QFile::encodeName(fromEnvironment));
     EXPECT_EQ(ProgramFolder(), fromEnvironment);
     EXPECT_TRUE(QDir(fromEnvironment).exists());
-    SetProgramFolderForTests(fromTest);
+    setProgramFolderForTests(fromTest);
     EXPECT_EQ(ProgramFolder(), fromTest);
-    SetProgramFolderForTests(QString());
+    setProgramFolderForTests(QString());
     EXPECT_EQ(ProgramFolder(), fromEnvironment);
 
     if (saved.isNull())

@@ -55,7 +55,7 @@ QString marked(const QTextDocument& document)
 QString read(const QByteArray& rtf)
 {
     QTextDocument document;
-    EXPECT_TRUE(FNREADRTF(rtf, document));
+    EXPECT_TRUE(readRtf(rtf, document));
     return marked(document);
 }
 
@@ -69,7 +69,7 @@ class RtfFixture : public ::testing::TestWithParam<const char*> {};
 TEST_P(RtfFixture, TextRunsParagraphsAndCharactersComeOut)
 {
     QTextDocument document;
-    ASSERT_TRUE(FNREADRTF(fixture(GetParam()), document));
+    ASSERT_TRUE(readRtf(fixture(GetParam()), document));
     QStringList blocks;
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
         blocks << b.text();
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Writers, RtfFixture,
                          ::testing::Values("pandoc-sample.rtf", "libreoffice-from-odt.rtf",
                                            "libreoffice-from-docx.rtf"));
 
-struct TRtfCase {
+struct RtfCase {
     const char* name;
     QByteArray rtf;
     QString expected; // marked(): *bold*, _italic_, ~underline~, a line per paragraph
@@ -140,7 +140,7 @@ struct TRtfCase {
 
 TEST(RtfReader, SmallDocumentsReadAsWordProcessorsShowThem)
 {
-    const TRtfCase cases[] = {
+    const RtfCase cases[] = {
         {"plain text", R"({\rtf1 Hello})", QStringLiteral("Hello")},
         {"paragraphs", R"({\rtf1 A\par B})", QStringLiteral("A\nB")},
         {"no empty paragraph after the last mark", R"({\rtf1 A\par})", QStringLiteral("A")},
@@ -186,14 +186,14 @@ TEST(RtfReader, SmallDocumentsReadAsWordProcessorsShowThem)
         {"list text stays", R"({\rtf1{\listtext\pard\plain \u8226\'95\tab}Item\par})",
          QStringLiteral("\u2022\tItem")},
     };
-    for (const TRtfCase& c : cases)
+    for (const RtfCase& c : cases)
         EXPECT_EQ(read(c.rtf), c.expected) << c.name;
 }
 
 TEST(RtfReader, FormattingOfCharactersAndParagraphs)
 {
     QTextDocument document;
-    ASSERT_TRUE(FNREADRTF(
+    ASSERT_TRUE(readRtf(
         R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fmodern Courier New;}})"
         R"({\colortbl;\red255\green0\blue0;\red0\green0\blue255;\red255\green255\blue0;})"
         R"(\pard\qc\sa180 \fs36 Big \cf1 red\cf0  \highlight3 marked\highlight0\par)"
@@ -248,16 +248,16 @@ TEST(RtfReader, RefusesWhatIsNotRtf)
 {
     QTextDocument document;
     document.setPlainText(QStringLiteral("old"));
-    EXPECT_FALSE(FNREADRTF("Hello, world", document));
+    EXPECT_FALSE(readRtf("Hello, world", document));
     EXPECT_TRUE(document.isEmpty());
-    EXPECT_FALSE(FNREADRTF(QByteArray(), document));
-    EXPECT_FALSE(FNISRTF("{\\rt"));
-    EXPECT_TRUE(FNISRTF(" \r\n{\\rtf1}"));
+    EXPECT_FALSE(readRtf(QByteArray(), document));
+    EXPECT_FALSE(isRtf("{\\rt"));
+    EXPECT_TRUE(isRtf(" \r\n{\\rtf1}"));
 }
 
 TEST(RtfReader, MalformedDocumentsReadWhatTheyCan)
 {
-    const TRtfCase cases[] = {
+    const RtfCase cases[] = {
         {"unterminated", R"({\rtf1 abc)", QStringLiteral("abc")},
         {"text after the end", R"({\rtf1 a}}b{c})", QStringLiteral("a")},
         {"truncated hex", R"({\rtf1 a\')", QStringLiteral("a")},
@@ -275,9 +275,9 @@ TEST(RtfReader, MalformedDocumentsReadWhatTheyCan)
         {"very long control word", "{\\rtf1 \\" + QByteArray(5000, 'a') + " x}", QStringLiteral("x")},
         {"very long number", "{\\rtf1 \\fs" + QByteArray(5000, '9') + " x}", QStringLiteral("x")},
     };
-    for (const TRtfCase& c : cases) {
+    for (const RtfCase& c : cases) {
         QTextDocument document;
-        ASSERT_TRUE(FNREADRTF(c.rtf, document)) << c.name;
+        ASSERT_TRUE(readRtf(c.rtf, document)) << c.name;
         if (!c.expected.isNull()) {
             EXPECT_EQ(document.toPlainText(), c.expected) << c.name;
         }
@@ -288,11 +288,11 @@ TEST(RtfReader, DeepNestingIsFlattenedNotFollowed)
 {
     const int depth = 100000;
     QTextDocument document;
-    ASSERT_TRUE(FNREADRTF("{\\rtf1 " + QByteArray(depth, '{') + "\\b x" + QByteArray(depth, '}') + "y}",
+    ASSERT_TRUE(readRtf("{\\rtf1 " + QByteArray(depth, '{') + "\\b x" + QByteArray(depth, '}') + "y}",
                           document));
     EXPECT_EQ(marked(document), QStringLiteral("*x*y"));
     // Never closed at all.
-    ASSERT_TRUE(FNREADRTF("{\\rtf1 " + QByteArray(depth, '{') + "z", document));
+    ASSERT_TRUE(readRtf("{\\rtf1 " + QByteArray(depth, '{') + "z", document));
     EXPECT_EQ(document.toPlainText(), QStringLiteral("z"));
 }
 
@@ -317,7 +317,7 @@ TEST(RtfReader, ArbitraryBytesNeverBreakIt)
                 rtf.append(pieces[random.bounded(int(std::size(pieces)))]);
         }
         QTextDocument document;
-        ASSERT_TRUE(FNREADRTF(rtf, document)) << rtf.toHex().constData();
+        ASSERT_TRUE(readRtf(rtf, document)) << rtf.toHex().constData();
         // Whatever came out is whole text.
         const QString text = document.toPlainText();
         for (qsizetype i = 0; i < text.size(); ++i) {
