@@ -2,6 +2,7 @@
 // list filled and the dialog painted. Target: under 300 ms. Needs the label
 // catalogue of the glabels-data package.
 
+#include "BenchMain.h"
 #include "dialogs/FormPRODUCT.h"
 #include "model/LabelCatalogue.h"
 #include "support/Maker.h"
@@ -95,10 +96,5 @@ int main(int argc, char** argv)
     qputenv("GORVIN_PROGRAM_FOLDER", programFolder.path().toUtf8());
     QApplication app(argc, argv);
     nameApplication();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // load runs in a child process of its own, so that its peak memory (peak MB,
 // the child's whole peak) is its own; the time is that of the load alone.
 
+#include "BenchMain.h"
 #include "model/Picture.h"
 
 #include <QBuffer>
@@ -163,10 +164,5 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTemporaryDir folder;
     Folder = &folder;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -9,6 +9,7 @@
 // every label, a label of a million lines, every label full of long lines,
 // and font heights of billions of pixels with shrink-to-fit.
 
+#include "BenchMain.h"
 #include "model/Job.h"
 #include "render/PainterCanvas.h"
 #include "render/Renderer.h"
@@ -162,10 +163,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

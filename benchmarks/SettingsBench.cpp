@@ -7,6 +7,7 @@
 // list's capacity, so the counter "entries_after" reports what is left.
 // The real main window and its dialogs, on the offscreen platform.
 
+#include "BenchMain.h"
 #include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
 #include "support/Messages.h"
@@ -124,10 +125,5 @@ int main(int argc, char** argv)
     ConsoleMessageSeam console;
     ScopedMessageSeam messages(console);
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
