@@ -16,7 +16,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <unistd.h>
 
 namespace {
@@ -450,10 +449,8 @@ int runBatchPrint(const BatchOptions& options)
     // discarded its document by then, so nothing half-made is handed over.
     try {
         return printJob(options);
-    } catch (const std::bad_alloc&) {
-        reportPrintFailure(QStringLiteral("out of memory"), false);
     } catch (const std::exception& e) {
-        reportPrintFailure(QString::fromLocal8Bit(e.what()), false);
+        reportPrintFailure(e, false);
     }
     return BatchPrintFailed;
 }

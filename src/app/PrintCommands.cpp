@@ -16,7 +16,6 @@
 #include <QProgressDialog>
 #include <QStatusBar>
 
-#include <new>
 
 namespace {
 const QString busyText = QStringLiteral(
@@ -159,10 +158,8 @@ void TFormMAIN::printCommand(bool labels)
         print();
     } catch (const ECalibrationError& e) {
         Messages().error(e.message());
-    } catch (const std::bad_alloc&) {
-        reportPrintFailure(QStringLiteral("out of memory"), true);
     } catch (const std::exception& e) {
-        reportPrintFailure(QString::fromLocal8Bit(e.what()), true);
+        reportPrintFailure(e, true);
     }
     if (printRun_)
         printRun_->progress = nullptr;

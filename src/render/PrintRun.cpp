@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <new>
 #include <vector>
 
 // ---------------------------------------------------------------- page limit
@@ -34,6 +35,13 @@
 void reportPrintFailure(const QString& cause, bool beep)
 {
     FNLOGERROR(PrintFailedError, QStringLiteral("Printing failed: ") + cause, beep, true);
+}
+
+void reportPrintFailure(const std::exception& failure, bool beep)
+{
+    reportPrintFailure(dynamic_cast<const std::bad_alloc*>(&failure) ? QStringLiteral("out of memory")
+                                                                     : QString::fromLocal8Bit(failure.what()),
+                       beep);
 }
 
 qint32 printMaxPage(const TJOB& job, PrintCommand command)

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <exception>
 #include <stdexcept>
 
 class QPagedPaintDevice;
@@ -112,6 +113,9 @@ qint32 printMaxPage(const TJOB& job, PrintCommand command);
 // asked: the window beeps, the batch printer does not).
 constexpr std::int32_t PrintFailedError = 13;
 void reportPrintFailure(const QString& cause, bool beep);
+// The same for a failure nothing else caught while printing: running out of
+// memory is told as "out of memory", anything else by its own text.
+void reportPrintFailure(const std::exception& failure, bool beep);
 
 // The title every printed document carries (the print system's job name, the
 // PDF's title): the template outline page and labels of an unsaved job are
