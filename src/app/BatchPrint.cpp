@@ -86,15 +86,6 @@ bool parsePages(const QString& text, qint32& from, qint32& to)
     return from >= 1 && to >= from;
 }
 
-// The start and repeat numbers as the start and repeat boxes keep them: at
-// least 1 and at most the labels of one sheet.
-qint32 clampToSheet(qint32 n, const TTEMPLATE& paper)
-{
-    if (n > 0)
-        n = std::min(n, paper.slotCount());
-    return std::max(n, 1);
-}
-
 // Reads the data file the job names, or the one given in its place. Says
 // what went wrong itself.
 bool loadData(TJOB& job, const QString& dataFile)
@@ -184,9 +175,9 @@ int printJob(const BatchOptions& options)
     TDATAINFO& data = *job.DATAINFO();
     const TTEMPLATE& paper = *job.TEMPLATE();
     if (options.Start)
-        data.STARTLABNUM = clampToSheet(*options.Start, paper);
+        data.STARTLABNUM = paper.fitToSheet(*options.Start);
     if (options.Repeat)
-        data.RepeatLabelNum = clampToSheet(*options.Repeat, paper);
+        data.RepeatLabelNum = paper.fitToSheet(*options.Repeat);
     data.STARTLABNUM = std::max(data.STARTLABNUM, 1);
     data.RepeatLabelNum = std::max(data.RepeatLabelNum, 1);
 

@@ -588,8 +588,7 @@ void TFormMAIN::setBoxText(QLineEdit* box, const QString& text)
 
 qint32 TFormMAIN::labelsPerSheet() const
 {
-    const qint64 n = static_cast<qint64>(job_->TEMPLATE()->NUMACROSS) * job_->TEMPLATE()->NUMDOWN;
-    return static_cast<qint32>(std::clamp<qint64>(n, INT32_MIN, INT32_MAX));
+    return job_->TEMPLATE()->slotCount();
 }
 
 void TFormMAIN::EditPAGENUMChange(const QString& typed)
@@ -692,7 +691,7 @@ void TFormMAIN::normaliseBox(QLineEdit* box, QTimer* timer, bool start)
 qint32 TFormMAIN::fitToSheet(qint64 n) const
 {
     if (job_->TEMPLATEEXISTS())
-        n = std::min<qint64>(n, labelsPerSheet());
+        return job_->TEMPLATE()->fitToSheet(n);
     return static_cast<qint32>(std::clamp<qint64>(n, 1, INT32_MAX));
 }
 

@@ -62,6 +62,12 @@ public:
         const qint64 n = static_cast<qint64>(NUMACROSS) * NUMDOWN;
         return static_cast<qint32>(std::clamp<qint64>(n, INT32_MIN, INT32_MAX));
     }
+    // A start or repeat number as the start and repeat boxes keep it: at
+    // least 1 and at most the slots of one sheet.
+    qint32 fitToSheet(qint64 n) const
+    {
+        return static_cast<qint32>(std::clamp<qint64>(std::min<qint64>(n, slotCount()), 1, INT32_MAX));
+    }
     // The rectangle of slot k (numbered row by row from 0) on the paper; the
     // edges wrap to 32 bits as the stored lengths do.
     SlotRect slotRect(qint32 slot) const;
