@@ -575,6 +575,11 @@ void PrinterTarget::setCopies(int copies)
     printer_->setCopyCount(copies_);
 }
 
+bool PrinterTarget::makesCopies() const
+{
+    return printer_->outputFormat() == QPrinter::NativeFormat;
+}
+
 PrinterGeometry PrinterTarget::geometry() const
 {
     const int dpi = printer_->resolution();

@@ -275,7 +275,9 @@ public:
     void usePrinterPaper() override;
     int copies() const override { return copies_; }
     void setCopies(int copies) override;
-    bool makesCopies() const override { return true; }
+    // A printer makes copies, but not when it prints to a file (the print
+    // dialog's "Print to file"): a PDF file cannot hold a copy count.
+    bool makesCopies() const override;
     PrinterGeometry geometry() const override;
 
 private:
