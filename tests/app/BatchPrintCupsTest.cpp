@@ -19,88 +19,31 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include <cups/cups.h>
 #include <csignal>
 #include <pwd.h>
 #include <unistd.h>
 
 namespace {
 
-const QString queueName = QStringLiteral("LabelPDF");
 constexpr int inkDpi = 300;
 constexpr double pxPerMm = inkDpi / 25.4;
 constexpr double tolerancePx = 0.3 * pxPerMm;
-
-
-
-// Why the print system cannot be used, or empty when it can.
-QString cupsUnavailable()
-{
-    int code = 0;
-    const QString scheduler = RunText(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
-    if (code != 0 || !scheduler.contains(QStringLiteral("scheduler is running")))
-        return QStringLiteral("cupsd is not running (lpstat -r: ") + scheduler.trimmed()
-               + QStringLiteral("); scripts/test starts it");
-    const QString queue = RunText(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName}, &code);
-    if (code != 0)
-        return QStringLiteral("no print queue \"LabelPDF\" (lpstat -v: ") + queue.trimmed()
-               + QStringLiteral("); scripts/test adds it");
-    return QString();
-}
-
-// Waits for the PDF that cups-pdf makes of the job titled with token.
-QString waitForQueuedPdf(const QString& token, const QDateTime& since)
-{
-    const QDateTime deadline = QDateTime::currentDateTime().addSecs(90);
-    while (QDateTime::currentDateTime() < deadline) {
-        for (const QString& folder : CupsPdfFolders(queueName)) {
-            const QFileInfoList files =
-                QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
-            for (const QFileInfo& f : files) {
-                if (!f.fileName().contains(token, Qt::CaseInsensitive) || f.lastModified() < since.addSecs(-2))
-                    continue;
-                // cups-pdf writes the file and then renames nothing: wait
-                // until its size stays put and poppler can read it.
-                const qint64 size = f.size();
-                QThread::msleep(500);
-                if (size > 0 && QFileInfo(f.filePath()).size() == size && PdfPageCount(f.filePath()) > 0)
-                    return f.filePath();
-            }
-        }
-        QThread::msleep(300);
-    }
-    return QString();
-}
-
-// Whether the queue has, or had, a job whose title holds token.
-bool queueHadJob(const QString& token)
-{
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queueName.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
-    bool found = false;
-    for (int i = 0; i < count; ++i)
-        found = found || QString::fromUtf8(jobs[i].title).contains(token, Qt::CaseInsensitive);
-    cupsFreeJobs(count, jobs);
-    return found;
-}
 
 class CupsPrinting : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString reason = cupsUnavailable();
-        if (!reason.isEmpty())
-            GTEST_SKIP() << reason.toStdString();
+        SKIP_WITHOUT_QUEUE();
         dir_ = TestEnv::root() + QStringLiteral("/cups/")
                + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
         QDir(dir_).removeRecursively();
         QDir().mkpath(dir_);
-        writeCalibration(queueName, TPRINTERCALIBRATION());
+        writeCalibration(PrintQueue::name(), TPRINTERCALIBRATION());
     }
     void TearDown() override
     {
         if (!dir_.isEmpty())
-            writeCalibration(queueName, TPRINTERCALIBRATION());
+            writeCalibration(PrintQueue::name(), TPRINTERCALIBRATION());
     }
 
     // A job file whose name is unique, so that the queue's file can be told
@@ -116,13 +59,13 @@ protected:
     {
         const QDateTime since = QDateTime::currentDateTime();
         const RunResult r = RunGorvin(QStringList{QStringLiteral("--print"), job, QStringLiteral("--printer"),
-                                                   queueName}
+                                                   PrintQueue::name()}
                                        + extra);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         if (r.exitCode != 0)
             return QString();
-        const QString pdf = waitForQueuedPdf(token_, since);
-        EXPECT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
+        const QString pdf = PrintQueue::waitForPdf(token_, since);
+        EXPECT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << PrintQueue::pdfFolders().join(", ").toStdString();
         return pdf;
     }
 
@@ -206,14 +149,14 @@ TEST_F(CupsPrinting, StoredCalibrationMovesTheInk)
     TPRINTERCALIBRATION shift;
     shift.LeftShift = 3000;
     shift.TopShift = -2000;
-    writeCalibration(queueName, shift);
+    writeCalibration(PrintQueue::name(), shift);
     const QString queued = printThroughQueue(job);
     ASSERT_FALSE(queued.isEmpty());
     expectSamePaper(direct, queued);
     expectInkShifted(direct, queued, 1, 3.0, -2.0);
 }
 
-TEST_F(CupsPrinting, LandscapeSheetAndCollatedCopies)
+TEST_F(CupsPrinting, LandscapeSheetIsTurnedOntoUprightPaper)
 {
     const QString job = jobPath("landscape");
     TestSheet sheet;
@@ -226,9 +169,8 @@ TEST_F(CupsPrinting, LandscapeSheetAndCollatedCopies)
     sheet.LabelHeight = 45000;
     sheet.HGap = 0;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir_ + "/d.txt", 16 * 4)));
-    const QStringList range = {"--pages", "2-3", "--copies", "2", "--collate"};
-    const QString direct = printToFile(job, range);
-    const QString queued = printThroughQueue(job, range);
+    const QString direct = printToFile(job);
+    const QString queued = printThroughQueue(job);
     ASSERT_FALSE(queued.isEmpty());
     EXPECT_EQ(PdfPageCount(queued), 4);
     expectSamePaper(direct, queued, true);
@@ -241,7 +183,7 @@ TEST_F(CupsPrinting, AbortedDocumentNeverReachesTheQueue)
     // out of the queue.
     auto printOne = [this](const char* stem, bool end) {
         jobPath(stem);
-        PrinterTarget target(queueName);
+        PrinterTarget target(PrintQueue::name());
         EXPECT_TRUE(target.isValid());
         target.setDocumentName(token_);
         target.setPaperSize(QSizeF(210, 297));
@@ -266,11 +208,11 @@ TEST_F(CupsPrinting, AbortedDocumentNeverReachesTheQueue)
     };
     const auto aborted = printOne("aborted", false);
     const auto ended = printOne("ended", true);
-    const QString endedPdf = waitForQueuedPdf(ended.first, ended.second);
+    const QString endedPdf = PrintQueue::waitForPdf(ended.first, ended.second);
     ASSERT_FALSE(endedPdf.isEmpty());
     EXPECT_EQ(PdfPageCount(endedPdf), 2);
     // The aborted one was handed over first; by now it would have come out.
-    for (const QString& folder : CupsPdfFolders(queueName))
+    for (const QString& folder : PrintQueue::pdfFolders())
         for (const QString& name : QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files))
             EXPECT_FALSE(name.contains(aborted.first, Qt::CaseInsensitive)) << name.toStdString();
 }
@@ -312,17 +254,17 @@ TEST_F(CupsPrinting, SpoolCutShortOrInterruptedIsNeverSubmitted)
     // Ten pages spool to more than the 16 KiB the program may write.
     QString job = jobPath("cutshort");
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 200)));
-    RunResult r = RunGorvin({"--print", job, "--printer", queueName}, 16, tmp);
+    RunResult r = RunGorvin({"--print", job, "--printer", PrintQueue::name()}, 16, tmp);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();
-    EXPECT_FALSE(queueHadJob(token_));
+    EXPECT_FALSE(PrintQueue::hadJobTitled(token_));
     EXPECT_EQ(LeftInTemporaryFolder(tmp), QStringList());
 
     // 2 000 pages: long enough to be interrupted in the middle.
     job = jobPath("interrupted");
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 2000 * 21)));
-    r = InterruptGorvin({"--print", job, "--printer", queueName}, SIGTERM, tmp, tmp);
+    r = InterruptGorvin({"--print", job, "--printer", PrintQueue::name()}, SIGTERM, tmp, tmp);
     EXPECT_EQ(r.exitCode, 143) << r.err.toStdString();
-    EXPECT_FALSE(queueHadJob(token_));
+    EXPECT_FALSE(PrintQueue::hadJobTitled(token_));
     EXPECT_EQ(LeftInTemporaryFolder(tmp), QStringList());
 }

@@ -1,18 +1,17 @@
 #include "MainWindowFixture.h"
 
+#include "common/ModalDialog.h"
 #include "dialogs/FormNEWPAPER.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 TEST_F(MainWindowTest, PaperDialogStartsWhereTheLastChoiceLeftIt)
 {
     TFormMAIN& main = start();
     main.windows().newPaper->setPaperSize(215900, 279400); // Letter, chosen before a Cancel
-    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    whenModal([](QWidget& paper) { QTest::keyClick(&paper, Qt::Key_Return); });
     trigger("NEWTEMPLATE");
     EXPECT_EQ(main.job().TEMPLATE()->PAPERMUWIDTH, 215900);
 }

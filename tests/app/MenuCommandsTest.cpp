@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "common/ModalDialog.h"
 #include "dialogs/FormSETTINGS.h"
 #include "model/Units.h"
 
@@ -12,20 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
-
-// Runs `fill` on the modal dialog the next command opens, then lets the
-// command go on.
-void whenModal(std::function<void(QWidget*)> fill)
-{
-    QTimer::singleShot(0, [fill] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        fill(dialog);
-    });
-}
 
 void chooseMenu(TFormMAIN& main, const char* name)
 {
@@ -42,11 +31,11 @@ TEST_F(MainWindowTest, ScaleDialogRefitsThePreview)
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
     const int fullWidth = main.pageBitmap().width();
-    whenModal([](QWidget* dialog) {
-        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("EditSCALE"));
+    whenModal([](QWidget& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSCALE"));
         edit->selectAll();
         edit->insert(QStringLiteral("50"));
-        dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
     chooseMenu(main, "Scale1");
     EXPECT_EQ(main.previewScale(), 0.5);
@@ -58,9 +47,9 @@ TEST_F(MainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
     const int before = main.refreshCount();
-    whenModal([](QWidget* dialog) {
-        dialog->findChild<QCheckBox*>(QStringLiteral("CheckBoxSHOWLABEL"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("ButtonOK"))->click();
+    whenModal([](QWidget& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxSHOWLABEL"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("ButtonOK"))->click();
     });
     chooseMenu(main, "Softwaresettings1");
     EXPECT_EQ(main.refreshCount(), before + 1);
@@ -68,9 +57,9 @@ TEST_F(MainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
     EXPECT_TRUE(main.previewParams().ShowTemplate);
 
     // Cancel puts the boxes back and draws nothing.
-    whenModal([](QWidget* dialog) {
-        dialog->findChild<QCheckBox*>(QStringLiteral("CheckBoxSHOWTEMPLATE"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("ButtonCANCEL"))->click();
+    whenModal([](QWidget& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxSHOWTEMPLATE"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("ButtonCANCEL"))->click();
     });
     chooseMenu(main, "Softwaresettings1");
     EXPECT_EQ(main.refreshCount(), before + 1);
@@ -81,9 +70,9 @@ TEST_F(MainWindowTest, UnitsDialogChangesOnlyTheUnit)
 {
     TFormMAIN& main = start();
     const int before = main.refreshCount();
-    whenModal([](QWidget* dialog) {
-        dialog->findChild<QRadioButton*>(QStringLiteral("RBCENTIMETERS"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    whenModal([](QWidget& dialog) {
+        dialog.findChild<QRadioButton*>(QStringLiteral("RBCENTIMETERS"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
     chooseMenu(main, "Setunits1");
     EXPECT_EQ(CurrentUnit, UnitCm);
@@ -93,7 +82,7 @@ TEST_F(MainWindowTest, UnitsDialogChangesOnlyTheUnit)
 TEST_F(MainWindowTest, NewTemplateFromThePaperDialog)
 {
     TFormMAIN& main = start();
-    whenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+    whenModal([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
     chooseMenu(main, "NEWTEMPLATE");
     EXPECT_TRUE(main.job().TEMPLATEEXISTS());
     EXPECT_EQ(main.job().TEMPLATE()->PAPERMUWIDTH, 210000);

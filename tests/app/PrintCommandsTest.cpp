@@ -7,6 +7,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "app/PrintFixtures.h"
+#include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 #include "dialogs/FormCALIBPRN.h"
 #include "render/PrintRun.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QImage>
@@ -41,9 +43,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
-
-#include <cups/cups.h>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -63,59 +64,7 @@ PrintChoice printChoice(int minPage, int maxPage, int fromPage, int toPage, int 
     return choice;
 }
 
-const QString queueName = QStringLiteral("LabelPDF");
 constexpr double lineTolerance = 0.3; // millimetres
-
-
-// Why the queue cannot be printed to, or empty when it can.
-QString queueUnavailable()
-{
-    int code = 0;
-    const QString scheduler = RunText(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &code);
-    if (code != 0 || !scheduler.contains(QStringLiteral("scheduler is running")))
-        return QStringLiteral("cupsd is not running (lpstat -r: ") + scheduler.trimmed()
-               + QStringLiteral("); scripts/test starts it");
-    const QString queue = RunText(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName}, &code);
-    if (code != 0)
-        return QStringLiteral("no print queue \"LabelPDF\" (lpstat -v: ") + queue.trimmed()
-               + QStringLiteral("); scripts/test adds it");
-    if (QPrinterInfo::defaultPrinter().printerName() != queueName)
-        return QStringLiteral("LabelPDF cannot be made the default printer through PRINTER");
-    return QString();
-}
-
-
-// The PDFs cups-pdf made of the queue's job: their names end in the job's
-// number, as the "Label" option asks; or, given a text, those whose names
-// (their titles) hold it.
-QStringList queuedPdfs(const QString& text, int jobId = 0)
-{
-    QStringList found;
-    const QString ending = QStringLiteral("-job_%1.pdf").arg(jobId);
-    for (const QString& folder : CupsPdfFolders(queueName))
-        for (const QFileInfo& f : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            if (jobId > 0 ? f.fileName().endsWith(ending) : f.fileName().contains(text, Qt::CaseInsensitive))
-                found << f.filePath();
-    return found;
-}
-
-// The PDF cups-pdf makes of the job, once it is complete.
-QString waitForQueuedPdf(int jobId, const QString& text = QString())
-{
-    if (jobId <= 0 && text.isEmpty())
-        return QString();
-    const QDateTime deadline = QDateTime::currentDateTime().addSecs(90);
-    while (QDateTime::currentDateTime() < deadline) {
-        for (const QString& path : queuedPdfs(text, jobId)) {
-            const qint64 size = QFileInfo(path).size();
-            QThread::msleep(500);
-            if (size > 0 && QFileInfo(path).size() == size && PdfPageCount(path) > 0)
-                return path;
-        }
-        QThread::msleep(300);
-    }
-    return QString();
-}
 
 // A part of a printed page at 1200 pixels per inch, without smoothing, so
 // that a line one printer pixel wide and the gaps of a dashed line show.
@@ -227,19 +176,14 @@ std::string describe(const QList<PageLine>& lines)
     return s;
 }
 
-// Skips the test, giving the reason, when the queue cannot be printed to.
-#define SKIP_WITHOUT_QUEUE()                                                                     \
-    if (const QString why = queueUnavailable(); !why.isEmpty())                                  \
-    GTEST_SKIP() << why.toStdString()
-
 class PrintCommands : public MainWindowTest {
 protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
         // The queue is the default printer of the main window.
-        qputenv("LPDEST", queueName.toUtf8());
-        qputenv("PRINTER", queueName.toUtf8());
+        qputenv("LPDEST", PrintQueue::name().toUtf8());
+        qputenv("PRINTER", PrintQueue::name().toUtf8());
     }
     void TearDown() override
     {
@@ -260,39 +204,12 @@ protected:
     }
     int lastJob() { return main_->printer().lastJobId(); }
 
-    void trigger(const char* action)
-    {
-        auto* a = main_->findChild<QAction*>(QString::fromLatin1(action));
-        ASSERT_NE(a, nullptr) << action;
-        // The enabled states are worked out as a menu opens.
-        for (QObject* menu : a->associatedObjects())
-            if (auto* m = qobject_cast<QMenu*>(menu))
-                emit m->aboutToShow();
-        ASSERT_TRUE(a->isEnabled()) << action;
-        a->trigger();
-    }
-
     // A job of one label per A4 sheet whose label k has k + 1 lines, so
     // that every page has its own height of ink.
     QString stairJob(int labels, const std::function<void(TJOB&)>& setup = {})
     {
-        QByteArray data;
-        for (int k = 0; k < labels; ++k) {
-            for (int line = 0; line <= k; ++line)
-                data += "Label " + QByteArray::number(k + 1) + " line " + QByteArray::number(line + 1) + "\n";
-            data += "\n";
-        }
-        const QString dataFile = WriteFile(path(QStringLiteral("stairs.txt")), data);
-        TestSheet sheet;
-        sheet.Across = 1;
-        sheet.Down = 1;
-        sheet.Left = 20000;
-        sheet.Top = 30000;
-        sheet.LabelWidth = 150000;
-        sheet.LabelHeight = 200000;
-        sheet.HGap = 0;
-        const QString job = path(QStringLiteral("stairs.gvj"));
-        EXPECT_TRUE(SaveTestJob(job, sheet, dataFile, setup));
+        const QString job = SaveStairJob(dir.path(), labels, setup);
+        EXPECT_FALSE(job.isEmpty());
         return job;
     }
 
@@ -309,21 +226,6 @@ protected:
             steps();
         });
         timer_->start();
-    }
-
-    // Runs `steps` on the calibration window once it shows.
-    void whenCalibrating(std::function<void(TFormCALIBPRN&)> steps)
-    {
-        QTimer::singleShot(0, [steps] {
-            auto* window = qobject_cast<TFormCALIBPRN*>(QApplication::activeModalWidget());
-            if (!window) {
-                ADD_FAILURE() << "the calibration window is not open";
-                return;
-            }
-            steps(*window);
-            if (window->isVisible())
-                window->reject();
-        });
     }
 
     static void enter(TFormCALIBPRN& window, const char* box, const QString& value)
@@ -345,7 +247,7 @@ protected:
 
     QString storedCalibration(const char* name)
     {
-        return FNREGREADSTRING(printerKey(queueName), QString::fromLatin1(name), QStringLiteral("absent"));
+        return FNREGREADSTRING(printerKey(PrintQueue::name()), QString::fromLatin1(name), QStringLiteral("absent"));
     }
 
     QTimer* timer_ = nullptr;
@@ -392,7 +294,7 @@ TEST_F(PrintCommands, ChangingTheOrientationInSetUpMarksTheJobAltered)
 
 TEST_F(PrintCommands, DataWithoutLabelsIsAnsweredWithoutADialog)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     const QString data = WriteFile(path(QStringLiteral("blank.txt")), "\r\n\r\n\n\n");
     const QString job = path(QStringLiteral("blank.gvj"));
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), data));
@@ -403,49 +305,146 @@ TEST_F(PrintCommands, DataWithoutLabelsIsAnsweredWithoutADialog)
     EXPECT_FALSE(main_->printInProgress());
 }
 
-TEST_F(PrintCommands, CollatedCopiesOfAPageRange)
+// ---------------------------------------------------------------- copies
+
+// Copies and collation end to end, on every way a print goes out: the main
+// window's print dialog and the batch printer, each to the queue and to a PDF
+// file. The stair job's sheets tell their page by the height of their ink.
+namespace {
+
+enum class Route { WindowToQueue, WindowToFile, BatchToQueue, BatchToFile };
+
+struct CopiesCase {
+    const char* name;
+    Route route;
+    int from, to, copies;
+    bool collate;
+    QList<int> pages; // the pages that come out, in order
+};
+
+void PrintTo(const CopiesCase& c, std::ostream* os)
 {
-    SKIP_WITHOUT_QUEUE();
-    startPrinting({stairJob(5)});
-    dialogs.answerPrint(printChoice(1, 5, 2, 4, 3, true));
-    trigger("PRINTJOB");
-    ASSERT_EQ(dialogs.offered.size(), 1);
-    EXPECT_EQ(dialogs.offered[0].minPage, 1);
-    EXPECT_EQ(dialogs.offered[0].maxPage, 5);
-    EXPECT_EQ(dialogs.offered[0].toPage, 5);
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
-
-    const QString pdf = waitForQueuedPdf(lastJob());
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
-    // Nine sheets, pages 2, 3, 4 three times over: the height of each
-    // sheet's ink tells its page, as page n carries n lines.
-    ASSERT_EQ(PdfPageCount(pdf), 9);
-    QList<int> heights;
-    for (int page = 1; page <= 9; ++page) {
-        const QRect ink = PdfInkBox(pdf, page, 100);
-        ASSERT_FALSE(ink.isNull()) << "page " << page;
-        heights << ink.height();
-    }
-    EXPECT_LT(heights[0], heights[1]);
-    EXPECT_LT(heights[1], heights[2]);
-    for (int i = 3; i < 9; ++i)
-        EXPECT_NEAR(heights[i], heights[i % 3], 1) << "sheet " << i + 1;
-
-    // The printer made one of each; the dialog offers 3 collated copies
-    // again.
-    EXPECT_EQ(main_->printer().copies(), 3);
-    dialogs.cancelPrint();
-    trigger("PRINTJOB");
-    ASSERT_EQ(dialogs.offered.size(), 2);
-    EXPECT_EQ(dialogs.offered[1].copies, 3);
-    EXPECT_TRUE(dialogs.offered[1].collate);
+    *os << c.name;
 }
+
+const CopiesCase copiesCases[] = {
+    {"WindowCollatedToQueue", Route::WindowToQueue, 2, 4, 3, true, {2, 3, 4, 2, 3, 4, 2, 3, 4}},
+    // Printed to a file, uncollated copies cannot be left to the printer.
+    {"WindowUncollatedToFile", Route::WindowToFile, 2, 3, 2, false, {2, 2, 3, 3}},
+    {"BatchCollatedToQueue", Route::BatchToQueue, 2, 3, 2, true, {2, 3, 2, 3}},
+    {"BatchCollatedToFile", Route::BatchToFile, 2, 4, 3, true, {2, 3, 4, 2, 3, 4, 2, 3, 4}},
+    // A file cannot hold a copy count: each page comes as often as asked.
+    {"BatchUncollatedToFile", Route::BatchToFile, 2, 3, 2, false, {2, 2, 3, 3}},
+};
+
+constexpr int jobPages = 5;
+constexpr int inkDpi = 100;
+
+// The ink height of each sheet of the PDF.
+QList<int> inkHeights(const QString& pdf)
+{
+    QList<int> heights;
+    for (int sheet = 1, count = PdfPageCount(pdf); sheet <= count; ++sheet)
+        heights << PdfInkBox(pdf, sheet, inkDpi).height();
+    return heights;
+}
+
+// The page of the job each sheet shows: the one whose ink is nearest in height.
+QList<int> pagesShown(const QString& pdf, const QList<int>& pageHeights)
+{
+    QList<int> pages;
+    for (const int height : inkHeights(pdf)) {
+        qsizetype best = 0;
+        for (qsizetype page = 1; page < pageHeights.size(); ++page)
+            if (std::abs(pageHeights[page] - height) < std::abs(pageHeights[best] - height))
+                best = page;
+        pages << static_cast<int>(best) + 1;
+    }
+    return pages;
+}
+
+class Copies : public PrintCommands, public ::testing::WithParamInterface<CopiesCase> {
+protected:
+
+    // Prints the job's pages through the main window's print dialog; the
+    // dialog offers every page and remembers the copies asked for.
+    QString printFromWindow(const QString& job, const CopiesCase& c)
+    {
+        startPrinting({job});
+        const QString file = path(QStringLiteral("window.pdf"));
+        dialogs.answerPrint(printChoice(1, jobPages, c.from, c.to, c.copies, c.collate), [&](QPrinter& printer) {
+            if (c.route == Route::WindowToFile) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(file);
+            }
+        });
+        trigger("PRINTJOB");
+        EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(QStringLiteral(" | ")).toStdString();
+        EXPECT_EQ(dialogs.offered.value(0).maxPage, jobPages);
+        EXPECT_EQ(dialogs.offered.value(0).toPage, jobPages);
+        dialogs.cancelPrint();
+        trigger("PRINTJOB");
+        EXPECT_EQ(dialogs.offered.value(1).copies, c.copies);
+        EXPECT_EQ(dialogs.offered.value(1).collate, c.collate);
+        return c.route == Route::WindowToFile ? file : PrintQueue::waitForPdf(lastJob());
+    }
+
+    // Prints them with the batch printer; a job file of a name of its own
+    // tells the queue's file from earlier ones.
+    QString printInBatch(const QString& job, const CopiesCase& c)
+    {
+        QStringList arguments{QStringLiteral("--print"), job, QStringLiteral("--pages"),
+                              QStringLiteral("%1-%2").arg(c.from).arg(c.to), QStringLiteral("--copies"),
+                              QString::number(c.copies)};
+        if (c.collate)
+            arguments << QStringLiteral("--collate");
+        if (c.route == Route::BatchToFile) {
+            const QString file = path(QStringLiteral("batch.pdf"));
+            const RunResult r = RunGorvin(arguments << QStringLiteral("--output") << file);
+            EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+            return file;
+        }
+        const QString token = QStringLiteral("copies%1").arg(QRandomGenerator::global()->bounded(100000, 999999));
+        const QString named = path(token + QStringLiteral(".gvj"));
+        EXPECT_TRUE(QFile::copy(job, named));
+        arguments[1] = named;
+        const QDateTime since = QDateTime::currentDateTime();
+        const RunResult r = RunGorvin(arguments << QStringLiteral("--printer") << PrintQueue::name());
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return PrintQueue::waitForPdf(token, since);
+    }
+};
+
+TEST_P(Copies, ComeOutInTheOrderAsked)
+{
+    const CopiesCase& c = GetParam();
+    if (c.route == Route::WindowToQueue || c.route == Route::BatchToQueue)
+        SKIP_WITHOUT_QUEUE(c.route == Route::WindowToQueue);
+    const QString job = stairJob(jobPages);
+    const QString all = path(QStringLiteral("all.pdf"));
+    const RunResult r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--output"), all});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<int> pageHeights = inkHeights(all);
+    ASSERT_EQ(pageHeights.size(), jobPages);
+    for (qsizetype page = 1; page < pageHeights.size(); ++page)
+        ASSERT_LT(pageHeights[page - 1], pageHeights[page]) << "the pages must tell themselves apart";
+
+    const bool fromWindow = c.route == Route::WindowToQueue || c.route == Route::WindowToFile;
+    const QString pdf = fromWindow ? printFromWindow(job, c) : printInBatch(job, c);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf in " << PrintQueue::pdfFolders().join(u',').toStdString();
+    EXPECT_EQ(pagesShown(pdf, pageHeights), c.pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, Copies, ::testing::ValuesIn(copiesCases),
+                         [](const ::testing::TestParamInfo<CopiesCase>& row) { return row.param.name; });
+
+} // namespace
 
 // ---------------------------------------------------------------- during a run
 
 TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     startPrinting({stairJob(6)});
     messages.answer(MsgAnswer::No);
     bool closed = true;
@@ -459,14 +458,14 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
     EXPECT_EQ(messages.shown[0].text, closeQuestion);
     EXPECT_EQ(messages.shown[0].sign, MsgSign::Warning);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
-    const QString pdf = waitForQueuedPdf(lastJob());
+    const QString pdf = PrintQueue::waitForPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(PdfPageCount(pdf), 6);
 }
 
 TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     startPrinting({stairJob(6)});
     messages.answer(MsgAnswer::Yes);
     bool closed = true;
@@ -484,7 +483,7 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
     // The aborted document never reached the queue; the next one does.
     EXPECT_EQ(lastJob(), 0);
     trigger("PRINTTEMPLATE");
-    ASSERT_FALSE(waitForQueuedPdf(lastJob()).isEmpty());
+    ASSERT_FALSE(PrintQueue::waitForPdf(lastJob()).isEmpty());
 
     EXPECT_TRUE(closeMain());
     EXPECT_EQ(messages.shown.size(), 1); // no question once nothing prints
@@ -492,18 +491,18 @@ TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
 
 TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     startPrinting({stairJob(4)});
     duringTheRun([&] {
         trigger("PRINTJOB");
         trigger("PRINTTEMPLATE");
         trigger("Setupprinter1");
         // The calibration window opens, but its test page waits for the run.
-        whenCalibrating([&](TFormCALIBPRN& window) {
+        whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
             EXPECT_TRUE(main_->printer().isPrinting());
             press(window, "ButtonPRINTCALIBPAGE");
             press(window, "ButtonCANCEL");
-        });
+        }, AfterSteps::Cancel);
         trigger("Calibrateprinter1");
     });
     dialogs.answerPrint(printChoice(1, 4, 1, 4, 1, false));
@@ -512,7 +511,7 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
     EXPECT_EQ(messages.texts().join(" | "), QStringList({busyText, busyText, busyText}).join(" | "));
     EXPECT_EQ(messages.shown.value(0).sign, MsgSign::Warning);
     EXPECT_EQ(dialogs.offered.size(), 1);
-    const QString pdf = waitForQueuedPdf(lastJob());
+    const QString pdf = PrintQueue::waitForPdf(lastJob());
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(PdfPageCount(pdf), 4);
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent"));
@@ -522,10 +521,10 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
 
 TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     startPrinting({stairJob(1)});
     int plain = 0, wider = 0;
-    whenCalibrating([&](TFormCALIBPRN& window) {
+    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
         press(window, "ButtonPRINTCALIBPAGE");
         plain = lastJob();
         // The solid box printed 99 mm wide: the dashed box makes up for it.
@@ -533,13 +532,13 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
         press(window, "ButtonPRINTCALIBPAGE");
         wider = lastJob();
         press(window, "ButtonCANCEL");
-    });
+    }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent")); // Cancel keeps nothing
 
-    const QString plainPdf = waitForQueuedPdf(plain);
-    ASSERT_FALSE(plainPdf.isEmpty()) << "no PDF from cups-pdf in " << CupsPdfFolders(queueName).join(", ").toStdString();
+    const QString plainPdf = PrintQueue::waitForPdf(plain);
+    ASSERT_FALSE(plainPdf.isEmpty()) << "no PDF from cups-pdf in " << PrintQueue::pdfFolders().join(", ").toStdString();
     EXPECT_EQ(PdfPageCount(plainPdf), 1);
     {
         SCOPED_TRACE("the solid box");
@@ -556,7 +555,7 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
         EXPECT_NEAR(y[1] - y[0], 100, lineTolerance);
     }
 
-    const QString widerPdf = waitForQueuedPdf(wider);
+    const QString widerPdf = PrintQueue::waitForPdf(wider);
     ASSERT_FALSE(widerPdf.isEmpty());
     {
         SCOPED_TRACE("the dashed box");
@@ -574,7 +573,7 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
 
 TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     const QString job = stairJob(1, [](TJOB& j) {
         j.JOBINFO()->SHOWBORDER = true;
         j.JOBINFO()->MUBORDERWIDTH = 300;
@@ -583,29 +582,29 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
 
     // OK on an uncalibrated printer stores no correction, and the moment.
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    whenCalibrating([&](TFormCALIBPRN& window) {
-        EXPECT_EQ(window.findChild<QLineEdit*>("EditPRINTERNAME")->text(), queueName);
+    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
+        EXPECT_EQ(window.findChild<QLineEdit*>("EditPRINTERNAME")->text(), PrintQueue::name());
         press(window, "ButtonOK");
-    });
+    }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     EXPECT_EQ(storedCalibration("LeftShift"), QStringLiteral("0"));
     EXPECT_EQ(storedCalibration("TopShift"), QStringLiteral("0"));
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("1"));
     EXPECT_EQ(storedCalibration("ScaleY"), QStringLiteral("1"));
-    EXPECT_GE(calibrationStamp(queueName), dateTimeToStamp(before));
-    EXPECT_LE(calibrationStamp(queueName), dateTimeToStamp(QDateTime::currentDateTime().addSecs(1)));
+    EXPECT_GE(calibrationStamp(PrintQueue::name()), dateTimeToStamp(before));
+    EXPECT_LE(calibrationStamp(PrintQueue::name()), dateTimeToStamp(QDateTime::currentDateTime().addSecs(1)));
 
     // A printer that prints 98 x 102 mm and puts the dashed box 53 mm from
     // the left and 47 mm from the top.
-    whenCalibrating([&](TFormCALIBPRN& window) {
+    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
         enter(window, "EditWIDTH", QStringLiteral("98"));
         enter(window, "EditHEIGHT", QStringLiteral("102"));
         enter(window, "EditLEFT", QStringLiteral("53"));
         enter(window, "EditTOP", QStringLiteral("47"));
         press(window, "ButtonOK");
-    });
+    }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
-    const TPRINTERCALIBRATION c = READCALIBRATION(queueName);
+    const TPRINTERCALIBRATION c = READCALIBRATION(PrintQueue::name());
     EXPECT_EQ(c.LeftShift, -3000);
     EXPECT_EQ(c.TopShift, 3000);
     // Stored to 15 significant digits.
@@ -618,7 +617,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     dialogs.answerPrint(printChoice(1, 1, 1, 1, 1, false));
     trigger("PRINTJOB");
-    const QString queued = waitForQueuedPdf(lastJob());
+    const QString queued = PrintQueue::waitForPdf(lastJob());
     ASSERT_FALSE(queued.isEmpty());
 
     constexpr int dpi = 300;
@@ -641,7 +640,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
 
 TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     start({stairJob(3)});
     QString chosen;
     // "Print to File" with the chosen name, as the dialog sets it.
@@ -692,19 +691,6 @@ TEST_F(PrintCommands, PrintToFileKeepsDevicesAndEarlierFilesAndSurvivesFailures)
 
 namespace {
 
-// The print system's name and priority of the queue's job.
-std::pair<QString, int> cupsJob(int jobId)
-{
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queueName.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
-    std::pair<QString, int> job;
-    for (int i = 0; i < count; ++i)
-        if (jobs[i].id == jobId)
-            job = {QString::fromUtf8(jobs[i].title), jobs[i].priority};
-    cupsFreeJobs(count, jobs);
-    return job;
-}
-
 QString pdfTitle(const QString& pdf)
 {
     for (const QString& line : RunText(QStringLiteral("pdfinfo"), {pdf}).split(u'\n'))
@@ -753,7 +739,7 @@ QStringList missingEdges(const QString& pdf, const TestSheet& sheet)
 
 TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     // A 100 x 60 mm sheet of one label.
     const TestSheet sheet{100000, 60000, 1, 1, 5000, 5000, 90000, 50000, 0, 0, false};
     const QString job = path(QStringLiteral("small.GVJ"));
@@ -776,10 +762,10 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     trigger("PRINTTEMPLATE");
     const int templateJob = lastJob();
     ASSERT_GT(templateJob, 0);
-    whenCalibrating([&](TFormCALIBPRN& window) {
+    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
         press(window, "ButtonPRINTCALIBPAGE");
         press(window, "ButtonCANCEL");
-    });
+    }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     const int calibrationJob = lastJob();
     ASSERT_GT(calibrationJob, templateJob);
@@ -790,27 +776,27 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
     EXPECT_EQ(readFileBytes(file), written);
 
-    EXPECT_EQ(cupsJob(templateJob).first, QStringLiteral("Gorvin template"));
-    EXPECT_EQ(cupsJob(calibrationJob).first, QStringLiteral("Gorvin calibration"));
-    EXPECT_EQ(cupsJob(labelsJob).first, QStringLiteral("small.GVJ"));
-    const QString templatePdf = waitForQueuedPdf(templateJob);
-    const QString calibrationPdf = waitForQueuedPdf(calibrationJob);
+    EXPECT_EQ(PrintQueue::job(templateJob).title, QStringLiteral("Gorvin template"));
+    EXPECT_EQ(PrintQueue::job(calibrationJob).title, QStringLiteral("Gorvin calibration"));
+    EXPECT_EQ(PrintQueue::job(labelsJob).title, QStringLiteral("small.GVJ"));
+    const QString templatePdf = PrintQueue::waitForPdf(templateJob);
+    const QString calibrationPdf = PrintQueue::waitForPdf(calibrationJob);
     ASSERT_FALSE(templatePdf.isEmpty());
     ASSERT_FALSE(calibrationPdf.isEmpty());
     EXPECT_TRUE(pdfTitle(templatePdf).contains(QStringLiteral("Gorvin template")));
     EXPECT_TRUE(pdfTitle(calibrationPdf).contains(QStringLiteral("Gorvin calibration")));
     EXPECT_NEAR(PdfPageSize(templatePdf).width(), MuToPoints(100000), 1);
     // The calibration page is on the printer's own paper, not the job's.
-    const QSizeF own = QPrinterInfo::printerInfo(queueName).defaultPageSize().size(QPageSize::Point);
+    const QSizeF own = QPrinterInfo::printerInfo(PrintQueue::name()).defaultPageSize().size(QPageSize::Point);
     EXPECT_NEAR(PdfPageSize(calibrationPdf).width(), own.width(), 1);
     EXPECT_NEAR(PdfPageSize(calibrationPdf).height(), own.height(), 1);
 }
 
 TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     QPrinter printer;
-    printer.setPrinterName(queueName);
+    printer.setPrinterName(PrintQueue::name());
     // A page list and odd pages, left to the print system as the dialog
     // leaves them, with a tray chosen under Properties.
     setPrinterOptions(printer, {{QStringLiteral("page-ranges"), QStringLiteral("1-3,5-7")},
@@ -834,7 +820,7 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
 
 TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptions)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     // A job name of its own, to find its PDF by.
     const QString token = QStringLiteral("odd%1").arg(QRandomGenerator::global()->bounded(100000, 999999));
     const QString job = path(token + QStringLiteral(".GVJ"));
@@ -842,30 +828,25 @@ TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptio
     start({job});
     QtDialogSeam qtDialogs;
     ScopedDialogSeam real(qtDialogs);
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    whenModal<QPrintDialog>([](QPrintDialog& dialog) {
         // Properties: a job priority of 42.
-        QTimer::singleShot(0, [] {
-            QWidget* properties = QApplication::activeModalWidget();
-            auto* priority = properties ? properties->findChild<QSpinBox*>(QStringLiteral("jobPrioritySpinBox")) : nullptr;
-            if (priority)
+        whenModal<QDialog>([](QDialog& properties) {
+            if (auto* priority = properties.findChild<QSpinBox*>(QStringLiteral("jobPrioritySpinBox")))
                 priority->setValue(42);
-            if (auto* d = qobject_cast<QDialog*>(properties))
-                d->accept();
+            properties.accept();
         });
-        dialog->findChild<QPushButton*>(QStringLiteral("properties"))->click();
-        dialog->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
-        dialog->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
-        dialog->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(5);
-        dialog->findChild<QComboBox*>(QStringLiteral("pageSetCombo"))->setCurrentIndex(1); // "Odd Pages"
-        dialog->findChild<QCheckBox*>(QStringLiteral("reverse"))->setChecked(true);
-        dialog->accept();
+        dialog.findChild<QPushButton*>(QStringLiteral("properties"))->click();
+        dialog.findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+        dialog.findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+        dialog.findChild<QSpinBox*>(QStringLiteral("to"))->setValue(5);
+        dialog.findChild<QComboBox*>(QStringLiteral("pageSetCombo"))->setCurrentIndex(1); // "Odd Pages"
+        dialog.findChild<QCheckBox*>(QStringLiteral("reverse"))->setChecked(true);
+        dialog.accept();
     });
     trigger("PRINTJOB");
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
-    EXPECT_EQ(cupsJob(lastJob()).second, 42);
-    const QString pdf = waitForQueuedPdf(0, token);
+    EXPECT_EQ(PrintQueue::job(lastJob()).priority, 42);
+    const QString pdf = PrintQueue::waitForPdf(token);
     ASSERT_FALSE(pdf.isEmpty());
     // Pages 5 and 3, in that order: page n carries n lines.
     ASSERT_EQ(PdfPageCount(pdf), 2);
@@ -876,7 +857,7 @@ TEST_F(PrintCommands, RealPrintDialogPrintsOddPagesOfARangeLastFirstWithItsOptio
 
 TEST_F(PrintCommands, OutlinePageShowsEveryEdgeOnA600DpiPrinter)
 {
-    SKIP_WITHOUT_QUEUE();
+    SKIP_WITHOUT_QUEUE(true);
     if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
         GTEST_SKIP() << "ghostscript not installed";
     const TestSheet sheet; // 3 x 7 labels, rows touching
@@ -884,7 +865,7 @@ TEST_F(PrintCommands, OutlinePageShowsEveryEdgeOnA600DpiPrinter)
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(path(QStringLiteral("sheet.txt")), 30)));
     startPrinting({job});
     trigger("PRINTTEMPLATE");
-    const QString queued = waitForQueuedPdf(lastJob());
+    const QString queued = PrintQueue::waitForPdf(lastJob());
     ASSERT_FALSE(queued.isEmpty());
     EXPECT_EQ(missingEdges(queued, sheet).join(", "), QString());
 

@@ -1,9 +1,10 @@
 #pragma once
-// Jobs, data files and PDF readers for the printing tests: jobs are made with
-// the model and saved as job files; printed PDFs are read back with the
-// poppler tools (pdfinfo, pdftotext -bbox, pdftoppm).
+// Running the program for the printing tests, with the sample sheet, the PDF
+// readers and the print queue they use.
 
-#include "model/Job.h"
+#include "common/PdfReading.h"
+#include "common/PrintQueue.h"
+#include "common/SampleSheet.h"
 
 #include <QList>
 #include <QRect>
@@ -14,31 +15,6 @@
 #include <functional>
 
 #include <sys/resource.h>
-
-// A sheet of labels; lengths in MU.
-struct TestSheet {
-    MU PaperWidth = 210000;
-    MU PaperHeight = 297000;
-    qint32 Across = 3;
-    qint32 Down = 7;
-    MU Left = 7000;
-    MU Top = 15000;
-    MU LabelWidth = 63500;
-    MU LabelHeight = 38100;
-    MU HGap = 2500;
-    MU VGap = 0;
-    bool Landscape = false;
-};
-
-// Writes a data file of `labels` labels; label k (from 0) has the lines
-// "<prefix><k>" and then "line 2" ... up to linesPerLabel lines.
-QString WriteLabelData(const QString& path, int labels, int linesPerLabel = 2,
-                       const QString& prefix = QStringLiteral("LBL"));
-
-// Saves a job on the sheet with the data file named, after letting setup
-// change anything. Returns false when the job file could not be written.
-bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dataFile,
-                 const std::function<void(TJOB&)>& setup = {});
 
 // The result of running the program.
 struct RunResult {
@@ -66,34 +42,3 @@ struct FileSizeLimit {
 // What a run left in its temporary folder, apart from the toolkit's runtime
 // folder.
 QStringList LeftInTemporaryFolder(const QString& tmpDir);
-
-// One word of pdftotext -bbox, in points from the page's top-left corner.
-struct PdfWord {
-    QString text;
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
-};
-struct PdfPage {
-    double width = 0, height = 0; // points
-    QList<PdfWord> words;
-};
-QList<PdfPage> ReadPdfWords(const QString& pdf);
-// pdfinfo's "Pages:" and the first page's size in points.
-int PdfPageCount(const QString& pdf);
-QSizeF PdfPageSize(const QString& pdf);
-
-// The bounding box of the ink (pixels darker than mid grey) of one page
-// rendered at dpi, in pixels; null when the page is blank.
-QRect PdfInkBox(const QString& pdf, int page, int dpi);
-
-constexpr double PointsPerMm = 72.0 / 25.4;
-inline double MuToPoints(MU mu)
-{
-    return mu / 1000.0 * PointsPerMm;
-}
-
-// Runs a program and gives its output (standard output and error merged);
-// *exitCode is -1 when it did not finish normally.
-QString RunText(const QString& program, const QStringList& arguments, int* exitCode = nullptr);
-
-// The folders cups-pdf may write this user's files of the queue to.
-QStringList CupsPdfFolders(const QString& queueName);

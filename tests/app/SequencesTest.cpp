@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/ProgramWindows.h"
+#include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 #include "settings/RegistryStore.h"
 #include "support/Dialogs.h"
@@ -22,22 +23,6 @@ namespace {
 
 class SequencesTest : public MainWindowTest {};
 
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
-}
-
-void whenModal(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
-            act(dialog);
-    });
-}
-
 } // namespace
 
 // The program, run as its entry point runs it, ends when its main window
@@ -50,14 +35,14 @@ TEST_F(SequencesTest, ProgramEndsWhenTheMainWindowClosesWhateverElseIsOpen)
             WriteFile(rtf, "{\\rtf1 Instructions\\par}");
         QTimer poll, guard; // the guard only ends a program that would never end
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget* main = topLevel("FormMAIN");
+            QWidget* main = topLevelNamed("FormMAIN");
             if (!main || QThread::currentThread()->loopLevel() == 0 || !poll.isActive())
                 return; // acts once, inside the message loop
             poll.stop();
-            topLevel("FormABOUT")->setVisible(other == "FormABOUT");
+            topLevelNamed("FormABOUT")->setVisible(other == "FormABOUT");
             if (other != "FormABOUT")
                 main->findChild<QAction*>("Instructions1")->trigger();
-            EXPECT_TRUE(topLevel(other)->isVisible());
+            EXPECT_TRUE(topLevelNamed(other)->isVisible());
             QCloseEvent titleBarClose; // or File > Exit
             if (other == "FormHELP")
                 QCoreApplication::sendEvent(main->windowHandle(), &titleBarClose);
@@ -94,9 +79,9 @@ TEST_F(SequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsAs
     ScopedDialogSeam realDialogs(qtDialogs);
     const QByteArray lowerBytes = readFileBytes(lower);
     for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
-        whenModal([](QWidget* dialog) {
-            auto* list = dialog->findChild<QAbstractItemView*>("listView");
-            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        whenModal([](QWidget& dialog) {
+            auto* list = dialog.findChild<QAbstractItemView*>("listView");
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
             EXPECT_TRUE(QTest::qWaitFor([list] { return list->selectionModel()->hasSelection(); }));
             list->clearSelection(); // the offered name, typed over
             name->setText("case.gvj");
@@ -117,7 +102,7 @@ TEST_F(SequencesTest, ChangesStayMarkedThroughReloadAndNewTemplateAsksFirst)
 {
     const QString data = writeData("data.txt", 6);
     TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, data)});
-    whenModal([](QWidget* format) { format->findChild<QPushButton*>("ButtonOK")->click(); });
+    whenModal([](QWidget& format) { format.findChild<QPushButton*>("ButtonOK")->click(); });
     trigger("FORMATLABELS");
     child<QPushButton>("ButtonRELOADDATA")->click();
     dialogs.answerFile(data);
@@ -128,11 +113,11 @@ TEST_F(SequencesTest, ChangesStayMarkedThroughReloadAndNewTemplateAsksFirst)
 
     main.job().TEMPLATE()->ALTERED = true; // as Edit layout leaves it
     messages.answer(MsgAnswer::Cancel);
-    whenModal([](QWidget* paper) { ADD_FAILURE() << "paper dialog after Cancel"; paper->close(); });
+    expectNoModal(); // no paper dialog after Cancel
     trigger("NEWTEMPLATE");
-    QCoreApplication::processEvents(); // no dialog for the check above
+    QCoreApplication::processEvents(); // runs the check above
     messages.answer(MsgAnswer::No);
-    whenModal([](QWidget* paper) { QTest::keyClick(paper, Qt::Key_Return); });
+    whenModal([](QWidget& paper) { QTest::keyClick(&paper, Qt::Key_Return); });
     trigger("NEWTEMPLATE");
     EXPECT_EQ(messages.texts().mid(1), QStringList(2, "Save current template first?"));
     EXPECT_EQ(main.job().TEMPLATE()->NUMACROSS, 1);

@@ -1,8 +1,11 @@
 #include "TestEnv.h"
 
+#include "support/Maker.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 #include <memory>
 
@@ -32,6 +35,20 @@ void TestEnv::isolateUserFolders()
 QString TestEnv::root()
 {
     return userRoot ? userRoot->path() : QString();
+}
+
+QString versionTextOfThisBuild()
+{
+    const QString version = QStringLiteral(GORVIN_TEST_VERSION);
+    return QStringLiteral("Version %1 Release %2").arg(version.section(u'.', 0, 1), version.section(u'.', 2, 3));
+}
+
+void clearSettingsStore()
+{
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, makerShortName(), applicationTitle());
+    store.clear();
+    store.sync();
+    QFile::remove(store.fileName());
 }
 
 QString WriteFile(const QString& path, const QByteArray& bytes)

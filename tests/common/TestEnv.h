@@ -11,6 +11,14 @@ struct TestEnv {
     static QString root();
 };
 
+// The version text the program shows for the version this build gives it
+// (the project's version in the top CMakeLists.txt): "Version 2.0 Release 1.8"
+// for 2.0.1.8.
+QString versionTextOfThisBuild();
+
+// Empties the program's settings store and removes its file.
+void clearSettingsStore();
+
 // Writes bytes to a file, creating folders; returns the path.
 QString WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray readFileBytes(const QString& path);

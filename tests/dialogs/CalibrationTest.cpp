@@ -2,7 +2,10 @@
 // display unit, each box checked as it is left, the test page printed on a
 // recording printer, and what OK and Cancel store.
 
+#include "common/ModalDialog.h"
 #include "common/ScriptedMessages.h"
+#include "common/TestEnv.h"
+#include "common/UnitGuard.h"
 #include "dialogs/FormCALIBPRN.h"
 #include "model/Units.h"
 #include "render/PrintRun.h"
@@ -17,7 +20,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -77,19 +79,8 @@ private:
 
 class CalibrationWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
-        store.clear();
-        store.sync();
-        CurrentUnit = UnitMm;
-    }
-    void TearDown() override
-    {
-        while (QWidget* open = QApplication::activeModalWidget())
-            open->close();
-        CurrentUnit = UnitMm;
-    }
+    void SetUp() override { clearSettingsStore(); }
+    void TearDown() override { closeModals(); }
 
     QLineEdit* edit(const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QString text(const char* name)
@@ -116,17 +107,12 @@ protected:
     // Runs the steps once the window shows modally.
     void whenShown(std::function<void()> steps)
     {
-        QTimer::singleShot(0, [this, steps] {
-            if (QApplication::activeModalWidget() != &window) {
-                ADD_FAILURE() << "the calibration window is not open";
-                return;
-            }
+        whenModal<TFormCALIBPRN>([this, steps](TFormCALIBPRN& open) {
+            ASSERT_EQ(&open, &window);
             // Focus moves as the user's does only in the active window.
             window.activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
             steps();
-            if (window.isVisible() && ::testing::Test::HasFailure())
-                window.reject();
         });
     }
 
@@ -135,6 +121,7 @@ protected:
         return FNREGREADSTRING(printerKey(printerName), QString::fromLatin1(name), QStringLiteral("absent"));
     }
 
+    ScopedUnit unit{UnitMm};
     ScriptedMessages messages;
     TFormCALIBPRN window;
     PageRecorder printer;

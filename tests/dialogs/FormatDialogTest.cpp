@@ -2,9 +2,11 @@
 // would: filling, the checks and their messages, OK, Cancel, the saved
 // defaults, the font and colour dialogs and the picture browser.
 
+#include "common/ModalDialog.h"
 #include "common/ScriptedDialogs.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
+#include "common/UnitGuard.h"
 #include "dialogs/FontConvert.h"
 #include "dialogs/FormFORMAT.h"
 #include "model/Job.h"
@@ -28,7 +30,6 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -38,11 +39,10 @@ namespace {
 // whatever is still open afterwards is cancelled.
 bool run(TFormFORMAT& dialog, TJOB& job, QString& picDir, const std::function<void(TFormFORMAT&)>& script)
 {
-    QTimer::singleShot(0, &dialog, [&dialog, &script] {
+    whenModal<TFormFORMAT>([&dialog, &script](TFormFORMAT& open) {
+        EXPECT_EQ(&open, &dialog);
         script(dialog);
-        if (dialog.isVisible())
-            dialog.reject();
-    });
+    }, AfterSteps::Cancel);
     return dialog.execute(job, picDir);
 }
 
@@ -85,16 +85,11 @@ class FormatDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"))
-            .clear();
+        clearSettingsStore();
         setFormatValueReader({});
-        CurrentUnit = UnitMm;
     }
-    void TearDown() override
-    {
-        setFormatValueReader({});
-        CurrentUnit = UnitMm;
-    }
+    void TearDown() override { setFormatValueReader({}); }
+    ScopedUnit unit{UnitMm};
 
     ScriptedMessages messages;
     TJOB job;
@@ -560,13 +555,12 @@ TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
     const QFontInfo used(fontToQFont(defaultLabelFont())); // "COURIER NEW"'s stand-in, bold
     ASSERT_TRUE(run(dialog, job, picDir, [&](TFormFORMAT& d) {
         for (const char* size : {"", "14"}) { // Qt's own dialog: OK without a change, then a new size
-            QTimer::singleShot(0, [&] {
-                auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
-                EXPECT_TRUE(fonts->currentFont().family() == used.family() && fonts->currentFont().bold());
-                for (QLineEdit* e : fonts->findChildren<QLineEdit*>())
+            whenModal<QFontDialog>([&](QFontDialog& fonts) {
+                EXPECT_TRUE(fonts.currentFont().family() == used.family() && fonts.currentFont().bold());
+                for (QLineEdit* e : fonts.findChildren<QLineEdit*>())
                     if (e->validator() && *size) // the size box, the one taking numbers only
                         e->setText(QString::fromLatin1(size));
-                QTest::mouseClick(fonts->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                QTest::mouseClick(fonts.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
             });
             click(d, "ButtonFONT");
         }
@@ -603,20 +597,4 @@ TEST(FontConvert, ModelFontAndQtFontRoundTrip)
     EXPECT_EQ(again.Pitch, TFONT::fpFixed);
 
     EXPECT_EQ(qColorToColor(QColor(0x12, 0x34, 0x56)), 0x00563412);
-}
-
-// Pictures of the dialogs for the documentation: written only when
-// GORVIN_SCREENSHOTS names a folder.
-TEST_F(FormatDialog, Screenshot)
-{
-    const QString folder = qEnvironmentVariable("GORVIN_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set GORVIN_SCREENSHOTS to a folder to take the pictures";
-    job.DATAINFO()->PicFileName = QStringLiteral("/home/ann/Pictures/Shop/2026/Spring/logo-with-leaves.png");
-    job.JOBINFO()->SHOWBORDER = true;
-    TFormFORMAT dialog;
-    run(dialog, job, picDir, [&folder](TFormFORMAT& d) {
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(d.grab().save(QDir(folder).filePath(QStringLiteral("format-labels.png"))));
-    });
 }

@@ -152,24 +152,3 @@ TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlai
     QDir(dataFolder()).removeRecursively();
     EXPECT_TRUE(messages.shown.isEmpty());
 }
-
-// A picture of the instructions window for the documentation: written only
-// when GORVIN_SCREENSHOTS names a folder.
-TEST(FormattedHelp, Screenshot)
-{
-    const QString folder = qEnvironmentVariable("GORVIN_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set GORVIN_SCREENSHOTS to a folder to take the picture";
-    TFormRTFHelp help;
-    ASSERT_TRUE(help.loadDocument(shippedDocument));
-    help.resize(700, 900);
-    help.show();
-    QCoreApplication::processEvents();
-    QScrollBar* bar = help.richText()->verticalScrollBar();
-    for (int page = 1; page == 1 || bar->value() < bar->maximum(); ++page) {
-        bar->setValue((page - 1) * bar->pageStep());
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(help.grab().save(QDir(folder).filePath(QStringLiteral("instructions-%1.png").arg(page))));
-    }
-    help.hide();
-}

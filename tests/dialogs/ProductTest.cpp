@@ -5,8 +5,10 @@
 #include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
 #include "common/ScriptedDialogs.h"
+#include "common/ModalDialog.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
+#include "common/UnitGuard.h"
 #include "dialogs/FormPRODUCT.h"
 #include "model/Job.h"
 #include "model/Template.h"
@@ -21,7 +23,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -60,31 +61,9 @@ QString installedCatalogue()
     return QFileInfo::exists(folder + QStringLiteral("/avery-us-templates.xml")) ? folder : QString();
 }
 
-// Runs `act` on the modal dialog once it is up, then goes on.
-void whenModal(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        act(modal);
-    });
-}
-
-void closeModals()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isModal() && w->isVisible())
-            w->close();
-}
-
 class ProductDialog : public ::testing::Test {
 protected:
-    void SetUp() override { CurrentUnit = UnitMm; }
-    void TearDown() override
-    {
-        closeModals();
-        CurrentUnit = UnitMm;
-    }
+    void TearDown() override { closeModals(); }
 
     QString text(const char* name) const { return dialog.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
     void search(const QString& words)
@@ -94,6 +73,7 @@ protected:
         edit->insert(words);
     }
 
+    ScopedUnit unit{UnitMm};
     ScriptedMessages messages;
     QTemporaryDir dir;
     TFormPRODUCT dialog;
@@ -166,8 +146,8 @@ TEST_F(ProductDialog, SearchFiltersAndChoosesTheFirstMatch)
 TEST_F(ProductDialog, OkGivesTheChosenSheetAndCancelNothing)
 {
     dialog.setCatalogueFolder(writeCatalogue(dir));
-    whenModal([this](QWidget* modal) {
-        EXPECT_EQ(modal, &dialog);
+    whenModal([this](QWidget& modal) {
+        EXPECT_EQ(&modal, &dialog);
         search(QStringLiteral("badges"));
         QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH")), Qt::Key_Return);
     });
@@ -178,7 +158,7 @@ TEST_F(ProductDialog, OkGivesTheChosenSheetAndCancelNothing)
     EXPECT_EQ(chosen.LabelHeight, 55000);
 
     // The arrow keys in the search box move through the list.
-    whenModal([this](QWidget*) {
+    whenModal([this](QWidget&) {
         search(QString());
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
         ASSERT_TRUE(dialog.selectProduct(QStringLiteral("Acme"), QStringLiteral("100")));
@@ -198,7 +178,7 @@ TEST_F(ProductDialog, CatalogueIsReadOnceAndFollowsTheDisplayUnit)
     ASSERT_TRUE(dialog.loadCatalogue());
     const QString folder = own.path();
     own.remove(); // gone: the catalogue read is kept for the run
-    whenModal([this](QWidget*) {
+    whenModal([this](QWidget&) {
         EXPECT_EQ(dialog.shownCount(), 4);
         ASSERT_TRUE(dialog.selectProduct(QStringLiteral("Acme"), QStringLiteral("2100")));
         auto* list = dialog.findChild<QTreeView*>(QStringLiteral("ListPRODUCTS"));
@@ -245,10 +225,7 @@ class ProductCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
-        store.clear();
-        store.sync();
-        CurrentUnit = UnitMm;
+        clearSettingsStore();
         main_ = std::make_unique<TFormMAIN>();
         others_ = createProgramWindows(*main_);
         main_->show();
@@ -276,17 +253,16 @@ protected:
     // Chooses the sheet in the product chooser once it opens.
     void choose(const QString& words, const QString& brand, const QString& part)
     {
-        whenModal([words, brand, part](QWidget* modal) {
-            auto* chooser = qobject_cast<TFormPRODUCT*>(modal);
-            ASSERT_NE(chooser, nullptr);
-            auto* edit = chooser->findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
+        whenModal<TFormPRODUCT>([words, brand, part](TFormPRODUCT& chooser) {
+            auto* edit = chooser.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
             edit->selectAll();
             edit->insert(words);
-            ASSERT_TRUE(chooser->selectProduct(brand, part));
-            chooser->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+            ASSERT_TRUE(chooser.selectProduct(brand, part));
+            chooser.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
     }
 
+    ScopedUnit unit{UnitMm};
     ScriptedMessages messages;
     ScriptedDialogs dialogs;
     QTemporaryDir dir;
@@ -348,7 +324,7 @@ TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
 
     // Cancel leaves the template as it is (unsaved, it is first offered for saving).
     messages.answer(MsgAnswer::No);
-    whenModal([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click(); });
+    whenModal([](QWidget& modal) { modal.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click(); });
     trigger("NEWTEMPLATEFROMPRODUCT");
     EXPECT_EQ(main_->job().TEMPLATE()->NUMACROSS, 2);
     EXPECT_EQ(main_->job().TEMPLATE()->MUHGAP, 4762);
@@ -383,41 +359,4 @@ TEST_F(ProductCommand, Avery5160FromTheInstalledCatalogue)
     EXPECT_EQ(t.MUHGAP, 3969);
     EXPECT_EQ(t.MUVGAP, 0);
     EXPECT_TRUE(main_->job().ALTERED());
-}
-
-// Pictures for the documentation: the chooser searched for "5160" and the
-// preview of the template it makes, with an address list. Written only when
-// GORVIN_SCREENSHOTS names a folder.
-TEST_F(ProductCommand, Screenshots)
-{
-    const QString folder = qEnvironmentVariable("GORVIN_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set GORVIN_SCREENSHOTS to a folder to take the pictures";
-    if (installedCatalogue().isEmpty())
-        GTEST_SKIP() << "the pictures need the installed label catalogue (package glabels-data)";
-    whenModal([&folder](QWidget* modal) {
-        auto* chooser = qobject_cast<TFormPRODUCT*>(modal);
-        ASSERT_NE(chooser, nullptr);
-        chooser->resize(820, 520);
-        auto* edit = chooser->findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
-        edit->selectAll();
-        edit->insert(QStringLiteral("5160"));
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(chooser->grab().save(QDir(folder).filePath(QStringLiteral("product-chooser.png"))));
-        chooser->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    });
-    trigger("NEWTEMPLATEFROMPRODUCT");
-    ASSERT_EQ(main_->job().TEMPLATE()->NUMDOWN, 10);
-    QByteArray addresses;
-    const char* names[] = {"Ann Baker", "Carl Dunn", "Eve Fisher", "Gus Hale", "Ida Jones", "Kim Lowe"};
-    for (int i = 0; i < 45; ++i)
-        addresses += QByteArray(names[i % 6]) + "\n" + QByteArray::number(12 + 7 * i) + " Orchard Lane\nSpringfield IL "
-            + QByteArray::number(62701 + i % 9) + "\n\n";
-    ASSERT_TRUE(main_->FNOPENDATA(WriteFile(dir.filePath(QStringLiteral("addresses.txt")), addresses)));
-    main_->resize(700, 880);
-    main_->setPreviewScale(0.68); // the whole sheet in the picture
-    main_->FITPAPER();
-    main_->REFRESHPAGE();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(main_->grab().save(QDir(folder).filePath(QStringLiteral("product-preview.png"))));
 }

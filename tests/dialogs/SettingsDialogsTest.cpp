@@ -1,4 +1,6 @@
+#include "common/ModalDialog.h"
 #include "common/ScriptedMessages.h"
+#include "common/UnitGuard.h"
 #include "dialogs/FormLAYOUT.h"
 #include "dialogs/FormNEWPAPER.h"
 #include "dialogs/FormSCALE.h"
@@ -16,7 +18,6 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -65,34 +66,13 @@ QString textOf(QWidget& dialog, const char* name)
     return child<QLabel>(dialog, name)->text();
 }
 
-// Runs the steps on the modal dialog that the next call opens. A failed step
-// leaves no dialog open behind it.
-void whenModal(std::function<void(QDialog&)> steps)
-{
-    QTimer::singleShot(0, [steps] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            ADD_FAILURE() << "no modal dialog open";
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* open = qobject_cast<QDialog*>(window); open && open->isVisible())
-                    open->reject();
-            return;
-        }
-        steps(*dialog);
-        if (dialog->isVisible() && ::testing::Test::HasFailure())
-            dialog->reject();
-    });
-}
-
 class DialogTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        while (QWidget* open = QApplication::activeModalWidget())
-            open->close();
-        CurrentUnit = savedUnit;
+        closeModals();
     }
-    std::uint8_t savedUnit = CurrentUnit;
+    ScopedUnit unit{CurrentUnit};
     ScriptedMessages messages;
 };
 } // namespace
@@ -104,7 +84,7 @@ TEST_F(UnitsDialog, ShowsTheCurrentUnitOkSetsTheChoiceCancelKeepsIt)
     TFormSETUNITS dialog;
     EXPECT_FALSE(dialog.DESKTOP);
     CurrentUnit = UnitInch;
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         EXPECT_EQ(child<QAbstractButton>(d, "RBINCHES")->text(), QStringLiteral("inches"));
         EXPECT_EQ(child<QAbstractButton>(d, "RBCENTIMETERS")->text(), QStringLiteral("centimeters"));
         EXPECT_EQ(child<QAbstractButton>(d, "RBMILIMETERS")->text(), QStringLiteral("milimeters"));
@@ -116,7 +96,7 @@ TEST_F(UnitsDialog, ShowsTheCurrentUnitOkSetsTheChoiceCancelKeepsIt)
     EXPECT_FALSE(dialog.execute());
     EXPECT_EQ(CurrentUnit, UnitInch);
 
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         EXPECT_TRUE(child<QAbstractButton>(d, "RBINCHES")->isChecked()); // refilled
         tick(d, "RBMILIMETERS");
         QTest::keyClick(&d, Qt::Key_Escape);
@@ -124,7 +104,7 @@ TEST_F(UnitsDialog, ShowsTheCurrentUnitOkSetsTheChoiceCancelKeepsIt)
     EXPECT_FALSE(dialog.execute());
     EXPECT_EQ(CurrentUnit, UnitInch);
 
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         tick(d, "RBCENTIMETERS");
         QTest::keyClick(&d, Qt::Key_Return);
     });
@@ -208,12 +188,12 @@ TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
 TEST_F(ScaleDialog, OkTakesTheTrackBarWithinTheLimitsCancelNothing)
 {
     double scale = 5.0;
-    whenModal([](QDialog& d) { click(d, "OKBtn"); });
+    whenModal<QDialog>([](QDialog& d) { click(d, "OKBtn"); });
     EXPECT_TRUE(dialog.execute(scale, 0.1, 3.0));
     EXPECT_DOUBLE_EQ(scale, 2.0);
 
     scale = 1.0;
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         paste(d, "EditSCALE", QStringLiteral("350"));
         paste(d, "EditSCALE", QStringLiteral("350"));
         click(d, "OKBtn");
@@ -221,15 +201,15 @@ TEST_F(ScaleDialog, OkTakesTheTrackBarWithinTheLimitsCancelNothing)
     EXPECT_TRUE(dialog.execute(scale, 0.1, 3.0));
     EXPECT_DOUBLE_EQ(scale, 2.0);
 
-    whenModal([](QDialog& d) { click(d, "OKBtn"); });
+    whenModal<QDialog>([](QDialog& d) { click(d, "OKBtn"); });
     EXPECT_TRUE(dialog.execute(scale, 0.5, 1.5));
     EXPECT_DOUBLE_EQ(scale, 1.5);
     scale = 0.1;
-    whenModal([](QDialog& d) { click(d, "OKBtn"); });
+    whenModal<QDialog>([](QDialog& d) { click(d, "OKBtn"); });
     EXPECT_TRUE(dialog.execute(scale, 0.5, 1.5));
     EXPECT_DOUBLE_EQ(scale, 0.5);
 
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         child<QSlider>(d, "TrackBarSCALE")->setValue(30);
         QTest::keyClick(&d, Qt::Key_Escape);
     });
@@ -278,17 +258,17 @@ TEST_F(SettingsDialog, CancelEscapeAndClosingRestoreTheBoxesOkKeepsThem)
         EXPECT_TRUE(dialog.saveDesktop() && dialog.saveSettings() && dialog.showLabels());
         EXPECT_FALSE(dialog.saveFileInfo() || dialog.showTemplate());
     };
-    whenModal([&](QDialog& d) { changeAll(d); click(d, "ButtonCANCEL"); });
+    whenModal<QDialog>([&](QDialog& d) { changeAll(d); click(d, "ButtonCANCEL"); });
     EXPECT_FALSE(dialog.execute());
     expectAsBefore();
-    whenModal([&](QDialog& d) { changeAll(d); QTest::keyClick(&d, Qt::Key_Escape); });
+    whenModal<QDialog>([&](QDialog& d) { changeAll(d); QTest::keyClick(&d, Qt::Key_Escape); });
     EXPECT_FALSE(dialog.execute());
     expectAsBefore();
-    whenModal([&](QDialog& d) { changeAll(d); d.close(); });
+    whenModal<QDialog>([&](QDialog& d) { changeAll(d); d.close(); });
     EXPECT_FALSE(dialog.execute());
     expectAsBefore();
 
-    whenModal([&](QDialog& d) { changeAll(d); click(d, "ButtonOK"); });
+    whenModal<QDialog>([&](QDialog& d) { changeAll(d); click(d, "ButtonOK"); });
     EXPECT_TRUE(dialog.execute());
     EXPECT_FALSE(dialog.saveDesktop() || dialog.saveSettings() || dialog.showLabels());
     EXPECT_TRUE(dialog.saveFileInfo() && dialog.showTemplate());
@@ -298,13 +278,13 @@ TEST_F(SettingsDialog, MainTabFirstThenTheLastChosenButtonsCentred)
 {
     TFormSETTINGS dialog;
     auto* pages = child<QTabWidget>(dialog, "PageControlSETTINGS");
-    whenModal([&](QDialog& d) {
+    whenModal<QDialog>([&](QDialog& d) {
         EXPECT_EQ(pages->tabText(pages->currentIndex()), QStringLiteral("Main"));
         pages->setCurrentIndex(1);
         click(d, "ButtonOK");
     });
     dialog.execute();
-    whenModal([&](QDialog& d) {
+    whenModal<QDialog>([&](QDialog& d) {
         EXPECT_EQ(pages->tabText(pages->currentIndex()), QStringLiteral("View"));
         click(d, "ButtonCANCEL");
     });
@@ -398,14 +378,14 @@ TEST_F(PaperDialog, LimitsAndInvalidDimensions)
 TEST_F(PaperDialog, ExecuteStartsFromTheGivenSizeAndKeepsAChosenSheetAfterCancel)
 {
     MU width = 210000, height = 297000;
-    whenModal([this](QDialog& d) {
+    whenModal<QDialog>([this](QDialog& d) {
         choose(d, 2);
         click(d, "CancelBtn");
     });
     EXPECT_FALSE(dialog.execute(width, height));
     EXPECT_EQ(std::pair(width, height), std::pair(215900, 279400));
 
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         EXPECT_EQ(textOf(d, "EditWIDTH"), QStringLiteral("215.9"));
         type(d, "EditWIDTH", QStringLiteral("100.5"));
         type(d, "EditHEIGHT", QStringLiteral(" 50 "));
@@ -417,7 +397,7 @@ TEST_F(PaperDialog, ExecuteStartsFromTheGivenSizeAndKeepsAChosenSheetAfterCancel
     // A size held elsewhere is brought within the limits when shown.
     width = -5;
     height = 2000000;
-    whenModal([](QDialog& d) { click(d, "CancelBtn"); });
+    whenModal<QDialog>([](QDialog& d) { click(d, "CancelBtn"); });
     EXPECT_FALSE(dialog.execute(width, height));
     EXPECT_EQ(std::pair(width, height), std::pair(210000, 1200000));
 }
@@ -550,7 +530,7 @@ TEST_F(LayoutDialog, NumbersTooLargeForThirtyTwoBitsAreRefused)
 
 TEST_F(LayoutDialog, ExecuteWritesTheGridOnOkOnly)
 {
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         type(d, "EditNUMACROSS", QStringLiteral("2"));
         click(d, "CancelBtn");
     });
@@ -558,7 +538,7 @@ TEST_F(LayoutDialog, ExecuteWritesTheGridOnOkOnly)
     EXPECT_EQ(paper.NUMACROSS, 3);
     EXPECT_FALSE(paper.ALTERED);
 
-    whenModal([](QDialog& d) {
+    whenModal<QDialog>([](QDialog& d) {
         EXPECT_EQ(textOf(d, "EditNUMACROSS"), QStringLiteral("3")); // refilled
         type(d, "EditNUMACROSS", QStringLiteral("4")); // 4 x 68.5 mm do not fit
         click(d, "OKBtn");

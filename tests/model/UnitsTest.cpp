@@ -1,20 +1,13 @@
 #include "common/ScriptedMessages.h"
+#include "common/UnitGuard.h"
 #include "model/Units.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace {
-struct UnitGuard {
-    std::uint8_t saved = CurrentUnit;
-    ~UnitGuard() { CurrentUnit = saved; }
-};
-} // namespace
-
 TEST(Units, CurrentUnitConversionsFollowTheUnit)
 {
-    UnitGuard guard;
-    CurrentUnit = UnitMm;
+    ScopedUnit unit(UnitMm);
     EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 2500);
     EXPECT_DOUBLE_EQ(FNMUTOCURRENTUNIT(210000), 210.0);
     CurrentUnit = UnitInch;
@@ -27,9 +20,8 @@ TEST(Units, CurrentUnitConversionsFollowTheUnit)
 
 TEST(Units, UnknownUnitIsReportedAndGivesZero)
 {
-    UnitGuard guard;
+    ScopedUnit unknown(3);
     ScriptedMessages messages;
-    CurrentUnit = 3;
     EXPECT_EQ(FNCURRENTUNITTOMU(2.5), 0);
     EXPECT_EQ(FNMUTOCURRENTUNIT(1000), 0.0);
     ASSERT_EQ(messages.shown.size(), 2);
@@ -95,8 +87,7 @@ TEST(Units, BooleanText)
 
 TEST(Units, TypedNumbersAreReadAsTheChecksAcceptThem)
 {
-    UnitGuard guard;
-    CurrentUnit = UnitMm;
+    ScopedUnit unit(UnitMm);
     EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral("2.")), 2.0);
     EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral(" .5 ")), 0.5);
     EXPECT_DOUBLE_EQ(decimalValue(QStringLiteral(" - 5")), -5.0);

@@ -1,4 +1,5 @@
 #include "common/TestEnv.h"
+#include "common/UnitGuard.h"
 #include "model/JobInfo.h"
 #include "model/Units.h"
 #include "settings/RegistryStore.h"
@@ -14,19 +15,10 @@ class StoredSettings : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
-                        QStringLiteral("Gorvin"));
-        store.clear();
-        store.sync();
-        QFile::remove(store.fileName());
-        savedUnit = CurrentUnit;
+        clearSettingsStore();
     }
-    void TearDown() override
-    {
-        CurrentUnit = savedUnit;
-        setFormatValueReader(nullptr);
-    }
-    std::uint8_t savedUnit = 0;
+    void TearDown() override { setFormatValueReader(nullptr); }
+    ScopedUnit unit{CurrentUnit};
 };
 
 } // namespace

@@ -11,7 +11,7 @@
 
 TEST(Utilities, VersionTextAndCaptionsWithoutAccelerators)
 {
-    EXPECT_EQ(FNGETVERSIONTEXT(), QStringLiteral("Version 2.0 Release 1.8"));
+    EXPECT_EQ(FNGETVERSIONTEXT(), versionTextOfThisBuild());
     EXPECT_EQ(versionText(2, 0, -1, 8), QStringLiteral("Version number not available."));
     EXPECT_EQ(FNSTRIPAMPERSANDS(QStringLiteral("&1 C:\\x&&y")), QStringLiteral("1 C:\\xy"));
 }

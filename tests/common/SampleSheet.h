@@ -1,0 +1,40 @@
+#pragma once
+// The sample sheet the printing suites share: an A4 sheet of 3 x 7 labels
+// (or any other, field by field), its data files and the job made of them,
+// saved as a job file.
+
+#include "model/Job.h"
+
+#include <QString>
+
+#include <functional>
+
+// A sheet of labels; lengths in MU.
+struct TestSheet {
+    MU PaperWidth = 210000;
+    MU PaperHeight = 297000;
+    qint32 Across = 3;
+    qint32 Down = 7;
+    MU Left = 7000;
+    MU Top = 15000;
+    MU LabelWidth = 63500;
+    MU LabelHeight = 38100;
+    MU HGap = 2500;
+    MU VGap = 0;
+    bool Landscape = false;
+};
+
+// Writes a data file of `labels` labels; label k (from 0) has the lines
+// "<prefix><k>" and then "line 2" ... up to linesPerLabel lines.
+QString WriteLabelData(const QString& path, int labels, int linesPerLabel = 2,
+                       const QString& prefix = QStringLiteral("LBL"));
+
+// Saves a job on the sheet with the data file named, after letting setup
+// change anything. Returns false when the job file could not be written.
+bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dataFile,
+                 const std::function<void(TJOB&)>& setup = {});
+
+// A job of one label per A4 sheet whose label k (from 1) has k lines, so that
+// every page has its own height of ink; written into `folder` as stairs.gvj
+// with its data file stairs.txt.
+QString SaveStairJob(const QString& folder, int labels, const std::function<void(TJOB&)>& setup = {});
