@@ -34,10 +34,8 @@ protected:
     void SetUp() override
     {
         SKIP_WITHOUT_QUEUE();
-        dir_ = TestEnv::root() + QStringLiteral("/cups/")
-               + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        QDir(dir_).removeRecursively();
-        QDir().mkpath(dir_);
+        dir_ = TestEnv::freshFolder(QStringLiteral("cups/")
+                                    + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         writeCalibration(PrintQueue::name(), TPRINTERCALIBRATION());
     }
     void TearDown() override

@@ -37,15 +37,6 @@ QString parseError(const QStringList& arguments)
     return error;
 }
 
-// A fresh folder for one test's files.
-QString testFolder(const char* name)
-{
-    const QString path = TestEnv::root() + QStringLiteral("/batch/") + QLatin1String(name);
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
-    return path;
-}
-
 SlotRect slotRect(const TestSheet& s, int slot)
 {
     SlotRect r;
@@ -115,7 +106,7 @@ TEST(BatchProgram, HelpAndUsageErrors)
 
 TEST(BatchProgram, MissingDataFilePrintsNothing)
 {
-    const QString dir = testFolder("missingdata");
+    const QString dir = TestEnv::freshFolder("batch/missingdata");
     const QString job = dir + "/job.gvj";
     const QString data = dir + "/gone.txt";
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), data));
@@ -134,7 +125,7 @@ TEST(BatchProgram, MissingDataFilePrintsNothing)
 
 TEST(BatchProgram, CorruptJobFile)
 {
-    const QString dir = testFolder("corrupt");
+    const QString dir = TestEnv::freshFolder("batch/corrupt");
     const QString job = WriteFile(dir + "/bad.gvj", QByteArray("TPF0\x05JUNK!", 10));
     const QString pdf = dir + "/out.pdf";
     const RunResult r = RunGorvin({"--print", job, "--output", pdf});
@@ -149,7 +140,7 @@ TEST(BatchProgram, CorruptJobFile)
 
 TEST(BatchProgram, UnknownPrinterFailsToPrint)
 {
-    const QString dir = testFolder("noprinter");
+    const QString dir = TestEnv::freshFolder("batch/noprinter");
     const QString job = dir + "/job.gvj";
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 3)));
     const RunResult r = RunGorvin({"--print", job, "--printer", "No Such Printer 8127"});
@@ -161,7 +152,7 @@ TEST(BatchProgram, UnknownPrinterFailsToPrint)
 
 TEST(BatchPdf, PageRangesAreCutToTheJob)
 {
-    const QString dir = testFolder("ranges");
+    const QString dir = TestEnv::freshFolder("batch/ranges");
     const QString job = dir + "/job.gvj";
     // 6 pages of 21 labels.
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 6 * 21)));
@@ -180,7 +171,7 @@ TEST(BatchPdf, PageRangesAreCutToTheJob)
 
 TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
 {
-    const QString dir = testFolder("geometry");
+    const QString dir = TestEnv::freshFolder("batch/geometry");
     const QString job = dir + "/job.gvj";
     TestSheet sheet;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 30)));
@@ -215,7 +206,7 @@ TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
 
 TEST(BatchPdf, OutlinePageNamesEverySlot)
 {
-    const QString dir = testFolder("outline");
+    const QString dir = TestEnv::freshFolder("batch/outline");
     const QString job = dir + "/job.gvj";
     TestSheet sheet;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 50), [](TJOB& j) {
@@ -252,7 +243,7 @@ TEST(BatchPdf, OutlinePageNamesEverySlot)
 
 TEST(BatchPdf, LandscapeSheetKeepsItsPaper)
 {
-    const QString dir = testFolder("landscape");
+    const QString dir = TestEnv::freshFolder("batch/landscape");
     const QString job = dir + "/job.gvj";
     TestSheet sheet;
     sheet.PaperWidth = 297000;
@@ -283,7 +274,7 @@ TEST(BatchPdf, LandscapeSheetKeepsItsPaper)
 
 TEST(BatchPdf, FontsAreEmbeddedSubsets)
 {
-    const QString dir = testFolder("fonts");
+    const QString dir = TestEnv::freshFolder("batch/fonts");
     const QString job = dir + "/job.gvj";
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 4)));
     const QString pdf = dir + "/out.pdf";
@@ -316,7 +307,7 @@ TEST(BatchPdf, FontsAreEmbeddedSubsets)
 
 TEST(BatchOutput, OnlyAnOrdinaryFileIsReplaced)
 {
-    const QString dir = testFolder("devices");
+    const QString dir = TestEnv::freshFolder("batch/devices");
     const QString job = dir + "/job.gvj";
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 3)));
     const QString fifo = dir + "/pipe";
@@ -337,7 +328,7 @@ TEST(BatchOutput, OnlyAnOrdinaryFileIsReplaced)
 
 TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
 {
-    const QString dir = testFolder("fsize");
+    const QString dir = TestEnv::freshFolder("batch/fsize");
     const QString job = dir + "/job.gvj";
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 200)));
     const QByteArray earlier("%PDF-1.4 the earlier file\n");
@@ -352,7 +343,7 @@ TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
 
 TEST(BatchOutput, InterruptedPrintLeavesNothing)
 {
-    const QString dir = testFolder("interrupt");
+    const QString dir = TestEnv::freshFolder("batch/interrupt");
     const QString job = dir + "/job.gvj";
     // 2 000 pages: long enough to be interrupted in the middle.
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 2000 * 21)));

@@ -7,6 +7,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "app/PrintFixtures.h"
+#include "common/Controls.h"
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 #include "dialogs/FormCALIBPRN.h"
@@ -226,23 +227,6 @@ protected:
             steps();
         });
         timer_->start();
-    }
-
-    static void enter(TFormCALIBPRN& window, const char* box, const QString& value)
-    {
-        auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box));
-        ASSERT_NE(edit, nullptr) << box;
-        edit->setFocus();
-        edit->selectAll();
-        edit->insert(value);
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(edit, &out);
-    }
-    static void press(TFormCALIBPRN& window, const char* button)
-    {
-        auto* b = window.findChild<QPushButton*>(QString::fromLatin1(button));
-        ASSERT_NE(b, nullptr) << button;
-        b->click();
     }
 
     QString storedCalibration(const char* name)
@@ -500,8 +484,8 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
         // The calibration window opens, but its test page waits for the run.
         whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
             EXPECT_TRUE(main_->printer().isPrinting());
-            press(window, "ButtonPRINTCALIBPAGE");
-            press(window, "ButtonCANCEL");
+            click(window, "ButtonPRINTCALIBPAGE");
+            click(window, "ButtonCANCEL");
         }, AfterSteps::Cancel);
         trigger("Calibrateprinter1");
     });
@@ -525,13 +509,13 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
     startPrinting({stairJob(1)});
     int plain = 0, wider = 0;
     whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
-        press(window, "ButtonPRINTCALIBPAGE");
+        click(window, "ButtonPRINTCALIBPAGE");
         plain = lastJob();
         // The solid box printed 99 mm wide: the dashed box makes up for it.
         enter(window, "EditWIDTH", QStringLiteral("99"));
-        press(window, "ButtonPRINTCALIBPAGE");
+        click(window, "ButtonPRINTCALIBPAGE");
         wider = lastJob();
-        press(window, "ButtonCANCEL");
+        click(window, "ButtonCANCEL");
     }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
@@ -584,7 +568,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
         EXPECT_EQ(window.findChild<QLineEdit*>("EditPRINTERNAME")->text(), PrintQueue::name());
-        press(window, "ButtonOK");
+        click(window, "ButtonOK");
     }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     EXPECT_EQ(storedCalibration("LeftShift"), QStringLiteral("0"));
@@ -601,7 +585,7 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
         enter(window, "EditHEIGHT", QStringLiteral("102"));
         enter(window, "EditLEFT", QStringLiteral("53"));
         enter(window, "EditTOP", QStringLiteral("47"));
-        press(window, "ButtonOK");
+        click(window, "ButtonOK");
     }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     const TPRINTERCALIBRATION c = READCALIBRATION(PrintQueue::name());
@@ -763,8 +747,8 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     const int templateJob = lastJob();
     ASSERT_GT(templateJob, 0);
     whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
-        press(window, "ButtonPRINTCALIBPAGE");
-        press(window, "ButtonCANCEL");
+        click(window, "ButtonPRINTCALIBPAGE");
+        click(window, "ButtonCANCEL");
     }, AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     const int calibrationJob = lastJob();

@@ -13,14 +13,6 @@
 
 namespace {
 
-QString folder(const char* name)
-{
-    const QString path = TestEnv::root() + QStringLiteral("/targets/") + QLatin1String(name);
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
-    return path;
-}
-
 // A job of 3 pages of 21 labels, read from its data file.
 struct LoadedJob {
     explicit LoadedJob(const QString& dir)
@@ -46,7 +38,7 @@ PrintRequest pages(int from, int to)
 TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
 {
     ScriptedMessages messages;
-    const QString dir = folder("pdfabort");
+    const QString dir = TestEnv::freshFolder(QStringLiteral("targets/pdfabort"));
     LoadedJob loaded(dir);
     const QString pdf = dir + QStringLiteral("/labels.pdf");
     PrintRun run;
@@ -79,7 +71,7 @@ TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
 TEST(PrinterTarget, PrintToFileChosenInTheDialog)
 {
     ScriptedMessages messages;
-    const QString dir = folder("printtofile");
+    const QString dir = TestEnv::freshFolder(QStringLiteral("targets/printtofile"));
     LoadedJob loaded(dir);
     const QString pdf = dir + QStringLiteral("/chosen.pdf");
     PrinterTarget target;

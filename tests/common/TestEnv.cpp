@@ -51,6 +51,14 @@ void clearSettingsStore()
     QFile::remove(store.fileName());
 }
 
+QString TestEnv::freshFolder(const QString& name)
+{
+    const QString path = root() + u'/' + name;
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
 QString WriteFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -9,6 +9,8 @@ struct TestEnv {
     static void isolateUserFolders();
     // The temporary root chosen by isolateUserFolders().
     static QString root();
+    // An empty folder of that name under the root, for one test's files.
+    static QString freshFolder(const QString& name);
 };
 
 // The version text the program shows for the version this build gives it

@@ -2,7 +2,9 @@
 // display unit, each box checked as it is left, the test page printed on a
 // recording printer, and what OK and Cancel store.
 
+#include "common/Controls.h"
 #include "common/ModalDialog.h"
+#include "common/RecordingPrinter.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
 #include "common/UnitGuard.h"
@@ -27,81 +29,15 @@ namespace {
 
 const QString printerName = QStringLiteral("Office Laser");
 
-// A printer that records its documents on a recording canvas.
-class PageRecorder : public PrintTarget {
-public:
-    RecordingCanvas page;
-    int documents = 0;
-    int ended = 0;
-    int copiesWhilePrinting = 0;
-    int copyCount = 1;
-    PrinterGeometry device{600, 600, 0, 0};
-
-    QString printerName() const override { return ::printerName; }
-    bool appliesCalibration() const override { return true; }
-    void setOrientation(bool) override {}
-    bool landscape() const override { return false; }
-    void setPaperSize(const QSizeF&) override {}
-    int copies() const override { return copyCount; }
-    void setCopies(int copies) override { copyCount = copies; }
-    bool makesCopies() const override { return true; }
-    PrinterGeometry geometry() const override { return device; }
-    void beginDocument() override
-    {
-        ++documents;
-        page.clear();
-        printing_ = true;
-        copiesWhilePrinting = copyCount;
-    }
-    bool isPrinting() const override { return printing_; }
-    PageCanvas* canvas() override { return printing_ ? &page : nullptr; }
-    bool newPage() override { return false; }
-    bool endDocument() override
-    {
-        printing_ = false;
-        ++ended;
-        return true;
-    }
-    void abortDocument() override { printing_ = false; }
-    QString errorText() const override { return QString(); }
-
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const CanvasOp& op : page.ops(CanvasOp::Text))
-            all << op.text;
-        return all;
-    }
-
-private:
-    bool printing_ = false;
-};
-
 class CalibrationWindow : public ::testing::Test {
 protected:
     void SetUp() override { clearSettingsStore(); }
     void TearDown() override { closeModals(); }
 
-    QLineEdit* edit(const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    QString text(const char* name)
+    QStringList boxes()
     {
-        if (QLineEdit* e = edit(name))
-            return e->text();
-        auto* l = window.findChild<QLabel*>(QString::fromLatin1(name));
-        EXPECT_NE(l, nullptr) << name;
-        return l ? l->text() : QString();
-    }
-    QStringList boxes() { return {text("EditWIDTH"), text("EditHEIGHT"), text("EditLEFT"), text("EditTOP")}; }
-
-    // Types into a box as one edit and leaves it for the next control.
-    void enter(const char* name, const QString& value)
-    {
-        QLineEdit* box = edit(name);
-        box->setFocus();
-        box->selectAll();
-        box->insert(value);
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(box, &out);
+        return {textOf(window, "EditWIDTH"), textOf(window, "EditHEIGHT"), textOf(window, "EditLEFT"),
+                textOf(window, "EditTOP")};
     }
 
     // Runs the steps once the window shows modally.
@@ -124,7 +60,7 @@ protected:
     ScopedUnit unit{UnitMm};
     ScriptedMessages messages;
     TFormCALIBPRN window;
-    PageRecorder printer;
+    RecordingPrinter printer{printerName};
 };
 
 } // namespace
@@ -141,8 +77,8 @@ TEST_F(CalibrationWindow, WindowAndControls)
           "LabelLEFTUNITS", "LabelTOP", "EditTOP", "LabelTOPUNITS", "PanelBOTTOMBAR", "ButtonOK", "ButtonCANCEL"})
         EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(window.findChild<QPushButton*>("ButtonPRINTCALIBPAGE")->text(), QStringLiteral("Print calibration page"));
-    EXPECT_EQ(text("LabelPRINTERNAME"), QStringLiteral("Current printer:"));
-    EXPECT_FALSE(edit("EditPRINTERNAME")->isEnabled());
+    EXPECT_EQ(textOf(window, "LabelPRINTERNAME"), QStringLiteral("Current printer:"));
+    EXPECT_FALSE(child<QLineEdit>(window, "EditPRINTERNAME")->isEnabled());
     EXPECT_EQ(window.findChild<QWidget*>("PanelCONTROLS")->width(), 225);
     EXPECT_EQ(window.findChild<QWidget*>("PanelBOTTOMBAR")->height(), 41);
     // Left, Top, Width, Height in tab order, though Width is on top.
@@ -152,9 +88,9 @@ TEST_F(CalibrationWindow, WindowAndControls)
         while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled());
         return w;
     };
-    EXPECT_EQ(nextTab(edit("EditLEFT")), edit("EditTOP"));
-    EXPECT_EQ(nextTab(edit("EditTOP")), edit("EditWIDTH"));
-    EXPECT_EQ(nextTab(edit("EditWIDTH")), edit("EditHEIGHT"));
+    EXPECT_EQ(nextTab(child<QLineEdit>(window, "EditLEFT")), child<QLineEdit>(window, "EditTOP"));
+    EXPECT_EQ(nextTab(child<QLineEdit>(window, "EditTOP")), child<QLineEdit>(window, "EditWIDTH"));
+    EXPECT_EQ(nextTab(child<QLineEdit>(window, "EditWIDTH")), child<QLineEdit>(window, "EditHEIGHT"));
 
     auto* memo = window.findChild<QPlainTextEdit*>("Memo1");
     EXPECT_TRUE(memo->isReadOnly());
@@ -175,18 +111,18 @@ TEST_F(CalibrationWindow, UncalibratedPrinterInMillimetresAndInches)
 {
     ASSERT_TRUE(window.FormShow(printerName));
     EXPECT_EQ(boxes(), (QStringList{"100", "100", "50", "50"}));
-    EXPECT_EQ(text("EditPRINTERNAME"), printerName);
-    EXPECT_EQ(text("LabelCALIBRATED"), QStringLiteral("Has not been calibrated yet."));
+    EXPECT_EQ(textOf(window, "EditPRINTERNAME"), printerName);
+    EXPECT_EQ(textOf(window, "LabelCALIBRATED"), QStringLiteral("Has not been calibrated yet."));
     for (const char* units : {"LabelWIDTHUNITS", "LabelHEIGHTUNITS", "LabelLEFTUNITS", "LabelTOPUNITS"})
-        EXPECT_EQ(text(units), QStringLiteral("mm.")) << units;
+        EXPECT_EQ(textOf(window, units), QStringLiteral("mm.")) << units;
 
     CurrentUnit = UnitInch;
     ASSERT_TRUE(window.FormShow(printerName));
     EXPECT_EQ(boxes(), (QStringList{"3.937", "3.937", "1.969", "1.969"}));
-    EXPECT_EQ(text("LabelTOPUNITS"), QStringLiteral("in."));
-    enter("EditWIDTH", QStringLiteral("7.9"));
+    EXPECT_EQ(textOf(window, "LabelTOPUNITS"), QStringLiteral("in."));
+    enter(window, "EditWIDTH", QStringLiteral("7.9"));
     EXPECT_EQ(messages.texts(), QStringList{"Only 3.937 in. WIDTH adjustment allowed."});
-    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("3.937"));
+    EXPECT_EQ(textOf(window, "EditWIDTH"), QStringLiteral("3.937"));
     const CalibrationTexts t = window.pageTexts();
     EXPECT_EQ(t.DesiredWidth, QStringLiteral("3.937 in."));
     EXPECT_EQ(t.DesiredLeft, QStringLiteral("1.969 in."));
@@ -203,11 +139,11 @@ TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
     writeCalibration(printerName, c, when);
     ASSERT_TRUE(window.FormShow(printerName));
     EXPECT_EQ(boxes(), (QStringList{"99", "80", "52", "48.5"}));
-    EXPECT_TRUE(text("LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
-    EXPECT_TRUE(text("LabelCALIBRATED").contains(QStringLiteral("14:30:15")) ||
-                text("LabelCALIBRATED").contains(QStringLiteral("2:30:15")))
-        << text("LabelCALIBRATED").toStdString();
-    EXPECT_EQ(text("LabelCALIBRATED"), QStringLiteral("Last calibrated: ") + window.lastCalibratedText());
+    EXPECT_TRUE(textOf(window, "LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
+    EXPECT_TRUE(textOf(window, "LabelCALIBRATED").contains(QStringLiteral("14:30:15")) ||
+                textOf(window, "LabelCALIBRATED").contains(QStringLiteral("2:30:15")))
+        << textOf(window, "LabelCALIBRATED").toStdString();
+    EXPECT_EQ(textOf(window, "LabelCALIBRATED"), QStringLiteral("Last calibrated: ") + window.lastCalibratedText());
     const CalibrationTexts t = window.pageTexts();
     EXPECT_EQ(t.LastWidth, QStringLiteral("99 mm."));
     EXPECT_EQ(t.LastTop, QStringLiteral("48.5 mm."));
@@ -229,29 +165,29 @@ TEST_F(CalibrationWindow, UnreadableStoredValueKeepsTheWindowShut)
 TEST_F(CalibrationWindow, WidthAndHeightWithinAHundredMillimetres)
 {
     ASSERT_TRUE(window.FormShow(printerName));
-    enter("EditWIDTH", QStringLiteral("200"));
+    enter(window, "EditWIDTH", QStringLiteral("200"));
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("200"));
+    EXPECT_EQ(textOf(window, "EditWIDTH"), QStringLiteral("200"));
 
     window.show();
-    enter("EditWIDTH", QStringLiteral("200.5"));
+    enter(window, "EditWIDTH", QStringLiteral("200.5"));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Only 100 mm. WIDTH adjustment allowed."));
     EXPECT_EQ(messages.shown[0].sign, MsgSign::Error);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("200")); // the previous accepted text
-    EXPECT_EQ(window.focusWidget(), edit("EditWIDTH"));
+    EXPECT_EQ(textOf(window, "EditWIDTH"), QStringLiteral("200")); // the previous accepted text
+    EXPECT_EQ(window.focusWidget(), child<QLineEdit>(window, "EditWIDTH"));
 
-    enter("EditHEIGHT", QStringLiteral("-0.5"));
+    enter(window, "EditHEIGHT", QStringLiteral("-0.5"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. HEIGHT adjustment allowed."));
-    EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
+    EXPECT_EQ(textOf(window, "EditHEIGHT"), QStringLiteral("100"));
     // Below half the desired size the scale would pass 2, which no print takes.
-    enter("EditHEIGHT", QStringLiteral("49.999"));
+    enter(window, "EditHEIGHT", QStringLiteral("49.999"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("The HEIGHT must be at least 50 mm. (a smaller one means a "
                                                       "scale above 2).\n\rEnter the height of the solid box as "
                                                       "measured on the test page."));
-    EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
-    enter("EditHEIGHT", QStringLiteral(" 50 "));
+    EXPECT_EQ(textOf(window, "EditHEIGHT"), QStringLiteral("100"));
+    enter(window, "EditHEIGHT", QStringLiteral(" 50 "));
     EXPECT_EQ(messages.shown.size(), 3);
     EXPECT_EQ(window.acceptedMeasures(), (CalibrationMeasures{200000, 50000, 50000, 50000}));
     window.hide();
@@ -260,17 +196,17 @@ TEST_F(CalibrationWindow, WidthAndHeightWithinAHundredMillimetres)
 TEST_F(CalibrationWindow, LeftAndTopFromMinusFiftyToAHundredAndFifty)
 {
     ASSERT_TRUE(window.FormShow(printerName));
-    enter("EditLEFT", QStringLiteral("-50"));
+    enter(window, "EditLEFT", QStringLiteral("-50"));
     EXPECT_TRUE(messages.shown.isEmpty());
-    enter("EditLEFT", QStringLiteral("abc"));
+    enter(window, "EditLEFT", QStringLiteral("abc"));
     EXPECT_EQ(messages.texts(), QStringList{"abc is not a valid value."});
-    EXPECT_EQ(text("EditLEFT"), QStringLiteral("-50"));
-    enter("EditTOP", QStringLiteral("150"));
-    enter("EditTOP", QStringLiteral("150.001"));
+    EXPECT_EQ(textOf(window, "EditLEFT"), QStringLiteral("-50"));
+    enter(window, "EditTOP", QStringLiteral("150"));
+    enter(window, "EditTOP", QStringLiteral("150.001"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. TOP adjustment allowed."));
-    enter("EditLEFT", QStringLiteral("99999999999999"));
+    enter(window, "EditLEFT", QStringLiteral("99999999999999"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("Only 100 mm. LEFT adjustment allowed."));
-    enter("EditTOP", QStringLiteral("1.2.3"));
+    enter(window, "EditTOP", QStringLiteral("1.2.3"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("1.2.3 is not a valid value."));
     EXPECT_EQ(window.acceptedMeasures(), (CalibrationMeasures{100000, 100000, -50000, 150000}));
 }
@@ -278,16 +214,16 @@ TEST_F(CalibrationWindow, LeftAndTopFromMinusFiftyToAHundredAndFifty)
 TEST_F(CalibrationWindow, ZeroWidthOrHeightRefused)
 {
     ASSERT_TRUE(window.FormShow(printerName));
-    enter("EditWIDTH", QStringLiteral("0"));
+    enter(window, "EditWIDTH", QStringLiteral("0"));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("The WIDTH cannot be 0.")));
-    EXPECT_EQ(text("EditWIDTH"), QStringLiteral("100"));
+    EXPECT_EQ(textOf(window, "EditWIDTH"), QStringLiteral("100"));
     // Less than a thousandth of a millimetre is 0 as well.
-    enter("EditHEIGHT", QStringLiteral("0.0004"));
+    enter(window, "EditHEIGHT", QStringLiteral("0.0004"));
     EXPECT_TRUE(messages.texts().last().startsWith(QStringLiteral("The HEIGHT cannot be 0.")));
-    EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("100"));
+    EXPECT_EQ(textOf(window, "EditHEIGHT"), QStringLiteral("100"));
     // Left and top may be 0.
-    enter("EditLEFT", QStringLiteral("0"));
+    enter(window, "EditLEFT", QStringLiteral("0"));
     EXPECT_EQ(messages.shown.size(), 2);
 }
 
@@ -299,9 +235,9 @@ TEST_F(CalibrationWindow, ZeroFromTheStoreIsNeitherPrintedNorStored)
     writeCalibration(printerName, c);
     const QString before = stored("DateTimeStamp");
     whenShown([&] {
-        EXPECT_EQ(text("EditWIDTH"), QStringLiteral("0"));
+        EXPECT_EQ(textOf(window, "EditWIDTH"), QStringLiteral("0"));
         window.ButtonPRINTCALIBPAGEClick();
-        EXPECT_EQ(printer.documents, 0);
+        EXPECT_EQ(printer.count("begin"), 0);
         window.findChild<QPushButton*>("ButtonOK")->click();
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(messages.shown.size(), 2);
@@ -318,11 +254,11 @@ TEST_F(CalibrationWindow, StoredScaleThatNoPrintTakesIsShownToBeOverwritten)
     c.ScaleY = 3;
     writeCalibration(printerName, c);
     whenShown([&] {
-        EXPECT_EQ(text("EditHEIGHT"), QStringLiteral("33.333"));
+        EXPECT_EQ(textOf(window, "EditHEIGHT"), QStringLiteral("33.333"));
         window.findChild<QPushButton*>("ButtonOK")->click();
         EXPECT_TRUE(window.isVisible());
         EXPECT_TRUE(messages.texts().value(0).startsWith(QStringLiteral("The HEIGHT must be at least 50 mm.")));
-        enter("EditHEIGHT", QStringLiteral("100"));
+        enter(window, "EditHEIGHT", QStringLiteral("100"));
         window.findChild<QPushButton*>("ButtonOK")->click();
     });
     EXPECT_TRUE(window.execute(printer));
@@ -345,16 +281,16 @@ TEST_F(CalibrationWindow, OkOnAnUncalibratedPrinterStoresTheIdentity)
 
     // The next showing reads it back.
     ASSERT_TRUE(window.FormShow(printerName));
-    EXPECT_TRUE(text("LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
+    EXPECT_TRUE(textOf(window, "LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
 }
 
 TEST_F(CalibrationWindow, OkStoresWhatTheMeasurementsGive)
 {
     whenShown([&] {
-        enter("EditWIDTH", QStringLiteral("99"));
-        enter("EditHEIGHT", QStringLiteral("102.5"));
-        enter("EditLEFT", QStringLiteral("52"));
-        enter("EditTOP", QStringLiteral("47.25"));
+        enter(window, "EditWIDTH", QStringLiteral("99"));
+        enter(window, "EditHEIGHT", QStringLiteral("102.5"));
+        enter(window, "EditLEFT", QStringLiteral("52"));
+        enter(window, "EditTOP", QStringLiteral("47.25"));
         QTest::keyClick(window.focusWidget(), Qt::Key_Return);
         EXPECT_FALSE(window.isVisible()) << messages.texts().join(" | ").toStdString();
     });
@@ -371,7 +307,7 @@ TEST_F(CalibrationWindow, OkStoresWhatTheMeasurementsGive)
 TEST_F(CalibrationWindow, OkWithARefusedEntryStaysOpen)
 {
     whenShown([&] {
-        QLineEdit* box = edit("EditLEFT");
+        QLineEdit* box = child<QLineEdit>(window, "EditLEFT");
         box->setFocus();
         box->selectAll();
         box->insert(QStringLiteral("12x"));
@@ -379,8 +315,8 @@ TEST_F(CalibrationWindow, OkWithARefusedEntryStaysOpen)
         QTest::keyClick(window.focusWidget(), Qt::Key_Return);
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(messages.texts(), QStringList{"12x is not a valid value."});
-        EXPECT_EQ(printer.documents, 0); // OK was pressed, not the test page
-        EXPECT_EQ(text("EditLEFT"), QStringLiteral("50"));
+        EXPECT_EQ(printer.count("begin"), 0); // OK was pressed, not the test page
+        EXPECT_EQ(textOf(window, "EditLEFT"), QStringLiteral("50"));
         window.reject();
     });
     EXPECT_FALSE(window.execute(printer));
@@ -390,12 +326,12 @@ TEST_F(CalibrationWindow, OkWithARefusedEntryStaysOpen)
 TEST_F(CalibrationWindow, CancelStoresNothingEvenAfterATestPage)
 {
     whenShown([&] {
-        enter("EditWIDTH", QStringLiteral("98"));
+        enter(window, "EditWIDTH", QStringLiteral("98"));
         window.ButtonPRINTCALIBPAGEClick();
         window.findChild<QPushButton*>("ButtonCANCEL")->click();
     });
     EXPECT_FALSE(window.execute(printer));
-    EXPECT_EQ(printer.ended, 1);
+    EXPECT_EQ(printer.count("end"), 1);
     for (const char* name : {"LeftShift", "TopShift", "ScaleX", "ScaleY", "DateTimeStamp"})
         EXPECT_EQ(stored(name), QStringLiteral("absent")) << name;
 }
@@ -404,14 +340,14 @@ TEST_F(CalibrationWindow, TestPagePrintsTheBoxesAsEntered)
 {
     printer.copyCount = 3; // left by an earlier print
     whenShown([&] {
-        enter("EditWIDTH", QStringLiteral("99"));
-        enter("EditLEFT", QStringLiteral("52"));
+        enter(window, "EditWIDTH", QStringLiteral("99"));
+        enter(window, "EditLEFT", QStringLiteral("52"));
         window.ButtonPRINTCALIBPAGEClick();
         window.reject();
     });
     window.execute(printer);
-    ASSERT_EQ(printer.documents, 1);
-    EXPECT_EQ(printer.ended, 1);
+    ASSERT_EQ(printer.count("begin"), 1);
+    EXPECT_EQ(printer.count("end"), 1);
     EXPECT_EQ(printer.copiesWhilePrinting, 1); // one sheet
     EXPECT_EQ(printer.copyCount, 3);           // and the printer's own count back
 
@@ -434,10 +370,10 @@ TEST_F(CalibrationWindow, TestPageWaitsForAPrintRun)
     bool running = true;
     whenShown([&] {
         window.ButtonPRINTCALIBPAGEClick();
-        EXPECT_EQ(printer.documents, 0);
+        EXPECT_EQ(printer.count("begin"), 0);
         running = false;
         window.ButtonPRINTCALIBPAGEClick();
-        EXPECT_EQ(printer.documents, 1);
+        EXPECT_EQ(printer.count("begin"), 1);
         window.reject();
     });
     window.execute(printer, [&] { return running; });
@@ -447,13 +383,13 @@ TEST_F(CalibrationWindow, TestPageWaitsForAPrintRun)
 TEST_F(CalibrationWindow, TestPageChecksTheBoxBeingTypedIn)
 {
     whenShown([&] {
-        QLineEdit* box = edit("EditHEIGHT");
+        QLineEdit* box = child<QLineEdit>(window, "EditHEIGHT");
         box->setFocus();
         box->selectAll();
         box->insert(QStringLiteral("250"));
         window.ButtonPRINTCALIBPAGEClick(); // as the keyboard presses it
         EXPECT_EQ(messages.texts(), QStringList{"Only 100 mm. HEIGHT adjustment allowed."});
-        EXPECT_EQ(printer.documents, 0);
+        EXPECT_EQ(printer.count("begin"), 0);
         window.reject();
     });
     window.execute(printer);

@@ -2,6 +2,7 @@
 // would: filling, the checks and their messages, OK, Cancel, the saved
 // defaults, the font and colour dialogs and the picture browser.
 
+#include "common/Controls.h"
 #include "common/ModalDialog.h"
 #include "common/ScriptedDialogs.h"
 #include "common/ScriptedMessages.h"
@@ -44,40 +45,6 @@ bool run(TFormFORMAT& dialog, TJOB& job, QString& picDir, const std::function<vo
         script(dialog);
     }, AfterSteps::Cancel);
     return dialog.execute(job, picDir);
-}
-
-QLineEdit* edit(QWidget& d, const char* name)
-{
-    auto* w = d.findChild<QLineEdit*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-QCheckBox* check(QWidget& d, const char* name)
-{
-    auto* w = d.findChild<QCheckBox*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-QRadioButton* radio(QWidget& d, const char* name)
-{
-    auto* w = d.findChild<QRadioButton*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void click(QWidget& d, const char* name)
-{
-    auto* b = d.findChild<QPushButton*>(QString::fromLatin1(name));
-    ASSERT_NE(b, nullptr) << name;
-    ASSERT_TRUE(b->isEnabled()) << name;
-    b->click();
-}
-
-QString text(QWidget& d, const char* name)
-{
-    return edit(d, name)->text();
 }
 
 // Each test starts from an empty store, millimetres and the built-in defaults.
@@ -133,22 +100,22 @@ TEST_F(FormatDialog, FillsFromTheJobInInchesAndOkWritesTheRoundTrip)
     TFormFORMAT dialog;
 
     const bool accepted = run(dialog, job, picDir, [](TFormFORMAT& d) {
-        EXPECT_EQ(text(d, "EditBLEFT"), QStringLiteral("0.079"));
-        EXPECT_EQ(text(d, "EditBRIGHT"), QStringLiteral("1"));
-        EXPECT_EQ(text(d, "EditBWIDTH"), QStringLiteral("0.004"));
+        EXPECT_EQ(textOf(d, "EditBLEFT"), QStringLiteral("0.079"));
+        EXPECT_EQ(textOf(d, "EditBRIGHT"), QStringLiteral("1"));
+        EXPECT_EQ(textOf(d, "EditBWIDTH"), QStringLiteral("0.004"));
         for (int i = 1; i <= 5; ++i)
             EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelUNITS%1").arg(i))->text(), QStringLiteral("in."));
-        EXPECT_TRUE(radio(d, "RadioButtonVBOTTOM")->isChecked());
-        EXPECT_TRUE(radio(d, "RadioButtonHLEFT")->isChecked());
-        EXPECT_TRUE(radio(d, "RadioButtonJCENTRE")->isChecked());
-        EXPECT_TRUE(radio(d, "RadioButtonPicTop")->isChecked());
-        EXPECT_TRUE(radio(d, "RadioButtonPicRight")->isChecked());
-        EXPECT_EQ(text(d, "EditPicWidth"), QStringLiteral("37.5"));
-        EXPECT_EQ(text(d, "EditPicHeight"), QStringLiteral("100"));
-        EXPECT_TRUE(check(d, "CheckBoxPicTop")->isChecked());
-        EXPECT_FALSE(check(d, "CheckBoxPicLeft")->isChecked());
-        EXPECT_TRUE(check(d, "CheckBoxSHOWBORDER")->isChecked());
-        EXPECT_TRUE(check(d, "CheckBoxSHRINKTEXTTOFIT")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(d, "RadioButtonVBOTTOM")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(d, "RadioButtonHLEFT")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(d, "RadioButtonJCENTRE")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(d, "RadioButtonPicTop")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(d, "RadioButtonPicRight")->isChecked());
+        EXPECT_EQ(textOf(d, "EditPicWidth"), QStringLiteral("37.5"));
+        EXPECT_EQ(textOf(d, "EditPicHeight"), QStringLiteral("100"));
+        EXPECT_TRUE(child<QCheckBox>(d, "CheckBoxPicTop")->isChecked());
+        EXPECT_FALSE(child<QCheckBox>(d, "CheckBoxPicLeft")->isChecked());
+        EXPECT_TRUE(child<QCheckBox>(d, "CheckBoxSHOWBORDER")->isChecked());
+        EXPECT_TRUE(child<QCheckBox>(d, "CheckBoxSHRINKTEXTTOFIT")->isChecked());
         EXPECT_EQ(d.findChild<QFrame*>(QStringLiteral("PanelBCOLOR"))->palette().color(QPalette::Window),
                   QColor(0, 128, 255));
         EXPECT_EQ(d.workingFont(), defaultLabelFont());
@@ -174,27 +141,27 @@ TEST_F(FormatDialog, OkWritesEveryControlIntoTheFormat)
 {
     TFormFORMAT dialog;
     ASSERT_TRUE(run(dialog, job, picDir, [](TFormFORMAT& d) {
-        edit(d, "EditBLEFT")->setText(QStringLiteral("1"));
-        edit(d, "EditBRIGHT")->setText(QStringLiteral(" 2.5 "));
-        edit(d, "EditBTOP")->setText(QStringLiteral(".5"));
-        edit(d, "EditBBOTTOM")->setText(QStringLiteral("4."));
-        edit(d, "EditBWIDTH")->setText(QStringLiteral("0.25"));
-        check(d, "CheckBoxSHOWBORDER")->setChecked(true);
-        radio(d, "RadioButtonVTOP")->setChecked(true);
-        radio(d, "RadioButtonHRIGHT")->setChecked(true);
-        radio(d, "RadioButtonJRIGHT")->setChecked(true);
-        check(d, "CheckBoxSHRINKTEXTTOFIT")->setChecked(false);
-        check(d, "CheckBoxShowPic")->setChecked(false);
-        check(d, "CheckBoxFitToLabel")->setChecked(false);
-        check(d, "CheckBoxKeepRatio")->setChecked(true);
-        edit(d, "EditPicLeft")->setText(QStringLiteral("-5"));
-        edit(d, "EditPicTop")->setText(QStringLiteral("12.5"));
-        edit(d, "EditPicWidth")->setText(QStringLiteral("50"));
-        edit(d, "EditPicHeight")->setText(QStringLiteral("-.5"));
+        child<QLineEdit>(d, "EditBLEFT")->setText(QStringLiteral("1"));
+        child<QLineEdit>(d, "EditBRIGHT")->setText(QStringLiteral(" 2.5 "));
+        child<QLineEdit>(d, "EditBTOP")->setText(QStringLiteral(".5"));
+        child<QLineEdit>(d, "EditBBOTTOM")->setText(QStringLiteral("4."));
+        child<QLineEdit>(d, "EditBWIDTH")->setText(QStringLiteral("0.25"));
+        child<QCheckBox>(d, "CheckBoxSHOWBORDER")->setChecked(true);
+        child<QRadioButton>(d, "RadioButtonVTOP")->setChecked(true);
+        child<QRadioButton>(d, "RadioButtonHRIGHT")->setChecked(true);
+        child<QRadioButton>(d, "RadioButtonJRIGHT")->setChecked(true);
+        child<QCheckBox>(d, "CheckBoxSHRINKTEXTTOFIT")->setChecked(false);
+        child<QCheckBox>(d, "CheckBoxShowPic")->setChecked(false);
+        child<QCheckBox>(d, "CheckBoxFitToLabel")->setChecked(false);
+        child<QCheckBox>(d, "CheckBoxKeepRatio")->setChecked(true);
+        child<QLineEdit>(d, "EditPicLeft")->setText(QStringLiteral("-5"));
+        child<QLineEdit>(d, "EditPicTop")->setText(QStringLiteral("12.5"));
+        child<QLineEdit>(d, "EditPicWidth")->setText(QStringLiteral("50"));
+        child<QLineEdit>(d, "EditPicHeight")->setText(QStringLiteral("-.5"));
         for (const char* name : {"CheckBoxPicLeft", "CheckBoxPicTop", "CheckBoxPicWidth", "CheckBoxPicHeight"})
-            check(d, name)->setChecked(true);
-        radio(d, "RadioButtonPicBottom")->setChecked(true);
-        radio(d, "RadioButtonPicLeft")->setChecked(true);
+            child<QCheckBox>(d, name)->setChecked(true);
+        child<QRadioButton>(d, "RadioButtonPicBottom")->setChecked(true);
+        child<QRadioButton>(d, "RadioButtonPicLeft")->setChecked(true);
         click(d, "ButtonOK");
     }));
     const TJOBINFO& f = *job.JOBINFO();
@@ -265,7 +232,7 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
         bool stillOpen = false;
         const bool accepted = run(dialog, job, picDir, [&](TFormFORMAT& d) {
             for (const auto& [name, value] : c.typed)
-                edit(d, name)->setText(value);
+                child<QLineEdit>(d, name)->setText(value);
             click(d, "ButtonOK");
             stillOpen = d.isVisible();
             if (QWidget* w = d.focusWidget())
@@ -298,15 +265,15 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
     const TJOBINFO before = *job.JOBINFO();
 
     const bool accepted = run(dialog, job, picDir, [&](TFormFORMAT& d) {
-        edit(d, "EditBLEFT")->setText(QStringLiteral("2.5"));
-        edit(d, "EditBTOP")->setText(QStringLiteral("3"));
-        edit(d, "EditBWIDTH")->setText(QStringLiteral("0.5"));
-        edit(d, "EditPicLeft")->setText(QStringLiteral(" -5"));
-        edit(d, "EditPicWidth")->setText(QStringLiteral("12.50"));
-        check(d, "CheckBoxKeepRatio")->setChecked(true);
-        check(d, "CheckBoxPicWidth")->setChecked(true);
-        radio(d, "RadioButtonJCENTRE")->setChecked(true);
-        radio(d, "RadioButtonPicBottom")->setChecked(true);
+        child<QLineEdit>(d, "EditBLEFT")->setText(QStringLiteral("2.5"));
+        child<QLineEdit>(d, "EditBTOP")->setText(QStringLiteral("3"));
+        child<QLineEdit>(d, "EditBWIDTH")->setText(QStringLiteral("0.5"));
+        child<QLineEdit>(d, "EditPicLeft")->setText(QStringLiteral(" -5"));
+        child<QLineEdit>(d, "EditPicWidth")->setText(QStringLiteral("12.50"));
+        child<QCheckBox>(d, "CheckBoxKeepRatio")->setChecked(true);
+        child<QCheckBox>(d, "CheckBoxPicWidth")->setChecked(true);
+        child<QRadioButton>(d, "RadioButtonJCENTRE")->setChecked(true);
+        child<QRadioButton>(d, "RadioButtonPicBottom")->setChecked(true);
         click(d, "ButtonFONT");
         click(d, "ButtonBORDERCOLOR");
         click(d, "Buttonsaveformat");
@@ -365,10 +332,10 @@ TEST_F(FormatDialog, SaveFormatDefaultsChecksFirstAndWritesNothingOnABadField)
 {
     TFormFORMAT dialog;
     run(dialog, job, picDir, [](TFormFORMAT& d) {
-        edit(d, "EditBLEFT")->setText(QStringLiteral("7"));
-        edit(d, "EditPicHeight")->setText(QStringLiteral("0"));
+        child<QLineEdit>(d, "EditBLEFT")->setText(QStringLiteral("7"));
+        child<QLineEdit>(d, "EditPicHeight")->setText(QStringLiteral("0"));
         click(d, "Buttonsaveformat");
-        EXPECT_EQ(d.focusWidget(), edit(d, "EditPicHeight"));
+        EXPECT_EQ(d.focusWidget(), child<QLineEdit>(d, "EditPicHeight"));
     });
     ASSERT_EQ(messages.texts(), QStringList{QStringLiteral("Height %: '0' is not a valid number.")});
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Format"), QStringLiteral("BorderLeft"), QStringLiteral("none")),
@@ -521,8 +488,8 @@ TEST_F(FormatDialog, CodesOutsideTheRangeKeepTheGroupsSelection)
     job.JOBINFO()->TEXTALIGNVERT = 7;
     job.JOBINFO()->PicAlignHoriz = -1;
     ASSERT_TRUE(run(dialog, job, picDir, [](TFormFORMAT& d) {
-        EXPECT_TRUE(radio(d, "RadioButtonVBOTTOM")->isChecked());
-        EXPECT_TRUE(radio(d, "RadioButtonPicHCentre")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(d, "RadioButtonVBOTTOM")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>(d, "RadioButtonPicHCentre")->isChecked());
         click(d, "ButtonOK");
     }));
     EXPECT_EQ(job.JOBINFO()->TEXTALIGNVERT, 2);

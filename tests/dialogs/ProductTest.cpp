@@ -2,7 +2,7 @@
 // the real main window: catalogues written here, and the installed catalogue
 // when the glabels-data package is there.
 
-#include "app/FormMAIN.h"
+#include "app/MainWindowFixture.h"
 #include "app/ProgramWindows.h"
 #include "common/ScriptedDialogs.h"
 #include "common/ModalDialog.h"
@@ -221,35 +221,16 @@ TEST_F(ProductDialog, InstalledCatalogueFindsAvery5160)
 
 namespace {
 
-class ProductCommand : public ::testing::Test {
+class ProductCommand : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        clearSettingsStore();
-        main_ = std::make_unique<TFormMAIN>();
-        others_ = createProgramWindows(*main_);
-        main_->show();
-        QCoreApplication::processEvents();
+        MainWindowTest::SetUp();
+        start();
         messages.shown.clear();
-    }
-    void TearDown() override
-    {
-        closeModals();
-        main_.reset();
-        others_.clear();
     }
 
     QAction* action(const char* name) const { return main_->findChild<QAction*>(QString::fromLatin1(name)); }
-    void trigger(const char* name)
-    {
-        auto* menu = main_->findChild<QMenu*>(QStringLiteral("Template1"));
-        emit menu->aboutToShow();
-        QAction* a = action(name);
-        ASSERT_NE(a, nullptr);
-        ASSERT_TRUE(a->isEnabled()) << name;
-        a->trigger();
-        QCoreApplication::processEvents();
-    }
     // Chooses the sheet in the product chooser once it opens.
     void choose(const QString& words, const QString& brand, const QString& part)
     {
@@ -262,12 +243,6 @@ protected:
         });
     }
 
-    ScopedUnit unit{UnitMm};
-    ScriptedMessages messages;
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
-    std::unique_ptr<TFormMAIN> main_;
-    std::vector<std::unique_ptr<QWidget>> others_;
 };
 
 } // namespace

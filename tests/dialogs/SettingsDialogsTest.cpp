@@ -1,3 +1,4 @@
+#include "common/Controls.h"
 #include "common/ModalDialog.h"
 #include "common/ScriptedMessages.h"
 #include "common/UnitGuard.h"
@@ -23,19 +24,6 @@
 #include <limits>
 
 namespace {
-template <class T = QWidget>
-T* child(QWidget& dialog, const char* name)
-{
-    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-void click(QWidget& dialog, const char* button)
-{
-    QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
-}
-
 // Clicks a radio button or check box on its indicator, which a click always
 // hits however wide the box is laid out.
 void tick(QWidget& dialog, const char* name)
@@ -49,21 +37,6 @@ void type(QWidget& dialog, const char* edit, const QString& text)
     auto* box = child<QLineEdit>(dialog, edit);
     box->clear();
     QTest::keyClicks(box, text);
-}
-
-// The edit box is replaced at once, as by pasting over a selection.
-void paste(QWidget& dialog, const char* edit, const QString& text)
-{
-    auto* box = child<QLineEdit>(dialog, edit);
-    box->selectAll();
-    box->insert(text);
-}
-
-QString textOf(QWidget& dialog, const char* name)
-{
-    if (auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name)))
-        return edit->text();
-    return child<QLabel>(dialog, name)->text();
 }
 
 class DialogTest : public ::testing::Test {

@@ -1,12 +1,12 @@
 // The print run against a target that records what the printer is asked to
 // do, and a page drawer that records the render record of every page.
 
+#include "common/RecordingPrinter.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
 #include "render/PrintRun.h"
 #include "render/PrinterCalibration.h"
-#include "render/RecordingCanvas.h"
 #include "support/ErrorLog.h"
 #include "support/ProgramFolder.h"
 
@@ -14,65 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingTarget : public PrintTarget {
-public:
-    QStringList events;
-    bool failBegin = false;
-    bool canCopy = true;
-    int copyCount = 1;
-    bool isLandscape = false;
-    QSizeF paper;
-    PrinterGeometry device{600, 600, 150, 75};
-    RecordingCanvas page;
-
-    QString printerName() const override { return QStringLiteral("Recorder"); }
-    bool appliesCalibration() const override { return true; }
-    void setOrientation(bool landscape) override
-    {
-        if (printing_)
-            throw EPrinterBusy();
-        isLandscape = landscape;
-    }
-    bool landscape() const override { return isLandscape; }
-    void setPaperSize(const QSizeF& millimetres) override { paper = millimetres; }
-    int copies() const override { return copyCount; }
-    void setCopies(int copies) override
-    {
-        copyCount = copies;
-        events << QStringLiteral("copies %1").arg(copies);
-    }
-    bool makesCopies() const override { return canCopy; }
-    PrinterGeometry geometry() const override { return device; }
-    void beginDocument() override
-    {
-        events << QStringLiteral("begin");
-        printing_ = !failBegin;
-    }
-    bool isPrinting() const override { return printing_; }
-    PageCanvas* canvas() override { return printing_ ? &page : nullptr; }
-    bool newPage() override
-    {
-        events << QStringLiteral("new");
-        return printing_;
-    }
-    bool endDocument() override
-    {
-        events << QStringLiteral("end");
-        const bool ok = printing_;
-        printing_ = false;
-        return ok;
-    }
-    void abortDocument() override
-    {
-        events << QStringLiteral("abort");
-        printing_ = false;
-    }
-    QString errorText() const override { return QStringLiteral("recorder failed"); }
-
-private:
-    bool printing_ = false;
-};
 
 // A 3 x 7 sheet of A4 with 10 pages of labels.
 struct JobFixture {
@@ -123,7 +64,7 @@ protected:
 
     ScriptedMessages messages;
     JobFixture fixture;
-    RecordingTarget target;
+    RecordingPrinter target{QStringLiteral("Recorder"), {600, 600, 150, 75}};
     PrintRun run;
     QList<Page> pages;
 };

@@ -1,5 +1,6 @@
 // The printer calibration store and the arithmetic of a print on a printer.
 
+#include "common/RecordingPrinter.h"
 #include "model/Job.h"
 #include "model/Template.h"
 #include "render/PrintRun.h"
@@ -26,28 +27,6 @@ TTEMPLATE a4()
 struct LocaleGuard {
     QLocale saved;
     ~LocaleGuard() { QLocale::setDefault(saved); }
-};
-
-// A printer that only counts the documents it is asked to begin.
-class CountingPrinter : public PrintTarget {
-public:
-    int begun = 0;
-    QString printerName() const override { return QStringLiteral("Shelf Printer"); }
-    bool appliesCalibration() const override { return true; }
-    void setOrientation(bool) override {}
-    bool landscape() const override { return false; }
-    void setPaperSize(const QSizeF&) override {}
-    int copies() const override { return 1; }
-    void setCopies(int) override {}
-    bool makesCopies() const override { return true; }
-    PrinterGeometry geometry() const override { return {600, 600, 0, 0}; }
-    void beginDocument() override { ++begun; }
-    bool isPrinting() const override { return false; }
-    PageCanvas* canvas() override { return nullptr; }
-    bool newPage() override { return false; }
-    bool endDocument() override { return false; }
-    void abortDocument() override {}
-    QString errorText() const override { return QString(); }
 };
 
 } // namespace
@@ -209,7 +188,7 @@ TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
 {
     TJOB job;
     job.MAKENEWTEMPLATE(100000, 50000);
-    CountingPrinter printer;
+    RecordingPrinter printer(QStringLiteral("Shelf Printer"));
     PrintRun run;
     PrintRequest request;
     request.Command = PrintCommand::PRINTTEMPLATE;
@@ -229,6 +208,6 @@ TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
     }
     FNREGWRITESTRING(printerKey(printer.printerName()), QStringLiteral("ScaleX"), QStringLiteral("nan"));
     EXPECT_THROW(run.run(job, printer, request), ECalibrationError);
-    EXPECT_EQ(printer.begun, 0);
+    EXPECT_EQ(printer.count("begin"), 0);
     EXPECT_FALSE(run.inProgress());
 }
