@@ -14,12 +14,11 @@ QString WriteLabelData(const QString& path, int labels, int linesPerLabel, const
     return WriteFile(path, bytes);
 }
 
-bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dataFile,
-                 const std::function<void(TJOB&)>& setup)
+void applyTestSheet(TJOB& job, const TestSheet& sheet, MU border)
 {
-    TJOB job;
-    job.MAKENEWTEMPLATE(sheet.PaperWidth, sheet.PaperHeight);
     TTEMPLATE& t = *job.TEMPLATE();
+    t.PAPERMUWIDTH = sheet.PaperWidth;
+    t.PAPERMUHEIGHT = sheet.PaperHeight;
     t.NUMACROSS = sheet.Across;
     t.NUMDOWN = sheet.Down;
     t.MULEFT = sheet.Left;
@@ -30,7 +29,7 @@ bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dat
     t.MUVGAP = sheet.VGap;
     t.SETLANDSCAPE(sheet.Landscape);
     TJOBINFO& f = *job.JOBINFO();
-    f.MUBORDERLEFT = f.MUBORDERTOP = f.MUBORDERRIGHT = f.MUBORDERBOTTOM = 2000;
+    f.MUBORDERLEFT = f.MUBORDERTOP = f.MUBORDERRIGHT = f.MUBORDERBOTTOM = border;
     f.TEXTALIGNHORIZ = 0;
     f.TEXTALIGNVERT = 0;
     f.TEXTJUSTIFY = 0;
@@ -38,6 +37,26 @@ bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dat
     f.SHOWBORDER = false;
     f.ShowPic = false;
     f.FONT = defaultLabelFont();
+}
+
+void setTestLabels(TJOB& job, const QList<QStringList>& labels)
+{
+    QStringList lines;
+    for (const QStringList& label : labels)
+        lines << label << QString();
+    TDATAINFO& data = *job.DATAINFO();
+    data.FILECONTENT.setLines(lines);
+    data.STARTLABNUM = 1;
+    data.RepeatLabelNum = 1;
+    data.reindex();
+}
+
+bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dataFile,
+                 const std::function<void(TJOB&)>& setup)
+{
+    TJOB job;
+    job.MAKENEWTEMPLATE(sheet.PaperWidth, sheet.PaperHeight);
+    applyTestSheet(job, sheet);
     job.DATAINFO()->FULLFILENAME = dataFile;
     job.DATAINFO()->STARTLABNUM = 1;
     job.DATAINFO()->RepeatLabelNum = 1;

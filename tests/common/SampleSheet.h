@@ -5,7 +5,9 @@
 
 #include "model/Job.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -28,6 +30,14 @@ struct TestSheet {
 // "<prefix><k>" and then "line 2" ... up to linesPerLabel lines.
 QString WriteLabelData(const QString& path, int labels, int linesPerLabel = 2,
                        const QString& prefix = QStringLiteral("LBL"));
+
+// Puts the sheet into the job's template and gives the job the plain format
+// the printing tests read back: insets of `border` MU, text at the top left,
+// unjustified and not shrunk, no border line, no picture, the default font.
+void applyTestSheet(TJOB& job, const TestSheet& sheet, MU border = 2000);
+
+// The labels, each a list of lines, as the job's data, printed from the first.
+void setTestLabels(TJOB& job, const QList<QStringList>& labels);
 
 // Saves a job on the sheet with the data file named, after letting setup
 // change anything. Returns false when the job file could not be written.

@@ -1,6 +1,7 @@
 // Real pages drawn into images through the QPainter canvas: the ink must land
 // where the page arithmetic puts it, in the right colours and sizes, and
 // printed text must have its true point size at the printer's resolution.
+#include "common/SampleSheet.h"
 #include "model/Job.h"
 #include "render/PainterCanvas.h"
 #include "render/Renderer.h"
@@ -33,37 +34,14 @@ struct PixelJob {
 
     PixelJob()
     {
-        tpl.PAPERMUWIDTH = 45000;
-        tpl.PAPERMUHEIGHT = 22000;
-        tpl.NUMACROSS = 2;
-        tpl.NUMDOWN = 2;
-        tpl.MULEFT = 1000;
-        tpl.MUTOP = 1000;
-        tpl.MULABELWIDTH = 20000;
-        tpl.MULABELHEIGHT = 10000;
-        tpl.MUHGAP = 2000;
-        tpl.MUVGAP = 0;
-        format.MUBORDERLEFT = format.MUBORDERTOP = format.MUBORDERRIGHT = format.MUBORDERBOTTOM = 1000;
+        applyTestSheet(job, {.PaperWidth = 45000, .PaperHeight = 22000, .Across = 2, .Down = 2, .Left = 1000,
+                             .Top = 1000, .LabelWidth = 20000, .LabelHeight = 10000, .HGap = 2000}, 1000);
         format.TEXTALIGNHORIZ = 1;
         format.TEXTALIGNVERT = 1;
-        format.TEXTJUSTIFY = 0;
-        format.TEXTSHRINKTOFIT = false;
-        format.SHOWBORDER = false;
-        format.ShowPic = false;
-        format.FONT = defaultLabelFont();
         format.FONT.Color = 0x000000FF; // red text, told apart from everything else
     }
 
-    void setLabels(const QList<QStringList>& labels)
-    {
-        QStringList lines;
-        for (const QStringList& label : labels)
-            lines << label << QString();
-        job.DATAINFO()->FILECONTENT.setLines(lines);
-        job.DATAINFO()->STARTLABNUM = 1;
-        job.DATAINFO()->RepeatLabelNum = 1;
-        job.DATAINFO()->reindex();
-    }
+    void setLabels(const QList<QStringList>& labels) { setTestLabels(job, labels); }
 
     // Column c, row r: left, top, right, bottom (exclusive).
     static QRect box(int c, int r) { return QRect(10 + c * 220, 10 + r * 100, 200, 100); }

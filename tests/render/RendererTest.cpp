@@ -1,6 +1,7 @@
 // The page arithmetic, checked through the recording canvas: which slot shows
 // which label, where text, pictures, borders and outlines land, at which font
 // size, clipped to what, and in which order.
+#include "common/SampleSheet.h"
 #include "model/Job.h"
 #include "render/PainterCanvas.h"
 #include "render/RecordingCanvas.h"
@@ -28,38 +29,13 @@ struct TestJob {
         : tpl(*job.TEMPLATE())
         , format(*job.JOBINFO())
     {
-        tpl.PAPERMUWIDTH = 210000;
-        tpl.PAPERMUHEIGHT = 297000;
-        tpl.NUMACROSS = across;
-        tpl.NUMDOWN = down;
-        tpl.MULEFT = 0;
-        tpl.MUTOP = 0;
-        tpl.MULABELWIDTH = 20000;
-        tpl.MULABELHEIGHT = 10000;
-        tpl.MUHGAP = 0;
-        tpl.MUVGAP = 0;
-        format.MUBORDERLEFT = format.MUBORDERTOP = format.MUBORDERRIGHT = format.MUBORDERBOTTOM = 0;
-        format.TEXTALIGNHORIZ = 0;
-        format.TEXTALIGNVERT = 0;
-        format.TEXTJUSTIFY = 0;
-        format.TEXTSHRINKTOFIT = false;
-        format.SHOWBORDER = false;
-        format.ShowPic = false;
-        format.FONT = defaultLabelFont(); // 12 points
+        // The default font: 12 points.
+        applyTestSheet(job, {.Across = across, .Down = down, .Left = 0, .Top = 0, .LabelWidth = 20000,
+                             .LabelHeight = 10000, .HGap = 0}, 0);
         setLabels(labels);
     }
 
-    void setLabels(const QList<QStringList>& labels)
-    {
-        QStringList lines;
-        for (const QStringList& label : labels)
-            lines << label << QString();
-        TDATAINFO& data = *job.DATAINFO();
-        data.FILECONTENT.setLines(lines);
-        data.STARTLABNUM = 1;
-        data.RepeatLabelNum = 1;
-        data.reindex();
-    }
+    void setLabels(const QList<QStringList>& labels) { setTestLabels(job, labels); }
 };
 
 QList<QStringList> NumberedLabels(int count)
