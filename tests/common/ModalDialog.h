@@ -22,8 +22,7 @@ enum class AfterSteps {
 void whenModalWidget(std::function<void(QWidget&)> steps, AfterSteps after);
 
 template <class Window = QWidget>
-void whenModal(std::type_identity_t<std::function<void(Window&)>> steps,
-               AfterSteps after = AfterSteps::CancelOnFailure)
+void whenModal(std::type_identity_t<std::function<void(Window&)>> steps, AfterSteps after = AfterSteps::CancelOnFailure)
 {
     whenModalWidget(
         [steps = std::move(steps)](QWidget& open) {

@@ -132,7 +132,8 @@ Job job(int jobId)
 bool hadJobTitled(const QString& text)
 {
     bool found = false;
-    forEachJob([&](const cups_job_t& j) { found = found || QString::fromUtf8(j.title).contains(text, Qt::CaseInsensitive); });
+    forEachJob(
+        [&](const cups_job_t& j) { found = found || QString::fromUtf8(j.title).contains(text, Qt::CaseInsensitive); });
     return found;
 }
 

@@ -35,6 +35,6 @@ bool hadJobTitled(const QString& text);
 } // namespace PrintQueue
 
 // Skips the test, giving the reason, when the queue cannot be printed to.
-#define SKIP_WITHOUT_QUEUE(...)                                                                            \
-    if (const QString why = PrintQueue::unavailable(__VA_ARGS__); !why.isEmpty())                          \
+#define SKIP_WITHOUT_QUEUE(...)                                                                                        \
+    if (const QString why = PrintQueue::unavailable(__VA_ARGS__); !why.isEmpty())                                      \
     GTEST_SKIP() << why.toStdString()

@@ -11,10 +11,10 @@
 
 class RecordingPrinter : public PrintTarget {
 public:
-    explicit RecordingPrinter(const QString& name = QStringLiteral("Recorder"), PrinterGeometry geometry = {600, 600, 0, 0})
+    explicit RecordingPrinter(const QString& name = QStringLiteral("Recorder"),
+                              PrinterGeometry geometry = {600, 600, 0, 0})
         : device(geometry), name_(name)
-    {
-    }
+    {}
 
     QStringList events;
     bool failBegin = false;

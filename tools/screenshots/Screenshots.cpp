@@ -109,12 +109,12 @@ bool mainWindow(const QString& job, double scale, QSize size, const QString& fil
 QString addressJob()
 {
     const char* people[][3] = {
-        {"Ada Lovelace", "12 Analytical Way", "London"},     {"Charles Babbage", "1 Difference Lane", "Cambridge"},
-        {"Grace Hopper", "7 Compiler Court", "Arlington"},   {"Alan Turing", "42 Enigma Road", "Manchester"},
+        {"Ada Lovelace", "12 Analytical Way", "London"},        {"Charles Babbage", "1 Difference Lane", "Cambridge"},
+        {"Grace Hopper", "7 Compiler Court", "Arlington"},      {"Alan Turing", "42 Enigma Road", "Manchester"},
         {"Edsger Dijkstra", "3 Semaphore Street", "Eindhoven"}, {"Barbara Liskov", "9 Abstraction Ave", "Boston"},
-        {"Donald Knuth", "64 TeX Terrace", "Stanford"},      {"Margaret Hamilton", "11 Apollo Drive", "Houston"},
-        {"John Backus", "5 Fortran Place", "New York"},      {"Frances Allen", "8 Optimizer Row", "Yorktown"},
-        {"Niklaus Wirth", "2 Pascal Close", "Zurich"},       {"Tony Hoare", "6 Monitor Mews", "Oxford"},
+        {"Donald Knuth", "64 TeX Terrace", "Stanford"},         {"Margaret Hamilton", "11 Apollo Drive", "Houston"},
+        {"John Backus", "5 Fortran Place", "New York"},         {"Frances Allen", "8 Optimizer Row", "Yorktown"},
+        {"Niklaus Wirth", "2 Pascal Close", "Zurich"},          {"Tony Hoare", "6 Monitor Mews", "Oxford"},
     };
     QByteArray data;
     for (int i = 0; i < 48; ++i) {
