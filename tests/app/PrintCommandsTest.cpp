@@ -426,51 +426,42 @@ INSTANTIATE_TEST_SUITE_P(Routes, Copies, ::testing::ValuesIn(copiesCases),
 
 // ---------------------------------------------------------------- during a run
 
-TEST_F(PrintCommands, ClosingDuringARunAnsweredNoPrintsOn)
+// Closing is refused while a run prints, whatever the answer: No prints on,
+// Yes stops the run and the window closes when asked again.
+TEST_F(PrintCommands, ClosingDuringARunAsksWhetherToAbort)
 {
     SKIP_WITHOUT_QUEUE(true);
-    startPrinting({stairJob(6)});
-    messages.answer(MsgAnswer::No);
-    bool closed = true;
-    duringTheRun([&] { closed = main_->close(); });
-    dialogs.answerPrint(printChoice(1, 6, 1, 6, 1, false));
-    trigger("PRINTJOB");
+    const QString job = stairJob(6);
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        SCOPED_TRACE(answer == MsgAnswer::Yes ? "Yes" : "No");
+        startPrinting({job});
+        messages.shown.clear();
+        messages.answer(answer);
+        bool closed = true;
+        duringTheRun([&] { closed = main_->close(); });
+        dialogs.answerPrint(printChoice(1, 6, 1, 6, 1, false));
+        trigger("PRINTJOB");
 
-    EXPECT_FALSE(closed);
-    EXPECT_TRUE(main_->isVisible());
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, closeQuestion);
-    EXPECT_EQ(messages.shown[0].sign, MsgSign::Warning);
-    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
-    const QString pdf = PrintQueue::waitForPdf(lastJob());
-    ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_EQ(PdfPageCount(pdf), 6);
-}
-
-TEST_F(PrintCommands, ClosingDuringARunAnsweredYesPrintsNothing)
-{
-    SKIP_WITHOUT_QUEUE(true);
-    startPrinting({stairJob(6)});
-    messages.answer(MsgAnswer::Yes);
-    bool closed = true;
-    duringTheRun([&] { closed = main_->close(); });
-    dialogs.answerPrint(printChoice(1, 6, 1, 6, 1, false));
-    trigger("PRINTJOB");
-
-    // Closing is refused while the run stops; the window closes when asked
-    // again.
-    EXPECT_FALSE(closed);
-    EXPECT_TRUE(main_->isVisible());
-    EXPECT_FALSE(main_->printInProgress());
-    EXPECT_EQ(messages.texts().join(" | "), closeQuestion);
-
-    // The aborted document never reached the queue; the next one does.
-    EXPECT_EQ(lastJob(), 0);
-    trigger("PRINTTEMPLATE");
-    ASSERT_FALSE(PrintQueue::waitForPdf(lastJob()).isEmpty());
-
-    EXPECT_TRUE(closeMain());
-    EXPECT_EQ(messages.shown.size(), 1); // no question once nothing prints
+        EXPECT_FALSE(closed);
+        EXPECT_TRUE(main_->isVisible());
+        EXPECT_FALSE(main_->printInProgress());
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.shown[0].text, closeQuestion);
+        EXPECT_EQ(messages.shown[0].sign, MsgSign::Warning);
+        EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+        if (answer == MsgAnswer::No) {
+            const QString pdf = PrintQueue::waitForPdf(lastJob());
+            ASSERT_FALSE(pdf.isEmpty());
+            EXPECT_EQ(PdfPageCount(pdf), 6);
+            continue;
+        }
+        // The aborted document never reached the queue; the next one does.
+        EXPECT_EQ(lastJob(), 0);
+        trigger("PRINTTEMPLATE");
+        ASSERT_FALSE(PrintQueue::waitForPdf(lastJob()).isEmpty());
+        EXPECT_TRUE(closeMain());
+        EXPECT_EQ(messages.shown.size(), 1); // no question once nothing prints
+    }
 }
 
 TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
