@@ -364,8 +364,10 @@ protected:
         });
         trigger("PRINTJOB");
         EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(QStringLiteral(" | ")).toStdString();
+        EXPECT_EQ(dialogs.offered.value(0).minPage, 1);
         EXPECT_EQ(dialogs.offered.value(0).maxPage, jobPages);
         EXPECT_EQ(dialogs.offered.value(0).toPage, jobPages);
+        EXPECT_EQ(main_->printer().copies(), c.copies); // handed back as the dialog showed it
         dialogs.cancelPrint();
         trigger("PRINTJOB");
         EXPECT_EQ(dialogs.offered.value(1).copies, c.copies);
