@@ -288,11 +288,11 @@ TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
 class NotingCanvas : public PainterCanvas {
 public:
     using PainterCanvas::PainterCanvas;
-    void textRect(const CanvasRect& clip, int x, int y, const QString& text) override
+    void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override
     {
         drawnSize = font().size;
         area = clip;
-        PainterCanvas::textRect(clip, x, y, text);
+        PainterCanvas::drawTextBlock(clip, lines);
     }
     int drawnSize = 0;
     CanvasRect area;
