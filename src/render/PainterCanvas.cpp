@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -173,7 +174,7 @@ PainterCanvas::FontEntry* PainterCanvas::currentFont()
     if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
         f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
     auto entry = std::make_unique<FontEntry>(
-        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}});
+        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
@@ -260,7 +261,12 @@ namespace {
 class LaidOutLine : public TextShape {
 public:
     QList<QGlyphRun> runs;
+    // The union of the glyphs' ink, once drawn.
+    mutable std::optional<QRectF> ink;
 };
+
+// Lines kept laid out per font; the oldest go all at once.
+constexpr qsizetype ShapedLinesKept = 1024;
 
 } // namespace
 
@@ -270,11 +276,15 @@ ShapedText PainterCanvas::shapeText(const QString& text)
     if (font_.size < 1 || text.isEmpty())
         return shaped;
     FontEntry* f = currentFont();
+    if (const auto kept = f->shaped.constFind(text); kept != f->shaped.constEnd())
+        return *kept;
+    if (f->shaped.size() >= ShapedLinesKept)
+        f->shaped.clear();
     // Underlined and struck-out text is drawn whole by the painter, which
     // draws its lines; so is text the layout would break (a line separator).
     const auto measuredWhole = [&] {
         shaped.width = f->metrics.horizontalAdvance(text);
-        return shaped;
+        return *f->shaped.insert(text, shaped);
     };
     if (f->font.underline() || f->font.strikeOut() || f->font.overline())
         return measuredWhole();
@@ -285,6 +295,9 @@ ShapedText PainterCanvas::shapeText(const QString& text)
     option.setWrapMode(QTextOption::NoWrap);
     option.setTextDirection(active_ ? painter_->layoutDirection() : Qt::LeftToRight);
     layout.setTextOption(option);
+    // Without its cache the layout lets go of its glyphs when it ends and
+    // shapes the text again for glyphRuns().
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
@@ -301,7 +314,7 @@ ShapedText PainterCanvas::shapeText(const QString& text)
         run.setPositions(positions);
     }
     shaped.shape = std::move(shape);
-    return shaped;
+    return *f->shaped.insert(text, shaped);
 }
 
 const QRectF& PainterCanvas::inkBounds(FontEntry& font, const QRawFont& raw, quint32 glyph)
@@ -328,20 +341,23 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
     for (const PlacedText& placed : lines) {
         const auto* laid = dynamic_cast<const LaidOutLine*>(placed.line->shape.get());
         if (!laid) {
-            overflows = overflows || !placed.line->text.isEmpty();
-            continue;
-        }
-        for (const QGlyphRun& run : laid->runs) {
-            const QRawFont raw = run.rawFont();
-            const QList<quint32> indexes = run.glyphIndexes();
-            const QList<QPointF> positions = run.positions();
-            for (qsizetype i = 0; i < indexes.size() && !overflows; ++i) {
-                const QRectF ink = inkBounds(*f, raw, indexes[i]);
-                if (ink.isEmpty())
-                    continue;
-                const QPointF at = positions[i] + QPointF(placed.x, placed.y);
-                overflows = !inside.contains(ink.translated(at));
+            overflows = !placed.line->text.isEmpty();
+        } else {
+            if (!laid->ink) {
+                QRectF ink;
+                for (const QGlyphRun& run : laid->runs) {
+                    const QRawFont raw = run.rawFont();
+                    const QList<quint32> indexes = run.glyphIndexes();
+                    const QList<QPointF> positions = run.positions();
+                    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+                        const QRectF& glyph = inkBounds(*f, raw, indexes[i]);
+                        if (!glyph.isEmpty())
+                            ink |= glyph.translated(positions[i]);
+                    }
+                }
+                laid->ink = ink;
             }
+            overflows = !laid->ink->isEmpty() && !inside.contains(laid->ink->translated(placed.x, placed.y));
         }
         if (overflows)
             break;

@@ -78,6 +78,8 @@ private:
         bool largeOnImage = false; // drawn from this canvas's own glyph images
         QHash<GlyphKey, GlyphImage> glyphs;
         QHash<GlyphKey, QRectF> inkBounds; // colour 0
+        // Lines laid out in this font: address labels repeat many of theirs.
+        QHash<QString, ShapedText> shaped;
     };
 
     void init();

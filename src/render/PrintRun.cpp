@@ -157,8 +157,13 @@ class CheckedWriter : public QIODevice {
 public:
     explicit CheckedWriter(QSaveFile& file) : file_(file) {}
 
-    // True when every byte offered reached the file.
-    bool complete() const { return !failed_ && file_.size() == offered_; }
+    // Writes out what is still held back; true when every byte offered
+    // reached the file. Bytes never passed on are dropped with the writer.
+    bool complete()
+    {
+        passOn();
+        return !failed_ && file_.size() == offered_;
+    }
     QString failure() const
     {
         return file_.error() != QFileDevice::NoError ? file_.errorString()
@@ -167,22 +172,35 @@ public:
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
+    // The writer hands its bytes over in pieces of a few dozen; they reach
+    // the file in blocks.
     qint64 writeData(const char* data, qint64 length) override
     {
         offered_ += length;
+        pending_.append(data, static_cast<qsizetype>(length));
+        if (pending_.size() >= BlockSize)
+            passOn();
+        return length;
+    }
+
+private:
+    static constexpr qsizetype BlockSize = 1 << 18;
+
+    void passOn()
+    {
         qint64 done = 0;
-        while (!failed_ && done < length) {
-            const qint64 n = file_.write(data + done, length - done);
+        while (!failed_ && done < pending_.size()) {
+            const qint64 n = file_.write(pending_.constData() + done, pending_.size() - done);
             if (n <= 0)
                 failed_ = true;
             else
                 done += n;
         }
-        return length;
+        pending_.clear();
     }
 
-private:
     QSaveFile& file_;
+    QByteArray pending_;
     qint64 offered_ = 0;
     bool failed_ = false;
 };
@@ -778,7 +796,8 @@ void PdfFileTarget::painterClosed()
 
 bool PdfFileTarget::deliverDocument()
 {
-    const bool ok = commitChecked(*file_, path_, checked_->complete(), checked_->failure(), error_);
+    const bool complete = checked_->complete();
+    const bool ok = commitChecked(*file_, path_, complete, checked_->failure(), error_);
     checked_.reset();
     file_.reset();
     return ok;

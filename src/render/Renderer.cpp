@@ -88,13 +88,15 @@ constexpr int AlignFar = 2; // right, or bottom
 constexpr qint64 CoordinateLimit = 1 << 29;
 constexpr qint64 MaxSlotsDrawn = 20000;
 
-int Nearest(long double value)
+int Nearest(double value)
 {
     if (!(value > -CoordinateLimit))
         return -CoordinateLimit;
     if (!(value < CoordinateLimit))
         return CoordinateLimit;
-    return static_cast<int>(roundHalfEven(value));
+    // The default rounding of the floating-point unit: halves to the even
+    // neighbour.
+    return static_cast<int>(std::nearbyint(value));
 }
 
 // The product is a 64-bit float, like the scale itself, so that a position
