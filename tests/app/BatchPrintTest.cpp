@@ -211,6 +211,29 @@ TEST(BatchPdf, CollatedCopiesRepeatTheRange)
     EXPECT_EQ(r.exitCode, 2);
 }
 
+// Past the print dialog's 65534 pages the batch printer prints every page;
+// a print no PDF document can hold fails before anything is written.
+TEST(BatchPdf, EveryPageOfALongJobIsPrinted)
+{
+    const QString dir = testFolder("longjob");
+    const QString job = dir + "/job.gvj";
+    TestSheet sheet;
+    sheet.Across = sheet.Down = 1;
+    const QString data = WriteLabelData(dir + "/d.txt", 1);
+    const auto startAt = [](qint32 start) { return [start](TJOB& j) { j.DATAINFO()->STARTLABNUM = start; }; };
+    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(70000)));
+    RunResult r = RunGorvin({"--print", job, "--output", dir + "/long.pdf"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(PdfPageCount(dir + "/long.pdf"), 70000);
+
+    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(2000000)));
+    r = RunGorvin({"--print", job, "--output", dir + "/too-long.pdf"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains("Printing failed: the print has 2000000 pages; one document can hold at most 1677521."))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir + "/too-long.pdf"));
+}
+
 TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
 {
     const QString dir = testFolder("geometry");
