@@ -266,7 +266,7 @@ public:
 };
 
 // Lines kept laid out per font; the oldest go all at once.
-constexpr qsizetype ShapedLinesKept = 1024;
+constexpr qsizetype ShapedLinesKept = 256;
 
 } // namespace
 

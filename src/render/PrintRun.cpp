@@ -189,7 +189,7 @@ protected:
     }
 
 private:
-    static constexpr qsizetype BlockSize = 1 << 18;
+    static constexpr qsizetype BlockSize = 1 << 16;
 
     void passOn()
     {
