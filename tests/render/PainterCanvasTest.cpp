@@ -70,17 +70,22 @@ struct PixelJob {
     // Column c, row r: left, top, right, bottom (exclusive).
     static QRect box(int c, int r) { return QRect(10 + c * 220, 10 + r * 100, 200, 100); }
 
-    QImage draw(bool labels, bool outlines, QString* pictureError = nullptr)
+    void print(PageCanvas& canvas, bool labels, bool outlines, bool toPrinter, QString* pictureError = nullptr)
     {
-        QImage image = PageImage(450, 220, 96);
-        PainterCanvas canvas(&image);
         TPRINTPARAMS p;
         p.Canvas = &canvas;
         p.PixPerMuX = p.PixPerMuY = 0.01;
         p.ShowLabels = labels;
         p.ShowTemplate = outlines;
-        p.ToPrinter = false;
+        p.ToPrinter = toPrinter;
         PRINT(job, p, pictureError);
+    }
+
+    QImage draw(bool labels, bool outlines, QString* pictureError = nullptr)
+    {
+        QImage image = PageImage(450, 220, 96);
+        PainterCanvas canvas(&image);
+        print(canvas, labels, outlines, false, pictureError);
         return image;
     }
 };
@@ -462,19 +467,13 @@ TEST(PainterCanvasBlocks, BlocksDrawWhatLineByLineDrawingDrew)
             formats[i](t.format);
             QImage blocks = PageImage(450, 220, dpi);
             QImage lines = blocks;
-            TPRINTPARAMS p;
-            p.PixPerMuX = p.PixPerMuY = 0.01;
-            p.ShowLabels = true;
-            p.ToPrinter = true;
             {
                 PainterCanvas canvas(&blocks);
-                p.Canvas = &canvas;
-                PRINT(t.job, p);
+                t.print(canvas, true, false, true);
             }
             {
                 LineByLineCanvas canvas(&lines);
-                p.Canvas = &canvas;
-                PRINT(t.job, p);
+                t.print(canvas, true, false, true);
             }
             EXPECT_EQ(blocks, lines) << "format " << i << " at " << dpi << " DPI";
         }
@@ -493,12 +492,7 @@ TEST(PainterCanvasBlocks, OneTextItemPerLabelAndAClipOnlyWhereTextOverflows)
     CountingDevice device;
     QPainter painter(&device);
     PainterCanvas canvas(&painter);
-    TPRINTPARAMS p;
-    p.Canvas = &canvas;
-    p.PixPerMuX = p.PixPerMuY = 0.01;
-    p.ShowLabels = true;
-    p.ToPrinter = true;
-    PRINT(t.job, p);
+    t.print(canvas, true, false, true);
     painter.end();
     EXPECT_EQ(device.engine.textItems, 4);
     EXPECT_EQ(device.engine.clips, 1);
