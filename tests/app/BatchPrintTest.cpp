@@ -395,10 +395,10 @@ TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
 {
     const QString dir = testFolder("fsize");
     const QString job = dir + "/job.gvj";
-    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 200)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 1000)));
     const QByteArray earlier("%PDF-1.4 the earlier file\n");
     const QString pdf = WriteFile(dir + "/out.pdf", earlier);
-    // The PDF of 10 pages is larger than the 16 KiB the program may write.
+    // The PDF of 48 pages is larger than the 16 KiB the program may write.
     const RunResult r = RunGorvin({"--print", job, "--output", pdf}, 16);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();
