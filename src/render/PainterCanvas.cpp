@@ -174,7 +174,7 @@ PainterCanvas::FontEntry* PainterCanvas::currentFont()
     if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
         f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
     auto entry = std::make_unique<FontEntry>(
-        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}});
+        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
@@ -290,14 +290,19 @@ ShapedText PainterCanvas::shapeText(const QString& text)
         return measuredWhole();
     // The shaping drawText does: left to right as the painter lays text out,
     // on this device, in one line however long.
-    QTextLayout layout(text, f->font, device_);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(active_ ? painter_->layoutDirection() : Qt::LeftToRight);
-    layout.setTextOption(option);
-    // Without its cache the layout lets go of its glyphs when it ends and
-    // shapes the text again for glyphRuns().
-    layout.setCacheEnabled(true);
+    // One layout per font serves every line: it keeps the font's engines.
+    if (!f->layout) {
+        f->layout = std::make_unique<QTextLayout>(QString(), f->font, device_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(active_ ? painter_->layoutDirection() : Qt::LeftToRight);
+        f->layout->setTextOption(option);
+        // Without its cache the layout lets go of its glyphs when it ends
+        // and shapes the text again for glyphRuns().
+        f->layout->setCacheEnabled(true);
+    }
+    QTextLayout& layout = *f->layout;
+    layout.setText(text);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();

@@ -13,6 +13,7 @@
 #include <QPen>
 #include <QRawFont>
 #include <QRegion>
+#include <QTextLayout>
 
 #include <memory>
 #include <vector>
@@ -80,6 +81,7 @@ private:
         QHash<GlyphKey, QRectF> inkBounds; // colour 0
         // Lines laid out in this font: address labels repeat many of theirs.
         QHash<QString, ShapedText> shaped;
+        std::unique_ptr<QTextLayout> layout;
     };
 
     void init();
