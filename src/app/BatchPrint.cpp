@@ -185,7 +185,8 @@ int printJob(const BatchOptions& options)
     request.Command = command;
     request.Copies = options.Copies;
     request.Collate = options.Collate;
-    const qint32 maxPage = printMaxPage(job, command);
+    // Every page: the print dialog's limit is the dialog's own.
+    const qint32 maxPage = printPageCount(job, command);
     request.FromPage = 1;
     request.ToPage = maxPage;
     if (options.FromPage > 0 && command == PrintCommand::PRINTJOB) {

@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <memory>
 #include <span>
 
 class QSvgRenderer;
@@ -58,6 +59,28 @@ struct CanvasFont {
     bool operator==(const CanvasFont&) const = default;
 };
 
+// What a canvas keeps of a line it laid out, to draw it without laying it
+// out again. Each canvas has its own kind.
+class TextShape {
+public:
+    virtual ~TextShape() = default;
+};
+
+// A line of text laid out once in a canvas font: its advance width (what
+// textWidth gives for it) and the canvas's own shaping of it.
+struct ShapedText {
+    QString text;
+    int width = 0;
+    std::shared_ptr<const TextShape> shape;
+};
+
+// One line of a text block and the top-left corner of its line.
+struct PlacedText {
+    const ShapedText* line = nullptr;
+    int x = 0;
+    int y = 0;
+};
+
 class PageCanvas {
 public:
     virtual ~PageCanvas() = default;
@@ -79,6 +102,15 @@ public:
     // filled with the brush colour first; with a clear brush the background
     // shows through.
     virtual void textRect(const CanvasRect& clip, int x, int y, const QString& text) = 0;
+
+    // Lays a line out in the current font: its width, and its drawing for
+    // drawTextBlock in the same font.
+    virtual ShapedText shapeText(const QString& text) = 0;
+    // Draws the lines of one block of text, shaped in the current font, in
+    // the font's colour on a clear background, cut at clip. The block is
+    // drawn as one: one text colour, and the clip set only when some line
+    // reaches beyond it.
+    virtual void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) = 0;
 
     // Lines through the points with the current pen.
     virtual void polyline(std::span<const QPoint> points) = 0;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -134,8 +135,10 @@ void PainterCanvas::applyPen()
         qpen_.setDashPattern({dash, gap});
         qpen_.setCapStyle(Qt::FlatCap);
     }
-    if (active_)
+    if (active_) {
         painter_->setPen(qpen_);
+        textPen_ = false;
+    }
 }
 
 void PainterCanvas::setBrush(const CanvasBrush& brush)
@@ -171,7 +174,7 @@ PainterCanvas::FontEntry* PainterCanvas::currentFont()
     if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
         f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
     auto entry = std::make_unique<FontEntry>(
-        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}});
+        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
@@ -200,22 +203,42 @@ int PainterCanvas::textHeight(const QString&)
     return currentFont()->metrics.height();
 }
 
+void PainterCanvas::beginClip(const CanvasRect& rect)
+{
+    if (hasBaseClip_) {
+        painter_->setClipRegion(baseClip_);
+        painter_->setClipRect(ToQRect(rect), Qt::IntersectClip);
+    } else {
+        painter_->setClipRect(ToQRect(rect));
+    }
+}
+
+void PainterCanvas::endClip()
+{
+    if (hasBaseClip_)
+        painter_->setClipRegion(baseClip_);
+    else
+        painter_->setClipping(false);
+}
+
+void PainterCanvas::restoreLinePen()
+{
+    if (textPen_) {
+        painter_->setPen(qpen_);
+        textPen_ = false;
+    }
+}
+
 void PainterCanvas::textRect(const CanvasRect& clip, int x, int y, const QString& text)
 {
     if (!active_ || clip.isEmpty())
         return;
-    const QRect clipRect = ToQRect(clip);
     if (brush_.style == BrushStyle::Solid)
-        painter_->fillRect(clipRect, brush_.color);
+        painter_->fillRect(ToQRect(clip), brush_.color);
     if (font_.size < 1 || text.isEmpty())
         return;
     FontEntry* f = currentFont();
-    if (hasBaseClip_) {
-        painter_->setClipRegion(baseClip_);
-        painter_->setClipRect(clipRect, Qt::IntersectClip);
-    } else {
-        painter_->setClipRect(clipRect);
-    }
+    beginClip(clip);
     if (painterFont_ != f) {
         painter_->setFont(f->font);
         painterFont_ = f;
@@ -224,27 +247,199 @@ void PainterCanvas::textRect(const CanvasRect& clip, int x, int y, const QString
         drawLargeText(*f, QPoint(x, y + f->metrics.ascent()), text);
     } else {
         painter_->setPen(font_.color);
+        textPen_ = true;
         painter_->drawText(QPoint(x, y + f->metrics.ascent()), text);
-        painter_->setPen(qpen_);
     }
-    if (hasBaseClip_)
-        painter_->setClipRegion(baseClip_);
-    else
-        painter_->setClipping(false);
+    endClip();
 }
 
-void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString& text)
+namespace {
+
+// A line laid out on the canvas's device: its glyphs, placed relative to
+// the line's top-left corner with the baseline at the font's whole-pixel
+// ascent, where drawText puts it.
+class LaidOutLine : public TextShape {
+public:
+    QList<QGlyphRun> runs;
+    // The union of the glyphs' ink, once drawn.
+    mutable std::optional<QRectF> ink;
+};
+
+// Lines kept laid out per font; the oldest go all at once.
+constexpr qsizetype ShapedLinesKept = 256;
+
+} // namespace
+
+ShapedText PainterCanvas::shapeText(const QString& text)
 {
-    // The same shaping as drawText and horizontalAdvance, on this device.
-    QTextLayout layout(text, font.font, device_);
-    layout.setCacheEnabled(true);
+    ShapedText shaped{text, 0, nullptr};
+    if (font_.size < 1 || text.isEmpty())
+        return shaped;
+    FontEntry* f = currentFont();
+    if (const auto kept = f->shaped.constFind(text); kept != f->shaped.constEnd())
+        return *kept;
+    if (f->shaped.size() >= ShapedLinesKept)
+        f->shaped.clear();
+    // Underlined and struck-out text is drawn whole by the painter, which
+    // draws its lines; so is text the layout would break (a line separator).
+    const auto measuredWhole = [&] {
+        shaped.width = f->metrics.horizontalAdvance(text);
+        return *f->shaped.insert(text, shaped);
+    };
+    if (f->font.underline() || f->font.strikeOut() || f->font.overline())
+        return measuredWhole();
+    // The shaping drawText does: left to right as the painter lays text out,
+    // on this device, in one line however long.
+    // One layout per font serves every line: it keeps the font's engines.
+    if (!f->layout) {
+        f->layout = std::make_unique<QTextLayout>(QString(), f->font, device_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(active_ ? painter_->layoutDirection() : Qt::LeftToRight);
+        f->layout->setTextOption(option);
+        // Without its cache the layout lets go of its glyphs when it ends
+        // and shapes the text again for glyphRuns().
+        f->layout->setCacheEnabled(true);
+    }
+    QTextLayout& layout = *f->layout;
+    layout.setText(text);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
-    if (!line.isValid())
+    if (!line.isValid() || line.textLength() != text.size() || layout.lineCount() != 1)
+        return measuredWhole();
+    shaped.width = qRound(line.horizontalAdvance());
+    auto shape = std::make_shared<LaidOutLine>();
+    shape->runs = line.glyphRuns();
+    const QPointF shift(0, f->metrics.ascent() - line.ascent());
+    for (QGlyphRun& run : shape->runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& at : positions)
+            at += shift;
+        run.setPositions(positions);
+    }
+    shaped.shape = std::move(shape);
+    return *f->shaped.insert(text, shaped);
+}
+
+const QRectF& PainterCanvas::inkBounds(FontEntry& font, const QRawFont& raw, quint32 glyph)
+{
+    const GlyphKey key{raw, glyph, 0};
+    auto it = font.inkBounds.constFind(key);
+    if (it == font.inkBounds.constEnd())
+        it = font.inkBounds.insert(key, raw.boundingRect(glyph));
+    return *it;
+}
+
+void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines)
+{
+    if (!active_ || clip.isEmpty() || font_.size < 1 || lines.empty())
         return;
-    const QPointF lineOrigin(origin.x(), origin.y() - line.ascent());
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    FontEntry* f = currentFont();
+
+    // The clip is needed only when some glyph's ink, with a pixel for
+    // smoothing, reaches beyond it. Text drawn whole is not looked into.
+    constexpr double Smoothing = 2;
+    const QRectF inside(clip.left + Smoothing, clip.top + Smoothing, clip.width() - 2 * Smoothing,
+                        clip.height() - 2 * Smoothing);
+    bool overflows = false;
+    for (const PlacedText& placed : lines) {
+        const auto* laid = dynamic_cast<const LaidOutLine*>(placed.line->shape.get());
+        if (!laid) {
+            overflows = !placed.line->text.isEmpty();
+        } else {
+            if (!laid->ink) {
+                QRectF ink;
+                for (const QGlyphRun& run : laid->runs) {
+                    const QRawFont raw = run.rawFont();
+                    const QList<quint32> indexes = run.glyphIndexes();
+                    const QList<QPointF> positions = run.positions();
+                    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+                        const QRectF& glyph = inkBounds(*f, raw, indexes[i]);
+                        if (!glyph.isEmpty())
+                            ink |= glyph.translated(positions[i]);
+                    }
+                }
+                laid->ink = ink;
+            }
+            overflows = !laid->ink->isEmpty() && !inside.contains(laid->ink->translated(placed.x, placed.y));
+        }
+        if (overflows)
+            break;
+    }
+    if (overflows)
+        beginClip(clip);
+    painter_->setPen(font_.color);
+    textPen_ = true;
+
+    // The glyphs of the whole block go out together, one run for each font
+    // the lines use (a fallback font for characters the label font lacks).
+    struct Batch {
+        QRawFont font;
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+    };
+    std::vector<Batch> batches;
+    for (const PlacedText& placed : lines) {
+        const auto* laid = dynamic_cast<const LaidOutLine*>(placed.line->shape.get());
+        if (!laid) {
+            if (placed.line->text.isEmpty())
+                continue;
+            if (painterFont_ != f) {
+                painter_->setFont(f->font);
+                painterFont_ = f;
+            }
+            if (f->largeOnImage)
+                drawLargeText(*f, QPoint(placed.x, placed.y + f->metrics.ascent()), placed.line->text);
+            else
+                painter_->drawText(QPoint(placed.x, placed.y + f->metrics.ascent()), placed.line->text);
+            continue;
+        }
+        if (f->largeOnImage) {
+            drawLargeText(*f, QPoint(placed.x, placed.y + f->metrics.ascent()), placed.line->text, &laid->runs);
+            continue;
+        }
+        const QPointF origin(placed.x, placed.y);
+        for (const QGlyphRun& run : laid->runs) {
+            const QRawFont raw = run.rawFont();
+            auto batch = std::find_if(batches.begin(), batches.end(), [&](const Batch& b) { return b.font == raw; });
+            if (batch == batches.end())
+                batch = batches.insert(batches.end(), Batch{raw, {}, {}});
+            batch->indexes += run.glyphIndexes();
+            for (const QPointF& at : run.positions())
+                batch->positions.append(at + origin);
+        }
+    }
+    for (const Batch& batch : batches) {
+        QGlyphRun run;
+        run.setRawFont(batch.font);
+        run.setGlyphIndexes(batch.indexes);
+        run.setPositions(batch.positions);
+        painter_->drawGlyphRun(QPointF(0, 0), run);
+    }
+    if (overflows)
+        endClip();
+}
+
+void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString& text, const QList<QGlyphRun>* runs)
+{
+    // The glyphs as the canvas laid them out (placed from the line's top),
+    // or laid out here with the same shaping as drawText, on this device.
+    QList<QGlyphRun> own;
+    QPointF lineOrigin(origin.x(), origin.y() - font.metrics.ascent());
+    if (!runs) {
+        QTextLayout layout(text, font.font, device_);
+        layout.setCacheEnabled(true);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (!line.isValid())
+            return;
+        lineOrigin = QPointF(origin.x(), origin.y() - line.ascent());
+        own = layout.glyphRuns();
+        runs = &own;
+    }
+    for (const QGlyphRun& run : *runs) {
         const QRawFont raw = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
@@ -301,6 +496,7 @@ void PainterCanvas::polyline(std::span<const QPoint> points)
 {
     if (!active_ || points.empty())
         return;
+    restoreLinePen();
     painter_->drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
@@ -308,6 +504,7 @@ void PainterCanvas::polygon(std::span<const QPoint> points)
 {
     if (!active_ || points.empty())
         return;
+    restoreLinePen();
     painter_->drawPolygon(points.data(), static_cast<int>(points.size()));
 }
 

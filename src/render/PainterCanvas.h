@@ -7,11 +7,13 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
 #include <QPen>
 #include <QRawFont>
 #include <QRegion>
+#include <QTextLayout>
 
 #include <memory>
 #include <vector>
@@ -41,6 +43,8 @@ public:
     int textWidth(const QString& text) override;
     int textHeight(const QString& text) override;
     void textRect(const CanvasRect& clip, int x, int y, const QString& text) override;
+    ShapedText shapeText(const QString& text) override;
+    void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override;
     void polyline(std::span<const QPoint> points) override;
     void polygon(std::span<const QPoint> points) override;
     void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
@@ -74,12 +78,22 @@ private:
         QFontMetrics metrics;
         bool largeOnImage = false; // drawn from this canvas's own glyph images
         QHash<GlyphKey, GlyphImage> glyphs;
+        QHash<GlyphKey, QRectF> inkBounds; // colour 0
+        // Lines laid out in this font: address labels repeat many of theirs.
+        QHash<QString, ShapedText> shaped;
+        std::unique_ptr<QTextLayout> layout;
     };
 
     void init();
     void applyPen();
     FontEntry* currentFont();
-    void drawLargeText(FontEntry& font, QPoint origin, const QString& text);
+    void drawLargeText(FontEntry& font, QPoint origin, const QString& text, const QList<QGlyphRun>* runs = nullptr);
+    const QRectF& inkBounds(FontEntry& font, const QRawFont& raw, quint32 glyph);
+    // Clips to rect, within the caller's own clipping, until endClip().
+    void beginClip(const CanvasRect& rect);
+    void endClip();
+    // The pen of lines and outlines back on the painter after text.
+    void restoreLinePen();
     const GlyphImage& glyphImage(FontEntry& font, const QRawFont& raw, quint32 glyph);
 
     std::unique_ptr<QPainter> ownPainter_;
@@ -97,4 +111,5 @@ private:
     std::vector<std::unique_ptr<FontEntry>> fonts_;
     FontEntry* current_ = nullptr;           // the entry of font_, once looked up
     const FontEntry* painterFont_ = nullptr; // the entry the painter holds
+    bool textPen_ = false; // the painter holds the text colour, not qpen_
 };

@@ -44,11 +44,16 @@ void reportPrintFailure(const std::exception& failure, bool beep)
                        beep);
 }
 
+qint32 printPageCount(const TJOB& job, PrintCommand command)
+{
+    if (command == PrintCommand::PRINTJOB && !job.DATAINFO()->FILECONTENT.isEmpty())
+        return job.PAGECOUNT();
+    return 1;
+}
+
 qint32 printMaxPage(const TJOB& job, PrintCommand command)
 {
-    qint32 maxPage = 1;
-    if (command == PrintCommand::PRINTJOB && !job.DATAINFO()->FILECONTENT.isEmpty())
-        maxPage = job.PAGECOUNT();
+    qint32 maxPage = printPageCount(job, command);
     if (maxPage > MaxPrintPages) {
         FNLOGERROR(10,
                    QStringLiteral("Your job contains ") + QString::number(maxPage)
@@ -157,8 +162,13 @@ class CheckedWriter : public QIODevice {
 public:
     explicit CheckedWriter(QSaveFile& file) : file_(file) {}
 
-    // True when every byte offered reached the file.
-    bool complete() const { return !failed_ && file_.size() == offered_; }
+    // Writes out what is still held back; true when every byte offered
+    // reached the file. Bytes never passed on are dropped with the writer.
+    bool complete()
+    {
+        passOn();
+        return !failed_ && file_.size() == offered_;
+    }
     QString failure() const
     {
         return file_.error() != QFileDevice::NoError ? file_.errorString()
@@ -167,22 +177,35 @@ public:
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
+    // The writer hands its bytes over in pieces of a few dozen; they reach
+    // the file in blocks.
     qint64 writeData(const char* data, qint64 length) override
     {
         offered_ += length;
+        pending_.append(data, static_cast<qsizetype>(length));
+        if (pending_.size() >= BlockSize)
+            passOn();
+        return length;
+    }
+
+private:
+    static constexpr qsizetype BlockSize = 1 << 16;
+
+    void passOn()
+    {
         qint64 done = 0;
-        while (!failed_ && done < length) {
-            const qint64 n = file_.write(data + done, length - done);
+        while (!failed_ && done < pending_.size()) {
+            const qint64 n = file_.write(pending_.constData() + done, pending_.size() - done);
             if (n <= 0)
                 failed_ = true;
             else
                 done += n;
         }
-        return length;
+        pending_.clear();
     }
 
-private:
     QSaveFile& file_;
+    QByteArray pending_;
     qint64 offered_ = 0;
     bool failed_ = false;
 };
@@ -287,18 +310,20 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     target.setPaperSize(QSizeF(FNMUTOMM(paper.PAPERMUWIDTH), FNMUTOMM(paper.PAPERMUHEIGHT)));
 
     const bool printJob = request.Command == PrintCommand::PRINTJOB;
-    // The pages of one copy, in the order they print.
+    // The pages of one copy, in the order they print: a list, or the range
+    // from FromPage to ToPage.
     QList<qint32> pages;
     if (!printJob)
         pages = {1};
     else if (!request.Pages.isEmpty())
         pages = request.Pages;
-    else
-        for (qint64 page = request.FromPage; page <= request.ToPage && page <= MaxPrintPages; ++page)
-            pages.append(static_cast<qint32>(page));
+    const qint64 rangePages = !pages.isEmpty() ? pages.size()
+                                               : std::max<qint64>(0, qint64{request.ToPage} - request.FromPage + 1);
+    const auto pageAt = [&](qint64 at) {
+        return !pages.isEmpty() ? pages[at] : static_cast<qint32>(request.FromPage + at);
+    };
 
     PrintResult result;
-    const qint64 rangePages = pages.size();
     if (rangePages <= 0 || (printJob && request.Collate && request.Copies < 1))
         return result;
 
@@ -317,6 +342,14 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
 
     const qint64 total64 = rangePages * copies * pageRepeats;
     const qint32 total = static_cast<qint32>(std::min<qint64>(total64, INT32_MAX));
+    // A document the target cannot hold is not begun.
+    if (total64 > target.maxPages()) {
+        result.Outcome = PrintOutcome::Failed;
+        result.Error = QStringLiteral("the print has %1 pages; one document can hold at most %2.")
+                           .arg(total64)
+                           .arg(target.maxPages());
+        return result;
+    }
 
     TPRINTPARAMS params;
     GETPRINTERPARAMS(params, target, paper);
@@ -335,8 +368,8 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     bool aborted = false;
     qint32 sent = 0;
     for (qint32 copy = 0; copy < copies && !aborted; ++copy) {
-        for (qsizetype at = 0; at < pages.size() && !aborted; ++at) {
-            const qint32 pageIndex = pages[at] - 1;
+        for (qint64 at = 0; at < rangePages && !aborted; ++at) {
+            const qint32 pageIndex = pageAt(at) - 1;
             for (qint32 repeat = 0; repeat < pageRepeats && !aborted; ++repeat) {
                 const TDATAINFO& data = *job.DATAINFO();
                 params.FirstSlot = data.STARTLABNUM - 1;
@@ -354,7 +387,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
                 }
                 ++sent;
 
-                const bool last = copy == copies - 1 && at == pages.size() - 1 && repeat == pageRepeats - 1;
+                const bool last = copy == copies - 1 && at == rangePages - 1 && repeat == pageRepeats - 1;
                 if (!last)
                     target.newPage();
 
@@ -459,6 +492,14 @@ bool PainterPrintTarget::startPainting(QPagedPaintDevice& device, const QString&
     canvas_ = std::make_unique<PainterCanvas>(painter_.get());
     printing_ = true;
     return true;
+}
+
+qint64 PainterPrintTarget::maxPages() const
+{
+    constexpr qint64 MaxObjects = 8388607;
+    constexpr qint64 ObjectsPerPage = 5;
+    constexpr qint64 DocumentObjects = 1000; // catalogue, fonts, pictures
+    return (MaxObjects - DocumentObjects) / ObjectsPerPage;
 }
 
 PageCanvas* PainterPrintTarget::canvas()
@@ -783,7 +824,8 @@ void PdfFileTarget::painterClosed()
 
 bool PdfFileTarget::deliverDocument()
 {
-    const bool ok = commitChecked(*file_, path_, checked_->complete(), checked_->failure(), error_);
+    const bool complete = checked_->complete();
+    const bool ok = commitChecked(*file_, path_, complete, checked_->failure(), error_);
     checked_.reset();
     file_.reset();
     return ok;

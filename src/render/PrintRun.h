@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <exception>
 #include <stdexcept>
@@ -67,6 +68,8 @@ public:
 
     // Resolution and printable-area offset, known before the document begins.
     virtual PrinterGeometry geometry() const = 0;
+    // The most pages one document can hold on this target.
+    virtual qint64 maxPages() const { return std::numeric_limits<qint32>::max(); }
 
     virtual void beginDocument() = 0;
     virtual bool isPrinting() const = 0;
@@ -102,9 +105,14 @@ public:
     EPrinterBusy() : std::runtime_error("Printing in progress") {}
 };
 
-// The highest page the print dialog may offer: the job's page count when its
-// data source holds lines (print job only), else 1. A count above 65534 is
-// logged and shown as error 10, and 65534 is offered.
+// The pages a print of the job has: its page count when its data source
+// holds lines (print job only), else 1.
+qint32 printPageCount(const TJOB& job, PrintCommand command);
+
+// The highest page the print dialog may offer: printPageCount, but at most
+// 65534, the most the dialog takes. A count above it is logged and shown as
+// error 10, and 65534 is offered. The batch printer has no dialog and
+// prints every page.
 constexpr qint32 MaxPrintPages = 65534;
 qint32 printMaxPage(const TJOB& job, PrintCommand command);
 
@@ -147,7 +155,8 @@ enum class PrintOutcome {
     Aborted,        // the abort request was honoured; nothing was printed
     NothingToPrint, // the range holds no page; no document was begun
     PictureFailed,  // the label picture could not be read; document discarded
-    Failed,         // the printer did not take the document
+    Failed,         // the printer did not take the document (or could not
+                    // take so many pages: no document was begun)
 };
 
 struct PrintResult {
@@ -209,6 +218,10 @@ public:
     bool endDocument() final;
     void abortDocument() final;
     QString errorText() const final { return error_; }
+    // The document is a PDF file (the print system's spool file, or the
+    // file itself), of five objects a page; readers need not take more
+    // than 8 388 607 objects in one file.
+    qint64 maxPages() const override;
 
 protected:
     PainterPrintTarget();

@@ -64,6 +64,17 @@ void RecordingCanvas::textRect(const CanvasRect& clip, int x, int y, const QStri
     ops_.append(op);
 }
 
+ShapedText RecordingCanvas::shapeText(const QString& text)
+{
+    return ShapedText{text, textWidth(text), nullptr};
+}
+
+void RecordingCanvas::drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines)
+{
+    for (const PlacedText& line : lines)
+        textRect(clip, line.x, line.y, line.line->text);
+}
+
 void RecordingCanvas::polyline(std::span<const QPoint> points)
 {
     CanvasOp op = snapshot(CanvasOp::Polyline);

@@ -42,6 +42,10 @@ public:
     int textWidth(const QString& text) override;
     int textHeight(const QString& text) override;
     void textRect(const CanvasRect& clip, int x, int y, const QString& text) override;
+    // Measures as textWidth does; a block is recorded as one Text operation
+    // per line.
+    ShapedText shapeText(const QString& text) override;
+    void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override;
     void polyline(std::span<const QPoint> points) override;
     void polygon(std::span<const QPoint> points) override;
     void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;

@@ -11,6 +11,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <vector>
 
 QColor colorToQColor(qint32 color)
 {
@@ -87,13 +88,15 @@ constexpr int AlignFar = 2; // right, or bottom
 constexpr qint64 CoordinateLimit = 1 << 29;
 constexpr qint64 MaxSlotsDrawn = 20000;
 
-int Nearest(long double value)
+int Nearest(double value)
 {
     if (!(value > -CoordinateLimit))
         return -CoordinateLimit;
     if (!(value < CoordinateLimit))
         return CoordinateLimit;
-    return static_cast<int>(roundHalfEven(value));
+    // The default rounding of the floating-point unit: halves to the even
+    // neighbour.
+    return static_cast<int>(std::nearbyint(value));
 }
 
 // The product is a 64-bit float, like the scale itself, so that a position
@@ -338,51 +341,37 @@ TextBound VisibleTextBound(PageCanvas& canvas, const TJOBINFO& format, const TPR
     return bound;
 }
 
-// The widths of a label's lines at one font size, each measured at most once.
-class LineWidths {
-public:
-    LineWidths(PageCanvas& canvas, const QStringList& lines)
-        : canvas_(canvas), lines_(lines), widths_(lines.size(), -1) {}
-    // The font size changed: every width must be measured again.
-    void invalidate() { std::fill(widths_.begin(), widths_.end(), -1); }
-    void set(qsizetype i, int width) { widths_[i] = width; }
-    int operator[](qsizetype i)
-    {
-        if (widths_[i] < 0)
-            widths_[i] = canvas_.textWidth(lines_[i]);
-        return widths_[i];
-    }
-
-private:
-    PageCanvas& canvas_;
-    const QStringList& lines_;
-    QVector<int> widths_;
-};
-
-// Shrink-to-fit steps down one point at a time from a size that does not
-// fit until one fits or 1 is reached. Text grows with its size, so the size
-// it stops at is the largest from 1 to `below` that fits (or 1 when none
-// does), and a bisection finds it in a dozen measurements where the steps
-// took up to the size itself.
+// Shrink-to-fit steps down one point at a time from `size`, which does not
+// fit, until a size fits or 1 is reached. Text grows with its size, so the
+// steps end at the largest size below `size` that fits (or at 1). The size
+// the overflow's ratio gives is measured first, then its neighbours one
+// point at a time; a guess far off (sizes beyond what the font engine
+// draws all measure alike) is narrowed by halves.
 template <typename Fits>
-int LargestFittingSize(PageCanvas& canvas, CanvasFont font, int below, Fits fits)
+int ShrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits fits)
 {
-    if (below < 1)
-        return below + 1; // the steps stop at the size they started from
+    if (size <= 1)
+        return size; // the steps do not start
+    // The result lies in low..high; every size above high is too large, and
+    // low fits unless it is 1.
     int low = 1;
-    int high = below;
-    int found = 1;
-    while (low <= high) {
-        font.size = low + (high - low) / 2;
+    int high = size - 1;
+    int probe = static_cast<int>(std::clamp<qint64>(guess, 1, high));
+    for (int step = 0; low < high; ++step) {
+        if (step >= 4)
+            probe = low + (high - low + 1) / 2;
+        probe = std::clamp(probe, low + 1, high);
+        font.size = probe;
         canvas.setFont(font);
         if (fits()) {
-            found = font.size;
-            low = font.size + 1;
+            low = probe;
+            ++probe;
         } else {
-            high = font.size - 1;
+            high = probe - 1;
+            --probe;
         }
     }
-    return found;
+    return low;
 }
 
 void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
@@ -398,17 +387,22 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         font.size = 1;
     canvas.setFont(font);
 
-    // Of equally wide lines the first is the longest.
-    LineWidths widths(canvas, lines);
-    qsizetype longest = -1;
+    // Each line is laid out once at the size it is drawn at; its width and
+    // its drawing come from that one layout. Of equally wide lines the first
+    // is the longest.
+    std::vector<ShapedText> shaped;
+    shaped.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines)
+        shaped.push_back(canvas.shapeText(line));
+    std::size_t longest = shaped.size();
     int longestWidth = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (widths[i] > longestWidth) {
+    for (std::size_t i = 0; i < shaped.size(); ++i) {
+        if (shaped[i].width > longestWidth) {
             longest = i;
-            longestWidth = widths[i];
+            longestWidth = shaped[i].width;
         }
     }
-    const QString longestText = longest >= 0 ? lines[longest] : QString();
+    const QString longestText = longest < shaped.size() ? shaped[longest].text : QString();
     const int n = static_cast<int>(lines.size());
     const CanvasRect area = TextArea(format, p, inner);
 
@@ -416,22 +410,22 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         const int size = font.size;
         // The width first, then the height, as the one-point steps go.
         if (longestWidth > area.width())
-            font.size = LargestFittingSize(canvas, font, font.size - 1, [&] {
-                return canvas.textWidth(longestText) <= area.width();
-            });
-        const int widthSize = font.size;
+            font.size = ShrunkSize(canvas, font, font.size,
+                                   static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth,
+                                   [&] { return canvas.textWidth(longestText) <= area.width(); });
         canvas.setFont(font);
-        if (static_cast<qint64>(canvas.textHeight(longestText)) * n > area.height())
-            font.size = LargestFittingSize(canvas, font, font.size - 1, [&] {
-                return static_cast<qint64>(canvas.textHeight(longestText)) * n <= area.height();
-            });
+        const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * n;
+        if (blockHeight > area.height())
+            font.size = ShrunkSize(canvas, font, font.size,
+                                   static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight, [&] {
+                                       return static_cast<qint64>(canvas.textHeight(longestText)) * n <= area.height();
+                                   });
         canvas.setFont(font);
-        if (font.size != widthSize)
-            longestWidth = canvas.textWidth(longestText);
         if (font.size != size) {
-            widths.invalidate();
-            if (longest >= 0)
-                widths.set(longest, longestWidth);
+            for (std::size_t i = 0; i < shaped.size(); ++i)
+                shaped[i] = canvas.shapeText(lines[static_cast<qsizetype>(i)]);
+            if (longest < shaped.size())
+                longestWidth = shaped[longest].width;
         }
     }
 
@@ -453,16 +447,18 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
     CanvasBrush brush = canvas.brush();
     brush.style = BrushStyle::Clear;
     canvas.setBrush(brush);
-    for (int i = 0; i < n; ++i) {
+    std::vector<PlacedText> placed(shaped.size());
+    for (std::size_t i = 0; i < shaped.size(); ++i) {
         int dx = 0;
         if (format.TEXTJUSTIFY == AlignCentre)
-            dx = (wl - widths[i]) / 2;
+            dx = (wl - shaped[i].width) / 2;
         else if (format.TEXTJUSTIFY == AlignFar)
-            dx = wl - widths[i];
-        const qint64 lineTop = y + static_cast<qint64>(lh) * i;
-        canvas.textRect(area, x + dx, static_cast<int>(std::clamp(lineTop, -CoordinateLimit, CoordinateLimit)),
-                        lines[i]);
+            dx = wl - shaped[i].width;
+        const qint64 lineTop = y + static_cast<qint64>(lh) * static_cast<qint64>(i);
+        placed[i] = PlacedText{&shaped[i], x + dx,
+                               static_cast<int>(std::clamp(lineTop, -CoordinateLimit, CoordinateLimit))};
     }
+    canvas.drawTextBlock(area, placed);
 }
 
 void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p,

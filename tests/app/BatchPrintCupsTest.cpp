@@ -249,9 +249,9 @@ TEST_F(CupsPrinting, SpoolCutShortOrInterruptedIsNeverSubmitted)
 {
     const QString tmp = dir_ + "/tmp";
     QDir().mkpath(tmp);
-    // Ten pages spool to more than the 16 KiB the program may write.
+    // 48 pages spool to more than the 16 KiB the program may write.
     QString job = jobPath("cutshort");
-    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 200)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir_ + "/d.txt", 1000)));
     RunResult r = RunGorvin({"--print", job, "--printer", PrintQueue::name()}, 16, tmp);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();

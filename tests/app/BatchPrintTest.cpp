@@ -169,6 +169,29 @@ TEST(BatchPdf, PageRangesAreCutToTheJob)
     EXPECT_EQ(r.exitCode, 2);
 }
 
+// Past the print dialog's 65534 pages the batch printer prints every page;
+// a print no PDF document can hold fails before anything is written.
+TEST(BatchPdf, EveryPageOfALongJobIsPrinted)
+{
+    const QString dir = TestEnv::freshFolder("batch/longjob");
+    const QString job = dir + "/job.gvj";
+    TestSheet sheet;
+    sheet.Across = sheet.Down = 1;
+    const QString data = WriteLabelData(dir + "/d.txt", 1);
+    const auto startAt = [](qint32 start) { return [start](TJOB& j) { j.DATAINFO()->STARTLABNUM = start; }; };
+    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(70000)));
+    RunResult r = RunGorvin({"--print", job, "--output", dir + "/long.pdf"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(PdfPageCount(dir + "/long.pdf"), 70000);
+
+    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(2000000)));
+    r = RunGorvin({"--print", job, "--output", dir + "/too-long.pdf"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains("Printing failed: the print has 2000000 pages; one document can hold at most 1677521."))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir + "/too-long.pdf"));
+}
+
 TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
 {
     const QString dir = TestEnv::freshFolder("batch/geometry");
@@ -330,10 +353,10 @@ TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
 {
     const QString dir = TestEnv::freshFolder("batch/fsize");
     const QString job = dir + "/job.gvj";
-    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 200)));
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 1000)));
     const QByteArray earlier("%PDF-1.4 the earlier file\n");
     const QString pdf = WriteFile(dir + "/out.pdf", earlier);
-    // The PDF of 10 pages is larger than the 16 KiB the program may write.
+    // The PDF of 48 pages is larger than the 16 KiB the program may write.
     const RunResult r = RunGorvin({"--print", job, "--output", pdf}, 16);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();

@@ -9,6 +9,8 @@
 #include <QSizeF>
 #include <QStringList>
 
+#include <limits>
+
 class RecordingPrinter : public PrintTarget {
 public:
     explicit RecordingPrinter(const QString& name = QStringLiteral("Recorder"),
@@ -24,6 +26,7 @@ public:
     bool isLandscape = false;
     QSizeF paper;
     PrinterGeometry device;
+    qint64 pageLimit = std::numeric_limits<qint32>::max();
     RecordingCanvas page; // what the last document drew
 
     int count(const char* event) const { return static_cast<int>(events.count(QString::fromLatin1(event))); }
@@ -53,6 +56,7 @@ public:
     }
     bool makesCopies() const override { return canCopy; }
     PrinterGeometry geometry() const override { return device; }
+    qint64 maxPages() const override { return pageLimit; }
     void beginDocument() override
     {
         events << QStringLiteral("begin");

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QImage>
+#include <QPaintEngine>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,17 +48,22 @@ struct PixelJob {
     // Column c, row r: left, top, right, bottom (exclusive).
     static QRect box(int c, int r) { return QRect(10 + c * 220, 10 + r * 100, 200, 100); }
 
-    QImage draw(bool labels, bool outlines, QString* pictureError = nullptr)
+    void print(PageCanvas& canvas, bool labels, bool outlines, bool toPrinter, QString* pictureError = nullptr)
     {
-        QImage image = PageImage(450, 220, 96);
-        PainterCanvas canvas(&image);
         TPRINTPARAMS p;
         p.Canvas = &canvas;
         p.PixPerMuX = p.PixPerMuY = 0.01;
         p.ShowLabels = labels;
         p.ShowTemplate = outlines;
-        p.ToPrinter = false;
+        p.ToPrinter = toPrinter;
         PRINT(job, p, pictureError);
+    }
+
+    QImage draw(bool labels, bool outlines, QString* pictureError = nullptr)
+    {
+        QImage image = PageImage(450, 220, 96);
+        PainterCanvas canvas(&image);
+        print(canvas, labels, outlines, false, pictureError);
         return image;
     }
 };
@@ -345,4 +352,151 @@ TEST(PainterCanvasPrinter, LargeTextMatchesThePaintersOwnDrawing)
             differing += dark(ours.pixel(x, y)) != dark(theirs.pixel(x, y));
     }
     EXPECT_LT(differing, PixelsWhere(theirs, dark).size() / 20);
+}
+
+// ---------------------------------------------------------------- text blocks
+
+namespace {
+
+// Label text drawn the way it was before blocks: each line on its own,
+// measured and shaped again by drawText and cut at the text area.
+class LineByLineCanvas : public PainterCanvas {
+public:
+    using PainterCanvas::PainterCanvas;
+    void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override
+    {
+        for (const PlacedText& line : lines)
+            textRect(clip, line.x, line.y, line.line->text);
+    }
+};
+
+// A paint device whose engine counts what reaches it: text items, clips
+// switched on, and pens of the text's colour.
+class CountingEngine : public QPaintEngine {
+public:
+    CountingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override
+    {
+        if ((state.state() & (DirtyClipPath | DirtyClipRegion)) && state.clipOperation() != Qt::NoClip)
+            ++clips;
+        if ((state.state() & DirtyPen) && state.pen().color() == Qt::red)
+            ++textPens;
+    }
+    void drawTextItem(const QPointF&, const QTextItem&) override { ++textItems; }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    Type type() const override { return User; }
+    int textItems = 0;
+    int clips = 0;
+    int textPens = 0;
+};
+
+class CountingDevice : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &engine; }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return 450;
+        case PdmHeight:
+            return 220;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 1;
+        }
+    }
+    mutable CountingEngine engine;
+};
+
+} // namespace
+
+// The same ink as line-by-line drawing, on the screen and (through the
+// canvas's own glyph images) at 600 DPI: plain, accented, right-to-left
+// and mixed text, lines cut at the text area, shrunk, underlined text,
+// borders.
+TEST(PainterCanvasBlocks, BlocksDrawWhatLineByLineDrawingDrew)
+{
+    const QList<QStringList> labels = {
+        {QStringLiteral("Mr John Addressee 1"), QStringLiteral("2 Long Meadow Street "), QStringLiteral("AVAWAY fi ffl")},
+        {QStringLiteral("\u00c5ngstr\u00f6m caf\u00e9 na\u00efve"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd 123")},
+        {QStringLiteral("\u0645\u0631\u062d\u0628\u0627 Arabic"), QStringLiteral("a line much wider than the label's own text area")},
+        {QStringLiteral("x"), QStringLiteral("Wg")},
+    };
+    const std::function<void(TJOBINFO&)> formats[] = {
+        [](TJOBINFO&) {},
+        [](TJOBINFO& f) { f.TEXTSHRINKTOFIT = true; f.TEXTJUSTIFY = 2; },
+        [](TJOBINFO& f) { f.FONT.Style = TFONT::fsUnderline | TFONT::fsItalic; f.TEXTALIGNHORIZ = 2; },
+        [](TJOBINFO& f) { f.SHOWBORDER = true; f.MUBORDERWIDTH = 300; f.TEXTALIGNVERT = 2; f.TEXTJUSTIFY = 1; },
+    };
+    for (double dpi : {96.0, 600.0}) {
+        for (std::size_t i = 0; i < std::size(formats); ++i) {
+            PixelJob t;
+            t.setLabels(labels);
+            formats[i](t.format);
+            QImage blocks = PageImage(450, 220, dpi);
+            QImage lines = blocks;
+            {
+                PainterCanvas canvas(&blocks);
+                t.print(canvas, true, false, true);
+            }
+            {
+                LineByLineCanvas canvas(&lines);
+                t.print(canvas, true, false, true);
+            }
+            EXPECT_EQ(blocks, lines) << "format " << i << " at " << dpi << " DPI";
+        }
+    }
+}
+
+// A label's lines reach the device as one text item in one pen; only the
+// label whose line runs past its text area is clipped.
+TEST(PainterCanvasBlocks, OneTextItemPerLabelAndAClipOnlyWhereTextOverflows)
+{
+    PixelJob t;
+    t.setLabels({{QStringLiteral("one"), QStringLiteral("two")},
+                 {QStringLiteral("three"), QStringLiteral("four")},
+                 {QStringLiteral("a line much wider than the label's own text area")},
+                 {QStringLiteral("five")}});
+    CountingDevice device;
+    QPainter painter(&device);
+    PainterCanvas canvas(&painter);
+    t.print(canvas, true, false, true);
+    painter.end();
+    EXPECT_EQ(device.engine.textItems, 4);
+    EXPECT_EQ(device.engine.clips, 1);
+    EXPECT_EQ(device.engine.textPens, 1);
+}
+
+// A line's laid-out width is the width the canvas measures for it, on the
+// screen and on paper, whatever the letters and spaces.
+TEST(PainterCanvasBlocks, LaidOutLinesAreAsWideAsMeasured)
+{
+    QRandomGenerator random(20261207);
+    const QString letters = QStringLiteral("iIl1 .,WMmw@AVTo fiffl\u00e9\u00c5\u05e9\u05dc\u0645\u0631");
+    for (double dpi : {96.0, 600.0, 1200.0}) {
+        QImage image = PageImage(8, 8, dpi);
+        PainterCanvas canvas(&image);
+        for (int round = 0; round < 200; ++round) {
+            CanvasFont font;
+            font.name = round % 2 ? QStringLiteral("Arial") : QStringLiteral("COURIER NEW");
+            font.size = 1 + random.bounded(40);
+            font.style = round % 3 ? 0 : TFONT::fsBold;
+            canvas.setFont(font);
+            QString line;
+            for (int length = 1 + random.bounded(30); length > 0; --length)
+                line += letters[random.bounded(letters.size())];
+            ASSERT_EQ(canvas.shapeText(line).width, canvas.textWidth(line))
+                << dpi << " DPI, " << font.size << " points: " << line.toStdString();
+        }
+    }
 }

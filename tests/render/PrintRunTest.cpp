@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // A 3 x 7 sheet of A4 with 10 pages of labels.
@@ -230,6 +232,31 @@ TEST_F(PrintRunTest, EmptyRangePrintsNothing)
     EXPECT_EQ(r.Outcome, PrintOutcome::NothingToPrint);
     EXPECT_TRUE(target.events.isEmpty()) << target.events.join(", ").toStdString();
     EXPECT_EQ(target.copyCount, 2);
+}
+
+// Beyond the print dialog's 65534 pages every page of the range is drawn
+// and sent; a target that cannot hold them all gets no document at all.
+TEST_F(PrintRunTest, EveryPageBeyondTheDialogsLimitIsPrinted)
+{
+    TDATAINFO& data = *fixture.job.DATAINFO();
+    data.STARTLABNUM = 70000 * 21 - 20; // the one label on page 70 000
+    ASSERT_EQ(printPageCount(fixture.job, PrintCommand::PRINTJOB), 70000 + 9);
+    target.events.clear();
+    PrintResult r = print(PrintCommand::PRINTJOB, 1, 70000, 1, false);
+    EXPECT_EQ(r.Outcome, PrintOutcome::Printed);
+    EXPECT_EQ(r.PagesSent, 70000);
+    ASSERT_EQ(pages.size(), 70000);
+    EXPECT_EQ(pages.last().params.PageIndex, 69999);
+    EXPECT_EQ(target.events.count(QStringLiteral("new")), 69999);
+
+    pages.clear();
+    target.events.clear();
+    target.pageLimit = 69999;
+    r = print(PrintCommand::PRINTJOB, 1, 70000, 1, false);
+    EXPECT_EQ(r.Outcome, PrintOutcome::Failed);
+    EXPECT_EQ(r.Error, QStringLiteral("the print has 70000 pages; one document can hold at most 69999."));
+    EXPECT_TRUE(pages.isEmpty());
+    EXPECT_FALSE(target.events.contains(QStringLiteral("begin")));
 }
 
 TEST(PrintPageLimit, HighestPageOffered)

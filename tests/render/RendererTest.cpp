@@ -259,16 +259,35 @@ TEST(RendererText, ShrinkToFitStepsWidthFirstThenHeight)
     EXPECT_EQ(texts[0].rect, (CanvasRect{11, 11, 188, 88}));
 }
 
+// The block of a label shrunk to its width is as wide as its longest line
+// at the shrunk size: right-justified lines end at that line's end, inside
+// the text area.
+TEST(RendererText, ShrunkBlockIsAsWideAsItsLongestLineAtTheShrunkSize)
+{
+    // The text area is 177 wide; 22 characters fit at 8 points (176).
+    TestJob t(1, 1, {{QStringLiteral("a line of twenty-two c"), QStringLiteral("b")}});
+    t.format.MUBORDERLEFT = t.format.MUBORDERTOP = t.format.MUBORDERRIGHT = t.format.MUBORDERBOTTOM = 1000;
+    t.format.TEXTSHRINKTOFIT = true;
+    t.format.TEXTJUSTIFY = 2;
+    RecordingCanvas canvas;
+    PRINT(t.job, Params(&canvas));
+    const QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0].font.size, 8);
+    EXPECT_EQ(texts[0].x, 11);
+    EXPECT_EQ(texts[1].x, 11 + 176 - 8);
+}
+
 // The painter canvas with the real fonts, noting the size and the text area
 // of the last label text drawn.
 class NotingCanvas : public PainterCanvas {
 public:
     using PainterCanvas::PainterCanvas;
-    void textRect(const CanvasRect& clip, int x, int y, const QString& text) override
+    void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override
     {
         drawnSize = font().size;
         area = clip;
-        PainterCanvas::textRect(clip, x, y, text);
+        PainterCanvas::drawTextBlock(clip, lines);
     }
     int drawnSize = 0;
     CanvasRect area;
