@@ -144,7 +144,7 @@ bool JobController::FNSAVEJOB(const QString& path)
     if (name.isEmpty() || !job_->SAVETOFILE(name))
         return false;
     SETJOBFILENAME(name);
-    view_.namesChanged();
+    showNames();
     return true;
 }
 
@@ -236,7 +236,7 @@ bool JobController::FNOPENJOB(const QString& given)
         }
         reportCommandFailure(1, QStringLiteral("Cannot open the job '") + name + QStringLiteral("'"), e);
         try {
-            view_.namesChanged();
+            showNames();
             view_.sheetChanged();
         } catch (const std::exception&) {
             // The window keeps showing what it showed.
@@ -263,7 +263,7 @@ bool JobController::FNLOADJOB(const QString& given)
     if (!job_->LOADFROMFILE(name))
         return false;
     SETJOBFILENAME(name);
-    view_.namesChanged();
+    showNames();
     view_.sheetChanged();
     return true;
 }
@@ -273,7 +273,7 @@ bool JobController::FNSAVETEMPLATE(const QString& path)
     const QString name = saveChecked(path, true);
     if (name.isEmpty() || !job_->SAVETEMPLATETOFILE(name))
         return false;
-    view_.namesChanged();
+    showNames();
     return true;
 }
 
@@ -324,7 +324,7 @@ bool JobController::FNOPENTEMPLATE(const QString& given)
     if (failed) {
         // The failure may have come after the window took the new sheet.
         try {
-            view_.namesChanged();
+            showNames();
             view_.sheetChanged();
         } catch (const std::exception&) {
         }
@@ -339,7 +339,7 @@ bool JobController::FNLOADTEMPLATE(const QString& given)
         return false;
     if (!job_->LOADTEMPLATEFROMFILE(name))
         return false;
-    view_.namesChanged();
+    showNames();
     view_.sheetChanged();
     return true;
 }
@@ -388,7 +388,7 @@ bool JobController::FNOPENDATA(const QString& given)
             text += QStringLiteral("\n\r") + reason;
         reportError(8, text);
     }
-    view_.namesChanged();
+    showNames();
     return true;
 }
 
@@ -407,7 +407,7 @@ bool JobController::closeJob()
     job_ = std::make_unique<TJOB>();
     SETJOBFILENAME(QString());
     view_.jobReplaced();
-    view_.namesChanged();
+    showNames();
     view_.sheetChanged();
     return true;
 }
@@ -425,13 +425,13 @@ void JobController::newTemplate(MU width, MU height, const LabelProduct* product
     if (product)
         product->applyGrid(*job_->TEMPLATE());
     view_.sheetChanged();
-    view_.namesChanged();
+    showNames();
 }
 
 void JobController::closeData()
 {
     job_->CLEARDATA();
-    view_.namesChanged();
+    showNames();
 }
 
 void JobController::reloadData()
@@ -488,6 +488,12 @@ void JobController::SETJOBFILENAME(const QString& name)
     if (!jobFileName_.isEmpty() && QFileInfo::exists(jobFileName_))
         ADDREOPENITEM(ReopenList::Jobs, jobFileName_);
     jobFileName_ = name;
+}
+
+void JobController::showNames()
+{
+    noteCurrentFiles();
+    view_.namesChanged();
 }
 
 void JobController::noteCurrentFiles()

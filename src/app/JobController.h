@@ -90,7 +90,8 @@ public:
     bool reopen(ReopenList list, const QString& name);
     void SETJOBFILENAME(const QString& name);
     // A template or data file that is no longer the current one since this
-    // was last called goes on top of its reopen list.
+    // was last called goes on top of its reopen list. Done whenever the
+    // names shown change, and by the window as it lays out its name bars.
     void noteCurrentFiles();
 
     // The stored file information: the lists as they were stored (no
@@ -104,6 +105,7 @@ private:
                         bool forOpen) const;
     QString saveChecked(const QString& path, bool isTemplate);
     QString chooseFileToOpen(bool isTemplate);
+    void showNames();
 
     JobView& view_;
     std::unique_ptr<TJOB> job_;
