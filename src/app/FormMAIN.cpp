@@ -49,7 +49,12 @@ TFormMAIN::TFormMAIN(const QStringList& commandLine, QWidget* parent)
     FormCreate();
 }
 
-TFormMAIN::~TFormMAIN() = default;
+TFormMAIN::~TFormMAIN()
+{
+    // The preview goes before the job it shows: a box losing its focus as
+    // the window is taken down must find no preview to tidy it.
+    delete preview_;
+}
 
 void TFormMAIN::setWindows(const ProgramWindows& windows)
 {

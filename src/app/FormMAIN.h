@@ -9,15 +9,12 @@
 #include "app/PreviewPanel.h"
 #include "support/BaseForm.h"
 
-#include <QImage>
-#include <QPointer>
 #include <QStringList>
 #include <memory>
 
 class QAction;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -64,9 +61,9 @@ public:
 
     JobController& controller() const { return *controller_; }
     PreviewPanel& preview() const { return *preview_; }
+    // What the controller and the preview hold, as the window shows it.
     TJOB& job() const { return controller_->job(); }
     const QString& JOBFILENAME() const { return controller_->JOBFILENAME(); }
-    const QString& LASTJOBFILENAME() const { return controller_->LASTJOBFILENAME(); }
     double previewScale() const { return preview_->previewScale(); }
     void setPreviewScale(double scale) { preview_->setPreviewScale(scale); }
     qint32 pageIndex() const { return preview_->pageIndex(); }
@@ -91,7 +88,6 @@ public:
     QMenu* reopenDataMenu() const { return reopenData_; }
 
     bool FNOPENJOB(const QString& name) { return controller_->FNOPENJOB(name); }
-    bool FNOPENTEMPLATE(const QString& name) { return controller_->FNOPENTEMPLATE(name); }
     bool FNOPENDATA(const QString& name) { return controller_->FNOPENDATA(name); }
 
     // The enabled states of a top-level menu's entries, as it opens.

@@ -14,6 +14,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+// The controller's library links Qt Core and Gui only, so that the file
+// commands run, and are tested, without a window.
+#ifdef QT_WIDGETS_LIB
+#error "The job controller must not use Qt Widgets"
+#endif
+
 namespace {
 
 struct FileKind {

@@ -36,8 +36,8 @@ void TFormMAIN::FormShow()
     FNLOADDESKTOP();
     FNLOADFILEINFO();
     FNLOADSETTINGS();
-    if (!LASTJOBFILENAME().isEmpty())
-        controller_->FNOPENJOB(LASTJOBFILENAME());
+    if (!controller_->LASTJOBFILENAME().isEmpty())
+        controller_->FNOPENJOB(controller_->LASTJOBFILENAME());
     applyCommandLine();
     preview_->EditStartLabNumExit();
     preview_->EditRepeatLabelNumExit();

@@ -418,13 +418,13 @@ qint32 PreviewPanel::fitToSheet(qint64 n) const
 void PreviewPanel::showDataNumbers()
 {
     // The numbers printing will use, as the boxes keep them.
-    TDATAINFO& data = *controller_.job().DATAINFO();
-    data.STARTLABNUM = fitToSheet(data.STARTLABNUM);
-    data.RepeatLabelNum = fitToSheet(data.RepeatLabelNum);
+    TDATAINFO& numbers = *controller_.job().DATAINFO();
+    numbers.STARTLABNUM = fitToSheet(numbers.STARTLABNUM);
+    numbers.RepeatLabelNum = fitToSheet(numbers.RepeatLabelNum);
     timerStartAt_->stop();
     timerRepeatLabel_->stop();
-    setBoxText(editStart_, QString::number(data.STARTLABNUM));
-    setBoxText(editRepeat_, QString::number(data.RepeatLabelNum));
+    setBoxText(editStart_, QString::number(numbers.STARTLABNUM));
+    setBoxText(editRepeat_, QString::number(numbers.RepeatLabelNum));
 }
 
 void PreviewPanel::EditStartLabNumExit()

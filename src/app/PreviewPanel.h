@@ -6,6 +6,7 @@
 
 #include "render/PrintParams.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QScrollArea>
 
