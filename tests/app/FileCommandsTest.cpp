@@ -252,7 +252,8 @@ TEST_F(FileMenusTest, ReopenMenuShowsTheListAndOpensItsEntries)
     QMenu* menu = main.reopenJobMenu();
     ASSERT_EQ(menu->actions().size(), 2);
     // A path with an ampersand shows it and keeps it.
-    EXPECT_EQ(menu->actions().constFirst()->text(), QString(amp).replace("&", "&&"));
+    const QString ampCaption = QString(amp).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    EXPECT_EQ(menu->actions().constFirst()->text(), ampCaption);
     EXPECT_EQ(main.reopenEntries(menu), (QStringList{amp, a}));
 
     const int drawn = main.refreshCount();
@@ -260,7 +261,7 @@ TEST_F(FileMenusTest, ReopenMenuShowsTheListAndOpensItsEntries)
     EXPECT_EQ(main.JOBFILENAME(), a);
     EXPECT_GT(main.refreshCount(), drawn);
     EXPECT_EQ(main.reopenEntries(menu), (QStringList{c, amp}));
-    EXPECT_EQ(menu->actions().at(1)->text(), QString(amp).replace("&", "&&"));
+    EXPECT_EQ(menu->actions().at(1)->text(), ampCaption);
 }
 
 TEST_F(FileMenusTest, NewJobWizardRunsEveryStep)
