@@ -36,6 +36,7 @@ public:
     virtual void sheetChanged() {}
     // Another job (opened, or a new empty one) has replaced the current one.
     virtual void jobReplaced() {}
+    // A reopen list has changed.
     virtual void reopenListChanged(ReopenList) {}
 };
 
