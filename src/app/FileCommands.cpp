@@ -1,462 +1,56 @@
-// Opening, saving and closing jobs, templates and data files.
+// The File, Template and Data menus' commands on the window: each runs the
+// job controller's command and shows the result.
 
 #include "app/FormMAIN.h"
 #include "dialogs/FormNEWPAPER.h"
-#include "model/ComponentStream.h"
-#include "support/Dialogs.h"
-#include "support/ErrorLog.h"
-#include "support/Messages.h"
-#include "support/ProgramFolder.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QLineEdit>
-
-namespace {
-
-struct FileKind {
-    const char* extension;
-    const char* lockedExtension;
-    const char* defaultSuffix;
-    const char* subFolder;
-    const char* openFilter;
-    const char* saveFilter;
-    const char* lockedMessage;
-};
-
-// Filters match both letter cases: the extensions are written upper-case
-// but files from elsewhere may carry them in lower case.
-const FileKind jobKind = {
-    ".GVJ", ".GVL", "GVJ", "Jobs",
-    "Job files (*.GVJ *.gvj);;Locked job files (*.GVL *.gvl);;All job files (*.GVJ *.gvj *.GVL *.gvl)",
-    "Job files (*.GVJ *.gvj)",
-    "Cannot overwrite a locked job.",
-};
-const FileKind templateKind = {
-    ".GVT", ".GVR", "GVT", "Templates",
-    "Template files (*.GVT *.gvt);;Locked template files (*.GVR *.gvr);;All template files (*.GVT *.gvt *.GVR *.gvr)",
-    "Template files (*.GVT *.gvt)",
-    "Cannot overwrite a locked template.",
-};
-
-QString folderOf(const QString& path)
-{
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash < 0 ? QString() : path.left(slash + 1);
-}
-
-QString upperExtension(const QString& path)
-{
-    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : name.mid(dot).toUpper();
-}
-
-void reportError(int code, const QString& text)
-{
-    FNLOGERROR(code, text, true, true);
-}
-
-} // namespace
-
-QString TFormMAIN::startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
-                               bool forOpen) const
-{
-    const QString folder = folderOf(currentFile);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        return folder;
-    if (forOpen && !rememberedDir.isEmpty() && !QFileInfo(rememberedDir).isDir())
-        rememberedDir.clear();
-    if (rememberedDir.isEmpty()) {
-        rememberedDir = ProgramFolder() + QLatin1Char('/');
-        const QString sub = rememberedDir + subFolder;
-        if (!QFileInfo(sub).isDir())
-            QDir().mkpath(sub);
-        if (QFileInfo(sub).isDir())
-            rememberedDir = sub + QLatin1Char('/');
-    }
-    return rememberedDir;
-}
-
-// The checks every save makes before anything is written: the folder, the
-// name, the extension, a locked file. The extension is always written in
-// capitals, so "keep.gvj" is written as "keep.GVJ": when that changes the
-// name and a file of the written name is there, the user is asked before it
-// is replaced (a save dialog only asked about the name as typed). Returns
-// the name to write, or an empty text when the save must not go on.
-QString TFormMAIN::saveChecked(const QString& path, bool isTemplate)
-{
-    const FileKind& kind = isTemplate ? templateKind : jobKind;
-    const QString folder = folderOf(path);
-    const QString base = FNFILENAMEONLY(path);
-    const QString ext = upperExtension(path);
-    if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir()) {
-        reportError(4, QStringLiteral("Cannot find path \"%1\"").arg(folder));
-        return QString();
-    }
-    if (base.isEmpty()) {
-        reportError(5, QStringLiteral("Cannot save file with no name."));
-        return QString();
-    }
-    if (ext != QLatin1String(kind.extension) && ext != QLatin1String(kind.lockedExtension)) {
-        reportError(6, isTemplate ? QStringLiteral("Invalid template file extension \"%1\"").arg(ext)
-                                  : QStringLiteral("Invalid job file extension \"%1\"").arg(ext));
-        return QString();
-    }
-    const QString name = folder + base + ext;
-    if (ext == QLatin1String(kind.lockedExtension) && QFileInfo::exists(name)) {
-        reportError(7, QString::fromLatin1(kind.lockedMessage));
-        return QString();
-    }
-    if (name != path && QFileInfo::exists(name)
-        && Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
-               != MsgAnswer::Yes)
-        return QString();
-    return name;
-}
-
-bool TFormMAIN::FNSAVEJOB(const QString& path)
-{
-    const QString name = saveChecked(path, false);
-    if (name.isEmpty() || !job_->SAVETOFILE(name))
-        return false;
-    SETJOBFILENAME(name);
-    PanelJOBNAMEResize();
-    return true;
-}
-
-bool TFormMAIN::FNSAVEJOBAS()
-{
-    FileRequest r;
-    r.caption = QStringLiteral("Save job as");
-    r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), false);
-    const QString base = FNFILENAMEONLY(jobFileName_);
-    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVJ");
-    r.defaultSuffix = QString::fromLatin1(jobKind.defaultSuffix);
-    r.filter = QString::fromLatin1(jobKind.saveFilter);
-    const QString chosen = Dialogs().saveFile(this, r);
-    if (chosen.isEmpty())
-        return false;
-    return FNSAVEJOB(chosen);
-}
-
-bool TFormMAIN::FNSAVEJOBFIRST()
-{
-    if (!FNSAVETEMPLATEFIRST())
-        return false;
-    if (!job_ || !job_->ALTERED())
-        return true;
-    switch (Messages().question(QStringLiteral("Save current job first?"))) {
-    case MsgAnswer::Yes:
-        if (!FNFILENAMEONLY(jobFileName_).isEmpty())
-            return FNSAVEJOB(jobFileName_);
-        return FNSAVEJOBAS();
-    case MsgAnswer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool TFormMAIN::FNSAVETEMPLATEFIRST()
-{
-    if (!job_ || !job_->TEMPLATE()->ALTERED)
-        return true;
-    switch (Messages().question(QStringLiteral("Save current template first?"))) {
-    case MsgAnswer::No:
-        return true;
-    case MsgAnswer::Yes:
-        break;
-    default:
-        return false;
-    }
-    const QString name = job_->TEMPLATE()->FULLFILENAME;
-    bool overwrite = true;
-    if (!name.isEmpty() && QFileInfo::exists(name))
-        overwrite = Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"),
-                                        MsgButtons::YesNo) == MsgAnswer::Yes;
-    if (overwrite && !FNFILENAMEONLY(name).isEmpty())
-        return FNSAVETEMPLATE(name);
-    return FNSAVETEMPLATEAS();
-}
-
-// The open dialog of jobs or templates; empty when cancelled.
-QString TFormMAIN::chooseFileToOpen(bool isTemplate)
-{
-    const FileKind& kind = isTemplate ? templateKind : jobKind;
-    FileRequest r;
-    r.caption = isTemplate ? QStringLiteral("Open template") : QStringLiteral("Open job");
-    r.startFolder = isTemplate ? startFolder(job_->TEMPLATE()->FULLFILENAME, templateDir_,
-                                             QString::fromLatin1(kind.subFolder), true)
-                               : startFolder(jobFileName_, jobDir_, QString::fromLatin1(kind.subFolder), true);
-    r.defaultSuffix = QString::fromLatin1(kind.defaultSuffix);
-    r.filter = QString::fromLatin1(kind.openFilter);
-    return Dialogs().openFile(this, r);
-}
-
-bool TFormMAIN::FNOPENJOB(const QString& given)
-{
-    if (!FNSAVEJOBFIRST())
-        return false;
-    // Chosen first, so that a failure can name the file.
-    const QString name = given.isEmpty() ? chooseFileToOpen(false) : given;
-    if (name.isEmpty())
-        return false;
-    std::unique_ptr<TJOB> previous = std::move(job_);
-    const QString previousName = jobFileName_;
-    job_ = std::make_unique<TJOB>();
-    bool loaded = false;
-    try {
-        loaded = FNLOADJOB(name);
-    } catch (const std::exception& e) {
-        // Whatever failed (most often memory for a damaged job's contents),
-        // the job that was open stays open as it was.
-        job_ = std::move(previous);
-        if (jobFileName_ != previousName) {
-            jobFileName_ = previousName;
-            REMOVEREOPENITEM(reopenJob_, previousName);
-        }
-        reportCommandFailure(1, QStringLiteral("Cannot open the job '") + name + QStringLiteral("'"), e);
-        try {
-            PanelJOBNAMEResize();
-            FITPAPER();
-        } catch (const std::exception&) {
-            // The window keeps showing what it showed.
-        }
-        return false;
-    }
-    if (!loaded) {
-        job_ = std::move(previous);
-        return false;
-    }
-    job_->setALTERED(false);
-    job_->TEMPLATE()->ALTERED = false;
-    if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
-        FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
-    GOTOFIRSTPAGE(false);
-    showDataNumbers();
-    return true;
-}
-
-bool TFormMAIN::FNLOADJOB(const QString& given)
-{
-    const QString name = given.isEmpty() ? chooseFileToOpen(false) : given;
-    if (name.isEmpty())
-        return false;
-    if (!job_->LOADFROMFILE(name))
-        return false;
-    SETJOBFILENAME(name);
-    PanelJOBNAMEResize();
-    FITPAPER();
-    return true;
-}
-
-bool TFormMAIN::FNSAVETEMPLATE(const QString& path)
-{
-    const QString name = saveChecked(path, true);
-    if (name.isEmpty() || !job_->SAVETEMPLATETOFILE(name))
-        return false;
-    PanelJOBNAMEResize();
-    return true;
-}
-
-bool TFormMAIN::FNSAVETEMPLATEAS()
-{
-    FileRequest r;
-    r.caption = QStringLiteral("Save template as");
-    const QString current = job_->TEMPLATE()->FULLFILENAME;
-    r.startFolder = startFolder(current, templateDir_, QString::fromLatin1(templateKind.subFolder), false);
-    const QString base = FNFILENAMEONLY(current);
-    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVT");
-    r.defaultSuffix = QString::fromLatin1(templateKind.defaultSuffix);
-    r.filter = QString::fromLatin1(templateKind.saveFilter);
-    const QString chosen = Dialogs().saveFile(this, r);
-    if (chosen.isEmpty())
-        return false;
-    return FNSAVETEMPLATE(chosen);
-}
-
-bool TFormMAIN::FNOPENTEMPLATE(const QString& given)
-{
-    if (!FNSAVETEMPLATEFIRST())
-        return false;
-    const QString name = given.isEmpty() ? chooseFileToOpen(true) : given;
-    if (name.isEmpty())
-        return false;
-    QByteArray snapshot;
-    WriteObjectStream(snapshot, *job_->TEMPLATE());
-    const bool wasAltered = job_->TEMPLATE()->ALTERED;
-    bool failed = false;
-    try {
-        if (FNLOADTEMPLATE(name)) {
-            job_->TEMPLATE()->ALTERED = false;
-            job_->setALTERED(true);
-            return true;
-        }
-    } catch (const std::exception& e) {
-        reportCommandFailure(1, QStringLiteral("Cannot open the template '") + name + QStringLiteral("'"), e);
-        failed = true;
-    }
-    // Put the template back as it was: into a fresh template (the load may
-    // have replaced it), every stored property from the snapshot.
-    TTEMPLATE& t = *job_->TEMPLATE();
-    t = TTEMPLATE();
-    qsizetype pos = 0;
-    ReadObjectStream(snapshot, pos, t);
-    t.ALTERED = wasAltered;
-    if (failed) {
-        // The failure may have come after the window took the new sheet.
-        try {
-            PanelJOBNAMEResize();
-            FITPAPER();
-        } catch (const std::exception&) {
-        }
-    }
-    return false;
-}
-
-bool TFormMAIN::FNLOADTEMPLATE(const QString& given)
-{
-    const QString name = given.isEmpty() ? chooseFileToOpen(true) : given;
-    if (name.isEmpty())
-        return false;
-    if (!job_->LOADTEMPLATEFROMFILE(name))
-        return false;
-    PanelJOBNAMEResize();
-    FITPAPER();
-    return true;
-}
-
-bool TFormMAIN::FNOPENDATA(const QString& given)
-{
-    QString name = given;
-    TDATAINFO& data = *job_->DATAINFO();
-    if (name.isEmpty()) {
-        FileRequest r;
-        r.caption = QStringLiteral("Open data");
-        r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
-        r.defaultSuffix = QStringLiteral("TXT");
-        r.filter = QStringLiteral("Text files (*.TXT *.txt);;All files (*)");
-        name = Dialogs().openFile(this, r);
-        if (name.isEmpty())
-            return false;
-    }
-    if (!QFileInfo::exists(name)) {
-        Messages().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
-        return false;
-    }
-    // Another data file is a change to the job; reading the same one again
-    // is not, and must not clear a change made by another command.
-    const bool sameFile = name == data.FULLFILENAME;
-    if (!sameFile)
-        job_->setALTERED(true);
-    data.FULLFILENAME = name;
-    bool loaded = false;
-    QString reason;
-    try {
-        loaded = data.LOADDATA();
-    } catch (const std::exception& e) {
-        // Reloading a file that has turned unreadable keeps the labels it
-        // gave before; another file's labels never show under a new name.
-        const auto* readError = dynamic_cast<const EDataReadError*>(&e);
-        reason = readError ? readError->message() : failureCause(e);
-        if (!sameFile) {
-            data.FILECONTENT.clear();
-            data.reindex();
-        }
-    }
-    if (!loaded) {
-        QString text = QStringLiteral("Cannot load data file '") + name + QStringLiteral("'");
-        if (!reason.isEmpty())
-            text += QStringLiteral("\n\r") + reason;
-        reportError(8, text);
-    }
-    PanelJOBNAMEResize();
-    return true;
-}
-
-// ---------------------------------------------------------------- handlers
 
 void TFormMAIN::OpenjobClick()
 {
-    if (FNOPENJOB(QString()))
-        REFRESHPAGE();
-}
-
-void TFormMAIN::SavejobClick()
-{
-    if (!FNSAVEJOB(jobFileName_))
-        FNSAVEJOBAS();
-}
-
-void TFormMAIN::SAVEJOBASClick()
-{
-    FNSAVEJOBAS();
+    if (controller_->FNOPENJOB(QString()))
+        preview_->REFRESHPAGE();
 }
 
 void TFormMAIN::CLOSEJOBClick()
 {
-    if (!FNSAVEJOBFIRST())
-        return;
-    job_ = std::make_unique<TJOB>();
-    SETJOBFILENAME(QString());
-    showDataNumbers();
-    PanelJOBNAMEResize();
-    FITPAPER();
-    GOTOFIRSTPAGE(true);
+    if (controller_->closeJob())
+        preview_->GOTOFIRSTPAGE(true);
 }
 
 void TFormMAIN::NEWTEMPLATEClick()
 {
     // The new template replaces the current one: unsaved changes to that
     // are offered for saving first, as when it is closed.
-    if (!windows_.newPaper || !FNSAVETEMPLATEFIRST())
+    if (!windows_.newPaper || !controller_->FNSAVETEMPLATEFIRST())
         return;
     MU width = defaultPaperWidth();
     MU height = defaultPaperHeight();
     if (!windows_.newPaper->execute(width, height))
         return;
-    job_->MAKENEWTEMPLATE(width, height);
-    FITPAPER();
-    PanelJOBNAMEResize();
-    REFRESHPAGE();
+    controller_->newTemplate(width, height);
+    preview_->REFRESHPAGE();
 }
 
 void TFormMAIN::OPENTEMPLATEClick()
 {
-    if (FNOPENTEMPLATE(QString()))
-        REFRESHPAGE();
-}
-
-void TFormMAIN::SAVETEMPLATEClick()
-{
-    const QString name = job_->TEMPLATE()->FULLFILENAME;
-    if (name.isEmpty() || !FNSAVETEMPLATE(name))
-        FNSAVETEMPLATEAS();
-}
-
-void TFormMAIN::SAVETEMPLATEASClick()
-{
-    FNSAVETEMPLATEAS();
+    if (controller_->FNOPENTEMPLATE(QString()))
+        preview_->REFRESHPAGE();
 }
 
 void TFormMAIN::OPENDATAClick()
 {
-    FNOPENDATA(QString());
-    REFRESHPAGE();
+    controller_->FNOPENDATA(QString());
+    preview_->REFRESHPAGE();
 }
 
 void TFormMAIN::CLOSEDATAClick()
 {
-    job_->CLEARDATA();
-    PanelJOBNAMEResize();
-    REFRESHPAGE();
+    controller_->closeData();
+    preview_->REFRESHPAGE();
 }
 
 void TFormMAIN::ButtonRELOADDATAClick()
 {
-    if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
-        FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
-    GOTOFIRSTPAGE(false);
-    REFRESHPAGE();
+    controller_->reloadData();
+    preview_->GOTOFIRSTPAGE(false);
+    preview_->REFRESHPAGE();
 }

@@ -32,23 +32,23 @@ void TFormMAIN::showEvent(QShowEvent* event)
 
 void TFormMAIN::FormShow()
 {
-    FITPAPER();
+    preview_->FITPAPER();
     FNLOADDESKTOP();
     FNLOADFILEINFO();
     FNLOADSETTINGS();
-    if (!lastJobFileName_.isEmpty())
-        FNOPENJOB(lastJobFileName_);
+    if (!controller_->LASTJOBFILENAME().isEmpty())
+        controller_->FNOPENJOB(controller_->LASTJOBFILENAME());
     applyCommandLine();
-    EditStartLabNumExit();
-    EditRepeatLabelNumExit();
-    GOTOFIRSTPAGE(true);
+    preview_->EditStartLabNumExit();
+    preview_->EditRepeatLabelNumExit();
+    preview_->GOTOFIRSTPAGE(true);
     PanelJOBNAMEResize();
     QCoreApplication::processEvents();
     // The start-up benchmark measures the time to this point: a painted main
     // window with the last job reopened. It asks the program to end here.
     if (qEnvironmentVariableIsSet("GORVIN_EXIT_AFTER_START")) {
         repaint();
-        std::fprintf(stderr, "started with job '%s', %d pages\n", qPrintable(jobFileName_), job_->PAGECOUNT());
+        std::fprintf(stderr, "started with job '%s', %d pages\n", qPrintable(JOBFILENAME()), job().PAGECOUNT());
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
 }
@@ -59,13 +59,13 @@ void TFormMAIN::applyCommandLine()
         return;
     const CommandLine cl = parseCommandLine(commandLine_);
     if (!cl.jobFile.isEmpty()) {
-        FNOPENJOB(cl.jobFile);
+        controller_->FNOPENJOB(cl.jobFile);
         return;
     }
     // A template handed over alone starts a new job on that sheet.
     if (!cl.templateDocument.isEmpty()) {
         CLOSEJOBClick();
-        FNOPENTEMPLATE(cl.templateDocument);
+        controller_->FNOPENTEMPLATE(cl.templateDocument);
         return;
     }
     // A name that is not opened is told, so that the user does not take the
@@ -94,8 +94,8 @@ void TFormMAIN::applyCommandLine()
         return;
     }
     CLOSEJOBClick();
-    if (FNOPENTEMPLATE(cl.templateFile))
-        FNOPENDATA(cl.dataFile);
+    if (controller_->FNOPENTEMPLATE(cl.templateFile))
+        controller_->FNOPENDATA(cl.dataFile);
 }
 
 void TFormMAIN::closeEvent(QCloseEvent* event)
@@ -110,7 +110,7 @@ void TFormMAIN::closeEvent(QCloseEvent* event)
 
 bool TFormMAIN::FormCloseQuery()
 {
-    if (!FNSAVEJOBFIRST())
+    if (!controller_->FNSAVEJOBFIRST())
         return false;
     if (!printCloseQuestion())
         return false;
@@ -131,20 +131,20 @@ void TFormMAIN::FNLOADSETTINGS()
         s.ShowLabels = windows_.settings->showLabels();
         s.ShowTemplate = windows_.settings->showTemplate();
     }
-    s.MainScale = params_.FontScale;
+    s.MainScale = preview_->previewScale();
     ::FNLOADSETTINGS(s);
     // Only the scale dialog sets the scale, always within its range; a
     // stored scale outside it comes from a damaged or hand-edited file and
     // could ask for a preview image of gigabytes. It is kept in the range.
     if (std::isfinite(s.MainScale) && s.MainScale > 0)
-        params_.FontScale = std::clamp(s.MainScale, minScale_, maxScale_);
+        preview_->setPreviewScale(std::clamp(s.MainScale, minScale_, maxScale_));
     if (windows_.settings) {
         windows_.settings->setSaveSettings(s.SaveSettings);
         windows_.settings->setShowTemplate(s.ShowTemplate);
         windows_.settings->setShowLabels(s.ShowLabels);
     }
     if (s.SaveSettings)
-        FITPAPER(); // the stored scale
+        preview_->FITPAPER(); // the stored scale
 }
 
 void TFormMAIN::FNSAVESETTINGS()
@@ -155,7 +155,7 @@ void TFormMAIN::FNSAVESETTINGS()
         s.ShowLabels = windows_.settings->showLabels();
         s.ShowTemplate = windows_.settings->showTemplate();
     }
-    s.MainScale = params_.FontScale;
+    s.MainScale = preview_->previewScale();
     ::FNSAVESETTINGS(s);
 }
 
@@ -167,18 +167,7 @@ void TFormMAIN::FNLOADFILEINFO()
         windows_.settings->setSaveFileInfo(info.SaveFileInfo);
     if (!info.SaveFileInfo)
         return;
-    // Stored entries go in as they are: no existence check, no limit of ten.
-    auto fill = [this](QMenu* menu, const QStringList& items) {
-        for (const QString& item : items) {
-            QAction* entry = menu->addAction(QString(item).replace(QLatin1Char('&'), QStringLiteral("&&")));
-            entry->setData(item);
-            connect(entry, &QAction::triggered, this, &TFormMAIN::REOPENCLICK);
-        }
-    };
-    fill(reopenJob_, info.Jobs);
-    fill(reopenData_, info.Data);
-    fill(reopenTemplate_, info.Templates);
-    lastJobFileName_ = info.CurrentJob;
+    controller_->loadFileInfo(info);
 }
 
 void TFormMAIN::FNSAVEFILEINFO()
@@ -186,10 +175,7 @@ void TFormMAIN::FNSAVEFILEINFO()
     FileInfo info;
     if (windows_.settings)
         info.SaveFileInfo = windows_.settings->saveFileInfo();
-    info.CurrentJob = jobFileName_;
-    info.Jobs = reopenEntries(reopenJob_);
-    info.Data = reopenEntries(reopenData_);
-    info.Templates = reopenEntries(reopenTemplate_);
+    controller_->fillFileInfo(info);
     ::FNSAVEFILEINFO(info);
 }
 

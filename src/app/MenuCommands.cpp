@@ -1,4 +1,5 @@
-// The recent-file menus and the commands that open the program's dialogs.
+// The reopen menus, which show the job controller's lists, and the
+// commands that open the program's dialogs.
 
 #include "app/FormMAIN.h"
 #include "dialogs/FormABOUT.h"
@@ -21,83 +22,39 @@
 #include <QFileInfo>
 #include <QMenu>
 
-// ---------------------------------------------------------------- recent files
+// ---------------------------------------------------------------- reopen menus
 
-QStringList TFormMAIN::reopenEntries(QMenu* menu) const
+ReopenList TFormMAIN::listOf(const QMenu* menu) const
 {
-    QStringList entries;
-    for (QAction* a : menu->actions())
-        entries << a->data().toString();
-    return entries;
+    if (menu == reopenTemplate_)
+        return ReopenList::Templates;
+    return menu == reopenData_ ? ReopenList::Data : ReopenList::Jobs;
 }
 
-void TFormMAIN::REMOVEREOPENITEM(QMenu* menu, const QString& name)
+void TFormMAIN::reopenListChanged(ReopenList list)
 {
-    // Entries keep their path as data; the caption doubles any "&" so that
-    // it shows as written. File names on this system are told apart by
-    // letter case, and an "&" is part of a name: paths compare exactly.
-    for (QAction* a : menu->actions())
-        if (a->data().toString() == name) {
-            menu->removeAction(a);
-            delete a;
+    QMenu* menu = list == ReopenList::Jobs ? reopenJob_ : list == ReopenList::Templates ? reopenTemplate_ : reopenData_;
+    const QStringList& entries = controller_->reopenEntries(list);
+    const QList<QAction*> actions = menu->actions();
+    // The entries are relabelled in place: the one being chosen may be the
+    // one whose file moves. Each keeps its path as data; the caption
+    // doubles any "&" so that it shows as written.
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QAction* entry = i < actions.size() ? actions.at(i) : nullptr;
+        if (!entry) {
+            entry = menu->addAction(QString());
+            connect(entry, &QAction::triggered, this, [this, list, entry] {
+                if (controller_->reopen(list, entry->data().toString()))
+                    preview_->REFRESHPAGE();
+            });
         }
-}
-
-void TFormMAIN::ADDREOPENITEM(QMenu* menu, const QString& name)
-{
-    REMOVEREOPENITEM(menu, name);
-    if (!name.isEmpty() && QFileInfo::exists(name)) {
-        auto* entry = new QAction(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), menu);
-        entry->setData(name);
-        connect(entry, &QAction::triggered, this, &TFormMAIN::REOPENCLICK);
-        const QList<QAction*> existing = menu->actions();
-        menu->insertAction(existing.isEmpty() ? nullptr : existing.constFirst(), entry);
+        entry->setText(QString(entries.at(i)).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        entry->setData(entries.at(i));
     }
-    while (menu->actions().size() > 10) {
-        QAction* eleventh = menu->actions().at(10);
-        menu->removeAction(eleventh);
-        delete eleventh;
+    for (qsizetype i = entries.size(); i < actions.size(); ++i) {
+        menu->removeAction(actions.at(i));
+        actions.at(i)->deleteLater();
     }
-}
-
-void TFormMAIN::REOPENCLICK()
-{
-    auto* entry = qobject_cast<QAction*>(sender());
-    if (!entry || entry->menu())
-        return;
-    auto* parentMenu = qobject_cast<QMenu*>(entry->parent());
-    if (!parentMenu)
-        return;
-    const QString name = entry->data().toString();
-    const QString parentName = parentMenu->objectName();
-    if (parentName == QLatin1String("REOPENJOB")) {
-        if (FNOPENJOB(name))
-            REFRESHPAGE();
-    } else if (parentName == QLatin1String("REOPENTEMPLATE")) {
-        if (FNOPENTEMPLATE(name)) {
-            REFRESHPAGE();
-            job_->setALTERED(true);
-        }
-    } else if (parentName == QLatin1String("REOPENDATA")) {
-        if (FNOPENDATA(name)) {
-            REFRESHPAGE();
-            job_->setALTERED(true);
-        }
-    }
-}
-
-void TFormMAIN::SETJOBFILENAME(const QString& name)
-{
-    // Exact: "Case.GVJ" and "case.GVJ" are two files.
-    if (name == jobFileName_)
-        return;
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    if (slash >= 0)
-        jobDir_ = name.left(slash + 1);
-    REMOVEREOPENITEM(reopenJob_, name);
-    if (!jobFileName_.isEmpty() && QFileInfo::exists(jobFileName_))
-        ADDREOPENITEM(reopenJob_, jobFileName_);
-    jobFileName_ = name;
 }
 
 // ---------------------------------------------------------------- commands
@@ -113,15 +70,15 @@ void TFormMAIN::Newjobwizard1Click()
 
 void TFormMAIN::FORMATLABELSClick()
 {
-    if (windows_.format && windows_.format->execute(*job_, picDir_))
-        REFRESHPAGE();
+    if (windows_.format && windows_.format->execute(job(), controller_->picturesFolder()))
+        preview_->REFRESHPAGE();
 }
 
 void TFormMAIN::Editlayout1Click()
 {
-    if (windows_.layout && windows_.layout->execute(*job_->TEMPLATE())) {
-        job_->setALTERED(true);
-        REFRESHPAGE();
+    if (windows_.layout && windows_.layout->execute(*job().TEMPLATE())) {
+        job().setALTERED(true);
+        preview_->REFRESHPAGE();
     }
 }
 
@@ -129,11 +86,11 @@ void TFormMAIN::Scale1Click()
 {
     if (!windows_.scale)
         return;
-    double scale = params_.FontScale;
+    double scale = preview_->previewScale();
     if (windows_.scale->execute(scale, minScale_, maxScale_)) {
-        params_.FontScale = scale;
-        FITPAPER();
-        REFRESHPAGE();
+        preview_->setPreviewScale(scale);
+        preview_->FITPAPER();
+        preview_->REFRESHPAGE();
     }
 }
 
@@ -146,7 +103,7 @@ void TFormMAIN::Setunits1Click()
 void TFormMAIN::Softwaresettings1Click()
 {
     if (windows_.settings && windows_.settings->execute())
-        REFRESHPAGE();
+        preview_->REFRESHPAGE();
 }
 
 void TFormMAIN::Gotowebsite1Click()

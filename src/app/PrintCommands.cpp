@@ -52,9 +52,9 @@ void TFormMAIN::printCommand(bool labels)
             Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
             return;
         }
-        target.setOrientation(job_->TEMPLATE()->LANDSCAPE());
+        target.setOrientation(job().TEMPLATE()->LANDSCAPE());
         const PrintCommand command = labels ? PrintCommand::PRINTJOB : PrintCommand::PRINTTEMPLATE;
-        const qint32 maxPage = printMaxPage(*job_, command);
+        const qint32 maxPage = printMaxPage(job(), command);
 
         PrintRequest request;
         request.Command = command;
@@ -102,7 +102,7 @@ void TFormMAIN::printCommand(bool labels)
 
         // Every document carries a title: the print system's job name and
         // the PDF's title.
-        target.setDocumentName(printDocumentName(command, jobFileName_));
+        target.setDocumentName(printDocumentName(command, JOBFILENAME()));
 
         if (!printRun_)
             printRun_ = std::make_unique<PrintRun>();
@@ -125,7 +125,7 @@ void TFormMAIN::printCommand(bool labels)
                 progress->setLabelText(QStringLiteral("page %1 of %2").arg(sent).arg(total));
             }
         };
-        const PrintResult result = printRun_->run(*job_, target, request);
+        const PrintResult result = printRun_->run(job(), target, request);
         printRun_->progress = nullptr;
         progress.reset();
         switch (result.Outcome) {
@@ -184,12 +184,12 @@ void TFormMAIN::Setupprinter1Click()
         return;
     }
     PrinterTarget& target = printer();
-    const bool landscape = job_->TEMPLATE()->LANDSCAPE();
+    const bool landscape = job().TEMPLATE()->LANDSCAPE();
     target.setOrientation(landscape);
     Dialogs().printerSetup(this, target.printer());
     const bool nowLandscape = target.landscape();
-    job_->setALTERED(job_->ALTERED() || nowLandscape != landscape);
-    job_->TEMPLATE()->SETLANDSCAPE(nowLandscape);
+    job().setALTERED(job().ALTERED() || nowLandscape != landscape);
+    job().TEMPLATE()->SETLANDSCAPE(nowLandscape);
 }
 
 bool TFormMAIN::printCloseQuestion()

@@ -7,15 +7,12 @@
 
 void TFormMAIN::NEWTEMPLATEFROMPRODUCTClick()
 {
-    if (!windows_.product || !FNSAVETEMPLATEFIRST())
+    if (!windows_.product || !controller_->FNSAVETEMPLATEFIRST())
         return;
     LabelProduct product;
     if (!windows_.product->execute(product))
         return;
     // A new template, altered as one made with "New...", then the sheet's grid.
-    job_->MAKENEWTEMPLATE(product.PaperWidth, product.PaperHeight);
-    product.applyGrid(*job_->TEMPLATE());
-    FITPAPER();
-    PanelJOBNAMEResize();
-    REFRESHPAGE();
+    controller_->newTemplate(product.PaperWidth, product.PaperHeight, &product);
+    preview_->REFRESHPAGE();
 }

@@ -1,0 +1,534 @@
+// Opening, saving and closing jobs, templates and data files, and the
+// reopen lists.
+
+#include "app/JobController.h"
+
+#include "app/CommandFailure.h"
+#include "model/ComponentStream.h"
+#include "model/LabelCatalogue.h"
+#include "settings/StoredSettings.h"
+#include "support/ErrorLog.h"
+#include "support/Messages.h"
+#include "support/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+// The controller's library links Qt Core and Gui only, so that the file
+// commands run, and are tested, without a window.
+#ifdef QT_WIDGETS_LIB
+#error "The job controller must not use Qt Widgets"
+#endif
+
+namespace {
+
+struct FileKind {
+    const char* extension;
+    const char* lockedExtension;
+    const char* defaultSuffix;
+    const char* subFolder;
+    const char* openFilter;
+    const char* saveFilter;
+    const char* lockedMessage;
+};
+
+// Filters match both letter cases: the extensions are written upper-case
+// but files from elsewhere may carry them in lower case.
+const FileKind jobKind = {
+    ".GVJ",
+    ".GVL",
+    "GVJ",
+    "Jobs",
+    "Job files (*.GVJ *.gvj);;Locked job files (*.GVL *.gvl);;All job files (*.GVJ *.gvj *.GVL *.gvl)",
+    "Job files (*.GVJ *.gvj)",
+    "Cannot overwrite a locked job.",
+};
+const FileKind templateKind = {
+    ".GVT",
+    ".GVR",
+    "GVT",
+    "Templates",
+    "Template files (*.GVT *.gvt);;Locked template files (*.GVR *.gvr);;All template files (*.GVT *.gvt *.GVR *.gvr)",
+    "Template files (*.GVT *.gvt)",
+    "Cannot overwrite a locked template.",
+};
+
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+QString upperExtension(const QString& path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot).toUpper();
+}
+
+void reportError(int code, const QString& text)
+{
+    FNLOGERROR(code, text, true, true);
+}
+
+} // namespace
+
+JobController::JobController(JobView& view, QObject* parent)
+    : QObject(parent), view_(view), job_(std::make_unique<TJOB>())
+{}
+
+JobController::~JobController() = default;
+
+QString FNFILENAMEONLY(const QString& path)
+{
+    QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    return name;
+}
+
+QString JobController::startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
+                                   bool forOpen) const
+{
+    const QString folder = folderOf(currentFile);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    if (forOpen && !rememberedDir.isEmpty() && !QFileInfo(rememberedDir).isDir())
+        rememberedDir.clear();
+    if (rememberedDir.isEmpty()) {
+        rememberedDir = ProgramFolder() + QLatin1Char('/');
+        const QString sub = rememberedDir + subFolder;
+        if (!QFileInfo(sub).isDir())
+            QDir().mkpath(sub);
+        if (QFileInfo(sub).isDir())
+            rememberedDir = sub + QLatin1Char('/');
+    }
+    return rememberedDir;
+}
+
+// The checks every save makes before anything is written: the folder, the
+// name, the extension, a locked file. The extension is always written in
+// capitals, so "keep.gvj" is written as "keep.GVJ": when that changes the
+// name and a file of the written name is there, the user is asked before it
+// is replaced (a save dialog only asked about the name as typed). Returns
+// the name to write, or an empty text when the save must not go on.
+QString JobController::saveChecked(const QString& path, bool isTemplate)
+{
+    const FileKind& kind = isTemplate ? templateKind : jobKind;
+    const QString folder = folderOf(path);
+    const QString base = FNFILENAMEONLY(path);
+    const QString ext = upperExtension(path);
+    if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir()) {
+        reportError(4, QStringLiteral("Cannot find path \"%1\"").arg(folder));
+        return QString();
+    }
+    if (base.isEmpty()) {
+        reportError(5, QStringLiteral("Cannot save file with no name."));
+        return QString();
+    }
+    if (ext != QLatin1String(kind.extension) && ext != QLatin1String(kind.lockedExtension)) {
+        reportError(6, isTemplate ? QStringLiteral("Invalid template file extension \"%1\"").arg(ext)
+                                  : QStringLiteral("Invalid job file extension \"%1\"").arg(ext));
+        return QString();
+    }
+    const QString name = folder + base + ext;
+    if (ext == QLatin1String(kind.lockedExtension) && QFileInfo::exists(name)) {
+        reportError(7, QString::fromLatin1(kind.lockedMessage));
+        return QString();
+    }
+    if (name != path && QFileInfo::exists(name)
+        && Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
+               != MsgAnswer::Yes)
+        return QString();
+    return name;
+}
+
+bool JobController::FNSAVEJOB(const QString& path)
+{
+    const QString name = saveChecked(path, false);
+    if (name.isEmpty() || !job_->SAVETOFILE(name))
+        return false;
+    SETJOBFILENAME(name);
+    showNames();
+    return true;
+}
+
+bool JobController::FNSAVEJOBAS()
+{
+    FileRequest r;
+    r.caption = QStringLiteral("Save job as");
+    r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), false);
+    const QString base = FNFILENAMEONLY(jobFileName_);
+    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVJ");
+    r.defaultSuffix = QString::fromLatin1(jobKind.defaultSuffix);
+    r.filter = QString::fromLatin1(jobKind.saveFilter);
+    const QString chosen = view_.saveFile(r);
+    if (chosen.isEmpty())
+        return false;
+    return FNSAVEJOB(chosen);
+}
+
+bool JobController::FNSAVEJOBFIRST()
+{
+    if (!FNSAVETEMPLATEFIRST())
+        return false;
+    if (!job_ || !job_->ALTERED())
+        return true;
+    switch (Messages().question(QStringLiteral("Save current job first?"))) {
+    case MsgAnswer::Yes:
+        if (!FNFILENAMEONLY(jobFileName_).isEmpty())
+            return FNSAVEJOB(jobFileName_);
+        return FNSAVEJOBAS();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
+bool JobController::FNSAVETEMPLATEFIRST()
+{
+    if (!job_ || !job_->TEMPLATE()->ALTERED)
+        return true;
+    switch (Messages().question(QStringLiteral("Save current template first?"))) {
+    case MsgAnswer::No: return true;
+    case MsgAnswer::Yes: break;
+    default: return false;
+    }
+    const QString name = job_->TEMPLATE()->FULLFILENAME;
+    bool overwrite = true;
+    if (!name.isEmpty() && QFileInfo::exists(name))
+        overwrite = Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
+                    == MsgAnswer::Yes;
+    if (overwrite && !FNFILENAMEONLY(name).isEmpty())
+        return FNSAVETEMPLATE(name);
+    return FNSAVETEMPLATEAS();
+}
+
+// The open dialog of jobs or templates; empty when cancelled.
+QString JobController::chooseFileToOpen(bool isTemplate)
+{
+    const FileKind& kind = isTemplate ? templateKind : jobKind;
+    FileRequest r;
+    r.caption = isTemplate ? QStringLiteral("Open template") : QStringLiteral("Open job");
+    r.startFolder = isTemplate ? startFolder(job_->TEMPLATE()->FULLFILENAME, templateDir_,
+                                             QString::fromLatin1(kind.subFolder), true)
+                               : startFolder(jobFileName_, jobDir_, QString::fromLatin1(kind.subFolder), true);
+    r.defaultSuffix = QString::fromLatin1(kind.defaultSuffix);
+    r.filter = QString::fromLatin1(kind.openFilter);
+    return view_.openFile(r);
+}
+
+bool JobController::FNOPENJOB(const QString& given)
+{
+    if (!FNSAVEJOBFIRST())
+        return false;
+    // Chosen first, so that a failure can name the file.
+    const QString name = given.isEmpty() ? chooseFileToOpen(false) : given;
+    if (name.isEmpty())
+        return false;
+    std::unique_ptr<TJOB> previous = std::move(job_);
+    const QString previousName = jobFileName_;
+    job_ = std::make_unique<TJOB>();
+    bool loaded = false;
+    try {
+        loaded = FNLOADJOB(name);
+    } catch (const std::exception& e) {
+        // Whatever failed (most often memory for a damaged job's contents),
+        // the job that was open stays open as it was.
+        job_ = std::move(previous);
+        if (jobFileName_ != previousName) {
+            jobFileName_ = previousName;
+            REMOVEREOPENITEM(ReopenList::Jobs, previousName);
+        }
+        reportCommandFailure(1, QStringLiteral("Cannot open the job '") + name + QStringLiteral("'"), e);
+        try {
+            showNames();
+            view_.sheetChanged();
+        } catch (const std::exception&) {
+            // The window keeps showing what it showed.
+        }
+        return false;
+    }
+    if (!loaded) {
+        job_ = std::move(previous);
+        return false;
+    }
+    job_->setALTERED(false);
+    job_->TEMPLATE()->ALTERED = false;
+    if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
+        FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
+    view_.jobReplaced();
+    return true;
+}
+
+bool JobController::FNLOADJOB(const QString& given)
+{
+    const QString name = given.isEmpty() ? chooseFileToOpen(false) : given;
+    if (name.isEmpty())
+        return false;
+    if (!job_->LOADFROMFILE(name))
+        return false;
+    SETJOBFILENAME(name);
+    showNames();
+    view_.sheetChanged();
+    return true;
+}
+
+bool JobController::FNSAVETEMPLATE(const QString& path)
+{
+    const QString name = saveChecked(path, true);
+    if (name.isEmpty() || !job_->SAVETEMPLATETOFILE(name))
+        return false;
+    showNames();
+    return true;
+}
+
+bool JobController::FNSAVETEMPLATEAS()
+{
+    FileRequest r;
+    r.caption = QStringLiteral("Save template as");
+    const QString current = job_->TEMPLATE()->FULLFILENAME;
+    r.startFolder = startFolder(current, templateDir_, QString::fromLatin1(templateKind.subFolder), false);
+    const QString base = FNFILENAMEONLY(current);
+    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVT");
+    r.defaultSuffix = QString::fromLatin1(templateKind.defaultSuffix);
+    r.filter = QString::fromLatin1(templateKind.saveFilter);
+    const QString chosen = view_.saveFile(r);
+    if (chosen.isEmpty())
+        return false;
+    return FNSAVETEMPLATE(chosen);
+}
+
+bool JobController::FNOPENTEMPLATE(const QString& given)
+{
+    if (!FNSAVETEMPLATEFIRST())
+        return false;
+    const QString name = given.isEmpty() ? chooseFileToOpen(true) : given;
+    if (name.isEmpty())
+        return false;
+    QByteArray snapshot;
+    WriteObjectStream(snapshot, *job_->TEMPLATE());
+    const bool wasAltered = job_->TEMPLATE()->ALTERED;
+    bool failed = false;
+    try {
+        if (FNLOADTEMPLATE(name)) {
+            job_->TEMPLATE()->ALTERED = false;
+            job_->setALTERED(true);
+            return true;
+        }
+    } catch (const std::exception& e) {
+        reportCommandFailure(1, QStringLiteral("Cannot open the template '") + name + QStringLiteral("'"), e);
+        failed = true;
+    }
+    // Put the template back as it was: into a fresh template (the load may
+    // have replaced it), every stored property from the snapshot.
+    TTEMPLATE& t = *job_->TEMPLATE();
+    t = TTEMPLATE();
+    qsizetype pos = 0;
+    ReadObjectStream(snapshot, pos, t);
+    t.ALTERED = wasAltered;
+    if (failed) {
+        // The failure may have come after the window took the new sheet.
+        try {
+            showNames();
+            view_.sheetChanged();
+        } catch (const std::exception&) {
+        }
+    }
+    return false;
+}
+
+bool JobController::FNLOADTEMPLATE(const QString& given)
+{
+    const QString name = given.isEmpty() ? chooseFileToOpen(true) : given;
+    if (name.isEmpty())
+        return false;
+    if (!job_->LOADTEMPLATEFROMFILE(name))
+        return false;
+    showNames();
+    view_.sheetChanged();
+    return true;
+}
+
+bool JobController::FNOPENDATA(const QString& given)
+{
+    QString name = given;
+    TDATAINFO& data = *job_->DATAINFO();
+    if (name.isEmpty()) {
+        FileRequest r;
+        r.caption = QStringLiteral("Open data");
+        r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
+        r.defaultSuffix = QStringLiteral("TXT");
+        r.filter = QStringLiteral("Text files (*.TXT *.txt);;All files (*)");
+        name = view_.openFile(r);
+        if (name.isEmpty())
+            return false;
+    }
+    if (!QFileInfo::exists(name)) {
+        Messages().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
+        return false;
+    }
+    // Another data file is a change to the job; reading the same one again
+    // is not, and must not clear a change made by another command.
+    const bool sameFile = name == data.FULLFILENAME;
+    if (!sameFile)
+        job_->setALTERED(true);
+    data.FULLFILENAME = name;
+    bool loaded = false;
+    QString reason;
+    try {
+        loaded = data.LOADDATA();
+    } catch (const std::exception& e) {
+        // Reloading a file that has turned unreadable keeps the labels it
+        // gave before; another file's labels never show under a new name.
+        const auto* readError = dynamic_cast<const EDataReadError*>(&e);
+        reason = readError ? readError->message() : failureCause(e);
+        if (!sameFile) {
+            data.FILECONTENT.clear();
+            data.reindex();
+        }
+    }
+    if (!loaded) {
+        QString text = QStringLiteral("Cannot load data file '") + name + QStringLiteral("'");
+        if (!reason.isEmpty())
+            text += QStringLiteral("\n\r") + reason;
+        reportError(8, text);
+    }
+    showNames();
+    return true;
+}
+
+// ---------------------------------------------------------------- commands
+
+void JobController::saveJob()
+{
+    if (!FNSAVEJOB(jobFileName_))
+        FNSAVEJOBAS();
+}
+
+bool JobController::closeJob()
+{
+    if (!FNSAVEJOBFIRST())
+        return false;
+    job_ = std::make_unique<TJOB>();
+    SETJOBFILENAME(QString());
+    view_.jobReplaced();
+    showNames();
+    view_.sheetChanged();
+    return true;
+}
+
+void JobController::saveTemplate()
+{
+    const QString name = job_->TEMPLATE()->FULLFILENAME;
+    if (name.isEmpty() || !FNSAVETEMPLATE(name))
+        FNSAVETEMPLATEAS();
+}
+
+void JobController::newTemplate(MU width, MU height, const LabelProduct* product)
+{
+    job_->MAKENEWTEMPLATE(width, height);
+    if (product)
+        product->applyGrid(*job_->TEMPLATE());
+    view_.sheetChanged();
+    showNames();
+}
+
+void JobController::closeData()
+{
+    job_->CLEARDATA();
+    showNames();
+}
+
+void JobController::reloadData()
+{
+    if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
+        FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
+}
+
+// ---------------------------------------------------------------- reopen lists
+
+void JobController::REMOVEREOPENITEM(ReopenList list, const QString& name)
+{
+    if (reopen_[index(list)].removeAll(name) > 0)
+        view_.reopenListChanged(list);
+}
+
+void JobController::ADDREOPENITEM(ReopenList list, const QString& name)
+{
+    QStringList& entries = reopen_[index(list)];
+    entries.removeAll(name);
+    if (!name.isEmpty() && QFileInfo::exists(name))
+        entries.prepend(name);
+    if (entries.size() > 10)
+        entries.resize(10);
+    view_.reopenListChanged(list);
+}
+
+bool JobController::reopen(ReopenList list, const QString& name)
+{
+    switch (list) {
+    case ReopenList::Jobs: return FNOPENJOB(name);
+    case ReopenList::Templates:
+        if (!FNOPENTEMPLATE(name))
+            return false;
+        break;
+    case ReopenList::Data:
+        if (!FNOPENDATA(name))
+            return false;
+        break;
+    }
+    job_->setALTERED(true);
+    return true;
+}
+
+void JobController::SETJOBFILENAME(const QString& name)
+{
+    // Exact: "Case.GVJ" and "case.GVJ" are two files.
+    if (name == jobFileName_)
+        return;
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0)
+        jobDir_ = name.left(slash + 1);
+    REMOVEREOPENITEM(ReopenList::Jobs, name);
+    if (!jobFileName_.isEmpty() && QFileInfo::exists(jobFileName_))
+        ADDREOPENITEM(ReopenList::Jobs, jobFileName_);
+    jobFileName_ = name;
+}
+
+void JobController::showNames()
+{
+    noteCurrentFiles();
+    view_.namesChanged();
+}
+
+void JobController::noteCurrentFiles()
+{
+    const auto note = [this](ReopenList list, QString& noted, const QString& current) {
+        if (noted != current) {
+            REMOVEREOPENITEM(list, current);
+            ADDREOPENITEM(list, noted);
+            noted = current;
+        }
+    };
+    note(ReopenList::Data, notedData_, job_->DATAINFO()->FULLFILENAME);
+    note(ReopenList::Templates, notedTemplate_, job_->TEMPLATE()->FULLFILENAME);
+}
+
+void JobController::loadFileInfo(const FileInfo& info)
+{
+    reopen_[index(ReopenList::Jobs)] += info.Jobs;
+    reopen_[index(ReopenList::Data)] += info.Data;
+    reopen_[index(ReopenList::Templates)] += info.Templates;
+    for (ReopenList list : {ReopenList::Jobs, ReopenList::Data, ReopenList::Templates})
+        view_.reopenListChanged(list);
+    lastJobFileName_ = info.CurrentJob;
+}
+
+void JobController::fillFileInfo(FileInfo& info) const
+{
+    info.CurrentJob = jobFileName_;
+    info.Jobs = reopenEntries(ReopenList::Jobs);
+    info.Data = reopenEntries(ReopenList::Data);
+    info.Templates = reopenEntries(ReopenList::Templates);
+}
