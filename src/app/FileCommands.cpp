@@ -1,6 +1,7 @@
 // Opening, saving and closing jobs, templates and data files.
 
 #include "app/FormMAIN.h"
+#include "dialogs/FormFIELDS.h"
 #include "dialogs/FormNEWPAPER.h"
 #include "model/ComponentStream.h"
 #include "support/Dialogs.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 
 namespace {
 
@@ -336,7 +338,8 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
         r.caption = QStringLiteral("Open data");
         r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
         r.defaultSuffix = QStringLiteral("TXT");
-        r.filter = QStringLiteral("Text files (*.TXT *.txt);;All files (*)");
+        r.filter = QStringLiteral("Text files (*.TXT *.txt);;Tables (*.csv *.CSV *.tsv *.TSV *.tab *.TAB);;"
+                                  "All files (*)");
         name = Dialogs().openFile(this, r);
         if (name.isEmpty())
             return false;
@@ -371,6 +374,15 @@ bool TFormMAIN::FNOPENDATA(const QString& given)
             text += QStringLiteral("\n\r") + reason;
         reportError(8, text);
     }
+    // A layout made for another table's columns gives way to the default.
+    if (!sameFile && data.isTable() && !data.layoutProblem().isEmpty()) {
+        data.tableSettings().LabelLayout.clear();
+        data.applyTableSettings();
+    }
+    if (data.looksLikeTableInDisguise())
+        statusBar()->showMessage(QStringLiteral("This looks like a table: rename it to .csv to print one label a row"));
+    else if (data.isTable() && !data.table().note().isEmpty())
+        statusBar()->showMessage(data.table().note());
     PanelJOBNAMEResize();
     return true;
 }
@@ -444,6 +456,15 @@ void TFormMAIN::OPENDATAClick()
 {
     FNOPENDATA(QString());
     REFRESHPAGE();
+}
+
+void TFormMAIN::FIELDSClick()
+{
+    TFormFIELDS dialog(this);
+    if (job_->DATAINFO()->isTable() && dialog.execute(*job_->DATAINFO())) {
+        job_->setALTERED(true);
+        REFRESHPAGE();
+    }
 }
 
 void TFormMAIN::CLOSEDATAClick()

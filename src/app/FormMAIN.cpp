@@ -231,6 +231,7 @@ void TFormMAIN::buildMenus()
     reopenData_ = menuData_->addMenu(QStringLiteral("&Reopen"));
     reopenData_->setObjectName(QStringLiteral("REOPENDATA"));
     addAction(menuData_, "CLOSEDATA", QStringLiteral("&Close"), &TFormMAIN::CLOSEDATAClick);
+    addAction(menuData_, "FIELDS", QStringLiteral("&Fields..."), &TFormMAIN::FIELDSClick);
     connect(menuData_, &QMenu::aboutToShow, this, &TFormMAIN::Data1Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -281,6 +282,7 @@ void TFormMAIN::Data1Click()
     findChild<QAction*>(QStringLiteral("OPENDATA"))->setEnabled(t);
     reopenData_->menuAction()->setEnabled(!reopenData_->isEmpty() && t);
     findChild<QAction*>(QStringLiteral("CLOSEDATA"))->setEnabled(job_->DATAEXISTS());
+    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job_->DATAINFO()->isTable());
 }
 
 // ---------------------------------------------------------------- top panel

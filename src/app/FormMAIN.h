@@ -197,6 +197,8 @@ private:
     void SAVETEMPLATEASClick();
     void OPENDATAClick();
     void CLOSEDATAClick();
+    // Data > Fields...: the layout of table data; OK redraws the page.
+    void FIELDSClick();
     void ButtonRELOADDATAClick();
     void REOPENCLICK();
     void Newjobwizard1Click();

@@ -47,7 +47,7 @@ void reportPrintFailure(const std::exception& failure, bool beep)
 qint32 printMaxPage(const TJOB& job, PrintCommand command)
 {
     qint32 maxPage = 1;
-    if (command == PrintCommand::PRINTJOB && !job.DATAINFO()->FILECONTENT.isEmpty())
+    if (command == PrintCommand::PRINTJOB && job.DATAINFO()->hasContent())
         maxPage = job.PAGECOUNT();
     if (maxPage > MaxPrintPages) {
         FNLOGERROR(10,
