@@ -39,6 +39,19 @@ double StatusMegabytes(const char* field)
     return kilobytes / 1024.0;
 }
 
+// The file's size, the memory before the run and the peak beside it, and
+// the bytes read.
+void ReportFileRun(benchmark::State& state, qint64 fileSize, double rssBefore)
+{
+    const double fileMB = double(fileSize) / (1024.0 * 1024.0);
+    const double peakMB = StatusMegabytes("VmHWM");
+    state.counters["file_MB"] = fileMB;
+    state.counters["rss_before_MB"] = rssBefore;
+    state.counters["peak_rss_MB"] = peakMB;
+    state.counters["peak_per_file"] = peakMB / fileMB;
+    state.SetBytesProcessed(state.iterations() * fileSize);
+}
+
 // Four lines of an address label, CR LF broken as a Windows editor saves
 // them, with some non-ASCII text so that the UTF-8 check sees more than ASCII.
 void AppendLabel(QByteArray& out, int n)
@@ -118,13 +131,7 @@ void BM_LoadAndIndex(benchmark::State& state)
     }
     if (labels != LabelCount)
         state.SkipWithError("wrong number of labels");
-    const double fileMB = double(data.size) / (1024.0 * 1024.0);
-    const double peakMB = StatusMegabytes("VmHWM");
-    state.counters["file_MB"] = fileMB;
-    state.counters["rss_before_MB"] = rssBefore;
-    state.counters["peak_rss_MB"] = peakMB;
-    state.counters["peak_per_file"] = peakMB / fileMB;
-    state.SetBytesProcessed(state.iterations() * data.size);
+    ReportFileRun(state, data.size, rssBefore);
 }
 BENCHMARK(BM_LoadAndIndex)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -218,13 +225,7 @@ void BM_LoadAndIndexTable(benchmark::State& state)
     }
     if (rows != LabelCount + 1)
         state.SkipWithError("wrong number of rows");
-    const double fileMB = double(table.size) / (1024.0 * 1024.0);
-    const double peakMB = StatusMegabytes("VmHWM");
-    state.counters["file_MB"] = fileMB;
-    state.counters["rss_before_MB"] = rssBefore;
-    state.counters["peak_rss_MB"] = peakMB;
-    state.counters["peak_per_file"] = peakMB / fileMB;
-    state.SetBytesProcessed(state.iterations() * table.size);
+    ReportFileRun(state, table.size, rssBefore);
 }
 BENCHMARK(BM_LoadAndIndexTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -27,7 +27,7 @@ int FuzzTable(const std::uint8_t* data, std::size_t size)
     table.loadFromBytes(file, preferTabs);
     FUZZ_CHECK("table", table.delimiter() == ',' || table.delimiter() == ';' || table.delimiter() == '\t');
     FUZZ_CHECK("table", table.row(-1).isEmpty() && table.row(table.rowCount()).isEmpty());
-    const QStringList names = table.firstRowLooksLikeNames() ? table.row(0) : QStringList();
+    const QStringList names = table.firstRowLooksLikeNames() ? table.firstRowAsNames() : QStringList();
     const LabelLayout layout(layoutText, names, table.columnCount());
     for (int i = 0; i < table.rowCount(); ++i) {
         const QStringList fields = table.row(i);

@@ -145,7 +145,7 @@ bool TFormFIELDS::execute(TDATAINFO& source)
 
 QStringList TFormFIELDS::names() const
 {
-    return CheckBoxHEADER->isChecked() ? data_->table().row(0) : QStringList();
+    return CheckBoxHEADER->isChecked() ? data_->table().firstRowAsNames() : QStringList();
 }
 
 // The placeholders of the columns, and the first row shown as names or as data.

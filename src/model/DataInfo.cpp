@@ -82,7 +82,7 @@ void TDATAINFO::applyTableSettings()
 
 QStringList TDATAINFO::columnNames() const
 {
-    return names_ ? table_.row(0) : QStringList();
+    return names_ ? table_.firstRowAsNames() : QStringList();
 }
 
 qint32 TDATAINFO::labelsInIndex() const

@@ -39,6 +39,9 @@ public:
     // filled, no name twice, and no number in a column that holds numbers
     // below it. A table of one row has no names.
     bool firstRowLooksLikeNames() const { return namesDetected_; }
+    // The first row's fields as column names, each cut to its first 1000
+    // characters (no column is named at greater length).
+    QStringList firstRowAsNames() const { return row(0, 1000); }
     // The most fields a row has among the first rows.
     int columnCount() const { return columns_; }
     // What was read in a way the user should hear of (a quoted field never

@@ -20,16 +20,6 @@
 
 namespace {
 
-// Runs `fill` on the modal dialog the next command opens.
-void whenModal(std::function<void(QWidget*)> fill)
-{
-    QTimer::singleShot(0, [fill] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        fill(dialog);
-    });
-}
-
 template <class W>
 W* in(QWidget* dialog, const char* name)
 {
@@ -59,7 +49,9 @@ TEST_F(MainWindowTest, FieldsDialogLaysOutTheReadmeExample)
     // A field the data has not is told and the dialog stays; then a good
     // layout, its preview following the typing, and OK.
     QStringList previews;
-    whenModal([&](QWidget* dialog) {
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(in<QCheckBox>(dialog, "CheckBoxHEADER")->isChecked());
         auto* memo = in<QPlainTextEdit>(dialog, "MemoLAYOUT");
         memo->setPlainText("{Name}\n{Phone}");
