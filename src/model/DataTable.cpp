@@ -344,22 +344,35 @@ bool looksLikeTable(const DataLines& lines, qsizetype labelCount)
     const int count = lines.count();
     if (count == 0 || labelCount * 5 >= count)
         return false;
+    // The separators are single bytes in every encoding held, so the bytes
+    // are counted without decoding a line.
+    const QByteArrayView content = lines.content();
     std::array<int, 3> first{-1, -1, -1};
     std::array<bool, 3> same{true, true, true};
-    for (int i = 0; i < count; ++i) {
-        if (lines.lineIsEmpty(i))
-            continue;
-        const QString text = lines.line(i);
-        const std::array<int, 3> n{static_cast<int>(text.count(u',')), static_cast<int>(text.count(u';')),
-                                   static_cast<int>(text.count(u'\t'))};
+    std::array<int, 3> n{};
+    const auto endLine = [&] {
         for (std::size_t k = 0; k < 3; ++k) {
             if (first[k] < 0)
                 first[k] = n[k];
             same[k] = same[k] && n[k] == first[k];
         }
-        if (!same[0] && !same[1] && !same[2])
-            return false;
+        n = {};
+    };
+    bool empty = true;
+    for (const char c : content) {
+        if (isBreak(c)) {
+            if (!empty)
+                endLine();
+            empty = true;
+            continue;
+        }
+        empty = false;
+        n[0] += c == ',' ? 1 : 0;
+        n[1] += c == ';' ? 1 : 0;
+        n[2] += c == '\t' ? 1 : 0;
     }
+    if (!empty)
+        endLine();
     for (std::size_t k = 0; k < 3; ++k)
         if (same[k] && first[k] >= 1)
             return true;
