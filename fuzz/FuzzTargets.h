@@ -21,6 +21,8 @@ int FuzzTemplateFile(const std::uint8_t* data, std::size_t size);
 int FuzzFontText(const std::uint8_t* data, std::size_t size);
 // The data-file loader: lines, label index and every label decoded.
 int FuzzDataFile(const std::uint8_t* data, std::size_t size);
+// The table reader (CSV, TSV) and the label layout over its rows.
+int FuzzTable(const std::uint8_t* data, std::size_t size);
 // The RTF reader behind the instructions window.
 int FuzzRtf(const std::uint8_t* data, std::size_t size);
 // The page renderer: a job, its picture and its data file drawn as a page.
@@ -33,7 +35,7 @@ struct FuzzTarget {
 
 inline constexpr FuzzTarget FuzzTargetTable[] = {
     {"job", FuzzJobFile},   {"template", FuzzTemplateFile}, {"font", FuzzFontText},
-    {"datafile", FuzzDataFile}, {"rtf", FuzzRtf}, {"page", FuzzPage},
+    {"datafile", FuzzDataFile}, {"rtf", FuzzRtf}, {"page", FuzzPage}, {"table", FuzzTable},
 };
 
 // The input of the page target: two bytes (little-endian) giving the

@@ -17,6 +17,7 @@
 #include <QImage>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -184,6 +185,29 @@ void dataFiles()
     put("datafile", "utf16-be.txt", QByteArray("\xFE\xFF\0A\0\n\xD8\x3D\xDE\x00\0\r\0\rB", 15));
 }
 
+// A table seed: switches, the layout's length, the layout, the table.
+void table(const char* name, char switches, const QByteArray& layout, const QByteArray& content)
+{
+    put("table", name, QByteArray(1, switches) + char(layout.size()) + layout + content);
+}
+
+void tables()
+{
+    for (const char* name : {"spreadsheet-export.csv", "semicolon-decimal.csv", "address-book.tsv",
+                             "missing-column.csv", "byte-order-mark.csv"}) {
+        QFile f(QStringLiteral(GORVIN_SOURCE_ROOT "/tests/data/tables/") + QString::fromLatin1(name));
+        if (f.open(QIODevice::ReadOnly))
+            table(name, name[std::strlen(name) - 3] == 't' ? 1 : 0, QByteArray(), f.readAll());
+    }
+    table("layout-by-name.csv", 0, "{Name}\n{Company}\n{Zip} {City}",
+          "Name,Company,Zip,City\r\nAnna,,LS1,Leeds\r\nBob,\"A, B\",YO1,York\r\n");
+    table("layout-unknown-and-open.csv", 0, "{1} {Nope}\n{{x}}\n{2", "a,b\nc,d\n");
+    table("unclosed-quote.csv", 0, QByteArray(), "a,b\n\"open,c\nd,\"\"e\n");
+    table("nul-inside.csv", 0, QByteArray(), QByteArray("a,b\nc,d\0e,f\n", 12));
+    table("utf16-le.tsv", 1, QByteArray(), QByteArray("\xFF\xFEx\0\t\0y\0\n\0", 10));
+    table("separators-only.csv", 0, QByteArray(), ",,\n;;\n\t\n\n\"\"\n");
+}
+
 void rtf()
 {
     for (const char* name : {"libreoffice-from-docx.rtf", "libreoffice-from-odt.rtf", "pandoc-sample.rtf"}) {
@@ -291,6 +315,7 @@ int main(int argc, char** argv)
     templates();
     fonts();
     dataFiles();
+    tables();
     rtf();
     pages();
     return 0;

@@ -119,6 +119,33 @@ bool loadData(TJOB& job, const QString& dataFile)
         Messages().warning(QStringLiteral("The data file '") + name + QStringLiteral("' holds no labels."));
         return false;
     }
+    if (data.isTable() && !data.table().note().isEmpty())
+        toStderr(data.table().note());
+    return true;
+}
+
+// --layout and --header, for table data only. Says what is wrong itself.
+bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
+{
+    if (!data.isTable()) {
+        Messages().warning(QStringLiteral("--layout and --header are for table data (.csv, .tsv or .tab); '")
+                           + data.FULLFILENAME + QStringLiteral("' is read as text."));
+        return false;
+    }
+    TableSettings& settings = data.tableSettings();
+    if (options.Layout)
+        settings.LabelLayout = *options.Layout;
+    if (options.HeaderRow)
+        settings.HeaderRow = static_cast<qint32>(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
+    data.applyTableSettings();
+    if (const QString problem = data.layoutProblem(); !problem.isEmpty()) {
+        Messages().warning(problem);
+        return false;
+    }
+    if (data.labelsInIndex() == 0) {
+        Messages().warning(QStringLiteral("The data file '") + data.FULLFILENAME + QStringLiteral("' holds no labels."));
+        return false;
+    }
     return true;
 }
 
@@ -171,6 +198,9 @@ int printJob(const BatchOptions& options)
     const PrintCommand command = options.Outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
     if (command == PrintCommand::PRINTJOB && !loadData(job, options.DataFile))
         return BatchUnreadable;
+    if (command == PrintCommand::PRINTJOB && (options.Layout || options.HeaderRow)
+        && !applyTableOptions(*job.DATAINFO(), options))
+        return BatchUsageError;
 
     TDATAINFO& data = *job.DATAINFO();
     const TTEMPLATE& paper = *job.TEMPLATE();
@@ -296,6 +326,14 @@ QString batchUsage()
         "  --repeat N         print every label N times\n"
         "                     (--start and --repeat are kept between 1 and the labels\n"
         "                     of one sheet, as the Start and Repeat boxes keep them)\n"
+        "  --layout LAYOUT    for table data (.csv, .tsv, .tab: one label a row): the\n"
+        "                     label's lines, \\n between them, with {Name} for the\n"
+        "                     column of that name or {1}, {2} by position, e.g.\n"
+        "                     --layout \"{Name}\\n{Street}\\n{Zip} {City}\"; a line\n"
+        "                     whose fields are all empty is left out (default:\n"
+        "                     every non-empty field on a line of its own)\n"
+        "  --header yes|no    whether the table's first row holds column names\n"
+        "                     (default: as the job says, or as the row looks)\n"
         "  --help, -h         show this text\n"
         "  --version          show the program's version\n"
         "\n"
@@ -407,6 +445,21 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
                 error = QStringLiteral("--data needs a file name.");
                 return false;
             }
+        } else if (arg == QStringLiteral("--layout")) {
+            QString text;
+            if (!value(text))
+                return false;
+            options.Layout = layoutFromCommandLine(text);
+        } else if (arg == QStringLiteral("--header")) {
+            QString text;
+            if (!value(text))
+                return false;
+            if (text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) != 0
+                && text.compare(QStringLiteral("no"), Qt::CaseInsensitive) != 0) {
+                error = QStringLiteral("--header takes yes or no, not '%1'.").arg(text);
+                return false;
+            }
+            options.HeaderRow = text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0;
         } else if (arg == QStringLiteral("--start") || arg == QStringLiteral("--repeat")) {
             qint32 n = 0;
             if (!number(n, INT32_MIN, INT32_MAX))

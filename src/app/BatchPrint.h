@@ -2,6 +2,7 @@
 // Printing from the command line, without any window:
 //   gorvin --print JOB.GVJ [--output FILE.pdf | --printer NAME] [--pages FROM-TO]
 //          [--copies N] [--collate] [--outline] [--data FILE] [--start N] [--repeat N]
+//          [--layout LAYOUT] [--header yes|no]
 //   gorvin --help | -h
 //   gorvin --version
 // Messages go to standard error in the program's own words.
@@ -34,6 +35,8 @@ struct BatchOptions {
     QString DataFile;     // --data: in place of the job's data file
     std::optional<qint32> Start;
     std::optional<qint32> Repeat;
+    std::optional<QString> Layout;  // --layout, with "\n" already a line break
+    std::optional<bool> HeaderRow;  // --header yes|no
 };
 
 // True when the program was started as a batch printer or asked about itself

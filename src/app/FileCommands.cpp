@@ -2,6 +2,7 @@
 // job controller's command and shows the result.
 
 #include "app/FormMAIN.h"
+#include "dialogs/FormFIELDS.h"
 #include "dialogs/FormNEWPAPER.h"
 
 void TFormMAIN::OpenjobClick()
@@ -40,6 +41,15 @@ void TFormMAIN::OPENDATAClick()
 {
     controller_->FNOPENDATA(QString());
     preview_->REFRESHPAGE();
+}
+
+void TFormMAIN::FIELDSClick()
+{
+    TFormFIELDS dialog(this);
+    if (job().DATAINFO()->isTable() && dialog.execute(*job().DATAINFO())) {
+        job().setALTERED(true);
+        preview_->REFRESHPAGE();
+    }
 }
 
 void TFormMAIN::CLOSEDATAClick()

@@ -114,6 +114,11 @@ QString TFormMAIN::saveFile(const FileRequest& request)
     return Dialogs().saveFile(this, request);
 }
 
+void TFormMAIN::showStatus(const QString& text)
+{
+    statusBar()->showMessage(text);
+}
+
 void TFormMAIN::jobReplaced()
 {
     preview_->GOTOFIRSTPAGE(false);
@@ -168,6 +173,7 @@ void TFormMAIN::buildMenus()
     reopenData_ = menuData->addMenu(QStringLiteral("&Reopen"));
     reopenData_->setObjectName(QStringLiteral("REOPENDATA"));
     addMenuEntry(menuData, "CLOSEDATA", QStringLiteral("&Close"), this, &TFormMAIN::CLOSEDATAClick);
+    addMenuEntry(menuData, "FIELDS", QStringLiteral("&Fields..."), this, &TFormMAIN::FIELDSClick);
     connect(menuData, &QMenu::aboutToShow, this, &TFormMAIN::Data1Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -218,6 +224,7 @@ void TFormMAIN::Data1Click()
     findChild<QAction*>(QStringLiteral("OPENDATA"))->setEnabled(t);
     reopenData_->menuAction()->setEnabled(!reopenData_->isEmpty() && t);
     findChild<QAction*>(QStringLiteral("CLOSEDATA"))->setEnabled(job().DATAEXISTS());
+    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job().DATAINFO()->isTable());
 }
 
 // ---------------------------------------------------------------- top panel

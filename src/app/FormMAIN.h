@@ -121,6 +121,7 @@ private:
     void namesChanged() override { PanelJOBNAMEResize(); }
     void sheetChanged() override { preview_->FITPAPER(); }
     void jobReplaced() override;
+    void showStatus(const QString& text) override;
     void reopenListChanged(ReopenList list) override;
 
     void FormCreate();
@@ -153,6 +154,8 @@ private:
     void OPENTEMPLATEClick();
     void OPENDATAClick();
     void CLOSEDATAClick();
+    // Data > Fields...: the layout of table data; OK redraws the page.
+    void FIELDSClick();
     void ButtonRELOADDATAClick();
     void Newjobwizard1Click();
     void FORMATLABELSClick();

@@ -359,7 +359,8 @@ bool JobController::FNOPENDATA(const QString& given)
         r.caption = QStringLiteral("Open data");
         r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
         r.defaultSuffix = QStringLiteral("TXT");
-        r.filter = QStringLiteral("Text files (*.TXT *.txt);;All files (*)");
+        r.filter = QStringLiteral("Text files (*.TXT *.txt);;Tables (*.csv *.CSV *.tsv *.TSV *.tab *.TAB);;"
+                                  "All files (*)");
         name = view_.openFile(r);
         if (name.isEmpty())
             return false;
@@ -394,6 +395,15 @@ bool JobController::FNOPENDATA(const QString& given)
             text += QStringLiteral("\n\r") + reason;
         reportError(8, text);
     }
+    // A layout made for another table's columns gives way to the default.
+    if (!sameFile && data.isTable() && !data.layoutProblem().isEmpty()) {
+        data.tableSettings().LabelLayout.clear();
+        data.applyTableSettings();
+    }
+    if (data.looksLikeTableInDisguise())
+        view_.showStatus(QStringLiteral("This looks like a table: rename it to .csv to print one label a row"));
+    else if (data.isTable() && !data.table().note().isEmpty())
+        view_.showStatus(data.table().note());
     showNames();
     return true;
 }

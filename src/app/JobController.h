@@ -38,6 +38,8 @@ public:
     virtual void jobReplaced() {}
     // A reopen list has changed.
     virtual void reopenListChanged(ReopenList) {}
+    // A passing note for the status line.
+    virtual void showStatus(const QString&) {}
 };
 
 class JobController : public QObject {

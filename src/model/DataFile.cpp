@@ -299,6 +299,11 @@ QString DataLines::line(int i) const
     return decodeWindows1252(QByteArrayView(begin, end - begin));
 }
 
+QString DataLines::decode(QByteArrayView bytes) const
+{
+    return m_utf8 ? DecodeUtf8(bytes.data(), bytes.size()) : decodeWindows1252(bytes);
+}
+
 bool DataLines::lineIsEmpty(int i) const
 {
     if (i < 0 || i >= m_count)
@@ -310,6 +315,7 @@ bool DataLines::lineIsEmpty(int i) const
 void DataLines::clear()
 {
     m_bytes = QByteArray();
+    m_begin = 0;
     m_end = 0;
     m_count = 0;
     m_utf8 = true;
@@ -341,7 +347,7 @@ QStringList DataLines::toStringList() const
     return lines;
 }
 
-bool DataLines::loadFromFile(const QString& path, QString* error)
+bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
 {
     clear();
     const auto fail = [error](const QString& text) {
@@ -392,11 +398,11 @@ bool DataLines::loadFromFile(const QString& path, QString* error)
     bytes.resize(filled);
     if (bytes.capacity() - filled > piece)
         bytes.squeeze(); // a binary file: give back what its NUL left unused
-    loadFromBytes(std::move(bytes));
+    loadFromBytes(std::move(bytes), cutLines);
     return true;
 }
 
-void DataLines::loadFromBytes(QByteArray bytes)
+void DataLines::loadFromBytes(QByteArray bytes, bool cutLines)
 {
     clear();
     if (const Utf16ByteOrder order = Utf16Order(bytes.constData(), bytes.size()); order != Utf16ByteOrder::None) {
@@ -404,7 +410,8 @@ void DataLines::loadFromBytes(QByteArray bytes)
         bytes = QByteArray(); // the UTF-16 bytes go before the offsets are made
         m_end = m_bytes.size();
         m_utf16 = true;
-        index(0); // a mark after the first is text, as in a UTF-8 file
+        if (cutLines)
+            index(0); // a mark after the first is text, as in a UTF-8 file
         return;
     }
     m_bytes = std::move(bytes);
@@ -413,10 +420,10 @@ void DataLines::loadFromBytes(QByteArray bytes)
     m_end = nul ? static_cast<const char*>(nul) - data : m_bytes.size();
 
     m_utf8 = QByteArrayView(data, m_end).isValidUtf8();
-    qsizetype begin = 0;
     if (m_utf8 && QByteArrayView(data, m_end).startsWith("\xEF\xBB\xBF"))
-        begin = 3;
-    index(begin);
+        m_begin = 3;
+    if (cutLines)
+        index(m_begin);
 }
 
 void DataLines::index(qsizetype begin)

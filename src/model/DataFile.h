@@ -5,6 +5,7 @@
 // separate strings they would take several times the file's size.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -57,7 +58,11 @@ public:
     // a device, a pipe or a folder is not read. When the file cannot be
     // read, the lines are left empty, *error (when given) says which file
     // failed and why, and the result is false.
-    bool loadFromFile(const QString& path, QString* error = nullptr);
+    //
+    // Without cutLines the content is read and decoded by the same rules
+    // but not cut into lines (count() stays 0): a table cuts it into rows
+    // itself and reads it through content() and decode().
+    bool loadFromFile(const QString& path, QString* error = nullptr, bool cutLines = true);
     // The largest data file read: about four million labels of four lines.
     // With the line offsets the lines take at most three times this.
     static constexpr qint64 MaxDataFileBytes = qint64(256) << 20;
@@ -70,7 +75,13 @@ public:
     // save "Unicode": it is turned into UTF-8 once, here, and then cut by the
     // same rules, with the character U+0000 ending the content as a NUL byte
     // does elsewhere.
-    void loadFromBytes(QByteArray bytes);
+    void loadFromBytes(QByteArray bytes, bool cutLines = true);
+
+    // The content as held, as UTF-8 or Windows-1252 bytes: after a leading
+    // UTF-8 byte-order mark, up to the first NUL.
+    QByteArrayView content() const { return QByteArrayView(m_bytes.constData() + m_begin, m_end - m_begin); }
+    // Bytes of the content (or any bytes in its encoding) as text.
+    QString decode(QByteArrayView bytes) const;
 
     // Whether the lines are decoded as UTF-8 (true) or Windows-1252 (false).
     // UTF-16 content is held as UTF-8, so this is true for it too.
@@ -84,6 +95,7 @@ private:
     void index(qsizetype begin);
 
     QByteArray m_bytes;
+    qsizetype m_begin = 0;     // content starts here: after a UTF-8 byte-order mark
     qsizetype m_end = 0;       // content ends here: at the first NUL or the end of m_bytes
     int m_count = 0;
     bool m_utf8 = true;

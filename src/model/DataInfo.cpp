@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <new>
 
 const PropTable& TDATAINFO::properties() const
@@ -32,12 +34,14 @@ bool TDATAINFO::LOADDATA()
     // The file is read aside first: when it exists but cannot be read, the
     // lines and labels already loaded stay as they were.
     DataLines lines;
+    DataTable table;
+    const bool asTable = isTableFileName(FULLFILENAME);
     bool result = false;
     if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
         QString error;
         bool read = false;
         try {
-            read = lines.loadFromFile(FULLFILENAME, &error);
+            read = asTable ? table.loadFromFile(FULLFILENAME, &error) : lines.loadFromFile(FULLFILENAME, &error);
         } catch (const std::bad_alloc&) {
             // The file is within the size limit but the machine has not the
             // memory for its lines just now: a read failure like any other.
@@ -49,28 +53,73 @@ bool TDATAINFO::LOADDATA()
     }
     FILECONTENT = std::move(lines);
     reindex();
+    if (asTable) {
+        table_ = std::move(table);
+        isTable_ = true;
+        applyTableSettings();
+    } else {
+        disguised_ = looksLikeTable(FILECONTENT, labelIndex_.size());
+    }
     return result;
+}
+
+void TDATAINFO::reindex()
+{
+    labelIndex_ = buildLabelIndex(FILECONTENT);
+    table_.clear();
+    isTable_ = false;
+    names_ = false;
+    disguised_ = false;
+    layout_ = LabelLayout();
+}
+
+void TDATAINFO::applyTableSettings()
+{
+    const HeaderChoice choice = tableSettings_.header();
+    names_ = isTable_ && (choice == HeaderChoice::Yes || (choice == HeaderChoice::Detect && table_.firstRowLooksLikeNames()));
+    layout_ = LabelLayout(tableSettings_.LabelLayout, columnNames(), table_.columnCount());
+}
+
+QStringList TDATAINFO::columnNames() const
+{
+    return names_ ? table_.firstRowAsNames() : QStringList();
+}
+
+qint32 TDATAINFO::labelsInIndex() const
+{
+    if (isTable_)
+        return std::max(table_.rowCount() - (names_ ? 1 : 0), 0);
+    return static_cast<qint32>(labelIndex_.size());
 }
 
 qint32 TDATAINFO::LABELCOUNT() const
 {
-    const qint64 count = static_cast<qint64>(labelIndex_.size()) * RepeatLabelNum;
+    const qint64 count = static_cast<qint64>(labelsInIndex()) * RepeatLabelNum;
     return static_cast<qint32>(std::min<qint64>(count, INT32_MAX));
 }
 
 bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
 {
-    if (index < 0 || index >= labelIndex_.size())
+    if (index < 0 || index >= labelsInIndex())
         return false;
-    appendLabelLines(FILECONTENT, labelIndex_[index], lines);
+    if (isTable_)
+        lines += layout_.expand(table_.row(index + (names_ ? 1 : 0)));
+    else
+        appendLabelLines(FILECONTENT, labelIndex_[index], lines);
     return true;
 }
 
 bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const
 {
-    if (index < 0 || index >= labelIndex_.size())
+    if (index < 0 || index >= labelsInIndex())
         return false;
-    appendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
+    if (!isTable_) {
+        appendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
+        return true;
+    }
+    const QStringList label = layout_.expand(table_.row(index + (names_ ? 1 : 0), maxChars));
+    for (qsizetype i = 0; i < std::min<qsizetype>(label.size(), std::max(maxLines, 0)); ++i)
+        lines += label[i].left(maxChars);
     return true;
 }
 

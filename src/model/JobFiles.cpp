@@ -1,4 +1,5 @@
-// Job files hold three object streams (label format, template, data source);
+// Job files hold three object streams (label format, template, data source),
+// and a fourth with the table settings when the data is a table;
 // template files hold the template's alone.
 
 #include "model/ComponentStream.h"
@@ -110,14 +111,27 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
     return true;
 }
 
+// Whether an object stream of the named class starts at pos.
+bool streamOfClassAt(const QByteArray& bytes, qsizetype pos, const QString& className)
+{
+    const QByteArray name = className.toLatin1();
+    return bytes.mid(pos, 5) == QByteArray("TPF0") + char(name.size()) && bytes.mid(pos + 5, name.size()) == name;
+}
+
 } // namespace
 
+// A table's layout and header choice follow the three streams as a fourth,
+// and only for table data: every other job file is as it always was. A
+// reader that knows only three streams ignores what follows them, so it
+// still opens the job, with the table read as text.
 QByteArray TJOB::jobFileBytes() const
 {
     QByteArray buffer;
     WriteObjectStream(buffer, *jobInfo_);
     WriteObjectStream(buffer, *template_);
     WriteObjectStream(buffer, *dataInfo_);
+    if (isTableFileName(dataInfo_->FULLFILENAME))
+        WriteObjectStream(buffer, dataInfo_->tableSettings());
     return buffer;
 }
 
@@ -155,6 +169,9 @@ bool TJOB::LOADFROMFILE(const QString& path)
         ReadObjectStream(bytes, pos, *jobInfo_);
         ReadObjectStream(bytes, pos, *template_);
         ReadObjectStream(bytes, pos, *dataInfo_);
+        // Other bytes after the three streams are ignored, as ever.
+        if (streamOfClassAt(bytes, pos, dataInfo_->tableSettings().className()))
+            ReadObjectStream(bytes, pos, dataInfo_->tableSettings());
     } catch (const EFilerError& e) {
         reportReadError("TJOB.LOADFROMFILE", e);
         return false;

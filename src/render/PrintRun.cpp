@@ -46,7 +46,7 @@ void reportPrintFailure(const std::exception& failure, bool beep)
 
 qint32 printPageCount(const TJOB& job, PrintCommand command)
 {
-    if (command == PrintCommand::PRINTJOB && !job.DATAINFO()->FILECONTENT.isEmpty())
+    if (command == PrintCommand::PRINTJOB && job.DATAINFO()->hasContent())
         return job.PAGECOUNT();
     return 1;
 }

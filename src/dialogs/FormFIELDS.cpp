@@ -1,0 +1,219 @@
+#include "FormFIELDS.h"
+
+#include "dialogs/NamedWidgets.h"
+#include "model/DataInfo.h"
+#include "support/Messages.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// What a cell or a preview line shows of a field: its first characters.
+constexpr qsizetype ShownChars = 200;
+
+} // namespace
+
+TFormFIELDS::TFormFIELDS(QWidget* parent) : BaseDialog(parent)
+{
+    DESKTOP = false;
+    setObjectName(QStringLiteral("FormFIELDS"));
+    setWindowTitle(QStringLiteral("Fields"));
+
+    auto* rowsCaption = named(new QLabel(QStringLiteral("First rows of the data file:"), this), "LabelROWS");
+    GridROWS = named(new QTableWidget(this), "GridROWS");
+    GridROWS->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridROWS->setSelectionMode(QAbstractItemView::NoSelection);
+    GridROWS->setMinimumSize(560, 150);
+    GridROWS->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    rowsCaption->setBuddy(GridROWS);
+
+    CheckBoxHEADER = named(new QCheckBox(QStringLiteral("First row holds column names"), this), "CheckBoxHEADER");
+
+    auto* fieldsCaption = named(new QLabel(QStringLiteral("Fields:"), this), "LabelFIELDS");
+    ListFIELDS = named(new QListWidget(this), "ListFIELDS");
+    ListFIELDS->setMaximumWidth(180);
+    fieldsCaption->setBuddy(ListFIELDS);
+    ButtonINSERT = named(new QPushButton(QStringLiteral("&Insert"), this), "ButtonINSERT");
+    ButtonEVERYFIELD = named(new QPushButton(QStringLiteral("&Every field a line"), this), "ButtonEVERYFIELD");
+
+    auto* layoutCaption = named(new QLabel(QStringLiteral("Label &layout:"), this), "LabelLAYOUT");
+    MemoLAYOUT = named(new QPlainTextEdit(this), "MemoLAYOUT");
+    MemoLAYOUT->setPlaceholderText(QStringLiteral("Empty: every field of a row on a line of its own"));
+    MemoLAYOUT->setTabChangesFocus(true);
+    layoutCaption->setBuddy(MemoLAYOUT);
+    LabelPROBLEM = named(new QLabel(this), "LabelPROBLEM");
+    LabelPROBLEM->setWordWrap(true);
+    LabelPROBLEM->setStyleSheet(QStringLiteral("color: #b00000"));
+
+    auto* previewCaption = named(new QLabel(QStringLiteral("The first labels as they will print:"), this),
+                                 "LabelPREVIEW");
+    auto* previews = new QHBoxLayout;
+    for (std::size_t i = 0; i < PreviewLABEL.size(); ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("PreviewLABEL%1").arg(i + 1));
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        label->setMargin(6);
+        label->setMinimumSize(180, 90);
+        label->setBackgroundRole(QPalette::Base);
+        label->setAutoFillBackground(true);
+        PreviewLABEL[i] = label;
+        previews->addWidget(label);
+    }
+
+    std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
+    disconnect(OKBtn, nullptr, this, nullptr);
+    connect(OKBtn, &QPushButton::clicked, this, &TFormFIELDS::OKBtnClick);
+
+    connect(CheckBoxHEADER, &QCheckBox::toggled, this, [this] {
+        fill();
+        refresh();
+    });
+    connect(MemoLAYOUT, &QPlainTextEdit::textChanged, this, &TFormFIELDS::refresh);
+    connect(ButtonINSERT, &QPushButton::clicked, this, &TFormFIELDS::insertField);
+    connect(ListFIELDS, &QListWidget::itemDoubleClicked, this, &TFormFIELDS::insertField);
+    connect(ButtonEVERYFIELD, &QPushButton::clicked, MemoLAYOUT, &QPlainTextEdit::clear);
+
+    auto* fieldButtons = new QVBoxLayout;
+    fieldButtons->addWidget(fieldsCaption);
+    fieldButtons->addWidget(ListFIELDS, 1);
+    fieldButtons->addWidget(ButtonINSERT);
+    fieldButtons->addWidget(ButtonEVERYFIELD);
+    auto* layoutColumn = new QVBoxLayout;
+    layoutColumn->addWidget(layoutCaption);
+    layoutColumn->addWidget(MemoLAYOUT, 1);
+    layoutColumn->addWidget(LabelPROBLEM);
+    auto* editing = new QHBoxLayout;
+    editing->addLayout(fieldButtons);
+    editing->addLayout(layoutColumn, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto* form = new QVBoxLayout(this);
+    form->addWidget(rowsCaption);
+    form->addWidget(GridROWS, 1);
+    form->addWidget(CheckBoxHEADER);
+    form->addLayout(editing, 1);
+    form->addWidget(previewCaption);
+    form->addLayout(previews);
+    form->addLayout(buttons);
+    resize(720, 620);
+}
+
+bool TFormFIELDS::execute(TDATAINFO& source)
+{
+    data_ = &source;
+    const DataTable& table = source.table();
+    GridROWS->clear();
+    GridROWS->setColumnCount(std::max(table.columnCount(), 1));
+    GridROWS->setRowCount(std::min(table.rowCount(), ShownRows));
+    for (int r = 0; r < GridROWS->rowCount(); ++r) {
+        const QStringList fields = table.row(r, ShownChars);
+        for (qsizetype c = 0; c < fields.size() && c < GridROWS->columnCount(); ++c)
+            GridROWS->setItem(r, static_cast<int>(c), new QTableWidgetItem(fields[c]));
+    }
+    {
+        const QSignalBlocker quiet(CheckBoxHEADER);
+        CheckBoxHEADER->setChecked(source.tableHasNames());
+    }
+    {
+        const QSignalBlocker quiet(MemoLAYOUT);
+        MemoLAYOUT->setPlainText(source.tableSettings().LabelLayout);
+    }
+    fill();
+    refresh();
+    MemoLAYOUT->setFocus();
+    const bool accepted = exec() == QDialog::Accepted;
+    data_ = nullptr;
+    return accepted;
+}
+
+QStringList TFormFIELDS::names() const
+{
+    return CheckBoxHEADER->isChecked() ? data_->table().firstRowAsNames() : QStringList();
+}
+
+// The placeholders of the columns, and the first row shown as names or as data.
+void TFormFIELDS::fill()
+{
+    if (!data_)
+        return;
+    const QStringList columnNames = names();
+    ListFIELDS->clear();
+    for (int c = 0; c < data_->table().columnCount(); ++c)
+        ListFIELDS->addItem(LabelLayout::placeholder(columnNames, c));
+    if (ListFIELDS->count() > 0)
+        ListFIELDS->setCurrentRow(0);
+    QStringList headers;
+    for (int c = 0; c < GridROWS->columnCount(); ++c)
+        headers << LabelLayout::placeholder(columnNames, c);
+    GridROWS->setHorizontalHeaderLabels(headers);
+    GridROWS->setRowHidden(0, CheckBoxHEADER->isChecked());
+}
+
+void TFormFIELDS::refresh()
+{
+    if (!data_)
+        return;
+    const DataTable& table = data_->table();
+    const LabelLayout layout(MemoLAYOUT->toPlainText(), names(), table.columnCount());
+    LabelPROBLEM->setText(layout.problem());
+    LabelPROBLEM->setVisible(!layout.problem().isEmpty());
+    const int first = CheckBoxHEADER->isChecked() ? 1 : 0;
+    for (std::size_t i = 0; i < PreviewLABEL.size(); ++i) {
+        const int row = first + static_cast<int>(i);
+        PreviewLABEL[i]->setText(row < table.rowCount() ? layout.expand(table.row(row, ShownChars)).join(u'\n')
+                                                        : QString());
+    }
+}
+
+void TFormFIELDS::insertField()
+{
+    if (const QListWidgetItem* item = ListFIELDS->currentItem()) {
+        MemoLAYOUT->insertPlainText(item->text());
+        MemoLAYOUT->setFocus();
+    }
+}
+
+void TFormFIELDS::OKBtnClick()
+{
+    const QString text = MemoLAYOUT->toPlainText();
+    const LabelLayout layout(text, names(), data_->table().columnCount());
+    if (!layout.problem().isEmpty()) {
+        Messages().warning(layout.problem());
+        MemoLAYOUT->setFocus();
+        return;
+    }
+    TableSettings& settings = data_->tableSettings();
+    // A choice that agrees with what the first row looks like stays a
+    // detection, so another file under the same job is judged afresh.
+    const bool checked = CheckBoxHEADER->isChecked();
+    const HeaderChoice header = checked == data_->table().firstRowLooksLikeNames()
+                                        && settings.header() == HeaderChoice::Detect
+                                    ? HeaderChoice::Detect
+                                    : checked ? HeaderChoice::Yes : HeaderChoice::No;
+    const QString stored = text.trimmed().isEmpty() ? QString() : text;
+    if (stored == settings.LabelLayout && header == settings.header()) {
+        reject();
+        return;
+    }
+    settings.LabelLayout = stored;
+    settings.HeaderRow = static_cast<qint32>(header);
+    data_->applyTableSettings();
+    accept();
+}

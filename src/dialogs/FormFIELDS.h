@@ -1,0 +1,55 @@
+#pragma once
+// "Fields": how the rows of a table become labels. Shows the first rows as
+// they were read, whether the first row holds column names, the layout with
+// the fields to put into it, and the first labels as they will print, kept
+// up to date while the layout is typed.
+
+#include "support/BaseForm.h"
+
+#include <QStringList>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class TDATAINFO;
+
+class TFormFIELDS : public BaseDialog {
+    Q_OBJECT
+public:
+    explicit TFormFIELDS(QWidget* parent = nullptr);
+
+    // Shows the dialog for the table data. OK checks the layout (a field
+    // the data has not, a brace not closed: the user is told and the dialog
+    // stays), then stores the layout and the header choice in the data
+    // source's table settings, puts them into effect and returns true when
+    // they changed. Cancel changes nothing.
+    bool execute(TDATAINFO& source);
+
+    // How many labels the preview shows, and rows the table.
+    static constexpr int PreviewLabels = 3;
+    static constexpr int ShownRows = 10;
+
+private:
+    void fill();
+    void refresh();
+    void insertField();
+    void OKBtnClick();
+    QStringList names() const;
+
+    TDATAINFO* data_ = nullptr;
+    QTableWidget* GridROWS;
+    QCheckBox* CheckBoxHEADER;
+    QListWidget* ListFIELDS;
+    QPushButton* ButtonINSERT;
+    QPushButton* ButtonEVERYFIELD;
+    QPlainTextEdit* MemoLAYOUT;
+    QLabel* LabelPROBLEM;
+    std::array<QLabel*, PreviewLabels> PreviewLABEL{};
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+};

@@ -1,0 +1,106 @@
+// Table data in the main window: Data > Fields... with the real dialog, the
+// page it redraws, printing to a PDF file, and the job that keeps it.
+
+#include "app/MainWindowFixture.h"
+#include "app/PrintFixtures.h"
+#include "common/TestEnv.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScopeGuard>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+template <class W>
+W* in(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<W*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FieldsDialogLaysOutTheReadmeExample)
+{
+    // The print system's "LabelPDF" queue is the default printer.
+    qputenv("PRINTER", "LabelPDF");
+    qputenv("LPDEST", "LabelPDF");
+    const auto unset = qScopeGuard([] {
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
+    });
+    if (QPrinterInfo::defaultPrinter().printerName() != QStringLiteral("LabelPDF"))
+        GTEST_SKIP() << "no LabelPDF print queue; scripts/test adds it";
+    const QString csv = path("addresses.csv");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GORVIN_SOURCE_DIR "/examples/addresses-100.csv"), csv));
+    const QString job = writeJob(path("labels.GVJ"), 3, 10, csv);
+    TFormMAIN& main = start({job});
+    EXPECT_TRUE(actionEnabled("Data1", "FIELDS"));
+    EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 100);
+
+    // A field the data has not is told and the dialog stays; then a good
+    // layout, its preview following the typing, and OK.
+    QStringList previews;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(in<QCheckBox>(dialog, "CheckBoxHEADER")->isChecked());
+        auto* memo = in<QPlainTextEdit>(dialog, "MemoLAYOUT");
+        memo->setPlainText("{Name}\n{Phone}");
+        in<QPushButton>(dialog, "OKBtn")->click();
+        EXPECT_TRUE(dialog->isVisible());
+        memo->setPlainText("{Name}\n{Company}\n{Street}\n{Zip} {City}");
+        previews << in<QLabel>(dialog, "PreviewLABEL1")->text();
+        in<QPushButton>(dialog, "OKBtn")->click();
+    });
+    const int before = main.refreshCount();
+    trigger("FIELDS");
+    EXPECT_EQ(messages.texts(), QStringList{"The layout names the field {Phone}, which the data does not have."});
+    EXPECT_EQ(previews, QStringList{"Anna Smith\n1 High Street\nLS1 1AB Leeds"});
+    EXPECT_GT(main.refreshCount(), before);
+    EXPECT_TRUE(main.job().ALTERED());
+    QStringList label;
+    ASSERT_TRUE(main.job().GETLABEL(3, label));
+    EXPECT_EQ(label, (QStringList{"David Smith", "Acme Ltd", "4 Queens Walk", "CH1 4AB Chester"}));
+
+    // Printed to a file through the print command: a hundred labels.
+    const QString pdf = path("labels.pdf");
+    PrintChoice choice;
+    choice.maxPage = choice.toPage = 4;
+    dialogs.answerPrint(choice, [&](QPrinter& printer) {
+        printer.setPrinterName(QString());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    trigger("PRINTJOB");
+    ASSERT_EQ(PdfPageCount(pdf), 4);
+    const QString text = RunText(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("[A-Z]{2}\\d \\d+AB [A-Z]"))), 100);
+    EXPECT_TRUE(text.contains("CH1 4AB Chester"));
+
+    // Saved and opened again, the job lays the rows out the same way.
+    trigger("Savejob");
+    TJOB reopened;
+    ASSERT_TRUE(reopened.LOADFROMFILE(job));
+    EXPECT_EQ(reopened.DATAINFO()->tableSettings().LabelLayout, "{Name}\n{Company}\n{Street}\n{Zip} {City}");
+}
+
+TEST_F(MainWindowTest, TextThatLooksLikeATableIsToldInTheStatusLine)
+{
+    QByteArray rows;
+    for (int i = 0; i < 12; ++i)
+        rows += "Name " + QByteArray::number(i) + ",Street,Town\n";
+    const QString text = WriteFile(path("people.txt"), rows);
+    TFormMAIN& main = start({writeJob(path("a.GVJ"), 2, 2, text)});
+    EXPECT_EQ(main.statusBar()->currentMessage(),
+              "This looks like a table: rename it to .csv to print one label a row");
+    EXPECT_FALSE(actionEnabled("Data1", "FIELDS"));
+}
