@@ -84,7 +84,7 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
                 QPainter painter(&image);
                 QSvgRenderer(picture.svg).render(&painter);
             }
-            r.seconds = timer.nsecsElapsed() / 1e9;
+            r.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
             r.peakMegabytes = PeakMegabytes();
             const bool written = write(fds[1], &r, sizeof r) == static_cast<ssize_t>(sizeof r);
             _exit(written ? 0 : 1);

@@ -116,7 +116,7 @@ int FuzzDataFile(const std::uint8_t* data, std::size_t size)
     DataLines lines;
     lines.loadFromBytes(file);
 
-    const void* nul = std::memchr(file.constData(), 0, file.size());
+    const void* nul = std::memchr(file.constData(), 0, static_cast<std::size_t>(file.size()));
     QByteArray content = nul ? file.left(static_cast<const char*>(nul) - file.constData()) : file;
     const bool utf16 = utf16Content(file, content);
     FUZZ_CHECK("datafile", lines.fromUtf16() == utf16);

@@ -202,7 +202,7 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
         {"LabelTOP", "EditTOP", "LabelTOPUNITS", "TOP", QStringLiteral("Top:"), CalibrationBoxTopMU},
     };
     for (int i = 0; i < 4; ++i) {
-        MeasureBox& b = boxes_[i];
+        MeasureBox& b = boxes_[static_cast<std::size_t>(i)];
         b.caption = named(new QLabel(rows[i].text, PanelLTWH), rows[i].caption);
         b.edit = named(new QLineEdit(PanelLTWH), rows[i].edit);
         b.edit->setFixedWidth(90);
@@ -283,7 +283,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     values[Left] = clampToMU(std::int64_t{CalibrationBoxLeftMU} - c.LeftShift);
     values[Top] = clampToMU(std::int64_t{CalibrationBoxTopMU} - c.TopShift);
     for (int i = 0; i < 4; ++i) {
-        MeasureBox& b = boxes_[i];
+        MeasureBox& b = boxes_[static_cast<std::size_t>(i)];
         b.allowed = 100000;
         b.edit->setText(muToCurrentUnitText(values[i]));
         b.units->setText(abbreviation_);
@@ -392,11 +392,11 @@ bool TFormCALIBPRN::usable(const CalibrationMeasures& measures)
     // refuse (0, or one that makes an unusable scale).
     for (int i : {Width, Height}) {
         const QString refusal =
-            sizeRefusal(boxes_[i].word, i == Width ? measures.Width : measures.Height, abbreviation_);
+            sizeRefusal(boxes_[static_cast<std::size_t>(i)].word, i == Width ? measures.Width : measures.Height, abbreviation_);
         if (refusal.isEmpty())
             continue;
         Messages().error(refusal);
-        boxes_[i].edit->setFocus();
+        boxes_[static_cast<std::size_t>(i)].edit->setFocus();
         return false;
     }
     return true;

@@ -615,11 +615,11 @@ void TFormFORMAT::ButtonPicBrowseClick()
     lastPicture_ = info.absoluteFilePath();
     if (picDir_)
         *picDir_ = withTrailingSeparator(info.absolutePath());
-    TDATAINFO& data = *job_->DATAINFO();
-    data.PicFileName = lastPicture_;
-    pictureName_ = data.PicFileName;
+    TDATAINFO& dataInfo = *job_->DATAINFO();
+    dataInfo.PicFileName = lastPicture_;
+    pictureName_ = dataInfo.PicFileName;
     showPictureName();
-    data.LoadMainPic();
+    dataInfo.LoadMainPic();
 }
 
 bool TFormFORMAT::eventFilter(QObject* watched, QEvent* event)

@@ -138,8 +138,9 @@ void TFormNEWPAPER::showEvent(QShowEvent* event)
 void TFormNEWPAPER::ComboBoxPAPERChange(int index)
 {
     if (index >= 0 && index < static_cast<int>(standardSheets.size())) {
-        paperWidth_ = standardSheets[index].width;
-        paperHeight_ = standardSheets[index].height;
+        const StandardSheet& sheet = standardSheets[static_cast<std::size_t>(index)];
+        paperWidth_ = sheet.width;
+        paperHeight_ = sheet.height;
     }
     writeEdits();
 }

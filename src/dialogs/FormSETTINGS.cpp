@@ -24,8 +24,8 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
     setObjectName(QStringLiteral("FormSETTINGS"));
     setWindowTitle(QStringLiteral("Software settings"));
 
-    const auto checkBox = [](const char* name, const char* caption, QWidget* parent) {
-        auto* box = named(new QCheckBox(QString::fromLatin1(caption), parent), name);
+    const auto checkBox = [](const char* name, const char* caption, QWidget* group) {
+        auto* box = named(new QCheckBox(QString::fromLatin1(caption), group), name);
         box->setChecked(true);
         return box;
     };

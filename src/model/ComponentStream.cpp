@@ -258,7 +258,7 @@ public:
         U u = 0;
         for (size_t i = 0; i < sizeof(T); ++i)
             u |= static_cast<U>(static_cast<U>(static_cast<quint8>(in_[pos_ + static_cast<qsizetype>(i)])) << (8 * i));
-        pos_ += sizeof(T);
+        pos_ += static_cast<qsizetype>(sizeof(T));
         return static_cast<T>(u);
     }
     QString name() { return QString::fromLatin1(bytes(byte())); }

@@ -103,10 +103,10 @@ qint32 TJOB::labelForSlot(qint32 page, qint32 slot) const
         return -1;
     // Page times slots per page may pass 64 bits for a sheet read from a
     // damaged file; 128 bits hold every product of three 32-bit numbers.
-    const __int128 d = static_cast<__int128>(page) * template_->NUMACROSS * template_->NUMDOWN + slot
+    const Int128 d = static_cast<Int128>(page) * template_->NUMACROSS * template_->NUMDOWN + slot
                        - (static_cast<qint64>(dataInfo_->STARTLABNUM) - 1);
     if (d < 0)
         return -1;
-    const __int128 label = d / repeat;
+    const Int128 label = d / repeat;
     return label < dataInfo_->labelsInIndex() ? static_cast<qint32>(label) : -1;
 }

@@ -48,7 +48,7 @@ std::optional<CatalogueUnit> unitOf(QStringView unit)
 // A decimal number as digits and a power of ten, read exactly so that a
 // length that lies half-way between two MU rounds as the rule says.
 struct Decimal {
-    __int128 digits = 0;
+    Int128 digits = 0;
     int exponent = 0;
 };
 
@@ -115,16 +115,16 @@ std::optional<Length> lengthOf(QStringView text)
         * unit->num / unit->den;
     if (!(std::fabs(rough) < static_cast<long double>(std::numeric_limits<MU>::max())))
         return std::nullopt;
-    __int128 num = number->digits * unit->num;
-    __int128 den = unit->den;
+    Int128 num = number->digits * unit->num;
+    Int128 den = unit->den;
     for (int e = number->exponent; e > 0; --e)
         num *= 10;
     for (int e = number->exponent; e < 0; ++e)
         den *= 10;
     const bool negative = num < 0;
-    const __int128 magnitude = negative ? -num : num;
-    __int128 q = magnitude / den;
-    const __int128 r = magnitude % den;
+    const Int128 magnitude = negative ? -num : num;
+    Int128 q = magnitude / den;
+    const Int128 r = magnitude % den;
     if (2 * r > den || (2 * r == den && q % 2 != 0))
         ++q;
     Length length;

@@ -110,14 +110,14 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
             stack.pop_back();
             continue;
         }
-        const Element& use = elements[uses[frame.nextUse++]];
+        const Element& use = elements[static_cast<std::size_t>(uses[frame.nextUse++])];
         if (use.target < 0)
             continue; // names no element: draws nothing
         const int nesting = frame.nesting + 1;
         if (nesting > SvgLimits::MaxUseNesting)
             return Refuse(reason, QStringLiteral("nests <use> references more than %1 deep (or in a loop)")
                                       .arg(SvgLimits::MaxUseNesting));
-        enter(use.target, elements[use.target].end, nesting);
+        enter(use.target, elements[static_cast<std::size_t>(use.target)].end, nesting);
     }
     return true;
 }
@@ -130,15 +130,15 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
     std::vector<qint32> walk;
     for (std::size_t start = 0; start < next.size(); ++start) {
         qint32 i = static_cast<qint32>(start);
-        while (i >= 0 && state[i] == 0) {
-            state[i] = 1;
+        while (i >= 0 && state[static_cast<std::size_t>(i)] == 0) {
+            state[static_cast<std::size_t>(i)] = 1;
             walk.push_back(i);
-            i = next[i];
+            i = next[static_cast<std::size_t>(i)];
         }
-        if (i >= 0 && state[i] == 1)
+        if (i >= 0 && state[static_cast<std::size_t>(i)] == 1)
             return Refuse(reason, QStringLiteral("holds references that form a loop"));
         for (qint32 w : walk)
-            state[w] = 2;
+            state[static_cast<std::size_t>(w)] = 2;
         walk.clear();
     }
     return true;
@@ -216,7 +216,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
                 if (!value.startsWith(u'#'))
                     return Refuse(reason, QStringLiteral("refers to \"%1\" outside it").arg(Shown(value)));
                 if (name == QLatin1String("use")) {
-                    elements[index].useRef = value.mid(1).toString();
+                    elements[static_cast<std::size_t>(index)].useRef = value.mid(1).toString();
                     uses.push_back(index);
                 } else {
                     chainRefs.emplace_back(index, value.mid(1).toString());
@@ -225,7 +225,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
             break;
         }
         case QXmlStreamReader::EndElement:
-            elements[open.back()].end = static_cast<qint32>(elements.size());
+            elements[static_cast<std::size_t>(open.back())].end = static_cast<qint32>(elements.size());
             open.pop_back();
             inStyle = false;
             if (open.size() < textDepth)
@@ -250,13 +250,13 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
         return Refuse(reason, QStringLiteral("is not well-formed XML (%1)").arg(xml.errorString()));
 
     for (qint32 use : uses) {
-        Element& e = elements[use];
+        Element& e = elements[static_cast<std::size_t>(use)];
         e.target = ids.value(e.useRef, -1);
         e.useRef.clear();
     }
     chainNext.assign(elements.size(), -1);
     for (const auto& [from, id] : chainRefs)
-        chainNext[from] = ids.value(id, -1);
+        chainNext[static_cast<std::size_t>(from)] = ids.value(id, -1);
     return CheckUses(elements, uses, reason) && CheckChains(chainNext, reason);
 }
 

@@ -11,6 +11,11 @@
 
 using MU = std::int32_t;
 
+// A 128-bit integer, for exact arithmetic on products that may pass 64 bits
+// (lengths read from outside files, label numbers of damaged jobs). GCC and
+// clang both have one; __extension__ marks its use as deliberate.
+__extension__ typedef __int128 Int128;
+
 enum : std::uint8_t { UnitMm = 0, UnitInch = 1, UnitCm = 2 };
 
 extern const std::array<QString, 3> UnitNames;

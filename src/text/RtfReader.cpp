@@ -237,7 +237,7 @@ const QHash<QByteArray, Word>& wordTable()
 class RtfParser {
 public:
     RtfParser(const QByteArray& in, QTextDocument& document)
-        : in_(in), document_(document), cursor_(&document)
+        : in_(in), cursor_(&document)
     {
     }
 
@@ -272,7 +272,6 @@ private:
 
     const QByteArray& in_;
     qsizetype pos_ = 0;
-    QTextDocument& document_;
     QTextCursor cursor_;
 
     Group cur_;

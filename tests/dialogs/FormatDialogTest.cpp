@@ -291,7 +291,7 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
     const auto table = formatDefaultTable();
     ASSERT_EQ(values.size(), static_cast<qsizetype>(table.size()));
     for (qsizetype i = 0; i < values.size(); ++i)
-        EXPECT_EQ(values[i].first, QString::fromLatin1(table[i].valueName)) << i;
+        EXPECT_EQ(values[i].first, QString::fromLatin1(table[static_cast<std::size_t>(i)].valueName)) << i;
     const std::pair<const char*, const char*> expected[] = {
         {"BorderLeft", "2500"}, {"BorderTop", "3000"}, {"BorderRight", "2000"}, {"BorderBottom", "2000"},
         {"BorderWidth", "500"}, {"BorderColor", "255"}, {"TextAlignVert", "1"}, {"TextAlignHoriz", "1"},

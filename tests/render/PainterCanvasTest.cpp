@@ -377,11 +377,11 @@ public:
     CountingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState& state) override
+    void updateState(const QPaintEngineState& changed) override
     {
-        if ((state.state() & (DirtyClipPath | DirtyClipRegion)) && state.clipOperation() != Qt::NoClip)
+        if ((changed.state() & (DirtyClipPath | DirtyClipRegion)) && changed.clipOperation() != Qt::NoClip)
             ++clips;
-        if ((state.state() & DirtyPen) && state.pen().color() == Qt::red)
+        if ((changed.state() & DirtyPen) && changed.pen().color() == Qt::red)
             ++textPens;
     }
     void drawTextItem(const QPointF&, const QTextItem&) override { ++textItems; }
