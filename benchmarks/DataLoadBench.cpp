@@ -58,9 +58,8 @@ void AppendLabel(QByteArray& out, int n)
 {
     char label[160];
     const char* town = (n % 10 == 0) ? "M\xC3\xBCnster" : "Northampton";
-    const int length = std::snprintf(label, sizeof label,
-        "Customer %07d\r\n%d Long Street\r\n%s\r\nNN%d %dAB\r\n\r\n",
-        n, n % 997 + 1, town, n % 99 + 1, n % 9 + 1);
+    const int length = std::snprintf(label, sizeof label, "Customer %07d\r\n%d Long Street\r\n%s\r\nNN%d %dAB\r\n\r\n",
+                                     n, n % 997 + 1, town, n % 99 + 1, n % 9 + 1);
     out.append(label, length);
 }
 
@@ -172,9 +171,9 @@ struct TableFileFixture {
         QByteArray chunk = "Name,Street,Town,Postcode\r\n";
         char row[160];
         for (int n = 1; n <= LabelCount; ++n) {
-            const int length = std::snprintf(row, sizeof row, "Customer %07d,%d Long Street,\"%s, Yorks\",LS%d %dAB\r\n",
-                                             n, n % 997 + 1, (n % 10 == 0) ? "M\xC3\xBCnster" : "Leeds",
-                                             n % 99 + 1, n % 9 + 1);
+            const int length = std::snprintf(row, sizeof row,
+                                             "Customer %07d,%d Long Street,\"%s, Yorks\",LS%d %dAB\r\n", n, n % 997 + 1,
+                                             (n % 10 == 0) ? "M\xC3\xBCnster" : "Leeds", n % 99 + 1, n % 9 + 1);
             chunk.append(row, length);
             if (chunk.size() > (1 << 20) || n == LabelCount) {
                 file.write(chunk);

@@ -105,8 +105,11 @@ void LoadBench(benchmark::State& state, const char* name, const std::function<QB
     QFile::remove(path);
 }
 
-#define PICTURE_BENCH(Name, file, ...)                                                                        \
-    void BM_Load##Name(benchmark::State& state) { LoadBench(state, file, [] { return __VA_ARGS__; }); }     \
+#define PICTURE_BENCH(Name, file, ...)                                                                                 \
+    void BM_Load##Name(benchmark::State& state)                                                                        \
+    {                                                                                                                  \
+        LoadBench(state, file, [] { return __VA_ARGS__; });                                                            \
+    }                                                                                                                  \
     BENCHMARK(BM_Load##Name)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)
 
 PICTURE_BENCH(OrdinaryLogo, "logo.svg",
@@ -142,7 +145,8 @@ PICTURE_BENCH(EmbeddedBitmapsAtTheLimit, "embedded.svg", [] {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-    const QByteArray tag = "<image width='100' height='100' xlink:href='data:image/png;base64," + png.toBase64() + "'/>";
+    const QByteArray tag = "<image width='100' height='100' xlink:href='data:image/png;base64," + png.toBase64()
+                           + "'/>";
     return Svg(tag + tag);
 }());
 PICTURE_BENCH(BitmapAtTheReaderLimit, "big.png", [] {

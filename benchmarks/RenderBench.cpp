@@ -45,8 +45,7 @@ std::unique_ptr<TJOB> AddressJob()
     QStringList lines;
     for (int i = 0; i < 60; ++i) {
         lines << QStringLiteral("Customer %1 of the Northern Region").arg(1000 + i)
-              << QStringLiteral("%1 Long Street").arg(i * 7 + 1)
-              << QStringLiteral("Northampton, Northamptonshire")
+              << QStringLiteral("%1 Long Street").arg(i * 7 + 1) << QStringLiteral("Northampton, Northamptonshire")
               << QStringLiteral("NN%1 %2AB").arg(i % 99 + 1).arg(i % 9 + 1) << QString();
     }
     TDATAINFO& data = *job->DATAINFO();
@@ -64,8 +63,7 @@ std::unique_ptr<TJOB> AddressJob()
     return job;
 }
 
-void RenderPage(benchmark::State& state, double dpi, bool toPrinter,
-                const std::function<void(TJOB&)>& change = nullptr)
+void RenderPage(benchmark::State& state, double dpi, bool toPrinter, const std::function<void(TJOB&)>& change = nullptr)
 {
     const std::unique_ptr<TJOB> job = AddressJob();
     if (change)
@@ -143,10 +141,16 @@ void AbsurdFontHeight(TJOB& job)
     job.JOBINFO()->FONT.Height = -2000000000;
 }
 
-#define HOSTILE_PAGE(Name)                                                                                     \
-    void BM_##Name##Preview(benchmark::State& state) { RenderPage(state, 96.0, false, Name); }               \
-    BENCHMARK(BM_##Name##Preview)->Unit(benchmark::kMillisecond);                                            \
-    void BM_##Name##Printer600Dpi(benchmark::State& state) { RenderPage(state, 600.0, true, Name); }          \
+#define HOSTILE_PAGE(Name)                                                                                             \
+    void BM_##Name##Preview(benchmark::State& state)                                                                   \
+    {                                                                                                                  \
+        RenderPage(state, 96.0, false, Name);                                                                          \
+    }                                                                                                                  \
+    BENCHMARK(BM_##Name##Preview)->Unit(benchmark::kMillisecond);                                                      \
+    void BM_##Name##Printer600Dpi(benchmark::State& state)                                                             \
+    {                                                                                                                  \
+        RenderPage(state, 600.0, true, Name);                                                                          \
+    }                                                                                                                  \
     BENCHMARK(BM_##Name##Printer600Dpi)->Unit(benchmark::kMillisecond)
 
 HOSTILE_PAGE(OneLineOf100MB);

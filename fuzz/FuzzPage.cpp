@@ -45,7 +45,8 @@ int FuzzPage(const std::uint8_t* data, std::size_t size)
 {
     if (size < HeaderSize)
         return 0;
-    const std::size_t pictureSize = std::min<std::size_t>(static_cast<std::size_t>(data[0] | (data[1] << 8)), size - HeaderSize);
+    const std::size_t pictureSize = std::min<std::size_t>(static_cast<std::size_t>(data[0] | (data[1] << 8)),
+                                                          size - HeaderSize);
     const quint8 flags = data[2];
     const quint8 scale = data[3];
     const QByteArray picture(reinterpret_cast<const char*>(data + HeaderSize), static_cast<qsizetype>(pictureSize));

@@ -18,8 +18,8 @@ int FuzzTable(const std::uint8_t* data, std::size_t size)
         return 0;
     const bool preferTabs = (data[0] & 1) != 0;
     const std::size_t layoutLength = std::min<std::size_t>(data[1], size - 2);
-    const QString layoutText =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(layoutLength));
+    const QString layoutText = QString::fromUtf8(reinterpret_cast<const char*>(data + 2),
+                                                 static_cast<qsizetype>(layoutLength));
     const QByteArray file(reinterpret_cast<const char*>(data + 2 + layoutLength),
                           static_cast<qsizetype>(size - 2 - layoutLength));
 

@@ -34,8 +34,10 @@ struct FuzzTarget {
 };
 
 inline constexpr FuzzTarget FuzzTargetTable[] = {
-    {"job", FuzzJobFile},   {"template", FuzzTemplateFile}, {"font", FuzzFontText},
-    {"datafile", FuzzDataFile}, {"rtf", FuzzRtf}, {"page", FuzzPage}, {"table", FuzzTable},
+    {"job", FuzzJobFile},   {"template", FuzzTemplateFile},
+    {"font", FuzzFontText}, {"datafile", FuzzDataFile},
+    {"rtf", FuzzRtf},       {"page", FuzzPage},
+    {"table", FuzzTable},
 };
 
 // The input of the page target: two bytes (little-endian) giving the
@@ -48,8 +50,8 @@ QByteArray PageInput(quint8 flags, quint8 scale, const QByteArray& picture, cons
 
 // Aborts with the message when a check on the reader's result fails.
 [[noreturn]] void FuzzCheckFailed(const char* target, const char* what);
-#define FUZZ_CHECK(target, condition)                                                                        \
-    do {                                                                                                     \
-        if (!(condition))                                                                                    \
-            FuzzCheckFailed(target, #condition);                                                             \
+#define FUZZ_CHECK(target, condition)                                                                                  \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            FuzzCheckFailed(target, #condition);                                                                       \
     } while (false)

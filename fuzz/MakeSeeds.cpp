@@ -172,7 +172,9 @@ void dataFiles()
     put("datafile", "labels-cr.txt", "A\rB\r\rC\r");
     put("datafile", "lf-cr-splits.txt", "A\n\rB\n\rC");
     put("datafile", "leading-empty.txt", "\n\nX\n \nY\n\n\n");
-    put("datafile", "utf8-bom.txt", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\nStra\xC3\x9F" "e\n\n\xE6\x97\xA5\xE6\x9C\xAC\n");
+    put("datafile", "utf8-bom.txt",
+        "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\nStra\xC3\x9F"
+        "e\n\n\xE6\x97\xA5\xE6\x9C\xAC\n");
     put("datafile", "windows-1252.txt", "caf\xE9\n\x80 5\n\x81\x8D\x8F\x90\x9D\n\n\x93quoted\x94\n");
     put("datafile", "nul-ends.txt", QByteArray("first\nsecond\n\0hidden\nlines\n", 27));
     QByteArray longLines;
@@ -247,7 +249,8 @@ void pages()
     f.ShowPic = true;
     f.FitToLabel = true;
     f.KeepRatio = true;
-    const QByteArray addresses = "Anna Smith\n12 High Street\nLeeds\n\nBob Jones\n3 Low Road\nYork\n\n\xC3\xA9t\xC3\xA9\n";
+    const QByteArray addresses =
+        "Anna Smith\n12 High Street\nLeeds\n\nBob Jones\n3 Low Road\nYork\n\n\xC3\xA9t\xC3\xA9\n";
 
     QImage image(6, 4, QImage::Format_ARGB32);
     image.fill(Qt::blue);
@@ -259,25 +262,31 @@ void pages()
     }
     const auto svg = [](const QByteArray& body) {
         return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
-               "width='30' height='20'>" + body + "</svg>";
+               "width='30' height='20'>"
+               + body + "</svg>";
     };
     constexpr quint8 Svg = 0, Png = 1, Svgz = 2, Printer = 4, Outlines = 16;
 
     put("page", "address-labels-png.bin", PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
     put("page", "preview-with-outlines-svg.bin",
-        PageInput(Svg | Outlines, 60, svg("<circle cx='15' cy='10' r='8' fill='red'/>"), job.jobFileBytes(), addresses));
+        PageInput(Svg | Outlines, 60, svg("<circle cx='15' cy='10' r='8' fill='red'/>"), job.jobFileBytes(),
+                  addresses));
     put("page", "svg-embedded-png.bin",
-        PageInput(Svg, 200, svg("<image width='30' height='20' xlink:href='data:image/png;base64," + png.toBase64() + "'/>"),
+        PageInput(Svg, 200,
+                  svg("<image width='30' height='20' xlink:href='data:image/png;base64," + png.toBase64() + "'/>"),
                   job.jobFileBytes(), addresses));
     put("page", "svg-image-href-to-a-file.bin",
-        PageInput(Svg, 80, svg("<image width='30' height='20' xlink:href='/dev/zero'/>"), job.jobFileBytes(), addresses));
+        PageInput(Svg, 80, svg("<image width='30' height='20' xlink:href='/dev/zero'/>"), job.jobFileBytes(),
+                  addresses));
     put("page", "svg-stylesheet-instruction.bin",
-        PageInput(Svg, 80, "<?xml-stylesheet type='text/css' href='/dev/zero'?>" + svg(""), job.jobFileBytes(), addresses));
+        PageInput(Svg, 80, "<?xml-stylesheet type='text/css' href='/dev/zero'?>" + svg(""), job.jobFileBytes(),
+                  addresses));
     QByteArray uses = "<defs><g id='l0'><rect width='1' height='1'/></g>";
     for (int level = 1; level <= 8; ++level)
         uses += "<g id='l" + QByteArray::number(level) + "'>"
                 + ("<use xlink:href='#l" + QByteArray::number(level - 1) + "'/>").repeated(10) + "</g>";
-    put("page", "svg-use-bomb.bin", PageInput(Svg, 80, svg(uses + "</defs><use xlink:href='#l8'/>"), job.jobFileBytes(), addresses));
+    put("page", "svg-use-bomb.bin",
+        PageInput(Svg, 80, svg(uses + "</defs><use xlink:href='#l8'/>"), job.jobFileBytes(), addresses));
     // A gzip stream of a drawing (stored, not deflated: the header is what counts).
     const QByteArray plain = svg("<rect width='30' height='20'/>");
     put("page", "svgz-picture.bin",
@@ -285,7 +294,8 @@ void pages()
 
     f.FONT.Height = -2000000000;
     f.TEXTSHRINKTOFIT = true;
-    put("page", "font-height-minus-two-billion-shrink.bin", PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
+    put("page", "font-height-minus-two-billion-shrink.bin",
+        PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
     f.FONT.Height = -10000;
     f.TEXTSHRINKTOFIT = false;
     put("page", "font-height-minus-ten-thousand.bin", PageInput(Png, 255, png, job.jobFileBytes(), addresses));

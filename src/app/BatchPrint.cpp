@@ -93,11 +93,11 @@ bool loadData(TJOB& job, const QString& dataFile)
     TDATAINFO& data = *job.DATAINFO();
     const QString name = dataFile.isEmpty() ? data.FULLFILENAME : dataFile;
     if (name.isEmpty()) {
-        Messages().warning(QStringLiteral("The job names no data file."));
+        messageSeam().warning(QStringLiteral("The job names no data file."));
         return false;
     }
     if (!QFileInfo::exists(name)) { // a folder or a pipe is told below, by what it is
-        Messages().warning(QStringLiteral("Cannot find data file '") + name + u'\'');
+        messageSeam().warning(QStringLiteral("Cannot find data file '") + name + u'\'');
         return false;
     }
     data.FULLFILENAME = name;
@@ -116,7 +116,7 @@ bool loadData(TJOB& job, const QString& dataFile)
         return false;
     }
     if (data.labelsInIndex() == 0) {
-        Messages().warning(QStringLiteral("The data file '") + name + QStringLiteral("' holds no labels."));
+        messageSeam().warning(QStringLiteral("The data file '") + name + QStringLiteral("' holds no labels."));
         return false;
     }
     if (data.isTable() && !data.table().note().isEmpty())
@@ -128,8 +128,8 @@ bool loadData(TJOB& job, const QString& dataFile)
 bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
 {
     if (!data.isTable()) {
-        Messages().warning(QStringLiteral("--layout and --header are for table data (.csv, .tsv or .tab); '")
-                           + data.FULLFILENAME + QStringLiteral("' is read as text."));
+        messageSeam().warning(QStringLiteral("--layout and --header are for table data (.csv, .tsv or .tab); '")
+                              + data.FULLFILENAME + QStringLiteral("' is read as text."));
         return false;
     }
     TableSettings& settings = data.tableSettings();
@@ -139,11 +139,12 @@ bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
         settings.HeaderRow = static_cast<qint32>(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
     data.applyTableSettings();
     if (const QString problem = data.layoutProblem(); !problem.isEmpty()) {
-        Messages().warning(problem);
+        messageSeam().warning(problem);
         return false;
     }
     if (data.labelsInIndex() == 0) {
-        Messages().warning(QStringLiteral("The data file '") + data.FULLFILENAME + QStringLiteral("' holds no labels."));
+        messageSeam().warning(QStringLiteral("The data file '") + data.FULLFILENAME
+                              + QStringLiteral("' holds no labels."));
         return false;
     }
     return true;
@@ -183,7 +184,7 @@ int printJob(const BatchOptions& options)
     // or a folder is refused before anything is read or opened.
     if (!options.OutputFile.isEmpty()) {
         if (const QString refusal = outputFileRefusal(options.OutputFile); !refusal.isEmpty()) {
-            Messages().error(refusal);
+            messageSeam().error(refusal);
             return BatchUsageError;
         }
     }
@@ -192,7 +193,7 @@ int printJob(const BatchOptions& options)
     if (!job.LOADFROMFILE(options.JobFile))
         return BatchUnreadable;
     if (!job.TEMPLATEEXISTS()) {
-        Messages().warning(QStringLiteral("The job has no paper size to print on."));
+        messageSeam().warning(QStringLiteral("The job has no paper size to print on."));
         return BatchUnreadable;
     }
     const PrintCommand command = options.Outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
@@ -221,9 +222,8 @@ int printJob(const BatchOptions& options)
     request.ToPage = maxPage;
     if (options.FromPage > 0 && command == PrintCommand::PRINTJOB) {
         if (options.FromPage > maxPage) {
-            Messages().warning(QStringLiteral("The job has %1 pages; there is no page %2.")
-                                   .arg(maxPage)
-                                   .arg(options.FromPage));
+            messageSeam().warning(
+                QStringLiteral("The job has %1 pages; there is no page %2.").arg(maxPage).arg(options.FromPage));
             return BatchUsageError;
         }
         request.FromPage = options.FromPage;
@@ -239,9 +239,9 @@ int printJob(const BatchOptions& options)
     } else {
         auto printer = std::make_unique<PrinterTarget>(options.PrinterName);
         if (!printer->isValid()) {
-            Messages().error(options.HasPrinter
-                                 ? QStringLiteral("Printer '") + options.PrinterName + QStringLiteral("' not found.")
-                                 : QStringLiteral("No default printer."));
+            messageSeam().error(options.HasPrinter
+                                    ? QStringLiteral("Printer '") + options.PrinterName + QStringLiteral("' not found.")
+                                    : QStringLiteral("No default printer."));
             return BatchPrintFailed;
         }
         printer->setDocumentName(documentName);
@@ -260,27 +260,23 @@ int printJob(const BatchOptions& options)
         result = run.run(job, *target, request);
     } catch (const ECalibrationError& e) {
         progressLine.finish();
-        Messages().error(e.message());
+        messageSeam().error(e.message());
         return BatchPrintFailed;
     }
     progressLine.finish();
 
     switch (result.Outcome) {
-    case PrintOutcome::Printed:
-        return BatchPrinted;
+    case PrintOutcome::Printed: return BatchPrinted;
     case PrintOutcome::NothingToPrint:
-        Messages().warning(QStringLiteral("Nothing to print."));
+        messageSeam().warning(QStringLiteral("Nothing to print."));
         return BatchUnreadable;
-    case PrintOutcome::PictureFailed:
-        Messages().error(result.Error);
-        return BatchUnreadable;
+    case PrintOutcome::PictureFailed: messageSeam().error(result.Error); return BatchUnreadable;
     case PrintOutcome::Aborted:
         if (interruptSignal != 0)
             return interruptedStatus();
-        Messages().warning(QStringLiteral("Printing aborted."));
+        messageSeam().warning(QStringLiteral("Printing aborted."));
         return BatchPrintFailed;
-    case PrintOutcome::Failed:
-        break;
+    case PrintOutcome::Failed: break;
     }
     reportPrintFailure(result.Error, false);
     return BatchPrintFailed;
@@ -300,45 +296,44 @@ bool isBatchCommand(int argc, char* argv[])
 
 QString batchUsage()
 {
-    return QStringLiteral(
-        "Usage: gorvin --print JOB.GVJ [options]\n"
-        "       gorvin --help | -h\n"
-        "       gorvin --version\n"
-        "\n"
-        "Prints the labels of a job without opening a window, as File > Print does:\n"
-        "all pages, after reading the data file the job names.\n"
-        "\n"
-        "  --output FILE.pdf  write a PDF of the template's paper size instead of\n"
-        "                     printing (no calibration, no printer margins); only a\n"
-        "                     new name or an ordinary file is written, never a\n"
-        "                     folder, device or pipe\n"
-        "  --printer NAME     print on this printer with its stored calibration\n"
-        "                     (without --output or --printer: the default printer)\n"
-        "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
-        "  --copies N         number of copies, 1 to 9999\n"
-        "  --collate          print the range once per copy (1 2 3 1 2 3); without it\n"
-        "                     the printer makes the copies of each page (a PDF file\n"
-        "                     gets each page N times in a row: 1 1 2 2 3 3)\n"
-        "  --outline          print the template's outline page instead, as\n"
-        "                     Template > Print does\n"
-        "  --data FILE        read the labels from FILE instead of the job's data file\n"
-        "  --start N          start at label position N of the first sheet\n"
-        "  --repeat N         print every label N times\n"
-        "                     (--start and --repeat are kept between 1 and the labels\n"
-        "                     of one sheet, as the Start and Repeat boxes keep them)\n"
-        "  --layout LAYOUT    for table data (.csv, .tsv, .tab: one label a row): the\n"
-        "                     label's lines, \\n between them, with {Name} for the\n"
-        "                     column of that name or {1}, {2} by position, e.g.\n"
-        "                     --layout \"{Name}\\n{Street}\\n{Zip} {City}\"; a line\n"
-        "                     whose fields are all empty is left out (default:\n"
-        "                     every non-empty field on a line of its own)\n"
-        "  --header yes|no    whether the table's first row holds column names\n"
-        "                     (default: as the job says, or as the row looks)\n"
-        "  --help, -h         show this text\n"
-        "  --version          show the program's version\n"
-        "\n"
-        "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
-        "3 printing failed; 130 or 143 interrupted (SIGINT, SIGTERM): nothing printed.\n");
+    return QStringLiteral("Usage: gorvin --print JOB.GVJ [options]\n"
+                          "       gorvin --help | -h\n"
+                          "       gorvin --version\n"
+                          "\n"
+                          "Prints the labels of a job without opening a window, as File > Print does:\n"
+                          "all pages, after reading the data file the job names.\n"
+                          "\n"
+                          "  --output FILE.pdf  write a PDF of the template's paper size instead of\n"
+                          "                     printing (no calibration, no printer margins); only a\n"
+                          "                     new name or an ordinary file is written, never a\n"
+                          "                     folder, device or pipe\n"
+                          "  --printer NAME     print on this printer with its stored calibration\n"
+                          "                     (without --output or --printer: the default printer)\n"
+                          "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
+                          "  --copies N         number of copies, 1 to 9999\n"
+                          "  --collate          print the range once per copy (1 2 3 1 2 3); without it\n"
+                          "                     the printer makes the copies of each page (a PDF file\n"
+                          "                     gets each page N times in a row: 1 1 2 2 3 3)\n"
+                          "  --outline          print the template's outline page instead, as\n"
+                          "                     Template > Print does\n"
+                          "  --data FILE        read the labels from FILE instead of the job's data file\n"
+                          "  --start N          start at label position N of the first sheet\n"
+                          "  --repeat N         print every label N times\n"
+                          "                     (--start and --repeat are kept between 1 and the labels\n"
+                          "                     of one sheet, as the Start and Repeat boxes keep them)\n"
+                          "  --layout LAYOUT    for table data (.csv, .tsv, .tab: one label a row): the\n"
+                          "                     label's lines, \\n between them, with {Name} for the\n"
+                          "                     column of that name or {1}, {2} by position, e.g.\n"
+                          "                     --layout \"{Name}\\n{Street}\\n{Zip} {City}\"; a line\n"
+                          "                     whose fields are all empty is left out (default:\n"
+                          "                     every non-empty field on a line of its own)\n"
+                          "  --header yes|no    whether the table's first row holds column names\n"
+                          "                     (default: as the job says, or as the row looks)\n"
+                          "  --help, -h         show this text\n"
+                          "  --version          show the program's version\n"
+                          "\n"
+                          "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
+                          "3 printing failed; 130 or 143 interrupted (SIGINT, SIGTERM): nothing printed.\n");
 }
 
 bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QString& error)
@@ -374,10 +369,8 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             if (!value(text))
                 return false;
             if (!parseWhole(text, out) || out < low || out > high) {
-                error = arg + QStringLiteral(" takes a whole number from %1 to %2, not '%3'.")
-                                  .arg(low)
-                                  .arg(high)
-                                  .arg(text);
+                error = arg
+                        + QStringLiteral(" takes a whole number from %1 to %2, not '%3'.").arg(low).arg(high).arg(text);
                 return false;
             }
             return true;

@@ -24,19 +24,19 @@ struct BatchOptions {
     bool Help = false;
     bool Version = false; // --version
     QString JobFile;
-    QString OutputFile;   // --output: a PDF file instead of a printer
-    QString PrinterName;  // --printer; both empty: the default printer
+    QString OutputFile;  // --output: a PDF file instead of a printer
+    QString PrinterName; // --printer; both empty: the default printer
     bool HasPrinter = false;
-    qint32 FromPage = 0;  // 0: all pages
+    qint32 FromPage = 0; // 0: all pages
     qint32 ToPage = 0;
     qint32 Copies = 1;
     bool Collate = false;
     bool Outline = false;
-    QString DataFile;     // --data: in place of the job's data file
+    QString DataFile; // --data: in place of the job's data file
     std::optional<qint32> Start;
     std::optional<qint32> Repeat;
-    std::optional<QString> Layout;  // --layout, with "\n" already a line break
-    std::optional<bool> HeaderRow;  // --header yes|no
+    std::optional<QString> Layout; // --layout, with "\n" already a line break
+    std::optional<bool> HeaderRow; // --header yes|no
 };
 
 // True when the program was started as a batch printer or asked about itself

@@ -8,15 +8,15 @@
 // in, so that a name remembered at exit still names the file at the next
 // start, wherever that is.
 struct CommandLine {
-    QString jobFile;      // a job (".GVJ", or a locked ".GVL") that exists, joined
-                          // from split parameters (the job loader refuses one
-                          // that is no plain file)
+    QString jobFile;          // a job (".GVJ", or a locked ".GVL") that exists, joined
+                              // from split parameters (the job loader refuses one
+                              // that is no plain file)
     QString templateDocument; // a template (".GVT", or a locked ".GVR") named the
                               // same way, as a file manager hands one over
-    QString templateFile; // the text after "/T=" (any case)
-    QString dataFile;     // the text after "/D=", looked for only with a template
-    QString unopened;     // without switches: the name given when it is not an
-                          // existing job or template (a missing file, another kind)
+    QString templateFile;     // the text after "/T=" (any case)
+    QString dataFile;         // the text after "/D=", looked for only with a template
+    QString unopened;         // without switches: the name given when it is not an
+                              // existing job or template (a missing file, another kind)
 };
 
 // `params` are the parameters without the program's own name.

@@ -2,7 +2,7 @@
 // job controller's command and shows the result.
 
 #include "app/FormMAIN.h"
-#include "dialogs/FormFIELDS.h"
+#include "dialogs/FieldsDialog.h"
 #include "dialogs/FormNEWPAPER.h"
 
 void TFormMAIN::OpenjobClick()
@@ -45,7 +45,7 @@ void TFormMAIN::OPENDATAClick()
 
 void TFormMAIN::FIELDSClick()
 {
-    TFormFIELDS dialog(this);
+    FieldsDialog dialog(this);
     if (job().DATAINFO()->isTable() && dialog.execute(*job().DATAINFO())) {
         job().setALTERED(true);
         preview_->REFRESHPAGE();

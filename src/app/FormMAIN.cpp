@@ -106,12 +106,12 @@ void TFormMAIN::FormCreate()
 
 QString TFormMAIN::openFile(const FileRequest& request)
 {
-    return Dialogs().openFile(this, request);
+    return dialogSeam().openFile(this, request);
 }
 
 QString TFormMAIN::saveFile(const FileRequest& request)
 {
-    return Dialogs().saveFile(this, request);
+    return dialogSeam().saveFile(this, request);
 }
 
 void TFormMAIN::showStatus(const QString& text)
@@ -275,7 +275,8 @@ void TFormMAIN::PanelJOBNAMEResize()
 
     // The bars start at 64 pixels, or clear of their captions where the
     // desktop's font makes those wider.
-    const int barLeft = qMax(64, qMax(labelJob_->x() + labelJob_->width(), labelTemplate_->x() + labelTemplate_->width()) + 4);
+    const int barLeft = qMax(
+        64, qMax(labelJob_->x() + labelJob_->width(), labelTemplate_->x() + labelTemplate_->width()) + 4);
     barJob_->move(barLeft, barJob_->y());
     barTemplate_->move(barLeft, barTemplate_->y());
     barJob_->resize(qMax(0, w - (labelJob_->x() + labelJob_->width()) - panelPage->width() - 176 - (barLeft - 64)), 22);

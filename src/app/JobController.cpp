@@ -97,7 +97,7 @@ QString JobController::startFolder(const QString& currentFile, QString& remember
     if (forOpen && !rememberedDir.isEmpty() && !QFileInfo(rememberedDir).isDir())
         rememberedDir.clear();
     if (rememberedDir.isEmpty()) {
-        rememberedDir = ProgramFolder() + QLatin1Char('/');
+        rememberedDir = programFolder() + QLatin1Char('/');
         const QString sub = rememberedDir + subFolder;
         if (!QFileInfo(sub).isDir())
             QDir().mkpath(sub);
@@ -138,7 +138,7 @@ QString JobController::saveChecked(const QString& path, bool isTemplate)
         return QString();
     }
     if (name != path && QFileInfo::exists(name)
-        && Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
+        && messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
                != MsgAnswer::Yes)
         return QString();
     return name;
@@ -175,7 +175,7 @@ bool JobController::FNSAVEJOBFIRST()
         return false;
     if (!job_ || !job_->ALTERED())
         return true;
-    switch (Messages().question(QStringLiteral("Save current job first?"))) {
+    switch (messageSeam().question(QStringLiteral("Save current job first?"))) {
     case MsgAnswer::Yes:
         if (!FNFILENAMEONLY(jobFileName_).isEmpty())
             return FNSAVEJOB(jobFileName_);
@@ -189,7 +189,7 @@ bool JobController::FNSAVETEMPLATEFIRST()
 {
     if (!job_ || !job_->TEMPLATE()->ALTERED)
         return true;
-    switch (Messages().question(QStringLiteral("Save current template first?"))) {
+    switch (messageSeam().question(QStringLiteral("Save current template first?"))) {
     case MsgAnswer::No: return true;
     case MsgAnswer::Yes: break;
     default: return false;
@@ -197,7 +197,8 @@ bool JobController::FNSAVETEMPLATEFIRST()
     const QString name = job_->TEMPLATE()->FULLFILENAME;
     bool overwrite = true;
     if (!name.isEmpty() && QFileInfo::exists(name))
-        overwrite = Messages().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
+        overwrite = messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"),
+                                           MsgButtons::YesNo)
                     == MsgAnswer::Yes;
     if (overwrite && !FNFILENAMEONLY(name).isEmpty())
         return FNSAVETEMPLATE(name);
@@ -366,7 +367,7 @@ bool JobController::FNOPENDATA(const QString& given)
             return false;
     }
     if (!QFileInfo::exists(name)) {
-        Messages().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
+        messageSeam().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
         return false;
     }
     // Another data file is a change to the job; reading the same one again

@@ -144,7 +144,7 @@ void TFormMAIN::Calibrateprinter1Click()
         return;
     PrinterTarget& target = printer();
     if (!target.isValid()) {
-        Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
+        messageSeam().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
         return;
     }
     // The window stores the new calibration itself; the next print reads it.

@@ -326,7 +326,7 @@ void PreviewPanel::EditPAGENUMChange(const QString& typed)
         else
             params_.PageIndex = static_cast<qint32>(n - 1);
     } else {
-        Messages().error(text + QStringLiteral(" is not a valid value."));
+        messageSeam().error(text + QStringLiteral(" is not a valid value."));
         text = QString::number(params_.PageIndex + 1);
     }
     setBoxText(editPage_, text); // an empty box stays empty while the user types

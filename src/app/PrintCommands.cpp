@@ -16,7 +16,6 @@
 #include <QProgressDialog>
 #include <QStatusBar>
 
-
 namespace {
 const QString busyText = QStringLiteral(
     "A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
@@ -37,7 +36,7 @@ bool TFormMAIN::printInProgress() const
 void TFormMAIN::printCommand(bool labels)
 {
     if (printInProgress()) {
-        Messages().warning(busyText);
+        messageSeam().warning(busyText);
         return;
     }
     // A "print to file" chosen in the dialog holds for this command only;
@@ -49,7 +48,7 @@ void TFormMAIN::printCommand(bool labels)
     const auto print = [&] {
         PrinterTarget& target = printer();
         if (!target.isValid()) {
-            Messages().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
+            messageSeam().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
             return;
         }
         target.setOrientation(job().TEMPLATE()->LANDSCAPE());
@@ -61,7 +60,7 @@ void TFormMAIN::printCommand(bool labels)
         if (labels) {
             if (maxPage < 1) {
                 // Data lines but no labels (a file of blank lines): no page to offer.
-                Messages().information(QStringLiteral("The data file holds no labels: there is nothing to print."));
+                messageSeam().information(QStringLiteral("The data file holds no labels: there is nothing to print."));
                 return;
             }
             PrintChoice choice;
@@ -72,7 +71,7 @@ void TFormMAIN::printCommand(bool labels)
             choice.copies = target.copies();
             choice.collate = collate_;
             choice.reverse = reverse_;
-            const bool accepted = Dialogs().print(this, target.printer(), choice);
+            const bool accepted = dialogSeam().print(this, target.printer(), choice);
             toFile = target.printer().outputFormat() == QPrinter::PdfFormat;
             if (!accepted)
                 return;
@@ -82,7 +81,7 @@ void TFormMAIN::printCommand(bool labels)
             request.ToPage = choice.toPage;
             request.Pages = chosenPages(choice);
             if (request.Pages.isEmpty()) {
-                Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
+                messageSeam().information(QStringLiteral("The chosen pages hold nothing to print."));
                 return;
             }
             request.Collate = choice.collate;
@@ -95,7 +94,7 @@ void TFormMAIN::printCommand(bool labels)
         const QPrinter& qprinter = target.printer();
         if (qprinter.outputFormat() == QPrinter::PdfFormat && !qprinter.outputFileName().isEmpty()) {
             if (const QString refusal = outputFileRefusal(qprinter.outputFileName()); !refusal.isEmpty()) {
-                Messages().error(refusal);
+                messageSeam().error(refusal);
                 return;
             }
         }
@@ -139,14 +138,12 @@ void TFormMAIN::printCommand(bool labels)
             statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
             break;
         case PrintOutcome::NothingToPrint:
-            Messages().information(QStringLiteral("The chosen pages hold nothing to print."));
+            messageSeam().information(QStringLiteral("The chosen pages hold nothing to print."));
             break;
-        case PrintOutcome::PictureFailed:
-            Messages().error(result.Error);
-            break;
+        case PrintOutcome::PictureFailed: messageSeam().error(result.Error); break;
         case PrintOutcome::Failed:
-            reportPrintFailure(result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.")
-                                                      : result.Error, true);
+            reportPrintFailure(
+                result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.") : result.Error, true);
             break;
         }
     };
@@ -157,7 +154,7 @@ void TFormMAIN::printCommand(bool labels)
     try {
         print();
     } catch (const ECalibrationError& e) {
-        Messages().error(e.message());
+        messageSeam().error(e.message());
     } catch (const std::exception& e) {
         reportPrintFailure(e, true);
     }
@@ -180,13 +177,13 @@ void TFormMAIN::PRINTTEMPLATEClick()
 void TFormMAIN::Setupprinter1Click()
 {
     if (printInProgress()) {
-        Messages().warning(busyText);
+        messageSeam().warning(busyText);
         return;
     }
     PrinterTarget& target = printer();
     const bool landscape = job().TEMPLATE()->LANDSCAPE();
     target.setOrientation(landscape);
-    Dialogs().printerSetup(this, target.printer());
+    dialogSeam().printerSetup(this, target.printer());
     const bool nowLandscape = target.landscape();
     job().setALTERED(job().ALTERED() || nowLandscape != landscape);
     job().TEMPLATE()->SETLANDSCAPE(nowLandscape);
@@ -196,8 +193,9 @@ bool TFormMAIN::printCloseQuestion()
 {
     if (!printInProgress())
         return true;
-    if (Messages().ask(QStringLiteral("Printing in operation.\n\rDo you wish to abort print job?"), MsgSign::Warning,
-                       MsgButtons::YesNo) != MsgAnswer::Yes)
+    if (messageSeam().ask(QStringLiteral("Printing in operation.\n\rDo you wish to abort print job?"), MsgSign::Warning,
+                          MsgButtons::YesNo)
+        != MsgAnswer::Yes)
         return false;
     if (!printInProgress())
         return true;

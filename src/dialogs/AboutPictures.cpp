@@ -39,8 +39,7 @@ QPainterPath tagPath(qreal w, qreal h)
     return path;
 }
 
-void drawTag(QPainter& p, const QColor& fill, const QColor& edge, const QColor& letter, qreal w, qreal h,
-             bool mirrored)
+void drawTag(QPainter& p, const QColor& fill, const QColor& edge, const QColor& letter, qreal w, qreal h, bool mirrored)
 {
     const QPainterPath tag = tagPath(w, h);
     QLinearGradient shade(0, 0, 0, h);
@@ -93,8 +92,8 @@ QPixmap aboutEmblem(int frame, bool mirrored, qreal ratio)
     const QPointF eyelet(h * 0.45, h / 2);
     p.setPen(QPen(QColor(130, 130, 130), 1.0));
     p.drawLine(p.worldTransform().inverted().map(anchor), eyelet);
-    drawTag(p, frame == 0 ? Teal : Amber, frame == 0 ? TealDark : AmberDark,
-            frame == 0 ? QColor(Qt::white) : Ink, w, h, mirrored);
+    drawTag(p, frame == 0 ? Teal : Amber, frame == 0 ? TealDark : AmberDark, frame == 0 ? QColor(Qt::white) : Ink, w, h,
+            mirrored);
     return pixmap;
 }
 

@@ -110,14 +110,13 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     const QColor ink(32, 38, 46);
     const QColor grey(110, 116, 124);
     auto* notice = centredLabel("LabelNOTICE",
-                                QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(makerFullName()),
-                                11, false, grey);
+                                QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(makerFullName()), 11,
+                                false, grey);
     auto* name = centredLabel("Label2", applicationTitle(), 24, true, ink);
     LabelVERSION = centredLabel("LabelVERSION", FNGETVERSIONTEXT(), 0, false, ink);
     auto* line1 = centredLabel("LabelLINE1", QStringLiteral("A simple labelling solution"), 13, true, ink);
-    auto* line2 = centredLabel("LabelLINE2",
-                               QStringLiteral("Please email us with any requests, comments or questions at:"), 0,
-                               false, ink);
+    auto* line2 = centredLabel(
+        "LabelLINE2", QStringLiteral("Please email us with any requests, comments or questions at:"), 0, false, ink);
     EditEMAIL = linkEdit("EditEMAIL", makerSupportMail());
     EditWEB = linkEdit("EditWEB", makerWebSite());
 
@@ -151,8 +150,8 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     panel->setMinimumWidth(420);
 
     // Keys reach the box before its controls; the two links open on a click.
-    for (QWidget* child : {static_cast<QWidget*>(ButtonOK), static_cast<QWidget*>(EditEMAIL),
-                           static_cast<QWidget*>(EditWEB)})
+    for (QWidget* child :
+         {static_cast<QWidget*>(ButtonOK), static_cast<QWidget*>(EditEMAIL), static_cast<QWidget*>(EditWEB)})
         child->installEventFilter(this);
 
     TimerPICS = named(new QTimer(this), "TimerPICS");
@@ -216,7 +215,7 @@ void TFormABOUT::KEYPRESS(int key)
         keys_.remove(0, 1);
     if (keys_.contains(QLatin1String("BRISK"))) {
         keys_.clear();
-        Messages().show(quotation());
+        messageSeam().show(quotation());
     }
 }
 

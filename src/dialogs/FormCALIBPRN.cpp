@@ -30,8 +30,8 @@ const QString notCalibrated = QStringLiteral("Has not been calibrated yet.");
 
 MU clampToMU(std::int64_t value)
 {
-    return static_cast<MU>(std::clamp<std::int64_t>(value, std::numeric_limits<MU>::min(),
-                                                    std::numeric_limits<MU>::max()));
+    return static_cast<MU>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<MU>::min(), std::numeric_limits<MU>::max()));
 }
 
 // The measured size that gives a stored scale factor: 100000 / scale to the
@@ -51,8 +51,8 @@ MU sizeFromScale(double scale)
 QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
 {
     const QString caption = QString::fromLatin1(word);
-    const QString measureAgain = QStringLiteral("\n\rEnter the %1 of the solid box as measured on the test page.")
-                                     .arg(caption.toLower());
+    const QString measureAgain =
+        QStringLiteral("\n\rEnter the %1 of the solid box as measured on the test page.").arg(caption.toLower());
     if (size == 0)
         return QStringLiteral("The %1 cannot be 0.").arg(caption) + measureAgain;
     if (isUsableScale(static_cast<double>(CalibrationBoxSizeMU) / size))
@@ -86,58 +86,56 @@ QString formatMoment(const QDateTime& when)
 
 QString TFormCALIBPRN::instructionsText()
 {
-    return QStringLiteral(
-        "The BRIEF instructions:\n"
-        "1. Print a test page.\n"
-        "2. Measure width and height and enter measurements.\n"
-        "3. Print another test page.\n"
-        "4. Measure left and top (from edge of paper) and enter measurements.\n"
-        "5. Press OK.\n"
-        "\n"
-        "For a slightly more detailed description:\n"
-        "\n"
-        "Few printers put a page exactly where they are told to. Most stretch or shrink the "
-        "image a little, and move it a little across or down the paper. Once it knows by how "
-        "much, %1 makes up for it: it rescales and repositions everything it prints on "
-        "this printer.\n"
-        "\n"
-        "The test page has three boxes. The solid box is the reference: it is drawn with no "
-        "adjustment at all. The dashed box is the solid box rescaled by the width and height "
-        "you measured of the solid box. The dotted box is rescaled in the same way and also "
-        "moved by the left and top you measured of the dashed box. Where two boxes fall on "
-        "the same place, one hides under the other.\n"
-        "\n"
-        "The measurements the boxes should have are printed on the page, in the units you "
-        "have chosen for %1.\n"
-        "\n"
-        "Step by step:\n"
-        "1. Print a test page.\n"
-        "2. Put the scale right first: measure the width and height of the solid box as "
-        "accurately as you can and enter them.\n"
-        "3. Print another test page. The dashed box should now have the desired width and "
-        "height.\n"
-        "4. Measure the left and top of the dashed box, from the edge of the paper, even if "
-        "your printer does not print right up to the edge, and enter them.\n"
-        "5. Print another test page. The dotted box should now sit where it should, at the "
-        "desired size.\n"
-        "6. If it is not quite right, make small changes to your measurements and print "
-        "again until it is; then press OK.\n"
-        "\n"
-        "OK keeps your measurements and uses them whenever %1 prints on this printer "
-        "from now on. Cancel throws them away and leaves the printer as it was. Entering the "
-        "desired measurements themselves takes away any adjustment.\n"
-        "\n"
-        "Paper of another kind, such as a sheet of labels, may travel through the printer a "
-        "little differently from plain paper, so a last test page on the stock you will "
-        "really use is worth the sheet.\n"
-        "\n"
-        "None of this changes anything in the printer itself: only the way %1 prints "
-        "on it.\n")
+    return QStringLiteral("The BRIEF instructions:\n"
+                          "1. Print a test page.\n"
+                          "2. Measure width and height and enter measurements.\n"
+                          "3. Print another test page.\n"
+                          "4. Measure left and top (from edge of paper) and enter measurements.\n"
+                          "5. Press OK.\n"
+                          "\n"
+                          "For a slightly more detailed description:\n"
+                          "\n"
+                          "Few printers put a page exactly where they are told to. Most stretch or shrink the "
+                          "image a little, and move it a little across or down the paper. Once it knows by how "
+                          "much, %1 makes up for it: it rescales and repositions everything it prints on "
+                          "this printer.\n"
+                          "\n"
+                          "The test page has three boxes. The solid box is the reference: it is drawn with no "
+                          "adjustment at all. The dashed box is the solid box rescaled by the width and height "
+                          "you measured of the solid box. The dotted box is rescaled in the same way and also "
+                          "moved by the left and top you measured of the dashed box. Where two boxes fall on "
+                          "the same place, one hides under the other.\n"
+                          "\n"
+                          "The measurements the boxes should have are printed on the page, in the units you "
+                          "have chosen for %1.\n"
+                          "\n"
+                          "Step by step:\n"
+                          "1. Print a test page.\n"
+                          "2. Put the scale right first: measure the width and height of the solid box as "
+                          "accurately as you can and enter them.\n"
+                          "3. Print another test page. The dashed box should now have the desired width and "
+                          "height.\n"
+                          "4. Measure the left and top of the dashed box, from the edge of the paper, even if "
+                          "your printer does not print right up to the edge, and enter them.\n"
+                          "5. Print another test page. The dotted box should now sit where it should, at the "
+                          "desired size.\n"
+                          "6. If it is not quite right, make small changes to your measurements and print "
+                          "again until it is; then press OK.\n"
+                          "\n"
+                          "OK keeps your measurements and uses them whenever %1 prints on this printer "
+                          "from now on. Cancel throws them away and leaves the printer as it was. Entering the "
+                          "desired measurements themselves takes away any adjustment.\n"
+                          "\n"
+                          "Paper of another kind, such as a sheet of labels, may travel through the printer a "
+                          "little differently from plain paper, so a last test page on the stock you will "
+                          "really use is worth the sheet.\n"
+                          "\n"
+                          "None of this changes anything in the printer itself: only the way %1 prints "
+                          "on it.\n")
         .arg(applicationTitle());
 }
 
-TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
-    : BaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("FormCALIBPRN"));
     setWindowTitle(QStringLiteral("Calibrate printer"));
@@ -166,8 +164,8 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent)
     // The controls on the right.
     PanelCONTROLS = named(new QFrame(this), "PanelCONTROLS");
     PanelCONTROLS->setFixedWidth(225);
-    ButtonPRINTCALIBPAGE =
-        named(new QPushButton(QStringLiteral("Print calibration page"), PanelCONTROLS), "ButtonPRINTCALIBPAGE");
+    ButtonPRINTCALIBPAGE = named(new QPushButton(QStringLiteral("Print calibration page"), PanelCONTROLS),
+                                 "ButtonPRINTCALIBPAGE");
     connect(ButtonPRINTCALIBPAGE, &QPushButton::clicked, this, &TFormCALIBPRN::ButtonPRINTCALIBPAGEClick);
 
     PanelDETAILS = named(new QFrame(PanelCONTROLS), "PanelDETAILS");
@@ -269,7 +267,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
         c = READCALIBRATION(printerName);
         stamp = calibrationStamp(printerName);
     } catch (const ECalibrationError& e) {
-        Messages().error(e.message());
+        messageSeam().error(e.message());
         return false;
     }
     printerName_ = printerName;
@@ -365,7 +363,7 @@ bool TFormCALIBPRN::EditExit(MeasureBox& box)
         box.accepted = text;
         return true;
     }
-    Messages().error(refusal);
+    messageSeam().error(refusal);
     box.edit->setText(box.accepted);
     box.edit->setFocus();
     return false;
@@ -391,11 +389,11 @@ bool TFormCALIBPRN::usable(const CalibrationMeasures& measures)
     // Only a stored calibration can bring a size here that the boxes would
     // refuse (0, or one that makes an unusable scale).
     for (int i : {Width, Height}) {
-        const QString refusal =
-            sizeRefusal(boxes_[static_cast<std::size_t>(i)].word, i == Width ? measures.Width : measures.Height, abbreviation_);
+        const QString refusal = sizeRefusal(boxes_[static_cast<std::size_t>(i)].word,
+                                            i == Width ? measures.Width : measures.Height, abbreviation_);
         if (refusal.isEmpty())
             continue;
-        Messages().error(refusal);
+        messageSeam().error(refusal);
         boxes_[static_cast<std::size_t>(i)].edit->setFocus();
         return false;
     }
@@ -456,7 +454,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     if (!printer.isPrinting()) {
         printer.setCopies(copies);
         const QString why = printer.errorText();
-        Messages().error(why.isEmpty() ? QStringLiteral("Not printing?") : why);
+        messageSeam().error(why.isEmpty() ? QStringLiteral("Not printing?") : why);
         return;
     }
     bool ended = false;
@@ -470,8 +468,8 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     }
     printer.setCopies(copies);
     if (!ended)
-        Messages().error(printer.errorText().isEmpty() ? QStringLiteral("The printer did not take the page.")
-                                                       : printer.errorText());
+        messageSeam().error(printer.errorText().isEmpty() ? QStringLiteral("The printer did not take the page.")
+                                                          : printer.errorText());
 }
 
 void TFormCALIBPRN::accept()

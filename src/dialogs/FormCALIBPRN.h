@@ -67,10 +67,10 @@ private:
         QLineEdit* edit = nullptr;
         QLabel* caption = nullptr;
         QLabel* units = nullptr;
-        const char* word = "";  // "WIDTH", as the messages name it
-        MU desired = 0;         // the desired measurement
-        MU allowed = 100000;    // the allowed deviation from it
-        QString accepted;       // the text restored when an entry is refused
+        const char* word = "";   // "WIDTH", as the messages name it
+        MU desired = 0;          // the desired measurement
+        MU allowed = 100000;     // the allowed deviation from it
+        QString accepted;        // the text restored when an entry is refused
         QString lastCalibration; // the text shown at opening, with its unit
     };
     enum { Width, Height, Left, Top };

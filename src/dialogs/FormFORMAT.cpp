@@ -83,12 +83,9 @@ QString pictureFilter()
         QStringList suffixes;
     };
     const Kind kinds[] = {
-        {"Bitmaps", {QStringLiteral("bmp")}},
-        {"Icons", {QStringLiteral("ico")}},
-        {"PNG images", {QStringLiteral("png")}},
-        {"JPEG images", {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
-        {"GIF images", {QStringLiteral("gif")}},
-        {"SVG drawings", {QStringLiteral("svg")}},
+        {"Bitmaps", {QStringLiteral("bmp")}},    {"Icons", {QStringLiteral("ico")}},
+        {"PNG images", {QStringLiteral("png")}}, {"JPEG images", {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
+        {"GIF images", {QStringLiteral("gif")}}, {"SVG drawings", {QStringLiteral("svg")}},
     };
     auto patterns = [](const QStringList& suffixes) {
         QStringList out;
@@ -183,15 +180,18 @@ void TFormFORMAT::buildControls()
 
     auto* alignment = named(new QGroupBox(QStringLiteral("Text alignment")), "GroupBoxTEXTALIGN");
     auto* alignRow = new QHBoxLayout(alignment);
-    alignRow->addWidget(named(radioBox(QStringLiteral("Vertical"), RadioButtonVTOP, RadioButtonVCENTRE,
-                                       RadioButtonVBOTTOM), "GroupBoxVERTICAL"));
-    alignRow->addWidget(named(radioBox(QStringLiteral("Horizontal"), RadioButtonHLEFT, RadioButtonHCENTRE,
-                                       RadioButtonHRIGHT), "GroupBoxHORIZONTAL"));
+    alignRow->addWidget(
+        named(radioBox(QStringLiteral("Vertical"), RadioButtonVTOP, RadioButtonVCENTRE, RadioButtonVBOTTOM),
+              "GroupBoxVERTICAL"));
+    alignRow->addWidget(
+        named(radioBox(QStringLiteral("Horizontal"), RadioButtonHLEFT, RadioButtonHCENTRE, RadioButtonHRIGHT),
+              "GroupBoxHORIZONTAL"));
 
     auto* justification = named(new QGroupBox(QStringLiteral("Text justification")), "GroupBoxJUSTIFICATION");
     auto* justifyRow = new QHBoxLayout(justification);
-    justifyRow->addWidget(named(radioBox(QStringLiteral("Justify"), RadioButtonJLEFT, RadioButtonJCENTRE,
-                                         RadioButtonJRIGHT), "GroupBoxJUSTIFY"));
+    justifyRow->addWidget(
+        named(radioBox(QStringLiteral("Justify"), RadioButtonJLEFT, RadioButtonJCENTRE, RadioButtonJRIGHT),
+              "GroupBoxJUSTIFY"));
 
     // Font and shrink-to-fit.
     ButtonFONT = named(new QPushButton(QStringLiteral("Font settings...")), "ButtonFONT");
@@ -286,17 +286,17 @@ void TFormFORMAT::buildControls()
 
     auto* percentGrid = new QGridLayout;
     percentGrid->setHorizontalSpacing(8);
-    const std::pair<QCheckBox*, QLineEdit*> percents[] = {
-        {CheckBoxPicLeft, EditPicLeft}, {CheckBoxPicTop, EditPicTop},
-        {CheckBoxPicWidth, EditPicWidth}, {CheckBoxPicHeight, EditPicHeight}};
+    const std::pair<QCheckBox*, QLineEdit*> percents[] = {{CheckBoxPicLeft, EditPicLeft},
+                                                          {CheckBoxPicTop, EditPicTop},
+                                                          {CheckBoxPicWidth, EditPicWidth},
+                                                          {CheckBoxPicHeight, EditPicHeight}};
     int row = 0;
     for (const auto& [box, edit] : percents) {
         percentGrid->addWidget(box, row, 0, Qt::AlignRight);
         percentGrid->addWidget(edit, row, 1);
         ++row;
     }
-    auto* note = named(new QLabel(QStringLiteral("To use these values check the relevent checkboxes")),
-                       "LabelPICNOTE");
+    auto* note = named(new QLabel(QStringLiteral("To use these values check the relevent checkboxes")), "LabelPICNOTE");
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     percentGrid->addWidget(note, 0, 2, 4, 1);
@@ -306,11 +306,12 @@ void TFormFORMAT::buildControls()
     pictureColumn->addLayout(percentGrid);
 
     auto* pictureAlign = new QHBoxLayout;
-    pictureAlign->addWidget(named(radioBox(QStringLiteral("Vertical"), RadioButtonPicTop, RadioButtonPicVCentre,
-                                           RadioButtonPicBottom), "GroupBoxPICVERTICAL"));
-    pictureAlign->addWidget(named(radioBox(QStringLiteral("Horizontal"), RadioButtonPicLeft,
-                                           RadioButtonPicHCentre, RadioButtonPicRight),
-                                  "GroupBoxPICHORIZONTAL"));
+    pictureAlign->addWidget(
+        named(radioBox(QStringLiteral("Vertical"), RadioButtonPicTop, RadioButtonPicVCentre, RadioButtonPicBottom),
+              "GroupBoxPICVERTICAL"));
+    pictureAlign->addWidget(
+        named(radioBox(QStringLiteral("Horizontal"), RadioButtonPicLeft, RadioButtonPicHCentre, RadioButtonPicRight),
+              "GroupBoxPICHORIZONTAL"));
     pictureColumn->addSpacing(4);
     pictureColumn->addLayout(pictureAlign);
     pictureColumn->addStretch(1);
@@ -447,16 +448,18 @@ bool TFormFORMAT::validate()
 {
     // The largest length the format can hold, in the display unit.
     const double longest = FNMUTOCURRENTUNIT(std::numeric_limits<MU>::max());
-    const std::pair<QLabel*, QLineEdit*> lengths[] = {
-        {LabelBLEFT, EditBLEFT}, {LabelBRIGHT, EditBRIGHT}, {LabelBTOP, EditBTOP},
-        {LabelBBOTTOM, EditBBOTTOM}, {LabelBWIDTH, EditBWIDTH}};
+    const std::pair<QLabel*, QLineEdit*> lengths[] = {{LabelBLEFT, EditBLEFT},
+                                                      {LabelBRIGHT, EditBRIGHT},
+                                                      {LabelBTOP, EditBTOP},
+                                                      {LabelBBOTTOM, EditBBOTTOM},
+                                                      {LabelBWIDTH, EditBWIDTH}};
     for (const auto& [label, edit] : lengths) {
         const QString text = edit->text();
         if (!FNISUNSIGNEDNUMBER(text) || !(decimalValue(text) <= longest)) {
             edit->setFocus();
             edit->selectAll();
-            Messages().error(label->text() + QStringLiteral(": '") + text
-                             + QStringLiteral("' is not a valid positive number."));
+            messageSeam().error(label->text() + QStringLiteral(": '") + text
+                                + QStringLiteral("' is not a valid positive number."));
             return false;
         }
     }
@@ -464,13 +467,14 @@ bool TFormFORMAT::validate()
     auto refuse = [](QCheckBox* box, QLineEdit* edit) {
         edit->setFocus();
         edit->selectAll();
-        Messages().error(box->text() + QStringLiteral(": '") + edit->text()
-                         + QStringLiteral("' is not a valid number."));
+        messageSeam().error(box->text() + QStringLiteral(": '") + edit->text()
+                            + QStringLiteral("' is not a valid number."));
         return false;
     };
-    const std::pair<QCheckBox*, QLineEdit*> percents[] = {
-        {CheckBoxPicLeft, EditPicLeft}, {CheckBoxPicTop, EditPicTop},
-        {CheckBoxPicWidth, EditPicWidth}, {CheckBoxPicHeight, EditPicHeight}};
+    const std::pair<QCheckBox*, QLineEdit*> percents[] = {{CheckBoxPicLeft, EditPicLeft},
+                                                          {CheckBoxPicTop, EditPicTop},
+                                                          {CheckBoxPicWidth, EditPicWidth},
+                                                          {CheckBoxPicHeight, EditPicHeight}};
     for (const auto& [box, edit] : percents)
         if (!FNISSIGNEDNUMBER(edit->text()) || !std::isfinite(decimalValue(edit->text())))
             return refuse(box, edit);
@@ -513,9 +517,7 @@ void TFormFORMAT::writeToFormat()
 
 QList<QPair<QString, QString>> TFormFORMAT::formatValues() const
 {
-    auto mu = [](const QLineEdit* edit) {
-        return QString::number(FNCURRENTUNITTOMU(decimalValue(edit->text())));
-    };
+    auto mu = [](const QLineEdit* edit) { return QString::number(FNCURRENTUNITTOMU(decimalValue(edit->text()))); };
     // A percentage is kept as typed, less any blanks, so that it reads back
     // as the number that passed the checks.
     auto typed = [](const QLineEdit* edit) {
@@ -570,13 +572,13 @@ void TFormFORMAT::ButtonsaveformatClick()
         return;
     for (const auto& [name, text] : formatValues())
         FNREGWRITESTRING(formatKey, name, text);
-    Messages().show(QStringLiteral("Defaults saved."));
+    messageSeam().show(QStringLiteral("Defaults saved."));
 }
 
 void TFormFORMAT::ButtonFONTClick()
 {
     QFont font = fontForDialog(workingFont_);
-    if (Dialogs().chooseFont(this, font)) {
+    if (dialogSeam().chooseFont(this, font)) {
         qFontToFont(font, workingFont_);
         showFontName();
     }
@@ -585,7 +587,7 @@ void TFormFORMAT::ButtonFONTClick()
 void TFormFORMAT::ButtonBORDERCOLORClick()
 {
     QColor color = colorToQColor(borderColor_);
-    if (Dialogs().chooseColor(this, color))
+    if (dialogSeam().chooseColor(this, color))
         setSwatch(qColorToColor(color));
 }
 
@@ -597,7 +599,7 @@ void TFormFORMAT::ButtonPicBrowseClick()
         if (picDir_ && !picDir_->isEmpty()) {
             pictureStartFolder_ = *picDir_;
         } else {
-            pictureStartFolder_ = QDir(ProgramFolder()).filePath(QStringLiteral("Pics"));
+            pictureStartFolder_ = QDir(programFolder()).filePath(QStringLiteral("Pics"));
             QDir().mkpath(pictureStartFolder_);
         }
     }
@@ -607,7 +609,7 @@ void TFormFORMAT::ButtonPicBrowseClick()
     request.fileName = lastPicture_;
     request.filter = pictureFilter();
     request.mustExist = true;
-    const QString chosen = Dialogs().openFile(this, request);
+    const QString chosen = dialogSeam().openFile(this, request);
     if (chosen.isEmpty())
         return;
 

@@ -119,4 +119,3 @@ private:
     QPushButton* ButtonOK = nullptr;
     QPushButton* ButtonCANCEL = nullptr;
 };
-

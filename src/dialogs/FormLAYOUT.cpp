@@ -188,13 +188,13 @@ void TFormLAYOUT::accept()
         const QString text = field.edit->text();
         if (!(field.isCount ? FNISUNSIGNEDINTEGER(text) : FNISUNSIGNEDNUMBER(text))) {
             field.edit->setFocus();
-            Messages().error(refusal(field));
+            messageSeam().error(refusal(field));
             return;
         }
     }
     QString message;
     if (!FNNUMBERSMAKESENSE(message)) {
-        Messages().error(message);
+        messageSeam().error(message);
         return;
     }
     BaseDialog::accept();

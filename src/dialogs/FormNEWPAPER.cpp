@@ -124,8 +124,8 @@ void TFormNEWPAPER::showEvent(QShowEvent* event)
         ComboBoxPAPER->clear();
         for (const StandardSheet& sheet : standardSheets)
             ComboBoxPAPER->addItem(QString::fromLatin1(sheet.name) + muToCurrentUnitText(sheet.width)
-                                   + QStringLiteral(" x ") + muToCurrentUnitText(sheet.height)
-                                   + QLatin1Char(' ') + abbreviation);
+                                   + QStringLiteral(" x ") + muToCurrentUnitText(sheet.height) + QLatin1Char(' ')
+                                   + abbreviation);
         ComboBoxPAPER->addItem(QStringLiteral("Custom"));
         ComboBoxPAPER->setCurrentIndex(-1);
 
@@ -155,9 +155,8 @@ void TFormNEWPAPER::accept()
 {
     const std::optional<MU> width = readDimension(*EditWIDTH);
     const std::optional<MU> height = readDimension(*EditHEIGHT);
-    if (!width || !height || *width <= 0 || *width > maxPaperMuWidth || *height <= 0
-        || *height > maxPaperMuHeight) {
-        Messages().show(QStringLiteral("Invalid dimensions."));
+    if (!width || !height || *width <= 0 || *width > maxPaperMuWidth || *height <= 0 || *height > maxPaperMuHeight) {
+        messageSeam().show(QStringLiteral("Invalid dimensions."));
         return;
     }
     paperWidth_ = *width;

@@ -29,8 +29,8 @@ QString unitAbbreviation()
 // "66.675 x 25.4 mm." in the display unit.
 QString sizeText(MU width, MU height)
 {
-    return muToCurrentUnitText(width, 8) + QStringLiteral(" x ") + muToCurrentUnitText(height, 8)
-        + QLatin1Char(' ') + unitAbbreviation();
+    return muToCurrentUnitText(width, 8) + QStringLiteral(" x ") + muToCurrentUnitText(height, 8) + QLatin1Char(' ')
+           + unitAbbreviation();
 }
 
 QString paperText(const LabelProduct& p)
@@ -84,8 +84,7 @@ public:
         case ColPart: return p->Part;
         case ColDescription: return p->Description;
         case ColPaper: return paperText(*p);
-        case ColLabels:
-            return QString::number(p->NumAcross) + QStringLiteral(" x ") + QString::number(p->NumDown);
+        case ColLabels: return QString::number(p->NumAcross) + QStringLiteral(" x ") + QString::number(p->NumDown);
         case ColSize: return sizeText(p->LabelWidth, p->LabelHeight);
         default: return {};
         }
@@ -94,8 +93,8 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const char* const captions[ColumnCount] = {"Brand", "Part", "Description", "Paper", "Labels",
-                                                          "Label size"};
+        static const char* const captions[ColumnCount] = {"Brand", "Part",   "Description",
+                                                          "Paper", "Labels", "Label size"};
         return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section]) : QVariant();
     }
 
@@ -142,10 +141,10 @@ QString productDetails(const LabelProduct& p)
         text += p.PaperName + QStringLiteral(", ");
     text += sizeText(p.PaperWidth, p.PaperHeight) + QLatin1Char('\n');
     text += QStringLiteral("%1 across, %2 down, labels ").arg(p.NumAcross).arg(p.NumDown)
-        + sizeText(p.LabelWidth, p.LabelHeight) + QLatin1Char('\n');
+            + sizeText(p.LabelWidth, p.LabelHeight) + QLatin1Char('\n');
     text += QStringLiteral("Left margin ") + muToCurrentUnitText(p.Left, 8) + QStringLiteral(", top margin ")
-        + muToCurrentUnitText(p.Top, 8) + QStringLiteral(", gaps ") + muToCurrentUnitText(p.HGap, 8)
-        + QStringLiteral(" across and ") + muToCurrentUnitText(p.VGap, 8) + QStringLiteral(" down") + unit;
+            + muToCurrentUnitText(p.Top, 8) + QStringLiteral(", gaps ") + muToCurrentUnitText(p.HGap, 8)
+            + QStringLiteral(" across and ") + muToCurrentUnitText(p.VGap, 8) + QStringLiteral(" down") + unit;
     return text;
 }
 
@@ -250,17 +249,17 @@ bool TFormPRODUCT::loadCatalogue()
     QApplication::restoreOverrideCursor();
     const QString source = QStringLiteral("Label sheets by product code come from the label catalogue that the "
                                           "package ")
-        + LabelCatalogue::packageName() + QStringLiteral(" installs in ") + folder
-        + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ") + LabelCatalogue::packageName()
-        + QStringLiteral(") and choose this command again.");
+                           + LabelCatalogue::packageName() + QStringLiteral(" installs in ") + folder
+                           + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ")
+                           + LabelCatalogue::packageName() + QStringLiteral(") and choose this command again.");
     if (!read) {
-        Messages().warning(QStringLiteral("No label catalogue was found in ") + folder + QStringLiteral(".\n\r")
-                           + source);
+        messageSeam().warning(QStringLiteral("No label catalogue was found in ") + folder + QStringLiteral(".\n\r")
+                              + source);
         return false;
     }
     if (catalogue_.products().empty()) {
-        Messages().warning(QStringLiteral("The label catalogue in ") + folder
-                           + QStringLiteral(" holds no label sheet that a template can be made from.\n\r") + source);
+        messageSeam().warning(QStringLiteral("The label catalogue in ") + folder
+                              + QStringLiteral(" holds no label sheet that a template can be made from.\n\r") + source);
         return false;
     }
     list_->setProducts(&catalogue_.products());
@@ -357,8 +356,8 @@ void TFormPRODUCT::EditSEARCHChange(const QString& text)
 void TFormPRODUCT::selectRow(int row)
 {
     const QModelIndex index = filter_->index(row, 0);
-    ListPRODUCTS->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ListPRODUCTS->selectionModel()->setCurrentIndex(index,
+                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     ListPRODUCTS->scrollTo(index);
 }
 

@@ -44,8 +44,7 @@ TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     RichEdit1->document()->setDocumentMargin(16);
     connect(RichEdit1, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
         const QString scheme = url.scheme().toLower();
-        if (scheme == QLatin1String("http") || scheme == QLatin1String("https")
-            || scheme == QLatin1String("mailto"))
+        if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
             FNSHELLOPEN(url.toString());
     });
 
@@ -71,8 +70,8 @@ bool TFormRTFHelp::loadDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Messages().error(QStringLiteral("Cannot open file \"%1\". %2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+        messageSeam().error(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();

@@ -15,8 +15,7 @@
 #include <optional>
 
 UpDown::UpDown(QLineEdit& buddy, int minimum, int maximum, QWidget* parent)
-    : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum),
-      fallback_([minimum] { return minimum; })
+    : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum), fallback_([minimum] { return minimum; })
 {
     up_ = named(new QToolButton(this), "ButtonUP");
     up_->setArrowType(Qt::UpArrow);
@@ -72,8 +71,8 @@ TFormSCALE::TFormSCALE(QWidget* parent) : BaseDialog(parent)
     EditSCALE->installEventFilter(this);
 
     // The arrows stop where the track bar does.
-    UpDownSCALE =
-        named(new UpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this), "UpDownSCALE");
+    UpDownSCALE = named(new UpDown(*EditSCALE, TrackBarSCALE->minimum(), TrackBarSCALE->maximum(), this),
+                        "UpDownSCALE");
     UpDownSCALE->setFallback([this] { return TrackBarSCALE->value(); });
 
     LabelPERCENT = named(new QLabel(QStringLiteral("%"), this), "LabelPERCENT");
@@ -172,8 +171,8 @@ void TFormSCALE::EditSCALEChange(const QString& text)
 void TFormSCALE::EditSCALEExit()
 {
     const std::optional<int> number = storedTextToInteger(EditSCALE->text());
-    const int position =
-        number ? std::clamp(*number, TrackBarSCALE->minimum(), TrackBarSCALE->maximum()) : TrackBarSCALE->value();
+    const int position = number ? std::clamp(*number, TrackBarSCALE->minimum(), TrackBarSCALE->maximum())
+                                : TrackBarSCALE->value();
     TrackBarSCALE->setValue(position);
     if (storedTextToInteger(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));

@@ -17,8 +17,8 @@ constexpr int barMargin = 8;
 } // namespace
 
 TFormSETTINGS::TFormSETTINGS(QWidget* parent)
-    : BaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : BaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                             | Qt::WindowCloseButtonHint)
 {
     DESKTOP = false;
     setObjectName(QStringLiteral("FormSETTINGS"));
@@ -130,9 +130,8 @@ void TFormSETTINGS::centreButtons()
 
 std::array<bool, 5> TFormSETTINGS::switches() const
 {
-    return {CheckBoxSAVEDESKTOP->isChecked(), CheckBoxSAVESETTINGS->isChecked(),
-            CheckBoxSAVEFILEINFO->isChecked(), CheckBoxSHOWLABEL->isChecked(),
-            CheckBoxSHOWTEMPLATE->isChecked()};
+    return {CheckBoxSAVEDESKTOP->isChecked(), CheckBoxSAVESETTINGS->isChecked(), CheckBoxSAVEFILEINFO->isChecked(),
+            CheckBoxSHOWLABEL->isChecked(), CheckBoxSHOWTEMPLATE->isChecked()};
 }
 
 void TFormSETTINGS::setSwitches(const std::array<bool, 5>& values)
@@ -144,13 +143,43 @@ void TFormSETTINGS::setSwitches(const std::array<bool, 5>& values)
     CheckBoxSHOWTEMPLATE->setChecked(values[4]);
 }
 
-bool TFormSETTINGS::saveDesktop() const { return CheckBoxSAVEDESKTOP->isChecked(); }
-void TFormSETTINGS::setSaveDesktop(bool value) { CheckBoxSAVEDESKTOP->setChecked(value); }
-bool TFormSETTINGS::saveSettings() const { return CheckBoxSAVESETTINGS->isChecked(); }
-void TFormSETTINGS::setSaveSettings(bool value) { CheckBoxSAVESETTINGS->setChecked(value); }
-bool TFormSETTINGS::saveFileInfo() const { return CheckBoxSAVEFILEINFO->isChecked(); }
-void TFormSETTINGS::setSaveFileInfo(bool value) { CheckBoxSAVEFILEINFO->setChecked(value); }
-bool TFormSETTINGS::showLabels() const { return CheckBoxSHOWLABEL->isChecked(); }
-void TFormSETTINGS::setShowLabels(bool value) { CheckBoxSHOWLABEL->setChecked(value); }
-bool TFormSETTINGS::showTemplate() const { return CheckBoxSHOWTEMPLATE->isChecked(); }
-void TFormSETTINGS::setShowTemplate(bool value) { CheckBoxSHOWTEMPLATE->setChecked(value); }
+bool TFormSETTINGS::saveDesktop() const
+{
+    return CheckBoxSAVEDESKTOP->isChecked();
+}
+void TFormSETTINGS::setSaveDesktop(bool value)
+{
+    CheckBoxSAVEDESKTOP->setChecked(value);
+}
+bool TFormSETTINGS::saveSettings() const
+{
+    return CheckBoxSAVESETTINGS->isChecked();
+}
+void TFormSETTINGS::setSaveSettings(bool value)
+{
+    CheckBoxSAVESETTINGS->setChecked(value);
+}
+bool TFormSETTINGS::saveFileInfo() const
+{
+    return CheckBoxSAVEFILEINFO->isChecked();
+}
+void TFormSETTINGS::setSaveFileInfo(bool value)
+{
+    CheckBoxSAVEFILEINFO->setChecked(value);
+}
+bool TFormSETTINGS::showLabels() const
+{
+    return CheckBoxSHOWLABEL->isChecked();
+}
+void TFormSETTINGS::setShowLabels(bool value)
+{
+    CheckBoxSHOWLABEL->setChecked(value);
+}
+bool TFormSETTINGS::showTemplate() const
+{
+    return CheckBoxSHOWTEMPLATE->isChecked();
+}
+void TFormSETTINGS::setShowTemplate(bool value)
+{
+    CheckBoxSHOWTEMPLATE->setChecked(value);
+}

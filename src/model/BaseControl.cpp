@@ -12,8 +12,8 @@ const PropTable& TBASECONTROL::baseProperties()
         props::integer("HEIGHT", &C::Height, std::nullopt, false),
         props::integer("Cursor", &C::Cursor, 0),
         props::text("Hint", &C::Hint),
-        props::enumeration("HelpType", &C::HelpType,
-                           {QStringLiteral("htKeyword"), QStringLiteral("htContext")}, htContext),
+        props::enumeration("HelpType", &C::HelpType, {QStringLiteral("htKeyword"), QStringLiteral("htContext")},
+                           htContext),
         props::text("HelpKeyword", &C::HelpKeyword),
         props::integer("HelpContext", &C::HelpContext, 0),
     };

@@ -14,32 +14,67 @@ const QByteArray signature("TPF0");
 // ---------------------------------------------------------------- identifiers
 
 const IdentEntry charsetTable[] = {
-    {0, "ANSI_CHARSET"}, {1, "DEFAULT_CHARSET"}, {2, "SYMBOL_CHARSET"}, {77, "MAC_CHARSET"},
-    {128, "SHIFTJIS_CHARSET"}, {129, "HANGEUL_CHARSET"}, {130, "JOHAB_CHARSET"},
-    {134, "GB2312_CHARSET"}, {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},
-    {162, "TURKISH_CHARSET"}, {177, "HEBREW_CHARSET"}, {178, "ARABIC_CHARSET"},
-    {186, "BALTIC_CHARSET"}, {204, "RUSSIAN_CHARSET"}, {222, "THAI_CHARSET"},
-    {238, "EASTEUROPE_CHARSET"}, {255, "OEM_CHARSET"},
+    {0, "ANSI_CHARSET"},          {1, "DEFAULT_CHARSET"},   {2, "SYMBOL_CHARSET"},    {77, "MAC_CHARSET"},
+    {128, "SHIFTJIS_CHARSET"},    {129, "HANGEUL_CHARSET"}, {130, "JOHAB_CHARSET"},   {134, "GB2312_CHARSET"},
+    {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},   {162, "TURKISH_CHARSET"}, {177, "HEBREW_CHARSET"},
+    {178, "ARABIC_CHARSET"},      {186, "BALTIC_CHARSET"},  {204, "RUSSIAN_CHARSET"}, {222, "THAI_CHARSET"},
+    {238, "EASTEUROPE_CHARSET"},  {255, "OEM_CHARSET"},
 };
 
-constexpr qint32 sys(qint32 n) { return static_cast<qint32>(0x80000000u + static_cast<quint32>(n)); }
+constexpr qint32 sys(qint32 n)
+{
+    return static_cast<qint32>(0x80000000u + static_cast<quint32>(n));
+}
 
 const IdentEntry colorTable[] = {
-    {0x000000, "clBlack"}, {0x000080, "clMaroon"}, {0x008000, "clGreen"}, {0x008080, "clOlive"},
-    {0x800000, "clNavy"}, {0x800080, "clPurple"}, {0x808000, "clTeal"}, {0x808080, "clGray"},
-    {0xC0C0C0, "clSilver"}, {0x0000FF, "clRed"}, {0x00FF00, "clLime"}, {0x00FFFF, "clYellow"},
-    {0xFF0000, "clBlue"}, {0xFF00FF, "clFuchsia"}, {0xFFFF00, "clAqua"}, {0xFFFFFF, "clWhite"},
-    {0xC0DCC0, "clMoneyGreen"}, {0xF0CAA6, "clSkyBlue"}, {0xF0FBFF, "clCream"},
-    {0xA4A0A0, "clMedGray"}, {0x20000000, "clDefault"}, {0x1FFFFFFF, "clNone"},
-    {sys(0), "clScrollBar"}, {sys(1), "clBackground"}, {sys(2), "clActiveCaption"},
-    {sys(3), "clInactiveCaption"}, {sys(4), "clMenu"}, {sys(5), "clWindow"},
-    {sys(6), "clWindowFrame"}, {sys(7), "clMenuText"}, {sys(8), "clWindowText"},
-    {sys(9), "clCaptionText"}, {sys(10), "clActiveBorder"}, {sys(11), "clInactiveBorder"},
-    {sys(12), "clAppWorkSpace"}, {sys(13), "clHighlight"}, {sys(14), "clHighlightText"},
-    {sys(15), "clBtnFace"}, {sys(16), "clBtnShadow"}, {sys(17), "clGrayText"},
-    {sys(18), "clBtnText"}, {sys(19), "clInactiveCaptionText"}, {sys(20), "clBtnHighlight"},
-    {sys(21), "cl3DDkShadow"}, {sys(22), "cl3DLight"}, {sys(23), "clInfoText"},
-    {sys(24), "clInfoBk"}, {sys(27), "clGradientActiveCaption"},
+    {0x000000, "clBlack"},
+    {0x000080, "clMaroon"},
+    {0x008000, "clGreen"},
+    {0x008080, "clOlive"},
+    {0x800000, "clNavy"},
+    {0x800080, "clPurple"},
+    {0x808000, "clTeal"},
+    {0x808080, "clGray"},
+    {0xC0C0C0, "clSilver"},
+    {0x0000FF, "clRed"},
+    {0x00FF00, "clLime"},
+    {0x00FFFF, "clYellow"},
+    {0xFF0000, "clBlue"},
+    {0xFF00FF, "clFuchsia"},
+    {0xFFFF00, "clAqua"},
+    {0xFFFFFF, "clWhite"},
+    {0xC0DCC0, "clMoneyGreen"},
+    {0xF0CAA6, "clSkyBlue"},
+    {0xF0FBFF, "clCream"},
+    {0xA4A0A0, "clMedGray"},
+    {0x20000000, "clDefault"},
+    {0x1FFFFFFF, "clNone"},
+    {sys(0), "clScrollBar"},
+    {sys(1), "clBackground"},
+    {sys(2), "clActiveCaption"},
+    {sys(3), "clInactiveCaption"},
+    {sys(4), "clMenu"},
+    {sys(5), "clWindow"},
+    {sys(6), "clWindowFrame"},
+    {sys(7), "clMenuText"},
+    {sys(8), "clWindowText"},
+    {sys(9), "clCaptionText"},
+    {sys(10), "clActiveBorder"},
+    {sys(11), "clInactiveBorder"},
+    {sys(12), "clAppWorkSpace"},
+    {sys(13), "clHighlight"},
+    {sys(14), "clHighlightText"},
+    {sys(15), "clBtnFace"},
+    {sys(16), "clBtnShadow"},
+    {sys(17), "clGrayText"},
+    {sys(18), "clBtnText"},
+    {sys(19), "clInactiveCaptionText"},
+    {sys(20), "clBtnHighlight"},
+    {sys(21), "cl3DDkShadow"},
+    {sys(22), "cl3DLight"},
+    {sys(23), "clInfoText"},
+    {sys(24), "clInfoBk"},
+    {sys(27), "clGradientActiveCaption"},
     {sys(28), "clGradientInactiveCaption"},
 };
 
@@ -196,8 +231,7 @@ public:
                     properties(*nested, path + QLatin1Char('.'));
                 break;
             case PropKind::Component:
-            case PropKind::Lines:
-                break;
+            case PropKind::Lines: break;
             }
         }
     }
@@ -317,7 +351,10 @@ public:
             throw EReadError(QStringLiteral("Invalid stream format"));
         const quint8 code = byte();
         switch (code) {
-        case vaNull: case vaFalse: case vaTrue: case vaNil: return;
+        case vaNull:
+        case vaFalse:
+        case vaTrue:
+        case vaNil: return;
         case vaList:
             while (peek() != vaNull)
                 skipValue(depth + 1);
@@ -325,14 +362,21 @@ public:
             return;
         case vaInt8: bytes(1); return;
         case vaInt16: bytes(2); return;
-        case vaInt32: case vaSingle: bytes(4); return;
+        case vaInt32:
+        case vaSingle: bytes(4); return;
         case vaExtended: bytes(10); return;
-        case vaCurrency: case vaDate: case vaInt64: bytes(8); return;
-        case vaString: case vaIdent: bytes(byte()); return;
-        case vaBinary: case vaLString: case vaUTF8String: bytes(le<qint32>()); return;
+        case vaCurrency:
+        case vaDate:
+        case vaInt64: bytes(8); return;
+        case vaString:
+        case vaIdent: bytes(byte()); return;
+        case vaBinary:
+        case vaLString:
+        case vaUTF8String: bytes(le<qint32>()); return;
         case vaWString: bytes(static_cast<qint64>(le<qint32>()) * 2); return;
         case vaSet:
-            while (!name().isEmpty()) {}
+            while (!name().isEmpty()) {
+            }
             return;
         case vaCollection:
             while (peek() != vaNull) {
@@ -348,8 +392,7 @@ public:
             }
             byte();
             return;
-        default:
-            invalidValue();
+        default: invalidValue();
         }
     }
 
@@ -406,13 +449,10 @@ public:
             p.setFloat(object, v);
             return;
         }
-        case PropKind::Text:
-            p.setText(object, textValue(code));
-            return;
+        case PropKind::Text: p.setText(object, textValue(code)); return;
         case PropKind::Object:
         case PropKind::Component:
-        case PropKind::Lines:
-            break;
+        case PropKind::Lines: break;
         }
         invalidValue();
     }
@@ -442,8 +482,8 @@ public:
                 invalidValue();
             readValue(*current, *p);
         } catch (const EFilerError& e) {
-            throw EReadError(QStringLiteral("Error reading %1%2%3: %4")
-                                 .arg(rootName, QStringLiteral("."), path, e.message()));
+            throw EReadError(
+                QStringLiteral("Error reading %1%2%3: %4").arg(rootName, QStringLiteral("."), path, e.message()));
         }
     }
 
@@ -610,8 +650,7 @@ double extendedToDouble(const char* b)
     if (e > 1023)
         return sign * INFINITY;
     if (e >= -1022) {
-        const quint64 bits = (quint64(negative) << 63) | (quint64(e + 1023) << 52)
-                             | (top & ((quint64(1) << 52) - 1));
+        const quint64 bits = (quint64(negative) << 63) | (quint64(e + 1023) << 52) | (top & ((quint64(1) << 52) - 1));
         double out = 0;
         std::memcpy(&out, &bits, sizeof out);
         return out;
@@ -680,10 +719,15 @@ private:
     {
         const quint8 code = r_.byte();
         switch (code) {
-        case vaInt8: case vaInt16: case vaInt32: return QString::number(r_.ordinalValue(code));
+        case vaInt8:
+        case vaInt16:
+        case vaInt32: return QString::number(r_.ordinalValue(code));
         case vaInt64: return QString::number(r_.le<qint64>());
         case vaExtended: return QString::number(extendedToDouble(r_.bytes(10).constData()), 'g', 18);
-        case vaString: case vaLString: case vaWString: case vaUTF8String: return quoteText(r_.textValue(code));
+        case vaString:
+        case vaLString:
+        case vaWString:
+        case vaUTF8String: return quoteText(r_.textValue(code));
         case vaIdent: return r_.name();
         case vaFalse: return QStringLiteral("False");
         case vaTrue: return QStringLiteral("True");
@@ -703,7 +747,9 @@ private:
             r_.byte();
             return QLatin1Char('(') + items.join(QLatin1Char(' ')) + QLatin1Char(')');
         }
-        case vaBinary: return QLatin1Char('{') + QString::fromLatin1(r_.bytes(r_.le<qint32>()).toHex().toUpper()) + QLatin1Char('}');
+        case vaBinary:
+            return QLatin1Char('{') + QString::fromLatin1(r_.bytes(r_.le<qint32>()).toHex().toUpper())
+                   + QLatin1Char('}');
         default: break;
         }
         invalidValue();
@@ -853,10 +899,10 @@ private:
             w_.byte(0);
         } else if (c == QLatin1Char('-') || c == QLatin1Char('+') || c.isDigit()) {
             const qsizetype start = i_++;
-            while (i_ < s_.size() && (s_[i_].isDigit() || s_[i_] == QLatin1Char('.')
-                                      || s_[i_].toLower() == QLatin1Char('e')
-                                      || ((s_[i_] == QLatin1Char('-') || s_[i_] == QLatin1Char('+'))
-                                          && s_[i_ - 1].toLower() == QLatin1Char('e'))))
+            while (i_ < s_.size()
+                   && (s_[i_].isDigit() || s_[i_] == QLatin1Char('.') || s_[i_].toLower() == QLatin1Char('e')
+                       || ((s_[i_] == QLatin1Char('-') || s_[i_] == QLatin1Char('+'))
+                           && s_[i_ - 1].toLower() == QLatin1Char('e'))))
                 ++i_;
             const QString number = s_.mid(start, i_ - start);
             bool ok = false;

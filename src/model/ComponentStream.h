@@ -14,8 +14,7 @@
 // records as the error's class.
 class EFilerError : public std::runtime_error {
 public:
-    explicit EFilerError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit EFilerError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
     virtual QString kindName() const { return QStringLiteral("EFilerError"); }
 
@@ -38,8 +37,7 @@ public:
 // Errors of the stream family: a file that cannot be created or written.
 class EStreamError : public std::runtime_error {
 public:
-    explicit EStreamError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit EStreamError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:
@@ -47,10 +45,27 @@ private:
 };
 
 enum ValueCode : quint8 {
-    vaNull = 0, vaList = 1, vaInt8 = 2, vaInt16 = 3, vaInt32 = 4, vaExtended = 5,
-    vaString = 6, vaIdent = 7, vaFalse = 8, vaTrue = 9, vaBinary = 10, vaSet = 11,
-    vaLString = 12, vaNil = 13, vaCollection = 14, vaSingle = 15, vaCurrency = 16,
-    vaDate = 17, vaWString = 18, vaInt64 = 19, vaUTF8String = 20,
+    vaNull = 0,
+    vaList = 1,
+    vaInt8 = 2,
+    vaInt16 = 3,
+    vaInt32 = 4,
+    vaExtended = 5,
+    vaString = 6,
+    vaIdent = 7,
+    vaFalse = 8,
+    vaTrue = 9,
+    vaBinary = 10,
+    vaSet = 11,
+    vaLString = 12,
+    vaNil = 13,
+    vaCollection = 14,
+    vaSingle = 15,
+    vaCurrency = 16,
+    vaDate = 17,
+    vaWString = 18,
+    vaInt64 = 19,
+    vaUTF8String = 20,
 };
 
 // Appends one complete object stream for `object` to `stream`.

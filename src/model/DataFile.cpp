@@ -37,8 +37,8 @@ inline const char* FindBreak(const char* p, const char* end)
     const __m128i lf = _mm_set1_epi8('\n');
     while (end - p >= 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const unsigned mask = unsigned(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
+        const unsigned mask = unsigned(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
         if (mask != 0)
             return p + std::countr_zero(mask);
         p += 16;
@@ -198,8 +198,7 @@ QByteArray Utf16ToUtf8(const QByteArray& bytes)
 {
     qsizetype length = 0;
     ForEachUtf16Char<Little>(
-        bytes, [&length](const unsigned char*) { length += 8; },
-        [&length](char32_t c) { length += Utf8Length(c); });
+        bytes, [&length](const unsigned char*) { length += 8; }, [&length](char32_t c) { length += Utf8Length(c); });
     QByteArray out(length, Qt::Uninitialized);
     auto* o = reinterpret_cast<unsigned char*>(out.data());
     ForEachUtf16Char<Little>(
@@ -273,17 +272,14 @@ PlainFileOpen openPlainFile(const QString& path, QFile& file, qint64& size)
 QString plainFileRefusal(PlainFileOpen result, const QString& path, const QString& wanted)
 {
     switch (result) {
-    case PlainFileOpen::Opened:
-        return QString();
+    case PlainFileOpen::Opened: return QString();
     case PlainFileOpen::Folder:
         if (!wanted.isEmpty())
             return QStringLiteral("%1 is a folder, not %2").arg(path, wanted);
         [[fallthrough]];
-    case PlainFileOpen::NotPlain:
-        return QStringLiteral("%1 is not a plain file").arg(path);
+    case PlainFileOpen::NotPlain: return QStringLiteral("%1 is not a plain file").arg(path);
     case PlainFileOpen::Missing:
-    case PlainFileOpen::Failed:
-        break;
+    case PlainFileOpen::Failed: break;
     }
     return QStringLiteral("Cannot open file %1").arg(path);
 }

@@ -95,8 +95,8 @@ private:
     void index(qsizetype begin);
 
     QByteArray m_bytes;
-    qsizetype m_begin = 0;     // content starts here: after a UTF-8 byte-order mark
-    qsizetype m_end = 0;       // content ends here: at the first NUL or the end of m_bytes
+    qsizetype m_begin = 0; // content starts here: after a UTF-8 byte-order mark
+    qsizetype m_end = 0;   // content ends here: at the first NUL or the end of m_bytes
     int m_count = 0;
     bool m_utf8 = true;
     bool m_utf16 = false;

@@ -76,7 +76,8 @@ void TDATAINFO::reindex()
 void TDATAINFO::applyTableSettings()
 {
     const HeaderChoice choice = tableSettings_.header();
-    names_ = isTable_ && (choice == HeaderChoice::Yes || (choice == HeaderChoice::Detect && table_.firstRowLooksLikeNames()));
+    names_ = isTable_
+             && (choice == HeaderChoice::Yes || (choice == HeaderChoice::Detect && table_.firstRowLooksLikeNames()));
     layout_ = LabelLayout(tableSettings_.LabelLayout, columnNames(), table_.columnCount());
 }
 

@@ -15,7 +15,7 @@ public:
 
     QString FULLFILENAME;
     DataLines FILECONTENT;
-    qint32 STARTLABNUM = 0;   // 1 once loaded
+    qint32 STARTLABNUM = 0;    // 1 once loaded
     qint32 RepeatLabelNum = 0; // 1 once loaded
     QString PicFileName;
 
@@ -76,8 +76,7 @@ private:
 // A data file that exists but could not be read.
 class EDataReadError : public std::runtime_error {
 public:
-    explicit EDataReadError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit EDataReadError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:

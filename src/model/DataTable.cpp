@@ -196,7 +196,8 @@ char detectDelimiter(QByteArrayView text, bool preferTabs)
         for (const int n : c)
             total += n;
         const bool better = best < 0 || (consistent && !bestConsistent)
-                         || (consistent == bestConsistent && (consistent ? c.front() > bestFields : total > bestTotal));
+                            || (consistent == bestConsistent
+                                && (consistent ? c.front() > bestFields : total > bestTotal));
         if (better) {
             best = int(k);
             bestFields = c.front();

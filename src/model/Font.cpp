@@ -19,16 +19,15 @@ const PropTable& TFONT::properties() const
         size.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).setSize(v); };
         PropInfo style = props::integer("Style", &C::Style);
         style.kind = PropKind::Set;
-        style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
-                       QStringLiteral("fsUnderline"), QStringLiteral("fsStrikeOut")};
+        style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"), QStringLiteral("fsUnderline"),
+                       QStringLiteral("fsStrikeOut")};
         return PropTable{
             charset,
             color,
             props::integer("Height", &C::Height),
             props::text("Name", &C::Name),
             props::enumeration("Pitch", &C::Pitch,
-                               {QStringLiteral("fpDefault"), QStringLiteral("fpVariable"),
-                                QStringLiteral("fpFixed")},
+                               {QStringLiteral("fpDefault"), QStringLiteral("fpVariable"), QStringLiteral("fpFixed")},
                                fpDefault),
             size,
             style,
@@ -49,8 +48,8 @@ void TFONT::setSize(qint32 points)
 
 bool TFONT::operator==(const TFONT& o) const
 {
-    return Charset == o.Charset && Color == o.Color && Height == o.Height && Name == o.Name
-           && Pitch == o.Pitch && Style == o.Style;
+    return Charset == o.Charset && Color == o.Color && Height == o.Height && Name == o.Name && Pitch == o.Pitch
+           && Style == o.Style;
 }
 
 TFONT defaultLabelFont()

@@ -3,11 +3,9 @@
 #include <algorithm>
 
 TJOB::TJOB()
-    : jobInfo_(std::make_unique<TJOBINFO>()),
-      template_(std::make_unique<TTEMPLATE>()),
+    : jobInfo_(std::make_unique<TJOBINFO>()), template_(std::make_unique<TTEMPLATE>()),
       dataInfo_(std::make_unique<TDATAINFO>())
-{
-}
+{}
 
 TJOB::~TJOB() = default;
 
@@ -104,7 +102,7 @@ qint32 TJOB::labelForSlot(qint32 page, qint32 slot) const
     // Page times slots per page may pass 64 bits for a sheet read from a
     // damaged file; 128 bits hold every product of three 32-bit numbers.
     const Int128 d = static_cast<Int128>(page) * template_->NUMACROSS * template_->NUMDOWN + slot
-                       - (static_cast<qint64>(dataInfo_->STARTLABNUM) - 1);
+                     - (static_cast<qint64>(dataInfo_->STARTLABNUM) - 1);
     if (d < 0)
         return -1;
     const Int128 label = d / repeat;

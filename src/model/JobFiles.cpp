@@ -51,7 +51,7 @@ void reportReadError(const char* function, const EFilerError& e)
                QStringLiteral("FUNCTION %1 raised EFilerError [classname=%2] with message:\"%3\"")
                    .arg(QLatin1String(function), e.kindName(), e.message()),
                true, false);
-    Messages().error(QStringLiteral("Invalid or corrupt job file."));
+    messageSeam().error(QStringLiteral("Invalid or corrupt job file."));
 }
 
 // The largest job or template file read. A job file holds three small object
@@ -71,12 +71,12 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
     QFile file;
     qint64 size = 0;
     if (openPlainFile(path, file, size) != PlainFileOpen::Opened) {
-        Messages().error(QStringLiteral("Cannot open file ") + path);
+        messageSeam().error(QStringLiteral("Cannot open file ") + path);
         return false;
     }
     const auto tooLarge = [&](qint64 n) {
         reportReadError(function, EReadError(QStringLiteral("The file holds %1 MB; job and template files larger "
-                                                             "than %2 MB are not read")
+                                                            "than %2 MB are not read")
                                                  .arg((n + (1 << 20) - 1) >> 20)
                                                  .arg(MaxJobFileBytes >> 20)));
         return false;
@@ -96,7 +96,7 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
         const qint64 n = file.read(bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
             bytes.clear();
-            Messages().error(QStringLiteral("Cannot open file ") + path);
+            messageSeam().error(QStringLiteral("Cannot open file ") + path);
             return false;
         }
         if (n == 0)

@@ -19,10 +19,10 @@ public:
     MU MUBORDERRIGHT = 0;
     MU MUBORDERBOTTOM = 0;
     MU MUBORDERWIDTH = 0;
-    qint32 BORDERCOLOR = 0;   // 0x00BBGGRR
-    qint32 TEXTALIGNVERT = 0; // 0 top, 1 centre, 2 bottom
+    qint32 BORDERCOLOR = 0;    // 0x00BBGGRR
+    qint32 TEXTALIGNVERT = 0;  // 0 top, 1 centre, 2 bottom
     qint32 TEXTALIGNHORIZ = 0; // 0 left, 1 centre, 2 right
-    qint32 TEXTJUSTIFY = 0;   // 0 left, 1 centre, 2 right
+    qint32 TEXTJUSTIFY = 0;    // 0 left, 1 centre, 2 right
     bool TEXTSHRINKTOFIT = false;
     bool SHOWBORDER = false;
     TFONT FONT;

@@ -111,8 +111,8 @@ std::optional<Length> lengthOf(QStringView text)
     if (!unit || !number)
         return std::nullopt;
     // First a rough size, so that the exact fraction below cannot overflow.
-    const long double rough = static_cast<long double>(number->digits) * std::pow(10.0L, number->exponent)
-        * unit->num / unit->den;
+    const long double rough = static_cast<long double>(number->digits) * std::pow(10.0L, number->exponent) * unit->num
+                              / unit->den;
     if (!(std::fabs(rough) < static_cast<long double>(std::numeric_limits<MU>::max())))
         return std::nullopt;
     Int128 num = number->digits * unit->num;
@@ -167,9 +167,9 @@ struct RawProduct {
     qint64 line = 0;
     QString brand, part, description, equiv, size;
     std::optional<QString> paperWidth, paperHeight;
-    int shapes = 0;     // label elements of any shape
+    int shapes = 0; // label elements of any shape
     bool rectangle = false;
-    int layouts = 0;    // layouts of the rectangle
+    int layouts = 0; // layouts of the rectangle
     std::optional<QString> labelWidth, labelHeight;
     std::optional<QString> nx, ny, x0, y0, dx, dy; // the first layout's
 };
@@ -206,8 +206,8 @@ RawProduct readTemplate(QXmlStreamReader& xml, const QString& file)
     raw.equiv = a.value(QLatin1StringView("equiv")).trimmed().toString();
     raw.size = a.value(QLatin1StringView("size")).trimmed().toString();
     raw.description = a.hasAttribute(QLatin1StringView("_description"))
-        ? a.value(QLatin1StringView("_description")).toString()
-        : a.value(QLatin1StringView("description")).toString();
+                          ? a.value(QLatin1StringView("_description")).toString()
+                          : a.value(QLatin1StringView("description")).toString();
     raw.description = raw.description.simplified();
     raw.paperWidth = attribute(a, QLatin1StringView("width"));
     raw.paperHeight = attribute(a, QLatin1StringView("height"));
@@ -341,8 +341,8 @@ struct FileReader {
                 const auto w = lengthOf(a.value(QLatin1StringView("width")));
                 const auto h = lengthOf(a.value(QLatin1StringView("height")));
                 QString name = a.hasAttribute(QLatin1StringView("_name"))
-                    ? a.value(QLatin1StringView("_name")).toString()
-                    : a.value(QLatin1StringView("name")).toString();
+                                   ? a.value(QLatin1StringView("_name")).toString()
+                                   : a.value(QLatin1StringView("name")).toString();
                 if (!id.isEmpty() && w && h && w->mu > 0 && h->mu > 0)
                     found[id] = {name.isEmpty() ? id : name, *w, *h};
                 else
@@ -438,7 +438,8 @@ bool LabelCatalogue::read(const QString& folder)
     std::vector<RawProduct> raws;
     std::map<QString, KnownPaper> papers;
     for (const PaperSize& p : builtInPapers)
-        papers[QString::fromLatin1(p.id)] = {QString::fromLatin1(p.name), {static_cast<long double>(p.width), p.width},
+        papers[QString::fromLatin1(p.id)] = {QString::fromLatin1(p.name),
+                                             {static_cast<long double>(p.width), p.width},
                                              {static_cast<long double>(p.height), p.height}};
 
     const QDir dir(folder);
@@ -469,7 +470,7 @@ bool LabelCatalogue::read(const QString& folder)
 
     auto where = [](const RawProduct& raw) {
         return raw.file + QStringLiteral(" line ") + QString::number(raw.line) + QStringLiteral(": ") + raw.brand
-            + QLatin1Char(' ') + raw.part + QStringLiteral(": ");
+               + QLatin1Char(' ') + raw.part + QStringLiteral(": ");
     };
 
     auto convert = [&](std::size_t index) -> ProductOutcome {
@@ -542,8 +543,8 @@ bool LabelCatalogue::read(const QString& folder)
         // overlap: they are taken as wide as the pitch. A grid that rounding
         // alone pushes past the paper's edge gives up those few MU from its
         // labels; a grid that does not fit exactly is not offered.
-        auto axis = [](qint32 n, const Length& offset, const Length& size, const Length& pitch,
-                       const Length& paperSize, MU& label, MU& gap) {
+        auto axis = [](qint32 n, const Length& offset, const Length& size, const Length& pitch, const Length& paperSize,
+                       MU& label, MU& gap) {
             label = size.mu;
             gap = 0;
             long double exactLabel = size.exact;
@@ -597,7 +598,7 @@ bool LabelCatalogue::read(const QString& folder)
             const auto next = byKey.find(key(raw.brand, raws[definition].equiv));
             if (next == byKey.end()) {
                 problem = QStringLiteral("'equiv' names ") + raw.brand + QLatin1Char(' ') + raws[definition].equiv
-                    + QStringLiteral(", which is not in the catalogue");
+                          + QStringLiteral(", which is not in the catalogue");
                 break;
             }
             definition = next->second;

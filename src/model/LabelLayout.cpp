@@ -32,12 +32,9 @@ const PropTable& TableSettings::properties() const
 HeaderChoice TableSettings::header() const
 {
     switch (HeaderRow) {
-    case static_cast<qint32>(HeaderChoice::Yes):
-        return HeaderChoice::Yes;
-    case static_cast<qint32>(HeaderChoice::No):
-        return HeaderChoice::No;
-    default:
-        return HeaderChoice::Detect;
+    case static_cast<qint32>(HeaderChoice::Yes): return HeaderChoice::Yes;
+    case static_cast<qint32>(HeaderChoice::No): return HeaderChoice::No;
+    default: return HeaderChoice::Detect;
     }
 }
 
@@ -89,8 +86,8 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
                 column = position - 1;
             if (column < 0) {
                 if (problem_.isEmpty())
-                    problem_ = QStringLiteral("The layout names the field %1, which the data does not have.")
-                                   .arg(written);
+                    problem_ =
+                        QStringLiteral("The layout names the field %1, which the data does not have.").arg(written);
                 literal += written;
             } else {
                 flush();

@@ -36,7 +36,7 @@ struct PropInfo {
     bool hasSetter = true;
     std::optional<qint32> defaultValue; // integer, boolean, enumeration and set kinds
     std::span<const IdentEntry> idents; // integers written as identifiers when listed
-    QStringList names;                   // enumeration values or set members, by position
+    QStringList names;                  // enumeration values or set members, by position
 
     std::function<qint32(const Persistent&)> getOrd; // integer, boolean, enumeration, set mask
     std::function<void(Persistent&, qint32)> setOrd;
@@ -66,8 +66,7 @@ public:
 namespace props {
 
 template <class C>
-PropInfo integer(const char* name, qint32 C::*field, std::optional<qint32> def = std::nullopt,
-                  bool stored = true)
+PropInfo integer(const char* name, qint32 C::*field, std::optional<qint32> def = std::nullopt, bool stored = true)
 {
     PropInfo p;
     p.name = QString::fromLatin1(name);
@@ -80,8 +79,7 @@ PropInfo integer(const char* name, qint32 C::*field, std::optional<qint32> def =
 }
 
 template <class C>
-PropInfo boolean(const char* name, bool C::*field, std::optional<bool> def = std::nullopt,
-                  bool stored = true)
+PropInfo boolean(const char* name, bool C::*field, std::optional<bool> def = std::nullopt, bool stored = true)
 {
     PropInfo p;
     p.name = QString::fromLatin1(name);
@@ -119,8 +117,7 @@ PropInfo text(const char* name, QString C::*field, bool stored = true)
 }
 
 template <class C>
-PropInfo enumeration(const char* name, qint32 C::*field, QStringList names,
-                      std::optional<qint32> def = std::nullopt)
+PropInfo enumeration(const char* name, qint32 C::*field, QStringList names, std::optional<qint32> def = std::nullopt)
 {
     PropInfo p = integer(name, field, def);
     p.kind = PropKind::Enumeration;

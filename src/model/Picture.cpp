@@ -14,9 +14,8 @@
 
 QStringList pictureSuffixes()
 {
-    return {QStringLiteral("bmp"), QStringLiteral("ico"), QStringLiteral("png"),
-            QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
-            QStringLiteral("svg")};
+    return {QStringLiteral("bmp"),  QStringLiteral("ico"), QStringLiteral("png"), QStringLiteral("jpg"),
+            QStringLiteral("jpeg"), QStringLiteral("gif"), QStringLiteral("svg")};
 }
 
 namespace {
@@ -235,15 +234,15 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
             if (textDepth > 0) {
                 textCharacters += xml.text().size();
                 if (textCharacters > SvgLimits::MaxTextCharacters)
-                    return Refuse(reason, QStringLiteral("holds more than %1 characters of text")
-                                              .arg(SvgLimits::MaxTextCharacters));
+                    return Refuse(
+                        reason,
+                        QStringLiteral("holds more than %1 characters of text").arg(SvgLimits::MaxTextCharacters));
             }
             // Style sheets may import others by name.
             if (inStyle && xml.text().contains(QLatin1String("@import"), Qt::CaseInsensitive))
                 return Refuse(reason, QStringLiteral("imports a style sheet from outside it"));
             break;
-        default:
-            break;
+        default: break;
         }
     }
     if (xml.hasError() || elements.empty())

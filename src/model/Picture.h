@@ -12,9 +12,9 @@
 #include <QString>
 
 struct Picture {
-    QImage image;     // bitmaps
-    QByteArray svg;   // SVG drawings
-    QSize svgSize;    // the drawing's own size
+    QImage image;   // bitmaps
+    QByteArray svg; // SVG drawings
+    QSize svgSize;  // the drawing's own size
     bool isSvg() const { return !svg.isEmpty(); }
     bool isNull() const { return image.isNull() && svg.isEmpty(); }
     QSize size() const { return isSvg() ? svgSize : image.size(); }

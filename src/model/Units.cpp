@@ -9,8 +9,7 @@
 
 const std::array<QString, 3> UnitNames = {QStringLiteral("milimeters"), QStringLiteral("inches"),
                                           QStringLiteral("centimeters")};
-const std::array<QString, 3> UnitAbbreviations = {QStringLiteral("mm."), QStringLiteral("in."),
-                                                  QStringLiteral("cm.")};
+const std::array<QString, 3> UnitAbbreviations = {QStringLiteral("mm."), QStringLiteral("in."), QStringLiteral("cm.")};
 
 std::uint8_t CurrentUnit = UnitMm;
 int ScreenPixelsPerInch = 96;
@@ -52,7 +51,7 @@ MU FNCURRENTUNITTOMU(double value)
     case UnitCm: return FNCMTOMU(value);
     default: break;
     }
-    Messages().show(unitFault.arg(QStringLiteral("FNCURRENTUNITTOMU")));
+    messageSeam().show(unitFault.arg(QStringLiteral("FNCURRENTUNITTOMU")));
     return 0;
 }
 
@@ -64,7 +63,7 @@ double FNMUTOCURRENTUNIT(MU mu)
     case UnitCm: return FNMUTOCM(mu);
     default: break;
     }
-    Messages().show(unitFault.arg(QStringLiteral("FNMUTOCURRENTUNIT")));
+    messageSeam().show(unitFault.arg(QStringLiteral("FNMUTOCURRENTUNIT")));
     return 0.0;
 }
 
@@ -101,8 +100,7 @@ double FNMUTOINCH(MU mu)
 
 std::int32_t FNMUTOSCREENPIXELS(MU mu)
 {
-    return static_cast<std::int32_t>(
-        roundHalfEven(static_cast<long double>(FNMUTOINCH(mu)) * ScreenPixelsPerInch));
+    return static_cast<std::int32_t>(roundHalfEven(static_cast<long double>(FNMUTOINCH(mu)) * ScreenPixelsPerInch));
 }
 
 bool FNISUNSIGNEDNUMBER(const QString& text)
@@ -210,8 +208,7 @@ std::optional<MU> currentUnitToMuChecked(double value)
             return std::nullopt;
         break;
     }
-    default:
-        break; // the conversion reports a unit it does not know
+    default: break; // the conversion reports a unit it does not know
     }
     return FNCURRENTUNITTOMU(value);
 }

@@ -31,8 +31,7 @@ constexpr double LargestFontPixels = 15000;
 
 bool SameFace(const CanvasFont& a, const CanvasFont& b)
 {
-    return a.size == b.size && a.style == b.style && a.pitch == b.pitch && a.charset == b.charset
-           && a.name == b.name;
+    return a.size == b.size && a.style == b.style && a.pitch == b.pitch && a.charset == b.charset && a.name == b.name;
 }
 
 QRect ToQRect(const CanvasRect& r)
@@ -43,29 +42,23 @@ QRect ToQRect(const CanvasRect& r)
 Qt::PenStyle toQtStyle(PenStyle style)
 {
     switch (style) {
-    case PenStyle::Dash:
-        return Qt::DashLine;
-    case PenStyle::Dot:
-        return Qt::DotLine;
-    case PenStyle::Clear:
-        return Qt::NoPen;
-    case PenStyle::Solid:
-        break;
+    case PenStyle::Dash: return Qt::DashLine;
+    case PenStyle::Dot: return Qt::DotLine;
+    case PenStyle::Clear: return Qt::NoPen;
+    case PenStyle::Solid: break;
     }
     return Qt::SolidLine;
 }
 
 } // namespace
 
-PainterCanvas::PainterCanvas(QPainter* painter)
-    : painter_(painter)
+PainterCanvas::PainterCanvas(QPainter* painter) : painter_(painter)
 {
     init();
 }
 
 PainterCanvas::PainterCanvas(QPaintDevice* device)
-    : ownPainter_(std::make_unique<QPainter>())
-    , painter_(ownPainter_.get())
+    : ownPainter_(std::make_unique<QPainter>()), painter_(ownPainter_.get())
 {
     // A null image (a paper of no size) has no engine: nothing to draw on.
     if (device && device->paintEngine())

@@ -111,5 +111,5 @@ private:
     std::vector<std::unique_ptr<FontEntry>> fonts_;
     FontEntry* current_ = nullptr;           // the entry of font_, once looked up
     const FontEntry* painterFont_ = nullptr; // the entry the painter holds
-    bool textPen_ = false; // the painter holds the text colour, not qpen_
+    bool textPen_ = false;                   // the painter holds the text colour, not qpen_
 };

@@ -56,11 +56,10 @@ qint32 printMaxPage(const TJOB& job, PrintCommand command)
     qint32 maxPage = printPageCount(job, command);
     if (maxPage > MaxPrintPages) {
         FNLOGERROR(10,
-                   QStringLiteral("Your job contains ") + QString::number(maxPage)
-                       + QStringLiteral(" pages.") + QStringLiteral("\n\r")
-                       + QStringLiteral("Windows print routine curently") + QStringLiteral("\n\r")
-                       + QStringLiteral("supports a maximum of ") + QString::number(MaxPrintPages)
-                       + QStringLiteral(" pages."),
+                   QStringLiteral("Your job contains ") + QString::number(maxPage) + QStringLiteral(" pages.")
+                       + QStringLiteral("\n\r") + QStringLiteral("Windows print routine curently")
+                       + QStringLiteral("\n\r") + QStringLiteral("supports a maximum of ")
+                       + QString::number(MaxPrintPages) + QStringLiteral(" pages."),
                    true, true);
         maxPage = MaxPrintPages;
     }
@@ -171,8 +170,7 @@ public:
     }
     QString failure() const
     {
-        return file_.error() != QFileDevice::NoError ? file_.errorString()
-                                                    : QStringLiteral("Stream write error");
+        return file_.error() != QFileDevice::NoError ? file_.errorString() : QStringLiteral("Stream write error");
     }
 
 protected:
@@ -264,8 +262,7 @@ PrintRun::PageDrawer& PrintRun::defaultPageDrawer()
 }
 
 PrintRun::PrintRun() : drawPage(defaultPageDrawer())
-{
-}
+{}
 
 void PrintRun::requestAbort()
 {
@@ -280,10 +277,7 @@ namespace {
 // it open or printing half of it.
 class RunGuard {
 public:
-    RunGuard(PrintTarget& target, bool& inProgress) : target_(target), inProgress_(inProgress)
-    {
-        inProgress_ = true;
-    }
+    RunGuard(PrintTarget& target, bool& inProgress) : target_(target), inProgress_(inProgress) { inProgress_ = true; }
     ~RunGuard()
     {
         if (target_.isPrinting())
@@ -361,7 +355,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     RunGuard guard(target, inProgress_);
     target.beginDocument();
     if (!target.isPrinting())
-        Messages().show(QStringLiteral("Not printing?"));
+        messageSeam().show(QStringLiteral("Not printing?"));
     // The printer's canvas exists once the document is open.
     params.Canvas = target.canvas();
 
@@ -440,8 +434,7 @@ QList<qint32> chosenPages(const PrintChoice& choice)
     QList<qint32> pages;
     for (const auto& [first, last] : ranges) {
         for (qint64 page = std::max(first, low); page <= std::min(last, high); ++page) {
-            if ((choice.pageSet == PageSet::Odd && page % 2 == 0)
-                || (choice.pageSet == PageSet::Even && page % 2 != 0))
+            if ((choice.pageSet == PageSet::Odd && page % 2 == 0) || (choice.pageSet == PageSet::Even && page % 2 != 0))
                 continue;
             pages.append(static_cast<qint32>(page));
         }
@@ -720,9 +713,9 @@ bool PrinterTarget::placeInFile(const QString& spoolFile)
         copied += chunk.size();
     }
     complete = complete && copied == source.size() && target.size() == copied;
-    const QString failure = target.error() != QFileDevice::NoError ? target.errorString()
+    const QString failure = target.error() != QFileDevice::NoError   ? target.errorString()
                             : source.error() != QFileDevice::NoError ? source.errorString()
-                                                                      : QStringLiteral("Stream write error");
+                                                                     : QStringLiteral("Stream write error");
     const bool ok = commitChecked(target, destination_, complete, failure, error_);
     destinationFile_.reset();
     return ok;
@@ -752,8 +745,8 @@ bool PrinterTarget::submit(const QString& file)
     // before it.
     const QByteArray queue = printer_->printerName().section(u'/', 0, 0).toUtf8();
     const QByteArray title = documentName_.toUtf8();
-    const int jobId = cupsPrintFile(queue.constData(), QFile::encodeName(file).constData(),
-                                    title.constData(), count, cupsOptions);
+    const int jobId = cupsPrintFile(queue.constData(), QFile::encodeName(file).constData(), title.constData(), count,
+                                    cupsOptions);
     cupsFreeOptions(count, cupsOptions);
     if (jobId <= 0) {
         error_ = QString::fromUtf8(cupsLastErrorString());
@@ -765,10 +758,8 @@ bool PrinterTarget::submit(const QString& file)
 
 // ---------------------------------------------------------------- PDF file
 
-PdfFileTarget::PdfFileTarget(const QString& path, int resolution)
-    : path_(path), resolution_(resolution)
-{
-}
+PdfFileTarget::PdfFileTarget(const QString& path, int resolution) : path_(path), resolution_(resolution)
+{}
 
 PdfFileTarget::~PdfFileTarget()
 {

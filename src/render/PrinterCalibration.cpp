@@ -4,7 +4,6 @@
 #include "render/PrintRun.h"
 #include "settings/RegistryStore.h"
 
-
 #include <cmath>
 #include <cstdlib>
 
@@ -103,8 +102,7 @@ TPRINTERCALIBRATION READCALIBRATION(const QString& printerName)
     return c;
 }
 
-void writeCalibration(const QString& printerName, const TPRINTERCALIBRATION& calibration,
-                      const QDateTime& when)
+void writeCalibration(const QString& printerName, const TPRINTERCALIBRATION& calibration, const QDateTime& when)
 {
     const QString key = printerKey(printerName);
     const RegSession session; // the five values in one write
@@ -134,8 +132,8 @@ QDateTime stampToDateTime(double stamp)
     return result.addMSecs(msecs);
 }
 
-void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
-                            const PrinterGeometry& printer, const TTEMPLATE& paper)
+void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration, const PrinterGeometry& printer,
+                          const TTEMPLATE& paper)
 {
     const auto pxW = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
     const auto pxH = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
@@ -145,12 +143,10 @@ void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calib
     params.MuOffsetY = calibration.TopShift - my;
     // A template without a paper size cannot be printed; keep the record
     // harmless rather than dividing by zero.
-    params.PixPerMuX = paper.PAPERMUWIDTH > 0
-                           ? static_cast<double>(pxW) / paper.PAPERMUWIDTH * calibration.ScaleX
-                           : 0.0;
-    params.PixPerMuY = paper.PAPERMUHEIGHT > 0
-                           ? static_cast<double>(pxH) / paper.PAPERMUHEIGHT * calibration.ScaleY
-                           : 0.0;
+    params.PixPerMuX = paper.PAPERMUWIDTH > 0 ? static_cast<double>(pxW) / paper.PAPERMUWIDTH * calibration.ScaleX
+                                              : 0.0;
+    params.PixPerMuY = paper.PAPERMUHEIGHT > 0 ? static_cast<double>(pxH) / paper.PAPERMUHEIGHT * calibration.ScaleY
+                                               : 0.0;
     params.ToPrinter = true;
 }
 
@@ -186,12 +182,11 @@ QString calibrationFault(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
 
 void GETPRINTERPARAMS(TPRINTPARAMS& params, PrintTarget& printer, const TTEMPLATE& paper)
 {
-    const TPRINTERCALIBRATION calibration =
-        printer.appliesCalibration() ? READCALIBRATION(printer.printerName()) : TPRINTERCALIBRATION();
+    const TPRINTERCALIBRATION calibration = printer.appliesCalibration() ? READCALIBRATION(printer.printerName())
+                                                                         : TPRINTERCALIBRATION();
     // A calibration that makes no sense (edited by hand, or written by a
     // broken copy) would send blank or garbled pages: nothing is printed.
-    const QString fault =
-        printer.appliesCalibration() ? calibrationFault(calibration, paper) : QString();
+    const QString fault = printer.appliesCalibration() ? calibrationFault(calibration, paper) : QString();
     if (!fault.isEmpty())
         throw ECalibrationError(QStringLiteral("The calibration stored for printer '%1' cannot be used: %2\n\r"
                                                "Calibrate the printer again with File > Calibrate printer.")

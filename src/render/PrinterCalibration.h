@@ -16,8 +16,8 @@ class TTEMPLATE;
 class PrintTarget;
 
 struct TPRINTERCALIBRATION {
-    MU LeftShift = 0;   // added to every horizontal position before scaling
-    MU TopShift = 0;    // added to every vertical position before scaling
+    MU LeftShift = 0;    // added to every horizontal position before scaling
+    MU TopShift = 0;     // added to every vertical position before scaling
     double ScaleX = 1.0; // multiplies the printer's horizontal pixels per MU
     double ScaleY = 1.0;
     bool operator==(const TPRINTERCALIBRATION&) const = default;
@@ -28,8 +28,7 @@ struct TPRINTERCALIBRATION {
 // value".
 class ECalibrationError : public std::runtime_error {
 public:
-    explicit ECalibrationError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit ECalibrationError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:
@@ -63,8 +62,8 @@ QDateTime stampToDateTime(double stamp);
 
 // Number texts of the store (numberToStoredText) read back, failing with
 // a message that names the text.
-double strToFloat(const QString& text);   // throws ECalibrationError
-qint32 strToInt(const QString& text);     // throws ECalibrationError
+double strToFloat(const QString& text); // throws ECalibrationError
+qint32 strToInt(const QString& text);   // throws ECalibrationError
 
 // What a printer tells about itself for a print: its resolution and the
 // offset of the corner of its printable area from the paper's corner, in
@@ -80,8 +79,8 @@ struct PrinterGeometry {
 // the template's paper in whole thousandths of an inch, the printable-area
 // offset in MU, then the calibration's shifts and scales. Fills MuOffsetX/Y
 // and PixPerMuX/Y and sets ToPrinter; leaves every other field alone.
-void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration,
-                            const PrinterGeometry& printer, const TTEMPLATE& paper);
+void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration, const PrinterGeometry& printer,
+                          const TTEMPLATE& paper);
 
 // A calibration corrects a printer that stretches or shrinks its output a
 // little; a scale factor outside 0.5 to 2 (or one that is not a finite

@@ -56,7 +56,11 @@ public:
     QVector<CanvasOp> ops(CanvasOp::Kind kind) const;
     // How many times text was measured.
     int measureCount() const { return measureCount_; }
-    void clear() { ops_.clear(); measureCount_ = 0; }
+    void clear()
+    {
+        ops_.clear();
+        measureCount_ = 0;
+    }
 
 private:
     CanvasOp snapshot(CanvasOp::Kind kind) const;

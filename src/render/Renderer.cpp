@@ -374,8 +374,8 @@ int ShrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits
     return low;
 }
 
-void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p,
-                   const CanvasRect& inner, const QStringList& lines, const TextBound& bound)
+void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner,
+                   const QStringList& lines, const TextBound& bound)
 {
     CanvasFont font = LabelFont(format, p);
     // A line cut at the bound fills the width even at 1 point, so shrinking
@@ -416,10 +416,9 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         canvas.setFont(font);
         const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * n;
         if (blockHeight > area.height())
-            font.size = ShrunkSize(canvas, font, font.size,
-                                   static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight, [&] {
-                                       return static_cast<qint64>(canvas.textHeight(longestText)) * n <= area.height();
-                                   });
+            font.size = ShrunkSize(
+                canvas, font, font.size, static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight,
+                [&] { return static_cast<qint64>(canvas.textHeight(longestText)) * n <= area.height(); });
         canvas.setFont(font);
         if (font.size != size) {
             for (std::size_t i = 0; i < shaped.size(); ++i)
@@ -461,8 +460,7 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
     canvas.drawTextBlock(area, placed);
 }
 
-void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p,
-                     const CanvasRect& inner, qint64 slot)
+void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect& inner, qint64 slot)
 {
     const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
     CanvasBrush brush = canvas.brush();

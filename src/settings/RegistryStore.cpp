@@ -95,8 +95,7 @@ private:
                 store.closeRegistered_ = false;
             });
         }
-        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organisation,
-                                                application);
+        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organisation, application);
         // The per-user store only: no organisation-wide or system-wide file
         // stands in for a missing value.
         settings_->setFallbacksEnabled(false);
@@ -240,8 +239,7 @@ bool RegSession::commit()
 
 QString regRootKey()
 {
-    return QStringLiteral("Software\\") + makerShortName() + u'\\' + applicationTitle()
-           + QStringLiteral("\\v2");
+    return QStringLiteral("Software\\") + makerShortName() + u'\\' + applicationTitle() + QStringLiteral("\\v2");
 }
 
 QString registryGroup(const QString& key)
@@ -282,8 +280,8 @@ bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
         } else {
             result = false;
             FNLOGERROR(11,
-                       QStringLiteral("Value (") + regRootKey() + u'\\' + withBackslashes(key)
-                           + u'\\' + name + QStringLiteral(") missing in registry list of items."),
+                       QStringLiteral("Value (") + regRootKey() + u'\\' + withBackslashes(key) + u'\\' + name
+                           + QStringLiteral(") missing in registry list of items."),
                        false, false);
         }
     }

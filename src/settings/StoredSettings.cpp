@@ -4,7 +4,6 @@
 #include "model/Units.h"
 #include "settings/RegistryStore.h"
 
-
 namespace {
 
 const QString settingsKey = QStringLiteral("Settings");
@@ -37,7 +36,8 @@ bool FNLOADSETTINGS(SoftwareSettings& s)
     s.SaveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
     if (!s.SaveSettings)
         return true;
-    if (auto scale = storedTextToNumber(FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(1.0))))
+    if (auto scale = storedTextToNumber(
+            FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(1.0))))
         s.MainScale = *scale;
     CurrentUnit = FNSTRINGTOUNITS(FNREGREADSTRING(settingsKey, QStringLiteral("Units"), UnitNames[UnitMm]));
     s.ShowTemplate = readBool(settingsKey, "ShowTemplate", "TRUE");
@@ -135,9 +135,8 @@ void writeWindowRecord(const QString& windowName, const WindowRecord& r)
 
 void useStoredFormatDefaults()
 {
-    setFormatValueReader([](const QString& name, const QString& def) {
-        return FNREGREADSTRING(QStringLiteral("Format"), name, def);
-    });
+    setFormatValueReader(
+        [](const QString& name, const QString& def) { return FNREGREADSTRING(QStringLiteral("Format"), name, def); });
 }
 
 void writeAppLocation(const QString& folder)

@@ -74,4 +74,3 @@ void useStoredFormatDefaults();
 // The "Files" value "AppLocation": the program's folder with a trailing
 // separator.
 void writeAppLocation(const QString& folder);
-

@@ -11,10 +11,7 @@ namespace {
 // filters see an event before the object it is sent to.
 class ShowHook : public QObject {
 public:
-    ShowHook(TBASEFORM& form, QWidget& window) : QObject(&window), form_(form)
-    {
-        window.installEventFilter(this);
-    }
+    ShowHook(TBASEFORM& form, QWidget& window) : QObject(&window), form_(form) { window.installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -53,8 +50,7 @@ QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime)
         top = screenTop + (screenHeight - height) / 2;
     }
     const bool offScreen = left + width < screenLeft + 3 || top + height < screenTop + 3
-                           || left > screenLeft + screenWidth - 3
-                           || top > screenTop + screenHeight - 3;
+                           || left > screenLeft + screenWidth - 3 || top > screenTop + screenHeight - 3;
     if (offScreen) {
         left = screenLeft + (screenWidth - width) / 2;
         top = screenTop + (screenHeight - height) / 2;
@@ -65,8 +61,7 @@ QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime)
 }
 
 TBASEFORM::TBASEFORM(QWidget& window) : window_(window), showHook_(new ShowHook(*this, window))
-{
-}
+{}
 
 TBASEFORM::~TBASEFORM()
 {

@@ -59,8 +59,7 @@ class BaseWindow : public Window, public TBASEFORM {
 public:
     explicit BaseWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
         : Window(parent, flags), TBASEFORM(static_cast<QWidget&>(*this))
-    {
-    }
+    {}
 };
 
 using BaseMainWindow = BaseWindow<QMainWindow>;

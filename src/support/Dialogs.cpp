@@ -50,7 +50,7 @@ void configure(QFileDialog& dialog, const FileRequest& r)
 }
 } // namespace
 
-DialogSeam& Dialogs()
+DialogSeam& dialogSeam()
 {
     return *currentSeam;
 }
@@ -132,9 +132,9 @@ void readPrintChoice(QPrinter& printer, PrintChoice& choice)
         if (option.first == u"page-ranges")
             choice.pageList = pageListFromText(option.second);
         else if (option.first == u"page-set")
-            choice.pageSet = option.second == u"odd" ? PageSet::Odd
+            choice.pageSet = option.second == u"odd"    ? PageSet::Odd
                              : option.second == u"even" ? PageSet::Even
-                                                         : PageSet::All;
+                                                        : PageSet::All;
         else
             kept.append(option);
     }

@@ -42,10 +42,10 @@ void readPrintChoice(QPrinter& printer, PrintChoice& choice);
 struct FileRequest {
     QString caption;
     QString startFolder;
-    QString fileName;      // the name offered (save) or preselected (open)
-    QString filter;        // "Job files (*.GVJ *.gvj);;All files (*)"
-    QString defaultSuffix; // added when the user types a name without one
-    bool mustExist = true; // open: the file must exist
+    QString fileName;         // the name offered (save) or preselected (open)
+    QString filter;           // "Job files (*.GVJ *.gvj);;All files (*)"
+    QString defaultSuffix;    // added when the user types a name without one
+    bool mustExist = true;    // open: the file must exist
     bool askOverwrite = true; // save: ask before replacing a file
 };
 
@@ -66,7 +66,7 @@ public:
 };
 
 // The seam in force; the Qt dialogs until another is installed.
-DialogSeam& Dialogs();
+DialogSeam& dialogSeam();
 
 class ScopedDialogSeam {
 public:

@@ -35,16 +35,13 @@ QString withFileLineBreaks(const QString& text)
 } // namespace
 
 ErrorLogFailure::ErrorLogFailure(const QString& path, const QString& reason)
-    : std::runtime_error(QStringLiteral("The error log %1 could not be written: %2")
-                             .arg(path, reason)
-                             .toStdString()),
+    : std::runtime_error(QStringLiteral("The error log %1 could not be written: %2").arg(path, reason).toStdString()),
       path_(path)
-{
-}
+{}
 
 QString errorLogPath()
 {
-    return ProgramFolder() + QStringLiteral("/ERRFILE.TXT");
+    return programFolder() + QStringLiteral("/ERRFILE.TXT");
 }
 
 QStringList errorLogHeader()
@@ -53,8 +50,7 @@ QStringList errorLogHeader()
         QStringLiteral("Please send this file to %1 for analysis: it records the errors %2 met.")
             .arg(makerFullName(), applicationTitle()),
         QStringLiteral("%1, %2").arg(makerFullName(), makerPostalAddress()),
-        QStringLiteral("Telephone %1, fax %2, mail %3")
-            .arg(makerPhone(), makerFax(), makerSupportMail()),
+        QStringLiteral("Telephone %1, fax %2, mail %3").arg(makerPhone(), makerFax(), makerSupportMail()),
     };
 }
 
@@ -69,13 +65,12 @@ QString errorLogTimeStamp(const QDateTime& when)
 
 QByteArray errorLogEntry(std::int32_t number, const QString& text, const QDateTime& when)
 {
-    const QString line = errorLogTimeStamp(when) + QStringLiteral(" Error[")
-                         + QString::number(number) + QStringLiteral("]: ") + text;
+    const QString line = errorLogTimeStamp(when) + QStringLiteral(" Error[") + QString::number(number)
+                         + QStringLiteral("]: ") + text;
     return withFileLineBreaks(line).toUtf8() + lineEnd;
 }
 
-void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
-                         const QDateTime& when)
+void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text, const QDateTime& when)
 {
     QByteArray bytes;
     // A log that is new, or was emptied by hand, starts with the header.
@@ -99,7 +94,7 @@ void appendErrorLogEntry(const QString& path, std::int32_t number, const QString
 bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
 {
     if (beep)
-        Messages().beep();
+        messageSeam().beep();
     bool logged = true;
     try {
         appendErrorLogEntry(errorLogPath(), number, text, QDateTime::currentDateTime());
@@ -114,6 +109,6 @@ bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)
         std::fflush(stderr);
     }
     if (show)
-        Messages().show(text);
+        messageSeam().show(text);
     return logged;
 }

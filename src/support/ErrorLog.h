@@ -30,7 +30,7 @@ private:
 // and the reason, and the result is false. True when the entry was written.
 bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show);
 
-// The log's full path: ProgramFolder() + "/ERRFILE.TXT".
+// The log's full path: programFolder() + "/ERRFILE.TXT".
 QString errorLogPath();
 
 // The three lines a new log starts with.
@@ -47,5 +47,4 @@ QByteArray errorLogEntry(std::int32_t number, const QString& text, const QDateTi
 
 // Appends an entry to the log at path, writing the header first when the file
 // does not exist yet or is empty. Throws ErrorLogFailure.
-void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text,
-                         const QDateTime& when);
+void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text, const QDateTime& when);

@@ -8,19 +8,40 @@
 
 // The maker's short name: the organisation of the settings store and the
 // second part of its root key.
-inline QString makerShortName() { return QStringLiteral("Mardo"); }
+inline QString makerShortName()
+{
+    return QStringLiteral("Mardo");
+}
 // The application title: the settings store's application name.
-inline QString applicationTitle() { return QStringLiteral("Gorvin"); }
+inline QString applicationTitle()
+{
+    return QStringLiteral("Gorvin");
+}
 
-inline QString makerFullName() { return QStringLiteral("Mardo Software Ltd"); }
+inline QString makerFullName()
+{
+    return QStringLiteral("Mardo Software Ltd");
+}
 inline QString makerPostalAddress()
 {
     return QStringLiteral("Unit 4, Millbrook Yard, 27 Canal Street, Leeds LS1 4AB, United Kingdom");
 }
-inline QString makerPhone() { return QStringLiteral("+44 113 496 0712"); }
-inline QString makerFax() { return QStringLiteral("+44 113 496 0713"); }
-inline QString makerSupportMail() { return QStringLiteral("support@mardo-software.example"); }
-inline QString makerWebSite() { return QStringLiteral("https://www.mardo-software.example/gorvin"); }
+inline QString makerPhone()
+{
+    return QStringLiteral("+44 113 496 0712");
+}
+inline QString makerFax()
+{
+    return QStringLiteral("+44 113 496 0713");
+}
+inline QString makerSupportMail()
+{
+    return QStringLiteral("support@mardo-software.example");
+}
+inline QString makerWebSite()
+{
+    return QStringLiteral("https://www.mardo-software.example/gorvin");
+}
 
 // The mail link of the about box and of Help > Email us: the support
 // address with the program's name as the addressee's.

@@ -23,11 +23,10 @@ QString shownText(QString text)
 }
 } // namespace
 
-MsgAnswer MessageBoxSeam::ask(const QString& text, MsgSign sign, MsgButtons buttons,
-                               const QString& caption)
+MsgAnswer MessageBoxSeam::ask(const QString& text, MsgSign sign, MsgButtons buttons, const QString& caption)
 {
-    QMessageBox box(iconFor(sign), caption.isEmpty() ? QApplication::applicationName() : caption,
-                    shownText(text), QMessageBox::NoButton, parent_);
+    QMessageBox box(iconFor(sign), caption.isEmpty() ? QApplication::applicationName() : caption, shownText(text),
+                    QMessageBox::NoButton, parent_);
     switch (buttons) {
     case MsgButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -57,8 +56,7 @@ MsgAnswer MessageBoxSeam::ask(const QString& text, MsgSign sign, MsgButtons butt
 
 void MessageBoxSeam::show(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shownText(text),
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shownText(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -8,8 +8,7 @@ class MessageBoxSeam : public MessageSeam {
 public:
     explicit MessageBoxSeam(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
-    MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons,
-                  const QString& caption = QString()) override;
+    MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons, const QString& caption = QString()) override;
     void show(const QString& text) override;
     void beep() override;
 

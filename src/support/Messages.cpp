@@ -16,7 +16,7 @@ void writeToStderr(const QString& text)
 }
 } // namespace
 
-MessageSeam& Messages()
+MessageSeam& messageSeam()
 {
     return *currentSeam;
 }
@@ -31,18 +31,14 @@ ScopedMessageSeam::~ScopedMessageSeam()
     currentSeam = previous_;
 }
 
-MsgAnswer ConsoleMessageSeam::ask(const QString& text, MsgSign, MsgButtons buttons,
-                                   const QString&)
+MsgAnswer ConsoleMessageSeam::ask(const QString& text, MsgSign, MsgButtons buttons, const QString&)
 {
     writeToStderr(text);
     switch (buttons) {
     case MsgButtons::YesNoCancel:
-    case MsgButtons::OkCancel:
-        return MsgAnswer::Cancel;
-    case MsgButtons::YesNo:
-        return MsgAnswer::No;
-    case MsgButtons::Ok:
-        break;
+    case MsgButtons::OkCancel: return MsgAnswer::Cancel;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::Ok: break;
     }
     return MsgAnswer::Ok;
 }

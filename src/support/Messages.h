@@ -33,7 +33,7 @@ public:
 
 // The seam in force. Until one is installed, messages go to standard error,
 // which is what a program without a display (the batch printer) wants.
-MessageSeam& Messages();
+MessageSeam& messageSeam();
 
 // Installs a seam for as long as the guard lives; the previous one comes back
 // afterwards. The seam is not owned.
@@ -52,8 +52,7 @@ private:
 // questions are answered with their default (Cancel, No or Ok).
 class ConsoleMessageSeam : public MessageSeam {
 public:
-    MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons,
-                  const QString& caption = QString()) override;
+    MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons, const QString& caption = QString()) override;
     void show(const QString& text) override;
     void beep() override {}
 };

@@ -8,8 +8,8 @@ namespace {
 const char* const minPositionProperty = "gorvinMinPosition";
 }
 
-void FNGETNORMALBOUNDS(const QWidget& window, std::int32_t& left, std::int32_t& top,
-                       std::int32_t& width, std::int32_t& height)
+void FNGETNORMALBOUNDS(const QWidget& window, std::int32_t& left, std::int32_t& top, std::int32_t& width,
+                       std::int32_t& height)
 {
     QRect bounds = window.normalGeometry();
     // A window that has never been shown has no normal rectangle of its own

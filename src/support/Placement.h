@@ -9,8 +9,8 @@ class QWidget;
 
 // The window's restored rectangle as left, top, width and height, also while
 // it is maximised or minimised.
-void FNGETNORMALBOUNDS(const QWidget& window, std::int32_t& left, std::int32_t& top,
-                       std::int32_t& width, std::int32_t& height);
+void FNGETNORMALBOUNDS(const QWidget& window, std::int32_t& left, std::int32_t& top, std::int32_t& width,
+                       std::int32_t& height);
 
 // The window's minimised position; (-1, -1) until one is set.
 void FNGETMINPOSITION(const QWidget& window, std::int32_t& x, std::int32_t& y);

@@ -41,7 +41,7 @@ QString chooseProgramFolder(const QString& folder)
     return created(perUserDataFolder());
 }
 
-QString ProgramFolder()
+QString programFolder()
 {
     if (!overriddenFolder.isEmpty())
         return created(overriddenFolder);

@@ -21,11 +21,11 @@ inline constexpr char PortableMarkerName[] = "gorvin.portable";
 // environment variable GORVIN_PROGRAM_FOLDER, comes first, so that test runs
 // and scripted runs never write beside the executable they happen to use.
 // The folder is created when missing; no trailing separator.
-QString ProgramFolder();
+QString programFolder();
 
-// The rule of ProgramFolder() for a given executable folder.
+// The rule of programFolder() for a given executable folder.
 QString chooseProgramFolder(const QString& folder);
 
-// Points ProgramFolder() at a folder of the caller's choosing for the rest of
+// Points programFolder() at a folder of the caller's choosing for the rest of
 // the run; an empty path restores the normal rule.
 void setProgramFolderForTests(const QString& path);

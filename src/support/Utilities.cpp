@@ -28,12 +28,10 @@ QString versionText(int major, int minor, int release, int build)
 
 QString FNGETVERSIONTEXT()
 {
-#if defined(GORVIN_VERSION_MAJOR) && defined(GORVIN_VERSION_MINOR) \
-    && defined(GORVIN_VERSION_PATCH) && defined(GORVIN_VERSION_TWEAK)
-    return versionText(versionPart(GORVIN_TEXT(GORVIN_VERSION_MAJOR)),
-                       versionPart(GORVIN_TEXT(GORVIN_VERSION_MINOR)),
-                       versionPart(GORVIN_TEXT(GORVIN_VERSION_PATCH)),
-                       versionPart(GORVIN_TEXT(GORVIN_VERSION_TWEAK)));
+#if defined(GORVIN_VERSION_MAJOR) && defined(GORVIN_VERSION_MINOR) && defined(GORVIN_VERSION_PATCH)                    \
+    && defined(GORVIN_VERSION_TWEAK)
+    return versionText(versionPart(GORVIN_TEXT(GORVIN_VERSION_MAJOR)), versionPart(GORVIN_TEXT(GORVIN_VERSION_MINOR)),
+                       versionPart(GORVIN_TEXT(GORVIN_VERSION_PATCH)), versionPart(GORVIN_TEXT(GORVIN_VERSION_TWEAK)));
 #else
     return versionNotAvailable;
 #endif

@@ -18,14 +18,14 @@
 namespace {
 
 // Limits that keep any input cheap to read.
-constexpr int MaxDepth = 300;           // deeper groups share their parent's state
-constexpr int MaxWordLength = 32;       // letters of a control word
-constexpr int MaxParamDigits = 10;      // digits of a control word's number
+constexpr int MaxDepth = 300;      // deeper groups share their parent's state
+constexpr int MaxWordLength = 32;  // letters of a control word
+constexpr int MaxParamDigits = 10; // digits of a control word's number
 constexpr int MaxColours = 1024;
 constexpr int MaxFonts = 4096;
 constexpr int MaxTabStops = 64;
-constexpr int MaxTwips = 31680;         // 22 inches
-constexpr int DefaultHalfPoints = 24;   // 12 points
+constexpr int MaxTwips = 31680;       // 22 inches
+constexpr int DefaultHalfPoints = 24; // 12 points
 constexpr int DefaultCodePage = 1252;
 
 // The code page of a font's character set, 0 when the document's own applies.
@@ -156,7 +156,7 @@ struct Group {
     CharState chars;
     ParaState para;
     Dest dest = Dest::Text;
-    int unicodeSkip = 1; // \uc: fallback characters after each \u
+    int unicodeSkip = 1;    // \uc: fallback characters after each \u
     bool localPara = false; // paragraph changes end with the group (list text)
 };
 
@@ -168,66 +168,222 @@ struct FontEntry {
 enum class Word {
     Unknown,
     // text
-    Par, Line, Tab, Cell, Row, Page, Sect, EmDash, EnDash, EmSpace, EnSpace, QmSpace, Bullet,
-    LQuote, RQuote, LDblQuote, RDblQuote,
+    Par,
+    Line,
+    Tab,
+    Cell,
+    Row,
+    Page,
+    Sect,
+    EmDash,
+    EnDash,
+    EmSpace,
+    EnSpace,
+    QmSpace,
+    Bullet,
+    LQuote,
+    RQuote,
+    LDblQuote,
+    RDblQuote,
     // characters
-    Bold, Italic, Underline, UnderlineNone, Strike, Hidden, Plain, FontSize, Font, Colour,
-    Background, Super, Sub, NoSuperSub,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    Hidden,
+    Plain,
+    FontSize,
+    Font,
+    Colour,
+    Background,
+    Super,
+    Sub,
+    NoSuperSub,
     // paragraphs
-    Pard, AlignLeft, AlignRight, AlignCentre, AlignJustify, LeftIndent, RightIndent, FirstIndent,
-    SpaceBefore, SpaceAfter, TabStop,
+    Pard,
+    AlignLeft,
+    AlignRight,
+    AlignCentre,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    TabStop,
     // document
-    Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, UnicodeSkip, Unicode, Binary,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCodePage,
+    DefaultFont,
+    UnicodeSkip,
+    Unicode,
+    Binary,
     // tables and destinations
-    FontCharset, FontCodePage, Red, Green, Blue, FontTable, ColourTable, SkipDestination,
-    FieldInstruction, FieldResult, ListText, RowDefaults, CellBoundary,
+    FontCharset,
+    FontCodePage,
+    Red,
+    Green,
+    Blue,
+    FontTable,
+    ColourTable,
+    SkipDestination,
+    FieldInstruction,
+    FieldResult,
+    ListText,
+    RowDefaults,
+    CellBoundary,
 };
 
 const QHash<QByteArray, Word>& wordTable()
 {
     static const QHash<QByteArray, Word> table = [] {
         QHash<QByteArray, Word> t{
-            {"par", Word::Par}, {"line", Word::Line}, {"tab", Word::Tab}, {"cell", Word::Cell},
-            {"nestcell", Word::Cell}, {"row", Word::Row}, {"nestrow", Word::Row},
-            {"page", Word::Page}, {"sect", Word::Sect}, {"emdash", Word::EmDash},
-            {"endash", Word::EnDash}, {"emspace", Word::EmSpace}, {"enspace", Word::EnSpace},
-            {"qmspace", Word::QmSpace}, {"bullet", Word::Bullet}, {"lquote", Word::LQuote},
-            {"rquote", Word::RQuote}, {"ldblquote", Word::LDblQuote},
+            {"par", Word::Par},
+            {"line", Word::Line},
+            {"tab", Word::Tab},
+            {"cell", Word::Cell},
+            {"nestcell", Word::Cell},
+            {"row", Word::Row},
+            {"nestrow", Word::Row},
+            {"page", Word::Page},
+            {"sect", Word::Sect},
+            {"emdash", Word::EmDash},
+            {"endash", Word::EnDash},
+            {"emspace", Word::EmSpace},
+            {"enspace", Word::EnSpace},
+            {"qmspace", Word::QmSpace},
+            {"bullet", Word::Bullet},
+            {"lquote", Word::LQuote},
+            {"rquote", Word::RQuote},
+            {"ldblquote", Word::LDblQuote},
             {"rdblquote", Word::RDblQuote},
-            {"b", Word::Bold}, {"i", Word::Italic}, {"ul", Word::Underline},
-            {"uld", Word::Underline}, {"uldb", Word::Underline}, {"uldash", Word::Underline},
-            {"ulw", Word::Underline}, {"ulth", Word::Underline}, {"ulwave", Word::Underline},
-            {"ulnone", Word::UnderlineNone}, {"strike", Word::Strike}, {"striked", Word::Strike},
-            {"v", Word::Hidden}, {"plain", Word::Plain}, {"fs", Word::FontSize}, {"f", Word::Font},
-            {"cf", Word::Colour}, {"cb", Word::Background}, {"highlight", Word::Background},
-            {"chcbpat", Word::Background}, {"super", Word::Super}, {"sub", Word::Sub},
+            {"b", Word::Bold},
+            {"i", Word::Italic},
+            {"ul", Word::Underline},
+            {"uld", Word::Underline},
+            {"uldb", Word::Underline},
+            {"uldash", Word::Underline},
+            {"ulw", Word::Underline},
+            {"ulth", Word::Underline},
+            {"ulwave", Word::Underline},
+            {"ulnone", Word::UnderlineNone},
+            {"strike", Word::Strike},
+            {"striked", Word::Strike},
+            {"v", Word::Hidden},
+            {"plain", Word::Plain},
+            {"fs", Word::FontSize},
+            {"f", Word::Font},
+            {"cf", Word::Colour},
+            {"cb", Word::Background},
+            {"highlight", Word::Background},
+            {"chcbpat", Word::Background},
+            {"super", Word::Super},
+            {"sub", Word::Sub},
             {"nosupersub", Word::NoSuperSub},
-            {"pard", Word::Pard}, {"ql", Word::AlignLeft}, {"qr", Word::AlignRight},
-            {"qc", Word::AlignCentre}, {"qj", Word::AlignJustify}, {"li", Word::LeftIndent},
-            {"lin", Word::LeftIndent}, {"ri", Word::RightIndent}, {"rin", Word::RightIndent},
-            {"fi", Word::FirstIndent}, {"sb", Word::SpaceBefore}, {"sa", Word::SpaceAfter},
+            {"pard", Word::Pard},
+            {"ql", Word::AlignLeft},
+            {"qr", Word::AlignRight},
+            {"qc", Word::AlignCentre},
+            {"qj", Word::AlignJustify},
+            {"li", Word::LeftIndent},
+            {"lin", Word::LeftIndent},
+            {"ri", Word::RightIndent},
+            {"rin", Word::RightIndent},
+            {"fi", Word::FirstIndent},
+            {"sb", Word::SpaceBefore},
+            {"sa", Word::SpaceAfter},
             {"tx", Word::TabStop},
-            {"ansi", Word::Ansi}, {"mac", Word::Mac}, {"pc", Word::Pc}, {"pca", Word::Pca},
-            {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont},
-            {"uc", Word::UnicodeSkip}, {"u", Word::Unicode}, {"bin", Word::Binary},
-            {"fcharset", Word::FontCharset}, {"cpg", Word::FontCodePage}, {"red", Word::Red},
-            {"green", Word::Green}, {"blue", Word::Blue}, {"fonttbl", Word::FontTable},
-            {"colortbl", Word::ColourTable}, {"fldinst", Word::FieldInstruction},
-            {"fldrslt", Word::FieldResult}, {"listtext", Word::ListText},
-            {"pntext", Word::ListText}, {"trowd", Word::RowDefaults},
+            {"ansi", Word::Ansi},
+            {"mac", Word::Mac},
+            {"pc", Word::Pc},
+            {"pca", Word::Pca},
+            {"ansicpg", Word::AnsiCodePage},
+            {"deff", Word::DefaultFont},
+            {"uc", Word::UnicodeSkip},
+            {"u", Word::Unicode},
+            {"bin", Word::Binary},
+            {"fcharset", Word::FontCharset},
+            {"cpg", Word::FontCodePage},
+            {"red", Word::Red},
+            {"green", Word::Green},
+            {"blue", Word::Blue},
+            {"fonttbl", Word::FontTable},
+            {"colortbl", Word::ColourTable},
+            {"fldinst", Word::FieldInstruction},
+            {"fldrslt", Word::FieldResult},
+            {"listtext", Word::ListText},
+            {"pntext", Word::ListText},
+            {"trowd", Word::RowDefaults},
             {"cellx", Word::CellBoundary},
         };
         // Destinations whose text is not part of the document.
-        for (const char* name :
-             {"stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf", "footer",
-              "footerl", "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor",
-              "atnref", "atndate", "object", "objdata", "themedata", "colorschememapping",
-              "latentstyles", "datastore", "xmlnstbl", "listtable", "listoverridetable", "rsidtbl",
-              "revtbl", "generator", "filetbl", "pgdsctbl", "ftnsep", "ftnsepc", "aftnsep",
-              "aftnsepc", "template", "pn", "xe", "tc", "txe", "nonshppict", "shpinst", "userprops",
-              "docvar", "mmathPr", "bkmkstart", "bkmkend", "fldtype", "formfield", "datafield",
-              "background", "private", "comment", "operator", "author", "title", "subject",
-              "keywords", "doccomm", "creatim", "revtim", "printim", "buptim"})
+        for (const char* name : {"stylesheet",
+                                 "info",
+                                 "pict",
+                                 "header",
+                                 "headerl",
+                                 "headerr",
+                                 "headerf",
+                                 "footer",
+                                 "footerl",
+                                 "footerr",
+                                 "footerf",
+                                 "footnote",
+                                 "annotation",
+                                 "atnid",
+                                 "atnauthor",
+                                 "atnref",
+                                 "atndate",
+                                 "object",
+                                 "objdata",
+                                 "themedata",
+                                 "colorschememapping",
+                                 "latentstyles",
+                                 "datastore",
+                                 "xmlnstbl",
+                                 "listtable",
+                                 "listoverridetable",
+                                 "rsidtbl",
+                                 "revtbl",
+                                 "generator",
+                                 "filetbl",
+                                 "pgdsctbl",
+                                 "ftnsep",
+                                 "ftnsepc",
+                                 "aftnsep",
+                                 "aftnsepc",
+                                 "template",
+                                 "pn",
+                                 "xe",
+                                 "tc",
+                                 "txe",
+                                 "nonshppict",
+                                 "shpinst",
+                                 "userprops",
+                                 "docvar",
+                                 "mmathPr",
+                                 "bkmkstart",
+                                 "bkmkend",
+                                 "fldtype",
+                                 "formfield",
+                                 "datafield",
+                                 "background",
+                                 "private",
+                                 "comment",
+                                 "operator",
+                                 "author",
+                                 "title",
+                                 "subject",
+                                 "keywords",
+                                 "doccomm",
+                                 "creatim",
+                                 "revtim",
+                                 "printim",
+                                 "buptim"})
             t.insert(QByteArray(name), Word::SkipDestination);
         return t;
     }();
@@ -236,10 +392,7 @@ const QHash<QByteArray, Word>& wordTable()
 
 class RtfParser {
 public:
-    RtfParser(const QByteArray& in, QTextDocument& document)
-        : in_(in), cursor_(&document)
-    {
-    }
+    RtfParser(const QByteArray& in, QTextDocument& document) : in_(in), cursor_(&document) {}
 
     void run();
 
@@ -276,10 +429,10 @@ private:
 
     Group cur_;
     std::vector<Group> stack_;
-    int flattened_ = 0;  // groups opened beyond MaxDepth
+    int flattened_ = 0; // groups opened beyond MaxDepth
     bool finished_ = false;
-    bool starred_ = false;  // "\*" seen: the next word opens an ignorable destination
-    int skipFallback_ = 0;  // fallback characters still to skip after \u
+    bool starred_ = false; // "\*" seen: the next word opens an ignorable destination
+    int skipFallback_ = 0; // fallback characters still to skip after \u
 
     int ansiCodePage_ = DefaultCodePage;
     int defaultFont_ = -1;
@@ -292,11 +445,11 @@ private:
     QString fieldText_;
     QString fieldInstruction_;
 
-    QByteArray bytes_;     // literal and \'hh bytes awaiting decoding
-    QString text_;         // decoded text awaiting insertion
+    QByteArray bytes_;    // literal and \'hh bytes awaiting decoding
+    QString text_;        // decoded text awaiting insertion
     CharState textState_; // the state text_ was collected under
     int pendingBreaks_ = 0;
-    QList<int> rowCells_;  // right edges of the table row's cells (twips)
+    QList<int> rowCells_; // right edges of the table row's cells (twips)
     bool blockTouched_ = false;
 };
 
@@ -326,9 +479,7 @@ void RtfParser::run()
             break;
         case '\r':
         case '\n':
-        case '\0':
-            ++pos_;
-            break;
+        case '\0': ++pos_; break;
         case '\t':
             ++pos_;
             flushBytes();
@@ -496,9 +647,7 @@ void RtfParser::applyWord(Word word, const QByteArray&, bool hasParam, int param
         if (cur_.dest == Dest::ColourTable)
             blue_ = std::clamp(param, 0, 255);
         return;
-    case Word::UnicodeSkip:
-        cur_.unicodeSkip = hasParam ? std::clamp(param, 0, 16) : 1;
-        return;
+    case Word::UnicodeSkip: cur_.unicodeSkip = hasParam ? std::clamp(param, 0, 16) : 1; return;
     case Word::Unicode: {
         if (!hasParam)
             return;
@@ -515,8 +664,7 @@ void RtfParser::applyWord(Word word, const QByteArray&, bool hasParam, int param
         }
         return;
     }
-    default:
-        break;
+    default: break;
     }
     if (cur_.dest == Dest::Skip)
         return;
@@ -526,9 +674,7 @@ void RtfParser::applyWord(Word word, const QByteArray&, bool hasParam, int param
     case Word::ColourTable: beginDestination(Dest::ColourTable); return;
     case Word::SkipDestination: beginDestination(Dest::Skip); return;
     case Word::FieldInstruction: beginDestination(Dest::FieldInstruction); return;
-    case Word::FieldResult:
-        ch.href = hyperlinkOf(fieldInstruction_);
-        return;
+    case Word::FieldResult: ch.href = hyperlinkOf(fieldInstruction_); return;
     case Word::Ansi: ansiCodePage_ = DefaultCodePage; return;
     case Word::Mac: ansiCodePage_ = 10000; return;
     case Word::Pc: ansiCodePage_ = 437; return;
@@ -622,9 +768,7 @@ void RtfParser::controlSymbol(char c)
     switch (c) {
     case '\\':
     case '{':
-    case '}':
-        literalByte(c);
-        return;
+    case '}': literalByte(c); return;
     case '*':
         flushBytes();
         starred_ = true;
@@ -686,9 +830,7 @@ void RtfParser::literalByte(char c)
         return;
     }
     switch (cur_.dest) {
-    case Dest::Text:
-        bytes_.append(c);
-        return;
+    case Dest::Text: bytes_.append(c); return;
     case Dest::FieldInstruction:
         if (fieldBytes_.size() + fieldText_.size() < 4096)
             fieldBytes_.append(c);
@@ -703,8 +845,7 @@ void RtfParser::literalByte(char c)
         if (c == ';')
             commitColour();
         return;
-    case Dest::Skip:
-        return;
+    case Dest::Skip: return;
     }
 }
 

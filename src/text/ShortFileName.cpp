@@ -36,8 +36,7 @@ QStringList shortFileNameForms(const QString& path)
     return forms;
 }
 
-QString shortFileName(const QString& path, const std::function<int(const QString&)>& width,
-                        int maxWidth)
+QString shortFileName(const QString& path, const std::function<int(const QString&)>& width, int maxWidth)
 {
     const QStringList forms = shortFileNameForms(path);
     for (const QString& form : forms)
@@ -48,6 +47,6 @@ QString shortFileName(const QString& path, const std::function<int(const QString
 
 QString shortFileName(const QString& path, const QFontMetrics& metrics, int maxWidth)
 {
-    return shortFileName(path, [&metrics](const QString& t) { return metrics.horizontalAdvance(t); },
-                           maxWidth);
+    return shortFileName(
+        path, [&metrics](const QString& t) { return metrics.horizontalAdvance(t); }, maxWidth);
 }

@@ -17,6 +17,5 @@ QStringList shortFileNameForms(const QString& path);
 
 // The first form of the path whose width is at most maxWidth; the bare file
 // name when none fits.
-QString shortFileName(const QString& path, const std::function<int(const QString&)>& width,
-                        int maxWidth);
+QString shortFileName(const QString& path, const std::function<int(const QString&)>& width, int maxWidth);
 QString shortFileName(const QString& path, const QFontMetrics& metrics, int maxWidth);

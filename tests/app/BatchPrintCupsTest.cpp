@@ -34,8 +34,9 @@ protected:
     void SetUp() override
     {
         SKIP_WITHOUT_QUEUE();
-        dir_ = TestEnv::freshFolder(QStringLiteral("cups/")
-                                    + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir_ = TestEnv::freshFolder(
+            QStringLiteral("cups/")
+            + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         writeCalibration(PrintQueue::name(), TPRINTERCALIBRATION());
     }
     void TearDown() override
@@ -56,9 +57,8 @@ protected:
     QString printThroughQueue(const QString& job, QStringList extra = {})
     {
         const QDateTime since = QDateTime::currentDateTime();
-        const RunResult r = RunGorvin(QStringList{QStringLiteral("--print"), job, QStringLiteral("--printer"),
-                                                   PrintQueue::name()}
-                                       + extra);
+        const RunResult r = RunGorvin(
+            QStringList{QStringLiteral("--print"), job, QStringLiteral("--printer"), PrintQueue::name()} + extra);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         if (r.exitCode != 0)
             return QString();
@@ -71,7 +71,7 @@ protected:
     {
         const QString pdf = dir_ + QStringLiteral("/direct.pdf");
         const RunResult r = RunGorvin(QStringList{QStringLiteral("--print"), job, QStringLiteral("--output"), pdf}
-                                       + extra);
+                                      + extra);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         return pdf;
     }

@@ -54,7 +54,7 @@ SlotRect slotRect(const TestSheet& s, int slot)
 TEST(BatchArguments, ReadsEveryOption)
 {
     const BatchOptions o = parsed({"--print", "a.gvj", "--output", "o.pdf", "--pages", "2-4", "--copies", "3",
-                                    "--collate", "--outline", "--data", "d.txt", "--start", "5", "--repeat=2"});
+                                   "--collate", "--outline", "--data", "d.txt", "--start", "5", "--repeat=2"});
     EXPECT_EQ(o.JobFile, "a.gvj");
     EXPECT_EQ(o.OutputFile, "o.pdf");
     EXPECT_EQ(o.FromPage, 2);
@@ -343,7 +343,8 @@ TEST(BatchOutput, OnlyAnOrdinaryFileIsReplaced)
         const RunResult r = RunGorvin({"--print", job, "--output", target});
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_TRUE(r.err.contains(QRegularExpression("Cannot print to '" + QRegularExpression::escape(target)
-                                                      + "': it is a [a-z ]+, not an ordinary file."))) << r.err.toStdString();
+                                                      + "': it is a [a-z ]+, not an ordinary file.")))
+            << r.err.toStdString();
     }
     EXPECT_FALSE(QFileInfo("/dev/null").isFile()) << "/dev/null was replaced";
     EXPECT_FALSE(QFileInfo(fifo).isFile());

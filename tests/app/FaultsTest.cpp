@@ -113,12 +113,14 @@ TEST_F(FaultsTest, SaveIntoAPlaceThatCannotBeWrittenKeepsEverythingAsItWas)
 
     dialogs.answerFile(QStringLiteral("/proc/gorvin-order.GVJ"));
     trigger("SAVEJOBAS");
-    EXPECT_EQ(lastPlain(), QStringLiteral("Stream error occured with message\n\rCannot create file /proc/gorvin-order.GVJ"));
+    EXPECT_EQ(lastPlain(),
+              QStringLiteral("Stream error occured with message\n\rCannot create file /proc/gorvin-order.GVJ"));
     EXPECT_EQ(main.JOBFILENAME(), job);
 
     dialogs.answerFile(QStringLiteral("/proc/gorvin-sheet.GVT"));
     trigger("SAVETEMPLATEAS");
-    EXPECT_EQ(lastPlain(), QStringLiteral("Stream error occured with message\n\rCannot create file /proc/gorvin-sheet.GVT"));
+    EXPECT_EQ(lastPlain(),
+              QStringLiteral("Stream error occured with message\n\rCannot create file /proc/gorvin-sheet.GVT"));
     EXPECT_EQ(main.job().jobFileBytes(), before);
     EXPECT_TRUE(main.job().ALTERED());
     EXPECT_TRUE(main.job().TEMPLATE()->ALTERED);
@@ -322,13 +324,15 @@ TEST_F(FaultsTest, RunningOutOfMemoryEndsTheCommandNotTheProgram)
     EXPECT_EQ(lastPlain(), QStringLiteral("Cannot open the job '%1'\n\rThere is not enough memory.").arg(bigJob));
     EXPECT_EQ(main.JOBFILENAME(), job);
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 4);
-    EXPECT_TRUE(QString::fromUtf8(readFileBytes(errorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
+    EXPECT_TRUE(
+        QString::fromUtf8(readFileBytes(errorLogPath())).contains(QStringLiteral(" Error[1]: Cannot open the job")));
 
     WithMemoryLimit(8 << 20, [&] {
         dialogs.answerFile(bigData);
         trigger("OPENDATA");
     });
-    EXPECT_EQ(lastPlain(), QStringLiteral("Cannot load data file '%1'\n\rThere is not enough memory to read %1").arg(bigData));
+    EXPECT_EQ(lastPlain(),
+              QStringLiteral("Cannot load data file '%1'\n\rThere is not enough memory to read %1").arg(bigData));
     EXPECT_EQ(main.JOBFILENAME(), job);
 
     // One line of 40 MB is read, but its text for the label needs twice

@@ -20,8 +20,8 @@ namespace {
 // what it is told to show anew.
 class RecordingView : public JobView {
 public:
-    QString openFile(const FileRequest& request) override { return Dialogs().openFile(nullptr, request); }
-    QString saveFile(const FileRequest& request) override { return Dialogs().saveFile(nullptr, request); }
+    QString openFile(const FileRequest& request) override { return dialogSeam().openFile(nullptr, request); }
+    QString saveFile(const FileRequest& request) override { return dialogSeam().saveFile(nullptr, request); }
     void namesChanged() override { ++names; }
     void jobReplaced() override { ++replaced; }
     int names = 0;

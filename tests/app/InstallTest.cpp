@@ -31,7 +31,7 @@ struct ProcessRun {
 };
 
 ProcessRun run(const QString& program, const QStringList& arguments,
-         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -62,8 +62,8 @@ QProcessEnvironment userEnvironment(const QString& home)
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/.run"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QDir().mkpath(home + QStringLiteral("/.run"));
-    QFile::setPermissions(home + QStringLiteral("/.run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                              | QFileDevice::ExeOwner);
+    QFile::setPermissions(home + QStringLiteral("/.run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return env;
 }
 
@@ -87,12 +87,16 @@ protected:
     {
         prefixDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/gorvin-install-XXXXXX"));
         prefix = prefixDir->path();
-        installRun = run(QStringLiteral(GORVIN_CMAKE_COMMAND),
-                         {QStringLiteral("--install"), QStringLiteral(GORVIN_BUILD_DIR), QStringLiteral("--prefix"), prefix});
+        installRun = run(
+            QStringLiteral(GORVIN_CMAKE_COMMAND),
+            {QStringLiteral("--install"), QStringLiteral(GORVIN_BUILD_DIR), QStringLiteral("--prefix"), prefix});
     }
     static void TearDownTestSuite() { prefixDir.reset(); }
 
-    void SetUp() override { ASSERT_EQ(installRun.exitCode, 0) << installRun.err.toStdString() << installRun.out.toStdString(); }
+    void SetUp() override
+    {
+        ASSERT_EQ(installRun.exitCode, 0) << installRun.err.toStdString() << installRun.out.toStdString();
+    }
 
     static QString installed(const char* path) { return prefix + u'/' + QLatin1String(path); }
     // A job of 50 labels, 21 to a sheet: three pages.
@@ -213,8 +217,8 @@ TEST_F(Install, InstalledProgramPrintsAJob)
     const QString job = writeJob(work.path());
     const QString pdf = work.filePath(QStringLiteral("x.pdf"));
     const ProcessRun print = run(installed("bin/gorvin"),
-                           {QStringLiteral("--print"), job, QStringLiteral("--output"), pdf},
-                           userEnvironment(work.filePath(QStringLiteral("home"))));
+                                 {QStringLiteral("--print"), job, QStringLiteral("--output"), pdf},
+                                 userEnvironment(work.filePath(QStringLiteral("home"))));
     ASSERT_EQ(print.exitCode, 0) << print.err.toStdString();
     EXPECT_EQ(PdfPageCount(pdf), 3);
     EXPECT_FALSE(QFileInfo::exists(installed("bin/ERRFILE.TXT")));
@@ -245,9 +249,9 @@ TEST_F(Install, SystemWideInstallKeepsTheLogInTheUserDataFolder)
         GTEST_SKIP() << "running as root without setpriv: no user to whom the bin folder is closed";
 
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/gorvin-user-XXXXXX"));
-    const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-        | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
-        | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                      | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                      | QFileDevice::WriteOther | QFileDevice::ExeOther;
     QFile::setPermissions(work.path(), open);
     const QString job = writeJob(work.path());
     QFile::setPermissions(job, open);
@@ -261,8 +265,9 @@ TEST_F(Install, SystemWideInstallKeepsTheLogInTheUserDataFolder)
     const QString locked = WriteLabelData(work.filePath(QStringLiteral("locked.txt")), 3);
     QFile::setPermissions(locked, {});
     QString program = installed("bin/gorvin");
-    QStringList arguments{QStringLiteral("--print"), job, QStringLiteral("--data"), locked, QStringLiteral("--output"),
-                          work.filePath(QStringLiteral("x.pdf"))};
+    QStringList arguments{QStringLiteral("--print"),  job,
+                          QStringLiteral("--data"),   locked,
+                          QStringLiteral("--output"), work.filePath(QStringLiteral("x.pdf"))};
     QProcessEnvironment env = userEnvironment(home);
     if (asRoot) {
         // nobody must reach the installed program through the prefix.
@@ -270,12 +275,13 @@ TEST_F(Install, SystemWideInstallKeepsTheLogInTheUserDataFolder)
         arguments.prepend(program);
         arguments = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                 QStringLiteral("--clear-groups"), QStringLiteral("--")}
-            + arguments;
+                    + arguments;
         program = setpriv;
         QFile::setPermissions(home + QStringLiteral("/.run"), open);
     } else {
-        QFile::setPermissions(bin, binMode & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser
-                                               | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+        QFile::setPermissions(bin, binMode
+                                       & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup
+                                           | QFileDevice::WriteOther));
     }
     const ProcessRun print = run(program, arguments, env);
     QFile::setPermissions(bin, binMode);

@@ -65,7 +65,7 @@ QString MainWindowTest::writeData(const char* name, int labels, int lines)
 }
 
 QString MainWindowTest::writeJob(const QString& jobPath, int across, int down, const QString& dataFile, int start,
-                                  int repeat)
+                                 int repeat)
 {
     ScriptedMessages quiet;
     TJOB job;

@@ -27,8 +27,7 @@ protected:
     QString writeData(const char* name, int labels, int lines = 2);
     // A job file for a sheet of `across` x `down` labels on A4 with the data
     // file given (may be empty); returns its path.
-    QString writeJob(const QString& path, int across, int down, const QString& dataFile, int start = 1,
-                     int repeat = 1);
+    QString writeJob(const QString& path, int across, int down, const QString& dataFile, int start = 1, int repeat = 1);
     QString path(const QString& name) const;
 
     template <class T>

@@ -159,8 +159,8 @@ TEST_F(MainWindowTest, CommandLineOpensLockedJobsAndTakesSwitches)
         ASSERT_TRUE(sheet.SAVETEMPLATETOFILE(path("x.GVT")));
     }
     const QString data = writeData("y.TXT", 4);
-    for (const QStringList& args : {QStringList{"/t=" + path("x.GVT"), "/d=" + data},
-                                    QStringList{"/D=" + data, "/T=" + path("x.GVT")}}) {
+    for (const QStringList& args :
+         {QStringList{"/t=" + path("x.GVT"), "/d=" + data}, QStringList{"/D=" + data, "/T=" + path("x.GVT")}}) {
         start(args);
         EXPECT_EQ(main_->job().TEMPLATE()->FULLFILENAME, path("x.GVT"));
         EXPECT_EQ(main_->job().DATAINFO()->FULLFILENAME, data);
@@ -228,8 +228,8 @@ TEST_F(MainWindowTest, AlteredJobAskedAtCloseAndCancelKeepsRunning)
 TEST_F(MainWindowTest, LongPathsAreShortenedWithTheirToolTip)
 {
     QDir(dir.path()).mkpath(QStringLiteral("a very long folder name/another long folder name/and yet another one"));
-    const QString job = writeJob(
-        path("a very long folder name/another long folder name/and yet another one/job.GVJ"), 2, 2, QString());
+    const QString job = writeJob(path("a very long folder name/another long folder name/and yet another one/job.GVJ"),
+                                 2, 2, QString());
     TFormMAIN& main = start({job});
     main.resize(500, 400);
     QCoreApplication::processEvents();

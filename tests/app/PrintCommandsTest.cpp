@@ -82,10 +82,28 @@ PageArea RenderArea(const QString& pdf, const QRectF& mm)
     const QRect px(qRound(mm.left() * PageArea::pxPerMm), qRound(mm.top() * PageArea::pxPerMm),
                    qRound(mm.width() * PageArea::pxPerMm), qRound(mm.height() * PageArea::pxPerMm));
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"),
-            {"-r", "1200", "-gray", "-aa", "no", "-aaVector", "no", "-f", "1", "-l", "1", "-x",
-             QString::number(px.x()), "-y", QString::number(px.y()), "-W", QString::number(px.width()), "-H",
-             QString::number(px.height()), "-singlefile", pdf, prefix});
+    p.start(QStringLiteral("pdftoppm"), {"-r",
+                                         "1200",
+                                         "-gray",
+                                         "-aa",
+                                         "no",
+                                         "-aaVector",
+                                         "no",
+                                         "-f",
+                                         "1",
+                                         "-l",
+                                         "1",
+                                         "-x",
+                                         QString::number(px.x()),
+                                         "-y",
+                                         QString::number(px.y()),
+                                         "-W",
+                                         QString::number(px.width()),
+                                         "-H",
+                                         QString::number(px.height()),
+                                         "-singlefile",
+                                         pdf,
+                                         prefix});
     p.waitForFinished(60000);
     PageArea area;
     // A square of 125 mm at this resolution is larger than the reader's
@@ -237,8 +255,8 @@ protected:
     QTimer* timer_ = nullptr;
 };
 
-const QString busyText =
-    QStringLiteral("A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
+const QString busyText = QStringLiteral(
+    "A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
 const QString closeQuestion = QStringLiteral("Printing in operation.\n\rDo you wish to abort print job?");
 
 } // namespace
@@ -284,7 +302,8 @@ TEST_F(PrintCommands, DataWithoutLabelsIsAnsweredWithoutADialog)
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), data));
     start({job});
     trigger("PRINTJOB");
-    EXPECT_EQ(messages.texts().join(" | "), QStringLiteral("The data file holds no labels: there is nothing to print."));
+    EXPECT_EQ(messages.texts().join(" | "),
+              QStringLiteral("The data file holds no labels: there is nothing to print."));
     EXPECT_TRUE(dialogs.offered.isEmpty());
     EXPECT_FALSE(main_->printInProgress());
 }
@@ -349,7 +368,6 @@ QList<int> pagesShown(const QString& pdf, const QList<int>& pageHeights)
 
 class Copies : public PrintCommands, public ::testing::WithParamInterface<CopiesCase> {
 protected:
-
     // Prints the job's pages through the main window's print dialog; the
     // dialog offers every page and remembers the copies asked for.
     QString printFromWindow(const QString& job, const CopiesCase& c)
@@ -379,9 +397,9 @@ protected:
     // tells the queue's file from earlier ones.
     QString printInBatch(const QString& job, const CopiesCase& c)
     {
-        QStringList arguments{QStringLiteral("--print"), job, QStringLiteral("--pages"),
-                              QStringLiteral("%1-%2").arg(c.from).arg(c.to), QStringLiteral("--copies"),
-                              QString::number(c.copies)};
+        QStringList arguments{QStringLiteral("--print"),  job,
+                              QStringLiteral("--pages"),  QStringLiteral("%1-%2").arg(c.from).arg(c.to),
+                              QStringLiteral("--copies"), QString::number(c.copies)};
         if (c.collate)
             arguments << QStringLiteral("--collate");
         if (c.route == Route::BatchToFile) {
@@ -475,11 +493,13 @@ TEST_F(PrintCommands, CommandsDuringARunAreRefusedAndTheRunGoesOn)
         trigger("PRINTTEMPLATE");
         trigger("Setupprinter1");
         // The calibration window opens, but its test page waits for the run.
-        whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
-            EXPECT_TRUE(main_->printer().isPrinting());
-            click(window, "ButtonPRINTCALIBPAGE");
-            click(window, "ButtonCANCEL");
-        }, AfterSteps::Cancel);
+        whenModal<TFormCALIBPRN>(
+            [&](TFormCALIBPRN& window) {
+                EXPECT_TRUE(main_->printer().isPrinting());
+                click(window, "ButtonPRINTCALIBPAGE");
+                click(window, "ButtonCANCEL");
+            },
+            AfterSteps::Cancel);
         trigger("Calibrateprinter1");
     });
     dialogs.answerPrint(printChoice(1, 4, 1, 4, 1, false));
@@ -501,15 +521,17 @@ TEST_F(PrintCommands, CalibrationPageThroughTheQueue)
     SKIP_WITHOUT_QUEUE(true);
     startPrinting({stairJob(1)});
     int plain = 0, wider = 0;
-    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
-        click(window, "ButtonPRINTCALIBPAGE");
-        plain = lastJob();
-        // The solid box printed 99 mm wide: the dashed box makes up for it.
-        enter(window, "EditWIDTH", QStringLiteral("99"));
-        click(window, "ButtonPRINTCALIBPAGE");
-        wider = lastJob();
-        click(window, "ButtonCANCEL");
-    }, AfterSteps::Cancel);
+    whenModal<TFormCALIBPRN>(
+        [&](TFormCALIBPRN& window) {
+            click(window, "ButtonPRINTCALIBPAGE");
+            plain = lastJob();
+            // The solid box printed 99 mm wide: the dashed box makes up for it.
+            enter(window, "EditWIDTH", QStringLiteral("99"));
+            click(window, "ButtonPRINTCALIBPAGE");
+            wider = lastJob();
+            click(window, "ButtonCANCEL");
+        },
+        AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(" | ").toStdString();
     EXPECT_EQ(storedCalibration("ScaleX"), QStringLiteral("absent")); // Cancel keeps nothing
@@ -559,10 +581,12 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
 
     // OK on an uncalibrated printer stores no correction, and the moment.
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
-        EXPECT_EQ(window.findChild<QLineEdit*>("EditPRINTERNAME")->text(), PrintQueue::name());
-        click(window, "ButtonOK");
-    }, AfterSteps::Cancel);
+    whenModal<TFormCALIBPRN>(
+        [&](TFormCALIBPRN& window) {
+            EXPECT_EQ(window.findChild<QLineEdit*>("EditPRINTERNAME")->text(), PrintQueue::name());
+            click(window, "ButtonOK");
+        },
+        AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     EXPECT_EQ(storedCalibration("LeftShift"), QStringLiteral("0"));
     EXPECT_EQ(storedCalibration("TopShift"), QStringLiteral("0"));
@@ -573,13 +597,15 @@ TEST_F(PrintCommands, StoredCalibrationMovesTheNextJob)
 
     // A printer that prints 98 x 102 mm and puts the dashed box 53 mm from
     // the left and 47 mm from the top.
-    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
-        enter(window, "EditWIDTH", QStringLiteral("98"));
-        enter(window, "EditHEIGHT", QStringLiteral("102"));
-        enter(window, "EditLEFT", QStringLiteral("53"));
-        enter(window, "EditTOP", QStringLiteral("47"));
-        click(window, "ButtonOK");
-    }, AfterSteps::Cancel);
+    whenModal<TFormCALIBPRN>(
+        [&](TFormCALIBPRN& window) {
+            enter(window, "EditWIDTH", QStringLiteral("98"));
+            enter(window, "EditHEIGHT", QStringLiteral("102"));
+            enter(window, "EditLEFT", QStringLiteral("53"));
+            enter(window, "EditTOP", QStringLiteral("47"));
+            click(window, "ButtonOK");
+        },
+        AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     const TPRINTERCALIBRATION c = READCALIBRATION(PrintQueue::name());
     EXPECT_EQ(c.LeftShift, -3000);
@@ -682,8 +708,8 @@ QStringList missingEdges(const QString& pdf, const TestSheet& sheet)
 {
     QTemporaryDir dir;
     const QString pbm = dir.filePath(QStringLiteral("page.pbm"));
-    RunText(QStringLiteral("gs"), {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pbmraw", "-r600",
-                                   "-dLastPage=1", "-sOutputFile=" + pbm, pdf});
+    RunText(QStringLiteral("gs"), {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pbmraw", "-r600", "-dLastPage=1",
+                                   "-sOutputFile=" + pbm, pdf});
     QImageReader::setAllocationLimit(1024); // an A4 page at 600 dpi
     const QImage page(pbm);
     const auto px = [](double mu) { return qRound(mu / 25400.0 * 600); };
@@ -739,10 +765,12 @@ TEST_F(PrintCommands, PrintToFileHoldsForItsRunAndEveryDocumentIsTitled)
     trigger("PRINTTEMPLATE");
     const int templateJob = lastJob();
     ASSERT_GT(templateJob, 0);
-    whenModal<TFormCALIBPRN>([&](TFormCALIBPRN& window) {
-        click(window, "ButtonPRINTCALIBPAGE");
-        click(window, "ButtonCANCEL");
-    }, AfterSteps::Cancel);
+    whenModal<TFormCALIBPRN>(
+        [&](TFormCALIBPRN& window) {
+            click(window, "ButtonPRINTCALIBPAGE");
+            click(window, "ButtonCANCEL");
+        },
+        AfterSteps::Cancel);
     trigger("Calibrateprinter1");
     const int calibrationJob = lastJob();
     ASSERT_GT(calibrationJob, templateJob);
@@ -777,8 +805,8 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
     // A page list and odd pages, left to the print system as the dialog
     // leaves them, with a tray chosen under Properties.
     setPrinterOptions(printer, {{QStringLiteral("page-ranges"), QStringLiteral("1-3,5-7")},
-                                  {QStringLiteral("page-set"), QStringLiteral("odd")},
-                                  {QStringLiteral("InputSlot"), QStringLiteral("Tray2")}});
+                                {QStringLiteral("page-set"), QStringLiteral("odd")},
+                                {QStringLiteral("InputSlot"), QStringLiteral("Tray2")}});
     printer.setPageOrder(QPrinter::LastPageFirst);
     PrintChoice choice = printChoice(1, 6, 1, 6, 1, false);
     readPrintChoice(printer, choice);
@@ -847,8 +875,8 @@ TEST_F(PrintCommands, OutlinePageShowsEveryEdgeOnA600DpiPrinter)
     EXPECT_EQ(missingEdges(queued, sheet).join(", "), QString());
 
     const QString file = path(QStringLiteral("outline.pdf"));
-    const RunResult r = RunGorvin({QStringLiteral("--print"), job, QStringLiteral("--outline"),
-                                    QStringLiteral("--output"), file});
+    const RunResult r = RunGorvin(
+        {QStringLiteral("--print"), job, QStringLiteral("--outline"), QStringLiteral("--output"), file});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(pdfTitle(file), QStringLiteral("Gorvin template"));
     EXPECT_EQ(missingEdges(file, sheet).join(", "), QString());

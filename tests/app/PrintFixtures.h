@@ -28,15 +28,14 @@ struct RunResult {
 RunResult RunGorvin(const QStringList& arguments, int fileSizeKiB = 0, const QString& tmpDir = QString());
 // Starts gorvin, waits until it has a file open under `folder` (its output
 // or spool file), sends it the signal and waits for it to end.
-RunResult InterruptGorvin(const QStringList& arguments, int signal, const QString& folder,
-                           const QString& tmpDir);
+RunResult InterruptGorvin(const QStringList& arguments, int signal, const QString& folder, const QString& tmpDir);
 // While it lives, files this test program writes stop at `bytes`: writes
 // beyond fail as on a full disk ("File too large").
 struct FileSizeLimit {
     explicit FileSizeLimit(qint64 bytes);
     ~FileSizeLimit();
     void (*previousHandler_)(int);
-    rlimit previous_ {};
+    rlimit previous_{};
 };
 
 // What a run left in its temporary folder, apart from the toolkit's runtime

@@ -86,8 +86,8 @@ TEST(TablePrint, RealWorldExportsPrintOneLabelARow)
     // Rows short of a column, or with one empty.
     p = printTable("missing-column.csv", {"--layout", "{Name}\\n{Street}\\n{Town}\\n{Country}"});
     ASSERT_EQ(p.run.exitCode, 0) << p.run.err.toStdString();
-    EXPECT_EQ(p.lines, (QStringList{"Ann Lee", "1 Oak Road", "Derby", "UK", "Tom Fox", "2 Elm Road", "Hull",
-                                    "Sue Kay", "Ripon", "UK"}));
+    EXPECT_EQ(p.lines, (QStringList{"Ann Lee", "1 Oak Road", "Derby", "UK", "Tom Fox", "2 Elm Road", "Hull", "Sue Kay",
+                                    "Ripon", "UK"}));
 
     // A byte-order mark, and the header taken as data when told so.
     p = printTable("byte-order-mark.csv", {"--header", "no", "--layout", "{1} ({3})"});
@@ -106,9 +106,9 @@ TEST(TablePrint, TheReadmeExampleMakesAHundredLabels)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(PdfPageCount(pdf), 4); // 3 x 10 a sheet
     const QStringList lines = pdfLines(pdf);
-    EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^\\d+ [A-Z][a-z]+ (Street|Road|Lane|Avenue|Walk)$")))
-                  .size(),
-              100);
+    EXPECT_EQ(
+        lines.filter(QRegularExpression(QStringLiteral("^\\d+ [A-Z][a-z]+ (Street|Road|Lane|Avenue|Walk)$"))).size(),
+        100);
     EXPECT_FALSE(lines.contains("Name")); // the header names no label
 }
 

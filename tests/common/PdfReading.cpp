@@ -32,8 +32,8 @@ QString unescapeXml(QString s)
 
 QList<PdfPage> ReadPdfWords(const QString& pdf)
 {
-    const QString html = QString::fromUtf8(runTool(QStringLiteral("pdftotext"),
-                                                   {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+    const QString html = QString::fromUtf8(
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
     static const QRegularExpression pageRe(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
     static const QRegularExpression wordRe(QStringLiteral(
         R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"));
@@ -49,9 +49,8 @@ QList<PdfPage> ReadPdfWords(const QString& pdf)
         auto it = wordRe.globalMatch(chunk);
         while (it.hasNext()) {
             const auto m = it.next();
-            page.words.append(PdfWord{unescapeXml(m.captured(5)), m.captured(1).toDouble(),
-                                       m.captured(2).toDouble(), m.captured(3).toDouble(),
-                                       m.captured(4).toDouble()});
+            page.words.append(PdfWord{unescapeXml(m.captured(5)), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                                      m.captured(3).toDouble(), m.captured(4).toDouble()});
         }
         pages.append(page);
     }
@@ -78,10 +77,9 @@ QRect PdfInkBox(const QString& pdf, int page, int dpi)
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));
-    runTool(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
-             QString::number(page), QStringLiteral("-l"), QString::number(page),
-             QStringLiteral("-singlefile"), pdf, prefix});
+    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                                         QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                         QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
     const QByteArray pgm = readFileBytes(prefix + QStringLiteral(".pgm"));
     // "P5", width, height, maximum, each followed by white space, then bytes.
     QList<QByteArray> header;

@@ -7,8 +7,7 @@ ScriptedMessages::~ScriptedMessages()
     EXPECT_TRUE(answers_.isEmpty()) << "scripted answers left unused: " << answers_.size();
 }
 
-MsgAnswer ScriptedMessages::ask(const QString& text, MsgSign sign, MsgButtons buttons,
-                                 const QString&)
+MsgAnswer ScriptedMessages::ask(const QString& text, MsgSign sign, MsgButtons buttons, const QString&)
 {
     shown.append({text, sign, buttons, false});
     if (buttons == MsgButtons::Ok)

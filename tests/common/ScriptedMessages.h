@@ -22,8 +22,7 @@ public:
     // Answers for the next questions (boxes with more than an OK button).
     void answer(MsgAnswer a) { answers_.append(a); }
 
-    MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons,
-                  const QString& caption = QString()) override;
+    MsgAnswer ask(const QString& text, MsgSign sign, MsgButtons buttons, const QString& caption = QString()) override;
     void show(const QString& text) override;
     void beep() override { ++beeps; }
 

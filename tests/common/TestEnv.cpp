@@ -12,7 +12,7 @@
 namespace {
 // Removed when the test program ends.
 std::unique_ptr<QTemporaryDir> userRoot;
-}
+} // namespace
 
 void TestEnv::isolateUserFolders()
 {

@@ -71,10 +71,11 @@ TEST_F(CalibrationWindow, WindowAndControls)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Calibrate printer"));
     EXPECT_TRUE(window.DESKTOP); // placed with the saved desktop
     for (const char* name :
-         {"PanelINSTRUCTIONS", "PanelINSTRUCTIONS2", "Memo1", "PanelCONTROLS", "ButtonPRINTCALIBPAGE", "PanelDETAILS",
-          "LabelPRINTERNAME", "EditPRINTERNAME", "LabelCALIBRATED", "PanelLTWH", "LabelWIDTH", "EditWIDTH",
-          "LabelWIDTHUNITS", "LabelHEIGHT", "EditHEIGHT", "LabelHEIGHTUNITS", "LabelLEFT", "EditLEFT",
-          "LabelLEFTUNITS", "LabelTOP", "EditTOP", "LabelTOPUNITS", "PanelBOTTOMBAR", "ButtonOK", "ButtonCANCEL"})
+         {"PanelINSTRUCTIONS", "PanelINSTRUCTIONS2", "Memo1",           "PanelCONTROLS",   "ButtonPRINTCALIBPAGE",
+          "PanelDETAILS",      "LabelPRINTERNAME",   "EditPRINTERNAME", "LabelCALIBRATED", "PanelLTWH",
+          "LabelWIDTH",        "EditWIDTH",          "LabelWIDTHUNITS", "LabelHEIGHT",     "EditHEIGHT",
+          "LabelHEIGHTUNITS",  "LabelLEFT",          "EditLEFT",        "LabelLEFTUNITS",  "LabelTOP",
+          "EditTOP",           "LabelTOPUNITS",      "PanelBOTTOMBAR",  "ButtonOK",        "ButtonCANCEL"})
         EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(window.findChild<QPushButton*>("ButtonPRINTCALIBPAGE")->text(), QStringLiteral("Print calibration page"));
     EXPECT_EQ(textOf(window, "LabelPRINTERNAME"), QStringLiteral("Current printer:"));
@@ -140,8 +141,8 @@ TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
     ASSERT_TRUE(window.FormShow(printerName));
     EXPECT_EQ(boxes(), (QStringList{"99", "80", "52", "48.5"}));
     EXPECT_TRUE(textOf(window, "LabelCALIBRATED").startsWith(QStringLiteral("Last calibrated: ")));
-    EXPECT_TRUE(textOf(window, "LabelCALIBRATED").contains(QStringLiteral("14:30:15")) ||
-                textOf(window, "LabelCALIBRATED").contains(QStringLiteral("2:30:15")))
+    EXPECT_TRUE(textOf(window, "LabelCALIBRATED").contains(QStringLiteral("14:30:15"))
+                || textOf(window, "LabelCALIBRATED").contains(QStringLiteral("2:30:15")))
         << textOf(window, "LabelCALIBRATED").toStdString();
     EXPECT_EQ(textOf(window, "LabelCALIBRATED"), QStringLiteral("Last calibrated: ") + window.lastCalibratedText());
     const CalibrationTexts t = window.pageTexts();

@@ -2,7 +2,7 @@
 
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
-#include "dialogs/FormFIELDS.h"
+#include "dialogs/FieldsDialog.h"
 #include "model/DataInfo.h"
 
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 namespace {
 
 // Shows the dialog for the data and runs the script on it once it is up.
-bool run(TFormFIELDS& dialog, TDATAINFO& data, const std::function<void(TFormFIELDS&)>& script)
+bool run(FieldsDialog& dialog, TDATAINFO& data, const std::function<void(FieldsDialog&)>& script)
 {
     QTimer::singleShot(0, &dialog, [&dialog, script] { script(dialog); });
     return dialog.execute(data);
@@ -42,17 +42,17 @@ TEST(FieldsDialog, HeaderBoxSwitchesNamesAndOkStoresTheChoice)
     TDATAINFO data;
     data.FULLFILENAME = WriteFile(dir.filePath("people.csv"), "Name,Town\nAnna,Leeds\nBob,York\n");
     ASSERT_TRUE(data.LOADDATA());
-    TFormFIELDS dialog;
+    FieldsDialog dialog;
 
     // Cancel changes nothing.
-    EXPECT_FALSE(run(dialog, data, [](TFormFIELDS& d) {
+    EXPECT_FALSE(run(dialog, data, [](FieldsDialog& d) {
         in<QPlainTextEdit>(d, "MemoLAYOUT")->setPlainText("{Town}");
         in<QPushButton>(d, "CancelBtn")->click();
     }));
     EXPECT_TRUE(data.tableSettings().LabelLayout.isEmpty());
 
     // Without names the fields go by position and the first row is a label.
-    EXPECT_TRUE(run(dialog, data, [](TFormFIELDS& d) {
+    EXPECT_TRUE(run(dialog, data, [](FieldsDialog& d) {
         EXPECT_EQ(in<QListWidget>(d, "ListFIELDS")->item(1)->text(), "{Town}");
         in<QCheckBox>(d, "CheckBoxHEADER")->setChecked(false);
         EXPECT_EQ(in<QListWidget>(d, "ListFIELDS")->item(1)->text(), "{2}");
@@ -78,8 +78,8 @@ TEST(FieldsDialog, Screenshot)
     data.FULLFILENAME = QStringLiteral(GORVIN_SOURCE_DIR "/examples/addresses-100.csv");
     data.tableSettings().LabelLayout = "{Name}\n{Company}\n{Street}\n{Zip} {City}";
     ASSERT_TRUE(data.LOADDATA());
-    TFormFIELDS dialog;
-    run(dialog, data, [&folder](TFormFIELDS& d) {
+    FieldsDialog dialog;
+    run(dialog, data, [&folder](FieldsDialog& d) {
         QCoreApplication::processEvents();
         EXPECT_TRUE(d.grab().save(QDir(folder).filePath(QStringLiteral("fields-dialog.png"))));
         d.reject();

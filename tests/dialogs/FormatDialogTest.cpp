@@ -40,10 +40,12 @@ namespace {
 // whatever is still open afterwards is cancelled.
 bool run(TFormFORMAT& dialog, TJOB& job, QString& picDir, const std::function<void(TFormFORMAT&)>& script)
 {
-    whenModal<TFormFORMAT>([&dialog, &script](TFormFORMAT& open) {
-        EXPECT_EQ(&open, &dialog);
-        script(dialog);
-    }, AfterSteps::Cancel);
+    whenModal<TFormFORMAT>(
+        [&dialog, &script](TFormFORMAT& open) {
+            EXPECT_EQ(&open, &dialog);
+            script(dialog);
+        },
+        AfterSteps::Cancel);
     return dialog.execute(job, picDir);
 }
 
@@ -197,31 +199,43 @@ TEST_F(FormatDialog, EachBadFieldIsReportedInOrderWithTheFocusOnIt)
     };
     const Case cases[] = {
         {{{"EditBLEFT", QString()}}, QStringLiteral("Left: '' is not a valid positive number."), "EditBLEFT"},
-        {{{"EditBLEFT", QStringLiteral("abc")}}, QStringLiteral("Left: 'abc' is not a valid positive number."),
+        {{{"EditBLEFT", QStringLiteral("abc")}},
+         QStringLiteral("Left: 'abc' is not a valid positive number."),
          "EditBLEFT"},
         {{{"EditBRIGHT", QStringLiteral("-5")}, {"EditBTOP", QStringLiteral("x")}},
-         QStringLiteral("Right: '-5' is not a valid positive number."), "EditBRIGHT"},
-        {{{"EditBTOP", QStringLiteral("1,5")}}, QStringLiteral("Top: '1,5' is not a valid positive number."),
+         QStringLiteral("Right: '-5' is not a valid positive number."),
+         "EditBRIGHT"},
+        {{{"EditBTOP", QStringLiteral("1,5")}},
+         QStringLiteral("Top: '1,5' is not a valid positive number."),
          "EditBTOP"},
-        {{{"EditBBOTTOM", QStringLiteral("1e3")}}, QStringLiteral("Bottom: '1e3' is not a valid positive number."),
+        {{{"EditBBOTTOM", QStringLiteral("1e3")}},
+         QStringLiteral("Bottom: '1e3' is not a valid positive number."),
          "EditBBOTTOM"},
-        {{{"EditBWIDTH", QStringLiteral(".")}}, QStringLiteral("Width: '.' is not a valid positive number."),
+        {{{"EditBWIDTH", QStringLiteral(".")}},
+         QStringLiteral("Width: '.' is not a valid positive number."),
          "EditBWIDTH"},
         // A border the format cannot hold (over two kilometres) is refused too.
         {{{"EditBLEFT", QStringLiteral("99999999")}},
-         QStringLiteral("Left: '99999999' is not a valid positive number."), "EditBLEFT"},
+         QStringLiteral("Left: '99999999' is not a valid positive number."),
+         "EditBLEFT"},
         // Borders come before the picture.
         {{{"EditPicLeft", QStringLiteral("x")}, {"EditBWIDTH", QStringLiteral("-1")}},
-         QStringLiteral("Width: '-1' is not a valid positive number."), "EditBWIDTH"},
+         QStringLiteral("Width: '-1' is not a valid positive number."),
+         "EditBWIDTH"},
         {{{"EditPicLeft", QStringLiteral("-5")}, {"EditPicTop", QStringLiteral("1-")}},
-         QStringLiteral("Top %: '1-' is not a valid number."), "EditPicTop"},
-        {{{"EditPicLeft", QStringLiteral("--5")}}, QStringLiteral("Left %: '--5' is not a valid number."),
+         QStringLiteral("Top %: '1-' is not a valid number."),
+         "EditPicTop"},
+        {{{"EditPicLeft", QStringLiteral("--5")}},
+         QStringLiteral("Left %: '--5' is not a valid number."),
          "EditPicLeft"},
         {{{"EditPicWidth", QStringLiteral("0")}, {"EditPicHeight", QStringLiteral("0")}},
-         QStringLiteral("Height %: '0' is not a valid number."), "EditPicHeight"},
-        {{{"EditPicWidth", QStringLiteral("0")}}, QStringLiteral("Width %: '0' is not a valid number."),
+         QStringLiteral("Height %: '0' is not a valid number."),
+         "EditPicHeight"},
+        {{{"EditPicWidth", QStringLiteral("0")}},
+         QStringLiteral("Width %: '0' is not a valid number."),
          "EditPicWidth"},
-        {{{"EditPicHeight", QStringLiteral("-0.0")}}, QStringLiteral("Height %: '-0.0' is not a valid number."),
+        {{{"EditPicHeight", QStringLiteral("-0.0")}},
+         QStringLiteral("Height %: '-0.0' is not a valid number."),
          "EditPicHeight"},
     };
     TFormFORMAT dialog;
@@ -293,19 +307,19 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
     for (qsizetype i = 0; i < values.size(); ++i)
         EXPECT_EQ(values[i].first, QString::fromLatin1(table[static_cast<std::size_t>(i)].valueName)) << i;
     const std::pair<const char*, const char*> expected[] = {
-        {"BorderLeft", "2500"}, {"BorderTop", "3000"}, {"BorderRight", "2000"}, {"BorderBottom", "2000"},
-        {"BorderWidth", "500"}, {"BorderColor", "255"}, {"TextAlignVert", "1"}, {"TextAlignHoriz", "1"},
-        {"TextJustify", "1"}, {"ShrinkToFit", "True"}, {"ShowBorder", "False"}, {"ShowPic", "True"},
-        {"FitToLabel", "True"}, {"KeepRatio", "True"}, {"PicPCLeft", "-5"}, {"PicPCTop", "0"},
-        {"PicPCWidth", "12.50"}, {"PicPCHeight", "100"}, {"UsePicPCLeft", "False"}, {"UsePicPCTop", "False"},
-        {"UsePicPCWidth", "True"}, {"UsePicPCHeight", "False"}, {"PicAlignVert", "2"}, {"PicAlignHoriz", "1"}};
+        {"BorderLeft", "2500"},    {"BorderTop", "3000"},       {"BorderRight", "2000"},   {"BorderBottom", "2000"},
+        {"BorderWidth", "500"},    {"BorderColor", "255"},      {"TextAlignVert", "1"},    {"TextAlignHoriz", "1"},
+        {"TextJustify", "1"},      {"ShrinkToFit", "True"},     {"ShowBorder", "False"},   {"ShowPic", "True"},
+        {"FitToLabel", "True"},    {"KeepRatio", "True"},       {"PicPCLeft", "-5"},       {"PicPCTop", "0"},
+        {"PicPCWidth", "12.50"},   {"PicPCHeight", "100"},      {"UsePicPCLeft", "False"}, {"UsePicPCTop", "False"},
+        {"UsePicPCWidth", "True"}, {"UsePicPCHeight", "False"}, {"PicAlignVert", "2"},     {"PicAlignHoriz", "1"}};
     for (const auto& [name, value] : expected)
         EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Format"), QString::fromLatin1(name), QStringLiteral("?")),
                   QString::fromLatin1(value))
             << name;
     TFONT savedFont;
-    ASSERT_TRUE(FNSTRINGTOFONT(FNREGREADSTRING(QStringLiteral("Format"), QStringLiteral("Font"), QString()),
-                               savedFont));
+    ASSERT_TRUE(
+        FNSTRINGTOFONT(FNREGREADSTRING(QStringLiteral("Format"), QStringLiteral("Font"), QString()), savedFont));
     EXPECT_EQ(savedFont.Name, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(savedFont.size(), 20);
     EXPECT_EQ(savedFont.Style, TFONT::fsItalic);
@@ -390,14 +404,14 @@ TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
     EXPECT_EQ(font.size(), 18);
     EXPECT_EQ(font.Height, -24);
     EXPECT_EQ(font.Style, TFONT::fsUnderline);
-    EXPECT_EQ(font.Color, 0);  // the font dialog has no colour: kept
+    EXPECT_EQ(font.Color, 0); // the font dialog has no colour: kept
     EXPECT_EQ(font.Charset, 1);
     EXPECT_EQ(job.JOBINFO()->BORDERCOLOR, 0x00FF0000);
 }
 
 TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
 {
-    const QString pics = QDir(ProgramFolder()).filePath(QStringLiteral("Pics"));
+    const QString pics = QDir(programFolder()).filePath(QStringLiteral("Pics"));
     QDir(pics).removeRecursively();
     QTemporaryDir folder;
     const QString picture = folder.filePath(QStringLiteral("logo.PNG"));
@@ -421,8 +435,8 @@ TEST_F(FormatDialog, BrowseTakesThePictureAtOnceAndCancelKeepsIt)
     EXPECT_EQ(QDir(request.startFolder).canonicalPath(), QDir(pics).canonicalPath());
     EXPECT_TRUE(request.mustExist);
     EXPECT_TRUE(request.filter.startsWith(QLatin1String("All (")));
-    for (const char* pattern : {"*.bmp", "*.BMP", "*.ico", "*.png", "*.PNG", "*.jpg", "*.jpeg", "*.JPEG", "*.gif",
-                                "*.svg", "*.SVG"})
+    for (const char* pattern :
+         {"*.bmp", "*.BMP", "*.ico", "*.png", "*.PNG", "*.jpg", "*.jpeg", "*.JPEG", "*.gif", "*.svg", "*.SVG"})
         EXPECT_TRUE(request.filter.contains(QString::fromLatin1(pattern))) << pattern;
     EXPECT_FALSE(request.filter.contains(QLatin1String("emf")));
 

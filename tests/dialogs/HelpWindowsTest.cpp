@@ -53,8 +53,8 @@ TEST(PlainHelp, ShowsTheBuiltInInstructionsWordWrapped)
     EXPECT_TRUE(text.contains(QLatin1String("\"New job wizard...\" on the \"File\" menu")));
     for (int step = 1; step <= 10; ++step)
         EXPECT_TRUE(text.contains(QStringLiteral("\n%1. ").arg(step))) << step;
-    for (const char* part : {"Template/New", "Template/Edit layout", "Data/Open", "File/Format labels",
-                             "Reload data", "2 mm", "plain paper", "Email us"})
+    for (const char* part : {"Template/New", "Template/Edit layout", "Data/Open", "File/Format labels", "Reload data",
+                             "2 mm", "plain paper", "Email us"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(part))) << part;
 }
 

@@ -31,12 +31,12 @@
 
 namespace {
 
-QByteArray sheet(const char* brand, const char* part, const char* description, const char* size,
-                 const char* label, const char* layout)
+QByteArray sheet(const char* brand, const char* part, const char* description, const char* size, const char* label,
+                 const char* layout)
 {
-    return QByteArray("<Template brand=\"") + brand + "\" part=\"" + part + "\" size=\"" + size
-        + "\" _description=\"" + description + "\">\n  <Label-rectangle id=\"0\" " + label + ">\n    <Layout "
-        + layout + "/>\n  </Label-rectangle>\n</Template>\n";
+    return QByteArray("<Template brand=\"") + brand + "\" part=\"" + part + "\" size=\"" + size + "\" _description=\""
+           + description + "\">\n  <Label-rectangle id=\"0\" " + label + ">\n    <Layout " + layout
+           + "/>\n  </Label-rectangle>\n</Template>\n";
 }
 
 // A small catalogue of four sheets, two of one brand.
@@ -90,7 +90,8 @@ TEST_F(ProductDialog, WithoutACatalogueSaysWhereItComesFrom)
     ASSERT_EQ(messages.shown.size(), 1);
     const ShownMessage& m = messages.shown.constFirst();
     EXPECT_EQ(m.sign, MsgSign::Warning);
-    EXPECT_TRUE(m.text.startsWith(QStringLiteral("No label catalogue was found in ") + dir.filePath(QStringLiteral("templates"))));
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("No label catalogue was found in ")
+                                  + dir.filePath(QStringLiteral("templates"))));
     EXPECT_TRUE(m.text.contains(QStringLiteral("package glabels-data installs in")));
     EXPECT_TRUE(m.text.contains(QStringLiteral("sudo apt install glabels-data")));
 
@@ -205,9 +206,10 @@ TEST_F(ProductDialog, InstalledCatalogueFindsAvery5160)
     search(QStringLiteral("5160"));
     EXPECT_GE(dialog.shownCount(), 1);
     EXPECT_EQ(dialog.selectedProduct()->title(), QStringLiteral("Avery 5160"));
-    EXPECT_TRUE(text("LabelDETAILS").startsWith(QStringLiteral("Avery 5160: Address Labels\nPaper: US Letter, 215.9 x 279.4 mm.\n"
-                                                               "3 across, 10 down, labels 66.675 x 25.4 mm.\n"
-                                                               "Left margin 3.969, top margin 12.7, gaps 3.969 across and 0 down mm.")))
+    EXPECT_TRUE(text("LabelDETAILS")
+                    .startsWith(QStringLiteral("Avery 5160: Address Labels\nPaper: US Letter, 215.9 x 279.4 mm.\n"
+                                               "3 across, 10 down, labels 66.675 x 25.4 mm.\n"
+                                               "Left margin 3.969, top margin 12.7, gaps 3.969 across and 0 down mm.")))
         << text("LabelDETAILS").toStdString();
 
     // Every sheet offered is one the layout dialog accepts as it is.
@@ -242,7 +244,6 @@ protected:
             chooser.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
     }
-
 };
 
 } // namespace

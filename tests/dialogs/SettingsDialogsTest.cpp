@@ -41,10 +41,7 @@ void type(QWidget& dialog, const char* edit, const QString& text)
 
 class DialogTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        closeModals();
-    }
+    void TearDown() override { closeModals(); }
     ScopedUnit unit{CurrentUnit};
     ScriptedMessages messages;
 };
@@ -231,17 +228,29 @@ TEST_F(SettingsDialog, CancelEscapeAndClosingRestoreTheBoxesOkKeepsThem)
         EXPECT_TRUE(dialog.saveDesktop() && dialog.saveSettings() && dialog.showLabels());
         EXPECT_FALSE(dialog.saveFileInfo() || dialog.showTemplate());
     };
-    whenModal<QDialog>([&](QDialog& d) { changeAll(d); click(d, "ButtonCANCEL"); });
+    whenModal<QDialog>([&](QDialog& d) {
+        changeAll(d);
+        click(d, "ButtonCANCEL");
+    });
     EXPECT_FALSE(dialog.execute());
     expectAsBefore();
-    whenModal<QDialog>([&](QDialog& d) { changeAll(d); QTest::keyClick(&d, Qt::Key_Escape); });
+    whenModal<QDialog>([&](QDialog& d) {
+        changeAll(d);
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
     EXPECT_FALSE(dialog.execute());
     expectAsBefore();
-    whenModal<QDialog>([&](QDialog& d) { changeAll(d); d.close(); });
+    whenModal<QDialog>([&](QDialog& d) {
+        changeAll(d);
+        d.close();
+    });
     EXPECT_FALSE(dialog.execute());
     expectAsBefore();
 
-    whenModal<QDialog>([&](QDialog& d) { changeAll(d); click(d, "ButtonOK"); });
+    whenModal<QDialog>([&](QDialog& d) {
+        changeAll(d);
+        click(d, "ButtonOK");
+    });
     EXPECT_TRUE(dialog.execute());
     EXPECT_FALSE(dialog.saveDesktop() || dialog.saveSettings() || dialog.showLabels());
     EXPECT_TRUE(dialog.saveFileInfo() && dialog.showTemplate());
@@ -298,9 +307,9 @@ TEST_F(PaperDialog, ListAndSizeFollowTheDisplayUnit)
     EXPECT_FALSE(dialog.DESKTOP);
     CurrentUnit = UnitMm;
     dialog.show();
-    EXPECT_EQ(entries(), (QStringList{"A4 Portrait 210 x 297 mm.", "A4 Landscape 297 x 210 mm.",
-                                      "Letter Portrait 215.9 x 279.4 mm.",
-                                      "Letter Landscape 279.4 x 215.9 mm.", "Custom"}));
+    EXPECT_EQ(entries(),
+              (QStringList{"A4 Portrait 210 x 297 mm.", "A4 Landscape 297 x 210 mm.",
+                           "Letter Portrait 215.9 x 279.4 mm.", "Letter Landscape 279.4 x 215.9 mm.", "Custom"}));
     EXPECT_EQ(child<QComboBox>(dialog, "ComboBoxPAPER")->currentIndex(), -1);
     EXPECT_EQ(textOf(dialog, "EditWIDTH") + textOf(dialog, "EditHEIGHT"), QStringLiteral("210297"));
     EXPECT_EQ(textOf(dialog, "Label2UNITS"), QStringLiteral("milimeters"));
@@ -312,8 +321,7 @@ TEST_F(PaperDialog, ListAndSizeFollowTheDisplayUnit)
     EXPECT_EQ(textOf(dialog, "EditWIDTH"), QStringLiteral("8.268"));
     EXPECT_EQ(textOf(dialog, "Label1UNITS"), QStringLiteral("inches"));
     choose(dialog, 3);
-    EXPECT_EQ(textOf(dialog, "EditWIDTH") + QLatin1Char('/') + textOf(dialog, "EditHEIGHT"),
-              QStringLiteral("11/8.5"));
+    EXPECT_EQ(textOf(dialog, "EditWIDTH") + QLatin1Char('/') + textOf(dialog, "EditHEIGHT"), QStringLiteral("11/8.5"));
     // Custom keeps the size and puts it back over what was typed.
     type(dialog, "EditWIDTH", QStringLiteral("100"));
     choose(dialog, 4);
@@ -332,9 +340,14 @@ TEST_F(PaperDialog, LimitsAndInvalidDimensions)
         return !dialog.isVisible();
     };
     // The last is 2^32 MU more than 210 mm: a count that wraps round to 210 mm.
-    for (auto [width, height] : {std::pair{"900.001", "297"}, {"0", "297"}, {"210", "0"},
-                                 {"210", "1200.001"}, {"abc", "297"}, {"210", ""},
-                                 {"-210", "297"}, {"4295177.296", "297"}}) {
+    for (auto [width, height] : {std::pair{"900.001", "297"},
+                                 {"0", "297"},
+                                 {"210", "0"},
+                                 {"210", "1200.001"},
+                                 {"abc", "297"},
+                                 {"210", ""},
+                                 {"-210", "297"},
+                                 {"4295177.296", "297"}}) {
         EXPECT_FALSE(pressOk(width, height)) << width << " x " << height;
         ASSERT_EQ(messages.shown.size(), 1);
         EXPECT_EQ(messages.shown[0].text, QStringLiteral("Invalid dimensions."));
@@ -397,9 +410,8 @@ protected:
     // Fills the eight boxes and presses OK: true when the dialog closed.
     bool pressOk(const std::array<const char*, 8>& texts)
     {
-        static const std::array<const char*, 8> names = {
-            "EditNUMACROSS", "EditNUMDOWN", "EditLEFT", "EditTOP",
-            "EditLABELWIDTH", "EditLABELHEIGHT", "EditHGAP", "EditVGAP"};
+        static const std::array<const char*, 8> names = {"EditNUMACROSS",  "EditNUMDOWN",     "EditLEFT", "EditTOP",
+                                                         "EditLABELWIDTH", "EditLABELHEIGHT", "EditHGAP", "EditVGAP"};
         if (!dialog.isVisible()) {
             dialog.fillFrom(paper);
             dialog.show();
@@ -432,12 +444,11 @@ TEST_F(LayoutDialog, IsFilledFromTheTemplateInTheDisplayUnit)
     dialog.fillFrom(paper);
     dialog.show();
     QStringList shown;
-    for (const char* name : {"LabelUNITS", "LabelPAPERWIDTH", "LabelPAPERHEIGHT", "EditNUMACROSS",
-                             "EditNUMDOWN", "EditLEFT", "EditTOP", "EditLABELWIDTH",
-                             "EditLABELHEIGHT", "EditHGAP", "EditVGAP"})
+    for (const char* name : {"LabelUNITS", "LabelPAPERWIDTH", "LabelPAPERHEIGHT", "EditNUMACROSS", "EditNUMDOWN",
+                             "EditLEFT", "EditTOP", "EditLABELWIDTH", "EditLABELHEIGHT", "EditHGAP", "EditVGAP"})
         shown << textOf(dialog, name);
-    EXPECT_EQ(shown, (QStringList{"Units = mm.", "Paper width = 210", "Paper height = 297", "3", "7",
-                                  "5", "12.5", "66", "38.1", "2.5", "0"}));
+    EXPECT_EQ(shown, (QStringList{"Units = mm.", "Paper width = 210", "Paper height = 297", "3", "7", "5", "12.5", "66",
+                                  "38.1", "2.5", "0"}));
     // The units caption stays in the middle of its panel.
     QWidget* units = child(dialog, "LabelUNITS");
     QWidget* panel = child(dialog, "PanelBASE");
@@ -477,8 +488,9 @@ TEST_F(LayoutDialog, FieldsAreCheckedInOrderWithTheirOwnMessages)
     expectRefusal("EditLEFT", QStringLiteral("Left margin: 'abc' is not a valid positive number"));
     for (const char* bad : {"12,5", "-3", "1e2", ""}) {
         EXPECT_FALSE(pressOk({"1", "1", "1", "1", "1", "1", "1", bad}));
-        expectRefusal("EditVGAP", QStringLiteral("Vertical gap: '%1' is not a valid positive number")
-                                      .arg(QString::fromLatin1(bad)));
+        expectRefusal(
+            "EditVGAP",
+            QStringLiteral("Vertical gap: '%1' is not a valid positive number").arg(QString::fromLatin1(bad)));
     }
     EXPECT_TRUE(pressOk({" 7 ", "1", " 7 ", "5.", ".5", "12.5", "0", "0"}));
     EXPECT_EQ(dialog.values(), (LayoutValues{7, 1, 7000, 5000, 500, 12500, 0, 0}));
@@ -513,7 +525,7 @@ TEST_F(LayoutDialog, ExecuteWritesTheGridOnOkOnly)
 
     whenModal<QDialog>([](QDialog& d) {
         EXPECT_EQ(textOf(d, "EditNUMACROSS"), QStringLiteral("3")); // refilled
-        type(d, "EditNUMACROSS", QStringLiteral("4")); // 4 x 68.5 mm do not fit
+        type(d, "EditNUMACROSS", QStringLiteral("4"));              // 4 x 68.5 mm do not fit
         click(d, "OKBtn");
         type(d, "EditNUMACROSS", QStringLiteral("2"));
         type(d, "EditVGAP", QStringLiteral("1.5"));
@@ -521,8 +533,8 @@ TEST_F(LayoutDialog, ExecuteWritesTheGridOnOkOnly)
     });
     EXPECT_TRUE(dialog.execute(paper));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Labels do not fit on page.")});
-    EXPECT_EQ(LayoutValues({paper.NUMACROSS, paper.NUMDOWN, paper.MULEFT, paper.MUTOP,
-                             paper.MULABELWIDTH, paper.MULABELHEIGHT, paper.MUHGAP, paper.MUVGAP}),
+    EXPECT_EQ(LayoutValues({paper.NUMACROSS, paper.NUMDOWN, paper.MULEFT, paper.MUTOP, paper.MULABELWIDTH,
+                            paper.MULABELHEIGHT, paper.MUHGAP, paper.MUVGAP}),
               LayoutValues({2, 7, 5000, 12500, 66000, 38100, 2500, 1500}));
     EXPECT_EQ(paper.PAPERMUWIDTH, 210000);
     EXPECT_TRUE(paper.ALTERED);

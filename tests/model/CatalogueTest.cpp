@@ -20,7 +20,8 @@ QString installedCatalogue(QString& reason)
 {
     const QString folder = LabelCatalogue::defaultFolder();
     if (!QFileInfo::exists(folder + QStringLiteral("/avery-us-templates.xml"))) {
-        reason = QStringLiteral("no label catalogue in ") + folder + QStringLiteral(": install the package glabels-data");
+        reason = QStringLiteral("no label catalogue in ") + folder
+                 + QStringLiteral(": install the package glabels-data");
         return QString();
     }
     return folder;
@@ -53,9 +54,9 @@ QByteArray product(const char* brand, const char* part, const char* size, const 
                    const char* extra = "")
 {
     return QByteArray("<Template brand=\"") + brand + "\" part=\"" + part + "\" size=\"" + size + "\" " + extra
-        + " _description=\"Test sheet\">\n  <Meta category=\"label\"/>\n  <Label-rectangle id=\"0\" " + label
-        + " round=\"3mm\">\n    <Markup-margin size=\"1mm\"/>\n    <Layout " + layout
-        + "/>\n  </Label-rectangle>\n</Template>\n";
+           + " _description=\"Test sheet\">\n  <Meta category=\"label\"/>\n  <Label-rectangle id=\"0\" " + label
+           + " round=\"3mm\">\n    <Markup-margin size=\"1mm\"/>\n    <Layout " + layout
+           + "/>\n  </Label-rectangle>\n</Template>\n";
 }
 
 LabelCatalogue readFolder(const QString& folder)
@@ -128,7 +129,8 @@ TEST(CatalogueInstalled, Avery5160IsAUsLetterSheetOfThreeByTen)
 
     TTEMPLATE t;
     p->applyGrid(t);
-    EXPECT_EQ(t.slotRect(29), (SlotRect{3969 + 2 * 70644, 12700 + 9 * 25400, 3969 + 2 * 70644 + 66675, 279400 - 12700}));
+    EXPECT_EQ(t.slotRect(29),
+              (SlotRect{3969 + 2 * 70644, 12700 + 9 * 25400, 3969 + 2 * 70644 + 66675, 279400 - 12700}));
 }
 
 TEST(CatalogueInstalled, EquivalentProductsHaveTheOtherProductsSheet)
@@ -219,7 +221,8 @@ TEST(CatalogueInstalled, MalformedFileAmongRealOnesIsSkippedWithALogLine)
     ASSERT_EQ(c.problems().size(), 3);
     EXPECT_TRUE(c.problems().join(u'\n').contains(QStringLiteral("herma-cut-short.xml")));
     EXPECT_EQ(logEntries12(), logged + 3);
-    EXPECT_TRUE(errorLog().contains("Label catalogue file skipped: " + copy.filePath(QStringLiteral("empty.xml")).toUtf8()));
+    EXPECT_TRUE(
+        errorLog().contains("Label catalogue file skipped: " + copy.filePath(QStringLiteral("empty.xml")).toUtf8()));
     // Nothing of the broken file comes through, all of the good one does.
     EXPECT_EQ(c.find(QStringLiteral("Herma"), QStringLiteral("4102")), nullptr);
     ASSERT_NE(c.find(QStringLiteral("Avery"), QStringLiteral("5160")), nullptr);
@@ -250,8 +253,7 @@ TEST(CatalogueFiles, UnitsPaperAndEquivalents)
                             "nx=\"1\" ny=\"2\" x0=\"36\" y0=\"0.25in\" dx=\"0\" dy=\"2.5in\"",
                             "width=\"3in\" height=\"6in\"")
                   + "<Template brand=\"Acme\" part=\"P1-B\" equiv=\"P1\"/>\n"
-                  + "<Template brand=\"Acme\" part=\"P1-C\" equiv=\"P1-B\" _description=\"Own words\"/>\n"
-                  + footer);
+                  + "<Template brand=\"Acme\" part=\"P1-C\" equiv=\"P1-B\" _description=\"Own words\"/>\n" + footer);
     const LabelCatalogue c = readFolder(dir.path());
     EXPECT_TRUE(c.problems().isEmpty()) << c.problems().join(u'\n').toStdString();
     ASSERT_EQ(c.products().size(), 4u);
@@ -300,11 +302,14 @@ TEST(CatalogueFiles, CataloguePaperListComesFirst)
               "  <Paper-size id=\"A4\" _name=\"A4\" width=\"200mm\" height=\"280mm\"/>\n"
               "  <Paper-size id=\"Card\" _name=\"Index card\" width=\"5in\" height=\"3in\"/>\n"
               "</Glabels-paper-sizes>\n");
-    WriteFile(dir.filePath(QStringLiteral("t.xml")),
-              header + product("Acme", "A", "A4", "width=\"50mm\" height=\"50mm\"", "nx=\"2\" ny=\"2\" x0=\"0\" y0=\"0\" dx=\"60mm\" dy=\"60mm\"")
-                  + product("Acme", "C", "Card", "width=\"1in\" height=\"1in\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
-                  + product("Acme", "L", "US-Letter", "width=\"1in\" height=\"1in\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
-                  + footer);
+    WriteFile(
+        dir.filePath(QStringLiteral("t.xml")),
+        header
+            + product("Acme", "A", "A4", "width=\"50mm\" height=\"50mm\"",
+                      "nx=\"2\" ny=\"2\" x0=\"0\" y0=\"0\" dx=\"60mm\" dy=\"60mm\"")
+            + product("Acme", "C", "Card", "width=\"1in\" height=\"1in\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
+            + product("Acme", "L", "US-Letter", "width=\"1in\" height=\"1in\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
+            + footer);
     const LabelCatalogue c = readFolder(dir.path());
     ASSERT_EQ(c.products().size(), 3u);
     EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("A"))->PaperWidth, 200000);
@@ -326,13 +331,16 @@ TEST(CatalogueFiles, OtherShapesSeveralLayoutsAndMisfitsAreNotOffered)
                                   "    <Layout nx=\"1\" ny=\"5\" x0=\"5mm\" y0=\"5mm\" dx=\"0\" dy=\"30mm\"/>\n"
                                   "    <Layout nx=\"1\" ny=\"5\" x0=\"100mm\" y0=\"5mm\" dx=\"0\" dy=\"30mm\"/>\n"
                                   "  </Label-rectangle>\n</Template>\n";
-    WriteFile(dir.filePath(QStringLiteral("t.xml")),
-              header + round + twoLayouts
-                  // 3 x 80 mm across an A4 sheet: 240 mm wide.
-                  + product("Acme", "WIDE", "A4", "width=\"80mm\" height=\"20mm\"", "nx=\"3\" ny=\"1\" x0=\"0\" y0=\"0\" dx=\"80mm\" dy=\"0\"")
-                  + product("Acme", "NEG", "A4", "width=\"80mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"-1mm\" y0=\"0\"")
-                  + product("Acme", "OK", "A4", "width=\"80mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
-                  + "<Template brand=\"Acme\" part=\"R2\" equiv=\"R\"/>\n" + footer);
+    WriteFile(
+        dir.filePath(QStringLiteral("t.xml")),
+        header + round
+            + twoLayouts
+            // 3 x 80 mm across an A4 sheet: 240 mm wide.
+            + product("Acme", "WIDE", "A4", "width=\"80mm\" height=\"20mm\"",
+                      "nx=\"3\" ny=\"1\" x0=\"0\" y0=\"0\" dx=\"80mm\" dy=\"0\"")
+            + product("Acme", "NEG", "A4", "width=\"80mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"-1mm\" y0=\"0\"")
+            + product("Acme", "OK", "A4", "width=\"80mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
+            + "<Template brand=\"Acme\" part=\"R2\" equiv=\"R\"/>\n" + footer);
     const LabelCatalogue c = readFolder(dir.path());
     EXPECT_TRUE(c.problems().isEmpty());
     ASSERT_EQ(c.products().size(), 1u);
@@ -369,17 +377,16 @@ TEST(CatalogueFiles, OverlapsAndRoundingAreMadeToFit)
 TEST(CatalogueFiles, BrokenProductsAreSkippedAloneWithALogLine)
 {
     QTemporaryDir dir;
-    WriteFile(dir.filePath(QStringLiteral("t.xml")),
-              header
-                  + product("Acme", "BADW", "A4", "width=\"wide\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
-                  + product("Acme", "NOH", "A4", "width=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
-                  + product("Acme", "BADN", "A4", "width=\"20mm\" height=\"20mm\"", "nx=\"three\" ny=\"1\" x0=\"0\" y0=\"0\"")
-                  + product("Acme", "PAPER", "Tabloid-X", "width=\"20mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\"")
-                  + product("Acme", "GOOD", "A4", "width=\"20mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\"")
-                  + "<Template brand=\"Acme\" part=\"LOST\" equiv=\"NOWHERE\"/>\n"
-                  + "<Template brand=\"Acme\" part=\"X\" equiv=\"Y\"/>\n<Template brand=\"Acme\" part=\"Y\" equiv=\"X\"/>\n"
-                  + "<Template brand=\"Acme\" part=\"BADW2\" equiv=\"BADW\"/>\n"
-                  + "<Template part=\"NOBRAND\"/>\n" + footer);
+    WriteFile(
+        dir.filePath(QStringLiteral("t.xml")),
+        header + product("Acme", "BADW", "A4", "width=\"wide\" height=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
+            + product("Acme", "NOH", "A4", "width=\"20mm\"", "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"")
+            + product("Acme", "BADN", "A4", "width=\"20mm\" height=\"20mm\"", "nx=\"three\" ny=\"1\" x0=\"0\" y0=\"0\"")
+            + product("Acme", "PAPER", "Tabloid-X", "width=\"20mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\"")
+            + product("Acme", "GOOD", "A4", "width=\"20mm\" height=\"20mm\"", "nx=\"1\" ny=\"1\"")
+            + "<Template brand=\"Acme\" part=\"LOST\" equiv=\"NOWHERE\"/>\n"
+            + "<Template brand=\"Acme\" part=\"X\" equiv=\"Y\"/>\n<Template brand=\"Acme\" part=\"Y\" equiv=\"X\"/>\n"
+            + "<Template brand=\"Acme\" part=\"BADW2\" equiv=\"BADW\"/>\n" + "<Template part=\"NOBRAND\"/>\n" + footer);
     const int logged = logEntries12();
     const LabelCatalogue c = readFolder(dir.path());
     ASSERT_EQ(c.products().size(), 1u);
@@ -392,7 +399,8 @@ TEST(CatalogueFiles, BrokenProductsAreSkippedAloneWithALogLine)
     EXPECT_TRUE(problems.contains(QStringLiteral("Acme NOH: the label height is missing")));
     EXPECT_TRUE(problems.contains(QStringLiteral("Acme BADN: the number across nx 'three' is not a whole number")));
     EXPECT_TRUE(problems.contains(QStringLiteral("Acme PAPER: the paper size 'Tabloid-X' is not known")));
-    EXPECT_TRUE(problems.contains(QStringLiteral("Acme LOST: 'equiv' names Acme NOWHERE, which is not in the catalogue")));
+    EXPECT_TRUE(
+        problems.contains(QStringLiteral("Acme LOST: 'equiv' names Acme NOWHERE, which is not in the catalogue")));
     EXPECT_TRUE(problems.contains(QStringLiteral("Acme X: its 'equiv' products name each other in a circle")));
     EXPECT_TRUE(problems.contains(QStringLiteral("the brand or part number is missing")));
     EXPECT_TRUE(problems.contains(dir.filePath(QStringLiteral("t.xml")) + QStringLiteral(" line ")));

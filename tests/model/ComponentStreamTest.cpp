@@ -103,8 +103,8 @@ TEST(ComponentStream, DataSourceWritesOnlyWhatDiffersFromDefaults)
     d.RepeatLabelNum = 1;
     EXPECT_EQ(streamOf(d), FromHex("54 50 46 30 09 54 44 41 54 41 49 4E 46 4F 00 00 00"));
     d.STARTLABNUM = 0;
-    EXPECT_EQ(streamOf(d), FromHex("54 50 46 30 09 54 44 41 54 41 49 4E 46 4F 00") +
-                               property("STARTLABNUM", FromHex("02 00")) + FromHex("00 00"));
+    EXPECT_EQ(streamOf(d), FromHex("54 50 46 30 09 54 44 41 54 41 49 4E 46 4F 00")
+                               + property("STARTLABNUM", FromHex("02 00")) + FromHex("00 00"));
 }
 
 TEST(ComponentStream, ExtendedFloatsAreBuiltBitByBit)
@@ -132,11 +132,19 @@ TEST(ComponentStream, FontRecordsUseIdentifiersAndSets)
     TJOBINFO info;
     info.FONT = defaultLabelFont();
     const QByteArray bytes = streamOf(info);
-    const QByteArray fontRecords = property("FONT.Charset", QByteArray("\x07\x0F" "DEFAULT_CHARSET", 17)) +
-                                   property("FONT.Color", QByteArray("\x07\x07" "clBlack", 9)) +
-                                   property("FONT.Height", FromHex("02 F0")) +
-                                   property("FONT.Name", QByteArray("\x06\x0B" "COURIER NEW", 13)) +
-                                   property("FONT.Style", QByteArray("\x0B\x06" "fsBold\x00", 9));
+    const QByteArray fontRecords = property("FONT.Charset", QByteArray("\x07\x0F"
+                                                                       "DEFAULT_CHARSET",
+                                                                       17))
+                                   + property("FONT.Color", QByteArray("\x07\x07"
+                                                                       "clBlack",
+                                                                       9))
+                                   + property("FONT.Height", FromHex("02 F0"))
+                                   + property("FONT.Name", QByteArray("\x06\x0B"
+                                                                      "COURIER NEW",
+                                                                      13))
+                                   + property("FONT.Style", QByteArray("\x0B\x06"
+                                                                       "fsBold\x00",
+                                                                       9));
     EXPECT_TRUE(bytes.contains(fontRecords));
     EXPECT_FALSE(bytes.contains("FONT.Pitch"));
     EXPECT_FALSE(bytes.contains("FONT.Size"));
@@ -153,8 +161,8 @@ TEST(ComponentStream, TextPicksTheNarrowestFaithfulCode)
     TDATAINFO d;
     d.STARTLABNUM = d.RepeatLabelNum = 1;
     d.FULLFILENAME = QStringLiteral("/data/Caf\u00e9.txt");
-    EXPECT_TRUE(streamOf(d).contains(property("FULLFILENAME", QByteArray("\x14\x0F\x00\x00\x00", 5) +
-                                                                  d.FULLFILENAME.toUtf8())));
+    EXPECT_TRUE(streamOf(d).contains(
+        property("FULLFILENAME", QByteArray("\x14\x0F\x00\x00\x00", 5) + d.FULLFILENAME.toUtf8())));
     d.FULLFILENAME = QStringLiteral("\u00e9\u00e8\u00ea");
     EXPECT_TRUE(streamOf(d).contains(property("FULLFILENAME", FromHex("12 03 00 00 00 E9 00 E8 00 EA 00"))));
     d.FULLFILENAME = QString(300, QLatin1Char('a'));
@@ -186,7 +194,10 @@ TEST(ComponentStream, ReaderReportsWhatIsWrong)
               QStringLiteral("Error reading TTEMPLATE.NUMACROSS: Invalid property value"));
     EXPECT_EQ(readError(objectWith("TTEMPLATE", property("NUMACROSS.X", FromHex("02 01"))), t),
               QStringLiteral("Error reading TTEMPLATE.NUMACROSS.X: Invalid property path"));
-    EXPECT_EQ(readError(objectWith("TJOBINFO", property("FONT.Color", QByteArray("\x07\x06" "clPink", 8))), info),
+    EXPECT_EQ(readError(objectWith("TJOBINFO", property("FONT.Color", QByteArray("\x07\x06"
+                                                                                 "clPink",
+                                                                                 8))),
+                        info),
               QStringLiteral("Error reading TJOBINFO.FONT.Color: Invalid property value"));
 
     // A child of an unknown class.
@@ -201,14 +212,20 @@ TEST(ComponentStream, ReaderAcceptsWhatItMust)
 {
     TJOBINFO info;
     const QByteArray bytes = objectWith(
-        "TWHATEVER",
-        property("font.color", QByteArray("\x07\x05" "CLRED", 7)) +
-            property("font.style", QByteArray("\x0B\x08" "fsItalic\x07" "fsMagic\x00", 19)) +
-            property("FONT.PITCH", QByteArray("\x07\x07" "fpFixed", 9)) +
-            property("PicPCTop", FromHex("03 10 27")) + property("picpcleft", FromHex("02 FF")) +
-            property("TEXTSHRINKTOFIT", QByteArray("\x07\x04True", 6)) +
-            property("SHOWBORDER", FromHex("09")) + property("Tag", FromHex("02 00")) +
-            property("HelpType", QByteArray("\x07\x09htKeyword", 11)));
+        "TWHATEVER", property("font.color", QByteArray("\x07\x05"
+                                                       "CLRED",
+                                                       7))
+                         + property("font.style", QByteArray("\x0B\x08"
+                                                             "fsItalic\x07"
+                                                             "fsMagic\x00",
+                                                             19))
+                         + property("FONT.PITCH", QByteArray("\x07\x07"
+                                                             "fpFixed",
+                                                             9))
+                         + property("PicPCTop", FromHex("03 10 27")) + property("picpcleft", FromHex("02 FF"))
+                         + property("TEXTSHRINKTOFIT", QByteArray("\x07\x04True", 6))
+                         + property("SHOWBORDER", FromHex("09")) + property("Tag", FromHex("02 00"))
+                         + property("HelpType", QByteArray("\x07\x09htKeyword", 11)));
     EXPECT_EQ(readError(bytes, info), QString());
     EXPECT_EQ(info.FONT.Color, 0x0000FF);
     EXPECT_EQ(info.FONT.Style, TFONT::fsItalic);

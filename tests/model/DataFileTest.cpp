@@ -148,11 +148,15 @@ TEST(DataFile, DecodesUtf8OrElseWindows1252)
 
 TEST(DataFile, ByteOrderMarkIsSkippedOnlyInUtf8)
 {
-    EXPECT_EQ(Lines("\xEF\xBB\xBF" "A\nB"), (QStringList{"A", "B"}));
+    EXPECT_EQ(Lines("\xEF\xBB\xBF"
+                    "A\nB"),
+              (QStringList{"A", "B"}));
     EXPECT_EQ(Lines("\xEF\xBB\xBF"), QStringList{});
     EXPECT_EQ(Lines("\xEF\xBB\xBF\n\nX"), (QStringList{"", "", "X"}));
     // Only the first mark is skipped; one further on is part of the text.
-    EXPECT_EQ(Lines("\xEF\xBB\xBF\xEF\xBB\xBF" "A\n\xEF\xBB\xBF" "B"),
+    EXPECT_EQ(Lines("\xEF\xBB\xBF\xEF\xBB\xBF"
+                    "A\n\xEF\xBB\xBF"
+                    "B"),
               (QStringList{QString(QChar(0xFEFF)) + "A", QString(QChar(0xFEFF)) + "B"}));
     // A byte-order mark followed by bytes that are not UTF-8 is Windows-1252 text.
     EXPECT_EQ(Lines("\xEF\xBB\xBF\xE9"), QStringList{QString::fromUtf8("ï»¿é")});
@@ -183,7 +187,11 @@ TEST(DataFile, Utf16WithAByteOrderMarkIsDecoded)
         ASSERT_TRUE(read.loadFromFile(WriteFile(dir.filePath("unicode.txt"), bytes)));
         EXPECT_EQ(read.toStringList(), expected);
     }
-    EXPECT_EQ(Lines(QByteArray("\xFF\xFE" "A\0\x00\xD8" "B\0\xFF\xFE" "C", 11)),
+    EXPECT_EQ(Lines(QByteArray("\xFF\xFE"
+                               "A\0\x00\xD8"
+                               "B\0\xFF\xFE"
+                               "C",
+                               11)),
               QStringList{QString::fromUtf8("A\uFFFDB\uFEFF\uFFFD")});
     EXPECT_EQ(Lines(QByteArray("\xFF\xFE", 2)), QStringList{});
     EXPECT_FALSE(FromBytes("\xFF\xFD").fromUtf16());

@@ -108,7 +108,7 @@ TEST(JobInfo, FormatDefaultsWithFallbacks)
     EXPECT_EQ(plain.FONT.size(), 12);
 
     QMap<QString, QString> stored = {{"ShowBorder", "Tx"}, {"PicAlignVert", "2"}, {"BorderLeft", "abc"},
-                                     {"PicPCTop", "12.5"}, {"KeepRatio", "Yes"}, {"Font", "not a font"}};
+                                     {"PicPCTop", "12.5"}, {"KeepRatio", "Yes"},  {"Font", "not a font"}};
     setFormatValueReader([&](const QString& name, const QString& def) { return stored.value(name, def); });
     TJOBINFO custom;
     EXPECT_TRUE(custom.SHOWBORDER);

@@ -43,7 +43,11 @@ TEST(DataTable, ReadsQuotedFieldsSeparatorsAndBreaks)
     // Encodings as for text data: a UTF-8 mark, Windows-1252, UTF-16.
     EXPECT_EQ(rows("\xEF\xBB\xBFName,City\nJos\xC3\xA9,M\xC3\xBCnster\n").value(1), (QStringList{"José", "Münster"}));
     EXPECT_EQ(rows("Caf\xE9,\x80 5\n").value(0), (QStringList{"Café", "€ 5"}));
-    EXPECT_EQ(rows(QByteArray("\xFF\xFE" "a\0,\0b\0\n\0", 10)).value(0), (QStringList{"a", "b"}));
+    EXPECT_EQ(rows(QByteArray("\xFF\xFE"
+                              "a\0,\0b\0\n\0",
+                              10))
+                  .value(0),
+              (QStringList{"a", "b"}));
 }
 
 TEST(DataTable, MalformedInputHasADefinedResult)
@@ -73,11 +77,11 @@ TEST(DataTable, FirstRowIsNamesWhenItLooksLikeThem)
         return t.firstRowLooksLikeNames();
     };
     EXPECT_TRUE(names("Name,Zip\nAnna,12345\nBob,54321\n"));
-    EXPECT_FALSE(names("Anna,12345\nBob,54321\n"));  // a number over numbers
-    EXPECT_FALSE(names("Name,Name\nAnna,Bob\n"));    // a name twice
-    EXPECT_FALSE(names("Name,\nAnna,Leeds\n"));      // an empty field
-    EXPECT_FALSE(names("Name,City\n"));              // no rows below
-    EXPECT_TRUE(names("Year,Town\n2024,Leeds\n"));   // a word over numbers
+    EXPECT_FALSE(names("Anna,12345\nBob,54321\n")); // a number over numbers
+    EXPECT_FALSE(names("Name,Name\nAnna,Bob\n"));   // a name twice
+    EXPECT_FALSE(names("Name,\nAnna,Leeds\n"));     // an empty field
+    EXPECT_FALSE(names("Name,City\n"));             // no rows below
+    EXPECT_TRUE(names("Year,Town\n2024,Leeds\n"));  // a word over numbers
 }
 
 TEST(LabelLayout, BuildsLinesFromFields)

@@ -291,8 +291,8 @@ TEST_F(Faults, HugeAndBinaryDataFilesAreReadWithinAMemoryBound)
         data.LOADDATA();
         ADD_FAILURE() << "a 1 GiB data file was read";
     } catch (const EDataReadError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("The file %1 holds 1024 MB; data files larger than 256 MB are not read.")
-                                   .arg(huge));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("The file %1 holds 1024 MB; data files larger than 256 MB are not read.").arg(huge));
     }
     EXPECT_EQ(data.labelsInIndex(), 2);
 
@@ -487,7 +487,8 @@ TEST_F(Faults, DrawingsAreReadAloneAndWithinBounds)
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const auto svg = [](const QByteArray& body) {
         return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
-               "width='20' height='10'>" + body + "</svg>";
+               "width='20' height='10'>"
+               + body + "</svg>";
     };
     const auto refused = [&](const char* name, const QByteArray& bytes, const char* because) {
         Picture picture;

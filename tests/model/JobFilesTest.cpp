@@ -157,9 +157,9 @@ TEST_F(JobFiles, WrongKindOfFileIsReportedExactly)
         "reading TJOBINFO.PAPERMUWIDTH: Property PAPERMUWIDTH does not exist\"\r\n")));
 
     EXPECT_FALSE(target.LOADTEMPLATEFROMFILE(path("job.GVJ")));
-    EXPECT_TRUE(logText().contains(QStringLiteral(
-        " Error[1]: FUNCTION TJOB.LOADTEMPLATEFROMFILE raised EFilerError [classname=EReadError] with "
-        "message:\"Error reading TTEMPLATE.MUBORDERLEFT: Property MUBORDERLEFT does not exist\"\r\n")));
+    EXPECT_TRUE(logText().contains(
+        QStringLiteral(" Error[1]: FUNCTION TJOB.LOADTEMPLATEFROMFILE raised EFilerError [classname=EReadError] with "
+                       "message:\"Error reading TTEMPLATE.MUBORDERLEFT: Property MUBORDERLEFT does not exist\"\r\n")));
 }
 
 TEST_F(JobFiles, MissingCutAndRandomFilesNeverCrash)
@@ -223,7 +223,8 @@ TEST_F(JobFiles, FailedSaveKeepsTheOldFileAndTheChanges)
         EXPECT_FALSE(job.SAVETOFILE(target));
         EXPECT_EQ(messages.texts(),
                   QStringList{QStringLiteral("Stream error occured with message\n\rCannot create file ") + target});
-        EXPECT_TRUE(logText().contains(QStringLiteral(" Error[2]: Stream error occured with message\r\nCannot create file ")));
+        EXPECT_TRUE(
+            logText().contains(QStringLiteral(" Error[2]: Stream error occured with message\r\nCannot create file ")));
         EXPECT_TRUE(job.ALTERED()); // the changes are not saved anywhere
     }
     // The target is replaced only when the new content is complete: a save
@@ -307,7 +308,8 @@ TEST_F(JobFiles, OnlyPlainFilesWithinTheBoundAreOpened)
     // A file just over the bound is refused; one within it is read.
     ASSERT_TRUE(QFile::resize(huge, (qint64(16) << 20) + 1));
     EXPECT_FALSE(job.LOADTEMPLATEFROMFILE(huge));
-    EXPECT_TRUE(logText().trimmed().endsWith(QStringLiteral("holds 17 MB; job and template files larger than 16 MB are not read\"")));
+    EXPECT_TRUE(logText().trimmed().endsWith(
+        QStringLiteral("holds 17 MB; job and template files larger than 16 MB are not read\"")));
     WriteFile(huge, before + QByteArray((qint64(16) << 20) - before.size(), '\0'));
     EXPECT_TRUE(job.LOADFROMFILE(huge));
 }

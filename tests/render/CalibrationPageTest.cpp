@@ -193,13 +193,13 @@ TEST(CalibrationPage, ArrowheadsAtTheEndsOfTheDimensionLines)
     const int h = a / 2;
     auto tri = [](QPoint tip, QPoint b1, QPoint b2) { return QVector<QPoint>{tip, b1, b2}; };
     const QPoint left = l.LeftTo, top = l.TopTo;
-    EXPECT_EQ(heads[0].points, tri(left, left + QPoint(-a, -h), left + QPoint(-a, h)));   // right
-    EXPECT_EQ(heads[1].points, tri(top, top + QPoint(-h, -a), top + QPoint(h, -a)));      // down
+    EXPECT_EQ(heads[0].points, tri(left, left + QPoint(-a, -h), left + QPoint(-a, h))); // right
+    EXPECT_EQ(heads[1].points, tri(top, top + QPoint(-h, -a), top + QPoint(h, -a)));    // down
     const QPoint w0 = l.WidthFrom, w1 = l.WidthTo, h0 = l.HeightFrom, h1 = l.HeightTo;
-    EXPECT_EQ(heads[2].points, tri(w0, w0 + QPoint(a, -h), w0 + QPoint(a, h)));           // left
-    EXPECT_EQ(heads[3].points, tri(w1, w1 + QPoint(-a, -h), w1 + QPoint(-a, h)));         // right
-    EXPECT_EQ(heads[4].points, tri(h0, h0 + QPoint(-h, a), h0 + QPoint(h, a)));           // up
-    EXPECT_EQ(heads[5].points, tri(h1, h1 + QPoint(-h, -a), h1 + QPoint(h, -a)));         // down
+    EXPECT_EQ(heads[2].points, tri(w0, w0 + QPoint(a, -h), w0 + QPoint(a, h)));   // left
+    EXPECT_EQ(heads[3].points, tri(w1, w1 + QPoint(-a, -h), w1 + QPoint(-a, h))); // right
+    EXPECT_EQ(heads[4].points, tri(h0, h0 + QPoint(-h, a), h0 + QPoint(h, a)));   // up
+    EXPECT_EQ(heads[5].points, tri(h1, h1 + QPoint(-h, -a), h1 + QPoint(h, -a))); // down
     for (const CanvasOp& head : heads)
         EXPECT_EQ(head.brush.color, QColor(Qt::black));
     EXPECT_EQ(heads[0].pen.width, 1);
@@ -299,8 +299,8 @@ TEST(CalibrationPage, TinyMeasurementStaysWithinTheCanvasRange)
 {
     // A thousandth of a millimetre is an accepted width; the dashed box is
     // then far off the paper but every coordinate is still a number.
-    const CalibrationLayout l =
-        calibrationLayout(PrinterGeometry{1200, 1200, 0, 0}, CalibrationMeasures{1, 1, 50000, 50000});
+    const CalibrationLayout l = calibrationLayout(PrinterGeometry{1200, 1200, 0, 0},
+                                                  CalibrationMeasures{1, 1, 50000, 50000});
     EXPECT_GT(l.Dashed.right, l.Solid.right);
     EXPECT_LE(l.Dashed.right, 1000000);
     EXPECT_EQ(l.Solid, (CanvasRect{2362, 2362, 7087, 7087}));

@@ -36,8 +36,17 @@ struct PixelJob {
 
     PixelJob()
     {
-        applyTestSheet(job, {.PaperWidth = 45000, .PaperHeight = 22000, .Across = 2, .Down = 2, .Left = 1000,
-                             .Top = 1000, .LabelWidth = 20000, .LabelHeight = 10000, .HGap = 2000}, 1000);
+        applyTestSheet(job,
+                       {.PaperWidth = 45000,
+                        .PaperHeight = 22000,
+                        .Across = 2,
+                        .Down = 2,
+                        .Left = 1000,
+                        .Top = 1000,
+                        .LabelWidth = 20000,
+                        .LabelHeight = 10000,
+                        .HGap = 2000},
+                       1000);
         format.TEXTALIGNHORIZ = 1;
         format.TEXTALIGNVERT = 1;
         format.FONT.Color = 0x000000FF; // red text, told apart from everything else
@@ -206,7 +215,8 @@ TEST(PainterCanvasPage, BorderHasItsWidthAndColourOutsideTheTextArea)
     }
     // Inset edge at 10 pixels: the line lies just outside it.
     const int inset = 10;
-    EXPECT_EQ(columns, (QVector<int>{b.left() + inset - 4, b.left() + inset - 3, b.left() + inset - 2, b.left() + inset - 1}));
+    EXPECT_EQ(columns,
+              (QVector<int>{b.left() + inset - 4, b.left() + inset - 3, b.left() + inset - 2, b.left() + inset - 1}));
     EXPECT_EQ(rows, (QVector<int>{b.top() + inset - 4, b.top() + inset - 3, b.top() + inset - 2, b.top() + inset - 1}));
     // Right and bottom: from the inset edge outward.
     columns.clear();
@@ -398,21 +408,15 @@ public:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth:
-            return 450;
-        case PdmHeight:
-            return 220;
+        case PdmWidth: return 450;
+        case PdmHeight: return 220;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 1;
+        case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        default: return 1;
         }
     }
     mutable CountingEngine engine;
@@ -427,16 +431,30 @@ public:
 TEST(PainterCanvasBlocks, BlocksDrawWhatLineByLineDrawingDrew)
 {
     const QList<QStringList> labels = {
-        {QStringLiteral("Mr John Addressee 1"), QStringLiteral("2 Long Meadow Street "), QStringLiteral("AVAWAY fi ffl")},
-        {QStringLiteral("\u00c5ngstr\u00f6m caf\u00e9 na\u00efve"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd 123")},
-        {QStringLiteral("\u0645\u0631\u062d\u0628\u0627 Arabic"), QStringLiteral("a line much wider than the label's own text area")},
+        {QStringLiteral("Mr John Addressee 1"), QStringLiteral("2 Long Meadow Street "),
+         QStringLiteral("AVAWAY fi ffl")},
+        {QStringLiteral("\u00c5ngstr\u00f6m caf\u00e9 na\u00efve"),
+         QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd 123")},
+        {QStringLiteral("\u0645\u0631\u062d\u0628\u0627 Arabic"),
+         QStringLiteral("a line much wider than the label's own text area")},
         {QStringLiteral("x"), QStringLiteral("Wg")},
     };
     const std::function<void(TJOBINFO&)> formats[] = {
         [](TJOBINFO&) {},
-        [](TJOBINFO& f) { f.TEXTSHRINKTOFIT = true; f.TEXTJUSTIFY = 2; },
-        [](TJOBINFO& f) { f.FONT.Style = TFONT::fsUnderline | TFONT::fsItalic; f.TEXTALIGNHORIZ = 2; },
-        [](TJOBINFO& f) { f.SHOWBORDER = true; f.MUBORDERWIDTH = 300; f.TEXTALIGNVERT = 2; f.TEXTJUSTIFY = 1; },
+        [](TJOBINFO& f) {
+            f.TEXTSHRINKTOFIT = true;
+            f.TEXTJUSTIFY = 2;
+        },
+        [](TJOBINFO& f) {
+            f.FONT.Style = TFONT::fsUnderline | TFONT::fsItalic;
+            f.TEXTALIGNHORIZ = 2;
+        },
+        [](TJOBINFO& f) {
+            f.SHOWBORDER = true;
+            f.MUBORDERWIDTH = 300;
+            f.TEXTALIGNVERT = 2;
+            f.TEXTJUSTIFY = 1;
+        },
     };
     for (double dpi : {96.0, 600.0}) {
         for (std::size_t i = 0; i < std::size(formats); ++i) {

@@ -78,10 +78,9 @@ TEST_F(PrintRunTest, CollatedCopiesRepeatTheRangeWithoutATrailingPage)
     const PrintResult r = print(PrintCommand::PRINTJOB, 2, 4, 3, true);
     EXPECT_EQ(r.Outcome, PrintOutcome::Printed);
     EXPECT_EQ(r.PagesSent, 9);
-    EXPECT_EQ(target.events,
-              QStringList({"copies 1", "begin", "page 2", "new", "page 3", "new", "page 4", "new", "page 2",
-                           "new", "page 3", "new", "page 4", "new", "page 2", "new", "page 3", "new", "page 4",
-                           "end", "copies 3"}));
+    EXPECT_EQ(target.events, QStringList({"copies 1", "begin",  "page 2", "new",    "page 3", "new",    "page 4",
+                                          "new",      "page 2", "new",    "page 3", "new",    "page 4", "new",
+                                          "page 2",   "new",    "page 3", "new",    "page 4", "end",    "copies 3"}));
     EXPECT_EQ(target.copyCount, 3); // handed back as the dialog showed it
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -89,8 +88,7 @@ TEST_F(PrintRunTest, CollatedCopiesRepeatTheRangeWithoutATrailingPage)
 TEST_F(PrintRunTest, UncollatedCopiesAreThePrintersBusiness)
 {
     print(PrintCommand::PRINTJOB, 2, 4, 3, false);
-    EXPECT_EQ(target.events,
-              QStringList({"copies 3", "begin", "page 2", "new", "page 3", "new", "page 4", "end"}));
+    EXPECT_EQ(target.events, QStringList({"copies 3", "begin", "page 2", "new", "page 3", "new", "page 4", "end"}));
 
     // A file cannot hold a copy count: the run sends each page that often.
     target.events.clear();
@@ -119,7 +117,7 @@ TEST_F(PrintRunTest, RenderRecordForThePrinter)
     EXPECT_TRUE(p.ToPrinter);
     EXPECT_TRUE(p.ShowLabels);
     EXPECT_FALSE(p.ShowTemplate);
-    EXPECT_EQ(p.MuOffsetX, 1000 - 6350);  // 150 px at 600 dpi: a quarter inch
+    EXPECT_EQ(p.MuOffsetX, 1000 - 6350); // 150 px at 600 dpi: a quarter inch
     EXPECT_EQ(p.MuOffsetY, -500 - 3175);
     EXPECT_DOUBLE_EQ(p.PixPerMuX, 4961.0 / 210000);
     EXPECT_DOUBLE_EQ(p.PixPerMuY, 7016.0 / 297000 * 2);

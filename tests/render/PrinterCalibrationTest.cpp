@@ -82,8 +82,7 @@ TEST(CalibrationStore, DefaultsAndRoundTrip)
     writeCalibration(QStringLiteral("Desk Jet"), c, when);
     EXPECT_EQ(READCALIBRATION(QStringLiteral("Desk Jet")), c);
     EXPECT_EQ(calibrationStamp(QStringLiteral("Desk Jet")), 36526.5);
-    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Desk Jet"), QStringLiteral("LeftShift"), QString()),
-              "-1234");
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\Desk Jet"), QStringLiteral("LeftShift"), QString()), "-1234");
 
     // Another printer keeps its own values.
     writeCalibration(QStringLiteral("Laser"), TPRINTERCALIBRATION(), when);

@@ -25,13 +25,13 @@ struct TestJob {
     TTEMPLATE& tpl;
     TJOBINFO& format;
 
-    TestJob(int across, int down, const QList<QStringList>& labels = {})
-        : tpl(*job.TEMPLATE())
-        , format(*job.JOBINFO())
+    TestJob(int across, int down, const QList<QStringList>& labels = {}) : tpl(*job.TEMPLATE()), format(*job.JOBINFO())
     {
         // The default font: 12 points.
-        applyTestSheet(job, {.Across = across, .Down = down, .Left = 0, .Top = 0, .LabelWidth = 20000,
-                             .LabelHeight = 10000, .HGap = 0}, 0);
+        applyTestSheet(
+            job,
+            {.Across = across, .Down = down, .Left = 0, .Top = 0, .LabelWidth = 20000, .LabelHeight = 10000, .HGap = 0},
+            0);
         setLabels(labels);
     }
 
@@ -576,8 +576,7 @@ TEST(RendererLayers, PicturesAndBordersLieUnderOutlinesAndText)
     for (int i = 0; i < ops.size(); ++i) {
         const bool under = ops[i].kind == CanvasOp::StretchDraw
                            || (ops[i].kind == CanvasOp::Polyline && ops[i].pen.width != 1);
-        const bool over = ops[i].kind == CanvasOp::Text
-                          || (ops[i].kind == CanvasOp::Polyline && ops[i].pen.width == 1);
+        const bool over = ops[i].kind == CanvasOp::Text || (ops[i].kind == CanvasOp::Polyline && ops[i].pen.width == 1);
         if (under)
             lastUnder = i;
         if (over && firstOver < 0)
@@ -597,7 +596,7 @@ TEST(RendererBorder, GrowsOutwardFromTheInsetEdges)
     t.format.MUBORDERTOP = 2000;
     t.format.MUBORDERRIGHT = 1500;
     t.format.MUBORDERBOTTOM = 500;
-    t.format.MUBORDERWIDTH = 500; // 5 pixels, half of it 2
+    t.format.MUBORDERWIDTH = 500;      // 5 pixels, half of it 2
     t.format.BORDERCOLOR = 0x00FF8000; // blue 255, green 128, red 0
     RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));

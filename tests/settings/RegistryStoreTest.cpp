@@ -22,8 +22,7 @@ protected:
     {
         ASSERT_TRUE(programFolder.isValid());
         setProgramFolderForTests(programFolder.path());
-        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
-                        QStringLiteral("Gorvin"));
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
         iniPath = store.fileName();
         store.clear();
         store.sync();
@@ -38,8 +37,7 @@ protected:
     // The store as another program (or a hand edit) sees it.
     QStringList rawKeys(const QString& key, const QString& putName = {}, const QVariant& putValue = {})
     {
-        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
-                        QStringLiteral("Gorvin"));
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
         store.beginGroup(registryGroup(key));
         if (!putName.isEmpty())
             store.setValue(putName, putValue);
@@ -76,9 +74,8 @@ TEST_F(RegistryStoreTest, ReadsGiveTheDefaultOnlyWhenKeyOrValueIsMissing)
     FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("inches"));
     EXPECT_EQ(FNREGREADSTRING(settings, scale, QStringLiteral("1.0")), QStringLiteral("1.0"));
     EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), QString()), QStringLiteral("inches"));
-    EXPECT_EQ(
-        FNREGREADSTRING(QStringLiteral("Settings\\Units"), QStringLiteral("Units"), QStringLiteral("d")),
-        QStringLiteral("d"));
+    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings\\Units"), QStringLiteral("Units"), QStringLiteral("d")),
+              QStringLiteral("d"));
 
     // An empty text is a value, and so is one that is not text.
     FNREGWRITESTRING(QStringLiteral("Files\\Current"), job, QString());
@@ -92,23 +89,20 @@ TEST_F(RegistryStoreTest, ReadsGiveTheDefaultOnlyWhenKeyOrValueIsMissing)
 TEST_F(RegistryStoreTest, TextsAndKeyNamesRoundTripUnchanged)
 {
     const QStringList texts = {
-        QStringLiteral(
-            "\"object TFONTWRAPPER\",\"  FONT.Charset = DEFAULT_CHARSET\",\"  FONT.Name = 'COURIER NEW'\","
-            "\"  FONT.Style = [fsBold]\",end"),
+        QStringLiteral("\"object TFONTWRAPPER\",\"  FONT.Charset = DEFAULT_CHARSET\",\"  FONT.Name = 'COURIER NEW'\","
+                       "\"  FONT.Style = [fsBold]\",end"),
         QStringLiteral("  blanks  "), QStringLiteral("@Variant(x)"), QStringLiteral("a, b; c # d = e"),
         QStringLiteral("C:\\Jobs\\Größe 10%.GVJ")};
     // Printer names become keys of their own, whatever they hold.
     const QStringList printers = {QStringLiteral("HP LaserJet 4 (Room 2)"), QStringLiteral("Drucker Büro=#;"),
                                   QStringLiteral("General")};
     for (int i = 0; i < texts.size(); ++i)
-        FNREGWRITESTRING(QStringLiteral("Printers\\") + printers[i % 3], QStringLiteral("V%1").arg(i),
-                         texts[i]);
+        FNREGWRITESTRING(QStringLiteral("Printers\\") + printers[i % 3], QStringLiteral("V%1").arg(i), texts[i]);
     FNREGWRITESTRING(QStringLiteral("Printers"), QStringLiteral("NotAKey"), QStringLiteral("x"));
 
     for (int i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(
-            FNREGREADSTRING(QStringLiteral("Printers\\") + printers[i % 3], QStringLiteral("V%1").arg(i), {}),
-            texts[i]);
+        EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Printers\\") + printers[i % 3], QStringLiteral("V%1").arg(i), {}),
+                  texts[i]);
     QStringList names;
     FNREGKEYNAMES(QStringLiteral("Printers"), names);
     names.sort();
@@ -123,8 +117,8 @@ TEST_F(RegistryStoreTest, SavingAListWritesItemsAndCountAndAnEmptyListRemovesThe
 {
     const QStringList three = {QStringLiteral("/c.GVJ"), QStringLiteral("/b.GVJ"), QStringLiteral("/a.GVJ")};
     ASSERT_TRUE(FNREGSAVELIST(closed, job, three));
-    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Job0"), QStringLiteral("Job1"),
-                                            QStringLiteral("Job2"), QStringLiteral("JobCOUNT")}));
+    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Job0"), QStringLiteral("Job1"), QStringLiteral("Job2"),
+                                            QStringLiteral("JobCOUNT")}));
     EXPECT_EQ(FNREGREADSTRING(closed, QStringLiteral("JobCOUNT"), QString()), QStringLiteral("3"));
     QStringList loaded;
     EXPECT_TRUE(FNREGLOADLIST(closed, job, loaded));
@@ -181,7 +175,8 @@ TEST_F(RegistryStoreTest, MissingItemIsSkippedAndLoggedAndTheSaveRewritesTheWhol
 
     // The save replaces the whole list, past the gap too, from index 0.
     EXPECT_TRUE(FNREGSAVELIST(closed, job, loaded));
-    EXPECT_EQ(rawKeys(closed), (QStringList{QStringLiteral("Job0"), QStringLiteral("Job1"), QStringLiteral("JobCOUNT")}));
+    EXPECT_EQ(rawKeys(closed),
+              (QStringList{QStringLiteral("Job0"), QStringLiteral("Job1"), QStringLiteral("JobCOUNT")}));
     EXPECT_TRUE(FNREGLOADLIST(closed, job, loaded));
     EXPECT_EQ(loaded, (QStringList{QStringLiteral("/zero.GVJ"), QStringLiteral("/two.GVJ")}));
 }

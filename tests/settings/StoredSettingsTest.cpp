@@ -13,10 +13,7 @@ namespace {
 
 class StoredSettings : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        clearSettingsStore();
-    }
+    void SetUp() override { clearSettingsStore(); }
     void TearDown() override { setFormatValueReader(nullptr); }
     ScopedUnit unit{CurrentUnit};
 };

@@ -15,8 +15,7 @@ TEST(PlaceOnShow, FirstShowingCentresAndLaterShowingsKeepThePlace)
     // Centred on a first showing, a big window is not cut: most of it is on the screen.
     EXPECT_EQ(placeOnShow(QRect(0, 0, 1200, 800), screen, true), QRect(-88, -16, 1200, 800));
     // A second screen keeps its offset.
-    EXPECT_EQ(placeOnShow(QRect(0, 0, 300, 200), QRect(1024, 0, 1280, 1024), true),
-              QRect(1514, 412, 300, 200));
+    EXPECT_EQ(placeOnShow(QRect(0, 0, 300, 200), QRect(1024, 0, 1280, 1024), true), QRect(1514, 412, 300, 200));
 }
 
 TEST(PlaceOnShow, WindowWithFewerThanThreePixelsOnTheScreenComesBackCentred)
@@ -29,8 +28,7 @@ TEST(PlaceOnShow, WindowWithFewerThanThreePixelsOnTheScreenComesBackCentred)
     EXPECT_EQ(placeOnShow(QRect(1022, 100, 400, 300), screen, false), centred);
     EXPECT_EQ(placeOnShow(QRect(100, 766, 400, 300), screen, false), centred);
     // Three pixels are enough.
-    for (const QRect& stays :
-         {QRect(-397, 10, 400, 300), QRect(10, -297, 400, 300), QRect(1021, 765, 400, 300)})
+    for (const QRect& stays : {QRect(-397, 10, 400, 300), QRect(10, -297, 400, 300), QRect(1021, 765, 400, 300)})
         EXPECT_EQ(placeOnShow(stays, screen, false), stays);
     // Cut to the screen, but centred by the former size.
     EXPECT_EQ(placeOnShow(QRect(3000, 2000, 1200, 800), screen, false), QRect(-88, -16, 1024, 768));
@@ -56,8 +54,8 @@ protected:
 TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect centred(screen.left() + (screen.width() - 300) / 2,
-                        screen.top() + (screen.height() - 200) / 2, 300, 200);
+    const QRect centred(screen.left() + (screen.width() - 300) / 2, screen.top() + (screen.height() - 200) / 2, 300,
+                        200);
     TestDialog dialog;
     dialog.move(7, 9);
     EXPECT_TRUE(dialog.firstShow);

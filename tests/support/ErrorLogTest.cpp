@@ -39,10 +39,10 @@ TEST_F(ErrorLogTest, NewLogStartsWithThreeHeaderLinesAndLaterEntriesAppendOneLin
     const QStringList header = errorLogHeader();
     ASSERT_EQ(header.size(), 3);
     EXPECT_TRUE(header[0].contains(QStringLiteral("send this file to Mardo")));
-    EXPECT_EQ(readFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp +
-                                            " Error[11]: first\r\n" + stamp +
-                                            " Error[-8]: Gr\xC3\xB6\xC3\x9F"
-                                            "e\r\n");
+    EXPECT_EQ(readFileBytes(logPath()), header.join(QStringLiteral("\r\n")).toUtf8() + "\r\n" + stamp
+                                            + " Error[11]: first\r\n" + stamp
+                                            + " Error[-8]: Gr\xC3\xB6\xC3\x9F"
+                                              "e\r\n");
 
     // A log emptied by hand starts again with the header.
     WriteFile(logPath(), "");
@@ -60,8 +60,7 @@ TEST_F(ErrorLogTest, EveryKindOfLineBreakBecomesCrLf)
 {
     const QByteArray stamp = errorLogTimeStamp(noon).toUtf8();
     EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\n\rb"), noon), stamp + " Error[1]: a\r\nb\r\n");
-    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\r\nb\nc\rd"), noon),
-              stamp + " Error[1]: a\r\nb\r\nc\r\nd\r\n");
+    EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\r\nb\nc\rd"), noon), stamp + " Error[1]: a\r\nb\r\nc\r\nd\r\n");
     // Two breaks in a row stay two lines.
     EXPECT_EQ(errorLogEntry(1, QStringLiteral("a\n\r\n\rb"), noon), stamp + " Error[1]: a\r\n\r\nb\r\n");
 }
@@ -115,7 +114,8 @@ TEST_F(ErrorLogTest, FailureReachesStandardErrorWhenToolkitWarningsAreSilenced)
     // The batch printer drops the toolkit's warnings; the log's own failure
     // must get through all the same.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ERRFILE.TXT")));
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) {});
     const QString captured = folder.path() + QStringLiteral("/stderr.txt");
     std::fflush(stderr);
     const int saved = dup(fileno(stderr));

@@ -47,8 +47,7 @@ TEST(Utilities, ShellOpenHandsAddressesAndLocalFilesToTheDesktop)
     EXPECT_EQ(recorder.opened[1].scheme(), QStringLiteral("mailto"));
     EXPECT_TRUE(recorder.opened[1].path().contains(QStringLiteral("support@mardo-software.example")));
     EXPECT_EQ(recorder.opened[2].toLocalFile(), QStringLiteral("/tmp/My Labels/Gorvin02Instructions.rtf"));
-    EXPECT_EQ(recorder.opened[3].toLocalFile(),
-              QDir::current().absoluteFilePath(QStringLiteral("docs/a.rtf")));
+    EXPECT_EQ(recorder.opened[3].toLocalFile(), QDir::current().absoluteFilePath(QStringLiteral("docs/a.rtf")));
 }
 
 TEST(ProgramFolder, OnlyAWritablePortableFolderKeepsTheFilesBesideTheProgram)
@@ -75,12 +74,12 @@ TEST(ProgramFolder, TestsAndScriptedRunsChooseTheirOwnFolder)
     const QByteArray saved = qgetenv("GORVIN_PROGRAM_FOLDER");
 
     qputenv("GORVIN_PROGRAM_FOLDER", QFile::encodeName(fromEnvironment));
-    EXPECT_EQ(ProgramFolder(), fromEnvironment);
+    EXPECT_EQ(programFolder(), fromEnvironment);
     EXPECT_TRUE(QDir(fromEnvironment).exists());
     setProgramFolderForTests(fromTest);
-    EXPECT_EQ(ProgramFolder(), fromTest);
+    EXPECT_EQ(programFolder(), fromTest);
     setProgramFolderForTests(QString());
-    EXPECT_EQ(ProgramFolder(), fromEnvironment);
+    EXPECT_EQ(programFolder(), fromEnvironment);
 
     if (saved.isNull())
         qunsetenv("GORVIN_PROGRAM_FOLDER");

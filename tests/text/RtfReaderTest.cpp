@@ -61,7 +61,6 @@ QString read(const QByteArray& rtf)
 
 } // namespace
 
-
 // The sample as the three writers wrote it: the same text, runs and
 // characters come out of each.
 class RtfFixture : public ::testing::TestWithParam<const char*> {};
@@ -78,8 +77,8 @@ TEST_P(RtfFixture, TextRunsParagraphsAndCharactersComeOut)
         withoutListText << QString(b).remove(QRegularExpression(QStringLiteral("^[\\t ]+")));
 
     EXPECT_TRUE(withoutListText.contains(QStringLiteral("Label sheets"))) << blocks.join(u'|').toStdString();
-    EXPECT_TRUE(withoutListText.contains(
-        QStringLiteral("Plain text, then bold words, then italic words, and both at once.")));
+    EXPECT_TRUE(
+        withoutListText.contains(QStringLiteral("Plain text, then bold words, then italic words, and both at once.")));
     EXPECT_TRUE(withoutListText.contains(QString::fromUtf8(
         "Prices: 5 \u20AC or 4,50 \u00A3 \u2014 \u201Cquoted\u201D caf\u00E9, na\u00EFve, Stra\u00DFe, "
         "\u0391\u0392\u0393 \u03B1\u03B2\u03B3, \u65E5\u672C\u8A9E and \U0001F642.")));
@@ -91,8 +90,8 @@ TEST_P(RtfFixture, TextRunsParagraphsAndCharactersComeOut)
     EXPECT_TRUE(withoutListText.contains(QStringLiteral("5160\t30")));
     // Nothing of the tables, styles or document information shows.
     const QString all = document.toPlainText();
-    for (const char* hidden : {"Helvetica", "Courier", "Liberation", "Default Page Style", "LibreOffice",
-                               "Heading", "Author", "Bibliography", "AppVersion", "HYPERLINK"})
+    for (const char* hidden : {"Helvetica", "Courier", "Liberation", "Default Page Style", "LibreOffice", "Heading",
+                               "Author", "Bibliography", "AppVersion", "HYPERLINK"})
         EXPECT_FALSE(all.contains(QString::fromLatin1(hidden))) << hidden;
 
     // The runs of the first paragraph with bold and italic.
@@ -183,8 +182,7 @@ TEST(RtfReader, SmallDocumentsReadAsWordProcessorsShowThem)
          QStringLiteral("go!")},
         {"table cells and rows", R"({\rtf1\trowd\cellx1000\cellx2000 a\cell b\cell\row\trowd c\cell d\cell\row})",
          QStringLiteral("a\tb\nc\td")},
-        {"list text stays", R"({\rtf1{\listtext\pard\plain \u8226\'95\tab}Item\par})",
-         QStringLiteral("\u2022\tItem")},
+        {"list text stays", R"({\rtf1{\listtext\pard\plain \u8226\'95\tab}Item\par})", QStringLiteral("\u2022\tItem")},
     };
     for (const RtfCase& c : cases)
         EXPECT_EQ(read(c.rtf), c.expected) << c.name;
@@ -193,13 +191,12 @@ TEST(RtfReader, SmallDocumentsReadAsWordProcessorsShowThem)
 TEST(RtfReader, FormattingOfCharactersAndParagraphs)
 {
     QTextDocument document;
-    ASSERT_TRUE(readRtf(
-        R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fmodern Courier New;}})"
-        R"({\colortbl;\red255\green0\blue0;\red0\green0\blue255;\red255\green255\blue0;})"
-        R"(\pard\qc\sa180 \fs36 Big \cf1 red\cf0  \highlight3 marked\highlight0\par)"
-        R"(\pard\li720\ri360\fi-360\sb120\tx2160\tx1440 \f1\fs20 x\super 2\nosupersub\tab y\par)"
-        R"(\pard\qr right\par\pard\qj justified})",
-        document));
+    ASSERT_TRUE(readRtf(R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fmodern Courier New;}})"
+                        R"({\colortbl;\red255\green0\blue0;\red0\green0\blue255;\red255\green255\blue0;})"
+                        R"(\pard\qc\sa180 \fs36 Big \cf1 red\cf0  \highlight3 marked\highlight0\par)"
+                        R"(\pard\li720\ri360\fi-360\sb120\tx2160\tx1440 \f1\fs20 x\super 2\nosupersub\tab y\par)"
+                        R"(\pard\qr right\par\pard\qj justified})",
+                        document));
     ASSERT_EQ(document.blockCount(), 4);
 
     QTextBlock first = document.begin();
@@ -288,8 +285,7 @@ TEST(RtfReader, DeepNestingIsFlattenedNotFollowed)
 {
     const int depth = 100000;
     QTextDocument document;
-    ASSERT_TRUE(readRtf("{\\rtf1 " + QByteArray(depth, '{') + "\\b x" + QByteArray(depth, '}') + "y}",
-                          document));
+    ASSERT_TRUE(readRtf("{\\rtf1 " + QByteArray(depth, '{') + "\\b x" + QByteArray(depth, '}') + "y}", document));
     EXPECT_EQ(marked(document), QStringLiteral("*x*y"));
     // Never closed at all.
     ASSERT_TRUE(readRtf("{\\rtf1 " + QByteArray(depth, '{') + "z", document));
@@ -300,12 +296,17 @@ TEST(RtfReader, ArbitraryBytesNeverBreakIt)
 {
     // Pieces of RTF put together at random, and plain random bytes, behind
     // the header that makes them RTF.
-    const QByteArray pieces[] = {
-        "{", "}", "\\", "\\par ", "\\b", "\\b0", "\\u", "\\u-", "\\u233", "\\uc", "\\uc5", "?", "\\'",
-        "\\'e9", "\\'z", "\\*", "\\fonttbl", "\\colortbl", "\\red", "\\f", "\\fcharset", "128", ";",
-        "\\bin", "\\bin3 ", "\\field", "\\fldinst", "\\fldrslt", "HYPERLINK \"", "\\cell", "\\row",
-        "\\trowd", "\\cellx", "\\tx", "-", "9999999999", " ", "a", "\xC3", "\x80", "\r\n", "\\pict",
-        "\\listtext", "\\pard", "\\plain", "\\v", "\\ansicpg", "932", "65001", "\\cf", "\\fs0"};
+    const QByteArray pieces[] = {"{",          "}",         "\\",         "\\par ",       "\\b",
+                                 "\\b0",       "\\u",       "\\u-",       "\\u233",       "\\uc",
+                                 "\\uc5",      "?",         "\\'",        "\\'e9",        "\\'z",
+                                 "\\*",        "\\fonttbl", "\\colortbl", "\\red",        "\\f",
+                                 "\\fcharset", "128",       ";",          "\\bin",        "\\bin3 ",
+                                 "\\field",    "\\fldinst", "\\fldrslt",  "HYPERLINK \"", "\\cell",
+                                 "\\row",      "\\trowd",   "\\cellx",    "\\tx",         "-",
+                                 "9999999999", " ",         "a",          "\xC3",         "\x80",
+                                 "\r\n",       "\\pict",    "\\listtext", "\\pard",       "\\plain",
+                                 "\\v",        "\\ansicpg", "932",        "65001",        "\\cf",
+                                 "\\fs0"};
     QRandomGenerator random(20261207);
     for (int round = 0; round < 3000; ++round) {
         QByteArray rtf = "{\\rtf1 ";

@@ -5,10 +5,10 @@
 
 TEST(ShortFileName, FoldersGiveWayOneAtATimeThenTheRootThenAll)
 {
-    EXPECT_EQ(shortFileNameForms(QStringLiteral("/a/b/c/f.png")),
-              (QStringList{QStringLiteral("/a/b/c/f.png"), QStringLiteral("/.../b/c/f.png"),
-                           QStringLiteral("/.../c/f.png"), QStringLiteral("/.../f.png"), QStringLiteral(".../f.png"),
-                           QStringLiteral("f.png")}));
+    EXPECT_EQ(
+        shortFileNameForms(QStringLiteral("/a/b/c/f.png")),
+        (QStringList{QStringLiteral("/a/b/c/f.png"), QStringLiteral("/.../b/c/f.png"), QStringLiteral("/.../c/f.png"),
+                     QStringLiteral("/.../f.png"), QStringLiteral(".../f.png"), QStringLiteral("f.png")}));
     EXPECT_EQ(shortFileNameForms(QStringLiteral("data/f.txt")),
               (QStringList{QStringLiteral("data/f.txt"), QStringLiteral(".../f.txt"), QStringLiteral("f.txt")}));
     EXPECT_EQ(shortFileNameForms(QStringLiteral("f.png")), QStringList{QStringLiteral("f.png")});
@@ -31,7 +31,8 @@ TEST(ShortFileName, FoldersGiveWayOneAtATimeThenTheRootThenAll)
 
 TEST(Windows1252, DiffersFromLatin1OnlyInTheEighties)
 {
-    EXPECT_EQ(decodeWindows1252("\x80\x81\x9F\xA0\xE9\x7F"), QString::fromUtf16(u"\u20AC\u0081\u0178\u00A0\u00E9\u007F"));
+    EXPECT_EQ(decodeWindows1252("\x80\x81\x9F\xA0\xE9\x7F"),
+              QString::fromUtf16(u"\u20AC\u0081\u0178\u00A0\u00E9\u007F"));
     EXPECT_EQ(decodeWindows1252(QByteArrayView("a\0b", 3)), QString::fromUtf16(u"a\0b", 3));
     EXPECT_TRUE(decodeWindows1252(QByteArray()).isEmpty());
 }

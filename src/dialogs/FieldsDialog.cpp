@@ -1,4 +1,4 @@
-#include "FormFIELDS.h"
+#include "FieldsDialog.h"
 
 #include "dialogs/NamedWidgets.h"
 #include "model/DataInfo.h"
@@ -24,10 +24,10 @@ constexpr qsizetype ShownChars = 200;
 
 } // namespace
 
-TFormFIELDS::TFormFIELDS(QWidget* parent) : BaseDialog(parent)
+FieldsDialog::FieldsDialog(QWidget* parent) : BaseDialog(parent)
 {
     DESKTOP = false;
-    setObjectName(QStringLiteral("FormFIELDS"));
+    setObjectName(QStringLiteral("FieldsDialog"));
     setWindowTitle(QStringLiteral("Fields"));
 
     auto* rowsCaption = named(new QLabel(QStringLiteral("First rows of the data file:"), this), "LabelROWS");
@@ -75,15 +75,15 @@ TFormFIELDS::TFormFIELDS(QWidget* parent) : BaseDialog(parent)
 
     std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
     disconnect(OKBtn, nullptr, this, nullptr);
-    connect(OKBtn, &QPushButton::clicked, this, &TFormFIELDS::OKBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &FieldsDialog::OKBtnClick);
 
     connect(CheckBoxHEADER, &QCheckBox::toggled, this, [this] {
         fill();
         refresh();
     });
-    connect(MemoLAYOUT, &QPlainTextEdit::textChanged, this, &TFormFIELDS::refresh);
-    connect(ButtonINSERT, &QPushButton::clicked, this, &TFormFIELDS::insertField);
-    connect(ListFIELDS, &QListWidget::itemDoubleClicked, this, &TFormFIELDS::insertField);
+    connect(MemoLAYOUT, &QPlainTextEdit::textChanged, this, &FieldsDialog::refresh);
+    connect(ButtonINSERT, &QPushButton::clicked, this, &FieldsDialog::insertField);
+    connect(ListFIELDS, &QListWidget::itemDoubleClicked, this, &FieldsDialog::insertField);
     connect(ButtonEVERYFIELD, &QPushButton::clicked, MemoLAYOUT, &QPlainTextEdit::clear);
 
     auto* fieldButtons = new QVBoxLayout;
@@ -115,7 +115,7 @@ TFormFIELDS::TFormFIELDS(QWidget* parent) : BaseDialog(parent)
     resize(720, 620);
 }
 
-bool TFormFIELDS::execute(TDATAINFO& source)
+bool FieldsDialog::execute(TDATAINFO& source)
 {
     data_ = &source;
     const DataTable& table = source.table();
@@ -143,13 +143,13 @@ bool TFormFIELDS::execute(TDATAINFO& source)
     return accepted;
 }
 
-QStringList TFormFIELDS::names() const
+QStringList FieldsDialog::names() const
 {
     return CheckBoxHEADER->isChecked() ? data_->table().firstRowAsNames() : QStringList();
 }
 
 // The placeholders of the columns, and the first row shown as names or as data.
-void TFormFIELDS::fill()
+void FieldsDialog::fill()
 {
     if (!data_)
         return;
@@ -166,7 +166,7 @@ void TFormFIELDS::fill()
     GridROWS->setRowHidden(0, CheckBoxHEADER->isChecked());
 }
 
-void TFormFIELDS::refresh()
+void FieldsDialog::refresh()
 {
     if (!data_)
         return;
@@ -182,7 +182,7 @@ void TFormFIELDS::refresh()
     }
 }
 
-void TFormFIELDS::insertField()
+void FieldsDialog::insertField()
 {
     if (const QListWidgetItem* item = ListFIELDS->currentItem()) {
         MemoLAYOUT->insertPlainText(item->text());
@@ -190,12 +190,12 @@ void TFormFIELDS::insertField()
     }
 }
 
-void TFormFIELDS::OKBtnClick()
+void FieldsDialog::OKBtnClick()
 {
     const QString text = MemoLAYOUT->toPlainText();
     const LabelLayout layout(text, names(), data_->table().columnCount());
     if (!layout.problem().isEmpty()) {
-        Messages().warning(layout.problem());
+        messageSeam().warning(layout.problem());
         MemoLAYOUT->setFocus();
         return;
     }
@@ -206,7 +206,8 @@ void TFormFIELDS::OKBtnClick()
     const HeaderChoice header = checked == data_->table().firstRowLooksLikeNames()
                                         && settings.header() == HeaderChoice::Detect
                                     ? HeaderChoice::Detect
-                                    : checked ? HeaderChoice::Yes : HeaderChoice::No;
+                                : checked ? HeaderChoice::Yes
+                                          : HeaderChoice::No;
     const QString stored = text.trimmed().isEmpty() ? QString() : text;
     if (stored == settings.LabelLayout && header == settings.header()) {
         reject();

@@ -18,10 +18,10 @@ class QPushButton;
 class QTableWidget;
 class TDATAINFO;
 
-class TFormFIELDS : public BaseDialog {
+class FieldsDialog : public BaseDialog {
     Q_OBJECT
 public:
-    explicit TFormFIELDS(QWidget* parent = nullptr);
+    explicit FieldsDialog(QWidget* parent = nullptr);
 
     // Shows the dialog for the table data. OK checks the layout (a field
     // the data has not, a brace not closed: the user is told and the dialog
