@@ -8,7 +8,9 @@
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -175,6 +177,15 @@ bool TJOB::LOADFROMFILE(const QString& path)
     } catch (const EFilerError& e) {
         reportReadError("TJOB.LOADFROMFILE", e);
         return false;
+    }
+    // The program writes full names; a job written by hand may name its data
+    // file and picture relative to itself (not to wherever the program was
+    // started). Names from Windows ("C:\...", "\\server\...") stay as written.
+    const QDir jobFolder = QFileInfo(path).absoluteDir();
+    for (QString* name : {&dataInfo_->FULLFILENAME, &dataInfo_->PicFileName}) {
+        const bool windowsName = name->contains(QLatin1Char('\\')) || name->mid(1, 1) == QLatin1String(":");
+        if (!name->isEmpty() && !windowsName && QDir::isRelativePath(*name))
+            *name = QDir::cleanPath(jobFolder.filePath(*name));
     }
     return true;
 }

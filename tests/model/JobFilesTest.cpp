@@ -99,6 +99,30 @@ TEST_F(JobFiles, SavedJobLoadsBackEqual)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+// A job written by hand names its files relative to itself, wherever the
+// program was started; full names and names from Windows stay as written.
+TEST_F(JobFiles, RelativeNamesAreTakenFromTheJobsFolder)
+{
+    const struct {
+        QString written, read;
+    } cases[] = {
+        {QStringLiteral("people.csv"), path("people.csv")},
+        {QStringLiteral("../shared/./logo.png"), QDir::cleanPath(path("../shared/logo.png"))},
+        {QStringLiteral("/data/a.txt"), QStringLiteral("/data/a.txt")},
+        {QStringLiteral("C:\\Labels\\a.txt"), QStringLiteral("C:\\Labels\\a.txt")},
+    };
+    for (const auto& c : cases) {
+        TJOB job;
+        job.DATAINFO()->FULLFILENAME = c.written;
+        job.DATAINFO()->PicFileName = c.written;
+        ASSERT_TRUE(job.SAVETOFILE(path("hand.GVJ")));
+        TJOB back;
+        ASSERT_TRUE(back.LOADFROMFILE(path("hand.GVJ")));
+        EXPECT_EQ(back.DATAINFO()->FULLFILENAME, c.read);
+        EXPECT_EQ(back.DATAINFO()->PicFileName, c.read);
+    }
+}
+
 TEST_F(JobFiles, AbsentPropertiesTakeTheFormatDefaults)
 {
     ScriptedMessages messages;
