@@ -3,9 +3,10 @@
 
 #include "app/MainWindowFixture.h"
 #include "app/PrintFixtures.h"
+#include "common/Controls.h"
+#include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -13,20 +14,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScopeGuard>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTimer>
-
-namespace {
-
-template <class W>
-W* in(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<W*>(QString::fromLatin1(name));
-}
-
-} // namespace
 
 TEST_F(MainWindowTest, FieldsDialogLaysOutTheReadmeExample)
 {
@@ -49,17 +38,15 @@ TEST_F(MainWindowTest, FieldsDialogLaysOutTheReadmeExample)
     // A field the data has not is told and the dialog stays; then a good
     // layout, its preview following the typing, and OK.
     QStringList previews;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(in<QCheckBox>(dialog, "CheckBoxHEADER")->isChecked());
-        auto* memo = in<QPlainTextEdit>(dialog, "MemoLAYOUT");
+    whenModal([&](QWidget& dialog) {
+        EXPECT_TRUE(::child<QCheckBox>(dialog, "CheckBoxHEADER")->isChecked());
+        auto* memo = ::child<QPlainTextEdit>(dialog, "MemoLAYOUT");
         memo->setPlainText("{Name}\n{Phone}");
-        in<QPushButton>(dialog, "OKBtn")->click();
-        EXPECT_TRUE(dialog->isVisible());
+        click(dialog, "OKBtn");
+        EXPECT_TRUE(dialog.isVisible());
         memo->setPlainText("{Name}\n{Company}\n{Street}\n{Zip} {City}");
-        previews << in<QLabel>(dialog, "PreviewLABEL1")->text();
-        in<QPushButton>(dialog, "OKBtn")->click();
+        previews << ::child<QLabel>(dialog, "PreviewLABEL1")->text();
+        click(dialog, "OKBtn");
     });
     const int before = main.refreshCount();
     trigger("FIELDS");
