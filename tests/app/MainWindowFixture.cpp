@@ -7,18 +7,13 @@
 #include "model/Job.h"
 #include "model/Units.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSettings>
 #include <QTest>
 
 void MainWindowTest::SetUp()
 {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
-    store.clear();
-    store.sync();
-    QFile::remove(store.fileName());
+    clearSettingsStore();
     CurrentUnit = UnitMm;
 }
 
