@@ -364,6 +364,16 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             out = arguments[++i];
             return true;
         };
+        // A value that may not be empty: a file or printer name.
+        auto name = [&](QString& out, const QString& what) {
+            if (!value(out))
+                return false;
+            if (out.isEmpty()) {
+                error = arg + QStringLiteral(" needs a %1.").arg(what);
+                return false;
+            }
+            return true;
+        };
         auto number = [&](qint32& out, qint32 low, qint32 high) {
             QString text;
             if (!value(text))
@@ -398,19 +408,11 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             }
             printSeen = true;
         } else if (arg == QStringLiteral("--output")) {
-            if (!value(options.OutputFile))
+            if (!name(options.OutputFile, QStringLiteral("file name")))
                 return false;
-            if (options.OutputFile.isEmpty()) {
-                error = QStringLiteral("--output needs a file name.");
-                return false;
-            }
         } else if (arg == QStringLiteral("--printer")) {
-            if (!value(options.PrinterName))
+            if (!name(options.PrinterName, QStringLiteral("printer name")))
                 return false;
-            if (options.PrinterName.isEmpty()) {
-                error = QStringLiteral("--printer needs a printer name.");
-                return false;
-            }
             options.HasPrinter = true;
         } else if (arg == QStringLiteral("--pages")) {
             QString text;
@@ -432,12 +434,8 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
                 return false;
             options.Outline = true;
         } else if (arg == QStringLiteral("--data")) {
-            if (!value(options.DataFile))
+            if (!name(options.DataFile, QStringLiteral("file name")))
                 return false;
-            if (options.DataFile.isEmpty()) {
-                error = QStringLiteral("--data needs a file name.");
-                return false;
-            }
         } else if (arg == QStringLiteral("--layout")) {
             QString text;
             if (!value(text))

@@ -2,6 +2,7 @@
 
 #include "model/Font.h"
 #include "model/Units.h"
+#include "render/PainterCanvas.h"
 
 #include <QFontInfo>
 #include <algorithm>
@@ -24,17 +25,7 @@ double pointsOfHeight(qint32 height)
 
 QFont fontToQFont(const TFONT& font)
 {
-    QFont f(font.Name);
-    f.setPointSizeF(pointsOfHeight(font.Height));
-    f.setBold((font.Style & TFONT::fsBold) != 0);
-    f.setItalic((font.Style & TFONT::fsItalic) != 0);
-    f.setUnderline((font.Style & TFONT::fsUnderline) != 0);
-    f.setStrikeOut((font.Style & TFONT::fsStrikeOut) != 0);
-    if (font.Pitch == TFONT::fpFixed) {
-        f.setFixedPitch(true);
-        f.setStyleHint(QFont::TypeWriter);
-    }
-    return f;
+    return PainterCanvas::qfont(font.Name, pointsOfHeight(font.Height), font.Style, font.Pitch);
 }
 
 QFont fontForDialog(const TFONT& font)

@@ -93,14 +93,19 @@ void PainterCanvas::init()
 
 QFont PainterCanvas::qfont(const CanvasFont& font)
 {
-    QFont f(font.name);
     // Points, not pixels: the device's own resolution makes the pixels.
-    f.setPointSizeF(font.size >= 1 ? font.size : 1);
-    f.setBold((font.style & TFONT::fsBold) != 0);
-    f.setItalic((font.style & TFONT::fsItalic) != 0);
-    f.setUnderline((font.style & TFONT::fsUnderline) != 0);
-    f.setStrikeOut((font.style & TFONT::fsStrikeOut) != 0);
-    if (font.pitch == TFONT::fpFixed) {
+    return qfont(font.name, font.size >= 1 ? font.size : 1, font.style, font.pitch);
+}
+
+QFont PainterCanvas::qfont(const QString& name, double points, int style, qint32 pitch)
+{
+    QFont f(name);
+    f.setPointSizeF(points);
+    f.setBold((style & TFONT::fsBold) != 0);
+    f.setItalic((style & TFONT::fsItalic) != 0);
+    f.setUnderline((style & TFONT::fsUnderline) != 0);
+    f.setStrikeOut((style & TFONT::fsStrikeOut) != 0);
+    if (pitch == TFONT::fpFixed) {
         f.setFixedPitch(true);
         f.setStyleHint(QFont::TypeWriter);
     }

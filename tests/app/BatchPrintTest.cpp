@@ -86,6 +86,8 @@ TEST(BatchArguments, RejectsWhatItCannotUse)
     EXPECT_FALSE(parseError({"--print", "a.gvj", "--collate=yes"}).isEmpty());
     EXPECT_FALSE(parseError({"--print", "a.gvj", "--bogus"}).isEmpty());
     EXPECT_FALSE(parseError({"--print", "a.gvj", "b.gvj"}).isEmpty());
+    EXPECT_EQ(parseError({"--print", "a.gvj", "--output="}), "--output needs a file name.");
+    EXPECT_EQ(parseError({"--print", "a.gvj", "--printer", ""}), "--printer needs a printer name.");
 }
 
 TEST(BatchProgram, HelpAndUsageErrors)

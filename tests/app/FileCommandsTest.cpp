@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/JobController.h"
+#include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 #include "model/ComponentStream.h"
 #include "support/ErrorLog.h"
@@ -10,9 +11,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QApplication>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -280,10 +279,7 @@ TEST_F(FileMenusTest, NewJobWizardRunsEveryStep)
     dialogs.answerFile(path("t.GVT")); // open template
     dialogs.answerFile(data);          // open data
     // The format dialog is modal: close it with Cancel once it shows.
-    QTimer::singleShot(0, [] {
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-    });
+    whenModal([](QWidget&) {}, AfterSteps::Cancel);
     trigger("Newjobwizard1");
     EXPECT_EQ(main.job().TEMPLATE()->NUMACROSS, 2);
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 3);

@@ -1,31 +1,25 @@
 #include "MainWindowFixture.h"
 
 #include "app/ProgramWindows.h"
+#include "common/ModalDialog.h"
+#include "common/SampleSheet.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
 #include "model/Units.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSettings>
 #include <QTest>
 
 void MainWindowTest::SetUp()
 {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
-    store.clear();
-    store.sync();
-    QFile::remove(store.fileName());
+    clearSettingsStore();
     CurrentUnit = UnitMm;
 }
 
 void MainWindowTest::TearDown()
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isModal() && w->isVisible())
-            w->close();
+    closeModals();
     main_.reset();
     others_.clear();
 }
@@ -68,19 +62,19 @@ QString MainWindowTest::writeJob(const QString& jobPath, int across, int down, c
                                  int repeat)
 {
     ScriptedMessages quiet;
-    TJOB job;
-    job.MAKENEWTEMPLATE(210000, 297000);
-    TTEMPLATE& t = *job.TEMPLATE();
-    t.NUMACROSS = across;
-    t.NUMDOWN = down;
-    t.MULEFT = 5000;
-    t.MUTOP = 10000;
-    t.MULABELWIDTH = 200000 / across;
-    t.MULABELHEIGHT = 277000 / down;
-    job.DATAINFO()->FULLFILENAME = dataFile;
-    job.DATAINFO()->STARTLABNUM = start;
-    job.DATAINFO()->RepeatLabelNum = repeat;
-    EXPECT_TRUE(job.SAVETOFILE(jobPath));
+    TestSheet sheet;
+    sheet.Across = across;
+    sheet.Down = down;
+    sheet.Left = 5000;
+    sheet.Top = 10000;
+    sheet.LabelWidth = 200000 / across;
+    sheet.LabelHeight = 277000 / down;
+    sheet.HGap = 0;
+    EXPECT_TRUE(SaveTestJob(jobPath, sheet, dataFile, [&](TJOB& job) {
+        job.JOBINFO()->loadFormatDefaults(); // the format of a new job
+        job.DATAINFO()->STARTLABNUM = start;
+        job.DATAINFO()->RepeatLabelNum = repeat;
+    }));
     return jobPath;
 }
 

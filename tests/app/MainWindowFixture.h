@@ -3,6 +3,7 @@
 // platform, over a clean settings store and a temporary folder of files.
 
 #include "app/FormMAIN.h"
+#include "common/Controls.h"
 #include "common/ScriptedDialogs.h"
 #include "common/ScriptedMessages.h"
 
@@ -33,9 +34,7 @@ protected:
     template <class T>
     T* child(const char* name) const
     {
-        T* found = main_->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return ::child<T>(*main_, name);
     }
     bool actionEnabled(const char* menu, const char* action);
     // Replaces a line edit's text in one user edit, as a paste does.

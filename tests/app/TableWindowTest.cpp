@@ -3,42 +3,29 @@
 
 #include "app/MainWindowFixture.h"
 #include "app/PrintFixtures.h"
+#include "common/Controls.h"
+#include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScopeGuard>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTimer>
-
-namespace {
-
-template <class W>
-W* in(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<W*>(QString::fromLatin1(name));
-}
-
-} // namespace
 
 TEST_F(MainWindowTest, FieldsDialogLaysOutTheReadmeExample)
 {
     // The print system's "LabelPDF" queue is the default printer.
-    qputenv("PRINTER", "LabelPDF");
-    qputenv("LPDEST", "LabelPDF");
+    qputenv("PRINTER", PrintQueue::name().toUtf8());
+    qputenv("LPDEST", PrintQueue::name().toUtf8());
     const auto unset = qScopeGuard([] {
         qunsetenv("PRINTER");
         qunsetenv("LPDEST");
     });
-    if (QPrinterInfo::defaultPrinter().printerName() != QStringLiteral("LabelPDF"))
-        GTEST_SKIP() << "no LabelPDF print queue; scripts/test adds it";
+    SKIP_WITHOUT_QUEUE(true);
     const QString csv = path("addresses.csv");
     ASSERT_TRUE(QFile::copy(QStringLiteral(GORVIN_SOURCE_DIR "/examples/addresses-100.csv"), csv));
     const QString job = writeJob(path("labels.GVJ"), 3, 10, csv);
@@ -49,17 +36,15 @@ TEST_F(MainWindowTest, FieldsDialogLaysOutTheReadmeExample)
     // A field the data has not is told and the dialog stays; then a good
     // layout, its preview following the typing, and OK.
     QStringList previews;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(in<QCheckBox>(dialog, "CheckBoxHEADER")->isChecked());
-        auto* memo = in<QPlainTextEdit>(dialog, "MemoLAYOUT");
+    whenModal([&](QWidget& dialog) {
+        EXPECT_TRUE(::child<QCheckBox>(dialog, "CheckBoxHEADER")->isChecked());
+        auto* memo = ::child<QPlainTextEdit>(dialog, "MemoLAYOUT");
         memo->setPlainText("{Name}\n{Phone}");
-        in<QPushButton>(dialog, "OKBtn")->click();
-        EXPECT_TRUE(dialog->isVisible());
+        click(dialog, "OKBtn");
+        EXPECT_TRUE(dialog.isVisible());
         memo->setPlainText("{Name}\n{Company}\n{Street}\n{Zip} {City}");
-        previews << in<QLabel>(dialog, "PreviewLABEL1")->text();
-        in<QPushButton>(dialog, "OKBtn")->click();
+        previews << ::child<QLabel>(dialog, "PreviewLABEL1")->text();
+        click(dialog, "OKBtn");
     });
     const int before = main.refreshCount();
     trigger("FIELDS");

@@ -4,7 +4,6 @@
 #include "support/ProgramFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,11 +21,10 @@ protected:
     {
         ASSERT_TRUE(programFolder.isValid());
         setProgramFolderForTests(programFolder.path());
-        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"), QStringLiteral("Gorvin"));
-        iniPath = store.fileName();
-        store.clear();
-        store.sync();
-        QFile::remove(iniPath);
+        clearSettingsStore();
+        iniPath = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Mardo"),
+                            QStringLiteral("Gorvin"))
+                      .fileName();
     }
     void TearDown() override
     {

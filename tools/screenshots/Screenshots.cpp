@@ -7,11 +7,13 @@
 
 #include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
+#include "dialogs/FieldsDialog.h"
 #include "dialogs/FormABOUT.h"
 #include "dialogs/FormCALIBPRN.h"
 #include "dialogs/FormFORMAT.h"
 #include "dialogs/FormPRODUCT.h"
 #include "dialogs/FormRTFHelp.h"
+#include "model/DataInfo.h"
 #include "model/Job.h"
 #include "model/LabelCatalogue.h"
 #include "model/Template.h"
@@ -166,6 +168,22 @@ bool formatDialog(const QString& file)
     return saved;
 }
 
+// The Fields dialog over the example of a hundred addresses, with the layout
+// the README describes.
+bool fieldsDialog(const QString& file)
+{
+    TDATAINFO data;
+    data.FULLFILENAME = QStringLiteral(GORVIN_EXAMPLES_DIR "/addresses-100.csv");
+    data.tableSettings().LabelLayout = QStringLiteral("{Name}\n{Company}\n{Street}\n{Zip} {City}");
+    if (!data.LOADDATA())
+        return false;
+    bool saved = false;
+    FieldsDialog dialog;
+    whenModal([&](QDialog& open) { saved = save(open, file); });
+    dialog.execute(data);
+    return saved;
+}
+
 bool instructions(const QString& file)
 {
     TFormRTFHelp help;
@@ -296,6 +314,7 @@ int main(int argc, char** argv)
         {QStringLiteral("main-window.png"), [&] { return addressWindow(in("main-window.png")); }},
         {QStringLiteral("about-box.png"), [&] { return aboutBox(in("about-box.png")); }},
         {QStringLiteral("format-dialog.png"), [&] { return formatDialog(in("format-dialog.png")); }},
+        {QStringLiteral("fields-dialog.png"), [&] { return fieldsDialog(in("fields-dialog.png")); }},
         {QStringLiteral("instructions.png"), [&] { return instructions(in("instructions.png")); }},
         {QStringLiteral("product-chooser.png"), [&] { return productChooser(in("product-chooser.png")); }},
         {QStringLiteral("product-preview.png"), [&] { return productPreview(in("product-preview.png")); }},
