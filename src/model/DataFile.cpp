@@ -105,12 +105,14 @@ qsizetype MarkLines(QList<Offset>& marks, int stride, const char* data, const ch
 // Appends the lines from line `line`, which starts at `start`, up to the
 // next empty line or the end: at most maxLines of them, each whole or, with
 // maxChars >= 0, at most maxChars characters of it.
-void AppendLinesFrom(const DataLines& lines, qint64 line, qsizetype start, QStringList& out, qint64 maxLines,
-                     qsizetype maxChars)
+// Returns the line at which it stopped and where that line starts.
+std::pair<qint64, qsizetype> AppendLinesFrom(const DataLines& lines, qint64 line, qsizetype start, QStringList& out,
+                                             qint64 maxLines, qsizetype maxChars)
 {
     const qint64 last = std::min<qint64>(lines.count(), line + std::max<qint64>(maxLines, 0));
-    for (; line < last && !lines.emptyAt(start); ++line, start = lines.startAfter(start))
-        out.append(maxChars < 0 ? lines.lineAt(start) : lines.linePrefixAt(start, maxChars));
+    for (; line < last && !lines.emptyAt(start); ++line)
+        out.append(maxChars < 0 ? lines.lineAt(start, &start) : lines.linePrefixAt(start, maxChars, &start));
+    return {line, start};
 }
 
 // Calls visit(line, start) for the first line of every label, in order.
@@ -340,10 +342,24 @@ QString DataLines::line(int i) const
     return i < 0 || i >= m_count ? QString() : lineAt(startOf(i));
 }
 
-QString DataLines::lineAt(qsizetype start) const
+qsizetype DataLines::startAfterBreak(const char* p) const
+{
+    const char* const data = m_bytes.constData();
+    const char* const end = data + m_end;
+    if (p >= end)
+        return m_end;
+    if (!IsBreak(*p))
+        return startAfter(p - data);
+    p += *p == '\r' && p + 1 < end && p[1] == '\n' ? 2 : 1;
+    return p - data;
+}
+
+QString DataLines::lineAt(qsizetype start, qsizetype* next) const
 {
     const char* const begin = m_bytes.constData() + std::min(start, m_end);
     const char* const end = FindBreak(begin, m_bytes.constData() + m_end);
+    if (next)
+        *next = startAfterBreak(end);
     if (m_utf8)
         return DecodeUtf8(begin, end - begin);
     return decodeWindows1252(QByteArrayView(begin, end - begin));
@@ -390,8 +406,8 @@ QStringList DataLines::toStringList() const
     QStringList lines;
     lines.reserve(m_count);
     qsizetype start = m_count > 0 ? startOf(0) : 0;
-    for (int i = 0; i < m_count; ++i, start = startAfter(start))
-        lines.append(lineAt(start));
+    for (int i = 0; i < m_count; ++i)
+        lines.append(lineAt(start, &start));
     return lines;
 }
 
@@ -505,16 +521,21 @@ QString DataLines::linePrefix(int i, qsizetype maxChars) const
     return linePrefixAt(startOf(i), maxChars);
 }
 
-QString DataLines::linePrefixAt(qsizetype start, qsizetype maxChars) const
+QString DataLines::linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* next) const
 {
-    if (maxChars <= 0)
+    if (maxChars <= 0) {
+        if (next)
+            *next = startAfter(start);
         return QString();
+    }
     const char* const begin = m_bytes.constData() + std::min(start, m_end);
     const char* const contentEnd = m_bytes.constData() + m_end;
     // A character takes at most three bytes per UTF-16 unit; the three more
     // make up for a character cut at the end.
     const qsizetype cap = m_utf8 ? 3 * maxChars + 3 : maxChars;
     const char* const end = FindBreak(begin, contentEnd - begin > cap ? begin + cap : contentEnd);
+    if (next)
+        *next = startAfterBreak(end);
     QString text = m_utf8 ? DecodeUtf8(begin, end - begin) : decodeWindows1252(QByteArrayView(begin, end - begin));
     if (text.size() > maxChars) {
         text.truncate(maxChars);
@@ -542,6 +563,8 @@ LabelIndex::LabelIndex(const DataLines& lines)
 
 LabelIndex::Mark LabelIndex::find(const DataLines& lines, qint32 k) const
 {
+    if (k == m_nextLabel)
+        return m_next;
     Mark at = m_marks[k / MarkStride];
     const int count = lines.count();
     for (int skip = k % MarkStride; skip > 0; --skip) {
@@ -563,7 +586,24 @@ void LabelIndex::appendLabel(const DataLines& lines, qint32 k, QStringList& out)
     if (k < 0 || k >= m_count)
         return;
     const Mark at = find(lines, k);
-    AppendLinesFrom(lines, at.line, at.start, out, lines.count(), -1);
+    const auto [line, start] = AppendLinesFrom(lines, at.line, at.start, out, lines.count(), -1);
+    rememberNext(lines, k, Mark{qint32(line), start});
+}
+
+void LabelIndex::rememberNext(const DataLines& lines, qint32 k, Mark at) const
+{
+    // The lines in order are the common case: printing, a preview page.
+    // From the empty line after label k, past the empty lines.
+    m_nextLabel = -1;
+    if (k + 1 >= m_count || (k + 1) % MarkStride == 0 || !lines.emptyAt(at.start))
+        return;
+    const int count = lines.count();
+    while (at.line < count && lines.emptyAt(at.start)) {
+        ++at.line;
+        at.start = lines.startAfter(at.start);
+    }
+    m_nextLabel = k + 1;
+    m_next = at;
 }
 
 void LabelIndex::appendLabel(const DataLines& lines, qint32 k, QStringList& out, int maxLines, qsizetype maxChars) const
@@ -571,5 +611,7 @@ void LabelIndex::appendLabel(const DataLines& lines, qint32 k, QStringList& out,
     if (k < 0 || k >= m_count)
         return;
     const Mark at = find(lines, k);
-    AppendLinesFrom(lines, at.line, at.start, out, maxLines, std::max<qsizetype>(maxChars, 0));
+    const auto [line, start] = AppendLinesFrom(lines, at.line, at.start, out, maxLines,
+                                               std::max<qsizetype>(maxChars, 0));
+    rememberNext(lines, k, Mark{qint32(line), start});
 }

@@ -95,19 +95,23 @@ public:
     // startOf(i) is where line i starts (0 <= i < count()), startAfter(s)
     // where the line after the one starting at s starts, emptyAt(s) whether
     // the line at s has no characters, lineAt(s) and linePrefixAt(s, n) its
-    // text or the first n characters of it.
+    // text or the first n characters of it (and, given next, where the line
+    // after it starts, found on the way).
     qsizetype startOf(int i) const;
     qsizetype startAfter(qsizetype start) const;
     bool emptyAt(qsizetype start) const
     {
         return start >= m_end || m_bytes.constData()[start] == '\r' || m_bytes.constData()[start] == '\n';
     }
-    QString lineAt(qsizetype start) const;
-    QString linePrefixAt(qsizetype start, qsizetype maxChars) const;
+    QString lineAt(qsizetype start, qsizetype* next = nullptr) const;
+    QString linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* next = nullptr) const;
 
 private:
     // Lines between two marks: a line is found from the mark before it.
     static constexpr int MarkStride = 64;
+    // Where the line after p starts, p being where a line's text stopped:
+    // at its break or the content's end, or (cut short) inside its text.
+    qsizetype startAfterBreak(const char* p) const;
     // Indexes the line starts of m_bytes from offset begin to m_end.
     void index(qsizetype begin);
 
@@ -147,9 +151,16 @@ private:
     };
     // The first line of label k and where it starts.
     Mark find(const DataLines& lines, qint32 k) const;
+    // Keeps where label k + 1 starts, found from `at`, where label k ended.
+    void rememberNext(const DataLines& lines, qint32 k, Mark at) const;
 
     qint32 m_count = 0;
     QList<Mark> m_marks; // labels 0, MarkStride, 2 * MarkStride...
+    // Where the label after the one read last starts, so that labels read
+    // in order are not looked for from their mark: m_next is label
+    // m_nextLabel's (-1 for none). The index is used from one thread.
+    mutable qint32 m_nextLabel = -1;
+    mutable Mark m_next{0, 0};
 };
 
 // Appends the lines of the label that starts at line first, in file order,

@@ -314,10 +314,17 @@ TEST(LabelIndex, FindsEveryLineAndLabelPastTheMarks)
         const QVector<qint32> firsts = buildLabelIndex(lines);
         const LabelIndex index(lines);
         ASSERT_EQ(index.count(), firsts.size());
-        for (qint32 k = index.count() - 1; k >= 0; --k) {
+        const auto whole = [&](qint32 k) {
             QStringList got{"kept"};
             index.appendLabel(lines, k, got);
-            ASSERT_EQ(got, QStringList{"kept"} + Label(lines, firsts[k])) << k;
+            return got == QStringList{"kept"} + Label(lines, firsts[k]);
+        };
+        // Backwards each label is found from its mark; forwards, from where
+        // the label before ended, also when that one was cut short.
+        for (qint32 k = index.count() - 1; k >= 0; --k)
+            ASSERT_TRUE(whole(k)) << k;
+        for (qint32 k = 0; k < index.count(); ++k) {
+            ASSERT_TRUE(whole(k)) << k;
             QStringList cut;
             index.appendLabel(lines, k, cut, 2, 1);
             QStringList expectedCut = Label(lines, firsts[k]).mid(0, 2);
