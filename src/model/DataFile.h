@@ -65,7 +65,7 @@ public:
     // itself and reads it through content() and decode().
     bool loadFromFile(const QString& path, QString* error = nullptr, bool cutLines = true);
     // The largest data file read: about four million labels of four lines.
-    // With the line offsets the lines take at most three times this.
+    // The marks of its lines and labels add at most a quarter of it.
     static constexpr qint64 MaxDataFileBytes = qint64(256) << 20;
     // Cuts bytes into lines at every CR, every LF and every CR LF (one break).
     // A NUL byte ends the content; a break at the very end adds no line. The
@@ -131,8 +131,8 @@ private:
 QVector<qint32> buildLabelIndex(const DataLines& lines);
 
 // The labels of a data file's lines (as buildLabelIndex finds them), held
-// compactly: where every 16th label starts, the others found from there.
-// A million labels take under a megabyte.
+// compactly: where every 32nd label starts, the others found from there.
+// A million labels take half a megabyte.
 class LabelIndex {
 public:
     LabelIndex() = default;
@@ -144,7 +144,7 @@ public:
     void appendLabel(const DataLines& lines, qint32 k, QStringList& out, int maxLines, qsizetype maxChars) const;
 
 private:
-    static constexpr int MarkStride = 16;
+    static constexpr int MarkStride = 32;
     struct Mark {
         qint32 line;     // the label's first line
         qsizetype start; // where that line starts (see DataLines::startOf)
