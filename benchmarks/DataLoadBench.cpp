@@ -124,9 +124,9 @@ void BM_LoadAndIndex(benchmark::State& state)
             state.SkipWithError(error.toLocal8Bit().constData());
             return;
         }
-        const QVector<qint32> index = buildLabelIndex(lines);
-        labels = index.size();
-        benchmark::DoNotOptimize(index.constData());
+        const LabelIndex index(lines);
+        labels = index.count();
+        benchmark::DoNotOptimize(&index);
     }
     if (labels != LabelCount)
         state.SkipWithError("wrong number of labels");
@@ -142,16 +142,16 @@ void BM_ReadAllLabels(benchmark::State& state)
         state.SkipWithError("cannot load the data file");
         return;
     }
-    const QVector<qint32> index = buildLabelIndex(lines);
+    const LabelIndex index(lines);
     QStringList label;
     for (auto _ : state) {
-        for (const qint32 first : index) {
+        for (qint32 k = 0; k < index.count(); ++k) {
             label.clear();
-            appendLabelLines(lines, first, label);
+            index.appendLabel(lines, k, label);
             benchmark::DoNotOptimize(label.constData());
         }
     }
-    state.SetItemsProcessed(state.iterations() * index.size());
+    state.SetItemsProcessed(state.iterations() * index.count());
 }
 BENCHMARK(BM_ReadAllLabels)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -84,16 +84,50 @@ void ForEachLineStart(const char* begin, const char* end, Visit&& visit)
     }
 }
 
+// Counts the lines in [begin, end), up to MaxLines, and puts where every
+// stride-th one starts into marks.
 template <typename Offset>
-void FillStarts(QList<Offset>& starts, qsizetype count, const char* data, const char* begin, const char* end)
+qsizetype MarkLines(QList<Offset>& marks, int stride, const char* data, const char* begin, const char* end)
 {
-    starts.resize(count);
-    Offset* out = starts.data();
-    qsizetype filled = 0;
+    qsizetype count = 0;
+    int sinceMark = 0;
     ForEachLineStart(begin, end, [&](const char* p) {
-        out[filled++] = Offset(p - data);
-        return filled < count;
+        if (sinceMark == 0)
+            marks.append(Offset(p - data));
+        if (++sinceMark == stride)
+            sinceMark = 0;
+        return ++count < MaxLines;
     });
+    marks.squeeze();
+    return count;
+}
+
+// Appends the lines from line `line`, which starts at `start`, up to the
+// next empty line or the end: at most maxLines of them, each whole or, with
+// maxChars >= 0, at most maxChars characters of it.
+// Returns the line at which it stopped and where that line starts.
+std::pair<qint64, qsizetype> AppendLinesFrom(const DataLines& lines, qint64 line, qsizetype start, QStringList& out,
+                                             qint64 maxLines, qsizetype maxChars)
+{
+    const qint64 last = std::min<qint64>(lines.count(), line + std::max<qint64>(maxLines, 0));
+    for (; line < last && !lines.emptyAt(start); ++line)
+        out.append(maxChars < 0 ? lines.lineAt(start, &start) : lines.linePrefixAt(start, maxChars, &start));
+    return {line, start};
+}
+
+// Calls visit(line, start) for the first line of every label, in order.
+template <typename Visit>
+void ForEachLabelStart(const DataLines& lines, Visit&& visit)
+{
+    bool inLabel = false;
+    const int count = lines.count();
+    qsizetype start = count > 0 ? lines.startOf(0) : 0;
+    for (int i = 0; i < count; ++i, start = lines.startAfter(start)) {
+        const bool empty = lines.emptyAt(start);
+        if (!empty && !inLabel)
+            visit(i, start);
+        inLabel = !empty;
+    }
 }
 
 // QString::fromUtf8 drops a byte-order mark at the start of its input; inside
@@ -284,12 +318,48 @@ QString plainFileRefusal(PlainFileOpen result, const QString& path, const QStrin
     return QStringLiteral("Cannot open file %1").arg(path);
 }
 
+qsizetype DataLines::startOf(int i) const
+{
+    qsizetype start = m_wide ? qsizetype(m_marks64[i / MarkStride]) : qsizetype(m_marks32[i / MarkStride]);
+    for (int k = i % MarkStride; k > 0; --k)
+        start = startAfter(start);
+    return start;
+}
+
+qsizetype DataLines::startAfter(qsizetype start) const
+{
+    const char* const data = m_bytes.constData();
+    const char* const end = data + m_end;
+    const char* p = FindBreak(data + std::min(start, m_end), end);
+    if (p == end)
+        return m_end;
+    p += *p == '\r' && p + 1 < end && p[1] == '\n' ? 2 : 1;
+    return p - data;
+}
+
 QString DataLines::line(int i) const
 {
-    if (i < 0 || i >= m_count)
-        return QString();
-    const char* const begin = m_bytes.constData() + lineStart(i);
+    return i < 0 || i >= m_count ? QString() : lineAt(startOf(i));
+}
+
+qsizetype DataLines::startAfterBreak(const char* p) const
+{
+    const char* const data = m_bytes.constData();
+    const char* const end = data + m_end;
+    if (p >= end)
+        return m_end;
+    if (!IsBreak(*p))
+        return startAfter(p - data);
+    p += *p == '\r' && p + 1 < end && p[1] == '\n' ? 2 : 1;
+    return p - data;
+}
+
+QString DataLines::lineAt(qsizetype start, qsizetype* next) const
+{
+    const char* const begin = m_bytes.constData() + std::min(start, m_end);
     const char* const end = FindBreak(begin, m_bytes.constData() + m_end);
+    if (next)
+        *next = startAfterBreak(end);
     if (m_utf8)
         return DecodeUtf8(begin, end - begin);
     return decodeWindows1252(QByteArrayView(begin, end - begin));
@@ -302,10 +372,7 @@ QString DataLines::decode(QByteArrayView bytes) const
 
 bool DataLines::lineIsEmpty(int i) const
 {
-    if (i < 0 || i >= m_count)
-        return true;
-    const qsizetype start = lineStart(i);
-    return start == m_end || IsBreak(m_bytes.constData()[start]);
+    return i < 0 || i >= m_count || emptyAt(startOf(i));
 }
 
 void DataLines::clear()
@@ -317,8 +384,8 @@ void DataLines::clear()
     m_utf8 = true;
     m_utf16 = false;
     m_wide = false;
-    m_starts32 = QList<quint32>();
-    m_starts64 = QList<quint64>();
+    m_marks32 = QList<quint32>();
+    m_marks64 = QList<quint64>();
 }
 
 void DataLines::setLines(const QStringList& lines)
@@ -338,8 +405,9 @@ QStringList DataLines::toStringList() const
 {
     QStringList lines;
     lines.reserve(m_count);
+    qsizetype start = m_count > 0 ? startOf(0) : 0;
     for (int i = 0; i < m_count; ++i)
-        lines.append(line(i));
+        lines.append(lineAt(start, &start));
     return lines;
 }
 
@@ -428,53 +496,46 @@ void DataLines::index(qsizetype begin)
     const char* const first = data + begin;
     const char* const end = data + m_end;
 
-    // Count first, so the offsets take exactly the room they need.
-    qsizetype count = 0;
-    ForEachLineStart(first, end, [&count](const char*) { return ++count < MaxLines; });
-
-    m_count = int(count);
     m_wide = m_end > qsizetype(std::numeric_limits<quint32>::max());
-    if (m_wide)
-        FillStarts(m_starts64, count, data, first, end);
-    else
-        FillStarts(m_starts32, count, data, first, end);
+    m_count = int(m_wide ? MarkLines(m_marks64, MarkStride, data, first, end)
+                         : MarkLines(m_marks32, MarkStride, data, first, end));
 }
 
 QVector<qint32> buildLabelIndex(const DataLines& lines)
 {
     QVector<qint32> starts;
-    bool inLabel = false;
-    const int count = lines.count();
-    for (int i = 0; i < count; ++i) {
-        const bool empty = lines.lineIsEmpty(i);
-        if (!empty && !inLabel) {
-            starts.append(i);
-            inLabel = true;
-        } else if (empty) {
-            inLabel = false;
-        }
-    }
+    ForEachLabelStart(lines, [&starts](int line, qsizetype) { starts.append(line); });
     return starts;
 }
 
 void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out)
 {
-    if (first < 0)
-        return;
-    for (int i = first; i < lines.count() && !lines.lineIsEmpty(i); ++i)
-        out.append(lines.line(i));
+    if (first >= 0 && first < lines.count())
+        AppendLinesFrom(lines, first, lines.startOf(first), out, lines.count(), -1);
 }
 
 QString DataLines::linePrefix(int i, qsizetype maxChars) const
 {
-    if (i < 0 || i >= m_count || maxChars <= 0)
+    if (i < 0 || i >= m_count)
         return QString();
-    const char* const begin = m_bytes.constData() + lineStart(i);
+    return linePrefixAt(startOf(i), maxChars);
+}
+
+QString DataLines::linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* next) const
+{
+    if (maxChars <= 0) {
+        if (next)
+            *next = startAfter(start);
+        return QString();
+    }
+    const char* const begin = m_bytes.constData() + std::min(start, m_end);
     const char* const contentEnd = m_bytes.constData() + m_end;
     // A character takes at most three bytes per UTF-16 unit; the three more
     // make up for a character cut at the end.
     const qsizetype cap = m_utf8 ? 3 * maxChars + 3 : maxChars;
     const char* const end = FindBreak(begin, contentEnd - begin > cap ? begin + cap : contentEnd);
+    if (next)
+        *next = startAfterBreak(end);
     QString text = m_utf8 ? DecodeUtf8(begin, end - begin) : decodeWindows1252(QByteArrayView(begin, end - begin));
     if (text.size() > maxChars) {
         text.truncate(maxChars);
@@ -486,9 +547,71 @@ QString DataLines::linePrefix(int i, qsizetype maxChars) const
 
 void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
 {
-    if (first < 0)
+    if (first >= 0 && first < lines.count())
+        AppendLinesFrom(lines, first, lines.startOf(first), out, maxLines, std::max<qsizetype>(maxChars, 0));
+}
+
+LabelIndex::LabelIndex(const DataLines& lines)
+{
+    ForEachLabelStart(lines, [this](int line, qsizetype start) {
+        if (m_count % MarkStride == 0)
+            m_marks.append(Mark{line, start});
+        ++m_count;
+    });
+    m_marks.squeeze();
+}
+
+LabelIndex::Mark LabelIndex::find(const DataLines& lines, qint32 k) const
+{
+    if (k == m_nextLabel)
+        return m_next;
+    Mark at = m_marks[k / MarkStride];
+    const int count = lines.count();
+    for (int skip = k % MarkStride; skip > 0; --skip) {
+        // Past this label's lines, then past the empty lines after it.
+        while (at.line < count && !lines.emptyAt(at.start)) {
+            ++at.line;
+            at.start = lines.startAfter(at.start);
+        }
+        while (at.line < count && lines.emptyAt(at.start)) {
+            ++at.line;
+            at.start = lines.startAfter(at.start);
+        }
+    }
+    return at;
+}
+
+void LabelIndex::appendLabel(const DataLines& lines, qint32 k, QStringList& out) const
+{
+    if (k < 0 || k >= m_count)
         return;
-    const qint64 last = std::min<qint64>(lines.count(), static_cast<qint64>(first) + std::max(maxLines, 0));
-    for (int i = first; i < last && !lines.lineIsEmpty(i); ++i)
-        out.append(lines.linePrefix(i, maxChars));
+    const Mark at = find(lines, k);
+    const auto [line, start] = AppendLinesFrom(lines, at.line, at.start, out, lines.count(), -1);
+    rememberNext(lines, k, Mark{qint32(line), start});
+}
+
+void LabelIndex::rememberNext(const DataLines& lines, qint32 k, Mark at) const
+{
+    // The lines in order are the common case: printing, a preview page.
+    // From the empty line after label k, past the empty lines.
+    m_nextLabel = -1;
+    if (k + 1 >= m_count || (k + 1) % MarkStride == 0 || !lines.emptyAt(at.start))
+        return;
+    const int count = lines.count();
+    while (at.line < count && lines.emptyAt(at.start)) {
+        ++at.line;
+        at.start = lines.startAfter(at.start);
+    }
+    m_nextLabel = k + 1;
+    m_next = at;
+}
+
+void LabelIndex::appendLabel(const DataLines& lines, qint32 k, QStringList& out, int maxLines, qsizetype maxChars) const
+{
+    if (k < 0 || k >= m_count)
+        return;
+    const Mark at = find(lines, k);
+    const auto [line, start] = AppendLinesFrom(lines, at.line, at.start, out, maxLines,
+                                               std::max<qsizetype>(maxChars, 0));
+    rememberNext(lines, k, Mark{qint32(line), start});
 }

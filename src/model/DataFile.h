@@ -1,8 +1,9 @@
 #pragma once
 // The lines of a plain-text data file, held compactly: the file's bytes once
-// and the offset at which each line starts, decoded to text one line at a
-// time on demand. A data file of a million labels is five million lines; as
-// separate strings they would take several times the file's size.
+// and the offset at which every 64th line starts, decoded to text one line at
+// a time on demand. A data file of a million labels is five million lines; as
+// separate strings they would take several times the file's size, and even
+// an offset for every line would add a quarter of it.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -64,7 +65,7 @@ public:
     // itself and reads it through content() and decode().
     bool loadFromFile(const QString& path, QString* error = nullptr, bool cutLines = true);
     // The largest data file read: about four million labels of four lines.
-    // With the line offsets the lines take at most three times this.
+    // The marks of its lines and labels add at most a quarter of it.
     static constexpr qint64 MaxDataFileBytes = qint64(256) << 20;
     // Cuts bytes into lines at every CR, every LF and every CR LF (one break).
     // A NUL byte ends the content; a break at the very end adds no line. The
@@ -89,8 +90,28 @@ public:
     // Whether the content was UTF-16 text.
     bool fromUtf16() const { return m_utf16; }
 
+    // Where the lines are in the bytes as held (see content()), for walking
+    // through them in order without counting from a mark each time:
+    // startOf(i) is where line i starts (0 <= i < count()), startAfter(s)
+    // where the line after the one starting at s starts, emptyAt(s) whether
+    // the line at s has no characters, lineAt(s) and linePrefixAt(s, n) its
+    // text or the first n characters of it (and, given next, where the line
+    // after it starts, found on the way).
+    qsizetype startOf(int i) const;
+    qsizetype startAfter(qsizetype start) const;
+    bool emptyAt(qsizetype start) const
+    {
+        return start >= m_end || m_bytes.constData()[start] == '\r' || m_bytes.constData()[start] == '\n';
+    }
+    QString lineAt(qsizetype start, qsizetype* next = nullptr) const;
+    QString linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* next = nullptr) const;
+
 private:
-    qsizetype lineStart(int i) const { return m_wide ? qsizetype(m_starts64[i]) : qsizetype(m_starts32[i]); }
+    // Lines between two marks: a line is found from the mark before it.
+    static constexpr int MarkStride = 64;
+    // Where the line after p starts, p being where a line's text stopped:
+    // at its break or the content's end, or (cut short) inside its text.
+    qsizetype startAfterBreak(const char* p) const;
     // Indexes the line starts of m_bytes from offset begin to m_end.
     void index(qsizetype begin);
 
@@ -100,14 +121,47 @@ private:
     int m_count = 0;
     bool m_utf8 = true;
     bool m_utf16 = false;
-    bool m_wide = false;       // offsets need 64 bits (content of 4 GiB or more)
-    QList<quint32> m_starts32; // line starts as byte offsets into m_bytes
-    QList<quint64> m_starts64;
+    bool m_wide = false;      // offsets need 64 bits (content of 4 GiB or more)
+    QList<quint32> m_marks32; // where lines 0, MarkStride, 2 * MarkStride... start
+    QList<quint64> m_marks64;
 };
 
 // The line numbers at which labels begin: every maximal run of non-empty
 // lines is one label, so leading, repeated and trailing empty lines make none.
 QVector<qint32> buildLabelIndex(const DataLines& lines);
+
+// The labels of a data file's lines (as buildLabelIndex finds them), held
+// compactly: where every 32nd label starts, the others found from there.
+// A million labels take half a megabyte.
+class LabelIndex {
+public:
+    LabelIndex() = default;
+    explicit LabelIndex(const DataLines& lines);
+    qint32 count() const { return m_count; }
+    // Appends the lines of label k (see appendLabelLines); appends nothing
+    // when k is out of range. Never clears out.
+    void appendLabel(const DataLines& lines, qint32 k, QStringList& out) const;
+    void appendLabel(const DataLines& lines, qint32 k, QStringList& out, int maxLines, qsizetype maxChars) const;
+
+private:
+    static constexpr int MarkStride = 32;
+    struct Mark {
+        qint32 line;     // the label's first line
+        qsizetype start; // where that line starts (see DataLines::startOf)
+    };
+    // The first line of label k and where it starts.
+    Mark find(const DataLines& lines, qint32 k) const;
+    // Keeps where label k + 1 starts, found from `at`, where label k ended.
+    void rememberNext(const DataLines& lines, qint32 k, Mark at) const;
+
+    qint32 m_count = 0;
+    QList<Mark> m_marks; // labels 0, MarkStride, 2 * MarkStride...
+    // Where the label after the one read last starts, so that labels read
+    // in order are not looked for from their mark: m_next is label
+    // m_nextLabel's (-1 for none). The index is used from one thread.
+    mutable qint32 m_nextLabel = -1;
+    mutable Mark m_next{0, 0};
+};
 
 // Appends the lines of the label that starts at line first, in file order,
 // up to the next empty line or the end. Appends nothing when first is out of

@@ -58,14 +58,14 @@ bool TDATAINFO::LOADDATA()
         isTable_ = true;
         applyTableSettings();
     } else {
-        disguised_ = looksLikeTable(FILECONTENT, labelIndex_.size());
+        disguised_ = looksLikeTable(FILECONTENT, labelIndex_.count());
     }
     return result;
 }
 
 void TDATAINFO::reindex()
 {
-    labelIndex_ = buildLabelIndex(FILECONTENT);
+    labelIndex_ = LabelIndex(FILECONTENT);
     table_.clear();
     isTable_ = false;
     names_ = false;
@@ -90,7 +90,7 @@ qint32 TDATAINFO::labelsInIndex() const
 {
     if (isTable_)
         return std::max(table_.rowCount() - (names_ ? 1 : 0), 0);
-    return static_cast<qint32>(labelIndex_.size());
+    return labelIndex_.count();
 }
 
 qint32 TDATAINFO::LABELCOUNT() const
@@ -106,7 +106,7 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
     if (isTable_)
         lines += layout_.expand(table_.row(index + (names_ ? 1 : 0)));
     else
-        appendLabelLines(FILECONTENT, labelIndex_[index], lines);
+        labelIndex_.appendLabel(FILECONTENT, index, lines);
     return true;
 }
 
@@ -115,7 +115,7 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizety
     if (index < 0 || index >= labelsInIndex())
         return false;
     if (!isTable_) {
-        appendLabelLines(FILECONTENT, labelIndex_[index], lines, maxLines, maxChars);
+        labelIndex_.appendLabel(FILECONTENT, index, lines, maxLines, maxChars);
         return true;
     }
     const QStringList label = layout_.expand(table_.row(index + (names_ ? 1 : 0), maxChars));

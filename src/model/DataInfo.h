@@ -62,7 +62,7 @@ public:
     bool pictureLoaded() const { return picLoaded_; }
 
 private:
-    QVector<qint32> labelIndex_;
+    LabelIndex labelIndex_;
     TableSettings tableSettings_;
     DataTable table_;
     bool isTable_ = false;

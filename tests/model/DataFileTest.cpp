@@ -291,3 +291,50 @@ TEST(LabelIndex, AppendLabelLinesAppendsAndStopsAtTheEnd)
     EXPECT_EQ(Label(lines, -1), QStringList{});
     EXPECT_EQ(Label(lines, 5), QStringList{});
 }
+
+TEST(LabelIndex, FindsEveryLineAndLabelPastTheMarks)
+{
+    // Content of hundreds of lines and labels, so that lines and labels are
+    // found from marks many lines or labels before them, in any order.
+    std::mt19937 random(20261207);
+    const char alphabet[] = {'a', 'b', ' ', '\r', '\n', '\n', '\r', 'c'};
+    for (int round = 0; round < 60; ++round) {
+        QByteArray bytes;
+        const int length = 500 + int(random() % 3000);
+        for (int i = 0; i < length; ++i)
+            bytes += alphabet[random() % 8];
+        const QStringList expected = ReferenceLines(bytes);
+        const DataLines lines = FromBytes(bytes);
+        ASSERT_EQ(lines.count(), expected.size());
+        for (int n = 0; n < 200; ++n) {
+            const int i = int(random() % unsigned(expected.size()));
+            ASSERT_EQ(lines.line(i), expected[i]) << i;
+            ASSERT_EQ(lines.lineIsEmpty(i), expected[i].isEmpty()) << i;
+        }
+        const QVector<qint32> firsts = buildLabelIndex(lines);
+        const LabelIndex index(lines);
+        ASSERT_EQ(index.count(), firsts.size());
+        const auto whole = [&](qint32 k) {
+            QStringList got{"kept"};
+            index.appendLabel(lines, k, got);
+            return got == QStringList{"kept"} + Label(lines, firsts[k]);
+        };
+        // Backwards each label is found from its mark; forwards, from where
+        // the label before ended, also when that one was cut short.
+        for (qint32 k = index.count() - 1; k >= 0; --k)
+            ASSERT_TRUE(whole(k)) << k;
+        for (qint32 k = 0; k < index.count(); ++k) {
+            ASSERT_TRUE(whole(k)) << k;
+            QStringList cut;
+            index.appendLabel(lines, k, cut, 2, 1);
+            QStringList expectedCut = Label(lines, firsts[k]).mid(0, 2);
+            for (QString& line : expectedCut)
+                line.truncate(1);
+            ASSERT_EQ(cut, expectedCut) << k;
+        }
+        QStringList none;
+        index.appendLabel(lines, -1, none);
+        index.appendLabel(lines, index.count(), none);
+        EXPECT_TRUE(none.isEmpty());
+    }
+}
