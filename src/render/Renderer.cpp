@@ -408,16 +408,20 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
 
     if (format.TEXTSHRINKTOFIT) {
         const int size = font.size;
-        // The width first, then the height, as the one-point steps go.
+        // The width first, then the height, as the one-point steps go. The
+        // ratio only gives the size to start from; an empty text in a text
+        // area of negative size (insets wider than the label) starts at 0.
         if (longestWidth > area.width())
-            font.size = ShrunkSize(canvas, font, font.size,
-                                   static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth,
-                                   [&] { return canvas.textWidth(longestText) <= area.width(); });
+            font.size = ShrunkSize(
+                canvas, font, font.size,
+                longestWidth > 0 ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth : 0,
+                [&] { return canvas.textWidth(longestText) <= area.width(); });
         canvas.setFont(font);
         const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * n;
         if (blockHeight > area.height())
             font.size = ShrunkSize(
-                canvas, font, font.size, static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight,
+                canvas, font, font.size,
+                blockHeight > 0 ? static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight : 0,
                 [&] { return static_cast<qint64>(canvas.textHeight(longestText)) * n <= area.height(); });
         canvas.setFont(font);
         if (font.size != size) {
