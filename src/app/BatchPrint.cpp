@@ -86,6 +86,15 @@ bool parsePages(const QString& text, qint32& from, qint32& to)
     return from >= 1 && to >= from;
 }
 
+// False, after saying so, when the data gives no label to print.
+bool holdsLabels(const TDATAINFO& data)
+{
+    if (data.labelsInIndex() != 0)
+        return true;
+    messageSeam().warning(QStringLiteral("The data file '") + data.FULLFILENAME + QStringLiteral("' holds no labels."));
+    return false;
+}
+
 // Reads the data file the job names, or the one given in its place. Says
 // what went wrong itself.
 bool loadData(TJOB& job, const QString& dataFile)
@@ -115,10 +124,8 @@ bool loadData(TJOB& job, const QString& dataFile)
         FNLOGERROR(8, text, false, true);
         return false;
     }
-    if (data.labelsInIndex() == 0) {
-        messageSeam().warning(QStringLiteral("The data file '") + name + QStringLiteral("' holds no labels."));
+    if (!holdsLabels(data))
         return false;
-    }
     if (data.isTable() && !data.table().note().isEmpty())
         toStderr(data.table().note());
     return true;
@@ -142,12 +149,7 @@ bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
         messageSeam().warning(problem);
         return false;
     }
-    if (data.labelsInIndex() == 0) {
-        messageSeam().warning(QStringLiteral("The data file '") + data.FULLFILENAME
-                              + QStringLiteral("' holds no labels."));
-        return false;
-    }
-    return true;
+    return holdsLabels(data);
 }
 
 // "page 120 of 1000" on one line of the terminal, rewritten as pages go out.
