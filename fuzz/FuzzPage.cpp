@@ -102,10 +102,13 @@ int FuzzPage(const std::uint8_t* data, std::size_t size)
     const double largest = TFONT::MaxPoints * (params.ToPrinter ? 1.0 : params.FontScale);
     for (const CanvasOp& op : recording.ops(CanvasOp::Text)) {
         FUZZ_CHECK("page", op.font.size <= std::ceil(std::max(largest, 14 * params.FontScale)) + 1);
-        // A line is cut where i's (a pixel per point here) would overfill
-        // the text area, whose labels differ by a rounded pixel at most.
+        // A label holds 10 000 lines of 10 000 characters at most, and only
+        // lines within three line heights (2 x size pixels here) of the text
+        // area are drawn.
+        FUZZ_CHECK("page", op.text.size() <= 10000);
         if (op.font.size >= 1)
-            FUZZ_CHECK("page", op.text.size() <= std::max(0, op.rect.width()) + 2 + 16);
+            FUZZ_CHECK("page",
+                       op.y > op.rect.top - 4 * 2 * op.font.size && op.y < op.rect.bottom + 3 * 2 * op.font.size);
     }
     return 0;
 }

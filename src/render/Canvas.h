@@ -106,6 +106,12 @@ public:
     // Lays a line out in the current font: its width, and its drawing for
     // drawTextBlock in the same font.
     virtual ShapedText shapeText(const QString& text) = 0;
+    // The width shapeText gives a line, without keeping its drawing: lines
+    // that are measured but not drawn cost no glyphs.
+    virtual int lineWidth(const QString& text) { return shapeText(text).width; }
+    // Where tabs in a line stop: every `pixels` device pixels from the line's
+    // start. Until it is set, the canvas's own default.
+    virtual void setTabDistance(double pixels) { (void)pixels; }
     // Draws the lines of one block of text, shaped in the current font, in
     // the font's colour on a clear background, cut at clip. The block is
     // drawn as one: one text colour, and the clip set only when some line

@@ -10,12 +10,23 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <ranges>
 
 namespace {
 
 // Fonts kept per canvas: enough for a page's shrink-to-fit sizes and the
 // placeholders without growing without bound.
 constexpr std::size_t FontCacheSize = 48;
+
+// Lines kept laid out per font, and widths of lines measured but not drawn;
+// the oldest go all at once.
+constexpr qsizetype ShapedLinesKept = 256;
+constexpr qsizetype WidthsKept = 4096;
+// Texts at least this long keep their measured advance: shrink-to-fit
+// measures a long line of every label again at each size it tries.
+constexpr qsizetype LongText = 64;
+// Lines at least this long are measured without keeping their glyphs.
+constexpr qsizetype LongLine = 512;
 
 // The largest glyphs, in pixels, that QPainter keeps in its own glyph cache;
 // above it this canvas keeps its own, up to a size where few glyphs fit on a
@@ -172,7 +183,7 @@ PainterCanvas::FontEntry* PainterCanvas::currentFont()
     if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
         f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
     auto entry = std::make_unique<FontEntry>(
-        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}, {}});
+        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}, {}, {}, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
@@ -191,7 +202,14 @@ int PainterCanvas::textWidth(const QString& text)
 {
     if (font_.size < 1 || text.isEmpty())
         return 0;
-    return currentFont()->metrics.horizontalAdvance(text);
+    FontEntry* f = currentFont();
+    if (text.size() < LongText)
+        return wholeWidth(*f, text);
+    if (const auto kept = f->advances.constFind(text); kept != f->advances.constEnd())
+        return *kept;
+    if (f->advances.size() >= WidthsKept)
+        f->advances.clear();
+    return *f->advances.insert(text, wholeWidth(*f, text));
 }
 
 int PainterCanvas::textHeight(const QString&)
@@ -256,17 +274,98 @@ namespace {
 // A line laid out on the canvas's device: its glyphs, placed relative to
 // the line's top-left corner with the baseline at the font's whole-pixel
 // ascent, where drawText puts it.
+// The ink of one run's glyphs, each relative to the glyph's position, and
+// how far any of them reaches left and right of its position.
+struct RunInk {
+    std::vector<QRectF> glyphs;
+    double left = 0;
+    double right = 0;
+    bool ascending = true; // no glyph lies left of the one before
+};
+
 class LaidOutLine : public TextShape {
 public:
     QList<QGlyphRun> runs;
-    // The union of the glyphs' ink, once drawn.
+    // The union of the glyphs' ink and each run's, once drawn.
     mutable std::optional<QRectF> ink;
+    mutable std::vector<RunInk> runInk;
 };
 
-// Lines kept laid out per font; the oldest go all at once.
-constexpr qsizetype ShapedLinesKept = 256;
-
 } // namespace
+
+bool PainterCanvas::layOut(FontEntry& f, const QString& text, QTextLine& line)
+{
+    // The shaping drawText does: left to right as the painter lays text out,
+    // on this device, in one line however long.
+    // One layout per font serves every line: it keeps the font's engines.
+    if (!f.layout) {
+        f.layout = std::make_unique<QTextLayout>(QString(), f.font, device_);
+        f.layout->setTextOption(lineOption());
+        // Without its cache the layout lets go of its glyphs when it ends
+        // and shapes the text again for glyphRuns().
+        f.layout->setCacheEnabled(true);
+    }
+    QTextLayout& layout = *f.layout;
+    layout.setText(text);
+    layout.beginLayout();
+    line = layout.createLine();
+    layout.endLayout();
+    return line.isValid() && line.textLength() == text.size() && layout.lineCount() == 1;
+}
+
+QTextOption PainterCanvas::lineOption() const
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(active_ ? painter_->layoutDirection() : Qt::LeftToRight);
+    // The layout counts tab distances in pixels of a 96 DPI screen and
+    // scales them to the device itself.
+    if (tabDistance_ > 0)
+        option.setTabStopDistance(device_ && device_->logicalDpiY() > 0 ? tabDistance_ * 96.0 / device_->logicalDpiY()
+                                                                        : tabDistance_);
+    return option;
+}
+
+bool PainterCanvas::drawnWhole(const FontEntry& f)
+{
+    return f.font.underline() || f.font.strikeOut() || f.font.overline();
+}
+
+int PainterCanvas::wholeWidth(FontEntry& f, const QString& text)
+{
+    if (tabDistance_ > 0 && text.contains(u'\t')) {
+        QTextLayout layout(text, f.font, device_);
+        layout.setTextOption(lineOption());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (line.isValid() && layout.lineCount() == 1)
+            return qRound(line.horizontalAdvance());
+    }
+    return f.metrics.horizontalAdvance(text);
+}
+
+int PainterCanvas::lineWidth(const QString& text)
+{
+    // A line of ordinary length is laid out with its glyphs at once: most
+    // lines measured are drawn next.
+    if (text.size() < LongLine)
+        return shapeText(text).width;
+    if (font_.size < 1)
+        return 0;
+    FontEntry* f = currentFont();
+    if (const auto kept = f->shaped.constFind(text); kept != f->shaped.constEnd())
+        return kept->width;
+    if (const auto kept = f->widths.constFind(text); kept != f->widths.constEnd())
+        return *kept;
+    if (f->widths.size() >= WidthsKept)
+        f->widths.clear();
+    QTextLine line;
+    const int width = !drawnWhole(*f) && layOut(*f, text, line) ? qRound(line.horizontalAdvance())
+                                                                : wholeWidth(*f, text);
+    f->widths.insert(text, width);
+    return width;
+}
 
 ShapedText PainterCanvas::shapeText(const QString& text)
 {
@@ -280,32 +379,11 @@ ShapedText PainterCanvas::shapeText(const QString& text)
         f->shaped.clear();
     // Underlined and struck-out text is drawn whole by the painter, which
     // draws its lines; so is text the layout would break (a line separator).
-    const auto measuredWhole = [&] {
-        shaped.width = f->metrics.horizontalAdvance(text);
+    QTextLine line;
+    if (drawnWhole(*f) || !layOut(*f, text, line)) {
+        shaped.width = wholeWidth(*f, text);
         return *f->shaped.insert(text, shaped);
-    };
-    if (f->font.underline() || f->font.strikeOut() || f->font.overline())
-        return measuredWhole();
-    // The shaping drawText does: left to right as the painter lays text out,
-    // on this device, in one line however long.
-    // One layout per font serves every line: it keeps the font's engines.
-    if (!f->layout) {
-        f->layout = std::make_unique<QTextLayout>(QString(), f->font, device_);
-        QTextOption option;
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setTextDirection(active_ ? painter_->layoutDirection() : Qt::LeftToRight);
-        f->layout->setTextOption(option);
-        // Without its cache the layout lets go of its glyphs when it ends
-        // and shapes the text again for glyphRuns().
-        f->layout->setCacheEnabled(true);
     }
-    QTextLayout& layout = *f->layout;
-    layout.setText(text);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid() || line.textLength() != text.size() || layout.lineCount() != 1)
-        return measuredWhole();
     shaped.width = qRound(line.horizontalAdvance());
     auto shape = std::make_shared<LaidOutLine>();
     shape->runs = line.glyphRuns();
@@ -318,6 +396,20 @@ ShapedText PainterCanvas::shapeText(const QString& text)
     }
     shaped.shape = std::move(shape);
     return *f->shaped.insert(text, shaped);
+}
+
+void PainterCanvas::setTabDistance(double pixels)
+{
+    if (pixels == tabDistance_)
+        return;
+    tabDistance_ = pixels;
+    // Lines laid out with the old stops measure and draw otherwise now.
+    for (const auto& font : fonts_) {
+        font->shaped.clear();
+        font->widths.clear();
+        font->advances.clear();
+        font->layout.reset();
+    }
 }
 
 const QRectF& PainterCanvas::inkBounds(FontEntry& font, const QRawFont& raw, quint32 glyph)
@@ -340,26 +432,36 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
     constexpr double Smoothing = 2;
     const QRectF inside(clip.left + Smoothing, clip.top + Smoothing, clip.width() - 2 * Smoothing,
                         clip.height() - 2 * Smoothing);
+    const auto inkOf = [&](const LaidOutLine& laid) {
+        if (laid.ink)
+            return;
+        QRectF ink;
+        for (const QGlyphRun& run : laid.runs) {
+            const QRawFont raw = run.rawFont();
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            RunInk& runInk = laid.runInk.emplace_back();
+            for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+                const QRectF& glyph = inkBounds(*f, raw, indexes[i]);
+                runInk.glyphs.push_back(glyph);
+                if (i > 0 && positions[i].x() < positions[i - 1].x())
+                    runInk.ascending = false;
+                if (glyph.isEmpty())
+                    continue;
+                ink |= glyph.translated(positions[i]);
+                runInk.left = std::min(runInk.left, glyph.left());
+                runInk.right = std::max(runInk.right, glyph.right());
+            }
+        }
+        laid.ink = ink;
+    };
     bool overflows = false;
     for (const PlacedText& placed : lines) {
         const auto* laid = dynamic_cast<const LaidOutLine*>(placed.line->shape.get());
         if (!laid) {
             overflows = !placed.line->text.isEmpty();
         } else {
-            if (!laid->ink) {
-                QRectF ink;
-                for (const QGlyphRun& run : laid->runs) {
-                    const QRawFont raw = run.rawFont();
-                    const QList<quint32> indexes = run.glyphIndexes();
-                    const QList<QPointF> positions = run.positions();
-                    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-                        const QRectF& glyph = inkBounds(*f, raw, indexes[i]);
-                        if (!glyph.isEmpty())
-                            ink |= glyph.translated(positions[i]);
-                    }
-                }
-                laid->ink = ink;
-            }
+            inkOf(*laid);
             overflows = !laid->ink->isEmpty() && !inside.contains(laid->ink->translated(placed.x, placed.y));
         }
         if (overflows)
@@ -369,6 +471,8 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
         beginClip(clip);
     painter_->setPen(font_.color);
     textPen_ = true;
+    const QRectF reach(clip.left - Smoothing, clip.top - Smoothing, clip.width() + 2 * Smoothing,
+                       clip.height() + 2 * Smoothing);
 
     // The glyphs of the whole block go out together, one run for each font
     // the lines use (a fallback font for characters the label font lacks).
@@ -390,22 +494,56 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
             if (f->largeOnImage)
                 drawLargeText(*f, QPoint(placed.x, placed.y + f->metrics.ascent()), placed.line->text);
             else
-                painter_->drawText(QPoint(placed.x, placed.y + f->metrics.ascent()), placed.line->text);
+                drawWhole(*f, placed.x, placed.y, placed.line->text);
             continue;
         }
         if (f->largeOnImage) {
-            drawLargeText(*f, QPoint(placed.x, placed.y + f->metrics.ascent()), placed.line->text, &laid->runs);
+            drawLargeText(*f, QPoint(placed.x, placed.y + f->metrics.ascent()), placed.line->text, &laid->runs,
+                          overflows && !keepHiddenGlyphs_ ? &reach : nullptr);
             continue;
         }
         const QPointF origin(placed.x, placed.y);
-        for (const QGlyphRun& run : laid->runs) {
+        inkOf(*laid);
+        if (overflows && !keepHiddenGlyphs_ && !laid->ink->isEmpty()
+            && !reach.intersects(laid->ink->translated(origin)))
+            continue; // nothing of it shows
+        for (qsizetype k = 0; k < laid->runs.size(); ++k) {
+            const QGlyphRun& run = laid->runs[k];
             const QRawFont raw = run.rawFont();
             auto batch = std::find_if(batches.begin(), batches.end(), [&](const Batch& b) { return b.font == raw; });
             if (batch == batches.end())
                 batch = batches.insert(batches.end(), Batch{raw, {}, {}});
-            batch->indexes += run.glyphIndexes();
-            for (const QPointF& at : run.positions())
-                batch->positions.append(at + origin);
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            if (!overflows || keepHiddenGlyphs_) {
+                batch->indexes += indexes;
+                for (const QPointF& at : positions)
+                    batch->positions.append(at + origin);
+                continue;
+            }
+            // Of a line that reaches beyond the clip only the glyphs whose
+            // ink can show there are drawn: a long line costs what shows.
+            // Where the glyphs go left to right, those are found by halves.
+            const RunInk& runInk = laid->runInk[static_cast<std::size_t>(k)];
+            const qsizetype count = std::min<qsizetype>(indexes.size(), positions.size());
+            qsizetype from = 0;
+            qsizetype to = count;
+            if (runInk.ascending) {
+                const auto x = [&](qsizetype i) { return positions[i].x() + origin.x(); };
+                const double lowest = reach.left() - runInk.right;
+                const double highest = reach.right() - runInk.left;
+                from = *std::ranges::partition_point(std::views::iota(qsizetype{0}, count),
+                                                     [&](qsizetype i) { return x(i) < lowest; });
+                to = *std::ranges::partition_point(std::views::iota(from, count),
+                                                   [&](qsizetype i) { return x(i) <= highest; });
+            }
+            for (qsizetype i = from; i < to; ++i) {
+                const QPointF at = positions[i] + origin;
+                if (!canShow(runInk.glyphs[static_cast<std::size_t>(i)], at, reach))
+                    continue;
+                batch->indexes.append(indexes[i]);
+                batch->positions.append(at);
+            }
         }
     }
     for (const Batch& batch : batches) {
@@ -419,7 +557,36 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
         endClip();
 }
 
-void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString& text, const QList<QGlyphRun>* runs)
+bool PainterCanvas::canShow(const QRectF& ink, QPointF at, const QRectF& reach)
+{
+    // A glyph without ink (a space) is kept where its origin lies within
+    // reach, so that the words that show stay apart for text extraction.
+    if (ink.isEmpty())
+        return reach.contains(at);
+    return reach.intersects(ink.translated(at));
+}
+
+void PainterCanvas::drawWhole(FontEntry& f, int x, int y, const QString& text)
+{
+    if (tabDistance_ > 0 && text.contains(u'\t')) {
+        // drawText at a point keeps the painter's own tab stops; a layout
+        // takes the canvas's.
+        QTextLayout layout(text, f.font, device_);
+        layout.setTextOption(lineOption());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (line.isValid()) {
+            line.setPosition(QPointF(0, 0));
+            layout.draw(painter_, QPointF(x, y + f.metrics.ascent() - line.ascent()));
+            return;
+        }
+    }
+    painter_->drawText(QPoint(x, y + f.metrics.ascent()), text);
+}
+
+void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString& text, const QList<QGlyphRun>* runs,
+                                  const QRectF* reach)
 {
     // The glyphs as the canvas laid them out (placed from the line's top),
     // or laid out here with the same shaping as drawText, on this device.
@@ -427,6 +594,7 @@ void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString&
     QPointF lineOrigin(origin.x(), origin.y() - font.metrics.ascent());
     if (!runs) {
         QTextLayout layout(text, font.font, device_);
+        layout.setTextOption(lineOption());
         layout.setCacheEnabled(true);
         layout.beginLayout();
         QTextLine line = layout.createLine();
@@ -442,10 +610,12 @@ void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString&
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+            const QPointF at = lineOrigin + positions[i];
+            if (reach && !canShow(inkBounds(font, raw, indexes[i]), at, *reach))
+                continue;
             const GlyphImage& glyph = glyphImage(font, raw, indexes[i]);
             if (glyph.image.isNull())
                 continue;
-            const QPointF at = lineOrigin + positions[i];
             painter_->drawImage(QPoint(qRound(at.x()) + glyph.offset.x(), qRound(at.y()) + glyph.offset.y()),
                                 glyph.image);
         }

@@ -44,6 +44,8 @@ public:
     int textHeight(const QString& text) override;
     void textRect(const CanvasRect& clip, int x, int y, const QString& text) override;
     ShapedText shapeText(const QString& text) override;
+    int lineWidth(const QString& text) override;
+    void setTabDistance(double pixels) override;
     void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override;
     void polyline(std::span<const QPoint> points) override;
     void polygon(std::span<const QPoint> points) override;
@@ -51,6 +53,12 @@ public:
     void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
 
     QPainter* painter() const { return painter_; }
+
+    // A line that reaches beyond its block's clip is drawn only with the
+    // glyphs that can show inside it. Kept, every glyph goes to the device
+    // and the clip alone cuts them: the reference the cutting is checked
+    // against.
+    void setKeepHiddenGlyphs(bool keep) { keepHiddenGlyphs_ = keep; }
 
     // The QFont a canvas font becomes (without its colour).
     static QFont qfont(const CanvasFont& font);
@@ -85,12 +93,26 @@ private:
         // Lines laid out in this font: address labels repeat many of theirs.
         QHash<QString, ShapedText> shaped;
         std::unique_ptr<QTextLayout> layout;
+        // Widths of lines measured without their glyphs, and advances of
+        // long texts.
+        QHash<QString, int> widths;
+        QHash<QString, int> advances;
     };
 
     void init();
     void applyPen();
     FontEntry* currentFont();
-    void drawLargeText(FontEntry& font, QPoint origin, const QString& text, const QList<QGlyphRun>* runs = nullptr);
+    // Lays text out as one line of the font's layout; false when the layout
+    // breaks it (a line separator), which is then drawn whole.
+    bool layOut(FontEntry& f, const QString& text, QTextLine& line);
+    QTextOption lineOption() const;
+    // Underlined and struck-out text is drawn whole by the painter.
+    static bool drawnWhole(const FontEntry& f);
+    int wholeWidth(FontEntry& f, const QString& text);
+    void drawWhole(FontEntry& f, int x, int y, const QString& text);
+    static bool canShow(const QRectF& ink, QPointF at, const QRectF& reach);
+    void drawLargeText(FontEntry& font, QPoint origin, const QString& text, const QList<QGlyphRun>* runs = nullptr,
+                       const QRectF* reach = nullptr);
     const QRectF& inkBounds(FontEntry& font, const QRawFont& raw, quint32 glyph);
     // Clips to rect, within the caller's own clipping, until endClip().
     void beginClip(const CanvasRect& rect);
@@ -115,4 +137,6 @@ private:
     FontEntry* current_ = nullptr;           // the entry of font_, once looked up
     const FontEntry* painterFont_ = nullptr; // the entry the painter holds
     bool textPen_ = false;                   // the painter holds the text colour, not qpen_
+    double tabDistance_ = 0;                 // 0: the painter's own tab stops
+    bool keepHiddenGlyphs_ = false;
 };

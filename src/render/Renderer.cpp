@@ -88,6 +88,15 @@ constexpr int AlignFar = 2; // right, or bottom
 constexpr qint64 CoordinateLimit = 1 << 29;
 constexpr qint64 MaxSlotsDrawn = 20000;
 
+// What a label can hold: text beyond it is cut from the end before the
+// label is measured, so a data file of one line of a hundred megabytes
+// costs what ten thousand characters cost.
+constexpr int MaxLabelLines = 10000;
+constexpr qsizetype MaxLineChars = 10000;
+
+// Tabs stop every half inch of paper, in the preview as on the printer.
+constexpr double TabStopMU = 12700;
+
 int Nearest(double value)
 {
     if (!(value > -CoordinateLimit))
@@ -297,17 +306,6 @@ CanvasRect TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasR
     return area;
 }
 
-// How much of a label's text can be seen: at most maxLines lines of at most
-// maxChars characters. More lines than fit the text area at the smallest
-// size the text can take, or longer lines, show nothing more: shrink-to-fit
-// ends at that size for them anyway, and clipping cuts them there. Lines are
-// cut before they are measured or shaped, so a data file of one line of a
-// hundred megabytes costs what a label of it shows.
-struct TextBound {
-    int maxLines = 0;
-    qsizetype maxChars = 0;
-};
-
 // The label font at the size the text is drawn at before any shrinking.
 CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 {
@@ -315,30 +313,6 @@ CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
     if (!p.ToPrinter)
         font.size = Nearest(font.size * p.FontScale);
     return font;
-}
-
-// The bound for a text area of width x height pixels. It assumes no
-// character narrower than an "i" at the smallest size; a line of narrower
-// ones is cut where i's would still fill the width.
-TextBound VisibleTextBound(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, int width, int height)
-{
-    // Measured in the label font, then the canvas font is put back: what is
-    // drawn next (a placeholder) takes its style from the canvas as it was.
-    const CanvasFont before = canvas.font();
-    CanvasFont font = LabelFont(format, p);
-    if (format.TEXTSHRINKTOFIT && font.size > 1)
-        font.size = 1;
-    canvas.setFont(font);
-    constexpr int Sample = 16;
-    const qint64 sampleWidth = std::max(1, canvas.textWidth(QString(Sample, u'i')));
-    const qint64 lineHeight = std::max(1, canvas.textHeight(QStringLiteral("i")));
-    const qint64 w = std::clamp<qint64>(width, 0, CoordinateLimit);
-    const qint64 h = std::clamp<qint64>(height, 0, CoordinateLimit);
-    TextBound bound;
-    bound.maxChars = static_cast<qsizetype>(std::min<qint64>(w * Sample / sampleWidth + Sample, 1 << 24));
-    bound.maxLines = static_cast<int>(std::min<qint64>(h / lineHeight + 2, 1 << 24));
-    canvas.setFont(before);
-    return bound;
 }
 
 // Shrink-to-fit steps down one point at a time from `size`, which does not
@@ -374,92 +348,112 @@ int ShrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits
     return low;
 }
 
+// Lines that lie further than this many line heights above or below the
+// text area are not drawn: no glyph of theirs reaches into it.
+constexpr qint64 LinesOfInkReach = 3;
+
+qint64 FloorDiv(qint64 a, qint64 b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
 void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner,
-                   const QStringList& lines, const TextBound& bound)
+                   const QStringList& lines, TextDrawing drawing)
 {
     CanvasFont font = LabelFont(format, p);
-    // A line cut at the bound fills the width even at 1 point, so shrinking
-    // ends there: measuring it at every size on the way would cost the most
-    // where the label shows the least.
-    const bool overfull = std::any_of(lines.begin(), lines.end(),
-                                      [&](const QString& line) { return line.size() >= bound.maxChars - 1; });
-    if (format.TEXTSHRINKTOFIT && overfull && font.size > 1)
-        font.size = 1;
     canvas.setFont(font);
-
-    // Each line is laid out once at the size it is drawn at; its width and
-    // its drawing come from that one layout. Of equally wide lines the first
-    // is the longest.
-    std::vector<ShapedText> shaped;
-    shaped.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : lines)
-        shaped.push_back(canvas.shapeText(line));
-    std::size_t longest = shaped.size();
-    int longestWidth = 0;
-    for (std::size_t i = 0; i < shaped.size(); ++i) {
-        if (shaped[i].width > longestWidth) {
-            longest = i;
-            longestWidth = shaped[i].width;
-        }
-    }
-    const QString longestText = longest < shaped.size() ? shaped[longest].text : QString();
-    const int n = static_cast<int>(lines.size());
     const CanvasRect area = TextArea(format, p, inner);
+
+    // The whole block is measured and placed; only the drawing is cut to
+    // what can show. Of equally wide lines the first is the longest.
+    const std::size_t n = static_cast<std::size_t>(lines.size());
+    std::vector<int> widths(n);
+    const auto measure = [&] {
+        for (std::size_t i = 0; i < n; ++i)
+            widths[i] = canvas.lineWidth(lines[static_cast<qsizetype>(i)]);
+    };
+    measure();
+    std::size_t longest = n;
+    for (std::size_t i = 0; i < n; ++i)
+        if (widths[i] > (longest < n ? widths[longest] : 0))
+            longest = i;
+    const QString longestText = longest < n ? lines[static_cast<qsizetype>(longest)] : QString();
+    const qint64 lineCount = static_cast<qint64>(n);
 
     if (format.TEXTSHRINKTOFIT) {
         const int size = font.size;
+        const int longestWidth = longest < n ? widths[longest] : 0;
         // The width first, then the height, as the one-point steps go. The
         // ratio only gives the size to start from; an empty text in a text
         // area of negative size (insets wider than the label) starts at 0.
-        if (longestWidth > area.width())
-            font.size = ShrunkSize(
-                canvas, font, font.size,
-                longestWidth > 0 ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth : 0,
-                [&] { return canvas.textWidth(longestText) <= area.width(); });
+        if (longestWidth > area.width() && font.size > 1) {
+            // A line still too wide at one point ends the steps there:
+            // measured once, not at every size on the way.
+            CanvasFont smallest = font;
+            smallest.size = 1;
+            canvas.setFont(smallest);
+            if (drawing == TextDrawing::Visible && canvas.textWidth(longestText) > area.width())
+                font.size = 1;
+            else
+                font.size = ShrunkSize(
+                    canvas, font, font.size,
+                    longestWidth > 0 ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth : 0,
+                    [&] { return canvas.textWidth(longestText) <= area.width(); });
+        }
         canvas.setFont(font);
-        const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * n;
+        const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * lineCount;
         if (blockHeight > area.height())
             font.size = ShrunkSize(
                 canvas, font, font.size,
                 blockHeight > 0 ? static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight : 0,
-                [&] { return static_cast<qint64>(canvas.textHeight(longestText)) * n <= area.height(); });
+                [&] { return static_cast<qint64>(canvas.textHeight(longestText)) * lineCount <= area.height(); });
         canvas.setFont(font);
-        if (font.size != size) {
-            for (std::size_t i = 0; i < shaped.size(); ++i)
-                shaped[i] = canvas.shapeText(lines[static_cast<qsizetype>(i)]);
-            if (longest < shaped.size())
-                longestWidth = shaped[longest].width;
-        }
+        if (font.size != size)
+            measure();
     }
 
-    const int wl = longestWidth;
-    const int lh = canvas.textHeight(longestText);
-    int x = area.left;
+    // A long block's arithmetic is 64-bit; positions are held in the
+    // coordinate range when drawn.
+    const qint64 wl = longest < n ? widths[longest] : 0;
+    const qint64 lh = canvas.textHeight(longestText);
+    qint64 x = area.left;
     if (format.TEXTALIGNHORIZ == AlignCentre)
         x = area.left + (area.width() - wl) / 2;
     else if (format.TEXTALIGNHORIZ == AlignFar)
         x = area.right - wl;
-    // A label of very many lines makes a tall block; its arithmetic is 64-bit.
-    const qint64 blockHeight = static_cast<qint64>(lh) * n;
+    const qint64 blockHeight = lh * lineCount;
     qint64 y = area.top;
     if (format.TEXTALIGNVERT == AlignCentre)
         y = area.top + (area.height() - blockHeight) / 2;
     else if (format.TEXTALIGNVERT == AlignFar)
         y = area.bottom - blockHeight;
 
+    // The lines whose ink can reach the text area.
+    qint64 first = 0;
+    qint64 last = lineCount;
+    if (drawing == TextDrawing::Visible && lh > 0) {
+        const qint64 reach = LinesOfInkReach * lh;
+        first = std::max<qint64>(0, FloorDiv(area.top - reach - lh - y, lh) + 1);
+        last = std::min<qint64>(lineCount, FloorDiv(area.bottom + reach - y + lh - 1, lh));
+    }
+
     CanvasBrush brush = canvas.brush();
     brush.style = BrushStyle::Clear;
     canvas.setBrush(brush);
+    const auto held = [](qint64 v) { return static_cast<int>(std::clamp(v, -CoordinateLimit, CoordinateLimit)); };
+    std::vector<ShapedText> shaped;
+    shaped.reserve(static_cast<std::size_t>(std::max<qint64>(last - first, 0)));
+    for (qint64 i = first; i < last; ++i)
+        shaped.push_back(canvas.shapeText(lines[static_cast<qsizetype>(i)]));
     std::vector<PlacedText> placed(shaped.size());
-    for (std::size_t i = 0; i < shaped.size(); ++i) {
-        int dx = 0;
+    for (std::size_t k = 0; k < shaped.size(); ++k) {
+        const std::size_t i = static_cast<std::size_t>(first) + k;
+        qint64 dx = 0;
         if (format.TEXTJUSTIFY == AlignCentre)
-            dx = (wl - shaped[i].width) / 2;
+            dx = (wl - widths[i]) / 2;
         else if (format.TEXTJUSTIFY == AlignFar)
-            dx = wl - shaped[i].width;
-        const qint64 lineTop = y + static_cast<qint64>(lh) * static_cast<qint64>(i);
-        placed[i] = PlacedText{&shaped[i], x + dx,
-                               static_cast<int>(std::clamp(lineTop, -CoordinateLimit, CoordinateLimit))};
+            dx = wl - widths[i];
+        placed[k] = PlacedText{&shaped[k], held(x + dx), held(y + lh * static_cast<qint64>(i))};
     }
     canvas.drawTextBlock(area, placed);
 }
@@ -505,7 +499,7 @@ void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect
 
 } // namespace
 
-void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
+void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, TextDrawing drawing)
 {
     const TPRINTPARAMS p = params;
     if (!p.Canvas)
@@ -547,25 +541,44 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
         box.bottom = ToPixels(rows.end(r) + p.MuOffsetY, p.PixPerMuY);
         return box;
     };
-    // Each label fills RepeatCount consecutive slots from FirstSlot on. The
-    // lines fetched are those the text area can show (none when only the
-    // label's presence matters).
-    const auto lookUp = [&](qint64 slot, QStringList& lines, const TextBound& bound) {
+    // Each label fills RepeatCount consecutive slots from FirstSlot on.
+    const auto labelOf = [&](qint64 slot) -> qint64 {
         const qint64 d = slot - p.FirstSlot;
-        if (d < 0 || p.RepeatCount < 1)
-            return false;
-        const qint64 label = d / p.RepeatCount;
-        if (label > std::numeric_limits<qint32>::max())
-            return false;
-        return job.GETLABEL(static_cast<qint32>(label), lines, bound.maxLines, bound.maxChars);
+        if (d < 0 || p.RepeatCount < 1 || d / p.RepeatCount > std::numeric_limits<qint32>::max())
+            return -1;
+        return d / p.RepeatCount;
     };
+    const auto exists = [&](qint64 slot) {
+        QStringList none;
+        const qint64 label = labelOf(slot);
+        return label >= 0 && job.GETLABEL(static_cast<qint32>(label), none, 0, 0);
+    };
+    // A label's lines, fetched once for the slots it fills in a row.
+    qint64 fetchedLabel = -1;
+    bool fetchedExists = false;
+    QStringList fetched;
+    const auto fetch = [&](qint64 slot) -> const QStringList* {
+        const qint64 label = labelOf(slot);
+        if (label < 0)
+            return nullptr;
+        if (label != fetchedLabel) {
+            fetched.clear();
+            fetchedLabel = label;
+            fetchedExists = job.GETLABEL(static_cast<qint32>(label), fetched, MaxLabelLines, MaxLineChars);
+            for (QString& line : fetched)
+                if (line.size() == MaxLineChars && line.back().isHighSurrogate())
+                    line.chop(1); // the cut went through a character
+        }
+        return fetchedExists ? &fetched : nullptr;
+    };
+    // Tabs stop at whole steps of the paper, scaled with the page.
+    canvas.setTabDistance(TabStopMU * p.PixPerMuX);
 
     if (p.ShowLabels) {
         const bool drawPicture = format.ShowPic && picture.loaded;
         for (qint64 r = 0; r < drawnDown; ++r) {
             for (qint64 c = 0; c < drawnAcross; ++c) {
-                QStringList lines;
-                if (!lookUp(pageFirstSlot + r * across + c, lines, TextBound{}))
+                if (!exists(pageFirstSlot + r * across + c))
                     continue;
                 const CanvasRect box = labelBox(c, r);
                 if (drawPicture)
@@ -579,26 +592,14 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError)
     // Text and placeholders first: a placeholder fills its white inner box,
     // which must not cover any part of an outline, its own or a neighbour's.
     // The labels are all of one size; their boxes differ by a rounded pixel.
-    std::optional<TextBound> textBound;
     for (qint64 r = 0; r < drawnDown; ++r) {
         for (qint64 c = 0; c < drawnAcross; ++c) {
             const qint64 slot = pageFirstSlot + r * across + c;
             const CanvasRect box = labelBox(c, r);
             const CanvasRect inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
-            if (p.ShowLabels && !textBound) {
-                // No line shows more than the paper's width, nor a label more
-                // lines than the paper's height holds, however large a
-                // damaged template makes its labels.
-                const CanvasRect area = TextArea(format, p, inner);
-                const int paperWidth = ToPixels(tpl.PAPERMUWIDTH, p.PixPerMuX);
-                const int paperHeight = ToPixels(tpl.PAPERMUHEIGHT, p.PixPerMuY);
-                textBound = VisibleTextBound(canvas, format, p, std::min(area.width(), paperWidth) + 1,
-                                             std::min(area.height(), paperHeight) + 1);
-            }
-            QStringList lines;
-            const bool hasLabel = p.ShowLabels && lookUp(slot, lines, *textBound);
-            if (p.ShowLabels && hasLabel)
-                DrawLabelText(canvas, format, p, inner, lines, *textBound);
+            const QStringList* lines = p.ShowLabels ? fetch(slot) : nullptr;
+            if (lines)
+                DrawLabelText(canvas, format, p, inner, *lines, drawing);
             else if (p.ShowTemplate)
                 DrawPlaceholder(canvas, p, inner, slot);
         }

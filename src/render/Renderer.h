@@ -24,4 +24,11 @@ CanvasFont canvasFont(const TFONT& font);
 // keeps nothing between calls. When the picture file exists but cannot be
 // read, the page is drawn without it and *pictureError says why; otherwise
 // *pictureError is left alone.
-void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError = nullptr);
+//
+// A label holds at most 10 000 lines of 10 000 characters; longer text is
+// cut from its end. Its block is then measured and placed whole, and only
+// what can show in the text area is drawn (TextDrawing::Visible). Whole
+// draws every line and lets the clip cut it: the same page, at any cost.
+enum class TextDrawing { Visible, Whole };
+void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError = nullptr,
+           TextDrawing drawing = TextDrawing::Visible);
