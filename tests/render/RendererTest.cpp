@@ -402,8 +402,8 @@ TEST(RendererText, LabelsAreCutAtTenThousandLinesOfTenThousandCharacters)
     t.format.TEXTALIGNVERT = 2;
     RecordingCanvas canvas;
     PRINT(t.job, Params(&canvas));
-    // 24 pixels a line: the area of 97 shows the last four of the 10 000,
-    // and three more on either side are drawn.
+    // 24 pixels a line: the area of 97 shows the last four of the 10 000
+    // and a part of the one before, and three more above are drawn.
     const QVector<CanvasOp> texts = canvas.ops(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 4 + 1 + 3);
     EXPECT_EQ(texts.back().y, 98 - 24);
@@ -415,6 +415,12 @@ TEST(RendererText, LabelsAreCutAtTenThousandLinesOfTenThousandCharacters)
     PRINT(t.job, Params(&canvas));
     EXPECT_EQ(canvas.ops(CanvasOp::Text).value(0).text.size(), 10000);
     EXPECT_TRUE(canvas.ops(CanvasOp::Text).value(0).text.startsWith(QLatin1String("startxxx")));
+
+    // Right-aligned, that line ends at the area's right edge.
+    canvas.clear();
+    t.format.TEXTALIGNHORIZ = 2;
+    PRINT(t.job, Params(&canvas));
+    EXPECT_EQ(canvas.ops(CanvasOp::Text).value(0).x, 198 - 10000 * 12);
 }
 
 TEST(RendererText, BlockAlignmentAndLineJustification)
