@@ -7,11 +7,11 @@
 #include "model/Job.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
+#include "support/ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -20,25 +20,26 @@ namespace {
 // Writes the whole file through a temporary file in the same folder that
 // replaces the target only once it is complete, so a failed save never
 // destroys the file that was there. The write is unbuffered and checked
-// byte for byte: a buffered QSaveFile can report success after a short
-// write (a full disk) and put a truncated file in place of a good one.
+// byte for byte: a full disk must not put a truncated file in place of a
+// good one.
 void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    ReplacingFile file(path, ReplacingFile::Links::Follow);
+    QString error;
+    if (!file.open(error))
         throw EStreamError(QStringLiteral("Cannot create file %1").arg(path));
     qint64 written = 0;
     while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        const qint64 n = file.file().write(bytes.constData() + written, bytes.size() - written);
         if (n <= 0)
             break;
         written += n;
     }
-    if (written != bytes.size() || file.size() != bytes.size()) {
-        file.cancelWriting();
+    if (written != bytes.size() || file.file().size() != bytes.size()) {
+        file.discard();
         throw EStreamError(QStringLiteral("Stream write error"));
     }
-    if (!file.commit())
+    if (!file.commit(error))
         throw EStreamError(QStringLiteral("Stream write error"));
 }
 
