@@ -2,6 +2,8 @@
 
 #include "model/Font.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGlyphRun>
 #include <QPaintDevice>
 #include <QSvgRenderer>
@@ -121,6 +123,29 @@ QFont PainterCanvas::qfont(const QString& name, double points, int style, qint32
         f.setStyleHint(QFont::TypeWriter);
     }
     return f;
+}
+
+bool PainterCanvas::drawsLetters(const CanvasFont& font)
+{
+    // With no font at all the toolkit draws every character as a box of a
+    // font engine of its own, which has no family.
+    const QFont label = qfont(font);
+    if (QFontDatabase::families().isEmpty() || QFontInfo(label).family().isEmpty())
+        return false;
+    // Laid out as a label line is, so that a font that stands in for the
+    // label's counts; a glyph of index 0 is the font's "missing" box.
+    QTextLayout layout(QStringLiteral("Aa0"), label);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (!run.rawFont().isValid())
+            continue;
+        const QList<quint32> glyphs = run.glyphIndexes();
+        if (std::any_of(glyphs.begin(), glyphs.end(), [](quint32 glyph) { return glyph != 0; }))
+            return true;
+    }
+    return false;
 }
 
 void PainterCanvas::setPen(const CanvasPen& pen)

@@ -317,6 +317,19 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     // A target that cannot make copies (a file) gets each page repeated.
     const qint32 pageRepeats = target.makesCopies() ? 1 : std::max(target.copies(), 1);
 
+    // Without a font that has letters every label would print as black
+    // bars: nothing is begun.
+    CanvasFont font = canvasFont(job.JOBINFO()->FONT);
+    if (!printJob)
+        font.name = QStringLiteral("Arial"); // the placeholders'
+    if (!PainterCanvas::drawsLetters(font)) {
+        result.Outcome = PrintOutcome::Failed;
+        result.Error = QStringLiteral("no usable font: neither '%1' nor any font in its place has letters to print "
+                                      "(install fonts, for example the package fonts-liberation).")
+                           .arg(font.name);
+        return result;
+    }
+
     const qint64 total64 = rangePages * copies * pageRepeats;
     const qint32 total = static_cast<qint32>(std::min<qint64>(total64, INT32_MAX));
     // A document the target cannot hold is not begun.
