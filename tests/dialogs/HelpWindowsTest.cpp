@@ -148,9 +148,9 @@ TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlai
     EXPECT_TRUE(formatted.isVisible());
     EXPECT_FALSE(plain.isVisible());
     // It tells what the program does now: tables, products, the batch printer.
-    for (const char* topic : {"Calibrating the printer", "Tables from a spreadsheet or address book",
-                              "Data \u2192 Fields...", "Template \u2192 New from product...", "--header yes|no",
-                              "taken from the job\u2019s folder"})
+    for (const char* topic :
+         {"Calibrating the printer", "Tables from a spreadsheet or address book", "Data \u2192 Fields...",
+          "Template \u2192 New from product...", "--header yes|no", "taken from the job\u2019s folder"})
         EXPECT_TRUE(formatted.richText()->toPlainText().contains(QString::fromUtf8(topic))) << topic;
     formatted.hide();
     QDir(dataFolder()).removeRecursively();
