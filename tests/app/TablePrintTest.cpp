@@ -150,8 +150,7 @@ TEST(TablePrint, WhatTheBatchPrinterReadsItSaysOnStandardError)
     job.DATAINFO()->FULLFILENAME = WriteFile(folder + "/plain.csv",
                                              "Ann Lee,1 High Street,Leeds\nBob Fox,2 Low Road,York\n");
     ASSERT_TRUE(job.SAVETOFILE(folder + "/column.GVJ") && QDir().rename(folder, folder + "-new"));
-    const QString moved = folder + "-new/column.GVJ";
-    const QString pdf = folder + "-new/out.pdf";
+    const QString moved = folder + "-new/column.GVJ", pdf = folder + "-new/out.pdf";
     RunResult run = RunGorvin({"--print", moved, "--output", pdf});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.err.trimmed(), "Not where the job names them, so taken from the job's folder: plain.csv");
