@@ -111,12 +111,17 @@ QString JobController::startFolder(const QString& currentFile, QString& remember
 
 namespace {
 
-// Whether a locked file of this name is there, its extension in any letter
-// case ("order.gvl" when "order.GVL" is asked for).
-bool lockedFileExists(const QString& folder, const QString& fileName)
+// Whether the name is a locked one of the kind and such a file is there,
+// its extension in any letter case ("order.gvl" when "order.GVL" is asked
+// for): a file that is never written.
+bool lockedFileExists(const QString& path, const FileKind& kind)
 {
-    if (QFileInfo::exists(folder + fileName))
+    if (upperExtension(path) != QLatin1String(kind.lockedExtension))
+        return false;
+    if (QFileInfo::exists(path))
         return true;
+    const QString folder = folderOf(path);
+    const QString fileName = path.mid(folder.size());
     const QStringList entries = QDir(folder.isEmpty() ? QStringLiteral(".") : folder).entryList(QDir::Files);
     return std::any_of(entries.begin(), entries.end(),
                        [&fileName](const QString& entry) { return entry.compare(fileName, Qt::CaseInsensitive) == 0; });
@@ -168,7 +173,7 @@ QString JobController::saveChecked(const QString& path, bool isTemplate, bool ch
         return QString();
     }
     const QString name = QFileInfo(path).isFile() ? path : folder + base + ext;
-    if (ext == QLatin1String(kind.lockedExtension) && lockedFileExists(folder, base + ext)) {
+    if (lockedFileExists(name, kind)) {
         reportError(7, QString::fromLatin1(kind.lockedMessage));
         return QString();
     }
@@ -236,7 +241,7 @@ bool JobController::FNSAVETEMPLATEFIRST()
     }
     const QString name = job_->TEMPLATE()->FULLFILENAME;
     // A locked template is refused before the question whether to replace it.
-    if (upperExtension(name) == QLatin1String(templateKind.lockedExtension) && QFileInfo::exists(name)) {
+    if (lockedFileExists(name, templateKind)) {
         reportError(7, QString::fromLatin1(templateKind.lockedMessage));
         return false;
     }
