@@ -134,6 +134,22 @@ bool loadData(TJOB& job, const QString& dataFile)
     return true;
 }
 
+// A layout stored in the job that the table cannot fill is refused as
+// --layout is; the first row taken as names is told, with the way to print
+// it. Says what is wrong itself.
+bool checkTable(const TDATAINFO& data)
+{
+    if (!data.isTable())
+        return true;
+    if (!data.layoutProblem().isEmpty()) {
+        messageSeam().warning(data.layoutProblem());
+        return false;
+    }
+    if (const QString note = data.headerNote(); !note.isEmpty())
+        toStderr(note + QStringLiteral(" (--header no prints it as a label)"));
+    return true;
+}
+
 // --layout and --header, for table data only. Says what is wrong itself.
 bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
 {
@@ -146,9 +162,9 @@ bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
     if (options.Layout)
         settings.LabelLayout = *options.Layout;
     if (options.HeaderRow)
-        settings.HeaderRow = static_cast<qint32>(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
+        data.setHeaderChoice(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
     data.applyTableSettings();
-    if (const QString problem = data.layoutProblem(); !problem.isEmpty()) {
+    if (const QString problem = data.layoutProblem(); options.Layout && !problem.isEmpty()) {
         messageSeam().warning(problem);
         return false;
     }
@@ -221,6 +237,8 @@ int printJob(const BatchOptions& options)
     TJOB job;
     if (!job.LOADFROMFILE(options.JobFile))
         return BatchUnreadable;
+    for (const QString& note : job.loadNotes())
+        toStderr(note);
     if (!job.TEMPLATEEXISTS()) {
         messageSeam().warning(QStringLiteral("The job has no paper size to print on."));
         return BatchUnreadable;
@@ -231,6 +249,8 @@ int printJob(const BatchOptions& options)
     if (command == PrintCommand::PRINTJOB && (options.Layout || options.HeaderRow)
         && !applyTableOptions(*job.DATAINFO(), options))
         return BatchUsageError;
+    if (command == PrintCommand::PRINTJOB && !checkTable(*job.DATAINFO()))
+        return BatchUnreadable;
 
     if (!options.OutputFile.isEmpty()) {
         if (const QString clash = outputClash(options.OutputFile, job, options.JobFile); !clash.isEmpty()) {

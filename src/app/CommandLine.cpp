@@ -22,7 +22,7 @@ QString switchValue(const QStringList& params, const QString& sw)
 {
     for (const QString& p : params)
         if (p.contains(sw, Qt::CaseInsensitive))
-            return absolute(p.mid(3, 255));
+            return absolute(p.mid(3)); // as long as the system takes
     return QString();
 }
 

@@ -46,6 +46,12 @@ public:
     bool SAVETEMPLATETOFILE(const QString& path);
     bool LOADTEMPLATEFROMFILE(const QString& path);
 
+    // What LOADFROMFILE did that the user should hear of, for the status
+    // line: files found in the job's own folder instead of where the job
+    // names them (a job folder that was moved or copied), table settings
+    // that could not be read. Empty when the job read as written.
+    const QStringList& loadNotes() const { return loadNotes_; }
+
     // The three object streams a job file holds.
     QByteArray jobFileBytes() const;
     QByteArray templateFileBytes() const;
@@ -55,4 +61,5 @@ private:
     std::unique_ptr<TTEMPLATE> template_;
     std::unique_ptr<TDATAINFO> dataInfo_;
     bool altered_ = false;
+    QStringList loadNotes_;
 };

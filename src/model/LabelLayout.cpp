@@ -85,6 +85,8 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
             if (column < 0 && number && position >= 1 && position <= columnCount)
                 column = position - 1;
             if (column < 0) {
+                if (!missing_.contains(written))
+                    missing_.append(written);
                 if (problem_.isEmpty())
                     problem_ =
                         QStringLiteral("The layout names the field %1, which the data does not have.").arg(written);
