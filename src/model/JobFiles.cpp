@@ -187,6 +187,8 @@ bool TJOB::LOADFROMFILE(const QString& path)
         if (!name->isEmpty() && !windowsName && QDir::isRelativePath(*name))
             *name = QDir::cleanPath(jobFolder.filePath(*name));
     }
+    // A stored start past the sheet's labels would print blank sheets.
+    fitNumbersToSheet();
     return true;
 }
 

@@ -102,6 +102,23 @@ TEST(BatchProgram, HelpAndUsageErrors)
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("--copies")) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("Usage: gorvin --print")) << bad.err.toStdString();
+
+    // A mistyped option of the window program is a usage error, with a
+    // display or without one, never a file name or an abort.
+    for (const bool display : {true, false}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        if (display)
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess gorvin;
+        gorvin.setProcessEnvironment(environment);
+        gorvin.start(QStringLiteral(GORVIN_EXECUTABLE), {QStringLiteral("--verison"), QStringLiteral("a.GVJ")});
+        ASSERT_TRUE(gorvin.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(gorvin.readAllStandardError());
+        EXPECT_TRUE(gorvin.exitStatus() == QProcess::NormalExit && gorvin.exitCode() == 2) << display;
+        EXPECT_TRUE(err.startsWith("gorvin: Unknown option --verison.") && err.contains("Usage:")) << err.toStdString();
+    }
 }
 
 // ---------------------------------------------------------------- input faults
