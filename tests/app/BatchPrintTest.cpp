@@ -103,21 +103,15 @@ TEST(BatchProgram, HelpAndUsageErrors)
     EXPECT_TRUE(bad.err.contains("--copies")) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("Usage: gorvin --print")) << bad.err.toStdString();
 
-    // A mistyped option of the window program is a usage error, with a
-    // display or without one, never a file name or an abort.
-    for (const bool display : {true, false}) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QLatin1String(name));
-        if (display)
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // A mistyped option of the window program, with a display or without.
+    for (const char* platform : {"offscreen", ""}) {
         QProcess gorvin;
-        gorvin.setProcessEnvironment(environment);
+        gorvin.setEnvironment({QStringLiteral("QT_QPA_PLATFORM=") + QLatin1String(platform)}); // no DISPLAY
         gorvin.start(QStringLiteral(GORVIN_EXECUTABLE), {QStringLiteral("--verison"), QStringLiteral("a.GVJ")});
-        ASSERT_TRUE(gorvin.waitForFinished(60000));
+        const bool ended = gorvin.waitForFinished(60000) && gorvin.exitStatus() == QProcess::NormalExit;
         const QString err = QString::fromLocal8Bit(gorvin.readAllStandardError());
-        EXPECT_TRUE(gorvin.exitStatus() == QProcess::NormalExit && gorvin.exitCode() == 2) << display;
-        EXPECT_TRUE(err.startsWith("gorvin: Unknown option --verison.") && err.contains("Usage:")) << err.toStdString();
+        EXPECT_TRUE(ended && gorvin.exitCode() == 2 && err.startsWith("gorvin: Unknown option --verison.\nUsage:"))
+            << platform << err.toStdString();
     }
 }
 

@@ -4,36 +4,23 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 #include <gtest/gtest.h>
 
 TEST(PlaceOnShow, WindowsComeWhollyOntoTheScreenCentredByTheirSize)
 {
     const QRect screen(0, 0, 1024, 768);
     const QMargins frame(4, 24, 4, 4);
-    struct Case {
-        QRect bounds;
-        bool firstTime;
-        QMargins frame;
-        QRect placed;
+    const auto place = [&](QRect bounds, bool first, QMargins margins = {}) {
+        return placeOnShow(bounds, screen, first, margins);
     };
-    const Case cases[] = {
-        {{700, 500, 300, 200}, true, {}, {362, 284, 300, 200}}, // first showing: centred
-        {{0, 0, 301, 201}, true, {}, {361, 283, 301, 201}},
-        {{700, 500, 300, 200}, false, {}, {700, 500, 300, 200}}, // wholly on the screen: kept
-        {{0, 0, 300, 200}, false, frame, {362, 294, 300, 200}},  // its title bar would be above the top
-        {{1, 24, 300, 200}, false, frame, {362, 294, 300, 200}}, // its left border would be off
-        {{4, 24, 300, 200}, false, frame, {4, 24, 300, 200}},
-        {{0, 0, 1200, 800}, true, frame, {4, 24, 1016, 740}},     // cut to the screen, frame included
-        {{-500, 100, 400, 300}, false, {}, {312, 234, 400, 300}}, // partly off: centred
-        {{1022, 100, 400, 300}, false, {}, {312, 234, 400, 300}},
-        {{0, -32767, 600, 99999}, false, frame, {212, 24, 600, 740}},
-        {{2000, 100, 600, 400}, false, frame, {212, 194, 600, 400}}, // on a monitor that is gone
-        {{10, 10, 16777215, 400}, false, frame, {4, 194, 1016, 400}},
-        {{3000, 2000, 1200, 800}, false, {}, {0, 0, 1024, 768}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(placeOnShow(c.bounds, screen, c.firstTime, c.frame), c.placed) << c.bounds.x() << ',' << c.bounds.y();
+    EXPECT_EQ(place({700, 500, 300, 200}, true), QRect(362, 284, 300, 200));           // first showing: centred
+    EXPECT_EQ(place({700, 500, 300, 200}, false), QRect(700, 500, 300, 200));          // on the screen: kept
+    EXPECT_EQ(place({4, 24, 300, 200}, false, frame), QRect(4, 24, 300, 200));         // frame too
+    EXPECT_EQ(place({1, 24, 300, 200}, false, frame), QRect(362, 294, 300, 200));      // a border off: centred
+    EXPECT_EQ(place({0, 0, 1200, 800}, true, frame), QRect(4, 24, 1016, 740));         // cut, frame included
+    EXPECT_EQ(place({1022, 100, 400, 300}, false), QRect(312, 234, 400, 300));         // partly off
+    EXPECT_EQ(place({0, -32767, 600, 99999}, false, frame), QRect(212, 24, 600, 740)); // title bar on the screen
+    EXPECT_EQ(place({10, 10, 16777215, 400}, false, frame), QRect(4, 194, 1016, 400));
     // A second screen keeps its offset.
     EXPECT_EQ(placeOnShow(QRect(0, 0, 300, 200), QRect(1024, 0, 1280, 1024), true), QRect(1514, 412, 300, 200));
 }
@@ -57,11 +44,10 @@ protected:
 
 TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
 {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry(); // an even frame all round
+    const QRect centred(screen.left() + (screen.width() - 300) / 2, screen.top() + (screen.height() - 200) / 2, 300,
+                        200);
     TestDialog dialog;
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const int titleBar = dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &dialog);
-    const QRect centred(area.left() + (area.width() - 300) / 2,
-                        area.top() + titleBar + (area.height() - titleBar - 200) / 2, 300, 200);
     dialog.move(7, 9);
     EXPECT_TRUE(dialog.firstShow);
     EXPECT_TRUE(dialog.DESKTOP);
