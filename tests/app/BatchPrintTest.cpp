@@ -103,15 +103,13 @@ TEST(BatchProgram, HelpAndUsageErrors)
     EXPECT_TRUE(bad.err.contains("--copies")) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("Usage: gorvin --print")) << bad.err.toStdString();
 
-    // A mistyped option of the window program, with a display or without.
-    for (const char* platform : {"offscreen", ""}) {
+    for (const char* platform : {"offscreen", ""}) { // a mistyped option of the window program
         QProcess gorvin;
         gorvin.setEnvironment({QStringLiteral("QT_QPA_PLATFORM=") + QLatin1String(platform)}); // no DISPLAY
         gorvin.start(QStringLiteral(GORVIN_EXECUTABLE), {QStringLiteral("--verison"), QStringLiteral("a.GVJ")});
         const bool ended = gorvin.waitForFinished(60000) && gorvin.exitStatus() == QProcess::NormalExit;
-        const QString err = QString::fromLocal8Bit(gorvin.readAllStandardError());
-        EXPECT_TRUE(ended && gorvin.exitCode() == 2 && err.startsWith("gorvin: Unknown option --verison.\nUsage:"))
-            << platform << err.toStdString();
+        EXPECT_TRUE(ended && gorvin.exitCode() == 2) << platform; // no abort without a display
+        EXPECT_TRUE(gorvin.readAllStandardError().startsWith("gorvin: Unknown option --verison.\nUsage:"));
     }
 }
 

@@ -291,8 +291,7 @@ TEST_F(FaultsTest, JobAndTemplateNamesThatAreNoPlainFilesAreRefusedUnopened)
 template <typename F>
 void WithMemoryLimit(qint64 headroom, F f)
 {
-    // Large blocks are mapped anew, not taken from heap that earlier tests
-    // (a preview at 200 %) left free, which the limit would not count.
+    // Large blocks are mapped anew, not taken from free heap the limit does not count.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     malloc_trim(0);
     QFile statm(QStringLiteral("/proc/self/statm"));
