@@ -192,14 +192,12 @@ TEST(BatchPdf, EveryPageOfALongJobIsPrinted)
     const QString job = dir + "/job.gvj";
     TestSheet sheet;
     sheet.Across = sheet.Down = 1;
-    const QString data = WriteLabelData(dir + "/d.txt", 1);
-    const auto startAt = [](qint32 start) { return [start](TJOB& j) { j.DATAINFO()->STARTLABNUM = start; }; };
-    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(70000)));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 70000, 1)));
     RunResult r = RunGorvin({"--print", job, "--output", dir + "/long.pdf"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(PdfPageCount(dir + "/long.pdf"), 70000);
 
-    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(2000000)));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 2000000, 1)));
     r = RunGorvin({"--print", job, "--output", dir + "/too-long.pdf"});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: the print has 2000000 pages; one document can hold at most 1677521."))

@@ -124,9 +124,8 @@ TEST_F(MainWindowTest, UntouchedLengthsKeepTheirValueInInchesAndEnterPressesOk)
         AfterSteps::Cancel);
     trigger("FORMATLABELS");
     EXPECT_EQ(messages.texts(), QStringList{"Top: 'x' is not a valid positive number."});
-    const TJOBINFO& format = *main.job().JOBINFO();
-    EXPECT_TRUE(main.job().TEMPLATE()->MULABELWIDTH == 69999 && format.MUBORDERLEFT == 1001
-                && format.MUBORDERTOP == 2540);
+    EXPECT_TRUE(main.job().TEMPLATE()->MULABELWIDTH == 69999 && main.job().JOBINFO()->MUBORDERLEFT == 1001);
+    EXPECT_EQ(main.job().JOBINFO()->MUBORDERTOP, 2540);
 }
 
 TEST_F(MainWindowTest, FontDialogOffersWhatTheLabelKeeps)
