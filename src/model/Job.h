@@ -38,6 +38,12 @@ public:
     // The data label shown in slot `slot` of page `page` (both from 0), or -1
     // when the slot stays empty.
     qint32 labelForSlot(qint32 page, qint32 slot) const;
+    // A start or repeat number as printing uses it: at least 1 and, once
+    // there is a sheet, at most its labels.
+    qint32 fitToSheet(qint64 n) const;
+    // Holds the data's start and repeat numbers to fitToSheet; called
+    // whenever the sheet, its grid or the job changes.
+    void fitNumbersToSheet();
 
     // Job and template files. Each reports its own failures to the user and
     // the error log and returns false.

@@ -222,6 +222,8 @@ bool TJOB::LOADFROMFILE(const QString& path)
         loadNotes_.prepend(QStringLiteral("Not where the job names them, so taken from the job's folder: ")
                            + moved.join(QStringLiteral(", ")));
     dataInfo_->tableSettingsRead();
+    // A stored start past the sheet's labels would print blank sheets.
+    fitNumbersToSheet();
     return true;
 }
 

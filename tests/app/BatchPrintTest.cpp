@@ -102,6 +102,15 @@ TEST(BatchProgram, HelpAndUsageErrors)
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("--copies")) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("Usage: gorvin --print")) << bad.err.toStdString();
+
+    for (const char* platform : {"offscreen", ""}) { // a mistyped option of the window program
+        QProcess gorvin;
+        gorvin.setEnvironment({QStringLiteral("QT_QPA_PLATFORM=") + QLatin1String(platform)}); // no DISPLAY
+        gorvin.start(QStringLiteral(GORVIN_EXECUTABLE), {QStringLiteral("--verison"), QStringLiteral("a.GVJ")});
+        const bool ended = gorvin.waitForFinished(60000) && gorvin.exitStatus() == QProcess::NormalExit;
+        EXPECT_TRUE(ended && gorvin.exitCode() == 2) << platform; // no abort without a display
+        EXPECT_TRUE(gorvin.readAllStandardError().startsWith("gorvin: Unknown option --verison.\nUsage:"));
+    }
 }
 
 // ---------------------------------------------------------------- input faults
@@ -183,14 +192,12 @@ TEST(BatchPdf, EveryPageOfALongJobIsPrinted)
     const QString job = dir + "/job.gvj";
     TestSheet sheet;
     sheet.Across = sheet.Down = 1;
-    const QString data = WriteLabelData(dir + "/d.txt", 1);
-    const auto startAt = [](qint32 start) { return [start](TJOB& j) { j.DATAINFO()->STARTLABNUM = start; }; };
-    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(70000)));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 70000, 1)));
     RunResult r = RunGorvin({"--print", job, "--output", dir + "/long.pdf"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(PdfPageCount(dir + "/long.pdf"), 70000);
 
-    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(2000000)));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 2000000, 1)));
     r = RunGorvin({"--print", job, "--output", dir + "/too-long.pdf"});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: the print has 2000000 pages; one document can hold at most 1677521."))
