@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <ranges>
 
 namespace {
 
@@ -571,13 +570,14 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
             qsizetype from = 0;
             qsizetype to = count;
             if (runInk.ascending) {
-                const auto x = [&](qsizetype i) { return positions[i].x() + origin.x(); };
-                const double lowest = reach.left() - runInk.right;
-                const double highest = reach.right() - runInk.left;
-                from = *std::ranges::partition_point(std::views::iota(qsizetype{0}, count),
-                                                     [&](qsizetype i) { return x(i) < lowest; });
-                to = *std::ranges::partition_point(std::views::iota(from, count),
-                                                   [&](qsizetype i) { return x(i) <= highest; });
+                const double lowest = reach.left() - runInk.right - origin.x();
+                const double highest = reach.right() - runInk.left - origin.x();
+                const auto begin = positions.cbegin();
+                from = std::partition_point(begin, begin + count, [&](const QPointF& at) { return at.x() < lowest; })
+                       - begin;
+                to = std::partition_point(begin + from, begin + count,
+                                          [&](const QPointF& at) { return at.x() <= highest; })
+                     - begin;
             }
             for (qsizetype i = from; i < to; ++i) {
                 const QPointF at = positions[i] + origin;
