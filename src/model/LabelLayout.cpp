@@ -92,8 +92,7 @@ class LabelLines {
 public:
     LabelLines(int maxLines, qsizetype maxChars)
         : maxLines_(std::max(maxLines, 0)), maxChars_(std::max<qsizetype>(maxChars, 0))
-    {
-    }
+    {}
 
     bool full() const { return lines_.size() >= maxLines_; }
     // Whether more text without a break would add nothing to the line.
@@ -187,9 +186,29 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
     ColumnFinder finder(columnNames);
     // The line each column was last listed for, so a line lists it once.
     std::vector<qint32> listedFor;
-    qint32 linePieces = 0;   // the current line's first piece
-    qint32 lineColumns = 0;  // and its first column
-    bool textOnly = false;   // whether the line before held no placeholders
+    qint32 linesRead = 0;
+    qint32 linePieces = 0;  // the current line's first piece
+    qint32 lineColumns = 0; // and its first column
+    qsizetype lineText = 0; // and where its text starts
+    bool textOnly = false;  // whether the line before held no placeholders
+    // Whether the current line's pieces are those of the line record before.
+    const auto repeatsLast = [&] {
+        if (lines_.empty() || textOnly)
+            return false;
+        const qint32 first = lines_.back().firstPiece;
+        if (static_cast<qint32>(pieces_.size()) - linePieces != linePieces - first)
+            return false;
+        for (qint32 k = 0; k < linePieces - first; ++k) {
+            const Piece& a = pieces_[static_cast<std::size_t>(first + k)];
+            const Piece& b = pieces_[static_cast<std::size_t>(linePieces + k)];
+            if (a.column != b.column || a.count != b.count
+                || (a.column < 0
+                    && QStringView(literals_).sliced(a.start, a.count)
+                           != QStringView(literals_).sliced(b.start, b.count)))
+                return false;
+        }
+        return true;
+    };
     const auto appendLiteral = [&](QStringView chunk) {
         if (chunk.isEmpty())
             return;
@@ -207,6 +226,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
         // now, where the line's text will follow.
         if (textOnly)
             literals_ += u'\n';
+        lineText = literals_.size();
     };
     beginLine();
     scanLayout(
@@ -233,9 +253,8 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
                 listedFor.resize(std::max<std::size_t>(static_cast<std::size_t>(column) + 1,
                                                        static_cast<std::size_t>(std::max(columnCount, 0))),
                                  -1);
-            const qint32 line = static_cast<qint32>(lines_.size());
-            if (listedFor[static_cast<std::size_t>(column)] != line) {
-                listedFor[static_cast<std::size_t>(column)] = line;
+            if (listedFor[static_cast<std::size_t>(column)] != linesRead) {
+                listedFor[static_cast<std::size_t>(column)] = linesRead;
                 columns_.push_back(column);
             }
         },
@@ -246,8 +265,13 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
         },
         [&] {
             const bool fields = static_cast<qint32>(columns_.size()) > lineColumns;
-            if (fields) {
-                lines_.push_back(Line{linePieces, lineColumns});
+            if (fields && repeatsLast()) {
+                ++lines_.back().repeat;
+                pieces_.resize(static_cast<std::size_t>(linePieces));
+                columns_.resize(static_cast<std::size_t>(lineColumns));
+                literals_.truncate(lineText);
+            } else if (fields) {
+                lines_.push_back(Line{linePieces, lineColumns, 1});
             } else if (textOnly) {
                 // Joined to the line of text before: one piece of text.
                 const qint32 own = static_cast<qint32>(pieces_.size()) > linePieces ? pieces_.back().count : 0;
@@ -257,12 +281,13 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
             } else {
                 if (static_cast<qint32>(pieces_.size()) == linePieces)
                     pieces_.push_back(Piece{-1, static_cast<qint32>(literals_.size()), 0});
-                lines_.push_back(Line{linePieces, lineColumns});
+                lines_.push_back(Line{linePieces, lineColumns, 1});
             }
             textOnly = !fields;
+            ++linesRead;
             beginLine();
         });
-    lines_.push_back(Line{static_cast<qint32>(pieces_.size()), static_cast<qint32>(columns_.size())});
+    lines_.push_back(Line{static_cast<qint32>(pieces_.size()), static_cast<qint32>(columns_.size()), 0});
 }
 
 QStringList LabelLayout::expand(const QStringList& fields, int maxLines, qsizetype maxChars) const
@@ -305,21 +330,23 @@ QStringList LabelLayout::expand(const QStringList& fields, int maxLines, qsizety
             if (!filled)
                 continue;
         }
-        for (qint32 p = line.firstPiece; p < next.firstPiece && !out.full(); ++p) {
-            const Piece& piece = pieces_[static_cast<std::size_t>(p)];
-            if (piece.column < 0) {
-                out.add(QStringView(literals_).sliced(piece.start, piece.count));
-                continue;
+        for (qint32 r = 0; r < line.repeat && !out.full(); ++r) {
+            for (qint32 p = line.firstPiece; p < next.firstPiece && !out.full(); ++p) {
+                const Piece& piece = pieces_[static_cast<std::size_t>(p)];
+                if (piece.column < 0) {
+                    out.add(QStringView(literals_).sliced(piece.start, piece.count));
+                    continue;
+                }
+                const auto [value, facts] = field(piece.column);
+                // A field without breaks adds nothing to a line already full.
+                for (qint32 k = 0; k < piece.count && !value->isEmpty() && !out.full(); ++k) {
+                    if ((facts & Breaks) == 0 && out.lineFull())
+                        break;
+                    out.add(*value);
+                }
             }
-            const auto [value, facts] = field(piece.column);
-            // A field without breaks adds nothing to a line already full.
-            for (qint32 k = 0; k < piece.count && !value->isEmpty() && !out.full(); ++k) {
-                if ((facts & Breaks) == 0 && out.lineFull())
-                    break;
-                out.add(*value);
-            }
+            out.endLine();
         }
-        out.endLine();
     }
     return out.take();
 }

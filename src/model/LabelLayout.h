@@ -65,9 +65,11 @@ private:
     };
     // A line of the layout, or a run of lines without placeholders (always
     // kept). Its pieces and its distinct columns run up to the next line's.
+    // Equal lines one after the other are one line repeated.
     struct Line {
         qint32 firstPiece;
         qint32 firstColumn;
+        qint32 repeat;
     };
     std::vector<Piece> pieces_;
     std::vector<Line> lines_; // ends with a line that marks the end
