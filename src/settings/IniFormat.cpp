@@ -20,9 +20,10 @@ struct IniLine {
     QByteArray raw;
     Kind kind = Other;
     bool blank = false;
-    QString section; // Section: the section's name ("" for the general one)
-    QString key;     // Key: the full key, "section/key"
-    QVariant value;  // Key: the value as read
+    QString section;         // the name of the section it is in ("" for the general one)
+    QString key;             // Key: the full key, "section/key"
+    QVariant value;          // Key: the value as read
+    bool superseded = false; // Key: a later line gives the same key
 };
 
 struct IniFile {
@@ -278,7 +279,8 @@ IniFile parseIni(const QByteArray& data)
         QByteArrayView text = line.raw;
         if (text.endsWith('\r'))
             text.chop(1);
-        if (number == 1 && text.startsWith("\xEF\xBB\xBF"))
+        const bool mark = number == 1 && text.startsWith("\xEF\xBB\xBF");
+        if (mark)
             text = text.sliced(3);
         text = trimmedLine(text);
         if (text.isEmpty() || text.front() == ';' || text.front() == '#') {
@@ -296,7 +298,6 @@ IniFile parseIni(const QByteArray& data)
                     section = QString::fromUtf8(name.sliced(1));
                 else
                     section = unescapedKey(name);
-                line.section = section;
             }
         } else {
             const qsizetype equals = text.indexOf('=');
@@ -308,12 +309,15 @@ IniFile parseIni(const QByteArray& data)
                 line.kind = IniLine::Key;
                 line.key = section.isEmpty() ? unescapedKey(name) : section + u'/' + unescapedKey(name);
                 line.value = valueOf(value, text.sliced(equals + 1));
-                // The last of equal keys counts; the ones before stay as text.
+                // The last of equal keys counts; the ones before are never read.
                 if (const auto seen = keyLines.constFind(line.key); seen != keyLines.cend())
-                    file.lines[seen.value()].kind = IniLine::Other;
+                    file.lines[seen.value()].superseded = true;
                 keyLines.insert(line.key, file.lines.size());
             }
         }
+        line.section = section;
+        if (mark && line.kind != IniLine::Other)
+            line.raw.remove(0, 3); // the line may move: the mark stays first
         file.lines.push_back(std::move(line));
     }
     return file;
@@ -323,7 +327,7 @@ bool readIni(QIODevice& device, QSettings::SettingsMap& map)
 {
     const IniFile file = parseIni(device.readAll());
     for (const IniLine& line : file.lines)
-        if (line.kind == IniLine::Key)
+        if (line.kind == IniLine::Key && !line.superseded)
             map.insert(line.key, line.value);
     return true;
 }
@@ -410,6 +414,8 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
                     sections[current].header = line.raw;
                 }
             } else if (line.kind == IniLine::Key) {
+                if (line.superseded)
+                    continue;
                 const QString keySection = sectionOf(line.key);
                 if (!sections.contains(keySection))
                     order.append(keySection);
@@ -465,8 +471,10 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
             const auto value = map.constFind(key);
             if (value == map.cend())
                 continue;
+            // A line read is written as it stands while it says the same
+            // in the same section.
             const IniLine* read = fileKeys.value(key);
-            if (read && read->value == value.value()) {
+            if (read && read->value == value.value() && read->section == name) {
                 out += read->raw + '\n';
             } else {
                 appendEscapedKey(out, name.isEmpty() ? key : key.mid(name.size() + 1));
