@@ -79,6 +79,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
 // from it up to (not including) end.
 struct Element {
     qint32 end = 0;
+    qint32 stops = 0;   // <stop> elements directly in it
     qint32 target = -1; // <use>: the element it draws
     QString useRef;     // <use>: the id it names, until resolved
 };
@@ -220,6 +221,10 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
             open.push_back(index);
             const QStringView name = LocalName(xml.qualifiedName());
             inStyle = name == QLatin1String("style");
+            if (name == QLatin1String("stop") && open.size() >= 2
+                && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > SvgLimits::MaxGradientStops)
+                return Refuse(reason,
+                              QStringLiteral("has a gradient of more than %1 stops").arg(SvgLimits::MaxGradientStops));
             if (textDepth == 0
                 && (name == QLatin1String("text") || name == QLatin1String("textArea")
                     || name == QLatin1String("tspan")))

@@ -43,6 +43,9 @@ inline constexpr qint64 MaxElements = 100000;
 inline constexpr qint64 MaxDrawnElements = 250000;
 // Characters of text to lay out (a logo holds a few dozen).
 inline constexpr qint64 MaxTextCharacters = 100000;
+// Stops of one gradient: the SVG renderer takes time growing with the
+// square of their number (90 000 took it 15 s); a real gradient has a few.
+inline constexpr int MaxGradientStops = 1000;
 // Nesting of elements, and of <use> references within each other.
 inline constexpr int MaxDepth = 256;
 inline constexpr int MaxUseNesting = 32;

@@ -758,19 +758,22 @@ TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
 
 TEST(RendererPicture, CostlyDrawingIsDrawnOnceIntoABitmapAndAddsLittleToAPdf)
 {
-    // A gradient of 90 000 stops filling four shapes, within every limit of
-    // a drawing: drawn as vectors on 24 labels it made a PDF page of
-    // hundreds of MB. It is drawn once into a bitmap at the page's
-    // resolution, which every label shows and the PDF holds once.
+    // Eighty gradients of a thousand stops (3 MB), each filling a shape:
+    // within every limit of a drawing, but drawn as vectors on 24 labels
+    // it made a PDF page of hundreds of MB. It is drawn once into a bitmap
+    // at the page's resolution, which every label shows and the PDF holds
+    // once.
     QTemporaryDir dir;
-    QByteArray drawing = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">"
-                         "<defs><linearGradient id=\"g\">";
-    for (int i = 0; i < 90000; ++i)
-        drawing += "<stop offset=\"" + QByteArray::number(i / 90000.0) + "\" stop-color=\"#"
-                   + QByteArray::number(0x100000 + i * 97 % 0xEFFFFF, 16) + "\"/>";
-    drawing += "</linearGradient></defs>";
-    for (int i = 0; i < 4; ++i)
-        drawing += "<rect x=\"" + QByteArray::number(i * 25) + "\" width=\"25\" height=\"100\" fill=\"url(#g)\"/>";
+    QByteArray drawing = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">";
+    for (int g = 0; g < 80; ++g) {
+        drawing += "<linearGradient id=\"g" + QByteArray::number(g) + "\">";
+        for (int i = 0; i < 1000; ++i)
+            drawing += "<stop offset=\"" + QByteArray::number(i / 1000.0) + "\" stop-color=\"#"
+                       + QByteArray::number(0x100000 + (g * 1000 + i) * 97 % 0xEFFFFF, 16) + "\"/>";
+        drawing += "</linearGradient><rect x=\"" + QByteArray::number(g % 10 * 10) + "\" y=\""
+                   + QByteArray::number(g / 10 * 10) + "\" width=\"10\" height=\"10\" fill=\"url(#g"
+                   + QByteArray::number(g) + ")\"/>";
+    }
     drawing += "</svg>";
     TestJob t(4, 6, NumberedLabels(24));
     t.format.ShowPic = true;
@@ -803,6 +806,14 @@ TEST(RendererPicture, CostlyDrawingIsDrawnOnceIntoABitmapAndAddsLittleToAPdf)
     }
     EXPECT_LT(QFileInfo(pdfPath).size(), 2 << 20);
 
+    // A gradient of more stops than a real one has is refused: the SVG
+    // renderer alone took 15 s over one of 90 000.
+    QString reason;
+    EXPECT_FALSE(checkSvgDrawing("<svg xmlns=\"http://www.w3.org/2000/svg\"><linearGradient>"
+                                     + QByteArray("<stop/>").repeated(SvgLimits::MaxGradientStops + 1)
+                                     + "</linearGradient></svg>",
+                                 &reason));
+    EXPECT_EQ(reason, QStringLiteral("has a gradient of more than 1000 stops"));
     // A small drawing stays vectors; a style sheet's paints cost as much as
     // anything can.
     drawing = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><style>.a{fill:url(#g)}</style>"
