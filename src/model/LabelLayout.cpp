@@ -184,6 +184,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
     if (everyField_)
         return;
     ColumnFinder finder(columnNames);
+    QHash<QStringView, int> found; // the names looked up so far, in the text
     // The line each column was last listed for, so a line lists it once.
     std::vector<qint32> listedFor;
     qint32 linesRead = 0;
@@ -232,11 +233,17 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
     scanLayout(
         text, appendLiteral,
         [&](QStringView name, QStringView written) {
-            int column = finder.find(name);
-            bool number = false;
-            const int position = name.trimmed().toInt(&number);
-            if (column < 0 && number && position >= 1 && position <= columnCount)
-                column = position - 1;
+            int column = -1;
+            if (const auto it = found.constFind(name); it != found.cend()) {
+                column = it.value();
+            } else {
+                column = finder.find(name);
+                bool number = false;
+                const int position = name.trimmed().toInt(&number);
+                if (column < 0 && number && position >= 1 && position <= columnCount)
+                    column = position - 1;
+                found.insert(name, column);
+            }
             if (column < 0) {
                 if (problem_.isEmpty())
                     problem_ = QStringLiteral("The layout names the field %1, which the data does not have.")
