@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -323,10 +324,47 @@ IniFile parseIni(const QByteArray& data)
     return file;
 }
 
+// The file as last read: a write soon after finds it unchanged on disk
+// and need not read its lines again (a hand-grown file of 100 000 lines).
+struct LastRead {
+    QMutex mutex;
+    QString path;
+    QByteArray data;
+    std::shared_ptr<const IniFile> file;
+};
+
+LastRead& lastRead()
+{
+    static LastRead last;
+    return last;
+}
+
+std::shared_ptr<const IniFile> parsed(const QString& path, const QByteArray& data)
+{
+    LastRead& last = lastRead();
+    {
+        const QMutexLocker lock(&last.mutex);
+        if (last.file && last.path == path && last.data == data)
+            return last.file;
+    }
+    auto file = std::make_shared<const IniFile>(parseIni(data));
+    const QMutexLocker lock(&last.mutex);
+    last.path = path;
+    last.data = data;
+    last.file = file;
+    return file;
+}
+
+QString fileNameOf(const QIODevice& device)
+{
+    const auto* file = qobject_cast<const QFileDevice*>(&device);
+    return file ? file->fileName() : QString();
+}
+
 bool readIni(QIODevice& device, QSettings::SettingsMap& map)
 {
-    const IniFile file = parseIni(device.readAll());
-    for (const IniLine& line : file.lines)
+    const std::shared_ptr<const IniFile> file = parsed(fileNameOf(device), device.readAll());
+    for (const IniLine& line : file->lines)
         if (line.kind == IniLine::Key && !line.superseded)
             map.insert(line.key, line.value);
     return true;
@@ -362,20 +400,21 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
 {
     // The file as it is now: its lines are written back as they stand, but
     // for values the program changed or removed.
-    IniFile file;
-    if (const auto* target = qobject_cast<QFileDevice*>(&device)) {
-        QFile current(target->fileName());
-        if (current.exists()) {
-            if (!current.open(QIODevice::ReadOnly))
+    std::shared_ptr<const IniFile> onFile = std::make_shared<const IniFile>();
+    if (const QString path = fileNameOf(device); !path.isEmpty()) {
+        QFile onDisk(path);
+        if (onDisk.exists()) {
+            if (!onDisk.open(QIODevice::ReadOnly))
                 return false;
-            const QByteArray data = current.readAll();
-            if (current.error() != QFileDevice::NoError)
+            const QByteArray data = onDisk.readAll();
+            if (onDisk.error() != QFileDevice::NoError)
                 return false;
-            file = parseIni(data);
-            if (!file.unreadable.isEmpty() && !keepCopy(target->fileName(), data, file.unreadable))
+            onFile = parsed(path, data);
+            if (!onFile->unreadable.isEmpty() && !keepCopy(path, data, onFile->unreadable))
                 return false;
         }
     }
+    const IniFile& file = *onFile;
 
     // The toolkit writes each section's keys in name order, sections after
     // a blank line. A line that is no key (a comment, a line that cannot be
@@ -383,12 +422,12 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
     // end; lines before the first section stay first. Blank lines that only
     // end a section are the separator, written anew.
     struct Section {
-        QByteArray header;                     // as the file has it, or empty
-        QMap<QString, QByteArrayList> leading; // a key's lines before it
+        QByteArray header;                      // as the file has it, or empty
+        QHash<QString, QByteArrayList> leading; // a key's lines before it
         QByteArrayList trailing;
     };
     QByteArrayList preamble;
-    QMap<QString, const IniLine*> fileKeys;
+    QHash<QString, const IniLine*> fileKeys;
     QList<QString> order; // sections in the order the file has them
     QHash<QString, Section> sections;
     {
@@ -427,17 +466,40 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
         }
         flush();
     }
-    QMap<QString, QStringList> keysOf; // every key of the file and the map, by section
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        keysOf[sectionOf(it.key())].append(it.key());
-    for (auto it = fileKeys.cbegin(); it != fileKeys.cend(); ++it)
-        if (!map.contains(it.key()))
-            keysOf[sectionOf(it.key())].append(it.key());
+    // Every key of the map and of the file, by section in name order; a key
+    // the program removed keeps the lines that went with it.
+    struct Entry {
+        QString key;
+        const QVariant* value; // null: removed
+    };
+    QHash<QString, QList<Entry>> keysOf;
+    QSet<QString> withValues;
+    QSet<QString> unsorted;
+    QHash<QString, const QVariant*> values;
+    values.reserve(map.size());
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const QString name = sectionOf(it.key());
+        keysOf[name].append(Entry{it.key(), &it.value()}); // the map is in name order
+        withValues.insert(name);
+        values.insert(it.key(), &it.value());
+    }
+    for (auto it = fileKeys.cbegin(); it != fileKeys.cend(); ++it) {
+        if (values.contains(it.key()))
+            continue;
+        const QString name = sectionOf(it.key());
+        keysOf[name].append(Entry{it.key(), nullptr});
+        unsorted.insert(name);
+    }
+    for (const QString& name : std::as_const(unsorted)) {
+        QList<Entry>& entries = keysOf[name];
+        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    }
+    QStringList added;
     for (auto it = keysOf.cbegin(); it != keysOf.cend(); ++it)
         if (!sections.contains(it.key()))
-            order.append(it.key()); // new sections, in name order
-    for (const QString& key : std::as_const(order))
-        std::sort(keysOf[key].begin(), keysOf[key].end());
+            added.append(it.key());
+    std::sort(added.begin(), added.end());
+    order += added; // new sections, in name order
 
     QByteArray out;
     for (const QByteArray& line : std::as_const(preamble))
@@ -445,8 +507,8 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
     bool first = true;
     for (const QString& name : std::as_const(order)) {
         const Section& section = sections[name];
-        const QStringList& keys = keysOf[name];
-        const bool anyKey = std::any_of(keys.cbegin(), keys.cend(), [&](const QString& k) { return map.contains(k); });
+        const QList<Entry>& keys = keysOf[name];
+        const bool anyKey = withValues.contains(name);
         const bool anyLine = !section.trailing.isEmpty()
                              || std::any_of(section.leading.cbegin(), section.leading.cend(),
                                             [](const QByteArrayList& lines) { return !lines.isEmpty(); });
@@ -465,21 +527,21 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
                 header.prepend('%');
             out += '[' + header + "]\n";
         }
-        for (const QString& key : keys) {
-            for (const QByteArray& line : section.leading.value(key))
-                out += line + '\n';
-            const auto value = map.constFind(key);
-            if (value == map.cend())
+        for (const Entry& entry : keys) {
+            if (const auto lines = section.leading.constFind(entry.key); lines != section.leading.cend())
+                for (const QByteArray& line : lines.value())
+                    out += line + '\n';
+            if (!entry.value)
                 continue;
             // A line read is written as it stands while it says the same
             // in the same section.
-            const IniLine* read = fileKeys.value(key);
-            if (read && read->value == value.value() && read->section == name) {
+            const IniLine* read = fileKeys.value(entry.key);
+            if (read && read->value == *entry.value && read->section == name) {
                 out += read->raw + '\n';
             } else {
-                appendEscapedKey(out, name.isEmpty() ? key : key.mid(name.size() + 1));
+                appendEscapedKey(out, name.isEmpty() ? entry.key : entry.key.mid(name.size() + 1));
                 out += '=';
-                appendEscapedValue(out, value.value());
+                appendEscapedValue(out, *entry.value);
                 out += '\n';
             }
         }
