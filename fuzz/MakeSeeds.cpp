@@ -57,6 +57,12 @@ void jobs()
         sheet(*job.TEMPLATE(), 210000, 297000, 3, 8);
         put("job", "a4-3x8.GVJ", job.jobFileBytes());
         put("job", "with-tail.GVJ", job.jobFileBytes() + "tail bytes");
+        // Table settings of a newer version, whole and cut short: read
+        // leniently, never making the job unreadable.
+        const QByteArray newer = objectTextToBinary(
+            QStringLiteral("object TableSettings\n  Delimiter = ';'\n  LabelLayout = '{Town}'\nend\n"));
+        put("job", "newer-table-settings.GVJ", job.jobFileBytes() + newer);
+        put("job", "cut-table-settings.GVJ", job.jobFileBytes() + newer.left(newer.size() - 4));
     }
     {
         // Every kind of value the writer makes: identifiers, sets, extended
@@ -175,6 +181,7 @@ void dataFiles()
     put("datafile", "utf8-bom.txt",
         "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\nStra\xC3\x9F"
         "e\n\n\xE6\x97\xA5\xE6\x9C\xAC\n");
+    put("datafile", "utf8-bom-stray-byte.txt", "\xEF\xBB\xBFZo\xEB\nCaf\xC3\xA9\n");
     put("datafile", "windows-1252.txt", "caf\xE9\n\x80 5\n\x81\x8D\x8F\x90\x9D\n\n\x93quoted\x94\n");
     put("datafile", "nul-ends.txt", QByteArray("first\nsecond\n\0hidden\nlines\n", 27));
     QByteArray longLines;
@@ -208,6 +215,8 @@ void tables()
     table("nul-inside.csv", 0, QByteArray(), QByteArray("a,b\nc,d\0e,f\n", 12));
     table("utf16-le.tsv", 1, QByteArray(), QByteArray("\xFF\xFEx\0\t\0y\0\n\0", 10));
     table("separators-only.csv", 0, QByteArray(), ",,\n;;\n\t\n\n\"\"\n");
+    table("blanks-and-decimal-commas.csv", 0, QByteArray(), "Apple;1,50\n  ;\t\n\" \";\nPear;2,75\n");
+    table("unnamed-index-column.csv", 0, "{Name}", ",Name,City\n0,Ann Lee,Leeds\n1,Bob Fox,York\n");
     // Layouts the expansion folds: runs of one field, equal lines, lines of
     // text, lines left out, breaks in fields (CR LF across two fields).
     table("layout-repeats.csv", 0, "{A}{A}{A}{A}{A}{A}{A}{A}\n{B}\n{B}\n{B}\nx\ny\n\n{C}{B}{C}\n{ a }{{}}",

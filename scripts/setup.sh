@@ -4,9 +4,11 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${GORVIN_BUILD_DIR:-$ROOT/build}"
 
-# Debian packages the build, the program and the tests need.
+# Debian packages the build, the program and the tests need. Only real
+# package names: a virtual one (such as libqt6svg6-dev, which qt6-svg-dev
+# provides) is never reported installed, so it would run apt-get every time.
 PACKAGES=(cmake g++ make pkgconf
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-qpa-plugins libqt6svg6
   libgtest-dev libbenchmark-dev
   fonts-liberation fontconfig
@@ -15,20 +17,34 @@ PACKAGES=(cmake g++ make pkgconf
   glabels-data desktop-file-utils libxml2-utils shared-mime-info)
 PACKAGES+=("${GORVIN_EXTRA_PACKAGES[@]:-}")
 
-install_missing() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
+# Prints the listed packages that dpkg does not report installed.
+missing_packages() {
+  local p
+  for p in "$@"; do
     [ -n "$p" ] || continue
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$p")
+      echo "$p"
     fi
   done
+}
+
+install_missing() {
+  local missing=()
+  mapfile -t missing < <(missing_packages "${PACKAGES[@]}")
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}" >&2
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # The same query that chose what to install checks the result, so a name
+    # apt-get accepts but dpkg never lists is found at once, not on every run.
+    local still=()
+    mapfile -t still < <(missing_packages "${missing[@]}")
+    if [ ${#still[@]} -gt 0 ]; then
+      echo "Still not installed after apt-get (not a real package name?): ${still[*]}" >&2
+      return 1
+    fi
   fi
 }
 

@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -22,7 +23,8 @@ namespace {
 
 constexpr qint32 maxCopies = 9999;
 
-// The signal (SIGINT, SIGTERM) that asked the batch print to stop, or 0.
+// The signal (SIGINT, SIGTERM, or SIGHUP when the terminal closes) that
+// asked the batch print to stop, or 0.
 // Set by the handler, read after every page: the document is discarded, its
 // temporary files removed, and the program ends with 128 + the signal.
 volatile std::sig_atomic_t interruptSignal = 0;
@@ -40,6 +42,7 @@ void installInterruptHandlers()
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 int interruptedStatus()
@@ -131,6 +134,22 @@ bool loadData(TJOB& job, const QString& dataFile)
     return true;
 }
 
+// A layout stored in the job that the table cannot fill is refused as
+// --layout is; the first row taken as names is told, with the way to print
+// it. Says what is wrong itself.
+bool checkTable(const TDATAINFO& data)
+{
+    if (!data.isTable())
+        return true;
+    if (!data.layoutProblem().isEmpty()) {
+        messageSeam().warning(data.layoutProblem());
+        return false;
+    }
+    if (const QString note = data.headerNote(); !note.isEmpty())
+        toStderr(note + QStringLiteral(" (--header no prints it as a label)"));
+    return true;
+}
+
 // --layout and --header, for table data only. Says what is wrong itself.
 bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
 {
@@ -143,9 +162,9 @@ bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
     if (options.Layout)
         settings.LabelLayout = *options.Layout;
     if (options.HeaderRow)
-        settings.HeaderRow = static_cast<qint32>(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
+        data.setHeaderChoice(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
     data.applyTableSettings();
-    if (const QString problem = data.layoutProblem(); !problem.isEmpty()) {
+    if (const QString problem = data.layoutProblem(); options.Layout && !problem.isEmpty()) {
         messageSeam().warning(problem);
         return false;
     }
@@ -180,6 +199,30 @@ private:
     bool shown_ = false;
 };
 
+// What the PDF would take the place of when --output names a file the job
+// is made of: "the job file", "the job's data file", its template or its
+// picture. Empty for any other name.
+QString outputClash(const QString& output, const TJOB& job, const QString& jobFile)
+{
+    struct stat target {};
+    if (::stat(QFile::encodeName(output).constData(), &target) != 0)
+        return QString();
+    const auto same = [&](const QString& other) {
+        struct stat info {};
+        return !other.isEmpty() && ::stat(QFile::encodeName(other).constData(), &info) == 0
+               && info.st_dev == target.st_dev && info.st_ino == target.st_ino;
+    };
+    if (same(jobFile))
+        return QStringLiteral("the job file");
+    if (same(job.DATAINFO()->FULLFILENAME))
+        return QStringLiteral("the job's data file");
+    if (same(job.TEMPLATE()->FULLFILENAME))
+        return QStringLiteral("the job's template");
+    if (same(job.DATAINFO()->PicFileName))
+        return QStringLiteral("the job's picture");
+    return QString();
+}
+
 int printJob(const BatchOptions& options)
 {
     // Only an ordinary file is ever replaced by the PDF: a device, a pipe
@@ -194,6 +237,8 @@ int printJob(const BatchOptions& options)
     TJOB job;
     if (!job.LOADFROMFILE(options.JobFile))
         return BatchUnreadable;
+    for (const QString& note : job.loadNotes())
+        toStderr(note);
     if (!job.TEMPLATEEXISTS()) {
         messageSeam().warning(QStringLiteral("The job has no paper size to print on."));
         return BatchUnreadable;
@@ -204,6 +249,15 @@ int printJob(const BatchOptions& options)
     if (command == PrintCommand::PRINTJOB && (options.Layout || options.HeaderRow)
         && !applyTableOptions(*job.DATAINFO(), options))
         return BatchUsageError;
+    if (command == PrintCommand::PRINTJOB && !checkTable(*job.DATAINFO()))
+        return BatchUnreadable;
+
+    if (!options.OutputFile.isEmpty()) {
+        if (const QString clash = outputClash(options.OutputFile, job, options.JobFile); !clash.isEmpty()) {
+            messageSeam().error(QStringLiteral("Cannot print to '%1': it is %2.").arg(options.OutputFile, clash));
+            return BatchUsageError;
+        }
+    }
 
     TDATAINFO& data = *job.DATAINFO();
     const TTEMPLATE& paper = *job.TEMPLATE();
@@ -335,7 +389,8 @@ QString batchUsage()
                           "  --version          show the program's version\n"
                           "\n"
                           "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
-                          "3 printing failed; 130 or 143 interrupted (SIGINT, SIGTERM): nothing printed.\n");
+                          "3 printing failed; 129, 130 or 143 interrupted (SIGHUP, SIGINT, SIGTERM):\n"
+                          "nothing printed.\n");
 }
 
 bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QString& error)

@@ -22,7 +22,7 @@ QString switchValue(const QStringList& params, const QString& sw)
 {
     for (const QString& p : params)
         if (p.contains(sw, Qt::CaseInsensitive))
-            return absolute(p.mid(3, 255));
+            return absolute(p.mid(3)); // as long as the system takes
     return QString();
 }
 
@@ -38,7 +38,50 @@ bool isTemplateExtension(const QString& ext)
     return ext == QLatin1String(".GVT") || ext == QLatin1String(".GVR");
 }
 
+// The toolkit's command-line options, which it also takes with two dashes.
+bool isToolkitOption(const QString& name)
+{
+    static const char* const options[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "qwindowicon",
+                                          "qwindowtitle",
+                                          "reverse",
+                                          "session",
+                                          "display",
+                                          "name",
+                                          "title",
+                                          "visual",
+                                          "style",
+                                          "stylesheet",
+                                          "widgetcount",
+                                          "geometry",
+                                          "font",
+                                          "nograb",
+                                          "dograb",
+                                          "sync",
+                                          "qmljsdebugger"};
+    for (const char* option : options)
+        if (name == QLatin1String(option))
+            return true;
+    return false;
+}
+
 } // namespace
+
+QString unknownWindowOption(const QStringList& params)
+{
+    for (const QString& p : params) {
+        if (!p.startsWith(QLatin1String("--")))
+            continue;
+        const QString name = p.mid(2).section(QLatin1Char('='), 0, 0);
+        if (!isToolkitOption(name))
+            return p;
+    }
+    return QString();
+}
 
 CommandLine parseCommandLine(const QStringList& params)
 {

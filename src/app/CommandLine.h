@@ -21,3 +21,8 @@ struct CommandLine {
 
 // `params` are the parameters without the program's own name.
 CommandLine parseCommandLine(const QStringList& params);
+
+// The first parameter of the window program that starts with "--" and is no
+// option it knows (a mistyped "--verison"), or an empty text. The toolkit's
+// own options ("--platform", "--style=fusion", ...) are options.
+QString unknownWindowOption(const QStringList& params);

@@ -34,6 +34,9 @@ QAction* addMenuEntry(QMenu* menu, const char* name, const QString& caption, TFo
 {
     auto* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
+    // A start or repeat number still being typed counts before the command
+    // runs (slots run in the order they were connected).
+    QObject::connect(action, &QAction::triggered, window, [window] { window->preview().commitTypedNumbers(); });
     QObject::connect(action, &QAction::triggered, window, handler);
     return action;
 }
@@ -77,7 +80,7 @@ MU TFormMAIN::defaultPaperHeight() const
 void TFormMAIN::FormCreate()
 {
     rootKey_ = regRootKey();
-    maxScale_ = 3.0;
+    maxScale_ = 2.0;
     minScale_ = 0.1;
     controller_ = std::make_unique<JobController>(static_cast<JobView&>(*this));
 
@@ -117,6 +120,12 @@ QString TFormMAIN::saveFile(const FileRequest& request)
 void TFormMAIN::showStatus(const QString& text)
 {
     statusBar()->showMessage(text);
+}
+
+void TFormMAIN::sheetChanged()
+{
+    preview_->FITPAPER();
+    preview_->showDataNumbers(); // the start and repeat numbers fit the new sheet
 }
 
 void TFormMAIN::jobReplaced()

@@ -119,7 +119,7 @@ private:
     QString openFile(const FileRequest& request) override;
     QString saveFile(const FileRequest& request) override;
     void namesChanged() override { PanelJOBNAMEResize(); }
-    void sheetChanged() override { preview_->FITPAPER(); }
+    void sheetChanged() override;
     void jobReplaced() override;
     void showStatus(const QString& text) override;
     void reopenListChanged(ReopenList list) override;
@@ -179,7 +179,8 @@ private:
     QStringList commandLine_;
     QString rootKey_;
     bool firstShown_ = false;
-    double maxScale_ = 3.0, minScale_ = 0.1;
+    // The scale dialog's track bar runs from 10 % to 200 %.
+    double maxScale_ = 2.0, minScale_ = 0.1;
 
     // Controls.
     QFrame* panelJobName_ = nullptr;

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 // The controller's library links Qt Core and Gui only, so that the file
 // commands run, and are tested, without a window.
 #ifdef QT_WIDGETS_LIB
@@ -107,13 +109,51 @@ QString JobController::startFolder(const QString& currentFile, QString& remember
     return rememberedDir;
 }
 
+namespace {
+
+// Whether the name is a locked one of the kind and such a file is there,
+// its extension in any letter case ("order.gvl" when "order.GVL" is asked
+// for): a file that is never written.
+bool lockedFileExists(const QString& path, const FileKind& kind)
+{
+    if (upperExtension(path) != QLatin1String(kind.lockedExtension))
+        return false;
+    if (QFileInfo::exists(path))
+        return true;
+    const QString folder = folderOf(path);
+    const QString fileName = path.mid(folder.size());
+    const QStringList entries = QDir(folder.isEmpty() ? QStringLiteral(".") : folder).entryList(QDir::Files);
+    return std::any_of(entries.begin(), entries.end(),
+                       [&fileName](const QString& entry) { return entry.compare(fileName, Qt::CaseInsensitive) == 0; });
+}
+
+// The name a save dialog offers: the current file's own name when it is of
+// the kind (its extension in any case), so that saving it again writes it
+// and not a second file; otherwise its base with the kind's extension.
+QString offeredName(const QString& current, const FileKind& kind)
+{
+    const QString base = FNFILENAMEONLY(current);
+    if (base.isEmpty())
+        return QString();
+    if (upperExtension(current) == QLatin1String(kind.extension))
+        return current.mid(current.lastIndexOf(QLatin1Char('/')) + 1);
+    return base + QLatin1String(kind.extension);
+}
+
+} // namespace
+
 // The checks every save makes before anything is written: the folder, the
-// name, the extension, a locked file. The extension is always written in
-// capitals, so "keep.gvj" is written as "keep.GVJ": when that changes the
-// name and a file of the written name is there, the user is asked before it
-// is replaced (a save dialog only asked about the name as typed). Returns
-// the name to write, or an empty text when the save must not go on.
-QString JobController::saveChecked(const QString& path, bool isTemplate)
+// name, the extension, a locked file. A file that exists is written under
+// its own name, its extension in whatever case it has: it is the file the
+// user opened or confirmed, and "keep.gvj" written as "keep.GVJ" would be a
+// second file here. A new name gets its extension in capitals ("keep.gvj"
+// typed is written as "keep.GVJ"). A locked file (.GVL, .GVR in any case)
+// that exists is refused before any question. The user is asked before a
+// file is replaced when its name was chosen in a save dialog (`chosen`;
+// the dialog leaves that question to this check, so that a locked file is
+// refused first) or when the name written is not the one given. Returns the
+// name to write, or an empty text when the save must not go on.
+QString JobController::saveChecked(const QString& path, bool isTemplate, bool chosen)
 {
     const FileKind& kind = isTemplate ? templateKind : jobKind;
     const QString folder = folderOf(path);
@@ -132,12 +172,12 @@ QString JobController::saveChecked(const QString& path, bool isTemplate)
                                   : QStringLiteral("Invalid job file extension \"%1\"").arg(ext));
         return QString();
     }
-    const QString name = folder + base + ext;
-    if (ext == QLatin1String(kind.lockedExtension) && QFileInfo::exists(name)) {
+    const QString name = QFileInfo(path).isFile() ? path : folder + base + ext;
+    if (lockedFileExists(name, kind)) {
         reportError(7, QString::fromLatin1(kind.lockedMessage));
         return QString();
     }
-    if (name != path && QFileInfo::exists(name)
+    if ((name != path || chosen) && QFileInfo::exists(name)
         && messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
                != MsgAnswer::Yes)
         return QString();
@@ -146,7 +186,12 @@ QString JobController::saveChecked(const QString& path, bool isTemplate)
 
 bool JobController::FNSAVEJOB(const QString& path)
 {
-    const QString name = saveChecked(path, false);
+    return saveJobTo(path, false);
+}
+
+bool JobController::saveJobTo(const QString& path, bool chosen)
+{
+    const QString name = saveChecked(path, false, chosen);
     if (name.isEmpty() || !job_->SAVETOFILE(name))
         return false;
     SETJOBFILENAME(name);
@@ -159,14 +204,14 @@ bool JobController::FNSAVEJOBAS()
     FileRequest r;
     r.caption = QStringLiteral("Save job as");
     r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), false);
-    const QString base = FNFILENAMEONLY(jobFileName_);
-    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVJ");
+    r.fileName = offeredName(jobFileName_, jobKind);
     r.defaultSuffix = QString::fromLatin1(jobKind.defaultSuffix);
     r.filter = QString::fromLatin1(jobKind.saveFilter);
+    r.askOverwrite = false; // asked by saveChecked, after the locked check
     const QString chosen = view_.saveFile(r);
     if (chosen.isEmpty())
         return false;
-    return FNSAVEJOB(chosen);
+    return saveJobTo(chosen, true);
 }
 
 bool JobController::FNSAVEJOBFIRST()
@@ -195,6 +240,11 @@ bool JobController::FNSAVETEMPLATEFIRST()
     default: return false;
     }
     const QString name = job_->TEMPLATE()->FULLFILENAME;
+    // A locked template is refused before the question whether to replace it.
+    if (lockedFileExists(name, templateKind)) {
+        reportError(7, QString::fromLatin1(templateKind.lockedMessage));
+        return false;
+    }
     bool overwrite = true;
     if (!name.isEmpty() && QFileInfo::exists(name))
         overwrite = messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"),
@@ -257,7 +307,9 @@ bool JobController::FNOPENJOB(const QString& given)
     job_->setALTERED(false);
     job_->TEMPLATE()->ALTERED = false;
     if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
-        FNOPENDATA(job_->DATAINFO()->FULLFILENAME);
+        openData(job_->DATAINFO()->FULLFILENAME, job_->loadNotes());
+    else
+        tellStatus(job_->loadNotes());
     view_.jobReplaced();
     return true;
 }
@@ -277,7 +329,12 @@ bool JobController::FNLOADJOB(const QString& given)
 
 bool JobController::FNSAVETEMPLATE(const QString& path)
 {
-    const QString name = saveChecked(path, true);
+    return saveTemplateTo(path, false);
+}
+
+bool JobController::saveTemplateTo(const QString& path, bool chosen)
+{
+    const QString name = saveChecked(path, true, chosen);
     if (name.isEmpty() || !job_->SAVETEMPLATETOFILE(name))
         return false;
     showNames();
@@ -290,14 +347,14 @@ bool JobController::FNSAVETEMPLATEAS()
     r.caption = QStringLiteral("Save template as");
     const QString current = job_->TEMPLATE()->FULLFILENAME;
     r.startFolder = startFolder(current, templateDir_, QString::fromLatin1(templateKind.subFolder), false);
-    const QString base = FNFILENAMEONLY(current);
-    r.fileName = base.isEmpty() ? QString() : base + QStringLiteral(".GVT");
+    r.fileName = offeredName(current, templateKind);
     r.defaultSuffix = QString::fromLatin1(templateKind.defaultSuffix);
     r.filter = QString::fromLatin1(templateKind.saveFilter);
+    r.askOverwrite = false; // asked by saveChecked, after the locked check
     const QString chosen = view_.saveFile(r);
     if (chosen.isEmpty())
         return false;
-    return FNSAVETEMPLATE(chosen);
+    return saveTemplateTo(chosen, true);
 }
 
 bool JobController::FNOPENTEMPLATE(const QString& given)
@@ -353,6 +410,13 @@ bool JobController::FNLOADTEMPLATE(const QString& given)
 
 bool JobController::FNOPENDATA(const QString& given)
 {
+    return openData(given, QStringList());
+}
+
+// Opens a data file; notesBefore (what the job's reading found) go to the
+// status line with the data's own notes.
+bool JobController::openData(const QString& given, const QStringList& notesBefore)
+{
     QString name = given;
     TDATAINFO& data = *job_->DATAINFO();
     if (name.isEmpty()) {
@@ -360,7 +424,9 @@ bool JobController::FNOPENDATA(const QString& given)
         r.caption = QStringLiteral("Open data");
         r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
         r.defaultSuffix = QStringLiteral("TXT");
-        r.filter = QStringLiteral("Text files (*.TXT *.txt);;Tables (*.csv *.CSV *.tsv *.TSV *.tab *.TAB);;"
+        // Tables and text alike first: the file most users open is a CSV.
+        r.filter = QStringLiteral("Data files (*.TXT *.txt *.CSV *.csv *.TSV *.tsv *.TAB *.tab);;"
+                                  "Text files (*.TXT *.txt);;Tables (*.csv *.CSV *.tsv *.TSV *.tab *.TAB);;"
                                   "All files (*)");
         name = view_.openFile(r);
         if (name.isEmpty())
@@ -368,6 +434,7 @@ bool JobController::FNOPENDATA(const QString& given)
     }
     if (!QFileInfo::exists(name)) {
         messageSeam().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
+        tellStatus(notesBefore);
         return false;
     }
     // Another data file is a change to the job; reading the same one again
@@ -396,17 +463,39 @@ bool JobController::FNOPENDATA(const QString& given)
             text += QStringLiteral("\n\r") + reason;
         reportError(8, text);
     }
-    // A layout made for another table's columns gives way to the default.
-    if (!sameFile && data.isTable() && !data.layoutProblem().isEmpty()) {
-        data.tableSettings().LabelLayout.clear();
-        data.applyTableSettings();
-    }
-    if (data.looksLikeTableInDisguise())
-        view_.showStatus(QStringLiteral("This looks like a table: rename it to .csv to print one label a row"));
-    else if (data.isTable() && !data.table().note().isEmpty())
-        view_.showStatus(data.table().note());
+    // A layout made for another table's columns stays in the job (the
+    // labels show every field meanwhile), so the table it fits brings it back.
+    tellStatus(notesBefore + dataNotes());
     showNames();
     return true;
+}
+
+QStringList JobController::dataNotes() const
+{
+    const TDATAINFO& data = *job_->DATAINFO();
+    QStringList notes;
+    if (data.looksLikeTableInDisguise())
+        notes << QStringLiteral("This looks like a table: rename it to .csv to print one label a row");
+    if (!data.isTable())
+        return notes;
+    if (const QString header = data.headerNote(); !header.isEmpty())
+        notes << header + QStringLiteral(" \u2014 Data > Fields to change");
+    if (!data.missingFields().isEmpty())
+        notes << QStringLiteral("The layout names %1, which this table does not have: every field prints on a line "
+                                "of its own until it fits \u2014 Data > Fields to change")
+                     .arg(data.missingFields().join(QStringLiteral(", ")));
+    else if (!data.layoutProblem().isEmpty())
+        notes << data.layoutProblem()
+                     + QStringLiteral(" Every field prints on a line of its own \u2014 Data > Fields to change");
+    if (!data.table().note().isEmpty())
+        notes << data.table().note();
+    return notes;
+}
+
+void JobController::tellStatus(const QStringList& notes)
+{
+    if (!notes.isEmpty())
+        view_.showStatus(notes.join(QStringLiteral("   ")));
 }
 
 // ---------------------------------------------------------------- commands

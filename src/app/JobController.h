@@ -106,7 +106,13 @@ private:
     static std::size_t index(ReopenList list) { return static_cast<std::size_t>(list); }
     QString startFolder(const QString& currentFile, QString& rememberedDir, const QString& subFolder,
                         bool forOpen) const;
-    QString saveChecked(const QString& path, bool isTemplate);
+    QString saveChecked(const QString& path, bool isTemplate, bool chosen);
+    bool saveJobTo(const QString& path, bool chosen);
+    bool saveTemplateTo(const QString& path, bool chosen);
+    bool openData(const QString& given, const QStringList& notesBefore);
+    // The notes of the data just read, for the status line.
+    QStringList dataNotes() const;
+    void tellStatus(const QStringList& notes);
     QString chooseFileToOpen(bool isTemplate);
     void showNames();
 

@@ -12,8 +12,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QMenu>
 #include <QTimer>
 
@@ -214,14 +216,24 @@ void TFormMAIN::FNLOADDESKTOP()
         if (!record)
             continue;
         TBASEFORM::of(window)->firstShow = record->FirstTime;
-        window->setGeometry(record->Left, record->Top, record->Width, record->Height);
+        // A stored size too small to use (0, negative, from a damaged file)
+        // leaves the window its own size, and none is larger than the
+        // screen; the showing below brings the window wholly onto it.
+        const QSize usable = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QSize size(record->Width < usable.width() ? window->width() : record->Width,
+                   record->Height < usable.height() ? window->height() : record->Height);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableSize());
+        window->setGeometry(record->Left, record->Top, size.width(), size.height());
         if (!(record->MinLeft == -1 && record->MinTop == -1))
             FNSETMINPOSITION(*window, record->MinLeft, record->MinTop);
         if (record->State == 2)
             window->setWindowState(Qt::WindowMaximized);
         else if (record->State == 1)
             window->setWindowState(Qt::WindowMinimized);
-        if (window != this)
+        // A dialog is only ever shown modally, filled by the command that
+        // opens it: one stored as open is not opened empty at start.
+        if (window != this && !qobject_cast<QDialog*>(window))
             window->setVisible(record->Visible);
         // A window placed from the store is not centred again; it is only
         // pulled back when it lies off the screen.
@@ -237,7 +249,7 @@ void TFormMAIN::FNSAVEDESKTOP()
         WindowRecord r;
         FNGETNORMALBOUNDS(*w, r.Left, r.Top, r.Width, r.Height);
         FNGETMINPOSITION(*w, r.MinLeft, r.MinTop);
-        r.Visible = w->isVisible();
+        r.Visible = w->isVisible() && !qobject_cast<QDialog*>(w); // dialogs are not restored open
         r.State = w->isMinimized() ? 1 : w->isMaximized() ? 2 : 0;
         r.FirstTime = TBASEFORM::of(w)->firstShow;
         writeWindowRecord(w->objectName(), r);

@@ -44,6 +44,7 @@ void TFormMAIN::reopenListChanged(ReopenList list)
         if (!entry) {
             entry = menu->addAction(QString());
             connect(entry, &QAction::triggered, this, [this, list, entry] {
+                preview_->commitTypedNumbers();
                 if (controller_->reopen(list, entry->data().toString()))
                     preview_->REFRESHPAGE();
             });
@@ -78,6 +79,7 @@ void TFormMAIN::Editlayout1Click()
 {
     if (windows_.layout && windows_.layout->execute(*job().TEMPLATE())) {
         job().setALTERED(true);
+        preview_->showDataNumbers(); // fewer labels may leave the start past the sheet
         preview_->REFRESHPAGE();
     }
 }

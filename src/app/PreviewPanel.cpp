@@ -152,12 +152,16 @@ void PreviewPanel::buildBoxes(QWidget* topPanel)
     timerStartAt_->setObjectName(QStringLiteral("TimerStartAt"));
     timerStartAt_->setSingleShot(true);
     timerStartAt_->setInterval(1000);
-    connect(timerStartAt_, &QTimer::timeout, this, [this] { normaliseBox(editStart_, timerStartAt_, true); });
+    connect(timerStartAt_, &QTimer::timeout, this, [this] { boxTimerFired(editStart_, timerStartAt_, true); });
     timerRepeatLabel_ = new QTimer(this);
     timerRepeatLabel_->setObjectName(QStringLiteral("TimerRepeatLabel"));
     timerRepeatLabel_->setSingleShot(true);
     timerRepeatLabel_->setInterval(1000);
-    connect(timerRepeatLabel_, &QTimer::timeout, this, [this] { normaliseBox(editRepeat_, timerRepeatLabel_, false); });
+    connect(timerRepeatLabel_, &QTimer::timeout, this,
+            [this] { boxTimerFired(editRepeat_, timerRepeatLabel_, false); });
+    // Return tidies the box at once, as leaving it does.
+    connect(editStart_, &QLineEdit::returnPressed, this, &PreviewPanel::EditStartLabNumExit);
+    connect(editRepeat_, &QLineEdit::returnPressed, this, &PreviewPanel::EditRepeatLabelNumExit);
 }
 
 void PreviewPanel::placeBoxes(int left)
@@ -349,6 +353,7 @@ void PreviewPanel::UpDownPAGENUMClick(bool upper)
     if (spinnerGuard_)
         return;
     spinnerGuard_ = true;
+    commitTypedNumbers(); // the arrows take no focus from a box
     EditPAGENUMExit();
     qint64 n = 1;
     wholeNumber(editPage_->text(), n);
@@ -410,17 +415,38 @@ void PreviewPanel::normaliseBox(QLineEdit* box, QTimer* timer, bool start)
 
 qint32 PreviewPanel::fitToSheet(qint64 n) const
 {
-    if (controller_.job().TEMPLATEEXISTS())
-        return controller_.job().TEMPLATE()->fitToSheet(n);
-    return static_cast<qint32>(std::clamp<qint64>(n, 1, INT32_MAX));
+    return controller_.job().fitToSheet(n);
+}
+
+bool PreviewPanel::typing(const QLineEdit* box) const
+{
+    // The box the caret returns to once a menu or another window closes.
+    return box->hasFocus() || box->window()->focusWidget() == box;
+}
+
+void PreviewPanel::boxTimerFired(QLineEdit* box, QTimer* timer, bool start)
+{
+    // What is being typed is never rewritten: a box with the focus is tidied
+    // when the user leaves it or presses Return.
+    if (typing(box))
+        return;
+    normaliseBox(box, timer, start);
+}
+
+void PreviewPanel::commitTypedNumbers()
+{
+    const TDATAINFO& numbers = *controller_.job().DATAINFO();
+    if (timerStartAt_->isActive() || editStart_->text() != QString::number(numbers.STARTLABNUM))
+        EditStartLabNumExit();
+    if (timerRepeatLabel_->isActive() || editRepeat_->text() != QString::number(numbers.RepeatLabelNum))
+        EditRepeatLabelNumExit();
 }
 
 void PreviewPanel::showDataNumbers()
 {
     // The numbers printing will use, as the boxes keep them.
     TDATAINFO& numbers = *controller_.job().DATAINFO();
-    numbers.STARTLABNUM = fitToSheet(numbers.STARTLABNUM);
-    numbers.RepeatLabelNum = fitToSheet(numbers.RepeatLabelNum);
+    controller_.job().fitNumbersToSheet();
     timerStartAt_->stop();
     timerRepeatLabel_->stop();
     setBoxText(editStart_, QString::number(numbers.STARTLABNUM));

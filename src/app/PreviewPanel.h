@@ -46,11 +46,14 @@ public:
     void GOTOLASTPAGE(bool redraw);
     // Writes the job's start and repeat numbers into their boxes as printing
     // will use them (at least 1, at most one sheet's labels), after the job
-    // was replaced by one opened or made anew.
+    // was replaced by one opened or made anew or its sheet changed.
     void showDataNumbers();
     // Tidies the start and repeat boxes as when the user leaves them.
     void EditStartLabNumExit();
     void EditRepeatLabelNumExit();
+    // Tidies a start or repeat box whose text is still being typed, so that
+    // a command reading the numbers uses what the box shows.
+    void commitTypedNumbers();
 
     // The page panel, at the right of the top panel, and the start and
     // repeat boxes with their captions, right of `left`.
@@ -80,6 +83,8 @@ private:
     void EditStartLabNumChange(const QString& text);
     void EditRepeatLabelNumChange(const QString& text);
     void normaliseBox(QLineEdit* box, QTimer* timer, bool start);
+    void boxTimerFired(QLineEdit* box, QTimer* timer, bool start);
+    bool typing(const QLineEdit* box) const;
     void boxEdited(QTimer* timer, bool start, const QString& text);
     void ImagePAPERMouseUp(Qt::MouseButton button, QPoint position);
 

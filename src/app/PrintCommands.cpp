@@ -35,6 +35,7 @@ bool TFormMAIN::printInProgress() const
 
 void TFormMAIN::printCommand(bool labels)
 {
+    preview_->commitTypedNumbers();
     if (printInProgress()) {
         messageSeam().warning(busyText);
         return;

@@ -1,12 +1,14 @@
 #include "Startup.h"
 
 #include "app/BatchPrint.h"
+#include "app/CommandLine.h"
 #include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
 #include "support/Maker.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -40,6 +42,16 @@ int gorvinMain(int argc, char* argv[])
     // "--print" and "--help" make the batch printer: no window, no display.
     if (isBatchCommand(argc, argv))
         return batchPrintMain(argc, argv);
+    // A mistyped option is told before any window or display is needed,
+    // not taken for a file name.
+    QStringList params;
+    for (int i = 1; i < argc; ++i)
+        params.append(QString::fromLocal8Bit(argv[i]));
+    if (const QString option = unknownWindowOption(params); !option.isEmpty()) {
+        const QString text = QStringLiteral("gorvin: Unknown option ") + option + QStringLiteral(".\n") + batchUsage();
+        std::fputs(text.toLocal8Bit().constData(), stderr);
+        return BatchUsageError;
+    }
 
     GorvinApplication app(argc, argv);
     nameApplication();

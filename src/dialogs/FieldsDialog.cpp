@@ -221,17 +221,17 @@ void FieldsDialog::OKBtnClick()
     // detection, so another file under the same job is judged afresh.
     const bool checked = CheckBoxHEADER->isChecked();
     const HeaderChoice header = checked == data_->table().firstRowLooksLikeNames()
-                                        && settings.header() == HeaderChoice::Detect
+                                        && data_->headerChoice() == HeaderChoice::Detect
                                     ? HeaderChoice::Detect
                                 : checked ? HeaderChoice::Yes
                                           : HeaderChoice::No;
     const QString stored = text.trimmed().isEmpty() ? QString() : text;
-    if (stored == settings.LabelLayout && header == settings.header()) {
+    if (stored == settings.LabelLayout && header == data_->headerChoice()) {
         reject();
         return;
     }
     settings.LabelLayout = stored;
-    settings.HeaderRow = static_cast<qint32>(header);
+    data_->setHeaderChoice(header);
     data_->applyTableSettings();
     accept();
 }

@@ -137,7 +137,7 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     column->addWidget(EditEMAIL);
     column->addWidget(EditWEB);
 
-    ButtonOK = named(new QPushButton(QStringLiteral("OK")), "ButtonOK");
+    ButtonOK = named(new QPushButton(QStringLiteral("OK"), this), "ButtonOK"); // the dialog's default
     ButtonOK->setDefault(true);
     ButtonOK->setMinimumWidth(88);
     connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);

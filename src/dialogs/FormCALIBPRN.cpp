@@ -283,7 +283,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     for (int i = 0; i < 4; ++i) {
         MeasureBox& b = boxes_[static_cast<std::size_t>(i)];
         b.allowed = 100000;
-        b.edit->setText(muToCurrentUnitText(values[i]));
+        setLengthText(*b.edit, values[i]);
         b.units->setText(abbreviation_);
         b.accepted = b.edit->text();
         b.lastCalibration = unitText(b.accepted);
@@ -403,10 +403,10 @@ bool TFormCALIBPRN::usable(const CalibrationMeasures& measures)
 CalibrationMeasures TFormCALIBPRN::acceptedMeasures() const
 {
     CalibrationMeasures m;
-    m.Width = readLength(boxes_[Width].accepted).value_or(0);
-    m.Height = readLength(boxes_[Height].accepted).value_or(0);
-    m.Left = readLength(boxes_[Left].accepted).value_or(0);
-    m.Top = readLength(boxes_[Top].accepted).value_or(0);
+    m.Width = lengthIn(*boxes_[Width].edit, boxes_[Width].accepted).value_or(0);
+    m.Height = lengthIn(*boxes_[Height].edit, boxes_[Height].accepted).value_or(0);
+    m.Left = lengthIn(*boxes_[Left].edit, boxes_[Left].accepted).value_or(0);
+    m.Top = lengthIn(*boxes_[Top].edit, boxes_[Top].accepted).value_or(0);
     return m;
 }
 

@@ -105,6 +105,15 @@ QString withTrailingSeparator(const QString& folder)
     return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
 }
 
+// An inset box's length, once its text has passed the checks: the stored one
+// while the text is unchanged, else the typed number in the display unit.
+MU insetOf(const QLineEdit& edit)
+{
+    if (const std::optional<MU> mu = lengthOf(edit))
+        return *mu;
+    return FNCURRENTUNITTOMU(decimalValue(edit.text()));
+}
+
 } // namespace
 
 TFormFORMAT::TFormFORMAT(QWidget* parent) : BaseDialog(parent)
@@ -316,9 +325,12 @@ void TFormFORMAT::buildControls()
     pictureColumn->addLayout(pictureAlign);
     pictureColumn->addStretch(1);
 
-    // OK and Cancel, centred as a pair 16 pixels apart at any width.
-    ButtonOK = named(new QPushButton(QStringLiteral("OK")), "ButtonOK");
-    ButtonCANCEL = named(new QPushButton(QStringLiteral("Cancel")), "ButtonCANCEL");
+    // OK and Cancel, centred as a pair 16 pixels apart at any width. OK is
+    // made in the dialog: a default button only becomes the dialog's own
+    // (the one Enter presses again after another button had the focus) when
+    // it has the dialog as an ancestor as it is made the default.
+    ButtonOK = named(new QPushButton(QStringLiteral("OK"), this), "ButtonOK");
+    ButtonCANCEL = named(new QPushButton(QStringLiteral("Cancel"), this), "ButtonCANCEL");
     ButtonOK->setDefault(true);
     ButtonOK->setAutoDefault(true);
     ButtonOK->setMinimumWidth(88);
@@ -373,11 +385,11 @@ void TFormFORMAT::fillControls()
     for (QLabel* label : LabelUNITS)
         label->setText(unit);
 
-    EditBLEFT->setText(muToCurrentUnitText(format.MUBORDERLEFT));
-    EditBRIGHT->setText(muToCurrentUnitText(format.MUBORDERRIGHT));
-    EditBTOP->setText(muToCurrentUnitText(format.MUBORDERTOP));
-    EditBBOTTOM->setText(muToCurrentUnitText(format.MUBORDERBOTTOM));
-    EditBWIDTH->setText(muToCurrentUnitText(format.MUBORDERWIDTH));
+    setLengthText(*EditBLEFT, format.MUBORDERLEFT);
+    setLengthText(*EditBRIGHT, format.MUBORDERRIGHT);
+    setLengthText(*EditBTOP, format.MUBORDERTOP);
+    setLengthText(*EditBBOTTOM, format.MUBORDERBOTTOM);
+    setLengthText(*EditBWIDTH, format.MUBORDERWIDTH);
 
     EditPicLeft->setText(numberText(format.PicPCLeft));
     EditPicTop->setText(numberText(format.PicPCTop));
@@ -488,11 +500,11 @@ bool TFormFORMAT::validate()
 void TFormFORMAT::writeToFormat()
 {
     TJOBINFO& format = *job_->JOBINFO();
-    format.MUBORDERLEFT = FNCURRENTUNITTOMU(decimalValue(EditBLEFT->text()));
-    format.MUBORDERRIGHT = FNCURRENTUNITTOMU(decimalValue(EditBRIGHT->text()));
-    format.MUBORDERTOP = FNCURRENTUNITTOMU(decimalValue(EditBTOP->text()));
-    format.MUBORDERBOTTOM = FNCURRENTUNITTOMU(decimalValue(EditBBOTTOM->text()));
-    format.MUBORDERWIDTH = FNCURRENTUNITTOMU(decimalValue(EditBWIDTH->text()));
+    format.MUBORDERLEFT = insetOf(*EditBLEFT);
+    format.MUBORDERRIGHT = insetOf(*EditBRIGHT);
+    format.MUBORDERTOP = insetOf(*EditBTOP);
+    format.MUBORDERBOTTOM = insetOf(*EditBBOTTOM);
+    format.MUBORDERWIDTH = insetOf(*EditBWIDTH);
     format.BORDERCOLOR = borderColor_;
     format.TEXTALIGNVERT = codeOf(RadioButtonVTOP, RadioButtonVBOTTOM);
     format.TEXTALIGNHORIZ = codeOf(RadioButtonHLEFT, RadioButtonHRIGHT);
@@ -517,7 +529,7 @@ void TFormFORMAT::writeToFormat()
 
 QList<QPair<QString, QString>> TFormFORMAT::formatValues() const
 {
-    auto mu = [](const QLineEdit* edit) { return QString::number(FNCURRENTUNITTOMU(decimalValue(edit->text()))); };
+    auto mu = [](const QLineEdit* edit) { return QString::number(insetOf(*edit)); };
     // A percentage is kept as typed, less any blanks, so that it reads back
     // as the number that passed the checks.
     auto typed = [](const QLineEdit* edit) {

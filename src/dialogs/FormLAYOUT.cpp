@@ -117,12 +117,12 @@ void TFormLAYOUT::fillFrom(const TTEMPLATE& paper)
 
     EditNUMACROSS->setText(QString::number(paper.NUMACROSS));
     EditNUMDOWN->setText(QString::number(paper.NUMDOWN));
-    EditLEFT->setText(muToCurrentUnitText(paper.MULEFT));
-    EditTOP->setText(muToCurrentUnitText(paper.MUTOP));
-    EditLABELWIDTH->setText(muToCurrentUnitText(paper.MULABELWIDTH));
-    EditLABELHEIGHT->setText(muToCurrentUnitText(paper.MULABELHEIGHT));
-    EditHGAP->setText(muToCurrentUnitText(paper.MUHGAP));
-    EditVGAP->setText(muToCurrentUnitText(paper.MUVGAP));
+    setLengthText(*EditLEFT, paper.MULEFT);
+    setLengthText(*EditTOP, paper.MUTOP);
+    setLengthText(*EditLABELWIDTH, paper.MULABELWIDTH);
+    setLengthText(*EditLABELHEIGHT, paper.MULABELHEIGHT);
+    setLengthText(*EditHGAP, paper.MUHGAP);
+    setLengthText(*EditVGAP, paper.MUVGAP);
     EditNUMACROSS->setFocus();
 }
 
@@ -147,7 +147,7 @@ bool TFormLAYOUT::readField(const Field& field, qint32& value)
             value = *count;
             return true;
         }
-    } else if (const auto length = readLength(text)) {
+    } else if (const auto length = lengthOf(*field.edit)) {
         value = *length;
         return true;
     }

@@ -34,7 +34,7 @@ std::optional<MU> readDimension(const QLineEdit& edit)
 {
     if (!FNISUNSIGNEDNUMBER(edit.text()))
         return std::nullopt;
-    return readLength(edit.text());
+    return lengthOf(edit);
 }
 } // namespace
 
@@ -147,8 +147,8 @@ void TFormNEWPAPER::ComboBoxPAPERChange(int index)
 
 void TFormNEWPAPER::writeEdits()
 {
-    EditWIDTH->setText(muToCurrentUnitText(paperWidth_, 8));
-    EditHEIGHT->setText(muToCurrentUnitText(paperHeight_, 8));
+    setLengthText(*EditWIDTH, paperWidth_, 8);
+    setLengthText(*EditHEIGHT, paperHeight_, 8);
 }
 
 void TFormNEWPAPER::accept()

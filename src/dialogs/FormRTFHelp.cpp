@@ -36,8 +36,11 @@ TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 
     RichEdit1 = named(new QTextBrowser(this), "RichEdit1");
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // The text may be edited, as in any rich-text box; nothing is saved.
-    RichEdit1->setReadOnly(false);
+    // A document to read: its text can be selected and copied and its links
+    // followed, by mouse or keyboard; an editable box would only move the
+    // caret on a link.
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setTextInteractionFlags(Qt::TextBrowserInteraction);
     RichEdit1->setUndoRedoEnabled(false);
     // Links go to the desktop's browser or mail program, never into the box.
     RichEdit1->setOpenLinks(false);

@@ -132,11 +132,11 @@ bool TFormSCALE::execute(double& scale, double minScale, double maxScale)
 
 void TFormSCALE::setScale(double scale)
 {
-    // The edit box shows the per cent before the track bar holds it in its
-    // range, so a scale from the store above 200 % shows as it is until the
-    // user touches the dialog.
+    // The box and the track bar show the same number: the per cent held in
+    // the track bar's range.
     const long double perCent = std::clamp(static_cast<long double>(scale) * 100.0L, -1.0e9L, 1.0e9L);
-    const auto position = static_cast<int>(roundHalfEven(perCent));
+    const auto position = std::clamp(static_cast<int>(roundHalfEven(perCent)), TrackBarSCALE->minimum(),
+                                     TrackBarSCALE->maximum());
     TrackBarSCALE->setValue(position);
     EditSCALE->setText(QString::number(position));
 }
@@ -158,14 +158,16 @@ void TFormSCALE::EditSCALEChange(const QString& text)
         EditSCALE->setText(digits);
         return;
     }
-    // While the user types, a number outside the track bar's range ("5" on
-    // the way to "50", "1" on the way to "150") is left as typed; the track
-    // bar follows only numbers it can show. The box is brought into range
-    // when it is left or OK is pressed.
+    // While the user types, the track bar follows the number as far as its
+    // range goes (350 puts it at 200), but the box keeps what is typed ("5"
+    // on the way to "50"); the box is brought into range when it is left or
+    // OK is pressed.
     const std::optional<int> number = storedTextToInteger(digits);
-    if (number && *number >= TrackBarSCALE->minimum() && *number <= TrackBarSCALE->maximum()
-        && *number != TrackBarSCALE->value())
-        TrackBarSCALE->setValue(*number);
+    if (!number)
+        return;
+    followingBox_ = true;
+    TrackBarSCALE->setValue(std::clamp(*number, TrackBarSCALE->minimum(), TrackBarSCALE->maximum()));
+    followingBox_ = false;
 }
 
 void TFormSCALE::EditSCALEExit()
@@ -180,6 +182,8 @@ void TFormSCALE::EditSCALEExit()
 
 void TFormSCALE::TrackBarSCALEChange(int position)
 {
+    if (followingBox_)
+        return;
     if (storedTextToInteger(EditSCALE->text()) != position)
         EditSCALE->setText(QString::number(position));
 }

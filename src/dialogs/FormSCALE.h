@@ -72,4 +72,5 @@ private:
     QLabel* LabelPERCENT;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+    bool followingBox_ = false; // the track bar is following the box's text
 };

@@ -457,8 +457,38 @@ public:
         invalidValue();
     }
 
+    // Reading leniently: a property the object has not, or a value it cannot
+    // take, is stepped over instead of failing the stream.
+    void setLenient(bool lenient) { lenient_ = lenient; }
+
+    void lenientRecord(Persistent& root)
+    {
+        const QStringList parts = name().split(QLatin1Char('.'));
+        const qsizetype valueStart = pos_;
+        Persistent* current = &root;
+        for (qsizetype i = 0; current && i + 1 < parts.size(); ++i) {
+            const PropInfo* p = current->findProperty(parts[i]);
+            current = p && (p->kind == PropKind::Object || p->kind == PropKind::Component) ? p->getObject(*current)
+                                                                                           : nullptr;
+        }
+        const PropInfo* p = current ? current->findProperty(parts.back()) : nullptr;
+        if (p && p->hasSetter) {
+            try {
+                readValue(*current, *p);
+                return;
+            } catch (const EReadError&) {
+                pos_ = valueStart;
+            }
+        }
+        skipValue();
+    }
+
     void propertyRecord(Persistent& root, const QString& rootName)
     {
+        if (lenient_) {
+            lenientRecord(root);
+            return;
+        }
         QString path;
         try {
             path = name();
@@ -536,6 +566,7 @@ private:
 
     const QByteArray& in_;
     qsizetype pos_;
+    bool lenient_ = false;
 };
 
 } // namespace
@@ -572,6 +603,29 @@ Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persisten
     object.loaded();
     pos = r.pos();
     return object;
+}
+
+Persistent& ReadObjectStreamLeniently(const QByteArray& stream, qsizetype& pos, Persistent& object)
+{
+    Reader r(stream, pos);
+    r.setLenient(true);
+    r.signature();
+    r.object(object);
+    object.loaded();
+    pos = r.pos();
+    return object;
+}
+
+bool ObjectStreamOfClassAt(const QByteArray& stream, qsizetype pos, const QString& className)
+{
+    try {
+        Reader r(stream, pos);
+        r.signature();
+        r.prefix();
+        return r.name().compare(className, Qt::CaseInsensitive) == 0;
+    } catch (const EFilerError&) {
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------- extended

@@ -76,6 +76,17 @@ void WriteObjectStream(QByteArray& stream, const Persistent& object);
 // stream does not mention keep their values.
 Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persistent& object);
 
+// The same, leniently, for what a newer or another program may have added:
+// a property the object does not have, or a value it cannot take (an
+// identifier it does not know), is stepped over and the rest is read.
+// Throws only where the stream itself cannot be followed (cut short, a value
+// of unknown kind, a child object of an unknown class).
+Persistent& ReadObjectStreamLeniently(const QByteArray& stream, qsizetype& pos, Persistent& object);
+
+// Whether an object stream of the named class starts at pos: its class name
+// in any letter case, after a flags byte or none.
+bool ObjectStreamOfClassAt(const QByteArray& stream, qsizetype pos, const QString& className);
+
 // The 80-bit extended floating-point form, little-endian, built bit by bit.
 QByteArray doubleToExtended(double value);
 double extendedToDouble(const char* tenBytes);

@@ -139,6 +139,13 @@ QString DecodeUtf8(const char* p, qsizetype n)
     return QString::fromUtf8(p, n);
 }
 
+// The UTF-32 byte-order marks: FF FE 00 00 (little-endian, which begins as
+// the UTF-16 mark does) and 00 00 FE FF.
+bool isUtf32Mark(const char* p)
+{
+    return std::memcmp(p, "\xFF\xFE\0\0", 4) == 0 || std::memcmp(p, "\0\0\xFE\xFF", 4) == 0;
+}
+
 enum class Utf16ByteOrder { None, Little, Big };
 
 Utf16ByteOrder Utf16Order(const char* p, qsizetype n)
@@ -450,6 +457,9 @@ bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
             return fail(QStringLiteral("Cannot read file ") + path);
         if (n == 0)
             break;
+        if (filled == 0 && n >= 4 && isUtf32Mark(bytes.constData()))
+            return fail(QStringLiteral("The file %1 is UTF-32 text, which is not read; save it as UTF-8 (or UTF-16).")
+                            .arg(path));
         if (filled < 2 && filled + n >= 2)
             utf16 = Utf16Order(bytes.constData(), 2) != Utf16ByteOrder::None;
         const void* nul = utf16 ? nullptr : std::memchr(bytes.constData() + filled, 0, size_t(n));
@@ -483,8 +493,11 @@ void DataLines::loadFromBytes(QByteArray bytes, bool cutLines)
     const void* const nul = std::memchr(data, 0, size_t(m_bytes.size()));
     m_end = nul ? static_cast<const char*>(nul) - data : m_bytes.size();
 
-    m_utf8 = QByteArrayView(data, m_end).isValidUtf8();
-    if (m_utf8 && QByteArrayView(data, m_end).startsWith("\xEF\xBB\xBF"))
+    // A UTF-8 byte-order mark says what the file is: a stray byte that is
+    // not UTF-8 then reads as U+FFFD, not the whole file as Windows-1252.
+    const bool marked = QByteArrayView(data, m_end).startsWith("\xEF\xBB\xBF");
+    m_utf8 = marked || QByteArrayView(data, m_end).isValidUtf8();
+    if (marked)
         m_begin = 3;
     if (cutLines)
         index(m_begin);

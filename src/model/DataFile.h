@@ -58,7 +58,8 @@ public:
     // byte may be zero, is read whole). A file larger than MaxDataFileBytes,
     // a device, a pipe or a folder is not read. When the file cannot be
     // read, the lines are left empty, *error (when given) says which file
-    // failed and why, and the result is false.
+    // failed and why, and the result is false. A file that starts with a
+    // UTF-32 byte-order mark is not read.
     //
     // Without cutLines the content is read and decoded by the same rules
     // but not cut into lines (count() stays 0): a table cuts it into rows
@@ -69,13 +70,12 @@ public:
     static constexpr qint64 MaxDataFileBytes = qint64(256) << 20;
     // Cuts bytes into lines at every CR, every LF and every CR LF (one break).
     // A NUL byte ends the content; a break at the very end adds no line. The
-    // lines are decoded as UTF-8 when the whole content is valid UTF-8 (a
-    // leading UTF-8 byte-order mark is then skipped), otherwise as
-    // Windows-1252. Content that starts with a UTF-16 byte-order mark (FF FE
-    // little-endian, FE FF big-endian) is UTF-16 text, as Windows editors
-    // save "Unicode": it is turned into UTF-8 once, here, and then cut by the
-    // same rules, with the character U+0000 ending the content as a NUL byte
-    // does elsewhere.
+    // lines are decoded as UTF-8 when the content starts with a UTF-8
+    // byte-order mark (which is skipped; a byte that is not UTF-8 then reads
+    // as U+FFFD) or is valid UTF-8 as a whole, otherwise as Windows-1252. Content that starts with a UTF-16 byte-order
+    // mark (FF FE little-endian, FE FF big-endian) is UTF-16 text, as Windows editors save "Unicode": it is turned into
+    // UTF-8 once, here, and then cut by the same rules, with the character U+0000 ending the content as a NUL byte does
+    // elsewhere.
     void loadFromBytes(QByteArray bytes, bool cutLines = true);
 
     // The content as held, as UTF-8 or Windows-1252 bytes: after a leading

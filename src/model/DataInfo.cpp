@@ -69,16 +69,82 @@ void TDATAINFO::reindex()
     table_.clear();
     isTable_ = false;
     names_ = false;
+    namesDetected_ = false;
     disguised_ = false;
     layout_ = LabelLayout();
+    layoutProblem_.clear();
+    missingFields_.clear();
+}
+
+namespace {
+
+bool sameFile(const QString& a, const QString& b)
+{
+    return a == b
+           || (!a.isEmpty() && !b.isEmpty() && QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath());
+}
+
+} // namespace
+
+HeaderChoice TDATAINFO::headerChoice() const
+{
+    if (!headerFile_.isEmpty() && !sameFile(headerFile_, FULLFILENAME))
+        return HeaderChoice::Detect;
+    return tableSettings_.header();
+}
+
+void TDATAINFO::setHeaderChoice(HeaderChoice choice)
+{
+    tableSettings_.HeaderRow = static_cast<qint32>(choice);
+    headerFile_ = FULLFILENAME;
+}
+
+void TDATAINFO::tableSettingsRead()
+{
+    headerFile_ = FULLFILENAME;
+}
+
+TableSettings TDATAINFO::storedTableSettings() const
+{
+    TableSettings stored = tableSettings_;
+    stored.HeaderRow = static_cast<qint32>(headerChoice());
+    return stored;
+}
+
+bool TDATAINFO::keepsTableSettings() const
+{
+    return isTableFileName(FULLFILENAME) || !tableSettings_.LabelLayout.isEmpty()
+           || headerChoice() != HeaderChoice::Detect;
 }
 
 void TDATAINFO::applyTableSettings()
 {
-    const HeaderChoice choice = tableSettings_.header();
+    const HeaderChoice choice = headerChoice();
     names_ = isTable_
              && (choice == HeaderChoice::Yes || (choice == HeaderChoice::Detect && table_.firstRowLooksLikeNames()));
+    namesDetected_ = names_ && choice == HeaderChoice::Detect;
     layout_ = LabelLayout(tableSettings_.LabelLayout, columnNames(), table_.columnCount());
+    layoutProblem_ = isTable_ ? layout_.problem() : QString();
+    missingFields_ = isTable_ ? layout_.missingFields() : QStringList();
+    if (!layoutProblem_.isEmpty())
+        layout_ = LabelLayout();
+}
+
+QString TDATAINFO::headerNote() const
+{
+    if (!namesDetected_)
+        return QString();
+    const QStringList names = columnNames();
+    QStringList shown;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (shown.size() == 12) {
+            shown << QStringLiteral("...");
+            break;
+        }
+        const QString name = names[i].trimmed();
+        shown << (name.isEmpty() ? QStringLiteral("{%1}").arg(i + 1) : name.left(40));
+    }
+    return QStringLiteral("First row read as column names: ") + shown.join(QStringLiteral(", "));
 }
 
 QStringList TDATAINFO::columnNames() const

@@ -48,11 +48,32 @@ public:
     TableSettings& tableSettings() { return tableSettings_; }
     const TableSettings& tableSettings() const { return tableSettings_; }
     void applyTableSettings();
+    // The header choice belongs to the table it was made for: for any other
+    // table the first row is judged afresh (Detect). setHeaderChoice makes
+    // the choice for the file named now; tableSettingsRead() says that the
+    // choice just read from a job is the one for the file the job names.
+    HeaderChoice headerChoice() const;
+    void setHeaderChoice(HeaderChoice choice);
+    void tableSettingsRead();
+    // The settings as a job file keeps them: with the header choice in
+    // force for the file named now.
+    TableSettings storedTableSettings() const;
+    // Whether a job file keeps table settings: for table data, and for any
+    // data while a layout or a header choice is set, so that none is lost
+    // while a text file is open in the job.
+    bool keepsTableSettings() const;
     // Whether the table's first row is taken as column names, and the names.
     bool tableHasNames() const { return names_; }
     QStringList columnNames() const;
-    // Why the table's layout cannot be used as it stands, or empty.
-    const QString& layoutProblem() const { return layout_.problem(); }
+    // "First row read as column names: Name, Street, City" when the names
+    // were worked out from the file rather than chosen; empty otherwise.
+    QString headerNote() const;
+    // Why the table's layout cannot be used as it stands, or empty. Such a
+    // layout stays in the settings, but the labels are laid out by the
+    // default layout (every field a line) until it fits again.
+    const QString& layoutProblem() const { return layoutProblem_; }
+    // The placeholders of that layout that name no column ("{Phone}").
+    const QStringList& missingFields() const { return missingFields_; }
     // Whether the loaded text data look like a table under another name.
     bool looksLikeTableInDisguise() const { return disguised_; }
     // Reads PicFileName into the picture holder.
@@ -67,8 +88,12 @@ private:
     DataTable table_;
     bool isTable_ = false;
     bool names_ = false;
+    bool namesDetected_ = false;
     bool disguised_ = false;
+    QString headerFile_; // the file the header choice was made for; empty: any
     LabelLayout layout_;
+    QString layoutProblem_;
+    QStringList missingFields_;
     Picture picture_;
     bool picLoaded_ = false;
 };

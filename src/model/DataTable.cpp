@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -15,6 +16,11 @@ constexpr int SampleRows = 20;
 inline bool isBreak(char c)
 {
     return c == '\n' || c == '\r';
+}
+
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
 }
 
 // Past the line break at p (CR, LF or CR LF).
@@ -31,9 +37,9 @@ struct ScanEnd {
 };
 
 // Appends to starts the offset of every row in [from, end) that holds more
-// than separators. A quote at the start of a field opens a quoted field,
-// except the one at literalQuote, which is text. Stops at a quoted field
-// that runs to the end without being closed.
+// than separators and blanks (spaces, tabs, quotes around nothing else). A quote at the start of a field opens a quoted
+// field, except the one at literalQuote, which is text. Stops at a quoted field that runs to the end without being
+// closed.
 ScanEnd indexRows(const char* data, qsizetype from, qsizetype end, char delimiter, qsizetype literalQuote,
                   QList<qsizetype>& starts)
 {
@@ -57,7 +63,9 @@ ScanEnd indexRows(const char* data, qsizetype from, qsizetype end, char delimite
                     }
                     break;
                 }
-                content = content || i - quote > 2;
+                content = content || std::any_of(data + quote + 1, data + i - 1, [](char q) {
+                              return !isBlank(q) && q != '"' && !isBreak(q);
+                          });
                 fieldStart = false;
             } else if (c == delimiter) {
                 fieldStart = true;
@@ -66,7 +74,7 @@ ScanEnd indexRows(const char* data, qsizetype from, qsizetype end, char delimite
                 i = afterBreak(data, i, end);
                 break;
             } else {
-                content = true;
+                content = content || !isBlank(c);
                 fieldStart = false;
                 ++i;
             }
@@ -152,8 +160,11 @@ bool isNumber(const QString& text)
 }
 
 // How often each separator appears outside quotes in each of the first
-// lines, and which one cuts them alike. The most fields a consistent
-// separator gives wins; without one, the most separators in all.
+// lines, and which one cuts them alike. A separator that gives every line
+// the same number of fields goes before one that does not; one that stands
+// only between digits ("1,50") goes after one that does not, as it is most
+// likely a decimal comma; then the most fields a consistent separator
+// gives wins, or without one, the most separators in all.
 char detectDelimiter(QByteArrayView text, bool preferTabs)
 {
     const std::array<char, 3> candidates = preferTabs ? std::array<char, 3>{'\t', ',', ';'}
@@ -164,6 +175,8 @@ char detectDelimiter(QByteArrayView text, bool preferTabs)
     qsizetype i = 0;
     bool quoted = false;
     std::array<int, 3> line{};
+    std::array<bool, 3> onlyBetweenDigits{true, true, true};
+    const auto digitAt = [&](qsizetype at) { return at >= 0 && at < end && data[at] >= '0' && data[at] <= '9'; };
     while (i < end && counts[0].size() < SampleRows) {
         const char c = data[i];
         if (c == '"') {
@@ -174,8 +187,12 @@ char detectDelimiter(QByteArrayView text, bool preferTabs)
             i = afterBreak(data, i, end);
             continue;
         } else if (!quoted) {
-            for (std::size_t k = 0; k < 3; ++k)
-                line[k] += c == candidates[k] ? 1 : 0;
+            for (std::size_t k = 0; k < 3; ++k) {
+                if (c != candidates[k])
+                    continue;
+                ++line[k];
+                onlyBetweenDigits[k] = onlyBetweenDigits[k] && digitAt(i - 1) && digitAt(i + 1);
+            }
         }
         ++i;
     }
@@ -184,9 +201,7 @@ char detectDelimiter(QByteArrayView text, bool preferTabs)
             counts[k].append(line[k]);
 
     int best = -1;
-    int bestFields = 0;
-    qint64 bestTotal = 0;
-    bool bestConsistent = false;
+    std::tuple<bool, bool, qint64> bestRank;
     for (std::size_t k = 0; k < 3; ++k) {
         const QList<int>& c = counts[k];
         if (c.isEmpty() || *std::max_element(c.begin(), c.end()) == 0)
@@ -195,17 +210,83 @@ char detectDelimiter(QByteArrayView text, bool preferTabs)
         qint64 total = 0;
         for (const int n : c)
             total += n;
-        const bool better = best < 0 || (consistent && !bestConsistent)
-                            || (consistent == bestConsistent
-                                && (consistent ? c.front() > bestFields : total > bestTotal));
-        if (better) {
+        const std::tuple<bool, bool, qint64> rank{consistent, !onlyBetweenDigits[k], consistent ? c.front() : total};
+        if (best < 0 || rank > bestRank) {
             best = int(k);
-            bestFields = c.front();
-            bestTotal = total;
-            bestConsistent = consistent;
+            bestRank = rank;
         }
     }
     return candidates[std::size_t(std::max(best, 0))];
+}
+
+bool hasDigit(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// Whether the first row of the sample holds column names. Each first-row
+// cell is set against the cells below it: a cell without digits over a
+// column whose every cell has digits ("Street" over "1 High Street"), or
+// with digits over a column without any, or of another length than a
+// column of codes of one length, looks like a name; a cell with digits over
+// a column of digits looks like data. The row is data when it has more of
+// the latter, and names when more of the former. Where no cell tells, the
+// row is names when its filled cells (at least one) are all different and
+// none is a number over a column of numbers. An empty cell tells nothing:
+// the first column of an exported index often has no name.
+bool firstRowIsNames(const QList<QStringList>& sample)
+{
+    const QStringList& first = sample.front();
+    int likeData = 0;
+    int likeNames = 0;
+    bool numberOverNumbers = false;
+    for (qsizetype column = 0; column < first.size(); ++column) {
+        const QString cell = first[column].trimmed();
+        if (cell.isEmpty())
+            continue;
+        int values = 0;
+        int withDigits = 0;
+        int numbers = 0;
+        qsizetype shortest = -1;
+        qsizetype longest = 0;
+        for (qsizetype r = 1; r < sample.size(); ++r) {
+            const QString value = sample[r].value(column).trimmed();
+            if (value.isEmpty())
+                continue;
+            ++values;
+            withDigits += hasDigit(value) ? 1 : 0;
+            numbers += isNumber(value) ? 1 : 0;
+            shortest = shortest < 0 ? value.size() : std::min(shortest, value.size());
+            longest = std::max(longest, value.size());
+        }
+        if (values == 0)
+            continue;
+        const bool digits = hasDigit(cell);
+        if (withDigits == values) {
+            ++(digits ? likeData : likeNames);
+            // A column of codes of one length: postcodes, numbers of a kind.
+            if (digits && longest - shortest <= 1 && values >= 2
+                && (cell.size() < shortest - 1 || cell.size() > longest + 1))
+                ++likeNames;
+        } else if (withDigits == 0 && digits) {
+            ++likeNames;
+        }
+        numberOverNumbers = numberOverNumbers || (isNumber(cell) && numbers == values);
+    }
+    if (likeData != likeNames)
+        return likeNames > likeData;
+    if (likeData > 0)
+        return false; // a tie keeps the row: a label too many is seen, a row lost is not
+    QSet<QString> seen;
+    for (const QString& name : first) {
+        const QString trimmed = name.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (seen.contains(trimmed))
+            return false;
+        seen.insert(trimmed);
+    }
+    return !seen.isEmpty() && !numberOverNumbers;
 }
 
 } // namespace
@@ -311,33 +392,7 @@ void DataTable::detect()
     columns_ = 0;
     for (const QStringList& r : sample)
         columns_ = std::max(columns_, static_cast<int>(r.size()));
-    namesDetected_ = false;
-    if (sample.size() < 2)
-        return;
-    const QStringList& names = sample.front();
-    QSet<QString> seen;
-    for (const QString& name : names) {
-        const QString trimmed = name.trimmed();
-        if (trimmed.isEmpty() || seen.contains(trimmed))
-            return;
-        seen.insert(trimmed);
-    }
-    for (qsizetype column = 0; column < names.size(); ++column) {
-        if (!isNumber(names[column]))
-            continue;
-        bool numbersBelow = false;
-        bool allNumbers = true;
-        for (qsizetype r = 1; r < sample.size(); ++r) {
-            const QString value = sample[r].value(column).trimmed();
-            if (value.isEmpty())
-                continue;
-            numbersBelow = true;
-            allNumbers = allNumbers && isNumber(value);
-        }
-        if (numbersBelow && allNumbers)
-            return;
-    }
-    namesDetected_ = true;
+    namesDetected_ = sample.size() >= 2 && firstRowIsNames(sample);
 }
 
 bool looksLikeTable(const DataLines& lines, qsizetype labelCount)

@@ -28,16 +28,17 @@ public:
     void loadFromBytes(QByteArray bytes, bool preferTabs = false);
     void clear();
 
-    // Non-empty rows: a row with no characters but separators is skipped.
+    // Non-empty rows: a row with nothing but separators and blanks (spaces,
+    // tabs, quotes around blanks) is skipped.
     int rowCount() const { return static_cast<int>(starts_.size()); }
     // The separator found: ',', ';' or '\t'.
     char delimiter() const { return delimiter_; }
     // The fields of row i (none when out of range), each cut to its first
     // maxChars characters when maxChars is not negative.
     QStringList row(int i, qsizetype maxChars = -1) const;
-    // Whether the first row looks like column names: it has all its fields
-    // filled, no name twice, and no number in a column that holds numbers
-    // below it. A table of one row has no names.
+    // Whether the first row looks like column names rather than like the
+    // rows below it (digits where its column has digits, lengths like the
+    // column's; see firstRowIsNames). A table of one row has no names.
     bool firstRowLooksLikeNames() const { return namesDetected_; }
     // The first row's fields as column names, each cut to its first 1000
     // characters (no column is named at greater length).

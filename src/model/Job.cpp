@@ -78,6 +78,19 @@ bool TJOB::TEMPLATEEXISTS() const
     return template_->PAPERMUWIDTH >= 1 && template_->PAPERMUHEIGHT >= 1;
 }
 
+qint32 TJOB::fitToSheet(qint64 n) const
+{
+    if (TEMPLATEEXISTS())
+        return template_->fitToSheet(n);
+    return static_cast<qint32>(std::clamp<qint64>(n, 1, INT32_MAX));
+}
+
+void TJOB::fitNumbersToSheet()
+{
+    dataInfo_->STARTLABNUM = fitToSheet(dataInfo_->STARTLABNUM);
+    dataInfo_->RepeatLabelNum = fitToSheet(dataInfo_->RepeatLabelNum);
+}
+
 bool TJOB::DATAEXISTS() const
 {
     return !dataInfo_->FULLFILENAME.isEmpty();

@@ -38,6 +38,12 @@ public:
     // The data label shown in slot `slot` of page `page` (both from 0), or -1
     // when the slot stays empty.
     qint32 labelForSlot(qint32 page, qint32 slot) const;
+    // A start or repeat number as printing uses it: at least 1 and, once
+    // there is a sheet, at most its labels.
+    qint32 fitToSheet(qint64 n) const;
+    // Holds the data's start and repeat numbers to fitToSheet; called
+    // whenever the sheet, its grid or the job changes.
+    void fitNumbersToSheet();
 
     // Job and template files. Each reports its own failures to the user and
     // the error log and returns false.
@@ -45,6 +51,12 @@ public:
     bool LOADFROMFILE(const QString& path);
     bool SAVETEMPLATETOFILE(const QString& path);
     bool LOADTEMPLATEFROMFILE(const QString& path);
+
+    // What LOADFROMFILE did that the user should hear of, for the status
+    // line: files found in the job's own folder instead of where the job
+    // names them (a job folder that was moved or copied), table settings
+    // that could not be read. Empty when the job read as written.
+    const QStringList& loadNotes() const { return loadNotes_; }
 
     // The three object streams a job file holds.
     QByteArray jobFileBytes() const;
@@ -55,4 +67,5 @@ private:
     std::unique_ptr<TTEMPLATE> template_;
     std::unique_ptr<TDATAINFO> dataInfo_;
     bool altered_ = false;
+    QStringList loadNotes_;
 };

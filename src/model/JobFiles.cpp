@@ -7,11 +7,11 @@
 #include "model/Job.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
+#include "support/ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -20,25 +20,26 @@ namespace {
 // Writes the whole file through a temporary file in the same folder that
 // replaces the target only once it is complete, so a failed save never
 // destroys the file that was there. The write is unbuffered and checked
-// byte for byte: a buffered QSaveFile can report success after a short
-// write (a full disk) and put a truncated file in place of a good one.
+// byte for byte: a full disk must not put a truncated file in place of a
+// good one.
 void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    ReplacingFile file(path, ReplacingFile::Links::Follow);
+    QString error;
+    if (!file.open(error))
         throw EStreamError(QStringLiteral("Cannot create file %1").arg(path));
     qint64 written = 0;
     while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        const qint64 n = file.file().write(bytes.constData() + written, bytes.size() - written);
         if (n <= 0)
             break;
         written += n;
     }
-    if (written != bytes.size() || file.size() != bytes.size()) {
-        file.cancelWriting();
+    if (written != bytes.size() || file.file().size() != bytes.size()) {
+        file.discard();
         throw EStreamError(QStringLiteral("Stream write error"));
     }
-    if (!file.commit())
+    if (!file.commit(error))
         throw EStreamError(QStringLiteral("Stream write error"));
 }
 
@@ -113,11 +114,19 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
     return true;
 }
 
-// Whether an object stream of the named class starts at pos.
-bool streamOfClassAt(const QByteArray& bytes, qsizetype pos, const QString& className)
+// A file the job names that is not there, looked for in the job's own
+// folder under the same name: a job folder that was copied to another
+// machine or renamed. Windows names ("C:\Labels\data.csv") are looked for
+// by their last part too. Returns the name found, or an empty text.
+QString foundBesideJob(const QDir& jobFolder, const QString& name)
 {
-    const QByteArray name = className.toLatin1();
-    return bytes.mid(pos, 5) == QByteArray("TPF0") + char(name.size()) && bytes.mid(pos + 5, name.size()) == name;
+    if (name.isEmpty() || QFileInfo::exists(name))
+        return QString();
+    const QString fileName = name.mid(std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\')) + 1);
+    if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String(".."))
+        return QString();
+    const QString beside = jobFolder.filePath(fileName);
+    return QFileInfo(beside).isFile() ? beside : QString();
 }
 
 } // namespace
@@ -132,8 +141,8 @@ QByteArray TJOB::jobFileBytes() const
     WriteObjectStream(buffer, *jobInfo_);
     WriteObjectStream(buffer, *template_);
     WriteObjectStream(buffer, *dataInfo_);
-    if (isTableFileName(dataInfo_->FULLFILENAME))
-        WriteObjectStream(buffer, dataInfo_->tableSettings());
+    if (dataInfo_->keepsTableSettings())
+        WriteObjectStream(buffer, dataInfo_->storedTableSettings());
     return buffer;
 }
 
@@ -166,17 +175,30 @@ bool TJOB::LOADFROMFILE(const QString& path)
     jobInfo_ = std::make_unique<TJOBINFO>();
     template_ = std::make_unique<TTEMPLATE>();
     dataInfo_ = std::make_unique<TDATAINFO>();
+    loadNotes_.clear();
+    qsizetype pos = 0;
     try {
-        qsizetype pos = 0;
         ReadObjectStream(bytes, pos, *jobInfo_);
         ReadObjectStream(bytes, pos, *template_);
         ReadObjectStream(bytes, pos, *dataInfo_);
-        // Other bytes after the three streams are ignored, as ever.
-        if (streamOfClassAt(bytes, pos, dataInfo_->tableSettings().className()))
-            ReadObjectStream(bytes, pos, dataInfo_->tableSettings());
     } catch (const EFilerError& e) {
         reportReadError("TJOB.LOADFROMFILE", e);
         return false;
+    }
+    // Other bytes after the three streams are ignored, as ever. The table
+    // settings that may follow never make the job unreadable: what this
+    // program knows of them is read, a property or value of a newer version
+    // is stepped over, and settings that cannot be read at all give way to
+    // the defaults.
+    if (ObjectStreamOfClassAt(bytes, pos, dataInfo_->tableSettings().className())) {
+        TableSettings settings;
+        try {
+            ReadObjectStreamLeniently(bytes, pos, settings);
+            dataInfo_->tableSettings() = settings;
+        } catch (const EFilerError&) {
+            loadNotes_ << QStringLiteral("The job's table settings cannot be read: the table is laid out by the "
+                                         "default settings.");
+        }
     }
     // The program writes full names; a job written by hand may name its data
     // file and picture relative to itself (not to wherever the program was
@@ -187,6 +209,21 @@ bool TJOB::LOADFROMFILE(const QString& path)
         if (!name->isEmpty() && !windowsName && QDir::isRelativePath(*name))
             *name = QDir::cleanPath(jobFolder.filePath(*name));
     }
+    // A named file that is gone but lies in the job's own folder is taken
+    // from there, and the user is told.
+    QStringList moved;
+    for (QString* name : {&dataInfo_->FULLFILENAME, &dataInfo_->PicFileName, &template_->FULLFILENAME}) {
+        if (const QString found = foundBesideJob(jobFolder, *name); !found.isEmpty()) {
+            *name = found;
+            moved << QFileInfo(found).fileName();
+        }
+    }
+    if (!moved.isEmpty())
+        loadNotes_.prepend(QStringLiteral("Not where the job names them, so taken from the job's folder: ")
+                           + moved.join(QStringLiteral(", ")));
+    dataInfo_->tableSettingsRead();
+    // A stored start past the sheet's labels would print blank sheets.
+    fitNumbersToSheet();
     return true;
 }
 

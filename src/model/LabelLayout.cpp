@@ -1,6 +1,7 @@
 #include "LabelLayout.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <utility>
@@ -185,6 +186,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
         return;
     ColumnFinder finder(columnNames);
     QHash<QStringView, int> found; // the names looked up so far, in the text
+    QSet<QStringView> missingSeen;
     // The line each column was last listed for, so a line lists it once.
     std::vector<qint32> listedFor;
     qint32 linesRead = 0;
@@ -245,6 +247,10 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
                 found.insert(name, column);
             }
             if (column < 0) {
+                if (!missingSeen.contains(written)) {
+                    missingSeen.insert(written);
+                    missing_.append(written.toString());
+                }
                 if (problem_.isEmpty())
                     problem_ = QStringLiteral("The layout names the field %1, which the data does not have.")
                                    .arg(written.toString());

@@ -53,6 +53,8 @@ public:
     // Why the layout cannot be used as it stands, in the user's words (an
     // unknown field, a brace not closed), or empty.
     const QString& problem() const { return problem_; }
+    // The placeholders that name no column, as written ("{Phone}").
+    const QStringList& missingFields() const { return missing_; }
 
     // The placeholder that names a column: {Name}, or {n} without names.
     static QString placeholder(const QStringList& columnNames, int column);
@@ -77,6 +79,7 @@ private:
     QString literals_; // the literal text of every piece, one after the other
     bool everyField_ = true;
     QString problem_;
+    QStringList missing_;
 };
 
 // "{Name}\n{Street}" as typed on a command line: "\n" is a line break and

@@ -2,6 +2,7 @@
 
 #include "model/Font.h"
 
+#include <QFontInfo>
 #include <QGlyphRun>
 #include <QPaintDevice>
 #include <QSvgRenderer>
@@ -121,6 +122,29 @@ QFont PainterCanvas::qfont(const QString& name, double points, int style, qint32
         f.setStyleHint(QFont::TypeWriter);
     }
     return f;
+}
+
+bool PainterCanvas::drawsLetters(const CanvasFont& font)
+{
+    // With no font at all the toolkit draws every character as a box of a
+    // font engine of its own, which has no family.
+    const QFont label = qfont(font);
+    if (QFontInfo(label).family().isEmpty())
+        return false;
+    // Laid out as a label line is, so that a font that stands in for the
+    // label's counts; a glyph of index 0 is the font's "missing" box.
+    QTextLayout layout(QStringLiteral("Aa0"), label);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (!run.rawFont().isValid())
+            continue;
+        const QList<quint32> glyphs = run.glyphIndexes();
+        if (std::any_of(glyphs.begin(), glyphs.end(), [](quint32 glyph) { return glyph != 0; }))
+            return true;
+    }
+    return false;
 }
 
 void PainterCanvas::setPen(const CanvasPen& pen)
@@ -440,20 +464,35 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
             const QRawFont raw = run.rawFont();
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+                const QRectF& glyph = inkBounds(*f, raw, indexes[i]);
+                if (!glyph.isEmpty())
+                    ink |= glyph.translated(positions[i]);
+            }
+        }
+        laid.ink = ink;
+    };
+    // Each glyph's ink, kept with the line once it has been cut.
+    const auto runInkOf = [&](const LaidOutLine& laid) {
+        if (!laid.runInk.empty() || laid.runs.empty())
+            return;
+        for (const QGlyphRun& run : laid.runs) {
+            const QRawFont raw = run.rawFont();
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
             RunInk& runInk = laid.runInk.emplace_back();
+            runInk.glyphs.reserve(static_cast<std::size_t>(indexes.size()));
             for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
                 const QRectF& glyph = inkBounds(*f, raw, indexes[i]);
                 runInk.glyphs.push_back(glyph);
                 if (i > 0 && positions[i].x() < positions[i - 1].x())
                     runInk.ascending = false;
-                if (glyph.isEmpty())
-                    continue;
-                ink |= glyph.translated(positions[i]);
-                runInk.left = std::min(runInk.left, glyph.left());
-                runInk.right = std::max(runInk.right, glyph.right());
+                if (!glyph.isEmpty()) {
+                    runInk.left = std::min(runInk.left, glyph.left());
+                    runInk.right = std::max(runInk.right, glyph.right());
+                }
             }
         }
-        laid.ink = ink;
     };
     bool overflows = false;
     for (const PlacedText& placed : lines) {
@@ -503,10 +542,13 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
             continue;
         }
         const QPointF origin(placed.x, placed.y);
-        inkOf(*laid);
-        if (overflows && !keepHiddenGlyphs_ && !laid->ink->isEmpty()
-            && !reach.intersects(laid->ink->translated(origin)))
-            continue; // nothing of it shows
+        const bool cut = overflows && !keepHiddenGlyphs_;
+        if (cut) {
+            inkOf(*laid);
+            if (!laid->ink->isEmpty() && !reach.intersects(laid->ink->translated(origin)))
+                continue; // nothing of it shows
+            runInkOf(*laid);
+        }
         for (qsizetype k = 0; k < laid->runs.size(); ++k) {
             const QGlyphRun& run = laid->runs[k];
             const QRawFont raw = run.rawFont();
@@ -515,7 +557,7 @@ void PainterCanvas::drawTextBlock(const CanvasRect& clip, std::span<const Placed
                 batch = batches.insert(batches.end(), Batch{raw, {}, {}});
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
-            if (!overflows || keepHiddenGlyphs_) {
+            if (!cut) {
                 batch->indexes += indexes;
                 for (const QPointF& at : positions)
                     batch->positions.append(at + origin);

@@ -61,6 +61,11 @@ public:
     // against.
     void setKeepHiddenGlyphs(bool keep) { keepHiddenGlyphs_ = keep; }
 
+    // Whether text in the font comes out as letters: false where no font
+    // is installed at all (a container, a print server), where every
+    // character would come out as a solid box.
+    static bool drawsLetters(const CanvasFont& font);
+
     // The QFont a canvas font becomes (without its colour).
     static QFont qfont(const CanvasFont& font);
     // A font of that family and point size with a TFONT's style bits

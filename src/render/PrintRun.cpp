@@ -7,6 +7,7 @@
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/PrinterOptions.h"
+#include "support/ReplacingFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cups/cups.h>
@@ -79,25 +79,12 @@ QString printDocumentName(PrintCommand command, const QString& jobFile)
 
 QString outputFileRefusal(const QString& path)
 {
-    // stat follows a symbolic link to what it names: a link to a device is
-    // a device here.
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return QString(); // a new name, or one the writer itself will fail on
-    QString what;
-    if (S_ISREG(info.st_mode))
+    // A symbolic link is not followed: a link planted under the name in a
+    // shared folder must not send the document anywhere else.
+    const QString kind = ReplacingFile::refusedKind(path);
+    if (kind.isEmpty())
         return QString();
-    if (S_ISDIR(info.st_mode))
-        what = QStringLiteral("a folder");
-    else if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        what = QStringLiteral("a device");
-    else if (S_ISFIFO(info.st_mode))
-        what = QStringLiteral("a pipe");
-    else if (S_ISSOCK(info.st_mode))
-        what = QStringLiteral("a socket");
-    else
-        what = QStringLiteral("something other");
-    return QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, what);
+    return QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, kind);
 }
 
 namespace {
@@ -159,7 +146,7 @@ bool pdfWrittenWhole(const QString& path, QString& error)
 // otherwise go unnoticed and a truncated file take the old one's place.
 class CheckedWriter : public QIODevice {
 public:
-    explicit CheckedWriter(QSaveFile& file) : file_(file) {}
+    explicit CheckedWriter(QFile& file) : file_(file) {}
 
     // Writes out what is still held back; true when every byte offered
     // reached the file. Bytes never passed on are dropped with the writer.
@@ -202,7 +189,7 @@ private:
         pending_.clear();
     }
 
-    QSaveFile& file_;
+    QFile& file_;
     QByteArray pending_;
     qint64 offered_ = 0;
     bool failed_ = false;
@@ -213,37 +200,33 @@ namespace {
 // Opens the file a document goes to: written through a temporary file that
 // takes its place only when committed, and never over anything but an
 // ordinary file. Null, with error set, when it cannot be opened.
-std::unique_ptr<QSaveFile> openOutputFile(const QString& path, QString& error)
+std::unique_ptr<ReplacingFile> openOutputFile(const QString& path, QString& error)
 {
     error = outputFileRefusal(path);
     if (!error.isEmpty())
         return nullptr;
-    auto file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = QStringLiteral("Cannot create file %1").arg(path);
+    auto file = std::make_unique<ReplacingFile>(path);
+    if (!file->open(error)) {
+        if (!file->refusedKind().isEmpty())
+            error = outputFileRefusal(path);
         return nullptr;
     }
     return file;
 }
 
-// The checks of a file written through a temporary one, before it takes the
-// target's place: every byte written, the target still an ordinary file.
-bool commitChecked(QSaveFile& file, const QString& path, bool complete, const QString& failure, QString& error)
+// Puts a file written through a temporary one in the target's place once
+// every byte was written; the target must still be an ordinary file.
+bool commitChecked(ReplacingFile& file, const QString& path, bool complete, const QString& failure, QString& error)
 {
     if (!complete) {
         error = failure;
-        file.cancelWriting();
-        file.commit();
+        file.discard();
         return false;
     }
-    if (const QString refusal = outputFileRefusal(path); !refusal.isEmpty()) {
-        error = refusal;
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
+    if (!file.commit(error)) {
+        if (!file.refusedKind().isEmpty())
+            error =
+                QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, file.refusedKind());
         return false;
     }
     return true;
@@ -333,6 +316,19 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     }
     // A target that cannot make copies (a file) gets each page repeated.
     const qint32 pageRepeats = target.makesCopies() ? 1 : std::max(target.copies(), 1);
+
+    // Without a font that has letters every label would print as black
+    // bars: nothing is begun.
+    CanvasFont font = canvasFont(job.JOBINFO()->FONT);
+    if (!printJob)
+        font.name = QStringLiteral("Arial"); // the placeholders'
+    if (!PainterCanvas::drawsLetters(font)) {
+        result.Outcome = PrintOutcome::Failed;
+        result.Error = QStringLiteral("no usable font: neither '%1' nor any font in its place has letters to print "
+                                      "(install fonts, for example the package fonts-liberation).")
+                           .arg(font.name);
+        return result;
+    }
 
     const qint64 total64 = rangePages * copies * pageRepeats;
     const qint32 total = static_cast<qint32>(std::min<qint64>(total64, INT32_MAX));
@@ -668,12 +664,8 @@ void PrinterTarget::painterClosed()
 
 void PrinterTarget::discardDocument()
 {
-    if (destinationFile_) {
-        destinationFile_->cancelWriting();
-        destinationFile_->commit(); // discards the temporary file
-        destinationFile_.reset();
-    }
-    spool_.reset(); // the spooled pages go with the folder
+    destinationFile_.reset(); // discards the temporary file
+    spool_.reset();           // the spooled pages go with the folder
 }
 
 bool PrinterTarget::deliverDocument()
@@ -696,7 +688,7 @@ bool PrinterTarget::placeInFile(const QString& spoolFile)
         error_ = source.errorString();
         return false;
     }
-    QSaveFile& target = *destinationFile_;
+    QFile& target = destinationFile_->file();
     qint64 copied = 0;
     bool complete = true;
     while (complete && !source.atEnd()) {
@@ -716,7 +708,7 @@ bool PrinterTarget::placeInFile(const QString& spoolFile)
     const QString failure = target.error() != QFileDevice::NoError   ? target.errorString()
                             : source.error() != QFileDevice::NoError ? source.errorString()
                                                                      : QStringLiteral("Stream write error");
-    const bool ok = commitChecked(target, destination_, complete, failure, error_);
+    const bool ok = commitChecked(*destinationFile_, destination_, complete, failure, error_);
     destinationFile_.reset();
     return ok;
 }
@@ -794,7 +786,7 @@ void PdfFileTarget::openDocument()
     file_ = openOutputFile(path_, error_);
     if (!file_)
         return;
-    checked_ = std::make_unique<CheckedWriter>(*file_);
+    checked_ = std::make_unique<CheckedWriter>(file_->file());
     checked_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(checked_.get());
     writer_->setResolution(resolution_);
@@ -825,7 +817,5 @@ bool PdfFileTarget::deliverDocument()
 void PdfFileTarget::discardDocument()
 {
     checked_.reset();
-    file_->cancelWriting();
-    file_->commit(); // discards the temporary file
-    file_.reset();
+    file_.reset(); // discards the temporary file
 }

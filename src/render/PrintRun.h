@@ -8,6 +8,7 @@
 #include "render/PrintParams.h"
 #include "render/PrinterCalibration.h"
 #include "support/Dialogs.h"
+#include "support/ReplacingFile.h"
 
 #include <QList>
 #include <QSizeF>
@@ -23,7 +24,6 @@ class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QPdfWriter;
-class QSaveFile;
 class QTemporaryDir;
 class PageCanvas;
 class CheckedWriter;
@@ -308,7 +308,7 @@ private:
     // Print to file: the file the dialog named, written through a temporary
     // file that replaces it only when complete.
     QString destination_;
-    std::unique_ptr<QSaveFile> destinationFile_;
+    std::unique_ptr<ReplacingFile> destinationFile_;
     int copies_ = 1;
     int lastJobId_ = 0;
     bool valid_ = false;
@@ -348,7 +348,7 @@ private:
     bool landscape_ = false;
     QSizeF paper_;
     int copies_ = 1;
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<ReplacingFile> file_;
     std::unique_ptr<CheckedWriter> checked_;
     std::unique_ptr<QPdfWriter> writer_;
 };

@@ -417,18 +417,22 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         // ratio only gives the size to start from; an empty text in a text
         // area of negative size (insets wider than the label) starts at 0.
         if (longestWidth > area.width() && font.size > 1) {
-            // A line still too wide at one point ends the steps there:
-            // measured once, not at every size on the way.
-            CanvasFont smallest = font;
-            smallest.size = 1;
-            canvas.setFont(smallest);
-            if (drawing == TextDrawing::Visible && canvas.textWidth(longestText) > area.width())
+            const qint64 guess = longestWidth > 0
+                                     ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth
+                                     : 0;
+            // A line far too wide, still too wide at one point, ends the
+            // steps there: measured once, not at every size on the way.
+            const auto tooWideAtOne = [&] {
+                CanvasFont smallest = font;
+                smallest.size = 1;
+                canvas.setFont(smallest);
+                return canvas.textWidth(longestText) > area.width();
+            };
+            if (drawing == TextDrawing::Visible && guess < 2 && tooWideAtOne())
                 font.size = 1;
             else
-                font.size = ShrunkSize(
-                    canvas, font, font.size,
-                    longestWidth > 0 ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth : 0,
-                    [&] { return canvas.textWidth(longestText) <= area.width(); });
+                font.size = ShrunkSize(canvas, font, font.size, guess,
+                                       [&] { return canvas.textWidth(longestText) <= area.width(); });
         }
         canvas.setFont(font);
         const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * lineCount;

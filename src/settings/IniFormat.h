@@ -14,9 +14,9 @@
 // of their section in name order, new sections at the end, as the toolkit
 // does.
 //
-// Before a file with unreadable lines is rewritten, it is copied as it was to
-// the same name with ".bad" added, and error 15 is logged, once per file and
-// run. A file that exists but cannot be read is never rewritten.
+// Before a file with unreadable lines is first rewritten in a run, it is
+// copied as it was to the same name with ".bad" added, and error 15 is
+// logged. A file that exists but cannot be read is never rewritten.
 
 #include <QSettings>
 

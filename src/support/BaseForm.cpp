@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -34,30 +35,25 @@ QScreen* screenOf(const QWidget& window)
 }
 } // namespace
 
-QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime)
+QRect placeOnShow(const QRect& bounds, const QRect& area, bool firstTime, const QMargins& frame)
 {
-    const int screenLeft = screen.left();
-    const int screenTop = screen.top();
-    const int screenWidth = screen.width();
-    const int screenHeight = screen.height();
-    int left = bounds.left();
-    int top = bounds.top();
-    int width = bounds.width();
-    int height = bounds.height();
-
-    if (firstTime) {
-        left = screenLeft + (screenWidth - width) / 2;
-        top = screenTop + (screenHeight - height) / 2;
+    // 64 bits throughout: a damaged stored place may lie near the ends of
+    // the 32-bit range.
+    const qint64 roomLeft = qint64(area.left()) + frame.left();
+    const qint64 roomTop = qint64(area.top()) + frame.top();
+    const qint64 roomWidth = std::max<qint64>(1, qint64(area.width()) - frame.left() - frame.right());
+    const qint64 roomHeight = std::max<qint64>(1, qint64(area.height()) - frame.top() - frame.bottom());
+    const qint64 width = std::clamp<qint64>(bounds.width(), 1, roomWidth);
+    const qint64 height = std::clamp<qint64>(bounds.height(), 1, roomHeight);
+    qint64 left = bounds.left();
+    qint64 top = bounds.top();
+    const bool inside = left >= roomLeft && top >= roomTop && left + width <= roomLeft + roomWidth
+                        && top + height <= roomTop + roomHeight;
+    if (firstTime || !inside) {
+        left = roomLeft + (roomWidth - width) / 2;
+        top = roomTop + (roomHeight - height) / 2;
     }
-    const bool offScreen = left + width < screenLeft + 3 || top + height < screenTop + 3
-                           || left > screenLeft + screenWidth - 3 || top > screenTop + screenHeight - 3;
-    if (offScreen) {
-        left = screenLeft + (screenWidth - width) / 2;
-        top = screenTop + (screenHeight - height) / 2;
-        width = std::min(width, screenWidth);
-        height = std::min(height, screenHeight);
-    }
-    return QRect(left, top, width, height);
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height));
 }
 
 TBASEFORM::TBASEFORM(QWidget& window) : window_(window), showHook_(new ShowHook(*this, window))
@@ -76,9 +72,21 @@ void TBASEFORM::DOSHOW()
     firstShow = false;
     if (!screen)
         return;
-    const QRect bounds = window_.geometry();
-    const QRect placed = placeOnShow(bounds, screen->geometry(), firstTime);
-    if (placed != bounds)
+    QRect bounds = window_.geometry();
+    // A size below the window's minimum cannot be used: the window takes
+    // the size its contents ask for.
+    const QSize minimum = window_.minimumSize().expandedTo(window_.minimumSizeHint());
+    if (bounds.width() < minimum.width() || bounds.height() < minimum.height())
+        bounds.setSize(bounds.size().expandedTo(window_.sizeHint()).expandedTo(minimum));
+    // The frame is known once the window has been shown; before that, room
+    // is kept for a title bar.
+    const QRect outer = window_.frameGeometry();
+    QMargins frame(window_.geometry().left() - outer.left(), window_.geometry().top() - outer.top(),
+                   outer.right() - window_.geometry().right(), outer.bottom() - window_.geometry().bottom());
+    if (frame.isNull())
+        frame.setTop(window_.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window_));
+    const QRect placed = placeOnShow(bounds, screen->availableGeometry(), firstTime, frame);
+    if (placed != window_.geometry())
         window_.setGeometry(placed);
 }
 

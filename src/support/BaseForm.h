@@ -1,26 +1,28 @@
 #pragma once
 // The common base of the program's placed windows: the main window and most
-// dialogs. It centres a window on its first showing, pulls it back onto the
-// screen when it would be shown almost entirely off it, and carries the two
-// flags the saved desktop uses.
+// dialogs. It centres a window on its first showing, brings it back wholly
+// onto the screen when any of it would be off it, and carries the two flags
+// the saved desktop uses.
 //
 //   class TFormLAYOUT : public BaseDialog { Q_OBJECT ... };
 //   class TFormMAIN : public BaseMainWindow { Q_OBJECT ... };
 
 #include <QDialog>
 #include <QMainWindow>
+#include <QMargins>
 #include <QRect>
 
 class QObject;
 class QWidget;
 
-// Where a window of the given bounds goes when it is shown on a screen of the
-// given rectangle: centred when it is shown for the first time, and centred
-// and cut to the screen's size when it would lie almost entirely off the
-// screen (fewer than 3 pixels of it left on the screen in either direction).
-// A window cut to the screen is centred by its former size, so it starts left
-// of or above the screen's edge.
-QRect placeOnShow(const QRect& bounds, const QRect& screen, bool firstTime);
+// Where a window goes when it is shown. `bounds` is its inner rectangle,
+// `area` the screen's free area (without the desktop's panels) and `frame`
+// the window frame around the inner rectangle (its title bar at the top).
+// The window is cut to the area, frame included; then it keeps its place
+// when it lies wholly in the area and is not shown for the first time, and
+// is otherwise centred by the size it now has. The title bar always lies in
+// the area, even for a window larger than the area (a large minimum size).
+QRect placeOnShow(const QRect& bounds, const QRect& area, bool firstTime, const QMargins& frame = {});
 
 class TBASEFORM {
 public:
@@ -37,7 +39,9 @@ public:
 
     // Runs every time the window is about to be shown, before the window's
     // own show handling (its showEvent): places the window as placeOnShow
-    // says on the screen it is on (the primary screen when it is on none).
+    // says on the screen it is on (the primary screen when it is on none). A
+    // window smaller than its minimum (a damaged stored size) takes its
+    // natural size first.
     virtual void DOSHOW();
 
     QWidget& formWidget() const { return window_; }

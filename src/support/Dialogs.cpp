@@ -6,12 +6,64 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QListView>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
 QtDialogSeam qtSeam;
+
+// The faces of a family a label can be drawn with: a label's font keeps
+// only bold and italic, so of all the family's styles (Light, Condensed,
+// Medium, ...) only the four it resolves those to can be kept.
+QStringList labelStyles(const QString& family)
+{
+    QStringList styles;
+    for (const bool bold : {false, true})
+        for (const bool italic : {false, true}) {
+            QFont font(family);
+            font.setBold(bold);
+            font.setItalic(italic);
+            const QString style = QFontInfo(font).styleName();
+            if (!styles.contains(style))
+                styles << style;
+        }
+    return styles;
+}
+
+// Qt's font dialog offers every style of a family; this hides the ones a
+// label cannot keep, each time the dialog fills its style list for a family,
+// and moves the choice off a hidden one. The dialog makes its family, style
+// and size lists in that order.
+void offerOnlyLabelStyles(QFontDialog& dialog)
+{
+    const QList<QListView*> lists = dialog.findChildren<QListView*>();
+    if (lists.size() < 2)
+        return;
+    QListView* familyList = lists.at(0);
+    QListView* styleList = lists.at(1);
+    QAbstractItemModel* styles = styleList->model();
+    if (!familyList->model() || !styles)
+        return;
+    const auto filter = [familyList, styleList, styles] {
+        const QStringList kept = labelStyles(familyList->currentIndex().data().toString());
+        int firstKept = -1;
+        for (int row = 0; row < styles->rowCount(); ++row) {
+            const bool keep = kept.contains(styles->index(row, 0).data().toString());
+            styleList->setRowHidden(row, !keep);
+            if (keep && firstKept < 0)
+                firstKept = row;
+        }
+        const QModelIndex current = styleList->currentIndex();
+        if (firstKept >= 0 && (!current.isValid() || styleList->isRowHidden(current.row())))
+            styleList->setCurrentIndex(styles->index(firstKept, 0));
+    };
+    // After the view's own handling of the reset, which shows every row.
+    QObject::connect(styles, &QAbstractItemModel::modelReset, &dialog, filter);
+    filter();
+}
 
 // "2,5-7" as ranges; empty when the text is no page list.
 QList<QPair<int, int>> pageListFromText(const QString& text)
@@ -91,12 +143,15 @@ QString QtDialogSeam::saveFile(QWidget* parent, const FileRequest& r)
 
 bool QtDialogSeam::chooseFont(QWidget* parent, QFont& font)
 {
-    bool ok = false;
     // Qt's own dialog everywhere: it shows the face the program draws with.
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::DontUseNativeDialog);
-    if (ok)
-        font = chosen;
-    return ok;
+    QFontDialog dialog(parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    dialog.setCurrentFont(font);
+    offerOnlyLabelStyles(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.selectedFont();
+    return true;
 }
 
 bool QtDialogSeam::chooseColor(QWidget* parent, QColor& color)

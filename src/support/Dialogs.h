@@ -55,7 +55,10 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
-    // True with the choice in `font` / `color`; false when cancelled.
+    // True with the choice in `font` / `color`; false when cancelled. The
+    // font dialog offers every family but only the styles a label keeps
+    // (regular, bold, italic, bold italic) and the underline and strike-out
+    // effects.
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
     virtual bool chooseColor(QWidget* parent, QColor& color) = 0;
     // The print dialog on a printer: true with the choice when the user

@@ -5,10 +5,14 @@
 #include "support/ProgramFolder.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QByteArray lineEnd = QByteArrayLiteral("\r\n");
@@ -72,23 +76,46 @@ QByteArray errorLogEntry(std::int32_t number, const QString& text, const QDateTi
 
 void appendErrorLogEntry(const QString& path, std::int32_t number, const QString& text, const QDateTime& when)
 {
+    const auto failure = [&](int error) { return ErrorLogFailure(path, QString::fromLocal8Bit(std::strerror(error))); };
+    // Opened as job files are: never waited on (a pipe put in the log's
+    // place would hold the program for good), and only an ordinary file.
+    const QByteArray name = QFile::encodeName(path);
+    const int log = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (log < 0)
+        throw failure(errno);
+    struct stat info {};
+    if (::fstat(log, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(log);
+        throw ErrorLogFailure(path, QStringLiteral("it is not an ordinary file"));
+    }
     QByteArray bytes;
     // A log that is new, or was emptied by hand, starts with the header.
-    const QFileInfo existing(path);
-    if (!existing.exists() || (existing.isFile() && existing.size() == 0)) {
+    if (info.st_size == 0) {
         for (const QString& line : errorLogHeader())
             bytes += line.toUtf8() + lineEnd;
     }
     bytes += errorLogEntry(number, text, when);
 
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw ErrorLogFailure(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw ErrorLogFailure(path, file.errorString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw ErrorLogFailure(path, file.errorString());
+    // The entry goes in whole or not at all: a write cut short (a full
+    // disk) is taken back, so the next entry does not continue a torn one.
+    qint64 done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(log, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        done += n;
+    }
+    if (error != 0 && done > 0)
+        (void)::ftruncate(log, info.st_size);
+    if (::close(log) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        throw failure(error);
 }
 
 bool FNLOGERROR(std::int32_t number, const QString& text, bool beep, bool show)

@@ -19,8 +19,11 @@ QString created(const QString& folder)
 
 QString perUserDataFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty()) // no home folder at all: stay in the temporary folder
+    // Without a home folder (HOME unset or empty, as for some services) the
+    // toolkit would answer a folder under "/": stay in the temporary folder.
+    const bool homeless = qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_DATA_HOME");
+    QString folder = homeless ? QString() : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty())
         folder = QDir::tempPath() + u'/' + makerShortName() + u'/' + applicationTitle();
     return folder;
 }

@@ -102,6 +102,15 @@ TEST(BatchProgram, HelpAndUsageErrors)
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("--copies")) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("Usage: gorvin --print")) << bad.err.toStdString();
+
+    for (const char* platform : {"offscreen", ""}) { // a mistyped option of the window program
+        QProcess gorvin;
+        gorvin.setEnvironment({QStringLiteral("QT_QPA_PLATFORM=") + QLatin1String(platform)}); // no DISPLAY
+        gorvin.start(QStringLiteral(GORVIN_EXECUTABLE), {QStringLiteral("--verison"), QStringLiteral("a.GVJ")});
+        const bool ended = gorvin.waitForFinished(60000) && gorvin.exitStatus() == QProcess::NormalExit;
+        EXPECT_TRUE(ended && gorvin.exitCode() == 2) << platform; // no abort without a display
+        EXPECT_TRUE(gorvin.readAllStandardError().startsWith("gorvin: Unknown option --verison.\nUsage:"));
+    }
 }
 
 // ---------------------------------------------------------------- input faults
@@ -183,14 +192,12 @@ TEST(BatchPdf, EveryPageOfALongJobIsPrinted)
     const QString job = dir + "/job.gvj";
     TestSheet sheet;
     sheet.Across = sheet.Down = 1;
-    const QString data = WriteLabelData(dir + "/d.txt", 1);
-    const auto startAt = [](qint32 start) { return [start](TJOB& j) { j.DATAINFO()->STARTLABNUM = start; }; };
-    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(70000)));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 70000, 1)));
     RunResult r = RunGorvin({"--print", job, "--output", dir + "/long.pdf"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(PdfPageCount(dir + "/long.pdf"), 70000);
 
-    ASSERT_TRUE(SaveTestJob(job, sheet, data, startAt(2000000)));
+    ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 2000000, 1)));
     r = RunGorvin({"--print", job, "--output", dir + "/too-long.pdf"});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: the print has 2000000 pages; one document can hold at most 1677521."))
@@ -354,6 +361,42 @@ TEST(BatchOutput, OnlyAnOrdinaryFileIsReplaced)
     }
     EXPECT_FALSE(QFileInfo("/dev/null").isFile()) << "/dev/null was replaced";
     EXPECT_FALSE(QFileInfo(fifo).isFile());
+
+    // A link planted under the name is not followed, to a file or to
+    // nowhere; nor does the PDF take the place of what the job is made of.
+    const QString victim = WriteFile(dir + "/victim", "keep me\n");
+    ASSERT_TRUE(QFile::link(victim, dir + "/planted.pdf"));
+    ASSERT_TRUE(QFile::link(dir + "/nowhere", dir + "/dangling.pdf"));
+    const QByteArray jobBytes = readFileBytes(job);
+    for (const QString& target : {dir + "/planted.pdf", dir + "/dangling.pdf", job, dir + "/d.txt"}) {
+        SCOPED_TRACE(target.toStdString());
+        const RunResult r = RunGorvin({"--print", job, "--output", target});
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains("Cannot print to '" + target + "': it is ")) << r.err.toStdString();
+    }
+    EXPECT_EQ(readFileBytes(victim), "keep me\n");
+    EXPECT_FALSE(QFileInfo::exists(dir + "/nowhere"));
+    EXPECT_TRUE(QFileInfo(dir + "/planted.pdf").isSymLink());
+    EXPECT_EQ(readFileBytes(job), jobBytes);
+}
+
+// Without any font (a container, a print server) every label would print as
+// a black bar: nothing is written.
+TEST(BatchOutput, NoUsableFontPrintsNothing)
+{
+    const QString dir = TestEnv::freshFolder("batch/nofont");
+    const QString job = dir + "/job.gvj";
+    ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 3)));
+    WriteFile(dir + "/fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+    const QByteArray saved = qgetenv("FONTCONFIG_FILE");
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(dir + "/fonts.conf"));
+    const RunResult r = RunGorvin({"--print", job, "--output", dir + "/out.pdf"});
+    qputenv("FONTCONFIG_FILE", saved);
+    if (saved.isNull())
+        qunsetenv("FONTCONFIG_FILE");
+    EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("no usable font: neither 'COURIER NEW'")) << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir + "/out.pdf"));
 }
 
 TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
@@ -368,7 +411,7 @@ TEST(BatchOutput, WriteFailureKeepsTheEarlierFile)
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains("Printing failed: File too large")) << r.err.toStdString();
     EXPECT_EQ(readFileBytes(pdf), earlier);
-    EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3) << "a temporary file was left behind";
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 3) << "a temporary file was left behind";
 }
 
 TEST(BatchOutput, InterruptedPrintLeavesNothing)
@@ -379,11 +422,12 @@ TEST(BatchOutput, InterruptedPrintLeavesNothing)
     ASSERT_TRUE(SaveTestJob(job, TestSheet(), WriteLabelData(dir + "/d.txt", 2000 * 21)));
     const QString out = dir + "/out";
     QDir().mkpath(out);
-    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}, std::pair{SIGHUP, 129}}) {
         SCOPED_TRACE(status);
         const RunResult r = InterruptGorvin({"--print", job, "--output", out + "/labels.pdf"}, signal, out, QString());
         EXPECT_EQ(r.exitCode, status) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains("Printing interrupted: nothing was printed.")) << r.err.toStdString();
-        EXPECT_TRUE(QDir(out).isEmpty()) << "the temporary PDF was left behind";
+        EXPECT_TRUE(QDir(out).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            << "the temporary PDF was left behind";
     }
 }

@@ -17,4 +17,6 @@ TEST(CommandLine, FindsJobTemplateAndData)
     EXPECT_EQ(both.dataFile, QDir::current().absoluteFilePath(QStringLiteral("data.txt")));
     EXPECT_EQ(parseCommandLine({QStringLiteral("/D=data.txt")}).dataFile, QString()); // needs a template
     EXPECT_EQ(parseCommandLine({}).templateFile, QString());
+    const QString longName = "/" + QString(300, 'x') + "/" + QString(300, 'y') + ".txt"; // not cut at 255
+    EXPECT_EQ(parseCommandLine({"/T=/t.GVT", "/D=" + longName}).dataFile, longName);
 }

@@ -3,6 +3,7 @@
 
 #include "app/PrintFixtures.h"
 #include "common/TestEnv.h"
+#include "model/Job.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -129,4 +130,39 @@ TEST(TablePrint, BadLayoutsAndTextDataAreRefused)
                                      folder + QStringLiteral("/out.pdf")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("--layout and --header are for table data")) << run.err.toStdString();
+}
+
+TEST(TablePrint, WhatTheBatchPrinterReadsItSaysOnStandardError)
+{
+    // A first row taken as names is told, with the way to print it.
+    Printed p = printTable("missing-column.csv");
+    ASSERT_EQ(p.run.exitCode, 0) << p.run.err.toStdString();
+    EXPECT_EQ(p.run.err.trimmed(),
+              "First row read as column names: Name, Street, Town, Country (--header no prints it as a label)");
+
+    // A job folder that moved still prints, its plain first row a label, with
+    // one line about the file taken from beside the job.
+    const QString folder = TestEnv::root() + QStringLiteral("/tables/moved");
+    QDir(folder + "-new").removeRecursively();
+    QDir().mkpath(folder);
+    TJOB job;
+    ASSERT_TRUE(job.LOADFROMFILE(columnJob(folder)));
+    job.DATAINFO()->FULLFILENAME = WriteFile(folder + "/plain.csv",
+                                             "Ann Lee,1 High Street,Leeds\nBob Fox,2 Low Road,York\n");
+    ASSERT_TRUE(job.SAVETOFILE(folder + "/column.GVJ") && QDir().rename(folder, folder + "-new"));
+    const QString moved = folder + "-new/column.GVJ", pdf = folder + "-new/out.pdf";
+    RunResult run = RunGorvin({"--print", moved, "--output", pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err.trimmed(), "Not where the job names them, so taken from the job's folder: plain.csv");
+    EXPECT_EQ(pdfLines(pdf), (QStringList{"Ann Lee", "1 High Street", "Leeds", "Bob Fox", "2 Low Road", "York"}));
+
+    // A layout stored in the job that names a field the table lacks is
+    // refused as --layout is, as the job's fault.
+    ASSERT_TRUE(job.LOADFROMFILE(moved));
+    job.DATAINFO()->tableSettings().LabelLayout = "{1}\n{Phone}";
+    ASSERT_TRUE(job.SAVETOFILE(moved));
+    run = RunGorvin({"--print", moved, "--output", pdf});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("The layout names the field {Phone}, which the data does not have."))
+        << run.err.toStdString();
 }

@@ -126,10 +126,10 @@ TEST_F(FormatDialog, FillsFromTheJobInInchesAndOkWritesTheRoundTrip)
 
     ASSERT_TRUE(accepted);
     EXPECT_TRUE(job.ALTERED());
-    // 0.079 in is 2007 MU, not the 2000 it came from.
-    EXPECT_EQ(format.MUBORDERLEFT, 2007);
+    // Untouched, 0.079 in stays the 2000 MU it came from.
+    EXPECT_EQ(format.MUBORDERLEFT, 2000);
     EXPECT_EQ(format.MUBORDERRIGHT, 25400);
-    EXPECT_EQ(format.MUBORDERWIDTH, 102);
+    EXPECT_EQ(format.MUBORDERWIDTH, 100);
     EXPECT_EQ(format.TEXTALIGNVERT, 2);
     EXPECT_EQ(format.TEXTALIGNHORIZ, 0);
     EXPECT_EQ(format.TEXTJUSTIFY, 1);

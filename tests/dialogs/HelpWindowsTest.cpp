@@ -147,7 +147,9 @@ TEST(FormattedHelp, InstructionsCommandShowsTheDocumentWhenThereIsOneElseThePlai
     EXPECT_TRUE(showInstructions(formatted, plain));
     EXPECT_TRUE(formatted.isVisible());
     EXPECT_FALSE(plain.isVisible());
-    EXPECT_TRUE(formatted.richText()->toPlainText().contains(QLatin1String("Calibrating the printer")));
+    // It tells what the program does now: tables, products, the batch printer.
+    for (const char* topic : {"Calibrating the printer", "from a spreadsheet", "New from product", "--header yes|no"})
+        EXPECT_TRUE(formatted.richText()->toPlainText().contains(QLatin1String(topic))) << topic;
     formatted.hide();
     QDir(dataFolder()).removeRecursively();
     EXPECT_TRUE(messages.shown.isEmpty());

@@ -100,11 +100,11 @@ TEST_F(ScaleDialog, StoredScalesShowAsPerCent)
     expectShows(150, "150");
     dialog.setScale(1.005); // 100.4999... per cent
     expectShows(100, "100");
-    // Beyond the track bar the edit box shows the stored scale as it is.
+    // Beyond the track bar both show the scale held in its range.
     dialog.setScale(5.0);
-    expectShows(200, "500");
+    expectShows(200, "200");
     dialog.setScale(0.05);
-    expectShows(10, "5");
+    expectShows(10, "10");
 }
 
 TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
@@ -115,7 +115,7 @@ TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
     paste(dialog, "EditSCALE", QStringLiteral("abc"));
     expectShows(100, ""); // typing goes on: kept as typed until the box is left
     paste(dialog, "EditSCALE", QStringLiteral("350"));
-    expectShows(100, "350");
+    expectShows(200, "350"); // the bar follows as far as it goes
     emit child<QLineEdit>(dialog, "EditSCALE")->editingFinished();
     expectShows(200, "200");
     paste(dialog, "EditSCALE", QStringLiteral("1x2"));
@@ -125,7 +125,7 @@ TEST_F(ScaleDialog, EditTrackBarAndArrowsKeepInStep)
         QTest::keyClicks(child(dialog, "EditSCALE"), QString::fromLatin1(typed));
         EXPECT_EQ(textOf(dialog, "EditSCALE"), QString::fromLatin1(typed));
     }
-    expectShows(150, "5"); // until the box is left
+    expectShows(10, "5"); // the box keeps what is typed until it is left
 
     track->setValue(75);
     expectShows(75, "75");

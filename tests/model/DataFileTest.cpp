@@ -158,8 +158,8 @@ TEST(DataFile, ByteOrderMarkIsSkippedOnlyInUtf8)
                     "A\n\xEF\xBB\xBF"
                     "B"),
               (QStringList{QString(QChar(0xFEFF)) + "A", QString(QChar(0xFEFF)) + "B"}));
-    // A byte-order mark followed by bytes that are not UTF-8 is Windows-1252 text.
-    EXPECT_EQ(Lines("\xEF\xBB\xBF\xE9"), QStringList{QString::fromUtf8("ï»¿é")});
+    // A byte-order mark says UTF-8: a byte that is not UTF-8 reads as U+FFFD.
+    EXPECT_EQ(Lines("\xEF\xBB\xBF\xE9t\xC3\xA9"), QStringList{QString::fromUtf8("\uFFFDté")});
 }
 
 // "Unicode" text files of Windows editors: UTF-16 after a byte-order mark,

@@ -79,9 +79,13 @@ TEST(DataTable, FirstRowIsNamesWhenItLooksLikeThem)
     EXPECT_TRUE(names("Name,Zip\nAnna,12345\nBob,54321\n"));
     EXPECT_FALSE(names("Anna,12345\nBob,54321\n")); // a number over numbers
     EXPECT_FALSE(names("Name,Name\nAnna,Bob\n"));   // a name twice
-    EXPECT_FALSE(names("Name,\nAnna,Leeds\n"));     // an empty field
+    EXPECT_TRUE(names(",Name\n0,Anna\n1,Bob\n"));   // an index column without a name
     EXPECT_FALSE(names("Name,City\n"));             // no rows below
     EXPECT_TRUE(names("Year,Town\n2024,Leeds\n"));  // a word over numbers
+    // A first row like the rows below (digits where its column has digits) is data.
+    EXPECT_FALSE(names("Ann Lee,1 High Street,Leeds\nBob Fox,2 Low Road,York\n"));
+    EXPECT_TRUE(names("Name,Street,City\nAnn Lee,1 High Street,Leeds\nBob Fox,2 Low Road,York\n"));
+    EXPECT_FALSE(names("Zoe Ng,LS1 1AB\nAl Fox,YO1 7HH\nCy Hu,BD2 2PQ\n"));
 }
 
 TEST(LabelLayout, BuildsLinesFromFields)
@@ -167,9 +171,10 @@ TEST(DataTable, JobKeepsTheTableSettingsOnlyForTables)
     job.MAKENEWTEMPLATE(210000, 297000);
     TDATAINFO& data = *job.DATAINFO();
     data.FULLFILENAME = WriteFile(dir.filePath("people.txt"), "Name,Town,Zip\nAnna,Leeds,1\n");
-    data.tableSettings().LabelLayout = "{Name}";
     const QByteArray textJob = job.jobFileBytes();
-    EXPECT_EQ(textJob.count("TPF0"), 3); // text data: three streams, as ever
+    EXPECT_EQ(textJob.count("TPF0"), 3);         // text data: three streams, as ever
+    data.tableSettings().LabelLayout = "{Name}"; // but a layout is never dropped
+    EXPECT_EQ(job.jobFileBytes().count("TPF0"), 4);
 
     data.FULLFILENAME = csv;
     ASSERT_TRUE(data.LOADDATA());
@@ -206,4 +211,23 @@ TEST(DataTable, JobKeepsTheTableSettingsOnlyForTables)
     EXPECT_TRUE(objectBinaryToText(bytes.mid(pos)).contains("LabelLayout = '{Name}'#10'{Town}'"))
         << objectBinaryToText(bytes.mid(pos)).toStdString();
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(DataTable, ReadingKeepsItsPromises)
+{
+    // Rows of blanks are skipped; a separator between digits is a decimal comma.
+    EXPECT_EQ(rows("a,b\n  ,\t\n\" \",\"\"\nc,d\n"), (QList<QStringList>{{"a", "b"}, {"c", "d"}}));
+    EXPECT_EQ(rows("Apple;1,50\nPear;2,75\n"), (QList<QStringList>{{"Apple", "1,50"}, {"Pear", "2,75"}}));
+
+    // A UTF-8 mark means UTF-8 however the rest is; a UTF-32 mark is refused by name.
+    QTemporaryDir dir;
+    DataTable t;
+    ASSERT_TRUE(t.loadFromFile(WriteFile(dir.filePath("bom.csv"), "\xEF\xBB\xBFZo\xEB,Caf\xC3\xA9\n")));
+    EXPECT_EQ(t.row(0), (QStringList{QString::fromUtf8("Zo\uFFFD"), QString::fromUtf8("Café")}));
+    for (const QByteArray& mark : {QByteArray("\xFF\xFE\0\0", 4), QByteArray("\0\0\xFE\xFF", 4)}) {
+        const QString file = WriteFile(dir.filePath("wide.csv"), mark + QByteArray("A\0\0\0", 4));
+        QString error;
+        EXPECT_FALSE(t.loadFromFile(file, &error));
+        EXPECT_EQ(error, "The file " + file + " is UTF-32 text, which is not read; save it as UTF-8 (or UTF-16).");
+    }
 }

@@ -52,6 +52,7 @@ protected:
         job.TEMPLATE()->MULABELHEIGHT = 33900;
         job.DATAINFO()->FULLFILENAME = QStringLiteral("/data/labels.txt") + QString(padding, u'x');
         job.DATAINFO()->STARTLABNUM = 3;
+        job.DATAINFO()->RepeatLabelNum = 1; // as the program keeps it
     }
 
     // The new content goes to a temporary file that takes the target's place

@@ -138,7 +138,7 @@ TEST_F(JobFiles, AbsentPropertiesTakeTheFormatDefaults)
     ASSERT_TRUE(back.LOADFROMFILE(path("job.GVJ")));
     setFormatValueReader(nullptr);
     EXPECT_EQ(back.JOBINFO()->PicPCLeft, 33.0);
-    EXPECT_EQ(back.DATAINFO()->STARTLABNUM, 0); // until the data is loaded
+    EXPECT_EQ(back.DATAINFO()->STARTLABNUM, 1); // as printing uses it, from the moment it is read
     back.DATAINFO()->LOADDATA();
     EXPECT_EQ(back.DATAINFO()->STARTLABNUM, 1);
 }

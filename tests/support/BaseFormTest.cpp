@@ -6,32 +6,16 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
-TEST(PlaceOnShow, FirstShowingCentresAndLaterShowingsKeepThePlace)
+TEST(PlaceOnShow, WindowsComeWhollyOntoTheScreenCentredByTheirSize)
 {
     const QRect screen(0, 0, 1024, 768);
-    EXPECT_EQ(placeOnShow(QRect(700, 500, 300, 200), screen, true), QRect(362, 284, 300, 200));
-    EXPECT_EQ(placeOnShow(QRect(0, 0, 301, 201), screen, true), QRect(361, 283, 301, 201));
-    EXPECT_EQ(placeOnShow(QRect(700, 500, 300, 200), screen, false), QRect(700, 500, 300, 200));
-    // Centred on a first showing, a big window is not cut: most of it is on the screen.
-    EXPECT_EQ(placeOnShow(QRect(0, 0, 1200, 800), screen, true), QRect(-88, -16, 1200, 800));
+    const QMargins frame(4, 24, 4, 4);                                                      // the title bar above
+    EXPECT_EQ(placeOnShow({700, 500, 300, 200}, screen, true), QRect(362, 284, 300, 200));  // first showing: centred
+    EXPECT_EQ(placeOnShow({700, 500, 300, 200}, screen, false), QRect(700, 500, 300, 200)); // on the screen: kept
+    EXPECT_EQ(placeOnShow({1, 24, 300, 200}, screen, false, frame), QRect(362, 294, 300, 200));      // a border off
+    EXPECT_EQ(placeOnShow({0, -32767, 600, 99999}, screen, false, frame), QRect(212, 24, 600, 740)); // cut
     // A second screen keeps its offset.
     EXPECT_EQ(placeOnShow(QRect(0, 0, 300, 200), QRect(1024, 0, 1280, 1024), true), QRect(1514, 412, 300, 200));
-}
-
-TEST(PlaceOnShow, WindowWithFewerThanThreePixelsOnTheScreenComesBackCentred)
-{
-    const QRect screen(0, 0, 1024, 768);
-    const QRect centred(312, 234, 400, 300);
-    EXPECT_EQ(placeOnShow(QRect(-500, 100, 400, 300), screen, false), centred);
-    EXPECT_EQ(placeOnShow(QRect(-398, 10, 400, 300), screen, false), centred); // left + width = 2
-    EXPECT_EQ(placeOnShow(QRect(10, -298, 400, 300), screen, false), centred);
-    EXPECT_EQ(placeOnShow(QRect(1022, 100, 400, 300), screen, false), centred);
-    EXPECT_EQ(placeOnShow(QRect(100, 766, 400, 300), screen, false), centred);
-    // Three pixels are enough.
-    for (const QRect& stays : {QRect(-397, 10, 400, 300), QRect(10, -297, 400, 300), QRect(1021, 765, 400, 300)})
-        EXPECT_EQ(placeOnShow(stays, screen, false), stays);
-    // Cut to the screen, but centred by the former size.
-    EXPECT_EQ(placeOnShow(QRect(3000, 2000, 1200, 800), screen, false), QRect(-88, -16, 1024, 768));
 }
 
 namespace {
@@ -53,7 +37,7 @@ protected:
 
 TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry(); // an even frame all round
     const QRect centred(screen.left() + (screen.width() - 300) / 2, screen.top() + (screen.height() - 200) / 2, 300,
                         200);
     TestDialog dialog;

@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -134,4 +137,33 @@ TEST_F(ErrorLogTest, FailureReachesStandardErrorWhenToolkitWarningsAreSilenced)
     const QString said = QString::fromLocal8Bit(readFileBytes(captured));
     EXPECT_TRUE(said.contains(logPath())) << said.toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral("could not be written"))) << said.toStdString();
+}
+
+TEST_F(ErrorLogTest, APipeIsNeverWaitedOnAndAFullDiskLeavesNoTornEntry)
+{
+    // A pipe with no reader would hold an ordinary open for good.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(logPath()).constData(), 0600), 0);
+    EXPECT_THROW(appendErrorLogEntry(logPath(), 1, QStringLiteral("x"), noon), ErrorLogFailure);
+    ASSERT_TRUE(QFile::remove(logPath()));
+
+    appendErrorLogEntry(logPath(), 1, QStringLiteral("first"), noon);
+    const QByteArray before = readFileBytes(logPath());
+    // The disk fills up (here: the file size limit) halfway through the next
+    // entry: the cause is named and the half entry taken back.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    limit.rlim_cur = static_cast<rlim_t>(before.size() + 10);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    QString reason;
+    try {
+        appendErrorLogEntry(logPath(), 2, QString(100, u'x'), noon);
+    } catch (const ErrorLogFailure& e) {
+        reason = QString::fromLocal8Bit(e.what());
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_TRUE(reason.endsWith(QStringLiteral("File too large"))) << reason.toStdString();
+    EXPECT_EQ(readFileBytes(logPath()), before);
 }

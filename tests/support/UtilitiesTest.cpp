@@ -1,5 +1,6 @@
 #include "common/TestEnv.h"
 #include "support/ProgramFolder.h"
+#include "support/ReplacingFile.h"
 #include "support/Utilities.h"
 
 #include <QDesktopServices>
@@ -7,7 +8,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QDateTime>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(Utilities, VersionTextAndCaptionsWithoutAccelerators)
 {
@@ -85,6 +90,59 @@ TEST(ProgramFolder, TestsAndScriptedRunsChooseTheirOwnFolder)
         qunsetenv("GORVIN_PROGRAM_FOLDER");
     else
         qputenv("GORVIN_PROGRAM_FOLDER", saved);
+}
+
+TEST(ProgramFolder, WithoutAHomeTheDataFolderIsInTheTemporaryFolder)
+{
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const QString chosen = chooseProgramFolder(QString());
+    qputenv("HOME", home);
+    if (!data.isNull())
+        qputenv("XDG_DATA_HOME", data);
+    EXPECT_EQ(chosen, QDir::cleanPath(QDir::tempPath() + QStringLiteral("/Mardo/Gorvin")));
+}
+
+TEST(ReplacingFile, OnlyOurOldTemporariesGoAndOnlyAnOrdinaryFileIsReplaced)
+{
+    QTemporaryDir folder;
+    const QString target = WriteFile(folder.filePath(QStringLiteral("order.GVJ")), "old");
+    const QDateTime twoHoursAgo = QDateTime::currentDateTime().addSecs(-7200);
+    const auto aged = [&](const QString& name) {
+        QFile file(WriteFile(folder.filePath(name), "x"));
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(twoHoursAgo, QFileDevice::FileModificationTime);
+        return file.fileName();
+    };
+    // Left by a save killed an hour ago; a save in progress elsewhere; the
+    // user's own backup.
+    const QString stale = aged(QStringLiteral(".order.GVJ.gorvin-AbC123"));
+    const QString fresh = WriteFile(folder.filePath(QStringLiteral(".other.GVJ.gorvin-Zz9Zz9")), "y");
+    const QString backup = aged(QStringLiteral("order.GVJ.backup"));
+
+    QString error;
+    ReplacingFile file(target);
+    ASSERT_TRUE(file.open(error)) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_TRUE(QFileInfo::exists(fresh));
+    EXPECT_TRUE(QFileInfo::exists(backup));
+    file.file().write("new");
+    ASSERT_TRUE(file.commit(error)) << error.toStdString();
+    EXPECT_EQ(readFileBytes(target), "new");
+
+    // A pipe put at the name while the file was written is traded back
+    // untouched, and the temporary file goes.
+    ReplacingFile second(target);
+    ASSERT_TRUE(second.open(error));
+    second.file().write("newer");
+    ASSERT_TRUE(QFile::remove(target));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    EXPECT_FALSE(second.commit(error));
+    EXPECT_TRUE(error.contains(QStringLiteral("it is a pipe"))) << error.toStdString();
+    EXPECT_FALSE(QFileInfo(target).isFile());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
 }
 
 #include "UtilitiesTest.moc"
