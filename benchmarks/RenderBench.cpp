@@ -7,7 +7,11 @@
 // Then the worst pages a job within the data limits can ask for, each of
 // which must be drawn in under 100 ms: a data file of one line of 100 MB on
 // every label, a label of a million lines, every label full of long lines,
-// and font heights of billions of pixels with shrink-to-fit.
+// font heights of billions of pixels with shrink-to-fit, and table layouts
+// near the job file's limit: a million placeholders on one line over fields
+// of 1 000 characters, four million lines left out as empty (alike and in turn), and 12 KB of
+// placeholders against a table of a million columns. The table pages report
+// the process's peak resident memory ("peakMB"), which must stay under 256 MB.
 
 #include "BenchMain.h"
 #include "model/Job.h"
@@ -63,6 +67,18 @@ std::unique_ptr<TJOB> AddressJob()
     return job;
 }
 
+// The process's peak resident memory so far, from /proc/self/status.
+double PeakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
 void RenderPage(benchmark::State& state, double dpi, bool toPrinter, const std::function<void(TJOB&)>& change = nullptr)
 {
     const std::unique_ptr<TJOB> job = AddressJob();
@@ -90,6 +106,7 @@ void RenderPage(benchmark::State& state, double dpi, bool toPrinter, const std::
         PRINT(*job, params);
     }
     state.counters["pixels"] = static_cast<double>(width) * height;
+    state.counters["peakMB"] = PeakMegabytes();
 }
 
 void BM_PreviewPage100Percent(benchmark::State& state)
@@ -105,10 +122,10 @@ void BM_PrinterPage600Dpi(benchmark::State& state)
 BENCHMARK(BM_PrinterPage600Dpi)->Unit(benchmark::kMillisecond);
 
 // The job's labels from a data file written with these bytes.
-void LoadData(TJOB& job, const QByteArray& bytes)
+void LoadData(TJOB& job, const QByteArray& bytes, const QString& name = QStringLiteral("data.txt"))
 {
     static QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("data.txt"));
+    const QString path = folder.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write the data file");
@@ -136,6 +153,57 @@ void LongLinesEverywhere(TJOB& job)
     LoadData(job, (label.repeated(60) + '\n').repeated(30));
 }
 
+// A table with the layout given; the labels repeat to fill the page.
+void LoadTable(TJOB& job, const QByteArray& table, const QString& layout)
+{
+    job.DATAINFO()->tableSettings().LabelLayout = layout;
+    LoadData(job, table, QStringLiteral("data.csv"));
+    job.DATAINFO()->RepeatLabelNum = 30;
+}
+
+void MillionPlaceholders(TJOB& job)
+{
+    QByteArray table = "A,B\n";
+    for (int r = 0; r < 48; ++r)
+        table += QByteArray(1000, char('a' + r % 26)) + ",x\n";
+    LoadTable(job, table, QStringLiteral("{A}").repeated(1000000));
+}
+
+void FourMillionEmptyLines(TJOB& job)
+{
+    QString layout;
+    layout.reserve(16000003);
+    for (int i = 0; i < 4000000; ++i)
+        layout += QStringLiteral("{A}\n");
+    layout += QStringLiteral("{B}");
+    LoadTable(job, "A,B\n,name\n,name\n", layout);
+}
+
+// Lines alike one after the other cost one line; these differ.
+void TwoMillionLinesInTurn(TJOB& job)
+{
+    QString layout;
+    layout.reserve(16000003);
+    for (int i = 0; i < 2000000; ++i)
+        layout += QStringLiteral("{A}\n{B}\n");
+    layout += QStringLiteral("{C}");
+    LoadTable(job, "A,B,C\n,,name\n,,name\n", layout);
+}
+
+void MillionColumns(TJOB& job)
+{
+    QByteArray names;
+    QByteArray row;
+    for (int c = 0; c < 1000000; ++c) {
+        names += (c ? ",C" : "C") + QByteArray::number(c);
+        row += c ? ",v" : "v";
+    }
+    QString layout;
+    for (int c = 999999; layout.size() < 12 * 1024; c -= 797)
+        layout += QStringLiteral("{C%1} ").arg(c);
+    LoadTable(job, names + '\n' + row + '\n', layout);
+}
+
 void AbsurdFontHeight(TJOB& job)
 {
     job.JOBINFO()->FONT.Height = -2000000000;
@@ -157,6 +225,10 @@ HOSTILE_PAGE(OneLineOf100MB);
 HOSTILE_PAGE(MillionLines);
 HOSTILE_PAGE(LongLinesEverywhere);
 HOSTILE_PAGE(AbsurdFontHeight);
+HOSTILE_PAGE(MillionPlaceholders);
+HOSTILE_PAGE(FourMillionEmptyLines);
+HOSTILE_PAGE(TwoMillionLinesInTurn);
+HOSTILE_PAGE(MillionColumns);
 
 } // namespace
 

@@ -60,6 +60,9 @@ int FuzzPage(const std::uint8_t* data, std::size_t size)
         ReadObjectStream(rest, pos, *job.JOBINFO());
         ReadObjectStream(rest, pos, *job.TEMPLATE());
         ReadObjectStream(rest, pos, *job.DATAINFO());
+        // A table's layout and header choice, as a job with table data has.
+        if (flags & 32)
+            ReadObjectStream(rest, pos, job.DATAINFO()->tableSettings());
     } catch (const EFilerError&) {
     }
 
@@ -67,7 +70,7 @@ int FuzzPage(const std::uint8_t* data, std::size_t size)
     static QTemporaryDir folder;
     static const char* const suffixes[] = {"svg", "png", "svgz", "gif"};
     const QString picturePath = folder.filePath(QStringLiteral("picture.") + QLatin1String(suffixes[flags & 3]));
-    const QString dataPath = folder.filePath(QStringLiteral("data.txt"));
+    const QString dataPath = folder.filePath(flags & 32 ? QStringLiteral("data.csv") : QStringLiteral("data.txt"));
     FUZZ_CHECK("page", WriteAll(picturePath, picture) && WriteAll(dataPath, rest.mid(pos)));
     job.DATAINFO()->PicFileName = picturePath;
     job.DATAINFO()->FULLFILENAME = dataPath;

@@ -2,8 +2,9 @@
 // (bit 0: a tie in the separator count goes to the tab), a byte giving the
 // layout's length, the layout (UTF-8) and then the table file's content.
 // Checked: every row kept has a field with text, a row cut short keeps its
-// fields within the bound, a layout gives lines without breaks, and rows
-// out of range are empty.
+// fields within the bound, a layout gives lines without breaks, a label
+// built within bounds is the start of the whole label, and rows out of
+// range are empty.
 
 #include "FuzzTargets.h"
 
@@ -36,8 +37,14 @@ int FuzzTable(const std::uint8_t* data, std::size_t size)
         FUZZ_CHECK("table", shortFields.size() == fields.size());
         for (qsizetype f = 0; f < fields.size(); ++f)
             FUZZ_CHECK("table", shortFields[f].size() <= 3 && fields[f].startsWith(shortFields[f]));
-        for (const QString& line : layout.expand(fields))
+        const QStringList label = layout.expand(fields);
+        for (const QString& line : label)
             FUZZ_CHECK("table", !line.contains(u'\n') && !line.contains(u'\r'));
+        // A label built only as far as it shows is the start of the whole.
+        const QStringList shown = layout.expand(fields, 3, 5);
+        FUZZ_CHECK("table", shown.size() == std::min<qsizetype>(label.size(), 3));
+        for (qsizetype l = 0; l < shown.size(); ++l)
+            FUZZ_CHECK("table", shown[l] == label[l].left(5));
     }
     return 0;
 }

@@ -27,6 +27,8 @@ int FuzzTable(const std::uint8_t* data, std::size_t size);
 int FuzzRtf(const std::uint8_t* data, std::size_t size);
 // The page renderer: a job, its picture and its data file drawn as a page.
 int FuzzPage(const std::uint8_t* data, std::size_t size);
+// The settings file: read, one value changed, written and read again.
+int FuzzSettingsFile(const std::uint8_t* data, std::size_t size);
 
 struct FuzzTarget {
     const char* name; // also the corpus folder's name
@@ -37,14 +39,15 @@ inline constexpr FuzzTarget FuzzTargetTable[] = {
     {"job", FuzzJobFile},   {"template", FuzzTemplateFile},
     {"font", FuzzFontText}, {"datafile", FuzzDataFile},
     {"rtf", FuzzRtf},       {"page", FuzzPage},
-    {"table", FuzzTable},
+    {"table", FuzzTable},   {"settings", FuzzSettingsFile},
 };
 
 // The input of the page target: two bytes (little-endian) giving the
 // picture's length, a byte of switches (bits 0-1 the picture's suffix: svg,
 // png, svgz, gif; bit 2 to the printer; bit 3 labels hidden; bit 4 outlines
-// shown), a byte for the preview scale, the picture, the job file's three
-// streams and, after them, the data file's content.
+// shown; bit 5 the data is a table), a byte for the preview scale, the
+// picture, the job file's three streams (four for a table: the fourth holds
+// the layout) and, after them, the data file's content.
 QByteArray PageInput(quint8 flags, quint8 scale, const QByteArray& picture, const QByteArray& jobFile,
                      const QByteArray& dataFile);
 

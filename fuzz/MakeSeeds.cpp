@@ -217,6 +217,30 @@ void tables()
     table("separators-only.csv", 0, QByteArray(), ",,\n;;\n\t\n\n\"\"\n");
     table("blanks-and-decimal-commas.csv", 0, QByteArray(), "Apple;1,50\n  ;\t\n\" \";\nPear;2,75\n");
     table("unnamed-index-column.csv", 0, "{Name}", ",Name,City\n0,Ann Lee,Leeds\n1,Bob Fox,York\n");
+    // Layouts the expansion folds: runs of one field, equal lines, lines of
+    // text, lines left out, breaks in fields (CR LF across two fields).
+    table("layout-repeats.csv", 0, "{A}{A}{A}{A}{A}{A}{A}{A}\n{B}\n{B}\n{B}\nx\ny\n\n{C}{B}{C}\n{ a }{{}}",
+          "A,B,C\nlong field,\"x\r\",\"\ny\"\n,,\n\"two\nlines\",b,c\n");
+    table("layout-by-number.csv", 0, "{3}{2}{1}{4}\n{1}\r\n{2}\r{3}", "1,2,3\n4,,6\n");
+}
+
+// A settings file as the program writes it, and as hands spoil it.
+void settingsFiles()
+{
+    const QByteArray written = "[Software]\n"
+                               "Mardo\\Gorvin\\v2\\Files\\Closed\\Job0=/home/a/Labels/order.GVJ\n"
+                               "Mardo\\Gorvin\\v2\\Files\\Closed\\JobCOUNT=1\n"
+                               "Mardo\\Gorvin\\v2\\Printers\\HP%20LaserJet\\Font=\"\\\"object\\\", x\"\n"
+                               "Mardo\\Gorvin\\v2\\Settings\\Blanks=\"  a  \"\n"
+                               "Mardo\\Gorvin\\v2\\Settings\\Escapes=tab\\tnul\\0\\x31\\x7f\\101@\n"
+                               "Mardo\\Gorvin\\v2\\Settings\\Units=millimeters\n"
+                               "Mardo\\Gorvin\\v2\\Settings\\Variant=@@Variant(x)\n";
+    put("settings", "as-written.ini", written);
+    put("settings", "hand-edited.ini",
+        "\xEF\xBB\xBF; notes\r\n[Software]\r\nMardo\\Gorvin\\v2\\Settings\\AppLocation=/opt/x\"y\r\n"
+        "Mardo\\Gorvin\\v2\\Settings\\Folder=/opt/a,b\r\nno equals sign\r\n[Unclosed\r\n"
+        "Mardo\\Gorvin\\v2\\Settings\\Units=inches\r\nMardo\\Gorvin\\v2\\Settings\\Units=cm\r\n"
+        "[General]\r\nloose=@ByteArray(x)\r\n[%General]\r\nx%U00e9%zz=1\r\n\r\n[Software]\r\nA\\B=2");
 }
 
 void rtf()
@@ -277,6 +301,26 @@ void pages()
     constexpr quint8 Svg = 0, Png = 1, Svgz = 2, Printer = 4, Outlines = 16;
 
     put("page", "address-labels-png.bin", PageInput(Png | Printer, 0, png, job.jobFileBytes(), addresses));
+    {
+        // Table data through a layout; a drawing too costly for vectors.
+        constexpr quint8 Table = 32;
+        TJOB tableJob;
+        sheet(*tableJob.TEMPLATE(), 210000, 297000, 3, 8);
+        tableJob.JOBINFO()->ShowPic = true;
+        tableJob.JOBINFO()->FitToLabel = true;
+        tableJob.DATAINFO()->FULLFILENAME = QStringLiteral("/home/a/addresses.csv");
+        tableJob.DATAINFO()->tableSettings().LabelLayout = QStringLiteral(
+            "{Name}{Name}{Name}\n{Street}\n{Street}\n{ town }\nUK\n\n{2}{{x}}");
+        QByteArray stops;
+        for (int i = 0; i < 2000; ++i)
+            stops += "<stop offset='" + QByteArray::number(i / 2000.0) + "' stop-color='#"
+                     + QByteArray::number(0x100000 + i * 4099, 16) + "'/>";
+        const QByteArray costly = svg("<linearGradient id='g'>" + stops + "</linearGradient>"
+                                      + QByteArray("<rect width='30' height='20' fill='url(#g)'/>").repeated(4));
+        put("page", "table-layout-costly-svg.bin",
+            PageInput(Svg | Table | Printer, 0, costly, tableJob.jobFileBytes(),
+                      "Name,Street,Town\nAnna Smith,12 High Street,Leeds\n\"Bob\r\n Jones\",,York\n,,\n"));
+    }
     put("page", "preview-with-outlines-svg.bin",
         PageInput(Svg | Outlines, 60, svg("<circle cx='15' cy='10' r='8' fill='red'/>"), job.jobFileBytes(),
                   addresses));
@@ -335,6 +379,7 @@ int main(int argc, char** argv)
     fonts();
     dataFiles();
     tables();
+    settingsFiles();
     rtf();
     pages();
     return 0;

@@ -19,8 +19,10 @@
 
 namespace {
 
-// What a cell or a preview line shows of a field: its first characters.
+// What a cell or a preview line shows of a field: its first characters;
+// and the lines a preview label shows.
 constexpr qsizetype ShownChars = 200;
+constexpr int PreviewLines = 50;
 
 } // namespace
 
@@ -35,8 +37,11 @@ FieldsDialog::FieldsDialog(QWidget* parent) : BaseDialog(parent)
     GridROWS->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridROWS->setSelectionMode(QAbstractItemView::NoSelection);
     GridROWS->setMinimumSize(560, 150);
-    GridROWS->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths are fitted to the contents once, when the rows are filled: a
+    // header that keeps fitting itself measures every cell at each change.
+    GridROWS->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     rowsCaption->setBuddy(GridROWS);
+    LabelMORE = named(new QLabel(this), "LabelMORE");
 
     CheckBoxHEADER = named(new QCheckBox(QStringLiteral("First row holds column names"), this), "CheckBoxHEADER");
 
@@ -107,6 +112,7 @@ FieldsDialog::FieldsDialog(QWidget* parent) : BaseDialog(parent)
     auto* form = new QVBoxLayout(this);
     form->addWidget(rowsCaption);
     form->addWidget(GridROWS, 1);
+    form->addWidget(LabelMORE);
     form->addWidget(CheckBoxHEADER);
     form->addLayout(editing, 1);
     form->addWidget(previewCaption);
@@ -119,14 +125,22 @@ bool FieldsDialog::execute(TDATAINFO& source)
 {
     data_ = &source;
     const DataTable& table = source.table();
+    firstRow_ = table.firstRowAsNames();
+    const int shownColumns = std::min(table.columnCount(), ShownColumns);
     GridROWS->clear();
-    GridROWS->setColumnCount(std::max(table.columnCount(), 1));
+    GridROWS->setColumnCount(std::max(shownColumns, 1));
     GridROWS->setRowCount(std::min(table.rowCount(), ShownRows));
     for (int r = 0; r < GridROWS->rowCount(); ++r) {
         const QStringList fields = table.row(r, ShownChars);
         for (qsizetype c = 0; c < fields.size() && c < GridROWS->columnCount(); ++c)
             GridROWS->setItem(r, static_cast<int>(c), new QTableWidgetItem(fields[c]));
     }
+    LabelMORE->setText(QStringLiteral("The first %1 of the %2 columns are shown; the others are used by typing "
+                                      "their placeholders ({%3} is column %3).")
+                           .arg(shownColumns)
+                           .arg(table.columnCount())
+                           .arg(shownColumns + 1));
+    LabelMORE->setVisible(table.columnCount() > shownColumns);
     {
         const QSignalBlocker quiet(CheckBoxHEADER);
         CheckBoxHEADER->setChecked(source.tableHasNames());
@@ -140,12 +154,13 @@ bool FieldsDialog::execute(TDATAINFO& source)
     MemoLAYOUT->setFocus();
     const bool accepted = exec() == QDialog::Accepted;
     data_ = nullptr;
+    firstRow_.clear();
     return accepted;
 }
 
 QStringList FieldsDialog::names() const
 {
-    return CheckBoxHEADER->isChecked() ? data_->table().firstRowAsNames() : QStringList();
+    return CheckBoxHEADER->isChecked() ? firstRow_ : QStringList();
 }
 
 // The placeholders of the columns, and the first row shown as names or as data.
@@ -155,7 +170,7 @@ void FieldsDialog::fill()
         return;
     const QStringList columnNames = names();
     ListFIELDS->clear();
-    for (int c = 0; c < data_->table().columnCount(); ++c)
+    for (int c = 0; c < std::min(data_->table().columnCount(), ShownColumns); ++c)
         ListFIELDS->addItem(LabelLayout::placeholder(columnNames, c));
     if (ListFIELDS->count() > 0)
         ListFIELDS->setCurrentRow(0);
@@ -164,6 +179,7 @@ void FieldsDialog::fill()
         headers << LabelLayout::placeholder(columnNames, c);
     GridROWS->setHorizontalHeaderLabels(headers);
     GridROWS->setRowHidden(0, CheckBoxHEADER->isChecked());
+    GridROWS->resizeColumnsToContents();
 }
 
 void FieldsDialog::refresh()
@@ -177,8 +193,9 @@ void FieldsDialog::refresh()
     const int first = CheckBoxHEADER->isChecked() ? 1 : 0;
     for (std::size_t i = 0; i < PreviewLABEL.size(); ++i) {
         const int row = first + static_cast<int>(i);
-        PreviewLABEL[i]->setText(row < table.rowCount() ? layout.expand(table.row(row, ShownChars)).join(u'\n')
-                                                        : QString());
+        PreviewLABEL[i]->setText(row < table.rowCount()
+                                     ? layout.expand(table.row(row, ShownChars), PreviewLines, ShownChars).join(u'\n')
+                                     : QString());
     }
 }
 

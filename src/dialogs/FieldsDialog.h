@@ -30,9 +30,13 @@ public:
     // they changed. Cancel changes nothing.
     bool execute(TDATAINFO& source);
 
-    // How many labels the preview shows, and rows the table.
+    // How many labels the preview shows, and rows the table. A table of
+    // more columns (a spreadsheet may have 16 384) shows its first ones in
+    // the rows and the list of fields, and says how many there are; the
+    // others are used by typing their placeholders.
     static constexpr int PreviewLabels = 3;
     static constexpr int ShownRows = 10;
+    static constexpr int ShownColumns = 200;
 
 private:
     void fill();
@@ -42,6 +46,7 @@ private:
     QStringList names() const;
 
     TDATAINFO* data_ = nullptr;
+    QStringList firstRow_; // the first row as names, read once
     QTableWidget* GridROWS;
     QCheckBox* CheckBoxHEADER;
     QListWidget* ListFIELDS;
@@ -49,6 +54,7 @@ private:
     QPushButton* ButtonEVERYFIELD;
     QPlainTextEdit* MemoLAYOUT;
     QLabel* LabelPROBLEM;
+    QLabel* LabelMORE;
     std::array<QLabel*, PreviewLabels> PreviewLABEL{};
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

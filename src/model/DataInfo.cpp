@@ -184,9 +184,8 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizety
         labelIndex_.appendLabel(FILECONTENT, index, lines, maxLines, maxChars);
         return true;
     }
-    const QStringList label = layout_.expand(table_.row(index + (names_ ? 1 : 0), maxChars));
-    for (qsizetype i = 0; i < std::min<qsizetype>(label.size(), std::max(maxLines, 0)); ++i)
-        lines += label[i].left(maxChars);
+    if (maxLines > 0)
+        lines += layout_.expand(table_.row(index + (names_ ? 1 : 0), maxChars), maxLines, maxChars);
     return true;
 }
 

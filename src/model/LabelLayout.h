@@ -8,9 +8,11 @@
 
 #include "model/BaseControl.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <limits>
+#include <vector>
 
 // Whether the first row of a table holds column names.
 enum class HeaderChoice : qint32 { Detect = 0, Yes = 1, No = 2 };
@@ -29,6 +31,12 @@ public:
     HeaderChoice header() const;
 };
 
+// The layout is read once, in time linear in its length (field names are
+// looked up, not compared with every column), into a compact form: a run of
+// equal placeholders is one piece, lines without placeholders are one piece
+// of text. A label is then built only as far as it can show: building stops
+// at maxLines lines, and a line takes no more than maxChars characters, so a
+// layout of a million placeholders costs no more than the label shows.
 class LabelLayout {
 public:
     LabelLayout() = default;
@@ -38,8 +46,10 @@ public:
 
     // The label's lines for a row's fields. A field holding line breaks
     // gives a line for each of its lines. A placeholder naming no column is
-    // kept as written, so the label shows it.
-    QStringList expand(const QStringList& fields) const;
+    // kept as written, so the label shows it. At most maxLines lines of at
+    // most maxChars characters each: the first ones of the whole label.
+    QStringList expand(const QStringList& fields, int maxLines = std::numeric_limits<int>::max(),
+                       qsizetype maxChars = std::numeric_limits<qsizetype>::max()) const;
     // Why the layout cannot be used as it stands, in the user's words (an
     // unknown field, a brace not closed), or empty.
     const QString& problem() const { return problem_; }
@@ -51,10 +61,22 @@ public:
 
 private:
     struct Piece {
-        QString text;    // literal text, or the placeholder as written
-        int column = -1; // the field's position, -1 for literal text
+        qint32 column; // the field's position, -1 for literal text
+        qint32 start;  // literal text: where it starts in literals_
+        qint32 count;  // literal text: its length; a field: how often it follows itself
     };
-    QList<QList<Piece>> lines_;
+    // A line of the layout, or a run of lines without placeholders (always
+    // kept). Its pieces and its distinct columns run up to the next line's.
+    // Equal lines one after the other are one line repeated.
+    struct Line {
+        qint32 firstPiece;
+        qint32 firstColumn;
+        qint32 repeat;
+    };
+    std::vector<Piece> pieces_;
+    std::vector<Line> lines_; // ends with a line that marks the end
+    std::vector<qint32> columns_;
+    QString literals_; // the literal text of every piece, one after the other
     bool everyField_ = true;
     QString problem_;
     QStringList missing_;

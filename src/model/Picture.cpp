@@ -10,6 +10,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 QStringList pictureSuffixes()
@@ -78,14 +79,18 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
 // from it up to (not including) end.
 struct Element {
     qint32 end = 0;
+    qint32 stops = 0;   // <stop> elements directly in it
     qint32 target = -1; // <use>: the element it draws
     QString useRef;     // <use>: the id it names, until resolved
 };
 
 // Walks what drawing the document draws: every element once, and at each
 // <use> the element it names, as often as it is used. Stops as soon as the
-// count passes the limit, so the work stays within the limit too.
-bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& uses, QString* reason)
+// count passes the limit, so the work stays within the limit too. Adds up
+// the cost of what is drawn: costBefore[i] is the cost of the elements
+// before element i.
+bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& uses,
+               const std::vector<qint64>& costBefore, qint64& cost, QString* reason)
 {
     struct Frame {
         qint32 begin, end; // the elements drawn
@@ -96,6 +101,7 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
     std::vector<Frame> stack;
     const auto enter = [&](qint32 begin, qint32 end, int nesting) {
         drawn += end - begin;
+        cost += costBefore[static_cast<std::size_t>(end)] - costBefore[static_cast<std::size_t>(begin)];
         const auto first = std::lower_bound(uses.begin(), uses.end(), begin);
         stack.push_back({begin, end, nesting, static_cast<std::size_t>(first - uses.begin())});
     };
@@ -143,9 +149,37 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
     return true;
 }
 
+// The ids a value refers to as paints: url(#id), url('#id'), url("#id").
+// More than a few in one element make it cost as much as anything can.
+constexpr int MaxPaintsPerElement = 16;
+int PaintReferences(QStringView value, qint32 element, std::vector<std::pair<qint32, QString>>& paints)
+{
+    int found = 0;
+    for (qsizetype at = value.indexOf(QLatin1String("url(")); at >= 0;
+         at = value.indexOf(QLatin1String("url("), at + 4)) {
+        qsizetype i = at + 4;
+        while (i < value.size() && (value[i].isSpace() || value[i] == u'\'' || value[i] == u'"'))
+            ++i;
+        if (i >= value.size() || value[i] != u'#')
+            continue;
+        const qsizetype first = ++i;
+        while (i < value.size() && value[i] != u')' && value[i] != u'\'' && value[i] != u'"' && !value[i].isSpace())
+            ++i;
+        if (++found > MaxPaintsPerElement)
+            return found;
+        paints.emplace_back(element, value.sliced(first, i - first).toString());
+    }
+    return found;
+}
+
 } // namespace
 
-bool checkSvgDrawing(const QByteArray& data, QString* reason)
+bool Picture::drawnAsBitmap() const
+{
+    return isSvg() && svgCost > SvgLimits::MaxVectorCost;
+}
+
+bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
 {
     if (data.startsWith("\x1f\x8b"))
         return Refuse(reason, QStringLiteral("is compressed (.svgz); only plain SVG drawings are read"));
@@ -160,6 +194,9 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
     std::vector<qint32> chainNext; // other local references, element to element
     std::vector<std::pair<qint32, QString>> chainRefs;
     QHash<QString, qint32> ids;
+    std::vector<qint64> starts;                     // where each element starts, in characters
+    std::vector<std::pair<qint32, QString>> paints; // paint references: element, id
+    bool costsAll = false;                          // paints referred to by a style sheet, or too many
     qint64 embeddedPixels = 0;
     qint64 textCharacters = 0;
     bool inStyle = false;
@@ -180,9 +217,14 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
                 return Refuse(reason, QStringLiteral("nests elements more than %1 deep").arg(SvgLimits::MaxDepth));
             const qint32 index = static_cast<qint32>(elements.size());
             elements.emplace_back();
+            starts.push_back(xml.characterOffset());
             open.push_back(index);
             const QStringView name = LocalName(xml.qualifiedName());
             inStyle = name == QLatin1String("style");
+            if (name == QLatin1String("stop") && open.size() >= 2
+                && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > SvgLimits::MaxGradientStops)
+                return Refuse(reason,
+                              QStringLiteral("has a gradient of more than %1 stops").arg(SvgLimits::MaxGradientStops));
             if (textDepth == 0
                 && (name == QLatin1String("text") || name == QLatin1String("textArea")
                     || name == QLatin1String("tspan")))
@@ -190,6 +232,8 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
             for (const QXmlStreamAttribute& attribute : xml.attributes()) {
                 const QStringView local = LocalName(attribute.qualifiedName());
                 const QStringView value = attribute.value();
+                if (PaintReferences(value, index, paints) > MaxPaintsPerElement)
+                    costsAll = true;
                 if (local == QLatin1String("id")) {
                     ids.insert(value.toString(), index); // the last of equal ids counts, as when drawn
                     continue;
@@ -241,6 +285,9 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
             // Style sheets may import others by name.
             if (inStyle && xml.text().contains(QLatin1String("@import"), Qt::CaseInsensitive))
                 return Refuse(reason, QStringLiteral("imports a style sheet from outside it"));
+            // A rule may fill any number of shapes with a paint.
+            if (inStyle && xml.text().contains(QLatin1String("url(")))
+                costsAll = true;
             break;
         default: break;
         }
@@ -256,7 +303,32 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason)
     chainNext.assign(elements.size(), -1);
     for (const auto& [from, id] : chainRefs)
         chainNext[static_cast<std::size_t>(from)] = ids.value(id, -1);
-    return CheckUses(elements, uses, reason) && CheckChains(chainNext, reason);
+
+    // What drawing each element costs: its characters, and for each paint it
+    // refers to, the paint's elements and those of the paints it takes its
+    // stops from.
+    starts.push_back(xml.characterOffset());
+    const auto subtree = [&](qint32 e) {
+        return starts[static_cast<std::size_t>(elements[static_cast<std::size_t>(e)].end)]
+               - starts[static_cast<std::size_t>(e)];
+    };
+    std::vector<qint64> costBefore(starts.size(), 0); // one more than the elements
+    std::vector<qint64> paintCost(elements.size(), 0);
+    for (const auto& [from, id] : paints) {
+        qint32 target = ids.value(id, -1);
+        for (int step = 0; target >= 0 && step <= SvgLimits::MaxUseNesting; ++step) {
+            paintCost[static_cast<std::size_t>(from)] += subtree(target);
+            target = chainNext[static_cast<std::size_t>(target)];
+        }
+    }
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        costBefore[i + 1] = costBefore[i] + (starts[i + 1] - starts[i]) + paintCost[i];
+    qint64 drawnCost = 0;
+    if (!CheckUses(elements, uses, costBefore, drawnCost, reason) || !CheckChains(chainNext, reason))
+        return false;
+    if (cost)
+        *cost = costsAll ? std::numeric_limits<qint64>::max() : drawnCost;
+    return true;
 }
 
 namespace {
@@ -271,7 +343,8 @@ bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* er
     file.seek(0);
     const QByteArray data = file.read(SvgLimits::MaxBytes + 1);
     QString reason;
-    if (!checkSvgDrawing(data, &reason)) {
+    qint64 cost = 0;
+    if (!checkSvgDrawing(data, &reason, &cost)) {
         if (error)
             *error = QStringLiteral("The drawing %1 is not read: it %2.").arg(path, reason);
         return false;
@@ -284,6 +357,7 @@ bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* er
     }
     picture.svg = data;
     picture.svgSize = renderer.defaultSize();
+    picture.svgCost = cost;
     return true;
 }
 

@@ -12,10 +12,14 @@
 #include <QString>
 
 struct Picture {
-    QImage image;   // bitmaps
-    QByteArray svg; // SVG drawings
-    QSize svgSize;  // the drawing's own size
+    QImage image;       // bitmaps
+    QByteArray svg;     // SVG drawings
+    QSize svgSize;      // the drawing's own size
+    qint64 svgCost = 0; // what drawing it once costs (see checkSvgDrawing)
     bool isSvg() const { return !svg.isEmpty(); }
+    // Whether the drawing costs too much to be drawn as vectors on every
+    // label: it is then drawn once per page into a bitmap.
+    bool drawnAsBitmap() const;
     bool isNull() const { return image.isNull() && svg.isEmpty(); }
     QSize size() const { return isSvg() ? svgSize : image.size(); }
     void clear() { *this = Picture(); }
@@ -39,11 +43,25 @@ inline constexpr qint64 MaxElements = 100000;
 inline constexpr qint64 MaxDrawnElements = 250000;
 // Characters of text to lay out (a logo holds a few dozen).
 inline constexpr qint64 MaxTextCharacters = 100000;
+// Stops of one gradient: the SVG renderer takes time growing with the
+// square of their number (90 000 took it 15 s); a real gradient has a few.
+inline constexpr int MaxGradientStops = 1000;
 // Nesting of elements, and of <use> references within each other.
 inline constexpr int MaxDepth = 256;
 inline constexpr int MaxUseNesting = 32;
 // Pixels of all embedded bitmaps together (64 MB as 32-bit pixels).
 inline constexpr qint64 MaxEmbeddedPixels = qint64(16) << 20;
+// A drawing is drawn as vectors on each label (the printer and the PDF get
+// every element again for every label) only while what it draws stays
+// within this many characters of the file: its elements, each <use> once
+// more for every time it is followed, and for each reference to a paint
+// (a gradient's url(#id)) the referenced element once more, as the PDF
+// repeats a gradient for each shape it fills. A costlier drawing, or one
+// whose style sheet refers to paints, is drawn once per page into a bitmap
+// of at most MaxDrawnPixels pixels at the page's resolution, which the PDF
+// holds once: any drawing adds at most a few MB to a page.
+inline constexpr qint64 MaxVectorCost = qint64(64) << 10;
+inline constexpr qint64 MaxDrawnPixels = qint64(2) << 20;
 } // namespace SvgLimits
 
 // Checks the bytes of a drawing before they reach the SVG renderer: plain XML
@@ -54,4 +72,6 @@ inline constexpr qint64 MaxEmbeddedPixels = qint64(16) << 20;
 // The limits keep loading and drawing such a file within about a second and
 // 200 MB (benchmarks/PictureBench.cpp).
 // On refusal *reason (when given) completes the sentence "The drawing ...".
-bool checkSvgDrawing(const QByteArray& data, QString* reason = nullptr);
+// On acceptance *cost (when given) is what drawing it costs, as
+// SvgLimits::MaxVectorCost counts it.
+bool checkSvgDrawing(const QByteArray& data, QString* reason = nullptr, qint64* cost = nullptr);

@@ -128,4 +128,7 @@ public:
     virtual void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) = 0;
     // Draws a vector drawing scaled into box, cut at clip.
     virtual void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) = 0;
+    // Draws the whole picture scaled into box, cut at clip. The same picture
+    // drawn again is held once by a PDF.
+    virtual void drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip) = 0;
 };

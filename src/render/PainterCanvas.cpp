@@ -738,3 +738,14 @@ void PainterCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const Canv
     painter_->restore();
     painterFont_ = nullptr;
 }
+
+void PainterCanvas::drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip)
+{
+    if (!active_ || clip.isEmpty() || box.isEmpty() || picture.isNull())
+        return;
+    painter_->save();
+    painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter_->drawImage(box, picture);
+    painter_->restore();
+}

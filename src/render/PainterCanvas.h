@@ -51,6 +51,7 @@ public:
     void polygon(std::span<const QPoint> points) override;
     void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
     void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
+    void drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip) override;
 
     QPainter* painter() const { return painter_; }
 

@@ -106,3 +106,12 @@ void RecordingCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const Ca
     op.pictureSize = drawing.defaultSize();
     ops_.append(op);
 }
+
+void RecordingCanvas::drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip)
+{
+    CanvasOp op = snapshot(CanvasOp::Image);
+    op.rect = clip;
+    op.box = box;
+    op.pictureSize = picture.size();
+    ops_.append(op);
+}

@@ -11,7 +11,7 @@
 #include <QVector>
 
 struct CanvasOp {
-    enum Kind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg };
+    enum Kind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg, Image };
     Kind kind = SetPen;
     // The canvas state when the operation ran (for SetPen/SetBrush/SetFont:
     // the state it set).
@@ -19,7 +19,8 @@ struct CanvasOp {
     CanvasBrush brush;
     CanvasFont font;
     // Text: the clip rectangle, the position and the text. StretchDraw: the
-    // destination in rect, the source in source. Svg: the clip in rect.
+    // destination in rect, the source in source. Svg, Image: the clip in
+    // rect, the box in box.
     CanvasRect rect;
     int x = 0;
     int y = 0;
@@ -50,6 +51,7 @@ public:
     void polygon(std::span<const QPoint> points) override;
     void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
     void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
+    void drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip) override;
 
     const QVector<CanvasOp>& ops() const { return ops_; }
     // The operations of one kind, in order.

@@ -4,6 +4,8 @@
 #include "model/Picture.h"
 
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -197,12 +199,31 @@ std::optional<PictureBox> PlacePicture(const TJOBINFO& format, double pw, double
     return b;
 }
 
-// The picture of one call: loaded once, drawn on every label.
+// The picture of one call: loaded once, drawn on every label. A costly
+// drawing is drawn once into a bitmap at the size of its box on the page.
 struct PagePicture {
     Picture picture;
     std::unique_ptr<QSvgRenderer> svg;
+    QImage drawn;
     bool loaded = false;
 };
+
+// A drawing drawn into a bitmap of w x h pixels, or fewer when that is more
+// than SvgLimits::MaxDrawnPixels; transparent where it draws nothing.
+QImage DrawnDrawing(QSvgRenderer& drawing, double w, double h)
+{
+    const double area = w * h;
+    const double f = area > SvgLimits::MaxDrawnPixels ? std::sqrt(SvgLimits::MaxDrawnPixels / area) : 1.0;
+    const QSize size(std::max(1, static_cast<int>(std::ceil(w * f))), std::max(1, static_cast<int>(std::ceil(h * f))));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    drawing.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
 
 void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
 {
@@ -226,7 +247,7 @@ void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
     page.loaded = true;
 }
 
-void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, const PagePicture& page, const CanvasRect& box)
+void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, const CanvasRect& box)
 {
     const QSize size = page.picture.size();
     const double pw = size.width();
@@ -238,7 +259,16 @@ void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, const PagePicture& 
         return;
     const PictureBox& b = *placed;
     if (page.svg) {
-        canvas.drawSvg(QRectF(box.left + b.x1, box.top + b.y1, b.width(), b.height()), *page.svg, box);
+        const QRectF target(box.left + b.x1, box.top + b.y1, b.width(), b.height());
+        if (!page.picture.drawnAsBitmap()) {
+            canvas.drawSvg(target, *page.svg, box);
+            return;
+        }
+        // The labels' boxes differ by a rounded pixel at most: one bitmap
+        // serves them all.
+        if (page.drawn.isNull())
+            page.drawn = DrawnDrawing(*page.svg, b.width(), b.height());
+        canvas.drawImage(target, page.drawn, box);
         return;
     }
     // The label box expressed in picture pixels: the stretch copy then shows

@@ -1,5 +1,6 @@
 #include "RegistryStore.h"
 
+#include "settings/IniFormat.h"
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 
@@ -95,7 +96,9 @@ private:
                 store.closeRegistered_ = false;
             });
         }
-        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organisation, application);
+        // The file is read and written line by line (see IniFormat.h): a
+        // line spoilt by hand costs that line only.
+        settings_ = std::make_unique<QSettings>(settingsFileFormat(), QSettings::UserScope, organisation, application);
         // The per-user store only: no organisation-wide or system-wide file
         // stands in for a missing value.
         settings_->setFallbacksEnabled(false);

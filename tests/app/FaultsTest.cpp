@@ -178,6 +178,34 @@ TEST_F(FaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpComplet
     EXPECT_TRUE(QFileInfo(iniPath()).isDir());
 }
 
+TEST_F(FaultsTest, SettingsFileEditedByHandLosesNothingThroughARun)
+{
+    // A stray quote in one value made the toolkit's reader drop every key
+    // after it, and the exit wrote the file back without them: the scale and
+    // the recent jobs were gone for good.
+    const QString job = writeJob(path("a.GVJ"), 2, 2, QString());
+    const QByteArray file = "[Software]\n"
+                            "Mardo\\Gorvin\\v2\\Files\\AppLocation=/opt/x\"y\n"
+                            "Mardo\\Gorvin\\v2\\Files\\Closed\\Job0="
+                            + job.toUtf8()
+                            + "\n"
+                              "Mardo\\Gorvin\\v2\\Files\\Closed\\JobCOUNT=1\n"
+                              "Mardo\\Gorvin\\v2\\Settings\\MainScale=1.5\n"
+                              "Mardo\\Gorvin\\v2\\Settings\\Note=\"never closed\n";
+    WriteFile(iniPath(), file);
+    TFormMAIN& main = start();
+    EXPECT_EQ(main.previewScale(), 1.5);
+    EXPECT_TRUE(closeMain());
+    const QByteArray after = readFileBytes(iniPath());
+    EXPECT_TRUE(after.contains("Settings\\MainScale=1.5\n")) << after.toStdString();
+    EXPECT_TRUE(after.contains("Closed\\Job0=" + job.toUtf8() + '\n'));
+    EXPECT_TRUE(after.contains("Files\\AppLocation=/opt/x\"y\n"));
+    EXPECT_TRUE(after.contains("Settings\\Note=\"never closed\n"));
+    EXPECT_EQ(readFileBytes(iniPath() + QStringLiteral(".bad")), file);
+    EXPECT_EQ(QString::fromUtf8(readFileBytes(errorLogPath())).count(QStringLiteral(" Error[15]: ")), 1);
+    QFile::remove(iniPath() + QStringLiteral(".bad"));
+}
+
 // The log is written beside the program; when that folder cannot even be
 // made, every command that logs still does its work and tells the user.
 TEST_F(FaultsTest, ErrorLogThatCannotBeWrittenStopsNoCommand)

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,4 +49,57 @@ TEST(FieldsDialog, HeaderBoxSwitchesNamesAndOkStoresTheChoice)
     ASSERT_TRUE(data.GETLABEL(1, label));
     EXPECT_EQ(label, QStringList{"Leeds: Anna"});
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(FieldsDialog, WideTableShowsItsFirstColumnsAndUsesAnyOther)
+{
+    // A spreadsheet's 16 384 columns and more: the first ones are shown and
+    // listed, the count is told, and a column past them is used by typing it.
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    QByteArray names;
+    QByteArray row;
+    for (int c = 0; c < 20000; ++c) {
+        names += (c ? ",Col" : "Col") + QByteArray::number(c);
+        row += (c ? ",v" : "v") + QByteArray::number(c);
+    }
+    TDATAINFO data;
+    data.FULLFILENAME = WriteFile(dir.filePath("wide.csv"), names + '\n' + row + '\n');
+    ASSERT_TRUE(data.LOADDATA());
+    ASSERT_EQ(data.table().columnCount(), 20000);
+    FieldsDialog dialog;
+    whenModal<FieldsDialog>([](FieldsDialog& d) {
+        const auto* more = child<QLabel>(d, "LabelMORE");
+        EXPECT_FALSE(more->isHidden());
+        EXPECT_TRUE(more->text().startsWith("The first 200 of the 20000 columns are shown"))
+            << more->text().toStdString();
+        EXPECT_EQ(child<QTableWidget>(d, "GridROWS")->columnCount(), FieldsDialog::ShownColumns);
+        auto* list = child<QListWidget>(d, "ListFIELDS");
+        EXPECT_EQ(list->count(), FieldsDialog::ShownColumns);
+        // The header box switches the names back and forth.
+        auto* header = child<QCheckBox>(d, "CheckBoxHEADER");
+        header->setChecked(true);
+        EXPECT_EQ(list->item(199)->text(), "{Col199}");
+        header->setChecked(false);
+        EXPECT_EQ(list->item(199)->text(), "{200}");
+        header->setChecked(true);
+        child<QPlainTextEdit>(d, "MemoLAYOUT")->setPlainText("{Col19999} {20000}");
+        EXPECT_EQ(child<QLabel>(d, "PreviewLABEL1")->text(), "v19999 v19999");
+        click(d, "OKBtn");
+    });
+    EXPECT_TRUE(dialog.execute(data));
+    QStringList label;
+    ASSERT_TRUE(data.GETLABEL(0, label));
+    EXPECT_EQ(label, QStringList{"v19999 v19999"});
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // A narrow table says nothing of more columns.
+    TDATAINFO narrow;
+    narrow.FULLFILENAME = WriteFile(dir.filePath("narrow.csv"), "Name,Town\nAnna,Leeds\nBob,York\n");
+    ASSERT_TRUE(narrow.LOADDATA());
+    whenModal<FieldsDialog>([](FieldsDialog& d) {
+        EXPECT_TRUE(child<QLabel>(d, "LabelMORE")->isHidden());
+        click(d, "CancelBtn");
+    });
+    EXPECT_FALSE(dialog.execute(narrow));
 }

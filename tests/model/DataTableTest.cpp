@@ -108,6 +108,49 @@ TEST(LabelLayout, BuildsLinesFromFields)
     EXPECT_EQ(layoutFromCommandLine("{A}\\n{B}\\\\n"), "{A}\n{B}\\n");
 }
 
+TEST(LabelLayout, LabelIsBuiltOnlyAsFarAsItShows)
+{
+    // Bounded expansion gives the first lines of the whole label, cut where
+    // it shows: a layout of a million placeholders over one line, and a
+    // field's breaks (CR LF split across two fields too) count as lines.
+    const QStringList names{"A", "B", "C"};
+    const QStringList row{QString(1000, u'a'), "x\r", "\ny"};
+    QString wide;
+    for (int i = 0; i < 1000000; ++i)
+        wide += QStringLiteral("{A}");
+    const LabelLayout big(wide + QStringLiteral("\n{B}{C}\n") + wide, names, 3);
+    EXPECT_TRUE(big.problem().isEmpty());
+    const QStringList shown = big.expand(row, 3, 2500);
+    EXPECT_EQ(shown, (QStringList{QString(2500, u'a'), "x", "y"}));
+    EXPECT_EQ(big.expand(row, 5, 10).size(), 4);
+    EXPECT_TRUE(big.expand(row, 0, 10).isEmpty());
+    // The bounded and the whole label agree where both reach, for lines
+    // left out, literal runs, unknown names and braces.
+    const QString layout = QStringLiteral("{B}{B}\n\nlit {{x}}\n{Nope}\n{c}\n{ A }{3}\n\n\nend\r\n{2");
+    const QStringList cases[] = {row, {"", " ", ""}, {"1", "2\n3", "4"}, {}};
+    for (const QStringList& fields : cases) {
+        const LabelLayout l(layout, names, 3);
+        const QStringList whole = l.expand(fields);
+        for (int lines = 0; lines <= whole.size() + 1; ++lines)
+            for (qsizetype chars : {qsizetype(0), qsizetype(1), qsizetype(3), qsizetype(5000)}) {
+                QStringList expected = whole.mid(0, lines);
+                for (QString& line : expected)
+                    line.truncate(chars);
+                EXPECT_EQ(l.expand(fields, lines, chars), expected) << lines << ' ' << chars;
+            }
+    }
+    EXPECT_EQ(LabelLayout(layout, names, 3).expand({"1", "2\n3", "4"}),
+              (QStringList{"2", "32", "3", "", "lit {x}", "{Nope}", "4", "14", "", "", "end", "{2"}));
+    // A million columns: names are found whatever their number.
+    QStringList many;
+    for (int i = 0; i < 1000000; ++i)
+        many << QStringLiteral("N%1").arg(i);
+    const LabelLayout far(QStringLiteral("{N999999} {n5}"), many, static_cast<int>(many.size()));
+    EXPECT_TRUE(far.problem().isEmpty());
+    QStringList fields = many;
+    EXPECT_EQ(far.expand(fields), QStringList{"N999999 N5"});
+}
+
 TEST(LabelLayout, TextThatLooksLikeATableIsNoticed)
 {
     DataLines lines;

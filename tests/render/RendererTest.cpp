@@ -2,13 +2,18 @@
 // which label, where text, pictures, borders and outlines land, at which font
 // size, clipped to what, and in which order.
 #include "common/SampleSheet.h"
+#include "common/TestEnv.h"
 #include "model/Job.h"
+#include "model/Picture.h"
 #include "render/PainterCanvas.h"
 #include "render/RecordingCanvas.h"
 #include "render/Renderer.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -749,6 +754,86 @@ TEST(RendererPicture, SvgIsDrawnIntoThePictureBoxCutAtTheLabel)
     ASSERT_EQ(drawings.size(), 2);
     EXPECT_EQ(drawings[1].box, QRectF(250, 0, 100, 100));
     EXPECT_EQ(drawings[1].rect, Box(1, 0));
+}
+
+TEST(RendererPicture, CostlyDrawingIsDrawnOnceIntoABitmapAndAddsLittleToAPdf)
+{
+    // Eighty gradients of a thousand stops (3 MB), each filling a shape:
+    // within every limit of a drawing, but drawn as vectors on 24 labels
+    // it made a PDF page of hundreds of MB. It is drawn once into a bitmap
+    // at the page's resolution, which every label shows and the PDF holds
+    // once.
+    QTemporaryDir dir;
+    QByteArray drawing = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">";
+    for (int g = 0; g < 80; ++g) {
+        drawing += "<linearGradient id=\"g" + QByteArray::number(g) + "\">";
+        for (int i = 0; i < 1000; ++i)
+            drawing += "<stop offset=\"" + QByteArray::number(i / 1000.0) + "\" stop-color=\"#"
+                       + QByteArray::number(0x100000 + (g * 1000 + i) * 97 % 0xEFFFFF, 16) + "\"/>";
+        drawing += "</linearGradient><rect x=\"" + QByteArray::number(g % 10 * 10) + "\" y=\""
+                   + QByteArray::number(g / 10 * 10) + "\" width=\"10\" height=\"10\" fill=\"url(#g"
+                   + QByteArray::number(g) + ")\"/>";
+    }
+    drawing += "</svg>";
+    TestJob t(4, 6, NumberedLabels(24));
+    t.format.ShowPic = true;
+    t.format.FitToLabel = true;
+    t.format.KeepRatio = true;
+    t.format.PicAlignHoriz = 1;
+    t.format.PicAlignVert = 0;
+    t.job.DATAINFO()->PicFileName = WriteFile(dir.filePath(QStringLiteral("gradient.svg")), drawing);
+    RecordingCanvas canvas;
+    QString error;
+    PRINT(t.job, Params(&canvas), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(canvas.ops(CanvasOp::Svg).isEmpty());
+    const QVector<CanvasOp> images = canvas.ops(CanvasOp::Image);
+    ASSERT_EQ(images.size(), 24);
+    EXPECT_EQ(images[5].box, QRectF(250, 100, 100, 100));
+    EXPECT_EQ(images[5].rect, Box(1, 1));
+    EXPECT_EQ(images[5].pictureSize, QSize(100, 100)); // the box's pixels
+
+    const QString pdfPath = dir.filePath(QStringLiteral("page.pdf"));
+    {
+        QPdfWriter pdf(pdfPath);
+        pdf.setResolution(600);
+        pdf.setPageSize(QPageSize(QSizeF(80, 60), QPageSize::Millimeter));
+        pdf.setPageMargins(QMarginsF());
+        PainterCanvas painter(&pdf);
+        TPRINTPARAMS p = Params(&painter);
+        p.PixPerMuX = p.PixPerMuY = 600 / 25400.0;
+        PRINT(t.job, p);
+    }
+    EXPECT_LT(QFileInfo(pdfPath).size(), 2 << 20);
+
+    // A gradient of more stops than a real one has is refused: the SVG
+    // renderer alone took 15 s over one of 90 000.
+    QString reason;
+    EXPECT_FALSE(checkSvgDrawing("<svg xmlns=\"http://www.w3.org/2000/svg\"><linearGradient>"
+                                     + QByteArray("<stop/>").repeated(SvgLimits::MaxGradientStops + 1)
+                                     + "</linearGradient></svg>",
+                                 &reason));
+    EXPECT_EQ(reason, QStringLiteral("has a gradient of more than 1000 stops"));
+    // A small drawing stays vectors; a style sheet's paints cost as much as
+    // anything can.
+    drawing = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><style>.a{fill:url(#g)}</style>"
+              "<linearGradient id=\"g\"/><rect class=\"a\" width=\"10\" height=\"10\"/></svg>";
+    qint64 cost = 0;
+    ASSERT_TRUE(checkSvgDrawing(drawing, nullptr, &cost));
+    EXPECT_GT(cost, SvgLimits::MaxVectorCost);
+    drawing.replace("<style>.a{fill:url(#g)}</style>", "");
+    ASSERT_TRUE(checkSvgDrawing(drawing, nullptr, &cost));
+    EXPECT_LT(cost, 200);
+    // Each <use> and each paint reference counts its elements once more.
+    QByteArray stops;
+    for (int i = 0; i < 1000; ++i)
+        stops += "<stop offset=\"0\"/>";
+    const QByteArray used = "<svg xmlns=\"http://www.w3.org/2000/svg\"><linearGradient id=\"g\">" + stops
+                            + "</linearGradient><rect id=\"r\" fill=\"url(#g)\"/>"
+                            + QByteArray("<use href=\"#r\"/>").repeated(3) + "</svg>";
+    ASSERT_TRUE(checkSvgDrawing(used, nullptr, &cost));
+    EXPECT_GT(cost, 5 * stops.size());
+    EXPECT_LT(cost, 5 * stops.size() + 400);
 }
 
 TEST(RendererPicture, UnreadablePictureIsReportedAndThePageStillDrawn)

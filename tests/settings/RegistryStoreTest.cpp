@@ -4,6 +4,7 @@
 #include "support/ProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -258,4 +259,85 @@ TEST(StringToUnits, GoesByTheFirstCharacterOnly)
         EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(cm)), UnitCm) << cm;
     for (const char* mm : {"milimeters", "mm", "x", "", " inches"})
         EXPECT_EQ(FNSTRINGTOUNITS(QString::fromLatin1(mm)), UnitMm) << mm;
+}
+
+TEST_F(RegistryStoreTest, WrittenBytesAreTheToolkitsOwn)
+{
+    // The same values, in the same steps, through the store and through the
+    // toolkit's INI writer into another file: the files are equal.
+    const QString other = QFileInfo(iniPath).absolutePath() + QStringLiteral("/Toolkit.ini");
+    QFile::remove(other);
+    const QList<std::tuple<QString, QString, QString>> steps = {
+        {"Settings", "Units", "centimeters"},
+        {"Printers\\HP LaserJet 4 (Room 2)", "Font", "\"object TFONTWRAPPER\",\"  FONT.Name = 'COURIER NEW'\",end"},
+        {"Printers\\Drucker Büro=#;", "V1", "  blanks  "},
+        {"Printers\\General", "V2", "@Variant(x)"},
+        {"Files\\Closed", "Job0", "C:\\Jobs\\Größe 10%.GVJ"},
+        {"Files\\Closed", "Job1",
+         QString::fromUtf16(u"tab\tline\nnul\0"
+                            "1\x01"
+                            "f end \x7f\u00e9\u6253\U0001F600")},
+        {"Settings", "Units", "inches"},
+        {"A", "@start", "@@x;y"},
+        {"Files\\Closed", "Job0", ""},
+    };
+    for (const auto& [key, name, text] : steps) {
+        FNREGWRITESTRING(key, name, text);
+        QSettings toolkit(other, QSettings::IniFormat);
+        toolkit.setValue(registryGroup(key) + u'/' + name, text);
+    }
+    EXPECT_EQ(readFileBytes(iniPath), readFileBytes(other));
+    QMap<QPair<QString, QString>, QString> last;
+    for (const auto& [key, name, text] : steps)
+        last[{key, name}] = text;
+    for (auto it = last.cbegin(); it != last.cend(); ++it)
+        EXPECT_EQ(FNREGREADSTRING(it.key().first, it.key().second, {}), it.value());
+    QFile::remove(other);
+}
+
+TEST_F(RegistryStoreTest, HandEditedLinesCostOnlyThemselvesAndAreKept)
+{
+    // A stray quote, an unquoted comma, a line without '=', a section not
+    // closed: each costs its own line; the values around them read, and a
+    // change writes back every other line as it stood.
+    const QByteArray file = "; my notes\r\n"
+                            "[Software]\n"
+                            "Mardo\\Gorvin\\v2\\Settings\\AppLocation=/opt/x\"y\n"
+                            "Mardo\\Gorvin\\v2\\Settings\\Units=inches\n"
+                            "Mardo\\Gorvin\\v2\\Settings\\Folder=/opt/a,b\n"
+                            "some words\n"
+                            "[Unclosed\n"
+                            "Mardo\\Gorvin\\v2\\Files\\Closed\\JobCOUNT=1\n"
+                            "Mardo\\Gorvin\\v2\\Files\\Closed\\Job0 = \"/my jobs/a.GVJ\" \n";
+    WriteFile(iniPath, file);
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Units"), {}), QStringLiteral("inches"));
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Folder"), {}), QStringLiteral("/opt/a,b"));
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("AppLocation"), QStringLiteral("none")), QStringLiteral("none"));
+    QStringList jobs;
+    EXPECT_TRUE(FNREGLOADLIST(closed, job, jobs));
+    EXPECT_EQ(jobs, QStringList{"/my jobs/a.GVJ"});
+    EXPECT_TRUE(log().isEmpty()); // reading alone says nothing
+
+    FNREGWRITESTRING(settings, QStringLiteral("Units"), QStringLiteral("centimeters"));
+    FNREGWRITESTRING(settings, QStringLiteral("Scale"), QStringLiteral("100"));
+    // Keys in name order, as the toolkit writes them; a line that is no key
+    // goes with the key after it.
+    const QByteArray expected = "; my notes\r\n"
+                                "[Software]\n"
+                                "Mardo\\Gorvin\\v2\\Files\\Closed\\Job0 = \"/my jobs/a.GVJ\" \n"
+                                "some words\n"
+                                "[Unclosed\n"
+                                "Mardo\\Gorvin\\v2\\Files\\Closed\\JobCOUNT=1\n"
+                                "Mardo\\Gorvin\\v2\\Settings\\Folder=/opt/a,b\n"
+                                "Mardo\\Gorvin\\v2\\Settings\\Scale=100\n"
+                                "Mardo\\Gorvin\\v2\\Settings\\AppLocation=/opt/x\"y\n"
+                                "Mardo\\Gorvin\\v2\\Settings\\Units=centimeters\n";
+    EXPECT_EQ(readFileBytes(iniPath), expected);
+    // The file as it was is kept beside it, and the log says so once.
+    EXPECT_EQ(readFileBytes(iniPath + QStringLiteral(".bad")), file);
+    FNREGWRITESTRING(settings, QStringLiteral("Scale"), QStringLiteral("75"));
+    EXPECT_EQ(log().count("Error[15]"), 1);
+    EXPECT_TRUE(log().contains("has lines that cannot be read (line 3, 6, 7)")) << log().toStdString();
+    EXPECT_EQ(FNREGREADSTRING(settings, QStringLiteral("Scale"), {}), QStringLiteral("75"));
+    QFile::remove(iniPath + QStringLiteral(".bad"));
 }
