@@ -185,7 +185,8 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizety
         return true;
     }
     if (maxLines > 0)
-        lines += layout_.expand(table_.row(index + (names_ ? 1 : 0), maxChars), maxLines, maxChars);
+        lines += layout_.expand(table_.row(index + (names_ ? 1 : 0), maxChars, layout_.fieldsUsed()), maxLines,
+                                maxChars);
     return true;
 }
 

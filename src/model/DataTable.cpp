@@ -86,16 +86,22 @@ ScanEnd indexRows(const char* data, qsizetype from, qsizetype end, char delimite
 }
 
 // The fields of the row at start, as bytes, each at most maxBytes long
-// (all of it when maxBytes is negative). A quoted field never closed runs
-// to the end.
+// (all of it when maxBytes is negative). With a list of the fields wanted,
+// no more fields than it lists are cut, and those it does not want are left
+// empty. A quoted field never closed runs to the end.
 QList<QByteArray> cutRow(QByteArrayView text, qsizetype start, char delimiter, qsizetype literalQuote,
-                         qsizetype maxBytes)
+                         qsizetype maxBytes, const std::vector<bool>* wanted = nullptr)
 {
+    if (wanted && wanted->empty())
+        return {};
     const char* const data = text.data();
     const qsizetype end = text.size();
     QList<QByteArray> fields;
     QByteArray field;
-    const auto add = [&field, maxBytes](const char* p, qsizetype n) {
+    bool keep = !wanted || (*wanted)[0];
+    const auto add = [&field, &keep, maxBytes](const char* p, qsizetype n) {
+        if (!keep)
+            return;
         if (maxBytes >= 0)
             n = std::min(n, maxBytes - field.size());
         if (n > 0)
@@ -122,6 +128,11 @@ QList<QByteArray> cutRow(QByteArrayView text, qsizetype start, char delimiter, q
             fieldStart = false;
         } else if (c == delimiter) {
             fields.append(std::exchange(field, QByteArray()));
+            if (wanted) {
+                if (static_cast<std::size_t>(fields.size()) >= wanted->size())
+                    return fields;
+                keep = (*wanted)[static_cast<std::size_t>(fields.size())];
+            }
             fieldStart = true;
             ++i;
         } else if (isBreak(c)) {
@@ -361,7 +372,7 @@ void DataTable::index()
     starts_ = std::move(starts);
 }
 
-QStringList DataTable::row(int i, qsizetype maxChars) const
+QStringList DataTable::row(int i, qsizetype maxChars, const std::vector<bool>* wanted) const
 {
     QStringList fields;
     if (i < 0 || i >= starts_.size())
@@ -369,7 +380,7 @@ QStringList DataTable::row(int i, qsizetype maxChars) const
     // A character takes at most three bytes for each of its UTF-16 units;
     // the three more make up for a character cut at the end.
     const qsizetype maxBytes = maxChars < 0 ? -1 : text_.decodesAsUtf8() ? 3 * maxChars + 3 : maxChars;
-    for (const QByteArray& bytes : cutRow(text_.content(), starts_[i], delimiter_, literalQuote_, maxBytes)) {
+    for (const QByteArray& bytes : cutRow(text_.content(), starts_[i], delimiter_, literalQuote_, maxBytes, wanted)) {
         QString field = text_.decode(bytes);
         if (maxChars >= 0 && field.size() > maxChars) {
             field.truncate(maxChars);

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // Whether a file is read as a table: its name ends in .csv, .tsv or .tab
 // (any letter case).
 bool isTableFileName(const QString& path);
@@ -34,8 +36,10 @@ public:
     // The separator found: ',', ';' or '\t'.
     char delimiter() const { return delimiter_; }
     // The fields of row i (none when out of range), each cut to its first
-    // maxChars characters when maxChars is not negative.
-    QStringList row(int i, qsizetype maxChars = -1) const;
+    // maxChars characters when maxChars is not negative. Given the fields
+    // wanted (by position), the row is read no further than the last of
+    // them and the others are left empty.
+    QStringList row(int i, qsizetype maxChars = -1, const std::vector<bool>* wanted = nullptr) const;
     // Whether the first row looks like column names rather than like the
     // rows below it (digits where its column has digits, lengths like the
     // column's; see firstRowIsNames). A table of one row has no names.

@@ -262,6 +262,9 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
                 return;
             }
             pieces_.push_back(Piece{column, 0, 1});
+            if (fieldsUsed_.size() <= static_cast<std::size_t>(column))
+                fieldsUsed_.resize(static_cast<std::size_t>(column) + 1, false);
+            fieldsUsed_[static_cast<std::size_t>(column)] = true;
             if (listedFor.size() <= static_cast<std::size_t>(column))
                 listedFor.resize(std::max<std::size_t>(static_cast<std::size_t>(column) + 1,
                                                        static_cast<std::size_t>(std::max(columnCount, 0))),

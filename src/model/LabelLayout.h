@@ -55,6 +55,9 @@ public:
     const QString& problem() const { return problem_; }
     // The placeholders that name no column, as written ("{Phone}").
     const QStringList& missingFields() const { return missing_; }
+    // The fields, by position, a label is built from: of a row of a million
+    // fields only those are read. Null for the layout of every field.
+    const std::vector<bool>* fieldsUsed() const { return everyField_ ? nullptr : &fieldsUsed_; }
 
     // The placeholder that names a column: {Name}, or {n} without names.
     static QString placeholder(const QStringList& columnNames, int column);
@@ -78,6 +81,7 @@ private:
     std::vector<qint32> columns_;
     QString literals_; // the literal text of every piece, one after the other
     bool everyField_ = true;
+    std::vector<bool> fieldsUsed_;
     QString problem_;
     QStringList missing_;
 };

@@ -67,6 +67,9 @@ TEST(DataTable, MalformedInputHasADefinedResult)
     QByteArray huge = "x," + QByteArray(8 << 20, 'y') + ",z\n";
     t.loadFromBytes(huge);
     EXPECT_EQ(t.row(0, 5), (QStringList{"x", "yyyyy", "z"}));
+    // Of the fields a layout uses only those are read, the row no further.
+    const std::vector<bool> wanted{false, true};
+    EXPECT_EQ(t.row(0, 5, &wanted), (QStringList{"", "yyyyy"}));
 }
 
 TEST(DataTable, FirstRowIsNamesWhenItLooksLikeThem)
