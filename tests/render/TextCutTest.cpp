@@ -62,14 +62,33 @@ QList<CutCase> Cases()
     };
 }
 
-QImage Draw(TJOB& job, double dpi, bool printer, double scale, TextDrawing drawing)
+// Notes the size each text block is drawn at.
+class SizeNotingCanvas : public PainterCanvas {
+public:
+    using PainterCanvas::PainterCanvas;
+    void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override
+    {
+        drawnSize = font().size;
+        PainterCanvas::drawTextBlock(clip, lines);
+    }
+    int drawnSize = 0;
+};
+
+// The page at dpi (times the preview's scale), as the printer or the
+// preview draws it, and the size its last text block was drawn at.
+struct Drawn {
+    QImage image;
+    int size = 0;
+};
+
+Drawn Draw(TJOB& job, double dpi, bool printer, double scale, TextDrawing drawing)
 {
     const double pixPerMu = dpi * scale / 25400.0;
-    QImage image(qRound(PaperWidth * pixPerMu), qRound(PaperHeight * pixPerMu), QImage::Format_RGB32);
-    image.setDotsPerMeterX(qRound(dpi / 0.0254));
-    image.setDotsPerMeterY(qRound(dpi / 0.0254));
-    image.fill(Qt::white);
-    PainterCanvas canvas(&image);
+    Drawn drawn{QImage(qRound(PaperWidth * pixPerMu), qRound(PaperHeight * pixPerMu), QImage::Format_RGB32)};
+    drawn.image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    drawn.image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    drawn.image.fill(Qt::white);
+    SizeNotingCanvas canvas(&drawn.image);
     canvas.setKeepHiddenGlyphs(drawing == TextDrawing::Whole);
     TPRINTPARAMS p;
     p.Canvas = &canvas;
@@ -79,7 +98,8 @@ QImage Draw(TJOB& job, double dpi, bool printer, double scale, TextDrawing drawi
     p.ShowLabels = true;
     p.ToPrinter = printer;
     PRINT(job, p, nullptr, drawing);
-    return image;
+    drawn.size = canvas.drawnSize;
+    return drawn;
 }
 
 void Prepare(TJOB& job, const CutCase& c)
@@ -118,8 +138,8 @@ TEST(TextCut, WhatIsDrawnIsWhatTheWholeBlockDraws)
             for (const double dpi : {96.0, 600.0}) {
                 if (!fine && (dpi > 96 || !c.everyAlignment))
                     continue;
-                const QImage cut = Draw(job, dpi, dpi > 96, 1.0, TextDrawing::Visible);
-                const QImage whole = Draw(job, dpi, dpi > 96, 1.0, TextDrawing::Whole);
+                const QImage cut = Draw(job, dpi, dpi > 96, 1.0, TextDrawing::Visible).image;
+                const QImage whole = Draw(job, dpi, dpi > 96, 1.0, TextDrawing::Whole).image;
                 ASSERT_TRUE(cut == whole) << c.name << ": horizontal " << format.TEXTALIGNHORIZ << ", vertical "
                                           << format.TEXTALIGNVERT << ", justified " << format.TEXTJUSTIFY
                                           << (format.TEXTSHRINKTOFIT ? ", shrunk" : "") << ", " << dpi << " DPI";
@@ -129,18 +149,6 @@ TEST(TextCut, WhatIsDrawnIsWhatTheWholeBlockDraws)
 }
 
 namespace {
-
-// Notes the size each text block is drawn at.
-class SizeNotingCanvas : public PainterCanvas {
-public:
-    using PainterCanvas::PainterCanvas;
-    void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override
-    {
-        drawnSize = font().size;
-        PainterCanvas::drawTextBlock(clip, lines);
-    }
-    int drawnSize = 0;
-};
 
 // The left edge of the ink, in millimetres from the paper's edge.
 double InkLeftMm(const QImage& image, double pixelsPerMm)
@@ -160,11 +168,11 @@ TEST(TextCut, PreviewPutsTabsAndShrinksAsThePrinterDoes)
 {
     TJOB job;
     Prepare(job, {"tabs", {QStringLiteral("\t\tX")}, 60000, 20000, 16});
-    const QImage printed = Draw(job, 600, true, 1.0, TextDrawing::Visible);
+    const QImage printed = Draw(job, 600, true, 1.0, TextDrawing::Visible).image;
     const double printedLeft = InkLeftMm(printed, 600 / 25.4);
     ASSERT_GT(printedLeft, 5 + 1.5 + 2 * 12.7 - 1);
     for (const double scale : {0.5, 1.0, 2.0}) {
-        const QImage preview = Draw(job, 96, false, scale, TextDrawing::Visible);
+        const QImage preview = Draw(job, 96, false, scale, TextDrawing::Visible).image;
         EXPECT_NEAR(InkLeftMm(preview, 96 * scale / 25.4), printedLeft, 25.4 / (96 * scale) + 0.3) << scale;
     }
 
@@ -172,20 +180,7 @@ TEST(TextCut, PreviewPutsTabsAndShrinksAsThePrinterDoes)
     job.JOBINFO()->TEXTSHRINKTOFIT = true;
     setTestLabels(job, {{QStringLiteral("Ann Lee\t221B Long Street\tLondon NW1 6XE")}});
     const auto drawnSize = [&](double dpi, bool printer, double scale) {
-        const double pixPerMu = dpi * scale / 25400.0;
-        QImage image(qRound(PaperWidth * pixPerMu), qRound(PaperHeight * pixPerMu), QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(dpi / 0.0254));
-        image.setDotsPerMeterY(qRound(dpi / 0.0254));
-        SizeNotingCanvas canvas(&image);
-        TPRINTPARAMS p;
-        p.Canvas = &canvas;
-        p.PixPerMuX = p.PixPerMuY = pixPerMu;
-        p.FontScale = scale;
-        p.RepeatCount = 1;
-        p.ShowLabels = true;
-        p.ToPrinter = printer;
-        PRINT(job, p);
-        return canvas.drawnSize;
+        return Draw(job, dpi, printer, scale, TextDrawing::Visible).size;
     };
     const int printedSize = drawnSize(600, true, 1.0);
     ASSERT_LT(printedSize, 16);
