@@ -97,7 +97,7 @@ public:
 
     bool full() const { return lines_.size() >= maxLines_; }
     // Whether more text without a break would add nothing to the line.
-    bool lineFull() const { return line_.size() >= maxChars_; }
+    bool lineFull() const { return cut_ || line_.size() >= maxChars_; }
 
     void add(QStringView text)
     {
@@ -118,11 +118,20 @@ public:
             const qsizetype cr = next(ret, u'\r');
             const qsizetype brk = lf < 0 ? cr : cr < 0 ? lf : std::min(lf, cr);
             const qsizetype end = brk < 0 ? text.size() : brk;
-            if (line_.size() < maxChars_)
-                line_ += text.sliced(at, std::min(end - at, maxChars_ - line_.size()));
+            if (!lineFull()) {
+                qsizetype take = std::min(end - at, maxChars_ - line_.size());
+                // A cut through a pair of UTF-16 units leaves the pair out,
+                // and the line ends there.
+                if (take < end - at && take > 0 && text[at + take - 1].isHighSurrogate()) {
+                    --take;
+                    cut_ = true;
+                }
+                line_ += text.sliced(at, take);
+            }
             if (brk < 0)
                 return;
             afterReturn_ = text[brk] == u'\r';
+            cut_ = false;
             lines_.append(std::exchange(line_, QString()));
             at = brk + 1;
         }
@@ -134,6 +143,7 @@ public:
             lines_.append(line_);
         line_.clear();
         afterReturn_ = false;
+        cut_ = false;
     }
 
     QStringList take() { return std::move(lines_); }
@@ -144,6 +154,7 @@ private:
     qsizetype maxLines_;
     qsizetype maxChars_;
     bool afterReturn_ = false;
+    bool cut_ = false; // the line was cut short of a character
 };
 
 bool blank(QStringView text)

@@ -416,24 +416,13 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         // The width first, then the height, as the one-point steps go. The
         // ratio only gives the size to start from; an empty text in a text
         // area of negative size (insets wider than the label) starts at 0.
-        if (longestWidth > area.width() && font.size > 1) {
-            const qint64 guess = longestWidth > 0
-                                     ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth
-                                     : 0;
-            // A line far too wide, still too wide at one point, ends the
-            // steps there: measured once, not at every size on the way.
-            const auto tooWideAtOne = [&] {
-                CanvasFont smallest = font;
-                smallest.size = 1;
-                canvas.setFont(smallest);
-                return canvas.textWidth(longestText) > area.width();
-            };
-            if (drawing == TextDrawing::Visible && guess < 2 && tooWideAtOne())
-                font.size = 1;
-            else
-                font.size = ShrunkSize(canvas, font, font.size, guess,
-                                       [&] { return canvas.textWidth(longestText) <= area.width(); });
-        }
+        // A line still too wide at 2 points ends the steps at 1 after that
+        // one measurement.
+        if (longestWidth > area.width())
+            font.size = ShrunkSize(
+                canvas, font, font.size,
+                longestWidth > 0 ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth : 0,
+                [&] { return canvas.textWidth(longestText) <= area.width(); });
         canvas.setFont(font);
         const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * lineCount;
         if (blockHeight > area.height())
@@ -599,9 +588,6 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
             fetched.clear();
             fetchedLabel = label;
             fetchedExists = job.GETLABEL(static_cast<qint32>(label), fetched, MaxLabelLines, MaxLineChars);
-            for (QString& line : fetched)
-                if (line.size() == MaxLineChars && line.back().isHighSurrogate())
-                    line.chop(1); // the cut went through a character
         }
         return fetchedExists ? &fetched : nullptr;
     };

@@ -142,6 +142,10 @@ TEST(LabelLayout, LabelIsBuiltOnlyAsFarAsItShows)
                 EXPECT_EQ(l.expand(fields, lines, chars), expected) << lines << ' ' << chars;
             }
     }
+    // A cut through a pair of UTF-16 units leaves the pair out and ends the
+    // line: no half character, and nothing of the next field after it.
+    const LabelLayout pair(QStringLiteral("{A}{B}"), names, 3);
+    EXPECT_EQ(pair.expand({QString::fromUtf8("ab😀"), "c"}, 1, 3), QStringList{"ab"});
     EXPECT_EQ(LabelLayout(layout, names, 3).expand({"1", "2\n3", "4"}),
               (QStringList{"2", "32", "3", "", "lit {x}", "{Nope}", "4", "14", "", "", "end", "{2"}));
     // A million columns: names are found whatever their number.
