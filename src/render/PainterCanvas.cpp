@@ -349,6 +349,15 @@ QTextOption PainterCanvas::lineOption() const
     return option;
 }
 
+QTextLine PainterCanvas::singleLine(QTextLayout& layout) const
+{
+    layout.setTextOption(lineOption());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line;
+}
+
 bool PainterCanvas::drawnWhole(const FontEntry& f)
 {
     return f.font.underline() || f.font.strikeOut() || f.font.overline();
@@ -358,10 +367,7 @@ int PainterCanvas::wholeWidth(FontEntry& f, const QString& text)
 {
     if (tabDistance_ > 0 && text.contains(u'\t')) {
         QTextLayout layout(text, f.font, device_);
-        layout.setTextOption(lineOption());
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
+        const QTextLine line = singleLine(layout);
         if (line.isValid() && layout.lineCount() == 1)
             return qRound(line.horizontalAdvance());
     }
@@ -614,10 +620,7 @@ void PainterCanvas::drawWhole(FontEntry& f, int x, int y, const QString& text)
         // drawText at a point keeps the painter's own tab stops; a layout
         // takes the canvas's.
         QTextLayout layout(text, f.font, device_);
-        layout.setTextOption(lineOption());
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        layout.endLayout();
+        QTextLine line = singleLine(layout);
         if (line.isValid()) {
             line.setPosition(QPointF(0, 0));
             layout.draw(painter_, QPointF(x, y + f.metrics.ascent() - line.ascent()));
@@ -636,11 +639,8 @@ void PainterCanvas::drawLargeText(FontEntry& font, QPoint origin, const QString&
     QPointF lineOrigin(origin.x(), origin.y() - font.metrics.ascent());
     if (!runs) {
         QTextLayout layout(text, font.font, device_);
-        layout.setTextOption(lineOption());
         layout.setCacheEnabled(true);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        layout.endLayout();
+        const QTextLine line = singleLine(layout);
         if (!line.isValid())
             return;
         lineOrigin = QPointF(origin.x(), origin.y() - line.ascent());

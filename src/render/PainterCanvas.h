@@ -112,6 +112,8 @@ private:
     // breaks it (a line separator), which is then drawn whole.
     bool layOut(FontEntry& f, const QString& text, QTextLine& line);
     QTextOption lineOption() const;
+    // Lays the layout's text out as one line in the canvas's option.
+    QTextLine singleLine(QTextLayout& layout) const;
     // Underlined and struck-out text is drawn whole by the painter.
     static bool drawnWhole(const FontEntry& f);
     int wholeWidth(FontEntry& f, const QString& text);
