@@ -40,11 +40,16 @@ int FuzzTable(const std::uint8_t* data, std::size_t size)
         const QStringList label = layout.expand(fields);
         for (const QString& line : label)
             FUZZ_CHECK("table", !line.contains(u'\n') && !line.contains(u'\r'));
-        // A label built only as far as it shows is the start of the whole.
+        // A label built only as far as it shows is the start of the whole,
+        // less a pair of UTF-16 units the cut went through.
         const QStringList shown = layout.expand(fields, 3, 5);
         FUZZ_CHECK("table", shown.size() == std::min<qsizetype>(label.size(), 3));
-        for (qsizetype l = 0; l < shown.size(); ++l)
-            FUZZ_CHECK("table", shown[l] == label[l].left(5));
+        for (qsizetype l = 0; l < shown.size(); ++l) {
+            QString start = label[l].left(5);
+            if (label[l].size() > 5 && start.back().isHighSurrogate())
+                start.chop(1);
+            FUZZ_CHECK("table", shown[l] == start);
+        }
     }
     return 0;
 }
