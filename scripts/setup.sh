@@ -14,6 +14,7 @@ PACKAGES=(cmake g++ make pkgconf
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
   libcups2-dev time
+  libzint-dev libzbar-dev
   glabels-data desktop-file-utils libxml2-utils shared-mime-info)
 PACKAGES+=("${GORVIN_EXTRA_PACKAGES[@]:-}")
 

@@ -4,11 +4,13 @@
 // QPainter on the preview image or the printer page; RecordingCanvas
 // records every operation for the tests.
 //
-// Coordinates are whole device pixels. A CanvasRect covers the columns left
+// Coordinates are whole device pixels, except for the filled shapes and the
+// anchored text, which are drawn where they fall between pixels. A CanvasRect covers the columns left
 // to right - 1 and the rows top to bottom - 1.
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QPoint>
 #include <QRectF>
 #include <QString>
@@ -81,6 +83,21 @@ struct PlacedText {
     int y = 0;
 };
 
+// A line of text drawn at a point rather than in a box: its baseline at
+// at.y(), and at.x() its left end, its centre or its right end. The size is
+// the font's em height in device pixels; above 0, maxWidth makes the text
+// smaller where it would be wider.
+struct AnchoredText {
+    enum Anchor { Left, Centre, Right };
+    QString text;
+    QPointF at;
+    Anchor anchor = Centre;
+    double pixelSize = 0;
+    double maxWidth = 0;
+    QString fontName = QStringLiteral("Arial");
+    QColor color = Qt::black;
+};
+
 class PageCanvas {
 public:
     virtual ~PageCanvas() = default;
@@ -122,6 +139,14 @@ public:
     virtual void polyline(std::span<const QPoint> points) = 0;
     // A closed polygon filled with the brush and outlined with the pen.
     virtual void polygon(std::span<const QPoint> points) = 0;
+
+    // Fills the shapes of the path (rectangles, polygons, ellipses, in
+    // device pixels that need not be whole) in one colour, without an
+    // outline, cut at clip. The pen and brush are left as they are.
+    virtual void fillPath(const QPainterPath& shapes, const QColor& color, const CanvasRect& clip) = 0;
+    // Draws a line of text at its anchor, cut at clip. The canvas font is
+    // left as it is.
+    virtual void drawAnchoredText(const AnchoredText& text, const CanvasRect& clip) = 0;
 
     // Stretches the rectangle source of the picture onto dest. The source may
     // reach beyond the picture; the part of dest it maps there is left alone.

@@ -3,6 +3,7 @@
 #include "model/Font.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPaintDevice>
 #include <QSvgRenderer>
@@ -748,4 +749,43 @@ void PainterCanvas::drawImage(const QRectF& box, const QImage& picture, const Ca
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter_->drawImage(box, picture);
     painter_->restore();
+}
+
+void PainterCanvas::fillPath(const QPainterPath& shapes, const QColor& color, const CanvasRect& clip)
+{
+    if (!active_ || clip.isEmpty() || shapes.isEmpty())
+        return;
+    // Edges land on whole pixels, as lines and boxes do: a bar or a module
+    // is solid to its edge, never a grey seam.
+    painter_->save();
+    painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->fillPath(shapes, color);
+    painter_->restore();
+}
+
+void PainterCanvas::drawAnchoredText(const AnchoredText& text, const CanvasRect& clip)
+{
+    if (!active_ || clip.isEmpty() || text.text.isEmpty() || !(text.pixelSize > 0))
+        return;
+    // A point size on this device, so the printer and the PDF keep the size
+    // the preview shows.
+    const double pixels = std::min(text.pixelSize, LargestFontPixels);
+    QFont font = qfont(text.fontName, pixels * 72.0 / device_->logicalDpiY(), 0, 0);
+    double width = QFontMetricsF(font, device_).horizontalAdvance(text.text);
+    if (text.maxWidth > 0 && width > text.maxWidth) {
+        font.setPointSizeF(font.pointSizeF() * text.maxWidth / width);
+        width = QFontMetricsF(font, device_).horizontalAdvance(text.text);
+    }
+    double x = text.at.x();
+    if (text.anchor == AnchoredText::Centre)
+        x -= width / 2;
+    else if (text.anchor == AnchoredText::Right)
+        x -= width;
+    painter_->save();
+    painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setFont(font);
+    painter_->setPen(text.color);
+    painter_->drawText(QPointF(x, text.at.y()), text.text);
+    painter_->restore();
+    painterFont_ = nullptr;
 }

@@ -115,3 +115,20 @@ void RecordingCanvas::drawImage(const QRectF& box, const QImage& picture, const 
     op.pictureSize = picture.size();
     ops_.append(op);
 }
+
+void RecordingCanvas::fillPath(const QPainterPath& shapes, const QColor& color, const CanvasRect& clip)
+{
+    CanvasOp op = snapshot(CanvasOp::Fill);
+    op.rect = clip;
+    op.path = shapes;
+    op.color = color;
+    ops_.append(op);
+}
+
+void RecordingCanvas::drawAnchoredText(const AnchoredText& text, const CanvasRect& clip)
+{
+    CanvasOp op = snapshot(CanvasOp::TextAt);
+    op.rect = clip;
+    op.anchored = text;
+    ops_.append(op);
+}

@@ -11,7 +11,7 @@
 #include <QVector>
 
 struct CanvasOp {
-    enum Kind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg, Image };
+    enum Kind { SetPen, SetBrush, SetFont, Text, Polyline, Polygon, StretchDraw, Svg, Image, Fill, TextAt };
     Kind kind = SetPen;
     // The canvas state when the operation ran (for SetPen/SetBrush/SetFont:
     // the state it set).
@@ -20,7 +20,8 @@ struct CanvasOp {
     CanvasFont font;
     // Text: the clip rectangle, the position and the text. StretchDraw: the
     // destination in rect, the source in source. Svg, Image: the clip in
-    // rect, the box in box.
+    // rect, the box in box. Fill: the clip in rect, the shapes in path, the
+    // colour in color. TextAt: the clip in rect, the text in anchored.
     CanvasRect rect;
     int x = 0;
     int y = 0;
@@ -29,6 +30,9 @@ struct CanvasOp {
     CanvasRect source;
     QSize pictureSize;
     QRectF box;
+    QPainterPath path;
+    QColor color;
+    AnchoredText anchored;
 };
 
 class RecordingCanvas : public PageCanvas {
@@ -49,6 +53,8 @@ public:
     void drawTextBlock(const CanvasRect& clip, std::span<const PlacedText> lines) override;
     void polyline(std::span<const QPoint> points) override;
     void polygon(std::span<const QPoint> points) override;
+    void fillPath(const QPainterPath& shapes, const QColor& color, const CanvasRect& clip) override;
+    void drawAnchoredText(const AnchoredText& text, const CanvasRect& clip) override;
     void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
     void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
     void drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip) override;

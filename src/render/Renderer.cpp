@@ -2,6 +2,7 @@
 
 #include "model/Job.h"
 #include "model/Picture.h"
+#include "render/Placement.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -117,86 +118,23 @@ int ToPixels(qint64 mu, double pixPerMu)
     return Nearest(static_cast<double>(mu) * pixPerMu);
 }
 
-// The picture box relative to the label box's top-left corner, in device
-// pixels: x1, y1 to x2, y2.
-struct PictureBox {
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    double width() const { return x2 - x1; }
-    double height() const { return y2 - y1; }
-};
-
-// Places a picture of pw x ph pixels on a label box of lw x lh pixels.
-// Nothing when the box comes out empty (a percentage of 0, a label of no
-// size): the scaling steps would divide by its zero width or height.
-std::optional<PictureBox> PlacePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
+// How the format places its picture on a label.
+Placement PicturePlacement(const TJOBINFO& format)
 {
-    if (!(pw > 0) || !(ph > 0))
-        return std::nullopt;
-    const auto usable = [](double extent) { return std::isfinite(extent) && extent > 0; };
-    PictureBox b;
-    b.x2 = pw;
-    b.y2 = ph;
-    if (format.FitToLabel) {
-        if (format.KeepRatio) {
-            double f = lw / pw;
-            if (f * ph > lh)
-                f = lh / ph;
-            b.x2 = f * pw;
-            b.y2 = f * ph;
-        } else {
-            b.x2 = lw;
-            b.y2 = lh;
-        }
-    }
-    if (format.UsePicPCWidth) {
-        if (!usable(b.width()))
-            return std::nullopt;
-        const double target = lw / 100.0 * format.PicPCWidth;
-        const double f = target / b.width();
-        b.x2 = b.x1 + b.width() * f;
-        if (format.KeepRatio)
-            b.y2 = b.y1 + b.height() * f;
-    }
-    if (format.UsePicPCHeight) {
-        if (!usable(b.height()))
-            return std::nullopt;
-        const double target = lh / 100.0 * format.PicPCHeight;
-        const double f = target / b.height();
-        b.y2 = b.y1 + b.height() * f;
-        if (format.KeepRatio)
-            b.x2 = b.x1 + b.width() * f;
-    }
-    if (!usable(b.width()) || !usable(b.height()))
-        return std::nullopt;
-
-    double d = 0;
-    if (format.PicAlignHoriz == AlignCentre)
-        d = (lw - b.width()) / 2;
-    else if (format.PicAlignHoriz == AlignFar)
-        d = lw - b.x2;
-    b.x1 += d;
-    b.x2 += d;
-    d = 0;
-    if (format.PicAlignVert == AlignCentre)
-        d = (lh - b.height()) / 2;
-    else if (format.PicAlignVert == AlignFar)
-        d = lh - b.y2;
-    b.y1 += d;
-    b.y2 += d;
-
-    if (format.UsePicPCLeft) {
-        d = lw / 100.0 * format.PicPCLeft - b.x1;
-        b.x1 += d;
-        b.x2 += d;
-    }
-    if (format.UsePicPCTop) {
-        d = lh / 100.0 * format.PicPCTop - b.y1;
-        b.y1 += d;
-        b.y2 += d;
-    }
-    if (!std::isfinite(b.x1) || !std::isfinite(b.y1))
-        return std::nullopt;
-    return b;
+    Placement p;
+    p.fitToBox = format.FitToLabel;
+    p.keepRatio = format.KeepRatio;
+    p.useLeftPercent = format.UsePicPCLeft;
+    p.useTopPercent = format.UsePicPCTop;
+    p.useWidthPercent = format.UsePicPCWidth;
+    p.useHeightPercent = format.UsePicPCHeight;
+    p.leftPercent = format.PicPCLeft;
+    p.topPercent = format.PicPCTop;
+    p.widthPercent = format.PicPCWidth;
+    p.heightPercent = format.PicPCHeight;
+    p.alignHoriz = format.PicAlignHoriz;
+    p.alignVert = format.PicAlignVert;
+    return p;
 }
 
 // The picture of one call: loaded once, drawn on every label. A costly
@@ -254,12 +192,12 @@ void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, 
     const double ph = size.height();
     const int lw = box.width();
     const int lh = box.height();
-    const std::optional<PictureBox> placed = PlacePicture(format, pw, ph, lw, lh);
+    const std::optional<QRectF> placed = placeInBox(PicturePlacement(format), QSizeF(pw, ph), QSizeF(lw, lh));
     if (!placed)
         return;
-    const PictureBox& b = *placed;
+    const QRectF& b = *placed;
     if (page.svg) {
-        const QRectF target(box.left + b.x1, box.top + b.y1, b.width(), b.height());
+        const QRectF target(box.left + b.x(), box.top + b.y(), b.width(), b.height());
         if (!page.picture.drawnAsBitmap()) {
             canvas.drawSvg(target, *page.svg, box);
             return;
@@ -276,10 +214,10 @@ void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, 
     const double w = b.width();
     const double h = b.height();
     CanvasRect source;
-    source.left = Nearest(-b.x1 * pw / w);
-    source.right = Nearest((lw - b.x1) * pw / w);
-    source.top = Nearest(-b.y1 * ph / h);
-    source.bottom = Nearest((lh - b.y1) * ph / h);
+    source.left = Nearest(-b.x() * pw / w);
+    source.right = Nearest((lw - b.x()) * pw / w);
+    source.top = Nearest(-b.y() * ph / h);
+    source.bottom = Nearest((lh - b.y()) * ph / h);
     if (source.isEmpty() || box.isEmpty())
         return;
     canvas.stretchDraw(box, page.picture.image, source);

@@ -1,0 +1,326 @@
+#include "Barcode.h"
+
+#include <zint.h>
+
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const SymbologyInfo Table[] = {
+    {Symbology::QrCode, "qrcode", "QR Code", BARCODE_QRCODE, false},
+    {Symbology::DataMatrix, "datamatrix", "Data Matrix", BARCODE_DATAMATRIX, false},
+    {Symbology::Code128, "code128", "Code 128", BARCODE_CODE128, true},
+    {Symbology::Gs1_128, "gs1-128", "GS1-128", BARCODE_GS1_128, true},
+    {Symbology::Ean13, "ean13", "EAN-13", BARCODE_EANX, true},
+    {Symbology::UpcA, "upca", "UPC-A", BARCODE_UPCA, true},
+    {Symbology::Code39, "code39", "Code 39", BARCODE_CODE39, true},
+    {Symbology::Pdf417, "pdf417", "PDF417", BARCODE_PDF417, false},
+    {Symbology::Aztec, "aztec", "Aztec Code", BARCODE_AZTEC, false},
+};
+
+// The plain text of a code is set in this face; fontconfig gives its
+// metric twin where it is not installed.
+const char* const CodeFont = "Arial";
+
+// A text as it is quoted in a message: a long one is cut short.
+QString quoted(const QString& text)
+{
+    constexpr qsizetype Shown = 40;
+    if (text.size() <= Shown)
+        return u'"' + text + u'"';
+    return u'"' + text.left(Shown) + QStringLiteral("...\"");
+}
+
+QString caption(Symbology symbology)
+{
+    return QString::fromLatin1(symbologyInfo(symbology).caption);
+}
+
+// The check digit that completes the digits of an EAN or UPC number: weights
+// 3 and 1 alternate from the rightmost digit.
+int checkDigit(QStringView digits)
+{
+    int sum = 0;
+    bool three = true;
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        const int d = digits[i].unicode() - u'0';
+        sum += three ? 3 * d : d;
+        three = !three;
+    }
+    return (10 - sum % 10) % 10;
+}
+
+// EAN-13 and UPC-A: digits only, the number without its check digit or with
+// the right one.
+QString numberProblem(Symbology symbology, const QString& text, qsizetype digits)
+{
+    const QString name = caption(symbology);
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return QStringLiteral("%1 takes digits only: %2 holds \"%3\".").arg(name, quoted(text), QString(c));
+    }
+    if (text.size() != digits && text.size() != digits + 1) {
+        return QStringLiteral("%1 takes %2 digits, or %3 with the check digit: %4 has %5.")
+            .arg(name)
+            .arg(digits)
+            .arg(digits + 1)
+            .arg(quoted(text))
+            .arg(text.size());
+    }
+    if (text.size() == digits + 1) {
+        const int expected = checkDigit(QStringView(text).left(digits));
+        const int given = text.back().unicode() - u'0';
+        if (given != expected) {
+            return QStringLiteral("The check digit of the %1 number %2 is %3; it should be %4.")
+                .arg(name, quoted(text))
+                .arg(given)
+                .arg(expected);
+        }
+    }
+    return QString();
+}
+
+struct SymbolDeleter {
+    void operator()(zint_symbol* symbol) const { ZBarcode_Delete(symbol); }
+};
+
+AnchoredText::Anchor anchorOf(int halign)
+{
+    switch (halign) {
+    case 1: return AnchoredText::Left;
+    case 2: return AnchoredText::Right;
+    default: return AnchoredText::Centre;
+    }
+}
+
+// A hexagon of the given diameter about its centre: a corner at the top and
+// the bottom, or at the left and the right when turned by 90 or 270 degrees.
+QPolygonF hexagon(QPointF centre, double diameter, int rotation)
+{
+    const double r = diameter / 2;
+    const double a = r * std::sqrt(3.0) / 2;
+    const double b = r / 2;
+    QPolygonF corners;
+    if (rotation == 90 || rotation == 270)
+        corners << QPointF(-r, 0) << QPointF(-b, -a) << QPointF(b, -a) << QPointF(r, 0) << QPointF(b, a)
+                << QPointF(-b, a);
+    else
+        corners << QPointF(0, -r) << QPointF(a, -b) << QPointF(a, b) << QPointF(0, r) << QPointF(-a, b)
+                << QPointF(-a, -b);
+    corners.translate(centre);
+    return corners;
+}
+
+CodeSymbol symbolOf(Symbology symbology, const zint_symbol& made)
+{
+    CodeSymbol symbol;
+    symbol.symbology = symbology;
+    symbol.columns = made.width;
+    symbol.rows = made.rows;
+    const zint_vector& vector = *made.vector;
+    symbol.size = QSizeF(vector.width, vector.height);
+    for (const zint_vector_rect* r = vector.rectangles; r; r = r->next)
+        symbol.bars.append(QRectF(r->x, r->y, r->width, r->height));
+    for (const zint_vector_hexagon* h = vector.hexagons; h; h = h->next)
+        symbol.hexagons.append(hexagon(QPointF(h->x, h->y), h->diameter, h->rotation));
+    for (const zint_vector_circle* c = vector.circles; c; c = c->next)
+        symbol.circles.append(CodeCircle{QPointF(c->x, c->y), c->diameter, c->width, c->colour != 0});
+    for (const zint_vector_string* s = vector.strings; s; s = s->next) {
+        CodeText text;
+        text.text = QString::fromUtf8(reinterpret_cast<const char*>(s->text), s->length);
+        text.at = QPointF(s->x, s->y);
+        text.anchor = anchorOf(s->halign);
+        text.size = s->fsize;
+        text.width = s->width;
+        symbol.texts.append(text);
+    }
+    return symbol;
+}
+
+// The device pixels a box covers, kept well inside int.
+CanvasRect coveredPixels(const QRectF& box)
+{
+    static constexpr double Limit = 1 << 29;
+    const auto held = [](double v) { return static_cast<int>(std::clamp(v, -Limit, Limit)); };
+    return CanvasRect{held(std::floor(box.left())), held(std::floor(box.top())), held(std::ceil(box.right())),
+                      held(std::ceil(box.bottom()))};
+}
+
+} // namespace
+
+std::span<const SymbologyInfo> symbologies()
+{
+    return Table;
+}
+
+const SymbologyInfo& symbologyInfo(Symbology symbology)
+{
+    for (const SymbologyInfo& info : Table) {
+        if (info.symbology == symbology)
+            return info;
+    }
+    return Table[0];
+}
+
+const SymbologyInfo* findSymbology(QStringView name)
+{
+    for (const SymbologyInfo& info : Table) {
+        if (name.compare(QLatin1StringView(info.name), Qt::CaseInsensitive) == 0)
+            return &info;
+    }
+    return nullptr;
+}
+
+QString codeTextProblem(Symbology symbology, const QString& text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("%1 has no text to encode: the text is empty.").arg(caption(symbology));
+    const qsizetype bytes = text.toUtf8().size();
+    if (bytes > MaxCodeTextBytes) {
+        return QStringLiteral("The text of the %1 is too long: %2 bytes, at most %3.")
+            .arg(caption(symbology))
+            .arg(bytes)
+            .arg(MaxCodeTextBytes);
+    }
+    switch (symbology) {
+    case Symbology::Ean13: return numberProblem(symbology, text, 12);
+    case Symbology::UpcA: return numberProblem(symbology, text, 11);
+    case Symbology::Code39:
+        // The library would turn small letters into capitals: the code would
+        // then read as another text.
+        for (const QChar c : text) {
+            if (c.isLower()) {
+                return QStringLiteral("Code 39 has no small letters: %1 holds \"%2\"; write it in capitals.")
+                    .arg(quoted(text), QString(c));
+            }
+        }
+        break;
+    default: break;
+    }
+    return QString();
+}
+
+CodeResult makeCode(Symbology symbology, const QString& text)
+{
+    CodeResult result;
+    result.error = codeTextProblem(symbology, text);
+    if (!result.error.isEmpty())
+        return result;
+
+    const SymbologyInfo& info = symbologyInfo(symbology);
+    const std::unique_ptr<zint_symbol, SymbolDeleter> made(ZBarcode_Create());
+    if (!made) {
+        result.error = QStringLiteral("The %1 cannot be made: out of memory.").arg(caption(symbology));
+        return result;
+    }
+    made->symbology = info.zintId;
+    made->output_options |= BARCODE_QUIET_ZONES;
+    made->show_hrt = info.linear ? 1 : 0;
+    // Square Data Matrix symbols only, as labels and scanners expect; the
+    // library would otherwise pick a rectangle for short texts.
+    if (symbology == Symbology::DataMatrix)
+        made->option_3 = DM_SQUARE;
+    if (symbology == Symbology::Gs1_128) {
+        // Application identifiers in square brackets, or in parentheses as
+        // they are printed under the code.
+        made->input_mode = GS1_MODE;
+        if (text.startsWith(u'('))
+            made->input_mode |= GS1PARENS_MODE;
+    } else {
+        made->input_mode = UNICODE_MODE;
+    }
+
+    const QByteArray data = text.toUtf8();
+    int status = ZBarcode_Encode(made.get(), reinterpret_cast<const unsigned char*>(data.constData()),
+                                 static_cast<int>(data.size()));
+    if (status < ZINT_ERROR) {
+        if (status != 0)
+            result.warning = QString::fromUtf8(made->errtxt);
+        status = ZBarcode_Buffer_Vector(made.get(), 0);
+    }
+    if (status >= ZINT_ERROR || !made->vector) {
+        result.error = QStringLiteral("%1 cannot encode %2: %3")
+                           .arg(caption(symbology), quoted(text), QString::fromUtf8(made->errtxt));
+        return result;
+    }
+    result.symbol = symbolOf(symbology, *made);
+    if (result.symbol.isEmpty()) {
+        result.error =
+            QStringLiteral("%1 cannot encode %2: the symbol came out empty.").arg(caption(symbology), quoted(text));
+    }
+    return result;
+}
+
+Placement centredCode()
+{
+    Placement placement;
+    placement.fitToBox = true;
+    placement.keepRatio = true;
+    placement.alignHoriz = Placement::Centre;
+    placement.alignVert = Placement::Centre;
+    return placement;
+}
+
+void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box, const Placement& placement,
+              const QColor& color)
+{
+    if (symbol.isEmpty())
+        return;
+    Placement kept = placement;
+    kept.keepRatio = true;
+    const std::optional<QRectF> placed = placeInBox(kept, symbol.size, box.size());
+    if (!placed)
+        return;
+    const CanvasRect clip = coveredPixels(box);
+    if (clip.isEmpty())
+        return;
+    const double sx = placed->width() / symbol.size.width();
+    const double sy = placed->height() / symbol.size.height();
+    const QTransform toBox(sx, 0, 0, sy, box.x() + placed->x(), box.y() + placed->y());
+
+    QPainterPath dark;
+    dark.setFillRule(Qt::WindingFill);
+    QPainterPath light;
+    light.setFillRule(Qt::WindingFill);
+    for (const QRectF& bar : symbol.bars)
+        dark.addRect(toBox.mapRect(bar));
+    for (const QPolygonF& hexagon : symbol.hexagons)
+        dark.addPolygon(toBox.map(hexagon));
+    for (const CodeCircle& circle : symbol.circles) {
+        const QPointF centre = toBox.map(circle.centre);
+        QPainterPath shape;
+        if (circle.ringWidth > 0) {
+            // The ring's line is centred on the circle of the given diameter.
+            const double outer = (circle.diameter + circle.ringWidth) / 2;
+            const double inner = (circle.diameter - circle.ringWidth) / 2;
+            shape.addEllipse(centre, outer * sx, outer * sy);
+            if (inner > 0) {
+                QPainterPath hole;
+                hole.addEllipse(centre, inner * sx, inner * sy);
+                shape = shape.subtracted(hole);
+            }
+        } else {
+            shape.addEllipse(centre, circle.diameter / 2 * sx, circle.diameter / 2 * sy);
+        }
+        (circle.light ? light : dark).addPath(shape);
+    }
+    canvas.fillPath(dark, color, clip);
+    if (!light.isEmpty())
+        canvas.fillPath(light, Qt::white, clip);
+
+    for (const CodeText& line : symbol.texts) {
+        AnchoredText text;
+        text.text = line.text;
+        text.at = toBox.map(line.at);
+        text.anchor = line.anchor;
+        text.pixelSize = line.size * sy;
+        text.maxWidth = line.width * sx;
+        text.fontName = QString::fromLatin1(CodeFont);
+        text.color = color;
+        canvas.drawAnchoredText(text, clip);
+    }
+}
