@@ -123,6 +123,8 @@ CodeSymbol symbolOf(Symbology symbology, const zint_symbol& made)
     symbol.rows = made.rows;
     const zint_vector& vector = *made.vector;
     symbol.size = QSizeF(vector.width, vector.height);
+    // Every kind in the table draws its rectangles in the foreground colour
+    // (the colour field is for kinds of several colours).
     for (const zint_vector_rect* r = vector.rectangles; r; r = r->next)
         symbol.bars.append(QRectF(r->x, r->y, r->width, r->height));
     for (const zint_vector_hexagon* h = vector.hexagons; h; h = h->next)
@@ -179,6 +181,12 @@ QString codeTextProblem(Symbology symbology, const QString& text)
 {
     if (text.isEmpty())
         return QStringLiteral("%1 has no text to encode: the text is empty.").arg(caption(symbology));
+    // UTF-8 has no form for half a pair: the code would hold a replacement
+    // character instead.
+    if (!QStringView(text).isValidUtf16()) {
+        return QStringLiteral("The text of the %1 holds half of a pair of UTF-16 units, which no code can hold.")
+            .arg(caption(symbology));
+    }
     const qsizetype bytes = text.toUtf8().size();
     if (bytes > MaxCodeTextBytes) {
         return QStringLiteral("The text of the %1 is too long: %2 bytes, at most %3.")

@@ -180,6 +180,8 @@ TEST(Barcode, TextsTheLibraryWouldTakeWronglyAreRefused)
         {Symbology::UpcA, "036000291453", "The check digit of the UPC-A number \"036000291453\" is 3; it should be 2."},
         {Symbology::QrCode, "", "QR Code has no text to encode: the text is empty."},
         {Symbology::Code39, "abc", "Code 39 has no small letters: \"abc\" holds \"a\"; write it in capitals."},
+        {Symbology::Aztec, QString(1, QChar(0xD83D)) + "x",
+         "The text of the Aztec Code holds half of a pair of UTF-16 units, which no code can hold."},
         {Symbology::QrCode, QString(8001, u'7'), "The text of the QR Code is too long: 8001 bytes, at most 8000."},
     };
     for (const auto& c : cases) {
