@@ -125,8 +125,11 @@ CodeSymbol symbolOf(Symbology symbology, const zint_symbol& made)
     symbol.size = QSizeF(vector.width, vector.height);
     // Every kind in the table draws its rectangles in the foreground colour
     // (the colour field is for kinds of several colours).
-    for (const zint_vector_rect* r = vector.rectangles; r; r = r->next)
+    for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
         symbol.bars.append(QRectF(r->x, r->y, r->width, r->height));
+        if (r->width > 0 && (symbol.module == 0 || r->width < symbol.module))
+            symbol.module = r->width;
+    }
     for (const zint_vector_hexagon* h = vector.hexagons; h; h = h->next)
         symbol.hexagons.append(hexagon(QPointF(h->x, h->y), h->diameter, h->rotation));
     for (const zint_vector_circle* c = vector.circles; c; c = c->next)
@@ -150,6 +153,32 @@ CanvasRect coveredPixels(const QRectF& box)
     const auto held = [](double v) { return static_cast<int>(std::clamp(v, -Limit, Limit)); };
     return CanvasRect{held(std::floor(box.left())), held(std::floor(box.top())), held(std::ceil(box.right())),
                       held(std::ceil(box.bottom()))};
+}
+
+// The placed symbol, in the canvas's pixels, made smaller where needed so
+// that a module is a whole number of pixels and the symbol starts on a whole
+// pixel. A printer of coarse dots (203 DPI) would otherwise draw modules of
+// 2.3 dots as bars of 2 and 3 dots, which scanners misread. The smaller
+// symbol keeps the placement's alignment within the place it was given.
+QRectF wholeModules(const QRectF& placed, const CodeSymbol& symbol, const Placement& placement)
+{
+    const double pixels = placed.width() / symbol.size.width() * symbol.module;
+    if (!(pixels >= 1) || !std::isfinite(pixels) || pixels > 1e6)
+        return placed;
+    // A hair's allowance, so that a module of exactly 3 pixels is not taken
+    // for 2.9999.
+    const double f = std::floor(pixels + 1e-9) / pixels;
+    const QSizeF size = placed.size() * f;
+    const auto start = [f](double near, double extent, int align, bool byPercent) {
+        if (byPercent || align == Placement::Near)
+            return near;
+        if (align == Placement::Centre)
+            return near + (extent - extent * f) / 2;
+        return near + extent - extent * f;
+    };
+    const double x = start(placed.x(), placed.width(), placement.alignHoriz, placement.useLeftPercent);
+    const double y = start(placed.y(), placed.height(), placement.alignVert, placement.useTopPercent);
+    return QRectF(QPointF(std::round(x), std::round(y)), size);
 }
 
 } // namespace
@@ -226,7 +255,10 @@ CodeResult makeCode(Symbology symbology, const QString& text)
         return result;
     }
     made->symbology = info.zintId;
-    made->output_options |= BARCODE_QUIET_ZONES;
+    // The quiet zones the kind needs are part of the symbol, and a kind with
+    // a standard height (EAN-13, UPC-A, GS1-128) gets it, so a code scaled
+    // to its box keeps the proportions scanners expect.
+    made->output_options |= BARCODE_QUIET_ZONES | COMPLIANT_HEIGHT;
     made->show_hrt = info.linear ? 1 : 0;
     // Square Data Matrix symbols only, as labels and scanners expect; the
     // library would otherwise pick a rectangle for short texts.
@@ -280,15 +312,16 @@ void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box, c
         return;
     Placement kept = placement;
     kept.keepRatio = true;
-    const std::optional<QRectF> placed = placeInBox(kept, symbol.size, box.size());
-    if (!placed)
+    const std::optional<QRectF> inBox = placeInBox(kept, symbol.size, box.size());
+    if (!inBox)
         return;
     const CanvasRect clip = coveredPixels(box);
     if (clip.isEmpty())
         return;
-    const double sx = placed->width() / symbol.size.width();
-    const double sy = placed->height() / symbol.size.height();
-    const QTransform toBox(sx, 0, 0, sy, box.x() + placed->x(), box.y() + placed->y());
+    const QRectF placed = wholeModules(inBox->translated(box.topLeft()), symbol, kept);
+    const double sx = placed.width() / symbol.size.width();
+    const double sy = placed.height() / symbol.size.height();
+    const QTransform toBox(sx, 0, 0, sy, placed.x(), placed.y());
 
     QPainterPath dark;
     dark.setFillRule(Qt::WindingFill);

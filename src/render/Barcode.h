@@ -58,6 +58,8 @@ struct CodeSymbol {
     // Modules across and rows of modules (a linear code has one row).
     int columns = 0;
     int rows = 0;
+    // The width of one module: the narrowest bar (0 for a symbol of dots).
+    double module = 0;
     QVector<QRectF> bars; // dark rectangles
     QVector<QPolygonF> hexagons;
     QVector<CodeCircle> circles;
@@ -89,7 +91,9 @@ CodeResult makeCode(Symbology symbology, const QString& text);
 Placement centredCode();
 
 // Draws the symbol into box (in the canvas's pixels) by the placement, always
-// keeping the symbol's ratio, cut at the box. Shapes and text are in color;
-// light circles are white.
+// keeping the symbol's ratio, cut at the box. Where a module comes out at
+// least a pixel wide, the symbol is drawn a little smaller, with modules of
+// whole pixels from a whole pixel, so that no bar is a pixel wider than its
+// like. Shapes and text are in color; light circles are white.
 void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box,
               const Placement& placement = centredCode(), const QColor& color = Qt::black);
