@@ -160,7 +160,7 @@ CanvasRect coveredPixels(const QRectF& box)
 // pixel. A printer of coarse dots (203 DPI) would otherwise draw modules of
 // 2.3 dots as bars of 2 and 3 dots, which scanners misread. The smaller
 // symbol keeps the placement's alignment within the place it was given.
-QRectF wholeModules(const QRectF& placed, const CodeSymbol& symbol, const Placement& placement)
+QRectF wholeModules(const QRectF& placed, const CodeSymbol& symbol, const BoxPlacement& placement)
 {
     const double pixels = placed.width() / symbol.size.width() * symbol.module;
     if (!(pixels >= 1) || !std::isfinite(pixels) || pixels > 1e6)
@@ -170,9 +170,9 @@ QRectF wholeModules(const QRectF& placed, const CodeSymbol& symbol, const Placem
     const double f = std::floor(pixels + 1e-9) / pixels;
     const QSizeF size = placed.size() * f;
     const auto start = [f](double near, double extent, int align, bool byPercent) {
-        if (byPercent || align == Placement::Near)
+        if (byPercent || align == BoxPlacement::Near)
             return near;
-        if (align == Placement::Centre)
+        if (align == BoxPlacement::Centre)
             return near + (extent - extent * f) / 2;
         return near + extent - extent * f;
     };
@@ -295,22 +295,22 @@ CodeResult makeCode(Symbology symbology, const QString& text)
     return result;
 }
 
-Placement centredCode()
+BoxPlacement centredCode()
 {
-    Placement placement;
+    BoxPlacement placement;
     placement.fitToBox = true;
     placement.keepRatio = true;
-    placement.alignHoriz = Placement::Centre;
-    placement.alignVert = Placement::Centre;
+    placement.alignHoriz = BoxPlacement::Centre;
+    placement.alignVert = BoxPlacement::Centre;
     return placement;
 }
 
-void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box, const Placement& placement,
+void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box, const BoxPlacement& placement,
               const QColor& color)
 {
     if (symbol.isEmpty())
         return;
-    Placement kept = placement;
+    BoxPlacement kept = placement;
     kept.keepRatio = true;
     const std::optional<QRectF> inBox = placeInBox(kept, symbol.size, box.size());
     if (!inBox)

@@ -5,7 +5,7 @@
 // at any size and a printer draws it at its own resolution.
 
 #include "render/Canvas.h"
-#include "render/Placement.h"
+#include "render/BoxPlacement.h"
 
 #include <QPolygonF>
 #include <QSizeF>
@@ -88,7 +88,7 @@ CodeResult makeCode(Symbology symbology, const QString& text);
 
 // The placement a code gets without other settings: as large as the box
 // allows, in its middle.
-Placement centredCode();
+BoxPlacement centredCode();
 
 // Draws the symbol into box (in the canvas's pixels) by the placement, always
 // keeping the symbol's ratio, cut at the box. Where a module comes out at
@@ -96,4 +96,4 @@ Placement centredCode();
 // whole pixels from a whole pixel, so that no bar is a pixel wider than its
 // like. Shapes and text are in color; light circles are white.
 void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box,
-              const Placement& placement = centredCode(), const QColor& color = Qt::black);
+              const BoxPlacement& placement = centredCode(), const QColor& color = Qt::black);

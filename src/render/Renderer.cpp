@@ -2,7 +2,7 @@
 
 #include "model/Job.h"
 #include "model/Picture.h"
-#include "render/Placement.h"
+#include "render/BoxPlacement.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -119,9 +119,9 @@ int ToPixels(qint64 mu, double pixPerMu)
 }
 
 // How the format places its picture on a label.
-Placement PicturePlacement(const TJOBINFO& format)
+BoxPlacement PicturePlacement(const TJOBINFO& format)
 {
-    Placement p;
+    BoxPlacement p;
     p.fitToBox = format.FitToLabel;
     p.keepRatio = format.KeepRatio;
     p.useLeftPercent = format.UsePicPCLeft;

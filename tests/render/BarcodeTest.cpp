@@ -141,11 +141,11 @@ TEST(Barcode, PlacementKeepsTheRatioAndWholePixelModules)
     const CodeResult made = makeCode(Symbology::Ean13, QStringLiteral("400638133393"));
     ASSERT_TRUE(made.ok());
     const CodeSymbol& symbol = made.symbol;
-    Placement far;
+    BoxPlacement far;
     far.fitToBox = true;
     far.keepRatio = false; // a code keeps its ratio all the same
-    far.alignHoriz = Placement::Far;
-    far.alignVert = Placement::Far;
+    far.alignHoriz = BoxPlacement::Far;
+    far.alignVert = BoxPlacement::Far;
     RecordingCanvas canvas;
     drawCode(canvas, symbol, QRectF(0.5, 0, 1000, 1000), far);
     // Fitted, a module would be 8.85 pixels wide: it is drawn 8 wide, and

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-struct Placement {
+struct BoxPlacement {
     // Alignment along one axis: left or top, centre, right or bottom.
     enum Align { Near = 0, Centre = 1, Far = 2 };
 
@@ -32,4 +32,4 @@ struct Placement {
 // Fitting comes first, then the percentage sizes, the alignment and last the
 // percentage positions. Nothing when the content or the result has no area
 // (a percentage of 0, a box of no size) or lies at no finite place.
-std::optional<QRectF> placeInBox(const Placement& placement, QSizeF content, QSizeF box);
+std::optional<QRectF> placeInBox(const BoxPlacement& placement, QSizeF content, QSizeF box);

@@ -1,8 +1,8 @@
-#include "Placement.h"
+#include "BoxPlacement.h"
 
 #include <cmath>
 
-std::optional<QRectF> placeInBox(const Placement& placement, QSizeF content, QSizeF box)
+std::optional<QRectF> placeInBox(const BoxPlacement& placement, QSizeF content, QSizeF box)
 {
     const double pw = content.width();
     const double ph = content.height();
@@ -45,16 +45,16 @@ std::optional<QRectF> placeInBox(const Placement& placement, QSizeF content, QSi
         return std::nullopt;
 
     double d = 0;
-    if (placement.alignHoriz == Placement::Centre)
+    if (placement.alignHoriz == BoxPlacement::Centre)
         d = (lw - (x2 - x1)) / 2;
-    else if (placement.alignHoriz == Placement::Far)
+    else if (placement.alignHoriz == BoxPlacement::Far)
         d = lw - x2;
     x1 += d;
     x2 += d;
     d = 0;
-    if (placement.alignVert == Placement::Centre)
+    if (placement.alignVert == BoxPlacement::Centre)
         d = (lh - (y2 - y1)) / 2;
-    else if (placement.alignVert == Placement::Far)
+    else if (placement.alignVert == BoxPlacement::Far)
         d = lh - y2;
     y1 += d;
     y2 += d;
