@@ -2,7 +2,7 @@
 
 #include "model/Job.h"
 #include "model/Units.h"
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
 #include "settings/StoredSettings.h"
 #include "support/ErrorLog.h"
 #include "support/Maker.h"

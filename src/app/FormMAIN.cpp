@@ -1,7 +1,8 @@
 #include "FormMAIN.h"
 
 #include "dialogs/FormNEWPAPER.h"
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
+#include "support/Dialogs.h"
 #include "settings/RegistryStore.h"
 #include "support/Maker.h"
 #include "support/Utilities.h"

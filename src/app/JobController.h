@@ -7,7 +7,7 @@
 // commands run the same under the window and under a test.
 
 #include "model/Job.h"
-#include "support/Dialogs.h"
+#include "support/DialogRequests.h"
 
 #include <QObject>
 #include <QStringList>

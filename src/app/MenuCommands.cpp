@@ -11,7 +11,7 @@
 #include "dialogs/FormSCALE.h"
 #include "dialogs/FormSETTINGS.h"
 #include "dialogs/FormSETUNITS.h"
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"

@@ -3,12 +3,12 @@
 
 #include "app/FormMAIN.h"
 #include "model/Job.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "support/Dialogs.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
-#include "support/PrinterOptions.h"
+#include "print/PrinterOptions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -76,6 +76,7 @@ void TFormMAIN::printCommand(bool labels)
             toFile = target.printer().outputFormat() == QPrinter::PdfFormat;
             if (!accepted)
                 return;
+            readPageOptions(target.printer(), choice);
             collate_ = choice.collate;
             reverse_ = choice.reverse;
             request.FromPage = choice.fromPage;

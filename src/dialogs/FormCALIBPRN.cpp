@@ -2,8 +2,8 @@
 
 #include "dialogs/NamedWidgets.h"
 #include "model/Units.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 

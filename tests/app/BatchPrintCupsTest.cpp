@@ -6,8 +6,8 @@
 
 #include "app/PrintFixtures.h"
 #include "common/TestEnv.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "render/Canvas.h"
 
 #include <QDateTime>

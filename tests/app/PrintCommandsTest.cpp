@@ -11,11 +11,11 @@
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 #include "dialogs/FormCALIBPRN.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
 #include "support/ErrorLog.h"
-#include "support/PrinterOptions.h"
+#include "print/PrinterOptions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -810,6 +810,7 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
     printer.setPageOrder(QPrinter::LastPageFirst);
     PrintChoice choice = printChoice(1, 6, 1, 6, 1, false);
     readPrintChoice(printer, choice);
+    readPageOptions(printer, choice);
     EXPECT_EQ(chosenPages(choice), (QList<qint32>{5, 3, 1}));
     EXPECT_EQ(printerOptions(printer), (QList<QPair<QString, QString>>{{"InputSlot", "Tray2"}}));
 
@@ -820,6 +821,7 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
     printer.setFromTo(2, 5);
     setPrinterOptions(printer, {{QStringLiteral("page-set"), QStringLiteral("even")}});
     readPrintChoice(printer, choice);
+    readPageOptions(printer, choice);
     EXPECT_EQ(chosenPages(choice), (QList<qint32>{3, 5}));
 }
 

@@ -4,7 +4,7 @@
 #include "app/PrintFixtures.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
 
 #include <QDir>
 #include <QFileInfo>

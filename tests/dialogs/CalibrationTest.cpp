@@ -10,8 +10,8 @@
 #include "common/UnitGuard.h"
 #include "dialogs/FormCALIBPRN.h"
 #include "model/Units.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "render/RecordingCanvas.h"
 #include "settings/RegistryStore.h"
 

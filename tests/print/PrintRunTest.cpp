@@ -5,8 +5,8 @@
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "support/ErrorLog.h"
 #include "support/ProgramFolder.h"
 

@@ -3,8 +3,8 @@
 #include "common/RecordingPrinter.h"
 #include "model/Job.h"
 #include "model/Template.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
 
 #include <QLocale>

@@ -6,7 +6,7 @@
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
-#include "support/PrinterOptions.h"
+#include "print/PrinterOptions.h"
 #include "support/ReplacingFile.h"
 
 #include <QCoreApplication>

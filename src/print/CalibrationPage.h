@@ -8,7 +8,7 @@
 
 #include "model/Units.h"
 #include "render/Canvas.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrinterCalibration.h"
 
 #include <QPoint>
 #include <QString>

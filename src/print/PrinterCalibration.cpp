@@ -1,7 +1,7 @@
 #include "PrinterCalibration.h"
 
 #include "model/Template.h"
-#include "render/PrintRun.h"
+#include "print/PrintTarget.h"
 #include "settings/RegistryStore.h"
 
 #include <cmath>

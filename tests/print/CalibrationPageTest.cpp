@@ -4,7 +4,7 @@
 // points).
 
 #include "model/Template.h"
-#include "render/CalibrationPage.h"
+#include "print/CalibrationPage.h"
 #include "render/RecordingCanvas.h"
 
 #include <QVector>
