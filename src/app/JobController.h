@@ -111,7 +111,6 @@ private:
     bool saveTemplateTo(const QString& path, bool chosen);
     bool openData(const QString& given, const QStringList& notesBefore);
     // The notes of the data just read, for the status line.
-    QStringList dataNotes() const;
     void tellStatus(const QStringList& notes);
     QString chooseFileToOpen(bool isTemplate);
     void showNames();
