@@ -10,7 +10,6 @@
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 

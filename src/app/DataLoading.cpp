@@ -5,11 +5,9 @@
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
 
-#include <QFileInfo>
-
 DataLoad loadJobData(TDATAINFO& data, const QString& fileName, OtherLoadFailures others)
 {
-    if (!QFileInfo::exists(fileName)) { // a folder or a pipe is told below, by what it is
+    if (!TDATAINFO::dataPresent(fileName)) { // a folder or a pipe is told below, by what it is
         messageSeam().warning(cannotFindDataFile(fileName));
         return DataLoad::Missing;
     }

@@ -42,7 +42,7 @@ bool TDATAINFO::LOADDATA()
     // lines and labels already loaded stay as they were.
     std::unique_ptr<DataSource> source = makeDataSource(FULLFILENAME);
     bool result = false;
-    if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
+    if (!FULLFILENAME.isEmpty() && source->isPresent(FULLFILENAME)) {
         QString error;
         bool read = false;
         try {
@@ -60,6 +60,11 @@ bool TDATAINFO::LOADDATA()
     source_ = std::move(source);
     applyTableSettings();
     return result;
+}
+
+bool TDATAINFO::dataPresent(const QString& name)
+{
+    return makeDataSource(name)->isPresent(name);
 }
 
 void TDATAINFO::reindex()

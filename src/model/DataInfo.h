@@ -35,6 +35,9 @@ public:
     // memory than there is); the lines and labels loaded before are then
     // kept.
     bool LOADDATA();
+    // Whether the data a name stands for are there to be loaded (for a file:
+    // whether it exists).
+    static bool dataPresent(const QString& name);
     // Slots the data fills: labels times the repeat count.
     qint32 LABELCOUNT() const;
     qint32 labelsInIndex() const { return source_->labelCount(); }

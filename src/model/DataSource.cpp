@@ -4,6 +4,13 @@
 #include "model/TableSource.h"
 #include "model/TextBlockSource.h"
 
+#include <QFileInfo>
+
+bool DataSource::isPresent(const QString& name) const
+{
+    return QFileInfo::exists(name);
+}
+
 LabelContent DataSource::label(qint32 index, const LabelLimits& limits) const
 {
     LabelContent content;

@@ -36,6 +36,9 @@ public:
     DataSource(const DataSource&) = delete;
     DataSource& operator=(const DataSource&) = delete;
 
+    // Whether the data named are there to be read: by default, whether the
+    // file exists (a folder or a pipe does, and fails in load).
+    virtual bool isPresent(const QString& name) const;
     // Reads the named file. False, with *error saying which file and why,
     // when it cannot be read; the source is then as it was. May throw
     // std::bad_alloc when the machine lacks the memory the file needs.

@@ -25,9 +25,13 @@ void TableSource::appendLabel(qint32 index, QStringList& lines) const
 
 void TableSource::appendLabel(qint32 index, QStringList& lines, const LabelLimits& limits) const
 {
-    if (limits.maxLines > 0)
-        lines += layout_.expand(table_.row(rowOf(index), limits.maxChars, layout_.fieldsUsed()), limits.maxLines,
-                                limits.maxChars);
+    if (limits.maxLines <= 0)
+        return;
+    // No field is longer than the largest file: a bound past that cuts
+    // nothing, and is not passed on to the row's byte arithmetic.
+    const qsizetype fieldChars = limits.maxChars < DataLines::MaxDataFileBytes ? limits.maxChars : -1;
+    lines += layout_.expand(table_.row(rowOf(index), fieldChars, layout_.fieldsUsed()), limits.maxLines,
+                            limits.maxChars);
 }
 
 void TableSource::applyTableSettings(const TableSettings& settings, HeaderChoice header)
