@@ -52,8 +52,9 @@ public:
     // or within the limits.
     virtual void appendLabel(qint32 index, QStringList& lines) const = 0;
     virtual void appendLabel(qint32 index, QStringList& lines, const LabelLimits& limits) const = 0;
-    // What label `index` shows, within the limits.
-    LabelContent label(qint32 index, const LabelLimits& limits) const;
+    // What label `index` shows, within the limits: by default its lines. A
+    // source that gives more than lines fills the rest here.
+    virtual LabelContent label(qint32 index, const LabelLimits& limits) const;
 
     // The lines of a source read as text lines, which the job keeps as its
     // file content; empty for any other source.
