@@ -1,5 +1,6 @@
 #include "BatchPrint.h"
 
+#include "app/DataLoading.h"
 #include "model/Job.h"
 #include "model/Units.h"
 #include "print/PrintRun.h"
@@ -9,7 +10,6 @@
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -94,7 +94,7 @@ bool holdsLabels(const TDATAINFO& data)
 {
     if (data.labelsInIndex() != 0)
         return true;
-    messageSeam().warning(QStringLiteral("The data file '") + data.FULLFILENAME + QStringLiteral("' holds no labels."));
+    messageSeam().warning(dataFileHoldsNoLabels(data.FULLFILENAME));
     return false;
 }
 
@@ -105,32 +105,16 @@ bool loadData(TJOB& job, const QString& dataFile)
     TDATAINFO& data = *job.DATAINFO();
     const QString name = dataFile.isEmpty() ? data.FULLFILENAME : dataFile;
     if (name.isEmpty()) {
-        messageSeam().warning(QStringLiteral("The job names no data file."));
+        messageSeam().warning(jobNamesNoDataFile());
         return false;
     }
-    if (!QFileInfo::exists(name)) { // a folder or a pipe is told below, by what it is
-        messageSeam().warning(QStringLiteral("Cannot find data file '") + name + u'\'');
+    // Whatever else fails is the print's failure, told as such.
+    if (loadJobData(data, name, OtherLoadFailures::Thrown) != DataLoad::Loaded)
         return false;
-    }
-    data.FULLFILENAME = name;
-    QString reason;
-    bool loaded = false;
-    try {
-        loaded = data.LOADDATA();
-    } catch (const EDataReadError& e) {
-        reason = e.message();
-    }
-    if (!loaded) {
-        QString text = QStringLiteral("Cannot load data file '") + name + u'\'';
-        if (!reason.isEmpty())
-            text += QStringLiteral("\n\r") + reason;
-        FNLOGERROR(8, text, false, true);
-        return false;
-    }
     if (!holdsLabels(data))
         return false;
-    if (data.isTable() && !data.table().note().isEmpty())
-        toStderr(data.table().note());
+    if (const QString note = data.source().readingNote(); !note.isEmpty())
+        toStderr(note);
     return true;
 }
 
@@ -139,23 +123,21 @@ bool loadData(TJOB& job, const QString& dataFile)
 // it. Says what is wrong itself.
 bool checkTable(const TDATAINFO& data)
 {
-    if (!data.isTable())
-        return true;
-    if (!data.layoutProblem().isEmpty()) {
-        messageSeam().warning(data.layoutProblem());
+    if (const QString problem = data.layoutProblem(); !problem.isEmpty()) {
+        messageSeam().warning(problem);
         return false;
     }
     if (const QString note = data.headerNote(); !note.isEmpty())
-        toStderr(note + QStringLiteral(" (--header no prints it as a label)"));
+        toStderr(headerNoteWithOption(note));
     return true;
 }
 
-// --layout and --header, for table data only. Says what is wrong itself.
+// --layout and --header, for data laid out by table settings only. Says
+// what is wrong itself.
 bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
 {
-    if (!data.isTable()) {
-        messageSeam().warning(QStringLiteral("--layout and --header are for table data (.csv, .tsv or .tab); '")
-                              + data.FULLFILENAME + QStringLiteral("' is read as text."));
+    if (!data.usesTableSettings()) {
+        messageSeam().warning(tableOptionsNeedTable(data.FULLFILENAME));
         return false;
     }
     TableSettings& settings = data.tableSettings();

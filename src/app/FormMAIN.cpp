@@ -234,7 +234,7 @@ void TFormMAIN::Data1Click()
     findChild<QAction*>(QStringLiteral("OPENDATA"))->setEnabled(t);
     reopenData_->menuAction()->setEnabled(!reopenData_->isEmpty() && t);
     findChild<QAction*>(QStringLiteral("CLOSEDATA"))->setEnabled(job().DATAEXISTS());
-    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job().DATAINFO()->isTable());
+    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job().DATAINFO()->usesTableSettings());
 }
 
 // ---------------------------------------------------------------- top panel

@@ -4,6 +4,7 @@
 #include "app/JobController.h"
 
 #include "app/CommandFailure.h"
+#include "app/DataLoading.h"
 #include "model/ComponentStream.h"
 #include "model/LabelCatalogue.h"
 #include "settings/StoredSettings.h"
@@ -432,64 +433,18 @@ bool JobController::openData(const QString& given, const QStringList& notesBefor
         if (name.isEmpty())
             return false;
     }
-    if (!QFileInfo::exists(name)) {
-        messageSeam().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
-        tellStatus(notesBefore);
-        return false;
-    }
     // Another data file is a change to the job; reading the same one again
     // is not, and must not clear a change made by another command.
     const bool sameFile = name == data.FULLFILENAME;
+    if (loadJobData(data, name, OtherLoadFailures::Told) == DataLoad::Missing) {
+        tellStatus(notesBefore);
+        return false;
+    }
     if (!sameFile)
         job_->setALTERED(true);
-    data.FULLFILENAME = name;
-    bool loaded = false;
-    QString reason;
-    try {
-        loaded = data.LOADDATA();
-    } catch (const std::exception& e) {
-        // Reloading a file that has turned unreadable keeps the labels it
-        // gave before; another file's labels never show under a new name.
-        const auto* readError = dynamic_cast<const EDataReadError*>(&e);
-        reason = readError ? readError->message() : failureCause(e);
-        if (!sameFile) {
-            data.FILECONTENT.clear();
-            data.reindex();
-        }
-    }
-    if (!loaded) {
-        QString text = QStringLiteral("Cannot load data file '") + name + QStringLiteral("'");
-        if (!reason.isEmpty())
-            text += QStringLiteral("\n\r") + reason;
-        reportError(8, text);
-    }
-    // A layout made for another table's columns stays in the job (the
-    // labels show every field meanwhile), so the table it fits brings it back.
-    tellStatus(notesBefore + dataNotes());
+    tellStatus(notesBefore + dataLoadNotes(data));
     showNames();
     return true;
-}
-
-QStringList JobController::dataNotes() const
-{
-    const TDATAINFO& data = *job_->DATAINFO();
-    QStringList notes;
-    if (data.looksLikeTableInDisguise())
-        notes << QStringLiteral("This looks like a table: rename it to .csv to print one label a row");
-    if (!data.isTable())
-        return notes;
-    if (const QString header = data.headerNote(); !header.isEmpty())
-        notes << header + QStringLiteral(" \u2014 Data > Fields to change");
-    if (!data.missingFields().isEmpty())
-        notes << QStringLiteral("The layout names %1, which this table does not have: every field prints on a line "
-                                "of its own until it fits \u2014 Data > Fields to change")
-                     .arg(data.missingFields().join(QStringLiteral(", ")));
-    else if (!data.layoutProblem().isEmpty())
-        notes << data.layoutProblem()
-                     + QStringLiteral(" Every field prints on a line of its own \u2014 Data > Fields to change");
-    if (!data.table().note().isEmpty())
-        notes << data.table().note();
-    return notes;
 }
 
 void JobController::tellStatus(const QStringList& notes)

@@ -572,24 +572,22 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
         return d / p.RepeatCount;
     };
     const auto exists = [&](qint64 slot) {
-        QStringList none;
         const qint64 label = labelOf(slot);
-        return label >= 0 && job.GETLABEL(static_cast<qint32>(label), none, 0, 0);
+        return label >= 0 && job.labelContent(static_cast<qint32>(label), LabelLimits{0, 0}).has_value();
     };
-    // A label's lines, fetched once for the slots it fills in a row.
+    // What a label shows, fetched once for the slots it fills in a row, as
+    // much of it as a label can show.
     qint64 fetchedLabel = -1;
-    bool fetchedExists = false;
-    QStringList fetched;
-    const auto fetch = [&](qint64 slot) -> const QStringList* {
+    std::optional<LabelContent> fetched;
+    const auto fetch = [&](qint64 slot) -> const LabelContent* {
         const qint64 label = labelOf(slot);
         if (label < 0)
             return nullptr;
         if (label != fetchedLabel) {
-            fetched.clear();
             fetchedLabel = label;
-            fetchedExists = job.GETLABEL(static_cast<qint32>(label), fetched, MaxLabelLines, MaxLineChars);
+            fetched = job.labelContent(static_cast<qint32>(label), LabelLimits{MaxLabelLines, MaxLineChars});
         }
-        return fetchedExists ? &fetched : nullptr;
+        return fetched ? &*fetched : nullptr;
     };
     // Tabs stop at whole steps of the paper, scaled with the page.
     canvas.setTabDistance(TabStopMU * p.PixPerMuX);
@@ -617,9 +615,9 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
             const qint64 slot = pageFirstSlot + r * across + c;
             const CanvasRect box = labelBox(c, r);
             const CanvasRect inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
-            const QStringList* lines = p.ShowLabels ? fetch(slot) : nullptr;
-            if (lines)
-                DrawLabelText(canvas, format, p, inner, *lines, drawing);
+            const LabelContent* content = p.ShowLabels ? fetch(slot) : nullptr;
+            if (content)
+                DrawLabelText(canvas, format, p, inner, content->lines, drawing);
             else if (p.ShowTemplate)
                 DrawPlaceholder(canvas, p, inner, slot);
         }

@@ -4,6 +4,7 @@
 // that records what was shown and answers from a queue.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 enum class MsgSign { None, Information, Warning, Error, Question };
@@ -56,3 +57,23 @@ public:
     void show(const QString& text) override;
     void beep() override {}
 };
+
+// ---------------------------------------------------------------- loading data
+// What loading a job's data tells the user.
+
+QString cannotFindDataFile(const QString& fileName);
+// With the reason on a line of its own when there is one.
+QString cannotLoadDataFile(const QString& fileName, const QString& reason);
+QString jobNamesNoDataFile();
+QString dataFileHoldsNoLabels(const QString& fileName);
+QString textLooksLikeTable();
+// "First row read as column names: " and the names as shown.
+QString firstRowReadAsNames(const QString& names);
+// The main window's notes on a table, with where to change what they say.
+QString headerNoteWithFields(const QString& headerNote);
+QString layoutNamesMissingFields(const QStringList& fields);
+QString layoutProblemWithFields(const QString& problem);
+// The batch printer's note on a header taken from the file, with the option
+// that prints the row instead.
+QString headerNoteWithOption(const QString& headerNote);
+QString tableOptionsNeedTable(const QString& fileName);
