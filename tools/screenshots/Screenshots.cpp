@@ -17,7 +17,7 @@
 #include "model/Job.h"
 #include "model/LabelCatalogue.h"
 #include "model/Template.h"
-#include "render/CalibrationPage.h"
+#include "print/CalibrationPage.h"
 #include "render/PainterCanvas.h"
 #include "settings/RegistryStore.h"
 #include "support/Maker.h"
