@@ -4,7 +4,7 @@
 // these tests compare where the ink lies with the program's own PDF output.
 // Without a running cupsd or the queue they are skipped, never passed.
 
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/TestEnv.h"
 #include "print/PrintRun.h"
 #include "print/PrinterCalibration.h"

@@ -2,7 +2,7 @@
 // PDF files that are read back with the poppler tools.
 
 #include "app/BatchPrint.h"
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/TestEnv.h"
 #include "support/ProgramFolder.h"
 

@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/ModalDialog.h"
 #include "common/SampleSheet.h"

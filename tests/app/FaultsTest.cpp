@@ -3,7 +3,7 @@
 // settings file, an error log that cannot be written, and job files with
 // absurd numbers.
 
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/TestEnv.h"
 #include "model/Job.h"

@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "app/JobController.h"
 #include "common/ModalDialog.h"

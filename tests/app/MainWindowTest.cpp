@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/TestEnv.h"
 #include "model/Units.h"

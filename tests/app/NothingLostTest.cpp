@@ -3,7 +3,7 @@
 // opens, a table keeps every row and its layout, and table settings a newer
 // version wrote never make a job unreadable.
 
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"

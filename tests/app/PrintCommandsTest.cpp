@@ -5,8 +5,8 @@
 // set up by scripts/test). The queue is the default printer here. Without a
 // running cupsd or the queue the tests that print are skipped, never passed.
 
-#include "app/MainWindowFixture.h"
-#include "app/PrintFixtures.h"
+#include "common/MainWindowFixture.h"
+#include "common/PrintFixtures.h"
 #include "common/Controls.h"
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"

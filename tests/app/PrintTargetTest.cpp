@@ -1,7 +1,7 @@
 // The two real print targets without the print system: the PDF file of the
 // batch printer, and a printer whose print dialog chose "print to file".
 
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
 #include "print/PrintRun.h"

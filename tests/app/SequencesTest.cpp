@@ -1,6 +1,6 @@
 // Everyday sequences on the real main window, each crossing several commands.
 
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "app/ProgramWindows.h"
 #include "common/ModalDialog.h"

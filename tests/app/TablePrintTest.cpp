@@ -1,7 +1,7 @@
 // Table data through the batch printer: real-world exports printed to PDF
 // and read back as text, one label a row.
 
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
 

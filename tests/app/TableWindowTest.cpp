@@ -1,8 +1,8 @@
 // Table data in the main window: Data > Fields... with the real dialog, the
 // page it redraws, printing to a PDF file, and the job that keeps it.
 
-#include "app/MainWindowFixture.h"
-#include "app/PrintFixtures.h"
+#include "common/MainWindowFixture.h"
+#include "common/PrintFixtures.h"
 #include "common/Controls.h"
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"

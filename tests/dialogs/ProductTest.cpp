@@ -2,7 +2,7 @@
 // the real main window: catalogues written here, and the installed catalogue
 // when the glabels-data package is there.
 
-#include "app/MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 #include "app/ProgramWindows.h"
 #include "common/ScriptedDialogs.h"
 #include "common/ModalDialog.h"
