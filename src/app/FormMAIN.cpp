@@ -3,7 +3,6 @@
 #include "dialogs/FormNEWPAPER.h"
 #include "print/PrintRun.h"
 #include "support/Dialogs.h"
-#include "settings/RegistryStore.h"
 #include "support/Maker.h"
 #include "support/Utilities.h"
 #include "text/ShortFileName.h"
@@ -80,7 +79,6 @@ MU TFormMAIN::defaultPaperHeight() const
 
 void TFormMAIN::FormCreate()
 {
-    rootKey_ = regRootKey();
     maxScale_ = 2.0;
     minScale_ = 0.1;
     controller_ = std::make_unique<JobController>(static_cast<JobView&>(*this));

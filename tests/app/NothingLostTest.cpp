@@ -62,7 +62,7 @@ TEST_F(NothingLostTest, SavingWritesTheFileOpenedOrConfirmed)
     dialogs.answerFile(path("copy.gvj"));
     trigger("SAVEJOBAS");
     EXPECT_EQ(main.JOBFILENAME(), path("copy.GVJ"));
-    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{job});
+    EXPECT_EQ(main.controller().reopenEntries(ReopenList::Jobs), QStringList{job});
 
     // A locked job, its extension in any case, is refused before any question.
     const QString locked = writeJob(path("keep.gvl"), 2, 2, QString());

@@ -269,7 +269,7 @@ TEST_F(ProductCommand, SitsBesideNewAndIsAlwaysThere)
 TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
 {
     main_->windows().product->setCatalogueFolder(writeCatalogue(dir));
-    const int drawn = main_->refreshCount();
+    const int drawn = main_->preview().refreshCount();
     choose(QStringLiteral("shipping"), QStringLiteral("Acme"), QStringLiteral("2100-W"));
     trigger("NEWTEMPLATEFROMPRODUCT");
 
@@ -289,7 +289,7 @@ TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
     EXPECT_TRUE(t.FULLFILENAME.isEmpty());
     EXPECT_TRUE(t.ALTERED);
     EXPECT_TRUE(main_->job().ALTERED());
-    EXPECT_GT(main_->refreshCount(), drawn);
+    EXPECT_GT(main_->preview().refreshCount(), drawn);
     EXPECT_TRUE(messages.shown.isEmpty());
 
     // The layout dialog takes the grid as it is.
