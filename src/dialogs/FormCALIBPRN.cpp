@@ -51,15 +51,14 @@ MU sizeFromScale(double scale)
 QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
 {
     const QString caption = QString::fromLatin1(word);
-    const QString measureAgain =
-        QStringLiteral("\n\rEnter the %1 of the solid box as measured on the test page.").arg(caption.toLower());
+    const QString measureAgain = Messages::measureAgain(caption.toLower());
     if (size == 0)
-        return QStringLiteral("The %1 cannot be 0.").arg(caption) + measureAgain;
+        return Messages::measuredSizeZero(caption) + measureAgain;
     if (isUsableScale(static_cast<double>(CalibrationBoxSizeMU) / size))
         return QString();
     const MU smallest = static_cast<MU>(std::ceil(CalibrationBoxSizeMU / CalibrationScaleMax));
-    return QStringLiteral("The %1 must be at least %2 %3 (a smaller one means a scale above %4).")
-               .arg(caption, muToCurrentUnitText(smallest), abbreviation, numberText(CalibrationScaleMax))
+    return Messages::measuredSizeTooSmall(caption, muToCurrentUnitText(smallest), abbreviation,
+                                          numberText(CalibrationScaleMax))
            + measureAgain;
 }
 
@@ -348,13 +347,13 @@ bool TFormCALIBPRN::EditExit(MeasureBox& box)
         return true;
     QString refusal;
     if (!FNISSIGNEDNUMBER(text)) {
-        refusal = text + QStringLiteral(" is not a valid value.");
+        refusal = Messages::notAValidValue(text);
     } else {
         // A number too large for a length lies beyond the allowed deviation.
         const std::optional<MU> value = readLength(text);
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
-            refusal = QStringLiteral("Only ") + muToCurrentUnitText(box.allowed) + u' ' + abbreviation_ + u' '
-                      + QString::fromLatin1(box.word) + QStringLiteral(" adjustment allowed.");
+            refusal = Messages::adjustmentAllowed(muToCurrentUnitText(box.allowed), abbreviation_,
+                                                  QString::fromLatin1(box.word));
         } else if (box.desired == CalibrationBoxSizeMU) {
             refusal = sizeRefusal(box.word, *value, abbreviation_);
         }
@@ -454,7 +453,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     if (!printer.isPrinting()) {
         printer.setCopies(copies);
         const QString why = printer.errorText();
-        messageSeam().error(why.isEmpty() ? QStringLiteral("Not printing?") : why);
+        messageSeam().error(why.isEmpty() ? Messages::notPrinting() : why);
         return;
     }
     bool ended = false;
@@ -468,8 +467,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     }
     printer.setCopies(copies);
     if (!ended)
-        messageSeam().error(printer.errorText().isEmpty() ? QStringLiteral("The printer did not take the page.")
-                                                          : printer.errorText());
+        messageSeam().error(printer.errorText().isEmpty() ? Messages::printerRefusedPage() : printer.errorText());
 }
 
 void TFormCALIBPRN::accept()

@@ -468,8 +468,7 @@ bool TFormFORMAT::validate()
         if (!FNISUNSIGNEDNUMBER(text) || !(decimalValue(text) <= longest)) {
             edit->setFocus();
             edit->selectAll();
-            messageSeam().error(label->text() + QStringLiteral(": '") + text
-                                + QStringLiteral("' is not a valid positive number."));
+            messageSeam().error(Messages::notAValidPositiveNumber(label->text(), text));
             return false;
         }
     }
@@ -477,8 +476,7 @@ bool TFormFORMAT::validate()
     auto refuse = [](QCheckBox* box, QLineEdit* edit) {
         edit->setFocus();
         edit->selectAll();
-        messageSeam().error(box->text() + QStringLiteral(": '") + edit->text()
-                            + QStringLiteral("' is not a valid number."));
+        messageSeam().error(Messages::notAValidNumber(box->text(), edit->text()));
         return false;
     };
     const std::pair<QCheckBox*, QLineEdit*> percents[] = {{CheckBoxPicLeft, EditPicLeft},
@@ -557,7 +555,7 @@ void TFormFORMAT::ButtonsaveformatClick()
     if (!validate())
         return;
     writeFormatDefaults(formatValues());
-    messageSeam().show(QStringLiteral("Defaults saved."));
+    messageSeam().show(Messages::defaultsSaved());
 }
 
 void TFormFORMAT::ButtonFONTClick()

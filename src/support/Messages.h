@@ -56,3 +56,104 @@ public:
     void show(const QString& text) override;
     void beep() override {}
 };
+
+// Every text the program tells the user, by what it says: message boxes,
+// status line texts, the batch printer's texts and the errors that reach the
+// user. The texts are the program's own words and are used exactly as written
+// here; "Messages" is their translation context.
+namespace Messages {
+
+// Files
+QString cannotOpenFile(const QString& path);
+QString cannotOpenFileBecause(const QString& path, const QString& reason);
+QString cannotFindFile(const QString& name);
+QString cannotCreateFile(const QString& path);
+QString cannotCreateFileBecause(const QString& path, const QString& reason);
+QString cannotCreateNonFile(const QString& path, const QString& kind);
+QString cannotWriteFileBecause(const QString& path, const QString& reason);
+QString cannotReadFile(const QString& path);
+QString fileIsAFolder(const QString& path, const QString& wanted);
+QString notAPlainFile(const QString& path);
+QString streamWriteError();
+QString streamError(const QString& message);
+// What a name is that is not an ordinary file, as the refusals above put it.
+QString kindFolder();
+QString kindSymbolicLink();
+QString kindDevice();
+QString kindPipe();
+QString kindSocket();
+QString kindOther();
+
+// Jobs and the command line
+QString invalidJobFile();
+QString jobFileTooLarge(qint64 megabytes, qint64 limit);
+QString tableSettingsUnreadable();
+QString takenFromJobFolder(const QString& names);
+QString notAJobOrTemplate(const QString& name);
+QString templateNeedsData(const QString& templateName);
+QString unknownWindowOption(const QString& option);
+QString lastCommandUnfinished();
+QString notEnoughMemory();
+QString unexpectedError(const QString& what);
+QString cannotDrawPreviewPage(int page);
+QString unitNotCatered(const QString& function);
+
+// Data files
+QString aDataFile();
+QString dataFileTooLarge(const QString& path, const QString& megabytes, const QString& limit);
+QString utf32NotRead(const QString& path);
+
+// Boxes the user typed into
+QString notAValidValue(const QString& text);
+QString notAValidNumber(const QString& caption, const QString& text);
+QString notAValidPositiveNumber(const QString& caption, const QString& text);
+QString notAValidPositiveInteger(const QString& caption, const QString& text);
+QString notAValidPositiveLength(const QString& caption, const QString& text);
+QString invalidDimensions();
+QString labelsDoNotFit();
+QString defaultsSaved();
+
+// The label catalogue
+QString noCatalogueFound(const QString& folder, const QString& package);
+QString catalogueHoldsNoSheets(const QString& folder, const QString& package);
+
+// Printing
+QString noPrinterInstalled();
+QString noPrinterInstalledAddOne();
+QString printBusy();
+QString abortPrintQuestion();
+QString noLabelsToPrint();
+QString chosenPagesEmpty();
+QString pagesSent(qint64 pages, const QString& destination);
+QString printProgress(qint32 sent, qint32 total);
+QString printAbortedNothingPrinted();
+QString printerRefusedDocument();
+QString printerRefusedPage();
+QString notPrinting();
+QString printingFailed(const QString& cause);
+QString outOfMemory();
+QString tooManyPagesForWindows(qint32 pages, qint32 limit);
+QString tooManyPagesForDocument(qint64 pages, qint64 limit);
+QString cannotPrintToNonFile(const QString& path, const QString& kind);
+QString fileNotWrittenCompletely(const QString& path);
+QString noUsableFont(const QString& font);
+
+// Printer calibration
+QString notAFloatingPointValue(const QString& text);
+QString notAnIntegerValue(const QString& text);
+QString scaleOutOfRange(const QString& name, const QString& scale, const QString& lowest, const QString& highest);
+QString shiftOffPaper(const QString& name, const QString& shift, const QString& shiftMm, const QString& paperMm,
+                      const QString& side);
+QString unusableCalibration(const QString& printer, const QString& fault);
+QString measuredSizeZero(const QString& caption);
+QString measuredSizeTooSmall(const QString& caption, const QString& smallest, const QString& unit,
+                             const QString& highestScale);
+QString measureAgain(const QString& caption);
+QString adjustmentAllowed(const QString& amount, const QString& unit, const QString& direction);
+
+// The error log
+QString errorLogUnwritable(const QString& path, const QString& reason);
+QString notAnOrdinaryFile();
+QString versionNotAvailable();
+
+} // namespace Messages
