@@ -30,7 +30,7 @@ public:
             reportCommandFailure(ErrorUnexpectedFailure, Messages::lastCommandUnfinished(), e);
         } catch (...) {
             reportCommandFailure(ErrorUnexpectedFailure, Messages::lastCommandUnfinished(),
-                                 std::runtime_error("an error of unknown kind"));
+                                 std::runtime_error(Messages::unknownErrorKind().toStdString()));
         }
         return false;
     }

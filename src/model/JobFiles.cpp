@@ -50,10 +50,7 @@ void reportWriteError(const EStreamError& e)
 
 void reportReadError(const char* function, const EFilerError& e)
 {
-    FNLOGERROR(1,
-               QStringLiteral("FUNCTION %1 raised EFilerError [classname=%2] with message:\"%3\"")
-                   .arg(QLatin1String(function), e.kindName(), e.message()),
-               true, false);
+    FNLOGERROR(1, Messages::readErrorLogged(QLatin1String(function), e.kindName(), e.message()), true, false);
     messageSeam().error(Messages::invalidJobFile());
 }
 

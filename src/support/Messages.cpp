@@ -477,4 +477,161 @@ QString versionNotAvailable()
     return QCoreApplication::translate("Messages", "Version number not available.");
 }
 
+QString drawingRefused(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("Messages", "The drawing %1 is not read: it %2.").arg(path, reason);
+}
+
+QString drawingTooLarge(const QString& path)
+{
+    return QCoreApplication::translate("Messages", "%1 is too large for a drawing (more than 16 MB).").arg(path);
+}
+
+QString notAReadableDrawing(const QString& path)
+{
+    return QCoreApplication::translate("Messages", "%1 is not a readable SVG drawing.").arg(path);
+}
+
+QString cannotReadPicture(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("Messages", "Cannot read the picture %1: %2").arg(path, reason);
+}
+
+QString svgEmbedsUnknownBitmap()
+{
+    return QCoreApplication::translate("Messages", "embeds a picture that is not a PNG, JPEG, GIF or BMP bitmap");
+}
+
+QString svgEmbedsUnreadablePicture()
+{
+    return QCoreApplication::translate("Messages", "embeds a picture that cannot be read");
+}
+
+QString svgDrawsTooManyElements(qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "draws more than %1 elements through its <use> references")
+        .arg(limit);
+}
+
+QString svgNestsUseTooDeep(qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "nests <use> references more than %1 deep (or in a loop)")
+        .arg(limit);
+}
+
+QString svgReferenceLoop()
+{
+    return QCoreApplication::translate("Messages", "holds references that form a loop");
+}
+
+QString svgCompressed()
+{
+    return QCoreApplication::translate("Messages", "is compressed (.svgz); only plain SVG drawings are read");
+}
+
+QString svgLargerThan16Mb()
+{
+    return QCoreApplication::translate("Messages", "is larger than 16 MB");
+}
+
+QString svgDeclaresEntities()
+{
+    return QCoreApplication::translate("Messages", "declares a document type or entities");
+}
+
+QString svgProcessingInstruction(const QString& target)
+{
+    return QCoreApplication::translate("Messages", "holds the processing instruction <?%1?>").arg(target);
+}
+
+QString svgTooManyElements(qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "has more than %1 elements").arg(limit);
+}
+
+QString svgNestsTooDeep(qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "nests elements more than %1 deep").arg(limit);
+}
+
+QString svgTooManyGradientStops(qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "has a gradient of more than %1 stops").arg(limit);
+}
+
+QString svgOutsidePicture(const QString& reference)
+{
+    return QCoreApplication::translate(
+               "Messages", "refers to the picture \"%1\" outside it; only pictures embedded as data: URLs are read")
+        .arg(reference);
+}
+
+QString svgTooManyEmbeddedPixels(qint64 millions)
+{
+    return QCoreApplication::translate("Messages", "embeds pictures of more than %1 million pixels together")
+        .arg(millions);
+}
+
+QString svgOutsideReference(const QString& reference)
+{
+    return QCoreApplication::translate("Messages", "refers to \"%1\" outside it").arg(reference);
+}
+
+QString svgTooMuchText(qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "holds more than %1 characters of text").arg(limit);
+}
+
+QString svgOutsideStyleSheet()
+{
+    return QCoreApplication::translate("Messages", "imports a style sheet from outside it");
+}
+
+QString svgNotWellFormed(const QString& error)
+{
+    return QCoreApplication::translate("Messages", "is not well-formed XML (%1)").arg(error);
+}
+
+QString layoutNamesMissingField(const QString& field)
+{
+    return QCoreApplication::translate("Messages", "The layout names the field %1, which the data does not have.")
+        .arg(field);
+}
+
+QString layoutBraceNotClosed(int line)
+{
+    return QCoreApplication::translate("Messages", "The '{' in line %1 of the layout is not closed by '}'.").arg(line);
+}
+
+QString unclosedQuote(qint64 row)
+{
+    return QCoreApplication::translate(
+               "Messages", "Row %1 opens a quoted field that is never closed; its quote mark is read as text.")
+        .arg(row);
+}
+
+QString anotherUnclosedQuote(qint64 row)
+{
+    return QCoreApplication::translate("Messages", " Row %1 opens another, which runs to the end of the file.")
+        .arg(row);
+}
+
+QString aboutQuotation()
+{
+    return QCoreApplication::translate(
+        "Messages", "To see a World in a Grain of Sand\n\rAnd a Heaven in a Wild Flower,\n\rHold Infinity in the palm "
+                    "of your hand\n\rAnd Eternity in an hour.\n\r\n\rWilliam Blake");
+}
+
+QString unknownErrorKind()
+{
+    return QCoreApplication::translate("Messages", "an error of unknown kind");
+}
+
+QString readErrorLogged(const QString& function, const QString& kind, const QString& message)
+{
+    return QCoreApplication::translate("Messages", "FUNCTION %1 raised EFilerError [classname=%2] with message:\"%3\"")
+        .arg(function, kind, message);
+}
+
 } // namespace Messages

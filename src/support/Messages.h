@@ -156,4 +156,41 @@ QString errorLogUnwritable(const QString& path, const QString& reason);
 QString notAnOrdinaryFile();
 QString versionNotAvailable();
 
+// Pictures and drawings: why a drawing is not read completes "it ...".
+QString drawingRefused(const QString& path, const QString& reason);
+QString drawingTooLarge(const QString& path);
+QString notAReadableDrawing(const QString& path);
+QString cannotReadPicture(const QString& path, const QString& reason);
+QString svgEmbedsUnknownBitmap();
+QString svgEmbedsUnreadablePicture();
+QString svgDrawsTooManyElements(qint64 limit);
+QString svgNestsUseTooDeep(qint64 limit);
+QString svgReferenceLoop();
+QString svgCompressed();
+QString svgLargerThan16Mb();
+QString svgDeclaresEntities();
+QString svgProcessingInstruction(const QString& target);
+QString svgTooManyElements(qint64 limit);
+QString svgNestsTooDeep(qint64 limit);
+QString svgTooManyGradientStops(qint64 limit);
+QString svgOutsidePicture(const QString& reference);
+QString svgTooManyEmbeddedPixels(qint64 millions);
+QString svgOutsideReference(const QString& reference);
+QString svgTooMuchText(qint64 limit);
+QString svgOutsideStyleSheet();
+QString svgNotWellFormed(const QString& error);
+
+// Table data and its layout
+QString layoutNamesMissingField(const QString& field);
+QString layoutBraceNotClosed(int line);
+QString unclosedQuote(qint64 row);
+QString anotherUnclosedQuote(qint64 row);
+
+// The About box
+QString aboutQuotation();
+
+// Unexpected failures
+QString unknownErrorKind();
+QString readErrorLogged(const QString& function, const QString& kind, const QString& message);
+
 } // namespace Messages
