@@ -634,4 +634,99 @@ QString readErrorLogged(const QString& function, const QString& kind, const QStr
         .arg(function, kind, message);
 }
 
+QString streamReadError()
+{
+    return QCoreApplication::translate("Messages", "Stream read error");
+}
+
+QString invalidPropertyValue()
+{
+    return QCoreApplication::translate("Messages", "Invalid property value");
+}
+
+QString invalidStreamFormat()
+{
+    return QCoreApplication::translate("Messages", "Invalid stream format");
+}
+
+QString invalidPropertyPath()
+{
+    return QCoreApplication::translate("Messages", "Invalid property path");
+}
+
+QString propertyDoesNotExist(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "Property %1 does not exist").arg(name);
+}
+
+QString errorReadingProperty(const QString& object, const QString& path, const QString& message)
+{
+    return QCoreApplication::translate("Messages", "Error reading %1.%2: %3").arg(object, path, message);
+}
+
+QString classNotFound(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "Class %1 not found").arg(name);
+}
+
+QString invalidObjectText(const QString& what)
+{
+    return QCoreApplication::translate("Messages", "Invalid object text: %1").arg(what);
+}
+
+QString objectExpected()
+{
+    return QCoreApplication::translate("Messages", "'object' expected");
+}
+
+QString nestedObjectsUnsupported()
+{
+    return QCoreApplication::translate("Messages", "nested objects are not supported");
+}
+
+QString equalsExpectedAfter(const QString& word)
+{
+    return QCoreApplication::translate("Messages", "'=' expected after %1").arg(word);
+}
+
+QString textAfterEnd()
+{
+    return QCoreApplication::translate("Messages", "text after 'end'");
+}
+
+QString identifierExpected()
+{
+    return QCoreApplication::translate("Messages", "identifier expected");
+}
+
+QString unterminatedString()
+{
+    return QCoreApplication::translate("Messages", "unterminated string");
+}
+
+QString badCharacterCode()
+{
+    return QCoreApplication::translate("Messages", "bad character code");
+}
+
+QString valueExpected()
+{
+    return QCoreApplication::translate("Messages", "value expected");
+}
+
+QString commaOrBracketExpected()
+{
+    return QCoreApplication::translate("Messages", "',' or ']' expected");
+}
+
+QString badNumber(const QString& number)
+{
+    return QCoreApplication::translate("Messages", "bad number %1").arg(number);
+}
+
+QString unexpectedCharacter(const QString& character)
+{
+    return QCoreApplication::translate("Messages", "unexpected '%1'").arg(character);
+}
+
 } // namespace Messages

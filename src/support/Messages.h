@@ -193,4 +193,25 @@ QString aboutQuotation();
 QString unknownErrorKind();
 QString readErrorLogged(const QString& function, const QString& kind, const QString& message);
 
+// Object streams (job and template files): what the error log records.
+QString streamReadError();
+QString invalidPropertyValue();
+QString invalidStreamFormat();
+QString invalidPropertyPath();
+QString propertyDoesNotExist(const QString& name);
+QString errorReadingProperty(const QString& object, const QString& path, const QString& message);
+QString classNotFound(const QString& name);
+QString invalidObjectText(const QString& what);
+QString objectExpected();
+QString nestedObjectsUnsupported();
+QString equalsExpectedAfter(const QString& word);
+QString textAfterEnd();
+QString identifierExpected();
+QString unterminatedString();
+QString badCharacterCode();
+QString valueExpected();
+QString commaOrBracketExpected();
+QString badNumber(const QString& number);
+QString unexpectedCharacter(const QString& character);
+
 } // namespace Messages
