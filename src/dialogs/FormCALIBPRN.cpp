@@ -26,8 +26,6 @@
 
 namespace {
 
-const QString notCalibrated = QStringLiteral("Has not been calibrated yet.");
-
 MU clampToMU(std::int64_t value)
 {
     return static_cast<MU>(
@@ -173,7 +171,7 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | 
     EditPRINTERNAME = named(new QLineEdit(PanelDETAILS), "EditPRINTERNAME");
     EditPRINTERNAME->setReadOnly(true);
     EditPRINTERNAME->setEnabled(false);
-    LabelCALIBRATED = named(new QLabel(notCalibrated, PanelDETAILS), "LabelCALIBRATED");
+    LabelCALIBRATED = named(new QLabel(Messages::notCalibrated(), PanelDETAILS), "LabelCALIBRATED");
     LabelCALIBRATED->setWordWrap(true);
     auto* details = new QVBoxLayout(PanelDETAILS);
     details->setContentsMargins(6, 4, 6, 4);
@@ -293,8 +291,8 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
         lastCalibrated_ = formatMoment(stampToDateTime(stamp));
         LabelCALIBRATED->setText(QStringLiteral("Last calibrated: ") + lastCalibrated_);
     } else {
-        lastCalibrated_ = notCalibrated;
-        LabelCALIBRATED->setText(notCalibrated);
+        lastCalibrated_ = Messages::notCalibrated();
+        LabelCALIBRATED->setText(Messages::notCalibrated());
     }
     return true;
 }

@@ -729,4 +729,27 @@ QString unexpectedCharacter(const QString& character)
     return QCoreApplication::translate("Messages", "unexpected '%1'").arg(character);
 }
 
+QString settingsListItemMissing(const QString& value)
+{
+    return QCoreApplication::translate("Messages", "Value (%1) missing in registry list of items.").arg(value);
+}
+
+QString settingsLinesUnreadable(const QString& path, const QString& lines, const QString& more, const QString& copy)
+{
+    return QCoreApplication::translate("Messages",
+                                       "The settings file %1 has lines that cannot be read (line %2%3). They are kept "
+                                       "as they are, and a copy of the file as it was is kept as %4.")
+        .arg(path, lines, more, copy);
+}
+
+QString andMore()
+{
+    return QCoreApplication::translate("Messages", " and more");
+}
+
+QString notCalibrated()
+{
+    return QCoreApplication::translate("Messages", "Has not been calibrated yet.");
+}
+
 } // namespace Messages

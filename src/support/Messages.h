@@ -214,4 +214,10 @@ QString commaOrBracketExpected();
 QString badNumber(const QString& number);
 QString unexpectedCharacter(const QString& character);
 
+// The settings store: what the error log records.
+QString settingsListItemMissing(const QString& value);
+QString settingsLinesUnreadable(const QString& path, const QString& lines, const QString& more, const QString& copy);
+QString andMore();
+QString notCalibrated();
+
 } // namespace Messages
