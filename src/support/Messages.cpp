@@ -752,4 +752,59 @@ QString notCalibrated()
     return QCoreApplication::translate("Messages", "Has not been calibrated yet.");
 }
 
+QString catalogueFileSkipped(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("Messages", "Label catalogue file skipped: %1: %2").arg(path, reason);
+}
+
+QString catalogueProductSkipped(const QString& file, qint64 line, const QString& brand, const QString& part,
+                                const QString& problem)
+{
+    return QCoreApplication::translate("Messages", "Label catalogue product skipped: %1 line %2: %3 %4: %5")
+        .arg(file, QString::number(line), brand, part, problem);
+}
+
+QString catalogueProductUnnamed(const QString& file, qint64 line)
+{
+    return QCoreApplication::translate(
+               "Messages", "Label catalogue product skipped: %1 line %2: the brand or part number is missing")
+        .arg(file, QString::number(line));
+}
+
+QString catalogueNoXml()
+{
+    return QCoreApplication::translate("Messages", "the file holds no XML document");
+}
+
+QString catalogueValueMissing(const QString& what)
+{
+    return QCoreApplication::translate("Messages", "the %1 is missing").arg(what);
+}
+
+QString catalogueNotALength(const QString& what, const QString& text)
+{
+    return QCoreApplication::translate("Messages", "the %1 '%2' is not a length").arg(what, text);
+}
+
+QString catalogueNotAWholeNumber(const QString& what, const QString& text)
+{
+    return QCoreApplication::translate("Messages", "the %1 '%2' is not a whole number").arg(what, text);
+}
+
+QString catalogueUnknownPaperSize(const QString& size)
+{
+    return QCoreApplication::translate("Messages", "the paper size '%1' is not known").arg(size);
+}
+
+QString catalogueEquivalentMissing(const QString& brand, const QString& part)
+{
+    return QCoreApplication::translate("Messages", "'equiv' names %1 %2, which is not in the catalogue")
+        .arg(brand, part);
+}
+
+QString catalogueEquivalentCircle()
+{
+    return QCoreApplication::translate("Messages", "its 'equiv' products name each other in a circle");
+}
+
 } // namespace Messages

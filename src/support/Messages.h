@@ -220,4 +220,17 @@ QString settingsLinesUnreadable(const QString& path, const QString& lines, const
 QString andMore();
 QString notCalibrated();
 
+// The label catalogue: what the error log records of what is skipped.
+QString catalogueFileSkipped(const QString& path, const QString& reason);
+QString catalogueProductSkipped(const QString& file, qint64 line, const QString& brand, const QString& part,
+                                const QString& problem);
+QString catalogueProductUnnamed(const QString& file, qint64 line);
+QString catalogueNoXml();
+QString catalogueValueMissing(const QString& what);
+QString catalogueNotALength(const QString& what, const QString& text);
+QString catalogueNotAWholeNumber(const QString& what, const QString& text);
+QString catalogueUnknownPaperSize(const QString& size);
+QString catalogueEquivalentMissing(const QString& brand, const QString& part);
+QString catalogueEquivalentCircle();
+
 } // namespace Messages
