@@ -1,7 +1,8 @@
 #pragma once
-// The one way the program talks to the user in a modal box. The running
-// program installs a seam that shows QMessageBox; tests install a scripted one
-// that records what was shown and answers from a queue.
+// The one way the program talks to the user in a modal box, and the texts it
+// tells the user. The running program installs a seam that shows QMessageBox;
+// tests install a scripted one that records what was shown and answers from a
+// queue.
 
 #include <QString>
 #include <memory>
