@@ -94,7 +94,7 @@ bool holdsLabels(const TDATAINFO& data)
 {
     if (data.labelsInIndex() != 0)
         return true;
-    messageSeam().warning(dataFileHoldsNoLabels(data.FULLFILENAME));
+    messageSeam().warning(Messages::dataFileHoldsNoLabels(data.FULLFILENAME));
     return false;
 }
 
@@ -105,7 +105,7 @@ bool loadData(TJOB& job, const QString& dataFile)
     TDATAINFO& data = *job.DATAINFO();
     const QString name = dataFile.isEmpty() ? data.FULLFILENAME : dataFile;
     if (name.isEmpty()) {
-        messageSeam().warning(jobNamesNoDataFile());
+        messageSeam().warning(Messages::jobNamesNoDataFile());
         return false;
     }
     // Whatever else fails is the print's failure, told as such.
@@ -128,7 +128,7 @@ bool checkTable(const TDATAINFO& data)
         return false;
     }
     if (const QString note = data.headerNote(); !note.isEmpty())
-        toStderr(headerNoteWithOption(note));
+        toStderr(Messages::headerNoteWithOption(note));
     return true;
 }
 
@@ -137,7 +137,7 @@ bool checkTable(const TDATAINFO& data)
 bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
 {
     if (!data.usesTableSettings()) {
-        messageSeam().warning(tableOptionsNeedTable(data.FULLFILENAME));
+        messageSeam().warning(Messages::tableOptionsNeedTable(data.FULLFILENAME));
         return false;
     }
     TableSettings& settings = data.tableSettings();

@@ -8,7 +8,7 @@
 DataLoad loadJobData(TDATAINFO& data, const QString& fileName, OtherLoadFailures others)
 {
     if (!TDATAINFO::dataPresent(fileName)) { // a folder or a pipe is told below, by what it is
-        messageSeam().warning(cannotFindDataFile(fileName));
+        messageSeam().warning(Messages::cannotFindDataFile(fileName));
         return DataLoad::Missing;
     }
     const bool sameFile = fileName == data.FULLFILENAME;
@@ -34,7 +34,7 @@ DataLoad loadJobData(TDATAINFO& data, const QString& fileName, OtherLoadFailures
         data.reindex();
     }
     if (!loaded) {
-        FNLOGERROR(8, cannotLoadDataFile(fileName, reason), true, true);
+        FNLOGERROR(8, Messages::cannotLoadDataFile(fileName, reason), true, true);
         return DataLoad::Unloaded;
     }
     return DataLoad::Loaded;
@@ -44,15 +44,15 @@ QStringList dataLoadNotes(const TDATAINFO& data)
 {
     QStringList notes;
     if (data.looksLikeTableInDisguise())
-        notes << textLooksLikeTable();
+        notes << Messages::textLooksLikeTable();
     if (const QString header = data.headerNote(); !header.isEmpty())
-        notes << headerNoteWithFields(header);
+        notes << Messages::headerNoteWithFields(header);
     // A layout made for another table's columns stays in the job (the
     // labels show every field meanwhile), so the table it fits brings it back.
     if (const QStringList missing = data.missingFields(); !missing.isEmpty())
-        notes << layoutNamesMissingFields(missing);
+        notes << Messages::layoutNamesMissingFields(missing);
     else if (const QString problem = data.layoutProblem(); !problem.isEmpty())
-        notes << layoutProblemWithFields(problem);
+        notes << Messages::layoutProblemWithFields(problem);
     if (const QString note = data.source().readingNote(); !note.isEmpty())
         notes << note;
     return notes;

@@ -8,6 +8,7 @@
 #include "support/ErrorLog.h"
 #include "support/Placement.h"
 #include "support/ProgramFolder.h"
+#include "support/Messages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,23 +77,20 @@ void TFormMAIN::applyCommandLine()
     const auto missing = [](const QString& name) { return !name.isEmpty() && !QFileInfo::exists(name); };
     if (!cl.unopened.isEmpty()) {
         if (missing(cl.unopened))
-            refuse(QStringLiteral("Cannot find file '%1'").arg(cl.unopened));
+            refuse(Messages::cannotFindFile(cl.unopened));
         else
-            refuse(QStringLiteral("Cannot open '%1': Gorvin opens job files (.GVJ, .GVL) and template files "
-                                  "(.GVT, .GVR).")
-                       .arg(cl.unopened));
+            refuse(Messages::notAJobOrTemplate(cl.unopened));
         return;
     }
     if (cl.templateFile.isEmpty())
         return;
     for (const QString& name : {cl.templateFile, cl.dataFile})
         if (missing(name)) {
-            refuse(QStringLiteral("Cannot find file '%1'").arg(name));
+            refuse(Messages::cannotFindFile(name));
             return;
         }
     if (cl.dataFile.isEmpty()) {
-        refuse(QStringLiteral("The template '%1' given with /T= opens only with a data file given with /D=.")
-                   .arg(cl.templateFile));
+        refuse(Messages::templateNeedsData(cl.templateFile));
         return;
     }
     CLOSEJOBClick();

@@ -16,11 +16,6 @@
 #include <QProgressDialog>
 #include <QStatusBar>
 
-namespace {
-const QString busyText = QStringLiteral(
-    "A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
-} // namespace
-
 PrinterTarget& TFormMAIN::printer()
 {
     if (!printer_)
@@ -37,7 +32,7 @@ void TFormMAIN::printCommand(bool labels)
 {
     preview_->commitTypedNumbers();
     if (printInProgress()) {
-        messageSeam().warning(busyText);
+        messageSeam().warning(Messages::printBusy());
         return;
     }
     // A "print to file" chosen in the dialog holds for this command only;
@@ -49,7 +44,7 @@ void TFormMAIN::printCommand(bool labels)
     const auto print = [&] {
         PrinterTarget& target = printer();
         if (!target.isValid()) {
-            messageSeam().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
+            messageSeam().error(Messages::noPrinterInstalledAddOne());
             return;
         }
         target.setOrientation(job().TEMPLATE()->LANDSCAPE());
@@ -61,7 +56,7 @@ void TFormMAIN::printCommand(bool labels)
         if (labels) {
             if (maxPage < 1) {
                 // Data lines but no labels (a file of blank lines): no page to offer.
-                messageSeam().information(QStringLiteral("The data file holds no labels: there is nothing to print."));
+                messageSeam().information(Messages::noLabelsToPrint());
                 return;
             }
             PrintChoice choice;
@@ -83,7 +78,7 @@ void TFormMAIN::printCommand(bool labels)
             request.ToPage = choice.toPage;
             request.Pages = chosenPages(choice);
             if (request.Pages.isEmpty()) {
-                messageSeam().information(QStringLiteral("The chosen pages hold nothing to print."));
+                messageSeam().information(Messages::chosenPagesEmpty());
                 return;
             }
             request.Collate = choice.collate;
@@ -123,7 +118,7 @@ void TFormMAIN::printCommand(bool labels)
             }
             if (progress) {
                 progress->setValue(sent);
-                progress->setLabelText(QStringLiteral("page %1 of %2").arg(sent).arg(total));
+                progress->setLabelText(Messages::printProgress(sent, total));
             }
         };
         const PrintResult result = printRun_->run(job(), target, request);
@@ -131,21 +126,15 @@ void TFormMAIN::printCommand(bool labels)
         progress.reset();
         switch (result.Outcome) {
         case PrintOutcome::Printed:
-            statusBar()->showMessage(QStringLiteral("%1 pages sent to %2")
-                                         .arg(result.PagesSent)
-                                         .arg(toFile ? target.printer().outputFileName() : target.printerName()),
+            statusBar()->showMessage(Messages::pagesSent(result.PagesSent, toFile ? target.printer().outputFileName()
+                                                                                  : target.printerName()),
                                      5000);
             break;
-        case PrintOutcome::Aborted:
-            statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
-            break;
-        case PrintOutcome::NothingToPrint:
-            messageSeam().information(QStringLiteral("The chosen pages hold nothing to print."));
-            break;
+        case PrintOutcome::Aborted: statusBar()->showMessage(Messages::printAbortedNothingPrinted(), 5000); break;
+        case PrintOutcome::NothingToPrint: messageSeam().information(Messages::chosenPagesEmpty()); break;
         case PrintOutcome::PictureFailed: messageSeam().error(result.Error); break;
         case PrintOutcome::Failed:
-            reportPrintFailure(
-                result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.") : result.Error, true);
+            reportPrintFailure(result.Error.isEmpty() ? Messages::printerRefusedDocument() : result.Error, true);
             break;
         }
     };
@@ -179,7 +168,7 @@ void TFormMAIN::PRINTTEMPLATEClick()
 void TFormMAIN::Setupprinter1Click()
 {
     if (printInProgress()) {
-        messageSeam().warning(busyText);
+        messageSeam().warning(Messages::printBusy());
         return;
     }
     PrinterTarget& target = printer();
@@ -195,9 +184,7 @@ bool TFormMAIN::printCloseQuestion()
 {
     if (!printInProgress())
         return true;
-    if (messageSeam().ask(QStringLiteral("Printing in operation.\n\rDo you wish to abort print job?"), MsgSign::Warning,
-                          MsgButtons::YesNo)
-        != MsgAnswer::Yes)
+    if (messageSeam().ask(Messages::abortPrintQuestion(), MsgSign::Warning, MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
     if (!printInProgress())
         return true;

@@ -195,12 +195,7 @@ QString TFormABOUT::mailLink()
 
 QString TFormABOUT::quotation()
 {
-    return QStringLiteral("To see a World in a Grain of Sand\n\r"
-                          "And a Heaven in a Wild Flower,\n\r"
-                          "Hold Infinity in the palm of your hand\n\r"
-                          "And Eternity in an hour.\n\r"
-                          "\n\r"
-                          "William Blake");
+    return Messages::aboutQuotation();
 }
 
 void TFormABOUT::KEYPRESS(int key)

@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TJOB;
+class TJOBINFO;
 
 class TFormFORMAT : public BaseDialog {
     Q_OBJECT
@@ -32,7 +33,7 @@ public:
     // picture's folder (with a trailing separator) is written back to it.
     bool execute(TJOB& job, QString& picDir);
 
-    // The "Format" values that "Save format defaults" writes, in the order it
+    // The format defaults that "Save format defaults" writes, in the order it
     // writes them, from the dialog as it stands. Meaningful once the dialog's
     // contents have passed the checks.
     QList<QPair<QString, QString>> formatValues() const;
@@ -45,7 +46,7 @@ private:
     void buildControls();
     void fillControls();
     bool validate();
-    void writeToFormat();
+    void writeTo(TJOBINFO& format) const;
     void showPictureName();
     void showFontName();
     void setSwatch(qint32 color);

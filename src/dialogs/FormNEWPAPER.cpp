@@ -156,7 +156,7 @@ void TFormNEWPAPER::accept()
     const std::optional<MU> width = readDimension(*EditWIDTH);
     const std::optional<MU> height = readDimension(*EditHEIGHT);
     if (!width || !height || *width <= 0 || *width > maxPaperMuWidth || *height <= 0 || *height > maxPaperMuHeight) {
-        messageSeam().show(QStringLiteral("Invalid dimensions."));
+        messageSeam().show(Messages::invalidDimensions());
         return;
     }
     paperWidth_ = *width;

@@ -247,19 +247,12 @@ bool TFormPRODUCT::loadCatalogue()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool read = catalogue_.read(folder);
     QApplication::restoreOverrideCursor();
-    const QString source = QStringLiteral("Label sheets by product code come from the label catalogue that the "
-                                          "package ")
-                           + LabelCatalogue::packageName() + QStringLiteral(" installs in ") + folder
-                           + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ")
-                           + LabelCatalogue::packageName() + QStringLiteral(") and choose this command again.");
     if (!read) {
-        messageSeam().warning(QStringLiteral("No label catalogue was found in ") + folder + QStringLiteral(".\n\r")
-                              + source);
+        messageSeam().warning(Messages::noCatalogueFound(folder, LabelCatalogue::packageName()));
         return false;
     }
     if (catalogue_.products().empty()) {
-        messageSeam().warning(QStringLiteral("The label catalogue in ") + folder
-                              + QStringLiteral(" holds no label sheet that a template can be made from.\n\r") + source);
+        messageSeam().warning(Messages::catalogueHoldsNoSheets(folder, LabelCatalogue::packageName()));
         return false;
     }
     list_->setProducts(&catalogue_.products());

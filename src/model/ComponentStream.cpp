@@ -1,6 +1,7 @@
 #include "ComponentStream.h"
 
 #include "model/ClassRegistry.h"
+#include "support/Messages.h"
 
 #include <QStringConverter>
 #include <cmath>
@@ -244,12 +245,12 @@ private:
 
 [[noreturn]] void readError()
 {
-    throw EReadError(QStringLiteral("Stream read error"));
+    throw EReadError(Messages::streamReadError());
 }
 
 [[noreturn]] void invalidValue()
 {
-    throw EReadError(QStringLiteral("Invalid property value"));
+    throw EReadError(Messages::invalidPropertyValue());
 }
 
 // Nesting deeper than this is no object this program wrote; refusing it
@@ -302,7 +303,7 @@ public:
         if (remaining() < 4)
             readError();
         if (in_.mid(pos_, 4) != ::signature)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+            throw EReadError(Messages::invalidStreamFormat());
         pos_ += 4;
     }
 
@@ -348,7 +349,7 @@ public:
     void skipValue(int depth = 0)
     {
         if (depth > maxDepth)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+            throw EReadError(Messages::invalidStreamFormat());
         const quint8 code = byte();
         switch (code) {
         case vaNull:
@@ -501,19 +502,18 @@ public:
                     next = p->getObject(*current);
                 if (!next) {
                     skipValue();
-                    throw EReadError(QStringLiteral("Invalid property path"));
+                    throw EReadError(Messages::invalidPropertyPath());
                 }
                 current = next;
             }
             const PropInfo* p = current->findProperty(parts.back());
             if (!p)
-                throw EReadError(QStringLiteral("Property %1 does not exist").arg(parts.back()));
+                throw EReadError(Messages::propertyDoesNotExist(parts.back()));
             if (!p->hasSetter)
                 invalidValue();
             readValue(*current, *p);
         } catch (const EFilerError& e) {
-            throw EReadError(
-                QStringLiteral("Error reading %1%2%3: %4").arg(rootName, QStringLiteral("."), path, e.message()));
+            throw EReadError(Messages::errorReadingProperty(rootName, path, e.message()));
         }
     }
 
@@ -521,7 +521,7 @@ public:
     void object(Persistent& object, int depth = 0)
     {
         if (depth > maxDepth)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+            throw EReadError(Messages::invalidStreamFormat());
         prefix();
         name(); // the class name: the data goes into the given object whatever it says
         const QString objectName = name();
@@ -542,7 +542,7 @@ public:
         const QString cls = name();
         std::unique_ptr<Persistent> made = createRegisteredObject(cls);
         if (!made)
-            throw EClassNotFound(QStringLiteral("Class %1 not found").arg(cls));
+            throw EClassNotFound(Messages::classNotFound(cls));
         pos_ = start;
         object(*made, depth);
         made->loaded();
@@ -751,7 +751,7 @@ public:
     void object(int depth)
     {
         if (depth > maxDepth)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+            throw EReadError(Messages::invalidStreamFormat());
         const QString indent(depth * 2, QLatin1Char(' '));
         r_.prefix();
         const QString cls = r_.name();
@@ -794,7 +794,7 @@ private:
         }
         case vaList: {
             if (depth > maxDepth)
-                throw EReadError(QStringLiteral("Invalid stream format"));
+                throw EReadError(Messages::invalidStreamFormat());
             QStringList items;
             while (r_.peek() != vaNull)
                 items << value(depth + 1);
@@ -814,7 +814,7 @@ private:
 
 [[noreturn]] void parseError(const QString& what)
 {
-    throw EReadError(QStringLiteral("Invalid object text: %1").arg(what));
+    throw EReadError(Messages::invalidObjectText(what));
 }
 
 // Reads the text form token by token and writes the binary form.
@@ -826,7 +826,7 @@ public:
     {
         const QString head = ident();
         if (head.compare(QStringLiteral("object"), Qt::CaseInsensitive) != 0)
-            parseError(QStringLiteral("'object' expected"));
+            parseError(Messages::objectExpected());
         QString first = ident();
         QString objName;
         QString cls = first;
@@ -846,10 +846,10 @@ public:
                 return;
             }
             if (word.compare(QStringLiteral("object"), Qt::CaseInsensitive) == 0)
-                parseError(QStringLiteral("nested objects are not supported"));
+                parseError(Messages::nestedObjectsUnsupported());
             skipBlanks();
             if (!at(QLatin1Char('=')))
-                parseError(QStringLiteral("'=' expected after %1").arg(word));
+                parseError(Messages::equalsExpectedAfter(word));
             ++i_;
             w_.name(word);
             value();
@@ -860,7 +860,7 @@ public:
     {
         skipBlanks();
         if (i_ < s_.size())
-            parseError(QStringLiteral("text after 'end'"));
+            parseError(Messages::textAfterEnd());
     }
 
 private:
@@ -877,7 +877,7 @@ private:
     {
         skipBlanks();
         if (i_ >= s_.size() || !identStart(s_[i_]))
-            parseError(QStringLiteral("identifier expected"));
+            parseError(Messages::identifierExpected());
         const qsizetype start = i_;
         while (i_ < s_.size() && identPart(s_[i_]))
             ++i_;
@@ -893,7 +893,7 @@ private:
                 ++i_;
                 for (;;) {
                     if (i_ >= s_.size())
-                        parseError(QStringLiteral("unterminated string"));
+                        parseError(Messages::unterminatedString());
                     if (s_[i_] == QLatin1Char('\'')) {
                         if (i_ + 1 < s_.size() && s_[i_ + 1] == QLatin1Char('\'')) {
                             out += QLatin1Char('\'');
@@ -913,7 +913,7 @@ private:
                 bool ok = false;
                 const uint code = s_.mid(start, i_ - start).toUInt(&ok);
                 if (!ok || code > 0xFFFF)
-                    parseError(QStringLiteral("bad character code"));
+                    parseError(Messages::badCharacterCode());
                 out += QChar(static_cast<char16_t>(code));
             } else if (at(QLatin1Char('+'))) {
                 ++i_; // concatenation of string pieces
@@ -927,7 +927,7 @@ private:
     {
         skipBlanks();
         if (i_ >= s_.size())
-            parseError(QStringLiteral("value expected"));
+            parseError(Messages::valueExpected());
         const QChar c = s_[i_];
         if (c == QLatin1Char('\'') || c == QLatin1Char('#')) {
             w_.text(quoted());
@@ -946,7 +946,7 @@ private:
                         break;
                     }
                     if (!at(QLatin1Char(',')))
-                        parseError(QStringLiteral("',' or ']' expected"));
+                        parseError(Messages::commaOrBracketExpected());
                     ++i_;
                 }
             }
@@ -969,7 +969,7 @@ private:
             } else {
                 const double d = number.toDouble(&ok);
                 if (!ok)
-                    parseError(QStringLiteral("bad number %1").arg(number));
+                    parseError(Messages::badNumber(number));
                 w_.byte(vaExtended);
                 w_.raw(doubleToExtended(d));
             }
@@ -986,7 +986,7 @@ private:
                 w_.name(word);
             }
         } else {
-            parseError(QStringLiteral("unexpected '%1'").arg(c));
+            parseError(Messages::unexpectedCharacter(QString(c)));
         }
     }
 

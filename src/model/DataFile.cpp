@@ -1,6 +1,7 @@
 #include "DataFile.h"
 
 #include "text/Windows1252.h"
+#include "support/Messages.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -316,13 +317,13 @@ QString plainFileRefusal(PlainFileOpen result, const QString& path, const QStrin
     case PlainFileOpen::Opened: return QString();
     case PlainFileOpen::Folder:
         if (!wanted.isEmpty())
-            return QStringLiteral("%1 is a folder, not %2").arg(path, wanted);
+            return Messages::fileIsAFolder(path, wanted);
         [[fallthrough]];
-    case PlainFileOpen::NotPlain: return QStringLiteral("%1 is not a plain file").arg(path);
+    case PlainFileOpen::NotPlain: return Messages::notAPlainFile(path);
     case PlainFileOpen::Missing:
     case PlainFileOpen::Failed: break;
     }
-    return QStringLiteral("Cannot open file %1").arg(path);
+    return Messages::cannotOpenFile(path);
 }
 
 qsizetype DataLines::startOf(int i) const
@@ -429,11 +430,10 @@ bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
     QFile file;
     qint64 size = 0;
     if (const PlainFileOpen opened = openPlainFile(path, file, size); opened != PlainFileOpen::Opened)
-        return fail(plainFileRefusal(opened, path, QStringLiteral("a data file")));
+        return fail(plainFileRefusal(opened, path, Messages::aDataFile()));
     const auto tooLarge = [&](qint64 bytes) {
         const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
-        return fail(QStringLiteral("The file %1 holds %2 MB; data files larger than %3 MB are not read.")
-                        .arg(path, mb(bytes), mb(MaxDataFileBytes)));
+        return fail(Messages::dataFileTooLarge(path, mb(bytes), mb(MaxDataFileBytes)));
     };
     if (size > MaxDataFileBytes)
         return tooLarge(size);
@@ -454,12 +454,11 @@ bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
         bytes.resize(filled + room);
         const qint64 n = file.read(bytes.data() + filled, room);
         if (n < 0)
-            return fail(QStringLiteral("Cannot read file ") + path);
+            return fail(Messages::cannotReadFile(path));
         if (n == 0)
             break;
         if (filled == 0 && n >= 4 && isUtf32Mark(bytes.constData()))
-            return fail(QStringLiteral("The file %1 is UTF-32 text, which is not read; save it as UTF-8 (or UTF-16).")
-                            .arg(path));
+            return fail(Messages::utf32NotRead(path));
         if (filled < 2 && filled + n >= 2)
             utf16 = Utf16Order(bytes.constData(), 2) != Utf16ByteOrder::None;
         const void* nul = utf16 ? nullptr : std::memchr(bytes.constData() + filled, 0, size_t(n));

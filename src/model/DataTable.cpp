@@ -1,5 +1,7 @@
 #include "DataTable.h"
 
+#include "support/Messages.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -360,11 +362,10 @@ void DataTable::index()
     ScanEnd stop = indexRows(data, 0, end, delimiter_, -1, starts);
     if (stop.unclosedQuote >= 0) {
         literalQuote_ = stop.unclosedQuote;
-        note_ = QStringLiteral("Row %1 opens a quoted field that is never closed; its quote mark is read as text.")
-                    .arg(starts.size() + 1);
+        note_ = Messages::unclosedQuote(starts.size() + 1);
         stop = indexRows(data, stop.rowStart, end, delimiter_, literalQuote_, starts);
         if (stop.unclosedQuote >= 0) {
-            note_ += QStringLiteral(" Row %1 opens another, which runs to the end of the file.").arg(starts.size() + 1);
+            note_ += Messages::anotherUnclosedQuote(starts.size() + 1);
             starts.append(stop.rowStart);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "model/Template.h"
 #include "support/ErrorLog.h"
+#include "support/Messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -322,7 +323,7 @@ struct FileReader {
             return false;
         }
         if (!isCatalogue) { // no element at all
-            reason = QStringLiteral("the file holds no XML document");
+            reason = Messages::catalogueNoXml();
             return false;
         }
         for (RawProduct& p : found)
@@ -452,7 +453,7 @@ bool LabelCatalogue::read(const QString& folder)
         QString reason;
         if (!reader.read(path, isCatalogue, reason)) {
             ++filesSkipped_;
-            report(QStringLiteral("Label catalogue file skipped: ") + path + QStringLiteral(": ") + reason);
+            report(Messages::catalogueFileSkipped(path, reason));
         } else if (isCatalogue) {
             ++filesRead_;
         }
@@ -468,9 +469,8 @@ bool LabelCatalogue::read(const QString& folder)
     std::vector<std::optional<ProductOutcome>> outcomes(raws.size());
     std::vector<LabelProduct> converted(raws.size());
 
-    auto where = [](const RawProduct& raw) {
-        return raw.file + QStringLiteral(" line ") + QString::number(raw.line) + QStringLiteral(": ") + raw.brand
-               + QLatin1Char(' ') + raw.part + QStringLiteral(": ");
+    auto skipped = [](const RawProduct& raw, const QString& problem) {
+        return Messages::catalogueProductSkipped(raw.file, raw.line, raw.brand, raw.part, problem);
     };
 
     auto convert = [&](std::size_t index) -> ProductOutcome {
@@ -484,19 +484,19 @@ bool LabelCatalogue::read(const QString& folder)
         auto length = [&](const std::optional<QString>& text, const char* what, bool required) -> Length {
             if (!text || text->trimmed().isEmpty()) {
                 if (required && problem.isEmpty())
-                    problem = QStringLiteral("the %1 is missing").arg(QLatin1StringView(what));
+                    problem = Messages::catalogueValueMissing(QLatin1StringView(what).toString());
                 return {};
             }
             const std::optional<Length> read = lengthOf(*text);
             if (!read && problem.isEmpty())
-                problem = QStringLiteral("the %1 '%2' is not a length").arg(QLatin1StringView(what), *text);
+                problem = Messages::catalogueNotALength(QLatin1StringView(what).toString(), *text);
             return read.value_or(Length{});
         };
         auto count = [&](const std::optional<QString>& text, const char* what) -> qint32 {
             const std::optional<qint32> n = text ? storedTextToInteger(*text) : std::nullopt;
             if (!n && problem.isEmpty())
-                problem = QStringLiteral("the %1 '%2' is not a whole number")
-                              .arg(QLatin1StringView(what), text.value_or(QString()));
+                problem = Messages::catalogueNotAWholeNumber(QLatin1StringView(what).toString(),
+                                                             text.value_or(QString()));
             return n.value_or(0);
         };
 
@@ -509,7 +509,7 @@ bool LabelCatalogue::read(const QString& folder)
             paper = known->second;
             p.PaperId = raw.size;
         } else {
-            problem = QStringLiteral("the paper size '") + raw.size + QStringLiteral("' is not known");
+            problem = Messages::catalogueUnknownPaperSize(raw.size);
         }
         const Length w = length(raw.labelWidth, "label width", true);
         const Length h = length(raw.labelHeight, "label height", true);
@@ -520,7 +520,7 @@ bool LabelCatalogue::read(const QString& folder)
         const qint32 nx = count(raw.nx, "number across nx");
         const qint32 ny = count(raw.ny, "number down ny");
         if (!problem.isEmpty()) {
-            report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
+            report(skipped(raw, problem));
             return ProductOutcome::Broken;
         }
 
@@ -584,8 +584,7 @@ bool LabelCatalogue::read(const QString& folder)
     for (std::size_t i = 0; i < raws.size(); ++i) {
         const RawProduct& raw = raws[i];
         if (raw.brand.isEmpty() || raw.part.isEmpty()) {
-            report(QStringLiteral("Label catalogue product skipped: ") + raw.file + QStringLiteral(" line ")
-                   + QString::number(raw.line) + QStringLiteral(": the brand or part number is missing"));
+            report(Messages::catalogueProductUnnamed(raw.file, raw.line));
             continue;
         }
         if (byKey.at(key(raw.brand, raw.part)) != i)
@@ -597,18 +596,17 @@ bool LabelCatalogue::read(const QString& folder)
         while (!raws[definition].equiv.isEmpty()) {
             const auto next = byKey.find(key(raw.brand, raws[definition].equiv));
             if (next == byKey.end()) {
-                problem = QStringLiteral("'equiv' names ") + raw.brand + QLatin1Char(' ') + raws[definition].equiv
-                          + QStringLiteral(", which is not in the catalogue");
+                problem = Messages::catalogueEquivalentMissing(raw.brand, raws[definition].equiv);
                 break;
             }
             definition = next->second;
             if (++steps > 32) {
-                problem = QStringLiteral("its 'equiv' products name each other in a circle");
+                problem = Messages::catalogueEquivalentCircle();
                 break;
             }
         }
         if (!problem.isEmpty()) {
-            report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
+            report(skipped(raw, problem));
             continue;
         }
         const ProductOutcome outcome = outcomeOf(definition);

@@ -1,5 +1,6 @@
 #include "Picture.h"
 #include "DataFile.h"
+#include "support/Messages.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -61,7 +62,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
     const QByteArray format = QImageReader::imageFormat(&buffer);
     static const QList<QByteArray> bitmaps{"png", "jpeg", "jpg", "gif", "bmp"};
     if (!bitmaps.contains(format)) {
-        Refuse(reason, QStringLiteral("embeds a picture that is not a PNG, JPEG, GIF or BMP bitmap"));
+        Refuse(reason, Messages::svgEmbedsUnknownBitmap());
         return -1;
     }
     buffer.seek(0);
@@ -69,7 +70,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
-        Refuse(reason, QStringLiteral("embeds a picture that cannot be read"));
+        Refuse(reason, Messages::svgEmbedsUnreadablePicture());
         return -1;
     }
     return static_cast<qint64>(size.width()) * size.height();
@@ -108,8 +109,7 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
     enter(0, static_cast<qint32>(elements.size()), 0);
     while (!stack.empty()) {
         if (drawn > SvgLimits::MaxDrawnElements)
-            return Refuse(reason, QStringLiteral("draws more than %1 elements through its <use> references")
-                                      .arg(SvgLimits::MaxDrawnElements));
+            return Refuse(reason, Messages::svgDrawsTooManyElements(SvgLimits::MaxDrawnElements));
         Frame& frame = stack.back();
         if (frame.nextUse >= uses.size() || uses[frame.nextUse] >= frame.end) {
             stack.pop_back();
@@ -120,8 +120,7 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
             continue; // names no element: draws nothing
         const int nesting = frame.nesting + 1;
         if (nesting > SvgLimits::MaxUseNesting)
-            return Refuse(reason, QStringLiteral("nests <use> references more than %1 deep (or in a loop)")
-                                      .arg(SvgLimits::MaxUseNesting));
+            return Refuse(reason, Messages::svgNestsUseTooDeep(SvgLimits::MaxUseNesting));
         enter(use.target, elements[static_cast<std::size_t>(use.target)].end, nesting);
     }
     return true;
@@ -141,7 +140,7 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
             i = next[static_cast<std::size_t>(i)];
         }
         if (i >= 0 && state[static_cast<std::size_t>(i)] == 1)
-            return Refuse(reason, QStringLiteral("holds references that form a loop"));
+            return Refuse(reason, Messages::svgReferenceLoop());
         for (qint32 w : walk)
             state[static_cast<std::size_t>(w)] = 2;
         walk.clear();
@@ -182,9 +181,9 @@ bool Picture::drawnAsBitmap() const
 bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
 {
     if (data.startsWith("\x1f\x8b"))
-        return Refuse(reason, QStringLiteral("is compressed (.svgz); only plain SVG drawings are read"));
+        return Refuse(reason, Messages::svgCompressed());
     if (data.size() > SvgLimits::MaxBytes)
-        return Refuse(reason, QStringLiteral("is larger than 16 MB"));
+        return Refuse(reason, Messages::svgLargerThan16Mb());
 
     QXmlStreamReader xml(data);
     xml.setNamespaceProcessing(false);
@@ -205,16 +204,14 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
-        case QXmlStreamReader::EntityReference:
-            return Refuse(reason, QStringLiteral("declares a document type or entities"));
+        case QXmlStreamReader::EntityReference: return Refuse(reason, Messages::svgDeclaresEntities());
         case QXmlStreamReader::ProcessingInstruction:
-            return Refuse(reason, QStringLiteral("holds the processing instruction <?%1?>")
-                                      .arg(Shown(xml.processingInstructionTarget())));
+            return Refuse(reason, Messages::svgProcessingInstruction(Shown(xml.processingInstructionTarget())));
         case QXmlStreamReader::StartElement: {
             if (static_cast<qint64>(elements.size()) >= SvgLimits::MaxElements)
-                return Refuse(reason, QStringLiteral("has more than %1 elements").arg(SvgLimits::MaxElements));
+                return Refuse(reason, Messages::svgTooManyElements(SvgLimits::MaxElements));
             if (open.size() >= static_cast<std::size_t>(SvgLimits::MaxDepth))
-                return Refuse(reason, QStringLiteral("nests elements more than %1 deep").arg(SvgLimits::MaxDepth));
+                return Refuse(reason, Messages::svgNestsTooDeep(SvgLimits::MaxDepth));
             const qint32 index = static_cast<qint32>(elements.size());
             elements.emplace_back();
             starts.push_back(xml.characterOffset());
@@ -223,8 +220,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
             inStyle = name == QLatin1String("style");
             if (name == QLatin1String("stop") && open.size() >= 2
                 && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > SvgLimits::MaxGradientStops)
-                return Refuse(reason,
-                              QStringLiteral("has a gradient of more than %1 stops").arg(SvgLimits::MaxGradientStops));
+                return Refuse(reason, Messages::svgTooManyGradientStops(SvgLimits::MaxGradientStops));
             if (textDepth == 0
                 && (name == QLatin1String("text") || name == QLatin1String("textArea")
                     || name == QLatin1String("tspan")))
@@ -244,20 +240,17 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
                     continue; // a link is never followed when drawing
                 if (name == QLatin1String("image")) {
                     if (!value.startsWith(QLatin1String("data:")))
-                        return Refuse(reason, QStringLiteral("refers to the picture \"%1\" outside it; only pictures "
-                                                             "embedded as data: URLs are read")
-                                                  .arg(Shown(value)));
+                        return Refuse(reason, Messages::svgOutsidePicture(Shown(value)));
                     const qint64 pixels = EmbeddedPixels(value, reason);
                     if (pixels < 0)
                         return false;
                     embeddedPixels += pixels;
                     if (embeddedPixels > SvgLimits::MaxEmbeddedPixels)
-                        return Refuse(reason, QStringLiteral("embeds pictures of more than %1 million pixels together")
-                                                  .arg(SvgLimits::MaxEmbeddedPixels >> 20));
+                        return Refuse(reason, Messages::svgTooManyEmbeddedPixels(SvgLimits::MaxEmbeddedPixels >> 20));
                     continue;
                 }
                 if (!value.startsWith(u'#'))
-                    return Refuse(reason, QStringLiteral("refers to \"%1\" outside it").arg(Shown(value)));
+                    return Refuse(reason, Messages::svgOutsideReference(Shown(value)));
                 if (name == QLatin1String("use")) {
                     elements[static_cast<std::size_t>(index)].useRef = value.mid(1).toString();
                     uses.push_back(index);
@@ -278,13 +271,11 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
             if (textDepth > 0) {
                 textCharacters += xml.text().size();
                 if (textCharacters > SvgLimits::MaxTextCharacters)
-                    return Refuse(
-                        reason,
-                        QStringLiteral("holds more than %1 characters of text").arg(SvgLimits::MaxTextCharacters));
+                    return Refuse(reason, Messages::svgTooMuchText(SvgLimits::MaxTextCharacters));
             }
             // Style sheets may import others by name.
             if (inStyle && xml.text().contains(QLatin1String("@import"), Qt::CaseInsensitive))
-                return Refuse(reason, QStringLiteral("imports a style sheet from outside it"));
+                return Refuse(reason, Messages::svgOutsideStyleSheet());
             // A rule may fill any number of shapes with a paint.
             if (inStyle && xml.text().contains(QLatin1String("url(")))
                 costsAll = true;
@@ -293,7 +284,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
         }
     }
     if (xml.hasError() || elements.empty())
-        return Refuse(reason, QStringLiteral("is not well-formed XML (%1)").arg(xml.errorString()));
+        return Refuse(reason, Messages::svgNotWellFormed(xml.errorString()));
 
     for (qint32 use : uses) {
         Element& e = elements[static_cast<std::size_t>(use)];
@@ -337,7 +328,7 @@ bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* er
 {
     if (file.size() > SvgLimits::MaxBytes) {
         if (error)
-            *error = QStringLiteral("%1 is too large for a drawing (more than 16 MB).").arg(path);
+            *error = Messages::drawingTooLarge(path);
         return false;
     }
     file.seek(0);
@@ -346,13 +337,13 @@ bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* er
     qint64 cost = 0;
     if (!checkSvgDrawing(data, &reason, &cost)) {
         if (error)
-            *error = QStringLiteral("The drawing %1 is not read: it %2.").arg(path, reason);
+            *error = Messages::drawingRefused(path, reason);
         return false;
     }
     QSvgRenderer renderer(data);
     if (!renderer.isValid()) {
         if (error)
-            *error = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
+            *error = Messages::notAReadableDrawing(path);
         return false;
     }
     picture.svg = data;
@@ -394,7 +385,7 @@ bool loadPictureFile(const QString& path, Picture& picture, QString* error)
     QImage image = reader.read();
     if (image.isNull()) {
         if (error)
-            *error = QStringLiteral("Cannot read the picture %1: %2").arg(path, reader.errorString());
+            *error = Messages::cannotReadPicture(path, reader.errorString());
         return false;
     }
     picture.image = std::move(image);

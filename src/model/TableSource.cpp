@@ -64,5 +64,5 @@ QString TableSource::headerNote() const
         const QString name = names[i].trimmed();
         shown << (name.isEmpty() ? QStringLiteral("{%1}").arg(i + 1) : name.left(40));
     }
-    return firstRowReadAsNames(shown.join(QStringLiteral(", ")));
+    return Messages::firstRowReadAsNames(shown.join(QStringLiteral(", ")));
 }

@@ -34,12 +34,12 @@
 
 void reportPrintFailure(const QString& cause, bool beep)
 {
-    FNLOGERROR(PrintFailedError, QStringLiteral("Printing failed: ") + cause, beep, true);
+    FNLOGERROR(PrintFailedError, Messages::printingFailed(cause), beep, true);
 }
 
 void reportPrintFailure(const std::exception& failure, bool beep)
 {
-    reportPrintFailure(dynamic_cast<const std::bad_alloc*>(&failure) ? QStringLiteral("out of memory")
+    reportPrintFailure(dynamic_cast<const std::bad_alloc*>(&failure) ? Messages::outOfMemory()
                                                                      : QString::fromLocal8Bit(failure.what()),
                        beep);
 }
@@ -55,12 +55,7 @@ qint32 printMaxPage(const TJOB& job, PrintCommand command)
 {
     qint32 maxPage = printPageCount(job, command);
     if (maxPage > MaxPrintPages) {
-        FNLOGERROR(10,
-                   QStringLiteral("Your job contains ") + QString::number(maxPage) + QStringLiteral(" pages.")
-                       + QStringLiteral("\n\r") + QStringLiteral("Windows print routine curently")
-                       + QStringLiteral("\n\r") + QStringLiteral("supports a maximum of ")
-                       + QString::number(MaxPrintPages) + QStringLiteral(" pages."),
-                   true, true);
+        FNLOGERROR(10, Messages::tooManyPagesForWindows(maxPage, MaxPrintPages), true, true);
         maxPage = MaxPrintPages;
     }
     return maxPage;
@@ -84,7 +79,7 @@ QString outputFileRefusal(const QString& path)
     const QString kind = ReplacingFile::refusedKind(path);
     if (kind.isEmpty())
         return QString();
-    return QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, kind);
+    return Messages::cannotPrintToNonFile(path, kind);
 }
 
 namespace {
@@ -100,7 +95,7 @@ QString cutShortCause(const QString& path)
         if (file.write(probe) != probe.size() || !file.flush())
             return file.errorString();
     }
-    return QStringLiteral("the file %1 was not written completely").arg(path);
+    return Messages::fileNotWrittenCompletely(path);
 }
 
 } // namespace
@@ -157,7 +152,7 @@ public:
     }
     QString failure() const
     {
-        return file_.error() != QFileDevice::NoError ? file_.errorString() : QStringLiteral("Stream write error");
+        return file_.error() != QFileDevice::NoError ? file_.errorString() : Messages::streamWriteError();
     }
 
 protected:
@@ -225,8 +220,7 @@ bool commitChecked(ReplacingFile& file, const QString& path, bool complete, cons
     }
     if (!file.commit(error)) {
         if (!file.refusedKind().isEmpty())
-            error =
-                QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, file.refusedKind());
+            error = Messages::cannotPrintToNonFile(path, file.refusedKind());
         return false;
     }
     return true;
@@ -324,9 +318,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
         font.name = QStringLiteral("Arial"); // the placeholders'
     if (!PainterCanvas::drawsLetters(font)) {
         result.Outcome = PrintOutcome::Failed;
-        result.Error = QStringLiteral("no usable font: neither '%1' nor any font in its place has letters to print "
-                                      "(install fonts, for example the package fonts-liberation).")
-                           .arg(font.name);
+        result.Error = Messages::noUsableFont(font.name);
         return result;
     }
 
@@ -335,9 +327,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     // A document the target cannot hold is not begun.
     if (total64 > target.maxPages()) {
         result.Outcome = PrintOutcome::Failed;
-        result.Error = QStringLiteral("the print has %1 pages; one document can hold at most %2.")
-                           .arg(total64)
-                           .arg(target.maxPages());
+        result.Error = Messages::tooManyPagesForDocument(total64, target.maxPages());
         return result;
     }
 
@@ -351,7 +341,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     RunGuard guard(target, inProgress_);
     target.beginDocument();
     if (!target.isPrinting())
-        messageSeam().show(QStringLiteral("Not printing?"));
+        messageSeam().show(Messages::notPrinting());
     // The printer's canvas exists once the document is open.
     params.Canvas = target.canvas();
 
@@ -471,7 +461,7 @@ bool PainterPrintTarget::startPainting(QPagedPaintDevice& device, const QString&
 {
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&device)) {
-        error_ = QStringLiteral("Cannot create file %1").arg(fileName);
+        error_ = Messages::cannotCreateFile(fileName);
         painter_.reset();
         closePainter();
         discardDocument();
@@ -516,7 +506,7 @@ bool PainterPrintTarget::endDocument()
 {
     if (!printing_) {
         if (error_.isEmpty())
-            error_ = QStringLiteral("Not printing?");
+            error_ = Messages::notPrinting();
         return false;
     }
     closePainter();
@@ -628,12 +618,12 @@ void PrinterTarget::openDocument()
         if (!destinationFile_)
             return;
     } else if (!valid_) {
-        error_ = QStringLiteral("No printer is installed.");
+        error_ = Messages::noPrinterInstalled();
         return;
     }
     spool_ = std::make_unique<QTemporaryDir>();
     if (!spool_->isValid()) {
-        error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
+        error_ = Messages::cannotCreateFile(spool_->path());
         discardDocument();
         return;
     }
@@ -707,7 +697,7 @@ bool PrinterTarget::placeInFile(const QString& spoolFile)
     complete = complete && copied == source.size() && target.size() == copied;
     const QString failure = target.error() != QFileDevice::NoError   ? target.errorString()
                             : source.error() != QFileDevice::NoError ? source.errorString()
-                                                                     : QStringLiteral("Stream write error");
+                                                                     : Messages::streamWriteError();
     const bool ok = commitChecked(*destinationFile_, destination_, complete, failure, error_);
     destinationFile_.reset();
     return ok;

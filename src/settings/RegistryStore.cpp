@@ -3,6 +3,7 @@
 #include "settings/IniFormat.h"
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
+#include "support/Messages.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -283,8 +284,7 @@ bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
         } else {
             result = false;
             FNLOGERROR(11,
-                       QStringLiteral("Value (") + regRootKey() + u'\\' + withBackslashes(key) + u'\\' + name
-                           + QStringLiteral(") missing in registry list of items."),
+                       Messages::settingsListItemMissing(regRootKey() + u'\\' + withBackslashes(key) + u'\\' + name),
                        false, false);
         }
     }

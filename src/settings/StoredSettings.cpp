@@ -11,6 +11,7 @@ const QString filesKey = QStringLiteral("Files");
 const QString currentKey = QStringLiteral("Files\\Current");
 const QString closedKey = QStringLiteral("Files\\Closed");
 const QString desktopKey = QStringLiteral("DeskTop");
+const QString formatKey = QStringLiteral("Format");
 
 bool readBool(const QString& key, const char* name, const char* def)
 {
@@ -133,10 +134,21 @@ void writeWindowRecord(const QString& windowName, const WindowRecord& r)
     writeBool(key, "FirstTime", r.FirstTime);
 }
 
+QString readFormatDefault(const QString& valueName, const QString& defaultText)
+{
+    return FNREGREADSTRING(formatKey, valueName, defaultText);
+}
+
 void useStoredFormatDefaults()
 {
-    setFormatValueReader(
-        [](const QString& name, const QString& def) { return FNREGREADSTRING(QStringLiteral("Format"), name, def); });
+    setFormatValueReader(readFormatDefault);
+}
+
+void writeFormatDefaults(const QList<QPair<QString, QString>>& values)
+{
+    const RegSession session; // one reading and at most one write for the group
+    for (const auto& [name, text] : values)
+        FNREGWRITESTRING(formatKey, name, text);
 }
 
 void writeAppLocation(const QString& folder)

@@ -10,6 +10,8 @@
 
 #include "settings/RegistryStore.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -70,6 +72,11 @@ void writeWindowRecord(const QString& windowName, const WindowRecord& record);
 
 // Makes new label formats read their defaults from the "Format" key.
 void useStoredFormatDefaults();
+// Writes the format defaults, name and text, under the "Format" key, in one
+// write of the store.
+void writeFormatDefaults(const QList<QPair<QString, QString>>& values);
+// A format default as stored, or defaultText when none is.
+QString readFormatDefault(const QString& valueName, const QString& defaultText);
 
 // The "Files" value "AppLocation": the program's folder with a trailing
 // separator.

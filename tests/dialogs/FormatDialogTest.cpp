@@ -314,12 +314,10 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
         {"PicPCWidth", "12.50"},   {"PicPCHeight", "100"},      {"UsePicPCLeft", "False"}, {"UsePicPCTop", "False"},
         {"UsePicPCWidth", "True"}, {"UsePicPCHeight", "False"}, {"PicAlignVert", "2"},     {"PicAlignHoriz", "1"}};
     for (const auto& [name, value] : expected)
-        EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Format"), QString::fromLatin1(name), QStringLiteral("?")),
-                  QString::fromLatin1(value))
+        EXPECT_EQ(readFormatDefault(QString::fromLatin1(name), QStringLiteral("?")), QString::fromLatin1(value))
             << name;
     TFONT savedFont;
-    ASSERT_TRUE(
-        FNSTRINGTOFONT(FNREGREADSTRING(QStringLiteral("Format"), QStringLiteral("Font"), QString()), savedFont));
+    ASSERT_TRUE(FNSTRINGTOFONT(readFormatDefault(QStringLiteral("Font"), QString()), savedFont));
     EXPECT_EQ(savedFont.Name, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(savedFont.size(), 20);
     EXPECT_EQ(savedFont.Style, TFONT::fsItalic);
@@ -352,8 +350,10 @@ TEST_F(FormatDialog, SaveFormatDefaultsChecksFirstAndWritesNothingOnABadField)
         EXPECT_EQ(d.focusWidget(), child<QLineEdit>(d, "EditPicHeight"));
     });
     ASSERT_EQ(messages.texts(), QStringList{QStringLiteral("Height %: '0' is not a valid number.")});
-    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Format"), QStringLiteral("BorderLeft"), QStringLiteral("none")),
-              QStringLiteral("none"));
+    for (const FormatDefault& value : formatDefaultTable())
+        EXPECT_EQ(readFormatDefault(QString::fromLatin1(value.valueName), QStringLiteral("none")),
+                  QStringLiteral("none"))
+            << value.valueName;
 }
 
 TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
