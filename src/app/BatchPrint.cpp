@@ -195,13 +195,13 @@ QString outputClash(const QString& output, const TJOB& job, const QString& jobFi
                && info.st_dev == target.st_dev && info.st_ino == target.st_ino;
     };
     if (same(jobFile))
-        return QStringLiteral("the job file");
+        return Messages::theJobFile();
     if (same(job.DATAINFO()->FULLFILENAME))
-        return QStringLiteral("the job's data file");
+        return Messages::theJobsDataFile();
     if (same(job.TEMPLATE()->FULLFILENAME))
-        return QStringLiteral("the job's template");
+        return Messages::theJobsTemplate();
     if (same(job.DATAINFO()->PicFileName))
-        return QStringLiteral("the job's picture");
+        return Messages::theJobsPicture();
     return QString();
 }
 
@@ -222,7 +222,7 @@ int printJob(const BatchOptions& options)
     for (const QString& note : job.loadNotes())
         toStderr(note);
     if (!job.TEMPLATEEXISTS()) {
-        messageSeam().warning(QStringLiteral("The job has no paper size to print on."));
+        messageSeam().warning(Messages::jobHasNoPaperSize());
         return BatchUnreadable;
     }
     const PrintCommand command = options.Outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
@@ -236,7 +236,7 @@ int printJob(const BatchOptions& options)
 
     if (!options.OutputFile.isEmpty()) {
         if (const QString clash = outputClash(options.OutputFile, job, options.JobFile); !clash.isEmpty()) {
-            messageSeam().error(QStringLiteral("Cannot print to '%1': it is %2.").arg(options.OutputFile, clash));
+            messageSeam().error(Messages::cannotPrintOver(options.OutputFile, clash));
             return BatchUsageError;
         }
     }
@@ -260,8 +260,7 @@ int printJob(const BatchOptions& options)
     request.ToPage = maxPage;
     if (options.FromPage > 0 && command == PrintCommand::PRINTJOB) {
         if (options.FromPage > maxPage) {
-            messageSeam().warning(
-                QStringLiteral("The job has %1 pages; there is no page %2.").arg(maxPage).arg(options.FromPage));
+            messageSeam().warning(Messages::noSuchPage(maxPage, options.FromPage));
             return BatchUsageError;
         }
         request.FromPage = options.FromPage;
@@ -277,9 +276,8 @@ int printJob(const BatchOptions& options)
     } else {
         auto printer = std::make_unique<PrinterTarget>(options.PrinterName);
         if (!printer->isValid()) {
-            messageSeam().error(options.HasPrinter
-                                    ? QStringLiteral("Printer '") + options.PrinterName + QStringLiteral("' not found.")
-                                    : QStringLiteral("No default printer."));
+            messageSeam().error(options.HasPrinter ? Messages::printerNotFound(options.PrinterName)
+                                                   : Messages::noDefaultPrinter());
             return BatchPrintFailed;
         }
         printer->setDocumentName(documentName);
@@ -305,14 +303,12 @@ int printJob(const BatchOptions& options)
 
     switch (result.Outcome) {
     case PrintOutcome::Printed: return BatchPrinted;
-    case PrintOutcome::NothingToPrint:
-        messageSeam().warning(QStringLiteral("Nothing to print."));
-        return BatchUnreadable;
+    case PrintOutcome::NothingToPrint: messageSeam().warning(Messages::nothingToPrint()); return BatchUnreadable;
     case PrintOutcome::PictureFailed: messageSeam().error(result.Error); return BatchUnreadable;
     case PrintOutcome::Aborted:
         if (interruptSignal != 0)
             return interruptedStatus();
-        messageSeam().warning(QStringLiteral("Printing aborted."));
+        messageSeam().warning(Messages::printingAborted());
         return BatchPrintFailed;
     case PrintOutcome::Failed: break;
     }
@@ -334,45 +330,7 @@ bool isBatchCommand(int argc, char* argv[])
 
 QString batchUsage()
 {
-    return QStringLiteral("Usage: gorvin --print JOB.GVJ [options]\n"
-                          "       gorvin --help | -h\n"
-                          "       gorvin --version\n"
-                          "\n"
-                          "Prints the labels of a job without opening a window, as File > Print does:\n"
-                          "all pages, after reading the data file the job names.\n"
-                          "\n"
-                          "  --output FILE.pdf  write a PDF of the template's paper size instead of\n"
-                          "                     printing (no calibration, no printer margins); only a\n"
-                          "                     new name or an ordinary file is written, never a\n"
-                          "                     folder, device or pipe\n"
-                          "  --printer NAME     print on this printer with its stored calibration\n"
-                          "                     (without --output or --printer: the default printer)\n"
-                          "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
-                          "  --copies N         number of copies, 1 to 9999\n"
-                          "  --collate          print the range once per copy (1 2 3 1 2 3); without it\n"
-                          "                     the printer makes the copies of each page (a PDF file\n"
-                          "                     gets each page N times in a row: 1 1 2 2 3 3)\n"
-                          "  --outline          print the template's outline page instead, as\n"
-                          "                     Template > Print does\n"
-                          "  --data FILE        read the labels from FILE instead of the job's data file\n"
-                          "  --start N          start at label position N of the first sheet\n"
-                          "  --repeat N         print every label N times\n"
-                          "                     (--start and --repeat are kept between 1 and the labels\n"
-                          "                     of one sheet, as the Start and Repeat boxes keep them)\n"
-                          "  --layout LAYOUT    for table data (.csv, .tsv, .tab: one label a row): the\n"
-                          "                     label's lines, \\n between them, with {Name} for the\n"
-                          "                     column of that name or {1}, {2} by position, e.g.\n"
-                          "                     --layout \"{Name}\\n{Street}\\n{Zip} {City}\"; a line\n"
-                          "                     whose fields are all empty is left out (default:\n"
-                          "                     every non-empty field on a line of its own)\n"
-                          "  --header yes|no    whether the table's first row holds column names\n"
-                          "                     (default: as the job says, or as the row looks)\n"
-                          "  --help, -h         show this text\n"
-                          "  --version          show the program's version\n"
-                          "\n"
-                          "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
-                          "3 printing failed; 129, 130 or 143 interrupted (SIGHUP, SIGINT, SIGTERM):\n"
-                          "nothing printed.\n");
+    return Messages::batchUsage();
 }
 
 bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QString& error)
@@ -397,7 +355,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
                 return true;
             }
             if (i + 1 >= arguments.size()) {
-                error = arg + QStringLiteral(" needs a value.");
+                error = Messages::optionNeedsValue(arg);
                 return false;
             }
             out = arguments[++i];
@@ -408,7 +366,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             if (!value(out))
                 return false;
             if (out.isEmpty()) {
-                error = arg + QStringLiteral(" needs a %1.").arg(what);
+                error = Messages::optionNeedsA(arg, what);
                 return false;
             }
             return true;
@@ -418,15 +376,14 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             if (!value(text))
                 return false;
             if (!parseWhole(text, out) || out < low || out > high) {
-                error = arg
-                        + QStringLiteral(" takes a whole number from %1 to %2, not '%3'.").arg(low).arg(high).arg(text);
+                error = Messages::optionTakesWholeNumber(arg, low, high, text);
                 return false;
             }
             return true;
         };
         auto flagOnly = [&]() {
             if (hasInline) {
-                error = arg + QStringLiteral(" takes no value.");
+                error = Messages::optionTakesNoValue(arg);
                 return false;
             }
             return true;
@@ -442,15 +399,15 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             if (hasInline) {
                 options.JobFile = inlineValue;
             } else if (!value(options.JobFile)) {
-                error = QStringLiteral("--print needs a job file.");
+                error = Messages::printNeedsJobFile();
                 return false;
             }
             printSeen = true;
         } else if (arg == QStringLiteral("--output")) {
-            if (!name(options.OutputFile, QStringLiteral("file name")))
+            if (!name(options.OutputFile, Messages::aFileName()))
                 return false;
         } else if (arg == QStringLiteral("--printer")) {
-            if (!name(options.PrinterName, QStringLiteral("printer name")))
+            if (!name(options.PrinterName, Messages::aPrinterName()))
                 return false;
             options.HasPrinter = true;
         } else if (arg == QStringLiteral("--pages")) {
@@ -458,7 +415,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             if (!value(text))
                 return false;
             if (!parsePages(text, options.FromPage, options.ToPage)) {
-                error = QStringLiteral("--pages takes FROM-TO with 1 <= FROM <= TO, not '%1'.").arg(text);
+                error = Messages::pagesOptionInvalid(text);
                 return false;
             }
         } else if (arg == QStringLiteral("--copies")) {
@@ -473,7 +430,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
                 return false;
             options.Outline = true;
         } else if (arg == QStringLiteral("--data")) {
-            if (!name(options.DataFile, QStringLiteral("file name")))
+            if (!name(options.DataFile, Messages::aFileName()))
                 return false;
         } else if (arg == QStringLiteral("--layout")) {
             QString text;
@@ -486,7 +443,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
                 return false;
             if (text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) != 0
                 && text.compare(QStringLiteral("no"), Qt::CaseInsensitive) != 0) {
-                error = QStringLiteral("--header takes yes or no, not '%1'.").arg(text);
+                error = Messages::headerOptionInvalid(text);
                 return false;
             }
             options.HeaderRow = text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0;
@@ -496,19 +453,19 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
                 return false;
             (arg == QStringLiteral("--start") ? options.Start : options.Repeat) = n;
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            error = QStringLiteral("Unknown option ") + arg + u'.';
+            error = Messages::unknownOption(arg);
             return false;
         } else {
-            error = QStringLiteral("Unexpected argument '") + arg + QStringLiteral("'.");
+            error = Messages::unexpectedArgument(arg);
             return false;
         }
     }
     if (!printSeen || options.JobFile.isEmpty()) {
-        error = QStringLiteral("--print needs a job file.");
+        error = Messages::printNeedsJobFile();
         return false;
     }
     if (!options.OutputFile.isEmpty() && options.HasPrinter) {
-        error = QStringLiteral("--output and --printer cannot be used together.");
+        error = Messages::outputAndPrinterTogether();
         return false;
     }
     return true;
@@ -539,7 +496,7 @@ int batchPrintMain(int argc, char* argv[])
     BatchOptions options;
     QString error;
     if (!parseBatchArguments(arguments, options, error)) {
-        toStderr(QStringLiteral("gorvin: ") + error);
+        toStderr(Messages::batchError(error));
         std::fputs(batchUsage().toLocal8Bit().constData(), stderr);
         return BatchUsageError;
     }

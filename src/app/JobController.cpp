@@ -161,16 +161,15 @@ QString JobController::saveChecked(const QString& path, bool isTemplate, bool ch
     const QString base = FNFILENAMEONLY(path);
     const QString ext = upperExtension(path);
     if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir()) {
-        reportError(4, QStringLiteral("Cannot find path \"%1\"").arg(folder));
+        reportError(4, Messages::cannotFindPath(folder));
         return QString();
     }
     if (base.isEmpty()) {
-        reportError(5, QStringLiteral("Cannot save file with no name."));
+        reportError(5, Messages::cannotSaveWithoutName());
         return QString();
     }
     if (ext != QLatin1String(kind.extension) && ext != QLatin1String(kind.lockedExtension)) {
-        reportError(6, isTemplate ? QStringLiteral("Invalid template file extension \"%1\"").arg(ext)
-                                  : QStringLiteral("Invalid job file extension \"%1\"").arg(ext));
+        reportError(6, isTemplate ? Messages::invalidTemplateExtension(ext) : Messages::invalidJobExtension(ext));
         return QString();
     }
     const QString name = QFileInfo(path).isFile() ? path : folder + base + ext;
@@ -179,8 +178,7 @@ QString JobController::saveChecked(const QString& path, bool isTemplate, bool ch
         return QString();
     }
     if ((name != path || chosen) && QFileInfo::exists(name)
-        && messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
-               != MsgAnswer::Yes)
+        && messageSeam().question(Messages::overwriteQuestion(name), MsgButtons::YesNo) != MsgAnswer::Yes)
         return QString();
     return name;
 }
@@ -221,7 +219,7 @@ bool JobController::FNSAVEJOBFIRST()
         return false;
     if (!job_ || !job_->ALTERED())
         return true;
-    switch (messageSeam().question(QStringLiteral("Save current job first?"))) {
+    switch (messageSeam().question(Messages::saveJobFirst())) {
     case MsgAnswer::Yes:
         if (!FNFILENAMEONLY(jobFileName_).isEmpty())
             return FNSAVEJOB(jobFileName_);
@@ -235,7 +233,7 @@ bool JobController::FNSAVETEMPLATEFIRST()
 {
     if (!job_ || !job_->TEMPLATE()->ALTERED)
         return true;
-    switch (messageSeam().question(QStringLiteral("Save current template first?"))) {
+    switch (messageSeam().question(Messages::saveTemplateFirst())) {
     case MsgAnswer::No: return true;
     case MsgAnswer::Yes: break;
     default: return false;
@@ -248,9 +246,7 @@ bool JobController::FNSAVETEMPLATEFIRST()
     }
     bool overwrite = true;
     if (!name.isEmpty() && QFileInfo::exists(name))
-        overwrite = messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"),
-                                           MsgButtons::YesNo)
-                    == MsgAnswer::Yes;
+        overwrite = messageSeam().question(Messages::overwriteQuestion(name), MsgButtons::YesNo) == MsgAnswer::Yes;
     if (overwrite && !FNFILENAMEONLY(name).isEmpty())
         return FNSAVETEMPLATE(name);
     return FNSAVETEMPLATEAS();
@@ -292,7 +288,7 @@ bool JobController::FNOPENJOB(const QString& given)
             jobFileName_ = previousName;
             REMOVEREOPENITEM(ReopenList::Jobs, previousName);
         }
-        reportCommandFailure(1, QStringLiteral("Cannot open the job '") + name + QStringLiteral("'"), e);
+        reportCommandFailure(1, Messages::cannotOpenJob(name), e);
         try {
             showNames();
             view_.sheetChanged();
@@ -376,7 +372,7 @@ bool JobController::FNOPENTEMPLATE(const QString& given)
             return true;
         }
     } catch (const std::exception& e) {
-        reportCommandFailure(1, QStringLiteral("Cannot open the template '") + name + QStringLiteral("'"), e);
+        reportCommandFailure(1, Messages::cannotOpenTemplate(name), e);
         failed = true;
     }
     // Put the template back as it was: into a fresh template (the load may

@@ -1,5 +1,6 @@
 #include "DataInfo.h"
 
+#include "support/Messages.h"
 #include "model/TextBlockSource.h"
 
 #include <QFileInfo>
@@ -50,7 +51,7 @@ bool TDATAINFO::LOADDATA()
         } catch (const std::bad_alloc&) {
             // The file is within the size limit but the machine has not the
             // memory for its lines just now: a read failure like any other.
-            throw EDataReadError(QStringLiteral("There is not enough memory to read ") + FULLFILENAME);
+            throw EDataReadError(Messages::notEnoughMemoryToRead(FULLFILENAME));
         }
         if (!read)
             throw EDataReadError(error);

@@ -2,6 +2,7 @@
 
 #include "model/Job.h"
 #include "model/Picture.h"
+#include "support/Messages.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -240,7 +241,7 @@ void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
         page.svg = std::make_unique<QSvgRenderer>(page.picture.svg);
         if (!page.svg->isValid()) {
             if (pictureError)
-                *pictureError = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
+                *pictureError = Messages::notAReadableDrawing(path);
             return;
         }
     }

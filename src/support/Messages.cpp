@@ -874,4 +874,224 @@ QString tableOptionsNeedTable(const QString& fileName)
         .arg(fileName);
 }
 
+// ---------------------------------------------------------------- file commands and the batch printer
+
+QString cannotFindPath(const QString& folder)
+{
+    return QCoreApplication::translate("Messages", "Cannot find path \"%1\"").arg(folder);
+}
+
+QString cannotSaveWithoutName()
+{
+    return QCoreApplication::translate("Messages", "Cannot save file with no name.");
+}
+
+QString invalidTemplateExtension(const QString& extension)
+{
+    return QCoreApplication::translate("Messages", "Invalid template file extension \"%1\"").arg(extension);
+}
+
+QString invalidJobExtension(const QString& extension)
+{
+    return QCoreApplication::translate("Messages", "Invalid job file extension \"%1\"").arg(extension);
+}
+
+QString overwriteQuestion(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "Overwrite '%1' ?").arg(name);
+}
+
+QString saveJobFirst()
+{
+    return QCoreApplication::translate("Messages", "Save current job first?");
+}
+
+QString saveTemplateFirst()
+{
+    return QCoreApplication::translate("Messages", "Save current template first?");
+}
+
+QString cannotOpenJob(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "Cannot open the job '%1'").arg(name);
+}
+
+QString cannotOpenTemplate(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "Cannot open the template '%1'").arg(name);
+}
+
+QString notEnoughMemoryToRead(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "There is not enough memory to read %1").arg(name);
+}
+
+QString batchUsage()
+{
+    return QCoreApplication::translate("Messages",
+                                       "Usage: gorvin --print JOB.GVJ [options]\n"
+                                       "       gorvin --help | -h\n"
+                                       "       gorvin --version\n"
+                                       "\n"
+                                       "Prints the labels of a job without opening a window, as File > Print does:\n"
+                                       "all pages, after reading the data file the job names.\n"
+                                       "\n"
+                                       "  --output FILE.pdf  write a PDF of the template's paper size instead of\n"
+                                       "                     printing (no calibration, no printer margins); only a\n"
+                                       "                     new name or an ordinary file is written, never a\n"
+                                       "                     folder, device or pipe\n"
+                                       "  --printer NAME     print on this printer with its stored calibration\n"
+                                       "                     (without --output or --printer: the default printer)\n"
+                                       "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
+                                       "  --copies N         number of copies, 1 to 9999\n"
+                                       "  --collate          print the range once per copy (1 2 3 1 2 3); without it\n"
+                                       "                     the printer makes the copies of each page (a PDF file\n"
+                                       "                     gets each page N times in a row: 1 1 2 2 3 3)\n"
+                                       "  --outline          print the template's outline page instead, as\n"
+                                       "                     Template > Print does\n"
+                                       "  --data FILE        read the labels from FILE instead of the job's data file\n"
+                                       "  --start N          start at label position N of the first sheet\n"
+                                       "  --repeat N         print every label N times\n"
+                                       "                     (--start and --repeat are kept between 1 and the labels\n"
+                                       "                     of one sheet, as the Start and Repeat boxes keep them)\n"
+                                       "  --layout LAYOUT    for table data (.csv, .tsv, .tab: one label a row): the\n"
+                                       "                     label's lines, \\n between them, with {Name} for the\n"
+                                       "                     column of that name or {1}, {2} by position, e.g.\n"
+                                       "                     --layout \"{Name}\\n{Street}\\n{Zip} {City}\"; a line\n"
+                                       "                     whose fields are all empty is left out (default:\n"
+                                       "                     every non-empty field on a line of its own)\n"
+                                       "  --header yes|no    whether the table's first row holds column names\n"
+                                       "                     (default: as the job says, or as the row looks)\n"
+                                       "  --help, -h         show this text\n"
+                                       "  --version          show the program's version\n"
+                                       "\n"
+                                       "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
+                                       "3 printing failed; 129, 130 or 143 interrupted (SIGHUP, SIGINT, SIGTERM):\n"
+                                       "nothing printed.\n");
+}
+
+QString batchError(const QString& error)
+{
+    return QCoreApplication::translate("Messages", "gorvin: %1").arg(error);
+}
+
+QString jobHasNoPaperSize()
+{
+    return QCoreApplication::translate("Messages", "The job has no paper size to print on.");
+}
+
+QString cannotPrintOver(const QString& path, const QString& what)
+{
+    return QCoreApplication::translate("Messages", "Cannot print to '%1': it is %2.").arg(path, what);
+}
+
+QString theJobFile()
+{
+    return QCoreApplication::translate("Messages", "the job file");
+}
+
+QString theJobsDataFile()
+{
+    return QCoreApplication::translate("Messages", "the job's data file");
+}
+
+QString theJobsTemplate()
+{
+    return QCoreApplication::translate("Messages", "the job's template");
+}
+
+QString theJobsPicture()
+{
+    return QCoreApplication::translate("Messages", "the job's picture");
+}
+
+QString noSuchPage(qint64 pages, qint64 page)
+{
+    return QCoreApplication::translate("Messages", "The job has %1 pages; there is no page %2.").arg(pages).arg(page);
+}
+
+QString printerNotFound(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "Printer '%1' not found.").arg(name);
+}
+
+QString noDefaultPrinter()
+{
+    return QCoreApplication::translate("Messages", "No default printer.");
+}
+
+QString nothingToPrint()
+{
+    return QCoreApplication::translate("Messages", "Nothing to print.");
+}
+
+QString printingAborted()
+{
+    return QCoreApplication::translate("Messages", "Printing aborted.");
+}
+
+QString optionNeedsValue(const QString& option)
+{
+    return QCoreApplication::translate("Messages", "%1 needs a value.").arg(option);
+}
+
+QString optionNeedsA(const QString& option, const QString& what)
+{
+    return QCoreApplication::translate("Messages", "%1 needs a %2.").arg(option, what);
+}
+
+QString aFileName()
+{
+    return QCoreApplication::translate("Messages", "file name");
+}
+
+QString aPrinterName()
+{
+    return QCoreApplication::translate("Messages", "printer name");
+}
+
+QString optionTakesWholeNumber(const QString& option, qint64 low, qint64 high, const QString& text)
+{
+    return QCoreApplication::translate("Messages", "%1 takes a whole number from %2 to %3, not '%4'.")
+        .arg(option)
+        .arg(low)
+        .arg(high)
+        .arg(text);
+}
+
+QString optionTakesNoValue(const QString& option)
+{
+    return QCoreApplication::translate("Messages", "%1 takes no value.").arg(option);
+}
+
+QString printNeedsJobFile()
+{
+    return QCoreApplication::translate("Messages", "--print needs a job file.");
+}
+
+QString pagesOptionInvalid(const QString& text)
+{
+    return QCoreApplication::translate("Messages", "--pages takes FROM-TO with 1 <= FROM <= TO, not '%1'.").arg(text);
+}
+
+QString headerOptionInvalid(const QString& text)
+{
+    return QCoreApplication::translate("Messages", "--header takes yes or no, not '%1'.").arg(text);
+}
+
+QString unknownOption(const QString& option)
+{
+    return QCoreApplication::translate("Messages", "Unknown option %1.").arg(option);
+}
+
+QString unexpectedArgument(const QString& argument)
+{
+    return QCoreApplication::translate("Messages", "Unexpected argument '%1'.").arg(argument);
+}
+
+QString outputAndPrinterTogether()
+{
+    return QCoreApplication::translate("Messages", "--output and --printer cannot be used together.");
+}
+
 } // namespace Messages

@@ -253,4 +253,46 @@ QString layoutProblemWithFields(const QString& problem);
 QString headerNoteWithOption(const QString& headerNote);
 QString tableOptionsNeedTable(const QString& fileName);
 
+// File commands
+QString cannotFindPath(const QString& folder);
+QString cannotSaveWithoutName();
+QString invalidTemplateExtension(const QString& extension);
+QString invalidJobExtension(const QString& extension);
+QString overwriteQuestion(const QString& name);
+QString saveJobFirst();
+QString saveTemplateFirst();
+QString cannotOpenJob(const QString& name);
+QString cannotOpenTemplate(const QString& name);
+QString notEnoughMemoryToRead(const QString& name);
+
+// The batch printer
+QString batchUsage();
+// An error as the batch printer writes it: "gorvin: " and the error.
+QString batchError(const QString& error);
+QString jobHasNoPaperSize();
+// Printing over a file the job reads: "Cannot print to 'F': it is the job file."
+QString cannotPrintOver(const QString& path, const QString& what);
+QString theJobFile();
+QString theJobsDataFile();
+QString theJobsTemplate();
+QString theJobsPicture();
+QString noSuchPage(qint64 pages, qint64 page);
+QString printerNotFound(const QString& name);
+QString noDefaultPrinter();
+QString nothingToPrint();
+QString printingAborted();
+QString optionNeedsValue(const QString& option);
+// "--output needs a file name."
+QString optionNeedsA(const QString& option, const QString& what);
+QString aFileName();
+QString aPrinterName();
+QString optionTakesWholeNumber(const QString& option, qint64 low, qint64 high, const QString& text);
+QString optionTakesNoValue(const QString& option);
+QString printNeedsJobFile();
+QString pagesOptionInvalid(const QString& text);
+QString headerOptionInvalid(const QString& text);
+QString unknownOption(const QString& option);
+QString unexpectedArgument(const QString& argument);
+QString outputAndPrinterTogether();
+
 } // namespace Messages
