@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr qint32 maxCopies = 9999;
+constexpr qint32 MaxCopies = 9999;
 
 // The signal (SIGINT, SIGTERM, or SIGHUP when the terminal closes) that
 // asked the batch print to stop, or 0.
@@ -141,12 +141,12 @@ bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
         return false;
     }
     TableSettings& settings = data.tableSettings();
-    if (options.Layout)
-        settings.LabelLayout = *options.Layout;
+    if (options.layout)
+        settings.LabelLayout = *options.layout;
     if (options.HeaderRow)
         data.setHeaderChoice(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
     data.applyTableSettings();
-    if (const QString problem = data.layoutProblem(); options.Layout && !problem.isEmpty()) {
+    if (const QString problem = data.layoutProblem(); options.layout && !problem.isEmpty()) {
         messageSeam().warning(problem);
         return false;
     }
@@ -209,15 +209,15 @@ int printJob(const BatchOptions& options)
 {
     // Only an ordinary file is ever replaced by the PDF: a device, a pipe
     // or a folder is refused before anything is read or opened.
-    if (!options.OutputFile.isEmpty()) {
-        if (const QString refusal = outputFileRefusal(options.OutputFile); !refusal.isEmpty()) {
+    if (!options.outputFile.isEmpty()) {
+        if (const QString refusal = outputFileRefusal(options.outputFile); !refusal.isEmpty()) {
             messageSeam().error(refusal);
             return BatchUsageError;
         }
     }
 
     TJOB job;
-    if (!job.LOADFROMFILE(options.JobFile))
+    if (!job.LOADFROMFILE(options.jobFile))
         return BatchUnreadable;
     for (const QString& note : job.loadNotes())
         toStderr(note);
@@ -225,58 +225,58 @@ int printJob(const BatchOptions& options)
         messageSeam().warning(Messages::jobHasNoPaperSize());
         return BatchUnreadable;
     }
-    const PrintCommand command = options.Outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
-    if (command == PrintCommand::PRINTJOB && !loadData(job, options.DataFile))
+    const PrintCommand command = options.outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
+    if (command == PrintCommand::PRINTJOB && !loadData(job, options.dataFile))
         return BatchUnreadable;
-    if (command == PrintCommand::PRINTJOB && (options.Layout || options.HeaderRow)
+    if (command == PrintCommand::PRINTJOB && (options.layout || options.HeaderRow)
         && !applyTableOptions(*job.DATAINFO(), options))
         return BatchUsageError;
     if (command == PrintCommand::PRINTJOB && !checkTable(*job.DATAINFO()))
         return BatchUnreadable;
 
-    if (!options.OutputFile.isEmpty()) {
-        if (const QString clash = outputClash(options.OutputFile, job, options.JobFile); !clash.isEmpty()) {
-            messageSeam().error(Messages::cannotPrintOver(options.OutputFile, clash));
+    if (!options.outputFile.isEmpty()) {
+        if (const QString clash = outputClash(options.outputFile, job, options.jobFile); !clash.isEmpty()) {
+            messageSeam().error(Messages::cannotPrintOver(options.outputFile, clash));
             return BatchUsageError;
         }
     }
 
     TDATAINFO& data = *job.DATAINFO();
     const TTEMPLATE& paper = *job.TEMPLATE();
-    if (options.Start)
-        data.STARTLABNUM = paper.fitToSheet(*options.Start);
-    if (options.Repeat)
-        data.RepeatLabelNum = paper.fitToSheet(*options.Repeat);
+    if (options.start)
+        data.STARTLABNUM = paper.fitToSheet(*options.start);
+    if (options.repeat)
+        data.RepeatLabelNum = paper.fitToSheet(*options.repeat);
     data.STARTLABNUM = std::max(data.STARTLABNUM, 1);
     data.RepeatLabelNum = std::max(data.RepeatLabelNum, 1);
 
     PrintRequest request;
-    request.Command = command;
-    request.Copies = options.Copies;
-    request.Collate = options.Collate;
+    request.command = command;
+    request.copies = options.copies;
+    request.collate = options.collate;
     // Every page: the print dialog's limit is the dialog's own.
     const qint32 maxPage = printPageCount(job, command);
-    request.FromPage = 1;
-    request.ToPage = maxPage;
-    if (options.FromPage > 0 && command == PrintCommand::PRINTJOB) {
-        if (options.FromPage > maxPage) {
-            messageSeam().warning(Messages::noSuchPage(maxPage, options.FromPage));
+    request.fromPage = 1;
+    request.toPage = maxPage;
+    if (options.fromPage > 0 && command == PrintCommand::PRINTJOB) {
+        if (options.fromPage > maxPage) {
+            messageSeam().warning(Messages::noSuchPage(maxPage, options.fromPage));
             return BatchUsageError;
         }
-        request.FromPage = options.FromPage;
-        request.ToPage = std::min(options.ToPage, maxPage);
+        request.fromPage = options.fromPage;
+        request.toPage = std::min(options.toPage, maxPage);
     }
 
     std::unique_ptr<PrintTarget> target;
-    const QString documentName = printDocumentName(command, options.JobFile);
-    if (!options.OutputFile.isEmpty()) {
-        auto pdf = std::make_unique<PdfFileTarget>(options.OutputFile);
+    const QString documentName = printDocumentName(command, options.jobFile);
+    if (!options.outputFile.isEmpty()) {
+        auto pdf = std::make_unique<PdfFileTarget>(options.outputFile);
         pdf->setDocumentName(documentName);
         target = std::move(pdf);
     } else {
-        auto printer = std::make_unique<PrinterTarget>(options.PrinterName);
+        auto printer = std::make_unique<PrinterTarget>(options.printerName);
         if (!printer->isValid()) {
-            messageSeam().error(options.HasPrinter ? Messages::printerNotFound(options.PrinterName)
+            messageSeam().error(options.hasPrinter ? Messages::printerNotFound(options.printerName)
                                                    : Messages::noDefaultPrinter());
             return BatchPrintFailed;
         }
@@ -301,10 +301,10 @@ int printJob(const BatchOptions& options)
     }
     progressLine.finish();
 
-    switch (result.Outcome) {
+    switch (result.outcome) {
     case PrintOutcome::Printed: return BatchPrinted;
     case PrintOutcome::NothingToPrint: messageSeam().warning(Messages::nothingToPrint()); return BatchUnreadable;
-    case PrintOutcome::PictureFailed: messageSeam().error(result.Error); return BatchUnreadable;
+    case PrintOutcome::PictureFailed: messageSeam().error(result.error); return BatchUnreadable;
     case PrintOutcome::Aborted:
         if (interruptSignal != 0)
             return interruptedStatus();
@@ -312,7 +312,7 @@ int printJob(const BatchOptions& options)
         return BatchPrintFailed;
     case PrintOutcome::Failed: break;
     }
-    reportPrintFailure(result.Error, false);
+    reportPrintFailure(result.error, false);
     return BatchPrintFailed;
 }
 
@@ -390,53 +390,53 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
         };
 
         if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
-            options.Help = true;
+            options.help = true;
             return true;
         } else if (arg == QStringLiteral("--version")) {
-            options.Version = true;
+            options.version = true;
             return true;
         } else if (arg == QStringLiteral("--print")) {
             if (hasInline) {
-                options.JobFile = inlineValue;
-            } else if (!value(options.JobFile)) {
+                options.jobFile = inlineValue;
+            } else if (!value(options.jobFile)) {
                 error = Messages::printNeedsJobFile();
                 return false;
             }
             printSeen = true;
         } else if (arg == QStringLiteral("--output")) {
-            if (!name(options.OutputFile, Messages::aFileName()))
+            if (!name(options.outputFile, Messages::aFileName()))
                 return false;
         } else if (arg == QStringLiteral("--printer")) {
-            if (!name(options.PrinterName, Messages::aPrinterName()))
+            if (!name(options.printerName, Messages::aPrinterName()))
                 return false;
-            options.HasPrinter = true;
+            options.hasPrinter = true;
         } else if (arg == QStringLiteral("--pages")) {
             QString text;
             if (!value(text))
                 return false;
-            if (!parsePages(text, options.FromPage, options.ToPage)) {
+            if (!parsePages(text, options.fromPage, options.toPage)) {
                 error = Messages::pagesOptionInvalid(text);
                 return false;
             }
         } else if (arg == QStringLiteral("--copies")) {
-            if (!number(options.Copies, 1, maxCopies))
+            if (!number(options.copies, 1, MaxCopies))
                 return false;
         } else if (arg == QStringLiteral("--collate")) {
             if (!flagOnly())
                 return false;
-            options.Collate = true;
+            options.collate = true;
         } else if (arg == QStringLiteral("--outline")) {
             if (!flagOnly())
                 return false;
-            options.Outline = true;
+            options.outline = true;
         } else if (arg == QStringLiteral("--data")) {
-            if (!name(options.DataFile, Messages::aFileName()))
+            if (!name(options.dataFile, Messages::aFileName()))
                 return false;
         } else if (arg == QStringLiteral("--layout")) {
             QString text;
             if (!value(text))
                 return false;
-            options.Layout = layoutFromCommandLine(text);
+            options.layout = layoutFromCommandLine(text);
         } else if (arg == QStringLiteral("--header")) {
             QString text;
             if (!value(text))
@@ -451,7 +451,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             qint32 n = 0;
             if (!number(n, INT32_MIN, INT32_MAX))
                 return false;
-            (arg == QStringLiteral("--start") ? options.Start : options.Repeat) = n;
+            (arg == QStringLiteral("--start") ? options.start : options.repeat) = n;
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
             error = Messages::unknownOption(arg);
             return false;
@@ -460,11 +460,11 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             return false;
         }
     }
-    if (!printSeen || options.JobFile.isEmpty()) {
+    if (!printSeen || options.jobFile.isEmpty()) {
         error = Messages::printNeedsJobFile();
         return false;
     }
-    if (!options.OutputFile.isEmpty() && options.HasPrinter) {
+    if (!options.outputFile.isEmpty() && options.hasPrinter) {
         error = Messages::outputAndPrinterTogether();
         return false;
     }
@@ -500,11 +500,11 @@ int batchPrintMain(int argc, char* argv[])
         std::fputs(batchUsage().toLocal8Bit().constData(), stderr);
         return BatchUsageError;
     }
-    if (options.Help) {
+    if (options.help) {
         std::fputs(batchUsage().toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
-    if (options.Version) {
+    if (options.version) {
         std::fputs((applicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }

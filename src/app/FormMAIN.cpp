@@ -162,8 +162,8 @@ void TFormMAIN::buildMenus()
     QMenu* menuTemplate = menuBar()->addMenu(QStringLiteral("&Template"));
     menuTemplate->setObjectName(QStringLiteral("Template1"));
     addMenuEntry(menuTemplate, "NEWTEMPLATE", QStringLiteral("&New..."), this, &TFormMAIN::NEWTEMPLATEClick);
-    addMenuEntry(menuTemplate, "NEWTEMPLATEFROMPRODUCT", QStringLiteral("New from pro&duct..."), this,
-                 &TFormMAIN::NEWTEMPLATEFROMPRODUCTClick);
+    addMenuEntry(menuTemplate, "NewTemplateFromProduct", QStringLiteral("New from pro&duct..."), this,
+                 &TFormMAIN::NewTemplateFromProductClick);
     addMenuEntry(menuTemplate, "Editlayout1", QStringLiteral("&Edit layout..."), this, &TFormMAIN::Editlayout1Click);
     addMenuEntry(menuTemplate, "OPENTEMPLATE", QStringLiteral("&Open"), this, &TFormMAIN::OPENTEMPLATEClick);
     reopenTemplate_ = menuTemplate->addMenu(QStringLiteral("&Reopen"));

@@ -20,7 +20,7 @@ class QPushButton;
 class QTimer;
 class TFormABOUT;
 class TFormNEWPAPER;
-class TFormPRODUCT;
+class ProductChooser;
 class TFormSCALE;
 class TFormLAYOUT;
 class TFormCALIBPRN;
@@ -36,7 +36,7 @@ class PrintRun;
 struct ProgramWindows {
     TFormABOUT* about = nullptr;
     TFormNEWPAPER* newPaper = nullptr;
-    TFormPRODUCT* product = nullptr;
+    ProductChooser* product = nullptr;
     TFormSCALE* scale = nullptr;
     TFormLAYOUT* layout = nullptr;
     TFormCALIBPRN* calibration = nullptr;
@@ -135,7 +135,7 @@ private:
     void OpenjobClick();
     void CLOSEJOBClick();
     void NEWTEMPLATEClick();
-    void NEWTEMPLATEFROMPRODUCTClick();
+    void NewTemplateFromProductClick();
     void OPENTEMPLATEClick();
     void OPENDATAClick();
     void CLOSEDATAClick();

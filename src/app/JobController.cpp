@@ -568,18 +568,18 @@ void JobController::noteCurrentFiles()
 
 void JobController::loadFileInfo(const FileInfo& info)
 {
-    reopen_[index(ReopenList::Jobs)] += info.Jobs;
-    reopen_[index(ReopenList::Data)] += info.Data;
-    reopen_[index(ReopenList::Templates)] += info.Templates;
+    reopen_[index(ReopenList::Jobs)] += info.jobs;
+    reopen_[index(ReopenList::Data)] += info.data;
+    reopen_[index(ReopenList::Templates)] += info.templates;
     for (ReopenList list : {ReopenList::Jobs, ReopenList::Data, ReopenList::Templates})
         view_.reopenListChanged(list);
-    lastJobFileName_ = info.CurrentJob;
+    lastJobFileName_ = info.currentJob;
 }
 
 void JobController::fillFileInfo(FileInfo& info) const
 {
-    info.CurrentJob = jobFileName_;
-    info.Jobs = reopenEntries(ReopenList::Jobs);
-    info.Data = reopenEntries(ReopenList::Data);
-    info.Templates = reopenEntries(ReopenList::Templates);
+    info.currentJob = jobFileName_;
+    info.jobs = reopenEntries(ReopenList::Jobs);
+    info.data = reopenEntries(ReopenList::Data);
+    info.templates = reopenEntries(ReopenList::Templates);
 }

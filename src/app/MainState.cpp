@@ -139,11 +139,11 @@ void TFormMAIN::FNLOADSETTINGS()
     if (std::isfinite(s.MainScale) && s.MainScale > 0)
         preview_->setPreviewScale(std::clamp(s.MainScale, minScale_, maxScale_));
     if (windows_.settings) {
-        windows_.settings->setSaveSettings(s.SaveSettings);
+        windows_.settings->setSaveSettings(s.saveSettings);
         windows_.settings->setShowTemplate(s.ShowTemplate);
         windows_.settings->setShowLabels(s.ShowLabels);
     }
-    if (s.SaveSettings)
+    if (s.saveSettings)
         preview_->FITPAPER(); // the stored scale
 }
 
@@ -151,7 +151,7 @@ void TFormMAIN::FNSAVESETTINGS()
 {
     SoftwareSettings s;
     if (windows_.settings) {
-        s.SaveSettings = windows_.settings->saveSettings();
+        s.saveSettings = windows_.settings->saveSettings();
         s.ShowLabels = windows_.settings->showLabels();
         s.ShowTemplate = windows_.settings->showTemplate();
     }
@@ -164,8 +164,8 @@ void TFormMAIN::FNLOADFILEINFO()
     FileInfo info;
     ::FNLOADFILEINFO(info);
     if (windows_.settings)
-        windows_.settings->setSaveFileInfo(info.SaveFileInfo);
-    if (!info.SaveFileInfo)
+        windows_.settings->setSaveFileInfo(info.saveFileInfo);
+    if (!info.saveFileInfo)
         return;
     controller_->loadFileInfo(info);
 }
@@ -174,7 +174,7 @@ void TFormMAIN::FNSAVEFILEINFO()
 {
     FileInfo info;
     if (windows_.settings)
-        info.SaveFileInfo = windows_.settings->saveFileInfo();
+        info.saveFileInfo = windows_.settings->saveFileInfo();
     controller_->fillFileInfo(info);
     ::FNSAVEFILEINFO(info);
 }
@@ -190,7 +190,7 @@ QList<QWidget*> TFormMAIN::placedWindows() const
             all << w;
     QList<QWidget*> placed;
     for (QWidget* w : all)
-        if (TBASEFORM* base = TBASEFORM::of(w); base && base->DESKTOP && !w->objectName().isEmpty())
+        if (TBASEFORM* base = TBASEFORM::of(w); base && base->savesPlacement && !w->objectName().isEmpty())
             placed << w;
     return placed;
 }

@@ -52,7 +52,7 @@ void TFormMAIN::printCommand(bool labels)
         const qint32 maxPage = printMaxPage(job(), command);
 
         PrintRequest request;
-        request.Command = command;
+        request.command = command;
         if (labels) {
             if (maxPage < 1) {
                 // Data lines but no labels (a file of blank lines): no page to offer.
@@ -74,15 +74,15 @@ void TFormMAIN::printCommand(bool labels)
             readPageOptions(target.printer(), choice);
             collate_ = choice.collate;
             reverse_ = choice.reverse;
-            request.FromPage = choice.fromPage;
-            request.ToPage = choice.toPage;
-            request.Pages = chosenPages(choice);
-            if (request.Pages.isEmpty()) {
+            request.fromPage = choice.fromPage;
+            request.toPage = choice.toPage;
+            request.pages = chosenPages(choice);
+            if (request.pages.isEmpty()) {
                 messageSeam().information(Messages::chosenPagesEmpty());
                 return;
             }
-            request.Collate = choice.collate;
-            request.Copies = choice.copies;
+            request.collate = choice.collate;
+            request.copies = choice.copies;
             if (!choice.collate)
                 target.setCopies(choice.copies);
         }
@@ -124,17 +124,17 @@ void TFormMAIN::printCommand(bool labels)
         const PrintResult result = printRun_->run(job(), target, request);
         printRun_->progress = nullptr;
         progress.reset();
-        switch (result.Outcome) {
+        switch (result.outcome) {
         case PrintOutcome::Printed:
-            statusBar()->showMessage(Messages::pagesSent(result.PagesSent, toFile ? target.printer().outputFileName()
+            statusBar()->showMessage(Messages::pagesSent(result.pagesSent, toFile ? target.printer().outputFileName()
                                                                                   : target.printerName()),
                                      5000);
             break;
         case PrintOutcome::Aborted: statusBar()->showMessage(Messages::printAbortedNothingPrinted(), 5000); break;
         case PrintOutcome::NothingToPrint: messageSeam().information(Messages::chosenPagesEmpty()); break;
-        case PrintOutcome::PictureFailed: messageSeam().error(result.Error); break;
+        case PrintOutcome::PictureFailed: messageSeam().error(result.error); break;
         case PrintOutcome::Failed:
-            reportPrintFailure(result.Error.isEmpty() ? Messages::printerRefusedDocument() : result.Error, true);
+            reportPrintFailure(result.error.isEmpty() ? Messages::printerRefusedDocument() : result.error, true);
             break;
         }
     };

@@ -198,7 +198,7 @@ QString TFormABOUT::quotation()
     return Messages::aboutQuotation();
 }
 
-void TFormABOUT::KEYPRESS(int key)
+void TFormABOUT::keyPress(int key)
 {
     if (key > 0xFFFF)
         return;
@@ -235,7 +235,7 @@ void TFormABOUT::hideEvent(QHideEvent* event)
 
 void TFormABOUT::keyPressEvent(QKeyEvent* event)
 {
-    KEYPRESS(event->key());
+    keyPress(event->key());
     QDialog::keyPressEvent(event);
 }
 
@@ -246,7 +246,7 @@ bool TFormABOUT::eventFilter(QObject* watched, QEvent* event)
         // A key with Control goes on to the control (copying the address);
         // if the control does not want it, the box counts it there.
         if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-            KEYPRESS(key->key());
+            keyPress(key->key());
             const bool isLetter = key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z;
             if (isLetter)
                 return true; // no control here wants letters

@@ -410,20 +410,20 @@ CalibrationMeasures TFormCALIBPRN::acceptedMeasures() const
 CalibrationTexts TFormCALIBPRN::pageTexts() const
 {
     CalibrationTexts t;
-    t.DesiredWidth = unitText(muToCurrentUnitText(boxes_[Width].desired));
-    t.DesiredHeight = unitText(muToCurrentUnitText(boxes_[Height].desired));
-    t.DesiredLeft = unitText(muToCurrentUnitText(boxes_[Left].desired));
-    t.DesiredTop = unitText(muToCurrentUnitText(boxes_[Top].desired));
-    t.EnteredWidth = unitText(boxes_[Width].edit->text());
-    t.EnteredHeight = unitText(boxes_[Height].edit->text());
-    t.EnteredLeft = unitText(boxes_[Left].edit->text());
-    t.EnteredTop = unitText(boxes_[Top].edit->text());
-    t.PrinterName = printerName_;
-    t.LastCalibrated = lastCalibrated_;
-    t.LastWidth = boxes_[Width].lastCalibration;
-    t.LastHeight = boxes_[Height].lastCalibration;
-    t.LastLeft = boxes_[Left].lastCalibration;
-    t.LastTop = boxes_[Top].lastCalibration;
+    t.desiredWidth = unitText(muToCurrentUnitText(boxes_[Width].desired));
+    t.desiredHeight = unitText(muToCurrentUnitText(boxes_[Height].desired));
+    t.desiredLeft = unitText(muToCurrentUnitText(boxes_[Left].desired));
+    t.desiredTop = unitText(muToCurrentUnitText(boxes_[Top].desired));
+    t.enteredWidth = unitText(boxes_[Width].edit->text());
+    t.enteredHeight = unitText(boxes_[Height].edit->text());
+    t.enteredLeft = unitText(boxes_[Left].edit->text());
+    t.enteredTop = unitText(boxes_[Top].edit->text());
+    t.printerName = printerName_;
+    t.lastCalibrated = lastCalibrated_;
+    t.lastWidth = boxes_[Width].lastCalibration;
+    t.lastHeight = boxes_[Height].lastCalibration;
+    t.lastLeft = boxes_[Left].lastCalibration;
+    t.lastTop = boxes_[Top].lastCalibration;
     return t;
 }
 

@@ -432,13 +432,13 @@ void TFormFORMAT::showPictureName()
 void TFormFORMAT::showFontName()
 {
     QStringList parts{workingFont_.Name, QStringLiteral("%1 pt").arg(std::abs(workingFont_.size()))};
-    if (workingFont_.Style & TFONT::fsBold)
+    if (workingFont_.Style & StoredFont::fsBold)
         parts << QStringLiteral("bold");
-    if (workingFont_.Style & TFONT::fsItalic)
+    if (workingFont_.Style & StoredFont::fsItalic)
         parts << QStringLiteral("italic");
-    if (workingFont_.Style & TFONT::fsUnderline)
+    if (workingFont_.Style & StoredFont::fsUnderline)
         parts << QStringLiteral("underlined");
-    if (workingFont_.Style & TFONT::fsStrikeOut)
+    if (workingFont_.Style & StoredFont::fsStrikeOut)
         parts << QStringLiteral("struck out");
     LabelFONTNAME->setText(parts.join(QStringLiteral(", ")));
     QFont sample = fontToQFont(workingFont_);

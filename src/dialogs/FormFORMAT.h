@@ -39,7 +39,7 @@ public:
     QList<QPair<QString, QString>> formatValues() const;
 
     // The working copies: the font and the border colour (0x00BBGGRR).
-    const TFONT& workingFont() const { return workingFont_; }
+    const StoredFont& workingFont() const { return workingFont_; }
     qint32 workingColor() const { return borderColor_; }
 
 private:
@@ -61,7 +61,7 @@ private:
 
     TJOB* job_ = nullptr;
     QString* picDir_ = nullptr;
-    TFONT workingFont_;
+    StoredFont workingFont_;
     qint32 borderColor_ = 0;
     QString pictureStartFolder_; // set on the first browse of the run
     QString lastPicture_;        // the picture dialog starts at the last choice

@@ -397,10 +397,10 @@ void DataTable::detect()
 {
     // Only the first rows are looked at, each field cut short: a table of a
     // million rows or a field of a hundred megabytes costs no more.
-    constexpr qsizetype sampleChars = 256;
+    constexpr qsizetype SampleChars = 256;
     QList<QStringList> sample;
     for (int i = 0; i < std::min(rowCount(), SampleRows); ++i)
-        sample.append(row(i, sampleChars));
+        sample.append(row(i, SampleChars));
     columns_ = 0;
     for (const QStringList& r : sample)
         columns_ = std::max(columns_, static_cast<int>(r.size()));

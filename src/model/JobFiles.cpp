@@ -185,10 +185,10 @@ bool TJOB::LOADFROMFILE(const QString& path)
     // program knows of them is read, a property or value of a newer version
     // is stepped over, and settings that cannot be read at all give way to
     // the defaults.
-    if (ObjectStreamOfClassAt(bytes, pos, dataInfo_->tableSettings().className())) {
+    if (objectStreamOfClassAt(bytes, pos, dataInfo_->tableSettings().className())) {
         TableSettings settings;
         try {
-            ReadObjectStreamLeniently(bytes, pos, settings);
+            readObjectStreamLeniently(bytes, pos, settings);
             dataInfo_->tableSettings() = settings;
         } catch (const EFilerError&) {
             loadNotes_ << Messages::tableSettingsUnreadable();

@@ -61,7 +61,7 @@ QString FormatDefault::textOf(const TJOBINFO& format) const
                 return FNBOOLTOSTR(value);
             else if constexpr (std::is_same_v<T, double>)
                 return numberToStoredText(value);
-            else if constexpr (std::is_same_v<T, TFONT>)
+            else if constexpr (std::is_same_v<T, StoredFont>)
                 return FNFONTTOSTRING(value);
             else
                 return QString::number(value);
@@ -80,7 +80,7 @@ void FormatDefault::setFrom(TJOBINFO& format, const QString& text) const
                 value = FNSTRTOBOOL(text);
             } else if constexpr (std::is_same_v<T, double>) {
                 value = storedTextToNumber(text).value_or(storedTextToNumber(fallback).value_or(0.0));
-            } else if constexpr (std::is_same_v<T, TFONT>) {
+            } else if constexpr (std::is_same_v<T, StoredFont>) {
                 value = defaultLabelFont();
                 if (!text.isEmpty() && !FNSTRINGTOFONT(text, value))
                     value = defaultLabelFont(); // undecodable text: the built-in label font

@@ -30,7 +30,7 @@ public:
     qint32 TEXTJUSTIFY = 0;    // 0 left, 1 centre, 2 right
     bool TEXTSHRINKTOFIT = false;
     bool SHOWBORDER = false;
-    TFONT FONT;
+    StoredFont FONT;
     bool ShowPic = false;
     bool FitToLabel = false;
     bool KeepRatio = false;
@@ -61,7 +61,7 @@ enum class FormatValueKind { Integer, Flag, Number, Font };
 // One format default: the name it is stored under, the text it takes when
 // nothing is stored, and the property of the format it fills.
 struct FormatDefault {
-    using Member = std::variant<qint32 TJOBINFO::*, bool TJOBINFO::*, double TJOBINFO::*, TFONT TJOBINFO::*>;
+    using Member = std::variant<qint32 TJOBINFO::*, bool TJOBINFO::*, double TJOBINFO::*, StoredFont TJOBINFO::*>;
     const char* valueName;
     const char* defaultText;
     Member member;

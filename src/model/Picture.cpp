@@ -22,7 +22,7 @@ QStringList pictureSuffixes()
 
 namespace {
 
-bool Refuse(QString* reason, const QString& text)
+bool refuse(QString* reason, const QString& text)
 {
     if (reason)
         *reason = text;
@@ -30,7 +30,7 @@ bool Refuse(QString* reason, const QString& text)
 }
 
 // A reference as the message shows it: long ones (a data: URL, say) cut.
-QString Shown(QStringView href)
+QString shown(QStringView href)
 {
     constexpr qsizetype MaxShown = 80;
     if (href.size() <= MaxShown)
@@ -41,7 +41,7 @@ QString Shown(QStringView href)
 // The local name of a qualified name: the drawing is read without namespace
 // processing, as the SVG renderer reads it, so "xlink:href" and any other
 // prefix bound to the XLink namespace all end in "href".
-QStringView LocalName(QStringView qualified)
+QStringView localName(QStringView qualified)
 {
     const qsizetype colon = qualified.lastIndexOf(u':');
     return colon < 0 ? qualified : qualified.mid(colon + 1);
@@ -51,7 +51,7 @@ QStringView LocalName(QStringView qualified)
 // last "base64," and takes the picture in whatever format it finds; a
 // drawing embedded in a drawing would be read without these checks, so only
 // bitmaps pass. Returns the pixel count, or -1 with *reason set.
-qint64 EmbeddedPixels(QStringView href, QString* reason)
+qint64 embeddedPixelCount(QStringView href, QString* reason)
 {
     const qsizetype at = href.lastIndexOf(QLatin1String("base64,"));
     if (at < 0)
@@ -62,7 +62,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
     const QByteArray format = QImageReader::imageFormat(&buffer);
     static const QList<QByteArray> bitmaps{"png", "jpeg", "jpg", "gif", "bmp"};
     if (!bitmaps.contains(format)) {
-        Refuse(reason, Messages::svgEmbedsUnknownBitmap());
+        refuse(reason, Messages::svgEmbedsUnknownBitmap());
         return -1;
     }
     buffer.seek(0);
@@ -70,7 +70,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
-        Refuse(reason, Messages::svgEmbedsUnreadablePicture());
+        refuse(reason, Messages::svgEmbedsUnreadablePicture());
         return -1;
     }
     return static_cast<qint64>(size.width()) * size.height();
@@ -90,7 +90,7 @@ struct Element {
 // count passes the limit, so the work stays within the limit too. Adds up
 // the cost of what is drawn: costBefore[i] is the cost of the elements
 // before element i.
-bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& uses,
+bool checkUses(const std::vector<Element>& elements, const std::vector<qint32>& uses,
                const std::vector<qint64>& costBefore, qint64& cost, QString* reason)
 {
     struct Frame {
@@ -108,8 +108,8 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
     };
     enter(0, static_cast<qint32>(elements.size()), 0);
     while (!stack.empty()) {
-        if (drawn > SvgLimits::MaxDrawnElements)
-            return Refuse(reason, Messages::svgDrawsTooManyElements(SvgLimits::MaxDrawnElements));
+        if (drawn > svgLimits::MaxDrawnElements)
+            return refuse(reason, Messages::svgDrawsTooManyElements(svgLimits::MaxDrawnElements));
         Frame& frame = stack.back();
         if (frame.nextUse >= uses.size() || uses[frame.nextUse] >= frame.end) {
             stack.pop_back();
@@ -119,8 +119,8 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
         if (use.target < 0)
             continue; // names no element: draws nothing
         const int nesting = frame.nesting + 1;
-        if (nesting > SvgLimits::MaxUseNesting)
-            return Refuse(reason, Messages::svgNestsUseTooDeep(SvgLimits::MaxUseNesting));
+        if (nesting > svgLimits::MaxUseNesting)
+            return refuse(reason, Messages::svgNestsUseTooDeep(svgLimits::MaxUseNesting));
         enter(use.target, elements[static_cast<std::size_t>(use.target)].end, nesting);
     }
     return true;
@@ -128,7 +128,7 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
 
 // Other local references (a gradient taking another's stops) are followed
 // one after the other: a loop among them would never end.
-bool CheckChains(const std::vector<qint32>& next, QString* reason)
+bool checkChains(const std::vector<qint32>& next, QString* reason)
 {
     std::vector<char> state(next.size(), 0); // 0 unvisited, 1 on the walk, 2 done
     std::vector<qint32> walk;
@@ -140,7 +140,7 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
             i = next[static_cast<std::size_t>(i)];
         }
         if (i >= 0 && state[static_cast<std::size_t>(i)] == 1)
-            return Refuse(reason, Messages::svgReferenceLoop());
+            return refuse(reason, Messages::svgReferenceLoop());
         for (qint32 w : walk)
             state[static_cast<std::size_t>(w)] = 2;
         walk.clear();
@@ -151,7 +151,7 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
 // The ids a value refers to as paints: url(#id), url('#id'), url("#id").
 // More than a few in one element make it cost as much as anything can.
 constexpr int MaxPaintsPerElement = 16;
-int PaintReferences(QStringView value, qint32 element, std::vector<std::pair<qint32, QString>>& paints)
+int paintReferences(QStringView value, qint32 element, std::vector<std::pair<qint32, QString>>& paints)
 {
     int found = 0;
     for (qsizetype at = value.indexOf(QLatin1String("url(")); at >= 0;
@@ -175,15 +175,15 @@ int PaintReferences(QStringView value, qint32 element, std::vector<std::pair<qin
 
 bool Picture::drawnAsBitmap() const
 {
-    return isSvg() && svgCost > SvgLimits::MaxVectorCost;
+    return isSvg() && svgCost > svgLimits::MaxVectorCost;
 }
 
 bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
 {
     if (data.startsWith("\x1f\x8b"))
-        return Refuse(reason, Messages::svgCompressed());
-    if (data.size() > SvgLimits::MaxBytes)
-        return Refuse(reason, Messages::svgLargerThan16Mb());
+        return refuse(reason, Messages::svgCompressed());
+    if (data.size() > svgLimits::MaxBytes)
+        return refuse(reason, Messages::svgLargerThan16Mb());
 
     QXmlStreamReader xml(data);
     xml.setNamespaceProcessing(false);
@@ -204,31 +204,31 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
-        case QXmlStreamReader::EntityReference: return Refuse(reason, Messages::svgDeclaresEntities());
+        case QXmlStreamReader::EntityReference: return refuse(reason, Messages::svgDeclaresEntities());
         case QXmlStreamReader::ProcessingInstruction:
-            return Refuse(reason, Messages::svgProcessingInstruction(Shown(xml.processingInstructionTarget())));
+            return refuse(reason, Messages::svgProcessingInstruction(shown(xml.processingInstructionTarget())));
         case QXmlStreamReader::StartElement: {
-            if (static_cast<qint64>(elements.size()) >= SvgLimits::MaxElements)
-                return Refuse(reason, Messages::svgTooManyElements(SvgLimits::MaxElements));
-            if (open.size() >= static_cast<std::size_t>(SvgLimits::MaxDepth))
-                return Refuse(reason, Messages::svgNestsTooDeep(SvgLimits::MaxDepth));
+            if (static_cast<qint64>(elements.size()) >= svgLimits::MaxElements)
+                return refuse(reason, Messages::svgTooManyElements(svgLimits::MaxElements));
+            if (open.size() >= static_cast<std::size_t>(svgLimits::MaxDepth))
+                return refuse(reason, Messages::svgNestsTooDeep(svgLimits::MaxDepth));
             const qint32 index = static_cast<qint32>(elements.size());
             elements.emplace_back();
             starts.push_back(xml.characterOffset());
             open.push_back(index);
-            const QStringView name = LocalName(xml.qualifiedName());
+            const QStringView name = localName(xml.qualifiedName());
             inStyle = name == QLatin1String("style");
             if (name == QLatin1String("stop") && open.size() >= 2
-                && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > SvgLimits::MaxGradientStops)
-                return Refuse(reason, Messages::svgTooManyGradientStops(SvgLimits::MaxGradientStops));
+                && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > svgLimits::MaxGradientStops)
+                return refuse(reason, Messages::svgTooManyGradientStops(svgLimits::MaxGradientStops));
             if (textDepth == 0
                 && (name == QLatin1String("text") || name == QLatin1String("textArea")
                     || name == QLatin1String("tspan")))
                 textDepth = open.size();
             for (const QXmlStreamAttribute& attribute : xml.attributes()) {
-                const QStringView local = LocalName(attribute.qualifiedName());
+                const QStringView local = localName(attribute.qualifiedName());
                 const QStringView value = attribute.value();
-                if (PaintReferences(value, index, paints) > MaxPaintsPerElement)
+                if (paintReferences(value, index, paints) > MaxPaintsPerElement)
                     costsAll = true;
                 if (local == QLatin1String("id")) {
                     ids.insert(value.toString(), index); // the last of equal ids counts, as when drawn
@@ -240,17 +240,17 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
                     continue; // a link is never followed when drawing
                 if (name == QLatin1String("image")) {
                     if (!value.startsWith(QLatin1String("data:")))
-                        return Refuse(reason, Messages::svgOutsidePicture(Shown(value)));
-                    const qint64 pixels = EmbeddedPixels(value, reason);
+                        return refuse(reason, Messages::svgOutsidePicture(shown(value)));
+                    const qint64 pixels = embeddedPixelCount(value, reason);
                     if (pixels < 0)
                         return false;
                     embeddedPixels += pixels;
-                    if (embeddedPixels > SvgLimits::MaxEmbeddedPixels)
-                        return Refuse(reason, Messages::svgTooManyEmbeddedPixels(SvgLimits::MaxEmbeddedPixels >> 20));
+                    if (embeddedPixels > svgLimits::MaxEmbeddedPixels)
+                        return refuse(reason, Messages::svgTooManyEmbeddedPixels(svgLimits::MaxEmbeddedPixels >> 20));
                     continue;
                 }
                 if (!value.startsWith(u'#'))
-                    return Refuse(reason, Messages::svgOutsideReference(Shown(value)));
+                    return refuse(reason, Messages::svgOutsideReference(shown(value)));
                 if (name == QLatin1String("use")) {
                     elements[static_cast<std::size_t>(index)].useRef = value.mid(1).toString();
                     uses.push_back(index);
@@ -270,12 +270,12 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
         case QXmlStreamReader::Characters:
             if (textDepth > 0) {
                 textCharacters += xml.text().size();
-                if (textCharacters > SvgLimits::MaxTextCharacters)
-                    return Refuse(reason, Messages::svgTooMuchText(SvgLimits::MaxTextCharacters));
+                if (textCharacters > svgLimits::MaxTextCharacters)
+                    return refuse(reason, Messages::svgTooMuchText(svgLimits::MaxTextCharacters));
             }
             // Style sheets may import others by name.
             if (inStyle && xml.text().contains(QLatin1String("@import"), Qt::CaseInsensitive))
-                return Refuse(reason, Messages::svgOutsideStyleSheet());
+                return refuse(reason, Messages::svgOutsideStyleSheet());
             // A rule may fill any number of shapes with a paint.
             if (inStyle && xml.text().contains(QLatin1String("url(")))
                 costsAll = true;
@@ -284,7 +284,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
         }
     }
     if (xml.hasError() || elements.empty())
-        return Refuse(reason, Messages::svgNotWellFormed(xml.errorString()));
+        return refuse(reason, Messages::svgNotWellFormed(xml.errorString()));
 
     for (qint32 use : uses) {
         Element& e = elements[static_cast<std::size_t>(use)];
@@ -307,7 +307,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
     std::vector<qint64> paintCost(elements.size(), 0);
     for (const auto& [from, id] : paints) {
         qint32 target = ids.value(id, -1);
-        for (int step = 0; target >= 0 && step <= SvgLimits::MaxUseNesting; ++step) {
+        for (int step = 0; target >= 0 && step <= svgLimits::MaxUseNesting; ++step) {
             paintCost[static_cast<std::size_t>(from)] += subtree(target);
             target = chainNext[static_cast<std::size_t>(target)];
         }
@@ -315,7 +315,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
     for (std::size_t i = 0; i < elements.size(); ++i)
         costBefore[i + 1] = costBefore[i] + (starts[i + 1] - starts[i]) + paintCost[i];
     qint64 drawnCost = 0;
-    if (!CheckUses(elements, uses, costBefore, drawnCost, reason) || !CheckChains(chainNext, reason))
+    if (!checkUses(elements, uses, costBefore, drawnCost, reason) || !checkChains(chainNext, reason))
         return false;
     if (cost)
         *cost = costsAll ? std::numeric_limits<qint64>::max() : drawnCost;
@@ -324,15 +324,15 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
 
 namespace {
 
-bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* error)
+bool loadDrawing(const QString& path, QFile& file, Picture& picture, QString* error)
 {
-    if (file.size() > SvgLimits::MaxBytes) {
+    if (file.size() > svgLimits::MaxBytes) {
         if (error)
             *error = Messages::drawingTooLarge(path);
         return false;
     }
     file.seek(0);
-    const QByteArray data = file.read(SvgLimits::MaxBytes + 1);
+    const QByteArray data = file.read(svgLimits::MaxBytes + 1);
     QString reason;
     qint64 cost = 0;
     if (!checkSvgDrawing(data, &reason, &cost)) {
@@ -369,7 +369,7 @@ bool loadPictureFile(const QString& path, Picture& picture, QString* error)
     const QFileInfo info(path);
     const QString suffix = info.suffix().toLower();
     if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz"))
-        return LoadDrawing(path, file, picture, error);
+        return loadDrawing(path, file, picture, error);
 
     // The format is taken from the content, not the name: the image reader
     // would hand a drawing named ".png" to its own SVG reader, which knows
@@ -377,7 +377,7 @@ bool loadPictureFile(const QString& path, Picture& picture, QString* error)
     // allocation limit.
     const QByteArray format = QImageReader::imageFormat(&file);
     if (format.startsWith("svg"))
-        return LoadDrawing(path, file, picture, error);
+        return loadDrawing(path, file, picture, error);
     file.seek(0);
     QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(false);

@@ -280,33 +280,33 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     target.setOrientation(paper.LANDSCAPE());
     target.setPaperSize(QSizeF(FNMUTOMM(paper.PAPERMUWIDTH), FNMUTOMM(paper.PAPERMUHEIGHT)));
 
-    const bool printJob = request.Command == PrintCommand::PRINTJOB;
+    const bool printJob = request.command == PrintCommand::PRINTJOB;
     // The pages of one copy, in the order they print: a list, or the range
-    // from FromPage to ToPage.
+    // from fromPage to toPage.
     QList<qint32> pages;
     if (!printJob)
         pages = {1};
-    else if (!request.Pages.isEmpty())
-        pages = request.Pages;
+    else if (!request.pages.isEmpty())
+        pages = request.pages;
     const qint64 rangePages = !pages.isEmpty() ? pages.size()
-                                               : std::max<qint64>(0, qint64{request.ToPage} - request.FromPage + 1);
+                                               : std::max<qint64>(0, qint64{request.toPage} - request.fromPage + 1);
     const auto pageAt = [&](qint64 at) {
-        return !pages.isEmpty() ? pages[at] : static_cast<qint32>(request.FromPage + at);
+        return !pages.isEmpty() ? pages[at] : static_cast<qint32>(request.fromPage + at);
     };
 
     PrintResult result;
-    if (rangePages <= 0 || (printJob && request.Collate && request.Copies < 1))
+    if (rangePages <= 0 || (printJob && request.collate && request.copies < 1))
         return result;
 
     // Collated copies are made here, the range once per copy, while the
     // printer makes one of each page; otherwise the printer holds the count.
     qint32 copies = 1;
-    const bool collate = printJob && request.Collate;
+    const bool collate = printJob && request.collate;
     if (collate) {
-        copies = request.Copies;
+        copies = request.copies;
         target.setCopies(1);
     } else {
-        target.setCopies(request.Copies);
+        target.setCopies(request.copies);
     }
     // A target that cannot make copies (a file) gets each page repeated.
     const qint32 pageRepeats = target.makesCopies() ? 1 : std::max(target.copies(), 1);
@@ -317,8 +317,8 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     if (!printJob)
         font.name = QStringLiteral("Arial"); // the placeholders'
     if (!PainterCanvas::drawsLetters(font)) {
-        result.Outcome = PrintOutcome::Failed;
-        result.Error = Messages::noUsableFont(font.name);
+        result.outcome = PrintOutcome::Failed;
+        result.error = Messages::noUsableFont(font.name);
         return result;
     }
 
@@ -326,8 +326,8 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     const qint32 total = static_cast<qint32>(std::min<qint64>(total64, INT32_MAX));
     // A document the target cannot hold is not begun.
     if (total64 > target.maxPages()) {
-        result.Outcome = PrintOutcome::Failed;
-        result.Error = Messages::tooManyPagesForDocument(total64, target.maxPages());
+        result.outcome = PrintOutcome::Failed;
+        result.error = Messages::tooManyPagesForDocument(total64, target.maxPages());
         return result;
     }
 
@@ -361,7 +361,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
                 if (!pictureError.isEmpty()) {
                     // The labels would go out without their picture.
                     target.abortDocument();
-                    result.Error = pictureError;
+                    result.error = pictureError;
                     aborted = true;
                     break;
                 }
@@ -392,16 +392,16 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
         aborted = true;
     }
 
-    result.PagesSent = sent;
-    if (!result.Error.isEmpty()) {
-        result.Outcome = PrintOutcome::PictureFailed;
+    result.pagesSent = sent;
+    if (!result.error.isEmpty()) {
+        result.outcome = PrintOutcome::PictureFailed;
     } else if (aborted) {
-        result.Outcome = PrintOutcome::Aborted;
+        result.outcome = PrintOutcome::Aborted;
     } else if (target.endDocument()) {
-        result.Outcome = PrintOutcome::Printed;
+        result.outcome = PrintOutcome::Printed;
     } else {
-        result.Outcome = PrintOutcome::Failed;
-        result.Error = target.errorText();
+        result.outcome = PrintOutcome::Failed;
+        result.error = target.errorText();
     }
     if (collate)
         target.setCopies(copies);

@@ -75,14 +75,14 @@ QString printDocumentName(PrintCommand command, const QString& jobFile);
 // command makes it from the dialog's PrintChoice (through chosenPages),
 // batch printing from the command line.
 struct PrintRequest {
-    PrintCommand Command = PrintCommand::PRINTJOB;
-    qint32 FromPage = 1; // 1-based, as the dialog returns them
-    qint32 ToPage = 1;
-    // The pages in the order they print (1-based); when empty, FromPage to
-    // ToPage.
-    QList<qint32> Pages;
-    qint32 Copies = 1;
-    bool Collate = false;
+    PrintCommand command = PrintCommand::PRINTJOB;
+    qint32 fromPage = 1; // 1-based, as the dialog returns them
+    qint32 toPage = 1;
+    // The pages in the order they print (1-based); when empty, fromPage to
+    // toPage.
+    QList<qint32> pages;
+    qint32 copies = 1;
+    bool collate = false;
 };
 
 // The pages a print dialog's choice asks for, in the order they print: the
@@ -100,9 +100,9 @@ enum class PrintOutcome {
 };
 
 struct PrintResult {
-    PrintOutcome Outcome = PrintOutcome::NothingToPrint;
-    qint32 PagesSent = 0;
-    QString Error;
+    PrintOutcome outcome = PrintOutcome::NothingToPrint;
+    qint32 pagesSent = 0;
+    QString error;
 };
 
 class PrintRun {

@@ -17,7 +17,7 @@ const QString scaleYName = QStringLiteral("ScaleY");
 const QString stampName = QStringLiteral("DateTimeStamp");
 
 const QDate stampEpoch(1899, 12, 30);
-constexpr double msecsPerDay = 86400000.0;
+constexpr double MsecsPerDay = 86400000.0;
 
 } // namespace
 
@@ -122,13 +122,13 @@ double calibrationStamp(const QString& printerName)
 double dateTimeToStamp(const QDateTime& when)
 {
     const double days = static_cast<double>(stampEpoch.daysTo(when.date()));
-    return days + when.time().msecsSinceStartOfDay() / msecsPerDay;
+    return days + when.time().msecsSinceStartOfDay() / MsecsPerDay;
 }
 
 QDateTime stampToDateTime(double stamp)
 {
     const double whole = std::floor(stamp);
-    const auto msecs = static_cast<int>(roundHalfEven((stamp - whole) * msecsPerDay));
+    const auto msecs = static_cast<int>(roundHalfEven((stamp - whole) * MsecsPerDay));
     QDateTime result(stampEpoch.addDays(static_cast<qint64>(whole)), QTime(0, 0));
     return result.addMSecs(msecs);
 }
@@ -136,10 +136,10 @@ QDateTime stampToDateTime(double stamp)
 void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration, const PrinterGeometry& printer,
                           const TTEMPLATE& paper)
 {
-    const auto pxW = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
-    const auto pxH = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
-    const MU mx = printer.DpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetX) / printer.DpiX) : 0;
-    const MU my = printer.DpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetY) / printer.DpiY) : 0;
+    const auto pxW = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.dpiX);
+    const auto pxH = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.dpiY);
+    const MU mx = printer.dpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.offsetX) / printer.dpiX) : 0;
+    const MU my = printer.dpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.offsetY) / printer.dpiY) : 0;
     params.MuOffsetX = calibration.LeftShift - mx;
     params.MuOffsetY = calibration.TopShift - my;
     // A template without a paper size cannot be printed; keep the record

@@ -63,7 +63,7 @@ QColor colorToQColor(qint32 color)
                   static_cast<int>((value >> 16) & 0xFFu));
 }
 
-CanvasFont canvasFont(const TFONT& font)
+CanvasFont canvasFont(const StoredFont& font)
 {
     CanvasFont f;
     f.name = font.Name;
@@ -74,7 +74,7 @@ CanvasFont canvasFont(const TFONT& font)
     // would take billions of shrink steps, and glyphs that large are not
     // drawn at all.
     const qint64 points = -static_cast<qint64>(MulDiv(font.Height, 72, ScreenPixelsPerInch));
-    f.size = static_cast<int>(std::min<qint64>(std::abs(points), TFONT::MaxPoints));
+    f.size = static_cast<int>(std::min<qint64>(std::abs(points), StoredFont::MaxPoints));
     f.style = font.Style;
     f.color = colorToQColor(font.Color);
     f.charset = font.Charset;
@@ -100,7 +100,7 @@ constexpr qsizetype MaxLineChars = 10000;
 // Tabs stop every half inch of paper, in the preview as on the printer.
 constexpr double TabStopMU = 12700;
 
-int Nearest(double value)
+int nearest(double value)
 {
     if (!(value > -CoordinateLimit))
         return -CoordinateLimit;
@@ -113,9 +113,9 @@ int Nearest(double value)
 
 // The product is a 64-bit float, like the scale itself, so that a position
 // that reads as an exact half (10 250 MU at 0.01) is rounded as one.
-int ToPixels(qint64 mu, double pixPerMu)
+int toPixels(qint64 mu, double pixPerMu)
 {
-    return Nearest(static_cast<double>(mu) * pixPerMu);
+    return nearest(static_cast<double>(mu) * pixPerMu);
 }
 
 // The picture box relative to the label box's top-left corner, in device
@@ -129,7 +129,7 @@ struct PictureBox {
 // Places a picture of pw x ph pixels on a label box of lw x lh pixels.
 // Nothing when the box comes out empty (a percentage of 0, a label of no
 // size): the scaling steps would divide by its zero width or height.
-std::optional<PictureBox> PlacePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
+std::optional<PictureBox> placePicture(const TJOBINFO& format, double pw, double ph, int lw, int lh)
 {
     if (!(pw > 0) || !(ph > 0))
         return std::nullopt;
@@ -210,11 +210,11 @@ struct PagePicture {
 };
 
 // A drawing drawn into a bitmap of w x h pixels, or fewer when that is more
-// than SvgLimits::MaxDrawnPixels; transparent where it draws nothing.
-QImage DrawnDrawing(QSvgRenderer& drawing, double w, double h)
+// than svgLimits::MaxDrawnPixels; transparent where it draws nothing.
+QImage drawnDrawing(QSvgRenderer& drawing, double w, double h)
 {
     const double area = w * h;
-    const double f = area > SvgLimits::MaxDrawnPixels ? std::sqrt(SvgLimits::MaxDrawnPixels / area) : 1.0;
+    const double f = area > svgLimits::MaxDrawnPixels ? std::sqrt(svgLimits::MaxDrawnPixels / area) : 1.0;
     const QSize size(std::max(1, static_cast<int>(std::ceil(w * f))), std::max(1, static_cast<int>(std::ceil(h * f))));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
@@ -226,7 +226,7 @@ QImage DrawnDrawing(QSvgRenderer& drawing, double w, double h)
     return image;
 }
 
-void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
+void loadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
 {
     const QString& path = job.DATAINFO()->PicFileName;
     if (!job.JOBINFO()->ShowPic || path.isEmpty() || !QFileInfo::exists(path))
@@ -248,14 +248,14 @@ void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
     page.loaded = true;
 }
 
-void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, const CanvasRect& box)
+void drawLabelPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, const CanvasRect& box)
 {
     const QSize size = page.picture.size();
     const double pw = size.width();
     const double ph = size.height();
     const int lw = box.width();
     const int lh = box.height();
-    const std::optional<PictureBox> placed = PlacePicture(format, pw, ph, lw, lh);
+    const std::optional<PictureBox> placed = placePicture(format, pw, ph, lw, lh);
     if (!placed)
         return;
     const PictureBox& b = *placed;
@@ -268,7 +268,7 @@ void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, 
         // The labels' boxes differ by a rounded pixel at most: one bitmap
         // serves them all.
         if (page.drawn.isNull())
-            page.drawn = DrawnDrawing(*page.svg, b.width(), b.height());
+            page.drawn = drawnDrawing(*page.svg, b.width(), b.height());
         canvas.drawImage(target, page.drawn, box);
         return;
     }
@@ -277,27 +277,27 @@ void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, 
     const double w = b.width();
     const double h = b.height();
     CanvasRect source;
-    source.left = Nearest(-b.x1 * pw / w);
-    source.right = Nearest((lw - b.x1) * pw / w);
-    source.top = Nearest(-b.y1 * ph / h);
-    source.bottom = Nearest((lh - b.y1) * ph / h);
+    source.left = nearest(-b.x1 * pw / w);
+    source.right = nearest((lw - b.x1) * pw / w);
+    source.top = nearest(-b.y1 * ph / h);
+    source.bottom = nearest((lh - b.y1) * ph / h);
     if (source.isEmpty() || box.isEmpty())
         return;
     canvas.stretchDraw(box, page.picture.image, source);
 }
 
-void DrawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& box)
+void drawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& box)
 {
     CanvasPen pen = canvas.pen();
     pen.color = colorToQColor(format.BORDERCOLOR);
-    pen.width = ToPixels(format.MUBORDERWIDTH, p.PixPerMuX);
+    pen.width = toPixels(format.MUBORDERWIDTH, p.PixPerMuX);
     canvas.setPen(pen);
     // The line grows outward from the inset edges, so it never covers text.
     const int hw = canvas.pen().width / 2;
-    const int left = box.left + ToPixels(format.MUBORDERLEFT, p.PixPerMuX) - hw;
-    const int right = box.right - ToPixels(format.MUBORDERRIGHT, p.PixPerMuX) + hw;
-    const int top = box.top + ToPixels(format.MUBORDERTOP, p.PixPerMuY) - hw;
-    const int bottom = box.bottom - ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY) + hw;
+    const int left = box.left + toPixels(format.MUBORDERLEFT, p.PixPerMuX) - hw;
+    const int right = box.right - toPixels(format.MUBORDERRIGHT, p.PixPerMuX) + hw;
+    const int top = box.top + toPixels(format.MUBORDERTOP, p.PixPerMuY) - hw;
+    const int bottom = box.bottom - toPixels(format.MUBORDERBOTTOM, p.PixPerMuY) + hw;
     const QPoint points[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
     canvas.polyline(points);
 }
@@ -307,7 +307,7 @@ void DrawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
 // and rasterisers of a coarser grid, so there it is at least 0.1 mm wide.
 constexpr double MinimumPrintedOutlineMU = 100;
 
-void DrawOutline(PageCanvas& canvas, const CanvasRect& box, const TPRINTPARAMS& p)
+void drawOutline(PageCanvas& canvas, const CanvasRect& box, const TPRINTPARAMS& p)
 {
     CanvasPen pen = canvas.pen();
     pen.color = Qt::black;
@@ -327,22 +327,22 @@ void DrawOutline(PageCanvas& canvas, const CanvasRect& box, const TPRINTPARAMS& 
 
 // The text area: the inner rectangle less the border insets, whether or not
 // the border is shown.
-CanvasRect TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner)
+CanvasRect textArea(const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner)
 {
     CanvasRect area = inner;
-    area.left += ToPixels(format.MUBORDERLEFT, p.PixPerMuX);
-    area.right -= ToPixels(format.MUBORDERRIGHT, p.PixPerMuX);
-    area.top += ToPixels(format.MUBORDERTOP, p.PixPerMuY);
-    area.bottom -= ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY);
+    area.left += toPixels(format.MUBORDERLEFT, p.PixPerMuX);
+    area.right -= toPixels(format.MUBORDERRIGHT, p.PixPerMuX);
+    area.top += toPixels(format.MUBORDERTOP, p.PixPerMuY);
+    area.bottom -= toPixels(format.MUBORDERBOTTOM, p.PixPerMuY);
     return area;
 }
 
 // The label font at the size the text is drawn at before any shrinking.
-CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
+CanvasFont labelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 {
     CanvasFont font = canvasFont(format.FONT);
     if (!p.ToPrinter)
-        font.size = Nearest(font.size * p.FontScale);
+        font.size = nearest(font.size * p.FontScale);
     return font;
 }
 
@@ -353,7 +353,7 @@ CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 // point at a time; a guess far off (sizes beyond what the font engine
 // draws all measure alike) is narrowed by halves.
 template <typename Fits>
-int ShrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits fits)
+int shrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits fits)
 {
     if (size <= 1)
         return size; // the steps do not start
@@ -383,17 +383,17 @@ int ShrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits
 // text area are not drawn: no glyph of theirs reaches into it.
 constexpr qint64 LinesOfInkReach = 3;
 
-qint64 FloorDiv(qint64 a, qint64 b)
+qint64 floorDiv(qint64 a, qint64 b)
 {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
-void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner,
+void drawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner,
                    const QStringList& lines, TextDrawing drawing)
 {
-    CanvasFont font = LabelFont(format, p);
+    CanvasFont font = labelFont(format, p);
     canvas.setFont(font);
-    const CanvasRect area = TextArea(format, p, inner);
+    const CanvasRect area = textArea(format, p, inner);
 
     // The whole block is measured and placed; only the drawing is cut to
     // what can show. Of equally wide lines the first is the longest.
@@ -420,14 +420,14 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         // A line still too wide at 2 points ends the steps at 1 after that
         // one measurement.
         if (longestWidth > area.width())
-            font.size = ShrunkSize(
+            font.size = shrunkSize(
                 canvas, font, font.size,
                 longestWidth > 0 ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth : 0,
                 [&] { return canvas.textWidth(longestText) <= area.width(); });
         canvas.setFont(font);
         const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * lineCount;
         if (blockHeight > area.height())
-            font.size = ShrunkSize(
+            font.size = shrunkSize(
                 canvas, font, font.size,
                 blockHeight > 0 ? static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight : 0,
                 [&] { return static_cast<qint64>(canvas.textHeight(longestText)) * lineCount <= area.height(); });
@@ -457,8 +457,8 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
     qint64 last = lineCount;
     if (drawing == TextDrawing::Visible && lh > 0) {
         const qint64 reach = LinesOfInkReach * lh;
-        first = std::max<qint64>(0, FloorDiv(area.top - reach - lh - y, lh) + 1);
-        last = std::min<qint64>(lineCount, FloorDiv(area.bottom + reach - y + lh - 1, lh));
+        first = std::max<qint64>(0, floorDiv(area.top - reach - lh - y, lh) + 1);
+        last = std::min<qint64>(lineCount, floorDiv(area.bottom + reach - y + lh - 1, lh));
     }
 
     CanvasBrush brush = canvas.brush();
@@ -482,7 +482,7 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
     canvas.drawTextBlock(area, placed);
 }
 
-void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect& inner, qint64 slot)
+void drawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect& inner, qint64 slot)
 {
     const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
     CanvasBrush brush = canvas.brush();
@@ -494,7 +494,7 @@ void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect
     CanvasFont font = canvas.font();
     font.name = QStringLiteral("Arial");
     font.size = 14;
-    font.style &= ~TFONT::fsBold;
+    font.style &= ~StoredFont::fsBold;
     font.color = QColor(192, 192, 192);
     canvas.setFont(font);
     while (canvas.textHeight(text) > inner.height() && font.size > 6) {
@@ -509,7 +509,7 @@ void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect
         // The tolerance keeps a product such as 10 x 1.1 from rounding up past
         // the whole number it stands for.
         const double scaled = font.size * p.FontScale;
-        font.size = Nearest(std::ceil(scaled - 1e-9));
+        font.size = nearest(std::ceil(scaled - 1e-9));
         canvas.setFont(font);
     }
     const int th = canvas.textHeight(text);
@@ -552,17 +552,17 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
     // Only the first pass draws the picture; a template page needs none.
     PagePicture picture;
     if (p.ShowLabels)
-        LoadPagePicture(job, picture, pictureError);
+        loadPagePicture(job, picture, pictureError);
     const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * tpl.NUMDOWN;
 
     const GridAxis columns = tpl.columns();
     const GridAxis rows = tpl.rows();
     const auto labelBox = [&](qint64 c, qint64 r) {
         CanvasRect box;
-        box.left = ToPixels(columns.start(c) + p.MuOffsetX, p.PixPerMuX);
-        box.right = ToPixels(columns.end(c) + p.MuOffsetX, p.PixPerMuX);
-        box.top = ToPixels(rows.start(r) + p.MuOffsetY, p.PixPerMuY);
-        box.bottom = ToPixels(rows.end(r) + p.MuOffsetY, p.PixPerMuY);
+        box.left = toPixels(columns.start(c) + p.MuOffsetX, p.PixPerMuX);
+        box.right = toPixels(columns.end(c) + p.MuOffsetX, p.PixPerMuX);
+        box.top = toPixels(rows.start(r) + p.MuOffsetY, p.PixPerMuY);
+        box.bottom = toPixels(rows.end(r) + p.MuOffsetY, p.PixPerMuY);
         return box;
     };
     // Each label fills RepeatCount consecutive slots from FirstSlot on.
@@ -601,9 +601,9 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
                     continue;
                 const CanvasRect box = labelBox(c, r);
                 if (drawPicture)
-                    DrawPicture(canvas, format, picture, box);
+                    drawLabelPicture(canvas, format, picture, box);
                 if (format.SHOWBORDER)
-                    DrawBorder(canvas, format, p, box);
+                    drawBorder(canvas, format, p, box);
             }
         }
     }
@@ -618,13 +618,13 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
             const CanvasRect inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
             const LabelContent* content = p.ShowLabels ? fetch(slot) : nullptr;
             if (content)
-                DrawLabelText(canvas, format, p, inner, content->lines, drawing);
+                drawLabelText(canvas, format, p, inner, content->lines, drawing);
             else if (p.ShowTemplate)
-                DrawPlaceholder(canvas, p, inner, slot);
+                drawPlaceholder(canvas, p, inner, slot);
         }
     }
     if (p.ShowTemplate)
         for (qint64 r = 0; r < drawnDown; ++r)
             for (qint64 c = 0; c < drawnAcross; ++c)
-                DrawOutline(canvas, labelBox(c, r), p);
+                drawOutline(canvas, labelBox(c, r), p);
 }

@@ -13,7 +13,7 @@
 #include <memory>
 
 namespace {
-constexpr int listCapacity = 100;
+constexpr int ListCapacity = 100;
 
 const QString countSuffix = QStringLiteral("COUNT");
 
@@ -178,7 +178,7 @@ public:
         if (!hasValue(prefix + countSuffix))
             return 0;
         const std::optional<int> count = storedTextToInteger(text(prefix + countSuffix));
-        return count ? std::clamp(*count, 0, listCapacity) : 0;
+        return count ? std::clamp(*count, 0, ListCapacity) : 0;
     }
 
 private:
@@ -215,7 +215,7 @@ bool pastCapacity(const QString& name, const QString& prefix)
             return false;
     bool ok = false;
     const qint64 index = digits.toLongLong(&ok);
-    return !ok || index >= listCapacity;
+    return !ok || index >= ListCapacity;
 }
 
 QString withBackslashes(QString key)
@@ -323,7 +323,7 @@ bool FNREGADDTOLIST(const QString& key, const QString& prefix, const QStringList
     RegKey reg(key);
     const int base = reg.listCount(prefix);
     int i = 0;
-    for (; i < list.size() && base + i < listCapacity; ++i)
+    for (; i < list.size() && base + i < ListCapacity; ++i)
         reg.write(itemName(prefix, base + i), list.at(i));
     reg.write(prefix + countSuffix, QString::number(base + i));
     return reg.commit();

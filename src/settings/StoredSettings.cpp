@@ -34,8 +34,8 @@ int readInt(const QString& key, const char* name)
 bool FNLOADSETTINGS(SoftwareSettings& s)
 {
     const RegSession session;
-    s.SaveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
-    if (!s.SaveSettings)
+    s.saveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
+    if (!s.saveSettings)
         return true;
     if (auto scale = storedTextToNumber(
             FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(1.0))))
@@ -49,7 +49,7 @@ bool FNLOADSETTINGS(SoftwareSettings& s)
 bool FNSAVESETTINGS(const SoftwareSettings& s)
 {
     const RegSession session; // one reading and at most one write for the group
-    writeBool(settingsKey, "SaveSettings", s.SaveSettings);
+    writeBool(settingsKey, "SaveSettings", s.saveSettings);
     FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(s.MainScale));
     FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[currentUnitIndex()]);
     writeBool(settingsKey, "ShowTemplate", s.ShowTemplate);
@@ -60,26 +60,26 @@ bool FNSAVESETTINGS(const SoftwareSettings& s)
 bool FNLOADFILEINFO(FileInfo& info)
 {
     const RegSession session;
-    info.SaveFileInfo = readBool(filesKey, "SaveFileInfo", "TRUE");
-    if (!info.SaveFileInfo)
+    info.saveFileInfo = readBool(filesKey, "SaveFileInfo", "TRUE");
+    if (!info.saveFileInfo)
         return true;
-    FNREGLOADLIST(closedKey, QStringLiteral("Job"), info.Jobs);
-    FNREGLOADLIST(closedKey, QStringLiteral("Data"), info.Data);
-    FNREGLOADLIST(closedKey, QStringLiteral("Template"), info.Templates);
-    info.CurrentJob = FNREGREADSTRING(currentKey, QStringLiteral("Job"), QString());
+    FNREGLOADLIST(closedKey, QStringLiteral("Job"), info.jobs);
+    FNREGLOADLIST(closedKey, QStringLiteral("Data"), info.data);
+    FNREGLOADLIST(closedKey, QStringLiteral("Template"), info.templates);
+    info.currentJob = FNREGREADSTRING(currentKey, QStringLiteral("Job"), QString());
     return true;
 }
 
 bool FNSAVEFILEINFO(const FileInfo& info)
 {
     const RegSession session; // one reading and at most one write for the group
-    writeBool(filesKey, "SaveFileInfo", info.SaveFileInfo);
-    FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.CurrentJob);
+    writeBool(filesKey, "SaveFileInfo", info.saveFileInfo);
+    FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.currentJob);
     // The lists hold file paths, not menu captions: an "&" in a path is part
     // of the file's name and is kept.
-    FNREGSAVELIST(closedKey, QStringLiteral("Job"), info.Jobs);
-    FNREGSAVELIST(closedKey, QStringLiteral("Data"), info.Data);
-    FNREGSAVELIST(closedKey, QStringLiteral("Template"), info.Templates);
+    FNREGSAVELIST(closedKey, QStringLiteral("Job"), info.jobs);
+    FNREGSAVELIST(closedKey, QStringLiteral("Data"), info.data);
+    FNREGSAVELIST(closedKey, QStringLiteral("Template"), info.templates);
     return true;
 }
 

@@ -21,9 +21,9 @@ class TJOBINFO;
 
 // The software settings while the program runs.
 struct SoftwareSettings {
-    bool SaveDesktop = true;
-    bool SaveSettings = true;
-    bool SaveFileInfo = true;
+    bool saveDesktop = true;
+    bool saveSettings = true;
+    bool saveFileInfo = true;
     bool ShowLabels = true;
     bool ShowTemplate = true;
     double MainScale = 1.0; // the preview scale
@@ -39,11 +39,11 @@ bool FNSAVESETTINGS(const SoftwareSettings& settings);
 
 // The recent-file lists, most recent first, and the job open at exit.
 struct FileInfo {
-    bool SaveFileInfo = true;
-    QStringList Jobs;
-    QStringList Data;
-    QStringList Templates;
-    QString CurrentJob; // LASTJOBFILENAME when loading, JOBFILENAME when saving
+    bool saveFileInfo = true;
+    QStringList jobs;
+    QStringList data;
+    QStringList templates;
+    QString currentJob; // LASTJOBFILENAME when loading, JOBFILENAME when saving
 };
 
 // Reads "SaveFileInfo" and, when it is set, the three lists and the job.

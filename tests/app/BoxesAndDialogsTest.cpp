@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, StartAndRepeatFitEverySheetAndWhatIsTypedIsWhatCounts)
 TEST_F(MainWindowTest, UntouchedLengthsKeepTheirValueInInchesAndEnterPressesOk)
 {
     TestSheet sheet; // 69 999 MU is 2.7558661 in, which reads back as 70 000: too wide
-    std::tie(sheet.Across, sheet.Down, sheet.Left, sheet.LabelWidth, sheet.HGap) = std::tuple(3, 7, 3, 69999, 0);
+    std::tie(sheet.Across, sheet.Down, sheet.Left, sheet.labelWidth, sheet.hGap) = std::tuple(3, 7, 3, 69999, 0);
     ASSERT_TRUE(SaveTestJob(path("a.GVJ"), sheet, QString(), [](TJOB& job) { job.JOBINFO()->MUBORDERLEFT = 1001; }));
     TFormMAIN& main = start({path("a.GVJ")});
     const ScopedUnit inches(UnitInch); // after the start, which reads the unit from the settings
@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, FontDialogOffersWhatTheLabelKeeps)
     });
     trigger("FORMATLABELS");
     EXPECT_TRUE(offered.size() <= 4 && !offered.join(u' ').contains(QStringLiteral("Light"))) << offered.size();
-    EXPECT_EQ(main.job().JOBINFO()->FONT.Style, TFONT::fsBold);
+    EXPECT_EQ(main.job().JOBINFO()->FONT.Style, StoredFont::fsBold);
 }
 
 TEST_F(MainWindowTest, StoredDesktopComesBackOnTheScreenWithoutDialogsScaleHeldAndLinksOpen)

@@ -725,13 +725,13 @@ QStringList missingEdges(const QString& pdf, const TestSheet& sheet)
     QStringList missing;
     for (int r = 0; r < sheet.Down; ++r) {
         for (int c = 0; c < sheet.Across; ++c) {
-            const double x0 = sheet.Left + c * double(sheet.LabelWidth + sheet.HGap);
-            const double y0 = sheet.Top + r * double(sheet.LabelHeight + sheet.VGap);
-            const int x = px(x0 + sheet.LabelWidth / 2.0), y = px(y0 + sheet.LabelHeight / 2.0);
+            const double x0 = sheet.Left + c * double(sheet.labelWidth + sheet.hGap);
+            const double y0 = sheet.Top + r * double(sheet.labelHeight + sheet.vGap);
+            const int x = px(x0 + sheet.labelWidth / 2.0), y = px(y0 + sheet.labelHeight / 2.0);
             const QString slot = QStringLiteral("label %1,%2 ").arg(c).arg(r);
-            if (!lineNear(false, px(y0), x) || !lineNear(false, px(y0 + sheet.LabelHeight) - 1, x))
+            if (!lineNear(false, px(y0), x) || !lineNear(false, px(y0 + sheet.labelHeight) - 1, x))
                 missing << slot + QStringLiteral("top or bottom");
-            if (!lineNear(true, px(x0), y) || !lineNear(true, px(x0 + sheet.LabelWidth) - 1, y))
+            if (!lineNear(true, px(x0), y) || !lineNear(true, px(x0 + sheet.labelWidth) - 1, y))
                 missing << slot + QStringLiteral("left or right");
         }
     }

@@ -119,7 +119,7 @@ TEST(JobInfo, FormatDefaultsWithFallbacks)
     EXPECT_EQ(custom.PicPCTop, 12.5);
     EXPECT_EQ(custom.FONT, defaultLabelFont());
 
-    TFONT big = defaultLabelFont();
+    StoredFont big = defaultLabelFont();
     big.setSize(20);
     stored[QStringLiteral("Font")] = FNFONTTOSTRING(big);
     TJOBINFO withFont;

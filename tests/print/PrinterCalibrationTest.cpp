@@ -190,7 +190,7 @@ TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
     RecordingPrinter printer(QStringLiteral("Shelf Printer"));
     PrintRun run;
     PrintRequest request;
-    request.Command = PrintCommand::PRINTTEMPLATE;
+    request.command = PrintCommand::PRINTTEMPLATE;
 
     // A shift that fits A4 but not this small paper.
     TPRINTERCALIBRATION c;
