@@ -47,7 +47,7 @@ QByteArray Filled(const QByteArray& piece, qint64 bytes)
     return piece.repeated(static_cast<qsizetype>(bytes / piece.size()));
 }
 
-constexpr qint64 NearLimit = svgLimits::MaxBytes - 4096;
+constexpr qint64 NearLimit = SvgLimits::MaxBytes - 4096;
 
 void LoadBench(benchmark::State& state, const char* name, const std::function<QByteArray()>& make)
 {
@@ -126,16 +126,16 @@ PICTURE_BENCH(UseBomb, "uses.svg", [] {
     return Svg(body + "</defs><use xlink:href='#l12'/>");
 }());
 PICTURE_BENCH(ElementsUpToTheLimit, "elements.svg",
-              Svg(QByteArray("<rect x='1' y='2' width='3' height='4'/>").repeated(svgLimits::MaxElements - 2)));
+              Svg(QByteArray("<rect x='1' y='2' width='3' height='4'/>").repeated(SvgLimits::MaxElements - 2)));
 PICTURE_BENCH(UsesUpToTheLimit, "uses-limit.svg", [] {
-    const qint64 uses = svgLimits::MaxDrawnElements / 102 - 10;
+    const qint64 uses = SvgLimits::MaxDrawnElements / 102 - 10;
     return Svg("<defs><g id='r'>" + QByteArray("<rect x='1' y='2' width='3' height='4'/>").repeated(100) + "</g></defs>"
                + QByteArray("<use xlink:href='#r'/>").repeated(uses));
 }());
 PICTURE_BENCH(TooManyElements, "too-many.svg", Svg(Filled("<g/>", NearLimit)));
 PICTURE_BENCH(OnePathOf16MB, "path.svg", Svg("<path d='M0 0" + Filled(" L1 2", NearLimit) + "'/>"));
 PICTURE_BENCH(TextUpToTheLimit, "text.svg",
-              Svg("<text x='0' y='50'>" + QByteArray("Mardo ").repeated(svgLimits::MaxTextCharacters / 6) + "</text>"));
+              Svg("<text x='0' y='50'>" + QByteArray("Mardo ").repeated(SvgLimits::MaxTextCharacters / 6) + "</text>"));
 PICTURE_BENCH(TextOf16MB, "text16.svg", Svg("<text x='0' y='50'>" + Filled("Mardo ", NearLimit) + "</text>"));
 PICTURE_BENCH(DeepNesting, "deep.svg", Svg(Filled("<g>", NearLimit / 2) + Filled("</g>", NearLimit / 2)));
 PICTURE_BENCH(EmbeddedBitmapsAtTheLimit, "embedded.svg", [] {

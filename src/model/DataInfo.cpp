@@ -18,11 +18,11 @@ const PropTable& TDATAINFO::properties() const
         content.kind = PropKind::Lines;
         content.stored = false;
         return withBase({
-            props::text("FULLFILENAME", &C::FULLFILENAME),
+            Props::text("FULLFILENAME", &C::FULLFILENAME),
             content,
-            props::integer("STARTLABNUM", &C::STARTLABNUM, 1),
-            props::integer("RepeatLabelNum", &C::RepeatLabelNum, 1),
-            props::text("PicFileName", &C::PicFileName),
+            Props::integer("STARTLABNUM", &C::STARTLABNUM, 1),
+            Props::integer("RepeatLabelNum", &C::RepeatLabelNum, 1),
+            Props::text("PicFileName", &C::PicFileName),
         });
     }();
     return table;

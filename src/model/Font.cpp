@@ -7,9 +7,9 @@ const PropTable& StoredFont::properties() const
 {
     using C = StoredFont;
     static const PropTable table = [] {
-        PropInfo charset = props::integer("Charset", &C::Charset);
+        PropInfo charset = Props::integer("Charset", &C::Charset);
         charset.idents = charsetIdents();
-        PropInfo color = props::integer("Color", &C::Color);
+        PropInfo color = Props::integer("Color", &C::Color);
         color.idents = colorIdents();
         PropInfo size;
         size.name = QStringLiteral("Size");
@@ -17,16 +17,16 @@ const PropTable& StoredFont::properties() const
         size.stored = false;
         size.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).size(); };
         size.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).setSize(v); };
-        PropInfo style = props::integer("Style", &C::Style);
+        PropInfo style = Props::integer("Style", &C::Style);
         style.kind = PropKind::Set;
         style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"), QStringLiteral("fsUnderline"),
                        QStringLiteral("fsStrikeOut")};
         return PropTable{
             charset,
             color,
-            props::integer("Height", &C::Height),
-            props::text("Name", &C::Name),
-            props::enumeration("Pitch", &C::Pitch,
+            Props::integer("Height", &C::Height),
+            Props::text("Name", &C::Name),
+            Props::enumeration("Pitch", &C::Pitch,
                                {QStringLiteral("fpDefault"), QStringLiteral("fpVariable"), QStringLiteral("fpFixed")},
                                fpDefault),
             size,

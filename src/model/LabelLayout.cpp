@@ -175,8 +175,8 @@ const PropTable& TableSettings::properties() const
 {
     using C = TableSettings;
     static const PropTable table = withBase({
-        props::text("LabelLayout", &C::LabelLayout),
-        props::enumeration("HeaderRow", &C::HeaderRow,
+        Props::text("LabelLayout", &C::LabelLayout),
+        Props::enumeration("HeaderRow", &C::HeaderRow,
                            {QStringLiteral("hrDetect"), QStringLiteral("hrYes"), QStringLiteral("hrNo")},
                            static_cast<qint32>(HeaderChoice::Detect)),
     });

@@ -108,8 +108,8 @@ bool checkUses(const std::vector<Element>& elements, const std::vector<qint32>& 
     };
     enter(0, static_cast<qint32>(elements.size()), 0);
     while (!stack.empty()) {
-        if (drawn > svgLimits::MaxDrawnElements)
-            return refuse(reason, Messages::svgDrawsTooManyElements(svgLimits::MaxDrawnElements));
+        if (drawn > SvgLimits::MaxDrawnElements)
+            return refuse(reason, Messages::svgDrawsTooManyElements(SvgLimits::MaxDrawnElements));
         Frame& frame = stack.back();
         if (frame.nextUse >= uses.size() || uses[frame.nextUse] >= frame.end) {
             stack.pop_back();
@@ -119,8 +119,8 @@ bool checkUses(const std::vector<Element>& elements, const std::vector<qint32>& 
         if (use.target < 0)
             continue; // names no element: draws nothing
         const int nesting = frame.nesting + 1;
-        if (nesting > svgLimits::MaxUseNesting)
-            return refuse(reason, Messages::svgNestsUseTooDeep(svgLimits::MaxUseNesting));
+        if (nesting > SvgLimits::MaxUseNesting)
+            return refuse(reason, Messages::svgNestsUseTooDeep(SvgLimits::MaxUseNesting));
         enter(use.target, elements[static_cast<std::size_t>(use.target)].end, nesting);
     }
     return true;
@@ -175,14 +175,14 @@ int paintReferences(QStringView value, qint32 element, std::vector<std::pair<qin
 
 bool Picture::drawnAsBitmap() const
 {
-    return isSvg() && svgCost > svgLimits::MaxVectorCost;
+    return isSvg() && svgCost > SvgLimits::MaxVectorCost;
 }
 
 bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
 {
     if (data.startsWith("\x1f\x8b"))
         return refuse(reason, Messages::svgCompressed());
-    if (data.size() > svgLimits::MaxBytes)
+    if (data.size() > SvgLimits::MaxBytes)
         return refuse(reason, Messages::svgLargerThan16Mb());
 
     QXmlStreamReader xml(data);
@@ -208,10 +208,10 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
         case QXmlStreamReader::ProcessingInstruction:
             return refuse(reason, Messages::svgProcessingInstruction(shown(xml.processingInstructionTarget())));
         case QXmlStreamReader::StartElement: {
-            if (static_cast<qint64>(elements.size()) >= svgLimits::MaxElements)
-                return refuse(reason, Messages::svgTooManyElements(svgLimits::MaxElements));
-            if (open.size() >= static_cast<std::size_t>(svgLimits::MaxDepth))
-                return refuse(reason, Messages::svgNestsTooDeep(svgLimits::MaxDepth));
+            if (static_cast<qint64>(elements.size()) >= SvgLimits::MaxElements)
+                return refuse(reason, Messages::svgTooManyElements(SvgLimits::MaxElements));
+            if (open.size() >= static_cast<std::size_t>(SvgLimits::MaxDepth))
+                return refuse(reason, Messages::svgNestsTooDeep(SvgLimits::MaxDepth));
             const qint32 index = static_cast<qint32>(elements.size());
             elements.emplace_back();
             starts.push_back(xml.characterOffset());
@@ -219,8 +219,8 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
             const QStringView name = localName(xml.qualifiedName());
             inStyle = name == QLatin1String("style");
             if (name == QLatin1String("stop") && open.size() >= 2
-                && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > svgLimits::MaxGradientStops)
-                return refuse(reason, Messages::svgTooManyGradientStops(svgLimits::MaxGradientStops));
+                && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > SvgLimits::MaxGradientStops)
+                return refuse(reason, Messages::svgTooManyGradientStops(SvgLimits::MaxGradientStops));
             if (textDepth == 0
                 && (name == QLatin1String("text") || name == QLatin1String("textArea")
                     || name == QLatin1String("tspan")))
@@ -245,8 +245,8 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
                     if (pixels < 0)
                         return false;
                     embeddedPixels += pixels;
-                    if (embeddedPixels > svgLimits::MaxEmbeddedPixels)
-                        return refuse(reason, Messages::svgTooManyEmbeddedPixels(svgLimits::MaxEmbeddedPixels >> 20));
+                    if (embeddedPixels > SvgLimits::MaxEmbeddedPixels)
+                        return refuse(reason, Messages::svgTooManyEmbeddedPixels(SvgLimits::MaxEmbeddedPixels >> 20));
                     continue;
                 }
                 if (!value.startsWith(u'#'))
@@ -270,8 +270,8 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
         case QXmlStreamReader::Characters:
             if (textDepth > 0) {
                 textCharacters += xml.text().size();
-                if (textCharacters > svgLimits::MaxTextCharacters)
-                    return refuse(reason, Messages::svgTooMuchText(svgLimits::MaxTextCharacters));
+                if (textCharacters > SvgLimits::MaxTextCharacters)
+                    return refuse(reason, Messages::svgTooMuchText(SvgLimits::MaxTextCharacters));
             }
             // Style sheets may import others by name.
             if (inStyle && xml.text().contains(QLatin1String("@import"), Qt::CaseInsensitive))
@@ -307,7 +307,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
     std::vector<qint64> paintCost(elements.size(), 0);
     for (const auto& [from, id] : paints) {
         qint32 target = ids.value(id, -1);
-        for (int step = 0; target >= 0 && step <= svgLimits::MaxUseNesting; ++step) {
+        for (int step = 0; target >= 0 && step <= SvgLimits::MaxUseNesting; ++step) {
             paintCost[static_cast<std::size_t>(from)] += subtree(target);
             target = chainNext[static_cast<std::size_t>(target)];
         }
@@ -326,13 +326,13 @@ namespace {
 
 bool loadDrawing(const QString& path, QFile& file, Picture& picture, QString* error)
 {
-    if (file.size() > svgLimits::MaxBytes) {
+    if (file.size() > SvgLimits::MaxBytes) {
         if (error)
             *error = Messages::drawingTooLarge(path);
         return false;
     }
     file.seek(0);
-    const QByteArray data = file.read(svgLimits::MaxBytes + 1);
+    const QByteArray data = file.read(SvgLimits::MaxBytes + 1);
     QString reason;
     qint64 cost = 0;
     if (!checkSvgDrawing(data, &reason, &cost)) {

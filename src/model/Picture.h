@@ -35,7 +35,7 @@ QStringList pictureSuffixes();
 // compressed drawings without limit, open the files and addresses that
 // images and style sheets name (a pipe there blocks it for good), and draw
 // <use> references that multiply without end.
-namespace svgLimits {
+namespace SvgLimits {
 // The largest drawing file read.
 inline constexpr qint64 MaxBytes = qint64(16) << 20;
 // Elements in the file, and elements drawn once every <use> is followed.
@@ -62,16 +62,16 @@ inline constexpr qint64 MaxEmbeddedPixels = qint64(16) << 20;
 // holds once: any drawing adds at most a few MB to a page.
 inline constexpr qint64 MaxVectorCost = qint64(64) << 10;
 inline constexpr qint64 MaxDrawnPixels = qint64(2) << 20;
-} // namespace svgLimits
+} // namespace SvgLimits
 
 // Checks the bytes of a drawing before they reach the SVG renderer: plain XML
 // (no gzip compression, no document type or entities, no processing
 // instructions such as style sheets), references only within the drawing,
 // except images embedded as data: URLs holding PNG, JPEG, GIF or BMP bitmaps
-// within svgLimits::MaxEmbeddedPixels together, and the other svgLimits.
+// within SvgLimits::MaxEmbeddedPixels together, and the other SvgLimits.
 // The limits keep loading and drawing such a file within about a second and
 // 200 MB (benchmarks/PictureBench.cpp).
 // On refusal *reason (when given) completes the sentence "The drawing ...".
 // On acceptance *cost (when given) is what drawing it costs, as
-// svgLimits::MaxVectorCost counts it.
+// SvgLimits::MaxVectorCost counts it.
 bool checkSvgDrawing(const QByteArray& data, QString* reason = nullptr, qint64* cost = nullptr);

@@ -210,11 +210,11 @@ struct PagePicture {
 };
 
 // A drawing drawn into a bitmap of w x h pixels, or fewer when that is more
-// than svgLimits::MaxDrawnPixels; transparent where it draws nothing.
+// than SvgLimits::MaxDrawnPixels; transparent where it draws nothing.
 QImage drawnDrawing(QSvgRenderer& drawing, double w, double h)
 {
     const double area = w * h;
-    const double f = area > svgLimits::MaxDrawnPixels ? std::sqrt(svgLimits::MaxDrawnPixels / area) : 1.0;
+    const double f = area > SvgLimits::MaxDrawnPixels ? std::sqrt(SvgLimits::MaxDrawnPixels / area) : 1.0;
     const QSize size(std::max(1, static_cast<int>(std::ceil(w * f))), std::max(1, static_cast<int>(std::ceil(h * f))));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())

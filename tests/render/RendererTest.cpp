@@ -810,7 +810,7 @@ TEST(RendererPicture, CostlyDrawingIsDrawnOnceIntoABitmapAndAddsLittleToAPdf)
     // renderer alone took 15 s over one of 90 000.
     QString reason;
     EXPECT_FALSE(checkSvgDrawing("<svg xmlns=\"http://www.w3.org/2000/svg\"><linearGradient>"
-                                     + QByteArray("<stop/>").repeated(svgLimits::MaxGradientStops + 1)
+                                     + QByteArray("<stop/>").repeated(SvgLimits::MaxGradientStops + 1)
                                      + "</linearGradient></svg>",
                                  &reason));
     EXPECT_EQ(reason, QStringLiteral("has a gradient of more than 1000 stops"));
@@ -820,7 +820,7 @@ TEST(RendererPicture, CostlyDrawingIsDrawnOnceIntoABitmapAndAddsLittleToAPdf)
               "<linearGradient id=\"g\"/><rect class=\"a\" width=\"10\" height=\"10\"/></svg>";
     qint64 cost = 0;
     ASSERT_TRUE(checkSvgDrawing(drawing, nullptr, &cost));
-    EXPECT_GT(cost, svgLimits::MaxVectorCost);
+    EXPECT_GT(cost, SvgLimits::MaxVectorCost);
     drawing.replace("<style>.a{fill:url(#g)}</style>", "");
     ASSERT_TRUE(checkSvgDrawing(drawing, nullptr, &cost));
     EXPECT_LT(cost, 200);
