@@ -117,7 +117,6 @@ void TJOBINFO::loadFormatDefaults()
 
 const PropTable& TJOBINFO::properties() const
 {
-    using C = TJOBINFO;
     static const PropTable table = [] {
         PropInfo font;
         font.name = QStringLiteral("FONT");
