@@ -3,7 +3,7 @@
 // catalogue of the glabels-data package.
 
 #include "BenchMain.h"
-#include "dialogs/FormPRODUCT.h"
+#include "dialogs/ProductChooser.h"
 #include "model/LabelCatalogue.h"
 #include "support/Maker.h"
 
@@ -30,7 +30,7 @@ void BM_ProductChooserFirstOpen(benchmark::State& state)
         return;
     std::size_t products = 0;
     for (auto _ : state) {
-        TFormPRODUCT dialog;
+        ProductChooser dialog;
         if (!dialog.loadCatalogue()) {
             state.SkipWithError("the catalogue could not be read");
             return;
@@ -65,7 +65,7 @@ void BM_ProductSearch(benchmark::State& state)
 {
     if (catalogueMissing(state))
         return;
-    TFormPRODUCT dialog;
+    ProductChooser dialog;
     dialog.loadCatalogue();
     dialog.show();
     auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));

@@ -9,8 +9,8 @@
 int FuzzFontText(const std::uint8_t* data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    TFONT font = defaultLabelFont();
-    const TFONT before = font;
+    StoredFont font = defaultLabelFont();
+    const StoredFont before = font;
     if (!FNSTRINGTOFONT(text, font)) {
         FUZZ_CHECK("font", font == before); // text that is refused changes nothing
         return 0;
@@ -19,11 +19,11 @@ int FuzzFontText(const std::uint8_t* data, std::size_t size)
     // font again. The one exception is in the format: an empty text is never
     // written, so an empty face name comes back as the font holder's own.
     const QString written = FNFONTTOSTRING(font);
-    TFONT back;
+    StoredFont back;
     FUZZ_CHECK("font", FNSTRINGTOFONT(written, back));
-    TFONT expected = font;
+    StoredFont expected = font;
     if (expected.Name.isEmpty())
-        expected.Name = TFONT().Name;
+        expected.Name = StoredFont().Name;
     FUZZ_CHECK("font", back == expected);
     if (!font.Name.isEmpty())
         FUZZ_CHECK("font", FNFONTTOSTRING(back) == written);

@@ -102,7 +102,7 @@ int FuzzPage(const std::uint8_t* data, std::size_t size)
     RecordingCanvas recording;
     params.Canvas = &recording;
     PRINT(job, params);
-    const double largest = TFONT::MaxPoints * (params.ToPrinter ? 1.0 : params.FontScale);
+    const double largest = StoredFont::MaxPoints * (params.ToPrinter ? 1.0 : params.FontScale);
     for (const CanvasOp& op : recording.ops(CanvasOp::Text)) {
         FUZZ_CHECK("page", op.font.size <= std::ceil(std::max(largest, 14 * params.FontScale)) + 1);
         // A label holds 10 000 lines of 10 000 characters at most, and only

@@ -87,8 +87,8 @@ void jobs()
         f.PicPCHeight = -40;
         f.UsePicPCTop = true;
         f.FONT.Name = QStringLiteral("Liberation Sans");
-        f.FONT.Style = TFONT::fsItalic | TFONT::fsUnderline | TFONT::fsStrikeOut;
-        f.FONT.Pitch = TFONT::fpVariable;
+        f.FONT.Style = StoredFont::fsItalic | StoredFont::fsUnderline | StoredFont::fsStrikeOut;
+        f.FONT.Pitch = StoredFont::fpVariable;
         f.FONT.Charset = 238;
         f.FONT.Color = 0x123456;
         TDATAINFO& d = *job.DATAINFO();
@@ -100,7 +100,7 @@ void jobs()
         d.FULLFILENAME = QStringLiteral("\u00e9\u00e8\u00ea\u00eb");
         d.PicFileName = QStringLiteral("\u65e5\u672c\u8a9e.png");
         f.FONT.Color = static_cast<qint32>(0x80000005u);
-        f.FONT.Pitch = TFONT::fpFixed;
+        f.FONT.Pitch = StoredFont::fpFixed;
         put("job", "wide-strings.GVJ", job.jobFileBytes());
     }
     {
@@ -152,10 +152,10 @@ void templates()
 void fonts()
 {
     put("font", "default-label-font.txt", FNFONTTOSTRING(defaultLabelFont()).toUtf8());
-    TFONT f = defaultLabelFont();
+    StoredFont f = defaultLabelFont();
     f.Name = QStringLiteral("O'Brien, \"Quoted\" Sans");
-    f.Style = TFONT::fsBold | TFONT::fsItalic | TFONT::fsUnderline | TFONT::fsStrikeOut;
-    f.Pitch = TFONT::fpFixed;
+    f.Style = StoredFont::fsBold | StoredFont::fsItalic | StoredFont::fsUnderline | StoredFont::fsStrikeOut;
+    f.Pitch = StoredFont::fpFixed;
     f.Color = 0x00ABCDEF;
     f.Charset = 99;
     f.Height = -40000;

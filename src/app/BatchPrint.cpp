@@ -1,15 +1,15 @@
 #include "BatchPrint.h"
 
+#include "app/DataLoading.h"
 #include "model/Job.h"
 #include "model/Units.h"
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
 #include "settings/StoredSettings.h"
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr qint32 maxCopies = 9999;
+constexpr qint32 MaxCopies = 9999;
 
 // The signal (SIGINT, SIGTERM, or SIGHUP when the terminal closes) that
 // asked the batch print to stop, or 0.
@@ -94,7 +94,7 @@ bool holdsLabels(const TDATAINFO& data)
 {
     if (data.labelsInIndex() != 0)
         return true;
-    messageSeam().warning(QStringLiteral("The data file '") + data.FULLFILENAME + QStringLiteral("' holds no labels."));
+    messageSeam().warning(Messages::dataFileHoldsNoLabels(data.FULLFILENAME));
     return false;
 }
 
@@ -105,32 +105,16 @@ bool loadData(TJOB& job, const QString& dataFile)
     TDATAINFO& data = *job.DATAINFO();
     const QString name = dataFile.isEmpty() ? data.FULLFILENAME : dataFile;
     if (name.isEmpty()) {
-        messageSeam().warning(QStringLiteral("The job names no data file."));
+        messageSeam().warning(Messages::jobNamesNoDataFile());
         return false;
     }
-    if (!QFileInfo::exists(name)) { // a folder or a pipe is told below, by what it is
-        messageSeam().warning(QStringLiteral("Cannot find data file '") + name + u'\'');
+    // Whatever else fails is the print's failure, told as such.
+    if (loadJobData(data, name, OtherLoadFailures::Thrown) != DataLoad::Loaded)
         return false;
-    }
-    data.FULLFILENAME = name;
-    QString reason;
-    bool loaded = false;
-    try {
-        loaded = data.LOADDATA();
-    } catch (const EDataReadError& e) {
-        reason = e.message();
-    }
-    if (!loaded) {
-        QString text = QStringLiteral("Cannot load data file '") + name + u'\'';
-        if (!reason.isEmpty())
-            text += QStringLiteral("\n\r") + reason;
-        FNLOGERROR(8, text, false, true);
-        return false;
-    }
     if (!holdsLabels(data))
         return false;
-    if (data.isTable() && !data.table().note().isEmpty())
-        toStderr(data.table().note());
+    if (const QString note = data.source().readingNote(); !note.isEmpty())
+        toStderr(note);
     return true;
 }
 
@@ -139,32 +123,30 @@ bool loadData(TJOB& job, const QString& dataFile)
 // it. Says what is wrong itself.
 bool checkTable(const TDATAINFO& data)
 {
-    if (!data.isTable())
-        return true;
-    if (!data.layoutProblem().isEmpty()) {
-        messageSeam().warning(data.layoutProblem());
+    if (const QString problem = data.layoutProblem(); !problem.isEmpty()) {
+        messageSeam().warning(problem);
         return false;
     }
     if (const QString note = data.headerNote(); !note.isEmpty())
-        toStderr(note + QStringLiteral(" (--header no prints it as a label)"));
+        toStderr(Messages::headerNoteWithOption(note));
     return true;
 }
 
-// --layout and --header, for table data only. Says what is wrong itself.
+// --layout and --header, for data laid out by table settings only. Says
+// what is wrong itself.
 bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
 {
-    if (!data.isTable()) {
-        messageSeam().warning(QStringLiteral("--layout and --header are for table data (.csv, .tsv or .tab); '")
-                              + data.FULLFILENAME + QStringLiteral("' is read as text."));
+    if (!data.usesTableSettings()) {
+        messageSeam().warning(Messages::tableOptionsNeedTable(data.FULLFILENAME));
         return false;
     }
     TableSettings& settings = data.tableSettings();
-    if (options.Layout)
-        settings.LabelLayout = *options.Layout;
+    if (options.layout)
+        settings.LabelLayout = *options.layout;
     if (options.HeaderRow)
         data.setHeaderChoice(*options.HeaderRow ? HeaderChoice::Yes : HeaderChoice::No);
     data.applyTableSettings();
-    if (const QString problem = data.layoutProblem(); options.Layout && !problem.isEmpty()) {
+    if (const QString problem = data.layoutProblem(); options.layout && !problem.isEmpty()) {
         messageSeam().warning(problem);
         return false;
     }
@@ -213,13 +195,13 @@ QString outputClash(const QString& output, const TJOB& job, const QString& jobFi
                && info.st_dev == target.st_dev && info.st_ino == target.st_ino;
     };
     if (same(jobFile))
-        return QStringLiteral("the job file");
+        return Messages::theJobFile();
     if (same(job.DATAINFO()->FULLFILENAME))
-        return QStringLiteral("the job's data file");
+        return Messages::theJobsDataFile();
     if (same(job.TEMPLATE()->FULLFILENAME))
-        return QStringLiteral("the job's template");
+        return Messages::theJobsTemplate();
     if (same(job.DATAINFO()->PicFileName))
-        return QStringLiteral("the job's picture");
+        return Messages::theJobsPicture();
     return QString();
 }
 
@@ -227,77 +209,75 @@ int printJob(const BatchOptions& options)
 {
     // Only an ordinary file is ever replaced by the PDF: a device, a pipe
     // or a folder is refused before anything is read or opened.
-    if (!options.OutputFile.isEmpty()) {
-        if (const QString refusal = outputFileRefusal(options.OutputFile); !refusal.isEmpty()) {
+    if (!options.outputFile.isEmpty()) {
+        if (const QString refusal = outputFileRefusal(options.outputFile); !refusal.isEmpty()) {
             messageSeam().error(refusal);
             return BatchUsageError;
         }
     }
 
     TJOB job;
-    if (!job.LOADFROMFILE(options.JobFile))
+    if (!job.LOADFROMFILE(options.jobFile))
         return BatchUnreadable;
     for (const QString& note : job.loadNotes())
         toStderr(note);
     if (!job.TEMPLATEEXISTS()) {
-        messageSeam().warning(QStringLiteral("The job has no paper size to print on."));
+        messageSeam().warning(Messages::jobHasNoPaperSize());
         return BatchUnreadable;
     }
-    const PrintCommand command = options.Outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
-    if (command == PrintCommand::PRINTJOB && !loadData(job, options.DataFile))
+    const PrintCommand command = options.outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
+    if (command == PrintCommand::PRINTJOB && !loadData(job, options.dataFile))
         return BatchUnreadable;
-    if (command == PrintCommand::PRINTJOB && (options.Layout || options.HeaderRow)
+    if (command == PrintCommand::PRINTJOB && (options.layout || options.HeaderRow)
         && !applyTableOptions(*job.DATAINFO(), options))
         return BatchUsageError;
     if (command == PrintCommand::PRINTJOB && !checkTable(*job.DATAINFO()))
         return BatchUnreadable;
 
-    if (!options.OutputFile.isEmpty()) {
-        if (const QString clash = outputClash(options.OutputFile, job, options.JobFile); !clash.isEmpty()) {
-            messageSeam().error(QStringLiteral("Cannot print to '%1': it is %2.").arg(options.OutputFile, clash));
+    if (!options.outputFile.isEmpty()) {
+        if (const QString clash = outputClash(options.outputFile, job, options.jobFile); !clash.isEmpty()) {
+            messageSeam().error(Messages::cannotPrintOver(options.outputFile, clash));
             return BatchUsageError;
         }
     }
 
     TDATAINFO& data = *job.DATAINFO();
     const TTEMPLATE& paper = *job.TEMPLATE();
-    if (options.Start)
-        data.STARTLABNUM = paper.fitToSheet(*options.Start);
-    if (options.Repeat)
-        data.RepeatLabelNum = paper.fitToSheet(*options.Repeat);
+    if (options.start)
+        data.STARTLABNUM = paper.fitToSheet(*options.start);
+    if (options.repeat)
+        data.RepeatLabelNum = paper.fitToSheet(*options.repeat);
     data.STARTLABNUM = std::max(data.STARTLABNUM, 1);
     data.RepeatLabelNum = std::max(data.RepeatLabelNum, 1);
 
     PrintRequest request;
-    request.Command = command;
-    request.Copies = options.Copies;
-    request.Collate = options.Collate;
+    request.command = command;
+    request.copies = options.copies;
+    request.collate = options.collate;
     // Every page: the print dialog's limit is the dialog's own.
     const qint32 maxPage = printPageCount(job, command);
-    request.FromPage = 1;
-    request.ToPage = maxPage;
-    if (options.FromPage > 0 && command == PrintCommand::PRINTJOB) {
-        if (options.FromPage > maxPage) {
-            messageSeam().warning(
-                QStringLiteral("The job has %1 pages; there is no page %2.").arg(maxPage).arg(options.FromPage));
+    request.fromPage = 1;
+    request.toPage = maxPage;
+    if (options.fromPage > 0 && command == PrintCommand::PRINTJOB) {
+        if (options.fromPage > maxPage) {
+            messageSeam().warning(Messages::noSuchPage(maxPage, options.fromPage));
             return BatchUsageError;
         }
-        request.FromPage = options.FromPage;
-        request.ToPage = std::min(options.ToPage, maxPage);
+        request.fromPage = options.fromPage;
+        request.toPage = std::min(options.toPage, maxPage);
     }
 
     std::unique_ptr<PrintTarget> target;
-    const QString documentName = printDocumentName(command, options.JobFile);
-    if (!options.OutputFile.isEmpty()) {
-        auto pdf = std::make_unique<PdfFileTarget>(options.OutputFile);
+    const QString documentName = printDocumentName(command, options.jobFile);
+    if (!options.outputFile.isEmpty()) {
+        auto pdf = std::make_unique<PdfFileTarget>(options.outputFile);
         pdf->setDocumentName(documentName);
         target = std::move(pdf);
     } else {
-        auto printer = std::make_unique<PrinterTarget>(options.PrinterName);
+        auto printer = std::make_unique<PrinterTarget>(options.printerName);
         if (!printer->isValid()) {
-            messageSeam().error(options.HasPrinter
-                                    ? QStringLiteral("Printer '") + options.PrinterName + QStringLiteral("' not found.")
-                                    : QStringLiteral("No default printer."));
+            messageSeam().error(options.hasPrinter ? Messages::printerNotFound(options.printerName)
+                                                   : Messages::noDefaultPrinter());
             return BatchPrintFailed;
         }
         printer->setDocumentName(documentName);
@@ -321,20 +301,18 @@ int printJob(const BatchOptions& options)
     }
     progressLine.finish();
 
-    switch (result.Outcome) {
+    switch (result.outcome) {
     case PrintOutcome::Printed: return BatchPrinted;
-    case PrintOutcome::NothingToPrint:
-        messageSeam().warning(QStringLiteral("Nothing to print."));
-        return BatchUnreadable;
-    case PrintOutcome::PictureFailed: messageSeam().error(result.Error); return BatchUnreadable;
+    case PrintOutcome::NothingToPrint: messageSeam().warning(Messages::nothingToPrint()); return BatchUnreadable;
+    case PrintOutcome::PictureFailed: messageSeam().error(result.error); return BatchUnreadable;
     case PrintOutcome::Aborted:
         if (interruptSignal != 0)
             return interruptedStatus();
-        messageSeam().warning(QStringLiteral("Printing aborted."));
+        messageSeam().warning(Messages::printingAborted());
         return BatchPrintFailed;
     case PrintOutcome::Failed: break;
     }
-    reportPrintFailure(result.Error, false);
+    reportPrintFailure(result.error, false);
     return BatchPrintFailed;
 }
 
@@ -352,45 +330,7 @@ bool isBatchCommand(int argc, char* argv[])
 
 QString batchUsage()
 {
-    return QStringLiteral("Usage: gorvin --print JOB.GVJ [options]\n"
-                          "       gorvin --help | -h\n"
-                          "       gorvin --version\n"
-                          "\n"
-                          "Prints the labels of a job without opening a window, as File > Print does:\n"
-                          "all pages, after reading the data file the job names.\n"
-                          "\n"
-                          "  --output FILE.pdf  write a PDF of the template's paper size instead of\n"
-                          "                     printing (no calibration, no printer margins); only a\n"
-                          "                     new name or an ordinary file is written, never a\n"
-                          "                     folder, device or pipe\n"
-                          "  --printer NAME     print on this printer with its stored calibration\n"
-                          "                     (without --output or --printer: the default printer)\n"
-                          "  --pages FROM-TO    print only these pages (or --pages N for one page)\n"
-                          "  --copies N         number of copies, 1 to 9999\n"
-                          "  --collate          print the range once per copy (1 2 3 1 2 3); without it\n"
-                          "                     the printer makes the copies of each page (a PDF file\n"
-                          "                     gets each page N times in a row: 1 1 2 2 3 3)\n"
-                          "  --outline          print the template's outline page instead, as\n"
-                          "                     Template > Print does\n"
-                          "  --data FILE        read the labels from FILE instead of the job's data file\n"
-                          "  --start N          start at label position N of the first sheet\n"
-                          "  --repeat N         print every label N times\n"
-                          "                     (--start and --repeat are kept between 1 and the labels\n"
-                          "                     of one sheet, as the Start and Repeat boxes keep them)\n"
-                          "  --layout LAYOUT    for table data (.csv, .tsv, .tab: one label a row): the\n"
-                          "                     label's lines, \\n between them, with {Name} for the\n"
-                          "                     column of that name or {1}, {2} by position, e.g.\n"
-                          "                     --layout \"{Name}\\n{Street}\\n{Zip} {City}\"; a line\n"
-                          "                     whose fields are all empty is left out (default:\n"
-                          "                     every non-empty field on a line of its own)\n"
-                          "  --header yes|no    whether the table's first row holds column names\n"
-                          "                     (default: as the job says, or as the row looks)\n"
-                          "  --help, -h         show this text\n"
-                          "  --version          show the program's version\n"
-                          "\n"
-                          "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
-                          "3 printing failed; 129, 130 or 143 interrupted (SIGHUP, SIGINT, SIGTERM):\n"
-                          "nothing printed.\n");
+    return Messages::batchUsage();
 }
 
 bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QString& error)
@@ -415,7 +355,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
                 return true;
             }
             if (i + 1 >= arguments.size()) {
-                error = arg + QStringLiteral(" needs a value.");
+                error = Messages::optionNeedsValue(arg);
                 return false;
             }
             out = arguments[++i];
@@ -426,7 +366,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             if (!value(out))
                 return false;
             if (out.isEmpty()) {
-                error = arg + QStringLiteral(" needs a %1.").arg(what);
+                error = Messages::optionNeedsA(arg, what);
                 return false;
             }
             return true;
@@ -436,75 +376,74 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             if (!value(text))
                 return false;
             if (!parseWhole(text, out) || out < low || out > high) {
-                error = arg
-                        + QStringLiteral(" takes a whole number from %1 to %2, not '%3'.").arg(low).arg(high).arg(text);
+                error = Messages::optionTakesWholeNumber(arg, low, high, text);
                 return false;
             }
             return true;
         };
         auto flagOnly = [&]() {
             if (hasInline) {
-                error = arg + QStringLiteral(" takes no value.");
+                error = Messages::optionTakesNoValue(arg);
                 return false;
             }
             return true;
         };
 
         if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
-            options.Help = true;
+            options.help = true;
             return true;
         } else if (arg == QStringLiteral("--version")) {
-            options.Version = true;
+            options.version = true;
             return true;
         } else if (arg == QStringLiteral("--print")) {
             if (hasInline) {
-                options.JobFile = inlineValue;
-            } else if (!value(options.JobFile)) {
-                error = QStringLiteral("--print needs a job file.");
+                options.jobFile = inlineValue;
+            } else if (!value(options.jobFile)) {
+                error = Messages::printNeedsJobFile();
                 return false;
             }
             printSeen = true;
         } else if (arg == QStringLiteral("--output")) {
-            if (!name(options.OutputFile, QStringLiteral("file name")))
+            if (!name(options.outputFile, Messages::aFileName()))
                 return false;
         } else if (arg == QStringLiteral("--printer")) {
-            if (!name(options.PrinterName, QStringLiteral("printer name")))
+            if (!name(options.printerName, Messages::aPrinterName()))
                 return false;
-            options.HasPrinter = true;
+            options.hasPrinter = true;
         } else if (arg == QStringLiteral("--pages")) {
             QString text;
             if (!value(text))
                 return false;
-            if (!parsePages(text, options.FromPage, options.ToPage)) {
-                error = QStringLiteral("--pages takes FROM-TO with 1 <= FROM <= TO, not '%1'.").arg(text);
+            if (!parsePages(text, options.fromPage, options.toPage)) {
+                error = Messages::pagesOptionInvalid(text);
                 return false;
             }
         } else if (arg == QStringLiteral("--copies")) {
-            if (!number(options.Copies, 1, maxCopies))
+            if (!number(options.copies, 1, MaxCopies))
                 return false;
         } else if (arg == QStringLiteral("--collate")) {
             if (!flagOnly())
                 return false;
-            options.Collate = true;
+            options.collate = true;
         } else if (arg == QStringLiteral("--outline")) {
             if (!flagOnly())
                 return false;
-            options.Outline = true;
+            options.outline = true;
         } else if (arg == QStringLiteral("--data")) {
-            if (!name(options.DataFile, QStringLiteral("file name")))
+            if (!name(options.dataFile, Messages::aFileName()))
                 return false;
         } else if (arg == QStringLiteral("--layout")) {
             QString text;
             if (!value(text))
                 return false;
-            options.Layout = layoutFromCommandLine(text);
+            options.layout = layoutFromCommandLine(text);
         } else if (arg == QStringLiteral("--header")) {
             QString text;
             if (!value(text))
                 return false;
             if (text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) != 0
                 && text.compare(QStringLiteral("no"), Qt::CaseInsensitive) != 0) {
-                error = QStringLiteral("--header takes yes or no, not '%1'.").arg(text);
+                error = Messages::headerOptionInvalid(text);
                 return false;
             }
             options.HeaderRow = text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0;
@@ -512,21 +451,21 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             qint32 n = 0;
             if (!number(n, INT32_MIN, INT32_MAX))
                 return false;
-            (arg == QStringLiteral("--start") ? options.Start : options.Repeat) = n;
+            (arg == QStringLiteral("--start") ? options.start : options.repeat) = n;
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            error = QStringLiteral("Unknown option ") + arg + u'.';
+            error = Messages::unknownOption(arg);
             return false;
         } else {
-            error = QStringLiteral("Unexpected argument '") + arg + QStringLiteral("'.");
+            error = Messages::unexpectedArgument(arg);
             return false;
         }
     }
-    if (!printSeen || options.JobFile.isEmpty()) {
-        error = QStringLiteral("--print needs a job file.");
+    if (!printSeen || options.jobFile.isEmpty()) {
+        error = Messages::printNeedsJobFile();
         return false;
     }
-    if (!options.OutputFile.isEmpty() && options.HasPrinter) {
-        error = QStringLiteral("--output and --printer cannot be used together.");
+    if (!options.outputFile.isEmpty() && options.hasPrinter) {
+        error = Messages::outputAndPrinterTogether();
         return false;
     }
     return true;
@@ -557,15 +496,15 @@ int batchPrintMain(int argc, char* argv[])
     BatchOptions options;
     QString error;
     if (!parseBatchArguments(arguments, options, error)) {
-        toStderr(QStringLiteral("gorvin: ") + error);
+        toStderr(Messages::batchError(error));
         std::fputs(batchUsage().toLocal8Bit().constData(), stderr);
         return BatchUsageError;
     }
-    if (options.Help) {
+    if (options.help) {
         std::fputs(batchUsage().toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }
-    if (options.Version) {
+    if (options.version) {
         std::fputs((applicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
         return BatchPrinted;
     }

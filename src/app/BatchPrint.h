@@ -21,21 +21,21 @@ enum BatchStatus : int {
 };
 
 struct BatchOptions {
-    bool Help = false;
-    bool Version = false; // --version
-    QString JobFile;
-    QString OutputFile;  // --output: a PDF file instead of a printer
-    QString PrinterName; // --printer; both empty: the default printer
-    bool HasPrinter = false;
-    qint32 FromPage = 0; // 0: all pages
-    qint32 ToPage = 0;
-    qint32 Copies = 1;
-    bool Collate = false;
-    bool Outline = false;
-    QString DataFile; // --data: in place of the job's data file
-    std::optional<qint32> Start;
-    std::optional<qint32> Repeat;
-    std::optional<QString> Layout; // --layout, with "\n" already a line break
+    bool help = false;
+    bool version = false; // --version
+    QString jobFile;
+    QString outputFile;  // --output: a PDF file instead of a printer
+    QString printerName; // --printer; both empty: the default printer
+    bool hasPrinter = false;
+    qint32 fromPage = 0; // 0: all pages
+    qint32 toPage = 0;
+    qint32 copies = 1;
+    bool collate = false;
+    bool outline = false;
+    QString dataFile; // --data: in place of the job's data file
+    std::optional<qint32> start;
+    std::optional<qint32> repeat;
+    std::optional<QString> layout; // --layout, with "\n" already a line break
     std::optional<bool> HeaderRow; // --header yes|no
 };
 

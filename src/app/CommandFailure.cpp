@@ -1,14 +1,15 @@
 #include "CommandFailure.h"
 
 #include "support/ErrorLog.h"
+#include "support/Messages.h"
 
 #include <new>
 
 QString failureCause(const std::exception& e)
 {
     if (dynamic_cast<const std::bad_alloc*>(&e))
-        return QStringLiteral("There is not enough memory.");
-    return QStringLiteral("Unexpected error: ") + QString::fromLocal8Bit(e.what());
+        return Messages::notEnoughMemory();
+    return Messages::unexpectedError(QString::fromLocal8Bit(e.what()));
 }
 
 void reportCommandFailure(int code, const QString& operation, const std::exception& e)

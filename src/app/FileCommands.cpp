@@ -46,7 +46,7 @@ void TFormMAIN::OPENDATAClick()
 void TFormMAIN::FIELDSClick()
 {
     FieldsDialog dialog(this);
-    if (job().DATAINFO()->isTable() && dialog.execute(*job().DATAINFO())) {
+    if (job().DATAINFO()->usesTableSettings() && dialog.execute(*job().DATAINFO())) {
         job().setALTERED(true);
         preview_->REFRESHPAGE();
     }

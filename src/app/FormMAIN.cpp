@@ -1,8 +1,8 @@
 #include "FormMAIN.h"
 
 #include "dialogs/FormNEWPAPER.h"
-#include "render/PrintRun.h"
-#include "settings/RegistryStore.h"
+#include "print/PrintRun.h"
+#include "support/Dialogs.h"
 #include "support/Maker.h"
 #include "support/Utilities.h"
 #include "text/ShortFileName.h"
@@ -79,7 +79,6 @@ MU TFormMAIN::defaultPaperHeight() const
 
 void TFormMAIN::FormCreate()
 {
-    rootKey_ = regRootKey();
     maxScale_ = 2.0;
     minScale_ = 0.1;
     controller_ = std::make_unique<JobController>(static_cast<JobView&>(*this));
@@ -163,8 +162,8 @@ void TFormMAIN::buildMenus()
     QMenu* menuTemplate = menuBar()->addMenu(QStringLiteral("&Template"));
     menuTemplate->setObjectName(QStringLiteral("Template1"));
     addMenuEntry(menuTemplate, "NEWTEMPLATE", QStringLiteral("&New..."), this, &TFormMAIN::NEWTEMPLATEClick);
-    addMenuEntry(menuTemplate, "NEWTEMPLATEFROMPRODUCT", QStringLiteral("New from pro&duct..."), this,
-                 &TFormMAIN::NEWTEMPLATEFROMPRODUCTClick);
+    addMenuEntry(menuTemplate, "NewTemplateFromProduct", QStringLiteral("New from pro&duct..."), this,
+                 &TFormMAIN::NewTemplateFromProductClick);
     addMenuEntry(menuTemplate, "Editlayout1", QStringLiteral("&Edit layout..."), this, &TFormMAIN::Editlayout1Click);
     addMenuEntry(menuTemplate, "OPENTEMPLATE", QStringLiteral("&Open"), this, &TFormMAIN::OPENTEMPLATEClick);
     reopenTemplate_ = menuTemplate->addMenu(QStringLiteral("&Reopen"));
@@ -233,7 +232,7 @@ void TFormMAIN::Data1Click()
     findChild<QAction*>(QStringLiteral("OPENDATA"))->setEnabled(t);
     reopenData_->menuAction()->setEnabled(!reopenData_->isEmpty() && t);
     findChild<QAction*>(QStringLiteral("CLOSEDATA"))->setEnabled(job().DATAEXISTS());
-    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job().DATAINFO()->isTable());
+    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job().DATAINFO()->usesTableSettings());
 }
 
 // ---------------------------------------------------------------- top panel

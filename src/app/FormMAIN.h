@@ -20,7 +20,7 @@ class QPushButton;
 class QTimer;
 class TFormABOUT;
 class TFormNEWPAPER;
-class TFormPRODUCT;
+class ProductChooser;
 class TFormSCALE;
 class TFormLAYOUT;
 class TFormCALIBPRN;
@@ -36,7 +36,7 @@ class PrintRun;
 struct ProgramWindows {
     TFormABOUT* about = nullptr;
     TFormNEWPAPER* newPaper = nullptr;
-    TFormPRODUCT* product = nullptr;
+    ProductChooser* product = nullptr;
     TFormSCALE* scale = nullptr;
     TFormLAYOUT* layout = nullptr;
     TFormCALIBPRN* calibration = nullptr;
@@ -64,13 +64,6 @@ public:
     // What the controller and the preview hold, as the window shows it.
     TJOB& job() const { return controller_->job(); }
     const QString& JOBFILENAME() const { return controller_->JOBFILENAME(); }
-    double previewScale() const { return preview_->previewScale(); }
-    void setPreviewScale(double scale) { preview_->setPreviewScale(scale); }
-    qint32 pageIndex() const { return preview_->pageIndex(); }
-    const TPRINTPARAMS& previewParams() const { return preview_->previewParams(); }
-    const QImage& pageBitmap() const { return preview_->pageBitmap(); }
-    int refreshCount() const { return preview_->refreshCount(); }
-    QString settingsRootKey() const { return rootKey_; }
     // Where Template > New starts: A4 upright, then the size last chosen in
     // the paper-type dialog (by a sheet or by OK) for the rest of the run.
     MU defaultPaperWidth() const;
@@ -79,16 +72,8 @@ public:
     void FITPAPER() { preview_->FITPAPER(); }
     void REFRESHPAGE() { preview_->REFRESHPAGE(); }
 
-    // Name bars and the reopen menus, which show the controller's lists.
+    // The name bars, which show the controller's file names.
     void PanelJOBNAMEResize();
-    void ADDREOPENITEM(QMenu* menu, const QString& name) { controller_->ADDREOPENITEM(listOf(menu), name); }
-    QStringList reopenEntries(QMenu* menu) const { return controller_->reopenEntries(listOf(menu)); }
-    QMenu* reopenJobMenu() const { return reopenJob_; }
-    QMenu* reopenTemplateMenu() const { return reopenTemplate_; }
-    QMenu* reopenDataMenu() const { return reopenData_; }
-
-    bool FNOPENJOB(const QString& name) { return controller_->FNOPENJOB(name); }
-    bool FNOPENDATA(const QString& name) { return controller_->FNOPENDATA(name); }
 
     // The enabled states of a top-level menu's entries, as it opens.
     void File1Click();
@@ -150,7 +135,7 @@ private:
     void OpenjobClick();
     void CLOSEJOBClick();
     void NEWTEMPLATEClick();
-    void NEWTEMPLATEFROMPRODUCTClick();
+    void NewTemplateFromProductClick();
     void OPENTEMPLATEClick();
     void OPENDATAClick();
     void CLOSEDATAClick();
@@ -177,7 +162,6 @@ private:
     PreviewPanel* preview_ = nullptr;
     ProgramWindows windows_;
     QStringList commandLine_;
-    QString rootKey_;
     bool firstShown_ = false;
     // The scale dialog's track bar runs from 10 % to 200 %.
     double maxScale_ = 2.0, minScale_ = 0.1;

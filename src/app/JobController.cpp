@@ -4,6 +4,7 @@
 #include "app/JobController.h"
 
 #include "app/CommandFailure.h"
+#include "app/DataLoading.h"
 #include "model/ComponentStream.h"
 #include "model/LabelCatalogue.h"
 #include "settings/StoredSettings.h"
@@ -160,16 +161,15 @@ QString JobController::saveChecked(const QString& path, bool isTemplate, bool ch
     const QString base = FNFILENAMEONLY(path);
     const QString ext = upperExtension(path);
     if (!QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).isDir()) {
-        reportError(4, QStringLiteral("Cannot find path \"%1\"").arg(folder));
+        reportError(4, Messages::cannotFindPath(folder));
         return QString();
     }
     if (base.isEmpty()) {
-        reportError(5, QStringLiteral("Cannot save file with no name."));
+        reportError(5, Messages::cannotSaveWithoutName());
         return QString();
     }
     if (ext != QLatin1String(kind.extension) && ext != QLatin1String(kind.lockedExtension)) {
-        reportError(6, isTemplate ? QStringLiteral("Invalid template file extension \"%1\"").arg(ext)
-                                  : QStringLiteral("Invalid job file extension \"%1\"").arg(ext));
+        reportError(6, isTemplate ? Messages::invalidTemplateExtension(ext) : Messages::invalidJobExtension(ext));
         return QString();
     }
     const QString name = QFileInfo(path).isFile() ? path : folder + base + ext;
@@ -178,8 +178,7 @@ QString JobController::saveChecked(const QString& path, bool isTemplate, bool ch
         return QString();
     }
     if ((name != path || chosen) && QFileInfo::exists(name)
-        && messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"), MsgButtons::YesNo)
-               != MsgAnswer::Yes)
+        && messageSeam().question(Messages::overwriteQuestion(name), MsgButtons::YesNo) != MsgAnswer::Yes)
         return QString();
     return name;
 }
@@ -220,7 +219,7 @@ bool JobController::FNSAVEJOBFIRST()
         return false;
     if (!job_ || !job_->ALTERED())
         return true;
-    switch (messageSeam().question(QStringLiteral("Save current job first?"))) {
+    switch (messageSeam().question(Messages::saveJobFirst())) {
     case MsgAnswer::Yes:
         if (!FNFILENAMEONLY(jobFileName_).isEmpty())
             return FNSAVEJOB(jobFileName_);
@@ -234,7 +233,7 @@ bool JobController::FNSAVETEMPLATEFIRST()
 {
     if (!job_ || !job_->TEMPLATE()->ALTERED)
         return true;
-    switch (messageSeam().question(QStringLiteral("Save current template first?"))) {
+    switch (messageSeam().question(Messages::saveTemplateFirst())) {
     case MsgAnswer::No: return true;
     case MsgAnswer::Yes: break;
     default: return false;
@@ -247,9 +246,7 @@ bool JobController::FNSAVETEMPLATEFIRST()
     }
     bool overwrite = true;
     if (!name.isEmpty() && QFileInfo::exists(name))
-        overwrite = messageSeam().question(QStringLiteral("Overwrite '") + name + QStringLiteral("' ?"),
-                                           MsgButtons::YesNo)
-                    == MsgAnswer::Yes;
+        overwrite = messageSeam().question(Messages::overwriteQuestion(name), MsgButtons::YesNo) == MsgAnswer::Yes;
     if (overwrite && !FNFILENAMEONLY(name).isEmpty())
         return FNSAVETEMPLATE(name);
     return FNSAVETEMPLATEAS();
@@ -291,7 +288,7 @@ bool JobController::FNOPENJOB(const QString& given)
             jobFileName_ = previousName;
             REMOVEREOPENITEM(ReopenList::Jobs, previousName);
         }
-        reportCommandFailure(1, QStringLiteral("Cannot open the job '") + name + QStringLiteral("'"), e);
+        reportCommandFailure(1, Messages::cannotOpenJob(name), e);
         try {
             showNames();
             view_.sheetChanged();
@@ -375,7 +372,7 @@ bool JobController::FNOPENTEMPLATE(const QString& given)
             return true;
         }
     } catch (const std::exception& e) {
-        reportCommandFailure(1, QStringLiteral("Cannot open the template '") + name + QStringLiteral("'"), e);
+        reportCommandFailure(1, Messages::cannotOpenTemplate(name), e);
         failed = true;
     }
     // Put the template back as it was: into a fresh template (the load may
@@ -432,64 +429,18 @@ bool JobController::openData(const QString& given, const QStringList& notesBefor
         if (name.isEmpty())
             return false;
     }
-    if (!QFileInfo::exists(name)) {
-        messageSeam().warning(QStringLiteral("Cannot find data file '") + name + QStringLiteral("'"));
-        tellStatus(notesBefore);
-        return false;
-    }
     // Another data file is a change to the job; reading the same one again
     // is not, and must not clear a change made by another command.
     const bool sameFile = name == data.FULLFILENAME;
+    if (loadJobData(data, name, OtherLoadFailures::Told) == DataLoad::Missing) {
+        tellStatus(notesBefore);
+        return false;
+    }
     if (!sameFile)
         job_->setALTERED(true);
-    data.FULLFILENAME = name;
-    bool loaded = false;
-    QString reason;
-    try {
-        loaded = data.LOADDATA();
-    } catch (const std::exception& e) {
-        // Reloading a file that has turned unreadable keeps the labels it
-        // gave before; another file's labels never show under a new name.
-        const auto* readError = dynamic_cast<const EDataReadError*>(&e);
-        reason = readError ? readError->message() : failureCause(e);
-        if (!sameFile) {
-            data.FILECONTENT.clear();
-            data.reindex();
-        }
-    }
-    if (!loaded) {
-        QString text = QStringLiteral("Cannot load data file '") + name + QStringLiteral("'");
-        if (!reason.isEmpty())
-            text += QStringLiteral("\n\r") + reason;
-        reportError(8, text);
-    }
-    // A layout made for another table's columns stays in the job (the
-    // labels show every field meanwhile), so the table it fits brings it back.
-    tellStatus(notesBefore + dataNotes());
+    tellStatus(notesBefore + dataLoadNotes(data));
     showNames();
     return true;
-}
-
-QStringList JobController::dataNotes() const
-{
-    const TDATAINFO& data = *job_->DATAINFO();
-    QStringList notes;
-    if (data.looksLikeTableInDisguise())
-        notes << QStringLiteral("This looks like a table: rename it to .csv to print one label a row");
-    if (!data.isTable())
-        return notes;
-    if (const QString header = data.headerNote(); !header.isEmpty())
-        notes << header + QStringLiteral(" \u2014 Data > Fields to change");
-    if (!data.missingFields().isEmpty())
-        notes << QStringLiteral("The layout names %1, which this table does not have: every field prints on a line "
-                                "of its own until it fits \u2014 Data > Fields to change")
-                     .arg(data.missingFields().join(QStringLiteral(", ")));
-    else if (!data.layoutProblem().isEmpty())
-        notes << data.layoutProblem()
-                     + QStringLiteral(" Every field prints on a line of its own \u2014 Data > Fields to change");
-    if (!data.table().note().isEmpty())
-        notes << data.table().note();
-    return notes;
 }
 
 void JobController::tellStatus(const QStringList& notes)
@@ -617,18 +568,18 @@ void JobController::noteCurrentFiles()
 
 void JobController::loadFileInfo(const FileInfo& info)
 {
-    reopen_[index(ReopenList::Jobs)] += info.Jobs;
-    reopen_[index(ReopenList::Data)] += info.Data;
-    reopen_[index(ReopenList::Templates)] += info.Templates;
+    reopen_[index(ReopenList::Jobs)] += info.jobs;
+    reopen_[index(ReopenList::Data)] += info.data;
+    reopen_[index(ReopenList::Templates)] += info.templates;
     for (ReopenList list : {ReopenList::Jobs, ReopenList::Data, ReopenList::Templates})
         view_.reopenListChanged(list);
-    lastJobFileName_ = info.CurrentJob;
+    lastJobFileName_ = info.currentJob;
 }
 
 void JobController::fillFileInfo(FileInfo& info) const
 {
-    info.CurrentJob = jobFileName_;
-    info.Jobs = reopenEntries(ReopenList::Jobs);
-    info.Data = reopenEntries(ReopenList::Data);
-    info.Templates = reopenEntries(ReopenList::Templates);
+    info.currentJob = jobFileName_;
+    info.jobs = reopenEntries(ReopenList::Jobs);
+    info.data = reopenEntries(ReopenList::Data);
+    info.templates = reopenEntries(ReopenList::Templates);
 }

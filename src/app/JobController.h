@@ -7,7 +7,7 @@
 // commands run the same under the window and under a test.
 
 #include "model/Job.h"
-#include "support/Dialogs.h"
+#include "support/DialogRequests.h"
 
 #include <QObject>
 #include <QStringList>
@@ -110,8 +110,7 @@ private:
     bool saveJobTo(const QString& path, bool chosen);
     bool saveTemplateTo(const QString& path, bool chosen);
     bool openData(const QString& given, const QStringList& notesBefore);
-    // The notes of the data just read, for the status line.
-    QStringList dataNotes() const;
+    // Shows notes (the job's, the data's) in the status line.
     void tellStatus(const QStringList& notes);
     QString chooseFileToOpen(bool isTemplate);
     void showNames();

@@ -8,6 +8,7 @@
 #include "support/ErrorLog.h"
 #include "support/Placement.h"
 #include "support/ProgramFolder.h"
+#include "support/Messages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,23 +77,20 @@ void TFormMAIN::applyCommandLine()
     const auto missing = [](const QString& name) { return !name.isEmpty() && !QFileInfo::exists(name); };
     if (!cl.unopened.isEmpty()) {
         if (missing(cl.unopened))
-            refuse(QStringLiteral("Cannot find file '%1'").arg(cl.unopened));
+            refuse(Messages::cannotFindFile(cl.unopened));
         else
-            refuse(QStringLiteral("Cannot open '%1': Gorvin opens job files (.GVJ, .GVL) and template files "
-                                  "(.GVT, .GVR).")
-                       .arg(cl.unopened));
+            refuse(Messages::notAJobOrTemplate(cl.unopened));
         return;
     }
     if (cl.templateFile.isEmpty())
         return;
     for (const QString& name : {cl.templateFile, cl.dataFile})
         if (missing(name)) {
-            refuse(QStringLiteral("Cannot find file '%1'").arg(name));
+            refuse(Messages::cannotFindFile(name));
             return;
         }
     if (cl.dataFile.isEmpty()) {
-        refuse(QStringLiteral("The template '%1' given with /T= opens only with a data file given with /D=.")
-                   .arg(cl.templateFile));
+        refuse(Messages::templateNeedsData(cl.templateFile));
         return;
     }
     CLOSEJOBClick();
@@ -141,11 +139,11 @@ void TFormMAIN::FNLOADSETTINGS()
     if (std::isfinite(s.MainScale) && s.MainScale > 0)
         preview_->setPreviewScale(std::clamp(s.MainScale, minScale_, maxScale_));
     if (windows_.settings) {
-        windows_.settings->setSaveSettings(s.SaveSettings);
+        windows_.settings->setSaveSettings(s.saveSettings);
         windows_.settings->setShowTemplate(s.ShowTemplate);
         windows_.settings->setShowLabels(s.ShowLabels);
     }
-    if (s.SaveSettings)
+    if (s.saveSettings)
         preview_->FITPAPER(); // the stored scale
 }
 
@@ -153,7 +151,7 @@ void TFormMAIN::FNSAVESETTINGS()
 {
     SoftwareSettings s;
     if (windows_.settings) {
-        s.SaveSettings = windows_.settings->saveSettings();
+        s.saveSettings = windows_.settings->saveSettings();
         s.ShowLabels = windows_.settings->showLabels();
         s.ShowTemplate = windows_.settings->showTemplate();
     }
@@ -166,8 +164,8 @@ void TFormMAIN::FNLOADFILEINFO()
     FileInfo info;
     ::FNLOADFILEINFO(info);
     if (windows_.settings)
-        windows_.settings->setSaveFileInfo(info.SaveFileInfo);
-    if (!info.SaveFileInfo)
+        windows_.settings->setSaveFileInfo(info.saveFileInfo);
+    if (!info.saveFileInfo)
         return;
     controller_->loadFileInfo(info);
 }
@@ -176,7 +174,7 @@ void TFormMAIN::FNSAVEFILEINFO()
 {
     FileInfo info;
     if (windows_.settings)
-        info.SaveFileInfo = windows_.settings->saveFileInfo();
+        info.saveFileInfo = windows_.settings->saveFileInfo();
     controller_->fillFileInfo(info);
     ::FNSAVEFILEINFO(info);
 }
@@ -192,7 +190,7 @@ QList<QWidget*> TFormMAIN::placedWindows() const
             all << w;
     QList<QWidget*> placed;
     for (QWidget* w : all)
-        if (TBASEFORM* base = TBASEFORM::of(w); base && base->DESKTOP && !w->objectName().isEmpty())
+        if (TBASEFORM* base = TBASEFORM::of(w); base && base->savesPlacement && !w->objectName().isEmpty())
             placed << w;
     return placed;
 }

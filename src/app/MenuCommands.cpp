@@ -11,7 +11,7 @@
 #include "dialogs/FormSCALE.h"
 #include "dialogs/FormSETTINGS.h"
 #include "dialogs/FormSETUNITS.h"
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
@@ -146,7 +146,7 @@ void TFormMAIN::Calibrateprinter1Click()
         return;
     PrinterTarget& target = printer();
     if (!target.isValid()) {
-        messageSeam().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
+        messageSeam().error(Messages::noPrinterInstalledAddOne());
         return;
     }
     // The window stores the new calibration itself; the next print reads it.

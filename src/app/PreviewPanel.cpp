@@ -281,8 +281,7 @@ void PreviewPanel::REFRESHPAGE()
         try {
             std::rethrow_exception(failure);
         } catch (const std::exception& e) {
-            reportCommandFailure(ErrorDrawingPage,
-                                 QStringLiteral("Cannot draw page %1 of the preview").arg(params_.PageIndex + 1), e);
+            reportCommandFailure(ErrorDrawingPage, Messages::cannotDrawPreviewPage(params_.PageIndex + 1), e);
         }
     }
 }
@@ -330,7 +329,7 @@ void PreviewPanel::EditPAGENUMChange(const QString& typed)
         else
             params_.PageIndex = static_cast<qint32>(n - 1);
     } else {
-        messageSeam().error(text + QStringLiteral(" is not a valid value."));
+        messageSeam().error(Messages::notAValidValue(text));
         text = QString::number(params_.PageIndex + 1);
     }
     setBoxText(editPage_, text); // an empty box stays empty while the user types

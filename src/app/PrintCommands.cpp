@@ -3,23 +3,18 @@
 
 #include "app/FormMAIN.h"
 #include "model/Job.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "support/Dialogs.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
-#include "support/PrinterOptions.h"
+#include "print/PrinterOptions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QStatusBar>
-
-namespace {
-const QString busyText = QStringLiteral(
-    "A print is in progress.\n\rWait for it to finish, or close the program to abort it.");
-} // namespace
 
 PrinterTarget& TFormMAIN::printer()
 {
@@ -37,7 +32,7 @@ void TFormMAIN::printCommand(bool labels)
 {
     preview_->commitTypedNumbers();
     if (printInProgress()) {
-        messageSeam().warning(busyText);
+        messageSeam().warning(Messages::printBusy());
         return;
     }
     // A "print to file" chosen in the dialog holds for this command only;
@@ -49,7 +44,7 @@ void TFormMAIN::printCommand(bool labels)
     const auto print = [&] {
         PrinterTarget& target = printer();
         if (!target.isValid()) {
-            messageSeam().error(QStringLiteral("No printer is installed. Add a printer to the print system first."));
+            messageSeam().error(Messages::noPrinterInstalledAddOne());
             return;
         }
         target.setOrientation(job().TEMPLATE()->LANDSCAPE());
@@ -57,11 +52,11 @@ void TFormMAIN::printCommand(bool labels)
         const qint32 maxPage = printMaxPage(job(), command);
 
         PrintRequest request;
-        request.Command = command;
+        request.command = command;
         if (labels) {
             if (maxPage < 1) {
                 // Data lines but no labels (a file of blank lines): no page to offer.
-                messageSeam().information(QStringLiteral("The data file holds no labels: there is nothing to print."));
+                messageSeam().information(Messages::noLabelsToPrint());
                 return;
             }
             PrintChoice choice;
@@ -76,17 +71,18 @@ void TFormMAIN::printCommand(bool labels)
             toFile = target.printer().outputFormat() == QPrinter::PdfFormat;
             if (!accepted)
                 return;
+            readPageOptions(target.printer(), choice);
             collate_ = choice.collate;
             reverse_ = choice.reverse;
-            request.FromPage = choice.fromPage;
-            request.ToPage = choice.toPage;
-            request.Pages = chosenPages(choice);
-            if (request.Pages.isEmpty()) {
-                messageSeam().information(QStringLiteral("The chosen pages hold nothing to print."));
+            request.fromPage = choice.fromPage;
+            request.toPage = choice.toPage;
+            request.pages = chosenPages(choice);
+            if (request.pages.isEmpty()) {
+                messageSeam().information(Messages::chosenPagesEmpty());
                 return;
             }
-            request.Collate = choice.collate;
-            request.Copies = choice.copies;
+            request.collate = choice.collate;
+            request.copies = choice.copies;
             if (!choice.collate)
                 target.setCopies(choice.copies);
         }
@@ -122,29 +118,23 @@ void TFormMAIN::printCommand(bool labels)
             }
             if (progress) {
                 progress->setValue(sent);
-                progress->setLabelText(QStringLiteral("page %1 of %2").arg(sent).arg(total));
+                progress->setLabelText(Messages::printProgress(sent, total));
             }
         };
         const PrintResult result = printRun_->run(job(), target, request);
         printRun_->progress = nullptr;
         progress.reset();
-        switch (result.Outcome) {
+        switch (result.outcome) {
         case PrintOutcome::Printed:
-            statusBar()->showMessage(QStringLiteral("%1 pages sent to %2")
-                                         .arg(result.PagesSent)
-                                         .arg(toFile ? target.printer().outputFileName() : target.printerName()),
+            statusBar()->showMessage(Messages::pagesSent(result.pagesSent, toFile ? target.printer().outputFileName()
+                                                                                  : target.printerName()),
                                      5000);
             break;
-        case PrintOutcome::Aborted:
-            statusBar()->showMessage(QStringLiteral("Printing aborted: nothing was printed."), 5000);
-            break;
-        case PrintOutcome::NothingToPrint:
-            messageSeam().information(QStringLiteral("The chosen pages hold nothing to print."));
-            break;
-        case PrintOutcome::PictureFailed: messageSeam().error(result.Error); break;
+        case PrintOutcome::Aborted: statusBar()->showMessage(Messages::printAbortedNothingPrinted(), 5000); break;
+        case PrintOutcome::NothingToPrint: messageSeam().information(Messages::chosenPagesEmpty()); break;
+        case PrintOutcome::PictureFailed: messageSeam().error(result.error); break;
         case PrintOutcome::Failed:
-            reportPrintFailure(
-                result.Error.isEmpty() ? QStringLiteral("The printer did not take the document.") : result.Error, true);
+            reportPrintFailure(result.error.isEmpty() ? Messages::printerRefusedDocument() : result.error, true);
             break;
         }
     };
@@ -178,7 +168,7 @@ void TFormMAIN::PRINTTEMPLATEClick()
 void TFormMAIN::Setupprinter1Click()
 {
     if (printInProgress()) {
-        messageSeam().warning(busyText);
+        messageSeam().warning(Messages::printBusy());
         return;
     }
     PrinterTarget& target = printer();
@@ -194,9 +184,7 @@ bool TFormMAIN::printCloseQuestion()
 {
     if (!printInProgress())
         return true;
-    if (messageSeam().ask(QStringLiteral("Printing in operation.\n\rDo you wish to abort print job?"), MsgSign::Warning,
-                          MsgButtons::YesNo)
-        != MsgAnswer::Yes)
+    if (messageSeam().ask(Messages::abortPrintQuestion(), MsgSign::Warning, MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
     if (!printInProgress())
         return true;

@@ -2,10 +2,10 @@
 // label sheet of the label catalogue, its paper and its whole grid.
 
 #include "app/FormMAIN.h"
-#include "dialogs/FormPRODUCT.h"
+#include "dialogs/ProductChooser.h"
 #include "model/LabelCatalogue.h"
 
-void TFormMAIN::NEWTEMPLATEFROMPRODUCTClick()
+void TFormMAIN::NewTemplateFromProductClick()
 {
     if (!windows_.product || !controller_->FNSAVETEMPLATEFIRST())
         return;
@@ -13,6 +13,6 @@ void TFormMAIN::NEWTEMPLATEFROMPRODUCTClick()
     if (!windows_.product->execute(product))
         return;
     // A new template, altered as one made with "New...", then the sheet's grid.
-    controller_->newTemplate(product.PaperWidth, product.PaperHeight, &product);
+    controller_->newTemplate(product.paperWidth, product.paperHeight, &product);
     preview_->REFRESHPAGE();
 }

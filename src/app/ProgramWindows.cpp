@@ -7,7 +7,7 @@
 #include "dialogs/FormHELP.h"
 #include "dialogs/FormLAYOUT.h"
 #include "dialogs/FormNEWPAPER.h"
-#include "dialogs/FormPRODUCT.h"
+#include "dialogs/ProductChooser.h"
 #include "dialogs/FormRTFHelp.h"
 #include "dialogs/FormSCALE.h"
 #include "dialogs/FormSETTINGS.h"
@@ -29,7 +29,7 @@ std::vector<std::unique_ptr<QWidget>> createProgramWindows(TFormMAIN& main, TFor
     ProgramWindows w;
     w.about = about ? about : make(new TFormABOUT);
     w.newPaper = make(new TFormNEWPAPER);
-    w.product = make(new TFormPRODUCT);
+    w.product = make(new ProductChooser);
     w.scale = make(new TFormSCALE);
     w.layout = make(new TFormLAYOUT);
     w.calibration = make(new TFormCALIBPRN);

@@ -5,6 +5,7 @@
 #include "app/FormMAIN.h"
 #include "app/ProgramWindows.h"
 #include "support/Maker.h"
+#include "support/Messages.h"
 
 #include <QApplication>
 
@@ -26,10 +27,10 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            reportCommandFailure(ErrorUnexpectedFailure, QStringLiteral("The last command did not finish."), e);
+            reportCommandFailure(ErrorUnexpectedFailure, Messages::lastCommandUnfinished(), e);
         } catch (...) {
-            reportCommandFailure(ErrorUnexpectedFailure, QStringLiteral("The last command did not finish."),
-                                 std::runtime_error("an error of unknown kind"));
+            reportCommandFailure(ErrorUnexpectedFailure, Messages::lastCommandUnfinished(),
+                                 std::runtime_error(Messages::unknownErrorKind().toStdString()));
         }
         return false;
     }
@@ -48,7 +49,7 @@ int gorvinMain(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         params.append(QString::fromLocal8Bit(argv[i]));
     if (const QString option = unknownWindowOption(params); !option.isEmpty()) {
-        const QString text = QStringLiteral("gorvin: Unknown option ") + option + QStringLiteral(".\n") + batchUsage();
+        const QString text = Messages::unknownWindowOption(option) + batchUsage();
         std::fputs(text.toLocal8Bit().constData(), stderr);
         return BatchUsageError;
     }

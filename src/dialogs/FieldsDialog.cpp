@@ -28,7 +28,7 @@ constexpr int PreviewLines = 50;
 
 FieldsDialog::FieldsDialog(QWidget* parent) : BaseDialog(parent)
 {
-    DESKTOP = false;
+    savesPlacement = false;
     setObjectName(QStringLiteral("FieldsDialog"));
     setWindowTitle(QStringLiteral("Fields"));
 

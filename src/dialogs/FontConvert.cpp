@@ -11,7 +11,7 @@
 namespace {
 // Qt refuses point sizes below 1.
 constexpr double MinPoints = 1.0;
-constexpr double MaxPoints = TFONT::MaxPoints;
+constexpr double MaxPoints = StoredFont::MaxPoints;
 
 double pointsOfHeight(qint32 height)
 {
@@ -23,12 +23,12 @@ double pointsOfHeight(qint32 height)
 }
 } // namespace
 
-QFont fontToQFont(const TFONT& font)
+QFont fontToQFont(const StoredFont& font)
 {
     return PainterCanvas::qfont(font.Name, pointsOfHeight(font.Height), font.Style, font.Pitch);
 }
 
-QFont fontForDialog(const TFONT& font)
+QFont fontForDialog(const StoredFont& font)
 {
     QFont shown = fontToQFont(font);
     const QFontInfo used(shown);
@@ -37,7 +37,7 @@ QFont fontForDialog(const TFONT& font)
     return shown;
 }
 
-void qFontToFont(const QFont& chosen, TFONT& font)
+void qFontToFont(const QFont& chosen, StoredFont& font)
 {
     const QString family = chosen.family();
     const bool sameFace = family.compare(font.Name, Qt::CaseInsensitive) == 0
@@ -45,7 +45,7 @@ void qFontToFont(const QFont& chosen, TFONT& font)
                           || family.compare(QFontInfo(fontToQFont(font)).family(), Qt::CaseInsensitive) == 0;
     if (!sameFace && !family.isEmpty()) {
         font.Name = family;
-        font.Pitch = TFONT::fpDefault;
+        font.Pitch = StoredFont::fpDefault;
     }
 
     double points = chosen.pointSizeF();
@@ -59,13 +59,13 @@ void qFontToFont(const QFont& chosen, TFONT& font)
 
     qint32 style = 0;
     if (chosen.bold())
-        style |= TFONT::fsBold;
+        style |= StoredFont::fsBold;
     if (chosen.italic())
-        style |= TFONT::fsItalic;
+        style |= StoredFont::fsItalic;
     if (chosen.underline())
-        style |= TFONT::fsUnderline;
+        style |= StoredFont::fsUnderline;
     if (chosen.strikeOut())
-        style |= TFONT::fsStrikeOut;
+        style |= StoredFont::fsStrikeOut;
     font.Style = style;
 }
 

@@ -195,15 +195,10 @@ QString TFormABOUT::mailLink()
 
 QString TFormABOUT::quotation()
 {
-    return QStringLiteral("To see a World in a Grain of Sand\n\r"
-                          "And a Heaven in a Wild Flower,\n\r"
-                          "Hold Infinity in the palm of your hand\n\r"
-                          "And Eternity in an hour.\n\r"
-                          "\n\r"
-                          "William Blake");
+    return Messages::aboutQuotation();
 }
 
-void TFormABOUT::KEYPRESS(int key)
+void TFormABOUT::keyPress(int key)
 {
     if (key > 0xFFFF)
         return;
@@ -240,7 +235,7 @@ void TFormABOUT::hideEvent(QHideEvent* event)
 
 void TFormABOUT::keyPressEvent(QKeyEvent* event)
 {
-    KEYPRESS(event->key());
+    keyPress(event->key());
     QDialog::keyPressEvent(event);
 }
 
@@ -251,7 +246,7 @@ bool TFormABOUT::eventFilter(QObject* watched, QEvent* event)
         // A key with Control goes on to the control (copying the address);
         // if the control does not want it, the box counts it there.
         if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-            KEYPRESS(key->key());
+            keyPress(key->key());
             const bool isLetter = key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z;
             if (isLetter)
                 return true; // no control here wants letters

@@ -38,7 +38,7 @@ public:
 
     // One key pressed while the box has the focus: letters are collected,
     // and "BRISK" among them shows the quotation.
-    void KEYPRESS(int key);
+    void keyPress(int key);
     // One tick of the picture timer: the corner frames change places.
     void TimerPICSTimer();
 

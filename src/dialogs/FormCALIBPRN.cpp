@@ -2,8 +2,8 @@
 
 #include "dialogs/NamedWidgets.h"
 #include "model/Units.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 
@@ -25,8 +25,6 @@
 #include <limits>
 
 namespace {
-
-const QString notCalibrated = QStringLiteral("Has not been calibrated yet.");
 
 MU clampToMU(std::int64_t value)
 {
@@ -51,15 +49,14 @@ MU sizeFromScale(double scale)
 QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
 {
     const QString caption = QString::fromLatin1(word);
-    const QString measureAgain =
-        QStringLiteral("\n\rEnter the %1 of the solid box as measured on the test page.").arg(caption.toLower());
+    const QString measureAgain = Messages::measureAgain(caption.toLower());
     if (size == 0)
-        return QStringLiteral("The %1 cannot be 0.").arg(caption) + measureAgain;
+        return Messages::measuredSizeZero(caption) + measureAgain;
     if (isUsableScale(static_cast<double>(CalibrationBoxSizeMU) / size))
         return QString();
     const MU smallest = static_cast<MU>(std::ceil(CalibrationBoxSizeMU / CalibrationScaleMax));
-    return QStringLiteral("The %1 must be at least %2 %3 (a smaller one means a scale above %4).")
-               .arg(caption, muToCurrentUnitText(smallest), abbreviation, numberText(CalibrationScaleMax))
+    return Messages::measuredSizeTooSmall(caption, muToCurrentUnitText(smallest), abbreviation,
+                                          numberText(CalibrationScaleMax))
            + measureAgain;
 }
 
@@ -174,7 +171,7 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | 
     EditPRINTERNAME = named(new QLineEdit(PanelDETAILS), "EditPRINTERNAME");
     EditPRINTERNAME->setReadOnly(true);
     EditPRINTERNAME->setEnabled(false);
-    LabelCALIBRATED = named(new QLabel(notCalibrated, PanelDETAILS), "LabelCALIBRATED");
+    LabelCALIBRATED = named(new QLabel(Messages::notCalibrated(), PanelDETAILS), "LabelCALIBRATED");
     LabelCALIBRATED->setWordWrap(true);
     auto* details = new QVBoxLayout(PanelDETAILS);
     details->setContentsMargins(6, 4, 6, 4);
@@ -294,8 +291,8 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
         lastCalibrated_ = formatMoment(stampToDateTime(stamp));
         LabelCALIBRATED->setText(QStringLiteral("Last calibrated: ") + lastCalibrated_);
     } else {
-        lastCalibrated_ = notCalibrated;
-        LabelCALIBRATED->setText(notCalibrated);
+        lastCalibrated_ = Messages::notCalibrated();
+        LabelCALIBRATED->setText(Messages::notCalibrated());
     }
     return true;
 }
@@ -348,13 +345,13 @@ bool TFormCALIBPRN::EditExit(MeasureBox& box)
         return true;
     QString refusal;
     if (!FNISSIGNEDNUMBER(text)) {
-        refusal = text + QStringLiteral(" is not a valid value.");
+        refusal = Messages::notAValidValue(text);
     } else {
         // A number too large for a length lies beyond the allowed deviation.
         const std::optional<MU> value = readLength(text);
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
-            refusal = QStringLiteral("Only ") + muToCurrentUnitText(box.allowed) + u' ' + abbreviation_ + u' '
-                      + QString::fromLatin1(box.word) + QStringLiteral(" adjustment allowed.");
+            refusal = Messages::adjustmentAllowed(muToCurrentUnitText(box.allowed), abbreviation_,
+                                                  QString::fromLatin1(box.word));
         } else if (box.desired == CalibrationBoxSizeMU) {
             refusal = sizeRefusal(box.word, *value, abbreviation_);
         }
@@ -413,20 +410,20 @@ CalibrationMeasures TFormCALIBPRN::acceptedMeasures() const
 CalibrationTexts TFormCALIBPRN::pageTexts() const
 {
     CalibrationTexts t;
-    t.DesiredWidth = unitText(muToCurrentUnitText(boxes_[Width].desired));
-    t.DesiredHeight = unitText(muToCurrentUnitText(boxes_[Height].desired));
-    t.DesiredLeft = unitText(muToCurrentUnitText(boxes_[Left].desired));
-    t.DesiredTop = unitText(muToCurrentUnitText(boxes_[Top].desired));
-    t.EnteredWidth = unitText(boxes_[Width].edit->text());
-    t.EnteredHeight = unitText(boxes_[Height].edit->text());
-    t.EnteredLeft = unitText(boxes_[Left].edit->text());
-    t.EnteredTop = unitText(boxes_[Top].edit->text());
-    t.PrinterName = printerName_;
-    t.LastCalibrated = lastCalibrated_;
-    t.LastWidth = boxes_[Width].lastCalibration;
-    t.LastHeight = boxes_[Height].lastCalibration;
-    t.LastLeft = boxes_[Left].lastCalibration;
-    t.LastTop = boxes_[Top].lastCalibration;
+    t.desiredWidth = unitText(muToCurrentUnitText(boxes_[Width].desired));
+    t.desiredHeight = unitText(muToCurrentUnitText(boxes_[Height].desired));
+    t.desiredLeft = unitText(muToCurrentUnitText(boxes_[Left].desired));
+    t.desiredTop = unitText(muToCurrentUnitText(boxes_[Top].desired));
+    t.enteredWidth = unitText(boxes_[Width].edit->text());
+    t.enteredHeight = unitText(boxes_[Height].edit->text());
+    t.enteredLeft = unitText(boxes_[Left].edit->text());
+    t.enteredTop = unitText(boxes_[Top].edit->text());
+    t.printerName = printerName_;
+    t.lastCalibrated = lastCalibrated_;
+    t.lastWidth = boxes_[Width].lastCalibration;
+    t.lastHeight = boxes_[Height].lastCalibration;
+    t.lastLeft = boxes_[Left].lastCalibration;
+    t.lastTop = boxes_[Top].lastCalibration;
     return t;
 }
 
@@ -454,7 +451,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     if (!printer.isPrinting()) {
         printer.setCopies(copies);
         const QString why = printer.errorText();
-        messageSeam().error(why.isEmpty() ? QStringLiteral("Not printing?") : why);
+        messageSeam().error(why.isEmpty() ? Messages::notPrinting() : why);
         return;
     }
     bool ended = false;
@@ -468,8 +465,7 @@ void TFormCALIBPRN::ButtonPRINTCALIBPAGEClick()
     }
     printer.setCopies(copies);
     if (!ended)
-        messageSeam().error(printer.errorText().isEmpty() ? QStringLiteral("The printer did not take the page.")
-                                                          : printer.errorText());
+        messageSeam().error(printer.errorText().isEmpty() ? Messages::printerRefusedPage() : printer.errorText());
 }
 
 void TFormCALIBPRN::accept()

@@ -5,7 +5,7 @@
 // printer.
 
 #include "model/Units.h"
-#include "render/CalibrationPage.h"
+#include "print/CalibrationPage.h"
 #include "support/BaseForm.h"
 
 #include <QString>

@@ -6,7 +6,7 @@
 #include "model/Picture.h"
 #include "model/Units.h"
 #include "render/Renderer.h"
-#include "settings/RegistryStore.h"
+#include "settings/StoredSettings.h"
 #include "support/Dialogs.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
@@ -30,8 +30,6 @@
 #include <limits>
 
 namespace {
-
-const QString formatKey = QStringLiteral("Format");
 
 QLineEdit* numberEdit(const char* name, const QString& text)
 {
@@ -434,13 +432,13 @@ void TFormFORMAT::showPictureName()
 void TFormFORMAT::showFontName()
 {
     QStringList parts{workingFont_.Name, QStringLiteral("%1 pt").arg(std::abs(workingFont_.size()))};
-    if (workingFont_.Style & TFONT::fsBold)
+    if (workingFont_.Style & StoredFont::fsBold)
         parts << QStringLiteral("bold");
-    if (workingFont_.Style & TFONT::fsItalic)
+    if (workingFont_.Style & StoredFont::fsItalic)
         parts << QStringLiteral("italic");
-    if (workingFont_.Style & TFONT::fsUnderline)
+    if (workingFont_.Style & StoredFont::fsUnderline)
         parts << QStringLiteral("underlined");
-    if (workingFont_.Style & TFONT::fsStrikeOut)
+    if (workingFont_.Style & StoredFont::fsStrikeOut)
         parts << QStringLiteral("struck out");
     LabelFONTNAME->setText(parts.join(QStringLiteral(", ")));
     QFont sample = fontToQFont(workingFont_);
@@ -470,8 +468,7 @@ bool TFormFORMAT::validate()
         if (!FNISUNSIGNEDNUMBER(text) || !(decimalValue(text) <= longest)) {
             edit->setFocus();
             edit->selectAll();
-            messageSeam().error(label->text() + QStringLiteral(": '") + text
-                                + QStringLiteral("' is not a valid positive number."));
+            messageSeam().error(Messages::notAValidPositiveNumber(label->text(), text));
             return false;
         }
     }
@@ -479,8 +476,7 @@ bool TFormFORMAT::validate()
     auto refuse = [](QCheckBox* box, QLineEdit* edit) {
         edit->setFocus();
         edit->selectAll();
-        messageSeam().error(box->text() + QStringLiteral(": '") + edit->text()
-                            + QStringLiteral("' is not a valid number."));
+        messageSeam().error(Messages::notAValidNumber(box->text(), edit->text()));
         return false;
     };
     const std::pair<QCheckBox*, QLineEdit*> percents[] = {{CheckBoxPicLeft, EditPicLeft},
@@ -497,9 +493,8 @@ bool TFormFORMAT::validate()
     return true;
 }
 
-void TFormFORMAT::writeToFormat()
+void TFormFORMAT::writeTo(TJOBINFO& format) const
 {
-    TJOBINFO& format = *job_->JOBINFO();
     format.MUBORDERLEFT = insetOf(*EditBLEFT);
     format.MUBORDERRIGHT = insetOf(*EditBRIGHT);
     format.MUBORDERTOP = insetOf(*EditBTOP);
@@ -529,51 +524,28 @@ void TFormFORMAT::writeToFormat()
 
 QList<QPair<QString, QString>> TFormFORMAT::formatValues() const
 {
-    auto mu = [](const QLineEdit* edit) { return QString::number(insetOf(*edit)); };
+    TJOBINFO format = job_ ? *job_->JOBINFO() : TJOBINFO();
+    writeTo(format);
+    QList<QPair<QString, QString>> values = formatDefaultTexts(format);
     // A percentage is kept as typed, less any blanks, so that it reads back
     // as the number that passed the checks.
-    auto typed = [](const QLineEdit* edit) {
-        QString text = edit->text();
-        text.remove(QLatin1Char(' '));
-        return text;
-    };
-    auto flag = [](const QCheckBox* box) { return FNBOOLTOSTR(box->isChecked()); };
-    auto code = [](qint32 c) { return QString::number(c); };
-    const qint32 justify = RadioButtonJCENTRE->isChecked() ? 1 : RadioButtonJRIGHT->isChecked() ? 2 : 0;
-    return {
-        {QStringLiteral("BorderLeft"), mu(EditBLEFT)},
-        {QStringLiteral("BorderTop"), mu(EditBTOP)},
-        {QStringLiteral("BorderRight"), mu(EditBRIGHT)},
-        {QStringLiteral("BorderBottom"), mu(EditBBOTTOM)},
-        {QStringLiteral("BorderWidth"), mu(EditBWIDTH)},
-        {QStringLiteral("BorderColor"), QString::number(borderColor_)},
-        {QStringLiteral("TextAlignVert"), code(codeOf(RadioButtonVTOP, RadioButtonVBOTTOM))},
-        {QStringLiteral("TextAlignHoriz"), code(codeOf(RadioButtonHLEFT, RadioButtonHRIGHT))},
-        {QStringLiteral("TextJustify"), code(justify)},
-        {QStringLiteral("ShrinkToFit"), flag(CheckBoxSHRINKTEXTTOFIT)},
-        {QStringLiteral("ShowBorder"), flag(CheckBoxSHOWBORDER)},
-        {QStringLiteral("ShowPic"), flag(CheckBoxShowPic)},
-        {QStringLiteral("FitToLabel"), flag(CheckBoxFitToLabel)},
-        {QStringLiteral("KeepRatio"), flag(CheckBoxKeepRatio)},
-        {QStringLiteral("PicPCLeft"), typed(EditPicLeft)},
-        {QStringLiteral("PicPCTop"), typed(EditPicTop)},
-        {QStringLiteral("PicPCWidth"), typed(EditPicWidth)},
-        {QStringLiteral("PicPCHeight"), typed(EditPicHeight)},
-        {QStringLiteral("UsePicPCLeft"), flag(CheckBoxPicLeft)},
-        {QStringLiteral("UsePicPCTop"), flag(CheckBoxPicTop)},
-        {QStringLiteral("UsePicPCWidth"), flag(CheckBoxPicWidth)},
-        {QStringLiteral("UsePicPCHeight"), flag(CheckBoxPicHeight)},
-        {QStringLiteral("PicAlignVert"), code(codeOf(RadioButtonPicTop, RadioButtonPicBottom))},
-        {QStringLiteral("PicAlignHoriz"), code(codeOf(RadioButtonPicLeft, RadioButtonPicRight))},
-        {QStringLiteral("Font"), FNFONTTOSTRING(workingFont_)},
-    };
+    const std::pair<double TJOBINFO::*, const QLineEdit*> typed[] = {{&TJOBINFO::PicPCLeft, EditPicLeft},
+                                                                     {&TJOBINFO::PicPCTop, EditPicTop},
+                                                                     {&TJOBINFO::PicPCWidth, EditPicWidth},
+                                                                     {&TJOBINFO::PicPCHeight, EditPicHeight}};
+    const auto table = formatDefaultTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        for (const auto& [member, edit] : typed)
+            if (table[i].member == FormatDefault::Member(member))
+                values[static_cast<qsizetype>(i)].second = edit->text().remove(QLatin1Char(' '));
+    return values;
 }
 
 void TFormFORMAT::ButtonOKClick()
 {
     if (!job_ || !validate())
         return;
-    writeToFormat();
+    writeTo(*job_->JOBINFO());
     job_->setALTERED(true);
     accept();
 }
@@ -582,9 +554,8 @@ void TFormFORMAT::ButtonsaveformatClick()
 {
     if (!validate())
         return;
-    for (const auto& [name, text] : formatValues())
-        FNREGWRITESTRING(formatKey, name, text);
-    messageSeam().show(QStringLiteral("Defaults saved."));
+    writeFormatDefaults(formatValues());
+    messageSeam().show(Messages::defaultsSaved());
 }
 
 void TFormFORMAT::ButtonFONTClick()

@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TJOB;
+class TJOBINFO;
 
 class TFormFORMAT : public BaseDialog {
     Q_OBJECT
@@ -32,20 +33,20 @@ public:
     // picture's folder (with a trailing separator) is written back to it.
     bool execute(TJOB& job, QString& picDir);
 
-    // The "Format" values that "Save format defaults" writes, in the order it
+    // The format defaults that "Save format defaults" writes, in the order it
     // writes them, from the dialog as it stands. Meaningful once the dialog's
     // contents have passed the checks.
     QList<QPair<QString, QString>> formatValues() const;
 
     // The working copies: the font and the border colour (0x00BBGGRR).
-    const TFONT& workingFont() const { return workingFont_; }
+    const StoredFont& workingFont() const { return workingFont_; }
     qint32 workingColor() const { return borderColor_; }
 
 private:
     void buildControls();
     void fillControls();
     bool validate();
-    void writeToFormat();
+    void writeTo(TJOBINFO& format) const;
     void showPictureName();
     void showFontName();
     void setSwatch(qint32 color);
@@ -60,7 +61,7 @@ private:
 
     TJOB* job_ = nullptr;
     QString* picDir_ = nullptr;
-    TFONT workingFont_;
+    StoredFont workingFont_;
     qint32 borderColor_ = 0;
     QString pictureStartFolder_; // set on the first browse of the run
     QString lastPicture_;        // the picture dialog starts at the last choice

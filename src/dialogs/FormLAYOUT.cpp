@@ -156,9 +156,8 @@ bool TFormLAYOUT::readField(const Field& field, qint32& value)
 
 QString TFormLAYOUT::refusal(const Field& field)
 {
-    return field.caption->text() + QStringLiteral(": '") + field.edit->text()
-           + QStringLiteral("' is not a valid positive ")
-           + (field.isCount ? QStringLiteral("integer") : QStringLiteral("number"));
+    return field.isCount ? Messages::notAValidPositiveInteger(field.caption->text(), field.edit->text())
+                         : Messages::notAValidPositiveLength(field.caption->text(), field.edit->text());
 }
 
 bool TFormLAYOUT::FNNUMBERSMAKESENSE(QString& message)
@@ -178,7 +177,7 @@ bool TFormLAYOUT::FNNUMBERSMAKESENSE(QString& message)
     values_ = {read[0], read[1], read[2], read[3], read[4], read[5], read[6], read[7]};
     if (labelsFit(values_, paperWidth_, paperHeight_))
         return true;
-    message = QStringLiteral("Labels do not fit on page.");
+    message = Messages::labelsDoNotFit();
     return false;
 }
 

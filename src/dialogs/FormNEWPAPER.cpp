@@ -22,7 +22,7 @@ struct StandardSheet {
     MU height;
 };
 
-constexpr std::array<StandardSheet, 4> standardSheets = {{
+constexpr std::array<StandardSheet, 4> StandardSheets = {{
     {"A4 Portrait ", 210000, 297000},
     {"A4 Landscape ", 297000, 210000},
     {"Letter Portrait ", 215900, 279400},
@@ -40,7 +40,7 @@ std::optional<MU> readDimension(const QLineEdit& edit)
 
 TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : BaseDialog(parent)
 {
-    DESKTOP = false;
+    savesPlacement = false;
     setObjectName(QStringLiteral("FormNEWPAPER"));
     setWindowTitle(QStringLiteral("Select paper type"));
 
@@ -112,17 +112,17 @@ void TFormNEWPAPER::showEvent(QShowEvent* event)
 
         if (paperWidth_ < 0)
             paperWidth_ = 210000;
-        else if (paperWidth_ > maxPaperMuWidth)
-            paperWidth_ = maxPaperMuWidth;
+        else if (paperWidth_ > MaxPaperMuWidth)
+            paperWidth_ = MaxPaperMuWidth;
         if (paperHeight_ < 0)
             paperHeight_ = 297000;
-        else if (paperHeight_ > maxPaperMuHeight)
-            paperHeight_ = maxPaperMuHeight;
+        else if (paperHeight_ > MaxPaperMuHeight)
+            paperHeight_ = MaxPaperMuHeight;
 
         // Rebuilt at every showing so that the sizes follow the display unit.
         const QString abbreviation = UnitAbbreviations[currentUnitIndex()];
         ComboBoxPAPER->clear();
-        for (const StandardSheet& sheet : standardSheets)
+        for (const StandardSheet& sheet : StandardSheets)
             ComboBoxPAPER->addItem(QString::fromLatin1(sheet.name) + muToCurrentUnitText(sheet.width)
                                    + QStringLiteral(" x ") + muToCurrentUnitText(sheet.height) + QLatin1Char(' ')
                                    + abbreviation);
@@ -137,8 +137,8 @@ void TFormNEWPAPER::showEvent(QShowEvent* event)
 
 void TFormNEWPAPER::ComboBoxPAPERChange(int index)
 {
-    if (index >= 0 && index < static_cast<int>(standardSheets.size())) {
-        const StandardSheet& sheet = standardSheets[static_cast<std::size_t>(index)];
+    if (index >= 0 && index < static_cast<int>(StandardSheets.size())) {
+        const StandardSheet& sheet = StandardSheets[static_cast<std::size_t>(index)];
         paperWidth_ = sheet.width;
         paperHeight_ = sheet.height;
     }
@@ -155,8 +155,8 @@ void TFormNEWPAPER::accept()
 {
     const std::optional<MU> width = readDimension(*EditWIDTH);
     const std::optional<MU> height = readDimension(*EditHEIGHT);
-    if (!width || !height || *width <= 0 || *width > maxPaperMuWidth || *height <= 0 || *height > maxPaperMuHeight) {
-        messageSeam().show(QStringLiteral("Invalid dimensions."));
+    if (!width || !height || *width <= 0 || *width > MaxPaperMuWidth || *height <= 0 || *height > MaxPaperMuHeight) {
+        messageSeam().show(Messages::invalidDimensions());
         return;
     }
     paperWidth_ = *width;

@@ -13,8 +13,8 @@ class QPushButton;
 class TFormNEWPAPER : public BaseDialog {
     Q_OBJECT
 public:
-    static constexpr MU maxPaperMuWidth = 900000;
-    static constexpr MU maxPaperMuHeight = 1200000;
+    static constexpr MU MaxPaperMuWidth = 900000;
+    static constexpr MU MaxPaperMuHeight = 1200000;
 
     explicit TFormNEWPAPER(QWidget* parent = nullptr);
 

@@ -73,8 +73,7 @@ bool TFormRTFHelp::loadDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        messageSeam().error(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        messageSeam().error(Messages::cannotOpenFileBecause(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();

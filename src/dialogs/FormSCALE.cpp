@@ -49,7 +49,7 @@ void UpDown::step(int by)
 
 TFormSCALE::TFormSCALE(QWidget* parent) : BaseDialog(parent)
 {
-    DESKTOP = false;
+    savesPlacement = false;
     setObjectName(QStringLiteral("FormSCALE"));
     setWindowTitle(QStringLiteral("Set page scale"));
 

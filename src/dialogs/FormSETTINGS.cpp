@@ -12,15 +12,15 @@
 #include <algorithm>
 
 namespace {
-constexpr int buttonGap = 16;
-constexpr int barMargin = 8;
+constexpr int ButtonGap = 16;
+constexpr int BarMargin = 8;
 } // namespace
 
 TFormSETTINGS::TFormSETTINGS(QWidget* parent)
     : BaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                              | Qt::WindowCloseButtonHint)
 {
-    DESKTOP = false;
+    savesPlacement = false;
     setObjectName(QStringLiteral("FormSETTINGS"));
     setWindowTitle(QStringLiteral("Software settings"));
 
@@ -78,8 +78,8 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
                            std::max(ButtonOK->sizeHint().height(), ButtonCANCEL->sizeHint().height()));
     ButtonOK->resize(buttonSize);
     ButtonCANCEL->resize(buttonSize);
-    PanelBUTTONS->setMinimumSize(2 * buttonSize.width() + buttonGap + 2 * barMargin,
-                                 buttonSize.height() + 2 * barMargin);
+    PanelBUTTONS->setMinimumSize(2 * buttonSize.width() + ButtonGap + 2 * BarMargin,
+                                 buttonSize.height() + 2 * BarMargin);
     PanelBUTTONS->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     PanelBUTTONS->installEventFilter(this);
 
@@ -121,11 +121,11 @@ bool TFormSETTINGS::eventFilter(QObject* watched, QEvent* event)
 
 void TFormSETTINGS::centreButtons()
 {
-    const int pairWidth = ButtonOK->width() + buttonGap + ButtonCANCEL->width();
+    const int pairWidth = ButtonOK->width() + ButtonGap + ButtonCANCEL->width();
     const int left = (PanelBUTTONS->width() - pairWidth) / 2;
     const int top = (PanelBUTTONS->height() - ButtonOK->height()) / 2;
     ButtonOK->move(left, top);
-    ButtonCANCEL->move(left + ButtonOK->width() + buttonGap, top);
+    ButtonCANCEL->move(left + ButtonOK->width() + ButtonGap, top);
 }
 
 std::array<bool, 5> TFormSETTINGS::switches() const

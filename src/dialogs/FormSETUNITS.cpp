@@ -12,7 +12,7 @@
 TFormSETUNITS::TFormSETUNITS(QWidget* parent)
     : BaseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    DESKTOP = false;
+    savesPlacement = false;
     setObjectName(QStringLiteral("FormSETUNITS"));
     setWindowTitle(QStringLiteral("Set units"));
 

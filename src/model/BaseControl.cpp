@@ -4,18 +4,18 @@ const PropTable& TBASECONTROL::baseProperties()
 {
     using C = TBASECONTROL;
     static const PropTable table = {
-        props::text("Name", &C::Name, false),
-        props::integer("Tag", &C::Tag, 0),
-        props::integer("LEFT", &C::Left, std::nullopt, false),
-        props::integer("TOP", &C::Top, std::nullopt, false),
-        props::integer("WIDTH", &C::Width, std::nullopt, false),
-        props::integer("HEIGHT", &C::Height, std::nullopt, false),
-        props::integer("Cursor", &C::Cursor, 0),
-        props::text("Hint", &C::Hint),
-        props::enumeration("HelpType", &C::HelpType, {QStringLiteral("htKeyword"), QStringLiteral("htContext")},
+        Props::text("Name", &C::Name, false),
+        Props::integer("Tag", &C::Tag, 0),
+        Props::integer("LEFT", &C::Left, std::nullopt, false),
+        Props::integer("TOP", &C::Top, std::nullopt, false),
+        Props::integer("WIDTH", &C::Width, std::nullopt, false),
+        Props::integer("HEIGHT", &C::Height, std::nullopt, false),
+        Props::integer("Cursor", &C::Cursor, 0),
+        Props::text("Hint", &C::Hint),
+        Props::enumeration("HelpType", &C::HelpType, {QStringLiteral("htKeyword"), QStringLiteral("htContext")},
                            htContext),
-        props::text("HelpKeyword", &C::HelpKeyword),
-        props::integer("HelpContext", &C::HelpContext, 0),
+        Props::text("HelpKeyword", &C::HelpKeyword),
+        Props::integer("HelpContext", &C::HelpContext, 0),
     };
     return table;
 }

@@ -6,7 +6,7 @@
 // so they never reach a file, but a reader accepts them.
 class TBASECONTROL : public Persistent {
 public:
-    enum THelpType : qint32 { htKeyword = 0, htContext = 1 };
+    enum HelpKind : qint32 { htKeyword = 0, htContext = 1 };
 
     QString className() const override { return QStringLiteral("TBASECONTROL"); }
     const PropTable& properties() const override { return baseProperties(); }

@@ -1,6 +1,7 @@
 #include "ComponentStream.h"
 
 #include "model/ClassRegistry.h"
+#include "support/Messages.h"
 
 #include <QStringConverter>
 #include <cmath>
@@ -124,13 +125,13 @@ public:
     void integer(qint32 v)
     {
         if (v >= -128 && v <= 127) {
-            byte(vaInt8);
+            byte(ValueInt8);
             le<qint8>(static_cast<qint8>(v));
         } else if (v >= -32768 && v <= 32767) {
-            byte(vaInt16);
+            byte(ValueInt16);
             le<qint16>(static_cast<qint16>(v));
         } else {
-            byte(vaInt32);
+            byte(ValueInt32);
             le<qint32>(v);
         }
     }
@@ -140,21 +141,21 @@ public:
         const QByteArray utf8 = s.toUtf8();
         const qsizetype wideUnits = s.size();
         if (utf8.size() >= 2 * wideUnits) {
-            byte(vaWString);
+            byte(ValueWString);
             le<qint32>(static_cast<qint32>(wideUnits));
             for (QChar c : s)
                 le<quint16>(c.unicode());
         } else if (utf8.size() == wideUnits) { // only characters below 128
             if (utf8.size() < 256) {
-                byte(vaString);
+                byte(ValueString);
                 byte(static_cast<quint8>(utf8.size()));
             } else {
-                byte(vaLString);
+                byte(ValueLString);
                 le<qint32>(static_cast<qint32>(utf8.size()));
             }
             raw(utf8);
         } else {
-            byte(vaUTF8String);
+            byte(ValueUTF8String);
             le<qint32>(static_cast<qint32>(utf8.size()));
             raw(utf8);
         }
@@ -173,7 +174,7 @@ public:
                     break;
                 name(path);
                 if (const char* id = identForValue(p.idents, v)) {
-                    byte(vaIdent);
+                    byte(ValueIdent);
                     name(QByteArray(id));
                 } else {
                     integer(v);
@@ -185,7 +186,7 @@ public:
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
                 name(path);
-                byte(v ? vaTrue : vaFalse);
+                byte(v ? ValueTrue : ValueFalse);
                 break;
             }
             case PropKind::Enumeration: {
@@ -193,7 +194,7 @@ public:
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
                 name(path);
-                byte(vaIdent);
+                byte(ValueIdent);
                 name(p.names.value(v));
                 break;
             }
@@ -202,7 +203,7 @@ public:
                 if (p.defaultValue && *p.defaultValue == v)
                     break;
                 name(path);
-                byte(vaSet);
+                byte(ValueSet);
                 for (int bit = 0; bit < p.names.size(); ++bit)
                     if (v & (1 << bit))
                         name(p.names[bit]);
@@ -214,7 +215,7 @@ public:
                 if (v == 0.0)
                     break;
                 name(path);
-                byte(vaExtended);
+                byte(ValueExtended);
                 raw(doubleToExtended(v));
                 break;
             }
@@ -244,17 +245,17 @@ private:
 
 [[noreturn]] void readError()
 {
-    throw EReadError(QStringLiteral("Stream read error"));
+    throw EReadError(Messages::streamReadError());
 }
 
 [[noreturn]] void invalidValue()
 {
-    throw EReadError(QStringLiteral("Invalid property value"));
+    throw EReadError(Messages::invalidPropertyValue());
 }
 
 // Nesting deeper than this is no object this program wrote; refusing it
 // keeps a hostile file from exhausting the stack.
-constexpr int maxDepth = 32;
+constexpr int MaxDepth = 32;
 
 class Reader {
 public:
@@ -302,7 +303,7 @@ public:
         if (remaining() < 4)
             readError();
         if (in_.mid(pos_, 4) != ::signature)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+            throw EReadError(Messages::invalidStreamFormat());
         pos_ += 4;
     }
 
@@ -319,9 +320,9 @@ public:
     qint32 ordinalValue(quint8 code)
     {
         switch (code) {
-        case vaInt8: return le<qint8>();
-        case vaInt16: return le<qint16>();
-        case vaInt32: return le<qint32>();
+        case ValueInt8: return le<qint8>();
+        case ValueInt16: return le<qint16>();
+        case ValueInt32: return le<qint32>();
         default: invalidValue();
         }
     }
@@ -329,9 +330,9 @@ public:
     QString textValue(quint8 code)
     {
         switch (code) {
-        case vaString: return QString::fromLatin1(bytes(byte()));
-        case vaLString: return QString::fromLatin1(bytes(le<qint32>()));
-        case vaWString: {
+        case ValueString: return QString::fromLatin1(bytes(byte()));
+        case ValueLString: return QString::fromLatin1(bytes(le<qint32>()));
+        case ValueWString: {
             const qint64 units = le<qint32>();
             need(units * 2);
             QString s(static_cast<qsizetype>(units), Qt::Uninitialized);
@@ -339,7 +340,7 @@ public:
                 s[static_cast<qsizetype>(i)] = QChar(le<quint16>());
             return s;
         }
-        case vaUTF8String: return QString::fromUtf8(bytes(le<qint32>()));
+        case ValueUTF8String: return QString::fromUtf8(bytes(le<qint32>()));
         default: invalidValue();
         }
     }
@@ -347,44 +348,44 @@ public:
     // Steps over one value of any kind, as when a property path is wrong.
     void skipValue(int depth = 0)
     {
-        if (depth > maxDepth)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+        if (depth > MaxDepth)
+            throw EReadError(Messages::invalidStreamFormat());
         const quint8 code = byte();
         switch (code) {
-        case vaNull:
-        case vaFalse:
-        case vaTrue:
-        case vaNil: return;
-        case vaList:
-            while (peek() != vaNull)
+        case ValueNull:
+        case ValueFalse:
+        case ValueTrue:
+        case ValueNil: return;
+        case ValueList:
+            while (peek() != ValueNull)
                 skipValue(depth + 1);
             byte();
             return;
-        case vaInt8: bytes(1); return;
-        case vaInt16: bytes(2); return;
-        case vaInt32:
-        case vaSingle: bytes(4); return;
-        case vaExtended: bytes(10); return;
-        case vaCurrency:
-        case vaDate:
-        case vaInt64: bytes(8); return;
-        case vaString:
-        case vaIdent: bytes(byte()); return;
-        case vaBinary:
-        case vaLString:
-        case vaUTF8String: bytes(le<qint32>()); return;
-        case vaWString: bytes(static_cast<qint64>(le<qint32>()) * 2); return;
-        case vaSet:
+        case ValueInt8: bytes(1); return;
+        case ValueInt16: bytes(2); return;
+        case ValueInt32:
+        case ValueSingle: bytes(4); return;
+        case ValueExtended: bytes(10); return;
+        case ValueCurrency:
+        case ValueDate:
+        case ValueInt64: bytes(8); return;
+        case ValueString:
+        case ValueIdent: bytes(byte()); return;
+        case ValueBinary:
+        case ValueLString:
+        case ValueUTF8String: bytes(le<qint32>()); return;
+        case ValueWString: bytes(static_cast<qint64>(le<qint32>()) * 2); return;
+        case ValueSet:
             while (!name().isEmpty()) {
             }
             return;
-        case vaCollection:
-            while (peek() != vaNull) {
-                if (peek() >= vaInt8 && peek() <= vaInt32)
+        case ValueCollection:
+            while (peek() != ValueNull) {
+                if (peek() >= ValueInt8 && peek() <= ValueInt32)
                     skipValue(depth + 1); // the item's index
-                if (byte() != vaList)
+                if (byte() != ValueList)
                     readError();
-                while (peek() != vaNull) {
+                while (peek() != ValueNull) {
                     name();
                     skipValue(depth + 1);
                 }
@@ -402,7 +403,7 @@ public:
         switch (p.kind) {
         case PropKind::Integer: {
             qint32 v = 0;
-            if (code == vaIdent && !p.idents.empty()) {
+            if (code == ValueIdent && !p.idents.empty()) {
                 if (!valueForIdent(p.idents, name(), v))
                     invalidValue();
             } else {
@@ -414,11 +415,11 @@ public:
         case PropKind::Boolean:
         case PropKind::Enumeration: {
             QString ident;
-            if (code == vaFalse)
+            if (code == ValueFalse)
                 ident = QStringLiteral("False");
-            else if (code == vaTrue)
+            else if (code == ValueTrue)
                 ident = QStringLiteral("True");
-            else if (code == vaIdent)
+            else if (code == ValueIdent)
                 ident = name();
             else
                 invalidValue();
@@ -429,7 +430,7 @@ public:
             return;
         }
         case PropKind::Set: {
-            if (code != vaSet)
+            if (code != ValueSet)
                 invalidValue();
             qint32 mask = 0;
             for (QString member = name(); !member.isEmpty(); member = name()) {
@@ -442,7 +443,7 @@ public:
         }
         case PropKind::Float: {
             double v = 0.0;
-            if (code == vaExtended)
+            if (code == ValueExtended)
                 v = extendedToDouble(bytes(10).constData());
             else
                 v = ordinalValue(code);
@@ -501,27 +502,26 @@ public:
                     next = p->getObject(*current);
                 if (!next) {
                     skipValue();
-                    throw EReadError(QStringLiteral("Invalid property path"));
+                    throw EReadError(Messages::invalidPropertyPath());
                 }
                 current = next;
             }
             const PropInfo* p = current->findProperty(parts.back());
             if (!p)
-                throw EReadError(QStringLiteral("Property %1 does not exist").arg(parts.back()));
+                throw EReadError(Messages::propertyDoesNotExist(parts.back()));
             if (!p->hasSetter)
                 invalidValue();
             readValue(*current, *p);
         } catch (const EFilerError& e) {
-            throw EReadError(
-                QStringLiteral("Error reading %1%2%3: %4").arg(rootName, QStringLiteral("."), path, e.message()));
+            throw EReadError(Messages::errorReadingProperty(rootName, path, e.message()));
         }
     }
 
     // One object record, after the signature.
     void object(Persistent& object, int depth = 0)
     {
-        if (depth > maxDepth)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+        if (depth > MaxDepth)
+            throw EReadError(Messages::invalidStreamFormat());
         prefix();
         name(); // the class name: the data goes into the given object whatever it says
         const QString objectName = name();
@@ -542,7 +542,7 @@ public:
         const QString cls = name();
         std::unique_ptr<Persistent> made = createRegisteredObject(cls);
         if (!made)
-            throw EClassNotFound(QStringLiteral("Class %1 not found").arg(cls));
+            throw EClassNotFound(Messages::classNotFound(cls));
         pos_ = start;
         object(*made, depth);
         made->loaded();
@@ -605,7 +605,7 @@ Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persisten
     return object;
 }
 
-Persistent& ReadObjectStreamLeniently(const QByteArray& stream, qsizetype& pos, Persistent& object)
+Persistent& readObjectStreamLeniently(const QByteArray& stream, qsizetype& pos, Persistent& object)
 {
     Reader r(stream, pos);
     r.setLenient(true);
@@ -616,7 +616,7 @@ Persistent& ReadObjectStreamLeniently(const QByteArray& stream, qsizetype& pos, 
     return object;
 }
 
-bool ObjectStreamOfClassAt(const QByteArray& stream, qsizetype pos, const QString& className)
+bool objectStreamOfClassAt(const QByteArray& stream, qsizetype pos, const QString& className)
 {
     try {
         Reader r(stream, pos);
@@ -750,8 +750,8 @@ public:
 
     void object(int depth)
     {
-        if (depth > maxDepth)
-            throw EReadError(QStringLiteral("Invalid stream format"));
+        if (depth > MaxDepth)
+            throw EReadError(Messages::invalidStreamFormat());
         const QString indent(depth * 2, QLatin1Char(' '));
         r_.prefix();
         const QString cls = r_.name();
@@ -773,35 +773,35 @@ private:
     {
         const quint8 code = r_.byte();
         switch (code) {
-        case vaInt8:
-        case vaInt16:
-        case vaInt32: return QString::number(r_.ordinalValue(code));
-        case vaInt64: return QString::number(r_.le<qint64>());
-        case vaExtended: return QString::number(extendedToDouble(r_.bytes(10).constData()), 'g', 18);
-        case vaString:
-        case vaLString:
-        case vaWString:
-        case vaUTF8String: return quoteText(r_.textValue(code));
-        case vaIdent: return r_.name();
-        case vaFalse: return QStringLiteral("False");
-        case vaTrue: return QStringLiteral("True");
-        case vaNil: return QStringLiteral("nil");
-        case vaSet: {
+        case ValueInt8:
+        case ValueInt16:
+        case ValueInt32: return QString::number(r_.ordinalValue(code));
+        case ValueInt64: return QString::number(r_.le<qint64>());
+        case ValueExtended: return QString::number(extendedToDouble(r_.bytes(10).constData()), 'g', 18);
+        case ValueString:
+        case ValueLString:
+        case ValueWString:
+        case ValueUTF8String: return quoteText(r_.textValue(code));
+        case ValueIdent: return r_.name();
+        case ValueFalse: return QStringLiteral("False");
+        case ValueTrue: return QStringLiteral("True");
+        case ValueNil: return QStringLiteral("nil");
+        case ValueSet: {
             QStringList members;
             for (QString m = r_.name(); !m.isEmpty(); m = r_.name())
                 members << m;
             return QLatin1Char('[') + members.join(QStringLiteral(", ")) + QLatin1Char(']');
         }
-        case vaList: {
-            if (depth > maxDepth)
-                throw EReadError(QStringLiteral("Invalid stream format"));
+        case ValueList: {
+            if (depth > MaxDepth)
+                throw EReadError(Messages::invalidStreamFormat());
             QStringList items;
-            while (r_.peek() != vaNull)
+            while (r_.peek() != ValueNull)
                 items << value(depth + 1);
             r_.byte();
             return QLatin1Char('(') + items.join(QLatin1Char(' ')) + QLatin1Char(')');
         }
-        case vaBinary:
+        case ValueBinary:
             return QLatin1Char('{') + QString::fromLatin1(r_.bytes(r_.le<qint32>()).toHex().toUpper())
                    + QLatin1Char('}');
         default: break;
@@ -814,7 +814,7 @@ private:
 
 [[noreturn]] void parseError(const QString& what)
 {
-    throw EReadError(QStringLiteral("Invalid object text: %1").arg(what));
+    throw EReadError(Messages::invalidObjectText(what));
 }
 
 // Reads the text form token by token and writes the binary form.
@@ -826,7 +826,7 @@ public:
     {
         const QString head = ident();
         if (head.compare(QStringLiteral("object"), Qt::CaseInsensitive) != 0)
-            parseError(QStringLiteral("'object' expected"));
+            parseError(Messages::objectExpected());
         QString first = ident();
         QString objName;
         QString cls = first;
@@ -846,10 +846,10 @@ public:
                 return;
             }
             if (word.compare(QStringLiteral("object"), Qt::CaseInsensitive) == 0)
-                parseError(QStringLiteral("nested objects are not supported"));
+                parseError(Messages::nestedObjectsUnsupported());
             skipBlanks();
             if (!at(QLatin1Char('=')))
-                parseError(QStringLiteral("'=' expected after %1").arg(word));
+                parseError(Messages::equalsExpectedAfter(word));
             ++i_;
             w_.name(word);
             value();
@@ -860,7 +860,7 @@ public:
     {
         skipBlanks();
         if (i_ < s_.size())
-            parseError(QStringLiteral("text after 'end'"));
+            parseError(Messages::textAfterEnd());
     }
 
 private:
@@ -877,7 +877,7 @@ private:
     {
         skipBlanks();
         if (i_ >= s_.size() || !identStart(s_[i_]))
-            parseError(QStringLiteral("identifier expected"));
+            parseError(Messages::identifierExpected());
         const qsizetype start = i_;
         while (i_ < s_.size() && identPart(s_[i_]))
             ++i_;
@@ -893,7 +893,7 @@ private:
                 ++i_;
                 for (;;) {
                     if (i_ >= s_.size())
-                        parseError(QStringLiteral("unterminated string"));
+                        parseError(Messages::unterminatedString());
                     if (s_[i_] == QLatin1Char('\'')) {
                         if (i_ + 1 < s_.size() && s_[i_ + 1] == QLatin1Char('\'')) {
                             out += QLatin1Char('\'');
@@ -913,7 +913,7 @@ private:
                 bool ok = false;
                 const uint code = s_.mid(start, i_ - start).toUInt(&ok);
                 if (!ok || code > 0xFFFF)
-                    parseError(QStringLiteral("bad character code"));
+                    parseError(Messages::badCharacterCode());
                 out += QChar(static_cast<char16_t>(code));
             } else if (at(QLatin1Char('+'))) {
                 ++i_; // concatenation of string pieces
@@ -927,13 +927,13 @@ private:
     {
         skipBlanks();
         if (i_ >= s_.size())
-            parseError(QStringLiteral("value expected"));
+            parseError(Messages::valueExpected());
         const QChar c = s_[i_];
         if (c == QLatin1Char('\'') || c == QLatin1Char('#')) {
             w_.text(quoted());
         } else if (c == QLatin1Char('[')) {
             ++i_;
-            w_.byte(vaSet);
+            w_.byte(ValueSet);
             skipBlanks();
             if (at(QLatin1Char(']'))) {
                 ++i_;
@@ -946,7 +946,7 @@ private:
                         break;
                     }
                     if (!at(QLatin1Char(',')))
-                        parseError(QStringLiteral("',' or ']' expected"));
+                        parseError(Messages::commaOrBracketExpected());
                     ++i_;
                 }
             }
@@ -964,29 +964,29 @@ private:
             if (ok && whole >= INT32_MIN && whole <= INT32_MAX) {
                 w_.integer(static_cast<qint32>(whole));
             } else if (ok) {
-                w_.byte(vaInt64);
+                w_.byte(ValueInt64);
                 w_.le<qint64>(whole);
             } else {
                 const double d = number.toDouble(&ok);
                 if (!ok)
-                    parseError(QStringLiteral("bad number %1").arg(number));
-                w_.byte(vaExtended);
+                    parseError(Messages::badNumber(number));
+                w_.byte(ValueExtended);
                 w_.raw(doubleToExtended(d));
             }
         } else if (identStart(c)) {
             const QString word = ident();
             if (word.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
-                w_.byte(vaFalse);
+                w_.byte(ValueFalse);
             else if (word.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
-                w_.byte(vaTrue);
+                w_.byte(ValueTrue);
             else if (word.compare(QStringLiteral("nil"), Qt::CaseInsensitive) == 0)
-                w_.byte(vaNil);
+                w_.byte(ValueNil);
             else {
-                w_.byte(vaIdent);
+                w_.byte(ValueIdent);
                 w_.name(word);
             }
         } else {
-            parseError(QStringLiteral("unexpected '%1'").arg(c));
+            parseError(Messages::unexpectedCharacter(QString(c)));
         }
     }
 

@@ -45,27 +45,27 @@ private:
 };
 
 enum ValueCode : quint8 {
-    vaNull = 0,
-    vaList = 1,
-    vaInt8 = 2,
-    vaInt16 = 3,
-    vaInt32 = 4,
-    vaExtended = 5,
-    vaString = 6,
-    vaIdent = 7,
-    vaFalse = 8,
-    vaTrue = 9,
-    vaBinary = 10,
-    vaSet = 11,
-    vaLString = 12,
-    vaNil = 13,
-    vaCollection = 14,
-    vaSingle = 15,
-    vaCurrency = 16,
-    vaDate = 17,
-    vaWString = 18,
-    vaInt64 = 19,
-    vaUTF8String = 20,
+    ValueNull = 0,
+    ValueList = 1,
+    ValueInt8 = 2,
+    ValueInt16 = 3,
+    ValueInt32 = 4,
+    ValueExtended = 5,
+    ValueString = 6,
+    ValueIdent = 7,
+    ValueFalse = 8,
+    ValueTrue = 9,
+    ValueBinary = 10,
+    ValueSet = 11,
+    ValueLString = 12,
+    ValueNil = 13,
+    ValueCollection = 14,
+    ValueSingle = 15,
+    ValueCurrency = 16,
+    ValueDate = 17,
+    ValueWString = 18,
+    ValueInt64 = 19,
+    ValueUTF8String = 20,
 };
 
 // Appends one complete object stream for `object` to `stream`.
@@ -81,11 +81,11 @@ Persistent& ReadObjectStream(const QByteArray& stream, qsizetype& pos, Persisten
 // identifier it does not know), is stepped over and the rest is read.
 // Throws only where the stream itself cannot be followed (cut short, a value
 // of unknown kind, a child object of an unknown class).
-Persistent& ReadObjectStreamLeniently(const QByteArray& stream, qsizetype& pos, Persistent& object);
+Persistent& readObjectStreamLeniently(const QByteArray& stream, qsizetype& pos, Persistent& object);
 
 // Whether an object stream of the named class starts at pos: its class name
 // in any letter case, after a flags byte or none.
-bool ObjectStreamOfClassAt(const QByteArray& stream, qsizetype pos, const QString& className);
+bool objectStreamOfClassAt(const QByteArray& stream, qsizetype pos, const QString& className);
 
 // The 80-bit extended floating-point form, little-endian, built bit by bit.
 QByteArray doubleToExtended(double value);

@@ -1,6 +1,7 @@
 #include "DataFile.h"
 
 #include "text/Windows1252.h"
+#include "support/Messages.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -24,13 +25,13 @@ namespace {
 // Line counts are int; anything past this many lines is not indexed.
 constexpr qsizetype MaxLines = std::numeric_limits<int>::max();
 
-inline bool IsBreak(char c)
+inline bool isBreak(char c)
 {
     return c == '\r' || c == '\n';
 }
 
 // The first CR or LF in [p, end), or end.
-inline const char* FindBreak(const char* p, const char* end)
+inline const char* findBreak(const char* p, const char* end)
 {
 #if defined(__SSE2__)
     const __m128i cr = _mm_set1_epi8('\r');
@@ -44,7 +45,7 @@ inline const char* FindBreak(const char* p, const char* end)
         p += 16;
     }
 #endif
-    while (p < end && !IsBreak(*p))
+    while (p < end && !isBreak(*p))
         ++p;
     return p;
 }
@@ -54,7 +55,7 @@ inline const char* FindBreak(const char* p, const char* end)
 // each LF, and after each CR not directly followed by an LF (CR LF is one
 // break). A break at the very end starts no line.
 template <typename Visit>
-void ForEachLineStart(const char* begin, const char* end, Visit&& visit)
+void forEachLineStart(const char* begin, const char* end, Visit&& visit)
 {
     if (begin == end || !visit(begin))
         return;
@@ -87,11 +88,11 @@ void ForEachLineStart(const char* begin, const char* end, Visit&& visit)
 // Counts the lines in [begin, end), up to MaxLines, and puts where every
 // stride-th one starts into marks.
 template <typename Offset>
-qsizetype MarkLines(QList<Offset>& marks, int stride, const char* data, const char* begin, const char* end)
+qsizetype markLines(QList<Offset>& marks, int stride, const char* data, const char* begin, const char* end)
 {
     qsizetype count = 0;
     int sinceMark = 0;
-    ForEachLineStart(begin, end, [&](const char* p) {
+    forEachLineStart(begin, end, [&](const char* p) {
         if (sinceMark == 0)
             marks.append(Offset(p - data));
         if (++sinceMark == stride)
@@ -106,7 +107,7 @@ qsizetype MarkLines(QList<Offset>& marks, int stride, const char* data, const ch
 // next empty line or the end: at most maxLines of them, each whole or, with
 // maxChars >= 0, at most maxChars characters of it.
 // Returns the line at which it stopped and where that line starts.
-std::pair<qint64, qsizetype> AppendLinesFrom(const DataLines& lines, qint64 line, qsizetype start, QStringList& out,
+std::pair<qint64, qsizetype> appendLinesFrom(const DataLines& lines, qint64 line, qsizetype start, QStringList& out,
                                              qint64 maxLines, qsizetype maxChars)
 {
     const qint64 last = std::min<qint64>(lines.count(), line + std::max<qint64>(maxLines, 0));
@@ -117,7 +118,7 @@ std::pair<qint64, qsizetype> AppendLinesFrom(const DataLines& lines, qint64 line
 
 // Calls visit(line, start) for the first line of every label, in order.
 template <typename Visit>
-void ForEachLabelStart(const DataLines& lines, Visit&& visit)
+void forEachLabelStart(const DataLines& lines, Visit&& visit)
 {
     bool inLabel = false;
     const int count = lines.count();
@@ -132,7 +133,7 @@ void ForEachLabelStart(const DataLines& lines, Visit&& visit)
 
 // QString::fromUtf8 drops a byte-order mark at the start of its input; inside
 // the file's content that character belongs to the line and is kept.
-QString DecodeUtf8(const char* p, qsizetype n)
+QString decodeUtf8(const char* p, qsizetype n)
 {
     if (n >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
         return QChar(0xFEFF) + QString::fromUtf8(p + 3, n - 3);
@@ -148,7 +149,7 @@ bool isUtf32Mark(const char* p)
 
 enum class Utf16ByteOrder { None, Little, Big };
 
-Utf16ByteOrder Utf16Order(const char* p, qsizetype n)
+Utf16ByteOrder utf16Order(const char* p, qsizetype n)
 {
     if (n < 2)
         return Utf16ByteOrder::None;
@@ -164,7 +165,7 @@ Utf16ByteOrder Utf16Order(const char* p, qsizetype n)
 // Whether the eight UTF-16 units at p are all ASCII (U+0001 to U+007F); if
 // so, their bytes go to out (when given).
 template <bool Little>
-inline bool EightAsciiUnits(const unsigned char* p, unsigned char* out)
+inline bool eightAsciiUnits(const unsigned char* p, unsigned char* out)
 {
 #if defined(__SSE2__)
     __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
@@ -191,7 +192,7 @@ inline bool EightAsciiUnits(const unsigned char* p, unsigned char* out)
 // character to visit(c). A surrogate without its partner and an odd last
 // byte are given as U+FFFD.
 template <bool Little, typename Ascii, typename Visit>
-void ForEachUtf16Char(const QByteArray& bytes, Ascii&& ascii, Visit&& visit)
+void forEachUtf16Char(const QByteArray& bytes, Ascii&& ascii, Visit&& visit)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
@@ -200,7 +201,7 @@ void ForEachUtf16Char(const QByteArray& bytes, Ascii&& ascii, Visit&& visit)
     };
     qsizetype i = 2;
     while (i + 1 < n) {
-        if (i + 16 <= n && EightAsciiUnits<Little>(p + i, nullptr)) {
+        if (i + 16 <= n && eightAsciiUnits<Little>(p + i, nullptr)) {
             ascii(p + i);
             i += 16;
             continue;
@@ -227,7 +228,7 @@ void ForEachUtf16Char(const QByteArray& bytes, Ascii&& ascii, Visit&& visit)
         visit(char32_t(0xFFFD));
 }
 
-constexpr int Utf8Length(char32_t c)
+constexpr int utf8Length(char32_t c)
 {
     return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
 }
@@ -235,17 +236,17 @@ constexpr int Utf8Length(char32_t c)
 // UTF-16 text as UTF-8, always valid. Measured first, so the result takes
 // exactly its size: at most one and a half times the input.
 template <bool Little>
-QByteArray Utf16ToUtf8(const QByteArray& bytes)
+QByteArray utf16ToUtf8(const QByteArray& bytes)
 {
     qsizetype length = 0;
-    ForEachUtf16Char<Little>(
-        bytes, [&length](const unsigned char*) { length += 8; }, [&length](char32_t c) { length += Utf8Length(c); });
+    forEachUtf16Char<Little>(
+        bytes, [&length](const unsigned char*) { length += 8; }, [&length](char32_t c) { length += utf8Length(c); });
     QByteArray out(length, Qt::Uninitialized);
     auto* o = reinterpret_cast<unsigned char*>(out.data());
-    ForEachUtf16Char<Little>(
+    forEachUtf16Char<Little>(
         bytes,
         [&o](const unsigned char* units) {
-            EightAsciiUnits<Little>(units, o);
+            eightAsciiUnits<Little>(units, o);
             o += 8;
         },
         [&o](char32_t c) {
@@ -316,18 +317,18 @@ QString plainFileRefusal(PlainFileOpen result, const QString& path, const QStrin
     case PlainFileOpen::Opened: return QString();
     case PlainFileOpen::Folder:
         if (!wanted.isEmpty())
-            return QStringLiteral("%1 is a folder, not %2").arg(path, wanted);
+            return Messages::fileIsAFolder(path, wanted);
         [[fallthrough]];
-    case PlainFileOpen::NotPlain: return QStringLiteral("%1 is not a plain file").arg(path);
+    case PlainFileOpen::NotPlain: return Messages::notAPlainFile(path);
     case PlainFileOpen::Missing:
     case PlainFileOpen::Failed: break;
     }
-    return QStringLiteral("Cannot open file %1").arg(path);
+    return Messages::cannotOpenFile(path);
 }
 
 qsizetype DataLines::startOf(int i) const
 {
-    qsizetype start = m_wide ? qsizetype(m_marks64[i / MarkStride]) : qsizetype(m_marks32[i / MarkStride]);
+    qsizetype start = wide_ ? qsizetype(marks64_[i / MarkStride]) : qsizetype(marks32_[i / MarkStride]);
     for (int k = i % MarkStride; k > 0; --k)
         start = startAfter(start);
     return start;
@@ -335,27 +336,27 @@ qsizetype DataLines::startOf(int i) const
 
 qsizetype DataLines::startAfter(qsizetype start) const
 {
-    const char* const data = m_bytes.constData();
-    const char* const end = data + m_end;
-    const char* p = FindBreak(data + std::min(start, m_end), end);
+    const char* const data = bytes_.constData();
+    const char* const end = data + end_;
+    const char* p = findBreak(data + std::min(start, end_), end);
     if (p == end)
-        return m_end;
+        return end_;
     p += *p == '\r' && p + 1 < end && p[1] == '\n' ? 2 : 1;
     return p - data;
 }
 
 QString DataLines::line(int i) const
 {
-    return i < 0 || i >= m_count ? QString() : lineAt(startOf(i));
+    return i < 0 || i >= count_ ? QString() : lineAt(startOf(i));
 }
 
 qsizetype DataLines::startAfterBreak(const char* p) const
 {
-    const char* const data = m_bytes.constData();
-    const char* const end = data + m_end;
+    const char* const data = bytes_.constData();
+    const char* const end = data + end_;
     if (p >= end)
-        return m_end;
-    if (!IsBreak(*p))
+        return end_;
+    if (!isBreak(*p))
         return startAfter(p - data);
     p += *p == '\r' && p + 1 < end && p[1] == '\n' ? 2 : 1;
     return p - data;
@@ -363,36 +364,36 @@ qsizetype DataLines::startAfterBreak(const char* p) const
 
 QString DataLines::lineAt(qsizetype start, qsizetype* next) const
 {
-    const char* const begin = m_bytes.constData() + std::min(start, m_end);
-    const char* const end = FindBreak(begin, m_bytes.constData() + m_end);
+    const char* const begin = bytes_.constData() + std::min(start, end_);
+    const char* const end = findBreak(begin, bytes_.constData() + end_);
     if (next)
         *next = startAfterBreak(end);
-    if (m_utf8)
-        return DecodeUtf8(begin, end - begin);
+    if (utf8_)
+        return decodeUtf8(begin, end - begin);
     return decodeWindows1252(QByteArrayView(begin, end - begin));
 }
 
 QString DataLines::decode(QByteArrayView bytes) const
 {
-    return m_utf8 ? DecodeUtf8(bytes.data(), bytes.size()) : decodeWindows1252(bytes);
+    return utf8_ ? decodeUtf8(bytes.data(), bytes.size()) : decodeWindows1252(bytes);
 }
 
 bool DataLines::lineIsEmpty(int i) const
 {
-    return i < 0 || i >= m_count || emptyAt(startOf(i));
+    return i < 0 || i >= count_ || emptyAt(startOf(i));
 }
 
 void DataLines::clear()
 {
-    m_bytes = QByteArray();
-    m_begin = 0;
-    m_end = 0;
-    m_count = 0;
-    m_utf8 = true;
-    m_utf16 = false;
-    m_wide = false;
-    m_marks32 = QList<quint32>();
-    m_marks64 = QList<quint64>();
+    bytes_ = QByteArray();
+    begin_ = 0;
+    end_ = 0;
+    count_ = 0;
+    utf8_ = true;
+    utf16_ = false;
+    wide_ = false;
+    marks32_ = QList<quint32>();
+    marks64_ = QList<quint64>();
 }
 
 void DataLines::setLines(const QStringList& lines)
@@ -403,17 +404,17 @@ void DataLines::setLines(const QStringList& lines)
         bytes += '\n';
     }
     clear();
-    m_bytes = std::move(bytes);
-    m_end = m_bytes.size();
+    bytes_ = std::move(bytes);
+    end_ = bytes_.size();
     index(0);
 }
 
 QStringList DataLines::toStringList() const
 {
     QStringList lines;
-    lines.reserve(m_count);
-    qsizetype start = m_count > 0 ? startOf(0) : 0;
-    for (int i = 0; i < m_count; ++i)
+    lines.reserve(count_);
+    qsizetype start = count_ > 0 ? startOf(0) : 0;
+    for (int i = 0; i < count_; ++i)
         lines.append(lineAt(start, &start));
     return lines;
 }
@@ -429,18 +430,17 @@ bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
     QFile file;
     qint64 size = 0;
     if (const PlainFileOpen opened = openPlainFile(path, file, size); opened != PlainFileOpen::Opened)
-        return fail(plainFileRefusal(opened, path, QStringLiteral("a data file")));
+        return fail(plainFileRefusal(opened, path, Messages::aDataFile()));
     const auto tooLarge = [&](qint64 bytes) {
         const auto mb = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
-        return fail(QStringLiteral("The file %1 holds %2 MB; data files larger than %3 MB are not read.")
-                        .arg(path, mb(bytes), mb(MaxDataFileBytes)));
+        return fail(Messages::dataFileTooLarge(path, mb(bytes), mb(MaxDataFileBytes)));
     };
     if (size > MaxDataFileBytes)
         return tooLarge(size);
 
     // Read in pieces up to the first NUL. The whole size is reserved once,
     // so an ordinary file is read without copying.
-    constexpr qsizetype piece = qsizetype(4) << 20;
+    constexpr qsizetype Piece = qsizetype(4) << 20;
     QByteArray bytes;
     bytes.reserve(qsizetype(size) + 1);
     qsizetype filled = 0;
@@ -449,19 +449,18 @@ bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
         if (filled > MaxDataFileBytes) // it grew while being read
             return tooLarge(filled);
         if (bytes.capacity() - filled < 1)
-            bytes.reserve(filled + std::max(filled, piece));
-        const qsizetype room = std::min(bytes.capacity() - filled, piece);
+            bytes.reserve(filled + std::max(filled, Piece));
+        const qsizetype room = std::min(bytes.capacity() - filled, Piece);
         bytes.resize(filled + room);
         const qint64 n = file.read(bytes.data() + filled, room);
         if (n < 0)
-            return fail(QStringLiteral("Cannot read file ") + path);
+            return fail(Messages::cannotReadFile(path));
         if (n == 0)
             break;
         if (filled == 0 && n >= 4 && isUtf32Mark(bytes.constData()))
-            return fail(QStringLiteral("The file %1 is UTF-32 text, which is not read; save it as UTF-8 (or UTF-16).")
-                            .arg(path));
+            return fail(Messages::utf32NotRead(path));
         if (filled < 2 && filled + n >= 2)
-            utf16 = Utf16Order(bytes.constData(), 2) != Utf16ByteOrder::None;
+            utf16 = utf16Order(bytes.constData(), 2) != Utf16ByteOrder::None;
         const void* nul = utf16 ? nullptr : std::memchr(bytes.constData() + filled, 0, size_t(n));
         if (nul) {
             filled = static_cast<const char*>(nul) - bytes.constData();
@@ -470,7 +469,7 @@ bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
         filled += qsizetype(n);
     }
     bytes.resize(filled);
-    if (bytes.capacity() - filled > piece)
+    if (bytes.capacity() - filled > Piece)
         bytes.squeeze(); // a binary file: give back what its NUL left unused
     loadFromBytes(std::move(bytes), cutLines);
     return true;
@@ -479,57 +478,57 @@ bool DataLines::loadFromFile(const QString& path, QString* error, bool cutLines)
 void DataLines::loadFromBytes(QByteArray bytes, bool cutLines)
 {
     clear();
-    if (const Utf16ByteOrder order = Utf16Order(bytes.constData(), bytes.size()); order != Utf16ByteOrder::None) {
-        m_bytes = order == Utf16ByteOrder::Little ? Utf16ToUtf8<true>(bytes) : Utf16ToUtf8<false>(bytes);
+    if (const Utf16ByteOrder order = utf16Order(bytes.constData(), bytes.size()); order != Utf16ByteOrder::None) {
+        bytes_ = order == Utf16ByteOrder::Little ? utf16ToUtf8<true>(bytes) : utf16ToUtf8<false>(bytes);
         bytes = QByteArray(); // the UTF-16 bytes go before the offsets are made
-        m_end = m_bytes.size();
-        m_utf16 = true;
+        end_ = bytes_.size();
+        utf16_ = true;
         if (cutLines)
             index(0); // a mark after the first is text, as in a UTF-8 file
         return;
     }
-    m_bytes = std::move(bytes);
-    const char* const data = m_bytes.constData();
-    const void* const nul = std::memchr(data, 0, size_t(m_bytes.size()));
-    m_end = nul ? static_cast<const char*>(nul) - data : m_bytes.size();
+    bytes_ = std::move(bytes);
+    const char* const data = bytes_.constData();
+    const void* const nul = std::memchr(data, 0, size_t(bytes_.size()));
+    end_ = nul ? static_cast<const char*>(nul) - data : bytes_.size();
 
     // A UTF-8 byte-order mark says what the file is: a stray byte that is
     // not UTF-8 then reads as U+FFFD, not the whole file as Windows-1252.
-    const bool marked = QByteArrayView(data, m_end).startsWith("\xEF\xBB\xBF");
-    m_utf8 = marked || QByteArrayView(data, m_end).isValidUtf8();
+    const bool marked = QByteArrayView(data, end_).startsWith("\xEF\xBB\xBF");
+    utf8_ = marked || QByteArrayView(data, end_).isValidUtf8();
     if (marked)
-        m_begin = 3;
+        begin_ = 3;
     if (cutLines)
-        index(m_begin);
+        index(begin_);
 }
 
 void DataLines::index(qsizetype begin)
 {
-    const char* const data = m_bytes.constData();
+    const char* const data = bytes_.constData();
     const char* const first = data + begin;
-    const char* const end = data + m_end;
+    const char* const end = data + end_;
 
-    m_wide = m_end > qsizetype(std::numeric_limits<quint32>::max());
-    m_count = int(m_wide ? MarkLines(m_marks64, MarkStride, data, first, end)
-                         : MarkLines(m_marks32, MarkStride, data, first, end));
+    wide_ = end_ > qsizetype(std::numeric_limits<quint32>::max());
+    count_ = int(wide_ ? markLines(marks64_, MarkStride, data, first, end)
+                       : markLines(marks32_, MarkStride, data, first, end));
 }
 
 QVector<qint32> buildLabelIndex(const DataLines& lines)
 {
     QVector<qint32> starts;
-    ForEachLabelStart(lines, [&starts](int line, qsizetype) { starts.append(line); });
+    forEachLabelStart(lines, [&starts](int line, qsizetype) { starts.append(line); });
     return starts;
 }
 
 void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out)
 {
     if (first >= 0 && first < lines.count())
-        AppendLinesFrom(lines, first, lines.startOf(first), out, lines.count(), -1);
+        appendLinesFrom(lines, first, lines.startOf(first), out, lines.count(), -1);
 }
 
 QString DataLines::linePrefix(int i, qsizetype maxChars) const
 {
-    if (i < 0 || i >= m_count)
+    if (i < 0 || i >= count_)
         return QString();
     return linePrefixAt(startOf(i), maxChars);
 }
@@ -541,15 +540,15 @@ QString DataLines::linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* 
             *next = startAfter(start);
         return QString();
     }
-    const char* const begin = m_bytes.constData() + std::min(start, m_end);
-    const char* const contentEnd = m_bytes.constData() + m_end;
+    const char* const begin = bytes_.constData() + std::min(start, end_);
+    const char* const contentEnd = bytes_.constData() + end_;
     // A character takes at most three bytes per UTF-16 unit; the three more
     // make up for a character cut at the end.
-    const qsizetype cap = m_utf8 ? 3 * maxChars + 3 : maxChars;
-    const char* const end = FindBreak(begin, contentEnd - begin > cap ? begin + cap : contentEnd);
+    const qsizetype cap = utf8_ ? 3 * maxChars + 3 : maxChars;
+    const char* const end = findBreak(begin, contentEnd - begin > cap ? begin + cap : contentEnd);
     if (next)
         *next = startAfterBreak(end);
-    QString text = m_utf8 ? DecodeUtf8(begin, end - begin) : decodeWindows1252(QByteArrayView(begin, end - begin));
+    QString text = utf8_ ? decodeUtf8(begin, end - begin) : decodeWindows1252(QByteArrayView(begin, end - begin));
     if (text.size() > maxChars) {
         text.truncate(maxChars);
         if (text.back().isHighSurrogate())
@@ -561,24 +560,24 @@ QString DataLines::linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* 
 void appendLabelLines(const DataLines& lines, qint32 first, QStringList& out, int maxLines, qsizetype maxChars)
 {
     if (first >= 0 && first < lines.count())
-        AppendLinesFrom(lines, first, lines.startOf(first), out, maxLines, std::max<qsizetype>(maxChars, 0));
+        appendLinesFrom(lines, first, lines.startOf(first), out, maxLines, std::max<qsizetype>(maxChars, 0));
 }
 
 LabelIndex::LabelIndex(const DataLines& lines)
 {
-    ForEachLabelStart(lines, [this](int line, qsizetype start) {
-        if (m_count % MarkStride == 0)
-            m_marks.append(Mark{line, start});
-        ++m_count;
+    forEachLabelStart(lines, [this](int line, qsizetype start) {
+        if (count_ % MarkStride == 0)
+            marks_.append(Mark{line, start});
+        ++count_;
     });
-    m_marks.squeeze();
+    marks_.squeeze();
 }
 
 LabelIndex::Mark LabelIndex::find(const DataLines& lines, qint32 k) const
 {
-    if (k == m_nextLabel)
-        return m_next;
-    Mark at = m_marks[k / MarkStride];
+    if (k == nextLabel_)
+        return next_;
+    Mark at = marks_[k / MarkStride];
     const int count = lines.count();
     for (int skip = k % MarkStride; skip > 0; --skip) {
         // Past this label's lines, then past the empty lines after it.
@@ -596,10 +595,10 @@ LabelIndex::Mark LabelIndex::find(const DataLines& lines, qint32 k) const
 
 void LabelIndex::appendLabel(const DataLines& lines, qint32 k, QStringList& out) const
 {
-    if (k < 0 || k >= m_count)
+    if (k < 0 || k >= count_)
         return;
     const Mark at = find(lines, k);
-    const auto [line, start] = AppendLinesFrom(lines, at.line, at.start, out, lines.count(), -1);
+    const auto [line, start] = appendLinesFrom(lines, at.line, at.start, out, lines.count(), -1);
     rememberNext(lines, k, Mark{qint32(line), start});
 }
 
@@ -607,24 +606,24 @@ void LabelIndex::rememberNext(const DataLines& lines, qint32 k, Mark at) const
 {
     // The lines in order are the common case: printing, a preview page.
     // From the empty line after label k, past the empty lines.
-    m_nextLabel = -1;
-    if (k + 1 >= m_count || (k + 1) % MarkStride == 0 || !lines.emptyAt(at.start))
+    nextLabel_ = -1;
+    if (k + 1 >= count_ || (k + 1) % MarkStride == 0 || !lines.emptyAt(at.start))
         return;
     const int count = lines.count();
     while (at.line < count && lines.emptyAt(at.start)) {
         ++at.line;
         at.start = lines.startAfter(at.start);
     }
-    m_nextLabel = k + 1;
-    m_next = at;
+    nextLabel_ = k + 1;
+    next_ = at;
 }
 
 void LabelIndex::appendLabel(const DataLines& lines, qint32 k, QStringList& out, int maxLines, qsizetype maxChars) const
 {
-    if (k < 0 || k >= m_count)
+    if (k < 0 || k >= count_)
         return;
     const Mark at = find(lines, k);
-    const auto [line, start] = AppendLinesFrom(lines, at.line, at.start, out, maxLines,
+    const auto [line, start] = appendLinesFrom(lines, at.line, at.start, out, maxLines,
                                                std::max<qsizetype>(maxChars, 0));
     rememberNext(lines, k, Mark{qint32(line), start});
 }

@@ -35,8 +35,8 @@ QString plainFileRefusal(PlainFileOpen result, const QString& path, const QStrin
 
 class DataLines {
 public:
-    int count() const { return m_count; }
-    bool isEmpty() const { return m_count == 0; }
+    int count() const { return count_; }
+    bool isEmpty() const { return count_ == 0; }
     // The decoded text of line i; an empty text when i is out of range.
     QString line(int i) const;
     // Whether line i has no characters at all (a line of spaces is not
@@ -80,15 +80,15 @@ public:
 
     // The content as held, as UTF-8 or Windows-1252 bytes: after a leading
     // UTF-8 byte-order mark, up to the first NUL.
-    QByteArrayView content() const { return QByteArrayView(m_bytes.constData() + m_begin, m_end - m_begin); }
+    QByteArrayView content() const { return QByteArrayView(bytes_.constData() + begin_, end_ - begin_); }
     // Bytes of the content (or any bytes in its encoding) as text.
     QString decode(QByteArrayView bytes) const;
 
     // Whether the lines are decoded as UTF-8 (true) or Windows-1252 (false).
     // UTF-16 content is held as UTF-8, so this is true for it too.
-    bool decodesAsUtf8() const { return m_utf8; }
+    bool decodesAsUtf8() const { return utf8_; }
     // Whether the content was UTF-16 text.
-    bool fromUtf16() const { return m_utf16; }
+    bool fromUtf16() const { return utf16_; }
 
     // Where the lines are in the bytes as held (see content()), for walking
     // through them in order without counting from a mark each time:
@@ -101,7 +101,7 @@ public:
     qsizetype startAfter(qsizetype start) const;
     bool emptyAt(qsizetype start) const
     {
-        return start >= m_end || m_bytes.constData()[start] == '\r' || m_bytes.constData()[start] == '\n';
+        return start >= end_ || bytes_.constData()[start] == '\r' || bytes_.constData()[start] == '\n';
     }
     QString lineAt(qsizetype start, qsizetype* next = nullptr) const;
     QString linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* next = nullptr) const;
@@ -112,18 +112,18 @@ private:
     // Where the line after p starts, p being where a line's text stopped:
     // at its break or the content's end, or (cut short) inside its text.
     qsizetype startAfterBreak(const char* p) const;
-    // Indexes the line starts of m_bytes from offset begin to m_end.
+    // Indexes the line starts of bytes_ from offset begin to end_.
     void index(qsizetype begin);
 
-    QByteArray m_bytes;
-    qsizetype m_begin = 0; // content starts here: after a UTF-8 byte-order mark
-    qsizetype m_end = 0;   // content ends here: at the first NUL or the end of m_bytes
-    int m_count = 0;
-    bool m_utf8 = true;
-    bool m_utf16 = false;
-    bool m_wide = false;      // offsets need 64 bits (content of 4 GiB or more)
-    QList<quint32> m_marks32; // where lines 0, MarkStride, 2 * MarkStride... start
-    QList<quint64> m_marks64;
+    QByteArray bytes_;
+    qsizetype begin_ = 0; // content starts here: after a UTF-8 byte-order mark
+    qsizetype end_ = 0;   // content ends here: at the first NUL or the end of bytes_
+    int count_ = 0;
+    bool utf8_ = true;
+    bool utf16_ = false;
+    bool wide_ = false;      // offsets need 64 bits (content of 4 GiB or more)
+    QList<quint32> marks32_; // where lines 0, MarkStride, 2 * MarkStride... start
+    QList<quint64> marks64_;
 };
 
 // The line numbers at which labels begin: every maximal run of non-empty
@@ -137,7 +137,7 @@ class LabelIndex {
 public:
     LabelIndex() = default;
     explicit LabelIndex(const DataLines& lines);
-    qint32 count() const { return m_count; }
+    qint32 count() const { return count_; }
     // Appends the lines of label k (see appendLabelLines); appends nothing
     // when k is out of range. Never clears out.
     void appendLabel(const DataLines& lines, qint32 k, QStringList& out) const;
@@ -154,13 +154,13 @@ private:
     // Keeps where label k + 1 starts, found from `at`, where label k ended.
     void rememberNext(const DataLines& lines, qint32 k, Mark at) const;
 
-    qint32 m_count = 0;
-    QList<Mark> m_marks; // labels 0, MarkStride, 2 * MarkStride...
+    qint32 count_ = 0;
+    QList<Mark> marks_; // labels 0, MarkStride, 2 * MarkStride...
     // Where the label after the one read last starts, so that labels read
-    // in order are not looked for from their mark: m_next is label
-    // m_nextLabel's (-1 for none). The index is used from one thread.
-    mutable qint32 m_nextLabel = -1;
-    mutable Mark m_next{0, 0};
+    // in order are not looked for from their mark: next_ is label
+    // nextLabel_'s (-1 for none). The index is used from one thread.
+    mutable qint32 nextLabel_ = -1;
+    mutable Mark next_{0, 0};
 };
 
 // Appends the lines of the label that starts at line first, in file order,

@@ -1,5 +1,8 @@
 #include "DataInfo.h"
 
+#include "support/Messages.h"
+#include "model/TextBlockSource.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -15,15 +18,20 @@ const PropTable& TDATAINFO::properties() const
         content.kind = PropKind::Lines;
         content.stored = false;
         return withBase({
-            props::text("FULLFILENAME", &C::FULLFILENAME),
+            Props::text("FULLFILENAME", &C::FULLFILENAME),
             content,
-            props::integer("STARTLABNUM", &C::STARTLABNUM, 1),
-            props::integer("RepeatLabelNum", &C::RepeatLabelNum, 1),
-            props::text("PicFileName", &C::PicFileName),
+            Props::integer("STARTLABNUM", &C::STARTLABNUM, 1),
+            Props::integer("RepeatLabelNum", &C::RepeatLabelNum, 1),
+            Props::text("PicFileName", &C::PicFileName),
         });
     }();
     return table;
 }
+
+TDATAINFO::TDATAINFO() : source_(std::make_unique<TextBlockSource>())
+{}
+
+TDATAINFO::~TDATAINFO() = default;
 
 bool TDATAINFO::LOADDATA()
 {
@@ -33,47 +41,36 @@ bool TDATAINFO::LOADDATA()
         RepeatLabelNum = 1;
     // The file is read aside first: when it exists but cannot be read, the
     // lines and labels already loaded stay as they were.
-    DataLines lines;
-    DataTable table;
-    const bool asTable = isTableFileName(FULLFILENAME);
+    std::unique_ptr<DataSource> source = makeDataSource(FULLFILENAME);
     bool result = false;
-    if (!FULLFILENAME.isEmpty() && QFileInfo::exists(FULLFILENAME)) {
+    if (!FULLFILENAME.isEmpty() && source->isPresent(FULLFILENAME)) {
         QString error;
         bool read = false;
         try {
-            read = asTable ? table.loadFromFile(FULLFILENAME, &error) : lines.loadFromFile(FULLFILENAME, &error);
+            read = source->load(FULLFILENAME, &error);
         } catch (const std::bad_alloc&) {
             // The file is within the size limit but the machine has not the
             // memory for its lines just now: a read failure like any other.
-            throw EDataReadError(QStringLiteral("There is not enough memory to read ") + FULLFILENAME);
+            throw EDataReadError(Messages::notEnoughMemoryToRead(FULLFILENAME));
         }
         if (!read)
             throw EDataReadError(error);
         result = true;
     }
-    FILECONTENT = std::move(lines);
-    reindex();
-    if (asTable) {
-        table_ = std::move(table);
-        isTable_ = true;
-        applyTableSettings();
-    } else {
-        disguised_ = looksLikeTable(FILECONTENT, labelIndex_.count());
-    }
+    FILECONTENT = source->textLines();
+    source_ = std::move(source);
+    applyTableSettings();
     return result;
+}
+
+bool TDATAINFO::dataPresent(const QString& name)
+{
+    return makeDataSource(name)->isPresent(name);
 }
 
 void TDATAINFO::reindex()
 {
-    labelIndex_ = LabelIndex(FILECONTENT);
-    table_.clear();
-    isTable_ = false;
-    names_ = false;
-    namesDetected_ = false;
-    disguised_ = false;
-    layout_ = LabelLayout();
-    layoutProblem_.clear();
-    missingFields_.clear();
+    source_ = std::make_unique<TextBlockSource>(FILECONTENT);
 }
 
 namespace {
@@ -113,50 +110,20 @@ TableSettings TDATAINFO::storedTableSettings() const
 
 bool TDATAINFO::keepsTableSettings() const
 {
-    return isTableFileName(FULLFILENAME) || !tableSettings_.LabelLayout.isEmpty()
+    return makeDataSource(FULLFILENAME)->usesTableSettings() || !tableSettings_.LabelLayout.isEmpty()
            || headerChoice() != HeaderChoice::Detect;
 }
 
 void TDATAINFO::applyTableSettings()
 {
-    const HeaderChoice choice = headerChoice();
-    names_ = isTable_
-             && (choice == HeaderChoice::Yes || (choice == HeaderChoice::Detect && table_.firstRowLooksLikeNames()));
-    namesDetected_ = names_ && choice == HeaderChoice::Detect;
-    layout_ = LabelLayout(tableSettings_.LabelLayout, columnNames(), table_.columnCount());
-    layoutProblem_ = isTable_ ? layout_.problem() : QString();
-    missingFields_ = isTable_ ? layout_.missingFields() : QStringList();
-    if (!layoutProblem_.isEmpty())
-        layout_ = LabelLayout();
+    source_->applyTableSettings(tableSettings_, headerChoice());
 }
 
-QString TDATAINFO::headerNote() const
+const DataTable& TDATAINFO::table() const
 {
-    if (!namesDetected_)
-        return QString();
-    const QStringList names = columnNames();
-    QStringList shown;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (shown.size() == 12) {
-            shown << QStringLiteral("...");
-            break;
-        }
-        const QString name = names[i].trimmed();
-        shown << (name.isEmpty() ? QStringLiteral("{%1}").arg(i + 1) : name.left(40));
-    }
-    return QStringLiteral("First row read as column names: ") + shown.join(QStringLiteral(", "));
-}
-
-QStringList TDATAINFO::columnNames() const
-{
-    return names_ ? table_.firstRowAsNames() : QStringList();
-}
-
-qint32 TDATAINFO::labelsInIndex() const
-{
-    if (isTable_)
-        return std::max(table_.rowCount() - (names_ ? 1 : 0), 0);
-    return labelIndex_.count();
+    static const DataTable none;
+    const DataTable* table = source_->table();
+    return table ? *table : none;
 }
 
 qint32 TDATAINFO::LABELCOUNT() const
@@ -169,10 +136,7 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
 {
     if (index < 0 || index >= labelsInIndex())
         return false;
-    if (isTable_)
-        lines += layout_.expand(table_.row(index + (names_ ? 1 : 0)));
-    else
-        labelIndex_.appendLabel(FILECONTENT, index, lines);
+    source_->appendLabel(index, lines);
     return true;
 }
 
@@ -180,14 +144,15 @@ bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizety
 {
     if (index < 0 || index >= labelsInIndex())
         return false;
-    if (!isTable_) {
-        labelIndex_.appendLabel(FILECONTENT, index, lines, maxLines, maxChars);
-        return true;
-    }
-    if (maxLines > 0)
-        lines += layout_.expand(table_.row(index + (names_ ? 1 : 0), maxChars, layout_.fieldsUsed()), maxLines,
-                                maxChars);
+    source_->appendLabel(index, lines, LabelLimits{maxLines, maxChars});
     return true;
+}
+
+std::optional<LabelContent> TDATAINFO::labelContent(qint32 index, const LabelLimits& limits) const
+{
+    if (index < 0 || index >= labelsInIndex())
+        return std::nullopt;
+    return source_->label(index, limits);
 }
 
 bool TDATAINFO::LoadMainPic()

@@ -1,15 +1,22 @@
 #pragma once
-// The data source: the data file with its lines and labels, the slot on the
-// first sheet where printing starts, the repeat count and the picture file.
+// The job's data: the data file and the source its labels come from (see
+// DataSource), the table settings, the slot on the first sheet where
+// printing starts, the repeat count and the picture file.
 
 #include "model/BaseControl.h"
 #include "model/DataFile.h"
+#include "model/DataSource.h"
 #include "model/DataTable.h"
 #include "model/LabelLayout.h"
 #include "model/Picture.h"
 
+#include <memory>
+#include <optional>
+
 class TDATAINFO : public TBASECONTROL {
 public:
+    TDATAINFO();
+    ~TDATAINFO() override;
     QString className() const override { return QStringLiteral("TDATAINFO"); }
     const PropTable& properties() const override;
 
@@ -19,32 +26,44 @@ public:
     qint32 RepeatLabelNum = 0; // 1 once loaded
     QString PicFileName;
 
-    // Normalises the start and repeat numbers, reads the named file into
-    // FILECONTENT and indexes its labels; a file named as a table (see
-    // isTableFileName) is read as a table instead, one label a row. False when no file is named or it
-    // does not exist. Throws EDataReadError when the file exists but cannot
-    // be read (is too large, is a folder or a pipe, see DataLines::loadFromFile,
-    // or needs more memory than there is); the lines and labels loaded
-    // before are then kept.
+    // Normalises the start and repeat numbers and reads the named file into
+    // a data source of the kind its name asks for (see makeDataSource): text
+    // lines, kept in FILECONTENT, with their labels, or a table, one label a
+    // row. False when no file is named or it does not exist. Throws
+    // EDataReadError when the file exists but cannot be read (is too large,
+    // is a folder or a pipe, see DataLines::loadFromFile, or needs more
+    // memory than there is); the lines and labels loaded before are then
+    // kept.
     bool LOADDATA();
+    // Whether the data a name stands for are there to be loaded (for a file:
+    // whether it exists).
+    static bool dataPresent(const QString& name);
     // Slots the data fills: labels times the repeat count.
     qint32 LABELCOUNT() const;
-    qint32 labelsInIndex() const;
+    qint32 labelsInIndex() const { return source_->labelCount(); }
     // Whether there is anything to print: lines, or rows of a table.
-    bool hasContent() const { return isTable_ ? table_.rowCount() > 0 : !FILECONTENT.isEmpty(); }
+    bool hasContent() const { return source_->hasContent(); }
     // Appends the lines of label `index` (counting distinct labels).
     bool GETLABEL(qint32 index, QStringList& lines) const;
     // The same, at most maxLines lines of at most maxChars characters each:
     // what a label can show of a data file with very long lines or labels.
     bool GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const;
+    // What label `index` shows within the limits; nothing when there is no
+    // such label.
+    std::optional<LabelContent> labelContent(qint32 index, const LabelLimits& limits) const;
     // Builds the label index from FILECONTENT as it stands, as text data:
     // a table read before is let go.
     void reindex();
 
-    // Table data. The settings are the job's; applyTableSettings() puts a
-    // change to them into effect for the labels.
-    bool isTable() const { return isTable_; }
-    const DataTable& table() const { return table_; }
+    // Where the labels come from.
+    const DataSource& source() const { return *source_; }
+
+    // Table settings. They are the job's, kept whatever the data; the
+    // source puts them into effect for the labels when it uses them
+    // (usesTableSettings), and applyTableSettings() puts a change into effect.
+    bool usesTableSettings() const { return source_->usesTableSettings(); }
+    // The rows and columns of the data: empty for data without them.
+    const DataTable& table() const;
     TableSettings& tableSettings() { return tableSettings_; }
     const TableSettings& tableSettings() const { return tableSettings_; }
     void applyTableSettings();
@@ -58,24 +77,24 @@ public:
     // The settings as a job file keeps them: with the header choice in
     // force for the file named now.
     TableSettings storedTableSettings() const;
-    // Whether a job file keeps table settings: for table data, and for any
-    // data while a layout or a header choice is set, so that none is lost
-    // while a text file is open in the job.
+    // Whether a job file keeps table settings: for data whose file is read
+    // with them, and for any data while a layout or a header choice is set,
+    // so that none is lost while a text file is open in the job.
     bool keepsTableSettings() const;
     // Whether the table's first row is taken as column names, and the names.
-    bool tableHasNames() const { return names_; }
-    QStringList columnNames() const;
+    bool tableHasNames() const { return source_->hasColumnNames(); }
+    QStringList columnNames() const { return source_->columnNames(); }
     // "First row read as column names: Name, Street, City" when the names
     // were worked out from the file rather than chosen; empty otherwise.
-    QString headerNote() const;
+    QString headerNote() const { return source_->headerNote(); }
     // Why the table's layout cannot be used as it stands, or empty. Such a
     // layout stays in the settings, but the labels are laid out by the
     // default layout (every field a line) until it fits again.
-    const QString& layoutProblem() const { return layoutProblem_; }
+    QString layoutProblem() const { return source_->layoutProblem(); }
     // The placeholders of that layout that name no column ("{Phone}").
-    const QStringList& missingFields() const { return missingFields_; }
+    QStringList missingFields() const { return source_->missingFields(); }
     // Whether the loaded text data look like a table under another name.
-    bool looksLikeTableInDisguise() const { return disguised_; }
+    bool looksLikeTableInDisguise() const { return source_->looksLikeTableInDisguise(); }
     // Reads PicFileName into the picture holder.
     bool LoadMainPic();
 
@@ -83,17 +102,9 @@ public:
     bool pictureLoaded() const { return picLoaded_; }
 
 private:
-    LabelIndex labelIndex_;
+    std::unique_ptr<DataSource> source_;
     TableSettings tableSettings_;
-    DataTable table_;
-    bool isTable_ = false;
-    bool names_ = false;
-    bool namesDetected_ = false;
-    bool disguised_ = false;
     QString headerFile_; // the file the header choice was made for; empty: any
-    LabelLayout layout_;
-    QString layoutProblem_;
-    QStringList missingFields_;
     Picture picture_;
     bool picLoaded_ = false;
 };

@@ -1,5 +1,7 @@
 #include "DataTable.h"
 
+#include "support/Messages.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -360,11 +362,10 @@ void DataTable::index()
     ScanEnd stop = indexRows(data, 0, end, delimiter_, -1, starts);
     if (stop.unclosedQuote >= 0) {
         literalQuote_ = stop.unclosedQuote;
-        note_ = QStringLiteral("Row %1 opens a quoted field that is never closed; its quote mark is read as text.")
-                    .arg(starts.size() + 1);
+        note_ = Messages::unclosedQuote(starts.size() + 1);
         stop = indexRows(data, stop.rowStart, end, delimiter_, literalQuote_, starts);
         if (stop.unclosedQuote >= 0) {
-            note_ += QStringLiteral(" Row %1 opens another, which runs to the end of the file.").arg(starts.size() + 1);
+            note_ += Messages::anotherUnclosedQuote(starts.size() + 1);
             starts.append(stop.rowStart);
         }
     }
@@ -396,10 +397,10 @@ void DataTable::detect()
 {
     // Only the first rows are looked at, each field cut short: a table of a
     // million rows or a field of a hundred megabytes costs no more.
-    constexpr qsizetype sampleChars = 256;
+    constexpr qsizetype SampleChars = 256;
     QList<QStringList> sample;
     for (int i = 0; i < std::min(rowCount(), SampleRows); ++i)
-        sample.append(row(i, sampleChars));
+        sample.append(row(i, SampleChars));
     columns_ = 0;
     for (const QStringList& r : sample)
         columns_ = std::max(columns_, static_cast<int>(r.size()));

@@ -3,13 +3,13 @@
 #include "model/ComponentStream.h"
 #include "model/Units.h"
 
-const PropTable& TFONT::properties() const
+const PropTable& StoredFont::properties() const
 {
-    using C = TFONT;
+    using C = StoredFont;
     static const PropTable table = [] {
-        PropInfo charset = props::integer("Charset", &C::Charset);
+        PropInfo charset = Props::integer("Charset", &C::Charset);
         charset.idents = charsetIdents();
-        PropInfo color = props::integer("Color", &C::Color);
+        PropInfo color = Props::integer("Color", &C::Color);
         color.idents = colorIdents();
         PropInfo size;
         size.name = QStringLiteral("Size");
@@ -17,16 +17,16 @@ const PropTable& TFONT::properties() const
         size.stored = false;
         size.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).size(); };
         size.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).setSize(v); };
-        PropInfo style = props::integer("Style", &C::Style);
+        PropInfo style = Props::integer("Style", &C::Style);
         style.kind = PropKind::Set;
         style.names = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"), QStringLiteral("fsUnderline"),
                        QStringLiteral("fsStrikeOut")};
         return PropTable{
             charset,
             color,
-            props::integer("Height", &C::Height),
-            props::text("Name", &C::Name),
-            props::enumeration("Pitch", &C::Pitch,
+            Props::integer("Height", &C::Height),
+            Props::text("Name", &C::Name),
+            Props::enumeration("Pitch", &C::Pitch,
                                {QStringLiteral("fpDefault"), QStringLiteral("fpVariable"), QStringLiteral("fpFixed")},
                                fpDefault),
             size,
@@ -36,31 +36,31 @@ const PropTable& TFONT::properties() const
     return table;
 }
 
-qint32 TFONT::size() const
+qint32 StoredFont::size() const
 {
     return -MulDiv(Height, 72, ScreenPixelsPerInch);
 }
 
-void TFONT::setSize(qint32 points)
+void StoredFont::setSize(qint32 points)
 {
     Height = -MulDiv(points, ScreenPixelsPerInch, 72);
 }
 
-bool TFONT::operator==(const TFONT& o) const
+bool StoredFont::operator==(const StoredFont& o) const
 {
     return Charset == o.Charset && Color == o.Color && Height == o.Height && Name == o.Name && Pitch == o.Pitch
            && Style == o.Style;
 }
 
-TFONT defaultLabelFont()
+StoredFont defaultLabelFont()
 {
-    TFONT f;
+    StoredFont f;
     f.Charset = 1;
     f.Color = 0;
     f.Name = QStringLiteral("COURIER NEW");
-    f.Pitch = TFONT::fpDefault;
+    f.Pitch = StoredFont::fpDefault;
     f.setSize(12);
-    f.Style = TFONT::fsBold;
+    f.Style = StoredFont::fsBold;
     return f;
 }
 
@@ -76,7 +76,7 @@ const PropTable& TFONTWRAPPER::properties() const
     return table;
 }
 
-QString FNFONTTOSTRING(const TFONT& font)
+QString FNFONTTOSTRING(const StoredFont& font)
 {
     TFONTWRAPPER holder;
     holder.FONT = font;
@@ -88,7 +88,7 @@ QString FNFONTTOSTRING(const TFONT& font)
     return joinCommaText(lines);
 }
 
-bool FNSTRINGTOFONT(const QString& text, TFONT& font)
+bool FNSTRINGTOFONT(const QString& text, StoredFont& font)
 {
     try {
         const QStringList lines = splitCommaText(text);

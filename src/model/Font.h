@@ -4,7 +4,7 @@
 
 #include "model/BaseControl.h"
 
-class TFONT : public Persistent {
+class StoredFont : public Persistent {
 public:
     enum FontPitch : qint32 { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
     enum FontStyle : qint32 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -28,22 +28,22 @@ public:
     qint32 size() const;
     void setSize(qint32 points);
 
-    bool operator==(const TFONT& other) const;
+    bool operator==(const StoredFont& other) const;
 };
 
 // The program's default label font: bold "COURIER NEW", 12 points, black,
 // default character set, default pitch.
-TFONT defaultLabelFont();
+StoredFont defaultLabelFont();
 
 // The holder through which a font alone is written to a stream.
 class TFONTWRAPPER : public TBASECONTROL {
 public:
     QString className() const override { return QStringLiteral("TFONTWRAPPER"); }
     const PropTable& properties() const override;
-    TFONT FONT;
+    StoredFont FONT;
 };
 
 // A font as one line of text for the settings store, and back. Text that
 // cannot be decoded leaves the font as it was and gives false.
-QString FNFONTTOSTRING(const TFONT& font);
-bool FNSTRINGTOFONT(const QString& text, TFONT& font);
+QString FNFONTTOSTRING(const StoredFont& font);
+bool FNSTRINGTOFONT(const QString& text, StoredFont& font);

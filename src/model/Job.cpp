@@ -51,6 +51,11 @@ bool TJOB::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype ma
     return dataInfo_->GETLABEL(index, lines, maxLines, maxChars);
 }
 
+std::optional<LabelContent> TJOB::labelContent(qint32 index, const LabelLimits& limits) const
+{
+    return dataInfo_->labelContent(index, limits);
+}
+
 qint32 TJOB::PAGECOUNT() const
 {
     const qint64 s = static_cast<qint64>(template_->NUMACROSS) * template_->NUMDOWN;

@@ -9,6 +9,7 @@
 #include "model/Template.h"
 
 #include <memory>
+#include <optional>
 
 class TJOB : public TBASECONTROL {
 public:
@@ -30,6 +31,9 @@ public:
     bool GETLABEL(qint32 index, QStringList& lines) const;
     // At most maxLines lines of at most maxChars characters each.
     bool GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const;
+    // What label `index` shows within the limits; nothing when there is no
+    // such label.
+    std::optional<LabelContent> labelContent(qint32 index, const LabelLimits& limits) const;
     qint32 PAGECOUNT() const;
     bool CLEARDATA();
     bool TEMPLATEEXISTS() const;

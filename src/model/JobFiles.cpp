@@ -27,7 +27,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes)
     ReplacingFile file(path, ReplacingFile::Links::Follow);
     QString error;
     if (!file.open(error))
-        throw EStreamError(QStringLiteral("Cannot create file %1").arg(path));
+        throw EStreamError(Messages::cannotCreateFile(path));
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.file().write(bytes.constData() + written, bytes.size() - written);
@@ -37,24 +37,21 @@ void writeWholeFile(const QString& path, const QByteArray& bytes)
     }
     if (written != bytes.size() || file.file().size() != bytes.size()) {
         file.discard();
-        throw EStreamError(QStringLiteral("Stream write error"));
+        throw EStreamError(Messages::streamWriteError());
     }
     if (!file.commit(error))
-        throw EStreamError(QStringLiteral("Stream write error"));
+        throw EStreamError(Messages::streamWriteError());
 }
 
 void reportWriteError(const EStreamError& e)
 {
-    FNLOGERROR(2, QStringLiteral("Stream error occured with message\n\r") + e.message(), true, true);
+    FNLOGERROR(2, Messages::streamError(e.message()), true, true);
 }
 
 void reportReadError(const char* function, const EFilerError& e)
 {
-    FNLOGERROR(1,
-               QStringLiteral("FUNCTION %1 raised EFilerError [classname=%2] with message:\"%3\"")
-                   .arg(QLatin1String(function), e.kindName(), e.message()),
-               true, false);
-    messageSeam().error(QStringLiteral("Invalid or corrupt job file."));
+    FNLOGERROR(1, Messages::readErrorLogged(QLatin1String(function), e.kindName(), e.message()), true, false);
+    messageSeam().error(Messages::invalidJobFile());
 }
 
 // The largest job or template file read. A job file holds three small object
@@ -74,14 +71,12 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
     QFile file;
     qint64 size = 0;
     if (openPlainFile(path, file, size) != PlainFileOpen::Opened) {
-        messageSeam().error(QStringLiteral("Cannot open file ") + path);
+        messageSeam().error(Messages::cannotOpenFile(path));
         return false;
     }
     const auto tooLarge = [&](qint64 n) {
-        reportReadError(function, EReadError(QStringLiteral("The file holds %1 MB; job and template files larger "
-                                                            "than %2 MB are not read")
-                                                 .arg((n + (1 << 20) - 1) >> 20)
-                                                 .arg(MaxJobFileBytes >> 20)));
+        reportReadError(function,
+                        EReadError(Messages::jobFileTooLarge((n + (1 << 20) - 1) >> 20, MaxJobFileBytes >> 20)));
         return false;
     };
     if (size > MaxJobFileBytes)
@@ -99,7 +94,7 @@ bool readWholeFile(const char* function, const QString& path, QByteArray& bytes)
         const qint64 n = file.read(bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
             bytes.clear();
-            messageSeam().error(QStringLiteral("Cannot open file ") + path);
+            messageSeam().error(Messages::cannotOpenFile(path));
             return false;
         }
         if (n == 0)
@@ -190,14 +185,13 @@ bool TJOB::LOADFROMFILE(const QString& path)
     // program knows of them is read, a property or value of a newer version
     // is stepped over, and settings that cannot be read at all give way to
     // the defaults.
-    if (ObjectStreamOfClassAt(bytes, pos, dataInfo_->tableSettings().className())) {
+    if (objectStreamOfClassAt(bytes, pos, dataInfo_->tableSettings().className())) {
         TableSettings settings;
         try {
-            ReadObjectStreamLeniently(bytes, pos, settings);
+            readObjectStreamLeniently(bytes, pos, settings);
             dataInfo_->tableSettings() = settings;
         } catch (const EFilerError&) {
-            loadNotes_ << QStringLiteral("The job's table settings cannot be read: the table is laid out by the "
-                                         "default settings.");
+            loadNotes_ << Messages::tableSettingsUnreadable();
         }
     }
     // The program writes full names; a job written by hand may name its data
@@ -219,8 +213,7 @@ bool TJOB::LOADFROMFILE(const QString& path)
         }
     }
     if (!moved.isEmpty())
-        loadNotes_.prepend(QStringLiteral("Not where the job names them, so taken from the job's folder: ")
-                           + moved.join(QStringLiteral(", ")));
+        loadNotes_.prepend(Messages::takenFromJobFolder(moved.join(QStringLiteral(", "))));
     dataInfo_->tableSettingsRead();
     // A stored start past the sheet's labels would print blank sheets.
     fitNumbersToSheet();

@@ -14,52 +14,35 @@ QString readValue(const QString& name, const QString& def)
     return reader ? reader(name, def) : def;
 }
 
+using C = TJOBINFO;
+
 const FormatDefault defaultsTable[] = {
-    {"BorderLeft", "2000"},
-    {"BorderTop", "2000"},
-    {"BorderRight", "2000"},
-    {"BorderBottom", "2000"},
-    {"BorderWidth", "100"},
-    {"BorderColor", "0"},
-    {"TextAlignVert", "1"},
-    {"TextAlignHoriz", "1"},
-    {"TextJustify", "0"},
-    {"ShrinkToFit", "TRUE"},
-    {"ShowBorder", "FALSE"},
-    {"ShowPic", "TRUE"},
-    {"FitToLabel", "TRUE"},
-    {"KeepRatio", "FALSE"},
-    {"PicPCLeft", "0"},
-    {"PicPCTop", "0"},
-    {"PicPCWidth", "100"},
-    {"PicPCHeight", "100"},
-    {"UsePicPCLeft", "FALSE"},
-    {"UsePicPCTop", "FALSE"},
-    {"UsePicPCWidth", "FALSE"},
-    {"UsePicPCHeight", "FALSE"},
-    {"PicAlignVert", "1"},
-    {"PicAlignHoriz", "1"},
-    {"Font", ""},
+    {"BorderLeft", "2000", &C::MUBORDERLEFT},
+    {"BorderTop", "2000", &C::MUBORDERTOP},
+    {"BorderRight", "2000", &C::MUBORDERRIGHT},
+    {"BorderBottom", "2000", &C::MUBORDERBOTTOM},
+    {"BorderWidth", "100", &C::MUBORDERWIDTH},
+    {"BorderColor", "0", &C::BORDERCOLOR},
+    {"TextAlignVert", "1", &C::TEXTALIGNVERT},
+    {"TextAlignHoriz", "1", &C::TEXTALIGNHORIZ},
+    {"TextJustify", "0", &C::TEXTJUSTIFY},
+    {"ShrinkToFit", "TRUE", &C::TEXTSHRINKTOFIT},
+    {"ShowBorder", "FALSE", &C::SHOWBORDER},
+    {"ShowPic", "TRUE", &C::ShowPic},
+    {"FitToLabel", "TRUE", &C::FitToLabel},
+    {"KeepRatio", "FALSE", &C::KeepRatio},
+    {"PicPCLeft", "0", &C::PicPCLeft},
+    {"PicPCTop", "0", &C::PicPCTop},
+    {"PicPCWidth", "100", &C::PicPCWidth},
+    {"PicPCHeight", "100", &C::PicPCHeight},
+    {"UsePicPCLeft", "FALSE", &C::UsePicPCLeft},
+    {"UsePicPCTop", "FALSE", &C::UsePicPCTop},
+    {"UsePicPCWidth", "FALSE", &C::UsePicPCWidth},
+    {"UsePicPCHeight", "FALSE", &C::UsePicPCHeight},
+    {"PicAlignVert", "1", &C::PicAlignVert},
+    {"PicAlignHoriz", "1", &C::PicAlignHoriz},
+    {"Font", "", &C::FONT},
 };
-
-// A stored default that is not a number falls back to the default text, so
-// that one bad value cannot stop a job from being made.
-qint32 readInteger(const char* name, const char* def)
-{
-    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
-    return storedTextToInteger(text).value_or(storedTextToInteger(QString::fromLatin1(def)).value_or(0));
-}
-
-double readNumber(const char* name, const char* def)
-{
-    const QString text = readValue(QString::fromLatin1(name), QString::fromLatin1(def));
-    return storedTextToNumber(text).value_or(storedTextToNumber(QString::fromLatin1(def)).value_or(0.0));
-}
-
-bool readBool(const char* name, const char* def)
-{
-    return FNSTRTOBOOL(readValue(QString::fromLatin1(name), QString::fromLatin1(def)));
-}
 
 } // namespace
 
@@ -68,9 +51,57 @@ void setFormatValueReader(FormatValueReader reader)
     valueReader() = std::move(reader);
 }
 
+QString FormatDefault::textOf(const TJOBINFO& format) const
+{
+    return std::visit(
+        [&format](auto field) {
+            const auto& value = format.*field;
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, bool>)
+                return FNBOOLTOSTR(value);
+            else if constexpr (std::is_same_v<T, double>)
+                return numberToStoredText(value);
+            else if constexpr (std::is_same_v<T, StoredFont>)
+                return FNFONTTOSTRING(value);
+            else
+                return QString::number(value);
+        },
+        member);
+}
+
+void FormatDefault::setFrom(TJOBINFO& format, const QString& text) const
+{
+    const QString fallback = QString::fromLatin1(defaultText);
+    std::visit(
+        [&](auto field) {
+            auto& value = format.*field;
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, bool>) {
+                value = FNSTRTOBOOL(text);
+            } else if constexpr (std::is_same_v<T, double>) {
+                value = storedTextToNumber(text).value_or(storedTextToNumber(fallback).value_or(0.0));
+            } else if constexpr (std::is_same_v<T, StoredFont>) {
+                value = defaultLabelFont();
+                if (!text.isEmpty() && !FNSTRINGTOFONT(text, value))
+                    value = defaultLabelFont(); // undecodable text: the built-in label font
+            } else {
+                value = storedTextToInteger(text).value_or(storedTextToInteger(fallback).value_or(0));
+            }
+        },
+        member);
+}
+
 std::span<const FormatDefault> formatDefaultTable()
 {
     return defaultsTable;
+}
+
+QList<QPair<QString, QString>> formatDefaultTexts(const TJOBINFO& format)
+{
+    QList<QPair<QString, QString>> texts;
+    for (const FormatDefault& value : defaultsTable)
+        texts.append({QString::fromLatin1(value.valueName), value.textOf(format)});
+    return texts;
 }
 
 TJOBINFO::TJOBINFO()
@@ -80,71 +111,43 @@ TJOBINFO::TJOBINFO()
 
 void TJOBINFO::loadFormatDefaults()
 {
-    MUBORDERLEFT = readInteger("BorderLeft", "2000");
-    MUBORDERTOP = readInteger("BorderTop", "2000");
-    MUBORDERRIGHT = readInteger("BorderRight", "2000");
-    MUBORDERBOTTOM = readInteger("BorderBottom", "2000");
-    MUBORDERWIDTH = readInteger("BorderWidth", "100");
-    BORDERCOLOR = readInteger("BorderColor", "0");
-    TEXTALIGNVERT = readInteger("TextAlignVert", "1");
-    TEXTALIGNHORIZ = readInteger("TextAlignHoriz", "1");
-    TEXTJUSTIFY = readInteger("TextJustify", "0");
-    TEXTSHRINKTOFIT = readBool("ShrinkToFit", "TRUE");
-    SHOWBORDER = readBool("ShowBorder", "FALSE");
-    ShowPic = readBool("ShowPic", "TRUE");
-    FitToLabel = readBool("FitToLabel", "TRUE");
-    KeepRatio = readBool("KeepRatio", "FALSE");
-    PicPCLeft = readNumber("PicPCLeft", "0");
-    PicPCTop = readNumber("PicPCTop", "0");
-    PicPCWidth = readNumber("PicPCWidth", "100");
-    PicPCHeight = readNumber("PicPCHeight", "100");
-    UsePicPCLeft = readBool("UsePicPCLeft", "FALSE");
-    UsePicPCTop = readBool("UsePicPCTop", "FALSE");
-    UsePicPCWidth = readBool("UsePicPCWidth", "FALSE");
-    UsePicPCHeight = readBool("UsePicPCHeight", "FALSE");
-    PicAlignVert = readInteger("PicAlignVert", "1");
-    PicAlignHoriz = readInteger("PicAlignHoriz", "1");
-
-    const QString fontText = readValue(QStringLiteral("Font"), QString());
-    FONT = defaultLabelFont();
-    if (!fontText.isEmpty() && !FNSTRINGTOFONT(fontText, FONT))
-        FONT = defaultLabelFont(); // undecodable text: the built-in label font
+    for (const FormatDefault& value : defaultsTable)
+        value.setFrom(*this, readValue(QString::fromLatin1(value.valueName), QString::fromLatin1(value.defaultText)));
 }
 
 const PropTable& TJOBINFO::properties() const
 {
-    using C = TJOBINFO;
     static const PropTable table = [] {
         PropInfo font;
         font.name = QStringLiteral("FONT");
         font.kind = PropKind::Object;
         font.getObject = [](Persistent& o) -> Persistent* { return &static_cast<C&>(o).FONT; };
         return withBase({
-            props::integer("MUBORDERLEFT", &C::MUBORDERLEFT),
-            props::integer("MUBORDERTOP", &C::MUBORDERTOP),
-            props::integer("MUBORDERRIGHT", &C::MUBORDERRIGHT),
-            props::integer("MUBORDERBOTTOM", &C::MUBORDERBOTTOM),
-            props::integer("MUBORDERWIDTH", &C::MUBORDERWIDTH),
-            props::integer("BORDERCOLOR", &C::BORDERCOLOR),
-            props::integer("TEXTALIGNVERT", &C::TEXTALIGNVERT),
-            props::integer("TEXTALIGNHORIZ", &C::TEXTALIGNHORIZ),
-            props::integer("TEXTJUSTIFY", &C::TEXTJUSTIFY),
-            props::boolean("TEXTSHRINKTOFIT", &C::TEXTSHRINKTOFIT),
-            props::boolean("SHOWBORDER", &C::SHOWBORDER),
+            Props::integer("MUBORDERLEFT", &C::MUBORDERLEFT),
+            Props::integer("MUBORDERTOP", &C::MUBORDERTOP),
+            Props::integer("MUBORDERRIGHT", &C::MUBORDERRIGHT),
+            Props::integer("MUBORDERBOTTOM", &C::MUBORDERBOTTOM),
+            Props::integer("MUBORDERWIDTH", &C::MUBORDERWIDTH),
+            Props::integer("BORDERCOLOR", &C::BORDERCOLOR),
+            Props::integer("TEXTALIGNVERT", &C::TEXTALIGNVERT),
+            Props::integer("TEXTALIGNHORIZ", &C::TEXTALIGNHORIZ),
+            Props::integer("TEXTJUSTIFY", &C::TEXTJUSTIFY),
+            Props::boolean("TEXTSHRINKTOFIT", &C::TEXTSHRINKTOFIT),
+            Props::boolean("SHOWBORDER", &C::SHOWBORDER),
             font,
-            props::boolean("ShowPic", &C::ShowPic),
-            props::boolean("FitToLabel", &C::FitToLabel),
-            props::boolean("KeepRatio", &C::KeepRatio),
-            props::floating("PicPCLeft", &C::PicPCLeft),
-            props::floating("PicPCTop", &C::PicPCTop),
-            props::floating("PicPCWidth", &C::PicPCWidth),
-            props::floating("PicPCHeight", &C::PicPCHeight),
-            props::boolean("UsePicPCLeft", &C::UsePicPCLeft),
-            props::boolean("UsePicPCTop", &C::UsePicPCTop),
-            props::boolean("UsePicPCWidth", &C::UsePicPCWidth),
-            props::boolean("UsePicPCHeight", &C::UsePicPCHeight),
-            props::integer("PicAlignVert", &C::PicAlignVert),
-            props::integer("PicAlignHoriz", &C::PicAlignHoriz),
+            Props::boolean("ShowPic", &C::ShowPic),
+            Props::boolean("FitToLabel", &C::FitToLabel),
+            Props::boolean("KeepRatio", &C::KeepRatio),
+            Props::floating("PicPCLeft", &C::PicPCLeft),
+            Props::floating("PicPCTop", &C::PicPCTop),
+            Props::floating("PicPCWidth", &C::PicPCWidth),
+            Props::floating("PicPCHeight", &C::PicPCHeight),
+            Props::boolean("UsePicPCLeft", &C::UsePicPCLeft),
+            Props::boolean("UsePicPCTop", &C::UsePicPCTop),
+            Props::boolean("UsePicPCWidth", &C::UsePicPCWidth),
+            Props::boolean("UsePicPCHeight", &C::UsePicPCHeight),
+            Props::integer("PicAlignVert", &C::PicAlignVert),
+            Props::integer("PicAlignHoriz", &C::PicAlignHoriz),
         });
     }();
     return table;

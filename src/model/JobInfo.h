@@ -6,7 +6,12 @@
 #include "model/Font.h"
 #include "model/Units.h"
 
+#include <QList>
+#include <QPair>
+
 #include <functional>
+#include <span>
+#include <variant>
 
 class TJOBINFO : public TBASECONTROL {
 public:
@@ -25,7 +30,7 @@ public:
     qint32 TEXTJUSTIFY = 0;    // 0 left, 1 centre, 2 right
     bool TEXTSHRINKTOFIT = false;
     bool SHOWBORDER = false;
-    TFONT FONT;
+    StoredFont FONT;
     bool ShowPic = false;
     bool FitToLabel = false;
     bool KeepRatio = false;
@@ -45,14 +50,34 @@ public:
 };
 
 // Where new label formats read their defaults: a function of the value name
-// and the default text. The program installs one that reads the "Format" key
-// of the settings store; without one every value takes its default text.
+// and the default text. The program installs one that reads the settings
+// store; without one every value takes its default text.
 using FormatValueReader = std::function<QString(const QString& valueName, const QString& defaultText)>;
 void setFormatValueReader(FormatValueReader reader);
 
+// What a format default holds, and so how it is read from and written as text.
+enum class FormatValueKind { Integer, Flag, Number, Font };
+
+// One format default: the name it is stored under, the text it takes when
+// nothing is stored, and the property of the format it fills.
 struct FormatDefault {
+    using Member = std::variant<qint32 TJOBINFO::*, bool TJOBINFO::*, double TJOBINFO::*, StoredFont TJOBINFO::*>;
     const char* valueName;
     const char* defaultText;
+    Member member;
+
+    FormatValueKind kind() const { return static_cast<FormatValueKind>(member.index()); }
+    // The property's value in a format, as it is stored: a whole number,
+    // "True" or "False", a number, or the font's text.
+    QString textOf(const TJOBINFO& format) const;
+    // Sets the property from a stored text. A text that does not read as the
+    // property's kind gives the default text's value (the built-in label font
+    // for a font), so that one bad value cannot stop a job from being made.
+    void setFrom(TJOBINFO& format, const QString& text) const;
 };
-// The format values in the order they are read and saved.
+
+// The format defaults in the order they are read and saved.
 std::span<const FormatDefault> formatDefaultTable();
+
+// Every format default of a format as name and stored text, in table order.
+QList<QPair<QString, QString>> formatDefaultTexts(const TJOBINFO& format);

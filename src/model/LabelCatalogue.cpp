@@ -2,6 +2,7 @@
 
 #include "model/Template.h"
 #include "support/ErrorLog.h"
+#include "support/Messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +55,7 @@ struct Decimal {
 
 std::optional<Decimal> parseDecimal(QStringView text)
 {
-    constexpr int maxDigits = 30;
+    constexpr int MaxDigits = 30;
     Decimal d;
     qsizetype i = 0;
     bool negative = false;
@@ -76,7 +77,7 @@ std::optional<Decimal> parseDecimal(QStringView text)
                 --d.exponent;
             continue;
         }
-        if (++significant > maxDigits)
+        if (++significant > MaxDigits)
             return std::nullopt;
         d.digits = d.digits * 10 + (c.unicode() - u'0');
         if (point)
@@ -87,12 +88,12 @@ std::optional<Decimal> parseDecimal(QStringView text)
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         bool ok = false;
         const int e = text.mid(i + 1).toInt(&ok);
-        if (!ok || e < -maxDigits || e > maxDigits)
+        if (!ok || e < -MaxDigits || e > MaxDigits)
             return std::nullopt;
         d.exponent += e;
         i = text.size();
     }
-    if (i != text.size() || d.exponent < -maxDigits)
+    if (i != text.size() || d.exponent < -MaxDigits)
         return std::nullopt;
     if (negative)
         d.digits = -d.digits;
@@ -142,7 +143,7 @@ struct PaperSize {
 
 // The sheets the catalogue's products are printed on, for a catalogue that
 // comes without its list of paper sizes.
-constexpr std::array<PaperSize, 10> builtInPapers = {{
+constexpr std::array<PaperSize, 10> BuiltInPapers = {{
     {"A3", "A3", 297000, 420000},
     {"A4", "A4", 210000, 297000},
     {"A5", "A5", 148000, 210000},
@@ -322,7 +323,7 @@ struct FileReader {
             return false;
         }
         if (!isCatalogue) { // no element at all
-            reason = QStringLiteral("the file holds no XML document");
+            reason = Messages::catalogueNoXml();
             return false;
         }
         for (RawProduct& p : found)
@@ -360,19 +361,19 @@ struct FileReader {
 
 QString LabelProduct::title() const
 {
-    return Brand + QLatin1Char(' ') + Part;
+    return brand + QLatin1Char(' ') + part;
 }
 
 void LabelProduct::applyGrid(TTEMPLATE& t) const
 {
-    t.NUMACROSS = NumAcross;
-    t.NUMDOWN = NumDown;
+    t.NUMACROSS = numAcross;
+    t.NUMDOWN = numDown;
     t.MULEFT = Left;
     t.MUTOP = Top;
-    t.MULABELWIDTH = LabelWidth;
-    t.MULABELHEIGHT = LabelHeight;
-    t.MUHGAP = HGap;
-    t.MUVGAP = VGap;
+    t.MULABELWIDTH = labelWidth;
+    t.MULABELHEIGHT = labelHeight;
+    t.MUHGAP = hGap;
+    t.MUVGAP = vGap;
 }
 
 std::optional<MU> catalogueLengthToMu(QStringView text)
@@ -386,15 +387,15 @@ std::optional<MU> catalogueLengthToMu(QStringView text)
 bool productMatches(const LabelProduct& product, const QString& filter)
 {
     for (const QStringView word : QStringView(filter).split(u' ', Qt::SkipEmptyParts))
-        if (!product.Brand.contains(word, Qt::CaseInsensitive) && !product.Part.contains(word, Qt::CaseInsensitive)
-            && !product.Description.contains(word, Qt::CaseInsensitive))
+        if (!product.brand.contains(word, Qt::CaseInsensitive) && !product.part.contains(word, Qt::CaseInsensitive)
+            && !product.description.contains(word, Qt::CaseInsensitive))
             return false;
     return true;
 }
 
 std::optional<std::pair<MU, MU>> builtInPaperSize(const QString& id)
 {
-    for (const PaperSize& p : builtInPapers)
+    for (const PaperSize& p : BuiltInPapers)
         if (id.compare(QLatin1StringView(p.id), Qt::CaseInsensitive) == 0)
             return std::make_pair(p.width, p.height);
     return std::nullopt;
@@ -413,7 +414,7 @@ QString LabelCatalogue::defaultFolder()
 const LabelProduct* LabelCatalogue::find(const QString& brand, const QString& part) const
 {
     for (const LabelProduct& p : products_)
-        if (p.Brand.compare(brand, Qt::CaseInsensitive) == 0 && p.Part.compare(part, Qt::CaseInsensitive) == 0)
+        if (p.brand.compare(brand, Qt::CaseInsensitive) == 0 && p.part.compare(part, Qt::CaseInsensitive) == 0)
             return &p;
     return nullptr;
 }
@@ -437,7 +438,7 @@ bool LabelCatalogue::read(const QString& folder)
 
     std::vector<RawProduct> raws;
     std::map<QString, KnownPaper> papers;
-    for (const PaperSize& p : builtInPapers)
+    for (const PaperSize& p : BuiltInPapers)
         papers[QString::fromLatin1(p.id)] = {QString::fromLatin1(p.name),
                                              {static_cast<long double>(p.width), p.width},
                                              {static_cast<long double>(p.height), p.height}};
@@ -452,7 +453,7 @@ bool LabelCatalogue::read(const QString& folder)
         QString reason;
         if (!reader.read(path, isCatalogue, reason)) {
             ++filesSkipped_;
-            report(QStringLiteral("Label catalogue file skipped: ") + path + QStringLiteral(": ") + reason);
+            report(Messages::catalogueFileSkipped(path, reason));
         } else if (isCatalogue) {
             ++filesRead_;
         }
@@ -468,9 +469,8 @@ bool LabelCatalogue::read(const QString& folder)
     std::vector<std::optional<ProductOutcome>> outcomes(raws.size());
     std::vector<LabelProduct> converted(raws.size());
 
-    auto where = [](const RawProduct& raw) {
-        return raw.file + QStringLiteral(" line ") + QString::number(raw.line) + QStringLiteral(": ") + raw.brand
-               + QLatin1Char(' ') + raw.part + QStringLiteral(": ");
+    auto skipped = [](const RawProduct& raw, const QString& problem) {
+        return Messages::catalogueProductSkipped(raw.file, raw.line, raw.brand, raw.part, problem);
     };
 
     auto convert = [&](std::size_t index) -> ProductOutcome {
@@ -484,19 +484,19 @@ bool LabelCatalogue::read(const QString& folder)
         auto length = [&](const std::optional<QString>& text, const char* what, bool required) -> Length {
             if (!text || text->trimmed().isEmpty()) {
                 if (required && problem.isEmpty())
-                    problem = QStringLiteral("the %1 is missing").arg(QLatin1StringView(what));
+                    problem = Messages::catalogueValueMissing(QLatin1StringView(what).toString());
                 return {};
             }
             const std::optional<Length> read = lengthOf(*text);
             if (!read && problem.isEmpty())
-                problem = QStringLiteral("the %1 '%2' is not a length").arg(QLatin1StringView(what), *text);
+                problem = Messages::catalogueNotALength(QLatin1StringView(what).toString(), *text);
             return read.value_or(Length{});
         };
         auto count = [&](const std::optional<QString>& text, const char* what) -> qint32 {
             const std::optional<qint32> n = text ? storedTextToInteger(*text) : std::nullopt;
             if (!n && problem.isEmpty())
-                problem = QStringLiteral("the %1 '%2' is not a whole number")
-                              .arg(QLatin1StringView(what), text.value_or(QString()));
+                problem = Messages::catalogueNotAWholeNumber(QLatin1StringView(what).toString(),
+                                                             text.value_or(QString()));
             return n.value_or(0);
         };
 
@@ -504,12 +504,12 @@ bool LabelCatalogue::read(const QString& folder)
         if (raw.size.isEmpty() || raw.size.compare(u"Other", Qt::CaseInsensitive) == 0) {
             paper.width = length(raw.paperWidth, "paper width", true);
             paper.height = length(raw.paperHeight, "paper height", true);
-            p.PaperId = QStringLiteral("Other");
+            p.paperId = QStringLiteral("Other");
         } else if (const auto known = papers.find(raw.size); known != papers.end()) {
             paper = known->second;
-            p.PaperId = raw.size;
+            p.paperId = raw.size;
         } else {
-            problem = QStringLiteral("the paper size '") + raw.size + QStringLiteral("' is not known");
+            problem = Messages::catalogueUnknownPaperSize(raw.size);
         }
         const Length w = length(raw.labelWidth, "label width", true);
         const Length h = length(raw.labelHeight, "label height", true);
@@ -520,21 +520,21 @@ bool LabelCatalogue::read(const QString& folder)
         const qint32 nx = count(raw.nx, "number across nx");
         const qint32 ny = count(raw.ny, "number down ny");
         if (!problem.isEmpty()) {
-            report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
+            report(skipped(raw, problem));
             return ProductOutcome::Broken;
         }
 
-        p.PaperName = paper.name;
-        p.PaperWidth = paper.width.mu;
-        p.PaperHeight = paper.height.mu;
-        p.NumAcross = nx;
-        p.NumDown = ny;
+        p.paperName = paper.name;
+        p.paperWidth = paper.width.mu;
+        p.paperHeight = paper.height.mu;
+        p.numAcross = nx;
+        p.numDown = ny;
         p.Left = x0.mu;
         p.Top = y0.mu;
         // The sheet as the layout dialog can hold it: positive sizes, no
         // negative margins, paper within the paper-type dialog's limits.
-        if (nx < 1 || ny < 1 || w.exact <= 0 || h.exact <= 0 || p.Left < 0 || p.Top < 0 || p.PaperWidth <= 0
-            || p.PaperHeight <= 0 || p.PaperWidth > 900000 || p.PaperHeight > 1200000)
+        if (nx < 1 || ny < 1 || w.exact <= 0 || h.exact <= 0 || p.Left < 0 || p.Top < 0 || p.paperWidth <= 0
+            || p.paperHeight <= 0 || p.paperWidth > 900000 || p.paperHeight > 1200000)
             return ProductOutcome::NotOffered;
 
         // One axis of the grid. The gap is the pitch less the label, both
@@ -569,8 +569,8 @@ bool LabelCatalogue::read(const QString& folder)
                 gap += static_cast<MU>(over);
             return true;
         };
-        if (!axis(nx, x0, w, dx, paper.width, p.LabelWidth, p.HGap)
-            || !axis(ny, y0, h, dy, paper.height, p.LabelHeight, p.VGap))
+        if (!axis(nx, x0, w, dx, paper.width, p.labelWidth, p.hGap)
+            || !axis(ny, y0, h, dy, paper.height, p.labelHeight, p.vGap))
             return ProductOutcome::NotOffered;
         return ProductOutcome::Offered;
     };
@@ -584,8 +584,7 @@ bool LabelCatalogue::read(const QString& folder)
     for (std::size_t i = 0; i < raws.size(); ++i) {
         const RawProduct& raw = raws[i];
         if (raw.brand.isEmpty() || raw.part.isEmpty()) {
-            report(QStringLiteral("Label catalogue product skipped: ") + raw.file + QStringLiteral(" line ")
-                   + QString::number(raw.line) + QStringLiteral(": the brand or part number is missing"));
+            report(Messages::catalogueProductUnnamed(raw.file, raw.line));
             continue;
         }
         if (byKey.at(key(raw.brand, raw.part)) != i)
@@ -597,18 +596,17 @@ bool LabelCatalogue::read(const QString& folder)
         while (!raws[definition].equiv.isEmpty()) {
             const auto next = byKey.find(key(raw.brand, raws[definition].equiv));
             if (next == byKey.end()) {
-                problem = QStringLiteral("'equiv' names ") + raw.brand + QLatin1Char(' ') + raws[definition].equiv
-                          + QStringLiteral(", which is not in the catalogue");
+                problem = Messages::catalogueEquivalentMissing(raw.brand, raws[definition].equiv);
                 break;
             }
             definition = next->second;
             if (++steps > 32) {
-                problem = QStringLiteral("its 'equiv' products name each other in a circle");
+                problem = Messages::catalogueEquivalentCircle();
                 break;
             }
         }
         if (!problem.isEmpty()) {
-            report(QStringLiteral("Label catalogue product skipped: ") + where(raw) + problem);
+            report(skipped(raw, problem));
             continue;
         }
         const ProductOutcome outcome = outcomeOf(definition);
@@ -617,24 +615,24 @@ bool LabelCatalogue::read(const QString& folder)
         if (outcome != ProductOutcome::Offered)
             continue;
         LabelProduct product = converted[definition];
-        product.Brand = raw.brand;
-        product.Part = raw.part;
+        product.brand = raw.brand;
+        product.part = raw.part;
         if (definition != i) {
-            product.EquivalentOf = raws[definition].part;
+            product.equivalentOf = raws[definition].part;
             if (!raw.description.isEmpty())
-                product.Description = raw.description;
+                product.description = raw.description;
             else
-                product.Description = raws[definition].description;
+                product.description = raws[definition].description;
         } else {
-            product.Description = raw.description;
+            product.description = raw.description;
         }
         products_.push_back(std::move(product));
     }
 
     std::stable_sort(products_.begin(), products_.end(), [](const LabelProduct& a, const LabelProduct& b) {
-        if (const int c = a.Brand.compare(b.Brand, Qt::CaseInsensitive); c != 0)
+        if (const int c = a.brand.compare(b.brand, Qt::CaseInsensitive); c != 0)
             return c < 0;
-        return naturalCompare(a.Part, b.Part) < 0;
+        return naturalCompare(a.part, b.part) < 0;
     });
     return filesRead_ > 0;
 }

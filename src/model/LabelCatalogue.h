@@ -31,23 +31,23 @@ class TTEMPLATE;
 
 // One label sheet of the catalogue, its lengths converted to MU.
 struct LabelProduct {
-    QString Brand;
-    QString Part;
-    QString Description;
+    QString brand;
+    QString part;
+    QString description;
     // The product whose sheet this one is ("equiv"), empty for its own.
-    QString EquivalentOf;
-    QString PaperId;   // "US-Letter", "A4", ... or "Other"
-    QString PaperName; // as the catalogue names it, e.g. "US Letter"
-    MU PaperWidth = 0;
-    MU PaperHeight = 0;
-    qint32 NumAcross = 0;
-    qint32 NumDown = 0;
+    QString equivalentOf;
+    QString paperId;   // "US-Letter", "A4", ... or "Other"
+    QString paperName; // as the catalogue names it, e.g. "US Letter"
+    MU paperWidth = 0;
+    MU paperHeight = 0;
+    qint32 numAcross = 0;
+    qint32 numDown = 0;
     MU Left = 0;
     MU Top = 0;
-    MU LabelWidth = 0;
-    MU LabelHeight = 0;
-    MU HGap = 0;
-    MU VGap = 0;
+    MU labelWidth = 0;
+    MU labelHeight = 0;
+    MU hGap = 0;
+    MU vGap = 0;
 
     // "Avery 5160"
     QString title() const;

@@ -1,5 +1,7 @@
 #include "LabelLayout.h"
 
+#include "support/Messages.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -173,8 +175,8 @@ const PropTable& TableSettings::properties() const
 {
     using C = TableSettings;
     static const PropTable table = withBase({
-        props::text("LabelLayout", &C::LabelLayout),
-        props::enumeration("HeaderRow", &C::HeaderRow,
+        Props::text("LabelLayout", &C::LabelLayout),
+        Props::enumeration("HeaderRow", &C::HeaderRow,
                            {QStringLiteral("hrDetect"), QStringLiteral("hrYes"), QStringLiteral("hrNo")},
                            static_cast<qint32>(HeaderChoice::Detect)),
     });
@@ -263,8 +265,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
                     missing_.append(written.toString());
                 }
                 if (problem_.isEmpty())
-                    problem_ = QStringLiteral("The layout names the field %1, which the data does not have.")
-                                   .arg(written.toString());
+                    problem_ = Messages::layoutNamesMissingField(written.toString());
                 appendLiteral(written);
                 return;
             }
@@ -287,7 +288,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
         },
         [&](QStringView rest, int lineNumber) {
             if (problem_.isEmpty())
-                problem_ = QStringLiteral("The '{' in line %1 of the layout is not closed by '}'.").arg(lineNumber);
+                problem_ = Messages::layoutBraceNotClosed(lineNumber);
             appendLiteral(rest);
         },
         [&] {

@@ -63,7 +63,7 @@ public:
 
 // Builders for property tables: each binds a member (or a getter and setter)
 // of the concrete class C.
-namespace props {
+namespace Props {
 
 template <class C>
 PropInfo integer(const char* name, qint32 C::*field, std::optional<qint32> def = std::nullopt, bool stored = true)
@@ -125,4 +125,4 @@ PropInfo enumeration(const char* name, qint32 C::*field, QStringList names, std:
     return p;
 }
 
-} // namespace props
+} // namespace Props

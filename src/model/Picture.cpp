@@ -1,5 +1,6 @@
 #include "Picture.h"
 #include "DataFile.h"
+#include "support/Messages.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -21,7 +22,7 @@ QStringList pictureSuffixes()
 
 namespace {
 
-bool Refuse(QString* reason, const QString& text)
+bool refuse(QString* reason, const QString& text)
 {
     if (reason)
         *reason = text;
@@ -29,7 +30,7 @@ bool Refuse(QString* reason, const QString& text)
 }
 
 // A reference as the message shows it: long ones (a data: URL, say) cut.
-QString Shown(QStringView href)
+QString shown(QStringView href)
 {
     constexpr qsizetype MaxShown = 80;
     if (href.size() <= MaxShown)
@@ -40,7 +41,7 @@ QString Shown(QStringView href)
 // The local name of a qualified name: the drawing is read without namespace
 // processing, as the SVG renderer reads it, so "xlink:href" and any other
 // prefix bound to the XLink namespace all end in "href".
-QStringView LocalName(QStringView qualified)
+QStringView localName(QStringView qualified)
 {
     const qsizetype colon = qualified.lastIndexOf(u':');
     return colon < 0 ? qualified : qualified.mid(colon + 1);
@@ -50,7 +51,7 @@ QStringView LocalName(QStringView qualified)
 // last "base64," and takes the picture in whatever format it finds; a
 // drawing embedded in a drawing would be read without these checks, so only
 // bitmaps pass. Returns the pixel count, or -1 with *reason set.
-qint64 EmbeddedPixels(QStringView href, QString* reason)
+qint64 embeddedPixelCount(QStringView href, QString* reason)
 {
     const qsizetype at = href.lastIndexOf(QLatin1String("base64,"));
     if (at < 0)
@@ -61,7 +62,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
     const QByteArray format = QImageReader::imageFormat(&buffer);
     static const QList<QByteArray> bitmaps{"png", "jpeg", "jpg", "gif", "bmp"};
     if (!bitmaps.contains(format)) {
-        Refuse(reason, QStringLiteral("embeds a picture that is not a PNG, JPEG, GIF or BMP bitmap"));
+        refuse(reason, Messages::svgEmbedsUnknownBitmap());
         return -1;
     }
     buffer.seek(0);
@@ -69,7 +70,7 @@ qint64 EmbeddedPixels(QStringView href, QString* reason)
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
-        Refuse(reason, QStringLiteral("embeds a picture that cannot be read"));
+        refuse(reason, Messages::svgEmbedsUnreadablePicture());
         return -1;
     }
     return static_cast<qint64>(size.width()) * size.height();
@@ -89,7 +90,7 @@ struct Element {
 // count passes the limit, so the work stays within the limit too. Adds up
 // the cost of what is drawn: costBefore[i] is the cost of the elements
 // before element i.
-bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& uses,
+bool checkUses(const std::vector<Element>& elements, const std::vector<qint32>& uses,
                const std::vector<qint64>& costBefore, qint64& cost, QString* reason)
 {
     struct Frame {
@@ -108,8 +109,7 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
     enter(0, static_cast<qint32>(elements.size()), 0);
     while (!stack.empty()) {
         if (drawn > SvgLimits::MaxDrawnElements)
-            return Refuse(reason, QStringLiteral("draws more than %1 elements through its <use> references")
-                                      .arg(SvgLimits::MaxDrawnElements));
+            return refuse(reason, Messages::svgDrawsTooManyElements(SvgLimits::MaxDrawnElements));
         Frame& frame = stack.back();
         if (frame.nextUse >= uses.size() || uses[frame.nextUse] >= frame.end) {
             stack.pop_back();
@@ -120,8 +120,7 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
             continue; // names no element: draws nothing
         const int nesting = frame.nesting + 1;
         if (nesting > SvgLimits::MaxUseNesting)
-            return Refuse(reason, QStringLiteral("nests <use> references more than %1 deep (or in a loop)")
-                                      .arg(SvgLimits::MaxUseNesting));
+            return refuse(reason, Messages::svgNestsUseTooDeep(SvgLimits::MaxUseNesting));
         enter(use.target, elements[static_cast<std::size_t>(use.target)].end, nesting);
     }
     return true;
@@ -129,7 +128,7 @@ bool CheckUses(const std::vector<Element>& elements, const std::vector<qint32>& 
 
 // Other local references (a gradient taking another's stops) are followed
 // one after the other: a loop among them would never end.
-bool CheckChains(const std::vector<qint32>& next, QString* reason)
+bool checkChains(const std::vector<qint32>& next, QString* reason)
 {
     std::vector<char> state(next.size(), 0); // 0 unvisited, 1 on the walk, 2 done
     std::vector<qint32> walk;
@@ -141,7 +140,7 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
             i = next[static_cast<std::size_t>(i)];
         }
         if (i >= 0 && state[static_cast<std::size_t>(i)] == 1)
-            return Refuse(reason, QStringLiteral("holds references that form a loop"));
+            return refuse(reason, Messages::svgReferenceLoop());
         for (qint32 w : walk)
             state[static_cast<std::size_t>(w)] = 2;
         walk.clear();
@@ -152,7 +151,7 @@ bool CheckChains(const std::vector<qint32>& next, QString* reason)
 // The ids a value refers to as paints: url(#id), url('#id'), url("#id").
 // More than a few in one element make it cost as much as anything can.
 constexpr int MaxPaintsPerElement = 16;
-int PaintReferences(QStringView value, qint32 element, std::vector<std::pair<qint32, QString>>& paints)
+int paintReferences(QStringView value, qint32 element, std::vector<std::pair<qint32, QString>>& paints)
 {
     int found = 0;
     for (qsizetype at = value.indexOf(QLatin1String("url(")); at >= 0;
@@ -182,9 +181,9 @@ bool Picture::drawnAsBitmap() const
 bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
 {
     if (data.startsWith("\x1f\x8b"))
-        return Refuse(reason, QStringLiteral("is compressed (.svgz); only plain SVG drawings are read"));
+        return refuse(reason, Messages::svgCompressed());
     if (data.size() > SvgLimits::MaxBytes)
-        return Refuse(reason, QStringLiteral("is larger than 16 MB"));
+        return refuse(reason, Messages::svgLargerThan16Mb());
 
     QXmlStreamReader xml(data);
     xml.setNamespaceProcessing(false);
@@ -205,34 +204,31 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
-        case QXmlStreamReader::EntityReference:
-            return Refuse(reason, QStringLiteral("declares a document type or entities"));
+        case QXmlStreamReader::EntityReference: return refuse(reason, Messages::svgDeclaresEntities());
         case QXmlStreamReader::ProcessingInstruction:
-            return Refuse(reason, QStringLiteral("holds the processing instruction <?%1?>")
-                                      .arg(Shown(xml.processingInstructionTarget())));
+            return refuse(reason, Messages::svgProcessingInstruction(shown(xml.processingInstructionTarget())));
         case QXmlStreamReader::StartElement: {
             if (static_cast<qint64>(elements.size()) >= SvgLimits::MaxElements)
-                return Refuse(reason, QStringLiteral("has more than %1 elements").arg(SvgLimits::MaxElements));
+                return refuse(reason, Messages::svgTooManyElements(SvgLimits::MaxElements));
             if (open.size() >= static_cast<std::size_t>(SvgLimits::MaxDepth))
-                return Refuse(reason, QStringLiteral("nests elements more than %1 deep").arg(SvgLimits::MaxDepth));
+                return refuse(reason, Messages::svgNestsTooDeep(SvgLimits::MaxDepth));
             const qint32 index = static_cast<qint32>(elements.size());
             elements.emplace_back();
             starts.push_back(xml.characterOffset());
             open.push_back(index);
-            const QStringView name = LocalName(xml.qualifiedName());
+            const QStringView name = localName(xml.qualifiedName());
             inStyle = name == QLatin1String("style");
             if (name == QLatin1String("stop") && open.size() >= 2
                 && ++elements[static_cast<std::size_t>(open[open.size() - 2])].stops > SvgLimits::MaxGradientStops)
-                return Refuse(reason,
-                              QStringLiteral("has a gradient of more than %1 stops").arg(SvgLimits::MaxGradientStops));
+                return refuse(reason, Messages::svgTooManyGradientStops(SvgLimits::MaxGradientStops));
             if (textDepth == 0
                 && (name == QLatin1String("text") || name == QLatin1String("textArea")
                     || name == QLatin1String("tspan")))
                 textDepth = open.size();
             for (const QXmlStreamAttribute& attribute : xml.attributes()) {
-                const QStringView local = LocalName(attribute.qualifiedName());
+                const QStringView local = localName(attribute.qualifiedName());
                 const QStringView value = attribute.value();
-                if (PaintReferences(value, index, paints) > MaxPaintsPerElement)
+                if (paintReferences(value, index, paints) > MaxPaintsPerElement)
                     costsAll = true;
                 if (local == QLatin1String("id")) {
                     ids.insert(value.toString(), index); // the last of equal ids counts, as when drawn
@@ -244,20 +240,17 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
                     continue; // a link is never followed when drawing
                 if (name == QLatin1String("image")) {
                     if (!value.startsWith(QLatin1String("data:")))
-                        return Refuse(reason, QStringLiteral("refers to the picture \"%1\" outside it; only pictures "
-                                                             "embedded as data: URLs are read")
-                                                  .arg(Shown(value)));
-                    const qint64 pixels = EmbeddedPixels(value, reason);
+                        return refuse(reason, Messages::svgOutsidePicture(shown(value)));
+                    const qint64 pixels = embeddedPixelCount(value, reason);
                     if (pixels < 0)
                         return false;
                     embeddedPixels += pixels;
                     if (embeddedPixels > SvgLimits::MaxEmbeddedPixels)
-                        return Refuse(reason, QStringLiteral("embeds pictures of more than %1 million pixels together")
-                                                  .arg(SvgLimits::MaxEmbeddedPixels >> 20));
+                        return refuse(reason, Messages::svgTooManyEmbeddedPixels(SvgLimits::MaxEmbeddedPixels >> 20));
                     continue;
                 }
                 if (!value.startsWith(u'#'))
-                    return Refuse(reason, QStringLiteral("refers to \"%1\" outside it").arg(Shown(value)));
+                    return refuse(reason, Messages::svgOutsideReference(shown(value)));
                 if (name == QLatin1String("use")) {
                     elements[static_cast<std::size_t>(index)].useRef = value.mid(1).toString();
                     uses.push_back(index);
@@ -278,13 +271,11 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
             if (textDepth > 0) {
                 textCharacters += xml.text().size();
                 if (textCharacters > SvgLimits::MaxTextCharacters)
-                    return Refuse(
-                        reason,
-                        QStringLiteral("holds more than %1 characters of text").arg(SvgLimits::MaxTextCharacters));
+                    return refuse(reason, Messages::svgTooMuchText(SvgLimits::MaxTextCharacters));
             }
             // Style sheets may import others by name.
             if (inStyle && xml.text().contains(QLatin1String("@import"), Qt::CaseInsensitive))
-                return Refuse(reason, QStringLiteral("imports a style sheet from outside it"));
+                return refuse(reason, Messages::svgOutsideStyleSheet());
             // A rule may fill any number of shapes with a paint.
             if (inStyle && xml.text().contains(QLatin1String("url(")))
                 costsAll = true;
@@ -293,7 +284,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
         }
     }
     if (xml.hasError() || elements.empty())
-        return Refuse(reason, QStringLiteral("is not well-formed XML (%1)").arg(xml.errorString()));
+        return refuse(reason, Messages::svgNotWellFormed(xml.errorString()));
 
     for (qint32 use : uses) {
         Element& e = elements[static_cast<std::size_t>(use)];
@@ -324,7 +315,7 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
     for (std::size_t i = 0; i < elements.size(); ++i)
         costBefore[i + 1] = costBefore[i] + (starts[i + 1] - starts[i]) + paintCost[i];
     qint64 drawnCost = 0;
-    if (!CheckUses(elements, uses, costBefore, drawnCost, reason) || !CheckChains(chainNext, reason))
+    if (!checkUses(elements, uses, costBefore, drawnCost, reason) || !checkChains(chainNext, reason))
         return false;
     if (cost)
         *cost = costsAll ? std::numeric_limits<qint64>::max() : drawnCost;
@@ -333,11 +324,11 @@ bool checkSvgDrawing(const QByteArray& data, QString* reason, qint64* cost)
 
 namespace {
 
-bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* error)
+bool loadDrawing(const QString& path, QFile& file, Picture& picture, QString* error)
 {
     if (file.size() > SvgLimits::MaxBytes) {
         if (error)
-            *error = QStringLiteral("%1 is too large for a drawing (more than 16 MB).").arg(path);
+            *error = Messages::drawingTooLarge(path);
         return false;
     }
     file.seek(0);
@@ -346,13 +337,13 @@ bool LoadDrawing(const QString& path, QFile& file, Picture& picture, QString* er
     qint64 cost = 0;
     if (!checkSvgDrawing(data, &reason, &cost)) {
         if (error)
-            *error = QStringLiteral("The drawing %1 is not read: it %2.").arg(path, reason);
+            *error = Messages::drawingRefused(path, reason);
         return false;
     }
     QSvgRenderer renderer(data);
     if (!renderer.isValid()) {
         if (error)
-            *error = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
+            *error = Messages::notAReadableDrawing(path);
         return false;
     }
     picture.svg = data;
@@ -378,7 +369,7 @@ bool loadPictureFile(const QString& path, Picture& picture, QString* error)
     const QFileInfo info(path);
     const QString suffix = info.suffix().toLower();
     if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz"))
-        return LoadDrawing(path, file, picture, error);
+        return loadDrawing(path, file, picture, error);
 
     // The format is taken from the content, not the name: the image reader
     // would hand a drawing named ".png" to its own SVG reader, which knows
@@ -386,7 +377,7 @@ bool loadPictureFile(const QString& path, Picture& picture, QString* error)
     // allocation limit.
     const QByteArray format = QImageReader::imageFormat(&file);
     if (format.startsWith("svg"))
-        return LoadDrawing(path, file, picture, error);
+        return loadDrawing(path, file, picture, error);
     file.seek(0);
     QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(false);
@@ -394,7 +385,7 @@ bool loadPictureFile(const QString& path, Picture& picture, QString* error)
     QImage image = reader.read();
     if (image.isNull()) {
         if (error)
-            *error = QStringLiteral("Cannot read the picture %1: %2").arg(path, reader.errorString());
+            *error = Messages::cannotReadPicture(path, reader.errorString());
         return false;
     }
     picture.image = std::move(image);

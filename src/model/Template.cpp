@@ -46,19 +46,19 @@ const PropTable& TTEMPLATE::properties() const
         landscape.getOrd = [](const Persistent& o) { return static_cast<const C&>(o).LANDSCAPE() ? 1 : 0; };
         landscape.setOrd = [](Persistent& o, qint32 v) { static_cast<C&>(o).SETLANDSCAPE(v != 0); };
         return withBase({
-            props::integer("PAPERMUWIDTH", &C::PAPERMUWIDTH),
-            props::integer("PAPERMUHEIGHT", &C::PAPERMUHEIGHT),
-            props::integer("NUMACROSS", &C::NUMACROSS),
-            props::integer("NUMDOWN", &C::NUMDOWN),
-            props::integer("MULEFT", &C::MULEFT),
-            props::integer("MUTOP", &C::MUTOP),
-            props::integer("MULABELWIDTH", &C::MULABELWIDTH),
-            props::integer("MULABELHEIGHT", &C::MULABELHEIGHT),
-            props::integer("MUHGAP", &C::MUHGAP),
-            props::integer("MUVGAP", &C::MUVGAP),
+            Props::integer("PAPERMUWIDTH", &C::PAPERMUWIDTH),
+            Props::integer("PAPERMUHEIGHT", &C::PAPERMUHEIGHT),
+            Props::integer("NUMACROSS", &C::NUMACROSS),
+            Props::integer("NUMDOWN", &C::NUMDOWN),
+            Props::integer("MULEFT", &C::MULEFT),
+            Props::integer("MUTOP", &C::MUTOP),
+            Props::integer("MULABELWIDTH", &C::MULABELWIDTH),
+            Props::integer("MULABELHEIGHT", &C::MULABELHEIGHT),
+            Props::integer("MUHGAP", &C::MUHGAP),
+            Props::integer("MUVGAP", &C::MUVGAP),
             landscape,
-            props::text("FULLFILENAME", &C::FULLFILENAME),
-            props::boolean("ALTERED", &C::ALTERED, std::nullopt, false),
+            Props::text("FULLFILENAME", &C::FULLFILENAME),
+            Props::boolean("ALTERED", &C::ALTERED, std::nullopt, false),
         });
     }();
     return table;

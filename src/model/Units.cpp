@@ -39,10 +39,6 @@ std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c)
     return static_cast<std::int32_t>(negative ? -result : result);
 }
 
-namespace {
-const QString unitFault = QStringLiteral("Current units not catered for in\n\rFUNCTION %1 in UTILSMATH");
-} // namespace
-
 MU FNCURRENTUNITTOMU(double value)
 {
     switch (CurrentUnit) {
@@ -51,7 +47,7 @@ MU FNCURRENTUNITTOMU(double value)
     case UnitCm: return FNCMTOMU(value);
     default: break;
     }
-    messageSeam().show(unitFault.arg(QStringLiteral("FNCURRENTUNITTOMU")));
+    messageSeam().show(Messages::unitNotCatered(QStringLiteral("FNCURRENTUNITTOMU")));
     return 0;
 }
 
@@ -63,7 +59,7 @@ double FNMUTOCURRENTUNIT(MU mu)
     case UnitCm: return FNMUTOCM(mu);
     default: break;
     }
-    messageSeam().show(unitFault.arg(QStringLiteral("FNMUTOCURRENTUNIT")));
+    messageSeam().show(Messages::unitNotCatered(QStringLiteral("FNMUTOCURRENTUNIT")));
     return 0.0;
 }
 

@@ -54,10 +54,10 @@ struct CanvasBrush {
 struct CanvasFont {
     QString name = QStringLiteral("Arial");
     int size = 10; // points; below 1 nothing is drawn and text measures 0
-    int style = 0; // TFONT::FontStyle bits: bold, italic, underline, strike-out
+    int style = 0; // StoredFont::FontStyle bits: bold, italic, underline, strike-out
     QColor color = Qt::black;
     qint32 charset = 1;
-    qint32 pitch = 0; // TFONT::FontPitch
+    qint32 pitch = 0; // StoredFont::FontPitch
     bool operator==(const CanvasFont&) const = default;
 };
 

@@ -41,12 +41,12 @@ constexpr double LargestCachedGlyphPixels = 400;
 // fonts are measured and drawn at this size; no label is that tall.
 constexpr double LargestFontPixels = 15000;
 
-bool SameFace(const CanvasFont& a, const CanvasFont& b)
+bool sameFace(const CanvasFont& a, const CanvasFont& b)
 {
     return a.size == b.size && a.style == b.style && a.pitch == b.pitch && a.charset == b.charset && a.name == b.name;
 }
 
-QRect ToQRect(const CanvasRect& r)
+QRect toQRect(const CanvasRect& r)
 {
     return QRect(r.left, r.top, r.width(), r.height());
 }
@@ -113,11 +113,11 @@ QFont PainterCanvas::qfont(const QString& name, double points, int style, qint32
 {
     QFont f(name);
     f.setPointSizeF(points);
-    f.setBold((style & TFONT::fsBold) != 0);
-    f.setItalic((style & TFONT::fsItalic) != 0);
-    f.setUnderline((style & TFONT::fsUnderline) != 0);
-    f.setStrikeOut((style & TFONT::fsStrikeOut) != 0);
-    if (pitch == TFONT::fpFixed) {
+    f.setBold((style & StoredFont::fsBold) != 0);
+    f.setItalic((style & StoredFont::fsItalic) != 0);
+    f.setUnderline((style & StoredFont::fsUnderline) != 0);
+    f.setStrikeOut((style & StoredFont::fsStrikeOut) != 0);
+    if (pitch == StoredFont::fpFixed) {
         f.setFixedPitch(true);
         f.setStyleHint(QFont::TypeWriter);
     }
@@ -184,7 +184,7 @@ void PainterCanvas::setBrush(const CanvasBrush& brush)
 void PainterCanvas::setFont(const CanvasFont& font)
 {
     font_ = font;
-    if (current_ && !SameFace(current_->key, font_))
+    if (current_ && !sameFace(current_->key, font_))
         current_ = nullptr;
 }
 
@@ -193,7 +193,7 @@ PainterCanvas::FontEntry* PainterCanvas::currentFont()
     if (current_)
         return current_;
     for (auto it = fonts_.rbegin(); it != fonts_.rend(); ++it) {
-        if (SameFace((*it)->key, font_)) {
+        if (sameFace((*it)->key, font_)) {
             current_ = it->get();
             return current_;
         }
@@ -247,9 +247,9 @@ void PainterCanvas::beginClip(const CanvasRect& rect)
 {
     if (hasBaseClip_) {
         painter_->setClipRegion(baseClip_);
-        painter_->setClipRect(ToQRect(rect), Qt::IntersectClip);
+        painter_->setClipRect(toQRect(rect), Qt::IntersectClip);
     } else {
-        painter_->setClipRect(ToQRect(rect));
+        painter_->setClipRect(toQRect(rect));
     }
 }
 
@@ -274,7 +274,7 @@ void PainterCanvas::textRect(const CanvasRect& clip, int x, int y, const QString
     if (!active_ || clip.isEmpty())
         return;
     if (brush_.style == BrushStyle::Solid)
-        painter_->fillRect(ToQRect(clip), brush_.color);
+        painter_->fillRect(toQRect(clip), brush_.color);
     if (font_.size < 1 || text.isEmpty())
         return;
     FontEntry* f = currentFont();
@@ -725,7 +725,7 @@ void PainterCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, c
         return;
     // QPainter leaves the part of dest alone that the source maps beyond the
     // picture. Transparent picture pixels keep the label beneath them.
-    painter_->drawImage(QRectF(ToQRect(dest)), picture, QRectF(ToQRect(source)));
+    painter_->drawImage(QRectF(toQRect(dest)), picture, QRectF(toQRect(source)));
 }
 
 void PainterCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip)
@@ -733,7 +733,7 @@ void PainterCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const Canv
     if (!active_ || clip.isEmpty() || box.isEmpty())
         return;
     painter_->save();
-    painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setClipRect(toQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
     painter_->setRenderHint(QPainter::Antialiasing, true);
     drawing.render(painter_, box);
     painter_->restore();
@@ -745,7 +745,7 @@ void PainterCanvas::drawImage(const QRectF& box, const QImage& picture, const Ca
     if (!active_ || clip.isEmpty() || box.isEmpty() || picture.isNull())
         return;
     painter_->save();
-    painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setClipRect(toQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter_->drawImage(box, picture);
     painter_->restore();
@@ -758,7 +758,7 @@ void PainterCanvas::fillPath(const QPainterPath& shapes, const QColor& color, co
     // Edges land on whole pixels, as lines and boxes do: a bar or a module
     // is solid to its edge, never a grey seam.
     painter_->save();
-    painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setClipRect(toQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
     painter_->fillPath(shapes, color);
     painter_->restore();
 }
@@ -782,7 +782,7 @@ void PainterCanvas::drawAnchoredText(const AnchoredText& text, const CanvasRect&
     else if (text.anchor == AnchoredText::Right)
         x -= width;
     painter_->save();
-    painter_->setClipRect(ToQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setClipRect(toQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
     painter_->setFont(font);
     painter_->setPen(text.color);
     painter_->drawText(QPointF(x, text.at.y()), text.text);

@@ -70,7 +70,7 @@ public:
 
     // The QFont a canvas font becomes (without its colour).
     static QFont qfont(const CanvasFont& font);
-    // A font of that family and point size with a TFONT's style bits
+    // A font of that family and point size with a StoredFont's style bits
     // (bold, italic, underline, strike-out) and pitch.
     static QFont qfont(const QString& name, double points, int style, qint32 pitch);
 

@@ -3,6 +3,7 @@
 #include "model/Job.h"
 #include "model/Picture.h"
 #include "render/BoxPlacement.h"
+#include "support/Messages.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -63,7 +64,7 @@ QColor colorToQColor(qint32 color)
                   static_cast<int>((value >> 16) & 0xFFu));
 }
 
-CanvasFont canvasFont(const TFONT& font)
+CanvasFont canvasFont(const StoredFont& font)
 {
     CanvasFont f;
     f.name = font.Name;
@@ -74,7 +75,7 @@ CanvasFont canvasFont(const TFONT& font)
     // would take billions of shrink steps, and glyphs that large are not
     // drawn at all.
     const qint64 points = -static_cast<qint64>(MulDiv(font.Height, 72, ScreenPixelsPerInch));
-    f.size = static_cast<int>(std::min<qint64>(std::abs(points), TFONT::MaxPoints));
+    f.size = static_cast<int>(std::min<qint64>(std::abs(points), StoredFont::MaxPoints));
     f.style = font.Style;
     f.color = colorToQColor(font.Color);
     f.charset = font.Charset;
@@ -100,7 +101,7 @@ constexpr qsizetype MaxLineChars = 10000;
 // Tabs stop every half inch of paper, in the preview as on the printer.
 constexpr double TabStopMU = 12700;
 
-int Nearest(double value)
+int nearest(double value)
 {
     if (!(value > -CoordinateLimit))
         return -CoordinateLimit;
@@ -113,13 +114,13 @@ int Nearest(double value)
 
 // The product is a 64-bit float, like the scale itself, so that a position
 // that reads as an exact half (10 250 MU at 0.01) is rounded as one.
-int ToPixels(qint64 mu, double pixPerMu)
+int toPixels(qint64 mu, double pixPerMu)
 {
-    return Nearest(static_cast<double>(mu) * pixPerMu);
+    return nearest(static_cast<double>(mu) * pixPerMu);
 }
 
 // How the format places its picture on a label.
-BoxPlacement PicturePlacement(const TJOBINFO& format)
+BoxPlacement picturePlacement(const TJOBINFO& format)
 {
     BoxPlacement p;
     p.fitToBox = format.FitToLabel;
@@ -148,7 +149,7 @@ struct PagePicture {
 
 // A drawing drawn into a bitmap of w x h pixels, or fewer when that is more
 // than SvgLimits::MaxDrawnPixels; transparent where it draws nothing.
-QImage DrawnDrawing(QSvgRenderer& drawing, double w, double h)
+QImage drawnDrawing(QSvgRenderer& drawing, double w, double h)
 {
     const double area = w * h;
     const double f = area > SvgLimits::MaxDrawnPixels ? std::sqrt(SvgLimits::MaxDrawnPixels / area) : 1.0;
@@ -163,7 +164,7 @@ QImage DrawnDrawing(QSvgRenderer& drawing, double w, double h)
     return image;
 }
 
-void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
+void loadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
 {
     const QString& path = job.DATAINFO()->PicFileName;
     if (!job.JOBINFO()->ShowPic || path.isEmpty() || !QFileInfo::exists(path))
@@ -178,21 +179,21 @@ void LoadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
         page.svg = std::make_unique<QSvgRenderer>(page.picture.svg);
         if (!page.svg->isValid()) {
             if (pictureError)
-                *pictureError = QStringLiteral("%1 is not a readable SVG drawing.").arg(path);
+                *pictureError = Messages::notAReadableDrawing(path);
             return;
         }
     }
     page.loaded = true;
 }
 
-void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, const CanvasRect& box)
+void drawLabelPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, const CanvasRect& box)
 {
     const QSize size = page.picture.size();
     const double pw = size.width();
     const double ph = size.height();
     const int lw = box.width();
     const int lh = box.height();
-    const std::optional<QRectF> placed = placeInBox(PicturePlacement(format), QSizeF(pw, ph), QSizeF(lw, lh));
+    const std::optional<QRectF> placed = placeInBox(picturePlacement(format), QSizeF(pw, ph), QSizeF(lw, lh));
     if (!placed)
         return;
     const QRectF& b = *placed;
@@ -205,7 +206,7 @@ void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, 
         // The labels' boxes differ by a rounded pixel at most: one bitmap
         // serves them all.
         if (page.drawn.isNull())
-            page.drawn = DrawnDrawing(*page.svg, b.width(), b.height());
+            page.drawn = drawnDrawing(*page.svg, b.width(), b.height());
         canvas.drawImage(target, page.drawn, box);
         return;
     }
@@ -214,27 +215,27 @@ void DrawPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, 
     const double w = b.width();
     const double h = b.height();
     CanvasRect source;
-    source.left = Nearest(-b.x() * pw / w);
-    source.right = Nearest((lw - b.x()) * pw / w);
-    source.top = Nearest(-b.y() * ph / h);
-    source.bottom = Nearest((lh - b.y()) * ph / h);
+    source.left = nearest(-b.x() * pw / w);
+    source.right = nearest((lw - b.x()) * pw / w);
+    source.top = nearest(-b.y() * ph / h);
+    source.bottom = nearest((lh - b.y()) * ph / h);
     if (source.isEmpty() || box.isEmpty())
         return;
     canvas.stretchDraw(box, page.picture.image, source);
 }
 
-void DrawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& box)
+void drawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& box)
 {
     CanvasPen pen = canvas.pen();
     pen.color = colorToQColor(format.BORDERCOLOR);
-    pen.width = ToPixels(format.MUBORDERWIDTH, p.PixPerMuX);
+    pen.width = toPixels(format.MUBORDERWIDTH, p.PixPerMuX);
     canvas.setPen(pen);
     // The line grows outward from the inset edges, so it never covers text.
     const int hw = canvas.pen().width / 2;
-    const int left = box.left + ToPixels(format.MUBORDERLEFT, p.PixPerMuX) - hw;
-    const int right = box.right - ToPixels(format.MUBORDERRIGHT, p.PixPerMuX) + hw;
-    const int top = box.top + ToPixels(format.MUBORDERTOP, p.PixPerMuY) - hw;
-    const int bottom = box.bottom - ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY) + hw;
+    const int left = box.left + toPixels(format.MUBORDERLEFT, p.PixPerMuX) - hw;
+    const int right = box.right - toPixels(format.MUBORDERRIGHT, p.PixPerMuX) + hw;
+    const int top = box.top + toPixels(format.MUBORDERTOP, p.PixPerMuY) - hw;
+    const int bottom = box.bottom - toPixels(format.MUBORDERBOTTOM, p.PixPerMuY) + hw;
     const QPoint points[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
     canvas.polyline(points);
 }
@@ -244,7 +245,7 @@ void DrawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& 
 // and rasterisers of a coarser grid, so there it is at least 0.1 mm wide.
 constexpr double MinimumPrintedOutlineMU = 100;
 
-void DrawOutline(PageCanvas& canvas, const CanvasRect& box, const TPRINTPARAMS& p)
+void drawOutline(PageCanvas& canvas, const CanvasRect& box, const TPRINTPARAMS& p)
 {
     CanvasPen pen = canvas.pen();
     pen.color = Qt::black;
@@ -264,22 +265,22 @@ void DrawOutline(PageCanvas& canvas, const CanvasRect& box, const TPRINTPARAMS& 
 
 // The text area: the inner rectangle less the border insets, whether or not
 // the border is shown.
-CanvasRect TextArea(const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner)
+CanvasRect textArea(const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner)
 {
     CanvasRect area = inner;
-    area.left += ToPixels(format.MUBORDERLEFT, p.PixPerMuX);
-    area.right -= ToPixels(format.MUBORDERRIGHT, p.PixPerMuX);
-    area.top += ToPixels(format.MUBORDERTOP, p.PixPerMuY);
-    area.bottom -= ToPixels(format.MUBORDERBOTTOM, p.PixPerMuY);
+    area.left += toPixels(format.MUBORDERLEFT, p.PixPerMuX);
+    area.right -= toPixels(format.MUBORDERRIGHT, p.PixPerMuX);
+    area.top += toPixels(format.MUBORDERTOP, p.PixPerMuY);
+    area.bottom -= toPixels(format.MUBORDERBOTTOM, p.PixPerMuY);
     return area;
 }
 
 // The label font at the size the text is drawn at before any shrinking.
-CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
+CanvasFont labelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 {
     CanvasFont font = canvasFont(format.FONT);
     if (!p.ToPrinter)
-        font.size = Nearest(font.size * p.FontScale);
+        font.size = nearest(font.size * p.FontScale);
     return font;
 }
 
@@ -290,7 +291,7 @@ CanvasFont LabelFont(const TJOBINFO& format, const TPRINTPARAMS& p)
 // point at a time; a guess far off (sizes beyond what the font engine
 // draws all measure alike) is narrowed by halves.
 template <typename Fits>
-int ShrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits fits)
+int shrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits fits)
 {
     if (size <= 1)
         return size; // the steps do not start
@@ -320,17 +321,17 @@ int ShrunkSize(PageCanvas& canvas, CanvasFont font, int size, qint64 guess, Fits
 // text area are not drawn: no glyph of theirs reaches into it.
 constexpr qint64 LinesOfInkReach = 3;
 
-qint64 FloorDiv(qint64 a, qint64 b)
+qint64 floorDiv(qint64 a, qint64 b)
 {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
-void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner,
+void drawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& inner,
                    const QStringList& lines, TextDrawing drawing)
 {
-    CanvasFont font = LabelFont(format, p);
+    CanvasFont font = labelFont(format, p);
     canvas.setFont(font);
-    const CanvasRect area = TextArea(format, p, inner);
+    const CanvasRect area = textArea(format, p, inner);
 
     // The whole block is measured and placed; only the drawing is cut to
     // what can show. Of equally wide lines the first is the longest.
@@ -357,14 +358,14 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
         // A line still too wide at 2 points ends the steps at 1 after that
         // one measurement.
         if (longestWidth > area.width())
-            font.size = ShrunkSize(
+            font.size = shrunkSize(
                 canvas, font, font.size,
                 longestWidth > 0 ? static_cast<qint64>(font.size) * std::max(area.width(), 0) / longestWidth : 0,
                 [&] { return canvas.textWidth(longestText) <= area.width(); });
         canvas.setFont(font);
         const qint64 blockHeight = static_cast<qint64>(canvas.textHeight(longestText)) * lineCount;
         if (blockHeight > area.height())
-            font.size = ShrunkSize(
+            font.size = shrunkSize(
                 canvas, font, font.size,
                 blockHeight > 0 ? static_cast<qint64>(font.size) * std::max(area.height(), 0) / blockHeight : 0,
                 [&] { return static_cast<qint64>(canvas.textHeight(longestText)) * lineCount <= area.height(); });
@@ -394,8 +395,8 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
     qint64 last = lineCount;
     if (drawing == TextDrawing::Visible && lh > 0) {
         const qint64 reach = LinesOfInkReach * lh;
-        first = std::max<qint64>(0, FloorDiv(area.top - reach - lh - y, lh) + 1);
-        last = std::min<qint64>(lineCount, FloorDiv(area.bottom + reach - y + lh - 1, lh));
+        first = std::max<qint64>(0, floorDiv(area.top - reach - lh - y, lh) + 1);
+        last = std::min<qint64>(lineCount, floorDiv(area.bottom + reach - y + lh - 1, lh));
     }
 
     CanvasBrush brush = canvas.brush();
@@ -419,7 +420,7 @@ void DrawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
     canvas.drawTextBlock(area, placed);
 }
 
-void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect& inner, qint64 slot)
+void drawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect& inner, qint64 slot)
 {
     const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
     CanvasBrush brush = canvas.brush();
@@ -431,7 +432,7 @@ void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect
     CanvasFont font = canvas.font();
     font.name = QStringLiteral("Arial");
     font.size = 14;
-    font.style &= ~TFONT::fsBold;
+    font.style &= ~StoredFont::fsBold;
     font.color = QColor(192, 192, 192);
     canvas.setFont(font);
     while (canvas.textHeight(text) > inner.height() && font.size > 6) {
@@ -446,7 +447,7 @@ void DrawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect
         // The tolerance keeps a product such as 10 x 1.1 from rounding up past
         // the whole number it stands for.
         const double scaled = font.size * p.FontScale;
-        font.size = Nearest(std::ceil(scaled - 1e-9));
+        font.size = nearest(std::ceil(scaled - 1e-9));
         canvas.setFont(font);
     }
     const int th = canvas.textHeight(text);
@@ -489,17 +490,17 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
     // Only the first pass draws the picture; a template page needs none.
     PagePicture picture;
     if (p.ShowLabels)
-        LoadPagePicture(job, picture, pictureError);
+        loadPagePicture(job, picture, pictureError);
     const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * tpl.NUMDOWN;
 
     const GridAxis columns = tpl.columns();
     const GridAxis rows = tpl.rows();
     const auto labelBox = [&](qint64 c, qint64 r) {
         CanvasRect box;
-        box.left = ToPixels(columns.start(c) + p.MuOffsetX, p.PixPerMuX);
-        box.right = ToPixels(columns.end(c) + p.MuOffsetX, p.PixPerMuX);
-        box.top = ToPixels(rows.start(r) + p.MuOffsetY, p.PixPerMuY);
-        box.bottom = ToPixels(rows.end(r) + p.MuOffsetY, p.PixPerMuY);
+        box.left = toPixels(columns.start(c) + p.MuOffsetX, p.PixPerMuX);
+        box.right = toPixels(columns.end(c) + p.MuOffsetX, p.PixPerMuX);
+        box.top = toPixels(rows.start(r) + p.MuOffsetY, p.PixPerMuY);
+        box.bottom = toPixels(rows.end(r) + p.MuOffsetY, p.PixPerMuY);
         return box;
     };
     // Each label fills RepeatCount consecutive slots from FirstSlot on.
@@ -510,24 +511,22 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
         return d / p.RepeatCount;
     };
     const auto exists = [&](qint64 slot) {
-        QStringList none;
         const qint64 label = labelOf(slot);
-        return label >= 0 && job.GETLABEL(static_cast<qint32>(label), none, 0, 0);
+        return label >= 0 && job.labelContent(static_cast<qint32>(label), LabelLimits{0, 0}).has_value();
     };
-    // A label's lines, fetched once for the slots it fills in a row.
+    // What a label shows, fetched once for the slots it fills in a row, as
+    // much of it as a label can show.
     qint64 fetchedLabel = -1;
-    bool fetchedExists = false;
-    QStringList fetched;
-    const auto fetch = [&](qint64 slot) -> const QStringList* {
+    std::optional<LabelContent> fetched;
+    const auto fetch = [&](qint64 slot) -> const LabelContent* {
         const qint64 label = labelOf(slot);
         if (label < 0)
             return nullptr;
         if (label != fetchedLabel) {
-            fetched.clear();
             fetchedLabel = label;
-            fetchedExists = job.GETLABEL(static_cast<qint32>(label), fetched, MaxLabelLines, MaxLineChars);
+            fetched = job.labelContent(static_cast<qint32>(label), LabelLimits{MaxLabelLines, MaxLineChars});
         }
-        return fetchedExists ? &fetched : nullptr;
+        return fetched ? &*fetched : nullptr;
     };
     // Tabs stop at whole steps of the paper, scaled with the page.
     canvas.setTabDistance(TabStopMU * p.PixPerMuX);
@@ -540,9 +539,9 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
                     continue;
                 const CanvasRect box = labelBox(c, r);
                 if (drawPicture)
-                    DrawPicture(canvas, format, picture, box);
+                    drawLabelPicture(canvas, format, picture, box);
                 if (format.SHOWBORDER)
-                    DrawBorder(canvas, format, p, box);
+                    drawBorder(canvas, format, p, box);
             }
         }
     }
@@ -555,15 +554,15 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
             const qint64 slot = pageFirstSlot + r * across + c;
             const CanvasRect box = labelBox(c, r);
             const CanvasRect inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
-            const QStringList* lines = p.ShowLabels ? fetch(slot) : nullptr;
-            if (lines)
-                DrawLabelText(canvas, format, p, inner, *lines, drawing);
+            const LabelContent* content = p.ShowLabels ? fetch(slot) : nullptr;
+            if (content)
+                drawLabelText(canvas, format, p, inner, content->lines, drawing);
             else if (p.ShowTemplate)
-                DrawPlaceholder(canvas, p, inner, slot);
+                drawPlaceholder(canvas, p, inner, slot);
         }
     }
     if (p.ShowTemplate)
         for (qint64 r = 0; r < drawnDown; ++r)
             for (qint64 c = 0; c < drawnAcross; ++c)
-                DrawOutline(canvas, labelBox(c, r), p);
+                drawOutline(canvas, labelBox(c, r), p);
 }

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-class TFONT;
+class StoredFont;
 class TJOB;
 
 // A colour value as the files store it: 0x00BBGGRR, or 0x80000000 plus the
@@ -16,7 +16,7 @@ QColor colorToQColor(qint32 color);
 
 // The canvas font of a font description: its name, size in whole points,
 // style, colour, character set and pitch.
-CanvasFont canvasFont(const TFONT& font);
+CanvasFont canvasFont(const StoredFont& font);
 
 // Draws page params.PageIndex of the job: pictures and borders first, then
 // label text and placeholders, then outlines (at least 0.1 mm wide on a

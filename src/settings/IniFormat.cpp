@@ -1,6 +1,7 @@
 #include "IniFormat.h"
 
 #include "support/ErrorLog.h"
+#include "support/Messages.h"
 
 #include <QFile>
 #include <QFileDevice>
@@ -388,10 +389,8 @@ bool keepCopy(const QString& path, const QByteArray& data, const QList<int>& unr
     for (int n : unreadable.mid(0, 10))
         numbers << QString::number(n);
     FNLOGERROR(SettingsLinesLogNumber,
-               QStringLiteral("The settings file %1 has lines that cannot be read (line %2%3). They are kept as they "
-                              "are, and a copy of the file as it was is kept as %4.")
-                   .arg(path, numbers.join(QStringLiteral(", ")),
-                        unreadable.size() > 10 ? QStringLiteral(" and more") : QString(), copy),
+               Messages::settingsLinesUnreadable(path, numbers.join(QStringLiteral(", ")),
+                                                 unreadable.size() > 10 ? Messages::andMore() : QString(), copy),
                false, false);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "settings/IniFormat.h"
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
+#include "support/Messages.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -12,7 +13,7 @@
 #include <memory>
 
 namespace {
-constexpr int listCapacity = 100;
+constexpr int ListCapacity = 100;
 
 const QString countSuffix = QStringLiteral("COUNT");
 
@@ -177,7 +178,7 @@ public:
         if (!hasValue(prefix + countSuffix))
             return 0;
         const std::optional<int> count = storedTextToInteger(text(prefix + countSuffix));
-        return count ? std::clamp(*count, 0, listCapacity) : 0;
+        return count ? std::clamp(*count, 0, ListCapacity) : 0;
     }
 
 private:
@@ -214,7 +215,7 @@ bool pastCapacity(const QString& name, const QString& prefix)
             return false;
     bool ok = false;
     const qint64 index = digits.toLongLong(&ok);
-    return !ok || index >= listCapacity;
+    return !ok || index >= ListCapacity;
 }
 
 QString withBackslashes(QString key)
@@ -283,8 +284,7 @@ bool FNREGLOADLIST(const QString& key, const QString& prefix, QStringList& list)
         } else {
             result = false;
             FNLOGERROR(11,
-                       QStringLiteral("Value (") + regRootKey() + u'\\' + withBackslashes(key) + u'\\' + name
-                           + QStringLiteral(") missing in registry list of items."),
+                       Messages::settingsListItemMissing(regRootKey() + u'\\' + withBackslashes(key) + u'\\' + name),
                        false, false);
         }
     }
@@ -323,7 +323,7 @@ bool FNREGADDTOLIST(const QString& key, const QString& prefix, const QStringList
     RegKey reg(key);
     const int base = reg.listCount(prefix);
     int i = 0;
-    for (; i < list.size() && base + i < listCapacity; ++i)
+    for (; i < list.size() && base + i < ListCapacity; ++i)
         reg.write(itemName(prefix, base + i), list.at(i));
     reg.write(prefix + countSuffix, QString::number(base + i));
     return reg.commit();

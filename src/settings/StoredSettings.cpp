@@ -11,6 +11,7 @@ const QString filesKey = QStringLiteral("Files");
 const QString currentKey = QStringLiteral("Files\\Current");
 const QString closedKey = QStringLiteral("Files\\Closed");
 const QString desktopKey = QStringLiteral("DeskTop");
+const QString formatKey = QStringLiteral("Format");
 
 bool readBool(const QString& key, const char* name, const char* def)
 {
@@ -33,8 +34,8 @@ int readInt(const QString& key, const char* name)
 bool FNLOADSETTINGS(SoftwareSettings& s)
 {
     const RegSession session;
-    s.SaveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
-    if (!s.SaveSettings)
+    s.saveSettings = readBool(settingsKey, "SaveSettings", "TRUE");
+    if (!s.saveSettings)
         return true;
     if (auto scale = storedTextToNumber(
             FNREGREADSTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(1.0))))
@@ -48,7 +49,7 @@ bool FNLOADSETTINGS(SoftwareSettings& s)
 bool FNSAVESETTINGS(const SoftwareSettings& s)
 {
     const RegSession session; // one reading and at most one write for the group
-    writeBool(settingsKey, "SaveSettings", s.SaveSettings);
+    writeBool(settingsKey, "SaveSettings", s.saveSettings);
     FNREGWRITESTRING(settingsKey, QStringLiteral("MainScale"), numberToStoredText(s.MainScale));
     FNREGWRITESTRING(settingsKey, QStringLiteral("Units"), UnitNames[currentUnitIndex()]);
     writeBool(settingsKey, "ShowTemplate", s.ShowTemplate);
@@ -59,26 +60,26 @@ bool FNSAVESETTINGS(const SoftwareSettings& s)
 bool FNLOADFILEINFO(FileInfo& info)
 {
     const RegSession session;
-    info.SaveFileInfo = readBool(filesKey, "SaveFileInfo", "TRUE");
-    if (!info.SaveFileInfo)
+    info.saveFileInfo = readBool(filesKey, "SaveFileInfo", "TRUE");
+    if (!info.saveFileInfo)
         return true;
-    FNREGLOADLIST(closedKey, QStringLiteral("Job"), info.Jobs);
-    FNREGLOADLIST(closedKey, QStringLiteral("Data"), info.Data);
-    FNREGLOADLIST(closedKey, QStringLiteral("Template"), info.Templates);
-    info.CurrentJob = FNREGREADSTRING(currentKey, QStringLiteral("Job"), QString());
+    FNREGLOADLIST(closedKey, QStringLiteral("Job"), info.jobs);
+    FNREGLOADLIST(closedKey, QStringLiteral("Data"), info.data);
+    FNREGLOADLIST(closedKey, QStringLiteral("Template"), info.templates);
+    info.currentJob = FNREGREADSTRING(currentKey, QStringLiteral("Job"), QString());
     return true;
 }
 
 bool FNSAVEFILEINFO(const FileInfo& info)
 {
     const RegSession session; // one reading and at most one write for the group
-    writeBool(filesKey, "SaveFileInfo", info.SaveFileInfo);
-    FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.CurrentJob);
+    writeBool(filesKey, "SaveFileInfo", info.saveFileInfo);
+    FNREGWRITESTRING(currentKey, QStringLiteral("Job"), info.currentJob);
     // The lists hold file paths, not menu captions: an "&" in a path is part
     // of the file's name and is kept.
-    FNREGSAVELIST(closedKey, QStringLiteral("Job"), info.Jobs);
-    FNREGSAVELIST(closedKey, QStringLiteral("Data"), info.Data);
-    FNREGSAVELIST(closedKey, QStringLiteral("Template"), info.Templates);
+    FNREGSAVELIST(closedKey, QStringLiteral("Job"), info.jobs);
+    FNREGSAVELIST(closedKey, QStringLiteral("Data"), info.data);
+    FNREGSAVELIST(closedKey, QStringLiteral("Template"), info.templates);
     return true;
 }
 
@@ -133,10 +134,21 @@ void writeWindowRecord(const QString& windowName, const WindowRecord& r)
     writeBool(key, "FirstTime", r.FirstTime);
 }
 
+QString readFormatDefault(const QString& valueName, const QString& defaultText)
+{
+    return FNREGREADSTRING(formatKey, valueName, defaultText);
+}
+
 void useStoredFormatDefaults()
 {
-    setFormatValueReader(
-        [](const QString& name, const QString& def) { return FNREGREADSTRING(QStringLiteral("Format"), name, def); });
+    setFormatValueReader(readFormatDefault);
+}
+
+void writeFormatDefaults(const QList<QPair<QString, QString>>& values)
+{
+    const RegSession session; // one reading and at most one write for the group
+    for (const auto& [name, text] : values)
+        FNREGWRITESTRING(formatKey, name, text);
 }
 
 void writeAppLocation(const QString& folder)

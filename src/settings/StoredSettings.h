@@ -10,6 +10,8 @@
 
 #include "settings/RegistryStore.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -19,9 +21,9 @@ class TJOBINFO;
 
 // The software settings while the program runs.
 struct SoftwareSettings {
-    bool SaveDesktop = true;
-    bool SaveSettings = true;
-    bool SaveFileInfo = true;
+    bool saveDesktop = true;
+    bool saveSettings = true;
+    bool saveFileInfo = true;
     bool ShowLabels = true;
     bool ShowTemplate = true;
     double MainScale = 1.0; // the preview scale
@@ -37,11 +39,11 @@ bool FNSAVESETTINGS(const SoftwareSettings& settings);
 
 // The recent-file lists, most recent first, and the job open at exit.
 struct FileInfo {
-    bool SaveFileInfo = true;
-    QStringList Jobs;
-    QStringList Data;
-    QStringList Templates;
-    QString CurrentJob; // LASTJOBFILENAME when loading, JOBFILENAME when saving
+    bool saveFileInfo = true;
+    QStringList jobs;
+    QStringList data;
+    QStringList templates;
+    QString currentJob; // LASTJOBFILENAME when loading, JOBFILENAME when saving
 };
 
 // Reads "SaveFileInfo" and, when it is set, the three lists and the job.
@@ -70,6 +72,11 @@ void writeWindowRecord(const QString& windowName, const WindowRecord& record);
 
 // Makes new label formats read their defaults from the "Format" key.
 void useStoredFormatDefaults();
+// Writes the format defaults, name and text, under the "Format" key, in one
+// write of the store.
+void writeFormatDefaults(const QList<QPair<QString, QString>>& values);
+// A format default as stored, or defaultText when none is.
+QString readFormatDefault(const QString& valueName, const QString& defaultText);
 
 // The "Files" value "AppLocation": the program's folder with a trailing
 // separator.

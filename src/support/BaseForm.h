@@ -35,7 +35,7 @@ public:
     bool firstShow = true;
     // Takes part in the saved desktop. Dialogs that are never stored clear it
     // when they are created.
-    bool DESKTOP = true;
+    bool savesPlacement = true;
 
     // Runs every time the window is about to be shown, before the window's
     // own show handling (its showEvent): places the window as placeOnShow

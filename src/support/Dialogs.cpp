@@ -1,7 +1,5 @@
 #include "Dialogs.h"
 
-#include "support/PrinterOptions.h"
-
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -65,21 +63,6 @@ void offerOnlyLabelStyles(QFontDialog& dialog)
     filter();
 }
 
-// "2,5-7" as ranges; empty when the text is no page list.
-QList<QPair<int, int>> pageListFromText(const QString& text)
-{
-    QList<QPair<int, int>> list;
-    for (const QString& item : text.split(u',')) {
-        const QStringList ends = item.split(u'-');
-        bool okFirst = false, okLast = false;
-        const int first = ends.value(0).trimmed().toInt(&okFirst);
-        const int last = ends.size() == 2 ? ends[1].trimmed().toInt(&okLast) : first;
-        if (!okFirst || (ends.size() == 2 && !okLast) || ends.size() > 2 || first < 1 || last < first)
-            return {};
-        list.append({first, last});
-    }
-    return list;
-}
 DialogSeam* currentSeam = &qtSeam;
 
 QString startPath(const FileRequest& r)
@@ -177,28 +160,6 @@ void readPrintChoice(QPrinter& printer, PrintChoice& choice)
     choice.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
     choice.pageList.clear();
     choice.pageSet = PageSet::All;
-
-    // The dialog leaves a page list and odd or even pages to the print
-    // system, which would apply them to the document as sent, collated
-    // copies and all. The run picks the pages itself instead, so the print
-    // system must not pick again.
-    QList<QPair<QString, QString>> kept;
-    for (const auto& option : printerOptions(printer)) {
-        if (option.first == u"page-ranges")
-            choice.pageList = pageListFromText(option.second);
-        else if (option.first == u"page-set")
-            choice.pageSet = option.second == u"odd"    ? PageSet::Odd
-                             : option.second == u"even" ? PageSet::Even
-                                                        : PageSet::All;
-        else
-            kept.append(option);
-    }
-    // For a range the dialog counts odd and even from the range's first
-    // page, as the first page of the document it expects; the choice counts
-    // by the page's own number.
-    if (printer.printRange() == QPrinter::PageRange && choice.fromPage % 2 == 0 && choice.pageSet != PageSet::All)
-        choice.pageSet = choice.pageSet == PageSet::Odd ? PageSet::Even : PageSet::Odd;
-    setPrinterOptions(printer, kept);
 }
 
 bool QtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choice)

@@ -39,8 +39,7 @@ QString withFileLineBreaks(const QString& text)
 } // namespace
 
 ErrorLogFailure::ErrorLogFailure(const QString& path, const QString& reason)
-    : std::runtime_error(QStringLiteral("The error log %1 could not be written: %2").arg(path, reason).toStdString()),
-      path_(path)
+    : std::runtime_error(Messages::errorLogUnwritable(path, reason).toStdString()), path_(path)
 {}
 
 QString errorLogPath()
@@ -86,7 +85,7 @@ void appendErrorLogEntry(const QString& path, std::int32_t number, const QString
     struct stat info {};
     if (::fstat(log, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(log);
-        throw ErrorLogFailure(path, QStringLiteral("it is not an ordinary file"));
+        throw ErrorLogFailure(path, Messages::notAnOrdinaryFile());
     }
     QByteArray bytes;
     // A log that is new, or was emptied by hand, starts with the header.

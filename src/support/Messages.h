@@ -1,9 +1,11 @@
 #pragma once
-// The one way the program talks to the user in a modal box. The running
-// program installs a seam that shows QMessageBox; tests install a scripted one
-// that records what was shown and answers from a queue.
+// The one way the program talks to the user in a modal box, and the texts it
+// tells the user. The running program installs a seam that shows QMessageBox;
+// tests install a scripted one that records what was shown and answers from a
+// queue.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 enum class MsgSign { None, Information, Warning, Error, Question };
@@ -56,3 +58,241 @@ public:
     void show(const QString& text) override;
     void beep() override {}
 };
+
+// Every text the program tells the user, by what it says: message boxes,
+// status line texts, the batch printer's texts and the errors that reach the
+// user. The texts are the program's own words and are used exactly as written
+// here; "Messages" is their translation context.
+namespace Messages {
+
+// Files
+QString cannotOpenFile(const QString& path);
+QString cannotOpenFileBecause(const QString& path, const QString& reason);
+QString cannotFindFile(const QString& name);
+QString cannotCreateFile(const QString& path);
+QString cannotCreateFileBecause(const QString& path, const QString& reason);
+QString cannotCreateNonFile(const QString& path, const QString& kind);
+QString cannotWriteFileBecause(const QString& path, const QString& reason);
+QString cannotReadFile(const QString& path);
+QString fileIsAFolder(const QString& path, const QString& wanted);
+QString notAPlainFile(const QString& path);
+QString streamWriteError();
+QString streamError(const QString& message);
+// What a name is that is not an ordinary file, as the refusals above put it.
+QString kindFolder();
+QString kindSymbolicLink();
+QString kindDevice();
+QString kindPipe();
+QString kindSocket();
+QString kindOther();
+
+// Jobs and the command line
+QString invalidJobFile();
+QString jobFileTooLarge(qint64 megabytes, qint64 limit);
+QString tableSettingsUnreadable();
+QString takenFromJobFolder(const QString& names);
+QString notAJobOrTemplate(const QString& name);
+QString templateNeedsData(const QString& templateName);
+QString unknownWindowOption(const QString& option);
+QString lastCommandUnfinished();
+QString notEnoughMemory();
+QString unexpectedError(const QString& what);
+QString cannotDrawPreviewPage(int page);
+QString unitNotCatered(const QString& function);
+
+// Data files
+QString aDataFile();
+QString dataFileTooLarge(const QString& path, const QString& megabytes, const QString& limit);
+QString utf32NotRead(const QString& path);
+
+// Boxes the user typed into
+QString notAValidValue(const QString& text);
+QString notAValidNumber(const QString& caption, const QString& text);
+QString notAValidPositiveNumber(const QString& caption, const QString& text);
+QString notAValidPositiveInteger(const QString& caption, const QString& text);
+QString notAValidPositiveLength(const QString& caption, const QString& text);
+QString invalidDimensions();
+QString labelsDoNotFit();
+QString defaultsSaved();
+
+// The label catalogue
+QString noCatalogueFound(const QString& folder, const QString& package);
+QString catalogueHoldsNoSheets(const QString& folder, const QString& package);
+
+// Printing
+QString noPrinterInstalled();
+QString noPrinterInstalledAddOne();
+QString printBusy();
+QString abortPrintQuestion();
+QString noLabelsToPrint();
+QString chosenPagesEmpty();
+QString pagesSent(qint64 pages, const QString& destination);
+QString printProgress(qint32 sent, qint32 total);
+QString printAbortedNothingPrinted();
+QString printerRefusedDocument();
+QString printerRefusedPage();
+QString notPrinting();
+QString printingFailed(const QString& cause);
+QString outOfMemory();
+QString tooManyPagesForWindows(qint32 pages, qint32 limit);
+QString tooManyPagesForDocument(qint64 pages, qint64 limit);
+QString cannotPrintToNonFile(const QString& path, const QString& kind);
+QString fileNotWrittenCompletely(const QString& path);
+QString noUsableFont(const QString& font);
+
+// Printer calibration
+QString notAFloatingPointValue(const QString& text);
+QString notAnIntegerValue(const QString& text);
+QString scaleOutOfRange(const QString& name, const QString& scale, const QString& lowest, const QString& highest);
+QString shiftOffPaper(const QString& name, const QString& shift, const QString& shiftMm, const QString& paperMm,
+                      const QString& side);
+QString unusableCalibration(const QString& printer, const QString& fault);
+QString measuredSizeZero(const QString& caption);
+QString measuredSizeTooSmall(const QString& caption, const QString& smallest, const QString& unit,
+                             const QString& highestScale);
+QString measureAgain(const QString& caption);
+QString adjustmentAllowed(const QString& amount, const QString& unit, const QString& direction);
+
+// The error log
+QString errorLogUnwritable(const QString& path, const QString& reason);
+QString notAnOrdinaryFile();
+QString versionNotAvailable();
+
+// Pictures and drawings: why a drawing is not read completes "it ...".
+QString drawingRefused(const QString& path, const QString& reason);
+QString drawingTooLarge(const QString& path);
+QString notAReadableDrawing(const QString& path);
+QString cannotReadPicture(const QString& path, const QString& reason);
+QString svgEmbedsUnknownBitmap();
+QString svgEmbedsUnreadablePicture();
+QString svgDrawsTooManyElements(qint64 limit);
+QString svgNestsUseTooDeep(qint64 limit);
+QString svgReferenceLoop();
+QString svgCompressed();
+QString svgLargerThan16Mb();
+QString svgDeclaresEntities();
+QString svgProcessingInstruction(const QString& target);
+QString svgTooManyElements(qint64 limit);
+QString svgNestsTooDeep(qint64 limit);
+QString svgTooManyGradientStops(qint64 limit);
+QString svgOutsidePicture(const QString& reference);
+QString svgTooManyEmbeddedPixels(qint64 millions);
+QString svgOutsideReference(const QString& reference);
+QString svgTooMuchText(qint64 limit);
+QString svgOutsideStyleSheet();
+QString svgNotWellFormed(const QString& error);
+
+// Table data and its layout
+QString layoutNamesMissingField(const QString& field);
+QString layoutBraceNotClosed(int line);
+QString unclosedQuote(qint64 row);
+QString anotherUnclosedQuote(qint64 row);
+
+// The About box
+QString aboutQuotation();
+
+// Unexpected failures
+QString unknownErrorKind();
+QString readErrorLogged(const QString& function, const QString& kind, const QString& message);
+
+// Object streams (job and template files): what the error log records.
+QString streamReadError();
+QString invalidPropertyValue();
+QString invalidStreamFormat();
+QString invalidPropertyPath();
+QString propertyDoesNotExist(const QString& name);
+QString errorReadingProperty(const QString& object, const QString& path, const QString& message);
+QString classNotFound(const QString& name);
+QString invalidObjectText(const QString& what);
+QString objectExpected();
+QString nestedObjectsUnsupported();
+QString equalsExpectedAfter(const QString& word);
+QString textAfterEnd();
+QString identifierExpected();
+QString unterminatedString();
+QString badCharacterCode();
+QString valueExpected();
+QString commaOrBracketExpected();
+QString badNumber(const QString& number);
+QString unexpectedCharacter(const QString& character);
+
+// The settings store: what the error log records.
+QString settingsListItemMissing(const QString& value);
+QString settingsLinesUnreadable(const QString& path, const QString& lines, const QString& more, const QString& copy);
+QString andMore();
+QString notCalibrated();
+
+// The label catalogue: what the error log records of what is skipped.
+QString catalogueFileSkipped(const QString& path, const QString& reason);
+QString catalogueProductSkipped(const QString& file, qint64 line, const QString& brand, const QString& part,
+                                const QString& problem);
+QString catalogueProductUnnamed(const QString& file, qint64 line);
+QString catalogueNoXml();
+QString catalogueValueMissing(const QString& what);
+QString catalogueNotALength(const QString& what, const QString& text);
+QString catalogueNotAWholeNumber(const QString& what, const QString& text);
+QString catalogueUnknownPaperSize(const QString& size);
+QString catalogueEquivalentMissing(const QString& brand, const QString& part);
+QString catalogueEquivalentCircle();
+
+// Loading a job's data
+QString cannotFindDataFile(const QString& fileName);
+// With the reason on a line of its own when there is one.
+QString cannotLoadDataFile(const QString& fileName, const QString& reason);
+QString jobNamesNoDataFile();
+QString dataFileHoldsNoLabels(const QString& fileName);
+QString textLooksLikeTable();
+// "First row read as column names: " and the names as shown.
+QString firstRowReadAsNames(const QString& names);
+// The main window's notes on a table, with where to change what they say.
+QString headerNoteWithFields(const QString& headerNote);
+QString layoutNamesMissingFields(const QStringList& fields);
+QString layoutProblemWithFields(const QString& problem);
+// The batch printer's note on a header taken from the file, with the option
+// that prints the row instead.
+QString headerNoteWithOption(const QString& headerNote);
+QString tableOptionsNeedTable(const QString& fileName);
+
+// File commands
+QString cannotFindPath(const QString& folder);
+QString cannotSaveWithoutName();
+QString invalidTemplateExtension(const QString& extension);
+QString invalidJobExtension(const QString& extension);
+QString overwriteQuestion(const QString& name);
+QString saveJobFirst();
+QString saveTemplateFirst();
+QString cannotOpenJob(const QString& name);
+QString cannotOpenTemplate(const QString& name);
+QString notEnoughMemoryToRead(const QString& name);
+
+// The batch printer
+QString batchUsage();
+// An error as the batch printer writes it: "gorvin: " and the error.
+QString batchError(const QString& error);
+QString jobHasNoPaperSize();
+// Printing over a file the job reads: "Cannot print to 'F': it is the job file."
+QString cannotPrintOver(const QString& path, const QString& what);
+QString theJobFile();
+QString theJobsDataFile();
+QString theJobsTemplate();
+QString theJobsPicture();
+QString noSuchPage(qint64 pages, qint64 page);
+QString printerNotFound(const QString& name);
+QString noDefaultPrinter();
+QString nothingToPrint();
+QString printingAborted();
+QString optionNeedsValue(const QString& option);
+// "--output needs a file name."
+QString optionNeedsA(const QString& option, const QString& what);
+QString aFileName();
+QString aPrinterName();
+QString optionTakesWholeNumber(const QString& option, qint64 low, qint64 high, const QString& text);
+QString optionTakesNoValue(const QString& option);
+QString printNeedsJobFile();
+QString pagesOptionInvalid(const QString& text);
+QString headerOptionInvalid(const QString& text);
+QString unknownOption(const QString& option);
+QString unexpectedArgument(const QString& argument);
+QString outputAndPrinterTogether();
+
+} // namespace Messages

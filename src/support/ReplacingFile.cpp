@@ -1,5 +1,7 @@
 #include "ReplacingFile.h"
 
+#include "support/Messages.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -22,16 +24,16 @@ QString kindOf(mode_t mode)
     if (S_ISREG(mode))
         return QString();
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return Messages::kindFolder();
     if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
+        return Messages::kindSymbolicLink();
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return Messages::kindDevice();
     if (S_ISFIFO(mode))
-        return QStringLiteral("a pipe");
+        return Messages::kindPipe();
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("something other");
+        return Messages::kindSocket();
+    return Messages::kindOther();
 }
 
 QString systemError(int error)
@@ -89,7 +91,7 @@ bool ReplacingFile::open(QString& error)
 {
     refusedKind_ = refusedKind(path_, links_);
     if (!refusedKind_.isEmpty()) {
-        error = QStringLiteral("Cannot create file %1: it is %2, not an ordinary file.").arg(path_, refusedKind_);
+        error = Messages::cannotCreateNonFile(path_, refusedKind_);
         return false;
     }
     const QFileInfo info(path_);
@@ -97,7 +99,7 @@ bool ReplacingFile::open(QString& error)
     name_ = QFile::encodeName(info.fileName());
     folder_ = ::open(folderName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder_ < 0 || name_.isEmpty()) {
-        error = QStringLiteral("Cannot create file %1: %2").arg(path_, systemError(folder_ < 0 ? errno : EISDIR));
+        error = Messages::cannotCreateFileBecause(path_, systemError(folder_ < 0 ? errno : EISDIR));
         return false;
     }
     removeStaleTemporaries();
@@ -125,7 +127,7 @@ bool ReplacingFile::open(QString& error)
     }
     if (descriptor < 0) {
         temporary_.clear();
-        error = QStringLiteral("Cannot create file %1: %2").arg(path_, systemError(lastError));
+        error = Messages::cannotCreateFileBecause(path_, systemError(lastError));
         return false;
     }
     if (replaces)
@@ -133,7 +135,7 @@ bool ReplacingFile::open(QString& error)
     if (!file_.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         discard();
-        error = QStringLiteral("Cannot create file %1").arg(path_);
+        error = Messages::cannotCreateFile(path_);
         return false;
     }
     return true;
@@ -142,7 +144,7 @@ bool ReplacingFile::open(QString& error)
 bool ReplacingFile::commit(QString& error)
 {
     if (temporary_.isEmpty()) {
-        error = QStringLiteral("Cannot create file %1").arg(path_);
+        error = Messages::cannotCreateFile(path_);
         return false;
     }
     const bool synced = ::fdatasync(file_.handle()) == 0 || errno == EINVAL;
@@ -154,10 +156,10 @@ bool ReplacingFile::commit(QString& error)
         return false;
     };
     if (!synced)
-        return fail(QStringLiteral("Cannot write file %1: %2").arg(path_, systemError(syncError)));
+        return fail(Messages::cannotWriteFileBecause(path_, systemError(syncError)));
     const auto refused = [&](mode_t mode) {
         refusedKind_ = kindOf(mode);
-        return fail(QStringLiteral("Cannot create file %1: it is %2, not an ordinary file.").arg(path_, refusedKind_));
+        return fail(Messages::cannotCreateNonFile(path_, refusedKind_));
     };
 
     struct stat there {};
@@ -167,10 +169,10 @@ bool ReplacingFile::commit(QString& error)
             temporary_.clear();
         } else if (errno == EINVAL || errno == ENOSYS) {
             if (::renameat(folder_, temporary_.constData(), folder_, name_.constData()) != 0)
-                return fail(QStringLiteral("Cannot create file %1: %2").arg(path_, systemError(errno)));
+                return fail(Messages::cannotCreateFileBecause(path_, systemError(errno)));
             temporary_.clear();
         } else if (errno != EEXIST) {
-            return fail(QStringLiteral("Cannot create file %1: %2").arg(path_, systemError(errno)));
+            return fail(Messages::cannotCreateFileBecause(path_, systemError(errno)));
         }
     }
     if (!temporary_.isEmpty()) {
@@ -189,10 +191,10 @@ bool ReplacingFile::commit(QString& error)
             temporary_.clear();
         } else if (errno == EINVAL || errno == ENOSYS) {
             if (::renameat(folder_, temporary_.constData(), folder_, name_.constData()) != 0)
-                return fail(QStringLiteral("Cannot create file %1: %2").arg(path_, systemError(errno)));
+                return fail(Messages::cannotCreateFileBecause(path_, systemError(errno)));
             temporary_.clear();
         } else {
-            return fail(QStringLiteral("Cannot create file %1: %2").arg(path_, systemError(errno)));
+            return fail(Messages::cannotCreateFileBecause(path_, systemError(errno)));
         }
     }
     (void)::fsync(folder_);

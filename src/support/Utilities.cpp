@@ -1,5 +1,7 @@
 #include "Utilities.h"
 
+#include "support/Messages.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 
@@ -7,7 +9,6 @@
 #define GORVIN_TEXT(x) GORVIN_TEXT_OF(x)
 
 namespace {
-const QString versionNotAvailable = QStringLiteral("Version number not available.");
 
 // A version part from its compile definition; -1 when it is missing or not a
 // plain number.
@@ -22,7 +23,7 @@ const QString versionNotAvailable = QStringLiteral("Version number not available
 QString versionText(int major, int minor, int release, int build)
 {
     if (major < 0 || minor < 0 || release < 0 || build < 0)
-        return versionNotAvailable;
+        return Messages::versionNotAvailable();
     return QStringLiteral("Version %1.%2 Release %3.%4").arg(major).arg(minor).arg(release).arg(build);
 }
 
@@ -33,7 +34,7 @@ QString FNGETVERSIONTEXT()
     return versionText(versionPart(GORVIN_TEXT(GORVIN_VERSION_MAJOR)), versionPart(GORVIN_TEXT(GORVIN_VERSION_MINOR)),
                        versionPart(GORVIN_TEXT(GORVIN_VERSION_PATCH)), versionPart(GORVIN_TEXT(GORVIN_VERSION_TWEAK)));
 #else
-    return versionNotAvailable;
+    return Messages::versionNotAvailable();
 #endif
 }
 

@@ -4,10 +4,10 @@
 // these tests compare where the ink lies with the program's own PDF output.
 // Without a running cupsd or the queue they are skipped, never passed.
 
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/TestEnv.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "render/Canvas.h"
 
 #include <QDateTime>
@@ -158,14 +158,14 @@ TEST_F(CupsPrinting, LandscapeSheetIsTurnedOntoUprightPaper)
 {
     const QString job = jobPath("landscape");
     TestSheet sheet;
-    sheet.PaperWidth = 297000;
-    sheet.PaperHeight = 210000;
+    sheet.paperWidth = 297000;
+    sheet.paperHeight = 210000;
     sheet.Landscape = true;
     sheet.Across = 4;
     sheet.Down = 4;
-    sheet.LabelWidth = 70000;
-    sheet.LabelHeight = 45000;
-    sheet.HGap = 0;
+    sheet.labelWidth = 70000;
+    sheet.labelHeight = 45000;
+    sheet.hGap = 0;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir_ + "/d.txt", 16 * 4)));
     const QString direct = printToFile(job);
     const QString queued = printThroughQueue(job);
@@ -186,9 +186,9 @@ TEST_F(CupsPrinting, AbortedDocumentNeverReachesTheQueue)
         target.setDocumentName(token_);
         target.setPaperSize(QSizeF(210, 297));
         const PrinterGeometry g = target.geometry();
-        EXPECT_GT(g.DpiX, 0);
-        EXPECT_EQ(g.OffsetX, 0); // the whole sheet is the page
-        EXPECT_EQ(g.OffsetY, 0);
+        EXPECT_GT(g.dpiX, 0);
+        EXPECT_EQ(g.offsetX, 0); // the whole sheet is the page
+        EXPECT_EQ(g.offsetY, 0);
         const QDateTime since = QDateTime::currentDateTime();
         target.beginDocument();
         EXPECT_TRUE(target.isPrinting()) << target.errorText().toStdString();
@@ -221,15 +221,15 @@ TEST_F(CupsPrinting, PaperOfNoStandardSize)
     // is, not a standard sheet it would scale the page to.
     const QString job = jobPath("custom");
     TestSheet sheet;
-    sheet.PaperWidth = 100000;
-    sheet.PaperHeight = 150000;
+    sheet.paperWidth = 100000;
+    sheet.paperHeight = 150000;
     sheet.Across = 1;
     sheet.Down = 2;
     sheet.Left = 5000;
     sheet.Top = 5000;
-    sheet.LabelWidth = 90000;
-    sheet.LabelHeight = 65000;
-    sheet.VGap = 10000;
+    sheet.labelWidth = 90000;
+    sheet.labelHeight = 65000;
+    sheet.vGap = 10000;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir_ + "/d.txt", 2, 4), [](TJOB& j) {
         j.JOBINFO()->SHOWBORDER = true;
         j.JOBINFO()->MUBORDERWIDTH = 300;

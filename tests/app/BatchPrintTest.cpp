@@ -2,7 +2,7 @@
 // PDF files that are read back with the poppler tools.
 
 #include "app/BatchPrint.h"
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/TestEnv.h"
 #include "support/ProgramFolder.h"
 
@@ -40,10 +40,10 @@ QString parseError(const QStringList& arguments)
 SlotRect slotRect(const TestSheet& s, int slot)
 {
     SlotRect r;
-    r.left = s.Left + (slot % s.Across) * (s.LabelWidth + s.HGap);
-    r.top = s.Top + (slot / s.Across) * (s.LabelHeight + s.VGap);
-    r.right = r.left + s.LabelWidth;
-    r.bottom = r.top + s.LabelHeight;
+    r.left = s.Left + (slot % s.Across) * (s.labelWidth + s.hGap);
+    r.top = s.Top + (slot / s.Across) * (s.labelHeight + s.vGap);
+    r.right = r.left + s.labelWidth;
+    r.bottom = r.top + s.labelHeight;
     return r;
 }
 
@@ -55,23 +55,23 @@ TEST(BatchArguments, ReadsEveryOption)
 {
     const BatchOptions o = parsed({"--print", "a.gvj", "--output", "o.pdf", "--pages", "2-4", "--copies", "3",
                                    "--collate", "--outline", "--data", "d.txt", "--start", "5", "--repeat=2"});
-    EXPECT_EQ(o.JobFile, "a.gvj");
-    EXPECT_EQ(o.OutputFile, "o.pdf");
-    EXPECT_EQ(o.FromPage, 2);
-    EXPECT_EQ(o.ToPage, 4);
-    EXPECT_EQ(o.Copies, 3);
-    EXPECT_TRUE(o.Collate);
-    EXPECT_TRUE(o.Outline);
-    EXPECT_EQ(o.DataFile, "d.txt");
-    EXPECT_EQ(o.Start.value_or(0), 5);
-    EXPECT_EQ(o.Repeat.value_or(0), 2);
+    EXPECT_EQ(o.jobFile, "a.gvj");
+    EXPECT_EQ(o.outputFile, "o.pdf");
+    EXPECT_EQ(o.fromPage, 2);
+    EXPECT_EQ(o.toPage, 4);
+    EXPECT_EQ(o.copies, 3);
+    EXPECT_TRUE(o.collate);
+    EXPECT_TRUE(o.outline);
+    EXPECT_EQ(o.dataFile, "d.txt");
+    EXPECT_EQ(o.start.value_or(0), 5);
+    EXPECT_EQ(o.repeat.value_or(0), 2);
 
     const BatchOptions single = parsed({"--print", "a.gvj", "--pages", "7", "--printer", "Office/2"});
-    EXPECT_EQ(single.FromPage, 7);
-    EXPECT_EQ(single.ToPage, 7);
-    EXPECT_TRUE(single.HasPrinter);
-    EXPECT_EQ(single.PrinterName, "Office/2");
-    EXPECT_TRUE(parsed({"--help"}).Help);
+    EXPECT_EQ(single.fromPage, 7);
+    EXPECT_EQ(single.toPage, 7);
+    EXPECT_TRUE(single.hasPrinter);
+    EXPECT_EQ(single.printerName, "Office/2");
+    EXPECT_TRUE(parsed({"--help"}).help);
 }
 
 TEST(BatchArguments, RejectsWhatItCannotUse)
@@ -217,8 +217,8 @@ TEST(BatchPdf, LabelTextLiesWhereTheTemplatePutsIt)
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
 
     const QSizeF size = PdfPageSize(pdf);
-    EXPECT_NEAR(size.width(), MuToPoints(sheet.PaperWidth), 0.5);
-    EXPECT_NEAR(size.height(), MuToPoints(sheet.PaperHeight), 0.5);
+    EXPECT_NEAR(size.width(), MuToPoints(sheet.paperWidth), 0.5);
+    EXPECT_NEAR(size.height(), MuToPoints(sheet.paperHeight), 0.5);
     EXPECT_EQ(PdfPageCount(pdf), 3); // 3 + 60 slots: three sheets of 21
 
     const QList<PdfPage> pages = ReadPdfWords(pdf);
@@ -282,14 +282,14 @@ TEST(BatchPdf, LandscapeSheetKeepsItsPaper)
     const QString dir = TestEnv::freshFolder("batch/landscape");
     const QString job = dir + "/job.gvj";
     TestSheet sheet;
-    sheet.PaperWidth = 297000;
-    sheet.PaperHeight = 210000;
+    sheet.paperWidth = 297000;
+    sheet.paperHeight = 210000;
     sheet.Landscape = true;
     sheet.Across = 4;
     sheet.Down = 4;
-    sheet.LabelWidth = 70000;
-    sheet.LabelHeight = 45000;
-    sheet.HGap = 0;
+    sheet.labelWidth = 70000;
+    sheet.labelHeight = 45000;
+    sheet.hGap = 0;
     ASSERT_TRUE(SaveTestJob(job, sheet, WriteLabelData(dir + "/d.txt", 5)));
     const QString pdf = dir + "/out.pdf";
     const RunResult r = RunGorvin({"--print", job, "--output", pdf});

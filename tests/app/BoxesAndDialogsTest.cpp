@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/ModalDialog.h"
 #include "common/SampleSheet.h"
@@ -53,16 +53,16 @@ TEST_F(MainWindowTest, BoxesPagesAndRightClickDoWhatWasTyped)
     // Ten slots on three pages; one repeat fewer leaves two, and the box follows.
     child<QPushButton>("ButtonLASTPAGE")->click();
     typeInto("EditRepeatLabelNum", QStringLiteral("1"));
-    EXPECT_TRUE(main.pageIndex() == 1 && page->text() == "2");
+    EXPECT_TRUE(main.preview().pageIndex() == 1 && page->text() == "2");
     QTest::keyClick(page, Qt::Key_PageUp); // up is the page before, as on the arrows
-    EXPECT_TRUE(main.pageIndex() == 0 && page->text() == "1");
+    EXPECT_TRUE(main.preview().pageIndex() == 0 && page->text() == "1");
     QTest::keyClick(page, Qt::Key_Down);
-    EXPECT_TRUE(main.pageIndex() == 1 && page->text() == "2");
+    EXPECT_TRUE(main.preview().pageIndex() == 1 && page->text() == "2");
     // Saved before any data was read (0 and 0), its data file missing; then
     // Close job after one that starts at 4: the boxes hold what prints.
-    ASSERT_TRUE(main.FNOPENJOB(writeJob(path("b.GVJ"), 2, 2, path("missing.txt"), 0, 0)));
+    ASSERT_TRUE(main.controller().FNOPENJOB(writeJob(path("b.GVJ"), 2, 2, path("missing.txt"), 0, 0)));
     EXPECT_TRUE(numbers() == "11" && main.job().DATAINFO()->STARTLABNUM == 1);
-    ASSERT_TRUE(main.FNOPENJOB(writeJob(path("c.GVJ"), 2, 2, path("data.txt"), 4, 3))); // five pages
+    ASSERT_TRUE(main.controller().FNOPENJOB(writeJob(path("c.GVJ"), 2, 2, path("data.txt"), 4, 3))); // five pages
     typeInto("EditPAGENUM", QStringLiteral("5"));
     QTest::mouseClick(child<QWidget>("ImagePAPER"), Qt::RightButton, {}, QPoint(2, 2)); // top-left margin
     EXPECT_FALSE(child<QMenu>("PopupMenu1")->isVisible());
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, StartAndRepeatFitEverySheetAndWhatIsTypedIsWhatCounts)
     const QString data = writeData("data.txt", 5), job = writeJob(path("a.GVJ"), 3, 7, data, 30, 50);
     TJOB read; // read anywhere (batch printing too), a job keeps to its sheet
     ASSERT_TRUE(read.LOADFROMFILE(job) && read.SAVETEMPLATETOFILE(path("a.GVT")) && read.DATAINFO()->STARTLABNUM == 21);
-    ASSERT_TRUE(main.controller().FNOPENTEMPLATE(path("a.GVT")) && main.FNOPENDATA(data));
+    ASSERT_TRUE(main.controller().FNOPENTEMPLATE(path("a.GVT")) && main.controller().FNOPENDATA(data));
     EXPECT_TRUE(shows("21") && main.job().PAGECOUNT() == 2); // slot 21, then four on the next sheet
     whenModal([](QWidget& layout) {
         paste(layout, "EditNUMACROSS", QStringLiteral("2"));
@@ -90,7 +90,8 @@ TEST_F(MainWindowTest, StartAndRepeatFitEverySheetAndWhatIsTypedIsWhatCounts)
     EXPECT_TRUE(shows("14"));
     messages.answer(MsgAnswer::No); // save the template, the job first?
     messages.answer(MsgAnswer::No);
-    ASSERT_TRUE(main.FNOPENJOB(job) && shows("21") && child<QLineEdit>("EditRepeatLabelNum")->text() == "21");
+    ASSERT_TRUE(main.controller().FNOPENJOB(job) && shows("21")
+                && child<QLineEdit>("EditRepeatLabelNum")->text() == "21");
     typeInto("EditStartLabNum", QString()); // emptied, the box waits while its timer runs out
     const auto* timer = main.findChild<QTimer*>(QStringLiteral("TimerStartAt"));
     EXPECT_TRUE(QTest::qWaitFor([=] { return !timer->isActive(); }, 5000) && box->text().isEmpty());
@@ -107,7 +108,7 @@ TEST_F(MainWindowTest, StartAndRepeatFitEverySheetAndWhatIsTypedIsWhatCounts)
 TEST_F(MainWindowTest, UntouchedLengthsKeepTheirValueInInchesAndEnterPressesOk)
 {
     TestSheet sheet; // 69 999 MU is 2.7558661 in, which reads back as 70 000: too wide
-    std::tie(sheet.Across, sheet.Down, sheet.Left, sheet.LabelWidth, sheet.HGap) = std::tuple(3, 7, 3, 69999, 0);
+    std::tie(sheet.Across, sheet.Down, sheet.Left, sheet.labelWidth, sheet.hGap) = std::tuple(3, 7, 3, 69999, 0);
     ASSERT_TRUE(SaveTestJob(path("a.GVJ"), sheet, QString(), [](TJOB& job) { job.JOBINFO()->MUBORDERLEFT = 1001; }));
     TFormMAIN& main = start({path("a.GVJ")});
     const ScopedUnit inches(UnitInch); // after the start, which reads the unit from the settings
@@ -153,7 +154,7 @@ TEST_F(MainWindowTest, FontDialogOffersWhatTheLabelKeeps)
     });
     trigger("FORMATLABELS");
     EXPECT_TRUE(offered.size() <= 4 && !offered.join(u' ').contains(QStringLiteral("Light"))) << offered.size();
-    EXPECT_EQ(main.job().JOBINFO()->FONT.Style, TFONT::fsBold);
+    EXPECT_EQ(main.job().JOBINFO()->FONT.Style, StoredFont::fsBold);
 }
 
 TEST_F(MainWindowTest, StoredDesktopComesBackOnTheScreenWithoutDialogsScaleHeldAndLinksOpen)
@@ -178,7 +179,7 @@ TEST_F(MainWindowTest, StoredDesktopComesBackOnTheScreenWithoutDialogsScaleHeldA
         EXPECT_TRUE(s[1] == "10" ? main_->size() == QSize(696, 492) : centred); // its own size when unusable
         EXPECT_FALSE(topLevelNamed("FormFORMAT")->isVisible() || topLevelNamed("FormLAYOUT")->isVisible());
     }
-    EXPECT_EQ(main_->previewScale(), 2.0);
+    EXPECT_EQ(main_->preview().previewScale(), 2.0);
     whenModal([](QWidget& scale) {
         auto* bar = ::child<QSlider>(scale, "TrackBarSCALE");
         EXPECT_TRUE(bar->value() == 200 && textOf(scale, "EditSCALE") == "200");

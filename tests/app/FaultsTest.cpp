@@ -3,7 +3,7 @@
 // settings file, an error log that cannot be written, and job files with
 // absurd numbers.
 
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/TestEnv.h"
 #include "model/Job.h"
@@ -141,9 +141,9 @@ TEST_F(FaultsTest, CorruptSettingsFileGivesTheDefaultsAndStartUpCompletes)
 
     TFormMAIN& main = start();
     EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(main.previewScale(), 1.0);
+    EXPECT_EQ(main.preview().previewScale(), 1.0);
     EXPECT_EQ(CurrentUnit, UnitMm);
-    EXPECT_TRUE(main.reopenEntries(main.reopenJobMenu()).size() <= 10);
+    EXPECT_TRUE(main.controller().reopenEntries(ReopenList::Jobs).size() <= 10);
     EXPECT_EQ(main.job().JOBINFO()->FONT, defaultLabelFont());
     EXPECT_EQ(main.job().JOBINFO()->MUBORDERLEFT, 2000);
     EXPECT_TRUE(closeMain());
@@ -156,12 +156,12 @@ TEST_F(FaultsTest, StoredScaleOutsideTheDialogsRangeIsKeptInIt)
     for (const char* stored : {"50", "1e300", "-2", "0", "nan", "inf"}) {
         WriteFile(iniPath(), QByteArray("[Software/Mardo/Gorvin/v2/Settings]\nMainScale=") + stored + "\n");
         TFormMAIN& main = start();
-        EXPECT_GE(main.previewScale(), 0.1) << stored;
-        EXPECT_LE(main.previewScale(), 2.0) << stored;
+        EXPECT_GE(main.preview().previewScale(), 0.1) << stored;
+        EXPECT_LE(main.preview().previewScale(), 2.0) << stored;
         EXPECT_TRUE(closeMain());
     }
     WriteFile(iniPath(), "[Software/Mardo/Gorvin/v2/Settings]\nMainScale=1.5\n");
-    EXPECT_EQ(start().previewScale(), 1.5); // a scale the dialog can set is applied as stored
+    EXPECT_EQ(start().preview().previewScale(), 1.5); // a scale the dialog can set is applied as stored
 }
 
 TEST_F(FaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpCompletes)
@@ -172,7 +172,7 @@ TEST_F(FaultsTest, SettingsFileThatCannotBeReadGivesTheDefaultsAndStartUpComplet
     ASSERT_TRUE(QDir().mkpath(iniPath()));
     const QString job = writeJob(path("a.GVJ"), 2, 2, QString());
     TFormMAIN& main = start({job});
-    EXPECT_EQ(main.previewScale(), 1.0);
+    EXPECT_EQ(main.preview().previewScale(), 1.0);
     EXPECT_EQ(main.JOBFILENAME(), job);
     EXPECT_TRUE(closeMain()); // the writes at exit are lost quietly
     EXPECT_TRUE(QFileInfo(iniPath()).isDir());
@@ -194,7 +194,7 @@ TEST_F(FaultsTest, SettingsFileEditedByHandLosesNothingThroughARun)
                               "Mardo\\Gorvin\\v2\\Settings\\Note=\"never closed\n";
     WriteFile(iniPath(), file);
     TFormMAIN& main = start();
-    EXPECT_EQ(main.previewScale(), 1.5);
+    EXPECT_EQ(main.preview().previewScale(), 1.5);
     EXPECT_TRUE(closeMain());
     const QByteArray after = readFileBytes(iniPath());
     EXPECT_TRUE(after.contains("Settings\\MainScale=1.5\n")) << after.toStdString();
@@ -261,7 +261,7 @@ TEST_F(FaultsTest, JobWithAbsurdNumbersOpensWithinBounds)
     EXPECT_EQ(main.JOBFILENAME(), job);
     // Ten metres at 96 pixels per inch would be 37 795 pixels square (5.7 GB):
     // the page image is kept to 150 million pixels, drawn coarser.
-    const QImage& page = main.pageBitmap();
+    const QImage& page = main.preview().pageBitmap();
     EXPECT_LE(qint64(page.width()) * page.height(), 150'000'000);
     EXPECT_GT(page.width(), 10000);
     EXPECT_LT(peakMegabytes() - peakBefore, 1024);
@@ -294,8 +294,8 @@ TEST_F(FaultsTest, JobAndTemplateNamesThatAreNoPlainFilesAreRefusedUnopened)
         trigger("Openjob");
     }
     makePipe(other);
-    ASSERT_EQ(main.reopenEntries(main.reopenJobMenu()).first(), other);
-    main.reopenJobMenu()->actions().first()->trigger();
+    ASSERT_EQ(main.controller().reopenEntries(ReopenList::Jobs).first(), other);
+    main.findChild<QMenu*>(QStringLiteral("REOPENJOB"))->actions().first()->trigger();
     EXPECT_EQ(messages.texts().last(), QStringLiteral("Cannot open file ") + other);
     EXPECT_EQ(main.JOBFILENAME(), third);
     EXPECT_EQ(main.job().DATAINFO()->labelsInIndex(), 4);

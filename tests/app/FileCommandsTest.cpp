@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "app/JobController.h"
 #include "common/ModalDialog.h"
@@ -247,19 +247,19 @@ TEST_F(FileMenusTest, ReopenMenuShowsTheListAndOpensItsEntries)
     const QString c = writeJob(path("c.GVJ"), 2, 2, QString());
     TFormMAIN& main = start();
     for (const QString& job : {a, amp, c})
-        ASSERT_TRUE(main.FNOPENJOB(job));
-    QMenu* menu = main.reopenJobMenu();
+        ASSERT_TRUE(main.controller().FNOPENJOB(job));
+    QMenu* menu = main.findChild<QMenu*>(QStringLiteral("REOPENJOB"));
     ASSERT_EQ(menu->actions().size(), 2);
     // A path with an ampersand shows it and keeps it.
     const QString ampCaption = QString(amp).replace(QLatin1Char('&'), QStringLiteral("&&"));
     EXPECT_EQ(menu->actions().constFirst()->text(), ampCaption);
-    EXPECT_EQ(main.reopenEntries(menu), (QStringList{amp, a}));
+    EXPECT_EQ(main.controller().reopenEntries(ReopenList::Jobs), (QStringList{amp, a}));
 
-    const int drawn = main.refreshCount();
+    const int drawn = main.preview().refreshCount();
     menu->actions().at(1)->trigger();
     EXPECT_EQ(main.JOBFILENAME(), a);
-    EXPECT_GT(main.refreshCount(), drawn);
-    EXPECT_EQ(main.reopenEntries(menu), (QStringList{c, amp}));
+    EXPECT_GT(main.preview().refreshCount(), drawn);
+    EXPECT_EQ(main.controller().reopenEntries(ReopenList::Jobs), (QStringList{c, amp}));
     EXPECT_EQ(menu->actions().at(1)->text(), ampCaption);
 }
 

@@ -4,7 +4,7 @@
 // command line as a file manager does, and keeping its error log in the
 // per-user data folder when it cannot write beside itself.
 
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/TestEnv.h"
 #include "dialogs/FormRTFHelp.h"
 

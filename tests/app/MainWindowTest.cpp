@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/TestEnv.h"
 #include "model/Units.h"
@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, MenusFollowTheJob)
 
     const QString data = writeData("data.txt", 10);
     const QString job = writeJob(path("a.GVJ"), 3, 7, data);
-    ASSERT_TRUE(main.FNOPENJOB(job));
+    ASSERT_TRUE(main.controller().FNOPENJOB(job));
     EXPECT_TRUE(actionEnabled("File1", "Savejob"));
     EXPECT_TRUE(actionEnabled("File1", "PRINTJOB"));
     EXPECT_TRUE(actionEnabled("Template1", "SAVETEMPLATEAS"));
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, PageBox)
     EXPECT_EQ(page->text(), QStringLiteral("1"));
 
     typeInto("EditPAGENUM", QStringLiteral("3"));
-    EXPECT_EQ(main.pageIndex(), 2);
+    EXPECT_EQ(main.preview().pageIndex(), 2);
 
     typeInto("EditPAGENUM", QStringLiteral("abc"));
     EXPECT_EQ(messages.texts().last(), QStringLiteral("abc is not a valid value."));
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, PageBox)
     EXPECT_EQ(page->text(), QStringLiteral("3"));
 
     typeInto("EditPAGENUM", QStringLiteral("-2"));
-    EXPECT_EQ(main.pageIndex(), 1);
+    EXPECT_EQ(main.preview().pageIndex(), 1);
     EXPECT_EQ(page->text(), QStringLiteral("2"));
 
     const int shown = static_cast<int>(messages.shown.size());
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, PageBox)
 
     typeInto("EditPAGENUM", QString());
     EXPECT_EQ(page->text(), QString());
-    EXPECT_EQ(main.pageIndex(), 0);
+    EXPECT_EQ(main.preview().pageIndex(), 0);
     leave("EditPAGENUM");
     EXPECT_EQ(page->text(), QStringLiteral("1"));
 }
@@ -77,18 +77,18 @@ TEST_F(MainWindowTest, SpinnerRunsWithoutDrawingAndDrawsOnRelease)
     TFormMAIN& main = start({job});
     auto* down = child<QToolButton>("UpDownPAGENUMDown");
     auto* up = child<QToolButton>("UpDownPAGENUMUp");
-    const int before = main.refreshCount();
+    const int before = main.preview().refreshCount();
     for (int i = 0; i < 8; ++i) // the auto-repeat of a held arrow
         emit down->clicked();
     EXPECT_EQ(child<QLineEdit>("EditPAGENUM")->text(), QStringLiteral("5"));
-    EXPECT_EQ(main.pageIndex(), 4);
-    EXPECT_EQ(main.refreshCount(), before);
+    EXPECT_EQ(main.preview().pageIndex(), 4);
+    EXPECT_EQ(main.preview().refreshCount(), before);
     QTest::mouseRelease(down, Qt::LeftButton);
     QCoreApplication::processEvents();
-    EXPECT_EQ(main.refreshCount(), before + 1);
+    EXPECT_EQ(main.preview().refreshCount(), before + 1);
 
     emit up->clicked(); // the upper arrow goes one page back
-    EXPECT_EQ(main.pageIndex(), 3);
+    EXPECT_EQ(main.preview().pageIndex(), 3);
     for (int i = 0; i < 6; ++i)
         emit up->clicked();
     EXPECT_EQ(child<QLineEdit>("EditPAGENUM")->text(), QStringLiteral("1"));
@@ -109,10 +109,10 @@ TEST_F(MainWindowTest, StartBoxOnAThreeBySevenSheet)
     auto* box = child<QLineEdit>("EditStartLabNum");
     EXPECT_EQ(box->text(), QStringLiteral("1"));
 
-    int before = main.refreshCount();
+    int before = main.preview().refreshCount();
     typeInto("EditStartLabNum", QStringLiteral("5"));
     EXPECT_EQ(main.job().DATAINFO()->STARTLABNUM, 5);
-    EXPECT_GT(main.refreshCount(), before); // drawn at once
+    EXPECT_GT(main.preview().refreshCount(), before); // drawn at once
 
     typeInto("EditStartLabNum", QStringLiteral("25"));
     EXPECT_EQ(main.job().DATAINFO()->STARTLABNUM, 5); // not stored while out of range
@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 5));
     TFormMAIN& main = start({job});
-    main.setPreviewScale(0.5);
+    main.preview().setPreviewScale(0.5);
     CurrentUnit = UnitInch;
     ASSERT_TRUE(closeMain());
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("Units"), {}), QStringLiteral("inches"));
@@ -191,10 +191,10 @@ TEST_F(MainWindowTest, SettingsWrittenAtExitApplyAtTheNextStart)
 
     CurrentUnit = UnitMm;
     TFormMAIN& again = start();
-    EXPECT_EQ(again.previewScale(), 0.5);
+    EXPECT_EQ(again.preview().previewScale(), 0.5);
     EXPECT_EQ(CurrentUnit, UnitInch);
     EXPECT_EQ(again.JOBFILENAME(), job); // the last job reopened
-    EXPECT_EQ(again.pageBitmap().width(), qRound(FNMUTOSCREENPIXELS(210000) * 0.5));
+    EXPECT_EQ(again.preview().pageBitmap().width(), qRound(FNMUTOSCREENPIXELS(210000) * 0.5));
 }
 
 TEST_F(MainWindowTest, WindowStoredOffScreenComesBackCentred)

@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/ModalDialog.h"
 #include "dialogs/FormSETTINGS.h"
@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, ScaleDialogRefitsThePreview)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
-    const int fullWidth = main.pageBitmap().width();
+    const int fullWidth = main.preview().pageBitmap().width();
     whenModal([](QWidget& dialog) {
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSCALE"));
         edit->selectAll();
@@ -38,23 +38,23 @@ TEST_F(MainWindowTest, ScaleDialogRefitsThePreview)
         dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
     chooseMenu(main, "Scale1");
-    EXPECT_EQ(main.previewScale(), 0.5);
-    EXPECT_EQ(main.pageBitmap().width(), qRound(fullWidth * 0.5));
+    EXPECT_EQ(main.preview().previewScale(), 0.5);
+    EXPECT_EQ(main.preview().pageBitmap().width(), qRound(fullWidth * 0.5));
 }
 
 TEST_F(MainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
 {
     const QString job = writeJob(path("a.GVJ"), 2, 2, writeData("data.txt", 4));
     TFormMAIN& main = start({job});
-    const int before = main.refreshCount();
+    const int before = main.preview().refreshCount();
     whenModal([](QWidget& dialog) {
         dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxSHOWLABEL"))->click();
         dialog.findChild<QPushButton*>(QStringLiteral("ButtonOK"))->click();
     });
     chooseMenu(main, "Softwaresettings1");
-    EXPECT_EQ(main.refreshCount(), before + 1);
-    EXPECT_FALSE(main.previewParams().ShowLabels);
-    EXPECT_TRUE(main.previewParams().ShowTemplate);
+    EXPECT_EQ(main.preview().refreshCount(), before + 1);
+    EXPECT_FALSE(main.preview().previewParams().ShowLabels);
+    EXPECT_TRUE(main.preview().previewParams().ShowTemplate);
 
     // Cancel puts the boxes back and draws nothing.
     whenModal([](QWidget& dialog) {
@@ -62,21 +62,21 @@ TEST_F(MainWindowTest, SoftwareSettingsSwitchTheLabelsOff)
         dialog.findChild<QPushButton*>(QStringLiteral("ButtonCANCEL"))->click();
     });
     chooseMenu(main, "Softwaresettings1");
-    EXPECT_EQ(main.refreshCount(), before + 1);
+    EXPECT_EQ(main.preview().refreshCount(), before + 1);
     EXPECT_FALSE(main.windows().settings->showLabels());
 }
 
 TEST_F(MainWindowTest, UnitsDialogChangesOnlyTheUnit)
 {
     TFormMAIN& main = start();
-    const int before = main.refreshCount();
+    const int before = main.preview().refreshCount();
     whenModal([](QWidget& dialog) {
         dialog.findChild<QRadioButton*>(QStringLiteral("RBCENTIMETERS"))->click();
         dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
     chooseMenu(main, "Setunits1");
     EXPECT_EQ(CurrentUnit, UnitCm);
-    EXPECT_EQ(main.refreshCount(), before);
+    EXPECT_EQ(main.preview().refreshCount(), before);
 }
 
 TEST_F(MainWindowTest, NewTemplateFromThePaperDialog)
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, NewTemplateFromThePaperDialog)
     EXPECT_TRUE(main.job().TEMPLATEEXISTS());
     EXPECT_EQ(main.job().TEMPLATE()->PAPERMUWIDTH, 210000);
     EXPECT_TRUE(main.job().ALTERED());
-    EXPECT_EQ(main.pageBitmap().width(), FNMUTOSCREENPIXELS(210000));
+    EXPECT_EQ(main.preview().pageBitmap().width(), FNMUTOSCREENPIXELS(210000));
 }
 
 TEST_F(MainWindowTest, RightClickOnALabelOpensTheMenu)
@@ -99,8 +99,8 @@ TEST_F(MainWindowTest, RightClickOnALabelOpensTheMenu)
     const SlotRect first = main.job().TEMPLATE()->slotRect(0);
     const SlotRect second = main.job().TEMPLATE()->slotRect(1);
     auto centre = [&](const SlotRect& r) {
-        return QPoint(int((r.left + r.right) / 2 * main.previewParams().PixPerMuX),
-                      int((r.top + r.bottom) / 2 * main.previewParams().PixPerMuY));
+        return QPoint(int((r.left + r.right) / 2 * main.preview().previewParams().PixPerMuX),
+                      int((r.top + r.bottom) / 2 * main.preview().previewParams().PixPerMuY));
     };
     QTest::mouseClick(image, Qt::RightButton, {}, centre(first)); // before the start position
     EXPECT_FALSE(popup->isVisible());

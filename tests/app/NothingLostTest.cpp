@@ -3,7 +3,7 @@
 // opens, a table keeps every row and its layout, and table settings a newer
 // version wrote never make a job unreadable.
 
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"
@@ -62,7 +62,7 @@ TEST_F(NothingLostTest, SavingWritesTheFileOpenedOrConfirmed)
     dialogs.answerFile(path("copy.gvj"));
     trigger("SAVEJOBAS");
     EXPECT_EQ(main.JOBFILENAME(), path("copy.GVJ"));
-    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{job});
+    EXPECT_EQ(main.controller().reopenEntries(ReopenList::Jobs), QStringList{job});
 
     // A locked job, its extension in any case, is refused before any question.
     const QString locked = writeJob(path("keep.gvl"), 2, 2, QString());

@@ -5,17 +5,17 @@
 // set up by scripts/test). The queue is the default printer here. Without a
 // running cupsd or the queue the tests that print are skipped, never passed.
 
-#include "app/MainWindowFixture.h"
-#include "app/PrintFixtures.h"
+#include "common/MainWindowFixture.h"
+#include "common/PrintFixtures.h"
 #include "common/Controls.h"
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"
 #include "dialogs/FormCALIBPRN.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
 #include "support/ErrorLog.h"
-#include "support/PrinterOptions.h"
+#include "print/PrinterOptions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -725,13 +725,13 @@ QStringList missingEdges(const QString& pdf, const TestSheet& sheet)
     QStringList missing;
     for (int r = 0; r < sheet.Down; ++r) {
         for (int c = 0; c < sheet.Across; ++c) {
-            const double x0 = sheet.Left + c * double(sheet.LabelWidth + sheet.HGap);
-            const double y0 = sheet.Top + r * double(sheet.LabelHeight + sheet.VGap);
-            const int x = px(x0 + sheet.LabelWidth / 2.0), y = px(y0 + sheet.LabelHeight / 2.0);
+            const double x0 = sheet.Left + c * double(sheet.labelWidth + sheet.hGap);
+            const double y0 = sheet.Top + r * double(sheet.labelHeight + sheet.vGap);
+            const int x = px(x0 + sheet.labelWidth / 2.0), y = px(y0 + sheet.labelHeight / 2.0);
             const QString slot = QStringLiteral("label %1,%2 ").arg(c).arg(r);
-            if (!lineNear(false, px(y0), x) || !lineNear(false, px(y0 + sheet.LabelHeight) - 1, x))
+            if (!lineNear(false, px(y0), x) || !lineNear(false, px(y0 + sheet.labelHeight) - 1, x))
                 missing << slot + QStringLiteral("top or bottom");
-            if (!lineNear(true, px(x0), y) || !lineNear(true, px(x0 + sheet.LabelWidth) - 1, y))
+            if (!lineNear(true, px(x0), y) || !lineNear(true, px(x0 + sheet.labelWidth) - 1, y))
                 missing << slot + QStringLiteral("left or right");
         }
     }
@@ -810,6 +810,7 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
     printer.setPageOrder(QPrinter::LastPageFirst);
     PrintChoice choice = printChoice(1, 6, 1, 6, 1, false);
     readPrintChoice(printer, choice);
+    readPageOptions(printer, choice);
     EXPECT_EQ(chosenPages(choice), (QList<qint32>{5, 3, 1}));
     EXPECT_EQ(printerOptions(printer), (QList<QPair<QString, QString>>{{"InputSlot", "Tray2"}}));
 
@@ -820,6 +821,7 @@ TEST_F(PrintCommands, PageListsAndOddOrEvenPagesAreTheRunsToPick)
     printer.setFromTo(2, 5);
     setPrinterOptions(printer, {{QStringLiteral("page-set"), QStringLiteral("even")}});
     readPrintChoice(printer, choice);
+    readPageOptions(printer, choice);
     EXPECT_EQ(chosenPages(choice), (QList<qint32>{3, 5}));
 }
 

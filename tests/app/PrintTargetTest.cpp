@@ -1,10 +1,10 @@
 // The two real print targets without the print system: the PDF file of the
 // batch printer, and a printer whose print dialog chose "print to file".
 
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,8 +28,8 @@ struct LoadedJob {
 PrintRequest pages(int from, int to)
 {
     PrintRequest r;
-    r.FromPage = from;
-    r.ToPage = to;
+    r.fromPage = from;
+    r.toPage = to;
     return r;
 }
 
@@ -44,7 +44,7 @@ TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
     PrintRun run;
     {
         PdfFileTarget target(pdf);
-        EXPECT_EQ(run.run(loaded.job, target, pages(1, 3)).Outcome, PrintOutcome::Printed);
+        EXPECT_EQ(run.run(loaded.job, target, pages(1, 3)).outcome, PrintOutcome::Printed);
     }
     ASSERT_EQ(PdfPageCount(pdf), 3);
     const QDateTime written = QFileInfo(pdf).lastModified();
@@ -54,7 +54,7 @@ TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
             run.requestAbort();
     };
     PdfFileTarget again(pdf);
-    EXPECT_EQ(run.run(loaded.job, again, pages(1, 2)).Outcome, PrintOutcome::Aborted);
+    EXPECT_EQ(run.run(loaded.job, again, pages(1, 2)).outcome, PrintOutcome::Aborted);
     EXPECT_EQ(PdfPageCount(pdf), 3);
     EXPECT_EQ(QFileInfo(pdf).lastModified(), written);
     EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3) << "no temporary file left behind";
@@ -63,8 +63,8 @@ TEST(PdfFileTarget, AbortKeepsTheEarlierFile)
     PdfFileTarget nowhere(dir + QStringLiteral("/no/such/folder/x.pdf"));
     run.progress = nullptr;
     const PrintResult failed = run.run(loaded.job, nowhere, pages(1, 1));
-    EXPECT_EQ(failed.Outcome, PrintOutcome::Failed);
-    EXPECT_TRUE(failed.Error.startsWith(QStringLiteral("Cannot create file "))) << failed.Error.toStdString();
+    EXPECT_EQ(failed.outcome, PrintOutcome::Failed);
+    EXPECT_TRUE(failed.error.startsWith(QStringLiteral("Cannot create file "))) << failed.error.toStdString();
     EXPECT_EQ(messages.texts(), QStringList({QStringLiteral("Not printing?")}));
 }
 
@@ -79,7 +79,7 @@ TEST(PrinterTarget, PrintToFileChosenInTheDialog)
     target.printer().setOutputFileName(pdf);
     PrintRun run;
     const PrintResult r = run.run(loaded.job, target, pages(2, 3));
-    EXPECT_EQ(r.Outcome, PrintOutcome::Printed) << r.Error.toStdString();
+    EXPECT_EQ(r.outcome, PrintOutcome::Printed) << r.error.toStdString();
     EXPECT_EQ(PdfPageCount(pdf), 2);
     const QSizeF size = PdfPageSize(pdf);
     EXPECT_NEAR(size.width(), MuToPoints(210000), 0.5);

@@ -1,6 +1,6 @@
 // Everyday sequences on the real main window, each crossing several commands.
 
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "app/ProgramWindows.h"
 #include "common/ModalDialog.h"
@@ -70,9 +70,9 @@ TEST_F(SequencesTest, NamesDifferingInCaseAreTwoFilesAndAnUnconfirmedReplaceIsAs
     main.job().setALTERED(true);
     trigger("Savejob");
     EXPECT_EQ(readFileBytes(upper), upperBytes);
-    main.reopenJobMenu()->actions().constFirst()->trigger(); // Case.GVJ again
+    main.findChild<QMenu*>(QStringLiteral("REOPENJOB"))->actions().constFirst()->trigger(); // Case.GVJ again
     EXPECT_TRUE(child<QLabel>("StatusBarJOBFILENAME")->text().endsWith("/Case.GVJ"));
-    EXPECT_EQ(main.reopenEntries(main.reopenJobMenu()), QStringList{lower});
+    EXPECT_EQ(main.controller().reopenEntries(ReopenList::Jobs), QStringList{lower});
 
     // Save job as "case.gvj" in the real dialog is written as case.GVJ.
     QtDialogSeam qtDialogs;

@@ -1,7 +1,7 @@
 // Table data through the batch printer: real-world exports printed to PDF
 // and read back as text, one label a row.
 
-#include "app/PrintFixtures.h"
+#include "common/PrintFixtures.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
 
@@ -22,8 +22,8 @@ QString columnJob(const QString& folder)
     TestSheet sheet;
     sheet.Across = 1;
     sheet.Down = 4;
-    sheet.LabelWidth = 150000;
-    sheet.LabelHeight = 60000;
+    sheet.labelWidth = 150000;
+    sheet.labelHeight = 60000;
     const QString job = folder + QStringLiteral("/column.GVJ");
     EXPECT_TRUE(SaveTestJob(job, sheet, QString()));
     return job;

@@ -1,8 +1,8 @@
 // Table data in the main window: Data > Fields... with the real dialog, the
 // page it redraws, printing to a PDF file, and the job that keeps it.
 
-#include "app/MainWindowFixture.h"
-#include "app/PrintFixtures.h"
+#include "common/MainWindowFixture.h"
+#include "common/PrintFixtures.h"
 #include "common/Controls.h"
 #include "common/ModalDialog.h"
 #include "common/TestEnv.h"
@@ -46,11 +46,11 @@ TEST_F(MainWindowTest, FieldsDialogLaysOutTheReadmeExample)
         previews << ::child<QLabel>(dialog, "PreviewLABEL1")->text();
         click(dialog, "OKBtn");
     });
-    const int before = main.refreshCount();
+    const int before = main.preview().refreshCount();
     trigger("FIELDS");
     EXPECT_EQ(messages.texts(), QStringList{"The layout names the field {Phone}, which the data does not have."});
     EXPECT_EQ(previews, QStringList{"Anna Smith\n1 High Street\nLS1 1AB Leeds"});
-    EXPECT_GT(main.refreshCount(), before);
+    EXPECT_GT(main.preview().refreshCount(), before);
     EXPECT_TRUE(main.job().ALTERED());
     QStringList label;
     ASSERT_TRUE(main.job().GETLABEL(3, label));

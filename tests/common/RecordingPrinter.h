@@ -3,7 +3,7 @@
 // "begin", "new", "end", "abort") and what is drawn on its page, and makes
 // copies or refuses to begin as the test sets it.
 
-#include "render/PrintRun.h"
+#include "print/PrintRun.h"
 #include "render/RecordingCanvas.h"
 
 #include <QSizeF>

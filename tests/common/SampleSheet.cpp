@@ -17,16 +17,16 @@ QString WriteLabelData(const QString& path, int labels, int linesPerLabel, const
 void applyTestSheet(TJOB& job, const TestSheet& sheet, MU border)
 {
     TTEMPLATE& t = *job.TEMPLATE();
-    t.PAPERMUWIDTH = sheet.PaperWidth;
-    t.PAPERMUHEIGHT = sheet.PaperHeight;
+    t.PAPERMUWIDTH = sheet.paperWidth;
+    t.PAPERMUHEIGHT = sheet.paperHeight;
     t.NUMACROSS = sheet.Across;
     t.NUMDOWN = sheet.Down;
     t.MULEFT = sheet.Left;
     t.MUTOP = sheet.Top;
-    t.MULABELWIDTH = sheet.LabelWidth;
-    t.MULABELHEIGHT = sheet.LabelHeight;
-    t.MUHGAP = sheet.HGap;
-    t.MUVGAP = sheet.VGap;
+    t.MULABELWIDTH = sheet.labelWidth;
+    t.MULABELHEIGHT = sheet.labelHeight;
+    t.MUHGAP = sheet.hGap;
+    t.MUVGAP = sheet.vGap;
     t.SETLANDSCAPE(sheet.Landscape);
     TJOBINFO& f = *job.JOBINFO();
     f.MUBORDERLEFT = f.MUBORDERTOP = f.MUBORDERRIGHT = f.MUBORDERBOTTOM = border;
@@ -55,7 +55,7 @@ bool SaveTestJob(const QString& path, const TestSheet& sheet, const QString& dat
                  const std::function<void(TJOB&)>& setup)
 {
     TJOB job;
-    job.MAKENEWTEMPLATE(sheet.PaperWidth, sheet.PaperHeight);
+    job.MAKENEWTEMPLATE(sheet.paperWidth, sheet.paperHeight);
     applyTestSheet(job, sheet);
     job.DATAINFO()->FULLFILENAME = dataFile;
     job.DATAINFO()->STARTLABNUM = 1;
@@ -79,9 +79,9 @@ QString SaveStairJob(const QString& folder, int labels, const std::function<void
     sheet.Down = 1;
     sheet.Left = 20000;
     sheet.Top = 30000;
-    sheet.LabelWidth = 150000;
-    sheet.LabelHeight = 200000;
-    sheet.HGap = 0;
+    sheet.labelWidth = 150000;
+    sheet.labelHeight = 200000;
+    sheet.hGap = 0;
     const QString job = folder + QStringLiteral("/stairs.gvj");
     return SaveTestJob(job, sheet, dataFile, setup) ? job : QString();
 }

@@ -13,16 +13,16 @@
 
 // A sheet of labels; lengths in MU.
 struct TestSheet {
-    MU PaperWidth = 210000;
-    MU PaperHeight = 297000;
+    MU paperWidth = 210000;
+    MU paperHeight = 297000;
     qint32 Across = 3;
     qint32 Down = 7;
     MU Left = 7000;
     MU Top = 15000;
-    MU LabelWidth = 63500;
-    MU LabelHeight = 38100;
-    MU HGap = 2500;
-    MU VGap = 0;
+    MU labelWidth = 63500;
+    MU labelHeight = 38100;
+    MU hGap = 2500;
+    MU vGap = 0;
     bool Landscape = false;
 };
 

@@ -10,8 +10,8 @@
 #include "common/UnitGuard.h"
 #include "dialogs/FormCALIBPRN.h"
 #include "model/Units.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "render/RecordingCanvas.h"
 #include "settings/RegistryStore.h"
 
@@ -69,7 +69,7 @@ TEST_F(CalibrationWindow, WindowAndControls)
 {
     EXPECT_EQ(window.objectName(), QStringLiteral("FormCALIBPRN"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Calibrate printer"));
-    EXPECT_TRUE(window.DESKTOP); // placed with the saved desktop
+    EXPECT_TRUE(window.savesPlacement); // placed with the saved desktop
     for (const char* name :
          {"PanelINSTRUCTIONS", "PanelINSTRUCTIONS2", "Memo1",           "PanelCONTROLS",   "ButtonPRINTCALIBPAGE",
           "PanelDETAILS",      "LabelPRINTERNAME",   "EditPRINTERNAME", "LabelCALIBRATED", "PanelLTWH",
@@ -125,8 +125,8 @@ TEST_F(CalibrationWindow, UncalibratedPrinterInMillimetresAndInches)
     EXPECT_EQ(messages.texts(), QStringList{"Only 3.937 in. WIDTH adjustment allowed."});
     EXPECT_EQ(textOf(window, "EditWIDTH"), QStringLiteral("3.937"));
     const CalibrationTexts t = window.pageTexts();
-    EXPECT_EQ(t.DesiredWidth, QStringLiteral("3.937 in."));
-    EXPECT_EQ(t.DesiredLeft, QStringLiteral("1.969 in."));
+    EXPECT_EQ(t.desiredWidth, QStringLiteral("3.937 in."));
+    EXPECT_EQ(t.desiredLeft, QStringLiteral("1.969 in."));
 }
 
 TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
@@ -146,9 +146,9 @@ TEST_F(CalibrationWindow, StoredCalibrationShowsAsTheMeasurementsThatMadeIt)
         << textOf(window, "LabelCALIBRATED").toStdString();
     EXPECT_EQ(textOf(window, "LabelCALIBRATED"), QStringLiteral("Last calibrated: ") + window.lastCalibratedText());
     const CalibrationTexts t = window.pageTexts();
-    EXPECT_EQ(t.LastWidth, QStringLiteral("99 mm."));
-    EXPECT_EQ(t.LastTop, QStringLiteral("48.5 mm."));
-    EXPECT_EQ(t.LastCalibrated, window.lastCalibratedText());
+    EXPECT_EQ(t.lastWidth, QStringLiteral("99 mm."));
+    EXPECT_EQ(t.lastTop, QStringLiteral("48.5 mm."));
+    EXPECT_EQ(t.lastCalibrated, window.lastCalibratedText());
 
     // Another printer keeps its own values.
     ASSERT_TRUE(window.FormShow(QStringLiteral("Label Printer")));
@@ -361,9 +361,9 @@ TEST_F(CalibrationWindow, TestPagePrintsTheBoxesAsEntered)
     const CalibrationLayout l = calibrationLayout(printer.device, CalibrationMeasures{99000, 100000, 52000, 50000});
     const QVector<CanvasOp> lines = printer.page.ops(CanvasOp::Polyline);
     ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0].points.value(0), QPoint(l.Dotted.left, l.Dotted.top));
-    EXPECT_EQ(lines[1].points.value(0), QPoint(l.Dashed.left, l.Dashed.top));
-    EXPECT_EQ(lines[1].points.value(1), QPoint(l.Dashed.right - 1, l.Dashed.top));
+    EXPECT_EQ(lines[0].points.value(0), QPoint(l.dotted.left, l.dotted.top));
+    EXPECT_EQ(lines[1].points.value(0), QPoint(l.dashed.left, l.dashed.top));
+    EXPECT_EQ(lines[1].points.value(1), QPoint(l.dashed.right - 1, l.dashed.top));
 }
 
 TEST_F(CalibrationWindow, TestPageWaitsForAPrintRun)

@@ -314,15 +314,13 @@ TEST_F(FormatDialog, SaveFormatDefaultsWritesTheValuesInOrderAndCancelKeepsThem)
         {"PicPCWidth", "12.50"},   {"PicPCHeight", "100"},      {"UsePicPCLeft", "False"}, {"UsePicPCTop", "False"},
         {"UsePicPCWidth", "True"}, {"UsePicPCHeight", "False"}, {"PicAlignVert", "2"},     {"PicAlignHoriz", "1"}};
     for (const auto& [name, value] : expected)
-        EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Format"), QString::fromLatin1(name), QStringLiteral("?")),
-                  QString::fromLatin1(value))
+        EXPECT_EQ(readFormatDefault(QString::fromLatin1(name), QStringLiteral("?")), QString::fromLatin1(value))
             << name;
-    TFONT savedFont;
-    ASSERT_TRUE(
-        FNSTRINGTOFONT(FNREGREADSTRING(QStringLiteral("Format"), QStringLiteral("Font"), QString()), savedFont));
+    StoredFont savedFont;
+    ASSERT_TRUE(FNSTRINGTOFONT(readFormatDefault(QStringLiteral("Font"), QString()), savedFont));
     EXPECT_EQ(savedFont.Name, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(savedFont.size(), 20);
-    EXPECT_EQ(savedFont.Style, TFONT::fsItalic);
+    EXPECT_EQ(savedFont.Style, StoredFont::fsItalic);
 
     // Cancel left the job as it was.
     const TJOBINFO& after = *job.JOBINFO();
@@ -352,8 +350,10 @@ TEST_F(FormatDialog, SaveFormatDefaultsChecksFirstAndWritesNothingOnABadField)
         EXPECT_EQ(d.focusWidget(), child<QLineEdit>(d, "EditPicHeight"));
     });
     ASSERT_EQ(messages.texts(), QStringList{QStringLiteral("Height %: '0' is not a valid number.")});
-    EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Format"), QStringLiteral("BorderLeft"), QStringLiteral("none")),
-              QStringLiteral("none"));
+    for (const FormatDefault& value : formatDefaultTable())
+        EXPECT_EQ(readFormatDefault(QString::fromLatin1(value.valueName), QStringLiteral("none")),
+                  QStringLiteral("none"))
+            << value.valueName;
 }
 
 TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
@@ -399,11 +399,11 @@ TEST_F(FormatDialog, FontAndColourDialogsWorkOnCopiesUntilOk)
         click(d, "ButtonBORDERCOLOR");
         click(d, "ButtonOK");
     }));
-    const TFONT& font = job.JOBINFO()->FONT;
+    const StoredFont& font = job.JOBINFO()->FONT;
     EXPECT_EQ(font.Name, QStringLiteral("Liberation Sans"));
     EXPECT_EQ(font.size(), 18);
     EXPECT_EQ(font.Height, -24);
-    EXPECT_EQ(font.Style, TFONT::fsUnderline);
+    EXPECT_EQ(font.Style, StoredFont::fsUnderline);
     EXPECT_EQ(font.Color, 0); // the font dialog has no colour: kept
     EXPECT_EQ(font.Charset, 1);
     EXPECT_EQ(job.JOBINFO()->BORDERCOLOR, 0x00FF0000);
@@ -548,34 +548,34 @@ TEST_F(FormatDialog, RealFontDialogKeepsTheLabelFontUnlessChanged)
         click(d, "ButtonOK");
     }));
     EXPECT_EQ(job.JOBINFO()->FONT.Name + QString::number(job.JOBINFO()->FONT.size()), "COURIER NEW14");
-    EXPECT_EQ(job.JOBINFO()->FONT.Style, TFONT::fsBold);
+    EXPECT_EQ(job.JOBINFO()->FONT.Style, StoredFont::fsBold);
 }
 
 TEST(FontConvert, ModelFontAndQtFontRoundTrip)
 {
-    TFONT font = defaultLabelFont();
+    StoredFont font = defaultLabelFont();
     const QFont q = fontToQFont(font);
     EXPECT_EQ(q.pointSize(), 12);
     EXPECT_TRUE(q.bold());
     EXPECT_FALSE(q.italic());
-    TFONT back = font;
+    StoredFont back = font;
     qFontToFont(q, back);
     EXPECT_EQ(back, font); // "COURIER NEW" stays, even if it resolves to another family
     qFontToFont(QFont(QFontInfo(q).family(), 12, QFont::Bold), back);
     EXPECT_EQ(back.Name, QStringLiteral("COURIER NEW"));
 
-    font.Style = TFONT::fsItalic | TFONT::fsStrikeOut;
+    font.Style = StoredFont::fsItalic | StoredFont::fsStrikeOut;
     font.Height = -15; // 11.25 points at 96 pixels per inch
-    font.Pitch = TFONT::fpFixed;
+    font.Pitch = StoredFont::fpFixed;
     const QFont odd = fontToQFont(font);
     EXPECT_DOUBLE_EQ(odd.pointSizeF(), 11.25);
     EXPECT_TRUE(odd.italic() && odd.strikeOut() && !odd.bold());
     EXPECT_TRUE(odd.fixedPitch());
-    TFONT again = font;
+    StoredFont again = font;
     qFontToFont(odd, again);
     EXPECT_EQ(again.Height, -15);
     EXPECT_EQ(again.Style, font.Style);
-    EXPECT_EQ(again.Pitch, TFONT::fpFixed);
+    EXPECT_EQ(again.Pitch, StoredFont::fpFixed);
 
     EXPECT_EQ(qColorToColor(QColor(0x12, 0x34, 0x56)), 0x00563412);
 }

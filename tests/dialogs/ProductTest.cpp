@@ -2,14 +2,14 @@
 // the real main window: catalogues written here, and the installed catalogue
 // when the glabels-data package is there.
 
-#include "app/MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 #include "app/ProgramWindows.h"
 #include "common/ScriptedDialogs.h"
 #include "common/ModalDialog.h"
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
 #include "common/UnitGuard.h"
-#include "dialogs/FormPRODUCT.h"
+#include "dialogs/ProductChooser.h"
 #include "model/Job.h"
 #include "model/Template.h"
 
@@ -76,7 +76,7 @@ protected:
     ScopedUnit unit{UnitMm};
     ScriptedMessages messages;
     QTemporaryDir dir;
-    TFormPRODUCT dialog;
+    ProductChooser dialog;
 };
 
 } // namespace
@@ -120,14 +120,14 @@ TEST_F(ProductDialog, SearchFiltersAndChoosesTheFirstMatch)
     EXPECT_EQ(dialog.shownCount(), 2);
     EXPECT_EQ(text("LabelCOUNT"), QStringLiteral("2 of 4 label sheets"));
     ASSERT_NE(dialog.selectedProduct(), nullptr);
-    EXPECT_EQ(dialog.selectedProduct()->Part, QStringLiteral("2100"));
+    EXPECT_EQ(dialog.selectedProduct()->part, QStringLiteral("2100"));
     EXPECT_TRUE(ok->isEnabled());
     EXPECT_TRUE(text("LabelDETAILS").contains(QStringLiteral("2 across, 5 down, labels 101.6 x 50.8 mm.")));
 
     // A selection that the search keeps stays selected.
     ASSERT_TRUE(dialog.selectProduct(QStringLiteral("acme"), QStringLiteral("2100-w")));
     search(QStringLiteral("acme ship"));
-    EXPECT_EQ(dialog.selectedProduct()->Part, QStringLiteral("2100-W"));
+    EXPECT_EQ(dialog.selectedProduct()->part, QStringLiteral("2100-W"));
     EXPECT_TRUE(text("LabelDETAILS").contains(QStringLiteral("(the sheet of Acme 2100)")));
 
     search(QStringLiteral("badge"));
@@ -156,7 +156,7 @@ TEST_F(ProductDialog, OkGivesTheChosenSheetAndCancelNothing)
     ASSERT_TRUE(dialog.execute(chosen));
     EXPECT_EQ(chosen.title(), QStringLiteral("Bolt B7"));
     EXPECT_EQ(chosen.Left, 15000);
-    EXPECT_EQ(chosen.LabelHeight, 55000);
+    EXPECT_EQ(chosen.labelHeight, 55000);
 
     // The arrow keys in the search box move through the list.
     whenModal([this](QWidget&) {
@@ -164,12 +164,12 @@ TEST_F(ProductDialog, OkGivesTheChosenSheetAndCancelNothing)
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
         ASSERT_TRUE(dialog.selectProduct(QStringLiteral("Acme"), QStringLiteral("100")));
         QTest::keyClick(edit, Qt::Key_Down);
-        EXPECT_EQ(dialog.selectedProduct()->Part, QStringLiteral("2100"));
+        EXPECT_EQ(dialog.selectedProduct()->part, QStringLiteral("2100"));
         dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     });
     chosen = LabelProduct();
     EXPECT_FALSE(dialog.execute(chosen));
-    EXPECT_TRUE(chosen.Brand.isEmpty());
+    EXPECT_TRUE(chosen.brand.isEmpty());
 }
 
 TEST_F(ProductDialog, CatalogueIsReadOnceAndFollowsTheDisplayUnit)
@@ -214,8 +214,8 @@ TEST_F(ProductDialog, InstalledCatalogueFindsAvery5160)
 
     // Every sheet offered is one the layout dialog accepts as it is.
     for (const LabelProduct& p : dialog.catalogue().products()) {
-        LayoutValues v{p.NumAcross, p.NumDown, p.Left, p.Top, p.LabelWidth, p.LabelHeight, p.HGap, p.VGap};
-        EXPECT_TRUE(labelsFit(v, p.PaperWidth, p.PaperHeight)) << p.title().toStdString();
+        LayoutValues v{p.numAcross, p.numDown, p.Left, p.Top, p.labelWidth, p.labelHeight, p.hGap, p.vGap};
+        EXPECT_TRUE(labelsFit(v, p.paperWidth, p.paperHeight)) << p.title().toStdString();
     }
 }
 
@@ -236,7 +236,7 @@ protected:
     // Chooses the sheet in the product chooser once it opens.
     void choose(const QString& words, const QString& brand, const QString& part)
     {
-        whenModal<TFormPRODUCT>([words, brand, part](TFormPRODUCT& chooser) {
+        whenModal<ProductChooser>([words, brand, part](ProductChooser& chooser) {
             auto* edit = chooser.findChild<QLineEdit*>(QStringLiteral("EditSEARCH"));
             edit->selectAll();
             edit->insert(words);
@@ -255,23 +255,23 @@ TEST_F(ProductCommand, SitsBesideNewAndIsAlwaysThere)
     const auto at = entries.indexOf(action("NEWTEMPLATE"));
     ASSERT_GE(at, 0);
     ASSERT_LT(at + 1, entries.size());
-    EXPECT_EQ(entries[at + 1], action("NEWTEMPLATEFROMPRODUCT"));
-    EXPECT_EQ(action("NEWTEMPLATEFROMPRODUCT")->text(), QStringLiteral("New from pro&duct..."));
+    EXPECT_EQ(entries[at + 1], action("NewTemplateFromProduct"));
+    EXPECT_EQ(action("NewTemplateFromProduct")->text(), QStringLiteral("New from pro&duct..."));
     emit menu->aboutToShow();
     EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
-    EXPECT_TRUE(action("NEWTEMPLATEFROMPRODUCT")->isEnabled());
+    EXPECT_TRUE(action("NewTemplateFromProduct")->isEnabled());
     EXPECT_FALSE(action("Editlayout1")->isEnabled());
     ASSERT_NE(main_->windows().product, nullptr);
     EXPECT_EQ(main_->windows().product->objectName(), QStringLiteral("FormPRODUCT"));
-    EXPECT_FALSE(TBASEFORM::of(main_->windows().product)->DESKTOP);
+    EXPECT_FALSE(TBASEFORM::of(main_->windows().product)->savesPlacement);
 }
 
 TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
 {
     main_->windows().product->setCatalogueFolder(writeCatalogue(dir));
-    const int drawn = main_->refreshCount();
+    const int drawn = main_->preview().refreshCount();
     choose(QStringLiteral("shipping"), QStringLiteral("Acme"), QStringLiteral("2100-W"));
-    trigger("NEWTEMPLATEFROMPRODUCT");
+    trigger("NewTemplateFromProduct");
 
     const TTEMPLATE& t = *main_->job().TEMPLATE();
     EXPECT_EQ(t.PAPERMUWIDTH, 215900);
@@ -289,7 +289,7 @@ TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
     EXPECT_TRUE(t.FULLFILENAME.isEmpty());
     EXPECT_TRUE(t.ALTERED);
     EXPECT_TRUE(main_->job().ALTERED());
-    EXPECT_GT(main_->refreshCount(), drawn);
+    EXPECT_GT(main_->preview().refreshCount(), drawn);
     EXPECT_TRUE(messages.shown.isEmpty());
 
     // The layout dialog takes the grid as it is.
@@ -301,7 +301,7 @@ TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
     // Cancel leaves the template as it is (unsaved, it is first offered for saving).
     messages.answer(MsgAnswer::No);
     whenModal([](QWidget& modal) { modal.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click(); });
-    trigger("NEWTEMPLATEFROMPRODUCT");
+    trigger("NewTemplateFromProduct");
     EXPECT_EQ(main_->job().TEMPLATE()->NUMACROSS, 2);
     EXPECT_EQ(main_->job().TEMPLATE()->MUHGAP, 4762);
 }
@@ -309,7 +309,7 @@ TEST_F(ProductCommand, MakesTheWholeTemplateInOneStep)
 TEST_F(ProductCommand, WithoutTheCatalogueLeavesTheJobAlone)
 {
     main_->windows().product->setCatalogueFolder(dir.filePath(QStringLiteral("missing")));
-    trigger("NEWTEMPLATEFROMPRODUCT");
+    trigger("NewTemplateFromProduct");
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown.constFirst().text.contains(QStringLiteral("glabels-data")));
     EXPECT_FALSE(main_->job().TEMPLATEEXISTS());
@@ -322,7 +322,7 @@ TEST_F(ProductCommand, Avery5160FromTheInstalledCatalogue)
         GTEST_SKIP() << "no label catalogue in " << LabelCatalogue::defaultFolder().toStdString()
                      << ": install the package glabels-data";
     choose(QStringLiteral("5160"), QStringLiteral("Avery"), QStringLiteral("5160"));
-    trigger("NEWTEMPLATEFROMPRODUCT");
+    trigger("NewTemplateFromProduct");
     const TTEMPLATE& t = *main_->job().TEMPLATE();
     EXPECT_EQ(t.PAPERMUWIDTH, 215900);
     EXPECT_EQ(t.PAPERMUHEIGHT, 279400);

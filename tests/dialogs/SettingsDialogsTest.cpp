@@ -52,7 +52,7 @@ using UnitsDialog = DialogTest;
 TEST_F(UnitsDialog, ShowsTheCurrentUnitOkSetsTheChoiceCancelKeepsIt)
 {
     TFormSETUNITS dialog;
-    EXPECT_FALSE(dialog.DESKTOP);
+    EXPECT_FALSE(dialog.savesPlacement);
     CurrentUnit = UnitInch;
     whenModal<QDialog>([](QDialog& d) {
         EXPECT_EQ(child<QAbstractButton>(d, "RBINCHES")->text(), QStringLiteral("inches"));
@@ -94,7 +94,7 @@ protected:
 
 TEST_F(ScaleDialog, StoredScalesShowAsPerCent)
 {
-    EXPECT_FALSE(dialog.DESKTOP);
+    EXPECT_FALSE(dialog.savesPlacement);
     expectShows(100, "100");
     dialog.setScale(1.5);
     expectShows(150, "150");
@@ -192,7 +192,7 @@ using SettingsDialog = DialogTest;
 TEST_F(SettingsDialog, ViewSwitchesAreCoupled)
 {
     TFormSETTINGS dialog;
-    EXPECT_FALSE(dialog.DESKTOP);
+    EXPECT_FALSE(dialog.savesPlacement);
     EXPECT_TRUE(dialog.saveDesktop() && dialog.saveSettings() && dialog.saveFileInfo());
     dialog.show();
     child<QTabWidget>(dialog, "PageControlSETTINGS")->setCurrentIndex(1);
@@ -304,7 +304,7 @@ protected:
 
 TEST_F(PaperDialog, ListAndSizeFollowTheDisplayUnit)
 {
-    EXPECT_FALSE(dialog.DESKTOP);
+    EXPECT_FALSE(dialog.savesPlacement);
     CurrentUnit = UnitMm;
     dialog.show();
     EXPECT_EQ(entries(),
@@ -439,7 +439,7 @@ protected:
 
 TEST_F(LayoutDialog, IsFilledFromTheTemplateInTheDisplayUnit)
 {
-    EXPECT_TRUE(dialog.DESKTOP); // the layout dialog is part of the saved desktop
+    EXPECT_TRUE(dialog.savesPlacement); // the layout dialog is part of the saved desktop
     CurrentUnit = UnitMm;
     dialog.fillFrom(paper);
     dialog.show();

@@ -95,9 +95,9 @@ TEST(CatalogueLength, RefusesWhatIsNoLength)
 TEST(CatalogueMatch, EveryWordInBrandPartOrDescription)
 {
     LabelProduct p;
-    p.Brand = QStringLiteral("Avery");
-    p.Part = QStringLiteral("5160");
-    p.Description = QStringLiteral("Address Labels");
+    p.brand = QStringLiteral("Avery");
+    p.part = QStringLiteral("5160");
+    p.description = QStringLiteral("Address Labels");
     EXPECT_TRUE(productMatches(p, QString()));
     EXPECT_TRUE(productMatches(p, QStringLiteral("5160")));
     EXPECT_TRUE(productMatches(p, QStringLiteral("  avery   516 ")));
@@ -112,20 +112,20 @@ TEST(CatalogueInstalled, Avery5160IsAUsLetterSheetOfThreeByTen)
     const LabelCatalogue c = readFolder(folder);
     const LabelProduct* p = c.find(QStringLiteral("avery"), QStringLiteral("5160"));
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->Brand, QStringLiteral("Avery"));
-    EXPECT_EQ(p->Description, QStringLiteral("Address Labels"));
-    EXPECT_EQ(p->PaperId, QStringLiteral("US-Letter"));
-    EXPECT_EQ(p->PaperWidth, 215900);
-    EXPECT_EQ(p->PaperHeight, 279400);
-    EXPECT_EQ(p->NumAcross, 3);
-    EXPECT_EQ(p->NumDown, 10);
-    EXPECT_EQ(p->LabelWidth, 66675);
-    EXPECT_EQ(p->LabelHeight, 25400);
+    EXPECT_EQ(p->brand, QStringLiteral("Avery"));
+    EXPECT_EQ(p->description, QStringLiteral("Address Labels"));
+    EXPECT_EQ(p->paperId, QStringLiteral("US-Letter"));
+    EXPECT_EQ(p->paperWidth, 215900);
+    EXPECT_EQ(p->paperHeight, 279400);
+    EXPECT_EQ(p->numAcross, 3);
+    EXPECT_EQ(p->numDown, 10);
+    EXPECT_EQ(p->labelWidth, 66675);
+    EXPECT_EQ(p->labelHeight, 25400);
     EXPECT_EQ(p->Left, 3969);
     EXPECT_EQ(p->Top, 12700);
-    EXPECT_EQ(p->HGap, 3969);
-    EXPECT_EQ(p->VGap, 0);
-    EXPECT_TRUE(p->EquivalentOf.isEmpty());
+    EXPECT_EQ(p->hGap, 3969);
+    EXPECT_EQ(p->vGap, 0);
+    EXPECT_TRUE(p->equivalentOf.isEmpty());
 
     TTEMPLATE t;
     p->applyGrid(t);
@@ -141,25 +141,25 @@ TEST(CatalogueInstalled, EquivalentProductsHaveTheOtherProductsSheet)
     const LabelProduct* equivalent = c.find(QStringLiteral("Avery"), QStringLiteral("8160"));
     ASSERT_NE(original, nullptr);
     ASSERT_NE(equivalent, nullptr);
-    EXPECT_EQ(equivalent->Part, QStringLiteral("8160"));
-    EXPECT_EQ(equivalent->EquivalentOf, QStringLiteral("5160"));
-    EXPECT_EQ(equivalent->Description, original->Description);
+    EXPECT_EQ(equivalent->part, QStringLiteral("8160"));
+    EXPECT_EQ(equivalent->equivalentOf, QStringLiteral("5160"));
+    EXPECT_EQ(equivalent->description, original->description);
     TTEMPLATE a, b;
     original->applyGrid(a);
     equivalent->applyGrid(b);
     EXPECT_EQ(a.slotRect(17), b.slotRect(17));
-    EXPECT_EQ(equivalent->PaperWidth, original->PaperWidth);
-    EXPECT_EQ(equivalent->PaperHeight, original->PaperHeight);
+    EXPECT_EQ(equivalent->paperWidth, original->paperWidth);
+    EXPECT_EQ(equivalent->paperHeight, original->paperHeight);
 
     // Herma 10801 is the same as 4608, which is the same as 4102: points.
     const LabelProduct* chained = c.find(QStringLiteral("Herma"), QStringLiteral("10801"));
     ASSERT_NE(chained, nullptr);
-    EXPECT_EQ(chained->EquivalentOf, QStringLiteral("4102"));
-    EXPECT_EQ(chained->PaperWidth, 210000);
-    EXPECT_EQ(chained->NumAcross, 4);
-    EXPECT_EQ(chained->NumDown, 11);
-    EXPECT_EQ(chained->LabelWidth, 48300);
-    EXPECT_EQ(chained->LabelHeight, 25400);
+    EXPECT_EQ(chained->equivalentOf, QStringLiteral("4102"));
+    EXPECT_EQ(chained->paperWidth, 210000);
+    EXPECT_EQ(chained->numAcross, 4);
+    EXPECT_EQ(chained->numDown, 11);
+    EXPECT_EQ(chained->labelWidth, 48300);
+    EXPECT_EQ(chained->labelHeight, 25400);
     EXPECT_EQ(chained->Left, 8500);
 }
 
@@ -177,25 +177,25 @@ TEST(CatalogueInstalled, OffersOnlyGridsTheLayoutDialogCanHold)
     const LabelProduct* zweckform = c.find(QStringLiteral("Zweckform"), QStringLiteral("3490"));
     ASSERT_NE(zweckform, nullptr);
     EXPECT_EQ(zweckform->Left, 0);
-    EXPECT_EQ(zweckform->NumAcross * (zweckform->LabelWidth + zweckform->HGap) - zweckform->HGap, 210000);
+    EXPECT_EQ(zweckform->numAcross * (zweckform->labelWidth + zweckform->hGap) - zweckform->hGap, 210000);
 
     for (const LabelProduct& p : c.products()) {
         SCOPED_TRACE(p.title().toStdString());
-        EXPECT_GE(p.NumAcross, 1);
-        EXPECT_GE(p.NumDown, 1);
-        EXPECT_GT(p.LabelWidth, 0);
-        EXPECT_GT(p.LabelHeight, 0);
+        EXPECT_GE(p.numAcross, 1);
+        EXPECT_GE(p.numDown, 1);
+        EXPECT_GT(p.labelWidth, 0);
+        EXPECT_GT(p.labelHeight, 0);
         EXPECT_GE(p.Left, 0);
         EXPECT_GE(p.Top, 0);
-        EXPECT_GE(p.HGap, 0);
-        EXPECT_GE(p.VGap, 0);
-        EXPECT_LE(p.Left + qint64(p.NumAcross) * (p.LabelWidth + p.HGap) - p.HGap, p.PaperWidth);
-        EXPECT_LE(p.Top + qint64(p.NumDown) * (p.LabelHeight + p.VGap) - p.VGap, p.PaperHeight);
+        EXPECT_GE(p.hGap, 0);
+        EXPECT_GE(p.vGap, 0);
+        EXPECT_LE(p.Left + qint64(p.numAcross) * (p.labelWidth + p.hGap) - p.hGap, p.paperWidth);
+        EXPECT_LE(p.Top + qint64(p.numDown) * (p.labelHeight + p.vGap) - p.vGap, p.paperHeight);
     }
     // Brands in order, parts in number order within a brand.
     const auto at = [&c](const char* part) {
         for (std::size_t i = 0; i < c.products().size(); ++i)
-            if (c.products()[i].Brand == QStringLiteral("Avery") && c.products()[i].Part == QLatin1String(part))
+            if (c.products()[i].brand == QStringLiteral("Avery") && c.products()[i].part == QLatin1String(part))
                 return static_cast<long>(i);
         return -1L;
     };
@@ -260,36 +260,36 @@ TEST(CatalogueFiles, UnitsPaperAndEquivalents)
 
     const LabelProduct* p1 = c.find(QStringLiteral("Acme"), QStringLiteral("P1"));
     ASSERT_NE(p1, nullptr);
-    EXPECT_EQ(p1->PaperWidth, 210000);
-    EXPECT_EQ(p1->PaperHeight, 297000);
-    EXPECT_EQ(p1->LabelWidth, 70000);
-    EXPECT_EQ(p1->LabelHeight, 38100);
+    EXPECT_EQ(p1->paperWidth, 210000);
+    EXPECT_EQ(p1->paperHeight, 297000);
+    EXPECT_EQ(p1->labelWidth, 70000);
+    EXPECT_EQ(p1->labelHeight, 38100);
     EXPECT_EQ(p1->Top, 20000);
-    EXPECT_EQ(p1->HGap, 0);
-    EXPECT_EQ(p1->VGap, 0); // 108pt = 1.5in
+    EXPECT_EQ(p1->hGap, 0);
+    EXPECT_EQ(p1->vGap, 0); // 108pt = 1.5in
 
     const LabelProduct* p2 = c.find(QStringLiteral("Acme"), QStringLiteral("P2"));
     ASSERT_NE(p2, nullptr);
-    EXPECT_EQ(p2->PaperId, QStringLiteral("Other"));
-    EXPECT_EQ(p2->PaperWidth, 76200);
-    EXPECT_EQ(p2->PaperHeight, 152400);
-    EXPECT_EQ(p2->LabelWidth, 50800);
-    EXPECT_EQ(p2->LabelHeight, 50800);
+    EXPECT_EQ(p2->paperId, QStringLiteral("Other"));
+    EXPECT_EQ(p2->paperWidth, 76200);
+    EXPECT_EQ(p2->paperHeight, 152400);
+    EXPECT_EQ(p2->labelWidth, 50800);
+    EXPECT_EQ(p2->labelHeight, 50800);
     EXPECT_EQ(p2->Left, 12700);
-    EXPECT_EQ(p2->HGap, 0); // one column: no gap, whatever the pitch says
-    EXPECT_EQ(p2->VGap, 12700);
+    EXPECT_EQ(p2->hGap, 0); // one column: no gap, whatever the pitch says
+    EXPECT_EQ(p2->vGap, 12700);
 
     const LabelProduct* b = c.find(QStringLiteral("Acme"), QStringLiteral("P1-B"));
     const LabelProduct* cc = c.find(QStringLiteral("Acme"), QStringLiteral("P1-C"));
     ASSERT_NE(b, nullptr);
     ASSERT_NE(cc, nullptr);
-    EXPECT_EQ(b->Description, QStringLiteral("Test sheet"));
-    EXPECT_EQ(cc->Description, QStringLiteral("Own words"));
-    EXPECT_EQ(cc->EquivalentOf, QStringLiteral("P1"));
+    EXPECT_EQ(b->description, QStringLiteral("Test sheet"));
+    EXPECT_EQ(cc->description, QStringLiteral("Own words"));
+    EXPECT_EQ(cc->equivalentOf, QStringLiteral("P1"));
     for (const LabelProduct* e : {b, cc}) {
-        EXPECT_EQ(e->NumAcross, 3);
-        EXPECT_EQ(e->NumDown, 7);
-        EXPECT_EQ(e->LabelHeight, 38100);
+        EXPECT_EQ(e->numAcross, 3);
+        EXPECT_EQ(e->numDown, 7);
+        EXPECT_EQ(e->labelHeight, 38100);
         EXPECT_EQ(e->Top, 20000);
     }
 }
@@ -312,11 +312,11 @@ TEST(CatalogueFiles, CataloguePaperListComesFirst)
             + footer);
     const LabelCatalogue c = readFolder(dir.path());
     ASSERT_EQ(c.products().size(), 3u);
-    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("A"))->PaperWidth, 200000);
-    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("A"))->HGap, 10000);
-    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("C"))->PaperName, QStringLiteral("Index card"));
-    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("C"))->PaperHeight, 76200);
-    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("L"))->PaperHeight, 279400); // built in
+    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("A"))->paperWidth, 200000);
+    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("A"))->hGap, 10000);
+    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("C"))->paperName, QStringLiteral("Index card"));
+    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("C"))->paperHeight, 76200);
+    EXPECT_EQ(c.find(QStringLiteral("Acme"), QStringLiteral("L"))->paperHeight, 279400); // built in
 }
 
 TEST(CatalogueFiles, OtherShapesSeveralLayoutsAndMisfitsAreNotOffered)
@@ -344,7 +344,7 @@ TEST(CatalogueFiles, OtherShapesSeveralLayoutsAndMisfitsAreNotOffered)
     const LabelCatalogue c = readFolder(dir.path());
     EXPECT_TRUE(c.problems().isEmpty());
     ASSERT_EQ(c.products().size(), 1u);
-    EXPECT_EQ(c.products()[0].Part, QStringLiteral("OK"));
+    EXPECT_EQ(c.products()[0].part, QStringLiteral("OK"));
     EXPECT_EQ(c.notOffered(), 5);
 }
 
@@ -364,14 +364,14 @@ TEST(CatalogueFiles, OverlapsAndRoundingAreMadeToFit)
     const LabelCatalogue c = readFolder(dir.path());
     const LabelProduct* over = c.find(QStringLiteral("Acme"), QStringLiteral("OVER"));
     ASSERT_NE(over, nullptr);
-    EXPECT_EQ(over->LabelWidth, 70000);
-    EXPECT_EQ(over->HGap, 0);
+    EXPECT_EQ(over->labelWidth, 70000);
+    EXPECT_EQ(over->hGap, 0);
     const LabelProduct* edge = c.find(QStringLiteral("Acme"), QStringLiteral("EDGE"));
     ASSERT_NE(edge, nullptr);
     EXPECT_EQ(edge->Left, 1);
-    EXPECT_EQ(edge->LabelWidth, 69999);
-    EXPECT_EQ(edge->HGap, 1); // the pitch stays 70 000
-    EXPECT_EQ(edge->Left + 3 * (edge->LabelWidth + edge->HGap) - edge->HGap, 210000);
+    EXPECT_EQ(edge->labelWidth, 69999);
+    EXPECT_EQ(edge->hGap, 1); // the pitch stays 70 000
+    EXPECT_EQ(edge->Left + 3 * (edge->labelWidth + edge->hGap) - edge->hGap, 210000);
 }
 
 TEST(CatalogueFiles, BrokenProductsAreSkippedAloneWithALogLine)
@@ -390,7 +390,7 @@ TEST(CatalogueFiles, BrokenProductsAreSkippedAloneWithALogLine)
     const int logged = logEntries12();
     const LabelCatalogue c = readFolder(dir.path());
     ASSERT_EQ(c.products().size(), 1u);
-    EXPECT_EQ(c.products()[0].Part, QStringLiteral("GOOD"));
+    EXPECT_EQ(c.products()[0].part, QStringLiteral("GOOD"));
     const QString problems = c.problems().join(u'\n');
     // One line each; the equivalent of a broken product adds none.
     EXPECT_EQ(c.problems().size(), 8) << problems.toStdString();

@@ -228,8 +228,8 @@ TEST(ComponentStream, ReaderAcceptsWhatItMust)
                          + property("HelpType", QByteArray("\x07\x09htKeyword", 11)));
     EXPECT_EQ(readError(bytes, info), QString());
     EXPECT_EQ(info.FONT.Color, 0x0000FF);
-    EXPECT_EQ(info.FONT.Style, TFONT::fsItalic);
-    EXPECT_EQ(info.FONT.Pitch, TFONT::fpFixed);
+    EXPECT_EQ(info.FONT.Style, StoredFont::fsItalic);
+    EXPECT_EQ(info.FONT.Pitch, StoredFont::fpFixed);
     EXPECT_EQ(info.PicPCTop, 10000.0);
     EXPECT_EQ(info.PicPCLeft, -1.0);
     EXPECT_TRUE(info.TEXTSHRINKTOFIT);
@@ -290,27 +290,27 @@ TEST(ComponentStream, CutOrLyingStreamsFailCleanly)
 
 TEST(ComponentStream, FontTextIsOneLineAndReadsBack)
 {
-    const TFONT font = defaultLabelFont();
+    const StoredFont font = defaultLabelFont();
     EXPECT_EQ(FNFONTTOSTRING(font),
               QStringLiteral("\"object TFONTWRAPPER\",\"  FONT.Charset = DEFAULT_CHARSET\",\"  FONT.Color = "
                              "clBlack\",\"  FONT.Height = -16\",\"  FONT.Name = 'COURIER NEW'\",\"  FONT.Style = "
                              "[fsBold]\",end"));
-    TFONT odd;
+    StoredFont odd;
     odd.Name = QStringLiteral("O'Brien \"Sans\", Bold\u00e9");
     odd.Height = -40;
     odd.Color = 0x00123456;
     odd.Charset = 3; // no identifier
-    odd.Pitch = TFONT::fpFixed;
-    odd.Style = TFONT::fsItalic | TFONT::fsStrikeOut;
+    odd.Pitch = StoredFont::fpFixed;
+    odd.Style = StoredFont::fsItalic | StoredFont::fsStrikeOut;
     const QString text = FNFONTTOSTRING(odd);
     EXPECT_TRUE(text.contains(QStringLiteral("'O'#39'Brien ")));
     EXPECT_TRUE(text.contains(QStringLiteral("FONT.Pitch = fpFixed")));
     EXPECT_TRUE(text.contains(QStringLiteral("[fsItalic, fsStrikeOut]")));
-    TFONT back;
+    StoredFont back;
     ASSERT_TRUE(FNSTRINGTOFONT(text, back));
     EXPECT_EQ(back, odd);
 
-    TFONT untouched = defaultLabelFont();
+    StoredFont untouched = defaultLabelFont();
     for (const char* bad : {"", "garbage", "\"object TFONTWRAPPER\",\"  FONT.Height = \"", "object,x,end",
                             "\"object TFONTWRAPPER\",\"  FONT.Nope = 1\",end"})
         EXPECT_FALSE(FNSTRINGTOFONT(QString::fromLatin1(bad), untouched)) << bad;

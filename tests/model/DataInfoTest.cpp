@@ -119,10 +119,59 @@ TEST(JobInfo, FormatDefaultsWithFallbacks)
     EXPECT_EQ(custom.PicPCTop, 12.5);
     EXPECT_EQ(custom.FONT, defaultLabelFont());
 
-    TFONT big = defaultLabelFont();
+    StoredFont big = defaultLabelFont();
     big.setSize(20);
     stored[QStringLiteral("Font")] = FNFONTTOSTRING(big);
     TJOBINFO withFont;
     EXPECT_EQ(withFont.FONT.size(), 20);
     setFormatValueReader(nullptr);
+}
+
+// The file's name picks the kind of source: a table by its extension in any
+// letter case, text lines for anything else.
+TEST(DataInfo, SourceKindFollowsTheFileName)
+{
+    const struct {
+        const char* name;
+        bool table;
+    } cases[] = {{"a.csv", true},      {"B.CSV", true}, {"c.Tsv", true}, {"d.TAB", true},  {"e.txt", false},
+                 {"f.csv.txt", false}, {"csv", false},  {"", false},     {"g.tabs", false}};
+    for (const auto& c : cases) {
+        const std::unique_ptr<DataSource> source = makeDataSource(QString::fromLatin1(c.name));
+        EXPECT_EQ(source->usesTableSettings(), c.table) << c.name;
+        EXPECT_EQ(source->table() != nullptr, c.table) << c.name;
+        EXPECT_EQ(source->labelCount(), 0) << c.name;
+    }
+}
+
+// A table, then text under the same job: the labels follow the file read,
+// the table settings stay the job's, and what a label shows is fetched by
+// index within limits as the lines are.
+TEST(DataInfo, LabelContentFollowsTheSourceRead)
+{
+    QTemporaryDir dir;
+    TDATAINFO d;
+    d.tableSettings().LabelLayout = QStringLiteral("{Name} of {Town}\n{Town}");
+    d.FULLFILENAME = WriteFile(dir.filePath(QStringLiteral("people.CSV")), "Name,Town\nAnn,Oslo\nBob,Rome\n");
+    ASSERT_TRUE(d.LOADDATA());
+    EXPECT_TRUE(d.usesTableSettings());
+    EXPECT_EQ(d.labelsInIndex(), 2);
+    std::optional<LabelContent> label = d.labelContent(1, LabelLimits{});
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->lines, (QStringList{"Bob of Rome", "Rome"}));
+    label = d.labelContent(0, LabelLimits{1, 5});
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->lines, QStringList{"Ann o"});
+    EXPECT_FALSE(d.labelContent(2, LabelLimits{}));
+
+    d.FULLFILENAME = WriteFile(dir.filePath(QStringLiteral("people.txt")), "Ann\nOslo\n\nBob\n");
+    ASSERT_TRUE(d.LOADDATA());
+    EXPECT_FALSE(d.usesTableSettings());
+    EXPECT_EQ(d.table().rowCount(), 0);
+    EXPECT_TRUE(d.keepsTableSettings()); // the layout is kept for the next table
+    label = d.labelContent(0, LabelLimits{5, 2});
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->lines, (QStringList{"An", "Os"}));
+    EXPECT_EQ(d.FILECONTENT.count(), 4);
+    EXPECT_FALSE(d.labelContent(-1, LabelLimits{}));
 }

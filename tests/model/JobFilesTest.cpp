@@ -50,8 +50,8 @@ protected:
         f.PicPCHeight = 40;
         f.UsePicPCTop = true;
         f.FONT.Name = QStringLiteral("Liberation Sans");
-        f.FONT.Style = TFONT::fsItalic | TFONT::fsUnderline;
-        f.FONT.Pitch = TFONT::fpVariable;
+        f.FONT.Style = StoredFont::fsItalic | StoredFont::fsUnderline;
+        f.FONT.Pitch = StoredFont::fpVariable;
         TDATAINFO& d = *job.DATAINFO();
         d.FULLFILENAME = QStringLiteral("/data/addresses \u00e9t\u00e9.txt");
         d.STARTLABNUM = 4;

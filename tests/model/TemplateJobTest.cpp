@@ -1,5 +1,6 @@
 #include "model/Job.h"
 
+#include <QMap>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -148,4 +149,37 @@ TEST(Job, AlteredFlagsAndQueries)
     EXPECT_FALSE(job.CLEARDATA());
     EXPECT_TRUE(job.ALTERED());
     EXPECT_FALSE(job.DATAEXISTS());
+}
+
+// Every format default is read back as the text it is written as, and a
+// stored text that does not read gives the default's own value.
+TEST(JobInfo, EveryFormatDefaultReadsBackItsStoredText)
+{
+    setFormatValueReader(nullptr);
+    TJOBINFO changed;
+    changed.MUBORDERTOP = 12345;
+    changed.BORDERCOLOR = 0x00FF8000;
+    changed.KeepRatio = true;
+    changed.PicPCTop = -12.25;
+    changed.PicAlignHoriz = 2;
+    changed.FONT.setSize(20);
+    const QList<QPair<QString, QString>> texts = formatDefaultTexts(changed);
+    ASSERT_EQ(texts.size(), static_cast<qsizetype>(formatDefaultTable().size()));
+    QMap<QString, QString> stored;
+    for (const auto& [name, text] : texts)
+        stored.insert(name, text);
+    setFormatValueReader([&](const QString& name, const QString& def) { return stored.value(name, def); });
+    EXPECT_EQ(formatDefaultTexts(TJOBINFO()), texts);
+
+    const TJOBINFO plain = [] {
+        setFormatValueReader(nullptr);
+        return TJOBINFO();
+    }();
+    for (const FormatDefault& value : formatDefaultTable()) {
+        TJOBINFO format = changed;
+        value.setFrom(format, QStringLiteral("not a value"));
+        EXPECT_EQ(value.textOf(format),
+                  value.kind() == FormatValueKind::Flag ? QStringLiteral("False") : value.textOf(plain))
+            << value.valueName;
+    }
 }

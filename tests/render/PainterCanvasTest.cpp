@@ -37,15 +37,15 @@ struct PixelJob {
     PixelJob()
     {
         applyTestSheet(job,
-                       {.PaperWidth = 45000,
-                        .PaperHeight = 22000,
+                       {.paperWidth = 45000,
+                        .paperHeight = 22000,
                         .Across = 2,
                         .Down = 2,
                         .Left = 1000,
                         .Top = 1000,
-                        .LabelWidth = 20000,
-                        .LabelHeight = 10000,
-                        .HGap = 2000},
+                        .labelWidth = 20000,
+                        .labelHeight = 10000,
+                        .hGap = 2000},
                        1000);
         format.TEXTALIGNHORIZ = 1;
         format.TEXTALIGNVERT = 1;
@@ -272,7 +272,7 @@ TEST(PainterCanvasPrinter, SeventyTwoPointsAtTwelveHundredDpiIsOneInchOfEm)
     // Whatever the screen's resolution, the printed size comes from points.
     const int savedPpi = ScreenPixelsPerInch;
     ScreenPixelsPerInch = 144;
-    TFONT font;
+    StoredFont font;
     font.Name = QStringLiteral("Arial");
     font.setSize(72); // a height of 144 screen pixels
     font.Color = 0;
@@ -336,7 +336,7 @@ TEST(PainterCanvasPrinter, LargeTextMatchesThePaintersOwnDrawing)
     CanvasFont font;
     font.name = QStringLiteral("COURIER NEW");
     font.size = 24;
-    font.style = TFONT::fsBold;
+    font.style = StoredFont::fsBold;
     QImage ours = PageImage(2600, 400, 600);
     QImage theirs = PageImage(2600, 400, 600);
     {
@@ -446,7 +446,7 @@ TEST(PainterCanvasBlocks, BlocksDrawWhatLineByLineDrawingDrew)
             f.TEXTJUSTIFY = 2;
         },
         [](TJOBINFO& f) {
-            f.FONT.Style = TFONT::fsUnderline | TFONT::fsItalic;
+            f.FONT.Style = StoredFont::fsUnderline | StoredFont::fsItalic;
             f.TEXTALIGNHORIZ = 2;
         },
         [](TJOBINFO& f) {
@@ -508,7 +508,7 @@ TEST(PainterCanvasBlocks, LaidOutLinesAreAsWideAsMeasured)
             CanvasFont font;
             font.name = round % 2 ? QStringLiteral("Arial") : QStringLiteral("COURIER NEW");
             font.size = 1 + random.bounded(40);
-            font.style = round % 3 ? 0 : TFONT::fsBold;
+            font.style = round % 3 ? 0 : StoredFont::fsBold;
             canvas.setFont(font);
             QString line;
             for (int length = 1 + random.bounded(30); length > 0; --length)

@@ -35,7 +35,7 @@ struct TestJob {
         // The default font: 12 points.
         applyTestSheet(
             job,
-            {.Across = across, .Down = down, .Left = 0, .Top = 0, .LabelWidth = 20000, .LabelHeight = 10000, .HGap = 0},
+            {.Across = across, .Down = down, .Left = 0, .Top = 0, .labelWidth = 20000, .labelHeight = 10000, .hGap = 0},
             0);
         setLabels(labels);
     }
@@ -99,7 +99,7 @@ QString WritePng(const QString& path, int width, int height)
 TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
 {
     TestJob t(2, 3, NumberedLabels(3));
-    t.format.FONT.Style = TFONT::fsBold | TFONT::fsItalic;
+    t.format.FONT.Style = StoredFont::fsBold | StoredFont::fsItalic;
     RecordingCanvas canvas;
     TPRINTPARAMS p = Params(&canvas);
     p.FirstSlot = 5;
@@ -131,8 +131,8 @@ TEST(RendererSlots, FirstSlotFiveOnTwoByThreeSheet)
     PRINT(t.job, p);
     EXPECT_EQ(Texts(canvas), (QStringList{"L1", "L2", "Label [9]", "Label [10]", "Label [11]", "Label [12]"}));
     texts = canvas.ops(CanvasOp::Text);
-    EXPECT_EQ(texts[0].font.style, TFONT::fsBold | TFONT::fsItalic);
-    EXPECT_EQ(texts[5].font.style, TFONT::fsItalic);
+    EXPECT_EQ(texts[0].font.style, StoredFont::fsBold | StoredFont::fsItalic);
+    EXPECT_EQ(texts[5].font.style, StoredFont::fsItalic);
 }
 
 TEST(RendererSlots, RepeatCountFillsConsecutiveSlots)
@@ -366,7 +366,7 @@ TEST(RendererText, AbsurdFontHeightsAreDrawnAtTheLargestSize)
         canvas.clear();
         PRINT(t.job, Params(&canvas));
         ASSERT_EQ(canvas.ops(CanvasOp::Text).size(), 1);
-        EXPECT_EQ(canvas.ops(CanvasOp::Text)[0].font.size, TFONT::MaxPoints) << height;
+        EXPECT_EQ(canvas.ops(CanvasOp::Text)[0].font.size, StoredFont::MaxPoints) << height;
         // The text area is 197 x 97: one line of two characters fits at 48
         // points (2 x 48 = 96 pixels tall).
         t.format.TEXTSHRINKTOFIT = true;
@@ -515,7 +515,7 @@ TEST(RendererText, PreviewScalesFontsThePrinterDoesNot)
     EXPECT_EQ(texts[1].font.size, 6);
     EXPECT_EQ(texts[1].font.name, QStringLiteral("Arial"));
     EXPECT_EQ(texts[1].font.color, QColor(192, 192, 192));
-    EXPECT_EQ(texts[1].font.style & TFONT::fsBold, 0);
+    EXPECT_EQ(texts[1].font.style & StoredFont::fsBold, 0);
     EXPECT_EQ(texts[1].brush.style, BrushStyle::Solid);
     EXPECT_EQ(texts[1].brush.color, QColor(Qt::white));
 
@@ -888,15 +888,15 @@ TEST(RendererColours, FileColoursAndSystemColours)
 {
     EXPECT_EQ(colorToQColor(0x000000FF), QColor(255, 0, 0));
     EXPECT_EQ(colorToQColor(0x00123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(colorToQColor(TFONT::clWindowText), QColor(Qt::black));
+    EXPECT_EQ(colorToQColor(StoredFont::clWindowText), QColor(Qt::black));
     EXPECT_EQ(colorToQColor(static_cast<qint32>(0x80000005u)), QColor(Qt::white)); // window
     EXPECT_EQ(colorToQColor(static_cast<qint32>(0x800000FFu)), QColor(Qt::black));
 
-    TFONT font = defaultLabelFont();
-    font.Style = TFONT::fsItalic | TFONT::fsUnderline;
+    StoredFont font = defaultLabelFont();
+    font.Style = StoredFont::fsItalic | StoredFont::fsUnderline;
     const CanvasFont c = canvasFont(font);
     EXPECT_EQ(c.name, QStringLiteral("COURIER NEW"));
     EXPECT_EQ(c.size, 12);
-    EXPECT_EQ(c.style, TFONT::fsItalic | TFONT::fsUnderline);
+    EXPECT_EQ(c.style, StoredFont::fsItalic | StoredFont::fsUnderline);
     EXPECT_EQ(c.color, QColor(Qt::black));
 }

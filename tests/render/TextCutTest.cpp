@@ -105,14 +105,14 @@ Drawn Draw(TJOB& job, double dpi, bool printer, double scale, TextDrawing drawin
 void Prepare(TJOB& job, const CutCase& c)
 {
     applyTestSheet(job,
-                   {.PaperWidth = PaperWidth,
-                    .PaperHeight = PaperHeight,
+                   {.paperWidth = PaperWidth,
+                    .paperHeight = PaperHeight,
                     .Across = 1,
                     .Down = 1,
                     .Left = 5000,
                     .Top = 5000,
-                    .LabelWidth = c.labelWidth,
-                    .LabelHeight = c.labelHeight},
+                    .labelWidth = c.labelWidth,
+                    .labelHeight = c.labelHeight},
                    1500);
     job.JOBINFO()->FONT.setSize(c.points);
     setTestLabels(job, {c.lines});

@@ -28,13 +28,13 @@ TEST_F(StoredSettings, FirstRunGivesTheDefaults)
     ASSERT_TRUE(FNLOADSETTINGS(s));
     EXPECT_EQ(s.MainScale, 1.0);
     EXPECT_EQ(CurrentUnit, UnitMm);
-    EXPECT_TRUE(s.ShowLabels && s.ShowTemplate && s.SaveSettings);
+    EXPECT_TRUE(s.ShowLabels && s.ShowTemplate && s.saveSettings);
 
     FileInfo info;
     ASSERT_TRUE(FNLOADFILEINFO(info));
-    EXPECT_TRUE(info.SaveFileInfo);
-    EXPECT_TRUE(info.Jobs.isEmpty() && info.Data.isEmpty() && info.Templates.isEmpty());
-    EXPECT_TRUE(info.CurrentJob.isEmpty());
+    EXPECT_TRUE(info.saveFileInfo);
+    EXPECT_TRUE(info.jobs.isEmpty() && info.data.isEmpty() && info.templates.isEmpty());
+    EXPECT_TRUE(info.currentJob.isEmpty());
     EXPECT_TRUE(readSaveDesktopSwitch());
     EXPECT_FALSE(readWindowRecord(QStringLiteral("FormMAIN")).has_value());
 }
@@ -57,13 +57,13 @@ TEST_F(StoredSettings, SettingsRoundTripAndTheSwitchOnlyGuardsLoading)
     EXPECT_EQ(CurrentUnit, UnitInch);
 
     // With the switch cleared the values are still written, but not applied.
-    s.SaveSettings = false;
+    s.saveSettings = false;
     s.MainScale = 2.5;
     FNSAVESETTINGS(s);
     CurrentUnit = UnitMm;
     SoftwareSettings off;
     FNLOADSETTINGS(off);
-    EXPECT_FALSE(off.SaveSettings);
+    EXPECT_FALSE(off.saveSettings);
     EXPECT_EQ(off.MainScale, 1.0);
     EXPECT_EQ(CurrentUnit, UnitMm);
     EXPECT_EQ(FNREGREADSTRING(QStringLiteral("Settings"), QStringLiteral("MainScale"), {}), numberToStoredText(2.5));
@@ -80,24 +80,24 @@ TEST_F(StoredSettings, SettingsRoundTripAndTheSwitchOnlyGuardsLoading)
 TEST_F(StoredSettings, FileInformationKeepsEveryCharacterOfThePaths)
 {
     FileInfo info;
-    info.Jobs = {QStringLiteral("/jobs/Smith & Sons.GVJ"), QStringLiteral("/jobs/c.GVJ")};
-    info.Data = {QStringLiteral("/data/x.txt")};
-    info.CurrentJob = QStringLiteral("/jobs/now.GVJ");
+    info.jobs = {QStringLiteral("/jobs/Smith & Sons.GVJ"), QStringLiteral("/jobs/c.GVJ")};
+    info.data = {QStringLiteral("/data/x.txt")};
+    info.currentJob = QStringLiteral("/jobs/now.GVJ");
     FNSAVEFILEINFO(info);
     FileInfo back;
     FNLOADFILEINFO(back);
-    EXPECT_EQ(back.Jobs, info.Jobs);
-    EXPECT_EQ(back.Data, QStringList{"/data/x.txt"});
-    EXPECT_TRUE(back.Templates.isEmpty());
-    EXPECT_EQ(back.CurrentJob, QStringLiteral("/jobs/now.GVJ"));
+    EXPECT_EQ(back.jobs, info.jobs);
+    EXPECT_EQ(back.data, QStringList{"/data/x.txt"});
+    EXPECT_TRUE(back.templates.isEmpty());
+    EXPECT_EQ(back.currentJob, QStringLiteral("/jobs/now.GVJ"));
 
-    info.SaveFileInfo = false;
+    info.saveFileInfo = false;
     FNSAVEFILEINFO(info);
     FileInfo off;
     FNLOADFILEINFO(off);
-    EXPECT_FALSE(off.SaveFileInfo);
-    EXPECT_TRUE(off.Jobs.isEmpty());
-    EXPECT_TRUE(off.CurrentJob.isEmpty());
+    EXPECT_FALSE(off.saveFileInfo);
+    EXPECT_TRUE(off.jobs.isEmpty());
+    EXPECT_TRUE(off.currentJob.isEmpty());
 }
 
 TEST_F(StoredSettings, WindowRecords)

@@ -43,7 +43,7 @@ TEST(BaseForm, RealWindowIsCentredFirstThenLeftAloneThenPulledBack)
     TestDialog dialog;
     dialog.move(7, 9);
     EXPECT_TRUE(dialog.firstShow);
-    EXPECT_TRUE(dialog.DESKTOP);
+    EXPECT_TRUE(dialog.savesPlacement);
 
     dialog.show();
     EXPECT_FALSE(dialog.firstShow);

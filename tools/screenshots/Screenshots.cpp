@@ -11,13 +11,13 @@
 #include "dialogs/FormABOUT.h"
 #include "dialogs/FormCALIBPRN.h"
 #include "dialogs/FormFORMAT.h"
-#include "dialogs/FormPRODUCT.h"
+#include "dialogs/ProductChooser.h"
 #include "dialogs/FormRTFHelp.h"
 #include "model/DataInfo.h"
 #include "model/Job.h"
 #include "model/LabelCatalogue.h"
 #include "model/Template.h"
-#include "render/CalibrationPage.h"
+#include "print/CalibrationPage.h"
 #include "render/PainterCanvas.h"
 #include "settings/RegistryStore.h"
 #include "support/Maker.h"
@@ -206,7 +206,7 @@ bool productChooser(const QString& file)
                      qPrintable(LabelCatalogue::packageName()));
         return false;
     }
-    TFormPRODUCT chooser;
+    ProductChooser chooser;
     bool saved = false;
     whenModal([&](QDialog& open) {
         open.resize(820, 520);
@@ -223,9 +223,9 @@ bool productChooser(const QString& file)
 
 bool productPreview(const QString& file)
 {
-    if (chosenProduct.NumAcross == 0 && !productChooser(work.filePath(QStringLiteral("chooser.png"))))
+    if (chosenProduct.numAcross == 0 && !productChooser(work.filePath(QStringLiteral("chooser.png"))))
         return false;
-    if (chosenProduct.NumAcross == 0)
+    if (chosenProduct.numAcross == 0)
         return false;
     const char* names[] = {"Ann Baker", "Carl Dunn", "Eve Fisher", "Gus Hale", "Ida Jones", "Kim Lowe"};
     QByteArray data;
@@ -234,7 +234,7 @@ bool productPreview(const QString& file)
                 + QByteArray::number(62701 + i % 9) + "\n\n";
     const QString job = writeJob(QStringLiteral("product.GVJ"), writeData(QStringLiteral("product.txt"), data),
                                  [](TJOB& j) {
-                                     j.MAKENEWTEMPLATE(chosenProduct.PaperWidth, chosenProduct.PaperHeight);
+                                     j.MAKENEWTEMPLATE(chosenProduct.paperWidth, chosenProduct.paperHeight);
                                      chosenProduct.applyGrid(*j.TEMPLATE());
                                  });
     return !job.isEmpty() && mainWindow(job, 0.68, QSize(700, 880), file);

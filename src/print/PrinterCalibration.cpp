@@ -1,8 +1,9 @@
 #include "PrinterCalibration.h"
 
 #include "model/Template.h"
-#include "render/PrintRun.h"
+#include "print/PrintTarget.h"
 #include "settings/RegistryStore.h"
+#include "support/Messages.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -16,7 +17,7 @@ const QString scaleYName = QStringLiteral("ScaleY");
 const QString stampName = QStringLiteral("DateTimeStamp");
 
 const QDate stampEpoch(1899, 12, 30);
-constexpr double msecsPerDay = 86400000.0;
+constexpr double MsecsPerDay = 86400000.0;
 
 } // namespace
 
@@ -78,7 +79,7 @@ double strToFloat(const QString& text)
 {
     const std::optional<double> value = storedTextToNumber(text);
     if (!value)
-        throw ECalibrationError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw ECalibrationError(Messages::notAFloatingPointValue(text));
     return *value;
 }
 
@@ -86,7 +87,7 @@ qint32 strToInt(const QString& text)
 {
     const std::optional<qint32> value = storedTextToInteger(text);
     if (!value)
-        throw ECalibrationError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw ECalibrationError(Messages::notAnIntegerValue(text));
     return *value;
 }
 
@@ -121,13 +122,13 @@ double calibrationStamp(const QString& printerName)
 double dateTimeToStamp(const QDateTime& when)
 {
     const double days = static_cast<double>(stampEpoch.daysTo(when.date()));
-    return days + when.time().msecsSinceStartOfDay() / msecsPerDay;
+    return days + when.time().msecsSinceStartOfDay() / MsecsPerDay;
 }
 
 QDateTime stampToDateTime(double stamp)
 {
     const double whole = std::floor(stamp);
-    const auto msecs = static_cast<int>(roundHalfEven((stamp - whole) * msecsPerDay));
+    const auto msecs = static_cast<int>(roundHalfEven((stamp - whole) * MsecsPerDay));
     QDateTime result(stampEpoch.addDays(static_cast<qint64>(whole)), QTime(0, 0));
     return result.addMSecs(msecs);
 }
@@ -135,10 +136,10 @@ QDateTime stampToDateTime(double stamp)
 void applyPrinterGeometry(TPRINTPARAMS& params, const TPRINTERCALIBRATION& calibration, const PrinterGeometry& printer,
                           const TTEMPLATE& paper)
 {
-    const auto pxW = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.DpiX);
-    const auto pxH = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.DpiY);
-    const MU mx = printer.DpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetX) / printer.DpiX) : 0;
-    const MU my = printer.DpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetY) / printer.DpiY) : 0;
+    const auto pxW = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUWIDTH)) * printer.dpiX);
+    const auto pxH = roundHalfEven(static_cast<long double>(FNMUTOINCH(paper.PAPERMUHEIGHT)) * printer.dpiY);
+    const MU mx = printer.dpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.offsetX) / printer.dpiX) : 0;
+    const MU my = printer.dpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.offsetY) / printer.dpiY) : 0;
     params.MuOffsetX = calibration.LeftShift - mx;
     params.MuOffsetY = calibration.TopShift - my;
     // A template without a paper size cannot be printed; keep the record
@@ -158,17 +159,16 @@ bool isUsableScale(double scale)
 QString calibrationFault(const TPRINTERCALIBRATION& c, const TTEMPLATE& paper)
 {
     const auto scaleFault = [](const QString& name, double scale) {
-        return QStringLiteral("%1 is %2, and a scale must lie between %3 and %4.")
-            .arg(name, numberText(scale), numberText(CalibrationScaleMin), numberText(CalibrationScaleMax));
+        return Messages::scaleOutOfRange(name, numberText(scale), numberText(CalibrationScaleMin),
+                                         numberText(CalibrationScaleMax));
     };
     if (!isUsableScale(c.ScaleX))
         return scaleFault(scaleXName, c.ScaleX);
     if (!isUsableScale(c.ScaleY))
         return scaleFault(scaleYName, c.ScaleY);
     const auto shiftFault = [](const QString& name, MU shift, const char* side, MU paperSize) {
-        return QStringLiteral("%1 is %2 (%3 mm), which moves the print off the paper, %4 mm %5.")
-            .arg(name, QString::number(shift), numberText(FNMUTOMM(shift)), numberText(FNMUTOMM(paperSize)),
-                 QString::fromLatin1(side));
+        return Messages::shiftOffPaper(name, QString::number(shift), numberText(FNMUTOMM(shift)),
+                                       numberText(FNMUTOMM(paperSize)), QString::fromLatin1(side));
     };
     // In 64 bits: the magnitude of the most negative shift has no 32-bit
     // form. A paper without a size (nothing can be printed on it) has no
@@ -188,9 +188,7 @@ void GETPRINTERPARAMS(TPRINTPARAMS& params, PrintTarget& printer, const TTEMPLAT
     // broken copy) would send blank or garbled pages: nothing is printed.
     const QString fault = printer.appliesCalibration() ? calibrationFault(calibration, paper) : QString();
     if (!fault.isEmpty())
-        throw ECalibrationError(QStringLiteral("The calibration stored for printer '%1' cannot be used: %2\n\r"
-                                               "Calibrate the printer again with File > Calibrate printer.")
-                                    .arg(printer.printerName(), fault));
+        throw ECalibrationError(Messages::unusableCalibration(printer.printerName(), fault));
     applyPrinterGeometry(params, calibration, printer.geometry(), paper);
     params.Canvas = printer.canvas();
 }

@@ -6,7 +6,7 @@
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
-#include "support/PrinterOptions.h"
+#include "print/PrinterOptions.h"
 #include "support/ReplacingFile.h"
 
 #include <QCoreApplication>
@@ -34,12 +34,12 @@
 
 void reportPrintFailure(const QString& cause, bool beep)
 {
-    FNLOGERROR(PrintFailedError, QStringLiteral("Printing failed: ") + cause, beep, true);
+    FNLOGERROR(PrintFailedError, Messages::printingFailed(cause), beep, true);
 }
 
 void reportPrintFailure(const std::exception& failure, bool beep)
 {
-    reportPrintFailure(dynamic_cast<const std::bad_alloc*>(&failure) ? QStringLiteral("out of memory")
+    reportPrintFailure(dynamic_cast<const std::bad_alloc*>(&failure) ? Messages::outOfMemory()
                                                                      : QString::fromLocal8Bit(failure.what()),
                        beep);
 }
@@ -55,12 +55,7 @@ qint32 printMaxPage(const TJOB& job, PrintCommand command)
 {
     qint32 maxPage = printPageCount(job, command);
     if (maxPage > MaxPrintPages) {
-        FNLOGERROR(10,
-                   QStringLiteral("Your job contains ") + QString::number(maxPage) + QStringLiteral(" pages.")
-                       + QStringLiteral("\n\r") + QStringLiteral("Windows print routine curently")
-                       + QStringLiteral("\n\r") + QStringLiteral("supports a maximum of ")
-                       + QString::number(MaxPrintPages) + QStringLiteral(" pages."),
-                   true, true);
+        FNLOGERROR(10, Messages::tooManyPagesForWindows(maxPage, MaxPrintPages), true, true);
         maxPage = MaxPrintPages;
     }
     return maxPage;
@@ -84,7 +79,7 @@ QString outputFileRefusal(const QString& path)
     const QString kind = ReplacingFile::refusedKind(path);
     if (kind.isEmpty())
         return QString();
-    return QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, kind);
+    return Messages::cannotPrintToNonFile(path, kind);
 }
 
 namespace {
@@ -100,7 +95,7 @@ QString cutShortCause(const QString& path)
         if (file.write(probe) != probe.size() || !file.flush())
             return file.errorString();
     }
-    return QStringLiteral("the file %1 was not written completely").arg(path);
+    return Messages::fileNotWrittenCompletely(path);
 }
 
 } // namespace
@@ -157,7 +152,7 @@ public:
     }
     QString failure() const
     {
-        return file_.error() != QFileDevice::NoError ? file_.errorString() : QStringLiteral("Stream write error");
+        return file_.error() != QFileDevice::NoError ? file_.errorString() : Messages::streamWriteError();
     }
 
 protected:
@@ -225,8 +220,7 @@ bool commitChecked(ReplacingFile& file, const QString& path, bool complete, cons
     }
     if (!file.commit(error)) {
         if (!file.refusedKind().isEmpty())
-            error =
-                QStringLiteral("Cannot print to '%1': it is %2, not an ordinary file.").arg(path, file.refusedKind());
+            error = Messages::cannotPrintToNonFile(path, file.refusedKind());
         return false;
     }
     return true;
@@ -286,33 +280,33 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     target.setOrientation(paper.LANDSCAPE());
     target.setPaperSize(QSizeF(FNMUTOMM(paper.PAPERMUWIDTH), FNMUTOMM(paper.PAPERMUHEIGHT)));
 
-    const bool printJob = request.Command == PrintCommand::PRINTJOB;
+    const bool printJob = request.command == PrintCommand::PRINTJOB;
     // The pages of one copy, in the order they print: a list, or the range
-    // from FromPage to ToPage.
+    // from fromPage to toPage.
     QList<qint32> pages;
     if (!printJob)
         pages = {1};
-    else if (!request.Pages.isEmpty())
-        pages = request.Pages;
+    else if (!request.pages.isEmpty())
+        pages = request.pages;
     const qint64 rangePages = !pages.isEmpty() ? pages.size()
-                                               : std::max<qint64>(0, qint64{request.ToPage} - request.FromPage + 1);
+                                               : std::max<qint64>(0, qint64{request.toPage} - request.fromPage + 1);
     const auto pageAt = [&](qint64 at) {
-        return !pages.isEmpty() ? pages[at] : static_cast<qint32>(request.FromPage + at);
+        return !pages.isEmpty() ? pages[at] : static_cast<qint32>(request.fromPage + at);
     };
 
     PrintResult result;
-    if (rangePages <= 0 || (printJob && request.Collate && request.Copies < 1))
+    if (rangePages <= 0 || (printJob && request.collate && request.copies < 1))
         return result;
 
     // Collated copies are made here, the range once per copy, while the
     // printer makes one of each page; otherwise the printer holds the count.
     qint32 copies = 1;
-    const bool collate = printJob && request.Collate;
+    const bool collate = printJob && request.collate;
     if (collate) {
-        copies = request.Copies;
+        copies = request.copies;
         target.setCopies(1);
     } else {
-        target.setCopies(request.Copies);
+        target.setCopies(request.copies);
     }
     // A target that cannot make copies (a file) gets each page repeated.
     const qint32 pageRepeats = target.makesCopies() ? 1 : std::max(target.copies(), 1);
@@ -323,10 +317,8 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     if (!printJob)
         font.name = QStringLiteral("Arial"); // the placeholders'
     if (!PainterCanvas::drawsLetters(font)) {
-        result.Outcome = PrintOutcome::Failed;
-        result.Error = QStringLiteral("no usable font: neither '%1' nor any font in its place has letters to print "
-                                      "(install fonts, for example the package fonts-liberation).")
-                           .arg(font.name);
+        result.outcome = PrintOutcome::Failed;
+        result.error = Messages::noUsableFont(font.name);
         return result;
     }
 
@@ -334,10 +326,8 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     const qint32 total = static_cast<qint32>(std::min<qint64>(total64, INT32_MAX));
     // A document the target cannot hold is not begun.
     if (total64 > target.maxPages()) {
-        result.Outcome = PrintOutcome::Failed;
-        result.Error = QStringLiteral("the print has %1 pages; one document can hold at most %2.")
-                           .arg(total64)
-                           .arg(target.maxPages());
+        result.outcome = PrintOutcome::Failed;
+        result.error = Messages::tooManyPagesForDocument(total64, target.maxPages());
         return result;
     }
 
@@ -351,7 +341,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
     RunGuard guard(target, inProgress_);
     target.beginDocument();
     if (!target.isPrinting())
-        messageSeam().show(QStringLiteral("Not printing?"));
+        messageSeam().show(Messages::notPrinting());
     // The printer's canvas exists once the document is open.
     params.Canvas = target.canvas();
 
@@ -371,7 +361,7 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
                 if (!pictureError.isEmpty()) {
                     // The labels would go out without their picture.
                     target.abortDocument();
-                    result.Error = pictureError;
+                    result.error = pictureError;
                     aborted = true;
                     break;
                 }
@@ -402,16 +392,16 @@ PrintResult PrintRun::run(const TJOB& job, PrintTarget& target, const PrintReque
         aborted = true;
     }
 
-    result.PagesSent = sent;
-    if (!result.Error.isEmpty()) {
-        result.Outcome = PrintOutcome::PictureFailed;
+    result.pagesSent = sent;
+    if (!result.error.isEmpty()) {
+        result.outcome = PrintOutcome::PictureFailed;
     } else if (aborted) {
-        result.Outcome = PrintOutcome::Aborted;
+        result.outcome = PrintOutcome::Aborted;
     } else if (target.endDocument()) {
-        result.Outcome = PrintOutcome::Printed;
+        result.outcome = PrintOutcome::Printed;
     } else {
-        result.Outcome = PrintOutcome::Failed;
-        result.Error = target.errorText();
+        result.outcome = PrintOutcome::Failed;
+        result.error = target.errorText();
     }
     if (collate)
         target.setCopies(copies);
@@ -471,7 +461,7 @@ bool PainterPrintTarget::startPainting(QPagedPaintDevice& device, const QString&
 {
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&device)) {
-        error_ = QStringLiteral("Cannot create file %1").arg(fileName);
+        error_ = Messages::cannotCreateFile(fileName);
         painter_.reset();
         closePainter();
         discardDocument();
@@ -516,7 +506,7 @@ bool PainterPrintTarget::endDocument()
 {
     if (!printing_) {
         if (error_.isEmpty())
-            error_ = QStringLiteral("Not printing?");
+            error_ = Messages::notPrinting();
         return false;
     }
     closePainter();
@@ -628,12 +618,12 @@ void PrinterTarget::openDocument()
         if (!destinationFile_)
             return;
     } else if (!valid_) {
-        error_ = QStringLiteral("No printer is installed.");
+        error_ = Messages::noPrinterInstalled();
         return;
     }
     spool_ = std::make_unique<QTemporaryDir>();
     if (!spool_->isValid()) {
-        error_ = QStringLiteral("Cannot create file %1").arg(spool_->path());
+        error_ = Messages::cannotCreateFile(spool_->path());
         discardDocument();
         return;
     }
@@ -707,7 +697,7 @@ bool PrinterTarget::placeInFile(const QString& spoolFile)
     complete = complete && copied == source.size() && target.size() == copied;
     const QString failure = target.error() != QFileDevice::NoError   ? target.errorString()
                             : source.error() != QFileDevice::NoError ? source.errorString()
-                                                                     : QStringLiteral("Stream write error");
+                                                                     : Messages::streamWriteError();
     const bool ok = commitChecked(*destinationFile_, destination_, complete, failure, error_);
     destinationFile_.reset();
     return ok;

@@ -15,11 +15,11 @@ class QTreeView;
 class ProductList;
 class ProductFilter;
 
-class TFormPRODUCT : public BaseDialog {
+class ProductChooser : public BaseDialog {
     Q_OBJECT
 public:
-    explicit TFormPRODUCT(QWidget* parent = nullptr);
-    ~TFormPRODUCT() override;
+    explicit ProductChooser(QWidget* parent = nullptr);
+    ~ProductChooser() override;
 
     // The folder the catalogue is read from; LabelCatalogue::defaultFolder()
     // until set. Setting it forgets a catalogue read before.

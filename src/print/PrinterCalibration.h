@@ -69,10 +69,10 @@ qint32 strToInt(const QString& text);   // throws ECalibrationError
 // offset of the corner of its printable area from the paper's corner, in
 // device pixels.
 struct PrinterGeometry {
-    int DpiX = 0;
-    int DpiY = 0;
-    int OffsetX = 0;
-    int OffsetY = 0;
+    int dpiX = 0;
+    int dpiY = 0;
+    int offsetX = 0;
+    int offsetY = 0;
 };
 
 // The arithmetic of a print on a printer: page size in printer pixels from

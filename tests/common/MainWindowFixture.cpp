@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "common/MainWindowFixture.h"
 
 #include "app/ProgramWindows.h"
 #include "common/ModalDialog.h"
@@ -67,9 +67,9 @@ QString MainWindowTest::writeJob(const QString& jobPath, int across, int down, c
     sheet.Down = down;
     sheet.Left = 5000;
     sheet.Top = 10000;
-    sheet.LabelWidth = 200000 / across;
-    sheet.LabelHeight = 277000 / down;
-    sheet.HGap = 0;
+    sheet.labelWidth = 200000 / across;
+    sheet.labelHeight = 277000 / down;
+    sheet.hGap = 0;
     EXPECT_TRUE(SaveTestJob(jobPath, sheet, dataFile, [&](TJOB& job) {
         job.JOBINFO()->loadFormatDefaults(); // the format of a new job
         job.DATAINFO()->STARTLABNUM = start;

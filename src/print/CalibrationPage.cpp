@@ -8,17 +8,17 @@
 
 namespace {
 
-constexpr MU fiveMm = 5000; // fixed lengths of the page, whatever the display unit
-constexpr MU twoMm = 2000;
+constexpr MU FiveMm = 5000; // fixed lengths of the page, whatever the display unit
+constexpr MU TwoMm = 2000;
 
 // Device pixels of any position the arithmetic can reach are held within a
 // range every device takes: a box that far off the paper is not seen anyway,
 // and a measurement of a thousandth of a millimetre cannot overflow a pixel.
-constexpr std::int64_t farthestPixel = 1000000;
+constexpr std::int64_t FarthestPixel = 1000000;
 
 int pixel(long double value)
 {
-    return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value), -farthestPixel, farthestPixel));
+    return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(value), -FarthestPixel, FarthestPixel));
 }
 
 std::int64_t nearest(long double value)
@@ -89,18 +89,18 @@ CalibrationLayout calibrationLayout(const PrinterGeometry& printer, const Calibr
     CalibrationLayout l;
     // The printable area's offset from the paper's corner, and the printer's
     // own pixels per MU.
-    const MU mx = printer.DpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetX) / printer.DpiX) : 0;
-    const MU my = printer.DpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.OffsetY) / printer.DpiY) : 0;
+    const MU mx = printer.dpiX > 0 ? FNINCHTOMU(static_cast<double>(printer.offsetX) / printer.dpiX) : 0;
+    const MU my = printer.dpiY > 0 ? FNINCHTOMU(static_cast<double>(printer.offsetY) / printer.dpiY) : 0;
     const long double muPerInch = FNINCHTOMU(1);
-    const long double px = printer.DpiX / muPerInch;
-    const long double py = printer.DpiY / muPerInch;
+    const long double px = printer.dpiX / muPerInch;
+    const long double py = printer.dpiY / muPerInch;
 
     // The reference box in MU, counted from the printable corner.
     const std::int64_t x0 = CalibrationBoxLeftMU - static_cast<std::int64_t>(mx);
     const std::int64_t y0 = CalibrationBoxTopMU - static_cast<std::int64_t>(my);
     const std::int64_t x1 = CalibrationBoxLeftMU + CalibrationBoxSizeMU - static_cast<std::int64_t>(mx);
     const std::int64_t y1 = CalibrationBoxTopMU + CalibrationBoxSizeMU - static_cast<std::int64_t>(my);
-    l.Solid = CanvasRect{pixel(x0 * px), pixel(y0 * py), pixel(x1 * px), pixel(y1 * py)};
+    l.solid = CanvasRect{pixel(x0 * px), pixel(y0 * py), pixel(x1 * px), pixel(y1 * py)};
 
     // The candidate scales, and the boxes where the renderer would put the
     // reference box under the candidate calibration: first in whole MU,
@@ -114,33 +114,33 @@ CalibrationLayout calibrationLayout(const PrinterGeometry& printer, const Calibr
     const std::int64_t dt = nearest(sy * y0);
     const std::int64_t dr = scaledWidth + dl;
     const std::int64_t db = scaledHeight + dt;
-    l.Dashed = CanvasRect{pixel(dl * px), pixel(dt * py), pixel(dr * px), pixel(db * py)};
+    l.dashed = CanvasRect{pixel(dl * px), pixel(dt * py), pixel(dr * px), pixel(db * py)};
 
     const std::int64_t ol = nearest(sx * (CalibrationBoxLeftMU - static_cast<std::int64_t>(measures.Left) + x0));
     const std::int64_t ot = nearest(sy * (CalibrationBoxTopMU - static_cast<std::int64_t>(measures.Top) + y0));
     const std::int64_t orr = scaledWidth + ol;
     const std::int64_t ob = scaledHeight + ot;
-    l.Dotted = CanvasRect{pixel(ol * px), pixel(ot * py), pixel(orr * px), pixel(ob * py)};
+    l.dotted = CanvasRect{pixel(ol * px), pixel(ot * py), pixel(orr * px), pixel(ob * py)};
 
-    l.FiveMm = pixel(fiveMm * py);
-    const int fiveAcross = pixel(fiveMm * px);
-    l.Arrow = pixel(twoMm * px);
+    l.fiveMm = pixel(FiveMm * py);
+    const int fiveAcross = pixel(FiveMm * px);
+    l.arrow = pixel(TwoMm * px);
 
-    const int leftY = l.Dashed.top + l.FiveMm;
-    l.LeftFrom = QPoint(0, leftY);
-    l.LeftTo = QPoint(l.Dashed.left, leftY);
-    const int topX = l.Dashed.left + fiveAcross;
-    l.TopFrom = QPoint(topX, 0);
-    l.TopTo = QPoint(topX, l.Dashed.top);
+    const int leftY = l.dashed.top + l.fiveMm;
+    l.leftFrom = QPoint(0, leftY);
+    l.leftTo = QPoint(l.dashed.left, leftY);
+    const int topX = l.dashed.left + fiveAcross;
+    l.topFrom = QPoint(topX, 0);
+    l.topTo = QPoint(topX, l.dashed.top);
     const int widthY = pixel((y0 + (y1 - y0) * 0.75L) * py);
-    l.WidthFrom = QPoint(l.Solid.left, widthY);
-    l.WidthTo = QPoint(l.Solid.right, widthY);
+    l.widthFrom = QPoint(l.solid.left, widthY);
+    l.widthTo = QPoint(l.solid.right, widthY);
     const int heightX = pixel((x0 + (x1 - x0) * 0.75L) * px);
-    l.HeightFrom = QPoint(heightX, l.Solid.top);
-    l.HeightTo = QPoint(heightX, l.Solid.bottom);
+    l.heightFrom = QPoint(heightX, l.solid.top);
+    l.heightTo = QPoint(heightX, l.solid.bottom);
 
-    l.TextX = l.Solid.left;
-    l.TextY = std::max({l.Solid.bottom, l.Dashed.bottom, l.Dotted.bottom});
+    l.textX = l.solid.left;
+    l.textY = std::max({l.solid.bottom, l.dashed.bottom, l.dotted.bottom});
     return l;
 }
 
@@ -178,7 +178,7 @@ void DRAWARROWHEAD(PageCanvas& canvas, int x, int y, int size, ArrowDirection di
 void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, const CalibrationMeasures& measures,
                          const CalibrationTexts& texts)
 {
-    if (measures.Width == 0 || measures.Height == 0 || printer.DpiX <= 0 || printer.DpiY <= 0)
+    if (measures.Width == 0 || measures.Height == 0 || printer.dpiX <= 0 || printer.dpiY <= 0)
         return;
     const CalibrationLayout l = calibrationLayout(printer, measures);
 
@@ -188,44 +188,44 @@ void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, con
 
     // The solid box comes last so that it is whole where the others meet it.
     setPen(canvas, PenStyle::Dot, 1);
-    box(canvas, l.Dotted);
+    box(canvas, l.dotted);
     setPen(canvas, PenStyle::Dash, 1);
-    box(canvas, l.Dashed);
+    box(canvas, l.dashed);
     setPen(canvas, PenStyle::Solid, 1);
-    box(canvas, l.Solid);
+    box(canvas, l.solid);
 
     // Left and top: from the printable edges to the dashed box.
     setPen(canvas, PenStyle::Dash, 1);
-    line(canvas, l.LeftFrom, l.LeftTo);
-    DRAWARROWHEAD(canvas, l.LeftTo.x(), l.LeftTo.y(), l.Arrow, ArrowDirection::Right);
-    wordOnRow(canvas, l.LeftFrom, l.LeftTo, QStringLiteral("Left"));
-    line(canvas, l.TopFrom, l.TopTo);
-    DRAWARROWHEAD(canvas, l.TopTo.x(), l.TopTo.y(), l.Arrow, ArrowDirection::Down);
-    wordOnColumn(canvas, l.TopFrom, l.TopTo, QStringLiteral("Top"));
+    line(canvas, l.leftFrom, l.leftTo);
+    DRAWARROWHEAD(canvas, l.leftTo.x(), l.leftTo.y(), l.arrow, ArrowDirection::Right);
+    wordOnRow(canvas, l.leftFrom, l.leftTo, QStringLiteral("Left"));
+    line(canvas, l.topFrom, l.topTo);
+    DRAWARROWHEAD(canvas, l.topTo.x(), l.topTo.y(), l.arrow, ArrowDirection::Down);
+    wordOnColumn(canvas, l.topFrom, l.topTo, QStringLiteral("Top"));
 
     // Width and height of the solid box.
     setPen(canvas, PenStyle::Solid, 2);
-    line(canvas, l.WidthFrom, l.WidthTo);
-    DRAWARROWHEAD(canvas, l.WidthFrom.x(), l.WidthFrom.y(), l.Arrow, ArrowDirection::Left);
-    DRAWARROWHEAD(canvas, l.WidthTo.x(), l.WidthTo.y(), l.Arrow, ArrowDirection::Right);
-    wordOnRow(canvas, l.WidthFrom, l.WidthTo, QStringLiteral("Width"));
-    line(canvas, l.HeightFrom, l.HeightTo);
-    DRAWARROWHEAD(canvas, l.HeightFrom.x(), l.HeightFrom.y(), l.Arrow, ArrowDirection::Up);
-    DRAWARROWHEAD(canvas, l.HeightTo.x(), l.HeightTo.y(), l.Arrow, ArrowDirection::Down);
-    wordOnColumn(canvas, l.HeightFrom, l.HeightTo, QStringLiteral("Height"));
+    line(canvas, l.widthFrom, l.widthTo);
+    DRAWARROWHEAD(canvas, l.widthFrom.x(), l.widthFrom.y(), l.arrow, ArrowDirection::Left);
+    DRAWARROWHEAD(canvas, l.widthTo.x(), l.widthTo.y(), l.arrow, ArrowDirection::Right);
+    wordOnRow(canvas, l.widthFrom, l.widthTo, QStringLiteral("Width"));
+    line(canvas, l.heightFrom, l.heightTo);
+    DRAWARROWHEAD(canvas, l.heightFrom.x(), l.heightFrom.y(), l.arrow, ArrowDirection::Up);
+    DRAWARROWHEAD(canvas, l.heightTo.x(), l.heightTo.y(), l.arrow, ArrowDirection::Down);
+    wordOnColumn(canvas, l.heightFrom, l.heightTo, QStringLiteral("Height"));
 
     // The text column under the boxes.
-    const int x = l.TextX;
+    const int x = l.textX;
     const int lineHeight = canvas.textHeight(QStringLiteral("W"));
-    int y = l.TextY + l.FiveMm;
+    int y = l.textY + l.fiveMm;
     auto next = [&](const QString& text) {
         textOut(canvas, x, y, text);
         y += lineHeight;
     };
     next(QStringLiteral("Desired measurements:"));
-    next(QStringLiteral("Width=") + texts.DesiredWidth + QStringLiteral(" Height=") + texts.DesiredHeight
-         + QStringLiteral(" Left=") + texts.DesiredLeft + QStringLiteral(" Top=") + texts.DesiredTop);
-    y += l.FiveMm;
+    next(QStringLiteral("Width=") + texts.desiredWidth + QStringLiteral(" Height=") + texts.desiredHeight
+         + QStringLiteral(" Left=") + texts.desiredLeft + QStringLiteral(" Top=") + texts.desiredTop);
+    y += l.fiveMm;
     const QStringList instructions{
         QStringLiteral("Instructions:"),
         QStringLiteral("Measure the Width and Height of solid box as accurately as"),
@@ -239,19 +239,19 @@ void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, con
     };
     for (const QString& text : instructions)
         next(text);
-    next(QStringLiteral("Width: ") + texts.EnteredWidth);
-    next(QStringLiteral("Height: ") + texts.EnteredHeight);
-    next(QStringLiteral("Left: ") + texts.EnteredLeft);
-    next(QStringLiteral("Top: ") + texts.EnteredTop);
+    next(QStringLiteral("Width: ") + texts.enteredWidth);
+    next(QStringLiteral("Height: ") + texts.enteredHeight);
+    next(QStringLiteral("Left: ") + texts.enteredLeft);
+    next(QStringLiteral("Top: ") + texts.enteredTop);
     next(QString());
     next(QStringLiteral("Last calibration data:"));
-    next(QStringLiteral("Printer name: ") + texts.PrinterName);
-    next(QStringLiteral("Last calibrated: ") + texts.LastCalibrated);
+    next(QStringLiteral("Printer name: ") + texts.printerName);
+    next(QStringLiteral("Last calibrated: ") + texts.lastCalibrated);
 
     const int indented = x + canvas.textWidth(QStringLiteral("Last calibration:     "));
     textOut(canvas, x, y, QStringLiteral("Last calibration:"));
-    const QStringList last{QStringLiteral("Width: ") + texts.LastWidth, QStringLiteral("Height: ") + texts.LastHeight,
-                           QStringLiteral("Left: ") + texts.LastLeft, QStringLiteral("Top: ") + texts.LastTop};
+    const QStringList last{QStringLiteral("Width: ") + texts.lastWidth, QStringLiteral("Height: ") + texts.lastHeight,
+                           QStringLiteral("Left: ") + texts.lastLeft, QStringLiteral("Top: ") + texts.lastTop};
     for (const QString& text : last) {
         textOut(canvas, indented, y, text);
         y += lineHeight;

@@ -8,7 +8,7 @@
 
 #include "model/Units.h"
 #include "render/Canvas.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrinterCalibration.h"
 
 #include <QPoint>
 #include <QString>
@@ -37,30 +37,30 @@ TPRINTERCALIBRATION calibrationFromMeasures(const CalibrationMeasures& measures)
 // The texts the page prints besides its fixed lines. Each measurement text
 // carries its unit ("100 mm.").
 struct CalibrationTexts {
-    QString DesiredWidth, DesiredHeight, DesiredLeft, DesiredTop;
-    QString EnteredWidth, EnteredHeight, EnteredLeft, EnteredTop;
-    QString PrinterName;
-    QString LastCalibrated;
-    QString LastWidth, LastHeight, LastLeft, LastTop;
+    QString desiredWidth, desiredHeight, desiredLeft, desiredTop;
+    QString enteredWidth, enteredHeight, enteredLeft, enteredTop;
+    QString printerName;
+    QString lastCalibrated;
+    QString lastWidth, lastHeight, lastLeft, lastTop;
 };
 
 // Everything of the page that follows from the printer and the measurements,
 // in device pixels. A box covers the columns left to right - 1 and the rows
 // top to bottom - 1.
 struct CalibrationLayout {
-    CanvasRect Solid;  // the reference box, uncorrected
-    CanvasRect Dashed; // scaled by the measured width and height
-    CanvasRect Dotted; // scaled and moved by the measured left and top
+    CanvasRect solid;  // the reference box, uncorrected
+    CanvasRect dashed; // scaled by the measured width and height
+    CanvasRect dotted; // scaled and moved by the measured left and top
     // The dimension lines, each from its first to its second point.
-    QPoint LeftFrom, LeftTo;     // printable edge to the dashed box, 5 mm below its top
-    QPoint TopFrom, TopTo;       // printable edge to the dashed box, 5 mm right of its left
-    QPoint WidthFrom, WidthTo;   // across the solid box at three quarters of its height
-    QPoint HeightFrom, HeightTo; // down the solid box at three quarters of its width
-    int Arrow = 0;               // arrowhead size: 2 mm
-    int FiveMm = 0;              // 5 mm down, for the text column
+    QPoint leftFrom, leftTo;     // printable edge to the dashed box, 5 mm below its top
+    QPoint topFrom, topTo;       // printable edge to the dashed box, 5 mm right of its left
+    QPoint widthFrom, widthTo;   // across the solid box at three quarters of its height
+    QPoint heightFrom, heightTo; // down the solid box at three quarters of its width
+    int arrow = 0;               // arrowhead size: 2 mm
+    int fiveMm = 0;              // 5 mm down, for the text column
     // Where the text column starts: under the lowest box.
-    int TextX = 0;
-    int TextY = 0;
+    int textX = 0;
+    int textY = 0;
 };
 
 // The page's geometry for a printer of the given resolution and printable

@@ -1,4 +1,4 @@
-#include "PrintFixtures.h"
+#include "common/PrintFixtures.h"
 
 #include "common/TestEnv.h"
 

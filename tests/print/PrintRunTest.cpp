@@ -5,8 +5,8 @@
 #include "common/ScriptedMessages.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "support/ErrorLog.h"
 #include "support/ProgramFolder.h"
 
@@ -56,11 +56,11 @@ protected:
     PrintResult print(PrintCommand command, int from, int to, int copies, bool collate)
     {
         PrintRequest r;
-        r.Command = command;
-        r.FromPage = from;
-        r.ToPage = to;
-        r.Copies = copies;
-        r.Collate = collate;
+        r.command = command;
+        r.fromPage = from;
+        r.toPage = to;
+        r.copies = copies;
+        r.collate = collate;
         return run.run(fixture.job, target, r);
     }
 
@@ -76,8 +76,8 @@ protected:
 TEST_F(PrintRunTest, CollatedCopiesRepeatTheRangeWithoutATrailingPage)
 {
     const PrintResult r = print(PrintCommand::PRINTJOB, 2, 4, 3, true);
-    EXPECT_EQ(r.Outcome, PrintOutcome::Printed);
-    EXPECT_EQ(r.PagesSent, 9);
+    EXPECT_EQ(r.outcome, PrintOutcome::Printed);
+    EXPECT_EQ(r.pagesSent, 9);
     EXPECT_EQ(target.events, QStringList({"copies 1", "begin",  "page 2", "new",    "page 3", "new",    "page 4",
                                           "new",      "page 2", "new",    "page 3", "new",    "page 4", "new",
                                           "page 2",   "new",    "page 3", "new",    "page 4", "end",    "copies 3"}));
@@ -163,8 +163,8 @@ TEST_F(PrintRunTest, AbortRequestDiscardsTheDocumentAfterThePage)
             run.requestAbort();
     };
     const PrintResult r = print(PrintCommand::PRINTJOB, 1, 5, 1, false);
-    EXPECT_EQ(r.Outcome, PrintOutcome::Aborted);
-    EXPECT_EQ(r.PagesSent, 2);
+    EXPECT_EQ(r.outcome, PrintOutcome::Aborted);
+    EXPECT_EQ(r.pagesSent, 2);
     EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "page 1", "new", "page 2", "new", "abort"}));
     EXPECT_FALSE(run.PrintAbortRequested);
     EXPECT_FALSE(run.inProgress());
@@ -174,7 +174,7 @@ TEST_F(PrintRunTest, AbortRequestDiscardsTheDocumentAfterThePage)
     EXPECT_FALSE(run.PrintAbortRequested);
     run.progress = nullptr;
     target.events.clear();
-    EXPECT_EQ(print(PrintCommand::PRINTJOB, 1, 1, 1, false).Outcome, PrintOutcome::Printed);
+    EXPECT_EQ(print(PrintCommand::PRINTJOB, 1, 1, 1, false).outcome, PrintOutcome::Printed);
 }
 
 TEST_F(PrintRunTest, PrinterThatDoesNotStart)
@@ -187,8 +187,8 @@ TEST_F(PrintRunTest, PrinterThatDoesNotStart)
     // The run goes on regardless; there is nothing to draw on.
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(pages[0].params.Canvas, nullptr);
-    EXPECT_EQ(r.Outcome, PrintOutcome::Failed);
-    EXPECT_EQ(r.Error, "recorder failed");
+    EXPECT_EQ(r.outcome, PrintOutcome::Failed);
+    EXPECT_EQ(r.error, "recorder failed");
 }
 
 TEST_F(PrintRunTest, UnreadablePictureDiscardsTheDocument)
@@ -199,8 +199,8 @@ TEST_F(PrintRunTest, UnreadablePictureDiscardsTheDocument)
             *pictureError = QStringLiteral("logo.png: unreadable");
     };
     const PrintResult r = print(PrintCommand::PRINTJOB, 1, 3, 1, false);
-    EXPECT_EQ(r.Outcome, PrintOutcome::PictureFailed);
-    EXPECT_EQ(r.Error, "logo.png: unreadable");
+    EXPECT_EQ(r.outcome, PrintOutcome::PictureFailed);
+    EXPECT_EQ(r.error, "logo.png: unreadable");
     EXPECT_EQ(target.events, QStringList({"copies 1", "begin", "page 1", "new", "page 2", "abort"}));
 }
 
@@ -220,14 +220,14 @@ TEST_F(PrintRunTest, NoSecondRunWhilePrinting)
         PrintRun other;
         EXPECT_THROW(other.run(job, target, again), EPrinterBusy); // the printer refuses
     };
-    EXPECT_EQ(print(PrintCommand::PRINTJOB, 1, 1, 1, false).Outcome, PrintOutcome::Printed);
+    EXPECT_EQ(print(PrintCommand::PRINTJOB, 1, 1, 1, false).outcome, PrintOutcome::Printed);
 }
 
 TEST_F(PrintRunTest, EmptyRangePrintsNothing)
 {
     target.copyCount = 2;
     const PrintResult r = print(PrintCommand::PRINTJOB, 1, 0, 3, true);
-    EXPECT_EQ(r.Outcome, PrintOutcome::NothingToPrint);
+    EXPECT_EQ(r.outcome, PrintOutcome::NothingToPrint);
     EXPECT_TRUE(target.events.isEmpty()) << target.events.join(", ").toStdString();
     EXPECT_EQ(target.copyCount, 2);
 }
@@ -241,8 +241,8 @@ TEST_F(PrintRunTest, EveryPageBeyondTheDialogsLimitIsPrinted)
     ASSERT_EQ(printPageCount(fixture.job, PrintCommand::PRINTJOB), 70000 + 9);
     target.events.clear();
     PrintResult r = print(PrintCommand::PRINTJOB, 1, 70000, 1, false);
-    EXPECT_EQ(r.Outcome, PrintOutcome::Printed);
-    EXPECT_EQ(r.PagesSent, 70000);
+    EXPECT_EQ(r.outcome, PrintOutcome::Printed);
+    EXPECT_EQ(r.pagesSent, 70000);
     ASSERT_EQ(pages.size(), 70000);
     EXPECT_EQ(pages.last().params.PageIndex, 69999);
     EXPECT_EQ(target.events.count(QStringLiteral("new")), 69999);
@@ -251,8 +251,8 @@ TEST_F(PrintRunTest, EveryPageBeyondTheDialogsLimitIsPrinted)
     target.events.clear();
     target.pageLimit = 69999;
     r = print(PrintCommand::PRINTJOB, 1, 70000, 1, false);
-    EXPECT_EQ(r.Outcome, PrintOutcome::Failed);
-    EXPECT_EQ(r.Error, QStringLiteral("the print has 70000 pages; one document can hold at most 69999."));
+    EXPECT_EQ(r.outcome, PrintOutcome::Failed);
+    EXPECT_EQ(r.error, QStringLiteral("the print has 70000 pages; one document can hold at most 69999."));
     EXPECT_TRUE(pages.isEmpty());
     EXPECT_FALSE(target.events.contains(QStringLiteral("begin")));
 }

@@ -3,8 +3,8 @@
 #include "common/RecordingPrinter.h"
 #include "model/Job.h"
 #include "model/Template.h"
-#include "render/PrintRun.h"
-#include "render/PrinterCalibration.h"
+#include "print/PrintRun.h"
+#include "print/PrinterCalibration.h"
 #include "settings/RegistryStore.h"
 
 #include <QLocale>
@@ -190,7 +190,7 @@ TEST(CalibrationFault, PrintIsRefusedBeforeItBeginsAndNamesThePrinter)
     RecordingPrinter printer(QStringLiteral("Shelf Printer"));
     PrintRun run;
     PrintRequest request;
-    request.Command = PrintCommand::PRINTTEMPLATE;
+    request.command = PrintCommand::PRINTTEMPLATE;
 
     // A shift that fits A4 but not this small paper.
     TPRINTERCALIBRATION c;

@@ -4,7 +4,7 @@
 // points).
 
 #include "model/Template.h"
-#include "render/CalibrationPage.h"
+#include "print/CalibrationPage.h"
 #include "render/RecordingCanvas.h"
 
 #include <QVector>
@@ -21,16 +21,16 @@ QVector<QPoint> boxPoints(const CanvasRect& r)
 CalibrationTexts sampleTexts()
 {
     CalibrationTexts t;
-    t.DesiredWidth = t.DesiredHeight = QStringLiteral("100 mm.");
-    t.DesiredLeft = t.DesiredTop = QStringLiteral("50 mm.");
-    t.EnteredWidth = QStringLiteral("99 mm.");
-    t.EnteredHeight = QStringLiteral("100 mm.");
-    t.EnteredLeft = QStringLiteral("52 mm.");
-    t.EnteredTop = QStringLiteral("50 mm.");
-    t.PrinterName = QStringLiteral("Office");
-    t.LastCalibrated = QStringLiteral("Has not been calibrated yet.");
-    t.LastWidth = t.LastHeight = QStringLiteral("100 mm.");
-    t.LastLeft = t.LastTop = QStringLiteral("50 mm.");
+    t.desiredWidth = t.desiredHeight = QStringLiteral("100 mm.");
+    t.desiredLeft = t.desiredTop = QStringLiteral("50 mm.");
+    t.enteredWidth = QStringLiteral("99 mm.");
+    t.enteredHeight = QStringLiteral("100 mm.");
+    t.enteredLeft = QStringLiteral("52 mm.");
+    t.enteredTop = QStringLiteral("50 mm.");
+    t.printerName = QStringLiteral("Office");
+    t.lastCalibrated = QStringLiteral("Has not been calibrated yet.");
+    t.lastWidth = t.lastHeight = QStringLiteral("100 mm.");
+    t.lastLeft = t.lastTop = QStringLiteral("50 mm.");
     return t;
 }
 
@@ -40,21 +40,21 @@ TEST(CalibrationLayout, UncalibratedAt600Dpi)
 {
     const CalibrationLayout l = calibrationLayout(PrinterGeometry{600, 600, 0, 0}, CalibrationMeasures{});
     // 50 mm is 1181.1 pixels, 150 mm 3543.3.
-    EXPECT_EQ(l.Solid, (CanvasRect{1181, 1181, 3543, 3543}));
-    EXPECT_EQ(l.Dashed, l.Solid);
-    EXPECT_EQ(l.Dotted, l.Solid);
-    EXPECT_EQ(l.Arrow, 47);   // 2 mm
-    EXPECT_EQ(l.FiveMm, 118); // 5 mm
-    EXPECT_EQ(l.LeftFrom, QPoint(0, 1299));
-    EXPECT_EQ(l.LeftTo, QPoint(1181, 1299));
-    EXPECT_EQ(l.TopFrom, QPoint(1299, 0));
-    EXPECT_EQ(l.TopTo, QPoint(1299, 1181));
-    EXPECT_EQ(l.WidthFrom, QPoint(1181, 2953));
-    EXPECT_EQ(l.WidthTo, QPoint(3543, 2953));
-    EXPECT_EQ(l.HeightFrom, QPoint(2953, 1181));
-    EXPECT_EQ(l.HeightTo, QPoint(2953, 3543));
-    EXPECT_EQ(l.TextX, 1181);
-    EXPECT_EQ(l.TextY, 3543);
+    EXPECT_EQ(l.solid, (CanvasRect{1181, 1181, 3543, 3543}));
+    EXPECT_EQ(l.dashed, l.solid);
+    EXPECT_EQ(l.dotted, l.solid);
+    EXPECT_EQ(l.arrow, 47);   // 2 mm
+    EXPECT_EQ(l.fiveMm, 118); // 5 mm
+    EXPECT_EQ(l.leftFrom, QPoint(0, 1299));
+    EXPECT_EQ(l.leftTo, QPoint(1181, 1299));
+    EXPECT_EQ(l.topFrom, QPoint(1299, 0));
+    EXPECT_EQ(l.topTo, QPoint(1299, 1181));
+    EXPECT_EQ(l.widthFrom, QPoint(1181, 2953));
+    EXPECT_EQ(l.widthTo, QPoint(3543, 2953));
+    EXPECT_EQ(l.heightFrom, QPoint(2953, 1181));
+    EXPECT_EQ(l.heightTo, QPoint(2953, 3543));
+    EXPECT_EQ(l.textX, 1181);
+    EXPECT_EQ(l.textY, 3543);
 }
 
 TEST(CalibrationLayout, MeasuredWidthScalesTheDashedAndDottedBoxes)
@@ -62,14 +62,14 @@ TEST(CalibrationLayout, MeasuredWidthScalesTheDashedAndDottedBoxes)
     CalibrationMeasures m;
     m.Width = 99000;
     const CalibrationLayout l = calibrationLayout(PrinterGeometry{1200, 1200, 0, 0}, m);
-    EXPECT_EQ(l.Solid, (CanvasRect{2362, 2362, 7087, 7087}));
+    EXPECT_EQ(l.solid, (CanvasRect{2362, 2362, 7087, 7087}));
     // In MU the dashed box runs from 50505 to 151515: 101010 wide.
-    EXPECT_EQ(l.Dashed, (CanvasRect{2386, 2362, 7158, 7087}));
-    EXPECT_EQ(l.Dotted, l.Dashed);
-    EXPECT_NEAR(l.Dashed.width() * 25400.0 / 1200, 101010, 25400.0 / 1200);
+    EXPECT_EQ(l.dashed, (CanvasRect{2386, 2362, 7158, 7087}));
+    EXPECT_EQ(l.dotted, l.dashed);
+    EXPECT_NEAR(l.dashed.width() * 25400.0 / 1200, 101010, 25400.0 / 1200);
     // The dimension lines follow the dashed box.
-    EXPECT_EQ(l.LeftTo.x(), 2386);
-    EXPECT_EQ(l.TopFrom.x(), 2386 + 236);
+    EXPECT_EQ(l.leftTo.x(), 2386);
+    EXPECT_EQ(l.topFrom.x(), 2386 + 236);
 }
 
 TEST(CalibrationLayout, MeasuredLeftAndTopMoveOnlyTheDottedBox)
@@ -78,10 +78,10 @@ TEST(CalibrationLayout, MeasuredLeftAndTopMoveOnlyTheDottedBox)
     m.Left = 52000;
     m.Top = 47000;
     const CalibrationLayout l = calibrationLayout(PrinterGeometry{600, 600, 0, 0}, m);
-    EXPECT_EQ(l.Dashed, l.Solid);
+    EXPECT_EQ(l.dashed, l.solid);
     // 2 mm left, 3 mm down: 48 mm and 53 mm from the edges.
-    EXPECT_EQ(l.Dotted, (CanvasRect{1134, 1252, 3496, 3614}));
-    EXPECT_EQ(l.TextY, 3614); // under the lowest box
+    EXPECT_EQ(l.dotted, (CanvasRect{1134, 1252, 3496, 3614}));
+    EXPECT_EQ(l.textY, 3614); // under the lowest box
 }
 
 TEST(CalibrationLayout, SolidBoxCountsFromThePapersEdge)
@@ -90,11 +90,11 @@ TEST(CalibrationLayout, SolidBoxCountsFromThePapersEdge)
     // starts there, and the box moves back by as much.
     const PrinterGeometry printer{600, 600, 150, 75};
     const CalibrationLayout l = calibrationLayout(printer, CalibrationMeasures{});
-    EXPECT_EQ(l.Solid.left + printer.OffsetX, 1181);
-    EXPECT_EQ(l.Solid.top + printer.OffsetY, 1181);
-    EXPECT_EQ(l.Solid.width(), 2362);
-    EXPECT_EQ(l.LeftFrom.x(), 0); // from the printable edge
-    EXPECT_EQ(l.TopFrom.y(), 0);
+    EXPECT_EQ(l.solid.left + printer.offsetX, 1181);
+    EXPECT_EQ(l.solid.top + printer.offsetY, 1181);
+    EXPECT_EQ(l.solid.width(), 2362);
+    EXPECT_EQ(l.leftFrom.x(), 0); // from the printable edge
+    EXPECT_EQ(l.topFrom.y(), 0);
 }
 
 TEST(CalibrationLayout, BoxesLieWhereAPrintUnderTheNewCalibrationPutsTheSolidBox)
@@ -122,11 +122,11 @@ TEST(CalibrationLayout, BoxesLieWhereAPrintUnderTheNewCalibrationPutsTheSolidBox
     scalesOnly.LeftShift = scalesOnly.TopShift = 0;
     {
         SCOPED_TRACE("dotted");
-        expectPlaced(l.Dotted, full);
+        expectPlaced(l.dotted, full);
     }
     {
         SCOPED_TRACE("dashed");
-        expectPlaced(l.Dashed, scalesOnly);
+        expectPlaced(l.dashed, scalesOnly);
     }
 }
 
@@ -163,21 +163,21 @@ TEST(CalibrationPage, BoxesDottedThenDashedThenSolid)
     const QVector<CanvasOp> lines = canvas.ops(CanvasOp::Polyline);
     ASSERT_EQ(lines.size(), 3 + 4);
     EXPECT_EQ(lines[0].pen, (CanvasPen{PenMode::Copy, PenStyle::Dot, 1, Qt::black}));
-    EXPECT_EQ(lines[0].points, boxPoints(l.Dotted));
+    EXPECT_EQ(lines[0].points, boxPoints(l.dotted));
     EXPECT_EQ(lines[1].pen, (CanvasPen{PenMode::Copy, PenStyle::Dash, 1, Qt::black}));
-    EXPECT_EQ(lines[1].points, boxPoints(l.Dashed));
+    EXPECT_EQ(lines[1].points, boxPoints(l.dashed));
     EXPECT_EQ(lines[2].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 1, Qt::black}));
-    EXPECT_EQ(lines[2].points, boxPoints(l.Solid));
-    EXPECT_NE(l.Dotted, l.Dashed);
+    EXPECT_EQ(lines[2].points, boxPoints(l.solid));
+    EXPECT_NE(l.dotted, l.dashed);
 
     // Left and top dashed and thin, width and height solid and 2 wide.
-    EXPECT_EQ(lines[3].points, (QVector<QPoint>{l.LeftFrom, l.LeftTo}));
+    EXPECT_EQ(lines[3].points, (QVector<QPoint>{l.leftFrom, l.leftTo}));
     EXPECT_EQ(lines[3].pen.style, PenStyle::Dash);
-    EXPECT_EQ(lines[4].points, (QVector<QPoint>{l.TopFrom, l.TopTo}));
+    EXPECT_EQ(lines[4].points, (QVector<QPoint>{l.topFrom, l.topTo}));
     EXPECT_EQ(lines[4].pen.width, 1);
-    EXPECT_EQ(lines[5].points, (QVector<QPoint>{l.WidthFrom, l.WidthTo}));
+    EXPECT_EQ(lines[5].points, (QVector<QPoint>{l.widthFrom, l.widthTo}));
     EXPECT_EQ(lines[5].pen, (CanvasPen{PenMode::Copy, PenStyle::Solid, 2, Qt::black}));
-    EXPECT_EQ(lines[6].points, (QVector<QPoint>{l.HeightFrom, l.HeightTo}));
+    EXPECT_EQ(lines[6].points, (QVector<QPoint>{l.heightFrom, l.heightTo}));
     EXPECT_EQ(lines[6].pen.width, 2);
 }
 
@@ -189,13 +189,13 @@ TEST(CalibrationPage, ArrowheadsAtTheEndsOfTheDimensionLines)
     const CalibrationLayout l = calibrationLayout(printer, CalibrationMeasures{});
     const QVector<CanvasOp> heads = canvas.ops(CanvasOp::Polygon);
     ASSERT_EQ(heads.size(), 6);
-    const int a = l.Arrow;
+    const int a = l.arrow;
     const int h = a / 2;
     auto tri = [](QPoint tip, QPoint b1, QPoint b2) { return QVector<QPoint>{tip, b1, b2}; };
-    const QPoint left = l.LeftTo, top = l.TopTo;
+    const QPoint left = l.leftTo, top = l.topTo;
     EXPECT_EQ(heads[0].points, tri(left, left + QPoint(-a, -h), left + QPoint(-a, h))); // right
     EXPECT_EQ(heads[1].points, tri(top, top + QPoint(-h, -a), top + QPoint(h, -a)));    // down
-    const QPoint w0 = l.WidthFrom, w1 = l.WidthTo, h0 = l.HeightFrom, h1 = l.HeightTo;
+    const QPoint w0 = l.widthFrom, w1 = l.widthTo, h0 = l.heightFrom, h1 = l.heightTo;
     EXPECT_EQ(heads[2].points, tri(w0, w0 + QPoint(a, -h), w0 + QPoint(a, h)));   // left
     EXPECT_EQ(heads[3].points, tri(w1, w1 + QPoint(-a, -h), w1 + QPoint(-a, h))); // right
     EXPECT_EQ(heads[4].points, tri(h0, h0 + QPoint(-h, a), h0 + QPoint(h, a)));   // up
@@ -226,10 +226,10 @@ TEST(CalibrationPage, WordsAndTextColumn)
         EXPECT_EQ(op.y, y) << word;
         EXPECT_EQ(op.rect, (CanvasRect{x, y, x + 10 * int(qstrlen(word)), y + 20})) << word;
     };
-    expectWord(texts[0], "Left", (0 + l.LeftTo.x() - 40) / 2, l.LeftFrom.y() - 10);
-    expectWord(texts[1], "Top", l.TopFrom.x() - 15, (0 + l.TopTo.y() - 20) / 2);
-    expectWord(texts[2], "Width", (l.WidthFrom.x() + l.WidthTo.x() - 50) / 2, l.WidthFrom.y() - 10);
-    expectWord(texts[3], "Height", l.HeightFrom.x() - 30, (l.HeightFrom.y() + l.HeightTo.y() - 20) / 2);
+    expectWord(texts[0], "Left", (0 + l.leftTo.x() - 40) / 2, l.leftFrom.y() - 10);
+    expectWord(texts[1], "Top", l.topFrom.x() - 15, (0 + l.topTo.y() - 20) / 2);
+    expectWord(texts[2], "Width", (l.widthFrom.x() + l.widthTo.x() - 50) / 2, l.widthFrom.y() - 10);
+    expectWord(texts[3], "Height", l.heightFrom.x() - 30, (l.heightFrom.y() + l.heightTo.y() - 20) / 2);
 
     const QStringList expected{
         "Desired measurements:",
@@ -263,14 +263,14 @@ TEST(CalibrationPage, WordsAndTextColumn)
 
     // One line height (20) apart, 5 mm under the lowest box, 5 mm more
     // before the instructions, an empty line before the last calibration.
-    const int x = l.Solid.left;
-    int y = l.TextY + l.FiveMm;
+    const int x = l.solid.left;
+    int y = l.textY + l.fiveMm;
     QList<QPoint> wanted;
     for (int i = 0; i < 18; ++i) {
         wanted << QPoint(x, y);
         y += 20;
         if (i == 1)
-            y += l.FiveMm;
+            y += l.fiveMm;
         if (i == 14)
             y += 20;
     }
@@ -301,7 +301,7 @@ TEST(CalibrationPage, TinyMeasurementStaysWithinTheCanvasRange)
     // then far off the paper but every coordinate is still a number.
     const CalibrationLayout l = calibrationLayout(PrinterGeometry{1200, 1200, 0, 0},
                                                   CalibrationMeasures{1, 1, 50000, 50000});
-    EXPECT_GT(l.Dashed.right, l.Solid.right);
-    EXPECT_LE(l.Dashed.right, 1000000);
-    EXPECT_EQ(l.Solid, (CanvasRect{2362, 2362, 7087, 7087}));
+    EXPECT_GT(l.dashed.right, l.solid.right);
+    EXPECT_LE(l.dashed.right, 1000000);
+    EXPECT_EQ(l.solid, (CanvasRect{2362, 2362, 7087, 7087}));
 }

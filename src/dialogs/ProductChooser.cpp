@@ -1,4 +1,4 @@
-#include "FormPRODUCT.h"
+#include "ProductChooser.h"
 
 #include "dialogs/NamedWidgets.h"
 #include "model/Units.h"
@@ -35,7 +35,7 @@ QString sizeText(MU width, MU height)
 
 QString paperText(const LabelProduct& p)
 {
-    return p.PaperName.isEmpty() ? sizeText(p.PaperWidth, p.PaperHeight) : p.PaperName;
+    return p.paperName.isEmpty() ? sizeText(p.paperWidth, p.paperHeight) : p.paperName;
 }
 
 } // namespace
@@ -80,12 +80,12 @@ public:
         if (role == Qt::ToolTipRole)
             return productDetails(*p);
         switch (index.column()) {
-        case ColBrand: return p->Brand;
-        case ColPart: return p->Part;
-        case ColDescription: return p->Description;
+        case ColBrand: return p->brand;
+        case ColPart: return p->part;
+        case ColDescription: return p->description;
         case ColPaper: return paperText(*p);
-        case ColLabels: return QString::number(p->NumAcross) + QStringLiteral(" x ") + QString::number(p->NumDown);
-        case ColSize: return sizeText(p->LabelWidth, p->LabelHeight);
+        case ColLabels: return QString::number(p->numAcross) + QStringLiteral(" x ") + QString::number(p->numDown);
+        case ColSize: return sizeText(p->labelWidth, p->labelHeight);
         default: return {};
         }
     }
@@ -131,26 +131,26 @@ QString productDetails(const LabelProduct& p)
 {
     const QString unit = QLatin1Char(' ') + unitAbbreviation();
     QString text = p.title();
-    if (!p.Description.isEmpty())
-        text += QStringLiteral(": ") + p.Description;
-    if (!p.EquivalentOf.isEmpty())
-        text += QStringLiteral(" (the sheet of ") + p.Brand + QLatin1Char(' ') + p.EquivalentOf + QLatin1Char(')');
+    if (!p.description.isEmpty())
+        text += QStringLiteral(": ") + p.description;
+    if (!p.equivalentOf.isEmpty())
+        text += QStringLiteral(" (the sheet of ") + p.brand + QLatin1Char(' ') + p.equivalentOf + QLatin1Char(')');
     text += QLatin1Char('\n');
     text += QStringLiteral("Paper: ");
-    if (!p.PaperName.isEmpty())
-        text += p.PaperName + QStringLiteral(", ");
-    text += sizeText(p.PaperWidth, p.PaperHeight) + QLatin1Char('\n');
-    text += QStringLiteral("%1 across, %2 down, labels ").arg(p.NumAcross).arg(p.NumDown)
-            + sizeText(p.LabelWidth, p.LabelHeight) + QLatin1Char('\n');
+    if (!p.paperName.isEmpty())
+        text += p.paperName + QStringLiteral(", ");
+    text += sizeText(p.paperWidth, p.paperHeight) + QLatin1Char('\n');
+    text += QStringLiteral("%1 across, %2 down, labels ").arg(p.numAcross).arg(p.numDown)
+            + sizeText(p.labelWidth, p.labelHeight) + QLatin1Char('\n');
     text += QStringLiteral("Left margin ") + muToCurrentUnitText(p.Left, 8) + QStringLiteral(", top margin ")
-            + muToCurrentUnitText(p.Top, 8) + QStringLiteral(", gaps ") + muToCurrentUnitText(p.HGap, 8)
-            + QStringLiteral(" across and ") + muToCurrentUnitText(p.VGap, 8) + QStringLiteral(" down") + unit;
+            + muToCurrentUnitText(p.Top, 8) + QStringLiteral(", gaps ") + muToCurrentUnitText(p.hGap, 8)
+            + QStringLiteral(" across and ") + muToCurrentUnitText(p.vGap, 8) + QStringLiteral(" down") + unit;
     return text;
 }
 
-TFormPRODUCT::TFormPRODUCT(QWidget* parent) : BaseDialog(parent)
+ProductChooser::ProductChooser(QWidget* parent) : BaseDialog(parent)
 {
-    DESKTOP = false;
+    savesPlacement = false;
     setObjectName(QStringLiteral("FormPRODUCT"));
     setWindowTitle(QStringLiteral("New template from product"));
     setSizeGripEnabled(true);
@@ -195,9 +195,9 @@ TFormPRODUCT::TFormPRODUCT(QWidget* parent) : BaseDialog(parent)
     std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
     OKBtn->setEnabled(false);
 
-    connect(EditSEARCH, &QLineEdit::textChanged, this, &TFormPRODUCT::EditSEARCHChange);
+    connect(EditSEARCH, &QLineEdit::textChanged, this, &ProductChooser::EditSEARCHChange);
     connect(ListPRODUCTS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TFormPRODUCT::selectionChanged);
+            &ProductChooser::selectionChanged);
     connect(ListPRODUCTS, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             accept();
@@ -224,14 +224,14 @@ TFormPRODUCT::TFormPRODUCT(QWidget* parent) : BaseDialog(parent)
     resize(62 * em, 34 * fontMetrics().lineSpacing());
 }
 
-TFormPRODUCT::~TFormPRODUCT() = default;
+ProductChooser::~ProductChooser() = default;
 
-QString TFormPRODUCT::catalogueFolder() const
+QString ProductChooser::catalogueFolder() const
 {
     return folder_.isEmpty() ? LabelCatalogue::defaultFolder() : folder_;
 }
 
-void TFormPRODUCT::setCatalogueFolder(const QString& folder)
+void ProductChooser::setCatalogueFolder(const QString& folder)
 {
     folder_ = folder;
     loaded_ = false;
@@ -239,7 +239,7 @@ void TFormPRODUCT::setCatalogueFolder(const QString& folder)
     catalogue_ = LabelCatalogue();
 }
 
-bool TFormPRODUCT::loadCatalogue()
+bool ProductChooser::loadCatalogue()
 {
     if (loaded_)
         return true;
@@ -247,19 +247,12 @@ bool TFormPRODUCT::loadCatalogue()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool read = catalogue_.read(folder);
     QApplication::restoreOverrideCursor();
-    const QString source = QStringLiteral("Label sheets by product code come from the label catalogue that the "
-                                          "package ")
-                           + LabelCatalogue::packageName() + QStringLiteral(" installs in ") + folder
-                           + QStringLiteral(".\n\rInstall it (for example with: sudo apt install ")
-                           + LabelCatalogue::packageName() + QStringLiteral(") and choose this command again.");
     if (!read) {
-        messageSeam().warning(QStringLiteral("No label catalogue was found in ") + folder + QStringLiteral(".\n\r")
-                              + source);
+        messageSeam().warning(Messages::noCatalogueFound(folder, LabelCatalogue::packageName()));
         return false;
     }
     if (catalogue_.products().empty()) {
-        messageSeam().warning(QStringLiteral("The label catalogue in ") + folder
-                              + QStringLiteral(" holds no label sheet that a template can be made from.\n\r") + source);
+        messageSeam().warning(Messages::catalogueHoldsNoSheets(folder, LabelCatalogue::packageName()));
         return false;
     }
     list_->setProducts(&catalogue_.products());
@@ -268,7 +261,7 @@ bool TFormPRODUCT::loadCatalogue()
     return true;
 }
 
-bool TFormPRODUCT::execute(LabelProduct& chosen)
+bool ProductChooser::execute(LabelProduct& chosen)
 {
     if (!loadCatalogue())
         return false;
@@ -281,7 +274,7 @@ bool TFormPRODUCT::execute(LabelProduct& chosen)
     return true;
 }
 
-const LabelProduct* TFormPRODUCT::selectedProduct() const
+const LabelProduct* ProductChooser::selectedProduct() const
 {
     const QModelIndexList rows = ListPRODUCTS->selectionModel()->selectedRows();
     if (rows.isEmpty())
@@ -289,16 +282,16 @@ const LabelProduct* TFormPRODUCT::selectedProduct() const
     return list_->product(filter_->mapToSource(rows.constFirst()).row());
 }
 
-int TFormPRODUCT::shownCount() const
+int ProductChooser::shownCount() const
 {
     return filter_->rowCount();
 }
 
-bool TFormPRODUCT::selectProduct(const QString& brand, const QString& part)
+bool ProductChooser::selectProduct(const QString& brand, const QString& part)
 {
     for (int row = 0; row < filter_->rowCount(); ++row) {
         const LabelProduct* p = list_->product(filter_->mapToSource(filter_->index(row, 0)).row());
-        if (p && p->Brand.compare(brand, Qt::CaseInsensitive) == 0 && p->Part.compare(part, Qt::CaseInsensitive) == 0) {
+        if (p && p->brand.compare(brand, Qt::CaseInsensitive) == 0 && p->part.compare(part, Qt::CaseInsensitive) == 0) {
             selectRow(row);
             return true;
         }
@@ -306,14 +299,14 @@ bool TFormPRODUCT::selectProduct(const QString& brand, const QString& part)
     return false;
 }
 
-void TFormPRODUCT::accept()
+void ProductChooser::accept()
 {
     if (!selectedProduct())
         return;
     BaseDialog::accept();
 }
 
-void TFormPRODUCT::showEvent(QShowEvent* event)
+void ProductChooser::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         list_->unitChanged();
@@ -326,7 +319,7 @@ void TFormPRODUCT::showEvent(QShowEvent* event)
 
 // Up, down and the page keys move through the list while the search box has
 // the focus, so that a search is followed by Enter without the mouse.
-bool TFormPRODUCT::eventFilter(QObject* watched, QEvent* event)
+bool ProductChooser::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == EditSEARCH && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -338,7 +331,7 @@ bool TFormPRODUCT::eventFilter(QObject* watched, QEvent* event)
     return BaseDialog::eventFilter(watched, event);
 }
 
-void TFormPRODUCT::EditSEARCHChange(const QString& text)
+void ProductChooser::EditSEARCHChange(const QString& text)
 {
     filter_->setSearch(text);
     // Keep the selection when it is still shown, else take the first match.
@@ -353,7 +346,7 @@ void TFormPRODUCT::EditSEARCHChange(const QString& text)
     updateDetails();
 }
 
-void TFormPRODUCT::selectRow(int row)
+void ProductChooser::selectRow(int row)
 {
     const QModelIndex index = filter_->index(row, 0);
     ListPRODUCTS->selectionModel()->setCurrentIndex(index,
@@ -361,12 +354,12 @@ void TFormPRODUCT::selectRow(int row)
     ListPRODUCTS->scrollTo(index);
 }
 
-void TFormPRODUCT::selectionChanged()
+void ProductChooser::selectionChanged()
 {
     updateDetails();
 }
 
-void TFormPRODUCT::updateDetails()
+void ProductChooser::updateDetails()
 {
     const LabelProduct* p = selectedProduct();
     OKBtn->setEnabled(p != nullptr);

@@ -6,8 +6,9 @@
 // print system, or a PDF file).
 
 #include "render/PrintParams.h"
-#include "render/PrinterCalibration.h"
-#include "support/Dialogs.h"
+#include "print/PrintTarget.h"
+#include "print/PrinterCalibration.h"
+#include "support/DialogRequests.h"
 #include "support/ReplacingFile.h"
 
 #include <QList>
@@ -32,61 +33,6 @@ class PainterCanvas;
 
 enum class PrintCommand { PRINTJOB, PRINTTEMPLATE };
 
-// Where printed pages go: the few things the run asks of a printer.
-class PrintTarget {
-public:
-    virtual ~PrintTarget() = default;
-
-    // The printer's name as the printer list gives it: the key of its
-    // calibration.
-    virtual QString printerName() const = 0;
-    // False for a target that stands for a file rather than a printer: it
-    // gets neither calibration nor printer margins.
-    virtual bool appliesCalibration() const = 0;
-
-    // The orientation and the paper size, as the paper lies in that
-    // orientation (millimetres). Refused while a document is open.
-    virtual void setOrientation(bool landscape) = 0;
-    virtual bool landscape() const = 0;
-    virtual void setPaperSize(const QSizeF& millimetres) = 0;
-    // The printer's own default paper, for a page that belongs to no job
-    // (the calibration page). A target without paper of its own keeps what
-    // it has.
-    virtual void usePrinterPaper() {}
-
-    // The title of the next document: the print system's job name and the
-    // PDF's title.
-    void setDocumentName(const QString& name) { documentName_ = name; }
-    const QString& documentName() const { return documentName_; }
-
-    // The printer's own copy count: how many uncollated copies of each page
-    // it makes. A target that cannot make copies leaves that to the run
-    // (makesCopies() false), which then sends every page that many times.
-    virtual int copies() const = 0;
-    virtual void setCopies(int copies) = 0;
-    virtual bool makesCopies() const = 0;
-
-    // Resolution and printable-area offset, known before the document begins.
-    virtual PrinterGeometry geometry() const = 0;
-    // The most pages one document can hold on this target.
-    virtual qint64 maxPages() const { return std::numeric_limits<qint32>::max(); }
-
-    virtual void beginDocument() = 0;
-    virtual bool isPrinting() const = 0;
-    // The page canvas while a document is open; null otherwise.
-    virtual PageCanvas* canvas() = 0;
-    virtual bool newPage() = 0;
-    // Ends the document and hands it to the printer. False when that failed;
-    // errorText() says why.
-    virtual bool endDocument() = 0;
-    // Discards the open document: nothing of it is printed.
-    virtual void abortDocument() = 0;
-    virtual QString errorText() const = 0;
-
-protected:
-    QString documentName_;
-};
-
 // Why a file cannot be printed to: empty for a new name or an ordinary file
 // (also through a symbolic link), otherwise a message naming the path and
 // what it is (a folder, a device, a pipe, a socket). Printing never replaces
@@ -98,12 +44,6 @@ QString outputFileRefusal(const QString& path);
 // where the trailer begins. A file cut short by a full disk or a file size
 // limit fails; error then says why.
 bool pdfWrittenWhole(const QString& path, QString& error);
-
-// A target refused a change (orientation, paper, copies) during a document.
-class EPrinterBusy : public std::runtime_error {
-public:
-    EPrinterBusy() : std::runtime_error("Printing in progress") {}
-};
 
 // The pages a print of the job has: its page count when its data source
 // holds lines (print job only), else 1.
@@ -135,14 +75,14 @@ QString printDocumentName(PrintCommand command, const QString& jobFile);
 // command makes it from the dialog's PrintChoice (through chosenPages),
 // batch printing from the command line.
 struct PrintRequest {
-    PrintCommand Command = PrintCommand::PRINTJOB;
-    qint32 FromPage = 1; // 1-based, as the dialog returns them
-    qint32 ToPage = 1;
-    // The pages in the order they print (1-based); when empty, FromPage to
-    // ToPage.
-    QList<qint32> Pages;
-    qint32 Copies = 1;
-    bool Collate = false;
+    PrintCommand command = PrintCommand::PRINTJOB;
+    qint32 fromPage = 1; // 1-based, as the dialog returns them
+    qint32 toPage = 1;
+    // The pages in the order they print (1-based); when empty, fromPage to
+    // toPage.
+    QList<qint32> pages;
+    qint32 copies = 1;
+    bool collate = false;
 };
 
 // The pages a print dialog's choice asks for, in the order they print: the
@@ -160,9 +100,9 @@ enum class PrintOutcome {
 };
 
 struct PrintResult {
-    PrintOutcome Outcome = PrintOutcome::NothingToPrint;
-    qint32 PagesSent = 0;
-    QString Error;
+    PrintOutcome outcome = PrintOutcome::NothingToPrint;
+    qint32 pagesSent = 0;
+    QString error;
 };
 
 class PrintRun {

@@ -5,6 +5,8 @@
 // engine keep them as an engine property; the program reads them after the
 // dialog and hands them to the print system with the document.
 
+#include "support/DialogRequests.h"
+
 #include <QList>
 #include <QPair>
 #include <QPrintEngine>
@@ -35,3 +37,13 @@ inline void setPrinterOptions(QPrinter& printer, const QList<QPair<QString, QStr
         list << name << value;
     printer.printEngine()->setProperty(PrinterOptionsKey, list);
 }
+
+// "2,5-7" as ranges; empty when the text is no page list.
+QList<QPair<int, int>> pageListFromText(const QString& text);
+
+// The print dialog leaves a page list and odd or even pages to the print
+// system, which would apply them to the document as sent, collated copies
+// and all. The run picks the pages itself instead: this moves them from the
+// printer's options into the choice, so the print system does not pick
+// again. Called after the dialog, once its range is in the choice.
+void readPageOptions(QPrinter& printer, PrintChoice& choice);
