@@ -1,5 +1,7 @@
 #include "Barcode.h"
 
+#include "support/Messages.h"
+
 #include <zint.h>
 
 #include <QTransform>
@@ -61,24 +63,16 @@ QString numberProblem(Symbology symbology, const QString& text, qsizetype digits
     const QString name = caption(symbology);
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
-            return QStringLiteral("%1 takes digits only: %2 holds \"%3\".").arg(name, quoted(text), QString(c));
+            return Messages::codeTakesDigitsOnly(name, quoted(text), QString(c));
     }
     if (text.size() != digits && text.size() != digits + 1) {
-        return QStringLiteral("%1 takes %2 digits, or %3 with the check digit: %4 has %5.")
-            .arg(name)
-            .arg(digits)
-            .arg(digits + 1)
-            .arg(quoted(text))
-            .arg(text.size());
+        return Messages::codeDigitCount(name, digits, quoted(text), text.size());
     }
     if (text.size() == digits + 1) {
         const int expected = checkDigit(QStringView(text).left(digits));
         const int given = text.back().unicode() - u'0';
         if (given != expected) {
-            return QStringLiteral("The check digit of the %1 number %2 is %3; it should be %4.")
-                .arg(name, quoted(text))
-                .arg(given)
-                .arg(expected);
+            return Messages::codeWrongCheckDigit(name, quoted(text), given, expected);
         }
     }
     return QString();
@@ -209,19 +203,15 @@ const SymbologyInfo* findSymbology(QStringView name)
 QString codeTextProblem(Symbology symbology, const QString& text)
 {
     if (text.isEmpty())
-        return QStringLiteral("%1 has no text to encode: the text is empty.").arg(caption(symbology));
+        return Messages::codeTextEmpty(caption(symbology));
     // UTF-8 has no form for half a pair: the code would hold a replacement
     // character instead.
     if (!QStringView(text).isValidUtf16()) {
-        return QStringLiteral("The text of the %1 holds half of a pair of UTF-16 units, which no code can hold.")
-            .arg(caption(symbology));
+        return Messages::codeTextHalfPair(caption(symbology));
     }
     const qsizetype bytes = text.toUtf8().size();
     if (bytes > MaxCodeTextBytes) {
-        return QStringLiteral("The text of the %1 is too long: %2 bytes, at most %3.")
-            .arg(caption(symbology))
-            .arg(bytes)
-            .arg(MaxCodeTextBytes);
+        return Messages::codeTextTooLong(caption(symbology), bytes, MaxCodeTextBytes);
     }
     switch (symbology) {
     case Symbology::Ean13: return numberProblem(symbology, text, 12);
@@ -231,8 +221,7 @@ QString codeTextProblem(Symbology symbology, const QString& text)
         // then read as another text.
         for (const QChar c : text) {
             if (c.isLower()) {
-                return QStringLiteral("Code 39 has no small letters: %1 holds \"%2\"; write it in capitals.")
-                    .arg(quoted(text), QString(c));
+                return Messages::code39SmallLetter(quoted(text), QString(c));
             }
         }
         break;
@@ -251,7 +240,7 @@ CodeResult makeCode(Symbology symbology, const QString& text)
     const SymbologyInfo& info = symbologyInfo(symbology);
     const std::unique_ptr<zint_symbol, SymbolDeleter> made(ZBarcode_Create());
     if (!made) {
-        result.error = QStringLiteral("The %1 cannot be made: out of memory.").arg(caption(symbology));
+        result.error = Messages::codeOutOfMemory(caption(symbology));
         return result;
     }
     made->symbology = info.zintId;
@@ -283,14 +272,12 @@ CodeResult makeCode(Symbology symbology, const QString& text)
         status = ZBarcode_Buffer_Vector(made.get(), 0);
     }
     if (status >= ZINT_ERROR || !made->vector) {
-        result.error = QStringLiteral("%1 cannot encode %2: %3")
-                           .arg(caption(symbology), quoted(text), QString::fromUtf8(made->errtxt));
+        result.error = Messages::codeCannotEncode(caption(symbology), quoted(text), QString::fromUtf8(made->errtxt));
         return result;
     }
     result.symbol = symbolOf(symbology, *made);
     if (result.symbol.isEmpty()) {
-        result.error =
-            QStringLiteral("%1 cannot encode %2: the symbol came out empty.").arg(caption(symbology), quoted(text));
+        result.error = Messages::codeCameOutEmpty(caption(symbology), quoted(text));
     }
     return result;
 }

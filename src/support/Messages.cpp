@@ -1094,4 +1094,71 @@ QString outputAndPrinterTogether()
     return QCoreApplication::translate("Messages", "--output and --printer cannot be used together.");
 }
 
+// ---------------------------------------------------------------- codes
+
+QString codeTakesDigitsOnly(const QString& kind, const QString& text, const QString& character)
+{
+    return QCoreApplication::translate("Messages", "%1 takes digits only: %2 holds \"%3\".").arg(kind, text, character);
+}
+
+QString codeDigitCount(const QString& kind, qint64 digits, const QString& text, qint64 length)
+{
+    return QCoreApplication::translate("Messages", "%1 takes %2 digits, or %3 with the check digit: %4 has %5.")
+        .arg(kind)
+        .arg(digits)
+        .arg(digits + 1)
+        .arg(text)
+        .arg(length);
+}
+
+QString codeWrongCheckDigit(const QString& kind, const QString& text, int given, int expected)
+{
+    return QCoreApplication::translate("Messages", "The check digit of the %1 number %2 is %3; it should be %4.")
+        .arg(kind, text)
+        .arg(given)
+        .arg(expected);
+}
+
+QString codeTextEmpty(const QString& kind)
+{
+    return QCoreApplication::translate("Messages", "%1 has no text to encode: the text is empty.").arg(kind);
+}
+
+QString codeTextHalfPair(const QString& kind)
+{
+    return QCoreApplication::translate(
+               "Messages", "The text of the %1 holds half of a pair of UTF-16 units, which no code can hold.")
+        .arg(kind);
+}
+
+QString codeTextTooLong(const QString& kind, qint64 bytes, qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "The text of the %1 is too long: %2 bytes, at most %3.")
+        .arg(kind)
+        .arg(bytes)
+        .arg(limit);
+}
+
+QString code39SmallLetter(const QString& text, const QString& character)
+{
+    return QCoreApplication::translate("Messages",
+                                       "Code 39 has no small letters: %1 holds \"%2\"; write it in capitals.")
+        .arg(text, character);
+}
+
+QString codeOutOfMemory(const QString& kind)
+{
+    return QCoreApplication::translate("Messages", "The %1 cannot be made: out of memory.").arg(kind);
+}
+
+QString codeCannotEncode(const QString& kind, const QString& text, const QString& reason)
+{
+    return QCoreApplication::translate("Messages", "%1 cannot encode %2: %3").arg(kind, text, reason);
+}
+
+QString codeCameOutEmpty(const QString& kind, const QString& text)
+{
+    return QCoreApplication::translate("Messages", "%1 cannot encode %2: the symbol came out empty.").arg(kind, text);
+}
+
 } // namespace Messages

@@ -295,4 +295,16 @@ QString unknownOption(const QString& option);
 QString unexpectedArgument(const QString& argument);
 QString outputAndPrinterTogether();
 
+// Codes made from a text
+QString codeTakesDigitsOnly(const QString& kind, const QString& text, const QString& character);
+QString codeDigitCount(const QString& kind, qint64 digits, const QString& text, qint64 length);
+QString codeWrongCheckDigit(const QString& kind, const QString& text, int given, int expected);
+QString codeTextEmpty(const QString& kind);
+QString codeTextHalfPair(const QString& kind);
+QString codeTextTooLong(const QString& kind, qint64 bytes, qint64 limit);
+QString code39SmallLetter(const QString& text, const QString& character);
+QString codeOutOfMemory(const QString& kind);
+QString codeCannotEncode(const QString& kind, const QString& text, const QString& reason);
+QString codeCameOutEmpty(const QString& kind, const QString& text);
+
 } // namespace Messages
