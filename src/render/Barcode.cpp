@@ -16,7 +16,7 @@ const SymbologyInfo Table[] = {
     {Symbology::QrCode, "qrcode", "QR Code", BARCODE_QRCODE, false},
     {Symbology::DataMatrix, "datamatrix", "Data Matrix", BARCODE_DATAMATRIX, false},
     {Symbology::Code128, "code128", "Code 128", BARCODE_CODE128, true},
-    {Symbology::Gs1_128, "gs1-128", "GS1-128", BARCODE_GS1_128, true},
+    {Symbology::Gs1128, "gs1-128", "GS1-128", BARCODE_GS1_128, true},
     {Symbology::Ean13, "ean13", "EAN-13", BARCODE_EANX, true},
     {Symbology::UpcA, "upca", "UPC-A", BARCODE_UPCA, true},
     {Symbology::Code39, "code39", "Code 39", BARCODE_CODE39, true},
@@ -253,7 +253,7 @@ CodeResult makeCode(Symbology symbology, const QString& text)
     // library would otherwise pick a rectangle for short texts.
     if (symbology == Symbology::DataMatrix)
         made->option_3 = DM_SQUARE;
-    if (symbology == Symbology::Gs1_128) {
+    if (symbology == Symbology::Gs1128) {
         // Application identifiers in square brackets, or in parentheses as
         // they are printed under the code.
         made->input_mode = GS1_MODE;

@@ -14,7 +14,7 @@
 
 #include <span>
 
-enum class Symbology { QrCode, DataMatrix, Code128, Gs1_128, Ean13, UpcA, Code39, Pdf417, Aztec };
+enum class Symbology { QrCode, DataMatrix, Code128, Gs1128, Ean13, UpcA, Code39, Pdf417, Aztec };
 
 struct SymbologyInfo {
     Symbology symbology;

@@ -207,7 +207,7 @@ TEST(Barcode, TextsTheLibraryWouldTakeWronglyAreRefused)
         EXPECT_EQ(made.symbol.isEmpty(), !made.ok());
     }
     // What only the library finds is told in its own words.
-    const CodeResult noIdentifier = makeCode(Symbology::Gs1_128, QStringLiteral("0109501101530003"));
+    const CodeResult noIdentifier = makeCode(Symbology::Gs1128, QStringLiteral("0109501101530003"));
     EXPECT_EQ(noIdentifier.error.toStdString(),
               "GS1-128 cannot encode \"0109501101530003\": Error 252: Data does not start with an AI");
     EXPECT_FALSE(makeCode(Symbology::Code128, QStringLiteral("Ωmega")).ok());
