@@ -1,8 +1,10 @@
 #include "DataInfo.h"
 
 #include "support/Messages.h"
+#include "model/SerialSource.h"
 #include "model/TextBlockSource.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -39,6 +41,16 @@ bool TDATAINFO::LOADDATA()
         STARTLABNUM = 1;
     if (RepeatLabelNum < 1)
         RepeatLabelNum = 1;
+    chosen_.reset();
+    filled_.clear();
+    if (FULLFILENAME.isEmpty() && hasSerialNumbers()) {
+        if (!SerialSource::rangeProblem(SerialFrom, SerialTo).isEmpty())
+            return false;
+        source_ = std::make_unique<SerialSource>(SerialFrom, SerialTo);
+        FILECONTENT = DataLines();
+        applyTableSettings();
+        return true;
+    }
     // The file is read aside first: when it exists but cannot be read, the
     // lines and labels already loaded stay as they were.
     std::unique_ptr<DataSource> source = makeDataSource(FULLFILENAME);
@@ -71,6 +83,9 @@ bool TDATAINFO::dataPresent(const QString& name)
 void TDATAINFO::reindex()
 {
     source_ = std::make_unique<TextBlockSource>(FILECONTENT);
+    chosen_.reset();
+    filled_.clear();
+    applyTableSettings();
 }
 
 namespace {
@@ -117,6 +132,27 @@ bool TDATAINFO::keepsTableSettings() const
 void TDATAINFO::applyTableSettings()
 {
     source_->applyTableSettings(tableSettings_, headerChoice());
+    filled_.clear();
+    fieldLayout_.reset();
+    fieldLayoutProblem_.clear();
+    fieldLayoutMissing_.clear();
+    if (source_->usesTableSettings() || tableSettings_.LabelLayout.trimmed().isEmpty())
+        return;
+    LabelLayout layout(tableSettings_.LabelLayout, QStringList(), -1);
+    fieldLayoutProblem_ = layout.problem();
+    fieldLayoutMissing_ = layout.missingFields();
+    if (fieldLayoutProblem_.isEmpty())
+        fieldLayout_ = std::move(layout);
+}
+
+QString TDATAINFO::layoutProblem() const
+{
+    return source_->usesTableSettings() ? source_->layoutProblem() : fieldLayoutProblem_;
+}
+
+QStringList TDATAINFO::missingFields() const
+{
+    return source_->usesTableSettings() ? source_->missingFields() : fieldLayoutMissing_;
 }
 
 const DataTable& TDATAINFO::table() const
@@ -128,31 +164,100 @@ const DataTable& TDATAINFO::table() const
 
 qint32 TDATAINFO::LABELCOUNT() const
 {
-    const qint64 count = static_cast<qint64>(labelsInIndex()) * RepeatLabelNum;
+    const qint64 count = static_cast<qint64>(labelsPrinted()) * RepeatLabelNum;
     return static_cast<qint32>(std::min<qint64>(count, INT32_MAX));
 }
 
 bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines) const
 {
-    if (index < 0 || index >= labelsInIndex())
-        return false;
-    source_->appendLabel(index, lines);
-    return true;
+    return GETLABEL(index, lines, std::numeric_limits<int>::max(), std::numeric_limits<qsizetype>::max());
 }
 
 bool TDATAINFO::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const
 {
-    if (index < 0 || index >= labelsInIndex())
+    if (index < 0 || index >= labelsPrinted())
         return false;
-    source_->appendLabel(index, lines, LabelLimits{maxLines, maxChars});
+    const qint32 d = dataIndexOf(index);
+    if (fieldLayout_) {
+        QStringList fields;
+        source_->appendFields(d, fields, fieldLayout_->fieldsNeeded(), maxChars);
+        lines += fieldLayout_->expand(fields, maxLines, maxChars, d);
+    } else if (maxLines == std::numeric_limits<int>::max() && maxChars == std::numeric_limits<qsizetype>::max()) {
+        source_->appendLabel(d, lines);
+    } else {
+        source_->appendLabel(d, lines, LabelLimits{maxLines, maxChars});
+    }
     return true;
 }
 
 std::optional<LabelContent> TDATAINFO::labelContent(qint32 index, const LabelLimits& limits) const
 {
-    if (index < 0 || index >= labelsInIndex())
+    if (index < 0 || index >= labelsPrinted())
         return std::nullopt;
-    return source_->label(index, limits);
+    const qint32 d = dataIndexOf(index);
+    LabelContent content;
+    if (fieldLayout_) {
+        QStringList fields;
+        source_->appendFields(d, fields, fieldLayout_->fieldsNeeded(), limits.maxChars);
+        content.lines = fieldLayout_->expand(fields, limits.maxLines, limits.maxChars, d);
+    } else {
+        content = source_->label(d, limits);
+    }
+    content.number = d + 1;
+    return content;
+}
+
+const LabelLayout& TDATAINFO::filling(const QString& text) const
+{
+    auto it = filled_.find(text);
+    if (it == filled_.end()) {
+        // Few distinct texts are filled: the format's code and the picture's
+        // name. A table reads them against its column names.
+        if (filled_.size() > 16)
+            filled_.clear();
+        const bool table = source_->usesTableSettings();
+        const DataTable& t = this->table();
+        it = filled_.insert(text,
+                            LabelLayout(text, table ? columnNames() : QStringList(), table ? t.columnCount() : -1));
+    }
+    return it.value();
+}
+
+QString TDATAINFO::fillFields(const QString& text, qint32 dataIndex, qsizetype maxChars) const
+{
+    if (!text.contains(u'{') && !text.contains(u'}'))
+        return text.left(maxChars);
+    if (dataIndex < 0 || dataIndex >= labelsInIndex())
+        return QString();
+    const LabelLayout& layout = filling(text);
+    QStringList fields;
+    source_->appendFields(dataIndex, fields, layout.fieldsNeeded(), maxChars);
+    // A line of the text whose fields are empty is kept: a code's content
+    // keeps its shape.
+    return layout.expand(fields, std::numeric_limits<int>::max(), maxChars, dataIndex).join(u'\n').left(maxChars);
+}
+
+QString TDATAINFO::fieldsProblem(const QString& text) const
+{
+    if (!text.contains(u'{') && !text.contains(u'}'))
+        return QString();
+    return filling(text).problem();
+}
+
+bool TDATAINFO::picturePerLabel() const
+{
+    return PicFileName.contains(u'{');
+}
+
+QString TDATAINFO::pictureNameFor(qint32 dataIndex) const
+{
+    const QString name = fillFields(PicFileName, dataIndex, 4096);
+    if (name.isEmpty() || !QDir::isRelativePath(name))
+        return name;
+    QString folder = pictureFolder;
+    if (folder.isEmpty())
+        folder = FULLFILENAME.isEmpty() ? QDir::currentPath() : QFileInfo(FULLFILENAME).absolutePath();
+    return QDir::cleanPath(QDir(folder).filePath(name));
 }
 
 bool TDATAINFO::LoadMainPic()

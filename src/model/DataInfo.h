@@ -7,8 +7,11 @@
 #include "model/DataFile.h"
 #include "model/DataSource.h"
 #include "model/DataTable.h"
+#include "model/LabelChoice.h"
 #include "model/LabelLayout.h"
 #include "model/Picture.h"
+
+#include <QHash>
 
 #include <memory>
 #include <optional>
@@ -24,7 +27,17 @@ public:
     DataLines FILECONTENT;
     qint32 STARTLABNUM = 0;    // 1 once loaded
     qint32 RepeatLabelNum = 0; // 1 once loaded
-    QString PicFileName;
+    QString PicFileName;       // may hold placeholders: a picture per label
+    // Serial numbers in place of a data file, as the user typed them (see
+    // SerialSource); both empty for none. They go with an empty
+    // FULLFILENAME, and LOADDATA makes their source. Stored with the job
+    // after its three streams.
+    QString SerialFrom;
+    QString SerialTo;
+    // The folder relative picture names are taken from; empty for the data
+    // file's own folder. Data read from standard input take the current
+    // folder.
+    QString pictureFolder;
 
     // Normalises the start and repeat numbers and reads the named file into
     // a data source of the kind its name asks for (see makeDataSource): text
@@ -38,12 +51,42 @@ public:
     // Whether the data a name stands for are there to be loaded (for a file:
     // whether it exists).
     static bool dataPresent(const QString& name);
-    // Slots the data fills: labels times the repeat count.
+    // Whether the job has data: a data file named, or serial numbers.
+    bool hasData() const { return !FULLFILENAME.isEmpty() || hasSerialNumbers(); }
+    bool hasSerialNumbers() const { return !SerialFrom.isEmpty() || !SerialTo.isEmpty(); }
+    // Slots the data fills: the labels printed times the repeat count.
     qint32 LABELCOUNT() const;
+    // The labels of the data, chosen or not.
     qint32 labelsInIndex() const { return source_->labelCount(); }
+
+    // The labels chosen for this print (see LabelChoice); none: all. Not
+    // stored with the job, and let go when data are loaded. Everything that
+    // counts printed labels (LABELCOUNT, GETLABEL, labelContent) counts the
+    // chosen ones, packed.
+    void chooseLabels(std::optional<LabelChoice> choice) { chosen_ = std::move(choice); }
+    const std::optional<LabelChoice>& chosenLabels() const { return chosen_; }
+    // The labels printed: the chosen ones, or all the data's.
+    qint32 labelsPrinted() const { return chosen_ ? chosen_->count() : labelsInIndex(); }
+    // The data index of the k-th printed label (0 <= k < labelsPrinted()).
+    qint32 dataIndexOf(qint32 k) const { return chosen_ ? chosen_->labelAt(k) : k; }
+
+    // A text with placeholders ({1}, {Name}, {#}, {#0001}; see LabelLayout)
+    // filled from data label `dataIndex`, its lines joined by line feeds, at
+    // most maxChars characters. Placeholders that name nothing stay as
+    // written.
+    QString fillFields(const QString& text, qint32 dataIndex, qsizetype maxChars) const;
+    // Why a text with placeholders cannot be filled from these data (a
+    // field the data lack, a brace not closed), or empty.
+    QString fieldsProblem(const QString& text) const;
+    // Whether the picture's name holds placeholders: each label then has a
+    // picture of its own.
+    bool picturePerLabel() const;
+    // The full name of the picture of data label `dataIndex`: PicFileName
+    // filled, a relative name taken from pictureFolder or the data file's.
+    QString pictureNameFor(qint32 dataIndex) const;
     // Whether there is anything to print: lines, or rows of a table.
     bool hasContent() const { return source_->hasContent(); }
-    // Appends the lines of label `index` (counting distinct labels).
+    // Appends the lines of printed label `index` (counting distinct labels).
     bool GETLABEL(qint32 index, QStringList& lines) const;
     // The same, at most maxLines lines of at most maxChars characters each:
     // what a label can show of a data file with very long lines or labels.
@@ -90,9 +133,11 @@ public:
     // Why the table's layout cannot be used as it stands, or empty. Such a
     // layout stays in the settings, but the labels are laid out by the
     // default layout (every field a line) until it fits again.
-    QString layoutProblem() const { return source_->layoutProblem(); }
+    // Text blocks and serial numbers are laid out by the layout too, their
+    // lines or number being their fields, when one is set.
+    QString layoutProblem() const;
     // The placeholders of that layout that name no column ("{Phone}").
-    QStringList missingFields() const { return source_->missingFields(); }
+    QStringList missingFields() const;
     // Whether the loaded text data look like a table under another name.
     bool looksLikeTableInDisguise() const { return source_->looksLikeTableInDisguise(); }
     // Reads PicFileName into the picture holder.
@@ -103,6 +148,15 @@ public:
 
 private:
     std::unique_ptr<DataSource> source_;
+    std::optional<LabelChoice> chosen_;
+    // The layout of data whose source does not lay its labels out itself;
+    // null without one, or while it has a problem.
+    std::optional<LabelLayout> fieldLayout_;
+    const LabelLayout& filling(const QString& text) const;
+    QString fieldLayoutProblem_;
+    QStringList fieldLayoutMissing_;
+    // Texts with placeholders read against the source's fields, by text.
+    mutable QHash<QString, LabelLayout> filled_;
     TableSettings tableSettings_;
     QString headerFile_; // the file the header choice was made for; empty: any
     Picture picture_;

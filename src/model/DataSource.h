@@ -22,11 +22,20 @@ struct LabelLimits {
     qsizetype maxChars = std::numeric_limits<qsizetype>::max();
 };
 
-// What a label shows, as its source gives it. The lines are all there is
-// today; other kinds of content (the name of a picture, the text of a code)
-// go here beside them, so that the renderer fetches a label once, by index.
+// What a label shows, as its source gives it and the job completes it: the
+// lines of text, the content of its code and the file of its own picture.
+// The renderer fetches a label once, by index, and draws what it finds.
 struct LabelContent {
     QStringList lines;
+    // The text the label's code is made of, its placeholders filled; empty
+    // when the format shows no code.
+    QString codeText;
+    // The full name of the label's own picture file, when the job's picture
+    // name holds placeholders; empty for the job's one picture or none.
+    QString pictureName;
+    // The label's number in its data: the first label of the data is 1,
+    // whatever the start position and the labels chosen.
+    qint32 number = 0;
 };
 
 class DataSource {
@@ -52,6 +61,10 @@ public:
     // or within the limits.
     virtual void appendLabel(qint32 index, QStringList& lines) const = 0;
     virtual void appendLabel(qint32 index, QStringList& lines, const LabelLimits& limits) const = 0;
+    // Appends the first maxFields fields of label `index`, each of at most
+    // maxChars characters: a table row's columns, a text block's lines, a
+    // serial number. Placeholders ({1}, {Name}) name them.
+    virtual void appendFields(qint32 index, QStringList& fields, int maxFields, qsizetype maxChars) const = 0;
     // What label `index` shows, within the limits: by default its lines. A
     // source that gives more than lines fills the rest here.
     virtual LabelContent label(qint32 index, const LabelLimits& limits) const;

@@ -53,7 +53,16 @@ bool TJOB::GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype ma
 
 std::optional<LabelContent> TJOB::labelContent(qint32 index, const LabelLimits& limits) const
 {
-    return dataInfo_->labelContent(index, limits);
+    std::optional<LabelContent> content = dataInfo_->labelContent(index, limits);
+    // Asked whether the label exists, nothing more is filled.
+    if (!content || limits.maxLines <= 0)
+        return content;
+    const qint32 d = content->number - 1;
+    if (jobInfo_->showsCode())
+        content->codeText = dataInfo_->fillFields(jobInfo_->CodeText, d, MaxCodeTextChars);
+    if (jobInfo_->ShowPic && dataInfo_->picturePerLabel())
+        content->pictureName = dataInfo_->pictureNameFor(d);
+    return content;
 }
 
 qint32 TJOB::PAGECOUNT() const
@@ -72,9 +81,11 @@ bool TJOB::CLEARDATA()
 {
     // Closing a data file changes the job; closing none changes nothing,
     // and neither clears a change made before.
-    if (!dataInfo_->FULLFILENAME.isEmpty())
+    if (dataInfo_->hasData())
         altered_ = true;
     dataInfo_->FULLFILENAME.clear();
+    dataInfo_->SerialFrom.clear();
+    dataInfo_->SerialTo.clear();
     return dataInfo_->LOADDATA();
 }
 
@@ -98,7 +109,7 @@ void TJOB::fitNumbersToSheet()
 
 bool TJOB::DATAEXISTS() const
 {
-    return !dataInfo_->FULLFILENAME.isEmpty();
+    return dataInfo_->hasData();
 }
 
 qint32 TJOB::GetLabelNumFromMuXY(MU x, MU y) const
@@ -124,5 +135,5 @@ qint32 TJOB::labelForSlot(qint32 page, qint32 slot) const
     if (d < 0)
         return -1;
     const Int128 label = d / repeat;
-    return label < dataInfo_->labelsInIndex() ? static_cast<qint32>(label) : -1;
+    return label < dataInfo_->labelsPrinted() ? static_cast<qint32>(label) : -1;
 }

@@ -31,16 +31,22 @@ public:
     bool GETLABEL(qint32 index, QStringList& lines) const;
     // At most maxLines lines of at most maxChars characters each.
     bool GETLABEL(qint32 index, QStringList& lines, int maxLines, qsizetype maxChars) const;
-    // What label `index` shows within the limits; nothing when there is no
-    // such label.
+    // What printed label `index` shows within the limits: its lines, and the
+    // content of its code and the name of its own picture as the format and
+    // the data make them; nothing when there is no such label. Limits of no
+    // lines ask only whether the label exists.
     std::optional<LabelContent> labelContent(qint32 index, const LabelLimits& limits) const;
+    // A code's content is filled to at most this many characters: past the
+    // longest text any code holds, so that the code tells it is too long.
+    static constexpr qsizetype MaxCodeTextChars = 8001;
     qint32 PAGECOUNT() const;
     bool CLEARDATA();
     bool TEMPLATEEXISTS() const;
     bool DATAEXISTS() const;
     qint32 GetLabelNumFromMuXY(MU x, MU y) const;
-    // The data label shown in slot `slot` of page `page` (both from 0), or -1
-    // when the slot stays empty.
+    // The printed label shown in slot `slot` of page `page` (both from 0),
+    // or -1 when the slot stays empty. With labels chosen (see
+    // TDATAINFO::chooseLabels) it counts the chosen ones.
     qint32 labelForSlot(qint32 page, qint32 slot) const;
     // A start or repeat number as printing uses it: at least 1 and, once
     // there is a sheet, at most its labels.

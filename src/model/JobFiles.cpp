@@ -1,10 +1,12 @@
 // Job files hold three object streams (label format, template, data source),
-// and a fourth with the table settings when the data is a table;
-// template files hold the template's alone.
+// then one with the table settings when the data is a table, then one with
+// the code and the serial numbers when the job has them; template files hold
+// the template's alone.
 
 #include "model/ComponentStream.h"
 #include "model/DataFile.h"
 #include "model/Job.h"
+#include "model/JobExtras.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
 #include "support/ReplacingFile.h"
@@ -138,6 +140,8 @@ QByteArray TJOB::jobFileBytes() const
     WriteObjectStream(buffer, *dataInfo_);
     if (dataInfo_->keepsTableSettings())
         WriteObjectStream(buffer, dataInfo_->storedTableSettings());
+    if (const JobExtras extras = JobExtras::of(*jobInfo_, *dataInfo_); !extras.isEmpty())
+        WriteObjectStream(buffer, extras);
     return buffer;
 }
 
@@ -194,11 +198,26 @@ bool TJOB::LOADFROMFILE(const QString& path)
             loadNotes_ << Messages::tableSettingsUnreadable();
         }
     }
+    // So are the code and the serial numbers, read the same way.
+    if (objectStreamOfClassAt(bytes, pos, JobExtras().className())) {
+        JobExtras extras;
+        try {
+            readObjectStreamLeniently(bytes, pos, extras);
+            extras.applyTo(*jobInfo_, *dataInfo_);
+        } catch (const EFilerError&) {
+            loadNotes_ << Messages::jobExtrasUnreadable();
+        }
+    }
     // The program writes full names; a job written by hand may name its data
     // file and picture relative to itself (not to wherever the program was
     // started). Names from Windows ("C:\...", "\\server\...") stay as written.
     const QDir jobFolder = QFileInfo(path).absoluteDir();
+    // A picture name with placeholders is taken from the data file's folder,
+    // label by label, and stays as written.
+    const bool pictureVaries = dataInfo_->picturePerLabel();
     for (QString* name : {&dataInfo_->FULLFILENAME, &dataInfo_->PicFileName}) {
+        if (name == &dataInfo_->PicFileName && pictureVaries)
+            continue;
         const bool windowsName = name->contains(QLatin1Char('\\')) || name->mid(1, 1) == QLatin1String(":");
         if (!name->isEmpty() && !windowsName && QDir::isRelativePath(*name))
             *name = QDir::cleanPath(jobFolder.filePath(*name));
@@ -207,6 +226,8 @@ bool TJOB::LOADFROMFILE(const QString& path)
     // from there, and the user is told.
     QStringList moved;
     for (QString* name : {&dataInfo_->FULLFILENAME, &dataInfo_->PicFileName, &template_->FULLFILENAME}) {
+        if (name == &dataInfo_->PicFileName && pictureVaries)
+            continue;
         if (const QString found = foundBesideJob(jobFolder, *name); !found.isEmpty()) {
             *name = found;
             moved << QFileInfo(found).fileName();

@@ -45,6 +45,16 @@ public:
     qint32 PicAlignVert = 0;
     qint32 PicAlignHoriz = 0;
 
+    // A code drawn in the picture's place, by the picture's placement: the
+    // kind's name as the command line takes it ("qrcode", "ean13"), empty
+    // for none, and its content with placeholders ("https://example.org/
+    // item/{SKU}"). Not format defaults; stored with the job after its three
+    // streams (see JobExtras).
+    QString CodeType;
+    QString CodeText;
+    // Whether labels show a code: the picture shown, and a code chosen.
+    bool showsCode() const { return ShowPic && !CodeType.isEmpty(); }
+
     // Sets every property from the format defaults.
     void loadFormatDefaults();
 };

@@ -218,7 +218,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
             const Piece& a = pieces_[static_cast<std::size_t>(first + k)];
             const Piece& b = pieces_[static_cast<std::size_t>(linePieces + k)];
             if (a.column != b.column || a.count != b.count
-                || (a.column < 0
+                || (a.column == -1
                     && QStringView(literals_).sliced(a.start, a.count)
                            != QStringView(literals_).sliced(b.start, b.count)))
                 return false;
@@ -228,7 +228,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
     const auto appendLiteral = [&](QStringView chunk) {
         if (chunk.isEmpty())
             return;
-        if (static_cast<qint32>(pieces_.size()) > linePieces && pieces_.back().column < 0) {
+        if (static_cast<qint32>(pieces_.size()) > linePieces && pieces_.back().column == -1) {
             pieces_.back().count += static_cast<qint32>(chunk.size());
         } else {
             pieces_.push_back(Piece{-1, static_cast<qint32>(literals_.size()), static_cast<qint32>(chunk.size())});
@@ -248,6 +248,29 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
     scanLayout(
         text, appendLiteral,
         [&](QStringView name, QStringView written) {
+            if (name.startsWith(u'#')) {
+                const QStringView digits = name.sliced(1);
+                bool valid = digits.size() <= 9;
+                for (const QChar c : digits)
+                    valid = valid && c >= u'0' && c <= u'9';
+                if (!valid) {
+                    if (problem_.isEmpty())
+                        problem_ = Messages::layoutNumberInvalid(written.toString());
+                    appendLiteral(written);
+                    return;
+                }
+                const Number number{static_cast<qint32>(digits.size()), digits.isEmpty() ? 1 : digits.toLongLong()};
+                qint32 k = 0;
+                while (k < static_cast<qint32>(numbers_.size())
+                       && (numbers_[static_cast<std::size_t>(k)].width != number.width
+                           || numbers_[static_cast<std::size_t>(k)].first != number.first))
+                    ++k;
+                if (k == static_cast<qint32>(numbers_.size()))
+                    numbers_.push_back(number);
+                pieces_.push_back(Piece{-2 - k, 0, 1});
+                columns_.push_back(-2 - k);
+                return;
+            }
             int column = -1;
             if (const auto it = found.constFind(name); it != found.cend()) {
                 column = it.value();
@@ -255,7 +278,8 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
                 column = finder.find(name);
                 bool number = false;
                 const int position = name.trimmed().toInt(&number);
-                if (column < 0 && number && position >= 1 && position <= columnCount)
+                const int highest = columnCount < 0 ? MaxPositions : columnCount;
+                if (column < 0 && number && position >= 1 && position <= highest)
                     column = position - 1;
                 found.insert(name, column);
             }
@@ -318,7 +342,7 @@ LabelLayout::LabelLayout(const QString& text, const QStringList& columnNames, in
     lines_.push_back(Line{static_cast<qint32>(pieces_.size()), static_cast<qint32>(columns_.size()), 0});
 }
 
-QStringList LabelLayout::expand(const QStringList& fields, int maxLines, qsizetype maxChars) const
+QStringList LabelLayout::expand(const QStringList& fields, int maxLines, qsizetype maxChars, qint32 labelIndex) const
 {
     LabelLines out(maxLines, maxChars);
     if (everyField_) {
@@ -335,8 +359,20 @@ QStringList LabelLayout::expand(const QStringList& fields, int maxLines, qsizety
     // What is known of each field, found out when first needed.
     enum : std::uint8_t { Known = 1, Blank = 2, Breaks = 4 };
     std::vector<std::uint8_t> known;
+    // The numbers' texts, made when first needed.
+    std::vector<QString> numbers;
     const auto field = [&](qint32 column) -> std::pair<const QString*, std::uint8_t> {
         static const QString none;
+        if (column < -1) {
+            const std::size_t k = static_cast<std::size_t>(-2 - column);
+            if (numbers.empty())
+                numbers.resize(numbers_.size());
+            if (numbers[k].isEmpty()) {
+                const Number& n = numbers_[k];
+                numbers[k] = QString::number(n.first + labelIndex).rightJustified(n.width, u'0');
+            }
+            return {&numbers[k], Known};
+        }
         if (column >= fields.size())
             return {&none, Known | Blank};
         if (known.empty())
@@ -361,7 +397,7 @@ QStringList LabelLayout::expand(const QStringList& fields, int maxLines, qsizety
         for (qint32 r = 0; r < line.repeat && !out.full(); ++r) {
             for (qint32 p = line.firstPiece; p < next.firstPiece && !out.full(); ++p) {
                 const Piece& piece = pieces_[static_cast<std::size_t>(p)];
-                if (piece.column < 0) {
+                if (piece.column == -1) {
                     out.add(QStringView(literals_).sliced(piece.start, piece.count));
                     continue;
                 }

@@ -20,7 +20,8 @@ qint32 TableSource::labelCount() const
 
 void TableSource::appendLabel(qint32 index, QStringList& lines) const
 {
-    lines += layout_.expand(table_.row(rowOf(index)));
+    lines += layout_.expand(table_.row(rowOf(index)), std::numeric_limits<int>::max(),
+                            std::numeric_limits<qsizetype>::max(), index);
 }
 
 void TableSource::appendLabel(qint32 index, QStringList& lines, const LabelLimits& limits) const
@@ -31,7 +32,22 @@ void TableSource::appendLabel(qint32 index, QStringList& lines, const LabelLimit
     // nothing, and is not passed on to the row's byte arithmetic.
     const qsizetype fieldChars = limits.maxChars < DataLines::MaxDataFileBytes ? limits.maxChars : -1;
     lines += layout_.expand(table_.row(rowOf(index), fieldChars, layout_.fieldsUsed()), limits.maxLines,
-                            limits.maxChars);
+                            limits.maxChars, index);
+}
+
+void TableSource::appendFields(qint32 index, QStringList& fields, int maxFields, qsizetype maxChars) const
+{
+    if (maxFields <= 0)
+        return;
+    const qsizetype fieldChars = maxChars < DataLines::MaxDataFileBytes ? maxChars : -1;
+    // Only the fields asked for are read of a row of a million.
+    std::vector<bool> wanted;
+    if (maxFields < LabelLayout::MaxPositions)
+        wanted.assign(static_cast<std::size_t>(maxFields), true);
+    QStringList row = table_.row(rowOf(index), fieldChars, wanted.empty() ? nullptr : &wanted);
+    if (row.size() > maxFields)
+        row.resize(maxFields);
+    fields += row;
 }
 
 void TableSource::applyTableSettings(const TableSettings& settings, HeaderChoice header)

@@ -13,6 +13,8 @@ public:
     bool hasContent() const override { return table_.rowCount() > 0; }
     void appendLabel(qint32 index, QStringList& lines) const override;
     void appendLabel(qint32 index, QStringList& lines, const LabelLimits& limits) const override;
+    // A row's columns, the names row skipped.
+    void appendFields(qint32 index, QStringList& fields, int maxFields, qsizetype maxChars) const override;
 
     bool usesTableSettings() const override { return true; }
     void applyTableSettings(const TableSettings& settings, HeaderChoice header) override;

@@ -26,3 +26,8 @@ void TextBlockSource::appendLabel(qint32 index, QStringList& lines, const LabelL
 {
     index_.appendLabel(lines_, index, lines, limits.maxLines, limits.maxChars);
 }
+
+void TextBlockSource::appendFields(qint32 index, QStringList& fields, int maxFields, qsizetype maxChars) const
+{
+    index_.appendLabel(lines_, index, fields, maxFields, maxChars);
+}

@@ -15,6 +15,8 @@ public:
     bool hasContent() const override { return !lines_.isEmpty(); }
     void appendLabel(qint32 index, QStringList& lines) const override;
     void appendLabel(qint32 index, QStringList& lines, const LabelLimits& limits) const override;
+    // A block's lines are its fields.
+    void appendFields(qint32 index, QStringList& fields, int maxFields, qsizetype maxChars) const override;
     DataLines textLines() const override { return lines_; }
     // Judged when a file is read, not for lines given.
     bool looksLikeTableInDisguise() const override { return disguised_; }

@@ -603,6 +603,13 @@ QString layoutBraceNotClosed(int line)
     return QCoreApplication::translate("Messages", "The '{' in line %1 of the layout is not closed by '}'.").arg(line);
 }
 
+QString layoutNumberInvalid(const QString& placeholder)
+{
+    return QCoreApplication::translate("Messages",
+                                       "%1 is no label number: after # come digits only, as in {#} or {#0001}.")
+        .arg(placeholder);
+}
+
 QString unclosedQuote(qint64 row)
 {
     return QCoreApplication::translate(
@@ -1160,5 +1167,54 @@ QString codeCameOutEmpty(const QString& kind, const QString& text)
 {
     return QCoreApplication::translate("Messages", "%1 cannot encode %2: the symbol came out empty.").arg(kind, text);
 }
+
+// Serial numbers and chosen labels
+
+QString serialNotWholeNumber(const QString& text)
+{
+    return QCoreApplication::translate("Messages", "'%1' is not a whole number of at most 18 digits.").arg(text);
+}
+
+QString serialFromAboveTo(const QString& from, const QString& to)
+{
+    return QCoreApplication::translate("Messages", "The serial numbers run from %1 to %2: the first is above the last.")
+        .arg(from, to);
+}
+
+QString serialTooMany(qint64 count, qint64 limit)
+{
+    return QCoreApplication::translate("Messages", "The range holds %1 numbers; at most %2 can be printed at once.")
+        .arg(count)
+        .arg(limit);
+}
+
+QString labelListEmpty()
+{
+    return QCoreApplication::translate("Messages", "No labels are chosen: give numbers such as 2-5,9.");
+}
+
+QString labelListInvalid(const QString& part)
+{
+    return QCoreApplication::translate("Messages", "'%1' is not a label number or a range such as 2-5.").arg(part);
+}
+
+QString labelListOutside(const QString& part, qint64 count)
+{
+    return QCoreApplication::translate("Messages", "Label %1 is not in the data, which holds labels 1 to %2.")
+        .arg(part)
+        .arg(count);
+}
+
+QString jobExtrasUnreadable()
+{
+    return QCoreApplication::translate("Messages",
+                                       "The job's code and serial numbers could not be read; the job has none.");
+}
+
+// Codes and pictures on labels (drawing and checking)
+
+// Codes, pictures and numbers in the batch printer
+
+// Codes, serial numbers and chosen labels in the window
 
 } // namespace Messages

@@ -185,6 +185,7 @@ QString svgNotWellFormed(const QString& error);
 // Table data and its layout
 QString layoutNamesMissingField(const QString& field);
 QString layoutBraceNotClosed(int line);
+QString layoutNumberInvalid(const QString& placeholder);
 QString unclosedQuote(qint64 row);
 QString anotherUnclosedQuote(qint64 row);
 
@@ -306,5 +307,20 @@ QString code39SmallLetter(const QString& text, const QString& character);
 QString codeOutOfMemory(const QString& kind);
 QString codeCannotEncode(const QString& kind, const QString& text, const QString& reason);
 QString codeCameOutEmpty(const QString& kind, const QString& text);
+
+// Serial numbers and chosen labels
+QString serialNotWholeNumber(const QString& text);
+QString serialFromAboveTo(const QString& from, const QString& to);
+QString serialTooMany(qint64 count, qint64 limit);
+QString labelListEmpty();
+QString labelListInvalid(const QString& part);
+QString labelListOutside(const QString& part, qint64 count);
+QString jobExtrasUnreadable();
+
+// Codes and pictures on labels (drawing and checking)
+
+// Codes, pictures and numbers in the batch printer
+
+// Codes, serial numbers and chosen labels in the window
 
 } // namespace Messages
