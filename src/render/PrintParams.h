@@ -21,4 +21,8 @@ struct TPRINTPARAMS {
     bool ShowLabels = true;    // pictures, borders and text
     bool ShowTemplate = false; // outlines and placeholders
     bool ToPrinter = false;    // font sizes are not scaled
+    // A label whose code cannot be made or whose own picture cannot be read:
+    // the preview crosses out its code or picture box and says why; a print
+    // leaves the label's slot empty.
+    bool MarkUnprintable = false;
 };

@@ -1213,6 +1213,11 @@ QString jobExtrasUnreadable()
 
 // Codes and pictures on labels (drawing and checking)
 
+QString labelProblem(qint64 number, const QString& reason)
+{
+    return QCoreApplication::translate("Messages", "Label %1: %2").arg(number).arg(reason);
+}
+
 // Codes, pictures and numbers in the batch printer
 
 // Codes, serial numbers and chosen labels in the window

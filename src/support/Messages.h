@@ -318,6 +318,8 @@ QString labelListOutside(const QString& part, qint64 count);
 QString jobExtrasUnreadable();
 
 // Codes and pictures on labels (drawing and checking)
+// "Label 17: EAN-13 takes 12 or 13 digits, not 'AB12'"
+QString labelProblem(qint64 number, const QString& reason);
 
 // Codes, pictures and numbers in the batch printer
 
