@@ -1,5 +1,6 @@
 #include "LabelChoice.h"
 
+#include "model/Units.h"
 #include "support/Messages.h"
 
 #include <QStringList>
@@ -11,13 +12,7 @@ namespace {
 // A label number of the list: digits only, from 1.
 std::optional<qint64> labelNumber(QStringView text)
 {
-    const QStringView t = text.trimmed();
-    if (t.isEmpty() || t.size() > 10)
-        return std::nullopt;
-    for (const QChar c : t)
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    return t.toLongLong();
+    return digitsToNumber(text, 10);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "SerialSource.h"
 
+#include "model/Units.h"
 #include "support/Messages.h"
 
 #include <optional>
@@ -9,13 +10,7 @@ namespace {
 // A serial number as typed: up to 18 digits, blanks around them allowed.
 std::optional<qint64> serialNumber(QStringView text)
 {
-    const QStringView t = text.trimmed();
-    if (t.isEmpty() || t.size() > 18)
-        return std::nullopt;
-    for (const QChar c : t)
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    return t.toLongLong();
+    return digitsToNumber(text, 18);
 }
 
 } // namespace

@@ -258,3 +258,14 @@ std::optional<double> storedTextToNumber(const QString& text)
         return std::nullopt;
     return value;
 }
+
+std::optional<qint64> digitsToNumber(QStringView text, int maxDigits)
+{
+    const QStringView t = text.trimmed();
+    if (t.isEmpty() || t.size() > maxDigits)
+        return std::nullopt;
+    for (const QChar c : t)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return t.toLongLong();
+}

@@ -89,3 +89,6 @@ std::optional<double> storedTextToNumber(const QString& text);
 // and counts typed into dialogs: decimal digits with an optional sign and
 // blanks around them, within 32 bits.
 std::optional<std::int32_t> storedTextToInteger(const QString& text);
+// A number typed as digits alone (no sign), blanks around them allowed, at
+// most maxDigits of them: label numbers and serial numbers.
+std::optional<qint64> digitsToNumber(QStringView text, int maxDigits);
