@@ -544,8 +544,11 @@ QString DataLines::linePrefixAt(qsizetype start, qsizetype maxChars, qsizetype* 
     const char* const contentEnd = bytes_.constData() + end_;
     // A character takes at most three bytes per UTF-16 unit; the three more
     // make up for a character cut at the end.
-    const qsizetype cap = utf8_ ? 3 * maxChars + 3 : maxChars;
-    const char* const end = findBreak(begin, contentEnd - begin > cap ? begin + cap : contentEnd);
+    // Callers without a bound pass the largest size; the rest of the file is
+    // then the cap.
+    const qsizetype rest = contentEnd - begin;
+    const qsizetype cap = maxChars >= rest ? rest : (utf8_ ? std::min(rest, 3 * maxChars + 3) : maxChars);
+    const char* const end = findBreak(begin, begin + cap);
     if (next)
         *next = startAfterBreak(end);
     QString text = utf8_ ? decodeUtf8(begin, end - begin) : decodeWindows1252(QByteArrayView(begin, end - begin));
