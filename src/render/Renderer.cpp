@@ -152,6 +152,38 @@ BoxPlacement codePlacement(const TJOBINFO& format)
     return p;
 }
 
+// Where a code of the given size goes in the label box, in the canvas's
+// pixels. A code cut at the label's edge cannot be read: one that the
+// placement puts partly beyond the label is made smaller, about its middle,
+// until it lies within the label.
+std::optional<QRectF> codeBox(const TJOBINFO& format, QSizeF size, const CanvasRect& box)
+{
+    const QSizeF label(box.width(), box.height());
+    std::optional<QRectF> placed = placeInBox(codePlacement(format), size, label);
+    if (!placed)
+        return std::nullopt;
+    QRectF& b = *placed;
+    const double f = std::min({1.0, label.width() / b.width(), label.height() / b.height()});
+    if (f < 1) {
+        const QPointF middle = b.center();
+        b.setSize(b.size() * f);
+        b.moveCenter(middle);
+    }
+    b.moveLeft(std::clamp(b.left(), 0.0, std::max(0.0, label.width() - b.width())));
+    b.moveTop(std::clamp(b.top(), 0.0, std::max(0.0, label.height() - b.height())));
+    return b.translated(box.left, box.top);
+}
+
+// The code is drawn into its box as large as it fits, aligned as the
+// format aligns its picture where whole pixels make it smaller.
+BoxPlacement codeAlignment(const TJOBINFO& format)
+{
+    BoxPlacement p = centredCode();
+    p.alignHoriz = format.PicAlignHoriz;
+    p.alignVert = format.PicAlignVert;
+    return p;
+}
+
 // The box of art that cannot be drawn: where the picture rules put a
 // picture fitted to the label, relative to the label box; the whole box
 // when they put it nowhere.
@@ -327,7 +359,9 @@ bool drawLabelArt(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS
         return false;
     }
     if (art.code) {
-        drawCode(canvas, art.code->symbol, QRectF(box.left, box.top, box.width(), box.height()), codePlacement(format));
+        const std::optional<QRectF> at = codeBox(format, art.code->symbol.size, box);
+        if (at)
+            drawCode(canvas, art.code->symbol, *at, codeAlignment(format));
     } else if (art.picture) {
         if (last.picture != art.picture) {
             last.picture = art.picture;
