@@ -6,6 +6,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSvgRenderer>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include <list>
 #include <mutex>
@@ -161,6 +166,33 @@ std::shared_ptr<const CodeResult> cachedCode(const QString& kindName, const QStr
     ++all.codes.made;
     all.codes.insert(key, made, bytesOf(*made) + text.size() * 4);
     return made;
+}
+
+void makeCodesAhead(const QString& kindName, const QStringList& all)
+{
+    // Each text once, so that no code is made twice at the same time.
+    QStringList texts = all;
+    texts.removeDuplicates();
+    const SymbologyInfo* kind = findSymbology(kindName);
+    const int threads = std::min<int>(QThread::idealThreadCount(), 8);
+    if (!kind || threads < 2 || texts.size() < 2 * threads) {
+        for (const QString& text : texts)
+            cachedCode(kindName, text);
+        return;
+    }
+    // The code library keeps nothing between symbols: each thread makes
+    // whole codes of its own, and only the cache is shared.
+    std::atomic<qsizetype> next = 0;
+    const auto work = [&] {
+        for (qsizetype i = next++; i < texts.size(); i = next++)
+            cachedCode(kindName, texts[i]);
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
 }
 
 std::shared_ptr<const LabelPicture> cachedPicture(const QString& path)

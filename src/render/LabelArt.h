@@ -11,6 +11,7 @@
 #include "render/Barcode.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -50,6 +51,9 @@ LabelArt labelArt(const TJOBINFO& format, const LabelContent& content);
 // for every kind and text while it is kept; a kind without that name gives
 // a result that says so.
 std::shared_ptr<const CodeResult> cachedCode(const QString& kindName, const QString& text);
+// Makes the codes of these texts that are not kept yet, several at a time on
+// a machine of several cores, and keeps them as cachedCode would.
+void makeCodesAhead(const QString& kindName, const QStringList& texts);
 // The picture file, read once while it is kept and the file is unchanged.
 std::shared_ptr<const LabelPicture> cachedPicture(const QString& path);
 
