@@ -174,7 +174,8 @@ void BM_Code128Check(benchmark::State& state)
         clearArtCaches();
         const LabelCheck check = checkLabels(*job);
         if (!check.ok())
-            qFatal("a label cannot be printed");
+            qFatal("%lld labels cannot be printed, the first: %s", static_cast<long long>(check.failed),
+                   qPrintable(check.first.value(0).reason));
     }
     state.counters["perLabelUs"] = benchmark::Counter(static_cast<double>(labels) * 1e-6,
                                                       benchmark::Counter::kIsIterationInvariantRate

@@ -170,9 +170,11 @@ std::shared_ptr<const CodeResult> cachedCode(const QString& kindName, const QStr
 
 void makeCodesAhead(const QString& kindName, const QStringList& all)
 {
-    // Each text once, so that no code is made twice at the same time.
-    QStringList texts = all;
-    texts.removeDuplicates();
+    // Each text once, so that no code is made twice at the same time. The
+    // threads only read the list: a const one, which never detaches.
+    QStringList unique = all;
+    unique.removeDuplicates();
+    const QStringList& texts = unique;
     const SymbologyInfo* kind = findSymbology(kindName);
     const int threads = std::min<int>(QThread::idealThreadCount(), 8);
     if (!kind || threads < 2 || texts.size() < 2 * threads) {
