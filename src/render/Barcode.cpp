@@ -4,6 +4,7 @@
 
 #include <zint.h>
 
+#include <QHash>
 #include <QTransform>
 
 #include <algorithm>
@@ -118,9 +119,21 @@ CodeSymbol symbolOf(Symbology symbology, const zint_symbol& made)
     const zint_vector& vector = *made.vector;
     symbol.size = QSizeF(vector.width, vector.height);
     // Every kind in the table draws its rectangles in the foreground colour
-    // (the colour field is for kinds of several colours).
+    // (the colour field is for kinds of several colours). The library gives
+    // a matrix code's dark modules row by row, a run of them a rectangle; a
+    // run right under a run of the same columns lengthens it, so that a
+    // code is drawn with fewer shapes.
+    QHash<QPair<float, float>, qsizetype> columnEnds; // run's left and width -> its rectangle
     for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
-        symbol.bars.append(QRectF(r->x, r->y, r->width, r->height));
+        const auto run = qMakePair(r->x, r->width);
+        const auto above = columnEnds.constFind(run);
+        if (above != columnEnds.cend()
+            && std::abs(symbol.bars[above.value()].bottom() - static_cast<double>(r->y)) < 1e-3) {
+            symbol.bars[above.value()].setBottom(static_cast<double>(r->y) + r->height);
+        } else {
+            columnEnds.insert(run, symbol.bars.size());
+            symbol.bars.append(QRectF(r->x, r->y, r->width, r->height));
+        }
         if (r->width > 0 && (symbol.module == 0 || r->width < symbol.module))
             symbol.module = r->width;
     }
@@ -314,8 +327,13 @@ void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box, c
     dark.setFillRule(Qt::WindingFill);
     QPainterPath light;
     light.setFillRule(Qt::WindingFill);
-    for (const QRectF& bar : symbol.bars)
-        dark.addRect(toBox.mapRect(bar));
+    // Codes of bars alone (all the kinds in the table) are drawn as
+    // rectangles in the symbol's units, which a PDF holds in fewer bytes
+    // than a path.
+    const bool barsAlone = symbol.hexagons.isEmpty() && symbol.circles.isEmpty();
+    if (!barsAlone)
+        for (const QRectF& bar : symbol.bars)
+            dark.addRect(toBox.mapRect(bar));
     for (const QPolygonF& hexagon : symbol.hexagons)
         dark.addPolygon(toBox.map(hexagon));
     for (const CodeCircle& circle : symbol.circles) {
@@ -336,7 +354,10 @@ void drawCode(PageCanvas& canvas, const CodeSymbol& symbol, const QRectF& box, c
         }
         (circle.light ? light : dark).addPath(shape);
     }
-    canvas.fillPath(dark, color, clip);
+    if (barsAlone)
+        canvas.fillRects(symbol.bars, toBox, color, clip);
+    else
+        canvas.fillPath(dark, color, clip);
     if (!light.isEmpty())
         canvas.fillPath(light, Qt::white, clip);
 

@@ -763,6 +763,28 @@ void PainterCanvas::fillPath(const QPainterPath& shapes, const QColor& color, co
     painter_->restore();
 }
 
+void PainterCanvas::fillRects(std::span<const QRectF> rects, const QTransform& toDevice, const QColor& color,
+                              const CanvasRect& clip)
+{
+    if (!active_ || clip.isEmpty() || rects.empty())
+        return;
+    QRectF own;
+    for (const QRectF& rect : rects)
+        own |= rect;
+    const QRectF bounds = toDevice.mapRect(own);
+    painter_->save();
+    // A code lies within its clip as a rule: the clip is then left out, and
+    // with it a clip path for every code in a PDF.
+    // (A hair's allowance for the rounding of the code's scaling.)
+    if (!QRectF(toQRect(clip)).adjusted(-0.01, -0.01, 0.01, 0.01).contains(bounds))
+        painter_->setClipRect(toQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setPen(Qt::NoPen);
+    painter_->setBrush(color);
+    painter_->setTransform(toDevice, true);
+    painter_->drawRects(rects.data(), static_cast<int>(rects.size()));
+    painter_->restore();
+}
+
 void PainterCanvas::drawAnchoredText(const AnchoredText& text, const CanvasRect& clip)
 {
     if (!active_ || clip.isEmpty() || text.text.isEmpty() || !(text.pixelSize > 0))

@@ -50,6 +50,10 @@ public:
     void polyline(std::span<const QPoint> points) override;
     void polygon(std::span<const QPoint> points) override;
     void fillPath(const QPainterPath& shapes, const QColor& color, const CanvasRect& clip) override;
+    // Rectangles as rectangles, in their own units under the painter's
+    // transformation: a PDF holds four small numbers for each.
+    void fillRects(std::span<const QRectF> rects, const QTransform& toDevice, const QColor& color,
+                   const CanvasRect& clip) override;
     void drawAnchoredText(const AnchoredText& text, const CanvasRect& clip) override;
     void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
     void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;

@@ -3,6 +3,7 @@
 #include "model/Job.h"
 #include "model/Picture.h"
 #include "render/BoxPlacement.h"
+#include "render/LabelArt.h"
 #include "support/Messages.h"
 
 #include <QFileInfo>
@@ -138,6 +139,63 @@ BoxPlacement picturePlacement(const TJOBINFO& format)
     return p;
 }
 
+// How the format places a label's code: as its picture, except that a code
+// has no size of its own. Where a picture would keep its own size (neither
+// fitted nor sized by percentages), the code is fitted to the label; it
+// always keeps its ratio.
+BoxPlacement codePlacement(const TJOBINFO& format)
+{
+    BoxPlacement p = picturePlacement(format);
+    if (!p.useWidthPercent && !p.useHeightPercent)
+        p.fitToBox = true;
+    p.keepRatio = true;
+    return p;
+}
+
+// Where a code of the given size goes in the label box, in the canvas's
+// pixels. A code cut at the label's edge cannot be read: one that the
+// placement puts partly beyond the label is made smaller, about its middle,
+// until it lies within the label.
+std::optional<QRectF> codeBox(const TJOBINFO& format, QSizeF size, const CanvasRect& box)
+{
+    const QSizeF label(box.width(), box.height());
+    std::optional<QRectF> placed = placeInBox(codePlacement(format), size, label);
+    if (!placed)
+        return std::nullopt;
+    QRectF& b = *placed;
+    const double f = std::min({1.0, label.width() / b.width(), label.height() / b.height()});
+    if (f < 1) {
+        const QPointF middle = b.center();
+        b.setSize(b.size() * f);
+        b.moveCenter(middle);
+    }
+    b.moveLeft(std::clamp(b.left(), 0.0, std::max(0.0, label.width() - b.width())));
+    b.moveTop(std::clamp(b.top(), 0.0, std::max(0.0, label.height() - b.height())));
+    return b.translated(box.left, box.top);
+}
+
+// The code is drawn into its box as large as it fits, aligned as the
+// format aligns its picture where whole pixels make it smaller.
+BoxPlacement codeAlignment(const TJOBINFO& format)
+{
+    BoxPlacement p = centredCode();
+    p.alignHoriz = format.PicAlignHoriz;
+    p.alignVert = format.PicAlignVert;
+    return p;
+}
+
+// The box of art that cannot be drawn: where the picture rules put a
+// picture fitted to the label, relative to the label box; the whole box
+// when they put it nowhere.
+QRectF missingArtBox(const TJOBINFO& format, const CanvasRect& box)
+{
+    BoxPlacement p = picturePlacement(format);
+    p.fitToBox = true;
+    p.keepRatio = false;
+    const QSizeF size(box.width(), box.height());
+    return placeInBox(p, QSizeF(1, 1), size).value_or(QRectF(QPointF(0, 0), size));
+}
+
 // The picture of one call: loaded once, drawn on every label. A costly
 // drawing is drawn once into a bitmap at the size of its box on the page.
 struct PagePicture {
@@ -186,9 +244,12 @@ void loadPagePicture(const TJOB& job, PagePicture& page, QString* pictureError)
     page.loaded = true;
 }
 
-void drawLabelPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& page, const CanvasRect& box)
+// Draws a picture into the label box by the format's placement. A drawing
+// drawn as a bitmap is drawn into *drawn once, at the size of the first box.
+void drawLabelPicture(PageCanvas& canvas, const TJOBINFO& format, const Picture& picture, QSvgRenderer* svg,
+                      QImage& drawn, const CanvasRect& box)
 {
-    const QSize size = page.picture.size();
+    const QSize size = picture.size();
     const double pw = size.width();
     const double ph = size.height();
     const int lw = box.width();
@@ -197,17 +258,17 @@ void drawLabelPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& p
     if (!placed)
         return;
     const QRectF& b = *placed;
-    if (page.svg) {
+    if (svg) {
         const QRectF target(box.left + b.x(), box.top + b.y(), b.width(), b.height());
-        if (!page.picture.drawnAsBitmap()) {
-            canvas.drawSvg(target, *page.svg, box);
+        if (!picture.drawnAsBitmap()) {
+            canvas.drawSvg(target, *svg, box);
             return;
         }
         // The labels' boxes differ by a rounded pixel at most: one bitmap
         // serves them all.
-        if (page.drawn.isNull())
-            page.drawn = drawnDrawing(*page.svg, b.width(), b.height());
-        canvas.drawImage(target, page.drawn, box);
+        if (drawn.isNull())
+            drawn = drawnDrawing(*svg, b.width(), b.height());
+        canvas.drawImage(target, drawn, box);
         return;
     }
     // The label box expressed in picture pixels: the stretch copy then shows
@@ -221,7 +282,94 @@ void drawLabelPicture(PageCanvas& canvas, const TJOBINFO& format, PagePicture& p
     source.bottom = nearest((lh - b.y()) * ph / h);
     if (source.isEmpty() || box.isEmpty())
         return;
-    canvas.stretchDraw(box, page.picture.image, source);
+    canvas.stretchDraw(box, picture.image, source);
+}
+
+// The last picture of a label's own drawn on the page, with its bitmap, so
+// that labels of the same costly drawing draw it once.
+struct LastOwnPicture {
+    std::shared_ptr<const LabelPicture> picture;
+    QImage drawn;
+};
+
+// Art that cannot be drawn, in the preview: its box crossed out, and why,
+// in small letters across its middle.
+void drawCrossedOut(PageCanvas& canvas, const TPRINTPARAMS& p, const QRectF& where, const QString& reason)
+{
+    const CanvasRect box{nearest(where.left()), nearest(where.top()), nearest(where.right()) - 1,
+                         nearest(where.bottom()) - 1};
+    if (box.isEmpty())
+        return;
+    const QColor red(200, 0, 0);
+    CanvasPen pen = canvas.pen();
+    pen.color = red;
+    pen.style = PenStyle::Solid;
+    pen.width = std::max(1, toPixels(200, std::min(p.PixPerMuX, p.PixPerMuY)));
+    canvas.setPen(pen);
+    const QPoint down[] = {{box.left, box.top}, {box.right, box.bottom}};
+    const QPoint up[] = {{box.left, box.bottom}, {box.right, box.top}};
+    canvas.polyline(down);
+    canvas.polyline(up);
+
+    // Seven points high at most, a sixth of the box at least; the lines
+    // broken at spaces where a line would hold too many letters.
+    const double pointPixels = TabStopMU / 36.0 * p.PixPerMuY;
+    const double size = std::max(1.0, std::min(7 * pointPixels, box.height() / 6.0));
+    const double width = box.width() * 0.9;
+    const qsizetype perLine = std::max<qsizetype>(8, static_cast<qsizetype>(width / (size * 0.5)));
+    QStringList lines;
+    QString line;
+    for (const QString& word : reason.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > perLine) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    constexpr qsizetype MaxLines = 4;
+    if (lines.size() > MaxLines) {
+        lines.resize(MaxLines);
+        lines.back() += QStringLiteral("...");
+    }
+    const double lineHeight = size * 1.2;
+    double baseline = (box.top + box.bottom) / 2.0 - lineHeight * static_cast<double>(lines.size()) / 2 + size;
+    for (const QString& text : lines) {
+        AnchoredText t;
+        t.text = text;
+        t.at = QPointF((box.left + box.right) / 2.0, baseline);
+        t.anchor = AnchoredText::Centre;
+        t.pixelSize = size;
+        t.maxWidth = width;
+        t.color = red;
+        canvas.drawAnchoredText(t, box);
+        baseline += lineHeight;
+    }
+}
+
+// Draws a label's code or its own picture into the label box. False when it
+// cannot be drawn: the preview then crosses out its box.
+bool drawLabelArt(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const LabelArt& art,
+                  LastOwnPicture& last, const CanvasRect& box)
+{
+    if (!art.ok()) {
+        if (p.MarkUnprintable)
+            drawCrossedOut(canvas, p, missingArtBox(format, box).translated(box.left, box.top), art.problem);
+        return false;
+    }
+    if (art.code) {
+        const std::optional<QRectF> at = codeBox(format, art.code->symbol.size, box);
+        if (at)
+            drawCode(canvas, art.code->symbol, *at, codeAlignment(format));
+    } else if (art.picture) {
+        if (last.picture != art.picture) {
+            last.picture = art.picture;
+            last.drawn = QImage();
+        }
+        drawLabelPicture(canvas, format, art.picture->picture, art.picture->svg.get(), last.drawn, box);
+    }
+    return true;
 }
 
 void drawBorder(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAMS& p, const CanvasRect& box)
@@ -488,8 +636,11 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
     const qint64 drawnDown = std::min<qint64>(tpl.NUMDOWN, (MaxSlotsDrawn + drawnAcross - 1) / drawnAcross);
 
     // Only the first pass draws the picture; a template page needs none.
+    // Labels of art of their own (a code, a picture each) draw no picture
+    // of the job's.
+    const bool ownArt = labelsHaveArt(job);
     PagePicture picture;
-    if (p.ShowLabels)
+    if (p.ShowLabels && !ownArt)
         loadPagePicture(job, picture, pictureError);
     const qint64 pageFirstSlot = static_cast<qint64>(p.PageIndex) * across * tpl.NUMDOWN;
 
@@ -531,15 +682,39 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
     // Tabs stop at whole steps of the paper, scaled with the page.
     canvas.setTabDistance(TabStopMU * p.PixPerMuX);
 
+    // A label's code and its own picture, for the slots it fills in a row:
+    // fetched with no more of its text than it takes to fill them in.
+    qint64 artLabel = -1;
+    LabelArt art;
+    const auto artOf = [&](qint64 slot) -> const LabelArt& {
+        const qint64 label = labelOf(slot);
+        if (label != artLabel) {
+            artLabel = label;
+            const std::optional<LabelContent> content = job.labelContent(static_cast<qint32>(label), LabelLimits{1, 1});
+            art = content ? labelArt(format, *content) : LabelArt();
+        }
+        return art;
+    };
+    // The slots of labels that cannot be printed, left empty on paper.
+    std::vector<bool> leftEmpty;
+    if (ownArt && !p.MarkUnprintable)
+        leftEmpty.assign(static_cast<std::size_t>(drawnDown * drawnAcross), false);
+
     if (p.ShowLabels) {
         const bool drawPicture = format.ShowPic && picture.loaded;
+        LastOwnPicture lastOwn;
         for (qint64 r = 0; r < drawnDown; ++r) {
             for (qint64 c = 0; c < drawnAcross; ++c) {
-                if (!exists(pageFirstSlot + r * across + c))
+                const qint64 slot = pageFirstSlot + r * across + c;
+                if (!exists(slot))
                     continue;
                 const CanvasRect box = labelBox(c, r);
+                if (ownArt && !drawLabelArt(canvas, format, p, artOf(slot), lastOwn, box) && !p.MarkUnprintable) {
+                    leftEmpty[static_cast<std::size_t>(r * drawnAcross + c)] = true;
+                    continue;
+                }
                 if (drawPicture)
-                    drawLabelPicture(canvas, format, picture, box);
+                    drawLabelPicture(canvas, format, picture.picture, picture.svg.get(), picture.drawn, box);
                 if (format.SHOWBORDER)
                     drawBorder(canvas, format, p, box);
             }
@@ -554,6 +729,8 @@ void PRINT(const TJOB& job, const TPRINTPARAMS& params, QString* pictureError, T
             const qint64 slot = pageFirstSlot + r * across + c;
             const CanvasRect box = labelBox(c, r);
             const CanvasRect inner{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
+            if (!leftEmpty.empty() && leftEmpty[static_cast<std::size_t>(r * drawnAcross + c)])
+                continue;
             const LabelContent* content = p.ShowLabels ? fetch(slot) : nullptr;
             if (content)
                 drawLabelText(canvas, format, p, inner, content->lines, drawing);

@@ -1218,6 +1218,16 @@ QString labelProblem(qint64 number, const QString& reason)
     return QCoreApplication::translate("Messages", "Label %1: %2").arg(number).arg(reason);
 }
 
+QString unknownCodeKind(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "There is no kind of code named \"%1\".").arg(name);
+}
+
+QString labelPictureMissing(const QString& path)
+{
+    return QCoreApplication::translate("Messages", "The picture %1 does not exist.").arg(path);
+}
+
 // Codes, pictures and numbers in the batch printer
 
 // Codes, serial numbers and chosen labels in the window

@@ -320,6 +320,8 @@ QString jobExtrasUnreadable();
 // Codes and pictures on labels (drawing and checking)
 // "Label 17: EAN-13 takes 12 or 13 digits, not 'AB12'"
 QString labelProblem(qint64 number, const QString& reason);
+QString unknownCodeKind(const QString& name);
+QString labelPictureMissing(const QString& path);
 
 // Codes, pictures and numbers in the batch printer
 

@@ -2,6 +2,7 @@
 // at a printer's resolution they read back with a scanning library as the
 // text they were made from, a PDF holds them as vectors, and texts the
 // library would take wrongly are refused with a reason.
+#include "CodeScan.h"
 #include "common/PdfReading.h"
 #include "render/Barcode.h"
 #include "render/PainterCanvas.h"
@@ -11,42 +12,12 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <zbar.h>
-
-using namespace zbar;
 
 namespace {
 
 double mmToPixels(double mm, double dpi = 300)
 {
     return mm / 25.4 * dpi;
-}
-
-// Every symbol the scanner finds in the image, as "TYPE:data", or
-// "TYPE/GS1:data" when it starts with FNC1.
-QStringList scan(const QImage& picture)
-{
-    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
-    QByteArray pixels;
-    for (int y = 0; y < grey.height(); ++y)
-        pixels.append(reinterpret_cast<const char*>(grey.constScanLine(y)), grey.width());
-    zbar_image_scanner_t* scanner = zbar_image_scanner_create();
-    zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_ENABLE, 1);
-    zbar_image_scanner_set_config(scanner, ZBAR_UPCA, ZBAR_CFG_ENABLE, 1);
-    zbar_image_t* image = zbar_image_create();
-    zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
-    zbar_image_set_size(image, static_cast<unsigned>(grey.width()), static_cast<unsigned>(grey.height()));
-    zbar_image_set_data(image, pixels.constData(), static_cast<unsigned long>(pixels.size()), nullptr);
-    QStringList found;
-    if (zbar_scan_image(scanner, image) > 0) {
-        for (const zbar_symbol_t* s = zbar_image_first_symbol(image); s; s = zbar_symbol_next(s))
-            found << QString::fromLatin1(zbar_get_symbol_name(zbar_symbol_get_type(s)))
-                         + (zbar_symbol_get_modifiers(s) & (1 << ZBAR_MOD_GS1) ? "/GS1:" : ":")
-                         + QString::fromUtf8(zbar_symbol_get_data(s));
-    }
-    zbar_image_destroy(image);
-    zbar_image_scanner_destroy(scanner);
-    return found;
 }
 
 // The code drawn alone into a white image at dpi, in a box of the given
