@@ -874,13 +874,6 @@ QString headerNoteWithOption(const QString& headerNote)
     return QCoreApplication::translate("Messages", "%1 (--header no prints it as a label)").arg(headerNote);
 }
 
-QString tableOptionsNeedTable(const QString& fileName)
-{
-    return QCoreApplication::translate(
-               "Messages", "--layout and --header are for table data (.csv, .tsv or .tab); '%1' is read as text.")
-        .arg(fileName);
-}
-
 // ---------------------------------------------------------------- file commands and the batch printer
 
 QString cannotFindPath(const QString& folder)

@@ -252,7 +252,6 @@ QString layoutProblemWithFields(const QString& problem);
 // The batch printer's note on a header taken from the file, with the option
 // that prints the row instead.
 QString headerNoteWithOption(const QString& headerNote);
-QString tableOptionsNeedTable(const QString& fileName);
 
 // File commands
 QString cannotFindPath(const QString& folder);
