@@ -15,6 +15,7 @@
 #include "support/Utilities.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -40,10 +41,12 @@ volatile std::sig_atomic_t endOnSignal = 0;
 
 constexpr char InterruptedText[] = "Printing interrupted: nothing was printed.\n";
 
+// A print that is stopped ends as usual, and its data's temporary file goes
+// with the rest; a program that ends at once removes the file here.
 extern "C" void noteInterrupt(int signal)
 {
-    removeStdinDataFile();
     if (signal == SIGPIPE || endOnSignal != 0) {
+        removeStdinDataFile();
         if (signal != SIGPIPE) {
             const ssize_t written = ::write(STDERR_FILENO, InterruptedText, sizeof InterruptedText - 1);
             (void)written;
@@ -271,6 +274,12 @@ int applyLabelOptions(TJOB& job, const BatchOptions& options)
         format.ShowPic = true;
     }
     if (options.picture) {
+        // A single picture that is not there would leave every label without
+        // it, unnoticed.
+        if (!options.picture->contains(u'{') && !QFileInfo::exists(*options.picture)) {
+            messageSeam().warning(Messages::pictureOptionNotFound(*options.picture));
+            return BatchUnreadable;
+        }
         // The picture takes the box a code of the job's had.
         data.PicFileName = *options.picture;
         format.CodeType.clear();

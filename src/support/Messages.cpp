@@ -1262,6 +1262,11 @@ QString codeAndPictureTogether()
                                        "--code and --picture both fill the label's picture box: give one of them.");
 }
 
+QString pictureOptionNotFound(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "--picture: Cannot find picture file '%1'.").arg(name);
+}
+
 QString serialOptionInvalid(const QString& text)
 {
     return QCoreApplication::translate("Messages", "--serial takes FROM-TO, e.g. 0001-0500, not '%1'.").arg(text);
