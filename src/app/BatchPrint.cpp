@@ -650,12 +650,7 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
             QString text;
             if (!value(text))
                 return false;
-            // The list's form is checked now, its numbers once the data are read.
-            if (QString problem; !LabelChoice::parse(text, INT32_MAX, &problem)) {
-                error = Messages::optionProblem(arg, problem);
-                return false;
-            }
-            options.rows = text;
+            options.rows = text; // read against the data's labels once they are loaded
         } else if (arg == QStringLiteral("--code")) {
             QString text;
             if (!value(text) || !parseCode(text, options, error))

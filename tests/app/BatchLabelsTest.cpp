@@ -88,6 +88,7 @@ TEST(BatchLabels, BadOptionsAreUsageErrorsAndPrintNothing)
         {{"--rows", "2-11"}, "--rows: Label 2-11 is not in the data, which holds labels 1 to 10."},
         {{"--serial", "1-3", "--rows", "4"}, "Label 4 is not in the data, which holds labels 1 to 3."},
         {{"--rows", "3-2"}, "'3-2' is not a label number"},
+        {{"--rows", "0,5"}, "Label 0 is not in the data, which holds labels 1 to 10."},
         {{"--rows", "1,x"}, "'x' is not a label number"},
         {{"--rows", ","}, "No labels are chosen"},
         {{"--data-format", "csv"}, "--data-format is for data read from standard input"},
