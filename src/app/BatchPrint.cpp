@@ -39,7 +39,10 @@ volatile std::sig_atomic_t interruptSignal = 0;
 // removed.
 volatile std::sig_atomic_t endOnSignal = 0;
 
-constexpr char InterruptedText[] = "Printing interrupted: nothing was printed.\n";
+// What an interrupted run says, made before the handlers are installed:
+// a handler can write out bytes, not make a text.
+char interruptedText[256];
+std::size_t interruptedLength = 0;
 
 // A print that is stopped ends as usual, and its data's temporary file goes
 // with the rest; a program that ends at once removes the file here.
@@ -48,7 +51,7 @@ extern "C" void noteInterrupt(int signal)
     if (signal == SIGPIPE || endOnSignal != 0) {
         removeStdinDataFile();
         if (signal != SIGPIPE) {
-            const ssize_t written = ::write(STDERR_FILENO, InterruptedText, sizeof InterruptedText - 1);
+            const ssize_t written = ::write(STDERR_FILENO, interruptedText, interruptedLength);
             (void)written;
         }
         struct sigaction initial {};
@@ -66,6 +69,9 @@ extern "C" void noteInterrupt(int signal)
 // temporary file is gone.
 void installInterruptHandlers()
 {
+    const QByteArray text = (Messages::printingInterrupted() + u'\n').toLocal8Bit();
+    interruptedLength = std::min<std::size_t>(std::size_t(text.size()), sizeof interruptedText);
+    std::memcpy(interruptedText, text.constData(), interruptedLength);
     struct sigaction action {};
     action.sa_handler = noteInterrupt;
     sigemptyset(&action.sa_mask);
@@ -76,13 +82,6 @@ void installInterruptHandlers()
     struct sigaction pipe {};
     if (sigaction(SIGPIPE, nullptr, &pipe) == 0 && pipe.sa_handler != SIG_IGN)
         sigaction(SIGPIPE, &action, nullptr);
-}
-
-int interruptedStatus()
-{
-    std::fputs(InterruptedText, stderr);
-    std::fflush(stderr);
-    return 128 + interruptSignal;
 }
 
 // The batch printer speaks to its caller in the program's own words only:
@@ -99,6 +98,12 @@ void toStderr(const QString& text)
 {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+int interruptedStatus()
+{
+    toStderr(Messages::printingInterrupted());
+    return 128 + interruptSignal;
 }
 
 bool parseWhole(const QString& text, qint32& value)

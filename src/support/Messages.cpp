@@ -1262,6 +1262,11 @@ QString codeAndPictureTogether()
                                        "--code and --picture both fill the label's picture box: give one of them.");
 }
 
+QString printingInterrupted()
+{
+    return QCoreApplication::translate("Messages", "Printing interrupted: nothing was printed.");
+}
+
 QString pictureOptionNotFound(const QString& name)
 {
     return QCoreApplication::translate("Messages", "--picture: Cannot find picture file '%1'.").arg(name);

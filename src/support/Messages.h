@@ -325,6 +325,7 @@ QString optionProblem(const QString& option, const QString& problem);
 QString codeOptionInvalid(const QString& text);
 QString unknownCodeKind(const QString& name, const QString& kinds);
 QString codeAndPictureTogether();
+QString printingInterrupted();
 QString pictureOptionNotFound(const QString& name);
 QString serialOptionInvalid(const QString& text);
 QString serialWithData();
