@@ -20,6 +20,7 @@
 #include <QScreen>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <cstdio>
 #include <cstring>
@@ -190,6 +191,10 @@ bool loadData(TJOB& job, const BatchOptions& options, StdinData& input)
     } else if (options.fromStandardInput()) {
         QString error;
         endOnSignal = 1;
+        if (interruptSignal != 0) { // stopped before the input was waited for
+            endOnSignal = 0;
+            return false;
+        }
         const bool read = input.read(STDIN_FILENO, options.dataFormat.value_or(StdinFormat::Text), error);
         endOnSignal = 0;
         if (!read) {
@@ -330,7 +335,7 @@ int prepareData(TJOB& job, const BatchOptions& options, StdinData& input)
 {
     TDATAINFO& data = *job.DATAINFO();
     if (!loadData(job, options, input))
-        return BatchUnreadable;
+        return interruptSignal != 0 ? interruptedStatus() : BatchUnreadable;
     if ((options.layout || options.HeaderRow) && !applyLayoutOptions(data, options))
         return BatchUsageError;
     if (!checkLayout(data))
@@ -734,6 +739,13 @@ int runBatchPrint(const BatchOptions& options)
 
 int batchPrintMain(int argc, char* argv[])
 {
+    // A standard stream the caller closed is opened on /dev/null, so that no
+    // file opened later takes its number: a message would be written into
+    // it, or standard input read from it.
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (::fcntl(stream, F_GETFD) < 0 && ::open("/dev/null", O_RDWR) < 0)
+            break;
+    }
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
