@@ -113,6 +113,11 @@ TEST(BatchLabels, SerialNumbersAndChosenLabelsPrintPackedFromTheStart)
     EXPECT_EQ(pdfWords(s.pdf),
               (QStringList{"ASSET-0007", "ASSET-0008", "ASSET-0009", "ASSET-0010", "ASSET-0011", "ASSET-0012"}));
 
+    // A picture for every label that is not there would leave them all without.
+    r = RunGorvin({"--print", s.job, "--output", s.pdf, "--picture", s.dir + "/logo.png"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("--picture: Cannot find picture file '" + s.dir + "/logo.png'.")) << r.err.toStdString();
+
     // Labels 2, 3 and 9 of the data (LBL1, LBL2, LBL8) in the first three slots.
     r = RunGorvin({"--print", s.job, "--output", s.pdf, "--rows", "9, 2-3"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
