@@ -2,18 +2,25 @@
 
 #include "app/DataLoading.h"
 #include "model/Job.h"
+#include "model/LabelChoice.h"
+#include "model/SerialSource.h"
 #include "model/Units.h"
 #include "print/PrintRun.h"
+#include "render/Barcode.h"
+#include "render/LabelCheck.h"
 #include "settings/StoredSettings.h"
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <cstdio>
 #include <cstring>
@@ -28,28 +35,54 @@ constexpr qint32 MaxCopies = 9999;
 // Set by the handler, read after every page: the document is discarded, its
 // temporary files removed, and the program ends with 128 + the signal.
 volatile std::sig_atomic_t interruptSignal = 0;
+// Set while standard input is read: a signal then ends the program at once,
+// as it would have without a handler, once the data's temporary file is
+// removed.
+volatile std::sig_atomic_t endOnSignal = 0;
 
+// What an interrupted run says, made before the handlers are installed:
+// a handler can write out bytes, not make a text.
+char interruptedText[256];
+std::size_t interruptedLength = 0;
+
+// A print that is stopped ends as usual, and its data's temporary file goes
+// with the rest; a program that ends at once removes the file here.
 extern "C" void noteInterrupt(int signal)
 {
+    if (signal == SIGPIPE || endOnSignal != 0) {
+        removeStdinDataFile();
+        if (signal != SIGPIPE) {
+            const ssize_t written = ::write(STDERR_FILENO, interruptedText, interruptedLength);
+            (void)written;
+        }
+        struct sigaction initial {};
+        initial.sa_handler = SIG_DFL;
+        sigemptyset(&initial.sa_mask);
+        sigaction(signal, &initial, nullptr);
+        ::raise(signal); // taken when the handler returns
+        return;
+    }
     interruptSignal = signal;
 }
 
+// SIGPIPE (standard error or output closed by a reader that went away) ends
+// the program as it did without a handler, but not before the data's
+// temporary file is gone.
 void installInterruptHandlers()
 {
+    const QByteArray text = (Messages::printingInterrupted() + u'\n').toLocal8Bit();
+    interruptedLength = std::min<std::size_t>(std::size_t(text.size()), sizeof interruptedText);
+    std::memcpy(interruptedText, text.constData(), interruptedLength);
     struct sigaction action {};
     action.sa_handler = noteInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
-}
-
-int interruptedStatus()
-{
-    std::fprintf(stderr, "%s\n", "Printing interrupted: nothing was printed.");
-    std::fflush(stderr);
-    return 128 + interruptSignal;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+    // A caller that ignores SIGPIPE gets failed writes instead, as before.
+    struct sigaction pipe {};
+    if (sigaction(SIGPIPE, nullptr, &pipe) == 0 && pipe.sa_handler != SIG_IGN)
+        sigaction(SIGPIPE, &action, nullptr);
 }
 
 // The batch printer speaks to its caller in the program's own words only:
@@ -66,6 +99,12 @@ void toStderr(const QString& text)
 {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+int interruptedStatus()
+{
+    toStderr(Messages::printingInterrupted());
+    return 128 + interruptSignal;
 }
 
 bool parseWhole(const QString& text, qint32& value)
@@ -89,39 +128,114 @@ bool parsePages(const QString& text, qint32& from, qint32& to)
     return from >= 1 && to >= from;
 }
 
+// --serial FROM-TO, as SerialSource takes it.
+bool parseSerial(const QString& text, BatchOptions& options, QString& error)
+{
+    const qsizetype dash = text.indexOf(u'-', 1);
+    if (dash < 0) {
+        error = Messages::serialOptionInvalid(text);
+        return false;
+    }
+    const QString from = text.left(dash).trimmed(), to = text.mid(dash + 1).trimmed();
+    if (const QString problem = SerialSource::rangeProblem(from, to); !problem.isEmpty()) {
+        error = Messages::optionProblem(QStringLiteral("--serial"), problem);
+        return false;
+    }
+    options.serialFrom = from;
+    options.serialTo = to;
+    return true;
+}
+
+// --code TYPE:TEXT, the kind by any of its names' letter cases.
+bool parseCode(const QString& text, BatchOptions& options, QString& error)
+{
+    const qsizetype colon = text.indexOf(u':');
+    if (colon <= 0 || colon + 1 == text.size()) {
+        error = Messages::codeOptionInvalid(text);
+        return false;
+    }
+    const SymbologyInfo* kind = findSymbology(QStringView(text).first(colon).trimmed());
+    if (!kind) {
+        QStringList kinds;
+        for (const SymbologyInfo& info : symbologies())
+            kinds << QLatin1StringView(info.name);
+        error = Messages::unknownCodeKind(text.left(colon), kinds.join(QStringLiteral(", ")));
+        return false;
+    }
+    options.codeType = QLatin1StringView(kind->name);
+    options.codeText = text.mid(colon + 1);
+    return true;
+}
+
 // False, after saying so, when the data gives no label to print.
-bool holdsLabels(const TDATAINFO& data)
+bool holdsLabels(const TDATAINFO& data, const BatchOptions& options)
 {
     if (data.labelsInIndex() != 0)
         return true;
-    messageSeam().warning(Messages::dataFileHoldsNoLabels(data.FULLFILENAME));
+    messageSeam().warning(options.fromStandardInput() ? Messages::standardInputHoldsNoLabels()
+                                                      : Messages::dataFileHoldsNoLabels(data.FULLFILENAME));
     return false;
 }
 
-// Reads the data file the job names, or the one given in its place. Says
-// what went wrong itself.
-bool loadData(TJOB& job, const QString& dataFile)
+// Reads the labels: from the data file the job names, the one given in its
+// place, standard input (kept in `input` meanwhile), or serial numbers given
+// or stored with the job. Says what went wrong itself.
+bool loadData(TJOB& job, const BatchOptions& options, StdinData& input)
 {
     TDATAINFO& data = *job.DATAINFO();
-    const QString name = dataFile.isEmpty() ? data.FULLFILENAME : dataFile;
-    if (name.isEmpty()) {
+    QString name = options.dataFile;
+    if (options.hasSerial()) {
+        data.FULLFILENAME.clear();
+        data.SerialFrom = options.serialFrom;
+        data.SerialTo = options.serialTo;
+    } else if (options.fromStandardInput()) {
+        QString error;
+        endOnSignal = 1;
+        if (interruptSignal != 0) { // stopped before the input was waited for
+            endOnSignal = 0;
+            return false;
+        }
+        const bool read = input.read(STDIN_FILENO, options.dataFormat.value_or(StdinFormat::Text), error);
+        endOnSignal = 0;
+        if (!read) {
+            messageSeam().error(error);
+            return false;
+        }
+        name = input.fileName();
+        // Picture names in the data are the caller's, from where it stands.
+        data.pictureFolder = QDir::currentPath();
+    }
+    if (!name.isEmpty()) { // a file in place of the job's data, whatever they were
+        data.SerialFrom.clear();
+        data.SerialTo.clear();
+    } else {
+        name = data.FULLFILENAME;
+    }
+
+    if (name.isEmpty() && data.hasSerialNumbers()) {
+        if (const QString problem = SerialSource::rangeProblem(data.SerialFrom, data.SerialTo); !problem.isEmpty()) {
+            messageSeam().warning(problem);
+            return false;
+        }
+        data.LOADDATA();
+    } else if (name.isEmpty()) {
         messageSeam().warning(Messages::jobNamesNoDataFile());
         return false;
-    }
-    // Whatever else fails is the print's failure, told as such.
-    if (loadJobData(data, name, OtherLoadFailures::Thrown) != DataLoad::Loaded)
+    } else if (loadJobData(data, name, OtherLoadFailures::Thrown) != DataLoad::Loaded) {
+        // Whatever else fails is the print's failure, told as such.
         return false;
-    if (!holdsLabels(data))
+    }
+    if (!holdsLabels(data, options))
         return false;
     if (const QString note = data.source().readingNote(); !note.isEmpty())
         toStderr(note);
     return true;
 }
 
-// A layout stored in the job that the table cannot fill is refused as
+// A layout stored in the job that the data cannot fill is refused as
 // --layout is; the first row taken as names is told, with the way to print
 // it. Says what is wrong itself.
-bool checkTable(const TDATAINFO& data)
+bool checkLayout(const TDATAINFO& data)
 {
     if (const QString problem = data.layoutProblem(); !problem.isEmpty()) {
         messageSeam().warning(problem);
@@ -132,12 +246,16 @@ bool checkTable(const TDATAINFO& data)
     return true;
 }
 
-// --layout and --header, for data laid out by table settings only. Says
-// what is wrong itself.
-bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
+// --layout, for any data, and --header, for tables only. Says what is
+// wrong itself.
+bool applyLayoutOptions(TDATAINFO& data, const BatchOptions& options)
 {
-    if (!data.usesTableSettings()) {
-        messageSeam().warning(Messages::tableOptionsNeedTable(data.FULLFILENAME));
+    if (options.HeaderRow && !data.usesTableSettings()) {
+        if (data.FULLFILENAME.isEmpty())
+            messageSeam().warning(Messages::serialNumbersHaveNoHeader());
+        else
+            messageSeam().warning(Messages::headerNeedsTable(
+                options.fromStandardInput() ? Messages::standardInput() : Messages::quotedName(data.FULLFILENAME)));
         return false;
     }
     TableSettings& settings = data.tableSettings();
@@ -150,7 +268,100 @@ bool applyTableOptions(TDATAINFO& data, const BatchOptions& options)
         messageSeam().warning(problem);
         return false;
     }
-    return holdsLabels(data);
+    return holdsLabels(data, options);
+}
+
+// --code and --picture, then whether the code's text and the picture's name
+// can be filled from the data. A text of the options that cannot is a usage
+// error, one stored with the job the job's fault.
+int applyLabelOptions(TJOB& job, const BatchOptions& options)
+{
+    TJOBINFO& format = *job.JOBINFO();
+    TDATAINFO& data = *job.DATAINFO();
+    if (!options.codeType.isEmpty()) {
+        format.CodeType = options.codeType;
+        format.CodeText = options.codeText;
+        format.ShowPic = true;
+    }
+    if (options.picture) {
+        // A single picture that is not there would leave every label without
+        // it, unnoticed.
+        if (!options.picture->contains(u'{') && !QFileInfo::exists(*options.picture)) {
+            messageSeam().warning(Messages::pictureOptionNotFound(*options.picture));
+            return BatchUnreadable;
+        }
+        // The picture takes the box a code of the job's had.
+        data.PicFileName = *options.picture;
+        format.CodeType.clear();
+        format.CodeText.clear();
+        format.ShowPic = true;
+    }
+    if (format.showsCode()) {
+        if (const QString problem = data.fieldsProblem(format.CodeText); !problem.isEmpty()) {
+            const bool given = !options.codeType.isEmpty();
+            messageSeam().warning(given ? Messages::optionProblem(QStringLiteral("--code"), problem)
+                                        : Messages::jobCodeTextProblem(problem));
+            return given ? BatchUsageError : BatchUnreadable;
+        }
+    } else if (format.ShowPic && data.picturePerLabel()) {
+        if (const QString problem = data.fieldsProblem(data.PicFileName); !problem.isEmpty()) {
+            const bool given = options.picture.has_value();
+            messageSeam().warning(given ? Messages::optionProblem(QStringLiteral("--picture"), problem)
+                                        : Messages::jobPictureNameProblem(problem));
+            return given ? BatchUsageError : BatchUnreadable;
+        }
+    }
+    return BatchPrinted;
+}
+
+// --rows, against the labels of the data as read. Says what is wrong itself.
+bool chooseLabels(TDATAINFO& data, const BatchOptions& options)
+{
+    if (!options.rows)
+        return true;
+    QString error;
+    std::optional<LabelChoice> choice = LabelChoice::parse(*options.rows, data.labelsInIndex(), &error);
+    if (!choice) {
+        messageSeam().warning(Messages::optionProblem(QStringLiteral("--rows"), error));
+        return false;
+    }
+    data.chooseLabels(std::move(choice));
+    return true;
+}
+
+// Reads the data and puts every option about them and the labels into
+// effect. Says what is wrong itself; gives BatchPrinted when all is ready.
+int prepareData(TJOB& job, const BatchOptions& options, StdinData& input)
+{
+    TDATAINFO& data = *job.DATAINFO();
+    if (!loadData(job, options, input))
+        return interruptSignal != 0 ? interruptedStatus() : BatchUnreadable;
+    if ((options.layout || options.HeaderRow) && !applyLayoutOptions(data, options))
+        return BatchUsageError;
+    if (!checkLayout(data))
+        return BatchUnreadable;
+    if (const int status = applyLabelOptions(job, options); status != BatchPrinted)
+        return status;
+    if (!chooseLabels(data, options))
+        return BatchUsageError;
+    return BatchPrinted;
+}
+
+// Every printed label can be printed: its code made, its own picture read.
+// Otherwise says how many cannot, and names the first.
+bool everyLabelPrintable(const TJOB& job)
+{
+    constexpr int Listed = 5;
+    const LabelCheck check = checkLabels(job, Listed);
+    if (check.ok())
+        return true;
+    QStringList lines{Messages::labelsCannotBePrinted(check.failed)};
+    for (const LabelProblem& problem : check.first)
+        lines << Messages::labelProblem(problem.number, problem.reason);
+    if (check.failed > check.first.size())
+        lines << Messages::moreLabelsCannotBePrinted(check.failed - check.first.size());
+    messageSeam().error(lines.join(u'\n'));
+    return false;
 }
 
 // "page 120 of 1000" on one line of the terminal, rewritten as pages go out.
@@ -226,13 +437,11 @@ int printJob(const BatchOptions& options)
         return BatchUnreadable;
     }
     const PrintCommand command = options.outline ? PrintCommand::PRINTTEMPLATE : PrintCommand::PRINTJOB;
-    if (command == PrintCommand::PRINTJOB && !loadData(job, options.dataFile))
-        return BatchUnreadable;
-    if (command == PrintCommand::PRINTJOB && (options.layout || options.HeaderRow)
-        && !applyTableOptions(*job.DATAINFO(), options))
-        return BatchUsageError;
-    if (command == PrintCommand::PRINTJOB && !checkTable(*job.DATAINFO()))
-        return BatchUnreadable;
+    StdinData input; // removed as the print ends
+    if (command == PrintCommand::PRINTJOB) {
+        if (const int status = prepareData(job, options, input); status != BatchPrinted)
+            return status;
+    }
 
     if (!options.outputFile.isEmpty()) {
         if (const QString clash = outputClash(options.outputFile, job, options.jobFile); !clash.isEmpty()) {
@@ -249,6 +458,8 @@ int printJob(const BatchOptions& options)
         data.RepeatLabelNum = paper.fitToSheet(*options.repeat);
     data.STARTLABNUM = std::max(data.STARTLABNUM, 1);
     data.RepeatLabelNum = std::max(data.RepeatLabelNum, 1);
+    if (command == PrintCommand::PRINTJOB && !everyLabelPrintable(job))
+        return BatchUnreadable;
 
     PrintRequest request;
     request.command = command;
@@ -432,6 +643,33 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
         } else if (arg == QStringLiteral("--data")) {
             if (!name(options.dataFile, Messages::aFileName()))
                 return false;
+        } else if (arg == QStringLiteral("--data-format")) {
+            QString text;
+            if (!value(text))
+                return false;
+            options.dataFormat = stdinFormatNamed(text);
+            if (!options.dataFormat) {
+                error = Messages::dataFormatInvalid(text);
+                return false;
+            }
+        } else if (arg == QStringLiteral("--serial")) {
+            QString text;
+            if (!value(text) || !parseSerial(text, options, error))
+                return false;
+        } else if (arg == QStringLiteral("--rows")) {
+            QString text;
+            if (!value(text))
+                return false;
+            options.rows = text; // read against the data's labels once they are loaded
+        } else if (arg == QStringLiteral("--code")) {
+            QString text;
+            if (!value(text) || !parseCode(text, options, error))
+                return false;
+        } else if (arg == QStringLiteral("--picture")) {
+            QString text;
+            if (!name(text, Messages::aFileName()))
+                return false;
+            options.picture = text;
         } else if (arg == QStringLiteral("--layout")) {
             QString text;
             if (!value(text))
@@ -468,6 +706,18 @@ bool parseBatchArguments(const QStringList& arguments, BatchOptions& options, QS
         error = Messages::outputAndPrinterTogether();
         return false;
     }
+    if (options.hasSerial() && !options.dataFile.isEmpty()) {
+        error = Messages::serialWithData();
+        return false;
+    }
+    if (options.dataFormat && !options.fromStandardInput()) {
+        error = Messages::dataFormatNeedsStandardInput();
+        return false;
+    }
+    if (!options.codeType.isEmpty() && options.picture) {
+        error = Messages::codeAndPictureTogether();
+        return false;
+    }
     return true;
 }
 
@@ -489,6 +739,13 @@ int runBatchPrint(const BatchOptions& options)
 
 int batchPrintMain(int argc, char* argv[])
 {
+    // A standard stream the caller closed is opened on /dev/null, so that no
+    // file opened later takes its number: a message would be written into
+    // it, or standard input read from it.
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (::fcntl(stream, F_GETFD) < 0 && ::open("/dev/null", O_RDWR) < 0)
+            break;
+    }
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

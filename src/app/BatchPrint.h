@@ -1,11 +1,18 @@
 #pragma once
 // Printing from the command line, without any window:
 //   gorvin --print JOB.GVJ [--output FILE.pdf | --printer NAME] [--pages FROM-TO]
-//          [--copies N] [--collate] [--outline] [--data FILE] [--start N] [--repeat N]
-//          [--layout LAYOUT] [--header yes|no]
+//          [--copies N] [--collate] [--outline] [--start N] [--repeat N]
+//          [--data FILE | --data - [--data-format csv|tsv|text] | --serial FROM-TO]
+//          [--rows LIST] [--layout LAYOUT] [--header yes|no]
+//          [--code TYPE:TEXT | --picture NAME]
 //   gorvin --help | -h
 //   gorvin --version
-// Messages go to standard error in the program's own words.
+// Messages go to standard error in the program's own words. Every label is
+// checked before anything is printed: a code that cannot be made or a
+// picture of the data's that cannot be read ends the run with status 1 and
+// names the first such labels.
+
+#include "app/StdinData.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,11 +39,21 @@ struct BatchOptions {
     qint32 copies = 1;
     bool collate = false;
     bool outline = false;
-    QString dataFile; // --data: in place of the job's data file
+    QString dataFile;                      // --data: in place of the job's data file; "-": standard input
+    std::optional<StdinFormat> dataFormat; // --data-format, with --data - only (default: text)
+    QString serialFrom;                    // --serial FROM-TO: numbers in place of a data file
+    QString serialTo;
+    std::optional<QString> rows; // --rows: the labels printed, as the data counts them
+    QString codeType;            // --code TYPE:TEXT: the kind's own name ("gs1-128")
+    QString codeText;
+    std::optional<QString> picture; // --picture: the picture's name, fields allowed
     std::optional<qint32> start;
     std::optional<qint32> repeat;
     std::optional<QString> layout; // --layout, with "\n" already a line break
     std::optional<bool> HeaderRow; // --header yes|no
+
+    bool fromStandardInput() const { return dataFile == QStringLiteral("-"); }
+    bool hasSerial() const { return !serialFrom.isEmpty(); }
 };
 
 // True when the program was started as a batch printer or asked about itself

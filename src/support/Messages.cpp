@@ -874,13 +874,6 @@ QString headerNoteWithOption(const QString& headerNote)
     return QCoreApplication::translate("Messages", "%1 (--header no prints it as a label)").arg(headerNote);
 }
 
-QString tableOptionsNeedTable(const QString& fileName)
-{
-    return QCoreApplication::translate(
-               "Messages", "--layout and --header are for table data (.csv, .tsv or .tab); '%1' is read as text.")
-        .arg(fileName);
-}
-
 // ---------------------------------------------------------------- file commands and the batch printer
 
 QString cannotFindPath(const QString& folder)
@@ -957,24 +950,47 @@ QString batchUsage()
                                        "  --outline          print the template's outline page instead, as\n"
                                        "                     Template > Print does\n"
                                        "  --data FILE        read the labels from FILE instead of the job's data file\n"
+                                       "  --data -           read the labels from standard input (text blocks,\n"
+                                       "                     unless --data-format says otherwise); picture names\n"
+                                       "                     in the data are taken from the current folder\n"
+                                       "  --data-format csv|tsv|text\n"
+                                       "                     what standard input holds (with --data - only)\n"
+                                       "  --serial FROM-TO   print serial numbers instead of data, e.g. 0007-0012\n"
+                                       "                     (written as wide as FROM); a label's field {1} is its\n"
+                                       "                     number (at most 10 000 000 numbers)\n"
+                                       "  --rows LIST        print only these labels, e.g. 2-5,9, as the data\n"
+                                       "                     counts them (table rows without the names row, text\n"
+                                       "                     blocks, serial numbers), packed from the start position;\n"
+                                       "                     the job file is not changed\n"
                                        "  --start N          start at label position N of the first sheet\n"
                                        "  --repeat N         print every label N times\n"
                                        "                     (--start and --repeat are kept between 1 and the labels\n"
                                        "                     of one sheet, as the Start and Repeat boxes keep them)\n"
-                                       "  --layout LAYOUT    for table data (.csv, .tsv, .tab: one label a row): the\n"
-                                       "                     label's lines, \\n between them, with {Name} for the\n"
-                                       "                     column of that name or {1}, {2} by position, e.g.\n"
+                                       "  --layout LAYOUT    the label's lines, \\n between them, with {Name} for the\n"
+                                       "                     table column of that name or {1}, {2} by position (a\n"
+                                       "                     text block's lines, a serial number), {#} for the\n"
+                                       "                     label's number in the data, e.g.\n"
                                        "                     --layout \"{Name}\\n{Street}\\n{Zip} {City}\"; a line\n"
                                        "                     whose fields are all empty is left out (default:\n"
                                        "                     every non-empty field on a line of its own)\n"
                                        "  --header yes|no    whether the table's first row holds column names\n"
                                        "                     (default: as the job says, or as the row looks)\n"
+                                       "  --code TYPE:TEXT   draw a code in the picture's place, its text filled\n"
+                                       "                     from each label's fields, e.g. qrcode:ASSET-{1}; TYPE\n"
+                                       "                     is qrcode, datamatrix, code128, gs1-128, ean13, upca,\n"
+                                       "                     code39, pdf417 or aztec, in any letter case\n"
+                                       "  --picture NAME     show this picture on every label; with fields, e.g.\n"
+                                       "                     photos/{Photo}, each label its own (relative names\n"
+                                       "                     from the data file's folder)\n"
                                        "  --help, -h         show this text\n"
                                        "  --version          show the program's version\n"
                                        "\n"
-                                       "Exit status: 0 printed; 1 the job or its data cannot be read; 2 usage error;\n"
-                                       "3 printing failed; 129, 130 or 143 interrupted (SIGHUP, SIGINT, SIGTERM):\n"
-                                       "nothing printed.\n");
+                                       "Every label is checked before anything is printed: a code that cannot be\n"
+                                       "made or a picture that cannot be read prints nothing and names the labels.\n"
+                                       "\n"
+                                       "Exit status: 0 printed; 1 the job, its data or a label cannot be read;\n"
+                                       "2 usage error; 3 printing failed; 129, 130 or 143 interrupted (SIGHUP,\n"
+                                       "SIGINT, SIGTERM): nothing printed.\n");
 }
 
 QString batchError(const QString& error)
@@ -1229,6 +1245,136 @@ QString labelPictureMissing(const QString& path)
 }
 
 // Codes, pictures and numbers in the batch printer
+
+// "--rows: Label 12 is not in the data, which holds labels 1 to 10."
+QString optionProblem(const QString& option, const QString& problem)
+{
+    return QCoreApplication::translate("Messages", "%1: %2").arg(option, problem);
+}
+
+QString codeOptionInvalid(const QString& text)
+{
+    return QCoreApplication::translate("Messages", "--code takes TYPE:TEXT, e.g. qrcode:ASSET-{1}, not '%1'.")
+        .arg(text);
+}
+
+QString unknownCodeKind(const QString& name, const QString& kinds)
+{
+    return QCoreApplication::translate("Messages",
+                                       "--code: there is no kind of code called '%1'; the kinds are %2 (in any "
+                                       "letter case).")
+        .arg(name, kinds);
+}
+
+QString codeAndPictureTogether()
+{
+    return QCoreApplication::translate("Messages",
+                                       "--code and --picture both fill the label's picture box: give one of them.");
+}
+
+QString printingInterrupted()
+{
+    return QCoreApplication::translate("Messages", "Printing interrupted: nothing was printed.");
+}
+
+QString pictureOptionNotFound(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "--picture: Cannot find picture file '%1'.").arg(name);
+}
+
+QString serialOptionInvalid(const QString& text)
+{
+    return QCoreApplication::translate("Messages", "--serial takes FROM-TO, e.g. 0001-0500, not '%1'.").arg(text);
+}
+
+QString serialWithData()
+{
+    return QCoreApplication::translate(
+        "Messages", "--serial numbers the labels in place of a data file: it cannot go with --data.");
+}
+
+QString dataFormatInvalid(const QString& text)
+{
+    return QCoreApplication::translate("Messages", "--data-format takes csv, tsv or text, not '%1'.").arg(text);
+}
+
+QString dataFormatNeedsStandardInput()
+{
+    return QCoreApplication::translate("Messages",
+                                       "--data-format is for data read from standard input (--data -); a data file "
+                                       "is read as its name says (.csv, .tsv, .tab: a table; any other: text).");
+}
+
+// what: quotedName(file) or standardInput()
+QString headerNeedsTable(const QString& what)
+{
+    return QCoreApplication::translate(
+               "Messages",
+               "--header is for table data (.csv, .tsv or .tab, or --data-format csv or tsv); %1 is read as text.")
+        .arg(what);
+}
+
+QString quotedName(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "'%1'").arg(name);
+}
+
+QString standardInput()
+{
+    return QCoreApplication::translate("Messages", "standard input");
+}
+
+QString serialNumbersHaveNoHeader()
+{
+    return QCoreApplication::translate("Messages", "--header is for table data; serial numbers have no header row.");
+}
+
+QString jobCodeTextProblem(const QString& problem)
+{
+    return QCoreApplication::translate("Messages", "The job's code text cannot be filled: %1").arg(problem);
+}
+
+QString jobPictureNameProblem(const QString& problem)
+{
+    return QCoreApplication::translate("Messages", "The job's picture name cannot be filled: %1").arg(problem);
+}
+
+QString standardInputHoldsNoLabels()
+{
+    return QCoreApplication::translate("Messages", "Standard input holds no labels.");
+}
+
+QString stdinTooLarge(const QString& limitMegabytes)
+{
+    return QCoreApplication::translate("Messages",
+                                       "Standard input holds more than %1 MB; data larger than %1 MB are not read.")
+        .arg(limitMegabytes);
+}
+
+QString stdinCannotBeRead(const QString& reason)
+{
+    return QCoreApplication::translate("Messages", "Cannot read standard input: %1").arg(reason);
+}
+
+QString stdinCannotBeKept(const QString& folder, const QString& reason)
+{
+    return QCoreApplication::translate("Messages",
+                                       "Cannot keep the data of standard input in the temporary folder %1: %2")
+        .arg(folder, reason);
+}
+
+// Followed by a line "Label N: reason" for each of the first of them.
+QString labelsCannotBePrinted(qint64 failed)
+{
+    if (failed == 1)
+        return QCoreApplication::translate("Messages", "1 label cannot be printed, so nothing was printed:");
+    return QCoreApplication::translate("Messages", "%1 labels cannot be printed, so nothing was printed:").arg(failed);
+}
+
+QString moreLabelsCannotBePrinted(qint64 more)
+{
+    return QCoreApplication::translate("Messages", "... and %1 more.").arg(more);
+}
 
 // Codes, serial numbers and chosen labels in the window
 

@@ -252,7 +252,6 @@ QString layoutProblemWithFields(const QString& problem);
 // The batch printer's note on a header taken from the file, with the option
 // that prints the row instead.
 QString headerNoteWithOption(const QString& headerNote);
-QString tableOptionsNeedTable(const QString& fileName);
 
 // File commands
 QString cannotFindPath(const QString& folder);
@@ -324,6 +323,28 @@ QString unknownCodeKind(const QString& name);
 QString labelPictureMissing(const QString& path);
 
 // Codes, pictures and numbers in the batch printer
+QString optionProblem(const QString& option, const QString& problem);
+QString codeOptionInvalid(const QString& text);
+QString unknownCodeKind(const QString& name, const QString& kinds);
+QString codeAndPictureTogether();
+QString printingInterrupted();
+QString pictureOptionNotFound(const QString& name);
+QString serialOptionInvalid(const QString& text);
+QString serialWithData();
+QString dataFormatInvalid(const QString& text);
+QString dataFormatNeedsStandardInput();
+QString headerNeedsTable(const QString& what);
+QString quotedName(const QString& name);
+QString standardInput();
+QString serialNumbersHaveNoHeader();
+QString jobCodeTextProblem(const QString& problem);
+QString jobPictureNameProblem(const QString& problem);
+QString standardInputHoldsNoLabels();
+QString stdinTooLarge(const QString& limitMegabytes);
+QString stdinCannotBeRead(const QString& reason);
+QString stdinCannotBeKept(const QString& folder, const QString& reason);
+QString labelsCannotBePrinted(qint64 failed);
+QString moreLabelsCannotBePrinted(qint64 more);
 
 // Codes, serial numbers and chosen labels in the window
 

@@ -72,6 +72,14 @@ TEST(BatchArguments, ReadsEveryOption)
     EXPECT_TRUE(single.hasPrinter);
     EXPECT_EQ(single.printerName, "Office/2");
     EXPECT_TRUE(parsed({"--help"}).help);
+
+    const BatchOptions labels = parsed(
+        {"--print", "a.gvj", "--code", "GS1-128:(01){1}", "--serial", "007-9", "--rows", "2-3,5"});
+    EXPECT_EQ(labels.codeType, "gs1-128");
+    EXPECT_EQ(labels.codeText, "(01){1}");
+    EXPECT_EQ(labels.serialFrom + "|" + labels.serialTo, "007|9");
+    EXPECT_EQ(labels.rows.value_or(""), "2-3,5");
+    EXPECT_EQ(parsed({"--print", "a.gvj", "--data", "-", "--data-format", "TSV"}).dataFormat, StdinFormat::Tsv);
 }
 
 TEST(BatchArguments, RejectsWhatItCannotUse)

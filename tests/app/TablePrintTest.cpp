@@ -126,10 +126,15 @@ TEST(TablePrint, BadLayoutsAndTextDataAreRefused)
     const QString folder = TestEnv::root() + QStringLiteral("/tables/text");
     QDir().mkpath(folder);
     const QString text = WriteFile(folder + QStringLiteral("/data.txt"), "A\nB\n");
-    const RunResult run = RunGorvin({"--print", columnJob(folder), "--data", text, "--layout", "{1}", "--output",
-                                     folder + QStringLiteral("/out.pdf")});
+    const QString pdf = folder + QStringLiteral("/out.pdf");
+    RunResult run = RunGorvin(
+        {"--print", columnJob(folder), "--data", text, "--layout", "{1}", "--header", "no", "--output", pdf});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains("--layout and --header are for table data")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("--header is for table data")) << run.err.toStdString();
+    // A layout lays out text blocks too, their lines being their fields.
+    run = RunGorvin({"--print", columnJob(folder), "--data", text, "--layout", "{2}-{1}", "--output", pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(pdfLines(pdf), QStringList{"B-A"});
 }
 
 TEST(TablePrint, WhatTheBatchPrinterReadsItSaysOnStandardError)
