@@ -491,6 +491,18 @@ void JobController::closeData()
     showNames();
 }
 
+void JobController::useSerialNumbers(const QString& from, const QString& to)
+{
+    TDATAINFO& data = *job_->DATAINFO();
+    if (!data.FULLFILENAME.isEmpty() || data.SerialFrom != from || data.SerialTo != to)
+        job_->setALTERED(true);
+    data.FULLFILENAME.clear();
+    data.SerialFrom = from;
+    data.SerialTo = to;
+    data.LOADDATA();
+    showNames();
+}
+
 void JobController::reloadData()
 {
     if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
