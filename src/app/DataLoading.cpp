@@ -13,6 +13,9 @@ DataLoad loadJobData(TDATAINFO& data, const QString& fileName, OtherLoadFailures
     }
     const bool sameFile = fileName == data.FULLFILENAME;
     data.FULLFILENAME = fileName;
+    // A data file takes the place of serial numbers.
+    data.SerialFrom.clear();
+    data.SerialTo.clear();
     bool loaded = false;
     bool failed = false;
     QString reason;

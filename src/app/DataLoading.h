@@ -18,7 +18,8 @@ enum class DataLoad {
 // could not be loaded, or thrown on to the caller.
 enum class OtherLoadFailures { Told, Thrown };
 
-// Names `fileName` as the job's data file and loads it. A file that does not
+// Names `fileName` as the job's data file, in place of any serial numbers,
+// and loads it. A file that does not
 // exist is warned of ("Cannot find data file '...'") and not named. One that
 // cannot be read is logged as error 8 and told: "Cannot load data file '...'"
 // with the reason; when it is another file than the one named before, the

@@ -4,6 +4,9 @@
 #include "app/FormMAIN.h"
 #include "dialogs/FieldsDialog.h"
 #include "dialogs/FormNEWPAPER.h"
+#include "dialogs/SelectLabelsDialog.h"
+#include "dialogs/SerialNumbersDialog.h"
+#include "support/Messages.h"
 
 void TFormMAIN::OpenjobClick()
 {
@@ -46,10 +49,36 @@ void TFormMAIN::OPENDATAClick()
 void TFormMAIN::FIELDSClick()
 {
     FieldsDialog dialog(this);
-    if (job().DATAINFO()->usesTableSettings() && dialog.execute(*job().DATAINFO())) {
+    if (job().DATAINFO()->hasContent() && dialog.execute(*job().DATAINFO())) {
         job().setALTERED(true);
         preview_->REFRESHPAGE();
     }
+}
+
+void TFormMAIN::SerialNumbersClick()
+{
+    TDATAINFO& dataInfo = *job().DATAINFO();
+    QString from = dataInfo.SerialFrom;
+    QString to = dataInfo.SerialTo;
+    SerialNumbersDialog dialog(this);
+    if (!dialog.execute(from, to))
+        return;
+    controller_->useSerialNumbers(from, to);
+    preview_->GOTOFIRSTPAGE(true);
+}
+
+void TFormMAIN::SelectLabelsClick()
+{
+    TDATAINFO& dataInfo = *job().DATAINFO();
+    std::optional<LabelChoice> choice = dataInfo.chosenLabels();
+    SelectLabelsDialog dialog(this);
+    if (!dialog.execute(dataInfo.labelsInIndex(), choice))
+        return;
+    // The choice is for this print only: the job is not changed by it.
+    dataInfo.chooseLabels(choice);
+    showStatus(choice ? Messages::labelsChosenNote(choice->text(), choice->count(), dataInfo.labelsInIndex())
+                      : Messages::allLabelsChosenNote());
+    preview_->GOTOFIRSTPAGE(true);
 }
 
 void TFormMAIN::CLOSEDATAClick()

@@ -4,6 +4,7 @@
 #include "print/PrintRun.h"
 #include "support/Dialogs.h"
 #include "support/Maker.h"
+#include "support/Messages.h"
 #include "support/Utilities.h"
 #include "text/ShortFileName.h"
 
@@ -182,6 +183,9 @@ void TFormMAIN::buildMenus()
     reopenData_->setObjectName(QStringLiteral("REOPENDATA"));
     addMenuEntry(menuData, "CLOSEDATA", QStringLiteral("&Close"), this, &TFormMAIN::CLOSEDATAClick);
     addMenuEntry(menuData, "FIELDS", QStringLiteral("&Fields..."), this, &TFormMAIN::FIELDSClick);
+    menuData->addSeparator();
+    addMenuEntry(menuData, "SerialNumbers", QStringLiteral("Serial &numbers..."), this, &TFormMAIN::SerialNumbersClick);
+    addMenuEntry(menuData, "SelectLabels", QStringLiteral("&Select labels..."), this, &TFormMAIN::SelectLabelsClick);
     connect(menuData, &QMenu::aboutToShow, this, &TFormMAIN::Data1Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -232,7 +236,11 @@ void TFormMAIN::Data1Click()
     findChild<QAction*>(QStringLiteral("OPENDATA"))->setEnabled(t);
     reopenData_->menuAction()->setEnabled(!reopenData_->isEmpty() && t);
     findChild<QAction*>(QStringLiteral("CLOSEDATA"))->setEnabled(job().DATAEXISTS());
-    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job().DATAINFO()->usesTableSettings());
+    // Every kind of data is laid out by fields: a table's columns, a text
+    // block's lines, a serial number.
+    findChild<QAction*>(QStringLiteral("FIELDS"))->setEnabled(job().DATAINFO()->hasContent());
+    findChild<QAction*>(QStringLiteral("SerialNumbers"))->setEnabled(t);
+    findChild<QAction*>(QStringLiteral("SelectLabels"))->setEnabled(job().DATAINFO()->labelsInIndex() > 0);
 }
 
 // ---------------------------------------------------------------- top panel
@@ -299,11 +307,19 @@ void TFormMAIN::PanelJOBNAMEResize()
     labelData_->move(half + 8, labelData_->y());
     barData_->move(labelData_->x() + labelData_->width() + 8, barData_->y());
     barData_->resize(qMax(0, half - labelData_->width() - 16), 22);
-    showNameBar(barData_, job().DATAINFO()->FULLFILENAME);
+    showNameBar(barData_, dataShown());
 
     showNameBar(barTemplate_, job().TEMPLATE()->FULLFILENAME);
 
     buttonReload_->move(w - buttonReload_->width() - 3, buttonReload_->y());
+}
+
+QString TFormMAIN::dataShown() const
+{
+    const TDATAINFO& dataInfo = *job().DATAINFO();
+    return dataInfo.FULLFILENAME.isEmpty() && dataInfo.hasSerialNumbers()
+               ? Messages::serialNumbersShown(dataInfo.SerialFrom, dataInfo.SerialTo)
+               : dataInfo.FULLFILENAME;
 }
 
 void TFormMAIN::Opentextfile1Click()

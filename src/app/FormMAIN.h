@@ -118,6 +118,7 @@ private:
     void showNameBar(QLabel* bar, const QString& path);
     ReopenList listOf(const QMenu* menu) const;
     void printCommand(bool labels);
+    bool unprintableLabelsAccepted();
     bool printCloseQuestion();
 
     // Saved desktop, file information and settings.
@@ -141,6 +142,12 @@ private:
     void CLOSEDATAClick();
     // Data > Fields...: the layout of table data; OK redraws the page.
     void FIELDSClick();
+    // Data > Serial numbers...: numbered labels in place of a data file.
+    void SerialNumbersClick();
+    // Data > Select labels...: the labels this print takes; not stored.
+    void SelectLabelsClick();
+    // What the data bar shows: the data file's name or the serial numbers.
+    QString dataShown() const;
     void ButtonRELOADDATAClick();
     void Newjobwizard1Click();
     void FORMATLABELSClick();

@@ -7,6 +7,7 @@
 #include "app/DataLoading.h"
 #include "model/ComponentStream.h"
 #include "model/LabelCatalogue.h"
+#include "model/SerialSource.h"
 #include "settings/StoredSettings.h"
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
@@ -303,10 +304,19 @@ bool JobController::FNOPENJOB(const QString& given)
     }
     job_->setALTERED(false);
     job_->TEMPLATE()->ALTERED = false;
-    if (!job_->DATAINFO()->FULLFILENAME.isEmpty())
-        openData(job_->DATAINFO()->FULLFILENAME, job_->loadNotes());
-    else
+    TDATAINFO& data = *job_->DATAINFO();
+    if (!data.FULLFILENAME.isEmpty()) {
+        openData(data.FULLFILENAME, job_->loadNotes());
+    } else if (data.hasSerialNumbers()) {
+        // Serial numbers read no file; a range edited by hand into one that
+        // makes no labels is told.
+        QStringList notes = job_->loadNotes();
+        if (!data.LOADDATA())
+            notes << SerialSource::rangeProblem(data.SerialFrom, data.SerialTo);
+        tellStatus(notes);
+    } else {
         tellStatus(job_->loadNotes());
+    }
     view_.jobReplaced();
     return true;
 }
@@ -488,6 +498,18 @@ void JobController::newTemplate(MU width, MU height, const LabelProduct* product
 void JobController::closeData()
 {
     job_->CLEARDATA();
+    showNames();
+}
+
+void JobController::useSerialNumbers(const QString& from, const QString& to)
+{
+    TDATAINFO& data = *job_->DATAINFO();
+    if (!data.FULLFILENAME.isEmpty() || data.SerialFrom != from || data.SerialTo != to)
+        job_->setALTERED(true);
+    data.FULLFILENAME.clear();
+    data.SerialFrom = from;
+    data.SerialTo = to;
+    data.LOADDATA();
     showNames();
 }
 

@@ -83,6 +83,10 @@ public:
     void closeData();
     // Reads the data file again; the labels it gave stay when it has gone.
     void reloadData();
+    // Serial numbers from `from` to `to` (a range SerialSource accepts) in
+    // place of the data file: a change to the job unless they are the data
+    // already.
+    void useSerialNumbers(const QString& from, const QString& to);
 
     // The reopen lists. Only files that exist are added, on top; a list
     // keeps ten entries. Paths compare exactly: letter case and "&" count.

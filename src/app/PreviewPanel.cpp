@@ -64,6 +64,9 @@ QLabel* makePanelLabel(QWidget* parent, const QString& text)
 PreviewPanel::PreviewPanel(JobController& controller, QWidget* topPanel) : controller_(controller)
 {
     params_.FontScale = 1.0;
+    // A label whose code or own picture cannot be made shows its box
+    // crossed out, with the reason, rather than a gap.
+    params_.MarkUnprintable = true;
     buildBoxes(topPanel);
     setObjectName(QStringLiteral("ScrollBoxMAIN"));
     setWidgetResizable(false);

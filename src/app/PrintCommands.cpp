@@ -9,6 +9,7 @@
 #include "support/ErrorLog.h"
 #include "support/Messages.h"
 #include "print/PrinterOptions.h"
+#include "render/LabelCheck.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,6 +43,8 @@ void TFormMAIN::printCommand(bool labels)
     bool toFile = false;
     // The command itself; its early returns end it.
     const auto print = [&] {
+        if (labels && !unprintableLabelsAccepted())
+            return;
         PrinterTarget& target = printer();
         if (!target.isValid()) {
             messageSeam().error(Messages::noPrinterInstalledAddOne());
@@ -153,6 +156,22 @@ void TFormMAIN::printCommand(bool labels)
         printRun_->progress = nullptr;
     if (toFile)
         printer().usePrinter(currentPrinter, currentOptions);
+}
+
+// Labels whose code cannot be made or whose own picture cannot be read are
+// told before anything prints: the user prints the others, their slots
+// left empty, or nothing.
+bool TFormMAIN::unprintableLabelsAccepted()
+{
+    constexpr int Listed = 5;
+    const LabelCheck check = checkLabels(job(), Listed);
+    if (check.ok())
+        return true;
+    QStringList reasons;
+    for (const LabelProblem& problem : check.first)
+        reasons << Messages::labelProblem(problem.number, problem.reason);
+    const QString question = Messages::labelsCannotBePrinted(check.failed, reasons, check.failed > check.first.size());
+    return messageSeam().ask(question, MsgSign::Warning, MsgButtons::OkCancel) == MsgAnswer::Ok;
 }
 
 void TFormMAIN::PRINTJOBClick()

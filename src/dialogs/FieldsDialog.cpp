@@ -124,23 +124,42 @@ FieldsDialog::FieldsDialog(QWidget* parent) : BaseDialog(parent)
 bool FieldsDialog::execute(TDATAINFO& source)
 {
     data_ = &source;
+    // A table shows its rows as read; other data show their first labels'
+    // fields (a text block's lines, a serial number) and have no names row.
+    const bool isTable = source.usesTableSettings();
     const DataTable& table = source.table();
-    firstRow_ = table.firstRowAsNames();
-    const int shownColumns = std::min(table.columnCount(), ShownColumns);
+    firstRow_ = isTable ? table.firstRowAsNames() : QStringList();
+    rows_.clear();
+    const int rowsRead = std::min(isTable ? table.rowCount() : source.labelsInIndex(), ShownRows);
+    for (int r = 0; r < rowsRead; ++r) {
+        QStringList fields;
+        if (isTable)
+            fields = table.row(r, ShownChars);
+        else
+            source.source().appendFields(r, fields, ShownColumns, ShownChars);
+        rows_.append(fields);
+    }
+    columns_ = isTable ? table.columnCount() : -1;
+    int widest = 0;
+    for (const QStringList& fields : std::as_const(rows_))
+        widest = std::max(widest, static_cast<int>(fields.size()));
+    const int allFields = isTable ? table.columnCount() : widest;
+    fieldsShown_ = std::min(allFields, ShownColumns);
     GridROWS->clear();
-    GridROWS->setColumnCount(std::max(shownColumns, 1));
-    GridROWS->setRowCount(std::min(table.rowCount(), ShownRows));
+    GridROWS->setColumnCount(std::max(fieldsShown_, 1));
+    GridROWS->setRowCount(static_cast<int>(rows_.size()));
     for (int r = 0; r < GridROWS->rowCount(); ++r) {
-        const QStringList fields = table.row(r, ShownChars);
+        const QStringList& fields = rows_.at(r);
         for (qsizetype c = 0; c < fields.size() && c < GridROWS->columnCount(); ++c)
             GridROWS->setItem(r, static_cast<int>(c), new QTableWidgetItem(fields[c]));
     }
     LabelMORE->setText(QStringLiteral("The first %1 of the %2 columns are shown; the others are used by typing "
                                       "their placeholders ({%3} is column %3).")
-                           .arg(shownColumns)
-                           .arg(table.columnCount())
-                           .arg(shownColumns + 1));
-    LabelMORE->setVisible(table.columnCount() > shownColumns);
+                           .arg(fieldsShown_)
+                           .arg(allFields)
+                           .arg(fieldsShown_ + 1));
+    LabelMORE->setVisible(allFields > fieldsShown_);
+    CheckBoxHEADER->setVisible(isTable);
     {
         const QSignalBlocker quiet(CheckBoxHEADER);
         CheckBoxHEADER->setChecked(source.tableHasNames());
@@ -155,6 +174,7 @@ bool FieldsDialog::execute(TDATAINFO& source)
     const bool accepted = exec() == QDialog::Accepted;
     data_ = nullptr;
     firstRow_.clear();
+    rows_.clear();
     return accepted;
 }
 
@@ -170,7 +190,7 @@ void FieldsDialog::fill()
         return;
     const QStringList columnNames = names();
     ListFIELDS->clear();
-    for (int c = 0; c < std::min(data_->table().columnCount(), ShownColumns); ++c)
+    for (int c = 0; c < fieldsShown_; ++c)
         ListFIELDS->addItem(LabelLayout::placeholder(columnNames, c));
     if (ListFIELDS->count() > 0)
         ListFIELDS->setCurrentRow(0);
@@ -186,16 +206,15 @@ void FieldsDialog::refresh()
 {
     if (!data_)
         return;
-    const DataTable& table = data_->table();
-    const LabelLayout layout(MemoLAYOUT->toPlainText(), names(), table.columnCount());
+    const LabelLayout layout(MemoLAYOUT->toPlainText(), names(), columns_);
     LabelPROBLEM->setText(layout.problem());
     LabelPROBLEM->setVisible(!layout.problem().isEmpty());
     const int first = CheckBoxHEADER->isChecked() ? 1 : 0;
     for (std::size_t i = 0; i < PreviewLABEL.size(); ++i) {
-        const int row = first + static_cast<int>(i);
-        PreviewLABEL[i]->setText(row < table.rowCount()
-                                     ? layout.expand(table.row(row, ShownChars), PreviewLines, ShownChars).join(u'\n')
-                                     : QString());
+        const int label = static_cast<int>(i);
+        const int row = first + label;
+        PreviewLABEL[i]->setText(
+            row < rows_.size() ? layout.expand(rows_.at(row), PreviewLines, ShownChars, label).join(u'\n') : QString());
     }
 }
 
@@ -210,7 +229,7 @@ void FieldsDialog::insertField()
 void FieldsDialog::OKBtnClick()
 {
     const QString text = MemoLAYOUT->toPlainText();
-    const LabelLayout layout(text, names(), data_->table().columnCount());
+    const LabelLayout layout(text, names(), columns_);
     if (!layout.problem().isEmpty()) {
         messageSeam().warning(layout.problem());
         MemoLAYOUT->setFocus();
@@ -220,7 +239,8 @@ void FieldsDialog::OKBtnClick()
     // A choice that agrees with what the first row looks like stays a
     // detection, so another file under the same job is judged afresh.
     const bool checked = CheckBoxHEADER->isChecked();
-    const HeaderChoice header = checked == data_->table().firstRowLooksLikeNames()
+    const HeaderChoice header = !data_->usesTableSettings() ? data_->headerChoice()
+                                : checked == data_->table().firstRowLooksLikeNames()
                                         && data_->headerChoice() == HeaderChoice::Detect
                                     ? HeaderChoice::Detect
                                 : checked ? HeaderChoice::Yes

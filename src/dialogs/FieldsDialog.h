@@ -1,11 +1,13 @@
 #pragma once
-// "Fields": how the rows of a table become labels. Shows the first rows as
+// "Fields": how the rows of a table, or the lines of text blocks and serial
+// numbers, become labels. Shows the first rows as
 // they were read, whether the first row holds column names, the layout with
 // the fields to put into it, and the first labels as they will print, kept
 // up to date while the layout is typed.
 
 #include "support/BaseForm.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <array>
@@ -23,7 +25,8 @@ class FieldsDialog : public BaseDialog {
 public:
     explicit FieldsDialog(QWidget* parent = nullptr);
 
-    // Shows the dialog for the table data. OK checks the layout (a field
+    // Shows the dialog for the data (a table, text blocks whose lines are
+    // their fields, serial numbers whose one field is the number). OK checks the layout (a field
     // the data has not, a brace not closed: the user is told and the dialog
     // stays), then stores the layout and the header choice in the data
     // source's table settings, puts them into effect and returns true when
@@ -47,6 +50,11 @@ private:
 
     TDATAINFO* data_ = nullptr;
     QStringList firstRow_; // the first row as names, read once
+    // The first labels' fields as read, and the fields a layout may name:
+    // a table's columns, or any number for other data (-1).
+    QList<QStringList> rows_;
+    int columns_ = -1;
+    int fieldsShown_ = 0;
     QTableWidget* GridROWS;
     QCheckBox* CheckBoxHEADER;
     QListWidget* ListFIELDS;

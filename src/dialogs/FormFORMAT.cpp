@@ -5,6 +5,7 @@
 #include "model/Job.h"
 #include "model/Picture.h"
 #include "model/Units.h"
+#include "render/Barcode.h"
 #include "render/Renderer.h"
 #include "settings/StoredSettings.h"
 #include "support/Dialogs.h"
@@ -12,7 +13,9 @@
 #include "support/ProgramFolder.h"
 #include "text/ShortFileName.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -279,11 +282,47 @@ void TFormFORMAT::buildControls()
     auto* pictureColumn = new QVBoxLayout(picture);
     pictureColumn->addWidget(CheckBoxShowPic);
     pictureColumn->addSpacing(4);
-    pictureColumn->addWidget(named(new QLabel(QStringLiteral("Picture File Name:")), "LabelPICFILENAME"));
+    // What the picture part shows: the picture file (its name may hold
+    // fields, a picture per label) or a code made from a text with fields.
+    radioPicFile_ = named(new QRadioButton(QStringLiteral("Picture file")), "RadioButtonPicFile");
+    radioCode_ = named(new QRadioButton(QStringLiteral("Code")), "RadioButtonCode");
+    auto* pictureOrCode = new QButtonGroup(this);
+    pictureOrCode->addButton(radioPicFile_);
+    pictureOrCode->addButton(radioCode_);
+    radioPicFile_->setChecked(true);
+    editPicName_ = named(new QLineEdit, "EditPicFileName");
+    editPicName_->setPlaceholderText(QStringLiteral("or type a name, with fields: photos/{Photo}"));
+    editPicName_->setToolTip(QStringLiteral("A name with fields in braces gives each label a picture of its own; "
+                                            "a relative name is taken from the data file's folder"));
+    comboCodeType_ = named(new QComboBox, "ComboBoxCodeType");
+    for (const SymbologyInfo& kind : symbologies())
+        comboCodeType_->addItem(QString::fromUtf8(kind.caption), QString::fromLatin1(kind.name));
+    editCodeText_ = named(new QLineEdit, "EditCodeText");
+    editCodeText_->setPlaceholderText(QStringLiteral("https://example.org/item/{SKU}"));
+    editCodeText_->setToolTip(QStringLiteral("What the code holds; fields in braces ({SKU}, {1}, {#}) are filled "
+                                             "from each label's data"));
+    labelFieldProblem_ = named(new QLabel, "LabelFieldProblem");
+    labelFieldProblem_->setWordWrap(true);
+    labelFieldProblem_->setTextFormat(Qt::PlainText);
+    labelFieldProblem_->hide();
+
+    pictureColumn->addWidget(radioPicFile_);
+    auto* fileColumn = new QVBoxLayout;
+    fileColumn->setContentsMargins(20, 0, 0, 0);
+    fileColumn->addWidget(named(new QLabel(QStringLiteral("Picture File Name:")), "LabelPICFILENAME"));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(StatusBarPic, 1);
     fileRow->addWidget(ButtonPicBrowse);
-    pictureColumn->addLayout(fileRow);
+    fileColumn->addLayout(fileRow);
+    fileColumn->addWidget(editPicName_);
+    pictureColumn->addLayout(fileColumn);
+    pictureColumn->addWidget(radioCode_);
+    auto* codeRow = new QHBoxLayout;
+    codeRow->setContentsMargins(20, 0, 0, 0);
+    codeRow->addWidget(comboCodeType_);
+    codeRow->addWidget(editCodeText_, 1);
+    pictureColumn->addLayout(codeRow);
+    pictureColumn->addWidget(labelFieldProblem_);
     auto* fitRow = new QHBoxLayout;
     fitRow->addWidget(CheckBoxFitToLabel);
     fitRow->addSpacing(16);
@@ -359,6 +398,14 @@ void TFormFORMAT::buildControls()
     connect(ButtonBORDERCOLOR, &QPushButton::clicked, this, &TFormFORMAT::ButtonBORDERCOLORClick);
     connect(ButtonPicBrowse, &QPushButton::clicked, this, &TFormFORMAT::ButtonPicBrowseClick);
     connect(Buttonsaveformat, &QPushButton::clicked, this, &TFormFORMAT::ButtonsaveformatClick);
+    connect(radioPicFile_, &QRadioButton::toggled, this, &TFormFORMAT::showPictureChoice);
+    connect(editPicName_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        pictureName_ = text;
+        showPictureName();
+        showFieldProblems();
+    });
+    connect(editCodeText_, &QLineEdit::textChanged, this, &TFormFORMAT::showFieldProblems);
+    connect(comboCodeType_, &QComboBox::currentIndexChanged, this, &TFormFORMAT::showFieldProblems);
     // Only OK is a default button; the others must not take Enter over.
     for (QPushButton* b : {ButtonCANCEL, ButtonFONT, ButtonBORDERCOLOR, ButtonPicBrowse, Buttonsaveformat})
         b->setAutoDefault(false);
@@ -414,6 +461,13 @@ void TFormFORMAT::fillControls()
     CheckBoxKeepRatio->setChecked(format.KeepRatio);
 
     pictureName_ = job_->DATAINFO()->PicFileName;
+    editPicName_->setText(pictureName_);
+    const SymbologyInfo* kind = findSymbology(format.CodeType);
+    const int kindIndex = kind ? comboCodeType_->findData(QString::fromLatin1(kind->name)) : -1;
+    comboCodeType_->setCurrentIndex(kindIndex >= 0 ? kindIndex : 0);
+    editCodeText_->setText(format.CodeText);
+    (format.CodeType.isEmpty() ? radioPicFile_ : radioCode_)->setChecked(true);
+    showPictureChoice();
     // The status line's width is known only once the dialog is laid out.
     if (QLayout* l = layout())
         l->activate();
@@ -427,6 +481,46 @@ void TFormFORMAT::showPictureName()
     const QString shown = shortFileName(pictureName_, StatusBarPic->fontMetrics(), room);
     StatusBarPic->setText(shown);
     StatusBarPic->setToolTip(shown != pictureName_ ? pictureName_ : QString());
+}
+
+void TFormFORMAT::showPictureChoice()
+{
+    const bool file = radioPicFile_->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{StatusBarPic, ButtonPicBrowse, editPicName_})
+        control->setEnabled(file);
+    comboCodeType_->setEnabled(!file);
+    editCodeText_->setEnabled(!file);
+    showFieldProblems();
+}
+
+// Fields the data lack, a brace left open, a code's content its kind cannot
+// take: said under the controls as the user types. They do not stop OK, as
+// the data may be opened afterwards; the preview crosses out what cannot be
+// made.
+void TFormFORMAT::showFieldProblems()
+{
+    QString problem;
+    if (job_) {
+        const TDATAINFO& dataInfo = *job_->DATAINFO();
+        if (radioCode_->isChecked()) {
+            const QString text = editCodeText_->text();
+            if (text.isEmpty()) {
+                problem = Messages::codeNeedsContent();
+            } else if (const QString fields = dataInfo.fieldsProblem(text); !fields.isEmpty()) {
+                problem = Messages::codeContentProblem(fields);
+            } else if (!text.contains(u'{')) {
+                const SymbologyInfo* kind = findSymbology(comboCodeType_->currentData().toString());
+                if (kind)
+                    if (const QString taken = codeTextProblem(kind->symbology, text); !taken.isEmpty())
+                        problem = Messages::codeContentProblem(taken);
+            }
+        } else if (editPicName_->text().contains(u'{')) {
+            if (const QString fields = dataInfo.fieldsProblem(editPicName_->text()); !fields.isEmpty())
+                problem = Messages::pictureNameProblem(fields);
+        }
+    }
+    labelFieldProblem_->setText(problem);
+    labelFieldProblem_->setVisible(!problem.isEmpty());
 }
 
 void TFormFORMAT::showFontName()
@@ -520,6 +614,15 @@ void TFormFORMAT::writeTo(TJOBINFO& format) const
     format.UsePicPCHeight = CheckBoxPicHeight->isChecked();
     format.PicAlignVert = codeOf(RadioButtonPicTop, RadioButtonPicBottom);
     format.PicAlignHoriz = codeOf(RadioButtonPicLeft, RadioButtonPicRight);
+    // The picture file leaves no code behind: a job without one is stored
+    // as it always was.
+    if (radioCode_->isChecked()) {
+        format.CodeType = comboCodeType_->currentData().toString();
+        format.CodeText = editCodeText_->text();
+    } else {
+        format.CodeType.clear();
+        format.CodeText.clear();
+    }
 }
 
 QList<QPair<QString, QString>> TFormFORMAT::formatValues() const
@@ -546,6 +649,14 @@ void TFormFORMAT::ButtonOKClick()
     if (!job_ || !validate())
         return;
     writeTo(*job_->JOBINFO());
+    // A name typed in place of the one chosen with "Browse..." becomes the
+    // job's picture; one with fields is read label by label as they draw.
+    TDATAINFO& dataInfo = *job_->DATAINFO();
+    if (editPicName_->text() != dataInfo.PicFileName) {
+        dataInfo.PicFileName = editPicName_->text().trimmed();
+        if (!dataInfo.picturePerLabel())
+            dataInfo.LoadMainPic();
+    }
     job_->setALTERED(true);
     accept();
 }
@@ -603,7 +714,9 @@ void TFormFORMAT::ButtonPicBrowseClick()
     TDATAINFO& dataInfo = *job_->DATAINFO();
     dataInfo.PicFileName = lastPicture_;
     pictureName_ = dataInfo.PicFileName;
+    editPicName_->setText(pictureName_);
     showPictureName();
+    showFieldProblems();
     dataInfo.LoadMainPic();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The "Format labels" dialog: the label format of the current job (insets,
 // border, text placement, font, shrink-to-fit and the picture), the job's
-// picture file, and the format defaults for new jobs.
+// picture file, and the format defaults for new jobs. In place of the
+// picture the labels may show a code (a barcode or 2D code) made from a text
+// with fields; the picture's name may hold fields too, each label then
+// showing a picture of its own.
 
 #include "model/Font.h"
 #include "support/BaseForm.h"
@@ -11,6 +14,7 @@
 #include <QString>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -50,6 +54,10 @@ private:
     void showPictureName();
     void showFontName();
     void setSwatch(qint32 color);
+    // Enables the picture's or the code's controls as the choice between
+    // them stands, and says what the data cannot fill.
+    void showPictureChoice();
+    void showFieldProblems();
 
     void ButtonOKClick();
     void ButtonFONTClick();
@@ -116,6 +124,15 @@ private:
     QRadioButton* RadioButtonPicLeft = nullptr;
     QRadioButton* RadioButtonPicHCentre = nullptr;
     QRadioButton* RadioButtonPicRight = nullptr;
+
+    // The choice between the picture file and a code, the name typed (with
+    // fields), and the code's kind and content.
+    QRadioButton* radioPicFile_ = nullptr;
+    QRadioButton* radioCode_ = nullptr;
+    QLineEdit* editPicName_ = nullptr;
+    QComboBox* comboCodeType_ = nullptr;
+    QLineEdit* editCodeText_ = nullptr;
+    QLabel* labelFieldProblem_ = nullptr;
 
     QPushButton* ButtonOK = nullptr;
     QPushButton* ButtonCANCEL = nullptr;

@@ -1378,4 +1378,53 @@ QString moreLabelsCannotBePrinted(qint64 more)
 
 // Codes, serial numbers and chosen labels in the window
 
+QString serialNumbersShown(const QString& from, const QString& to)
+{
+    return QCoreApplication::translate("Messages", "Serial numbers %1 to %2").arg(from, to);
+}
+
+QString dataLabelCount(qint64 count)
+{
+    if (count == 1)
+        return QCoreApplication::translate("Messages", "The data hold 1 label.");
+    return QCoreApplication::translate("Messages", "The data hold %1 labels.").arg(count);
+}
+
+QString labelsChosenNote(const QString& list, qint64 chosen, qint64 count)
+{
+    return QCoreApplication::translate("Messages", "Printing labels %1 (%2 of %3)").arg(list).arg(chosen).arg(count);
+}
+
+QString allLabelsChosenNote()
+{
+    return QCoreApplication::translate("Messages", "Printing all labels");
+}
+
+QString codeContentProblem(const QString& problem)
+{
+    return QCoreApplication::translate("Messages", "The code's content: %1").arg(problem);
+}
+
+QString pictureNameProblem(const QString& problem)
+{
+    return QCoreApplication::translate("Messages", "The picture's name: %1").arg(problem);
+}
+
+QString codeNeedsContent()
+{
+    return QCoreApplication::translate("Messages",
+                                       "Type what the code holds, for example https://example.org/item/{SKU}.");
+}
+
+QString labelsCannotBePrinted(qint64 failed, const QStringList& reasons, bool more)
+{
+    const QString head = failed == 1
+                             ? QCoreApplication::translate("Messages", "1 label cannot be printed")
+                             : QCoreApplication::translate("Messages", "%1 labels cannot be printed").arg(failed);
+    const QString list = reasons.join(u'\n') + (more ? QStringLiteral("\n...") : QString());
+    return QCoreApplication::translate("Messages", "%1:\n\n%2\n\nPrint the other labels, leaving the slots of these "
+                                                   "empty?")
+        .arg(head, list);
+}
+
 } // namespace Messages

@@ -347,5 +347,18 @@ QString labelsCannotBePrinted(qint64 failed);
 QString moreLabelsCannotBePrinted(qint64 more);
 
 // Codes, serial numbers and chosen labels in the window
+// "Serial numbers 0007 to 0012", where the data file's name shows
+QString serialNumbersShown(const QString& from, const QString& to);
+// "The data hold 120 labels."
+QString dataLabelCount(qint64 count);
+// "Printing labels 2-5, 9 (5 of 120)"
+QString labelsChosenNote(const QString& list, qint64 chosen, qint64 count);
+QString allLabelsChosenNote();
+// A text with fields that the data cannot fill, in the format dialog
+QString codeContentProblem(const QString& problem);
+QString pictureNameProblem(const QString& problem);
+QString codeNeedsContent();
+// Before a print: "3 labels cannot be printed:" with the first reasons
+QString labelsCannotBePrinted(qint64 failed, const QStringList& reasons, bool more);
 
 } // namespace Messages

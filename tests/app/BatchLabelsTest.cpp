@@ -157,9 +157,7 @@ TEST(BatchLabels, StandardInputIsReadAndItsTemporaryFileRemoved)
     EXPECT_FALSE(QFileInfo::exists(s.pdf));
 }
 
-// Needs the renderer's codes and label check: until they are in, the
-// printer prints the other labels and leaves the bad ones' slots empty.
-TEST(BatchLabels, DISABLED_LabelsThatCannotBePrintedStopThePrint)
+TEST(BatchLabels, LabelsThatCannotBePrintedStopThePrint)
 {
     const BatchFiles s = setUp("check");
     WriteFile(s.data, "5901234123457\n\nAB12\n\n1\n\n2\n\n3\n\n4\n\n5\n");
