@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -182,4 +183,19 @@ TEST(BatchLabels, LabelsThatCannotBePrintedStopThePrint)
         {"--print", s.job, "--output", s.pdf, "--serial", "8-9", "--layout", "N{1}", "--code", "Code128:N{1}"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(pdfWords(s.pdf), (QStringList{"N8", "N9", "N8", "N9"}));
+}
+
+TEST(BatchLabels, TheReadmeAssetTagsPrintFromTheJobAlone)
+{
+    const QString dir = TestEnv::freshFolder("batch/labels/readme");
+    const QString job = QStringLiteral(GORVIN_SOURCE_DIR "/examples/asset-tags.GVJ");
+    const RunResult told = RunGorvin({"--print", job, "--serial", "0001-0030", "--layout", "ASSET-{1}\\nIT department",
+                                      "--code", "qrcode:https://example.org/asset/{1}", "--output", dir + "/a.pdf"});
+    const RunResult stored = RunGorvin({"--print", job, "--output", dir + "/b.pdf"});
+    ASSERT_EQ(told.exitCode, 0) << told.err.toStdString();
+    ASSERT_EQ(stored.exitCode, 0) << stored.err.toStdString();
+    const QStringList words = pdfWords(dir + "/a.pdf");
+    EXPECT_EQ(words.filter(QRegularExpression("^ASSET-00[0-3]\\d$")).size(), 30);
+    EXPECT_EQ(words.first(), "ASSET-0001");
+    EXPECT_EQ(pdfWords(dir + "/b.pdf"), words);
 }
