@@ -110,6 +110,59 @@ QPolygonF hexagon(QPointF centre, double diameter, int rotation)
     return corners;
 }
 
+// Gathers a code's dark runs, given row by row and left to right, into
+// rectangles: a run right under a run of the same columns lengthens it, so
+// that a code is drawn with fewer shapes.
+class BarJoiner {
+public:
+    explicit BarJoiner(CodeSymbol& symbol) : symbol_(symbol) {}
+    void add(double x, double y, double width, double height)
+    {
+        const auto run = qMakePair(x, width);
+        const auto above = columnEnds_.constFind(run);
+        if (above != columnEnds_.cend() && std::abs(symbol_.bars[above.value()].bottom() - y) < 1e-3) {
+            symbol_.bars[above.value()].setBottom(y + height);
+        } else {
+            columnEnds_.insert(run, symbol_.bars.size());
+            symbol_.bars.append(QRectF(x, y, width, height));
+        }
+        if (width > 0 && (symbol_.module == 0 || width < symbol_.module))
+            symbol_.module = width;
+    }
+
+private:
+    CodeSymbol& symbol_;
+    QHash<QPair<double, double>, qsizetype> columnEnds_; // run's left and width -> its rectangle
+};
+
+// A matrix code (square modules, no text) from the library's picture of it
+// at one pixel a module: much quicker than its list of shapes, which it
+// allocates shape by shape, and the same modules.
+bool matrixSymbolOf(CodeSymbol& symbol, zint_symbol& made)
+{
+    made.scale = 0.5f; // the library's smallest scale: a module is one pixel
+    if (ZBarcode_Buffer(&made, 0) >= ZINT_ERROR || !made.bitmap || made.bitmap_width <= 0 || made.bitmap_height <= 0)
+        return false;
+    symbol.size = QSizeF(made.bitmap_width, made.bitmap_height);
+    BarJoiner bars(symbol);
+    const unsigned char* pixel = made.bitmap; // red, green, blue; dark modules are black
+    for (int y = 0; y < made.bitmap_height; ++y) {
+        int runStart = -1;
+        for (int x = 0; x <= made.bitmap_width; ++x) {
+            const bool dark = x < made.bitmap_width && pixel[0] == 0;
+            if (x < made.bitmap_width)
+                pixel += 3;
+            if (dark && runStart < 0)
+                runStart = x;
+            if (!dark && runStart >= 0) {
+                bars.add(runStart, y, x - runStart, 1);
+                runStart = -1;
+            }
+        }
+    }
+    return true;
+}
+
 CodeSymbol symbolOf(Symbology symbology, const zint_symbol& made)
 {
     CodeSymbol symbol;
@@ -120,23 +173,10 @@ CodeSymbol symbolOf(Symbology symbology, const zint_symbol& made)
     symbol.size = QSizeF(vector.width, vector.height);
     // Every kind in the table draws its rectangles in the foreground colour
     // (the colour field is for kinds of several colours). The library gives
-    // a matrix code's dark modules row by row, a run of them a rectangle; a
-    // run right under a run of the same columns lengthens it, so that a
-    // code is drawn with fewer shapes.
-    QHash<QPair<float, float>, qsizetype> columnEnds; // run's left and width -> its rectangle
-    for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
-        const auto run = qMakePair(r->x, r->width);
-        const auto above = columnEnds.constFind(run);
-        if (above != columnEnds.cend()
-            && std::abs(symbol.bars[above.value()].bottom() - static_cast<double>(r->y)) < 1e-3) {
-            symbol.bars[above.value()].setBottom(static_cast<double>(r->y) + r->height);
-        } else {
-            columnEnds.insert(run, symbol.bars.size());
-            symbol.bars.append(QRectF(r->x, r->y, r->width, r->height));
-        }
-        if (r->width > 0 && (symbol.module == 0 || r->width < symbol.module))
-            symbol.module = r->width;
-    }
+    // a matrix code's dark modules row by row, a run of them a rectangle.
+    BarJoiner bars(symbol);
+    for (const zint_vector_rect* r = vector.rectangles; r; r = r->next)
+        bars.add(r->x, r->y, r->width, r->height);
     for (const zint_vector_hexagon* h = vector.hexagons; h; h = h->next)
         symbol.hexagons.append(hexagon(QPointF(h->x, h->y), h->diameter, h->rotation));
     for (const zint_vector_circle* c = vector.circles; c; c = c->next)
@@ -279,16 +319,25 @@ CodeResult makeCode(Symbology symbology, const QString& text)
     const QByteArray data = text.toUtf8();
     int status = ZBarcode_Encode(made.get(), reinterpret_cast<const unsigned char*>(data.constData()),
                                  static_cast<int>(data.size()));
-    if (status < ZINT_ERROR) {
-        if (status != 0)
-            result.warning = QString::fromUtf8(made->errtxt);
+    if (status < ZINT_ERROR && status != 0)
+        result.warning = QString::fromUtf8(made->errtxt);
+    if (status < ZINT_ERROR && !info.linear) {
+        result.symbol.symbology = symbology;
+        result.symbol.columns = made->width;
+        result.symbol.rows = made->rows;
+        if (!matrixSymbolOf(result.symbol, *made))
+            status = ZINT_ERROR;
+    } else if (status < ZINT_ERROR) {
         status = ZBarcode_Buffer_Vector(made.get(), 0);
+        if (status < ZINT_ERROR && made->vector)
+            result.symbol = symbolOf(symbology, *made);
+        else
+            status = ZINT_ERROR;
     }
-    if (status >= ZINT_ERROR || !made->vector) {
+    if (status >= ZINT_ERROR) {
         result.error = Messages::codeCannotEncode(caption(symbology), quoted(text), QString::fromUtf8(made->errtxt));
         return result;
     }
-    result.symbol = symbolOf(symbology, *made);
     if (result.symbol.isEmpty()) {
         result.error = Messages::codeCameOutEmpty(caption(symbology), quoted(text));
     }
