@@ -1,9 +1,13 @@
 # Installing Gorvin as a desktop program under CMAKE_INSTALL_PREFIX:
 #   bin/gorvin
 #   share/Mardo/Gorvin/Gorvin02Instructions.rtf   (found there by the Help menu)
-#   share/applications/gorvin.desktop               (Office; opens job files)
+#   share/applications/example.mardo_software.gorvin.desktop
+#                                                   (Office; opens job files)
+#   share/metainfo/example.mardo_software.gorvin.metainfo.xml
+#                                                   (what software centres show)
 #   share/mime/packages/gorvin.xml                  (job and template file types)
 #   share/icons/hicolor/scalable/apps/gorvin.svg
+#   share/man/man1/gorvin.1
 # The about box draws its own pictures; nothing else is needed at run time.
 # Installed system-wide, the program cannot write beside itself and keeps its
 # error log and its Jobs, Templates, Data and Pics folders in the per-user
@@ -13,8 +17,24 @@ include(GNUInstallDirs)
 install(TARGETS gorvin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/docs/Gorvin02Instructions.rtf
   DESTINATION ${CMAKE_INSTALL_DATADIR}/Mardo/Gorvin)
-install(FILES ${PROJECT_SOURCE_DIR}/data/gorvin.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/example.mardo_software.gorvin.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_BINARY_DIR}/src/gorvin.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The desktop entry starts the program by its installed absolute path, so
+# that it works when that folder is not on PATH. The path is written as the
+# entry is installed, so that it follows `cmake --install --prefix`; a staged
+# install (DESTDIR) names the path the program will have on the target.
+install(CODE "
+  set(gorvin_bindir \"${CMAKE_INSTALL_BINDIR}\")
+  if(NOT IS_ABSOLUTE \"\${gorvin_bindir}\")
+    set(gorvin_bindir \"\${CMAKE_INSTALL_PREFIX}/\${gorvin_bindir}\")
+  endif()
+  set(GORVIN_EXEC \"\${gorvin_bindir}/gorvin\")
+  configure_file(\"${PROJECT_SOURCE_DIR}/data/gorvin.desktop.in\"
+    \"${CMAKE_BINARY_DIR}/example.mardo_software.gorvin.desktop\" @ONLY)
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\" TYPE FILE
+    FILES \"${CMAKE_BINARY_DIR}/example.mardo_software.gorvin.desktop\")")
 install(FILES ${PROJECT_SOURCE_DIR}/data/gorvin.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/data/gorvin.svg

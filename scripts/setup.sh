@@ -15,7 +15,8 @@ PACKAGES=(cmake g++ make pkgconf
   xvfb xauth poppler-utils
   libcups2-dev time
   libzint-dev libzbar-dev
-  glabels-data desktop-file-utils libxml2-utils shared-mime-info)
+  glabels-data desktop-file-utils libxml2-utils shared-mime-info
+  appstream help2man)
 PACKAGES+=("${GORVIN_EXTRA_PACKAGES[@]:-}")
 
 # Prints the listed packages that dpkg does not report installed.

@@ -9,6 +9,7 @@
 #include "text/ShortFileName.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -39,6 +40,8 @@ QAction* addMenuEntry(QMenu* menu, const char* name, const QString& caption, TFo
     // runs (slots run in the order they were connected).
     QObject::connect(action, &QAction::triggered, window, [window] { window->preview().commitTypedNumbers(); });
     QObject::connect(action, &QAction::triggered, window, handler);
+    // Whatever the command changed shows in the title and the status line.
+    QObject::connect(action, &QAction::triggered, window, &TFormMAIN::updateWindowTitle);
     return action;
 }
 
@@ -99,6 +102,12 @@ void TFormMAIN::FormCreate()
             [this](const QString& text) { statusBar()->showMessage(text); });
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(true);
+    labelCount_ = new QLabel(statusBar());
+    labelCount_->setObjectName(QStringLiteral("LabelJOBCOUNT"));
+    labelCount_->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(labelCount_);
+    connect(preview_, &PreviewPanel::pageDrawn, this, &TFormMAIN::updateWindowTitle);
+    updateWindowTitle();
 
     timerCloseSplash_ = new QTimer(this);
     timerCloseSplash_->setObjectName(QStringLiteral("TimerCLOSESPLASH"));
@@ -122,16 +131,46 @@ void TFormMAIN::showStatus(const QString& text)
     statusBar()->showMessage(text);
 }
 
+void TFormMAIN::namesChanged()
+{
+    PanelJOBNAMEResize();
+    updateWindowTitle();
+}
+
 void TFormMAIN::sheetChanged()
 {
     preview_->FITPAPER();
     preview_->showDataNumbers(); // the start and repeat numbers fit the new sheet
+    updateWindowTitle();
 }
 
 void TFormMAIN::jobReplaced()
 {
     preview_->GOTOFIRSTPAGE(false);
     preview_->showDataNumbers();
+    updateWindowTitle();
+}
+
+void TFormMAIN::updateWindowTitle()
+{
+    // A job with a sheet but no file yet is untitled; with neither, the
+    // window holds no job and bears the program's name alone.
+    if (!labelCount_)
+        return; // still being built
+    const bool hasJob = job().TEMPLATEEXISTS() || !JOBFILENAME().isEmpty();
+    if (hasJob) {
+        QString name = JOBFILENAME().isEmpty() ? Messages::untitledJob() : QFileInfo(JOBFILENAME()).fileName();
+        // A "[*]" of the file's own name is shown as it is, not as the mark.
+        name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+        setWindowTitle(Messages::windowTitle(name));
+        setWindowModified(job().ALTERED());
+    } else {
+        setWindowModified(false);
+        setWindowTitle(applicationTitle());
+    }
+    const qint32 pages = job().PAGECOUNT();
+    labelCount_->setText(hasJob && pages > 0 ? Messages::labelsOnPages(job().DATAINFO()->LABELCOUNT(), pages)
+                                             : QString());
 }
 
 // ---------------------------------------------------------------- menus

@@ -74,6 +74,10 @@ public:
 
     // The name bars, which show the controller's file names.
     void PanelJOBNAMEResize();
+    // The title (the job's file name with the desktop's changed mark) and
+    // the status line's count of labels and pages, as the job stands now.
+    // Called wherever what the window shows is brought up to date.
+    void updateWindowTitle();
 
     // The enabled states of a top-level menu's entries, as it opens.
     void File1Click();
@@ -103,7 +107,7 @@ private:
     // What the job controller asks of the window.
     QString openFile(const FileRequest& request) override;
     QString saveFile(const FileRequest& request) override;
-    void namesChanged() override { PanelJOBNAMEResize(); }
+    void namesChanged() override;
     void sheetChanged() override;
     void jobReplaced() override;
     void showStatus(const QString& text) override;
@@ -177,6 +181,7 @@ private:
     QFrame* panelJobName_ = nullptr;
     QLabel *labelJob_ = nullptr, *labelTemplate_ = nullptr, *labelData_ = nullptr;
     QLabel *barJob_ = nullptr, *barTemplate_ = nullptr, *barData_ = nullptr;
+    QLabel* labelCount_ = nullptr; // the status line's labels and pages
     QPushButton* buttonReload_ = nullptr;
     QTimer* timerCloseSplash_ = nullptr;
     QMenu *popup_ = nullptr, *reopenJob_ = nullptr, *reopenTemplate_ = nullptr, *reopenData_ = nullptr;

@@ -279,6 +279,7 @@ void PreviewPanel::REFRESHPAGE()
     }
     ++refreshCount_;
     image_->update();
+    emit pageDrawn();
     if (failure) {
         // The page shows as far as it was drawn; the job is untouched.
         try {

@@ -65,6 +65,8 @@ signals:
     void labelMenuRequested(QPoint position);
     // A picture of the page could not be drawn.
     void pictureFailed(const QString& text);
+    // The page was drawn anew, after a change or a move to another page.
+    void pageDrawn();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

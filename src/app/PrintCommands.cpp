@@ -3,6 +3,7 @@
 
 #include "app/FormMAIN.h"
 #include "model/Job.h"
+#include "print/PrintProgress.h"
 #include "print/PrintRun.h"
 #include "print/PrinterCalibration.h"
 #include "support/Dialogs.h"
@@ -121,7 +122,9 @@ void TFormMAIN::printCommand(bool labels)
             }
             if (progress) {
                 progress->setValue(sent);
-                progress->setLabelText(Messages::printProgress(sent, total));
+                // Page by page, and once a few pages have gone, the time left.
+                progress->setLabelText(
+                    Messages::printProgressWithTime(sent, total, printSecondsLeft(sent, total, clock.elapsed())));
             }
         };
         const PrintResult result = printRun_->run(job(), target, request);

@@ -19,8 +19,16 @@
 #include <QApplication>
 #include <QScreen>
 
+QIcon programIcon()
+{
+    return QIcon(QStringLiteral(":/icons/gorvin.svg"));
+}
+
 std::vector<std::unique_ptr<QWidget>> createProgramWindows(TFormMAIN& main, TFormABOUT* about)
 {
+    // Every window, the splash shown before this too, takes the
+    // application's icon.
+    QApplication::setWindowIcon(programIcon());
     std::vector<std::unique_ptr<QWidget>> owned;
     auto make = [&owned](auto* window) {
         owned.emplace_back(window);

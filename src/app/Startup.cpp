@@ -56,5 +56,7 @@ int gorvinMain(int argc, char* argv[])
 
     GorvinApplication app(argc, argv);
     nameApplication();
+    // The desktop matches the windows to the installed entry (and its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.mardo_software.gorvin"));
     return runDesktopProgram(QApplication::arguments().mid(1));
 }

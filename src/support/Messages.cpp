@@ -3,6 +3,7 @@
 #include "support/Maker.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -930,8 +931,8 @@ QString batchUsage()
 {
     return QCoreApplication::translate("Messages",
                                        "Usage: gorvin --print JOB.GVJ [options]\n"
-                                       "       gorvin --help | -h\n"
-                                       "       gorvin --version\n"
+                                       "  or:  gorvin --help | -h\n"
+                                       "  or:  gorvin --version\n"
                                        "\n"
                                        "Prints the labels of a job without opening a window, as File > Print does:\n"
                                        "all pages, after reading the data file the job names.\n"
@@ -1425,6 +1426,53 @@ QString labelsCannotBePrinted(qint64 failed, const QStringList& reasons, bool mo
     return QCoreApplication::translate("Messages", "%1:\n\n%2\n\nPrint the other labels, leaving the slots of these "
                                                    "empty?")
         .arg(head, list);
+}
+
+} // namespace Messages
+
+namespace Messages {
+
+QString windowTitle(const QString& jobName)
+{
+    //: The main window's title: the job's file name, the desktop's changed
+    //: mark [*] and the program's name
+    return QCoreApplication::translate("Messages", "%1[*] \u2014 %2").arg(jobName, applicationTitle());
+}
+
+QString untitledJob()
+{
+    return QCoreApplication::translate("Messages", "Untitled");
+}
+
+QString labelsOnPages(qint64 labels, qint64 pages)
+{
+    const QLocale locale;
+    const QString labelText = labels == 1
+                                  ? QCoreApplication::translate("Messages", "1 label")
+                                  : QCoreApplication::translate("Messages", "%1 labels").arg(locale.toString(labels));
+    const QString pageText = pages == 1
+                                 ? QCoreApplication::translate("Messages", "1 page")
+                                 : QCoreApplication::translate("Messages", "%1 pages").arg(locale.toString(pages));
+    return QCoreApplication::translate("Messages", "%1 on %2").arg(labelText, pageText);
+}
+
+QString timeLeft(qint64 seconds)
+{
+    if (seconds < 60)
+        return QCoreApplication::translate("Messages", "less than a minute left");
+    const qint64 minutes = (seconds + 30) / 60;
+    if (minutes < 2)
+        return QCoreApplication::translate("Messages", "about a minute left");
+    if (minutes < 90)
+        return QCoreApplication::translate("Messages", "about %1 minutes left").arg(minutes);
+    const qint64 hours = (minutes + 30) / 60;
+    return QCoreApplication::translate("Messages", "about %1 hours left").arg(QLocale().toString(hours));
+}
+
+QString printProgressWithTime(qint32 sent, qint32 total, qint64 secondsLeft)
+{
+    const QString pages = printProgress(sent, total);
+    return secondsLeft < 0 ? pages : pages + u'\n' + timeLeft(secondsLeft);
 }
 
 } // namespace Messages

@@ -362,3 +362,21 @@ QString codeNeedsContent();
 QString labelsCannotBePrinted(qint64 failed, const QStringList& reasons, bool more);
 
 } // namespace Messages
+
+namespace Messages {
+
+// What the main window tells of its job, and how long a print has to go
+// "address-labels.GVJ[*] — Gorvin": the window title with the desktop's
+// changed mark
+QString windowTitle(const QString& jobName);
+// The name of a job not yet saved
+QString untitledJob();
+// "2,316 labels on 78 pages", digits grouped as the user's locale does
+QString labelsOnPages(qint64 labels, qint64 pages);
+// "less than a minute left", "about 2 minutes left", "about 3 hours left"
+QString timeLeft(qint64 seconds);
+// "page 3 of 78", with the time left on a second line once it is known
+// (a negative `secondsLeft`: not yet)
+QString printProgressWithTime(qint32 sent, qint32 total, qint64 secondsLeft);
+
+} // namespace Messages
