@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -66,6 +67,11 @@ QProcessEnvironment userEnvironment(const QString& home)
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return env;
 }
+
+// The desktop entry and the software centres' description, named by the
+// program's desktop id.
+constexpr const char* DesktopEntry = "share/applications/example.mardo_software.gorvin.desktop";
+constexpr const char* MetaInfo = "share/metainfo/example.mardo_software.gorvin.metainfo.xml";
 
 QString readText(const QString& path)
 {
@@ -124,8 +130,8 @@ TEST_F(Install, PutsEveryFileInItsPlace)
         EXPECT_EQ(readFileBytes(installed("share/Mardo/Gorvin/Gorvin02Instructions.rtf")),
                   readFileBytes(QStringLiteral(GORVIN_SOURCE_DIR "/docs/Gorvin02Instructions.rtf")));
     }
-    for (const char* path : {"share/applications/gorvin.desktop", "share/mime/packages/gorvin.xml",
-                             "share/icons/hicolor/scalable/apps/gorvin.svg"})
+    for (const char* path : {DesktopEntry, MetaInfo, "share/mime/packages/gorvin.xml",
+                             "share/icons/hicolor/scalable/apps/gorvin.svg", "share/man/man1/gorvin.1"})
         EXPECT_TRUE(QFileInfo(installed(path)).isFile()) << path;
 
     QSvgRenderer icon(installed("share/icons/hicolor/scalable/apps/gorvin.svg"));
@@ -146,11 +152,14 @@ TEST_F(Install, InstructionsAreFoundInTheInstalledDataFolder)
 
 TEST_F(Install, DesktopEntryStartsGorvinWithTheFile)
 {
-    const QString entry = readText(installed("share/applications/gorvin.desktop"));
+    const QString entry = readText(installed(DesktopEntry));
     EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
     EXPECT_EQ(desktopValue(entry, QStringLiteral("Type")), QStringLiteral("Application"));
     EXPECT_EQ(desktopValue(entry, QStringLiteral("Name")), QStringLiteral("Gorvin"));
-    EXPECT_EQ(desktopValue(entry, QStringLiteral("Exec")), QStringLiteral("gorvin %f"));
+    // The installed program by its absolute path: it starts when its folder
+    // is not on PATH.
+    EXPECT_EQ(desktopValue(entry, QStringLiteral("Exec")),
+              u'"' + QFileInfo(installed("bin/gorvin")).absoluteFilePath() + QStringLiteral("\" %f"));
     EXPECT_EQ(desktopValue(entry, QStringLiteral("Icon")), QStringLiteral("gorvin"));
     EXPECT_TRUE(desktopValue(entry, QStringLiteral("Categories")).split(u';').contains(QStringLiteral("Office")));
     const QStringList types = desktopValue(entry, QStringLiteral("MimeType")).split(u';', Qt::SkipEmptyParts);
@@ -160,9 +169,38 @@ TEST_F(Install, DesktopEntryStartsGorvinWithTheFile)
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (validator.isEmpty())
         GTEST_SKIP() << "desktop-file-validate not installed (package desktop-file-utils): entry not validated";
-    const ProcessRun check = run(validator, {installed("share/applications/gorvin.desktop")});
+    const ProcessRun check = run(validator, {installed(DesktopEntry)});
     EXPECT_EQ(check.exitCode, 0);
     EXPECT_TRUE(check.out.trimmed().isEmpty()) << check.out.toStdString();
+}
+
+// The installed tree checked as software centres read it: the metainfo
+// file, with its screenshot, and the desktop entry it names.
+TEST_F(Install, MetaInfoIsValidAndNamesTheDesktopEntry)
+{
+    EXPECT_TRUE(readText(installed(MetaInfo)).contains(QStringLiteral("<screenshot type=\"default\">")));
+    const QString appstream = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    if (appstream.isEmpty())
+        GTEST_SKIP() << "appstreamcli not installed (package appstream): metainfo not validated";
+    const ProcessRun check = run(appstream, {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), prefix});
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString() << check.err.toStdString();
+}
+
+// The manual page is made from the program's --help: every option the
+// program lists is in it.
+TEST_F(Install, ManualPageListsEveryOptionOfTheHelp)
+{
+    const QString page = readText(installed("share/man/man1/gorvin.1"));
+    EXPECT_TRUE(page.contains(QStringLiteral(".TH GORVIN \"1\"")));
+    const ProcessRun help = run(installed("bin/gorvin"), {QStringLiteral("--help")});
+    auto options = QRegularExpression(QStringLiteral("^  (--[a-z-]+)"), QRegularExpression::MultilineOption)
+                       .globalMatch(help.out + help.err);
+    int count = 0;
+    for (; options.hasNext(); ++count) {
+        const QString option = options.next().captured(1);
+        EXPECT_TRUE(page.contains(QString(option).replace(u'-', QStringLiteral("\\-")))) << option.toStdString();
+    }
+    EXPECT_GT(count, 10);
 }
 
 TEST_F(Install, FileTypesMatchBothLetterCases)
@@ -231,8 +269,12 @@ TEST_F(Install, OpensTheJobAFileManagerHandsIt)
     const QString job = writeJob(work.filePath(QStringLiteral("My Labels")), QStringLiteral("Christmas cards.GVJ"));
     QProcessEnvironment env = userEnvironment(work.filePath(QStringLiteral("home")));
     env.insert(QStringLiteral("GORVIN_EXIT_AFTER_START"), QStringLiteral("1"));
-    // Exec=gorvin %f: the file's path, blanks and all, as the one parameter.
-    const ProcessRun start = run(installed("bin/gorvin"), {job}, env);
+    // Exec="/prefix/bin/gorvin" %f: the program the entry names, whatever
+    // PATH holds, with the file's path, blanks and all, as the one parameter.
+    env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    const QString program = desktopValue(readText(installed(DesktopEntry)), QStringLiteral("Exec")).section(u'"', 1, 1);
+    ASSERT_TRUE(QFileInfo(program).isAbsolute()) << program.toStdString();
+    const ProcessRun start = run(program, {job}, env);
     EXPECT_EQ(start.exitCode, 0) << start.err.toStdString();
     EXPECT_TRUE(start.err.contains(QStringLiteral("started with job '") + job + QStringLiteral("', 3 pages")))
         << start.err.toStdString();

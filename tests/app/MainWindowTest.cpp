@@ -1,8 +1,10 @@
 #include "common/MainWindowFixture.h"
 
+#include "app/ProgramWindows.h"
 #include "common/TestEnv.h"
 #include "model/Units.h"
 #include "settings/RegistryStore.h"
+#include "support/Messages.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 TEST_F(MainWindowTest, MenusFollowTheJob)
 {
@@ -239,4 +242,68 @@ TEST_F(MainWindowTest, LongPathsAreShortenedWithTheirToolTip)
     EXPECT_TRUE(bar->text().endsWith(QStringLiteral("/job.GVJ")));
     EXPECT_TRUE(bar->text().contains(QStringLiteral("...")));
     EXPECT_EQ(bar->toolTip(), job);
+}
+
+// The title names the job's file with the desktop's changed mark while it has
+// unsaved changes; the status line counts its labels and pages.
+TEST_F(MainWindowTest, TitleAndStatusLineFollowTheJob)
+{
+    TFormMAIN& main = start();
+    auto* count = child<QLabel>("LabelJOBCOUNT");
+    const auto shown = [&main] { return main.windowHandle()->title(); };
+    EXPECT_EQ(shown(), QStringLiteral("Gorvin"));
+    EXPECT_TRUE(count->text().isEmpty());
+    // Every window bears the program's icon.
+    const QImage icon = programIcon().pixmap(32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(main.windowIcon().pixmap(32).toImage(), icon);
+    for (const auto& window : others_)
+        EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), icon) << window->objectName().toStdString();
+
+    const QString job = writeJob(path("address labels.GVJ"), 3, 7, writeData("data.txt", 50));
+    dialogs.answerFile(job);
+    trigger("Openjob");
+    EXPECT_EQ(shown(), QStringLiteral("address labels.GVJ — Gorvin"));
+    EXPECT_EQ(count->text(), QStringLiteral("50 labels on 3 pages"));
+
+    typeInto("EditRepeatLabelNum", QStringLiteral("2"));
+    leave("EditRepeatLabelNum");
+    EXPECT_EQ(count->text(), QStringLiteral("100 labels on 5 pages"));
+
+    trigger("CLOSEDATA");
+    EXPECT_EQ(shown(), QStringLiteral("address labels.GVJ* — Gorvin"));
+    EXPECT_TRUE(count->text().isEmpty());
+    trigger("Savejob");
+    EXPECT_EQ(shown(), QStringLiteral("address labels.GVJ — Gorvin"));
+
+    trigger("CLOSEJOB");
+    EXPECT_EQ(shown(), QStringLiteral("Gorvin"));
+    main.controller().newTemplate(210000, 297000);
+    EXPECT_EQ(shown(), QStringLiteral("Untitled* — Gorvin"));
+    messages.answer(MsgAnswer::No); // "Save current template first?"
+    messages.answer(MsgAnswer::No); // "Save current job first?"
+    trigger("CLOSEJOB");
+    EXPECT_EQ(shown(), QStringLiteral("Gorvin"));
+    EXPECT_EQ(messages.texts().size(), 2);
+
+    // A name holding the mark's own characters shows them as they are.
+    dialogs.answerFile(writeJob(path("draft [*].GVJ"), 3, 7, QString()));
+    trigger("Openjob");
+    EXPECT_EQ(shown(), QStringLiteral("draft [*].GVJ — Gorvin"));
+}
+
+TEST(MainWindowTexts, LabelsAndPagesAreCountedInTheLocalesDigits)
+{
+    const QLocale saved, english(QLocale::English, QLocale::UnitedStates);
+    const std::tuple<QLocale, qint64, qint64, const char*> cases[] = {
+        {english, 2316, 78, "2,316 labels on 78 pages"},
+        {QLocale(QLocale::German), 2316, 78, "2.316 labels on 78 pages"},
+        {english, 1, 1, "1 label on 1 page"},
+        {english, 1, 2, "1 label on 2 pages"},
+        {english, 21, 1, "21 labels on 1 page"}};
+    for (const auto& [locale, labels, pages, shown] : cases) {
+        QLocale::setDefault(locale);
+        EXPECT_EQ(Messages::labelsOnPages(labels, pages), QString::fromUtf8(shown));
+    }
+    QLocale::setDefault(saved);
 }
