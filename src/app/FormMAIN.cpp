@@ -153,10 +153,10 @@ void TFormMAIN::jobReplaced()
 
 void TFormMAIN::updateWindowTitle()
 {
-    // A job with a sheet but no file yet is untitled; with neither, the
-    // window holds no job and bears the program's name alone.
     if (!labelCount_)
         return; // still being built
+    // A job with a sheet but no file yet is untitled; with neither, the
+    // window holds no job and bears the program's name alone.
     const bool hasJob = job().TEMPLATEEXISTS() || !JOBFILENAME().isEmpty();
     if (hasJob) {
         QString name = JOBFILENAME().isEmpty() ? Messages::untitledJob() : QFileInfo(JOBFILENAME()).fileName();
