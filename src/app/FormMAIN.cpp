@@ -156,10 +156,25 @@ void TFormMAIN::runCommand(const QString& caption, const std::function<void()>& 
     const JobHistory::Mark before = history.mark();
     command();
     history.record(before, QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    updateMenus();
+}
+
+// The menus set their entries' states as they open; a key chooses an entry
+// without opening its menu, so the states are set after every command too.
+void TFormMAIN::updateMenus()
+{
+    File1Click();
+    Edit1Click();
+    Template1Click();
+    Data1Click();
 }
 
 void TFormMAIN::undoRedo(bool undo)
 {
+    if (printInProgress()) {
+        messageSeam().warning(Messages::printBusy()); // the print reads the job as it stands
+        return;
+    }
     JobHistory& history = controller_->history();
     if (undo ? history.canUndo() : history.canRedo()) {
         undo ? history.undo() : history.redo();
@@ -288,10 +303,7 @@ void TFormMAIN::buildMenus()
     addMenuEntry(popup_, "Opentextfile1", QStringLiteral("Open text file"), this, &TFormMAIN::Opentextfile1Click);
     connect(popup_, &QMenu::aboutToShow, this,
             [this] { popup_->actions().constFirst()->setEnabled(!job().DATAINFO()->FULLFILENAME.isEmpty()); });
-    Data1Click();
-    File1Click();
-    Template1Click();
-    Edit1Click();
+    updateMenus();
 }
 
 void TFormMAIN::Edit1Click()

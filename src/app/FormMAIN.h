@@ -81,6 +81,7 @@ public:
     void Edit1Click();
     void Template1Click();
     void Data1Click();
+    void updateMenus();
 
     // Runs a menu command: see FormMAIN.cpp.
     void runCommand(const QString& caption, const std::function<void()>& command);

@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, UndoPutsTheTemplateBackAndMarksItAgainstItsFile)
 TEST_F(MainWindowTest, MenuCommandsHaveTheDesktopsKeys)
 {
     const QString job = writeJob(path("j.GVJ"), 2, 2, writeData("a.txt", 13));
-    TFormMAIN& main = start({job});
+    TFormMAIN& main = start();
     const struct {
         const char* action;
         QKeySequence::StandardKey key;
@@ -155,6 +155,10 @@ TEST_F(MainWindowTest, MenuCommandsHaveTheDesktopsKeys)
     QApplication::setActiveWindow(&main);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     main.setFocus();
+    // Keys reach commands whose menus were never opened since the job came.
+    dialogs.answerFile(job);
+    press(main, QKeySequence::keyBindings(QKeySequence::Open).constFirst());
+    ASSERT_EQ(main.JOBFILENAME(), job);
     press(main, QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     EXPECT_EQ(pageShown(main), "2");
     press(main, QKeySequence::keyBindings(QKeySequence::MoveToEndOfDocument).constFirst());
@@ -177,4 +181,6 @@ TEST_F(MainWindowTest, MenuCommandsHaveTheDesktopsKeys)
     QTest::keySequence(child<QLineEdit>("EditStartLabNum"), QKeySequence::keyBindings(QKeySequence::Undo).constFirst());
     EXPECT_EQ(child<QLineEdit>("EditStartLabNum")->text(), "1");
     EXPECT_TRUE(actionEnabled("Edit1", "Redo1"));
+    press(main, QKeySequence::keyBindings(QKeySequence::Close).constFirst());
+    EXPECT_TRUE(main.JOBFILENAME().isEmpty());
 }
