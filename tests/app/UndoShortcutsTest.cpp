@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -73,7 +74,20 @@ TEST_F(MainWindowTest, UndoAndRedoFollowTheChangesAndTheSavedJob)
     trigger("Redo1");
     EXPECT_FALSE(main.job().ALTERED());
 
+    // The code chosen in the format dialog comes and goes with its change.
+    whenModal([](QWidget& d) {
+        ::child<QRadioButton>(d, "RadioButtonCode")->click();
+        paste(d, "EditCodeText", "X{1}");
+        click(d, "ButtonOK");
+    });
+    trigger("FORMATLABELS");
+    trigger("Undo1");
+    EXPECT_TRUE(main.job().JOBINFO()->CodeText.isEmpty());
+    trigger("Redo1");
+    EXPECT_EQ(main.job().JOBINFO()->CodeText, "X{1}");
+
     // Another job leaves nothing to undo.
+    messages.answer(MsgAnswer::No);
     trigger("CLOSEJOB");
     EXPECT_FALSE(actionEnabled("Edit1", "Undo1"));
     EXPECT_FALSE(main.job().ALTERED());
