@@ -57,6 +57,7 @@ private:
 JobHistory::JobHistory(JobController& controller) : controller_(controller)
 {
     savedTemplate_ = templateContent();
+    stack_.setUndoLimit(200); // a job's content is a few kilobytes
     // The job's own changed flag follows the history; the template's is
     // set as each undo puts a template back.
     connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { controller_.job().setALTERED(!clean); });
