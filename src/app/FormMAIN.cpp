@@ -1,5 +1,6 @@
 #include "FormMAIN.h"
 
+#include "app/JobHistory.h"
 #include "dialogs/FormNEWPAPER.h"
 #include "print/PrintRun.h"
 #include "support/Dialogs.h"
@@ -17,6 +18,10 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <type_traits>
 
 namespace {
 
@@ -36,13 +41,25 @@ QAction* addMenuEntry(QMenu* menu, const char* name, const QString& caption, TFo
 {
     auto* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    // A start or repeat number still being typed counts before the command
-    // runs (slots run in the order they were connected).
-    QObject::connect(action, &QAction::triggered, window, [window] { window->preview().commitTypedNumbers(); });
-    QObject::connect(action, &QAction::triggered, window, handler);
-    // Whatever the command changed shows in the title and the status line.
-    QObject::connect(action, &QAction::triggered, window, &TFormMAIN::updateWindowTitle);
+    QObject::connect(action, &QAction::triggered, window, [window, action, handler] {
+        window->runCommand(action->text(), [window, handler] {
+            if constexpr (std::is_member_function_pointer_v<Handler>)
+                (window->*handler)();
+            else
+                handler();
+        });
+    });
     return action;
+}
+
+// The platform's keys for a command, or `fallback` where the platform has
+// none for it (quitting, on some desktops).
+void giveKeys(QAction* action, QKeySequence::StandardKey key, const QKeySequence& fallback = {})
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty() && !fallback.isEmpty())
+        keys.append(fallback);
+    action->setShortcuts(keys);
 }
 
 } // namespace
@@ -144,6 +161,54 @@ void TFormMAIN::sheetChanged()
     updateWindowTitle();
 }
 
+// Every menu command runs here. A start or repeat number still being typed
+// counts before it runs; a change it makes to the job is kept to be undone.
+void TFormMAIN::runCommand(const QString& caption, const std::function<void()>& command)
+{
+    preview_->commitTypedNumbers();
+    JobHistory& history = controller_->history();
+    const JobHistory::Mark before = history.mark();
+    command();
+    history.record(before, QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    updateMenus();
+    // Whatever the command changed shows in the title and the status line.
+    updateWindowTitle();
+}
+
+// The menus set their entries' states as they open; a key chooses an entry
+// without opening its menu, so the states are set after every command too.
+void TFormMAIN::updateMenus()
+{
+    File1Click();
+    Edit1Click();
+    Template1Click();
+    Data1Click();
+}
+
+void TFormMAIN::undoRedo(bool undo)
+{
+    if (printInProgress()) {
+        messageSeam().warning(Messages::printBusy()); // the print reads the job as it stands
+        return;
+    }
+    JobHistory& history = controller_->history();
+    if (undo ? history.canUndo() : history.canRedo()) {
+        undo ? history.undo() : history.redo();
+        preview_->REFRESHPAGE();
+    }
+}
+
+void TFormMAIN::zoom(int steps)
+{
+    // In steps of 10 %, within the scale dialog's range.
+    const double scale = std::clamp((std::round(preview_->previewScale() * 10) + steps) / 10, minScale_, maxScale_);
+    if (scale == preview_->previewScale())
+        return;
+    preview_->setPreviewScale(scale);
+    preview_->FITPAPER();
+    preview_->REFRESHPAGE();
+}
+
 void TFormMAIN::jobReplaced()
 {
     preview_->GOTOFIRSTPAGE(false);
@@ -181,23 +246,38 @@ void TFormMAIN::buildMenus()
     menuFile->setObjectName(QStringLiteral("File1"));
     addMenuEntry(menuFile, "Newjobwizard1", QStringLiteral("New job &wizard..."), this, &TFormMAIN::Newjobwizard1Click);
     menuFile->addSeparator();
-    addMenuEntry(menuFile, "Openjob", QStringLiteral("&Open job"), this, &TFormMAIN::OpenjobClick);
+    giveKeys(addMenuEntry(menuFile, "Openjob", QStringLiteral("&Open job"), this, &TFormMAIN::OpenjobClick),
+             QKeySequence::Open);
     reopenJob_ = menuFile->addMenu(QStringLiteral("&Reopen job"));
     reopenJob_->setObjectName(QStringLiteral("REOPENJOB"));
-    addMenuEntry(menuFile, "Savejob", QStringLiteral("&Save job"), this, [this] { controller_->saveJob(); });
-    addMenuEntry(menuFile, "SAVEJOBAS", QStringLiteral("Save job &as..."), this,
-                 [this] { controller_->FNSAVEJOBAS(); });
-    addMenuEntry(menuFile, "CLOSEJOB", QStringLiteral("&Close job"), this, &TFormMAIN::CLOSEJOBClick);
+    giveKeys(addMenuEntry(menuFile, "Savejob", QStringLiteral("&Save job"), this, [this] { controller_->saveJob(); }),
+             QKeySequence::Save);
+    giveKeys(addMenuEntry(menuFile, "SAVEJOBAS", QStringLiteral("Save job &as..."), this,
+                          [this] { controller_->FNSAVEJOBAS(); }),
+             QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    giveKeys(addMenuEntry(menuFile, "CLOSEJOB", QStringLiteral("&Close job"), this, &TFormMAIN::CLOSEJOBClick),
+             QKeySequence::Close);
     menuFile->addSeparator();
     addMenuEntry(menuFile, "FORMATLABELS", QStringLiteral("&Format labels..."), this, &TFormMAIN::FORMATLABELSClick);
     menuFile->addSeparator();
     addMenuEntry(menuFile, "Calibrateprinter1", QStringLiteral("Cali&brate printer..."), this,
                  &TFormMAIN::Calibrateprinter1Click);
     addMenuEntry(menuFile, "Setupprinter1", QStringLiteral("Set &up printer..."), this, &TFormMAIN::Setupprinter1Click);
-    addMenuEntry(menuFile, "PRINTJOB", QStringLiteral("&Print..."), this, &TFormMAIN::PRINTJOBClick);
+    giveKeys(addMenuEntry(menuFile, "PRINTJOB", QStringLiteral("&Print..."), this, &TFormMAIN::PRINTJOBClick),
+             QKeySequence::Print);
     menuFile->addSeparator();
-    addMenuEntry(menuFile, "Exit1", QStringLiteral("E&xit"), this, &TFormMAIN::Exit1Click);
+    giveKeys(addMenuEntry(menuFile, "Exit1", QStringLiteral("E&xit"), this, &TFormMAIN::Exit1Click), QKeySequence::Quit,
+             QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menuFile, &QMenu::aboutToShow, this, &TFormMAIN::File1Click);
+
+    QMenu* menuEdit = menuBar()->addMenu(tr("&Edit"));
+    menuEdit->setObjectName(QStringLiteral("Edit1"));
+    undo_ = addMenuEntry(menuEdit, "Undo1", tr("&Undo"), this, [this] { undoRedo(true); });
+    giveKeys(undo_, QKeySequence::Undo);
+    redo_ = addMenuEntry(menuEdit, "Redo1", tr("&Redo"), this, [this] { undoRedo(false); });
+    giveKeys(redo_, QKeySequence::Redo);
+    connect(menuEdit, &QMenu::aboutToShow, this, &TFormMAIN::Edit1Click);
+    connect(&controller_->history(), &JobHistory::changed, this, &TFormMAIN::Edit1Click);
 
     QMenu* menuTemplate = menuBar()->addMenu(QStringLiteral("&Template"));
     menuTemplate->setObjectName(QStringLiteral("Template1"));
@@ -230,13 +310,28 @@ void TFormMAIN::buildMenus()
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
     addMenuEntry(options, "Scale1", QStringLiteral("&Scale..."), this, &TFormMAIN::Scale1Click);
+    giveKeys(addMenuEntry(options, "Zoomin1", tr("Zoom &in"), this, [this] { zoom(1); }), QKeySequence::ZoomIn);
+    giveKeys(addMenuEntry(options, "Zoomout1", tr("Zoom &out"), this, [this] { zoom(-1); }), QKeySequence::ZoomOut);
+    // The page keys without Ctrl stay the page box's and the page image's.
+    addMenuEntry(options, "Nextpage1", tr("&Next page"), this, [this] {
+        preview_->stepPage(false);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    addMenuEntry(options, "Previouspage1", tr("&Previous page"), this, [this] {
+        preview_->stepPage(true);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    giveKeys(addMenuEntry(options, "Firstpage1", tr("&First page"), this, [this] { preview_->GOTOFIRSTPAGE(true); }),
+             QKeySequence::MoveToStartOfDocument);
+    giveKeys(addMenuEntry(options, "Lastpage1", tr("&Last page"), this, [this] { preview_->GOTOLASTPAGE(true); }),
+             QKeySequence::MoveToEndOfDocument);
+    options->addSeparator();
     addMenuEntry(options, "Setunits1", QStringLiteral("Set &units..."), this, &TFormMAIN::Setunits1Click);
     addMenuEntry(options, "Softwaresettings1", QStringLiteral("Software settings..."), this,
                  &TFormMAIN::Softwaresettings1Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    addMenuEntry(help, "Instructions1", QStringLiteral("&Instructions"), this, &TFormMAIN::Instructions1Click);
+    giveKeys(addMenuEntry(help, "Instructions1", QStringLiteral("&Instructions"), this, &TFormMAIN::Instructions1Click),
+             QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
     addMenuEntry(help, "Gotowebsite1", QStringLiteral("Go to web site..."), this, &TFormMAIN::Gotowebsite1Click);
     addMenuEntry(help, "emailus1", QStringLiteral("Email us..."), this, &TFormMAIN::emailus1Click);
     about_ = addMenuEntry(help, "About1", QStringLiteral("&About"), this, &TFormMAIN::About1Click);
@@ -247,9 +342,13 @@ void TFormMAIN::buildMenus()
     addMenuEntry(popup_, "Opentextfile1", QStringLiteral("Open text file"), this, &TFormMAIN::Opentextfile1Click);
     connect(popup_, &QMenu::aboutToShow, this,
             [this] { popup_->actions().constFirst()->setEnabled(!job().DATAINFO()->FULLFILENAME.isEmpty()); });
-    Data1Click();
-    File1Click();
-    Template1Click();
+    updateMenus();
+}
+
+void TFormMAIN::Edit1Click()
+{
+    undo_->setEnabled(controller_->history().canUndo());
+    redo_->setEnabled(controller_->history().canRedo());
 }
 
 void TFormMAIN::File1Click()

@@ -10,6 +10,7 @@
 #include "support/BaseForm.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -81,8 +82,13 @@ public:
 
     // The enabled states of a top-level menu's entries, as it opens.
     void File1Click();
+    void Edit1Click();
     void Template1Click();
     void Data1Click();
+    void updateMenus();
+
+    // Runs a menu command: see FormMAIN.cpp.
+    void runCommand(const QString& caption, const std::function<void()>& command);
 
     // The main window's splash timer (500 ms, once) and what the end of the
     // splash does here.
@@ -168,6 +174,9 @@ private:
     void PRINTJOBClick();
     void PRINTTEMPLATEClick();
     void Exit1Click();
+    void undoRedo(bool undo);
+    // The preview's scale, `steps` tenths up or down.
+    void zoom(int steps);
 
     std::unique_ptr<JobController> controller_;
     PreviewPanel* preview_ = nullptr;
@@ -186,6 +195,7 @@ private:
     QTimer* timerCloseSplash_ = nullptr;
     QMenu *popup_ = nullptr, *reopenJob_ = nullptr, *reopenTemplate_ = nullptr, *reopenData_ = nullptr;
     QAction* about_ = nullptr;
+    QAction *undo_ = nullptr, *redo_ = nullptr;
     std::unique_ptr<PrinterTarget> printer_;
     std::unique_ptr<PrintRun> printRun_;
     bool collate_ = false;

@@ -5,6 +5,7 @@
 
 #include "app/CommandFailure.h"
 #include "app/DataLoading.h"
+#include "app/JobHistory.h"
 #include "model/ComponentStream.h"
 #include "model/LabelCatalogue.h"
 #include "model/SerialSource.h"
@@ -78,7 +79,7 @@ void reportError(int code, const QString& text)
 } // namespace
 
 JobController::JobController(JobView& view, QObject* parent)
-    : QObject(parent), view_(view), job_(std::make_unique<TJOB>())
+    : QObject(parent), view_(view), job_(std::make_unique<TJOB>()), history_(std::make_unique<JobHistory>(*this))
 {}
 
 JobController::~JobController() = default;
@@ -194,6 +195,7 @@ bool JobController::saveJobTo(const QString& path, bool chosen)
     const QString name = saveChecked(path, false, chosen);
     if (name.isEmpty() || !job_->SAVETOFILE(name))
         return false;
+    history_->jobSaved();
     SETJOBFILENAME(name);
     showNames();
     return true;
@@ -317,6 +319,7 @@ bool JobController::FNOPENJOB(const QString& given)
     } else {
         tellStatus(job_->loadNotes());
     }
+    history_->jobReplaced();
     view_.jobReplaced();
     return true;
 }
@@ -342,8 +345,10 @@ bool JobController::FNSAVETEMPLATE(const QString& path)
 bool JobController::saveTemplateTo(const QString& path, bool chosen)
 {
     const QString name = saveChecked(path, true, chosen);
+    const QString previous = job_->TEMPLATE()->FULLFILENAME;
     if (name.isEmpty() || !job_->SAVETEMPLATETOFILE(name))
         return false;
+    history_->templateSaved(previous);
     showNames();
     return true;
 }
@@ -379,6 +384,7 @@ bool JobController::FNOPENTEMPLATE(const QString& given)
         if (FNLOADTEMPLATE(name)) {
             job_->TEMPLATE()->ALTERED = false;
             job_->setALTERED(true);
+            history_->templateOpened();
             return true;
         }
     } catch (const std::exception& e) {
@@ -473,6 +479,7 @@ bool JobController::closeJob()
         return false;
     job_ = std::make_unique<TJOB>();
     SETJOBFILENAME(QString());
+    history_->jobReplaced();
     view_.jobReplaced();
     showNames();
     view_.sheetChanged();
@@ -511,6 +518,27 @@ void JobController::useSerialNumbers(const QString& from, const QString& to)
     data.SerialTo = to;
     data.LOADDATA();
     showNames();
+}
+
+void JobController::restoreContent(const QByteArray& content, const QString& templateName)
+{
+    const qint32 start = job_->DATAINFO()->STARTLABNUM;
+    const qint32 repeat = job_->DATAINFO()->RepeatLabelNum;
+    if (!job_->restoreFromBytes(content))
+        return;
+    job_->TEMPLATE()->FULLFILENAME = templateName;
+    TDATAINFO& data = *job_->DATAINFO();
+    QStringList notes = job_->loadNotes();
+    if (data.FULLFILENAME.isEmpty())
+        data.LOADDATA(); // serial numbers, or no data
+    else if (loadJobData(data, data.FULLFILENAME, OtherLoadFailures::Told) != DataLoad::Missing)
+        notes += dataLoadNotes(data);
+    data.STARTLABNUM = start;
+    data.RepeatLabelNum = repeat;
+    job_->fitNumbersToSheet();
+    tellStatus(notes);
+    showNames();
+    view_.sheetChanged();
 }
 
 void JobController::reloadData()

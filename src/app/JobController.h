@@ -17,6 +17,7 @@
 
 struct FileInfo;
 struct LabelProduct;
+class JobHistory;
 
 // The three lists of recently used files, newest first.
 enum class ReopenList { Jobs, Templates, Data };
@@ -53,6 +54,11 @@ public:
     const QString& LASTJOBFILENAME() const { return lastJobFileName_; }
     // The folder the format dialog last took a picture from.
     QString& picturesFolder() { return picDir_; }
+    // The changes to the job, to undo and redo.
+    JobHistory& history() const { return *history_; }
+    // Puts back the job's content as the history kept it (see JobHistory),
+    // keeping the start label and the repeat count, and reads its data.
+    void restoreContent(const QByteArray& content, const QString& templateName);
 
     // Jobs. The FN... commands return true when done; false when cancelled
     // or refused, after telling the user why.
@@ -121,6 +127,7 @@ private:
 
     JobView& view_;
     std::unique_ptr<TJOB> job_;
+    std::unique_ptr<JobHistory> history_;
     QString jobFileName_, lastJobFileName_;
     QString jobDir_, templateDir_, dataDir_, picDir_;
     std::array<QStringList, 3> reopen_;

@@ -42,6 +42,7 @@ void TFormMAIN::FormShow()
     if (!controller_->LASTJOBFILENAME().isEmpty())
         controller_->FNOPENJOB(controller_->LASTJOBFILENAME());
     applyCommandLine();
+    updateMenus();
     preview_->EditStartLabNumExit();
     preview_->EditRepeatLabelNumExit();
     preview_->GOTOFIRSTPAGE(true);

@@ -43,10 +43,11 @@ void TFormMAIN::reopenListChanged(ReopenList list)
         QAction* entry = i < actions.size() ? actions.at(i) : nullptr;
         if (!entry) {
             entry = menu->addAction(QString());
-            connect(entry, &QAction::triggered, this, [this, list, entry] {
-                preview_->commitTypedNumbers();
-                if (controller_->reopen(list, entry->data().toString()))
-                    preview_->REFRESHPAGE();
+            connect(entry, &QAction::triggered, this, [this, list, entry, menu] {
+                runCommand(menu->title(), [this, list, entry] {
+                    if (controller_->reopen(list, entry->data().toString()))
+                        preview_->REFRESHPAGE();
+                });
             });
         }
         entry->setText(QString(entries.at(i)).replace(QLatin1Char('&'), QStringLiteral("&&")));

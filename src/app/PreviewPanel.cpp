@@ -483,6 +483,12 @@ void PreviewPanel::ImagePAPERMouseUp(Qt::MouseButton button, QPoint position)
         emit labelMenuRequested(image_->mapToGlobal(position));
 }
 
+void PreviewPanel::stepPage(bool back)
+{
+    UpDownPAGENUMClick(back);
+    REFRESHPAGE();
+}
+
 bool PreviewPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched == editPage_) {

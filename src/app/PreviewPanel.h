@@ -44,6 +44,8 @@ public:
     void REFRESHPAGE();
     void GOTOFIRSTPAGE(bool redraw);
     void GOTOLASTPAGE(bool redraw);
+    // One page back or on, as the page box's arrows go, and drawn.
+    void stepPage(bool back);
     // Writes the job's start and repeat numbers into their boxes as printing
     // will use them (at least 1, at most one sheet's labels), after the job
     // was replaced by one opened or made anew or its sheet changed.

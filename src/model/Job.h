@@ -71,8 +71,14 @@ public:
     // The three object streams a job file holds.
     QByteArray jobFileBytes() const;
     QByteArray templateFileBytes() const;
+    // Puts back the parts as jobFileBytes() gave them, without reading their
+    // data (the caller loads those). False, the job as it was, when the
+    // bytes cannot be read.
+    bool restoreFromBytes(const QByteArray& bytes);
 
 private:
+    bool readParts(const QByteArray& bytes, const char* function);
+
     std::unique_ptr<TJOBINFO> jobInfo_;
     std::unique_ptr<TTEMPLATE> template_;
     std::unique_ptr<TDATAINFO> dataInfo_;

@@ -166,11 +166,10 @@ bool TJOB::SAVETOFILE(const QString& path)
     return true;
 }
 
-bool TJOB::LOADFROMFILE(const QString& path)
+// The three parts, and what follows them, from a job file's bytes into new
+// parts; false after telling the user when the bytes cannot be read.
+bool TJOB::readParts(const QByteArray& bytes, const char* function)
 {
-    QByteArray bytes;
-    if (!readWholeFile("TJOB.LOADFROMFILE", path, bytes))
-        return false;
     jobInfo_ = std::make_unique<TJOBINFO>();
     template_ = std::make_unique<TTEMPLATE>();
     dataInfo_ = std::make_unique<TDATAINFO>();
@@ -181,7 +180,7 @@ bool TJOB::LOADFROMFILE(const QString& path)
         ReadObjectStream(bytes, pos, *template_);
         ReadObjectStream(bytes, pos, *dataInfo_);
     } catch (const EFilerError& e) {
-        reportReadError("TJOB.LOADFROMFILE", e);
+        reportReadError(function, e);
         return false;
     }
     // Other bytes after the three streams are ignored, as ever. The table
@@ -208,6 +207,30 @@ bool TJOB::LOADFROMFILE(const QString& path)
             loadNotes_ << Messages::jobExtrasUnreadable();
         }
     }
+    return true;
+}
+
+bool TJOB::restoreFromBytes(const QByteArray& bytes)
+{
+    // Read into a job of its own, so that bytes that cannot be read leave
+    // this one as it is.
+    TJOB restored;
+    if (!restored.readParts(bytes, "TJOB.restoreFromBytes"))
+        return false;
+    jobInfo_ = std::move(restored.jobInfo_);
+    template_ = std::move(restored.template_);
+    dataInfo_ = std::move(restored.dataInfo_);
+    loadNotes_ = restored.loadNotes_;
+    dataInfo_->tableSettingsRead();
+    fitNumbersToSheet();
+    return true;
+}
+
+bool TJOB::LOADFROMFILE(const QString& path)
+{
+    QByteArray bytes;
+    if (!readWholeFile("TJOB.LOADFROMFILE", path, bytes) || !readParts(bytes, "TJOB.LOADFROMFILE"))
+        return false;
     // The program writes full names; a job written by hand may name its data
     // file and picture relative to itself (not to wherever the program was
     // started). Names from Windows ("C:\...", "\\server\...") stay as written.
