@@ -6,6 +6,7 @@
 #include "app/ProgramWindows.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
+#include "support/Translations.h"
 
 #include <QApplication>
 
@@ -49,6 +50,9 @@ int gorvinMain(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         params.append(QString::fromLocal8Bit(argv[i]));
     if (const QString option = unknownWindowOption(params); !option.isEmpty()) {
+        // An application only for the translations of the message.
+        QCoreApplication console(argc, argv);
+        installTranslations();
         const QString text = Messages::unknownWindowOption(option) + batchUsage();
         std::fputs(text.toLocal8Bit().constData(), stderr);
         return BatchUsageError;
@@ -56,5 +60,6 @@ int gorvinMain(int argc, char* argv[])
 
     GorvinApplication app(argc, argv);
     nameApplication();
+    installTranslations();
     return runDesktopProgram(QApplication::arguments().mid(1));
 }
