@@ -161,6 +161,22 @@ Nichts davon ändert etwas am Drucker selbst, nur die Art, wie %1 auf ihm druckt
         <source>Top:</source>
         <translation>Oben:</translation>
     </message>
+    <message>
+        <source>WIDTH</source>
+        <translation>BREITE</translation>
+    </message>
+    <message>
+        <source>HEIGHT</source>
+        <translation>HÖHE</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>LINKS</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>OBEN</translation>
+    </message>
 </context>
 <context>
     <name>FormFORMAT</name>
@@ -1134,11 +1150,11 @@ Wir möchten gern wissen, was Sie ändern oder ergänzen würden. Schreiben Sie 
         <source>
 <byte value="xd"/>Enter the %1 of the solid box as measured on the test page.</source>
         <translation>
-<byte value="xd"/>Geben Sie für %1 den auf der Testseite gemessenen Wert des durchgezogenen Kastens ein.</translation>
+<byte value="xd"/>Geben Sie für „%1“ den Wert des durchgezogenen Kastens ein, wie auf der Testseite gemessen.</translation>
     </message>
     <message>
         <source>Only %1 %2 %3 adjustment allowed.</source>
-        <translation>Nur %1 %2 Korrektur %3 erlaubt.</translation>
+        <translation>Für %3 ist nur eine Korrektur von %1 %2 erlaubt.</translation>
     </message>
     <message>
         <source>The error log %1 could not be written: %2</source>

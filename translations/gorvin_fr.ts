@@ -161,6 +161,22 @@ Rien de tout cela ne modifie l’imprimante elle-même : seulement la façon don
         <source>Top:</source>
         <translation>Haut :</translation>
     </message>
+    <message>
+        <source>WIDTH</source>
+        <translation>LARGEUR</translation>
+    </message>
+    <message>
+        <source>HEIGHT</source>
+        <translation>HAUTEUR</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>GAUCHE</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>HAUT</translation>
+    </message>
 </context>
 <context>
     <name>FormFORMAT</name>
@@ -1134,11 +1150,11 @@ Nous aimerions savoir ce que vous changeriez ou ajouteriez. Écrivez-nous avec �
         <source>
 <byte value="xd"/>Enter the %1 of the solid box as measured on the test page.</source>
         <translation>
-<byte value="xd"/>Saisissez pour %1 la valeur du cadre plein mesurée sur la page de test.</translation>
+<byte value="xd"/>Saisissez pour « %1 » la valeur du cadre plein telle que mesurée sur la page de test.</translation>
     </message>
     <message>
         <source>Only %1 %2 %3 adjustment allowed.</source>
-        <translation>Seul un ajustement de %1 %2 %3 est permis.</translation>
+        <translation>Pour %3, seul un ajustement de %1 %2 est permis.</translation>
     </message>
     <message>
         <source>The error log %1 could not be written: %2</source>

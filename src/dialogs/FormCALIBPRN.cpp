@@ -49,7 +49,7 @@ MU sizeFromScale(double scale)
 // Empty when the size can be taken.
 QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
 {
-    const QString caption = QString::fromLatin1(word);
+    const QString caption = QCoreApplication::translate("FormCALIBPRN", word);
     const QString measureAgain = Messages::measureAgain(caption.toLower());
     if (size == 0)
         return Messages::measuredSizeZero(caption) + measureAgain;
@@ -195,14 +195,14 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | 
         const QString text;
         MU desired;
     } rows[4] = {
-        {"LabelWIDTH", "EditWIDTH", "LabelWIDTHUNITS", "WIDTH", QCoreApplication::translate("FormCALIBPRN", "Width:"),
-         CalibrationBoxSizeMU},
-        {"LabelHEIGHT", "EditHEIGHT", "LabelHEIGHTUNITS", "HEIGHT",
+        {"LabelWIDTH", "EditWIDTH", "LabelWIDTHUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "WIDTH"),
+         QCoreApplication::translate("FormCALIBPRN", "Width:"), CalibrationBoxSizeMU},
+        {"LabelHEIGHT", "EditHEIGHT", "LabelHEIGHTUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "HEIGHT"),
          QCoreApplication::translate("FormCALIBPRN", "Height:"), CalibrationBoxSizeMU},
-        {"LabelLEFT", "EditLEFT", "LabelLEFTUNITS", "LEFT", QCoreApplication::translate("FormCALIBPRN", "Left:"),
-         CalibrationBoxLeftMU},
-        {"LabelTOP", "EditTOP", "LabelTOPUNITS", "TOP", QCoreApplication::translate("FormCALIBPRN", "Top:"),
-         CalibrationBoxTopMU},
+        {"LabelLEFT", "EditLEFT", "LabelLEFTUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "LEFT"),
+         QCoreApplication::translate("FormCALIBPRN", "Left:"), CalibrationBoxLeftMU},
+        {"LabelTOP", "EditTOP", "LabelTOPUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "TOP"),
+         QCoreApplication::translate("FormCALIBPRN", "Top:"), CalibrationBoxTopMU},
     };
     for (int i = 0; i < 4; ++i) {
         MeasureBox& b = boxes_[static_cast<std::size_t>(i)];
@@ -359,7 +359,7 @@ bool TFormCALIBPRN::EditExit(MeasureBox& box)
         const std::optional<MU> value = readLength(text);
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
             refusal = Messages::adjustmentAllowed(muToCurrentUnitText(box.allowed), abbreviation_,
-                                                  QString::fromLatin1(box.word));
+                                                  QCoreApplication::translate("FormCALIBPRN", box.word));
         } else if (box.desired == CalibrationBoxSizeMU) {
             refusal = sizeRefusal(box.word, *value, abbreviation_);
         }
