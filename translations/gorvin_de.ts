@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Desired measurements:</source>
+        <translation>Sollmaße:</translation>
+    </message>
+    <message>
+        <source>Width=%1 Height=%2 Left=%3 Top=%4</source>
+        <translation>Breite=%1 Höhe=%2 Links=%3 Oben=%4</translation>
+    </message>
+    <message>
+        <source>Instructions:</source>
+        <translation>Anleitung:</translation>
+    </message>
+    <message>
+        <source>Measure the Width and Height of solid box as accurately as</source>
+        <translation>Messen Sie Breite und Höhe des durchgezogenen Kastens so genau</translation>
+    </message>
+    <message>
+        <source>possible and enter your measurements on the calibration form.</source>
+        <translation>wie möglich und geben Sie die Maße im Kalibrierfenster ein.</translation>
+    </message>
+    <message>
+        <source>Print another test page and measure Left and Top of dashed box.</source>
+        <translation>Weitere Testseite drucken; Links und Oben am gestrichelten Kasten messen.</translation>
+    </message>
+    <message>
+        <source>Note: For Left and Top measure from the edge of the paper even</source>
+        <translation>Hinweis: Links und Oben vom Papierrand aus messen, auch wenn</translation>
+    </message>
+    <message>
+        <source>if your printer does not print to the edge.</source>
+        <translation>Ihr Drucker nicht bis an den Rand druckt.</translation>
+    </message>
+    <message>
+        <source>Print another test page and the dotted box should have the desired</source>
+        <translation>Auf einer weiteren Testseite sollte der gepunktete Kasten die Sollmaße</translation>
+    </message>
+    <message>
+        <source>measurements as a result of the calculation based on the entered</source>
+        <translation>haben, berechnet aus den eingegebenen Maßen</translation>
+    </message>
+    <message>
+        <source>measurements of the solid and dashed boxes which are:</source>
+        <translation>des durchgezogenen und des gestrichelten Kastens. Diese sind:</translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Breite: </translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Höhe: </translation>
+    </message>
+    <message>
+        <source>Left: </source>
+        <translation>Links: </translation>
+    </message>
+    <message>
+        <source>Top: </source>
+        <translation>Oben: </translation>
+    </message>
+    <message>
+        <source>Last calibration data:</source>
+        <translation>Letzte Kalibrierdaten:</translation>
+    </message>
+    <message>
+        <source>Printer name: </source>
+        <translation>Druckername: </translation>
+    </message>
+    <message>
+        <source>Last calibrated: </source>
+        <translation>Zuletzt kalibriert: </translation>
+    </message>
+    <message>
+        <source>Last calibration:</source>
+        <translation>Letzte Kalibrierung:</translation>
+    </message>
+</context>
+<context>
     <name>FieldsDialog</name>
     <message>
         <source>Fields</source>

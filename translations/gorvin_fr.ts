@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Desired measurements:</source>
+        <translation>Mesures voulues :</translation>
+    </message>
+    <message>
+        <source>Width=%1 Height=%2 Left=%3 Top=%4</source>
+        <translation>Largeur=%1 Hauteur=%2 Gauche=%3 Haut=%4</translation>
+    </message>
+    <message>
+        <source>Instructions:</source>
+        <translation>Instructions :</translation>
+    </message>
+    <message>
+        <source>Measure the Width and Height of solid box as accurately as</source>
+        <translation>Mesurez la largeur et la hauteur du cadre plein aussi précisément</translation>
+    </message>
+    <message>
+        <source>possible and enter your measurements on the calibration form.</source>
+        <translation>que possible et saisissez vos mesures dans la fenêtre de calibrage.</translation>
+    </message>
+    <message>
+        <source>Print another test page and measure Left and Top of dashed box.</source>
+        <translation>Imprimez une autre page, mesurez Gauche et Haut du cadre en tirets.</translation>
+    </message>
+    <message>
+        <source>Note: For Left and Top measure from the edge of the paper even</source>
+        <translation>Remarque : mesurez Gauche et Haut depuis le bord du papier, même</translation>
+    </message>
+    <message>
+        <source>if your printer does not print to the edge.</source>
+        <translation>si votre imprimante n’imprime pas jusqu’au bord.</translation>
+    </message>
+    <message>
+        <source>Print another test page and the dotted box should have the desired</source>
+        <translation>Sur une autre page de test, le cadre en pointillés devrait avoir les</translation>
+    </message>
+    <message>
+        <source>measurements as a result of the calculation based on the entered</source>
+        <translation>mesures voulues, calculées à partir des mesures saisies</translation>
+    </message>
+    <message>
+        <source>measurements of the solid and dashed boxes which are:</source>
+        <translation>du cadre plein et du cadre en tirets, qui sont :</translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Largeur : </translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Hauteur : </translation>
+    </message>
+    <message>
+        <source>Left: </source>
+        <translation>Gauche : </translation>
+    </message>
+    <message>
+        <source>Top: </source>
+        <translation>Haut : </translation>
+    </message>
+    <message>
+        <source>Last calibration data:</source>
+        <translation>Données du dernier calibrage :</translation>
+    </message>
+    <message>
+        <source>Printer name: </source>
+        <translation>Nom de l’imprimante : </translation>
+    </message>
+    <message>
+        <source>Last calibrated: </source>
+        <translation>Dernier calibrage : </translation>
+    </message>
+    <message>
+        <source>Last calibration:</source>
+        <translation>Dernier calibrage :</translation>
+    </message>
+</context>
+<context>
     <name>FieldsDialog</name>
     <message>
         <source>Fields</source>
