@@ -2185,6 +2185,13 @@ Die übrigen Etiketten drucken und die Plätze dieser leer lassen?</translation>
     </message>
 </context>
 <context>
+    <name>Renderer</name>
+    <message>
+        <source>Label [%1]</source>
+        <translation>Etikett [%1]</translation>
+    </message>
+</context>
+<context>
     <name>SelectLabelsDialog</name>
     <message>
         <source>Select labels</source>

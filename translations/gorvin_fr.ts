@@ -2191,6 +2191,13 @@ Imprimer les autres étiquettes en laissant vides leurs emplacements ?</translat
     </message>
 </context>
 <context>
+    <name>Renderer</name>
+    <message>
+        <source>Label [%1]</source>
+        <translation>Étiquette [%1]</translation>
+    </message>
+</context>
+<context>
     <name>SelectLabelsDialog</name>
     <message>
         <source>Select labels</source>
