@@ -9,6 +9,7 @@ BUILD="${GORVIN_BUILD_DIR:-$ROOT/build}"
 # provides) is never reported installed, so it would run apt-get every time.
 PACKAGES=(cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   qt6-qpa-plugins libqt6svg6
   libgtest-dev libbenchmark-dev
   fonts-liberation fontconfig

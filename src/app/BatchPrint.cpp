@@ -12,8 +12,10 @@
 #include "support/ErrorLog.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
+#include "support/Translations.h"
 #include "support/Utilities.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -751,19 +753,26 @@ int batchPrintMain(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
 
     BatchOptions options;
-    QString error;
-    if (!parseBatchArguments(arguments, options, error)) {
-        toStderr(Messages::batchError(error));
-        std::fputs(batchUsage().toLocal8Bit().constData(), stderr);
-        return BatchUsageError;
-    }
-    if (options.help) {
-        std::fputs(batchUsage().toLocal8Bit().constData(), stdout);
-        return BatchPrinted;
-    }
-    if (options.version) {
-        std::fputs((applicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
-        return BatchPrinted;
+    {
+        // The usage and the mistakes in the arguments are told in the user's
+        // language too, before the application that prints exists: the
+        // translations need an application of their own for as long.
+        QCoreApplication console(argc, argv);
+        installTranslations();
+        QString error;
+        if (!parseBatchArguments(arguments, options, error)) {
+            toStderr(Messages::batchError(error));
+            std::fputs(batchUsage().toLocal8Bit().constData(), stderr);
+            return BatchUsageError;
+        }
+        if (options.help) {
+            std::fputs(batchUsage().toLocal8Bit().constData(), stdout);
+            return BatchPrinted;
+        }
+        if (options.version) {
+            std::fputs((applicationTitle() + u' ' + FNGETVERSIONTEXT() + u'\n').toLocal8Bit().constData(), stdout);
+            return BatchPrinted;
+        }
     }
 
     // Interrupting the print (Ctrl+C, a stop from the session) discards the
@@ -779,6 +788,7 @@ int batchPrintMain(int argc, char* argv[])
         qInstallMessageHandler(quietToolkitMessages);
     QGuiApplication app(argc, argv);
     nameApplication();
+    installTranslations();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         ScreenPixelsPerInch = qRound(screen->logicalDotsPerInch());
     useStoredFormatDefaults();

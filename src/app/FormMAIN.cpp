@@ -9,6 +9,7 @@
 #include "support/Utilities.h"
 #include "text/ShortFileName.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QFileInfo>
 #include <QFrame>
@@ -242,104 +243,138 @@ void TFormMAIN::updateWindowTitle()
 
 void TFormMAIN::buildMenus()
 {
-    QMenu* menuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* menuFile = menuBar()->addMenu(QCoreApplication::translate("FormMAIN", "&File"));
     menuFile->setObjectName(QStringLiteral("File1"));
-    addMenuEntry(menuFile, "Newjobwizard1", QStringLiteral("New job &wizard..."), this, &TFormMAIN::Newjobwizard1Click);
+    addMenuEntry(menuFile, "Newjobwizard1", QCoreApplication::translate("FormMAIN", "New job &wizard..."), this,
+                 &TFormMAIN::Newjobwizard1Click);
     menuFile->addSeparator();
-    giveKeys(addMenuEntry(menuFile, "Openjob", QStringLiteral("&Open job"), this, &TFormMAIN::OpenjobClick),
+    giveKeys(addMenuEntry(menuFile, "Openjob", QCoreApplication::translate("FormMAIN", "&Open job"), this,
+                          &TFormMAIN::OpenjobClick),
              QKeySequence::Open);
-    reopenJob_ = menuFile->addMenu(QStringLiteral("&Reopen job"));
+    reopenJob_ = menuFile->addMenu(QCoreApplication::translate("FormMAIN", "&Reopen job"));
     reopenJob_->setObjectName(QStringLiteral("REOPENJOB"));
-    giveKeys(addMenuEntry(menuFile, "Savejob", QStringLiteral("&Save job"), this, [this] { controller_->saveJob(); }),
+    giveKeys(addMenuEntry(menuFile, "Savejob", QCoreApplication::translate("FormMAIN", "&Save job"), this,
+                          [this] { controller_->saveJob(); }),
              QKeySequence::Save);
-    giveKeys(addMenuEntry(menuFile, "SAVEJOBAS", QStringLiteral("Save job &as..."), this,
+    giveKeys(addMenuEntry(menuFile, "SAVEJOBAS", QCoreApplication::translate("FormMAIN", "Save job &as..."), this,
                           [this] { controller_->FNSAVEJOBAS(); }),
              QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    giveKeys(addMenuEntry(menuFile, "CLOSEJOB", QStringLiteral("&Close job"), this, &TFormMAIN::CLOSEJOBClick),
+    giveKeys(addMenuEntry(menuFile, "CLOSEJOB", QCoreApplication::translate("FormMAIN", "&Close job"), this,
+                          &TFormMAIN::CLOSEJOBClick),
              QKeySequence::Close);
     menuFile->addSeparator();
-    addMenuEntry(menuFile, "FORMATLABELS", QStringLiteral("&Format labels..."), this, &TFormMAIN::FORMATLABELSClick);
+    addMenuEntry(menuFile, "FORMATLABELS", QCoreApplication::translate("FormMAIN", "&Format labels..."), this,
+                 &TFormMAIN::FORMATLABELSClick);
     menuFile->addSeparator();
-    addMenuEntry(menuFile, "Calibrateprinter1", QStringLiteral("Cali&brate printer..."), this,
+    addMenuEntry(menuFile, "Calibrateprinter1", QCoreApplication::translate("FormMAIN", "Cali&brate printer..."), this,
                  &TFormMAIN::Calibrateprinter1Click);
-    addMenuEntry(menuFile, "Setupprinter1", QStringLiteral("Set &up printer..."), this, &TFormMAIN::Setupprinter1Click);
-    giveKeys(addMenuEntry(menuFile, "PRINTJOB", QStringLiteral("&Print..."), this, &TFormMAIN::PRINTJOBClick),
+    addMenuEntry(menuFile, "Setupprinter1", QCoreApplication::translate("FormMAIN", "Set &up printer..."), this,
+                 &TFormMAIN::Setupprinter1Click);
+    giveKeys(addMenuEntry(menuFile, "PRINTJOB", QCoreApplication::translate("FormMAIN", "&Print..."), this,
+                          &TFormMAIN::PRINTJOBClick),
              QKeySequence::Print);
     menuFile->addSeparator();
-    giveKeys(addMenuEntry(menuFile, "Exit1", QStringLiteral("E&xit"), this, &TFormMAIN::Exit1Click), QKeySequence::Quit,
-             QKeySequence(Qt::CTRL | Qt::Key_Q));
+    giveKeys(
+        addMenuEntry(menuFile, "Exit1", QCoreApplication::translate("FormMAIN", "E&xit"), this, &TFormMAIN::Exit1Click),
+        QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menuFile, &QMenu::aboutToShow, this, &TFormMAIN::File1Click);
 
-    QMenu* menuEdit = menuBar()->addMenu(tr("&Edit"));
+    QMenu* menuEdit = menuBar()->addMenu(QCoreApplication::translate("FormMAIN", "&Edit"));
     menuEdit->setObjectName(QStringLiteral("Edit1"));
-    undo_ = addMenuEntry(menuEdit, "Undo1", tr("&Undo"), this, [this] { undoRedo(true); });
+    undo_ = addMenuEntry(menuEdit, "Undo1", QCoreApplication::translate("FormMAIN", "&Undo"), this,
+                         [this] { undoRedo(true); });
     giveKeys(undo_, QKeySequence::Undo);
-    redo_ = addMenuEntry(menuEdit, "Redo1", tr("&Redo"), this, [this] { undoRedo(false); });
+    redo_ = addMenuEntry(menuEdit, "Redo1", QCoreApplication::translate("FormMAIN", "&Redo"), this,
+                         [this] { undoRedo(false); });
     giveKeys(redo_, QKeySequence::Redo);
     connect(menuEdit, &QMenu::aboutToShow, this, &TFormMAIN::Edit1Click);
     connect(&controller_->history(), &JobHistory::changed, this, &TFormMAIN::Edit1Click);
 
-    QMenu* menuTemplate = menuBar()->addMenu(QStringLiteral("&Template"));
+    QMenu* menuTemplate = menuBar()->addMenu(QCoreApplication::translate("FormMAIN", "&Template"));
     menuTemplate->setObjectName(QStringLiteral("Template1"));
-    addMenuEntry(menuTemplate, "NEWTEMPLATE", QStringLiteral("&New..."), this, &TFormMAIN::NEWTEMPLATEClick);
-    addMenuEntry(menuTemplate, "NewTemplateFromProduct", QStringLiteral("New from pro&duct..."), this,
+    addMenuEntry(menuTemplate, "NEWTEMPLATE", QCoreApplication::translate("FormMAIN", "&New..."), this,
+                 &TFormMAIN::NEWTEMPLATEClick);
+    addMenuEntry(menuTemplate, "NewTemplateFromProduct",
+                 QCoreApplication::translate("FormMAIN", "New from pro&duct..."), this,
                  &TFormMAIN::NewTemplateFromProductClick);
-    addMenuEntry(menuTemplate, "Editlayout1", QStringLiteral("&Edit layout..."), this, &TFormMAIN::Editlayout1Click);
-    addMenuEntry(menuTemplate, "OPENTEMPLATE", QStringLiteral("&Open"), this, &TFormMAIN::OPENTEMPLATEClick);
-    reopenTemplate_ = menuTemplate->addMenu(QStringLiteral("&Reopen"));
+    addMenuEntry(menuTemplate, "Editlayout1", QCoreApplication::translate("FormMAIN", "&Edit layout..."), this,
+                 &TFormMAIN::Editlayout1Click);
+    addMenuEntry(menuTemplate, "OPENTEMPLATE", QCoreApplication::translate("FormMAIN", "&Open"), this,
+                 &TFormMAIN::OPENTEMPLATEClick);
+    reopenTemplate_ = menuTemplate->addMenu(QCoreApplication::translate("FormMAIN", "&Reopen"));
     reopenTemplate_->setObjectName(QStringLiteral("REOPENTEMPLATE"));
-    addMenuEntry(menuTemplate, "SAVETEMPLATE", QStringLiteral("&Save"), this, [this] { controller_->saveTemplate(); });
-    addMenuEntry(menuTemplate, "SAVETEMPLATEAS", QStringLiteral("Save &as..."), this,
+    addMenuEntry(menuTemplate, "SAVETEMPLATE", QCoreApplication::translate("FormMAIN", "&Save"), this,
+                 [this] { controller_->saveTemplate(); });
+    addMenuEntry(menuTemplate, "SAVETEMPLATEAS", QCoreApplication::translate("FormMAIN", "Save &as..."), this,
                  [this] { controller_->FNSAVETEMPLATEAS(); });
     menuTemplate->addSeparator();
-    addMenuEntry(menuTemplate, "PRINTTEMPLATE", QStringLiteral("&Print"), this, &TFormMAIN::PRINTTEMPLATEClick);
+    addMenuEntry(menuTemplate, "PRINTTEMPLATE", QCoreApplication::translate("FormMAIN", "&Print"), this,
+                 &TFormMAIN::PRINTTEMPLATEClick);
     connect(menuTemplate, &QMenu::aboutToShow, this, &TFormMAIN::Template1Click);
 
-    QMenu* menuData = menuBar()->addMenu(QStringLiteral("&Data"));
+    QMenu* menuData = menuBar()->addMenu(QCoreApplication::translate("FormMAIN", "&Data"));
     menuData->setObjectName(QStringLiteral("Data1"));
-    addMenuEntry(menuData, "OPENDATA", QStringLiteral("&Open"), this, &TFormMAIN::OPENDATAClick);
-    reopenData_ = menuData->addMenu(QStringLiteral("&Reopen"));
+    addMenuEntry(menuData, "OPENDATA", QCoreApplication::translate("FormMAIN", "&Open"), this,
+                 &TFormMAIN::OPENDATAClick);
+    reopenData_ = menuData->addMenu(QCoreApplication::translate("FormMAIN", "&Reopen"));
     reopenData_->setObjectName(QStringLiteral("REOPENDATA"));
-    addMenuEntry(menuData, "CLOSEDATA", QStringLiteral("&Close"), this, &TFormMAIN::CLOSEDATAClick);
-    addMenuEntry(menuData, "FIELDS", QStringLiteral("&Fields..."), this, &TFormMAIN::FIELDSClick);
+    addMenuEntry(menuData, "CLOSEDATA", QCoreApplication::translate("FormMAIN", "&Close"), this,
+                 &TFormMAIN::CLOSEDATAClick);
+    addMenuEntry(menuData, "FIELDS", QCoreApplication::translate("FormMAIN", "&Fields..."), this,
+                 &TFormMAIN::FIELDSClick);
     menuData->addSeparator();
-    addMenuEntry(menuData, "SerialNumbers", QStringLiteral("Serial &numbers..."), this, &TFormMAIN::SerialNumbersClick);
-    addMenuEntry(menuData, "SelectLabels", QStringLiteral("&Select labels..."), this, &TFormMAIN::SelectLabelsClick);
+    addMenuEntry(menuData, "SerialNumbers", QCoreApplication::translate("FormMAIN", "Serial &numbers..."), this,
+                 &TFormMAIN::SerialNumbersClick);
+    addMenuEntry(menuData, "SelectLabels", QCoreApplication::translate("FormMAIN", "&Select labels..."), this,
+                 &TFormMAIN::SelectLabelsClick);
     connect(menuData, &QMenu::aboutToShow, this, &TFormMAIN::Data1Click);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(QCoreApplication::translate("FormMAIN", "&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    addMenuEntry(options, "Scale1", QStringLiteral("&Scale..."), this, &TFormMAIN::Scale1Click);
-    giveKeys(addMenuEntry(options, "Zoomin1", tr("Zoom &in"), this, [this] { zoom(1); }), QKeySequence::ZoomIn);
-    giveKeys(addMenuEntry(options, "Zoomout1", tr("Zoom &out"), this, [this] { zoom(-1); }), QKeySequence::ZoomOut);
+    addMenuEntry(options, "Scale1", QCoreApplication::translate("FormMAIN", "&Scale..."), this,
+                 &TFormMAIN::Scale1Click);
+    giveKeys(addMenuEntry(options, "Zoomin1", QCoreApplication::translate("FormMAIN", "Zoom &in"), this,
+                          [this] { zoom(1); }),
+             QKeySequence::ZoomIn);
+    giveKeys(addMenuEntry(options, "Zoomout1", QCoreApplication::translate("FormMAIN", "Zoom &out"), this,
+                          [this] { zoom(-1); }),
+             QKeySequence::ZoomOut);
     // The page keys without Ctrl stay the page box's and the page image's.
-    addMenuEntry(options, "Nextpage1", tr("&Next page"), this, [this] {
+    addMenuEntry(options, "Nextpage1", QCoreApplication::translate("FormMAIN", "&Next page"), this, [this] {
         preview_->stepPage(false);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-    addMenuEntry(options, "Previouspage1", tr("&Previous page"), this, [this] {
+    addMenuEntry(options, "Previouspage1", QCoreApplication::translate("FormMAIN", "&Previous page"), this, [this] {
         preview_->stepPage(true);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    giveKeys(addMenuEntry(options, "Firstpage1", tr("&First page"), this, [this] { preview_->GOTOFIRSTPAGE(true); }),
+    giveKeys(addMenuEntry(options, "Firstpage1", QCoreApplication::translate("FormMAIN", "&First page"), this,
+                          [this] { preview_->GOTOFIRSTPAGE(true); }),
              QKeySequence::MoveToStartOfDocument);
-    giveKeys(addMenuEntry(options, "Lastpage1", tr("&Last page"), this, [this] { preview_->GOTOLASTPAGE(true); }),
+    giveKeys(addMenuEntry(options, "Lastpage1", QCoreApplication::translate("FormMAIN", "&Last page"), this,
+                          [this] { preview_->GOTOLASTPAGE(true); }),
              QKeySequence::MoveToEndOfDocument);
     options->addSeparator();
-    addMenuEntry(options, "Setunits1", QStringLiteral("Set &units..."), this, &TFormMAIN::Setunits1Click);
-    addMenuEntry(options, "Softwaresettings1", QStringLiteral("Software settings..."), this,
+    addMenuEntry(options, "Setunits1", QCoreApplication::translate("FormMAIN", "Set &units..."), this,
+                 &TFormMAIN::Setunits1Click);
+    addMenuEntry(options, "Softwaresettings1", QCoreApplication::translate("FormMAIN", "Software settings..."), this,
                  &TFormMAIN::Softwaresettings1Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("FormMAIN", "&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    giveKeys(addMenuEntry(help, "Instructions1", QStringLiteral("&Instructions"), this, &TFormMAIN::Instructions1Click),
+    giveKeys(addMenuEntry(help, "Instructions1", QCoreApplication::translate("FormMAIN", "&Instructions"), this,
+                          &TFormMAIN::Instructions1Click),
              QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
-    addMenuEntry(help, "Gotowebsite1", QStringLiteral("Go to web site..."), this, &TFormMAIN::Gotowebsite1Click);
-    addMenuEntry(help, "emailus1", QStringLiteral("Email us..."), this, &TFormMAIN::emailus1Click);
-    about_ = addMenuEntry(help, "About1", QStringLiteral("&About"), this, &TFormMAIN::About1Click);
+    addMenuEntry(help, "Gotowebsite1", QCoreApplication::translate("FormMAIN", "Go to web site..."), this,
+                 &TFormMAIN::Gotowebsite1Click);
+    addMenuEntry(help, "emailus1", QCoreApplication::translate("FormMAIN", "Email us..."), this,
+                 &TFormMAIN::emailus1Click);
+    about_ = addMenuEntry(help, "About1", QCoreApplication::translate("FormMAIN", "&About"), this,
+                          &TFormMAIN::About1Click);
     about_->setEnabled(false);
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    addMenuEntry(popup_, "Opentextfile1", QStringLiteral("Open text file"), this, &TFormMAIN::Opentextfile1Click);
+    addMenuEntry(popup_, "Opentextfile1", QCoreApplication::translate("FormMAIN", "Open text file"), this,
+                 &TFormMAIN::Opentextfile1Click);
     connect(popup_, &QMenu::aboutToShow, this,
             [this] { popup_->actions().constFirst()->setEnabled(!job().DATAINFO()->FULLFILENAME.isEmpty()); });
     updateMenus();
@@ -391,20 +426,20 @@ void TFormMAIN::buildTopPanel()
     panelJobName_->setFixedHeight(64);
     panelJobName_->installEventFilter(this);
 
-    labelJob_ = makePanelLabel(panelJobName_, QStringLiteral("Job file:"));
+    labelJob_ = makePanelLabel(panelJobName_, QCoreApplication::translate("FormMAIN", "Job file:"));
     labelJob_->move(8, 9);
     barJob_ = makeNameBar(panelJobName_, "StatusBarJOBFILENAME");
     barJob_->move(64, 4);
-    labelTemplate_ = makePanelLabel(panelJobName_, QStringLiteral("Template:"));
+    labelTemplate_ = makePanelLabel(panelJobName_, QCoreApplication::translate("FormMAIN", "Template:"));
     labelTemplate_->move(8, 37);
     barTemplate_ = makeNameBar(panelJobName_, "StatusBarTEMPLATEFILENAME");
     barTemplate_->move(64, 32);
-    labelData_ = makePanelLabel(panelJobName_, QStringLiteral("Data:"));
+    labelData_ = makePanelLabel(panelJobName_, QCoreApplication::translate("FormMAIN", "Data:"));
     labelData_->move(0, 37);
     barData_ = makeNameBar(panelJobName_, "StatusBarDATAFILENAME");
     barData_->move(0, 32);
 
-    buttonReload_ = new QPushButton(QStringLiteral("Reload data"), panelJobName_);
+    buttonReload_ = new QPushButton(QCoreApplication::translate("FormMAIN", "Reload data"), panelJobName_);
     buttonReload_->setObjectName(QStringLiteral("ButtonRELOADDATA"));
     buttonReload_->resize(qMax(65, buttonReload_->sizeHint().width()), 25);
     buttonReload_->move(0, 32);

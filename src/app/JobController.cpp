@@ -14,6 +14,7 @@
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -44,18 +45,21 @@ const FileKind jobKind = {
     ".GVL",
     "GVJ",
     "Jobs",
-    "Job files (*.GVJ *.gvj);;Locked job files (*.GVL *.gvl);;All job files (*.GVJ *.gvj *.GVL *.gvl)",
-    "Job files (*.GVJ *.gvj)",
-    "Cannot overwrite a locked job.",
+    QT_TRANSLATE_NOOP(
+        "JobController",
+        "Job files (*.GVJ *.gvj);;Locked job files (*.GVL *.gvl);;All job files (*.GVJ *.gvj *.GVL *.gvl)"),
+    QT_TRANSLATE_NOOP("JobController", "Job files (*.GVJ *.gvj)"),
+    QT_TRANSLATE_NOOP("JobController", "Cannot overwrite a locked job."),
 };
 const FileKind templateKind = {
     ".GVT",
     ".GVR",
     "GVT",
     "Templates",
-    "Template files (*.GVT *.gvt);;Locked template files (*.GVR *.gvr);;All template files (*.GVT *.gvt *.GVR *.gvr)",
-    "Template files (*.GVT *.gvt)",
-    "Cannot overwrite a locked template.",
+    QT_TRANSLATE_NOOP("JobController", "Template files (*.GVT *.gvt);;Locked template files (*.GVR *.gvr);;All "
+                                       "template files (*.GVT *.gvt *.GVR *.gvr)"),
+    QT_TRANSLATE_NOOP("JobController", "Template files (*.GVT *.gvt)"),
+    QT_TRANSLATE_NOOP("JobController", "Cannot overwrite a locked template."),
 };
 
 QString folderOf(const QString& path)
@@ -176,7 +180,7 @@ QString JobController::saveChecked(const QString& path, bool isTemplate, bool ch
     }
     const QString name = QFileInfo(path).isFile() ? path : folder + base + ext;
     if (lockedFileExists(name, kind)) {
-        reportError(7, QString::fromLatin1(kind.lockedMessage));
+        reportError(7, QCoreApplication::translate("JobController", kind.lockedMessage));
         return QString();
     }
     if ((name != path || chosen) && QFileInfo::exists(name)
@@ -204,11 +208,11 @@ bool JobController::saveJobTo(const QString& path, bool chosen)
 bool JobController::FNSAVEJOBAS()
 {
     FileRequest r;
-    r.caption = QStringLiteral("Save job as");
+    r.caption = QCoreApplication::translate("JobController", "Save job as");
     r.startFolder = startFolder(jobFileName_, jobDir_, QString::fromLatin1(jobKind.subFolder), false);
     r.fileName = offeredName(jobFileName_, jobKind);
     r.defaultSuffix = QString::fromLatin1(jobKind.defaultSuffix);
-    r.filter = QString::fromLatin1(jobKind.saveFilter);
+    r.filter = QCoreApplication::translate("JobController", jobKind.saveFilter);
     r.askOverwrite = false; // asked by saveChecked, after the locked check
     const QString chosen = view_.saveFile(r);
     if (chosen.isEmpty())
@@ -244,7 +248,7 @@ bool JobController::FNSAVETEMPLATEFIRST()
     const QString name = job_->TEMPLATE()->FULLFILENAME;
     // A locked template is refused before the question whether to replace it.
     if (lockedFileExists(name, templateKind)) {
-        reportError(7, QString::fromLatin1(templateKind.lockedMessage));
+        reportError(7, QCoreApplication::translate("JobController", templateKind.lockedMessage));
         return false;
     }
     bool overwrite = true;
@@ -260,12 +264,13 @@ QString JobController::chooseFileToOpen(bool isTemplate)
 {
     const FileKind& kind = isTemplate ? templateKind : jobKind;
     FileRequest r;
-    r.caption = isTemplate ? QStringLiteral("Open template") : QStringLiteral("Open job");
+    r.caption = isTemplate ? QCoreApplication::translate("JobController", "Open template")
+                           : QCoreApplication::translate("JobController", "Open job");
     r.startFolder = isTemplate ? startFolder(job_->TEMPLATE()->FULLFILENAME, templateDir_,
                                              QString::fromLatin1(kind.subFolder), true)
                                : startFolder(jobFileName_, jobDir_, QString::fromLatin1(kind.subFolder), true);
     r.defaultSuffix = QString::fromLatin1(kind.defaultSuffix);
-    r.filter = QString::fromLatin1(kind.openFilter);
+    r.filter = QCoreApplication::translate("JobController", kind.openFilter);
     return view_.openFile(r);
 }
 
@@ -356,12 +361,12 @@ bool JobController::saveTemplateTo(const QString& path, bool chosen)
 bool JobController::FNSAVETEMPLATEAS()
 {
     FileRequest r;
-    r.caption = QStringLiteral("Save template as");
+    r.caption = QCoreApplication::translate("JobController", "Save template as");
     const QString current = job_->TEMPLATE()->FULLFILENAME;
     r.startFolder = startFolder(current, templateDir_, QString::fromLatin1(templateKind.subFolder), false);
     r.fileName = offeredName(current, templateKind);
     r.defaultSuffix = QString::fromLatin1(templateKind.defaultSuffix);
-    r.filter = QString::fromLatin1(templateKind.saveFilter);
+    r.filter = QCoreApplication::translate("JobController", templateKind.saveFilter);
     r.askOverwrite = false; // asked by saveChecked, after the locked check
     const QString chosen = view_.saveFile(r);
     if (chosen.isEmpty())
@@ -434,13 +439,14 @@ bool JobController::openData(const QString& given, const QStringList& notesBefor
     TDATAINFO& data = *job_->DATAINFO();
     if (name.isEmpty()) {
         FileRequest r;
-        r.caption = QStringLiteral("Open data");
+        r.caption = QCoreApplication::translate("JobController", "Open data");
         r.startFolder = startFolder(data.FULLFILENAME, dataDir_, QStringLiteral("Data"), true);
         r.defaultSuffix = QStringLiteral("TXT");
         // Tables and text alike first: the file most users open is a CSV.
-        r.filter = QStringLiteral("Data files (*.TXT *.txt *.CSV *.csv *.TSV *.tsv *.TAB *.tab);;"
-                                  "Text files (*.TXT *.txt);;Tables (*.csv *.CSV *.tsv *.TSV *.tab *.TAB);;"
-                                  "All files (*)");
+        r.filter = QCoreApplication::translate(
+            "JobController", "Data files (*.TXT *.txt *.CSV *.csv *.TSV *.tsv *.TAB *.tab);;"
+                             "Text files (*.TXT *.txt);;Tables (*.csv *.CSV *.tsv *.TSV *.tab *.TAB);;"
+                             "All files (*)");
         name = view_.openFile(r);
         if (name.isEmpty())
             return false;

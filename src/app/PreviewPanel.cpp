@@ -9,6 +9,7 @@
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -83,11 +84,11 @@ PreviewPanel::~PreviewPanel() = default;
 
 void PreviewPanel::buildBoxes(QWidget* topPanel)
 {
-    labelRepeat1_ = makePanelLabel(topPanel, QStringLiteral("Repeat"));
-    labelRepeat2_ = makePanelLabel(topPanel, QStringLiteral("label"));
+    labelRepeat1_ = makePanelLabel(topPanel, QCoreApplication::translate("PreviewPanel", "Repeat"));
+    labelRepeat2_ = makePanelLabel(topPanel, QCoreApplication::translate("PreviewPanel", "label"));
     editRepeat_ = makeBox(topPanel, "EditRepeatLabelNum", 33);
-    labelStart1_ = makePanelLabel(topPanel, QStringLiteral("Start"));
-    labelStart2_ = makePanelLabel(topPanel, QStringLiteral("at Lab"));
+    labelStart1_ = makePanelLabel(topPanel, QCoreApplication::translate("PreviewPanel", "Start"));
+    labelStart2_ = makePanelLabel(topPanel, QCoreApplication::translate("PreviewPanel", "at Lab"));
     editStart_ = makeBox(topPanel, "EditStartLabNum", 33);
     // The two-line captions sit in 38 pixels beside their boxes: a smaller
     // font keeps them clear of the boxes whatever the desktop's font.
@@ -111,7 +112,7 @@ void PreviewPanel::buildBoxes(QWidget* topPanel)
     panelPage_ = new QFrame(topPanel);
     panelPage_->setObjectName(QStringLiteral("PanelPAGESPINBASE"));
     panelPage_->resize(192, 31);
-    auto* pageLabel = makePanelLabel(panelPage_, QStringLiteral("Page:"));
+    auto* pageLabel = makePanelLabel(panelPage_, QCoreApplication::translate("PreviewPanel", "Page:"));
     pageLabel->move(4, 8);
     editPage_ = makeBox(panelPage_, "EditPAGENUM", 57);
     editPage_->move(36, 4);
@@ -142,11 +143,11 @@ void PreviewPanel::buildBoxes(QWidget* topPanel)
     connect(arrowUp_, &QToolButton::clicked, this, [this] { UpDownPAGENUMClick(true); });
     connect(arrowDown_, &QToolButton::clicked, this, [this] { UpDownPAGENUMClick(false); });
 
-    auto* buttonFirst = new QPushButton(QStringLiteral("First"), panelPage_);
+    auto* buttonFirst = new QPushButton(QCoreApplication::translate("PreviewPanel", "First"), panelPage_);
     buttonFirst->setObjectName(QStringLiteral("ButtonFIRSTPAGE"));
     buttonFirst->setGeometry(112, 3, 38, 25);
     connect(buttonFirst, &QPushButton::clicked, this, [this] { GOTOFIRSTPAGE(true); });
-    auto* buttonLast = new QPushButton(QStringLiteral("Last"), panelPage_);
+    auto* buttonLast = new QPushButton(QCoreApplication::translate("PreviewPanel", "Last"), panelPage_);
     buttonLast->setObjectName(QStringLiteral("ButtonLASTPAGE"));
     buttonLast->setGeometry(152, 3, 38, 25);
     connect(buttonLast, &QPushButton::clicked, this, [this] { GOTOLASTPAGE(true); });

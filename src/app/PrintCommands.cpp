@@ -12,6 +12,7 @@
 #include "print/PrinterOptions.h"
 #include "render/LabelCheck.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPrinter>
@@ -113,9 +114,10 @@ void TFormMAIN::printCommand(bool labels)
         clock.start();
         printRun_->progress = [&](qint32 sent, qint32 total) {
             if (!progress && clock.elapsed() > 1000 && sent < total) {
-                progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, total, this);
+                progress = std::make_unique<QProgressDialog>(
+                    QString(), QCoreApplication::translate("PrintCommands", "Cancel"), 0, total, this);
                 progress->setObjectName(QStringLiteral("PrintProgress"));
-                progress->setWindowTitle(QStringLiteral("Printing"));
+                progress->setWindowTitle(QCoreApplication::translate("PrintCommands", "Printing"));
                 progress->setWindowModality(Qt::NonModal);
                 connect(progress.get(), &QProgressDialog::canceled, this, [this] { printRun_->requestAbort(); });
                 progress->show();

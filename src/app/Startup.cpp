@@ -6,6 +6,7 @@
 #include "app/ProgramWindows.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
+#include "support/Translations.h"
 
 #include <QApplication>
 
@@ -49,6 +50,9 @@ int gorvinMain(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         params.append(QString::fromLocal8Bit(argv[i]));
     if (const QString option = unknownWindowOption(params); !option.isEmpty()) {
+        // An application only for the translations of the message.
+        QCoreApplication console(argc, argv);
+        installTranslations();
         const QString text = Messages::unknownWindowOption(option) + batchUsage();
         std::fputs(text.toLocal8Bit().constData(), stderr);
         return BatchUsageError;
@@ -58,5 +62,6 @@ int gorvinMain(int argc, char* argv[])
     nameApplication();
     // The desktop matches the windows to the installed entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.mardo_software.gorvin"));
+    installTranslations();
     return runDesktopProgram(QApplication::arguments().mid(1));
 }

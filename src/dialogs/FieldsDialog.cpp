@@ -4,6 +4,7 @@
 #include "model/DataInfo.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,9 +31,10 @@ FieldsDialog::FieldsDialog(QWidget* parent) : BaseDialog(parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("FieldsDialog"));
-    setWindowTitle(QStringLiteral("Fields"));
+    setWindowTitle(QCoreApplication::translate("FieldsDialog", "Fields"));
 
-    auto* rowsCaption = named(new QLabel(QStringLiteral("First rows of the data file:"), this), "LabelROWS");
+    auto* rowsCaption = named(
+        new QLabel(QCoreApplication::translate("FieldsDialog", "First rows of the data file:"), this), "LabelROWS");
     GridROWS = named(new QTableWidget(this), "GridROWS");
     GridROWS->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridROWS->setSelectionMode(QAbstractItemView::NoSelection);
@@ -43,26 +45,33 @@ FieldsDialog::FieldsDialog(QWidget* parent) : BaseDialog(parent)
     rowsCaption->setBuddy(GridROWS);
     LabelMORE = named(new QLabel(this), "LabelMORE");
 
-    CheckBoxHEADER = named(new QCheckBox(QStringLiteral("First row holds column names"), this), "CheckBoxHEADER");
+    CheckBoxHEADER = named(
+        new QCheckBox(QCoreApplication::translate("FieldsDialog", "First row holds column names"), this),
+        "CheckBoxHEADER");
 
-    auto* fieldsCaption = named(new QLabel(QStringLiteral("Fields:"), this), "LabelFIELDS");
+    auto* fieldsCaption = named(new QLabel(QCoreApplication::translate("FieldsDialog", "Fields:"), this),
+                                "LabelFIELDS");
     ListFIELDS = named(new QListWidget(this), "ListFIELDS");
     ListFIELDS->setMaximumWidth(180);
     fieldsCaption->setBuddy(ListFIELDS);
-    ButtonINSERT = named(new QPushButton(QStringLiteral("&Insert"), this), "ButtonINSERT");
-    ButtonEVERYFIELD = named(new QPushButton(QStringLiteral("&Every field a line"), this), "ButtonEVERYFIELD");
+    ButtonINSERT = named(new QPushButton(QCoreApplication::translate("FieldsDialog", "&Insert"), this), "ButtonINSERT");
+    ButtonEVERYFIELD = named(new QPushButton(QCoreApplication::translate("FieldsDialog", "&Every field a line"), this),
+                             "ButtonEVERYFIELD");
 
-    auto* layoutCaption = named(new QLabel(QStringLiteral("Label &layout:"), this), "LabelLAYOUT");
+    auto* layoutCaption = named(new QLabel(QCoreApplication::translate("FieldsDialog", "Label &layout:"), this),
+                                "LabelLAYOUT");
     MemoLAYOUT = named(new QPlainTextEdit(this), "MemoLAYOUT");
-    MemoLAYOUT->setPlaceholderText(QStringLiteral("Empty: every field of a row on a line of its own"));
+    MemoLAYOUT->setPlaceholderText(
+        QCoreApplication::translate("FieldsDialog", "Empty: every field of a row on a line of its own"));
     MemoLAYOUT->setTabChangesFocus(true);
     layoutCaption->setBuddy(MemoLAYOUT);
     LabelPROBLEM = named(new QLabel(this), "LabelPROBLEM");
     LabelPROBLEM->setWordWrap(true);
     LabelPROBLEM->setStyleSheet(QStringLiteral("color: #b00000"));
 
-    auto* previewCaption = named(new QLabel(QStringLiteral("The first labels as they will print:"), this),
-                                 "LabelPREVIEW");
+    auto* previewCaption = named(
+        new QLabel(QCoreApplication::translate("FieldsDialog", "The first labels as they will print:"), this),
+        "LabelPREVIEW");
     auto* previews = new QHBoxLayout;
     for (std::size_t i = 0; i < PreviewLABEL.size(); ++i) {
         auto* label = new QLabel(this);

@@ -6,6 +6,7 @@
 #include "support/Messages.h"
 #include "support/Utilities.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
@@ -65,7 +66,7 @@ QLineEdit* linkEdit(const char* name, const QString& text)
     palette.setColor(QPalette::Text, QColor(0, 0, 238));
     palette.setColor(QPalette::Base, Qt::white);
     edit->setPalette(palette);
-    edit->setToolTip(QStringLiteral("Click to open"));
+    edit->setToolTip(QCoreApplication::translate("FormABOUT", "Click to open"));
     return edit;
 }
 
@@ -76,7 +77,7 @@ TFormABOUT::TFormABOUT(QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FormABOUT"));
-    setWindowTitle(applicationTitle() + QStringLiteral(" About box"));
+    setWindowTitle(applicationTitle() + QCoreApplication::translate("FormABOUT", " About box"));
 
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
 
@@ -109,14 +110,18 @@ TFormABOUT::TFormABOUT(QWidget* parent)
 
     const QColor ink(32, 38, 46);
     const QColor grey(110, 116, 124);
-    auto* notice = centredLabel("LabelNOTICE",
-                                QStringLiteral("Copyright \u00A9 %1. All rights reserved.").arg(makerFullName()), 11,
-                                false, grey);
+    auto* notice = centredLabel(
+        "LabelNOTICE",
+        QCoreApplication::translate("FormABOUT", "Copyright \u00A9 %1. All rights reserved.").arg(makerFullName()), 11,
+        false, grey);
     auto* name = centredLabel("Label2", applicationTitle(), 24, true, ink);
     LabelVERSION = centredLabel("LabelVERSION", FNGETVERSIONTEXT(), 0, false, ink);
-    auto* line1 = centredLabel("LabelLINE1", QStringLiteral("A simple labelling solution"), 13, true, ink);
+    auto* line1 = centredLabel("LabelLINE1", QCoreApplication::translate("FormABOUT", "A simple labelling solution"),
+                               13, true, ink);
     auto* line2 = centredLabel(
-        "LabelLINE2", QStringLiteral("Please email us with any requests, comments or questions at:"), 0, false, ink);
+        "LabelLINE2",
+        QCoreApplication::translate("FormABOUT", "Please email us with any requests, comments or questions at:"), 0,
+        false, ink);
     EditEMAIL = linkEdit("EditEMAIL", makerSupportMail());
     EditWEB = linkEdit("EditWEB", makerWebSite());
 
@@ -137,7 +142,8 @@ TFormABOUT::TFormABOUT(QWidget* parent)
     column->addWidget(EditEMAIL);
     column->addWidget(EditWEB);
 
-    ButtonOK = named(new QPushButton(QStringLiteral("OK"), this), "ButtonOK"); // the dialog's default
+    ButtonOK = named(new QPushButton(QCoreApplication::translate("FormABOUT", "OK"), this),
+                     "ButtonOK"); // the dialog's default
     ButtonOK->setDefault(true);
     ButtonOK->setMinimumWidth(88);
     connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -7,6 +7,7 @@
 #include "support/Maker.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
@@ -48,7 +49,7 @@ MU sizeFromScale(double scale)
 // Empty when the size can be taken.
 QString sizeRefusal(const char* word, MU size, const QString& abbreviation)
 {
-    const QString caption = QString::fromLatin1(word);
+    const QString caption = QCoreApplication::translate("FormCALIBPRN", word);
     const QString measureAgain = Messages::measureAgain(caption.toLower());
     if (size == 0)
         return Messages::measuredSizeZero(caption) + measureAgain;
@@ -83,59 +84,60 @@ QString formatMoment(const QDateTime& when)
 
 QString TFormCALIBPRN::instructionsText()
 {
-    return QStringLiteral("The BRIEF instructions:\n"
-                          "1. Print a test page.\n"
-                          "2. Measure width and height and enter measurements.\n"
-                          "3. Print another test page.\n"
-                          "4. Measure left and top (from edge of paper) and enter measurements.\n"
-                          "5. Press OK.\n"
-                          "\n"
-                          "For a slightly more detailed description:\n"
-                          "\n"
-                          "Few printers put a page exactly where they are told to. Most stretch or shrink the "
-                          "image a little, and move it a little across or down the paper. Once it knows by how "
-                          "much, %1 makes up for it: it rescales and repositions everything it prints on "
-                          "this printer.\n"
-                          "\n"
-                          "The test page has three boxes. The solid box is the reference: it is drawn with no "
-                          "adjustment at all. The dashed box is the solid box rescaled by the width and height "
-                          "you measured of the solid box. The dotted box is rescaled in the same way and also "
-                          "moved by the left and top you measured of the dashed box. Where two boxes fall on "
-                          "the same place, one hides under the other.\n"
-                          "\n"
-                          "The measurements the boxes should have are printed on the page, in the units you "
-                          "have chosen for %1.\n"
-                          "\n"
-                          "Step by step:\n"
-                          "1. Print a test page.\n"
-                          "2. Put the scale right first: measure the width and height of the solid box as "
-                          "accurately as you can and enter them.\n"
-                          "3. Print another test page. The dashed box should now have the desired width and "
-                          "height.\n"
-                          "4. Measure the left and top of the dashed box, from the edge of the paper, even if "
-                          "your printer does not print right up to the edge, and enter them.\n"
-                          "5. Print another test page. The dotted box should now sit where it should, at the "
-                          "desired size.\n"
-                          "6. If it is not quite right, make small changes to your measurements and print "
-                          "again until it is; then press OK.\n"
-                          "\n"
-                          "OK keeps your measurements and uses them whenever %1 prints on this printer "
-                          "from now on. Cancel throws them away and leaves the printer as it was. Entering the "
-                          "desired measurements themselves takes away any adjustment.\n"
-                          "\n"
-                          "Paper of another kind, such as a sheet of labels, may travel through the printer a "
-                          "little differently from plain paper, so a last test page on the stock you will "
-                          "really use is worth the sheet.\n"
-                          "\n"
-                          "None of this changes anything in the printer itself: only the way %1 prints "
-                          "on it.\n")
+    return QCoreApplication::translate(
+               "FormCALIBPRN", "The BRIEF instructions:\n"
+                               "1. Print a test page.\n"
+                               "2. Measure width and height and enter measurements.\n"
+                               "3. Print another test page.\n"
+                               "4. Measure left and top (from edge of paper) and enter measurements.\n"
+                               "5. Press OK.\n"
+                               "\n"
+                               "For a slightly more detailed description:\n"
+                               "\n"
+                               "Few printers put a page exactly where they are told to. Most stretch or shrink the "
+                               "image a little, and move it a little across or down the paper. Once it knows by how "
+                               "much, %1 makes up for it: it rescales and repositions everything it prints on "
+                               "this printer.\n"
+                               "\n"
+                               "The test page has three boxes. The solid box is the reference: it is drawn with no "
+                               "adjustment at all. The dashed box is the solid box rescaled by the width and height "
+                               "you measured of the solid box. The dotted box is rescaled in the same way and also "
+                               "moved by the left and top you measured of the dashed box. Where two boxes fall on "
+                               "the same place, one hides under the other.\n"
+                               "\n"
+                               "The measurements the boxes should have are printed on the page, in the units you "
+                               "have chosen for %1.\n"
+                               "\n"
+                               "Step by step:\n"
+                               "1. Print a test page.\n"
+                               "2. Put the scale right first: measure the width and height of the solid box as "
+                               "accurately as you can and enter them.\n"
+                               "3. Print another test page. The dashed box should now have the desired width and "
+                               "height.\n"
+                               "4. Measure the left and top of the dashed box, from the edge of the paper, even if "
+                               "your printer does not print right up to the edge, and enter them.\n"
+                               "5. Print another test page. The dotted box should now sit where it should, at the "
+                               "desired size.\n"
+                               "6. If it is not quite right, make small changes to your measurements and print "
+                               "again until it is; then press OK.\n"
+                               "\n"
+                               "OK keeps your measurements and uses them whenever %1 prints on this printer "
+                               "from now on. Cancel throws them away and leaves the printer as it was. Entering the "
+                               "desired measurements themselves takes away any adjustment.\n"
+                               "\n"
+                               "Paper of another kind, such as a sheet of labels, may travel through the printer a "
+                               "little differently from plain paper, so a last test page on the stock you will "
+                               "really use is worth the sheet.\n"
+                               "\n"
+                               "None of this changes anything in the printer itself: only the way %1 prints "
+                               "on it.\n")
         .arg(applicationTitle());
 }
 
 TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("FormCALIBPRN"));
-    setWindowTitle(QStringLiteral("Calibrate printer"));
+    setWindowTitle(QCoreApplication::translate("FormCALIBPRN", "Calibrate printer"));
 
     // The instructions on the left.
     PanelINSTRUCTIONS = named(new QFrame(this), "PanelINSTRUCTIONS");
@@ -161,13 +163,15 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | 
     // The controls on the right.
     PanelCONTROLS = named(new QFrame(this), "PanelCONTROLS");
     PanelCONTROLS->setFixedWidth(225);
-    ButtonPRINTCALIBPAGE = named(new QPushButton(QStringLiteral("Print calibration page"), PanelCONTROLS),
-                                 "ButtonPRINTCALIBPAGE");
+    ButtonPRINTCALIBPAGE = named(
+        new QPushButton(QCoreApplication::translate("FormCALIBPRN", "Print calibration page"), PanelCONTROLS),
+        "ButtonPRINTCALIBPAGE");
     connect(ButtonPRINTCALIBPAGE, &QPushButton::clicked, this, &TFormCALIBPRN::ButtonPRINTCALIBPAGEClick);
 
     PanelDETAILS = named(new QFrame(PanelCONTROLS), "PanelDETAILS");
     PanelDETAILS->setFrameShape(QFrame::StyledPanel);
-    LabelPRINTERNAME = named(new QLabel(QStringLiteral("Current printer:"), PanelDETAILS), "LabelPRINTERNAME");
+    LabelPRINTERNAME = named(new QLabel(QCoreApplication::translate("FormCALIBPRN", "Current printer:"), PanelDETAILS),
+                             "LabelPRINTERNAME");
     EditPRINTERNAME = named(new QLineEdit(PanelDETAILS), "EditPRINTERNAME");
     EditPRINTERNAME->setReadOnly(true);
     EditPRINTERNAME->setEnabled(false);
@@ -191,10 +195,14 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | 
         const QString text;
         MU desired;
     } rows[4] = {
-        {"LabelWIDTH", "EditWIDTH", "LabelWIDTHUNITS", "WIDTH", QStringLiteral("Width:"), CalibrationBoxSizeMU},
-        {"LabelHEIGHT", "EditHEIGHT", "LabelHEIGHTUNITS", "HEIGHT", QStringLiteral("Height:"), CalibrationBoxSizeMU},
-        {"LabelLEFT", "EditLEFT", "LabelLEFTUNITS", "LEFT", QStringLiteral("Left:"), CalibrationBoxLeftMU},
-        {"LabelTOP", "EditTOP", "LabelTOPUNITS", "TOP", QStringLiteral("Top:"), CalibrationBoxTopMU},
+        {"LabelWIDTH", "EditWIDTH", "LabelWIDTHUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "WIDTH"),
+         QCoreApplication::translate("FormCALIBPRN", "Width:"), CalibrationBoxSizeMU},
+        {"LabelHEIGHT", "EditHEIGHT", "LabelHEIGHTUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "HEIGHT"),
+         QCoreApplication::translate("FormCALIBPRN", "Height:"), CalibrationBoxSizeMU},
+        {"LabelLEFT", "EditLEFT", "LabelLEFTUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "LEFT"),
+         QCoreApplication::translate("FormCALIBPRN", "Left:"), CalibrationBoxLeftMU},
+        {"LabelTOP", "EditTOP", "LabelTOPUNITS", QT_TRANSLATE_NOOP("FormCALIBPRN", "TOP"),
+         QCoreApplication::translate("FormCALIBPRN", "Top:"), CalibrationBoxTopMU},
     };
     for (int i = 0; i < 4; ++i) {
         MeasureBox& b = boxes_[static_cast<std::size_t>(i)];
@@ -289,7 +297,7 @@ bool TFormCALIBPRN::FormShow(const QString& printerName)
     EditPRINTERNAME->setText(printerName);
     if (stamp != 0) {
         lastCalibrated_ = formatMoment(stampToDateTime(stamp));
-        LabelCALIBRATED->setText(QStringLiteral("Last calibrated: ") + lastCalibrated_);
+        LabelCALIBRATED->setText(QCoreApplication::translate("FormCALIBPRN", "Last calibrated: ") + lastCalibrated_);
     } else {
         lastCalibrated_ = Messages::notCalibrated();
         LabelCALIBRATED->setText(Messages::notCalibrated());
@@ -351,7 +359,7 @@ bool TFormCALIBPRN::EditExit(MeasureBox& box)
         const std::optional<MU> value = readLength(text);
         if (!value || std::llabs(std::int64_t{*value} - box.desired) > box.allowed) {
             refusal = Messages::adjustmentAllowed(muToCurrentUnitText(box.allowed), abbreviation_,
-                                                  QString::fromLatin1(box.word));
+                                                  QCoreApplication::translate("FormCALIBPRN", box.word));
         } else if (box.desired == CalibrationBoxSizeMU) {
             refusal = sizeRefusal(box.word, *value, abbreviation_);
         }

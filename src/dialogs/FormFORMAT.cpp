@@ -13,6 +13,7 @@
 #include "support/ProgramFolder.h"
 #include "text/ShortFileName.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,9 +85,12 @@ QString pictureFilter()
         QStringList suffixes;
     };
     const Kind kinds[] = {
-        {"Bitmaps", {QStringLiteral("bmp")}},    {"Icons", {QStringLiteral("ico")}},
-        {"PNG images", {QStringLiteral("png")}}, {"JPEG images", {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
-        {"GIF images", {QStringLiteral("gif")}}, {"SVG drawings", {QStringLiteral("svg")}},
+        {QT_TRANSLATE_NOOP("FormFORMAT", "Bitmaps"), {QStringLiteral("bmp")}},
+        {QT_TRANSLATE_NOOP("FormFORMAT", "Icons"), {QStringLiteral("ico")}},
+        {QT_TRANSLATE_NOOP("FormFORMAT", "PNG images"), {QStringLiteral("png")}},
+        {QT_TRANSLATE_NOOP("FormFORMAT", "JPEG images"), {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
+        {QT_TRANSLATE_NOOP("FormFORMAT", "GIF images"), {QStringLiteral("gif")}},
+        {QT_TRANSLATE_NOOP("FormFORMAT", "SVG drawings"), {QStringLiteral("svg")}},
     };
     auto patterns = [](const QStringList& suffixes) {
         QStringList out;
@@ -94,9 +98,10 @@ QString pictureFilter()
             out << QStringLiteral("*.") + s.toLower() << QStringLiteral("*.") + s.toUpper();
         return out.join(QLatin1Char(' '));
     };
-    QStringList filters{QStringLiteral("All (%1)").arg(patterns(pictureSuffixes()))};
+    QStringList filters{QCoreApplication::translate("FormFORMAT", "All (%1)").arg(patterns(pictureSuffixes()))};
     for (const Kind& kind : kinds)
-        filters << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kind.name), patterns(kind.suffixes));
+        filters << QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("FormFORMAT", kind.name),
+                                                 patterns(kind.suffixes));
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -120,7 +125,7 @@ MU insetOf(const QLineEdit& edit)
 TFormFORMAT::TFormFORMAT(QWidget* parent) : BaseDialog(parent)
 {
     setObjectName(QStringLiteral("FormFORMAT"));
-    setWindowTitle(QStringLiteral("Format labels"));
+    setWindowTitle(QCoreApplication::translate("FormFORMAT", "Format labels"));
     buildControls();
 }
 
@@ -132,25 +137,27 @@ void TFormFORMAT::buildControls()
     EditBTOP = numberEdit("EditBTOP", QStringLiteral("2"));
     EditBBOTTOM = numberEdit("EditBBOTTOM", QStringLiteral("2"));
     EditBWIDTH = numberEdit("EditBWIDTH", QStringLiteral("2"));
-    LabelBLEFT = named(new QLabel(QStringLiteral("Left")), "LabelBLEFT");
-    LabelBRIGHT = named(new QLabel(QStringLiteral("Right")), "LabelBRIGHT");
-    LabelBTOP = named(new QLabel(QStringLiteral("Top")), "LabelBTOP");
-    LabelBBOTTOM = named(new QLabel(QStringLiteral("Bottom")), "LabelBBOTTOM");
-    LabelBWIDTH = named(new QLabel(QStringLiteral("Width")), "LabelBWIDTH");
+    LabelBLEFT = named(new QLabel(QCoreApplication::translate("FormFORMAT", "Left")), "LabelBLEFT");
+    LabelBRIGHT = named(new QLabel(QCoreApplication::translate("FormFORMAT", "Right")), "LabelBRIGHT");
+    LabelBTOP = named(new QLabel(QCoreApplication::translate("FormFORMAT", "Top")), "LabelBTOP");
+    LabelBBOTTOM = named(new QLabel(QCoreApplication::translate("FormFORMAT", "Bottom")), "LabelBBOTTOM");
+    LabelBWIDTH = named(new QLabel(QCoreApplication::translate("FormFORMAT", "Width")), "LabelBWIDTH");
     for (int i = 0; i < 5; ++i)
         LabelUNITS[i] = named(new QLabel(QStringLiteral("mm.")),
                               QStringLiteral("LabelUNITS%1").arg(i + 1).toLatin1().constData());
-    CheckBoxSHOWBORDER = named(new QCheckBox(QStringLiteral("Show border")), "CheckBoxSHOWBORDER");
-    ButtonBORDERCOLOR = named(new QPushButton(QStringLiteral("Color...")), "ButtonBORDERCOLOR");
+    CheckBoxSHOWBORDER = named(new QCheckBox(QCoreApplication::translate("FormFORMAT", "Show border")),
+                               "CheckBoxSHOWBORDER");
+    ButtonBORDERCOLOR = named(new QPushButton(QCoreApplication::translate("FormFORMAT", "Color...")),
+                              "ButtonBORDERCOLOR");
     PanelBCOLOR = named(new QFrame, "PanelBCOLOR");
     PanelBCOLOR->setFrameShape(QFrame::Box);
     PanelBCOLOR->setFrameShadow(QFrame::Sunken);
     PanelBCOLOR->setFixedSize(44, 24);
     PanelBCOLOR->setAutoFillBackground(true);
-    PanelBCOLOR->setToolTip(QStringLiteral("Colour of the border line"));
+    PanelBCOLOR->setToolTip(QCoreApplication::translate("FormFORMAT", "Colour of the border line"));
     setSwatch(0);
 
-    auto* borders = named(new QGroupBox(QStringLiteral("Borders")), "GroupBoxBORDERS");
+    auto* borders = named(new QGroupBox(QCoreApplication::translate("FormFORMAT", "Borders")), "GroupBoxBORDERS");
     auto* borderGrid = new QGridLayout(borders);
     borderGrid->setHorizontalSpacing(6);
     borderGrid->setVerticalSpacing(6);
@@ -175,40 +182,49 @@ void TFormFORMAT::buildControls()
     borderGrid->addLayout(colourRow, 3, 0, 1, 8);
 
     // Text alignment and justification.
-    RadioButtonVTOP = named(new QRadioButton(QStringLiteral("Top")), "RadioButtonVTOP");
-    RadioButtonVCENTRE = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonVCENTRE");
-    RadioButtonVBOTTOM = named(new QRadioButton(QStringLiteral("Bottom")), "RadioButtonVBOTTOM");
-    RadioButtonHLEFT = named(new QRadioButton(QStringLiteral("Left")), "RadioButtonHLEFT");
-    RadioButtonHCENTRE = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonHCENTRE");
-    RadioButtonHRIGHT = named(new QRadioButton(QStringLiteral("Right")), "RadioButtonHRIGHT");
-    RadioButtonJLEFT = named(new QRadioButton(QStringLiteral("Left")), "RadioButtonJLEFT");
-    RadioButtonJCENTRE = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonJCENTRE");
-    RadioButtonJRIGHT = named(new QRadioButton(QStringLiteral("Right")), "RadioButtonJRIGHT");
+    RadioButtonVTOP = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Top")), "RadioButtonVTOP");
+    RadioButtonVCENTRE = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Centre")),
+                               "RadioButtonVCENTRE");
+    RadioButtonVBOTTOM = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Bottom")),
+                               "RadioButtonVBOTTOM");
+    RadioButtonHLEFT = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Left")), "RadioButtonHLEFT");
+    RadioButtonHCENTRE = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Centre")),
+                               "RadioButtonHCENTRE");
+    RadioButtonHRIGHT = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Right")),
+                              "RadioButtonHRIGHT");
+    RadioButtonJLEFT = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Left")), "RadioButtonJLEFT");
+    RadioButtonJCENTRE = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Centre")),
+                               "RadioButtonJCENTRE");
+    RadioButtonJRIGHT = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Right")),
+                              "RadioButtonJRIGHT");
     RadioButtonVCENTRE->setChecked(true);
     RadioButtonHCENTRE->setChecked(true);
     RadioButtonJLEFT->setChecked(true);
 
-    auto* alignment = named(new QGroupBox(QStringLiteral("Text alignment")), "GroupBoxTEXTALIGN");
+    auto* alignment = named(new QGroupBox(QCoreApplication::translate("FormFORMAT", "Text alignment")),
+                            "GroupBoxTEXTALIGN");
     auto* alignRow = new QHBoxLayout(alignment);
-    alignRow->addWidget(
-        named(radioBox(QStringLiteral("Vertical"), RadioButtonVTOP, RadioButtonVCENTRE, RadioButtonVBOTTOM),
-              "GroupBoxVERTICAL"));
-    alignRow->addWidget(
-        named(radioBox(QStringLiteral("Horizontal"), RadioButtonHLEFT, RadioButtonHCENTRE, RadioButtonHRIGHT),
-              "GroupBoxHORIZONTAL"));
+    alignRow->addWidget(named(radioBox(QCoreApplication::translate("FormFORMAT", "Vertical"), RadioButtonVTOP,
+                                       RadioButtonVCENTRE, RadioButtonVBOTTOM),
+                              "GroupBoxVERTICAL"));
+    alignRow->addWidget(named(radioBox(QCoreApplication::translate("FormFORMAT", "Horizontal"), RadioButtonHLEFT,
+                                       RadioButtonHCENTRE, RadioButtonHRIGHT),
+                              "GroupBoxHORIZONTAL"));
 
-    auto* justification = named(new QGroupBox(QStringLiteral("Text justification")), "GroupBoxJUSTIFICATION");
+    auto* justification = named(new QGroupBox(QCoreApplication::translate("FormFORMAT", "Text justification")),
+                                "GroupBoxJUSTIFICATION");
     auto* justifyRow = new QHBoxLayout(justification);
-    justifyRow->addWidget(
-        named(radioBox(QStringLiteral("Justify"), RadioButtonJLEFT, RadioButtonJCENTRE, RadioButtonJRIGHT),
-              "GroupBoxJUSTIFY"));
+    justifyRow->addWidget(named(radioBox(QCoreApplication::translate("FormFORMAT", "Justify"), RadioButtonJLEFT,
+                                         RadioButtonJCENTRE, RadioButtonJRIGHT),
+                                "GroupBoxJUSTIFY"));
 
     // Font and shrink-to-fit.
-    ButtonFONT = named(new QPushButton(QStringLiteral("Font settings...")), "ButtonFONT");
+    ButtonFONT = named(new QPushButton(QCoreApplication::translate("FormFORMAT", "Font settings...")), "ButtonFONT");
     LabelFONTNAME = named(new QLabel, "LabelFONTNAME");
     LabelFONTNAME->setTextInteractionFlags(Qt::NoTextInteraction);
-    CheckBoxSHRINKTEXTTOFIT = named(new QCheckBox(QStringLiteral("Shrink text to fit in label")),
-                                    "CheckBoxSHRINKTEXTTOFIT");
+    CheckBoxSHRINKTEXTTOFIT = named(
+        new QCheckBox(QCoreApplication::translate("FormFORMAT", "Shrink text to fit in label")),
+        "CheckBoxSHRINKTEXTTOFIT");
     CheckBoxSHRINKTEXTTOFIT->setChecked(true);
     auto* fontBox = new QGridLayout;
     fontBox->addWidget(ButtonFONT, 0, 0);
@@ -217,11 +233,14 @@ void TFormFORMAT::buildControls()
     fontBox->setColumnStretch(1, 1);
 
     // Saving the defaults.
-    Buttonsaveformat = named(new QPushButton(QStringLiteral("Save format defaults")), "Buttonsaveformat");
+    Buttonsaveformat = named(new QPushButton(QCoreApplication::translate("FormFORMAT", "Save format defaults")),
+                             "Buttonsaveformat");
     auto* saveText = new QVBoxLayout;
     saveText->setSpacing(0);
-    saveText->addWidget(named(new QLabel(QStringLiteral("Save these format settings")), "LabelSAVE1"));
-    saveText->addWidget(named(new QLabel(QStringLiteral("as default for new jobs.")), "LabelSAVE2"));
+    saveText->addWidget(
+        named(new QLabel(QCoreApplication::translate("FormFORMAT", "Save these format settings")), "LabelSAVE1"));
+    saveText->addWidget(
+        named(new QLabel(QCoreApplication::translate("FormFORMAT", "as default for new jobs.")), "LabelSAVE2"));
     auto* saveRow = new QHBoxLayout;
     saveRow->addLayout(saveText);
     saveRow->addStretch(1);
@@ -233,7 +252,7 @@ void TFormFORMAT::buildControls()
     alignRowBoth->addWidget(alignment, 2);
     alignRowBoth->addWidget(justification, 1);
     textSide->addLayout(alignRowBoth);
-    auto* fontFrame = named(new QGroupBox(QStringLiteral("Font")), "GroupBoxFONT");
+    auto* fontFrame = named(new QGroupBox(QCoreApplication::translate("FormFORMAT", "Font")), "GroupBoxFONT");
     fontFrame->setLayout(fontBox);
     textSide->addWidget(fontFrame);
     auto* line = new QFrame;
@@ -244,7 +263,8 @@ void TFormFORMAT::buildControls()
     textSide->addStretch(1);
 
     // The picture.
-    CheckBoxShowPic = named(new QCheckBox(QStringLiteral("Show Picture")), "CheckBoxShowPic");
+    CheckBoxShowPic = named(new QCheckBox(QCoreApplication::translate("FormFORMAT", "Show Picture")),
+                            "CheckBoxShowPic");
     StatusBarPic = named(new QLabel, "StatusBarPic");
     StatusBarPic->setFrameShape(QFrame::Panel);
     StatusBarPic->setFrameShadow(QFrame::Sunken);
@@ -253,9 +273,11 @@ void TFormFORMAT::buildControls()
     StatusBarPic->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     StatusBarPic->setIndent(4);
     StatusBarPic->installEventFilter(this);
-    ButtonPicBrowse = named(new QPushButton(QStringLiteral("Browse...")), "ButtonPicBrowse");
-    CheckBoxFitToLabel = named(new QCheckBox(QStringLiteral("Fit to label")), "CheckBoxFitToLabel");
-    CheckBoxKeepRatio = named(new QCheckBox(QStringLiteral("Keep ratio")), "CheckBoxKeepRatio");
+    ButtonPicBrowse = named(new QPushButton(QCoreApplication::translate("FormFORMAT", "Browse...")), "ButtonPicBrowse");
+    CheckBoxFitToLabel = named(new QCheckBox(QCoreApplication::translate("FormFORMAT", "Fit to label")),
+                               "CheckBoxFitToLabel");
+    CheckBoxKeepRatio = named(new QCheckBox(QCoreApplication::translate("FormFORMAT", "Keep ratio")),
+                              "CheckBoxKeepRatio");
     EditPicLeft = numberEdit("EditPicLeft", QStringLiteral("0"));
     EditPicTop = numberEdit("EditPicTop", QStringLiteral("0"));
     EditPicWidth = numberEdit("EditPicWidth", QStringLiteral("0"));
@@ -265,33 +287,41 @@ void TFormFORMAT::buildControls()
         box->setLayoutDirection(Qt::RightToLeft); // caption at the left of the box
         return box;
     };
-    CheckBoxPicLeft = percentBox("CheckBoxPicLeft", QStringLiteral("Left %"));
-    CheckBoxPicTop = percentBox("CheckBoxPicTop", QStringLiteral("Top %"));
-    CheckBoxPicWidth = percentBox("CheckBoxPicWidth", QStringLiteral("Width %"));
-    CheckBoxPicHeight = percentBox("CheckBoxPicHeight", QStringLiteral("Height %"));
-    RadioButtonPicTop = named(new QRadioButton(QStringLiteral("Top")), "RadioButtonPicTop");
-    RadioButtonPicVCentre = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonPicVCentre");
-    RadioButtonPicBottom = named(new QRadioButton(QStringLiteral("Bottom")), "RadioButtonPicBottom");
-    RadioButtonPicLeft = named(new QRadioButton(QStringLiteral("Left")), "RadioButtonPicLeft");
-    RadioButtonPicHCentre = named(new QRadioButton(QStringLiteral("Centre")), "RadioButtonPicHCentre");
-    RadioButtonPicRight = named(new QRadioButton(QStringLiteral("Right")), "RadioButtonPicRight");
+    CheckBoxPicLeft = percentBox("CheckBoxPicLeft", QCoreApplication::translate("FormFORMAT", "Left %"));
+    CheckBoxPicTop = percentBox("CheckBoxPicTop", QCoreApplication::translate("FormFORMAT", "Top %"));
+    CheckBoxPicWidth = percentBox("CheckBoxPicWidth", QCoreApplication::translate("FormFORMAT", "Width %"));
+    CheckBoxPicHeight = percentBox("CheckBoxPicHeight", QCoreApplication::translate("FormFORMAT", "Height %"));
+    RadioButtonPicTop = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Top")), "RadioButtonPicTop");
+    RadioButtonPicVCentre = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Centre")),
+                                  "RadioButtonPicVCentre");
+    RadioButtonPicBottom = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Bottom")),
+                                 "RadioButtonPicBottom");
+    RadioButtonPicLeft = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Left")),
+                               "RadioButtonPicLeft");
+    RadioButtonPicHCentre = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Centre")),
+                                  "RadioButtonPicHCentre");
+    RadioButtonPicRight = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Right")),
+                                "RadioButtonPicRight");
     RadioButtonPicVCentre->setChecked(true);
     RadioButtonPicHCentre->setChecked(true);
 
-    auto* picture = named(new QGroupBox(QStringLiteral("Picture Controls")), "GroupBoxPICTURE");
+    auto* picture = named(new QGroupBox(QCoreApplication::translate("FormFORMAT", "Picture Controls")),
+                          "GroupBoxPICTURE");
     auto* pictureColumn = new QVBoxLayout(picture);
     pictureColumn->addWidget(CheckBoxShowPic);
     pictureColumn->addSpacing(4);
     // What the picture part shows: the picture file (its name may hold
     // fields, a picture per label) or a code made from a text with fields.
-    radioPicFile_ = named(new QRadioButton(QStringLiteral("Picture file")), "RadioButtonPicFile");
-    radioCode_ = named(new QRadioButton(QStringLiteral("Code")), "RadioButtonCode");
+    radioPicFile_ = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Picture file")),
+                          "RadioButtonPicFile");
+    radioCode_ = named(new QRadioButton(QCoreApplication::translate("FormFORMAT", "Code")), "RadioButtonCode");
     auto* pictureOrCode = new QButtonGroup(this);
     pictureOrCode->addButton(radioPicFile_);
     pictureOrCode->addButton(radioCode_);
     radioPicFile_->setChecked(true);
     editPicName_ = named(new QLineEdit, "EditPicFileName");
-    editPicName_->setPlaceholderText(QStringLiteral("or type a name, with fields: photos/{Photo}"));
+    editPicName_->setPlaceholderText(
+        QCoreApplication::translate("FormFORMAT", "or type a name, with fields: photos/{Photo}"));
     editPicName_->setToolTip(QStringLiteral("A name with fields in braces gives each label a picture of its own; "
                                             "a relative name is taken from the data file's folder"));
     comboCodeType_ = named(new QComboBox, "ComboBoxCodeType");
@@ -309,7 +339,8 @@ void TFormFORMAT::buildControls()
     pictureColumn->addWidget(radioPicFile_);
     auto* fileColumn = new QVBoxLayout;
     fileColumn->setContentsMargins(20, 0, 0, 0);
-    fileColumn->addWidget(named(new QLabel(QStringLiteral("Picture File Name:")), "LabelPICFILENAME"));
+    fileColumn->addWidget(
+        named(new QLabel(QCoreApplication::translate("FormFORMAT", "Picture File Name:")), "LabelPICFILENAME"));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(StatusBarPic, 1);
     fileRow->addWidget(ButtonPicBrowse);
@@ -342,7 +373,9 @@ void TFormFORMAT::buildControls()
         percentGrid->addWidget(edit, row, 1);
         ++row;
     }
-    auto* note = named(new QLabel(QStringLiteral("To use these values check the relevent checkboxes")), "LabelPICNOTE");
+    auto* note = named(
+        new QLabel(QCoreApplication::translate("FormFORMAT", "To use these values check the relevent checkboxes")),
+        "LabelPICNOTE");
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     percentGrid->addWidget(note, 0, 2, 4, 1);
@@ -352,12 +385,12 @@ void TFormFORMAT::buildControls()
     pictureColumn->addLayout(percentGrid);
 
     auto* pictureAlign = new QHBoxLayout;
-    pictureAlign->addWidget(
-        named(radioBox(QStringLiteral("Vertical"), RadioButtonPicTop, RadioButtonPicVCentre, RadioButtonPicBottom),
-              "GroupBoxPICVERTICAL"));
-    pictureAlign->addWidget(
-        named(radioBox(QStringLiteral("Horizontal"), RadioButtonPicLeft, RadioButtonPicHCentre, RadioButtonPicRight),
-              "GroupBoxPICHORIZONTAL"));
+    pictureAlign->addWidget(named(radioBox(QCoreApplication::translate("FormFORMAT", "Vertical"), RadioButtonPicTop,
+                                           RadioButtonPicVCentre, RadioButtonPicBottom),
+                                  "GroupBoxPICVERTICAL"));
+    pictureAlign->addWidget(named(radioBox(QCoreApplication::translate("FormFORMAT", "Horizontal"), RadioButtonPicLeft,
+                                           RadioButtonPicHCentre, RadioButtonPicRight),
+                                  "GroupBoxPICHORIZONTAL"));
     pictureColumn->addSpacing(4);
     pictureColumn->addLayout(pictureAlign);
     pictureColumn->addStretch(1);
@@ -366,8 +399,8 @@ void TFormFORMAT::buildControls()
     // made in the dialog: a default button only becomes the dialog's own
     // (the one Enter presses again after another button had the focus) when
     // it has the dialog as an ancestor as it is made the default.
-    ButtonOK = named(new QPushButton(QStringLiteral("OK"), this), "ButtonOK");
-    ButtonCANCEL = named(new QPushButton(QStringLiteral("Cancel"), this), "ButtonCANCEL");
+    ButtonOK = named(new QPushButton(QCoreApplication::translate("FormFORMAT", "OK"), this), "ButtonOK");
+    ButtonCANCEL = named(new QPushButton(QCoreApplication::translate("FormFORMAT", "Cancel"), this), "ButtonCANCEL");
     ButtonOK->setDefault(true);
     ButtonOK->setAutoDefault(true);
     ButtonOK->setMinimumWidth(88);
@@ -525,15 +558,16 @@ void TFormFORMAT::showFieldProblems()
 
 void TFormFORMAT::showFontName()
 {
-    QStringList parts{workingFont_.Name, QStringLiteral("%1 pt").arg(std::abs(workingFont_.size()))};
+    QStringList parts{workingFont_.Name,
+                      QCoreApplication::translate("FormFORMAT", "%1 pt").arg(std::abs(workingFont_.size()))};
     if (workingFont_.Style & StoredFont::fsBold)
-        parts << QStringLiteral("bold");
+        parts << QCoreApplication::translate("FormFORMAT", "bold");
     if (workingFont_.Style & StoredFont::fsItalic)
-        parts << QStringLiteral("italic");
+        parts << QCoreApplication::translate("FormFORMAT", "italic");
     if (workingFont_.Style & StoredFont::fsUnderline)
-        parts << QStringLiteral("underlined");
+        parts << QCoreApplication::translate("FormFORMAT", "underlined");
     if (workingFont_.Style & StoredFont::fsStrikeOut)
-        parts << QStringLiteral("struck out");
+        parts << QCoreApplication::translate("FormFORMAT", "struck out");
     LabelFONTNAME->setText(parts.join(QStringLiteral(", ")));
     QFont sample = fontToQFont(workingFont_);
     sample.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : 9);
@@ -698,7 +732,7 @@ void TFormFORMAT::ButtonPicBrowseClick()
         }
     }
     FileRequest request;
-    request.caption = QStringLiteral("Choose a picture for the labels");
+    request.caption = QCoreApplication::translate("FormFORMAT", "Choose a picture for the labels");
     request.startFolder = pictureStartFolder_;
     request.fileName = lastPicture_;
     request.filter = pictureFilter();

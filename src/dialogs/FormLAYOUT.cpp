@@ -4,6 +4,7 @@
 #include "model/Template.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,34 +16,40 @@
 TFormLAYOUT::TFormLAYOUT(QWidget* parent) : BaseDialog(parent)
 {
     setObjectName(QStringLiteral("FormLAYOUT"));
-    setWindowTitle(QStringLiteral("Edit layout"));
+    setWindowTitle(QCoreApplication::translate("FormLAYOUT", "Edit layout"));
 
     PanelBASE = named(new QFrame(this), "PanelBASE");
     PanelBASE->setFrameShape(QFrame::StyledPanel);
     PanelBASE->setFrameShadow(QFrame::Raised);
 
-    LabelUNITS = named(new QLabel(QStringLiteral("Units = "), PanelBASE), "LabelUNITS");
+    LabelUNITS = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Units = "), PanelBASE), "LabelUNITS");
     QFont bold = LabelUNITS->font();
     bold.setBold(true);
     LabelUNITS->setFont(bold);
-    LabelPAPERWIDTH = named(new QLabel(QStringLiteral("Paper width = "), PanelBASE), "LabelPAPERWIDTH");
-    LabelPAPERHEIGHT = named(new QLabel(QStringLiteral("Paper height = "), PanelBASE), "LabelPAPERHEIGHT");
+    LabelPAPERWIDTH = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Paper width = "), PanelBASE),
+                            "LabelPAPERWIDTH");
+    LabelPAPERHEIGHT = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Paper height = "), PanelBASE),
+                             "LabelPAPERHEIGHT");
 
-    LabelNUMACROSS = named(new QLabel(QStringLiteral("Labels across"), PanelBASE), "LabelNUMACROSS");
+    LabelNUMACROSS = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Labels across"), PanelBASE),
+                           "LabelNUMACROSS");
     EditNUMACROSS = named(new QLineEdit(PanelBASE), "EditNUMACROSS");
-    LabelNUMDOWN = named(new QLabel(QStringLiteral("Labels down"), PanelBASE), "LabelNUMDOWN");
+    LabelNUMDOWN = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Labels down"), PanelBASE),
+                         "LabelNUMDOWN");
     EditNUMDOWN = named(new QLineEdit(PanelBASE), "EditNUMDOWN");
-    LabelLEFT = named(new QLabel(QStringLiteral("Left margin"), PanelBASE), "LabelLEFT");
+    LabelLEFT = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Left margin"), PanelBASE), "LabelLEFT");
     EditLEFT = named(new QLineEdit(PanelBASE), "EditLEFT");
-    LabelTOP = named(new QLabel(QStringLiteral("Top margin"), PanelBASE), "LabelTOP");
+    LabelTOP = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Top margin"), PanelBASE), "LabelTOP");
     EditTOP = named(new QLineEdit(PanelBASE), "EditTOP");
-    LabelLABELWIDTH = named(new QLabel(QStringLiteral("Label width"), PanelBASE), "LabelLABELWIDTH");
+    LabelLABELWIDTH = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Label width"), PanelBASE),
+                            "LabelLABELWIDTH");
     EditLABELWIDTH = named(new QLineEdit(PanelBASE), "EditLABELWIDTH");
-    LabelLABELHEIGHT = named(new QLabel(QStringLiteral("Label height"), PanelBASE), "LabelLABELHEIGHT");
+    LabelLABELHEIGHT = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Label height"), PanelBASE),
+                             "LabelLABELHEIGHT");
     EditLABELHEIGHT = named(new QLineEdit(PanelBASE), "EditLABELHEIGHT");
-    LabelHGAP = named(new QLabel(QStringLiteral("Horizontal gap"), PanelBASE), "LabelHGAP");
+    LabelHGAP = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Horizontal gap"), PanelBASE), "LabelHGAP");
     EditHGAP = named(new QLineEdit(PanelBASE), "EditHGAP");
-    LabelVGAP = named(new QLabel(QStringLiteral("Vertical gap"), PanelBASE), "LabelVGAP");
+    LabelVGAP = named(new QLabel(QCoreApplication::translate("FormLAYOUT", "Vertical gap"), PanelBASE), "LabelVGAP");
     EditVGAP = named(new QLineEdit(PanelBASE), "EditVGAP");
 
     std::tie(OKBtn, CancelBtn) = makeOkCancel(*this, this, "OKBtn", "CancelBtn");
@@ -109,9 +116,11 @@ bool TFormLAYOUT::execute(TTEMPLATE& paper)
 void TFormLAYOUT::fillFrom(const TTEMPLATE& paper)
 {
     // The units caption stays centred in the panel: its layout centres it.
-    LabelUNITS->setText(QStringLiteral("Units = ") + UnitAbbreviations[currentUnitIndex()]);
-    LabelPAPERWIDTH->setText(QStringLiteral("Paper width = ") + muToCurrentUnitText(paper.PAPERMUWIDTH));
-    LabelPAPERHEIGHT->setText(QStringLiteral("Paper height = ") + muToCurrentUnitText(paper.PAPERMUHEIGHT));
+    LabelUNITS->setText(QCoreApplication::translate("FormLAYOUT", "Units = ") + UnitAbbreviations[currentUnitIndex()]);
+    LabelPAPERWIDTH->setText(QCoreApplication::translate("FormLAYOUT", "Paper width = ")
+                             + muToCurrentUnitText(paper.PAPERMUWIDTH));
+    LabelPAPERHEIGHT->setText(QCoreApplication::translate("FormLAYOUT", "Paper height = ")
+                              + muToCurrentUnitText(paper.PAPERMUHEIGHT));
     paperWidth_ = paper.PAPERMUWIDTH;
     paperHeight_ = paper.PAPERMUHEIGHT;
 

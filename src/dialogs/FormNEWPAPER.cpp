@@ -4,6 +4,7 @@
 #include "model/Units.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,10 +24,10 @@ struct StandardSheet {
 };
 
 constexpr std::array<StandardSheet, 4> StandardSheets = {{
-    {"A4 Portrait ", 210000, 297000},
-    {"A4 Landscape ", 297000, 210000},
-    {"Letter Portrait ", 215900, 279400},
-    {"Letter Landscape ", 279400, 215900},
+    {QT_TRANSLATE_NOOP("FormNEWPAPER", "A4 Portrait "), 210000, 297000},
+    {QT_TRANSLATE_NOOP("FormNEWPAPER", "A4 Landscape "), 297000, 210000},
+    {QT_TRANSLATE_NOOP("FormNEWPAPER", "Letter Portrait "), 215900, 279400},
+    {QT_TRANSLATE_NOOP("FormNEWPAPER", "Letter Landscape "), 279400, 215900},
 }};
 
 // A paper dimension typed into an edit box, or none when it is not a number.
@@ -42,19 +43,19 @@ TFormNEWPAPER::TFormNEWPAPER(QWidget* parent) : BaseDialog(parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("FormNEWPAPER"));
-    setWindowTitle(QStringLiteral("Select paper type"));
+    setWindowTitle(QCoreApplication::translate("FormNEWPAPER", "Select paper type"));
 
     ComboBoxPAPER = named(new QComboBox(this), "ComboBoxPAPER");
     ComboBoxPAPER->setEditable(false);
     ComboBoxPAPER->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ComboBoxPAPER->setMinimumContentsLength(32);
 
-    LabelWIDTH = named(new QLabel(QStringLiteral("Width"), this), "LabelWIDTH");
+    LabelWIDTH = named(new QLabel(QCoreApplication::translate("FormNEWPAPER", "Width"), this), "LabelWIDTH");
     EditWIDTH = named(new QLineEdit(QStringLiteral("210"), this), "EditWIDTH");
-    Label1UNITS = named(new QLabel(UnitNames[UnitMm], this), "Label1UNITS");
-    LabelHEIGHT = named(new QLabel(QStringLiteral("Height"), this), "LabelHEIGHT");
+    Label1UNITS = named(new QLabel(unitCaption(UnitMm), this), "Label1UNITS");
+    LabelHEIGHT = named(new QLabel(QCoreApplication::translate("FormNEWPAPER", "Height"), this), "LabelHEIGHT");
     EditHEIGHT = named(new QLineEdit(QStringLiteral("297"), this), "EditHEIGHT");
-    Label2UNITS = named(new QLabel(UnitNames[UnitMm], this), "Label2UNITS");
+    Label2UNITS = named(new QLabel(unitCaption(UnitMm), this), "Label2UNITS");
     LabelWIDTH->setBuddy(EditWIDTH);
     LabelHEIGHT->setBuddy(EditHEIGHT);
 
@@ -107,7 +108,7 @@ void TFormNEWPAPER::setPaperSize(MU width, MU height)
 void TFormNEWPAPER::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        Label1UNITS->setText(UnitNames[currentUnitIndex()]);
+        Label1UNITS->setText(unitCaption(currentUnitIndex()));
         Label2UNITS->setText(Label1UNITS->text());
 
         if (paperWidth_ < 0)
@@ -123,10 +124,10 @@ void TFormNEWPAPER::showEvent(QShowEvent* event)
         const QString abbreviation = UnitAbbreviations[currentUnitIndex()];
         ComboBoxPAPER->clear();
         for (const StandardSheet& sheet : StandardSheets)
-            ComboBoxPAPER->addItem(QString::fromLatin1(sheet.name) + muToCurrentUnitText(sheet.width)
-                                   + QStringLiteral(" x ") + muToCurrentUnitText(sheet.height) + QLatin1Char(' ')
-                                   + abbreviation);
-        ComboBoxPAPER->addItem(QStringLiteral("Custom"));
+            ComboBoxPAPER->addItem(QCoreApplication::translate("FormNEWPAPER", sheet.name)
+                                   + muToCurrentUnitText(sheet.width) + QStringLiteral(" x ")
+                                   + muToCurrentUnitText(sheet.height) + QLatin1Char(' ') + abbreviation);
+        ComboBoxPAPER->addItem(QCoreApplication::translate("FormNEWPAPER", "Custom"));
         ComboBoxPAPER->setCurrentIndex(-1);
 
         writeEdits();

@@ -8,6 +8,7 @@
 #include "support/Utilities.h"
 #include "text/RtfReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -32,7 +33,7 @@ void showWindow(QWidget& window)
 TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormRTFHelp"));
-    setWindowTitle(QStringLiteral("Instructions"));
+    setWindowTitle(QCoreApplication::translate("FormRTFHelp", "Instructions"));
 
     RichEdit1 = named(new QTextBrowser(this), "RichEdit1");
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -53,7 +54,7 @@ TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 
     Panel1 = named(new QWidget(this), "Panel1");
     Panel1->setFixedHeight(BottomBarHeight);
-    ButtonClose = named(new QPushButton(QStringLiteral("Close"), Panel1), "ButtonClose");
+    ButtonClose = named(new QPushButton(QCoreApplication::translate("FormRTFHelp", "Close"), Panel1), "ButtonClose");
     ButtonClose->setMinimumWidth(88);
     ButtonClose->adjustSize();
     Panel1->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include "dialogs/NamedWidgets.h"
 #include "model/Units.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,9 +52,10 @@ TFormSCALE::TFormSCALE(QWidget* parent) : BaseDialog(parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("FormSCALE"));
-    setWindowTitle(QStringLiteral("Set page scale"));
+    setWindowTitle(QCoreApplication::translate("FormSCALE", "Set page scale"));
 
-    LabelSCALE = named(new QLabel(QStringLiteral("Set page viewing scale:"), this), "LabelSCALE");
+    LabelSCALE = named(new QLabel(QCoreApplication::translate("FormSCALE", "Set page viewing scale:"), this),
+                       "LabelSCALE");
 
     TrackBarSCALE = named(new QSlider(Qt::Horizontal, this), "TrackBarSCALE");
     TrackBarSCALE->setRange(10, 200);
@@ -77,9 +79,9 @@ TFormSCALE::TFormSCALE(QWidget* parent) : BaseDialog(parent)
 
     LabelPERCENT = named(new QLabel(QStringLiteral("%"), this), "LabelPERCENT");
 
-    OKBtn = named(new QPushButton(QStringLiteral("OK"), this), "OKBtn");
+    OKBtn = named(new QPushButton(QCoreApplication::translate("FormSCALE", "OK"), this), "OKBtn");
     OKBtn->setDefault(true);
-    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
+    CancelBtn = named(new QPushButton(QCoreApplication::translate("FormSCALE", "Cancel"), this), "CancelBtn");
     connect(OKBtn, &QPushButton::clicked, this, [this] {
         EditSCALEExit();
         accept();

@@ -2,6 +2,7 @@
 
 #include "dialogs/NamedWidgets.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -22,10 +23,10 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("FormSETTINGS"));
-    setWindowTitle(QStringLiteral("Software settings"));
+    setWindowTitle(QCoreApplication::translate("FormSETTINGS", "Software settings"));
 
     const auto checkBox = [](const char* name, const char* caption, QWidget* group) {
-        auto* box = named(new QCheckBox(QString::fromLatin1(caption), group), name);
+        auto* box = named(new QCheckBox(QCoreApplication::translate("FormSETTINGS", caption), group), name);
         box->setChecked(true);
         return box;
     };
@@ -33,10 +34,14 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
     PageControlSETTINGS = named(new QTabWidget(this), "PageControlSETTINGS");
 
     TabSheetMAIN = named(new QWidget, "TabSheetMAIN");
-    GroupBoxSAVE = named(new QGroupBox(QStringLiteral("Save"), TabSheetMAIN), "GroupBoxSAVE");
-    CheckBoxSAVEDESKTOP = checkBox("CheckBoxSAVEDESKTOP", "Save desktop", GroupBoxSAVE);
-    CheckBoxSAVESETTINGS = checkBox("CheckBoxSAVESETTINGS", "Save settings (scale, units, etc.)", GroupBoxSAVE);
-    CheckBoxSAVEFILEINFO = checkBox("CheckBoxSAVEFILEINFO", "Save file info (e.g. reopen list)", GroupBoxSAVE);
+    GroupBoxSAVE = named(new QGroupBox(QCoreApplication::translate("FormSETTINGS", "Save"), TabSheetMAIN),
+                         "GroupBoxSAVE");
+    CheckBoxSAVEDESKTOP = checkBox("CheckBoxSAVEDESKTOP", QT_TRANSLATE_NOOP("FormSETTINGS", "Save desktop"),
+                                   GroupBoxSAVE);
+    CheckBoxSAVESETTINGS = checkBox(
+        "CheckBoxSAVESETTINGS", QT_TRANSLATE_NOOP("FormSETTINGS", "Save settings (scale, units, etc.)"), GroupBoxSAVE);
+    CheckBoxSAVEFILEINFO = checkBox(
+        "CheckBoxSAVEFILEINFO", QT_TRANSLATE_NOOP("FormSETTINGS", "Save file info (e.g. reopen list)"), GroupBoxSAVE);
     auto* save = new QVBoxLayout(GroupBoxSAVE);
     save->addWidget(CheckBoxSAVEDESKTOP);
     save->addWidget(CheckBoxSAVESETTINGS);
@@ -46,9 +51,11 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
     mainSheet->addStretch(1);
 
     TabSheetVIEW = named(new QWidget, "TabSheetVIEW");
-    GroupBoxVIEW = named(new QGroupBox(QStringLiteral("View options"), TabSheetVIEW), "GroupBoxVIEW");
-    CheckBoxSHOWLABEL = checkBox("CheckBoxSHOWLABEL", "Show labels", GroupBoxVIEW);
-    CheckBoxSHOWTEMPLATE = checkBox("CheckBoxSHOWTEMPLATE", "Show template", GroupBoxVIEW);
+    GroupBoxVIEW = named(new QGroupBox(QCoreApplication::translate("FormSETTINGS", "View options"), TabSheetVIEW),
+                         "GroupBoxVIEW");
+    CheckBoxSHOWLABEL = checkBox("CheckBoxSHOWLABEL", QT_TRANSLATE_NOOP("FormSETTINGS", "Show labels"), GroupBoxVIEW);
+    CheckBoxSHOWTEMPLATE = checkBox("CheckBoxSHOWTEMPLATE", QT_TRANSLATE_NOOP("FormSETTINGS", "Show template"),
+                                    GroupBoxVIEW);
     auto* view = new QVBoxLayout(GroupBoxVIEW);
     view->addWidget(CheckBoxSHOWLABEL);
     view->addWidget(CheckBoxSHOWTEMPLATE);
@@ -56,8 +63,8 @@ TFormSETTINGS::TFormSETTINGS(QWidget* parent)
     viewSheet->addWidget(GroupBoxVIEW);
     viewSheet->addStretch(1);
 
-    PageControlSETTINGS->addTab(TabSheetMAIN, QStringLiteral("Main"));
-    PageControlSETTINGS->addTab(TabSheetVIEW, QStringLiteral("View"));
+    PageControlSETTINGS->addTab(TabSheetMAIN, QCoreApplication::translate("FormSETTINGS", "Main"));
+    PageControlSETTINGS->addTab(TabSheetVIEW, QCoreApplication::translate("FormSETTINGS", "View"));
     PageControlSETTINGS->setCurrentIndex(0);
 
     // One of the two view switches is always on.

@@ -3,6 +3,7 @@
 #include "dialogs/NamedWidgets.h"
 #include "model/Units.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -14,9 +15,10 @@ TFormSETUNITS::TFormSETUNITS(QWidget* parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("FormSETUNITS"));
-    setWindowTitle(QStringLiteral("Set units"));
+    setWindowTitle(QCoreApplication::translate("FormSETUNITS", "Set units"));
 
-    GroupBoxUNITS = named(new QGroupBox(QStringLiteral("Units of measurement"), this), "GroupBoxUNITS");
+    GroupBoxUNITS = named(new QGroupBox(QCoreApplication::translate("FormSETUNITS", "Units of measurement"), this),
+                          "GroupBoxUNITS");
     RBINCHES = named(new QRadioButton(GroupBoxUNITS), "RBINCHES");
     RBCENTIMETERS = named(new QRadioButton(GroupBoxUNITS), "RBCENTIMETERS");
     RBMILIMETERS = named(new QRadioButton(GroupBoxUNITS), "RBMILIMETERS");
@@ -48,9 +50,9 @@ bool TFormSETUNITS::execute()
 
 void TFormSETUNITS::showEvent(QShowEvent* event)
 {
-    RBINCHES->setText(UnitNames[UnitInch]);
-    RBCENTIMETERS->setText(UnitNames[UnitCm]);
-    RBMILIMETERS->setText(UnitNames[UnitMm]);
+    RBINCHES->setText(unitCaption(UnitInch));
+    RBCENTIMETERS->setText(unitCaption(UnitCm));
+    RBMILIMETERS->setText(unitCaption(UnitMm));
     switch (CurrentUnit) {
     case UnitMm: RBMILIMETERS->setChecked(true); break;
     case UnitInch: RBINCHES->setChecked(true); break;

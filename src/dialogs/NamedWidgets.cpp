@@ -1,5 +1,6 @@
 #include "NamedWidgets.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,9 +14,9 @@ const char* const shownTextProperty = "gorvinShownLengthText";
 std::pair<QPushButton*, QPushButton*> makeOkCancel(QDialog& dialog, QWidget* parent, const char* okName,
                                                    const char* cancelName)
 {
-    auto* ok = named(new QPushButton(QStringLiteral("OK"), parent), okName);
+    auto* ok = named(new QPushButton(QCoreApplication::translate("NamedWidgets", "OK"), parent), okName);
     ok->setDefault(true);
-    auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), parent), cancelName);
+    auto* cancel = named(new QPushButton(QCoreApplication::translate("NamedWidgets", "Cancel"), parent), cancelName);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     return {ok, cancel};

@@ -4,6 +4,7 @@
 #include "model/Units.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHBoxLayout>
@@ -93,9 +94,12 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const char* const captions[ColumnCount] = {"Brand", "Part",   "Description",
-                                                          "Paper", "Labels", "Label size"};
-        return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section]) : QVariant();
+        static const char* const captions[ColumnCount] = {
+            QT_TRANSLATE_NOOP("ProductChooser", "Brand"),       QT_TRANSLATE_NOOP("ProductChooser", "Part"),
+            QT_TRANSLATE_NOOP("ProductChooser", "Description"), QT_TRANSLATE_NOOP("ProductChooser", "Paper"),
+            QT_TRANSLATE_NOOP("ProductChooser", "Labels"),      QT_TRANSLATE_NOOP("ProductChooser", "Label size")};
+        return section >= 0 && section < ColumnCount ? QCoreApplication::translate("ProductChooser", captions[section])
+                                                     : QVariant();
     }
 
 private:
@@ -134,17 +138,19 @@ QString productDetails(const LabelProduct& p)
     if (!p.description.isEmpty())
         text += QStringLiteral(": ") + p.description;
     if (!p.equivalentOf.isEmpty())
-        text += QStringLiteral(" (the sheet of ") + p.brand + QLatin1Char(' ') + p.equivalentOf + QLatin1Char(')');
+        text += QCoreApplication::translate("ProductChooser", " (the sheet of ") + p.brand + QLatin1Char(' ')
+                + p.equivalentOf + QLatin1Char(')');
     text += QLatin1Char('\n');
-    text += QStringLiteral("Paper: ");
+    text += QCoreApplication::translate("ProductChooser", "Paper: ");
     if (!p.paperName.isEmpty())
         text += p.paperName + QStringLiteral(", ");
     text += sizeText(p.paperWidth, p.paperHeight) + QLatin1Char('\n');
-    text += QStringLiteral("%1 across, %2 down, labels ").arg(p.numAcross).arg(p.numDown)
+    text += QCoreApplication::translate("ProductChooser", "%1 across, %2 down, labels ").arg(p.numAcross).arg(p.numDown)
             + sizeText(p.labelWidth, p.labelHeight) + QLatin1Char('\n');
-    text += QStringLiteral("Left margin ") + muToCurrentUnitText(p.Left, 8) + QStringLiteral(", top margin ")
-            + muToCurrentUnitText(p.Top, 8) + QStringLiteral(", gaps ") + muToCurrentUnitText(p.hGap, 8)
-            + QStringLiteral(" across and ") + muToCurrentUnitText(p.vGap, 8) + QStringLiteral(" down") + unit;
+    text += QCoreApplication::translate("ProductChooser", "Left margin %1, top margin %2, gaps %3 across and %4 down")
+                .arg(muToCurrentUnitText(p.Left, 8), muToCurrentUnitText(p.Top, 8), muToCurrentUnitText(p.hGap, 8),
+                     muToCurrentUnitText(p.vGap, 8))
+            + unit;
     return text;
 }
 
@@ -152,12 +158,12 @@ ProductChooser::ProductChooser(QWidget* parent) : BaseDialog(parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("FormPRODUCT"));
-    setWindowTitle(QStringLiteral("New template from product"));
+    setWindowTitle(QCoreApplication::translate("ProductChooser", "New template from product"));
     setSizeGripEnabled(true);
 
-    LabelSEARCH = named(new QLabel(QStringLiteral("&Search:"), this), "LabelSEARCH");
+    LabelSEARCH = named(new QLabel(QCoreApplication::translate("ProductChooser", "&Search:"), this), "LabelSEARCH");
     EditSEARCH = named(new QLineEdit(this), "EditSEARCH");
-    EditSEARCH->setPlaceholderText(QStringLiteral("Brand, part number or description"));
+    EditSEARCH->setPlaceholderText(QCoreApplication::translate("ProductChooser", "Brand, part number or description"));
     EditSEARCH->setClearButtonEnabled(true);
     EditSEARCH->installEventFilter(this);
     LabelSEARCH->setBuddy(EditSEARCH);
@@ -341,8 +347,9 @@ void ProductChooser::EditSEARCHChange(const QString& text)
         ListPRODUCTS->scrollTo(rows.constFirst());
     const int all = list_->rowCount();
     const int shown = filter_->rowCount();
-    LabelCOUNT->setText(shown == all ? QStringLiteral("%1 label sheets").arg(all)
-                                     : QStringLiteral("%1 of %2 label sheets").arg(shown).arg(all));
+    LabelCOUNT->setText(
+        shown == all ? QCoreApplication::translate("ProductChooser", "%1 label sheets").arg(all)
+                     : QCoreApplication::translate("ProductChooser", "%1 of %2 label sheets").arg(shown).arg(all));
     updateDetails();
 }
 

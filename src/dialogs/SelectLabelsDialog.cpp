@@ -3,6 +3,7 @@
 #include "dialogs/NamedWidgets.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +14,11 @@ SelectLabelsDialog::SelectLabelsDialog(QWidget* parent) : BaseDialog(parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("SelectLabelsDialog"));
-    setWindowTitle(QStringLiteral("Select labels"));
+    setWindowTitle(QCoreApplication::translate("SelectLabelsDialog", "Select labels"));
 
-    auto* caption = named(new QLabel(QStringLiteral("&Labels to print (for example 2-5,9):"), this), "LabelLABELS");
+    auto* caption = named(
+        new QLabel(QCoreApplication::translate("SelectLabelsDialog", "&Labels to print (for example 2-5,9):"), this),
+        "LabelLABELS");
     editLabels_ = named(new QLineEdit(this), "EditLABELS");
     caption->setBuddy(editLabels_);
     labelCountShown_ = named(new QLabel(this), "LabelLABELCOUNT");
@@ -25,9 +28,11 @@ SelectLabelsDialog::SelectLabelsDialog(QWidget* parent) : BaseDialog(parent)
                                   this),
                        "LabelLABELSNOTE");
     note->setWordWrap(true);
-    auto* all = named(new QPushButton(QStringLiteral("&All labels"), this), "ButtonALLLABELS");
-    auto* ok = named(new QPushButton(QStringLiteral("OK"), this), "ButtonOK");
-    auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "ButtonCANCEL");
+    auto* all = named(new QPushButton(QCoreApplication::translate("SelectLabelsDialog", "&All labels"), this),
+                      "ButtonALLLABELS");
+    auto* ok = named(new QPushButton(QCoreApplication::translate("SelectLabelsDialog", "OK"), this), "ButtonOK");
+    auto* cancel = named(new QPushButton(QCoreApplication::translate("SelectLabelsDialog", "Cancel"), this),
+                         "ButtonCANCEL");
     ok->setDefault(true);
     all->setAutoDefault(false);
     cancel->setAutoDefault(false);

@@ -4,6 +4,7 @@
 #include "model/SerialSource.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,7 @@ SerialNumbersDialog::SerialNumbersDialog(QWidget* parent) : BaseDialog(parent)
 {
     savesPlacement = false;
     setObjectName(QStringLiteral("SerialNumbersDialog"));
-    setWindowTitle(QStringLiteral("Serial numbers"));
+    setWindowTitle(QCoreApplication::translate("SerialNumbersDialog", "Serial numbers"));
 
     editFrom_ = named(new QLineEdit(this), "EditSERIALFROM");
     editTo_ = named(new QLineEdit(this), "EditSERIALTO");
@@ -25,14 +26,15 @@ SerialNumbersDialog::SerialNumbersDialog(QWidget* parent) : BaseDialog(parent)
                                   this),
                        "LabelSERIALNOTE");
     note->setWordWrap(true);
-    auto* ok = named(new QPushButton(QStringLiteral("OK"), this), "ButtonOK");
-    auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "ButtonCANCEL");
+    auto* ok = named(new QPushButton(QCoreApplication::translate("SerialNumbersDialog", "OK"), this), "ButtonOK");
+    auto* cancel = named(new QPushButton(QCoreApplication::translate("SerialNumbersDialog", "Cancel"), this),
+                         "ButtonCANCEL");
     ok->setDefault(true);
     cancel->setAutoDefault(false);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&From:"), editFrom_);
-    form->addRow(QStringLiteral("&To:"), editTo_);
+    form->addRow(QCoreApplication::translate("SerialNumbersDialog", "&From:"), editFrom_);
+    form->addRow(QCoreApplication::translate("SerialNumbersDialog", "&To:"), editTo_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

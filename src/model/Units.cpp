@@ -2,6 +2,8 @@
 
 #include "support/Messages.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -10,6 +12,14 @@
 const std::array<QString, 3> UnitNames = {QStringLiteral("milimeters"), QStringLiteral("inches"),
                                           QStringLiteral("centimeters")};
 const std::array<QString, 3> UnitAbbreviations = {QStringLiteral("mm."), QStringLiteral("in."), QStringLiteral("cm.")};
+
+QString unitCaption(std::size_t unit)
+{
+    static const char* const captions[] = {QT_TRANSLATE_NOOP("Units", "milimeters"),
+                                           QT_TRANSLATE_NOOP("Units", "inches"),
+                                           QT_TRANSLATE_NOOP("Units", "centimeters")};
+    return unit < std::size(captions) ? QCoreApplication::translate("Units", captions[unit]) : QString();
+}
 
 std::uint8_t CurrentUnit = UnitMm;
 int ScreenPixelsPerInch = 96;

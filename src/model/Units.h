@@ -20,6 +20,9 @@ enum : std::uint8_t { UnitMm = 0, UnitInch = 1, UnitCm = 2 };
 
 extern const std::array<QString, 3> UnitNames;
 extern const std::array<QString, 3> UnitAbbreviations;
+// The name of a unit as the dialogs show it, in the user's language. The
+// stored name stays UnitNames, whatever the language.
+QString unitCaption(std::size_t unit);
 
 // The process-wide display unit: 0 millimetres, 1 inches, 2 centimetres.
 extern std::uint8_t CurrentUnit;

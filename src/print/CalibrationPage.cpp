@@ -1,5 +1,6 @@
 #include "CalibrationPage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -198,21 +199,21 @@ void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, con
     setPen(canvas, PenStyle::Dash, 1);
     line(canvas, l.leftFrom, l.leftTo);
     DRAWARROWHEAD(canvas, l.leftTo.x(), l.leftTo.y(), l.arrow, ArrowDirection::Right);
-    wordOnRow(canvas, l.leftFrom, l.leftTo, QStringLiteral("Left"));
+    wordOnRow(canvas, l.leftFrom, l.leftTo, QCoreApplication::translate("CalibrationPage", "Left"));
     line(canvas, l.topFrom, l.topTo);
     DRAWARROWHEAD(canvas, l.topTo.x(), l.topTo.y(), l.arrow, ArrowDirection::Down);
-    wordOnColumn(canvas, l.topFrom, l.topTo, QStringLiteral("Top"));
+    wordOnColumn(canvas, l.topFrom, l.topTo, QCoreApplication::translate("CalibrationPage", "Top"));
 
     // Width and height of the solid box.
     setPen(canvas, PenStyle::Solid, 2);
     line(canvas, l.widthFrom, l.widthTo);
     DRAWARROWHEAD(canvas, l.widthFrom.x(), l.widthFrom.y(), l.arrow, ArrowDirection::Left);
     DRAWARROWHEAD(canvas, l.widthTo.x(), l.widthTo.y(), l.arrow, ArrowDirection::Right);
-    wordOnRow(canvas, l.widthFrom, l.widthTo, QStringLiteral("Width"));
+    wordOnRow(canvas, l.widthFrom, l.widthTo, QCoreApplication::translate("CalibrationPage", "Width"));
     line(canvas, l.heightFrom, l.heightTo);
     DRAWARROWHEAD(canvas, l.heightFrom.x(), l.heightFrom.y(), l.arrow, ArrowDirection::Up);
     DRAWARROWHEAD(canvas, l.heightTo.x(), l.heightTo.y(), l.arrow, ArrowDirection::Down);
-    wordOnColumn(canvas, l.heightFrom, l.heightTo, QStringLiteral("Height"));
+    wordOnColumn(canvas, l.heightFrom, l.heightTo, QCoreApplication::translate("CalibrationPage", "Height"));
 
     // The text column under the boxes.
     const int x = l.textX;
@@ -222,36 +223,44 @@ void drawCalibrationPage(PageCanvas& canvas, const PrinterGeometry& printer, con
         textOut(canvas, x, y, text);
         y += lineHeight;
     };
-    next(QStringLiteral("Desired measurements:"));
-    next(QStringLiteral("Width=") + texts.desiredWidth + QStringLiteral(" Height=") + texts.desiredHeight
-         + QStringLiteral(" Left=") + texts.desiredLeft + QStringLiteral(" Top=") + texts.desiredTop);
+    next(QCoreApplication::translate("CalibrationPage", "Desired measurements:"));
+    next(QCoreApplication::translate("CalibrationPage", "Width=%1 Height=%2 Left=%3 Top=%4")
+             .arg(texts.desiredWidth, texts.desiredHeight, texts.desiredLeft, texts.desiredTop));
     y += l.fiveMm;
     const QStringList instructions{
-        QStringLiteral("Instructions:"),
-        QStringLiteral("Measure the Width and Height of solid box as accurately as"),
-        QStringLiteral("possible and enter your measurements on the calibration form."),
-        QStringLiteral("Print another test page and measure Left and Top of dashed box."),
-        QStringLiteral("Note: For Left and Top measure from the edge of the paper even"),
-        QStringLiteral("if your printer does not print to the edge."),
-        QStringLiteral("Print another test page and the dotted box should have the desired"),
-        QStringLiteral("measurements as a result of the calculation based on the entered"),
-        QStringLiteral("measurements of the solid and dashed boxes which are:"),
+        QCoreApplication::translate("CalibrationPage", "Instructions:"),
+        QCoreApplication::translate("CalibrationPage", "Measure the Width and Height of solid box as accurately as"),
+        QCoreApplication::translate("CalibrationPage", "possible and enter your measurements on the calibration form."),
+        QCoreApplication::translate("CalibrationPage",
+                                    "Print another test page and measure Left and Top of dashed box."),
+        QCoreApplication::translate("CalibrationPage",
+                                    "Note: For Left and Top measure from the edge of the paper even"),
+        QCoreApplication::translate("CalibrationPage", "if your printer does not print to the edge."),
+        QCoreApplication::translate("CalibrationPage",
+                                    "Print another test page and the dotted box should have the desired"),
+        QCoreApplication::translate("CalibrationPage",
+                                    "measurements as a result of the calculation based on the entered"),
+        QCoreApplication::translate("CalibrationPage", "measurements of the solid and dashed boxes which are:"),
     };
     for (const QString& text : instructions)
         next(text);
-    next(QStringLiteral("Width: ") + texts.enteredWidth);
-    next(QStringLiteral("Height: ") + texts.enteredHeight);
-    next(QStringLiteral("Left: ") + texts.enteredLeft);
-    next(QStringLiteral("Top: ") + texts.enteredTop);
+    next(QCoreApplication::translate("CalibrationPage", "Width: ") + texts.enteredWidth);
+    next(QCoreApplication::translate("CalibrationPage", "Height: ") + texts.enteredHeight);
+    next(QCoreApplication::translate("CalibrationPage", "Left: ") + texts.enteredLeft);
+    next(QCoreApplication::translate("CalibrationPage", "Top: ") + texts.enteredTop);
     next(QString());
-    next(QStringLiteral("Last calibration data:"));
-    next(QStringLiteral("Printer name: ") + texts.printerName);
-    next(QStringLiteral("Last calibrated: ") + texts.lastCalibrated);
+    next(QCoreApplication::translate("CalibrationPage", "Last calibration data:"));
+    next(QCoreApplication::translate("CalibrationPage", "Printer name: ") + texts.printerName);
+    next(QCoreApplication::translate("CalibrationPage", "Last calibrated: ") + texts.lastCalibrated);
 
-    const int indented = x + canvas.textWidth(QStringLiteral("Last calibration:     "));
-    textOut(canvas, x, y, QStringLiteral("Last calibration:"));
-    const QStringList last{QStringLiteral("Width: ") + texts.lastWidth, QStringLiteral("Height: ") + texts.lastHeight,
-                           QStringLiteral("Left: ") + texts.lastLeft, QStringLiteral("Top: ") + texts.lastTop};
+    const int indented = x
+                         + canvas.textWidth(QCoreApplication::translate("CalibrationPage", "Last calibration:")
+                                            + QStringLiteral("     "));
+    textOut(canvas, x, y, QCoreApplication::translate("CalibrationPage", "Last calibration:"));
+    const QStringList last{QCoreApplication::translate("CalibrationPage", "Width: ") + texts.lastWidth,
+                           QCoreApplication::translate("CalibrationPage", "Height: ") + texts.lastHeight,
+                           QCoreApplication::translate("CalibrationPage", "Left: ") + texts.lastLeft,
+                           QCoreApplication::translate("CalibrationPage", "Top: ") + texts.lastTop};
     for (const QString& text : last) {
         textOut(canvas, indented, y, text);
         y += lineHeight;

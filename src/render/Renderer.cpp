@@ -6,6 +6,7 @@
 #include "render/LabelArt.h"
 #include "support/Messages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -570,7 +571,7 @@ void drawLabelText(PageCanvas& canvas, const TJOBINFO& format, const TPRINTPARAM
 
 void drawPlaceholder(PageCanvas& canvas, const TPRINTPARAMS& p, const CanvasRect& inner, qint64 slot)
 {
-    const QString text = QStringLiteral("Label [%1]").arg(slot + 1);
+    const QString text = QCoreApplication::translate("Renderer", "Label [%1]").arg(slot + 1);
     CanvasBrush brush = canvas.brush();
     brush.style = BrushStyle::Solid;
     canvas.setBrush(brush);

@@ -121,6 +121,48 @@ TEST(BatchProgram, HelpAndUsageErrors)
     }
 }
 
+// The program started in a German or French session speaks its language: the
+// usage, the mistakes in the arguments and the errors of a print.
+TEST(BatchProgram, SpeaksTheLanguageOfTheSession)
+{
+    struct Case {
+        const char* variable;
+        const char* locale;
+        const char* usage;
+        const char* unknownOption;
+        const char* cannotOpen;
+    };
+    const Case cases[] = {
+        {"LC_ALL", "de_DE.UTF-8", "Aufruf: gorvin --print AUFTRAG.GVJ",
+         "gorvin: Unbekannte Option --verison.\nAufruf:", "Die Datei %1 kann nicht geöffnet werden"},
+        {"LANG", "fr_FR.UTF-8", "Usage : gorvin --print TRAVAIL.GVJ",
+         "gorvin : option inconnue --verison.\nUsage :", "Impossible d’ouvrir le fichier %1"},
+        {"LANG", "C.UTF-8", "Usage: gorvin --print JOB.GVJ",
+         "gorvin: Unknown option --verison.\nUsage:", "Cannot open file %1"},
+    };
+    const QString missing = TestEnv::freshFolder("batch/language") + QStringLiteral("/nothing.gvj");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QString::fromLatin1(c.variable), QString::fromLatin1(c.locale));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        auto run = [&](const QStringList& arguments) {
+            QProcess gorvin;
+            gorvin.setProcessEnvironment(environment);
+            gorvin.start(QStringLiteral(GORVIN_EXECUTABLE), arguments);
+            EXPECT_TRUE(gorvin.waitForFinished(60000));
+            return std::pair{QString::fromUtf8(gorvin.readAllStandardOutput()),
+                             QString::fromUtf8(gorvin.readAllStandardError())};
+        };
+        EXPECT_TRUE(run({"--help"}).first.startsWith(QString::fromUtf8(c.usage)));
+        EXPECT_TRUE(run({"--verison", "a.GVJ"}).second.startsWith(QString::fromUtf8(c.unknownOption)));
+        const QString printError = run({"--print", missing, "--output", missing + ".pdf"}).second;
+        EXPECT_TRUE(printError.contains(QString::fromUtf8(c.cannotOpen).arg(missing))) << printError.toStdString();
+    }
+}
+
 // ---------------------------------------------------------------- input faults
 
 TEST(BatchProgram, MissingDataFilePrintsNothing)
