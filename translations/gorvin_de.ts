@@ -766,6 +766,42 @@ Wir möchten gern wissen, was Sie ändern oder ergänzen würden. Schreiben Sie 
         <source>Reload data</source>
         <translation>Daten neu laden</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Next page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Previous page</source>
+        <translation>&amp;Vorige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;First page</source>
+        <translation>&amp;Erste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Last page</source>
+        <translation>&amp;Letzte Seite</translation>
+    </message>
 </context>
 <context>
     <name>FormNEWPAPER</name>
@@ -1612,142 +1648,6 @@ Wir möchten gern wissen, was Sie ändern oder ergänzen würden. Schreiben Sie 
         <translation>Es ist nicht genügend Speicher vorhanden, um %1 zu lesen</translation>
     </message>
     <message>
-        <source>Usage: gorvin --print JOB.GVJ [options]
-       gorvin --help | -h
-       gorvin --version
-
-Prints the labels of a job without opening a window, as File &gt; Print does:
-all pages, after reading the data file the job names.
-
-  --output FILE.pdf  write a PDF of the template&apos;s paper size instead of
-                     printing (no calibration, no printer margins); only a
-                     new name or an ordinary file is written, never a
-                     folder, device or pipe
-  --printer NAME     print on this printer with its stored calibration
-                     (without --output or --printer: the default printer)
-  --pages FROM-TO    print only these pages (or --pages N for one page)
-  --copies N         number of copies, 1 to 9999
-  --collate          print the range once per copy (1 2 3 1 2 3); without it
-                     the printer makes the copies of each page (a PDF file
-                     gets each page N times in a row: 1 1 2 2 3 3)
-  --outline          print the template&apos;s outline page instead, as
-                     Template &gt; Print does
-  --data FILE        read the labels from FILE instead of the job&apos;s data file
-  --data -           read the labels from standard input (text blocks,
-                     unless --data-format says otherwise); picture names
-                     in the data are taken from the current folder
-  --data-format csv|tsv|text
-                     what standard input holds (with --data - only)
-  --serial FROM-TO   print serial numbers instead of data, e.g. 0007-0012
-                     (written as wide as FROM); a label&apos;s field {1} is its
-                     number (at most 10 000 000 numbers)
-  --rows LIST        print only these labels, e.g. 2-5,9, as the data
-                     counts them (table rows without the names row, text
-                     blocks, serial numbers), packed from the start position;
-                     the job file is not changed
-  --start N          start at label position N of the first sheet
-  --repeat N         print every label N times
-                     (--start and --repeat are kept between 1 and the labels
-                     of one sheet, as the Start and Repeat boxes keep them)
-  --layout LAYOUT    the label&apos;s lines, \n between them, with {Name} for the
-                     table column of that name or {1}, {2} by position (a
-                     text block&apos;s lines, a serial number), {#} for the
-                     label&apos;s number in the data, e.g.
-                     --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot;; a line
-                     whose fields are all empty is left out (default:
-                     every non-empty field on a line of its own)
-  --header yes|no    whether the table&apos;s first row holds column names
-                     (default: as the job says, or as the row looks)
-  --code TYPE:TEXT   draw a code in the picture&apos;s place, its text filled
-                     from each label&apos;s fields, e.g. qrcode:ASSET-{1}; TYPE
-                     is qrcode, datamatrix, code128, gs1-128, ean13, upca,
-                     code39, pdf417 or aztec, in any letter case
-  --picture NAME     show this picture on every label; with fields, e.g.
-                     photos/{Photo}, each label its own (relative names
-                     from the data file&apos;s folder)
-  --help, -h         show this text
-  --version          show the program&apos;s version
-
-Every label is checked before anything is printed: a code that cannot be
-made or a picture that cannot be read prints nothing and names the labels.
-
-Exit status: 0 printed; 1 the job, its data or a label cannot be read;
-2 usage error; 3 printing failed; 129, 130 or 143 interrupted (SIGHUP,
-SIGINT, SIGTERM): nothing printed.
-</source>
-        <translation>Aufruf: gorvin --print AUFTRAG.GVJ [Optionen]
-        gorvin --help | -h
-        gorvin --version
-
-Druckt die Etiketten eines Auftrags, ohne ein Fenster zu öffnen, wie es
-Datei &gt; Drucken tut: alle Seiten, nachdem die Datendatei des Auftrags gelesen
-wurde.
-
-  --output DATEI.pdf eine PDF-Datei im Papierformat der Vorlage schreiben,
-                     statt zu drucken (ohne Kalibrierung, ohne Druckerränder);
-                     geschrieben wird nur ein neuer Name oder eine gewöhnliche
-                     Datei, nie ein Ordner, ein Gerät oder eine Pipe
-  --printer NAME     auf diesem Drucker mit seiner gespeicherten Kalibrierung
-                     drucken (ohne --output oder --printer: der
-                     Standarddrucker)
-  --pages VON-BIS    nur diese Seiten drucken (oder --pages N für eine Seite)
-  --copies N         Anzahl der Kopien, 1 bis 9999
-  --collate          den Bereich einmal je Kopie drucken (1 2 3 1 2 3); ohne
-                     diese Option macht der Drucker die Kopien jeder Seite
-                     (eine PDF-Datei erhält jede Seite N-mal hintereinander:
-                     1 1 2 2 3 3)
-  --outline          stattdessen die Umrissseite der Vorlage drucken, wie es
-                     Vorlage &gt; Drucken tut
-  --data DATEI       die Etiketten aus DATEI lesen statt aus der Datendatei
-                     des Auftrags
-  --data -           die Etiketten von der Standardeingabe lesen (Textblöcke,
-                     sofern --data-format nichts anderes sagt); Bildnamen in
-                     den Daten gelten ab dem aktuellen Ordner
-  --data-format csv|tsv|text
-                     was die Standardeingabe enthält (nur mit --data -)
-  --serial VON-BIS   Seriennummern statt Daten drucken, z. B. 0007-0012
-                     (so breit geschrieben wie VON); das Feld {1} eines
-                     Etiketts ist seine Nummer (höchstens 10 000 000 Nummern)
-  --rows LISTE       nur diese Etiketten drucken, z. B. 2-5,9, so gezählt wie
-                     in den Daten (Tabellenzeilen ohne die Namenszeile,
-                     Textblöcke, Seriennummern), lückenlos ab der
-                     Startposition; die Auftragsdatei bleibt unverändert
-  --start N          bei Etikettenposition N des ersten Bogens beginnen
-  --repeat N         jedes Etikett N-mal drucken
-                     (--start und --repeat bleiben zwischen 1 und der Zahl
-                     der Etiketten eines Bogens, wie die Felder Beginnen und
-                     Jedes sie halten)
-  --layout AUFBAU    die Zeilen des Etiketts, \n dazwischen, mit {Name} für
-                     die Tabellenspalte dieses Namens oder {1}, {2} nach
-                     Position (die Zeilen eines Textblocks, eine
-                     Seriennummer), {#} für die Nummer des Etiketts in den
-                     Daten, z. B. --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot;;
-                     eine Zeile, deren Felder alle leer sind, entfällt
-                     (Vorgabe: jedes nicht leere Feld auf einer eigenen Zeile)
-  --header yes|no    ob die erste Zeile der Tabelle die Spaltennamen enthält
-                     (Vorgabe: wie der Auftrag sagt, oder wie die Zeile
-                     aussieht)
-  --code ART:TEXT    an der Stelle des Bildes einen Code zeichnen, dessen Text
-                     aus den Feldern jedes Etiketts gefüllt wird, z. B.
-                     qrcode:ASSET-{1}; ART ist qrcode, datamatrix, code128,
-                     gs1-128, ean13, upca, code39, pdf417 oder aztec, in
-                     beliebiger Schreibweise
-  --picture NAME     dieses Bild auf jedem Etikett zeigen; mit Feldern, z. B.
-                     photos/{Photo}, jedes Etikett sein eigenes (relative
-                     Namen ab dem Ordner der Datendatei)
-  --help, -h         diesen Text zeigen
-  --version          die Version des Programms zeigen
-
-Jedes Etikett wird geprüft, bevor etwas gedruckt wird: Ein Code, der sich
-nicht erstellen lässt, oder ein Bild, das sich nicht lesen lässt, druckt
-nichts und nennt die Etiketten.
-
-Rückgabewert: 0 gedruckt; 1 der Auftrag, seine Daten oder ein Etikett können
-nicht gelesen werden; 2 Aufruffehler; 3 Drucken fehlgeschlagen; 129, 130 oder
-143 unterbrochen (SIGHUP, SIGINT, SIGTERM): nichts gedruckt.
-</translation>
-    </message>
-    <message>
         <source>gorvin: %1</source>
         <translation>gorvin: %1</translation>
     </message>
@@ -2066,6 +1966,187 @@ Print the other labels, leaving the slots of these empty?</source>
 %2
 
 Die übrigen Etiketten drucken und die Plätze dieser leer lassen?</translation>
+    </message>
+    <message>
+        <source>Usage: gorvin --print JOB.GVJ [options]
+  or:  gorvin --help | -h
+  or:  gorvin --version
+
+Prints the labels of a job without opening a window, as File &gt; Print does:
+all pages, after reading the data file the job names.
+
+  --output FILE.pdf  write a PDF of the template&apos;s paper size instead of
+                     printing (no calibration, no printer margins); only a
+                     new name or an ordinary file is written, never a
+                     folder, device or pipe
+  --printer NAME     print on this printer with its stored calibration
+                     (without --output or --printer: the default printer)
+  --pages FROM-TO    print only these pages (or --pages N for one page)
+  --copies N         number of copies, 1 to 9999
+  --collate          print the range once per copy (1 2 3 1 2 3); without it
+                     the printer makes the copies of each page (a PDF file
+                     gets each page N times in a row: 1 1 2 2 3 3)
+  --outline          print the template&apos;s outline page instead, as
+                     Template &gt; Print does
+  --data FILE        read the labels from FILE instead of the job&apos;s data file
+  --data -           read the labels from standard input (text blocks,
+                     unless --data-format says otherwise); picture names
+                     in the data are taken from the current folder
+  --data-format csv|tsv|text
+                     what standard input holds (with --data - only)
+  --serial FROM-TO   print serial numbers instead of data, e.g. 0007-0012
+                     (written as wide as FROM); a label&apos;s field {1} is its
+                     number (at most 10 000 000 numbers)
+  --rows LIST        print only these labels, e.g. 2-5,9, as the data
+                     counts them (table rows without the names row, text
+                     blocks, serial numbers), packed from the start position;
+                     the job file is not changed
+  --start N          start at label position N of the first sheet
+  --repeat N         print every label N times
+                     (--start and --repeat are kept between 1 and the labels
+                     of one sheet, as the Start and Repeat boxes keep them)
+  --layout LAYOUT    the label&apos;s lines, \n between them, with {Name} for the
+                     table column of that name or {1}, {2} by position (a
+                     text block&apos;s lines, a serial number), {#} for the
+                     label&apos;s number in the data, e.g.
+                     --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot;; a line
+                     whose fields are all empty is left out (default:
+                     every non-empty field on a line of its own)
+  --header yes|no    whether the table&apos;s first row holds column names
+                     (default: as the job says, or as the row looks)
+  --code TYPE:TEXT   draw a code in the picture&apos;s place, its text filled
+                     from each label&apos;s fields, e.g. qrcode:ASSET-{1}; TYPE
+                     is qrcode, datamatrix, code128, gs1-128, ean13, upca,
+                     code39, pdf417 or aztec, in any letter case
+  --picture NAME     show this picture on every label; with fields, e.g.
+                     photos/{Photo}, each label its own (relative names
+                     from the data file&apos;s folder)
+  --help, -h         show this text
+  --version          show the program&apos;s version
+
+Every label is checked before anything is printed: a code that cannot be
+made or a picture that cannot be read prints nothing and names the labels.
+
+Exit status: 0 printed; 1 the job, its data or a label cannot be read;
+2 usage error; 3 printing failed; 129, 130 or 143 interrupted (SIGHUP,
+SIGINT, SIGTERM): nothing printed.
+</source>
+        <translation>Aufruf: gorvin --print AUFTRAG.GVJ [Optionen]
+  oder: gorvin --help | -h
+  oder: gorvin --version
+
+Druckt die Etiketten eines Auftrags, ohne ein Fenster zu öffnen, wie es
+Datei &gt; Drucken tut: alle Seiten, nachdem die Datendatei des Auftrags gelesen
+wurde.
+
+  --output DATEI.pdf eine PDF-Datei im Papierformat der Vorlage schreiben,
+                     statt zu drucken (ohne Kalibrierung, ohne Druckerränder);
+                     geschrieben wird nur ein neuer Name oder eine gewöhnliche
+                     Datei, nie ein Ordner, ein Gerät oder eine Pipe
+  --printer NAME     auf diesem Drucker mit seiner gespeicherten Kalibrierung
+                     drucken (ohne --output oder --printer: der
+                     Standarddrucker)
+  --pages VON-BIS    nur diese Seiten drucken (oder --pages N für eine Seite)
+  --copies N         Anzahl der Kopien, 1 bis 9999
+  --collate          den Bereich einmal je Kopie drucken (1 2 3 1 2 3); ohne
+                     diese Option macht der Drucker die Kopien jeder Seite
+                     (eine PDF-Datei erhält jede Seite N-mal hintereinander:
+                     1 1 2 2 3 3)
+  --outline          stattdessen die Umrissseite der Vorlage drucken, wie es
+                     Vorlage &gt; Drucken tut
+  --data DATEI       die Etiketten aus DATEI lesen statt aus der Datendatei
+                     des Auftrags
+  --data -           die Etiketten von der Standardeingabe lesen (Textblöcke,
+                     sofern --data-format nichts anderes sagt); Bildnamen in
+                     den Daten gelten ab dem aktuellen Ordner
+  --data-format csv|tsv|text
+                     was die Standardeingabe enthält (nur mit --data -)
+  --serial VON-BIS   Seriennummern statt Daten drucken, z. B. 0007-0012
+                     (so breit geschrieben wie VON); das Feld {1} eines
+                     Etiketts ist seine Nummer (höchstens 10 000 000 Nummern)
+  --rows LISTE       nur diese Etiketten drucken, z. B. 2-5,9, so gezählt wie
+                     in den Daten (Tabellenzeilen ohne die Namenszeile,
+                     Textblöcke, Seriennummern), lückenlos ab der
+                     Startposition; die Auftragsdatei bleibt unverändert
+  --start N          bei Etikettenposition N des ersten Bogens beginnen
+  --repeat N         jedes Etikett N-mal drucken
+                     (--start und --repeat bleiben zwischen 1 und der Zahl
+                     der Etiketten eines Bogens, wie die Felder Beginnen und
+                     Jedes sie halten)
+  --layout AUFBAU    die Zeilen des Etiketts, \n dazwischen, mit {Name} für
+                     die Tabellenspalte dieses Namens oder {1}, {2} nach
+                     Position (die Zeilen eines Textblocks, eine
+                     Seriennummer), {#} für die Nummer des Etiketts in den
+                     Daten, z. B. --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot;;
+                     eine Zeile, deren Felder alle leer sind, entfällt
+                     (Vorgabe: jedes nicht leere Feld auf einer eigenen Zeile)
+  --header yes|no    ob die erste Zeile der Tabelle die Spaltennamen enthält
+                     (Vorgabe: wie der Auftrag sagt, oder wie die Zeile
+                     aussieht)
+  --code ART:TEXT    an der Stelle des Bildes einen Code zeichnen, dessen Text
+                     aus den Feldern jedes Etiketts gefüllt wird, z. B.
+                     qrcode:ASSET-{1}; ART ist qrcode, datamatrix, code128,
+                     gs1-128, ean13, upca, code39, pdf417 oder aztec, in
+                     beliebiger Schreibweise
+  --picture NAME     dieses Bild auf jedem Etikett zeigen; mit Feldern, z. B.
+                     photos/{Photo}, jedes Etikett sein eigenes (relative
+                     Namen ab dem Ordner der Datendatei)
+  --help, -h         diesen Text zeigen
+  --version          die Version des Programms zeigen
+
+Jedes Etikett wird geprüft, bevor etwas gedruckt wird: Ein Code, der sich
+nicht erstellen lässt, oder ein Bild, das sich nicht lesen lässt, druckt
+nichts und nennt die Etiketten.
+
+Rückgabewert: 0 gedruckt; 1 der Auftrag, seine Daten oder ein Etikett können
+nicht gelesen werden; 2 Aufruffehler; 3 Drucken fehlgeschlagen; 129, 130 oder
+143 unterbrochen (SIGHUP, SIGINT, SIGTERM): nichts gedruckt.
+</translation>
+    </message>
+    <message>
+        <source>%1[*] — %2</source>
+        <extracomment>The main window&apos;s title: the job&apos;s file name, the desktop&apos;s changed mark [*] and the program&apos;s name</extracomment>
+        <translation>%1[*] — %2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>1 label</source>
+        <translation>1 Etikett</translation>
+    </message>
+    <message>
+        <source>%1 labels</source>
+        <translation>%1 Etiketten</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>noch weniger als eine Minute</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>noch etwa eine Minute</translation>
+    </message>
+    <message>
+        <source>about %1 minutes left</source>
+        <translation>noch etwa %1 Minuten</translation>
+    </message>
+    <message>
+        <source>about %1 hours left</source>
+        <translation>noch etwa %1 Stunden</translation>
     </message>
 </context>
 <context>

@@ -766,6 +766,42 @@ Nous aimerions savoir ce que vous changeriez ou ajouteriez. Écrivez-nous avec �
         <source>Reload data</source>
         <translation>Recharger les données</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Next page</source>
+        <translation>Page &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Previous page</source>
+        <translation>Page &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;First page</source>
+        <translation>Pre&amp;mière page</translation>
+    </message>
+    <message>
+        <source>&amp;Last page</source>
+        <translation>&amp;Dernière page</translation>
+    </message>
 </context>
 <context>
     <name>FormNEWPAPER</name>
@@ -1612,148 +1648,6 @@ Nous aimerions savoir ce que vous changeriez ou ajouteriez. Écrivez-nous avec �
         <translation>La mémoire est insuffisante pour lire %1</translation>
     </message>
     <message>
-        <source>Usage: gorvin --print JOB.GVJ [options]
-       gorvin --help | -h
-       gorvin --version
-
-Prints the labels of a job without opening a window, as File &gt; Print does:
-all pages, after reading the data file the job names.
-
-  --output FILE.pdf  write a PDF of the template&apos;s paper size instead of
-                     printing (no calibration, no printer margins); only a
-                     new name or an ordinary file is written, never a
-                     folder, device or pipe
-  --printer NAME     print on this printer with its stored calibration
-                     (without --output or --printer: the default printer)
-  --pages FROM-TO    print only these pages (or --pages N for one page)
-  --copies N         number of copies, 1 to 9999
-  --collate          print the range once per copy (1 2 3 1 2 3); without it
-                     the printer makes the copies of each page (a PDF file
-                     gets each page N times in a row: 1 1 2 2 3 3)
-  --outline          print the template&apos;s outline page instead, as
-                     Template &gt; Print does
-  --data FILE        read the labels from FILE instead of the job&apos;s data file
-  --data -           read the labels from standard input (text blocks,
-                     unless --data-format says otherwise); picture names
-                     in the data are taken from the current folder
-  --data-format csv|tsv|text
-                     what standard input holds (with --data - only)
-  --serial FROM-TO   print serial numbers instead of data, e.g. 0007-0012
-                     (written as wide as FROM); a label&apos;s field {1} is its
-                     number (at most 10 000 000 numbers)
-  --rows LIST        print only these labels, e.g. 2-5,9, as the data
-                     counts them (table rows without the names row, text
-                     blocks, serial numbers), packed from the start position;
-                     the job file is not changed
-  --start N          start at label position N of the first sheet
-  --repeat N         print every label N times
-                     (--start and --repeat are kept between 1 and the labels
-                     of one sheet, as the Start and Repeat boxes keep them)
-  --layout LAYOUT    the label&apos;s lines, \n between them, with {Name} for the
-                     table column of that name or {1}, {2} by position (a
-                     text block&apos;s lines, a serial number), {#} for the
-                     label&apos;s number in the data, e.g.
-                     --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot;; a line
-                     whose fields are all empty is left out (default:
-                     every non-empty field on a line of its own)
-  --header yes|no    whether the table&apos;s first row holds column names
-                     (default: as the job says, or as the row looks)
-  --code TYPE:TEXT   draw a code in the picture&apos;s place, its text filled
-                     from each label&apos;s fields, e.g. qrcode:ASSET-{1}; TYPE
-                     is qrcode, datamatrix, code128, gs1-128, ean13, upca,
-                     code39, pdf417 or aztec, in any letter case
-  --picture NAME     show this picture on every label; with fields, e.g.
-                     photos/{Photo}, each label its own (relative names
-                     from the data file&apos;s folder)
-  --help, -h         show this text
-  --version          show the program&apos;s version
-
-Every label is checked before anything is printed: a code that cannot be
-made or a picture that cannot be read prints nothing and names the labels.
-
-Exit status: 0 printed; 1 the job, its data or a label cannot be read;
-2 usage error; 3 printing failed; 129, 130 or 143 interrupted (SIGHUP,
-SIGINT, SIGTERM): nothing printed.
-</source>
-        <translation>Usage : gorvin --print TRAVAIL.GVJ [options]
-        gorvin --help | -h
-        gorvin --version
-
-Imprime les étiquettes d’un travail sans ouvrir de fenêtre, comme le fait
-Fichier &gt; Imprimer : toutes les pages, après lecture du fichier de données
-indiqué par le travail.
-
-  --output FICHIER.pdf
-                     écrire un PDF au format de papier du modèle au lieu
-                     d’imprimer (sans calibrage, sans marges d’imprimante) ;
-                     seul un nouveau nom ou un fichier ordinaire est écrit,
-                     jamais un dossier, un périphérique ou un tube
-  --printer NOM      imprimer sur cette imprimante avec son calibrage
-                     enregistré (sans --output ni --printer : l’imprimante
-                     par défaut)
-  --pages DE-À       n’imprimer que ces pages (ou --pages N pour une page)
-  --copies N         nombre d’exemplaires, de 1 à 9999
-  --collate          imprimer la plage une fois par exemplaire (1 2 3 1 2 3) ;
-                     sans cette option, l’imprimante fait les exemplaires de
-                     chaque page (un fichier PDF reçoit chaque page N fois de
-                     suite : 1 1 2 2 3 3)
-  --outline          imprimer plutôt la page de contour du modèle, comme le
-                     fait Modèle &gt; Imprimer
-  --data FICHIER     lire les étiquettes dans FICHIER au lieu du fichier de
-                     données du travail
-  --data -           lire les étiquettes sur l’entrée standard (blocs de
-                     texte, sauf si --data-format dit autre chose) ; les noms
-                     d’images des données partent du dossier courant
-  --data-format csv|tsv|text
-                     ce que contient l’entrée standard (avec --data -
-                     seulement)
-  --serial DE-À      imprimer des numéros de série au lieu de données, p. ex.
-                     0007-0012 (écrits aussi larges que DE) ; le champ {1}
-                     d’une étiquette est son numéro (au plus 10 000 000
-                     numéros)
-  --rows LISTE       n’imprimer que ces étiquettes, p. ex. 2-5,9, comptées
-                     comme dans les données (lignes du tableau sans la ligne
-                     des noms, blocs de texte, numéros de série), à la suite
-                     depuis la position de départ ; le fichier de travail
-                     n’est pas modifié
-  --start N          commencer à la position d’étiquette N de la première
-                     planche
-  --repeat N         imprimer chaque étiquette N fois
-                     (--start et --repeat restent entre 1 et le nombre
-                     d’étiquettes d’une planche, comme les cases Commencer
-                     et Répéter)
-  --layout DISPOSITION
-                     les lignes de l’étiquette, \n entre elles, avec {Nom}
-                     pour la colonne du tableau de ce nom ou {1}, {2} par
-                     position (les lignes d’un bloc de texte, un numéro de
-                     série), {#} pour le numéro de l’étiquette dans les
-                     données, p. ex.
-                     --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot; ; une ligne
-                     dont tous les champs sont vides est omise (par défaut :
-                     chaque champ non vide sur sa propre ligne)
-  --header yes|no    si la première ligne du tableau contient les noms des
-                     colonnes (par défaut : selon le travail, ou selon
-                     l’allure de la ligne)
-  --code TYPE:TEXTE  dessiner un code à la place de l’image, son texte rempli
-                     à partir des champs de chaque étiquette, p. ex.
-                     qrcode:ASSET-{1} ; TYPE est qrcode, datamatrix, code128,
-                     gs1-128, ean13, upca, code39, pdf417 ou aztec, en
-                     majuscules ou minuscules
-  --picture NOM      afficher cette image sur chaque étiquette ; avec des
-                     champs, p. ex. photos/{Photo}, chaque étiquette la sienne
-                     (noms relatifs au dossier du fichier de données)
-  --help, -h         afficher ce texte
-  --version          afficher la version du programme
-
-Chaque étiquette est vérifiée avant toute impression : un code impossible à
-créer ou une image illisible n’imprime rien et nomme les étiquettes.
-
-Code de sortie : 0 imprimé ; 1 le travail, ses données ou une étiquette ne
-peuvent pas être lus ; 2 erreur d’usage ; 3 échec de l’impression ; 129, 130
-ou 143 interrompu (SIGHUP, SIGINT, SIGTERM) : rien n’a été imprimé.
-</translation>
-    </message>
-    <message>
         <source>gorvin: %1</source>
         <translation>gorvin : %1</translation>
     </message>
@@ -2072,6 +1966,193 @@ Print the other labels, leaving the slots of these empty?</source>
 %2
 
 Imprimer les autres étiquettes en laissant vides leurs emplacements ?</translation>
+    </message>
+    <message>
+        <source>Usage: gorvin --print JOB.GVJ [options]
+  or:  gorvin --help | -h
+  or:  gorvin --version
+
+Prints the labels of a job without opening a window, as File &gt; Print does:
+all pages, after reading the data file the job names.
+
+  --output FILE.pdf  write a PDF of the template&apos;s paper size instead of
+                     printing (no calibration, no printer margins); only a
+                     new name or an ordinary file is written, never a
+                     folder, device or pipe
+  --printer NAME     print on this printer with its stored calibration
+                     (without --output or --printer: the default printer)
+  --pages FROM-TO    print only these pages (or --pages N for one page)
+  --copies N         number of copies, 1 to 9999
+  --collate          print the range once per copy (1 2 3 1 2 3); without it
+                     the printer makes the copies of each page (a PDF file
+                     gets each page N times in a row: 1 1 2 2 3 3)
+  --outline          print the template&apos;s outline page instead, as
+                     Template &gt; Print does
+  --data FILE        read the labels from FILE instead of the job&apos;s data file
+  --data -           read the labels from standard input (text blocks,
+                     unless --data-format says otherwise); picture names
+                     in the data are taken from the current folder
+  --data-format csv|tsv|text
+                     what standard input holds (with --data - only)
+  --serial FROM-TO   print serial numbers instead of data, e.g. 0007-0012
+                     (written as wide as FROM); a label&apos;s field {1} is its
+                     number (at most 10 000 000 numbers)
+  --rows LIST        print only these labels, e.g. 2-5,9, as the data
+                     counts them (table rows without the names row, text
+                     blocks, serial numbers), packed from the start position;
+                     the job file is not changed
+  --start N          start at label position N of the first sheet
+  --repeat N         print every label N times
+                     (--start and --repeat are kept between 1 and the labels
+                     of one sheet, as the Start and Repeat boxes keep them)
+  --layout LAYOUT    the label&apos;s lines, \n between them, with {Name} for the
+                     table column of that name or {1}, {2} by position (a
+                     text block&apos;s lines, a serial number), {#} for the
+                     label&apos;s number in the data, e.g.
+                     --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot;; a line
+                     whose fields are all empty is left out (default:
+                     every non-empty field on a line of its own)
+  --header yes|no    whether the table&apos;s first row holds column names
+                     (default: as the job says, or as the row looks)
+  --code TYPE:TEXT   draw a code in the picture&apos;s place, its text filled
+                     from each label&apos;s fields, e.g. qrcode:ASSET-{1}; TYPE
+                     is qrcode, datamatrix, code128, gs1-128, ean13, upca,
+                     code39, pdf417 or aztec, in any letter case
+  --picture NAME     show this picture on every label; with fields, e.g.
+                     photos/{Photo}, each label its own (relative names
+                     from the data file&apos;s folder)
+  --help, -h         show this text
+  --version          show the program&apos;s version
+
+Every label is checked before anything is printed: a code that cannot be
+made or a picture that cannot be read prints nothing and names the labels.
+
+Exit status: 0 printed; 1 the job, its data or a label cannot be read;
+2 usage error; 3 printing failed; 129, 130 or 143 interrupted (SIGHUP,
+SIGINT, SIGTERM): nothing printed.
+</source>
+        <translation>Usage : gorvin --print TRAVAIL.GVJ [options]
+  ou :  gorvin --help | -h
+  ou :  gorvin --version
+
+Imprime les étiquettes d’un travail sans ouvrir de fenêtre, comme le fait
+Fichier &gt; Imprimer : toutes les pages, après lecture du fichier de données
+indiqué par le travail.
+
+  --output FICHIER.pdf
+                     écrire un PDF au format de papier du modèle au lieu
+                     d’imprimer (sans calibrage, sans marges d’imprimante) ;
+                     seul un nouveau nom ou un fichier ordinaire est écrit,
+                     jamais un dossier, un périphérique ou un tube
+  --printer NOM      imprimer sur cette imprimante avec son calibrage
+                     enregistré (sans --output ni --printer : l’imprimante
+                     par défaut)
+  --pages DE-À       n’imprimer que ces pages (ou --pages N pour une page)
+  --copies N         nombre d’exemplaires, de 1 à 9999
+  --collate          imprimer la plage une fois par exemplaire (1 2 3 1 2 3) ;
+                     sans cette option, l’imprimante fait les exemplaires de
+                     chaque page (un fichier PDF reçoit chaque page N fois de
+                     suite : 1 1 2 2 3 3)
+  --outline          imprimer plutôt la page de contour du modèle, comme le
+                     fait Modèle &gt; Imprimer
+  --data FICHIER     lire les étiquettes dans FICHIER au lieu du fichier de
+                     données du travail
+  --data -           lire les étiquettes sur l’entrée standard (blocs de
+                     texte, sauf si --data-format dit autre chose) ; les noms
+                     d’images des données partent du dossier courant
+  --data-format csv|tsv|text
+                     ce que contient l’entrée standard (avec --data -
+                     seulement)
+  --serial DE-À      imprimer des numéros de série au lieu de données, p. ex.
+                     0007-0012 (écrits aussi larges que DE) ; le champ {1}
+                     d’une étiquette est son numéro (au plus 10 000 000
+                     numéros)
+  --rows LISTE       n’imprimer que ces étiquettes, p. ex. 2-5,9, comptées
+                     comme dans les données (lignes du tableau sans la ligne
+                     des noms, blocs de texte, numéros de série), à la suite
+                     depuis la position de départ ; le fichier de travail
+                     n’est pas modifié
+  --start N          commencer à la position d’étiquette N de la première
+                     planche
+  --repeat N         imprimer chaque étiquette N fois
+                     (--start et --repeat restent entre 1 et le nombre
+                     d’étiquettes d’une planche, comme les cases Commencer
+                     et Répéter)
+  --layout DISPOSITION
+                     les lignes de l’étiquette, \n entre elles, avec {Nom}
+                     pour la colonne du tableau de ce nom ou {1}, {2} par
+                     position (les lignes d’un bloc de texte, un numéro de
+                     série), {#} pour le numéro de l’étiquette dans les
+                     données, p. ex.
+                     --layout &quot;{Name}\n{Street}\n{Zip} {City}&quot; ; une ligne
+                     dont tous les champs sont vides est omise (par défaut :
+                     chaque champ non vide sur sa propre ligne)
+  --header yes|no    si la première ligne du tableau contient les noms des
+                     colonnes (par défaut : selon le travail, ou selon
+                     l’allure de la ligne)
+  --code TYPE:TEXTE  dessiner un code à la place de l’image, son texte rempli
+                     à partir des champs de chaque étiquette, p. ex.
+                     qrcode:ASSET-{1} ; TYPE est qrcode, datamatrix, code128,
+                     gs1-128, ean13, upca, code39, pdf417 ou aztec, en
+                     majuscules ou minuscules
+  --picture NOM      afficher cette image sur chaque étiquette ; avec des
+                     champs, p. ex. photos/{Photo}, chaque étiquette la sienne
+                     (noms relatifs au dossier du fichier de données)
+  --help, -h         afficher ce texte
+  --version          afficher la version du programme
+
+Chaque étiquette est vérifiée avant toute impression : un code impossible à
+créer ou une image illisible n’imprime rien et nomme les étiquettes.
+
+Code de sortie : 0 imprimé ; 1 le travail, ses données ou une étiquette ne
+peuvent pas être lus ; 2 erreur d’usage ; 3 échec de l’impression ; 129, 130
+ou 143 interrompu (SIGHUP, SIGINT, SIGTERM) : rien n’a été imprimé.
+</translation>
+    </message>
+    <message>
+        <source>%1[*] — %2</source>
+        <extracomment>The main window&apos;s title: the job&apos;s file name, the desktop&apos;s changed mark [*] and the program&apos;s name</extracomment>
+        <translation>%1[*] — %2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>1 label</source>
+        <translation>1 étiquette</translation>
+    </message>
+    <message>
+        <source>%1 labels</source>
+        <translation>%1 étiquettes</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 page</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 pages</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>moins d’une minute restante</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>environ une minute restante</translation>
+    </message>
+    <message>
+        <source>about %1 minutes left</source>
+        <translation>environ %1 minutes restantes</translation>
+    </message>
+    <message>
+        <source>about %1 hours left</source>
+        <translation>environ %1 heures restantes</translation>
     </message>
 </context>
 <context>
