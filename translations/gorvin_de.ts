@@ -2164,19 +2164,19 @@ nicht gelesen werden; 2 Aufruffehler; 3 Drucken fehlgeschlagen; 129, 130 oder
     <name>PreviewPanel</name>
     <message>
         <source>Repeat</source>
-        <translation>Jedes</translation>
+        <translation>Wieder-</translation>
     </message>
     <message>
         <source>label</source>
-        <translation>Etikett wiederholen</translation>
+        <translation>holen</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation>Beginnen</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>at Lab</source>
-        <translation>bei Etikett</translation>
+        <translation>ab Etik.</translation>
     </message>
     <message>
         <source>Page:</source>

@@ -2174,15 +2174,15 @@ ou 143 interrompu (SIGHUP, SIGINT, SIGTERM) : rien n’a été imprimé.
     </message>
     <message>
         <source>label</source>
-        <translation>chaque étiquette</translation>
+        <translation>l’étiq.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation>Commencer</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>at Lab</source>
-        <translation>à l’étiq.</translation>
+        <translation>étiq.</translation>
     </message>
     <message>
         <source>Page:</source>
@@ -2190,11 +2190,11 @@ ou 143 interrompu (SIGHUP, SIGINT, SIGTERM) : rien n’a été imprimé.
     </message>
     <message>
         <source>First</source>
-        <translation>Première</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation>Dernière</translation>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>
