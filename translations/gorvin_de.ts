@@ -272,6 +272,10 @@ Nichts davon ändert etwas am Drucker selbst, nur die Art, wie %1 auf ihm druckt
         <source>TOP</source>
         <translation>OBEN</translation>
     </message>
+    <message>
+        <source>INSTRUCTIONS</source>
+        <translation>ANLEITUNG</translation>
+    </message>
 </context>
 <context>
     <name>FormFORMAT</name>

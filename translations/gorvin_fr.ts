@@ -272,6 +272,10 @@ Rien de tout cela ne modifie l’imprimante elle-même : seulement la façon don
         <source>TOP</source>
         <translation>HAUT</translation>
     </message>
+    <message>
+        <source>INSTRUCTIONS</source>
+        <translation>INSTRUCTIONS</translation>
+    </message>
 </context>
 <context>
     <name>FormFORMAT</name>

@@ -141,7 +141,9 @@ TFormCALIBPRN::TFormCALIBPRN(QWidget* parent) : BaseDialog(parent, Qt::Dialog | 
 
     // The instructions on the left.
     PanelINSTRUCTIONS = named(new QFrame(this), "PanelINSTRUCTIONS");
-    PanelINSTRUCTIONS2 = named(new QLabel(QStringLiteral("INSTRUCTIONS"), PanelINSTRUCTIONS), "PanelINSTRUCTIONS2");
+    PanelINSTRUCTIONS2 = named(
+        new QLabel(QCoreApplication::translate("FormCALIBPRN", "INSTRUCTIONS"), PanelINSTRUCTIONS),
+        "PanelINSTRUCTIONS2");
     QFont bold = PanelINSTRUCTIONS2->font();
     bold.setBold(true);
     PanelINSTRUCTIONS2->setFont(bold);
