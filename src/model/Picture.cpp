@@ -389,5 +389,6 @@ bool loadPictureFile(const QString& path, Picture& picture, QString* error)
         return false;
     }
     picture.image = std::move(image);
+    picture.photo = format == "jpeg" || format == "jpg";
     return true;
 }

@@ -16,6 +16,9 @@ struct Picture {
     QByteArray svg;     // SVG drawings
     QSize svgSize;      // the drawing's own size
     qint64 svgCost = 0; // what drawing it once costs (see checkSvgDrawing)
+    // Read from a JPEG file: a photograph, printed as JPEG as it came. Every
+    // other bitmap (a logo, lettering, a code) is printed without loss.
+    bool photo = false;
     bool isSvg() const { return !svg.isEmpty(); }
     // Whether the drawing costs too much to be drawn as vectors on every
     // label: it is then drawn once per page into a bitmap.

@@ -164,7 +164,8 @@ public:
 
     // Stretches the rectangle source of the picture onto dest. The source may
     // reach beyond the picture; the part of dest it maps there is left alone.
-    virtual void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) = 0;
+    // A photo may be stored with loss (as JPEG); any other picture is not.
+    virtual void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source, bool photo) = 0;
     // Draws a vector drawing scaled into box, cut at clip.
     virtual void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) = 0;
     // Draws the whole picture scaled into box, cut at clip. The same picture

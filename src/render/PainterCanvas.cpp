@@ -719,13 +719,57 @@ void PainterCanvas::polygon(std::span<const QPoint> points)
     painter_->drawPolygon(points.data(), static_cast<int>(points.size()));
 }
 
-void PainterCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source)
+const QImage& PainterCanvas::onDevice(const QImage& picture, QSize covered)
+{
+    covered = covered.boundedTo(picture.size());
+    if (covered == picture.size() || covered.isEmpty())
+        return picture;
+    // The labels' boxes differ by a rounded pixel or two: one reduction
+    // serves them all, and the PDF holds it once.
+    for (const Reduced& r : reduced_)
+        if (r.picture == picture.cacheKey() && std::abs(r.size.width() - covered.width()) <= 2
+            && std::abs(r.size.height() - covered.height()) <= 2)
+            return r.image;
+    // A page of labels' own pictures keeps a few dozen; more are made again.
+    constexpr qint64 MaxReducedBytes = qint64(64) << 20;
+    QImage image = picture.scaled(covered, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.isNull())
+        return picture;
+    if (reducedBytes_ + image.sizeInBytes() > MaxReducedBytes) {
+        reduced_.clear();
+        reducedBytes_ = 0;
+    }
+    reducedBytes_ += image.sizeInBytes();
+    reduced_.push_back({picture.cacheKey(), covered, std::move(image)});
+    return reduced_.back().image;
+}
+
+void PainterCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source, bool photo)
 {
     if (!active_ || dest.isEmpty() || source.isEmpty() || picture.isNull())
         return;
+    // A picture finer than the device is averaged down to the pixels it
+    // covers there, for the screen (where the painter would skip pixels
+    // rather than average them, and lettering would break up) and for the
+    // printer (where the extra pixels would only make the page larger).
+    const double fx = static_cast<double>(dest.width()) / source.width();
+    const double fy = static_cast<double>(dest.height()) / source.height();
+    const QSize covered(static_cast<int>(std::ceil(picture.width() * std::min(fx, 1.0) - 1e-9)),
+                        static_cast<int>(std::ceil(picture.height() * std::min(fy, 1.0) - 1e-9)));
+    const QImage& drawn = onDevice(picture, covered);
+    const double sx = static_cast<double>(drawn.width()) / picture.width();
+    const double sy = static_cast<double>(drawn.height()) / picture.height();
+    // The whole picture keeps its source rectangle whole, so that a PDF
+    // holds it once rather than a copy for every label.
+    const QRectF from = source == CanvasRect{0, 0, picture.width(), picture.height()}
+                            ? QRectF(drawn.rect())
+                            : QRectF(source.left * sx, source.top * sy, source.width() * sx, source.height() * sy);
+    // A PDF (and so the printer) gets logos, lettering and codes without
+    // loss; a photo may be kept as JPEG, as its file was.
+    painter_->setRenderHint(QPainter::LosslessImageRendering, !photo);
     // QPainter leaves the part of dest alone that the source maps beyond the
     // picture. Transparent picture pixels keep the label beneath them.
-    painter_->drawImage(QRectF(toQRect(dest)), picture, QRectF(toQRect(source)));
+    painter_->drawImage(QRectF(toQRect(dest)), drawn, from);
 }
 
 void PainterCanvas::drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip)
@@ -747,6 +791,7 @@ void PainterCanvas::drawImage(const QRectF& box, const QImage& picture, const Ca
     painter_->save();
     painter_->setClipRect(toQRect(clip), hasBaseClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
     painter_->drawImage(box, picture);
     painter_->restore();
 }

@@ -55,7 +55,7 @@ public:
     void fillRects(std::span<const QRectF> rects, const QTransform& toDevice, const QColor& color,
                    const CanvasRect& clip) override;
     void drawAnchoredText(const AnchoredText& text, const CanvasRect& clip) override;
-    void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
+    void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source, bool photo) override;
     void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
     void drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip) override;
 
@@ -113,6 +113,10 @@ private:
 
     void init();
     void applyPen();
+    // The picture with no more pixels than it covers on the device: averaged
+    // down where it is finer, kept for the canvas's later labels so that a
+    // PDF holds it once.
+    const QImage& onDevice(const QImage& picture, QSize covered);
     FontEntry* currentFont();
     // Lays text out as one line of the font's layout; false when the layout
     // breaks it (a line separator), which is then drawn whole.
@@ -153,4 +157,11 @@ private:
     bool textPen_ = false;                   // the painter holds the text colour, not qpen_
     double tabDistance_ = 0;                 // 0: the painter's own tab stops
     bool keepHiddenGlyphs_ = false;
+    struct Reduced {
+        qint64 picture = 0; // the picture's cache key
+        QSize size;
+        QImage image;
+    };
+    std::vector<Reduced> reduced_;
+    qint64 reducedBytes_ = 0;
 };

@@ -89,7 +89,7 @@ void RecordingCanvas::polygon(std::span<const QPoint> points)
     ops_.append(op);
 }
 
-void RecordingCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source)
+void RecordingCanvas::stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source, bool)
 {
     CanvasOp op = snapshot(CanvasOp::StretchDraw);
     op.rect = dest;

@@ -55,7 +55,7 @@ public:
     void polygon(std::span<const QPoint> points) override;
     void fillPath(const QPainterPath& shapes, const QColor& color, const CanvasRect& clip) override;
     void drawAnchoredText(const AnchoredText& text, const CanvasRect& clip) override;
-    void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source) override;
+    void stretchDraw(const CanvasRect& dest, const QImage& picture, const CanvasRect& source, bool photo) override;
     void drawSvg(const QRectF& box, QSvgRenderer& drawing, const CanvasRect& clip) override;
     void drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip) override;
 

@@ -283,7 +283,7 @@ void drawLabelPicture(PageCanvas& canvas, const TJOBINFO& format, const Picture&
     source.bottom = nearest((lh - b.y()) * ph / h);
     if (source.isEmpty() || box.isEmpty())
         return;
-    canvas.stretchDraw(box, picture.image, source);
+    canvas.stretchDraw(box, picture.image, source, picture.photo);
 }
 
 // The last picture of a label's own drawn on the page, with its bitmap, so

@@ -2,6 +2,7 @@
 // which label, where text, pictures, borders and outlines land, at which font
 // size, clipped to what, and in which order.
 #include "common/SampleSheet.h"
+#include "common/PdfReading.h"
 #include "common/TestEnv.h"
 #include "model/Job.h"
 #include "model/Picture.h"
@@ -13,10 +14,13 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -899,4 +903,70 @@ TEST(RendererColours, FileColoursAndSystemColours)
     EXPECT_EQ(c.size, 12);
     EXPECT_EQ(c.style, StoredFont::fsItalic | StoredFont::fsUnderline);
     EXPECT_EQ(c.color, QColor(Qt::black));
+}
+
+TEST(RendererPicture, PicturesGoToThePdfWithoutLossAtTheDevicesPixelsAndToTheScreenAveraged)
+{
+    // A logo of black lettering, much finer than its boxes on a 600 DPI page.
+    QTemporaryDir dir;
+    QImage logo(2400, 1200, QImage::Format_RGB32);
+    logo.fill(Qt::white);
+    {
+        QPainter painter(&logo);
+        QFont font;
+        font.setPixelSize(300);
+        painter.setFont(font);
+        painter.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("Logo Ltd"));
+    }
+    TestJob t(4, 6, NumberedLabels(24));
+    t.format.ShowPic = true;
+    t.format.FitToLabel = true;
+    t.format.KeepRatio = true;
+    const auto images = [&](const char* name, const char* format) {
+        t.job.DATAINFO()->PicFileName = dir.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(logo.save(t.job.DATAINFO()->PicFileName, format));
+        const QString pdfPath = dir.filePath(QStringLiteral("page.pdf"));
+        {
+            QPdfWriter pdf(pdfPath);
+            pdf.setResolution(600);
+            pdf.setPageSize(QPageSize(QSizeF(80, 60), QPageSize::Millimeter));
+            pdf.setPageMargins(QMarginsF());
+            PainterCanvas painter(&pdf);
+            TPRINTPARAMS p = Params(&painter);
+            p.PixPerMuX = p.PixPerMuY = 600 / 25400.0;
+            PRINT(t.job, p);
+        }
+        // page num type width height color comp bpc enc interp object ID x-ppi ...
+        QStringList rows = RunText("pdfimages", {"-list", pdfPath}).trimmed().split(u'\n').mid(2);
+        rows.removeDuplicates();
+        return rows;
+    };
+    for (const auto& [name, format, encoding] :
+         {std::tuple{"logo.png", "PNG", "image"}, {"photo.jpg", "JPEG", "jpeg"}}) {
+        SCOPED_TRACE(name);
+        const QStringList rows = images(name, format);
+        ASSERT_EQ(rows.size(), 24) << rows.join(u'\n').toStdString(); // a use on every label...
+        const QStringList first = rows[0].simplified().split(u' ');
+        EXPECT_EQ(first[8], QLatin1String(encoding)); // lossless but for a photo
+        for (const QString& row : rows)
+            EXPECT_EQ(row.simplified().split(u' ')[10], first[10]) << row.toStdString(); // ...of one stored picture
+        // As many pixels as the box covers on the page, not the file's 2400.
+        EXPECT_LE(first[3].toInt(), 20 / 25.4 * 600 + 1);
+        EXPECT_NEAR(first[12].toDouble(), 600, 2);
+    }
+
+    // On the screen the picture is averaged down, as a smooth reduction of
+    // the file is, rather than sampled (which breaks lettering up).
+    QImage screen(120, 60, QImage::Format_RGB32);
+    screen.fill(Qt::white);
+    {
+        PainterCanvas canvas(&screen);
+        canvas.stretchDraw(CanvasRect{0, 0, 120, 60}, logo, CanvasRect{0, 0, 2400, 1200}, false);
+    }
+    const QImage reference = logo.scaled(120, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    qint64 difference = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 120; ++x)
+            difference += std::abs(qGray(screen.pixel(x, y)) - qGray(reference.pixel(x, y)));
+    EXPECT_LT(difference / (120 * 60), 2);
 }
