@@ -31,10 +31,15 @@ install(CODE "
     set(gorvin_bindir \"\${CMAKE_INSTALL_PREFIX}/\${gorvin_bindir}\")
   endif()
   set(GORVIN_EXEC \"\${gorvin_bindir}/gorvin\")
+  # Written in a folder of this prefix's own: installs into several
+  # prefixes at once (the tests do that) must not share the file.
+  string(MD5 gorvin_stage \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  set(gorvin_stage \"${CMAKE_BINARY_DIR}/desktop-entry-\${gorvin_stage}\")
   configure_file(\"${PROJECT_SOURCE_DIR}/data/gorvin.desktop.in\"
-    \"${CMAKE_BINARY_DIR}/example.mardo_software.gorvin.desktop\" @ONLY)
+    \"\${gorvin_stage}/example.mardo_software.gorvin.desktop\" @ONLY)
   file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\" TYPE FILE
-    FILES \"${CMAKE_BINARY_DIR}/example.mardo_software.gorvin.desktop\")")
+    FILES \"\${gorvin_stage}/example.mardo_software.gorvin.desktop\")
+  file(REMOVE_RECURSE \"\${gorvin_stage}\")")
 install(FILES ${PROJECT_SOURCE_DIR}/data/gorvin.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/data/gorvin.svg

@@ -2152,6 +2152,18 @@ nicht gelesen werden; 2 Aufruffehler; 3 Drucken fehlgeschlagen; 129, 130 oder
         <source>about %1 hours left</source>
         <translation>noch etwa %1 Stunden</translation>
     </message>
+    <message>
+        <source>No job is open.
+
+Open a job with File &gt; Open job (%1),
+or start one with Template &gt; New... or Template &gt; New from product...,
+then choose its labels&apos; data with Data &gt; Open.</source>
+        <translation>Kein Auftrag ist geöffnet.
+
+Öffnen Sie einen Auftrag mit Datei &gt; Auftrag öffnen (%1)
+oder beginnen Sie einen mit Vorlage &gt; Neu... oder Vorlage &gt; Neu aus Produkt...
+und wählen Sie dann die Daten der Etiketten mit Daten &gt; Öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>NamedWidgets</name>

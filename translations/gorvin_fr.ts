@@ -2158,6 +2158,18 @@ ou 143 interrompu (SIGHUP, SIGINT, SIGTERM) : rien n’a été imprimé.
         <source>about %1 hours left</source>
         <translation>environ %1 heures restantes</translation>
     </message>
+    <message>
+        <source>No job is open.
+
+Open a job with File &gt; Open job (%1),
+or start one with Template &gt; New... or Template &gt; New from product...,
+then choose its labels&apos; data with Data &gt; Open.</source>
+        <translation>Aucun travail n’est ouvert.
+
+Ouvrez un travail avec Fichier &gt; Ouvrir un travail (%1)
+ou commencez-en un avec Modèle &gt; Nouveau... ou Modèle &gt; Nouveau à partir d’un produit...,
+puis choisissez les données des étiquettes avec Données &gt; Ouvrir.</translation>
+    </message>
 </context>
 <context>
     <name>NamedWidgets</name>

@@ -39,7 +39,13 @@ void TFormMAIN::FormShow()
     FNLOADDESKTOP();
     FNLOADFILEINFO();
     FNLOADSETTINGS();
-    if (!controller_->LASTJOBFILENAME().isEmpty())
+    // A job, a template, or a template with its data named on the command
+    // line is what the user asked for: the last job is not opened first
+    // (it might be gone, and would cost a second load).
+    const CommandLine cl = parseCommandLine(commandLine_);
+    const bool namesAJob = !cl.jobFile.isEmpty() || !cl.templateDocument.isEmpty()
+                           || (!cl.templateFile.isEmpty() && !cl.dataFile.isEmpty());
+    if (!namesAJob && !controller_->LASTJOBFILENAME().isEmpty())
         controller_->FNOPENJOB(controller_->LASTJOBFILENAME());
     applyCommandLine();
     updateMenus();

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,6 +79,33 @@ PreviewPanel::PreviewPanel(JobController& controller, QWidget* topPanel) : contr
     panelPaper_->setObjectName(QStringLiteral("PanelPAPER"));
     setWidget(panelMainBase_);
     panelMainBase_->hide();
+    emptyHint_ = new QLabel(viewport());
+    emptyHint_->setObjectName(QStringLiteral("LabelEMPTYHINT"));
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setWordWrap(true);
+    emptyHint_->setForegroundRole(QPalette::BrightText);
+    showEmptyHint();
+}
+
+void PreviewPanel::showEmptyHint()
+{
+    if (controller_.job().TEMPLATEEXISTS()) {
+        emptyHint_->hide();
+        return;
+    }
+    const auto keys = [](QKeySequence::StandardKey key) {
+        return QKeySequence(key).toString(QKeySequence::NativeText);
+    };
+    emptyHint_->setText(Messages::emptyWindowHint(keys(QKeySequence::Open)));
+    emptyHint_->setGeometry(viewport()->rect());
+    emptyHint_->show();
+    emptyHint_->raise();
+}
+
+void PreviewPanel::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    emptyHint_->setGeometry(viewport()->rect());
 }
 
 PreviewPanel::~PreviewPanel() = default;
@@ -197,6 +225,7 @@ void PreviewPanel::FITPAPER()
     panelMainBase_->setGeometry(0, 0, qMax(0, w), qMax(0, h));
     MAKEPAPERIMAGE();
     panelMainBase_->show();
+    showEmptyHint();
 }
 
 void PreviewPanel::MAKEPAPERIMAGE()

@@ -72,10 +72,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildBoxes(QWidget* topPanel);
     void MAKEPAPERIMAGE();
+    // While no sheet is open, the empty field says how to start.
+    void showEmptyHint();
     qint32 labelsPerSheet() const;
     // The range of the start and repeat numbers: at least 1 and, once there
     // is a sheet, at most its number of labels.
@@ -107,6 +110,7 @@ private:
     QFrame* panelPage_ = nullptr;
     QToolButton *arrowUp_ = nullptr, *arrowDown_ = nullptr;
     QTimer *timerStartAt_ = nullptr, *timerRepeatLabel_ = nullptr;
+    QLabel* emptyHint_ = nullptr;
 };
 
 // A caption of the top panel, as wide as its text.

@@ -1475,4 +1475,12 @@ QString printProgressWithTime(qint32 sent, qint32 total, qint64 secondsLeft)
     return secondsLeft < 0 ? pages : pages + u'\n' + timeLeft(secondsLeft);
 }
 
+QString emptyWindowHint(const QString& openJobKeys)
+{
+    return QCoreApplication::translate("Messages",
+                                       "No job is open.\n\nOpen a job with File > Open job (%1),\nor start one with "
+                                       "Template > New... or Template > New from product...,\nthen choose its "
+                                       "labels' data with Data > Open.")
+        .arg(openJobKeys);
+}
 } // namespace Messages

@@ -379,4 +379,6 @@ QString timeLeft(qint64 seconds);
 // (a negative `secondsLeft`: not yet)
 QString printProgressWithTime(qint32 sent, qint32 total, qint64 secondsLeft);
 
+// The main window's empty field, while no job is open.
+QString emptyWindowHint(const QString& openJobKeys);
 } // namespace Messages

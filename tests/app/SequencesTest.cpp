@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,4 +141,36 @@ TEST_F(SequencesTest, CommandLineNamesAreAbsoluteAndOpenWhatTheDesktopOffers)
     EXPECT_EQ(main_->job().TEMPLATE()->FULLFILENAME, path("x.GVR"));
     start({writeData("notes.txt", 1)});
     EXPECT_TRUE(quiet.texts().join("|").startsWith("Cannot open '" + path("notes.txt") + "': Gorvin opens job files"));
+}
+
+TEST_F(SequencesTest, AJobNamedAtStartIsTheOnlyJobOpened)
+{
+    const QString last = writeJob(path("last.GVJ"), 2, 5, QString());
+    const QString asked = writeJob(path("asked.GVJ"), 3, 4, QString());
+    start({last});
+    ASSERT_TRUE(closeMain());
+    // The last job has been moved: naming another one at start never
+    // speaks of it, and opens the one named.
+    ASSERT_TRUE(QFile::rename(last, path("moved.GVJ")));
+    ScriptedMessages quiet;
+    EXPECT_EQ(start({asked}).JOBFILENAME(), asked);
+    EXPECT_EQ(quiet.texts(), QStringList());
+    ASSERT_TRUE(closeMain());
+    EXPECT_EQ(start().JOBFILENAME(), asked); // the job of this run is the next run's last job
+}
+
+TEST_F(SequencesTest, TheEmptyWindowSaysHowToStartUntilAJobIsOpen)
+{
+    const QString job = writeJob(path("a.GVJ"), 2, 5, QString());
+    TFormMAIN& main = start();
+    const auto* hint = main.findChild<QLabel*>("LabelEMPTYHINT");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_TRUE(hint->text().contains("File > Open job ("
+                                      + QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText) + ")"))
+        << hint->text().toStdString();
+    main.controller().FNOPENJOB(job);
+    EXPECT_FALSE(hint->isVisible());
+    trigger("CLOSEJOB");
+    EXPECT_TRUE(hint->isVisible());
 }
