@@ -82,7 +82,7 @@ struct TableJob {
 const QByteArray Rows = "Name,Qr,C128,Ean\n"
                         "Anna,https://example.com/r/1,LOT-0001/A,400638133393\n"
                         "Ben,https://example.com/r/2?x=Grüße,LOT-0002/B,5012345678900\n"
-                        "Chloé,WIFI:S:Gorvin;;,PART 77,761234567890\n"
+                        "Chloé,WIFI:S:Gorvin;;,ITEM 77,761234567890\n"
                         "David,3,Code 128 text,480123456789\n"
                         "Elif,https://example.com/r/5,x,5901234123457\n"
                         "Jonas,Ünïcödé ✓,LOT-0006/F,871234567890\n";
