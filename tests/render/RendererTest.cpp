@@ -90,6 +90,20 @@ CanvasRect Inner(const CanvasRect& box)
     return CanvasRect{box.left + 1, box.top + 1, box.right - 2, box.bottom - 2};
 }
 
+// The job's first page printed into a PDF of 80 x 60 mm at 600 DPI.
+QString PrintPdfPage(const TJOB& job, const QString& path)
+{
+    QPdfWriter pdf(path);
+    pdf.setResolution(600);
+    pdf.setPageSize(QPageSize(QSizeF(80, 60), QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF());
+    PainterCanvas painter(&pdf);
+    TPRINTPARAMS p = Params(&painter);
+    p.PixPerMuX = p.PixPerMuY = 600 / 25400.0;
+    PRINT(job, p);
+    return path;
+}
+
 QString WritePng(const QString& path, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -797,17 +811,7 @@ TEST(RendererPicture, CostlyDrawingIsDrawnOnceIntoABitmapAndAddsLittleToAPdf)
     EXPECT_EQ(images[5].rect, Box(1, 1));
     EXPECT_EQ(images[5].pictureSize, QSize(100, 100)); // the box's pixels
 
-    const QString pdfPath = dir.filePath(QStringLiteral("page.pdf"));
-    {
-        QPdfWriter pdf(pdfPath);
-        pdf.setResolution(600);
-        pdf.setPageSize(QPageSize(QSizeF(80, 60), QPageSize::Millimeter));
-        pdf.setPageMargins(QMarginsF());
-        PainterCanvas painter(&pdf);
-        TPRINTPARAMS p = Params(&painter);
-        p.PixPerMuX = p.PixPerMuY = 600 / 25400.0;
-        PRINT(t.job, p);
-    }
+    const QString pdfPath = PrintPdfPage(t.job, dir.filePath(QStringLiteral("page.pdf")));
     EXPECT_LT(QFileInfo(pdfPath).size(), 2 << 20);
 
     // A gradient of more stops than a real one has is refused: the SVG
@@ -925,17 +929,7 @@ TEST(RendererPicture, PicturesGoToThePdfWithoutLossAtTheDevicesPixelsAndToTheScr
     const auto images = [&](const char* name, const char* format) {
         t.job.DATAINFO()->PicFileName = dir.filePath(QString::fromLatin1(name));
         EXPECT_TRUE(logo.save(t.job.DATAINFO()->PicFileName, format));
-        const QString pdfPath = dir.filePath(QStringLiteral("page.pdf"));
-        {
-            QPdfWriter pdf(pdfPath);
-            pdf.setResolution(600);
-            pdf.setPageSize(QPageSize(QSizeF(80, 60), QPageSize::Millimeter));
-            pdf.setPageMargins(QMarginsF());
-            PainterCanvas painter(&pdf);
-            TPRINTPARAMS p = Params(&painter);
-            p.PixPerMuX = p.PixPerMuY = 600 / 25400.0;
-            PRINT(t.job, p);
-        }
+        const QString pdfPath = PrintPdfPage(t.job, dir.filePath(QStringLiteral("page.pdf")));
         // page num type width height color comp bpc enc interp object ID x-ppi ...
         QStringList rows = RunText("pdfimages", {"-list", pdfPath}).trimmed().split(u'\n').mid(2);
         rows.removeDuplicates();
