@@ -15,7 +15,7 @@ PACKAGES=(cmake g++ make pkgconf
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
   libcups2-dev time
-  libzint-dev libzbar-dev
+  libzint-dev libzbar-dev libharfbuzz-dev
   glabels-data desktop-file-utils libxml2-utils shared-mime-info
   appstream help2man)
 PACKAGES+=("${GORVIN_EXTRA_PACKAGES[@]:-}")

@@ -1,6 +1,7 @@
 #include "PainterCanvas.h"
 
 #include "model/Font.h"
+#include "render/ShapingRules.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -10,8 +11,10 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -207,7 +210,7 @@ PainterCanvas::FontEntry* PainterCanvas::currentFont()
     if (device_ && font_.size * device_->logicalDpiY() / 72.0 > LargestFontPixels)
         f.setPointSizeF(LargestFontPixels * 72.0 / device_->logicalDpiY());
     auto entry = std::make_unique<FontEntry>(
-        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}, {}, {}, {}});
+        FontEntry{font_, f, device_ ? QFontMetrics(f, device_) : QFontMetrics(f), false, {}, {}, {}, {}, {}, {}, {}});
     // The raster engine draws glyphs above its cache size as outlines, which
     // costs a page of 600 DPI text a tenth of a second; such glyphs are drawn
     // once here and copied after.
@@ -227,6 +230,8 @@ int PainterCanvas::textWidth(const QString& text)
     if (font_.size < 1 || text.isEmpty())
         return 0;
     FontEntry* f = currentFont();
+    if (plainLine(*f, text))
+        return qRound(static_cast<double>(plainAdvance()) / 64);
     if (text.size() < LongText)
         return wholeWidth(*f, text);
     if (const auto kept = f->advances.constFind(text); kept != f->advances.constEnd())
@@ -317,6 +322,161 @@ public:
 
 } // namespace
 
+// A character laid out alone: its glyph, its advance and its ink. Plain
+// when a line of such characters lays out as the sum of them.
+struct PainterCanvas::PlainCharacter {
+    quint32 glyph = 0;
+    qint64 advance = 0; // in 64ths of a pixel, the layout's own unit
+    QRectF ink;
+    enum Kind : quint8 { Unknown, Plain, Shaped } kind = Unknown;
+};
+
+struct PainterCanvas::PlainCharacters {
+    QRawFont raw; // the font every plain character is drawn in
+    std::shared_ptr<const ShapingRules> rules;
+    double baseline = 0; // where the glyphs sit below the line's top
+    bool usable = true;  // false for a font whose spacing or capitals change every line
+    // Latin letters by their code; other characters by a table whose
+    // entries stay where they are.
+    std::array<PlainCharacter, 0x250> latin{};
+    std::unordered_map<char16_t, PlainCharacter> others;
+};
+
+namespace {
+
+// A character that the layout may place by itself: a letter, digit, sign or
+// space of the Latin script or of none, written left to right. Marks that
+// join a letter, controls, tabs, other spaces and the other scripts are the
+// shaper's.
+bool plainCharacter(char16_t code)
+{
+    const QChar c(code);
+    if (c.isSurrogate() || (c.isSpace() && code != u' '))
+        return false;
+    switch (c.category()) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned: return false;
+    default: break;
+    }
+    if (c.script() != QChar::Script_Latin && c.script() != QChar::Script_Common)
+        return false;
+    switch (c.direction()) {
+    case QChar::DirL:
+    case QChar::DirEN:
+    case QChar::DirES:
+    case QChar::DirET:
+    case QChar::DirCS:
+    case QChar::DirON:
+    case QChar::DirWS: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+bool PainterCanvas::plainLine(FontEntry& f, const QString& text)
+{
+    if (!linesFromCharacters_ || text.isEmpty() || drawnWhole(f)
+        || (active_ && painter_->layoutDirection() == Qt::RightToLeft))
+        return false;
+    if (!f.characters) {
+        f.characters = std::make_shared<PlainCharacters>();
+        // Spacing and capitals of the font's own change every line.
+        const QFont& q = f.font;
+        f.characters->usable = q.capitalization() == QFont::MixedCase && q.letterSpacing() == 0 && q.wordSpacing() == 0;
+    }
+    PlainCharacters& chars = *f.characters;
+    if (!chars.usable)
+        return false;
+    plainLine_.clear();
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        PlainCharacter* known = code < chars.latin.size() ? &chars.latin[code] : nullptr;
+        if (!known) {
+            // A damaged file's every character is not kept.
+            if (chars.others.size() >= 4096 && !chars.others.contains(code))
+                return false;
+            known = &chars.others[code];
+        }
+        if (known->kind == PlainCharacter::Unknown) {
+            known->kind = PlainCharacter::Shaped;
+            // The character laid out alone, as a line would lay it out.
+            QTextLine line;
+            if (plainCharacter(code) && layOut(f, QString(c), line)) {
+                const QList<QGlyphRun> runs = line.glyphRuns();
+                const QGlyphRun* run = runs.size() == 1 ? &runs.front() : nullptr;
+                const double advance = line.cursorToX(1) * 64;
+                if (run && run->glyphIndexes().size() == 1 && run->positions().size() == 1
+                    && run->positions().front().x() == 0 && advance >= 0 && advance < (1 << 30)
+                    && advance == std::floor(advance)) {
+                    const double baseline = run->positions().front().y() + f.metrics.ascent() - line.ascent();
+                    if (!chars.raw.isValid()) {
+                        chars.raw = run->rawFont();
+                        chars.rules = ShapingRules::of(chars.raw);
+                        chars.baseline = baseline;
+                    }
+                    const quint32 glyph = run->glyphIndexes().front();
+                    if (run->rawFont() == chars.raw && baseline == chars.baseline && !chars.rules->touches(glyph)) {
+                        known->glyph = glyph;
+                        known->advance = static_cast<qint64>(advance);
+                        known->ink = inkBounds(f, chars.raw, glyph);
+                        known->kind = PlainCharacter::Plain;
+                    }
+                }
+            }
+        }
+        if (known->kind != PlainCharacter::Plain)
+            return false;
+        plainLine_.push_back(known);
+    }
+    plainFont_ = &chars;
+    return true;
+}
+
+qint64 PainterCanvas::plainAdvance() const
+{
+    qint64 sum = 0;
+    for (const PlainCharacter* c : plainLine_)
+        sum += c->advance;
+    return sum;
+}
+
+ShapedText PainterCanvas::plainShape(const QString& text) const
+{
+    // The glyphs one after the other on the baseline, where the layout
+    // would put them, with the ink of the whole line.
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(static_cast<qsizetype>(plainLine_.size()));
+    positions.reserve(static_cast<qsizetype>(plainLine_.size()));
+    QRectF ink;
+    qint64 x = 0;
+    const double y = plainFont_->baseline;
+    for (const PlainCharacter* c : plainLine_) {
+        const QPointF at(static_cast<double>(x) / 64, y);
+        glyphs.append(c->glyph);
+        positions.append(at);
+        if (!c->ink.isEmpty())
+            ink |= c->ink.translated(at);
+        x += c->advance;
+    }
+    auto shape = std::make_shared<LaidOutLine>();
+    QGlyphRun& run = shape->runs.emplace_back();
+    run.setRawFont(plainFont_->raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    shape->ink = ink;
+    return ShapedText{text, qRound(static_cast<double>(x) / 64), std::move(shape)};
+}
+
 bool PainterCanvas::layOut(FontEntry& f, const QString& text, QTextLine& line)
 {
     // The shaping drawText does: left to right as the painter lays text out,
@@ -377,13 +537,15 @@ int PainterCanvas::wholeWidth(FontEntry& f, const QString& text)
 
 int PainterCanvas::lineWidth(const QString& text)
 {
+    if (font_.size < 1 || text.isEmpty())
+        return 0;
+    FontEntry* f = currentFont();
+    if (plainLine(*f, text))
+        return qRound(static_cast<double>(plainAdvance()) / 64);
     // A line of ordinary length is laid out with its glyphs at once: most
     // lines measured are drawn next.
     if (text.size() < LongLine)
         return shapeText(text).width;
-    if (font_.size < 1)
-        return 0;
-    FontEntry* f = currentFont();
     if (const auto kept = f->shaped.constFind(text); kept != f->shaped.constEnd())
         return kept->width;
     if (const auto kept = f->widths.constFind(text); kept != f->widths.constEnd())
@@ -403,6 +565,8 @@ ShapedText PainterCanvas::shapeText(const QString& text)
     if (font_.size < 1 || text.isEmpty())
         return shaped;
     FontEntry* f = currentFont();
+    if (plainLine(*f, text))
+        return plainShape(text);
     if (const auto kept = f->shaped.constFind(text); kept != f->shaped.constEnd())
         return *kept;
     if (f->shaped.size() >= ShapedLinesKept)
@@ -426,6 +590,12 @@ ShapedText PainterCanvas::shapeText(const QString& text)
     }
     shaped.shape = std::move(shape);
     return *f->shaped.insert(text, shaped);
+}
+
+QList<QGlyphRun> PainterCanvas::glyphRuns(const ShapedText& line)
+{
+    const auto* laid = dynamic_cast<const LaidOutLine*>(line.shape.get());
+    return laid ? laid->runs : QList<QGlyphRun>();
 }
 
 void PainterCanvas::setTabDistance(double pixels)

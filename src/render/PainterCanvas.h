@@ -19,6 +19,7 @@
 #include <vector>
 
 class QPaintDevice;
+class ShapingRules;
 
 class PainterCanvas : public PageCanvas {
 public:
@@ -60,12 +61,19 @@ public:
     void drawImage(const QRectF& box, const QImage& picture, const CanvasRect& clip) override;
 
     QPainter* painter() const { return painter_; }
+    // The glyphs of a line this canvas laid out; none for a line the painter
+    // draws whole.
+    static QList<QGlyphRun> glyphRuns(const ShapedText& line);
 
     // A line that reaches beyond its block's clip is drawn only with the
     // glyphs that can show inside it. Kept, every glyph goes to the device
     // and the clip alone cuts them: the reference the cutting is checked
     // against.
     void setKeepHiddenGlyphs(bool keep) { keepHiddenGlyphs_ = keep; }
+    // A line whose characters the font's rules leave alone is laid out from
+    // the font's characters, each laid out once. Off, every line goes
+    // through the shaper: the reference the characters are checked against.
+    void setLinesFromCharacters(bool on) { linesFromCharacters_ = on; }
 
     // Whether text in the font comes out as letters: false where no font
     // is installed at all (a container, a print server), where every
@@ -79,6 +87,9 @@ public:
     static QFont qfont(const QString& name, double points, int style, qint32 pitch);
 
 private:
+    // A character laid out alone, and a font's characters so laid out.
+    struct PlainCharacter;
+    struct PlainCharacters;
     // A glyph drawn once in one colour, and where its image lies relative to
     // the glyph's origin on the baseline.
     struct GlyphKey {
@@ -109,10 +120,17 @@ private:
         // long texts.
         QHash<QString, int> widths;
         QHash<QString, int> advances;
+        // The font's characters laid out one at a time, once needed.
+        std::shared_ptr<PlainCharacters> characters;
     };
 
     void init();
     void applyPen();
+    // Whether the line is the sum of its characters in the font: then
+    // plainLine_ holds them.
+    bool plainLine(FontEntry& f, const QString& text);
+    qint64 plainAdvance() const;
+    ShapedText plainShape(const QString& text) const;
     // The picture with no more pixels than it covers on the device: averaged
     // down where it is finer, kept for the canvas's later labels so that a
     // PDF holds it once.
@@ -157,6 +175,9 @@ private:
     bool textPen_ = false;                   // the painter holds the text colour, not qpen_
     double tabDistance_ = 0;                 // 0: the painter's own tab stops
     bool keepHiddenGlyphs_ = false;
+    bool linesFromCharacters_ = true;
+    std::vector<const PlainCharacter*> plainLine_;
+    const PlainCharacters* plainFont_ = nullptr; // of the characters in plainLine_
     struct Reduced {
         qint64 picture = 0; // the picture's cache key
         QSize size;

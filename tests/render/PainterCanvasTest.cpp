@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPaintEngine>
+#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -515,6 +516,62 @@ TEST(PainterCanvasBlocks, LaidOutLinesAreAsWideAsMeasured)
                 line += letters[random.bounded(letters.size())];
             ASSERT_EQ(canvas.shapeText(line).width, canvas.textWidth(line))
                 << dpi << " DPI, " << font.size << " points: " << line.toStdString();
+        }
+    }
+}
+
+// A line laid out from its characters is the line the shaper lays out: the
+// same glyphs at the same places in the same font, and the same widths,
+// on the screen and in a PDF. Fonts with kerning and ligatures, accents,
+// joining marks, tabs, other scripts, spaces of other kinds and characters
+// the font lacks included.
+TEST(PainterCanvasBlocks, LinesFromCharactersAreTheShapersLines)
+{
+    QRandomGenerator random(20261208);
+    const QString letters = QStringLiteral(
+        "abcdefghijklmnopqrstuvwxyzAVTWYo  -'#.,0123456789\u00e9\u00fc\u00f8\u0144\u0142\u0105\u0131\u016b\u00df"
+        "\u00c5\u00d6fiffl\u0301\t\u00a0\u2009\u05e9\u0645\u4e2d\u00ad\u200b");
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTemporaryDir dir;
+    QPdfWriter pdf(dir.filePath(QStringLiteral("lines.pdf")));
+    pdf.setResolution(1200);
+    QImage screen = PageImage(8, 8, 96);
+    for (QPaintDevice* device : std::initializer_list<QPaintDevice*>{&screen, &pdf}) {
+        QPainter painter(device);
+        PainterCanvas plain(&painter);
+        PainterCanvas shaped(&painter);
+        shaped.setLinesFromCharacters(false);
+        for (int round = 0; round < 400; ++round) {
+            CanvasFont font;
+            font.name = std::array{QStringLiteral("COURIER NEW"), QStringLiteral("Arial"),
+                                   QStringLiteral("Times New Roman"),
+                                   QStringLiteral("DejaVu Sans")}[static_cast<std::size_t>(round % 4)];
+            font.size = 1 + random.bounded(40);
+            font.style = round % 3 ? 0 : StoredFont::fsBold;
+            plain.setFont(font);
+            shaped.setFont(font);
+            QString line;
+            // Most lines of Latin letters alone, as address labels are.
+            const qsizetype pool = round % 2 ? letters.size() : 52;
+            for (int length = 1 + random.bounded(40); length > 0; --length)
+                line += letters[random.bounded(pool)];
+            if (round % 37 == 0)
+                line += emoji;
+            const std::string what = font.name.toStdString() + " " + std::to_string(font.size) + ": "
+                                     + line.toStdString();
+            const ShapedText a = plain.shapeText(line);
+            const ShapedText b = shaped.shapeText(line);
+            ASSERT_EQ(a.width, b.width) << what;
+            EXPECT_EQ(plain.lineWidth(line), b.width) << what;
+            EXPECT_EQ(plain.textWidth(line), shaped.textWidth(line)) << what;
+            const QList<QGlyphRun> ra = PainterCanvas::glyphRuns(a);
+            const QList<QGlyphRun> rb = PainterCanvas::glyphRuns(b);
+            ASSERT_EQ(ra.size(), rb.size()) << what;
+            for (qsizetype k = 0; k < ra.size(); ++k) {
+                EXPECT_TRUE(ra[k].rawFont() == rb[k].rawFont()) << what;
+                EXPECT_EQ(ra[k].glyphIndexes(), rb[k].glyphIndexes()) << what;
+                EXPECT_EQ(ra[k].positions(), rb[k].positions()) << what;
+            }
         }
     }
 }
