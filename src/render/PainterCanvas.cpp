@@ -414,7 +414,7 @@ bool PainterCanvas::plainLine(FontEntry& f, const QString& text)
                 const QList<QGlyphRun> runs = line.glyphRuns();
                 const QGlyphRun* run = runs.size() == 1 ? &runs.front() : nullptr;
                 const double advance = line.cursorToX(1) * 64;
-                if (run && run->glyphIndexes().size() == 1 && run->positions().size() == 1
+                if (run && run->rawFont().isValid() && run->glyphIndexes().size() == 1 && run->positions().size() == 1
                     && run->positions().front().x() == 0 && advance >= 0 && advance < (1 << 30)
                     && advance == std::floor(advance)) {
                     const double baseline = run->positions().front().y() + f.metrics.ascent() - line.ascent();

@@ -20,16 +20,16 @@ hb_blob_t* referenceTable(hb_face_t*, hb_tag_t tag, void* font)
                           [](void* bytes) { delete static_cast<QByteArray*>(bytes); });
 }
 
-// The face of a font, whatever its size.
+// The face of a font, whatever its size: its header (the face's dates and
+// checksum, so that a user's own copy of a system font differs) and its
+// names. Empty for an engine without font tables.
 QByteArray faceKey(const QRawFont& font)
 {
-    QByteArray key = font.familyName().toUtf8();
-    key += '\n' + font.styleName().toUtf8();
-    key += '\n' + QByteArray::number(font.weight()) + ' ' + QByteArray::number(static_cast<int>(font.style()));
-    // The header holds the face's dates and checksum: two faces of one name
-    // (a user's own copy of a system font) differ there.
-    key += '\n' + font.fontTable("head");
-    return key;
+    const QByteArray head = font.fontTable("head");
+    if (head.isEmpty())
+        return head;
+    return head + font.fontTable("name") + ' ' + QByteArray::number(font.weight()) + ' '
+           + QByteArray::number(static_cast<int>(font.style()));
 }
 
 } // namespace
@@ -38,7 +38,12 @@ std::shared_ptr<const ShapingRules> ShapingRules::of(const QRawFont& font)
 {
     static std::mutex lock;
     static QHash<QByteArray, std::shared_ptr<const ShapingRules>> faces;
-    const QByteArray key = faceKey(font);
+    // A font the toolkit could not make (a size beyond its engine) has no
+    // face to read: its lines are the shaper's.
+    static const auto unreadable = std::make_shared<const ShapingRules>();
+    const QByteArray key = font.isValid() ? faceKey(font) : QByteArray();
+    if (key.isEmpty())
+        return unreadable;
     {
         const std::scoped_lock held(lock);
         if (const auto kept = faces.constFind(key); kept != faces.constEnd())
@@ -48,7 +53,7 @@ std::shared_ptr<const ShapingRules> ShapingRules::of(const QRawFont& font)
     auto rules = std::make_shared<ShapingRules>();
     // Rules of their own make a face's lines the shaper's alone.
     static const char* const unread[] = {"kern", "morx", "mort", "kerx", "trak"};
-    bool readable = font.isValid();
+    bool readable = true;
     for (const char* table : unread)
         readable = readable && font.fontTable(table).isEmpty();
     if (readable) {
