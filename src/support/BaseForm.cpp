@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QList>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -41,12 +40,13 @@ private:
 // size needs, but never for more than the room it is given.
 class FittedScrollArea : public QScrollArea {
 public:
-    FittedScrollArea(QWidget* content, const QSize& room) : room_(room)
+    FittedScrollArea(QWidget& window, const QSize& room) : QScrollArea(&window), room_(room)
     {
         setObjectName(QStringLiteral("ScrollCONTENT"));
         setFrameShape(QFrame::NoFrame);
+        // The controls inside take the focus; the area scrolls to them.
+        setFocusPolicy(Qt::NoFocus);
         setWidgetResizable(true);
-        setWidget(content);
     }
 
     QSize sizeHint() const override
@@ -64,16 +64,6 @@ public:
 private:
     QSize room_;
 };
-
-// The widgets the focus passes through with the tab key, in their order.
-QList<QPointer<QWidget>> tabChain(QWidget& window)
-{
-    QList<QPointer<QWidget>> chain;
-    for (QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain())
-        if (w->focusPolicy() & Qt::TabFocus)
-            chain << w;
-    return chain;
-}
 
 void collectShownWidgets(QLayoutItem& item, QList<QWidget*>& shown)
 {
@@ -134,11 +124,12 @@ bool scrollContentToFit(QWidget& window, const QSize& room)
                                             - column->itemAt(last)->sizeHint().height()
                                             - std::max(0, column->spacing())));
 
-    // Moving widgets to another parent puts them at the end of the tab
-    // order; the order they had is given back afterwards.
-    const QList<QPointer<QWidget>> chain = tabChain(window);
+    // The content panel is made in the window before anything moves into
+    // it: widgets that stay in their window keep their tab order.
+    auto* scroll = new FittedScrollArea(window, contentRoom);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("PanelCONTENT"));
+    scroll->setWidget(content);
     auto* inner = new QVBoxLayout(content);
     inner->setContentsMargins(0, 0, 0, 0);
     inner->setSpacing(column->spacing());
@@ -162,12 +153,8 @@ bool scrollContentToFit(QWidget& window, const QSize& room)
     }
     for (QWidget* w : shown)
         w->show();
-    auto* scroll = new FittedScrollArea(content, contentRoom);
     column->insertWidget(0, scroll, 1);
     scroll->show();
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        if (chain[i - 1] && chain[i])
-            QWidget::setTabOrder(chain[i - 1], chain[i]);
 
     column->activate();
     if (window.minimumWidth() > room.width() || window.minimumHeight() > room.height())
