@@ -24,9 +24,9 @@ void expectWhollyShown(QWidget& window)
 {
     const QRect area = window.screen()->availableGeometry();
     EXPECT_TRUE(area.contains(window.frameGeometry())) << window.width() << " x " << window.height();
-    QList<QAbstractButton*> buttons = window.findChild<QDialogButtonBox*>()
-                                          ? window.findChild<QDialogButtonBox*>()->buttons()
-                                          : QList<QAbstractButton*>();
+    QList<QAbstractButton*> buttons;
+    if (auto* box = window.findChild<QDialogButtonBox*>())
+        buttons = box->buttons();
     for (QPushButton* b : window.findChildren<QPushButton*>(
              QRegularExpression(QStringLiteral("^(ButtonOK|ButtonCANCEL|OKBtn|CancelBtn|ButtonClose)$"))))
         if (b->window() == &window)
