@@ -2,6 +2,7 @@
 
 #include "dialogs/FormHELP.h"
 #include "dialogs/NamedWidgets.h"
+#include "support/BaseForm.h"
 #include "support/Maker.h"
 #include "support/Messages.h"
 #include "support/ProgramFolder.h"
@@ -67,6 +68,7 @@ TFormRTFHelp::TFormRTFHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(RichEdit1, 1);
     layout->addWidget(Panel1);
     resize(640, 600);
+    keepOnScreen(*this);
     centreCloseButton();
 }
 

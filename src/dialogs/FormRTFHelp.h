@@ -1,7 +1,8 @@
 #pragma once
 // The formatted instructions window: the instructions document
 // "Gorvin02Instructions.rtf", read by the program's own RTF reader.
-// A plain window, not part of the saved desktop.
+// A plain window, not part of the saved desktop, cut to the screen when
+// shown.
 
 #include <QString>
 #include <QWidget>

@@ -24,6 +24,26 @@ class QWidget;
 // the area, even for a window larger than the area (a large minimum size).
 QRect placeOnShow(const QRect& bounds, const QRect& area, bool firstTime, const QMargins& frame = {});
 
+// Makes a window's content fit into `room`, the most its inner rectangle may
+// take. The window's top layout is a column whose last item is the button
+// row. When the window cannot be made as small as `room`, everything above
+// the button row moves into a frameless scroll area that asks for no more
+// than the room left beside the buttons, so that they always stay in sight;
+// a minimum size larger than `room` is cut to it. Once moved, the content
+// stays in its scroll area. Returns whether the content moved this time.
+bool scrollContentToFit(QWidget& window, const QSize& room);
+
+// Fits a window to the free area of the screen it is on (the primary screen
+// when it is on none) as scrollContentToFit says and places it there as
+// placeOnShow says. A window smaller than its minimum (a damaged stored size)
+// takes its natural size first.
+void fitOnScreen(QWidget& window, bool firstTime);
+
+// Fits and places a window not built on TBASEFORM (one of Qt's own dialogs)
+// on every showing as fitOnScreen says. It keeps the place it takes itself
+// while it fits; one cut to the screen is centred on its first showing.
+void keepOnScreen(QWidget& window);
+
 class TBASEFORM {
 public:
     virtual ~TBASEFORM();
@@ -38,10 +58,8 @@ public:
     bool savesPlacement = true;
 
     // Runs every time the window is about to be shown, before the window's
-    // own show handling (its showEvent): places the window as placeOnShow
-    // says on the screen it is on (the primary screen when it is on none). A
-    // window smaller than its minimum (a damaged stored size) takes its
-    // natural size first.
+    // own show handling (its showEvent): fits and places the window as
+    // fitOnScreen says, centred on its first showing.
     virtual void DOSHOW();
 
     QWidget& formWidget() const { return window_; }

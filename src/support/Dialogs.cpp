@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "support/BaseForm.h"
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -103,6 +105,7 @@ ScopedDialogSeam::~ScopedDialogSeam()
 QString QtDialogSeam::openFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
+    keepOnScreen(dialog);
     configure(dialog, r);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(r.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -114,6 +117,7 @@ QString QtDialogSeam::openFile(QWidget* parent, const FileRequest& r)
 QString QtDialogSeam::saveFile(QWidget* parent, const FileRequest& r)
 {
     QFileDialog dialog(parent);
+    keepOnScreen(dialog);
     configure(dialog, r);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -128,6 +132,7 @@ bool QtDialogSeam::chooseFont(QWidget* parent, QFont& font)
 {
     // Qt's own dialog everywhere: it shows the face the program draws with.
     QFontDialog dialog(parent);
+    keepOnScreen(dialog);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setCurrentFont(font);
     offerOnlyLabelStyles(dialog);
@@ -139,10 +144,11 @@ bool QtDialogSeam::chooseFont(QWidget* parent, QFont& font)
 
 bool QtDialogSeam::chooseColor(QWidget* parent, QColor& color)
 {
-    const QColor chosen = QColorDialog::getColor(color, parent);
-    if (!chosen.isValid())
+    QColorDialog dialog(color, parent);
+    keepOnScreen(dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return false;
-    color = chosen;
+    color = dialog.selectedColor();
     return true;
 }
 
@@ -170,6 +176,7 @@ bool QtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choice
     printer.setCollateCopies(choice.collate);
     printer.setPageOrder(choice.reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
     QPrintDialog dialog(&printer, parent);
+    keepOnScreen(dialog);
     dialog.setMinMax(choice.minPage, choice.maxPage);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
@@ -187,5 +194,6 @@ bool QtDialogSeam::print(QWidget* parent, QPrinter& printer, PrintChoice& choice
 bool QtDialogSeam::printerSetup(QWidget* parent, QPrinter& printer)
 {
     QPageSetupDialog dialog(&printer, parent);
+    keepOnScreen(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
