@@ -180,6 +180,20 @@ void PreviewPanel::buildBoxes(QWidget* topPanel)
     buttonLast->setGeometry(152, 3, 38, 25);
     connect(buttonLast, &QPushButton::clicked, this, [this] { GOTOLASTPAGE(true); });
 
+    // Captions longer than the places kept for them (another language, a
+    // larger desktop font) move what follows them along and widen the
+    // panel, which takes its room from the job file's bar.
+    const int shift = std::max(0, pageLabel->x() + pageLabel->sizeHint().width() + 2 - editPage_->x());
+    for (QWidget* w : {static_cast<QWidget*>(editPage_), upDown, static_cast<QWidget*>(buttonFirst)})
+        w->move(w->x() + shift, w->y());
+    const auto fitted = [](QPushButton* b) {
+        b->resize(std::max(b->width(), b->fontMetrics().horizontalAdvance(b->text()) + 10), b->height());
+    };
+    fitted(buttonFirst);
+    buttonLast->move(buttonFirst->x() + buttonFirst->width() + 2, buttonLast->y());
+    fitted(buttonLast);
+    panelPage_->resize(buttonLast->x() + buttonLast->width() + 2, panelPage_->height());
+
     timerStartAt_ = new QTimer(this);
     timerStartAt_->setObjectName(QStringLiteral("TimerStartAt"));
     timerStartAt_->setSingleShot(true);

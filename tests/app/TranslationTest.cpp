@@ -8,8 +8,13 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 
@@ -65,6 +70,24 @@ TEST_F(MainWindowTest, MenusMessagesAndQtButtonsSpeakTheLocalesLanguage)
             EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), c.cancel);
         }
         EXPECT_EQ(Messages::cannotOpenFile(QStringLiteral("a.txt")), c.message);
+        // The page panel's captions show whole, each clear of the next.
+        auto* panel = main.findChild<QFrame*>(QStringLiteral("PanelPAGESPINBASE"));
+        ASSERT_NE(panel, nullptr);
+        int right = 0;
+        for (QWidget* w : {static_cast<QWidget*>(panel->findChildren<QLabel*>().value(0)),
+                           static_cast<QWidget*>(panel->findChild<QLineEdit*>(QStringLiteral("EditPAGENUM"))),
+                           static_cast<QWidget*>(panel->findChild<QPushButton*>(QStringLiteral("ButtonFIRSTPAGE"))),
+                           static_cast<QWidget*>(panel->findChild<QPushButton*>(QStringLiteral("ButtonLASTPAGE")))}) {
+            ASSERT_NE(w, nullptr);
+            EXPECT_GE(w->x(), right) << w->objectName().toStdString();
+            const auto* caption = qobject_cast<QLabel*>(w);
+            const auto* button = qobject_cast<QPushButton*>(w);
+            if (caption || button) {
+                EXPECT_GE(w->width(), w->fontMetrics().horizontalAdvance(caption ? caption->text() : button->text()));
+            }
+            right = w->x() + std::min(w->width(), w->sizeHint().width());
+        }
+        EXPECT_LE(right, panel->width());
         EXPECT_TRUE(closeMain());
         removeTranslations();
     }
