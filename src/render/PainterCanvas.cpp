@@ -328,6 +328,7 @@ struct PainterCanvas::PlainCharacter {
     quint32 glyph = 0;
     qint64 advance = 0; // in 64ths of a pixel, the layout's own unit
     QRectF ink;
+    bool paired = false; // placed otherwise next to some characters (kerned)
     enum Kind : quint8 { Unknown, Plain, Shaped } kind = Unknown;
 };
 
@@ -340,6 +341,8 @@ struct PainterCanvas::PlainCharacters {
     // entries stay where they are.
     std::array<PlainCharacter, 0x250> latin{};
     std::unordered_map<char16_t, PlainCharacter> others;
+    // Pairs of characters, by their codes, that lie one after the other.
+    std::unordered_map<quint32, bool> pairs;
 };
 
 namespace {
@@ -397,6 +400,7 @@ bool PainterCanvas::plainLine(FontEntry& f, const QString& text)
     if (!chars.usable)
         return false;
     plainLine_.clear();
+    char16_t before = 0;
     for (const QChar c : text) {
         const char16_t code = c.unicode();
         PlainCharacter* known = code < chars.latin.size() ? &chars.latin[code] : nullptr;
@@ -406,39 +410,77 @@ bool PainterCanvas::plainLine(FontEntry& f, const QString& text)
                 return false;
             known = &chars.others[code];
         }
-        if (known->kind == PlainCharacter::Unknown) {
-            known->kind = PlainCharacter::Shaped;
-            // The character laid out alone, as a line would lay it out.
-            QTextLine line;
-            if (plainCharacter(code) && layOut(f, QString(c), line)) {
-                const QList<QGlyphRun> runs = line.glyphRuns();
-                const QGlyphRun* run = runs.size() == 1 ? &runs.front() : nullptr;
-                const double advance = line.cursorToX(1) * 64;
-                if (run && run->rawFont().isValid() && run->glyphIndexes().size() == 1 && run->positions().size() == 1
-                    && run->positions().front().x() == 0 && advance >= 0 && advance < (1 << 30)
-                    && advance == std::floor(advance)) {
-                    const double baseline = run->positions().front().y() + f.metrics.ascent() - line.ascent();
-                    if (!chars.raw.isValid()) {
-                        chars.raw = run->rawFont();
-                        chars.rules = ShapingRules::of(chars.raw);
-                        chars.baseline = baseline;
-                    }
-                    const quint32 glyph = run->glyphIndexes().front();
-                    if (run->rawFont() == chars.raw && baseline == chars.baseline && !chars.rules->touches(glyph)) {
-                        known->glyph = glyph;
-                        known->advance = static_cast<qint64>(advance);
-                        known->ink = inkBounds(f, chars.raw, glyph);
-                        known->kind = PlainCharacter::Plain;
-                    }
-                }
-            }
-        }
+        if (known->kind == PlainCharacter::Unknown)
+            layOutAlone(f, chars, c, *known);
         if (known->kind != PlainCharacter::Plain)
             return false;
+        if (!plainLine_.empty() && (plainLine_.back()->paired || known->paired)
+            && !plainPair(f, chars, before, *plainLine_.back(), code, *known))
+            return false;
         plainLine_.push_back(known);
+        before = code;
     }
     plainFont_ = &chars;
     return true;
+}
+
+void PainterCanvas::layOutAlone(FontEntry& f, PlainCharacters& chars, QChar c, PlainCharacter& known)
+{
+    // The character laid out alone, as a line would lay it out.
+    known.kind = PlainCharacter::Shaped;
+    QTextLine line;
+    if (!plainCharacter(c.unicode()) || !layOut(f, QString(c), line))
+        return;
+    const QList<QGlyphRun> runs = line.glyphRuns();
+    const QGlyphRun* run = runs.size() == 1 ? &runs.front() : nullptr;
+    const double advance = line.cursorToX(1) * 64;
+    if (!run || !run->rawFont().isValid() || run->glyphIndexes().size() != 1 || run->positions().size() != 1
+        || run->positions().front().x() != 0 || !(advance >= 0 && advance < (1 << 30))
+        || advance != std::floor(advance))
+        return;
+    const double baseline = run->positions().front().y() + f.metrics.ascent() - line.ascent();
+    if (!chars.raw.isValid()) {
+        chars.raw = run->rawFont();
+        chars.rules = ShapingRules::of(chars.raw);
+        chars.baseline = baseline;
+    }
+    const quint32 glyph = run->glyphIndexes().front();
+    if (run->rawFont() != chars.raw || baseline != chars.baseline || chars.rules->touches(glyph))
+        return;
+    known.glyph = glyph;
+    known.advance = static_cast<qint64>(advance);
+    known.ink = inkBounds(f, chars.raw, glyph);
+    known.paired = chars.rules->pairs(glyph);
+    known.kind = PlainCharacter::Plain;
+}
+
+bool PainterCanvas::plainPair(FontEntry& f, PlainCharacters& chars, char16_t a, const PlainCharacter& first, char16_t b,
+                              const PlainCharacter& second)
+{
+    // Two characters the font's pair rules (kerning) may place otherwise
+    // than one after the other: laid out together once, and kept.
+    const quint32 key = (static_cast<quint32>(a) << 16) | b;
+    if (const auto kept = chars.pairs.find(key); kept != chars.pairs.end())
+        return kept->second;
+    if (chars.pairs.size() >= 8192) // a damaged file's every pair is not kept
+        chars.pairs.clear();
+    bool plain = false;
+    QTextLine line;
+    const QChar both[] = {QChar(a), QChar(b)};
+    if (layOut(f, QString(both, 2), line)) {
+        const QList<QGlyphRun> runs = line.glyphRuns();
+        if (runs.size() == 1 && runs.front().rawFont() == chars.raw) {
+            const QList<quint32> glyphs = runs.front().glyphIndexes();
+            const QList<QPointF> at = runs.front().positions();
+            const double shift = f.metrics.ascent() - line.ascent();
+            plain = glyphs == QList<quint32>{first.glyph, second.glyph} && at.size() == 2 && at[0].x() == 0
+                    && at[1].x() * 64 == static_cast<double>(first.advance) && at[0].y() + shift == chars.baseline
+                    && at[1].y() + shift == chars.baseline
+                    && line.cursorToX(2) * 64 == static_cast<double>(first.advance + second.advance);
+        }
+    }
+    chars.pairs.emplace(key, plain);
+    return plain;
 }
 
 qint64 PainterCanvas::plainAdvance() const

@@ -129,6 +129,9 @@ private:
     // Whether the line is the sum of its characters in the font: then
     // plainLine_ holds them.
     bool plainLine(FontEntry& f, const QString& text);
+    void layOutAlone(FontEntry& f, PlainCharacters& chars, QChar c, PlainCharacter& known);
+    bool plainPair(FontEntry& f, PlainCharacters& chars, char16_t a, const PlainCharacter& first, char16_t b,
+                   const PlainCharacter& second);
     qint64 plainAdvance() const;
     ShapedText plainShape(const QString& text) const;
     // The picture with no more pixels than it covers on the device: averaged

@@ -8,8 +8,14 @@
 // The rules are the font's substitutions and positionings (OpenType GSUB and
 // GPOS) that the shaper applies to left-to-right text of the Latin script or
 // of no script, with the default features and kerning, as HarfBuzz collects
-// them. A font with rules that cannot be looked into here (an old kerning
-// table, Apple's layout tables) touches every glyph.
+// them. Most positionings act on a glyph and its neighbour alone (kerning,
+// and marks placed on the letter before them): a glyph only they touch is
+// laid out as the sum of its characters where each pair of neighbours in
+// the line is. Substitutions, positionings that look further along the line
+// and mark glyphs touch a glyph wholly. An old kerning table of pairs may
+// kern any two glyphs. A font with rules that cannot be looked into here
+// (Apple's layout tables, old kerning tables of other kinds) touches every
+// glyph.
 
 #include <QRawFont>
 
@@ -22,10 +28,15 @@ public:
     // program (the sizes of one face share them).
     static std::shared_ptr<const ShapingRules> of(const QRawFont& font);
 
-    // Whether a rule may change the glyph or its position next to others.
+    // Whether a rule may change the glyph or its position, whatever its
+    // neighbours.
     bool touches(quint32 glyph) const { return all_ || touched_.contains(glyph); }
+    // Whether a rule may change the glyph's place next to a neighbour.
+    bool pairs(quint32 glyph) const { return pairAll_ || paired_.contains(glyph); }
 
 private:
     bool all_ = true;
+    bool pairAll_ = false; // an old kerning table may kern any pair
     std::unordered_set<quint32> touched_;
+    std::unordered_set<quint32> paired_;
 };
