@@ -142,32 +142,41 @@ std::shared_ptr<const ShapingRules> ShapingRules::of(const QRawFont& font)
             }
             rules->pairAll_ = true;
         }
-        hb_set_t* lookups = hb_set_create();
         hb_set_t* input = hb_set_create();
         hb_set_t* touched = hb_set_create();
         hb_set_t* paired = hb_set_create();
         // Marks are placed on what precedes them, however far back.
         hb_ot_layout_get_glyphs_in_class(face, HB_OT_LAYOUT_GLYPH_CLASS_MARK, touched);
+        // A line of Latin letters is shaped as Latin; a line of digits and
+        // signs alone, and a character or a pair laid out alone, may be
+        // shaped as of no script. A rule of only one of the two would make
+        // them differ: it touches its glyphs wholly.
         const hb_feature_t kerning{HB_TAG('k', 'e', 'r', 'n'), 1, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END};
-        for (const hb_script_t script : {HB_SCRIPT_LATIN, HB_SCRIPT_COMMON}) {
-            hb_segment_properties_t props = HB_SEGMENT_PROPERTIES_DEFAULT;
-            props.direction = HB_DIRECTION_LTR;
-            props.script = script;
-            props.language = hb_language_get_default();
-            hb_shape_plan_t* plan = hb_shape_plan_create(face, &props, &kerning, 1, nullptr);
-            for (const hb_tag_t table : {HB_OT_TAG_GSUB, HB_OT_TAG_GPOS}) {
-                hb_set_clear(lookups);
-                hb_ot_shape_plan_collect_lookups(plan, table, lookups);
-                for (hb_codepoint_t lookup = HB_SET_VALUE_INVALID; hb_set_next(lookups, &lookup);) {
+        const hb_script_t scripts[] = {HB_SCRIPT_LATIN, HB_SCRIPT_COMMON};
+        for (const hb_tag_t table : {HB_OT_TAG_GSUB, HB_OT_TAG_GPOS}) {
+            hb_set_t* lookups[2] = {hb_set_create(), hb_set_create()};
+            for (int i = 0; i < 2; ++i) {
+                hb_segment_properties_t props = HB_SEGMENT_PROPERTIES_DEFAULT;
+                props.direction = HB_DIRECTION_LTR;
+                props.script = scripts[i];
+                props.language = hb_language_get_default();
+                hb_shape_plan_t* plan = hb_shape_plan_create(face, &props, &kerning, 1, nullptr);
+                hb_ot_shape_plan_collect_lookups(plan, table, lookups[i]);
+                hb_shape_plan_destroy(plan);
+            }
+            for (int i = 0; i < 2; ++i) {
+                for (hb_codepoint_t lookup = HB_SET_VALUE_INVALID; hb_set_next(lookups[i], &lookup);) {
                     // A rule applies where its input matches; the glyphs
                     // around it only decide whether it does.
                     hb_set_clear(input);
                     hb_ot_layout_lookup_collect_glyphs(face, table, lookup, nullptr, input, nullptr, nullptr);
-                    const bool pairs = table == HB_OT_TAG_GPOS && lookup < pairwise.size() && pairwise[lookup];
+                    const bool pairs = table == HB_OT_TAG_GPOS && lookup < pairwise.size() && pairwise[lookup]
+                                       && hb_set_has(lookups[1 - i], lookup);
                     hb_set_union(pairs ? paired : touched, input);
                 }
             }
-            hb_shape_plan_destroy(plan);
+            hb_set_destroy(lookups[1]);
+            hb_set_destroy(lookups[0]);
         }
         for (hb_codepoint_t glyph = HB_SET_VALUE_INVALID; hb_set_next(touched, &glyph);)
             rules->touched_.insert(glyph);
@@ -177,7 +186,6 @@ std::shared_ptr<const ShapingRules> ShapingRules::of(const QRawFont& font)
         hb_set_destroy(paired);
         hb_set_destroy(touched);
         hb_set_destroy(input);
-        hb_set_destroy(lookups);
         hb_face_destroy(face);
     }
 
