@@ -6,6 +6,7 @@
 #include <hb-ot.h>
 #include <hb.h>
 
+#include <algorithm>
 #include <mutex>
 #include <vector>
 
@@ -38,15 +39,21 @@ QByteArray faceKey(const QRawFont& font)
 // ligature or another mark (an extension: the lookup it holds), that skip
 // no letters or ligatures to find the neighbour. Empty when the table
 // cannot be read.
+// The big-endian 16-bit number at `at` in a font table; -1 beyond its ends.
+int wordAt(const QByteArray& table, qint64 at)
+{
+    if (at < 0 || at + 2 > table.size())
+        return -1;
+    return (static_cast<uchar>(table[at]) << 8) | static_cast<uchar>(table[at + 1]);
+}
+
 std::vector<bool> pairwiseLookups(const QByteArray& table)
 {
     bool ok = true;
     const auto word = [&](qint64 at) -> quint16 {
-        if (at < 0 || at + 2 > table.size()) {
-            ok = false;
-            return 0;
-        }
-        return static_cast<quint16>((static_cast<uchar>(table[at]) << 8) | static_cast<uchar>(table[at + 1]));
+        const int value = wordAt(table, at);
+        ok = ok && value >= 0;
+        return static_cast<quint16>(std::max(value, 0));
     };
     constexpr quint16 IgnoreBaseGlyphs = 0x2;
     constexpr quint16 IgnoreLigatures = 0x4;
@@ -83,11 +90,7 @@ std::shared_ptr<const ShapingRules> remember(const QByteArray& key, std::shared_
 // direction.
 bool pairwiseKerning(const QByteArray& table)
 {
-    const auto word = [&](qint64 at) -> int {
-        if (at < 0 || at + 2 > table.size())
-            return -1;
-        return (static_cast<uchar>(table[at]) << 8) | static_cast<uchar>(table[at + 1]);
-    };
+    const auto word = [&](qint64 at) { return wordAt(table, at); };
     if (word(0) != 0)
         return false;
     const int count = word(2);
@@ -127,8 +130,8 @@ std::shared_ptr<const ShapingRules> ShapingRules::of(const QRawFont& font)
     bool readable = true;
     for (const char* table : unread)
         readable = readable && font.fontTable(table).isEmpty();
-    const std::vector<bool> pairwise = pairwiseLookups(font.fontTable("GPOS"));
     if (readable) {
+        const std::vector<bool> pairwise = pairwiseLookups(font.fontTable("GPOS"));
         hb_face_t* face = hb_face_create_for_tables(referenceTable, new QRawFont(font),
                                                     [](void* raw) { delete static_cast<QRawFont*>(raw); });
         // An old kerning table (applied where the positionings have no
